@@ -1,0 +1,48 @@
+#pragma once
+
+#include "settings/SettingsKeys.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QSettings;
+
+// The per-user settings store that the diary and the notifier share
+// (~/.config/Ironvale/Repbook.conf on Linux). Sections are groups; every read names its default
+// and never fails; writes go to disk at once so the other program sees them, and a failed write
+// is ignored. The store keeps no copy of any value.
+class SettingsStore
+{
+public:
+    SettingsStore();
+    ~SettingsStore();
+    SettingsStore(const SettingsStore &) = delete;
+    SettingsStore &operator=(const SettingsStore &) = delete;
+
+    int GetProfileInt(const QString &section, const QString &value, int defaultValue) const;
+    void WriteProfileInt(const QString &section, const QString &value, int number);
+    QString GetProfileString(const QString &section, const QString &value,
+                             const QString &defaultValue = QString()) const;
+    void WriteProfileString(const QString &section, const QString &value, const QString &text);
+    std::optional<QByteArray> GetProfileBinary(const QString &section, const QString &value) const;
+    void WriteProfileBinary(const QString &section, const QString &value, const QByteArray &bytes);
+
+    // The same operations over the named settings of SettingsKeys.
+    int Read(const SettingsKeys::IntSetting &key) const;
+    void Write(const SettingsKeys::IntSetting &key, int number);
+    QString Read(const SettingsKeys::TextSetting &key) const;
+    void Write(const SettingsKeys::TextSetting &key, const QString &text);
+    std::optional<QByteArray> Read(const SettingsKeys::BinarySetting &key) const;
+    void Write(const SettingsKeys::BinarySetting &key, const QByteArray &bytes);
+
+    // Where the store lives on disk.
+    QString FileName() const;
+
+private:
+    void Commit();
+
+    std::unique_ptr<QSettings> m_settings;
+};

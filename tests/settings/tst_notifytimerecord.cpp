@@ -1,0 +1,76 @@
+#include "common/TestMain.h"
+#include "settings/NotifyTimeRecord.h"
+
+#include <QCoreApplication>
+
+class TestNotifyTimeRecord : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void encodesLittleEndianFieldsInOrder()
+    {
+        // Sunday 6 December 2026, 18:00:10.250
+        const QDateTime moment(QDate(2026, 12, 6), QTime(18, 0, 10, 250));
+        QCOMPARE(NotifyTimeRecord::Encode(moment).toHex(),
+                 QByteArray("ea070c000000060012000000" "0a00fa00"));
+        // Monday is 1.
+        QCOMPARE(NotifyTimeRecord::Encode(QDateTime(QDate(2026, 12, 7), QTime(0, 0))).mid(4, 2),
+                 QByteArray::fromHex("0100"));
+    }
+
+    void decodesAndIgnoresWeekdayAndMilliseconds()
+    {
+        QByteArray bytes = QByteArray::fromHex("ea070c000300060012000000" "0a00fa00");
+        QCOMPARE(NotifyTimeRecord::Decode(bytes), QDateTime(QDate(2026, 12, 6), QTime(18, 0, 10)));
+    }
+
+    void unusableRecordsAreInvalid_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("unset") << QByteArray(16, '\0');
+        QTest::newRow("too short") << QByteArray::fromHex("ea070c00000006001200");
+        QTest::newRow("too long") << QByteArray::fromHex("ea070c000000060012000000" "0a00fa0000");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("month 13") << QByteArray::fromHex("ea070d000000060012000000" "0a00fa00");
+        QTest::newRow("hour 24") << QByteArray::fromHex("ea070c000000060018000000" "0a00fa00");
+    }
+    void unusableRecordsAreInvalid()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(!NotifyTimeRecord::Decode(bytes).isValid());
+        QVERIFY(!NotifyTimeRecord::ToDateValue(bytes).IsValid());
+        QCOMPARE(NotifyTimeRecord::ToDateValue(bytes).GetYear(), -1);
+    }
+
+    void recordSizeIsRecognised()
+    {
+        QVERIFY(NotifyTimeRecord::HasRecordSize(QByteArray(16, '\0')));
+        QVERIFY(!NotifyTimeRecord::HasRecordSize(QByteArray(15, '\0')));
+        QVERIFY(!NotifyTimeRecord::HasRecordSize(QByteArray(17, '\0')));
+    }
+
+    void dateValuesRoundTripWithTheirTime()
+    {
+        const QDateTime moment(QDate(2026, 12, 6), QTime(19, 0, 10));
+        const DateValue value = DateValue::FromQDateTime(moment);
+        const QByteArray bytes = NotifyTimeRecord::FromDateValue(value);
+        QCOMPARE(bytes.size(), NotifyTimeRecord::Size);
+        const DateValue back = NotifyTimeRecord::ToDateValue(bytes);
+        QVERIFY(back.IsValid());
+        QCOMPARE(back.GetYear(), 2026);
+        QCOMPARE(back.GetMonth(), 12);
+        QCOMPARE(back.GetDay(), 6);
+        QCOMPARE(back.ToQDateTime(), moment);
+    }
+
+    void invalidAndNullDatesAreWrittenUnset()
+    {
+        QCOMPARE(NotifyTimeRecord::FromDateValue(DateValue::MakeInvalid()), QByteArray(16, '\0'));
+        QCOMPARE(NotifyTimeRecord::FromDateValue(DateValue::MakeNull()), QByteArray(16, '\0'));
+        QCOMPARE(NotifyTimeRecord::Encode(QDateTime()), QByteArray(16, '\0'));
+    }
+};
+
+REPBOOK_TEST_MAIN_CORE(TestNotifyTimeRecord)
+#include "tst_notifytimerecord.moc"
