@@ -1,0 +1,110 @@
+#include "model/DatabaseReader.h"
+
+#include "model/DateValue.h"
+#include "model/DiaryDatabase.h"
+#include "model/TextCodec.h"
+#include "model/TolerantNumber.h"
+
+#include <limits>
+
+namespace {
+
+// The day, month and year of a date line: points separate the numbers, runs of points count as
+// one separator and leading points are skipped; a missing number reads 0.
+DateValue ParseDateLine(QByteArrayView line)
+{
+    int fields[3] = {0, 0, 0};
+    int count = 0;
+    qsizetype position = 0;
+    while (count < 3) {
+        while (position < line.size() && line[position] == '.')
+            ++position;
+        if (position == line.size())
+            break;
+        const qsizetype start = position;
+        while (position < line.size() && line[position] != '.')
+            ++position;
+        fields[count++] = TolerantNumber::ToInt(line.sliced(start, position - start));
+    }
+    return DateValue::FromDate(fields[2], fields[1], fields[0]);
+}
+
+float ToWeight(QByteArrayView line)
+{
+    const double value = TolerantNumber::ToDouble(line);
+    // Narrowing a double beyond the float range is undefined; such weights are refused anyway.
+    if (value > std::numeric_limits<float>::max() || value < -std::numeric_limits<float>::max())
+        return value > 0 ? std::numeric_limits<float>::infinity()
+                         : -std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);
+}
+
+constexpr qsizetype MaxSharedNames = 4096;
+
+ProgressStatus ToStatus(QByteArrayView line)
+{
+    return static_cast<ProgressStatus>(TolerantNumber::ToInt(line));
+}
+
+} // namespace
+
+DatabaseReader::DatabaseReader(QByteArrayView content)
+    : m_lines(content)
+{
+}
+
+void DatabaseReader::ReadInto(DiaryDatabase &database)
+{
+    while (!m_lines.AtEnd()) {
+        const QByteArrayView dateLine = m_lines.Next();
+        auto day = std::make_unique<TrainingDay>();
+        ReadDay(*day, dateLine);
+        database.AddDay(std::move(day));
+    }
+}
+
+void DatabaseReader::ReadDay(TrainingDay &day, QByteArrayView dateLine)
+{
+    day.SetDate(ParseDateLine(dateLine));
+    const int workoutCount = TolerantNumber::ToInt(m_lines.Next());
+    for (int i = 0; i < workoutCount && !m_lines.AtEnd(); ++i) {
+        auto workout = std::make_unique<Workout>();
+        ReadWorkout(*workout);
+        day.AddWorkout(std::move(workout));
+    }
+    day.SetNotes(TextCodec::DecodeLine(m_lines.Next()));
+}
+
+void DatabaseReader::ReadWorkout(Workout &workout)
+{
+    workout.SetName(Name(m_lines.Next()));
+    const int exerciseCount = TolerantNumber::ToInt(m_lines.Next());
+    workout.SetStatus(ToStatus(m_lines.Next()), true);
+    for (int i = 0; i < exerciseCount && !m_lines.AtEnd(); ++i) {
+        auto exercise = std::make_unique<ExerciseEntry>();
+        exercise->SetName(Name(m_lines.Next()));
+        exercise->SetSets(TolerantNumber::ToInt(m_lines.Next()));
+        exercise->SetReps(TolerantNumber::ToInt(m_lines.Next()));
+        exercise->SetForced(TolerantNumber::ToInt(m_lines.Next()));
+        exercise->SetNegative(TolerantNumber::ToInt(m_lines.Next()));
+        exercise->SetWeight(ToWeight(m_lines.Next()));
+        exercise->SetNote(TextCodec::DecodeLine(m_lines.Next()));
+        exercise->SetStatus(ToStatus(m_lines.Next()));
+        workout.AddExercise(std::move(exercise));
+    }
+}
+
+QString DatabaseReader::Name(QByteArrayView line)
+{
+    if (line.isEmpty())
+        return QString();
+    // A raw-data key avoids copying the bytes just to look them up.
+    const QByteArray key = QByteArray::fromRawData(line.data(), line.size());
+    const auto found = m_names.constFind(key);
+    if (found != m_names.constEnd())
+        return found.value();
+    const QString name = TextCodec::DecodeLine(line);
+    if (m_names.size() < MaxSharedNames)
+        m_names.insert(QByteArray(line.data(), line.size()), name);
+    return name;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+
+class DiaryDatabase;
+
+// Writes a container in the file layout of DatabaseFile: one day record per day, in order, each
+// line ended by CR LF; weights with two decimals and a point whatever the locale.
+namespace DatabaseWriter {
+
+// The day records only.
+QByteArray Content(const DiaryDatabase &database);
+// The whole file: day records, end marker line and digest line.
+QByteArray FileBytes(const DiaryDatabase &database);
+
+} // namespace DatabaseWriter

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+// Text fields of the diary's files. Text is written as UTF-8; a line that is not valid UTF-8 is
+// read as Windows-1252, so files written in that code page keep their accents. A line break
+// inside a field is written as U+2028 LINE SEPARATOR, so every field stays on one line, and
+// U+2028 is read back as "\n". Text without line breaks is written byte for byte.
+namespace TextCodec {
+
+inline constexpr char16_t LineSeparator = 0x2028;
+
+// Decodes one line (without its line end).
+QString DecodeLine(QByteArrayView line);
+
+// Encodes one field for writing; appends to out without a line end.
+void AppendEncoded(QByteArray &out, QStringView text);
+QByteArray Encode(QStringView text);
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsValidUtf8(QByteArrayView bytes);
+QString FromWindows1252(QByteArrayView bytes);
+
+} // namespace TextCodec
