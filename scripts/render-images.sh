@@ -54,11 +54,11 @@ done
     echo '<!DOCTYPE RCC>'
     echo '<RCC version="1.0">'
     echo '    <qresource prefix="/images">'
-    for png in $(cd "$out" && ls *.png | sort -V); do
+    find "$out" -maxdepth 1 -name '*.png' -printf '%f\n' | sort -V | while read -r png; do
         echo "        <file alias=\"$png\">png/$png</file>"
     done
     echo '    </qresource>'
     echo '</RCC>'
 } > images/images.qrc
 
-echo "Rendered $(ls "$out"/*.png | wc -l) images into $out"
+echo "Rendered $(find "$out" -maxdepth 1 -name '*.png' | wc -l) images into $out"
