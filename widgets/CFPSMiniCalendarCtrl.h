@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QCalendarWidget>
+#include <QDate>
+
+#include <functional>
+#include <utility>
+
+// A compact month calendar, Monday first and without week numbers. The owner may register a
+// query that decides which dates are drawn bold; it is asked for every date the calendar shows
+// whenever the shown month changes or Redraw is called. A click (or Enter) on a date sends
+// dateClicked.
+class CFPSMiniCalendarCtrl : public QCalendarWidget
+{
+    Q_OBJECT
+
+public:
+    using SpecialDateQuery = std::function<bool(const QDate &)>;
+
+    explicit CFPSMiniCalendarCtrl(QWidget *parent = nullptr);
+
+    void SetCurrentDate(const QDate &date); // shows its month
+    QDate GetCurrentDate() const { return m_current; }
+    void SetSelectedDates(const QDate &first, const QDate &last);
+    std::pair<QDate, QDate> GetSelectedDates() const;
+    void SetMonthShown(int month, int year);
+    void SetSpecialDateCallback(SpecialDateQuery query);
+    void Redraw(); // asks the special-date query again
+
+    // The dates the calendar currently marks bold.
+    bool IsDrawnSpecial(const QDate &date) const;
+
+signals:
+    void dateClicked(QDate date);
+
+private:
+    void MarkSpecialDates();
+
+    SpecialDateQuery m_query;
+    QDate m_current;
+    QDate m_selectedFirst;
+    QDate m_selectedLast;
+    bool m_justClicked = false; // the last date was chosen by a click, not the keyboard
+};

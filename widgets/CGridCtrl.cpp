@@ -1,0 +1,805 @@
+#include "widgets/CGridCtrl.h"
+
+#include "widgets/CGridDelegate.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include <utility>
+
+namespace {
+
+QColor ColourOf(const QVariant &value)
+{
+    if (!value.isValid())
+        return QColor();
+    if (value.userType() == QMetaType::QBrush)
+        return value.value<QBrush>().color();
+    return value.value<QColor>();
+}
+
+} // namespace
+
+CGridCtrl::CGridCtrl(QWidget *parent)
+    : QTableWidget(parent)
+    , m_delegate(new CGridDelegate(this))
+    , m_plainCell(std::make_shared<CGridCell>())
+{
+    setItemDelegate(m_delegate);
+
+    QHeaderView *rows = verticalHeader();
+    rows->hide();
+    rows->setMinimumSectionSize(1);
+    rows->setDefaultSectionSize(fontMetrics().height() + 2 * CGridCell::Margin + 2);
+
+    QHeaderView *heading = horizontalHeader();
+    heading->setMinimumSectionSize(1);
+    heading->setHighlightSections(false);
+    heading->setSectionsClickable(false);
+    heading->setSectionsMovable(false);
+    heading->setContextMenuPolicy(Qt::CustomContextMenu);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    heading->hide();
+    connect(heading, &QWidget::customContextMenuRequested, this, &CGridCtrl::OnHeaderContextMenu);
+
+    setWordWrap(false);
+    setShowGrid(true);
+    setCornerButtonEnabled(false);
+    setHorizontalScrollMode(ScrollPerPixel);
+    setVerticalScrollMode(ScrollPerPixel);
+    setSelectionMode(ExtendedSelection);
+    setSelectionBehavior(SelectItems);
+    setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed);
+    setTabKeyNavigation(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+CGridCtrl::~CGridCtrl() = default;
+
+// ---- Layout ----------------------------------------------------------------------------------
+
+void CGridCtrl::SetFixedRowCount(int count)
+{
+    m_fixedRows = qBound(0, count, 1);
+    horizontalHeader()->setVisible(m_fixedRows == 1);
+    ++m_structureVersion;
+}
+
+void CGridCtrl::SetFixedColumnCount(int count)
+{
+    m_fixedCols = qBound(0, count, 1);
+    ++m_structureVersion;
+    viewport()->update();
+}
+
+void CGridCtrl::DeleteAllItems()
+{
+    ++m_structureVersion;
+    m_editCell = {};
+    clear();
+    setRowCount(0);
+    setColumnCount(0);
+    m_columnFormats.clear();
+}
+
+int CGridCtrl::InsertColumn(const QString &heading, Qt::Alignment align, int col)
+{
+    if (col < 0 || col > columnCount())
+        col = columnCount();
+    ++m_structureVersion;
+    insertColumn(col);
+    auto *item = new QTableWidgetItem(heading);
+    item->setTextAlignment(align);
+    setHorizontalHeaderItem(col, item);
+    m_columnFormats.insert(col, align);
+    return col;
+}
+
+int CGridCtrl::InsertRow(const QString &heading, int row)
+{
+    int tableRow = TableRow(row);
+    if (row < m_fixedRows || tableRow > rowCount())
+        tableRow = rowCount();
+    ++m_structureVersion;
+    insertRow(tableRow);
+    if (!heading.isEmpty())
+        setVerticalHeaderItem(tableRow, new QTableWidgetItem(heading));
+    return tableRow + m_fixedRows;
+}
+
+bool CGridCtrl::DeleteColumn(int col)
+{
+    if (col < 0 || col >= columnCount())
+        return false;
+    ++m_structureVersion;
+    removeColumn(col);
+    m_columnFormats.removeAt(col);
+    return true;
+}
+
+bool CGridCtrl::DeleteRow(int row)
+{
+    if (row < m_fixedRows || row >= GetRowCount())
+        return false;
+    ++m_structureVersion;
+    removeRow(TableRow(row));
+    return true;
+}
+
+void CGridCtrl::SetColumnWidth(int col, int px)
+{
+    if (col < 0 || col >= columnCount())
+        return;
+    if (px <= 0) {
+        setColumnHidden(col, true);
+        return;
+    }
+    setColumnHidden(col, false);
+    setColumnWidth(col, px);
+}
+
+int CGridCtrl::GetColumnWidth(int col) const
+{
+    if (col < 0 || col >= columnCount() || isColumnHidden(col))
+        return 0;
+    return columnWidth(col);
+}
+
+void CGridCtrl::SetRowHeight(int row, int px)
+{
+    if (row >= 0 && row < m_fixedRows) {
+        horizontalHeader()->setFixedHeight(qMax(1, px));
+        return;
+    }
+    if (row < m_fixedRows || row >= GetRowCount())
+        return;
+    const int tableRow = TableRow(row);
+    setRowHidden(tableRow, px <= 0);
+    if (px > 0)
+        setRowHeight(tableRow, px);
+}
+
+int CGridCtrl::GetRowHeight(int row) const
+{
+    if (row >= 0 && row < m_fixedRows) {
+        const QHeaderView *heading = horizontalHeader();
+        if (heading->minimumHeight() > 0 && heading->minimumHeight() == heading->maximumHeight())
+            return heading->minimumHeight();
+        return heading->sizeHint().height();
+    }
+    if (row < m_fixedRows || row >= GetRowCount() || isRowHidden(TableRow(row)))
+        return 0;
+    return rowHeight(TableRow(row));
+}
+
+void CGridCtrl::SetDefaultRowHeight(int px)
+{
+    verticalHeader()->setDefaultSectionSize(qMax(1, px));
+}
+
+void CGridCtrl::AutoSizeColumn(int col)
+{
+    if (col >= 0 && col < columnCount() && !isColumnHidden(col))
+        resizeColumnToContents(col);
+}
+
+void CGridCtrl::AutoSizeColumns()
+{
+    for (int col = 0; col < columnCount(); ++col)
+        AutoSizeColumn(col);
+}
+
+void CGridCtrl::AutoSizeRows()
+{
+    resizeRowsToContents();
+}
+
+int CGridCtrl::ClientWidth() const
+{
+    return viewport()->width();
+}
+
+int CGridCtrl::ClientHeight() const
+{
+    return viewport()->height();
+}
+
+void CGridCtrl::SetGridBkColour(const QColor &colour)
+{
+    QPalette palette = viewport()->palette();
+    palette.setColor(QPalette::Base,
+                     colour.isValid() ? colour : this->palette().color(QPalette::Base));
+    viewport()->setPalette(palette);
+    viewport()->setAutoFillBackground(true);
+    viewport()->update();
+}
+
+QColor CGridCtrl::GetGridBkColour() const
+{
+    return viewport()->palette().color(QPalette::Base);
+}
+
+// ---- Cells -----------------------------------------------------------------------------------
+
+bool CGridCtrl::IsValid(int row, int col) const
+{
+    return row >= 0 && row < GetRowCount() && col >= 0 && col < columnCount();
+}
+
+QModelIndex CGridCtrl::IndexOf(int row, int col) const
+{
+    if (row < m_fixedRows || !IsValid(row, col))
+        return QModelIndex();
+    return model()->index(TableRow(row), col);
+}
+
+CCellID CGridCtrl::CellOfIndex(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return {};
+    return {index.row() + m_fixedRows, index.column()};
+}
+
+QTableWidgetItem *CGridCtrl::ItemOf(int row, int col) const
+{
+    if (!IsValid(row, col))
+        return nullptr;
+    if (row < m_fixedRows)
+        return horizontalHeaderItem(col);
+    return item(TableRow(row), col);
+}
+
+QTableWidgetItem *CGridCtrl::EnsureItem(int row, int col)
+{
+    if (!IsValid(row, col))
+        return nullptr;
+    if (QTableWidgetItem *existing = ItemOf(row, col))
+        return existing;
+    auto *created = new QTableWidgetItem;
+    if (row < m_fixedRows)
+        setHorizontalHeaderItem(col, created);
+    else
+        setItem(TableRow(row), col, created);
+    return created;
+}
+
+void CGridCtrl::SetItemText(int row, int col, const QString &text)
+{
+    if (!IsValid(row, col))
+        return;
+    if (QTableWidgetItem *existing = ItemOf(row, col)) {
+        existing->setText(text);
+        return;
+    }
+    // A new item carries its text before it joins the table: one change instead of two.
+    auto *created = new QTableWidgetItem(text);
+    if (row < m_fixedRows)
+        setHorizontalHeaderItem(col, created);
+    else
+        setItem(TableRow(row), col, created);
+}
+
+QString CGridCtrl::GetItemText(int row, int col) const
+{
+    const QTableWidgetItem *cell = ItemOf(row, col);
+    return cell ? cell->text() : QString();
+}
+
+void CGridCtrl::SetItemData(int row, int col, const QVariant &data)
+{
+    if (QTableWidgetItem *cell = EnsureItem(row, col))
+        cell->setData(ItemDataRole, data);
+}
+
+QVariant CGridCtrl::GetItemData(int row, int col) const
+{
+    const QTableWidgetItem *cell = ItemOf(row, col);
+    return cell ? cell->data(ItemDataRole) : QVariant();
+}
+
+void CGridCtrl::SetItemBkColour(int row, int col, const QColor &colour)
+{
+    if (QTableWidgetItem *cell = EnsureItem(row, col))
+        cell->setData(Qt::BackgroundRole, colour.isValid() ? QVariant(colour) : QVariant());
+}
+
+QColor CGridCtrl::GetItemBkColour(int row, int col) const
+{
+    const QTableWidgetItem *cell = ItemOf(row, col);
+    return cell ? ColourOf(cell->data(Qt::BackgroundRole)) : QColor();
+}
+
+void CGridCtrl::SetItemFgColour(int row, int col, const QColor &colour)
+{
+    if (QTableWidgetItem *cell = EnsureItem(row, col))
+        cell->setData(Qt::ForegroundRole, colour.isValid() ? QVariant(colour) : QVariant());
+}
+
+QColor CGridCtrl::GetItemFgColour(int row, int col) const
+{
+    const QTableWidgetItem *cell = ItemOf(row, col);
+    return cell ? ColourOf(cell->data(Qt::ForegroundRole)) : QColor();
+}
+
+void CGridCtrl::SetItemFont(int row, int col, const QFont &font)
+{
+    if (QTableWidgetItem *cell = EnsureItem(row, col))
+        cell->setData(Qt::FontRole, font);
+}
+
+QFont CGridCtrl::GetItemFont(int row, int col) const
+{
+    const QTableWidgetItem *cell = ItemOf(row, col);
+    const QVariant value = cell ? cell->data(Qt::FontRole) : QVariant();
+    if (value.isValid())
+        return value.value<QFont>();
+    return row < m_fixedRows ? horizontalHeader()->font() : font();
+}
+
+void CGridCtrl::SetItemFormat(int row, int col, Qt::Alignment format)
+{
+    if (QTableWidgetItem *cell = EnsureItem(row, col))
+        cell->setTextAlignment(format);
+}
+
+Qt::Alignment CGridCtrl::GetItemFormat(int row, int col) const
+{
+    const QTableWidgetItem *cell = ItemOf(row, col);
+    const QVariant value = cell ? cell->data(Qt::TextAlignmentRole) : QVariant();
+    if (value.isValid())
+        return Qt::Alignment::fromInt(value.toInt());
+    if (col >= 0 && col < m_columnFormats.size())
+        return m_columnFormats.at(col);
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+void CGridCtrl::SetItemImage(int row, int col, const QPixmap *image)
+{
+    if (image == nullptr && ItemOf(row, col) == nullptr)
+        return;
+    if (QTableWidgetItem *cell = EnsureItem(row, col))
+        cell->setData(ImageRole,
+                      image ? QVariant::fromValue(reinterpret_cast<quintptr>(image)) : QVariant());
+}
+
+const QPixmap *CGridCtrl::GetItemImage(int row, int col) const
+{
+    const QTableWidgetItem *cell = ItemOf(row, col);
+    const QVariant value = cell ? cell->data(ImageRole) : QVariant();
+    return value.isValid() ? reinterpret_cast<const QPixmap *>(value.value<quintptr>()) : nullptr;
+}
+
+void CGridCtrl::SetItemProperty(int row, int col, int role, const QVariant &value)
+{
+    if (!value.isValid() && ItemOf(row, col) == nullptr)
+        return;
+    if (QTableWidgetItem *cell = EnsureItem(row, col))
+        cell->setData(role, value);
+}
+
+QVariant CGridCtrl::GetItemProperty(int row, int col, int role) const
+{
+    const QTableWidgetItem *cell = ItemOf(row, col);
+    return cell ? cell->data(role) : QVariant();
+}
+
+void CGridCtrl::RedrawCell(int row, int col)
+{
+    if (row < m_fixedRows) {
+        horizontalHeader()->viewport()->update();
+        return;
+    }
+    const QModelIndex index = IndexOf(row, col);
+    if (index.isValid())
+        viewport()->update(visualRect(index));
+}
+
+void CGridCtrl::RegisterCellClass(int typeId, std::shared_ptr<CGridCell> cellClass)
+{
+    if (typeId == 0 || !cellClass)
+        return; // the plain cell is built in
+    m_cellClasses.insert(typeId, std::move(cellClass));
+    viewport()->update();
+}
+
+void CGridCtrl::SetCellType(int row, int col, int typeId)
+{
+    if (row < m_fixedRows)
+        return; // the heading row is drawn as the grid's header
+    if (typeId == 0 && ItemOf(row, col) == nullptr)
+        return;
+    if (QTableWidgetItem *cell = EnsureItem(row, col))
+        cell->setData(CellTypeRole, typeId == 0 ? QVariant() : QVariant(typeId));
+}
+
+int CGridCtrl::GetCellType(int row, int col) const
+{
+    const QTableWidgetItem *cell = ItemOf(row, col);
+    return cell ? cell->data(CellTypeRole).toInt() : 0;
+}
+
+const CGridCell &CGridCtrl::CellClassFor(int row, int col) const
+{
+    const int type = GetCellType(row, col);
+    if (type != 0) {
+        const auto found = m_cellClasses.constFind(type);
+        if (found != m_cellClasses.constEnd())
+            return **found;
+    }
+    return *m_plainCell;
+}
+
+CGridCellContext CGridCtrl::ContextForIndex(const QModelIndex &index, const QRect &rect) const
+{
+    CGridCellContext c;
+    c.grid = this;
+    c.rect = rect;
+    c.font = font();
+    if (!index.isValid())
+        return c;
+    c.row = index.row() + m_fixedRows;
+    c.col = index.column();
+    c.fixed = IsCellFixed(c.row, c.col);
+    c.focused = !c.fixed && index == currentIndex();
+    c.selected = !c.fixed && selectionModel() && selectionModel()->isSelected(index);
+    c.format = index.column() < m_columnFormats.size() ? m_columnFormats.at(index.column())
+                                                       : (Qt::AlignLeft | Qt::AlignVCenter);
+    const QTableWidgetItem *cell = item(index.row(), index.column());
+    if (cell == nullptr)
+        return c;
+    c.text = cell->text();
+    c.data = cell->data(ItemDataRole);
+    const QVariant font = cell->data(Qt::FontRole);
+    if (font.isValid())
+        c.font = font.value<QFont>();
+    c.bk = ColourOf(cell->data(Qt::BackgroundRole));
+    c.fg = ColourOf(cell->data(Qt::ForegroundRole));
+    const QVariant format = cell->data(Qt::TextAlignmentRole);
+    if (format.isValid())
+        c.format = Qt::Alignment::fromInt(format.toInt());
+    const QVariant image = cell->data(ImageRole);
+    if (image.isValid())
+        c.image = reinterpret_cast<const QPixmap *>(image.value<quintptr>());
+    return c;
+}
+
+CGridCellContext CGridCtrl::CellContext(int row, int col) const
+{
+    const QModelIndex index = IndexOf(row, col);
+    return ContextForIndex(index, index.isValid() ? visualRect(index) : QRect());
+}
+
+QRect CGridCtrl::CellRect(int row, int col) const
+{
+    if (!IsValid(row, col))
+        return QRect();
+    if (row < m_fixedRows) {
+        const QHeaderView *heading = horizontalHeader();
+        return QRect(heading->sectionViewportPosition(col), -heading->height(),
+                     heading->sectionSize(col), heading->height());
+    }
+    return visualRect(IndexOf(row, col));
+}
+
+CCellID CGridCtrl::CellAt(const QPoint &viewportPos) const
+{
+    return CellOfIndex(indexAt(viewportPos));
+}
+
+// ---- Selection and focus ---------------------------------------------------------------------
+
+int CGridCtrl::FirstFreeColumn() const
+{
+    for (int col = m_fixedCols; col < columnCount(); ++col) {
+        if (!isColumnHidden(col))
+            return col;
+    }
+    return m_fixedCols < columnCount() ? m_fixedCols : -1;
+}
+
+CCellRange CGridCtrl::GetSelectedCellRange() const
+{
+    CCellRange range;
+    if (!selectionModel())
+        return range;
+    bool any = false;
+    const QItemSelection selection = selectionModel()->selection();
+    for (const QItemSelectionRange &part : selection) {
+        const int left = qMax(part.left(), m_fixedCols);
+        if (!part.isValid() || left > part.right())
+            continue;
+        const int top = part.top() + m_fixedRows;
+        const int bottom = part.bottom() + m_fixedRows;
+        if (!any) {
+            range = {top, left, bottom, part.right()};
+            any = true;
+            continue;
+        }
+        range.minRow = qMin(range.minRow, top);
+        range.minCol = qMin(range.minCol, left);
+        range.maxRow = qMax(range.maxRow, bottom);
+        range.maxCol = qMax(range.maxCol, part.right());
+    }
+    return range;
+}
+
+bool CGridCtrl::IsCellSelected(int row, int col) const
+{
+    if (IsCellFixed(row, col) || !selectionModel())
+        return false;
+    const QModelIndex index = IndexOf(row, col);
+    return index.isValid() && selectionModel()->isSelected(index);
+}
+
+void CGridCtrl::SetSelectedRange(const CCellRange &range)
+{
+    SetSelectedRange(range.minRow, range.minCol, range.maxRow, range.maxCol);
+}
+
+void CGridCtrl::SetSelectedRange(int minRow, int minCol, int maxRow, int maxCol)
+{
+    // Fixed cells never take the selection: a range over the heading row alone selects nothing.
+    const int firstRow = qMax(minRow, m_fixedRows);
+    const int lastRow = qMin(maxRow, GetRowCount() - 1);
+    const int firstCol = qMax(minCol, m_fixedCols);
+    const int lastCol = qMin(maxCol, columnCount() - 1);
+    if (minRow < 0 || minCol < 0 || firstRow > lastRow || firstCol > lastCol) {
+        clearSelection();
+        return;
+    }
+    const QItemSelection selection(IndexOf(firstRow, firstCol), IndexOf(lastRow, lastCol));
+    QItemSelectionModel::SelectionFlags flags = QItemSelectionModel::ClearAndSelect;
+    if (GetListMode())
+        flags |= QItemSelectionModel::Rows;
+    selectionModel()->select(selection, flags);
+}
+
+void CGridCtrl::ClearSelection()
+{
+    clearSelection();
+}
+
+void CGridCtrl::SetFocusCell(int row, int col)
+{
+    if (row < 0 || col < 0) {
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+        return;
+    }
+    // A focus cell asked for among the fixed cells lands on the first cell beside them.
+    if (row < m_fixedRows)
+        row = m_fixedRows;
+    if (col < m_fixedCols)
+        col = FirstFreeColumn();
+    selectionModel()->setCurrentIndex(IndexOf(row, col), QItemSelectionModel::NoUpdate);
+}
+
+CCellID CGridCtrl::GetFocusCell() const
+{
+    return CellOfIndex(currentIndex());
+}
+
+void CGridCtrl::EnsureVisible(int row, int col)
+{
+    if (!IsValid(row, col) || rowCount() == 0)
+        return;
+    int tableRow = TableRow(row);
+    if (row < m_fixedRows) {
+        // The heading row never scrolls away: only bring the column into view.
+        tableRow = qMax(0, rowAt(0));
+    }
+    scrollTo(model()->index(tableRow, col), QAbstractItemView::EnsureVisible);
+}
+
+bool CGridCtrl::IsCellFixed(int row, int col) const
+{
+    return row < m_fixedRows || col < m_fixedCols;
+}
+
+bool CGridCtrl::IsCellVisible(int row, int col) const
+{
+    if (!IsValid(row, col) || isColumnHidden(col))
+        return false;
+    const int x = columnViewportPosition(col);
+    if (x + columnWidth(col) <= 0 || x >= viewport()->width())
+        return false;
+    if (row < m_fixedRows)
+        return !horizontalHeader()->isHidden();
+    const int tableRow = TableRow(row);
+    if (isRowHidden(tableRow))
+        return false;
+    const int y = rowViewportPosition(tableRow);
+    return y + rowHeight(tableRow) > 0 && y < viewport()->height();
+}
+
+void CGridCtrl::SetListMode(bool on)
+{
+    setSelectionBehavior(on ? SelectRows : SelectItems);
+}
+
+bool CGridCtrl::GetListMode() const
+{
+    return selectionBehavior() == SelectRows;
+}
+
+void CGridCtrl::SetSingleSelection(bool on)
+{
+    setSelectionMode(on ? SingleSelection : ExtendedSelection);
+}
+
+bool CGridCtrl::GetSingleSelection() const
+{
+    return selectionMode() == SingleSelection;
+}
+
+// ---- Editing ---------------------------------------------------------------------------------
+
+void CGridCtrl::SetEditable(bool on)
+{
+    m_editable = on;
+}
+
+bool CGridCtrl::IsCellEditable(int row, int col) const
+{
+    return m_editable && IsValid(row, col) && !IsCellFixed(row, col) &&
+        CellClassFor(row, col).AllowsEdit();
+}
+
+bool CGridCtrl::EditCell(int row, int col)
+{
+    if (!IsCellEditable(row, col))
+        return false;
+    const QModelIndex index = IndexOf(row, col);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    scrollTo(index);
+    return edit(index, AllEditTriggers, nullptr);
+}
+
+bool CGridCtrl::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    const CCellID cell = CellOfIndex(index);
+    if (!IsCellEditable(cell.row, cell.col))
+        return false;
+    const bool wasEditing = m_editCell.IsValid();
+    const bool started = QTableWidget::edit(index, trigger, event);
+    if (started && !wasEditing && state() == EditingState) {
+        m_editCell = cell;
+        emit editBegun(cell.row, cell.col);
+    }
+    return started;
+}
+
+void CGridCtrl::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    const CCellID ended = std::exchange(m_editCell, CCellID {});
+    const quint64 structure = m_structureVersion;
+    if (ended.IsValid())
+        emit editEnded(ended.row, ended.col);
+    // A receiver that rebuilt the grid leaves no cell to move on to.
+    if (structure != m_structureVersion)
+        hint = QAbstractItemDelegate::NoHint;
+    QTableWidget::closeEditor(editor, hint);
+}
+
+// ---- Keyboard and mouse ----------------------------------------------------------------------
+
+QModelIndex CGridCtrl::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    QModelIndex target = QTableWidget::moveCursor(cursorAction, modifiers);
+    if (!target.isValid() || target.column() >= m_fixedCols)
+        return target;
+    // The fixed column never takes the focus.
+    const int first = FirstFreeColumn();
+    if (first < 0)
+        return currentIndex();
+    if (cursorAction == MovePrevious && target.row() > 0 && currentIndex().isValid() &&
+        currentIndex().column() == first) {
+        for (int col = columnCount() - 1; col >= first; --col) {
+            if (!isColumnHidden(col))
+                return model()->index(target.row() - 1, col);
+        }
+    }
+    return model()->index(target.row(), first);
+}
+
+CGridCtrl::SelectionState CGridCtrl::CurrentSelectionState() const
+{
+    return {GetFocusCell(), selectionModel() ? selectionModel()->selection() : QItemSelection()};
+}
+
+void CGridCtrl::EmitIfSelectionChanged(const SelectionState &before)
+{
+    const SelectionState after = CurrentSelectionState();
+    if (after.focus == before.focus && after.selection == before.selection)
+        return;
+    const CCellID focus = after.focus;
+    emit selectionChangedTo(focus.row, focus.col);
+}
+
+void CGridCtrl::mousePressEvent(QMouseEvent *event)
+{
+    const SelectionState before = CurrentSelectionState();
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (!index.isValid()) {
+        // A click beside the cells keeps the selection.
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    if (index.column() < m_fixedCols && event->button() == Qt::LeftButton) {
+        // A click on the fixed column selects its row.
+        setFocus(Qt::MouseFocusReason);
+        const int row = index.row() + m_fixedRows;
+        SetSelectedRange(row, m_fixedCols, row, columnCount() - 1);
+        SetFocusCell(row, m_fixedCols);
+        EmitIfSelectionChanged(before);
+        event->accept();
+        return;
+    }
+    QTableWidget::mousePressEvent(event);
+    EmitIfSelectionChanged(before);
+}
+
+void CGridCtrl::mouseMoveEvent(QMouseEvent *event)
+{
+    const SelectionState before = CurrentSelectionState();
+    QTableWidget::mouseMoveEvent(event);
+    if (event->buttons() != Qt::NoButton)
+        EmitIfSelectionChanged(before);
+}
+
+void CGridCtrl::mouseReleaseEvent(QMouseEvent *event)
+{
+    const SelectionState before = CurrentSelectionState();
+    QTableWidget::mouseReleaseEvent(event);
+    EmitIfSelectionChanged(before);
+}
+
+void CGridCtrl::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const CCellID cell = CellOfIndex(indexAt(event->position().toPoint()));
+    QTableWidget::mouseDoubleClickEvent(event);
+    if (cell.IsValid() && IsValid(cell.row, cell.col))
+        emit cellDoubleClicked(cell.row, cell.col);
+}
+
+void CGridCtrl::keyPressEvent(QKeyEvent *event)
+{
+    const SelectionState before = CurrentSelectionState();
+    QTableWidget::keyPressEvent(event);
+    EmitIfSelectionChanged(before);
+}
+
+void CGridCtrl::contextMenuEvent(QContextMenuEvent *event)
+{
+    QModelIndex index;
+    QPoint globalPos = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        index = indexAt(event->pos());
+    } else {
+        index = currentIndex();
+        if (index.isValid())
+            globalPos = viewport()->mapToGlobal(visualRect(index).center());
+    }
+    const CCellID cell = CellOfIndex(index);
+    if (!cell.IsValid()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit cellRightClicked(cell.row, cell.col, globalPos);
+}
+
+void CGridCtrl::OnHeaderContextMenu(const QPoint &pos)
+{
+    if (m_fixedRows == 0)
+        return;
+    const int col = horizontalHeader()->logicalIndexAt(pos);
+    if (col < 0)
+        return;
+    emit cellRightClicked(0, col, horizontalHeader()->mapToGlobal(pos));
+}

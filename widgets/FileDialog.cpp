@@ -1,0 +1,108 @@
+#include "widgets/FileDialog.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <utility>
+
+namespace {
+
+// Queued answers of a test, and the folder the user last chose a file in during this run. Only
+// tests switch the facade into test mode.
+struct DialogState
+{
+    bool testMode = false;
+    QStringList answers;
+    QStringList unexpected;
+    QString lastFolder;
+};
+
+DialogState &state()
+{
+    static DialogState instance;
+    return instance;
+}
+
+} // namespace
+
+QString FileDialog::ProgramFileFilter()
+{
+    return QStringLiteral("Training program files (*.rpp);;All files (*)");
+}
+
+QString FileDialog::ProgramFileSuffix()
+{
+    return QStringLiteral("rpp");
+}
+
+QString FileDialog::WithDefaultSuffix(const QString &path)
+{
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    if (path.endsWith(QLatin1Char('.')))
+        return path + ProgramFileSuffix();
+    return path + QLatin1Char('.') + ProgramFileSuffix();
+}
+
+QString FileDialog::GetOpenProgramFileName(QWidget *parent, const QString &caption)
+{
+    return Run(parent, false, caption);
+}
+
+QString FileDialog::GetSaveProgramFileName(QWidget *parent, const QString &caption)
+{
+    return Run(parent, true, caption);
+}
+
+QString FileDialog::Run(QWidget *parent, bool save, const QString &caption)
+{
+    DialogState &s = state();
+    if (s.testMode) {
+        if (s.answers.isEmpty()) {
+            s.unexpected.append(!caption.isEmpty()
+                                    ? caption
+                                    : (save ? QStringLiteral("Save") : QStringLiteral("Open")));
+            return QString();
+        }
+        const QString answer = s.answers.takeFirst();
+        return save ? WithDefaultSuffix(answer) : answer;
+    }
+
+    if (s.lastFolder.isEmpty())
+        s.lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+
+    QFileDialog dialog(parent, caption, s.lastFolder, ProgramFileFilter());
+    dialog.setDefaultSuffix(ProgramFileSuffix());
+    if (save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    s.lastFolder = QFileInfo(chosen).absolutePath();
+    return save ? WithDefaultSuffix(chosen) : chosen;
+}
+
+void FileDialog::setTestMode(bool on)
+{
+    DialogState &s = state();
+    s.testMode = on;
+    s.answers.clear();
+    s.unexpected.clear();
+}
+
+void FileDialog::setNextFileNames(const QStringList &paths)
+{
+    state().answers = paths;
+}
+
+QStringList FileDialog::takeUnexpected()
+{
+    return std::exchange(state().unexpected, {});
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Every file-open and file-save dialog of both programs goes through this facade, so that tests
+// can answer them with queued paths. Training programs are ".rpp" files.
+class FileDialog
+{
+public:
+    static QString ProgramFileFilter(); // "Training program files (*.rpp);;All files (*)"
+    static QString ProgramFileSuffix(); // "rpp"
+
+    // Empty result = cancelled. A chosen name without a suffix gets ".rpp"; saving does not ask
+    // before replacing an existing file (the caller decides).
+    static QString GetOpenProgramFileName(QWidget *parent, const QString &caption = QString());
+    static QString GetSaveProgramFileName(QWidget *parent, const QString &caption = QString());
+
+    // Test hooks. In test mode no dialog is shown: each dialog takes the next queued path ("" is
+    // Cancel). A dialog that finds the queue empty answers Cancel and is recorded as unexpected
+    // (by its caption, or "Open"/"Save" without one).
+    static void setTestMode(bool on);
+    static void setNextFileNames(const QStringList &paths);
+    static QStringList takeUnexpected();
+
+    // A file name that has no suffix gets the default one; an empty name stays empty.
+    static QString WithDefaultSuffix(const QString &path);
+
+private:
+    static QString Run(QWidget *parent, bool save, const QString &caption);
+};
