@@ -6,15 +6,18 @@
 #include "model/TextCodec.h"
 
 #include <charconv>
+#include <cmath>
+#include <string>
 
 namespace DatabaseWriter {
 
 namespace {
 
+// Builds the day records in a std::string, whose appends are cheap inline copies.
 class RecordWriter
 {
 public:
-    explicit RecordWriter(QByteArray &out)
+    explicit RecordWriter(std::string &out)
         : m_out(out)
     {
     }
@@ -23,9 +26,9 @@ public:
     {
         const DateValue date = day.GetDate();
         Number(date.GetDay());
-        m_out.append('.');
+        m_out += '.';
         Number(date.GetMonth());
-        m_out.append('.');
+        m_out += '.';
         Number(date.GetYear());
         EndLine();
         NumberLine(day.GetWorkoutCount());
@@ -56,11 +59,11 @@ private:
         NumberLine(static_cast<int>(exercise.GetStatus()));
     }
 
-    void Number(int value)
+    void Number(long long value)
     {
-        char buffer[16];
+        char buffer[24];
         const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-        m_out.append(buffer, result.ptr - buffer);
+        m_out.append(buffer, size_t(result.ptr - buffer));
     }
 
     void NumberLine(int value)
@@ -69,50 +72,76 @@ private:
         EndLine();
     }
 
-    // Two decimals of the exact binary value, rounded as printf's "%.2f" does.
+    // Two decimals of the exact binary value, rounded half to even as printf's "%.2f" does.
+    // For a float of the weight range, the product with 100 in double precision is close
+    // enough to the exact value that rounding it to an integer gives the same hundredths.
     void WeightLine(float weight)
     {
-        char buffer[64];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, double(weight),
-                                          std::chars_format::fixed, 2);
-        m_out.append(buffer, result.ptr - buffer);
+        if (weight >= 0.0f && weight <= 1.0e6f) {
+            const long long hundredths = std::llrint(double(weight) * 100.0);
+            Number(hundredths / 100);
+            const int fraction = int(hundredths % 100);
+            m_out += '.';
+            m_out += char('0' + fraction / 10);
+            m_out += char('0' + fraction % 10);
+        } else {
+            char buffer[64];
+            const auto result = std::to_chars(buffer, buffer + sizeof buffer, double(weight),
+                                              std::chars_format::fixed, 2);
+            m_out.append(buffer, size_t(result.ptr - buffer));
+        }
         EndLine();
     }
 
     void TextLine(const QString &text)
     {
-        TextCodec::AppendEncoded(m_out, text);
+        if (TextCodec::IsPlainAscii(text)) {
+            const size_t start = m_out.size();
+            m_out.resize(start + size_t(text.size()));
+            char *dest = m_out.data() + start;
+            for (const QChar c : text)
+                *dest++ = static_cast<char>(c.unicode());
+        } else {
+            const QByteArray encoded = TextCodec::Encode(text);
+            m_out.append(encoded.constData(), size_t(encoded.size()));
+        }
         EndLine();
     }
 
     void EndLine() { m_out.append(DatabaseFile::LineEnd, 2); }
 
-    QByteArray &m_out;
+    std::string &m_out;
 };
 
 // Rough size of a day record, so that the buffer grows only a few times.
-constexpr qsizetype ExpectedBytesPerDay = 512;
+constexpr size_t ExpectedBytesPerDay = 800;
 
-} // namespace
-
-QByteArray Content(const DiaryDatabase &database)
+std::string Records(const DiaryDatabase &database)
 {
-    QByteArray out;
-    out.reserve(qsizetype(database.GetDayCount()) * ExpectedBytesPerDay);
+    std::string out;
+    out.reserve(size_t(database.GetDayCount()) * ExpectedBytesPerDay);
     RecordWriter writer(out);
     for (int i = 0; i < database.GetDayCount(); ++i)
         writer.Day(*database.GetDay(i));
     return out;
 }
 
+} // namespace
+
+QByteArray Content(const DiaryDatabase &database)
+{
+    const std::string records = Records(database);
+    return QByteArray(records.data(), qsizetype(records.size()));
+}
+
 QByteArray FileBytes(const DiaryDatabase &database)
 {
-    QByteArray bytes = Content(database);
-    const QByteArray digest = CMD5Checksum::HexDigest(bytes);
-    bytes.append(DatabaseFile::EndMarker);
-    bytes.append(DatabaseFile::LineEnd, 2);
-    bytes.append(digest);
-    return bytes;
+    std::string records = Records(database);
+    const QByteArray digest = CMD5Checksum::HexDigest(records);
+    records += DatabaseFile::EndMarker;
+    records.append(DatabaseFile::LineEnd, 2);
+    records.append(digest.constData(), size_t(digest.size()));
+    return QByteArray(records.data(), qsizetype(records.size()));
 }
 
 } // namespace DatabaseWriter

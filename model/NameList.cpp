@@ -45,7 +45,8 @@ bool NameList::Append(const QString &name)
     if (name.isEmpty())
         return false;
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
+    // Append mode: every write lands at the end, whatever was read before.
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append) || !file.seek(0))
         return false;
     const QByteArray current = file.readAll();
     m_entries = ParseLines(current);
@@ -55,7 +56,7 @@ bool NameList::Append(const QString &name)
     // A last line without its line end must not run into the new name.
     if (!current.isEmpty() && !current.endsWith('\n'))
         line.append("\r\n");
-    TextCodec::AppendEncoded(line, name);
+    line.append(TextCodec::Encode(name));
     line.append("\r\n");
     if (file.write(line) != line.size() || !file.flush())
         return false;

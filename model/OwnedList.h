@@ -23,6 +23,8 @@ public:
     int Append(std::unique_ptr<T> item)
     {
         CheckItem(item);
+        if (m_items.capacity() == 0)
+            m_items.reserve(InitialCapacity);
         m_items.push_back(std::move(item));
         return Count() - 1;
     }
@@ -60,6 +62,9 @@ public:
     auto end() const { return m_items.end(); }
 
 private:
+    // Workouts and exercises come a few at a time; one allocation covers the usual day.
+    static constexpr size_t InitialCapacity = 8;
+
     static void CheckIndex(int index, int limit)
     {
         if (index < 0 || index >= limit)

@@ -88,23 +88,19 @@ QString DecodeLine(QByteArrayView line)
     return text;
 }
 
-void AppendEncoded(QByteArray &out, QStringView text)
+bool IsPlainAscii(QStringView text)
 {
-    bool plain = true;
     for (const QChar c : text) {
-        if (c.unicode() >= 0x80 || c == u'\n' || c == u'\r') {
-            plain = false;
-            break;
-        }
+        if (c.unicode() >= 0x80 || c == u'\n' || c == u'\r')
+            return false;
     }
-    if (plain) {
-        const qsizetype start = out.size();
-        out.resize(start + text.size());
-        char *dest = out.data() + start;
-        for (const QChar c : text)
-            *dest++ = static_cast<char>(c.unicode());
-        return;
-    }
+    return true;
+}
+
+QByteArray Encode(QStringView text)
+{
+    if (IsPlainAscii(text))
+        return text.toLatin1();
     QString normalized;
     normalized.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -119,14 +115,7 @@ void AppendEncoded(QByteArray &out, QStringView text)
             normalized.append(c);
         }
     }
-    out.append(normalized.toUtf8());
-}
-
-QByteArray Encode(QStringView text)
-{
-    QByteArray out;
-    AppendEncoded(out, text);
-    return out;
+    return normalized.toUtf8();
 }
 
 } // namespace TextCodec

@@ -16,8 +16,9 @@ inline constexpr char16_t LineSeparator = 0x2028;
 // Decodes one line (without its line end).
 QString DecodeLine(QByteArrayView line);
 
-// Encodes one field for writing; appends to out without a line end.
-void AppendEncoded(QByteArray &out, QStringView text);
+// True when the text is written as its Latin-1 bytes: ASCII without line breaks.
+bool IsPlainAscii(QStringView text);
+// Encodes one field for writing, without a line end.
 QByteArray Encode(QStringView text);
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.

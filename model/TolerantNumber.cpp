@@ -72,6 +72,19 @@ double ToDouble(QByteArrayView text)
     }
     if (wholeEnd == number.digits && p - wholeEnd <= 1)
         return 0.0; // no digits at all
+    // A whole number with up to two decimals, as the diary writes weights, is an exact integer
+    // count of hundredths; one division then rounds it exactly as a full conversion would.
+    const qsizetype fractionDigits = p > wholeEnd ? p - wholeEnd - 1 : 0;
+    if (wholeEnd - number.digits <= 9 && fractionDigits <= 2) {
+        qint64 scaled = 0;
+        for (const char *d = number.digits; d < p; ++d) {
+            if (*d != '.')
+                scaled = scaled * 10 + (*d - '0');
+        }
+        const double divisor = fractionDigits == 0 ? 1.0 : fractionDigits == 1 ? 10.0 : 100.0;
+        const double value = double(scaled) / divisor;
+        return number.negative ? -value : value;
+    }
     double value = 0.0;
     const auto result = std::from_chars(number.digits, p, value, std::chars_format::fixed);
     if (result.ec == std::errc::result_out_of_range) {

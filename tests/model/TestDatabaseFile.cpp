@@ -1,0 +1,720 @@
+#include "common/TestMain.h"
+
+#include "model/CMD5Checksum.h"
+#include "model/DatabaseFile.h"
+#include "model/DatabaseWriter.h"
+#include "model/DiaryDatabase.h"
+#include "model/TrainingProgram.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+const QByteArray Marker("\xA9\r\n");
+
+// A file around content with an end marker and a digest computed here, independently of the
+// code under test.
+QByteArray Sealed(const QByteArray &content)
+{
+    return content + Marker + QCryptographicHash::hash(content, QCryptographicHash::Md5).toHex();
+}
+
+QByteArray Lines(const QList<QByteArray> &lines)
+{
+    QByteArray bytes;
+    for (const QByteArray &line : lines)
+        bytes += line + "\r\n";
+    return bytes;
+}
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<unreadable>");
+    return file.readAll();
+}
+
+bool WriteAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+        file.write(bytes) == bytes.size();
+}
+
+std::unique_ptr<ExerciseEntry> Exercise(const char *name, int sets, int reps, int forced,
+                                        float weight, const char *note)
+{
+    auto exercise = std::make_unique<ExerciseEntry>();
+    exercise->SetName(QString::fromUtf8(name));
+    exercise->SetSets(sets);
+    exercise->SetReps(reps);
+    exercise->SetForced(forced);
+    exercise->SetWeight(weight);
+    exercise->SetNote(QString::fromUtf8(note));
+    exercise->SetStatus(ProgressStatus::Done);
+    return exercise;
+}
+
+// The diary of the worked example: 5 March 2007, one workout "Chest" with two exercises.
+void FillWorkedExample(DiaryDatabase &db)
+{
+    auto workout = std::make_unique<Workout>();
+    workout->SetName(QStringLiteral("Chest"));
+    workout->AddExercise(Exercise("Bench press", 3, 10, 0, 60.0f, ""));
+    workout->AddExercise(Exercise("Dips", 3, 12, 2, 0.0f, "slow"));
+    workout->SetStatus(ProgressStatus::Done, false);
+    auto day = std::make_unique<TrainingDay>();
+    day->SetDate(DateValue::FromDate(2007, 3, 5));
+    day->AddWorkout(std::move(workout));
+    day->SetNotes(QStringLiteral("Felt strong"));
+    db.AddDay(std::move(day));
+}
+
+QByteArray SavedBytes(DiaryDatabase &db, const QString &path)
+{
+    db.SetPath(path);
+    if (!db.Save())
+        return QByteArray("<save failed>");
+    return ReadAll(path);
+}
+
+// Everything before the end marker line.
+QByteArray ContentOf(const QByteArray &file)
+{
+    if (file.startsWith(Marker))
+        return QByteArray();
+    return file.left(file.indexOf("\n" + Marker) + 1);
+}
+
+} // namespace
+
+class TestDatabaseFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void workedExampleByteForByte();
+    void integrityCheck_data();
+    void integrityCheck();
+    void emptyDiary();
+    void dayWithoutWorkoutsIsThreeLines();
+    void weightsMatchPrintfRounding();
+    void weightReadsBackRounded_data();
+    void weightReadsBackRounded();
+    void tolerantLoading_data();
+    void tolerantLoading();
+    void hugeCountsCreateBoundedRecords_data();
+    void hugeCountsCreateBoundedRecords();
+    void lineBreaksInTextRoundTrip_data();
+    void lineBreaksInTextRoundTrip();
+    void accentedTextInBothEncodings_data();
+    void accentedTextInBothEncodings();
+    void failedSaveKeepsOldFileAndFlags_data();
+    void failedSaveKeepsOldFileAndFlags();
+    void savedFilesArePrivate();
+    void checkNeedsNoWriteAccess();
+    void openLoadSemantics();
+    void saveDropsLinesAfterDigest();
+    void programFileRoundTrip();
+    void anyInputReachesAStableForm();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString PathOf(const QString &name) const { return m_dir->filePath(name); }
+};
+
+void TestDatabaseFile::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestDatabaseFile::workedExampleByteForByte()
+{
+    const QByteArray expected =
+        ReadAll(testsupport::dataFile(QStringLiteral("worked_example.rpd")));
+    QVERIFY(expected.endsWith("19e01967ad0d37a8d281a7ac13b461c4"));
+
+    DiaryDatabase db;
+    FillWorkedExample(db);
+    QVERIFY(db.IsModified());
+    QCOMPARE(SavedBytes(db, PathOf(QStringLiteral("Database.rpd"))), expected);
+    QVERIFY(!db.IsModified());
+    QCOMPARE(CMD5Checksum::GetMD5(ContentOf(expected)),
+             QStringLiteral("19e01967ad0d37a8d281a7ac13b461c4"));
+
+    // And back: the fixture opens to the same diary, which saves to the same bytes.
+    DiaryDatabase reopened;
+    QVERIFY(reopened.Open(testsupport::dataFile(QStringLiteral("worked_example.rpd"))));
+    QVERIFY(!reopened.IsModified());
+    QCOMPARE(reopened.GetDayCount(), 1);
+    const TrainingDay *day = reopened.GetDay(0);
+    QCOMPARE(day->GetNotes(), QStringLiteral("Felt strong"));
+    const Workout *workout = day->GetWorkout(0);
+    QCOMPARE(workout->GetName(), QStringLiteral("Chest"));
+    QCOMPARE(workout->GetStatus(), ProgressStatus::Done);
+    QCOMPARE(workout->GetExercise(0)->GetWeight(), 60.0f);
+    QCOMPARE(workout->GetExercise(1)->GetForced(), 2);
+    QCOMPARE(workout->GetExercise(1)->GetNote(), QStringLiteral("slow"));
+    QCOMPARE(SavedBytes(reopened, PathOf(QStringLiteral("again.rpd"))), expected);
+}
+
+void TestDatabaseFile::integrityCheck_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("passes");
+
+    const QByteArray example = ReadAll(testsupport::dataFile(QStringLiteral("worked_example.rpd")));
+    const QByteArray content = ContentOf(example);
+    const QByteArray digest = example.right(32);
+
+    QTest::newRow("worked example") << example << true;
+    QTest::newRow("zero bytes") << QByteArray() << true;
+    QTest::newRow("empty diary") << Sealed(QByteArray()) << true;
+    QTest::newRow("first line is the marker, garbage after")
+        << QByteArray("\xA9\r\nnot a digest\r\n5.3.2007\r\n") << true;
+    QTest::newRow("marker with LF only first") << QByteArray("\xA9\nanything") << true;
+
+    QByteArray changedDigit = example;
+    changedDigit.replace("\r\n10\r\n", "\r\n11\r\n");
+    QTest::newRow("one rep count changed") << changedDigit << false;
+    QTest::newRow("uppercase digest") << content + Marker + digest.toUpper() << false;
+    QTest::newRow("digest with line end") << example + "\r\n" << true;
+    QTest::newRow("lines appended after digest") << example + "\r\n1.1.2000\r\n0\r\n\r\n" << true;
+    QTest::newRow("digest with trailing blank") << example + " " << false;
+    QTest::newRow("no marker") << content << false;
+    QTest::newRow("marker without digest") << content + Marker << false;
+    QTest::newRow("marker at end of file") << content + "\xA9" << false;
+    QTest::newRow("LF-only file, CR LF digest")
+        << ReadAll(testsupport::dataFile(QStringLiteral("worked_example_lf.rpd"))) << true;
+    QByteArray lfContent = content;
+    lfContent.replace("\r\n", "\n");
+    QTest::newRow("LF-only file, LF digest") << lfContent + "\xA9\n" +
+            QCryptographicHash::hash(lfContent, QCryptographicHash::Md5).toHex()
+                                             << false;
+    QByteArray mixed = content;
+    mixed.replace("Chest\r\n", "Chest\n");
+    QTest::newRow("mixed line ends, CR LF digest") << mixed + Marker + digest << true;
+    QTest::newRow("marker byte inside a line is text")
+        << Sealed(Lines({"1.1.2000", "0", "\xA9 notes"})) << true;
+    QTest::newRow("marker byte inside a line, no real marker")
+        << Lines({"1.1.2000", "0", "x\xA9"}) + digest << false;
+    QTest::newRow("first marker line counts")
+        << Sealed(Lines({"1.1.2000", "0", ""})) + "\r\n\xA9\r\n" + QByteArray(32, '0') << true;
+}
+
+void TestDatabaseFile::integrityCheck()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, passes);
+
+    QCOMPARE(CheckDatabaseIntegrityData(bytes), passes);
+    const QString path = PathOf(QStringLiteral("check.rpd"));
+    QVERIFY(WriteAll(path, bytes));
+    QCOMPARE(CheckDatabaseIntegrity(path), passes);
+
+    // Open agrees with the check and keeps the days it had when the file fails.
+    DiaryDatabase db;
+    FillWorkedExample(db);
+    QCOMPARE(db.Open(path), passes);
+    QCOMPARE(db.GetPath(), path);
+    if (!passes)
+        QCOMPARE(db.GetDayCount(), 1);
+}
+
+void TestDatabaseFile::emptyDiary()
+{
+    DiaryDatabase db;
+    const QString path = PathOf(QStringLiteral("empty.rpd"));
+    QCOMPARE(SavedBytes(db, path), QByteArray("\xA9\r\nd41d8cd98f00b204e9800998ecf8427e"));
+    QVERIFY(CheckDatabaseIntegrity(path));
+    FillWorkedExample(db);
+    QVERIFY(db.Load());
+    QCOMPARE(db.GetDayCount(), 0);
+    QVERIFY(!db.IsModified());
+
+    // A zero-byte file is an empty diary too.
+    QVERIFY(WriteAll(path, QByteArray()));
+    FillWorkedExample(db);
+    QVERIFY(db.Open(path));
+    QCOMPARE(db.GetDayCount(), 0);
+}
+
+void TestDatabaseFile::dayWithoutWorkoutsIsThreeLines()
+{
+    DiaryDatabase db;
+    auto day = std::make_unique<TrainingDay>();
+    day->SetDate(DateValue::FromDate(2012, 11, 9));
+    day->SetNotes(QStringLiteral("Rest"));
+    db.AddDay(std::move(day));
+    const QByteArray file = SavedBytes(db, PathOf(QStringLiteral("rest.rpd")));
+    QCOMPARE(file, Sealed(Lines({"9.11.2012", "0", "Rest"})));
+}
+
+void TestDatabaseFile::weightsMatchPrintfRounding()
+{
+    // Every hundredth and thousandth of the range, ties included, against the C library's own
+    // "%.2f" (this process formats numbers with a point).
+    DiaryDatabase db;
+    auto workout = std::make_unique<Workout>();
+    workout->SetName(QStringLiteral("W"));
+    QList<float> weights;
+    for (int thousandths = 0; thousandths <= 500000; thousandths += 7)
+        weights.append(float(thousandths) / 1000.0f);
+    for (const float w : {0.0f, 0.005f, 0.125f, 0.375f, 2.675f, 12.345f, 42.5f, 499.995f, 500.0f})
+        weights.append(w);
+    for (const float w : std::as_const(weights)) {
+        auto exercise = std::make_unique<ExerciseEntry>();
+        exercise->SetName(QStringLiteral("E"));
+        QVERIFY(exercise->SetWeight(w));
+        workout->AddExercise(std::move(exercise));
+    }
+    auto day = std::make_unique<TrainingDay>();
+    day->AddWorkout(std::move(workout));
+    db.AddDay(std::move(day));
+
+    const QList<QByteArray> lines =
+        ContentOf(SavedBytes(db, PathOf(QStringLiteral("w.rpd")))).split('\n');
+    for (int i = 0; i < weights.size(); ++i) {
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.2f\r", double(weights[i]));
+        // Date, count, workout name, count, status, then eight lines per exercise.
+        QCOMPARE(lines.at(5 + 8 * i + 5), QByteArray(expected));
+    }
+}
+
+void TestDatabaseFile::weightReadsBackRounded_data()
+{
+    QTest::addColumn<float>("weight");
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<float>("reread");
+    QTest::newRow("42.5") << 42.5f << QByteArray("42.50") << 42.5f;
+    QTest::newRow("12.345") << 12.345f << QByteArray("12.35") << 12.35f;
+    QTest::newRow("tie to even 0.125") << 0.125f << QByteArray("0.12") << 0.12f;
+    QTest::newRow("2.675 is below the tie") << 2.675f << QByteArray("2.67") << 2.67f;
+    QTest::newRow("500") << 500.0f << QByteArray("500.00") << 500.0f;
+}
+
+void TestDatabaseFile::weightReadsBackRounded()
+{
+    QFETCH(float, weight);
+    QFETCH(QByteArray, line);
+    QFETCH(float, reread);
+
+    DiaryDatabase db;
+    FillWorkedExample(db);
+    db.GetDay(0)->GetWorkout(0)->GetExercise(0)->SetWeight(weight);
+    const QString path = PathOf(QStringLiteral("weight.rpd"));
+    QVERIFY(ContentOf(SavedBytes(db, path)).contains("\r\n" + line + "\r\n"));
+    QVERIFY(db.Open(path));
+    QCOMPARE(db.GetDay(0)->GetWorkout(0)->GetExercise(0)->GetWeight(), reread);
+}
+
+void TestDatabaseFile::tolerantLoading_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    // Fields of the first exercise of the first workout (or of the day when there is none):
+    // date as written back, name, sets, reps, forced, negative, weight, note, status.
+    QTest::addColumn<QByteArray>("dateLine");
+    QTest::addColumn<QByteArray>("exerciseLines");
+
+    const auto exercise = [](QList<QByteArray> lines) {
+        return Lines(QList<QByteArray> {"5.3.2007", "1", "Chest", "1", "0"} + lines +
+                     QList<QByteArray> {"notes"});
+    };
+    QTest::newRow("well formed") << exercise({"Dips", "3", "12", "2", "1", "40.00", "slow", "1"})
+                                 << QByteArray("5.3.2007")
+                                 << Lines({"Dips", "3", "12", "2", "1", "40.00", "slow", "1"});
+    QTest::newRow("out of range values keep defaults")
+        << exercise({"Dips", "25", "300", "201", "-1", "600", "", "0"}) << QByteArray("5.3.2007")
+        << Lines({"Dips", "1", "0", "0", "0", "0.00", "", "0"});
+    QTest::newRow("empty name keeps defaults except status")
+        << exercise({"", "3", "12", "2", "1", "40", "slow", "2"}) << QByteArray("5.3.2007")
+        << Lines({"", "1", "0", "0", "0", "0.00", "", "2"});
+    QTest::newRow("tolerant numbers")
+        << exercise({"Dips", "+3", " 12abc", "-", "\t4", " 42.5kg", "", "1x"})
+        << QByteArray("5.3.2007") << Lines({"Dips", "3", "12", "0", "4", "42.50", "", "1"});
+    QTest::newRow("weight forms") << exercise({"Dips", "3", "5", "0", "0", ".5", "", "1"})
+                                  << QByteArray("5.3.2007")
+                                  << Lines({"Dips", "3", "5", "0", "0", "0.50", "", "1"});
+    QTest::newRow("negative weight refused")
+        << exercise({"Dips", "3", "5", "0", "0", "-5", "", "0"}) << QByteArray("5.3.2007")
+        << Lines({"Dips", "3", "5", "0", "0", "0.00", "", "0"});
+    QTest::newRow("positive weight marks Done before the status line")
+        << exercise({"Dips", "3", "5", "0", "0", "7", "", "2"}) << QByteArray("5.3.2007")
+        << Lines({"Dips", "3", "5", "0", "0", "7.00", "", "2"});
+    QTest::newRow("unknown status kept")
+        << exercise({"Dips", "3", "5", "0", "0", "0", "", "9"}) << QByteArray("5.3.2007")
+        << Lines({"Dips", "3", "5", "0", "0", "0.00", "", "9"});
+    QTest::newRow("impossible date")
+        << Lines({"7.13.2007", "0", ""}) << QByteArray("-1.-1.-1") << QByteArray();
+    QTest::newRow("invalid date written back")
+        << Lines({"-1.-1.-1", "0", ""}) << QByteArray("-1.-1.-1") << QByteArray();
+    QTest::newRow("runs of points")
+        << Lines({"..5..3...2007", "0", ""}) << QByteArray("5.3.2007") << QByteArray();
+    QTest::newRow("date padded") << Lines({" 05. 03.2007 ", "0", ""}) << QByteArray("5.3.2007")
+                                 << QByteArray();
+    QTest::newRow("date line missing numbers")
+        << Lines({"5.3", "0", ""}) << QByteArray("-1.-1.-1") << QByteArray();
+    QTest::newRow("LF only") << QByteArray(
+                                    "5.3.2007\n1\nChest\n1\n1\nDips\n3\n12\n0\n0\n1.25\n\n1\n\n")
+                             << QByteArray("5.3.2007")
+                             << Lines({"Dips", "3", "12", "0", "0", "1.25", "", "1"});
+    QTest::newRow("missing lines at the end")
+        << QByteArray("5.3.2007\r\n1\r\nChest\r\n1\r\n1\r\nDips\r\n4") << QByteArray("5.3.2007")
+        << Lines({"Dips", "4", "0", "0", "0", "0.00", "", "0"});
+}
+
+void TestDatabaseFile::tolerantLoading()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, dateLine);
+    QFETCH(QByteArray, exerciseLines);
+
+    // Loading ignores the digest, so the content alone (with a marker) is enough.
+    DiaryDatabase db;
+    QVERIFY(db.LoadFromData(content + Marker));
+    QVERIFY(!db.IsModified());
+    QCOMPARE(db.GetDayCount(), 1);
+    const QByteArray saved = ContentOf(SavedBytes(db, PathOf(QStringLiteral("t.rpd"))));
+    QVERIFY2(saved.startsWith(dateLine + "\r\n"), saved.constData());
+    if (!exerciseLines.isEmpty()) {
+        // Date, workout count, workout name, exercise count, workout status, then the block.
+        const QList<QByteArray> lines = saved.split('\n');
+        QCOMPARE(lines.mid(5, 8).join('\n') + '\n', exerciseLines);
+    }
+}
+
+void TestDatabaseFile::hugeCountsCreateBoundedRecords_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("workouts");
+    QTest::addColumn<int>("exercises");
+
+    QTest::newRow("workout count, nothing follows") << Lines({"5.3.2007", "2000000000"}) << 0 << 0;
+    QTest::newRow("workout count, some lines follow")
+        << Lines({"5.3.2007", "2000000000", "A", "0", "0", "B", "0", "0"}) << 2 << 0;
+    QTest::newRow("exercise count")
+        << Lines({"5.3.2007", "1", "Chest", "2000000000", "0", "Dips", "3", "12"}) << 1 << 1;
+    QTest::newRow("count beyond 32 bits")
+        << Lines({"5.3.2007", "99999999999999999999", "A", "0", "0"}) << 1 << 0;
+    QTest::newRow("negative count") << Lines({"5.3.2007", "-5", "notes"}) << 0 << 0;
+}
+
+void TestDatabaseFile::hugeCountsCreateBoundedRecords()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, workouts);
+    QFETCH(int, exercises);
+
+    const QString path = PathOf(QStringLiteral("huge.rpd"));
+    QVERIFY(WriteAll(path, Sealed(content)));
+    DiaryDatabase db;
+    QVERIFY(db.Open(path));
+    QCOMPARE(db.GetDayCount(), 1);
+    QCOMPARE(db.GetDay(0)->GetWorkoutCount(), workouts);
+    int exerciseCount = 0;
+    for (int i = 0; i < workouts; ++i)
+        exerciseCount += db.GetDay(0)->GetWorkout(i)->GetExerciseCount();
+    QCOMPARE(exerciseCount, exercises);
+}
+
+void TestDatabaseFile::lineBreaksInTextRoundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("readBack");
+    QTest::addColumn<QByteArray>("written");
+
+    const QByteArray separator("\xE2\x80\xA8");
+    QTest::newRow("plain") << QStringLiteral("Felt strong") << QStringLiteral("Felt strong")
+                           << QByteArray("Felt strong");
+    QTest::newRow("LF") << QStringLiteral("a\nb") << QStringLiteral("a\nb")
+                        << "a" + separator + "b";
+    QTest::newRow("CR LF") << QStringLiteral("a\r\nb") << QStringLiteral("a\nb")
+                           << "a" + separator + "b";
+    QTest::newRow("CR") << QStringLiteral("a\rb") << QStringLiteral("a\nb")
+                        << "a" + separator + "b";
+    QTest::newRow("blank lines kept") << QStringLiteral("a\n\nb\n") << QStringLiteral("a\n\nb\n")
+                                      << "a" + separator + separator + "b" + separator;
+    QTest::newRow("accents byte for byte")
+        << QStringLiteral("Füße © – €") << QStringLiteral("Füße © – €")
+        << QStringLiteral("Füße © – €").toUtf8();
+    QTest::newRow("lone copyright sign")
+        << QStringLiteral("©") << QStringLiteral("©") << QByteArray("\xC2\xA9");
+}
+
+void TestDatabaseFile::lineBreaksInTextRoundTrip()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, readBack);
+    QFETCH(QByteArray, written);
+
+    DiaryDatabase db;
+    FillWorkedExample(db);
+    TrainingDay *day = db.GetDay(0);
+    day->SetNotes(text);
+    day->GetWorkout(0)->SetName(text);
+    day->GetWorkout(0)->GetExercise(0)->SetName(text);
+    day->GetWorkout(0)->GetExercise(0)->SetNote(text);
+    const QString path = PathOf(QStringLiteral("text.rpd"));
+    const QByteArray file = SavedBytes(db, path);
+
+    // The file keeps its shape: 22 content lines, each field on its own.
+    const QList<QByteArray> lines = ContentOf(file).split('\n');
+    QCOMPARE(lines.size(), 23);
+    QCOMPARE(lines.at(2), written + '\r'); // workout name
+    QCOMPARE(lines.at(5), written + '\r'); // exercise name
+    QCOMPARE(lines.at(11), written + '\r'); // exercise note
+    QCOMPARE(lines.at(21), written + '\r'); // day notes
+
+    QVERIFY(CheckDatabaseIntegrity(path));
+    QVERIFY(db.Open(path));
+    day = db.GetDay(0);
+    QCOMPARE(day->GetNotes(), readBack);
+    QCOMPARE(day->GetWorkout(0)->GetName(), readBack);
+    QCOMPARE(day->GetWorkout(0)->GetExercise(0)->GetName(), readBack);
+    QCOMPARE(day->GetWorkout(0)->GetExercise(0)->GetNote(), readBack);
+    QCOMPARE(day->GetWorkout(0)->GetExerciseCount(), 2);
+}
+
+void TestDatabaseFile::accentedTextInBothEncodings_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::newRow("UTF-8") << QStringLiteral("accents_utf8.rpd");
+    QTest::newRow("Windows-1252") << QStringLiteral("accents_cp1252.rpd");
+}
+
+void TestDatabaseFile::accentedTextInBothEncodings()
+{
+    QFETCH(QString, fixture);
+
+    DiaryDatabase db;
+    QVERIFY(db.Open(testsupport::dataFile(fixture)));
+    const Workout *workout = db.GetDay(0)->GetWorkout(0);
+    QCOMPARE(workout->GetExercise(0)->GetName(), QStringLiteral("Kniebeuge mit Gewicht"));
+    QCOMPARE(workout->GetExercise(0)->GetNote(), QStringLiteral("Füße schulterbreit"));
+    QCOMPARE(workout->GetExercise(1)->GetName(), QStringLiteral("Développé couché"));
+    QCOMPARE(workout->GetExercise(1)->GetNote(), QStringLiteral("prise serrée – lent"));
+    QCOMPARE(workout->GetExercise(1)->GetWeight(), 72.5f);
+    QCOMPARE(db.GetDay(0)->GetNotes(), QStringLiteral("Très bien, «fatigué» €"));
+
+    // Whatever the file was read as, it is written back as UTF-8.
+    QCOMPARE(SavedBytes(db, PathOf(QStringLiteral("utf8.rpd"))),
+             ReadAll(testsupport::dataFile(QStringLiteral("accents_utf8.rpd"))));
+}
+
+void TestDatabaseFile::failedSaveKeepsOldFileAndFlags_data()
+{
+    QTest::addColumn<QString>("situation");
+    QTest::newRow("read-only folder") << QStringLiteral("readonly");
+    QTest::newRow("path is a folder") << QStringLiteral("directory");
+    QTest::newRow("folder missing") << QStringLiteral("missing");
+    QTest::newRow("parent is a file") << QStringLiteral("notdir");
+    QTest::newRow("no path") << QStringLiteral("empty");
+}
+
+void TestDatabaseFile::failedSaveKeepsOldFileAndFlags()
+{
+    QFETCH(QString, situation);
+
+    const QByteArray oldBytes =
+        ReadAll(testsupport::dataFile(QStringLiteral("worked_example.rpd")));
+    QString path;
+    if (situation == QLatin1String("readonly")) {
+        if (geteuid() == 0)
+            QSKIP("The superuser writes into read-only folders.");
+        const QString folder = PathOf(QStringLiteral("locked"));
+        QVERIFY(QDir().mkpath(folder));
+        path = folder + QStringLiteral("/Database.rpd");
+        QVERIFY(WriteAll(path, oldBytes));
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    } else if (situation == QLatin1String("directory")) {
+        path = PathOf(QStringLiteral("Database.rpd"));
+        QVERIFY(QDir().mkpath(path));
+    } else if (situation == QLatin1String("missing")) {
+        path = PathOf(QStringLiteral("no/such/folder/Database.rpd"));
+    } else if (situation == QLatin1String("notdir")) {
+        QVERIFY(WriteAll(PathOf(QStringLiteral("plain")), oldBytes));
+        path = PathOf(QStringLiteral("plain/Database.rpd"));
+    }
+
+    DiaryDatabase db;
+    FillWorkedExample(db);
+    db.GetDay(0)->SetNotes(QStringLiteral("changed"));
+    db.SetPath(path);
+    QVERIFY(!db.Save());
+    QVERIFY(db.IsModified());
+    QVERIFY(db.GetDay(0)->IsModified());
+    QVERIFY(db.GetDay(0)->GetWorkout(0)->GetExercise(0)->IsModified());
+
+    if (situation == QLatin1String("readonly")) {
+        QCOMPARE(ReadAll(path), oldBytes);
+        QCOMPARE(QDir(PathOf(QStringLiteral("locked"))).entryList(QDir::Files).size(), 1);
+        QFile::setPermissions(PathOf(QStringLiteral("locked")),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    } else if (situation == QLatin1String("directory")) {
+        QVERIFY(QFileInfo(path).isDir());
+        // No temporary file is left beside it.
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
+    } else if (situation == QLatin1String("notdir")) {
+        QCOMPARE(ReadAll(PathOf(QStringLiteral("plain"))), oldBytes);
+    }
+}
+
+void TestDatabaseFile::savedFilesArePrivate()
+{
+    constexpr auto others =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+    DiaryDatabase db;
+    FillWorkedExample(db);
+    const QString path = PathOf(QStringLiteral("new.rpd"));
+    SavedBytes(db, path);
+    QVERIFY(QFileInfo(path).permissions() & QFile::WriteOwner);
+    QCOMPARE(QFileInfo(path).permissions() & others, QFile::Permissions());
+
+    // An existing file keeps the permissions its owner gave it.
+    const QString shared = PathOf(QStringLiteral("shared.rpd"));
+    QVERIFY(WriteAll(shared, QByteArray()));
+    QVERIFY(QFile::setPermissions(shared, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    QVERIFY(!SavedBytes(db, shared).isEmpty());
+    QVERIFY(QFileInfo(shared).permissions() & QFile::ReadGroup);
+}
+
+void TestDatabaseFile::checkNeedsNoWriteAccess()
+{
+    const QString folder = PathOf(QStringLiteral("readonly"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/Database.rpd");
+    QVERIFY(QFile::copy(testsupport::dataFile(QStringLiteral("worked_example.rpd")), path));
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    const QStringList appFolderBefore = QDir(QCoreApplication::applicationDirPath()).entryList();
+
+    QVERIFY(CheckDatabaseIntegrity(path));
+    DiaryDatabase db;
+    QVERIFY(db.Open(path));
+    QCOMPARE(db.GetDayCount(), 1);
+
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList {QStringLiteral("Database.rpd")});
+    QCOMPARE(QDir(QCoreApplication::applicationDirPath()).entryList(), appFolderBefore);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void TestDatabaseFile::openLoadSemantics()
+{
+    const QString valid = testsupport::dataFile(QStringLiteral("worked_example.rpd"));
+    const QString corrupt = PathOf(QStringLiteral("corrupt.rpd"));
+    QVERIFY(WriteAll(corrupt, ContentOf(ReadAll(valid)) + Marker + QByteArray(32, 'f')));
+
+    DiaryDatabase db;
+    QVERIFY(db.Open(valid));
+    QCOMPARE(db.GetPath(), valid);
+    db.GetDay(0)->SetNotes(QStringLiteral("kept"));
+
+    // A corrupted or missing file leaves the days, but the path is now bound to it.
+    QVERIFY(!db.Open(corrupt));
+    QCOMPARE(db.GetPath(), corrupt);
+    QCOMPARE(db.GetDay(0)->GetNotes(), QStringLiteral("kept"));
+    QVERIFY(!db.Open(PathOf(QStringLiteral("missing.rpd"))));
+    QCOMPARE(db.GetDayCount(), 1);
+    QVERIFY(!db.Load());
+    QCOMPARE(db.GetDayCount(), 1);
+
+    // Load does not look at the digest.
+    db.SetPath(corrupt);
+    QVERIFY(db.Load());
+    QCOMPARE(db.GetDay(0)->GetNotes(), QStringLiteral("Felt strong"));
+
+    // An empty path drops every day and leaves nothing to save.
+    QVERIFY(!db.Open(QString()));
+    QCOMPARE(db.GetDayCount(), 0);
+    QVERIFY(db.GetPath().isEmpty());
+    QVERIFY(!db.IsModified());
+    QVERIFY(!db.Save());
+}
+
+void TestDatabaseFile::saveDropsLinesAfterDigest()
+{
+    const QByteArray example = ReadAll(testsupport::dataFile(QStringLiteral("worked_example.rpd")));
+    const QString path = PathOf(QStringLiteral("extra.rpd"));
+    QVERIFY(WriteAll(path, example + "\r\nleft over\r\n"));
+    DiaryDatabase db;
+    QVERIFY(db.Open(path));
+    QCOMPARE(db.GetDayCount(), 1);
+    QVERIFY(db.Save());
+    QCOMPARE(ReadAll(path), example);
+}
+
+void TestDatabaseFile::programFileRoundTrip()
+{
+    TrainingProgram program;
+    auto first = std::make_unique<TrainingDay>();
+    auto workout = std::make_unique<Workout>();
+    workout->SetName(QStringLiteral("Full body"));
+    workout->AddExercise(Exercise("Squat", 5, 5, 0, 0.0f, ""));
+    first->AddWorkout(std::move(workout));
+    program.AddDay(std::move(first));
+    program.AddDay(std::make_unique<TrainingDay>());
+
+    const QString path = PathOf(QStringLiteral("plan.rpp"));
+    const QByteArray file = SavedBytes(program, path);
+    QVERIFY(file.startsWith("30.12.1899\r\n1\r\nFull body\r\n"));
+    QVERIFY(ContentOf(file).endsWith("\r\n30.12.1899\r\n0\r\n\r\n"));
+    QCOMPARE(file, Sealed(ContentOf(file)));
+
+    TrainingProgram reopened;
+    QVERIFY(reopened.Open(path));
+    QCOMPARE(reopened.GetDayCount(), 2);
+    QCOMPARE(reopened.GetDay(0)->GetWorkout(0)->GetExercise(0)->GetName(), QStringLiteral("Squat"));
+    QCOMPARE(reopened.GetDay(0)->GetWorkout(0)->GetExercise(0)->GetSets(), 5);
+    QVERIFY(reopened.GetDay(1)->IsEmpty());
+    QVERIFY(reopened.GetDay(1)->GetDate() == DateValue());
+    QCOMPARE(SavedBytes(reopened, PathOf(QStringLiteral("again.rpp"))), file);
+}
+
+void TestDatabaseFile::anyInputReachesAStableForm()
+{
+    // Damaged files of every kind: whatever was read is written in a form that reads back to
+    // exactly the same diary.
+    const QByteArray example = ReadAll(testsupport::dataFile(QStringLiteral("accents_cp1252.rpd")));
+    QRandomGenerator random(20070305);
+    const QByteArray alphabet("0123456789.-+ \r\n\xA9\xE9\xC3"
+                              "abc");
+    for (int round = 0; round < 500; ++round) {
+        QByteArray bytes = example;
+        const int edits = 1 + int(random.bounded(8));
+        for (int e = 0; e < edits; ++e) {
+            const int at = int(random.bounded(bytes.size() + 1));
+            switch (random.bounded(3)) {
+            case 0:
+                bytes.insert(at, alphabet.at(random.bounded(alphabet.size())));
+                break;
+            case 1:
+                bytes.remove(at, 1 + int(random.bounded(12)));
+                break;
+            default:
+                if (at < bytes.size())
+                    bytes[at] = alphabet.at(random.bounded(alphabet.size()));
+            }
+        }
+        DiaryDatabase db;
+        QVERIFY(db.LoadFromData(bytes));
+        const QByteArray once = DatabaseWriter::FileBytes(db);
+        QVERIFY(CheckDatabaseIntegrityData(once));
+        DiaryDatabase reread;
+        QVERIFY(reread.LoadFromData(once));
+        QCOMPARE(DatabaseWriter::FileBytes(reread), once);
+    }
+}
+
+REPBOOK_TEST_MAIN_CORE(TestDatabaseFile)
+#include "TestDatabaseFile.moc"
