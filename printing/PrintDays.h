@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QList>
+
+class QPrinter;
+class TrainingDay;
+
+// Prints the days as a training log (DayPrintDocument) on the printer, which may print to paper
+// or to a PDF file; the page range chosen in the print dialog is honoured. False when nothing
+// could be printed: no days, or the printer could not be started.
+bool PrintDays(QPrinter *printer, const QList<const TrainingDay *> &days);
