@@ -653,7 +653,16 @@ bool CGridCtrl::EditCell(int row, int col)
 {
     if (!IsCellEditable(row, col))
         return false;
+    if (m_editCell == CCellID {row, col})
+        return true;
+    if (m_editCell.IsValid() && m_editor) {
+        // The open edit ends as if the user had left it.
+        commitData(m_editor);
+        closeEditor(m_editor, QAbstractItemDelegate::NoHint);
+    }
     const QModelIndex index = IndexOf(row, col);
+    if (!index.isValid())
+        return false; // the grid was rebuilt when the previous edit ended
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
     scrollTo(index);
     return edit(index, AllEditTriggers, nullptr);
@@ -664,9 +673,8 @@ bool CGridCtrl::edit(const QModelIndex &index, EditTrigger trigger, QEvent *even
     const CCellID cell = CellOfIndex(index);
     if (!IsCellEditable(cell.row, cell.col))
         return false;
-    const bool wasEditing = m_editCell.IsValid();
     const bool started = QTableWidget::edit(index, trigger, event);
-    if (started && !wasEditing && state() == EditingState) {
+    if (started && state() == EditingState && m_editCell != cell) {
         m_editCell = cell;
         emit editBegun(cell.row, cell.col);
     }
@@ -675,14 +683,30 @@ bool CGridCtrl::edit(const QModelIndex &index, EditTrigger trigger, QEvent *even
 
 void CGridCtrl::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
 {
+    // The editor closes first, so that whoever hears editEnded finds the grid at rest and may
+    // even rebuild it; moving on to the next cell (Tab) happens afterwards, if the grid is
+    // still the same.
+    const bool moveOn = hint == QAbstractItemDelegate::EditNextItem ||
+        hint == QAbstractItemDelegate::EditPreviousItem;
     const CCellID ended = std::exchange(m_editCell, CCellID {});
+    QTableWidget::closeEditor(editor, moveOn ? QAbstractItemDelegate::NoHint : hint);
     const quint64 structure = m_structureVersion;
     if (ended.IsValid())
         emit editEnded(ended.row, ended.col);
-    // A receiver that rebuilt the grid leaves no cell to move on to.
-    if (structure != m_structureVersion)
-        hint = QAbstractItemDelegate::NoHint;
-    QTableWidget::closeEditor(editor, hint);
+    if (!moveOn || structure != m_structureVersion)
+        return;
+    const QModelIndex next = moveCursor(
+        hint == QAbstractItemDelegate::EditNextItem ? MoveNext : MovePrevious, Qt::NoModifier);
+    if (!next.isValid())
+        return;
+    QItemSelectionModel::SelectionFlags flags = QItemSelectionModel::ClearAndSelect;
+    if (GetListMode())
+        flags |= QItemSelectionModel::Rows;
+    selectionModel()->setCurrentIndex(next, flags);
+    const CCellID cell = CellOfIndex(next);
+    emit selectionChangedTo(cell.row, cell.col);
+    if (IsCellEditable(cell.row, cell.col))
+        edit(next, AllEditTriggers, nullptr);
 }
 
 // ---- Keyboard and mouse ----------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QItemSelection>
 #include <QList>
+#include <QPointer>
 #include <QTableWidget>
 
 #include <memory>
@@ -161,7 +162,10 @@ private:
     void EmitIfSelectionChanged(const SelectionState &before);
     void OnHeaderContextMenu(const QPoint &pos);
 
+    friend class CGridDelegate; // tells the grid which editor it opened
+
     CGridDelegate *m_delegate;
+    QPointer<QWidget> m_editor;
     QHash<int, std::shared_ptr<CGridCell>> m_cellClasses;
     std::shared_ptr<CGridCell> m_plainCell;
     QList<Qt::Alignment> m_columnFormats;

@@ -32,7 +32,11 @@ QWidget *CGridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem
     const CGridCell &cell = m_grid->CellClassFor(context.row, context.col);
     if (!cell.AllowsEdit())
         return nullptr;
-    return cell.CreateEditor(parent, context);
+    QWidget *editor = cell.CreateEditor(parent, context);
+    if (editor != nullptr)
+        editor->setAutoFillBackground(true); // it may reach over the next cell
+    m_grid->m_editor = editor;
+    return editor;
 }
 
 void CGridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
@@ -52,5 +56,15 @@ void CGridDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
 void CGridDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                                          const QModelIndex &) const
 {
-    editor->setGeometry(option.rect);
+    // A narrow column still gets an editor wide enough to show its text and arrows; it then
+    // covers part of the next cell, and stays inside the visible area.
+    QRect rect = option.rect;
+    const int wanted = editor->sizeHint().width();
+    if (rect.width() < wanted) {
+        rect.setWidth(wanted);
+        const int overflow = rect.right() - m_grid->viewport()->width() + 1;
+        if (overflow > 0)
+            rect.translate(-qMin(overflow, rect.left()), 0);
+    }
+    editor->setGeometry(rect);
 }
