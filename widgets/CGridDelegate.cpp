@@ -3,7 +3,10 @@
 #include "widgets/CGridCell.h"
 #include "widgets/CGridCtrl.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QTextDocument>
+#include <QToolTip>
 
 CGridDelegate::CGridDelegate(CGridCtrl *grid)
     : QStyledItemDelegate(grid)
@@ -67,4 +70,25 @@ void CGridDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionView
             rect.translate(-qMin(overflow, rect.left()), 0);
     }
     editor->setGeometry(rect);
+}
+
+bool CGridDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
+                              const QStyleOptionViewItem &option, const QModelIndex &index)
+{
+    if (event == nullptr || event->type() != QEvent::ToolTip ||
+        index.data(Qt::ToolTipRole).isValid())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const CGridCellContext context = m_grid->ContextForIndex(index, option.rect);
+    const QSize wanted = m_grid->CellClassFor(context.row, context.col).PreferredSize(context);
+    if (context.text.isEmpty() || wanted.width() <= option.rect.width()) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    // The text is shown as it stands, also when it happens to look like markup.
+    const QString tip = Qt::mightBeRichText(context.text)
+        ? QStringLiteral("<qt>%1</qt>").arg(context.text.toHtmlEscaped())
+        : context.text;
+    QToolTip::showText(event->globalPos(), tip, view->viewport(), option.rect);
+    return true;
 }

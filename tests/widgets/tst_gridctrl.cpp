@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QToolTip>
 
 Q_DECLARE_METATYPE(CCellID)
 Q_DECLARE_METATYPE(CCellRange)
@@ -515,6 +516,34 @@ private slots:
         };
         QCOMPARE(colourAt(3, 2), QColor(224, 234, 243));
         QCOMPARE(colourAt(4, 2), grid.palette().color(QPalette::Active, QPalette::Highlight));
+    }
+
+    void clippedTextShowsAsTip_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("clipped") << "Incline dumbbell press with a long pause"
+                                 << "Incline dumbbell press with a long pause";
+        QTest::newRow("clipped markup")
+            << "<b>heavy</b> and a long remark about the grip"
+            << "<qt>&lt;b&gt;heavy&lt;/b&gt; and a long remark about the grip</qt>";
+        QTest::newRow("fits") << "Row"
+                              << "";
+    }
+    void clippedTextShowsAsTip()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, tip);
+        Shown shown;
+        CGridCtrl &grid = shown.grid;
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        grid.SetColumnWidth(1, 60);
+        grid.SetItemText(2, 1, text);
+        const QPoint pos = CentreOf(grid, 2, 1);
+        QHelpEvent event(QEvent::ToolTip, pos, grid.viewport()->mapToGlobal(pos));
+        QApplication::sendEvent(grid.viewport(), &event);
+        QCOMPARE(QToolTip::text(), tip);
+        QToolTip::hideText();
     }
 
     void visibility()
