@@ -543,17 +543,27 @@ void CGridCtrl::SetSelectedRange(const CCellRange &range)
 
 void CGridCtrl::SetSelectedRange(int minRow, int minCol, int maxRow, int maxCol)
 {
+    SelectRange({minRow, minCol, maxRow, maxCol}, QItemSelectionModel::ClearAndSelect);
+}
+
+void CGridCtrl::AddSelectedRange(const CCellRange &range)
+{
+    SelectRange(range, QItemSelectionModel::Select);
+}
+
+void CGridCtrl::SelectRange(const CCellRange &range, QItemSelectionModel::SelectionFlags flags)
+{
     // Fixed cells never take the selection: a range over the heading row alone selects nothing.
-    const int firstRow = qMax(minRow, m_fixedRows);
-    const int lastRow = qMin(maxRow, GetRowCount() - 1);
-    const int firstCol = qMax(minCol, m_fixedCols);
-    const int lastCol = qMin(maxCol, columnCount() - 1);
-    if (minRow < 0 || minCol < 0 || firstRow > lastRow || firstCol > lastCol) {
-        clearSelection();
+    const int firstRow = qMax(range.minRow, m_fixedRows);
+    const int lastRow = qMin(range.maxRow, GetRowCount() - 1);
+    const int firstCol = qMax(range.minCol, m_fixedCols);
+    const int lastCol = qMin(range.maxCol, columnCount() - 1);
+    if (range.minRow < 0 || range.minCol < 0 || firstRow > lastRow || firstCol > lastCol) {
+        if (flags.testFlag(QItemSelectionModel::Clear))
+            clearSelection();
         return;
     }
     const QItemSelection selection(IndexOf(firstRow, firstCol), IndexOf(lastRow, lastCol));
-    QItemSelectionModel::SelectionFlags flags = QItemSelectionModel::ClearAndSelect;
     if (GetListMode())
         flags |= QItemSelectionModel::Rows;
     selectionModel()->select(selection, flags);
@@ -655,17 +665,25 @@ bool CGridCtrl::EditCell(int row, int col)
         return false;
     if (m_editCell == CCellID {row, col})
         return true;
-    if (m_editCell.IsValid() && m_editor) {
-        // The open edit ends as if the user had left it.
-        commitData(m_editor);
-        closeEditor(m_editor, QAbstractItemDelegate::NoHint);
-    }
+    EndEditing(); // the open edit ends as if the user had left it
     const QModelIndex index = IndexOf(row, col);
     if (!index.isValid())
         return false; // the grid was rebuilt when the previous edit ended
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
     scrollTo(index);
     return edit(index, AllEditTriggers, nullptr);
+}
+
+bool CGridCtrl::EndEditing(bool commit)
+{
+    if (!m_editCell.IsValid() || !m_editor)
+        return false;
+    QWidget *editor = m_editor;
+    if (commit)
+        commitData(editor);
+    closeEditor(editor,
+                commit ? QAbstractItemDelegate::NoHint : QAbstractItemDelegate::RevertModelCache);
+    return true;
 }
 
 bool CGridCtrl::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)

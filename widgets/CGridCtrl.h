@@ -104,6 +104,7 @@ public:
     bool IsCellSelected(int row, int col) const;
     void SetSelectedRange(const CCellRange &range);
     void SetSelectedRange(int minRow, int minCol, int maxRow, int maxCol);
+    void AddSelectedRange(const CCellRange &range); // keeps what is already selected
     void ClearSelection();
     void SetFocusCell(int row, int col);
     void SetFocusCell(const CCellID &cell) { SetFocusCell(cell.row, cell.col); }
@@ -122,6 +123,9 @@ public:
     bool IsCellEditable(int row, int col) const;
     bool EditCell(int row, int col); // opens the cell's editor when editing is allowed
     bool IsEditing() const { return m_editCell.IsValid(); }
+    // Ends an open edit: the editor's text goes into the cell unless cancelled. False when no
+    // edit was open.
+    bool EndEditing(bool commit = true);
     CCellID GetEditingCell() const { return m_editCell; }
 
 signals:
@@ -159,6 +163,7 @@ private:
     CCellID CellOfIndex(const QModelIndex &index) const;
     int FirstFreeColumn() const;
     SelectionState CurrentSelectionState() const;
+    void SelectRange(const CCellRange &range, QItemSelectionModel::SelectionFlags flags);
     void EmitIfSelectionChanged(const SelectionState &before);
     void OnHeaderContextMenu(const QPoint &pos);
 

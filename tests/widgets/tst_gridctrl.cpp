@@ -435,6 +435,45 @@ private slots:
         QCOMPARE(ended[0][1].toInt(), 1);
     }
 
+    void endEditingFromOutside_data()
+    {
+        QTest::addColumn<bool>("commit");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("commit") << true << "Deadlift";
+        QTest::newRow("cancel") << false << "r2c1";
+    }
+    void endEditingFromOutside()
+    {
+        QFETCH(bool, commit);
+        QFETCH(QString, text);
+        Shown shown;
+        CGridCtrl &grid = shown.grid;
+        QVERIFY(!grid.EndEditing(commit));
+        QSignalSpy ended(&grid, &CGridCtrl::editEnded);
+        QVERIFY(grid.EditCell(2, 1));
+        auto *editor = grid.viewport()->findChild<QLineEdit *>();
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("Deadlift"));
+        QVERIFY(grid.EndEditing(commit));
+        QVERIFY(!grid.IsEditing());
+        QCOMPARE(grid.GetItemText(2, 1), text);
+        QCOMPARE(ended.size(), 1);
+    }
+
+    void addedRangesKeepTheSelection()
+    {
+        CGridCtrl grid;
+        Fill(grid);
+        grid.SetListMode(true);
+        grid.SetSelectedRange(2, 1, 2, 1);
+        grid.AddSelectedRange({4, 2, 4, 2});
+        grid.AddSelectedRange({0, 1, 0, 3}); // the heading row adds nothing
+        QVERIFY(grid.IsCellSelected(2, 3));
+        QVERIFY(!grid.IsCellSelected(3, 1));
+        QVERIFY(grid.IsCellSelected(4, 1));
+        QCOMPARE(grid.GetSelectedCellRange(), (CCellRange {2, 1, 4, 3}));
+    }
+
     void tabEndsOneEditAndBeginsTheNext()
     {
         Shown shown;
