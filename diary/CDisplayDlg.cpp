@@ -41,6 +41,9 @@ CDisplayDlg::CDisplayDlg(QWidget *parent)
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     m_daysField->SetStepRange(MinimumDays, MaximumDays);
+    // The calendars share whatever room the user gives the dialog.
+    for (CFPSMiniCalendarCtrl *calendar : {m_startCalendar, m_endCalendar})
+        calendar->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     auto *startLabel = new QLabel(tr("Start date:"), this);
     auto *endLabel = new QLabel(tr("End date:"), this);
@@ -73,7 +76,6 @@ CDisplayDlg::CDisplayDlg(QWidget *parent)
     layout->addWidget(separator);
     layout->addLayout(days);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     const auto highlight = [this](const QDate &date) { return IsHighlighted(date); };
     m_startCalendar->SetSpecialDateCallback(highlight);
@@ -95,6 +97,7 @@ CDisplayDlg::CDisplayDlg(QWidget *parent)
     connect(m_cancelButton, &CPictureButton::clicked, this, &CDisplayDlg::reject);
 
     ShowRange();
+    setMinimumSize(minimumSizeHint());
     m_daysField->setFocus();
 }
 
@@ -185,7 +188,6 @@ void CDisplayDlg::ShowDate(CFPSMiniCalendarCtrl *calendar, const DateValue &date
     const QDate shown = date.ToQDate();
     calendar->SetCurrentDate(shown);
     calendar->SetSelectedDates(shown, shown);
-    calendar->SetMonthShown(shown.month(), shown.year());
 }
 
 void CDisplayDlg::RedrawCalendars()
@@ -196,7 +198,7 @@ void CDisplayDlg::RedrawCalendars()
 
 bool CDisplayDlg::IsHighlighted(const QDate &date) const
 {
-    const QDate first = m_startCalendar->GetSelectedDates().first;
-    const QDate last = m_endCalendar->GetSelectedDates().first;
+    const QDate first = m_startCalendar->selectedDate();
+    const QDate last = m_endCalendar->selectedDate();
     return first.isValid() && last.isValid() && first <= date && date <= last;
 }

@@ -75,7 +75,8 @@ CGridCellContext MakeContext(const QString &text, const QVariant &data = QVarian
 
 QImage Render(const CGridCell &cell, const CGridCellContext &c)
 {
-    QImage image(CellRect.x() * 2 + CellRect.width(), CellRect.y() * 2 + CellRect.height(),
+    // A margin of outside pixels all round the cell.
+    QImage image(c.rect.x() * 2 + c.rect.width(), c.rect.y() * 2 + c.rect.height(),
                  QImage::Format_ARGB32_Premultiplied);
     image.fill(Outside);
     QPainter painter(&image);

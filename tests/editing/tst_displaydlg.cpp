@@ -290,7 +290,7 @@ void TestDisplayDlg::countPastTheLastDate()
     QCOMPARE(EndCalendar()->selectedDate(), QDate(9999, 12, 2));
     QLineEdit *edit = DaysEdit();
     edit->selectAll();
-    QTest::keyClicks(edit, QStringLiteral("100"));
+    edit->insert(QStringLiteral("100")); // pasted in one go
     QCOMPARE(m_dlg->GetDays(), 100);
     QCOMPARE(m_dlg->GetEnd(), Date(9999, 12, 2));
     QCOMPARE(EndCalendar()->selectedDate(), QDate(9999, 12, 2));
@@ -309,17 +309,25 @@ void TestDisplayDlg::invalidStartBecomesToday()
 void TestDisplayDlg::highlightFollowsTheRange()
 {
     auto highlighted = [](CFPSMiniCalendarCtrl *calendar, const QDate &date) {
-        return calendar->IsSpecialDate(date);
+        return calendar->IsDrawnSpecial(date);
     };
-    for (CFPSMiniCalendarCtrl *calendar : {StartCalendar(), EndCalendar()}) {
-        QVERIFY(!highlighted(calendar, QDate(2007, 2, 28)));
-        QVERIFY(highlighted(calendar, QDate(2007, 3, 1)));
-        QVERIFY(highlighted(calendar, QDate(2007, 4, 1)));
-        QVERIFY(!highlighted(calendar, QDate(2007, 4, 2)));
-    }
+    // Each calendar marks the dates of the page it shows: March and April 2007.
+    QVERIFY(!highlighted(StartCalendar(), QDate(2007, 2, 28)));
+    QVERIFY(highlighted(StartCalendar(), QDate(2007, 3, 1)));
+    QVERIFY(highlighted(StartCalendar(), QDate(2007, 4, 1)));
+    QVERIFY(!highlighted(StartCalendar(), QDate(2007, 4, 2)));
+    QVERIFY(highlighted(EndCalendar(), QDate(2007, 3, 26)));
+    QVERIFY(highlighted(EndCalendar(), QDate(2007, 4, 1)));
+    QVERIFY(!highlighted(EndCalendar(), QDate(2007, 4, 2)));
     ClickDate(EndCalendar(), QDate(2007, 3, 20));
-    QVERIFY(highlighted(StartCalendar(), QDate(2007, 3, 20)));
-    QVERIFY(!highlighted(StartCalendar(), QDate(2007, 3, 21)));
+    for (CFPSMiniCalendarCtrl *calendar : {StartCalendar(), EndCalendar()}) {
+        QVERIFY(highlighted(calendar, QDate(2007, 3, 20)));
+        QVERIFY(!highlighted(calendar, QDate(2007, 3, 21)));
+    }
+    ClickDate(StartCalendar(), QDate(2007, 2, 20));
+    QVERIFY(highlighted(EndCalendar(), QDate(2007, 2, 26)));
+    QVERIFY(highlighted(StartCalendar(), QDate(2007, 2, 20)));
+    QVERIFY(!highlighted(StartCalendar(), QDate(2007, 2, 19)));
 }
 
 void TestDisplayDlg::buttonsAndKeys_data()
