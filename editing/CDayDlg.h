@@ -1,0 +1,128 @@
+#pragma once
+
+#include "model/ProgressStatus.h"
+#include "widgets/CResizingDialog.h"
+
+#include <QHash>
+#include <QList>
+
+class CDayTabCtrl;
+class CPictureButton;
+class QAction;
+class QBoxLayout;
+class QKeySequence;
+class QMenu;
+class QMenuBar;
+class TrainingDay;
+class Workout;
+
+// "Workout planning": plans and fills in the workouts of one day around a workout tab control.
+// The dialog edits the day it is given in place and never copies it; a host that must undo on
+// Cancel keeps its own copy. On OK it asks about workouts whose status disagrees with their
+// exercises.
+//
+// Menu items, keyboard accelerators, buttons and the placeholder's hints all end in RunCommand
+// with the command ids of DayDlgIds. The accelerators rest while a cell editor is open, so that
+// Ins, Del and the arrow keys act inside it. The program editor derives from this dialog and
+// overrides the virtual operations.
+class CDayDlg : public CResizingDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CDayDlg(QWidget *parent = nullptr);
+    ~CDayDlg() override;
+
+    // The day to edit, given before the dialog opens; none is refused.
+    bool SetDay(TrainingDay *day);
+    TrainingDay *GetDay() const { return m_day; }
+    // The status images: shields (default) or flags; taken when the dialog opens.
+    void SetImageSet(bool shields);
+
+    CDayTabCtrl *GetTabCtrl() const { return m_tabCtrl; }
+    // True while a cell editor of the grid is open.
+    bool IsEditing() const { return m_editing; }
+
+    // Runs the command of a menu item, accelerator or button.
+    virtual void RunCommand(int commandId);
+    QAction *CommandAction(int commandId) const;
+
+    // The operations a derived dialog may override.
+    virtual int AddWorkout(); // index of the new workout, or -1
+    virtual int AddExercise(); // index of the new exercise, or -1
+    virtual int RemoveWorkout(); // number of workouts left
+    virtual void MoveExerciseUp();
+    virtual void MoveExerciseDown();
+    virtual void OnAddWorkout();
+    virtual void OnAddExercise();
+    virtual void OnClear();
+
+    void OnRemoveSelectedExercises();
+    void OnRemoveAllExercises();
+    void OnRemoveWorkout();
+    void OnSelectAll();
+    void OnMoveWorkoutLeft();
+    void OnMoveWorkoutRight();
+    void OnMarkWorkout(ProgressStatus status);
+    void OnRenameWorkout();
+
+public slots:
+    void reject() override; // Escape and the close box act as Cancel
+
+protected:
+    // For a derived dialog with an id of its own.
+    CDayDlg(int dialogId, QWidget *parent);
+
+    virtual void OnOK(); // the status check, then close with OK
+    virtual void OnCancel(); // close with Cancel
+    // The placeholder was double-clicked.
+    virtual void OnHint(int hintId);
+    // What happens when the dialog opens: bind the day, make the grid editable.
+    virtual void OnOpen();
+
+    void done(int result) override;
+    void showEvent(QShowEvent *event) override;
+
+    CPictureButton *Button(int controlId) const;
+    QMenuBar *MenuBar() const { return m_menuBar; }
+    // A place left of the buttons and the tab control, for a derived dialog's own list.
+    QBoxLayout *LeftPane() const { return m_leftPane; }
+    // The accelerator table: key sequences that run commands.
+    QAction *AddAccelerator(const QKeySequence &keys, int commandId);
+    void RemoveAccelerators();
+    // Whether the accelerators also act while a cell editor is open (off by default).
+    void SetAcceleratorsWhileEditing(bool on);
+    // Creates (or finds) the action of a command, with its menu text.
+    QAction *DefineCommand(int commandId, const QString &text);
+    // Ends an open cell edit so that it is in the day before a command changes the day.
+    void CommitEdit();
+    // Shows the status of the workout at `index` on the status button (none for -1).
+    void UpdateStatusButton(int workoutIndex);
+
+private:
+    void BuildCommands();
+    void BuildButtons();
+    void BuildMenus();
+    void BuildLayout();
+    void BuildAccelerators();
+    void OnEditBegun();
+    void OnEditEnded();
+    void UpdateAccelerators();
+    void MoveExercise(int step);
+    void MoveWorkout(int step);
+    void SelectRow(int row);
+
+    TrainingDay *m_day = nullptr;
+    bool m_shields = true;
+    bool m_editing = false;
+    bool m_acceleratorsWhileEditing = false;
+    CDayTabCtrl *m_tabCtrl;
+    QMenuBar *m_menuBar;
+    QBoxLayout *m_leftPane = nullptr;
+    QHash<int, CPictureButton *> m_buttons;
+    QHash<int, QAction *> m_commands;
+    QList<QAction *> m_accelerators;
+    QMenu *m_addMenu = nullptr;
+    QMenu *m_removeMenu = nullptr;
+    QMenu *m_statusMenu = nullptr;
+};

@@ -1,0 +1,149 @@
+#pragma once
+
+#include "images/StatusImageSet.h"
+#include "model/ProgressStatus.h"
+
+#include <QFont>
+#include <QPixmap>
+#include <QWidget>
+
+#include <QList>
+
+#include <array>
+
+class CEmptyDlg;
+class CGridCtrl;
+class CWorkoutTabBar;
+class ExerciseEntry;
+class QAction;
+class QMenu;
+class TrainingDay;
+class Workout;
+
+// Shows one training day: a tab per workout and, under the tab row, a grid with the exercises of
+// the selected workout, one row each. Where there is nothing to show, a placeholder with a hint
+// covers the grid. The control edits the day it is given in place; undo is the host's business.
+//
+// The host decides whether the grid is editable (GetGrid()->SetEditable). Edits made in the grid
+// reach the model through WriteBack, which the host calls when an in-place edit ends.
+class CDayTabCtrl : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CDayTabCtrl(QWidget *parent = nullptr);
+    ~CDayTabCtrl() override; // writes pending edits back
+
+    // Binds a day (or none) and rebuilds the tabs; pending edits go into the old day first.
+    bool SetDay(TrainingDay *day);
+    TrainingDay *GetDay() const { return m_day; }
+
+    void RebuildTabs();
+    // Fills the grid with workout `index` of the day (or the hint for a workout without
+    // exercises).
+    void ShowWorkout(int index);
+    // Writes pending edits back, selects tab `index` and shows its workout; returns the index of
+    // the selected tab.
+    virtual int SelectWorkout(int index);
+    // Copies the grid's texts into the shown workout unless the grid is in sync with it, and
+    // stores the column widths. Returns true when there were edits to copy.
+    bool WriteBack();
+
+    CGridCtrl *GetGrid() const { return m_grid; }
+    CWorkoutTabBar *GetTabBar() const { return m_tabs; }
+    CEmptyDlg *GetPlaceholder() const { return m_placeholder; }
+    QMenu *GetColumnMenu() const { return m_columnMenu; }
+
+    // False: the grid holds edits that are not in the model yet.
+    void SetInSync(bool inSync) { m_gridInSync = inSync; }
+    bool IsInSync() const { return m_gridInSync; }
+    // In program mode every status image shows Not yet.
+    void SetProgramMode(bool programMode);
+    bool IsProgramMode() const { return m_programMode; }
+    // Shows a hint in the placeholder; 0 hides it.
+    void SetHint(int hintId);
+    int GetHint() const;
+    // The status images: shields or flags; taken at the next RebuildTabs.
+    void SetImageSet(bool shields) { m_shields = shields; }
+
+    int GetTabCount() const;
+    int GetCurSel() const; // -1 without tabs
+    int GetShownWorkout() const { return m_shownWorkout; }
+    // The workout of the selected tab, or nullptr when the tab is not a workout of the day.
+    Workout *SelectedWorkout() const;
+
+    // Column visibility: widths from the menu's ticks, the visible columns sized to their
+    // contents; with "Note" shown the last visible column fills the width.
+    void LayoutColumns();
+    // Reads the column settings again (after another window changed them) and lays out.
+    void ReloadColumnSettings();
+    // The column menu's choice for `column`: hides a shown column (while at least two of the
+    // columns after the status column are in view) or shows a hidden one, and stores the widths.
+    void ToggleColumn(int column);
+
+    // Sets the status of the exercises whose rows are selected, then shows the workout again.
+    void MarkSelectedExercises(ProgressStatus status, int focusRow, int focusCol);
+    // The status cell's double click: Not yet -> Done -> Failed -> Not yet.
+    void CycleStatus(int row);
+    // Shows the model's values and statuses again in every row without rebuilding the grid (so
+    // an open selection and focus stay).
+    void RefreshRows();
+    // Ends an open in-place edit as if the user had left the cell. True when one was open.
+    bool EndEditing();
+
+    // The grid's row colours.
+    static QColor OddRowColour(); // rows 1, 3, 5, ...
+    static QColor EvenRowColour(); // rows 2, 4, 6, ...
+
+signals:
+    // The placeholder was double-clicked while showing this hint.
+    void hintDoubleClicked(int hintId);
+    // The shown workout changed or the status shown for it may have: -1 when none is shown.
+    void shownWorkoutStatusChanged(int workoutIndex);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void OnTabChanged(int index);
+    void OnCellDoubleClicked(int row, int col);
+    void OnCellRightClicked(int row, int col, const QPoint &globalPos);
+    void ShowColumnMenu(const QPoint &globalPos);
+    void ShowExerciseMenu(int row, int col, const QPoint &globalPos);
+    void SetTabsSilently(int index);
+    void ClearGrid();
+    void FillRow(int row, const ExerciseEntry &exercise);
+    const QPixmap *GridImage(ProgressStatus status) const;
+    const QPixmap *TabImage(int index) const;
+    void ReadColumnTicks();
+    void StoreColumnWidths();
+    int LayoutWidth() const;
+    QRect PaneRect() const;
+    void PlaceChildren();
+    void SelectNextTab(int step);
+    void RegisterCellClasses();
+    void ShowGrid(bool show);
+    QList<int> SelectedRows(int column) const;
+    void SelectRows(const QList<int> &rows);
+    ExerciseEntry *ExerciseAt(int row) const;
+    Workout *WorkoutAt(int index) const;
+
+    TrainingDay *m_day = nullptr;
+    CWorkoutTabBar *m_tabs;
+    CGridCtrl *m_grid;
+    CEmptyDlg *m_placeholder;
+    QMenu *m_columnMenu;
+    std::array<QAction *, 8> m_columnActions {};
+    QMenu *m_exerciseMenu;
+    QFont m_boldFont;
+    std::array<int, 8> m_minimumWidths {}; // room for a column's in-place editor
+    bool m_shields = true;
+    StatusImageSet m_tabImages;
+    StatusImageSet m_gridImages;
+    int m_shownWorkout = -1;
+    bool m_gridInSync = true;
+    bool m_programMode = false;
+    bool m_changingTabs = false;
+};

@@ -1,0 +1,136 @@
+#include "editing/CWorkoutTabBar.h"
+
+#include <QPixmap>
+#include <QStyleOptionTab>
+#include <QStylePainter>
+
+namespace {
+
+constexpr int LeftPadding = 8;
+constexpr int ImageGap = 4;
+constexpr int RightPadding = 8;
+
+QSize ImageSize(const QPixmap *image)
+{
+    return image && !image->isNull() ? image->deviceIndependentSize().toSize() : QSize();
+}
+
+} // namespace
+
+CWorkoutTabBar::CWorkoutTabBar(QWidget *parent)
+    : QTabBar(parent)
+{
+    setDrawBase(false);
+    setExpanding(false);
+    setUsesScrollButtons(true);
+    setElideMode(Qt::ElideRight);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void CWorkoutTabBar::SetImageProvider(ImageProvider provider)
+{
+    m_images = std::move(provider);
+    updateGeometry();
+    update();
+}
+
+const QPixmap *CWorkoutTabBar::TabImage(int index) const
+{
+    return m_images && index >= 0 && index < count() ? m_images(index) : nullptr;
+}
+
+int CWorkoutTabBar::AddNamedTab(const QString &name)
+{
+    const QString shown = name.left(MaxTextLength);
+    QString escaped = shown;
+    escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    const int index = addTab(escaped);
+    setTabData(index, shown);
+    setTabToolTip(index, shown.size() > 24 ? shown : QString());
+    return index;
+}
+
+QString CWorkoutTabBar::TabName(int index) const
+{
+    return tabData(index).toString();
+}
+
+QString CWorkoutTabBar::ShownText(int index, int width) const
+{
+    return fontMetrics().elidedText(TabName(index), Qt::ElideRight, qMax(0, width),
+                                    Qt::TextSingleLine);
+}
+
+QSize CWorkoutTabBar::tabSizeHint(int index) const
+{
+    const QSize image = ImageSize(TabImage(index));
+    QSize size = QTabBar::tabSizeHint(index);
+    // The style measured the text alone; the image and the padding come beside it.
+    const int textWidth = fontMetrics().horizontalAdvance(TabName(index));
+    int width = LeftPadding + textWidth + RightPadding;
+    if (image.isValid())
+        width += image.width() + ImageGap;
+    size.setWidth(qMin(qMax(width, size.width()), MaxTabWidth));
+    size.setHeight(qMax(size.height(), image.height() + 10));
+    return size;
+}
+
+QSize CWorkoutTabBar::minimumTabSizeHint(int index) const
+{
+    QSize size = tabSizeHint(index);
+    const QSize image = ImageSize(TabImage(index));
+    size.setWidth(qMin(size.width(),
+                       LeftPadding + image.width() + ImageGap +
+                           fontMetrics().horizontalAdvance(QStringLiteral("W...")) + RightPadding));
+    return size;
+}
+
+void CWorkoutTabBar::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    const int current = currentIndex();
+    // The selected tab is drawn last so that its shape overlaps its neighbours.
+    QList<int> order;
+    for (int i = 0; i < count(); ++i) {
+        if (i != current)
+            order.append(i);
+    }
+    if (current >= 0)
+        order.append(current);
+
+    for (const int i : std::as_const(order)) {
+        QStyleOptionTab option;
+        initStyleOption(&option, i);
+        if (!option.rect.intersects(rect()))
+            continue;
+        painter.drawControl(QStyle::CE_TabBarTabShape, option);
+
+        QRect area = style()->subElementRect(QStyle::SE_TabBarTabText, &option, this);
+        area.setLeft(option.rect.left() + LeftPadding);
+        area.setRight(option.rect.right() - RightPadding);
+        if (option.state.testFlag(QStyle::State_Selected))
+            area.translate(0,
+                           -style()->pixelMetric(QStyle::PM_TabBarTabShiftVertical, &option, this));
+        if (const QPixmap *image = TabImage(i); image && !image->isNull()) {
+            const QSize size = ImageSize(image);
+            const QPoint topLeft(area.left(), area.top() + (area.height() - size.height()) / 2);
+            painter.drawPixmap(QRect(topLeft, size), *image);
+            area.setLeft(area.left() + size.width() + ImageGap);
+        }
+        const QString text = ShownText(i, area.width());
+        const QPalette::ColorRole role = QPalette::WindowText;
+        // Names are shown as they are: an ampersand is no mnemonic here.
+        painter.setPen(
+            option.palette.color(isEnabled() ? QPalette::Active : QPalette::Disabled, role));
+        painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, text);
+
+        if (option.state.testFlag(QStyle::State_HasFocus)) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.rect = style()
+                             ->subElementRect(QStyle::SE_TabBarTabText, &option, this)
+                             .adjusted(2, 1, -2, -1);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+}

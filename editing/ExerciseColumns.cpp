@@ -1,0 +1,67 @@
+#include "editing/ExerciseColumns.h"
+
+#include "model/ExerciseEntry.h"
+#include "model/TolerantNumber.h"
+
+#include <stdexcept>
+
+namespace ExerciseColumns {
+
+namespace {
+
+constexpr Qt::Alignment Centred = Qt::AlignHCenter | Qt::AlignVCenter;
+constexpr Qt::Alignment Left = Qt::AlignLeft | Qt::AlignVCenter;
+constexpr double MaxCount = ExerciseEntry::MaxReps;
+constexpr double MaxWeight = ExerciseEntry::MaxWeight;
+
+// The weight's arrows step by whole units; typed values keep their two decimals.
+const std::array<ColumnInfo, Count> Columns {{
+    {" ", "Status", CellKind::Image, Centred},
+    {"Exercise", "Exercise", CellKind::Text, Left},
+    {"Sets", "Sets", CellKind::Spin, Centred, ExerciseEntry::MinSets, ExerciseEntry::MaxSets},
+    {"Reps", "Reps", CellKind::Spin, Centred, 0, MaxCount, 0, 1, true},
+    {"Forced", "Forced", CellKind::Spin, Centred, 0, MaxCount},
+    {"Negative", "Negative", CellKind::Spin, Centred, 0, MaxCount},
+    {"Weight", "Weight", CellKind::Spin, Centred, 0, MaxWeight, 2, 1, true},
+    {"Note", "Note", CellKind::Text, Left},
+}};
+
+int ReadCount(const QString &text)
+{
+    return TolerantNumber::ToInt(text.toUtf8());
+}
+
+} // namespace
+
+const ColumnInfo &Info(int column)
+{
+    if (column < 0 || column >= Count)
+        throw std::invalid_argument("column out of range");
+    return Columns[static_cast<size_t>(column)];
+}
+
+RowTexts TextsOf(const ExerciseEntry &exercise)
+{
+    RowTexts texts;
+    texts[Exercise] = exercise.GetName();
+    texts[Sets] = QString::number(exercise.GetSets());
+    texts[Reps] = QString::number(exercise.GetReps());
+    texts[Forced] = QString::number(exercise.GetForced());
+    texts[Negative] = QString::number(exercise.GetNegative());
+    texts[Weight] = QString::number(static_cast<double>(exercise.GetWeight()), 'f', 2);
+    texts[Note] = exercise.GetNote();
+    return texts;
+}
+
+void ApplyTexts(ExerciseEntry &exercise, const RowTexts &texts)
+{
+    exercise.SetName(texts[Exercise]);
+    exercise.SetSets(ReadCount(texts[Sets]));
+    exercise.SetReps(ReadCount(texts[Reps]));
+    exercise.SetForced(ReadCount(texts[Forced]));
+    exercise.SetNegative(ReadCount(texts[Negative]));
+    exercise.SetWeight(static_cast<float>(TolerantNumber::ToDouble(texts[Weight].toUtf8())));
+    exercise.SetNote(texts[Note]);
+}
+
+} // namespace ExerciseColumns

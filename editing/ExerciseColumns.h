@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <Qt>
+
+#include <array>
+
+class ExerciseEntry;
+
+// The eight columns of the exercise grid and how one exercise becomes a row of texts and back.
+// Kept apart from the widgets so that the rules can be checked on their own.
+namespace ExerciseColumns {
+
+enum Column : int {
+    Status = 0,
+    Exercise = 1,
+    Sets = 2,
+    Reps = 3,
+    Forced = 4,
+    Negative = 5,
+    Weight = 6,
+    Note = 7,
+};
+inline constexpr int Count = 8;
+
+enum class CellKind { Image, Text, Spin };
+
+struct ColumnInfo
+{
+    const char *heading; // shown in the heading row
+    const char *menuText; // the column menu's entry (also the settings value name)
+    CellKind kind;
+    Qt::Alignment alignment;
+    // Spin cells only: the range, decimal places and arrow step.
+    double minimum = 0;
+    double maximum = 0;
+    int decimals = 0;
+    double step = 1;
+    bool bold = false; // drawn in the bold font
+};
+
+const ColumnInfo &Info(int column);
+
+using RowTexts = std::array<QString, Count>;
+
+// The texts the grid shows for an exercise; the status column has none.
+RowTexts TextsOf(const ExerciseEntry &exercise);
+
+// Copies a row of edited texts into the exercise through its setters, name first so that the
+// other values are accepted. Counts are read as decimal integers (anything else reads as 0) and
+// the weight as a decimal number; a value the exercise refuses leaves the old one, and a weight
+// above 0 marks the exercise Done.
+void ApplyTexts(ExerciseEntry &exercise, const RowTexts &texts);
+
+} // namespace ExerciseColumns
