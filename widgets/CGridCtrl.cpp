@@ -732,6 +732,16 @@ void CGridCtrl::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint 
 QModelIndex CGridCtrl::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
 {
     QModelIndex target = QTableWidget::moveCursor(cursorAction, modifiers);
+    const QModelIndex current = currentIndex();
+    if (target.isValid() && current.isValid()) {
+        // Tab on the last cell and Shift+Tab on the first leave the grid instead of wrapping.
+        const auto before = [](const QModelIndex &a, const QModelIndex &b) {
+            return a.row() < b.row() || (a.row() == b.row() && a.column() < b.column());
+        };
+        if ((cursorAction == MoveNext && !before(current, target)) ||
+            (cursorAction == MovePrevious && !before(target, current)))
+            return QModelIndex();
+    }
     if (!target.isValid() || target.column() >= m_fixedCols)
         return target;
     // The fixed column never takes the focus.
