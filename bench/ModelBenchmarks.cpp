@@ -1,0 +1,166 @@
+// Benchmarks of the diary file operations and the calendar's date lookups on generated diaries
+// of 1, 10, 20 and 50 years. Each file operation is reported next to BM_Md5, the MD5 of the same
+// file read from disk.
+
+#include "bench/DiaryGenerator.h"
+#include "model/CMD5Checksum.h"
+#include "model/DataFolder.h"
+#include "model/DatabaseFile.h"
+#include "model/DiaryDatabase.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr int YearCounts[] = {1, 10, 20, 50};
+// A calendar year as the main window shows it: 53 weeks of seven cells.
+constexpr int CalendarCells = 371;
+
+// The generated diaries and their files, made once per size in a temporary REPBOOK_HOME. With
+// REPBOOK_BENCH_KEEP set, the folder is kept and its path printed (to compare with md5sum).
+class BenchFiles
+{
+public:
+    BenchFiles()
+    {
+        qputenv("REPBOOK_HOME", QFile::encodeName(m_home.path()));
+        DataFolder::EnsureDatabaseFolder();
+        if (qEnvironmentVariableIsSet("REPBOOK_BENCH_KEEP")) {
+            m_home.setAutoRemove(false);
+            std::fprintf(stderr, "Diaries in %s\n", qPrintable(DataFolder::DatabaseFolder()));
+        }
+    }
+
+    QString PathFor(int years)
+    {
+        const QString path =
+            DataFolder::DatabaseFolder() + QStringLiteral("/diary-%1.rpd").arg(years);
+        if (!QFileInfo::exists(path)) {
+            DiaryDatabase database;
+            DiaryGenerator::Fill(database, years);
+            database.SetPath(path);
+            if (!database.Save())
+                qFatal("cannot write %s", qPrintable(path));
+        }
+        return path;
+    }
+
+    qint64 SizeOf(int years) { return QFileInfo(PathFor(years)).size(); }
+
+private:
+    QTemporaryDir m_home;
+};
+
+void SetBytes(benchmark::State &state, qint64 bytes)
+{
+    state.SetBytesProcessed(state.iterations() * bytes);
+    state.counters["MB"] = double(bytes) / 1e6;
+}
+
+void RegisterAll(BenchFiles &files)
+{
+    const auto add = [](const char *name, auto function) {
+        auto *bench = benchmark::RegisterBenchmark(name, function);
+        for (const int years : YearCounts)
+            bench->Arg(years);
+        bench->Unit(benchmark::kMillisecond);
+    };
+
+    add("BM_Md5", [&files](benchmark::State &state) {
+        const QString path = files.PathFor(int(state.range(0)));
+        for (auto _ : state)
+            benchmark::DoNotOptimize(CMD5Checksum::GetMD5(path));
+        SetBytes(state, files.SizeOf(int(state.range(0))));
+    });
+    add("BM_CheckDatabaseIntegrity", [&files](benchmark::State &state) {
+        const QString path = files.PathFor(int(state.range(0)));
+        for (auto _ : state) {
+            if (!CheckDatabaseIntegrity(path))
+                state.SkipWithError("check failed");
+        }
+        SetBytes(state, files.SizeOf(int(state.range(0))));
+    });
+    add("BM_Open", [&files](benchmark::State &state) {
+        const QString path = files.PathFor(int(state.range(0)));
+        for (auto _ : state) {
+            auto database = std::make_unique<DiaryDatabase>();
+            if (!database->Open(path))
+                state.SkipWithError("open failed");
+            // Freeing the diary is not part of opening it.
+            state.PauseTiming();
+            database.reset();
+            state.ResumeTiming();
+        }
+        SetBytes(state, files.SizeOf(int(state.range(0))));
+    });
+    add("BM_CheckThenOpen", [&files](benchmark::State &state) {
+        // What the diary does at start-up.
+        const QString path = files.PathFor(int(state.range(0)));
+        for (auto _ : state) {
+            auto database = std::make_unique<DiaryDatabase>();
+            if (!CheckDatabaseIntegrity(path) || !database->Open(path))
+                state.SkipWithError("open failed");
+            state.PauseTiming();
+            database.reset();
+            state.ResumeTiming();
+        }
+        SetBytes(state, files.SizeOf(int(state.range(0))));
+    });
+    add("BM_Save", [&files](benchmark::State &state) {
+        DiaryDatabase database;
+        database.Open(files.PathFor(int(state.range(0))));
+        database.SetPath(database.GetPath() + QStringLiteral(".saved"));
+        for (auto _ : state) {
+            if (!database.Save())
+                state.SkipWithError("save failed");
+        }
+        SetBytes(state, files.SizeOf(int(state.range(0))));
+    });
+    add("BM_CalendarYearDateIndex", [&files](benchmark::State &state) {
+        DiaryDatabase database;
+        database.Open(files.PathFor(int(state.range(0))));
+        // The last year of the diary, starting on a Monday.
+        const DateValue last = database.GetDay(database.GetDayCount() - 1)->GetDate();
+        const DateValue start = last - 364 - last.GetDayOfWeekIndex();
+        for (auto _ : state) {
+            const DiaryDatabase::DateIndex index = database.MakeDateIndex();
+            int found = 0;
+            for (int cell = 0; cell < CalendarCells; ++cell)
+                found += index.Find(start + cell) ? 1 : 0;
+            benchmark::DoNotOptimize(found);
+        }
+    });
+    add("BM_CalendarYearFindDay", [&files](benchmark::State &state) {
+        DiaryDatabase database;
+        database.Open(files.PathFor(int(state.range(0))));
+        const DateValue last = database.GetDay(database.GetDayCount() - 1)->GetDate();
+        const DateValue start = last - 364 - last.GetDayOfWeekIndex();
+        for (auto _ : state) {
+            int found = 0;
+            for (int cell = 0; cell < CalendarCells; ++cell)
+                found += database.FindDay(start + cell) ? 1 : 0;
+            benchmark::DoNotOptimize(found);
+        }
+    });
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    BenchFiles files;
+    RegisterAll(files);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
