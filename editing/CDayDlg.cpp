@@ -160,7 +160,12 @@ void CDayDlg::BuildButtons()
     }
     connect(m_buttons.value(Id::OkButton), &QToolButton::clicked, this, [this] { OnOK(); });
     connect(m_buttons.value(Id::CancelButton), &QToolButton::clicked, this, [this] { OnCancel(); });
-    m_buttons.value(Id::StatusButton)->ClearImage();
+    // The status button shows a picture or nothing: without a workout it stays blank.
+    CPictureButton *status = m_buttons.value(Id::StatusButton);
+    status->setText(QString());
+    status->setToolTip(tr("Workout status"));
+    status->setAccessibleName(tr("Workout status"));
+    status->ClearImage();
 }
 
 void CDayDlg::BuildMenus()
@@ -234,6 +239,7 @@ void CDayDlg::BuildLayout()
     side->addWidget(Button(Id::MoveDownButton));
 
     auto *bottomRow = new QHBoxLayout;
+    m_bottomRow = bottomRow;
     bottomRow->addWidget(Button(Id::ClearButton));
     bottomRow->addStretch(1);
     bottomRow->addWidget(Button(Id::OkButton));

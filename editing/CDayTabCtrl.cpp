@@ -664,6 +664,16 @@ void CDayTabCtrl::ShowGrid(bool show)
     setFocusProxy(show ? static_cast<QWidget *>(m_grid) : static_cast<QWidget *>(m_tabs));
 }
 
+QSize CDayTabCtrl::sizeHint() const
+{
+    return QSize(560, 300);
+}
+
+QSize CDayTabCtrl::minimumSizeHint() const
+{
+    return QSize(240, m_tabs->sizeHint().height() + 80);
+}
+
 void CDayTabCtrl::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);

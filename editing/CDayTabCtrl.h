@@ -91,6 +91,9 @@ public:
     // Ends an open in-place edit as if the user had left the cell. True when one was open.
     bool EndEditing();
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
     // The grid's row colours.
     static QColor OddRowColour(); // rows 1, 3, 5, ...
     static QColor EvenRowColour(); // rows 2, 4, 6, ...

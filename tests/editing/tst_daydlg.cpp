@@ -48,6 +48,7 @@ private slots:
     void addExerciseCreatesWorkoutFirst();
     void hintsAddWorkoutsAndExercises();
     void keysInsideCellEditorStayThere();
+    void keyboardOnlyEditing();
 
     void renameWorkout_data();
     void renameWorkout();
@@ -534,6 +535,41 @@ void TestDayDlg::keysInsideCellEditorStayThere()
     Grid().SetFocusCell(2, Col::Exercise);
     Press(Qt::Key_Up, Qt::ControlModifier);
     QCOMPARE(ExerciseNames(*m_day->GetWorkout(0)), (QStringList {"e2", "e1", "e3"}));
+}
+
+void TestDayDlg::keyboardOnlyEditing()
+{
+    auto day = std::make_unique<TrainingDay>();
+    day->AddWorkout(MakeWorkout(QStringLiteral("W"), Named(QStringLiteral("e"), 2)));
+    Open(std::move(day));
+    const auto editingCell = [this] { return Grid().GetEditingCell(); };
+
+    // Enter opens the focused cell, Tab moves on to the next one with its editor open.
+    Grid().setFocus();
+    Grid().SetFocusCell(1, Col::Sets);
+    Press(Qt::Key_Return);
+    QCOMPARE(editingCell(), (CCellID {1, Col::Sets}));
+    QTest::keyClicks(OpenEditor(Grid()), QStringLiteral("5"));
+    QTest::keyClick(OpenEditor(Grid()), Qt::Key_Tab);
+    QTRY_COMPARE(editingCell(), (CCellID {1, Col::Reps}));
+    QTest::keyClick(OpenEditor(Grid()), Qt::Key_Up); // the arrows step the value
+    QTest::keyClick(OpenEditor(Grid()), Qt::Key_Tab);
+    QTRY_COMPARE(editingCell(), (CCellID {1, Col::Forced}));
+    QTest::keyClick(OpenEditor(Grid()), Qt::Key_Escape);
+    QTRY_VERIFY(!Grid().IsEditing());
+    const ExerciseEntry &first = *m_day->GetWorkout(0)->GetExercise(0);
+    QCOMPARE(first.GetSets(), 5);
+    QCOMPARE(first.GetReps(), 11);
+
+    // The weight's arrows step by whole units and keep two decimals.
+    Grid().SetFocusCell(2, Col::Weight);
+    Press(Qt::Key_Return);
+    QTest::keyClick(OpenEditor(Grid()), Qt::Key_Up);
+    QTest::keyClick(OpenEditor(Grid()), Qt::Key_Up);
+    QTest::keyClick(OpenEditor(Grid()), Qt::Key_Return);
+    QTRY_VERIFY(!Grid().IsEditing());
+    QCOMPARE(m_day->GetWorkout(0)->GetExercise(1)->GetWeight(), 2.0f);
+    QCOMPARE(Grid().GetItemText(2, Col::Weight), QStringLiteral("2.00"));
 }
 
 // ---- Workout commands ------------------------------------------------------------------------
