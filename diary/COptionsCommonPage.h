@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QRadioButton;
+
+// The page "Common" of the options: which status images mark progress (shields or flags) and
+// whether applying a training program pauses at each day.
+class COptionsCommonPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum StatusChoice { Shields = 0, Flags = 1 };
+
+    explicit COptionsCommonPage(QWidget *parent = nullptr);
+
+    // Any choice above 0 shows Flags.
+    void SetStatusChoice(int choice);
+    StatusChoice GetStatusChoice() const;
+    void SetDelay(bool delay);
+    bool GetDelay() const;
+
+private:
+    QRadioButton *m_shields;
+    QRadioButton *m_flags;
+    QCheckBox *m_delay;
+};

@@ -1,0 +1,64 @@
+#include "diary/COptionsSheet.h"
+
+#include "diary/COptionsCommonPage.h"
+#include "diary/EnterKey.h"
+#include "images/ImageIds.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
+#include "widgets/CPictureButton.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+COptionsSheet::COptionsSheet(QWidget *parent)
+    : QDialog(parent)
+    , m_pages(new QTabWidget(this))
+    , m_commonPage(new COptionsCommonPage(m_pages))
+    , m_okButton(new CPictureButton(ImageId::SmallButtonOk, tr("OK"), this))
+    , m_cancelButton(new CPictureButton(ImageId::SmallButtonCancel, tr("Cancel"), this))
+{
+    setWindowTitle(tr("Options"));
+    setObjectName(QStringLiteral("COptionsSheet"));
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    m_pages->addTab(m_commonPage, tr("Common"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_pages);
+    layout->addLayout(buttons);
+    setMinimumWidth(340);
+
+    QWidget::setTabOrder(m_pages, m_commonPage);
+    connect(m_okButton, &CPictureButton::clicked, this, &COptionsSheet::accept);
+    connect(m_cancelButton, &CPictureButton::clicked, this, &COptionsSheet::reject);
+}
+
+bool COptionsSheet::Edit(QWidget *parent, SettingsStore &settings, bool &useShields,
+                         bool &applyDelay)
+{
+    COptionsSheet sheet(parent);
+    sheet.CommonPage()->SetStatusChoice(useShields ? COptionsCommonPage::Shields
+                                                   : COptionsCommonPage::Flags);
+    sheet.CommonPage()->SetDelay(applyDelay);
+    if (sheet.exec() != QDialog::Accepted)
+        return false;
+    const bool flags = sheet.CommonPage()->GetStatusChoice() == COptionsCommonPage::Flags;
+    useShields = !flags;
+    settings.Write(SettingsKeys::Image, flags ? 1 : 0);
+    applyDelay = sheet.CommonPage()->GetDelay();
+    settings.Write(SettingsKeys::Delay, applyDelay ? 1 : 0);
+    return true;
+}
+
+void COptionsSheet::keyPressEvent(QKeyEvent *event)
+{
+    if (!HandleEnterKey(*this, event))
+        QDialog::keyPressEvent(event);
+}
