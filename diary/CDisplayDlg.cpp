@@ -90,6 +90,8 @@ CDisplayDlg::CDisplayDlg(QWidget *parent)
         if (!m_updating)
             OnEndChosen(m_endCalendar->selectedDate());
     });
+    // A click also reaches the calendar's own record of the clicked date after the selection
+    // change was handled, so a refused click is put right once more.
     connect(m_startCalendar, &CFPSMiniCalendarCtrl::dateClicked, this, &CDisplayDlg::OnStartChosen);
     connect(m_endCalendar, &CFPSMiniCalendarCtrl::dateClicked, this, &CDisplayDlg::OnEndChosen);
     connect(m_daysField, &CDayCountSpinBox::textChanged, this, &CDisplayDlg::OnDaysTextChanged);

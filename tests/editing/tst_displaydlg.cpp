@@ -42,6 +42,7 @@ private slots:
     void countPastTheLastDate();
     void invalidStartBecomesToday();
     void highlightFollowsTheRange();
+    void keyboardChoices();
     void buttonsAndKeys_data();
     void buttonsAndKeys();
 
@@ -328,6 +329,25 @@ void TestDisplayDlg::highlightFollowsTheRange()
     QVERIFY(highlighted(EndCalendar(), QDate(2007, 2, 26)));
     QVERIFY(highlighted(StartCalendar(), QDate(2007, 2, 20)));
     QVERIFY(!highlighted(StartCalendar(), QDate(2007, 2, 19)));
+}
+
+void TestDisplayDlg::keyboardChoices()
+{
+    // Arrow keys in a calendar choose like clicks do, refusals included.
+    EndCalendar()->setFocus();
+    QWidget *endView = EndCalendar()->findChild<QTableView *>();
+    QTest::keyClick(endView, Qt::Key_Left);
+    QCOMPARE(m_dlg->GetDays(), 30);
+    QCOMPARE(EndCalendar()->selectedDate(), QDate(2007, 3, 31));
+    QWidget *startView = StartCalendar()->findChild<QTableView *>();
+    QTest::keyClick(startView, Qt::Key_Down); // 8 March: 23 days
+    QCOMPARE(m_dlg->GetStart(), Date(2007, 3, 8));
+    QCOMPARE(m_dlg->GetDays(), 23);
+    QTest::keyClick(startView, Qt::Key_Down); // 15 March: 16 days
+    QTest::keyClick(startView, Qt::Key_Down); // 22 March: 9 days, refused
+    QCOMPARE(m_dlg->GetStart(), Date(2007, 3, 15));
+    QCOMPARE(StartCalendar()->selectedDate(), QDate(2007, 3, 15));
+    QCOMPARE(DaysField()->text(), QStringLiteral("16"));
 }
 
 void TestDisplayDlg::buttonsAndKeys_data()
