@@ -277,6 +277,15 @@ void TestDayTabCtrl::switchingTabsWritesBack()
     QCOMPARE(m_ctrl->GetShownWorkout(), 1);
     QCOMPARE(m_day->GetWorkout(0)->GetExercise(1)->GetReps(), 42);
     QCOMPARE(Grid().GetItemText(1, Col::Exercise), QStringLiteral("b1"));
+
+    // The keyboard moves between workouts from inside the grid, too.
+    QVERIFY(QTest::qWaitForWindowActive(m_host.get()));
+    Grid().setFocus();
+    QTest::keyClick(&Grid(), Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(m_ctrl->GetCurSel(), 0);
+    QCOMPARE(Grid().GetItemText(2, Col::Reps), QStringLiteral("42"));
+    QTest::keyClick(&Grid(), Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(m_ctrl->GetShownWorkout(), 1);
 }
 
 // ---- Write-back ------------------------------------------------------------------------------
