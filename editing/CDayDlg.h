@@ -87,6 +87,10 @@ protected:
     QMenuBar *MenuBar() const { return m_menuBar; }
     // A place left of the buttons and the tab control, for a derived dialog's own list.
     QBoxLayout *LeftPane() const { return m_leftPane; }
+    // The bottom row of buttons: "Clear", a stretch, OK and Cancel.
+    QBoxLayout *BottomRow() const { return m_bottomRow; }
+    // Switches the day the commands work on; unlike SetDay it takes none as well.
+    void SetCurrentDay(TrainingDay *day) { m_day = day; }
     // The accelerator table: key sequences that run commands.
     QAction *AddAccelerator(const QKeySequence &keys, int commandId);
     void RemoveAccelerators();
@@ -119,6 +123,7 @@ private:
     CDayTabCtrl *m_tabCtrl;
     QMenuBar *m_menuBar;
     QBoxLayout *m_leftPane = nullptr;
+    QBoxLayout *m_bottomRow = nullptr;
     QHash<int, CPictureButton *> m_buttons;
     QHash<int, QAction *> m_commands;
     QList<QAction *> m_accelerators;
