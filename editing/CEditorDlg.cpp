@@ -1,0 +1,623 @@
+#include "editing/CEditorDlg.h"
+
+#include "editing/CDayTabCtrl.h"
+#include "editing/CWorkoutDayCell.h"
+#include "editing/DayCellData.h"
+#include "editing/DayDlgIds.h"
+#include "editing/EditorIds.h"
+#include "editing/IDayCellOwner.h"
+#include "images/ImageIds.h"
+#include "images/ResourceImages.h"
+#include "images/StatusImageSet.h"
+#include "model/DatabaseFile.h"
+#include "model/TrainingDay.h"
+#include "widgets/CGridCtrl.h"
+#include "widgets/CPictureButton.h"
+#include "widgets/FileDialog.h"
+#include "widgets/MessageBox.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QDir>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+
+namespace {
+
+namespace Id = DayDlgIds;
+namespace Ed = EditorIds;
+
+constexpr QSize DesignedDialogSize(920, 500);
+constexpr int DayGridWidth = 150;
+constexpr int OpenButtonWidth = 132;
+// A program day's row is three quarters as high as the list is wide.
+constexpr double DayRowAspect = 0.75;
+
+} // namespace
+
+// The cell owner of an editor opened without the main window's: the default images and the
+// dialog's font. Program days have no dates, so nothing is ever in a range.
+class CEditorDlg::OwnCellOwner : public IDayCellOwner
+{
+public:
+    explicit OwnCellOwner(const QWidget *window)
+        : m_window(window)
+        , m_images(true, StatusImageSize::Large32)
+    {
+    }
+
+    const StatusImageSet &DayCellImages() const override { return m_images; }
+    QFont DayCellFont() const override { return m_window->font(); }
+    DateValue DateAt(int, int) const override { return DateValue::MakeNull(); }
+    bool IsInRange(int, int) const override { return false; }
+
+private:
+    const QWidget *m_window;
+    StatusImageSet m_images;
+};
+
+CEditorDlg::CEditorDlg(QWidget *parent, const IDayCellOwner *cellOwner)
+    : CDayDlg(Ed::DialogId, parent)
+    , m_cellOwner(cellOwner)
+    , m_dayGrid(new CGridCtrl(this))
+{
+    if (m_cellOwner == nullptr) {
+        m_ownCellOwner = std::make_unique<OwnCellOwner>(this);
+        m_cellOwner = m_ownCellOwner.get();
+    }
+    setWindowTitle(tr("Workout programs editor"));
+    GetTabCtrl()->SetProgramMode(true);
+
+    BuildDayGrid();
+    BuildEditorCommands();
+    BuildEditorMenus();
+    BuildEditorButtons();
+    BuildEditorAccelerators();
+    SetDesignedSize(DesignedDialogSize);
+}
+
+CEditorDlg::~CEditorDlg()
+{
+    disconnect(m_dayGrid, nullptr, this, nullptr);
+    // The tab control goes after the program: it must not write back into a deleted day.
+    GetTabCtrl()->SetDay(nullptr);
+    SetCurrentDay(nullptr);
+}
+
+// ---- Building --------------------------------------------------------------------------------
+
+void CEditorDlg::BuildDayGrid()
+{
+    m_dayGrid->setObjectName(QStringLiteral("dayGrid"));
+    m_dayGrid->SetFixedRowCount(0);
+    m_dayGrid->SetFixedColumnCount(0);
+    m_dayGrid->SetEditable(false);
+    m_dayGrid->SetListMode(true);
+    m_dayGrid->SetGridBkColour(palette().color(QPalette::Button));
+    m_dayGrid->RegisterCellClass(DayCellType, std::make_shared<CWorkoutDayCell>(m_cellOwner, true));
+    m_dayGrid->setFixedWidth(DayGridWidth);
+    m_dayGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_dayGrid->horizontalHeader()->setStretchLastSection(true);
+    m_dayGrid->setAccessibleName(tr("Program days"));
+    LeftPane()->addWidget(m_dayGrid);
+
+    connect(m_dayGrid, &CGridCtrl::selectionChangedTo, this, &CEditorDlg::OnDaySelected);
+    connect(m_dayGrid, &CGridCtrl::cellDoubleClicked, this, [this] { RunCommand(Id::AddWorkout); });
+}
+
+void CEditorDlg::BuildEditorCommands()
+{
+    DefineCommand(Ed::New, tr("New...\tCtrl + N"));
+    DefineCommand(Ed::Open, tr("Open...\tCtrl + O"));
+    DefineCommand(Ed::Close, tr("Close\tCtrl + W"));
+    DefineCommand(Ed::Save, tr("Save\tCtrl + S"));
+    DefineCommand(Ed::SaveAs, tr("Save as..."));
+    DefineCommand(Ed::Exit, tr("Exit\tCtrl + X"));
+    DefineCommand(Ed::AddDay, tr("Day"));
+    DefineCommand(Ed::MoveDayUp, tr("Up"));
+    DefineCommand(Ed::MoveDayDown, tr("Down"));
+    DefineCommand(Ed::RemoveSelectedExercises, tr("Selected exercise(s)\tDel"));
+    DefineCommand(Ed::RemoveDay, tr("Day"));
+    DefineCommand(Ed::ClearProgram, tr("Clear"));
+}
+
+void CEditorDlg::BuildEditorMenus()
+{
+    QMenuBar *bar = MenuBar();
+    const QList<QMenu *> dayMenus = bar->findChildren<QMenu *>(Qt::FindDirectChildrenOnly);
+    bar->clear();
+    qDeleteAll(dayMenus);
+
+    QMenu *file = bar->addMenu(tr("&File"));
+    file->addAction(CommandAction(Ed::New));
+    file->addAction(CommandAction(Ed::Open));
+    file->addAction(CommandAction(Ed::Close));
+    file->addSeparator();
+    file->addAction(CommandAction(Ed::Save));
+    file->addAction(CommandAction(Ed::SaveAs));
+    file->addSeparator();
+    file->addAction(CommandAction(Ed::Exit));
+
+    QMenu *add = bar->addMenu(tr("&Add"));
+    add->addAction(CommandAction(Id::AddExercise));
+    add->addAction(CommandAction(Id::AddWorkout));
+    add->addAction(CommandAction(Ed::AddDay));
+
+    QMenu *edit = bar->addMenu(tr("&Edit"));
+    QMenu *moveExercises = edit->addMenu(tr("Move exercise(s)"));
+    moveExercises->addAction(CommandAction(Id::MoveExerciseUp));
+    moveExercises->addAction(CommandAction(Id::MoveExerciseDown));
+    QMenu *moveWorkout = edit->addMenu(tr("Move workout"));
+    moveWorkout->addAction(CommandAction(Id::MoveWorkoutLeft));
+    moveWorkout->addAction(CommandAction(Id::MoveWorkoutRight));
+    QMenu *moveDay = edit->addMenu(tr("Move day"));
+    moveDay->addAction(CommandAction(Ed::MoveDayUp));
+    moveDay->addAction(CommandAction(Ed::MoveDayDown));
+    edit->addSeparator();
+    edit->addAction(CommandAction(Id::RenameWorkout));
+
+    const auto fillRemove = [this](QMenu *menu) {
+        menu->addAction(CommandAction(Ed::RemoveSelectedExercises));
+        menu->addAction(CommandAction(Id::RemoveAllExercises));
+        menu->addSeparator();
+        menu->addAction(CommandAction(Id::RemoveWorkout));
+        menu->addSeparator();
+        menu->addAction(CommandAction(Ed::RemoveDay));
+        menu->addSeparator();
+        menu->addAction(CommandAction(Ed::ClearProgram));
+    };
+    fillRemove(bar->addMenu(tr("&Remove")));
+
+    auto *addMenu = new QMenu(this);
+    addMenu->setObjectName(QStringLiteral("editorAddMenu"));
+    addMenu->addAction(CommandAction(Id::AddExercise));
+    addMenu->addAction(CommandAction(Id::AddWorkout));
+    addMenu->addAction(CommandAction(Ed::AddDay));
+    Button(Id::AddButton)->SetDropDownMenu(addMenu);
+
+    auto *removeMenu = new QMenu(this);
+    removeMenu->setObjectName(QStringLiteral("editorRemoveMenu"));
+    fillRemove(removeMenu);
+    Button(Id::RemoveButton)->SetDropDownMenu(removeMenu);
+}
+
+void CEditorDlg::BuildEditorButtons()
+{
+    // Program days have no status worth marking.
+    Button(Id::StatusButton)->hide();
+
+    CPictureButton *save = Button(Id::OkButton);
+    save->setText(tr("Save"));
+    save->SetImage(ResourceImages::Pixmap(ImageId::ButtonSave));
+    Button(Id::CancelButton)->setText(tr("Exit"));
+    Button(Id::RemoveButton)->setToolTip(tr("Remove selected exercise(s) or day(s)"));
+
+    // "Open" stands with the other file buttons, "Save" and "Exit", and moves with them.
+    auto *open = new CPictureButton(ImageId::ButtonOpen, tr("Open"), this);
+    open->setObjectName(QStringLiteral("openButton"));
+    open->SetImagePlacement(CPictureButton::Placement::Left);
+    open->setMinimumWidth(OpenButtonWidth);
+    connect(open, &QToolButton::clicked, this, [this] { RunCommand(Ed::Open); });
+    QBoxLayout *row = BottomRow();
+    row->insertWidget(row->indexOf(save), open);
+    setTabOrder(GetTabCtrl()->GetGrid(), open);
+    setTabOrder(open, save);
+}
+
+void CEditorDlg::BuildEditorAccelerators()
+{
+    // The editing keys rest while a cell editor is open, so that Del and Ins act inside it.
+    RemoveAccelerators();
+    AddAccelerator(QKeySequence(Qt::Key_Insert), Id::AddExercise);
+    AddAccelerator(QKeySequence(Qt::Key_Delete), Ed::Remove);
+    AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_A), Id::SelectAll);
+    AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_Up), Id::MoveExerciseUp);
+    AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_Down), Id::MoveExerciseDown);
+    AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_Left), Id::MoveWorkoutLeft);
+    AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_Right), Id::MoveWorkoutRight);
+
+    // The file keys act always; an open cell edit is committed first.
+    const QList<std::pair<QKeySequence, int>> fileKeys = {
+        {QKeySequence(Qt::CTRL | Qt::Key_N), Ed::New},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), Ed::Open},
+        {QKeySequence(Qt::CTRL | Qt::Key_W), Ed::Close},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), Ed::Save},
+        {QKeySequence(Qt::CTRL | Qt::Key_X), Ed::Exit},
+    };
+    for (const auto &[keys, commandId] : fileKeys) {
+        auto *action = new QAction(this);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, id = commandId] { RunCommand(id); });
+        addAction(action);
+    }
+}
+
+// ---- Opening and the list of days ------------------------------------------------------------
+
+void CEditorDlg::OnOpen()
+{
+    CDayDlg::OnOpen();
+    RefreshDays();
+}
+
+int CEditorDlg::CurrentDayIndex() const
+{
+    const TrainingDay *current = GetDay();
+    for (int i = 0; current != nullptr && i < m_program.GetDayCount(); ++i) {
+        if (m_program.GetDay(i) == current)
+            return i;
+    }
+    return -1;
+}
+
+void CEditorDlg::ShowDay(TrainingDay *day)
+{
+    SetCurrentDay(day);
+    GetTabCtrl()->SetDay(day);
+    UpdateStatusButton(-1);
+}
+
+void CEditorDlg::RefreshDays()
+{
+    TrainingDay *current = CurrentDayIndex() >= 0 ? GetDay() : nullptr;
+    m_dayGrid->DeleteAllItems();
+    if (m_program.GetDayCount() == 0) {
+        ShowDay(nullptr);
+        GetTabCtrl()->SetHint(Id::HintEmptyProgram);
+        m_dayGrid->viewport()->update();
+        return;
+    }
+
+    m_dayGrid->InsertColumn(QString(), Qt::AlignCenter);
+    for (int k = 0; k < m_program.GetDayCount(); ++k) {
+        const int row = m_dayGrid->InsertRow();
+        m_dayGrid->SetItemText(row, 0, tr("Day %1").arg(k + 1));
+        m_dayGrid->SetCellType(row, 0, DayCellType);
+        m_dayGrid->SetItemData(row, 0, CellDataFromDay(m_program.GetDay(k)));
+        m_dayGrid->SetItemFormat(row, 0, Qt::AlignCenter);
+    }
+    FitDayRows();
+
+    if (current == nullptr)
+        current = m_program.GetDay(0);
+    if (current != GetDay() || GetTabCtrl()->GetDay() != current)
+        ShowDay(current);
+    SelectDayRow(CurrentDayIndex());
+    m_dayGrid->viewport()->update();
+}
+
+void CEditorDlg::FitDayRows()
+{
+    // The rows keep their height whether or not the scroll bar shows.
+    const int width = m_dayGrid->width() - 2 * m_dayGrid->frameWidth() -
+        m_dayGrid->verticalScrollBar()->sizeHint().width();
+    const int height = qMax(1, static_cast<int>(width * DayRowAspect));
+    for (int row = 0; row < m_dayGrid->GetRowCount(); ++row)
+        m_dayGrid->SetRowHeight(row, height);
+}
+
+void CEditorDlg::SelectDayRow(int row)
+{
+    if (row < 0 || row >= m_dayGrid->GetRowCount())
+        return;
+    m_dayGrid->SetSelectedRange(row, 0, row, 0);
+    m_dayGrid->SetFocusCell(row, 0);
+    m_dayGrid->EnsureVisible(row, 0);
+}
+
+void CEditorDlg::OnDaySelected(int row, int col)
+{
+    if (!m_dayGrid->IsValid(row, col) || row >= m_program.GetDayCount())
+        return;
+    TrainingDay *day = m_program.GetDay(row);
+    if (day == GetDay())
+        return;
+    CommitEdit();
+    ShowDay(day);
+}
+
+void CEditorDlg::RepaintDays()
+{
+    m_dayGrid->viewport()->update();
+}
+
+void CEditorDlg::resizeEvent(QResizeEvent *event)
+{
+    CDayDlg::resizeEvent(event);
+    FitDayRows();
+}
+
+// ---- Commands --------------------------------------------------------------------------------
+
+void CEditorDlg::RunCommand(int commandId)
+{
+    switch (commandId) {
+    case Ed::New:
+    case Ed::Close:
+        OnNew();
+        break;
+    case Ed::Open:
+        OnOpenFile();
+        break;
+    case Ed::Save:
+        OnSave();
+        break;
+    case Ed::SaveAs:
+        OnSaveAs();
+        break;
+    case Ed::Exit:
+        OnExit();
+        break;
+    case Ed::AddDay:
+        OnAddDay();
+        break;
+    case Ed::MoveDayUp:
+        OnMoveDay(-1);
+        break;
+    case Ed::MoveDayDown:
+        OnMoveDay(1);
+        break;
+    case Ed::RemoveDay:
+        OnRemoveDays();
+        break;
+    case Ed::Remove:
+    case Ed::RemoveSelectedExercises:
+    case Id::RemoveSelectedExercises: // the "Remove" button
+        OnRemove();
+        break;
+    case Ed::ClearProgram:
+        OnClear();
+        break;
+    default:
+        // The day dialog's commands on the current day; its cell shows the workouts.
+        CDayDlg::RunCommand(commandId);
+        RepaintDays();
+        break;
+    }
+}
+
+void CEditorDlg::OnHint(int hintId)
+{
+    if (hintId == Id::HintEmptyProgram)
+        RunCommand(Ed::Open);
+    else
+        CDayDlg::OnHint(hintId);
+}
+
+void CEditorDlg::keyPressEvent(QKeyEvent *event)
+{
+    // Enter saves: "Save" is the default button.
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        modifiers == Qt::NoModifier) {
+        RunCommand(Ed::Save);
+        return;
+    }
+    CDayDlg::keyPressEvent(event);
+}
+
+void CEditorDlg::OnAddDay()
+{
+    CommitEdit();
+    const int count = m_program.GetDayCount();
+    if (count > 0 && m_program.GetDay(count - 1)->IsEmpty()) {
+        MessageBox::Information(this, tr("You need to fill the current day first."));
+        return;
+    }
+    const int index = m_program.AddDay(std::make_unique<TrainingDay>());
+    ShowDay(m_program.GetDay(index));
+    RefreshDays();
+    m_dayGrid->setFocus(Qt::OtherFocusReason);
+}
+
+void CEditorDlg::OnAddWorkout()
+{
+    CommitEdit();
+    if (m_program.GetDayCount() == 0)
+        OnAddDay();
+    if (GetDay() != nullptr)
+        CDayDlg::OnAddWorkout();
+    RepaintDays();
+}
+
+void CEditorDlg::OnAddExercise()
+{
+    CommitEdit();
+    if (GetDay() == nullptr || GetDay()->IsEmpty())
+        OnAddWorkout();
+    if (GetDay() != nullptr && !GetDay()->IsEmpty())
+        CDayDlg::OnAddExercise();
+    RepaintDays();
+}
+
+void CEditorDlg::MoveExerciseUp()
+{
+    MoveDayOrExercise(-1);
+}
+
+void CEditorDlg::MoveExerciseDown()
+{
+    MoveDayOrExercise(1);
+}
+
+void CEditorDlg::MoveDayOrExercise(int step)
+{
+    // With nothing to reorder in the shown workout, the keys move the whole day.
+    CommitEdit();
+    const Workout *workout = GetTabCtrl()->SelectedWorkout();
+    if (workout != nullptr && workout->GetExerciseCount() < 2) {
+        OnMoveDay(step);
+        return;
+    }
+    if (step < 0)
+        CDayDlg::MoveExerciseUp();
+    else
+        CDayDlg::MoveExerciseDown();
+}
+
+void CEditorDlg::OnMoveDay(int step)
+{
+    CommitEdit();
+    const int count = m_program.GetDayCount();
+    const int index = CurrentDayIndex();
+    const int target = index + step;
+    if (count < 2 || index < 0 || target < 0 || target >= count)
+        return;
+    // Swap the two days without deleting either: the current day stays the one shown.
+    std::unique_ptr<TrainingDay> moved;
+    std::unique_ptr<TrainingDay> displaced;
+    m_program.ReplaceDay(index, std::make_unique<TrainingDay>(), false, &moved);
+    m_program.ReplaceDay(target, std::move(moved), false, &displaced);
+    m_program.ReplaceDay(index, std::move(displaced), true);
+    GetTabCtrl()->SetInSync(true);
+    RefreshDays();
+    m_dayGrid->setFocus(Qt::OtherFocusReason);
+}
+
+void CEditorDlg::OnRemoveDays()
+{
+    CommitEdit();
+    QList<int> rows;
+    for (int row = 0; row < m_dayGrid->GetRowCount() && row < m_program.GetDayCount(); ++row) {
+        if (m_dayGrid->IsCellSelected(row, 0))
+            rows.append(row);
+    }
+    if (rows.isEmpty())
+        return;
+    // The tab control lets go of the shown day before any day is deleted.
+    ShowDay(nullptr);
+    for (auto it = rows.crbegin(); it != rows.crend(); ++it)
+        m_program.RemoveDay(*it);
+    // The first remaining day is shown, and its row is the highlighted one.
+    if (m_program.GetDayCount() > 0)
+        ShowDay(m_program.GetDay(0));
+    RefreshDays();
+}
+
+void CEditorDlg::OnRemove()
+{
+    CommitEdit();
+    const TrainingDay *day = GetDay();
+    if (day != nullptr && day->IsEmpty()) {
+        OnRemoveDays();
+        return;
+    }
+    OnRemoveSelectedExercises();
+    RepaintDays();
+}
+
+void CEditorDlg::OnClear()
+{
+    CommitEdit();
+    ShowDay(nullptr);
+    m_program.RemoveAllDays();
+    RefreshDays();
+}
+
+// ---- Files -----------------------------------------------------------------------------------
+
+bool CEditorDlg::MaySetProgramAside()
+{
+    CommitEdit();
+    GetTabCtrl()->WriteBack();
+    if (!m_program.IsModified())
+        return true;
+    switch (MessageBox::Question(this, tr("Save changes?"),
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return OnSave();
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CEditorDlg::OnNew()
+{
+    if (!MaySetProgramAside())
+        return;
+    ShowDay(nullptr);
+    m_program.Open(QString()); // no days, no file
+    RefreshDays();
+}
+
+void CEditorDlg::OnOpenFile()
+{
+    if (!MaySetProgramAside())
+        return;
+    const QString path = FileDialog::GetOpenProgramFileName(this);
+    if (path.isEmpty())
+        return;
+    // A damaged file leaves the editor as it was.
+    if (!CheckDatabaseIntegrity(path)) {
+        MessageBox::Error(this, tr("Error! File is corrupted."));
+        return;
+    }
+    const QString previousPath = m_program.GetPath();
+    ShowDay(nullptr);
+    if (!m_program.Open(path)) {
+        // The file changed after the check: the old program stays, bound to its old file.
+        m_program.SetPath(previousPath);
+        MessageBox::Error(this, tr("Error! File is corrupted."));
+    }
+    RefreshDays();
+    if (m_dayGrid->GetRowCount() > 0) {
+        SelectDayRow(0);
+        m_dayGrid->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool CEditorDlg::OnSave()
+{
+    CommitEdit();
+    GetTabCtrl()->WriteBack();
+    if (m_program.GetPath().isEmpty())
+        return OnSaveAs();
+    return WriteProgram();
+}
+
+bool CEditorDlg::OnSaveAs()
+{
+    CommitEdit();
+    GetTabCtrl()->WriteBack();
+    const QString path = FileDialog::GetSaveProgramFileName(this);
+    if (path.isEmpty())
+        return false;
+    const QString previousPath = m_program.GetPath();
+    m_program.SetPath(path);
+    if (WriteProgram())
+        return true;
+    m_program.SetPath(previousPath);
+    return false;
+}
+
+bool CEditorDlg::WriteProgram()
+{
+    if (m_program.Save())
+        return true;
+    MessageBox::Error(this,
+                      tr("Error! The program could not be saved to\n%1")
+                          .arg(QDir::toNativeSeparators(m_program.GetPath())));
+    return false;
+}
+
+void CEditorDlg::OnExit()
+{
+    if (MaySetProgramAside())
+        CDayDlg::OnCancel();
+}
+
+void CEditorDlg::OnOK()
+{
+    OnSave();
+}
+
+void CEditorDlg::OnCancel()
+{
+    OnExit();
+}
