@@ -1,0 +1,103 @@
+#include "common/TestMain.h"
+#include "diary/SingleInstance.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+const QString LockName = QStringLiteral("Singletone.lock");
+
+// The id of a process that has ended: a lock it left behind belongs to nobody.
+qint64 DeadProcessId()
+{
+    QProcess process;
+    process.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+    if (!process.waitForStarted())
+        return -1;
+    const qint64 pid = process.processId();
+    process.kill();
+    process.waitForFinished();
+    return pid;
+}
+
+} // namespace
+
+class TestSingleInstance : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lockLivesInRuntimeFolder();
+    void secondHolderRefused();
+    void releaseLetsTheNextOneIn();
+    void destroyedHolderReleases();
+    void crashedHolderDoesNotBlock();
+};
+
+void TestSingleInstance::lockLivesInRuntimeFolder()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QVERIFY(!runtime.isEmpty());
+    SingleInstance instance(LockName);
+    QCOMPARE(QFileInfo(instance.LockPath()).absolutePath(), QDir(runtime).absolutePath());
+    QVERIFY(instance.TryAcquire());
+    QVERIFY(QFileInfo::exists(QDir(runtime).filePath(LockName)));
+}
+
+void TestSingleInstance::secondHolderRefused()
+{
+    SingleInstance first(LockName);
+    SingleInstance second(LockName);
+    QVERIFY(first.TryAcquire());
+    QVERIFY(!second.TryAcquire());
+    QVERIFY(first.IsHeld());
+    QVERIFY(!second.IsHeld());
+    // Asking again changes nothing for either.
+    QVERIFY(first.TryAcquire());
+    QVERIFY(!second.TryAcquire());
+}
+
+void TestSingleInstance::releaseLetsTheNextOneIn()
+{
+    SingleInstance first(LockName);
+    SingleInstance second(LockName);
+    QVERIFY(first.TryAcquire());
+    first.Release();
+    QVERIFY(!first.IsHeld());
+    QVERIFY(second.TryAcquire());
+    QVERIFY(!first.TryAcquire());
+}
+
+void TestSingleInstance::destroyedHolderReleases()
+{
+    {
+        SingleInstance first(LockName);
+        QVERIFY(first.TryAcquire());
+    }
+    SingleInstance second(LockName);
+    QVERIFY(second.TryAcquire());
+}
+
+void TestSingleInstance::crashedHolderDoesNotBlock()
+{
+    const qint64 pid = DeadProcessId();
+    QVERIFY(pid > 0);
+    SingleInstance instance(LockName);
+    {
+        // What a copy that crashed leaves behind: a lock file naming a process that is gone.
+        QFile lock(instance.LockPath());
+        QVERIFY(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        lock.write(QByteArray::number(pid) + "\nsleep\n\n");
+    }
+    QVERIFY(instance.TryAcquire());
+    SingleInstance other(LockName);
+    QVERIFY(!other.TryAcquire());
+}
+
+REPBOOK_TEST_MAIN_CORE(TestSingleInstance)
+
+#include "tst_singleinstance.moc"
