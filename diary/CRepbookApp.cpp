@@ -1,0 +1,144 @@
+#include "diary/CRepbookApp.h"
+
+#include "diary/CRepbookDlg.h"
+#include "model/Clock.h"
+#include "model/DataFolder.h"
+#include "model/DatabaseFile.h"
+#include "model/DiaryDatabase.h"
+#include "widgets/MessageBox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString CorruptedQuestion = QStringLiteral(
+    "Warning! Program database is corrupted.\nDo you want to create new database? All your "
+    "information will be lost. To recover it contact developers.");
+// The same question when the damaged file exists: it is kept, so nothing is lost.
+const QString CorruptedQuestionKeepingFile = QStringLiteral(
+    "Warning! Program database is corrupted.\nDo you want to create new database? The damaged "
+    "file will be kept beside the new one. To recover it contact developers.");
+
+QString NativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+CRepbookApp::CRepbookApp()
+    : m_instance(QString::fromLatin1(LockName))
+    , m_runMainWindow([](CRepbookDlg &window) { window.exec(); })
+{
+}
+
+CRepbookApp::~CRepbookApp()
+{
+    Exit();
+}
+
+int CRepbookApp::Run()
+{
+    if (!m_instance.TryAcquire()) {
+        MessageBox::Warning(nullptr, QStringLiteral("Application is already running"));
+        return 1;
+    }
+
+    // The password gate belongs here, before the diary is loaded.
+
+    m_database = std::make_unique<DiaryDatabase>();
+    const QString path = DataFolder::DatabasePath();
+    if (PrepareDatabaseFile(path) == Preparation::Quit) {
+        Exit();
+        return 1;
+    }
+    m_database->Open(path);
+
+    {
+        CRepbookDlg window(*m_database);
+        m_runMainWindow(window);
+    }
+    Exit();
+    return 0;
+}
+
+QString CRepbookApp::DamagedFileName(const QString &databasePath, const QDateTime &moment)
+{
+    return databasePath + QStringLiteral(".damaged-") +
+        moment.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+}
+
+CRepbookApp::Preparation CRepbookApp::PrepareDatabaseFile(const QString &path)
+{
+    // On the very first start the Database folder does not exist yet: it is created together
+    // with an empty diary, and there is nothing to ask about.
+    const QString folder = DataFolder::DatabaseFolder();
+    const bool folderExisted = QFileInfo(folder).isDir();
+    DataFolder::EnsureDatabaseFolder();
+    const bool firstStart = !folderExisted && QFileInfo(folder).isDir() && !QFileInfo::exists(path);
+    if (firstStart) {
+        CreateEmptyDatabase(path);
+        return Preparation::Ready;
+    }
+
+    if (CheckDatabaseIntegrity(path))
+        return Preparation::Ready;
+
+    const bool damagedFileExists = QFileInfo::exists(path);
+    const MessageBox::Button answer = MessageBox::Error(
+        nullptr, damagedFileExists ? CorruptedQuestionKeepingFile : CorruptedQuestion,
+        QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes) {
+        MessageBox::Information(nullptr, QStringLiteral("Application is closing."));
+        return Preparation::Quit;
+    }
+    if (damagedFileExists && !KeepDamagedFile(path))
+        return Preparation::Quit;
+    CreateEmptyDatabase(path);
+    return Preparation::Ready;
+}
+
+bool CRepbookApp::KeepDamagedFile(const QString &path)
+{
+    const QString baseName = DamagedFileName(path, Clock::Now());
+    QString keptName = baseName;
+    for (int n = 2; QFileInfo::exists(keptName); ++n)
+        keptName = baseName + QLatin1Char('-') + QString::number(n);
+
+    if (!QFile::rename(path, keptName)) {
+        MessageBox::Error(nullptr,
+                          QStringLiteral("The damaged database could not be set aside:\n"
+                                         "%1\nIt was left unchanged. Application is "
+                                         "closing.")
+                              .arg(NativePath(path)));
+        return false;
+    }
+    MessageBox::Information(
+        nullptr, QStringLiteral("The damaged database was kept as:\n%1").arg(NativePath(keptName)));
+    return true;
+}
+
+void CRepbookApp::CreateEmptyDatabase(const QString &path)
+{
+    // NewOnly: an existing file, whatever it holds, is never truncated here.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        MessageBox::Warning(nullptr,
+                            QStringLiteral("A new database could not be created:\n%1\n"
+                                           "The diary opens empty and cannot be saved.")
+                                .arg(NativePath(path)));
+        return;
+    }
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+void CRepbookApp::Exit()
+{
+    if (m_database) {
+        m_database->RemoveAllDays();
+        m_database.reset();
+    }
+    m_instance.Release();
+}

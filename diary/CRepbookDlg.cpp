@@ -1,0 +1,726 @@
+#include "diary/CRepbookDlg.h"
+
+#include "diary/CDisplayDlg.h"
+#include "diary/CalendarNavigation.h"
+#include "diary/CommandIds.h"
+#include "diary/MainMenu.h"
+#include "editing/CCommentDlg.h"
+#include "editing/CWorkoutDayCell.h"
+#include "editing/DayCellData.h"
+#include "images/StatusImages.h"
+#include "model/Clock.h"
+#include "model/DiaryDatabase.h"
+#include "model/TrainingDay.h"
+#include "widgets/CFPSMiniCalendarCtrl.h"
+#include "widgets/CGridCtrl.h"
+#include "widgets/CPictureButton.h"
+#include "widgets/MessageBox.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int Weekdays = CalendarRange::WeekdayCount;
+// Width a weekday column is given when the column menu shows it; FitColumns then shares the
+// grid among the shown columns, so only zero or not zero matters.
+constexpr int ShownColumnWidth = SettingsKeys::DefaultColumnWidth;
+constexpr QSize DesignedWindowSize(720, 560);
+
+// Commands whose dialogs and operations are not part of the program yet.
+constexpr int PendingCommands[] = {
+    CommandId::PrintPreview, CommandId::Print,          CommandId::View,   CommandId::AddWorkout,
+    CommandId::MoveSelected, CommandId::RemoveSelected, CommandId::Editor, CommandId::ApplyProgram,
+    CommandId::User,         CommandId::Options,        CommandId::About,
+};
+
+} // namespace
+
+CRepbookDlg::CRepbookDlg(DiaryDatabase &database, QWidget *parent)
+    : CResizingDialog(DialogId, parent)
+    , m_database(database)
+{
+    m_commands = new MainMenu(this);
+    EnablePendingCommands();
+    BuildLayout();
+
+    m_images = std::make_unique<StatusImageSet>(m_settings.Read(SettingsKeys::Image) <= 0,
+                                                StatusImageSize::Large32);
+    m_grid->RegisterCellClass(DayCellType, std::make_shared<CWorkoutDayCell>(this, false));
+
+    ConnectSignals();
+    RestoreRange();
+    // The first-run user data dialog opens here once it is part of the program.
+    Refresh(KeepScroll);
+
+    m_saveTimer = new QTimer(this);
+    m_saveTimer->setInterval(SaveIntervalMs);
+    connect(m_saveTimer, &QTimer::timeout, this, &CRepbookDlg::SaveDatabase);
+    m_saveTimer->start();
+}
+
+CRepbookDlg::~CRepbookDlg() = default;
+
+void CRepbookDlg::EnablePendingCommands()
+{
+    for (int commandId : PendingCommands)
+        m_commands->SetCommandEnabled(commandId, false);
+}
+
+void CRepbookDlg::BuildLayout()
+{
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->setSpacing(4);
+    for (CPictureButton *button : m_commands->CreateButtons(this))
+        buttonRow->addWidget(button);
+    buttonRow->addStretch(1);
+
+    m_notesPane = new QPlainTextEdit(this);
+    m_notesPane->setReadOnly(true);
+    m_notesPane->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_notesPane->setFocusPolicy(Qt::ClickFocus);
+    QFont bold = font();
+    bold.setWeight(QFont::Bold);
+    m_notesPane->setFont(bold);
+
+    m_grid = new CGridCtrl(this);
+    m_grid->SetEditable(false);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->installEventFilter(this);
+
+    m_rangeBox = new QComboBox(this);
+    m_rangeBox->addItems(CalendarRange::PresetTexts());
+
+    m_miniCalendar = new CFPSMiniCalendarCtrl(this);
+
+    // The left column is as narrow as the mini calendar allows; the grid takes the rest.
+    const int leftWidth = m_miniCalendar->minimumSizeHint().width();
+    m_notesPane->setFixedWidth(leftWidth);
+    m_rangeBox->setFixedWidth(leftWidth);
+
+    m_workoutArea = new QFrame(this);
+    m_workoutArea->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    m_workoutArea->setMinimumHeight(150);
+
+    auto *leftBottom = new QVBoxLayout;
+    leftBottom->setSpacing(6);
+    leftBottom->addWidget(m_rangeBox);
+    leftBottom->addWidget(m_miniCalendar);
+
+    auto *body = new QGridLayout;
+    body->setHorizontalSpacing(8);
+    body->setVerticalSpacing(8);
+    body->addWidget(m_notesPane, 0, 0);
+    body->addWidget(m_grid, 0, 1);
+    body->addLayout(leftBottom, 1, 0);
+    body->addWidget(m_workoutArea, 1, 1);
+    body->setColumnStretch(1, 1);
+    body->setRowStretch(0, 1);
+
+    auto *top = new QVBoxLayout(this);
+    top->setMenuBar(m_commands->MenuBar());
+    top->addLayout(buttonRow);
+    top->addLayout(body, 1);
+
+    SetDesignedSize(DesignedWindowSize);
+}
+
+void CRepbookDlg::ConnectSignals()
+{
+    connect(m_commands, &MainMenu::commandTriggered, this, &CRepbookDlg::ExecuteCommand);
+    connect(m_grid, &CGridCtrl::selectionChangedTo, this, &CRepbookDlg::OnGridSelectionChanged);
+    connect(m_grid, &CGridCtrl::cellDoubleClicked, this,
+            [this] { ExecuteCommand(CommandId::View); });
+    connect(m_grid, &CGridCtrl::cellRightClicked, this, &CRepbookDlg::OnGridRightClicked);
+    connect(m_rangeBox, &QComboBox::activated, this, &CRepbookDlg::ChooseRangePreset);
+    connect(m_miniCalendar, &CFPSMiniCalendarCtrl::dateClicked, this,
+            &CRepbookDlg::ChooseStartDate);
+}
+
+// ---- Display range ---------------------------------------------------------------------------
+
+void CRepbookDlg::RestoreRange()
+{
+    // An unreadable stored range falls back to today and the default length instead of leaving
+    // the calendar empty.
+    const QString storedStart = m_settings.Read(SettingsKeys::RangeStartDate);
+    DateValue start =
+        storedStart.isEmpty() ? Clock::TodayValue() : CalendarRange::ParseStartDate(storedStart);
+    if (!start.IsValid())
+        start = Clock::TodayValue();
+    int days = m_settings.Read(SettingsKeys::RangeDays);
+    if (!CalendarRange(start, days).IsValid())
+        days = SettingsKeys::RangeDays.defaultValue;
+
+    const QDate shown = start.ToQDate();
+    m_miniCalendar->SetCurrentDate(shown);
+    m_miniCalendar->SetSelectedDates(shown, shown);
+    m_miniCalendar->SetMonthShown(shown.month(), shown.year());
+    m_miniCalendar->SetSpecialDateCallback(
+        [this](const QDate &date) { return IsSpecialDate(date); });
+
+    m_rangeBox->setCurrentIndex(CalendarRange::PresetIndexForDays(days));
+    SetRange(start, days, ScrollToTop);
+    GoToToday();
+}
+
+bool CRepbookDlg::SetRange(const DateValue &start, int days, int scroll)
+{
+    const CalendarRange range(start, days);
+    if (!range.IsValid())
+        return false;
+    m_range = range;
+    m_settings.Write(SettingsKeys::RangeStartDate, CalendarRange::FormatStartDate(start));
+    m_settings.Write(SettingsKeys::RangeDays, days);
+    RebuildGrid();
+    Refresh(scroll);
+    return true;
+}
+
+void CRepbookDlg::RebuildGrid()
+{
+    m_grid->setUpdatesEnabled(false);
+    m_grid->DeleteAllItems();
+    m_grid->InsertColumn(QString(), Qt::AlignCenter);
+    for (int weekday = 0; weekday < Weekdays; ++weekday) {
+        const int col = m_grid->InsertColumn(CalendarRange::WeekdayName(weekday),
+                                             Qt::AlignHCenter | Qt::AlignVCenter);
+        m_grid->SetColumnWidth(col, m_settings.Read(SettingsKeys::WeekdayColumns[weekday]));
+    }
+    m_grid->SetFixedRowCount(1);
+    m_grid->SetFixedColumnCount(1);
+
+    // One snapshot lookup for all cells keeps a long range linear in its cells.
+    const DiaryDatabase::DateIndex days = m_database.MakeDateIndex();
+    const DateValue today = Clock::TodayValue();
+    for (int rowIndex = 1; rowIndex <= m_range.RowCount(); ++rowIndex) {
+        const int row = m_grid->InsertRow(QString());
+        for (int col = 1; col <= Weekdays; ++col) {
+            const DateValue date = m_range.DateAt(row, col);
+            m_grid->SetCellType(row, col, DayCellType);
+            m_grid->SetItemText(row, col, CalendarRange::DayLabel(date, today));
+            const bool inRange = m_range.IsInRange(row, col);
+            m_grid->SetItemData(row, col, CellDataFromDay(inRange ? days.Find(date) : nullptr));
+        }
+    }
+    m_grid->SetColumnWidth(0, 0);
+    m_grid->setUpdatesEnabled(true);
+}
+
+DateValue CRepbookDlg::DateAt(int row, int col) const
+{
+    return m_range.DateAt(row, col);
+}
+
+CalendarCell CRepbookDlg::CellOf(const DateValue &date) const
+{
+    return m_range.CellOf(date);
+}
+
+bool CRepbookDlg::IsInRange(int row, int col) const
+{
+    return m_range.IsInRange(row, col);
+}
+
+TrainingDay *CRepbookDlg::DayAt(int row, int col) const
+{
+    if (!IsInRange(row, col))
+        return nullptr;
+    return DayFromCellData(m_grid->GetItemData(row, col));
+}
+
+void CRepbookDlg::Refresh(int scroll)
+{
+    if (m_refreshing)
+        return;
+    m_refreshing = true;
+    UpdateRowHeights();
+    UpdateColumnMenuMarks();
+    FitColumns();
+    if (scroll == ScrollToTop)
+        m_grid->scrollToTop();
+    UpdateWorkoutArea();
+    setWindowTitle(
+        Caption(m_settings.Read(SettingsKeys::FirstName), m_settings.Read(SettingsKeys::LastName)));
+    m_miniCalendar->Redraw();
+    m_grid->setFocus();
+    m_refreshing = false;
+}
+
+void CRepbookDlg::UpdateRowHeights()
+{
+    // The week rows are as high as 0.8 of a column is wide. Whether the rows need a scroll bar
+    // is decided here once, so the bar cannot come and go as the row heights follow the width.
+    const int rows = m_range.RowCount();
+    const int fullWidth = m_grid->width() - 2 * m_grid->frameWidth();
+    const int available = m_grid->height() - 2 * m_grid->frameWidth() -
+        m_grid->horizontalHeader()->sizeHint().height();
+    int height = CalendarRange::WeekRowHeight(fullWidth);
+    const bool needsScrollBar = rows * height > available;
+    m_grid->setVerticalScrollBarPolicy(needsScrollBar ? Qt::ScrollBarAlwaysOn
+                                                      : Qt::ScrollBarAlwaysOff);
+    height = CalendarRange::WeekRowHeight(GridClientWidth());
+    for (int row = 1; row <= rows; ++row)
+        m_grid->SetRowHeight(row, height);
+}
+
+int CRepbookDlg::GridClientWidth() const
+{
+    int width = m_grid->width() - 2 * m_grid->frameWidth();
+    if (m_grid->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
+        width -= m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_grid);
+    return qMax(0, width);
+}
+
+void CRepbookDlg::UpdateColumnMenuMarks()
+{
+    for (int weekday = 0; weekday < Weekdays; ++weekday)
+        m_commands->ColumnAction(weekday)->setChecked(m_grid->GetColumnWidth(weekday + 1) != 0);
+}
+
+void CRepbookDlg::FitColumns()
+{
+    if (m_grid->GetColumnCount() <= Weekdays)
+        return;
+    m_grid->SetColumnWidth(0, 0);
+    const int clientWidth = GridClientWidth();
+    int shown = 0;
+    int lastShown = 1;
+    for (int col = 1; col <= Weekdays; ++col) {
+        if (m_grid->GetColumnWidth(col) > 0) {
+            ++shown;
+            lastShown = col;
+        }
+    }
+    if (shown == 0) {
+        m_grid->SetColumnWidth(1, clientWidth);
+        m_commands->ColumnAction(0)->setChecked(true);
+    } else {
+        const int width = clientWidth / shown;
+        for (int col = 1; col <= Weekdays; ++col) {
+            if (m_grid->GetColumnWidth(col) > 0)
+                m_grid->SetColumnWidth(col, width);
+        }
+        // The pixels the division leaves go to the last shown column, so no gap remains.
+        m_grid->SetColumnWidth(lastShown, width + clientWidth % shown);
+    }
+    UpdateColumnHeadings();
+    m_grid->viewport()->update();
+}
+
+void CRepbookDlg::UpdateColumnHeadings()
+{
+    // When a weekday's name does not fit its column, every heading takes the short name.
+    QFont headingFont = m_grid->horizontalHeader()->font();
+    headingFont.setBold(true);
+    const QFontMetrics metrics(headingFont);
+    const int margins = 2 * m_grid->style()->pixelMetric(QStyle::PM_HeaderMargin);
+    bool fit = true;
+    for (int weekday = 0; weekday < Weekdays && fit; ++weekday) {
+        const int width = m_grid->GetColumnWidth(weekday + 1);
+        fit = width == 0 ||
+            metrics.horizontalAdvance(CalendarRange::WeekdayName(weekday)) + margins <= width;
+    }
+    for (int weekday = 0; weekday < Weekdays; ++weekday) {
+        m_grid->SetItemText(0, weekday + 1,
+                            fit ? CalendarRange::WeekdayName(weekday)
+                                : CalendarRange::WeekdayShortName(weekday));
+    }
+}
+
+void CRepbookDlg::UpdateWorkoutArea()
+{
+    m_workoutAreaDay = nullptr;
+    m_workoutAreaHint = 0;
+    const CCellRange selection = m_grid->GetSelectedCellRange();
+    const bool oneCell = selection.IsValid() && selection.minRow == selection.maxRow &&
+        selection.minCol == selection.maxCol;
+    if (!oneCell)
+        return;
+    const CalendarCell focus = FocusCell();
+    if (IsInRange(focus.row, focus.col)) {
+        m_workoutAreaDay = DayAt(focus.row, focus.col);
+        m_workoutAreaHint = m_workoutAreaDay ? 0 : HintNoWorkouts;
+        m_grid->EnsureVisible(focus.row, focus.col);
+    } else {
+        m_workoutAreaHint = HintOutsideRange;
+    }
+}
+
+bool CRepbookDlg::IsSpecialDate(const QDate &date) const
+{
+    const QString storedStart = m_settings.Read(SettingsKeys::RangeStartDate);
+    if (storedStart.isEmpty())
+        return false;
+    const DateValue start = CalendarRange::ParseStartDate(storedStart);
+    const int days = m_settings.Read(SettingsKeys::RangeDaysHighlight);
+    const DateValue value = DateValue::FromQDate(date);
+    return start.IsValid() && value >= start && value <= start.AddDays(days);
+}
+
+void CRepbookDlg::ChooseRangePreset(int presetIndex)
+{
+    if (presetIndex == CalendarRange::CustomPresetIndex) {
+        OpenRangeDialog();
+        return;
+    }
+    SetRange(m_range.Start(), CalendarRange::PresetDays(presetIndex), KeepScroll);
+}
+
+void CRepbookDlg::OpenRangeDialog()
+{
+    m_rangeBox->setCurrentIndex(CalendarRange::CustomPresetIndex);
+    CDisplayDlg dialog(this);
+    dialog.SetStart(m_range.Start());
+    dialog.SetDays(m_range.Days());
+    if (dialog.exec() == QDialog::Accepted &&
+        SetRange(dialog.GetStart(), dialog.GetDays(), KeepScroll))
+        return;
+    // Nothing changed: the box names the range shown again.
+    m_rangeBox->setCurrentIndex(CalendarRange::PresetIndexForDays(m_range.Days()));
+}
+
+void CRepbookDlg::ChooseStartDate(const QDate &date)
+{
+    SetRange(DateValue::FromQDate(date), m_range.Days(), KeepScroll);
+}
+
+void CRepbookDlg::SelectionToRange()
+{
+    const CCellRange selection = m_grid->GetSelectedCellRange();
+    if (!selection.IsValid())
+        return;
+    const auto ends = CalendarNavigation::SelectedEnds(
+        qMax(1, selection.minRow), qMax(1, selection.minCol), selection.maxRow, selection.maxCol,
+        [this](int row, int col) { return m_grid->IsCellSelected(row, col); });
+    if (!ends)
+        return;
+    const std::optional<CalendarRange> range = CalendarRange::SelectionToRange(
+        DateAt(ends->first.row, ends->first.col), DateAt(ends->second.row, ends->second.col));
+    if (!range)
+        return;
+    SetRange(range->Start(), range->Days(), KeepScroll);
+    GoToToday();
+    m_rangeBox->setCurrentIndex(CalendarRange::CustomPresetIndex);
+}
+
+// ---- Columns -------------------------------------------------------------------------------
+
+void CRepbookDlg::OnGridRightClicked(int row, int col, const QPoint &globalPos)
+{
+    if (!m_grid->IsCellFixed(row, col) || row != 0)
+        return;
+    const QAction *chosen = m_commands->ColumnMenu()->exec(globalPos);
+    if (!chosen)
+        return;
+    ChooseColumnMenuItem(chosen->data().toInt() - CommandId::ColumnMonday);
+}
+
+void CRepbookDlg::ChooseColumnMenuItem(int weekdayIndex)
+{
+    if (weekdayIndex < 0 || weekdayIndex >= Weekdays || m_grid->GetColumnCount() <= Weekdays)
+        return;
+    bool shown[Weekdays];
+    int shownCount = 0;
+    for (int weekday = 0; weekday < Weekdays; ++weekday) {
+        shown[weekday] = m_grid->GetColumnWidth(weekday + 1) != 0;
+        shownCount += shown[weekday] ? 1 : 0;
+    }
+    // The last shown weekday stays.
+    if (!shown[weekdayIndex])
+        shown[weekdayIndex] = true;
+    else if (shownCount >= 2)
+        shown[weekdayIndex] = false;
+
+    for (int weekday = 0; weekday < Weekdays; ++weekday) {
+        const int width = shown[weekday] ? ShownColumnWidth : 0;
+        m_grid->SetColumnWidth(weekday + 1, width);
+        m_settings.Write(SettingsKeys::WeekdayColumns[weekday], width);
+        m_commands->ColumnAction(weekday)->setChecked(shown[weekday]);
+    }
+    FitColumns();
+}
+
+void CRepbookDlg::StoreWeekdayColumnWidths()
+{
+    if (m_grid->GetColumnCount() <= Weekdays)
+        return;
+    for (int weekday = 0; weekday < Weekdays; ++weekday) {
+        m_settings.Write(SettingsKeys::WeekdayColumns[weekday],
+                         m_grid->GetColumnWidth(weekday + 1));
+    }
+}
+
+// ---- Selection and navigation ----------------------------------------------------------------
+
+CalendarCell CRepbookDlg::FocusCell() const
+{
+    const CCellID focus = m_grid->GetFocusCell();
+    return {focus.row, focus.col};
+}
+
+void CRepbookDlg::SelectDay(int row, int col)
+{
+    m_grid->SetSelectedRange(row, col, row, col);
+    m_grid->SetFocusCell(row, col);
+    m_grid->EnsureVisible(row, col);
+    if (TrainingDay *day = DayAt(row, col)) {
+        m_workoutAreaDay = day;
+        m_workoutAreaHint = 0;
+        ShowNotesOf(day);
+    } else {
+        m_notesPane->clear();
+    }
+}
+
+void CRepbookDlg::SelectCell(const CalendarCell &cell)
+{
+    if (cell.IsValid())
+        SelectDay(cell.row, cell.col);
+}
+
+void CRepbookDlg::ShowNotesOf(const TrainingDay *day)
+{
+    if (!day) {
+        m_notesPane->clear();
+        return;
+    }
+    const QString &notes = day->GetNotes();
+    m_notesPane->setPlainText(notes.isEmpty() ? NotesHint() : notes);
+}
+
+void CRepbookDlg::OnGridSelectionChanged(int row, int col)
+{
+    if (row >= 0 && col >= 0) {
+        if (IsInRange(row, col))
+            ShowNotesOf(DayAt(row, col));
+        m_grid->SetFocusCell(row, col);
+    }
+    Refresh(KeepScroll);
+}
+
+CalendarNavigation CRepbookDlg::Navigation() const
+{
+    return CalendarNavigation(
+        m_range.RowCount(), [this](int row, int col) { return IsInRange(row, col); },
+        [this](int row, int col) { return DayAt(row, col) != nullptr; });
+}
+
+void CRepbookDlg::GoToFirstDay()
+{
+    SelectCell(Navigation().First());
+}
+
+void CRepbookDlg::GoToLastDay()
+{
+    SelectCell(Navigation().Last());
+}
+
+void CRepbookDlg::GoToNextDay()
+{
+    SelectCell(Navigation().Next(FocusCell()));
+}
+
+void CRepbookDlg::GoToPreviousDay()
+{
+    SelectCell(Navigation().Previous(FocusCell()));
+}
+
+void CRepbookDlg::GoToToday()
+{
+    const CalendarCell cell = CellOf(Clock::TodayValue());
+    if (cell.IsValid())
+        SelectDay(cell.row, cell.col);
+    else if (m_range.RowCount() > 0)
+        SelectDay(1, 1);
+}
+
+void CRepbookDlg::SelectAllDays()
+{
+    if (m_range.RowCount() > 0)
+        m_grid->SetSelectedRange(1, 1, m_range.RowCount(), Weekdays);
+}
+
+// ---- Commands --------------------------------------------------------------------------------
+
+void CRepbookDlg::ExecuteCommand(int commandId)
+{
+    const QAction *action = m_commands->Action(commandId);
+    if (!action || !action->isEnabled())
+        return;
+    switch (commandId) {
+    case CommandId::Exit:
+        CloseWindow();
+        break;
+    case CommandId::Notes:
+        EditNotes();
+        break;
+    case CommandId::Today:
+        GoToToday();
+        break;
+    case CommandId::FirstDay:
+        GoToFirstDay();
+        break;
+    case CommandId::PreviousDay:
+        GoToPreviousDay();
+        break;
+    case CommandId::NextDay:
+        GoToNextDay();
+        break;
+    case CommandId::LastDay:
+        GoToLastDay();
+        break;
+    case CommandId::Refresh:
+        Refresh(KeepScroll);
+        break;
+    case CommandId::SetRange:
+        OpenRangeDialog();
+        break;
+    case CommandId::SelectionToRange:
+        SelectionToRange();
+        break;
+    case CommandId::SelectAll:
+        SelectAllDays();
+        break;
+    case CommandId::Escape:
+        // Escape cancels a pending move or a running program application once those exist;
+        // until then it only keeps the key from closing the window.
+        break;
+    default:
+        break;
+    }
+}
+
+void CRepbookDlg::EditNotes()
+{
+    const CalendarCell focus = FocusCell();
+    TrainingDay *day = DayAt(focus.row, focus.col);
+    if (!day) {
+        MessageBox::Information(this, QStringLiteral("To add notes select day first."));
+        return;
+    }
+    CCommentDlg dialog(this);
+    dialog.SetText(day->GetNotes());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    day->SetNotes(dialog.GetText());
+    ShowNotesOf(day);
+}
+
+QString CRepbookDlg::Caption(const QString &firstName, const QString &lastName)
+{
+    QString caption = QStringLiteral("Repbook");
+    if (firstName.isEmpty())
+        return caption;
+    caption += QStringLiteral(" - ") + firstName;
+    if (!lastName.isEmpty())
+        caption += QLatin1Char(' ') + lastName;
+    return caption;
+}
+
+QString CRepbookDlg::NotesHint()
+{
+    return QStringLiteral("To add notes to selected day press \"Notes\" button.");
+}
+
+const StatusImageSet &CRepbookDlg::DayCellImages() const
+{
+    return *m_images;
+}
+
+QFont CRepbookDlg::DayCellFont() const
+{
+    return font();
+}
+
+// ---- Saving and closing ----------------------------------------------------------------------
+
+void CRepbookDlg::SaveDatabase()
+{
+    if (m_database.Save()) {
+        m_saveFailureReported = false;
+        return;
+    }
+    if (m_saveFailureReported)
+        return;
+    m_saveFailureReported = true;
+    MessageBox::Warning(this,
+                        QStringLiteral("The diary could not be saved to:\n%1\nYour changes "
+                                       "are kept while the program runs, and saving is "
+                                       "tried again every minute.")
+                            .arg(QDir::toNativeSeparators(m_database.GetPath())));
+}
+
+bool CRepbookDlg::SaveBeforeExit()
+{
+    if (m_database.Save())
+        return true;
+    const MessageBox::Button answer = MessageBox::Error(
+        this,
+        QStringLiteral("The diary could not be saved to:\n%1\nIf you exit now, your changes since "
+                       "the last save are lost. Do you want to exit anyway?")
+            .arg(QDir::toNativeSeparators(m_database.GetPath())),
+        QMessageBox::Yes | QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}
+
+void CRepbookDlg::CloseWindow()
+{
+    if (MessageBox::Question(this, QStringLiteral("Do you want to exit application?")) !=
+        QMessageBox::Yes)
+        return;
+    if (!SaveBeforeExit())
+        return;
+    StoreWeekdayColumnWidths();
+    m_saveTimer->stop();
+    done(QDialog::Accepted);
+}
+
+void CRepbookDlg::accept()
+{
+    // The dialog's default action opens the focused day.
+    ExecuteCommand(CommandId::View);
+}
+
+void CRepbookDlg::reject()
+{
+    // The close box and every other close request go the confirmed way.
+    CloseWindow();
+}
+
+void CRepbookDlg::keyPressEvent(QKeyEvent *event)
+{
+    // Return and Escape belong to their commands; they never reach the dialog's default
+    // handling, which would close the window.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    default:
+        CResizingDialog::keyPressEvent(event);
+    }
+}
+
+bool CRepbookDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_grid && event->type() == QEvent::Resize && m_range.IsValid() &&
+        m_range.Days() > 0)
+        Refresh(KeepScroll);
+    return CResizingDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "diary/CalendarNavigation.h"
+#include "diary/CalendarRange.h"
+#include "editing/IDayCellOwner.h"
+#include "settings/SettingsStore.h"
+#include "widgets/CResizingDialog.h"
+
+#include <memory>
+
+class CFPSMiniCalendarCtrl;
+class CGridCtrl;
+class DiaryDatabase;
+class MainMenu;
+class QComboBox;
+class QFrame;
+class QPlainTextEdit;
+class QTimer;
+class StatusImageSet;
+class TrainingDay;
+
+// The diary's main window: the calendar grid of the display range with the notes pane, the
+// range box, the mini calendar and the workout area below, the menu, keys and picture buttons,
+// and the periodic saving of the diary. The window works on the application's database; it
+// never owns it.
+class CRepbookDlg : public CResizingDialog, public IDayCellOwner
+{
+    Q_OBJECT
+
+public:
+    static constexpr int DialogId = 102;
+    static constexpr int DayCellType = 1;
+    static constexpr int SaveIntervalMs = 60 * 1000;
+    // Scroll requests of SetRange and Refresh.
+    static constexpr int KeepScroll = -1;
+    static constexpr int ScrollToTop = 0;
+    // Hints of the workout area: a day without workouts, a date outside the range.
+    static constexpr int HintNoWorkouts = 103;
+    static constexpr int HintOutsideRange = 105;
+
+    explicit CRepbookDlg(DiaryDatabase &database, QWidget *parent = nullptr);
+    ~CRepbookDlg() override;
+
+    // The calendar.
+    bool SetRange(const DateValue &start, int days, int scroll);
+    DateValue DateAt(int row, int col) const override;
+    CalendarCell CellOf(const DateValue &date) const;
+    bool IsInRange(int row, int col) const override;
+    void Refresh(int scroll);
+    void FitColumns();
+    void SelectDay(int row, int col);
+    const CalendarRange &Range() const { return m_range; }
+    // The day a week cell shows, or null.
+    TrainingDay *DayAt(int row, int col) const;
+    // The mini calendar's highlight: dates of the range last stored.
+    bool IsSpecialDate(const QDate &date) const;
+
+    // IDayCellOwner
+    const StatusImageSet &DayCellImages() const override;
+    QFont DayCellFont() const override;
+
+    // Runs a command of the menu, the keys or the buttons; disabled commands do nothing.
+    void ExecuteCommand(int commandId);
+    // The weekday column menu's choice (Monday 0 .. Sunday 6).
+    void ChooseColumnMenuItem(int weekdayIndex);
+    // The range box's entry chosen by the user.
+    void ChooseRangePreset(int presetIndex);
+    // A click on a date of the mini calendar.
+    void ChooseStartDate(const QDate &date);
+
+    // What the workout area shows for the current selection: a day, or a hint id (0 = none).
+    TrainingDay *WorkoutAreaDay() const { return m_workoutAreaDay; }
+    int WorkoutAreaHint() const { return m_workoutAreaHint; }
+
+    static QString Caption(const QString &firstName, const QString &lastName);
+    static QString NotesHint();
+
+    // The window's parts, for whoever drives it.
+    CGridCtrl *Grid() const { return m_grid; }
+    QComboBox *RangeBox() const { return m_rangeBox; }
+    CFPSMiniCalendarCtrl *MiniCalendar() const { return m_miniCalendar; }
+    QPlainTextEdit *NotesPane() const { return m_notesPane; }
+    QFrame *WorkoutArea() const { return m_workoutArea; }
+    MainMenu *Commands() const { return m_commands; }
+    QTimer *SaveTimer() const { return m_saveTimer; }
+
+public slots:
+    // The periodic save; a failure is reported once until a save succeeds again.
+    void SaveDatabase();
+    // The dialog's default action opens the focused day; every close request asks first.
+    void accept() override;
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void BuildLayout();
+    void EnablePendingCommands();
+    void ConnectSignals();
+    void RestoreRange();
+    void RebuildGrid();
+    void UpdateRowHeights();
+    int GridClientWidth() const;
+    void UpdateColumnMenuMarks();
+    void UpdateColumnHeadings();
+    void UpdateWorkoutArea();
+    void ShowNotesOf(const TrainingDay *day);
+    void OnGridSelectionChanged(int row, int col);
+    void OnGridRightClicked(int row, int col, const QPoint &globalPos);
+
+    void GoToFirstDay();
+    void GoToLastDay();
+    void GoToNextDay();
+    void GoToPreviousDay();
+    void GoToToday();
+    void SelectAllDays();
+    void EditNotes();
+    void OpenRangeDialog();
+    void SelectionToRange();
+    void CloseWindow();
+    bool SaveBeforeExit();
+    void StoreWeekdayColumnWidths();
+    CalendarCell FocusCell() const;
+    CalendarNavigation Navigation() const;
+    void SelectCell(const CalendarCell &cell);
+
+    DiaryDatabase &m_database;
+    SettingsStore m_settings;
+    CalendarRange m_range;
+    std::unique_ptr<StatusImageSet> m_images;
+
+    MainMenu *m_commands = nullptr;
+    CGridCtrl *m_grid = nullptr;
+    QPlainTextEdit *m_notesPane = nullptr;
+    QComboBox *m_rangeBox = nullptr;
+    CFPSMiniCalendarCtrl *m_miniCalendar = nullptr;
+    // The workout tab control takes this place.
+    QFrame *m_workoutArea = nullptr;
+    QTimer *m_saveTimer = nullptr;
+
+    TrainingDay *m_workoutAreaDay = nullptr;
+    int m_workoutAreaHint = 0;
+    bool m_saveFailureReported = false;
+    bool m_refreshing = false;
+};

@@ -1,0 +1,20 @@
+#include "diary/CRepbookApp.h"
+#include "images/ImageIds.h"
+#include "images/ResourceImages.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Repbook"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Repbook"));
+    QApplication::setApplicationVersion(QStringLiteral(REPBOOK_VERSION));
+    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(fusion);
+    QApplication::setWindowIcon(ResourceImages::AppIcon(ImageId::AppIcon));
+
+    CRepbookApp app;
+    return app.Run();
+}

@@ -1,0 +1,289 @@
+#include "DiaryFixture.h"
+#include "common/TestMain.h"
+#include "diary/CRepbookApp.h"
+#include "diary/CRepbookDlg.h"
+#include "model/Clock.h"
+#include "model/DataFolder.h"
+#include "model/DiaryDatabase.h"
+#include "widgets/MessageBox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+using namespace diarytest;
+
+namespace {
+
+const QString CorruptedQuestion = QStringLiteral(
+    "Warning! Program database is corrupted.\nDo you want to create new database? All your "
+    "information will be lost. To recover it contact developers.");
+const QString CorruptedQuestionKeepingFile = QStringLiteral(
+    "Warning! Program database is corrupted.\nDo you want to create new database? The damaged "
+    "file will be kept beside the new one. To recover it contact developers.");
+const QDateTime Now(QDate(2007, 3, 20), QTime(9, 5, 7));
+
+// Runs start-up; the main window, when it comes, is recorded and closed at once.
+struct StartUp
+{
+    bool windowShown = false;
+    int daysLoaded = -1;
+    int result = 0;
+
+    void Run()
+    {
+        CRepbookApp app;
+        app.SetMainWindowRunner([this, &app](CRepbookDlg &) {
+            windowShown = true;
+            daysLoaded = app.GetDatabase() ? app.GetDatabase()->GetDayCount() : -1;
+        });
+        result = app.Run();
+        QVERIFY(!app.GetDatabase());
+    }
+};
+
+} // namespace
+
+class TestRepbookApp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void secondCopyEnds();
+    void diaryLoads();
+    void zeroByteDatabaseOpens();
+    void firstStartCreatesEmptyDatabase();
+    void missingDatabaseAsks_data();
+    void missingDatabaseAsks();
+    void damagedDatabaseKeptAside_data();
+    void damagedDatabaseKeptAside();
+    void damagedNameAlreadyTaken();
+    void damagedNameFollowsTheClock();
+    void lockReleasedAtEnd();
+};
+
+void TestRepbookApp::initTestCase()
+{
+    MessageBox::setTestMode(true);
+}
+
+void TestRepbookApp::init()
+{
+    ClearSettings();
+    ResetDatabaseFolder();
+    Clock::SetFixed(Now);
+    MessageBox::takeShown();
+    MessageBox::takeUnexpected();
+}
+
+void TestRepbookApp::cleanup()
+{
+    Clock::Reset();
+    QCOMPARE(MessageBox::takeUnexpected(), QStringList());
+    QCOMPARE(MessageBox::pendingAnswers().size(), 0);
+    MessageBox::setNextAnswers({});
+}
+
+void TestRepbookApp::secondCopyEnds()
+{
+    QVERIFY(WriteDiary(DataFolder::DatabasePath(), {{Date(2007, 3, 1), {}, {"Legs"}}}));
+    const QByteArray before = ReadFile(DataFolder::DatabasePath());
+
+    SingleInstance firstCopy(QString::fromLatin1(CRepbookApp::LockName));
+    QVERIFY(firstCopy.TryAcquire());
+    MessageBox::setNextAnswers({QMessageBox::Ok});
+    StartUp second;
+    second.Run();
+
+    QVERIFY(!second.windowShown);
+    QVERIFY(second.result != 0);
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.at(0).text, QStringLiteral("Application is already running"));
+    QCOMPARE(shown.at(0).icon, QMessageBox::Warning);
+    QCOMPARE(shown.at(0).buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    // The first copy keeps its lock and its diary.
+    QVERIFY(firstCopy.IsHeld());
+    QCOMPARE(ReadFile(DataFolder::DatabasePath()), before);
+}
+
+void TestRepbookApp::diaryLoads()
+{
+    QVERIFY(WriteDiary(DataFolder::DatabasePath(),
+                       {{Date(2007, 3, 1), {}, {"Legs"}}, {Date(2007, 3, 3), "Tired", {"Back"}}}));
+    StartUp startUp;
+    startUp.Run();
+
+    QVERIFY(startUp.windowShown);
+    QCOMPARE(startUp.daysLoaded, 2);
+    QCOMPARE(startUp.result, 0);
+    QCOMPARE(MessageBox::takeShown().size(), 0);
+}
+
+void TestRepbookApp::zeroByteDatabaseOpens()
+{
+    QVERIFY(WriteFile(DataFolder::DatabasePath(), {}));
+    StartUp startUp;
+    startUp.Run();
+
+    QVERIFY(startUp.windowShown);
+    QCOMPARE(startUp.daysLoaded, 0);
+    QCOMPARE(MessageBox::takeShown().size(), 0);
+    QCOMPARE(DatabaseFolderEntries(), QStringList {QStringLiteral("Database.rpd")});
+}
+
+void TestRepbookApp::firstStartCreatesEmptyDatabase()
+{
+    ResetDatabaseFolder(false);
+    QVERIFY(!QFileInfo::exists(DataFolder::DatabaseFolder()));
+    StartUp startUp;
+    startUp.Run();
+
+    QVERIFY(startUp.windowShown);
+    QCOMPARE(startUp.daysLoaded, 0);
+    QCOMPARE(MessageBox::takeShown().size(), 0);
+    const QFileInfo database(DataFolder::DatabasePath());
+    QVERIFY(database.exists());
+    QCOMPARE(database.size(), 0);
+    QCOMPARE(database.permissions() & (QFile::ReadOther | QFile::WriteOther), QFile::Permissions());
+}
+
+void TestRepbookApp::missingDatabaseAsks_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes: new empty diary") << true;
+    QTest::newRow("No: closing") << false;
+}
+
+void TestRepbookApp::missingDatabaseAsks()
+{
+    QFETCH(bool, yes);
+
+    // The Database folder exists but holds no diary: that is not a first start.
+    if (yes)
+        MessageBox::setNextAnswers({QMessageBox::Yes});
+    else
+        MessageBox::setNextAnswers({QMessageBox::No, QMessageBox::Ok});
+    StartUp startUp;
+    startUp.Run();
+
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(shown.at(0).text, CorruptedQuestion);
+    QCOMPARE(shown.at(0).icon, QMessageBox::Critical);
+    QCOMPARE(shown.at(0).buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(startUp.windowShown, yes);
+    if (yes) {
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(DatabaseFolderEntries(), QStringList {QStringLiteral("Database.rpd")});
+        QCOMPARE(QFileInfo(DataFolder::DatabasePath()).size(), 0);
+        QCOMPARE(startUp.daysLoaded, 0);
+    } else {
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown.at(1).text, QStringLiteral("Application is closing."));
+        QCOMPARE(shown.at(1).icon, QMessageBox::Information);
+        QCOMPARE(DatabaseFolderEntries(), QStringList());
+        QVERIFY(startUp.result != 0);
+    }
+}
+
+void TestRepbookApp::damagedDatabaseKeptAside_data()
+{
+    QTest::addColumn<QByteArray>("damage"); // text put in place of "Bench"
+    QTest::addColumn<bool>("yes");
+
+    QTest::newRow("changed letter, Yes") << QByteArray("Bench!") << true;
+    QTest::newRow("changed letter, No") << QByteArray("Bench!") << false;
+    QTest::newRow("cut short, Yes") << QByteArray() << true;
+}
+
+void TestRepbookApp::damagedDatabaseKeptAside()
+{
+    QFETCH(QByteArray, damage);
+    QFETCH(bool, yes);
+
+    const QString path = DataFolder::DatabasePath();
+    QVERIFY(WriteDiary(path, {{Date(2007, 3, 1), "Bench day", {"Chest"}}}));
+    QByteArray damaged = ReadFile(path);
+    if (damage.isEmpty())
+        damaged.truncate(damaged.indexOf("Chest")); // no end marker, no digest
+    else
+        damaged.replace("Bench", damage);
+    QVERIFY(WriteFile(path, damaged));
+
+    MessageBox::setNextAnswers({yes ? QMessageBox::Yes : QMessageBox::No, QMessageBox::Ok});
+    StartUp startUp;
+    startUp.Run();
+
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown.at(0).text, CorruptedQuestionKeepingFile);
+    QCOMPARE(shown.at(0).icon, QMessageBox::Critical);
+    QCOMPARE(shown.at(1).icon, QMessageBox::Information);
+    QCOMPARE(startUp.windowShown, yes);
+
+    const QString keptName = QStringLiteral("Database.rpd.damaged-20070320-090507");
+    const QString keptPath = QDir(DataFolder::DatabaseFolder()).filePath(keptName);
+    if (yes) {
+        // The damaged diary is kept byte for byte, and the user is told where.
+        QCOMPARE(shown.at(1).text,
+                 QStringLiteral("The damaged database was kept as:\n%1")
+                     .arg(QDir::toNativeSeparators(keptPath)));
+        QCOMPARE(ReadFile(keptPath), damaged);
+        QCOMPARE(DatabaseFolderEntries(), (QStringList {QStringLiteral("Database.rpd"), keptName}));
+        QCOMPARE(QFileInfo(path).size(), 0);
+        QCOMPARE(startUp.daysLoaded, 0);
+    } else {
+        QCOMPARE(shown.at(1).text, QStringLiteral("Application is closing."));
+        QCOMPARE(DatabaseFolderEntries(), QStringList {QStringLiteral("Database.rpd")});
+        QCOMPARE(ReadFile(path), damaged);
+    }
+}
+
+void TestRepbookApp::damagedNameAlreadyTaken()
+{
+    const QString path = DataFolder::DatabasePath();
+    const QString takenPath = path + QStringLiteral(".damaged-20070320-090507");
+    QVERIFY(WriteFile(takenPath, "an earlier damaged diary"));
+    QVERIFY(WriteFile(path, "no marker, no digest\r\n"));
+
+    MessageBox::setNextAnswers({QMessageBox::Yes, QMessageBox::Ok});
+    StartUp startUp;
+    startUp.Run();
+
+    QVERIFY(startUp.windowShown);
+    QCOMPARE(ReadFile(takenPath), QByteArray("an earlier damaged diary"));
+    QCOMPARE(ReadFile(takenPath + QStringLiteral("-2")), QByteArray("no marker, no digest\r\n"));
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 2);
+    QVERIFY(shown.at(1).text.endsWith(QStringLiteral("Database.rpd.damaged-20070320-090507-2")));
+}
+
+void TestRepbookApp::damagedNameFollowsTheClock()
+{
+    const QString path = QStringLiteral("/data/Database.rpd");
+    QCOMPARE(CRepbookApp::DamagedFileName(path, QDateTime(QDate(2024, 1, 2), QTime(3, 4, 5))),
+             QStringLiteral("/data/Database.rpd.damaged-20240102-030405"));
+    QCOMPARE(CRepbookApp::DamagedFileName(path, QDateTime(QDate(2009, 12, 31), QTime(23, 59, 59))),
+             QStringLiteral("/data/Database.rpd.damaged-20091231-235959"));
+}
+
+void TestRepbookApp::lockReleasedAtEnd()
+{
+    QVERIFY(WriteFile(DataFolder::DatabasePath(), {}));
+    StartUp startUp;
+    startUp.Run();
+    QVERIFY(startUp.windowShown);
+    SingleInstance next(QString::fromLatin1(CRepbookApp::LockName));
+    QVERIFY(next.TryAcquire());
+}
+
+REPBOOK_TEST_MAIN(TestRepbookApp)
+
+#include "tst_repbookapp.moc"
