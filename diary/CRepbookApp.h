@@ -1,6 +1,6 @@
 #pragma once
 
-#include "diary/SingleInstance.h"
+#include "widgets/SingleInstance.h"
 
 #include <QDateTime>
 #include <QString>

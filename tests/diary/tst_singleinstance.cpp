@@ -1,5 +1,5 @@
 #include "common/TestMain.h"
-#include "diary/SingleInstance.h"
+#include "widgets/SingleInstance.h"
 
 #include <QDir>
 #include <QFile>

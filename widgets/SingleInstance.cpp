@@ -1,4 +1,4 @@
-#include "diary/SingleInstance.h"
+#include "widgets/SingleInstance.h"
 
 #include <QDir>
 #include <QLockFile>
