@@ -1,0 +1,105 @@
+#include "notifier/CNotifierWindow.h"
+
+#include "images/ImageIds.h"
+#include "images/ResourceImages.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int IconSize = 48;
+
+const QString IdleTitle = QStringLiteral("No reminder at the moment");
+const QString IdleText = QStringLiteral(
+    "This desktop has no notification area, so the workout notifier shows this window. It "
+    "comes to the front when there is something to remind you of.");
+
+} // namespace
+
+CNotifierWindow::CNotifierWindow(Commands commands, QWidget *parent)
+    : QWidget(parent)
+    , m_commands(std::move(commands))
+    , m_title(new QLabel(IdleTitle, this))
+    , m_text(new QLabel(IdleText, this))
+{
+    setWindowTitle(QStringLiteral("Repminder - workout notifier"));
+    setWindowIcon(ResourceImages::AppIcon(ImageId::NotifierIcon));
+
+    auto *icon = new QLabel(this);
+    icon->setPixmap(ResourceImages::AppIconPixmap(ImageId::NotifierIcon, IconSize));
+    QFont titleFont = m_title->font();
+    titleFont.setBold(true);
+    m_title->setFont(titleFont);
+    m_title->setObjectName(QStringLiteral("reminderTitle"));
+    m_text->setObjectName(QStringLiteral("reminderText"));
+    m_text->setWordWrap(true);
+    m_text->setMinimumWidth(320);
+
+    auto *texts = new QVBoxLayout;
+    texts->addWidget(m_title);
+    texts->addWidget(m_text);
+    texts->addStretch(1);
+    auto *top = new QHBoxLayout;
+    top->addWidget(icon, 0, Qt::AlignTop);
+    top->addSpacing(8);
+    top->addLayout(texts, 1);
+
+    auto *open = new QPushButton(QStringLiteral("&Open"), this);
+    auto *options = new QPushButton(QStringLiteral("O&ptions"), this);
+    auto *exit = new QPushButton(QStringLiteral("E&xit"), this);
+    open->setDefault(true);
+    connect(open, &QPushButton::clicked, this, [this] { m_commands.open(); });
+    connect(options, &QPushButton::clicked, this, [this] { m_commands.options(); });
+    connect(exit, &QPushButton::clicked, this, [this] { m_commands.exit(); });
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(open);
+    buttons->addWidget(options);
+    buttons->addWidget(exit);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CNotifierWindow::ShowPresence()
+{
+    show();
+}
+
+void CNotifierWindow::HidePresence()
+{
+    hide();
+}
+
+void CNotifierWindow::ShowBalloon(const QString &title, const QString &text)
+{
+    m_title->setText(title);
+    // The balloon's text speaks of clicking the balloon; here the Open button does that.
+    Q_UNUSED(text);
+    m_text->setText(QStringLiteral("Click \"Open\" to see the reminder."));
+    showNormal();
+    raise();
+    activateWindow();
+    QApplication::alert(this);
+}
+
+void CNotifierWindow::HideBalloon()
+{
+    m_title->setText(IdleTitle);
+    m_text->setText(IdleText);
+}
+
+void CNotifierWindow::closeEvent(QCloseEvent *event)
+{
+    // The notifier decides whether to end; the window stays until it does.
+    event->ignore();
+    m_commands.exit();
+}

@@ -1,0 +1,283 @@
+#include "notifier/CNotifyDlg.h"
+
+#include "editing/CDayDlg.h"
+#include "editing/CDayPrinter.h"
+#include "images/ImageIds.h"
+#include "images/ResourceImages.h"
+#include "model/Clock.h"
+#include "model/DiaryDatabase.h"
+#include "model/TrainingDay.h"
+#include "notifier/LaunchDiary.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
+#include "widgets/CPictureButton.h"
+#include "widgets/MessageBox.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QShowEvent>
+#include <QTimeEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int IconSize = 32;
+
+// The locale's long time format (hours, minutes and seconds) without a time zone.
+QString TimeFormat()
+{
+    QString format = QLocale().timeFormat(QLocale::LongFormat);
+    format.remove(QLatin1Char('t'));
+    format = format.trimmed();
+    if (!format.contains(QLatin1String("ss")))
+        format = QStringLiteral("HH:mm:ss");
+    return format;
+}
+
+CPictureButton *MakeButton(int imageId, const QString &text, const char *name, QWidget *parent)
+{
+    auto *button = new CPictureButton(imageId, text, parent);
+    button->SetImagePlacement(CPictureButton::Placement::Above);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+} // namespace
+
+CNotifyDlg::CNotifyDlg(DiaryDatabase &database, SettingsStore &settings, QWidget *parent)
+    : QDialog(parent)
+    , m_database(database)
+    , m_settings(settings)
+    , m_launchDiary(&LaunchDiary)
+    , m_printer(std::make_unique<CDayPrinter>(this))
+    , m_message(new QLabel(this))
+    , m_viewButton(
+          MakeButton(ImageId::ButtonNotifierView, QStringLiteral("View"), "viewButton", this))
+    , m_askBox(new QCheckBox(QStringLiteral("Ask about workout results at"), this))
+    , m_timePicker(new QTimeEdit(this))
+{
+    setWindowTitle(QStringLiteral("Workout remind"));
+    setWindowIcon(ResourceImages::AppIcon(ImageId::NotifierIcon));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    auto *icon = new QLabel(this);
+    icon->setPixmap(ResourceImages::AppIconPixmap(ImageId::NotifierIcon, IconSize));
+    icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_message->setObjectName(QStringLiteral("message"));
+    m_message->setWordWrap(true);
+    m_message->setMinimumWidth(280);
+    QFont messageFont = m_message->font();
+    messageFont.setPointSizeF(messageFont.pointSizeF() * 1.15);
+    messageFont.setBold(true);
+    m_message->setFont(messageFont);
+
+    auto *moveButton =
+        MakeButton(ImageId::ButtonNotifierMove, QStringLiteral("Move"), "moveButton", this);
+    auto *diaryButton =
+        MakeButton(ImageId::ButtonOpenDiary, QStringLiteral("Open Diary"), "openDiaryButton", this);
+    auto *printButton =
+        MakeButton(ImageId::ButtonPrint, QStringLiteral("Print"), "printButton", this);
+    auto *cancelWorkoutButton = MakeButton(ImageId::ButtonCancel, QStringLiteral("Cancel workout"),
+                                           "cancelWorkoutButton", this);
+    auto *laterButton = MakeButton(ImageId::ButtonCancel, QStringLiteral("Remind me later"),
+                                   "remindLaterButton", this);
+    moveButton->hide();
+    cancelWorkoutButton->hide();
+
+    m_askBox->setObjectName(QStringLiteral("askBox"));
+    m_timePicker->setObjectName(QStringLiteral("timePicker"));
+    m_timePicker->setDisplayFormat(TimeFormat());
+    m_timePicker->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_timePicker->setWrapping(true);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(icon, 0, Qt::AlignTop);
+    top->addSpacing(8);
+    top->addWidget(m_message, 1);
+
+    auto *ask = new QHBoxLayout;
+    ask->addWidget(m_askBox);
+    ask->addWidget(m_timePicker);
+    ask->addStretch(1);
+
+    auto *buttons = new QHBoxLayout;
+    for (CPictureButton *button :
+         {m_viewButton, moveButton, diaryButton, printButton, cancelWorkoutButton, laterButton})
+        buttons->addWidget(button);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addSpacing(6);
+    layout->addLayout(ask);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(m_viewButton, &QToolButton::clicked, this, &CNotifyDlg::OnView);
+    connect(moveButton, &QToolButton::clicked, this, &CNotifyDlg::OnMove);
+    connect(diaryButton, &QToolButton::clicked, this, &CNotifyDlg::OnOpenDiary);
+    connect(printButton, &QToolButton::clicked, this, &CNotifyDlg::OnPrint);
+    connect(cancelWorkoutButton, &QToolButton::clicked, this, &CNotifyDlg::OnCancelWorkout);
+    connect(laterButton, &QToolButton::clicked, this, &CNotifyDlg::reject);
+    connect(m_askBox, &QCheckBox::toggled, m_timePicker, &QWidget::setEnabled);
+}
+
+CNotifyDlg::~CNotifyDlg() = default;
+
+void CNotifyDlg::SetReminderDay(const DateValue &day)
+{
+    m_day = day;
+}
+
+void CNotifyDlg::SetResultsMode(bool resultsMode)
+{
+    m_resultsMode = resultsMode;
+}
+
+int CNotifyDlg::GetAskTime(DateValue &askTime) const
+{
+    askTime = m_askTime;
+    return m_askFlag;
+}
+
+void CNotifyDlg::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous()) {
+        InitControls();
+        // Opened from the notification area: come to the front of the other windows.
+        QTimer::singleShot(0, this, [this] {
+            raise();
+            activateWindow();
+        });
+    }
+    QDialog::showEvent(event);
+}
+
+void CNotifyDlg::InitControls()
+{
+    if (m_resultsMode) {
+        m_message->setText(QStringLiteral("Please fill in information about your workout results"));
+        m_viewButton->setText(QStringLiteral("Fill in"));
+        m_askBox->setChecked(false);
+        m_askBox->setEnabled(false);
+        m_timePicker->setEnabled(false);
+    } else {
+        m_message->setText(QStringLiteral("You have a workout today"));
+        m_viewButton->setText(QStringLiteral("View"));
+        m_askBox->setEnabled(true);
+        m_askBox->setChecked(true);
+        m_timePicker->setEnabled(true);
+        const QDateTime askAt = Clock::Now().addSecs(60 * 60);
+        m_pickerDate = askAt.date();
+        m_timePicker->setTime(askAt.time());
+    }
+    m_viewButton->setFocus(Qt::OtherFocusReason);
+}
+
+void CNotifyDlg::CloseWithOK()
+{
+    m_askFlag = m_askBox->isChecked() ? 1 : 0;
+    if (m_askFlag)
+        m_askTime = DateValue::FromQDateTime(QDateTime(m_pickerDate, m_timePicker->time()));
+    accept();
+}
+
+bool CNotifyDlg::ReloadDatabase()
+{
+    const QString path = m_database.GetPath();
+    if (m_database.Open(path))
+        return true;
+    if (!QFileInfo::exists(path)) {
+        // No diary file (any more): there is no day to show.
+        m_database.RemoveAllDays();
+        return true;
+    }
+    MessageBox::Warning(this,
+                        QStringLiteral("The diary database could not be read or is damaged:"
+                                       "\n%1\nOpen the diary to check it.")
+                            .arg(QDir::toNativeSeparators(path)));
+    return false;
+}
+
+TrainingDay *CNotifyDlg::FindReminderDay()
+{
+    return ReloadDatabase() ? m_database.FindDay(m_day) : nullptr;
+}
+
+void CNotifyDlg::OnView()
+{
+    if (!ReloadDatabase())
+        return; // stays open: the diary can still be opened from here
+    if (TrainingDay *day = m_database.FindDay(m_day))
+        EditDay(*day);
+    else
+        MessageBox::Information(this,
+                                QStringLiteral("There is no workout for today in the diary."));
+    CloseWithOK();
+}
+
+void CNotifyDlg::EditDay(TrainingDay &day)
+{
+    // The day dialog edits the day in place; a cancelled edit is undone from this copy.
+    TrainingDay before;
+    before.CopyExactFrom(day);
+
+    CDayDlg dialog(this);
+    dialog.setWindowIcon(ResourceImages::AppIcon(ImageId::NotifierIcon));
+    dialog.SetImageSet(m_settings.Read(SettingsKeys::Image) == 0);
+    dialog.SetDay(&day);
+    if (dialog.exec() == QDialog::Accepted) {
+        SaveDatabase();
+    } else {
+        day.CopyExactFrom(before);
+        m_database.SetModified(false);
+    }
+}
+
+bool CNotifyDlg::SaveDatabase()
+{
+    while (!m_database.Save()) {
+        const QString text = QStringLiteral("The workout could not be saved to the diary "
+                                            "database:\n%1\nTry again?")
+                                 .arg(QDir::toNativeSeparators(m_database.GetPath()));
+        if (MessageBox::Error(this, text, QMessageBox::Retry | QMessageBox::Cancel) !=
+            QMessageBox::Retry)
+            return false;
+    }
+    return true;
+}
+
+void CNotifyDlg::OnMove()
+{
+    // Kept from the template and never shown: it only looks the day up again.
+    FindReminderDay();
+}
+
+void CNotifyDlg::OnOpenDiary()
+{
+    // A diary that could not be started was reported; the reminder stays open.
+    if (m_launchDiary(this))
+        CloseWithOK();
+}
+
+void CNotifyDlg::OnPrint()
+{
+    if (!ReloadDatabase())
+        return;
+    const TrainingDay *day = m_database.FindDay(m_day);
+    if (day == nullptr) {
+        MessageBox::Information(this, QStringLiteral("There is no workout for today to print."));
+        return;
+    }
+    m_printer->Print({day});
+}
+
+void CNotifyDlg::OnCancelWorkout()
+{
+    CloseWithOK();
+}

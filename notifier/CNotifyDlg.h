@@ -1,0 +1,79 @@
+#pragma once
+
+#include "model/DateValue.h"
+
+#include <QDate>
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+
+class CDayPrinter;
+class CPictureButton;
+class DiaryDatabase;
+class QCheckBox;
+class QLabel;
+class QTimeEdit;
+class SettingsStore;
+class TrainingDay;
+
+// "Workout remind": the reminder the notifier shows for today. In workout mode it offers today's
+// plan ("View"), the diary, printing the day and the time to ask about the results; in results
+// mode it asks for the results ("Fill in"). OK acknowledges the reminder, "Remind me later"
+// (Cancel) leaves it pending. The day is shown in the diary's own day dialog on the notifier's
+// database, which is read again from its file first and written after the day dialog's OK.
+class CNotifyDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    using DiaryLauncher = std::function<bool(QWidget *owner)>;
+
+    CNotifyDlg(DiaryDatabase &database, SettingsStore &settings, QWidget *parent = nullptr);
+    ~CNotifyDlg() override;
+
+    // Before showing: the moment the reminder is for (only its date is used) and the mode.
+    void SetReminderDay(const DateValue &day);
+    void SetResultsMode(bool resultsMode);
+    // After OK: 1 when "Ask about workout results at" was ticked, with the chosen moment.
+    int GetAskTime(DateValue &askTime) const;
+
+    // How the diary is started; tests replace it.
+    void SetDiaryLauncher(DiaryLauncher launcher) { m_launchDiary = std::move(launcher); }
+
+public slots:
+    void OnView();
+    void OnMove();
+    void OnOpenDiary();
+    void OnPrint();
+    void OnCancelWorkout();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void InitControls();
+    void CloseWithOK();
+    // Reads the database file again. A file that is there but fails its check is not taken:
+    // the user is told, and false comes back (editing then would overwrite the damaged file).
+    bool ReloadDatabase();
+    TrainingDay *FindReminderDay();
+    void EditDay(TrainingDay &day);
+    bool SaveDatabase();
+
+    DiaryDatabase &m_database;
+    SettingsStore &m_settings;
+    DiaryLauncher m_launchDiary;
+    std::unique_ptr<CDayPrinter> m_printer; // keeps the chosen printer between prints
+
+    DateValue m_day = DateValue::MakeInvalid();
+    bool m_resultsMode = false;
+    int m_askFlag = 0;
+    DateValue m_askTime = DateValue::MakeInvalid();
+    QDate m_pickerDate;
+
+    QLabel *m_message;
+    CPictureButton *m_viewButton;
+    QCheckBox *m_askBox;
+    QTimeEdit *m_timePicker;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "notifier/NotifierPresence.h"
+
+#include <QMenu>
+#include <QObject>
+#include <QSystemTrayIcon>
+
+// The notifier's icon in the notification area with its tooltip and menu ("&Open" in bold as
+// the default, "O&ptions", "E&xit"). A double click and a click on the balloon open the
+// reminder; a single click does nothing.
+class CTrayIcon : public QObject, public NotifierPresence
+{
+    Q_OBJECT
+
+public:
+    static constexpr char ToolTip[] = "Repminder - workout notifier";
+
+    explicit CTrayIcon(Commands commands, QObject *parent = nullptr);
+
+    void ShowPresence() override;
+    void HidePresence() override;
+    void ShowBalloon(const QString &title, const QString &text) override;
+    void HideBalloon() override;
+
+    QMenu *Menu() { return &m_menu; }
+
+private:
+    void OnActivated(QSystemTrayIcon::ActivationReason reason);
+
+    Commands m_commands;
+    QMenu m_menu;
+    QSystemTrayIcon m_icon;
+};

@@ -1,0 +1,23 @@
+#include "images/ImageIds.h"
+#include "images/ResourceImages.h"
+#include "notifier/CRepminderApp.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Repminder"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Repminder"));
+    QApplication::setApplicationVersion(QStringLiteral(REPBOOK_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("repbook-notifier"));
+    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(fusion);
+    QApplication::setWindowIcon(ResourceImages::AppIcon(ImageId::NotifierIcon));
+    // The notifier lives in the notification area; closing a dialog must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    CRepminderApp app;
+    return app.Run();
+}

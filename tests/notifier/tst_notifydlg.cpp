@@ -1,0 +1,340 @@
+#include "common/TestMain.h"
+#include "editing/CDayDlg.h"
+#include "editing/CDayPrinter.h"
+#include "model/Clock.h"
+#include "model/DataFolder.h"
+#include "model/DatabaseFile.h"
+#include "model/DiaryDatabase.h"
+#include "notifier/CNotifyDlg.h"
+#include "settings/SettingsStore.h"
+#include "widgets/CPictureButton.h"
+#include "widgets/MessageBox.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTimeEdit>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QDate Today(2026, 3, 10);
+
+std::unique_ptr<TrainingDay> MakeDay(const QDate &date, const QStringList &exercises)
+{
+    auto day = std::make_unique<TrainingDay>();
+    day->SetDate(DateValue::FromQDate(date));
+    auto workout = std::make_unique<Workout>();
+    workout->SetName(QStringLiteral("Legs"));
+    for (const QString &name : exercises) {
+        auto exercise = std::make_unique<ExerciseEntry>();
+        exercise->SetName(name);
+        workout->AddExercise(std::move(exercise));
+    }
+    day->AddWorkout(std::move(workout));
+    return day;
+}
+
+QByteArray FileBytes()
+{
+    QByteArray bytes;
+    DatabaseFile::ReadWhole(DataFolder::DatabasePath(), bytes);
+    return bytes;
+}
+
+} // namespace
+
+class TestNotifyDlg : public QObject
+{
+    Q_OBJECT
+
+private:
+    SettingsStore m_settings;
+    DiaryDatabase m_database; // the notifier's
+    std::unique_ptr<CNotifyDlg> m_dlg;
+    int m_launches = 0;
+    bool m_launchSucceeds = true;
+
+    // The diary program writing the file meanwhile.
+    static void WriteFile(const QStringList &todaysExercises)
+    {
+        DiaryDatabase diary;
+        diary.SetPath(DataFolder::DatabasePath());
+        diary.AddDay(MakeDay(Today.addDays(-1), {QStringLiteral("Row")}));
+        if (!todaysExercises.isEmpty())
+            diary.AddDay(MakeDay(Today, todaysExercises));
+        QVERIFY(diary.Save());
+    }
+
+    void Open(bool resultsMode, const QTime &now = QTime(18, 0, 10))
+    {
+        Clock::SetFixed(QDateTime(Today, now));
+        m_dlg->SetReminderDay(DateValue::FromQDateTime(QDateTime(Today, now)));
+        m_dlg->SetResultsMode(resultsMode);
+        m_dlg->show();
+    }
+
+    template<typename T = QWidget>
+    T *Child(const char *name)
+    {
+        return m_dlg->findChild<T *>(QLatin1String(name));
+    }
+
+    void Click(const char *button)
+    {
+        QTest::mouseClick(Child<CPictureButton>(button), Qt::LeftButton);
+    }
+
+    // Answers the day dialog that the next command opens.
+    static void WhenDayDialogOpens(std::function<void(CDayDlg &)> act)
+    {
+        QTimer::singleShot(0, qApp, [act] {
+            auto *dialog = qobject_cast<CDayDlg *>(QApplication::activeModalWidget());
+            if (!dialog)
+                qFatal("no day dialog");
+            act(*dialog);
+        });
+    }
+
+private slots:
+    void initTestCase() { MessageBox::setTestMode(true); }
+
+    void init()
+    {
+        QFile::remove(DataFolder::DatabasePath());
+        WriteFile({QStringLiteral("Squat")});
+        QVERIFY(m_database.Open(DataFolder::DatabasePath()));
+        m_dlg = std::make_unique<CNotifyDlg>(m_database, m_settings);
+        m_launches = 0;
+        m_launchSucceeds = true;
+        m_dlg->SetDiaryLauncher([this](QWidget *) {
+            ++m_launches;
+            return m_launchSucceeds;
+        });
+    }
+
+    void cleanup()
+    {
+        m_dlg.reset();
+        Clock::Reset();
+        MessageBox::takeShown();
+        const QStringList unexpected = MessageBox::takeUnexpected();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(u'\n')));
+    }
+
+    void modes_data()
+    {
+        QTest::addColumn<bool>("resultsMode");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("firstButton");
+        QTest::addColumn<bool>("askEnabled");
+        QTest::newRow("workout") << false << "You have a workout today"
+                                 << "View" << true;
+        QTest::newRow("results") << true << "Please fill in information about your workout results"
+                                 << "Fill in" << false;
+    }
+
+    void modes()
+    {
+        QFETCH(bool, resultsMode);
+        QFETCH(QString, message);
+        QFETCH(QString, firstButton);
+        QFETCH(bool, askEnabled);
+        // The other mode first: every showing sets the controls afresh.
+        Open(!resultsMode);
+        m_dlg->reject();
+        Open(resultsMode);
+        QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Workout remind"));
+        QCOMPARE(Child<QLabel>("message")->text(), message);
+        QCOMPARE(Child<CPictureButton>("viewButton")->text(), firstButton);
+        QCOMPARE(Child<QCheckBox>("askBox")->isEnabled(), askEnabled);
+        QCOMPARE(Child<QCheckBox>("askBox")->isChecked(), askEnabled);
+        QCOMPARE(Child<QTimeEdit>("timePicker")->isEnabled(), askEnabled);
+        QVERIFY(!Child("moveButton")->isVisible());
+        QVERIFY(!Child("cancelWorkoutButton")->isVisible());
+        for (const char *name : {"openDiaryButton", "printButton", "remindLaterButton"})
+            QVERIFY(Child(name)->isVisible() && Child(name)->isEnabled());
+    }
+
+    void askTimeHandedOver_data()
+    {
+        QTest::addColumn<QTime>("now");
+        QTest::addColumn<QTime>("chosen"); // invalid: keep the default
+        QTest::addColumn<QDateTime>("askTime");
+        QTest::newRow("default, one hour later")
+            << QTime(18, 0, 10) << QTime() << QDateTime(Today, QTime(19, 0, 10));
+        QTest::newRow("set back to 10:00")
+            << QTime(18, 0, 0) << QTime(10, 0) << QDateTime(Today, QTime(10, 0));
+        QTest::newRow("at 23:30 the next day")
+            << QTime(23, 30) << QTime() << QDateTime(Today.addDays(1), QTime(0, 30));
+        QTest::newRow("at 23:30, chosen 23:45, stays on the next day")
+            << QTime(23, 30) << QTime(23, 45) << QDateTime(Today.addDays(1), QTime(23, 45));
+    }
+
+    void askTimeHandedOver()
+    {
+        QFETCH(QTime, now);
+        QFETCH(QTime, chosen);
+        QFETCH(QDateTime, askTime);
+        Open(false, now);
+        QCOMPARE(Child<QTimeEdit>("timePicker")->time(), now.addSecs(3600));
+        if (chosen.isValid())
+            Child<QTimeEdit>("timePicker")->setTime(chosen);
+        Click("openDiaryButton");
+        QCOMPARE(m_dlg->result(), int(QDialog::Accepted));
+        QCOMPARE(m_launches, 1);
+        DateValue ask;
+        QCOMPARE(m_dlg->GetAskTime(ask), 1);
+        QCOMPARE(ask.ToQDateTime(), askTime);
+    }
+
+    void untickedBoxHandsOverNoTime()
+    {
+        Open(false);
+        Child<QCheckBox>("askBox")->setChecked(false);
+        QVERIFY(!Child<QTimeEdit>("timePicker")->isEnabled());
+        Click("openDiaryButton");
+        QCOMPARE(m_dlg->result(), int(QDialog::Accepted));
+        QCOMPARE(m_launches, 1);
+        DateValue ask;
+        QCOMPARE(m_dlg->GetAskTime(ask), 0);
+    }
+
+    void diaryThatDoesNotStartKeepsTheReminderOpen()
+    {
+        m_launchSucceeds = false;
+        Open(false);
+        Click("openDiaryButton");
+        QCOMPARE(m_launches, 1);
+        QVERIFY(m_dlg->isVisible());
+    }
+
+    void remindMeLaterCancels()
+    {
+        Open(false);
+        Click("remindLaterButton");
+        QCOMPARE(m_dlg->result(), int(QDialog::Rejected));
+        QVERIFY(!m_dlg->isVisible());
+        QCOMPARE(m_launches, 0);
+    }
+
+    void viewReadsTheFileAndSavesOnlyAfterOK_data()
+    {
+        QTest::addColumn<bool>("resultsMode");
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("view, OK") << false << true;
+        QTest::newRow("view, Cancel") << false << false;
+        QTest::newRow("fill in, OK") << true << true;
+        QTest::newRow("fill in, Cancel") << true << false;
+    }
+
+    void viewReadsTheFileAndSavesOnlyAfterOK()
+    {
+        QFETCH(bool, resultsMode);
+        QFETCH(bool, confirm);
+        // The diary adds an exercise after the notifier read the file.
+        WriteFile({QStringLiteral("Squat"), QStringLiteral("Lunge")});
+        const QByteArray before = FileBytes();
+
+        int exercisesShown = -1;
+        WhenDayDialogOpens([&](CDayDlg &dialog) {
+            exercisesShown = dialog.GetDay()->GetWorkout(0)->GetExerciseCount();
+            dialog.GetDay()->SetNotes(QStringLiteral("Felt strong"));
+            if (confirm)
+                dialog.accept();
+            else
+                dialog.reject();
+        });
+        Open(resultsMode);
+        Click("viewButton");
+
+        QCOMPARE(exercisesShown, 2);
+        QCOMPARE(m_dlg->result(), int(QDialog::Accepted)); // acknowledged either way
+        DiaryDatabase onDisk;
+        QVERIFY(onDisk.Open(DataFolder::DatabasePath()));
+        QVERIFY(onDisk.FindDay(DateValue::FromQDate(Today)));
+        QCOMPARE(onDisk.FindDay(DateValue::FromQDate(Today))->GetNotes(),
+                 confirm ? QStringLiteral("Felt strong") : QString());
+        if (!confirm) {
+            QCOMPARE(FileBytes(), before);
+            // The cancelled edit is gone from memory too.
+            QCOMPARE(m_database.FindDay(DateValue::FromQDate(Today))->GetNotes(), QString());
+        }
+    }
+
+    void viewWithoutDayClosesWithOK()
+    {
+        WriteFile({}); // the day was removed in the diary meanwhile
+        MessageBox::setNextAnswers({QMessageBox::Ok});
+        Open(false);
+        Click("viewButton");
+        QCOMPARE(m_dlg->result(), int(QDialog::Accepted));
+        const auto shown = MessageBox::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first().text, QStringLiteral("There is no workout for today in the diary."));
+    }
+
+    void damagedFileIsNeitherEditedNorOverwritten()
+    {
+        QFile file(DataFolder::DatabasePath());
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("tampered\r\n");
+        file.close();
+        const QByteArray damaged = FileBytes();
+
+        MessageBox::setNextAnswers({QMessageBox::Ok});
+        Open(false);
+        Click("viewButton"); // a day dialog would fail the test: nothing answers it
+        const auto shown = MessageBox::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(shown.first().text.startsWith(QLatin1String("The diary database could not be")));
+        QVERIFY(m_dlg->isVisible());
+        QCOMPARE(FileBytes(), damaged);
+    }
+
+    void printPrintsTodaysDayFromTheFile()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("today.pdf"));
+        WriteFile({QStringLiteral("Squat"), QStringLiteral("Lunge")});
+        Open(false);
+        // The printer chosen in the print dialog: a PDF file.
+        CDayPrinter::SetDialogRunner([pdf](QDialog &dialog) {
+            auto *printDialog = qobject_cast<QPrintDialog *>(&dialog);
+            if (printDialog) {
+                printDialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+                printDialog->printer()->setOutputFileName(pdf);
+            }
+            return int(QDialog::Accepted);
+        });
+        Click("printButton");
+        CDayPrinter::SetDialogRunner({});
+        QVERIFY(m_dlg->isVisible()); // printing does not close the reminder
+        QFile printed(pdf);
+        QVERIFY(printed.open(QIODevice::ReadOnly));
+        QVERIFY(printed.read(5) == "%PDF-");
+    }
+
+    void printWithoutDaySaysSo()
+    {
+        WriteFile({});
+        MessageBox::setNextAnswers({QMessageBox::Ok});
+        Open(false);
+        Click("printButton");
+        const auto shown = MessageBox::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first().text, QStringLiteral("There is no workout for today to print."));
+        QVERIFY(m_dlg->isVisible());
+    }
+};
+
+REPBOOK_TEST_MAIN(TestNotifyDlg)
+
+#include "tst_notifydlg.moc"

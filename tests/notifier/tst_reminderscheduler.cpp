@@ -1,0 +1,407 @@
+#include "common/TestMain.h"
+#include "model/DiaryDatabase.h"
+#include "notifier/ReminderScheduler.h"
+#include "settings/NotifyTimeRecord.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+
+#include <memory>
+
+// The scheduler is driven through scripts of steps against a fake clock. Days are written as
+// "d0" (the test's first day), "d1" (the day after), and so on; moments as "d0 18:00:10".
+//
+//   at <moment>             set the clock
+//   start -> <balloon>      the first evaluation at start
+//   tick -> <balloon>       one timer tick at the clock, then the clock moves on one second
+//   ticks <n> -> <balloon>  n ticks, each with that result
+//   open -> diary|dialog|already
+//   ok [ask <moment>]       the dialog ends with OK (with the results box ticked at <moment>)
+//   later                   the dialog ends with "Remind me later"
+//   restart                 a new scheduler reading the stored values, as after a restart
+//   state <n>               the reminder state
+//   stored <ask|train|done> <moment>|none
+//
+// Balloons: "show 1", "show 2", "keep", "hide".
+class TestReminderScheduler : public QObject
+{
+    Q_OBJECT
+
+private:
+    const QDate m_base {2026, 3, 10};
+    QDateTime m_now;
+    SettingsStore m_settings;
+    DiaryDatabase m_database;
+    std::unique_ptr<ReminderScheduler> m_scheduler;
+
+    QDate DayOf(const QString &token) const
+    {
+        bool ok = false;
+        const int offset = token.mid(1).toInt(&ok);
+        if (!token.startsWith(u'd') || !ok)
+            qFatal("bad day token");
+        return m_base.addDays(offset);
+    }
+
+    QDateTime MomentOf(const QString &day, const QString &time) const
+    {
+        return QDateTime(DayOf(day), QTime::fromString(time, QStringLiteral("HH:mm:ss")));
+    }
+
+    void NewScheduler()
+    {
+        m_scheduler =
+            std::make_unique<ReminderScheduler>(m_database, m_settings, [this] { return m_now; });
+        m_scheduler->LoadReminderFlags();
+    }
+
+    static QString BalloonName(ReminderScheduler::BalloonAction action, int state)
+    {
+        switch (action) {
+        case ReminderScheduler::BalloonAction::Show:
+            return QStringLiteral("show %1").arg(state);
+        case ReminderScheduler::BalloonAction::Hide:
+            return QStringLiteral("hide");
+        case ReminderScheduler::BalloonAction::Keep:
+            break;
+        }
+        return QStringLiteral("keep");
+    }
+
+    QString Tick()
+    {
+        const auto action = m_scheduler->Tick();
+        m_now = m_now.addSecs(1);
+        return BalloonName(action, m_scheduler->GetState());
+    }
+
+    const SettingsKeys::BinarySetting &RecordKey(const QString &name)
+    {
+        if (name == u"ask")
+            return SettingsKeys::NotifyDone;
+        if (name == u"train")
+            return SettingsKeys::TrainNotified;
+        return SettingsKeys::DoneNotified;
+    }
+
+    // Runs one step; an empty result means it went as expected.
+    QString RunStep(const QString &step)
+    {
+        const QStringList words = step.split(u' ', Qt::SkipEmptyParts);
+        const QString command = words.value(0);
+        const QString expected = step.section(QStringLiteral("-> "), 1);
+        if (command == u"at") {
+            m_now = MomentOf(words.value(1), words.value(2));
+        } else if (command == u"start") {
+            const auto action = m_scheduler->Start();
+            const QString got = BalloonName(action, m_scheduler->GetState());
+            if (got != expected)
+                return got;
+        } else if (command == u"tick") {
+            const QString got = Tick();
+            if (got != expected)
+                return got;
+        } else if (command == u"ticks") {
+            for (int i = 1; i <= words.value(1).toInt(); ++i) {
+                const QString got = Tick();
+                if (got != expected)
+                    return QStringLiteral("%1 at tick %2").arg(got).arg(i);
+            }
+        } else if (command == u"open") {
+            static const QStringList names {QStringLiteral("diary"), QStringLiteral("already"),
+                                            QStringLiteral("dialog")};
+            const auto action = m_scheduler->OpenReminder();
+            const QString got = names.value(int(action));
+            if (got != expected)
+                return got;
+            if (action == ReminderScheduler::OpenAction::ShowDialog &&
+                m_scheduler->ReminderMoment() != m_now)
+                return QStringLiteral("moment %1").arg(m_scheduler->ReminderMoment().toString());
+        } else if (command == u"ok") {
+            std::optional<DateValue> ask;
+            if (words.value(1) == u"ask")
+                ask = DateValue::FromQDateTime(MomentOf(words.value(2), words.value(3)));
+            m_scheduler->CloseReminder(true, ask);
+        } else if (command == u"later") {
+            m_scheduler->CloseReminder(false, std::nullopt);
+        } else if (command == u"restart") {
+            NewScheduler();
+        } else if (command == u"state") {
+            if (m_scheduler->GetState() != words.value(1).toInt())
+                return QStringLiteral("state %1").arg(m_scheduler->GetState());
+        } else if (command == u"stored") {
+            const std::optional<QByteArray> record = m_settings.Read(RecordKey(words.value(1)));
+            const QDateTime stored = record ? NotifyTimeRecord::Decode(*record) : QDateTime();
+            const QDateTime wanted =
+                words.value(2) == u"none" ? QDateTime() : MomentOf(words.value(2), words.value(3));
+            if (stored != wanted)
+                return QStringLiteral("stored %1").arg(stored.toString(Qt::ISODate));
+        } else {
+            return QStringLiteral("unknown step");
+        }
+        return {};
+    }
+
+    void AddDay(const QString &token, bool withWorkout)
+    {
+        auto day = std::make_unique<TrainingDay>();
+        day->SetDate(DateValue::FromQDate(DayOf(token)));
+        if (withWorkout) {
+            auto workout = std::make_unique<Workout>();
+            workout->SetName(QStringLiteral("Legs"));
+            day->AddWorkout(std::move(workout));
+        }
+        m_database.AddDay(std::move(day));
+    }
+
+    void ClearStore()
+    {
+        QSettings store(QSettings::NativeFormat, QSettings::UserScope,
+                        QLatin1String(SettingsKeys::Organization),
+                        QLatin1String(SettingsKeys::Application));
+        store.remove(QStringLiteral("Notify"));
+        store.remove(QStringLiteral("TipNotify"));
+        store.sync();
+    }
+
+private slots:
+    void init()
+    {
+        ClearStore();
+        m_database.RemoveAllDays();
+    }
+
+    void timeline_data()
+    {
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<QStringList>("days"); // "d0" is an empty day, "d0 workout" has one
+        QTest::addColumn<QStringList>("script");
+
+        QTest::newRow("interval 5 repeats on the 301st tick")
+            << 5 << QStringList {"d0 workout"}
+            << QStringList {"at d0 09:00:00", "start -> show 1",   "ticks 300 -> keep",
+                            "tick -> show 1", "ticks 300 -> keep", "tick -> show 1",
+                            "state 1"};
+        QTest::newRow("interval 1 repeats every minute")
+            << 1 << QStringList {"d0"}
+            << QStringList {"at d0 09:00:00", "start -> show 1",  "ticks 60 -> keep",
+                            "tick -> show 1", "ticks 60 -> keep", "tick -> show 1"};
+        QTest::newRow("interval 0 shows at start and at changes only")
+            << 0 << QStringList {"d0"} << QStringList {"at d0 09:00:00",
+                                                       "start -> show 1",
+                                                       "ticks 1000 -> keep",
+                                                       "open -> dialog",
+                                                       "ok ask d0 09:30:00",
+                                                       "tick -> hide",
+                                                       "at d0 09:29:59",
+                                                       "tick -> hide",
+                                                       "tick -> show 2",
+                                                       "ticks 1000 -> keep",
+                                                       "state 2"};
+        QTest::newRow("interval -1 never shows, the reminder still opens")
+            << -1 << QStringList {"d0"}
+            << QStringList {"at d0 09:00:00",    "start -> keep",  "state 1",
+                            "ticks 400 -> keep", "open -> dialog", "ok ask d0 10:00:00",
+                            "tick -> hide",      "at d0 10:00:00", "tick -> keep",
+                            "state 2",           "open -> dialog"};
+        QTest::newRow("results asked one hour after confirming at 18:00:10")
+            << 1 << QStringList {"d0 workout"}
+            << QStringList {
+                   "at d0 18:00:10",     "start -> show 1",        "open -> dialog",
+                   "ok ask d0 19:00:10", "stored ask d0 19:00:10", "stored train d0 18:00:10",
+                   "stored done none",   "tick -> hide",           "at d0 19:00:08",
+                   "tick -> hide",       "tick -> hide",           "tick -> show 2",
+                   "at d0 20:05:00",     "tick -> keep",           "state 2"};
+        QTest::newRow("confirming at 23:30 moves the question to the next day")
+            << 1 << QStringList {"d0", "d1 workout"}
+            << QStringList {"at d0 23:30:00",
+                            "start -> show 1",
+                            "open -> dialog",
+                            "ok ask d1 00:30:00",
+                            "tick -> hide",
+                            "at d0 23:59:59",
+                            "tick -> hide",
+                            "tick -> hide",
+                            "state 0",
+                            "at d1 00:29:59",
+                            "tick -> hide",
+                            "tick -> show 2",
+                            "open -> dialog",
+                            "ok",
+                            "stored done d1 00:30:01",
+                            "tick -> hide",
+                            "at d1 23:59:59",
+                            "tick -> hide"};
+        QTest::newRow("ask time set back to 10:00 is due at once")
+            << 1 << QStringList {"d0"}
+            << QStringList {"at d0 18:00:00",     "start -> show 1", "open -> dialog",
+                            "ok ask d0 10:00:00", "tick -> show 2",  "stored ask d0 10:00:00"};
+        QTest::newRow("a day without workouts is announced")
+            << 1 << QStringList {"d0"}
+            << QStringList {"at d0 07:00:00", "start -> show 1", "state 1"};
+        QTest::newRow("no day today: nothing to remind, open starts the diary")
+            << 1 << QStringList {"d1 workout"}
+            << QStringList {"at d0 07:00:00", "start -> keep", "state 0", "ticks 5 -> hide",
+                            "open -> diary"};
+        QTest::newRow("remind me later records nothing and repeats")
+            << 1 << QStringList {"d0"}
+            << QStringList {"at d0 08:00:00",   "start -> show 1",   "ticks 10 -> keep",
+                            "open -> dialog",   "open -> already",   "later",
+                            "stored ask none",  "stored train none", "stored done none",
+                            "ticks 50 -> keep", "tick -> show 1",    "restart",
+                            "start -> show 1"};
+        QTest::newRow("a click meets the open dialog") << 1 << QStringList {"d0"}
+                                                       << QStringList {"at d0 08:00:00",
+                                                                       "start -> show 1",
+                                                                       "open -> dialog",
+                                                                       "ticks 60 -> keep",
+                                                                       "tick -> show 1",
+                                                                       "open -> already",
+                                                                       "ok",
+                                                                       "tick -> hide",
+                                                                       "open -> diary"};
+        QTest::newRow("restart after confirming the workout shows nothing")
+            << 1 << QStringList {"d0"}
+            << QStringList {"at d0 08:00:00",    "start -> show 1",
+                            "open -> dialog",    "ok",
+                            "stored ask none",   "stored train d0 08:00:00",
+                            "restart",           "start -> keep",
+                            "ticks 3600 -> hide"};
+        QTest::newRow("restart after confirming the results shows nothing")
+            << 1 << QStringList {"d0"}
+            << QStringList {"at d0 08:00:00",
+                            "start -> show 1",
+                            "open -> dialog",
+                            "ok ask d0 09:00:00",
+                            "at d0 09:00:00",
+                            "tick -> show 2",
+                            "restart",
+                            "start -> show 2",
+                            "open -> dialog",
+                            "ok",
+                            "stored done d0 09:00:01",
+                            "restart",
+                            "start -> keep",
+                            "at d0 23:00:00",
+                            "ticks 10 -> hide"};
+        QTest::newRow("the state at closing decides what is recorded")
+            << 1 << QStringList {"d0"}
+            << QStringList {"at d0 08:00:00",         "start -> show 1",         "open -> dialog",
+                            "ok ask d0 08:00:05",     "ticks 5 -> hide",         "tick -> show 2",
+                            "open -> dialog",         "at d0 23:59:59",          "tick -> keep",
+                            "tick -> hide",           "ok ask d1 10:00:00",      "stored done none",
+                            "stored ask d0 08:00:05", "stored train d0 08:00:00"};
+        QTest::newRow("midnight starts the next day's evaluation")
+            << 1 << QStringList {"d0", "d1"}
+            << QStringList {"at d0 20:00:00", "start -> show 1", "open -> dialog", "ok",
+                            "at d0 23:59:58", "tick -> hide",    "tick -> hide",   "tick -> show 1",
+                            "state 1"};
+    }
+
+    void timeline()
+    {
+        QFETCH(int, interval);
+        QFETCH(QStringList, days);
+        QFETCH(QStringList, script);
+        m_settings.Write(SettingsKeys::TipNotifyTime, interval);
+        for (const QString &day : days)
+            AddDay(day.section(u' ', 0, 0), day.endsWith(QLatin1String("workout")));
+        NewScheduler();
+        QCOMPARE(m_scheduler->GetInterval(), interval);
+
+        for (int i = 0; i < script.size(); ++i) {
+            const QString problem = RunStep(script.at(i));
+            if (!problem.isEmpty())
+                QFAIL(qPrintable(QStringLiteral("step %1 \"%2\": got %3")
+                                     .arg(i + 1)
+                                     .arg(script.at(i), problem)));
+        }
+    }
+
+    void recordsOfWrongLengthAreIgnored_data()
+    {
+        QTest::addColumn<QByteArray>("trainRecord");
+        QTest::addColumn<int>("expectedState");
+        const QByteArray today = NotifyTimeRecord::Encode(QDateTime(m_base, QTime(7, 0)));
+        QTest::newRow("16 bytes: acknowledged today") << today << 0;
+        QTest::newRow("15 bytes") << today.left(15) << 1;
+        QTest::newRow("17 bytes") << today + '\0' << 1;
+        QTest::newRow("empty") << QByteArray() << 1;
+        QTest::newRow("all zero: unset") << QByteArray(16, '\0') << 1;
+        QTest::newRow("no date in it") << QByteArray(16, '\x7f') << 1;
+    }
+
+    void recordsOfWrongLengthAreIgnored()
+    {
+        QFETCH(QByteArray, trainRecord);
+        QFETCH(int, expectedState);
+        AddDay(QStringLiteral("d0"), true);
+        m_settings.Write(SettingsKeys::TrainNotified, trainRecord);
+        m_now = QDateTime(m_base, QTime(9, 0));
+        NewScheduler();
+        m_scheduler->EvaluateReminderState();
+        QCOMPARE(int(m_scheduler->GetState()), expectedState);
+    }
+
+    void wrongLengthKeepsTheDateInMemory()
+    {
+        m_now = QDateTime(m_base, QTime(9, 0));
+        const QByteArray askRecord = NotifyTimeRecord::Encode(QDateTime(m_base, QTime(19, 0, 10)));
+        m_settings.Write(SettingsKeys::NotifyDone, askRecord);
+        NewScheduler();
+        m_settings.Write(SettingsKeys::NotifyDone, QByteArray(10, '\1'));
+        m_scheduler->LoadReminderFlags();
+        QCOMPARE(m_scheduler->GetAskTime().ToQDateTime(), QDateTime(m_base, QTime(19, 0, 10)));
+    }
+
+    void savingWritesSixteenByteRecords()
+    {
+        AddDay(QStringLiteral("d0"), false);
+        m_now = QDateTime(m_base, QTime(18, 0, 10));
+        NewScheduler();
+        m_scheduler->Start();
+        QCOMPARE(m_scheduler->OpenReminder(), ReminderScheduler::OpenAction::ShowDialog);
+        m_scheduler->CloseReminder(true, std::nullopt);
+        m_scheduler->SaveReminderFlags();
+
+        const auto ask = m_settings.Read(SettingsKeys::NotifyDone);
+        const auto train = m_settings.Read(SettingsKeys::TrainNotified);
+        const auto done = m_settings.Read(SettingsKeys::DoneNotified);
+        QVERIFY(ask && train && done);
+        QCOMPARE(*ask, QByteArray(16, '\0'));
+        QCOMPARE(*done, QByteArray(16, '\0'));
+        // 2026-03-10 is a Tuesday (2).
+        QCOMPARE(train->toHex(),
+                 QByteArray("ea07030002000a0012000000"
+                            "0a000000"));
+    }
+
+    void balloonTexts_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("workout") << 1 << "You have a workout today"
+                                 << "Get workout plan by clicking on this message.";
+        QTest::newRow("results") << 2 << "Fill in workout"
+                                 << "Click on this message to fill in your workout results.";
+        QTest::newRow("nothing") << 0 << QString() << QString();
+        QTest::newRow("other") << 7 << QString() << QString();
+    }
+
+    void balloonTexts()
+    {
+        QFETCH(int, state);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        const ReminderScheduler::Balloon balloon = ReminderScheduler::BalloonFor(state);
+        QCOMPARE(balloon.title, title);
+        QCOMPARE(balloon.text, text);
+    }
+};
+
+REPBOOK_TEST_MAIN_CORE(TestReminderScheduler)
+
+#include "tst_reminderscheduler.moc"
