@@ -1,5 +1,6 @@
 #include "diary/CRepbookApp.h"
 
+#include "diary/CPasswordDlg.h"
 #include "diary/CRepbookDlg.h"
 #include "model/Clock.h"
 #include "model/DataFolder.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
 namespace {
 
@@ -30,7 +32,11 @@ QString NativePath(const QString &path)
 
 CRepbookApp::CRepbookApp()
     : m_instance(QString::fromLatin1(LockName))
-    , m_runMainWindow([](CRepbookDlg &window) { window.exec(); })
+    , m_runMainWindow([](CRepbookDlg &window) {
+        // The first-run user data dialog opens over the shown window.
+        QTimer::singleShot(0, &window, &CRepbookDlg::OfferUserData);
+        window.exec();
+    })
 {
 }
 
@@ -46,7 +52,9 @@ int CRepbookApp::Run()
         return 1;
     }
 
-    // The password gate belongs here, before the diary is loaded.
+    // Cancelling the password gate ends the program before the diary is touched.
+    if (!CPasswordDlg::Pass())
+        return 0;
 
     m_database = std::make_unique<DiaryDatabase>();
     const QString path = DataFolder::DatabasePath();

@@ -1,10 +1,14 @@
 #include "diary/CRepbookDlg.h"
 
+#include "diary/CAboutDlg.h"
 #include "diary/CDisplayDlg.h"
+#include "diary/COptionsSheet.h"
+#include "diary/CUserDataDlg.h"
 #include "diary/CalendarNavigation.h"
 #include "diary/CommandIds.h"
 #include "diary/MainMenu.h"
 #include "editing/CCommentDlg.h"
+#include "editing/CDayPrinter.h"
 #include "editing/CWorkoutDayCell.h"
 #include "editing/DayCellData.h"
 #include "images/StatusImages.h"
@@ -43,9 +47,8 @@ constexpr QSize DesignedWindowSize(720, 560);
 
 // Commands whose dialogs and operations are not part of the program yet.
 constexpr int PendingCommands[] = {
-    CommandId::PrintPreview, CommandId::Print,          CommandId::View,   CommandId::AddWorkout,
-    CommandId::MoveSelected, CommandId::RemoveSelected, CommandId::Editor, CommandId::ApplyProgram,
-    CommandId::User,         CommandId::Options,        CommandId::About,
+    CommandId::View,           CommandId::AddWorkout, CommandId::MoveSelected,
+    CommandId::RemoveSelected, CommandId::Editor,     CommandId::ApplyProgram,
 };
 
 } // namespace
@@ -60,11 +63,12 @@ CRepbookDlg::CRepbookDlg(DiaryDatabase &database, QWidget *parent)
 
     m_images = std::make_unique<StatusImageSet>(m_settings.Read(SettingsKeys::Image) <= 0,
                                                 StatusImageSize::Large32);
+    m_applyDelay = m_settings.Read(SettingsKeys::Delay) != 0;
     m_grid->RegisterCellClass(DayCellType, std::make_shared<CWorkoutDayCell>(this, false));
 
     ConnectSignals();
     RestoreRange();
-    // The first-run user data dialog opens here once it is part of the program.
+    // The first-run user data dialog opens once the window shows (OfferUserData).
     Refresh(KeepScroll);
 
     m_saveTimer = new QTimer(this);
@@ -596,6 +600,21 @@ void CRepbookDlg::ExecuteCommand(int commandId)
     case CommandId::SelectAll:
         SelectAllDays();
         break;
+    case CommandId::User:
+        EditUserData(false);
+        break;
+    case CommandId::Options:
+        EditOptions();
+        break;
+    case CommandId::About:
+        CAboutDlg(this).exec();
+        break;
+    case CommandId::Print:
+        PrintSelection(false);
+        break;
+    case CommandId::PrintPreview:
+        PrintSelection(true);
+        break;
     case CommandId::Escape:
         // Escape cancels a pending move or a running program application once those exist;
         // until then it only keeps the key from closing the window.
@@ -619,6 +638,64 @@ void CRepbookDlg::EditNotes()
         return;
     day->SetNotes(dialog.GetText());
     ShowNotesOf(day);
+}
+
+void CRepbookDlg::OfferUserData()
+{
+    if (m_settings.Read(SettingsKeys::Filled) == 0)
+        EditUserData(true);
+}
+
+void CRepbookDlg::EditUserData(bool firstRun)
+{
+    if (CUserDataDlg::Edit(this, m_settings, firstRun))
+        Refresh(KeepScroll);
+}
+
+bool CRepbookDlg::UsesShields() const
+{
+    return m_images->shields();
+}
+
+void CRepbookDlg::EditOptions()
+{
+    bool useShields = UsesShields();
+    if (!COptionsSheet::Edit(this, m_settings, useShields, m_applyDelay))
+        return;
+    m_images = std::make_unique<StatusImageSet>(useShields, StatusImageSize::Large32);
+    Refresh(KeepScroll);
+    m_grid->viewport()->update();
+}
+
+QList<const TrainingDay *> CRepbookDlg::SelectedDays() const
+{
+    QList<const TrainingDay *> days;
+    const CCellRange selected = m_grid->GetSelectedCellRange();
+    if (!selected.IsValid()) {
+        const CalendarCell focus = FocusCell();
+        if (const TrainingDay *day = DayAt(focus.row, focus.col))
+            days.append(day);
+        return days;
+    }
+    for (int row = selected.minRow; row <= selected.maxRow; ++row) {
+        for (int col = selected.minCol; col <= selected.maxCol; ++col) {
+            const TrainingDay *day = m_grid->IsCellSelected(row, col) ? DayAt(row, col) : nullptr;
+            if (day)
+                days.append(day);
+        }
+    }
+    return days;
+}
+
+void CRepbookDlg::PrintSelection(bool preview)
+{
+    if (!m_printer)
+        m_printer = std::make_unique<CDayPrinter>(this);
+    const QList<const TrainingDay *> days = SelectedDays();
+    if (preview)
+        m_printer->Preview(days);
+    else
+        m_printer->Print(days);
 }
 
 QString CRepbookDlg::Caption(const QString &firstName, const QString &lastName)

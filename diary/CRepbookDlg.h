@@ -6,8 +6,11 @@
 #include "settings/SettingsStore.h"
 #include "widgets/CResizingDialog.h"
 
+#include <QList>
+
 #include <memory>
 
+class CDayPrinter;
 class CFPSMiniCalendarCtrl;
 class CGridCtrl;
 class DiaryDatabase;
@@ -54,6 +57,15 @@ public:
     TrainingDay *DayAt(int row, int col) const;
     // The mini calendar's highlight: dates of the range last stored.
     bool IsSpecialDate(const QDate &date) const;
+    // The days of the selected in-range cells in date order; without a selection, the focused
+    // cell's day.
+    QList<const TrainingDay *> SelectedDays() const;
+
+    // The options as the window uses them.
+    bool UsesShields() const;
+    bool ApplyDelay() const { return m_applyDelay; }
+    // Opens the user data dialog in first-run mode while the user has never confirmed it.
+    void OfferUserData();
 
     // IDayCellOwner
     const StatusImageSet &DayCellImages() const override;
@@ -117,6 +129,9 @@ private:
     void GoToToday();
     void SelectAllDays();
     void EditNotes();
+    void EditUserData(bool firstRun);
+    void EditOptions();
+    void PrintSelection(bool preview);
     void OpenRangeDialog();
     void SelectionToRange();
     void CloseWindow();
@@ -130,6 +145,8 @@ private:
     SettingsStore m_settings;
     CalendarRange m_range;
     std::unique_ptr<StatusImageSet> m_images;
+    bool m_applyDelay = false;
+    std::unique_ptr<CDayPrinter> m_printer; // keeps the chosen printer between prints
 
     MainMenu *m_commands = nullptr;
     CGridCtrl *m_grid = nullptr;
