@@ -6,9 +6,13 @@
 #include "diary/CUserDataDlg.h"
 #include "diary/CalendarNavigation.h"
 #include "diary/CommandIds.h"
+#include "diary/DayOperations.h"
 #include "diary/MainMenu.h"
+#include "editing/ApplyProgramFlow.h"
 #include "editing/CCommentDlg.h"
 #include "editing/CDayPrinter.h"
+#include "editing/CDayTabCtrl.h"
+#include "editing/CEditorDlg.h"
 #include "editing/CWorkoutDayCell.h"
 #include "editing/DayCellData.h"
 #include "images/StatusImages.h"
@@ -21,6 +25,7 @@
 #include "widgets/MessageBox.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFontMetrics>
@@ -45,12 +50,6 @@ constexpr int Weekdays = CalendarRange::WeekdayCount;
 constexpr int ShownColumnWidth = SettingsKeys::DefaultColumnWidth;
 constexpr QSize DesignedWindowSize(720, 560);
 
-// Commands whose dialogs and operations are not part of the program yet.
-constexpr int PendingCommands[] = {
-    CommandId::View,           CommandId::AddWorkout, CommandId::MoveSelected,
-    CommandId::RemoveSelected, CommandId::Editor,     CommandId::ApplyProgram,
-};
-
 } // namespace
 
 CRepbookDlg::CRepbookDlg(DiaryDatabase &database, QWidget *parent)
@@ -58,7 +57,7 @@ CRepbookDlg::CRepbookDlg(DiaryDatabase &database, QWidget *parent)
     , m_database(database)
 {
     m_commands = new MainMenu(this);
-    EnablePendingCommands();
+    m_dayOperations = std::make_unique<DayOperations>(*this, m_database);
     BuildLayout();
 
     m_images = std::make_unique<StatusImageSet>(m_settings.Read(SettingsKeys::Image) <= 0,
@@ -78,12 +77,6 @@ CRepbookDlg::CRepbookDlg(DiaryDatabase &database, QWidget *parent)
 }
 
 CRepbookDlg::~CRepbookDlg() = default;
-
-void CRepbookDlg::EnablePendingCommands()
-{
-    for (int commandId : PendingCommands)
-        m_commands->SetCommandEnabled(commandId, false);
-}
 
 void CRepbookDlg::BuildLayout()
 {
@@ -116,8 +109,11 @@ void CRepbookDlg::BuildLayout()
     m_notesPane->setFixedWidth(leftWidth);
     m_rangeBox->setFixedWidth(leftWidth);
 
-    m_workoutArea = new QFrame(this);
-    m_workoutArea->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    // The day's workouts are shown, not edited, here; the menus of the grid stay.
+    m_workoutArea = new CDayTabCtrl(this);
+    m_workoutArea->GetGrid()->SetEditable(false);
+    // The calendar above takes the height; the area keeps what the column beside it needs.
+    m_workoutArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     m_workoutArea->setMinimumHeight(150);
 
     auto *leftBottom = new QVBoxLayout;
@@ -150,6 +146,7 @@ void CRepbookDlg::ConnectSignals()
     connect(m_grid, &CGridCtrl::cellDoubleClicked, this,
             [this] { ExecuteCommand(CommandId::View); });
     connect(m_grid, &CGridCtrl::cellRightClicked, this, &CRepbookDlg::OnGridRightClicked);
+    connect(m_workoutArea, &CDayTabCtrl::hintDoubleClicked, this, &CRepbookDlg::OnWorkoutAreaHint);
     connect(m_rangeBox, &QComboBox::activated, this, &CRepbookDlg::ChooseRangePreset);
     connect(m_miniCalendar, &CFPSMiniCalendarCtrl::dateClicked, this,
             &CRepbookDlg::ChooseStartDate);
@@ -188,8 +185,12 @@ bool CRepbookDlg::SetRange(const DateValue &start, int days, int scroll)
     if (!range.IsValid())
         return false;
     m_range = range;
-    m_settings.Write(SettingsKeys::RangeStartDate, CalendarRange::FormatStartDate(start));
-    m_settings.Write(SettingsKeys::RangeDays, days);
+    // Each write goes to disk at once, so only what changed is written.
+    const QString startText = CalendarRange::FormatStartDate(start);
+    if (m_settings.Read(SettingsKeys::RangeStartDate) != startText)
+        m_settings.Write(SettingsKeys::RangeStartDate, startText);
+    if (m_settings.Read(SettingsKeys::RangeDays) != days)
+        m_settings.Write(SettingsKeys::RangeDays, days);
     RebuildGrid();
     Refresh(scroll);
     return true;
@@ -353,8 +354,10 @@ void CRepbookDlg::UpdateWorkoutArea()
     const CCellRange selection = m_grid->GetSelectedCellRange();
     const bool oneCell = selection.IsValid() && selection.minRow == selection.maxRow &&
         selection.minCol == selection.maxCol;
-    if (!oneCell)
+    if (!oneCell) {
+        ShowInWorkoutArea();
         return;
+    }
     const CalendarCell focus = FocusCell();
     if (IsInRange(focus.row, focus.col)) {
         m_workoutAreaDay = DayAt(focus.row, focus.col);
@@ -363,6 +366,27 @@ void CRepbookDlg::UpdateWorkoutArea()
     } else {
         m_workoutAreaHint = HintOutsideRange;
     }
+    ShowInWorkoutArea();
+}
+
+void CRepbookDlg::ShowInWorkoutArea()
+{
+    // The tabs are rebuilt only when the day or the images change, so the page shown stays.
+    const bool shields = UsesShields();
+    if (m_workoutArea->GetDay() != m_workoutAreaDay || m_workoutAreaShields != shields) {
+        m_workoutAreaShields = shields;
+        m_workoutArea->SetImageSet(shields);
+        m_workoutArea->SetDay(m_workoutAreaDay);
+    }
+    m_workoutArea->SetHint(m_workoutAreaHint);
+}
+
+void CRepbookDlg::OnWorkoutAreaHint(int hintId)
+{
+    if (hintId == HintNoWorkouts)
+        ExecuteCommand(CommandId::AddWorkout);
+    else if (hintId == HintViewDay)
+        ExecuteCommand(CommandId::View);
 }
 
 bool CRepbookDlg::IsSpecialDate(const QDate &date) const
@@ -510,10 +534,13 @@ void CRepbookDlg::ShowNotesOf(const TrainingDay *day)
 void CRepbookDlg::OnGridSelectionChanged(int row, int col)
 {
     if (row >= 0 && col >= 0) {
-        if (IsInRange(row, col))
+        const bool moved = m_dayOperations->IsMovePending() && IsInRange(row, col) &&
+            m_dayOperations->MoveTo(row, col);
+        if (!moved && IsInRange(row, col))
             ShowNotesOf(DayAt(row, col));
         m_grid->SetFocusCell(row, col);
     }
+    m_dayOperations->CancelMove();
     Refresh(KeepScroll);
 }
 
@@ -615,13 +642,96 @@ void CRepbookDlg::ExecuteCommand(int commandId)
     case CommandId::PrintPreview:
         PrintSelection(true);
         break;
+    case CommandId::View:
+        ViewDay();
+        break;
+    case CommandId::AddWorkout:
+        AddWorkoutToDay();
+        break;
+    case CommandId::RemoveSelected:
+        m_dayOperations->Remove();
+        break;
+    case CommandId::MoveSelected:
+        m_dayOperations->StartMove();
+        break;
+    case CommandId::Editor:
+        OpenEditor();
+        break;
+    case CommandId::ApplyProgram:
+        ApplyProgram(QString());
+        break;
     case CommandId::Escape:
-        // Escape cancels a pending move or a running program application once those exist;
-        // until then it only keeps the key from closing the window.
+        // Stops a program being applied and forgets a move waiting for its target.
+        m_stopApplying = true;
+        m_dayOperations->CancelMove();
         break;
     default:
         break;
     }
+}
+
+void CRepbookDlg::AddWorkoutToDay()
+{
+    m_dayOperations->AddWorkoutToDay();
+    Refresh(KeepScroll);
+}
+
+void CRepbookDlg::ViewDay()
+{
+    m_dayOperations->ViewDay();
+    Refresh(KeepScroll);
+}
+
+void CRepbookDlg::RemoveSelectedDays()
+{
+    m_dayOperations->RemoveSelectedDays();
+    Refresh(KeepScroll);
+}
+
+void CRepbookDlg::RemoveFocusedDay()
+{
+    m_dayOperations->RemoveFocusedDay();
+    Refresh(KeepScroll);
+}
+
+void CRepbookDlg::OpenEditor()
+{
+    CEditorDlg editor(this, this);
+    editor.exec();
+    const QString fileName = editor.GetFileName();
+    if (fileName.isEmpty())
+        return;
+    if (MessageBox::Question(
+            this,
+            QStringLiteral("Do you want to apply the last edited program to selected range?")) ==
+        QMessageBox::Yes)
+        ApplyProgram(fileName);
+}
+
+void CRepbookDlg::ApplyProgram(const QString &fileName)
+{
+    ApplyProgramFlow::Request request;
+    request.fileName = fileName;
+    request.start = m_range.Start();
+    request.days = m_range.Days();
+    request.delay = m_applyDelay;
+    ApplyProgramFlow::Run(this, request, m_database, *this, m_stopApplying,
+                          [] { QCoreApplication::processEvents(); });
+    m_stopApplying = true;
+    Refresh(KeepScroll);
+}
+
+bool CRepbookDlg::CellHoldsDay(int row, int col) const
+{
+    return DayFromCellData(m_grid->GetItemData(row, col)) != nullptr;
+}
+
+void CRepbookDlg::AttachDay(int row, int col, TrainingDay *day)
+{
+    m_grid->SetItemData(row, col, CellDataFromDay(day));
+    m_grid->EnsureVisible(row, col);
+    m_grid->RedrawCell(row, col);
+    m_grid->viewport()->repaint();
 }
 
 void CRepbookDlg::EditNotes()

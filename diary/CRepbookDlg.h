@@ -3,6 +3,7 @@
 #include "diary/CalendarNavigation.h"
 #include "diary/CalendarRange.h"
 #include "editing/IDayCellOwner.h"
+#include "editing/IProgramApplyTarget.h"
 #include "settings/SettingsStore.h"
 #include "widgets/CResizingDialog.h"
 
@@ -11,6 +12,8 @@
 #include <memory>
 
 class CDayPrinter;
+class CDayTabCtrl;
+class DayOperations;
 class CFPSMiniCalendarCtrl;
 class CGridCtrl;
 class DiaryDatabase;
@@ -26,7 +29,7 @@ class TrainingDay;
 // range box, the mini calendar and the workout area below, the menu, keys and picture buttons,
 // and the periodic saving of the diary. The window works on the application's database; it
 // never owns it.
-class CRepbookDlg : public CResizingDialog, public IDayCellOwner
+class CRepbookDlg : public CResizingDialog, public IDayCellOwner, public IProgramApplyTarget
 {
     Q_OBJECT
 
@@ -40,6 +43,8 @@ public:
     // Hints of the workout area: a day without workouts, a date outside the range.
     static constexpr int HintNoWorkouts = 103;
     static constexpr int HintOutsideRange = 105;
+    // The workout area's hint that opens the day.
+    static constexpr int HintViewDay = 104;
 
     explicit CRepbookDlg(DiaryDatabase &database, QWidget *parent = nullptr);
     ~CRepbookDlg() override;
@@ -84,6 +89,21 @@ public:
     TrainingDay *WorkoutAreaDay() const { return m_workoutAreaDay; }
     int WorkoutAreaHint() const { return m_workoutAreaHint; }
 
+    // The day operations (DayOperations) on the focused cell and the selection.
+    void AddWorkoutToDay();
+    void ViewDay();
+    void RemoveSelectedDays();
+    void RemoveFocusedDay();
+    DayOperations &DayCommands() const { return *m_dayOperations; }
+
+    // Lays the days of a program file onto the range; an empty name asks for the file.
+    void ApplyProgram(const QString &fileName);
+    bool IsApplying() const { return !m_stopApplying; }
+
+    // IProgramApplyTarget
+    bool CellHoldsDay(int row, int col) const override;
+    void AttachDay(int row, int col, TrainingDay *day) override;
+
     static QString Caption(const QString &firstName, const QString &lastName);
     static QString NotesHint();
 
@@ -92,7 +112,7 @@ public:
     QComboBox *RangeBox() const { return m_rangeBox; }
     CFPSMiniCalendarCtrl *MiniCalendar() const { return m_miniCalendar; }
     QPlainTextEdit *NotesPane() const { return m_notesPane; }
-    QFrame *WorkoutArea() const { return m_workoutArea; }
+    CDayTabCtrl *WorkoutArea() const { return m_workoutArea; }
     MainMenu *Commands() const { return m_commands; }
     QTimer *SaveTimer() const { return m_saveTimer; }
 
@@ -109,7 +129,6 @@ protected:
 
 private:
     void BuildLayout();
-    void EnablePendingCommands();
     void ConnectSignals();
     void RestoreRange();
     void RebuildGrid();
@@ -118,6 +137,7 @@ private:
     void UpdateColumnMenuMarks();
     void UpdateColumnHeadings();
     void UpdateWorkoutArea();
+    void ShowInWorkoutArea();
     void ShowNotesOf(const TrainingDay *day);
     void OnGridSelectionChanged(int row, int col);
     void OnGridRightClicked(int row, int col, const QPoint &globalPos);
@@ -129,6 +149,8 @@ private:
     void GoToToday();
     void SelectAllDays();
     void EditNotes();
+    void OpenEditor();
+    void OnWorkoutAreaHint(int hintId);
     void EditUserData(bool firstRun);
     void EditOptions();
     void PrintSelection(bool preview);
@@ -147,14 +169,16 @@ private:
     std::unique_ptr<StatusImageSet> m_images;
     bool m_applyDelay = false;
     std::unique_ptr<CDayPrinter> m_printer; // keeps the chosen printer between prints
+    std::unique_ptr<DayOperations> m_dayOperations;
+    bool m_stopApplying = true; // false only while a program is being applied
 
     MainMenu *m_commands = nullptr;
     CGridCtrl *m_grid = nullptr;
     QPlainTextEdit *m_notesPane = nullptr;
     QComboBox *m_rangeBox = nullptr;
     CFPSMiniCalendarCtrl *m_miniCalendar = nullptr;
-    // The workout tab control takes this place.
-    QFrame *m_workoutArea = nullptr;
+    CDayTabCtrl *m_workoutArea = nullptr;
+    bool m_workoutAreaShields = true;
     QTimer *m_saveTimer = nullptr;
 
     TrainingDay *m_workoutAreaDay = nullptr;

@@ -126,7 +126,7 @@ private slots:
     void keysReachTheirCommands();
     void timerSaves();
     void failedSaveReportedOnce();
-    void pendingCommandsDisabled();
+    void commandsEnabled();
     void menuTexts_data();
     void menuTexts();
 
@@ -840,6 +840,8 @@ void TestRepbookDlg::returnAndEscapeNeverClose()
 {
     auto window = OpenMarch();
     ShowAndActivate(*window);
+    // Before the range: Return opens no day there, so no dialog waits for an answer.
+    window->SelectDay(1, 1);
     for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
         QTest::keyClick(window->Grid(), key);
         QTest::keyClick(window->RangeBox(), key);
@@ -935,24 +937,18 @@ void TestRepbookDlg::failedSaveReportedOnce()
     QCOMPARE(MessageBox::takeShown().size(), 2);
 }
 
-void TestRepbookDlg::pendingCommandsDisabled()
+void TestRepbookDlg::commandsEnabled()
 {
     auto window = OpenMarch();
-    const QList<int> pending {CommandId::View,         CommandId::AddWorkout,
-                              CommandId::MoveSelected, CommandId::RemoveSelected,
-                              CommandId::Editor,       CommandId::ApplyProgram};
     for (int id : window->Commands()->CommandIds())
-        QCOMPARE(window->Commands()->Action(id)->isEnabled(), !pending.contains(id));
+        QVERIFY2(window->Commands()->Action(id)->isEnabled(), qPrintable(QString::number(id)));
 
-    const QStringList disabledButtons {QStringLiteral("View"), QStringLiteral("Add"),
-                                       QStringLiteral("Remove"), QStringLiteral("Move"),
-                                       QStringLiteral("Editor")};
-    const QStringList enabledButtons {QStringLiteral("First"), QStringLiteral("Previous"),
-                                      QStringLiteral("Next"), QStringLiteral("Last"),
-                                      QStringLiteral("Notes")};
-    for (const QString &text : disabledButtons)
-        QVERIFY2(!ButtonWithText(window.get(), text)->isEnabled(), qPrintable(text));
-    for (const QString &text : enabledButtons)
+    const QStringList buttons {QStringLiteral("View"),   QStringLiteral("Add"),
+                               QStringLiteral("Remove"), QStringLiteral("Move"),
+                               QStringLiteral("First"),  QStringLiteral("Previous"),
+                               QStringLiteral("Next"),   QStringLiteral("Last"),
+                               QStringLiteral("Editor"), QStringLiteral("Notes")};
+    for (const QString &text : buttons)
         QVERIFY2(ButtonWithText(window.get(), text)->isEnabled(), qPrintable(text));
 
     // A button sends its command.

@@ -1,0 +1,286 @@
+#include "diary/DayOperations.h"
+
+#include "diary/CRepbookDlg.h"
+#include "editing/CDayDlg.h"
+#include "editing/CDayTabCtrl.h"
+#include "editing/CTrainingDlg.h"
+#include "editing/DayCellData.h"
+#include "model/DiaryDatabase.h"
+#include "model/TrainingDay.h"
+#include "model/Workout.h"
+#include "widgets/CGridCtrl.h"
+#include "widgets/MessageBox.h"
+
+#include <memory>
+
+namespace {
+
+const QString RemoveQuestion = QStringLiteral("Do you really want to remove selected day(s)?");
+const QString SwapOrMergeQuestion =
+    QStringLiteral("There are some trainings dated to this day.\nIf you want to swap days press "
+                   "'Yes'.\nIf you want to merge training days press 'No'.\nPress 'Cancel' to do "
+                   "nothing.");
+const QString MoveOrCopyQuestion =
+    QStringLiteral("You have selected an empty day.\nIf you want to move trainings here press "
+                   "'Yes'.\nIf you want to make a copy of this day press 'No'.\nPress 'Cancel' to "
+                   "do nothing.");
+
+constexpr QMessageBox::StandardButtons YesNoCancel =
+    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+
+} // namespace
+
+DayOperations::DayOperations(CRepbookDlg &window, DiaryDatabase &database)
+    : m_window(window)
+    , m_database(database)
+{
+}
+
+// ---- Cells -----------------------------------------------------------------------------------
+
+void DayOperations::SetCellDay(int row, int col, TrainingDay *day)
+{
+    if (!m_window.IsInRange(row, col))
+        return;
+    CGridCtrl *grid = m_window.Grid();
+    grid->SetItemData(row, col, CellDataFromDay(day));
+    grid->RedrawCell(row, col);
+}
+
+void DayOperations::SetDateCellDay(const TrainingDay &day, TrainingDay *shown)
+{
+    // The day's date may lie outside the range shown now (the range changed during a move).
+    const CalendarCell cell = m_window.CellOf(day.GetDate());
+    if (cell.IsValid())
+        SetCellDay(cell.row, cell.col, shown);
+}
+
+void DayOperations::ShowDayOfDate(const DateValue &date)
+{
+    // A diary may hold a second record of a date; the cell then shows that one.
+    const CalendarCell cell = m_window.CellOf(date);
+    if (cell.IsValid())
+        SetCellDay(cell.row, cell.col, m_database.FindDay(date));
+}
+
+bool DayOperations::RemoveDayOf(const TrainingDay *day)
+{
+    // Nothing may keep referring to a day once it is deleted.
+    if (m_window.WorkoutArea()->GetDay() == day)
+        m_window.WorkoutArea()->SetDay(nullptr);
+    if (m_pendingMoveSource == day)
+        m_pendingMoveSource = nullptr;
+    for (int index = 0; index < m_database.GetDayCount(); ++index) {
+        if (m_database.GetDay(index) == day) {
+            m_database.RemoveDay(index);
+            return true;
+        }
+    }
+    return false;
+}
+
+// ---- Add workout and the day dialog ----------------------------------------------------------
+
+void DayOperations::AddWorkoutToDay()
+{
+    const CCellID focus = m_window.Grid()->GetFocusCell();
+    if (m_window.IsInRange(focus.row, focus.col) && !m_window.DayAt(focus.row, focus.col)) {
+        auto created = std::make_unique<TrainingDay>();
+        created->SetDate(m_window.DateAt(focus.row, focus.col));
+        TrainingDay *day = created.get();
+        m_database.AddDay(std::move(created));
+
+        CTrainingDlg dialog(&m_window);
+        if (dialog.exec() == QDialog::Accepted) {
+            auto workout = std::make_unique<Workout>();
+            workout->SetName(dialog.GetName());
+            day->AddWorkout(std::move(workout));
+            SetCellDay(focus.row, focus.col, day);
+            CDayTabCtrl *tabs = m_window.WorkoutArea();
+            tabs->SetDay(day);
+            if (tabs->GetTabCount() > 0)
+                tabs->SelectWorkout(tabs->GetTabCount() - 1);
+        } else {
+            // The cell does not refer to the day yet: only the database holds it.
+            RemoveDayOf(day);
+        }
+    }
+    m_window.SelectDay(focus.row, focus.col);
+}
+
+void DayOperations::ViewDay()
+{
+    const CCellID focus = m_window.Grid()->GetFocusCell();
+    if (!m_window.IsInRange(focus.row, focus.col))
+        return;
+    if (!m_window.Grid()->IsValid(focus.row, focus.col)) {
+        MessageBox::Error(&m_window,
+                          QStringLiteral("Error! Training could not be dated to this day."));
+        return;
+    }
+    if (!m_window.DayAt(focus.row, focus.col))
+        AddWorkoutToDay();
+    TrainingDay *day = m_database.FindDay(m_window.DateAt(focus.row, focus.col));
+    if (!day)
+        return; // "Add workout" was cancelled
+
+    TrainingDay backup;
+    backup.CopyExactFrom(*day);
+
+    CDayDlg dialog(&m_window);
+    dialog.SetImageSet(m_window.UsesShields());
+    dialog.SetDay(day);
+    if (dialog.exec() == QDialog::Accepted) {
+        if (day->IsEmpty()) {
+            RemoveFocusedDay();
+            day = nullptr;
+        } else {
+            SetCellDay(focus.row, focus.col, day);
+        }
+    } else {
+        // The dialog edited the day in place: put back every field, statuses and notes included.
+        // The day stays the same object, so the cell and the database list stay as they were.
+        day->CopyExactFrom(backup);
+        m_window.WorkoutArea()->SetDay(nullptr);
+    }
+    ShowDayAfterDialog(day);
+}
+
+void DayOperations::ShowDayAfterDialog(TrainingDay *day)
+{
+    // The day dialog may have changed the exercise columns' widths and ticks.
+    CDayTabCtrl *tabs = m_window.WorkoutArea();
+    tabs->ReloadColumnSettings();
+    tabs->SetDay(day);
+    m_window.Grid()->viewport()->update();
+}
+
+// ---- Remove ----------------------------------------------------------------------------------
+
+void DayOperations::Remove()
+{
+    const CCellID focus = m_window.Grid()->GetFocusCell();
+    if (!m_window.DayAt(focus.row, focus.col))
+        return;
+    if (MessageBox::Question(&m_window, RemoveQuestion) == QMessageBox::Yes)
+        RemoveSelectedDays();
+}
+
+void DayOperations::RemoveSelectedDays()
+{
+    CGridCtrl *grid = m_window.Grid();
+    const CCellRange selected = grid->GetSelectedCellRange();
+    if (!selected.IsValid())
+        return;
+    for (int row = selected.minRow; row <= selected.maxRow; ++row) {
+        for (int col = selected.minCol; col <= selected.maxCol; ++col) {
+            if (!m_window.IsInRange(row, col) || !grid->IsCellSelected(row, col))
+                continue;
+            const DateValue date = m_window.DateAt(row, col);
+            if (TrainingDay *day = m_database.FindDay(date)) {
+                RemoveDayOf(day);
+                ShowDayOfDate(date);
+            }
+        }
+    }
+    const CCellID focus = grid->GetFocusCell();
+    m_window.SelectDay(focus.row, focus.col);
+    m_window.WorkoutArea()->SetDay(nullptr);
+}
+
+void DayOperations::RemoveFocusedDay()
+{
+    const CCellID focus = m_window.Grid()->GetFocusCell();
+    m_window.Grid()->SetSelectedRange(focus.row, focus.col, focus.row, focus.col);
+    RemoveSelectedDays();
+}
+
+// ---- Move ------------------------------------------------------------------------------------
+
+void DayOperations::StartMove()
+{
+    const CCellID focus = m_window.Grid()->GetFocusCell();
+    TrainingDay *day = m_window.DayAt(focus.row, focus.col);
+    if (day && !day->IsEmpty()) {
+        m_pendingMoveSource = day;
+        MessageBox::Information(&m_window, QStringLiteral("Choose the target day."));
+    } else {
+        MessageBox::Information(&m_window, QStringLiteral("Select the day first."));
+    }
+}
+
+bool DayOperations::MoveTo(int row, int col)
+{
+    TrainingDay *source = std::exchange(m_pendingMoveSource, nullptr);
+    if (!source || !m_window.IsInRange(row, col))
+        return true;
+    TrainingDay *target = m_window.DayAt(row, col);
+    // The source's own cell: swapping a day with itself or merging it into itself is no move.
+    if (target == source || m_window.DateAt(row, col) == source->GetDate())
+        return false;
+
+    if (target) {
+        switch (MessageBox::Question(&m_window, SwapOrMergeQuestion, YesNoCancel)) {
+        case QMessageBox::Yes:
+            SwapDays(*source, *target);
+            break;
+        case QMessageBox::No:
+            MergeDays(*source, *target);
+            break;
+        default:
+            break;
+        }
+    } else {
+        switch (MessageBox::Question(&m_window, MoveOrCopyQuestion, YesNoCancel)) {
+        case QMessageBox::Yes:
+            MoveDay(*source, row, col);
+            break;
+        case QMessageBox::No:
+            CopyDay(*source, row, col);
+            break;
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
+void DayOperations::SwapDays(TrainingDay &source, TrainingDay &target)
+{
+    const DateValue a = source.GetDate();
+    const DateValue b = target.GetDate();
+    SetDateCellDay(source, &target);
+    SetDateCellDay(target, &source);
+    source.SetDate(b);
+    target.SetDate(a);
+}
+
+void DayOperations::MergeDays(TrainingDay &source, TrainingDay &target)
+{
+    for (int index = 0; index < source.GetWorkoutCount(); ++index) {
+        auto copy = std::make_unique<Workout>();
+        copy->CopyFrom(*source.GetWorkout(index));
+        target.AddWorkout(std::move(copy));
+    }
+    const DateValue date = source.GetDate();
+    RemoveDayOf(&source);
+    ShowDayOfDate(date);
+}
+
+void DayOperations::MoveDay(TrainingDay &source, int row, int col)
+{
+    const DateValue oldDate = source.GetDate();
+    source.SetDate(m_window.DateAt(row, col));
+    ShowDayOfDate(oldDate);
+    SetCellDay(row, col, &source);
+}
+
+void DayOperations::CopyDay(const TrainingDay &source, int row, int col)
+{
+    auto copy = std::make_unique<TrainingDay>();
+    copy->CopyFrom(source);
+    copy->SetDate(m_window.DateAt(row, col));
+    TrainingDay *shown = copy.get();
+    m_database.AddDay(std::move(copy));
+    SetCellDay(row, col, shown);
+}
