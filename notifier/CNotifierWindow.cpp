@@ -81,13 +81,17 @@ void CNotifierWindow::HidePresence()
 
 void CNotifierWindow::ShowBalloon(const QString &title, const QString &text)
 {
-    m_title->setText(title);
     // The balloon's text speaks of clicking the balloon; here the Open button does that.
     Q_UNUSED(text);
+    const bool repeated = m_title->text() == title;
+    m_title->setText(title);
     m_text->setText(QStringLiteral("Click \"Open\" to see the reminder."));
-    showNormal();
-    raise();
-    activateWindow();
+    // A new reminder comes to the front; a repeated one only asks for attention, so that the
+    // window does not cover the user's work again every few minutes.
+    if (!repeated) {
+        showNormal();
+        raise();
+    }
     QApplication::alert(this);
 }
 

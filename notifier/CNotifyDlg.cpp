@@ -166,6 +166,7 @@ void CNotifyDlg::InitControls()
         m_askBox->setChecked(false);
         m_askBox->setEnabled(false);
         m_timePicker->setEnabled(false);
+        m_timePicker->setTime(Clock::Now().time());
     } else {
         m_message->setText(QStringLiteral("You have a workout today"));
         m_viewButton->setText(QStringLiteral("View"));

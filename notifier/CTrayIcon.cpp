@@ -3,6 +3,10 @@
 #include "images/ImageIds.h"
 #include "images/ResourceImages.h"
 
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+
 CTrayIcon::CTrayIcon(Commands commands, QObject *parent)
     : QObject(parent)
     , m_commands(std::move(commands))
@@ -18,9 +22,13 @@ CTrayIcon::CTrayIcon(Commands commands, QObject *parent)
 
     m_icon.setIcon(ResourceImages::AppIcon(ImageId::NotifierIcon));
     m_icon.setToolTip(QString::fromLatin1(ToolTip));
-    m_icon.setContextMenu(&m_menu);
+    // The menu is placed by ShowMenu rather than by the icon: popped up under the pointer, a
+    // quick right click would let go of the button over "Open" and choose it.
     connect(&m_icon, &QSystemTrayIcon::activated, this, &CTrayIcon::OnActivated);
     connect(&m_icon, &QSystemTrayIcon::messageClicked, this, [this] { m_commands.open(); });
+
+    m_placeWait.setInterval(PlacePollPeriod);
+    connect(&m_placeWait, &QTimer::timeout, this, &CTrayIcon::ShowPendingBalloon);
 }
 
 void CTrayIcon::ShowPresence()
@@ -35,11 +43,27 @@ void CTrayIcon::HidePresence()
 
 void CTrayIcon::ShowBalloon(const QString &title, const QString &text)
 {
-    m_icon.showMessage(title, text, QSystemTrayIcon::Information, BalloonTimeout);
+    m_pendingTitle = title;
+    m_pendingText = text;
+    m_placeLooks = 0;
+    m_placeWait.stop();
+    ShowPendingBalloon();
+}
+
+void CTrayIcon::ShowPendingBalloon()
+{
+    const QRect place = m_icon.geometry();
+    if ((place.isEmpty() || place.topLeft().isNull()) && ++m_placeLooks < PlaceLooks) {
+        m_placeWait.start();
+        return;
+    }
+    m_placeWait.stop();
+    m_icon.showMessage(m_pendingTitle, m_pendingText, QSystemTrayIcon::Information, BalloonTimeout);
 }
 
 void CTrayIcon::HideBalloon()
 {
+    m_placeWait.stop();
     // Qt offers no call that takes a balloon away on every platform (an empty message would
     // reach a notification service as a notification of its own); a balloon ends by itself
     // after its time-out or when it is clicked.
@@ -49,4 +73,22 @@ void CTrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason == QSystemTrayIcon::DoubleClick)
         m_commands.open();
+    else if (reason == QSystemTrayIcon::Context)
+        ShowMenu();
+}
+
+void CTrayIcon::ShowMenu()
+{
+    // Right edge at the pointer; beside the icon (below it on a top panel, above it otherwise),
+    // so that the pointer is not over an item when the button is let go.
+    const QPoint pointer = QCursor::pos();
+    const QSize size = m_menu.sizeHint();
+    QPoint place(pointer.x() - size.width(), pointer.y() - size.height());
+    const QRect icon = m_icon.geometry();
+    if (!icon.isEmpty()) {
+        const QScreen *screen = QGuiApplication::screenAt(icon.center());
+        const bool iconAtTop = screen && icon.center().y() < screen->geometry().center().y();
+        place.setY(iconAtTop ? icon.bottom() + 1 : icon.top() - size.height());
+    }
+    m_menu.popup(place);
 }

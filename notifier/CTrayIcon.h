@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 // The notifier's icon in the notification area with its tooltip and menu ("&Open" in bold as
 // the default, "O&ptions", "E&xit"). A double click and a click on the balloon open the
@@ -15,6 +16,8 @@ class CTrayIcon : public QObject, public NotifierPresence
 
 public:
     static constexpr char ToolTip[] = "Repminder - workout notifier";
+    static constexpr int PlacePollPeriod = 200; // milliseconds
+    static constexpr int PlaceLooks = 25;
 
     explicit CTrayIcon(Commands commands, QObject *parent = nullptr);
 
@@ -27,8 +30,16 @@ public:
 
 private:
     void OnActivated(QSystemTrayIcon::ActivationReason reason);
+    void ShowPendingBalloon();
+    void ShowMenu();
 
     Commands m_commands;
     QMenu m_menu;
     QSystemTrayIcon m_icon;
+    // A balloon asked for before the notification area has placed the icon waits for it, so
+    // that it points at the icon and not at a corner of the screen.
+    QTimer m_placeWait;
+    int m_placeLooks = 0;
+    QString m_pendingTitle;
+    QString m_pendingText;
 };
