@@ -104,14 +104,15 @@ QString AutostartEntry::QuotedExec(const QString &programPath)
 
 QByteArray AutostartEntry::Contents(const QString &programPath)
 {
-    QString text = QStringLiteral("[Desktop Entry]\n"
-                                  "Type=Application\n"
-                                  "Name=Repminder\n"
-                                  "Comment=Workout notifier of the Repbook diary\n"
-                                  "Exec=%1\n"
-                                  "Icon=repbook-notifier\n"
-                                  "Terminal=false\n"
-                                  "X-GNOME-Autostart-enabled=true\n")
-                       .arg(QuotedExec(programPath));
+    QString text =
+        QStringLiteral("[Desktop Entry]\n"
+                       "Type=Application\n"
+                       "Name=Repminder\n"
+                       "Comment=Reminds you of today's workout and asks for its results\n"
+                       "Exec=%1\n"
+                       "Icon=com.ironvale.Repminder\n"
+                       "Terminal=false\n"
+                       "X-GNOME-Autostart-enabled=true\n")
+            .arg(QuotedExec(programPath));
     return text.toUtf8();
 }

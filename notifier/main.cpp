@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Repminder"));
     QApplication::setApplicationDisplayName(QStringLiteral("Repminder"));
     QApplication::setApplicationVersion(QStringLiteral(REPBOOK_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("repbook-notifier"));
+    QApplication::setDesktopFileName(QStringLiteral("com.ironvale.Repminder"));
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
     QApplication::setWindowIcon(ResourceImages::AppIcon(ImageId::NotifierIcon));
