@@ -126,6 +126,8 @@ void DayOperations::ViewDay()
 
     TrainingDay backup;
     backup.CopyExactFrom(*day);
+    // The dialog may delete workouts the area below the calendar shows; it lets go of them first.
+    m_window.WorkoutArea()->SetDay(nullptr);
 
     CDayDlg dialog(&m_window);
     dialog.SetImageSet(m_window.UsesShields());
@@ -141,7 +143,6 @@ void DayOperations::ViewDay()
         // The dialog edited the day in place: put back every field, statuses and notes included.
         // The day stays the same object, so the cell and the database list stay as they were.
         day->CopyExactFrom(backup);
-        m_window.WorkoutArea()->SetDay(nullptr);
     }
     ShowDayAfterDialog(day);
 }

@@ -135,6 +135,7 @@ private slots:
     void editorThenApplyQuestion_data();
     void editorThenApplyQuestion();
     void applyProgramWithCtrlSpace();
+    void escapeStopsApplying();
 
 private:
     std::unique_ptr<CRepbookDlg> OpenMarch(); // 1.3.2007 + 31 days, shown
@@ -574,6 +575,34 @@ void TestDayOperations::applyProgramWithCtrlSpace()
                            QStringLiteral("2007-03-05||B"), QStringLiteral("2007-03-09||A"),
                            QStringLiteral("2007-03-12||B")}));
     QCOMPARE(days.last(), QStringLiteral("2007-03-30||B"));
+    QVERIFY(!window->IsApplying());
+    VerifyCellsFollowDiary(*window);
+}
+
+void TestDayOperations::escapeStopsApplying()
+{
+    const QString path = QDir(QDir::tempPath()).filePath(QStringLiteral("dayops-escape.rpp"));
+    {
+        TrainingProgram program;
+        program.SetPath(path);
+        AddDays(program, {{Date(2007, 1, 1), {}, {"A"}}});
+        QVERIFY(program.Save());
+    }
+    m_settings.Write(SettingsKeys::Delay, 1); // 150 ms before each day
+    auto window = OpenMarch();
+
+    WhenModal<CApplyProgramDlg>([&window](CApplyProgramDlg *dialog) {
+        ClickButton(dialog, QStringLiteral("OK"));
+        QTimer::singleShot(400, window.get(), [&window] {
+            QApplication::setActiveWindow(window.get());
+            QTest::keyClick(window->Grid(), Qt::Key_Escape);
+        });
+    });
+    window->ApplyProgram(path);
+
+    // The days written before Escape stay; the rest of the thirteen dates stay free.
+    const int written = m_database->GetDayCount();
+    QVERIFY2(written > 0 && written < 13, qPrintable(QString::number(written)));
     QVERIFY(!window->IsApplying());
     VerifyCellsFollowDiary(*window);
 }
