@@ -138,11 +138,11 @@ void CDayDlg::BuildButtons()
         {Id::OkButton, ImageId::ButtonOk, tr("OK"), P::Left, "okButton"},
         {Id::CancelButton, ImageId::ButtonCancel, tr("Cancel"), P::Left, "cancelButton"},
     };
-    for (const ButtonSpec &spec : specs) {
-        auto *button = new CPictureButton(spec.image, spec.text, this);
-        button->setObjectName(QLatin1String(spec.name));
-        button->SetImagePlacement(spec.placement);
-        m_buttons.insert(spec.id, button);
+    for (const ButtonSpec &wanted : specs) {
+        auto *button = new CPictureButton(wanted.image, wanted.text, this);
+        button->setObjectName(QLatin1String(wanted.name));
+        button->SetImagePlacement(wanted.placement);
+        m_buttons.insert(wanted.id, button);
     }
 
     const QList<std::pair<int, int>> clicks = {

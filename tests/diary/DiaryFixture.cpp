@@ -12,11 +12,11 @@ namespace diarytest {
 
 void AddDays(DiaryDatabase &database, const QList<DaySpec> &days)
 {
-    for (const DaySpec &spec : days) {
+    for (const DaySpec &wanted : days) {
         auto day = std::make_unique<TrainingDay>();
-        day->SetDate(spec.date);
-        day->SetNotes(spec.notes);
-        for (const QString &name : spec.workouts) {
+        day->SetDate(wanted.date);
+        day->SetNotes(wanted.notes);
+        for (const QString &name : wanted.workouts) {
             auto workout = std::make_unique<Workout>();
             workout->SetName(name);
             day->AddWorkout(std::move(workout));

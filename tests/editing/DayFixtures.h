@@ -37,13 +37,13 @@ inline std::unique_ptr<Workout> MakeWorkout(const QString &name,
 {
     auto workout = std::make_unique<Workout>();
     workout->SetName(name);
-    for (const ExerciseSpec &spec : exercises) {
+    for (const ExerciseSpec &wanted : exercises) {
         auto exercise = std::make_unique<ExerciseEntry>();
-        exercise->SetName(spec.name);
-        exercise->SetSets(spec.sets);
-        exercise->SetReps(spec.reps);
-        exercise->SetWeight(spec.weight);
-        exercise->SetStatus(spec.status);
+        exercise->SetName(wanted.name);
+        exercise->SetSets(wanted.sets);
+        exercise->SetReps(wanted.reps);
+        exercise->SetWeight(wanted.weight);
+        exercise->SetStatus(wanted.status);
         workout->AddExercise(std::move(exercise));
     }
     workout->SetStatus(status, false);

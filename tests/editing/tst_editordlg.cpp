@@ -43,11 +43,11 @@ using DaySpecs = QStringList;
 std::unique_ptr<TrainingProgram> MakeProgram(const DaySpecs &days)
 {
     auto program = std::make_unique<TrainingProgram>();
-    for (const QString &spec : days) {
+    for (const QString &wanted : days) {
         auto day = std::make_unique<TrainingDay>();
-        if (spec != QLatin1String("-")) {
-            const QString name = spec.section(QLatin1Char(':'), 0, 0);
-            const int exercises = spec.section(QLatin1Char(':'), 1, 1).toInt();
+        if (wanted != QLatin1String("-")) {
+            const QString name = wanted.section(QLatin1Char(':'), 0, 0);
+            const int exercises = wanted.section(QLatin1Char(':'), 1, 1).toInt();
             day->AddWorkout(MakeWorkout(name, Named(name, exercises)));
         }
         program->AddDay(std::move(day));

@@ -31,16 +31,16 @@ std::unique_ptr<Workout> MakeWorkout(const QString &name, ProgressStatus status,
 {
     auto workout = std::make_unique<Workout>();
     workout->SetName(name);
-    for (const ExerciseSpec &spec : exercises) {
+    for (const ExerciseSpec &wanted : exercises) {
         auto entry = std::make_unique<ExerciseEntry>();
-        entry->SetName(spec.name);
-        entry->SetSets(spec.sets);
-        entry->SetReps(spec.reps);
+        entry->SetName(wanted.name);
+        entry->SetSets(wanted.sets);
+        entry->SetReps(wanted.reps);
         entry->SetForced(1);
         entry->SetNegative(2);
-        entry->SetWeight(spec.weight);
-        entry->SetNote(spec.note);
-        entry->SetStatus(spec.status);
+        entry->SetWeight(wanted.weight);
+        entry->SetNote(wanted.note);
+        entry->SetStatus(wanted.status);
         workout->AddExercise(std::move(entry));
     }
     workout->SetStatus(status, false);
