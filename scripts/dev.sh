@@ -13,6 +13,7 @@ build_dir=${BUILD_DIR:-build}
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-base-dev-tools libgl-dev
           libbenchmark-dev
+          fonts-dejavu-core poppler-utils
           xvfb xauth)
 
 install_missing() {
