@@ -122,6 +122,7 @@ private slots:
     void caption();
     void exitAnsweredNo();
     void exitAnsweredYes();
+    void sizeRememberedOnExit();
     void returnAndEscapeNeverClose();
     void keysReachTheirCommands();
     void timerSaves();
@@ -834,6 +835,34 @@ void TestRepbookDlg::exitAnsweredYes()
                  window->Grid()->GetColumnWidth(weekday + 1));
         QVERIFY(window->Grid()->GetColumnWidth(weekday + 1) > 10);
     }
+}
+
+void TestRepbookDlg::sizeRememberedOnExit()
+{
+    auto window = OpenMarch();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QCOMPARE(window->size(), QSize(720, 560));
+    window->resize(760, 580);
+    QTRY_COMPARE(window->size(), QSize(760, 580));
+    // The stored size is the outer one, frame included.
+    const QSize outer = window->frameGeometry().size();
+    MessageBox::setNextAnswers({QMessageBox::Yes});
+    window->ExecuteCommand(CommandId::Exit);
+    QCOMPARE(MessageBox::takeShown().size(), 1);
+    const QString section = SettingsKeys::DialogSection(CRepbookDlg::DialogId);
+    QCOMPARE(section, QStringLiteral("66"));
+    QCOMPARE(m_settings.GetProfileInt(section, QLatin1String(SettingsKeys::WindowWidth), 0),
+             outer.width());
+    QCOMPARE(m_settings.GetProfileInt(section, QLatin1String(SettingsKeys::WindowHeight), 0),
+             outer.height());
+    QCOMPARE(m_settings.GetProfileInt(section, QLatin1String(SettingsKeys::WindowMaximized), -1),
+             0);
+
+    auto reopened = OpenMarch();
+    reopened->show();
+    QVERIFY(QTest::qWaitForWindowExposed(reopened.get()));
+    QTRY_COMPARE(reopened->size(), QSize(760, 580));
 }
 
 void TestRepbookDlg::returnAndEscapeNeverClose()
