@@ -45,8 +45,11 @@ bool NameList::Append(const QString &name)
     if (name.isEmpty())
         return false;
     QFile file(m_path);
-    // Append mode: every write lands at the end, whatever was read before.
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append) || !file.seek(0))
+    // Append mode: every write lands at the end, whatever was read before. A new list is
+    // readable and writable by its owner only; an existing one keeps its permissions.
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append,
+                   QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
+        !file.seek(0))
         return false;
     const QByteArray current = file.readAll();
     m_entries = ParseLines(current);

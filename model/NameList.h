@@ -22,16 +22,18 @@ public:
     // Appends name and a line end to the file unless the file already holds exactly that entry
     // (case-sensitive). The file is opened for appending and never truncated; it is created if
     // missing. Gives true when the name was written, false when it was present, empty, or could
-    // not be written (nothing is reported). The entries then reflect the file.
+    // not be written (nothing is reported). The entries then reflect the file. A file created
+    // here is readable and writable by its owner only.
     bool Append(const QString &name);
 
     // Index of the first entry that begins with prefix (case-insensitive), searching from start
     // and wrapping around to the first entry; -1 when none does.
     static int FindPrefix(const QStringList &entries, const QString &prefix, int start);
 
-private:
+    // The entries of a list file's bytes, as Load reads them: one per line, empty lines kept.
     static QStringList ParseLines(const QByteArray &bytes);
 
+private:
     QString m_path;
     QStringList m_entries;
 };

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -40,6 +41,7 @@ private slots:
     void appendSeesOtherWriters();
     void appendAfterUnterminatedLine();
     void appendEncodesLikeTheDiary();
+    void appendCreatesPrivateFile();
     void unwritableFileIsIgnored_data();
     void unwritableFileIsIgnored();
     void findPrefix_data();
@@ -151,6 +153,27 @@ void TestNameList::appendEncodesLikeTheDiary()
                         "e\xE2\x80\xA8zwei\r\n"));
     QVERIFY(list.Load());
     QCOMPARE(list.Entries().last(), QStringLiteral("Füße\nzwei"));
+}
+
+void TestNameList::appendCreatesPrivateFile()
+{
+    constexpr auto others =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+    // A usual umask would leave a new file readable by everyone.
+    const mode_t previousMask = umask(022);
+    NameList list(ListPath());
+    const bool appended = list.Append(QStringLiteral("Squat"));
+    umask(previousMask);
+    QVERIFY(appended);
+    QCOMPARE(QFile::permissions(ListPath()) & (QFile::ReadOwner | QFile::WriteOwner),
+             QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(QFile::permissions(ListPath()) & others, QFile::Permissions());
+
+    // An existing list keeps the permissions its owner gave it.
+    const auto shared = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QVERIFY(QFile::setPermissions(ListPath(), shared));
+    QVERIFY(list.Append(QStringLiteral("Row")));
+    QCOMPARE(QFile::permissions(ListPath()) & (shared | others), shared);
 }
 
 void TestNameList::unwritableFileIsIgnored_data()
