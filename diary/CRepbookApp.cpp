@@ -2,10 +2,10 @@
 
 #include "diary/CPasswordDlg.h"
 #include "diary/CRepbookDlg.h"
-#include "model/Clock.h"
 #include "model/DataFolder.h"
 #include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
+#include "model/SideFile.h"
 #include "widgets/MessageBox.h"
 
 #include <QDir>
@@ -74,8 +74,7 @@ int CRepbookApp::Run()
 
 QString CRepbookApp::DamagedFileName(const QString &databasePath, const QDateTime &moment)
 {
-    return databasePath + QStringLiteral(".damaged-") +
-        moment.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    return SideFile::Name(databasePath, QStringLiteral("damaged"), moment);
 }
 
 CRepbookApp::Preparation CRepbookApp::PrepareDatabaseFile(const QString &path)
@@ -110,11 +109,7 @@ CRepbookApp::Preparation CRepbookApp::PrepareDatabaseFile(const QString &path)
 
 bool CRepbookApp::KeepDamagedFile(const QString &path)
 {
-    const QString baseName = DamagedFileName(path, Clock::Now());
-    QString keptName = baseName;
-    for (int n = 2; QFileInfo::exists(keptName); ++n)
-        keptName = baseName + QLatin1Char('-') + QString::number(n);
-
+    const QString keptName = SideFile::FreeName(path, QStringLiteral("damaged"));
     if (!QFile::rename(path, keptName)) {
         MessageBox::Error(nullptr,
                           QStringLiteral("The damaged database could not be set aside:\n"

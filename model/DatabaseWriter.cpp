@@ -128,6 +128,13 @@ std::string Records(const DiaryDatabase &database)
 
 } // namespace
 
+QByteArray DayRecord(const TrainingDay &day)
+{
+    std::string out;
+    RecordWriter(out).Day(day);
+    return QByteArray(out.data(), qsizetype(out.size()));
+}
+
 QByteArray Content(const DiaryDatabase &database)
 {
     const std::string records = Records(database);
