@@ -50,7 +50,10 @@ bool DiaryDatabase::Save()
         return false;
     const bool isNew = !QFileInfo::exists(m_path);
     QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a short write (a full disk, a size limit) shows in write()'s count. Through
+    // the buffer it would only be lost in the flush, and commit() would still put a truncated
+    // file in place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (isNew)
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);

@@ -43,8 +43,7 @@ SharedDiaryFile::SharedDiaryFile(DiaryDatabase &database, DiaryMerge::Winner win
     m_settle->setSingleShot(true);
     m_settle->setInterval(SettleMs);
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &SharedDiaryFile::OnWatchEvent);
-    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this,
-            &SharedDiaryFile::OnWatchEvent);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &SharedDiaryFile::OnWatchEvent);
     connect(m_settle, &QTimer::timeout, this, &SharedDiaryFile::ChangedOnDisk);
 }
 
@@ -141,9 +140,9 @@ SharedDiaryFile::Outcome SharedDiaryFile::Refresh()
 
     DiaryDatabase disk;
     disk.LoadFromData(bytes);
-    const DiaryMerge::Result merge =
-        DiaryMerge::Merge(m_baseGroups, disk, m_database, m_winner,
-                          [&](const DiaryDatabase &losers) { return KeepConflicts(losers, outcome); });
+    const DiaryMerge::Result merge = DiaryMerge::Merge(
+        m_baseGroups, disk, m_database, m_winner,
+        [&](const DiaryDatabase &losers) { return KeepConflicts(losers, outcome); });
     outcome.conflicts = merge.conflicts;
     if (!merge.applied) {
         outcome.ok = false;
@@ -188,7 +187,8 @@ SharedDiaryFile::Outcome SharedDiaryFile::Save()
         Outcome outcome;
         outcome.ok = false;
         outcome.error = lock.error() == QLockFile::LockFailedError
-            ? QStringLiteral("The diary file is being saved by another program:\n%1").arg(Native(path))
+            ? QStringLiteral("The diary file is being saved by another program:\n%1")
+                  .arg(Native(path))
             : QStringLiteral("The diary file cannot be locked for saving:\n%1").arg(Native(path));
         return outcome;
     }
@@ -200,8 +200,8 @@ SharedDiaryFile::Outcome SharedDiaryFile::Save()
         const QString kept = SideFile::FreeName(path, QStringLiteral("damaged"));
         if (!QFile::rename(path, kept)) {
             outcome.ok = false;
-            outcome.error =
-                QStringLiteral("The damaged diary file could not be set aside:\n%1").arg(Native(path));
+            outcome.error = QStringLiteral("The damaged diary file could not be set aside:\n%1")
+                                .arg(Native(path));
             return outcome;
         }
         outcome.keptDamagedFile = kept;

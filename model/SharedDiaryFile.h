@@ -73,7 +73,8 @@ private:
     };
     static DiskState StateOf(const QString &path);
 
-    void TakeBaseline(const DiaryDatabase &disk, const QByteArray &diskBytes, const DiskState &state);
+    void TakeBaseline(const DiaryDatabase &disk, const QByteArray &diskBytes,
+                      const DiskState &state);
     void Watch();
     void OnWatchEvent();
     bool KeepConflicts(const DiaryDatabase &losers, Outcome &outcome);

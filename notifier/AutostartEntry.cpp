@@ -73,7 +73,8 @@ bool AutostartEntry::Enable(const QString &programPath) const
     if (!QDir().mkpath(m_folder))
         return false;
     QSaveFile file(FilePath());
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write is seen before commit() (see DiaryDatabase::Save).
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     const QByteArray contents = Contents(programPath);
