@@ -52,12 +52,12 @@ set(CPACK_PACKAGE_CONTACT "Repbook developers <dev@repbook.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "personal workout diary with a workout notifier")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
+# The licence reaches Debian users as /usr/share/doc/repbook/copyright (packaging/copyright).
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_LICENSE GPL-3+)
 # Depends is computed from what the installed programs really link (dpkg-dev's dpkg-shlibdeps).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)

@@ -2,34 +2,34 @@
 # Developer entry point on Debian 12.
 #   scripts/dev.sh run    install missing packages, build, start the diary
 #   scripts/dev.sh test   install missing packages, build, run the whole test suite
-# Environment: BUILD_DIR (default build), CMAKE_ARGS (extra configure arguments),
+#   scripts/dev.sh deb    install missing packages, build a release without tests and make
+#                         the Debian package build-deb/repbook_<version>_<arch>.deb
+# Environment: BUILD_DIR (default build, build-deb for deb), BUILD_TYPE (default
+#              RelWithDebInfo, Release for deb), CMAKE_ARGS (extra configure arguments),
 #              CTEST_ARGS (extra ctest arguments).
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
 mode=${1:-}
-build_dir=${BUILD_DIR:-build}
+if [ "$mode" = deb ]; then
+    build_dir=${BUILD_DIR:-build-deb}
+    BUILD_TYPE=${BUILD_TYPE:-Release}
+    CMAKE_ARGS="-DREPBOOK_BUILD_TESTS=OFF -DREPBOOK_BUILD_BENCH=OFF ${CMAKE_ARGS:-}"
+else
+    build_dir=${BUILD_DIR:-build}
+fi
 
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-base-dev-tools libgl-dev
           libbenchmark-dev
           fonts-dejavu-core poppler-utils
           xvfb xauth)
+# Making the Debian package: dpkg-shlibdeps (dpkg-dev) works out its dependencies, and CPack
+# finds the programs to look at with file.
+package_tools=(dpkg-dev file)
 
-install_missing() {
-    local missing=()
-    for p in "${packages[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" \
-            || missing+=("$p")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing missing packages: ${missing[*]}"
-    local sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}"
-}
+# shellcheck source=scripts/install-missing.sh
+source scripts/install-missing.sh
 
 build() {
     # shellcheck disable=SC2086
@@ -40,21 +40,24 @@ build() {
 
 case "$mode" in
 run)
-    install_missing
+    install_missing "${packages[@]}"
     build
-    if [ -x "$build_dir/bin/repbook" ]; then
-        exec "$build_dir/bin/repbook"
-    fi
-    echo "Built. The diary program is not part of this build yet."
+    exec "$build_dir/bin/repbook"
     ;;
 test)
-    install_missing
+    install_missing "${packages[@]}"
     build
     # shellcheck disable=SC2086
     (cd "$build_dir" && ctest --output-on-failure -j"$(nproc)" ${CTEST_ARGS:-})
     ;;
+deb)
+    install_missing "${packages[@]}" "${package_tools[@]}"
+    build
+    (cd "$build_dir" && cpack -G DEB)
+    ls "$build_dir"/repbook_*.deb
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|deb" >&2
     exit 2
     ;;
 esac
