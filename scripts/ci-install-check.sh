@@ -57,7 +57,8 @@ done
 
 echo "== validate the desktop entries and the AppStream data"
 desktop-file-validate "$prefix"/share/applications/*.desktop
-appstreamcli validate --no-net "$prefix/share/metainfo/$diary_id.metainfo.xml"
+# validate-tree checks the AppStream data and that the desktop entry it launches is installed.
+appstreamcli validate-tree --no-net "$prefix"
 
 # Each entry must start an installed program and name an installed icon.
 entry_value() {
@@ -111,7 +112,7 @@ start_program() { # name: starts prefix/bin/name in the background, its pid in $
 wait_for() {
     local name=$1 pid=$2 path
     shift 2
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 150); do
         kill -0 "$pid" 2>/dev/null || break
         local all=1
         for path in "$@"; do
