@@ -1,0 +1,179 @@
+#include "common/TestMain.h"
+
+#include "model/DatabaseFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <csignal>
+#include <sys/types.h>
+
+// Kills a process in the middle of saving a large diary, again and again, and checks after every
+// kill that the file on disk passes the integrity check and holds exactly one of the two contents
+// the process writes in turn.
+
+namespace {
+
+// Kills per run; REPBOOK_CRASH_KILLS raises it for a long run by hand.
+constexpr int DefaultKills = 100;
+// Each kill waits for up to this many saves to end, then for a random part of the time a save
+// takes, so that kills land in every phase of saves of either content.
+constexpr int MaxSavesBeforeKill = 2;
+// A first guess of a save's time, until the process's saves have been timed.
+constexpr qint64 FirstSaveEstimateMicroseconds = 100'000;
+
+int KillCount()
+{
+    bool ok = false;
+    const int kills = qEnvironmentVariableIntValue("REPBOOK_CRASH_KILLS", &ok);
+    return ok && kills > 0 ? kills : DefaultKills;
+}
+
+QString VictimPath()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("save_victim"));
+}
+
+QByteArray ReadAll(const QString &path)
+{
+    QByteArray data;
+    return DatabaseFile::ReadWhole(path, data) ? data : QByteArray();
+}
+
+// True when the process has a file open in folder: it is in the middle of a save. (Qt writes a
+// save into an unnamed temporary file where the system allows it, so the folder shows none.)
+bool IsSaving(qint64 processId, const QString &folder)
+{
+    const QDir descriptors(QStringLiteral("/proc/%1/fd").arg(processId));
+    for (const QFileInfo &descriptor : descriptors.entryInfoList(QDir::Files | QDir::System)) {
+        if (descriptor.symLinkTarget().startsWith(folder + u'/'))
+            return true;
+    }
+    return false;
+}
+
+// Removes every file of folder except keep and gives how many there were.
+int RemoveOthers(const QDir &folder, const QString &keep)
+{
+    int removed = 0;
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden)) {
+        if (name != keep && QFile::remove(folder.filePath(name)))
+            ++removed;
+    }
+    return removed;
+}
+
+} // namespace
+
+class TestCrashSafety : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void killedSavesLeaveOldOrNew();
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_contentA;
+    QByteArray m_contentB;
+};
+
+void TestCrashSafety::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY2(QFileInfo::exists(VictimPath()), qPrintable(VictimPath()));
+    QProcess prepare;
+    prepare.start(VictimPath(), {QStringLiteral("prepare"), m_dir.path()});
+    QVERIFY(prepare.waitForFinished(120'000));
+    QCOMPARE(prepare.exitCode(), 0);
+    m_contentA = ReadAll(m_dir.filePath(QStringLiteral("A.rpd")));
+    m_contentB = ReadAll(m_dir.filePath(QStringLiteral("B.rpd")));
+    QVERIFY(m_contentA.size() > 1'000'000);
+    QVERIFY(m_contentB.size() > m_contentA.size());
+    QVERIFY(CheckDatabaseIntegrityData(m_contentA));
+    QVERIFY(CheckDatabaseIntegrityData(m_contentB));
+}
+
+void TestCrashSafety::killedSavesLeaveOldOrNew()
+{
+    const QDir folder(m_dir.filePath(QStringLiteral("Database")));
+    QVERIFY(folder.mkpath(QStringLiteral(".")));
+    const QString fileName = QStringLiteral("Database.rpd");
+    const QString path = folder.filePath(fileName);
+    QVERIFY(QFile::copy(m_dir.filePath(QStringLiteral("A.rpd")), path));
+
+    const int kills = KillCount();
+    const quint32 seed = QRandomGenerator::system()->generate();
+    QRandomGenerator random(seed);
+    int damaged = 0;
+    int leftovers = 0;
+    int foundA = 0;
+    int foundB = 0;
+    int duringSave = 0;
+    qint64 savesTimed = 0;
+    qint64 timeOfSaves = 0;
+    for (int kill = 0; kill < kills; ++kill) {
+        QProcess victim;
+        victim.start(VictimPath(),
+                     {QStringLiteral("run"), path, m_dir.filePath(QStringLiteral("A.rpd")),
+                      m_dir.filePath(QStringLiteral("B.rpd"))});
+        QVERIFY(victim.waitForStarted());
+        QVERIFY2(victim.waitForReadyRead(60'000) && victim.readLine().startsWith("ready"),
+                 qPrintable(QStringLiteral("kill %1: the process did not open the diary (exit %2)")
+                                .arg(kill)
+                                .arg(victim.exitCode())));
+        QElapsedTimer clock;
+        clock.start();
+        const int saves = random.bounded(MaxSavesBeforeKill + 1);
+        for (int save = 0; save < saves; ++save) {
+            QVERIFY(victim.canReadLine() || victim.waitForReadyRead(60'000));
+            QCOMPARE(victim.readLine(), QByteArray("saved\n"));
+            timeOfSaves += clock.nsecsElapsed() / 1000;
+            ++savesTimed;
+            clock.restart();
+        }
+        const qint64 saveTime =
+            savesTimed > 0 ? timeOfSaves / savesTimed : FirstSaveEstimateMicroseconds;
+        QThread::usleep(random.bounded(quint64(saveTime) + 1));
+        if (IsSaving(victim.processId(), folder.path()))
+            ++duringSave;
+        QCOMPARE(::kill(pid_t(victim.processId()), SIGKILL), 0);
+        QVERIFY(victim.waitForFinished());
+        QCOMPARE(victim.exitStatus(), QProcess::CrashExit);
+
+        const QByteArray data = ReadAll(path);
+        if (data == m_contentA) {
+            ++foundA;
+        } else if (data == m_contentB) {
+            ++foundB;
+        } else {
+            ++damaged;
+            qWarning("kill %d: the file (%lld bytes) is neither content, integrity check %s", kill,
+                     qint64(data.size()), CheckDatabaseIntegrity(path) ? "passed" : "failed");
+            // The next process needs a diary that opens.
+            QFile::remove(path);
+            QVERIFY(QFile::copy(m_dir.filePath(QStringLiteral("A.rpd")), path));
+        }
+        leftovers += RemoveOthers(folder, fileName);
+    }
+    qInfo("%d kills (seed %u), %d of them during a save (%lld ms a save): %d damaged files, "
+          "%d times content A, %d times content B, %d temporary files left by interrupted saves",
+          kills, seed, duringSave, savesTimed > 0 ? timeOfSaves / savesTimed / 1000 : 0, damaged,
+          foundA, foundB, leftovers);
+    QCOMPARE(damaged, 0);
+    // Kills landed in saves, and on saves of either content.
+    QVERIFY(duringSave > 0);
+    QVERIFY(foundA > 0);
+    QVERIFY(foundB > 0);
+}
+
+REPBOOK_TEST_MAIN_CORE(TestCrashSafety)
+
+#include "TestCrashSafety.moc"
