@@ -20,7 +20,8 @@
 
 namespace {
 
-// Kills per run; REPBOOK_CRASH_KILLS raises it for a long run by hand.
+// Kills per run; REPBOOK_CRASH_KILLS raises it for a long run by hand (with QtTest's
+// QTEST_FUNCTION_TIMEOUT, in milliseconds, above the five minutes a test function may take).
 constexpr int DefaultKills = 100;
 // Each kill waits for up to this many saves to end, then for a random part of the time a save
 // takes, so that kills land in every phase of saves of either content.
