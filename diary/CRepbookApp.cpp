@@ -5,6 +5,7 @@
 #include "model/DataFolder.h"
 #include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
+#include "model/SharedDiaryFile.h"
 #include "model/SideFile.h"
 #include "widgets/MessageBox.h"
 
@@ -62,10 +63,11 @@ int CRepbookApp::Run()
         Exit();
         return 1;
     }
-    m_database->Open(path);
+    m_file = std::make_unique<SharedDiaryFile>(*m_database, DiaryMerge::Winner::Memory);
+    m_file->Open(path);
 
     {
-        CRepbookDlg window(*m_database);
+        CRepbookDlg window(*m_file);
         m_runMainWindow(window);
     }
     Exit();
@@ -139,6 +141,7 @@ void CRepbookApp::CreateEmptyDatabase(const QString &path)
 
 void CRepbookApp::Exit()
 {
+    m_file.reset();
     if (m_database) {
         m_database->RemoveAllDays();
         m_database.reset();

@@ -10,6 +10,7 @@
 
 class CRepbookDlg;
 class DiaryDatabase;
+class SharedDiaryFile;
 
 // The diary program's application object: makes sure only one copy runs, loads the diary
 // database (offering a new one when the file fails its check, keeping the damaged file aside),
@@ -49,5 +50,6 @@ private:
 
     SingleInstance m_instance;
     std::unique_ptr<DiaryDatabase> m_database;
+    std::unique_ptr<SharedDiaryFile> m_file; // the database's file, shared with the notifier
     MainWindowRunner m_runMainWindow;
 };

@@ -7,6 +7,7 @@
 #include "diary/CalendarNavigation.h"
 #include "diary/CommandIds.h"
 #include "diary/DayOperations.h"
+#include "diary/DiarySaving.h"
 #include "diary/MainMenu.h"
 #include "editing/ApplyProgramFlow.h"
 #include "editing/CCommentDlg.h"
@@ -24,6 +25,7 @@
 #include "widgets/CPictureButton.h"
 #include "widgets/MessageBox.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -39,7 +41,6 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyle>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -52,9 +53,9 @@ constexpr QSize DesignedWindowSize(720, 560);
 
 } // namespace
 
-CRepbookDlg::CRepbookDlg(DiaryDatabase &database, QWidget *parent)
+CRepbookDlg::CRepbookDlg(SharedDiaryFile &file, QWidget *parent)
     : CResizingDialog(DialogId, parent)
-    , m_database(database)
+    , m_database(file.Database())
 {
     m_commands = new MainMenu(this);
     m_dayOperations = std::make_unique<DayOperations>(*this, m_database);
@@ -70,10 +71,8 @@ CRepbookDlg::CRepbookDlg(DiaryDatabase &database, QWidget *parent)
     // The first-run user data dialog opens once the window shows (OfferUserData).
     Refresh(KeepScroll);
 
-    m_saveTimer = new QTimer(this);
-    m_saveTimer->setInterval(SaveIntervalMs);
-    connect(m_saveTimer, &QTimer::timeout, this, &CRepbookDlg::SaveDatabase);
-    m_saveTimer->start();
+    m_saving =
+        new DiarySaving(file, this, {[this] { return IsBusy(); }, [this] { ShowDaysFromDisk(); }});
 }
 
 CRepbookDlg::~CRepbookDlg() = default;
@@ -209,21 +208,30 @@ void CRepbookDlg::RebuildGrid()
     m_grid->SetFixedRowCount(1);
     m_grid->SetFixedColumnCount(1);
 
-    // One snapshot lookup for all cells keeps a long range linear in its cells.
-    const DiaryDatabase::DateIndex days = m_database.MakeDateIndex();
     const DateValue today = Clock::TodayValue();
     for (int rowIndex = 1; rowIndex <= m_range.RowCount(); ++rowIndex) {
         const int row = m_grid->InsertRow(QString());
         for (int col = 1; col <= Weekdays; ++col) {
-            const DateValue date = m_range.DateAt(row, col);
             m_grid->SetCellType(row, col, DayCellType);
-            m_grid->SetItemText(row, col, CalendarRange::DayLabel(date, today));
-            const bool inRange = m_range.IsInRange(row, col);
-            m_grid->SetItemData(row, col, CellDataFromDay(inRange ? days.Find(date) : nullptr));
+            m_grid->SetItemText(row, col, CalendarRange::DayLabel(m_range.DateAt(row, col), today));
         }
     }
+    BindCellDays();
     m_grid->SetColumnWidth(0, 0);
     m_grid->setUpdatesEnabled(true);
+}
+
+void CRepbookDlg::BindCellDays()
+{
+    // One snapshot lookup for all cells keeps a long range linear in its cells.
+    const DiaryDatabase::DateIndex days = m_database.MakeDateIndex();
+    for (int row = 1; row <= m_range.RowCount(); ++row) {
+        for (int col = 1; col <= Weekdays; ++col) {
+            const bool inRange = m_range.IsInRange(row, col);
+            m_grid->SetItemData(
+                row, col, CellDataFromDay(inRange ? days.Find(m_range.DateAt(row, col)) : nullptr));
+        }
+    }
 }
 
 DateValue CRepbookDlg::DateAt(int row, int col) const
@@ -836,33 +844,31 @@ QFont CRepbookDlg::DayCellFont() const
 
 // ---- Saving and closing ----------------------------------------------------------------------
 
-void CRepbookDlg::SaveDatabase()
+bool CRepbookDlg::IsBusy() const
 {
-    if (m_database.Save()) {
-        m_saveFailureReported = false;
-        return;
-    }
-    if (m_saveFailureReported)
-        return;
-    m_saveFailureReported = true;
-    MessageBox::Warning(this,
-                        QStringLiteral("The diary could not be saved to:\n%1\nYour changes "
-                                       "are kept while the program runs, and saving is "
-                                       "tried again every minute.")
-                            .arg(QDir::toNativeSeparators(m_database.GetPath())));
+    const QWidget *modal = QApplication::activeModalWidget();
+    return (modal && modal != this) || QApplication::activePopupWidget() || IsApplying() ||
+        m_refreshing;
 }
 
-bool CRepbookDlg::SaveBeforeExit()
+void CRepbookDlg::ShowDaysFromDisk()
 {
-    if (m_database.Save())
-        return true;
-    const MessageBox::Button answer = MessageBox::Error(
-        this,
-        QStringLiteral("The diary could not be saved to:\n%1\nIf you exit now, your changes since "
-                       "the last save are lost. Do you want to exit anyway?")
-            .arg(QDir::toNativeSeparators(m_database.GetPath())),
-        QMessageBox::Yes | QMessageBox::No);
-    return answer == QMessageBox::Yes;
+    if (const TrainingDay *source = m_dayOperations->PendingMoveSource()) {
+        bool stillThere = false;
+        for (int i = 0; i < m_database.GetDayCount() && !stillThere; ++i)
+            stillThere = m_database.GetDay(i) == source;
+        if (!stillThere)
+            m_dayOperations->CancelMove();
+    }
+    BindCellDays();
+    // The workout area shows the day afresh even when it is the same object.
+    m_workoutArea->SetDay(nullptr);
+    UpdateWorkoutArea();
+    const CalendarCell focus = FocusCell();
+    if (IsInRange(focus.row, focus.col))
+        ShowNotesOf(DayAt(focus.row, focus.col));
+    m_grid->viewport()->update();
+    m_miniCalendar->Redraw();
 }
 
 void CRepbookDlg::CloseWindow()
@@ -870,10 +876,10 @@ void CRepbookDlg::CloseWindow()
     if (MessageBox::Question(this, QStringLiteral("Do you want to exit application?")) !=
         QMessageBox::Yes)
         return;
-    if (!SaveBeforeExit())
+    if (!m_saving->SaveBeforeExit())
         return;
     StoreWeekdayColumnWidths();
-    m_saveTimer->stop();
+    m_saving->Stop();
     done(QDialog::Accepted);
 }
 

@@ -14,6 +14,7 @@
 class CDayPrinter;
 class CDayTabCtrl;
 class DayOperations;
+class DiarySaving;
 class CFPSMiniCalendarCtrl;
 class CGridCtrl;
 class DiaryDatabase;
@@ -21,14 +22,14 @@ class MainMenu;
 class QComboBox;
 class QFrame;
 class QPlainTextEdit;
-class QTimer;
+class SharedDiaryFile;
 class StatusImageSet;
 class TrainingDay;
 
 // The diary's main window: the calendar grid of the display range with the notes pane, the
 // range box, the mini calendar and the workout area below, the menu, keys and picture buttons,
-// and the periodic saving of the diary. The window works on the application's database; it
-// never owns it.
+// and the saving of the diary (DiarySaving). The window works on the application's database and
+// its file; it owns neither.
 class CRepbookDlg : public CResizingDialog, public IDayCellOwner, public IProgramApplyTarget
 {
     Q_OBJECT
@@ -36,7 +37,6 @@ class CRepbookDlg : public CResizingDialog, public IDayCellOwner, public IProgra
 public:
     static constexpr int DialogId = 102;
     static constexpr int DayCellType = 1;
-    static constexpr int SaveIntervalMs = 60 * 1000;
     // Scroll requests of SetRange and Refresh.
     static constexpr int KeepScroll = -1;
     static constexpr int ScrollToTop = 0;
@@ -46,7 +46,7 @@ public:
     // The workout area's hint that opens the day.
     static constexpr int HintViewDay = 104;
 
-    explicit CRepbookDlg(DiaryDatabase &database, QWidget *parent = nullptr);
+    explicit CRepbookDlg(SharedDiaryFile &file, QWidget *parent = nullptr);
     ~CRepbookDlg() override;
 
     // The calendar.
@@ -114,11 +114,9 @@ public:
     QPlainTextEdit *NotesPane() const { return m_notesPane; }
     CDayTabCtrl *WorkoutArea() const { return m_workoutArea; }
     MainMenu *Commands() const { return m_commands; }
-    QTimer *SaveTimer() const { return m_saveTimer; }
+    DiarySaving &Saving() const { return *m_saving; }
 
 public slots:
-    // The periodic save; a failure is reported once until a save succeeds again.
-    void SaveDatabase();
     // The dialog's default action opens the focused day; every close request asks first.
     void accept() override;
     void reject() override;
@@ -157,7 +155,12 @@ private:
     void OpenRangeDialog();
     void SelectionToRange();
     void CloseWindow();
-    bool SaveBeforeExit();
+    // True while a dialog, menu or program application may hold days of the diary.
+    bool IsBusy() const;
+    // Days in memory were replaced by those another program wrote: every cell, the workout area
+    // and the notes look their day up again.
+    void ShowDaysFromDisk();
+    void BindCellDays();
     void StoreWeekdayColumnWidths();
     CalendarCell FocusCell() const;
     CalendarNavigation Navigation() const;
@@ -179,10 +182,9 @@ private:
     CFPSMiniCalendarCtrl *m_miniCalendar = nullptr;
     CDayTabCtrl *m_workoutArea = nullptr;
     bool m_workoutAreaShields = true;
-    QTimer *m_saveTimer = nullptr;
+    DiarySaving *m_saving = nullptr;
 
     TrainingDay *m_workoutAreaDay = nullptr;
     int m_workoutAreaHint = 0;
-    bool m_saveFailureReported = false;
     bool m_refreshing = false;
 };

@@ -186,10 +186,12 @@ SharedDiaryFile::Outcome SharedDiaryFile::Save()
     if (!lock.tryLock(LockWaitMs)) {
         Outcome outcome;
         outcome.ok = false;
+        // Without a lock file beside it (no folder, no write access) the diary cannot be
+        // written either.
         outcome.error = lock.error() == QLockFile::LockFailedError
             ? QStringLiteral("The diary file is being saved by another program:\n%1")
                   .arg(Native(path))
-            : QStringLiteral("The diary file cannot be locked for saving:\n%1").arg(Native(path));
+            : QStringLiteral("The diary could not be saved to:\n%1").arg(Native(path));
         return outcome;
     }
 

@@ -1,19 +1,25 @@
 #include "notifier/CMainFrame.h"
 
 #include "model/DateValue.h"
+#include "model/SharedDiaryFile.h"
 #include "notifier/CNotifierWindow.h"
 #include "notifier/CTrayIcon.h"
 #include "notifier/LaunchDiary.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QSystemTrayIcon>
 
-CMainFrame::CMainFrame(DiaryDatabase &database, SettingsStore &settings, QObject *parent)
+CMainFrame::CMainFrame(SharedDiaryFile &file, SettingsStore &settings, QObject *parent)
     : QObject(parent)
-    , m_scheduler(database, settings)
-    , m_notifyDlg(database, settings)
+    , m_file(file)
+    , m_scheduler(file.Database(), settings)
+    , m_notifyDlg(file, settings)
     , m_optionsDlg(settings)
 {
+    m_refreshRetry.setSingleShot(true);
+    m_refreshRetry.setInterval(RefreshRetryPeriod);
+    connect(&m_refreshRetry, &QTimer::timeout, this, &CMainFrame::TakeInDiaryChanges);
+    connect(&m_file, &SharedDiaryFile::ChangedOnDisk, this, &CMainFrame::TakeInDiaryChanges);
     m_timer.setInterval(TimerPeriod);
     connect(&m_timer, &QTimer::timeout, this, &CMainFrame::OnTimer);
     m_trayWait.setInterval(TrayPollPeriod);
@@ -86,6 +92,18 @@ void CMainFrame::OnTimer()
     case ReminderScheduler::BalloonAction::Keep:
         break;
     }
+}
+
+void CMainFrame::TakeInDiaryChanges()
+{
+    if (m_destroyed)
+        return;
+    if (QApplication::activeModalWidget()) {
+        m_refreshRetry.start();
+        return;
+    }
+    // A file that cannot be read now is read when the reminder needs it, and reported then.
+    m_file.Refresh();
 }
 
 void CMainFrame::ShowReminderBalloon(int state)

@@ -10,12 +10,14 @@
 
 #include <memory>
 
-class DiaryDatabase;
+class SharedDiaryFile;
 class SettingsStore;
 
 // The notifier's invisible main object: it owns the icon in the notification area (or the small
 // window that stands in for it), the once-a-second timer of the reminders, and the reminder and
-// options dialogs, which are created once and shown again and again, never twice at a time.
+// options dialogs, which are created once and shown again and again, never twice at a time. It
+// takes in the diary file's changes as they happen, so a day planned in the diary is announced
+// without a restart.
 class CMainFrame : public QObject
 {
     Q_OBJECT
@@ -27,7 +29,10 @@ public:
     static constexpr int TrayWaitSeconds = 30;
     static constexpr int TrayPollPeriod = 1000;
 
-    CMainFrame(DiaryDatabase &database, SettingsStore &settings, QObject *parent = nullptr);
+    // How long taking in the file's changes waits while a dialog is open.
+    static constexpr int RefreshRetryPeriod = 1000;
+
+    CMainFrame(SharedDiaryFile &file, SettingsStore &settings, QObject *parent = nullptr);
     ~CMainFrame() override;
 
     // Reads the reminder flags, shows the icon (or the window), starts the timer and shows the
@@ -51,14 +56,18 @@ private:
     void LookForTray();
     void Start(std::unique_ptr<NotifierPresence> presence);
     void OnTimer();
+    // Nothing changes under an open dialog, which may be editing a day.
+    void TakeInDiaryChanges();
     NotifierPresence::Commands Commands();
 
+    SharedDiaryFile &m_file;
     ReminderScheduler m_scheduler;
     CNotifyDlg m_notifyDlg;
     COptionsDlg m_optionsDlg;
     std::unique_ptr<NotifierPresence> m_presence;
     QTimer m_timer;
     QTimer m_trayWait;
+    QTimer m_refreshRetry;
     int m_trayLooks = 0;
     bool m_destroyed = false;
 };

@@ -6,6 +6,7 @@
 #include "images/ResourceImages.h"
 #include "model/Clock.h"
 #include "model/DiaryDatabase.h"
+#include "model/SharedDiaryFile.h"
 #include "model/TrainingDay.h"
 #include "notifier/LaunchDiary.h"
 #include "settings/SettingsKeys.h"
@@ -15,7 +16,6 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -49,9 +49,10 @@ CPictureButton *MakeButton(int imageId, const QString &text, const char *name, Q
 
 } // namespace
 
-CNotifyDlg::CNotifyDlg(DiaryDatabase &database, SettingsStore &settings, QWidget *parent)
+CNotifyDlg::CNotifyDlg(SharedDiaryFile &file, SettingsStore &settings, QWidget *parent)
     : QDialog(parent)
-    , m_database(database)
+    , m_file(file)
+    , m_database(file.Database())
     , m_settings(settings)
     , m_launchDiary(&LaunchDiary)
     , m_printer(std::make_unique<CDayPrinter>(this))
@@ -190,18 +191,13 @@ void CNotifyDlg::CloseWithOK()
 
 bool CNotifyDlg::ReloadDatabase()
 {
-    const QString path = m_database.GetPath();
-    if (m_database.Open(path))
+    const SharedDiaryFile::Outcome outcome = m_file.Refresh();
+    if (outcome.ok && !outcome.diskDamaged)
         return true;
-    if (!QFileInfo::exists(path)) {
-        // No diary file (any more): there is no day to show.
-        m_database.RemoveAllDays();
-        return true;
-    }
     MessageBox::Warning(this,
                         QStringLiteral("The diary database could not be read or is damaged:"
                                        "\n%1\nOpen the diary to check it.")
-                            .arg(QDir::toNativeSeparators(path)));
+                            .arg(QDir::toNativeSeparators(m_file.Path())));
     return false;
 }
 
@@ -233,7 +229,8 @@ void CNotifyDlg::EditDay(TrainingDay &day)
     dialog.SetImageSet(m_settings.Read(SettingsKeys::Image) == 0);
     dialog.SetDay(&day);
     if (dialog.exec() == QDialog::Accepted) {
-        SaveDatabase();
+        if (!SaveDatabase())
+            m_file.Open(m_file.Path()); // given up: memory follows the file again
     } else {
         day.CopyExactFrom(before);
         m_database.SetModified(false);
@@ -242,15 +239,25 @@ void CNotifyDlg::EditDay(TrainingDay &day)
 
 bool CNotifyDlg::SaveDatabase()
 {
-    while (!m_database.Save()) {
-        const QString text = QStringLiteral("The workout could not be saved to the diary "
-                                            "database:\n%1\nTry again?")
-                                 .arg(QDir::toNativeSeparators(m_database.GetPath()));
+    for (;;) {
+        const SharedDiaryFile::Outcome outcome = m_file.Save();
+        if (outcome.ok) {
+            if (!outcome.conflictFile.isEmpty())
+                MessageBox::Information(
+                    this,
+                    QStringLiteral("The diary changed this day while you were editing it. "
+                                   "The diary's version was kept; your entries were saved "
+                                   "in:\n%1")
+                        .arg(QDir::toNativeSeparators(outcome.conflictFile)));
+            return true;
+        }
+        const QString text =
+            QStringLiteral("The workout could not be saved to the diary database.\n%1\nTry again?")
+                .arg(outcome.error);
         if (MessageBox::Error(this, text, QMessageBox::Retry | QMessageBox::Cancel) !=
             QMessageBox::Retry)
             return false;
     }
-    return true;
 }
 
 void CNotifyDlg::OnMove()

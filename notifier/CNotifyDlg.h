@@ -15,13 +15,15 @@ class QCheckBox;
 class QLabel;
 class QTimeEdit;
 class SettingsStore;
+class SharedDiaryFile;
 class TrainingDay;
 
 // "Workout remind": the reminder the notifier shows for today. In workout mode it offers today's
 // plan ("View"), the diary, printing the day and the time to ask about the results; in results
 // mode it asks for the results ("Fill in"). OK acknowledges the reminder, "Remind me later"
 // (Cancel) leaves it pending. The day is shown in the diary's own day dialog on the notifier's
-// database, which is read again from its file first and written after the day dialog's OK.
+// database, which takes in the file's changes first and is saved after the day dialog's OK
+// without writing over what the diary saved meanwhile.
 class CNotifyDlg : public QDialog
 {
     Q_OBJECT
@@ -29,7 +31,7 @@ class CNotifyDlg : public QDialog
 public:
     using DiaryLauncher = std::function<bool(QWidget *owner)>;
 
-    CNotifyDlg(DiaryDatabase &database, SettingsStore &settings, QWidget *parent = nullptr);
+    CNotifyDlg(SharedDiaryFile &file, SettingsStore &settings, QWidget *parent = nullptr);
     ~CNotifyDlg() override;
 
     // Before showing: the moment the reminder is for (only its date is used) and the mode.
@@ -54,13 +56,14 @@ protected:
 private:
     void InitControls();
     void CloseWithOK();
-    // Reads the database file again. A file that is there but fails its check is not taken:
-    // the user is told, and false comes back (editing then would overwrite the damaged file).
+    // Takes in what changed in the database file. A file that is there but cannot be read or
+    // fails its check is not taken: the user is told, and false comes back.
     bool ReloadDatabase();
     TrainingDay *FindReminderDay();
     void EditDay(TrainingDay &day);
     bool SaveDatabase();
 
+    SharedDiaryFile &m_file;
     DiaryDatabase &m_database;
     SettingsStore &m_settings;
     DiaryLauncher m_launchDiary;

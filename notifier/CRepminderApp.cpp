@@ -2,6 +2,7 @@
 
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
+#include "model/SharedDiaryFile.h"
 #include "notifier/CMainFrame.h"
 #include "settings/SettingsStore.h"
 
@@ -21,17 +22,19 @@ int CRepminderApp::Run()
 
     m_settings = std::make_unique<SettingsStore>();
     m_database = std::make_unique<DiaryDatabase>();
-    // A missing or damaged file leaves the diary empty: no workout is announced until the
-    // notifier starts again with a good file.
-    m_database->Open(DataFolder::DatabasePath());
+    // The diary's version of a day both programs changed is kept; the notifier's goes aside.
+    m_file = std::make_unique<SharedDiaryFile>(*m_database, DiaryMerge::Winner::Disk);
+    // A missing or damaged file leaves the diary empty until a good file is written.
+    m_file->Open(DataFolder::DatabasePath());
 
     int result = 0;
     {
-        CMainFrame frame(*m_database, *m_settings);
+        CMainFrame frame(*m_file, *m_settings);
         frame.Create();
         result = QApplication::exec();
         frame.Destroy();
     }
+    m_file.reset();
     m_database.reset();
     m_settings.reset();
     m_instance.Release();

@@ -7,6 +7,7 @@
 class CMainFrame;
 class DiaryDatabase;
 class SettingsStore;
+class SharedDiaryFile;
 
 // The notifier's application object: one copy at a time (a second start ends silently), the
 // settings store shared with the diary, the diary database read from the diary's data folder,
@@ -31,4 +32,5 @@ private:
     SingleInstance m_instance;
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<DiaryDatabase> m_database;
+    std::unique_ptr<SharedDiaryFile> m_file; // the database's file, shared with the diary
 };

@@ -15,6 +15,7 @@
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
 #include "model/ExerciseEntry.h"
+#include "model/SharedDiaryFile.h"
 #include "model/TrainingProgram.h"
 #include "settings/SettingsStore.h"
 #include "widgets/CGridCtrl.h"
@@ -145,6 +146,7 @@ private:
     QByteArray SavedBytes();
 
     std::unique_ptr<DiaryDatabase> m_database;
+    std::unique_ptr<SharedDiaryFile> m_file; // over m_database
     SettingsStore m_settings;
 };
 
@@ -160,8 +162,10 @@ void TestDayOperations::init()
     ResetDatabaseFolder();
     Clock::SetFixed(Now);
     m_settings.Write(SettingsKeys::Filled, 1);
+    m_file.reset();
     m_database = std::make_unique<DiaryDatabase>();
     m_database->SetPath(DataFolder::DatabasePath());
+    m_file = std::make_unique<SharedDiaryFile>(*m_database, DiaryMerge::Winner::Memory);
     MessageBox::takeShown();
     MessageBox::takeUnexpected();
     FileDialog::takeUnexpected();
@@ -180,7 +184,7 @@ std::unique_ptr<CRepbookDlg> TestDayOperations::OpenMarch()
 {
     m_settings.Write(SettingsKeys::RangeStartDate, QStringLiteral("1.3.2007"));
     m_settings.Write(SettingsKeys::RangeDays, 31);
-    auto window = std::make_unique<CRepbookDlg>(*m_database);
+    auto window = std::make_unique<CRepbookDlg>(*m_file);
     window->resize(900, 700);
     window->show();
     QApplication::setActiveWindow(window.get());

@@ -13,6 +13,7 @@
 #include "model/Clock.h"
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
+#include "model/SharedDiaryFile.h"
 #include "model/TrainingDay.h"
 #include "settings/PasswordDigest.h"
 #include "settings/SettingsKeys.h"
@@ -98,6 +99,7 @@ private:
     std::unique_ptr<CRepbookDlg> OpenMarch();
 
     std::unique_ptr<DiaryDatabase> m_database;
+    std::unique_ptr<SharedDiaryFile> m_file; // over m_database
     QTemporaryDir m_dir;
 };
 
@@ -106,8 +108,10 @@ void TestProfileCommands::init()
     ClearSettings();
     ResetDatabaseFolder();
     Clock::SetFixed(Now);
+    m_file.reset();
     m_database = std::make_unique<DiaryDatabase>();
     m_database->SetPath(DataFolder::DatabasePath());
+    m_file = std::make_unique<SharedDiaryFile>(*m_database, DiaryMerge::Winner::Memory);
     MessageBox::takeShown();
     MessageBox::takeUnexpected();
 }
@@ -127,7 +131,7 @@ std::unique_ptr<CRepbookDlg> TestProfileCommands::OpenMarch()
     settings.Write(SettingsKeys::RangeStartDate, QStringLiteral("1.3.2007"));
     settings.Write(SettingsKeys::RangeDays, 31);
     settings.Write(SettingsKeys::Filled, 1);
-    return std::make_unique<CRepbookDlg>(*m_database);
+    return std::make_unique<CRepbookDlg>(*m_file);
 }
 
 void TestProfileCommands::passwordGateAtStart_data()

@@ -9,6 +9,7 @@
 #include "model/Clock.h"
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
+#include "model/SharedDiaryFile.h"
 #include "settings/SettingsStore.h"
 #include "widgets/CFPSMiniCalendarCtrl.h"
 #include "widgets/CGridCtrl.h"
@@ -125,8 +126,6 @@ private slots:
     void sizeRememberedOnExit();
     void returnAndEscapeNeverClose();
     void keysReachTheirCommands();
-    void timerSaves();
-    void failedSaveReportedOnce();
     void commandsEnabled();
     void menuTexts_data();
     void menuTexts();
@@ -137,6 +136,7 @@ private:
     void ShowAndActivate(CRepbookDlg &window);
 
     std::unique_ptr<DiaryDatabase> m_database;
+    std::unique_ptr<SharedDiaryFile> m_file; // over m_database
     SettingsStore m_settings;
 };
 
@@ -150,8 +150,10 @@ void TestRepbookDlg::init()
     ClearSettings();
     ResetDatabaseFolder();
     Clock::SetFixed(Now);
+    m_file.reset();
     m_database = std::make_unique<DiaryDatabase>();
     m_database->SetPath(DataFolder::DatabasePath());
+    m_file = std::make_unique<SharedDiaryFile>(*m_database, DiaryMerge::Winner::Memory);
     MessageBox::takeShown();
     MessageBox::takeUnexpected();
 }
@@ -170,7 +172,7 @@ std::unique_ptr<CRepbookDlg> TestRepbookDlg::OpenWindow(const QString &start, in
         m_settings.Write(SettingsKeys::RangeStartDate, start);
     if (days != 0)
         m_settings.Write(SettingsKeys::RangeDays, days);
-    return std::make_unique<CRepbookDlg>(*m_database);
+    return std::make_unique<CRepbookDlg>(*m_file);
 }
 
 std::unique_ptr<CRepbookDlg> TestRepbookDlg::OpenMarch()
@@ -912,58 +914,6 @@ void TestRepbookDlg::keysReachTheirCommands()
     window->RangeBox()->setFocus();
     QTest::keyClick(window->RangeBox(), Qt::Key_End, Qt::ControlModifier);
     QCOMPARE(grid->GetFocusCell(), (CCellID {5, 3}));
-}
-
-void TestRepbookDlg::timerSaves()
-{
-    AddDays(*m_database, {{Date(2007, 3, 5), "first", {"Legs"}}});
-    auto window = OpenMarch();
-    QCOMPARE(window->SaveTimer()->interval(), 60000);
-    QVERIFY(window->SaveTimer()->isActive());
-
-    window->SaveDatabase();
-    DiaryDatabase saved;
-    QVERIFY(saved.Open(DataFolder::DatabasePath()));
-    QCOMPARE(saved.GetDayCount(), 1);
-    QCOMPARE(saved.GetDay(0)->GetNotes(), QStringLiteral("first"));
-
-    // Every tick writes the diary as it is, changed or not.
-    m_database->FindDay(Date(2007, 3, 5))->SetNotes(QStringLiteral("second"));
-    window->SaveDatabase();
-    QVERIFY(saved.Open(DataFolder::DatabasePath()));
-    QCOMPARE(saved.GetDay(0)->GetNotes(), QStringLiteral("second"));
-    QCOMPARE(MessageBox::takeShown().size(), 0);
-}
-
-void TestRepbookDlg::failedSaveReportedOnce()
-{
-    m_database->SetPath(DataFolder::DatabaseFolder() + QStringLiteral("/missing/Database.rpd"));
-    auto window = OpenMarch();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-
-    MessageBox::setNextAnswers({QMessageBox::Ok});
-    window->SaveDatabase();
-    window->SaveDatabase();
-    QList<MessageBox::Shown> shown = MessageBox::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown.at(0).icon, QMessageBox::Warning);
-    QVERIFY(shown.at(0).text.startsWith(QStringLiteral("The diary could not be saved to:\n")));
-    QVERIFY(shown.at(0).text.contains(QStringLiteral("missing")));
-
-    // Leaving now would lose the diary: the user is asked and may stay.
-    MessageBox::setNextAnswers({QMessageBox::Yes, QMessageBox::No});
-    window->close();
-    QVERIFY(window->isVisible());
-    shown = MessageBox::takeShown();
-    QCOMPARE(shown.size(), 2);
-    QCOMPARE(shown.at(1).icon, QMessageBox::Critical);
-    QVERIFY(shown.at(1).text.endsWith(QStringLiteral("Do you want to exit anyway?")));
-
-    MessageBox::setNextAnswers({QMessageBox::Yes, QMessageBox::Yes});
-    window->close();
-    QVERIFY(!window->isVisible());
-    QCOMPARE(MessageBox::takeShown().size(), 2);
 }
 
 void TestRepbookDlg::commandsEnabled()

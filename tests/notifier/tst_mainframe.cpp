@@ -1,6 +1,8 @@
 #include "common/TestMain.h"
 #include "model/Clock.h"
+#include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
+#include "model/SharedDiaryFile.h"
 #include "notifier/CMainFrame.h"
 #include "settings/NotifyTimeRecord.h"
 #include "settings/SettingsKeys.h"
@@ -30,6 +32,7 @@ class TestMainFrame : public QObject
 private:
     SettingsStore m_settings;
     DiaryDatabase m_database;
+    SharedDiaryFile m_file {m_database, DiaryMerge::Winner::Disk};
     std::unique_ptr<CMainFrame> m_frame;
     int m_launches = 0;
 
@@ -68,7 +71,7 @@ private slots:
                   QLatin1String(SettingsKeys::Application))
             .clear();
         Clock::SetFixed(Now);
-        m_frame = std::make_unique<CMainFrame>(m_database, m_settings);
+        m_frame = std::make_unique<CMainFrame>(m_file, m_settings);
         m_launches = 0;
         m_frame->NotifyDlg().SetDiaryLauncher([this](QWidget *) {
             ++m_launches;
@@ -84,6 +87,34 @@ private slots:
         m_frame.reset();
         Clock::Reset();
         QVERIFY(MessageBox::takeUnexpected().isEmpty());
+    }
+
+    void dayPlannedInTheDiaryIsAnnouncedWithoutRestart()
+    {
+        // A notifier of its own on a file that holds no day for today yet.
+        m_frame.reset();
+        const QString path = DataFolder::DatabasePath();
+        const auto writeDiary = [&path](bool withToday) {
+            DiaryDatabase diary;
+            diary.SetPath(path);
+            auto day = std::make_unique<TrainingDay>();
+            day->SetDate(DateValue::FromQDate(Now.date().addDays(withToday ? 0 : -1)));
+            diary.AddDay(std::move(day));
+            return diary.Save();
+        };
+        QVERIFY(writeDiary(false));
+        DiaryDatabase database;
+        SharedDiaryFile file(database, DiaryMerge::Winner::Disk);
+        QVERIFY(file.Open(path));
+        CMainFrame frame(file, m_settings);
+        frame.Scheduler().LoadReminderFlags();
+        frame.Scheduler().Start();
+        QCOMPARE(frame.Scheduler().GetState(), ReminderScheduler::Nothing);
+
+        QVERIFY(writeDiary(true));
+        QTRY_VERIFY(database.FindDay(DateValue::FromQDate(Now.date())) != nullptr);
+        QCOMPARE(frame.Scheduler().Tick(), ReminderScheduler::BalloonAction::Show);
+        QCOMPARE(frame.Scheduler().GetState(), ReminderScheduler::Workout);
     }
 
     void confirmingHandsTheAskTimeOver_data()

@@ -5,6 +5,7 @@
 #include "model/DataFolder.h"
 #include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
+#include "model/SharedDiaryFile.h"
 #include "notifier/CNotifyDlg.h"
 #include "settings/SettingsStore.h"
 #include "widgets/CPictureButton.h"
@@ -12,7 +13,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -58,6 +61,7 @@ class TestNotifyDlg : public QObject
 private:
     SettingsStore m_settings;
     DiaryDatabase m_database; // the notifier's
+    SharedDiaryFile m_file {m_database, DiaryMerge::Winner::Disk};
     std::unique_ptr<CNotifyDlg> m_dlg;
     int m_launches = 0;
     bool m_launchSucceeds = true;
@@ -123,8 +127,8 @@ private slots:
     {
         QFile::remove(DataFolder::DatabasePath());
         WriteFile({QStringLiteral("Squat")});
-        QVERIFY(m_database.Open(DataFolder::DatabasePath()));
-        m_dlg = std::make_unique<CNotifyDlg>(m_database, m_settings);
+        QVERIFY(m_file.Open(DataFolder::DatabasePath()));
+        m_dlg = std::make_unique<CNotifyDlg>(m_file, m_settings);
         m_launches = 0;
         m_launchSucceeds = true;
         m_dlg->SetDiaryLauncher([this](QWidget *) {
@@ -282,6 +286,87 @@ private slots:
             QCOMPARE(FileBytes(), before);
             // The cancelled edit is gone from memory too.
             QCOMPARE(m_database.FindDay(DateValue::FromQDate(Today))->GetNotes(), QString());
+        }
+    }
+
+    void savingKeepsWhatTheDiarySavedMeanwhile_data()
+    {
+        QTest::addColumn<bool>("sameDay");
+        QTest::newRow("the diary changed another day") << false;
+        QTest::newRow("the diary changed this day") << true;
+    }
+
+    void savingKeepsWhatTheDiarySavedMeanwhile()
+    {
+        QFETCH(bool, sameDay);
+        const DateValue today = DateValue::FromQDate(Today);
+        const DateValue yesterday = DateValue::FromQDate(Today.addDays(-1));
+        const QString path = DataFolder::DatabasePath();
+        bool diarySaved = false;
+        QObject watch;
+        WhenDayDialogOpens(
+            [&](CDayDlg &dialog) {
+                dialog.GetDay()->SetNotes(QStringLiteral("Felt strong"));
+                // The diary saves while the day dialog is open.
+                DiaryDatabase diary;
+                diarySaved = diary.Open(path);
+                diary.FindDay(sameDay ? today : yesterday)->SetNotes(QStringLiteral("Diary"));
+                diarySaved = diarySaved && diary.Save();
+                dialog.accept();
+            },
+            &watch);
+        if (sameDay)
+            MessageBox::setNextAnswers({QMessageBox::Ok});
+        Open(false);
+        Click("viewButton");
+        QVERIFY(diarySaved);
+
+        DiaryDatabase onDisk;
+        QVERIFY(onDisk.Open(path));
+        QCOMPARE(onDisk.FindDay(yesterday)->GetNotes(),
+                 sameDay ? QString() : QStringLiteral("Diary"));
+        QCOMPARE(onDisk.FindDay(today)->GetNotes(),
+                 sameDay ? QStringLiteral("Diary") : QStringLiteral("Felt strong"));
+        const auto shown = MessageBox::takeShown();
+        QCOMPARE(shown.size(), sameDay ? 1 : 0);
+        if (sameDay) {
+            // The notifier's entries are kept beside the diary, and the user is told where.
+            const QDir folder(DataFolder::DatabaseFolder());
+            const QStringList kept =
+                folder.entryList({QFileInfo(path).fileName() + QStringLiteral(".conflict-*")});
+            QCOMPARE(kept.size(), 1);
+            QVERIFY(shown.first().text.contains(kept.first()));
+            DiaryDatabase aside;
+            QVERIFY(aside.Open(folder.filePath(kept.first())));
+            QCOMPARE(aside.GetDayCount(), 1);
+            QCOMPARE(aside.GetDay(0)->GetNotes(), QStringLiteral("Felt strong"));
+            QVERIFY(QFile::remove(folder.filePath(kept.first())));
+        }
+    }
+
+    void failedSaveOffersRetry()
+    {
+        const QString path = DataFolder::DatabasePath();
+        QObject watch;
+        WhenDayDialogOpens(
+            [&](CDayDlg &dialog) {
+                dialog.GetDay()->SetNotes(QStringLiteral("Felt strong"));
+                // The file is replaced by a folder: no save can succeed.
+                QFile::remove(path);
+                QDir().mkdir(path);
+                dialog.accept();
+            },
+            &watch);
+        MessageBox::setNextAnswers({QMessageBox::Retry, QMessageBox::Cancel});
+        Open(false);
+        Click("viewButton");
+        QVERIFY(QDir().rmdir(path));
+        const auto shown = MessageBox::takeShown();
+        QCOMPARE(shown.size(), 2);
+        for (const auto &box : shown) {
+            QCOMPARE(box.icon, QMessageBox::Critical);
+            QVERIFY(box.text.startsWith(
+                QStringLiteral("The workout could not be saved to the diary database.")));
         }
     }
 

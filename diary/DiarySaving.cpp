@@ -1,0 +1,157 @@
+#include "diary/DiarySaving.h"
+
+#include "model/DiaryDatabase.h"
+#include "widgets/MessageBox.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+// How many dates a message lists before it only counts the rest.
+constexpr int ListedDates = 10;
+
+QString Native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString DateList(const QList<DateValue> &dates)
+{
+    QStringList texts;
+    for (const DateValue &date : dates.mid(0, ListedDates))
+        texts.append(QLocale().toString(date.ToQDate(), QLocale::ShortFormat));
+    if (dates.size() > ListedDates)
+        texts.append(QStringLiteral("and %1 more").arg(dates.size() - ListedDates));
+    return texts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+DiarySaving::DiarySaving(SharedDiaryFile &file, QWidget *owner, Hooks hooks)
+    : QObject(owner)
+    , m_file(file)
+    , m_owner(owner)
+    , m_hooks(std::move(hooks))
+    , m_saveTimer(new QTimer(this))
+    , m_retryTimer(new QTimer(this))
+{
+    m_saveTimer->setInterval(SaveIntervalMs);
+    connect(m_saveTimer, &QTimer::timeout, this, &DiarySaving::SaveNow);
+    m_saveTimer->start();
+    m_retryTimer->setSingleShot(true);
+    m_retryTimer->setInterval(RetryWhenBusyMs);
+    connect(m_retryTimer, &QTimer::timeout, this, [this] {
+        const Work work = m_postponed;
+        m_postponed = Work::None;
+        Do(work);
+    });
+    connect(&m_file, &SharedDiaryFile::ChangedOnDisk, this, &DiarySaving::TakeInChanges);
+}
+
+DiarySaving::~DiarySaving() = default;
+
+void DiarySaving::SaveNow()
+{
+    Do(Work::Save);
+}
+
+void DiarySaving::TakeInChanges()
+{
+    Do(Work::Refresh);
+}
+
+void DiarySaving::Stop()
+{
+    m_stopped = true;
+    m_saveTimer->stop();
+    m_retryTimer->stop();
+}
+
+void DiarySaving::PutOff(Work work)
+{
+    // A save also takes in the file's changes, so it covers a refresh put off before.
+    m_postponed = std::max(m_postponed, work);
+    m_retryTimer->start();
+}
+
+void DiarySaving::Do(Work work)
+{
+    if (m_stopped || work == Work::None)
+        return;
+    if (m_hooks.isBusy && m_hooks.isBusy()) {
+        PutOff(work);
+        return;
+    }
+    const SharedDiaryFile::Outcome outcome = work == Work::Save ? m_file.Save() : m_file.Refresh();
+    if (outcome.memoryChanged && m_hooks.daysChanged)
+        m_hooks.daysChanged();
+    Report(outcome, work);
+}
+
+void DiarySaving::Report(const SharedDiaryFile::Outcome &outcome, Work work)
+{
+    if (!outcome.conflicts.isEmpty() && !outcome.conflictFile.isEmpty()) {
+        MessageBox::Information(
+            m_owner,
+            QStringLiteral("Another program changed days that were also changed here:\n%1\n"
+                           "The diary keeps the version shown here. The other version was "
+                           "saved in:\n%2")
+                .arg(DateList(outcome.conflicts), Native(outcome.conflictFile)));
+    }
+    if (!outcome.keptDamagedFile.isEmpty()) {
+        MessageBox::Warning(m_owner,
+                            QStringLiteral("The diary file had been damaged outside the program. "
+                                           "It was kept as:\n%1\nThe diary was saved again "
+                                           "from the days shown here.")
+                                .arg(Native(outcome.keptDamagedFile)));
+    }
+    // Only saves speak of failures; a file that cannot be read now is read again later.
+    if (work != Work::Save)
+        return;
+    if (outcome.ok) {
+        m_failureReported = false;
+        return;
+    }
+    if (m_failureReported)
+        return;
+    m_failureReported = true;
+    MessageBox::Warning(m_owner,
+                        outcome.error +
+                            QStringLiteral("\nYour changes are kept while the program "
+                                           "runs, and saving is tried again every "
+                                           "minute."));
+}
+
+QString DiarySaving::UnsavedDaysText() const
+{
+    const QList<DateValue> dates = m_file.UnsavedDates();
+    if (dates.isEmpty())
+        return QString();
+    return QStringLiteral("Not saved: the days of %1.").arg(DateList(dates));
+}
+
+bool DiarySaving::SaveBeforeExit()
+{
+    for (;;) {
+        const SharedDiaryFile::Outcome outcome = m_file.Save();
+        if (outcome.memoryChanged && m_hooks.daysChanged)
+            m_hooks.daysChanged();
+        if (outcome.ok) {
+            Report(outcome, Work::Save);
+            return true;
+        }
+        const MessageBox::Button answer = MessageBox::Error(
+            m_owner,
+            QStringLiteral("%1\n%2\n\nRetry, exit without saving (Discard), or go back to the "
+                           "diary (Cancel)?")
+                .arg(outcome.error, UnsavedDaysText()),
+            QMessageBox::Retry | QMessageBox::Discard | QMessageBox::Cancel);
+        if (answer == QMessageBox::Discard)
+            return true;
+        if (answer != QMessageBox::Retry)
+            return false;
+    }
+}

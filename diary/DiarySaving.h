@@ -1,0 +1,60 @@
+#pragma once
+
+#include "model/SharedDiaryFile.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QTimer;
+class QWidget;
+
+// Keeps the diary in memory and its file in step for the main window: the save every minute
+// (only when something changed), taking in what the notifier wrote, and the save at exit.
+// Nothing is merged into memory while a dialog or menu of the window may hold a day: the work is
+// put off and done as soon as the window is idle again.
+class DiarySaving : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int SaveIntervalMs = 60 * 1000;
+    static constexpr int RetryWhenBusyMs = 1000;
+
+    struct Hooks
+    {
+        std::function<bool()> isBusy; // a dialog, menu or program application is under way
+        std::function<void()> daysChanged; // days in memory were replaced from the file
+    };
+
+    DiarySaving(SharedDiaryFile &file, QWidget *owner, Hooks hooks);
+    ~DiarySaving() override;
+
+    QTimer *SaveTimer() const { return m_saveTimer; }
+
+    // The periodic save. A failure is reported once until a save succeeds again.
+    void SaveNow();
+    // Takes in what another program wrote to the file.
+    void TakeInChanges();
+    // The save before the program ends: true when the program may end. A failed save offers to
+    // try again, to exit without the listed changes, or to stay.
+    bool SaveBeforeExit();
+    // No more saving (the window is closing).
+    void Stop();
+
+private:
+    enum class Work { None, Refresh, Save };
+    void Do(Work work);
+    void PutOff(Work work);
+    void Report(const SharedDiaryFile::Outcome &outcome, Work work);
+    QString UnsavedDaysText() const;
+
+    SharedDiaryFile &m_file;
+    QWidget *m_owner;
+    Hooks m_hooks;
+    QTimer *m_saveTimer;
+    QTimer *m_retryTimer;
+    Work m_postponed = Work::None;
+    bool m_failureReported = false;
+    bool m_stopped = false;
+};

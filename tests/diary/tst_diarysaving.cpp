@@ -1,0 +1,279 @@
+#include "DiaryFixture.h"
+#include "common/TestMain.h"
+#include "diary/CRepbookDlg.h"
+#include "diary/DiarySaving.h"
+#include "model/Clock.h"
+#include "model/DataFolder.h"
+#include "model/DiaryDatabase.h"
+#include "model/SharedDiaryFile.h"
+#include "model/TrainingDay.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
+#include "widgets/MessageBox.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include <memory>
+
+using namespace diarytest;
+
+namespace {
+
+const QDateTime Now(QDate(2007, 3, 20), QTime(10, 0));
+const DateValue Fifth = Date(2007, 3, 5);
+const DateValue Sixth = Date(2007, 3, 6);
+const DateValue Ninth = Date(2007, 3, 9);
+
+// The notifier's side of the file: its own container, whose version loses a date both change.
+struct OtherProgram
+{
+    OtherProgram()
+        : file(database, DiaryMerge::Winner::Disk)
+    {
+        file.Open(DataFolder::DatabasePath());
+    }
+    void SetNotes(const DateValue &date, const QString &notes)
+    {
+        database.FindDay(date)->SetNotes(notes);
+    }
+    DiaryDatabase database;
+    SharedDiaryFile file;
+};
+
+} // namespace
+
+class TestDiarySaving : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void unchangedDiaryIsNotWritten();
+    void otherProgramsSaveIsShown_data();
+    void otherProgramsSaveIsShown();
+    void openDialogPutsOffTakingIn();
+    void failedSaveReportedOnceAndExitOffersRetry_data();
+    void failedSaveReportedOnceAndExitOffersRetry();
+
+private:
+    std::unique_ptr<CRepbookDlg> OpenMarch();
+    QString NotesInCell(const CRepbookDlg &window, const DateValue &date) const;
+
+    std::unique_ptr<DiaryDatabase> m_database;
+    std::unique_ptr<SharedDiaryFile> m_file;
+    SettingsStore m_settings;
+};
+
+void TestDiarySaving::initTestCase()
+{
+    MessageBox::setTestMode(true);
+}
+
+void TestDiarySaving::init()
+{
+    ClearSettings();
+    ResetDatabaseFolder();
+    Clock::SetFixed(Now);
+    QVERIFY(WriteDiary(DataFolder::DatabasePath(),
+                       {{Fifth, "fifth", {"Legs"}}, {Sixth, "sixth", {"Back"}}}));
+    m_file.reset();
+    m_database = std::make_unique<DiaryDatabase>();
+    m_file = std::make_unique<SharedDiaryFile>(*m_database, DiaryMerge::Winner::Memory);
+    QVERIFY(m_file->Open(DataFolder::DatabasePath()));
+    MessageBox::takeShown();
+    MessageBox::takeUnexpected();
+}
+
+void TestDiarySaving::cleanup()
+{
+    Clock::Reset();
+    QCOMPARE(MessageBox::takeUnexpected(), QStringList());
+    QCOMPARE(MessageBox::pendingAnswers().size(), 0);
+    MessageBox::setNextAnswers({});
+}
+
+std::unique_ptr<CRepbookDlg> TestDiarySaving::OpenMarch()
+{
+    m_settings.Write(SettingsKeys::RangeStartDate, QStringLiteral("1.3.2007"));
+    m_settings.Write(SettingsKeys::RangeDays, 31);
+    auto window = std::make_unique<CRepbookDlg>(*m_file);
+    window->show();
+    return window;
+}
+
+QString TestDiarySaving::NotesInCell(const CRepbookDlg &window, const DateValue &date) const
+{
+    const CalendarCell cell = window.CellOf(date);
+    const TrainingDay *day = window.DayAt(cell.row, cell.col);
+    return day ? day->GetNotes() : QStringLiteral("<no day>");
+}
+
+void TestDiarySaving::unchangedDiaryIsNotWritten()
+{
+    auto window = OpenMarch();
+    QCOMPARE(window->Saving().SaveTimer()->interval(), 60000);
+    QVERIFY(window->Saving().SaveTimer()->isActive());
+    const QString path = DataFolder::DatabasePath();
+    const QDateTime written = QFileInfo(path).lastModified();
+    const QByteArray bytes = ReadFile(path);
+
+    QTest::qWait(20);
+    window->Saving().SaveNow();
+    QCOMPARE(QFileInfo(path).lastModified(), written);
+    QCOMPARE(ReadFile(path), bytes);
+
+    m_database->FindDay(Fifth)->SetNotes(QStringLiteral("changed"));
+    window->Saving().SaveNow();
+    DiaryDatabase saved;
+    QVERIFY(saved.Open(path));
+    QCOMPARE(saved.FindDay(Fifth)->GetNotes(), QStringLiteral("changed"));
+    QCOMPARE(MessageBox::takeShown().size(), 0);
+}
+
+void TestDiarySaving::otherProgramsSaveIsShown_data()
+{
+    QTest::addColumn<QString>("changedHere"); // notes of the 5th or the 6th changed here first
+    QTest::addColumn<QString>("expectedFifth");
+    QTest::addColumn<QString>("expectedSixth");
+    QTest::addColumn<bool>("conflict");
+
+    QTest::newRow("nothing changed here") << ""
+                                          << "results"
+                                          << "sixth" << false;
+    QTest::newRow("another day changed here") << "6"
+                                              << "results"
+                                              << "here" << false;
+    QTest::newRow("the same day changed here") << "5"
+                                               << "here"
+                                               << "sixth" << true;
+}
+
+void TestDiarySaving::otherProgramsSaveIsShown()
+{
+    QFETCH(QString, changedHere);
+    QFETCH(QString, expectedFifth);
+    QFETCH(QString, expectedSixth);
+    QFETCH(bool, conflict);
+
+    auto window = OpenMarch();
+    window->SelectDay(window->CellOf(Fifth).row, window->CellOf(Fifth).col);
+    if (!changedHere.isEmpty())
+        m_database->FindDay(changedHere == QLatin1String("5") ? Fifth : Sixth)
+            ->SetNotes(QStringLiteral("here"));
+
+    // The notifier fills in the results of the 5th and adds the 9th, while the diary is open.
+    OtherProgram notifier;
+    notifier.SetNotes(Fifth, QStringLiteral("results"));
+    auto ninth = std::make_unique<TrainingDay>();
+    ninth->SetDate(Ninth);
+    ninth->SetNotes(QStringLiteral("added"));
+    notifier.database.AddDay(std::move(ninth));
+    if (conflict)
+        MessageBox::setNextAnswers({QMessageBox::Ok});
+    QVERIFY(notifier.file.Save().saved);
+
+    QTRY_COMPARE(NotesInCell(*window, Ninth), QStringLiteral("added"));
+    QCOMPARE(NotesInCell(*window, Fifth), expectedFifth);
+    QCOMPARE(NotesInCell(*window, Sixth), expectedSixth);
+    QCOMPARE(window->NotesPane()->toPlainText(), expectedFifth);
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), conflict ? 1 : 0);
+    if (conflict) {
+        QVERIFY(shown.at(0).text.startsWith(
+            QStringLiteral("Another program changed days that were also changed here:")));
+        const QStringList conflictFiles =
+            DatabaseFolderEntries().filter(QStringLiteral(".conflict-"));
+        QCOMPARE(conflictFiles.size(), 1);
+        QVERIFY(shown.at(0).text.contains(conflictFiles.at(0)));
+    }
+
+    // What both programs did ends up in the file.
+    window->Saving().SaveNow();
+    DiaryDatabase saved;
+    QVERIFY(saved.Open(DataFolder::DatabasePath()));
+    QCOMPARE(saved.FindDay(Fifth)->GetNotes(), expectedFifth);
+    QCOMPARE(saved.FindDay(Sixth)->GetNotes(), expectedSixth);
+    QCOMPARE(saved.FindDay(Ninth)->GetNotes(), QStringLiteral("added"));
+}
+
+void TestDiarySaving::openDialogPutsOffTakingIn()
+{
+    auto window = OpenMarch();
+    QDialog dialog(window.get());
+    dialog.setModal(true);
+    dialog.show();
+    QTRY_COMPARE(QApplication::activeModalWidget(), &dialog);
+
+    OtherProgram notifier;
+    notifier.SetNotes(Fifth, QStringLiteral("results"));
+    QVERIFY(notifier.file.Save().saved);
+    // While the dialog may hold a day, the days stay as they are.
+    QTest::qWait(SharedDiaryFile::SettleMs + 300);
+    QCOMPARE(NotesInCell(*window, Fifth), QStringLiteral("fifth"));
+
+    dialog.close();
+    QTRY_COMPARE_WITH_TIMEOUT(NotesInCell(*window, Fifth), QStringLiteral("results"),
+                              DiarySaving::RetryWhenBusyMs * 3);
+}
+
+void TestDiarySaving::failedSaveReportedOnceAndExitOffersRetry_data()
+{
+    QTest::addColumn<bool>("retryWorks");
+    QTest::newRow("retry after the folder is back") << true;
+    QTest::newRow("exit without saving") << false;
+}
+
+void TestDiarySaving::failedSaveReportedOnceAndExitOffersRetry()
+{
+    QFETCH(bool, retryWorks);
+    auto window = OpenMarch();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    ResetDatabaseFolder(false);
+    m_database->FindDay(Sixth)->SetNotes(QStringLiteral("unsaved"));
+
+    MessageBox::setNextAnswers({QMessageBox::Ok});
+    window->Saving().SaveNow();
+    window->Saving().SaveNow();
+    QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.at(0).icon, QMessageBox::Warning);
+    QVERIFY(shown.at(0).text.startsWith(QStringLiteral("The diary could not be saved to:\n")));
+
+    // Leaving is asked about: staying keeps the window.
+    MessageBox::setNextAnswers({QMessageBox::Yes, QMessageBox::Cancel});
+    window->close();
+    QVERIFY(window->isVisible());
+    shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown.at(1).icon, QMessageBox::Critical);
+    QCOMPARE(shown.at(1).buttons, QMessageBox::Retry | QMessageBox::Discard | QMessageBox::Cancel);
+    const QString date = QLocale().toString(Sixth.ToQDate(), QLocale::ShortFormat);
+    QVERIFY2(shown.at(1).text.contains(QStringLiteral("Not saved: the days of ") + date),
+             qPrintable(shown.at(1).text));
+
+    if (retryWorks) {
+        ResetDatabaseFolder(true);
+        MessageBox::setNextAnswers({QMessageBox::Yes});
+        window->close();
+        QCOMPARE(MessageBox::takeShown().size(), 1);
+    } else {
+        // Retry fails again and asks again; Discard leaves without the change.
+        MessageBox::setNextAnswers({QMessageBox::Yes, QMessageBox::Retry, QMessageBox::Discard});
+        window->close();
+        QCOMPARE(MessageBox::takeShown().size(), 3);
+    }
+    QVERIFY(!window->isVisible());
+    DiaryDatabase saved;
+    QCOMPARE(saved.Open(DataFolder::DatabasePath()), retryWorks);
+    if (retryWorks)
+        QCOMPARE(saved.FindDay(Sixth)->GetNotes(), QStringLiteral("unsaved"));
+}
+
+REPBOOK_TEST_MAIN(TestDiarySaving)
+#include "tst_diarysaving.moc"
