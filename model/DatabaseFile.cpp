@@ -4,6 +4,7 @@
 #include "model/LineCursor.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstring>
 
@@ -104,11 +105,16 @@ QByteArray ContentDigest(QByteArrayView content)
 
 bool ReadWhole(const QString &path, QByteArray &data)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile())
         return false;
-    data = file.readAll();
-    return file.error() == QFileDevice::NoError;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileSize)
+        return false;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileSize)
+        return false;
+    data = std::move(bytes);
+    return true;
 }
 
 } // namespace DatabaseFile

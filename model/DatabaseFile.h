@@ -25,7 +25,12 @@ Sections Split(QByteArrayView data);
 // MD5 of the content with every line ended by CR LF, as 32 lowercase hexadecimal digits.
 QByteArray ContentDigest(QByteArrayView content);
 
-// Reads a whole file into data; false when it cannot be opened or read.
+// The largest file the diary reads. A fifty-year diary is some 15 MB; anything far larger is
+// not a diary, and reading it whole could exhaust the memory.
+inline constexpr qint64 MaxFileSize = qint64(64) << 20;
+
+// Reads a whole file into data; false when it cannot be opened or read, is larger than
+// MaxFileSize, or is not a regular file (a folder, a device or a pipe could block or never end).
 bool ReadWhole(const QString &path, QByteArray &data);
 
 } // namespace DatabaseFile

@@ -1,9 +1,11 @@
 #include "model/NameList.h"
 
+#include "model/DatabaseFile.h"
 #include "model/LineCursor.h"
 #include "model/TextCodec.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -24,10 +26,10 @@ QStringList NameList::ParseLines(const QByteArray &bytes)
 bool NameList::Load()
 {
     m_entries.clear();
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!DatabaseFile::ReadWhole(m_path, bytes))
         return false;
-    m_entries = ParseLines(file.readAll());
+    m_entries = ParseLines(bytes);
     return true;
 }
 
@@ -43,6 +45,10 @@ QStringList NameList::SortedEntries() const
 bool NameList::Append(const QString &name)
 {
     if (name.isEmpty())
+        return false;
+    // Only a regular file of a sane size is read (see DatabaseFile::ReadWhole).
+    const QFileInfo info(m_path);
+    if (info.exists() && (!info.isFile() || info.size() > DatabaseFile::MaxFileSize))
         return false;
     QFile file(m_path);
     // Append mode: every write lands at the end, whatever was read before. A new list is

@@ -13,7 +13,8 @@ public:
     const QString &Path() const { return m_path; }
 
     // Reads every line as an entry, empty and repeated lines included. A file that cannot be
-    // read leaves the list empty and gives false.
+    // read (or is no regular file, or is too large: see DatabaseFile::ReadWhole) leaves the list
+    // empty and gives false.
     bool Load();
     const QStringList &Entries() const { return m_entries; }
     // The entries in case-insensitive alphabetical order; equal entries keep their file order.

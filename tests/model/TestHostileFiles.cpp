@@ -3,6 +3,7 @@
 #include "fuzz/HostileFileChecks.h"
 #include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
+#include "model/NameList.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <malloc.h>
+#include <sys/stat.h>
 
 // Files the diary may meet on disk, from its own seeds to shapes built to exhaust it, read
 // through the same checks as the fuzzing target: reading ends, the written form is stable and
@@ -87,6 +89,8 @@ private slots:
     void seedsAndFindings();
     void adversarialShapes_data();
     void adversarialShapes();
+    void unusualFilesAreRefused_data();
+    void unusualFilesAreRefused();
 };
 
 void TestHostileFiles::seedsAndFindings_data()
@@ -213,6 +217,54 @@ void TestHostileFiles::adversarialShapes()
 
     const QString failure = HostileFileChecks::CheckBytes(data);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+void TestHostileFiles::unusualFilesAreRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("a folder") << QStringLiteral("folder") << false;
+    QTest::newRow("an endless device") << QStringLiteral("device") << false;
+    QTest::newRow("a link to an endless device") << QStringLiteral("device link") << false;
+    QTest::newRow("a pipe nobody writes to") << QStringLiteral("pipe") << false;
+    QTest::newRow("one byte over the size limit") << QStringLiteral("too large") << false;
+    QTest::newRow("exactly the size limit") << QStringLiteral("largest") << true;
+}
+
+void TestHostileFiles::unusualFilesAreRefused()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, readable);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("Database.rpd"));
+    const QString device = QStringLiteral("/dev/zero");
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(path));
+    } else if (kind == QLatin1String("device link")) {
+        QVERIFY(QFile::link(device, path));
+    } else if (kind == QLatin1String("pipe")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind != QLatin1String("device")) {
+        // Sparse: no disk space is used for the zeros.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(DatabaseFile::MaxFileSize + (kind == QLatin1String("too large"))));
+    }
+    const QString target = kind == QLatin1String("device") ? device : path;
+
+    QByteArray data;
+    QCOMPARE(DatabaseFile::ReadWhole(target, data), readable);
+    QCOMPARE(data.size(), readable ? DatabaseFile::MaxFileSize : 0);
+    QVERIFY(!CheckDatabaseIntegrity(target));
+    DiaryDatabase database;
+    QVERIFY(!database.Open(target));
+    if (readable)
+        return;
+    QVERIFY(!database.Load());
+    NameList names(target);
+    QVERIFY(!names.Load());
+    QVERIFY(!names.Append(QStringLiteral("Squat")));
 }
 
 REPBOOK_TEST_MAIN_CORE(TestHostileFiles)
