@@ -7,8 +7,11 @@
 #include "model/DataFolder.h"
 #include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
+#include "model/SharedDiaryFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -123,6 +126,41 @@ void RegisterAll(BenchFiles &files)
         }
         SetBytes(state, files.SizeOf(int(state.range(0))));
     });
+    add("BM_SharedFileSaveUnchanged", [&files](benchmark::State &state) {
+        // The diary's minute tick when nothing changed: a look at the file and a comparison.
+        DiaryDatabase database;
+        SharedDiaryFile file(database, DiaryMerge::Winner::Memory);
+        file.Open(files.PathFor(int(state.range(0))));
+        for (auto _ : state) {
+            if (file.Save().saved)
+                state.SkipWithError("an unchanged diary was written");
+        }
+        SetBytes(state, files.SizeOf(int(state.range(0))));
+    });
+    add("BM_SharedFileMergeOtherSave", [&files](benchmark::State &state) {
+        // Taking in the other program's change of one day while this one changed another.
+        const QString path = files.PathFor(int(state.range(0))) + QStringLiteral(".shared");
+        QFile::remove(path);
+        QFile::copy(files.PathFor(int(state.range(0))), path);
+        DiaryDatabase mine;
+        DiaryDatabase theirs;
+        SharedDiaryFile myFile(mine, DiaryMerge::Winner::Memory);
+        SharedDiaryFile theirFile(theirs, DiaryMerge::Winner::Disk);
+        myFile.Open(path);
+        theirFile.Open(path);
+        int round = 0;
+        for (auto _ : state) {
+            state.PauseTiming();
+            ++round;
+            theirs.GetDay(theirs.GetDayCount() - 1)->SetNotes(QString::number(round));
+            theirFile.Save();
+            mine.GetDay(0)->SetNotes(QString::number(round));
+            state.ResumeTiming();
+            if (myFile.Refresh().conflicts.size() != 0)
+                state.SkipWithError("unexpected conflict");
+        }
+        SetBytes(state, files.SizeOf(int(state.range(0))));
+    });
     add("BM_CalendarYearDateIndex", [&files](benchmark::State &state) {
         DiaryDatabase database;
         database.Open(files.PathFor(int(state.range(0))));
@@ -155,6 +193,8 @@ void RegisterAll(BenchFiles &files)
 
 int main(int argc, char **argv)
 {
+    // The shared file watches its file, which needs an application object.
+    QCoreApplication app(argc, argv);
     BenchFiles files;
     RegisterAll(files);
     benchmark::Initialize(&argc, argv);

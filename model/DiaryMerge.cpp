@@ -68,13 +68,15 @@ QList<DateValue> ChangedDates(const Groups &a, const Groups &b)
 Result Merge(const Groups &base, const DiaryDatabase &disk, DiaryDatabase &memory, Winner winner,
              const KeepLosers &keepLosers)
 {
-    const Groups diskGroups = GroupByDate(disk);
-    const Groups memoryGroups = GroupByDate(memory);
+    Result result;
+    result.diskGroups = GroupByDate(disk);
+    result.memoryGroups = GroupByDate(memory);
+    const Groups &diskGroups = result.diskGroups;
+    const Groups &memoryGroups = result.memoryGroups;
     const QHash<qint64, QList<int>> diskDays = IndicesByDate(disk);
     const QHash<qint64, QList<int>> memoryDays = IndicesByDate(memory);
 
     // Decide every date first; memory changes only once the losers are safe.
-    Result result;
     QList<qint64> taken; // dates whose days memory takes from disk
     DiaryDatabase losers;
     for (const DateValue &date : ChangedDates(base, diskGroups)) {
@@ -102,6 +104,10 @@ Result Merge(const Groups &base, const DiaryDatabase &disk, DiaryDatabase &memor
     QList<int> removals; // memory days whose date has fewer days on disk
     QList<int> additions; // disk days whose date has more days than in memory
     for (const qint64 key : taken) {
+        if (diskGroups.contains(key))
+            result.memoryGroups.insert(key, diskGroups.value(key));
+        else
+            result.memoryGroups.remove(key);
         const QList<int> target = memoryDays.value(key);
         const QList<int> source = diskDays.value(key);
         const qsizetype shared = std::min(target.size(), source.size());

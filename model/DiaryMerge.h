@@ -36,6 +36,8 @@ struct Result
     bool applied = true; // false: the losers could not be kept and memory was left alone
     bool memoryChanged = false; // memory took days from disk
     QList<DateValue> conflicts; // dates both sides changed, in date order
+    Groups diskGroups; // the disk's days by date
+    Groups memoryGroups; // memory's days by date after the merge
 };
 
 // Receives copies of the losing side's days of every conflicting date before memory changes;

@@ -5,7 +5,6 @@
 #include "model/DiaryDatabase.h"
 #include "model/SideFile.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,11 +18,6 @@ namespace {
 
 // How long a save waits for the other program to finish its own.
 constexpr int LockWaitMs = 5000;
-
-QByteArray Digest(const QByteArray &bytes)
-{
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Md5);
-}
 
 QString Native(const QString &path)
 {
@@ -76,29 +70,28 @@ bool SharedDiaryFile::Open(const QString &path)
     QByteArray bytes;
     bool loaded = false;
     if (!state.exists) {
-        TakeBaseline(DiaryDatabase(), QByteArray(), state);
+        TakeBaseline({}, QByteArray(), state);
     } else if (DatabaseFile::ReadWhole(path, bytes) && CheckDatabaseIntegrityData(bytes)) {
         m_database.LoadFromData(bytes);
-        TakeBaseline(m_database, bytes, state);
+        TakeBaseline(DiaryMerge::GroupByDate(m_database), bytes, state);
         loaded = true;
     } else {
         // Kept as it is; a later save sets it aside before writing.
         m_diskState = state;
-        m_diskDigest = Digest(bytes);
+        m_diskBytes = bytes;
         m_diskDamaged = true;
     }
     Watch();
     return loaded;
 }
 
-void SharedDiaryFile::TakeBaseline(const DiaryDatabase &disk, const QByteArray &diskBytes,
+void SharedDiaryFile::TakeBaseline(DiaryMerge::Groups groups, const QByteArray &diskBytes,
                                    const DiskState &state)
 {
     m_diskState = state;
-    m_diskDigest = state.exists ? Digest(diskBytes) : QByteArray();
+    m_diskBytes = diskBytes;
     m_diskDamaged = false;
-    m_baseBytes = state.exists ? DatabaseWriter::FileBytes(disk) : QByteArray();
-    m_baseGroups = DiaryMerge::GroupByDate(disk);
+    m_baseGroups = std::move(groups);
 }
 
 SharedDiaryFile::Outcome SharedDiaryFile::Refresh()
@@ -114,7 +107,7 @@ SharedDiaryFile::Outcome SharedDiaryFile::Refresh()
     }
     if (!state.exists) {
         // Gone: everything in memory is unsaved from now on.
-        TakeBaseline(DiaryDatabase(), QByteArray(), state);
+        TakeBaseline({}, QByteArray(), state);
         return outcome;
     }
 
@@ -124,15 +117,15 @@ SharedDiaryFile::Outcome SharedDiaryFile::Refresh()
         outcome.error = QStringLiteral("The diary file cannot be read:\n%1").arg(Native(path));
         return outcome;
     }
-    const QByteArray digest = Digest(bytes);
-    if (digest == m_diskDigest) {
+    // Size, time or file changed; the content decides.
+    if (bytes == m_diskBytes) {
         m_diskState = state;
         outcome.diskDamaged = m_diskDamaged;
         return outcome;
     }
     if (!CheckDatabaseIntegrityData(bytes)) {
         m_diskState = state;
-        m_diskDigest = digest;
+        m_diskBytes = bytes;
         m_diskDamaged = true;
         outcome.diskDamaged = true;
         return outcome;
@@ -149,9 +142,9 @@ SharedDiaryFile::Outcome SharedDiaryFile::Refresh()
         return outcome; // tried again on the next refresh
     }
     outcome.memoryChanged = merge.memoryChanged;
-    TakeBaseline(disk, bytes, state);
-    if (!HasUnsavedChanges())
+    if (DiaryMerge::ChangedDates(merge.memoryGroups, merge.diskGroups).isEmpty())
         m_database.SetModified(false);
+    TakeBaseline(merge.diskGroups, bytes, state);
     return outcome;
 }
 
@@ -214,7 +207,7 @@ SharedDiaryFile::Outcome SharedDiaryFile::Save()
         outcome.error = QStringLiteral("The diary could not be saved to:\n%1").arg(Native(path));
         return outcome;
     }
-    TakeBaseline(m_database, bytes, StateOf(path));
+    TakeBaseline(DiaryMerge::GroupByDate(m_database), bytes, StateOf(path));
     Watch();
     outcome.saved = true;
     return outcome;
@@ -224,8 +217,6 @@ bool SharedDiaryFile::HasUnsavedChanges() const
 {
     if (m_diskDamaged && m_database.GetDayCount() > 0)
         return true; // the good copy is only in memory
-    if (DatabaseWriter::FileBytes(m_database) == m_baseBytes)
-        return false;
     return !UnsavedDates().isEmpty();
 }
 

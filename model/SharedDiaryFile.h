@@ -73,7 +73,7 @@ private:
     };
     static DiskState StateOf(const QString &path);
 
-    void TakeBaseline(const DiaryDatabase &disk, const QByteArray &diskBytes,
+    void TakeBaseline(DiaryMerge::Groups groups, const QByteArray &diskBytes,
                       const DiskState &state);
     void Watch();
     void OnWatchEvent();
@@ -81,12 +81,11 @@ private:
 
     DiaryDatabase &m_database;
     DiaryMerge::Winner m_winner;
-    // What the file held when this program last read or wrote it, as the container would
-    // write it.
-    QByteArray m_baseBytes;
+    // The days the file held when this program last read or wrote it, by date.
     DiaryMerge::Groups m_baseGroups;
+    // The file's bytes then (shared with the read buffer, so no copy), and where they were.
+    QByteArray m_diskBytes;
     DiskState m_diskState;
-    QByteArray m_diskDigest;
     bool m_diskDamaged = false;
     QFileSystemWatcher *m_watcher;
     QTimer *m_settle;
