@@ -1,8 +1,10 @@
 #include "fuzz/HostileFileChecks.h"
 
+#include "model/CMD5Checksum.h"
 #include "model/DatabaseFile.h"
 #include "model/DatabaseWriter.h"
 #include "model/DiaryDatabase.h"
+#include "model/LineCursor.h"
 #include "model/NameList.h"
 #include "model/TextCodec.h"
 
@@ -21,6 +23,19 @@ QByteArray WriteNames(const QStringList &entries)
         bytes.append(DatabaseFile::LineEnd);
     }
     return bytes;
+}
+
+// The digest of the content with every line ended by CR LF, built the slow and obvious way, to
+// hold the integrity check's fast path to it.
+QByteArray ReferenceDigest(QByteArrayView content)
+{
+    QByteArray normalized;
+    LineCursor lines(content);
+    while (!lines.AtEnd()) {
+        normalized.append(lines.Next());
+        normalized.append(DatabaseFile::LineEnd);
+    }
+    return CMD5Checksum::HexDigest(normalized);
 }
 
 QString CheckDatabase(const QByteArray &data)
@@ -78,6 +93,8 @@ QString CheckBytes(const QByteArray &data)
     const DatabaseFile::Sections sections = DatabaseFile::Split(data);
     if (intact && !sections.content.isEmpty() && !sections.hasEndMarker)
         return QStringLiteral("content without an end marker passes the integrity check");
+    if (DatabaseFile::ContentDigest(sections.content) != ReferenceDigest(sections.content))
+        return QStringLiteral("the content digest differs from the digest of its CR LF lines");
 
     QString failure = CheckDatabase(data);
     if (failure.isEmpty())
