@@ -71,8 +71,10 @@ CRepbookDlg::CRepbookDlg(SharedDiaryFile &file, QWidget *parent)
     // The first-run user data dialog opens once the window shows (OfferUserData).
     Refresh(KeepScroll);
 
-    m_saving =
-        new DiarySaving(file, this, {[this] { return IsBusy(); }, [this] { ShowDaysFromDisk(); }});
+    m_saving = new DiarySaving(file, this,
+                               {.isBusy = [this] { return IsBusy(); },
+                                .commitEdits = [this] { CommitWorkoutAreaEdits(); },
+                                .daysChanged = [this] { ShowDaysFromDisk(); }});
 }
 
 CRepbookDlg::~CRepbookDlg() = default;
@@ -848,7 +850,13 @@ bool CRepbookDlg::IsBusy() const
 {
     const QWidget *modal = QApplication::activeModalWidget();
     return (modal && modal != this) || QApplication::activePopupWidget() || IsApplying() ||
-        m_refreshing;
+        m_refreshing || m_workoutArea->GetGrid()->IsEditing();
+}
+
+void CRepbookDlg::CommitWorkoutAreaEdits()
+{
+    // Edits still in the workout area's grid count as changes of the diary from here on.
+    m_workoutArea->WriteBack();
 }
 
 void CRepbookDlg::ShowDaysFromDisk()
@@ -861,9 +869,10 @@ void CRepbookDlg::ShowDaysFromDisk()
             m_dayOperations->CancelMove();
     }
     BindCellDays();
-    // The workout area shows the day afresh even when it is the same object.
-    m_workoutArea->SetDay(nullptr);
     UpdateWorkoutArea();
+    // The same day object may hold other workouts now.
+    if (m_workoutArea->GetDay())
+        m_workoutArea->RebuildTabs();
     const CalendarCell focus = FocusCell();
     if (IsInRange(focus.row, focus.col))
         ShowNotesOf(DayAt(focus.row, focus.col));

@@ -155,8 +155,9 @@ private:
     void OpenRangeDialog();
     void SelectionToRange();
     void CloseWindow();
-    // True while a dialog, menu or program application may hold days of the diary.
+    // True while a dialog, menu, program application or cell editor may hold days of the diary.
     bool IsBusy() const;
+    void CommitWorkoutAreaEdits();
     // Days in memory were replaced by those another program wrote: every cell, the workout area
     // and the notes look their day up again.
     void ShowDaysFromDisk();

@@ -85,6 +85,8 @@ void DiarySaving::Do(Work work)
         PutOff(work);
         return;
     }
+    if (m_hooks.commitEdits)
+        m_hooks.commitEdits();
     const SharedDiaryFile::Outcome outcome = work == Work::Save ? m_file.Save() : m_file.Refresh();
     if (outcome.memoryChanged && m_hooks.daysChanged)
         m_hooks.daysChanged();
@@ -135,6 +137,8 @@ QString DiarySaving::UnsavedDaysText() const
 
 bool DiarySaving::SaveBeforeExit()
 {
+    if (m_hooks.commitEdits)
+        m_hooks.commitEdits();
     for (;;) {
         const SharedDiaryFile::Outcome outcome = m_file.Save();
         if (outcome.memoryChanged && m_hooks.daysChanged)

@@ -24,6 +24,7 @@ public:
     struct Hooks
     {
         std::function<bool()> isBusy; // a dialog, menu or program application is under way
+        std::function<void()> commitEdits; // edits still in widgets go into the days
         std::function<void()> daysChanged; // days in memory were replaced from the file
     };
 

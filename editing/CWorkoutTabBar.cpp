@@ -46,6 +46,9 @@ int CWorkoutTabBar::AddNamedTab(const QString &name)
     escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
     const int index = addTab(escaped);
     setTabData(index, shown);
+    // The tab was measured before its name was stored; setting the text again measures it anew
+    // (a visible bar keeps the first measure otherwise).
+    setTabText(index, escaped);
     setTabToolTip(index, shown.size() > 24 ? shown : QString());
     return index;
 }

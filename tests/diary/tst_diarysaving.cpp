@@ -2,6 +2,8 @@
 #include "common/TestMain.h"
 #include "diary/CRepbookDlg.h"
 #include "diary/DiarySaving.h"
+#include "editing/CDayTabCtrl.h"
+#include "editing/CWorkoutTabBar.h"
 #include "model/Clock.h"
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
@@ -182,6 +184,11 @@ void TestDiarySaving::otherProgramsSaveIsShown()
     QCOMPARE(NotesInCell(*window, Fifth), expectedFifth);
     QCOMPARE(NotesInCell(*window, Sixth), expectedSixth);
     QCOMPARE(window->NotesPane()->toPlainText(), expectedFifth);
+    // The workout area shows the day afresh, its tab measured for the workout's name.
+    const QTabBar *tabs = window->WorkoutArea()->GetTabBar();
+    QCOMPARE(tabs->count(), 1);
+    QVERIFY(tabs->tabRect(0).width() >
+            tabs->fontMetrics().horizontalAdvance(QStringLiteral("Legs")));
     const QList<MessageBox::Shown> shown = MessageBox::takeShown();
     QCOMPARE(shown.size(), conflict ? 1 : 0);
     if (conflict) {
