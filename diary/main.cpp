@@ -11,6 +11,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Repbook"));
     QApplication::setApplicationDisplayName(QStringLiteral("Repbook"));
     QApplication::setApplicationVersion(QStringLiteral(REPBOOK_VERSION));
+    // Links the windows to the installed menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("com.ironvale.Repbook"));
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
     QApplication::setWindowIcon(ResourceImages::AppIcon(ImageId::AppIcon));

@@ -103,6 +103,16 @@ QString AutostartEntry::QuotedExec(const QString &programPath)
     return u'"' + quoted + u'"';
 }
 
+QString AutostartEntry::EscapedValue(const QString &text)
+{
+    QString escaped = text;
+    escaped.replace(u'\\', QStringLiteral("\\\\"));
+    escaped.replace(u'\n', QStringLiteral("\\n"));
+    escaped.replace(u'\t', QStringLiteral("\\t"));
+    escaped.replace(u'\r', QStringLiteral("\\r"));
+    return escaped;
+}
+
 QByteArray AutostartEntry::Contents(const QString &programPath)
 {
     QString text =
@@ -111,9 +121,10 @@ QByteArray AutostartEntry::Contents(const QString &programPath)
                        "Name=Repminder\n"
                        "Comment=Reminds you of today's workout and asks for its results\n"
                        "Exec=%1\n"
+                       "TryExec=%2\n"
                        "Icon=com.ironvale.Repminder\n"
                        "Terminal=false\n"
                        "X-GNOME-Autostart-enabled=true\n")
-            .arg(QuotedExec(programPath));
+            .arg(QuotedExec(programPath), EscapedValue(programPath));
     return text.toUtf8();
 }

@@ -27,6 +27,9 @@ public:
     static QByteArray Contents(const QString &programPath);
     // programPath as a quoted Exec argument, escaped for a desktop entry value.
     static QString QuotedExec(const QString &programPath);
+    // text as a desktop entry string value (TryExec: a session skips the entry once the
+    // program is gone).
+    static QString EscapedValue(const QString &text);
 
 private:
     QString m_folder;

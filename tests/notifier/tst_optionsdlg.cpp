@@ -251,6 +251,8 @@ private slots:
         QVERIFY(contents.contains(QLatin1String("\nX-GNOME-Autostart-enabled=true\n")));
         QVERIFY(contents.contains(
             QStringLiteral("\nExec=\"%1\"\n").arg(QCoreApplication::applicationFilePath())));
+        QVERIFY(contents.contains(
+            QStringLiteral("\nTryExec=%1\n").arg(QCoreApplication::applicationFilePath())));
         QCOMPARE(file.permissions() &
                      (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
                  QFile::Permissions());
