@@ -44,10 +44,11 @@ void CWorkoutDayCell::Draw(QPainter *p, const CGridCellContext &c) const
     if (IsLabelBold(m_programMode, inRange, date, Clock::Today()))
         labelFont.setWeight(QFont::Bold);
     const QFontMetrics labelMetrics(labelFont);
-    const QSize labelSize(labelMetrics.horizontalAdvance(c.text), labelMetrics.height());
+    const QString label = FitLabel(c.text, labelMetrics, c.rect.width());
+    const QSize labelSize(labelMetrics.horizontalAdvance(label), labelMetrics.height());
     p->setFont(labelFont);
     p->setPen(LabelColour(colours, c.selected, inRange));
-    p->drawText(LabelRect(c.rect, labelSize, c.text), Qt::AlignCenter | Qt::TextSingleLine, c.text);
+    p->drawText(LabelRect(c.rect, labelSize, label), Qt::AlignCenter | Qt::TextSingleLine, label);
 
     const TrainingDay *day = DayFromCellData(c.data);
     if (day && day->GetWorkoutCount() > 0) {

@@ -75,6 +75,13 @@ QRect LabelRect(const QRect &cell, const QSize &labelSize, const QString &label)
                  labelSize.height());
 }
 
+QString FitLabel(const QString &label, const QFontMetrics &metrics, int cellWidth)
+{
+    // The label's right margin (LabelRect) and the same again on the left.
+    const int available = cellWidth - 8 * BorderWidth;
+    return metrics.elidedText(label, Qt::ElideRight, qMax(0, available), Qt::TextSingleLine);
+}
+
 QRect WorkoutArea(const QRect &cell, int labelHeight)
 {
     return QRect(cell.x(), cell.y() + labelHeight, cell.width(), cell.height() - labelHeight);

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QDate>
+#include <QFontMetrics>
 #include <QPalette>
 #include <QRect>
 #include <QSize>
@@ -55,6 +56,9 @@ bool IsLabelBold(bool programMode, bool inRange, const DateValue &date, const QD
 // the label ends in the digit 1, whose glyph leaves room on its right) and down by two border
 // heights.
 QRect LabelRect(const QRect &cell, const QSize &labelSize, const QString &label);
+// The label as it fits into the cell's width beside its margins: whole, or cut short with an
+// ellipsis so that its beginning (the day number) stays readable.
+QString FitLabel(const QString &label, const QFontMetrics &metrics, int cellWidth);
 
 // The part of the cell below the label, where the workouts go.
 QRect WorkoutArea(const QRect &cell, int labelHeight);

@@ -143,6 +143,8 @@ private slots:
     void labelRect_data();
     void labelRect();
     void labelDrawnInItsBox();
+    void longLabelFitsNarrowCell_data();
+    void longLabelFitsNarrowCell();
     void imageListFits_data();
     void imageListFits();
     void colours_data();
@@ -270,6 +272,35 @@ void TestDayCells::labelDrawnInItsBox()
     const int inBox = CountColour(image, box, WindowText);
     QVERIFY(inBox > 0);
     QCOMPARE(CountColour(image, CellRect, WindowText), inBox);
+}
+
+void TestDayCells::longLabelFitsNarrowCell_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("cellWidth");
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("short label, wide cell") << QStringLiteral("21") << 160 << true;
+    QTest::newRow("month label, wide cell") << QStringLiteral("1-st of December") << 300 << true;
+    QTest::newRow("month label, narrow cell") << QStringLiteral("1-st of December") << 60 << false;
+    QTest::newRow("today, narrow cell") << QStringLiteral("6 (today)") << 50 << false;
+}
+
+void TestDayCells::longLabelFitsNarrowCell()
+{
+    QFETCH(QString, label);
+    QFETCH(int, cellWidth);
+    QFETCH(bool, whole);
+    FakeOwner owner;
+    const QFontMetrics metrics(owner.font);
+    const QString fitted = FitLabel(label, metrics, cellWidth);
+    QCOMPARE(fitted == label, whole);
+    // The day number at its start stays readable, and the label stays inside the cell.
+    QVERIFY(fitted.startsWith(label.left(1)));
+    const QRect cell(10, 8, cellWidth, 120);
+    const QRect box =
+        LabelRect(cell, QSize(metrics.horizontalAdvance(fitted), metrics.height()), fitted);
+    QVERIFY(box.left() >= cell.left());
+    QVERIFY(box.right() <= cell.right());
 }
 
 void TestDayCells::imageListFits_data()
