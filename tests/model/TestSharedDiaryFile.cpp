@@ -135,8 +135,18 @@ private slots:
     void lockedFileIsNotWritten();
 
 private:
+    // The program writes the file's first version: the given days.
+    bool WriteFirst(Program &program, const QString &days);
+
     QString m_path;
 };
+
+bool TestSharedDiaryFile::WriteFirst(Program &program, const QString &days)
+{
+    FillDays(program.database, days);
+    program.database.SetPath(m_path);
+    return program.file.Save().saved;
+}
 
 void TestSharedDiaryFile::init()
 {
@@ -314,9 +324,7 @@ void TestSharedDiaryFile::refreshKeepsDaysInPlace()
 {
     Program diary(Winner::Memory);
     Program notifier(Winner::Disk);
-    FillDays(diary.database, QStringLiteral("1:a 2:b 3:c"));
-    diary.database.SetPath(m_path);
-    QVERIFY(diary.file.Save().saved);
+    QVERIFY(WriteFirst(diary, QStringLiteral("1:a 2:b 3:c")));
     notifier.file.Open(m_path);
 
     TrainingDay *second = diary.database.FindDay(December(2));
@@ -341,9 +349,7 @@ void TestSharedDiaryFile::conflictFileIsPrivate()
 {
     Program diary(Winner::Memory);
     Program notifier(Winner::Disk);
-    FillDays(diary.database, QStringLiteral("1:a"));
-    diary.database.SetPath(m_path);
-    QVERIFY(diary.file.Save().saved);
+    QVERIFY(WriteFirst(diary, QStringLiteral("1:a")));
     notifier.file.Open(m_path);
     ApplyEdits(notifier.database, QStringLiteral("1=X"));
     QVERIFY(notifier.file.Save().saved);
@@ -363,9 +369,7 @@ void TestSharedDiaryFile::watchReportsOtherProgramsSave()
 {
     Program diary(Winner::Memory);
     Program notifier(Winner::Disk);
-    FillDays(diary.database, QStringLiteral("1:a"));
-    diary.database.SetPath(m_path);
-    QVERIFY(diary.file.Save().saved);
+    QVERIFY(WriteFirst(diary, QStringLiteral("1:a")));
     QVERIFY(diary.file.Open(m_path));
     notifier.file.Open(m_path);
 
@@ -383,9 +387,7 @@ void TestSharedDiaryFile::watchReportsOtherProgramsSave()
 void TestSharedDiaryFile::goneFileIsWrittenAgain()
 {
     Program diary(Winner::Memory);
-    FillDays(diary.database, QStringLiteral("1:a"));
-    diary.database.SetPath(m_path);
-    QVERIFY(diary.file.Save().saved);
+    QVERIFY(WriteFirst(diary, QStringLiteral("1:a")));
     QVERIFY(QFile::remove(m_path));
 
     QVERIFY(diary.file.HasUnsavedChanges() || diary.file.Refresh().ok);
@@ -397,9 +399,7 @@ void TestSharedDiaryFile::goneFileIsWrittenAgain()
 void TestSharedDiaryFile::damagedFileIsSetAsideBeforeSaving()
 {
     Program diary(Winner::Memory);
-    FillDays(diary.database, QStringLiteral("1:a"));
-    diary.database.SetPath(m_path);
-    QVERIFY(diary.file.Save().saved);
+    QVERIFY(WriteFirst(diary, QStringLiteral("1:a")));
     const QByteArray damaged("1.12.2026\r\n0\r\nchanged by hand\r\n\xA9\r\n0123");
     {
         QFile file(m_path);
@@ -433,9 +433,7 @@ void TestSharedDiaryFile::failedSaves()
 {
     QFETCH(QString, obstacle);
     Program diary(Winner::Memory);
-    FillDays(diary.database, QStringLiteral("1:a"));
-    diary.database.SetPath(m_path);
-    QVERIFY(diary.file.Save().saved);
+    QVERIFY(WriteFirst(diary, QStringLiteral("1:a")));
     ApplyEdits(diary.database, QStringLiteral("1=b"));
 
     const QString folder = QFileInfo(m_path).absolutePath();
@@ -465,9 +463,7 @@ void TestSharedDiaryFile::fullDiskFailsSaveAndKeepsOldFile()
 {
     // A file size limit stands in for a full disk: writes beyond it fail with an error.
     Program diary(Winner::Memory);
-    FillDays(diary.database, QStringLiteral("1:a"));
-    diary.database.SetPath(m_path);
-    QVERIFY(diary.file.Save().saved);
+    QVERIFY(WriteFirst(diary, QStringLiteral("1:a")));
     ApplyEdits(diary.database, QStringLiteral("1=") + QString(4096, QLatin1Char('x')));
 
     rlimit previous {};
@@ -489,9 +485,7 @@ void TestSharedDiaryFile::fullDiskFailsSaveAndKeepsOldFile()
 void TestSharedDiaryFile::lockedFileIsNotWritten()
 {
     Program diary(Winner::Memory);
-    FillDays(diary.database, QStringLiteral("1:a"));
-    diary.database.SetPath(m_path);
-    QVERIFY(diary.file.Save().saved);
+    QVERIFY(WriteFirst(diary, QStringLiteral("1:a")));
     ApplyEdits(diary.database, QStringLiteral("1=b"));
 
     QLockFile otherProgram(m_path + QStringLiteral(".lock"));
