@@ -79,13 +79,23 @@ void CGridCell::Draw(QPainter *p, const CGridCellContext &c) const
     if (!c.text.isEmpty()) {
         p->setFont(c.font);
         p->setPen(TextColour(c));
-        QString shown = c.text;
-        shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        shown = QFontMetrics(c.font).elidedText(shown, Qt::ElideRight, content.width());
+        const QString shown = FittedText(c.text, c.font, content.width());
         p->drawText(content, int(c.format) | Qt::TextSingleLine, shown);
     }
     DrawFocusFrame(p, c);
     p->restore();
+}
+
+QString CGridCell::FittedText(const QString &text, const QFont &font, int width)
+{
+    QString shown = text;
+    shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const QFontMetrics metrics(font);
+    // elidedText works in fractional advances and may cut a text that horizontalAdvance, and
+    // so the column's automatic width, says fits exactly.
+    if (metrics.horizontalAdvance(shown) <= width)
+        return shown;
+    return metrics.elidedText(shown, Qt::ElideRight, width);
 }
 
 QSize CGridCell::PreferredSize(const CGridCellContext &c) const

@@ -31,6 +31,9 @@ public:
 
     // Pixels between the cell's border and its content.
     static constexpr int Margin = 4;
+    // The text as drawn in width: whole when it fits (measured as PreferredSize measures it),
+    // otherwise cut short with an ellipsis.
+    static QString FittedText(const QString &text, const QFont &font, int width);
 
 protected:
     // The colours the plain cell draws with, for cells that draw the same way.

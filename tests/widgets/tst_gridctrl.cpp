@@ -1,7 +1,9 @@
 #include "common/TestMain.h"
+#include "widgets/CGridCell.h"
 #include "widgets/CGridCtrl.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPainter>
@@ -67,6 +69,28 @@ class TestGridCtrl : public QObject
     Q_OBJECT
 
 private slots:
+    void textFitsItsPreferredWidth_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (const char *text : {"Leg press", "Calf raise", "Incline dumbbell press"})
+            QTest::newRow(text) << QString::fromLatin1(text);
+    }
+
+    void textFitsItsPreferredWidth()
+    {
+        // A column sized to its contents shows every text whole, and one pixel less cuts it.
+        QFETCH(QString, text);
+        const QFont font = QApplication::font();
+        CGridCellContext context;
+        context.text = text;
+        context.font = font;
+        const int width = CGridCell().PreferredSize(context).width() - 2 * CGridCell::Margin;
+        QCOMPARE(CGridCell::FittedText(text, font, width), text);
+        const QString cut = CGridCell::FittedText(text, font, width - 1);
+        QVERIFY(cut != text);
+        QVERIFY(QFontMetrics(font).horizontalAdvance(cut) <= width - 1);
+    }
+
     void countsIncludeFixedCells()
     {
         CGridCtrl grid;
