@@ -2,6 +2,7 @@
 
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
+#include "model/SharedDiaryFile.h"
 #include "settings/SettingsKeys.h"
 
 #include <QDir>
@@ -73,6 +74,18 @@ QStringList DatabaseFolderEntries()
 DateValue Date(int year, int month, int day)
 {
     return DateValue::FromDate(year, month, day);
+}
+
+DiaryUnderTest::DiaryUnderTest() = default;
+DiaryUnderTest::~DiaryUnderTest() = default;
+
+DiaryDatabase &DiaryUnderTest::Reset()
+{
+    m_file.reset();
+    m_database = std::make_unique<DiaryDatabase>();
+    m_database->SetPath(DataFolder::DatabasePath());
+    m_file = std::make_unique<SharedDiaryFile>(*m_database, DiaryMerge::Winner::Memory);
+    return *m_database;
 }
 
 } // namespace diarytest

@@ -46,22 +46,6 @@ const QString MoveOrCopy = QStringLiteral(
     "want to make a copy of this day press 'No'.\nPress 'Cancel' to do nothing.");
 const QString RemoveQuestion = QStringLiteral("Do you really want to remove selected day(s)?");
 
-// Runs act on the modal dialog of type Dialog as soon as it is open.
-template<typename Dialog>
-void WhenModal(std::function<void(Dialog *)> act)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(dialog);
-        }
-    });
-    timer->start();
-}
-
 void ClickButton(QWidget *dialog, const QString &text)
 {
     const QList<CPictureButton *> buttons = dialog->findChildren<CPictureButton *>();
@@ -145,8 +129,8 @@ private:
     void VerifyCellsFollowDiary(const CRepbookDlg &window);
     QByteArray SavedBytes();
 
-    std::unique_ptr<DiaryDatabase> m_database;
-    std::unique_ptr<SharedDiaryFile> m_file; // over m_database
+    DiaryUnderTest m_diary;
+    DiaryDatabase *m_database = nullptr; // m_diary's
     SettingsStore m_settings;
 };
 
@@ -162,10 +146,7 @@ void TestDayOperations::init()
     ResetDatabaseFolder();
     Clock::SetFixed(Now);
     m_settings.Write(SettingsKeys::Filled, 1);
-    m_file.reset();
-    m_database = std::make_unique<DiaryDatabase>();
-    m_database->SetPath(DataFolder::DatabasePath());
-    m_file = std::make_unique<SharedDiaryFile>(*m_database, DiaryMerge::Winner::Memory);
+    m_database = &m_diary.Reset();
     MessageBox::takeShown();
     MessageBox::takeUnexpected();
     FileDialog::takeUnexpected();
@@ -184,7 +165,7 @@ std::unique_ptr<CRepbookDlg> TestDayOperations::OpenMarch()
 {
     m_settings.Write(SettingsKeys::RangeStartDate, QStringLiteral("1.3.2007"));
     m_settings.Write(SettingsKeys::RangeDays, 31);
-    auto window = std::make_unique<CRepbookDlg>(*m_file);
+    auto window = std::make_unique<CRepbookDlg>(m_diary.File());
     window->resize(900, 700);
     window->show();
     QApplication::setActiveWindow(window.get());

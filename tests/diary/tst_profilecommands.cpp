@@ -45,7 +45,7 @@ const QDateTime Now(QDate(2007, 3, 20), QTime(10, 0));
 // Runs act on the modal dialog of type Dialog as soon as it is open; a dialog left open by act
 // is cancelled, so a failing test cannot hang.
 template<typename Dialog>
-void WhenModal(std::function<void(Dialog *)> act)
+void WhenModalThenClose(std::function<void(Dialog *)> act)
 {
     auto *timer = new QTimer;
     timer->setInterval(10);
@@ -98,8 +98,8 @@ private slots:
 private:
     std::unique_ptr<CRepbookDlg> OpenMarch();
 
-    std::unique_ptr<DiaryDatabase> m_database;
-    std::unique_ptr<SharedDiaryFile> m_file; // over m_database
+    DiaryUnderTest m_diary;
+    DiaryDatabase *m_database = nullptr; // m_diary's
     QTemporaryDir m_dir;
 };
 
@@ -108,10 +108,7 @@ void TestProfileCommands::init()
     ClearSettings();
     ResetDatabaseFolder();
     Clock::SetFixed(Now);
-    m_file.reset();
-    m_database = std::make_unique<DiaryDatabase>();
-    m_database->SetPath(DataFolder::DatabasePath());
-    m_file = std::make_unique<SharedDiaryFile>(*m_database, DiaryMerge::Winner::Memory);
+    m_database = &m_diary.Reset();
     MessageBox::takeShown();
     MessageBox::takeUnexpected();
 }
@@ -131,7 +128,7 @@ std::unique_ptr<CRepbookDlg> TestProfileCommands::OpenMarch()
     settings.Write(SettingsKeys::RangeStartDate, QStringLiteral("1.3.2007"));
     settings.Write(SettingsKeys::RangeDays, 31);
     settings.Write(SettingsKeys::Filled, 1);
-    return std::make_unique<CRepbookDlg>(*m_file);
+    return std::make_unique<CRepbookDlg>(m_diary.File());
 }
 
 void TestProfileCommands::passwordGateAtStart_data()
@@ -157,7 +154,7 @@ void TestProfileCommands::passwordGateAtStart()
         MessageBox::setNextAnswers({QMessageBox::Yes, QMessageBox::Ok});
 
     bool gateShown = false;
-    WhenModal<CPasswordDlg>([&](CPasswordDlg *gate) {
+    WhenModalThenClose<CPasswordDlg>([&](CPasswordDlg *gate) {
         gateShown = true;
         if (typed.isNull()) {
             QTest::mouseClick(Button(gate, "cancelButton"), Qt::LeftButton);
@@ -218,7 +215,7 @@ void TestProfileCommands::userCommandUpdatesTheCaption()
 
     auto window = OpenMarch();
     QCOMPARE(window->windowTitle(), QStringLiteral("Repbook"));
-    WhenModal<CUserDataDlg>([&](CUserDataDlg *dialog) {
+    WhenModalThenClose<CUserDataDlg>([&](CUserDataDlg *dialog) {
         QVERIFY(!dialog->IsFirstRun());
         QTest::keyClicks(Field(dialog, "firstNameField"), first);
         QTest::keyClicks(Field(dialog, "lastNameField"), last);
@@ -251,7 +248,7 @@ void TestProfileCommands::firstRunOffersTheUserData()
     SettingsStore settings;
     settings.Write(SettingsKeys::Filled, filled);
     bool shown = false;
-    WhenModal<CUserDataDlg>([&](CUserDataDlg *dialog) {
+    WhenModalThenClose<CUserDataDlg>([&](CUserDataDlg *dialog) {
         shown = true;
         QVERIFY(dialog->IsFirstRun());
         QCOMPARE(Button(dialog, "cancelButton")->text(), QStringLiteral("Skip"));
@@ -297,7 +294,7 @@ void TestProfileCommands::optionsSwitchTheImagesAtOnce()
     QCOMPARE(window->DayCellImages().shields(), storedImage == 0);
     QVERIFY(!window->ApplyDelay());
 
-    WhenModal<COptionsSheet>([&](COptionsSheet *sheet) {
+    WhenModalThenClose<COptionsSheet>([&](COptionsSheet *sheet) {
         auto *button = sheet->findChild<QAbstractButton *>(choice);
         QVERIFY(button);
         button->click();
@@ -319,7 +316,7 @@ void TestProfileCommands::aboutCommand()
 {
     auto window = OpenMarch();
     QString title;
-    WhenModal<CAboutDlg>([&](CAboutDlg *about) {
+    WhenModalThenClose<CAboutDlg>([&](CAboutDlg *about) {
         title = about->windowTitle();
         QTest::mouseClick(Button(about, "okButton"), Qt::LeftButton);
     });

@@ -42,22 +42,6 @@ namespace {
 const QDateTime Now(QDate(2007, 3, 20), QTime(10, 0));
 const QString NotesHint = QStringLiteral("To add notes to selected day press \"Notes\" button.");
 
-// Runs act on the modal dialog of type Dialog as soon as it is open.
-template<typename Dialog>
-void WhenModal(std::function<void(Dialog *)> act)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(dialog);
-        }
-    });
-    timer->start();
-}
-
 CPictureButton *ButtonWithText(QWidget *parent, const QString &text)
 {
     const QList<CPictureButton *> buttons = parent->findChildren<CPictureButton *>();
@@ -135,8 +119,8 @@ private:
     std::unique_ptr<CRepbookDlg> OpenMarch(); // 1.3.2007 + 31 days
     void ShowAndActivate(CRepbookDlg &window);
 
-    std::unique_ptr<DiaryDatabase> m_database;
-    std::unique_ptr<SharedDiaryFile> m_file; // over m_database
+    DiaryUnderTest m_diary;
+    DiaryDatabase *m_database = nullptr; // m_diary's
     SettingsStore m_settings;
 };
 
@@ -150,10 +134,7 @@ void TestRepbookDlg::init()
     ClearSettings();
     ResetDatabaseFolder();
     Clock::SetFixed(Now);
-    m_file.reset();
-    m_database = std::make_unique<DiaryDatabase>();
-    m_database->SetPath(DataFolder::DatabasePath());
-    m_file = std::make_unique<SharedDiaryFile>(*m_database, DiaryMerge::Winner::Memory);
+    m_database = &m_diary.Reset();
     MessageBox::takeShown();
     MessageBox::takeUnexpected();
 }
@@ -172,7 +153,7 @@ std::unique_ptr<CRepbookDlg> TestRepbookDlg::OpenWindow(const QString &start, in
         m_settings.Write(SettingsKeys::RangeStartDate, start);
     if (days != 0)
         m_settings.Write(SettingsKeys::RangeDays, days);
-    return std::make_unique<CRepbookDlg>(*m_file);
+    return std::make_unique<CRepbookDlg>(m_diary.File());
 }
 
 std::unique_ptr<CRepbookDlg> TestRepbookDlg::OpenMarch()
