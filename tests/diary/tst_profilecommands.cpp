@@ -47,18 +47,11 @@ const QDateTime Now(QDate(2007, 3, 20), QTime(10, 0));
 template<typename Dialog>
 void WhenModalThenClose(std::function<void(Dialog *)> act)
 {
-    auto *timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(dialog);
-            if (dialog->isVisible())
-                dialog->reject();
-        }
+    WhenModal<Dialog>([act](Dialog *dialog) {
+        act(dialog);
+        if (dialog->isVisible())
+            dialog->reject();
     });
-    timer->start();
 }
 
 CPictureButton *Button(QWidget *dialog, const char *name)
