@@ -168,49 +168,52 @@ void CDayDlg::BuildButtons()
     status->ClearImage();
 }
 
-void CDayDlg::BuildMenus()
+void CDayDlg::AddCommands(QMenu *menu, std::initializer_list<int> commandIds) const
 {
-    QMenu *add = m_menuBar->addMenu(tr("&Add"));
-    add->addAction(CommandAction(Id::AddExercise));
-    add->addAction(CommandAction(Id::AddWorkout));
+    for (const int id : commandIds) {
+        if (id == MenuSeparator)
+            menu->addSeparator();
+        else
+            menu->addAction(CommandAction(id));
+    }
+}
 
-    QMenu *edit = m_menuBar->addMenu(tr("&Edit"));
-    QMenu *moveExercises = edit->addMenu(tr("Move exercise(s)"));
-    moveExercises->addAction(CommandAction(Id::MoveExerciseUp));
-    moveExercises->addAction(CommandAction(Id::MoveExerciseDown));
-    QMenu *moveWorkout = edit->addMenu(tr("Move workout"));
-    moveWorkout->addAction(CommandAction(Id::MoveWorkoutLeft));
-    moveWorkout->addAction(CommandAction(Id::MoveWorkoutRight));
+QMenu *CDayDlg::AddEditMenu(QMenuBar *bar, const QString &extraMoves,
+                            std::initializer_list<int> extraCommands) const
+{
+    QMenu *edit = bar->addMenu(tr("&Edit"));
+    AddCommands(edit->addMenu(tr("Move exercise(s)")), {Id::MoveExerciseUp, Id::MoveExerciseDown});
+    AddCommands(edit->addMenu(tr("Move workout")), {Id::MoveWorkoutLeft, Id::MoveWorkoutRight});
+    if (!extraMoves.isEmpty())
+        AddCommands(edit->addMenu(extraMoves), extraCommands);
     edit->addSeparator();
     edit->addAction(CommandAction(Id::RenameWorkout));
+    return edit;
+}
 
-    QMenu *remove = m_menuBar->addMenu(tr("&Remove"));
-    remove->addAction(CommandAction(Id::RemoveSelectedExercises));
-    remove->addAction(CommandAction(Id::RemoveAllExercises));
-    remove->addSeparator();
-    remove->addAction(CommandAction(Id::RemoveWorkout));
-    remove->addSeparator();
-    remove->addAction(CommandAction(Id::Clear));
+void CDayDlg::BuildMenus()
+{
+    AddCommands(m_menuBar->addMenu(tr("&Add")), {Id::AddExercise, Id::AddWorkout});
+    AddEditMenu(m_menuBar);
+    AddCommands(m_menuBar->addMenu(tr("&Remove")),
+                {Id::RemoveSelectedExercises, Id::RemoveAllExercises, MenuSeparator,
+                 Id::RemoveWorkout, MenuSeparator, Id::Clear});
 
     m_addMenu = new QMenu(this);
     m_addMenu->setObjectName(QStringLiteral("addMenu"));
-    m_addMenu->addAction(CommandAction(Id::AddExercise));
-    m_addMenu->addAction(CommandAction(Id::AddWorkout));
+    AddCommands(m_addMenu, {Id::AddExercise, Id::AddWorkout});
     Button(Id::AddButton)->SetDropDownMenu(m_addMenu);
 
     m_removeMenu = new QMenu(this);
     m_removeMenu->setObjectName(QStringLiteral("removeMenu"));
-    m_removeMenu->addAction(CommandAction(Id::RemoveSelectedExercises));
-    m_removeMenu->addAction(CommandAction(Id::RemoveAllExercises));
-    m_removeMenu->addSeparator();
-    m_removeMenu->addAction(CommandAction(Id::RemoveWorkout));
+    AddCommands(
+        m_removeMenu,
+        {Id::RemoveSelectedExercises, Id::RemoveAllExercises, MenuSeparator, Id::RemoveWorkout});
     Button(Id::RemoveButton)->SetDropDownMenu(m_removeMenu);
 
     m_statusMenu = new QMenu(this);
     m_statusMenu->setObjectName(QStringLiteral("statusMenu"));
-    m_statusMenu->addAction(CommandAction(Id::MarkDone));
-    m_statusMenu->addAction(CommandAction(Id::MarkFailed));
-    m_statusMenu->addAction(CommandAction(Id::MarkNotYet));
+    AddCommands(m_statusMenu, {Id::MarkDone, Id::MarkFailed, Id::MarkNotYet});
     Button(Id::StatusButton)->SetWholeButtonMenu(m_statusMenu);
 }
 

@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QList>
 
+#include <initializer_list>
+
 class CDayTabCtrl;
 class CPictureButton;
 class QAction;
@@ -72,6 +74,15 @@ public slots:
 protected:
     // For a derived dialog with an id of its own.
     CDayDlg(int dialogId, QWidget *parent);
+
+    // In a command list of AddCommands: a separator.
+    static constexpr int MenuSeparator = 0;
+    // Adds the commands' actions to menu in order.
+    void AddCommands(QMenu *menu, std::initializer_list<int> commandIds) const;
+    // The Edit menu: moving exercises and workouts, then extraMoves (a submenu title and its
+    // two commands, when given), then renaming the workout.
+    QMenu *AddEditMenu(QMenuBar *bar, const QString &extraMoves = QString(),
+                       std::initializer_list<int> extraCommands = {}) const;
 
     virtual void OnOK(); // the status check, then close with OK
     virtual void OnCancel(); // close with Cancel

@@ -131,56 +131,32 @@ void CEditorDlg::BuildEditorMenus()
     bar->clear();
     qDeleteAll(dayMenus);
 
-    QMenu *file = bar->addMenu(tr("&File"));
-    file->addAction(CommandAction(Ed::New));
-    file->addAction(CommandAction(Ed::Open));
-    file->addAction(CommandAction(Ed::Close));
-    file->addSeparator();
-    file->addAction(CommandAction(Ed::Save));
-    file->addAction(CommandAction(Ed::SaveAs));
-    file->addSeparator();
-    file->addAction(CommandAction(Ed::Exit));
+    AddCommands(bar->addMenu(tr("&File")),
+                {Ed::New, Ed::Open, Ed::Close, MenuSeparator, Ed::Save, Ed::SaveAs, MenuSeparator,
+                 Ed::Exit});
 
-    QMenu *add = bar->addMenu(tr("&Add"));
-    add->addAction(CommandAction(Id::AddExercise));
-    add->addAction(CommandAction(Id::AddWorkout));
-    add->addAction(CommandAction(Ed::AddDay));
+    const std::initializer_list<int> adding {Id::AddExercise, Id::AddWorkout, Ed::AddDay};
+    AddCommands(bar->addMenu(tr("&Add")), adding);
+    AddEditMenu(bar, tr("Move day"), {Ed::MoveDayUp, Ed::MoveDayDown});
 
-    QMenu *edit = bar->addMenu(tr("&Edit"));
-    QMenu *moveExercises = edit->addMenu(tr("Move exercise(s)"));
-    moveExercises->addAction(CommandAction(Id::MoveExerciseUp));
-    moveExercises->addAction(CommandAction(Id::MoveExerciseDown));
-    QMenu *moveWorkout = edit->addMenu(tr("Move workout"));
-    moveWorkout->addAction(CommandAction(Id::MoveWorkoutLeft));
-    moveWorkout->addAction(CommandAction(Id::MoveWorkoutRight));
-    QMenu *moveDay = edit->addMenu(tr("Move day"));
-    moveDay->addAction(CommandAction(Ed::MoveDayUp));
-    moveDay->addAction(CommandAction(Ed::MoveDayDown));
-    edit->addSeparator();
-    edit->addAction(CommandAction(Id::RenameWorkout));
-
-    const auto fillRemove = [this](QMenu *menu) {
-        menu->addAction(CommandAction(Ed::RemoveSelectedExercises));
-        menu->addAction(CommandAction(Id::RemoveAllExercises));
-        menu->addSeparator();
-        menu->addAction(CommandAction(Id::RemoveWorkout));
-        menu->addSeparator();
-        menu->addAction(CommandAction(Ed::RemoveDay));
-        menu->addSeparator();
-        menu->addAction(CommandAction(Ed::ClearProgram));
-    };
-    fillRemove(bar->addMenu(tr("&Remove")));
+    const std::initializer_list<int> removing {Ed::RemoveSelectedExercises,
+                                               Id::RemoveAllExercises,
+                                               MenuSeparator,
+                                               Id::RemoveWorkout,
+                                               MenuSeparator,
+                                               Ed::RemoveDay,
+                                               MenuSeparator,
+                                               Ed::ClearProgram};
+    AddCommands(bar->addMenu(tr("&Remove")), removing);
 
     auto *addMenu = new QMenu(this);
     addMenu->setObjectName(QStringLiteral("editorAddMenu"));
-    addMenu->addAction(CommandAction(Id::AddExercise));
-    addMenu->addAction(CommandAction(Id::AddWorkout));
-    addMenu->addAction(CommandAction(Ed::AddDay));
+    AddCommands(addMenu, adding);
     Button(Id::AddButton)->SetDropDownMenu(addMenu);
 
     auto *removeMenu = new QMenu(this);
     removeMenu->setObjectName(QStringLiteral("editorRemoveMenu"));
-    fillRemove(removeMenu);
+    AddCommands(removeMenu, removing);
     Button(Id::RemoveButton)->SetDropDownMenu(removeMenu);
 }
 

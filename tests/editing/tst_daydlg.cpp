@@ -1,4 +1,5 @@
 #include "DayFixtures.h"
+#include "MenuText.h"
 #include "common/TestMain.h"
 #include "editing/CDayDlg.h"
 #include "editing/CDayTabCtrl.h"
@@ -26,6 +27,7 @@ class TestDayDlg : public QObject
 private slots:
     void initTestCase();
     void init();
+    void menusOfferEveryCommand();
     void cleanup();
 
     void statusCheckOnOk_data();
@@ -723,6 +725,26 @@ void TestDayDlg::sizeRememberedInSection67()
     again.show();
     QVERIFY(QTest::qWaitForWindowExposed(&again));
     QCOMPARE(again.size(), wanted);
+}
+
+void TestDayDlg::menusOfferEveryCommand()
+{
+    m_dlg = std::make_unique<CDayDlg>();
+    QCOMPARE(MenuBarText(*m_dlg->findChild<QMenuBar *>()),
+             (QStringList {QStringLiteral("&Add: Exercise... | Workout..."),
+                           QStringLiteral("&Edit: Move exercise(s) [Up | Down] | Move workout "
+                                          "[Left | Right] | - | Rename workout..."),
+                           QStringLiteral("&Remove: Selected exercise(s) | All exercises | - | "
+                                          "Workout | - | Clear")}));
+    const auto dropDown = [this](const char *name) {
+        return MenuText(*m_dlg->findChild<QMenu *>(QLatin1String(name)));
+    };
+    QCOMPARE(dropDown("addMenu"), QStringLiteral("Exercise... | Workout..."));
+    QCOMPARE(dropDown("removeMenu"),
+             QStringLiteral("Selected exercise(s) | All exercises | - | Workout"));
+    QCOMPARE(dropDown("statusMenu"),
+             QStringLiteral("Mark workout as 'Done' | Mark workout as "
+                            "'Failed' | Mark workout as 'Not yet'"));
 }
 
 REPBOOK_TEST_MAIN(TestDayDlg)

@@ -1,4 +1,5 @@
 #include "DayFixtures.h"
+#include "MenuText.h"
 #include "common/TestMain.h"
 #include "editing/CDayTabCtrl.h"
 #include "editing/CEditorDlg.h"
@@ -88,6 +89,7 @@ class TestEditorDlg : public QObject
 private slots:
     void initTestCase();
     void init();
+    void menusOfferEveryCommand();
     void cleanup();
 
     void startsEmptyAndHintOpensFile();
@@ -133,6 +135,24 @@ void TestEditorDlg::initTestCase()
 {
     MessageBox::setTestMode(true);
     FileDialog::setTestMode(true);
+}
+
+void TestEditorDlg::menusOfferEveryCommand()
+{
+    const QStringList expected {
+        QStringLiteral("&File: New... | Open... | Close | - | Save | Save as... | - | Exit"),
+        QStringLiteral("&Add: Exercise... | Workout... | Day"),
+        QStringLiteral("&Edit: Move exercise(s) [Up | Down] | Move workout [Left | Right] | "
+                       "Move day [Up | Down] | - | Rename workout..."),
+        QStringLiteral("&Remove: Selected exercise(s) | All exercises | - | Workout | - | Day | - "
+                       "| Clear")};
+    QCOMPARE(MenuBarText(*m_dlg->findChild<QMenuBar *>()), expected);
+    // The buttons' drop-down menus repeat the Add and Remove menus.
+    const auto dropDown = [this](const char *name) {
+        return MenuText(*m_dlg->findChild<QMenu *>(QLatin1String(name)));
+    };
+    QCOMPARE(dropDown("editorAddMenu"), expected.at(1).section(QStringLiteral(": "), 1));
+    QCOMPARE(dropDown("editorRemoveMenu"), expected.at(3).section(QStringLiteral(": "), 1));
 }
 
 void TestEditorDlg::init()
