@@ -1,5 +1,7 @@
 #include "diary/CDayCountSpinBox.h"
 
+#include "diary/DigitsInput.h"
+
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
@@ -39,13 +41,7 @@ void CDayCountSpinBox::stepBy(int steps)
 
 QValidator::State CDayCountSpinBox::validate(QString &input, int &) const
 {
-    if (input.size() > MaximumDigits)
-        return QValidator::Invalid;
-    for (const QChar c : input) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return QValidator::Invalid;
-    }
-    return input.isEmpty() ? QValidator::Intermediate : QValidator::Acceptable;
+    return ValidateDigits(input, MaximumDigits);
 }
 
 QAbstractSpinBox::StepEnabled CDayCountSpinBox::stepEnabled() const

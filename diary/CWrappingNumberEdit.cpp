@@ -1,5 +1,7 @@
 #include "diary/CWrappingNumberEdit.h"
 
+#include "diary/DigitsInput.h"
+
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
@@ -53,13 +55,7 @@ void CWrappingNumberEdit::stepBy(int steps)
 
 QValidator::State CWrappingNumberEdit::validate(QString &input, int &) const
 {
-    if (input.size() > MaximumDigits)
-        return QValidator::Invalid;
-    for (const QChar c : input) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return QValidator::Invalid;
-    }
-    return input.isEmpty() ? QValidator::Intermediate : QValidator::Acceptable;
+    return ValidateDigits(input, MaximumDigits);
 }
 
 QAbstractSpinBox::StepEnabled CWrappingNumberEdit::stepEnabled() const
