@@ -13,6 +13,33 @@ namespace DatabaseWriter {
 
 namespace {
 
+void AppendNumber(std::string &out, long long value)
+{
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, size_t(result.ptr - buffer));
+}
+
+// Two decimals of the exact binary value, rounded half to even as printf's "%.2f" does. For a
+// float of the weight range, the product with 100 in double precision is close enough to the
+// exact value that rounding it to an integer gives the same hundredths.
+void AppendWeight(std::string &out, float weight)
+{
+    if (weight >= 0.0f && weight <= 1.0e6f) {
+        const long long hundredths = std::llrint(double(weight) * 100.0);
+        AppendNumber(out, hundredths / 100);
+        const int fraction = int(hundredths % 100);
+        out += '.';
+        out += char('0' + fraction / 10);
+        out += char('0' + fraction % 10);
+    } else {
+        char buffer[64];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, double(weight),
+                                          std::chars_format::fixed, 2);
+        out.append(buffer, size_t(result.ptr - buffer));
+    }
+}
+
 // Builds the day records in a std::string, whose appends are cheap inline copies.
 class RecordWriter
 {
@@ -59,12 +86,7 @@ private:
         NumberLine(static_cast<int>(exercise.GetStatus()));
     }
 
-    void Number(long long value)
-    {
-        char buffer[24];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-        m_out.append(buffer, size_t(result.ptr - buffer));
-    }
+    void Number(long long value) { AppendNumber(m_out, value); }
 
     void NumberLine(int value)
     {
@@ -72,24 +94,9 @@ private:
         EndLine();
     }
 
-    // Two decimals of the exact binary value, rounded half to even as printf's "%.2f" does.
-    // For a float of the weight range, the product with 100 in double precision is close
-    // enough to the exact value that rounding it to an integer gives the same hundredths.
     void WeightLine(float weight)
     {
-        if (weight >= 0.0f && weight <= 1.0e6f) {
-            const long long hundredths = std::llrint(double(weight) * 100.0);
-            Number(hundredths / 100);
-            const int fraction = int(hundredths % 100);
-            m_out += '.';
-            m_out += char('0' + fraction / 10);
-            m_out += char('0' + fraction % 10);
-        } else {
-            char buffer[64];
-            const auto result = std::to_chars(buffer, buffer + sizeof buffer, double(weight),
-                                              std::chars_format::fixed, 2);
-            m_out.append(buffer, size_t(result.ptr - buffer));
-        }
+        AppendWeight(m_out, weight);
         EndLine();
     }
 
@@ -127,6 +134,13 @@ std::string Records(const DiaryDatabase &database)
 }
 
 } // namespace
+
+QByteArray WeightText(float weight)
+{
+    std::string out;
+    AppendWeight(out, weight);
+    return QByteArray(out.data(), qsizetype(out.size()));
+}
 
 QByteArray DayRecord(const TrainingDay &day)
 {

@@ -9,6 +9,8 @@ class TrainingDay;
 // line ended by CR LF; weights with two decimals and a point whatever the locale.
 namespace DatabaseWriter {
 
+// A weight as the file writes it: two decimals and a point, e.g. 42.50.
+QByteArray WeightText(float weight);
 // The record of one day, as it stands in a file.
 QByteArray DayRecord(const TrainingDay &day);
 // The day records only.

@@ -1,0 +1,59 @@
+#include "cli/CheckCommand.h"
+
+#include "exchange/ExchangeFields.h"
+#include "model/DatabaseFile.h"
+#include "model/DiaryDatabase.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+CheckCommand::CheckCommand()
+    : Command(QStringLiteral("check"),
+              QStringLiteral("Runs the integrity check of a diary file and prints its day count "
+                             "and date range. Exit code 0: sound, 1: damaged or unreadable."))
+{
+}
+
+void CheckCommand::AddOptions(QCommandLineParser &parser)
+{
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The diary file (default: --diary or the data "
+                                                "folder's diary)."),
+                                 QStringLiteral("[FILE]"));
+}
+
+int CheckCommand::Execute(const QCommandLineParser &parser)
+{
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        return Usage(QStringLiteral("check takes one file at most."));
+    const QString path = files.isEmpty() ? DiaryPath(parser) : files.first();
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!QFileInfo(path).isFile()) {
+        PrintError(QStringLiteral("%1: no such file.").arg(shown));
+        return Failed;
+    }
+    DiaryDatabase diary;
+    QString error;
+    if (!LoadDiary(path, diary, error)) {
+        PrintError(error);
+        return Failed;
+    }
+    std::optional<DateValue> first;
+    std::optional<DateValue> last;
+    for (int d = 0; d < diary.GetDayCount(); ++d) {
+        const DateValue date = diary.GetDay(d)->GetDate();
+        if (date.GetYear() < 0)
+            continue;
+        if (!first || date < *first)
+            first = date;
+        if (!last || date > *last)
+            last = date;
+    }
+    QString range = QStringLiteral("no dates");
+    if (first)
+        range = ExchangeFields::DateText(*first) + QStringLiteral(" to ")
+            + ExchangeFields::DateText(*last);
+    PrintOut(QStringLiteral("%1: sound, %2 days, %3\n").arg(shown).arg(diary.GetDayCount()).arg(range));
+    return Done;
+}

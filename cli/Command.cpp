@@ -1,0 +1,93 @@
+#include "cli/Command.h"
+
+#include "model/DataFolder.h"
+#include "model/DatabaseFile.h"
+#include "model/DiaryDatabase.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+const QCommandLineOption DiaryOption({QStringLiteral("diary")},
+                                     QStringLiteral("Work on the diary FILE instead of the "
+                                                    "one in the data folder."),
+                                     QStringLiteral("FILE"));
+
+} // namespace
+
+Command::Command(QString name, QString description)
+    : m_name(std::move(name))
+    , m_description(std::move(description))
+{
+}
+
+void Command::PrintError(const QString &message)
+{
+    std::fprintf(stderr, "repbook-cli: %s\n", message.toLocal8Bit().constData());
+}
+
+void Command::PrintOut(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
+int Command::Usage(const QString &message) const
+{
+    PrintError(QStringLiteral("%1 (see repbook-cli %2 --help)").arg(message, m_name));
+    return BadUsage;
+}
+
+QString Command::DiaryPath(const QCommandLineParser &parser)
+{
+    if (parser.isSet(DiaryOption))
+        return QDir::cleanPath(QDir::current().absoluteFilePath(parser.value(DiaryOption)));
+    DataFolder::EnsureDatabaseFolder();
+    return DataFolder::DatabasePath();
+}
+
+bool Command::LoadDiary(const QString &path, DiaryDatabase &diary, QString &error)
+{
+    diary.SetPath(path);
+    if (!QFileInfo::exists(path))
+        return true;
+    QByteArray bytes;
+    if (!DatabaseFile::ReadWhole(path, bytes)) {
+        error = QStringLiteral("The diary %1 cannot be read.").arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    if (!CheckDatabaseIntegrityData(bytes)) {
+        error = QStringLiteral("The diary %1 is damaged: it fails its integrity check.")
+                    .arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    diary.LoadFromData(bytes);
+    return true;
+}
+
+int Command::Run(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(m_description);
+    const QCommandLineOption help = parser.addHelpOption();
+    parser.addOption(DiaryOption);
+    AddOptions(parser);
+    if (!parser.parse(arguments))
+        return Usage(parser.errorText());
+    if (parser.isSet(help)) {
+        // The parser names the program in its usage line; the subcommand belongs there too.
+        QString text = parser.helpText();
+        const qsizetype lineEnd = text.indexOf(u'\n');
+        const QString usage = text.first(lineEnd);
+        text.replace(0, lineEnd,
+                     QStringLiteral("Usage: repbook-cli ") + m_name
+                         + usage.mid(usage.indexOf(QLatin1String(" ["))));
+        PrintOut(text);
+        return Done;
+    }
+    return Execute(parser);
+}

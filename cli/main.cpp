@@ -1,0 +1,62 @@
+// repbook-cli: export, import and check the diary from scripts.
+
+#include "cli/CheckCommand.h"
+#include "cli/ExportCommand.h"
+#include "cli/ImportCommand.h"
+
+#include <QCoreApplication>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+void PrintUsage(const std::vector<std::unique_ptr<Command>> &commands)
+{
+    QString text = QStringLiteral("Usage: repbook-cli COMMAND [options]\n\n"
+                                  "Works on the Repbook diary from scripts.\n\nCommands:\n");
+    for (const auto &command : commands)
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(command->Name(), -8)
+                    .arg(command->Description().section(QStringLiteral(". "), 0, 0));
+    text += QStringLiteral("\nrepbook-cli COMMAND --help describes a command's options. Exit "
+                           "codes: 0 done, 1 failed, 2 bad usage.\n");
+    Command::PrintOut(text);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("repbook-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(REPBOOK_VERSION));
+
+    std::vector<std::unique_ptr<Command>> commands;
+    commands.push_back(std::make_unique<ExportCommand>());
+    commands.push_back(std::make_unique<ImportCommand>());
+    commands.push_back(std::make_unique<CheckCommand>());
+
+    QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 2) {
+        PrintUsage(commands);
+        return Command::BadUsage;
+    }
+    const QString name = arguments.at(1);
+    if (name == QLatin1String("--help") || name == QLatin1String("-h")
+        || name == QLatin1String("help")) {
+        PrintUsage(commands);
+        return Command::Done;
+    }
+    if (name == QLatin1String("--version")) {
+        Command::PrintOut(QStringLiteral("repbook-cli %1\n").arg(QStringLiteral(REPBOOK_VERSION)));
+        return Command::Done;
+    }
+    arguments.removeFirst();
+    for (const auto &command : commands) {
+        if (command->Name() == name)
+            return command->Run(arguments);
+    }
+    Command::PrintError(QStringLiteral("unknown command \"%1\" (see repbook-cli --help)").arg(name));
+    return Command::BadUsage;
+}

@@ -1,0 +1,307 @@
+#include "exchange/DiaryCsv.h"
+
+#include "exchange/CsvReader.h"
+#include "exchange/CsvWriter.h"
+#include "exchange/ExchangeFields.h"
+#include "exchange/HeaderColumns.h"
+#include "model/DatabaseWriter.h"
+#include "model/TrainingDay.h"
+
+#include <limits>
+
+namespace DiaryCsv {
+
+namespace {
+
+enum Column {
+    Date,
+    DayNotes,
+    WorkoutPosition,
+    WorkoutName,
+    WorkoutStatus,
+    ExercisePosition,
+    ExerciseName,
+    Sets,
+    Reps,
+    Forced,
+    Negative,
+    Weight,
+    ExerciseNotes,
+    ExerciseStatus,
+    ColumnCount
+};
+
+const char *const ColumnNames[ColumnCount] = {
+    "Date", "Day notes", "Workout", "Workout name", "Workout status", "Exercise",
+    "Exercise name", "Sets", "Reps", "Forced", "Negative", "Weight", "Exercise notes",
+    "Exercise status"};
+
+void WriteDayPart(CsvWriter &row, const TrainingDay &day, const QByteArray &dateText)
+{
+    row.Field(dateText).Field(day.GetNotes());
+}
+
+void WriteWorkoutPart(CsvWriter &row, const Workout &workout, int position)
+{
+    row.Field(position).Field(workout.GetName()).Field(
+        ExchangeFields::StatusText(workout.GetStatus()));
+}
+
+void WriteExercisePart(CsvWriter &row, const ExerciseEntry &entry, int position)
+{
+    row.Field(position)
+        .Field(entry.GetName())
+        .Field(entry.GetSets())
+        .Field(entry.GetReps())
+        .Field(entry.GetForced())
+        .Field(entry.GetNegative())
+        .Field(DatabaseWriter::WeightText(entry.GetWeight()))
+        .Field(entry.GetNote())
+        .Field(ExchangeFields::StatusText(entry.GetStatus()));
+}
+
+void EmptyFields(CsvWriter &row, int count)
+{
+    for (int i = 0; i < count; ++i)
+        row.Field(QByteArray());
+}
+
+// Builds days from rows in file order. A row starts a new day when its date or notes differ
+// from the current day's, when it or the current day has no workout, or when its workout
+// position does not lie after the current one (two days of one date follow each other).
+class RowReader
+{
+public:
+    RowReader(ImportedData &result, const HeaderColumns &columns)
+        : m_result(result)
+        , m_columns(columns)
+    {
+    }
+
+    void Take(const QStringList &fields, int line)
+    {
+        QString reason;
+        if (!TakeRow(fields, reason))
+            m_result.skipped.append({line, reason});
+    }
+
+private:
+    QString Text(const QStringList &fields, Column column) const
+    {
+        return m_columns.Value(fields, column);
+    }
+
+    std::optional<int> Number(const QStringList &fields, Column column, QString &reason) const
+    {
+        const QString text = Text(fields, column).trimmed();
+        bool ok = false;
+        const int value = text.toInt(&ok);
+        if (!ok)
+            reason = QStringLiteral("%1 is not a whole number").arg(QLatin1String(ColumnNames[column]));
+        return ok ? std::optional<int>(value) : std::nullopt;
+    }
+
+    bool TakeRow(const QStringList &fields, QString &reason)
+    {
+        const std::optional<DateValue> date = ExchangeFields::ParseDate(Text(fields, Date));
+        if (!date) {
+            reason = QStringLiteral("unreadable date \"%1\"").arg(Text(fields, Date));
+            return false;
+        }
+        const QString notes = Text(fields, DayNotes);
+        const bool hasWorkout = !Text(fields, WorkoutPosition).trimmed().isEmpty();
+        const bool hasExercise = !Text(fields, ExercisePosition).trimmed().isEmpty();
+        int workoutPosition = 0;
+        int exercisePosition = 0;
+        if (hasWorkout) {
+            const auto position = Number(fields, WorkoutPosition, reason);
+            if (!position)
+                return false;
+            workoutPosition = *position;
+        }
+        if (hasExercise) {
+            const auto position = Number(fields, ExercisePosition, reason);
+            if (!position)
+                return false;
+            exercisePosition = *position;
+        }
+        if ((hasWorkout && workoutPosition < 1) || (hasExercise && exercisePosition < 1)
+            || (hasExercise && !hasWorkout)) {
+            reason = QStringLiteral("positions of workout and exercise must count from 1");
+            return false;
+        }
+        std::unique_ptr<ExerciseEntry> entry;
+        if (hasExercise && !(entry = MakeEntry(fields, reason)))
+            return false;
+
+        const bool sameWorkout = workoutPosition == m_workoutPosition && hasExercise
+            && exercisePosition > m_exercisePosition;
+        const bool newDay = !m_day || Text(fields, Date) != m_dateText
+            || notes != m_day->GetNotes() || !hasWorkout || m_workoutPosition == 0
+            || workoutPosition < m_workoutPosition
+            || (workoutPosition == m_workoutPosition && !sameWorkout);
+        std::unique_ptr<Workout> workout;
+        if (hasWorkout && (newDay || !sameWorkout) && !(workout = MakeWorkout(fields, reason)))
+            return false;
+
+        if (newDay) {
+            auto day = std::make_unique<TrainingDay>();
+            day->SetDate(*date);
+            day->SetNotes(notes);
+            m_day = day.get();
+            m_result.days->AddDay(std::move(day));
+            m_dateText = Text(fields, Date);
+            m_workoutPosition = 0;
+        }
+        if (workout) {
+            m_day->AddWorkout(std::move(workout));
+            m_workoutPosition = workoutPosition;
+            // A workout without exercises has one row only.
+            m_exercisePosition = hasExercise ? 0 : std::numeric_limits<int>::max();
+        }
+        if (entry) {
+            m_day->GetWorkout(m_day->GetWorkoutCount() - 1)->AddExercise(std::move(entry));
+            m_exercisePosition = exercisePosition;
+        }
+        return true;
+    }
+
+    std::unique_ptr<Workout> MakeWorkout(const QStringList &fields, QString &reason) const
+    {
+        const auto status = ExchangeFields::ParseStatus(Text(fields, WorkoutStatus));
+        if (!status) {
+            reason = QStringLiteral("unknown workout status \"%1\"").arg(Text(fields, WorkoutStatus));
+            return nullptr;
+        }
+        auto workout = std::make_unique<Workout>();
+        workout->SetName(Text(fields, WorkoutName));
+        workout->SetStatus(*status, false);
+        return workout;
+    }
+
+    std::unique_ptr<ExerciseEntry> MakeEntry(const QStringList &fields, QString &reason) const
+    {
+        ExchangeFields::ExerciseFields values;
+        values.name = Text(fields, ExerciseName);
+        values.note = Text(fields, ExerciseNotes);
+        const auto status = ExchangeFields::ParseStatus(Text(fields, ExerciseStatus));
+        if (!status) {
+            reason = QStringLiteral("unknown exercise status \"%1\"").arg(Text(fields, ExerciseStatus));
+            return nullptr;
+        }
+        values.status = *status;
+        if (!values.name.isEmpty()) {
+            std::optional<int> counts[4];
+            const Column columns[4] = {Sets, Reps, Forced, Negative};
+            for (int i = 0; i < 4; ++i) {
+                if (!(counts[i] = Number(fields, columns[i], reason)))
+                    return nullptr;
+            }
+            values.sets = *counts[0];
+            values.reps = *counts[1];
+            values.forced = *counts[2];
+            values.negative = *counts[3];
+            bool ok = false;
+            values.weight = Text(fields, Weight).trimmed().toDouble(&ok);
+            if (!ok) {
+                reason = QStringLiteral("unreadable weight \"%1\"").arg(Text(fields, Weight));
+                return nullptr;
+            }
+        }
+        auto entry = std::make_unique<ExerciseEntry>();
+        if (!ExchangeFields::Fill(*entry, values, reason))
+            return nullptr;
+        return entry;
+    }
+
+    ImportedData &m_result;
+    const HeaderColumns &m_columns;
+    TrainingDay *m_day = nullptr;
+    QString m_dateText;
+    int m_workoutPosition = 0; // 0: the current day has no workout yet
+    int m_exercisePosition = 0;
+};
+
+HeaderColumns Columns(const QStringList &header)
+{
+    QList<QStringList> names;
+    for (const char *name : ColumnNames)
+        names.append({QString::fromLatin1(name)});
+    return HeaderColumns(header, names);
+}
+
+} // namespace
+
+QStringList Header()
+{
+    QStringList header;
+    for (const char *name : ColumnNames)
+        header.append(QString::fromLatin1(name));
+    return header;
+}
+
+QByteArray Write(const QList<const TrainingDay *> &days)
+{
+    QByteArray out;
+    CsvWriter row(out);
+    for (const QString &name : Header())
+        row.Field(name);
+    row.EndRow();
+    for (const TrainingDay *day : days) {
+        const QByteArray date = ExchangeFields::DateText(day->GetDate()).toLatin1();
+        if (day->GetWorkoutCount() == 0) {
+            WriteDayPart(row, *day, date);
+            EmptyFields(row, ColumnCount - WorkoutPosition);
+            row.EndRow();
+        }
+        for (int w = 0; w < day->GetWorkoutCount(); ++w) {
+            const Workout &workout = *day->GetWorkout(w);
+            if (workout.GetExerciseCount() == 0) {
+                WriteDayPart(row, *day, date);
+                WriteWorkoutPart(row, workout, w + 1);
+                EmptyFields(row, ColumnCount - ExercisePosition);
+                row.EndRow();
+            }
+            for (int e = 0; e < workout.GetExerciseCount(); ++e) {
+                WriteDayPart(row, *day, date);
+                WriteWorkoutPart(row, workout, w + 1);
+                WriteExercisePart(row, *workout.GetExercise(e), e + 1);
+                row.EndRow();
+            }
+        }
+    }
+    return out;
+}
+
+bool Recognises(const QStringList &header)
+{
+    return Columns(header).HasAll();
+}
+
+bool Read(const QByteArray &data, ImportedData &result, QString &error)
+{
+    result.formatName = QStringLiteral("Repbook CSV");
+    std::optional<HeaderColumns> columns;
+    std::optional<RowReader> rows;
+    CsvReader reader;
+    const bool read = reader.Read(data, [&](const QStringList &fields, int line) {
+        if (!columns) {
+            columns = Columns(fields);
+            if (!columns->HasAll()) {
+                error = QStringLiteral("Line %1: the header lacks the column \"%2\".")
+                            .arg(line)
+                            .arg(columns->FirstMissing());
+                return false;
+            }
+            rows.emplace(result, *columns);
+            return true;
+        }
+        rows->Take(fields, line);
+        return true;
+    });
+    if (!read)
+        error = reader.ErrorString();
+    return read && error.isEmpty();
+}
+
+} // namespace DiaryCsv
