@@ -6,12 +6,13 @@
 
 #include <QCoreApplication>
 
+#include <cstdio>
 #include <memory>
 #include <vector>
 
 namespace {
 
-void PrintUsage(const std::vector<std::unique_ptr<Command>> &commands)
+void PrintUsage(const std::vector<std::unique_ptr<Command>> &commands, bool asked)
 {
     QString text = QStringLiteral("Usage: repbook-cli COMMAND [options]\n\n"
                                   "Works on the Repbook diary from scripts.\n\nCommands:\n");
@@ -21,7 +22,10 @@ void PrintUsage(const std::vector<std::unique_ptr<Command>> &commands)
                     .arg(command->Description().section(QStringLiteral(". "), 0, 0));
     text += QStringLiteral("\nrepbook-cli COMMAND --help describes a command's options. Exit "
                            "codes: 0 done, 1 failed, 2 bad usage.\n");
-    Command::PrintOut(text);
+    if (asked)
+        Command::PrintOut(text);
+    else
+        std::fputs(text.toLocal8Bit().constData(), stderr);
 }
 
 } // namespace
@@ -39,13 +43,13 @@ int main(int argc, char **argv)
 
     QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2) {
-        PrintUsage(commands);
+        PrintUsage(commands, false);
         return Command::BadUsage;
     }
     const QString name = arguments.at(1);
     if (name == QLatin1String("--help") || name == QLatin1String("-h")
         || name == QLatin1String("help")) {
-        PrintUsage(commands);
+        PrintUsage(commands, true);
         return Command::Done;
     }
     if (name == QLatin1String("--version")) {

@@ -7,6 +7,7 @@
 #include "diary/CalendarNavigation.h"
 #include "diary/CommandIds.h"
 #include "diary/DayOperations.h"
+#include "diary/DiaryExchange.h"
 #include "diary/DiarySaving.h"
 #include "diary/MainMenu.h"
 #include "editing/ApplyProgramFlow.h"
@@ -59,6 +60,7 @@ CRepbookDlg::CRepbookDlg(SharedDiaryFile &file, QWidget *parent)
 {
     m_commands = new MainMenu(this);
     m_dayOperations = std::make_unique<DayOperations>(*this, m_database);
+    m_exchange = std::make_unique<DiaryExchange>(this, m_database);
     BuildLayout();
 
     m_images = std::make_unique<StatusImageSet>(m_settings.Read(SettingsKeys::Image) <= 0,
@@ -606,6 +608,15 @@ void CRepbookDlg::ExecuteCommand(int commandId)
     switch (commandId) {
     case CommandId::Exit:
         CloseWindow();
+        break;
+    case CommandId::ImportFile:
+        if (m_exchange->Import()) {
+            Refresh(KeepScroll);
+            m_saving->SaveNow();
+        }
+        break;
+    case CommandId::ExportFile:
+        m_exchange->Export(SelectedDays());
         break;
     case CommandId::Notes:
         EditNotes();

@@ -14,6 +14,7 @@
 class CDayPrinter;
 class CDayTabCtrl;
 class DayOperations;
+class DiaryExchange;
 class DiarySaving;
 class CFPSMiniCalendarCtrl;
 class CGridCtrl;
@@ -174,6 +175,7 @@ private:
     bool m_applyDelay = false;
     std::unique_ptr<CDayPrinter> m_printer; // keeps the chosen printer between prints
     std::unique_ptr<DayOperations> m_dayOperations;
+    std::unique_ptr<DiaryExchange> m_exchange; // File > Import... and Export...
     bool m_stopApplying = true; // false only while a program is being applied
 
     MainMenu *m_commands = nullptr;

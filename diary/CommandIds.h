@@ -29,6 +29,8 @@ enum : int {
     SelectionToRange = 32993,
     SetRange = 33024,
     Options = 33034,
+    ImportFile = 33100,
+    ExportFile = 33101,
     Exit = 57665,
 };
 

@@ -94,6 +94,9 @@ void MainMenu::BuildMenus()
     m_menuBar = new QMenuBar(m_window);
 
     QMenu *file = m_menuBar->addMenu(QStringLiteral("&File"));
+    AddCommand(file, CommandId::ImportFile, QStringLiteral("&Import..."));
+    AddCommand(file, CommandId::ExportFile, QStringLiteral("&Export..."));
+    file->addSeparator();
     AddCommand(file, CommandId::PrintPreview, QStringLiteral("P&rint preview"));
     AddCommand(file, CommandId::Print, QStringLiteral("&Print\tCtrl + P"),
                {Key(Qt::Key_P, Qt::ControlModifier)});

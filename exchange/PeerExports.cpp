@@ -156,44 +156,14 @@ public:
 
     void Take(const QStringList &fields, int line)
     {
-        const auto text = [&](Column column) { return m_columns.Value(fields, column); };
-        if (m_kind == Kind::Strong
-            && text(SetKind).trimmed().compare(QLatin1String("Rest Timer"), Qt::CaseInsensitive)
-                == 0)
-            return;
-        LoggedSet set;
-        set.line = line;
-        const auto date = StartDate(m_kind, text(Start));
-        if (!date)
-            return m_sets.Skip(line, QStringLiteral("unreadable date \"%1\"").arg(text(Start)));
-        set.date = *date;
-        set.workoutName = text(Title);
-        set.workoutKey = text(Start).trimmed() + u'\n' + text(Title);
-        if (m_kind == Kind::FitNotes) {
-            set.workoutKey = text(Start).trimmed();
-            QStringList &categories = m_categories[set.workoutKey];
-            const QString category = text(Category).trimmed();
+        // FitNotes names a date's workout after the categories of its stored sets.
+        const QString key = m_columns.Value(fields, Start).trimmed();
+        if (TakeSet(fields, line) && m_kind == Kind::FitNotes) {
+            QStringList &categories = m_categories[key];
+            const QString category = m_columns.Value(fields, Category).trimmed();
             if (!category.isEmpty() && !categories.contains(category))
                 categories.append(category);
         }
-        set.workoutNote = text(Notes);
-        set.exercise = text(Exercise);
-        set.exerciseNote = text(ExerciseNotes);
-        set.kind = SetKindOf(m_kind, text(SetKind));
-        double distance = 0.0;
-        double seconds = 0.0;
-        if (!SetCollector::ParseNumber(text(Weight), set.weightKg)
-            || !SetCollector::ParseNumber(text(Reps), set.reps)
-            || !SetCollector::ParseNumber(text(Distance), distance)
-            || !SetCollector::ParseNumber(text(Seconds), seconds))
-            return m_sets.Skip(line, QStringLiteral("unreadable number"));
-        const QString unit = text(WeightUnit).trimmed().toLower();
-        if (m_pounds || unit == QLatin1String("lbs") || unit == QLatin1String("lb"))
-            set.weightKg = ExchangeFields::PoundsToKg(set.weightKg);
-        set.timeOrDistance = distance != 0.0 || seconds != 0.0
-            || (m_kind == Kind::FitNotes && !text(Seconds).trimmed().isEmpty()
-                && text(Seconds).trimmed() != QLatin1String("0:00:00"));
-        m_sets.Add(set);
     }
 
     void Finish()
@@ -203,6 +173,43 @@ public:
     }
 
 private:
+    bool TakeSet(const QStringList &fields, int line)
+    {
+        const auto text = [&](Column column) { return m_columns.Value(fields, column); };
+        if (m_kind == Kind::Strong
+            && text(SetKind).trimmed().compare(QLatin1String("Rest Timer"), Qt::CaseInsensitive)
+                == 0)
+            return false;
+        LoggedSet set;
+        set.line = line;
+        const auto date = StartDate(m_kind, text(Start));
+        if (!date)
+            return m_sets.Skip(line, QStringLiteral("unreadable date \"%1\"").arg(text(Start)));
+        set.date = *date;
+        set.workoutName = text(Title);
+        set.workoutKey = text(Start).trimmed() + u'\n' + text(Title);
+        if (m_kind == Kind::FitNotes)
+            set.workoutKey = text(Start).trimmed();
+        set.workoutNote = text(Notes);
+        set.exercise = text(Exercise);
+        set.exerciseNote = text(ExerciseNotes);
+        set.kind = SetKindOf(m_kind, text(SetKind));
+        double distance = 0.0;
+        double seconds = 0.0;
+        if (!SetCollector::ParseNumber(text(Weight), set.weightKg)
+            || !SetCollector::ParseNumber(text(Reps), set.reps)
+            || !SetCollector::ParseNumber(text(Distance), distance)
+            || (m_kind != Kind::FitNotes && !SetCollector::ParseNumber(text(Seconds), seconds)))
+            return m_sets.Skip(line, QStringLiteral("unreadable number"));
+        const QString unit = text(WeightUnit).trimmed().toLower();
+        if (m_pounds || unit == QLatin1String("lbs") || unit == QLatin1String("lb"))
+            set.weightKg = ExchangeFields::PoundsToKg(set.weightKg);
+        set.timeOrDistance = distance != 0.0 || seconds != 0.0
+            || (m_kind == Kind::FitNotes && !text(Seconds).trimmed().isEmpty()
+                && text(Seconds).trimmed() != QLatin1String("0:00:00"));
+        return m_sets.Add(set);
+    }
+
     Kind m_kind;
     const HeaderColumns &m_columns;
     SetCollector m_sets;

@@ -64,7 +64,7 @@ Workout *SetCollector::WorkoutFor(const LoggedSet &set)
     return added;
 }
 
-void SetCollector::Add(const LoggedSet &set)
+bool SetCollector::Add(const LoggedSet &set)
 {
     if (!set.date.IsValid() || set.date.GetYear() < 0)
         return Skip(set.line, QStringLiteral("unreadable date"));
@@ -95,7 +95,7 @@ void SetCollector::Add(const LoggedSet &set)
             && last->GetWeight() == weight && last->GetNote() == note
             && m_lastKind.value(workout) == set.kind && last->GetSets() < ExerciseEntry::MaxSets) {
             last->SetSets(last->GetSets() + 1);
-            return;
+            return true;
         }
     }
     auto entry = std::make_unique<ExerciseEntry>();
@@ -106,6 +106,7 @@ void SetCollector::Add(const LoggedSet &set)
     entry->SetStatus(ProgressStatus::Done);
     workout->AddExercise(std::move(entry));
     m_lastKind.insert(workout, set.kind);
+    return true;
 }
 
 void SetCollector::Rename(const QString &workoutKey, const QString &name)

@@ -37,8 +37,13 @@ public:
     {
     }
 
-    void Add(const LoggedSet &set);
-    void Skip(int line, const QString &reason) { m_result.skipped.append({line, reason}); }
+    // False when the set was skipped.
+    bool Add(const LoggedSet &set);
+    bool Skip(int line, const QString &reason)
+    {
+        m_result.skipped.append({line, reason});
+        return false;
+    }
     // Renames a workout after its rows were read (a name made of all its rows).
     void Rename(const QString &workoutKey, const QString &name);
 

@@ -38,24 +38,42 @@ QString FileDialog::ProgramFileSuffix()
 
 QString FileDialog::WithDefaultSuffix(const QString &path)
 {
+    return WithDefaultSuffix(path, ProgramFileSuffix());
+}
+
+QString FileDialog::WithDefaultSuffix(const QString &path, const QString &suffix)
+{
     if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
         return path;
     if (path.endsWith(QLatin1Char('.')))
-        return path + ProgramFileSuffix();
-    return path + QLatin1Char('.') + ProgramFileSuffix();
+        return path + suffix;
+    return path + QLatin1Char('.') + suffix;
+}
+
+QString FileDialog::GetOpenFileName(QWidget *parent, const QString &caption,
+                                    const QString &filter)
+{
+    return Run(parent, false, caption, filter, QString());
+}
+
+QString FileDialog::GetSaveFileName(QWidget *parent, const QString &caption,
+                                    const QString &filter, const QString &defaultSuffix)
+{
+    return Run(parent, true, caption, filter, defaultSuffix);
 }
 
 QString FileDialog::GetOpenProgramFileName(QWidget *parent, const QString &caption)
 {
-    return Run(parent, false, caption);
+    return Run(parent, false, caption, ProgramFileFilter(), ProgramFileSuffix());
 }
 
 QString FileDialog::GetSaveProgramFileName(QWidget *parent, const QString &caption)
 {
-    return Run(parent, true, caption);
+    return Run(parent, true, caption, ProgramFileFilter(), ProgramFileSuffix());
 }
 
-QString FileDialog::Run(QWidget *parent, bool save, const QString &caption)
+QString FileDialog::Run(QWidget *parent, bool save, const QString &caption, const QString &filter,
+                       const QString &suffix)
 {
     DialogState &s = state();
     if (s.testMode) {
@@ -66,14 +84,14 @@ QString FileDialog::Run(QWidget *parent, bool save, const QString &caption)
             return QString();
         }
         const QString answer = s.answers.takeFirst();
-        return save ? WithDefaultSuffix(answer) : answer;
+        return save ? WithDefaultSuffix(answer, suffix) : answer;
     }
 
     if (s.lastFolder.isEmpty())
         s.lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 
-    QFileDialog dialog(parent, caption, s.lastFolder, ProgramFileFilter());
-    dialog.setDefaultSuffix(ProgramFileSuffix());
+    QFileDialog dialog(parent, caption, s.lastFolder, filter);
+    dialog.setDefaultSuffix(suffix);
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -86,7 +104,7 @@ QString FileDialog::Run(QWidget *parent, bool save, const QString &caption)
         return QString();
     const QString chosen = dialog.selectedFiles().constFirst();
     s.lastFolder = QFileInfo(chosen).absolutePath();
-    return save ? WithDefaultSuffix(chosen) : chosen;
+    return save ? WithDefaultSuffix(chosen, suffix) : chosen;
 }
 
 void FileDialog::setTestMode(bool on)

@@ -18,6 +18,12 @@ public:
     static QString GetOpenProgramFileName(QWidget *parent, const QString &caption = QString());
     static QString GetSaveProgramFileName(QWidget *parent, const QString &caption = QString());
 
+    // The same for other files: filter as QFileDialog takes it; a saved name without a suffix
+    // gets defaultSuffix.
+    static QString GetOpenFileName(QWidget *parent, const QString &caption, const QString &filter);
+    static QString GetSaveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                   const QString &defaultSuffix);
+
     // Test hooks. In test mode no dialog is shown: each dialog takes the next queued path ("" is
     // Cancel). A dialog that finds the queue empty answers Cancel and is recorded as unexpected
     // (by its caption, or "Open"/"Save" without one).
@@ -27,7 +33,9 @@ public:
 
     // A file name that has no suffix gets the default one; an empty name stays empty.
     static QString WithDefaultSuffix(const QString &path);
+    static QString WithDefaultSuffix(const QString &path, const QString &suffix);
 
 private:
-    static QString Run(QWidget *parent, bool save, const QString &caption);
+    static QString Run(QWidget *parent, bool save, const QString &caption, const QString &filter,
+                       const QString &suffix);
 };

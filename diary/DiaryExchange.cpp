@@ -1,0 +1,81 @@
+#include "diary/DiaryExchange.h"
+
+#include "diary/CImportPreviewDlg.h"
+#include "exchange/DiaryExport.h"
+#include "exchange/DiaryImport.h"
+#include "exchange/ImportSource.h"
+#include "model/DataFolder.h"
+#include "model/DiaryDatabase.h"
+#include "widgets/FileDialog.h"
+#include "widgets/MessageBox.h"
+
+#include <QFileInfo>
+
+DiaryExchange::DiaryExchange(QWidget *window, DiaryDatabase &database)
+    : m_window(window)
+    , m_database(database)
+{
+}
+
+bool DiaryExchange::Export(const QList<const TrainingDay *> &selection)
+{
+    QList<const TrainingDay *> days = DiaryExport::DaysOf(m_database);
+    if (!selection.isEmpty() && selection.size() < days.size()) {
+        const MessageBox::Button answer = MessageBox::Question(
+            m_window,
+            QStringLiteral("Export only the %1 selected days?\n\nYes: the selected days.\nNo: "
+                           "the whole diary (%2 days).")
+                .arg(selection.size())
+                .arg(days.size()),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        if (answer == QMessageBox::Cancel)
+            return false;
+        if (answer == QMessageBox::Yes)
+            days = selection;
+    }
+    const QString path = FileDialog::GetSaveFileName(
+        m_window, QStringLiteral("Export"),
+        QStringLiteral("CSV files (*.csv);;JSON files (*.json);;All files (*)"),
+        QStringLiteral("csv"));
+    if (path.isEmpty())
+        return false;
+    const auto format = QFileInfo(path).suffix().compare(QLatin1String("json"),
+                                                         Qt::CaseInsensitive) == 0
+        ? DiaryExport::Format::Json
+        : DiaryExport::Format::Csv;
+    QString error;
+    if (!DiaryExport::WriteFile(path, DiaryExport::Write(days, format), error)) {
+        MessageBox::Error(m_window, error);
+        return false;
+    }
+    return true;
+}
+
+bool DiaryExchange::Import()
+{
+    const QString path = FileDialog::GetOpenFileName(
+        m_window, QStringLiteral("Import"),
+        QStringLiteral("Training log exports (*.csv *.json);;All files (*)"));
+    if (path.isEmpty())
+        return false;
+    ImportedData data;
+    QString error;
+    if (!ImportSource::ReadFile(path, ImportSource::Format::Auto, data, error)) {
+        MessageBox::Error(m_window, error);
+        return false;
+    }
+    const DiaryImport::Plan plan = DiaryImport::MakePlan(data, m_database);
+    CImportPreviewDlg preview(plan, QFileInfo(path).fileName(), m_window);
+    if (preview.exec() != QDialog::Accepted)
+        return false;
+    ImportIntoDiary(plan);
+    return true;
+}
+
+DiaryImport::Added DiaryExchange::ImportIntoDiary(const DiaryImport::Plan &plan)
+{
+    const DiaryImport::Added added = DiaryImport::Apply(plan, m_database);
+    DiaryImport::RememberNames(added, DataFolder::WorkoutListPath(),
+                               DataFolder::ExerciseListPath());
+    return added;
+}

@@ -1,0 +1,179 @@
+// repbook-cli as a script sees it: exit codes, output, and a diary file that changes only when
+// an import succeeds, also while another program has the diary open.
+
+#include "common/TestMain.h"
+#include "model/DatabaseWriter.h"
+#include "model/DiaryDatabase.h"
+#include "model/SharedDiaryFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLockFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run RunCli(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/repbook-cli"),
+                  arguments);
+    Run run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QByteArray Bytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString Data(const QString &name)
+{
+    return testsupport::dataFile(QStringLiteral("exchange/") + name);
+}
+
+void AddWorkout(DiaryDatabase &diary, const DateValue &date, const QString &name)
+{
+    auto day = std::make_unique<TrainingDay>();
+    day->SetDate(date);
+    auto workout = std::make_unique<Workout>();
+    workout->SetName(name);
+    day->AddWorkout(std::move(workout));
+    diary.AddDay(std::move(day));
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void exitCodes_data();
+    void exitCodes();
+    void importWhileAnotherProgramHasTheDiary();
+    void importWaitsForAnotherProgramsSave();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_diary;
+};
+
+void TestCli::init()
+{
+    m_diary = m_dir.filePath(QStringLiteral("Database.rpd"));
+    DiaryDatabase diary;
+    AddWorkout(diary, DateValue::FromDate(2025, 3, 28), QStringLiteral("Mobility"));
+    QFile file(m_diary);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(DatabaseWriter::FileBytes(diary));
+}
+
+void TestCli::exitCodes_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output"); // expected in standard output or error
+    QTest::addColumn<bool>("changesDiary");
+
+    QTest::newRow("help") << QStringList {"--help"} << 0 << "Commands:" << false;
+    QTest::newRow("no command") << QStringList {} << 2 << "Usage:" << false;
+    QTest::newRow("unknown command") << QStringList {"frobnicate"} << 2 << "unknown command"
+                                     << false;
+    QTest::newRow("export csv") << QStringList {"export"} << 0
+                                << "2025-03-28,,1,Mobility,Not yet,,,,,,,,,\r\n" << false;
+    QTest::newRow("export json range") << QStringList {"export", "--format", "json", "--from",
+                                                       "2025-03-29"}
+                                       << 0 << "\"days\":[\n]}" << false;
+    QTest::newRow("export bad format") << QStringList {"export", "--format", "xml"} << 2
+                                       << "unknown format" << false;
+    QTest::newRow("export bad date") << QStringList {"export", "--to", "2025-13-01"} << 2
+                                     << "no date" << false;
+    QTest::newRow("export unwritable") << QStringList {"export", "-o", "/nonexistent/x.csv"}
+                                       << 1 << "could not be written" << false;
+    QTest::newRow("import dry run") << QStringList {"import", Data("strong.csv"), "--dry-run"}
+                                    << 0 << "Strong CSV: 2 workouts with 5 exercises" << false;
+    QTest::newRow("import") << QStringList {"import", Data("fitnotes.csv")} << 0
+                            << "Added 1 workouts with 2 exercises (1 new days)." << true;
+    QTest::newRow("import broken") << QStringList {"import", Data("broken_quotes.csv")} << 1
+                                   << "Line 2 opens a quoted field" << false;
+    QTest::newRow("import empty") << QStringList {"import", Data("empty.csv")} << 1
+                                  << "the file is empty" << false;
+    QTest::newRow("import without file") << QStringList {"import"} << 2 << "exactly one file"
+                                         << false;
+    QTest::newRow("import bad format")
+        << QStringList {"import", Data("hevy.csv"), "--format", "excel"} << 2
+        << "unknown format" << false;
+    QTest::newRow("check") << QStringList {"check"} << 0
+                           << "sound, 1 days, 2025-03-28 to 2025-03-28" << false;
+    QTest::newRow("check damaged") << QStringList {"check", Data("hevy.csv")} << 1
+                                   << "fails its integrity check" << false;
+}
+
+void TestCli::exitCodes()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, output);
+    QFETCH(int, exitCode);
+    QFETCH(bool, changesDiary);
+    if (!arguments.isEmpty() && arguments.first() != QLatin1String("--help"))
+        arguments << QStringLiteral("--diary") << m_diary;
+    const QByteArray before = Bytes(m_diary);
+    const Run run = RunCli(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2((run.out + run.err).contains(output), qPrintable(run.out + run.err));
+    QCOMPARE(Bytes(m_diary) != before, changesDiary);
+    if (run.exitCode != 0)
+        QVERIFY(!run.err.isEmpty());
+}
+
+void TestCli::importWhileAnotherProgramHasTheDiary()
+{
+    // This process plays the diary program: it has the file open and an unsaved change.
+    DiaryDatabase diary;
+    SharedDiaryFile file(diary, DiaryMerge::Winner::Memory);
+    QVERIFY(file.Open(m_diary));
+    AddWorkout(diary, DateValue::FromDate(2025, 1, 5), QStringLiteral("Unsaved"));
+
+    const Run run = RunCli({QStringLiteral("import"), Data("strong.csv"), QStringLiteral("--diary"),
+                            m_diary});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(file.Save().ok);
+    // Both the import and the program's own change are in the file.
+    DiaryDatabase result;
+    QVERIFY(result.Open(m_diary));
+    QCOMPARE(result.GetDayCount(), 3);
+    QCOMPARE(result.FindDay(DateValue::FromDate(2025, 3, 28))->GetWorkoutCount(), 2);
+    QVERIFY(result.FindDay(DateValue::FromDate(2025, 1, 5)));
+    QVERIFY(result.FindDay(DateValue::FromDate(2025, 3, 30)));
+}
+
+void TestCli::importWaitsForAnotherProgramsSave()
+{
+    QLockFile saving(m_diary + QStringLiteral(".lock"));
+    QVERIFY(saving.lock());
+    const QByteArray before = Bytes(m_diary);
+    const Run run = RunCli({QStringLiteral("import"), Data("hevy.csv"), QStringLiteral("--diary"),
+                            m_diary});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QLatin1String("being saved by another program")), qPrintable(run.err));
+    QCOMPARE(Bytes(m_diary), before);
+}
+
+REPBOOK_TEST_MAIN_CORE(TestCli)
+#include "tst_cli.moc"

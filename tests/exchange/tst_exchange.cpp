@@ -1,0 +1,322 @@
+// The exchange library: reading other logs' exports, the lossless round trips of the diary's own
+// CSV and JSON files, the import plan and bad input.
+
+#include "bench/DiaryGenerator.h"
+#include "common/TestMain.h"
+#include "exchange/DiaryExport.h"
+#include "exchange/DiaryImport.h"
+#include "exchange/ExchangeFields.h"
+#include "exchange/ImportSource.h"
+#include "model/DatabaseWriter.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+namespace {
+
+// One line per day: "date [notes] | Workout (status): name SxR@W 'note' status, ...".
+QString Describe(const DiaryDatabase &diary)
+{
+    QStringList lines;
+    for (int d = 0; d < diary.GetDayCount(); ++d) {
+        const TrainingDay &day = *diary.GetDay(d);
+        QString line = ExchangeFields::DateText(day.GetDate());
+        if (!day.GetNotes().isEmpty())
+            line += QStringLiteral(" [%1]").arg(day.GetNotes());
+        for (int w = 0; w < day.GetWorkoutCount(); ++w) {
+            const Workout &workout = *day.GetWorkout(w);
+            QStringList entries;
+            for (int e = 0; e < workout.GetExerciseCount(); ++e) {
+                const ExerciseEntry &x = *workout.GetExercise(e);
+                QString entry = QStringLiteral("%1 %2x%3@%4")
+                                    .arg(x.GetName())
+                                    .arg(x.GetSets())
+                                    .arg(x.GetReps())
+                                    .arg(QString::fromLatin1(DatabaseWriter::WeightText(x.GetWeight())));
+                if (!x.GetNote().isEmpty())
+                    entry += QStringLiteral(" '%1'").arg(x.GetNote());
+                entries.append(entry);
+            }
+            line += QStringLiteral(" | %1: %2").arg(workout.GetName(), entries.join(u", "));
+        }
+        lines.append(line);
+    }
+    return lines.join(u'\n');
+}
+
+QString Skipped(const QList<SkippedRow> &rows)
+{
+    QStringList lines;
+    for (const SkippedRow &row : rows)
+        lines.append(QStringLiteral("%1: %2").arg(row.line).arg(row.reason));
+    return lines.join(u'\n');
+}
+
+QString Data(const char *name)
+{
+    return testsupport::dataFile(QStringLiteral("exchange/") + QLatin1String(name));
+}
+
+void AddDay(DiaryDatabase &diary, const DateValue &date, const QString &notes,
+            const QList<std::pair<QString, ProgressStatus>> &workouts, int exercises)
+{
+    auto day = std::make_unique<TrainingDay>();
+    day->SetDate(date);
+    day->SetNotes(notes);
+    for (const auto &[name, status] : workouts) {
+        auto workout = std::make_unique<Workout>();
+        workout->SetName(name);
+        for (int e = 0; e < exercises; ++e) {
+            auto entry = std::make_unique<ExerciseEntry>();
+            // Every fourth entry has no name: the file keeps only its status.
+            if (e % 4 != 3)
+                entry->SetName(QStringLiteral("Press, \"close\" %1").arg(e));
+            entry->SetSets(1 + e);
+            entry->SetReps(e * 3);
+            entry->SetNegative(e);
+            entry->SetWeight(float(e) * 12.345f);
+            entry->SetNote(e % 2 ? QStringLiteral("line one\nline two;\r\n \"three\"") : QString());
+            entry->SetStatus(static_cast<ProgressStatus>(e % 4 == 2 ? 7 : e % 3));
+            workout->AddExercise(std::move(entry));
+        }
+        workout->SetStatus(status, false);
+        day->AddWorkout(std::move(workout));
+    }
+    diary.AddDay(std::move(day));
+}
+
+// A generated year with what is hard to keep: days sharing a date (also next to each other),
+// notes with line breaks, quotes and separators, days without workouts and workouts without
+// exercises, an impossible date, unnamed entries, odd statuses and unrounded weights.
+void FillHardDiary(DiaryDatabase &diary, quint32 seed)
+{
+    DiaryGenerator::Fill(diary, 1);
+    QRandomGenerator random(seed);
+    const DateValue first = DiaryGenerator::FirstDate();
+    for (int i = 0; i < 40; ++i) {
+        const DateValue date = first + random.bounded(400);
+        const QString notes = i % 3 ? QStringLiteral("note %1\nsecond, \"line\"").arg(i) : QString();
+        AddDay(diary, date, notes,
+               {{QStringLiteral("Extra %1").arg(i % 3), ProgressStatus::Done},
+                {QStringLiteral("Extra %1").arg(i % 3), ProgressStatus::Failed}},
+               i % 5);
+        if (i % 4 == 0) // the same date again, right after
+            AddDay(diary, date, notes, {{QStringLiteral("Extra 0"), ProgressStatus::NotYet}}, 2);
+        if (i % 7 == 0)
+            AddDay(diary, date, QStringLiteral("rest;day"), {}, 0);
+    }
+    AddDay(diary, DateValue::MakeInvalid(), QStringLiteral("lost date"),
+           {{QStringLiteral("W"), ProgressStatus::Done}}, 3);
+}
+
+ImportedData Read(const QString &path, ImportSource::Format format = ImportSource::Format::Auto)
+{
+    ImportedData data;
+    QString error;
+    if (!ImportSource::ReadFile(path, format, data, error))
+        qWarning("%s", qPrintable(error));
+    return data;
+}
+
+} // namespace
+
+class TestExchange : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsOtherLogs_data();
+    void readsOtherLogs();
+    void roundTripIsLossless_data();
+    void roundTripIsLossless();
+    void secondImportAddsNothing();
+    void previewCountsWhatIsNew();
+    void badInputIsRefused_data();
+    void badInputIsRefused();
+};
+
+void TestExchange::readsOtherLogs_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("days");
+    QTest::addColumn<QString>("skipped");
+
+    QTest::newRow("strong: warm-up, rest timer, drop and failure sets")
+        << Data("strong.csv") << "Strong CSV"
+        << "2025-03-28 [Good session] | Push Day: Bench Press (Barbell) 1x10@40.00 'warm-up', "
+           "Bench Press (Barbell) 2x8@60.00, Bench Press (Barbell) 1x12@45.00 'drop set', "
+           "Dips 1x15@0.00 'to failure; slow, controlled'\n"
+           "2025-03-30 | Legs: Squat 1x5@100.00"
+        << "8: time or distance only\n10: weight 600 kg outside 0..500 kg\n"
+           "11: unreadable date \"not a date\"";
+    QTest::newRow("strong: BOM, semicolons, quoted header, pounds, decimal comma")
+        << Data("strong_semicolon_lbs.csv") << "Strong CSV"
+        << "2025-04-01 | Morning: Deadlift 2x5@102.06, Curl 1x12@10.21" << "";
+    QTest::newRow("strong: weight unit column")
+        << Data("strong_unit_column.csv") << "Strong CSV"
+        << "2025-04-02 | Upper: Row 1x10@45.36, Row 1x10@40.00" << "";
+    QTest::newRow("hevy: line breaks in a quoted description")
+        << Data("hevy.csv") << "Hevy CSV"
+        << "2025-03-28 [Felt good\nafter the break] | Full Body: Squat (Barbell) 1x5@60.00 "
+           "'warm-up', Squat (Barbell) 2x5@100.00, Pull Up 1x12@0.00 'to failure; wide grip'"
+        << "8: time or distance only";
+    QTest::newRow("fitnotes: a date is a workout named after its categories")
+        << Data("fitnotes.csv") << "FitNotes CSV"
+        << "2025-03-27 | Chest, Biceps: Flat Barbell Bench Press 2x5@80.00, Barbell Curl "
+           "1x10@30.00 'last one slow'"
+        << "5: time or distance only\n6: reps 300 outside 0..200";
+    QTest::newRow("fitnotes: pounds")
+        << Data("fitnotes_lbs.csv") << "FitNotes CSV" << "2025-03-27 | Legs: Squat 1x8@61.23"
+        << "";
+}
+
+void TestExchange::readsOtherLogs()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, format);
+    QFETCH(QString, days);
+    QFETCH(QString, skipped);
+    const ImportedData data = Read(file);
+    QCOMPARE(data.formatName, format);
+    QCOMPARE(Describe(*data.days), days);
+    QCOMPARE(Skipped(data.skipped), skipped);
+    for (int d = 0; d < data.days->GetDayCount(); ++d) {
+        const Workout &workout = *data.days->GetDay(d)->GetWorkout(0);
+        QCOMPARE(workout.GetStatus(), ProgressStatus::Done);
+        QCOMPARE(workout.GetExercise(0)->GetStatus(), ProgressStatus::Done);
+    }
+}
+
+void TestExchange::roundTripIsLossless_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<quint32>("seed");
+    for (const quint32 seed : {1u, 2u}) {
+        QTest::addRow("csv %u", seed) << int(DiaryExport::Format::Csv) << seed;
+        QTest::addRow("json %u", seed) << int(DiaryExport::Format::Json) << seed;
+    }
+}
+
+void TestExchange::roundTripIsLossless()
+{
+    QFETCH(int, format);
+    QFETCH(quint32, seed);
+    // The original as the diary file holds it: what the user has after a save and a load.
+    DiaryDatabase made;
+    FillHardDiary(made, seed);
+    const QByteArray original = DatabaseWriter::FileBytes(made);
+    DiaryDatabase diary;
+    QVERIFY(diary.LoadFromData(original));
+
+    QTemporaryDir dir;
+    const QString exported = dir.filePath(QStringLiteral("export"));
+    QString error;
+    QVERIFY(DiaryExport::WriteFile(
+        exported, DiaryExport::Write(DiaryExport::DaysOf(diary), DiaryExport::Format(format)),
+        error));
+    const ImportedData data = Read(exported);
+    QCOMPARE(Skipped(data.skipped), QString());
+
+    DiaryDatabase empty;
+    const DiaryImport::Plan plan = DiaryImport::MakePlan(data, empty);
+    QCOMPARE(plan.DaysAdded(), diary.GetDayCount());
+    DiaryImport::Apply(plan, empty);
+    const QByteArray copy = DatabaseWriter::FileBytes(empty);
+    if (copy != original) {
+        const QList<QByteArray> a = original.split('\n');
+        const QList<QByteArray> b = copy.split('\n');
+        for (int i = 0; i < qMin(a.size(), b.size()); ++i)
+            QCOMPARE(b[i], a[i]);
+    }
+    QCOMPARE(copy, original);
+}
+
+void TestExchange::secondImportAddsNothing()
+{
+    DiaryDatabase diary;
+    // A day already holding something else on the first date of the file.
+    AddDay(diary, DateValue::FromDate(2025, 3, 28), QString(),
+           {{QStringLiteral("Mobility"), ProgressStatus::NotYet}}, 1);
+    for (const char *file : {"strong.csv", "hevy.csv", "fitnotes.csv"}) {
+        const ImportedData data = Read(Data(file));
+        DiaryImport::Apply(DiaryImport::MakePlan(data, diary), diary);
+        const QByteArray before = DatabaseWriter::FileBytes(diary);
+        const DiaryImport::Plan again = DiaryImport::MakePlan(Read(Data(file)), diary);
+        QVERIFY2(again.AddsNothing(), file);
+        QCOMPARE(again.WorkoutsKnown(), data.days->GetDayCount());
+        DiaryImport::Apply(again, diary);
+        QCOMPARE(DatabaseWriter::FileBytes(diary), before);
+    }
+    // The imported workouts joined the existing day; nothing there was replaced.
+    const TrainingDay *day = diary.FindDay(DateValue::FromDate(2025, 3, 28));
+    QCOMPARE(day->GetWorkoutCount(), 3);
+    QCOMPARE(day->GetWorkout(0)->GetName(), QStringLiteral("Mobility"));
+    QCOMPARE(day->GetNotes(), QStringLiteral("Good session"));
+    QCOMPARE(diary.GetDayCount(), 3);
+}
+
+void TestExchange::previewCountsWhatIsNew()
+{
+    DiaryDatabase diary;
+    DiaryImport::Apply(DiaryImport::MakePlan(Read(Data("strong.csv")), diary), diary);
+    diary.RemoveDay(diary.FindDayIndex(DateValue::FromDate(2025, 3, 30)));
+    // A changed workout is new: the file's set of that date is told apart from the diary's.
+    diary.GetDay(0)->GetWorkout(0)->GetExercise(1)->SetReps(9);
+
+    QTemporaryDir dir;
+    const QString exported = dir.filePath(QStringLiteral("x.csv"));
+    QString error;
+    QVERIFY(DiaryExport::WriteFile(exported,
+                                   DiaryExport::Write(DiaryExport::DaysOf(diary),
+                                                      DiaryExport::Format::Csv),
+                                   error));
+    const DiaryImport::Plan plan = DiaryImport::MakePlan(Read(Data("strong.csv")), diary);
+    QCOMPARE(plan.days.size(), 2);
+    QCOMPARE(plan.DaysAdded(), 1);
+    QCOMPARE(plan.WorkoutsAdded(), 2);
+    QCOMPARE(plan.ExercisesAdded(), 5);
+    QCOMPARE(plan.WorkoutsKnown(), 0);
+    QCOMPARE(plan.skipped.size(), 3);
+    const QStringList summary = DiaryImport::SummaryLines(plan);
+    QCOMPARE(summary.value(1), QStringLiteral("2025-03-28  adds 1 workouts, 4 exercises; 0 already there"));
+    QCOMPARE(summary.value(2), QStringLiteral("2025-03-30  new day, 1 workouts, 1 exercises; 0 already there"));
+    // The own export of the same diary is wholly known.
+    QVERIFY(DiaryImport::MakePlan(Read(exported), diary).AddsNothing());
+}
+
+void TestExchange::badInputIsRefused_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("message");
+    const int Auto = int(ImportSource::Format::Auto);
+    QTest::newRow("broken quotes") << Data("broken_quotes.csv") << Auto
+                                   << "Line 2 opens a quoted field that is never closed.";
+    QTest::newRow("binary data") << Data("binary.csv") << Auto
+                                 << "Line 3 holds binary data: this is not a text file.";
+    QTest::newRow("empty") << Data("empty.csv") << Auto << "Line 1: the file is empty.";
+    QTest::newRow("another kind of file") << Data("other_kind.csv") << Auto
+                                          << "Line 1: the file is no export";
+    QTest::newRow("forced format of another log")
+        << Data("hevy.csv") << int(ImportSource::Format::Strong)
+        << "Line 1: the header is not that of a Strong CSV file.";
+    QTest::newRow("broken JSON") << Data("broken.json") << Auto << "Line 3 is not valid JSON";
+    QTest::newRow("missing") << Data("no-such-file.csv") << Auto << "cannot be read.";
+}
+
+void TestExchange::badInputIsRefused()
+{
+    QFETCH(QString, file);
+    QFETCH(int, format);
+    QFETCH(QString, message);
+    ImportedData data;
+    QString error;
+    QVERIFY(!ImportSource::ReadFile(file, ImportSource::Format(format), data, error));
+    QVERIFY2(error.contains(message), qPrintable(error));
+}
+
+REPBOOK_TEST_MAIN_CORE(TestExchange)
+#include "tst_exchange.moc"
