@@ -20,6 +20,7 @@ QTableWidget *MakeTable(const QStringList &headings, int rows, QWidget *parent)
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
     table->setAlternatingRowColors(true);
     return table;
 }
@@ -62,7 +63,8 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
     summary->setWordWrap(true);
 
     auto *dates = MakeTable({QStringLiteral("Date"), QStringLiteral("Workouts added"),
-                             QStringLiteral("Exercises added"), QStringLiteral("Already there")},
+                             QStringLiteral("Exercises added"), QStringLiteral("Already there"),
+                             QStringLiteral("Workouts")},
                             int(plan.days.size()), this);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     for (int row = 0; row < plan.days.size(); ++row) {
@@ -74,6 +76,7 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
         SetCell(dates, row, 1, QString::number(day.workoutsAdded), right);
         SetCell(dates, row, 2, QString::number(day.exercisesAdded), right);
         SetCell(dates, row, 3, QString::number(day.workoutsKnown), right);
+        SetCell(dates, row, 4, day.workoutNames.join(QStringLiteral(", ")));
     }
     dates->resizeColumnsToContents();
 
@@ -94,7 +97,7 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(summary);
     layout->addWidget(new QLabel(QStringLiteral("Per date:"), this));
-    layout->addWidget(dates, 3);
+    layout->addWidget(dates, 2);
     if (!plan.skipped.isEmpty()) {
         layout->addWidget(new QLabel(QStringLiteral("Rows of the file that cannot be stored:"),
                                      this));
@@ -103,7 +106,7 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
         skipped->hide();
     }
     layout->addWidget(buttons);
-    SetDesignedSize(QSize(560, 460));
+    SetDesignedSize(QSize(640, 480));
     (plan.AddsNothing() ? buttons->button(QDialogButtonBox::Cancel)
                         : buttons->button(QDialogButtonBox::Ok))
         ->setFocus();

@@ -129,8 +129,10 @@ Plan MakePlan(const ImportedData &data, const DiaryDatabase &diary)
         day.newDay = decision.target == nullptr;
         day.workoutsKnown = decision.known;
         day.workoutsAdded = int(decision.newWorkouts.size());
-        for (const int w : decision.newWorkouts)
+        for (const int w : decision.newWorkouts) {
             day.exercisesAdded += decision.source->GetWorkout(w)->GetExerciseCount();
+            day.workoutNames.append(decision.source->GetWorkout(w)->GetName());
+        }
         plan.days.append(day);
     }
     return plan;

@@ -21,6 +21,7 @@ struct DayPlan
     int workoutsAdded = 0;
     int exercisesAdded = 0;
     int workoutsKnown = 0; // already in the diary: skipped
+    QStringList workoutNames; // of the workouts added
 };
 
 struct Plan

@@ -1,0 +1,109 @@
+// File > Import... of the main window: nothing changes before the preview is accepted, and a
+// file that cannot be read leaves the diary alone with a message naming the line.
+
+#include "DiaryFixture.h"
+#include "common/TestMain.h"
+#include "diary/CImportPreviewDlg.h"
+#include "diary/CRepbookDlg.h"
+#include "diary/CommandIds.h"
+#include "diary/MainMenu.h"
+#include "model/DataFolder.h"
+#include "model/DiaryDatabase.h"
+#include "model/NameList.h"
+#include "model/SharedDiaryFile.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
+#include "widgets/FileDialog.h"
+#include "widgets/MessageBox.h"
+
+#include <QAction>
+
+using namespace diarytest;
+
+class TestImportFlow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void previewDecides_data();
+    void previewDecides();
+    void unreadableFileChangesNothing();
+
+private:
+    std::unique_ptr<CRepbookDlg> OpenWindow();
+    DiaryUnderTest m_diary;
+};
+
+void TestImportFlow::initTestCase()
+{
+    MessageBox::setTestMode(true);
+    FileDialog::setTestMode(true);
+}
+
+void TestImportFlow::init()
+{
+    ClearSettings();
+    ResetDatabaseFolder();
+    SettingsStore().Write(SettingsKeys::Filled, 1);
+    m_diary.Reset();
+}
+
+std::unique_ptr<CRepbookDlg> TestImportFlow::OpenWindow()
+{
+    auto window = std::make_unique<CRepbookDlg>(m_diary.File());
+    window->show();
+    return window;
+}
+
+void TestImportFlow::previewDecides_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("import") << true;
+    QTest::newRow("cancel") << false;
+}
+
+void TestImportFlow::previewDecides()
+{
+    QFETCH(bool, accept);
+    auto window = OpenWindow();
+    FileDialog::setNextFileNames({testsupport::dataFile(QStringLiteral("exchange/strong.csv"))});
+    WhenModal<CImportPreviewDlg>([accept](CImportPreviewDlg *preview) {
+        accept ? preview->accept() : preview->reject();
+    });
+    window->Commands()->Action(CommandId::ImportFile)->trigger();
+
+    DiaryDatabase &diary = m_diary.File().Database();
+    QCOMPARE(diary.GetDayCount(), accept ? 2 : 0);
+    // The import is saved at once, and the name lists know the new names.
+    DiaryDatabase onDisk;
+    onDisk.Open(DataFolder::DatabasePath());
+    QCOMPARE(onDisk.GetDayCount(), accept ? 2 : 0);
+    NameList exercises(DataFolder::ExerciseListPath());
+    exercises.Load();
+    QCOMPARE(exercises.Entries().contains(QStringLiteral("Dips")), accept);
+    NameList workouts(DataFolder::WorkoutListPath());
+    workouts.Load();
+    QCOMPARE(workouts.Entries().contains(QStringLiteral("Push Day")), accept);
+    QCOMPARE(MessageBox::takeUnexpected(), QStringList());
+}
+
+void TestImportFlow::unreadableFileChangesNothing()
+{
+    auto window = OpenWindow();
+    FileDialog::setNextFileNames(
+        {testsupport::dataFile(QStringLiteral("exchange/broken_quotes.csv"))});
+    MessageBox::setNextAnswers({QMessageBox::Ok});
+    MessageBox::takeShown();
+    window->Commands()->Action(CommandId::ImportFile)->trigger();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown.first().text.contains(QLatin1String("Line 2 opens a quoted field")),
+             qPrintable(shown.first().text));
+    QCOMPARE(m_diary.File().Database().GetDayCount(), 0);
+    QVERIFY(!QFile::exists(DataFolder::DatabasePath()));
+}
+
+REPBOOK_TEST_MAIN(TestImportFlow)
+#include "tst_importflow.moc"
