@@ -13,42 +13,89 @@ namespace DiaryJson {
 
 namespace {
 
-QJsonValue StatusValue(ProgressStatus status)
+// Writes the tree directly: building a QJsonObject per exercise costs several times the
+// writing itself on a long diary. The output is what QJsonDocument reads back.
+class TreeWriter
 {
-    return ExchangeFields::StatusText(status);
-}
-
-QJsonObject ExerciseObject(const ExerciseEntry &entry)
-{
-    return QJsonObject {
-        {QStringLiteral("name"), entry.GetName()},
-        {QStringLiteral("sets"), entry.GetSets()},
-        {QStringLiteral("reps"), entry.GetReps()},
-        {QStringLiteral("forced"), entry.GetForced()},
-        {QStringLiteral("negative"), entry.GetNegative()},
-        // The weight as the diary file rounds it, so that reading gives back the same file.
-        {QStringLiteral("weight"), DatabaseWriter::WeightText(entry.GetWeight()).toDouble()},
-        {QStringLiteral("note"), entry.GetNote()},
-        {QStringLiteral("status"), StatusValue(entry.GetStatus())},
-    };
-}
-
-QJsonObject DayObject(const TrainingDay &day)
-{
-    QJsonArray workouts;
-    for (int w = 0; w < day.GetWorkoutCount(); ++w) {
-        const Workout &workout = *day.GetWorkout(w);
-        QJsonArray exercises;
-        for (int e = 0; e < workout.GetExerciseCount(); ++e)
-            exercises.append(ExerciseObject(*workout.GetExercise(e)));
-        workouts.append(QJsonObject {{QStringLiteral("name"), workout.GetName()},
-                                     {QStringLiteral("status"), StatusValue(workout.GetStatus())},
-                                     {QStringLiteral("exercises"), exercises}});
+public:
+    explicit TreeWriter(QByteArray &out)
+        : m_out(out)
+    {
     }
-    return QJsonObject {{QStringLiteral("date"), ExchangeFields::DateText(day.GetDate())},
-                        {QStringLiteral("notes"), day.GetNotes()},
-                        {QStringLiteral("workouts"), workouts}};
-}
+
+    void Day(const TrainingDay &day)
+    {
+        m_out += "{\"date\":";
+        String(ExchangeFields::DateText(day.GetDate()));
+        m_out += ",\"notes\":";
+        String(day.GetNotes());
+        m_out += ",\"workouts\":[";
+        for (int w = 0; w < day.GetWorkoutCount(); ++w) {
+            if (w > 0)
+                m_out += ',';
+            Workout(*day.GetWorkout(w));
+        }
+        m_out += "]}";
+    }
+
+private:
+    void Workout(const ::Workout &workout)
+    {
+        m_out += "{\"name\":";
+        String(workout.GetName());
+        m_out += ",\"status\":";
+        String(ExchangeFields::StatusText(workout.GetStatus()));
+        m_out += ",\"exercises\":[";
+        for (int e = 0; e < workout.GetExerciseCount(); ++e) {
+            if (e > 0)
+                m_out += ',';
+            Exercise(*workout.GetExercise(e));
+        }
+        m_out += "]}";
+    }
+
+    void Exercise(const ExerciseEntry &entry)
+    {
+        m_out += "{\"name\":";
+        String(entry.GetName());
+        m_out += ",\"sets\":" + QByteArray::number(entry.GetSets());
+        m_out += ",\"reps\":" + QByteArray::number(entry.GetReps());
+        m_out += ",\"forced\":" + QByteArray::number(entry.GetForced());
+        m_out += ",\"negative\":" + QByteArray::number(entry.GetNegative());
+        // The weight as the diary file rounds it, so that reading gives back the same file.
+        m_out += ",\"weight\":" + DatabaseWriter::WeightText(entry.GetWeight());
+        m_out += ",\"note\":";
+        String(entry.GetNote());
+        m_out += ",\"status\":";
+        String(ExchangeFields::StatusText(entry.GetStatus()));
+        m_out += '}';
+    }
+
+    // A JSON string: quotes, backslashes and control characters escaped, the rest as UTF-8.
+    void String(const QString &text)
+    {
+        m_out += '"';
+        for (const char c : text.toUtf8()) {
+            const auto u = static_cast<unsigned char>(c);
+            if (c == '"' || c == '\\') {
+                m_out += '\\';
+                m_out += c;
+            } else if (c == '\n') {
+                m_out += "\\n";
+            } else if (u < 0x20) {
+                static const char digits[] = "0123456789abcdef";
+                m_out += "\\u00";
+                m_out += digits[u >> 4];
+                m_out += digits[u & 0xF];
+            } else {
+                m_out += c;
+            }
+        }
+        m_out += '"';
+    }
+
+    QByteArray &m_out;
+};
 
 // Reads the tree; every failure names the day (counted from 1) where it was found.
 class TreeReader
@@ -62,8 +109,8 @@ public:
     bool Days(const QJsonArray &days, QString &error)
     {
         for (qsizetype d = 0; d < days.size(); ++d) {
-            QString reason;
-            if (!Day(days[d].toObject(), reason)) {
+            QString reason = QStringLiteral("a day must be an object");
+            if (!days[d].isObject() || !Day(days[d].toObject(), reason)) {
                 error = QStringLiteral("Day %1 of the file: %2.").arg(d + 1).arg(reason);
                 return false;
             }
@@ -149,8 +196,10 @@ QByteArray Write(const QList<const TrainingDay *> &days)
     QByteArray out = QByteArrayLiteral("{\"format\":\"") + FormatName
         + QByteArrayLiteral("\",\"version\":") + QByteArray::number(Version)
         + QByteArrayLiteral(",\"days\":[\n");
+    out.reserve(out.size() + days.size() * 1200);
+    TreeWriter writer(out);
     for (qsizetype i = 0; i < days.size(); ++i) {
-        out += QJsonDocument(DayObject(*days[i])).toJson(QJsonDocument::Compact);
+        writer.Day(*days[i]);
         out += i + 1 < days.size() ? ",\n" : "\n";
     }
     out += "]}\n";

@@ -9,7 +9,7 @@ class TrainingDay;
 
 // The diary's own JSON file: {"format": "repbook-diary", "version": 1, "days": [...]}, each day
 // with its date (yyyy-MM-dd), notes and workouts, each workout with its name, status and
-// exercises with every field. Written one day at a time, so memory stays bounded by a day.
+// exercises with every field, one day per line. Read with QJsonDocument.
 namespace DiaryJson {
 
 inline constexpr char FormatName[] = "repbook-diary";

@@ -135,6 +135,17 @@ private slots:
     void previewCountsWhatIsNew();
     void badInputIsRefused_data();
     void badInputIsRefused();
+
+private:
+    QString WriteTemp(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(m_dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qWarning("cannot write %s", qPrintable(file.fileName()));
+        return file.fileName();
+    }
+
+    QTemporaryDir m_dir;
 };
 
 void TestExchange::readsOtherLogs_data()
@@ -305,6 +316,15 @@ void TestExchange::badInputIsRefused_data()
         << "Line 1: the header is not that of a Strong CSV file.";
     QTest::newRow("broken JSON") << Data("broken.json") << Auto << "Line 3 is not valid JSON";
     QTest::newRow("missing") << Data("no-such-file.csv") << Auto << "cannot be read.";
+    // Far larger than any diary: refused before it is read.
+    const QString huge = m_dir.filePath(QStringLiteral("huge.csv"));
+    QFile file(huge);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64(300) << 20));
+    QTest::newRow("hundreds of megabytes") << huge << Auto << "is too large to import (300 MB";
+    QTest::newRow("days that are no objects")
+        << WriteTemp(QStringLiteral("numbers.json"),
+                     R"({"format":"repbook-diary","version":1,"days":[1,2]})")
+        << Auto << "Day 1 of the file: a day must be an object.";
 }
 
 void TestExchange::badInputIsRefused()
