@@ -42,7 +42,7 @@ prefix=$work/prefix
 echo "== install into a temporary prefix"
 cmake --install "$build_dir" --prefix "$prefix" >"$work/install.log"
 
-expected=(bin/repbook bin/repminder
+expected=(bin/repbook bin/repminder bin/repbook-cli share/man/man1/repbook-cli.1
           "share/applications/$diary_id.desktop" "share/applications/$notifier_id.desktop"
           "share/metainfo/$diary_id.metainfo.xml")
 for id in "$diary_id" "$notifier_id"; do
@@ -164,7 +164,9 @@ deb=$(find "$work/deb" -maxdepth 1 -name 'repbook_*.deb' | head -n 1)
 dpkg-deb -f "$deb" Package Version Architecture Depends
 [ "$(dpkg-deb -f "$deb" Package)" = repbook ] || fail "the package is not named repbook"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in $(objdump -p "$prefix/bin/repbook" "$prefix/bin/repminder" |
+[[ ", $depends," == *", libcsv3 "* || ", $depends," == *", libcsv3,"* ]] ||
+    fail "Depends lacks libcsv3 for repbook-cli: $depends"
+for library in $(objdump -p "$prefix/bin/repbook" "$prefix/bin/repminder" "$prefix/bin/repbook-cli" |
     sed -n 's/^ *NEEDED *\(libQt6.*\)$/\1/p' | sort -u); do
     path=$(ldconfig -p | sed -n "s/^\t$library .*=> //p" | head -n 1)
     [ -n "$path" ] || fail "cannot find $library"
