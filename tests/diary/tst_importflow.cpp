@@ -17,6 +17,7 @@
 #include "widgets/MessageBox.h"
 
 #include <QAction>
+#include <QTemporaryDir>
 
 using namespace diarytest;
 
@@ -30,6 +31,8 @@ private slots:
     void previewDecides_data();
     void previewDecides();
     void unreadableFileChangesNothing();
+    void exportWritesDiaryOrSelection_data();
+    void exportWritesDiaryOrSelection();
 
 private:
     std::unique_ptr<CRepbookDlg> OpenWindow();
@@ -103,6 +106,48 @@ void TestImportFlow::unreadableFileChangesNothing()
              qPrintable(shown.first().text));
     QCOMPARE(m_diary.File().Database().GetDayCount(), 0);
     QVERIFY(!QFile::exists(DataFolder::DatabasePath()));
+}
+
+void TestImportFlow::exportWritesDiaryOrSelection_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("dates");
+    QTest::newRow("selected day as CSV") << int(QMessageBox::Yes) << "out.csv"
+                                         << QStringList {"2007-03-03"};
+    QTest::newRow("whole diary as JSON") << int(QMessageBox::No) << "out.json"
+                                         << QStringList {"2007-03-03", "2007-03-10"};
+    QTest::newRow("cancelled") << int(QMessageBox::Cancel) << "" << QStringList {};
+}
+
+void TestImportFlow::exportWritesDiaryOrSelection()
+{
+    QFETCH(int, answer);
+    QFETCH(QString, file);
+    QFETCH(QStringList, dates);
+    AddDays(m_diary.File().Database(), {{Date(2007, 3, 3), QStringLiteral("easy"), {"Legs"}},
+                                        {Date(2007, 3, 10), {}, {"Back"}}});
+    auto window = OpenWindow();
+    window->SetRange(Date(2007, 3, 1), 31, CRepbookDlg::KeepScroll);
+    const CalendarCell cell = window->CellOf(Date(2007, 3, 3));
+    window->SelectDay(cell.row, cell.col);
+    QTemporaryDir dir;
+    const QString path = file.isEmpty() ? QString() : dir.filePath(file);
+    MessageBox::setNextAnswers({MessageBox::Button(answer)});
+    if (!path.isEmpty())
+        FileDialog::setNextFileNames({path});
+    window->Commands()->Action(CommandId::ExportFile)->trigger();
+
+    const QByteArray written = path.isEmpty() ? QByteArray() : ReadFile(path);
+    QCOMPARE(written.startsWith('{'), file.endsWith(QLatin1String(".json")));
+    QStringList found;
+    for (const QString &date : {QStringLiteral("2007-03-03"), QStringLiteral("2007-03-10")}) {
+        if (written.contains(date.toLatin1()))
+            found.append(date);
+    }
+    QCOMPARE(found, dates);
+    QCOMPARE(MessageBox::takeUnexpected(), QStringList());
+    QCOMPARE(FileDialog::takeUnexpected(), QStringList());
 }
 
 REPBOOK_TEST_MAIN(TestImportFlow)
