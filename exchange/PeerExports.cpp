@@ -5,7 +5,7 @@
 #include "exchange/HeaderColumns.h"
 #include "exchange/SetCollector.h"
 
-#include <QDateTime>
+#include <QDate>
 #include <QLocale>
 
 #include <optional>
@@ -107,26 +107,21 @@ bool HasRequired(Kind kind, const HeaderColumns &columns)
     return true;
 }
 
+// The day a workout started on. Only the date part is read: the time of day plays no part, and
+// converting it would ask the time zone database on every row.
 std::optional<DateValue> StartDate(Kind kind, const QString &text)
 {
     const QString trimmed = text.trimmed();
-    QDateTime moment;
-    if (kind == Kind::Hevy) {
-        moment = QLocale::c().toDateTime(trimmed, QStringLiteral("d MMM yyyy, HH:mm"));
-        if (!moment.isValid())
-            moment = QLocale::c().toDateTime(trimmed, QStringLiteral("d MMM yyyy, H:mm"));
-    }
-    if (!moment.isValid())
-        moment = QDateTime::fromString(trimmed, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (!moment.isValid())
-        moment = QDateTime::fromString(trimmed, QStringLiteral("yyyy-MM-dd HH:mm"));
-    if (moment.isValid())
-        return DateValue::FromDate(moment.date().year(), moment.date().month(),
-                                   moment.date().day());
-    if (trimmed.isEmpty())
+    QDate date;
+    if (kind == Kind::Hevy) // "28 Mar 2025, 09:00"
+        date = QLocale::c().toDate(trimmed.section(u',', 0, 0).trimmed(),
+                                   QStringLiteral("d MMM yyyy"));
+    if (!date.isValid()) // "2025-03-28 09:00:00" or "2025-03-28"
+        date = QDate::fromString(trimmed.section(u' ', 0, 0), QStringLiteral("yyyy-MM-dd"));
+    if (!date.isValid())
         return std::nullopt;
-    const auto date = ExchangeFields::ParseDate(trimmed);
-    return date && date->IsValid() ? date : std::nullopt;
+    const DateValue value = DateValue::FromDate(date.year(), date.month(), date.day());
+    return value.IsValid() ? std::optional<DateValue>(value) : std::nullopt;
 }
 
 LoggedSet::Kind SetKindOf(Kind kind, const QString &text)
@@ -182,7 +177,12 @@ private:
             return false;
         LoggedSet set;
         set.line = line;
-        const auto date = StartDate(m_kind, text(Start));
+        // The rows of one workout repeat its start.
+        if (text(Start) != m_lastStart) {
+            m_lastStart = text(Start);
+            m_lastDate = StartDate(m_kind, m_lastStart);
+        }
+        const std::optional<DateValue> date = m_lastDate;
         if (!date)
             return m_sets.Skip(line, QStringLiteral("unreadable date \"%1\"").arg(text(Start)));
         set.date = *date;
@@ -215,6 +215,8 @@ private:
     SetCollector m_sets;
     bool m_pounds;
     QHash<QString, QStringList> m_categories; // FitNotes: a date's categories, in order
+    QString m_lastStart;
+    std::optional<DateValue> m_lastDate;
 };
 
 } // namespace
