@@ -52,14 +52,14 @@ struct Fixture
         for (int set = 0; set < sets; ++set) {
             if (set % 20 == 0)
                 date = date.addDays(2);
-            const QByteArray start = date.toString(QStringLiteral("yyyy-MM-dd")).toLatin1()
-                + " 18:00:00";
-            out += start + ",\"Evening Workout\",1h 2m,\"" + exercises[(set / 4) % 5] + "\","
-                + QByteArray::number(set % 4 + 1) + ','
-                + QByteArray::number(40 + random.bounded(20) * 2.5) + ','
-                + QByteArray::number(5 + random.bounded(3)) + ",0,0,,,\n";
-            out += start + ",\"Evening Workout\",1h 2m,\"" + exercises[(set / 4) % 5]
-                + "\",Rest Timer,0,0,0,90,,,\n";
+            const QByteArray start =
+                date.toString(QStringLiteral("yyyy-MM-dd")).toLatin1() + " 18:00:00";
+            out += start + ",\"Evening Workout\",1h 2m,\"" + exercises[(set / 4) % 5] + "\"," +
+                QByteArray::number(set % 4 + 1) + ',' +
+                QByteArray::number(40 + random.bounded(20) * 2.5) + ',' +
+                QByteArray::number(5 + random.bounded(3)) + ",0,0,,,\n";
+            out += start + ",\"Evening Workout\",1h 2m,\"" + exercises[(set / 4) % 5] +
+                "\",Rest Timer,0,0,0,90,,,\n";
         }
         return out;
     }
@@ -80,15 +80,15 @@ void BM_Md5(benchmark::State &state)
 void BM_ExportCsv(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(DiaryExport::Write(DiaryExport::DaysOf(Files().diary),
-                                                    DiaryExport::Format::Csv));
+        benchmark::DoNotOptimize(
+            DiaryExport::Write(DiaryExport::DaysOf(Files().diary), DiaryExport::Format::Csv));
 }
 
 void BM_ExportJson(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(DiaryExport::Write(DiaryExport::DaysOf(Files().diary),
-                                                    DiaryExport::Format::Json));
+        benchmark::DoNotOptimize(
+            DiaryExport::Write(DiaryExport::DaysOf(Files().diary), DiaryExport::Format::Json));
 }
 
 void BM_ImportStrongWithPreview(benchmark::State &state)

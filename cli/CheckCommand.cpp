@@ -52,8 +52,9 @@ int CheckCommand::Execute(const QCommandLineParser &parser)
     }
     QString range = QStringLiteral("no dates");
     if (first)
-        range = ExchangeFields::DateText(*first) + QStringLiteral(" to ")
-            + ExchangeFields::DateText(*last);
-    PrintOut(QStringLiteral("%1: sound, %2 days, %3\n").arg(shown).arg(diary.GetDayCount()).arg(range));
+        range = ExchangeFields::DateText(*first) + QStringLiteral(" to ") +
+            ExchangeFields::DateText(*last);
+    PrintOut(
+        QStringLiteral("%1: sound, %2 days, %3\n").arg(shown).arg(diary.GetDayCount()).arg(range));
     return Done;
 }

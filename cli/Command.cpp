@@ -84,8 +84,8 @@ int Command::Run(const QStringList &arguments)
         const qsizetype lineEnd = text.indexOf(u'\n');
         const QString usage = text.first(lineEnd);
         text.replace(0, lineEnd,
-                     QStringLiteral("Usage: repbook-cli ") + m_name
-                         + usage.mid(usage.indexOf(QLatin1String(" ["))));
+                     QStringLiteral("Usage: repbook-cli ") + m_name +
+                         usage.mid(usage.indexOf(QLatin1String(" ["))));
         PrintOut(text);
         return Done;
     }

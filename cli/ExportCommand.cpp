@@ -69,8 +69,8 @@ int ExportCommand::Execute(const QCommandLineParser &parser)
         }
         return Done;
     }
-    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())
-        || std::fflush(stdout) != 0) {
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
+        std::fflush(stdout) != 0) {
         PrintError(QStringLiteral("The export could not be written to standard output."));
         return Failed;
     }

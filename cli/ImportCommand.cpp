@@ -11,10 +11,10 @@
 
 namespace {
 
-const QCommandLineOption FormatOption(
-    {QStringLiteral("format")},
-    QStringLiteral("auto (default), csv, json, strong, hevy or fitnotes."),
-    QStringLiteral("FORMAT"), QStringLiteral("auto"));
+const QCommandLineOption
+    FormatOption({QStringLiteral("format")},
+                 QStringLiteral("auto (default), csv, json, strong, hevy or fitnotes."),
+                 QStringLiteral("FORMAT"), QStringLiteral("auto"));
 const QCommandLineOption DryRunOption({QStringLiteral("n"), QStringLiteral("dry-run")},
                                       QStringLiteral("Only print what would be added."));
 
@@ -58,15 +58,15 @@ int ImportCommand::Execute(const QCommandLineParser &parser)
         return Failed;
     }
     if (parser.isSet(DryRunOption)) {
-        PrintOut(DiaryImport::SummaryLines(DiaryImport::MakePlan(data, check)).join(u'\n')
-                 + u'\n');
+        PrintOut(DiaryImport::SummaryLines(DiaryImport::MakePlan(data, check)).join(u'\n') + u'\n');
         return Done;
     }
 
     DiaryDatabase diary;
     SharedDiaryFile file(diary, DiaryMerge::Winner::Memory);
     if (!file.Open(path) && QFileInfo::exists(path)) {
-        PrintError(QStringLiteral("The diary %1 cannot be read.").arg(QDir::toNativeSeparators(path)));
+        PrintError(
+            QStringLiteral("The diary %1 cannot be read.").arg(QDir::toNativeSeparators(path)));
         return Failed;
     }
     const DiaryImport::Plan plan = DiaryImport::MakePlan(data, diary);

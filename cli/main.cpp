@@ -47,8 +47,8 @@ int main(int argc, char **argv)
         return Command::BadUsage;
     }
     const QString name = arguments.at(1);
-    if (name == QLatin1String("--help") || name == QLatin1String("-h")
-        || name == QLatin1String("help")) {
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") ||
+        name == QLatin1String("help")) {
         PrintUsage(commands, true);
         return Command::Done;
     }
@@ -61,6 +61,7 @@ int main(int argc, char **argv)
         if (command->Name() == name)
             return command->Run(arguments);
     }
-    Command::PrintError(QStringLiteral("unknown command \"%1\" (see repbook-cli --help)").arg(name));
+    Command::PrintError(
+        QStringLiteral("unknown command \"%1\" (see repbook-cli --help)").arg(name));
     return Command::BadUsage;
 }

@@ -53,13 +53,13 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
                    Count(plan.ExercisesAdded(), "exercise", "exercises"),
                    Count(int(plan.days.size()), "date", "dates"),
                    Count(plan.DaysAdded(), "day", "days"));
-    auto *summary = new QLabel(
-        QStringLiteral("<b>%1</b> (%2)<br>%3<br>Already in the diary, left out: %4. "
-                       "Rows skipped: %5.")
-            .arg(fileName.toHtmlEscaped(), plan.formatName.toHtmlEscaped(), totals,
-                 Count(plan.WorkoutsKnown(), "workout", "workouts"),
-                 QString::number(plan.skipped.size())),
-        this);
+    auto *summary =
+        new QLabel(QStringLiteral("<b>%1</b> (%2)<br>%3<br>Already in the diary, left out: %4. "
+                                  "Rows skipped: %5.")
+                       .arg(fileName.toHtmlEscaped(), plan.formatName.toHtmlEscaped(), totals,
+                            Count(plan.WorkoutsKnown(), "workout", "workouts"),
+                            QString::number(plan.skipped.size())),
+                   this);
     summary->setWordWrap(true);
 
     auto *dates = MakeTable({QStringLiteral("Date"), QStringLiteral("Workouts added"),
@@ -99,8 +99,8 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
     layout->addWidget(new QLabel(QStringLiteral("Per date:"), this));
     layout->addWidget(dates, 2);
     if (!plan.skipped.isEmpty()) {
-        layout->addWidget(new QLabel(QStringLiteral("Rows of the file that cannot be stored:"),
-                                     this));
+        layout->addWidget(
+            new QLabel(QStringLiteral("Rows of the file that cannot be stored:"), this));
         layout->addWidget(skipped, 1);
     } else {
         skipped->hide();

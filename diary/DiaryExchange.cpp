@@ -39,8 +39,8 @@ bool DiaryExchange::Export(const QList<const TrainingDay *> &selection)
         QStringLiteral("csv"));
     if (path.isEmpty())
         return false;
-    const auto format = QFileInfo(path).suffix().compare(QLatin1String("json"),
-                                                         Qt::CaseInsensitive) == 0
+    const auto format =
+        QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) == 0
         ? DiaryExport::Format::Json
         : DiaryExport::Format::Csv;
     QString error;

@@ -10,7 +10,7 @@ class TrainingDay;
 namespace DiaryImport {
 struct Plan;
 struct Added;
-}
+} // namespace DiaryImport
 
 // The main window's File > Export... and File > Import...: the file dialogs, the preview and
 // the messages; the work itself is the exchange library's.

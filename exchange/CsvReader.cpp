@@ -35,8 +35,8 @@ void OnField(void *bytes, size_t size, void *data)
 void OnRecordEnd(int, void *data)
 {
     auto *state = static_cast<ParseState *>(data);
-    if (!state->stopped && !state->fields.isEmpty()
-        && !(*state->handler)(state->fields, state->recordLine))
+    if (!state->stopped && !state->fields.isEmpty() &&
+        !(*state->handler)(state->fields, state->recordLine))
         state->stopped = true;
     state->fields.clear();
     state->recordLine = state->line + 1;
@@ -95,8 +95,8 @@ bool CsvReader::Read(const QByteArray &input, const RecordHandler &handler)
                           .arg(state.line);
             return false;
         }
-        if (csv_parse(&parser, line.data(), size_t(line.size()), OnField, OnRecordEnd, &state)
-            != size_t(line.size())) {
+        if (csv_parse(&parser, line.data(), size_t(line.size()), OnField, OnRecordEnd, &state) !=
+            size_t(line.size())) {
             m_error = QStringLiteral("Line %1 is not valid CSV: %2.")
                           .arg(state.line)
                           .arg(QString::fromLatin1(csv_strerror(csv_error(&parser))));

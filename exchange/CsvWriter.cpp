@@ -8,8 +8,8 @@ bool NeedsQuotes(const QByteArray &field)
 {
     if (field.isEmpty())
         return false;
-    if (field.front() == ' ' || field.back() == ' ' || field.front() == '\t'
-        || field.back() == '\t')
+    if (field.front() == ' ' || field.back() == ' ' || field.front() == '\t' ||
+        field.back() == '\t')
         return true;
     for (const char c : field) {
         if (c == ',' || c == '"' || c == '\n' || c == '\r' || c == ';')

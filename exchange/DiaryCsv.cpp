@@ -32,9 +32,9 @@ enum Column {
 };
 
 const char *const ColumnNames[ColumnCount] = {
-    "Date", "Day notes", "Workout", "Workout name", "Workout status", "Exercise",
-    "Exercise name", "Sets", "Reps", "Forced", "Negative", "Weight", "Exercise notes",
-    "Exercise status"};
+    "Date",     "Day notes",     "Workout",        "Workout name",   "Workout status",
+    "Exercise", "Exercise name", "Sets",           "Reps",           "Forced",
+    "Negative", "Weight",        "Exercise notes", "Exercise status"};
 
 void WriteDayPart(CsvWriter &row, const TrainingDay &day, const QByteArray &dateText)
 {
@@ -43,8 +43,9 @@ void WriteDayPart(CsvWriter &row, const TrainingDay &day, const QByteArray &date
 
 void WriteWorkoutPart(CsvWriter &row, const Workout &workout, int position)
 {
-    row.Field(position).Field(workout.GetName()).Field(
-        ExchangeFields::StatusText(workout.GetStatus()));
+    row.Field(position)
+        .Field(workout.GetName())
+        .Field(ExchangeFields::StatusText(workout.GetStatus()));
 }
 
 void WriteExercisePart(CsvWriter &row, const ExerciseEntry &entry, int position)
@@ -97,7 +98,8 @@ private:
         bool ok = false;
         const int value = text.toInt(&ok);
         if (!ok)
-            reason = QStringLiteral("%1 is not a whole number").arg(QLatin1String(ColumnNames[column]));
+            reason =
+                QStringLiteral("%1 is not a whole number").arg(QLatin1String(ColumnNames[column]));
         return ok ? std::optional<int>(value) : std::nullopt;
     }
 
@@ -125,8 +127,8 @@ private:
                 return false;
             exercisePosition = *position;
         }
-        if ((hasWorkout && workoutPosition < 1) || (hasExercise && exercisePosition < 1)
-            || (hasExercise && !hasWorkout)) {
+        if ((hasWorkout && workoutPosition < 1) || (hasExercise && exercisePosition < 1) ||
+            (hasExercise && !hasWorkout)) {
             reason = QStringLiteral("positions of workout and exercise must count from 1");
             return false;
         }
@@ -134,12 +136,12 @@ private:
         if (hasExercise && !(entry = MakeEntry(fields, reason)))
             return false;
 
-        const bool sameWorkout = workoutPosition == m_workoutPosition && hasExercise
-            && exercisePosition > m_exercisePosition;
-        const bool newDay = !m_day || Text(fields, Date) != m_dateText
-            || notes != m_day->GetNotes() || !hasWorkout || m_workoutPosition == 0
-            || workoutPosition < m_workoutPosition
-            || (workoutPosition == m_workoutPosition && !sameWorkout);
+        const bool sameWorkout = workoutPosition == m_workoutPosition && hasExercise &&
+            exercisePosition > m_exercisePosition;
+        const bool newDay = !m_day || Text(fields, Date) != m_dateText ||
+            notes != m_day->GetNotes() || !hasWorkout || m_workoutPosition == 0 ||
+            workoutPosition < m_workoutPosition ||
+            (workoutPosition == m_workoutPosition && !sameWorkout);
         std::unique_ptr<Workout> workout;
         if (hasWorkout && (newDay || !sameWorkout) && !(workout = MakeWorkout(fields, reason)))
             return false;
@@ -170,7 +172,8 @@ private:
     {
         const auto status = ExchangeFields::ParseStatus(Text(fields, WorkoutStatus));
         if (!status) {
-            reason = QStringLiteral("unknown workout status \"%1\"").arg(Text(fields, WorkoutStatus));
+            reason =
+                QStringLiteral("unknown workout status \"%1\"").arg(Text(fields, WorkoutStatus));
             return nullptr;
         }
         auto workout = std::make_unique<Workout>();
@@ -186,7 +189,8 @@ private:
         values.note = Text(fields, ExerciseNotes);
         const auto status = ExchangeFields::ParseStatus(Text(fields, ExerciseStatus));
         if (!status) {
-            reason = QStringLiteral("unknown exercise status \"%1\"").arg(Text(fields, ExerciseStatus));
+            reason =
+                QStringLiteral("unknown exercise status \"%1\"").arg(Text(fields, ExerciseStatus));
             return nullptr;
         }
         values.status = *status;

@@ -17,11 +17,10 @@ QByteArray Signature(const Workout &workout)
     QByteArray signature = workout.GetName().toUtf8();
     for (int e = 0; e < workout.GetExerciseCount(); ++e) {
         const ExerciseEntry &entry = *workout.GetExercise(e);
-        signature += '\n' + entry.GetName().toUtf8() + '|' + QByteArray::number(entry.GetSets())
-            + '|' + QByteArray::number(entry.GetReps()) + '|'
-            + QByteArray::number(entry.GetForced()) + '|'
-            + QByteArray::number(entry.GetNegative()) + '|'
-            + DatabaseWriter::WeightText(entry.GetWeight());
+        signature += '\n' + entry.GetName().toUtf8() + '|' + QByteArray::number(entry.GetSets()) +
+            '|' + QByteArray::number(entry.GetReps()) + '|' +
+            QByteArray::number(entry.GetForced()) + '|' + QByteArray::number(entry.GetNegative()) +
+            '|' + DatabaseWriter::WeightText(entry.GetWeight());
     }
     return signature;
 }
@@ -108,8 +107,8 @@ int Plan::WorkoutsKnown() const
 
 int Plan::DaysAdded() const
 {
-    return int(std::count_if(days.cbegin(), days.cend(),
-                             [](const DayPlan &day) { return day.newDay; }));
+    return int(
+        std::count_if(days.cbegin(), days.cend(), [](const DayPlan &day) { return day.newDay; }));
 }
 
 bool Plan::AddsNothing() const

@@ -121,7 +121,8 @@ public:
 private:
     bool Day(const QJsonObject &object, QString &reason)
     {
-        const auto date = ExchangeFields::ParseDate(object.value(QStringLiteral("date")).toString());
+        const auto date =
+            ExchangeFields::ParseDate(object.value(QStringLiteral("date")).toString());
         if (!date) {
             reason = QStringLiteral("unreadable date");
             return false;
@@ -185,17 +186,17 @@ private:
 // The line of a byte offset, counted from 1.
 int LineAt(const QByteArray &data, qsizetype offset)
 {
-    return int(QByteArrayView(data).first(qBound(qsizetype(0), offset, data.size())).count('\n'))
-        + 1;
+    return int(QByteArrayView(data).first(qBound(qsizetype(0), offset, data.size())).count('\n')) +
+        1;
 }
 
 } // namespace
 
 QByteArray Write(const QList<const TrainingDay *> &days)
 {
-    QByteArray out = QByteArrayLiteral("{\"format\":\"") + FormatName
-        + QByteArrayLiteral("\",\"version\":") + QByteArray::number(Version)
-        + QByteArrayLiteral(",\"days\":[\n");
+    QByteArray out = QByteArrayLiteral("{\"format\":\"") + FormatName +
+        QByteArrayLiteral("\",\"version\":") + QByteArray::number(Version) +
+        QByteArrayLiteral(",\"days\":[\n");
     out.reserve(out.size() + days.size() * 1200);
     TreeWriter writer(out);
     for (qsizetype i = 0; i < days.size(); ++i) {
@@ -224,8 +225,8 @@ bool Read(const QByteArray &data, ImportedData &result, QString &error)
         return false;
     }
     const QJsonObject root = document.object();
-    if (root.value(QStringLiteral("format")).toString() != QLatin1String(FormatName)
-        || !root.value(QStringLiteral("days")).isArray()) {
+    if (root.value(QStringLiteral("format")).toString() != QLatin1String(FormatName) ||
+        !root.value(QStringLiteral("days")).isArray()) {
         error = QStringLiteral("Line 1: this JSON file is no Repbook diary export.");
         return false;
     }

@@ -67,10 +67,11 @@ bool Fill(ExerciseEntry &entry, const ExerciseFields &fields, QString &reason)
                          .arg(maximum);
         return accepted;
     };
-    if (!count(entry.SetSets(fields.sets), "sets", ExerciseEntry::MaxSets, ExerciseEntry::MinSets)
-        || !count(entry.SetReps(fields.reps), "reps", ExerciseEntry::MaxReps)
-        || !count(entry.SetForced(fields.forced), "forced reps", ExerciseEntry::MaxReps)
-        || !count(entry.SetNegative(fields.negative), "negative reps", ExerciseEntry::MaxReps))
+    if (!count(entry.SetSets(fields.sets), "sets", ExerciseEntry::MaxSets,
+               ExerciseEntry::MinSets) ||
+        !count(entry.SetReps(fields.reps), "reps", ExerciseEntry::MaxReps) ||
+        !count(entry.SetForced(fields.forced), "forced reps", ExerciseEntry::MaxReps) ||
+        !count(entry.SetNegative(fields.negative), "negative reps", ExerciseEntry::MaxReps))
         return false;
     if (!std::isfinite(fields.weight) || !entry.SetWeight(float(fields.weight))) {
         reason = QStringLiteral("weight outside 0..%1 kg").arg(double(ExerciseEntry::MaxWeight));

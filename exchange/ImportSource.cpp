@@ -69,10 +69,9 @@ std::optional<Format> Detect(const QByteArray &data, QString &error)
         return std::nullopt;
     if (DiaryCsv::Recognises(*header))
         return Format::Csv;
-    for (const auto &[kind, format] :
-         {std::pair {PeerExports::Kind::Strong, Format::Strong},
-          std::pair {PeerExports::Kind::Hevy, Format::Hevy},
-          std::pair {PeerExports::Kind::FitNotes, Format::FitNotes}}) {
+    for (const auto &[kind, format] : {std::pair {PeerExports::Kind::Strong, Format::Strong},
+                                       std::pair {PeerExports::Kind::Hevy, Format::Hevy},
+                                       std::pair {PeerExports::Kind::FitNotes, Format::FitNotes}}) {
         if (PeerExports::Recognises(kind, *header))
             return format;
     }

@@ -143,9 +143,8 @@ public:
         : m_kind(kind)
         , m_columns(columns)
         , m_sets(result)
-        , m_pounds(columns.NameUsed(Weight) >= 0
-                   && Wanted(kind)[Weight][columns.NameUsed(Weight)].contains(
-                       QLatin1String("lbs")))
+        , m_pounds(columns.NameUsed(Weight) >= 0 &&
+                   Wanted(kind)[Weight][columns.NameUsed(Weight)].contains(QLatin1String("lbs")))
     {
     }
 
@@ -171,9 +170,8 @@ private:
     bool TakeSet(const QStringList &fields, int line)
     {
         const auto text = [&](Column column) { return m_columns.Value(fields, column); };
-        if (m_kind == Kind::Strong
-            && text(SetKind).trimmed().compare(QLatin1String("Rest Timer"), Qt::CaseInsensitive)
-                == 0)
+        if (m_kind == Kind::Strong &&
+            text(SetKind).trimmed().compare(QLatin1String("Rest Timer"), Qt::CaseInsensitive) == 0)
             return false;
         LoggedSet set;
         set.line = line;
@@ -196,17 +194,17 @@ private:
         set.kind = SetKindOf(m_kind, text(SetKind));
         double distance = 0.0;
         double seconds = 0.0;
-        if (!SetCollector::ParseNumber(text(Weight), set.weightKg)
-            || !SetCollector::ParseNumber(text(Reps), set.reps)
-            || !SetCollector::ParseNumber(text(Distance), distance)
-            || (m_kind != Kind::FitNotes && !SetCollector::ParseNumber(text(Seconds), seconds)))
+        if (!SetCollector::ParseNumber(text(Weight), set.weightKg) ||
+            !SetCollector::ParseNumber(text(Reps), set.reps) ||
+            !SetCollector::ParseNumber(text(Distance), distance) ||
+            (m_kind != Kind::FitNotes && !SetCollector::ParseNumber(text(Seconds), seconds)))
             return m_sets.Skip(line, QStringLiteral("unreadable number"));
         const QString unit = text(WeightUnit).trimmed().toLower();
         if (m_pounds || unit == QLatin1String("lbs") || unit == QLatin1String("lb"))
             set.weightKg = ExchangeFields::PoundsToKg(set.weightKg);
-        set.timeOrDistance = distance != 0.0 || seconds != 0.0
-            || (m_kind == Kind::FitNotes && !text(Seconds).trimmed().isEmpty()
-                && text(Seconds).trimmed() != QLatin1String("0:00:00"));
+        set.timeOrDistance = distance != 0.0 || seconds != 0.0 ||
+            (m_kind == Kind::FitNotes && !text(Seconds).trimmed().isEmpty() &&
+             text(Seconds).trimmed() != QLatin1String("0:00:00"));
         return m_sets.Add(set);
     }
 

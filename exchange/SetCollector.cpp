@@ -71,17 +71,19 @@ bool SetCollector::Add(const LoggedSet &set)
     if (set.exercise.trimmed().isEmpty())
         return Skip(set.line, QStringLiteral("no exercise name"));
     if (set.weightKg == 0.0 && set.reps == 0.0)
-        return Skip(set.line, set.timeOrDistance ? QStringLiteral("time or distance only")
-                                                 : QStringLiteral("no weight and no reps"));
+        return Skip(set.line,
+                    set.timeOrDistance ? QStringLiteral("time or distance only")
+                                       : QStringLiteral("no weight and no reps"));
     if (set.reps < 0.0 || set.reps > ExerciseEntry::MaxReps || set.reps != std::floor(set.reps))
-        return Skip(set.line, QStringLiteral("reps %1 outside 0..%2")
-                                  .arg(set.reps)
-                                  .arg(ExerciseEntry::MaxReps));
+        return Skip(
+            set.line,
+            QStringLiteral("reps %1 outside 0..%2").arg(set.reps).arg(ExerciseEntry::MaxReps));
     const float weight = float(std::round(set.weightKg * 100.0) / 100.0);
     if (weight < 0.0f || weight > ExerciseEntry::MaxWeight)
-        return Skip(set.line, QStringLiteral("weight %1 kg outside 0..%2 kg")
-                                  .arg(set.weightKg)
-                                  .arg(double(ExerciseEntry::MaxWeight)));
+        return Skip(set.line,
+                    QStringLiteral("weight %1 kg outside 0..%2 kg")
+                        .arg(set.weightKg)
+                        .arg(double(ExerciseEntry::MaxWeight)));
 
     Workout *workout = WorkoutFor(set);
     QString note = set.exerciseNote.trimmed();
@@ -91,9 +93,9 @@ bool SetCollector::Add(const LoggedSet &set)
     const int reps = int(set.reps);
     if (!workout->IsEmpty()) {
         ExerciseEntry *last = workout->GetExercise(workout->GetExerciseCount() - 1);
-        if (last->GetName() == set.exercise.trimmed() && last->GetReps() == reps
-            && last->GetWeight() == weight && last->GetNote() == note
-            && m_lastKind.value(workout) == set.kind && last->GetSets() < ExerciseEntry::MaxSets) {
+        if (last->GetName() == set.exercise.trimmed() && last->GetReps() == reps &&
+            last->GetWeight() == weight && last->GetNote() == note &&
+            m_lastKind.value(workout) == set.kind && last->GetSets() < ExerciseEntry::MaxSets) {
             last->SetSets(last->GetSets() + 1);
             return true;
         }

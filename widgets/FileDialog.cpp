@@ -50,14 +50,13 @@ QString FileDialog::WithDefaultSuffix(const QString &path, const QString &suffix
     return path + QLatin1Char('.') + suffix;
 }
 
-QString FileDialog::GetOpenFileName(QWidget *parent, const QString &caption,
-                                    const QString &filter)
+QString FileDialog::GetOpenFileName(QWidget *parent, const QString &caption, const QString &filter)
 {
     return Run(parent, false, caption, filter, QString());
 }
 
-QString FileDialog::GetSaveFileName(QWidget *parent, const QString &caption,
-                                    const QString &filter, const QString &defaultSuffix)
+QString FileDialog::GetSaveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                    const QString &defaultSuffix)
 {
     return Run(parent, true, caption, filter, defaultSuffix);
 }
@@ -73,7 +72,7 @@ QString FileDialog::GetSaveProgramFileName(QWidget *parent, const QString &capti
 }
 
 QString FileDialog::Run(QWidget *parent, bool save, const QString &caption, const QString &filter,
-                       const QString &suffix)
+                        const QString &suffix)
 {
     DialogState &s = state();
     if (s.testMode) {

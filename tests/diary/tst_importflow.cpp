@@ -72,9 +72,8 @@ void TestImportFlow::previewDecides()
     QFETCH(bool, accept);
     auto window = OpenWindow();
     FileDialog::setNextFileNames({testsupport::dataFile(QStringLiteral("exchange/strong.csv"))});
-    WhenModal<CImportPreviewDlg>([accept](CImportPreviewDlg *preview) {
-        accept ? preview->accept() : preview->reject();
-    });
+    WhenModal<CImportPreviewDlg>(
+        [accept](CImportPreviewDlg *preview) { accept ? preview->accept() : preview->reject(); });
     window->Commands()->Action(CommandId::ImportFile)->trigger();
 
     DiaryDatabase &diary = m_diary.File().Database();
@@ -113,10 +112,10 @@ void TestImportFlow::exportWritesDiaryOrSelection_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QStringList>("dates");
-    QTest::newRow("selected day as CSV") << int(QMessageBox::Yes) << "out.csv"
-                                         << QStringList {"2007-03-03"};
-    QTest::newRow("whole diary as JSON") << int(QMessageBox::No) << "out.json"
-                                         << QStringList {"2007-03-03", "2007-03-10"};
+    QTest::newRow("selected day as CSV")
+        << int(QMessageBox::Yes) << "out.csv" << QStringList {"2007-03-03"};
+    QTest::newRow("whole diary as JSON")
+        << int(QMessageBox::No) << "out.json" << QStringList {"2007-03-03", "2007-03-10"};
     QTest::newRow("cancelled") << int(QMessageBox::Cancel) << "" << QStringList {};
 }
 
@@ -125,8 +124,9 @@ void TestImportFlow::exportWritesDiaryOrSelection()
     QFETCH(int, answer);
     QFETCH(QString, file);
     QFETCH(QStringList, dates);
-    AddDays(m_diary.File().Database(), {{Date(2007, 3, 3), QStringLiteral("easy"), {"Legs"}},
-                                        {Date(2007, 3, 10), {}, {"Back"}}});
+    AddDays(
+        m_diary.File().Database(),
+        {{Date(2007, 3, 3), QStringLiteral("easy"), {"Legs"}}, {Date(2007, 3, 10), {}, {"Back"}}});
     auto window = OpenWindow();
     window->SetRange(Date(2007, 3, 1), 31, CRepbookDlg::KeepScroll);
     const CalendarCell cell = window->CellOf(Date(2007, 3, 3));

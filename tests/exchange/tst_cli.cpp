@@ -93,36 +93,37 @@ void TestCli::exitCodes_data()
 
     QTest::newRow("help") << QStringList {"--help"} << 0 << "Commands:" << false;
     QTest::newRow("no command") << QStringList {} << 2 << "Usage:" << false;
-    QTest::newRow("unknown command") << QStringList {"frobnicate"} << 2 << "unknown command"
-                                     << false;
+    QTest::newRow("unknown command")
+        << QStringList {"frobnicate"} << 2 << "unknown command" << false;
     QTest::newRow("export csv") << QStringList {"export"} << 0
-                                << "2025-03-28,,1,Mobility,Not yet,,,,,,,,,\r\n" << false;
-    QTest::newRow("export json range") << QStringList {"export", "--format", "json", "--from",
-                                                       "2025-03-29"}
-                                       << 0 << "\"days\":[\n]}" << false;
-    QTest::newRow("export bad format") << QStringList {"export", "--format", "xml"} << 2
-                                       << "unknown format" << false;
-    QTest::newRow("export bad date") << QStringList {"export", "--to", "2025-13-01"} << 2
-                                     << "no date" << false;
-    QTest::newRow("export unwritable") << QStringList {"export", "-o", "/nonexistent/x.csv"}
-                                       << 1 << "could not be written" << false;
-    QTest::newRow("import dry run") << QStringList {"import", Data("strong.csv"), "--dry-run"}
-                                    << 0 << "Strong CSV: 2 workouts with 5 exercises" << false;
+                                << "2025-03-28,,1,Mobility,Not yet,,,,,,,,,\r\n"
+                                << false;
+    QTest::newRow("export json range")
+        << QStringList {"export", "--format", "json", "--from", "2025-03-29"} << 0
+        << "\"days\":[\n]}" << false;
+    QTest::newRow("export bad format")
+        << QStringList {"export", "--format", "xml"} << 2 << "unknown format" << false;
+    QTest::newRow("export bad date")
+        << QStringList {"export", "--to", "2025-13-01"} << 2 << "no date" << false;
+    QTest::newRow("export unwritable") << QStringList {"export", "-o", "/nonexistent/x.csv"} << 1
+                                       << "could not be written" << false;
+    QTest::newRow("import dry run") << QStringList {"import", Data("strong.csv"), "--dry-run"} << 0
+                                    << "Strong CSV: 2 workouts with 5 exercises" << false;
     QTest::newRow("import") << QStringList {"import", Data("fitnotes.csv")} << 0
                             << "Added 1 workouts with 2 exercises (1 new days)." << true;
     QTest::newRow("import broken") << QStringList {"import", Data("broken_quotes.csv")} << 1
                                    << "Line 2 opens a quoted field" << false;
     QTest::newRow("import empty") << QStringList {"import", Data("empty.csv")} << 1
                                   << "the file is empty" << false;
-    QTest::newRow("import without file") << QStringList {"import"} << 2 << "exactly one file"
-                                         << false;
+    QTest::newRow("import without file")
+        << QStringList {"import"} << 2 << "exactly one file" << false;
     QTest::newRow("import bad format")
-        << QStringList {"import", Data("hevy.csv"), "--format", "excel"} << 2
-        << "unknown format" << false;
+        << QStringList {"import", Data("hevy.csv"), "--format", "excel"} << 2 << "unknown format"
+        << false;
     QTest::newRow("check") << QStringList {"check"} << 0
                            << "sound, 1 days, 2025-03-28 to 2025-03-28" << false;
-    QTest::newRow("check damaged") << QStringList {"check", Data("hevy.csv")} << 1
-                                   << "fails its integrity check" << false;
+    QTest::newRow("check damaged")
+        << QStringList {"check", Data("hevy.csv")} << 1 << "fails its integrity check" << false;
 }
 
 void TestCli::exitCodes()
@@ -150,8 +151,8 @@ void TestCli::importWhileAnotherProgramHasTheDiary()
     QVERIFY(file.Open(m_diary));
     AddWorkout(diary, DateValue::FromDate(2025, 1, 5), QStringLiteral("Unsaved"));
 
-    const Run run = RunCli({QStringLiteral("import"), Data("strong.csv"), QStringLiteral("--diary"),
-                            m_diary});
+    const Run run =
+        RunCli({QStringLiteral("import"), Data("strong.csv"), QStringLiteral("--diary"), m_diary});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(file.Save().ok);
     // Both the import and the program's own change are in the file.
@@ -168,10 +169,11 @@ void TestCli::importWaitsForAnotherProgramsSave()
     QLockFile saving(m_diary + QStringLiteral(".lock"));
     QVERIFY(saving.lock());
     const QByteArray before = Bytes(m_diary);
-    const Run run = RunCli({QStringLiteral("import"), Data("hevy.csv"), QStringLiteral("--diary"),
-                            m_diary});
+    const Run run =
+        RunCli({QStringLiteral("import"), Data("hevy.csv"), QStringLiteral("--diary"), m_diary});
     QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.contains(QLatin1String("being saved by another program")), qPrintable(run.err));
+    QVERIFY2(run.err.contains(QLatin1String("being saved by another program")),
+             qPrintable(run.err));
     QCOMPARE(Bytes(m_diary), before);
 }
 

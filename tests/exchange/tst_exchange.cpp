@@ -30,11 +30,12 @@ QString Describe(const DiaryDatabase &diary)
             QStringList entries;
             for (int e = 0; e < workout.GetExerciseCount(); ++e) {
                 const ExerciseEntry &x = *workout.GetExercise(e);
-                QString entry = QStringLiteral("%1 %2x%3@%4")
-                                    .arg(x.GetName())
-                                    .arg(x.GetSets())
-                                    .arg(x.GetReps())
-                                    .arg(QString::fromLatin1(DatabaseWriter::WeightText(x.GetWeight())));
+                QString entry =
+                    QStringLiteral("%1 %2x%3@%4")
+                        .arg(x.GetName())
+                        .arg(x.GetSets())
+                        .arg(x.GetReps())
+                        .arg(QString::fromLatin1(DatabaseWriter::WeightText(x.GetWeight())));
                 if (!x.GetNote().isEmpty())
                     entry += QStringLiteral(" '%1'").arg(x.GetNote());
                 entries.append(entry);
@@ -97,7 +98,8 @@ void FillHardDiary(DiaryDatabase &diary, quint32 seed)
     const DateValue first = DiaryGenerator::FirstDate();
     for (int i = 0; i < 40; ++i) {
         const DateValue date = first + random.bounded(400);
-        const QString notes = i % 3 ? QStringLiteral("note %1\nsecond, \"line\"").arg(i) : QString();
+        const QString notes =
+            i % 3 ? QStringLiteral("note %1\nsecond, \"line\"").arg(i) : QString();
         AddDay(diary, date, notes,
                {{QStringLiteral("Extra %1").arg(i % 3), ProgressStatus::Done},
                 {QStringLiteral("Extra %1").arg(i % 3), ProgressStatus::Failed}},
@@ -165,10 +167,12 @@ void TestExchange::readsOtherLogs_data()
            "11: unreadable date \"not a date\"";
     QTest::newRow("strong: BOM, semicolons, quoted header, pounds, decimal comma")
         << Data("strong_semicolon_lbs.csv") << "Strong CSV"
-        << "2025-04-01 | Morning: Deadlift 2x5@102.06, Curl 1x12@10.21" << "";
+        << "2025-04-01 | Morning: Deadlift 2x5@102.06, Curl 1x12@10.21"
+        << "";
     QTest::newRow("strong: weight unit column")
         << Data("strong_unit_column.csv") << "Strong CSV"
-        << "2025-04-02 | Upper: Row 1x10@45.36, Row 1x10@40.00" << "";
+        << "2025-04-02 | Upper: Row 1x10@45.36, Row 1x10@40.00"
+        << "";
     QTest::newRow("hevy: line breaks in a quoted description")
         << Data("hevy.csv") << "Hevy CSV"
         << "2025-03-28 [Felt good\nafter the break] | Full Body: Squat (Barbell) 1x5@60.00 "
@@ -179,9 +183,9 @@ void TestExchange::readsOtherLogs_data()
         << "2025-03-27 | Chest, Biceps: Flat Barbell Bench Press 2x5@80.00, Barbell Curl "
            "1x10@30.00 'last one slow'"
         << "5: time or distance only\n6: reps 300 outside 0..200";
-    QTest::newRow("fitnotes: pounds")
-        << Data("fitnotes_lbs.csv") << "FitNotes CSV" << "2025-03-27 | Legs: Squat 1x8@61.23"
-        << "";
+    QTest::newRow("fitnotes: pounds") << Data("fitnotes_lbs.csv") << "FitNotes CSV"
+                                      << "2025-03-27 | Legs: Squat 1x8@61.23"
+                                      << "";
 }
 
 void TestExchange::readsOtherLogs()
@@ -280,10 +284,8 @@ void TestExchange::previewCountsWhatIsNew()
     QTemporaryDir dir;
     const QString exported = dir.filePath(QStringLiteral("x.csv"));
     QString error;
-    QVERIFY(DiaryExport::WriteFile(exported,
-                                   DiaryExport::Write(DiaryExport::DaysOf(diary),
-                                                      DiaryExport::Format::Csv),
-                                   error));
+    QVERIFY(DiaryExport::WriteFile(
+        exported, DiaryExport::Write(DiaryExport::DaysOf(diary), DiaryExport::Format::Csv), error));
     const DiaryImport::Plan plan = DiaryImport::MakePlan(Read(Data("strong.csv")), diary);
     QCOMPARE(plan.days.size(), 2);
     QCOMPARE(plan.DaysAdded(), 1);
@@ -292,8 +294,10 @@ void TestExchange::previewCountsWhatIsNew()
     QCOMPARE(plan.WorkoutsKnown(), 0);
     QCOMPARE(plan.skipped.size(), 3);
     const QStringList summary = DiaryImport::SummaryLines(plan);
-    QCOMPARE(summary.value(1), QStringLiteral("2025-03-28  adds 1 workouts, 4 exercises; 0 already there"));
-    QCOMPARE(summary.value(2), QStringLiteral("2025-03-30  new day, 1 workouts, 1 exercises; 0 already there"));
+    QCOMPARE(summary.value(1),
+             QStringLiteral("2025-03-28  adds 1 workouts, 4 exercises; 0 already there"));
+    QCOMPARE(summary.value(2),
+             QStringLiteral("2025-03-30  new day, 1 workouts, 1 exercises; 0 already there"));
     // The own export of the same diary is wholly known.
     QVERIFY(DiaryImport::MakePlan(Read(exported), diary).AddsNothing());
 }
@@ -304,13 +308,13 @@ void TestExchange::badInputIsRefused_data()
     QTest::addColumn<int>("format");
     QTest::addColumn<QString>("message");
     const int Auto = int(ImportSource::Format::Auto);
-    QTest::newRow("broken quotes") << Data("broken_quotes.csv") << Auto
-                                   << "Line 2 opens a quoted field that is never closed.";
+    QTest::newRow("broken quotes")
+        << Data("broken_quotes.csv") << Auto << "Line 2 opens a quoted field that is never closed.";
     QTest::newRow("binary data") << Data("binary.csv") << Auto
                                  << "Line 3 holds binary data: this is not a text file.";
     QTest::newRow("empty") << Data("empty.csv") << Auto << "Line 1: the file is empty.";
-    QTest::newRow("another kind of file") << Data("other_kind.csv") << Auto
-                                          << "Line 1: the file is no export";
+    QTest::newRow("another kind of file")
+        << Data("other_kind.csv") << Auto << "Line 1: the file is no export";
     QTest::newRow("forced format of another log")
         << Data("hevy.csv") << int(ImportSource::Format::Strong)
         << "Line 1: the header is not that of a Strong CSV file.";
