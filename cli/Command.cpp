@@ -46,7 +46,6 @@ QString Command::DiaryPath(const QCommandLineParser &parser)
 {
     if (parser.isSet(DiaryOption))
         return QDir::cleanPath(QDir::current().absoluteFilePath(parser.value(DiaryOption)));
-    DataFolder::EnsureDatabaseFolder();
     return DataFolder::DatabasePath();
 }
 

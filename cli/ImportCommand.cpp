@@ -2,6 +2,7 @@
 
 #include "exchange/DiaryImport.h"
 #include "exchange/ImportSource.h"
+#include "model/DataFolder.h"
 #include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
@@ -62,6 +63,9 @@ int ImportCommand::Execute(const QCommandLineParser &parser)
         return Done;
     }
 
+    // A first import into the data folder creates it, as the programs do at their first start.
+    if (path == DataFolder::DatabasePath())
+        DataFolder::EnsureDatabaseFolder();
     DiaryDatabase diary;
     SharedDiaryFile file(diary, DiaryMerge::Winner::Memory);
     if (!file.Open(path) && QFileInfo::exists(path)) {
