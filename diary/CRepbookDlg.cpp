@@ -7,8 +7,10 @@
 #include "diary/CalendarNavigation.h"
 #include "diary/CommandIds.h"
 #include "diary/DayOperations.h"
+#include "diary/DiaryHistory.h"
 #include "diary/DiarySaving.h"
 #include "diary/MainMenu.h"
+#include "diary/RestoreFlow.h"
 #include "editing/ApplyProgramFlow.h"
 #include "editing/CCommentDlg.h"
 #include "editing/CDayPrinter.h"
@@ -55,6 +57,7 @@ constexpr QSize DesignedWindowSize(720, 560);
 
 CRepbookDlg::CRepbookDlg(SharedDiaryFile &file, QWidget *parent)
     : CResizingDialog(DialogId, parent)
+    , m_file(file)
     , m_database(file.Database())
 {
     m_commands = new MainMenu(this);
@@ -75,6 +78,46 @@ CRepbookDlg::CRepbookDlg(SharedDiaryFile &file, QWidget *parent)
                                {.isBusy = [this] { return IsBusy(); },
                                 .commitEdits = [this] { CommitWorkoutAreaEdits(); },
                                 .daysChanged = [this] { ShowDaysFromDisk(); }});
+    CreateHistory();
+}
+
+void CRepbookDlg::CreateHistory()
+{
+    m_history = new DiaryHistory(m_database, this,
+                                 {.isBusy = [this] { return IsBusy(); },
+                                  .days = {.releaseDays =
+                                               [this] {
+                                                   m_workoutArea->SetDay(nullptr);
+                                                   m_dayOperations->CancelMove();
+                                               },
+                                           .daysChanged = [this] { ShowDaysFromDisk(); }}});
+    m_history->BindActions(m_commands->Action(CommandId::Undo),
+                           m_commands->Action(CommandId::Redo));
+    // The workout area's exercise menu marks statuses of the day it shows.
+    const auto areaDates = [this] {
+        const TrainingDay *day = m_workoutArea->GetDay();
+        return day ? QList<DateValue> {day->GetDate()} : QList<DateValue> {};
+    };
+    m_history->RecordContextMenus(
+        {m_workoutArea->GetGrid(), m_workoutArea->GetGrid()->viewport()},
+        [areaDates] { return QStringLiteral("Mark ") + DiaryHistory::DatesText(areaDates()); },
+        areaDates);
+}
+
+QList<DateValue> CRepbookDlg::FocusDates() const
+{
+    const CalendarCell focus = FocusCell();
+    if (!IsInRange(focus.row, focus.col))
+        return {};
+    return {DateAt(focus.row, focus.col)};
+}
+
+QList<DateValue> CRepbookDlg::SelectedDates() const
+{
+    QList<DateValue> dates;
+    for (const TrainingDay *day : SelectedDays())
+        dates.append(day->GetDate());
+    return dates;
 }
 
 CRepbookDlg::~CRepbookDlg() = default;
@@ -544,8 +587,16 @@ void CRepbookDlg::ShowNotesOf(const TrainingDay *day)
 void CRepbookDlg::OnGridSelectionChanged(int row, int col)
 {
     if (row >= 0 && col >= 0) {
-        const bool moved = m_dayOperations->IsMovePending() && IsInRange(row, col) &&
-            m_dayOperations->MoveTo(row, col);
+        bool moved = false;
+        if (m_dayOperations->IsMovePending() && IsInRange(row, col)) {
+            const DateValue from = m_dayOperations->PendingMoveSource()->GetDate();
+            m_history->Record(
+                [this, from] {
+                    return m_dayOperations->LastMoveKind() + QLatin1Char(' ') +
+                        DiaryHistory::DatesText({from});
+                },
+                {from, DateAt(row, col)}, [&] { moved = m_dayOperations->MoveTo(row, col); });
+        }
         if (!moved && IsInRange(row, col))
             ShowNotesOf(DayAt(row, col));
         m_grid->SetFocusCell(row, col);
@@ -608,7 +659,17 @@ void CRepbookDlg::ExecuteCommand(int commandId)
         CloseWindow();
         break;
     case CommandId::Notes:
-        EditNotes();
+        m_history->Record(QStringLiteral("Notes ") + DiaryHistory::DatesText(FocusDates()),
+                          FocusDates(), [this] { EditNotes(); });
+        break;
+    case CommandId::Undo:
+        m_history->Undo();
+        break;
+    case CommandId::Redo:
+        m_history->Redo();
+        break;
+    case CommandId::RestoreBackup:
+        RestoreFlow::Run(this, m_file, *m_history);
         break;
     case CommandId::Today:
         GoToToday();
@@ -659,7 +720,8 @@ void CRepbookDlg::ExecuteCommand(int commandId)
         AddWorkoutToDay();
         break;
     case CommandId::RemoveSelected:
-        m_dayOperations->Remove();
+        m_history->Record(QStringLiteral("Remove ") + DiaryHistory::DatesText(SelectedDates()),
+                          SelectedDates(), [this] { m_dayOperations->Remove(); });
         break;
     case CommandId::MoveSelected:
         m_dayOperations->StartMove();
@@ -682,25 +744,29 @@ void CRepbookDlg::ExecuteCommand(int commandId)
 
 void CRepbookDlg::AddWorkoutToDay()
 {
-    m_dayOperations->AddWorkoutToDay();
+    m_history->Record(QStringLiteral("Add workout ") + DiaryHistory::DatesText(FocusDates()),
+                      FocusDates(), [this] { m_dayOperations->AddWorkoutToDay(); });
     Refresh(KeepScroll);
 }
 
 void CRepbookDlg::ViewDay()
 {
-    m_dayOperations->ViewDay();
+    m_history->Record(QStringLiteral("Edit ") + DiaryHistory::DatesText(FocusDates()),
+                      FocusDates(), [this] { m_dayOperations->ViewDay(); });
     Refresh(KeepScroll);
 }
 
 void CRepbookDlg::RemoveSelectedDays()
 {
-    m_dayOperations->RemoveSelectedDays();
+    m_history->Record(QStringLiteral("Remove ") + DiaryHistory::DatesText(SelectedDates()),
+                      SelectedDates(), [this] { m_dayOperations->RemoveSelectedDays(); });
     Refresh(KeepScroll);
 }
 
 void CRepbookDlg::RemoveFocusedDay()
 {
-    m_dayOperations->RemoveFocusedDay();
+    m_history->Record(QStringLiteral("Remove ") + DiaryHistory::DatesText(FocusDates()),
+                      FocusDates(), [this] { m_dayOperations->RemoveFocusedDay(); });
     Refresh(KeepScroll);
 }
 
@@ -725,8 +791,13 @@ void CRepbookDlg::ApplyProgram(const QString &fileName)
     request.start = m_range.Start();
     request.days = m_range.Days();
     request.delay = m_applyDelay;
-    ApplyProgramFlow::Run(this, request, m_database, *this, m_stopApplying,
-                          [] { QCoreApplication::processEvents(); });
+    QList<DateValue> range;
+    for (int day = 0; day <= request.days; ++day)
+        range.append(request.start.AddDays(day));
+    m_history->Record(QStringLiteral("Apply program"), range, [&] {
+        ApplyProgramFlow::Run(this, request, m_database, *this, m_stopApplying,
+                              [] { QCoreApplication::processEvents(); });
+    });
     m_stopApplying = true;
     Refresh(KeepScroll);
 }

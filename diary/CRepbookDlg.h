@@ -14,6 +14,7 @@
 class CDayPrinter;
 class CDayTabCtrl;
 class DayOperations;
+class DiaryHistory;
 class DiarySaving;
 class CFPSMiniCalendarCtrl;
 class CGridCtrl;
@@ -115,6 +116,7 @@ public:
     CDayTabCtrl *WorkoutArea() const { return m_workoutArea; }
     MainMenu *Commands() const { return m_commands; }
     DiarySaving &Saving() const { return *m_saving; }
+    DiaryHistory &History() const { return *m_history; }
 
 public slots:
     // The dialog's default action opens the focused day; every close request asks first.
@@ -166,7 +168,12 @@ private:
     CalendarCell FocusCell() const;
     CalendarNavigation Navigation() const;
     void SelectCell(const CalendarCell &cell);
+    // The dates the focused cell's or the selection's commands change.
+    QList<DateValue> FocusDates() const;
+    QList<DateValue> SelectedDates() const;
+    void CreateHistory();
 
+    SharedDiaryFile &m_file;
     DiaryDatabase &m_database;
     SettingsStore m_settings;
     CalendarRange m_range;
@@ -184,6 +191,7 @@ private:
     CDayTabCtrl *m_workoutArea = nullptr;
     bool m_workoutAreaShields = true;
     DiarySaving *m_saving = nullptr;
+    DiaryHistory *m_history = nullptr;
 
     TrainingDay *m_workoutAreaDay = nullptr;
     int m_workoutAreaHint = 0;

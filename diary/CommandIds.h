@@ -30,6 +30,10 @@ enum : int {
     SetRange = 33024,
     Options = 33034,
     Exit = 57665,
+    // The history and the backups.
+    Undo = 57643,
+    Redo = 57644,
+    RestoreBackup = 33100,
 };
 
 } // namespace CommandId

@@ -1,5 +1,6 @@
 #include "diary/DiarySaving.h"
 
+#include "model/DiaryBackups.h"
 #include "model/DiaryDatabase.h"
 #include "widgets/MessageBox.h"
 
@@ -87,6 +88,8 @@ void DiarySaving::Do(Work work)
     }
     if (m_hooks.commitEdits)
         m_hooks.commitEdits();
+    if (work == Work::Save)
+        KeepDailyBackup();
     const SharedDiaryFile::Outcome outcome = work == Work::Save ? m_file.Save() : m_file.Refresh();
     if (outcome.memoryChanged && m_hooks.daysChanged)
         m_hooks.daysChanged();
@@ -127,6 +130,26 @@ void DiarySaving::Report(const SharedDiaryFile::Outcome &outcome, Work work)
                                            "minute."));
 }
 
+void DiarySaving::KeepDailyBackup()
+{
+    if (m_file.Path().isEmpty())
+        return;
+    const DiaryBackups backups(m_file.Path());
+    if (!backups.IsDue() || !m_file.HasUnsavedChanges())
+        return;
+    const DiaryBackups::Result result = backups.MakeNow();
+    if (result.ok) {
+        m_backupFailureReported = false;
+        return;
+    }
+    if (m_backupFailureReported)
+        return;
+    m_backupFailureReported = true;
+    MessageBox::Warning(m_owner, result.error +
+                            QStringLiteral("\nThe diary itself is saved as usual; the backup is "
+                                           "tried again at the next save."));
+}
+
 QString DiarySaving::UnsavedDaysText() const
 {
     const QList<DateValue> dates = m_file.UnsavedDates();
@@ -139,6 +162,7 @@ bool DiarySaving::SaveBeforeExit()
 {
     if (m_hooks.commitEdits)
         m_hooks.commitEdits();
+    KeepDailyBackup();
     for (;;) {
         const SharedDiaryFile::Outcome outcome = m_file.Save();
         if (outcome.memoryChanged && m_hooks.daysChanged)
