@@ -11,6 +11,7 @@
 #include "diary/DiarySaving.h"
 #include "diary/MainMenu.h"
 #include "diary/RestoreFlow.h"
+#include "diary/WindowHistory.h"
 #include "editing/ApplyProgramFlow.h"
 #include "editing/CCommentDlg.h"
 #include "editing/CDayPrinter.h"
@@ -78,46 +79,8 @@ CRepbookDlg::CRepbookDlg(SharedDiaryFile &file, QWidget *parent)
                                {.isBusy = [this] { return IsBusy(); },
                                 .commitEdits = [this] { CommitWorkoutAreaEdits(); },
                                 .daysChanged = [this] { ShowDaysFromDisk(); }});
-    CreateHistory();
-}
-
-void CRepbookDlg::CreateHistory()
-{
-    m_history = new DiaryHistory(m_database, this,
-                                 {.isBusy = [this] { return IsBusy(); },
-                                  .days = {.releaseDays =
-                                               [this] {
-                                                   m_workoutArea->SetDay(nullptr);
-                                                   m_dayOperations->CancelMove();
-                                               },
-                                           .daysChanged = [this] { ShowDaysFromDisk(); }}});
-    m_history->BindActions(m_commands->Action(CommandId::Undo),
-                           m_commands->Action(CommandId::Redo));
-    // The workout area's exercise menu marks statuses of the day it shows.
-    const auto areaDates = [this] {
-        const TrainingDay *day = m_workoutArea->GetDay();
-        return day ? QList<DateValue> {day->GetDate()} : QList<DateValue> {};
-    };
-    m_history->RecordContextMenus(
-        {m_workoutArea->GetGrid(), m_workoutArea->GetGrid()->viewport()},
-        [areaDates] { return QStringLiteral("Mark ") + DiaryHistory::DatesText(areaDates()); },
-        areaDates);
-}
-
-QList<DateValue> CRepbookDlg::FocusDates() const
-{
-    const CalendarCell focus = FocusCell();
-    if (!IsInRange(focus.row, focus.col))
-        return {};
-    return {DateAt(focus.row, focus.col)};
-}
-
-QList<DateValue> CRepbookDlg::SelectedDates() const
-{
-    QList<DateValue> dates;
-    for (const TrainingDay *day : SelectedDays())
-        dates.append(day->GetDate());
-    return dates;
+    m_history = WindowHistory::Create(
+        *this, m_database, [this] { return IsBusy(); }, [this] { ShowDaysFromDisk(); });
 }
 
 CRepbookDlg::~CRepbookDlg() = default;
@@ -659,8 +622,7 @@ void CRepbookDlg::ExecuteCommand(int commandId)
         CloseWindow();
         break;
     case CommandId::Notes:
-        m_history->Record(QStringLiteral("Notes ") + DiaryHistory::DatesText(FocusDates()),
-                          FocusDates(), [this] { EditNotes(); });
+        WindowHistory::OnFocus(*m_history, *this, QStringLiteral("Notes"), [this] { EditNotes(); });
         break;
     case CommandId::Undo:
         m_history->Undo();
@@ -720,8 +682,8 @@ void CRepbookDlg::ExecuteCommand(int commandId)
         AddWorkoutToDay();
         break;
     case CommandId::RemoveSelected:
-        m_history->Record(QStringLiteral("Remove ") + DiaryHistory::DatesText(SelectedDates()),
-                          SelectedDates(), [this] { m_dayOperations->Remove(); });
+        WindowHistory::OnSelection(*m_history, *this, QStringLiteral("Remove"),
+                                   [this] { m_dayOperations->Remove(); });
         break;
     case CommandId::MoveSelected:
         m_dayOperations->StartMove();
@@ -744,29 +706,29 @@ void CRepbookDlg::ExecuteCommand(int commandId)
 
 void CRepbookDlg::AddWorkoutToDay()
 {
-    m_history->Record(QStringLiteral("Add workout ") + DiaryHistory::DatesText(FocusDates()),
-                      FocusDates(), [this] { m_dayOperations->AddWorkoutToDay(); });
+    WindowHistory::OnFocus(*m_history, *this, QStringLiteral("Add workout"),
+                           [this] { m_dayOperations->AddWorkoutToDay(); });
     Refresh(KeepScroll);
 }
 
 void CRepbookDlg::ViewDay()
 {
-    m_history->Record(QStringLiteral("Edit ") + DiaryHistory::DatesText(FocusDates()),
-                      FocusDates(), [this] { m_dayOperations->ViewDay(); });
+    WindowHistory::OnFocus(*m_history, *this, QStringLiteral("Edit"),
+                           [this] { m_dayOperations->ViewDay(); });
     Refresh(KeepScroll);
 }
 
 void CRepbookDlg::RemoveSelectedDays()
 {
-    m_history->Record(QStringLiteral("Remove ") + DiaryHistory::DatesText(SelectedDates()),
-                      SelectedDates(), [this] { m_dayOperations->RemoveSelectedDays(); });
+    WindowHistory::OnSelection(*m_history, *this, QStringLiteral("Remove"),
+                               [this] { m_dayOperations->RemoveSelectedDays(); });
     Refresh(KeepScroll);
 }
 
 void CRepbookDlg::RemoveFocusedDay()
 {
-    m_history->Record(QStringLiteral("Remove ") + DiaryHistory::DatesText(FocusDates()),
-                      FocusDates(), [this] { m_dayOperations->RemoveFocusedDay(); });
+    WindowHistory::OnFocus(*m_history, *this, QStringLiteral("Remove"),
+                           [this] { m_dayOperations->RemoveFocusedDay(); });
     Refresh(KeepScroll);
 }
 
@@ -791,9 +753,7 @@ void CRepbookDlg::ApplyProgram(const QString &fileName)
     request.start = m_range.Start();
     request.days = m_range.Days();
     request.delay = m_applyDelay;
-    QList<DateValue> range;
-    for (int day = 0; day <= request.days; ++day)
-        range.append(request.start.AddDays(day));
+    const QList<DateValue> range = WindowHistory::RangeDates(request.start, request.days);
     m_history->Record(QStringLiteral("Apply program"), range, [&] {
         ApplyProgramFlow::Run(this, request, m_database, *this, m_stopApplying,
                               [] { QCoreApplication::processEvents(); });

@@ -168,10 +168,6 @@ private:
     CalendarCell FocusCell() const;
     CalendarNavigation Navigation() const;
     void SelectCell(const CalendarCell &cell);
-    // The dates the focused cell's or the selection's commands change.
-    QList<DateValue> FocusDates() const;
-    QList<DateValue> SelectedDates() const;
-    void CreateHistory();
 
     SharedDiaryFile &m_file;
     DiaryDatabase &m_database;

@@ -123,8 +123,8 @@ void CRestoreDlg::FillNextSummary()
     const DiaryBackups::Summary summary = DiaryBackups::Summarize(m_backups.at(row).path);
     m_backupList->item(row, Days)->setText(summary.readable ? QString::number(summary.dayCount)
                                                             : tr("damaged"));
-    m_backupList->item(row, LastDay)->setText(summary.readable ? DateText(summary.lastDay)
-                                                               : QStringLiteral("-"));
+    m_backupList->item(row, LastDay)
+        ->setText(summary.readable ? DateText(summary.lastDay) : QStringLiteral("-"));
 }
 
 void CRestoreDlg::ChooseBackup(int row)

@@ -5,8 +5,8 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QScopedValueRollback>
 #include <QLocale>
+#include <QScopedValueRollback>
 #include <QUndoStack>
 #include <QWidget>
 
@@ -109,8 +109,8 @@ void DiaryHistory::RecordAny(const QString &name, const std::function<void()> &c
 
 void DiaryHistory::Push(const QString &name, DaysSnapshot before, DaysSnapshot after)
 {
-    m_stack->push(new DaysChangeCommand(name, m_database, std::move(before), std::move(after),
-                                        m_hooks.days));
+    m_stack->push(
+        new DaysChangeCommand(name, m_database, std::move(before), std::move(after), m_hooks.days));
 }
 
 void DiaryHistory::RecordContextMenus(const QList<QWidget *> &widgets,

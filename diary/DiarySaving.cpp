@@ -145,7 +145,8 @@ void DiarySaving::KeepDailyBackup()
     if (m_backupFailureReported)
         return;
     m_backupFailureReported = true;
-    MessageBox::Warning(m_owner, result.error +
+    MessageBox::Warning(m_owner,
+                        result.error +
                             QStringLiteral("\nThe diary itself is saved as usual; the backup is "
                                            "tried again at the next save."));
 }

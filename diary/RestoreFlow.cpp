@@ -60,9 +60,11 @@ bool Run(QWidget *parent, SharedDiaryFile &file, DiaryHistory &history)
     const DiaryBackups::Result kept = backups.KeepCurrent(file);
     if (!kept.ok) {
         hooks.daysChanged();
-        MessageBox::Warning(parent, kept.error + QStringLiteral("\nNothing was restored: the "
-                                                                "diary as it is now could not be "
-                                                                "kept first."));
+        MessageBox::Warning(parent,
+                            kept.error +
+                                QStringLiteral("\nNothing was restored: the "
+                                               "diary as it is now could not be "
+                                               "kept first."));
         return false;
     }
     DiaryBackups::Result restored;
@@ -70,7 +72,8 @@ bool Run(QWidget *parent, SharedDiaryFile &file, DiaryHistory &history)
                       [&] { restored = DiaryBackups::Replace(file, bytes); });
     hooks.daysChanged();
     if (!restored.ok) {
-        MessageBox::Warning(parent, restored.error +
+        MessageBox::Warning(parent,
+                            restored.error +
                                 QStringLiteral("\nThe restored days are shown, and saving is "
                                                "tried again every minute."));
         return false;

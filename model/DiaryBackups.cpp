@@ -94,12 +94,12 @@ DiaryBackups::Result DiaryBackups::MakeNow() const
         return {};
 
     const QString folder = Folder();
-    const QString cannotWrite = QStringLiteral("A backup of the diary could not be written in:\n%1")
-                                    .arg(Native(folder));
+    const QString cannotWrite =
+        QStringLiteral("A backup of the diary could not be written in:\n%1").arg(Native(folder));
     if (!QDir().mkpath(folder))
         return Failure(cannotWrite);
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                              QFileDevice::ExeOwner);
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     const QString base =
         folder + QStringLiteral("/Database-") + Clock::Now().toString(MomentFormat);
     QString path = base + QStringLiteral(".rpd");
@@ -164,15 +164,19 @@ QList<QDateTime> DiaryBackups::Kept(const QList<QDateTime> &moments, const Reten
     QList<QDateTime> newestFirst = moments;
     std::sort(newestFirst.begin(), newestFirst.end(), std::greater<QDateTime>());
     QList<QDateTime> kept;
-    KeepNewestPer(newestFirst, retention.daily,
-                  [](const QDate &date) { return date.toJulianDay(); }, kept);
-    KeepNewestPer(newestFirst, retention.weekly, [](const QDate &date) {
-        int year = 0;
-        const int week = date.weekNumber(&year);
-        return qint64(year) * 100 + week;
-    }, kept);
-    KeepNewestPer(newestFirst, retention.monthly,
-                  [](const QDate &date) { return qint64(date.year()) * 100 + date.month(); }, kept);
+    KeepNewestPer(
+        newestFirst, retention.daily, [](const QDate &date) { return date.toJulianDay(); }, kept);
+    KeepNewestPer(
+        newestFirst, retention.weekly,
+        [](const QDate &date) {
+            int year = 0;
+            const int week = date.weekNumber(&year);
+            return qint64(year) * 100 + week;
+        },
+        kept);
+    KeepNewestPer(
+        newestFirst, retention.monthly,
+        [](const QDate &date) { return qint64(date.year()) * 100 + date.month(); }, kept);
     std::sort(kept.begin(), kept.end(), std::greater<QDateTime>());
     return kept;
 }

@@ -141,10 +141,14 @@ void TestDiaryHistory::commands_data()
     QTest::addColumn<QString>("step");
     for (const char *move : {"Swap", "Merge", "Move", "Copy"})
         QTest::newRow(move) << QString::fromLatin1(move) << move + QStringLiteral(" 6 March");
-    QTest::newRow("day dialog") << "view" << "Edit 6 March";
-    QTest::newRow("remove") << "remove" << "Remove 6 March";
-    QTest::newRow("notes") << "notes" << "Notes 6 March";
-    QTest::newRow("apply program") << "apply" << "Apply program";
+    QTest::newRow("day dialog") << "view"
+                                << "Edit 6 March";
+    QTest::newRow("remove") << "remove"
+                            << "Remove 6 March";
+    QTest::newRow("notes") << "notes"
+                           << "Notes 6 March";
+    QTest::newRow("apply program") << "apply"
+                                   << "Apply program";
 }
 
 void TestDiaryHistory::commands()
@@ -250,8 +254,7 @@ void TestDiaryHistory::randomSequenceUndoneToTheStart()
         QVERIFY(history.Undo());
     }
     QCOMPARE(Bytes(), states.first());
-    while (history.Redo()) {
-    }
+    while (history.Redo()) { }
     QCOMPARE(Bytes(), states.last());
 }
 
