@@ -116,18 +116,23 @@ void DiarySaving::Report(const SharedDiaryFile::Outcome &outcome, Work work)
     // Only saves speak of failures; a file that cannot be read now is read again later.
     if (work != Work::Save)
         return;
-    if (outcome.ok) {
-        m_failureReported = false;
+    WarnOnce(outcome.ok, m_failureReported,
+             outcome.error +
+                 QStringLiteral("\nYour changes are kept while the program "
+                                "runs, and saving is tried again every "
+                                "minute."));
+}
+
+void DiarySaving::WarnOnce(bool ok, bool &reported, const QString &text)
+{
+    if (ok) {
+        reported = false;
         return;
     }
-    if (m_failureReported)
+    if (reported)
         return;
-    m_failureReported = true;
-    MessageBox::Warning(m_owner,
-                        outcome.error +
-                            QStringLiteral("\nYour changes are kept while the program "
-                                           "runs, and saving is tried again every "
-                                           "minute."));
+    reported = true;
+    MessageBox::Warning(m_owner, text);
 }
 
 void DiarySaving::KeepDailyBackup()
@@ -138,17 +143,10 @@ void DiarySaving::KeepDailyBackup()
     if (!backups.IsDue() || !m_file.HasUnsavedChanges())
         return;
     const DiaryBackups::Result result = backups.MakeNow();
-    if (result.ok) {
-        m_backupFailureReported = false;
-        return;
-    }
-    if (m_backupFailureReported)
-        return;
-    m_backupFailureReported = true;
-    MessageBox::Warning(m_owner,
-                        result.error +
-                            QStringLiteral("\nThe diary itself is saved as usual; the backup is "
-                                           "tried again at the next save."));
+    WarnOnce(result.ok, m_backupFailureReported,
+             result.error +
+                 QStringLiteral("\nThe diary itself is saved as usual; the backup is tried "
+                                "again at the next save."));
 }
 
 QString DiarySaving::UnsavedDaysText() const

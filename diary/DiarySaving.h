@@ -51,6 +51,8 @@ private:
     // Before the first save of a calendar day, the file about to be replaced is backed up. A
     // backup that fails never stops the save; it is reported once until one succeeds.
     void KeepDailyBackup();
+    // A failure is told once, until the same thing succeeds again.
+    void WarnOnce(bool ok, bool &reported, const QString &text);
     QString UnsavedDaysText() const;
 
     SharedDiaryFile &m_file;
