@@ -6,6 +6,7 @@
 #include "model/CMD5Checksum.h"
 #include "model/DataFolder.h"
 #include "model/DatabaseFile.h"
+#include "model/DaysSnapshot.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
 
@@ -160,6 +161,34 @@ void RegisterAll(BenchFiles &files)
                 state.SkipWithError("unexpected conflict");
         }
         SetBytes(state, files.SizeOf(int(state.range(0))));
+    });
+    add("BM_HistoryStepOneDate", [&files](benchmark::State &state) {
+        // A step of the main window's history on one date: the snapshots before and after the
+        // change, the check before undoing it and the undo.
+        DiaryDatabase database;
+        database.Open(files.PathFor(int(state.range(0))));
+        const QList<DateValue> dates = {database.GetDay(database.GetDayCount() / 2)->GetDate()};
+        for (auto _ : state) {
+            const DaysSnapshot before = DaysSnapshot::Take(database, dates);
+            database.FindDay(dates.first())->SetNotes(QStringLiteral("changed"));
+            const DaysSnapshot after = DaysSnapshot::Take(database, dates);
+            if (!after.Matches(database))
+                state.SkipWithError("the step does not match");
+            before.Restore(database);
+        }
+    });
+    add("BM_HistoryStepAnyDate", [&files](benchmark::State &state) {
+        // A step whose dates are found by comparing the whole diary (an import, a restore).
+        DiaryDatabase database;
+        database.Open(files.PathFor(int(state.range(0))));
+        for (auto _ : state) {
+            const DaysSnapshot before = DaysSnapshot::TakeAll(database);
+            database.GetDay(0)->SetNotes(QStringLiteral("changed"));
+            const DaysSnapshot after = DaysSnapshot::TakeAll(database);
+            const QList<DateValue> changed = DaysSnapshot::ChangedDates(before, after);
+            benchmark::DoNotOptimize(before.Only(changed));
+            before.Only(changed).Restore(database);
+        }
     });
     add("BM_CalendarYearDateIndex", [&files](benchmark::State &state) {
         DiaryDatabase database;

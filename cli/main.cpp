@@ -1,5 +1,6 @@
-// repbook-cli: export, import and check the diary from scripts.
+// repbook-cli: export, import, check, back up and restore the diary from scripts.
 
+#include "cli/BackupCommand.h"
 #include "cli/CheckCommand.h"
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
@@ -40,6 +41,8 @@ int main(int argc, char **argv)
     commands.push_back(std::make_unique<ExportCommand>());
     commands.push_back(std::make_unique<ImportCommand>());
     commands.push_back(std::make_unique<CheckCommand>());
+    commands.push_back(std::make_unique<BackupCommand>());
+    commands.push_back(std::make_unique<RestoreCommand>());
 
     QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2) {

@@ -8,8 +8,11 @@
 #include "diary/CommandIds.h"
 #include "diary/DayOperations.h"
 #include "diary/DiaryExchange.h"
+#include "diary/DiaryHistory.h"
 #include "diary/DiarySaving.h"
 #include "diary/MainMenu.h"
+#include "diary/RestoreFlow.h"
+#include "diary/WindowHistory.h"
 #include "editing/ApplyProgramFlow.h"
 #include "editing/CCommentDlg.h"
 #include "editing/CDayPrinter.h"
@@ -56,6 +59,7 @@ constexpr QSize DesignedWindowSize(720, 560);
 
 CRepbookDlg::CRepbookDlg(SharedDiaryFile &file, QWidget *parent)
     : CResizingDialog(DialogId, parent)
+    , m_file(file)
     , m_database(file.Database())
 {
     m_commands = new MainMenu(this);
@@ -77,6 +81,8 @@ CRepbookDlg::CRepbookDlg(SharedDiaryFile &file, QWidget *parent)
                                {.isBusy = [this] { return IsBusy(); },
                                 .commitEdits = [this] { CommitWorkoutAreaEdits(); },
                                 .daysChanged = [this] { ShowDaysFromDisk(); }});
+    m_history = WindowHistory::Create(
+        *this, m_database, [this] { return IsBusy(); }, [this] { ShowDaysFromDisk(); });
 }
 
 CRepbookDlg::~CRepbookDlg() = default;
@@ -546,8 +552,16 @@ void CRepbookDlg::ShowNotesOf(const TrainingDay *day)
 void CRepbookDlg::OnGridSelectionChanged(int row, int col)
 {
     if (row >= 0 && col >= 0) {
-        const bool moved = m_dayOperations->IsMovePending() && IsInRange(row, col) &&
-            m_dayOperations->MoveTo(row, col);
+        bool moved = false;
+        if (m_dayOperations->IsMovePending() && IsInRange(row, col)) {
+            const DateValue from = m_dayOperations->PendingMoveSource()->GetDate();
+            m_history->Record(
+                [this, from] {
+                    return m_dayOperations->LastMoveKind() + QLatin1Char(' ') +
+                        DiaryHistory::DatesText({from});
+                },
+                {from, DateAt(row, col)}, [&] { moved = m_dayOperations->MoveTo(row, col); });
+        }
         if (!moved && IsInRange(row, col))
             ShowNotesOf(DayAt(row, col));
         m_grid->SetFocusCell(row, col);
@@ -610,7 +624,9 @@ void CRepbookDlg::ExecuteCommand(int commandId)
         CloseWindow();
         break;
     case CommandId::ImportFile:
-        if (m_exchange->Import()) {
+        if (m_exchange->Import([this](const std::function<void()> &change) {
+                m_history->RecordAny(QStringLiteral("Import"), change);
+            })) {
             Refresh(KeepScroll);
             m_saving->SaveNow();
         }
@@ -619,7 +635,16 @@ void CRepbookDlg::ExecuteCommand(int commandId)
         m_exchange->Export(SelectedDays());
         break;
     case CommandId::Notes:
-        EditNotes();
+        WindowHistory::OnFocus(*m_history, *this, QStringLiteral("Notes"), [this] { EditNotes(); });
+        break;
+    case CommandId::Undo:
+        m_history->Undo();
+        break;
+    case CommandId::Redo:
+        m_history->Redo();
+        break;
+    case CommandId::RestoreBackup:
+        RestoreFlow::Run(this, m_file, *m_history);
         break;
     case CommandId::Today:
         GoToToday();
@@ -670,7 +695,8 @@ void CRepbookDlg::ExecuteCommand(int commandId)
         AddWorkoutToDay();
         break;
     case CommandId::RemoveSelected:
-        m_dayOperations->Remove();
+        WindowHistory::OnSelection(*m_history, *this, QStringLiteral("Remove"),
+                                   [this] { m_dayOperations->Remove(); });
         break;
     case CommandId::MoveSelected:
         m_dayOperations->StartMove();
@@ -693,25 +719,29 @@ void CRepbookDlg::ExecuteCommand(int commandId)
 
 void CRepbookDlg::AddWorkoutToDay()
 {
-    m_dayOperations->AddWorkoutToDay();
+    WindowHistory::OnFocus(*m_history, *this, QStringLiteral("Add workout"),
+                           [this] { m_dayOperations->AddWorkoutToDay(); });
     Refresh(KeepScroll);
 }
 
 void CRepbookDlg::ViewDay()
 {
-    m_dayOperations->ViewDay();
+    WindowHistory::OnFocus(*m_history, *this, QStringLiteral("Edit"),
+                           [this] { m_dayOperations->ViewDay(); });
     Refresh(KeepScroll);
 }
 
 void CRepbookDlg::RemoveSelectedDays()
 {
-    m_dayOperations->RemoveSelectedDays();
+    WindowHistory::OnSelection(*m_history, *this, QStringLiteral("Remove"),
+                               [this] { m_dayOperations->RemoveSelectedDays(); });
     Refresh(KeepScroll);
 }
 
 void CRepbookDlg::RemoveFocusedDay()
 {
-    m_dayOperations->RemoveFocusedDay();
+    WindowHistory::OnFocus(*m_history, *this, QStringLiteral("Remove"),
+                           [this] { m_dayOperations->RemoveFocusedDay(); });
     Refresh(KeepScroll);
 }
 
@@ -736,8 +766,11 @@ void CRepbookDlg::ApplyProgram(const QString &fileName)
     request.start = m_range.Start();
     request.days = m_range.Days();
     request.delay = m_applyDelay;
-    ApplyProgramFlow::Run(this, request, m_database, *this, m_stopApplying,
-                          [] { QCoreApplication::processEvents(); });
+    const QList<DateValue> range = WindowHistory::RangeDates(request.start, request.days);
+    m_history->Record(QStringLiteral("Apply program"), range, [&] {
+        ApplyProgramFlow::Run(this, request, m_database, *this, m_stopApplying,
+                              [] { QCoreApplication::processEvents(); });
+    });
     m_stopApplying = true;
     Refresh(KeepScroll);
 }

@@ -15,6 +15,7 @@ class CDayPrinter;
 class CDayTabCtrl;
 class DayOperations;
 class DiaryExchange;
+class DiaryHistory;
 class DiarySaving;
 class CFPSMiniCalendarCtrl;
 class CGridCtrl;
@@ -116,6 +117,7 @@ public:
     CDayTabCtrl *WorkoutArea() const { return m_workoutArea; }
     MainMenu *Commands() const { return m_commands; }
     DiarySaving &Saving() const { return *m_saving; }
+    DiaryHistory &History() const { return *m_history; }
 
 public slots:
     // The dialog's default action opens the focused day; every close request asks first.
@@ -168,6 +170,7 @@ private:
     CalendarNavigation Navigation() const;
     void SelectCell(const CalendarCell &cell);
 
+    SharedDiaryFile &m_file;
     DiaryDatabase &m_database;
     SettingsStore m_settings;
     CalendarRange m_range;
@@ -186,6 +189,7 @@ private:
     CDayTabCtrl *m_workoutArea = nullptr;
     bool m_workoutAreaShields = true;
     DiarySaving *m_saving = nullptr;
+    DiaryHistory *m_history = nullptr;
 
     TrainingDay *m_workoutAreaDay = nullptr;
     int m_workoutAreaHint = 0;

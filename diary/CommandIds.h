@@ -32,6 +32,10 @@ enum : int {
     ImportFile = 33100,
     ExportFile = 33101,
     Exit = 57665,
+    // The history and the backups.
+    Undo = 57643,
+    Redo = 57644,
+    RestoreBackup = 33102,
 };
 
 } // namespace CommandId

@@ -224,9 +224,11 @@ bool DayOperations::MoveTo(int row, int col)
         switch (MessageBox::Question(&m_window, SwapOrMergeQuestion, YesNoCancel)) {
         case QMessageBox::Yes:
             SwapDays(*source, *target);
+            m_lastMoveKind = QStringLiteral("Swap");
             break;
         case QMessageBox::No:
             MergeDays(*source, *target);
+            m_lastMoveKind = QStringLiteral("Merge");
             break;
         default:
             break;
@@ -235,9 +237,11 @@ bool DayOperations::MoveTo(int row, int col)
         switch (MessageBox::Question(&m_window, MoveOrCopyQuestion, YesNoCancel)) {
         case QMessageBox::Yes:
             MoveDay(*source, row, col);
+            m_lastMoveKind = QStringLiteral("Move");
             break;
         case QMessageBox::No:
             CopyDay(*source, row, col);
+            m_lastMoveKind = QStringLiteral("Copy");
             break;
         default:
             break;

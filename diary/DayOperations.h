@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class CRepbookDlg;
 class DateValue;
 class DiaryDatabase;
@@ -34,6 +36,8 @@ public:
     // the cell is the source's own cell: that is no move at all, and the caller treats the
     // selection as an ordinary one.
     bool MoveTo(int row, int col);
+    // What the last move step did: "Swap", "Merge", "Move" or "Copy".
+    const QString &LastMoveKind() const { return m_lastMoveKind; }
 
 private:
     void SetCellDay(int row, int col, TrainingDay *day);
@@ -49,4 +53,5 @@ private:
     CRepbookDlg &m_window;
     DiaryDatabase &m_database;
     TrainingDay *m_pendingMoveSource = nullptr;
+    QString m_lastMoveKind;
 };

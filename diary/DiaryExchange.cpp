@@ -51,7 +51,7 @@ bool DiaryExchange::Export(const QList<const TrainingDay *> &selection)
     return true;
 }
 
-bool DiaryExchange::Import()
+bool DiaryExchange::Import(const OneStep &asOneStep)
 {
     const QString path = FileDialog::GetOpenFileName(
         m_window, QStringLiteral("Import"),
@@ -68,7 +68,7 @@ bool DiaryExchange::Import()
     CImportPreviewDlg preview(plan, QFileInfo(path).fileName(), m_window);
     if (preview.exec() != QDialog::Accepted)
         return false;
-    ImportIntoDiary(plan);
+    asOneStep([this, &plan] { ImportIntoDiary(plan); });
     return true;
 }
 

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class DiaryDatabase;
 class QWidget;
 class TrainingDay;
@@ -22,9 +24,12 @@ public:
     // Writes the whole diary or, when the user chooses so, the selected days. True when a file
     // was written.
     bool Export(const QList<const TrainingDay *> &selection);
-    // Asks for a file, reads it, shows the preview and on "Import" adds it. True when the diary
-    // changed.
-    bool Import();
+    // Runs a change of the diary as one step of the window's history.
+    using OneStep = std::function<void(const std::function<void()> &change)>;
+
+    // Asks for a file, reads it, shows the preview and on "Import" adds it through asOneStep.
+    // True when the diary changed.
+    bool Import(const OneStep &asOneStep);
     // Adds the plan to the diary and its names to the name lists, as one step.
     DiaryImport::Added ImportIntoDiary(const DiaryImport::Plan &plan);
 

@@ -1,5 +1,6 @@
 #include "diary/DiarySaving.h"
 
+#include "model/DiaryBackups.h"
 #include "model/DiaryDatabase.h"
 #include "widgets/MessageBox.h"
 
@@ -87,6 +88,8 @@ void DiarySaving::Do(Work work)
     }
     if (m_hooks.commitEdits)
         m_hooks.commitEdits();
+    if (work == Work::Save)
+        KeepDailyBackup();
     const SharedDiaryFile::Outcome outcome = work == Work::Save ? m_file.Save() : m_file.Refresh();
     if (outcome.memoryChanged && m_hooks.daysChanged)
         m_hooks.daysChanged();
@@ -113,18 +116,37 @@ void DiarySaving::Report(const SharedDiaryFile::Outcome &outcome, Work work)
     // Only saves speak of failures; a file that cannot be read now is read again later.
     if (work != Work::Save)
         return;
-    if (outcome.ok) {
-        m_failureReported = false;
+    WarnOnce(outcome.ok, m_failureReported,
+             outcome.error +
+                 QStringLiteral("\nYour changes are kept while the program "
+                                "runs, and saving is tried again every "
+                                "minute."));
+}
+
+void DiarySaving::WarnOnce(bool ok, bool &reported, const QString &text)
+{
+    if (ok) {
+        reported = false;
         return;
     }
-    if (m_failureReported)
+    if (reported)
         return;
-    m_failureReported = true;
-    MessageBox::Warning(m_owner,
-                        outcome.error +
-                            QStringLiteral("\nYour changes are kept while the program "
-                                           "runs, and saving is tried again every "
-                                           "minute."));
+    reported = true;
+    MessageBox::Warning(m_owner, text);
+}
+
+void DiarySaving::KeepDailyBackup()
+{
+    if (m_file.Path().isEmpty())
+        return;
+    const DiaryBackups backups(m_file.Path());
+    if (!backups.IsDue() || !m_file.HasUnsavedChanges())
+        return;
+    const DiaryBackups::Result result = backups.MakeNow();
+    WarnOnce(result.ok, m_backupFailureReported,
+             result.error +
+                 QStringLiteral("\nThe diary itself is saved as usual; the backup is tried "
+                                "again at the next save."));
 }
 
 QString DiarySaving::UnsavedDaysText() const
@@ -139,6 +161,7 @@ bool DiarySaving::SaveBeforeExit()
 {
     if (m_hooks.commitEdits)
         m_hooks.commitEdits();
+    KeepDailyBackup();
     for (;;) {
         const SharedDiaryFile::Outcome outcome = m_file.Save();
         if (outcome.memoryChanged && m_hooks.daysChanged)

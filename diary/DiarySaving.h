@@ -48,6 +48,11 @@ private:
     void Do(Work work);
     void PutOff(Work work);
     void Report(const SharedDiaryFile::Outcome &outcome, Work work);
+    // Before the first save of a calendar day, the file about to be replaced is backed up. A
+    // backup that fails never stops the save; it is reported once until one succeeds.
+    void KeepDailyBackup();
+    // A failure is told once, until the same thing succeeds again.
+    void WarnOnce(bool ok, bool &reported, const QString &text);
     QString UnsavedDaysText() const;
 
     SharedDiaryFile &m_file;
@@ -57,5 +62,6 @@ private:
     QTimer *m_retryTimer;
     Work m_postponed = Work::None;
     bool m_failureReported = false;
+    bool m_backupFailureReported = false;
     bool m_stopped = false;
 };

@@ -101,9 +101,16 @@ void MainMenu::BuildMenus()
     AddCommand(file, CommandId::Print, QStringLiteral("&Print\tCtrl + P"),
                {Key(Qt::Key_P, Qt::ControlModifier)});
     file->addSeparator();
+    AddCommand(file, CommandId::RestoreBackup, QStringLiteral("Restore from &backup..."));
+    file->addSeparator();
     AddCommand(file, CommandId::Exit, QStringLiteral("E&xit"));
 
     QMenu *edit = m_menuBar->addMenu(QStringLiteral("&Edit"));
+    AddCommand(edit, CommandId::Undo, QStringLiteral("&Undo\tCtrl + Z"), {QKeySequence::Undo});
+    AddCommand(edit, CommandId::Redo, QStringLiteral("&Redo\tCtrl + Y"),
+               {Key(Qt::Key_Y, Qt::ControlModifier),
+                Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier)});
+    edit->addSeparator();
     AddCommand(edit, CommandId::View, QStringLiteral("View...\tReturn"), ReturnKeys());
     AddCommand(edit, CommandId::Notes, QStringLiteral("Notes...\tCtrl + N"),
                {Key(Qt::Key_N, Qt::ControlModifier)});

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 TrainingDay *DiaryDatabase::DateIndex::Find(const DateValue &date) const
 {
     const auto found = m_days.find(date.DayKey());
@@ -69,6 +71,14 @@ int DiaryDatabase::AddDay(std::unique_ptr<TrainingDay> day)
     const int index = m_days.Append(std::move(day));
     m_modified = true;
     return index;
+}
+
+int DiaryDatabase::InsertDay(int index, std::unique_ptr<TrainingDay> day)
+{
+    const int at = std::clamp(index, 0, m_days.Count());
+    m_days.Insert(at, std::move(day));
+    m_modified = true;
+    return at;
 }
 
 TrainingDay *DiaryDatabase::GetDay(int index)

@@ -49,6 +49,8 @@ public:
     bool LoadFromData(const QByteArray &data);
 
     int AddDay(std::unique_ptr<TrainingDay> day); // index of the new day
+    // Puts day before index (clamped to 0..count); gives the index it took.
+    int InsertDay(int index, std::unique_ptr<TrainingDay> day);
     TrainingDay *GetDay(int index);
     const TrainingDay *GetDay(int index) const;
     int GetDayCount() const { return m_days.Count(); }

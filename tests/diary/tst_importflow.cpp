@@ -88,6 +88,16 @@ void TestImportFlow::previewDecides()
     NameList workouts(DataFolder::WorkoutListPath());
     workouts.Load();
     QCOMPARE(workouts.Entries().contains(QStringLiteral("Push Day")), accept);
+    // The whole import is one step of the history.
+    QAction *undo = window->Commands()->Action(CommandId::Undo);
+    QCOMPARE(undo->isEnabled(), accept);
+    if (accept) {
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Import\tCtrl + Z"));
+        undo->trigger();
+        QCOMPARE(diary.GetDayCount(), 0);
+        window->Commands()->Action(CommandId::Redo)->trigger();
+        QCOMPARE(diary.GetDayCount(), 2);
+    }
     QCOMPARE(MessageBox::takeUnexpected(), QStringList());
 }
 

@@ -900,8 +900,11 @@ void TestRepbookDlg::keysReachTheirCommands()
 void TestRepbookDlg::commandsEnabled()
 {
     auto window = OpenMarch();
+    // Undo and Redo wait for a step of the history.
     for (int id : window->Commands()->CommandIds())
-        QVERIFY2(window->Commands()->Action(id)->isEnabled(), qPrintable(QString::number(id)));
+        QVERIFY2(window->Commands()->Action(id)->isEnabled() !=
+                     (id == CommandId::Undo || id == CommandId::Redo),
+                 qPrintable(QString::number(id)));
 
     const QStringList buttons {QStringLiteral("View"),   QStringLiteral("Add"),
                                QStringLiteral("Remove"), QStringLiteral("Move"),

@@ -7,7 +7,9 @@
 #include "model/SharedDiaryFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -68,6 +70,7 @@ private slots:
     void exitCodes();
     void importWhileAnotherProgramHasTheDiary();
     void importWaitsForAnotherProgramsSave();
+    void backupAndRestore();
 
 private:
     QTemporaryDir m_dir;
@@ -122,6 +125,9 @@ void TestCli::exitCodes_data()
         << false;
     QTest::newRow("check") << QStringList {"check"} << 0
                            << "sound, 1 days, 2025-03-28 to 2025-03-28" << false;
+    QTest::newRow("restore without file") << QStringList {"restore"} << 2 << "exactly one" << false;
+    QTest::newRow("restore damaged")
+        << QStringList {"restore", Data("hevy.csv")} << 1 << "hevy.csv" << false;
     QTest::newRow("check damaged")
         << QStringList {"check", Data("hevy.csv")} << 1 << "fails its integrity check" << false;
 }
@@ -178,4 +184,29 @@ void TestCli::importWaitsForAnotherProgramsSave()
 }
 
 REPBOOK_TEST_MAIN_CORE(TestCli)
+// A backup made now brings the diary back after an import changed it.
+void TestCli::backupAndRestore()
+{
+    const QByteArray original = Bytes(m_diary);
+    const Run backup = RunCli({"backup", "--diary", m_diary});
+    QCOMPARE(backup.exitCode, 0);
+    const QString copy = backup.out.trimmed();
+    QCOMPARE(QFileInfo(copy).absolutePath(), m_dir.filePath(QStringLiteral("Backups")));
+    QCOMPARE(Bytes(copy), original);
+
+    QCOMPARE(RunCli({"import", Data("fitnotes.csv"), "--diary", m_diary}).exitCode, 0);
+    QVERIFY(Bytes(m_diary) != original);
+    const QByteArray imported = Bytes(m_diary);
+    const Run restore = RunCli({"restore", copy, "--diary", m_diary});
+    QCOMPARE(restore.exitCode, 0);
+    QVERIFY2(restore.out.contains(QLatin1String("Restored 1 days")), qPrintable(restore.out));
+    QCOMPARE(Bytes(m_diary), original);
+    // The diary as it was before the restore was kept as a backup first.
+    bool kept = false;
+    const QDir backups(m_dir.filePath(QStringLiteral("Backups")));
+    for (const QString &name : backups.entryList(QDir::Files))
+        kept = kept || Bytes(backups.filePath(name)) == imported;
+    QVERIFY(kept);
+}
+
 #include "tst_cli.moc"

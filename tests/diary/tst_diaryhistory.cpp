@@ -1,0 +1,353 @@
+#include "DiaryFixture.h"
+#include "common/TestMain.h"
+#include "diary/CRepbookDlg.h"
+#include "diary/CRestoreDlg.h"
+#include "diary/CommandIds.h"
+#include "diary/DiaryHistory.h"
+#include "diary/DiarySaving.h"
+#include "diary/MainMenu.h"
+#include "editing/CApplyProgramDlg.h"
+#include "editing/CCommentDlg.h"
+#include "editing/CDayDlg.h"
+#include "model/Clock.h"
+#include "model/DataFolder.h"
+#include "model/DatabaseWriter.h"
+#include "model/DiaryDatabase.h"
+#include "model/SharedDiaryFile.h"
+#include "model/TrainingProgram.h"
+#include "settings/SettingsStore.h"
+#include "widgets/CGridCtrl.h"
+#include "widgets/FileDialog.h"
+#include "widgets/MessageBox.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRandomGenerator>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace diarytest;
+
+namespace {
+
+const QDateTime Now(QDate(2007, 3, 20), QTime(10, 0));
+constexpr auto Yes = QMessageBox::Yes;
+constexpr auto No = QMessageBox::No;
+constexpr auto Ok = QMessageBox::Ok;
+
+void Click(QWidget *dialog, const QString &text)
+{
+    for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>()) {
+        if (button->text() == text)
+            return button->click();
+    }
+    QFAIL(qPrintable(QStringLiteral("no button ") + text));
+}
+
+void AnswerNotes(const QString &text)
+{
+    WhenModal<CCommentDlg>([text](CCommentDlg *dialog) {
+        dialog->findChild<QPlainTextEdit *>()->setPlainText(text);
+        Click(dialog, QStringLiteral("OK"));
+    });
+}
+
+QStringList ShownTexts()
+{
+    QStringList texts;
+    for (const MessageBox::Shown &shown : MessageBox::takeShown())
+        texts << shown.text;
+    return texts;
+}
+
+} // namespace
+
+class TestDiaryHistory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void commands_data();
+    void commands();
+    void randomSequenceUndoneToTheStart();
+    void undoAcrossTheOtherProgram_data();
+    void undoAcrossTheOtherProgram();
+    void dailyBackupAndItsFailure();
+    void restoreKeepsTheCurrentDiaryFirst();
+
+private:
+    std::unique_ptr<CRepbookDlg> OpenMarch();
+    QByteArray Bytes() const { return DatabaseWriter::FileBytes(*m_database); }
+
+    DiaryUnderTest m_diary;
+    DiaryDatabase *m_database = nullptr;
+    SettingsStore m_settings;
+};
+
+void TestDiaryHistory::initTestCase()
+{
+    MessageBox::setTestMode(true);
+    FileDialog::setTestMode(true);
+}
+
+void TestDiaryHistory::init()
+{
+    ClearSettings();
+    ResetDatabaseFolder();
+    Clock::SetFixed(Now);
+    m_settings.Write(SettingsKeys::Filled, 1);
+    m_settings.Write(SettingsKeys::RangeStartDate, QStringLiteral("1.3.2007"));
+    m_settings.Write(SettingsKeys::RangeDays, 31);
+    // Out of date order, a date twice, a day outside the range, a status.
+    QVERIFY(WriteDiary(DataFolder::DatabasePath(),
+                       {{Date(2007, 3, 20), QStringLiteral("Only notes"), {}},
+                        {Date(2007, 3, 6), QStringLiteral("Heavy"), {"Chest", "Back"}},
+                        {Date(2007, 3, 7), {}, {"Own"}},
+                        {Date(2006, 5, 1), {}, {"Old"}},
+                        {Date(2007, 3, 7), QStringLiteral("Second"), {"Twice"}}}));
+    m_database = &m_diary.Reset();
+    QVERIFY(m_diary.File().Open(DataFolder::DatabasePath()));
+    m_database->GetDay(1)->GetWorkout(0)->SetStatus(ProgressStatus::Failed, false);
+    MessageBox::takeShown();
+}
+
+void TestDiaryHistory::cleanup()
+{
+    Clock::Reset();
+    QCOMPARE(MessageBox::takeUnexpected(), QStringList());
+    QCOMPARE(FileDialog::takeUnexpected(), QStringList());
+    MessageBox::setNextAnswers({});
+}
+
+std::unique_ptr<CRepbookDlg> TestDiaryHistory::OpenMarch()
+{
+    auto window = std::make_unique<CRepbookDlg>(m_diary.File());
+    window->resize(900, 700);
+    window->show();
+    const CalendarCell cell = window->CellOf(Date(2007, 3, 6));
+    window->SelectDay(cell.row, cell.col);
+    return window;
+}
+
+void TestDiaryHistory::commands_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("step");
+    for (const char *move : {"Swap", "Merge", "Move", "Copy"})
+        QTest::newRow(move) << QString::fromLatin1(move) << move + QStringLiteral(" 6 March");
+    QTest::newRow("day dialog") << "view"
+                                << "Edit 6 March";
+    QTest::newRow("remove") << "remove"
+                            << "Remove 6 March";
+    QTest::newRow("notes") << "notes"
+                           << "Notes 6 March";
+    QTest::newRow("apply program") << "apply"
+                                   << "Apply program";
+}
+
+void TestDiaryHistory::commands()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, step);
+    const QByteArray before = Bytes();
+    auto window = OpenMarch();
+    if (command == QStringLiteral("view")) {
+        WhenModal<CDayDlg>([](CDayDlg *dialog) {
+            dialog->GetDay()->SetNotes(QStringLiteral("Changed"));
+            dialog->GetDay()->GetWorkout(1)->SetStatus(ProgressStatus::Done, true);
+            MessageBox::setNextAnswers({No, No});
+            Click(dialog, QStringLiteral("OK"));
+        });
+        window->ExecuteCommand(CommandId::View);
+    } else if (command == QStringLiteral("remove")) {
+        MessageBox::setNextAnswers({Yes});
+        window->ExecuteCommand(CommandId::RemoveSelected);
+    } else if (command == QStringLiteral("notes")) {
+        AnswerNotes(QStringLiteral("Two\nlines"));
+        window->ExecuteCommand(CommandId::Notes);
+    } else if (command == QStringLiteral("apply")) {
+        TrainingProgram program;
+        program.SetPath(QDir::temp().filePath(QStringLiteral("history-apply.rpp")));
+        AddDays(program, {{Date(2007, 1, 1), {}, {"A"}}, {Date(2007, 1, 2), {}, {"B"}}});
+        QVERIFY(program.Save());
+        FileDialog::setNextFileNames({program.GetPath()});
+        WhenModal<CApplyProgramDlg>([](CApplyProgramDlg *dialog) { dialog->accept(); });
+        window->ExecuteCommand(CommandId::ApplyProgram);
+    } else {
+        // Swap and merge onto the 7th, which has days; move and copy onto the empty 9th.
+        const bool onDay = command == QStringLiteral("Swap") || command == QStringLiteral("Merge");
+        const bool yes = command == QStringLiteral("Swap") || command == QStringLiteral("Move");
+        MessageBox::setNextAnswers({Ok, yes ? Yes : No});
+        window->ExecuteCommand(CommandId::MoveSelected);
+        const CalendarCell target = window->CellOf(Date(2007, 3, onDay ? 7 : 9));
+        window->Grid()->SetSelectedRange(target.row, target.col, target.row, target.col);
+        emit window->Grid()->selectionChangedTo(target.row, target.col);
+    }
+    const QByteArray after = Bytes();
+    QVERIFY(after != before);
+    QAction *undo = window->Commands()->Action(CommandId::Undo);
+    QCOMPARE(undo->text(), QStringLiteral("&Undo ") + step + QStringLiteral("\tCtrl + Z"));
+    for (int round = 0; round < 2; ++round) {
+        QVERIFY(window->History().Undo());
+        QCOMPARE(Bytes(), before);
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(window->History().Redo());
+        QCOMPARE(Bytes(), after);
+    }
+    for (int day = 1; day <= 31; ++day) { // the cells follow the days
+        const CalendarCell cell = window->CellOf(Date(2007, 3, day));
+        QCOMPARE(window->DayAt(cell.row, cell.col), m_database->FindDay(Date(2007, 3, day)));
+    }
+    ShownTexts();
+}
+
+void TestDiaryHistory::randomSequenceUndoneToTheStart()
+{
+    DiaryHistory history(*m_database, nullptr, {});
+    QRandomGenerator random(17);
+    QList<QByteArray> states = {Bytes()};
+    for (int step = 0; step < DiaryHistory::StepLimit; ++step) {
+        const int count = m_database->GetDayCount();
+        TrainingDay *day = count ? m_database->GetDay(random.bounded(count)) : nullptr;
+        const DateValue other = Date(2007, 3, 1 + random.bounded(6));
+        const DateValue date = day ? day->GetDate() : other;
+        const auto change = [&](const QList<DateValue> &dates, const std::function<void()> &f) {
+            history.Record(QStringLiteral("step"), dates, f);
+        };
+        switch (day ? random.bounded(5) : 0) {
+        case 0: // perhaps a second day of its date
+            change({other}, [&] { AddDays(*m_database, {{other, QString::number(step), {"W"}}}); });
+            break;
+        case 1:
+            change({date}, [&] { m_database->RemoveDay(m_database->FindDayIndex(date)); });
+            break;
+        case 2: // a move, or a swap with the first day of the other date
+            change({date, other}, [&] {
+                if (TrainingDay *target = m_database->FindDay(other))
+                    target->SetDate(date);
+                day->SetDate(other);
+            });
+            break;
+        case 3:
+            change({date}, [&] { day->SetNotes(day->GetNotes() + QStringLiteral("+")); });
+            break;
+        default: // dates found by comparison
+            history.RecordAny(QStringLiteral("any"), [&] {
+                if (day->GetWorkoutCount() > 0)
+                    day->GetWorkout(0)->SetStatus(ProgressStatus::Done, true);
+                AddDays(*m_database, {{other, {}, {"X"}}});
+            });
+        }
+        if (Bytes() != states.last())
+            states.append(Bytes());
+    }
+    QVERIFY(states.size() > 80);
+    QCOMPARE(history.Stack()->count(), states.size() - 1);
+    for (qsizetype i = states.size() - 1; i > 0; --i) {
+        QCOMPARE(Bytes(), states.at(i));
+        QVERIFY(history.Undo());
+    }
+    QCOMPARE(Bytes(), states.first());
+    while (history.Redo()) { }
+    QCOMPARE(Bytes(), states.last());
+}
+
+void TestDiaryHistory::undoAcrossTheOtherProgram_data()
+{
+    QTest::addColumn<int>("otherDay"); // the March date the other program changes
+    QTest::newRow("same date") << 6;
+    QTest::newRow("other date") << 20;
+}
+
+void TestDiaryHistory::undoAcrossTheOtherProgram()
+{
+    QFETCH(int, otherDay);
+    const bool undone = otherDay != 6;
+    auto window = OpenMarch();
+    AnswerNotes(QStringLiteral("Mine"));
+    window->ExecuteCommand(CommandId::Notes);
+    window->Saving().SaveNow();
+
+    DiaryDatabase other; // the notifier's save
+    QVERIFY(other.Open(DataFolder::DatabasePath()));
+    other.FindDay(Date(2007, 3, otherDay))->SetNotes(QStringLiteral("Theirs"));
+    QVERIFY(other.Save());
+    window->Saving().TakeInChanges();
+
+    MessageBox::setNextAnswers({Ok});
+    QCOMPARE(window->History().Undo(), undone);
+    QCOMPARE(m_database->FindDay(Date(2007, 3, 6))->GetNotes(),
+             undone ? QStringLiteral("Heavy") : QStringLiteral("Theirs"));
+    QCOMPARE(m_database->FindDay(Date(2007, 3, otherDay))->GetNotes(), QStringLiteral("Theirs"));
+    const QString refused = QStringLiteral(
+        "\"Undo Notes 6 March\" is not possible: another program (the notifier or the "
+        "command-line tool) has changed 6 March since. Doing it would throw that change away.");
+    QCOMPARE(ShownTexts(), undone ? QStringList() : QStringList {refused});
+}
+
+void TestDiaryHistory::dailyBackupAndItsFailure()
+{
+    const DiaryBackups backups(DataFolder::DatabasePath());
+    auto window = OpenMarch();
+    // A file where the folder belongs: the saves go on, the user hears of it once.
+    QVERIFY(WriteFile(backups.Folder(), "blocked"));
+    MessageBox::setNextAnswers({Ok});
+    for (const char *notes : {"first", "second"}) {
+        m_database->GetDay(0)->SetNotes(QString::fromLatin1(notes));
+        window->Saving().SaveNow();
+        QCOMPARE(ReadFile(DataFolder::DatabasePath()), Bytes());
+    }
+    QCOMPARE(ShownTexts().size(), 1);
+
+    // The next day's first save keeps the file it replaces; later saves keep nothing more.
+    QVERIFY(QFile::remove(backups.Folder()));
+    Clock::SetFixed(Now.addDays(1));
+    const QByteArray yesterday = Bytes();
+    for (const char *notes : {"third", "fourth"}) {
+        m_database->GetDay(0)->SetNotes(QString::fromLatin1(notes));
+        window->Saving().SaveNow();
+    }
+    QCOMPARE(backups.List().size(), 1);
+    QCOMPARE(ReadFile(backups.List().first().path), yesterday);
+}
+
+void TestDiaryHistory::restoreKeepsTheCurrentDiaryFirst()
+{
+    const DiaryBackups backups(DataFolder::DatabasePath());
+    const QByteArray old = ReadFile(DataFolder::DatabasePath());
+    QVERIFY(!backups.MakeNow().backup.isEmpty());
+    m_database->RemoveDay(1); // not saved yet
+    const QByteArray current = Bytes();
+    auto window = OpenMarch();
+    Clock::SetFixed(Now.addSecs(60));
+
+    WhenModal<CRestoreDlg>([](CRestoreDlg *dialog) {
+        QCOMPARE(dialog->BackupList()->rowCount(), 1);
+        QCOMPARE(dialog->DayList()->count(), 5);
+        Click(dialog, QStringLiteral("&Restore"));
+    });
+    MessageBox::setNextAnswers({Yes, Ok});
+    window->ExecuteCommand(CommandId::RestoreBackup);
+    QCOMPARE(ReadFile(DataFolder::DatabasePath()), old);
+    QCOMPARE(Bytes(), old);
+    const QList<DiaryBackups::Entry> kept = backups.List();
+    QCOMPARE(kept.size(), 1); // the same day's older backup is retired
+    QCOMPARE(ReadFile(kept.first().path), current);
+    const CalendarCell cell = window->CellOf(Date(2007, 3, 6));
+    QVERIFY(window->DayAt(cell.row, cell.col));
+    QCOMPARE(window->DayAt(cell.row, cell.col), m_database->FindDay(Date(2007, 3, 6)));
+
+    QVERIFY(window->History().Undo());
+    QCOMPARE(Bytes(), current);
+    QVERIFY(!window->DayAt(cell.row, cell.col));
+    ShownTexts();
+}
+
+REPBOOK_TEST_MAIN(TestDiaryHistory)
+#include "tst_diaryhistory.moc"

@@ -1,0 +1,119 @@
+#include "common/TestMain.h"
+
+#include "model/Clock.h"
+#include "model/DataFolder.h"
+#include "model/DiaryBackups.h"
+#include "model/DiaryDatabase.h"
+#include "model/TrainingDay.h"
+
+#include <QDir>
+
+namespace {
+
+// A diary file of one day whose notes are the text.
+bool WriteDiary(const QString &path, const QString &notes)
+{
+    DiaryDatabase diary;
+    diary.SetPath(path);
+    auto day = std::make_unique<TrainingDay>();
+    day->SetDate(DateValue::FromDate(2026, 1, 1));
+    day->SetNotes(notes);
+    diary.AddDay(std::move(day));
+    return diary.Save();
+}
+
+QStringList Texts(const QList<QDateTime> &moments)
+{
+    QStringList texts;
+    for (const QDateTime &moment : moments)
+        texts.append(moment.toString(QStringLiteral("yyyy-MM-dd")));
+    return texts;
+}
+
+// Every day from first to last at 09:00.
+QList<QDateTime> Daily(const QDate &first, const QDate &last)
+{
+    QList<QDateTime> moments;
+    for (QDate date = first; date <= last; date = date.addDays(1))
+        moments.append(QDateTime(date, QTime(9, 0)));
+    return moments;
+}
+
+// Daily saves over 2025 and 2026: 7 days, the weeks of 20 and 13 December, 11 more months.
+const QStringList TwoYearsKept = {"2026-12-31", "2026-12-30", "2026-12-29", "2026-12-28",
+                                  "2026-12-27", "2026-12-26", "2026-12-25", "2026-12-20",
+                                  "2026-12-13", "2026-11-30", "2026-10-31", "2026-09-30",
+                                  "2026-08-31", "2026-07-31", "2026-06-30", "2026-05-31",
+                                  "2026-04-30", "2026-03-31", "2026-02-28", "2026-01-31"};
+
+} // namespace
+
+class TestDiaryBackups : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { Clock::Reset(); }
+    void retention_data();
+    void retention();
+    void dailySavesOverTwoYears();
+
+private:
+    QString m_path;
+};
+
+void TestDiaryBackups::init()
+{
+    QDir(DataFolder::DatabaseFolder()).removeRecursively();
+    QVERIFY(DataFolder::EnsureDatabaseFolder());
+    m_path = DataFolder::DatabasePath();
+}
+
+void TestDiaryBackups::retention_data()
+{
+    QTest::addColumn<QList<QDateTime>>("moments");
+    QTest::addColumn<QStringList>("kept");
+    QTest::newRow("two years of daily saves")
+        << Daily(QDate(2025, 1, 1), QDate(2026, 12, 31)) << TwoYearsKept;
+    // Of two backups of one day the later one counts; months long past keep their last.
+    QList<QDateTime> sparse = {QDateTime(QDate(2026, 3, 3), QTime(8, 0)),
+                               QDateTime(QDate(2026, 3, 3), QTime(20, 0))};
+    sparse += Daily(QDate(2024, 1, 30), QDate(2024, 2, 2));
+    QTest::newRow("sparse") << sparse
+                            << QStringList {"2026-03-03", "2024-02-02", "2024-02-01", "2024-01-31",
+                                            "2024-01-30"};
+}
+
+void TestDiaryBackups::retention()
+{
+    QFETCH(QList<QDateTime>, moments);
+    QFETCH(QStringList, kept);
+    QCOMPARE(Texts(DiaryBackups::Kept(moments, {})), kept);
+}
+
+void TestDiaryBackups::dailySavesOverTwoYears()
+{
+    const DiaryBackups backups(m_path);
+    for (const QDateTime &moment : Daily(QDate(2025, 1, 1), QDate(2026, 12, 31))) {
+        Clock::SetFixed(moment);
+        QVERIFY(backups.IsDue());
+        QVERIFY(WriteDiary(m_path, moment.toString()));
+        QVERIFY(!backups.MakeNow().backup.isEmpty());
+        QVERIFY(!backups.IsDue());
+    }
+    QList<QDateTime> moments;
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+        QFileDevice::ReadOther | QFileDevice::WriteOther;
+    for (const DiaryBackups::Entry &entry : backups.List()) {
+        moments.append(entry.moment);
+        QCOMPARE(QFile::permissions(entry.path) & others, QFileDevice::Permissions());
+        DiaryDatabase copy; // passes the check, and is the file as it was that day
+        QVERIFY(copy.Open(entry.path));
+        QCOMPARE(copy.GetDay(0)->GetNotes(), entry.moment.toString());
+    }
+    QCOMPARE(Texts(moments), TwoYearsKept);
+}
+
+REPBOOK_TEST_MAIN_CORE(TestDiaryBackups)
+#include "TestDiaryBackups.moc"
