@@ -9,6 +9,7 @@
 #include "diary/DayOperations.h"
 #include "diary/DiarySaving.h"
 #include "diary/MainMenu.h"
+#include "diary/ProgressWindow.h"
 #include "editing/ApplyProgramFlow.h"
 #include "editing/CCommentDlg.h"
 #include "editing/CDayPrinter.h"
@@ -59,6 +60,7 @@ CRepbookDlg::CRepbookDlg(SharedDiaryFile &file, QWidget *parent)
 {
     m_commands = new MainMenu(this);
     m_dayOperations = std::make_unique<DayOperations>(*this, m_database);
+    m_progress = new ProgressWindow(*this, m_database);
     BuildLayout();
 
     m_images = std::make_unique<StatusImageSet>(m_settings.Read(SettingsKeys::Image) <= 0,
@@ -274,6 +276,7 @@ void CRepbookDlg::Refresh(int scroll)
     m_miniCalendar->Redraw();
     m_grid->setFocus();
     m_refreshing = false;
+    emit diaryChanged();
 }
 
 void CRepbookDlg::UpdateRowHeights()
@@ -525,6 +528,16 @@ void CRepbookDlg::SelectDay(int row, int col)
     }
 }
 
+void CRepbookDlg::ShowDate(const QDate &date)
+{
+    const DateValue value = DateValue::FromQDate(date);
+    if (!CellOf(value).IsValid())
+        SetRange(value, m_range.Days(), ScrollToTop);
+    SelectCell(CellOf(value));
+    Refresh(KeepScroll);
+    activateWindow();
+}
+
 void CRepbookDlg::SelectCell(const CalendarCell &cell)
 {
     if (cell.IsValid())
@@ -669,6 +682,9 @@ void CRepbookDlg::ExecuteCommand(int commandId)
         break;
     case CommandId::ApplyProgram:
         ApplyProgram(QString());
+        break;
+    case CommandId::Progress:
+        m_progress->Open();
         break;
     case CommandId::Escape:
         // Stops a program being applied and forgets a move waiting for its target.
@@ -878,6 +894,7 @@ void CRepbookDlg::ShowDaysFromDisk()
         ShowNotesOf(DayAt(focus.row, focus.col));
     m_grid->viewport()->update();
     m_miniCalendar->Redraw();
+    emit diaryChanged();
 }
 
 void CRepbookDlg::CloseWindow()

@@ -19,6 +19,7 @@ class CFPSMiniCalendarCtrl;
 class CGridCtrl;
 class DiaryDatabase;
 class MainMenu;
+class ProgressWindow;
 class QComboBox;
 class QFrame;
 class QPlainTextEdit;
@@ -96,6 +97,10 @@ public:
     void RemoveFocusedDay();
     DayOperations &DayCommands() const { return *m_dayOperations; }
 
+    // Selects the date's cell, moving the range to start there when it lies outside.
+    void ShowDate(const QDate &date);
+    ProgressWindow &Progress() const { return *m_progress; }
+
     // Lays the days of a program file onto the range; an empty name asks for the file.
     void ApplyProgram(const QString &fileName);
     bool IsApplying() const { return !m_stopApplying; }
@@ -115,6 +120,10 @@ public:
     CDayTabCtrl *WorkoutArea() const { return m_workoutArea; }
     MainMenu *Commands() const { return m_commands; }
     DiarySaving &Saving() const { return *m_saving; }
+
+signals:
+    // The calendar was shown again: days, the range or the selection may have changed.
+    void diaryChanged();
 
 public slots:
     // The dialog's default action opens the focused day; every close request asks first.
@@ -184,6 +193,7 @@ private:
     CDayTabCtrl *m_workoutArea = nullptr;
     bool m_workoutAreaShields = true;
     DiarySaving *m_saving = nullptr;
+    ProgressWindow *m_progress = nullptr;
 
     TrainingDay *m_workoutAreaDay = nullptr;
     int m_workoutAreaHint = 0;

@@ -29,6 +29,7 @@ enum : int {
     SelectionToRange = 32993,
     SetRange = 33024,
     Options = 33034,
+    Progress = 33100,
     Exit = 57665,
 };
 

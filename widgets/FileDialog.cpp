@@ -36,13 +36,13 @@ QString FileDialog::ProgramFileSuffix()
     return QStringLiteral("rpp");
 }
 
-QString FileDialog::WithDefaultSuffix(const QString &path)
+QString FileDialog::WithDefaultSuffix(const QString &path, const QString &suffix)
 {
     if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
         return path;
     if (path.endsWith(QLatin1Char('.')))
-        return path + ProgramFileSuffix();
-    return path + QLatin1Char('.') + ProgramFileSuffix();
+        return path + suffix;
+    return path + QLatin1Char('.') + suffix;
 }
 
 QString FileDialog::GetOpenProgramFileName(QWidget *parent, const QString &caption)
@@ -55,7 +55,14 @@ QString FileDialog::GetSaveProgramFileName(QWidget *parent, const QString &capti
     return Run(parent, true, caption);
 }
 
-QString FileDialog::Run(QWidget *parent, bool save, const QString &caption)
+QString FileDialog::GetSaveImageFileName(QWidget *parent, const QString &caption)
+{
+    return Run(parent, true, caption, QStringLiteral("PNG images (*.png);;All files (*)"),
+               QStringLiteral("png"));
+}
+
+QString FileDialog::Run(QWidget *parent, bool save, const QString &caption, const QString &filter,
+                        const QString &suffix)
 {
     DialogState &s = state();
     if (s.testMode) {
@@ -66,14 +73,14 @@ QString FileDialog::Run(QWidget *parent, bool save, const QString &caption)
             return QString();
         }
         const QString answer = s.answers.takeFirst();
-        return save ? WithDefaultSuffix(answer) : answer;
+        return save ? WithDefaultSuffix(answer, suffix) : answer;
     }
 
     if (s.lastFolder.isEmpty())
         s.lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 
-    QFileDialog dialog(parent, caption, s.lastFolder, ProgramFileFilter());
-    dialog.setDefaultSuffix(ProgramFileSuffix());
+    QFileDialog dialog(parent, caption, s.lastFolder, filter);
+    dialog.setDefaultSuffix(suffix);
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -86,7 +93,7 @@ QString FileDialog::Run(QWidget *parent, bool save, const QString &caption)
         return QString();
     const QString chosen = dialog.selectedFiles().constFirst();
     s.lastFolder = QFileInfo(chosen).absolutePath();
-    return save ? WithDefaultSuffix(chosen) : chosen;
+    return save ? WithDefaultSuffix(chosen, suffix) : chosen;
 }
 
 void FileDialog::setTestMode(bool on)

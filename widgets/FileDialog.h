@@ -17,6 +17,8 @@ public:
     // before replacing an existing file (the caller decides).
     static QString GetOpenProgramFileName(QWidget *parent, const QString &caption = QString());
     static QString GetSaveProgramFileName(QWidget *parent, const QString &caption = QString());
+    // Saving a picture: filter "PNG images (*.png)", default suffix "png".
+    static QString GetSaveImageFileName(QWidget *parent, const QString &caption = QString());
 
     // Test hooks. In test mode no dialog is shown: each dialog takes the next queued path ("" is
     // Cancel). A dialog that finds the queue empty answers Cancel and is recorded as unexpected
@@ -26,8 +28,11 @@ public:
     static QStringList takeUnexpected();
 
     // A file name that has no suffix gets the default one; an empty name stays empty.
-    static QString WithDefaultSuffix(const QString &path);
+    static QString WithDefaultSuffix(const QString &path,
+                                     const QString &suffix = ProgramFileSuffix());
 
 private:
-    static QString Run(QWidget *parent, bool save, const QString &caption);
+    static QString Run(QWidget *parent, bool save, const QString &caption,
+                       const QString &filter = ProgramFileFilter(),
+                       const QString &suffix = ProgramFileSuffix());
 };
