@@ -7,7 +7,6 @@
 #include <QDateTimeAxis>
 #include <QLineSeries>
 #include <QLocale>
-#include <QScatterSeries>
 #include <QToolTip>
 #include <QValueAxis>
 
@@ -23,7 +22,6 @@ constexpr int LonePointMarginDays = 15;
 CProgressChart::CProgressChart(QWidget *parent)
     : QChartView(parent)
     , m_line(new QLineSeries)
-    , m_points(new QScatterSeries)
     , m_xAxis(new QDateTimeAxis)
     , m_yAxis(new QValueAxis)
 {
@@ -33,23 +31,20 @@ CProgressChart::CProgressChart(QWidget *parent)
     chart->legend()->hide();
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->addSeries(m_line);
-    chart->addSeries(m_points);
-    m_points->setMarkerSize(7.0);
-    m_points->setColor(m_line->color());
-    m_points->setBorderColor(m_line->color());
+    m_line->setPointsVisible(true);
     m_xAxis->setFormat(QStringLiteral("MMM yyyy"));
     m_xAxis->setTickCount(6);
     m_yAxis->setLabelFormat(QStringLiteral("%g"));
     chart->addAxis(m_xAxis, Qt::AlignBottom);
     chart->addAxis(m_yAxis, Qt::AlignLeft);
-    for (QXYSeries *series :
-         {static_cast<QXYSeries *>(m_line), static_cast<QXYSeries *>(m_points)}) {
-        series->attachAxis(m_xAxis);
-        series->attachAxis(m_yAxis);
-    }
-    connect(m_points, &QScatterSeries::hovered, this, &CProgressChart::OnHovered);
-    connect(m_points, &QScatterSeries::clicked, this,
-            [this](const QPointF &point) { emit dayClicked(DateOfPoint(point)); });
+    m_line->attachAxis(m_xAxis);
+    m_line->attachAxis(m_yAxis);
+    connect(m_line, &QLineSeries::hovered, this, &CProgressChart::OnHovered);
+    connect(m_line, &QLineSeries::clicked, this, [this](const QPointF &position) {
+        const QDate date = NearestDay(position);
+        if (date.isValid())
+            emit dayClicked(date);
+    });
 }
 
 qreal CProgressChart::XOfDate(const QDate &date)
@@ -74,9 +69,9 @@ void CProgressChart::ShowDays(const QList<ExerciseDayStats> &days, ProgressMeasu
             points.append(QPointF(XOfDate(day.date), MeasureValue(day, measure)));
     }
     // Dense charts get smaller markers, so the line stays readable.
-    m_points->setMarkerSize(points.size() > 120 ? 5.0 : 8.0);
+    m_line->setMarkerSize(points.size() > 120 ? 4.0 : 8.0);
+    m_shown = points;
     m_line->replace(points);
-    m_points->replace(points);
     m_yAxis->setTitleText(MeasureName(measure));
     chart()->setTitle(points.isEmpty() ? emptyMessage : QString());
     m_xAxis->setVisible(!points.isEmpty());
@@ -109,16 +104,34 @@ void CProgressChart::SetAxes(const QList<QPointF> &points, const DateSpan &span)
     m_xAxis->setRange(QDateTime(first, QTime(0, 0)), QDateTime(last, QTime(23, 59)));
 }
 
-void CProgressChart::OnHovered(const QPointF &point, bool state)
+QDate CProgressChart::NearestDay(const QPointF &position) const
+{
+    if (m_shown.isEmpty())
+        return {};
+    const auto after =
+        std::lower_bound(m_shown.cbegin(), m_shown.cend(), position.x(),
+                         [](const QPointF &point, qreal x) { return point.x() < x; });
+    auto nearest = after == m_shown.cend() ? after - 1 : after;
+    if (after != m_shown.cbegin() && position.x() - (after - 1)->x() < nearest->x() - position.x())
+        nearest = after - 1;
+    return DateOfPoint(*nearest);
+}
+
+void CProgressChart::OnHovered(const QPointF &position, bool state)
 {
     if (!state) {
         QToolTip::hideText();
         return;
     }
-    const double value = point.y();
+    const QDate date = NearestDay(position);
+    const auto point = std::find_if(m_shown.cbegin(), m_shown.cend(),
+                                    [&date](const QPointF &p) { return DateOfPoint(p) == date; });
+    if (point == m_shown.cend())
+        return;
+    const double value = point->y();
     QToolTip::showText(QCursor::pos(),
                        QStringLiteral("%1\n%2: %3")
-                           .arg(QLocale().toString(DateOfPoint(point), QLocale::LongFormat),
+                           .arg(QLocale().toString(date, QLocale::LongFormat),
                                 MeasureName(m_measure), RecordsTable::FormatNumber(value)),
                        this);
 }

@@ -8,12 +8,13 @@
 
 class QDateTimeAxis;
 class QLineSeries;
-class QScatterSeries;
 class QValueAxis;
 
 // The chart of one measure of an exercise over time: a line through one point per training day,
 // dates along the x axis. Hovering a point shows its date and value; clicking it reports the
-// date. A single training day is drawn as a point on a short span of time.
+// date. A single training day is drawn as a point on a short span of time. The points are drawn
+// by the line itself (one graphics item however many days), and a click or hover is taken to
+// the nearest training day.
 class CProgressChart : public QChartView
 {
     Q_OBJECT
@@ -26,7 +27,8 @@ public:
                   const DateSpan &span, const QString &emptyMessage);
 
     QLineSeries *Line() const { return m_line; }
-    QScatterSeries *Points() const { return m_points; }
+    // The shown training day nearest in time to a position of the series; invalid when none.
+    QDate NearestDay(const QPointF &position) const;
     // The date of a point of the series.
     static QDate DateOfPoint(const QPointF &point);
     static qreal XOfDate(const QDate &date);
@@ -39,7 +41,7 @@ private:
     void SetAxes(const QList<QPointF> &points, const DateSpan &span);
 
     QLineSeries *m_line;
-    QScatterSeries *m_points;
+    QList<QPointF> m_shown; // the line's points, in date order
     QDateTimeAxis *m_xAxis;
     QValueAxis *m_yAxis;
     ProgressMeasure m_measure = ProgressMeasure::Heaviest;
