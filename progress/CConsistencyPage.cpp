@@ -13,6 +13,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::array<DayClass, 6> LegendOrder {DayClass::AllDone,      DayClass::SomeDone,
@@ -51,9 +53,12 @@ CConsistencyPage::CConsistencyPage(const DiaryDatabase &database, QWidget *paren
     m_grid = new CYearGrid(this);
     m_streaks = new QLabel(this);
     m_streaks->setTextFormat(Qt::PlainText);
+    m_emptyHint = new QLabel(this);
+    m_emptyHint->setWordWrap(true);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(switcher);
+    layout->addWidget(m_emptyHint);
     layout->addWidget(m_grid);
     layout->addWidget(BuildLegend());
     layout->addSpacing(8);
@@ -131,6 +136,13 @@ void CConsistencyPage::ShowChosenYear()
 {
     const YearConsistency year = YearConsistency::Compute(m_database, m_year->value(), m_today);
     m_grid->SetYear(year, m_today);
+    const bool empty = std::all_of(year.Days().cbegin(), year.Days().cend(),
+                                   [](DayClass day) { return day == DayClass::NoWorkout; });
+    m_emptyHint->setVisible(empty);
+    m_emptyHint->setText(
+        QStringLiteral("No workout in %1. Plan workouts in the calendar and fill in the results: "
+                       "each day then shows here how it went.")
+            .arg(year.Year()));
     const QLocale locale;
     for (int month = 1; month <= 12; ++month) {
         const ::MonthShare &share = year.Months()[size_t(month - 1)];

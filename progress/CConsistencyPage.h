@@ -42,4 +42,5 @@ private:
     CYearGrid *m_grid = nullptr;
     QList<QLabel *> m_shares;
     QLabel *m_streaks = nullptr;
+    QLabel *m_emptyHint = nullptr;
 };

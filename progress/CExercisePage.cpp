@@ -44,9 +44,9 @@ CExercisePage::CExercisePage(const DiaryDatabase &database, QWidget *parent)
 void CExercisePage::BuildLayout()
 {
     m_emptyState = new QLabel(
-        QStringLiteral("No exercise is marked Done yet.\n\nOpen a day in the diary, fill in "
-                       "what you lifted and mark the exercises Done (entering a weight does "
-                       "that): their progress and records appear here."),
+        QStringLiteral("No exercise is marked Done yet.\n\nOpen a day in the diary, fill in what "
+                       "you lifted and mark the exercises Done\n(entering a weight does that): "
+                       "their progress and records appear here."),
         this);
     m_emptyState->setAlignment(Qt::AlignCenter);
     m_emptyState->setWordWrap(true);
@@ -95,7 +95,7 @@ void CExercisePage::BuildLayout()
     content->addWidget(chartPane);
     content->setStretchFactor(0, 0);
     content->setStretchFactor(1, 1);
-    content->setSizes({250, 800});
+    content->setSizes({220, 820});
 
     m_stack = new QStackedWidget(this);
     m_stack->addWidget(content);
@@ -186,6 +186,16 @@ void CExercisePage::ApplyFilter()
         QTreeWidgetItem *item = m_list->topLevelItem(i);
         item->setHidden(!text.isEmpty() &&
                         !item->text(NameColumn).contains(text, Qt::CaseInsensitive));
+    }
+    // The chart follows the filter to the first exercise still listed.
+    QTreeWidgetItem *current = m_list->currentItem();
+    if (current && !current->isHidden())
+        return;
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+        if (!m_list->topLevelItem(i)->isHidden()) {
+            m_list->setCurrentItem(m_list->topLevelItem(i));
+            return;
+        }
     }
 }
 
