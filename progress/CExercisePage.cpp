@@ -95,7 +95,7 @@ void CExercisePage::BuildLayout()
     content->addWidget(chartPane);
     content->setStretchFactor(0, 0);
     content->setStretchFactor(1, 1);
-    content->setSizes({220, 820});
+    content->setSizes({270, 770});
 
     m_stack = new QStackedWidget(this);
     m_stack->addWidget(content);

@@ -4,7 +4,6 @@
 
 #include <QHeaderView>
 #include <QLocale>
-#include <QScrollBar>
 #include <QTableWidget>
 
 namespace RecordsTable {
@@ -52,6 +51,7 @@ QTableWidget *Create(QWidget *parent)
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // nine rows always fit
     table->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setSectionResizeMode(RecordColumn, QHeaderView::ResizeToContents);
@@ -82,8 +82,7 @@ void Show(QTableWidget *table, const ExerciseRecords &records)
            QString::number(records.mostBodyweightReps), records.mostBodyweightRepsDate);
     // The table is as wide as its columns, so the chart beside it gets the rest.
     table->resizeColumnsToContents();
-    table->setFixedWidth(table->horizontalHeader()->length() + 2 * table->frameWidth() +
-                         table->verticalScrollBar()->sizeHint().width());
+    table->setFixedWidth(table->horizontalHeader()->length() + 2 * table->frameWidth());
 }
 
 } // namespace RecordsTable
