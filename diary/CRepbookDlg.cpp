@@ -530,6 +530,10 @@ void CRepbookDlg::SelectDay(int row, int col)
 
 void CRepbookDlg::ShowDate(const QDate &date)
 {
+    // Never while a dialog or a program application holds days; a pending move is not aimed here.
+    if (IsBusy())
+        return;
+    m_dayOperations->CancelMove();
     const DateValue value = DateValue::FromQDate(date);
     if (!CellOf(value).IsValid())
         SetRange(value, m_range.Days(), ScrollToTop);

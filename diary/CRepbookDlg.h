@@ -97,7 +97,8 @@ public:
     void RemoveFocusedDay();
     DayOperations &DayCommands() const { return *m_dayOperations; }
 
-    // Selects the date's cell, moving the range to start there when it lies outside.
+    // Selects the date's cell, moving the range to start there when it lies outside; nothing
+    // while the window is busy (IsBusy).
     void ShowDate(const QDate &date);
     ProgressWindow &Progress() const { return *m_progress; }
 
