@@ -104,7 +104,7 @@ void CExercisePage::BuildLayout()
     layout->addWidget(m_stack);
 
     connect(m_filter, &QLineEdit::textChanged, this, &CExercisePage::ApplyFilter);
-    connect(m_list, &QTreeWidget::currentItemChanged, this, &CExercisePage::ShowChosen);
+    connect(m_list, &QTreeWidget::currentItemChanged, this, [this] { ShowChosen(); });
     connect(m_countFailed, &QCheckBox::toggled, this, [this] { Reload(m_today); });
     connect(m_measure, &QComboBox::activated, this, [this] { m_measureFollowsWeight = false; });
     connect(m_measure, &QComboBox::currentIndexChanged, this, &CExercisePage::Redraw);
@@ -144,8 +144,17 @@ QWidget *CExercisePage::BuildControls()
 
 void CExercisePage::Reload(const QDate &today)
 {
+    QList<ExerciseSummary> exercises =
+        ExerciseCatalog::Build(m_database, PerformedFilter {m_countFailed->isChecked()});
+    // Most calls follow a change elsewhere in the diary (or none at all): the list and the
+    // chart are only rebuilt when what they show changed.
+    if (m_loaded && today == m_today && exercises == m_exercises) {
+        ShowChosen(true);
+        return;
+    }
+    m_loaded = true;
     m_today = today;
-    m_exercises = ExerciseCatalog::Build(m_database, PerformedFilter {m_countFailed->isChecked()});
+    m_exercises = std::move(exercises);
     m_stack->setCurrentWidget(m_exercises.isEmpty() ? static_cast<QWidget *>(m_emptyState)
                                                     : m_stack->widget(0));
     FillList();
@@ -199,12 +208,16 @@ void CExercisePage::ApplyFilter()
     }
 }
 
-void CExercisePage::ShowChosen()
+void CExercisePage::ShowChosen(bool onlyIfChanged)
 {
     const QString name = ChosenExercise();
-    m_history = name.isEmpty()
+    ExerciseHistory history = name.isEmpty()
         ? ExerciseHistory()
         : ExerciseHistory::Collect(m_database, name, PerformedFilter {m_countFailed->isChecked()});
+    if (onlyIfChanged && history.Name() == m_history.Name() && history.Days() == m_history.Days() &&
+        history.Records() == m_history.Records())
+        return;
+    m_history = std::move(history);
     m_heading->setText(name.isEmpty() ? QStringLiteral("Choose an exercise on the left")
                                       : m_history.Name());
     RecordsTable::Show(m_records, m_history.Records());
@@ -236,6 +249,8 @@ void CExercisePage::Redraw()
 
 void CExercisePage::SetCalendarSpan(const DateSpan &span)
 {
+    if (span.first == m_calendarSpan.first && span.last == m_calendarSpan.last)
+        return;
     m_calendarSpan = span;
     if (m_spans->checkedId() == int(ChartSpan::Calendar))
         Redraw();

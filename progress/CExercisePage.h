@@ -59,12 +59,15 @@ private:
     QWidget *BuildControls();
     void FillList();
     void ApplyFilter();
-    void ShowChosen();
+    // Reads the chosen exercise again; with onlyIfChanged, nothing is redrawn when its measures
+    // and records are as shown.
+    void ShowChosen(bool onlyIfChanged = false);
     void Redraw();
     void SaveImageAsked();
 
     const DiaryDatabase &m_database;
     QDate m_today;
+    bool m_loaded = false;
     DateSpan m_calendarSpan;
     QList<ExerciseSummary> m_exercises;
     ExerciseHistory m_history;

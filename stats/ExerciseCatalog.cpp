@@ -15,7 +15,7 @@ namespace {
 
 struct Group
 {
-    QString name;
+    const QString *name = nullptr; // the latest spelling, in the diary (valid during Build)
     int trainingDays = 0;
     qint64 lastKey = DateValue::NoDayKey;
 };
@@ -73,7 +73,7 @@ QList<ExerciseSummary> Build(const DiaryDatabase &database, const PerformedFilte
                     ++group.trainingDays;
                     group.lastKey = dayKey;
                 }
-                group.name = spelling; // days come in date order: the last one wins
+                group.name = &spelling; // days come in date order: the last one wins
             }
         }
     }
@@ -81,7 +81,7 @@ QList<ExerciseSummary> Build(const DiaryDatabase &database, const PerformedFilte
     QList<ExerciseSummary> list;
     list.reserve(qsizetype(groups.size()));
     for (const Group &group : groups)
-        list.append({group.name.trimmed(), group.trainingDays, StatsDate::FromKey(group.lastKey)});
+        list.append({group.name->trimmed(), group.trainingDays, StatsDate::FromKey(group.lastKey)});
     std::sort(list.begin(), list.end(), [](const ExerciseSummary &a, const ExerciseSummary &b) {
         if (a.lastDate != b.lastDate)
             return a.lastDate > b.lastDate;

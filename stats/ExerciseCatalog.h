@@ -13,6 +13,8 @@ struct ExerciseSummary
     QString name; // the most recent spelling
     int trainingDays = 0; // dates on which it was performed
     QDate lastDate;
+
+    friend bool operator==(const ExerciseSummary &, const ExerciseSummary &) = default;
 };
 
 // The list of performed exercises, most recently trained first (then by name).

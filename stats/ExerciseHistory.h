@@ -29,6 +29,8 @@ struct ExerciseDayStats
     double volume = 0.0; // sets x reps x weight, summed
     int mostReps = 0; // most repetitions in one entry
     int sets = 0; // total sets
+
+    friend bool operator==(const ExerciseDayStats &, const ExerciseDayStats &) = default;
 };
 
 // What a progress chart can show.

@@ -38,6 +38,7 @@ struct LiftRecord
     QDate date; // invalid: no record
 
     bool IsSet() const { return date.isValid(); }
+    friend bool operator==(const LiftRecord &, const LiftRecord &) = default;
 };
 
 // The personal records of one exercise. Every record belongs to the first date it was reached.
@@ -57,6 +58,7 @@ struct ExerciseRecords
     QDate mostBodyweightRepsDate;
 
     bool IsEmpty() const;
+    friend bool operator==(const ExerciseRecords &, const ExerciseRecords &) = default;
 };
 
 // The records of one exercise or of every exercise, for the windows and the command line.
