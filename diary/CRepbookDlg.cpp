@@ -13,6 +13,7 @@
 #include "diary/MainMenu.h"
 #include "diary/RestoreFlow.h"
 #include "diary/WindowHistory.h"
+#include "diary/ProgressWindow.h"
 #include "editing/ApplyProgramFlow.h"
 #include "editing/CCommentDlg.h"
 #include "editing/CDayPrinter.h"
@@ -65,6 +66,7 @@ CRepbookDlg::CRepbookDlg(SharedDiaryFile &file, QWidget *parent)
     m_commands = new MainMenu(this);
     m_dayOperations = std::make_unique<DayOperations>(*this, m_database);
     m_exchange = std::make_unique<DiaryExchange>(this, m_database);
+    m_progress = new ProgressWindow(*this, m_database);
     BuildLayout();
 
     m_images = std::make_unique<StatusImageSet>(m_settings.Read(SettingsKeys::Image) <= 0,
@@ -282,6 +284,7 @@ void CRepbookDlg::Refresh(int scroll)
     m_miniCalendar->Redraw();
     m_grid->setFocus();
     m_refreshing = false;
+    emit diaryChanged();
 }
 
 void CRepbookDlg::UpdateRowHeights()
@@ -533,6 +536,20 @@ void CRepbookDlg::SelectDay(int row, int col)
     }
 }
 
+void CRepbookDlg::ShowDate(const QDate &date)
+{
+    // Never while a dialog or a program application holds days; a pending move is not aimed here.
+    if (IsBusy())
+        return;
+    m_dayOperations->CancelMove();
+    const DateValue value = DateValue::FromQDate(date);
+    if (!CellOf(value).IsValid())
+        SetRange(value, m_range.Days(), ScrollToTop);
+    SelectCell(CellOf(value));
+    Refresh(KeepScroll);
+    activateWindow();
+}
+
 void CRepbookDlg::SelectCell(const CalendarCell &cell)
 {
     if (cell.IsValid())
@@ -706,6 +723,9 @@ void CRepbookDlg::ExecuteCommand(int commandId)
         break;
     case CommandId::ApplyProgram:
         ApplyProgram(QString());
+        break;
+    case CommandId::Progress:
+        m_progress->Open();
         break;
     case CommandId::Escape:
         // Stops a program being applied and forgets a move waiting for its target.
@@ -922,6 +942,7 @@ void CRepbookDlg::ShowDaysFromDisk()
         ShowNotesOf(DayAt(focus.row, focus.col));
     m_grid->viewport()->update();
     m_miniCalendar->Redraw();
+    emit diaryChanged();
 }
 
 void CRepbookDlg::CloseWindow()

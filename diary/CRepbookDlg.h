@@ -21,6 +21,7 @@ class CFPSMiniCalendarCtrl;
 class CGridCtrl;
 class DiaryDatabase;
 class MainMenu;
+class ProgressWindow;
 class QComboBox;
 class QFrame;
 class QPlainTextEdit;
@@ -98,6 +99,11 @@ public:
     void RemoveFocusedDay();
     DayOperations &DayCommands() const { return *m_dayOperations; }
 
+    // Selects the date's cell, moving the range to start there when it lies outside; nothing
+    // while the window is busy (IsBusy).
+    void ShowDate(const QDate &date);
+    ProgressWindow &Progress() const { return *m_progress; }
+
     // Lays the days of a program file onto the range; an empty name asks for the file.
     void ApplyProgram(const QString &fileName);
     bool IsApplying() const { return !m_stopApplying; }
@@ -118,6 +124,10 @@ public:
     MainMenu *Commands() const { return m_commands; }
     DiarySaving &Saving() const { return *m_saving; }
     DiaryHistory &History() const { return *m_history; }
+
+signals:
+    // The calendar was shown again: days, the range or the selection may have changed.
+    void diaryChanged();
 
 public slots:
     // The dialog's default action opens the focused day; every close request asks first.
@@ -190,6 +200,7 @@ private:
     bool m_workoutAreaShields = true;
     DiarySaving *m_saving = nullptr;
     DiaryHistory *m_history = nullptr;
+    ProgressWindow *m_progress = nullptr;
 
     TrainingDay *m_workoutAreaDay = nullptr;
     int m_workoutAreaHint = 0;

@@ -31,6 +31,7 @@ enum : int {
     Options = 33034,
     ImportFile = 33100,
     ExportFile = 33101,
+    Progress = 33103,
     Exit = 57665,
     // The history and the backups.
     Undo = 57643,

@@ -143,6 +143,8 @@ void MainMenu::BuildMenus()
                {Key(Qt::Key_E, Qt::ControlModifier)});
     AddCommand(tools, CommandId::ApplyProgram, QStringLiteral("Apply program...\tCtrl + Space"),
                {Key(Qt::Key_Space, Qt::ControlModifier)});
+    AddCommand(tools, CommandId::Progress, QStringLiteral("&Progress...\tCtrl + G"),
+               {Key(Qt::Key_G, Qt::ControlModifier)});
     tools->addSeparator();
     AddCommand(tools, CommandId::User, QStringLiteral("User..."));
     AddCommand(tools, CommandId::Options, QStringLiteral("Options..."));

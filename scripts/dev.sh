@@ -20,7 +20,7 @@ else
 fi
 
 packages=(build-essential cmake ninja-build pkg-config
-          qt6-base-dev qt6-base-dev-tools libgl-dev libcsv-dev
+          qt6-base-dev qt6-base-dev-tools libgl-dev qt6-charts-dev libqt6opengl6-dev libcsv-dev
           libbenchmark-dev
           fonts-dejavu-core poppler-utils
           xvfb xauth)

@@ -36,11 +36,6 @@ QString FileDialog::ProgramFileSuffix()
     return QStringLiteral("rpp");
 }
 
-QString FileDialog::WithDefaultSuffix(const QString &path)
-{
-    return WithDefaultSuffix(path, ProgramFileSuffix());
-}
-
 QString FileDialog::WithDefaultSuffix(const QString &path, const QString &suffix)
 {
     if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
@@ -69,6 +64,12 @@ QString FileDialog::GetOpenProgramFileName(QWidget *parent, const QString &capti
 QString FileDialog::GetSaveProgramFileName(QWidget *parent, const QString &caption)
 {
     return Run(parent, true, caption, ProgramFileFilter(), ProgramFileSuffix());
+}
+
+QString FileDialog::GetSaveImageFileName(QWidget *parent, const QString &caption)
+{
+    return GetSaveFileName(parent, caption, QStringLiteral("PNG images (*.png);;All files (*)"),
+                           QStringLiteral("png"));
 }
 
 QString FileDialog::Run(QWidget *parent, bool save, const QString &caption, const QString &filter,

@@ -17,6 +17,8 @@ public:
     // before replacing an existing file (the caller decides).
     static QString GetOpenProgramFileName(QWidget *parent, const QString &caption = QString());
     static QString GetSaveProgramFileName(QWidget *parent, const QString &caption = QString());
+    // Saving a picture: filter "PNG images (*.png)", default suffix "png".
+    static QString GetSaveImageFileName(QWidget *parent, const QString &caption = QString());
 
     // The same for other files: filter as QFileDialog takes it; a saved name without a suffix
     // gets defaultSuffix.
@@ -32,10 +34,11 @@ public:
     static QStringList takeUnexpected();
 
     // A file name that has no suffix gets the default one; an empty name stays empty.
-    static QString WithDefaultSuffix(const QString &path);
-    static QString WithDefaultSuffix(const QString &path, const QString &suffix);
+    static QString WithDefaultSuffix(const QString &path,
+                                     const QString &suffix = ProgramFileSuffix());
 
 private:
-    static QString Run(QWidget *parent, bool save, const QString &caption, const QString &filter,
-                       const QString &suffix);
+    static QString Run(QWidget *parent, bool save, const QString &caption,
+                       const QString &filter = ProgramFileFilter(),
+                       const QString &suffix = ProgramFileSuffix());
 };

@@ -1,0 +1,314 @@
+#include "progress/CExercisePage.h"
+
+#include "model/DiaryDatabase.h"
+#include "progress/CProgressChart.h"
+#include "progress/RecordsTable.h"
+#include "stats/ExerciseName.h"
+#include "widgets/FileDialog.h"
+#include "widgets/MessageBox.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::array<ProgressMeasure, 5> Measures {
+    ProgressMeasure::Heaviest, ProgressMeasure::EstimatedMax, ProgressMeasure::Volume,
+    ProgressMeasure::MostReps, ProgressMeasure::Sets};
+
+} // namespace
+
+CExercisePage::CExercisePage(const DiaryDatabase &database, QWidget *parent)
+    : QWidget(parent)
+    , m_database(database)
+{
+    BuildLayout();
+}
+
+void CExercisePage::BuildLayout()
+{
+    m_emptyState = new QLabel(
+        QStringLiteral("No exercise is marked Done yet.\n\nOpen a day in the diary, fill in what "
+                       "you lifted and mark the exercises Done\n(entering a weight does that): "
+                       "their progress and records appear here."),
+        this);
+    m_emptyState->setAlignment(Qt::AlignCenter);
+    m_emptyState->setWordWrap(true);
+
+    m_filter = new QLineEdit(this);
+    m_filter->setPlaceholderText(QStringLiteral("Filter exercises"));
+    m_filter->setClearButtonEnabled(true);
+    m_list = new QTreeWidget(this);
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setHeaderLabels(
+        {QStringLiteral("Exercise"), QStringLiteral("Days"), QStringLiteral("Last")});
+    m_list->header()->setStretchLastSection(false);
+    m_list->header()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
+    m_list->header()->setSectionResizeMode(DaysColumn, QHeaderView::ResizeToContents);
+    m_list->header()->setSectionResizeMode(LastColumn, QHeaderView::ResizeToContents);
+    m_countFailed = new QCheckBox(QStringLiteral("Count &failed exercises"), this);
+
+    auto *listPane = new QWidget(this);
+    auto *listLayout = new QVBoxLayout(listPane);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->addWidget(m_filter);
+    listLayout->addWidget(m_list, 1);
+    listLayout->addWidget(m_countFailed);
+
+    m_heading = new QLabel(this);
+    QFont headingFont = m_heading->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
+    m_heading->setFont(headingFont);
+    m_chart = new CProgressChart(this);
+    m_records = RecordsTable::Create(this);
+
+    auto *chartPane = new QWidget(this);
+    auto *chartLayout = new QVBoxLayout(chartPane);
+    chartLayout->setContentsMargins(0, 0, 0, 0);
+    chartLayout->addWidget(m_heading);
+    chartLayout->addWidget(BuildControls());
+    auto *chartAndRecords = new QHBoxLayout;
+    chartAndRecords->addWidget(m_chart, 1);
+    chartAndRecords->addWidget(m_records);
+    chartLayout->addLayout(chartAndRecords, 1);
+
+    auto *content = new QSplitter(Qt::Horizontal, this);
+    content->addWidget(listPane);
+    content->addWidget(chartPane);
+    content->setStretchFactor(0, 0);
+    content->setStretchFactor(1, 1);
+    content->setSizes({270, 770});
+
+    m_stack = new QStackedWidget(this);
+    m_stack->addWidget(content);
+    m_stack->addWidget(m_emptyState);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_stack);
+
+    connect(m_filter, &QLineEdit::textChanged, this, &CExercisePage::ApplyFilter);
+    connect(m_list, &QTreeWidget::currentItemChanged, this, [this] { ShowChosen(); });
+    connect(m_countFailed, &QCheckBox::toggled, this, [this] { Reload(m_today); });
+    connect(m_measure, &QComboBox::activated, this, [this] { m_measureFollowsWeight = false; });
+    connect(m_measure, &QComboBox::currentIndexChanged, this, &CExercisePage::Redraw);
+    connect(m_spans, &QButtonGroup::idClicked, this, &CExercisePage::Redraw);
+    connect(m_chart, &CProgressChart::dayClicked, this, &CExercisePage::dayClicked);
+    connect(m_saveImage, &QPushButton::clicked, this, &CExercisePage::SaveImageAsked);
+}
+
+QWidget *CExercisePage::BuildControls()
+{
+    auto *controls = new QWidget(this);
+    auto *layout = new QHBoxLayout(controls);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_measure = new QComboBox(controls);
+    for (const ProgressMeasure measure : Measures)
+        m_measure->addItem(MeasureName(measure), int(measure));
+    auto *measureLabel = new QLabel(QStringLiteral("&Show:"), controls);
+    measureLabel->setBuddy(m_measure);
+    layout->addWidget(measureLabel);
+    layout->addWidget(m_measure);
+    layout->addSpacing(12);
+    m_spans = new QButtonGroup(controls);
+    for (const ChartSpan span : ChartSpans) {
+        auto *button = new QToolButton(controls);
+        button->setText(ChartSpanName(span));
+        button->setCheckable(true);
+        button->setAutoRaise(false);
+        m_spans->addButton(button, int(span));
+        layout->addWidget(button);
+    }
+    m_spans->button(int(ChartSpan::AllTime))->setChecked(true);
+    layout->addStretch(1);
+    m_saveImage = new QPushButton(QStringLiteral("Save &image..."), controls);
+    layout->addWidget(m_saveImage);
+    return controls;
+}
+
+void CExercisePage::Reload(const QDate &today)
+{
+    QList<ExerciseSummary> exercises =
+        ExerciseCatalog::Build(m_database, PerformedFilter {m_countFailed->isChecked()});
+    // Most calls follow a change elsewhere in the diary (or none at all): the list and the
+    // chart are only rebuilt when what they show changed.
+    if (m_loaded && today == m_today && exercises == m_exercises) {
+        ShowChosen(true);
+        return;
+    }
+    m_loaded = true;
+    m_today = today;
+    m_exercises = std::move(exercises);
+    m_stack->setCurrentWidget(m_exercises.isEmpty() ? static_cast<QWidget *>(m_emptyState)
+                                                    : m_stack->widget(0));
+    FillList();
+}
+
+void CExercisePage::FillList()
+{
+    const QString chosenKey = ExerciseName::Key(ChosenExercise());
+    const QSignalBlocker blocker(m_list);
+    m_list->clear();
+    QTreeWidgetItem *chosen = nullptr;
+    const QLocale locale;
+    for (const ExerciseSummary &exercise : m_exercises) {
+        auto *item = new QTreeWidgetItem(m_list);
+        item->setText(NameColumn, exercise.name);
+        item->setText(DaysColumn, QString::number(exercise.trainingDays));
+        item->setTextAlignment(DaysColumn, Qt::AlignRight | Qt::AlignVCenter);
+        item->setText(LastColumn, locale.toString(exercise.lastDate, QLocale::ShortFormat));
+        if (!chosen && ExerciseName::Key(exercise.name) == chosenKey)
+            chosen = item;
+    }
+    ApplyFilter();
+    if (!chosen || chosen->isHidden()) {
+        chosen = nullptr;
+        for (int i = 0; i < m_list->topLevelItemCount() && !chosen; ++i) {
+            if (!m_list->topLevelItem(i)->isHidden())
+                chosen = m_list->topLevelItem(i);
+        }
+    }
+    m_list->setCurrentItem(chosen);
+    ShowChosen();
+}
+
+void CExercisePage::ApplyFilter()
+{
+    const QString text = m_filter->text().trimmed();
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = m_list->topLevelItem(i);
+        item->setHidden(!text.isEmpty() &&
+                        !item->text(NameColumn).contains(text, Qt::CaseInsensitive));
+    }
+    // The chart follows the filter to the first exercise still listed.
+    QTreeWidgetItem *current = m_list->currentItem();
+    if (current && !current->isHidden())
+        return;
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+        if (!m_list->topLevelItem(i)->isHidden()) {
+            m_list->setCurrentItem(m_list->topLevelItem(i));
+            return;
+        }
+    }
+}
+
+void CExercisePage::ShowChosen(bool onlyIfChanged)
+{
+    const QString name = ChosenExercise();
+    ExerciseHistory history = name.isEmpty()
+        ? ExerciseHistory()
+        : ExerciseHistory::Collect(m_database, name, PerformedFilter {m_countFailed->isChecked()});
+    if (onlyIfChanged && history.Name() == m_history.Name() && history.Days() == m_history.Days() &&
+        history.Records() == m_history.Records())
+        return;
+    m_history = std::move(history);
+    m_heading->setText(name.isEmpty() ? QStringLiteral("Choose an exercise on the left")
+                                      : m_history.Name());
+    RecordsTable::Show(m_records, m_history.Records());
+    m_saveImage->setEnabled(!m_history.IsEmpty());
+    // Body-weight work shows its repetitions; a weighted exercise chosen next shows weights again.
+    const bool bodyweight = !m_history.IsEmpty() &&
+        std::all_of(m_history.Days().cbegin(), m_history.Days().cend(),
+                    [](const ExerciseDayStats &day) { return day.heaviest <= 0.0; });
+    const auto measure = ProgressMeasure(m_measure->currentData().toInt());
+    if (bodyweight && measure != ProgressMeasure::MostReps && measure != ProgressMeasure::Sets) {
+        m_measureFollowsWeight = true;
+        ChooseMeasure(ProgressMeasure::MostReps);
+    } else if (!bodyweight && m_measureFollowsWeight) {
+        m_measureFollowsWeight = false;
+        ChooseMeasure(ProgressMeasure::Heaviest);
+    }
+    Redraw();
+}
+
+void CExercisePage::Redraw()
+{
+    const auto span = ChartSpan(m_spans->checkedId());
+    const auto measure = ProgressMeasure(m_measure->currentData().toInt());
+    const QString empty = m_history.IsEmpty()
+        ? QStringLiteral("Choose an exercise to see its progress")
+        : QStringLiteral("No training day of %1 in this range").arg(m_history.Name());
+    m_chart->ShowDays(m_history.Days(), measure, DatesOf(span, m_today, m_calendarSpan), empty);
+}
+
+void CExercisePage::SetCalendarSpan(const DateSpan &span)
+{
+    if (span.first == m_calendarSpan.first && span.last == m_calendarSpan.last)
+        return;
+    m_calendarSpan = span;
+    if (m_spans->checkedId() == int(ChartSpan::Calendar))
+        Redraw();
+}
+
+bool CExercisePage::ChooseExercise(const QString &name)
+{
+    const QString key = ExerciseName::Key(name);
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = m_list->topLevelItem(i);
+        if (ExerciseName::Key(item->text(NameColumn)) == key) {
+            item->setHidden(false);
+            m_list->setCurrentItem(item);
+            return true;
+        }
+    }
+    return false;
+}
+
+QString CExercisePage::ChosenExercise() const
+{
+    const QTreeWidgetItem *item = m_list->currentItem();
+    return item ? item->text(NameColumn) : QString();
+}
+
+void CExercisePage::ChooseMeasure(ProgressMeasure measure)
+{
+    m_measure->setCurrentIndex(m_measure->findData(int(measure)));
+}
+
+void CExercisePage::ChooseSpan(ChartSpan span)
+{
+    m_spans->button(int(span))->setChecked(true);
+    Redraw();
+}
+
+void CExercisePage::SetCountFailed(bool countFailed)
+{
+    m_countFailed->setChecked(countFailed);
+}
+
+bool CExercisePage::ShowsEmptyState() const
+{
+    return m_stack->currentWidget() == m_emptyState;
+}
+
+bool CExercisePage::SaveImage(const QString &path) const
+{
+    return m_chart->grab().save(path, "PNG");
+}
+
+void CExercisePage::SaveImageAsked()
+{
+    const QString path = FileDialog::GetSaveImageFileName(this, QStringLiteral("Save chart image"));
+    if (path.isEmpty())
+        return;
+    if (!SaveImage(path))
+        MessageBox::Error(this,
+                          QStringLiteral("The chart could not be saved as %1.")
+                              .arg(QDir::toNativeSeparators(path)));
+}

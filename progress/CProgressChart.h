@@ -1,0 +1,48 @@
+#pragma once
+
+#include "progress/ChartRange.h"
+#include "stats/ExerciseHistory.h"
+
+#include <QChartView>
+#include <QList>
+
+class QDateTimeAxis;
+class QLineSeries;
+class QValueAxis;
+
+// The chart of one measure of an exercise over time: a line through one point per training day,
+// dates along the x axis. Hovering a point shows its date and value; clicking it reports the
+// date. A single training day is drawn as a point on a short span of time. The points are drawn
+// by the line itself (one graphics item however many days), and a click or hover is taken to
+// the nearest training day.
+class CProgressChart : public QChartView
+{
+    Q_OBJECT
+
+public:
+    explicit CProgressChart(QWidget *parent = nullptr);
+
+    // Shows the days within span; an empty list or no day within span shows the message.
+    void ShowDays(const QList<ExerciseDayStats> &days, ProgressMeasure measure,
+                  const DateSpan &span, const QString &emptyMessage);
+
+    QLineSeries *Line() const { return m_line; }
+    // The shown training day nearest in time to a position of the series; invalid when none.
+    QDate NearestDay(const QPointF &position) const;
+    // The date of a point of the series.
+    static QDate DateOfPoint(const QPointF &point);
+    static qreal XOfDate(const QDate &date);
+
+signals:
+    void dayClicked(const QDate &date);
+
+private:
+    void OnHovered(const QPointF &point, bool state);
+    void SetAxes(const QList<QPointF> &points, const DateSpan &span);
+
+    QLineSeries *m_line;
+    QList<QPointF> m_shown; // the line's points, in date order
+    QDateTimeAxis *m_xAxis;
+    QValueAxis *m_yAxis;
+    ProgressMeasure m_measure = ProgressMeasure::Heaviest;
+};

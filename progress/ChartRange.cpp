@@ -1,0 +1,39 @@
+#include "progress/ChartRange.h"
+
+QString ChartSpanName(ChartSpan span)
+{
+    switch (span) {
+    case ChartSpan::AllTime:
+        return QStringLiteral("All time");
+    case ChartSpan::FiveYears:
+        return QStringLiteral("5 years");
+    case ChartSpan::OneYear:
+        return QStringLiteral("1 year");
+    case ChartSpan::SixMonths:
+        return QStringLiteral("6 months");
+    case ChartSpan::ThreeMonths:
+        return QStringLiteral("3 months");
+    case ChartSpan::Calendar:
+        return QStringLiteral("Calendar range");
+    }
+    return {};
+}
+
+DateSpan DatesOf(ChartSpan span, const QDate &today, const DateSpan &calendar)
+{
+    switch (span) {
+    case ChartSpan::AllTime:
+        return {};
+    case ChartSpan::FiveYears:
+        return {today.addYears(-5).addDays(1), today};
+    case ChartSpan::OneYear:
+        return {today.addYears(-1).addDays(1), today};
+    case ChartSpan::SixMonths:
+        return {today.addMonths(-6).addDays(1), today};
+    case ChartSpan::ThreeMonths:
+        return {today.addMonths(-3).addDays(1), today};
+    case ChartSpan::Calendar:
+        return calendar;
+    }
+    return {};
+}

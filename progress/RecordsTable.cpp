@@ -1,0 +1,88 @@
+#include "progress/RecordsTable.h"
+
+#include "stats/PersonalRecords.h"
+
+#include <QHeaderView>
+#include <QLocale>
+#include <QTableWidget>
+
+namespace RecordsTable {
+
+namespace {
+
+QString Lift(double weight, int reps)
+{
+    return QStringLiteral("%1 \u00d7 %2").arg(FormatNumber(weight)).arg(reps);
+}
+
+QString DateText(const QDate &date)
+{
+    return date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : QString();
+}
+
+void SetRow(QTableWidget *table, int row, const QString &label, const QString &value,
+            const QDate &date)
+{
+    const QString shown = date.isValid() ? value : QStringLiteral("\u2014");
+    table->setItem(row, RecordColumn, new QTableWidgetItem(label));
+    auto *valueItem = new QTableWidgetItem(shown);
+    valueItem->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    table->setItem(row, ValueColumn, valueItem);
+    auto *dateItem = new QTableWidgetItem(DateText(date));
+    dateItem->setData(Qt::UserRole, date);
+    table->setItem(row, DateColumn, dateItem);
+}
+
+} // namespace
+
+QString FormatNumber(double value)
+{
+    const double rounded = qRound64(value * 10.0) / 10.0;
+    return QLocale().toString(rounded, 'f', rounded == qRound64(rounded) ? 0 : 1);
+}
+
+QTableWidget *Create(QWidget *parent)
+{
+    auto *table = new QTableWidget(0, ColumnCount, parent);
+    table->setHorizontalHeaderLabels(
+        {QStringLiteral("Record"), QStringLiteral("Best"), QStringLiteral("Date")});
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // nine rows always fit
+    table->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(RecordColumn, QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(ValueColumn, QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(DateColumn, QHeaderView::ResizeToContents);
+    return table;
+}
+
+void Show(QTableWidget *table, const ExerciseRecords &records)
+{
+    table->setRowCount(int(RepRanges.size()) + 3);
+    int row = 0;
+    for (size_t i = 0; i < RepRanges.size(); ++i) {
+        const LiftRecord &lift = records.byRange[i];
+        const QString label = RepRanges[i].maxReps == 1
+            ? QStringLiteral("Heaviest, 1 rep")
+            : QStringLiteral("Heaviest, %1 reps").arg(RepRanges[i].Label());
+        SetRow(table, row++, label, Lift(lift.weight, lift.reps), lift.date);
+    }
+    const LiftRecord &best = records.bestEstimateLift;
+    SetRow(table, row++, QStringLiteral("Estimated 1RM"),
+           QStringLiteral("%1 (%2)").arg(FormatNumber(records.bestEstimate),
+                                         Lift(best.weight, best.reps)),
+           best.date);
+    SetRow(table, row++, QStringLiteral("Highest day volume"), FormatNumber(records.bestVolume),
+           records.bestVolumeDate);
+    SetRow(table, row++, QStringLiteral("Most reps, weight 0"),
+           QString::number(records.mostBodyweightReps), records.mostBodyweightRepsDate);
+    // The table is as wide as its columns, so the chart beside it gets the rest.
+    table->resizeColumnsToContents();
+    table->setFixedWidth(table->horizontalHeader()->length() + 2 * table->frameWidth());
+}
+
+} // namespace RecordsTable

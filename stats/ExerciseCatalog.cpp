@@ -1,0 +1,93 @@
+#include "stats/ExerciseCatalog.h"
+
+#include "model/DiaryDatabase.h"
+#include "stats/ExerciseName.h"
+#include "stats/StatsDate.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <vector>
+
+namespace ExerciseCatalog {
+
+namespace {
+
+struct Group
+{
+    const QString *name = nullptr; // the latest spelling, in the diary (valid during Build)
+    int trainingDays = 0;
+    qint64 lastKey = DateValue::NoDayKey;
+};
+
+// The diary's days with a calendar date, in date order (the diary keeps no order of its own).
+std::vector<std::pair<qint64, const TrainingDay *>> DaysInDateOrder(const DiaryDatabase &database)
+{
+    std::vector<std::pair<qint64, const TrainingDay *>> days;
+    days.reserve(size_t(database.GetDayCount()));
+    for (int d = 0; d < database.GetDayCount(); ++d) {
+        const TrainingDay *day = database.GetDay(d);
+        const qint64 key = day->GetDate().DayKey();
+        if (key != DateValue::NoDayKey)
+            days.emplace_back(key, day);
+    }
+    std::stable_sort(days.begin(), days.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    return days;
+}
+
+} // namespace
+
+QList<ExerciseSummary> Build(const DiaryDatabase &database, const PerformedFilter &filter)
+{
+    std::vector<Group> groups;
+    QHash<QString, int> groupOfKey;
+    // Entries repeat a few spellings thousands of times: each spelling is folded only once.
+    QHash<QString, int> groupOfSpelling;
+    for (const auto &[dayKey, day] : DaysInDateOrder(database)) {
+        for (int w = 0; w < day->GetWorkoutCount(); ++w) {
+            const Workout *workout = day->GetWorkout(w);
+            for (int e = 0; e < workout->GetExerciseCount(); ++e) {
+                const ExerciseEntry *entry = workout->GetExercise(e);
+                if (!filter.Counts(entry->GetStatus()))
+                    continue;
+                const QString &spelling = entry->GetName();
+                auto found = groupOfSpelling.constFind(spelling);
+                if (found == groupOfSpelling.cend()) {
+                    const QString key = ExerciseName::Key(spelling);
+                    int index = -1;
+                    if (!key.isEmpty()) {
+                        index = groupOfKey.value(key, -1);
+                        if (index < 0) {
+                            index = int(groups.size());
+                            groups.push_back({});
+                            groupOfKey.insert(key, index);
+                        }
+                    }
+                    found = groupOfSpelling.insert(spelling, index);
+                }
+                if (*found < 0)
+                    continue;
+                Group &group = groups[size_t(*found)];
+                if (group.lastKey != dayKey) {
+                    ++group.trainingDays;
+                    group.lastKey = dayKey;
+                }
+                group.name = &spelling; // days come in date order: the last one wins
+            }
+        }
+    }
+
+    QList<ExerciseSummary> list;
+    list.reserve(qsizetype(groups.size()));
+    for (const Group &group : groups)
+        list.append({group.name->trimmed(), group.trainingDays, StatsDate::FromKey(group.lastKey)});
+    std::sort(list.begin(), list.end(), [](const ExerciseSummary &a, const ExerciseSummary &b) {
+        if (a.lastDate != b.lastDate)
+            return a.lastDate > b.lastDate;
+        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+    });
+    return list;
+}
+
+} // namespace ExerciseCatalog

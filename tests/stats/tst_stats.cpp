@@ -1,0 +1,331 @@
+#include "common/TestMain.h"
+#include "model/DiaryDatabase.h"
+#include "stats/Consistency.h"
+#include "stats/ExerciseCatalog.h"
+#include "stats/ExerciseHistory.h"
+#include "stats/PersonalRecords.h"
+
+#include <QTest>
+
+namespace {
+
+using Status = ProgressStatus;
+
+// One exercise entry of a test diary.
+struct Entry
+{
+    QDate date;
+    QString name;
+    int sets;
+    int reps;
+    double weight;
+    Status status = Status::Done;
+};
+
+// Each entry becomes its own day (so dates may repeat in the diary, as in real files).
+void Fill(DiaryDatabase &database, const QList<Entry> &entries)
+{
+    for (const Entry &e : entries) {
+        auto exercise = std::make_unique<ExerciseEntry>();
+        exercise->SetName(e.name);
+        exercise->SetSets(e.sets);
+        exercise->SetReps(e.reps);
+        exercise->SetWeight(float(e.weight));
+        exercise->SetStatus(e.status);
+        auto workout = std::make_unique<Workout>();
+        workout->SetName(QStringLiteral("W"));
+        workout->AddExercise(std::move(exercise));
+        auto day = std::make_unique<TrainingDay>();
+        day->SetDate(DateValue::FromQDate(e.date));
+        day->AddWorkout(std::move(workout));
+        database.AddDay(std::move(day));
+    }
+}
+
+// A day whose workouts have the given statuses.
+void AddWorkouts(DiaryDatabase &database, const QDate &date, const QList<Status> &statuses)
+{
+    auto day = std::make_unique<TrainingDay>();
+    day->SetDate(DateValue::FromQDate(date));
+    for (const Status status : statuses) {
+        auto workout = std::make_unique<Workout>();
+        workout->SetName(QStringLiteral("W"));
+        workout->SetStatus(status, false);
+        day->AddWorkout(std::move(workout));
+    }
+    database.AddDay(std::move(day));
+}
+
+const QDate D1(2024, 3, 4);
+const QDate D2(2024, 3, 11);
+const QDate D3(2024, 3, 18);
+const QString Bench = QStringLiteral("Bench press");
+
+} // namespace
+
+class TestStats : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void estimate_data();
+    void estimate();
+    void repRanges_data();
+    void repRanges();
+    void performedStatuses_data();
+    void performedStatuses();
+    void namesMatchWithoutCaseAndSpaces();
+    void dayMeasuresAddUpOverEntries();
+    void recordsBelongToTheirFirstDate();
+    void dayClasses_data();
+    void dayClasses();
+    void monthShareCountsDueWorkouts();
+    void streaks_data();
+    void streaks();
+    void emptyDiary();
+};
+
+void TestStats::estimate_data()
+{
+    QTest::addColumn<int>("reps");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("1 rep is the weight") << 1 << 100.0;
+    QTest::newRow("2 reps") << 2 << 100.0 * (1.0 + 2.0 / 30.0);
+    QTest::newRow("10 reps") << 10 << 100.0 * (1.0 + 10.0 / 30.0);
+    QTest::newRow("0 reps do not count") << 0 << 0.0;
+}
+
+void TestStats::estimate()
+{
+    QFETCH(int, reps);
+    QFETCH(double, expected);
+    DiaryDatabase database;
+    Fill(database, {{D1, Bench, 3, reps, 100.0}});
+    const ExerciseHistory history = ExerciseHistory::Collect(database, Bench, {});
+    QCOMPARE(history.Days().size(), 1);
+    QCOMPARE(history.Days()[0].estimatedMax, expected);
+    const ExerciseRecords records = history.Records();
+    QCOMPARE(records.bestEstimate, expected);
+    QCOMPARE(records.bestEstimateLift.IsSet(), reps > 0);
+}
+
+void TestStats::repRanges_data()
+{
+    QTest::addColumn<int>("reps");
+    QTest::addColumn<int>("range");
+    for (const auto &[reps, range] :
+         {std::pair {1, 0}, {3, 1}, {4, 2}, {6, 2}, {7, 3}, {10, 3}, {11, 4}, {15, 4}, {16, 5}})
+        QTest::addRow("%d reps", reps) << reps << range;
+}
+
+void TestStats::repRanges()
+{
+    QFETCH(int, reps);
+    QFETCH(int, range);
+    DiaryDatabase database;
+    Fill(database, {{D1, Bench, 3, reps, 80.0}, {D2, Bench, 3, reps + 1, 0.0}});
+    const ExerciseRecords records = PersonalRecords::ForExercise(database, Bench, {});
+    for (int i = 0; i < int(RepRanges.size()); ++i) {
+        const LiftRecord &record = records.byRange[size_t(i)];
+        QCOMPARE(record.IsSet(), i == range);
+        if (i == range)
+            QCOMPARE(record.weight, 80.0);
+    }
+    // Body-weight work sets no weight record, only its own.
+    QCOMPARE(records.mostBodyweightReps, reps + 1);
+    QCOMPARE(records.mostBodyweightRepsDate, D2);
+}
+
+void TestStats::performedStatuses_data()
+{
+    QTest::addColumn<bool>("countFailed");
+    QTest::addColumn<double>("heaviest");
+    QTest::addColumn<int>("trainingDays");
+    QTest::newRow("Done only") << false << 100.0 << 1;
+    QTest::newRow("with Failed") << true << 120.0 << 2;
+}
+
+void TestStats::performedStatuses()
+{
+    QFETCH(bool, countFailed);
+    QFETCH(double, heaviest);
+    QFETCH(int, trainingDays);
+    DiaryDatabase database;
+    Fill(database,
+         {{D1, Bench, 3, 5, 100.0, Status::Done},
+          {D2, Bench, 3, 5, 120.0, Status::Failed},
+          {D3, Bench, 3, 5, 140.0, Status::NotYet}});
+    const PerformedFilter filter {countFailed};
+    const ExerciseRecords records = PersonalRecords::ForExercise(database, Bench, filter);
+    QCOMPARE(records.byRange[2].weight, heaviest);
+    const QList<ExerciseSummary> list = ExerciseCatalog::Build(database, filter);
+    QCOMPARE(list.size(), 1);
+    QCOMPARE(list[0].trainingDays, trainingDays);
+    QCOMPARE(list[0].lastDate, countFailed ? D2 : D1);
+}
+
+void TestStats::namesMatchWithoutCaseAndSpaces()
+{
+    DiaryDatabase database;
+    // The latest date comes first in the diary: the shown spelling follows dates, not order.
+    Fill(database,
+         {{D3, QStringLiteral(" bench PRESS "), 3, 5, 90.0},
+          {D1, QStringLiteral("Bench press"), 3, 5, 80.0},
+          {D2, QStringLiteral("BENCH PRESS"), 3, 5, 85.0},
+          {D2, QStringLiteral("Bench presses"), 3, 5, 85.0}});
+    const QList<ExerciseSummary> list = ExerciseCatalog::Build(database, {});
+    QCOMPARE(list.size(), 2);
+    QCOMPARE(list[0].name, QStringLiteral("bench PRESS"));
+    QCOMPARE(list[0].trainingDays, 3);
+    QCOMPARE(list[0].lastDate, D3);
+    QCOMPARE(list[1].name, QStringLiteral("Bench presses"));
+    const ExerciseHistory history =
+        ExerciseHistory::Collect(database, QStringLiteral("bench press"), {});
+    QCOMPARE(history.Name(), QStringLiteral("bench PRESS"));
+    QCOMPARE(history.Days().size(), 3);
+    QCOMPARE(history.Days()[0].date, D1); // in date order
+    QCOMPARE(PersonalRecords::ForAll(database, {}).size(), 2);
+}
+
+void TestStats::dayMeasuresAddUpOverEntries()
+{
+    DiaryDatabase database;
+    // Two diary days with the same date count as one training day.
+    Fill(database,
+         {{D1, Bench, 3, 10, 60.0},
+          {D2, Bench, 1, 1, 50.0},
+          {D1, Bench, 2, 3, 80.0},
+          {D1, Bench, 1, 20, 0.0}});
+    const QList<ExerciseDayStats> days = ExerciseHistory::Collect(database, Bench, {}).Days();
+    QCOMPARE(days.size(), 2);
+    QCOMPARE(days[0].heaviest, 80.0);
+    QCOMPARE(days[0].estimatedMax, 80.0 * (1.0 + 3.0 / 30.0));
+    QCOMPARE(days[0].volume, 3 * 10 * 60.0 + 2 * 3 * 80.0);
+    QCOMPARE(days[0].mostReps, 20);
+    QCOMPARE(days[0].sets, 6);
+    QCOMPARE(MeasureValue(days[1], ProgressMeasure::Volume), 50.0);
+}
+
+void TestStats::recordsBelongToTheirFirstDate()
+{
+    DiaryDatabase database;
+    // In diary order the later date comes first; records still go to the earliest date.
+    Fill(database,
+         {{D2, Bench, 3, 5, 100.0},
+          {D1, Bench, 3, 5, 100.0},
+          {D3, Bench, 3, 5, 102.5},
+          {D3, Bench, 3, 2, 90.0},
+          {D1, Bench, 3, 2, 90.0}});
+    const ExerciseRecords records = PersonalRecords::ForExercise(database, Bench, {});
+    QCOMPARE(records.byRange[2].date, D3); // 102.5 beat the 100 of D1
+    QCOMPARE(records.byRange[1].date, D1); // 90 x 2 twice: the first
+    QCOMPARE(records.bestVolumeDate, D3);
+    QCOMPARE(records.bestEstimateLift.weight, 102.5);
+
+    DiaryDatabase equalDays;
+    Fill(equalDays, {{D2, Bench, 3, 5, 100.0}, {D1, Bench, 3, 5, 100.0}});
+    const ExerciseRecords ties = PersonalRecords::ForExercise(equalDays, Bench, {});
+    QCOMPARE(ties.byRange[2].date, D1);
+    QCOMPARE(ties.bestEstimateLift.date, D1);
+    QCOMPARE(ties.bestVolumeDate, D1);
+}
+
+void TestStats::dayClasses_data()
+{
+    QTest::addColumn<QList<Status>>("statuses");
+    QTest::addColumn<int>("daysFromToday");
+    QTest::addColumn<DayClass>("expected");
+    using S = Status;
+    QTest::newRow("all done") << QList {S::Done, S::Done} << -3 << DayClass::AllDone;
+    QTest::newRow("some done") << QList {S::Done, S::Failed} << -3 << DayClass::SomeDone;
+    QTest::newRow("some done, rest not yet")
+        << QList {S::NotYet, S::Done} << 0 << DayClass::SomeDone;
+    QTest::newRow("failed only") << QList {S::Failed, S::NotYet} << -1 << DayClass::FailedOnly;
+    QTest::newRow("missed yesterday") << QList {S::NotYet} << -1 << DayClass::Missed;
+    QTest::newRow("planned today") << QList {S::NotYet} << 0 << DayClass::PlannedAhead;
+    QTest::newRow("planned tomorrow") << QList {S::NotYet} << 1 << DayClass::PlannedAhead;
+    QTest::newRow("day without workouts") << QList<Status> {} << -1 << DayClass::NoWorkout;
+}
+
+void TestStats::dayClasses()
+{
+    QFETCH(QList<Status>, statuses);
+    QFETCH(int, daysFromToday);
+    QFETCH(DayClass, expected);
+    const QDate today(2024, 6, 12);
+    const QDate date = today.addDays(daysFromToday);
+    DiaryDatabase database;
+    AddWorkouts(database, date, statuses);
+    const YearConsistency year = YearConsistency::Compute(database, 2024, today);
+    QCOMPARE(year.Days().size(), 366);
+    QCOMPARE(year.ClassOf(date), expected);
+    QCOMPARE(year.ClassOf(date.addDays(1)), DayClass::NoWorkout);
+}
+
+void TestStats::monthShareCountsDueWorkouts()
+{
+    const QDate today(2024, 1, 20);
+    DiaryDatabase database;
+    AddWorkouts(database, QDate(2024, 1, 2), {Status::Done, Status::Done, Status::Failed});
+    AddWorkouts(database, QDate(2024, 1, 9), {Status::NotYet, Status::Done}); // one missed
+    AddWorkouts(database, QDate(2024, 1, 25), {Status::NotYet}); // not due yet
+    AddWorkouts(database, QDate(2023, 12, 31), {Status::NotYet});
+    const YearConsistency year = YearConsistency::Compute(database, 2024, today);
+    QCOMPARE(year.Months()[0].planned, 5);
+    QCOMPARE(year.Months()[0].done, 3);
+    QCOMPARE(year.Months()[1].Share(), -1.0);
+}
+
+void TestStats::streaks_data()
+{
+    QTest::addColumn<QList<QDate>>("doneDays");
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("longest");
+    // 2025-12-29 is a Monday; its week ends on 2026-01-04.
+    const QList<QDate> acrossNewYear {QDate(2025, 12, 17), QDate(2025, 12, 22), QDate(2026, 1, 3),
+                                      QDate(2026, 1, 5)};
+    QTest::newRow("across the year's end") << acrossNewYear << QDate(2026, 1, 7) << 4 << 4;
+    QTest::newRow("this week not yet trained") << acrossNewYear << QDate(2026, 1, 14) << 4 << 4;
+    QTest::newRow("broken off") << acrossNewYear << QDate(2026, 1, 21) << 0 << 4;
+    QTest::newRow("gap of a week")
+        << QList {QDate(2025, 12, 1), QDate(2025, 12, 8), QDate(2025, 12, 22)}
+        << QDate(2025, 12, 24) << 1 << 2;
+    QTest::newRow("days ahead do not count")
+        << QList {QDate(2026, 1, 5), QDate(2026, 1, 12)} << QDate(2026, 1, 6) << 1 << 1;
+}
+
+void TestStats::streaks()
+{
+    QFETCH(QList<QDate>, doneDays);
+    QFETCH(QDate, today);
+    QFETCH(int, current);
+    QFETCH(int, longest);
+    DiaryDatabase database;
+    for (const QDate &date : doneDays)
+        AddWorkouts(database, date, {Status::Failed, Status::Done});
+    // Weeks without a Done workout break a streak.
+    AddWorkouts(database, QDate(2025, 12, 10), {Status::Failed});
+    const WeekStreaks streaks = Consistency::Streaks(database, today);
+    QCOMPARE(streaks.current, current);
+    QCOMPARE(streaks.longest, longest);
+}
+
+void TestStats::emptyDiary()
+{
+    const DiaryDatabase database;
+    QVERIFY(ExerciseCatalog::Build(database, {}).isEmpty());
+    const ExerciseHistory history = ExerciseHistory::Collect(database, Bench, {});
+    QVERIFY(history.IsEmpty());
+    QCOMPARE(history.Name(), Bench);
+    QVERIFY(history.Records().IsEmpty());
+    QVERIFY(PersonalRecords::ForAll(database, {}).isEmpty());
+    const YearConsistency year = YearConsistency::Compute(database, 2024, QDate(2024, 5, 1));
+    QVERIFY(std::all_of(year.Days().cbegin(), year.Days().cend(),
+                        [](DayClass c) { return c == DayClass::NoWorkout; }));
+    QCOMPARE(year.Months()[3].Share(), -1.0);
+    QCOMPARE(Consistency::Streaks(database, QDate(2024, 5, 1)).longest, 0);
+}
+
+REPBOOK_TEST_MAIN_CORE(TestStats)
+#include "tst_stats.moc"
