@@ -70,6 +70,8 @@ CEditorDlg::CEditorDlg(QWidget *parent, const IDayCellOwner *cellOwner)
     }
     setWindowTitle(tr("Workout programs editor"));
     GetTabCtrl()->SetProgramMode(true);
+    // The tabs and the exercise grid use the image set of the day list, the one chosen.
+    SetImageSet(m_cellOwner->DayCellImages().shields());
 
     BuildDayGrid();
     BuildEditorCommands();
