@@ -33,7 +33,7 @@ public:
 
 } // namespace
 
-// The program editor with the flags image set.
+// The program editor with the flags image set, and what Del leaves selected.
 class TestEditorImagesAndRemove : public QObject
 {
     Q_OBJECT
@@ -79,6 +79,44 @@ private slots:
         CDayTabCtrl *tabs = m_dlg->GetTabCtrl();
         QCOMPARE(tabs->GetTabBar()->TabImage(0)->toImage(), notYetFlag);
         QCOMPARE(tabs->GetGrid()->GetItemImage(1, Col::Status)->toImage(), notYetFlag);
+    }
+
+    void delOnAWorkoutDaySelectsTheFirstDay_data()
+    {
+        QTest::addColumn<int>("dayRow");
+        QTest::newRow("first day") << 0;
+        QTest::newRow("second day") << 1;
+    }
+
+    void delOnAWorkoutDaySelectsTheFirstDay()
+    {
+        QFETCH(int, dayRow);
+        CGridCtrl *days = m_dlg->DayGrid();
+        QTest::mouseClick(days->viewport(), Qt::LeftButton, {}, days->CellRect(dayRow, 0).center());
+        QCOMPARE(m_dlg->CurrentDayIndex(), dayRow);
+        CGridCtrl *exercises = m_dlg->GetTabCtrl()->GetGrid();
+        exercises->SetSelectedRange(2, 0, 2, exercises->GetColumnCount() - 1);
+
+        m_dlg->RunCommand(Ed::Remove);
+
+        QCOMPARE(m_dlg->Program().GetDay(dayRow)->GetWorkout(0)->GetExerciseCount(), 2);
+        QVERIFY(days->IsCellSelected(0, 0));
+        QCOMPARE(days->GetFocusCell(), (CCellID {0, 0}));
+        QCOMPARE(QApplication::focusWidget(), days);
+        QCOMPARE(m_dlg->GetTabCtrl()->GetDay(), m_dlg->Program().GetDay(0));
+    }
+
+    void removeDropDownRemovesTheWorkout()
+    {
+        QAction *entry = nullptr;
+        for (QAction *action : m_dlg->findChild<QMenu *>(QStringLiteral("editorRemoveMenu"))->actions()) {
+            if (action->text() == QLatin1String("Workout..."))
+                entry = action;
+        }
+        QVERIFY(entry != nullptr);
+        entry->trigger();
+        QCOMPARE(m_dlg->Program().GetDay(0)->GetWorkoutCount(), 1);
+        QCOMPARE(m_dlg->Program().GetDay(0)->GetWorkout(0)->GetName(), QStringLiteral("A2"));
     }
 
 private:
