@@ -516,13 +516,9 @@ void CRepbookDlg::SelectDay(int row, int col)
     m_grid->SetSelectedRange(row, col, row, col);
     m_grid->SetFocusCell(row, col);
     m_grid->EnsureVisible(row, col);
-    if (TrainingDay *day = DayAt(row, col)) {
-        m_workoutAreaDay = day;
-        m_workoutAreaHint = 0;
-        ShowNotesOf(day);
-    } else {
-        m_notesPane->clear();
-    }
+    // The workout area follows at once: the cell's day, or the hint for a cell without one.
+    UpdateWorkoutArea();
+    ShowNotesOf(DayAt(row, col));
 }
 
 void CRepbookDlg::SelectCell(const CalendarCell &cell)
