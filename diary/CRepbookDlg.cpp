@@ -1,5 +1,6 @@
 #include "diary/CRepbookDlg.h"
 
+#include "diary/ApplyingLock.h"
 #include "diary/CAboutDlg.h"
 #include "diary/CDisplayDlg.h"
 #include "diary/COptionsSheet.h"
@@ -39,9 +40,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -412,6 +416,10 @@ bool CRepbookDlg::IsSpecialDate(const QDate &date) const
 
 void CRepbookDlg::ChooseRangePreset(int presetIndex)
 {
+    if (m_applying) {
+        m_rangeBox->setCurrentIndex(CalendarRange::PresetIndexForDays(m_range.Days()));
+        return;
+    }
     if (presetIndex == CalendarRange::CustomPresetIndex) {
         OpenRangeDialog();
         return;
@@ -434,6 +442,8 @@ void CRepbookDlg::OpenRangeDialog()
 
 void CRepbookDlg::ChooseStartDate(const QDate &date)
 {
+    if (m_applying)
+        return;
     SetRange(DateValue::FromQDate(date), m_range.Days(), KeepScroll);
 }
 
@@ -716,15 +726,24 @@ void CRepbookDlg::OpenEditor()
 
 void CRepbookDlg::ApplyProgram(const QString &fileName)
 {
+    if (m_applying)
+        return;
     ApplyProgramFlow::Request request;
     request.fileName = fileName;
     request.start = m_range.Start();
     request.days = m_range.Days();
     request.delay = m_applyDelay;
-    ApplyProgramFlow::Run(this, request, m_database, *this, m_stopApplying,
-                          [] { QCoreApplication::processEvents(); });
+    m_dayOperations->CancelMove();
+    {
+        const QScopedValueRollback<bool> applying(m_applying, true);
+        const ApplyingLock lock(*m_commands, {m_rangeBox, m_miniCalendar});
+        ApplyProgramFlow::Run(this, request, m_database, *this, m_stopApplying,
+                              [] { QCoreApplication::processEvents(); });
+    }
     m_stopApplying = true;
     Refresh(KeepScroll);
+    if (std::exchange(m_closeAfterApplying, false))
+        CloseWindow();
 }
 
 bool CRepbookDlg::CellHoldsDay(int row, int col) const
@@ -878,6 +897,12 @@ void CRepbookDlg::ShowDaysFromDisk()
 
 void CRepbookDlg::CloseWindow()
 {
+    if (m_applying) {
+        // The walk stops first; the question comes once it has ended (ApplyProgram).
+        m_stopApplying = true;
+        m_closeAfterApplying = true;
+        return;
+    }
     if (MessageBox::Question(this, QStringLiteral("Do you want to exit application?")) !=
         QMessageBox::Yes)
         return;

@@ -96,9 +96,10 @@ public:
     void RemoveFocusedDay();
     DayOperations &DayCommands() const { return *m_dayOperations; }
 
-    // Lays the days of a program file onto the range; an empty name asks for the file.
+    // Lays the days of a program file onto the range; an empty name asks for the file. The
+    // whole application, from choosing the file to the last day laid out, runs in here.
     void ApplyProgram(const QString &fileName);
-    bool IsApplying() const { return !m_stopApplying; }
+    bool IsApplying() const { return m_applying; }
 
     // IProgramApplyTarget
     bool CellHoldsDay(int row, int col) const override;
@@ -175,6 +176,8 @@ private:
     std::unique_ptr<CDayPrinter> m_printer; // keeps the chosen printer between prints
     std::unique_ptr<DayOperations> m_dayOperations;
     bool m_stopApplying = true; // false only while a program is being applied
+    bool m_applying = false; // from the start of ApplyProgram to its end
+    bool m_closeAfterApplying = false; // a close request stopped the walk
 
     MainMenu *m_commands = nullptr;
     CGridCtrl *m_grid = nullptr;

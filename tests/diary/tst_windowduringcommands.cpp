@@ -17,7 +17,6 @@
 #include "widgets/MessageBox.h"
 
 #include <QDir>
-#include <QScreen>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
@@ -60,6 +59,8 @@ private slots:
     void workoutAreaFollowsNavigation_data();
     void workoutAreaFollowsNavigation();
     void workoutAreaAfterSelectionToRange();
+    void applyingCannotBeDisturbed_data();
+    void applyingCannotBeDisturbed();
 
 private:
     std::unique_ptr<CRepbookDlg> OpenMarch();
@@ -163,6 +164,71 @@ void TestWindowDuringCommands::workoutAreaAfterSelectionToRange()
 
     QCOMPARE(window->Range().Start(), Date(2007, 3, 5));
     QCOMPARE(window->WorkoutArea()->GetDay(), m_database->FindDay(Date(2007, 3, 20)));
+}
+
+void TestWindowDuringCommands::applyingCannotBeDisturbed_data()
+{
+    QTest::addColumn<QString>("disturbance");
+    QTest::newRow("mini calendar click") << QStringLiteral("start");
+    QTest::newRow("selection to range") << QStringLiteral("selection");
+    QTest::newRow("another apply") << QStringLiteral("apply");
+    QTest::newRow("exit") << QStringLiteral("exit");
+}
+
+void TestWindowDuringCommands::applyingCannotBeDisturbed()
+{
+    QFETCH(QString, disturbance);
+    const QString path = QDir(QDir::tempPath()).filePath(QStringLiteral("disturbed.rpp"));
+    {
+        TrainingProgram program;
+        program.SetPath(path);
+        AddDays(program, {{Date(2007, 1, 1), {}, {"A"}}});
+        QVERIFY(program.Save());
+    }
+    AddDays(*m_database, {{Date(2007, 3, 14), {}, {"Own"}}});
+    m_settings.Write(SettingsKeys::Delay, 1); // a pause before each day written
+    auto window = OpenMarch();
+
+    if (disturbance == QLatin1String("exit"))
+        MessageBox::setNextAnswers({QMessageBox::Yes});
+    CRepbookDlg *target = window.get();
+    WhenModal<CApplyProgramDlg>([target, disturbance](CApplyProgramDlg *dialog) {
+        for (CPictureButton *button : dialog->findChildren<CPictureButton *>()) {
+            if (button->text() == QLatin1String("OK"))
+                button->click();
+        }
+        // Once a day or two have been laid out.
+        QTimer::singleShot(350, target, [target, disturbance] {
+            QVERIFY(target->IsApplying());
+            if (disturbance == QLatin1String("start"))
+                target->ChooseStartDate(QDate(2007, 3, 12));
+            else if (disturbance == QLatin1String("selection")) {
+                const CalendarCell from = target->CellOf(Date(2007, 3, 12));
+                const CalendarCell to = target->CellOf(Date(2007, 4, 1));
+                target->Grid()->SetSelectedRange(from.row, from.col, to.row, to.col);
+                target->ExecuteCommand(CommandId::SelectionToRange);
+            }
+            else if (disturbance == QLatin1String("apply"))
+                target->ExecuteCommand(CommandId::ApplyProgram);
+            else
+                target->reject();
+        });
+    });
+    window->ApplyProgram(path);
+
+    QVERIFY(!window->IsApplying());
+    VerifyOneDayPerDateInItsCell(*window);
+    if (disturbance == QLatin1String("exit")) {
+        // The walk stopped, then the usual question; the diary saved holds every day laid out.
+        QCOMPARE(MessageBox::takeShown().size(), 1);
+        QCOMPARE(window->result(), int(QDialog::Accepted));
+        DiaryDatabase saved;
+        QVERIFY(saved.Open(DataFolder::DatabasePath()));
+        QCOMPARE(Dates(saved), Dates(*m_database));
+        QVERIFY(m_database->GetDayCount() < 13);
+    } else {
+        QCOMPARE(window->Range().Start(), Date(2007, 3, 1));
+    }
 }
 
 REPBOOK_TEST_MAIN(TestWindowDuringCommands)
