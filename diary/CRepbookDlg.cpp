@@ -54,6 +54,8 @@ constexpr int Weekdays = CalendarRange::WeekdayCount;
 // grid among the shown columns, so only zero or not zero matters.
 constexpr int ShownColumnWidth = SettingsKeys::DefaultColumnWidth;
 constexpr QSize DesignedWindowSize(720, 560);
+// Without a stored size the window opens large enough to read a month's labels and workouts.
+constexpr QSize FirstOpenWindowSize(1240, 900);
 
 } // namespace
 
@@ -142,6 +144,7 @@ void CRepbookDlg::BuildLayout()
     top->addLayout(body, 1);
 
     SetDesignedSize(DesignedWindowSize);
+    SetFirstOpenSize(FirstOpenWindowSize);
 }
 
 void CRepbookDlg::ConnectSignals()

@@ -17,6 +17,7 @@
 #include "widgets/MessageBox.h"
 
 #include <QDir>
+#include <QScreen>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
@@ -61,6 +62,7 @@ private slots:
     void workoutAreaAfterSelectionToRange();
     void applyingCannotBeDisturbed_data();
     void applyingCannotBeDisturbed();
+    void firstOpenFillsMostOfTheScreen();
 
 private:
     std::unique_ptr<CRepbookDlg> OpenMarch();
@@ -229,6 +231,16 @@ void TestWindowDuringCommands::applyingCannotBeDisturbed()
     } else {
         QCOMPARE(window->Range().Start(), Date(2007, 3, 1));
     }
+}
+
+void TestWindowDuringCommands::firstOpenFillsMostOfTheScreen()
+{
+    // Nothing stored: larger than the designed size, up to nine tenths of the screen.
+    auto window = OpenMarch();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QSize available = window->screen()->availableGeometry().size() * 0.9;
+    QCOMPARE(window->size().boundedTo(available).expandedTo(QSize(720, 560)), window->size());
+    QVERIFY2(window->height() > 560 || window->width() > 720, "opened at the minimum size");
 }
 
 REPBOOK_TEST_MAIN(TestWindowDuringCommands)
