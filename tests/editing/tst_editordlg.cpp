@@ -153,8 +153,9 @@ void TestEditorDlg::menusOfferEveryCommand()
     };
     QCOMPARE(dropDown("editorAddMenu"), expected.at(1).section(QStringLiteral(": "), 1));
     QCOMPARE(dropDown("editorRemoveMenu"),
-             expected.at(3).section(QStringLiteral(": "), 1).replace(
-                 QStringLiteral("| Workout |"), QStringLiteral("| Workout... |")));
+             expected.at(3)
+                 .section(QStringLiteral(": "), 1)
+                 .replace(QStringLiteral("| Workout |"), QStringLiteral("| Workout... |")));
 }
 
 void TestEditorDlg::init()
