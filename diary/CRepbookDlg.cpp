@@ -1,5 +1,6 @@
 #include "diary/CRepbookDlg.h"
 
+#include "diary/ApplyingLock.h"
 #include "diary/CAboutDlg.h"
 #include "diary/CDisplayDlg.h"
 #include "diary/COptionsSheet.h"
@@ -44,9 +45,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -55,6 +59,8 @@ constexpr int Weekdays = CalendarRange::WeekdayCount;
 // grid among the shown columns, so only zero or not zero matters.
 constexpr int ShownColumnWidth = SettingsKeys::DefaultColumnWidth;
 constexpr QSize DesignedWindowSize(720, 560);
+// Without a stored size the window opens large enough to read a month's labels and workouts.
+constexpr QSize FirstOpenWindowSize(1240, 900);
 
 } // namespace
 
@@ -148,6 +154,7 @@ void CRepbookDlg::BuildLayout()
     top->addLayout(body, 1);
 
     SetDesignedSize(DesignedWindowSize);
+    SetFirstOpenSize(FirstOpenWindowSize);
 }
 
 void CRepbookDlg::ConnectSignals()
@@ -423,6 +430,10 @@ bool CRepbookDlg::IsSpecialDate(const QDate &date) const
 
 void CRepbookDlg::ChooseRangePreset(int presetIndex)
 {
+    if (m_applying) {
+        m_rangeBox->setCurrentIndex(CalendarRange::PresetIndexForDays(m_range.Days()));
+        return;
+    }
     if (presetIndex == CalendarRange::CustomPresetIndex) {
         OpenRangeDialog();
         return;
@@ -445,6 +456,8 @@ void CRepbookDlg::OpenRangeDialog()
 
 void CRepbookDlg::ChooseStartDate(const QDate &date)
 {
+    if (m_applying)
+        return;
     SetRange(DateValue::FromQDate(date), m_range.Days(), KeepScroll);
 }
 
@@ -527,13 +540,9 @@ void CRepbookDlg::SelectDay(int row, int col)
     m_grid->SetSelectedRange(row, col, row, col);
     m_grid->SetFocusCell(row, col);
     m_grid->EnsureVisible(row, col);
-    if (TrainingDay *day = DayAt(row, col)) {
-        m_workoutAreaDay = day;
-        m_workoutAreaHint = 0;
-        ShowNotesOf(day);
-    } else {
-        m_notesPane->clear();
-    }
+    // The workout area follows at once: the cell's day, or the hint for a cell without one.
+    UpdateWorkoutArea();
+    ShowNotesOf(DayAt(row, col));
 }
 
 void CRepbookDlg::ShowDate(const QDate &date)
@@ -781,18 +790,27 @@ void CRepbookDlg::OpenEditor()
 
 void CRepbookDlg::ApplyProgram(const QString &fileName)
 {
+    if (m_applying)
+        return;
     ApplyProgramFlow::Request request;
     request.fileName = fileName;
     request.start = m_range.Start();
     request.days = m_range.Days();
     request.delay = m_applyDelay;
-    const QList<DateValue> range = WindowHistory::RangeDates(request.start, request.days);
-    m_history->Record(QStringLiteral("Apply program"), range, [&] {
-        ApplyProgramFlow::Run(this, request, m_database, *this, m_stopApplying,
-                              [] { QCoreApplication::processEvents(); });
-    });
+    m_dayOperations->CancelMove();
+    {
+        const QScopedValueRollback<bool> applying(m_applying, true);
+        const ApplyingLock lock(*m_commands, {m_rangeBox, m_miniCalendar});
+        const QList<DateValue> range = WindowHistory::RangeDates(request.start, request.days);
+        m_history->Record(QStringLiteral("Apply program"), range, [&] {
+            ApplyProgramFlow::Run(this, request, m_database, *this, m_stopApplying,
+                                  [] { QCoreApplication::processEvents(); });
+        });
+    }
     m_stopApplying = true;
     Refresh(KeepScroll);
+    if (std::exchange(m_closeAfterApplying, false))
+        CloseWindow();
 }
 
 bool CRepbookDlg::CellHoldsDay(int row, int col) const
@@ -947,6 +965,12 @@ void CRepbookDlg::ShowDaysFromDisk()
 
 void CRepbookDlg::CloseWindow()
 {
+    if (m_applying) {
+        // The walk stops first; the question comes once it has ended (ApplyProgram).
+        m_stopApplying = true;
+        m_closeAfterApplying = true;
+        return;
+    }
     if (MessageBox::Question(this, QStringLiteral("Do you want to exit application?")) !=
         QMessageBox::Yes)
         return;

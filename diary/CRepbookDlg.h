@@ -104,9 +104,10 @@ public:
     void ShowDate(const QDate &date);
     ProgressWindow &Progress() const { return *m_progress; }
 
-    // Lays the days of a program file onto the range; an empty name asks for the file.
+    // Lays the days of a program file onto the range; an empty name asks for the file. The
+    // whole application, from choosing the file to the last day laid out, runs in here.
     void ApplyProgram(const QString &fileName);
-    bool IsApplying() const { return !m_stopApplying; }
+    bool IsApplying() const { return m_applying; }
 
     // IProgramApplyTarget
     bool CellHoldsDay(int row, int col) const override;
@@ -190,6 +191,8 @@ private:
     std::unique_ptr<DayOperations> m_dayOperations;
     std::unique_ptr<DiaryExchange> m_exchange; // File > Import... and Export...
     bool m_stopApplying = true; // false only while a program is being applied
+    bool m_applying = false; // from the start of ApplyProgram to its end
+    bool m_closeAfterApplying = false; // a close request stopped the walk
 
     MainMenu *m_commands = nullptr;
     CGridCtrl *m_grid = nullptr;

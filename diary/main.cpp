@@ -8,8 +8,9 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    // The name is also the message boxes' caption. No display name is set: the platform would
+    // append it to every window title.
     QApplication::setApplicationName(QStringLiteral("Repbook"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Repbook"));
     QApplication::setApplicationVersion(QStringLiteral(REPBOOK_VERSION));
     // Links the windows to the installed menu entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("com.ironvale.Repbook"));

@@ -70,6 +70,8 @@ CEditorDlg::CEditorDlg(QWidget *parent, const IDayCellOwner *cellOwner)
     }
     setWindowTitle(tr("Workout programs editor"));
     GetTabCtrl()->SetProgramMode(true);
+    // The tabs and the exercise grid use the image set of the day list, the one chosen.
+    SetImageSet(m_cellOwner->DayCellImages().shields());
 
     BuildDayGrid();
     BuildEditorCommands();
@@ -157,6 +159,13 @@ void CEditorDlg::BuildEditorMenus()
     auto *removeMenu = new QMenu(this);
     removeMenu->setObjectName(QStringLiteral("editorRemoveMenu"));
     AddCommands(removeMenu, removing);
+    // The button's menu names its workout entry "Workout...", unlike the menu bar.
+    QAction *removeWorkout = CommandAction(Id::RemoveWorkout);
+    auto *removeWorkoutEntry = new QAction(tr("Workout..."), removeMenu);
+    connect(removeWorkoutEntry, &QAction::triggered, this,
+            [this] { RunCommand(Id::RemoveWorkout); });
+    removeMenu->insertAction(removeWorkout, removeWorkoutEntry);
+    removeMenu->removeAction(removeWorkout);
     Button(Id::RemoveButton)->SetDropDownMenu(removeMenu);
 }
 
@@ -483,7 +492,11 @@ void CEditorDlg::OnRemove()
         return;
     }
     OnRemoveSelectedExercises();
-    RepaintDays();
+    RefreshDays();
+    // The list takes the focus at its first day, which the tabs then show.
+    SelectDayRow(0);
+    OnDaySelected(0, 0);
+    m_dayGrid->setFocus(Qt::OtherFocusReason);
 }
 
 void CEditorDlg::OnClear()

@@ -1,8 +1,10 @@
 #include "editing/CWorkoutTabBar.h"
 
+#include <QFontMetricsF>
 #include <QPixmap>
 #include <QStyleOptionTab>
 #include <QStylePainter>
+#include <QtMath>
 
 namespace {
 
@@ -60,8 +62,17 @@ QString CWorkoutTabBar::TabName(int index) const
 
 QString CWorkoutTabBar::ShownText(int index, int width) const
 {
-    return fontMetrics().elidedText(TabName(index), Qt::ElideRight, qMax(0, width),
-                                    Qt::TextSingleLine);
+    const QString name = TabName(index);
+    if (TextWidth(name) <= width)
+        return name;
+    return fontMetrics().elidedText(name, Qt::ElideRight, qMax(0, width), Qt::TextSingleLine);
+}
+
+int CWorkoutTabBar::TextWidth(const QString &text) const
+{
+    // The advance rounded up, with a pixel to spare: a name is never elided in the tab that was
+    // sized for it (the whole-pixel advance may fall short of the painted text).
+    return qCeil(QFontMetricsF(font()).horizontalAdvance(text)) + 1;
 }
 
 QSize CWorkoutTabBar::tabSizeHint(int index) const
@@ -69,7 +80,7 @@ QSize CWorkoutTabBar::tabSizeHint(int index) const
     const QSize image = ImageSize(TabImage(index));
     QSize size = QTabBar::tabSizeHint(index);
     // The style measured the text alone; the image and the padding come beside it.
-    const int textWidth = fontMetrics().horizontalAdvance(TabName(index));
+    const int textWidth = TextWidth(TabName(index));
     int width = LeftPadding + textWidth + RightPadding;
     if (image.isValid())
         width += image.width() + ImageGap;

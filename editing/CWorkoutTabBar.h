@@ -39,5 +39,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Pixels a name needs in full.
+    int TextWidth(const QString &text) const;
+
     ImageProvider m_images;
 };

@@ -8,8 +8,9 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    // The name is also the message boxes' caption. No display name is set: the platform would
+    // append it to every window title.
     QApplication::setApplicationName(QStringLiteral("Repminder"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Repminder"));
     QApplication::setApplicationVersion(QStringLiteral(REPBOOK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("com.ironvale.Repminder"));
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))

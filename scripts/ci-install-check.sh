@@ -156,6 +156,12 @@ if ! diff -u "$work/prefix-before" "$work/prefix-after"; then
 fi
 echo "nothing under the prefix changed"
 
+echo "== window titles under X are the windows' own captions"
+install_missing xvfb xauth x11-utils xdotool
+xvfb-run -a -s "-screen 0 1280x900x24" \
+    scripts/check-window-titles.sh "$prefix/bin/repbook" "$work/titles-home" ||
+    fail "repbook's window titles are not exactly its captions"
+
 echo "== make the Debian package"
 (cd "$build_dir" && cpack -G DEB -B "$work/deb" >"$work/cpack.log") ||
     { cat "$work/cpack.log" >&2; fail "cpack failed"; }

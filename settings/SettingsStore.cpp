@@ -24,7 +24,7 @@ SettingsStore::~SettingsStore() = default;
 int SettingsStore::GetProfileInt(const QString &section, const QString &value,
                                  int defaultValue) const
 {
-    const QVariant stored = m_settings->value(KeyOf(section, value));
+    const QVariant stored = Fresh(KeyOf(section, value));
     if (!stored.isValid())
         return defaultValue;
     bool ok = false;
@@ -41,7 +41,7 @@ void SettingsStore::WriteProfileInt(const QString &section, const QString &value
 QString SettingsStore::GetProfileString(const QString &section, const QString &value,
                                         const QString &defaultValue) const
 {
-    const QVariant stored = m_settings->value(KeyOf(section, value));
+    const QVariant stored = Fresh(KeyOf(section, value));
     if (!stored.isValid() || stored.typeId() == QMetaType::QByteArray)
         return defaultValue;
     return stored.toString();
@@ -57,7 +57,7 @@ void SettingsStore::WriteProfileString(const QString &section, const QString &va
 std::optional<QByteArray> SettingsStore::GetProfileBinary(const QString &section,
                                                           const QString &value) const
 {
-    const QVariant stored = m_settings->value(KeyOf(section, value));
+    const QVariant stored = Fresh(KeyOf(section, value));
     if (stored.typeId() != QMetaType::QByteArray)
         return std::nullopt;
     return stored.toByteArray();
@@ -98,6 +98,14 @@ std::optional<QByteArray> SettingsStore::Read(const SettingsKeys::BinarySetting 
 void SettingsStore::Write(const SettingsKeys::BinarySetting &key, const QByteArray &bytes)
 {
     WriteProfileBinary(QLatin1String(key.section), QLatin1String(key.value), bytes);
+}
+
+QVariant SettingsStore::Fresh(const QString &key) const
+{
+    // The other program may have written the file since the last read: sync() reads it again
+    // when it changed on disk, so no value is served from an old copy.
+    m_settings->sync();
+    return m_settings->value(key);
 }
 
 QString SettingsStore::FileName() const

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QSettings;
+class QVariant;
 
 // The per-user settings store that the diary and the notifier share
 // (~/.config/Ironvale/Repbook.conf on Linux). Sections are groups; every read names its default
@@ -42,6 +43,7 @@ public:
     QString FileName() const;
 
 private:
+    QVariant Fresh(const QString &key) const;
     void Commit();
 
     std::unique_ptr<QSettings> m_settings;

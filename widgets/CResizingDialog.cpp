@@ -57,6 +57,8 @@ void CResizingDialog::RestoreWindowSize()
     setMinimumSize(designed);
 
     QSize size = designed;
+    if (m_firstOpenSize.isValid() && available.isValid() && !available.isEmpty())
+        size = m_firstOpenSize.boundedTo(available * 0.9).expandedTo(designed);
     if (cx > 0 && cy > 0) {
         // The stored size is the outer size; the frame is not part of the dialog's own size.
         size = (QSize(cx, cy) - FrameExtra()).expandedTo(designed);

@@ -19,6 +19,9 @@ public:
     // The size the dialog shows when nothing is stored; without it the layout's size hint.
     void SetDesignedSize(const QSize &size);
     QSize DesignedSize() const;
+    // The size the dialog opens at while none is stored, when it should be larger than the
+    // designed (minimum) size; it is kept within nine tenths of the screen's available area.
+    void SetFirstOpenSize(const QSize &size) { m_firstOpenSize = size; }
     bool SizeChanged() const { return m_sizeChanged; }
 
     void done(int result) override;
@@ -37,6 +40,7 @@ private:
 
     int m_dialogId;
     QSize m_designedSize;
+    QSize m_firstOpenSize;
     bool m_restored = false;
     bool m_sizeChanged = false;
     bool m_settling = false; // the window system is still applying the restored size

@@ -1,0 +1,174 @@
+#include "DiaryFixture.h"
+#include "common/TestMain.h"
+#include "diary/CRepbookDlg.h"
+#include "diary/CommandIds.h"
+#include "editing/CApplyProgramDlg.h"
+#include "editing/CDayTabCtrl.h"
+#include "model/Clock.h"
+#include "model/DataFolder.h"
+#include "model/DiaryDatabase.h"
+#include "model/TrainingProgram.h"
+#include "settings/SettingsStore.h"
+#include "widgets/CGridCtrl.h"
+#include "widgets/FileDialog.h"
+#include "widgets/MessageBox.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace diarytest;
+
+namespace {
+
+QStringList SortedDates(const DiaryDatabase &database)
+{
+    QStringList dates;
+    for (int index = 0; index < database.GetDayCount(); ++index)
+        dates << database.GetDay(index)->GetDate().ToQDate().toString(Qt::ISODate);
+    dates.sort();
+    return dates;
+}
+
+} // namespace
+
+// The main window as the user drives it: the workout area follows every command that moves the
+// selection, and a program being applied cannot be disturbed.
+class TestWindowDuringCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        MessageBox::setTestMode(true);
+        FileDialog::setTestMode(true);
+    }
+
+    void init()
+    {
+        ClearSettings();
+        ResetDatabaseFolder();
+        Clock::SetFixed(QDateTime(QDate(2007, 3, 20), QTime(10, 0))); // a Tuesday
+        m_settings.Write(SettingsKeys::Filled, 1);
+        m_settings.Write(SettingsKeys::RangeStartDate, QStringLiteral("1.3.2007"));
+        m_settings.Write(SettingsKeys::RangeDays, 31);
+        m_database = &m_diary.Reset();
+        MessageBox::takeShown();
+    }
+
+    void cleanup()
+    {
+        Clock::Reset();
+        QCOMPARE(MessageBox::takeUnexpected(), QStringList());
+        QCOMPARE(FileDialog::takeUnexpected(), QStringList());
+    }
+
+    void workoutAreaFollowsNavigation_data()
+    {
+        QTest::addColumn<QList<int>>("commands");
+        QTest::addColumn<int>("shownDay"); // of March 2007; 0: Selection to range
+
+        // Days on Monday 5, Wednesday 7, Tuesday 20 (today) and Wednesday 28 March.
+        QTest::newRow("first") << QList<int> {CommandId::FirstDay} << 5;
+        QTest::newRow("last") << QList<int> {CommandId::LastDay} << 28;
+        QTest::newRow("previous") << QList<int> {CommandId::PreviousDay} << 7;
+        QTest::newRow("next twice") << QList<int> {CommandId::NextDay, CommandId::NextDay} << 5;
+        QTest::newRow("today") << QList<int> {CommandId::FirstDay, CommandId::Today} << 20;
+        QTest::newRow("selection to range") << QList<int> {CommandId::SelectionToRange} << 20;
+    }
+
+    void workoutAreaFollowsNavigation()
+    {
+        QFETCH(QList<int>, commands);
+        QFETCH(int, shownDay);
+        AddDays(*m_database,
+                {{Date(2007, 3, 5), {}, {"Pull", "Legs"}},
+                 {Date(2007, 3, 7), {}, {"Shoulders"}},
+                 {Date(2007, 3, 20), {}, {"Chest"}},
+                 {Date(2007, 3, 28), {}, {"Back"}}});
+        CRepbookDlg window(m_diary.File());
+        window.show();
+        // From Monday 5 March to Sunday 1 April, for Selection to range.
+        window.Grid()->SetSelectedRange(2, 1, 5, 7);
+
+        for (int command : commands)
+            window.ExecuteCommand(command);
+
+        const TrainingDay *expected = m_database->FindDay(Date(2007, 3, shownDay));
+        const CCellID focus = window.Grid()->GetFocusCell();
+        QCOMPARE(window.DayAt(focus.row, focus.col), expected);
+        QCOMPARE(window.WorkoutArea()->GetDay(), expected);
+        QCOMPARE(window.WorkoutArea()->GetTabCount(), expected->GetWorkoutCount());
+    }
+
+    void applyingCannotBeDisturbed_data()
+    {
+        QTest::addColumn<int>("command"); // 0: a click on 12 March in the mini calendar
+        QTest::newRow("mini calendar") << 0;
+        QTest::newRow("selection to range") << int(CommandId::SelectionToRange);
+        QTest::newRow("another apply") << int(CommandId::ApplyProgram);
+        QTest::newRow("exit") << int(CommandId::Exit);
+    }
+
+    void applyingCannotBeDisturbed()
+    {
+        QFETCH(int, command);
+        TrainingProgram program;
+        program.SetPath(QDir(QDir::tempPath()).filePath(QStringLiteral("disturbed.rpp")));
+        AddDays(program, {{Date(2007, 1, 1), {}, {"A"}}});
+        QVERIFY(program.Save());
+        AddDays(*m_database, {{Date(2007, 3, 14), {}, {"Own"}}});
+        m_settings.Write(SettingsKeys::Delay, 1); // a pause before each day written
+        CRepbookDlg window(m_diary.File());
+        window.show();
+        window.Grid()->SetSelectedRange(3, 1, 5, 7); // 12 March .. 1 April
+
+        if (command == CommandId::Exit)
+            MessageBox::setNextAnswers({QMessageBox::Yes});
+        WhenModal<CApplyProgramDlg>([&window, command](CApplyProgramDlg *dialog) {
+            dialog->accept();
+            // Once a day or two have been laid out.
+            QTimer::singleShot(350, &window, [&window, command] {
+                QVERIFY(window.IsApplying());
+                if (command == 0)
+                    window.ChooseStartDate(QDate(2007, 3, 12));
+                else
+                    window.ExecuteCommand(command);
+            });
+        });
+        window.ApplyProgram(program.GetPath());
+
+        // Every date has at most one day, and every cell shows the day of its own date.
+        const QStringList dates = SortedDates(*m_database);
+        QVERIFY(dates.size() > 1); // days were laid out
+        QCOMPARE(QSet<QString>(dates.begin(), dates.end()).size(), dates.size());
+        for (int row = 1; row < window.Grid()->GetRowCount(); ++row) {
+            for (int col = 1; col <= 7; ++col) {
+                QCOMPARE(window.DayAt(row, col),
+                         window.IsInRange(row, col) ? m_database->FindDay(window.DateAt(row, col))
+                                                    : nullptr);
+            }
+        }
+        QVERIFY(!window.IsApplying());
+        if (command != CommandId::Exit) {
+            QCOMPARE(window.Range().Start(), Date(2007, 3, 1));
+            return;
+        }
+        // The walk stopped, then the usual question; the diary saved holds every day laid out.
+        QCOMPARE(MessageBox::takeShown().size(), 1);
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        DiaryDatabase saved;
+        QVERIFY(saved.Open(DataFolder::DatabasePath()));
+        QCOMPARE(SortedDates(saved), dates);
+        QVERIFY(dates.size() < 13);
+    }
+
+private:
+    DiaryUnderTest m_diary;
+    DiaryDatabase *m_database = nullptr;
+    SettingsStore m_settings;
+};
+
+REPBOOK_TEST_MAIN(TestWindowDuringCommands)
+
+#include "tst_windowduringcommands.moc"

@@ -1,0 +1,78 @@
+#include "DayFixtures.h"
+#include "common/TestMain.h"
+#include "editing/CDayTabCtrl.h"
+#include "editing/CEditorDlg.h"
+#include "editing/CWorkoutTabBar.h"
+#include "editing/EditorIds.h"
+#include "editing/ExerciseColumns.h"
+#include "editing/IDayCellOwner.h"
+#include "images/StatusImageSet.h"
+
+using namespace dayfixtures;
+
+namespace {
+
+// The main window's part, with the flags chosen in the options.
+class FlagsOwner : public IDayCellOwner
+{
+public:
+    const StatusImageSet &DayCellImages() const override { return images; }
+    QFont DayCellFont() const override { return QFont(); }
+    DateValue DateAt(int, int) const override { return DateValue::MakeNull(); }
+    bool IsInRange(int, int) const override { return false; }
+
+    StatusImageSet images {false, StatusImageSize::Large32};
+};
+
+} // namespace
+
+// The program editor with the flags image set, and what Del leaves selected.
+class TestEditorImagesAndRemove : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_dlg = std::make_unique<CEditorDlg>(nullptr, &m_owner);
+        for (const QString &name : {QStringLiteral("A"), QStringLiteral("B")}) {
+            auto day = std::make_unique<TrainingDay>();
+            day->AddWorkout(MakeWorkout(name, Named(name, 3)));
+            m_dlg->Program().AddDay(std::move(day));
+        }
+        m_dlg->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
+    }
+
+    void tabsAndGridUseTheChosenImages()
+    {
+        const QImage flag = StatusImageSet(false, StatusImageSize::Small16).NotYet().toImage();
+        CDayTabCtrl *tabs = m_dlg->GetTabCtrl();
+        QCOMPARE(tabs->GetTabBar()->TabImage(0)->toImage(), flag);
+        QCOMPARE(tabs->GetGrid()->GetItemImage(1, ExerciseColumns::Status)->toImage(), flag);
+    }
+
+    void delOnAWorkoutDaySelectsTheFirstDay()
+    {
+        CGridCtrl *days = m_dlg->DayGrid();
+        QTest::mouseClick(days->viewport(), Qt::LeftButton, {}, days->CellRect(1, 0).center());
+        CGridCtrl *exercises = m_dlg->GetTabCtrl()->GetGrid();
+        exercises->SetSelectedRange(2, 0, 2, exercises->GetColumnCount() - 1);
+
+        m_dlg->RunCommand(EditorIds::Remove);
+
+        QCOMPARE(m_dlg->Program().GetDay(1)->GetWorkout(0)->GetExerciseCount(), 2);
+        QVERIFY(days->IsCellSelected(0, 0));
+        QCOMPARE(days->GetFocusCell(), (CCellID {0, 0}));
+        QCOMPARE(QApplication::focusWidget(), days);
+        QCOMPARE(m_dlg->GetTabCtrl()->GetDay(), m_dlg->Program().GetDay(0));
+    }
+
+private:
+    FlagsOwner m_owner;
+    std::unique_ptr<CEditorDlg> m_dlg;
+};
+
+REPBOOK_TEST_MAIN(TestEditorImagesAndRemove)
+
+#include "tst_editorimagesandremove.moc"
