@@ -46,6 +46,8 @@ CGridCtrl::CGridCtrl(QWidget *parent)
     heading->setFont(bold);
     heading->hide();
     connect(heading, &QWidget::customContextMenuRequested, this, &CGridCtrl::OnHeaderContextMenu);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { SetHeadingSelected(false); });
 
     setWordWrap(false);
     setShowGrid(true);
@@ -81,6 +83,7 @@ void CGridCtrl::DeleteAllItems()
 {
     ++m_structureVersion;
     m_editCell = {};
+    SetHeadingSelected(false);
     clear();
     setRowCount(0);
     setColumnCount(0);
@@ -525,11 +528,16 @@ CCellRange CGridCtrl::GetSelectedCellRange() const
         range.maxRow = qMax(range.maxRow, bottom);
         range.maxCol = qMax(range.maxCol, part.right());
     }
+    if (m_headingSelected)
+        range = any ? CCellRange {0, range.minCol, range.maxRow, range.maxCol}
+                    : CCellRange {0, m_fixedCols, 0, columnCount() - 1};
     return range;
 }
 
 bool CGridCtrl::IsCellSelected(int row, int col) const
 {
+    if (row < m_fixedRows && col >= m_fixedCols)
+        return m_headingSelected && IsValid(row, col);
     if (IsCellFixed(row, col) || !selectionModel())
         return false;
     const QModelIndex index = IndexOf(row, col);
@@ -553,7 +561,10 @@ void CGridCtrl::AddSelectedRange(const CCellRange &range)
 
 void CGridCtrl::SelectRange(const CCellRange &range, QItemSelectionModel::SelectionFlags flags)
 {
-    // Fixed cells never take the selection: a range over the heading row alone selects nothing.
+    // Fixed cells take no place in the item selection; the heading row is marked on its own.
+    const bool heading = range.minRow >= 0 && range.minRow < m_fixedRows && range.maxRow >= 0 &&
+                         qMax(range.minCol, m_fixedCols) <= qMin(range.maxCol, columnCount() - 1);
+    const bool keepHeading = m_headingSelected && !flags.testFlag(QItemSelectionModel::Clear);
     const int firstRow = qMax(range.minRow, m_fixedRows);
     const int lastRow = qMin(range.maxRow, GetRowCount() - 1);
     const int firstCol = qMax(range.minCol, m_fixedCols);
@@ -561,17 +572,33 @@ void CGridCtrl::SelectRange(const CCellRange &range, QItemSelectionModel::Select
     if (range.minRow < 0 || range.minCol < 0 || firstRow > lastRow || firstCol > lastCol) {
         if (flags.testFlag(QItemSelectionModel::Clear))
             clearSelection();
-        return;
+    } else {
+        const QItemSelection selection(IndexOf(firstRow, firstCol), IndexOf(lastRow, lastCol));
+        if (GetListMode())
+            flags |= QItemSelectionModel::Rows;
+        selectionModel()->select(selection, flags);
     }
-    const QItemSelection selection(IndexOf(firstRow, firstCol), IndexOf(lastRow, lastCol));
-    if (GetListMode())
-        flags |= QItemSelectionModel::Rows;
-    selectionModel()->select(selection, flags);
+    SetHeadingSelected(heading || keepHeading);
 }
 
 void CGridCtrl::ClearSelection()
 {
     clearSelection();
+    SetHeadingSelected(false);
+}
+
+void CGridCtrl::SetHeadingSelected(bool on)
+{
+    if (on == m_headingSelected)
+        return;
+    m_headingSelected = on;
+    // The heading sections take the selection colours; their own colours still win.
+    QPalette palette;
+    if (on) {
+        palette.setColor(QPalette::Button, this->palette().color(QPalette::Highlight));
+        palette.setColor(QPalette::ButtonText, this->palette().color(QPalette::HighlightedText));
+    }
+    horizontalHeader()->setPalette(palette);
 }
 
 void CGridCtrl::SetFocusCell(int row, int col)

@@ -365,7 +365,7 @@ void TestDayDlg::removeSelectedExercises_data()
     QTest::newRow("second and fourth")
         << QList<int> {2, 4} << QStringList {"e1", "e3", "e5"} << QList<int> {1} << 1;
     QTest::newRow("first") << QList<int> {1} << QStringList {"e2", "e3", "e4", "e5"}
-                           << QList<int> {} << 1;
+                           << QList<int> {0} << 1;
     QTest::newRow("last three") << QList<int> {3, 4, 5} << QStringList {"e1", "e2"}
                                 << QList<int> {2} << 2;
 }
