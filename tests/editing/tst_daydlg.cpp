@@ -51,6 +51,7 @@ private slots:
     void hintsAddWorkoutsAndExercises();
     void keysInsideCellEditorStayThere();
     void keyboardOnlyEditing();
+    void exerciseColumnFitsTypedName();
 
     void renameWorkout_data();
     void renameWorkout();
@@ -572,6 +573,26 @@ void TestDayDlg::keyboardOnlyEditing()
     QTRY_VERIFY(!Grid().IsEditing());
     QCOMPARE(m_day->GetWorkout(0)->GetExercise(1)->GetWeight(), 2.0f);
     QCOMPARE(Grid().GetItemText(2, Col::Weight), QStringLiteral("2.00"));
+}
+
+void TestDayDlg::exerciseColumnFitsTypedName()
+{
+    auto day = std::make_unique<TrainingDay>();
+    QList<ExerciseSpec> specs = Named(QStringLiteral("e"), 14);
+    specs.append({QStringLiteral("Romanian deadlift")});
+    day->AddWorkout(MakeWorkout(QStringLiteral("W"), specs));
+    Open(std::move(day));
+    m_dlg->resize(1260, 300); // the last rows are scrolled out of view
+    const auto fits = [this](const QString &name) {
+        const int needed = Grid().fontMetrics().horizontalAdvance(name) + 2 * CGridCell::Margin;
+        return Grid().GetColumnWidth(Col::Exercise) >= needed;
+    };
+    QVERIFY(fits(QStringLiteral("Romanian deadlift")));
+
+    // A longer name typed over a short one widens the column; the notes give up the room.
+    const QString longer = QStringLiteral("Leg press, narrow stance");
+    QVERIFY(TypeIntoCell(Grid(), 1, Col::Exercise, longer));
+    QVERIFY(fits(longer));
 }
 
 // ---- Workout commands ------------------------------------------------------------------------
