@@ -47,7 +47,7 @@ CGridCtrl::CGridCtrl(QWidget *parent)
     heading->hide();
     connect(heading, &QWidget::customContextMenuRequested, this, &CGridCtrl::OnHeaderContextMenu);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { SetHeadingSelected(false); });
+            [this] { SetHeadingSelection({}); });
 
     setWordWrap(false);
     setShowGrid(true);
@@ -83,7 +83,7 @@ void CGridCtrl::DeleteAllItems()
 {
     ++m_structureVersion;
     m_editCell = {};
-    SetHeadingSelected(false);
+    SetHeadingSelection({});
     clear();
     setRowCount(0);
     setColumnCount(0);
@@ -528,16 +528,18 @@ CCellRange CGridCtrl::GetSelectedCellRange() const
         range.maxRow = qMax(range.maxRow, bottom);
         range.maxCol = qMax(range.maxCol, part.right());
     }
-    if (m_headingSelected)
-        range = any ? CCellRange {0, range.minCol, range.maxRow, range.maxCol}
-                    : CCellRange {0, m_fixedCols, 0, columnCount() - 1};
-    return range;
+    if (!m_heading.IsValid())
+        return range;
+    if (!any)
+        return m_heading;
+    return {0, qMin(range.minCol, m_heading.minCol), range.maxRow,
+            qMax(range.maxCol, m_heading.maxCol)};
 }
 
 bool CGridCtrl::IsCellSelected(int row, int col) const
 {
     if (row < m_fixedRows && col >= m_fixedCols)
-        return m_headingSelected && IsValid(row, col);
+        return m_heading.Contains(row, col);
     if (IsCellFixed(row, col) || !selectionModel())
         return false;
     const QModelIndex index = IndexOf(row, col);
@@ -561,10 +563,8 @@ void CGridCtrl::AddSelectedRange(const CCellRange &range)
 
 void CGridCtrl::SelectRange(const CCellRange &range, QItemSelectionModel::SelectionFlags flags)
 {
-    // Fixed cells take no place in the item selection; the heading row is marked on its own.
-    const bool heading = range.minRow >= 0 && range.minRow < m_fixedRows && range.maxRow >= 0 &&
-                         qMax(range.minCol, m_fixedCols) <= qMin(range.maxCol, columnCount() - 1);
-    const bool keepHeading = m_headingSelected && !flags.testFlag(QItemSelectionModel::Clear);
+    // Fixed cells take no place in the item selection; the heading row is kept on its own.
+    CCellRange heading = flags.testFlag(QItemSelectionModel::Clear) ? CCellRange {} : m_heading;
     const int firstRow = qMax(range.minRow, m_fixedRows);
     const int lastRow = qMin(range.maxRow, GetRowCount() - 1);
     const int firstCol = qMax(range.minCol, m_fixedCols);
@@ -578,20 +578,30 @@ void CGridCtrl::SelectRange(const CCellRange &range, QItemSelectionModel::Select
             flags |= QItemSelectionModel::Rows;
         selectionModel()->select(selection, flags);
     }
-    SetHeadingSelected(heading || keepHeading);
+    if (range.minRow >= 0 && range.minRow < m_fixedRows && range.maxRow >= 0 &&
+        firstCol <= lastCol) {
+        const CCellRange asked = GetListMode() ? CCellRange {0, m_fixedCols, 0, columnCount() - 1}
+                                               : CCellRange {0, firstCol, 0, lastCol};
+        heading = heading.IsValid() ? CCellRange {0, qMin(heading.minCol, asked.minCol), 0,
+                                                  qMax(heading.maxCol, asked.maxCol)}
+                                    : asked;
+    }
+    SetHeadingSelection(heading);
 }
 
 void CGridCtrl::ClearSelection()
 {
     clearSelection();
-    SetHeadingSelected(false);
+    SetHeadingSelection({});
 }
 
-void CGridCtrl::SetHeadingSelected(bool on)
+void CGridCtrl::SetHeadingSelection(const CCellRange &columns)
 {
-    if (on == m_headingSelected)
+    const bool on = columns.IsValid();
+    const bool changed = on != m_heading.IsValid();
+    m_heading = columns;
+    if (!changed)
         return;
-    m_headingSelected = on;
     // The heading sections take the selection colours; their own colours still win.
     QPalette palette;
     if (on) {
