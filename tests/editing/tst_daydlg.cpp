@@ -51,7 +51,6 @@ private slots:
     void hintsAddWorkoutsAndExercises();
     void keysInsideCellEditorStayThere();
     void keyboardOnlyEditing();
-    void exerciseColumnFitsTypedName();
 
     void renameWorkout_data();
     void renameWorkout();
@@ -573,16 +572,10 @@ void TestDayDlg::keyboardOnlyEditing()
     QTRY_VERIFY(!Grid().IsEditing());
     QCOMPARE(m_day->GetWorkout(0)->GetExercise(1)->GetWeight(), 2.0f);
     QCOMPARE(Grid().GetItemText(2, Col::Weight), QStringLiteral("2.00"));
-}
 
-void TestDayDlg::exerciseColumnFitsTypedName()
-{
-    auto day = std::make_unique<TrainingDay>();
-    day->AddWorkout(MakeWorkout(QStringLiteral("W"), Named(QStringLiteral("e"), 2)));
-    Open(std::move(day));
+    // A longer name typed over a short one takes the room the notes do not need.
     const QString name = QStringLiteral("Leg press, narrow stance");
     QVERIFY(TypeIntoCell(Grid(), 1, Col::Exercise, name));
-    // The notes give up their slack to the longer name.
     QVERIFY(Grid().GetColumnWidth(Col::Exercise) >=
             Grid().fontMetrics().horizontalAdvance(name) + 2 * CGridCell::Margin);
 }
