@@ -510,30 +510,14 @@ CCellRange CGridCtrl::GetSelectedCellRange() const
     CCellRange range;
     if (!selectionModel())
         return range;
-    bool any = false;
     const QItemSelection selection = selectionModel()->selection();
     for (const QItemSelectionRange &part : selection) {
         const int left = qMax(part.left(), m_fixedCols);
-        if (!part.isValid() || left > part.right())
-            continue;
-        const int top = part.top() + m_fixedRows;
-        const int bottom = part.bottom() + m_fixedRows;
-        if (!any) {
-            range = {top, left, bottom, part.right()};
-            any = true;
-            continue;
-        }
-        range.minRow = qMin(range.minRow, top);
-        range.minCol = qMin(range.minCol, left);
-        range.maxRow = qMax(range.maxRow, bottom);
-        range.maxCol = qMax(range.maxCol, part.right());
+        if (part.isValid() && left <= part.right())
+            range = range.Joined(
+                {part.top() + m_fixedRows, left, part.bottom() + m_fixedRows, part.right()});
     }
-    if (!m_heading.IsValid())
-        return range;
-    if (!any)
-        return m_heading;
-    return {0, qMin(range.minCol, m_heading.minCol), range.maxRow,
-            qMax(range.maxCol, m_heading.maxCol)};
+    return range.Joined(m_heading);
 }
 
 bool CGridCtrl::IsCellSelected(int row, int col) const
@@ -580,11 +564,8 @@ void CGridCtrl::SelectRange(const CCellRange &range, QItemSelectionModel::Select
     }
     if (range.minRow >= 0 && range.minRow < m_fixedRows && range.maxRow >= 0 &&
         firstCol <= lastCol) {
-        const CCellRange asked = GetListMode() ? CCellRange {0, m_fixedCols, 0, columnCount() - 1}
-                                               : CCellRange {0, firstCol, 0, lastCol};
-        heading = heading.IsValid() ? CCellRange {0, qMin(heading.minCol, asked.minCol), 0,
-                                                  qMax(heading.maxCol, asked.maxCol)}
-                                    : asked;
+        heading = heading.Joined(GetListMode() ? CCellRange {0, m_fixedCols, 0, columnCount() - 1}
+                                               : CCellRange {0, firstCol, 0, lastCol});
     }
     SetHeadingSelection(heading);
 }
