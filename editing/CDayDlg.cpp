@@ -608,15 +608,15 @@ void CDayDlg::OnSelectAll()
 
 void CDayDlg::SelectRow(int row)
 {
-    // A row above the first exercise is the heading row: nothing is selected then, and the
-    // focus goes to the first exercise.
+    // Row 0 is the heading row: it takes the selection while the focus goes to the first
+    // exercise.
     CGridCtrl *grid = m_tabCtrl->GetGrid();
-    if (row >= 1 && row < grid->GetRowCount()) {
+    if (row >= 0 && row < grid->GetRowCount()) {
         grid->SetSelectedRange(row, 0, row, LastColumn);
     } else {
         grid->ClearSelection();
-        row = 1;
     }
+    row = qMax(row, 1);
     grid->SetFocusCell(row, ExerciseColumns::Exercise);
     grid->EnsureVisible(row, ExerciseColumns::Exercise);
 }

@@ -291,7 +291,8 @@ void CDayTabCtrl::RefreshRows()
     const int rows = qMin(workout->GetExerciseCount(), m_grid->GetRowCount() - 1);
     for (int i = 0; i < rows; ++i)
         FillRow(i + 1, *workout->GetExercise(i));
-    m_grid->viewport()->update();
+    // An edited text may need more room, or give some back, so the columns are laid out again.
+    LayoutColumns();
     m_tabs->update();
 }
 

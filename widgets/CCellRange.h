@@ -2,6 +2,8 @@
 
 #include "widgets/CCellID.h"
 
+#include <QtGlobal>
+
 // A rectangle of cells of a CGridCtrl in grid coordinates, both corners included.
 struct CCellRange
 {
@@ -21,5 +23,15 @@ struct CCellRange
     int RowCount() const { return IsValid() ? maxRow - minRow + 1 : 0; }
     int ColumnCount() const { return IsValid() ? maxCol - minCol + 1 : 0; }
     CCellID TopLeft() const { return {minRow, minCol}; }
+    // The smallest range holding both; an invalid range adds nothing.
+    CCellRange Joined(const CCellRange &other) const
+    {
+        if (!other.IsValid())
+            return *this;
+        if (!IsValid())
+            return other;
+        return {qMin(minRow, other.minRow), qMin(minCol, other.minCol),
+                qMax(maxRow, other.maxRow), qMax(maxCol, other.maxCol)};
+    }
     friend bool operator==(const CCellRange &, const CCellRange &) = default;
 };

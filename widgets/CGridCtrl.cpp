@@ -46,6 +46,8 @@ CGridCtrl::CGridCtrl(QWidget *parent)
     heading->setFont(bold);
     heading->hide();
     connect(heading, &QWidget::customContextMenuRequested, this, &CGridCtrl::OnHeaderContextMenu);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { SetHeadingSelection({}); });
 
     setWordWrap(false);
     setShowGrid(true);
@@ -81,6 +83,7 @@ void CGridCtrl::DeleteAllItems()
 {
     ++m_structureVersion;
     m_editCell = {};
+    SetHeadingSelection({});
     clear();
     setRowCount(0);
     setColumnCount(0);
@@ -507,29 +510,20 @@ CCellRange CGridCtrl::GetSelectedCellRange() const
     CCellRange range;
     if (!selectionModel())
         return range;
-    bool any = false;
     const QItemSelection selection = selectionModel()->selection();
     for (const QItemSelectionRange &part : selection) {
         const int left = qMax(part.left(), m_fixedCols);
-        if (!part.isValid() || left > part.right())
-            continue;
-        const int top = part.top() + m_fixedRows;
-        const int bottom = part.bottom() + m_fixedRows;
-        if (!any) {
-            range = {top, left, bottom, part.right()};
-            any = true;
-            continue;
-        }
-        range.minRow = qMin(range.minRow, top);
-        range.minCol = qMin(range.minCol, left);
-        range.maxRow = qMax(range.maxRow, bottom);
-        range.maxCol = qMax(range.maxCol, part.right());
+        if (part.isValid() && left <= part.right())
+            range = range.Joined(
+                {part.top() + m_fixedRows, left, part.bottom() + m_fixedRows, part.right()});
     }
-    return range;
+    return range.Joined(m_heading);
 }
 
 bool CGridCtrl::IsCellSelected(int row, int col) const
 {
+    if (row < m_fixedRows && col >= m_fixedCols)
+        return m_heading.Contains(row, col);
     if (IsCellFixed(row, col) || !selectionModel())
         return false;
     const QModelIndex index = IndexOf(row, col);
@@ -553,7 +547,8 @@ void CGridCtrl::AddSelectedRange(const CCellRange &range)
 
 void CGridCtrl::SelectRange(const CCellRange &range, QItemSelectionModel::SelectionFlags flags)
 {
-    // Fixed cells never take the selection: a range over the heading row alone selects nothing.
+    // Fixed cells take no place in the item selection; the heading row is kept on its own.
+    CCellRange heading = flags.testFlag(QItemSelectionModel::Clear) ? CCellRange {} : m_heading;
     const int firstRow = qMax(range.minRow, m_fixedRows);
     const int lastRow = qMin(range.maxRow, GetRowCount() - 1);
     const int firstCol = qMax(range.minCol, m_fixedCols);
@@ -561,17 +556,40 @@ void CGridCtrl::SelectRange(const CCellRange &range, QItemSelectionModel::Select
     if (range.minRow < 0 || range.minCol < 0 || firstRow > lastRow || firstCol > lastCol) {
         if (flags.testFlag(QItemSelectionModel::Clear))
             clearSelection();
-        return;
+    } else {
+        const QItemSelection selection(IndexOf(firstRow, firstCol), IndexOf(lastRow, lastCol));
+        if (GetListMode())
+            flags |= QItemSelectionModel::Rows;
+        selectionModel()->select(selection, flags);
     }
-    const QItemSelection selection(IndexOf(firstRow, firstCol), IndexOf(lastRow, lastCol));
-    if (GetListMode())
-        flags |= QItemSelectionModel::Rows;
-    selectionModel()->select(selection, flags);
+    if (range.minRow >= 0 && range.minRow < m_fixedRows && range.maxRow >= 0 &&
+        firstCol <= lastCol) {
+        heading = heading.Joined(GetListMode() ? CCellRange {0, m_fixedCols, 0, columnCount() - 1}
+                                               : CCellRange {0, firstCol, 0, lastCol});
+    }
+    SetHeadingSelection(heading);
 }
 
 void CGridCtrl::ClearSelection()
 {
     clearSelection();
+    SetHeadingSelection({});
+}
+
+void CGridCtrl::SetHeadingSelection(const CCellRange &columns)
+{
+    const bool on = columns.IsValid();
+    const bool changed = on != m_heading.IsValid();
+    m_heading = columns;
+    if (!changed)
+        return;
+    // The heading sections take the selection colours; their own colours still win.
+    QPalette palette;
+    if (on) {
+        palette.setColor(QPalette::Button, this->palette().color(QPalette::Highlight));
+        palette.setColor(QPalette::ButtonText, this->palette().color(QPalette::HighlightedText));
+    }
+    horizontalHeader()->setPalette(palette);
 }
 
 void CGridCtrl::SetFocusCell(int row, int col)

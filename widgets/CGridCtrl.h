@@ -100,6 +100,8 @@ public:
     CCellID CellAt(const QPoint &viewportPos) const;
 
     // Selection and focus.
+    // The heading row takes the selection only when a range asked for includes it; it is then
+    // drawn highlighted and its cells count as selected until the selection changes.
     CCellRange GetSelectedCellRange() const;
     bool IsCellSelected(int row, int col) const;
     void SetSelectedRange(const CCellRange &range);
@@ -165,6 +167,7 @@ private:
     SelectionState CurrentSelectionState() const;
     void SelectRange(const CCellRange &range, QItemSelectionModel::SelectionFlags flags);
     void EmitIfSelectionChanged(const SelectionState &before);
+    void SetHeadingSelection(const CCellRange &columns); // an invalid range: none
     void OnHeaderContextMenu(const QPoint &pos);
 
     friend class CGridDelegate; // tells the grid which editor it opened
@@ -177,6 +180,7 @@ private:
     int m_fixedRows = 0;
     int m_fixedCols = 0;
     bool m_editable = true;
+    CCellRange m_heading; // the selected cells of the heading row
     CCellID m_editCell;
     quint64 m_structureVersion = 0;
 };

@@ -75,11 +75,11 @@ inline QStringList WorkoutNames(const TrainingDay &day)
     return names;
 }
 
-// The grid's rows as the user reads them: the selected rows (grid rows, 1 = first exercise).
+// The grid's selected rows (grid rows: 0 = the heading row, 1 = the first exercise).
 inline QList<int> SelectedRows(const CGridCtrl &grid)
 {
     QList<int> rows;
-    for (int row = 1; row < grid.GetRowCount(); ++row) {
+    for (int row = 0; row < grid.GetRowCount(); ++row) {
         if (grid.IsCellSelected(row, 1))
             rows.append(row);
     }

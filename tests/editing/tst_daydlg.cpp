@@ -365,7 +365,7 @@ void TestDayDlg::removeSelectedExercises_data()
     QTest::newRow("second and fourth")
         << QList<int> {2, 4} << QStringList {"e1", "e3", "e5"} << QList<int> {1} << 1;
     QTest::newRow("first") << QList<int> {1} << QStringList {"e2", "e3", "e4", "e5"}
-                           << QList<int> {} << 1;
+                           << QList<int> {0} << 1;
     QTest::newRow("last three") << QList<int> {3, 4, 5} << QStringList {"e1", "e2"}
                                 << QList<int> {2} << 2;
 }
@@ -572,6 +572,12 @@ void TestDayDlg::keyboardOnlyEditing()
     QTRY_VERIFY(!Grid().IsEditing());
     QCOMPARE(m_day->GetWorkout(0)->GetExercise(1)->GetWeight(), 2.0f);
     QCOMPARE(Grid().GetItemText(2, Col::Weight), QStringLiteral("2.00"));
+
+    // A longer name typed over a short one takes the room the notes do not need.
+    const QString name = QStringLiteral("Leg press, narrow stance");
+    QVERIFY(TypeIntoCell(Grid(), 1, Col::Exercise, name));
+    QVERIFY(Grid().GetColumnWidth(Col::Exercise) >=
+            Grid().fontMetrics().horizontalAdvance(name) + 2 * CGridCell::Margin);
 }
 
 // ---- Workout commands ------------------------------------------------------------------------

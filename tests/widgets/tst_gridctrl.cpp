@@ -190,8 +190,9 @@ private slots:
         QTest::addColumn<CCellRange>("selected");
         QTest::newRow("block") << false << CCellRange {2, 1, 3, 2} << CCellRange {2, 1, 3, 2};
         QTest::newRow("over fixed cells")
-            << false << CCellRange {0, 0, 2, 1} << CCellRange {1, 1, 2, 1};
-        QTest::newRow("heading row only") << false << CCellRange {0, 1, 0, 3} << CCellRange {};
+            << false << CCellRange {0, 0, 2, 1} << CCellRange {0, 1, 2, 1};
+        QTest::newRow("heading row only")
+            << false << CCellRange {0, 2, 0, 3} << CCellRange {0, 2, 0, 3};
         QTest::newRow("beyond the grid")
             << false << CCellRange {4, 2, 9, 9} << CCellRange {4, 2, 5, 3};
         QTest::newRow("list mode widens rows")
@@ -529,11 +530,14 @@ private slots:
         grid.SetListMode(true);
         grid.SetSelectedRange(2, 1, 2, 1);
         grid.AddSelectedRange({4, 2, 4, 2});
-        grid.AddSelectedRange({0, 1, 0, 3}); // the heading row adds nothing
+        grid.AddSelectedRange({0, 2, 0, 2}); // the whole heading row, as a row of the list
         QVERIFY(grid.IsCellSelected(2, 3));
         QVERIFY(!grid.IsCellSelected(3, 1));
         QVERIFY(grid.IsCellSelected(4, 1));
-        QCOMPARE(grid.GetSelectedCellRange(), (CCellRange {2, 1, 4, 3}));
+        QCOMPARE(grid.GetSelectedCellRange(), (CCellRange {0, 1, 4, 3}));
+        // Any other selection leaves the heading row.
+        grid.SetSelectedRange(3, 1, 3, 1);
+        QCOMPARE(grid.GetSelectedCellRange(), (CCellRange {3, 1, 3, 3}));
     }
 
     void tabEndsOneEditAndBeginsTheNext()
