@@ -71,6 +71,7 @@ private slots:
     void importWhileAnotherProgramHasTheDiary();
     void importWaitsForAnotherProgramsSave();
     void backupAndRestore();
+    void recordsTable();
 
 private:
     QTemporaryDir m_dir;
@@ -125,6 +126,8 @@ void TestCli::exitCodes_data()
         << false;
     QTest::newRow("check") << QStringList {"check"} << 0
                            << "sound, 1 days, 2025-03-28 to 2025-03-28" << false;
+    QTest::newRow("records of an empty log")
+        << QStringList {"records"} << 1 << "No exercise is marked Done" << false;
     QTest::newRow("restore without file") << QStringList {"restore"} << 2 << "exactly one" << false;
     QTest::newRow("restore damaged")
         << QStringList {"restore", Data("hevy.csv")} << 1 << "hevy.csv" << false;
@@ -207,6 +210,47 @@ void TestCli::backupAndRestore()
     for (const QString &name : backups.entryList(QDir::Files))
         kept = kept || Bytes(backups.filePath(name)) == imported;
     QVERIFY(kept);
+}
+
+// Records of a name given in other case and spacing; an equal later lift keeps the first date.
+void TestCli::recordsTable()
+{
+    DiaryDatabase diary;
+    const auto lift = [&diary](int day, float weight, int reps) {
+        AddWorkout(diary, DateValue::FromDate(2025, 3, day), QStringLiteral("Push"));
+        TrainingDay *added = diary.GetDay(diary.GetDayCount() - 1);
+        auto entry = std::make_unique<ExerciseEntry>();
+        entry->SetName(QStringLiteral("Bench press"));
+        entry->SetSets(3);
+        entry->SetReps(reps);
+        entry->SetWeight(weight);
+        added->GetWorkout(0)->AddExercise(std::move(entry));
+    };
+    lift(1, 100, 5);
+    lift(8, 100, 5);
+    lift(10, 120, 1);
+    QFile file(m_diary);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(DatabaseWriter::FileBytes(diary));
+    file.close();
+
+    const Run run = RunCli({"records", " BENCH press ", "--diary", m_diary});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.value(0), QStringLiteral("Bench press"));
+    const auto line = [&lines](const QString &record) {
+        for (const QString &l : lines)
+            if (l.trimmed().startsWith(record))
+                return l.simplified();
+        return QString();
+    };
+    QCOMPARE(line("Heaviest, 1 rep"), QStringLiteral("Heaviest, 1 rep 120 kg x 1 2025-03-10"));
+    QCOMPARE(line(QStringLiteral("Heaviest, 4\u20136 reps")),
+             QStringLiteral("Heaviest, 4\u20136 reps 100 kg x 5 2025-03-01"));
+    QCOMPARE(line("Estimated 1RM"), QStringLiteral("Estimated 1RM 120 kg (120 kg x 1) 2025-03-10"));
+    QCOMPARE(line("Highest day volume"),
+             QStringLiteral("Highest day volume 1500 kg 2025-03-01"));
+    QCOMPARE(RunCli({"records", "Squat", "--diary", m_diary}).exitCode, 1);
 }
 
 #include "tst_cli.moc"

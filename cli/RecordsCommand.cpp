@@ -1,0 +1,128 @@
+#include "cli/RecordsCommand.h"
+
+#include "model/DiaryDatabase.h"
+#include "stats/ExerciseName.h"
+#include "stats/PersonalRecords.h"
+
+#include <QList>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+const QCommandLineOption FailedOption({QStringLiteral("failed")},
+                                      QStringLiteral("Count Failed exercises as well as Done."));
+
+QString Number(double value)
+{
+    return QString::number(value, 'f', 2).remove(QRegularExpression(QStringLiteral("\\.?0+$")));
+}
+
+QString DateText(const QDate &date)
+{
+    return date.toString(Qt::ISODate);
+}
+
+QString Lift(const LiftRecord &lift)
+{
+    return QStringLiteral("%1 kg x %2").arg(Number(lift.weight)).arg(lift.reps);
+}
+
+// The rows (record, best, date) of one exercise's records that are set.
+QList<QStringList> Rows(const ExerciseRecords &records)
+{
+    QList<QStringList> rows;
+    for (size_t r = 0; r < RepRanges.size(); ++r) {
+        const LiftRecord &lift = records.byRange[r];
+        if (lift.IsSet())
+            rows.append({QStringLiteral("Heaviest, %1 %2")
+                             .arg(RepRanges[r].Label(),
+                                  RepRanges[r].maxReps == 1 ? QStringLiteral("rep")
+                                                            : QStringLiteral("reps")),
+                         Lift(lift),
+                         DateText(lift.date)});
+    }
+    if (records.bestEstimateLift.IsSet())
+        rows.append({QStringLiteral("Estimated 1RM"),
+                     QStringLiteral("%1 kg (%2)")
+                         .arg(Number(records.bestEstimate), Lift(records.bestEstimateLift)),
+                     DateText(records.bestEstimateLift.date)});
+    if (records.bestVolumeDate.isValid())
+        rows.append({QStringLiteral("Highest day volume"),
+                     Number(records.bestVolume) + QStringLiteral(" kg"),
+                     DateText(records.bestVolumeDate)});
+    if (records.mostBodyweightRepsDate.isValid())
+        rows.append({QStringLiteral("Most reps, weight 0"),
+                     QString::number(records.mostBodyweightReps),
+                     DateText(records.mostBodyweightRepsDate)});
+    return rows;
+}
+
+QString Table(const ExerciseRecords &records)
+{
+    const QList<QStringList> rows = Rows(records);
+    int widths[2] = {0, 0};
+    for (const QStringList &row : rows) {
+        widths[0] = std::max(widths[0], int(row[0].size()));
+        widths[1] = std::max(widths[1], int(row[1].size()));
+    }
+    QString text = records.name + u'\n';
+    for (const QStringList &row : rows)
+        text += QStringLiteral("  %1  %2  %3\n")
+                    .arg(row[0], -widths[0])
+                    .arg(row[1], widths[1])
+                    .arg(row[2]);
+    return text;
+}
+
+} // namespace
+
+RecordsCommand::RecordsCommand()
+    : Command(QStringLiteral("records"),
+              QStringLiteral("Prints the personal records of an exercise, or of every performed "
+                             "exercise, most recently trained first."))
+{
+}
+
+void RecordsCommand::AddOptions(QCommandLineParser &parser)
+{
+    parser.addOption(FailedOption);
+    parser.addPositionalArgument(QStringLiteral("EXERCISE"),
+                                 QStringLiteral("The exercise (case and surrounding spaces do not "
+                                                "matter); all exercises when left out."),
+                                 QStringLiteral("[EXERCISE]"));
+}
+
+int RecordsCommand::Execute(const QCommandLineParser &parser)
+{
+    const QStringList names = parser.positionalArguments();
+    if (names.size() > 1)
+        return Usage(QStringLiteral("records takes one exercise at most (quote a name with "
+                                    "spaces)."));
+    DiaryDatabase diary;
+    QString error;
+    if (!LoadDiary(DiaryPath(parser), diary, error)) {
+        PrintError(error);
+        return Failed;
+    }
+    const PerformedFilter filter {.countFailed = parser.isSet(FailedOption)};
+    QList<ExerciseRecords> all;
+    if (names.isEmpty())
+        all = PersonalRecords::ForAll(diary, filter);
+    else
+        all.append(PersonalRecords::ForExercise(diary, names.first(), filter));
+    all.removeIf([](const ExerciseRecords &records) { return records.IsEmpty(); });
+    if (all.isEmpty()) {
+        PrintError(names.isEmpty()
+                       ? QStringLiteral("No exercise is marked Done in the diary yet.")
+                       : QStringLiteral("\"%1\" was never done.").arg(names.first()));
+        return Failed;
+    }
+    QStringList tables;
+    for (const ExerciseRecords &records : all)
+        tables.append(Table(records));
+    PrintOut(tables.join(u'\n'));
+    return Done;
+}
