@@ -5,20 +5,25 @@
 #include "model/DiaryDatabase.h"
 #include "model/TextCodec.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 namespace DatabaseWriter {
 
 namespace {
 
-// Builds the day records in a std::string, whose appends are cheap inline copies.
+// Builds the day records in a std::string through a write position of its own: the string is
+// grown ahead in large steps and cut to the written length by Finish, so that each line costs
+// a bounds check and a few stores.
 class RecordWriter
 {
 public:
     explicit RecordWriter(std::string &out)
         : m_out(out)
+        , m_length(out.size())
     {
     }
 
@@ -26,9 +31,9 @@ public:
     {
         const DateValue date = day.GetDate();
         Number(date.GetDay());
-        m_out += '.';
+        Put('.');
         Number(date.GetMonth());
-        m_out += '.';
+        Put('.');
         Number(date.GetYear());
         EndLine();
         NumberLine(day.GetWorkoutCount());
@@ -37,7 +42,13 @@ public:
         TextLine(day.GetNotes());
     }
 
+    size_t Length() const { return m_length; }
+    void Finish() { m_out.resize(m_length); }
+
 private:
+    // A number of up to 20 digits with its sign, and its line end.
+    static constexpr size_t MaxNumber = 24;
+
     void Workout(const ::Workout &workout)
     {
         TextLine(workout.GetName());
@@ -59,11 +70,31 @@ private:
         NumberLine(static_cast<int>(exercise.GetStatus()));
     }
 
+    // Room for count more bytes at the write position.
+    char *Room(size_t count)
+    {
+        if (m_out.size() - m_length < count)
+            m_out.resize(std::max(m_out.size() * 2, m_length + count));
+        return m_out.data() + m_length;
+    }
+
+    void Put(char c)
+    {
+        *Room(1) = c;
+        ++m_length;
+    }
+
+    void Put(const char *bytes, size_t count)
+    {
+        std::memcpy(Room(count), bytes, count);
+        m_length += count;
+    }
+
     void Number(long long value)
     {
-        char buffer[24];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-        m_out.append(buffer, size_t(result.ptr - buffer));
+        char *dest = Room(MaxNumber);
+        const auto result = std::to_chars(dest, dest + MaxNumber, value);
+        m_length += size_t(result.ptr - dest);
     }
 
     void NumberLine(int value)
@@ -81,48 +112,69 @@ private:
             const long long hundredths = std::llrint(double(weight) * 100.0);
             Number(hundredths / 100);
             const int fraction = int(hundredths % 100);
-            m_out += '.';
-            m_out += char('0' + fraction / 10);
-            m_out += char('0' + fraction % 10);
+            char *dest = Room(3);
+            dest[0] = '.';
+            dest[1] = char('0' + fraction / 10);
+            dest[2] = char('0' + fraction % 10);
+            m_length += 3;
         } else {
-            char buffer[64];
-            const auto result = std::to_chars(buffer, buffer + sizeof buffer, double(weight),
+            constexpr size_t room = 64;
+            char *dest = Room(room);
+            const auto result = std::to_chars(dest, dest + room, double(weight),
                                               std::chars_format::fixed, 2);
-            m_out.append(buffer, size_t(result.ptr - buffer));
+            m_length += size_t(result.ptr - dest);
         }
         EndLine();
     }
 
     void TextLine(const QString &text)
     {
-        if (TextCodec::IsPlainAscii(text)) {
-            const size_t start = m_out.size();
-            m_out.resize(start + size_t(text.size()));
-            char *dest = m_out.data() + start;
-            for (const QChar c : text)
-                *dest++ = static_cast<char>(c.unicode());
-        } else {
+        // Plain ASCII without line breaks goes straight in, checked while it is copied; any
+        // other text is encoded in place of the copy.
+        char *dest = Room(size_t(text.size()));
+        char16_t special = 0;
+        for (const QChar c : text) {
+            const char16_t unit = c.unicode();
+            special |= unit >= 0x80 || unit == u'\n' || unit == u'\r';
+            *dest++ = static_cast<char>(unit);
+        }
+        if (special) {
             const QByteArray encoded = TextCodec::Encode(text);
-            m_out.append(encoded.constData(), size_t(encoded.size()));
+            Put(encoded.constData(), size_t(encoded.size()));
+        } else {
+            m_length += size_t(text.size());
         }
         EndLine();
     }
 
-    void EndLine() { m_out.append(DatabaseFile::LineEnd, 2); }
+    void EndLine()
+    {
+        char *dest = Room(2);
+        dest[0] = '\r';
+        dest[1] = '\n';
+        m_length += 2;
+    }
 
     std::string &m_out;
+    size_t m_length; // bytes written; the string beyond them is room
 };
 
 // Rough size of a day record, so that the buffer grows only a few times.
 constexpr size_t ExpectedBytesPerDay = 800;
 
-std::string Records(const DiaryDatabase &database)
+std::string Records(const DiaryDatabase &database, QList<qsizetype> *ends = nullptr)
 {
     std::string out;
     out.reserve(size_t(database.GetDayCount()) * ExpectedBytesPerDay);
+    if (ends)
+        ends->reserve(database.GetDayCount());
     RecordWriter writer(out);
-    for (int i = 0; i < database.GetDayCount(); ++i)
+    for (int i = 0; i < database.GetDayCount(); ++i) {
         writer.Day(*database.GetDay(i));
+        if (ends)
+            ends->append(qsizetype(writer.Length()));
+    }
+    writer.Finish();
     return out;
 }
 
@@ -131,13 +183,22 @@ std::string Records(const DiaryDatabase &database)
 QByteArray DayRecord(const TrainingDay &day)
 {
     std::string out;
-    RecordWriter(out).Day(day);
+    RecordWriter writer(out);
+    writer.Day(day);
+    writer.Finish();
     return QByteArray(out.data(), qsizetype(out.size()));
 }
 
 QByteArray Content(const DiaryDatabase &database)
 {
     const std::string records = Records(database);
+    return QByteArray(records.data(), qsizetype(records.size()));
+}
+
+QByteArray Content(const DiaryDatabase &database, QList<qsizetype> &ends)
+{
+    ends.clear();
+    const std::string records = Records(database, &ends);
     return QByteArray(records.data(), qsizetype(records.size()));
 }
 

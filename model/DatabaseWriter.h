@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 
 class DiaryDatabase;
 class TrainingDay;
@@ -13,6 +14,9 @@ namespace DatabaseWriter {
 QByteArray DayRecord(const TrainingDay &day);
 // The day records only.
 QByteArray Content(const DiaryDatabase &database);
+// The day records only, with where each day's record ends: day i spans
+// [i == 0 ? 0 : ends[i - 1], ends[i]).
+QByteArray Content(const DiaryDatabase &database, QList<qsizetype> &ends);
 // The whole file: day records, end marker line and digest line.
 QByteArray FileBytes(const DiaryDatabase &database);
 

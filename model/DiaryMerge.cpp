@@ -39,13 +39,18 @@ void AppendCopies(DiaryDatabase &target, const DiaryDatabase &source, const QLis
 
 Groups GroupByDate(const DiaryDatabase &database)
 {
+    // All records are written in one pass and then cut up by day.
+    QList<qsizetype> ends;
+    const QByteArray content = DatabaseWriter::Content(database, ends);
     Groups groups;
     groups.reserve(database.GetDayCount());
+    qsizetype start = 0;
     for (int i = 0; i < database.GetDayCount(); ++i) {
-        const TrainingDay &day = *database.GetDay(i);
-        DateGroup &group = groups[day.GetDate().DayKey()];
-        group.date = day.GetDate();
-        group.records += DatabaseWriter::DayRecord(day);
+        const DateValue date = database.GetDay(i)->GetDate();
+        DateGroup &group = groups[date.DayKey()];
+        group.date = date;
+        group.records.append(QByteArrayView(content).sliced(start, ends.at(i) - start));
+        start = ends.at(i);
     }
     return groups;
 }
