@@ -71,11 +71,16 @@ private:
     }
 
     // Room for count more bytes at the write position.
-    char *Room(size_t count)
+    Q_ALWAYS_INLINE char *Room(size_t count)
     {
-        if (m_out.size() - m_length < count)
-            m_out.resize(std::max(m_out.size() * 2, m_length + count));
+        if (m_out.size() - m_length < count) [[unlikely]]
+            Grow(count);
         return m_out.data() + m_length;
+    }
+
+    Q_NEVER_INLINE void Grow(size_t count)
+    {
+        m_out.resize(std::max(m_out.size() * 2, m_length + count));
     }
 
     void Put(char c)
@@ -90,7 +95,7 @@ private:
         m_length += count;
     }
 
-    void Number(long long value)
+    Q_ALWAYS_INLINE void Number(long long value)
     {
         char *dest = Room(MaxNumber);
         const auto result = std::to_chars(dest, dest + MaxNumber, value);
@@ -147,7 +152,7 @@ private:
         EndLine();
     }
 
-    void EndLine()
+    Q_ALWAYS_INLINE void EndLine()
     {
         char *dest = Room(2);
         dest[0] = '\r';
