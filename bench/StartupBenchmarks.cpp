@@ -52,8 +52,11 @@ ChildRun RunChild(const QString &program)
     rusage usage {};
     if (wait4(pid, &status, 0, &usage) != pid)
         return run;
-    run.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    const auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    run.wallSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const auto seconds = [](const timeval &t) {
+        return double(t.tv_sec) + double(t.tv_usec) / 1e6;
+    };
     run.cpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
     run.maxRssMb = double(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
     run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
@@ -114,11 +117,14 @@ int main(int argc, char **argv)
     PrepareEnvironment(files.Root());
     const QString folder = QCoreApplication::applicationDirPath();
 
-    benchmark::RegisterBenchmark("BM_StartEmptyWindow", [folder](benchmark::State &state) {
-        Measure(state, folder + QStringLiteral("/bench_empty_window"));
-    })->UseManualTime()->Unit(benchmark::kMillisecond);
-    auto *diary = benchmark::RegisterBenchmark(
-        "BM_StartDiary", [folder, &files](benchmark::State &state) {
+    benchmark::RegisterBenchmark("BM_StartEmptyWindow",
+                                 [folder](benchmark::State &state) {
+                                     Measure(state, folder + QStringLiteral("/bench_empty_window"));
+                                 })
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+    auto *diary =
+        benchmark::RegisterBenchmark("BM_StartDiary", [folder, &files](benchmark::State &state) {
             InstallDiary(files, int(state.range(0)));
             Measure(state, folder + QStringLiteral("/repbook"));
             state.counters["file_MB"] = double(files.SizeOf(int(state.range(0)))) / 1e6;

@@ -125,8 +125,8 @@ private:
         } else {
             constexpr size_t room = 64;
             char *dest = Room(room);
-            const auto result = std::to_chars(dest, dest + room, double(weight),
-                                              std::chars_format::fixed, 2);
+            const auto result =
+                std::to_chars(dest, dest + room, double(weight), std::chars_format::fixed, 2);
             m_length += size_t(result.ptr - dest);
         }
         EndLine();
