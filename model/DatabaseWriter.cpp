@@ -42,8 +42,11 @@ public:
         TextLine(day.GetNotes());
     }
 
-    size_t Length() const { return m_length; }
     void Finish() { m_out.resize(m_length); }
+    // What was written since the start or the last Rewind.
+    QByteArrayView Written() const { return QByteArrayView(m_out.data(), qsizetype(m_length)); }
+    // Starts over at the front, keeping the room.
+    void Rewind() { m_length = 0; }
 
 private:
     // A number of up to 20 digits with its sign, and its line end.
@@ -167,18 +170,13 @@ private:
 // Rough size of a day record, so that the buffer grows only a few times.
 constexpr size_t ExpectedBytesPerDay = 800;
 
-std::string Records(const DiaryDatabase &database, QList<qsizetype> *ends = nullptr)
+std::string Records(const DiaryDatabase &database)
 {
     std::string out;
     out.reserve(size_t(database.GetDayCount()) * ExpectedBytesPerDay);
-    if (ends)
-        ends->reserve(database.GetDayCount());
     RecordWriter writer(out);
-    for (int i = 0; i < database.GetDayCount(); ++i) {
+    for (int i = 0; i < database.GetDayCount(); ++i)
         writer.Day(*database.GetDay(i));
-        if (ends)
-            ends->append(qsizetype(writer.Length()));
-    }
     writer.Finish();
     return out;
 }
@@ -200,11 +198,16 @@ QByteArray Content(const DiaryDatabase &database)
     return QByteArray(records.data(), qsizetype(records.size()));
 }
 
-QByteArray Content(const DiaryDatabase &database, QList<qsizetype> &ends)
+void ForEachDayRecord(const DiaryDatabase &database,
+                      const std::function<void(int index, QByteArrayView record)> &take)
 {
-    ends.clear();
-    const std::string records = Records(database, &ends);
-    return QByteArray(records.data(), qsizetype(records.size()));
+    std::string buffer;
+    RecordWriter writer(buffer);
+    for (int i = 0; i < database.GetDayCount(); ++i) {
+        writer.Rewind();
+        writer.Day(*database.GetDay(i));
+        take(i, writer.Written());
+    }
 }
 
 QByteArray FileBytes(const DiaryDatabase &database)

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
+#include <QByteArrayView>
+
+#include <functional>
 
 class DiaryDatabase;
 class TrainingDay;
@@ -14,9 +16,10 @@ namespace DatabaseWriter {
 QByteArray DayRecord(const TrainingDay &day);
 // The day records only.
 QByteArray Content(const DiaryDatabase &database);
-// The day records only, with where each day's record ends: day i spans
-// [i == 0 ? 0 : ends[i - 1], ends[i]).
-QByteArray Content(const DiaryDatabase &database, QList<qsizetype> &ends);
+// Hands the record of every day to take, in list order, through one reused buffer: the view
+// holds only during the call.
+void ForEachDayRecord(const DiaryDatabase &database,
+                      const std::function<void(int index, QByteArrayView record)> &take);
 // The whole file: day records, end marker line and digest line.
 QByteArray FileBytes(const DiaryDatabase &database);
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace DiaryMerge {
 
@@ -20,10 +21,11 @@ QHash<qint64, QList<int>> IndicesByDate(const DiaryDatabase &database)
     return indices;
 }
 
-QByteArray RecordsOf(const Groups &groups, qint64 key)
+// Nothing when no day has the date.
+std::optional<Fingerprint> RecordsOf(const Groups &groups, qint64 key)
 {
     const auto found = groups.constFind(key);
-    return found == groups.cend() ? QByteArray() : found->records;
+    return found == groups.cend() ? std::nullopt : std::optional(found->records);
 }
 
 void AppendCopies(DiaryDatabase &target, const DiaryDatabase &source, const QList<int> &indices)
@@ -39,19 +41,18 @@ void AppendCopies(DiaryDatabase &target, const DiaryDatabase &source, const QLis
 
 Groups GroupByDate(const DiaryDatabase &database)
 {
-    // All records are written in one pass and then cut up by day.
-    QList<qsizetype> ends;
-    const QByteArray content = DatabaseWriter::Content(database, ends);
+    // Only a fingerprint of each date's records is kept: far smaller than the records, and
+    // compared in one step.
     Groups groups;
     groups.reserve(database.GetDayCount());
-    qsizetype start = 0;
-    for (int i = 0; i < database.GetDayCount(); ++i) {
-        const DateValue date = database.GetDay(i)->GetDate();
-        DateGroup &group = groups[date.DayKey()];
-        group.date = date;
-        group.records.append(QByteArrayView(content).sliced(start, ends.at(i) - start));
-        start = ends.at(i);
-    }
+    DatabaseWriter::ForEachDayRecord(database, [&](int index, QByteArrayView record) {
+        const DateValue date = database.GetDay(index)->GetDate();
+        const auto found = groups.find(date.DayKey());
+        if (found == groups.end())
+            groups.insert(date.DayKey(), {date, Fingerprint::Of(record)});
+        else
+            found->records = Fingerprint::Of(record, found->records);
+    });
     return groups;
 }
 
@@ -86,7 +87,7 @@ Result Merge(const Groups &base, const DiaryDatabase &disk, DiaryDatabase &memor
     DiaryDatabase losers;
     for (const DateValue &date : ChangedDates(base, diskGroups)) {
         const qint64 key = date.DayKey();
-        const QByteArray memoryRecords = RecordsOf(memoryGroups, key);
+        const std::optional<Fingerprint> memoryRecords = RecordsOf(memoryGroups, key);
         if (memoryRecords == RecordsOf(diskGroups, key))
             continue; // both sides made the same change
         if (memoryRecords == RecordsOf(base, key)) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/DateValue.h"
+#include "model/Fingerprint.h"
 
-#include <QByteArray>
 #include <QHash>
 #include <QList>
 
@@ -22,7 +22,7 @@ enum class Winner { Memory, Disk };
 struct DateGroup
 {
     DateValue date;
-    QByteArray records; // the records of every day with this date, in list order
+    Fingerprint records; // of the records of every day with this date, in list order
 };
 // Day key (DateValue::DayKey) to that date's records.
 using Groups = QHash<qint64, DateGroup>;
