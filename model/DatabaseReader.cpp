@@ -107,7 +107,9 @@ void DatabaseReader::ReadWorkout(Workout &workout)
         exercise->SetForced(TolerantNumber::ToInt(m_lines.Next()));
         exercise->SetNegative(TolerantNumber::ToInt(m_lines.Next()));
         exercise->SetWeight(ToWeight(m_lines.Next()));
-        exercise->SetNote(TextCodec::DecodeLine(m_lines.Next()));
+        // Most exercises have no note, and an entry starts without one.
+        if (const QByteArrayView note = m_lines.Next(); !note.isEmpty())
+            exercise->SetNote(TextCodec::DecodeLine(note));
         exercise->SetStatus(ToStatus(m_lines.Next()));
         workout.AddExercise(std::move(exercise));
     }

@@ -41,17 +41,8 @@ Signed SkipBlanksAndSign(QByteArrayView text)
 
 } // namespace
 
-int ToInt(QByteArrayView text)
+int ToIntAnyForm(QByteArrayView text)
 {
-    // Most lines of a diary are a few plain digits: read those without the general steps.
-    if (text.size() <= 9 && !text.isEmpty()) {
-        int value = 0;
-        qsizetype i = 0;
-        for (; i < text.size() && IsDigit(text[i]); ++i)
-            value = value * 10 + (text[i] - '0');
-        if (i == text.size())
-            return value;
-    }
     const Signed number = SkipBlanksAndSign(text);
     constexpr qint64 limit = qint64(std::numeric_limits<int>::max()) + 1;
     qint64 value = 0;
