@@ -101,8 +101,18 @@ private:
     Q_ALWAYS_INLINE void Number(long long value)
     {
         char *dest = Room(MaxNumber);
-        const auto result = std::to_chars(dest, dest + MaxNumber, value);
-        m_length += size_t(result.ptr - dest);
+        // Counts, statuses and days are mostly one or two digits.
+        if (value >= 0 && value < 10) {
+            dest[0] = char('0' + value);
+            m_length += 1;
+        } else if (value >= 10 && value < 100) {
+            dest[0] = char('0' + value / 10);
+            dest[1] = char('0' + value % 10);
+            m_length += 2;
+        } else {
+            const auto result = std::to_chars(dest, dest + MaxNumber, value);
+            m_length += size_t(result.ptr - dest);
+        }
     }
 
     void NumberLine(int value)
