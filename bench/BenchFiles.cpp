@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <benchmark/benchmark.h>
+
 #include <cstdio>
 
 BenchFiles::BenchFiles()
@@ -35,4 +37,14 @@ QString BenchFiles::PathFor(int years)
 qint64 BenchFiles::SizeOf(int years)
 {
     return QFileInfo(PathFor(years)).size();
+}
+
+int RunRegisteredBenchmarks(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }

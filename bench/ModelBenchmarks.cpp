@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int YearCounts[] = {1, 10, 20, 50};
 // A calendar year as the main window shows it: 53 weeks of seven cells.
 constexpr int CalendarCells = 371;
 
@@ -157,10 +156,5 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     BenchFiles files;
     RegisterAll(files);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunRegisteredBenchmarks(argc, argv);
 }

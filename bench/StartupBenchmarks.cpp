@@ -23,8 +23,6 @@ extern char **environ;
 
 namespace {
 
-constexpr int YearCounts[] = {1, 10, 20, 50};
-
 struct ChildRun
 {
     double wallSeconds = 0;
@@ -133,10 +131,5 @@ int main(int argc, char **argv)
         diary->Arg(years);
     diary->UseManualTime()->Unit(benchmark::kMillisecond);
 
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunRegisteredBenchmarks(argc, argv);
 }
