@@ -74,9 +74,16 @@ QList<DateValue> ChangedDates(const Groups &a, const Groups &b)
 Result Merge(const Groups &base, const DiaryDatabase &disk, DiaryDatabase &memory, Winner winner,
              const KeepLosers &keepLosers)
 {
+    return Merge(base, disk, GroupByDate(disk), memory, GroupByDate(memory), winner, keepLosers);
+}
+
+Result Merge(const Groups &base, const DiaryDatabase &disk, Groups diskByDate,
+             DiaryDatabase &memory, Groups memoryByDate, Winner winner,
+             const KeepLosers &keepLosers)
+{
     Result result;
-    result.diskGroups = GroupByDate(disk);
-    result.memoryGroups = GroupByDate(memory);
+    result.diskGroups = std::move(diskByDate);
+    result.memoryGroups = std::move(memoryByDate);
     const Groups &diskGroups = result.diskGroups;
     const Groups &memoryGroups = result.memoryGroups;
     const QHash<qint64, QList<int>> diskDays = IndicesByDate(disk);

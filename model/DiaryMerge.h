@@ -49,5 +49,10 @@ using KeepLosers = std::function<bool(const DiaryDatabase &losers)>;
 // days of dates disk removed are deleted. keepLosers is called only when there are conflicts.
 Result Merge(const Groups &base, const DiaryDatabase &disk, DiaryDatabase &memory, Winner winner,
              const KeepLosers &keepLosers);
+// The same with both sides already grouped by date (GroupByDate of disk and of memory as they
+// are now).
+Result Merge(const Groups &base, const DiaryDatabase &disk, Groups diskGroups,
+             DiaryDatabase &memory, Groups memoryGroups, Winner winner,
+             const KeepLosers &keepLosers);
 
 } // namespace DiaryMerge

@@ -12,6 +12,8 @@
 #include <QLockFile>
 #include <QTimer>
 
+#include <future>
+
 #include <sys/stat.h>
 
 namespace {
@@ -124,7 +126,28 @@ SharedDiaryFile::Outcome SharedDiaryFile::Refresh()
         outcome.diskDamaged = m_diskDamaged;
         return outcome;
     }
-    if (!CheckDatabaseIntegrityData(bytes)) {
+
+    // Until the merge the two sides are independent: a second core checks the file and groups
+    // the container's days by date while this thread reads the file's days (reading is safe on
+    // any bytes). The container cannot change meanwhile: this thread waits for both.
+    struct MemorySide
+    {
+        bool fileIntact = false;
+        DiaryMerge::Groups groups;
+    };
+    std::future<MemorySide> memorySide =
+        std::async(std::launch::async | std::launch::deferred, [this, &bytes] {
+            MemorySide side;
+            side.fileIntact = CheckDatabaseIntegrityData(bytes);
+            if (side.fileIntact)
+                side.groups = DiaryMerge::GroupByDate(m_database);
+            return side;
+        });
+    DiaryDatabase disk;
+    disk.LoadFromData(bytes);
+    DiaryMerge::Groups diskGroups = DiaryMerge::GroupByDate(disk);
+    MemorySide memory = memorySide.get();
+    if (!memory.fileIntact) {
         m_diskState = state;
         m_diskFingerprint = read;
         m_diskDamaged = true;
@@ -132,10 +155,8 @@ SharedDiaryFile::Outcome SharedDiaryFile::Refresh()
         return outcome;
     }
 
-    DiaryDatabase disk;
-    disk.LoadFromData(bytes);
     const DiaryMerge::Result merge = DiaryMerge::Merge(
-        m_baseGroups, disk, m_database, m_winner,
+        m_baseGroups, disk, std::move(diskGroups), m_database, std::move(memory.groups), m_winner,
         [&](const DiaryDatabase &losers) { return KeepConflicts(losers, outcome); });
     outcome.conflicts = merge.conflicts;
     if (!merge.applied) {
