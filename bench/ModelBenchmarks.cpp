@@ -2,65 +2,24 @@
 // of 1, 10, 20 and 50 years. Each file operation is reported next to BM_Md5, the MD5 of the same
 // file read from disk.
 
-#include "bench/DiaryGenerator.h"
+#include "bench/BenchFiles.h"
 #include "model/CMD5Checksum.h"
-#include "model/DataFolder.h"
 #include "model/DatabaseFile.h"
 #include "model/DaysSnapshot.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <memory>
 
 namespace {
 
-constexpr int YearCounts[] = {1, 10, 20, 50};
 // A calendar year as the main window shows it: 53 weeks of seven cells.
 constexpr int CalendarCells = 371;
-
-// The generated diaries and their files, made once per size in a temporary REPBOOK_HOME. With
-// REPBOOK_BENCH_KEEP set, the folder is kept and its path printed (to compare with md5sum).
-class BenchFiles
-{
-public:
-    BenchFiles()
-    {
-        qputenv("REPBOOK_HOME", QFile::encodeName(m_home.path()));
-        DataFolder::EnsureDatabaseFolder();
-        if (qEnvironmentVariableIsSet("REPBOOK_BENCH_KEEP")) {
-            m_home.setAutoRemove(false);
-            std::fprintf(stderr, "Diaries in %s\n", qPrintable(DataFolder::DatabaseFolder()));
-        }
-    }
-
-    QString PathFor(int years)
-    {
-        const QString path =
-            DataFolder::DatabaseFolder() + QStringLiteral("/diary-%1.rpd").arg(years);
-        if (!QFileInfo::exists(path)) {
-            DiaryDatabase database;
-            DiaryGenerator::Fill(database, years);
-            database.SetPath(path);
-            if (!database.Save())
-                qFatal("cannot write %s", qPrintable(path));
-        }
-        return path;
-    }
-
-    qint64 SizeOf(int years) { return QFileInfo(PathFor(years)).size(); }
-
-private:
-    QTemporaryDir m_home;
-};
 
 void SetBytes(benchmark::State &state, qint64 bytes)
 {
@@ -226,10 +185,5 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     BenchFiles files;
     RegisterAll(files);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunRegisteredBenchmarks(argc, argv);
 }

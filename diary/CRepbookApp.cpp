@@ -2,8 +2,8 @@
 
 #include "diary/CPasswordDlg.h"
 #include "diary/CRepbookDlg.h"
+#include "diary/QuitWhenShown.h"
 #include "model/DataFolder.h"
-#include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
 #include "model/SideFile.h"
@@ -36,6 +36,7 @@ CRepbookApp::CRepbookApp()
     , m_runMainWindow([](CRepbookDlg &window) {
         // The first-run user data dialog opens over the shown window.
         QTimer::singleShot(0, &window, &CRepbookDlg::OfferUserData);
+        QuitWhenShown::Arm(window);
         window.exec();
     })
 {
@@ -58,13 +59,11 @@ int CRepbookApp::Run()
         return 0;
 
     m_database = std::make_unique<DiaryDatabase>();
-    const QString path = DataFolder::DatabasePath();
-    if (PrepareDatabaseFile(path) == Preparation::Quit) {
+    m_file = std::make_unique<SharedDiaryFile>(*m_database, DiaryMerge::Winner::Memory);
+    if (OpenDatabaseFile(DataFolder::DatabasePath()) == Preparation::Quit) {
         Exit();
         return 1;
     }
-    m_file = std::make_unique<SharedDiaryFile>(*m_database, DiaryMerge::Winner::Memory);
-    m_file->Open(path);
 
     {
         CRepbookDlg window(*m_file);
@@ -79,7 +78,7 @@ QString CRepbookApp::DamagedFileName(const QString &databasePath, const QDateTim
     return SideFile::Name(databasePath, QStringLiteral("damaged"), moment);
 }
 
-CRepbookApp::Preparation CRepbookApp::PrepareDatabaseFile(const QString &path)
+CRepbookApp::Preparation CRepbookApp::OpenDatabaseFile(const QString &path)
 {
     // On the very first start the Database folder does not exist yet: it is created together
     // with an empty diary, and there is nothing to ask about.
@@ -87,12 +86,10 @@ CRepbookApp::Preparation CRepbookApp::PrepareDatabaseFile(const QString &path)
     const bool folderExisted = QFileInfo(folder).isDir();
     DataFolder::EnsureDatabaseFolder();
     const bool firstStart = !folderExisted && QFileInfo(folder).isDir() && !QFileInfo::exists(path);
-    if (firstStart) {
+    if (firstStart)
         CreateEmptyDatabase(path);
-        return Preparation::Ready;
-    }
-
-    if (CheckDatabaseIntegrity(path))
+    // Opening runs the integrity check on the bytes it reads, so the file is read only once.
+    if (m_file->Open(path) || firstStart)
         return Preparation::Ready;
 
     const bool damagedFileExists = QFileInfo::exists(path);
@@ -106,6 +103,7 @@ CRepbookApp::Preparation CRepbookApp::PrepareDatabaseFile(const QString &path)
     if (damagedFileExists && !KeepDamagedFile(path))
         return Preparation::Quit;
     CreateEmptyDatabase(path);
+    m_file->Open(path);
     return Preparation::Ready;
 }
 

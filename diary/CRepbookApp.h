@@ -43,7 +43,8 @@ public:
 private:
     enum class Preparation { Ready, Quit };
 
-    Preparation PrepareDatabaseFile(const QString &path);
+    // Opens the diary file, offering a new one when it fails its check.
+    Preparation OpenDatabaseFile(const QString &path);
     bool KeepDamagedFile(const QString &path);
     static void CreateEmptyDatabase(const QString &path);
     void Exit();

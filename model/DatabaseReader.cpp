@@ -5,6 +5,7 @@
 #include "model/TextCodec.h"
 #include "model/TolerantNumber.h"
 
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -40,6 +41,24 @@ float ToWeight(QByteArrayView line)
 }
 
 constexpr qsizetype MaxSharedNames = 4096;
+constexpr size_t InitialNameSlots = 64;
+
+// A quick hash of a name's bytes: the length and up to sixteen bytes from its two ends, mixed by
+// one multiplication. Lines that differ elsewhere only probe a little further.
+quint64 NameHash(QByteArrayView bytes)
+{
+    const auto size = size_t(bytes.size());
+    quint64 head = 0;
+    quint64 tail = 0;
+    if (size >= 8) {
+        std::memcpy(&head, bytes.data(), 8);
+        std::memcpy(&tail, bytes.data() + size - 8, 8);
+    } else {
+        std::memcpy(&head, bytes.data(), size);
+    }
+    const quint64 mixed = (head ^ (tail * 0x9E3779B97F4A7C15ULL) ^ size) * 0xC2B2AE3D27D4EB4FULL;
+    return mixed ^ (mixed >> 29);
+}
 
 ProgressStatus ToStatus(QByteArrayView line)
 {
@@ -88,23 +107,44 @@ void DatabaseReader::ReadWorkout(Workout &workout)
         exercise->SetForced(TolerantNumber::ToInt(m_lines.Next()));
         exercise->SetNegative(TolerantNumber::ToInt(m_lines.Next()));
         exercise->SetWeight(ToWeight(m_lines.Next()));
-        exercise->SetNote(TextCodec::DecodeLine(m_lines.Next()));
+        // Most exercises have no note, and an entry starts without one.
+        if (const QByteArrayView note = m_lines.Next(); !note.isEmpty())
+            exercise->SetNote(TextCodec::DecodeLine(note));
         exercise->SetStatus(ToStatus(m_lines.Next()));
         workout.AddExercise(std::move(exercise));
     }
+}
+
+DatabaseReader::SharedName &DatabaseReader::Slot(QByteArrayView line)
+{
+    const size_t mask = m_names.size() - 1;
+    size_t index = size_t(NameHash(line)) & mask;
+    while (!m_names[index].bytes.isEmpty() && m_names[index].bytes != line)
+        index = (index + 1) & mask;
+    return m_names[index];
 }
 
 QString DatabaseReader::Name(QByteArrayView line)
 {
     if (line.isEmpty())
         return QString();
-    // A raw-data key avoids copying the bytes just to look them up.
-    const QByteArray key = QByteArray::fromRawData(line.data(), line.size());
-    const auto found = m_names.constFind(key);
-    if (found != m_names.constEnd())
-        return found.value();
+    if (m_names.empty())
+        m_names.resize(InitialNameSlots);
+    SharedName &slot = Slot(line);
+    if (!slot.bytes.isEmpty())
+        return slot.name;
     const QString name = TextCodec::DecodeLine(line);
-    if (m_names.size() < MaxSharedNames)
-        m_names.insert(QByteArray(line.data(), line.size()), name);
+    if (m_nameCount >= MaxSharedNames)
+        return name;
+    slot = {line, name};
+    // At most half full, so that probes stay short.
+    if (++m_nameCount * 2 > qsizetype(m_names.size())) {
+        std::vector<SharedName> old(m_names.size() * 2);
+        old.swap(m_names);
+        for (SharedName &entry : old) {
+            if (!entry.bytes.isEmpty())
+                Slot(entry.bytes) = std::move(entry);
+        }
+    }
     return name;
 }

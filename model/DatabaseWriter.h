@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+
+#include <functional>
 
 class DiaryDatabase;
 class TrainingDay;
@@ -15,6 +18,10 @@ QByteArray WeightText(float weight);
 QByteArray DayRecord(const TrainingDay &day);
 // The day records only.
 QByteArray Content(const DiaryDatabase &database);
+// Hands the record of every day to take, in list order, through one reused buffer: the view
+// holds only during the call.
+void ForEachDayRecord(const DiaryDatabase &database,
+                      const std::function<void(int index, QByteArrayView record)> &take);
 // The whole file: day records, end marker line and digest line.
 QByteArray FileBytes(const DiaryDatabase &database);
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace DiaryMerge {
 
@@ -20,10 +21,11 @@ QHash<qint64, QList<int>> IndicesByDate(const DiaryDatabase &database)
     return indices;
 }
 
-QByteArray RecordsOf(const Groups &groups, qint64 key)
+// Nothing when no day has the date.
+std::optional<Fingerprint> RecordsOf(const Groups &groups, qint64 key)
 {
     const auto found = groups.constFind(key);
-    return found == groups.cend() ? QByteArray() : found->records;
+    return found == groups.cend() ? std::nullopt : std::optional(found->records);
 }
 
 void AppendCopies(DiaryDatabase &target, const DiaryDatabase &source, const QList<int> &indices)
@@ -39,14 +41,18 @@ void AppendCopies(DiaryDatabase &target, const DiaryDatabase &source, const QLis
 
 Groups GroupByDate(const DiaryDatabase &database)
 {
+    // Only a fingerprint of each date's records is kept: far smaller than the records, and
+    // compared in one step.
     Groups groups;
     groups.reserve(database.GetDayCount());
-    for (int i = 0; i < database.GetDayCount(); ++i) {
-        const TrainingDay &day = *database.GetDay(i);
-        DateGroup &group = groups[day.GetDate().DayKey()];
-        group.date = day.GetDate();
-        group.records += DatabaseWriter::DayRecord(day);
-    }
+    DatabaseWriter::ForEachDayRecord(database, [&](int index, QByteArrayView record) {
+        const DateValue date = database.GetDay(index)->GetDate();
+        const auto found = groups.find(date.DayKey());
+        if (found == groups.end())
+            groups.insert(date.DayKey(), {date, Fingerprint::Of(record)});
+        else
+            found->records = Fingerprint::Of(record, found->records);
+    });
     return groups;
 }
 
@@ -68,9 +74,16 @@ QList<DateValue> ChangedDates(const Groups &a, const Groups &b)
 Result Merge(const Groups &base, const DiaryDatabase &disk, DiaryDatabase &memory, Winner winner,
              const KeepLosers &keepLosers)
 {
+    return Merge(base, disk, GroupByDate(disk), memory, GroupByDate(memory), winner, keepLosers);
+}
+
+Result Merge(const Groups &base, const DiaryDatabase &disk, Groups diskByDate,
+             DiaryDatabase &memory, Groups memoryByDate, Winner winner,
+             const KeepLosers &keepLosers)
+{
     Result result;
-    result.diskGroups = GroupByDate(disk);
-    result.memoryGroups = GroupByDate(memory);
+    result.diskGroups = std::move(diskByDate);
+    result.memoryGroups = std::move(memoryByDate);
     const Groups &diskGroups = result.diskGroups;
     const Groups &memoryGroups = result.memoryGroups;
     const QHash<qint64, QList<int>> diskDays = IndicesByDate(disk);
@@ -81,7 +94,7 @@ Result Merge(const Groups &base, const DiaryDatabase &disk, DiaryDatabase &memor
     DiaryDatabase losers;
     for (const DateValue &date : ChangedDates(base, diskGroups)) {
         const qint64 key = date.DayKey();
-        const QByteArray memoryRecords = RecordsOf(memoryGroups, key);
+        const std::optional<Fingerprint> memoryRecords = RecordsOf(memoryGroups, key);
         if (memoryRecords == RecordsOf(diskGroups, key))
             continue; // both sides made the same change
         if (memoryRecords == RecordsOf(base, key)) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/DateValue.h"
+#include "model/Fingerprint.h"
 
-#include <QByteArray>
 #include <QHash>
 #include <QList>
 
@@ -22,7 +22,7 @@ enum class Winner { Memory, Disk };
 struct DateGroup
 {
     DateValue date;
-    QByteArray records; // the records of every day with this date, in list order
+    Fingerprint records; // of the records of every day with this date, in list order
 };
 // Day key (DateValue::DayKey) to that date's records.
 using Groups = QHash<qint64, DateGroup>;
@@ -48,6 +48,11 @@ using KeepLosers = std::function<bool(const DiaryDatabase &losers)>;
 // slot are updated in place (pointers to them stay valid); days of dates disk added are appended;
 // days of dates disk removed are deleted. keepLosers is called only when there are conflicts.
 Result Merge(const Groups &base, const DiaryDatabase &disk, DiaryDatabase &memory, Winner winner,
+             const KeepLosers &keepLosers);
+// The same with both sides already grouped by date (GroupByDate of disk and of memory as they
+// are now).
+Result Merge(const Groups &base, const DiaryDatabase &disk, Groups diskGroups,
+             DiaryDatabase &memory, Groups memoryGroups, Winner winner,
              const KeepLosers &keepLosers);
 
 } // namespace DiaryMerge

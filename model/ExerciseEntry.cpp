@@ -1,5 +1,10 @@
 #include "model/ExerciseEntry.h"
 
+#include <limits>
+
+static_assert(ExerciseEntry::MaxSets <= std::numeric_limits<qint16>::max() &&
+              ExerciseEntry::MaxReps <= std::numeric_limits<qint16>::max());
+
 bool ExerciseEntry::SetName(const QString &name)
 {
     if (name.isEmpty())
@@ -9,14 +14,14 @@ bool ExerciseEntry::SetName(const QString &name)
     return true;
 }
 
-bool ExerciseEntry::SetCount(int &field, int value, int minimum, int maximum)
+bool ExerciseEntry::SetCount(qint16 &field, int value, int minimum, int maximum)
 {
     // Compared as unsigned values, so a negative count is refused.
     const auto unsignedValue = static_cast<unsigned>(value);
     if (m_name.isEmpty() || unsignedValue < static_cast<unsigned>(minimum) ||
         unsignedValue > static_cast<unsigned>(maximum))
         return false;
-    field = value;
+    field = static_cast<qint16>(value);
     m_modified = true;
     return true;
 }

@@ -47,14 +47,15 @@ public:
     void CopyExactFrom(const ExerciseEntry &source);
 
 private:
-    bool SetCount(int &field, int value, int minimum, int maximum);
+    bool SetCount(qint16 &field, int value, int minimum, int maximum);
 
     QString m_name;
     QString m_note;
-    int m_sets = MinSets;
-    int m_reps = 0;
-    int m_forced = 0;
-    int m_negative = 0;
+    // Counts of at most MaxReps: 16 bits keep a diary's hundred thousand entries smaller.
+    qint16 m_sets = MinSets;
+    qint16 m_reps = 0;
+    qint16 m_forced = 0;
+    qint16 m_negative = 0;
     float m_weight = 0.0f;
     ProgressStatus m_status = ProgressStatus::NotYet;
     bool m_modified = false;

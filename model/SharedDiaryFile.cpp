@@ -12,6 +12,8 @@
 #include <QLockFile>
 #include <QTimer>
 
+#include <future>
+
 #include <sys/stat.h>
 
 namespace {
@@ -70,26 +72,26 @@ bool SharedDiaryFile::Open(const QString &path)
     QByteArray bytes;
     bool loaded = false;
     if (!state.exists) {
-        TakeBaseline({}, QByteArray(), state);
+        TakeBaseline({}, Fingerprint::Of({}), state);
     } else if (DatabaseFile::ReadWhole(path, bytes) && CheckDatabaseIntegrityData(bytes)) {
         m_database.LoadFromData(bytes);
-        TakeBaseline(DiaryMerge::GroupByDate(m_database), bytes, state);
+        TakeBaseline(DiaryMerge::GroupByDate(m_database), Fingerprint::Of(bytes), state);
         loaded = true;
     } else {
         // Kept as it is; a later save sets it aside before writing.
         m_diskState = state;
-        m_diskBytes = bytes;
+        m_diskFingerprint = Fingerprint::Of(bytes);
         m_diskDamaged = true;
     }
     Watch();
     return loaded;
 }
 
-void SharedDiaryFile::TakeBaseline(DiaryMerge::Groups groups, const QByteArray &diskBytes,
+void SharedDiaryFile::TakeBaseline(DiaryMerge::Groups groups, const Fingerprint &diskBytes,
                                    const DiskState &state)
 {
     m_diskState = state;
-    m_diskBytes = diskBytes;
+    m_diskFingerprint = diskBytes;
     m_diskDamaged = false;
     m_baseGroups = std::move(groups);
 }
@@ -107,7 +109,7 @@ SharedDiaryFile::Outcome SharedDiaryFile::Refresh()
     }
     if (!state.exists) {
         // Gone: everything in memory is unsaved from now on.
-        TakeBaseline({}, QByteArray(), state);
+        TakeBaseline({}, Fingerprint::Of({}), state);
         return outcome;
     }
 
@@ -118,23 +120,43 @@ SharedDiaryFile::Outcome SharedDiaryFile::Refresh()
         return outcome;
     }
     // Size, time or file changed; the content decides.
-    if (bytes == m_diskBytes) {
+    const Fingerprint read = Fingerprint::Of(bytes);
+    if (read == m_diskFingerprint) {
         m_diskState = state;
         outcome.diskDamaged = m_diskDamaged;
         return outcome;
     }
-    if (!CheckDatabaseIntegrityData(bytes)) {
+
+    // Until the merge the two sides are independent: a second core checks the file and groups
+    // the container's days by date while this thread reads the file's days (reading is safe on
+    // any bytes). The container cannot change meanwhile: this thread waits for both.
+    struct MemorySide
+    {
+        bool fileIntact = false;
+        DiaryMerge::Groups groups;
+    };
+    std::future<MemorySide> memorySide =
+        std::async(std::launch::async | std::launch::deferred, [this, &bytes] {
+            MemorySide side;
+            side.fileIntact = CheckDatabaseIntegrityData(bytes);
+            if (side.fileIntact)
+                side.groups = DiaryMerge::GroupByDate(m_database);
+            return side;
+        });
+    DiaryDatabase disk;
+    disk.LoadFromData(bytes);
+    DiaryMerge::Groups diskGroups = DiaryMerge::GroupByDate(disk);
+    MemorySide memory = memorySide.get();
+    if (!memory.fileIntact) {
         m_diskState = state;
-        m_diskBytes = bytes;
+        m_diskFingerprint = read;
         m_diskDamaged = true;
         outcome.diskDamaged = true;
         return outcome;
     }
 
-    DiaryDatabase disk;
-    disk.LoadFromData(bytes);
     const DiaryMerge::Result merge = DiaryMerge::Merge(
-        m_baseGroups, disk, m_database, m_winner,
+        m_baseGroups, disk, std::move(diskGroups), m_database, std::move(memory.groups), m_winner,
         [&](const DiaryDatabase &losers) { return KeepConflicts(losers, outcome); });
     outcome.conflicts = merge.conflicts;
     if (!merge.applied) {
@@ -144,7 +166,7 @@ SharedDiaryFile::Outcome SharedDiaryFile::Refresh()
     outcome.memoryChanged = merge.memoryChanged;
     if (DiaryMerge::ChangedDates(merge.memoryGroups, merge.diskGroups).isEmpty())
         m_database.SetModified(false);
-    TakeBaseline(merge.diskGroups, bytes, state);
+    TakeBaseline(merge.diskGroups, read, state);
     return outcome;
 }
 
@@ -207,7 +229,7 @@ SharedDiaryFile::Outcome SharedDiaryFile::Save()
         outcome.error = QStringLiteral("The diary could not be saved to:\n%1").arg(Native(path));
         return outcome;
     }
-    TakeBaseline(DiaryMerge::GroupByDate(m_database), bytes, StateOf(path));
+    TakeBaseline(DiaryMerge::GroupByDate(m_database), Fingerprint::Of(bytes), StateOf(path));
     Watch();
     outcome.saved = true;
     return outcome;

@@ -73,7 +73,7 @@ private:
     };
     static DiskState StateOf(const QString &path);
 
-    void TakeBaseline(DiaryMerge::Groups groups, const QByteArray &diskBytes,
+    void TakeBaseline(DiaryMerge::Groups groups, const Fingerprint &diskBytes,
                       const DiskState &state);
     void Watch();
     void OnWatchEvent();
@@ -83,8 +83,9 @@ private:
     DiaryMerge::Winner m_winner;
     // The days the file held when this program last read or wrote it, by date.
     DiaryMerge::Groups m_baseGroups;
-    // The file's bytes then (shared with the read buffer, so no copy), and where they were.
-    QByteArray m_diskBytes;
+    // A fingerprint of the file's bytes then (not the bytes: they would double the memory the
+    // diary takes), and where they were.
+    Fingerprint m_diskFingerprint;
     DiskState m_diskState;
     bool m_diskDamaged = false;
     QFileSystemWatcher *m_watcher;

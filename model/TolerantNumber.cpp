@@ -41,7 +41,7 @@ Signed SkipBlanksAndSign(QByteArrayView text)
 
 } // namespace
 
-int ToInt(QByteArrayView text)
+int ToIntAnyForm(QByteArrayView text)
 {
     const Signed number = SkipBlanksAndSign(text);
     constexpr qint64 limit = qint64(std::numeric_limits<int>::max()) + 1;

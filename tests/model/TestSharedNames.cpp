@@ -1,0 +1,60 @@
+#include "common/TestMain.h"
+
+#include "model/DatabaseWriter.h"
+#include "model/DiaryDatabase.h"
+
+#include <QCoreApplication>
+
+// Reading shares equal exercise and workout names through a table of its own; sharing must
+// never change which name an entry reads back.
+class TestSharedNames : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void namesReadBackUnchangedPastTableGrowthAndCap();
+};
+
+void TestSharedNames::namesReadBackUnchangedPastTableGrowthAndCap()
+{
+    // More distinct names than the table keeps, names that differ only in their middle (equal
+    // length and ends), non-ASCII names, each written twice.
+    QStringList names;
+    for (int i = 0; i < 5000; ++i)
+        names << QStringLiteral("Exercise %1").arg(i);
+    for (int i = 0; i < 40; ++i)
+        names << QStringLiteral("Pull-ups wi%1th a band")
+                     .arg(QChar(u'a' + i % 26))
+                     .repeated(1 + i / 26);
+    names << QStringLiteral("Übung ähnlich") << QStringLiteral("Übung ähnlicH");
+
+    DiaryDatabase written;
+    auto day = std::make_unique<TrainingDay>();
+    day->SetDate(DateValue::FromDate(2024, 5, 1));
+    auto workout = std::make_unique<Workout>();
+    workout->SetName(QStringLiteral("Exercise 7"));
+    for (int round = 0; round < 2; ++round) {
+        for (const QString &name : names) {
+            auto exercise = std::make_unique<ExerciseEntry>();
+            exercise->SetName(name);
+            workout->AddExercise(std::move(exercise));
+        }
+    }
+    day->AddWorkout(std::move(workout));
+    written.AddDay(std::move(day));
+
+    DiaryDatabase read;
+    read.LoadFromData(DatabaseWriter::FileBytes(written));
+    QCOMPARE(read.GetDayCount(), 1);
+    const Workout &readWorkout = *read.GetDay(0)->GetWorkout(0);
+    QCOMPARE(readWorkout.GetName(), QStringLiteral("Exercise 7"));
+    QCOMPARE(readWorkout.GetExerciseCount(), int(names.size() * 2));
+    for (int i = 0; i < readWorkout.GetExerciseCount(); ++i)
+        QCOMPARE(readWorkout.GetExercise(i)->GetName(), names.at(i % names.size()));
+    // A repeated name shares the first one's string.
+    QCOMPARE(readWorkout.GetExercise(int(names.size()) + 3)->GetName().constData(),
+             readWorkout.GetExercise(3)->GetName().constData());
+}
+
+REPBOOK_TEST_MAIN_CORE(TestSharedNames)
+#include "TestSharedNames.moc"
