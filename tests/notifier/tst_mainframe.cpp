@@ -36,25 +36,6 @@ private:
     std::unique_ptr<CMainFrame> m_frame;
     int m_launches = 0;
 
-    QDateTime Stored(const SettingsKeys::BinarySetting &key) const
-    {
-        const auto record = m_settings.Read(key);
-        return record ? NotifyTimeRecord::Decode(*record) : QDateTime();
-    }
-
-    // Clicks a button of the reminder dialog once it is shown.
-    void WhenReminderOpens(const char *button, bool tickAskBox = true)
-    {
-        QTimer::singleShot(0, this, [this, button, tickAskBox] {
-            CNotifyDlg &dialog = m_frame->NotifyDlg();
-            if (!dialog.isVisible())
-                qFatal("reminder not shown");
-            dialog.findChild<QCheckBox *>(QStringLiteral("askBox"))->setChecked(tickAskBox);
-            QTest::mouseClick(dialog.findChild<CPictureButton *>(QLatin1String(button)),
-                              Qt::LeftButton);
-        });
-    }
-
 private slots:
     void initTestCase()
     {
@@ -117,58 +98,6 @@ private slots:
         QCOMPARE(frame.Scheduler().GetState(), ReminderScheduler::Workout);
     }
 
-    void confirmingHandsTheAskTimeOver_data()
-    {
-        QTest::addColumn<bool>("tickAskBox");
-        QTest::addColumn<QDateTime>("askTime");
-        QTest::newRow("box ticked") << true << Now.addSecs(3600);
-        QTest::newRow("box unticked") << false << QDateTime();
-    }
-
-    void confirmingHandsTheAskTimeOver()
-    {
-        QFETCH(bool, tickAskBox);
-        QFETCH(QDateTime, askTime);
-        WhenReminderOpens("openDiaryButton", tickAskBox);
-        m_frame->OpenReminder();
-        QCOMPARE(m_launches, 1);
-        QVERIFY(!m_frame->Scheduler().IsDialogOpen());
-        QCOMPARE(Stored(SettingsKeys::NotifyDone), askTime);
-        QCOMPARE(Stored(SettingsKeys::TrainNotified), Now);
-        QCOMPARE(Stored(SettingsKeys::DoneNotified), QDateTime());
-    }
-
-    void remindMeLaterRecordsNothing()
-    {
-        WhenReminderOpens("remindLaterButton");
-        m_frame->OpenReminder();
-        QVERIFY(!m_frame->Scheduler().IsDialogOpen());
-        QVERIFY(!m_settings.Read(SettingsKeys::TrainNotified));
-        QVERIFY(!m_settings.Read(SettingsKeys::NotifyDone));
-        QCOMPARE(m_frame->Scheduler().GetState(), ReminderScheduler::Workout);
-    }
-
-    void exitStoresTheFlags()
-    {
-        WhenReminderOpens("remindLaterButton");
-        m_frame->OpenReminder();
-        m_frame->Destroy();
-        QCOMPARE(*m_settings.Read(SettingsKeys::TrainNotified), QByteArray(16, '\0'));
-    }
-
-    void optionsAreShownOnce()
-    {
-        COptionsDlg &options = m_frame->OptionsDlg();
-        options.show();
-        // A second modal showing would wait here for an answer that never comes.
-        QTimer::singleShot(2000, &options, [&options] { options.reject(); });
-        QElapsedTimer timer;
-        timer.start();
-        m_frame->ShowOptions();
-        QVERIFY(timer.elapsed() < 1000);
-        QVERIFY(options.isVisible());
-        options.reject();
-    }
 };
 
 REPBOOK_TEST_MAIN(TestMainFrame)

@@ -43,13 +43,6 @@ private slots:
         QCOMPARE(NotifyTimeRecord::ToDateValue(bytes).GetYear(), -1);
     }
 
-    void recordSizeIsRecognised()
-    {
-        QVERIFY(NotifyTimeRecord::HasRecordSize(QByteArray(16, '\0')));
-        QVERIFY(!NotifyTimeRecord::HasRecordSize(QByteArray(15, '\0')));
-        QVERIFY(!NotifyTimeRecord::HasRecordSize(QByteArray(17, '\0')));
-    }
-
     void dateValuesRoundTripWithTheirTime()
     {
         const QDateTime moment(QDate(2026, 12, 6), QTime(19, 0, 10));

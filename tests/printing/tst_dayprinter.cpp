@@ -47,10 +47,6 @@ private slots:
     void cleanup();
     void printGoesToTheChosenFile();
     void cancelledPrintWritesNothing();
-    void nothingToPrint_data();
-    void nothingToPrint();
-    void failureIsReported();
-    void previewShowsThePages();
 
 private:
     QTemporaryDir m_dir;
@@ -100,80 +96,6 @@ void TestDayPrinter::cancelledPrintWritesNothing()
     QVERIFY(!printer.Print({day.get()}));
     QVERIFY(!QFile::exists(path));
     QVERIFY(MessageBox::takeShown().isEmpty());
-}
-
-void TestDayPrinter::nothingToPrint_data()
-{
-    QTest::addColumn<bool>("preview");
-    QTest::newRow("print") << false;
-    QTest::newRow("preview") << true;
-}
-
-void TestDayPrinter::nothingToPrint()
-{
-    QFETCH(bool, preview);
-    bool dialogShown = false;
-    CDayPrinter::SetDialogRunner([&](QDialog &) {
-        dialogShown = true;
-        return int(QDialog::Rejected);
-    });
-    MessageBox::setNextAnswers({QMessageBox::Ok});
-    CDayPrinter printer(nullptr);
-    QVERIFY(!(preview ? printer.Preview({}) : printer.Print({nullptr})));
-    QVERIFY(!dialogShown);
-    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown.first().icon, QMessageBox::Information);
-    QCOMPARE(shown.first().text, CDayPrinter::NothingToPrintMessage());
-}
-
-void TestDayPrinter::failureIsReported()
-{
-    const auto day = MakeDay(1, QStringLiteral("Push"));
-    const QString path = m_dir.filePath(QStringLiteral("no-such-folder/log.pdf"));
-    CDayPrinter::SetDialogRunner([&](QDialog &dialog) {
-        auto *print = qobject_cast<QPrintDialog *>(&dialog);
-        print->printer()->setOutputFormat(QPrinter::PdfFormat);
-        print->printer()->setOutputFileName(path);
-        return int(QDialog::Accepted);
-    });
-    MessageBox::setNextAnswers({QMessageBox::Ok});
-    CDayPrinter printer(nullptr);
-    QVERIFY(!printer.Print({day.get()}));
-    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown.first().icon, QMessageBox::Critical);
-    QCOMPARE(shown.first().text, CDayPrinter::PrintFailedMessage());
-}
-
-void TestDayPrinter::previewShowsThePages()
-{
-    std::vector<std::unique_ptr<TrainingDay>> days;
-    QList<const TrainingDay *> selection;
-    for (int i = 1; i <= 3; ++i) {
-        days.push_back(MakeDay(i, QStringLiteral("Workout %1").arg(i)));
-        selection.append(days.back().get());
-    }
-    int pages = -1;
-    QString title;
-    CDayPrinter::SetDialogRunner([&](QDialog &dialog) {
-        title = dialog.windowTitle();
-        dialog.show();
-        auto *view = dialog.findChild<QPrintPreviewWidget *>();
-        if (view) {
-            view->updatePreview();
-            pages = view->pageCount();
-        }
-        dialog.reject();
-        return int(QDialog::Rejected);
-    });
-    CDayPrinter printer(nullptr);
-    // A page range left from an earlier print does not shorten the preview.
-    printer.Printer()->setPrintRange(QPrinter::PageRange);
-    printer.Printer()->setFromTo(2, 2);
-    QVERIFY(printer.Preview(selection));
-    QCOMPARE(title, QStringLiteral("Print preview"));
-    QCOMPARE(pages, 1); // three short days share one page
 }
 
 REPBOOK_TEST_MAIN(TestDayPrinter)
