@@ -12,26 +12,6 @@ namespace testsupport {
 
 namespace {
 
-ProgressStatus StatusOf(QString &name)
-{
-    if (name.endsWith(QLatin1Char('!'))) {
-        name.chop(1);
-        return ProgressStatus::Done;
-    }
-    if (name.endsWith(QLatin1Char('?'))) {
-        name.chop(1);
-        return ProgressStatus::Failed;
-    }
-    return ProgressStatus::NotYet;
-}
-
-QString Marked(const QString &name, ProgressStatus status)
-{
-    return name + (status == ProgressStatus::Done ? QStringLiteral("!")
-                   : status == ProgressStatus::Failed ? QStringLiteral("?")
-                                                      : QString());
-}
-
 bool AddExercise(Workout &workout, const QString &text)
 {
     static const QRegularExpression form(
@@ -39,17 +19,14 @@ bool AddExercise(Workout &workout, const QString &text)
     const QRegularExpressionMatch match = form.match(text.trimmed());
     if (!match.hasMatch())
         return false;
-    QString name = match.captured(1);
-    const ProgressStatus status = StatusOf(name);
     auto entry = std::make_unique<ExerciseEntry>();
-    entry->SetName(name);
+    entry->SetName(match.captured(1));
     if (match.hasCaptured(2)) {
         entry->SetSets(match.captured(2).toInt());
         entry->SetReps(match.captured(3).toInt());
     }
     if (match.hasCaptured(4))
         entry->SetWeight(match.captured(4).toFloat());
-    entry->SetStatus(status);
     workout.AddExercise(std::move(entry));
     return true;
 }
@@ -69,16 +46,13 @@ bool AddDay(DiaryDatabase &database, const QString &text)
     day->SetNotes(match.captured(4));
     for (auto parts = workoutForm.globalMatch(match.captured(5)); parts.hasNext();) {
         const QRegularExpressionMatch part = parts.next();
-        QString name = part.captured(1);
-        const ProgressStatus status = StatusOf(name);
         auto workout = std::make_unique<Workout>();
-        workout->SetName(name);
+        workout->SetName(part.captured(1));
         if (part.hasCaptured(2)) {
             for (const QString &exercise : part.captured(2).split(QLatin1Char(',')))
                 if (!AddExercise(*workout, exercise))
                     return false;
         }
-        workout->SetStatus(status, false);
         day->AddWorkout(std::move(workout));
     }
     database.AddDay(std::move(day));
@@ -107,11 +81,11 @@ QString DescribeDay(const TrainingDay &day)
         text += QStringLiteral(" \"%1\"").arg(day.GetNotes());
     for (int w = 0; w < day.GetWorkoutCount(); ++w) {
         const Workout &workout = *day.GetWorkout(w);
-        text += QLatin1Char(' ') + Marked(workout.GetName(), workout.GetStatus());
+        text += QLatin1Char(' ') + workout.GetName();
         QStringList exercises;
         for (int e = 0; e < workout.GetExerciseCount(); ++e) {
             const ExerciseEntry &entry = *workout.GetExercise(e);
-            QString one = Marked(entry.GetName(), entry.GetStatus()) +
+            QString one = entry.GetName() +
                 QStringLiteral(" %1x%2").arg(entry.GetSets()).arg(entry.GetReps());
             if (entry.GetWeight() > 0)
                 one += QLatin1Char(' ') + QString::number(entry.GetWeight());

@@ -4,7 +4,6 @@
 #include <QString>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 
 #include <QApplication>
 #include <functional>

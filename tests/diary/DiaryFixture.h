@@ -4,8 +4,6 @@
 #include "common/TestFiles.h"
 #include "model/DateValue.h"
 
-#include <QApplication>
-#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>

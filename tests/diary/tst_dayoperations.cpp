@@ -24,13 +24,9 @@
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QTest>
-#include <QTimer>
 
-#include <functional>
 #include <memory>
 
 using namespace diarytest;

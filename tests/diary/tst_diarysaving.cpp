@@ -13,11 +13,8 @@
 #include "settings/SettingsStore.h"
 #include "widgets/MessageBox.h"
 
-#include <QDialog>
-#include <QDir>
-#include <QFileInfo>
 #include <QPlainTextEdit>
-#include <QTimer>
+#include <QDialog>
 
 #include <memory>
 

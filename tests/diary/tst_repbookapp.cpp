@@ -7,9 +7,7 @@
 #include "model/DiaryDatabase.h"
 #include "widgets/MessageBox.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 

@@ -8,8 +8,8 @@
 #include "widgets/CGridCtrl.h"
 #include "widgets/MessageBox.h"
 
+#include <QComboBox> // the range box
 #include <QApplication>
-#include <QComboBox>
 #include <QTest>
 
 #include <memory>

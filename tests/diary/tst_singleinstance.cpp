@@ -1,9 +1,7 @@
 #include "common/TestMain.h"
 #include "widgets/SingleInstance.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 

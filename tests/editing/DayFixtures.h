@@ -6,7 +6,6 @@
 #include "model/TrainingDay.h"
 #include "widgets/CGridCtrl.h"
 
-#include <QLineEdit>
 #include <QtTest>
 
 #include <memory>

@@ -10,11 +10,7 @@
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QMap>
-#include <QTemporaryDir>
 
 using namespace dayfixtures;
 

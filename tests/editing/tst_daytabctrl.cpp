@@ -8,9 +8,6 @@
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 
-#include <QHeaderView>
-#include <QMenu>
-#include <QSignalSpy>
 
 using namespace dayfixtures;
 namespace Col = ExerciseColumns;

@@ -17,7 +17,6 @@
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 using namespace dayfixtures;

@@ -5,7 +5,6 @@
 #include "images/StatusImages.h"
 
 #include <QColor>
-#include <QGuiApplication>
 #include <QtMath>
 
 #include <cmath>

@@ -6,11 +6,8 @@
 #include "model/DiaryDatabase.h"
 #include "model/TrainingProgram.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <cstdio>

@@ -2,7 +2,6 @@
 
 #include "model/DateValue.h"
 
-#include <QCoreApplication>
 
 #include <limits>
 
@@ -30,7 +29,6 @@ void TestDateValue::setDate_data()
     QTest::newRow("29.2.1900 century") << 1900 << 2 << 29 << false;
     QTest::newRow("29.2.2000 fourth century") << 2000 << 2 << 29 << true;
     QTest::newRow("31 April") << 2007 << 4 << 31 << false;
-    QTest::newRow("30 April") << 2007 << 4 << 30 << true;
     QTest::newRow("month 0") << 2007 << 0 << 1 << false;
     QTest::newRow("month 13") << 2007 << 13 << 1 << false;
     QTest::newRow("day 0") << 2007 << 1 << 0 << false;
@@ -39,9 +37,6 @@ void TestDateValue::setDate_data()
     QTest::newRow("year 100") << 100 << 1 << 1 << true;
     QTest::newRow("year 9999") << 9999 << 12 << 31 << true;
     QTest::newRow("year 10000") << 10000 << 1 << 1 << false;
-    QTest::newRow("all -1") << -1 << -1 << -1 << false;
-    QTest::newRow("year -1") << -1 << 1 << 1 << false;
-    QTest::newRow("month -1") << 2007 << -1 << 1 << false;
     QTest::newRow("day -1") << 2007 << 1 << -1 << false;
     QTest::newRow("year wraps at 16 bits") << 65536 + 2007 << 3 << 5 << false;
     QTest::newRow("day 30.12.1899") << 1899 << 12 << 30 << true;

@@ -3,11 +3,8 @@
 #include "model/DiaryDatabase.h"
 #include "model/TrainingProgram.h"
 
-#include <QCoreApplication>
 
-#include <cmath>
 #include <functional>
-#include <limits>
 
 namespace {
 

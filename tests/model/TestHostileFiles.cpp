@@ -5,10 +5,6 @@
 #include "model/DiaryDatabase.h"
 #include "model/NameList.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <malloc.h>
 #include <sys/stat.h>

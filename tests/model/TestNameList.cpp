@@ -2,8 +2,6 @@
 
 #include "model/NameList.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 

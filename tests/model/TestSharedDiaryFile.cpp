@@ -10,12 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSignalSpy>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
-#include <csignal>
 #include <memory>
 #include <sys/resource.h>
 #include <unistd.h>

@@ -3,7 +3,6 @@
 #include "model/TextCodec.h"
 #include "model/TolerantNumber.h"
 
-#include <QCoreApplication>
 
 #include <limits>
 

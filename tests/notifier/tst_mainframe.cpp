@@ -10,11 +10,7 @@
 #include "widgets/CPictureButton.h"
 #include "widgets/MessageBox.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QElapsedTimer>
 #include <QSettings>
-#include <QTimer>
 
 #include <memory>
 

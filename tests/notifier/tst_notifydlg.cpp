@@ -12,15 +12,9 @@
 #include "widgets/MessageBox.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QTemporaryDir>
-#include <QTimeEdit>
 #include <QTimer>
 
 #include <functional>

@@ -5,7 +5,6 @@
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 
-#include <QCoreApplication>
 #include <QSettings>
 
 #include <memory>

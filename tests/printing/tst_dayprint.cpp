@@ -4,7 +4,6 @@
 #include "printing/PrintDays.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>

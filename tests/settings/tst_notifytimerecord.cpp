@@ -1,7 +1,6 @@
 #include "common/TestMain.h"
 #include "settings/NotifyTimeRecord.h"
 
-#include <QCoreApplication>
 
 class TestNotifyTimeRecord : public QObject
 {

@@ -1,8 +1,6 @@
 #include "common/TestMain.h"
 #include "settings/PasswordDigest.h"
 
-#include <QCoreApplication>
-#include <QStringList>
 
 using namespace PasswordDigest;
 

@@ -2,14 +2,8 @@
 #include "widgets/CGridCell.h"
 #include "widgets/CGridCtrl.h"
 
-#include <QApplication>
-#include <QFontMetrics>
-#include <QHeaderView>
 #include <QLineEdit>
-#include <QPainter>
 #include <QSignalSpy>
-#include <QToolTip>
-#include <QVBoxLayout>
 
 Q_DECLARE_METATYPE(CCellID)
 Q_DECLARE_METATYPE(CCellRange)
