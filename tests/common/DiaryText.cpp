@@ -75,8 +75,8 @@ bool BuildDiary(DiaryDatabase &database, const QString &text)
 QString DescribeDay(const TrainingDay &day)
 {
     const DateValue date = day.GetDate();
-    QString text = QStringLiteral("%1.%2.%3").arg(date.GetDay()).arg(date.GetMonth()).arg(
-        date.GetYear());
+    QString text =
+        QStringLiteral("%1.%2.%3").arg(date.GetDay()).arg(date.GetMonth()).arg(date.GetYear());
     if (!day.GetNotes().isEmpty())
         text += QStringLiteral(" \"%1\"").arg(day.GetNotes());
     for (int w = 0; w < day.GetWorkoutCount(); ++w) {

@@ -26,7 +26,9 @@ bool WriteFile(const QString &path, const QByteArray &bytes)
 
 quint64 FileIdentity(const QString &path)
 {
-    struct stat status {};
+    struct stat status
+    {
+    };
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? quint64(status.st_ino) : 0;
 }
 

@@ -190,7 +190,8 @@ void TestDayOperations::moveStep_data()
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<QString>("after");
 
-    const QString before = QStringLiteral(R"(6.3.2007 "Source notes" A B; 8.3.2007 "Target notes" C)");
+    const QString before =
+        QStringLiteral(R"(6.3.2007 "Source notes" A B; 8.3.2007 "Target notes" C)");
     QTest::newRow("swap") << QDate(2007, 3, 8) << QMessageBox::Yes
                           << R"(6.3.2007 "Target notes" C; 8.3.2007 "Source notes" A B)";
     QTest::newRow("merge") << QDate(2007, 3, 8) << QMessageBox::No
@@ -200,8 +201,8 @@ void TestDayOperations::moveStep_data()
                           << R"(8.3.2007 "Target notes" C; 9.3.2007 "Source notes" A B)";
     QTest::newRow("copy") << QDate(2007, 3, 9) << QMessageBox::No
                           << before + R"(; 9.3.2007 "Source notes" A B)";
-    QTest::newRow("cancel onto an empty date") << QDate(2007, 3, 9) << QMessageBox::Cancel
-                                               << before;
+    QTest::newRow("cancel onto an empty date")
+        << QDate(2007, 3, 9) << QMessageBox::Cancel << before;
 }
 
 // Choosing the target asks whether to swap or merge (a day is there) or to move or copy.

@@ -69,6 +69,7 @@ private slots:
     void exitAsks();
     void newAndCloseAsk_data();
     void newAndCloseAsk();
+    void clickedDayIsShown();
 
 private:
     void OpenEditor();
@@ -250,6 +251,16 @@ void TestEditorDlg::newAndCloseAsk()
     m_dlg->RunCommand(command);
     QCOMPARE(MessageBox::takeShown().size(), 0);
     QCOMPARE(m_dlg->Program().GetDayCount(), 0);
+}
+
+// The tabs follow the day clicked in the day list, and an edit in them stays with its day.
+void TestEditorDlg::clickedDayIsShown()
+{
+    LoadProgram({QStringLiteral("A:1"), QStringLiteral("B:2")});
+    for (int row : {1, 0, 1}) {
+        QTest::mouseClick(Days().viewport(), Qt::LeftButton, {}, Days().CellRect(row, 0).center());
+        QCOMPARE(m_dlg->GetDay(), m_dlg->Program().GetDay(row));
+    }
 }
 
 REPBOOK_TEST_MAIN(TestEditorDlg)

@@ -1,3 +1,4 @@
+#include "common/TestFiles.h"
 #include "common/TestMain.h"
 
 #include "model/CMD5Checksum.h"
@@ -30,21 +31,6 @@ QByteArray Lines(const QList<QByteArray> &lines)
     for (const QByteArray &line : lines)
         bytes += line + "\r\n";
     return bytes;
-}
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
-
-bool WriteAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-        file.write(bytes) == bytes.size();
 }
 
 std::unique_ptr<ExerciseEntry> Exercise(const char *name, int sets, int reps, int forced,
@@ -81,7 +67,7 @@ QByteArray SavedBytes(DiaryDatabase &db, const QString &path)
     db.SetPath(path);
     if (!db.Save())
         return QByteArray("<save failed>");
-    return ReadAll(path);
+    return testsupport::ReadFile(path);
 }
 
 // Everything before the end marker line.
@@ -123,7 +109,7 @@ void TestDatabaseFile::init()
 void TestDatabaseFile::workedExampleByteForByte()
 {
     const QByteArray expected =
-        ReadAll(testsupport::dataFile(QStringLiteral("worked_example.rpd")));
+        testsupport::ReadFile(testsupport::dataFile(QStringLiteral("worked_example.rpd")));
     QVERIFY(expected.endsWith("19e01967ad0d37a8d281a7ac13b461c4"));
 
     DiaryDatabase db;
@@ -155,7 +141,8 @@ void TestDatabaseFile::integrityCheck_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("passes");
 
-    const QByteArray example = ReadAll(testsupport::dataFile(QStringLiteral("worked_example.rpd")));
+    const QByteArray example =
+        testsupport::ReadFile(testsupport::dataFile(QStringLiteral("worked_example.rpd")));
     const QByteArray content = ContentOf(example);
     const QByteArray digest = example.right(32);
 
@@ -177,7 +164,8 @@ void TestDatabaseFile::integrityCheck_data()
     QTest::newRow("marker without digest") << content + Marker << false;
     QTest::newRow("marker at end of file") << content + "\xA9" << false;
     QTest::newRow("LF-only file, CR LF digest")
-        << ReadAll(testsupport::dataFile(QStringLiteral("worked_example_lf.rpd"))) << true;
+        << testsupport::ReadFile(testsupport::dataFile(QStringLiteral("worked_example_lf.rpd")))
+        << true;
     QByteArray lfContent = content;
     lfContent.replace("\r\n", "\n");
     QTest::newRow("LF-only file, LF digest") << lfContent + "\xA9\n" +
@@ -201,7 +189,7 @@ void TestDatabaseFile::integrityCheck()
 
     QCOMPARE(CheckDatabaseIntegrityData(bytes), passes);
     const QString path = PathOf(QStringLiteral("check.rpd"));
-    QVERIFY(WriteAll(path, bytes));
+    QVERIFY(testsupport::WriteFile(path, bytes));
     QCOMPARE(CheckDatabaseIntegrity(path), passes);
 
     // Open agrees with the check and keeps the days it had when the file fails.

@@ -3,8 +3,8 @@
 #include "model/DiaryDatabase.h"
 #include "model/TrainingProgram.h"
 
-
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -59,6 +59,8 @@ class TestDiaryModel : public QObject
     Q_OBJECT
 
 private slots:
+    void entryRanges_data();
+    void entryRanges();
     void weightMarksDone_data();
     void weightMarksDone();
     void workoutStatusPropagation_data();
@@ -66,6 +68,64 @@ private slots:
     void everyChangeMarksItsOwner_data();
     void everyChangeMarksItsOwner();
 };
+
+// Counts and weights outside their ranges are refused and leave the entry as it was; nothing is
+// taken before the entry has a name, and an empty name is refused.
+void TestDiaryModel::entryRanges_data()
+{
+    QTest::addColumn<EntrySetter>("set");
+    QTest::addColumn<EntryGetter>("get");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("accepted");
+    const auto ints = [](const char *field, bool (ExerciseEntry::*setter)(int),
+                         int (ExerciseEntry::*getter)() const, std::initializer_list<int> bounds) {
+        // bounds: the lowest and highest accepted values
+        const int low = *bounds.begin();
+        const int high = *(bounds.begin() + 1);
+        for (const auto &[value, accepted] :
+             {std::pair {low - 1, false}, {low, true}, {high, true}, {high + 1, false}}) {
+            QTest::addRow("%s %d", field, value)
+                << EntrySetter([=](ExerciseEntry &e) { return (e.*setter)(value); })
+                << EntryGetter([=](const ExerciseEntry &e) { return (e.*getter)(); })
+                << double(value) << accepted;
+        }
+    };
+    ints("sets", &ExerciseEntry::SetSets, &ExerciseEntry::GetSets, {1, 20});
+    ints("reps", &ExerciseEntry::SetReps, &ExerciseEntry::GetReps, {0, 200});
+    ints("forced", &ExerciseEntry::SetForced, &ExerciseEntry::GetForced, {0, 200});
+    ints("negative", &ExerciseEntry::SetNegative, &ExerciseEntry::GetNegative, {0, 200});
+    for (const auto &[value, accepted] : {std::pair {-0.01f, false},
+                                          {0.0f, true},
+                                          {500.0f, true},
+                                          {500.01f, false},
+                                          {std::numeric_limits<float>::quiet_NaN(), false}}) {
+        QTest::addRow("weight %g", double(value))
+            << EntrySetter([=](ExerciseEntry &e) { return e.SetWeight(value); })
+            << EntryGetter([](const ExerciseEntry &e) { return double(e.GetWeight()); })
+            << double(value) << accepted;
+    }
+}
+
+void TestDiaryModel::entryRanges()
+{
+    QFETCH(EntrySetter, set);
+    QFETCH(EntryGetter, get);
+    QFETCH(double, value);
+    QFETCH(bool, accepted);
+
+    ExerciseEntry entry;
+    QVERIFY(!set(entry));
+    QVERIFY(!entry.SetName(QString()));
+    QVERIFY(entry.SetName(QStringLiteral("Bench press")));
+    for (const auto &start : {entry.SetSets(3), entry.SetReps(7), entry.SetForced(7),
+                              entry.SetNegative(7), entry.SetWeight(7.5f)})
+        QVERIFY(start);
+    entry.SetModified(false);
+    const double before = get(entry);
+    QCOMPARE(set(entry), accepted);
+    QCOMPARE(get(entry), accepted ? value : before);
+    QCOMPARE(entry.IsModified(), accepted);
+}
 
 void TestDiaryModel::weightMarksDone_data()
 {

@@ -265,7 +265,9 @@ void TestSharedDiaryFile::randomInterleavingsLoseNoEdit()
             ? QStringList()
             : RenderFile(saved.conflictFile).split(QLatin1Char(' '));
         const QString context = QStringLiteral("seed %1 round %2: file %3, conflict file %4")
-                                    .arg(seed).arg(round).arg(file.join(u' '), aside.join(u' '));
+                                    .arg(seed)
+                                    .arg(round)
+                                    .arg(file.join(u' '), aside.join(u' '));
         for (const QMap<int, QString> &side : edits) {
             for (auto it = side.begin(); it != side.end(); ++it) {
                 const QString day = QStringLiteral("%1:%2").arg(it.key()).arg(it.value());
