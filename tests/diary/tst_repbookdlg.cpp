@@ -8,8 +8,8 @@
 #include "widgets/CGridCtrl.h"
 #include "widgets/MessageBox.h"
 
-#include <QComboBox> // the range box
 #include <QApplication>
+#include <QComboBox> // the range box
 #include <QTest>
 
 #include <memory>
@@ -36,6 +36,7 @@ private slots:
     void unreadableStoredRange_data();
     void unreadableStoredRange();
     void cellsReferenceFirstDayOfDate();
+    void selectedDaysSpanEverySelectedWeek();
     void exitAnsweredYes();
     void returnAndEscapeNeverClose();
 
@@ -120,6 +121,20 @@ void TestRepbookDlg::cellsReferenceFirstDayOfDate()
 
     auto window = OpenWindow(QStringLiteral("1.1.2007"), 365);
     QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
+}
+
+// Printing and removing act on every day of a selection over several weeks, the last one too.
+void TestRepbookDlg::selectedDaysSpanEverySelectedWeek()
+{
+    AddDays(*m_database,
+            {{Date(2007, 3, 6), {}, {"Run"}},
+             {Date(2007, 3, 14), {}, {"Swim"}},
+             {Date(2007, 3, 22), {}, {"Row"}}});
+    auto window = OpenMarch();
+    const CalendarCell first = window->CellOf(Date(2007, 3, 5));
+    const CalendarCell last = window->CellOf(Date(2007, 3, 25));
+    window->Grid()->SetSelectedRange(first.row, first.col, last.row, last.col);
+    QCOMPARE(window->SelectedDays().size(), 3);
 }
 
 void TestRepbookDlg::exitAnsweredYes()

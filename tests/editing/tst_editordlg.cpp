@@ -70,6 +70,7 @@ private slots:
     void newAndCloseAsk_data();
     void newAndCloseAsk();
     void clickedDayIsShown();
+    void enterSavesOtherKeysDoNot();
 
 private:
     void OpenEditor();
@@ -261,6 +262,23 @@ void TestEditorDlg::clickedDayIsShown()
         QTest::mouseClick(Days().viewport(), Qt::LeftButton, {}, Days().CellRect(row, 0).center());
         QCOMPARE(m_dlg->GetDay(), m_dlg->Program().GetDay(row));
     }
+}
+
+// Enter saves the program (Save is the default button); other keys do not.
+void TestEditorDlg::enterSavesOtherKeysDoNot()
+{
+    LoadProgram({QStringLiteral("A:1"), QStringLiteral("B:1")});
+    m_dlg->Program().GetDay(1)->GetWorkout(0)->SetName(QStringLiteral("C"));
+    const auto savedName = [this] {
+        TrainingProgram saved;
+        return saved.Open(m_dlg->GetFileName()) ? saved.GetDay(1)->GetWorkout(0)->GetName()
+                                                : QString();
+    };
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Delete, Qt::Key_A})
+        QTest::keyClick(m_dlg.get(), key);
+    QCOMPARE(savedName(), QStringLiteral("B"));
+    QTest::keyClick(m_dlg.get(), Qt::Key_Return);
+    QCOMPARE(savedName(), QStringLiteral("C"));
 }
 
 REPBOOK_TEST_MAIN(TestEditorDlg)
