@@ -25,7 +25,9 @@
 #include "widgets/MessageBox.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -62,6 +64,7 @@ private slots:
     void dayDialogClosed();
     void moveStep_data();
     void moveStep();
+    void escapeStopsApplying();
 
 private:
     std::unique_ptr<CRepbookDlg> OpenMarch(); // 1.3.2007 + 31 days, shown
@@ -229,6 +232,40 @@ void TestDayOperations::moveStep()
 }
 
 // ---- Editor and applying a program -----------------------------------------------------------
+
+// Escape stops applying a program after the day under way. The command comes from the applier's
+// own event processing as soon as a day is written, so no timer races the applying.
+void TestDayOperations::escapeStopsApplying()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("escape.rpp"));
+    {
+        TrainingProgram program;
+        program.SetPath(path);
+        AddDays(program, {{Date(2007, 1, 1), {}, {"A"}}});
+        QVERIFY(program.Save());
+    }
+    m_settings.Write(SettingsKeys::Delay, 1); // a pause, with events processed, after each day
+    auto window = OpenMarch();
+    QTimer press;
+    press.setInterval(0);
+    connect(&press, &QTimer::timeout, this, [&] {
+        if (window->IsApplying() && m_database->GetDayCount() > 0) {
+            press.stop();
+            window->ExecuteCommand(CommandId::Escape);
+        }
+    });
+    press.start();
+    WhenModal<CApplyProgramDlg>(
+        [](CApplyProgramDlg *dialog) { ClickButton(dialog, QStringLiteral("OK")); });
+    window->ApplyProgram(path);
+
+    // Every Monday, Wednesday and Friday of the range would be thirteen days.
+    const int written = m_database->GetDayCount();
+    QVERIFY2(written > 0 && written < 13, qPrintable(QString::number(written)));
+    QVERIFY(!window->IsApplying());
+    QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
+}
 
 REPBOOK_TEST_MAIN(TestDayOperations)
 
