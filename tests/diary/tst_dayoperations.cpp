@@ -64,6 +64,7 @@ private slots:
     void dayDialogClosed();
     void moveStep_data();
     void moveStep();
+    void addWorkout();
     void escapeStopsApplying();
 
 private:
@@ -232,6 +233,43 @@ void TestDayOperations::moveStep()
 }
 
 // ---- Editor and applying a program -----------------------------------------------------------
+
+// Add workout on a free date asks for the workout's name and creates the day; on a cell that
+// holds a day, or outside the range, it asks nothing and changes nothing.
+void TestDayOperations::addWorkout()
+{
+    QVERIFY(testsupport::BuildDiary(*m_database, QStringLiteral(R"(6.3.2007 "Tired" Chest)")));
+    auto window = OpenMarch();
+    bool asked = false;
+    QTimer guard;
+    guard.setInterval(10);
+    connect(&guard, &QTimer::timeout, this, [&asked] {
+        if (auto *dialog = qobject_cast<CTrainingDlg *>(QApplication::activeModalWidget())) {
+            asked = true;
+            dialog->reject();
+        }
+    });
+    guard.start();
+    const CalendarCell sixth = window->CellOf(Date(2007, 3, 6));
+    for (const auto &[row, col] : {std::pair {sixth.row, sixth.col}, {1, 1}}) {
+        window->SelectDay(row, col);
+        window->ExecuteCommand(CommandId::AddWorkout);
+    }
+    guard.stop();
+    QVERIFY(!asked);
+
+    const CalendarCell eighth = window->CellOf(Date(2007, 3, 8));
+    window->SelectDay(eighth.row, eighth.col);
+    WhenModal<CTrainingDlg>([](CTrainingDlg *dialog) {
+        dialog->NameField()->setCurrentText(QStringLiteral("Legs"));
+        ClickButton(dialog, QStringLiteral("OK"));
+    });
+    window->ExecuteCommand(CommandId::AddWorkout);
+    QCOMPARE(testsupport::DescribeDiary(*m_database),
+             QStringLiteral(R"(6.3.2007 "Tired" Chest; 8.3.2007 Legs)"));
+    QCOMPARE(window->WorkoutArea()->GetDay(), m_database->FindDay(Date(2007, 3, 8)));
+    QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
+}
 
 // Escape stops applying a program after the day under way. The command comes from the applier's
 // own event processing as soon as a day is written, so no timer races the applying.
