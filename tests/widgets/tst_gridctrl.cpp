@@ -4,7 +4,6 @@
 
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QVBoxLayout>
 
 Q_DECLARE_METATYPE(CCellID)
 Q_DECLARE_METATYPE(CCellRange)
@@ -125,43 +124,6 @@ private slots:
         QCOMPARE(grid.GetFocusCell(), focus);
         QCOMPARE(grid.GetSelectedCellRange(), selected);
         QCOMPARE(changed.size(), focus == start ? 0 : 1);
-    }
-
-    void tabLeavesTheGridAtItsEnds_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<CCellID>("start");
-        QTest::addColumn<QString>("focused");
-        QTest::newRow("tab on the last cell") << int(Qt::Key_Tab) << CCellID {5, 3} << "after";
-        QTest::newRow("backtab on the first cell")
-            << int(Qt::Key_Backtab) << CCellID {1, 1} << "before";
-        QTest::newRow("tab inside") << int(Qt::Key_Tab) << CCellID {4, 3} << "grid";
-    }
-    void tabLeavesTheGridAtItsEnds()
-    {
-        QFETCH(int, key);
-        QFETCH(CCellID, start);
-        QFETCH(QString, focused);
-        QWidget window;
-        auto *layout = new QVBoxLayout(&window);
-        auto *before = new QLineEdit(&window);
-        before->setObjectName(QStringLiteral("before"));
-        auto *grid = new CGridCtrl(&window);
-        grid->setObjectName(QStringLiteral("grid"));
-        Fill(*grid);
-        auto *after = new QLineEdit(&window);
-        after->setObjectName(QStringLiteral("after"));
-        layout->addWidget(before);
-        layout->addWidget(grid);
-        layout->addWidget(after);
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        grid->setFocus();
-        grid->SetFocusCell(start);
-        QTest::keyClick(grid, Qt::Key(key),
-                        key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-        QCOMPARE(QApplication::focusWidget()->objectName(), focused);
     }
 
     void enterCommitsEscapeCancels_data()
