@@ -1,4 +1,5 @@
 #include "common/TestMain.h"
+#include "diary/CWrappingNumberEdit.h"
 #include "diary/CalendarRange.h"
 
 #include <QTest>
@@ -24,6 +25,8 @@ private slots:
     void cellsAndDatesAgree();
     void validity_data();
     void validity();
+    void presetDays();
+    void steppedNumbersWrap();
 };
 
 void TestCalendarRange::cellsAndDatesAgree_data()
@@ -98,6 +101,32 @@ void TestCalendarRange::validity()
         QVERIFY(!range.DateAt(1, 1).IsValid());
         QCOMPARE(range.CellOf(start), CalendarCell {});
     }
+}
+
+// Preset -1 (none chosen yet) is the first preset; an index past the list has no days.
+void TestCalendarRange::presetDays()
+{
+    int count = 0;
+    while (count < 100 && CalendarRange::PresetDays(count) > 0)
+        ++count;
+    QVERIFY(count > 1 && count < 100);
+    QCOMPARE(CalendarRange::PresetDays(-1), CalendarRange::PresetDays(0));
+    QCOMPARE(CalendarRange::PresetDays(-2), -1);
+}
+
+// The user data's number fields wrap at their ends; a stored value outside the range steps to
+// the end it moves towards.
+void TestCalendarRange::steppedNumbersWrap()
+{
+    const auto stepped = [](int value, int steps) {
+        return CWrappingNumberEdit::Stepped(value, steps, 1, 12);
+    };
+    QCOMPARE(stepped(5, 1), 6);
+    QCOMPARE(stepped(12, 1), 1);
+    QCOMPARE(stepped(1, -1), 12);
+    QCOMPARE(stepped(5, 25), 6);
+    QCOMPARE(stepped(20, 1), 1);
+    QCOMPARE(stepped(-5, -1), 12);
 }
 
 REPBOOK_TEST_MAIN_CORE(TestCalendarRange)

@@ -109,25 +109,15 @@ void TestHostileFiles::adversarialShapes_data()
         << QByteArray(8 << 20, '\r') << false << qint64(1) << qint64(0) << qint64(0);
     QTest::newRow("many end markers")
         << Repeat("\xA9\r\n", 1'000'000) << true << qint64(0) << qint64(0) << qint64(0);
-    QTest::newRow("end marker bytes inside a line")
-        << (Repeat("x\xA9", 1'000'000) + "\r\n") << false << qint64(1) << qint64(0) << qint64(0);
     QTest::newRow("end marker then a huge digest line")
         << (day + "0\r\n\r\n\xA9\r\n" + QByteArray(8 << 20, 'f')) << false << qint64(1) << qint64(0)
         << qint64(0);
-    QTest::newRow("NUL bytes") << QByteArray(8 << 20, '\0') << false << qint64(1) << qint64(0)
-                               << qint64(0);
     QTest::newRow("invalid UTF-8")
         << (day + "0\r\n" + Repeat("\xC3\x28\xFF\xFE\xED\xA0\x80\xF4\x90\x80\x80\xE2\x80", 500'000))
         << false << qint64(1) << qint64(0) << qint64(0);
-    QTest::newRow("a date line of points") << (QByteArray(4 << 20, '.') + "\r\n0\r\n\r\n") << false
-                                           << qint64(1) << qint64(0) << qint64(0);
     QTest::newRow("a weight of a million digits")
         << (day + "1\r\nW\r\n1\r\n0\r\n" + Exercise + QByteArray(1'000'000, '9') +
             ".5\r\n\r\n0\r\n")
-        << false << qint64(1) << qint64(1) << qint64(1);
-    QTest::newRow("a weight with a million decimals")
-        << (day + "1\r\nW\r\n1\r\n0\r\n" + Exercise + "0." + QByteArray(1'000'000, '1') +
-            "\r\n\r\n0\r\n")
         << false << qint64(1) << qint64(1) << qint64(1);
     QTest::newRow("many different names") << [] {
         QByteArray bytes = "1.1.2000\r\n1\r\nW\r\n300000\r\n0\r\n";

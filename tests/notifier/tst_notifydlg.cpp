@@ -1,3 +1,5 @@
+#include "common/GuiTest.h"
+#include "common/TestFiles.h"
 #include "common/TestMain.h"
 #include "editing/CDayDlg.h"
 #include "editing/CDayPrinter.h"
@@ -39,13 +41,6 @@ std::unique_ptr<TrainingDay> MakeDay(const QDate &date, const QStringList &exerc
     return day;
 }
 
-QByteArray FileBytes()
-{
-    QByteArray bytes;
-    DatabaseFile::ReadWhole(DataFolder::DatabasePath(), bytes);
-    return bytes;
-}
-
 } // namespace
 
 class TestNotifyDlg : public QObject
@@ -79,15 +74,9 @@ private:
         m_dlg->show();
     }
 
-    template<typename T = QWidget>
-    T *Child(const char *name)
-    {
-        return m_dlg->findChild<T *>(QLatin1String(name));
-    }
-
     void Click(const char *button)
     {
-        QTest::mouseClick(Child<CPictureButton>(button), Qt::LeftButton);
+        QTest::mouseClick(testsupport::Child<CPictureButton>(m_dlg.get(), button), Qt::LeftButton);
     }
 
     // Answers the day dialog that the next command opens.
@@ -156,7 +145,7 @@ private slots:
         QFETCH(bool, confirm);
         // The diary adds an exercise after the notifier read the file.
         WriteFile({QStringLiteral("Squat"), QStringLiteral("Lunge")});
-        const QByteArray before = FileBytes();
+        const QByteArray before = testsupport::ReadFile(DataFolder::DatabasePath());
 
         int exercisesShown = -1;
         QObject watch;
@@ -181,7 +170,7 @@ private slots:
         QCOMPARE(onDisk.FindDay(DateValue::FromQDate(Today))->GetNotes(),
                  confirm ? QStringLiteral("Felt strong") : QString());
         if (!confirm) {
-            QCOMPARE(FileBytes(), before);
+            QCOMPARE(testsupport::ReadFile(DataFolder::DatabasePath()), before);
             // The cancelled edit is gone from memory too.
             QCOMPARE(m_database.FindDay(DateValue::FromQDate(Today))->GetNotes(), QString());
         }
@@ -241,7 +230,6 @@ private slots:
             QVERIFY(QFile::remove(folder.filePath(kept.first())));
         }
     }
-
 };
 
 REPBOOK_TEST_MAIN(TestNotifyDlg)
