@@ -129,7 +129,7 @@ void TestRepbookDlg::selectedDaysSpanEverySelectedWeek()
     AddDays(*m_database,
             {{Date(2007, 3, 6), {}, {"Run"}},
              {Date(2007, 3, 14), {}, {"Swim"}},
-             {Date(2007, 3, 22), {}, {"Row"}}});
+             {Date(2007, 3, 25), {}, {"Row"}}});
     auto window = OpenMarch();
     const CalendarCell first = window->CellOf(Date(2007, 3, 5));
     const CalendarCell last = window->CellOf(Date(2007, 3, 25));
