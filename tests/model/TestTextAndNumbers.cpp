@@ -3,7 +3,6 @@
 #include "model/TextCodec.h"
 #include "model/TolerantNumber.h"
 
-
 #include <limits>
 
 class TestTextAndNumbers : public QObject
@@ -13,6 +12,7 @@ class TestTextAndNumbers : public QObject
 private slots:
     void decodeLine_data();
     void decodeLine();
+    void utf8Boundaries();
     void toInt_data();
     void toInt();
 };
@@ -71,6 +71,16 @@ void TestTextAndNumbers::toInt()
     QFETCH(QByteArray, text);
     QFETCH(int, value);
     QCOMPARE(TolerantNumber::ToInt(text), value);
+}
+
+// Text that is not UTF-8 is read as Windows-1252: the edges of what UTF-8 allows decide.
+void TestTextAndNumbers::utf8Boundaries()
+{
+    QVERIFY(TextCodec::IsValidUtf8("\xF4\x8F\xBF\xBF")); // U+10FFFF
+    QVERIFY(!TextCodec::IsValidUtf8("\xF4\x90\x80\x80")); // above U+10FFFF
+    QVERIFY(TextCodec::IsValidUtf8("\xED\x9F\xBF")); // U+D7FF
+    QVERIFY(!TextCodec::IsValidUtf8("\xED\xA0\x80")); // U+D800, a surrogate
+    QVERIFY(!TextCodec::IsValidUtf8("\xE0\x80\xAF")); // overlong
 }
 
 REPBOOK_TEST_MAIN_CORE(TestTextAndNumbers)
