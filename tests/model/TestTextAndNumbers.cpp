@@ -13,6 +13,7 @@ private slots:
     void decodeLine_data();
     void decodeLine();
     void utf8Boundaries();
+    void decimals();
     void toInt_data();
     void toInt();
 };
@@ -81,6 +82,16 @@ void TestTextAndNumbers::utf8Boundaries()
     QVERIFY(TextCodec::IsValidUtf8("\xED\x9F\xBF")); // U+D7FF
     QVERIFY(!TextCodec::IsValidUtf8("\xED\xA0\x80")); // U+D800, a surrogate
     QVERIFY(!TextCodec::IsValidUtf8("\xE0\x80\xAF")); // overlong
+}
+
+// Weights: up to two decimals take the exact fast path, more take the full conversion.
+void TestTextAndNumbers::decimals()
+{
+    QCOMPARE(TolerantNumber::ToDouble("42.50"), 42.5);
+    QCOMPARE(TolerantNumber::ToDouble("0.1"), 0.1);
+    QCOMPARE(TolerantNumber::ToDouble("12.345678"), 12.345678);
+    QCOMPARE(TolerantNumber::ToDouble("7."), 7.0);
+    QCOMPARE(TolerantNumber::ToDouble("  42.5kg"), 42.5);
 }
 
 REPBOOK_TEST_MAIN_CORE(TestTextAndNumbers)
