@@ -14,8 +14,8 @@ public:
     TestEnvironment();
 
     QString root() const { return m_dir.path(); }
-    QString home() const;            // REPBOOK_HOME: holds Database/
-    QString databaseFolder() const;  // REPBOOK_HOME/Database
+    QString home() const; // REPBOOK_HOME: holds Database/
+    QString databaseFolder() const; // REPBOOK_HOME/Database
 
 private:
     QTemporaryDir m_dir;

@@ -1,13 +1,11 @@
 #include "DiaryFixture.h"
 
+#include "diary/CRepbookDlg.h"
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
-#include "settings/SettingsKeys.h"
+#include "widgets/CGridCtrl.h"
 
-#include <QDir>
-#include <QFile>
-#include <QSettings>
 
 namespace diarytest {
 
@@ -34,46 +32,25 @@ bool WriteDiary(const QString &path, const QList<DaySpec> &days)
     return database.Save();
 }
 
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-bool WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-        file.write(bytes) == bytes.size();
-}
-
-void ClearSettings()
-{
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                       QLatin1String(SettingsKeys::Organization),
-                       QLatin1String(SettingsKeys::Application));
-    settings.clear();
-    settings.sync();
-}
-
-void ResetDatabaseFolder(bool exists)
-{
-    QDir folder(DataFolder::DatabaseFolder());
-    folder.removeRecursively();
-    if (exists)
-        QDir().mkpath(folder.path());
-}
-
-QStringList DatabaseFolderEntries()
-{
-    return QDir(DataFolder::DatabaseFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
 DateValue Date(int year, int month, int day)
 {
     return DateValue::FromDate(year, month, day);
+}
+
+QString CellsNotFollowingTheDiary(const CRepbookDlg &window, DiaryDatabase &database)
+{
+    QStringList wrong;
+    const CGridCtrl *grid = window.Grid();
+    for (int row = 1; row < grid->GetRowCount(); ++row) {
+        for (int col = 1; col <= 7; ++col) {
+            TrainingDay *expected =
+                window.IsInRange(row, col) ? database.FindDay(window.DateAt(row, col)) : nullptr;
+            if (window.CellHoldsDay(row, col) != (expected != nullptr) ||
+                window.DayAt(row, col) != expected)
+                wrong.append(QStringLiteral("row %1 column %2").arg(row).arg(col));
+        }
+    }
+    return wrong.join(QStringLiteral(", "));
 }
 
 DiaryUnderTest::DiaryUnderTest() = default;

@@ -1,17 +1,16 @@
 #pragma once
 
+#include "common/GuiTest.h"
+#include "common/TestFiles.h"
 #include "model/DateValue.h"
 
-#include <QApplication>
-#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 
-#include <functional>
 #include <memory>
 
+class CRepbookDlg;
 class DiaryDatabase;
 class SharedDiaryFile;
 
@@ -29,17 +28,17 @@ struct DaySpec
 void AddDays(DiaryDatabase &database, const QList<DaySpec> &days);
 // Writes a diary of the given days to path through the model; false when it cannot.
 bool WriteDiary(const QString &path, const QList<DaySpec> &days);
-QByteArray ReadFile(const QString &path);
-bool WriteFile(const QString &path, const QByteArray &bytes);
-
-// Forgets every stored setting of both programs.
-void ClearSettings();
-// Empties the diary's Database folder, or removes it when exists is false.
-void ResetDatabaseFolder(bool exists = true);
-// The names of the files in the Database folder.
-QStringList DatabaseFolderEntries();
+using testsupport::ClearSettings;
+using testsupport::DatabaseFolderEntries;
+using testsupport::ReadFile;
+using testsupport::ResetDatabaseFolder;
+using testsupport::WriteFile;
 
 DateValue Date(int year, int month, int day);
+
+// The calendar cells that do not follow the diary, empty when all do: every in-range cell must
+// refer to the day of its date, every other cell to none.
+QString CellsNotFollowingTheDiary(const CRepbookDlg &window, DiaryDatabase &database);
 
 // The diary a window under test works on: an empty container bound to the data folder's
 // database file, and its shared file (the diary's side).
@@ -57,20 +56,6 @@ private:
     std::unique_ptr<SharedDiaryFile> m_file;
 };
 
-// Runs act on the modal dialog of type Dialog as soon as it is open.
-template<typename Dialog>
-void WhenModal(std::function<void(Dialog *)> act)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(dialog);
-        }
-    });
-    timer->start();
-}
+using testsupport::WhenModal;
 
 } // namespace diarytest

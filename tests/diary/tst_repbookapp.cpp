@@ -7,9 +7,7 @@
 #include "model/DiaryDatabase.h"
 #include "widgets/MessageBox.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
@@ -51,43 +49,24 @@ class TestRepbookApp : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
     void secondCopyEnds();
-    void diaryLoads();
-    void zeroByteDatabaseOpens();
-    void firstStartCreatesEmptyDatabase();
     void missingDatabaseAsks_data();
     void missingDatabaseAsks();
     void damagedDatabaseKeptAside_data();
     void damagedDatabaseKeptAside();
-    void damagedNameAlreadyTaken();
-    void damagedNameFollowsTheClock();
-    void lockReleasedAtEnd();
 };
-
-void TestRepbookApp::initTestCase()
-{
-    MessageBox::setTestMode(true);
-}
 
 void TestRepbookApp::init()
 {
-    ClearSettings();
-    ResetDatabaseFolder();
-    Clock::SetFixed(Now);
-    MessageBox::takeShown();
-    MessageBox::takeUnexpected();
+    testsupport::BeginGuiCase(Now);
 }
 
 void TestRepbookApp::cleanup()
 {
-    Clock::Reset();
-    QCOMPARE(MessageBox::takeUnexpected(), QStringList());
-    QCOMPARE(MessageBox::pendingAnswers().size(), 0);
-    MessageBox::setNextAnswers({});
+    REPBOOK_END_GUI_CASE();
 }
 
 void TestRepbookApp::secondCopyEnds()
@@ -111,47 +90,6 @@ void TestRepbookApp::secondCopyEnds()
     // The first copy keeps its lock and its diary.
     QVERIFY(firstCopy.IsHeld());
     QCOMPARE(ReadFile(DataFolder::DatabasePath()), before);
-}
-
-void TestRepbookApp::diaryLoads()
-{
-    QVERIFY(WriteDiary(DataFolder::DatabasePath(),
-                       {{Date(2007, 3, 1), {}, {"Legs"}}, {Date(2007, 3, 3), "Tired", {"Back"}}}));
-    StartUp startUp;
-    startUp.Run();
-
-    QVERIFY(startUp.windowShown);
-    QCOMPARE(startUp.daysLoaded, 2);
-    QCOMPARE(startUp.result, 0);
-    QCOMPARE(MessageBox::takeShown().size(), 0);
-}
-
-void TestRepbookApp::zeroByteDatabaseOpens()
-{
-    QVERIFY(WriteFile(DataFolder::DatabasePath(), {}));
-    StartUp startUp;
-    startUp.Run();
-
-    QVERIFY(startUp.windowShown);
-    QCOMPARE(startUp.daysLoaded, 0);
-    QCOMPARE(MessageBox::takeShown().size(), 0);
-    QCOMPARE(DatabaseFolderEntries(), QStringList {QStringLiteral("Database.rpd")});
-}
-
-void TestRepbookApp::firstStartCreatesEmptyDatabase()
-{
-    ResetDatabaseFolder(false);
-    QVERIFY(!QFileInfo::exists(DataFolder::DatabaseFolder()));
-    StartUp startUp;
-    startUp.Run();
-
-    QVERIFY(startUp.windowShown);
-    QCOMPARE(startUp.daysLoaded, 0);
-    QCOMPARE(MessageBox::takeShown().size(), 0);
-    const QFileInfo database(DataFolder::DatabasePath());
-    QVERIFY(database.exists());
-    QCOMPARE(database.size(), 0);
-    QCOMPARE(database.permissions() & (QFile::ReadOther | QFile::WriteOther), QFile::Permissions());
 }
 
 void TestRepbookApp::missingDatabaseAsks_data()
@@ -244,44 +182,6 @@ void TestRepbookApp::damagedDatabaseKeptAside()
         QCOMPARE(DatabaseFolderEntries(), QStringList {QStringLiteral("Database.rpd")});
         QCOMPARE(ReadFile(path), damaged);
     }
-}
-
-void TestRepbookApp::damagedNameAlreadyTaken()
-{
-    const QString path = DataFolder::DatabasePath();
-    const QString takenPath = path + QStringLiteral(".damaged-20070320-090507");
-    QVERIFY(WriteFile(takenPath, "an earlier damaged diary"));
-    QVERIFY(WriteFile(path, "no marker, no digest\r\n"));
-
-    MessageBox::setNextAnswers({QMessageBox::Yes, QMessageBox::Ok});
-    StartUp startUp;
-    startUp.Run();
-
-    QVERIFY(startUp.windowShown);
-    QCOMPARE(ReadFile(takenPath), QByteArray("an earlier damaged diary"));
-    QCOMPARE(ReadFile(takenPath + QStringLiteral("-2")), QByteArray("no marker, no digest\r\n"));
-    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
-    QCOMPARE(shown.size(), 2);
-    QVERIFY(shown.at(1).text.endsWith(QStringLiteral("Database.rpd.damaged-20070320-090507-2")));
-}
-
-void TestRepbookApp::damagedNameFollowsTheClock()
-{
-    const QString path = QStringLiteral("/data/Database.rpd");
-    QCOMPARE(CRepbookApp::DamagedFileName(path, QDateTime(QDate(2024, 1, 2), QTime(3, 4, 5))),
-             QStringLiteral("/data/Database.rpd.damaged-20240102-030405"));
-    QCOMPARE(CRepbookApp::DamagedFileName(path, QDateTime(QDate(2009, 12, 31), QTime(23, 59, 59))),
-             QStringLiteral("/data/Database.rpd.damaged-20091231-235959"));
-}
-
-void TestRepbookApp::lockReleasedAtEnd()
-{
-    QVERIFY(WriteFile(DataFolder::DatabasePath(), {}));
-    StartUp startUp;
-    startUp.Run();
-    QVERIFY(startUp.windowShown);
-    SingleInstance next(QString::fromLatin1(CRepbookApp::LockName));
-    QVERIFY(next.TryAcquire());
 }
 
 REPBOOK_TEST_MAIN(TestRepbookApp)

@@ -1,9 +1,7 @@
 #include "common/TestMain.h"
 #include "widgets/SingleInstance.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 
@@ -31,22 +29,9 @@ class TestSingleInstance : public QObject
     Q_OBJECT
 
 private slots:
-    void lockLivesInRuntimeFolder();
     void secondHolderRefused();
-    void releaseLetsTheNextOneIn();
-    void destroyedHolderReleases();
     void crashedHolderDoesNotBlock();
 };
-
-void TestSingleInstance::lockLivesInRuntimeFolder()
-{
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    QVERIFY(!runtime.isEmpty());
-    SingleInstance instance(LockName);
-    QCOMPARE(QFileInfo(instance.LockPath()).absolutePath(), QDir(runtime).absolutePath());
-    QVERIFY(instance.TryAcquire());
-    QVERIFY(QFileInfo::exists(QDir(runtime).filePath(LockName)));
-}
 
 void TestSingleInstance::secondHolderRefused()
 {
@@ -59,27 +44,6 @@ void TestSingleInstance::secondHolderRefused()
     // Asking again changes nothing for either.
     QVERIFY(first.TryAcquire());
     QVERIFY(!second.TryAcquire());
-}
-
-void TestSingleInstance::releaseLetsTheNextOneIn()
-{
-    SingleInstance first(LockName);
-    SingleInstance second(LockName);
-    QVERIFY(first.TryAcquire());
-    first.Release();
-    QVERIFY(!first.IsHeld());
-    QVERIFY(second.TryAcquire());
-    QVERIFY(!first.TryAcquire());
-}
-
-void TestSingleInstance::destroyedHolderReleases()
-{
-    {
-        SingleInstance first(LockName);
-        QVERIFY(first.TryAcquire());
-    }
-    SingleInstance second(LockName);
-    QVERIFY(second.TryAcquire());
 }
 
 void TestSingleInstance::crashedHolderDoesNotBlock()

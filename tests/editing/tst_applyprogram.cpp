@@ -1,4 +1,5 @@
 #include "DayFixtures.h"
+#include "common/GuiTest.h"
 #include "common/TestMain.h"
 #include "editing/ApplyProgramFlow.h"
 #include "editing/CApplyProgramDlg.h"
@@ -9,11 +10,7 @@
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QMap>
-#include <QTemporaryDir>
 
 using namespace dayfixtures;
 
@@ -104,31 +101,23 @@ class TestApplyProgram : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void init();
     void cleanup();
 
     void walk_data();
     void walk();
-    void copiesFollowTheCopyRules();
     void stopFlagEndsAfterTheCurrentDay();
-    void delayKeepsTheWindowAnswering();
-    void invalidRangeAppliesNothing();
 
-    void weekdayBoxes();
-    void flow_data();
-    void flow();
 };
 
-void TestApplyProgram::initTestCase()
+void TestApplyProgram::init()
 {
-    MessageBox::setTestMode(true);
-    FileDialog::setTestMode(true);
+    testsupport::BeginGuiCase();
 }
 
 void TestApplyProgram::cleanup()
 {
-    QCOMPARE(MessageBox::takeUnexpected(), QStringList());
-    QCOMPARE(FileDialog::takeUnexpected(), QStringList());
+    REPBOOK_END_GUI_CASE();
 }
 
 void TestApplyProgram::walk_data()
@@ -198,42 +187,6 @@ void TestApplyProgram::walk()
     QVERIFY(stop);
 }
 
-void TestApplyProgram::copiesFollowTheCopyRules()
-{
-    TrainingProgram program;
-    auto programDay = std::make_unique<TrainingDay>();
-    programDay->SetNotes(QStringLiteral("Heavy day\nwarm up well"));
-    programDay->AddWorkout(
-        MakeWorkout(QStringLiteral("Legs"),
-                    {{QStringLiteral("Squat"), ProgressStatus::Failed, 5, 5, 100},
-                     {QStringLiteral("Lunge"), ProgressStatus::Done, 3, 12, 0}},
-                    ProgressStatus::Done));
-    program.AddDay(std::move(programDay));
-
-    DiaryDatabase diary;
-    FakeCalendar calendar(diary, RangeStart);
-    ProgramApplier applier(program, diary, calendar);
-    applier.SetRange(RangeStart, 0); // Wednesday 1 only
-    QCOMPARE(applier.Apply(), 1);
-
-    QCOMPARE(diary.GetDayCount(), 1);
-    const TrainingDay *day = diary.GetDay(0);
-    QCOMPARE(day->GetDate(), April(1));
-    QCOMPARE(day->GetNotes(), QStringLiteral("Heavy day\nwarm up well"));
-    const Workout *workout = day->GetWorkout(0);
-    QCOMPARE(workout->GetName(), QStringLiteral("Legs"));
-    QCOMPARE(workout->GetStatus(), ProgressStatus::NotYet);
-    QCOMPARE(ExerciseNames(*workout), (QStringList {"Squat", "Lunge"}));
-    // A weight above 0 arrives Done; the other exercise starts Not yet.
-    QCOMPARE(workout->GetExercise(0)->GetStatus(), ProgressStatus::Done);
-    QCOMPARE(workout->GetExercise(0)->GetWeight(), 100.0f);
-    QCOMPARE(workout->GetExercise(0)->GetReps(), 5);
-    QCOMPARE(workout->GetExercise(1)->GetStatus(), ProgressStatus::NotYet);
-    QCOMPARE(workout->GetExercise(1)->GetReps(), 12);
-    // The program keeps its own day.
-    QCOMPARE(program.GetDay(0)->GetDate(), DateValue());
-}
-
 void TestApplyProgram::stopFlagEndsAfterTheCurrentDay()
 {
     const auto program = MakeProgram({"A", "B"});
@@ -253,139 +206,6 @@ void TestApplyProgram::stopFlagEndsAfterTheCurrentDay()
     QCOMPARE(applier.Apply(), 2);
     QCOMPARE(AprilDays(diary), (QStringList {"1:A", "2:B"}));
     QVERIFY(stop);
-}
-
-void TestApplyProgram::delayKeepsTheWindowAnswering()
-{
-    const auto program = MakeProgram({"A"});
-    for (const bool delay : {false, true}) {
-        DiaryDatabase diary;
-        FakeCalendar calendar(diary, RangeStart);
-        int calls = 0;
-        ProgramApplier applier(*program, diary, calendar);
-        applier.SetRange(RangeStart, 1); // two days
-        applier.SetDelay(delay);
-        applier.SetProcessEvents([&calls] { ++calls; });
-        QCOMPARE(applier.Apply(), 2);
-        // Without the delay events are processed once per cell; the pauses process them too.
-        if (delay)
-            QVERIFY2(calls > 7 + 2, qPrintable(QString::number(calls)));
-        else
-            QCOMPARE(calls, 7);
-    }
-}
-
-void TestApplyProgram::invalidRangeAppliesNothing()
-{
-    const auto program = MakeProgram({"A"});
-    DiaryDatabase diary;
-    FakeCalendar calendar(diary, RangeStart);
-    ProgramApplier applier(*program, diary, calendar);
-    applier.SetRange(DateValue::MakeInvalid(), 10);
-    QCOMPARE(applier.Apply(), 0);
-    applier.SetRange(RangeStart, -1);
-    QCOMPARE(applier.Apply(), 0);
-    // A range reaching past the last calendar year ends without walking forever.
-    applier.SetRange(DateValue::FromDate(9999, 12, 27), 30);
-    QCOMPARE(applier.Apply(), 0);
-    QCOMPARE(diary.GetDayCount(), 0);
-}
-
-void TestApplyProgram::weekdayBoxes()
-{
-    {
-        CApplyProgramDlg dialog;
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Apply program"));
-        QList<bool> ticked;
-        for (int i = 0; i < 7; ++i) {
-            QCOMPARE(dialog.WeekdayBox(i)->text(), CApplyProgramDlg::WeekdayName(i));
-            ticked.append(dialog.WeekdayBox(i)->isChecked());
-        }
-        QCOMPARE(ticked, (QList<bool> {true, false, true, false, true, false, false}));
-        QVERIFY(dialog.IsDayChosen(April(6))); // Monday
-        QVERIFY(!dialog.IsDayChosen(April(7))); // Tuesday
-        QVERIFY(!dialog.IsDayChosen(DateValue::MakeInvalid()));
-        QVERIFY(!dialog.IsDayChosen(DateValue::MakeNull()));
-
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTest::keyClick(dialog.WeekdayBox(0), Qt::Key_Space);
-        QTest::keyClick(dialog.WeekdayBox(6), Qt::Key_Space);
-        QVERIFY(!dialog.IsDayChosen(April(6)));
-        QVERIFY(dialog.IsDayChosen(April(12))); // Sunday
-    }
-    // The choice is not remembered.
-    CApplyProgramDlg again;
-    QVERIFY(again.IsDayChosen(April(6)));
-    QVERIFY(!again.IsDayChosen(April(12)));
-}
-
-void TestApplyProgram::flow_data()
-{
-    QTest::addColumn<bool>("askForFile"); // no file name handed over
-    QTest::addColumn<QString>("file"); // "good", "damaged" or "" (file dialog cancelled)
-    QTest::addColumn<bool>("confirmWeekdays");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QStringList>("expected");
-
-    const QStringList applied = {"1:A", "3:B", "6:A", "8:B", "10:A"};
-    QTest::newRow("file handed over") << false << "good" << true << 5 << applied;
-    QTest::newRow("file chosen") << true << "good" << true << 5 << applied;
-    QTest::newRow("file dialog cancelled") << true << "" << false << -1 << QStringList {};
-    QTest::newRow("weekdays cancelled") << false << "good" << false << -1 << QStringList {};
-    QTest::newRow("damaged file: nothing, no message")
-        << false << "damaged" << true << 0 << QStringList {};
-}
-
-void TestApplyProgram::flow()
-{
-    QFETCH(bool, askForFile);
-    QFETCH(QString, file);
-    QFETCH(bool, confirmWeekdays);
-    QFETCH(int, result);
-    QFETCH(QStringList, expected);
-
-    QTemporaryDir folder;
-    QString path;
-    if (!file.isEmpty()) {
-        path = folder.filePath(QStringLiteral("program.rpp"));
-        const auto program = MakeProgram({"A", "B"});
-        program->SetPath(path);
-        QVERIFY(program->Save());
-        if (file == QLatin1String("damaged")) {
-            QFile bytes(path);
-            QVERIFY(bytes.open(QIODevice::Append));
-            bytes.write("extra\r\n");
-        }
-    }
-    if (askForFile)
-        FileDialog::setNextFileNames({path});
-
-    QWidget window;
-    ModalDriver driver(&window);
-    if (confirmWeekdays || file == QLatin1String("good")) {
-        driver.Then([confirmWeekdays](QWidget *dialog) {
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("Apply program"));
-            const char *button = confirmWeekdays ? "okButton" : "cancelButton";
-            QTest::mouseClick(dialog->findChild<QAbstractButton *>(QLatin1String(button)),
-                              Qt::LeftButton);
-        });
-    }
-
-    DiaryDatabase diary;
-    FakeCalendar calendar(diary, RangeStart);
-    bool stop = true;
-    ApplyProgramFlow::Request request;
-    request.fileName = askForFile ? QString() : path;
-    request.start = RangeStart;
-    request.days = RangeDays;
-    const int written = ApplyProgramFlow::Run(&window, request, diary, calendar, stop, [] {});
-
-    QCOMPARE(written, result);
-    QCOMPARE(AprilDays(diary), expected);
-    QCOMPARE(driver.Unexpected(), QStringList());
-    QCOMPARE(driver.Pending(), 0);
-    QCOMPARE(MessageBox::takeShown().size(), 0);
 }
 
 REPBOOK_TEST_MAIN(TestApplyProgram)

@@ -1,5 +1,6 @@
 #include "DayFixtures.h"
 #include "common/TestMain.h"
+#include "editing/CDayDlg.h"
 #include "editing/CDayTabCtrl.h"
 #include "editing/CEditorDlg.h"
 #include "editing/CWorkoutTabBar.h"
@@ -7,6 +8,7 @@
 #include "editing/ExerciseColumns.h"
 #include "editing/IDayCellOwner.h"
 #include "images/StatusImageSet.h"
+#include "widgets/CGridCell.h"
 
 using namespace dayfixtures;
 
@@ -66,6 +68,32 @@ private slots:
         QCOMPARE(days->GetFocusCell(), (CCellID {0, 0}));
         QCOMPARE(QApplication::focusWidget(), days);
         QCOMPARE(m_dlg->GetTabCtrl()->GetDay(), m_dlg->Program().GetDay(0));
+    }
+
+    // The day dialog: removing the first exercise leaves the heading row selected with the focus
+    // on the first exercise; a longer name typed over a short one takes the room the notes do
+    // not need.
+    void dayDialogRemovesFirstAndFitsTypedNames()
+    {
+        TrainingDay day;
+        day.AddWorkout(MakeWorkout(QStringLiteral("W"), Named(QStringLiteral("e"), 3)));
+        CDayDlg dialog;
+        QVERIFY(dialog.SetDay(&day));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        CGridCtrl &grid = *dialog.GetTabCtrl()->GetGrid();
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                          grid.CellRect(1, ExerciseColumns::Exercise).center());
+        QCOMPARE(SelectedRows(grid), QList<int> {1});
+        QTest::keyClick(&grid, Qt::Key_Delete);
+        QCOMPARE(day.GetWorkout(0)->GetExerciseCount(), 2);
+        QCOMPARE(SelectedRows(grid), QList<int> {0});
+        QCOMPARE(grid.GetFocusCell(), (CCellID {1, ExerciseColumns::Exercise}));
+
+        const QString name = QStringLiteral("Leg press, narrow stance");
+        QVERIFY(TypeIntoCell(grid, 1, ExerciseColumns::Exercise, name));
+        QVERIFY(grid.GetColumnWidth(ExerciseColumns::Exercise) >=
+                grid.fontMetrics().horizontalAdvance(name) + 2 * CGridCell::Margin);
     }
 
 private:

@@ -1,3 +1,4 @@
+#include "common/TestFiles.h"
 #include "common/TestMain.h"
 
 #include "model/CMD5Checksum.h"
@@ -6,11 +7,8 @@
 #include "model/DiaryDatabase.h"
 #include "model/TrainingProgram.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -33,21 +31,6 @@ QByteArray Lines(const QList<QByteArray> &lines)
     for (const QByteArray &line : lines)
         bytes += line + "\r\n";
     return bytes;
-}
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
-
-bool WriteAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-        file.write(bytes) == bytes.size();
 }
 
 std::unique_ptr<ExerciseEntry> Exercise(const char *name, int sets, int reps, int forced,
@@ -84,7 +67,7 @@ QByteArray SavedBytes(DiaryDatabase &db, const QString &path)
     db.SetPath(path);
     if (!db.Save())
         return QByteArray("<save failed>");
-    return ReadAll(path);
+    return testsupport::ReadFile(path);
 }
 
 // Everything before the end marker line.
@@ -106,27 +89,11 @@ private slots:
     void workedExampleByteForByte();
     void integrityCheck_data();
     void integrityCheck();
-    void emptyDiary();
-    void dayWithoutWorkoutsIsThreeLines();
     void weightsMatchPrintfRounding();
-    void weightReadsBackRounded_data();
-    void weightReadsBackRounded();
     void tolerantLoading_data();
     void tolerantLoading();
-    void hugeCountsCreateBoundedRecords_data();
-    void hugeCountsCreateBoundedRecords();
     void lineBreaksInTextRoundTrip_data();
     void lineBreaksInTextRoundTrip();
-    void accentedTextInBothEncodings_data();
-    void accentedTextInBothEncodings();
-    void failedSaveKeepsOldFileAndFlags_data();
-    void failedSaveKeepsOldFileAndFlags();
-    void savedFilesArePrivate();
-    void checkNeedsNoWriteAccess();
-    void openLoadSemantics();
-    void saveDropsLinesAfterDigest();
-    void programFileRoundTrip();
-    void anyInputReachesAStableForm();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -142,7 +109,7 @@ void TestDatabaseFile::init()
 void TestDatabaseFile::workedExampleByteForByte()
 {
     const QByteArray expected =
-        ReadAll(testsupport::dataFile(QStringLiteral("worked_example.rpd")));
+        testsupport::ReadFile(testsupport::dataFile(QStringLiteral("worked_example.rpd")));
     QVERIFY(expected.endsWith("19e01967ad0d37a8d281a7ac13b461c4"));
 
     DiaryDatabase db;
@@ -174,7 +141,8 @@ void TestDatabaseFile::integrityCheck_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("passes");
 
-    const QByteArray example = ReadAll(testsupport::dataFile(QStringLiteral("worked_example.rpd")));
+    const QByteArray example =
+        testsupport::ReadFile(testsupport::dataFile(QStringLiteral("worked_example.rpd")));
     const QByteArray content = ContentOf(example);
     const QByteArray digest = example.right(32);
 
@@ -196,7 +164,8 @@ void TestDatabaseFile::integrityCheck_data()
     QTest::newRow("marker without digest") << content + Marker << false;
     QTest::newRow("marker at end of file") << content + "\xA9" << false;
     QTest::newRow("LF-only file, CR LF digest")
-        << ReadAll(testsupport::dataFile(QStringLiteral("worked_example_lf.rpd"))) << true;
+        << testsupport::ReadFile(testsupport::dataFile(QStringLiteral("worked_example_lf.rpd")))
+        << true;
     QByteArray lfContent = content;
     lfContent.replace("\r\n", "\n");
     QTest::newRow("LF-only file, LF digest") << lfContent + "\xA9\n" +
@@ -220,7 +189,7 @@ void TestDatabaseFile::integrityCheck()
 
     QCOMPARE(CheckDatabaseIntegrityData(bytes), passes);
     const QString path = PathOf(QStringLiteral("check.rpd"));
-    QVERIFY(WriteAll(path, bytes));
+    QVERIFY(testsupport::WriteFile(path, bytes));
     QCOMPARE(CheckDatabaseIntegrity(path), passes);
 
     // Open agrees with the check and keeps the days it had when the file fails.
@@ -230,35 +199,6 @@ void TestDatabaseFile::integrityCheck()
     QCOMPARE(db.GetPath(), path);
     if (!passes)
         QCOMPARE(db.GetDayCount(), 1);
-}
-
-void TestDatabaseFile::emptyDiary()
-{
-    DiaryDatabase db;
-    const QString path = PathOf(QStringLiteral("empty.rpd"));
-    QCOMPARE(SavedBytes(db, path), QByteArray("\xA9\r\nd41d8cd98f00b204e9800998ecf8427e"));
-    QVERIFY(CheckDatabaseIntegrity(path));
-    FillWorkedExample(db);
-    QVERIFY(db.Load());
-    QCOMPARE(db.GetDayCount(), 0);
-    QVERIFY(!db.IsModified());
-
-    // A zero-byte file is an empty diary too.
-    QVERIFY(WriteAll(path, QByteArray()));
-    FillWorkedExample(db);
-    QVERIFY(db.Open(path));
-    QCOMPARE(db.GetDayCount(), 0);
-}
-
-void TestDatabaseFile::dayWithoutWorkoutsIsThreeLines()
-{
-    DiaryDatabase db;
-    auto day = std::make_unique<TrainingDay>();
-    day->SetDate(DateValue::FromDate(2012, 11, 9));
-    day->SetNotes(QStringLiteral("Rest"));
-    db.AddDay(std::move(day));
-    const QByteArray file = SavedBytes(db, PathOf(QStringLiteral("rest.rpd")));
-    QCOMPARE(file, Sealed(Lines({"9.11.2012", "0", "Rest"})));
 }
 
 void TestDatabaseFile::weightsMatchPrintfRounding()
@@ -291,33 +231,6 @@ void TestDatabaseFile::weightsMatchPrintfRounding()
         // Date, count, workout name, count, status, then eight lines per exercise.
         QCOMPARE(lines.at(5 + 8 * i + 5), QByteArray(expected));
     }
-}
-
-void TestDatabaseFile::weightReadsBackRounded_data()
-{
-    QTest::addColumn<float>("weight");
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<float>("reread");
-    QTest::newRow("42.5") << 42.5f << QByteArray("42.50") << 42.5f;
-    QTest::newRow("12.345") << 12.345f << QByteArray("12.35") << 12.35f;
-    QTest::newRow("tie to even 0.125") << 0.125f << QByteArray("0.12") << 0.12f;
-    QTest::newRow("2.675 is below the tie") << 2.675f << QByteArray("2.67") << 2.67f;
-    QTest::newRow("500") << 500.0f << QByteArray("500.00") << 500.0f;
-}
-
-void TestDatabaseFile::weightReadsBackRounded()
-{
-    QFETCH(float, weight);
-    QFETCH(QByteArray, line);
-    QFETCH(float, reread);
-
-    DiaryDatabase db;
-    FillWorkedExample(db);
-    db.GetDay(0)->GetWorkout(0)->GetExercise(0)->SetWeight(weight);
-    const QString path = PathOf(QStringLiteral("weight.rpd"));
-    QVERIFY(ContentOf(SavedBytes(db, path)).contains("\r\n" + line + "\r\n"));
-    QVERIFY(db.Open(path));
-    QCOMPARE(db.GetDay(0)->GetWorkout(0)->GetExercise(0)->GetWeight(), reread);
 }
 
 void TestDatabaseFile::tolerantLoading_data()
@@ -395,40 +308,6 @@ void TestDatabaseFile::tolerantLoading()
     }
 }
 
-void TestDatabaseFile::hugeCountsCreateBoundedRecords_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<int>("workouts");
-    QTest::addColumn<int>("exercises");
-
-    QTest::newRow("workout count, nothing follows") << Lines({"5.3.2007", "2000000000"}) << 0 << 0;
-    QTest::newRow("workout count, some lines follow")
-        << Lines({"5.3.2007", "2000000000", "A", "0", "0", "B", "0", "0"}) << 2 << 0;
-    QTest::newRow("exercise count")
-        << Lines({"5.3.2007", "1", "Chest", "2000000000", "0", "Dips", "3", "12"}) << 1 << 1;
-    QTest::newRow("count beyond 32 bits")
-        << Lines({"5.3.2007", "99999999999999999999", "A", "0", "0"}) << 1 << 0;
-    QTest::newRow("negative count") << Lines({"5.3.2007", "-5", "notes"}) << 0 << 0;
-}
-
-void TestDatabaseFile::hugeCountsCreateBoundedRecords()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(int, workouts);
-    QFETCH(int, exercises);
-
-    const QString path = PathOf(QStringLiteral("huge.rpd"));
-    QVERIFY(WriteAll(path, Sealed(content)));
-    DiaryDatabase db;
-    QVERIFY(db.Open(path));
-    QCOMPARE(db.GetDayCount(), 1);
-    QCOMPARE(db.GetDay(0)->GetWorkoutCount(), workouts);
-    int exerciseCount = 0;
-    for (int i = 0; i < workouts; ++i)
-        exerciseCount += db.GetDay(0)->GetWorkout(i)->GetExerciseCount();
-    QCOMPARE(exerciseCount, exercises);
-}
-
 void TestDatabaseFile::lineBreaksInTextRoundTrip_data()
 {
     QTest::addColumn<QString>("text");
@@ -485,235 +364,6 @@ void TestDatabaseFile::lineBreaksInTextRoundTrip()
     QCOMPARE(day->GetWorkout(0)->GetExercise(0)->GetName(), readBack);
     QCOMPARE(day->GetWorkout(0)->GetExercise(0)->GetNote(), readBack);
     QCOMPARE(day->GetWorkout(0)->GetExerciseCount(), 2);
-}
-
-void TestDatabaseFile::accentedTextInBothEncodings_data()
-{
-    QTest::addColumn<QString>("fixture");
-    QTest::newRow("UTF-8") << QStringLiteral("accents_utf8.rpd");
-    QTest::newRow("Windows-1252") << QStringLiteral("accents_cp1252.rpd");
-}
-
-void TestDatabaseFile::accentedTextInBothEncodings()
-{
-    QFETCH(QString, fixture);
-
-    DiaryDatabase db;
-    QVERIFY(db.Open(testsupport::dataFile(fixture)));
-    const Workout *workout = db.GetDay(0)->GetWorkout(0);
-    QCOMPARE(workout->GetExercise(0)->GetName(), QStringLiteral("Kniebeuge mit Gewicht"));
-    QCOMPARE(workout->GetExercise(0)->GetNote(), QStringLiteral("Füße schulterbreit"));
-    QCOMPARE(workout->GetExercise(1)->GetName(), QStringLiteral("Développé couché"));
-    QCOMPARE(workout->GetExercise(1)->GetNote(), QStringLiteral("prise serrée – lent"));
-    QCOMPARE(workout->GetExercise(1)->GetWeight(), 72.5f);
-    QCOMPARE(db.GetDay(0)->GetNotes(), QStringLiteral("Très bien, «fatigué» €"));
-
-    // Whatever the file was read as, it is written back as UTF-8.
-    QCOMPARE(SavedBytes(db, PathOf(QStringLiteral("utf8.rpd"))),
-             ReadAll(testsupport::dataFile(QStringLiteral("accents_utf8.rpd"))));
-}
-
-void TestDatabaseFile::failedSaveKeepsOldFileAndFlags_data()
-{
-    QTest::addColumn<QString>("situation");
-    QTest::newRow("read-only folder") << QStringLiteral("readonly");
-    QTest::newRow("path is a folder") << QStringLiteral("directory");
-    QTest::newRow("folder missing") << QStringLiteral("missing");
-    QTest::newRow("parent is a file") << QStringLiteral("notdir");
-    QTest::newRow("no path") << QStringLiteral("empty");
-}
-
-void TestDatabaseFile::failedSaveKeepsOldFileAndFlags()
-{
-    QFETCH(QString, situation);
-
-    const QByteArray oldBytes =
-        ReadAll(testsupport::dataFile(QStringLiteral("worked_example.rpd")));
-    QString path;
-    if (situation == QLatin1String("readonly")) {
-        if (geteuid() == 0)
-            QSKIP("The superuser writes into read-only folders.");
-        const QString folder = PathOf(QStringLiteral("locked"));
-        QVERIFY(QDir().mkpath(folder));
-        path = folder + QStringLiteral("/Database.rpd");
-        QVERIFY(WriteAll(path, oldBytes));
-        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-    } else if (situation == QLatin1String("directory")) {
-        path = PathOf(QStringLiteral("Database.rpd"));
-        QVERIFY(QDir().mkpath(path));
-    } else if (situation == QLatin1String("missing")) {
-        path = PathOf(QStringLiteral("no/such/folder/Database.rpd"));
-    } else if (situation == QLatin1String("notdir")) {
-        QVERIFY(WriteAll(PathOf(QStringLiteral("plain")), oldBytes));
-        path = PathOf(QStringLiteral("plain/Database.rpd"));
-    }
-
-    DiaryDatabase db;
-    FillWorkedExample(db);
-    db.GetDay(0)->SetNotes(QStringLiteral("changed"));
-    db.SetPath(path);
-    QVERIFY(!db.Save());
-    QVERIFY(db.IsModified());
-    QVERIFY(db.GetDay(0)->IsModified());
-    QVERIFY(db.GetDay(0)->GetWorkout(0)->GetExercise(0)->IsModified());
-
-    if (situation == QLatin1String("readonly")) {
-        QCOMPARE(ReadAll(path), oldBytes);
-        QCOMPARE(QDir(PathOf(QStringLiteral("locked"))).entryList(QDir::Files).size(), 1);
-        QFile::setPermissions(PathOf(QStringLiteral("locked")),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    } else if (situation == QLatin1String("directory")) {
-        QVERIFY(QFileInfo(path).isDir());
-        // No temporary file is left beside it.
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
-    } else if (situation == QLatin1String("notdir")) {
-        QCOMPARE(ReadAll(PathOf(QStringLiteral("plain"))), oldBytes);
-    }
-}
-
-void TestDatabaseFile::savedFilesArePrivate()
-{
-    constexpr auto others =
-        QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
-    DiaryDatabase db;
-    FillWorkedExample(db);
-    const QString path = PathOf(QStringLiteral("new.rpd"));
-    SavedBytes(db, path);
-    QVERIFY(QFileInfo(path).permissions() & QFile::WriteOwner);
-    QCOMPARE(QFileInfo(path).permissions() & others, QFile::Permissions());
-
-    // An existing file keeps the permissions its owner gave it.
-    const QString shared = PathOf(QStringLiteral("shared.rpd"));
-    QVERIFY(WriteAll(shared, QByteArray()));
-    QVERIFY(QFile::setPermissions(shared, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
-    QVERIFY(!SavedBytes(db, shared).isEmpty());
-    QVERIFY(QFileInfo(shared).permissions() & QFile::ReadGroup);
-}
-
-void TestDatabaseFile::checkNeedsNoWriteAccess()
-{
-    const QString folder = PathOf(QStringLiteral("readonly"));
-    QVERIFY(QDir().mkpath(folder));
-    const QString path = folder + QStringLiteral("/Database.rpd");
-    QVERIFY(QFile::copy(testsupport::dataFile(QStringLiteral("worked_example.rpd")), path));
-    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-    const QStringList appFolderBefore = QDir(QCoreApplication::applicationDirPath()).entryList();
-
-    QVERIFY(CheckDatabaseIntegrity(path));
-    DiaryDatabase db;
-    QVERIFY(db.Open(path));
-    QCOMPARE(db.GetDayCount(), 1);
-
-    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList {QStringLiteral("Database.rpd")});
-    QCOMPARE(QDir(QCoreApplication::applicationDirPath()).entryList(), appFolderBefore);
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
-void TestDatabaseFile::openLoadSemantics()
-{
-    const QString valid = testsupport::dataFile(QStringLiteral("worked_example.rpd"));
-    const QString corrupt = PathOf(QStringLiteral("corrupt.rpd"));
-    QVERIFY(WriteAll(corrupt, ContentOf(ReadAll(valid)) + Marker + QByteArray(32, 'f')));
-
-    DiaryDatabase db;
-    QVERIFY(db.Open(valid));
-    QCOMPARE(db.GetPath(), valid);
-    db.GetDay(0)->SetNotes(QStringLiteral("kept"));
-
-    // A corrupted or missing file leaves the days, but the path is now bound to it.
-    QVERIFY(!db.Open(corrupt));
-    QCOMPARE(db.GetPath(), corrupt);
-    QCOMPARE(db.GetDay(0)->GetNotes(), QStringLiteral("kept"));
-    QVERIFY(!db.Open(PathOf(QStringLiteral("missing.rpd"))));
-    QCOMPARE(db.GetDayCount(), 1);
-    QVERIFY(!db.Load());
-    QCOMPARE(db.GetDayCount(), 1);
-
-    // Load does not look at the digest.
-    db.SetPath(corrupt);
-    QVERIFY(db.Load());
-    QCOMPARE(db.GetDay(0)->GetNotes(), QStringLiteral("Felt strong"));
-
-    // An empty path drops every day and leaves nothing to save.
-    QVERIFY(!db.Open(QString()));
-    QCOMPARE(db.GetDayCount(), 0);
-    QVERIFY(db.GetPath().isEmpty());
-    QVERIFY(!db.IsModified());
-    QVERIFY(!db.Save());
-}
-
-void TestDatabaseFile::saveDropsLinesAfterDigest()
-{
-    const QByteArray example = ReadAll(testsupport::dataFile(QStringLiteral("worked_example.rpd")));
-    const QString path = PathOf(QStringLiteral("extra.rpd"));
-    QVERIFY(WriteAll(path, example + "\r\nleft over\r\n"));
-    DiaryDatabase db;
-    QVERIFY(db.Open(path));
-    QCOMPARE(db.GetDayCount(), 1);
-    QVERIFY(db.Save());
-    QCOMPARE(ReadAll(path), example);
-}
-
-void TestDatabaseFile::programFileRoundTrip()
-{
-    TrainingProgram program;
-    auto first = std::make_unique<TrainingDay>();
-    auto workout = std::make_unique<Workout>();
-    workout->SetName(QStringLiteral("Full body"));
-    workout->AddExercise(Exercise("Squat", 5, 5, 0, 0.0f, ""));
-    first->AddWorkout(std::move(workout));
-    program.AddDay(std::move(first));
-    program.AddDay(std::make_unique<TrainingDay>());
-
-    const QString path = PathOf(QStringLiteral("plan.rpp"));
-    const QByteArray file = SavedBytes(program, path);
-    QVERIFY(file.startsWith("30.12.1899\r\n1\r\nFull body\r\n"));
-    QVERIFY(ContentOf(file).endsWith("\r\n30.12.1899\r\n0\r\n\r\n"));
-    QCOMPARE(file, Sealed(ContentOf(file)));
-
-    TrainingProgram reopened;
-    QVERIFY(reopened.Open(path));
-    QCOMPARE(reopened.GetDayCount(), 2);
-    QCOMPARE(reopened.GetDay(0)->GetWorkout(0)->GetExercise(0)->GetName(), QStringLiteral("Squat"));
-    QCOMPARE(reopened.GetDay(0)->GetWorkout(0)->GetExercise(0)->GetSets(), 5);
-    QVERIFY(reopened.GetDay(1)->IsEmpty());
-    QVERIFY(reopened.GetDay(1)->GetDate() == DateValue());
-    QCOMPARE(SavedBytes(reopened, PathOf(QStringLiteral("again.rpp"))), file);
-}
-
-void TestDatabaseFile::anyInputReachesAStableForm()
-{
-    // Damaged files of every kind: whatever was read is written in a form that reads back to
-    // exactly the same diary.
-    const QByteArray example = ReadAll(testsupport::dataFile(QStringLiteral("accents_cp1252.rpd")));
-    QRandomGenerator random(20070305);
-    const QByteArray alphabet("0123456789.-+ \r\n\xA9\xE9\xC3"
-                              "abc");
-    for (int round = 0; round < 500; ++round) {
-        QByteArray bytes = example;
-        const int edits = 1 + int(random.bounded(8));
-        for (int e = 0; e < edits; ++e) {
-            const int at = int(random.bounded(bytes.size() + 1));
-            switch (random.bounded(3)) {
-            case 0:
-                bytes.insert(at, alphabet.at(random.bounded(alphabet.size())));
-                break;
-            case 1:
-                bytes.remove(at, 1 + int(random.bounded(12)));
-                break;
-            default:
-                if (at < bytes.size())
-                    bytes[at] = alphabet.at(random.bounded(alphabet.size()));
-            }
-        }
-        DiaryDatabase db;
-        QVERIFY(db.LoadFromData(bytes));
-        const QByteArray once = DatabaseWriter::FileBytes(db);
-        QVERIFY(CheckDatabaseIntegrityData(once));
-        DiaryDatabase reread;
-        QVERIFY(reread.LoadFromData(once));
-        QCOMPARE(DatabaseWriter::FileBytes(reread), once);
-    }
 }
 
 REPBOOK_TEST_MAIN_CORE(TestDatabaseFile)

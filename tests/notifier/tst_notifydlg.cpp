@@ -1,3 +1,5 @@
+#include "common/GuiTest.h"
+#include "common/TestFiles.h"
 #include "common/TestMain.h"
 #include "editing/CDayDlg.h"
 #include "editing/CDayPrinter.h"
@@ -12,15 +14,9 @@
 #include "widgets/MessageBox.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QTemporaryDir>
-#include <QTimeEdit>
 #include <QTimer>
 
 #include <functional>
@@ -43,13 +39,6 @@ std::unique_ptr<TrainingDay> MakeDay(const QDate &date, const QStringList &exerc
     }
     day->AddWorkout(std::move(workout));
     return day;
-}
-
-QByteArray FileBytes()
-{
-    QByteArray bytes;
-    DatabaseFile::ReadWhole(DataFolder::DatabasePath(), bytes);
-    return bytes;
 }
 
 } // namespace
@@ -85,15 +74,9 @@ private:
         m_dlg->show();
     }
 
-    template<typename T = QWidget>
-    T *Child(const char *name)
-    {
-        return m_dlg->findChild<T *>(QLatin1String(name));
-    }
-
     void Click(const char *button)
     {
-        QTest::mouseClick(Child<CPictureButton>(button), Qt::LeftButton);
+        QTest::mouseClick(testsupport::Child<CPictureButton>(m_dlg.get(), button), Qt::LeftButton);
     }
 
     // Answers the day dialog that the next command opens.
@@ -146,102 +129,6 @@ private slots:
         QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(u'\n')));
     }
 
-    void modes_data()
-    {
-        QTest::addColumn<bool>("resultsMode");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("firstButton");
-        QTest::addColumn<bool>("askEnabled");
-        QTest::newRow("workout") << false << "You have a workout today"
-                                 << "View" << true;
-        QTest::newRow("results") << true << "Please fill in information about your workout results"
-                                 << "Fill in" << false;
-    }
-
-    void modes()
-    {
-        QFETCH(bool, resultsMode);
-        QFETCH(QString, message);
-        QFETCH(QString, firstButton);
-        QFETCH(bool, askEnabled);
-        // The other mode first: every showing sets the controls afresh.
-        Open(!resultsMode);
-        m_dlg->reject();
-        Open(resultsMode);
-        QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Workout remind"));
-        QCOMPARE(Child<QLabel>("message")->text(), message);
-        QCOMPARE(Child<CPictureButton>("viewButton")->text(), firstButton);
-        QCOMPARE(Child<QCheckBox>("askBox")->isEnabled(), askEnabled);
-        QCOMPARE(Child<QCheckBox>("askBox")->isChecked(), askEnabled);
-        QCOMPARE(Child<QTimeEdit>("timePicker")->isEnabled(), askEnabled);
-        QVERIFY(!Child("moveButton")->isVisible());
-        QVERIFY(!Child("cancelWorkoutButton")->isVisible());
-        for (const char *name : {"openDiaryButton", "printButton", "remindLaterButton"})
-            QVERIFY(Child(name)->isVisible() && Child(name)->isEnabled());
-    }
-
-    void askTimeHandedOver_data()
-    {
-        QTest::addColumn<QTime>("now");
-        QTest::addColumn<QTime>("chosen"); // invalid: keep the default
-        QTest::addColumn<QDateTime>("askTime");
-        QTest::newRow("default, one hour later")
-            << QTime(18, 0, 10) << QTime() << QDateTime(Today, QTime(19, 0, 10));
-        QTest::newRow("set back to 10:00")
-            << QTime(18, 0, 0) << QTime(10, 0) << QDateTime(Today, QTime(10, 0));
-        QTest::newRow("at 23:30 the next day")
-            << QTime(23, 30) << QTime() << QDateTime(Today.addDays(1), QTime(0, 30));
-        QTest::newRow("at 23:30, chosen 23:45, stays on the next day")
-            << QTime(23, 30) << QTime(23, 45) << QDateTime(Today.addDays(1), QTime(23, 45));
-    }
-
-    void askTimeHandedOver()
-    {
-        QFETCH(QTime, now);
-        QFETCH(QTime, chosen);
-        QFETCH(QDateTime, askTime);
-        Open(false, now);
-        QCOMPARE(Child<QTimeEdit>("timePicker")->time(), now.addSecs(3600));
-        if (chosen.isValid())
-            Child<QTimeEdit>("timePicker")->setTime(chosen);
-        Click("openDiaryButton");
-        QCOMPARE(m_dlg->result(), int(QDialog::Accepted));
-        QCOMPARE(m_launches, 1);
-        DateValue ask;
-        QCOMPARE(m_dlg->GetAskTime(ask), 1);
-        QCOMPARE(ask.ToQDateTime(), askTime);
-    }
-
-    void untickedBoxHandsOverNoTime()
-    {
-        Open(false);
-        Child<QCheckBox>("askBox")->setChecked(false);
-        QVERIFY(!Child<QTimeEdit>("timePicker")->isEnabled());
-        Click("openDiaryButton");
-        QCOMPARE(m_dlg->result(), int(QDialog::Accepted));
-        QCOMPARE(m_launches, 1);
-        DateValue ask;
-        QCOMPARE(m_dlg->GetAskTime(ask), 0);
-    }
-
-    void diaryThatDoesNotStartKeepsTheReminderOpen()
-    {
-        m_launchSucceeds = false;
-        Open(false);
-        Click("openDiaryButton");
-        QCOMPARE(m_launches, 1);
-        QVERIFY(m_dlg->isVisible());
-    }
-
-    void remindMeLaterCancels()
-    {
-        Open(false);
-        Click("remindLaterButton");
-        QCOMPARE(m_dlg->result(), int(QDialog::Rejected));
-        QVERIFY(!m_dlg->isVisible());
-        QCOMPARE(m_launches, 0);
-    }
-
     void viewReadsTheFileAndSavesOnlyAfterOK_data()
     {
         QTest::addColumn<bool>("resultsMode");
@@ -258,7 +145,7 @@ private slots:
         QFETCH(bool, confirm);
         // The diary adds an exercise after the notifier read the file.
         WriteFile({QStringLiteral("Squat"), QStringLiteral("Lunge")});
-        const QByteArray before = FileBytes();
+        const QByteArray before = testsupport::ReadFile(DataFolder::DatabasePath());
 
         int exercisesShown = -1;
         QObject watch;
@@ -283,7 +170,7 @@ private slots:
         QCOMPARE(onDisk.FindDay(DateValue::FromQDate(Today))->GetNotes(),
                  confirm ? QStringLiteral("Felt strong") : QString());
         if (!confirm) {
-            QCOMPARE(FileBytes(), before);
+            QCOMPARE(testsupport::ReadFile(DataFolder::DatabasePath()), before);
             // The cancelled edit is gone from memory too.
             QCOMPARE(m_database.FindDay(DateValue::FromQDate(Today))->GetNotes(), QString());
         }
@@ -342,103 +229,6 @@ private slots:
             QCOMPARE(aside.GetDay(0)->GetNotes(), QStringLiteral("Felt strong"));
             QVERIFY(QFile::remove(folder.filePath(kept.first())));
         }
-    }
-
-    void failedSaveOffersRetry()
-    {
-        const QString path = DataFolder::DatabasePath();
-        QObject watch;
-        WhenDayDialogOpens(
-            [&](CDayDlg &dialog) {
-                dialog.GetDay()->SetNotes(QStringLiteral("Felt strong"));
-                // The file is replaced by a folder: no save can succeed.
-                QFile::remove(path);
-                QDir().mkdir(path);
-                dialog.accept();
-            },
-            &watch);
-        MessageBox::setNextAnswers({QMessageBox::Retry, QMessageBox::Cancel});
-        Open(false);
-        Click("viewButton");
-        QVERIFY(QDir().rmdir(path));
-        const auto shown = MessageBox::takeShown();
-        QCOMPARE(shown.size(), 2);
-        for (const auto &box : shown) {
-            QCOMPARE(box.icon, QMessageBox::Critical);
-            QVERIFY(box.text.startsWith(
-                QStringLiteral("The workout could not be saved to the diary database.")));
-        }
-    }
-
-    void viewWithoutDayClosesWithOK()
-    {
-        WriteFile({}); // the day was removed in the diary meanwhile
-        MessageBox::setNextAnswers({QMessageBox::Ok});
-        bool dayDialogOpened = false;
-        const auto watch = NoteDayDialog(dayDialogOpened);
-        Open(false);
-        Click("viewButton");
-        QVERIFY(!dayDialogOpened);
-        QCOMPARE(m_dlg->result(), int(QDialog::Accepted));
-        const auto shown = MessageBox::takeShown();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown.first().text, QStringLiteral("There is no workout for today in the diary."));
-    }
-
-    void damagedFileIsNeitherEditedNorOverwritten()
-    {
-        QFile file(DataFolder::DatabasePath());
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("tampered\r\n");
-        file.close();
-        const QByteArray damaged = FileBytes();
-
-        MessageBox::setNextAnswers({QMessageBox::Ok});
-        bool dayDialogOpened = false;
-        const auto watch = NoteDayDialog(dayDialogOpened);
-        Open(false);
-        Click("viewButton");
-        QVERIFY(!dayDialogOpened);
-        const auto shown = MessageBox::takeShown();
-        QCOMPARE(shown.size(), 1);
-        QVERIFY(shown.first().text.startsWith(QLatin1String("The diary database could not be")));
-        QVERIFY(m_dlg->isVisible());
-        QCOMPARE(FileBytes(), damaged);
-    }
-
-    void printPrintsTodaysDayFromTheFile()
-    {
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("today.pdf"));
-        WriteFile({QStringLiteral("Squat"), QStringLiteral("Lunge")});
-        Open(false);
-        // The printer chosen in the print dialog: a PDF file.
-        CDayPrinter::SetDialogRunner([pdf](QDialog &dialog) {
-            auto *printDialog = qobject_cast<QPrintDialog *>(&dialog);
-            if (printDialog) {
-                printDialog->printer()->setOutputFormat(QPrinter::PdfFormat);
-                printDialog->printer()->setOutputFileName(pdf);
-            }
-            return int(QDialog::Accepted);
-        });
-        Click("printButton");
-        CDayPrinter::SetDialogRunner({});
-        QVERIFY(m_dlg->isVisible()); // printing does not close the reminder
-        QFile printed(pdf);
-        QVERIFY(printed.open(QIODevice::ReadOnly));
-        QVERIFY(printed.read(5) == "%PDF-");
-    }
-
-    void printWithoutDaySaysSo()
-    {
-        WriteFile({});
-        MessageBox::setNextAnswers({QMessageBox::Ok});
-        Open(false);
-        Click("printButton");
-        const auto shown = MessageBox::takeShown();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown.first().text, QStringLiteral("There is no workout for today to print."));
-        QVERIFY(m_dlg->isVisible());
     }
 };
 

@@ -5,7 +5,6 @@
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 
-#include <QCoreApplication>
 #include <QSettings>
 
 #include <memory>
@@ -345,61 +344,6 @@ private slots:
         QCOMPARE(int(m_scheduler->GetState()), expectedState);
     }
 
-    void wrongLengthKeepsTheDateInMemory()
-    {
-        m_now = QDateTime(m_base, QTime(9, 0));
-        const QByteArray askRecord = NotifyTimeRecord::Encode(QDateTime(m_base, QTime(19, 0, 10)));
-        m_settings.Write(SettingsKeys::NotifyDone, askRecord);
-        NewScheduler();
-        m_settings.Write(SettingsKeys::NotifyDone, QByteArray(10, '\1'));
-        m_scheduler->LoadReminderFlags();
-        QCOMPARE(m_scheduler->GetAskTime().ToQDateTime(), QDateTime(m_base, QTime(19, 0, 10)));
-    }
-
-    void savingWritesSixteenByteRecords()
-    {
-        AddDay(QStringLiteral("d0"), false);
-        m_now = QDateTime(m_base, QTime(18, 0, 10));
-        NewScheduler();
-        m_scheduler->Start();
-        QCOMPARE(m_scheduler->OpenReminder(), ReminderScheduler::OpenAction::ShowDialog);
-        m_scheduler->CloseReminder(true, std::nullopt);
-        m_scheduler->SaveReminderFlags();
-
-        const auto ask = m_settings.Read(SettingsKeys::NotifyDone);
-        const auto train = m_settings.Read(SettingsKeys::TrainNotified);
-        const auto done = m_settings.Read(SettingsKeys::DoneNotified);
-        QVERIFY(ask && train && done);
-        QCOMPARE(*ask, QByteArray(16, '\0'));
-        QCOMPARE(*done, QByteArray(16, '\0'));
-        // 2026-03-10 is a Tuesday (2).
-        QCOMPARE(train->toHex(),
-                 QByteArray("ea07030002000a0012000000"
-                            "0a000000"));
-    }
-
-    void balloonTexts_data()
-    {
-        QTest::addColumn<int>("state");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("workout") << 1 << "You have a workout today"
-                                 << "Get workout plan by clicking on this message.";
-        QTest::newRow("results") << 2 << "Fill in workout"
-                                 << "Click on this message to fill in your workout results.";
-        QTest::newRow("nothing") << 0 << QString() << QString();
-        QTest::newRow("other") << 7 << QString() << QString();
-    }
-
-    void balloonTexts()
-    {
-        QFETCH(int, state);
-        QFETCH(QString, title);
-        QFETCH(QString, text);
-        const ReminderScheduler::Balloon balloon = ReminderScheduler::BalloonFor(state);
-        QCOMPARE(balloon.title, title);
-        QCOMPARE(balloon.text, text);
-    }
 };
 
 REPBOOK_TEST_MAIN_CORE(TestReminderScheduler)

@@ -1,7 +1,6 @@
 #include "common/TestMain.h"
 #include "printing/PageFlow.h"
 
-#include <QCoreApplication>
 
 namespace {
 

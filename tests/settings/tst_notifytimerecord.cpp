@@ -1,7 +1,6 @@
 #include "common/TestMain.h"
 #include "settings/NotifyTimeRecord.h"
 
-#include <QCoreApplication>
 
 class TestNotifyTimeRecord : public QObject
 {
@@ -41,13 +40,6 @@ private slots:
         QVERIFY(!NotifyTimeRecord::Decode(bytes).isValid());
         QVERIFY(!NotifyTimeRecord::ToDateValue(bytes).IsValid());
         QCOMPARE(NotifyTimeRecord::ToDateValue(bytes).GetYear(), -1);
-    }
-
-    void recordSizeIsRecognised()
-    {
-        QVERIFY(NotifyTimeRecord::HasRecordSize(QByteArray(16, '\0')));
-        QVERIFY(!NotifyTimeRecord::HasRecordSize(QByteArray(15, '\0')));
-        QVERIFY(!NotifyTimeRecord::HasRecordSize(QByteArray(17, '\0')));
     }
 
     void dateValuesRoundTripWithTheirTime()
