@@ -182,17 +182,6 @@ int DayPrintDocument::Layout(QPaintDevice *device, const QSizeF &pageSize)
     return PageCount();
 }
 
-int DayPrintDocument::FirstPageOf(int day) const
-{
-    for (int page = 0; page < m_pages.size(); ++page) {
-        for (const PlacedBlock &placed : m_pages.at(page)) {
-            if (m_blocks.at(placed.block).day == day)
-                return page;
-        }
-    }
-    return -1;
-}
-
 void DayPrintDocument::Append(const Metrics &metrics, Block block, bool startsDay,
                               bool keepWithNext, const QList<int> &repeat, QList<FlowBlock> *flow)
 {

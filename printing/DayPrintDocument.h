@@ -29,8 +29,6 @@ public:
     // fonts; returns the page count (0 for an empty log).
     int Layout(QPaintDevice *device, const QSizeF &pageSize);
     int PageCount() const { return int(m_pages.size()); }
-    // The first page (0-based) that shows something of the day; -1 before Layout.
-    int FirstPageOf(int day) const;
     // Draws one laid-out page, footer included, with the painter's origin at the page's corner.
     void RenderPage(QPainter &painter, int page) const;
 
