@@ -39,6 +39,8 @@ private slots:
     void selectedDaysSpanEverySelectedWeek();
     void exitAnsweredYes();
     void returnAndEscapeNeverClose();
+    void columnsFillTheGridBesideItsScrollBar_data();
+    void columnsFillTheGridBesideItsScrollBar();
 
 private:
     std::unique_ptr<CRepbookDlg> OpenWindow(const QString &start, int days);
@@ -176,6 +178,31 @@ void TestRepbookDlg::returnAndEscapeNeverClose()
     QVERIFY(window->isVisible());
     QCOMPARE(window->result(), 0);
     QCOMPARE(MessageBox::takeShown().size(), 0);
+}
+
+void TestRepbookDlg::columnsFillTheGridBesideItsScrollBar_data()
+{
+    QTest::addColumn<int>("days");
+    QTest::addColumn<bool>("scrollBar");
+    QTest::newRow("a month fits") << 31 << false;
+    QTest::newRow("a year scrolls") << 364 << true;
+}
+
+// The weekday columns take the grid's whole width, less the vertical scroll bar when the weeks
+// need one: no gap at the right, and nothing to scroll sideways.
+void TestRepbookDlg::columnsFillTheGridBesideItsScrollBar()
+{
+    QFETCH(int, days);
+    QFETCH(bool, scrollBar);
+    auto window = OpenWindow(QStringLiteral("1.3.2007"), days);
+    window->resize(1000, 700);
+    ShowAndActivate(*window);
+    CGridCtrl *grid = window->Grid();
+    QCOMPARE(grid->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn, scrollBar);
+    int width = 0;
+    for (int col = 0; col < grid->GetColumnCount(); ++col)
+        width += grid->GetColumnWidth(col);
+    QCOMPARE(width, grid->viewport()->width());
 }
 
 REPBOOK_TEST_MAIN(TestRepbookDlg)

@@ -368,6 +368,11 @@ void TestSharedDiaryFile::failedSaves()
     if (obstacle == QLatin1String("folder")) {
         QVERIFY(QFile::remove(m_path));
         QVERIFY(QDir().mkdir(m_path));
+        // Taking in what is on disk fails as well, and says so.
+        const SharedDiaryFile::Outcome refreshed = diary.file.Refresh();
+        QVERIFY(!refreshed.ok);
+        QVERIFY2(refreshed.error.contains(QLatin1String("cannot be read")),
+                 qPrintable(refreshed.error));
     } else if (obstacle == QLatin1String("no folder")) {
         QVERIFY(QDir(folder).removeRecursively());
     } else {
