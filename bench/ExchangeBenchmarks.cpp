@@ -2,6 +2,7 @@
 // a 50,000-set Strong export with its preview plan, reported next to BM_Md5, the MD5 of the same
 // diary file read from disk.
 
+#include "bench/BenchFiles.h"
 #include "bench/DiaryGenerator.h"
 #include "exchange/DiaryExport.h"
 #include "exchange/DiaryImport.h"
@@ -114,8 +115,5 @@ BENCHMARK(BM_ImportStrongWithPreview)->Unit(benchmark::kMillisecond);
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunRegisteredBenchmarks(argc, argv);
 }
