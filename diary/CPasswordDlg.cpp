@@ -56,6 +56,9 @@ CPasswordDlg::CPasswordDlg(QWidget *parent)
 
 bool CPasswordDlg::Pass(QWidget *parent)
 {
+    // Without a password there is nothing to build.
+    if (SettingsStore().Read(SettingsKeys::Password).isEmpty())
+        return true;
     CPasswordDlg gate(parent);
     return gate.exec() == QDialog::Accepted;
 }

@@ -14,6 +14,8 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <future>
+
 namespace {
 
 const QString CorruptedQuestion = QStringLiteral(
@@ -60,15 +62,25 @@ int CRepbookApp::Run()
 
     m_database = std::make_unique<DiaryDatabase>();
     m_file = std::make_unique<SharedDiaryFile>(*m_database, DiaryMerge::Winner::Memory);
-    if (OpenDatabaseFile(DataFolder::DatabasePath()) == Preparation::Quit) {
-        Exit();
-        return 1;
+    const QString path = DataFolder::DatabasePath();
+    const bool firstStart = PrepareDatabaseFolder(path);
+    // The file is read and checked on another core while this thread builds the window. The
+    // window is not shown, and no event is handled, before the diary has its days.
+    std::future<SharedDiaryFile::Reading> reading =
+        std::async(std::launch::async | std::launch::deferred, SharedDiaryFile::Read, path);
+    auto window = std::make_unique<CRepbookDlg>(*m_file);
+    if (!m_file->Open(reading.get()) && !firstStart) {
+        // The questions about a damaged file run event loops: no window may act meanwhile.
+        window.reset();
+        if (AskAboutDamagedFile(path) == Preparation::Quit) {
+            Exit();
+            return 1;
+        }
+        window = std::make_unique<CRepbookDlg>(*m_file);
     }
-
-    {
-        CRepbookDlg window(*m_file);
-        m_runMainWindow(window);
-    }
+    window->Refresh(CRepbookDlg::KeepScroll);
+    m_runMainWindow(*window);
+    window.reset();
     Exit();
     return 0;
 }
@@ -78,7 +90,7 @@ QString CRepbookApp::DamagedFileName(const QString &databasePath, const QDateTim
     return SideFile::Name(databasePath, QStringLiteral("damaged"), moment);
 }
 
-CRepbookApp::Preparation CRepbookApp::OpenDatabaseFile(const QString &path)
+bool CRepbookApp::PrepareDatabaseFolder(const QString &path)
 {
     // On the very first start the Database folder does not exist yet: it is created together
     // with an empty diary, and there is nothing to ask about.
@@ -88,10 +100,11 @@ CRepbookApp::Preparation CRepbookApp::OpenDatabaseFile(const QString &path)
     const bool firstStart = !folderExisted && QFileInfo(folder).isDir() && !QFileInfo::exists(path);
     if (firstStart)
         CreateEmptyDatabase(path);
-    // Opening runs the integrity check on the bytes it reads, so the file is read only once.
-    if (m_file->Open(path) || firstStart)
-        return Preparation::Ready;
+    return firstStart;
+}
 
+CRepbookApp::Preparation CRepbookApp::AskAboutDamagedFile(const QString &path)
+{
     const bool damagedFileExists = QFileInfo::exists(path);
     const MessageBox::Button answer = MessageBox::Error(
         nullptr, damagedFileExists ? CorruptedQuestionKeepingFile : CorruptedQuestion,

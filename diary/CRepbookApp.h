@@ -43,8 +43,10 @@ public:
 private:
     enum class Preparation { Ready, Quit };
 
-    // Opens the diary file, offering a new one when it fails its check.
-    Preparation OpenDatabaseFile(const QString &path);
+    // Creates the data folder; true on the very first start, when an empty diary was made.
+    static bool PrepareDatabaseFolder(const QString &path);
+    // Offers a new diary for the file that failed its check, keeping the damaged one aside.
+    Preparation AskAboutDamagedFile(const QString &path);
     bool KeepDamagedFile(const QString &path);
     static void CreateEmptyDatabase(const QString &path);
     void Exit();

@@ -2,6 +2,7 @@
 
 #include "images/ImageIds.h"
 #include "images/Images.h"
+#include "images/SizedFilesIconEngine.h"
 
 #include <QFile>
 
@@ -54,15 +55,16 @@ QIcon Icon(int id)
 
 QIcon AppIcon(int iconId)
 {
-    QIcon icon;
     if (!IsProgramIcon(iconId))
-        return icon;
+        return {};
+    // Each size is decoded when it is first drawn.
+    auto *engine = new SizedFilesIconEngine;
     for (int size : AppIconSizes()) {
         const QString path = AppIconPath(iconId, size);
         if (QFile::exists(path))
-            icon.addFile(path, QSize(size, size));
+            engine->AddFile(size, path);
     }
-    return icon;
+    return QIcon(engine);
 }
 
 QPixmap AppIconPixmap(int iconId, int size)

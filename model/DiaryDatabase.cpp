@@ -46,6 +46,14 @@ bool DiaryDatabase::LoadFromData(const QByteArray &data)
     return true;
 }
 
+void DiaryDatabase::TakeDaysFrom(DiaryDatabase &other)
+{
+    m_days = std::move(other.m_days);
+    other.m_days.Clear();
+    m_modified = other.m_modified;
+    other.m_modified = false;
+}
+
 bool DiaryDatabase::Save()
 {
     if (m_path.isEmpty())

@@ -47,6 +47,8 @@ public:
 
     // Replaces the days by those read from the bytes of a file (the digest is not checked).
     bool LoadFromData(const QByteArray &data);
+    // Replaces the days by those of other, which is left without days; the path stays.
+    void TakeDaysFrom(DiaryDatabase &other);
 
     int AddDay(std::unique_ptr<TrainingDay> day); // index of the new day
     // Puts day before index (clamped to 0..count); gives the index it took.

@@ -14,8 +14,6 @@
 
 #include <future>
 
-#include <sys/stat.h>
-
 namespace {
 
 // How long a save waits for the other program to finish its own.
@@ -50,37 +48,64 @@ const QString &SharedDiaryFile::Path() const
     return m_database.GetPath();
 }
 
-SharedDiaryFile::DiskState SharedDiaryFile::StateOf(const QString &path)
+SharedDiaryFile::Reading::Reading() = default;
+SharedDiaryFile::Reading::Reading(Reading &&) noexcept = default;
+SharedDiaryFile::Reading &SharedDiaryFile::Reading::operator=(Reading &&) noexcept = default;
+SharedDiaryFile::Reading::~Reading() = default;
+
+SharedDiaryFile::Reading SharedDiaryFile::Read(const QString &path)
 {
-    DiskState state;
-    struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return state;
-    state.exists = true;
-    state.size = qint64(info.st_size);
-    state.inode = qint64(info.st_ino);
-    state.modifiedNs = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-    return state;
+    Reading reading;
+    reading.m_path = path;
+    if (path.isEmpty())
+        return reading;
+    reading.m_state = FileStamp::Of(path);
+    QByteArray bytes;
+    if (!reading.m_state.exists) {
+        reading.m_bytes = Fingerprint::Of({});
+        return reading;
+    }
+    if (!DatabaseFile::ReadWhole(path, bytes)) {
+        reading.m_bytes = Fingerprint::Of(bytes);
+        return reading;
+    }
+    // The check and the fingerprint of the bytes run on a second core while this thread reads
+    // the days; days of a file that fails its check are dropped.
+    struct Check
+    {
+        bool intact = false;
+        Fingerprint bytes;
+    };
+    std::future<Check> check = std::async(std::launch::async | std::launch::deferred, [&bytes] {
+        return Check {CheckDatabaseIntegrityData(bytes), Fingerprint::Of(bytes)};
+    });
+    auto days = std::make_unique<DiaryDatabase>();
+    days->LoadFromData(bytes);
+    DiaryMerge::Groups groups = DiaryMerge::GroupByDate(*days);
+    const Check checked = check.get();
+    reading.m_bytes = checked.bytes;
+    if (checked.intact) {
+        reading.m_days = std::move(days);
+        reading.m_groups = std::move(groups);
+    }
+    return reading;
 }
 
-bool SharedDiaryFile::Open(const QString &path)
+bool SharedDiaryFile::Open(Reading reading)
 {
-    if (path.isEmpty())
-        return m_database.Open(path);
-    m_database.SetPath(path);
-    const DiskState state = StateOf(path);
-    QByteArray bytes;
-    bool loaded = false;
-    if (!state.exists) {
-        TakeBaseline({}, Fingerprint::Of({}), state);
-    } else if (DatabaseFile::ReadWhole(path, bytes) && CheckDatabaseIntegrityData(bytes)) {
-        m_database.LoadFromData(bytes);
-        TakeBaseline(DiaryMerge::GroupByDate(m_database), Fingerprint::Of(bytes), state);
-        loaded = true;
+    if (reading.m_path.isEmpty())
+        return m_database.Open(reading.m_path);
+    m_database.SetPath(reading.m_path);
+    const bool loaded = reading.m_days != nullptr;
+    if (!reading.m_state.exists) {
+        TakeBaseline({}, reading.m_bytes, reading.m_state);
+    } else if (loaded) {
+        m_database.TakeDaysFrom(*reading.m_days);
+        TakeBaseline(std::move(reading.m_groups), reading.m_bytes, reading.m_state);
     } else {
         // Kept as it is; a later save sets it aside before writing.
-        m_diskState = state;
-        m_diskFingerprint = Fingerprint::Of(bytes);
+        m_diskState = reading.m_state;
+        m_diskFingerprint = reading.m_bytes;
         m_diskDamaged = true;
     }
     Watch();
@@ -88,7 +113,7 @@ bool SharedDiaryFile::Open(const QString &path)
 }
 
 void SharedDiaryFile::TakeBaseline(DiaryMerge::Groups groups, const Fingerprint &diskBytes,
-                                   const DiskState &state)
+                                   const FileStamp &state)
 {
     m_diskState = state;
     m_diskFingerprint = diskBytes;
@@ -102,7 +127,7 @@ SharedDiaryFile::Outcome SharedDiaryFile::Refresh()
     const QString &path = Path();
     if (path.isEmpty())
         return outcome;
-    const DiskState state = StateOf(path);
+    const FileStamp state = FileStamp::Of(path);
     if (state == m_diskState) {
         outcome.diskDamaged = m_diskDamaged;
         return outcome;
@@ -229,7 +254,7 @@ SharedDiaryFile::Outcome SharedDiaryFile::Save()
         outcome.error = QStringLiteral("The diary could not be saved to:\n%1").arg(Native(path));
         return outcome;
     }
-    TakeBaseline(DiaryMerge::GroupByDate(m_database), Fingerprint::Of(bytes), StateOf(path));
+    TakeBaseline(DiaryMerge::GroupByDate(m_database), Fingerprint::Of(bytes), FileStamp::Of(path));
     Watch();
     outcome.saved = true;
     return outcome;

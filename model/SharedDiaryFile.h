@@ -2,11 +2,14 @@
 
 #include "model/DateValue.h"
 #include "model/DiaryMerge.h"
+#include "model/FileStamp.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QObject>
 #include <QString>
+
+#include <memory>
 
 class DiaryDatabase;
 class QFileSystemWatcher;
@@ -34,15 +37,38 @@ public:
         QString error;
     };
 
+    // What reading a diary file found. Making one touches no diary and no QObject, so it may
+    // be made on another thread (while the window is built) and handed to Open afterwards.
+    class Reading
+    {
+    public:
+        Reading();
+        Reading(Reading &&) noexcept;
+        Reading &operator=(Reading &&) noexcept;
+        ~Reading();
+
+    private:
+        friend class SharedDiaryFile;
+        QString m_path;
+        FileStamp m_state;
+        std::unique_ptr<DiaryDatabase> m_days; // null unless the file passed its check
+        DiaryMerge::Groups m_groups;
+        Fingerprint m_bytes;
+    };
+
     SharedDiaryFile(DiaryDatabase &database, DiaryMerge::Winner winner, QObject *parent = nullptr);
     ~SharedDiaryFile() override;
 
     DiaryDatabase &Database() const { return m_database; }
     const QString &Path() const;
 
-    // Binds the container to path and reads it as DiaryDatabase::Open does; from then on the
-    // file is watched.
-    bool Open(const QString &path);
+    // Reads and checks the file at path; safe on any thread.
+    static Reading Read(const QString &path);
+    // Binds the container to the file that was read and takes its days when it passed its
+    // check (true); a damaged file leaves the container's days as they are (false). From then
+    // on the file is watched. An empty path empties the container, as DiaryDatabase::Open does.
+    bool Open(Reading reading);
+    bool Open(const QString &path) { return Open(Read(path)); }
     // Takes in what changed on disk since the last read or write. Never writes the diary file
     // (a conflict file may be written).
     Outcome Refresh();
@@ -63,18 +89,9 @@ signals:
     void ChangedOnDisk();
 
 private:
-    struct DiskState
-    {
-        bool exists = false;
-        qint64 size = -1;
-        qint64 inode = -1;
-        qint64 modifiedNs = -1;
-        bool operator==(const DiskState &) const = default;
-    };
-    static DiskState StateOf(const QString &path);
 
     void TakeBaseline(DiaryMerge::Groups groups, const Fingerprint &diskBytes,
-                      const DiskState &state);
+                      const FileStamp &state);
     void Watch();
     void OnWatchEvent();
     bool KeepConflicts(const DiaryDatabase &losers, Outcome &outcome);
@@ -86,7 +103,7 @@ private:
     // A fingerprint of the file's bytes then (not the bytes: they would double the memory the
     // diary takes), and where they were.
     Fingerprint m_diskFingerprint;
-    DiskState m_diskState;
+    FileStamp m_diskState;
     bool m_diskDamaged = false;
     QFileSystemWatcher *m_watcher;
     QTimer *m_settle;

@@ -102,9 +102,15 @@ void SettingsStore::Write(const SettingsKeys::BinarySetting &key, const QByteArr
 
 QVariant SettingsStore::Fresh(const QString &key) const
 {
-    // The other program may have written the file since the last read: sync() reads it again
-    // when it changed on disk, so no value is served from an old copy.
-    m_settings->sync();
+    // The other program may have written the file since the last read: sync() reads it again,
+    // so no value is served from an old copy. A stat tells whether it did; syncing on every read
+    // cost several times as much (a window reads dozens of settings while it is built). Every
+    // write is synced at once, so nothing waits to be written here.
+    const FileStamp now = FileStamp::Of(m_settings->fileName());
+    if (!(now == m_seen)) {
+        m_settings->sync();
+        m_seen = FileStamp::Of(m_settings->fileName());
+    }
     return m_settings->value(key);
 }
 
@@ -119,4 +125,5 @@ void SettingsStore::Commit()
     // hold the user's data and password digest.
     m_settings->sync();
     QFile::setPermissions(m_settings->fileName(), QFile::ReadOwner | QFile::WriteOwner);
+    m_seen = FileStamp::Of(m_settings->fileName());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/FileStamp.h"
 #include "settings/SettingsKeys.h"
 
 #include <QByteArray>
@@ -47,4 +48,6 @@ private:
     void Commit();
 
     std::unique_ptr<QSettings> m_settings;
+    // The file as it was when the store last read or wrote it.
+    mutable FileStamp m_seen;
 };

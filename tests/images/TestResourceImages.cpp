@@ -87,6 +87,41 @@ private slots:
         QVERIFY2(notYet >= 35 && notYet <= 55, qPrintable(QString::number(notYet)));
         QCOMPARE(set.ForStatus(3).toImage(), set.ForStatus(0).toImage());
     }
+
+    // Each size decodes its own file when first asked for; between sizes the next larger one is
+    // scaled down, and nothing is ever scaled up.
+    void appIconGivesEachSize_data()
+    {
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("drawnFrom");
+        QTest::addColumn<int>("given");
+        QTest::newRow("smallest") << 16 << 16 << 16;
+        QTest::newRow("exact 48") << 48 << 48 << 48;
+        QTest::newRow("between, from the next larger") << 40 << 48 << 40;
+        QTest::newRow("below the smallest") << 10 << 16 << 10;
+        QTest::newRow("above the largest") << 512 << 256 << 256;
+    }
+    void appIconGivesEachSize()
+    {
+        QFETCH(int, asked);
+        QFETCH(int, drawnFrom);
+        QFETCH(int, given);
+        const QIcon icon = ResourceImages::AppIcon(ImageId::AppIcon);
+        QList<QSize> expectedSizes;
+        for (int size : ResourceImages::AppIconSizes())
+            expectedSizes.append(QSize(size, size));
+        QCOMPARE(icon.availableSizes(), expectedSizes);
+        const QImage image = icon.pixmap(asked, asked).toImage();
+        QCOMPARE(image.size(), QSize(given, given));
+        const QImage file = ResourceImages::AppIconPixmap(ImageId::AppIcon, drawnFrom).toImage();
+        const QImage expected =
+            given == drawnFrom ? file
+                               : file.scaled(given, given, Qt::KeepAspectRatio,
+                                             Qt::SmoothTransformation);
+        QCOMPARE(image.convertToFormat(QImage::Format_ARGB32),
+                 expected.convertToFormat(QImage::Format_ARGB32));
+        QVERIFY(ResourceImages::AppIcon(ImageId::AppIcon + 1000).isNull());
+    }
 };
 
 REPBOOK_TEST_MAIN_GUI(TestResourceImages)
