@@ -225,9 +225,15 @@ QByteArray Content(const DiaryDatabase &database)
 void ForEachDayRecord(const DiaryDatabase &database,
                       const std::function<void(int index, QByteArrayView record)> &take)
 {
+    ForEachDayRecord(database, 0, database.GetDayCount(), take);
+}
+
+void ForEachDayRecord(const DiaryDatabase &database, int first, int end,
+                      const std::function<void(int index, QByteArrayView record)> &take)
+{
     std::string buffer;
     RecordWriter writer(buffer);
-    for (int i = 0; i < database.GetDayCount(); ++i) {
+    for (int i = std::max(first, 0); i < std::min(end, database.GetDayCount()); ++i) {
         writer.Rewind();
         writer.Day(*database.GetDay(i));
         take(i, writer.Written());

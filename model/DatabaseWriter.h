@@ -20,6 +20,9 @@ QByteArray DayRecord(const TrainingDay &day);
 QByteArray Content(const DiaryDatabase &database);
 // Hands the record of every day to take, in list order, through one reused buffer: the view
 // holds only during the call.
+// The same for the days first..end-1 only.
+void ForEachDayRecord(const DiaryDatabase &database, int first, int end,
+                      const std::function<void(int index, QByteArrayView record)> &take);
 void ForEachDayRecord(const DiaryDatabase &database,
                       const std::function<void(int index, QByteArrayView record)> &take);
 // The whole file: day records, end marker line and digest line.

@@ -81,7 +81,7 @@ SharedDiaryFile::Reading SharedDiaryFile::Read(const QString &path)
     });
     auto days = std::make_unique<DiaryDatabase>();
     days->LoadFromData(bytes);
-    DiaryMerge::Groups groups = DiaryMerge::GroupByDate(*days);
+    DiaryMerge::Groups groups = DiaryMerge::GroupByDateOnTwoCores(*days);
     const Check checked = check.get();
     reading.m_bytes = checked.bytes;
     if (checked.intact) {

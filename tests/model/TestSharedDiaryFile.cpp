@@ -118,6 +118,8 @@ private slots:
     void damagedFileIsSetAsideBeforeSaving();
     void failedSaves_data();
     void failedSaves();
+    void groupingOnTwoCoresMatchesOneCore_data();
+    void groupingOnTwoCoresMatchesOneCore();
 
 private:
     // The program writes the file's first version: the given days.
@@ -394,3 +396,28 @@ void TestSharedDiaryFile::failedSaves()
 
 REPBOOK_TEST_MAIN_CORE(TestSharedDiaryFile)
 #include "TestSharedDiaryFile.moc"
+
+void TestSharedDiaryFile::groupingOnTwoCoresMatchesOneCore_data()
+{
+    QTest::addColumn<QString>("days");
+    QTest::newRow("no days") << QString();
+    QTest::newRow("one day") << QStringLiteral("1:a");
+    QTest::newRow("distinct dates") << QStringLiteral("1:a 2:b 3:c 4:d 5:e");
+    QTest::newRow("a date in both halves") << QStringLiteral("1:a 2:b 1:c 3:d");
+    QTest::newRow("a date twice in one half") << QStringLiteral("1:a 1:b 2:c 3:d");
+}
+
+void TestSharedDiaryFile::groupingOnTwoCoresMatchesOneCore()
+{
+    QFETCH(QString, days);
+    DiaryDatabase database;
+    FillDays(database, days);
+    const DiaryMerge::Groups one = DiaryMerge::GroupByDate(database);
+    const DiaryMerge::Groups two = DiaryMerge::GroupByDateOnTwoCores(database);
+    QCOMPARE(two.keys().size(), one.keys().size());
+    for (auto it = one.cbegin(); it != one.cend(); ++it) {
+        QVERIFY(two.contains(it.key()));
+        QCOMPARE(two.value(it.key()).date, it->date);
+        QVERIFY(two.value(it.key()).records == it->records);
+    }
+}
