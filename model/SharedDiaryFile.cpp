@@ -81,12 +81,14 @@ SharedDiaryFile::Reading SharedDiaryFile::Read(const QString &path)
     });
     auto days = std::make_unique<DiaryDatabase>();
     days->LoadFromData(bytes);
-    DiaryMerge::Groups groups = DiaryMerge::GroupByDateOnTwoCores(*days);
     const Check checked = check.get();
     reading.m_bytes = checked.bytes;
+    // The bytes go before the grouping, which works from the days, so that they and the
+    // window being built meanwhile are not held at once longer than needed.
+    bytes = QByteArray();
     if (checked.intact) {
+        reading.m_groups = DiaryMerge::GroupByDateOnTwoCores(*days);
         reading.m_days = std::move(days);
-        reading.m_groups = std::move(groups);
     }
     return reading;
 }
