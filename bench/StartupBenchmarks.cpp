@@ -3,8 +3,8 @@
 // the program offscreen (or on the display QT_QPA_PLATFORM names) and ends when its window has
 // painted (REPBOOK_QUIT_WHEN_SHOWN). Reported per run, up to that first paint (the program's
 // teardown is not counted): the time from spawning to the painted window, the child's CPU time
-// (cpu_ms), its peak resident memory (maxrss_MB) and its anonymous resident memory (anon_MB:
-// the heap and stacks, without the mapped libraries and fonts).
+// (cpu_ms), its peak and present resident memory (maxrss_MB, rss_MB) and the anonymous part of
+// the latter (anon_MB: heap and stacks, without the mapped libraries and fonts).
 
 #include "bench/BenchFiles.h"
 #include "diary/QuitWhenShown.h"
@@ -33,6 +33,7 @@ struct ChildRun
     double shownSeconds = 0;
     double cpuSeconds = 0;
     double maxRssMb = 0;
+    double rssMb = 0;
     double anonMb = 0;
     bool ok = false;
 };
@@ -47,13 +48,16 @@ qint64 MonotonicNs()
 // The line QuitWhenShown writes when the window has painted.
 bool ReadReport(const QByteArray &output, qint64 startNs, ChildRun &run)
 {
-    qint64 shown = 0, cpu = 0, hwm = 0, anon = 0;
-    if (std::sscanf(output.constData(), "shown_ns=%lld cpu_ns=%lld hwm_kb=%lld anon_kb=%lld",
-                    &shown, &cpu, &hwm, &anon) != 4 || shown < startNs)
+    qint64 shown = 0, cpu = 0, hwm = 0, rss = 0, anon = 0;
+    if (std::sscanf(output.constData(),
+                    "shown_ns=%lld cpu_ns=%lld hwm_kb=%lld rss_kb=%lld anon_kb=%lld", &shown, &cpu,
+                    &hwm, &rss, &anon) != 5
+        || shown < startNs)
         return false;
     run.shownSeconds = double(shown - startNs) / 1e9;
     run.cpuSeconds = double(cpu) / 1e9;
     run.maxRssMb = double(hwm) / 1024.0;
+    run.rssMb = double(rss) / 1024.0;
     run.anonMb = double(anon) / 1024.0;
     return true;
 }
@@ -99,6 +103,7 @@ void Measure(benchmark::State &state, const QString &program, const QStringList 
 {
     double cpu = 0;
     double rss = 0;
+    double present = 0;
     double anon = 0;
     for (auto _ : state) {
         const ChildRun run = RunChild(program, arguments);
@@ -109,10 +114,12 @@ void Measure(benchmark::State &state, const QString &program, const QStringList 
         state.SetIterationTime(run.shownSeconds);
         cpu += run.cpuSeconds;
         rss = std::max(rss, run.maxRssMb);
+        present = std::max(present, run.rssMb);
         anon = std::max(anon, run.anonMb);
     }
     state.counters["cpu_ms"] = 1000.0 * cpu / double(state.iterations());
     state.counters["maxrss_MB"] = rss;
+    state.counters["rss_MB"] = present;
     state.counters["anon_MB"] = anon;
 }
 

@@ -28,7 +28,8 @@ qint64 StatusKilobytes(const QByteArray &status, QByteArrayView field)
 }
 
 // One line for the start-up benchmark: when the first paint was done (monotonic clock), the
-// CPU the process had used until then and its memory.
+// CPU the process had used until then, its peak and present resident memory and the anonymous
+// part of the latter.
 void Report()
 {
     const qint64 shown = Nanoseconds(CLOCK_MONOTONIC);
@@ -36,8 +37,9 @@ void Report()
     QFile statusFile(QStringLiteral("/proc/self/status"));
     const QByteArray status =
         statusFile.open(QIODevice::ReadOnly) ? statusFile.readAll() : QByteArray();
-    std::printf("shown_ns=%lld cpu_ns=%lld hwm_kb=%lld anon_kb=%lld\n", shown, cpu,
-                StatusKilobytes(status, "VmHWM:"), StatusKilobytes(status, "RssAnon:"));
+    std::printf("shown_ns=%lld cpu_ns=%lld hwm_kb=%lld rss_kb=%lld anon_kb=%lld\n", shown, cpu,
+                StatusKilobytes(status, "VmHWM:"), StatusKilobytes(status, "VmRSS:"),
+                StatusKilobytes(status, "RssAnon:"));
     std::fflush(stdout);
 }
 
