@@ -2,8 +2,30 @@
 
 #include <limits>
 
-static_assert(ExerciseEntry::MaxSets <= std::numeric_limits<qint16>::max() &&
-              ExerciseEntry::MaxReps <= std::numeric_limits<qint16>::max());
+static_assert(ExerciseEntry::MaxSets < (1 << 5) &&
+              ExerciseEntry::MaxReps <= std::numeric_limits<quint8>::max());
+static_assert(sizeof(ExerciseEntry) <= 40, "an entry no longer fits a 48-byte block");
+
+namespace {
+
+bool IsNamedStatus(ProgressStatus status)
+{
+    return status == ProgressStatus::NotYet || status == ProgressStatus::Done ||
+        status == ProgressStatus::Failed;
+}
+
+} // namespace
+
+const QString &ExerciseEntry::GetNote() const
+{
+    static const QString noNote;
+    return m_rare ? m_rare->note : noNote;
+}
+
+ProgressStatus ExerciseEntry::GetStatus() const
+{
+    return m_status == RareStatus ? m_rare->status : ProgressStatus(m_status);
+}
 
 bool ExerciseEntry::SetName(const QString &name)
 {
@@ -14,36 +36,45 @@ bool ExerciseEntry::SetName(const QString &name)
     return true;
 }
 
-bool ExerciseEntry::SetCount(qint16 &field, int value, int minimum, int maximum)
+bool ExerciseEntry::AcceptsCount(int value, int minimum, int maximum) const
 {
     // Compared as unsigned values, so a negative count is refused.
     const auto unsignedValue = static_cast<unsigned>(value);
-    if (m_name.isEmpty() || unsignedValue < static_cast<unsigned>(minimum) ||
-        unsignedValue > static_cast<unsigned>(maximum))
+    return !m_name.isEmpty() && unsignedValue >= static_cast<unsigned>(minimum) &&
+        unsignedValue <= static_cast<unsigned>(maximum);
+}
+
+bool ExerciseEntry::SetCount(quint8 &field, int value)
+{
+    if (!AcceptsCount(value, 0, MaxReps))
         return false;
-    field = static_cast<qint16>(value);
+    field = static_cast<quint8>(value);
     m_modified = true;
     return true;
 }
 
 bool ExerciseEntry::SetSets(int sets)
 {
-    return SetCount(m_sets, sets, MinSets, MaxSets);
+    if (!AcceptsCount(sets, MinSets, MaxSets))
+        return false;
+    m_sets = static_cast<quint8>(sets);
+    m_modified = true;
+    return true;
 }
 
 bool ExerciseEntry::SetReps(int reps)
 {
-    return SetCount(m_reps, reps, 0, MaxReps);
+    return SetCount(m_reps, reps);
 }
 
 bool ExerciseEntry::SetForced(int forced)
 {
-    return SetCount(m_forced, forced, 0, MaxReps);
+    return SetCount(m_forced, forced);
 }
 
 bool ExerciseEntry::SetNegative(int negative)
 {
-    return SetCount(m_negative, negative, 0, MaxReps);
+    return SetCount(m_negative, negative);
 }
 
 bool ExerciseEntry::SetWeight(float weight)
@@ -52,8 +83,8 @@ bool ExerciseEntry::SetWeight(float weight)
     if (m_name.isEmpty() || !(weight >= 0.0f && weight <= MaxWeight))
         return false;
     m_weight = weight;
-    if (weight > 0.0f && m_status != ProgressStatus::Done)
-        m_status = ProgressStatus::Done;
+    if (weight > 0.0f && GetStatus() != ProgressStatus::Done)
+        SetStatus(ProgressStatus::Done);
     m_modified = true;
     return true;
 }
@@ -62,15 +93,38 @@ bool ExerciseEntry::SetNote(const QString &note)
 {
     if (m_name.isEmpty())
         return false;
-    m_note = note;
+    if (!note.isEmpty())
+        MakeRare().note = note;
+    else if (m_rare)
+        m_rare->note = QString();
+    DropEmptyRare();
     m_modified = true;
     return true;
 }
 
 void ExerciseEntry::SetStatus(ProgressStatus status)
 {
-    m_status = status;
+    if (IsNamedStatus(status)) {
+        m_status = static_cast<quint8>(status);
+    } else {
+        MakeRare().status = status;
+        m_status = RareStatus;
+    }
+    DropEmptyRare();
     m_modified = true;
+}
+
+ExerciseEntry::Rare &ExerciseEntry::MakeRare()
+{
+    if (!m_rare)
+        m_rare = std::make_unique<Rare>();
+    return *m_rare;
+}
+
+void ExerciseEntry::DropEmptyRare()
+{
+    if (m_rare && m_status != RareStatus && m_rare->note.isEmpty())
+        m_rare.reset();
 }
 
 void ExerciseEntry::CopyFrom(const ExerciseEntry &source)
@@ -85,7 +139,7 @@ void ExerciseEntry::CopyFrom(const ExerciseEntry &source)
     SetForced(source.m_forced);
     SetNegative(source.m_negative);
     SetWeight(source.m_weight);
-    SetNote(source.m_note);
+    SetNote(source.GetNote());
     m_modified = true;
 }
 
@@ -93,7 +147,7 @@ void ExerciseEntry::CopyExactFrom(const ExerciseEntry &source)
 {
     if (&source != this) {
         m_name = source.m_name;
-        m_note = source.m_note;
+        m_rare = source.m_rare ? std::make_unique<Rare>(*source.m_rare) : nullptr;
         m_sets = source.m_sets;
         m_reps = source.m_reps;
         m_forced = source.m_forced;

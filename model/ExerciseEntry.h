@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <memory>
+
 // One line of a workout. Every setter except SetName and SetStatus is refused while the entry
 // has no name; refused values leave the old value in place. Every successful change marks the
 // entry modified.
@@ -34,8 +36,8 @@ public:
     int GetForced() const { return m_forced; }
     int GetNegative() const { return m_negative; }
     float GetWeight() const { return m_weight; }
-    const QString &GetNote() const { return m_note; }
-    ProgressStatus GetStatus() const { return m_status; }
+    const QString &GetNote() const;
+    ProgressStatus GetStatus() const;
 
     bool IsModified() const { return m_modified; }
     void SetModified(bool modified) { m_modified = modified; }
@@ -47,16 +49,30 @@ public:
     void CopyExactFrom(const ExerciseEntry &source);
 
 private:
-    bool SetCount(qint16 &field, int value, int minimum, int maximum);
+    // What few entries have: a note, or a status other than the three named ones.
+    struct Rare
+    {
+        QString note;
+        ProgressStatus status = ProgressStatus::NotYet;
+    };
+    // m_status value meaning that the status is m_rare->status.
+    static constexpr quint8 RareStatus = 3;
 
+    bool AcceptsCount(int value, int minimum, int maximum) const;
+    bool SetCount(quint8 &field, int value);
+    Rare &MakeRare();
+    // Frees m_rare once it holds neither a note nor a status.
+    void DropEmptyRare();
+
+    // A diary holds a hundred thousand entries and more, each an allocation of its own: packed
+    // into 40 bytes, an entry takes a 48-byte block of the C library's allocator (80 unpacked).
     QString m_name;
-    QString m_note;
-    // Counts of at most MaxReps: 16 bits keep a diary's hundred thousand entries smaller.
-    qint16 m_sets = MinSets;
-    qint16 m_reps = 0;
-    qint16 m_forced = 0;
-    qint16 m_negative = 0;
+    std::unique_ptr<Rare> m_rare;
     float m_weight = 0.0f;
-    ProgressStatus m_status = ProgressStatus::NotYet;
-    bool m_modified = false;
+    quint8 m_reps = 0;
+    quint8 m_forced = 0;
+    quint8 m_negative = 0;
+    quint8 m_sets : 5 = MinSets;
+    quint8 m_status : 2 = quint8(ProgressStatus::NotYet); // NotYet, Done, Failed or RareStatus
+    quint8 m_modified : 1 = false;
 };
