@@ -5,6 +5,7 @@
 #include "model/TextCodec.h"
 #include "model/TolerantNumber.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -60,6 +61,15 @@ quint64 NameHash(QByteArrayView bytes)
     return mixed ^ (mixed >> 29);
 }
 
+// The most workouts of a day or exercises of a workout room is made for ahead; a larger count,
+// as a damaged file may hold, grows the list as it is read.
+constexpr int MaxReserved = 64;
+
+int ReservedCount(int count)
+{
+    return std::clamp(count, 0, MaxReserved);
+}
+
 ProgressStatus ToStatus(QByteArrayView line)
 {
     return static_cast<ProgressStatus>(TolerantNumber::ToInt(line));
@@ -86,6 +96,7 @@ void DatabaseReader::ReadDay(TrainingDay &day, QByteArrayView dateLine)
 {
     day.SetDate(ParseDateLine(dateLine));
     const int workoutCount = TolerantNumber::ToInt(m_lines.Next());
+    day.ReserveWorkouts(ReservedCount(workoutCount));
     for (int i = 0; i < workoutCount && !m_lines.AtEnd(); ++i) {
         auto workout = std::make_unique<Workout>();
         ReadWorkout(*workout);
@@ -99,6 +110,7 @@ void DatabaseReader::ReadWorkout(Workout &workout)
     workout.SetName(Name(m_lines.Next()));
     const int exerciseCount = TolerantNumber::ToInt(m_lines.Next());
     workout.SetStatus(ToStatus(m_lines.Next()), true);
+    workout.ReserveExercises(ReservedCount(exerciseCount));
     for (int i = 0; i < exerciseCount && !m_lines.AtEnd(); ++i) {
         auto exercise = std::make_unique<ExerciseEntry>();
         exercise->SetName(Name(m_lines.Next()));

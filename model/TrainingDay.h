@@ -27,6 +27,8 @@ public:
     Workout *GetWorkout(int index);
     const Workout *GetWorkout(int index) const;
     int GetWorkoutCount() const { return m_workouts.Count(); }
+    // Makes room for count workouts in all, so that adding them allocates nothing more.
+    void ReserveWorkouts(int count) { m_workouts.Reserve(count); }
     bool IsEmpty() const { return m_workouts.IsEmpty(); }
     int RemoveWorkout(int index); // new count
     void RemoveAllWorkouts();

@@ -1,5 +1,7 @@
 #include "model/Workout.h"
 
+static_assert(sizeof(Workout) <= 56, "a workout no longer fits a 64-byte block");
+
 bool Workout::SetName(const QString &name)
 {
     if (name.isEmpty())
