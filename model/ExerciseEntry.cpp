@@ -4,7 +4,7 @@
 
 static_assert(ExerciseEntry::MaxSets < (1 << 5) &&
               ExerciseEntry::MaxReps <= std::numeric_limits<quint8>::max());
-static_assert(sizeof(ExerciseEntry) <= 40, "an entry no longer fits a 48-byte block");
+static_assert(sizeof(ExerciseEntry) <= 24, "an entry no longer fits a 32-byte block");
 
 namespace {
 
@@ -29,7 +29,12 @@ ProgressStatus ExerciseEntry::GetStatus() const
 
 bool ExerciseEntry::SetName(const QString &name)
 {
-    if (name.isEmpty())
+    return SetName(SharedText(name));
+}
+
+bool ExerciseEntry::SetName(const SharedText &name)
+{
+    if (name.IsEmpty())
         return false;
     m_name = name;
     m_modified = true;
@@ -40,7 +45,7 @@ bool ExerciseEntry::AcceptsCount(int value, int minimum, int maximum) const
 {
     // Compared as unsigned values, so a negative count is refused.
     const auto unsignedValue = static_cast<unsigned>(value);
-    return !m_name.isEmpty() && unsignedValue >= static_cast<unsigned>(minimum) &&
+    return !m_name.IsEmpty() && unsignedValue >= static_cast<unsigned>(minimum) &&
         unsignedValue <= static_cast<unsigned>(maximum);
 }
 
@@ -80,7 +85,7 @@ bool ExerciseEntry::SetNegative(int negative)
 bool ExerciseEntry::SetWeight(float weight)
 {
     // Written so that NaN is refused as well.
-    if (m_name.isEmpty() || !(weight >= 0.0f && weight <= MaxWeight))
+    if (m_name.IsEmpty() || !(weight >= 0.0f && weight <= MaxWeight))
         return false;
     m_weight = weight;
     if (weight > 0.0f && GetStatus() != ProgressStatus::Done)
@@ -91,7 +96,7 @@ bool ExerciseEntry::SetWeight(float weight)
 
 bool ExerciseEntry::SetNote(const QString &note)
 {
-    if (m_name.isEmpty())
+    if (m_name.IsEmpty())
         return false;
     if (!note.isEmpty())
         MakeRare().note = note;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ProgressStatus.h"
+#include "model/SharedText.h"
 
 #include <QString>
 
@@ -22,6 +23,7 @@ public:
     ExerciseEntry &operator=(const ExerciseEntry &) = delete;
 
     bool SetName(const QString &name); // refuses empty text
+    bool SetName(const SharedText &name); // the same, sharing the holder
     bool SetSets(int sets); // 1..20
     bool SetReps(int reps); // 0..200
     bool SetForced(int forced); // 0..200
@@ -30,7 +32,7 @@ public:
     bool SetNote(const QString &note); // any text
     void SetStatus(ProgressStatus status); // always stored
 
-    const QString &GetName() const { return m_name; }
+    const QString &GetName() const { return m_name.Get(); }
     int GetSets() const { return m_sets; }
     int GetReps() const { return m_reps; }
     int GetForced() const { return m_forced; }
@@ -65,8 +67,8 @@ private:
     void DropEmptyRare();
 
     // A diary holds a hundred thousand entries and more, each an allocation of its own: packed
-    // into 40 bytes, an entry takes a 48-byte block of the C library's allocator (80 unpacked).
-    QString m_name;
+    // into 24 bytes, an entry takes a 32-byte block of the C library's allocator (80 unpacked).
+    SharedText m_name;
     std::unique_ptr<Rare> m_rare;
     float m_weight = 0.0f;
     quint8 m_reps = 0;
