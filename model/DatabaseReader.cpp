@@ -40,8 +40,8 @@ float ToWeight(QByteArrayView line)
     return static_cast<float>(value);
 }
 
-// The most workouts of a day or exercises of a workout room is made for ahead; a larger count,
-// as a damaged file may hold, grows the list as it is read.
+// Room is made ahead for at most this many workouts of a day or exercises of a workout; a larger
+// count, as a damaged file may hold, grows the list as it is read.
 constexpr int MaxReserved = 64;
 
 int ReservedCount(int count)
