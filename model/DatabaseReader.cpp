@@ -100,7 +100,7 @@ void DatabaseReader::ReadWorkout(Workout &workout)
         exercise->SetWeight(ToWeight(m_lines.Next()));
         // Most exercises have no note, and an entry starts without one.
         if (const QByteArrayView note = m_lines.Next(); !note.isEmpty())
-            exercise->SetNote(m_notes.Get(note).Get());
+            exercise->SetNote(m_notes.Get(note));
         exercise->SetStatus(ToStatus(m_lines.Next()));
         workout.AddExercise(std::move(exercise));
     }

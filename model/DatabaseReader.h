@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ExerciseEntry.h"
 #include "model/LineCursor.h"
 #include "model/SharedTextTable.h"
 
@@ -27,6 +28,6 @@ private:
     void ReadWorkout(Workout &workout);
 
     LineCursor m_lines;
-    SharedTextTable m_names; // exercise and workout names
-    SharedTextTable m_notes; // exercise notes, which often repeat from one session to the next
+    SharedTextTable<> m_names; // exercise and workout names
+    SharedTextTable<ExerciseEntry::Note> m_notes; // exercise notes, which often repeat
 };

@@ -94,42 +94,49 @@ bool ExerciseEntry::SetWeight(float weight)
     return true;
 }
 
+ExerciseEntry::Note::Note(const QString &text)
+    : m_rare(text.isEmpty() ? nullptr : new Rare(text, ProgressStatus::NotYet))
+{
+}
+
 bool ExerciseEntry::SetNote(const QString &note)
 {
     if (m_name.IsEmpty())
         return false;
-    if (!note.isEmpty())
-        MakeRare().note = note;
-    else if (m_rare)
-        m_rare->note = QString();
-    DropEmptyRare();
+    Keep(note, GetStatus());
+    m_modified = true;
+    return true;
+}
+
+bool ExerciseEntry::SetNote(const Note &note)
+{
+    if (m_name.IsEmpty())
+        return false;
+    if (m_status == RareStatus)
+        Keep(note.m_rare ? note.m_rare->note : QString(), GetStatus());
+    else
+        m_rare = note.m_rare; // its status is not read while the entry's own is a named one
     m_modified = true;
     return true;
 }
 
 void ExerciseEntry::SetStatus(ProgressStatus status)
 {
-    if (IsNamedStatus(status)) {
-        m_status = static_cast<quint8>(status);
-    } else {
-        MakeRare().status = status;
-        m_status = RareStatus;
-    }
-    DropEmptyRare();
+    Keep(GetNote(), status);
     m_modified = true;
 }
 
-ExerciseEntry::Rare &ExerciseEntry::MakeRare()
+void ExerciseEntry::Keep(const QString &note, ProgressStatus status)
 {
-    if (!m_rare)
-        m_rare = std::make_unique<Rare>();
-    return *m_rare;
-}
-
-void ExerciseEntry::DropEmptyRare()
-{
-    if (m_rare && m_status != RareStatus && m_rare->note.isEmpty())
+    const bool named = IsNamedStatus(status);
+    // Only a new Rare is written to: the old one may be shared.
+    if (!named || !note.isEmpty()) {
+        if (!m_rare || m_rare->note != note || (!named && m_rare->status != status))
+            m_rare = new Rare(note, status);
+    } else {
         m_rare.reset();
+    }
+    m_status = named ? static_cast<quint8>(status) : RareStatus;
 }
 
 void ExerciseEntry::CopyFrom(const ExerciseEntry &source)
@@ -152,7 +159,7 @@ void ExerciseEntry::CopyExactFrom(const ExerciseEntry &source)
 {
     if (&source != this) {
         m_name = source.m_name;
-        m_rare = source.m_rare ? std::make_unique<Rare>(*source.m_rare) : nullptr;
+        m_rare = source.m_rare;
         m_sets = source.m_sets;
         m_reps = source.m_reps;
         m_forced = source.m_forced;

@@ -3,16 +3,42 @@
 #include "model/ProgressStatus.h"
 #include "model/SharedText.h"
 
+#include <QExplicitlySharedDataPointer>
+#include <QSharedData>
 #include <QString>
-
-#include <memory>
 
 // One line of a workout. Every setter except SetName and SetStatus is refused while the entry
 // has no name; refused values leave the old value in place. Every successful change marks the
 // entry modified.
 class ExerciseEntry
 {
+    // What few entries have: a note, or a status other than the three named ones. Never changed
+    // once made, so that entries with equal notes can share one.
+    struct Rare : QSharedData
+    {
+        Rare(const QString &text, ProgressStatus value)
+            : note(text)
+            , status(value)
+        {
+        }
+        const QString note;
+        const ProgressStatus status;
+    };
+
 public:
+    // A note as entries keep it: the entries given one Note share its storage, as the reader
+    // does for the notes that repeat from one session to the next.
+    class Note
+    {
+    public:
+        Note() = default;
+        explicit Note(const QString &text);
+
+    private:
+        friend class ExerciseEntry;
+        QExplicitlySharedDataPointer<const Rare> m_rare;
+    };
+
     static constexpr int MinSets = 1;
     static constexpr int MaxSets = 20;
     static constexpr int MaxReps = 200;
@@ -30,6 +56,7 @@ public:
     bool SetNegative(int negative); // 0..200
     bool SetWeight(float weight); // 0..500; a weight above 0 marks the entry Done
     bool SetNote(const QString &note); // any text
+    bool SetNote(const Note &note); // the same, sharing the note's storage
     void SetStatus(ProgressStatus status); // always stored
 
     const QString &GetName() const { return m_name.Get(); }
@@ -51,25 +78,18 @@ public:
     void CopyExactFrom(const ExerciseEntry &source);
 
 private:
-    // What few entries have: a note, or a status other than the three named ones.
-    struct Rare
-    {
-        QString note;
-        ProgressStatus status = ProgressStatus::NotYet;
-    };
     // m_status value meaning that the status is m_rare->status.
     static constexpr quint8 RareStatus = 3;
 
     bool AcceptsCount(int value, int minimum, int maximum) const;
     bool SetCount(quint8 &field, int value);
-    Rare &MakeRare();
-    // Frees m_rare once it holds neither a note nor a status.
-    void DropEmptyRare();
+    // Stores both, in a new Rare unless the note is empty and the status a named one.
+    void Keep(const QString &note, ProgressStatus status);
 
     // A diary holds a hundred thousand entries and more, each an allocation of its own: packed
     // into 24 bytes, an entry takes a 32-byte block of the C library's allocator (80 unpacked).
     SharedText m_name;
-    std::unique_ptr<Rare> m_rare;
+    QExplicitlySharedDataPointer<const Rare> m_rare;
     float m_weight = 0.0f;
     quint8 m_reps = 0;
     quint8 m_forced = 0;

@@ -255,7 +255,8 @@ void TestDiaryModel::everyChangeMarksItsOwner()
 // order of changes, the entry and its copies read back the last values set.
 void TestDiaryModel::notesAndUnnamedStatuses_data()
 {
-    QTest::addColumn<QStringList>("changes"); // "n" + note or "s" + status number, in turn
+    // In turn: "n" + note, "m" + note given as a Note shared with another entry, "s" + status
+    QTest::addColumn<QStringList>("changes");
     QTest::addColumn<QString>("note");
     QTest::addColumn<int>("status");
 
@@ -270,6 +271,12 @@ void TestDiaryModel::notesAndUnnamedStatuses_data()
         << QStringList {"s7", "s300000", "nc"} << QStringLiteral("c") << 300000;
     QTest::newRow("named status, then the note cleared")
         << QStringList {"s7", "nd", "s1", "n"} << QString() << 1;
+    QTest::newRow("shared note, then an unnamed status")
+        << QStringList {"ma", "s7"} << QStringLiteral("a") << 7;
+    QTest::newRow("shared note given with an unnamed status")
+        << QStringList {"s7", "mb"} << QStringLiteral("b") << 7;
+    QTest::newRow("shared note, named status, shared empty note")
+        << QStringList {"mc", "s1", "m"} << QString() << 1;
 }
 
 void TestDiaryModel::notesAndUnnamedStatuses()
@@ -279,17 +286,26 @@ void TestDiaryModel::notesAndUnnamedStatuses()
     QFETCH(int, status);
 
     ExerciseEntry entry;
+    ExerciseEntry other;
     entry.SetName(QStringLiteral("Dips"));
+    other.SetName(QStringLiteral("Dips"));
     for (const QString &change : changes) {
-        if (change.startsWith(u'n'))
-            QVERIFY(entry.SetNote(change.mid(1)));
-        else
+        if (change.startsWith(u's')) {
             entry.SetStatus(static_cast<Status>(change.mid(1).toInt()));
+        } else if (change.startsWith(u'n')) {
+            QVERIFY(entry.SetNote(change.mid(1)));
+        } else {
+            const ExerciseEntry::Note shared(change.mid(1));
+            QVERIFY(other.SetNote(shared) && entry.SetNote(shared));
+        }
     }
     ExerciseEntry exact;
     exact.CopyExactFrom(entry);
     ExerciseEntry copy;
     copy.CopyFrom(entry);
+    // Changing one entry leaves the others as they were, whatever storage they share.
+    other.SetStatus(static_cast<Status>(9));
+    other.SetNote(QStringLiteral("changed"));
     for (const ExerciseEntry *read : {&entry, &exact, &copy}) {
         QCOMPARE(read->GetNote(), note);
         QCOMPARE(int(read->GetStatus()), read == &copy ? 0 : status);
