@@ -14,6 +14,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
 #include <memory>
 
 namespace {
@@ -25,6 +27,13 @@ void SetBytes(benchmark::State &state, qint64 bytes)
 {
     state.SetBytesProcessed(state.iterations() * bytes);
     state.counters["MB"] = double(bytes) / 1e6;
+}
+
+// Bytes of the C library's heap in use, block headers included.
+qint64 HeapInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return qint64(info.uordblks + info.hblkhd);
 }
 
 void RegisterAll(BenchFiles &files)
@@ -64,6 +73,25 @@ void RegisterAll(BenchFiles &files)
             state.ResumeTiming();
         }
         SetBytes(state, files.SizeOf(int(state.range(0))));
+    });
+    add("BM_OpenHeap", [&files](benchmark::State &state) {
+        // The heap the opened diary keeps (its file's bytes are freed by then): heap_MB, and
+        // heap_per_file_byte against the file's size. The time is Open's again.
+        const QString path = files.PathFor(int(state.range(0)));
+        qint64 held = 0;
+        for (auto _ : state) {
+            const qint64 before = HeapInUse();
+            auto database = std::make_unique<DiaryDatabase>();
+            if (!database->Open(path))
+                state.SkipWithError("open failed");
+            held = HeapInUse() - before;
+            state.PauseTiming();
+            database.reset();
+            state.ResumeTiming();
+        }
+        state.counters["heap_MB"] = double(held) / 1e6;
+        state.counters["heap_per_file_byte"] =
+            double(held) / double(files.SizeOf(int(state.range(0))));
     });
     add("BM_CheckThenOpen", [&files](benchmark::State &state) {
         // What the diary does at start-up.

@@ -108,11 +108,28 @@ bool ReadWhole(const QString &path, QByteArray &data)
     if (!QFileInfo(path).isFile())
         return false;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileSize)
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || file.size() > MaxFileSize)
         return false;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileSize)
-        return false;
+    // A buffer of exactly the file's size: readAll grows its buffer by doubling and would hold
+    // up to twice the file while the diary is read from it.
+    QByteArray bytes(file.size(), Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (filled < bytes.size()) {
+        const qint64 got = file.read(bytes.data() + filled, bytes.size() - filled);
+        if (got < 0)
+            return false;
+        if (got == 0)
+            break; // shorter than its size said: it shrank since
+        filled += qsizetype(got);
+    }
+    bytes.truncate(filled);
+    // Longer than its size said (it grew since, or a file whose size reads 0): read to its end.
+    char more[16384];
+    for (qint64 got; (got = file.read(more, sizeof more)) != 0;) {
+        if (got < 0 || bytes.size() + got > MaxFileSize)
+            return false;
+        bytes.append(more, qsizetype(got));
+    }
     data = std::move(bytes);
     return true;
 }

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "model/ExerciseEntry.h"
 #include "model/LineCursor.h"
+#include "model/SharedTextTable.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QString>
-
-#include <vector>
 
 class DiaryDatabase;
 class TrainingDay;
@@ -25,20 +24,10 @@ public:
     void ReadInto(DiaryDatabase &database);
 
 private:
-    struct SharedName
-    {
-        QByteArrayView bytes; // into the content being read; empty for a free slot
-        QString name;
-    };
-
     void ReadDay(TrainingDay &day, QByteArrayView dateLine);
     void ReadWorkout(Workout &workout);
-    QString Name(QByteArrayView line);
-    SharedName &Slot(QByteArrayView line);
 
     LineCursor m_lines;
-    // Exercise and workout names repeat on almost every day; equal names share one string. An
-    // open-addressing table of a power-of-two size keyed by the bytes of the line.
-    std::vector<SharedName> m_names;
-    qsizetype m_nameCount = 0;
+    SharedTextTable<> m_names; // exercise and workout names
+    SharedTextTable<ExerciseEntry::Note> m_notes; // exercise notes, which often repeat
 };

@@ -8,7 +8,7 @@ void TrainingDay::SetDate(const DateValue &date)
 
 void TrainingDay::SetNotes(const QString &notes)
 {
-    m_notes = notes;
+    m_notes = SharedText(notes);
     m_modified = true;
 }
 

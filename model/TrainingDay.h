@@ -2,6 +2,7 @@
 
 #include "model/DateValue.h"
 #include "model/OwnedList.h"
+#include "model/SharedText.h"
 #include "model/Workout.h"
 
 #include <QString>
@@ -20,13 +21,15 @@ public:
     void SetDate(const DateValue &date);
     DateValue GetDate() const { return m_date; }
     void SetNotes(const QString &notes);
-    const QString &GetNotes() const { return m_notes; }
+    const QString &GetNotes() const { return m_notes.Get(); }
 
     int AddWorkout(std::unique_ptr<Workout> workout); // index of the new one
     int InsertWorkout(int index, std::unique_ptr<Workout> workout); // new count
     Workout *GetWorkout(int index);
     const Workout *GetWorkout(int index) const;
     int GetWorkoutCount() const { return m_workouts.Count(); }
+    // Makes room for count workouts in all, so that adding them allocates nothing more.
+    void ReserveWorkouts(int count) { m_workouts.Reserve(count); }
     bool IsEmpty() const { return m_workouts.IsEmpty(); }
     int RemoveWorkout(int index); // new count
     void RemoveAllWorkouts();
@@ -48,7 +51,7 @@ private:
     void CopyDay(const TrainingDay &source, void (Workout::*copyWorkout)(const Workout &));
 
     DateValue m_date;
-    QString m_notes;
+    SharedText m_notes; // most days have none
     OwnedList<Workout> m_workouts;
     bool m_modified = false;
 };

@@ -1,8 +1,15 @@
 #include "model/Workout.h"
 
+static_assert(sizeof(Workout) <= 40, "a workout no longer fits a 48-byte block");
+
 bool Workout::SetName(const QString &name)
 {
-    if (name.isEmpty())
+    return SetName(SharedText(name));
+}
+
+bool Workout::SetName(const SharedText &name)
+{
+    if (name.IsEmpty())
         return false;
     m_name = name;
     m_modified = true;

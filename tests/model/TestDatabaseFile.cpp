@@ -94,6 +94,8 @@ private slots:
     void tolerantLoading();
     void lineBreaksInTextRoundTrip_data();
     void lineBreaksInTextRoundTrip();
+    void readWhole_data();
+    void readWhole();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -364,6 +366,44 @@ void TestDatabaseFile::lineBreaksInTextRoundTrip()
     QCOMPARE(day->GetWorkout(0)->GetExercise(0)->GetName(), readBack);
     QCOMPARE(day->GetWorkout(0)->GetExercise(0)->GetNote(), readBack);
     QCOMPARE(day->GetWorkout(0)->GetExerciseCount(), 2);
+}
+
+// A file is read whole up to the size bound, and one whose size reads 0 although it has content
+// (as the kernel's files do) is read to its end; a refused file leaves the buffer as it was.
+void TestDatabaseFile::readWhole_data()
+{
+    QTest::addColumn<QString>("path"); // empty: a file of the given size in the test folder
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<bool>("read");
+
+    QTest::newRow("empty") << QString() << qint64(0) << true;
+    QTest::newRow("a few bytes") << QString() << qint64(2) << true;
+    QTest::newRow("at the bound") << QString() << DatabaseFile::MaxFileSize << true;
+    QTest::newRow("past the bound") << QString() << DatabaseFile::MaxFileSize + 1 << false;
+    QTest::newRow("size reads 0") << QStringLiteral("/proc/self/status") << qint64(-1) << true;
+}
+
+void TestDatabaseFile::readWhole()
+{
+    QFETCH(QString, path);
+    QFETCH(qint64, size);
+    QFETCH(bool, read);
+
+    if (path.isEmpty()) {
+        path = PathOf(QStringLiteral("whole.rpd"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write("ab", qMin(size, qint64(2))), qMin(size, qint64(2)));
+        QVERIFY(file.resize(size)); // the rest a hole: zeros
+    }
+    QByteArray data("before");
+    QCOMPARE(DatabaseFile::ReadWhole(path, data), read);
+    if (!read)
+        QCOMPARE(data, QByteArray("before"));
+    else if (size >= 0)
+        QCOMPARE(data, QByteArray("ab").left(size) + QByteArray(qMax(size - 2, qint64(0)), 0));
+    else
+        QVERIFY2(data.startsWith("Name:") && data.contains("\nPid:"), data.constData());
 }
 
 REPBOOK_TEST_MAIN_CORE(TestDatabaseFile)

@@ -67,6 +67,8 @@ private slots:
     void workoutStatusPropagation();
     void everyChangeMarksItsOwner_data();
     void everyChangeMarksItsOwner();
+    void notesAndUnnamedStatuses_data();
+    void notesAndUnnamedStatuses();
 };
 
 // Counts and weights outside their ranges are refused and leave the entry as it was; nothing is
@@ -247,6 +249,67 @@ void TestDiaryModel::everyChangeMarksItsOwner()
     QVERIFY(db.IsModified());
     if (dayFlag)
         QVERIFY(db.GetDay(0)->IsModified());
+}
+
+// Notes and statuses other than the three named ones are kept apart from the entry; whatever the
+// order of changes, the entry and its copies read back the last values set.
+void TestDiaryModel::notesAndUnnamedStatuses_data()
+{
+    // In turn: "n" + note, "m" + note given as a Note shared with another entry, "s" + status
+    QTest::addColumn<QStringList>("changes");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<int>("status");
+
+    QTest::newRow("nothing set") << QStringList() << QString() << 0;
+    QTest::newRow("note set, cleared, set again")
+        << QStringList {"na", "n", "nb"} << QStringLiteral("b") << 0;
+    QTest::newRow("cleared note keeps an unnamed status")
+        << QStringList {"na", "s7", "n"} << QString() << 7;
+    QTest::newRow("named status after an unnamed one keeps the note")
+        << QStringList {"s-5", "nx", "s2"} << QStringLiteral("x") << 2;
+    QTest::newRow("unnamed status replaced, then a note")
+        << QStringList {"s7", "s300000", "nc"} << QStringLiteral("c") << 300000;
+    QTest::newRow("named status, then the note cleared")
+        << QStringList {"s7", "nd", "s1", "n"} << QString() << 1;
+    QTest::newRow("shared note, then an unnamed status")
+        << QStringList {"ma", "s7"} << QStringLiteral("a") << 7;
+    QTest::newRow("shared note given with an unnamed status")
+        << QStringList {"s7", "mb"} << QStringLiteral("b") << 7;
+    QTest::newRow("shared note, named status, shared empty note")
+        << QStringList {"mc", "s1", "m"} << QString() << 1;
+}
+
+void TestDiaryModel::notesAndUnnamedStatuses()
+{
+    QFETCH(QStringList, changes);
+    QFETCH(QString, note);
+    QFETCH(int, status);
+
+    ExerciseEntry entry;
+    ExerciseEntry other;
+    entry.SetName(QStringLiteral("Dips"));
+    other.SetName(QStringLiteral("Dips"));
+    for (const QString &change : changes) {
+        if (change.startsWith(u's')) {
+            entry.SetStatus(static_cast<Status>(change.mid(1).toInt()));
+        } else if (change.startsWith(u'n')) {
+            QVERIFY(entry.SetNote(change.mid(1)));
+        } else {
+            const ExerciseEntry::Note shared(change.mid(1));
+            QVERIFY(other.SetNote(shared) && entry.SetNote(shared));
+        }
+    }
+    ExerciseEntry exact;
+    exact.CopyExactFrom(entry);
+    ExerciseEntry copy;
+    copy.CopyFrom(entry);
+    // Changing one entry leaves the others as they were, whatever storage they share.
+    other.SetStatus(static_cast<Status>(9));
+    other.SetNote(QStringLiteral("changed"));
+    for (const ExerciseEntry *read : {&entry, &exact, &copy}) {
+        QCOMPARE(read->GetNote(), note);
+        QCOMPARE(int(read->GetStatus()), read == &copy ? 0 : status);
+    }
 }
 
 REPBOOK_TEST_MAIN_CORE(TestDiaryModel)
