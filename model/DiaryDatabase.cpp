@@ -8,6 +8,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <future>
 
 TrainingDay *DiaryDatabase::DateIndex::Find(const DateValue &date) const
 {
@@ -25,9 +26,29 @@ bool DiaryDatabase::Open(const QString &path)
         return false;
     }
     QByteArray data;
-    if (!DatabaseFile::ReadWhole(path, data) || !CheckDatabaseIntegrityData(data))
+    if (!DatabaseFile::ReadWhole(path, data))
         return false;
-    return LoadFromData(data);
+    const std::unique_ptr<DiaryDatabase> read = ReadChecked(data);
+    if (!read)
+        return false;
+    TakeDaysFrom(*read);
+    return true;
+}
+
+std::unique_ptr<DiaryDatabase> DiaryDatabase::ReadChecked(const QByteArray &data,
+                                                          const std::function<void()> &besideCheck)
+{
+    // Reading is safe on any bytes, so it need not wait for the check.
+    std::future<bool> intact = std::async(std::launch::async | std::launch::deferred, [&] {
+        if (besideCheck)
+            besideCheck();
+        return CheckDatabaseIntegrityData(data);
+    });
+    auto days = std::make_unique<DiaryDatabase>();
+    days->LoadFromData(data);
+    if (!intact.get())
+        return nullptr;
+    return days;
 }
 
 bool DiaryDatabase::Load()

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <unordered_map>
 
@@ -47,6 +48,10 @@ public:
 
     // Replaces the days by those read from the bytes of a file (the digest is not checked).
     bool LoadFromData(const QByteArray &data);
+    // The days of a file's bytes, read on this thread while a second core checks the bytes and
+    // runs besideCheck, when given; null when the check fails.
+    static std::unique_ptr<DiaryDatabase> ReadChecked(const QByteArray &data,
+                                                      const std::function<void()> &besideCheck = {});
     // Replaces the days by those of other, which is left without days; the path stays.
     void TakeDaysFrom(DiaryDatabase &other);
 

@@ -69,24 +69,13 @@ SharedDiaryFile::Reading SharedDiaryFile::Read(const QString &path)
         reading.m_bytes = Fingerprint::Of(bytes);
         return reading;
     }
-    // The check and the fingerprint of the bytes run on a second core while this thread reads
-    // the days; days of a file that fails its check are dropped.
-    struct Check
-    {
-        bool intact = false;
-        Fingerprint bytes;
-    };
-    std::future<Check> check = std::async(std::launch::async | std::launch::deferred, [&bytes] {
-        return Check {CheckDatabaseIntegrityData(bytes), Fingerprint::Of(bytes)};
-    });
-    auto days = std::make_unique<DiaryDatabase>();
-    days->LoadFromData(bytes);
-    const Check checked = check.get();
-    reading.m_bytes = checked.bytes;
+    // The fingerprint of the bytes is taken on the core that checks them.
+    std::unique_ptr<DiaryDatabase> days =
+        DiaryDatabase::ReadChecked(bytes, [&] { reading.m_bytes = Fingerprint::Of(bytes); });
     // The bytes go before the grouping, which works from the days, so that they and the
     // window being built meanwhile are not held at once longer than needed.
     bytes = QByteArray();
-    if (checked.intact) {
+    if (days) {
         reading.m_groups = DiaryMerge::GroupByDateOnTwoCores(*days);
         reading.m_days = std::move(days);
     }
