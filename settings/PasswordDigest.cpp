@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QList>
-#include <QPasswordDigestor>
+#include <QMessageAuthenticationCode>
 #include <QRandomGenerator>
 
 #include <optional>
@@ -23,10 +23,29 @@ struct Record
     QByteArray key;
 };
 
+// PBKDF2 with HMAC-SHA-256 (RFC 8018), with QtCore alone: the network module that also offers
+// it would be loaded by both programs for this one function.
 QByteArray Derive(const QString &password, const QByteArray &salt, int iterations)
 {
-    return QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, password.toUtf8(), salt,
-                                              iterations, PasswordDigest::KeyLength);
+    QMessageAuthenticationCode mac(QCryptographicHash::Sha256, password.toUtf8());
+    QByteArray key;
+    for (quint32 block = 1; key.size() < PasswordDigest::KeyLength; ++block) {
+        const char index[4] = {char(block >> 24), char(block >> 16), char(block >> 8), char(block)};
+        mac.reset();
+        mac.addData(salt);
+        mac.addData(index, 4);
+        QByteArray link = mac.result();
+        QByteArray sum = link;
+        for (int round = 1; round < iterations; ++round) {
+            mac.reset();
+            mac.addData(link);
+            link = mac.result();
+            for (qsizetype i = 0; i < sum.size(); ++i)
+                sum[i] = char(sum[i] ^ link[i]);
+        }
+        key += sum;
+    }
+    return key.left(PasswordDigest::KeyLength);
 }
 
 std::optional<QByteArray> StrictBase64(const QString &text)
