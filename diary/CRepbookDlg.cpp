@@ -115,6 +115,7 @@ void CRepbookDlg::BuildLayout()
     m_grid->SetEditable(false);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grid->installEventFilter(this);
+    m_grid->setAccessibleName(QStringLiteral("Training calendar"));
 
     m_rangeBox = new QComboBox(this);
     m_rangeBox->addItems(CalendarRange::PresetTexts());
@@ -129,6 +130,7 @@ void CRepbookDlg::BuildLayout()
     // The day's workouts are shown, not edited, here; the menus of the grid stay.
     m_workoutArea = new CDayTabCtrl(this);
     m_workoutArea->GetGrid()->SetEditable(false);
+    m_workoutArea->setAccessibleName(QStringLiteral("Workout area"));
     // The calendar above takes the height; the area keeps what the column beside it needs.
     m_workoutArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     m_workoutArea->setMinimumHeight(150);
@@ -280,6 +282,9 @@ void CRepbookDlg::Refresh(int scroll)
     if (m_refreshing)
         return;
     m_refreshing = true;
+    // The diary's days may have been replaced since the cells were bound (the start-up read
+    // hands its days over after the window is built), so every refresh binds them again.
+    BindCellDays();
     UpdateRowHeights();
     UpdateColumnMenuMarks();
     FitColumns();

@@ -5,11 +5,15 @@
 #include "model/Clock.h"
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
+#include "model/TrainingDay.h"
+#include "editing/CDayTabCtrl.h"
 #include "widgets/MessageBox.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
+
+#include <optional>
 
 using namespace diarytest;
 
@@ -29,13 +33,22 @@ struct StartUp
     bool windowShown = false;
     int daysLoaded = -1;
     int result = 0;
+    // What the shown window showed: cells that did not follow the diary, and the date of the day
+    // in the workout area, if it showed one.
+    QString cellsWrong;
+    std::optional<DateValue> workoutAreaDate;
 
     void Run()
     {
         CRepbookApp app;
-        app.SetMainWindowRunner([this, &app](CRepbookDlg &) {
+        app.SetMainWindowRunner([this, &app](CRepbookDlg &window) {
             windowShown = true;
-            daysLoaded = app.GetDatabase() ? app.GetDatabase()->GetDayCount() : -1;
+            DiaryDatabase *database = app.GetDatabase();
+            daysLoaded = database ? database->GetDayCount() : -1;
+            if (database)
+                cellsWrong = CellsNotFollowingTheDiary(window, *database);
+            if (const TrainingDay *day = window.WorkoutArea()->GetDay())
+                workoutAreaDate = day->GetDate();
         });
         result = app.Run();
         QVERIFY(!app.GetDatabase());
@@ -52,6 +65,8 @@ private slots:
     void init();
     void cleanup();
 
+    void windowShowsTheDiaryAtStart_data();
+    void windowShowsTheDiaryAtStart();
     void secondCopyEnds();
     void missingDatabaseAsks_data();
     void missingDatabaseAsks();
@@ -67,6 +82,35 @@ void TestRepbookApp::init()
 void TestRepbookApp::cleanup()
 {
     REPBOOK_END_GUI_CASE();
+}
+
+void TestRepbookApp::windowShowsTheDiaryAtStart_data()
+{
+    QTest::addColumn<QList<DaySpec>>("days");
+    QTest::addColumn<bool>("todayHasDay");
+    const DaySpec today {Date(2007, 3, 20), QStringLiteral("Felt strong"), {"Chest", "Back"}};
+    const DaySpec before {Date(2007, 3, 12), {}, {"Legs"}};
+    const DaySpec after {Date(2007, 4, 2), {}, {"Core"}};
+    QTest::newRow("days around today") << QList<DaySpec> {before, today, after} << true;
+    QTest::newRow("today without a day") << QList<DaySpec> {before, after} << false;
+    QTest::newRow("only today") << QList<DaySpec> {today} << true;
+}
+
+void TestRepbookApp::windowShowsTheDiaryAtStart()
+{
+    QFETCH(QList<DaySpec>, days);
+    QFETCH(bool, todayHasDay);
+    QVERIFY(WriteDiary(DataFolder::DatabasePath(), days));
+
+    StartUp startUp;
+    startUp.Run();
+
+    QVERIFY(startUp.windowShown);
+    QCOMPARE(startUp.daysLoaded, days.size());
+    QCOMPARE(startUp.cellsWrong, QString());
+    QCOMPARE(startUp.workoutAreaDate.has_value(), todayHasDay);
+    if (todayHasDay)
+        QCOMPARE(*startUp.workoutAreaDate, Date(2007, 3, 20));
 }
 
 void TestRepbookApp::secondCopyEnds()
