@@ -5,6 +5,8 @@
 #   - both installed programs start from an unrelated folder with a private home (as the user
 #     nobody when run as root), reach their event loop, keep their files in that home, and
 #     nothing under the prefix changes while they run;
+#   - the journeys (tests/journeys) drive the installed programs under Xvfb as a user does and
+#     read what their windows show through the accessibility tree;
 #   - `cpack -G DEB` makes the package repbook whose Depends names the Debian package of every
 #     Qt library the programs link.
 # usage: scripts/ci-install-check.sh BUILD_DIR
@@ -161,6 +163,12 @@ install_missing xvfb xauth x11-utils xdotool
 xvfb-run -a -s "-screen 0 1280x900x24" \
     scripts/check-window-titles.sh "$prefix/bin/repbook" "$work/titles-home" ||
     fail "repbook's window titles are not exactly its captions"
+
+echo "== journeys: the installed programs driven through the accessibility tree"
+install_missing dbus at-spi2-core python3-pyatspi trayer xdotool x11-utils
+journeys_start=$(date +%s)
+tests/journeys/run.sh "$prefix" || fail "a journey failed"
+echo "journeys took $(( $(date +%s) - journeys_start )) s"
 
 echo "== make the Debian package"
 (cd "$build_dir" && cpack -G DEB -B "$work/deb" >"$work/cpack.log") ||
