@@ -60,6 +60,11 @@ QString CWorkoutTabBar::TabName(int index) const
     return tabData(index).toString();
 }
 
+void CWorkoutTabBar::SetTabStatus(int index, const QString &status)
+{
+    setAccessibleTabName(index, QStringLiteral("%1, %2").arg(TabName(index), status));
+}
+
 QString CWorkoutTabBar::ShownText(int index, int width) const
 {
     const QString name = TabName(index);
