@@ -106,7 +106,10 @@ void CRepbookDlg::BuildLayout()
     m_notesPane = new QPlainTextEdit(this);
     m_notesPane->setReadOnly(true);
     m_notesPane->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_notesPane->setFocusPolicy(Qt::ClickFocus);
+    // Tab reaches the note too; it passes Tab on, being read-only.
+    m_notesPane->setTabChangesFocus(true);
+    m_notesPane->setAccessibleName(tr("Day note"));
+    m_notesPane->setAccessibleDescription(tr("No note"));
     QFont bold = font();
     bold.setWeight(QFont::Bold);
     m_notesPane->setFont(bold);
@@ -115,11 +118,17 @@ void CRepbookDlg::BuildLayout()
     m_grid->SetEditable(false);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grid->installEventFilter(this);
+    // The arrow keys move among the days; Tab leaves the calendar.
+    m_grid->setTabKeyNavigation(false);
+    m_grid->setAccessibleName(tr("Days"));
 
     m_rangeBox = new QComboBox(this);
     m_rangeBox->addItems(CalendarRange::PresetTexts());
+    m_rangeBox->setAccessibleName(tr("Range"));
 
     m_miniCalendar = new CFPSMiniCalendarCtrl(this);
+    m_miniCalendar->setAccessibleName(tr("Calendar"));
+    m_miniCalendar->SetSpecialDatesMeaning(tr("dates in the range"));
 
     // The left column is as narrow as the mini calendar allows; the grid takes the rest.
     const int leftWidth = m_miniCalendar->minimumSizeHint().width();
@@ -129,6 +138,7 @@ void CRepbookDlg::BuildLayout()
     // The day's workouts are shown, not edited, here; the menus of the grid stay.
     m_workoutArea = new CDayTabCtrl(this);
     m_workoutArea->GetGrid()->SetEditable(false);
+    m_workoutArea->GetGrid()->setTabKeyNavigation(false);
     // The calendar above takes the height; the area keeps what the column beside it needs.
     m_workoutArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     m_workoutArea->setMinimumHeight(150);
@@ -568,11 +578,12 @@ void CRepbookDlg::SelectCell(const CalendarCell &cell)
 
 void CRepbookDlg::ShowNotesOf(const TrainingDay *day)
 {
+    const QString notes = day ? day->GetNotes() : QString();
+    m_notesPane->setAccessibleDescription(notes.isEmpty() ? tr("No note") : notes);
     if (!day) {
         m_notesPane->clear();
         return;
     }
-    const QString &notes = day->GetNotes();
     m_notesPane->setPlainText(notes.isEmpty() ? NotesHint() : notes);
 }
 
