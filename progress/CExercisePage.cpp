@@ -2,6 +2,7 @@
 
 #include "model/DiaryDatabase.h"
 #include "progress/CProgressChart.h"
+#include "progress/ChartSummary.h"
 #include "progress/RecordsTable.h"
 #include "stats/ExerciseName.h"
 #include "widgets/FileDialog.h"
@@ -78,7 +79,9 @@ void CExercisePage::BuildLayout()
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
     m_heading->setFont(headingFont);
     m_chart = new CProgressChart(this);
+    m_chart->setAccessibleName(QStringLiteral("Chart"));
     m_records = RecordsTable::Create(this);
+    m_records->setAccessibleName(QStringLiteral("Records"));
 
     auto *chartPane = new QWidget(this);
     auto *chartLayout = new QVBoxLayout(chartPane);
@@ -244,7 +247,12 @@ void CExercisePage::Redraw()
     const QString empty = m_history.IsEmpty()
         ? QStringLiteral("Choose an exercise to see its progress")
         : QStringLiteral("No training day of %1 in this range").arg(m_history.Name());
-    m_chart->ShowDays(m_history.Days(), measure, DatesOf(span, m_today, m_calendarSpan), empty);
+    const DateSpan dates = DatesOf(span, m_today, m_calendarSpan);
+    m_chart->ShowDays(m_history.Days(), measure, dates, empty);
+    m_chart->setAccessibleDescription(
+        m_history.IsEmpty()
+            ? empty
+            : ChartSummary::Describe(m_history.Name(), measure, span, m_history.Days(), dates));
 }
 
 void CExercisePage::SetCalendarSpan(const DateSpan &span)

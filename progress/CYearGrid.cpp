@@ -1,5 +1,7 @@
 #include "progress/CYearGrid.h"
 
+#include "progress/YearGridAccessible.h"
+
 #include <QHelpEvent>
 #include <QLocale>
 #include <QMouseEvent>
@@ -20,13 +22,35 @@ CYearGrid::CYearGrid(QWidget *parent)
 {
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    QAccessible::installFactory(&YearGridAccessible::Create); // once; later calls add nothing
 }
 
 void CYearGrid::SetYear(const YearConsistency &year, const QDate &today)
 {
     m_year = year;
     m_today = today;
+    setAccessibleName(QStringLiteral("Year %1").arg(year.Year()));
     update();
+}
+
+QDate CYearGrid::DateOfIndex(int index) const
+{
+    return QDate(m_year.Year(), 1, 1).addDays(index);
+}
+
+int CYearGrid::IndexOfDate(const QDate &date) const
+{
+    return int(QDate(m_year.Year(), 1, 1).daysTo(date));
+}
+
+QString CYearGrid::DayText(int index) const
+{
+    if (index < 0 || index >= DayCount())
+        return {};
+    const QDate date = DateOfIndex(index);
+    return QStringLiteral("%1: %2").arg(
+        QLocale(QLocale::English).toString(date, QStringLiteral("dddd d MMMM yyyy")),
+        NameOf(m_year.Days().at(index)));
 }
 
 QColor CYearGrid::ColorOf(DayClass dayClass)

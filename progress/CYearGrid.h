@@ -20,6 +20,12 @@ public:
     // The date under a point of the widget; invalid outside the year's squares.
     QDate DateAt(const QPoint &point) const;
     QRect SquareOf(const QDate &date) const;
+    // The days of the year shown, 1 January at index 0, and each as read aloud:
+    // "Monday 7 December 2026: All workouts done".
+    int DayCount() const { return int(m_year.Days().size()); }
+    QDate DateOfIndex(int index) const;
+    int IndexOfDate(const QDate &date) const;
+    QString DayText(int index) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
