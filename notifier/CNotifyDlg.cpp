@@ -92,6 +92,7 @@ CNotifyDlg::CNotifyDlg(SharedDiaryFile &file, SettingsStore &settings, QWidget *
 
     m_askBox->setObjectName(QStringLiteral("askBox"));
     m_timePicker->setObjectName(QStringLiteral("timePicker"));
+    m_timePicker->setAccessibleName(QStringLiteral("Time to ask about workout results"));
     m_timePicker->setDisplayFormat(TimeFormat());
     m_timePicker->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_timePicker->setWrapping(true);
