@@ -146,9 +146,8 @@ void CWorkoutTabBar::paintEvent(QPaintEvent *)
         if (option.state.testFlag(QStyle::State_HasFocus)) {
             QStyleOptionFocusRect focus;
             focus.QStyleOption::operator=(option);
-            focus.rect = style()
-                             ->subElementRect(QStyle::SE_TabBarTabText, &option, this)
-                             .adjusted(2, 1, -2, -1);
+            // Around the picture and the name as laid out here, not where the style puts text.
+            focus.rect = option.rect.adjusted(LeftPadding / 2, 3, -RightPadding / 2, -2);
             painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
         }
     }
