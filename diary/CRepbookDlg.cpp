@@ -12,9 +12,9 @@
 #include "diary/DiaryHistory.h"
 #include "diary/DiarySaving.h"
 #include "diary/MainMenu.h"
+#include "diary/ProgressWindow.h"
 #include "diary/RestoreFlow.h"
 #include "diary/WindowHistory.h"
-#include "diary/ProgressWindow.h"
 #include "editing/ApplyProgramFlow.h"
 #include "editing/CCommentDlg.h"
 #include "editing/CDayPrinter.h"
@@ -42,6 +42,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -213,6 +214,12 @@ bool CRepbookDlg::SetRange(const DateValue &start, int days, int scroll)
     if (!range.IsValid())
         return false;
     m_range = range;
+    // On Linux a combo box is read by its current entry; the description tells the range.
+    const QLocale english(QLocale::English);
+    const QString format = QStringLiteral("d MMMM yyyy");
+    m_rangeBox->setAccessibleDescription(tr("Range of the calendar: %1 to %2")
+                                             .arg(english.toString(range.Start().ToQDate(), format),
+                                                  english.toString(range.End().ToQDate(), format)));
     // Each write goes to disk at once, so only what changed is written.
     const QString startText = CalendarRange::FormatStartDate(start);
     if (m_settings.Read(SettingsKeys::RangeStartDate) != startText)

@@ -38,6 +38,15 @@ CFPSMiniCalendarCtrl::CFPSMiniCalendarCtrl(QWidget *parent)
     setDateEditEnabled(true);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     m_specialMeaning = tr("marked dates");
+    // The navigation bar's picture buttons and the year field have no text of their own.
+    const std::pair<const char *, QString> unnamed[] = {
+        {"qt_calendar_prevmonth", tr("Previous month")},
+        {"qt_calendar_nextmonth", tr("Next month")},
+        {"qt_calendar_yearedit", tr("Year")}};
+    for (const auto &[objectName, spoken] : unnamed) {
+        if (auto *child = findChild<QWidget *>(QLatin1String(objectName)))
+            child->setAccessibleName(spoken);
+    }
 
     connect(this, &QCalendarWidget::currentPageChanged, this, [this] { MarkSpecialDates(); });
     connect(this, &QCalendarWidget::clicked, this, [this](QDate date) {
