@@ -22,6 +22,7 @@ QTableWidget *MakeTable(const QStringList &headings, int rows, QWidget *parent)
     table->horizontalHeader()->setStretchLastSection(true);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
     table->setAlternatingRowColors(true);
+    table->setTabKeyNavigation(false); // the arrow keys walk the rows; Tab moves on
     return table;
 }
 

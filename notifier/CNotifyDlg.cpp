@@ -120,6 +120,8 @@ CNotifyDlg::CNotifyDlg(SharedDiaryFile &file, SettingsStore &settings, QWidget *
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    // Tab follows the layout: the question row, then the buttons from View on.
+    setTabOrder(m_timePicker, m_viewButton);
     connect(m_viewButton, &QToolButton::clicked, this, &CNotifyDlg::OnView);
     connect(moveButton, &QToolButton::clicked, this, &CNotifyDlg::OnMove);
     connect(diaryButton, &QToolButton::clicked, this, &CNotifyDlg::OnOpenDiary);

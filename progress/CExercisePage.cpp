@@ -55,8 +55,10 @@ void CExercisePage::BuildLayout()
     m_filter = new QLineEdit(this);
     m_filter->setPlaceholderText(QStringLiteral("Filter exercises"));
     m_filter->setClearButtonEnabled(true);
+    m_filter->setAccessibleName(m_filter->placeholderText());
     m_list = new QTreeWidget(this);
     m_list->setRootIsDecorated(false);
+    m_list->setAccessibleName(QStringLiteral("Exercises"));
     m_list->setUniformRowHeights(true);
     m_list->setHeaderLabels(
         {QStringLiteral("Exercise"), QStringLiteral("Days"), QStringLiteral("Last")});
@@ -82,6 +84,7 @@ void CExercisePage::BuildLayout()
     m_chart->setAccessibleName(QStringLiteral("Chart"));
     m_records = RecordsTable::Create(this);
     m_records->setAccessibleName(QStringLiteral("Records"));
+    m_records->setTabKeyNavigation(false); // the arrow keys walk the records; Tab moves on
 
     auto *chartPane = new QWidget(this);
     auto *chartLayout = new QVBoxLayout(chartPane);
@@ -106,6 +109,9 @@ void CExercisePage::BuildLayout()
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_stack);
 
+    // Tab follows the layout: the controls above the chart come before it and the records.
+    setTabOrder(m_saveImage, m_chart);
+    setTabOrder(m_chart, m_records);
     connect(m_filter, &QLineEdit::textChanged, this, &CExercisePage::ApplyFilter);
     connect(m_list, &QTreeWidget::currentItemChanged, this, [this] { ShowChosen(); });
     connect(m_countFailed, &QCheckBox::toggled, this, [this] { Reload(m_today); });
