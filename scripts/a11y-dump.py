@@ -19,6 +19,8 @@ def dump(node, depth, max_depth):
         print("  " * depth + f"<gone: {error}>")
         return
     line = "  " * depth + f"[{role}] {name!r}"
+    if not node.getState().contains(pyatspi.STATE_SHOWING):
+        line += " (not showing)"
     if description:
         line += f" -- {description!r}"
     print(line)
