@@ -44,6 +44,8 @@ public:
         QAccessible::State state;
         state.readOnly = true;
         state.invisible = !isValid();
+        state.focusable = true;
+        state.focused = m_grid->Grid()->hasFocus() && m_grid->Grid()->CurrentIndex() == m_index;
         return state;
     }
     int Index() const { return m_index; }
