@@ -138,6 +138,7 @@ void CRepbookDlg::BuildLayout()
 
     // The day's workouts are shown, not edited, here; the menus of the grid stay.
     m_workoutArea = new CDayTabCtrl(this);
+    m_workoutArea->setAccessibleName(tr("Workout area"));
     m_workoutArea->GetGrid()->SetEditable(false);
     m_workoutArea->GetGrid()->setTabKeyNavigation(false);
     // The calendar above takes the height; the area keeps what the column beside it needs.
