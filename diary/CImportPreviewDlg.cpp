@@ -22,6 +22,7 @@ QTableWidget *MakeTable(const QStringList &headings, int rows, QWidget *parent)
     table->horizontalHeader()->setStretchLastSection(true);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
     table->setAlternatingRowColors(true);
+    table->setTabKeyNavigation(false); // the arrow keys walk the rows; Tab moves on
     return table;
 }
 
@@ -79,6 +80,7 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
         SetCell(dates, row, 4, day.workoutNames.join(QStringLiteral(", ")));
     }
     dates->resizeColumnsToContents();
+    dates->setAccessibleName(QStringLiteral("Per date"));
 
     auto *skipped = MakeTable({QStringLiteral("Line"), QStringLiteral("Skipped because")},
                               int(plan.skipped.size()), this);
@@ -87,6 +89,7 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
         SetCell(skipped, row, 1, plan.skipped[row].reason);
     }
     skipped->resizeColumnToContents(0);
+    skipped->setAccessibleName(QStringLiteral("Rows that cannot be stored"));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Import"));

@@ -12,9 +12,9 @@
 #include "diary/DiaryHistory.h"
 #include "diary/DiarySaving.h"
 #include "diary/MainMenu.h"
+#include "diary/ProgressWindow.h"
 #include "diary/RestoreFlow.h"
 #include "diary/WindowHistory.h"
-#include "diary/ProgressWindow.h"
 #include "editing/ApplyProgramFlow.h"
 #include "editing/CCommentDlg.h"
 #include "editing/CDayPrinter.h"
@@ -42,6 +42,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -106,7 +107,10 @@ void CRepbookDlg::BuildLayout()
     m_notesPane = new QPlainTextEdit(this);
     m_notesPane->setReadOnly(true);
     m_notesPane->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_notesPane->setFocusPolicy(Qt::ClickFocus);
+    // Tab reaches the note too; it passes Tab on, being read-only.
+    m_notesPane->setTabChangesFocus(true);
+    m_notesPane->setAccessibleName(tr("Day note"));
+    m_notesPane->setAccessibleDescription(tr("No note"));
     QFont bold = font();
     bold.setWeight(QFont::Bold);
     m_notesPane->setFont(bold);
@@ -115,12 +119,17 @@ void CRepbookDlg::BuildLayout()
     m_grid->SetEditable(false);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grid->installEventFilter(this);
-    m_grid->setAccessibleName(QStringLiteral("Training calendar"));
+    // The arrow keys move among the days; Tab leaves the calendar.
+    m_grid->setTabKeyNavigation(false);
+    m_grid->setAccessibleName(tr("Training calendar"));
 
     m_rangeBox = new QComboBox(this);
     m_rangeBox->addItems(CalendarRange::PresetTexts());
+    m_rangeBox->setAccessibleName(tr("Range"));
 
     m_miniCalendar = new CFPSMiniCalendarCtrl(this);
+    m_miniCalendar->setAccessibleName(tr("Calendar"));
+    m_miniCalendar->SetSpecialDatesMeaning(tr("dates in the range"));
 
     // The left column is as narrow as the mini calendar allows; the grid takes the rest.
     const int leftWidth = m_miniCalendar->minimumSizeHint().width();
@@ -129,8 +138,9 @@ void CRepbookDlg::BuildLayout()
 
     // The day's workouts are shown, not edited, here; the menus of the grid stay.
     m_workoutArea = new CDayTabCtrl(this);
+    m_workoutArea->setAccessibleName(tr("Workout area"));
     m_workoutArea->GetGrid()->SetEditable(false);
-    m_workoutArea->setAccessibleName(QStringLiteral("Workout area"));
+    m_workoutArea->GetGrid()->setTabKeyNavigation(false);
     // The calendar above takes the height; the area keeps what the column beside it needs.
     m_workoutArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     m_workoutArea->setMinimumHeight(150);
@@ -205,6 +215,12 @@ bool CRepbookDlg::SetRange(const DateValue &start, int days, int scroll)
     if (!range.IsValid())
         return false;
     m_range = range;
+    // On Linux a combo box is read by its current entry; the description tells the range.
+    const QLocale english(QLocale::English);
+    const QString format = QStringLiteral("d MMMM yyyy");
+    m_rangeBox->setAccessibleDescription(tr("Range of the calendar: %1 to %2")
+                                             .arg(english.toString(range.Start().ToQDate(), format),
+                                                  english.toString(range.End().ToQDate(), format)));
     // Each write goes to disk at once, so only what changed is written.
     const QString startText = CalendarRange::FormatStartDate(start);
     if (m_settings.Read(SettingsKeys::RangeStartDate) != startText)
@@ -572,11 +588,12 @@ void CRepbookDlg::SelectCell(const CalendarCell &cell)
 
 void CRepbookDlg::ShowNotesOf(const TrainingDay *day)
 {
+    const QString notes = day ? day->GetNotes() : QString();
+    m_notesPane->setAccessibleDescription(notes.isEmpty() ? tr("No note") : notes);
     if (!day) {
         m_notesPane->clear();
         return;
     }
-    const QString &notes = day->GetNotes();
     m_notesPane->setPlainText(notes.isEmpty() ? NotesHint() : notes);
 }
 

@@ -65,6 +65,9 @@ CRestoreDlg::CRestoreDlg(const QList<DiaryBackups::Entry> &backups, Preview prev
         m_backupList->setItem(row, LastDay, Cell(QStringLiteral("...")));
     }
 
+    m_backupList->setAccessibleName(tr("Backups"));
+    m_backupList->setTabKeyNavigation(false); // the arrow keys choose a backup; Tab moves on
+    m_dayList->setAccessibleName(tr("Days in this backup"));
     m_dayView->GetGrid()->SetEditable(false);
     m_dayView->SetHint(0);
     auto *splitter = new QSplitter(this);

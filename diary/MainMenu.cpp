@@ -45,6 +45,16 @@ QList<QKeySequence> ReturnKeys(Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     return {Key(Qt::Key_Return, modifiers), Key(Qt::Key_Enter, modifiers)};
 }
 
+// A menu text as read aloud: without mnemonic marks, a trailing "..." and the keys after the tab
+// ("&Add workout...\tIns" gives "Add workout").
+QString SpokenText(const QString &text)
+{
+    QString spoken = text.section(QLatin1Char('\t'), 0, 0).trimmed();
+    if (spoken.endsWith(QStringLiteral("...")))
+        spoken.chop(3);
+    return spoken.remove(QLatin1Char('&'));
+}
+
 } // namespace
 
 MainMenu::MainMenu(QWidget *window)
@@ -175,6 +185,10 @@ QList<CPictureButton *> MainMenu::CreateButtons(QWidget *parent)
         auto *button =
             new CPictureButton(definition.imageId, QString::fromLatin1(definition.text), parent);
         button->SetImagePlacement(CPictureButton::Placement::Above);
+        // The tooltip, also read as the button's description, names the command and its keys.
+        const QString keys = action->text().section(QLatin1Char('\t'), 1);
+        const QString command = SpokenText(action->text());
+        button->setToolTip(keys.isEmpty() ? command : QStringLiteral("%1 (%2)").arg(command, keys));
         button->setEnabled(action->isEnabled());
         // The button follows its command's state and sends it, without taking its menu text.
         connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);

@@ -29,6 +29,7 @@ CCommentDlg::CCommentDlg(QWidget *parent)
     setObjectName(QStringLiteral("CCommentDlg"));
 
     m_edit->setObjectName(QStringLiteral("notesEdit"));
+    m_edit->setAccessibleName(tr("Day note"));
     m_edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

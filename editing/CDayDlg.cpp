@@ -711,9 +711,11 @@ void CDayDlg::UpdateStatusButton(int workoutIndex)
     CPictureButton *button = Button(Id::StatusButton);
     if (m_day == nullptr || workoutIndex < 0 || workoutIndex >= m_day->GetWorkoutCount()) {
         button->ClearImage();
+        button->setAccessibleDescription(QString());
         return;
     }
+    const ProgressStatus status = m_day->GetWorkout(workoutIndex)->GetStatus();
     const StatusImageSet images(m_shields, StatusImageSize::Large32);
-    button->SetImage(
-        images.ForStatus(static_cast<int>(m_day->GetWorkout(workoutIndex)->GetStatus())));
+    button->SetImage(images.ForStatus(static_cast<int>(status)));
+    button->setAccessibleDescription(StatusName(status));
 }

@@ -51,6 +51,7 @@ CDayTabCtrl::CDayTabCtrl(QWidget *parent)
     , m_exerciseMenu(new QMenu(this))
 {
     m_tabs->setObjectName(QStringLiteral("workoutTabs"));
+    m_tabs->setAccessibleName(tr("Workouts"));
     m_tabs->SetImageProvider([this](int index) { return TabImage(index); });
     m_tabs->hide();
     connect(m_tabs, &QTabBar::currentChanged, this, &CDayTabCtrl::OnTabChanged);
@@ -59,6 +60,7 @@ CDayTabCtrl::CDayTabCtrl(QWidget *parent)
     m_boldFont.setBold(true);
 
     m_grid->setObjectName(QStringLiteral("exerciseGrid"));
+    m_grid->setAccessibleName(tr("Exercises"));
     m_grid->SetEditable(false);
     m_grid->SetGridBkColour(palette().color(QPalette::Light));
     m_grid->installEventFilter(this);
@@ -191,6 +193,7 @@ void CDayTabCtrl::ShowWorkout(int index)
         WriteBack();
     else
         m_shownWorkout = index;
+    UpdateTabSpeech();
 
     ClearGrid();
     m_grid->SetFixedRowCount(1);
@@ -280,6 +283,8 @@ void CDayTabCtrl::FillRow(int row, const ExerciseEntry &exercise)
             m_grid->SetItemFont(row, col, m_boldFont);
     }
     m_grid->SetItemImage(row, Col::Status, GridImage(exercise.GetStatus()));
+    m_grid->SetItemProperty(row, Col::Status, Qt::AccessibleTextRole,
+                            StatusName(ShownStatus(exercise.GetStatus())));
     m_grid->SetItemFgColour(row, Col::Exercise, palette().color(QPalette::Highlight));
 }
 
@@ -345,6 +350,7 @@ bool CDayTabCtrl::EndEditing()
 void CDayTabCtrl::SetProgramMode(bool programMode)
 {
     m_programMode = programMode;
+    UpdateTabSpeech();
     m_tabs->update();
 }
 
@@ -391,10 +397,14 @@ ExerciseEntry *CDayTabCtrl::ExerciseAt(int row) const
     return workout->GetExercise(row - 1);
 }
 
+ProgressStatus CDayTabCtrl::ShownStatus(ProgressStatus status) const
+{
+    return m_programMode ? ProgressStatus::NotYet : status;
+}
+
 const QPixmap *CDayTabCtrl::GridImage(ProgressStatus status) const
 {
-    return &m_gridImages.ForStatus(
-        static_cast<int>(m_programMode ? ProgressStatus::NotYet : status));
+    return &m_gridImages.ForStatus(static_cast<int>(ShownStatus(status)));
 }
 
 const QPixmap *CDayTabCtrl::TabImage(int index) const
@@ -402,8 +412,15 @@ const QPixmap *CDayTabCtrl::TabImage(int index) const
     const Workout *workout = WorkoutAt(index);
     if (workout == nullptr)
         return nullptr;
-    return &m_tabImages.ForStatus(
-        static_cast<int>(m_programMode ? ProgressStatus::NotYet : workout->GetStatus()));
+    return &m_tabImages.ForStatus(static_cast<int>(ShownStatus(workout->GetStatus())));
+}
+
+void CDayTabCtrl::UpdateTabSpeech()
+{
+    for (int i = 0; i < m_tabs->count(); ++i) {
+        if (const Workout *workout = WorkoutAt(i))
+            m_tabs->SetTabStatus(i, StatusName(ShownStatus(workout->GetStatus())));
+    }
 }
 
 QColor CDayTabCtrl::OddRowColour()

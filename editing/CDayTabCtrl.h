@@ -118,8 +118,12 @@ private:
     void SetTabsSilently(int index);
     void ClearGrid();
     void FillRow(int row, const ExerciseEntry &exercise);
+    // A program's workouts and exercises show as "Not yet", whatever status they keep.
+    ProgressStatus ShownStatus(ProgressStatus status) const;
     const QPixmap *GridImage(ProgressStatus status) const;
     const QPixmap *TabImage(int index) const;
+    // Each tab's accessible name tells its workout's status too.
+    void UpdateTabSpeech();
     void ReadColumnTicks();
     void StoreColumnWidths();
     int LayoutWidth() const;

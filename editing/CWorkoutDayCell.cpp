@@ -2,6 +2,7 @@
 
 #include "editing/DayCellData.h"
 #include "editing/DayCellLayout.h"
+#include "editing/DayCellSpeech.h"
 #include "editing/IDayCellOwner.h"
 #include "images/StatusImages.h"
 #include "model/Clock.h"
@@ -68,6 +69,20 @@ void CWorkoutDayCell::Draw(QPainter *p, const CGridCellContext &c) const
         p->drawRect(c.rect.adjusted(0, 0, -1, -1));
     }
     p->restore();
+}
+
+QString CWorkoutDayCell::AccessibleName(const CGridCellContext &c) const
+{
+    const TrainingDay *day = DayFromCellData(c.data);
+    if (m_programMode)
+        return DayCellSpeech::ProgramName(c.text, day);
+    return DayCellSpeech::CalendarName(m_owner->DateAt(c.row, c.col).ToQDate(), Clock::Today(),
+                                       m_owner->IsInRange(c.row, c.col), day);
+}
+
+QString CWorkoutDayCell::AccessibleDescription(const CGridCellContext &c) const
+{
+    return DayCellSpeech::Description(DayFromCellData(c.data));
 }
 
 void CWorkoutDayCell::DrawImageList(QPainter *p, const QRect &area, const TrainingDay &day,

@@ -17,6 +17,10 @@ public:
     CWorkoutDayCell(const IDayCellOwner *owner, bool programMode);
 
     void Draw(QPainter *p, const CGridCellContext &c) const override;
+    // The date or program day, the workouts with their statuses and whether a note is kept (see
+    // DayCellSpeech.h); the description is the note itself.
+    QString AccessibleName(const CGridCellContext &c) const override;
+    QString AccessibleDescription(const CGridCellContext &c) const override;
 
     bool IsProgramMode() const { return m_programMode; }
 

@@ -60,6 +60,11 @@ QString CWorkoutTabBar::TabName(int index) const
     return tabData(index).toString();
 }
 
+void CWorkoutTabBar::SetTabStatus(int index, const QString &status)
+{
+    setAccessibleTabName(index, QStringLiteral("%1, %2").arg(TabName(index), status));
+}
+
 QString CWorkoutTabBar::ShownText(int index, int width) const
 {
     const QString name = TabName(index);
@@ -141,9 +146,8 @@ void CWorkoutTabBar::paintEvent(QPaintEvent *)
         if (option.state.testFlag(QStyle::State_HasFocus)) {
             QStyleOptionFocusRect focus;
             focus.QStyleOption::operator=(option);
-            focus.rect = style()
-                             ->subElementRect(QStyle::SE_TabBarTabText, &option, this)
-                             .adjusted(2, 1, -2, -1);
+            // Around the picture and the name as laid out here, not where the style puts text.
+            focus.rect = option.rect.adjusted(LeftPadding / 2, 3, -RightPadding / 2, -2);
             painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
         }
     }

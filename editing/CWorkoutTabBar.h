@@ -26,6 +26,8 @@ public:
     // Appends a tab showing `name` as it is (an ampersand is no mnemonic), cut to MaxTextLength.
     int AddNamedTab(const QString &name);
     QString TabName(int index) const;
+    // The tab's accessible name becomes "<name>, <status>".
+    void SetTabStatus(int index, const QString &status);
 
     void SetImageProvider(ImageProvider provider);
     const QPixmap *TabImage(int index) const;

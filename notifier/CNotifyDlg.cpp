@@ -92,6 +92,7 @@ CNotifyDlg::CNotifyDlg(SharedDiaryFile &file, SettingsStore &settings, QWidget *
 
     m_askBox->setObjectName(QStringLiteral("askBox"));
     m_timePicker->setObjectName(QStringLiteral("timePicker"));
+    m_timePicker->setAccessibleName(QStringLiteral("Time to ask about workout results"));
     m_timePicker->setDisplayFormat(TimeFormat());
     m_timePicker->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_timePicker->setWrapping(true);
@@ -119,6 +120,8 @@ CNotifyDlg::CNotifyDlg(SharedDiaryFile &file, SettingsStore &settings, QWidget *
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    // Tab follows the layout: the question row, then the buttons from View on.
+    setTabOrder(m_timePicker, m_viewButton);
     connect(m_viewButton, &QToolButton::clicked, this, &CNotifyDlg::OnView);
     connect(moveButton, &QToolButton::clicked, this, &CNotifyDlg::OnMove);
     connect(diaryButton, &QToolButton::clicked, this, &CNotifyDlg::OnOpenDiary);

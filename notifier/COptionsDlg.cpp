@@ -54,6 +54,7 @@ COptionsDlg::COptionsDlg(SettingsStore &settings, AutostartEntry autostart, QWid
     m_modeGroup->addButton(every, Every);
 
     m_minutesBox->setObjectName(QStringLiteral("minutesBox"));
+    m_minutesBox->setAccessibleName(QStringLiteral("Minutes between reminders"));
     m_minutesBox->setEditable(true);
     m_minutesBox->setInsertPolicy(QComboBox::NoInsert);
     m_minutesBox->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("5"),

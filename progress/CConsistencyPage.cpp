@@ -35,9 +35,11 @@ CConsistencyPage::CConsistencyPage(const DiaryDatabase &database, QWidget *paren
     auto *previous = new QToolButton(this);
     previous->setArrowType(Qt::LeftArrow);
     previous->setToolTip(QStringLiteral("Previous year"));
+    previous->setAccessibleName(previous->toolTip());
     auto *next = new QToolButton(this);
     next->setArrowType(Qt::RightArrow);
     next->setToolTip(QStringLiteral("Next year"));
+    next->setAccessibleName(next->toolTip());
     m_year = new QSpinBox(this);
     m_year->setRange(1900, 9999);
     m_year->setAccelerated(true);

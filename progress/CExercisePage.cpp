@@ -2,6 +2,7 @@
 
 #include "model/DiaryDatabase.h"
 #include "progress/CProgressChart.h"
+#include "progress/ChartSummary.h"
 #include "progress/RecordsTable.h"
 #include "stats/ExerciseName.h"
 #include "widgets/FileDialog.h"
@@ -54,8 +55,10 @@ void CExercisePage::BuildLayout()
     m_filter = new QLineEdit(this);
     m_filter->setPlaceholderText(QStringLiteral("Filter exercises"));
     m_filter->setClearButtonEnabled(true);
+    m_filter->setAccessibleName(m_filter->placeholderText());
     m_list = new QTreeWidget(this);
     m_list->setRootIsDecorated(false);
+    m_list->setAccessibleName(QStringLiteral("Exercises"));
     m_list->setUniformRowHeights(true);
     m_list->setHeaderLabels(
         {QStringLiteral("Exercise"), QStringLiteral("Days"), QStringLiteral("Last")});
@@ -78,7 +81,10 @@ void CExercisePage::BuildLayout()
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
     m_heading->setFont(headingFont);
     m_chart = new CProgressChart(this);
+    m_chart->setAccessibleName(QStringLiteral("Chart"));
     m_records = RecordsTable::Create(this);
+    m_records->setAccessibleName(QStringLiteral("Records"));
+    m_records->setTabKeyNavigation(false); // the arrow keys walk the records; Tab moves on
 
     auto *chartPane = new QWidget(this);
     auto *chartLayout = new QVBoxLayout(chartPane);
@@ -103,6 +109,9 @@ void CExercisePage::BuildLayout()
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_stack);
 
+    // Tab follows the layout: the controls above the chart come before it and the records.
+    setTabOrder(m_saveImage, m_chart);
+    setTabOrder(m_chart, m_records);
     connect(m_filter, &QLineEdit::textChanged, this, &CExercisePage::ApplyFilter);
     connect(m_list, &QTreeWidget::currentItemChanged, this, [this] { ShowChosen(); });
     connect(m_countFailed, &QCheckBox::toggled, this, [this] { Reload(m_today); });
@@ -244,7 +253,12 @@ void CExercisePage::Redraw()
     const QString empty = m_history.IsEmpty()
         ? QStringLiteral("Choose an exercise to see its progress")
         : QStringLiteral("No training day of %1 in this range").arg(m_history.Name());
-    m_chart->ShowDays(m_history.Days(), measure, DatesOf(span, m_today, m_calendarSpan), empty);
+    const DateSpan dates = DatesOf(span, m_today, m_calendarSpan);
+    m_chart->ShowDays(m_history.Days(), measure, dates, empty);
+    m_chart->setAccessibleDescription(
+        m_history.IsEmpty()
+            ? empty
+            : ChartSummary::Describe(m_history.Name(), measure, span, m_history.Days(), dates));
 }
 
 void CExercisePage::SetCalendarSpan(const DateSpan &span)

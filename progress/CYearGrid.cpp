@@ -1,10 +1,15 @@
 #include "progress/CYearGrid.h"
 
+#include "progress/YearGridAccessible.h"
+
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+
+#include <algorithm>
 
 namespace {
 
@@ -19,14 +24,100 @@ CYearGrid::CYearGrid(QWidget *parent)
     : QWidget(parent)
 {
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    QAccessible::installFactory(&YearGridAccessible::Create); // once; later calls add nothing
 }
 
 void CYearGrid::SetYear(const YearConsistency &year, const QDate &today)
 {
     m_year = year;
     m_today = today;
+    setAccessibleName(QStringLiteral("Year %1").arg(year.Year()));
+    if (m_current.year() != year.Year())
+        m_current = today.year() == year.Year() ? today : QDate(year.Year(), 1, 1);
     update();
+}
+
+void CYearGrid::SetCurrent(const QDate &date)
+{
+    if (!date.isValid() || date.year() != m_year.Year() || date == m_current)
+        return;
+    m_current = date;
+    update();
+    TellCurrent();
+}
+
+void CYearGrid::TellCurrent()
+{
+    if (!hasFocus() || !QAccessible::isActive() || DayCount() == 0)
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(CurrentIndex());
+    QAccessible::updateAccessibility(&event);
+}
+
+void CYearGrid::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    TellCurrent();
+}
+
+void CYearGrid::keyPressEvent(QKeyEvent *event)
+{
+    if (DayCount() == 0 || !m_current.isValid()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // Columns are weeks and rows weekdays: left and right step a week, up and down a day.
+    const QDate first(m_year.Year(), 1, 1);
+    switch (event->key()) {
+    case Qt::Key_Left:
+        SetCurrent(std::max(first, m_current.addDays(-7)));
+        break;
+    case Qt::Key_Right:
+        SetCurrent(std::min(DateOfIndex(DayCount() - 1), m_current.addDays(7)));
+        break;
+    case Qt::Key_Up:
+        SetCurrent(m_current.addDays(-1));
+        break;
+    case Qt::Key_Down:
+        SetCurrent(m_current.addDays(1));
+        break;
+    case Qt::Key_Home:
+        SetCurrent(first);
+        break;
+    case Qt::Key_End:
+        SetCurrent(DateOfIndex(DayCount() - 1));
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        emit dayClicked(m_current);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+QDate CYearGrid::DateOfIndex(int index) const
+{
+    return QDate(m_year.Year(), 1, 1).addDays(index);
+}
+
+int CYearGrid::IndexOfDate(const QDate &date) const
+{
+    return int(QDate(m_year.Year(), 1, 1).daysTo(date));
+}
+
+QString CYearGrid::DayText(int index) const
+{
+    if (index < 0 || index >= DayCount())
+        return {};
+    const QDate date = DateOfIndex(index);
+    return QStringLiteral("%1: %2").arg(
+        QLocale(QLocale::English).toString(date, QStringLiteral("dddd d MMMM yyyy")),
+        NameOf(m_year.Days().at(index)));
 }
 
 QColor CYearGrid::ColorOf(DayClass dayClass)
@@ -162,13 +253,20 @@ void CYearGrid::paintEvent(QPaintEvent *)
         painter.setPen(QPen(palette().color(QPalette::WindowText), 2));
         painter.drawRect(SquareOf(m_today).adjusted(-1, -1, 1, 1));
     }
+    if (hasFocus() && m_current.isValid()) {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(SquareOf(m_current).adjusted(-2, -2, 2, 2));
+    }
 }
 
 void CYearGrid::mouseReleaseEvent(QMouseEvent *event)
 {
     const QDate date = DateAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && date.isValid())
+    if (event->button() == Qt::LeftButton && date.isValid()) {
+        SetCurrent(date);
         emit dayClicked(date);
+    }
     QWidget::mouseReleaseEvent(event);
 }
 

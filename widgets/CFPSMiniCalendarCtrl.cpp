@@ -1,8 +1,31 @@
 #include "widgets/CFPSMiniCalendarCtrl.h"
 
+#include <QLocale>
+#include <QStringList>
 #include <QTextCharFormat>
 
 #include <utility>
+
+namespace {
+
+// "1, 3, 7 to 12" for the day numbers given in ascending order.
+QString DayRuns(const QList<int> &days)
+{
+    QStringList runs;
+    for (qsizetype i = 0; i < days.size();) {
+        qsizetype last = i;
+        while (last + 1 < days.size() && days.at(last + 1) == days.at(last) + 1)
+            ++last;
+        runs << (last > i + 1 ? QStringLiteral("%1 to %2").arg(days.at(i)).arg(days.at(last))
+                              : QString::number(days.at(i)));
+        if (last == i + 1)
+            runs << QString::number(days.at(last));
+        i = last + 1;
+    }
+    return runs.join(QStringLiteral(", "));
+}
+
+} // namespace
 
 CFPSMiniCalendarCtrl::CFPSMiniCalendarCtrl(QWidget *parent)
     : QCalendarWidget(parent)
@@ -14,6 +37,16 @@ CFPSMiniCalendarCtrl::CFPSMiniCalendarCtrl(QWidget *parent)
     setNavigationBarVisible(true);
     setDateEditEnabled(true);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    m_specialMeaning = tr("marked dates");
+    // The navigation bar's picture buttons and the year field have no text of their own.
+    const std::pair<const char *, QString> unnamed[] = {
+        {"qt_calendar_prevmonth", tr("Previous month")},
+        {"qt_calendar_nextmonth", tr("Next month")},
+        {"qt_calendar_yearedit", tr("Year")}};
+    for (const auto &[objectName, spoken] : unnamed) {
+        if (auto *child = findChild<QWidget *>(QLatin1String(objectName)))
+            child->setAccessibleName(spoken);
+    }
 
     connect(this, &QCalendarWidget::currentPageChanged, this, [this] { MarkSpecialDates(); });
     connect(this, &QCalendarWidget::clicked, this, [this](QDate date) {
@@ -73,6 +106,12 @@ void CFPSMiniCalendarCtrl::SetSpecialDateCallback(SpecialDateQuery query)
     MarkSpecialDates();
 }
 
+void CFPSMiniCalendarCtrl::SetSpecialDatesMeaning(const QString &what)
+{
+    m_specialMeaning = what;
+    MarkSpecialDates();
+}
+
 void CFPSMiniCalendarCtrl::Redraw()
 {
     MarkSpecialDates();
@@ -87,16 +126,22 @@ void CFPSMiniCalendarCtrl::MarkSpecialDates()
 {
     // The shown page holds six weeks around the month; every date of it is asked.
     setDateTextFormat(QDate(), QTextCharFormat());
-    if (!m_query)
-        return;
     const QDate first = QDate(yearShown(), monthShown(), 1);
     if (!first.isValid())
         return;
     QTextCharFormat bold;
     bold.setFontWeight(QFont::Bold);
+    QList<int> boldDays; // of the month shown, for the description
     const QDate last = first.addMonths(1).addDays(13);
-    for (QDate date = first.addDays(-14); date <= last; date = date.addDays(1)) {
-        if (m_query(date))
-            setDateTextFormat(date, bold);
+    for (QDate date = first.addDays(-14); m_query && date <= last; date = date.addDays(1)) {
+        if (!m_query(date))
+            continue;
+        setDateTextFormat(date, bold);
+        if (date.month() == first.month())
+            boldDays << date.day();
     }
+    QString description = QLocale(QLocale::English).toString(first, QStringLiteral("MMMM yyyy"));
+    if (!boldDays.isEmpty())
+        description += QStringLiteral("; %1: %2").arg(m_specialMeaning, DayRuns(boldDays));
+    setAccessibleDescription(description);
 }

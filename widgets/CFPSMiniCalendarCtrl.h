@@ -25,6 +25,9 @@ public:
     std::pair<QDate, QDate> GetSelectedDates() const;
     void SetMonthShown(int month, int year);
     void SetSpecialDateCallback(SpecialDateQuery query);
+    // What the bold dates are, as the accessible description names them: "December 2026; <what>:
+    // 1, 3, 7 to 12".
+    void SetSpecialDatesMeaning(const QString &what);
     void Redraw(); // asks the special-date query again
 
     // The dates the calendar currently marks bold.
@@ -37,6 +40,7 @@ private:
     void MarkSpecialDates();
 
     SpecialDateQuery m_query;
+    QString m_specialMeaning;
     QDate m_current;
     QDate m_selectedFirst;
     QDate m_selectedLast;

@@ -23,6 +23,10 @@ public:
     virtual void Draw(QPainter *p, const CGridCellContext &c) const;
     virtual QSize PreferredSize(const CGridCellContext &c) const;
     virtual bool AllowsEdit() const { return true; }
+    // What assistive technology reads for a cell whose item sets no accessible text of its own;
+    // empty: the cell's text.
+    virtual QString AccessibleName(const CGridCellContext &) const { return QString(); }
+    virtual QString AccessibleDescription(const CGridCellContext &) const { return QString(); }
 
     // The in-place editor, its start value and the text it gives back to the cell.
     virtual QWidget *CreateEditor(QWidget *parent, const CGridCellContext &c) const;

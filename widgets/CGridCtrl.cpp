@@ -1,6 +1,7 @@
 #include "widgets/CGridCtrl.h"
 
 #include "widgets/CGridDelegate.h"
+#include "widgets/CGridItem.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -29,6 +30,7 @@ CGridCtrl::CGridCtrl(QWidget *parent)
     , m_plainCell(std::make_shared<CGridCell>())
 {
     setItemDelegate(m_delegate);
+    setItemPrototype(new CGridItem);
 
     QHeaderView *rows = verticalHeader();
     rows->hide();
@@ -263,7 +265,7 @@ QTableWidgetItem *CGridCtrl::EnsureItem(int row, int col)
         return nullptr;
     if (QTableWidgetItem *existing = ItemOf(row, col))
         return existing;
-    auto *created = new QTableWidgetItem;
+    auto *created = new CGridItem;
     if (row < m_fixedRows)
         setHorizontalHeaderItem(col, created);
     else
@@ -280,7 +282,7 @@ void CGridCtrl::SetItemText(int row, int col, const QString &text)
         return;
     }
     // A new item carries its text before it joins the table: one change instead of two.
-    auto *created = new QTableWidgetItem(text);
+    auto *created = new CGridItem(text);
     if (row < m_fixedRows)
         setHorizontalHeaderItem(col, created);
     else

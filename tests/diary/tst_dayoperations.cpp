@@ -24,6 +24,7 @@
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,6 +49,16 @@ void ClickButton(QWidget *dialog, const QString &text)
         }
     }
     QFAIL(qPrintable(QStringLiteral("no button ") + text));
+}
+
+// The name assistive technology reads for a calendar cell.
+QString SpokenName(const CRepbookDlg &window, const CalendarCell &cell)
+{
+    QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(window.Grid());
+    QAccessibleInterface *item = grid && grid->tableInterface()
+        ? grid->tableInterface()->cellAt(cell.row - 1, cell.col)
+        : nullptr;
+    return item ? item->text(QAccessible::Name) : QString();
 }
 
 } // namespace
@@ -259,6 +270,7 @@ void TestDayOperations::addWorkout()
     QVERIFY(!asked);
 
     const CalendarCell eighth = window->CellOf(Date(2007, 3, 8));
+    QCOMPARE(SpokenName(*window, eighth), QStringLiteral("Thursday 8 March 2007: no workouts"));
     window->SelectDay(eighth.row, eighth.col);
     WhenModal<CTrainingDlg>([](CTrainingDlg *dialog) {
         dialog->NameField()->setCurrentText(QStringLiteral("Legs"));
@@ -269,6 +281,10 @@ void TestDayOperations::addWorkout()
              QStringLiteral(R"(6.3.2007 "Tired" Chest; 8.3.2007 Legs)"));
     QCOMPARE(window->WorkoutArea()->GetDay(), m_database->FindDay(Date(2007, 3, 8)));
     QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
+    // What a screen reader reads follows the diary.
+    QCOMPARE(SpokenName(*window, eighth), QStringLiteral("Thursday 8 March 2007: Legs, Not yet"));
+    QCOMPARE(SpokenName(*window, sixth),
+             QStringLiteral("Tuesday 6 March 2007: Chest, Not yet; has a note"));
 }
 
 // Escape stops applying a program after the day under way. The command comes from the applier's

@@ -5,13 +5,16 @@
 #include "diary/ProgressWindow.h"
 #include "model/Clock.h"
 #include "model/DiaryDatabase.h"
+#include "progress/CConsistencyPage.h"
 #include "progress/CExercisePage.h"
 #include "progress/CProgressChart.h"
 #include "progress/CProgressDlg.h"
+#include "progress/CYearGrid.h"
 #include "settings/SettingsStore.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QLabel>
 #include <QLineSeries>
@@ -98,6 +101,20 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     QCOMPARE(records->item(1, 1)->text(), QStringLiteral("90 \u00d7 3"));
     QCOMPARE(records->item(1, 2)->data(Qt::UserRole).toDate(), QDate(2007, 3, 7));
     QCOMPARE(records->item(2, 2)->data(Qt::UserRole).toDate(), QDate(2007, 2, 14));
+    QCOMPARE(chart->accessibleDescription(),
+             QStringLiteral("Bench press, Heaviest weight, All time: first 80 on 10 January 2007, "
+                            "latest 90 on 7 March 2007, best 90 on 7 March 2007"));
+
+    // The year grid by keyboard: from today a week back and a day on; Enter selects that day.
+    CYearGrid *grid = dialog->Consistency()->Grid();
+    dialog->Consistency()->ShowYear(2007);
+    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_Return})
+        QTest::keyClick(grid, key);
+    QCOMPARE(window.WorkoutAreaDay()->GetDate().ToQDate(), QDate(2007, 3, 14));
+    QAccessibleInterface *days = QAccessible::queryAccessibleInterface(grid);
+    QCOMPARE(days->childCount(), 365);
+    QCOMPARE(days->child(grid->CurrentIndex())->text(QAccessible::Name),
+             QStringLiteral("Wednesday 14 March 2007: All workouts done"));
 
     // A click on the February point brings that day into the calendar and selects it.
     const QPointF point = chart->Line()->at(1);

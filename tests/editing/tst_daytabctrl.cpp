@@ -8,7 +8,6 @@
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 
-
 using namespace dayfixtures;
 namespace Col = ExerciseColumns;
 
@@ -32,7 +31,6 @@ private slots:
 
     void statusCyclesWithDoubleClicks_data();
     void statusCyclesWithDoubleClicks();
-
 
 private:
     void Bind(std::unique_ptr<TrainingDay> day, bool editable = true);
@@ -201,17 +199,24 @@ void TestDayTabCtrl::statusCyclesWithDoubleClicks()
     QFETCH(bool, editable);
 
     auto day = std::make_unique<TrainingDay>();
-    day->AddWorkout(MakeWorkout(QStringLiteral("W"), Named(QStringLiteral("e"), 3)));
+    day->AddWorkout(
+        MakeWorkout(QStringLiteral("W"), Named(QStringLiteral("e"), 3), ProgressStatus::Failed));
     day->GetWorkout(0)->GetExercise(1)->SetStatus(static_cast<ProgressStatus>(start));
     Bind(std::move(day), editable);
     const ExerciseEntry *exercise = m_day->GetWorkout(0)->GetExercise(1);
     const StatusImageSet images(true, StatusImageSize::Small16);
+    QCOMPARE(m_ctrl->GetTabBar()->accessibleTabName(0), QStringLiteral("W, Failed"));
+    const QStringList spoken {QStringLiteral("Not yet"), QStringLiteral("Done"),
+                              QStringLiteral("Failed")};
 
     for (const int expected : sequence) {
         DoubleClickCell(2, Col::Status);
         QCOMPARE(static_cast<int>(exercise->GetStatus()), expected);
         QCOMPARE(Grid().GetItemImage(2, Col::Status)->toImage(),
                  images.ForStatus(expected).toImage());
+        // The picture is read aloud as its status.
+        QCOMPARE(Grid().model()->index(1, Col::Status).data(Qt::AccessibleTextRole).toString(),
+                 spoken.at(expected));
         // The other rows keep their status.
         QCOMPARE(m_day->GetWorkout(0)->GetExercise(0)->GetStatus(), ProgressStatus::NotYet);
     }
