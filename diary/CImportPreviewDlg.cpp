@@ -2,6 +2,7 @@
 
 #include "exchange/DiaryImport.h"
 #include "exchange/ExchangeFields.h"
+#include "model/NumberText.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -33,11 +34,6 @@ void SetCell(QTableWidget *table, int row, int column, const QString &text,
     table->setItem(row, column, item);
 }
 
-QString Count(int count, const char *one, const char *many)
-{
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
-}
-
 } // namespace
 
 CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QString &fileName,
@@ -49,22 +45,26 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
     const QString totals = plan.AddsNothing()
         ? QStringLiteral("Everything in this file is already in the diary: nothing to add.")
         : QStringLiteral("Adds %1 with %2 on %3 (%4 new).")
-              .arg(Count(plan.WorkoutsAdded(), "workout", "workouts"),
-                   Count(plan.ExercisesAdded(), "exercise", "exercises"),
-                   Count(int(plan.days.size()), "date", "dates"),
-                   Count(plan.DaysAdded(), "day", "days"));
+              .arg(CountText(plan.WorkoutsAdded(), QStringLiteral("workout")),
+                   CountText(plan.ExercisesAdded(), QStringLiteral("exercise")),
+                   CountText(int(plan.days.size()), QStringLiteral("date")),
+                   CountText(plan.DaysAdded(), QStringLiteral("day")));
+    const QString units = plan.pounds
+        ? QStringLiteral("The file gives weights in pounds: they are stored in kilograms, the "
+                         "file's pounds shown beside them.")
+        : QStringLiteral("Weights are in kilograms, as in the file.");
     auto *summary =
         new QLabel(QStringLiteral("<b>%1</b> (%2)<br>%3<br>Already in the diary, left out: %4. "
-                                  "Rows skipped: %5.")
+                                  "Rows skipped: %5.<br>%6")
                        .arg(fileName.toHtmlEscaped(), plan.formatName.toHtmlEscaped(), totals,
-                            Count(plan.WorkoutsKnown(), "workout", "workouts"),
-                            QString::number(plan.skipped.size())),
+                            CountText(plan.WorkoutsKnown(), QStringLiteral("workout")),
+                            QString::number(plan.skipped.size()), units),
                    this);
     summary->setWordWrap(true);
 
     auto *dates = MakeTable({QStringLiteral("Date"), QStringLiteral("Workouts added"),
                              QStringLiteral("Exercises added"), QStringLiteral("Already there"),
-                             QStringLiteral("Workouts")},
+                             QStringLiteral("Workouts: sets \u00d7 reps \u00d7 weight")},
                             int(plan.days.size()), this);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     for (int row = 0; row < plan.days.size(); ++row) {
@@ -76,7 +76,11 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
         SetCell(dates, row, 1, QString::number(day.workoutsAdded), right);
         SetCell(dates, row, 2, QString::number(day.exercisesAdded), right);
         SetCell(dates, row, 3, QString::number(day.workoutsKnown), right);
-        SetCell(dates, row, 4, day.workoutNames.join(QStringLiteral(", ")));
+        QStringList workouts;
+        for (const int w : day.addedWorkouts)
+            workouts.append(DiaryImport::WorkoutText(*day.source->GetWorkout(w), plan.pounds));
+        SetCell(dates, row, 4, workouts.join(QStringLiteral("; ")));
+        dates->item(row, 4)->setToolTip(workouts.join(u'\n'));
     }
     dates->resizeColumnsToContents();
 

@@ -12,9 +12,9 @@
 #include "diary/DiaryHistory.h"
 #include "diary/DiarySaving.h"
 #include "diary/MainMenu.h"
+#include "diary/ProgressWindow.h"
 #include "diary/RestoreFlow.h"
 #include "diary/WindowHistory.h"
-#include "diary/ProgressWindow.h"
 #include "editing/ApplyProgramFlow.h"
 #include "editing/CCommentDlg.h"
 #include "editing/CDayPrinter.h"
@@ -650,11 +650,15 @@ void CRepbookDlg::ExecuteCommand(int commandId)
         CloseWindow();
         break;
     case CommandId::ImportFile:
-        if (m_exchange->Import([this](const std::function<void()> &change) {
+        if (const auto added = m_exchange->Import([this](const std::function<void()> &change) {
                 m_history->RecordAny(QStringLiteral("Import"), change);
             })) {
             Refresh(KeepScroll);
             m_saving->SaveNow();
+            // The calendar shows the newest day that received something, and says what came.
+            if (added->last.IsValid())
+                ShowDate(added->last.ToQDate());
+            MessageBox::Information(this, DiaryImport::AddedText(*added));
         }
         break;
     case CommandId::ExportFile:

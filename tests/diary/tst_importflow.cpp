@@ -74,6 +74,9 @@ void TestImportFlow::previewDecides()
     FileDialog::setNextFileNames({testsupport::dataFile(QStringLiteral("exchange/strong.csv"))});
     WhenModal<CImportPreviewDlg>(
         [accept](CImportPreviewDlg *preview) { accept ? preview->accept() : preview->reject(); });
+    if (accept)
+        MessageBox::setNextAnswers({QMessageBox::Ok});
+    MessageBox::takeShown();
     window->Commands()->Action(CommandId::ImportFile)->trigger();
 
     DiaryDatabase &diary = m_diary.File().Database();
@@ -92,6 +95,14 @@ void TestImportFlow::previewDecides()
     QAction *undo = window->Commands()->Action(CommandId::Undo);
     QCOMPARE(undo->isEnabled(), accept);
     if (accept) {
+        // The calendar moves to the newest imported day and a message says what came.
+        QVERIFY(window->WorkoutAreaDay());
+        QCOMPARE(window->WorkoutAreaDay()->GetDate(), DateValue::FromDate(2025, 3, 30));
+        const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first().text,
+                 QStringLiteral("Added 2 workouts with 5 exercises (2 new days), 2025-03-28 to "
+                                "2025-03-30."));
         QCOMPARE(undo->text(), QStringLiteral("&Undo Import\tCtrl + Z"));
         undo->trigger();
         QCOMPARE(diary.GetDayCount(), 0);
