@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -90,7 +92,8 @@ void CExercisePage::BuildLayout()
     chartAndRecords->addWidget(m_records);
     chartLayout->addLayout(chartAndRecords, 1);
 
-    auto *content = new QSplitter(Qt::Horizontal, this);
+    m_content = new QSplitter(Qt::Horizontal, this);
+    auto *content = m_content;
     content->addWidget(listPane);
     content->addWidget(chartPane);
     content->setStretchFactor(0, 0);
@@ -110,6 +113,7 @@ void CExercisePage::BuildLayout()
     connect(m_measure, &QComboBox::currentIndexChanged, this, &CExercisePage::Redraw);
     connect(m_spans, &QButtonGroup::idClicked, this, &CExercisePage::Redraw);
     connect(m_chart, &CProgressChart::dayClicked, this, &CExercisePage::dayClicked);
+    connect(m_chart, &CProgressChart::periodChanged, this, &CExercisePage::ShowPeriodNote);
     connect(m_saveImage, &QPushButton::clicked, this, &CExercisePage::SaveImageAsked);
 }
 
@@ -136,6 +140,11 @@ QWidget *CExercisePage::BuildControls()
         layout->addWidget(button);
     }
     m_spans->button(int(ChartSpan::AllTime))->setChecked(true);
+    // Says when a point stands for a week or a month.
+    m_periodNote = new QLabel(controls);
+    m_periodNote->setObjectName(QStringLiteral("periodNote"));
+    layout->addSpacing(8);
+    layout->addWidget(m_periodNote);
     layout->addStretch(1);
     m_saveImage = new QPushButton(QStringLiteral("Save &image..."), controls);
     layout->addWidget(m_saveImage);
@@ -185,7 +194,23 @@ void CExercisePage::FillList()
         }
     }
     m_list->setCurrentItem(chosen);
+    FitListToNames();
     ShowChosen();
+}
+
+void CExercisePage::FitListToNames()
+{
+    // The list pane widens to its longest name while the chart keeps most of the page.
+    const QAbstractItemView *view = m_list; // the tree keeps its size hints protected
+    int needed = m_list->verticalScrollBar()->sizeHint().width() + 2 * m_list->frameWidth() + 8;
+    for (const int column : {NameColumn, DaysColumn, LastColumn})
+        needed +=
+            std::max(view->sizeHintForColumn(column), m_list->header()->sectionSizeHint(column));
+    const QList<int> sizes = m_content->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    const int listWidth = std::min(needed, total * 2 / 5);
+    if (listWidth > sizes.value(0))
+        m_content->setSizes({listWidth, total - listWidth});
 }
 
 void CExercisePage::ApplyFilter()
@@ -245,6 +270,13 @@ void CExercisePage::Redraw()
         ? QStringLiteral("Choose an exercise to see its progress")
         : QStringLiteral("No training day of %1 in this range").arg(m_history.Name());
     m_chart->ShowDays(m_history.Days(), measure, DatesOf(span, m_today, m_calendarSpan), empty);
+    ShowPeriodNote();
+}
+
+void CExercisePage::ShowPeriodNote()
+{
+    m_periodNote->setText(PeriodPoints::Description(
+        m_chart->Period(), ProgressMeasure(m_measure->currentData().toInt())));
 }
 
 void CExercisePage::SetCalendarSpan(const DateSpan &span)
@@ -297,14 +329,32 @@ bool CExercisePage::ShowsEmptyState() const
     return m_stack->currentWidget() == m_emptyState;
 }
 
+QString CExercisePage::ImageTitle() const
+{
+    const auto span = ChartSpan(m_spans->checkedId());
+    QString spanText = ChartSpanName(span);
+    const DateSpan dates = DatesOf(span, m_today, m_calendarSpan);
+    if (span == ChartSpan::Calendar && dates.first.isValid() && dates.last.isValid())
+        spanText = QStringLiteral("%1 to %2")
+                       .arg(QLocale().toString(dates.first, QLocale::ShortFormat),
+                            QLocale().toString(dates.last, QLocale::ShortFormat));
+    return QStringLiteral("%1 \u2014 %2 \u2014 %3")
+        .arg(m_history.Name(), m_measure->currentText(), spanText);
+}
+
 bool CExercisePage::SaveImage(const QString &path) const
 {
-    return m_chart->grab().save(path, "PNG");
+    return m_chart->Picture(ImageTitle()).save(path, "PNG");
 }
 
 void CExercisePage::SaveImageAsked()
 {
-    const QString path = FileDialog::GetSaveImageFileName(this, QStringLiteral("Save chart image"));
+    // "Bench Press (Barbell) - Heaviest weight.png", without the characters file names refuse.
+    QString name = QStringLiteral("%1 - %2.png").arg(m_history.Name(), m_measure->currentText());
+    static const QRegularExpression refused(QStringLiteral("[/\\\\:*?\"<>|]"));
+    name.replace(refused, QStringLiteral("_"));
+    const QString path =
+        FileDialog::GetSaveImageFileName(this, QStringLiteral("Save chart image"), name);
     if (path.isEmpty())
         return;
     if (!SaveImage(path))

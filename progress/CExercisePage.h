@@ -14,6 +14,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSplitter;
 class QStackedWidget;
 class QTableWidget;
 class QTreeWidget;
@@ -41,7 +42,9 @@ public:
     void ChooseMeasure(ProgressMeasure measure);
     void ChooseSpan(ChartSpan span);
     void SetCountFailed(bool countFailed);
+    // Saves the chart with a title line: exercise, measure and span.
     bool SaveImage(const QString &path) const;
+    QString ImageTitle() const;
 
     QTreeWidget *ExerciseList() const { return m_list; }
     CProgressChart *Chart() const { return m_chart; }
@@ -63,6 +66,8 @@ private:
     // and records are as shown.
     void ShowChosen(bool onlyIfChanged = false);
     void Redraw();
+    void ShowPeriodNote();
+    void FitListToNames();
     void SaveImageAsked();
 
     const DiaryDatabase &m_database;
@@ -75,6 +80,7 @@ private:
     bool m_measureFollowsWeight = false;
 
     QStackedWidget *m_stack = nullptr;
+    QSplitter *m_content = nullptr;
     QLabel *m_emptyState = nullptr;
     QLineEdit *m_filter = nullptr;
     QTreeWidget *m_list = nullptr;
@@ -84,5 +90,6 @@ private:
     CProgressChart *m_chart = nullptr;
     QTableWidget *m_records = nullptr;
     QLabel *m_heading = nullptr;
+    QLabel *m_periodNote = nullptr;
     QPushButton *m_saveImage = nullptr;
 };
