@@ -11,6 +11,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QTableWidget *MakeTable(const QStringList &headings, int rows, QWidget *parent)
@@ -67,20 +69,30 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
                              QStringLiteral("Workouts: sets \u00d7 reps \u00d7 weight")},
                             int(plan.days.size()), this);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    // A date's row is as high as its entries, so its numbers stand at the top.
+    const Qt::Alignment topRight = Qt::AlignRight | Qt::AlignTop;
     for (int row = 0; row < plan.days.size(); ++row) {
         const DiaryImport::DayPlan &day = plan.days[row];
         QString date = ExchangeFields::DateText(day.date);
         if (day.newDay)
             date += QStringLiteral("  (new day)");
-        SetCell(dates, row, 0, date);
-        SetCell(dates, row, 1, QString::number(day.workoutsAdded), right);
-        SetCell(dates, row, 2, QString::number(day.exercisesAdded), right);
-        SetCell(dates, row, 3, QString::number(day.workoutsKnown), right);
-        QStringList workouts;
-        for (const int w : day.addedWorkouts)
-            workouts.append(DiaryImport::WorkoutText(*day.source->GetWorkout(w), plan.pounds));
-        SetCell(dates, row, 4, workouts.join(QStringLiteral("; ")));
-        dates->item(row, 4)->setToolTip(workouts.join(u'\n'));
+        SetCell(dates, row, 0, date, Qt::AlignLeft | Qt::AlignTop);
+        SetCell(dates, row, 1, QString::number(day.workoutsAdded), topRight);
+        SetCell(dates, row, 2, QString::number(day.exercisesAdded), topRight);
+        SetCell(dates, row, 3, QString::number(day.workoutsKnown), topRight);
+        // Each added workout's name, then its entries one to a line.
+        QStringList lines;
+        for (const int w : day.addedWorkouts) {
+            const Workout &workout = *day.source->GetWorkout(w);
+            lines.append(workout.GetName().isEmpty() ? QStringLiteral("(no name)")
+                                                     : workout.GetName());
+            for (const QString &entry : DiaryImport::EntryTexts(workout, plan.pounds))
+                lines.append(QStringLiteral("    ") + entry);
+        }
+        SetCell(dates, row, 4, lines.join(u'\n'), Qt::AlignLeft | Qt::AlignTop);
+        dates->setRowHeight(
+            row,
+            int(std::max<qsizetype>(1, lines.size())) * dates->fontMetrics().lineSpacing() + 8);
     }
     dates->resizeColumnsToContents();
 
@@ -110,7 +122,7 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
         skipped->hide();
     }
     layout->addWidget(buttons);
-    SetDesignedSize(QSize(640, 480));
+    SetDesignedSize(QSize(820, 560));
     (plan.AddsNothing() ? buttons->button(QDialogButtonBox::Cancel)
                         : buttons->button(QDialogButtonBox::Ok))
         ->setFocus();

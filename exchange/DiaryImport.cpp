@@ -213,12 +213,17 @@ void RememberNames(const Added &added, const QString &workoutListPath,
         exercises.Append(name);
 }
 
-QString WorkoutText(const Workout &workout, bool pounds)
+QStringList EntryTexts(const Workout &workout, bool pounds)
 {
     QStringList entries;
     for (int e = 0; e < workout.GetExerciseCount(); ++e)
         entries.append(EntryText(*workout.GetExercise(e), pounds));
-    const QString list = entries.join(QStringLiteral(", "));
+    return entries;
+}
+
+QString WorkoutText(const Workout &workout, bool pounds)
+{
+    const QString list = EntryTexts(workout, pounds).join(QStringLiteral(", "));
     if (workout.GetName().isEmpty())
         return list;
     return list.isEmpty() ? workout.GetName() : workout.GetName() + QStringLiteral(": ") + list;

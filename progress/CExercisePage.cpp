@@ -30,6 +30,9 @@
 
 namespace {
 
+// The widest the exercise list makes itself for its names, in pixels.
+constexpr int MaxListWidth = 400;
+
 constexpr std::array<ProgressMeasure, 5> Measures {
     ProgressMeasure::Heaviest, ProgressMeasure::EstimatedMax, ProgressMeasure::Volume,
     ProgressMeasure::MostReps, ProgressMeasure::Sets};
@@ -87,13 +90,17 @@ void CExercisePage::BuildLayout()
     chartLayout->setContentsMargins(0, 0, 0, 0);
     chartLayout->addWidget(m_heading);
     chartLayout->addWidget(BuildControls());
+    // Says when a point stands for a week or a month.
+    m_periodNote = new QLabel(chartPane);
+    m_periodNote->setObjectName(QStringLiteral("periodNote"));
+    chartLayout->addWidget(m_periodNote);
     auto *chartAndRecords = new QHBoxLayout;
     chartAndRecords->addWidget(m_chart, 1);
     chartAndRecords->addWidget(m_records);
     chartLayout->addLayout(chartAndRecords, 1);
 
     m_content = new QSplitter(Qt::Horizontal, this);
-    auto *content = m_content;
+    QSplitter *content = m_content;
     content->addWidget(listPane);
     content->addWidget(chartPane);
     content->setStretchFactor(0, 0);
@@ -140,11 +147,6 @@ QWidget *CExercisePage::BuildControls()
         layout->addWidget(button);
     }
     m_spans->button(int(ChartSpan::AllTime))->setChecked(true);
-    // Says when a point stands for a week or a month.
-    m_periodNote = new QLabel(controls);
-    m_periodNote->setObjectName(QStringLiteral("periodNote"));
-    layout->addSpacing(8);
-    layout->addWidget(m_periodNote);
     layout->addStretch(1);
     m_saveImage = new QPushButton(QStringLiteral("Save &image..."), controls);
     layout->addWidget(m_saveImage);
@@ -200,17 +202,31 @@ void CExercisePage::FillList()
 
 void CExercisePage::FitListToNames()
 {
-    // The list pane widens to its longest name while the chart keeps most of the page.
+    // The list keeps the room its names need (up to a limit), so that no name is cut while the
+    // window has room; the chart takes the rest.
     const QAbstractItemView *view = m_list; // the tree keeps its size hints protected
     int needed = m_list->verticalScrollBar()->sizeHint().width() + 2 * m_list->frameWidth() + 8;
     for (const int column : {NameColumn, DaysColumn, LastColumn})
         needed +=
             std::max(view->sizeHintForColumn(column), m_list->header()->sectionSizeHint(column));
+    m_listWidthNeeded = std::min(needed, MaxListWidth);
+    GiveListItsRoom();
+}
+
+void CExercisePage::GiveListItsRoom()
+{
     const QList<int> sizes = m_content->sizes();
     const int total = sizes.value(0) + sizes.value(1);
-    const int listWidth = std::min(needed, total * 2 / 5);
-    if (listWidth > sizes.value(0))
-        m_content->setSizes({listWidth, total - listWidth});
+    const int chartMinimum = m_content->widget(1)->minimumSizeHint().width();
+    const int width = std::min(m_listWidthNeeded, total - chartMinimum);
+    if (total > 0 && width > sizes.value(0))
+        m_content->setSizes({width, total - width});
+}
+
+void CExercisePage::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    GiveListItsRoom();
 }
 
 void CExercisePage::ApplyFilter()

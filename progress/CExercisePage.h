@@ -57,6 +57,9 @@ public:
 signals:
     void dayClicked(const QDate &date);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void BuildLayout();
     QWidget *BuildControls();
@@ -67,7 +70,9 @@ private:
     void ShowChosen(bool onlyIfChanged = false);
     void Redraw();
     void ShowPeriodNote();
+    // The list widens to its names while the chart keeps its minimum width.
     void FitListToNames();
+    void GiveListItsRoom();
     void SaveImageAsked();
 
     const DiaryDatabase &m_database;
@@ -81,6 +86,7 @@ private:
 
     QStackedWidget *m_stack = nullptr;
     QSplitter *m_content = nullptr;
+    int m_listWidthNeeded = 0;
     QLabel *m_emptyState = nullptr;
     QLineEdit *m_filter = nullptr;
     QTreeWidget *m_list = nullptr;

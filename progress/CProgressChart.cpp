@@ -31,6 +31,9 @@ CProgressChart::CProgressChart(QWidget *parent)
     , m_yAxis(new QValueAxis)
 {
     setRenderHint(QPainter::Antialiasing);
+    // A point drawn at the plot's edge reaches past it; partial updates would leave its old
+    // marker there when the axes change.
+    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     setMinimumSize(320, 240);
     QChart *chart = this->chart();
     chart->legend()->hide();
