@@ -197,12 +197,10 @@ void TestRepbookDlg::keysTypedIntoFieldsRunNoCommand_data()
     QTest::addColumn<int>("commands");
     const QKeyCombination ret(Qt::Key_Return);
     QTest::newRow("year field, Return") << "year" << ret << 0;
-    QTest::newRow("year field, Ctrl+Left") << "year" << (Qt::ControlModifier | Qt::Key_Left) << 0;
     QTest::newRow("mini calendar, Return") << "days" << ret << 0;
     QTest::newRow("mini calendar, Insert") << "days" << QKeyCombination(Qt::Key_Insert) << 0;
     QTest::newRow("range box, Enter") << "range" << QKeyCombination(Qt::Key_Enter) << 0;
     QTest::newRow("range box, Delete") << "range" << QKeyCombination(Qt::Key_Delete) << 0;
-    QTest::newRow("range box, Ctrl+Z") << "range" << (Qt::ControlModifier | Qt::Key_Z) << 0;
     QTest::newRow("range box, F5 is the window's") << "range" << QKeyCombination(Qt::Key_F5) << 1;
     QTest::newRow("notes dialog, typing adds") << "notes" << QKeyCombination(Qt::Key_X) << 0;
 }
@@ -223,6 +221,8 @@ void TestRepbookDlg::keysTypedIntoFieldsRunNoCommand()
     }
     auto window = OpenMarch();
     ShowAndActivate(*window);
+    // Before the range: a command that does run opens no day there, so nothing waits.
+    window->SelectDay(1, 1);
     QWidget *widget = window->RangeBox();
     if (target == QLatin1String("year")) {
         // The year field appears when the year on the calendar's title is clicked.
