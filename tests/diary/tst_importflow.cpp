@@ -7,6 +7,7 @@
 #include "diary/CRepbookDlg.h"
 #include "diary/CommandIds.h"
 #include "diary/MainMenu.h"
+#include "model/Clock.h"
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
 #include "model/NameList.h"
@@ -17,6 +18,7 @@
 #include "widgets/MessageBox.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 using namespace diarytest;
@@ -159,6 +161,9 @@ void TestImportFlow::exportWritesDiaryOrSelection()
         FileDialog::setNextFileNames({path});
     window->Commands()->Action(CommandId::ExportFile)->trigger();
 
+    if (!path.isEmpty()) // "Repbook <date>.csv", in the documents folder or the home folder
+        QCOMPARE(QFileInfo(FileDialog::lastProposedPath()).fileName(),
+                 QStringLiteral("Repbook %1.csv").arg(Clock::Today().toString(Qt::ISODate)));
     const QByteArray written = path.isEmpty() ? QByteArray() : ReadFile(path);
     QCOMPARE(written.startsWith('{'), file.endsWith(QLatin1String(".json")));
     QStringList found;
