@@ -2,6 +2,7 @@
 
 #include "model/DiaryBackups.h"
 #include "model/DiaryDatabase.h"
+#include "model/NumberText.h"
 #include "model/SharedDiaryFile.h"
 
 #include <QDir>
@@ -23,9 +24,7 @@ BackupCommand::BackupCommand()
 {
 }
 
-void BackupCommand::AddOptions(QCommandLineParser &)
-{
-}
+void BackupCommand::AddOptions(QCommandLineParser &) { }
 
 int BackupCommand::Execute(const QCommandLineParser &parser)
 {
@@ -42,8 +41,8 @@ int BackupCommand::Execute(const QCommandLineParser &parser)
         return Failed;
     }
     if (result.backup.isEmpty()) {
-        PrintError(QStringLiteral("%1 fails its integrity check: no backup was made.")
-                       .arg(Native(path)));
+        PrintError(
+            QStringLiteral("%1 fails its integrity check: no backup was made.").arg(Native(path)));
         return Failed;
     }
     PrintOut(Native(result.backup) + u'\n');
@@ -81,8 +80,8 @@ int RestoreCommand::Execute(const QCommandLineParser &parser)
         PrintError(result.error);
         return Failed;
     }
-    PrintOut(QStringLiteral("Restored %1 days from %2.\n")
-                 .arg(diary.GetDayCount())
-                 .arg(Native(files.first())));
+    PrintOut(
+        QStringLiteral("Restored %1 from %2.\n")
+            .arg(CountText(diary.GetDayCount(), QStringLiteral("day")), Native(files.first())));
     return Done;
 }

@@ -3,6 +3,7 @@
 #include "exchange/ExchangeFields.h"
 #include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
+#include "model/NumberText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -54,7 +55,7 @@ int CheckCommand::Execute(const QCommandLineParser &parser)
     if (first)
         range = ExchangeFields::DateText(*first) + QStringLiteral(" to ") +
             ExchangeFields::DateText(*last);
-    PrintOut(
-        QStringLiteral("%1: sound, %2 days, %3\n").arg(shown).arg(diary.GetDayCount()).arg(range));
+    PrintOut(QStringLiteral("%1: sound, %2, %3\n")
+                 .arg(shown, CountText(diary.GetDayCount(), QStringLiteral("day")), range));
     return Done;
 }

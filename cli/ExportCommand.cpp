@@ -52,6 +52,9 @@ int ExportCommand::Execute(const QCommandLineParser &parser)
                              .arg(parser.value(*options[i])));
         bounds[i] = *date;
     }
+    if (bounds[0] && bounds[1] && *bounds[1] < *bounds[0])
+        return Usage(QStringLiteral("--from %1 lies after --to %2.")
+                         .arg(parser.value(FromOption), parser.value(ToOption)));
 
     DiaryDatabase diary;
     QString error;

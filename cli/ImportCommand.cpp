@@ -18,6 +18,8 @@ const QCommandLineOption
                  QStringLiteral("FORMAT"), QStringLiteral("auto"));
 const QCommandLineOption DryRunOption({QStringLiteral("n"), QStringLiteral("dry-run")},
                                       QStringLiteral("Only print what would be added."));
+const QCommandLineOption VerboseOption({QStringLiteral("v"), QStringLiteral("verbose")},
+                                       QStringLiteral("Also print a line for every date."));
 
 } // namespace
 
@@ -32,7 +34,7 @@ ImportCommand::ImportCommand()
 
 void ImportCommand::AddOptions(QCommandLineParser &parser)
 {
-    parser.addOptions({FormatOption, DryRunOption});
+    parser.addOptions({FormatOption, DryRunOption, VerboseOption});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The file to import."));
 }
 
@@ -58,8 +60,11 @@ int ImportCommand::Execute(const QCommandLineParser &parser)
         PrintError(error);
         return Failed;
     }
+    const bool eachDate = parser.isSet(VerboseOption);
     if (parser.isSet(DryRunOption)) {
-        PrintOut(DiaryImport::SummaryLines(DiaryImport::MakePlan(data, check)).join(u'\n') + u'\n');
+        PrintOut(
+            DiaryImport::SummaryLines(DiaryImport::MakePlan(data, check), eachDate).join(u'\n') +
+            u'\n');
         return Done;
     }
 
@@ -74,7 +79,7 @@ int ImportCommand::Execute(const QCommandLineParser &parser)
         return Failed;
     }
     const DiaryImport::Plan plan = DiaryImport::MakePlan(data, diary);
-    PrintOut(DiaryImport::SummaryLines(plan).join(u'\n') + u'\n');
+    PrintOut(DiaryImport::SummaryLines(plan, eachDate).join(u'\n') + u'\n');
     if (plan.AddsNothing()) {
         PrintOut(QStringLiteral("Nothing to add.\n"));
         return Done;
@@ -91,9 +96,6 @@ int ImportCommand::Execute(const QCommandLineParser &parser)
     if (!outcome.conflicts.isEmpty())
         PrintError(QStringLiteral("Days changed meanwhile by another program were kept in %1.")
                        .arg(QDir::toNativeSeparators(outcome.conflictFile)));
-    PrintOut(QStringLiteral("Added %1 workouts with %2 exercises (%3 new days).\n")
-                 .arg(added.workouts)
-                 .arg(added.exercises)
-                 .arg(added.days));
+    PrintOut(DiaryImport::AddedText(added) + u'\n');
     return Done;
 }

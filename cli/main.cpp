@@ -16,7 +16,7 @@ namespace {
 
 void PrintUsage(const std::vector<std::unique_ptr<Command>> &commands, bool asked)
 {
-    QString text = QStringLiteral("Usage: repbook-cli COMMAND [options]\n\n"
+    QString text = QStringLiteral("Usage: repbook-cli [--diary FILE] COMMAND [options]\n\n"
                                   "Works on the Repbook diary from scripts.\n\nCommands:\n");
     for (const auto &command : commands)
         text += QStringLiteral("  %1  %2\n")
@@ -28,6 +28,37 @@ void PrintUsage(const std::vector<std::unique_ptr<Command>> &commands, bool aske
         Command::PrintOut(text);
     else
         std::fputs(text.toLocal8Bit().constData(), stderr);
+}
+
+// Options every command takes may also stand before the command's name, as in
+// "repbook-cli --diary FILE import X": they are moved behind it. False with a message when an
+// option there is unknown or lacks its value.
+bool MoveGlobalOptions(QStringList &arguments, QString &error)
+{
+    QStringList global;
+    while (arguments.size() > 1 && arguments.at(1).startsWith(u'-') &&
+           arguments.at(1) != QLatin1String("--help") && arguments.at(1) != QLatin1String("-h") &&
+           arguments.at(1) != QLatin1String("--version")) {
+        const QString option = arguments.takeAt(1);
+        if (option.startsWith(QLatin1String("--diary="))) {
+            global << option;
+        } else if (option == QLatin1String("--diary")) {
+            if (arguments.size() < 2) {
+                error = QStringLiteral("--diary needs a FILE");
+                return false;
+            }
+            global << option << arguments.takeAt(1);
+        } else {
+            error = QStringLiteral("unknown option \"%1\" before the command").arg(option);
+            return false;
+        }
+    }
+    if (arguments.size() < 2 && !global.isEmpty()) {
+        error = QStringLiteral("a command is missing after %1").arg(global.join(u' '));
+        return false;
+    }
+    arguments = arguments.mid(0, 2) + global + arguments.mid(2);
+    return true;
 }
 
 } // namespace
@@ -47,6 +78,11 @@ int main(int argc, char **argv)
     commands.push_back(std::make_unique<RestoreCommand>());
 
     QStringList arguments = QCoreApplication::arguments();
+    QString error;
+    if (!MoveGlobalOptions(arguments, error)) {
+        Command::PrintError(error + QStringLiteral(" (see repbook-cli --help)"));
+        return Command::BadUsage;
+    }
     if (arguments.size() < 2) {
         PrintUsage(commands, false);
         return Command::BadUsage;

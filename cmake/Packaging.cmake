@@ -13,7 +13,8 @@ set(REPBOOK_NOTIFIER_ID com.ironvale.Repminder)
 set(REPBOOK_ICON_SIZES 16 22 24 32 48 64 128 256)
 
 install(TARGETS repbook repminder repbook-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES cli/repbook-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES cli/repbook-cli.1 diary/repbook.1 notifier/repminder.1
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 install(FILES
         packaging/${REPBOOK_DIARY_ID}.desktop

@@ -2,6 +2,7 @@
 
 #include "exchange/DiaryImport.h"
 #include "exchange/ExchangeFields.h"
+#include "model/NumberText.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -9,6 +10,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,11 +37,6 @@ void SetCell(QTableWidget *table, int row, int column, const QString &text,
     table->setItem(row, column, item);
 }
 
-QString Count(int count, const char *one, const char *many)
-{
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
-}
-
 } // namespace
 
 CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QString &fileName,
@@ -50,34 +48,52 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
     const QString totals = plan.AddsNothing()
         ? QStringLiteral("Everything in this file is already in the diary: nothing to add.")
         : QStringLiteral("Adds %1 with %2 on %3 (%4 new).")
-              .arg(Count(plan.WorkoutsAdded(), "workout", "workouts"),
-                   Count(plan.ExercisesAdded(), "exercise", "exercises"),
-                   Count(int(plan.days.size()), "date", "dates"),
-                   Count(plan.DaysAdded(), "day", "days"));
+              .arg(CountText(plan.WorkoutsAdded(), QStringLiteral("workout")),
+                   CountText(plan.ExercisesAdded(), QStringLiteral("exercise")),
+                   CountText(int(plan.days.size()), QStringLiteral("date")),
+                   CountText(plan.DaysAdded(), QStringLiteral("day")));
+    const QString units = plan.pounds
+        ? QStringLiteral("The file gives weights in pounds: they are stored in kilograms, the "
+                         "file's pounds shown beside them.")
+        : QStringLiteral("Weights are in kilograms, as in the file.");
     auto *summary =
         new QLabel(QStringLiteral("<b>%1</b> (%2)<br>%3<br>Already in the diary, left out: %4. "
-                                  "Rows skipped: %5.")
+                                  "Rows skipped: %5.<br>%6")
                        .arg(fileName.toHtmlEscaped(), plan.formatName.toHtmlEscaped(), totals,
-                            Count(plan.WorkoutsKnown(), "workout", "workouts"),
-                            QString::number(plan.skipped.size())),
+                            CountText(plan.WorkoutsKnown(), QStringLiteral("workout")),
+                            QString::number(plan.skipped.size()), units),
                    this);
     summary->setWordWrap(true);
 
     auto *dates = MakeTable({QStringLiteral("Date"), QStringLiteral("Workouts added"),
                              QStringLiteral("Exercises added"), QStringLiteral("Already there"),
-                             QStringLiteral("Workouts")},
+                             QStringLiteral("Workouts: sets \u00d7 reps \u00d7 weight")},
                             int(plan.days.size()), this);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    // A date's row is as high as its entries, so its numbers stand at the top.
+    const Qt::Alignment topRight = Qt::AlignRight | Qt::AlignTop;
     for (int row = 0; row < plan.days.size(); ++row) {
         const DiaryImport::DayPlan &day = plan.days[row];
         QString date = ExchangeFields::DateText(day.date);
         if (day.newDay)
             date += QStringLiteral("  (new day)");
-        SetCell(dates, row, 0, date);
-        SetCell(dates, row, 1, QString::number(day.workoutsAdded), right);
-        SetCell(dates, row, 2, QString::number(day.exercisesAdded), right);
-        SetCell(dates, row, 3, QString::number(day.workoutsKnown), right);
-        SetCell(dates, row, 4, day.workoutNames.join(QStringLiteral(", ")));
+        SetCell(dates, row, 0, date, Qt::AlignLeft | Qt::AlignTop);
+        SetCell(dates, row, 1, QString::number(day.workoutsAdded), topRight);
+        SetCell(dates, row, 2, QString::number(day.exercisesAdded), topRight);
+        SetCell(dates, row, 3, QString::number(day.workoutsKnown), topRight);
+        // Each added workout's name, then its entries one to a line.
+        QStringList lines;
+        for (const int w : day.addedWorkouts) {
+            const Workout &workout = *day.source->GetWorkout(w);
+            lines.append(workout.GetName().isEmpty() ? QStringLiteral("(no name)")
+                                                     : workout.GetName());
+            for (const QString &entry : DiaryImport::EntryTexts(workout, plan.pounds))
+                lines.append(QStringLiteral("    ") + entry);
+        }
+        SetCell(dates, row, 4, lines.join(u'\n'), Qt::AlignLeft | Qt::AlignTop);
+        dates->setRowHeight(
+            row,
+            int(std::max<qsizetype>(1, lines.size())) * dates->fontMetrics().lineSpacing() + 8);
     }
     dates->resizeColumnsToContents();
     dates->setAccessibleName(QStringLiteral("Per date"));
@@ -109,7 +125,7 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
         skipped->hide();
     }
     layout->addWidget(buttons);
-    SetDesignedSize(QSize(640, 480));
+    SetDesignedSize(QSize(820, 560));
     (plan.AddsNothing() ? buttons->button(QDialogButtonBox::Cancel)
                         : buttons->button(QDialogButtonBox::Ok))
         ->setFocus();

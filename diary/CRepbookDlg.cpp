@@ -672,11 +672,15 @@ void CRepbookDlg::ExecuteCommand(int commandId)
         CloseWindow();
         break;
     case CommandId::ImportFile:
-        if (m_exchange->Import([this](const std::function<void()> &change) {
+        if (const auto added = m_exchange->Import([this](const std::function<void()> &change) {
                 m_history->RecordAny(QStringLiteral("Import"), change);
             })) {
             Refresh(KeepScroll);
             m_saving->SaveNow();
+            // The calendar shows the newest day that received something, and says what came.
+            if (added->last.IsValid())
+                ShowDate(added->last.ToQDate());
+            MessageBox::Information(this, DiaryImport::AddedText(*added));
         }
         break;
     case CommandId::ExportFile:

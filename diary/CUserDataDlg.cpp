@@ -117,10 +117,10 @@ QWidget *CUserDataDlg::BuildMeasurementSection()
     auto *grid = new QGridLayout(m_numberGrid);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setColumnStretch(3, 1);
-    m_height = AddNumberField(QStringLiteral("heightField"), tr("Height:"), 50, 250, tr("sm"));
+    m_height = AddNumberField(QStringLiteral("heightField"), tr("Height:"), 50, 250, tr("cm"));
     m_weight = AddNumberField(QStringLiteral("weightField"), tr("Weight:"), 30, 200, tr("kg"));
-    m_chest = AddNumberField(QStringLiteral("chestField"), tr("Chest:"), 50, 250, tr("sm"));
-    m_biceps = AddNumberField(QStringLiteral("bicepsField"), tr("Biceps:"), 15, 65, tr("sm"));
+    m_chest = AddNumberField(QStringLiteral("chestField"), tr("Chest:"), 50, 250, tr("cm"));
+    m_biceps = AddNumberField(QStringLiteral("bicepsField"), tr("Biceps:"), 15, 65, tr("cm"));
 
     auto *row = new QHBoxLayout;
     row->addWidget(picture);

@@ -4,8 +4,10 @@
 #include "exchange/DiaryExport.h"
 #include "exchange/DiaryImport.h"
 #include "exchange/ImportSource.h"
+#include "model/Clock.h"
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
+#include "model/NumberText.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
@@ -23,10 +25,10 @@ bool DiaryExchange::Export(const QList<const TrainingDay *> &selection)
     if (!selection.isEmpty() && selection.size() < days.size()) {
         const MessageBox::Button answer = MessageBox::Question(
             m_window,
-            QStringLiteral("Export only the %1 selected days?\n\nYes: the selected days.\nNo: "
-                           "the whole diary (%2 days).")
-                .arg(selection.size())
-                .arg(days.size()),
+            QStringLiteral("Export only the %1?\n\nYes: the selected days.\nNo: "
+                           "the whole diary (%2).")
+                .arg(CountText(selection.size(), QStringLiteral("selected day")),
+                     CountText(days.size(), QStringLiteral("day"))),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         if (answer == QMessageBox::Cancel)
             return false;
@@ -36,7 +38,9 @@ bool DiaryExchange::Export(const QList<const TrainingDay *> &selection)
     const QString path = FileDialog::GetSaveFileName(
         m_window, QStringLiteral("Export"),
         QStringLiteral("CSV files (*.csv);;JSON files (*.json);;All files (*)"),
-        QStringLiteral("csv"));
+        QStringLiteral("csv"),
+        FileDialog::InDocuments(
+            QStringLiteral("Repbook %1.csv").arg(Clock::Today().toString(Qt::ISODate))));
     if (path.isEmpty())
         return false;
     const auto format =
@@ -51,25 +55,26 @@ bool DiaryExchange::Export(const QList<const TrainingDay *> &selection)
     return true;
 }
 
-bool DiaryExchange::Import(const OneStep &asOneStep)
+std::optional<DiaryImport::Added> DiaryExchange::Import(const OneStep &asOneStep)
 {
     const QString path = FileDialog::GetOpenFileName(
         m_window, QStringLiteral("Import"),
         QStringLiteral("Training log exports (*.csv *.json);;All files (*)"));
     if (path.isEmpty())
-        return false;
+        return std::nullopt;
     ImportedData data;
     QString error;
     if (!ImportSource::ReadFile(path, ImportSource::Format::Auto, data, error)) {
         MessageBox::Error(m_window, error);
-        return false;
+        return std::nullopt;
     }
     const DiaryImport::Plan plan = DiaryImport::MakePlan(data, m_database);
     CImportPreviewDlg preview(plan, QFileInfo(path).fileName(), m_window);
     if (preview.exec() != QDialog::Accepted)
-        return false;
-    asOneStep([this, &plan] { ImportIntoDiary(plan); });
-    return true;
+        return std::nullopt;
+    DiaryImport::Added added;
+    asOneStep([this, &plan, &added] { added = ImportIntoDiary(plan); });
+    return added;
 }
 
 DiaryImport::Added DiaryExchange::ImportIntoDiary(const DiaryImport::Plan &plan)

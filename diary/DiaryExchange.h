@@ -4,15 +4,13 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class DiaryDatabase;
 class QWidget;
 class TrainingDay;
 
-namespace DiaryImport {
-struct Plan;
-struct Added;
-} // namespace DiaryImport
+#include "exchange/DiaryImport.h"
 
 // The main window's File > Export... and File > Import...: the file dialogs, the preview and
 // the messages; the work itself is the exchange library's.
@@ -28,8 +26,8 @@ public:
     using OneStep = std::function<void(const std::function<void()> &change)>;
 
     // Asks for a file, reads it, shows the preview and on "Import" adds it through asOneStep.
-    // True when the diary changed.
-    bool Import(const OneStep &asOneStep);
+    // What was added; nothing when the diary was left alone.
+    std::optional<DiaryImport::Added> Import(const OneStep &asOneStep);
     // Adds the plan to the diary and its names to the name lists, as one step.
     DiaryImport::Added ImportIntoDiary(const DiaryImport::Plan &plan);
 

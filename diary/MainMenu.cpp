@@ -5,9 +5,17 @@
 #include "images/ImageIds.h"
 #include "widgets/CPictureButton.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QWidget>
 
 #include <array>
@@ -55,6 +63,48 @@ QString SpokenText(const QString &text)
     return spoken.remove(QLatin1Char('&'));
 }
 
+// Widgets that take typed keys themselves: fields, lists that drop down, the mini calendar.
+bool TakesTypedKeys(const QWidget *widget)
+{
+    for (const QWidget *w = widget; w; w = w->parentWidget()) {
+        if (qobject_cast<const QCalendarWidget *>(w))
+            return true;
+        if (w->isWindow())
+            break;
+    }
+    if (const auto *edit = qobject_cast<const QPlainTextEdit *>(widget))
+        return !edit->isReadOnly();
+    if (const auto *edit = qobject_cast<const QTextEdit *>(widget))
+        return !edit->isReadOnly();
+    return qobject_cast<const QLineEdit *>(widget) ||
+        qobject_cast<const QAbstractSpinBox *>(widget) || qobject_cast<const QComboBox *>(widget);
+}
+
+// The keys a field or the mini calendar acts on itself, which the window's commands share.
+bool IsEditingKey(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers modifiers =
+        event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;
+    case Qt::Key_Insert:
+    case Qt::Key_Delete:
+        return modifiers == Qt::NoModifier;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_A:
+    case Qt::Key_Z:
+    case Qt::Key_Y:
+        return modifiers == Qt::ControlModifier;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 MainMenu::MainMenu(QWidget *window)
@@ -63,6 +113,22 @@ MainMenu::MainMenu(QWidget *window)
 {
     BuildMenus();
     BuildColumnMenu();
+    // A key that a field, the range box or the mini calendar has asked for arrives at the window
+    // as a shortcut override nobody took; it stays with the widget instead of running a command.
+    m_window->installEventFilter(this);
+}
+
+bool MainMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window && event->type() == QEvent::ShortcutOverride &&
+        IsEditingKey(*static_cast<QKeyEvent *>(event))) {
+        const QWidget *focus = QApplication::focusWidget();
+        if (focus && focus != m_window && m_window->isAncestorOf(focus) && TakesTypedKeys(focus)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QAction *MainMenu::Action(int commandId) const

@@ -17,7 +17,8 @@ class QWidget;
 // is disabled everywhere.
 //
 // The keys are window shortcuts, so they act before the window's own key handling: Return and
-// Escape reach their commands instead of closing the window.
+// Escape reach their commands instead of closing the window. Keys typed into a field, the range
+// box or the mini calendar stay there (Return in the calendar's year field sets the year).
 class MainMenu : public QObject
 {
     Q_OBJECT
@@ -39,6 +40,9 @@ public:
 
 signals:
     void commandTriggered(int commandId);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QAction *AddCommand(QMenu *menu, int commandId, const QString &text,

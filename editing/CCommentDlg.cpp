@@ -68,6 +68,8 @@ void CCommentDlg::SetText(const QString &text)
 {
     m_text = text;
     m_edit->setPlainText(text);
+    // Typing adds to the note rather than putting words before it.
+    m_edit->moveCursor(QTextCursor::End);
 }
 
 void CCommentDlg::accept()

@@ -31,10 +31,15 @@ enum Column {
     ColumnCount
 };
 
+// The positions are numbered within the day and the workout; the weight is in kilograms.
 const char *const ColumnNames[ColumnCount] = {
-    "Date",     "Day notes",     "Workout",        "Workout name",   "Workout status",
-    "Exercise", "Exercise name", "Sets",           "Reps",           "Forced",
-    "Negative", "Weight",        "Exercise notes", "Exercise status"};
+    "Date",         "Day notes",     "Workout no.",    "Workout name",   "Workout status",
+    "Exercise no.", "Exercise name", "Sets",           "Reps",           "Forced",
+    "Negative",     "Weight (kg)",   "Exercise notes", "Exercise status"};
+// The names files written before carry for the columns that were renamed since.
+const char *const EarlierNames[ColumnCount] = {nullptr,    nullptr,  "Workout", nullptr, nullptr,
+                                               "Exercise", nullptr,  nullptr,   nullptr, nullptr,
+                                               nullptr,    "Weight", nullptr,   nullptr};
 
 void WriteDayPart(CsvWriter &row, const TrainingDay &day, const QByteArray &dateText)
 {
@@ -229,8 +234,11 @@ private:
 HeaderColumns Columns(const QStringList &header)
 {
     QList<QStringList> names;
-    for (const char *name : ColumnNames)
-        names.append({QString::fromLatin1(name)});
+    for (int column = 0; column < ColumnCount; ++column) {
+        names.append({QString::fromLatin1(ColumnNames[column])});
+        if (EarlierNames[column])
+            names.last().append(QString::fromLatin1(EarlierNames[column]));
+    }
     return HeaderColumns(header, names);
 }
 

@@ -5,6 +5,7 @@
 #include "model/DiaryDatabase.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace DiaryExport {
@@ -28,12 +29,41 @@ QByteArray Write(const QList<const TrainingDay *> &days, Format format)
     return format == Format::Json ? DiaryJson::Write(days) : DiaryCsv::Write(days);
 }
 
+namespace {
+
+// Why a file could not be opened for saving. The file is written beside its place first, so an
+// operating system's message would name that new file rather than the real cause.
+QString OpenFailureCause(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString folder = QDir::toNativeSeparators(info.absolutePath());
+    if (info.isDir())
+        return QStringLiteral("It is a folder.");
+    if (!info.absoluteDir().exists())
+        return QStringLiteral("The folder %1 does not exist.").arg(folder);
+    if (info.exists() && !info.isWritable())
+        return QStringLiteral("The file is write-protected.");
+    if (!QFileInfo(info.absolutePath()).isWritable())
+        return QStringLiteral("You may not create files in the folder %1.").arg(folder);
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("It is no ordinary file.");
+    // Such as a system folder that holds only its own files (/proc).
+    return QStringLiteral("The folder %1 takes no new files.").arg(folder);
+}
+
+} // namespace
+
 bool WriteFile(const QString &path, const QByteArray &bytes, QString &error)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    QString cause;
+    if (!file.open(QIODevice::WriteOnly))
+        cause = OpenFailureCause(path);
+    else if (file.write(bytes) != bytes.size() || !file.commit())
+        cause = file.errorString();
+    if (!cause.isEmpty()) {
         error = QStringLiteral("The export could not be written to:\n%1\n%2")
-                    .arg(QDir::toNativeSeparators(path), file.errorString());
+                    .arg(QDir::toNativeSeparators(path), cause);
         return false;
     }
     return true;

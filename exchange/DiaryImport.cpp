@@ -3,6 +3,7 @@
 #include "exchange/ExchangeFields.h"
 #include "model/DatabaseWriter.h"
 #include "model/NameList.h"
+#include "model/NumberText.h"
 
 #include <QHash>
 #include <QSet>
@@ -79,6 +80,31 @@ void AddName(QStringList &names, const QString &name)
         names.append(name);
 }
 
+void Widen(DateValue &first, DateValue &last, const DateValue &date)
+{
+    if (!date.IsValid() || date.GetYear() < 0)
+        return;
+    if (!first.IsValid() || date < first)
+        first = date;
+    if (!last.IsValid() || date > last)
+        last = date;
+}
+
+QString EntryText(const ExerciseEntry &entry, bool pounds)
+{
+    QString text = QStringLiteral("%1 %2 \u00d7 %3")
+                       .arg(entry.GetName())
+                       .arg(entry.GetSets())
+                       .arg(entry.GetReps());
+    if (entry.GetWeight() <= 0.0f)
+        return text;
+    text += QStringLiteral(" \u00d7 %1 kg").arg(DecimalText(entry.GetWeight()));
+    if (pounds)
+        text += QStringLiteral(" (%1 lb)")
+                    .arg(DecimalText(entry.GetWeight() / ExchangeFields::PoundInKg, 1));
+    return text;
+}
+
 } // namespace
 
 int Plan::WorkoutsAdded() const
@@ -122,12 +148,15 @@ Plan MakePlan(const ImportedData &data, const DiaryDatabase &diary)
     plan.formatName = data.formatName;
     plan.source = data.days;
     plan.skipped = data.skipped;
+    plan.pounds = data.pounds;
     for (const Decision &decision : Decide(*data.days, diary)) {
         DayPlan day;
         day.date = decision.source->GetDate();
         day.newDay = decision.target == nullptr;
         day.workoutsKnown = decision.known;
         day.workoutsAdded = int(decision.newWorkouts.size());
+        day.source = decision.source;
+        day.addedWorkouts = decision.newWorkouts;
         for (const int w : decision.newWorkouts) {
             day.exercisesAdded += decision.source->GetWorkout(w)->GetExerciseCount();
             day.workoutNames.append(decision.source->GetWorkout(w)->GetName());
@@ -150,6 +179,8 @@ Added Apply(const Plan &plan, DiaryDatabase &diary)
         added.exercises += workout.GetExerciseCount();
     };
     for (const Decision &decision : Decide(*plan.source, diary)) {
+        if (!decision.target || !decision.newWorkouts.isEmpty())
+            Widen(added.first, added.last, decision.source->GetDate());
         if (!decision.target) {
             auto day = std::make_unique<TrainingDay>();
             day->CopyExactFrom(*decision.source);
@@ -182,26 +213,74 @@ void RememberNames(const Added &added, const QString &workoutListPath,
         exercises.Append(name);
 }
 
-QStringList SummaryLines(const Plan &plan)
+QStringList EntryTexts(const Workout &workout, bool pounds)
 {
-    QStringList lines;
-    lines.append(QStringLiteral("%1: %2 workouts with %3 exercises to add (%4 new days); %5 "
-                                "workouts already in the diary; %6 rows skipped.")
-                     .arg(plan.formatName)
-                     .arg(plan.WorkoutsAdded())
-                     .arg(plan.ExercisesAdded())
-                     .arg(plan.DaysAdded())
-                     .arg(plan.WorkoutsKnown())
-                     .arg(plan.skipped.size()));
+    QStringList entries;
+    for (int e = 0; e < workout.GetExerciseCount(); ++e)
+        entries.append(EntryText(*workout.GetExercise(e), pounds));
+    return entries;
+}
+
+QString WorkoutText(const Workout &workout, bool pounds)
+{
+    const QString list = EntryTexts(workout, pounds).join(QStringLiteral(", "));
+    if (workout.GetName().isEmpty())
+        return list;
+    return list.isEmpty() ? workout.GetName() : workout.GetName() + QStringLiteral(": ") + list;
+}
+
+QString DatesText(const DateValue &first, const DateValue &last)
+{
+    if (!first.IsValid())
+        return QString();
+    if (!last.IsValid() || last == first)
+        return ExchangeFields::DateText(first);
+    return ExchangeFields::DateText(first) + QStringLiteral(" to ") +
+        ExchangeFields::DateText(last);
+}
+
+QString PlanTotals(const Plan &plan)
+{
+    DateValue first = DateValue::MakeInvalid();
+    DateValue last = DateValue::MakeInvalid();
     for (const DayPlan &day : plan.days) {
+        if (day.newDay || day.workoutsAdded > 0)
+            Widen(first, last, day.date);
+    }
+    const QString dates = DatesText(first, last);
+    return QStringLiteral("%1: %2 with %3 to add (%4)%5; %6 already in the diary; %7 skipped.")
+        .arg(plan.formatName, CountText(plan.WorkoutsAdded(), QStringLiteral("workout")),
+             CountText(plan.ExercisesAdded(), QStringLiteral("exercise")),
+             CountText(plan.DaysAdded(), QStringLiteral("new day")),
+             dates.isEmpty() ? QString() : QStringLiteral(", ") + dates,
+             CountText(plan.WorkoutsKnown(), QStringLiteral("workout")),
+             CountText(plan.skipped.size(), QStringLiteral("row")));
+}
+
+QString AddedText(const Added &added)
+{
+    const QString dates = DatesText(added.first, added.last);
+    return QStringLiteral("Added %1 with %2 (%3)%4.")
+        .arg(CountText(added.workouts, QStringLiteral("workout")),
+             CountText(added.exercises, QStringLiteral("exercise")),
+             CountText(added.days, QStringLiteral("new day")),
+             dates.isEmpty() ? QString() : QStringLiteral(", ") + dates);
+}
+
+QStringList SummaryLines(const Plan &plan, bool eachDate)
+{
+    QStringList lines {PlanTotals(plan)};
+    for (const DayPlan &day : plan.days) {
+        if (!eachDate)
+            break;
         QString date = ExchangeFields::DateText(day.date);
         if (date.isEmpty())
             date = QStringLiteral("(no date)");
-        lines.append(QStringLiteral("%1  %2 %3 workouts, %4 exercises; %5 already there")
-                         .arg(date)
-                         .arg(day.newDay ? QStringLiteral("new day,") : QStringLiteral("adds"))
-                         .arg(day.workoutsAdded)
-                         .arg(day.exercisesAdded)
+        lines.append(QStringLiteral("%1  %2 %3, %4; %5 already there")
+                         .arg(date,
+                              day.newDay ? QStringLiteral("new day,") : QStringLiteral("adds"),
+                              CountText(day.workoutsAdded, QStringLiteral("workout")),
+                              CountText(day.exercisesAdded, QStringLiteral("exercise")))
                          .arg(day.workoutsKnown));
     }
     for (const SkippedRow &row : plan.skipped)

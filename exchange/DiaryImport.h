@@ -22,6 +22,8 @@ struct DayPlan
     int exercisesAdded = 0;
     int workoutsKnown = 0; // already in the diary: skipped
     QStringList workoutNames; // of the workouts added
+    const TrainingDay *source = nullptr; // the file's day, held by Plan::source
+    QList<int> addedWorkouts; // indexes of the workouts added into source
 };
 
 struct Plan
@@ -30,6 +32,7 @@ struct Plan
     std::shared_ptr<const DiaryDatabase> source;
     QList<DayPlan> days; // one per day of the file, in its order
     QList<SkippedRow> skipped;
+    bool pounds = false; // the file gave its weights in pounds
 
     int WorkoutsAdded() const;
     int ExercisesAdded() const;
@@ -49,6 +52,9 @@ struct Added
     int exercises = 0;
     QStringList workoutNames;
     QStringList exerciseNames;
+    // The dates that received something; invalid when nothing was added.
+    DateValue first = DateValue::MakeInvalid();
+    DateValue last = DateValue::MakeInvalid();
 };
 
 // Adds the plan's days and workouts to diary as it is now (the decisions are taken again, so a
@@ -58,7 +64,20 @@ Added Apply(const Plan &plan, DiaryDatabase &diary);
 void RememberNames(const Added &added, const QString &workoutListPath,
                    const QString &exerciseListPath);
 
-// The plan as lines of text: the totals, one line per date, then the skipped rows.
-QStringList SummaryLines(const Plan &plan);
+// A workout's entries as a preview lists them: "Push: Bench Press 3 x 5 x 102.06 kg (225 lb),
+// Dips 3 x 10", with the weight in the file's pounds beside the kilograms when pounds is set.
+QString WorkoutText(const Workout &workout, bool pounds);
+// The same entries one by one: "Bench Press 3 x 5 x 102.06 kg (225 lb)".
+QStringList EntryTexts(const Workout &workout, bool pounds);
+
+// "2025-01-04 to 2025-03-01", or the one date; empty when first is invalid.
+QString DatesText(const DateValue &first, const DateValue &last);
+// The plan's totals in one line, with the dates it adds to.
+QString PlanTotals(const Plan &plan);
+// What was added, for a message after the import: "Added 1 workout with 2 exercises (1 new
+// day), 2025-03-01."
+QString AddedText(const Added &added);
+// The plan as lines of text: the totals, with eachDate one line per date, then the skipped rows.
+QStringList SummaryLines(const Plan &plan, bool eachDate);
 
 } // namespace DiaryImport

@@ -21,4 +21,5 @@ struct ImportedData
     QString formatName;
     std::shared_ptr<DiaryDatabase> days = std::make_shared<DiaryDatabase>();
     QList<SkippedRow> skipped;
+    bool pounds = false; // weights were converted from pounds
 };

@@ -142,6 +142,7 @@ public:
     RowReader(Kind kind, const HeaderColumns &columns, ImportedData &result)
         : m_kind(kind)
         , m_columns(columns)
+        , m_result(result)
         , m_sets(result)
         , m_pounds(columns.NameUsed(Weight) >= 0 &&
                    Wanted(kind)[Weight][columns.NameUsed(Weight)].contains(QLatin1String("lbs")))
@@ -200,8 +201,10 @@ private:
             (m_kind != Kind::FitNotes && !SetCollector::ParseNumber(text(Seconds), seconds)))
             return m_sets.Skip(line, QStringLiteral("unreadable number"));
         const QString unit = text(WeightUnit).trimmed().toLower();
-        if (m_pounds || unit == QLatin1String("lbs") || unit == QLatin1String("lb"))
+        if (m_pounds || unit == QLatin1String("lbs") || unit == QLatin1String("lb")) {
             set.weightKg = ExchangeFields::PoundsToKg(set.weightKg);
+            m_result.pounds = true;
+        }
         set.timeOrDistance = distance != 0.0 || seconds != 0.0 ||
             (m_kind == Kind::FitNotes && !text(Seconds).trimmed().isEmpty() &&
              text(Seconds).trimmed() != QLatin1String("0:00:00"));
@@ -210,6 +213,7 @@ private:
 
     Kind m_kind;
     const HeaderColumns &m_columns;
+    ImportedData &m_result;
     SetCollector m_sets;
     bool m_pounds;
     QHash<QString, QStringList> m_categories; // FitNotes: a date's categories, in order

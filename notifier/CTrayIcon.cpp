@@ -10,6 +10,8 @@
 CTrayIcon::CTrayIcon(Commands commands, QObject *parent)
     : QObject(parent)
     , m_commands(std::move(commands))
+    , m_icon(this)
+    , m_notification(this)
 {
     QAction *open = m_menu.addAction(QStringLiteral("&Open"), this, [this] { m_commands.open(); });
     QFont bold = open->font();
@@ -26,6 +28,7 @@ CTrayIcon::CTrayIcon(Commands commands, QObject *parent)
     // quick right click would let go of the button over "Open" and choose it.
     connect(&m_icon, &QSystemTrayIcon::activated, this, &CTrayIcon::OnActivated);
     connect(&m_icon, &QSystemTrayIcon::messageClicked, this, [this] { m_commands.open(); });
+    connect(&m_notification, &DesktopNotification::clicked, this, [this] { m_commands.open(); });
 
     m_placeWait.setInterval(PlacePollPeriod);
     connect(&m_placeWait, &QTimer::timeout, this, &CTrayIcon::ShowPendingBalloon);
@@ -47,6 +50,9 @@ void CTrayIcon::ShowBalloon(const QString &title, const QString &text)
     m_pendingText = text;
     m_placeLooks = 0;
     m_placeWait.stop();
+    // The desktop's service places its balloons itself.
+    if (m_notification.Show(title, text, BalloonTimeout))
+        return;
     ShowPendingBalloon();
 }
 
@@ -64,6 +70,7 @@ void CTrayIcon::ShowPendingBalloon()
 void CTrayIcon::HideBalloon()
 {
     m_placeWait.stop();
+    m_notification.Close();
     // Qt offers no call that takes a balloon away on every platform (an empty message would
     // reach a notification service as a notification of its own); a balloon ends by itself
     // after its time-out or when it is clicked.

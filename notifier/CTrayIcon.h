@@ -1,5 +1,6 @@
 #pragma once
 
+#include "notifier/DesktopNotification.h"
 #include "notifier/NotifierPresence.h"
 
 #include <QMenu>
@@ -9,7 +10,8 @@
 
 // The notifier's icon in the notification area with its tooltip and menu ("&Open" in bold as
 // the default, "O&ptions", "E&xit"). A double click and a click on the balloon open the
-// reminder; a single click does nothing.
+// reminder; a single click does nothing. Balloons go to the desktop's notification service when
+// it has one, with an action for the click, and are Qt's own otherwise.
 class CTrayIcon : public QObject, public NotifierPresence
 {
     Q_OBJECT
@@ -36,6 +38,8 @@ private:
     Commands m_commands;
     QMenu m_menu;
     QSystemTrayIcon m_icon;
+    // The desktop's own balloons where it has a notification service; Qt's otherwise.
+    DesktopNotification m_notification;
     // A balloon asked for before the notification area has placed the icon waits for it, so
     // that it points at the icon and not at a corner of the screen.
     QTimer m_placeWait;

@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -28,6 +30,9 @@
 #include <algorithm>
 
 namespace {
+
+// The widest the exercise list makes itself for its names, in pixels.
+constexpr int MaxListWidth = 400;
 
 constexpr std::array<ProgressMeasure, 5> Measures {
     ProgressMeasure::Heaviest, ProgressMeasure::EstimatedMax, ProgressMeasure::Volume,
@@ -91,12 +96,17 @@ void CExercisePage::BuildLayout()
     chartLayout->setContentsMargins(0, 0, 0, 0);
     chartLayout->addWidget(m_heading);
     chartLayout->addWidget(BuildControls());
+    // Says when a point stands for a week or a month.
+    m_periodNote = new QLabel(chartPane);
+    m_periodNote->setObjectName(QStringLiteral("periodNote"));
+    chartLayout->addWidget(m_periodNote);
     auto *chartAndRecords = new QHBoxLayout;
     chartAndRecords->addWidget(m_chart, 1);
     chartAndRecords->addWidget(m_records);
     chartLayout->addLayout(chartAndRecords, 1);
 
-    auto *content = new QSplitter(Qt::Horizontal, this);
+    m_content = new QSplitter(Qt::Horizontal, this);
+    QSplitter *content = m_content;
     content->addWidget(listPane);
     content->addWidget(chartPane);
     content->setStretchFactor(0, 0);
@@ -119,6 +129,7 @@ void CExercisePage::BuildLayout()
     connect(m_measure, &QComboBox::currentIndexChanged, this, &CExercisePage::Redraw);
     connect(m_spans, &QButtonGroup::idClicked, this, &CExercisePage::Redraw);
     connect(m_chart, &CProgressChart::dayClicked, this, &CExercisePage::dayClicked);
+    connect(m_chart, &CProgressChart::periodChanged, this, &CExercisePage::ShowPeriodNote);
     connect(m_saveImage, &QPushButton::clicked, this, &CExercisePage::SaveImageAsked);
 }
 
@@ -194,7 +205,37 @@ void CExercisePage::FillList()
         }
     }
     m_list->setCurrentItem(chosen);
+    FitListToNames();
     ShowChosen();
+}
+
+void CExercisePage::FitListToNames()
+{
+    // The list keeps the room its names need (up to a limit), so that no name is cut while the
+    // window has room; the chart takes the rest.
+    const QAbstractItemView *view = m_list; // the tree keeps its size hints protected
+    int needed = m_list->verticalScrollBar()->sizeHint().width() + 2 * m_list->frameWidth() + 8;
+    for (const int column : {NameColumn, DaysColumn, LastColumn})
+        needed +=
+            std::max(view->sizeHintForColumn(column), m_list->header()->sectionSizeHint(column));
+    m_listWidthNeeded = std::min(needed, MaxListWidth);
+    GiveListItsRoom();
+}
+
+void CExercisePage::GiveListItsRoom()
+{
+    const QList<int> sizes = m_content->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    const int chartMinimum = m_content->widget(1)->minimumSizeHint().width();
+    const int width = std::min(m_listWidthNeeded, total - chartMinimum);
+    if (total > 0 && width > sizes.value(0))
+        m_content->setSizes({width, total - width});
+}
+
+void CExercisePage::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    GiveListItsRoom();
 }
 
 void CExercisePage::ApplyFilter()
@@ -259,6 +300,13 @@ void CExercisePage::Redraw()
         m_history.IsEmpty()
             ? empty
             : ChartSummary::Describe(m_history.Name(), measure, span, m_history.Days(), dates));
+    ShowPeriodNote();
+}
+
+void CExercisePage::ShowPeriodNote()
+{
+    m_periodNote->setText(PeriodPoints::Description(
+        m_chart->Period(), ProgressMeasure(m_measure->currentData().toInt())));
 }
 
 void CExercisePage::SetCalendarSpan(const DateSpan &span)
@@ -311,14 +359,32 @@ bool CExercisePage::ShowsEmptyState() const
     return m_stack->currentWidget() == m_emptyState;
 }
 
+QString CExercisePage::ImageTitle() const
+{
+    const auto span = ChartSpan(m_spans->checkedId());
+    QString spanText = ChartSpanName(span);
+    const DateSpan dates = DatesOf(span, m_today, m_calendarSpan);
+    if (span == ChartSpan::Calendar && dates.first.isValid() && dates.last.isValid())
+        spanText = QStringLiteral("%1 to %2")
+                       .arg(QLocale().toString(dates.first, QLocale::ShortFormat),
+                            QLocale().toString(dates.last, QLocale::ShortFormat));
+    return QStringLiteral("%1 \u2014 %2 \u2014 %3")
+        .arg(m_history.Name(), m_measure->currentText(), spanText);
+}
+
 bool CExercisePage::SaveImage(const QString &path) const
 {
-    return m_chart->grab().save(path, "PNG");
+    return m_chart->Picture(ImageTitle()).save(path, "PNG");
 }
 
 void CExercisePage::SaveImageAsked()
 {
-    const QString path = FileDialog::GetSaveImageFileName(this, QStringLiteral("Save chart image"));
+    // "Bench Press (Barbell) - Heaviest weight.png", without the characters file names refuse.
+    QString name = QStringLiteral("%1 - %2.png").arg(m_history.Name(), m_measure->currentText());
+    static const QRegularExpression refused(QStringLiteral("[/\\\\:*?\"<>|]"));
+    name.replace(refused, QStringLiteral("_"));
+    const QString path =
+        FileDialog::GetSaveImageFileName(this, QStringLiteral("Save chart image"), name);
     if (path.isEmpty())
         return;
     if (!SaveImage(path))

@@ -14,6 +14,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSplitter;
 class QStackedWidget;
 class QTableWidget;
 class QTreeWidget;
@@ -41,7 +42,9 @@ public:
     void ChooseMeasure(ProgressMeasure measure);
     void ChooseSpan(ChartSpan span);
     void SetCountFailed(bool countFailed);
+    // Saves the chart with a title line: exercise, measure and span.
     bool SaveImage(const QString &path) const;
+    QString ImageTitle() const;
 
     QTreeWidget *ExerciseList() const { return m_list; }
     CProgressChart *Chart() const { return m_chart; }
@@ -54,6 +57,9 @@ public:
 signals:
     void dayClicked(const QDate &date);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void BuildLayout();
     QWidget *BuildControls();
@@ -63,6 +69,10 @@ private:
     // and records are as shown.
     void ShowChosen(bool onlyIfChanged = false);
     void Redraw();
+    void ShowPeriodNote();
+    // The list widens to its names while the chart keeps its minimum width.
+    void FitListToNames();
+    void GiveListItsRoom();
     void SaveImageAsked();
 
     const DiaryDatabase &m_database;
@@ -75,6 +85,8 @@ private:
     bool m_measureFollowsWeight = false;
 
     QStackedWidget *m_stack = nullptr;
+    QSplitter *m_content = nullptr;
+    int m_listWidthNeeded = 0;
     QLabel *m_emptyState = nullptr;
     QLineEdit *m_filter = nullptr;
     QTreeWidget *m_list = nullptr;
@@ -84,5 +96,6 @@ private:
     CProgressChart *m_chart = nullptr;
     QTableWidget *m_records = nullptr;
     QLabel *m_heading = nullptr;
+    QLabel *m_periodNote = nullptr;
     QPushButton *m_saveImage = nullptr;
 };

@@ -1,21 +1,26 @@
 #include "progress/CProgressChart.h"
 
 #include "progress/RecordsTable.h"
+#include "stats/ValueScale.h"
 
 #include <QChart>
 #include <QCursor>
 #include <QDateTimeAxis>
 #include <QLineSeries>
 #include <QLocale>
+#include <QPainter>
 #include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
 // A lone point gets this many days of room on either side.
 constexpr int LonePointMarginDays = 15;
+// Below this many pixels per point, points are gathered into weeks or months.
+constexpr int PixelsPerPoint = 6;
 
 } // namespace
 
@@ -26,6 +31,9 @@ CProgressChart::CProgressChart(QWidget *parent)
     , m_yAxis(new QValueAxis)
 {
     setRenderHint(QPainter::Antialiasing);
+    // A point drawn at the plot's edge reaches past it; partial updates would leave its old
+    // marker there when the axes change.
+    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     setMinimumSize(320, 240);
     QChart *chart = this->chart();
     chart->legend()->hide();
@@ -62,46 +70,92 @@ void CProgressChart::ShowDays(const QList<ExerciseDayStats> &days, ProgressMeasu
                               const DateSpan &span, const QString &emptyMessage)
 {
     m_measure = measure;
+    m_span = span;
+    m_emptyMessage = emptyMessage;
+    m_days.clear();
+    std::copy_if(days.cbegin(), days.cend(), std::back_inserter(m_days),
+                 [&span](const ExerciseDayStats &day) { return span.Contains(day.date); });
+    Draw();
+}
+
+int CProgressChart::RoomForPoints() const
+{
+    // Before the chart is laid out its plot area is empty; the view's width stands in.
+    const qreal width = chart()->plotArea().width() > 0 ? chart()->plotArea().width()
+                                                        : qreal(viewport()->width() - 60);
+    return std::max(10, int(width / PixelsPerPoint));
+}
+
+void CProgressChart::Draw()
+{
+    m_period = PeriodPoints::FinestPeriod(m_days, RoomForPoints());
     QList<QPointF> points;
-    points.reserve(days.size());
-    for (const ExerciseDayStats &day : days) {
-        if (span.Contains(day.date))
-            points.append(QPointF(XOfDate(day.date), MeasureValue(day, measure)));
-    }
+    for (const MeasurePoint &point : PeriodPoints::Points(m_days, m_measure, m_period))
+        points.append(QPointF(XOfDate(point.date), point.value));
     // Dense charts get smaller markers, so the line stays readable.
     m_line->setMarkerSize(points.size() > 120 ? 4.0 : 8.0);
     m_shown = points;
     m_line->replace(points);
-    m_yAxis->setTitleText(MeasureName(measure));
-    chart()->setTitle(points.isEmpty() ? emptyMessage : QString());
+    m_yAxis->setTitleText(MeasureName(m_measure));
+    chart()->setTitle(points.isEmpty() ? m_emptyMessage : QString());
     m_xAxis->setVisible(!points.isEmpty());
     m_yAxis->setVisible(!points.isEmpty());
     if (!points.isEmpty())
-        SetAxes(points, span);
+        SetAxes(points);
 }
 
-void CProgressChart::SetAxes(const QList<QPointF> &points, const DateSpan &span)
+void CProgressChart::resizeEvent(QResizeEvent *event)
+{
+    QChartView::resizeEvent(event);
+    if (m_days.isEmpty())
+        return;
+    const PointPeriod period = PeriodPoints::FinestPeriod(m_days, RoomForPoints());
+    if (period == m_period)
+        return;
+    Draw();
+    emit periodChanged(m_period);
+}
+
+void CProgressChart::SetAxes(const QList<QPointF> &points)
 {
     const auto [lowY, highY] =
         std::minmax_element(points.cbegin(), points.cend(),
                             [](const QPointF &a, const QPointF &b) { return a.y() < b.y(); });
-    double low = lowY->y();
-    double high = highY->y();
-    const double room = high > low ? (high - low) * 0.08 : std::max(1.0, high * 0.1);
-    m_yAxis->setRange(std::max(0.0, low - room), high + room);
-    m_yAxis->applyNiceNumbers();
+    const ValueScale scale = ValueScale::Fit(lowY->y(), highY->y());
+    m_yAxis->setRange(scale.min, scale.max);
+    m_yAxis->setTickCount(scale.tickCount);
 
-    QDate first = span.first.isValid() ? span.first : DateOfPoint(points.constFirst());
-    QDate last = span.last.isValid() ? span.last : DateOfPoint(points.constLast());
+    QDate first = m_span.first.isValid() ? m_span.first : DateOfPoint(points.constFirst());
+    QDate last = m_span.last.isValid() ? m_span.last : DateOfPoint(points.constLast());
     if (first >= last) {
         first = first.addDays(-LonePointMarginDays);
         last = last.addDays(LonePointMarginDays);
     }
     const int days = int(first.daysTo(last));
+    // Room beyond both ends, so that points on the span's first and last day are drawn whole.
+    const int margin = std::max(1, days / 60);
     m_xAxis->setFormat(days > 3 * 365
                            ? QStringLiteral("yyyy")
                            : (days > 90 ? QStringLiteral("MMM yyyy") : QStringLiteral("d MMM")));
-    m_xAxis->setRange(QDateTime(first, QTime(0, 0)), QDateTime(last, QTime(23, 59)));
+    m_xAxis->setRange(QDateTime(first.addDays(-margin), QTime(0, 0)),
+                      QDateTime(last.addDays(margin), QTime(23, 59)));
+}
+
+QImage CProgressChart::Picture(const QString &title)
+{
+    const QPixmap chart = grab();
+    QFont font = this->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    const int titleHeight = QFontMetrics(font).height() * 2;
+    QImage image(chart.width(), chart.height() + titleHeight, QImage::Format_RGB32);
+    image.fill(chart.toImage().pixel(0, 0));
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(QRect(0, 0, image.width(), titleHeight), Qt::AlignCenter, title);
+    painter.drawPixmap(0, titleHeight, chart);
+    return image;
 }
 
 QDate CProgressChart::NearestDay(const QPointF &position) const

@@ -2,6 +2,7 @@
 
 #include "progress/ChartRange.h"
 #include "stats/ExerciseHistory.h"
+#include "stats/PeriodPoints.h"
 
 #include <QChartView>
 #include <QList>
@@ -11,7 +12,8 @@ class QLineSeries;
 class QValueAxis;
 
 // The chart of one measure of an exercise over time: a line through one point per training day,
-// dates along the x axis. Hovering a point shows its date and value; clicking it reports the
+// or per week or month when the span holds more days than the chart has room for, dates along
+// the x axis. Hovering a point shows its date and value; clicking it reports the
 // date. A single training day is drawn as a point on a short span of time. The points are drawn
 // by the line itself (one graphics item however many days), and a click or hover is taken to
 // the nearest training day.
@@ -27,6 +29,10 @@ public:
                   const DateSpan &span, const QString &emptyMessage);
 
     QLineSeries *Line() const { return m_line; }
+    // What one point stands for, as last drawn.
+    PointPeriod Period() const { return m_period; }
+    // The chart as shown, under a title line.
+    QImage Picture(const QString &title);
     // The shown training day nearest in time to a position of the series; invalid when none.
     QDate NearestDay(const QPointF &position) const;
     // The date of a point of the series.
@@ -35,14 +41,26 @@ public:
 
 signals:
     void dayClicked(const QDate &date);
+    // The points stand for other periods after a resize.
+    void periodChanged(PointPeriod period);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void OnHovered(const QPointF &point, bool state);
-    void SetAxes(const QList<QPointF> &points, const DateSpan &span);
+    void Draw();
+    // How many points the plot has room for.
+    int RoomForPoints() const;
+    void SetAxes(const QList<QPointF> &points);
 
     QLineSeries *m_line;
     QList<QPointF> m_shown; // the line's points, in date order
     QDateTimeAxis *m_xAxis;
     QValueAxis *m_yAxis;
     ProgressMeasure m_measure = ProgressMeasure::Heaviest;
+    QList<ExerciseDayStats> m_days; // within m_span
+    DateSpan m_span;
+    QString m_emptyMessage;
+    PointPeriod m_period = PointPeriod::Day;
 };

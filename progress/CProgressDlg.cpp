@@ -26,7 +26,7 @@ CProgressDlg::CProgressDlg(const DiaryDatabase &database, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pages, 1);
     layout->addWidget(buttons);
-    SetDesignedSize(QSize(1040, 640));
+    SetDesignedSize(QSize(1280, 720));
 
     m_updateTimer->setSingleShot(true);
     m_updateTimer->setInterval(0);

@@ -1,5 +1,6 @@
 #include "progress/RecordsTable.h"
 
+#include "model/NumberText.h"
 #include "stats/PersonalRecords.h"
 
 #include <QHeaderView>
@@ -37,8 +38,8 @@ void SetRow(QTableWidget *table, int row, const QString &label, const QString &v
 
 QString FormatNumber(double value)
 {
-    const double rounded = qRound64(value * 10.0) / 10.0;
-    return QLocale().toString(rounded, 'f', rounded == qRound64(rounded) ? 0 : 1);
+    // Weights as the diary holds them, to the hundredth.
+    return DecimalText(value, 2, QLocale());
 }
 
 QTableWidget *Create(QWidget *parent)

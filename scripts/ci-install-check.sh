@@ -45,6 +45,7 @@ echo "== install into a temporary prefix"
 cmake --install "$build_dir" --prefix "$prefix" >"$work/install.log"
 
 expected=(bin/repbook bin/repminder bin/repbook-cli share/man/man1/repbook-cli.1
+          share/man/man1/repbook.1 share/man/man1/repminder.1
           "share/applications/$diary_id.desktop" "share/applications/$notifier_id.desktop"
           "share/metainfo/$diary_id.metainfo.xml")
 for id in "$diary_id" "$notifier_id"; do

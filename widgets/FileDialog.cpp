@@ -1,5 +1,6 @@
 #include "widgets/FileDialog.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -16,6 +17,7 @@ struct DialogState
     QStringList answers;
     QStringList unexpected;
     QString lastFolder;
+    QString proposed;
 };
 
 DialogState &state()
@@ -51,9 +53,25 @@ QString FileDialog::GetOpenFileName(QWidget *parent, const QString &caption, con
 }
 
 QString FileDialog::GetSaveFileName(QWidget *parent, const QString &caption, const QString &filter,
-                                    const QString &defaultSuffix)
+                                    const QString &defaultSuffix, const QString &proposedPath)
 {
-    return Run(parent, true, caption, filter, defaultSuffix);
+    return Run(parent, true, caption, filter, defaultSuffix, proposedPath);
+}
+
+QString FileDialog::FirstExistingFolder(const QStringList &folders)
+{
+    for (const QString &folder : folders) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder;
+    }
+    return QDir::homePath();
+}
+
+QString FileDialog::InDocuments(const QString &proposedName)
+{
+    return QDir(FirstExistingFolder(
+                    {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}))
+        .filePath(proposedName);
 }
 
 QString FileDialog::GetOpenProgramFileName(QWidget *parent, const QString &caption)
@@ -66,16 +84,21 @@ QString FileDialog::GetSaveProgramFileName(QWidget *parent, const QString &capti
     return Run(parent, true, caption, ProgramFileFilter(), ProgramFileSuffix());
 }
 
-QString FileDialog::GetSaveImageFileName(QWidget *parent, const QString &caption)
+QString FileDialog::GetSaveImageFileName(QWidget *parent, const QString &caption,
+                                         const QString &proposedName)
 {
+    const QString folder =
+        FirstExistingFolder({QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+                             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)});
     return GetSaveFileName(parent, caption, QStringLiteral("PNG images (*.png);;All files (*)"),
-                           QStringLiteral("png"));
+                           QStringLiteral("png"), QDir(folder).filePath(proposedName));
 }
 
 QString FileDialog::Run(QWidget *parent, bool save, const QString &caption, const QString &filter,
-                        const QString &suffix)
+                        const QString &suffix, const QString &proposedPath)
 {
     DialogState &s = state();
+    s.proposed = proposedPath;
     if (s.testMode) {
         if (s.answers.isEmpty()) {
             s.unexpected.append(!caption.isEmpty()
@@ -88,9 +111,11 @@ QString FileDialog::Run(QWidget *parent, bool save, const QString &caption, cons
     }
 
     if (s.lastFolder.isEmpty())
-        s.lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        s.lastFolder = FirstExistingFolder(
+            {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)});
 
-    QFileDialog dialog(parent, caption, s.lastFolder, filter);
+    QFileDialog dialog(parent, caption, proposedPath.isEmpty() ? s.lastFolder : proposedPath,
+                       filter);
     dialog.setDefaultSuffix(suffix);
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -103,7 +128,8 @@ QString FileDialog::Run(QWidget *parent, bool save, const QString &caption, cons
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     const QString chosen = dialog.selectedFiles().constFirst();
-    s.lastFolder = QFileInfo(chosen).absolutePath();
+    if (proposedPath.isEmpty())
+        s.lastFolder = QFileInfo(chosen).absolutePath();
     return save ? WithDefaultSuffix(chosen, suffix) : chosen;
 }
 
@@ -118,6 +144,11 @@ void FileDialog::setTestMode(bool on)
 void FileDialog::setNextFileNames(const QStringList &paths)
 {
     state().answers = paths;
+}
+
+QString FileDialog::lastProposedPath()
+{
+    return state().proposed;
 }
 
 QStringList FileDialog::takeUnexpected()

@@ -7,6 +7,7 @@
 #include "diary/CRepbookDlg.h"
 #include "diary/CommandIds.h"
 #include "diary/MainMenu.h"
+#include "model/Clock.h"
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
 #include "model/NameList.h"
@@ -17,6 +18,7 @@
 #include "widgets/MessageBox.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 using namespace diarytest;
@@ -74,6 +76,9 @@ void TestImportFlow::previewDecides()
     FileDialog::setNextFileNames({testsupport::dataFile(QStringLiteral("exchange/strong.csv"))});
     WhenModal<CImportPreviewDlg>(
         [accept](CImportPreviewDlg *preview) { accept ? preview->accept() : preview->reject(); });
+    if (accept)
+        MessageBox::setNextAnswers({QMessageBox::Ok});
+    MessageBox::takeShown();
     window->Commands()->Action(CommandId::ImportFile)->trigger();
 
     DiaryDatabase &diary = m_diary.File().Database();
@@ -92,6 +97,14 @@ void TestImportFlow::previewDecides()
     QAction *undo = window->Commands()->Action(CommandId::Undo);
     QCOMPARE(undo->isEnabled(), accept);
     if (accept) {
+        // The calendar moves to the newest imported day and a message says what came.
+        QVERIFY(window->WorkoutAreaDay());
+        QCOMPARE(window->WorkoutAreaDay()->GetDate(), DateValue::FromDate(2025, 3, 30));
+        const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first().text,
+                 QStringLiteral("Added 2 workouts with 5 exercises (2 new days), 2025-03-28 to "
+                                "2025-03-30."));
         QCOMPARE(undo->text(), QStringLiteral("&Undo Import\tCtrl + Z"));
         undo->trigger();
         QCOMPARE(diary.GetDayCount(), 0);
@@ -148,6 +161,9 @@ void TestImportFlow::exportWritesDiaryOrSelection()
         FileDialog::setNextFileNames({path});
     window->Commands()->Action(CommandId::ExportFile)->trigger();
 
+    if (!path.isEmpty()) // "Repbook <date>.csv", in the documents folder or the home folder
+        QCOMPARE(QFileInfo(FileDialog::lastProposedPath()).fileName(),
+                 QStringLiteral("Repbook %1.csv").arg(Clock::Today().toString(Qt::ISODate)));
     const QByteArray written = path.isEmpty() ? QByteArray() : ReadFile(path);
     QCOMPARE(written.startsWith('{'), file.endsWith(QLatin1String(".json")));
     QStringList found;

@@ -15,6 +15,7 @@
 #include "widgets/MessageBox.h"
 
 #include <QAccessible>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineSeries>
@@ -77,7 +78,7 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     settings.Write(SettingsKeys::RangeDays, 31);
     DiaryUnderTest diary;
     DiaryDatabase &database = diary.Reset();
-    AddLift(database, QDate(2007, 3, 7), QStringLiteral("Bench press"), 3, 90.0f);
+    AddLift(database, QDate(2007, 3, 7), QStringLiteral("Bench press"), 3, 89.75f);
     AddLift(database, QDate(2007, 1, 10), QStringLiteral("bench press "), 5, 80.0f);
     AddLift(database, QDate(2007, 2, 14), QStringLiteral("Bench press"), 5, 85.0f);
     AddLift(database, QDate(2007, 3, 14), QStringLiteral("Squat"), 5, 100.0f);
@@ -95,15 +96,15 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
 
     QVERIFY(page->ChooseExercise(QStringLiteral("BENCH PRESS")));
     CProgressChart *chart = page->Chart();
-    QCOMPARE(Values(chart->Line()), (QList<double> {80.0, 85.0, 90.0}));
+    QCOMPARE(Values(chart->Line()), (QList<double> {80.0, 85.0, 89.75}));
     QTableWidget *records = page->Records();
     QCOMPARE(records->item(1, 0)->text(), QStringLiteral("Heaviest, 2\u20133 reps"));
-    QCOMPARE(records->item(1, 1)->text(), QStringLiteral("90 \u00d7 3"));
+    QCOMPARE(records->item(1, 1)->text(), QStringLiteral("89.75 \u00d7 3"));
     QCOMPARE(records->item(1, 2)->data(Qt::UserRole).toDate(), QDate(2007, 3, 7));
     QCOMPARE(records->item(2, 2)->data(Qt::UserRole).toDate(), QDate(2007, 2, 14));
     QCOMPARE(chart->accessibleDescription(),
              QStringLiteral("Bench press, Heaviest weight, All time: first 80 on 10 January 2007, "
-                            "latest 90 on 7 March 2007, best 90 on 7 March 2007"));
+                            "latest 89.75 on 7 March 2007, best 89.75 on 7 March 2007"));
 
     // The year grid by keyboard: from today a week back and a day on; Enter selects that day.
     CYearGrid *grid = dialog->Consistency()->Grid();
@@ -131,11 +132,16 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
         if (button->text() == QStringLiteral("Save &image..."))
             QTest::mouseClick(button, Qt::LeftButton);
     }
-    QVERIFY(!QImage(folder.filePath(QStringLiteral("chart.png"))).isNull());
+    // Named after exercise and measure, and titled with them and the span.
+    QCOMPARE(QFileInfo(FileDialog::lastProposedPath()).fileName(),
+             QStringLiteral("Bench press - Heaviest weight.png"));
+    QCOMPARE(page->ImageTitle(),
+             QStringLiteral("Bench press \u2014 Heaviest weight \u2014 All time"));
+    QVERIFY(QImage(folder.filePath(QStringLiteral("chart.png"))).height() > chart->height());
 
     // Days removed in the diary: the window reads it again.
     window.RemoveFocusedDay();
-    QTRY_COMPARE(Values(chart->Line()), (QList<double> {80.0, 90.0}));
+    QTRY_COMPARE(Values(chart->Line()), (QList<double> {80.0, 89.75}));
     QCOMPARE(records->item(2, 2)->data(Qt::UserRole).toDate(), QDate(2007, 1, 10));
     for (const QDate date : {QDate(2007, 1, 10), QDate(2007, 3, 7), QDate(2007, 3, 14)}) {
         window.ShowDate(date);

@@ -2,15 +2,23 @@
 #include "common/TestMain.h"
 #include "diary/CRepbookDlg.h"
 #include "diary/CommandIds.h"
+#include "diary/MainMenu.h"
+#include "editing/CCommentDlg.h"
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
 #include "settings/SettingsStore.h"
+#include "widgets/CFPSMiniCalendarCtrl.h"
 #include "widgets/CGridCtrl.h"
 #include "widgets/MessageBox.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox> // the range box
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
+#include <QToolButton>
 
 #include <memory>
 
@@ -39,6 +47,8 @@ private slots:
     void selectedDaysSpanEverySelectedWeek();
     void exitAnsweredYes();
     void returnAndEscapeNeverClose();
+    void keysTypedIntoFieldsRunNoCommand_data();
+    void keysTypedIntoFieldsRunNoCommand();
     void columnsFillTheGridBesideItsScrollBar_data();
     void columnsFillTheGridBesideItsScrollBar();
 
@@ -178,6 +188,59 @@ void TestRepbookDlg::returnAndEscapeNeverClose()
     QVERIFY(window->isVisible());
     QCOMPARE(window->result(), 0);
     QCOMPARE(MessageBox::takeShown().size(), 0);
+}
+
+void TestRepbookDlg::keysTypedIntoFieldsRunNoCommand_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QKeyCombination>("key");
+    QTest::addColumn<int>("commands");
+    const QKeyCombination ret(Qt::Key_Return);
+    QTest::newRow("year field, Return") << "year" << ret << 0;
+    QTest::newRow("mini calendar, Return") << "days" << ret << 0;
+    QTest::newRow("mini calendar, Insert") << "days" << QKeyCombination(Qt::Key_Insert) << 0;
+    QTest::newRow("range box, Enter") << "range" << QKeyCombination(Qt::Key_Enter) << 0;
+    QTest::newRow("range box, Delete") << "range" << QKeyCombination(Qt::Key_Delete) << 0;
+    QTest::newRow("range box, F5 is the window's") << "range" << QKeyCombination(Qt::Key_F5) << 1;
+    QTest::newRow("notes dialog, typing adds") << "notes" << QKeyCombination(Qt::Key_X) << 0;
+}
+
+void TestRepbookDlg::keysTypedIntoFieldsRunNoCommand()
+{
+    QFETCH(QString, target);
+    QFETCH(QKeyCombination, key);
+    QFETCH(int, commands);
+    if (target == QLatin1String("notes")) {
+        // The notes dialog puts the cursor after the note, so typing adds to it.
+        CCommentDlg dialog;
+        dialog.SetText(QStringLiteral("Felt strong"));
+        QTest::keyClick(dialog.findChild<QPlainTextEdit *>(), key.key());
+        QCOMPARE(dialog.findChild<QPlainTextEdit *>()->toPlainText(),
+                 QStringLiteral("Felt strongx"));
+        return;
+    }
+    auto window = OpenMarch();
+    ShowAndActivate(*window);
+    // Before the range: a command that does run opens no day there, so nothing waits.
+    window->SelectDay(1, 1);
+    QWidget *widget = window->RangeBox();
+    if (target == QLatin1String("year")) {
+        // The year field appears when the year on the calendar's title is clicked.
+        QTest::mouseClick(window->MiniCalendar()->findChild<QToolButton *>(
+                              QStringLiteral("qt_calendar_yearbutton")),
+                          Qt::LeftButton);
+        widget =
+            window->MiniCalendar()->findChild<QSpinBox *>(QStringLiteral("qt_calendar_yearedit"));
+        QVERIFY(widget && widget->isVisible());
+    } else if (target == QLatin1String("days")) {
+        widget = window->MiniCalendar()->findChild<QAbstractItemView *>();
+    }
+    widget->setFocus();
+    QTRY_VERIFY(widget->hasFocus());
+    QSignalSpy spy(window->Commands(), &MainMenu::commandTriggered);
+    QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+    QCOMPARE(spy.size(), commands);
+    QVERIFY(window->isVisible());
 }
 
 void TestRepbookDlg::columnsFillTheGridBesideItsScrollBar_data()

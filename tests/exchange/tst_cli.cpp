@@ -94,45 +94,65 @@ void TestCli::exitCodes_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("output"); // expected in standard output or error
     QTest::addColumn<bool>("changesDiary");
+    QTest::addColumn<QString>("notShown");
 
-    QTest::newRow("help") << QStringList {"--help"} << 0 << "Commands:" << false;
-    QTest::newRow("no command") << QStringList {} << 2 << "Usage:" << false;
+    QTest::newRow("help") << QStringList {"--help"} << 0 << "Commands:" << false << QString();
+    QTest::newRow("no command") << QStringList {} << 2 << "Usage:" << false << QString();
     QTest::newRow("unknown command")
-        << QStringList {"frobnicate"} << 2 << "unknown command" << false;
+        << QStringList {"frobnicate"} << 2 << "unknown command" << false << QString();
     QTest::newRow("export csv") << QStringList {"export"} << 0
                                 << "2025-03-28,,1,Mobility,Not yet,,,,,,,,,\r\n"
-                                << false;
+                                << false << QString();
     QTest::newRow("export json range")
         << QStringList {"export", "--format", "json", "--from", "2025-03-29"} << 0
-        << "\"days\":[\n]}" << false;
+        << "\"days\":[\n]}" << false << QString();
     QTest::newRow("export bad format")
-        << QStringList {"export", "--format", "xml"} << 2 << "unknown format" << false;
+        << QStringList {"export", "--format", "xml"} << 2 << "unknown format" << false << QString();
     QTest::newRow("export bad date")
-        << QStringList {"export", "--to", "2025-13-01"} << 2 << "no date" << false;
-    QTest::newRow("export unwritable") << QStringList {"export", "-o", "/nonexistent/x.csv"} << 1
-                                       << "could not be written" << false;
-    QTest::newRow("import dry run") << QStringList {"import", Data("strong.csv"), "--dry-run"} << 0
-                                    << "Strong CSV: 2 workouts with 5 exercises" << false;
+        << QStringList {"export", "--to", "2025-13-01"} << 2 << "no date" << false << QString();
+    QTest::newRow("export into a missing folder")
+        << QStringList {"export", "-o", "/nonexistent/x.csv"} << 1
+        << "could not be written to:\n/nonexistent/x.csv\nThe folder /nonexistent does not exist."
+        << false << "No such file";
+    QTest::newRow("export onto a folder")
+        << QStringList {"export", "-o", "."} << 1 << "It is a folder." << false << QString();
+    QTest::newRow("export reversed range")
+        << QStringList {"export", "--from", "2025-05-01", "--to", "2025-04-01"} << 2
+        << "--from 2025-05-01 lies after --to 2025-04-01" << false << "Mobility";
+    QTest::newRow("diary before the command") << QStringList {"--diary", "DIARY", "check"} << 0
+                                              << "sound, 1 day, 2025-03-28" << false << QString();
+    QTest::newRow("unknown option before the command")
+        << QStringList {"--frob", "check"} << 2 << "unknown option \"--frob\"" << false
+        << QString();
+    QTest::newRow("import dry run")
+        << QStringList {"import", Data("strong.csv"), "--dry-run"} << 0
+        << "Strong CSV: 2 workouts with 5 exercises to add (1 new day), 2025-03-28 to 2025-03-30"
+        << false << "2025-03-30  new day";
+    QTest::newRow("import dry run, each date")
+        << QStringList {"import", Data("strong.csv"), "-n", "--verbose"} << 0
+        << "2025-03-30  new day, 1 workout, 1 exercise; 0 already there" << false << QString();
     QTest::newRow("import") << QStringList {"import", Data("fitnotes.csv")} << 0
-                            << "Added 1 workouts with 2 exercises (1 new days)." << true;
+                            << "Added 1 workout with 2 exercises (1 new day), " << true
+                            << QString();
     QTest::newRow("import broken") << QStringList {"import", Data("broken_quotes.csv")} << 1
-                                   << "Line 2 opens a quoted field" << false;
+                                   << "Line 2 opens a quoted field" << false << QString();
     QTest::newRow("import empty") << QStringList {"import", Data("empty.csv")} << 1
-                                  << "the file is empty" << false;
+                                  << "the file is empty" << false << QString();
     QTest::newRow("import without file")
-        << QStringList {"import"} << 2 << "exactly one file" << false;
+        << QStringList {"import"} << 2 << "exactly one file" << false << QString();
     QTest::newRow("import bad format")
         << QStringList {"import", Data("hevy.csv"), "--format", "excel"} << 2 << "unknown format"
-        << false;
-    QTest::newRow("check") << QStringList {"check"} << 0
-                           << "sound, 1 days, 2025-03-28 to 2025-03-28" << false;
+        << false << QString();
+    QTest::newRow("check") << QStringList {"check"} << 0 << "sound, 1 day, 2025-03-28 to 2025-03-28"
+                           << false << QString();
     QTest::newRow("records of an empty log")
-        << QStringList {"records"} << 1 << "No exercise is marked Done" << false;
-    QTest::newRow("restore without file") << QStringList {"restore"} << 2 << "exactly one" << false;
+        << QStringList {"records"} << 1 << "No exercise is marked Done" << false << QString();
+    QTest::newRow("restore without file")
+        << QStringList {"restore"} << 2 << "exactly one" << false << QString();
     QTest::newRow("restore damaged")
-        << QStringList {"restore", Data("hevy.csv")} << 1 << "hevy.csv" << false;
-    QTest::newRow("check damaged")
-        << QStringList {"check", Data("hevy.csv")} << 1 << "fails its integrity check" << false;
+        << QStringList {"restore", Data("hevy.csv")} << 1 << "hevy.csv" << false << QString();
+    QTest::newRow("check damaged") << QStringList {"check", Data("hevy.csv")} << 1
+                                   << "fails its integrity check" << false << QString();
 }
 
 void TestCli::exitCodes()
@@ -141,12 +161,17 @@ void TestCli::exitCodes()
     QFETCH(QString, output);
     QFETCH(int, exitCode);
     QFETCH(bool, changesDiary);
-    if (!arguments.isEmpty() && arguments.first() != QLatin1String("--help"))
+    QFETCH(QString, notShown);
+    if (arguments.contains(QLatin1String("DIARY")))
+        arguments.replace(arguments.indexOf(QLatin1String("DIARY")), m_diary);
+    else if (!arguments.isEmpty() && arguments.first() != QLatin1String("--help"))
         arguments << QStringLiteral("--diary") << m_diary;
     const QByteArray before = Bytes(m_diary);
     const Run run = RunCli(arguments);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2((run.out + run.err).contains(output), qPrintable(run.out + run.err));
+    QVERIFY2(notShown.isEmpty() || !(run.out + run.err).contains(notShown),
+             qPrintable(run.out + run.err));
     QCOMPARE(Bytes(m_diary) != before, changesDiary);
     if (run.exitCode != 0)
         QVERIFY(!run.err.isEmpty());
@@ -202,7 +227,7 @@ void TestCli::backupAndRestore()
     const QByteArray imported = Bytes(m_diary);
     const Run restore = RunCli({"restore", copy, "--diary", m_diary});
     QCOMPARE(restore.exitCode, 0);
-    QVERIFY2(restore.out.contains(QLatin1String("Restored 1 days")), qPrintable(restore.out));
+    QVERIFY2(restore.out.contains(QLatin1String("Restored 1 day from")), qPrintable(restore.out));
     QCOMPARE(Bytes(m_diary), original);
     // The diary as it was before the restore was kept as a backup first.
     bool kept = false;
@@ -248,8 +273,7 @@ void TestCli::recordsTable()
     QCOMPARE(line(QStringLiteral("Heaviest, 4\u20136 reps")),
              QStringLiteral("Heaviest, 4\u20136 reps 100 kg x 5 2025-03-01"));
     QCOMPARE(line("Estimated 1RM"), QStringLiteral("Estimated 1RM 120 kg (120 kg x 1) 2025-03-10"));
-    QCOMPARE(line("Highest day volume"),
-             QStringLiteral("Highest day volume 1500 kg 2025-03-01"));
+    QCOMPARE(line("Highest day volume"), QStringLiteral("Highest day volume 1500 kg 2025-03-01"));
     QCOMPARE(RunCli({"records", "Squat", "--diary", m_diary}).exitCode, 1);
 }
 

@@ -156,6 +156,7 @@ void TestExchange::readsOtherLogs_data()
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("days");
     QTest::addColumn<QString>("skipped");
+    QTest::addColumn<QString>("preview"); // of the first workout; empty: not checked
 
     QTest::newRow("strong: warm-up, rest timer, drop and failure sets")
         << Data("strong.csv") << "Strong CSV"
@@ -164,28 +165,39 @@ void TestExchange::readsOtherLogs_data()
            "Dips 1x15@0.00 'to failure; slow, controlled'\n"
            "2025-03-30 | Legs: Squat 1x5@100.00"
         << "8: time or distance only\n10: weight 600 kg outside 0..500 kg\n"
-           "11: unreadable date \"not a date\"";
+           "11: unreadable date \"not a date\""
+        << "Push Day: Bench Press (Barbell) 1 \u00d7 10 \u00d7 40 kg, Bench Press (Barbell) 2 "
+           "\u00d7 8 \u00d7 60 kg, Bench Press (Barbell) 1 \u00d7 12 \u00d7 45 kg, Dips 1 "
+           "\u00d7 15";
     QTest::newRow("strong: BOM, semicolons, quoted header, pounds, decimal comma")
         << Data("strong_semicolon_lbs.csv") << "Strong CSV"
         << "2025-04-01 | Morning: Deadlift 2x5@102.06, Curl 1x12@10.21"
-        << "";
+        << ""
+        << "Morning: Deadlift 2 \u00d7 5 \u00d7 102.06 kg (225 lb), Curl 1 \u00d7 12 \u00d7 "
+           "10.21 kg (22.5 lb)";
     QTest::newRow("strong: weight unit column")
         << Data("strong_unit_column.csv") << "Strong CSV"
         << "2025-04-02 | Upper: Row 1x10@45.36, Row 1x10@40.00"
-        << "";
+        << "" << QString();
     QTest::newRow("hevy: line breaks in a quoted description")
         << Data("hevy.csv") << "Hevy CSV"
         << "2025-03-28 [Felt good\nafter the break] | Full Body: Squat (Barbell) 1x5@60.00 "
            "'warm-up', Squat (Barbell) 2x5@100.00, Pull Up 1x12@0.00 'to failure; wide grip'"
-        << "8: time or distance only";
+        << "8: time or distance only" << QString();
     QTest::newRow("fitnotes: a date is a workout named after its categories")
         << Data("fitnotes.csv") << "FitNotes CSV"
         << "2025-03-27 | Chest, Biceps: Flat Barbell Bench Press 2x5@80.00, Barbell Curl "
            "1x10@30.00 'last one slow'"
-        << "5: time or distance only\n6: reps 300 outside 0..200";
+        << "5: time or distance only\n6: reps 300 outside 0..200" << QString();
     QTest::newRow("fitnotes: pounds") << Data("fitnotes_lbs.csv") << "FitNotes CSV"
                                       << "2025-03-27 | Legs: Squat 1x8@61.23"
-                                      << "";
+                                      << ""
+                                      << "Legs: Squat 1 \u00d7 8 \u00d7 61.23 kg (135 lb)";
+    QTest::newRow("repbook: the header of earlier versions")
+        << Data("repbook_earlier_header.csv") << "Repbook CSV"
+        << "2025-05-02 | Pull: Row 3x8@62.50"
+        << ""
+        << "Pull: Row 3 \u00d7 8 \u00d7 62.5 kg";
 }
 
 void TestExchange::readsOtherLogs()
@@ -194,10 +206,14 @@ void TestExchange::readsOtherLogs()
     QFETCH(QString, format);
     QFETCH(QString, days);
     QFETCH(QString, skipped);
+    QFETCH(QString, preview);
     const ImportedData data = Read(file);
     QCOMPARE(data.formatName, format);
     QCOMPARE(Describe(*data.days), days);
     QCOMPARE(Skipped(data.skipped), skipped);
+    if (!preview.isEmpty())
+        QCOMPARE(DiaryImport::WorkoutText(*data.days->GetDay(0)->GetWorkout(0), data.pounds),
+                 preview);
     for (int d = 0; d < data.days->GetDayCount(); ++d) {
         const Workout &workout = *data.days->GetDay(d)->GetWorkout(0);
         QCOMPARE(workout.GetStatus(), ProgressStatus::Done);
@@ -293,11 +309,14 @@ void TestExchange::previewCountsWhatIsNew()
     QCOMPARE(plan.ExercisesAdded(), 5);
     QCOMPARE(plan.WorkoutsKnown(), 0);
     QCOMPARE(plan.skipped.size(), 3);
-    const QStringList summary = DiaryImport::SummaryLines(plan);
+    const QStringList summary = DiaryImport::SummaryLines(plan, true);
+    QVERIFY2(summary.value(0).contains(QLatin1String("(1 new day), 2025-03-28 to 2025-03-30")),
+             qPrintable(summary.value(0)));
     QCOMPARE(summary.value(1),
-             QStringLiteral("2025-03-28  adds 1 workouts, 4 exercises; 0 already there"));
+             QStringLiteral("2025-03-28  adds 1 workout, 4 exercises; 0 already there"));
     QCOMPARE(summary.value(2),
-             QStringLiteral("2025-03-30  new day, 1 workouts, 1 exercises; 0 already there"));
+             QStringLiteral("2025-03-30  new day, 1 workout, 1 exercise; 0 already there"));
+    QCOMPARE(DiaryImport::SummaryLines(plan, false).size(), 1 + plan.skipped.size());
     // The own export of the same diary is wholly known.
     QVERIFY(DiaryImport::MakePlan(Read(exported), diary).AddsNothing());
 }

@@ -8,7 +8,10 @@
 #include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
+#include "notifier/CMainFrame.h"
 #include "notifier/CNotifyDlg.h"
+#include "notifier/CTrayIcon.h"
+#include "notifier/DesktopNotification.h"
 #include "settings/SettingsStore.h"
 #include "widgets/CPictureButton.h"
 #include "widgets/MessageBox.h"
@@ -17,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSystemTrayIcon>
 #include <QTimer>
 
 #include <functional>
@@ -118,6 +122,35 @@ private slots:
             ++m_launches;
             return m_launchSucceeds;
         });
+    }
+
+    // A click on the balloon "You have a workout today", shown by Qt or by the desktop's
+    // notification service, opens the reminder.
+    void balloonClickOpensTheReminder_data()
+    {
+        QTest::addColumn<bool>("desktopService");
+        QTest::newRow("Qt's balloon") << false;
+        QTest::newRow("the desktop's notification") << true;
+    }
+
+    void balloonClickOpensTheReminder()
+    {
+        QFETCH(bool, desktopService);
+        Clock::SetFixed(QDateTime(Today, QTime(9, 0)));
+        CMainFrame frame(m_file, m_settings);
+        frame.Scheduler().EvaluateReminderState();
+        QCOMPARE(frame.Scheduler().GetState(), ReminderScheduler::Workout);
+        CTrayIcon tray({[&frame] { frame.OpenReminder(); }, [] {}, [] {}});
+        bool opened = false;
+        testsupport::WhenModal<CNotifyDlg>([&opened](CNotifyDlg *dialog) {
+            opened = true;
+            dialog->reject();
+        });
+        if (desktopService)
+            emit tray.findChild<DesktopNotification *>()->clicked();
+        else
+            emit tray.findChild<QSystemTrayIcon *>()->messageClicked();
+        QVERIFY(opened);
     }
 
     void cleanup()

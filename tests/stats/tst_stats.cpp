@@ -3,9 +3,13 @@
 #include "stats/Consistency.h"
 #include "stats/ExerciseCatalog.h"
 #include "stats/ExerciseHistory.h"
+#include "stats/PeriodPoints.h"
 #include "stats/PersonalRecords.h"
+#include "stats/ValueScale.h"
 
 #include <QTest>
+
+#include <tuple>
 
 namespace {
 
@@ -83,6 +87,10 @@ private slots:
     void streaks_data();
     void streaks();
     void emptyDiary();
+    void periodPoints_data();
+    void periodPoints();
+    void valueScale_data();
+    void valueScale();
 };
 
 void TestStats::estimate_data()
@@ -325,6 +333,72 @@ void TestStats::emptyDiary()
                         [](DayClass c) { return c == DayClass::NoWorkout; }));
     QCOMPARE(year.Months()[3].Share(), -1.0);
     QCOMPARE(Consistency::Streaks(database, QDate(2024, 5, 1)).longest, 0);
+}
+
+void TestStats::periodPoints_data()
+{
+    QTest::addColumn<int>("measure");
+    QTest::addColumn<int>("room"); // points the chart has room for
+    QTest::addColumn<QString>("points");
+    const int heaviest = int(ProgressMeasure::Heaviest);
+    QTest::newRow("room for every day")
+        << heaviest << 4 << "01-06 100, 01-08 110, 01-13 105, 02-03 90";
+    QTest::newRow("weeks take their best day") << heaviest << 3 << "01-08 110, 01-13 105, 02-03 90";
+    QTest::newRow("weeks sum the volume")
+        << int(ProgressMeasure::Volume) << 3 << "01-08 1800, 01-13 500, 02-03 300";
+    QTest::newRow("months take their best day") << heaviest << 2 << "01-08 110, 02-03 90";
+    QTest::newRow("months sum the sets") << int(ProgressMeasure::Sets) << 1 << "01-13 6, 02-03 4";
+}
+
+void TestStats::periodPoints()
+{
+    QFETCH(int, measure);
+    QFETCH(int, room);
+    QFETCH(QString, points);
+    // Monday and Wednesday of one week, the next Monday, a day of the next month.
+    QList<ExerciseDayStats> days;
+    using Day = std::tuple<QDate, double, double, int>;
+    for (const auto &[date, weight, volume, sets] :
+         {Day {QDate(2025, 1, 6), 100.0, 1000.0, 3}, Day {QDate(2025, 1, 8), 110.0, 800.0, 2},
+          Day {QDate(2025, 1, 13), 105.0, 500.0, 1}, Day {QDate(2025, 2, 3), 90.0, 300.0, 4}}) {
+        ExerciseDayStats day;
+        day.date = date;
+        day.heaviest = weight;
+        day.volume = volume;
+        day.sets = sets;
+        days.append(day);
+    }
+    QStringList shown;
+    const PointPeriod period = PeriodPoints::FinestPeriod(days, room);
+    for (const MeasurePoint &point : PeriodPoints::Points(days, ProgressMeasure(measure), period))
+        shown.append(point.date.toString(QStringLiteral("MM-dd ")) + QString::number(point.value));
+    QCOMPARE(shown.join(QStringLiteral(", ")), points);
+}
+
+void TestStats::valueScale_data()
+{
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    QTest::addColumn<QList<double>>("scale"); // min, max, step
+    QTest::newRow("a 200 kg best") << 150.0 << 200.0 << QList<double> {140, 220, 20};
+    QTest::newRow("21 sets") << 9.0 << 21.0 << QList<double> {5, 25, 5};
+    QTest::newRow("from zero") << 0.0 << 200.0 << QList<double> {0, 250, 50};
+    QTest::newRow("one value") << 100.0 << 100.0 << QList<double> {90, 110, 5};
+    QTest::newRow("only zeros") << 0.0 << 0.0 << QList<double> {0, 1, 0.2};
+    QTest::newRow("decimals") << 1.2 << 1.9 << QList<double> {1, 2, 0.2};
+}
+
+void TestStats::valueScale()
+{
+    QFETCH(double, low);
+    QFETCH(double, high);
+    QFETCH(QList<double>, scale);
+    const ValueScale fitted = ValueScale::Fit(low, high);
+    QCOMPARE((QList<double> {fitted.min, fitted.max, fitted.step}), scale);
+    QVERIFY(fitted.tickCount <= 6);
+    QCOMPARE(fitted.tickCount, qRound((fitted.max - fitted.min) / fitted.step) + 1);
+    // Room beyond the data, so that points there are drawn whole.
+    QVERIFY(fitted.max > high && (fitted.min < low || low == 0.0));
 }
 
 REPBOOK_TEST_MAIN_CORE(TestStats)
