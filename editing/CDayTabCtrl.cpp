@@ -5,6 +5,7 @@
 #include "editing/CWorkoutTabBar.h"
 #include "editing/DayDlgIds.h"
 #include "editing/ExerciseColumns.h"
+#include "images/RepbookColours.h"
 #include "model/TrainingDay.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
@@ -200,7 +201,7 @@ void CDayTabCtrl::ShowWorkout(int index)
     }
     ReadColumnTicks();
     m_grid->SetListMode(true);
-    m_grid->SetGridBkColour(OddRowColour());
+    m_grid->SetGridBkColour(RepbookColours::For(palette()).oddRow);
 
     const Workout *workout = WorkoutAt(index);
     if (workout == nullptr || workout->IsEmpty()) {
@@ -271,7 +272,8 @@ void CDayTabCtrl::ClearGrid()
 void CDayTabCtrl::FillRow(int row, const ExerciseEntry &exercise)
 {
     const Col::RowTexts texts = Col::TextsOf(exercise);
-    const QColor background = row % 2 == 1 ? OddRowColour() : EvenRowColour();
+    const RepbookColours &colours = RepbookColours::For(palette());
+    const QColor background = row % 2 == 1 ? colours.oddRow : colours.evenRow;
     for (int col = 0; col < Col::Count; ++col) {
         m_grid->SetItemText(row, col, texts[static_cast<size_t>(col)]);
         m_grid->SetItemBkColour(row, col, background);
@@ -280,7 +282,7 @@ void CDayTabCtrl::FillRow(int row, const ExerciseEntry &exercise)
             m_grid->SetItemFont(row, col, m_boldFont);
     }
     m_grid->SetItemImage(row, Col::Status, GridImage(exercise.GetStatus()));
-    m_grid->SetItemFgColour(row, Col::Exercise, palette().color(QPalette::Highlight));
+    m_grid->SetItemFgColour(row, Col::Exercise, colours.exerciseName);
 }
 
 void CDayTabCtrl::RefreshRows()
@@ -404,16 +406,6 @@ const QPixmap *CDayTabCtrl::TabImage(int index) const
         return nullptr;
     return &m_tabImages.ForStatus(
         static_cast<int>(m_programMode ? ProgressStatus::NotYet : workout->GetStatus()));
-}
-
-QColor CDayTabCtrl::OddRowColour()
-{
-    return QColor(237, 242, 249);
-}
-
-QColor CDayTabCtrl::EvenRowColour()
-{
-    return QColor(224, 234, 243);
 }
 
 // ---- Columns ---------------------------------------------------------------------------------

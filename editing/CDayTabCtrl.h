@@ -95,8 +95,6 @@ public:
     QSize minimumSizeHint() const override;
 
     // The grid's row colours.
-    static QColor OddRowColour(); // rows 1, 3, 5, ...
-    static QColor EvenRowColour(); // rows 2, 4, 6, ...
 
 signals:
     // The placeholder was double-clicked while showing this hint.

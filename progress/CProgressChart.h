@@ -36,7 +36,12 @@ public:
 signals:
     void dayClicked(const QDate &date);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // The chart's theme and background follow the window palette, light or dark.
+    void FollowPalette();
     void OnHovered(const QPointF &point, bool state);
     void SetAxes(const QList<QPointF> &points, const DateSpan &span);
 

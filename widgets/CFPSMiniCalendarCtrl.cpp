@@ -1,5 +1,8 @@
 #include "widgets/CFPSMiniCalendarCtrl.h"
 
+#include "images/RepbookColours.h"
+
+#include <QEvent>
 #include <QTextCharFormat>
 
 #include <utility>
@@ -14,6 +17,7 @@ CFPSMiniCalendarCtrl::CFPSMiniCalendarCtrl(QWidget *parent)
     setNavigationBarVisible(true);
     setDateEditEnabled(true);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    FollowPalette();
 
     connect(this, &QCalendarWidget::currentPageChanged, this, [this] { MarkSpecialDates(); });
     connect(this, &QCalendarWidget::clicked, this, [this](QDate date) {
@@ -99,4 +103,19 @@ void CFPSMiniCalendarCtrl::MarkSpecialDates()
         if (m_query(date))
             setDateTextFormat(date, bold);
     }
+}
+
+void CFPSMiniCalendarCtrl::changeEvent(QEvent *event)
+{
+    QCalendarWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        FollowPalette();
+}
+
+void CFPSMiniCalendarCtrl::FollowPalette()
+{
+    QTextCharFormat weekend;
+    weekend.setForeground(RepbookColours::For(palette()).weekendText);
+    setWeekdayTextFormat(Qt::Saturday, weekend);
+    setWeekdayTextFormat(Qt::Sunday, weekend);
 }
