@@ -272,17 +272,34 @@ void CDayTabCtrl::ClearGrid()
 void CDayTabCtrl::FillRow(int row, const ExerciseEntry &exercise)
 {
     const Col::RowTexts texts = Col::TextsOf(exercise);
-    const RepbookColours &colours = RepbookColours::For(palette());
-    const QColor background = row % 2 == 1 ? colours.oddRow : colours.evenRow;
     for (int col = 0; col < Col::Count; ++col) {
         m_grid->SetItemText(row, col, texts[static_cast<size_t>(col)]);
-        m_grid->SetItemBkColour(row, col, background);
         m_grid->SetCellType(row, col, CellTypeOf(col));
         if (Col::Info(col).bold)
             m_grid->SetItemFont(row, col, m_boldFont);
     }
     m_grid->SetItemImage(row, Col::Status, GridImage(exercise.GetStatus()));
+    ColourRow(row);
+}
+
+void CDayTabCtrl::ColourRow(int row)
+{
+    const RepbookColours &colours = RepbookColours::For(palette());
+    const QColor background = row % 2 == 1 ? colours.oddRow : colours.evenRow;
+    for (int col = 0; col < Col::Count; ++col)
+        m_grid->SetItemBkColour(row, col, background);
     m_grid->SetItemFgColour(row, Col::Exercise, colours.exerciseName);
+}
+
+void CDayTabCtrl::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange || m_grid->GetColumnCount() != Col::Count)
+        return;
+    // The rows keep their colours as cell values: they follow a new appearance here.
+    m_grid->SetGridBkColour(RepbookColours::For(palette()).oddRow);
+    for (int row = 1; row < m_grid->GetRowCount(); ++row)
+        ColourRow(row);
 }
 
 void CDayTabCtrl::RefreshRows()

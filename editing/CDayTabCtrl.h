@@ -106,6 +106,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void OnTabChanged(int index);
@@ -116,6 +117,8 @@ private:
     void SetTabsSilently(int index);
     void ClearGrid();
     void FillRow(int row, const ExerciseEntry &exercise);
+    // The row's background and the exercise's colour in the variant of the palette in effect.
+    void ColourRow(int row);
     const QPixmap *GridImage(ProgressStatus status) const;
     const QPixmap *TabImage(int index) const;
     void ReadColumnTicks();
