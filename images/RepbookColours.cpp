@@ -22,12 +22,21 @@ RepbookColours MakeLight()
     c.yearMissed = QColor(0xd4, 0x9a, 0x12);
     c.yearPlannedAhead = QColor(0xf2, 0xdf, 0x9a);
     c.yearNoWorkout = QColor(0xe4, 0xe4, 0xe4);
+    c.printText = QColor(0x20, 0x20, 0x20);
+    c.printMuted = QColor(0x70, 0x70, 0x70);
+    c.printRule = QColor(0x40, 0x40, 0x40);
+    c.printGrid = QColor(0xa0, 0xa0, 0xa0);
+    c.printHeading = QColor(0xe4, 0xe7, 0xeb);
+    c.printShaded = QColor(0xf5, 0xf6, 0xf8);
+    c.printDone = QColor(0x1f, 0x4e, 0x9c);
+    c.printFailed = QColor(0xb3, 0x26, 0x1e);
+    c.printNotYet = QColor(0x8a, 0x6a, 0x00);
     return c;
 }
 
 RepbookColours MakeDark()
 {
-    RepbookColours c;
+    RepbookColours c = MakeLight(); // the printout stays light
     c.dark = true;
     c.evenMonth = QColor(0x24, 0x24, 0x1c);
     c.oddMonth = QColor(0x2e, 0x2a, 0x1c);
@@ -118,7 +127,18 @@ QList<RepbookColours::TextPair> RepbookColours::TextPairs() const
         {"exercise on even row", exerciseName, evenRow},
     };
     if (!dark) {
-        pairs.append({"weekend on white", weekendText, QColor(Qt::white)});
+        const QColor paper(Qt::white);
+        pairs += {
+            {"weekend on white", weekendText, paper},
+            {"printed text", printText, paper},
+            {"printed heading", printText, printHeading},
+            {"printed text on a shaded row", printText, printShaded},
+            {"printed note", printMuted, paper},
+            {"printed note on a shaded row", printMuted, printShaded},
+            {"printed Done", printDone, printShaded},
+            {"printed Failed", printFailed, printShaded},
+            {"printed Not yet", printNotYet, printShaded},
+        };
         return pairs;
     }
     const QPalette p = DarkWindowPalette();

@@ -37,6 +37,19 @@ public:
     QColor yearPlannedAhead;
     QColor yearNoWorkout;
 
+    // The printout, on white paper whatever the windows' appearance (the same in both
+    // variants): text, notes and page footers, rules, grid lines, the heading row's and every
+    // other row's fill, and the status words (Done, Failed, Not yet).
+    QColor printText;
+    QColor printMuted;
+    QColor printRule;
+    QColor printGrid;
+    QColor printHeading;
+    QColor printShaded;
+    QColor printDone;
+    QColor printFailed;
+    QColor printNotYet;
+
     bool dark = false;
 
     static const RepbookColours &Light();
