@@ -16,6 +16,7 @@ RepbookColours MakeLight()
     c.rowText = QColor(0x1a, 0x1a, 0x1a);
     c.exerciseName = QColor(0x1f, 0x4e, 0x9c);
     c.weekendText = QColor(0xb3, 0x26, 0x1e);
+    c.otherMonthText = QColor(0x76, 0x76, 0x76);
     c.yearAllDone = QColor(0x1f, 0x5f, 0xbf);
     c.yearSomeDone = QColor(0x8c, 0xb4, 0xea);
     c.yearFailedOnly = QColor(0xc8, 0x32, 0x32);
@@ -47,6 +48,7 @@ RepbookColours MakeDark()
     c.rowText = QColor(0xe8, 0xe8, 0xe8);
     c.exerciseName = QColor(0x8c, 0xb8, 0xff);
     c.weekendText = QColor(0xff, 0x8a, 0x80);
+    c.otherMonthText = QColor(0x90, 0x90, 0x90);
     c.yearAllDone = QColor(0x4a, 0x8a, 0xe8);
     c.yearSomeDone = QColor(0x2c, 0x4c, 0x78);
     c.yearFailedOnly = QColor(0xd9, 0x53, 0x4f);
@@ -130,6 +132,7 @@ QList<RepbookColours::TextPair> RepbookColours::TextPairs() const
         const QColor paper(Qt::white);
         pairs += {
             {"weekend on white", weekendText, paper},
+            {"other month on white", otherMonthText, paper},
             {"printed text", printText, paper},
             {"printed heading", printText, printHeading},
             {"printed text on a shaded row", printText, printShaded},
@@ -148,6 +151,7 @@ QList<RepbookColours::TextPair> RepbookColours::TextPairs() const
     };
     pairs += {
         {"weekend on base", weekendText, p.color(QPalette::Base)},
+        {"other month on base", otherMonthText, p.color(QPalette::Base)},
         pair("window text", QPalette::WindowText, QPalette::Window),
         pair("text on base", QPalette::Text, QPalette::Base),
         pair("text on alternate base", QPalette::Text, QPalette::AlternateBase),

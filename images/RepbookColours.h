@@ -25,8 +25,10 @@ public:
     QColor rowText;
     QColor exerciseName;
 
-    // Saturdays and Sundays in the mini calendar (drawn on the window palette's Base).
+    // Saturdays and Sundays in the mini calendar, and the days of the months before and after
+    // the shown one (drawn on the window palette's Base).
     QColor weekendText;
+    QColor otherMonthText;
 
     // The year grid of the Progress window: all done, some done, failed only, missed, planned
     // ahead, no workout.

@@ -114,8 +114,13 @@ void CFPSMiniCalendarCtrl::changeEvent(QEvent *event)
 
 void CFPSMiniCalendarCtrl::FollowPalette()
 {
+    const RepbookColours &own = RepbookColours::For(palette());
+    // The calendar draws the days of the neighbouring months in the disabled text colour.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text, own.otherMonthText);
+    setPalette(palette);
     QTextCharFormat weekend;
-    weekend.setForeground(RepbookColours::For(palette()).weekendText);
+    weekend.setForeground(own.weekendText);
     setWeekdayTextFormat(Qt::Saturday, weekend);
     setWeekdayTextFormat(Qt::Sunday, weekend);
 }
