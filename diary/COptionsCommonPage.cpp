@@ -2,6 +2,7 @@
 
 #include "diary/CSectionHeading.h"
 #include "images/StatusImages.h"
+#include "widgets/Appearance.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -26,6 +27,7 @@ COptionsCommonPage::COptionsCommonPage(QWidget *parent)
     , m_shields(MakeSetButton(tr("Shields"), true, this))
     , m_flags(MakeSetButton(tr("Flags"), false, this))
     , m_delay(new QCheckBox(tr("Make a delay while program applying"), this))
+    , m_appearance(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("COptionsCommonPage"));
     m_shields->setObjectName(QStringLiteral("shieldsButton"));
@@ -42,10 +44,29 @@ COptionsCommonPage::COptionsCommonPage(QWidget *parent)
     layout->addSpacing(8);
     layout->addWidget(new CSectionHeading(tr("Program applying"), this));
     layout->addWidget(m_delay);
+    layout->addSpacing(8);
+    layout->addWidget(new CSectionHeading(tr("Appearance"), this));
+    const struct
+    {
+        Appearance::Mode mode;
+        QString text;
+        const char *name;
+    } modes[] = {
+        {Appearance::Mode::System, tr("S&ystem (as the desktop)"), "appearanceSystem"},
+        {Appearance::Mode::Light, tr("&Light"), "appearanceLight"},
+        {Appearance::Mode::Dark, tr("&Dark"), "appearanceDark"},
+    };
+    for (const auto &mode : modes) {
+        auto *button = new QRadioButton(mode.text, this);
+        button->setObjectName(QString::fromLatin1(mode.name));
+        m_appearance->addButton(button, static_cast<int>(mode.mode));
+        layout->addWidget(button);
+    }
     layout->addStretch();
 
     SetStatusChoice(Shields);
     SetDelay(true); // the caller always sets it
+    SetAppearance(0);
 }
 
 void COptionsCommonPage::SetStatusChoice(int choice)
@@ -66,4 +87,14 @@ void COptionsCommonPage::SetDelay(bool delay)
 bool COptionsCommonPage::GetDelay() const
 {
     return m_delay->isChecked();
+}
+
+void COptionsCommonPage::SetAppearance(int appearance)
+{
+    m_appearance->button(static_cast<int>(Appearance::ModeOf(appearance)))->setChecked(true);
+}
+
+int COptionsCommonPage::GetAppearance() const
+{
+    return m_appearance->checkedId();
 }

@@ -2,11 +2,13 @@
 
 #include <QWidget>
 
+class QButtonGroup;
 class QCheckBox;
 class QRadioButton;
 
 // The page "Common" of the options: which status images mark progress (shields or flags) and
-// whether applying a training program pauses at each day.
+// whether applying a training program pauses at each day, and the appearance (desktop, light or
+// dark).
 class COptionsCommonPage : public QWidget
 {
     Q_OBJECT
@@ -21,9 +23,13 @@ public:
     StatusChoice GetStatusChoice() const;
     void SetDelay(bool delay);
     bool GetDelay() const;
+    // The stored appearance value (see Appearance::Mode); anything unknown shows System.
+    void SetAppearance(int appearance);
+    int GetAppearance() const;
 
 private:
     QRadioButton *m_shields;
     QRadioButton *m_flags;
     QCheckBox *m_delay;
+    QButtonGroup *m_appearance;
 };

@@ -5,6 +5,7 @@
 #include "images/ImageIds.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
+#include "widgets/Appearance.h"
 #include "widgets/CPictureButton.h"
 
 #include <QHBoxLayout>
@@ -47,6 +48,7 @@ bool COptionsSheet::Edit(QWidget *parent, SettingsStore &settings, bool &useShie
     sheet.CommonPage()->SetStatusChoice(useShields ? COptionsCommonPage::Shields
                                                    : COptionsCommonPage::Flags);
     sheet.CommonPage()->SetDelay(applyDelay);
+    sheet.CommonPage()->SetAppearance(settings.Read(SettingsKeys::Appearance));
     if (sheet.exec() != QDialog::Accepted)
         return false;
     const bool flags = sheet.CommonPage()->GetStatusChoice() == COptionsCommonPage::Flags;
@@ -54,6 +56,10 @@ bool COptionsSheet::Edit(QWidget *parent, SettingsStore &settings, bool &useShie
     settings.Write(SettingsKeys::Image, flags ? 1 : 0);
     applyDelay = sheet.CommonPage()->GetDelay();
     settings.Write(SettingsKeys::Delay, applyDelay ? 1 : 0);
+    const int appearance = sheet.CommonPage()->GetAppearance();
+    settings.Write(SettingsKeys::Appearance, appearance);
+    // Every open window repaints in the new palette at once.
+    Appearance::Apply(Appearance::ModeOf(appearance));
     return true;
 }
 

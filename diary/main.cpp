@@ -1,9 +1,10 @@
 #include "diary/CRepbookApp.h"
 #include "images/ImageIds.h"
 #include "images/ResourceImages.h"
+#include "settings/SettingsStore.h"
+#include "widgets/Appearance.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 int main(int argc, char *argv[])
 {
@@ -14,8 +15,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(REPBOOK_VERSION));
     // Links the windows to the installed menu entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("com.ironvale.Repbook"));
-    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+    // The Fusion style, light or dark as the options say.
+    Appearance::Apply(Appearance::Stored(SettingsStore()));
     QApplication::setWindowIcon(ResourceImages::AppIcon(ImageId::AppIcon));
 
     CRepbookApp app;

@@ -5,6 +5,7 @@
 #include "editing/CWorkoutTabBar.h"
 #include "editing/DayDlgIds.h"
 #include "editing/ExerciseColumns.h"
+#include "images/RepbookColours.h"
 #include "model/TrainingDay.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
@@ -203,7 +204,7 @@ void CDayTabCtrl::ShowWorkout(int index)
     }
     ReadColumnTicks();
     m_grid->SetListMode(true);
-    m_grid->SetGridBkColour(OddRowColour());
+    m_grid->SetGridBkColour(RepbookColours::For(palette()).oddRow);
 
     const Workout *workout = WorkoutAt(index);
     if (workout == nullptr || workout->IsEmpty()) {
@@ -274,10 +275,8 @@ void CDayTabCtrl::ClearGrid()
 void CDayTabCtrl::FillRow(int row, const ExerciseEntry &exercise)
 {
     const Col::RowTexts texts = Col::TextsOf(exercise);
-    const QColor background = row % 2 == 1 ? OddRowColour() : EvenRowColour();
     for (int col = 0; col < Col::Count; ++col) {
         m_grid->SetItemText(row, col, texts[static_cast<size_t>(col)]);
-        m_grid->SetItemBkColour(row, col, background);
         m_grid->SetCellType(row, col, CellTypeOf(col));
         if (Col::Info(col).bold)
             m_grid->SetItemFont(row, col, m_boldFont);
@@ -285,7 +284,27 @@ void CDayTabCtrl::FillRow(int row, const ExerciseEntry &exercise)
     m_grid->SetItemImage(row, Col::Status, GridImage(exercise.GetStatus()));
     m_grid->SetItemProperty(row, Col::Status, Qt::AccessibleTextRole,
                             StatusName(ShownStatus(exercise.GetStatus())));
-    m_grid->SetItemFgColour(row, Col::Exercise, palette().color(QPalette::Highlight));
+    ColourRow(row);
+}
+
+void CDayTabCtrl::ColourRow(int row)
+{
+    const RepbookColours &colours = RepbookColours::For(palette());
+    const QColor background = row % 2 == 1 ? colours.oddRow : colours.evenRow;
+    for (int col = 0; col < Col::Count; ++col)
+        m_grid->SetItemBkColour(row, col, background);
+    m_grid->SetItemFgColour(row, Col::Exercise, colours.exerciseName);
+}
+
+void CDayTabCtrl::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange || m_grid->GetColumnCount() != Col::Count)
+        return;
+    // The rows keep their colours as cell values: they follow a new appearance here.
+    m_grid->SetGridBkColour(RepbookColours::For(palette()).oddRow);
+    for (int row = 1; row < m_grid->GetRowCount(); ++row)
+        ColourRow(row);
 }
 
 void CDayTabCtrl::RefreshRows()
@@ -421,16 +440,6 @@ void CDayTabCtrl::UpdateTabSpeech()
         if (const Workout *workout = WorkoutAt(i))
             m_tabs->SetTabStatus(i, StatusName(ShownStatus(workout->GetStatus())));
     }
-}
-
-QColor CDayTabCtrl::OddRowColour()
-{
-    return QColor(237, 242, 249);
-}
-
-QColor CDayTabCtrl::EvenRowColour()
-{
-    return QColor(224, 234, 243);
 }
 
 // ---- Columns ---------------------------------------------------------------------------------

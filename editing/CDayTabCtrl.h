@@ -95,8 +95,6 @@ public:
     QSize minimumSizeHint() const override;
 
     // The grid's row colours.
-    static QColor OddRowColour(); // rows 1, 3, 5, ...
-    static QColor EvenRowColour(); // rows 2, 4, 6, ...
 
 signals:
     // The placeholder was double-clicked while showing this hint.
@@ -108,6 +106,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void OnTabChanged(int index);
@@ -120,6 +119,8 @@ private:
     void FillRow(int row, const ExerciseEntry &exercise);
     // A program's workouts and exercises show as "Not yet", whatever status they keep.
     ProgressStatus ShownStatus(ProgressStatus status) const;
+    // The row's background and the exercise's colour in the variant of the palette in effect.
+    void ColourRow(int row);
     const QPixmap *GridImage(ProgressStatus status) const;
     const QPixmap *TabImage(int index) const;
     // Each tab's accessible name tells its workout's status too.

@@ -1,5 +1,6 @@
 #include "editing/DayCellLayout.h"
 
+#include "images/RepbookColours.h"
 #include "widgets/CGridCellContext.h"
 #include "widgets/CGridCtrl.h"
 
@@ -7,22 +8,15 @@
 
 namespace DayCellLayout {
 
-QColor EvenMonthBackground()
-{
-    return QColor(255, 255, 213);
-}
-
-QColor OddMonthBackground()
-{
-    return QColor(255, 244, 188);
-}
-
 Colours Colours::FromPalette(const QPalette &palette, QPalette::ColorGroup group)
 {
+    const RepbookColours &own = RepbookColours::For(palette);
     Colours colours;
+    colours.evenMonth = own.evenMonth;
+    colours.oddMonth = own.oddMonth;
     colours.highlight = palette.color(group, QPalette::Highlight);
-    colours.windowText = palette.color(group, QPalette::WindowText);
-    colours.buttonShadow = palette.color(group, QPalette::Dark);
+    colours.windowText = own.dayText;
+    colours.buttonShadow = own.otherDayText;
     colours.selectedText = palette.color(group, QPalette::HighlightedText);
     colours.focusFrame = palette.color(group, QPalette::Base);
     return colours;
@@ -41,8 +35,8 @@ QColor Background(const Colours &colours, bool selected, bool programMode, int m
     if (selected)
         return colours.highlight;
     if (programMode || month % 2 == 0)
-        return EvenMonthBackground();
-    return OddMonthBackground();
+        return colours.evenMonth;
+    return colours.oddMonth;
 }
 
 QColor LabelColour(const Colours &colours, bool selected, bool inRange)

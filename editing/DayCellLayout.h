@@ -22,14 +22,12 @@ namespace DayCellLayout {
 inline constexpr int BorderWidth = 1;
 inline constexpr int BorderHeight = 1;
 
-// Background of days in even months (February, April, ...) and of every program day, and of
-// days in odd months.
-QColor EvenMonthBackground();
-QColor OddMonthBackground();
-
-// The system colours a cell uses, taken from a palette.
+// The colours a cell uses: the selection's from a palette, the rest from the Repbook colours
+// that suit it (light or dark).
 struct Colours
 {
+    QColor evenMonth; // days in even months (February, April, ...) and every program day
+    QColor oddMonth; // days in odd months
     QColor highlight; // background of a selected cell
     QColor windowText; // label of an in-range day, workout names
     QColor buttonShadow; // label of a day outside the range and of a program day

@@ -5,6 +5,8 @@
 #include "notifier/CNotifierWindow.h"
 #include "notifier/CTrayIcon.h"
 #include "notifier/LaunchDiary.h"
+#include "settings/SettingsStore.h"
+#include "widgets/Appearance.h"
 
 #include <QApplication>
 #include <QSystemTrayIcon>
@@ -132,6 +134,8 @@ void CMainFrame::OpenReminder()
     }
     m_notifyDlg.SetReminderDay(DateValue::FromQDateTime(m_scheduler.ReminderMoment()));
     m_notifyDlg.SetResultsMode(m_scheduler.GetState() == ReminderScheduler::Results);
+    // The diary's options may have changed the appearance since the notifier started.
+    Appearance::Apply(Appearance::Stored(SettingsStore()));
     const bool confirmed = m_notifyDlg.exec() == QDialog::Accepted;
     DateValue askTime;
     std::optional<DateValue> chosen;
@@ -147,6 +151,7 @@ void CMainFrame::ShowOptions()
         m_optionsDlg.activateWindow();
         return;
     }
+    Appearance::Apply(Appearance::Stored(SettingsStore()));
     m_optionsDlg.exec();
 }
 

@@ -1,9 +1,10 @@
 #include "images/ImageIds.h"
 #include "images/ResourceImages.h"
 #include "notifier/CRepminderApp.h"
+#include "settings/SettingsStore.h"
+#include "widgets/Appearance.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 int main(int argc, char *argv[])
 {
@@ -13,8 +14,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Repminder"));
     QApplication::setApplicationVersion(QStringLiteral(REPBOOK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("com.ironvale.Repminder"));
-    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+    // The Fusion style, light or dark as the options say.
+    Appearance::Apply(Appearance::Stored(SettingsStore()));
     QApplication::setWindowIcon(ResourceImages::AppIcon(ImageId::NotifierIcon));
     // The notifier lives in the notification area; closing a dialog must not end it.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,8 +1,8 @@
 #include "printing/DayPrintDocument.h"
 
+#include "images/RepbookColours.h"
 #include "model/TrainingDay.h"
 
-#include <QColor>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -24,24 +24,23 @@ const std::array<QString, ColumnCount> ColumnHeadings = {
 
 const QString Continued = QStringLiteral(" (continued)");
 
-const QColor TextColour(0x20, 0x20, 0x20);
-const QColor MutedColour(0x70, 0x70, 0x70);
-const QColor RuleColour(0x40, 0x40, 0x40);
-const QColor GridColour(0xa0, 0xa0, 0xa0);
-const QColor HeadingFill(0xe4, 0xe7, 0xeb);
-const QColor ShadedFill(0xf5, 0xf6, 0xf8);
+// The printout is always light, whatever the windows' appearance.
+const RepbookColours &Paper()
+{
+    return RepbookColours::Light();
+}
 
 QColor StatusColour(ProgressStatus status)
 {
     switch (status) {
     case ProgressStatus::Done:
-        return QColor(0x1f, 0x4e, 0x9c); // blue
+        return Paper().printDone;
     case ProgressStatus::Failed:
-        return QColor(0xb3, 0x26, 0x1e); // red
+        return Paper().printFailed;
     case ProgressStatus::NotYet:
         break;
     }
-    return QColor(0x8a, 0x6a, 0x00); // gold
+    return Paper().printNotYet;
 }
 
 QFont MakeFont(qreal points, bool bold = false, bool italic = false)
@@ -275,7 +274,7 @@ void DayPrintDocument::DrawBlock(QPainter &painter, const Metrics &metrics, cons
                                  qreal top, bool repeated) const
 {
     const PrintedDay &day = m_days.at(block.day);
-    painter.setPen(TextColour);
+    painter.setPen(Paper().printText);
     switch (block.kind) {
     case Kind::DayHeading: {
         const qreal line = metrics.LineHeight(metrics.heading);
@@ -283,7 +282,7 @@ void DayPrintDocument::DrawBlock(QPainter &painter, const Metrics &metrics, cons
         painter.drawText(QRectF(0, top, metrics.width, line),
                          int(Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine),
                          repeated ? day.date + Continued : day.date);
-        painter.setPen(QPen(RuleColour, metrics.Pt(1)));
+        painter.setPen(QPen(Paper().printRule, metrics.Pt(1)));
         const qreal ruleY = top + line + metrics.Pt(2.5);
         painter.drawLine(QPointF(0, ruleY), QPointF(metrics.width, ruleY));
         break;
@@ -315,7 +314,7 @@ void DayPrintDocument::DrawBlock(QPainter &painter, const Metrics &metrics, cons
         break;
     case Kind::NoExercises:
     case Kind::NoWorkouts:
-        painter.setPen(MutedColour);
+        painter.setPen(Paper().printMuted);
         painter.setFont(metrics.muted);
         painter.drawText(
             QRectF(0, top + metrics.Pt(2), metrics.width, metrics.LineHeight(metrics.muted)),
@@ -341,11 +340,11 @@ void DayPrintDocument::DrawBlock(QPainter &painter, const Metrics &metrics, cons
 void DayPrintDocument::DrawTableHeading(QPainter &painter, const Metrics &metrics, qreal top) const
 {
     const qreal height = metrics.LineHeight(metrics.tableHeading) + 2 * metrics.cellPadY;
-    painter.setPen(QPen(GridColour, metrics.Pt(0.5)));
-    painter.setBrush(HeadingFill);
+    painter.setPen(QPen(Paper().printGrid, metrics.Pt(0.5)));
+    painter.setBrush(Paper().printHeading);
     painter.drawRect(QRectF(0, top, metrics.width, height));
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(TextColour);
+    painter.setPen(Paper().printText);
     painter.setFont(metrics.tableHeading);
     for (int c = 0; c < ColumnCount; ++c) {
         const QRectF cellArea(metrics.columnLeft[c] + metrics.cellPadX, top,
@@ -361,8 +360,8 @@ void DayPrintDocument::DrawExerciseRow(QPainter &painter, const Metrics &metrics
                                        bool shaded) const
 {
     if (shaded)
-        painter.fillRect(QRectF(0, top, metrics.width, height), ShadedFill);
-    painter.setPen(QPen(GridColour, metrics.Pt(0.5)));
+        painter.fillRect(QRectF(0, top, metrics.width, height), Paper().printShaded);
+    painter.setPen(QPen(Paper().printGrid, metrics.Pt(0.5)));
     for (int c = 0; c < ColumnCount; ++c)
         painter.drawRect(QRectF(metrics.columnLeft[c], top, metrics.columnWidth[c], height));
 
@@ -373,7 +372,7 @@ void DayPrintDocument::DrawExerciseRow(QPainter &painter, const Metrics &metrics
         const QRectF area(metrics.columnLeft[c] + metrics.cellPadX, top + metrics.cellPadY,
                           metrics.CellTextWidth(c), height - 2 * metrics.cellPadY);
         const bool wraps = c == Exercise || c == Note;
-        painter.setPen(c == Status ? StatusColour(row.progress) : TextColour);
+        painter.setPen(c == Status ? StatusColour(row.progress) : Paper().printText);
         const QFont &font = c == Status || c == Exercise ? metrics.cellStrong : metrics.cell;
         if (wraps) {
             metrics.DrawLines(painter, font, area, Qt::AlignLeft, *texts[c]);
@@ -389,7 +388,7 @@ void DayPrintDocument::DrawFooter(QPainter &painter, const Metrics &metrics, int
 {
     const qreal line = metrics.LineHeight(metrics.footer);
     const QRectF area(0, m_pageSize.height() - line, metrics.width, line);
-    painter.setPen(MutedColour);
+    painter.setPen(Paper().printMuted);
     painter.setFont(metrics.footer);
     painter.drawText(area, int(Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine),
                      QStringLiteral("Page %1 of %2").arg(page + 1).arg(PageCount()));

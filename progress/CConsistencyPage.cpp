@@ -3,6 +3,7 @@
 #include "progress/CYearGrid.h"
 #include "stats/Consistency.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -79,18 +80,33 @@ QWidget *CConsistencyPage::BuildLegend()
     auto *legend = new QWidget(this);
     auto *layout = new QHBoxLayout(legend);
     layout->setContentsMargins(0, 0, 0, 0);
-    const int side = fontMetrics().height() - 4;
     for (const DayClass dayClass : LegendOrder) {
-        QPixmap swatch(side, side);
-        swatch.fill(CYearGrid::ColorOf(dayClass));
         auto *icon = new QLabel(legend);
-        icon->setPixmap(swatch);
+        m_swatches.append(icon);
         layout->addWidget(icon);
         layout->addWidget(new QLabel(CYearGrid::NameOf(dayClass), legend));
         layout->addSpacing(10);
     }
     layout->addStretch(1);
+    FillSwatches();
     return legend;
+}
+
+void CConsistencyPage::FillSwatches()
+{
+    const int side = fontMetrics().height() - 4;
+    for (qsizetype i = 0; i < m_swatches.size(); ++i) {
+        QPixmap swatch(side, side);
+        swatch.fill(CYearGrid::ColorOf(LegendOrder.at(size_t(i)), palette()));
+        m_swatches.at(i)->setPixmap(swatch);
+    }
+}
+
+void CConsistencyPage::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        FillSwatches();
 }
 
 QWidget *CConsistencyPage::BuildMonths()

@@ -31,8 +31,12 @@ public:
 signals:
     void dayClicked(const QDate &date);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     QWidget *BuildLegend();
+    void FillSwatches(); // in the colours of the palette in effect
     QWidget *BuildMonths();
     void ShowChosenYear();
 
@@ -41,6 +45,7 @@ private:
     QSpinBox *m_year = nullptr;
     CYearGrid *m_grid = nullptr;
     QList<QLabel *> m_shares;
+    QList<QLabel *> m_swatches; // the legend's, in its order
     QLabel *m_streaks = nullptr;
     QLabel *m_emptyHint = nullptr;
 };

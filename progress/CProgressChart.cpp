@@ -1,11 +1,13 @@
 #include "progress/CProgressChart.h"
 
+#include "images/RepbookColours.h"
 #include "progress/RecordsTable.h"
 #include "stats/ValueScale.h"
 
 #include <QChart>
 #include <QCursor>
 #include <QDateTimeAxis>
+#include <QEvent>
 #include <QLineSeries>
 #include <QLocale>
 #include <QPainter>
@@ -47,12 +49,29 @@ CProgressChart::CProgressChart(QWidget *parent)
     chart->addAxis(m_yAxis, Qt::AlignLeft);
     m_line->attachAxis(m_xAxis);
     m_line->attachAxis(m_yAxis);
+    FollowPalette();
     connect(m_line, &QLineSeries::hovered, this, &CProgressChart::OnHovered);
     connect(m_line, &QLineSeries::clicked, this, [this](const QPointF &position) {
         const QDate date = NearestDay(position);
         if (date.isValid())
             emit dayClicked(date);
     });
+}
+
+void CProgressChart::changeEvent(QEvent *event)
+{
+    QChartView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        FollowPalette();
+}
+
+void CProgressChart::FollowPalette()
+{
+    const bool dark = RepbookColours::IsDark(palette());
+    const qreal markerSize = m_line->markerSize();
+    chart()->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    chart()->setBackgroundBrush(palette().color(QPalette::Base));
+    m_line->setMarkerSize(markerSize);
 }
 
 qreal CProgressChart::XOfDate(const QDate &date)

@@ -47,7 +47,12 @@ signals:
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // The chart's theme and background follow the window palette, light or dark.
+    void FollowPalette();
     void OnHovered(const QPointF &point, bool state);
     void Draw();
     // How many points the plot has room for.

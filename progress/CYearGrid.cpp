@@ -1,6 +1,7 @@
 #include "progress/CYearGrid.h"
 
 #include "progress/YearGridAccessible.h"
+#include "images/RepbookColours.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -121,22 +122,24 @@ QString CYearGrid::DayText(int index) const
 }
 
 QColor CYearGrid::ColorOf(DayClass dayClass)
+QColor CYearGrid::ColorOf(DayClass dayClass, const QPalette &palette)
 {
+    const RepbookColours &colours = RepbookColours::For(palette);
     switch (dayClass) {
     case DayClass::AllDone:
-        return QColor(0x1f, 0x5f, 0xbf);
+        return colours.yearAllDone;
     case DayClass::SomeDone:
-        return QColor(0x8c, 0xb4, 0xea);
+        return colours.yearSomeDone;
     case DayClass::FailedOnly:
-        return QColor(0xc8, 0x32, 0x32);
+        return colours.yearFailedOnly;
     case DayClass::Missed:
-        return QColor(0xd4, 0x9a, 0x12);
+        return colours.yearMissed;
     case DayClass::PlannedAhead:
-        return QColor(0xf2, 0xdf, 0x9a);
+        return colours.yearPlannedAhead;
     case DayClass::NoWorkout:
         break;
     }
-    return QColor(0xe4, 0xe4, 0xe4);
+    return colours.yearNoWorkout;
 }
 
 QString CYearGrid::NameOf(DayClass dayClass)
@@ -245,7 +248,7 @@ void CYearGrid::paintEvent(QPaintEvent *)
     painter.setPen(Qt::NoPen);
     for (int i = 0; i < m_year.Days().size(); ++i) {
         const QDate date = first.addDays(i);
-        painter.setBrush(ColorOf(m_year.Days().at(i)));
+        painter.setBrush(ColorOf(m_year.Days().at(i), palette()));
         painter.drawRect(SquareOf(date));
     }
     if (m_today.year() == m_year.Year()) {

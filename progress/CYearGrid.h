@@ -16,7 +16,8 @@ public:
     explicit CYearGrid(QWidget *parent = nullptr);
 
     void SetYear(const YearConsistency &year, const QDate &today);
-    static QColor ColorOf(DayClass dayClass);
+    // The colour of a day class in the light or dark variant that suits the palette.
+    static QColor ColorOf(DayClass dayClass, const QPalette &palette);
     static QString NameOf(DayClass dayClass);
     // The date under a point of the widget; invalid outside the year's squares.
     QDate DateAt(const QPoint &point) const;

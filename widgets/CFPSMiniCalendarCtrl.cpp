@@ -2,6 +2,9 @@
 
 #include <QLocale>
 #include <QStringList>
+#include "images/RepbookColours.h"
+
+#include <QEvent>
 #include <QTextCharFormat>
 
 #include <utility>
@@ -47,6 +50,7 @@ CFPSMiniCalendarCtrl::CFPSMiniCalendarCtrl(QWidget *parent)
         if (auto *child = findChild<QWidget *>(QLatin1String(objectName)))
             child->setAccessibleName(spoken);
     }
+    FollowPalette();
 
     connect(this, &QCalendarWidget::currentPageChanged, this, [this] { MarkSpecialDates(); });
     connect(this, &QCalendarWidget::clicked, this, [this](QDate date) {
@@ -144,4 +148,24 @@ void CFPSMiniCalendarCtrl::MarkSpecialDates()
     if (!boldDays.isEmpty())
         description += QStringLiteral("; %1: %2").arg(m_specialMeaning, DayRuns(boldDays));
     setAccessibleDescription(description);
+}
+
+void CFPSMiniCalendarCtrl::changeEvent(QEvent *event)
+{
+    QCalendarWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        FollowPalette();
+}
+
+void CFPSMiniCalendarCtrl::FollowPalette()
+{
+    const RepbookColours &own = RepbookColours::For(palette());
+    // The calendar draws the days of the neighbouring months in the disabled text colour.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text, own.otherMonthText);
+    setPalette(palette);
+    QTextCharFormat weekend;
+    weekend.setForeground(own.weekendText);
+    setWeekdayTextFormat(Qt::Saturday, weekend);
+    setWeekdayTextFormat(Qt::Sunday, weekend);
 }

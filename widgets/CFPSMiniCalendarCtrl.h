@@ -36,8 +36,13 @@ public:
 signals:
     void dateClicked(QDate date);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void MarkSpecialDates();
+    // Weekends in the colour of the palette in effect, light or dark.
+    void FollowPalette();
 
     SpecialDateQuery m_query;
     QString m_specialMeaning;
