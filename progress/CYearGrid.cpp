@@ -121,7 +121,6 @@ QString CYearGrid::DayText(int index) const
         NameOf(m_year.Days().at(index)));
 }
 
-QColor CYearGrid::ColorOf(DayClass dayClass)
 QColor CYearGrid::ColorOf(DayClass dayClass, const QPalette &palette)
 {
     const RepbookColours &colours = RepbookColours::For(palette);
