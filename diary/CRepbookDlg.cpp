@@ -411,6 +411,8 @@ void CRepbookDlg::UpdateWorkoutArea()
     if (IsInRange(focus.row, focus.col)) {
         m_workoutAreaDay = DayAt(focus.row, focus.col);
         m_workoutAreaHint = m_workoutAreaDay ? 0 : HintNoWorkouts;
+        // The notes pane follows the selected day too, also at start.
+        ShowNotesOf(m_workoutAreaDay);
         m_grid->EnsureVisible(focus.row, focus.col);
     } else {
         m_workoutAreaHint = HintOutsideRange;
