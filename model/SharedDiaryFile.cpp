@@ -186,22 +186,28 @@ SharedDiaryFile::Outcome SharedDiaryFile::Refresh()
     return outcome;
 }
 
-bool SharedDiaryFile::KeepConflicts(const DiaryDatabase &losers, Outcome &outcome)
+QString SharedDiaryFile::KeepConflictDays(const QString &diaryPath, const DiaryDatabase &days,
+                                          QString &error)
 {
     DiaryDatabase kept;
-    for (int i = 0; i < losers.GetDayCount(); ++i) {
+    for (int i = 0; i < days.GetDayCount(); ++i) {
         auto copy = std::make_unique<TrainingDay>();
-        copy->CopyExactFrom(*losers.GetDay(i));
+        copy->CopyExactFrom(*days.GetDay(i));
         kept.AddDay(std::move(copy));
     }
-    kept.SetPath(SideFile::FreeName(Path(), QStringLiteral("conflict")));
+    kept.SetPath(SideFile::FreeName(diaryPath, QStringLiteral("conflict")));
     if (!kept.Save()) {
-        outcome.error = QStringLiteral("Days changed by both programs could not be kept in:\n%1")
-                            .arg(Native(kept.GetPath()));
-        return false;
+        error = QStringLiteral("Days changed on both sides could not be kept in:\n%1")
+                    .arg(Native(kept.GetPath()));
+        return {};
     }
-    outcome.conflictFile = kept.GetPath();
-    return true;
+    return kept.GetPath();
+}
+
+bool SharedDiaryFile::KeepConflicts(const DiaryDatabase &losers, Outcome &outcome)
+{
+    outcome.conflictFile = KeepConflictDays(Path(), losers, outcome.error);
+    return !outcome.conflictFile.isEmpty();
 }
 
 SharedDiaryFile::Outcome SharedDiaryFile::Save()
