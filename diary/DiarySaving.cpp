@@ -35,6 +35,7 @@ DiarySaving::DiarySaving(SharedDiaryFile &file, QWidget *owner, Hooks hooks)
     : QObject(owner)
     , m_file(file)
     , m_owner(owner)
+    , m_copies(file, owner)
     , m_hooks(std::move(hooks))
     , m_saveTimer(new QTimer(this))
     , m_retryTimer(new QTimer(this))
@@ -91,7 +92,8 @@ void DiarySaving::Do(Work work)
     if (work == Work::Save)
         KeepDailyBackup();
     const SharedDiaryFile::Outcome outcome = work == Work::Save ? m_file.Save() : m_file.Refresh();
-    if (outcome.memoryChanged && m_hooks.daysChanged)
+    const bool copiesMerged = m_copies.Run();
+    if ((outcome.memoryChanged || copiesMerged) && m_hooks.daysChanged)
         m_hooks.daysChanged();
     Report(outcome, work);
 }

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 
 #include <algorithm>
 #include <memory>
@@ -126,6 +127,18 @@ QStringList FindAll(const QString &diaryPath)
 
 Outcome Run(SharedDiaryFile &file, Mode mode)
 {
+    // Two programs of this computer never merge at once: the one that finds the other at it
+    // leaves the copies to it.
+    QLockFile lock(file.Path() + QStringLiteral(".merge.lock"));
+    if (mode != Mode::DryRun && !lock.tryLock(0)) {
+        Outcome outcome;
+        if (lock.error() != QLockFile::LockFailedError) {
+            outcome.ok = false;
+            outcome.error = QStringLiteral("The diary's folder cannot be written:\n%1")
+                                .arg(Native(QFileInfo(file.Path()).absolutePath()));
+        }
+        return outcome;
+    }
     SyncBase base(SyncBase::PathFor(file.Path()));
     if (!base.Load() && mode != Mode::DryRun) {
         Outcome outcome;
@@ -147,8 +160,12 @@ Outcome Run(SharedDiaryFile &file, SyncBase &base, Mode mode)
     const bool write = mode != Mode::DryRun;
 
     std::vector<ReadCopy> reads;
-    for (const QString &copy : ConflictCopies::Find(path))
-        reads.push_back(ReadOne(copy, base));
+    for (const QString &copy : ConflictCopies::Find(path)) {
+        ReadCopy read = ReadOne(copy, base);
+        // Gone meanwhile: merged by another program or removed by the sync engine.
+        if (read.report.kind != Copy::Unreadable || QFileInfo::exists(copy))
+            reads.push_back(std::move(read));
+    }
     for (const ReadCopy &read : reads)
         outcome.copies.append(read.report);
     if (outcome.HasUnmerged()) {

@@ -12,6 +12,7 @@
 CMainFrame::CMainFrame(SharedDiaryFile &file, SettingsStore &settings, QObject *parent)
     : QObject(parent)
     , m_file(file)
+    , m_copies(file, nullptr)
     , m_scheduler(file.Database(), settings)
     , m_notifyDlg(file, settings)
     , m_optionsDlg(settings)
@@ -104,6 +105,7 @@ void CMainFrame::TakeInDiaryChanges()
     }
     // A file that cannot be read now is read when the reminder needs it, and reported then.
     m_file.Refresh();
+    m_copies.Run();
 }
 
 void CMainFrame::ShowReminderBalloon(int state)

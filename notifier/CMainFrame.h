@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/ConflictCopyIntake.h"
 #include "notifier/CNotifyDlg.h"
 #include "notifier/COptionsDlg.h"
 #include "notifier/NotifierPresence.h"
@@ -61,6 +62,7 @@ private:
     NotifierPresence::Commands Commands();
 
     SharedDiaryFile &m_file;
+    ConflictCopyIntake m_copies; // conflict copies a sync engine left beside the file
     ReminderScheduler m_scheduler;
     CNotifyDlg m_notifyDlg;
     COptionsDlg m_optionsDlg;
