@@ -1,27 +1,11 @@
 #include "editing/ConflictCopyIntake.h"
 
+#include "editing/DateListText.h"
 #include "model/ConflictCopyMerge.h"
 #include "model/SharedDiaryFile.h"
 #include "widgets/MessageBox.h"
 
 #include <QDir>
-#include <QLocale>
-
-namespace {
-
-constexpr int ListedDates = 10;
-
-QString DateList(const QList<DateValue> &dates)
-{
-    QStringList texts;
-    for (const DateValue &date : dates.mid(0, ListedDates))
-        texts.append(QLocale().toString(date.ToQDate(), QLocale::ShortFormat));
-    if (dates.size() > ListedDates)
-        texts.append(QStringLiteral("and %1 more").arg(dates.size() - ListedDates));
-    return texts.join(QStringLiteral(", "));
-}
-
-} // namespace
 
 ConflictCopyIntake::ConflictCopyIntake(SharedDiaryFile &file, QWidget *parent)
     : m_file(file)
@@ -41,7 +25,8 @@ bool ConflictCopyIntake::Run()
             QStringLiteral("Another computer changed days that were also changed here:\n%1\n"
                            "The diary keeps the version shown here. The other computer's "
                            "version was saved in:\n%2")
-                .arg(DateList(outcome.conflicts), QDir::toNativeSeparators(outcome.conflictFile)));
+                .arg(DateListText::Short(outcome.conflicts),
+                     QDir::toNativeSeparators(outcome.conflictFile)));
     }
     QStringList damaged;
     for (const ConflictCopyMerge::Copy &copy : outcome.copies) {
