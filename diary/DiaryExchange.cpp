@@ -4,8 +4,8 @@
 #include "exchange/DiaryExport.h"
 #include "exchange/DiaryImport.h"
 #include "exchange/ImportSource.h"
-#include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
+#include "settings/DiaryLocation.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
@@ -75,7 +75,7 @@ bool DiaryExchange::Import(const OneStep &asOneStep)
 DiaryImport::Added DiaryExchange::ImportIntoDiary(const DiaryImport::Plan &plan)
 {
     const DiaryImport::Added added = DiaryImport::Apply(plan, m_database);
-    DiaryImport::RememberNames(added, DataFolder::WorkoutListPath(),
-                               DataFolder::ExerciseListPath());
+    DiaryImport::RememberNames(added, DiaryLocation::WorkoutListPath(),
+                               DiaryLocation::ExerciseListPath());
     return added;
 }

@@ -83,7 +83,16 @@ void MergeOne(ReadCopy &read, DiaryDatabase &memory, SyncBase &base, DiaryDataba
     read.report.taken = DiaryMerge::ChangedDates(before, result.memoryGroups);
 }
 
-int MergeList(const QString &listPath, const QString &copyPath, bool write)
+} // namespace
+
+bool Outcome::HasUnmerged() const
+{
+    return std::any_of(copies.cbegin(), copies.cend(), [](const Copy &copy) {
+        return copy.kind == Copy::Damaged || copy.kind == Copy::Unreadable;
+    });
+}
+
+int MergeNames(const QString &listPath, const QString &copyPath, bool write)
 {
     QByteArray bytes;
     if (!DatabaseFile::ReadWhole(copyPath, bytes))
@@ -100,15 +109,6 @@ int MergeList(const QString &listPath, const QString &copyPath, bool write)
             ++added;
     }
     return added;
-}
-
-} // namespace
-
-bool Outcome::HasUnmerged() const
-{
-    return std::any_of(copies.cbegin(), copies.cend(), [](const Copy &copy) {
-        return copy.kind == Copy::Damaged || copy.kind == Copy::Unreadable;
-    });
 }
 
 QStringList NameListPaths(const QString &diaryPath)
@@ -203,7 +203,7 @@ Outcome Run(SharedDiaryFile &file, SyncBase &base, Mode mode)
     for (const QString &list : NameListPaths(path)) {
         for (const QString &copy : ConflictCopies::Find(list)) {
             outcome.listCopies.append(copy);
-            outcome.namesAdded += MergeList(list, copy, write);
+            outcome.namesAdded += MergeNames(list, copy, write);
             if (write)
                 QFile::remove(copy);
         }

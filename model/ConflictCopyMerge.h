@@ -51,6 +51,9 @@ enum class Mode {
     DryRun, // merges into the container only: no file is written, removed or renamed
 };
 
+// Appends to the name list at listPath the names of the list file at otherPath it lacks; gives
+// how many (that would be) added.
+int MergeNames(const QString &listPath, const QString &otherPath, bool write);
 // The name lists beside the diary at diaryPath.
 QStringList NameListPaths(const QString &diaryPath);
 // The conflict copies of the diary file and of its name lists.

@@ -32,24 +32,26 @@ inline constexpr char Organization[] = "Ironvale";
 inline constexpr char Application[] = "Repbook";
 
 // "User": the user's data and the start-up password.
-inline constexpr TextSetting FirstName{"User", "First Name"};
-inline constexpr TextSetting LastName{"User", "Last Name"};
-inline constexpr TextSetting Password{"User", "Password"};
-inline constexpr IntSetting Height{"User", "Height", 0};
-inline constexpr IntSetting Weight{"User", "Weight", 0};
-inline constexpr IntSetting Chest{"User", "Chest", 0};
-inline constexpr IntSetting Biceps{"User", "Biceps", 0};
-inline constexpr IntSetting Filled{"User", "Filled", 0};
+inline constexpr TextSetting FirstName {"User", "First Name"};
+inline constexpr TextSetting LastName {"User", "Last Name"};
+inline constexpr TextSetting Password {"User", "Password"};
+inline constexpr IntSetting Height {"User", "Height", 0};
+inline constexpr IntSetting Weight {"User", "Weight", 0};
+inline constexpr IntSetting Chest {"User", "Chest", 0};
+inline constexpr IntSetting Biceps {"User", "Biceps", 0};
+inline constexpr IntSetting Filled {"User", "Filled", 0};
 
 // "Settings": options of both programs.
-inline constexpr IntSetting Image{"Settings", "Image", 0}; // 0 shields, 1 flags
-inline constexpr IntSetting Delay{"Settings", "Delay", 0}; // 1 = pause while applying
-inline constexpr IntSetting ShowTrayIcon{"Settings", "ShowTrayIcon", 1};
+inline constexpr IntSetting Image {"Settings", "Image", 0}; // 0 shields, 1 flags
+inline constexpr IntSetting Delay {"Settings", "Delay", 0}; // 1 = pause while applying
+inline constexpr IntSetting ShowTrayIcon {"Settings", "ShowTrayIcon", 1};
+// The folder of the diary and the name lists chosen in Options; empty: the data folder's.
+inline constexpr TextSetting DiaryFolder {"Settings", "DiaryFolder"};
 
 // "Columns": widths of the calendar's weekday columns (Monday first) and of the exercise grid's
 // columns (Status first); on reading only zero (hidden) or non-zero (shown) matters.
 inline constexpr int DefaultColumnWidth = 10;
-inline constexpr std::array<IntSetting, 7> WeekdayColumns{{
+inline constexpr std::array<IntSetting, 7> WeekdayColumns {{
     {"Columns", "Monday", DefaultColumnWidth},
     {"Columns", "Tuesday", DefaultColumnWidth},
     {"Columns", "Wednesday", DefaultColumnWidth},
@@ -58,7 +60,7 @@ inline constexpr std::array<IntSetting, 7> WeekdayColumns{{
     {"Columns", "Saturday", DefaultColumnWidth},
     {"Columns", "Sunday", DefaultColumnWidth},
 }};
-inline constexpr std::array<IntSetting, 8> ExerciseColumns{{
+inline constexpr std::array<IntSetting, 8> ExerciseColumns {{
     {"Columns", "Status", DefaultColumnWidth},
     {"Columns", "Exercise", DefaultColumnWidth},
     {"Columns", "Sets", DefaultColumnWidth},
@@ -75,10 +77,10 @@ inline constexpr int DayDialogId = 103;
 inline constexpr int EditorDialogId = 134;
 
 // The main window's section: the display range next to its size.
-inline constexpr TextSetting RangeStartDate{"66", "Start Date"}; // "%d.%d.%d", empty = today
-inline constexpr IntSetting RangeDays{"66", "Days", 56};
+inline constexpr TextSetting RangeStartDate {"66", "Start Date"}; // "%d.%d.%d", empty = today
+inline constexpr IntSetting RangeDays {"66", "Days", 56};
 // The mini calendar's highlight query reads the same value with another default.
-inline constexpr IntSetting RangeDaysHighlight{"66", "Days", 31};
+inline constexpr IntSetting RangeDaysHighlight {"66", "Days", 31};
 
 // Size values of a resizable dialog, stored in the section DialogSection(id).
 inline constexpr char WindowWidth[] = "CX";
@@ -87,9 +89,9 @@ inline constexpr char WindowMaximized[] = "Maximized";
 QString DialogSection(int dialogId); // the id in lower-case hexadecimal
 
 // The notifier's records (16 bytes each, see NotifyTimeRecord) and its balloon interval.
-inline constexpr BinarySetting NotifyDone{"Notify", "Done"};
-inline constexpr BinarySetting TrainNotified{"Notify", "TrainNotified"};
-inline constexpr BinarySetting DoneNotified{"Notify", "DoneNotified"};
-inline constexpr IntSetting TipNotifyTime{"TipNotify", "Time", 1}; // -1 never, 0 at start, N min
+inline constexpr BinarySetting NotifyDone {"Notify", "Done"};
+inline constexpr BinarySetting TrainNotified {"Notify", "TrainNotified"};
+inline constexpr BinarySetting DoneNotified {"Notify", "DoneNotified"};
+inline constexpr IntSetting TipNotifyTime {"TipNotify", "Time", 1}; // -1 never, 0 at start, N min
 
 } // namespace SettingsKeys

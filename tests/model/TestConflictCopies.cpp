@@ -6,6 +6,7 @@
 #include "model/ConflictCopyMerge.h"
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
+#include "model/DiaryFolderSwitch.h"
 #include "model/NameList.h"
 #include "model/SharedDiaryFile.h"
 #include "model/SyncBase.h"
@@ -102,6 +103,9 @@ private slots:
     void unmergeableCopies_data();
     void unmergeableCopies();
     void randomRoundsOfTwoComputersLoseNoEdit();
+    void switchingDiaryFolder_data();
+    void switchingDiaryFolder();
+    void syncIgnoreKeepsWhatIsThere();
 
 private:
     QString m_path;
@@ -453,6 +457,69 @@ void TestConflictCopies::randomRoundsOfTwoComputersLoseNoEdit()
             QVERIFY2(everything.contains(u'"' + edit.second + u'"'),
                      qPrintable(QStringLiteral("seed %1: %2 lost").arg(seed).arg(edit.second)));
     }
+}
+
+void TestConflictCopies::switchingDiaryFolder_data()
+{
+    QTest::addColumn<bool>("merge");
+    QTest::addColumn<QString>("there"); // the new folder's diary; "-": no folder at all
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("result"); // the new folder's diary afterwards
+    QTest::addColumn<QString>("recorded");
+    QTest::addColumn<QStringList>("exercises");
+    QTest::newRow("copy") << false << "" << true << "1:a 2:b"
+                          << "" << QStringList {"Squat"};
+    QTest::newRow("copy fails") << false << "-" << false << "<unreadable>"
+                                << "" << QStringList();
+    QTest::newRow("merge") << true << "2:B 3:c" << true << "1:a 2:B 3:c"
+                           << "2:b" << QStringList {"Row", "Squat"};
+}
+
+void TestConflictCopies::switchingDiaryFolder()
+{
+    QFETCH(bool, merge);
+    QFETCH(QString, there);
+    QFETCH(bool, ok);
+    QFETCH(QString, result);
+    QFETCH(QString, recorded);
+    QFETCH(QStringList, exercises);
+    const QString from = DataFolder::DatabaseFolder();
+    const QString to = from + QStringLiteral("/synced");
+    QVERIFY(WriteDiary(m_path, QStringLiteral("1:a 2:b")));
+    QVERIFY(WriteFile(from + QStringLiteral("/UEList.txt"), "Squat\r\n"));
+    const QByteArray original = ReadFile(m_path);
+    if (there != QLatin1String("-"))
+        QVERIFY(QDir().mkpath(to));
+    if (merge) {
+        QVERIFY(WriteDiary(to + QStringLiteral("/Database.rpd"), there));
+        QVERIFY(WriteFile(to + QStringLiteral("/UEList.txt"), "Row\r\n"));
+    }
+
+    const DiaryFolderSwitch::Result switched =
+        merge ? DiaryFolderSwitch::MergeInto(from, to) : DiaryFolderSwitch::CopyInto(from, to);
+    QCOMPARE(switched.ok, ok);
+    QCOMPARE(switched.error.isEmpty(), ok);
+    const QString diary = to + QStringLiteral("/Database.rpd");
+    QCOMPARE(DiaryAt(diary), result.startsWith(u'<') ? result : Days(result));
+    QCOMPARE(Records(diary), Days(recorded));
+    NameList list(to + QStringLiteral("/UEList.txt"));
+    list.Load();
+    QCOMPARE(list.SortedEntries(), exercises);
+    if (!merge && ok)
+        QCOMPARE(ReadFile(diary), original);
+    QCOMPARE(ReadFile(m_path), original); // the old diary stays
+}
+
+void TestConflictCopies::syncIgnoreKeepsWhatIsThere()
+{
+    const QString folder = DataFolder::DatabaseFolder();
+    QVERIFY(WriteFile(folder + QStringLiteral("/.stignore"), "Photos"));
+    QVERIFY(DiaryFolderSwitch::WriteSyncIgnore(folder));
+    const QByteArray once = ReadFile(folder + QStringLiteral("/.stignore"));
+    QVERIFY(DiaryFolderSwitch::WriteSyncIgnore(folder));
+    QCOMPARE(ReadFile(folder + QStringLiteral("/.stignore")), once);
+    QVERIFY(once.startsWith("Photos\n"));
+    QVERIFY(once.contains("(?d)*.lock\n"));
 }
 
 REPBOOK_TEST_MAIN_CORE(TestConflictCopies)
