@@ -9,12 +9,13 @@
 #include "diary/CommandIds.h"
 #include "diary/DayOperations.h"
 #include "diary/DiaryExchange.h"
+#include "diary/DiaryFolderFlow.h"
 #include "diary/DiaryHistory.h"
 #include "diary/DiarySaving.h"
 #include "diary/MainMenu.h"
+#include "diary/ProgressWindow.h"
 #include "diary/RestoreFlow.h"
 #include "diary/WindowHistory.h"
-#include "diary/ProgressWindow.h"
 #include "editing/ApplyProgramFlow.h"
 #include "editing/CCommentDlg.h"
 #include "editing/CDayPrinter.h"
@@ -862,7 +863,11 @@ bool CRepbookDlg::UsesShields() const
 void CRepbookDlg::EditOptions()
 {
     bool useShields = UsesShields();
-    if (!COptionsSheet::Edit(this, m_settings, useShields, m_applyDelay))
+    const auto chooseFolder = [this] {
+        if (DiaryFolderFlow::Choose(this, m_file, m_settings))
+            ShowDaysFromDisk();
+    };
+    if (!COptionsSheet::Edit(this, m_settings, useShields, m_applyDelay, chooseFolder))
         return;
     m_images = std::make_unique<StatusImageSet>(useShields, StatusImageSize::Large32);
     Refresh(KeepScroll);

@@ -5,6 +5,7 @@
 #include "notifier/CNotifierWindow.h"
 #include "notifier/CTrayIcon.h"
 #include "notifier/LaunchDiary.h"
+#include "settings/DiaryLocation.h"
 
 #include <QApplication>
 #include <QSystemTrayIcon>
@@ -83,6 +84,10 @@ void CMainFrame::Destroy()
 
 void CMainFrame::OnTimer()
 {
+    // The settings are read every half minute, not every second.
+    constexpr int FolderCheckTicks = 30;
+    if (++m_ticks % FolderCheckTicks == 0)
+        FollowDiaryFolder();
     switch (m_scheduler.Tick()) {
     case ReminderScheduler::BalloonAction::Show:
         ShowReminderBalloon(m_scheduler.GetState());
@@ -93,6 +98,13 @@ void CMainFrame::OnTimer()
     case ReminderScheduler::BalloonAction::Keep:
         break;
     }
+}
+
+void CMainFrame::FollowDiaryFolder()
+{
+    const QString path = DiaryLocation::DatabasePath();
+    if (path != m_file.Path() && !QApplication::activeModalWidget())
+        m_file.Open(path);
 }
 
 void CMainFrame::TakeInDiaryChanges()

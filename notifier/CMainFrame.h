@@ -59,6 +59,8 @@ private:
     void OnTimer();
     // Nothing changes under an open dialog, which may be editing a day.
     void TakeInDiaryChanges();
+    // The diary moved to the folder chosen in the diary's options: the notifier follows it.
+    void FollowDiaryFolder();
     NotifierPresence::Commands Commands();
 
     SharedDiaryFile &m_file;
@@ -71,5 +73,6 @@ private:
     QTimer m_trayWait;
     QTimer m_refreshRetry;
     int m_trayLooks = 0;
+    int m_ticks = 0;
     bool m_destroyed = false;
 };
