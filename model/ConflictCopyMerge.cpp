@@ -13,6 +13,7 @@
 #include <QLockFile>
 
 #include <algorithm>
+#include <future>
 #include <memory>
 
 namespace ConflictCopyMerge {
@@ -29,6 +30,7 @@ struct ReadCopy
     Copy report;
     Fingerprint bytes;
     std::unique_ptr<DiaryDatabase> days; // for a copy to merge
+    DiaryMerge::Groups groups; // its days by date
 };
 
 ReadCopy ReadOne(const QString &path, const SyncBase &base)
@@ -46,6 +48,8 @@ ReadCopy ReadOne(const QString &path, const SyncBase &base)
         read.report.kind = Copy::Damaged;
     else if (base.WasMerged(read.bytes))
         read.report.kind = Copy::AlreadyMerged;
+    else
+        read.groups = DiaryMerge::GroupByDate(*read.days);
     return read;
 }
 
@@ -62,15 +66,28 @@ QString UnmergedText(const QList<Copy> &copies)
     return lines.join(u'\n');
 }
 
-// Merges one sound copy into the container; the copy's versions of dates both sides changed
-// are gathered in record.
-void MergeOne(ReadCopy &read, DiaryDatabase &memory, SyncBase &base, DiaryDatabase &record)
+// Every copy beside the diary at path that is still there once read.
+std::vector<ReadCopy> ReadAll(const QStringList &copies, const SyncBase &base)
 {
-    DiaryMerge::Groups before = DiaryMerge::GroupByDate(memory);
-    DiaryMerge::Groups copyGroups = DiaryMerge::GroupByDate(*read.days);
-    base.Agree(before, copyGroups);
-    const DiaryMerge::Result result =
-        DiaryMerge::Merge(base.Groups(), *read.days, copyGroups, memory, before,
+    std::vector<ReadCopy> reads;
+    for (const QString &copy : copies) {
+        ReadCopy read = ReadOne(copy, base);
+        // Gone meanwhile: merged by another program or removed by the sync engine.
+        if (read.report.kind != Copy::Unreadable || QFileInfo::exists(copy))
+            reads.push_back(std::move(read));
+    }
+    return reads;
+}
+
+// Merges one sound copy into the container, whose days by date are memoryGroups before and
+// after; the copy's versions of dates both sides changed are gathered in record.
+void MergeOne(ReadCopy &read, DiaryDatabase &memory, DiaryMerge::Groups &memoryGroups,
+              SyncBase &base, DiaryDatabase &record)
+{
+    const DiaryMerge::Groups before = memoryGroups;
+    base.Agree(before, read.groups);
+    DiaryMerge::Result result =
+        DiaryMerge::Merge(base.Groups(), *read.days, read.groups, memory, before,
                           DiaryMerge::Winner::Memory, [&](const DiaryDatabase &losers) {
                               for (int i = 0; i < losers.GetDayCount(); ++i) {
                                   auto day = std::make_unique<TrainingDay>();
@@ -81,6 +98,7 @@ void MergeOne(ReadCopy &read, DiaryDatabase &memory, SyncBase &base, DiaryDataba
                           });
     read.report.conflicts = result.conflicts;
     read.report.taken = DiaryMerge::ChangedDates(before, result.memoryGroups);
+    memoryGroups = std::move(result.memoryGroups);
 }
 
 } // namespace
@@ -159,13 +177,24 @@ Outcome Run(SharedDiaryFile &file, SyncBase &base, Mode mode)
         return outcome;
     const bool write = mode != Mode::DryRun;
 
-    std::vector<ReadCopy> reads;
-    for (const QString &copy : ConflictCopies::Find(path)) {
-        ReadCopy read = ReadOne(copy, base);
-        // Gone meanwhile: merged by another program or removed by the sync engine.
-        if (read.report.kind != Copy::Unreadable || QFileInfo::exists(copy))
-            reads.push_back(std::move(read));
+    // The copies are read and checked on a second core while this thread takes in what
+    // another program saved and groups the diary's days by date.
+    const QStringList copies = ConflictCopies::Find(path);
+    std::future<std::vector<ReadCopy>> reading = std::async(
+        std::launch::async | std::launch::deferred, [&] { return ReadAll(copies, base); });
+    DiaryMerge::Groups memoryGroups;
+    if (!copies.isEmpty()) {
+        const SharedDiaryFile::Outcome refreshed =
+            write ? file.Refresh() : SharedDiaryFile::Outcome();
+        if (!refreshed.ok) {
+            reading.wait();
+            outcome.ok = false;
+            outcome.error = refreshed.error;
+            return outcome;
+        }
+        memoryGroups = DiaryMerge::GroupByDate(file.Database());
     }
+    std::vector<ReadCopy> reads = reading.get();
     for (const ReadCopy &read : reads)
         outcome.copies.append(read.report);
     if (outcome.HasUnmerged()) {
@@ -176,19 +205,10 @@ Outcome Run(SharedDiaryFile &file, SyncBase &base, Mode mode)
         }
     }
 
-    // What another program saved comes first, so that the merge sees the diary as it is.
-    if (write && !reads.empty()) {
-        const SharedDiaryFile::Outcome refreshed = file.Refresh();
-        if (!refreshed.ok) {
-            outcome.ok = false;
-            outcome.error = refreshed.error;
-            return outcome;
-        }
-    }
     DiaryDatabase record;
     for (ReadCopy &read : reads) {
         if (read.report.kind == Copy::Merged)
-            MergeOne(read, file.Database(), base, record);
+            MergeOne(read, file.Database(), memoryGroups, base, record);
     }
     outcome.copies.clear();
     for (const ReadCopy &read : reads) {
