@@ -233,7 +233,11 @@ SharedDiaryFile::Outcome SharedDiaryFile::Save()
     }
 
     Outcome outcome = Refresh();
-    if (!outcome.ok || !HasUnsavedChanges())
+    if (!outcome.ok)
+        return outcome;
+    // Grouped once: the same days are checked for changes and become the new baseline.
+    DiaryMerge::Groups groups = DiaryMerge::GroupByDate(m_database);
+    if (!Differs(groups))
         return outcome;
     if (m_diskDamaged) {
         const QString kept = SideFile::FreeName(path, QStringLiteral("damaged"));
@@ -246,12 +250,12 @@ SharedDiaryFile::Outcome SharedDiaryFile::Save()
         outcome.keptDamagedFile = kept;
     }
     const QByteArray bytes = DatabaseWriter::FileBytes(m_database);
-    if (!m_database.Save()) {
+    if (!m_database.Save(bytes)) {
         outcome.ok = false;
         outcome.error = QStringLiteral("The diary could not be saved to:\n%1").arg(Native(path));
         return outcome;
     }
-    TakeBaseline(DiaryMerge::GroupByDate(m_database), Fingerprint::Of(bytes), FileStamp::Of(path));
+    TakeBaseline(std::move(groups), Fingerprint::Of(bytes), FileStamp::Of(path));
     Watch();
     outcome.saved = true;
     return outcome;
@@ -259,9 +263,14 @@ SharedDiaryFile::Outcome SharedDiaryFile::Save()
 
 bool SharedDiaryFile::HasUnsavedChanges() const
 {
+    return Differs(DiaryMerge::GroupByDate(m_database));
+}
+
+bool SharedDiaryFile::Differs(const DiaryMerge::Groups &memoryGroups) const
+{
     if (m_diskDamaged && m_database.GetDayCount() > 0)
         return true; // the good copy is only in memory
-    return !UnsavedDates().isEmpty();
+    return !DiaryMerge::ChangedDates(memoryGroups, m_baseGroups).isEmpty();
 }
 
 QList<DateValue> SharedDiaryFile::UnsavedDates() const

@@ -97,6 +97,8 @@ signals:
 private:
     void TakeBaseline(DiaryMerge::Groups groups, const Fingerprint &diskBytes,
                       const FileStamp &state);
+    // True when the container, whose days by date are memoryGroups, differs from the file.
+    bool Differs(const DiaryMerge::Groups &memoryGroups) const;
     void Watch();
     void OnWatchEvent();
     bool KeepConflicts(const DiaryDatabase &losers, Outcome &outcome);
