@@ -6,13 +6,16 @@
 # (a) each side imports a different date: after the sync both diaries hold both;
 # (b) both sides change the same date (and one side another date) while the devices are paused:
 #     after resuming, Syncthing leaves a conflict copy, repbook-cli merge merges it, and the
-#     diary plus its conflict record hold every change on both computers.
+#     diary plus its conflict record hold every change on both computers;
+# (c) the same with the diary program running on one side (offscreen, when it was built): the
+#     running diary merges the copy itself.
 # Bounded to two minutes. Prints "SKIP: ..." and exits 0 only when syncthing is missing and
 # cannot be installed; every other failure exits 1 with the reason.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 CLI=${1:-$ROOT/build/bin/repbook-cli}
+DIARY=$(dirname "$CLI")/repbook
 DEADLINE=$((SECONDS + 120))
 WAIT_S=45 # for one step to happen
 
@@ -37,8 +40,8 @@ trap cleanup EXIT
 fail() {
     echo "FAIL: $*"
     for side in a b; do
-        echo "--- $side: $(ls -A "$WORK/$side/sync" 2>/dev/null | tr '\n' ' ')"
-        tail -n 15 "$WORK/$side/syncthing.log" 2>/dev/null || true
+        echo "--- $side: $(ls -A "$WORK/$side/home/Database" 2>/dev/null | tr '\n' ' ')"
+        tail -n 15 "$WORK/$side/home/Databasething.log" 2>/dev/null || true
     done
     exit 1
 }
@@ -61,8 +64,9 @@ KEY=repbook-test-$RANDOM$RANDOM
 OTHER[a]=b
 OTHER[b]=a
 for side in a b; do
-    mkdir -p "$WORK/$side/sync" "$WORK/$side/home"
-    touch "$WORK/$side/sync/.stfolder"
+    mkdir -p "$WORK/$side/home/Database" "$WORK/$side/config/Ironvale"
+    printf '[User]\nFilled=1\n' >"$WORK/$side/config/Ironvale/Repbook.conf"
+    touch "$WORK/$side/home/Database/.stfolder"
     syncthing generate --home="$WORK/$side/st" --no-default-folder >/dev/null 2>&1 ||
         fail "syncthing generate"
     ID[$side]=$(syncthing serve --home="$WORK/$side/st" --device-id)
@@ -76,7 +80,7 @@ for side in a b; do
     other=${OTHER[$side]}
     cat >"$WORK/$side/st/config.xml" <<XML
 <configuration version="36">
-    <folder id="repbook" label="Repbook" path="$WORK/$side/sync" type="sendreceive" rescanIntervalS="3600" fsWatcherEnabled="false">
+    <folder id="repbook" label="Repbook" path="$WORK/$side/home/Database" type="sendreceive" rescanIntervalS="3600" fsWatcherEnabled="false">
         <device id="${ID[a]}"></device>
         <device id="${ID[b]}"></device>
         <maxConflicts>10</maxConflicts>
@@ -99,7 +103,7 @@ for side in a b; do
 </configuration>
 XML
     STNOUPGRADE=1 syncthing serve --home="$WORK/$side/st" --no-browser --no-restart \
-        --logfile="$WORK/$side/syncthing.log" >/dev/null 2>&1 &
+        --logfile="$WORK/$side/home/Databasething.log" >/dev/null 2>&1 &
     PIDS+=($!)
 done
 
@@ -115,16 +119,16 @@ scan() { api "$1" POST "/rest/db/scan?folder=repbook"; }
 cli() { # side args...
     local side=$1
     shift
-    REPBOOK_HOME="$WORK/$side/home" "$CLI" "$@" --diary "$WORK/$side/sync/Database.rpd"
+    REPBOOK_HOME="$WORK/$side/home" "$CLI" "$@" --diary "$WORK/$side/home/Database/Database.rpd"
 }
 workout() { # file date exercise category
     printf 'Date,Exercise,Category,Weight (kgs),Reps\n%s,%s,%s,100,5\n' "$2" "$3" "$4" >"$1"
 }
 same_diaries() {
-    cmp -s "$WORK/a/sync/Database.rpd" "$WORK/b/sync/Database.rpd" &&
+    cmp -s "$WORK/a/home/Database/Database.rpd" "$WORK/b/home/Database/Database.rpd" &&
         [ -z "$(conflict_copies a)$(conflict_copies b)" ]
 }
-conflict_copies() { find "$WORK/$1/sync" -maxdepth 1 -name '*sync-conflict*' -printf '%f\n'; }
+conflict_copies() { find "$WORK/$1/home/Database" -maxdepth 1 -name '*.sync-conflict-*' ! -name '.syncthing.*' -printf '%f\n'; }
 holds() { cli "$1" export | grep -q "$2"; }
 
 for side in a b; do wait_for "syncthing $side answers" api $side GET /rest/system/ping; done
@@ -159,10 +163,42 @@ echo "conflict copy on a: $(conflict_copies a) (${SECONDS}s)"
 cli a merge || fail "(b) repbook-cli merge on a"
 scan a >/dev/null
 wait_for "(b) both diaries agree and no copy is left" same_diaries
-record=$(find "$WORK/a/sync" -maxdepth 1 -name 'Database.rpd.conflict-*' | head -n 1)
+record=$(find "$WORK/a/home/Database" -maxdepth 1 -name 'Database.rpd.conflict-*' | head -n 1)
 everything=$(cli a export; [ -z "$record" ] || REPBOOK_HOME="$WORK/a/home" "$CLI" export --diary "$record")
 for name in Squat Curl Deadlift Press Dips; do
     grep -q "$name" <<<"$everything" || fail "(b) $name was lost"
 done
 holds b Press || fail "(b) the one-sided date did not reach b"
 echo "PASS (b): conflict copy merged, nothing lost (${SECONDS}s)"
+
+# (c) the diary runs on a while both change 2026-12-08.
+if [ ! -x "$DIARY" ]; then
+    echo "PASS (a), (b); (c) not run: no diary program at $DIARY"
+    exit 0
+fi
+REPBOOK_HOME="$WORK/a/home" XDG_CONFIG_HOME="$WORK/a/config" QT_QPA_PLATFORM=offscreen \
+    "$DIARY" >"$WORK/a/diary.log" 2>&1 &
+PIDS+=($!)
+diary_runs() { kill -0 "${PIDS[-1]}" && [ -e "$WORK/a/home/Database/Database.rpd" ]; }
+wait_for "(c) the diary starts on a" diary_runs
+for side in a b; do api $side POST "/rest/system/pause?device=${ID[${OTHER[$side]}]}" >/dev/null; done
+workout "$WORK/a4.csv" 2026-12-08 Lunge Legs
+cli a import "$WORK/a4.csv" >/dev/null || fail "(c) import on a"
+workout "$WORK/b4.csv" 2026-12-08 Shrug Traps
+cli b import "$WORK/b4.csv" >/dev/null || fail "(c) import on b"
+for side in a b; do scan $side >/dev/null; done
+for side in a b; do api $side POST "/rest/system/resume?device=${ID[${OTHER[$side]}]}" >/dev/null; done
+# Only the running diary merges now (it may do so before a poll here sees the copy); its save
+# and the conflict record of 2026-12-08 travel to b.
+records() { find "$WORK/$1/home/Database" -maxdepth 1 -name 'Database.rpd.conflict-*' | wc -l; }
+settled() {
+    scan a && scan b && same_diaries && [ "$(records a)" = 2 ] && [ "$(records b)" = 2 ]
+}
+wait_for "(c) the running diary merges the copy and both diaries agree" settled
+everything=$(cli a export; for record in "$WORK"/a/home/Database/Database.rpd.conflict-*; do
+    REPBOOK_HOME="$WORK/a/home" "$CLI" export --diary "$record"; done)
+for name in Squat Curl Deadlift Press Dips Lunge Shrug; do
+    grep -q "$name" <<<"$everything" || fail "(c) $name was lost"
+done
+kill -0 "${PIDS[-1]}" || fail "(c) the diary program ended: $(tail -n 5 "$WORK/a/diary.log")"
+echo "PASS (c): the running diary merged the conflict copy, nothing lost (${SECONDS}s)"
