@@ -144,7 +144,7 @@ workout "$WORK/b1.csv" 2026-12-02 Curl Arms
 cli b import "$WORK/b1.csv" >/dev/null || fail "(a) import on b"
 scan b >/dev/null
 wait_for "(a) both diaries hold both dates" same_diaries
-holds a 2026-12-01 && holds a 2026-12-02 || fail "(a) a lacks a date"
+{ holds a 2026-12-01 && holds a 2026-12-02; } || fail "(a) a lacks a date"
 echo "PASS (a): each side's date reached the other (${SECONDS}s)"
 
 # (b) both change 2026-12-05 while paused; a also adds 2026-12-06.
