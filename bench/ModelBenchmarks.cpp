@@ -4,12 +4,15 @@
 
 #include "bench/BenchFiles.h"
 #include "model/CMD5Checksum.h"
+#include "model/ConflictCopyMerge.h"
 #include "model/DatabaseFile.h"
 #include "model/DaysSnapshot.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
+#include "model/SyncBase.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 
 #include <benchmark/benchmark.h>
@@ -164,6 +167,37 @@ void RegisterAll(BenchFiles &files)
             state.ResumeTiming();
             if (myFile.Refresh().conflicts.size() != 0)
                 state.SkipWithError("unexpected conflict");
+        }
+        SetBytes(state, files.SizeOf(int(state.range(0))));
+    });
+    add("BM_SharedFileMergeConflictCopy", [&files](benchmark::State &state) {
+        // Taking in a sync engine's conflict copy whose other computer changed one day: the
+        // copy is read, checked and merged by date, the diary saved and the copy removed.
+        const QString folder = files.PathFor(int(state.range(0))) + QStringLiteral(".synced");
+        QDir(folder).removeRecursively();
+        QDir().mkpath(folder);
+        const QString path = folder + QStringLiteral("/Database.rpd");
+        QFile::copy(files.PathFor(int(state.range(0))), path);
+        const QString copyPath =
+            folder + QStringLiteral("/Database.sync-conflict-20261207-120000-BENCHPC.rpd");
+        DiaryDatabase mine;
+        DiaryDatabase theirs;
+        SharedDiaryFile myFile(mine, DiaryMerge::Winner::Memory);
+        myFile.Open(path);
+        theirs.Open(path);
+        int round = 0;
+        for (auto _ : state) {
+            state.PauseTiming();
+            SyncBase base(folder + QStringLiteral("/base.txt"));
+            base.AgreeOn(DiaryMerge::GroupByDate(mine));
+            theirs.GetDay(theirs.GetDayCount() - 1)->SetNotes(QString::number(++round));
+            theirs.SetPath(copyPath);
+            theirs.Save();
+            state.ResumeTiming();
+            const ConflictCopyMerge::Outcome merged =
+                ConflictCopyMerge::Run(myFile, base, ConflictCopyMerge::Mode::Apply);
+            if (!merged.ok || !merged.conflicts.isEmpty() || merged.copies.size() != 1)
+                state.SkipWithError("the copy was not merged cleanly");
         }
         SetBytes(state, files.SizeOf(int(state.range(0))));
     });

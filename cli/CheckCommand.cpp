@@ -1,6 +1,7 @@
 #include "cli/CheckCommand.h"
 
 #include "exchange/ExchangeFields.h"
+#include "model/ConflictCopyMerge.h"
 #include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
 #include "model/NumberText.h"
@@ -57,5 +58,13 @@ int CheckCommand::Execute(const QCommandLineParser &parser)
             ExchangeFields::DateText(*last);
     PrintOut(QStringLiteral("%1: sound, %2, %3\n")
                  .arg(shown, CountText(diary.GetDayCount(), QStringLiteral("day")), range));
+    const QStringList copies = ConflictCopyMerge::FindAll(path);
+    if (!copies.isEmpty()) {
+        QString text = QStringLiteral("Conflict copies left by a sync engine (repbook-cli merge "
+                                      "merges them):\n");
+        for (const QString &copy : copies)
+            text += QStringLiteral("  %1\n").arg(QDir::toNativeSeparators(copy));
+        PrintOut(text);
+    }
     return Done;
 }

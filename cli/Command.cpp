@@ -1,8 +1,8 @@
 #include "cli/Command.h"
 
-#include "model/DataFolder.h"
 #include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
+#include "settings/DiaryLocation.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -46,7 +46,7 @@ QString Command::DiaryPath(const QCommandLineParser &parser)
 {
     if (parser.isSet(DiaryOption))
         return QDir::cleanPath(QDir::current().absoluteFilePath(parser.value(DiaryOption)));
-    return DataFolder::DatabasePath();
+    return DiaryLocation::DatabasePath();
 }
 
 bool Command::LoadDiary(const QString &path, DiaryDatabase &diary, QString &error)

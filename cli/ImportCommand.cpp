@@ -2,10 +2,10 @@
 
 #include "exchange/DiaryImport.h"
 #include "exchange/ImportSource.h"
-#include "model/DataFolder.h"
 #include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
+#include "settings/DiaryLocation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -69,8 +69,8 @@ int ImportCommand::Execute(const QCommandLineParser &parser)
     }
 
     // A first import into the data folder creates it, as the programs do at their first start.
-    if (path == DataFolder::DatabasePath())
-        DataFolder::EnsureDatabaseFolder();
+    if (path == DiaryLocation::DatabasePath())
+        DiaryLocation::EnsureFolder();
     DiaryDatabase diary;
     SharedDiaryFile file(diary, DiaryMerge::Winner::Memory);
     if (!file.Open(path) && QFileInfo::exists(path)) {

@@ -4,6 +4,7 @@
 #include "cli/CheckCommand.h"
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
+#include "cli/MergeCommand.h"
 #include "cli/RecordsCommand.h"
 
 #include <QCoreApplication>
@@ -73,6 +74,7 @@ int main(int argc, char **argv)
     commands.push_back(std::make_unique<ExportCommand>());
     commands.push_back(std::make_unique<ImportCommand>());
     commands.push_back(std::make_unique<CheckCommand>());
+    commands.push_back(std::make_unique<MergeCommand>());
     commands.push_back(std::make_unique<RecordsCommand>());
     commands.push_back(std::make_unique<BackupCommand>());
     commands.push_back(std::make_unique<RestoreCommand>());

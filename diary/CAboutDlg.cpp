@@ -3,7 +3,7 @@
 #include "diary/EnterKey.h"
 #include "images/ImageIds.h"
 #include "images/ResourceImages.h"
-#include "model/DataFolder.h"
+#include "settings/DiaryLocation.h"
 #include "settings/SettingsStore.h"
 #include "widgets/CPictureButton.h"
 #include "widgets/MessageBox.h"
@@ -66,7 +66,7 @@ QString CAboutDlg::LicenceText()
 
 QStringList CAboutDlg::DataFolders()
 {
-    return {DataFolder::DatabaseFolder(), DataFolder::DatabaseFolder(), SettingsFolder()};
+    return {DiaryLocation::Folder(), DiaryLocation::Folder(), SettingsFolder()};
 }
 
 QWidget *CAboutDlg::BuildGeneralPage()
@@ -121,10 +121,11 @@ QWidget *CAboutDlg::BuildSupportPage()
     layout->addStretch();
 
     const QStringList folders = DataFolders();
-    AddFolderRow(grid, tr("Diary:"), DataFolder::DatabasePath(), folders.at(0),
+    AddFolderRow(grid, tr("Diary:"), DiaryLocation::DatabasePath(), folders.at(0),
                  QStringLiteral("diaryFolderButton"));
     AddFolderRow(grid, tr("Name lists:"),
-                 DataFolder::ExerciseListPath() + QLatin1Char('\n') + DataFolder::WorkoutListPath(),
+                 DiaryLocation::ExerciseListPath() + QLatin1Char('\n') +
+                     DiaryLocation::WorkoutListPath(),
                  folders.at(1), QStringLiteral("nameListFolderButton"));
     AddFolderRow(grid, tr("Settings:"), SettingsStore().FileName(), folders.at(2),
                  QStringLiteral("settingsFolderButton"));

@@ -1,6 +1,7 @@
 #include "diary/COptionsSheet.h"
 
 #include "diary/COptionsCommonPage.h"
+#include "diary/COptionsFolderPage.h"
 #include "diary/EnterKey.h"
 #include "images/ImageIds.h"
 #include "settings/SettingsKeys.h"
@@ -17,6 +18,7 @@ COptionsSheet::COptionsSheet(QWidget *parent)
     : QDialog(parent)
     , m_pages(new QTabWidget(this))
     , m_commonPage(new COptionsCommonPage(m_pages))
+    , m_folderPage(new COptionsFolderPage(m_pages))
     , m_okButton(new CPictureButton(ImageId::SmallButtonOk, tr("OK"), this))
     , m_cancelButton(new CPictureButton(ImageId::SmallButtonCancel, tr("Cancel"), this))
 {
@@ -25,6 +27,7 @@ COptionsSheet::COptionsSheet(QWidget *parent)
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     m_pages->addTab(m_commonPage, tr("Common"));
+    m_pages->addTab(m_folderPage, tr("Diary folder"));
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -42,9 +45,10 @@ COptionsSheet::COptionsSheet(QWidget *parent)
 }
 
 bool COptionsSheet::Edit(QWidget *parent, SettingsStore &settings, bool &useShields,
-                         bool &applyDelay)
+                         bool &applyDelay, const std::function<void()> &chooseFolder)
 {
     COptionsSheet sheet(parent);
+    sheet.FolderPage()->SetChooser(chooseFolder);
     sheet.CommonPage()->SetStatusChoice(useShields ? COptionsCommonPage::Shields
                                                    : COptionsCommonPage::Flags);
     sheet.CommonPage()->SetDelay(applyDelay);

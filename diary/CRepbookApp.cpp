@@ -3,10 +3,10 @@
 #include "diary/CPasswordDlg.h"
 #include "diary/CRepbookDlg.h"
 #include "diary/QuitWhenShown.h"
-#include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
 #include "model/SideFile.h"
+#include "settings/DiaryLocation.h"
 #include "widgets/MessageBox.h"
 
 #include <QDir>
@@ -62,7 +62,7 @@ int CRepbookApp::Run()
 
     m_database = std::make_unique<DiaryDatabase>();
     m_file = std::make_unique<SharedDiaryFile>(*m_database, DiaryMerge::Winner::Memory);
-    const QString path = DataFolder::DatabasePath();
+    const QString path = DiaryLocation::DatabasePath();
     const bool firstStart = PrepareDatabaseFolder(path);
     // The file is read and checked on another core while this thread builds the window. The
     // window is not shown, and no event is handled, before the diary has its days.
@@ -94,9 +94,9 @@ bool CRepbookApp::PrepareDatabaseFolder(const QString &path)
 {
     // On the very first start the Database folder does not exist yet: it is created together
     // with an empty diary, and there is nothing to ask about.
-    const QString folder = DataFolder::DatabaseFolder();
+    const QString folder = DiaryLocation::Folder();
     const bool folderExisted = QFileInfo(folder).isDir();
-    DataFolder::EnsureDatabaseFolder();
+    DiaryLocation::EnsureFolder();
     const bool firstStart = !folderExisted && QFileInfo(folder).isDir() && !QFileInfo::exists(path);
     if (firstStart)
         CreateEmptyDatabase(path);

@@ -9,6 +9,7 @@
 #include "diary/CommandIds.h"
 #include "diary/DayOperations.h"
 #include "diary/DiaryExchange.h"
+#include "diary/DiaryFolderFlow.h"
 #include "diary/DiaryHistory.h"
 #include "diary/DiarySaving.h"
 #include "diary/MainMenu.h"
@@ -890,7 +891,11 @@ bool CRepbookDlg::UsesShields() const
 void CRepbookDlg::EditOptions()
 {
     bool useShields = UsesShields();
-    if (!COptionsSheet::Edit(this, m_settings, useShields, m_applyDelay))
+    const auto chooseFolder = [this] {
+        if (DiaryFolderFlow::Choose(this, m_file, m_settings))
+            ShowDaysFromDisk();
+    };
+    if (!COptionsSheet::Edit(this, m_settings, useShields, m_applyDelay, chooseFolder))
         return;
     m_images = std::make_unique<StatusImageSet>(useShields, StatusImageSize::Large32);
     Refresh(KeepScroll);

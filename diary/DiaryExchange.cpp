@@ -8,6 +8,7 @@
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
 #include "model/NumberText.h"
+#include "settings/DiaryLocation.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
@@ -80,7 +81,7 @@ std::optional<DiaryImport::Added> DiaryExchange::Import(const OneStep &asOneStep
 DiaryImport::Added DiaryExchange::ImportIntoDiary(const DiaryImport::Plan &plan)
 {
     const DiaryImport::Added added = DiaryImport::Apply(plan, m_database);
-    DiaryImport::RememberNames(added, DataFolder::WorkoutListPath(),
-                               DataFolder::ExerciseListPath());
+    DiaryImport::RememberNames(added, DiaryLocation::WorkoutListPath(),
+                               DiaryLocation::ExerciseListPath());
     return added;
 }

@@ -1,32 +1,19 @@
 #include "diary/DiarySaving.h"
 
+#include "editing/DateListText.h"
 #include "model/DiaryBackups.h"
 #include "model/DiaryDatabase.h"
 #include "widgets/MessageBox.h"
 
 #include <QDir>
-#include <QLocale>
 #include <QTimer>
 #include <QWidget>
 
 namespace {
 
-// How many dates a message lists before it only counts the rest.
-constexpr int ListedDates = 10;
-
 QString Native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
-}
-
-QString DateList(const QList<DateValue> &dates)
-{
-    QStringList texts;
-    for (const DateValue &date : dates.mid(0, ListedDates))
-        texts.append(QLocale().toString(date.ToQDate(), QLocale::ShortFormat));
-    if (dates.size() > ListedDates)
-        texts.append(QStringLiteral("and %1 more").arg(dates.size() - ListedDates));
-    return texts.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -35,6 +22,7 @@ DiarySaving::DiarySaving(SharedDiaryFile &file, QWidget *owner, Hooks hooks)
     : QObject(owner)
     , m_file(file)
     , m_owner(owner)
+    , m_copies(file, owner)
     , m_hooks(std::move(hooks))
     , m_saveTimer(new QTimer(this))
     , m_retryTimer(new QTimer(this))
@@ -91,7 +79,8 @@ void DiarySaving::Do(Work work)
     if (work == Work::Save)
         KeepDailyBackup();
     const SharedDiaryFile::Outcome outcome = work == Work::Save ? m_file.Save() : m_file.Refresh();
-    if (outcome.memoryChanged && m_hooks.daysChanged)
+    const bool copiesMerged = m_copies.Run();
+    if ((outcome.memoryChanged || copiesMerged) && m_hooks.daysChanged)
         m_hooks.daysChanged();
     Report(outcome, work);
 }
@@ -104,7 +93,7 @@ void DiarySaving::Report(const SharedDiaryFile::Outcome &outcome, Work work)
             QStringLiteral("Another program changed days that were also changed here:\n%1\n"
                            "The diary keeps the version shown here. The other version was "
                            "saved in:\n%2")
-                .arg(DateList(outcome.conflicts), Native(outcome.conflictFile)));
+                .arg(DateListText::Short(outcome.conflicts), Native(outcome.conflictFile)));
     }
     if (!outcome.keptDamagedFile.isEmpty()) {
         MessageBox::Warning(m_owner,
@@ -154,7 +143,7 @@ QString DiarySaving::UnsavedDaysText() const
     const QList<DateValue> dates = m_file.UnsavedDates();
     if (dates.isEmpty())
         return QString();
-    return QStringLiteral("Not saved: the days of %1.").arg(DateList(dates));
+    return QStringLiteral("Not saved: the days of %1.").arg(DateListText::Short(dates));
 }
 
 bool DiarySaving::SaveBeforeExit()

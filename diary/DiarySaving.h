@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/ConflictCopyIntake.h"
 #include "model/SharedDiaryFile.h"
 
 #include <QObject>
@@ -57,6 +58,7 @@ private:
 
     SharedDiaryFile &m_file;
     QWidget *m_owner;
+    ConflictCopyIntake m_copies; // conflict copies a sync engine left beside the file
     Hooks m_hooks;
     QTimer *m_saveTimer;
     QTimer *m_retryTimer;

@@ -1,9 +1,9 @@
 #include "editing/CExerciseDlg.h"
 
-#include "model/DataFolder.h"
+#include "settings/DiaryLocation.h"
 
 CExerciseDlg::CExerciseDlg(QWidget *parent)
-    : CExerciseDlg(DataFolder::ExerciseListPath(), parent)
+    : CExerciseDlg(DiaryLocation::ExerciseListPath(), parent)
 {
 }
 

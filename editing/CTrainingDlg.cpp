@@ -1,6 +1,6 @@
 #include "editing/CTrainingDlg.h"
 
-#include "model/DataFolder.h"
+#include "settings/DiaryLocation.h"
 
 namespace {
 QString DefaultTitle()
@@ -10,7 +10,7 @@ QString DefaultTitle()
 } // namespace
 
 CTrainingDlg::CTrainingDlg(QWidget *parent)
-    : CTrainingDlg(DataFolder::WorkoutListPath(), parent)
+    : CTrainingDlg(DiaryLocation::WorkoutListPath(), parent)
 {
 }
 

@@ -11,9 +11,8 @@ namespace {
 
 const QString DatabaseFolderName = QStringLiteral("Database");
 
-} // namespace
-
-QString ProgramFolder()
+// The folder REPBOOK_HOME or a portable installation names; empty when neither does.
+QString FixedFolder()
 {
     const QString home = qEnvironmentVariable("REPBOOK_HOME");
     if (!home.isEmpty())
@@ -23,6 +22,21 @@ QString ProgramFolder()
         if (QFileInfo(executableFolder + u'/' + DatabaseFolderName).isDir())
             return executableFolder;
     }
+    return {};
+}
+
+} // namespace
+
+bool IsFixed()
+{
+    return !FixedFolder().isEmpty();
+}
+
+QString ProgramFolder()
+{
+    const QString fixed = FixedFolder();
+    if (!fixed.isEmpty())
+        return fixed;
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
         QStringLiteral("/Ironvale/Repbook");
 }

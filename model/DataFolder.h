@@ -9,6 +9,8 @@
 namespace DataFolder {
 
 QString ProgramFolder();
+// True when REPBOOK_HOME or a portable installation names the folder.
+bool IsFixed();
 QString DatabaseFolder();
 QString DatabasePath(); // Database/Database.rpd
 QString ExerciseListPath(); // Database/UEList.txt

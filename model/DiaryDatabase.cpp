@@ -77,6 +77,11 @@ void DiaryDatabase::TakeDaysFrom(DiaryDatabase &other)
 
 bool DiaryDatabase::Save()
 {
+    return Save(DatabaseWriter::FileBytes(*this));
+}
+
+bool DiaryDatabase::Save(const QByteArray &bytes)
+{
     if (m_path.isEmpty())
         return false;
     const bool isNew = !QFileInfo::exists(m_path);
@@ -88,7 +93,6 @@ bool DiaryDatabase::Save()
         return false;
     if (isNew)
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    const QByteArray bytes = DatabaseWriter::FileBytes(*this);
     if (file.write(bytes) != bytes.size() || !file.commit())
         return false;
     SetModified(false);

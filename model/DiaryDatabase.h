@@ -42,6 +42,8 @@ public:
     // failure the old file stays as it was, false is returned and the modified flags stay set.
     // A new file is readable and writable by its owner only.
     bool Save();
+    // The same with the container's file bytes already made (DatabaseWriter::FileBytes).
+    bool Save(const QByteArray &bytes);
     const QString &GetPath() const { return m_path; }
     // Binds the container to path without reading it (for "save as").
     void SetPath(const QString &path) { m_path = path; }
@@ -50,8 +52,8 @@ public:
     bool LoadFromData(const QByteArray &data);
     // The days of a file's bytes, read on this thread while a second core checks the bytes and
     // runs besideCheck, when given; null when the check fails.
-    static std::unique_ptr<DiaryDatabase> ReadChecked(const QByteArray &data,
-                                                      const std::function<void()> &besideCheck = {});
+    static std::unique_ptr<DiaryDatabase>
+    ReadChecked(const QByteArray &data, const std::function<void()> &besideCheck = {});
     // Replaces the days by those of other, which is left without days; the path stays.
     void TakeDaysFrom(DiaryDatabase &other);
 

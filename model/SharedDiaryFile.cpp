@@ -186,22 +186,28 @@ SharedDiaryFile::Outcome SharedDiaryFile::Refresh()
     return outcome;
 }
 
-bool SharedDiaryFile::KeepConflicts(const DiaryDatabase &losers, Outcome &outcome)
+QString SharedDiaryFile::KeepConflictDays(const QString &diaryPath, const DiaryDatabase &days,
+                                          QString &error)
 {
     DiaryDatabase kept;
-    for (int i = 0; i < losers.GetDayCount(); ++i) {
+    for (int i = 0; i < days.GetDayCount(); ++i) {
         auto copy = std::make_unique<TrainingDay>();
-        copy->CopyExactFrom(*losers.GetDay(i));
+        copy->CopyExactFrom(*days.GetDay(i));
         kept.AddDay(std::move(copy));
     }
-    kept.SetPath(SideFile::FreeName(Path(), QStringLiteral("conflict")));
+    kept.SetPath(SideFile::FreeName(diaryPath, QStringLiteral("conflict")));
     if (!kept.Save()) {
-        outcome.error = QStringLiteral("Days changed by both programs could not be kept in:\n%1")
-                            .arg(Native(kept.GetPath()));
-        return false;
+        error = QStringLiteral("Days changed on both sides could not be kept in:\n%1")
+                    .arg(Native(kept.GetPath()));
+        return {};
     }
-    outcome.conflictFile = kept.GetPath();
-    return true;
+    return kept.GetPath();
+}
+
+bool SharedDiaryFile::KeepConflicts(const DiaryDatabase &losers, Outcome &outcome)
+{
+    outcome.conflictFile = KeepConflictDays(Path(), losers, outcome.error);
+    return !outcome.conflictFile.isEmpty();
 }
 
 SharedDiaryFile::Outcome SharedDiaryFile::Save()
@@ -227,7 +233,11 @@ SharedDiaryFile::Outcome SharedDiaryFile::Save()
     }
 
     Outcome outcome = Refresh();
-    if (!outcome.ok || !HasUnsavedChanges())
+    if (!outcome.ok)
+        return outcome;
+    // Grouped once: the same days are checked for changes and become the new baseline.
+    DiaryMerge::Groups groups = DiaryMerge::GroupByDate(m_database);
+    if (!Differs(groups))
         return outcome;
     if (m_diskDamaged) {
         const QString kept = SideFile::FreeName(path, QStringLiteral("damaged"));
@@ -240,12 +250,12 @@ SharedDiaryFile::Outcome SharedDiaryFile::Save()
         outcome.keptDamagedFile = kept;
     }
     const QByteArray bytes = DatabaseWriter::FileBytes(m_database);
-    if (!m_database.Save()) {
+    if (!m_database.Save(bytes)) {
         outcome.ok = false;
         outcome.error = QStringLiteral("The diary could not be saved to:\n%1").arg(Native(path));
         return outcome;
     }
-    TakeBaseline(DiaryMerge::GroupByDate(m_database), Fingerprint::Of(bytes), FileStamp::Of(path));
+    TakeBaseline(std::move(groups), Fingerprint::Of(bytes), FileStamp::Of(path));
     Watch();
     outcome.saved = true;
     return outcome;
@@ -253,9 +263,14 @@ SharedDiaryFile::Outcome SharedDiaryFile::Save()
 
 bool SharedDiaryFile::HasUnsavedChanges() const
 {
+    return Differs(DiaryMerge::GroupByDate(m_database));
+}
+
+bool SharedDiaryFile::Differs(const DiaryMerge::Groups &memoryGroups) const
+{
     if (m_diskDamaged && m_database.GetDayCount() > 0)
         return true; // the good copy is only in memory
-    return !UnsavedDates().isEmpty();
+    return !DiaryMerge::ChangedDates(memoryGroups, m_baseGroups).isEmpty();
 }
 
 QList<DateValue> SharedDiaryFile::UnsavedDates() const

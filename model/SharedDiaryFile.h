@@ -81,6 +81,12 @@ public:
     // The dates whose days differ from the file, in date order.
     QList<DateValue> UnsavedDates() const;
 
+    // Writes copies of days into a new conflict file beside the diary at diaryPath
+    // ("<diary>.conflict-yyyyMMdd-HHmmss") and gives its path; empty and an error when it could
+    // not be written.
+    static QString KeepConflictDays(const QString &diaryPath, const DiaryDatabase &days,
+                                    QString &error);
+
     // How long a burst of file-system notifications is gathered into one ChangedOnDisk.
     static constexpr int SettleMs = 200;
 
@@ -89,9 +95,10 @@ signals:
     void ChangedOnDisk();
 
 private:
-
     void TakeBaseline(DiaryMerge::Groups groups, const Fingerprint &diskBytes,
                       const FileStamp &state);
+    // True when the container, whose days by date are memoryGroups, differs from the file.
+    bool Differs(const DiaryMerge::Groups &memoryGroups) const;
     void Watch();
     void OnWatchEvent();
     bool KeepConflicts(const DiaryDatabase &losers, Outcome &outcome);

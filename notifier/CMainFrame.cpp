@@ -7,6 +7,7 @@
 #include "notifier/LaunchDiary.h"
 #include "settings/SettingsStore.h"
 #include "widgets/Appearance.h"
+#include "settings/DiaryLocation.h"
 
 #include <QApplication>
 #include <QSystemTrayIcon>
@@ -14,6 +15,7 @@
 CMainFrame::CMainFrame(SharedDiaryFile &file, SettingsStore &settings, QObject *parent)
     : QObject(parent)
     , m_file(file)
+    , m_copies(file, nullptr)
     , m_scheduler(file.Database(), settings)
     , m_notifyDlg(file, settings)
     , m_optionsDlg(settings)
@@ -84,6 +86,10 @@ void CMainFrame::Destroy()
 
 void CMainFrame::OnTimer()
 {
+    // The settings are read every half minute, not every second.
+    constexpr int FolderCheckTicks = 30;
+    if (++m_ticks % FolderCheckTicks == 0)
+        FollowDiaryFolder();
     switch (m_scheduler.Tick()) {
     case ReminderScheduler::BalloonAction::Show:
         ShowReminderBalloon(m_scheduler.GetState());
@@ -96,6 +102,13 @@ void CMainFrame::OnTimer()
     }
 }
 
+void CMainFrame::FollowDiaryFolder()
+{
+    const QString path = DiaryLocation::DatabasePath();
+    if (path != m_file.Path() && !QApplication::activeModalWidget())
+        m_file.Open(path);
+}
+
 void CMainFrame::TakeInDiaryChanges()
 {
     if (m_destroyed)
@@ -106,6 +119,7 @@ void CMainFrame::TakeInDiaryChanges()
     }
     // A file that cannot be read now is read when the reminder needs it, and reported then.
     m_file.Refresh();
+    m_copies.Run();
 }
 
 void CMainFrame::ShowReminderBalloon(int state)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/ConflictCopyIntake.h"
 #include "notifier/CNotifyDlg.h"
 #include "notifier/COptionsDlg.h"
 #include "notifier/NotifierPresence.h"
@@ -58,9 +59,12 @@ private:
     void OnTimer();
     // Nothing changes under an open dialog, which may be editing a day.
     void TakeInDiaryChanges();
+    // The diary moved to the folder chosen in the diary's options: the notifier follows it.
+    void FollowDiaryFolder();
     NotifierPresence::Commands Commands();
 
     SharedDiaryFile &m_file;
+    ConflictCopyIntake m_copies; // conflict copies a sync engine left beside the file
     ReminderScheduler m_scheduler;
     CNotifyDlg m_notifyDlg;
     COptionsDlg m_optionsDlg;
@@ -69,5 +73,6 @@ private:
     QTimer m_trayWait;
     QTimer m_refreshRetry;
     int m_trayLooks = 0;
+    int m_ticks = 0;
     bool m_destroyed = false;
 };

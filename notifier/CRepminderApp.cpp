@@ -1,9 +1,9 @@
 #include "notifier/CRepminderApp.h"
 
-#include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
 #include "notifier/CMainFrame.h"
+#include "settings/DiaryLocation.h"
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
@@ -25,7 +25,7 @@ int CRepminderApp::Run()
     // The diary's version of a day both programs changed is kept; the notifier's goes aside.
     m_file = std::make_unique<SharedDiaryFile>(*m_database, DiaryMerge::Winner::Disk);
     // A missing or damaged file leaves the diary empty until a good file is written.
-    m_file->Open(DataFolder::DatabasePath());
+    m_file->Open(DiaryLocation::DatabasePath());
 
     int result = 0;
     {

@@ -47,6 +47,8 @@ inline constexpr IntSetting Delay {"Settings", "Delay", 0}; // 1 = pause while a
 inline constexpr IntSetting ShowTrayIcon {"Settings", "ShowTrayIcon", 1};
 // 0 follows the desktop, 1 light, 2 dark; both programs apply it.
 inline constexpr IntSetting Appearance {"Settings", "Appearance", 0};
+// The folder of the diary and the name lists chosen in Options; empty: the data folder's.
+inline constexpr TextSetting DiaryFolder {"Settings", "DiaryFolder"};
 
 // "Columns": widths of the calendar's weekday columns (Monday first) and of the exercise grid's
 // columns (Status first); on reading only zero (hidden) or non-zero (shown) matters.

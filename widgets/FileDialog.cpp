@@ -94,6 +94,14 @@ QString FileDialog::GetSaveImageFileName(QWidget *parent, const QString &caption
                            QStringLiteral("png"), QDir(folder).filePath(proposedName));
 }
 
+QString FileDialog::GetExistingFolder(QWidget *parent, const QString &caption, const QString &start)
+{
+    DialogState &s = state();
+    if (s.testMode)
+        return Run(parent, false, caption);
+    return QFileDialog::getExistingDirectory(parent, caption, start);
+}
+
 QString FileDialog::Run(QWidget *parent, bool save, const QString &caption, const QString &filter,
                         const QString &suffix, const QString &proposedPath)
 {

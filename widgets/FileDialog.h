@@ -35,6 +35,9 @@ public:
     // proposedName in the first existing of the standard documents folder and the home folder.
     static QString InDocuments(const QString &proposedName);
 
+    // An existing folder, starting in start; empty when cancelled.
+    static QString GetExistingFolder(QWidget *parent, const QString &caption, const QString &start);
+
     // Test hooks. In test mode no dialog is shown: each dialog takes the next queued path ("" is
     // Cancel). A dialog that finds the queue empty answers Cancel and is recorded as unexpected
     // (by its caption, or "Open"/"Save" without one).

@@ -5,16 +5,19 @@
 #include "editing/CDayTabCtrl.h"
 #include "editing/CWorkoutTabBar.h"
 #include "model/Clock.h"
+#include "model/ConflictCopyMerge.h"
 #include "model/DataFolder.h"
+#include "model/DatabaseWriter.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
+#include "model/SyncBase.h"
 #include "model/TrainingDay.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "widgets/MessageBox.h"
 
-#include <QPlainTextEdit>
 #include <QDialog>
+#include <QPlainTextEdit>
 
 #include <memory>
 
@@ -126,16 +129,20 @@ void TestDiarySaving::otherProgramsSaveIsShown_data()
     QTest::addColumn<QString>("expectedFifth");
     QTest::addColumn<QString>("expectedSixth");
     QTest::addColumn<bool>("conflict");
+    QTest::addColumn<bool>("viaCopy"); // the other computer's version comes as a sync copy
 
-    QTest::newRow("nothing changed here") << ""
-                                          << "results"
-                                          << "sixth" << false;
-    QTest::newRow("another day changed here") << "6"
-                                              << "results"
-                                              << "here" << false;
-    QTest::newRow("the same day changed here") << "5"
-                                               << "here"
-                                               << "sixth" << true;
+    for (const bool viaCopy : {false, true}) {
+        const QString how = viaCopy ? QStringLiteral(" (sync copy)") : QString();
+        QTest::newRow(qPrintable("nothing changed here" + how)) << ""
+                                                                << "results"
+                                                                << "sixth" << false << viaCopy;
+        QTest::newRow(qPrintable("another day changed here" + how)) << "6"
+                                                                    << "results"
+                                                                    << "here" << false << viaCopy;
+        QTest::newRow(qPrintable("the same day changed here" + how)) << "5"
+                                                                     << "here"
+                                                                     << "sixth" << true << viaCopy;
+    }
 }
 
 void TestDiarySaving::otherProgramsSaveIsShown()
@@ -144,7 +151,15 @@ void TestDiarySaving::otherProgramsSaveIsShown()
     QFETCH(QString, expectedFifth);
     QFETCH(QString, expectedSixth);
     QFETCH(bool, conflict);
+    QFETCH(bool, viaCopy);
 
+    const QString path = DataFolder::DatabasePath();
+    if (viaCopy) {
+        // Both computers agreed on the file as it is when the other one changed it.
+        SyncBase base(SyncBase::PathFor(path));
+        base.AgreeOn(DiaryMerge::GroupByDate(*m_database));
+        QVERIFY(base.Save());
+    }
     auto window = OpenMarch();
     window->SelectDay(window->CellOf(Fifth).row, window->CellOf(Fifth).col);
     if (!changedHere.isEmpty())
@@ -160,7 +175,12 @@ void TestDiarySaving::otherProgramsSaveIsShown()
     notifier.database.AddDay(std::move(ninth));
     if (conflict)
         MessageBox::setNextAnswers({QMessageBox::Ok});
-    QVERIFY(notifier.file.Save().saved);
+    if (viaCopy)
+        QVERIFY(WriteFile(DataFolder::DatabaseFolder() +
+                              QStringLiteral("/Database.sync-conflict-20070320-100000-OTHERPC.rpd"),
+                          DatabaseWriter::FileBytes(notifier.database)));
+    else
+        QVERIFY(notifier.file.Save().saved);
 
     // What the file watcher calls, called here so that the case does not hang on the watcher.
     window->Saving().TakeInChanges();
@@ -176,13 +196,15 @@ void TestDiarySaving::otherProgramsSaveIsShown()
     const QList<MessageBox::Shown> shown = MessageBox::takeShown();
     QCOMPARE(shown.size(), conflict ? 1 : 0);
     if (conflict) {
-        QVERIFY(shown.at(0).text.startsWith(
-            QStringLiteral("Another program changed days that were also changed here:")));
+        QVERIFY(
+            shown.at(0).text.contains(QStringLiteral("changed days that were also changed here:")));
         const QStringList conflictFiles =
             DatabaseFolderEntries().filter(QStringLiteral(".conflict-"));
         QCOMPARE(conflictFiles.size(), 1);
         QVERIFY(shown.at(0).text.contains(conflictFiles.at(0)));
     }
+
+    QCOMPARE(ConflictCopyMerge::FindAll(path), QStringList());
 
     // What both programs did ends up in the file.
     window->Saving().SaveNow();

@@ -72,6 +72,8 @@ private slots:
     void importWaitsForAnotherProgramsSave();
     void backupAndRestore();
     void recordsTable();
+    void mergeConflictCopies_data();
+    void mergeConflictCopies();
 
 private:
     QTemporaryDir m_dir;
@@ -209,6 +211,55 @@ void TestCli::importWaitsForAnotherProgramsSave()
     QVERIFY2(run.err.contains(QLatin1String("being saved by another program")),
              qPrintable(run.err));
     QCOMPARE(Bytes(m_diary), before);
+}
+
+void TestCli::mergeConflictCopies_data()
+{
+    QTest::addColumn<QString>("copy"); // "", "sound" (adds a date) or "damaged"
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<bool>("changesDiary");
+    QTest::addColumn<bool>("copyLeft");
+    QTest::newRow("nothing") << "" << QStringList {"merge"} << 0 << "Nothing to merge." << false
+                             << false;
+    QTest::newRow("dry run") << "sound" << QStringList {"merge", "-n"} << 0
+                             << "would take 1 dates (2025-03-30)" << false << true;
+    QTest::newRow("merge") << "sound" << QStringList {"merge"} << 0 << "took 1 dates (2025-03-30)"
+                           << true << false;
+    QTest::newRow("damaged") << "damaged" << QStringList {"merge"} << 1
+                             << "fails its integrity check" << false << true;
+    QTest::newRow("check lists copies")
+        << "sound" << QStringList {"check"} << 0 << "Database.sync-conflict-" << false << true;
+}
+
+void TestCli::mergeConflictCopies()
+{
+    QFETCH(QString, copy);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QFETCH(bool, changesDiary);
+    QFETCH(bool, copyLeft);
+    const QString copyPath =
+        m_dir.filePath(QStringLiteral("Database.sync-conflict-20251201-101010-ABCDEFG.rpd"));
+    QFile::remove(copyPath);
+    if (!copy.isEmpty()) {
+        DiaryDatabase diary;
+        AddWorkout(diary, DateValue::FromDate(2025, 3, 28), QStringLiteral("Mobility"));
+        AddWorkout(diary, DateValue::FromDate(2025, 3, 30), QStringLiteral("Legs"));
+        QByteArray bytes = DatabaseWriter::FileBytes(diary);
+        if (copy == QLatin1String("damaged"))
+            bytes[3] = 'X';
+        QFile file(copyPath);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    const QByteArray before = Bytes(m_diary);
+    const Run run = RunCli(arguments << QStringLiteral("--diary") << m_diary);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2((run.out + run.err).contains(output), qPrintable(run.out + run.err));
+    QCOMPARE(Bytes(m_diary) != before, changesDiary);
+    QCOMPARE(QFile::exists(copyPath), copyLeft);
 }
 
 REPBOOK_TEST_MAIN_CORE(TestCli)
