@@ -23,7 +23,7 @@ const QString MomentFormat = QStringLiteral("yyyyMMdd-HHmmss");
 const QRegularExpression &NamePattern()
 {
     static const QRegularExpression pattern(
-        QStringLiteral("^Database-(\\d{8}-\\d{6})(?:-\\d+)?\\.rpd$"));
+        QStringLiteral("^Database-(\\d{8}-\\d{6})(?:-(\\d+))?\\.rpd$"));
     return pattern;
 }
 
@@ -139,8 +139,13 @@ QList<DiaryBackups::Entry> DiaryBackups::List() const
         if (moment.isValid())
             entries.append({info.absoluteFilePath(), moment, info.size()});
     }
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const Entry &a, const Entry &b) { return a.moment > b.moment; });
+    // Copies made within one second are told apart by their number: -2 after the first.
+    const auto number = [](const Entry &entry) {
+        return qMax(1, NamePattern().match(QFileInfo(entry.path).fileName()).captured(2).toInt());
+    };
+    std::stable_sort(entries.begin(), entries.end(), [&](const Entry &a, const Entry &b) {
+        return a.moment != b.moment ? a.moment > b.moment : number(a) > number(b);
+    });
     return entries;
 }
 
