@@ -3,6 +3,7 @@
 #include "exchange/ExchangeFields.h"
 #include "model/ConflictCopyMerge.h"
 #include "model/DatabaseFile.h"
+#include "model/DiaryBackups.h"
 #include "model/DiaryDatabase.h"
 #include "model/NumberText.h"
 
@@ -38,6 +39,12 @@ int CheckCommand::Execute(const QCommandLineParser &parser)
     DiaryDatabase diary;
     QString error;
     if (!LoadDiary(path, diary, error)) {
+        if (const std::optional<DiaryBackups::Found> backup = DiaryBackups(path).NewestSound()) {
+            const QString backupPath = QDir::toNativeSeparators(backup->entry.path);
+            error += QStringLiteral("\nThe newest sound backup is %1:\n%2\nRestore it with: "
+                                    "repbook-cli restore \"%2\"")
+                         .arg(DiaryBackups::Describe(*backup), backupPath);
+        }
         PrintError(error);
         return Failed;
     }

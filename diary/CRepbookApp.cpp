@@ -3,6 +3,7 @@
 #include "diary/CPasswordDlg.h"
 #include "diary/CRepbookDlg.h"
 #include "diary/QuitWhenShown.h"
+#include "model/DiaryBackups.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
 #include "model/SideFile.h"
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 #include <future>
+#include <optional>
 
 namespace {
 
@@ -29,6 +31,18 @@ const QString CorruptedQuestionKeepingFile = QStringLiteral(
 QString NativePath(const QString &path)
 {
     return QDir::toNativeSeparators(path);
+}
+
+// The question when a backup that passes its check is there to take the damaged diary's place.
+QString RestoreQuestion(const DiaryBackups::Found &backup, bool damagedFileExists)
+{
+    QString text = QStringLiteral("Warning! Program database is corrupted.\nThe newest sound "
+                                  "backup is %1.\n\nRestore that backup, create a new, empty "
+                                  "database, or quit?")
+                       .arg(DiaryBackups::Describe(backup));
+    if (damagedFileExists)
+        text += QStringLiteral(" The damaged file will be kept beside the diary.");
+    return text;
 }
 
 } // namespace
@@ -106,17 +120,48 @@ bool CRepbookApp::PrepareDatabaseFolder(const QString &path)
 CRepbookApp::Preparation CRepbookApp::AskAboutDamagedFile(const QString &path)
 {
     const bool damagedFileExists = QFileInfo::exists(path);
-    const MessageBox::Button answer = MessageBox::Error(
-        nullptr, damagedFileExists ? CorruptedQuestionKeepingFile : CorruptedQuestion,
-        QMessageBox::Yes | QMessageBox::No);
-    if (answer != QMessageBox::Yes) {
+    const std::optional<DiaryBackups::Found> backup = DiaryBackups(path).NewestSound();
+    bool restore = false;
+    bool create = false;
+    if (backup) {
+        const MessageBox::Button answer =
+            MessageBox::Error(nullptr, RestoreQuestion(*backup, damagedFileExists),
+                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QString(),
+                              {{QMessageBox::Yes, QStringLiteral("&Restore backup")},
+                               {QMessageBox::No, QStringLiteral("&New database")},
+                               {QMessageBox::Cancel, QStringLiteral("&Quit")}});
+        restore = answer == QMessageBox::Yes;
+        create = answer == QMessageBox::No;
+    } else {
+        create = MessageBox::Error(
+                     nullptr, damagedFileExists ? CorruptedQuestionKeepingFile : CorruptedQuestion,
+                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    }
+    if (!restore && !create) {
         MessageBox::Information(nullptr, QStringLiteral("Application is closing."));
         return Preparation::Quit;
     }
     if (damagedFileExists && !KeepDamagedFile(path))
         return Preparation::Quit;
+    if (restore)
+        return RestoreBackup(path, backup->entry.path);
     CreateEmptyDatabase(path);
     m_file->Open(path);
+    return Preparation::Ready;
+}
+
+CRepbookApp::Preparation CRepbookApp::RestoreBackup(const QString &path, const QString &backupPath)
+{
+    const DiaryBackups backups(path);
+    backups.MarkRestoredFrom(backupPath);
+    if (!QFile::copy(backupPath, path) || !m_file->Open(path)) {
+        MessageBox::Error(nullptr,
+                          QStringLiteral("The backup could not be restored to:\n%1\n"
+                                         "Application is closing.")
+                              .arg(NativePath(path)));
+        return Preparation::Quit;
+    }
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     return Preparation::Ready;
 }
 

@@ -13,8 +13,9 @@ class DiaryDatabase;
 class SharedDiaryFile;
 
 // The diary program's application object: makes sure only one copy runs, loads the diary
-// database (offering a new one when the file fails its check, keeping the damaged file aside),
-// runs the main window until the user leaves, and owns the one DiaryDatabase for all that time.
+// database (offering its newest sound backup or a new one when the file fails its check, keeping
+// the damaged file aside), runs the main window until the user leaves, and owns the one
+// DiaryDatabase for all that time.
 class CRepbookApp
 {
 public:
@@ -45,8 +46,11 @@ private:
 
     // Creates the data folder; true on the very first start, when an empty diary was made.
     static bool PrepareDatabaseFolder(const QString &path);
-    // Offers a new diary for the file that failed its check, keeping the damaged one aside.
+    // Offers the newest sound backup, a new diary or quitting for the file that failed its
+    // check (or is missing), keeping the damaged one aside.
     Preparation AskAboutDamagedFile(const QString &path);
+    // Puts a copy of the backup in the diary's place and opens it.
+    Preparation RestoreBackup(const QString &path, const QString &backupPath);
     bool KeepDamagedFile(const QString &path);
     static void CreateEmptyDatabase(const QString &path);
     void Exit();

@@ -31,6 +31,7 @@
 #include "widgets/CGridCtrl.h"
 #include "widgets/CPictureButton.h"
 #include "widgets/MessageBox.h"
+#include "widgets/SessionEnd.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -93,6 +94,10 @@ CRepbookDlg::CRepbookDlg(SharedDiaryFile &file, QWidget *parent)
                                 .daysChanged = [this] { ShowDaysFromDisk(); }});
     m_history = WindowHistory::Create(
         *this, m_database, [this] { return IsBusy(); }, [this] { ShowDaysFromDisk(); });
+    connect(m_history, &DiaryHistory::Changed, m_saving, &DiarySaving::SaveSoon);
+    auto *sessionEnd = new SessionEnd(this);
+    connect(sessionEnd, &SessionEnd::SaveRequested, m_saving, &DiarySaving::SaveQuietly);
+    connect(sessionEnd, &SessionEnd::Ending, this, &CRepbookDlg::EndSession);
 }
 
 CRepbookDlg::~CRepbookDlg() = default;
@@ -1012,6 +1017,16 @@ void CRepbookDlg::CloseWindow()
     StoreWeekdayColumnWidths();
     m_saving->Stop();
     done(QDialog::Accepted);
+}
+
+void CRepbookDlg::EndSession()
+{
+    // As Exit does, without its questions: nobody is there to answer them.
+    m_saving->SaveQuietly();
+    m_saving->Stop();
+    StoreWeekdayColumnWidths();
+    // Every event loop ends, open dialogs' included, and with the main window's the program.
+    QCoreApplication::exit(0);
 }
 
 void CRepbookDlg::accept()

@@ -169,6 +169,8 @@ private:
     void OpenRangeDialog();
     void SelectionToRange();
     void CloseWindow();
+    // The session ends or a signal asks the program to end: save and leave.
+    void EndSession();
     // True while a dialog, menu, program application or cell editor may hold days of the diary.
     bool IsBusy() const;
     void CommitWorkoutAreaEdits();

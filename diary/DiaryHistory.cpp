@@ -111,6 +111,7 @@ void DiaryHistory::Push(const QString &name, DaysSnapshot before, DaysSnapshot a
 {
     m_stack->push(
         new DaysChangeCommand(name, m_database, std::move(before), std::move(after), m_hooks.days));
+    emit Changed();
 }
 
 void DiaryHistory::RecordContextMenus(const QList<QWidget *> &widgets,
@@ -157,6 +158,7 @@ bool DiaryHistory::Step(bool undo)
         m_stack->undo();
     else
         m_stack->redo();
+    emit Changed();
     return true;
 }
 

@@ -62,6 +62,10 @@ public:
     // "12 March" for one date, "3 days" for more.
     static QString DatesText(const QList<DateValue> &dates);
 
+signals:
+    // The days changed: a step was recorded, undone or redone.
+    void Changed();
+
 private:
     void Push(const QString &name, DaysSnapshot before, DaysSnapshot after);
     bool Step(bool undo);

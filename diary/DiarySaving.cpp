@@ -1,6 +1,7 @@
 #include "diary/DiarySaving.h"
 
 #include "editing/DateListText.h"
+#include "editing/CDayDlg.h"
 #include "model/DiaryBackups.h"
 #include "model/DiaryDatabase.h"
 #include "widgets/MessageBox.h"
@@ -26,7 +27,11 @@ DiarySaving::DiarySaving(SharedDiaryFile &file, QWidget *owner, Hooks hooks)
     , m_hooks(std::move(hooks))
     , m_saveTimer(new QTimer(this))
     , m_retryTimer(new QTimer(this))
+    , m_soonTimer(new QTimer(this))
 {
+    m_soonTimer->setSingleShot(true);
+    m_soonTimer->setInterval(SaveSoonMs);
+    connect(m_soonTimer, &QTimer::timeout, this, &DiarySaving::SaveNow);
     m_saveTimer->setInterval(SaveIntervalMs);
     connect(m_saveTimer, &QTimer::timeout, this, &DiarySaving::SaveNow);
     m_saveTimer->start();
@@ -47,6 +52,13 @@ void DiarySaving::SaveNow()
     Do(Work::Save);
 }
 
+void DiarySaving::SaveSoon()
+{
+    // Not restarted by later changes: a steady stream of changes still reaches the disk.
+    if (!m_stopped && !m_soonTimer->isActive())
+        m_soonTimer->start();
+}
+
 void DiarySaving::TakeInChanges()
 {
     Do(Work::Refresh);
@@ -57,6 +69,7 @@ void DiarySaving::Stop()
     m_stopped = true;
     m_saveTimer->stop();
     m_retryTimer->stop();
+    m_soonTimer->stop();
 }
 
 void DiarySaving::PutOff(Work work)
@@ -124,7 +137,7 @@ void DiarySaving::WarnOnce(bool ok, bool &reported, const QString &text)
     MessageBox::Warning(m_owner, text);
 }
 
-void DiarySaving::KeepDailyBackup()
+void DiarySaving::KeepDailyBackup(bool quiet)
 {
     if (m_file.Path().isEmpty())
         return;
@@ -132,6 +145,8 @@ void DiarySaving::KeepDailyBackup()
     if (!backups.IsDue() || !m_file.HasUnsavedChanges())
         return;
     const DiaryBackups::Result result = backups.MakeNow();
+    if (quiet)
+        return;
     WarnOnce(result.ok, m_backupFailureReported,
              result.error +
                  QStringLiteral("\nThe diary itself is saved as usual; the backup is tried "
@@ -170,4 +185,18 @@ bool DiarySaving::SaveBeforeExit()
         if (answer != QMessageBox::Retry)
             return false;
     }
+}
+
+bool DiarySaving::SaveQuietly()
+{
+    if (m_stopped)
+        return true;
+    CDayDlg::TakeOpenEdits();
+    if (m_hooks.commitEdits)
+        m_hooks.commitEdits();
+    KeepDailyBackup(true);
+    const SharedDiaryFile::Outcome outcome = m_file.Save();
+    if (outcome.memoryChanged && m_hooks.daysChanged)
+        m_hooks.daysChanged();
+    return outcome.ok;
 }

@@ -10,8 +10,10 @@
 class QTimer;
 class QWidget;
 
-// Keeps the diary in memory and its file in step for the main window: the save every minute
-// (only when something changed), taking in what the notifier wrote, and the save at exit.
+// Keeps the diary in memory and its file in step for the main window: the save a moment after
+// each change (a burst of changes is one save), the save every minute (only when something
+// changed) as a safety net, taking in what the notifier wrote, and the saves at exit and at the
+// end of the session.
 // Nothing is merged into memory while a dialog or menu of the window may hold a day: the work is
 // put off and done as soon as the window is idle again.
 class DiarySaving : public QObject
@@ -21,6 +23,8 @@ class DiarySaving : public QObject
 public:
     static constexpr int SaveIntervalMs = 60 * 1000;
     static constexpr int RetryWhenBusyMs = 1000;
+    // How long after a change the save waits for further changes of the same burst.
+    static constexpr int SaveSoonMs = 1000;
 
     struct Hooks
     {
@@ -36,11 +40,18 @@ public:
 
     // The periodic save. A failure is reported once until a save succeeds again.
     void SaveNow();
+    // A change was made: the save follows within SaveSoonMs, together with any change made
+    // meanwhile (later while a dialog or menu is open).
+    void SaveSoon();
     // Takes in what another program wrote to the file.
     void TakeInChanges();
     // The save before the program ends: true when the program may end. A failed save offers to
     // try again, to exit without the listed changes, or to stay.
     bool SaveBeforeExit();
+    // The save when the session ends or the program is made to end by a signal: one try, no
+    // questions and no messages, whatever the window is doing. True when the file holds the
+    // diary afterwards.
+    bool SaveQuietly();
     // No more saving (the window is closing).
     void Stop();
 
@@ -51,7 +62,7 @@ private:
     void Report(const SharedDiaryFile::Outcome &outcome, Work work);
     // Before the first save of a calendar day, the file about to be replaced is backed up. A
     // backup that fails never stops the save; it is reported once until one succeeds.
-    void KeepDailyBackup();
+    void KeepDailyBackup(bool quiet = false);
     // A failure is told once, until the same thing succeeds again.
     void WarnOnce(bool ok, bool &reported, const QString &text);
     QString UnsavedDaysText() const;
@@ -62,6 +73,7 @@ private:
     Hooks m_hooks;
     QTimer *m_saveTimer;
     QTimer *m_retryTimer;
+    QTimer *m_soonTimer;
     Work m_postponed = Work::None;
     bool m_failureReported = false;
     bool m_backupFailureReported = false;

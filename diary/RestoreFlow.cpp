@@ -55,6 +55,7 @@ bool Run(QWidget *parent, SharedDiaryFile &file, DiaryHistory &history)
         MessageBox::Warning(parent, DiaryBackups::UnreadableText(chosen));
         return false;
     }
+    backups.MarkRestoredFrom(chosen);
     const DaysChangeCommand::Hooks &hooks = history.DayHooks();
     hooks.releaseDays();
     const DiaryBackups::Result kept = backups.KeepCurrent(file);

@@ -15,6 +15,7 @@
 #include "widgets/CPictureButton.h"
 #include "widgets/MessageBox.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenu>
@@ -385,6 +386,17 @@ void CDayDlg::done(int result)
 void CDayDlg::CommitEdit()
 {
     m_tabCtrl->EndEditing();
+}
+
+void CDayDlg::TakeOpenEdits()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (auto *dialog = qobject_cast<CDayDlg *>(window); dialog && dialog->isVisible()) {
+            dialog->CommitEdit();
+            dialog->m_tabCtrl->WriteBack();
+        }
+    }
 }
 
 // ---- In-place editing ------------------------------------------------------------------------

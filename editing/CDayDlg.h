@@ -32,6 +32,10 @@ class CDayDlg : public CResizingDialog
     Q_OBJECT
 
 public:
+    // Takes what every open day dialog shows into its day, an open cell editor included, for a
+    // save that cannot wait for the dialogs to close (the session ends).
+    static void TakeOpenEdits();
+
     explicit CDayDlg(QWidget *parent = nullptr);
     ~CDayDlg() override;
 

@@ -55,13 +55,27 @@ RowTexts TextsOf(const ExerciseEntry &exercise)
 
 void ApplyTexts(ExerciseEntry &exercise, const RowTexts &texts)
 {
-    exercise.SetName(texts[Exercise]);
-    exercise.SetSets(ReadCount(texts[Sets]));
-    exercise.SetReps(ReadCount(texts[Reps]));
-    exercise.SetForced(ReadCount(texts[Forced]));
-    exercise.SetNegative(ReadCount(texts[Negative]));
-    exercise.SetWeight(static_cast<float>(TolerantNumber::ToDouble(texts[Weight].toUtf8())));
-    exercise.SetNote(texts[Note]);
+    // A cell that still shows what the exercise holds was not edited: its setter is not called,
+    // so a weight nobody typed never marks the exercise Done.
+    const RowTexts shown = TextsOf(exercise);
+    const auto edited = [&](Column column) {
+        const auto index = static_cast<size_t>(column);
+        return texts[index] != shown[index];
+    };
+    if (edited(Exercise))
+        exercise.SetName(texts[Exercise]);
+    if (edited(Sets))
+        exercise.SetSets(ReadCount(texts[Sets]));
+    if (edited(Reps))
+        exercise.SetReps(ReadCount(texts[Reps]));
+    if (edited(Forced))
+        exercise.SetForced(ReadCount(texts[Forced]));
+    if (edited(Negative))
+        exercise.SetNegative(ReadCount(texts[Negative]));
+    if (edited(Weight))
+        exercise.SetWeight(static_cast<float>(TolerantNumber::ToDouble(texts[Weight].toUtf8())));
+    if (edited(Note))
+        exercise.SetNote(texts[Note]);
 }
 
 } // namespace ExerciseColumns

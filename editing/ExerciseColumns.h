@@ -46,10 +46,11 @@ using RowTexts = std::array<QString, Count>;
 // The texts the grid shows for an exercise; the status column has none.
 RowTexts TextsOf(const ExerciseEntry &exercise);
 
-// Copies a row of edited texts into the exercise through its setters, name first so that the
-// other values are accepted. Counts are read as decimal integers (anything else reads as 0) and
-// the weight as a decimal number; a value the exercise refuses leaves the old one, and a weight
-// above 0 marks the exercise Done.
+// Copies the texts of a row that differ from what the exercise shows into it through its setters,
+// name first so that the other values are accepted; texts left as shown change nothing. Counts
+// are read as decimal integers (anything else reads as 0) and the weight as a decimal number; a
+// value the exercise refuses leaves the old one, and a weight above 0 typed into the row marks
+// the exercise Done. The statuses of rows and fields nobody edited stay as they are.
 void ApplyTexts(ExerciseEntry &exercise, const RowTexts &texts);
 
 } // namespace ExerciseColumns

@@ -7,8 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
 
 #include <algorithm>
 #include <functional>
@@ -20,7 +23,7 @@ const QString MomentFormat = QStringLiteral("yyyyMMdd-HHmmss");
 const QRegularExpression &NamePattern()
 {
     static const QRegularExpression pattern(
-        QStringLiteral("^Database-(\\d{8}-\\d{6})(?:-\\d+)?\\.rpd$"));
+        QStringLiteral("^Database-(\\d{8}-\\d{6})(?:-(\\d+))?\\.rpd$"));
     return pattern;
 }
 
@@ -136,8 +139,13 @@ QList<DiaryBackups::Entry> DiaryBackups::List() const
         if (moment.isValid())
             entries.append({info.absoluteFilePath(), moment, info.size()});
     }
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const Entry &a, const Entry &b) { return a.moment > b.moment; });
+    // Copies made within one second are told apart by their number: -2 after the first.
+    const auto number = [](const Entry &entry) {
+        return qMax(1, NamePattern().match(QFileInfo(entry.path).fileName()).captured(2).toInt());
+    };
+    std::stable_sort(entries.begin(), entries.end(), [&](const Entry &a, const Entry &b) {
+        return a.moment != b.moment ? a.moment > b.moment : number(a) > number(b);
+    });
     return entries;
 }
 
@@ -159,13 +167,34 @@ DiaryBackups::Summary DiaryBackups::Summarize(const QString &backupPath)
     return summary;
 }
 
-QList<QDateTime> DiaryBackups::Kept(const QList<QDateTime> &moments, const Retention &retention)
+std::optional<DiaryBackups::Found> DiaryBackups::NewestSound() const
+{
+    for (const Entry &entry : List()) {
+        const Summary summary = Summarize(entry.path);
+        if (summary.readable)
+            return Found {entry, summary};
+    }
+    return std::nullopt;
+}
+
+QString DiaryBackups::Describe(const Found &found)
+{
+    const QString moment = QLocale(QLocale::English)
+                               .toString(found.entry.moment, QStringLiteral("d MMMM yyyy, HH:mm"));
+    return found.summary.dayCount == 1
+        ? QStringLiteral("the backup of %1 with 1 day").arg(moment)
+        : QStringLiteral("the backup of %1 with %2 days").arg(moment).arg(found.summary.dayCount);
+}
+
+QList<QDateTime> DiaryBackups::Kept(const QList<QDateTime> &moments, const Retention &retention,
+                                    const QDate &today, const QList<QDateTime> &restoredFrom)
 {
     QList<QDateTime> newestFirst = moments;
     std::sort(newestFirst.begin(), newestFirst.end(), std::greater<QDateTime>());
-    QList<QDateTime> kept;
+    QList<QDateTime> periods;
     KeepNewestPer(
-        newestFirst, retention.daily, [](const QDate &date) { return date.toJulianDay(); }, kept);
+        newestFirst, retention.daily, [](const QDate &date) { return date.toJulianDay(); },
+        periods);
     KeepNewestPer(
         newestFirst, retention.weekly,
         [](const QDate &date) {
@@ -173,25 +202,85 @@ QList<QDateTime> DiaryBackups::Kept(const QList<QDateTime> &moments, const Reten
             const int week = date.weekNumber(&year);
             return qint64(year) * 100 + week;
         },
-        kept);
+        periods);
     KeepNewestPer(
         newestFirst, retention.monthly,
-        [](const QDate &date) { return qint64(date.year()) * 100 + date.month(); }, kept);
-    std::sort(kept.begin(), kept.end(), std::greater<QDateTime>());
+        [](const QDate &date) { return qint64(date.year()) * 100 + date.month(); }, periods);
+
+    // Of each day the periods keep: its newest copy, the copy taken before its first save (its
+    // oldest), the copies restores came from, and while it is today every copy.
+    QSet<QDate> days;
+    for (const QDateTime &moment : periods)
+        days.insert(moment.date());
+    QHash<QDate, QDateTime> oldest;
+    for (const QDateTime &moment : newestFirst)
+        oldest.insert(moment.date(), moment);
+    QList<QDateTime> kept;
+    QDate previousDay;
+    for (const QDateTime &moment : newestFirst) {
+        const QDate day = moment.date();
+        const bool newest = day != previousDay;
+        previousDay = day;
+        if (days.contains(day) &&
+            (newest || day == today || moment == oldest.value(day) ||
+             restoredFrom.contains(moment)))
+            kept.append(moment);
+    }
     return kept;
+}
+
+QString DiaryBackups::RestoredListPath() const
+{
+    return Folder() + QStringLiteral("/Restored.txt");
+}
+
+QStringList DiaryBackups::RestoredFrom() const
+{
+    QFile file(RestoredListPath());
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+bool DiaryBackups::WriteRestoredFrom(const QStringList &names) const
+{
+    QSaveFile file(RestoredListPath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    file.write(names.join(u'\n').toUtf8() + '\n');
+    return file.commit();
+}
+
+bool DiaryBackups::MarkRestoredFrom(const QString &backupPath) const
+{
+    QStringList names = RestoredFrom();
+    const QString name = QFileInfo(backupPath).fileName();
+    if (QFileInfo(backupPath).absolutePath() != QFileInfo(Folder()).absoluteFilePath() ||
+        names.contains(name))
+        return true; // not one of this diary's backups, or marked already
+    names.append(name);
+    return WriteRestoredFrom(names);
 }
 
 void DiaryBackups::Prune() const
 {
     const QList<Entry> entries = List();
+    QStringList restoredNames = RestoredFrom();
     QList<QDateTime> moments;
-    for (const Entry &entry : entries)
-        moments.append(entry.moment);
-    const QList<QDateTime> kept = Kept(moments, m_retention);
+    QList<QDateTime> restoredFrom;
     for (const Entry &entry : entries) {
-        if (!kept.contains(entry.moment))
-            QFile::remove(entry.path);
+        moments.append(entry.moment);
+        if (restoredNames.contains(QFileInfo(entry.path).fileName()))
+            restoredFrom.append(entry.moment);
     }
+    const QList<QDateTime> kept = Kept(moments, m_retention, Clock::Today(), restoredFrom);
+    bool forgotten = false;
+    for (const Entry &entry : entries) {
+        if (!kept.contains(entry.moment) && QFile::remove(entry.path))
+            forgotten = restoredNames.removeAll(QFileInfo(entry.path).fileName()) > 0 || forgotten;
+    }
+    if (forgotten)
+        WriteRestoredFrom(restoredNames);
 }
 
 DiaryBackups::Result DiaryBackups::KeepCurrent(SharedDiaryFile &file) const
@@ -229,6 +318,8 @@ DiaryBackups::Result DiaryBackups::Restore(SharedDiaryFile &file, const QString 
     QByteArray bytes;
     if (!ReadSound(backupPath, bytes))
         return Failure(UnreadableText(backupPath));
+    // Today's copies all stay anyway: a list that cannot be written only shortens its life.
+    MarkRestoredFrom(backupPath);
     const Result kept = KeepCurrent(file);
     if (!kept.ok)
         return kept;

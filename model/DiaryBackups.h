@@ -6,6 +6,9 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 // Dated copies of the diary file in the "Backups" folder beside it, named
 // "Database-yyyyMMdd-HHmmss.rpd" after the moment they were made (Clock), readable by their
@@ -57,10 +60,28 @@ public:
     // The backups, newest first.
     QList<Entry> List() const;
     static Summary Summarize(const QString &backupPath);
-    // The moments retention keeps out of the given ones (any order), newest first.
-    static QList<QDateTime> Kept(const QList<QDateTime> &moments, const Retention &retention);
+
+    struct Found
+    {
+        Entry entry;
+        Summary summary;
+    };
+    // The newest backup that passes its integrity check, if any.
+    std::optional<Found> NewestSound() const;
+    // "the backup of 7 December 2026, 09:00 with 120 days", for messages.
+    static QString Describe(const Found &found);
+    // The moments retention keeps out of the given ones (any order), newest first. Each of the
+    // newest days, weeks and months keeps its newest day; such a day keeps its newest copy, its
+    // oldest (taken before the day's first save) and those a restore came from (restoredFrom);
+    // today keeps every copy, so that each stays listed at least until the next day.
+    static QList<QDateTime> Kept(const QList<QDateTime> &moments, const Retention &retention,
+                                 const QDate &today = {},
+                                 const QList<QDateTime> &restoredFrom = {});
     // Removes the backups that retention does not keep.
     void Prune() const;
+    // Remembers that a restore came from the backup, which then stays as long as its day does.
+    // False when that could not be written down.
+    bool MarkRestoredFrom(const QString &backupPath) const;
 
     // Saves the diary (merging what other programs wrote) and backs the saved file up.
     Result KeepCurrent(SharedDiaryFile &file) const;
@@ -75,6 +96,10 @@ public:
 
 private:
     static QDateTime MomentOf(const QString &fileName);
+    // The file names of the backups restores came from, kept in the Backups folder.
+    QString RestoredListPath() const;
+    QStringList RestoredFrom() const;
+    bool WriteRestoredFrom(const QStringList &names) const;
 
     QString m_databasePath;
     Retention m_retention;

@@ -16,10 +16,9 @@ bool IsNamedStatus(ProgressStatus status)
 
 } // namespace
 
-const QString &ExerciseEntry::GetNote() const
+QString ExerciseEntry::GetNote() const
 {
-    static const QString noNote;
-    return m_rare ? m_rare->note : noNote;
+    return m_rare ? m_rare->note : QString();
 }
 
 ProgressStatus ExerciseEntry::GetStatus() const

@@ -59,13 +59,13 @@ public:
     bool SetNote(const Note &note); // the same, sharing the note's storage
     void SetStatus(ProgressStatus status); // always stored
 
-    const QString &GetName() const { return m_name.Get(); }
+    QString GetName() const { return m_name.Get(); }
     int GetSets() const { return m_sets; }
     int GetReps() const { return m_reps; }
     int GetForced() const { return m_forced; }
     int GetNegative() const { return m_negative; }
     float GetWeight() const { return m_weight; }
-    const QString &GetNote() const;
+    QString GetNote() const;
     ProgressStatus GetStatus() const;
 
     bool IsModified() const { return m_modified; }

@@ -21,7 +21,7 @@ public:
     void SetDate(const DateValue &date);
     DateValue GetDate() const { return m_date; }
     void SetNotes(const QString &notes);
-    const QString &GetNotes() const { return m_notes.Get(); }
+    QString GetNotes() const { return m_notes.Get(); }
 
     int AddWorkout(std::unique_ptr<Workout> workout); // index of the new one
     int InsertWorkout(int index, std::unique_ptr<Workout> workout); // new count

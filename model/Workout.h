@@ -19,7 +19,7 @@ public:
 
     bool SetName(const QString &name); // refuses empty text
     bool SetName(const SharedText &name); // the same, sharing the holder
-    const QString &GetName() const { return m_name.Get(); }
+    QString GetName() const { return m_name.Get(); }
 
     // Stores the status; with propagate set and a status other than Not yet, every exercise
     // still Not yet receives it too.

@@ -1,10 +1,12 @@
 #include "notifier/CRepminderApp.h"
 
+#include "editing/CDayDlg.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
 #include "notifier/CMainFrame.h"
 #include "settings/DiaryLocation.h"
 #include "settings/SettingsStore.h"
+#include "widgets/SessionEnd.h"
 
 #include <QApplication>
 
@@ -31,6 +33,19 @@ int CRepminderApp::Run()
     {
         CMainFrame frame(*m_file, *m_settings);
         frame.Create();
+        // When the session ends, or a signal asks the notifier to end, what an open day dialog
+        // holds is saved as its OK would save it, without questions.
+        SessionEnd sessionEnd;
+        const auto saveQuietly = [this] {
+            CDayDlg::TakeOpenEdits();
+            if (m_file->HasUnsavedChanges())
+                m_file->Save();
+        };
+        QObject::connect(&sessionEnd, &SessionEnd::SaveRequested, saveQuietly);
+        QObject::connect(&sessionEnd, &SessionEnd::Ending, [saveQuietly] {
+            saveQuietly();
+            QApplication::exit(0);
+        });
         result = QApplication::exec();
         frame.Destroy();
     }

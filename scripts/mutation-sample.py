@@ -9,6 +9,7 @@ that does not compile is skipped and the next one of the shuffled list takes its
 same seed gives the same sample as long as the product code is the same.
 
 Usage: scripts/mutation-sample.py BUILD_DIR [--count 60] [--seed 14] [--timeout 120] [--list]
+                                 [--folders model,diary]
 BUILD_DIR must be configured already (tests on, benchmarks off saves time). The source file is
 restored after every mutant, also on Ctrl+C. Prints one line per mutant and the share killed.
 """
@@ -44,9 +45,9 @@ def code_part(line):
     return blanked if cut < 0 else blanked[:cut]
 
 
-def sites(top):
+def sites(top, folders=FOLDERS):
     found = []
-    for folder in FOLDERS:
+    for folder in folders:
         for path in sorted((top / folder).glob("*.cpp")):
             if path.name == "main.cpp":
                 continue
@@ -87,11 +88,13 @@ def main():
     parser.add_argument("--seed", type=int, default=14)
     parser.add_argument("--timeout", type=int, default=120, help="seconds per test executable")
     parser.add_argument("--list", action="store_true", help="only print the shuffled sites")
+    parser.add_argument("--folders", default=",".join(FOLDERS),
+                        help="comma-separated folders whose code is mutated")
     args = parser.parse_args()
 
     top = Path(__file__).resolve().parent.parent
     build = Path(args.build).resolve()
-    candidates = sites(top)
+    candidates = sites(top, args.folders.split(","))
     random.Random(args.seed).shuffle(candidates)
     print(f"{len(candidates)} mutation sites; seed {args.seed}; sample {args.count}", flush=True)
     if args.list:

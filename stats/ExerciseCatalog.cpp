@@ -15,7 +15,7 @@ namespace {
 
 struct Group
 {
-    const QString *name = nullptr; // the latest spelling, in the diary (valid during Build)
+    QString name; // the latest spelling
     int trainingDays = 0;
     qint64 lastKey = DateValue::NoDayKey;
 };
@@ -51,7 +51,7 @@ QList<ExerciseSummary> Build(const DiaryDatabase &database, const PerformedFilte
                 const ExerciseEntry *entry = workout->GetExercise(e);
                 if (!filter.Counts(entry->GetStatus()))
                     continue;
-                const QString &spelling = entry->GetName();
+                const QString spelling = entry->GetName();
                 auto found = groupOfSpelling.constFind(spelling);
                 if (found == groupOfSpelling.cend()) {
                     const QString key = ExerciseName::Key(spelling);
@@ -73,7 +73,7 @@ QList<ExerciseSummary> Build(const DiaryDatabase &database, const PerformedFilte
                     ++group.trainingDays;
                     group.lastKey = dayKey;
                 }
-                group.name = &spelling; // days come in date order: the last one wins
+                group.name = spelling; // days come in date order: the last one wins
             }
         }
     }
@@ -81,7 +81,7 @@ QList<ExerciseSummary> Build(const DiaryDatabase &database, const PerformedFilte
     QList<ExerciseSummary> list;
     list.reserve(qsizetype(groups.size()));
     for (const Group &group : groups)
-        list.append({group.name->trimmed(), group.trainingDays, StatsDate::FromKey(group.lastKey)});
+        list.append({group.name.trimmed(), group.trainingDays, StatsDate::FromKey(group.lastKey)});
     std::sort(list.begin(), list.end(), [](const ExerciseSummary &a, const ExerciseSummary &b) {
         if (a.lastDate != b.lastDate)
             return a.lastDate > b.lastDate;

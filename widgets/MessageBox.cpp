@@ -1,5 +1,6 @@
 #include "widgets/MessageBox.h"
 
+#include <QAbstractButton>
 #include <QGuiApplication>
 
 #include <utility>
@@ -52,9 +53,10 @@ MessageBox::Button MessageBox::Warning(QWidget *parent, const QString &text, con
 }
 
 MessageBox::Button MessageBox::Error(QWidget *parent, const QString &text,
-                                     QMessageBox::StandardButtons buttons, const QString &caption)
+                                     QMessageBox::StandardButtons buttons, const QString &caption,
+                                     const Labels &labels)
 {
-    return Show(parent, QMessageBox::Critical, text, buttons, caption);
+    return Show(parent, QMessageBox::Critical, text, buttons, caption, labels);
 }
 
 MessageBox::Button MessageBox::EscapeButton(QMessageBox::StandardButtons buttons)
@@ -67,7 +69,8 @@ MessageBox::Button MessageBox::EscapeButton(QMessageBox::StandardButtons buttons
 }
 
 MessageBox::Button MessageBox::Show(QWidget *parent, QMessageBox::Icon icon, const QString &text,
-                                    QMessageBox::StandardButtons buttons, const QString &caption)
+                                    QMessageBox::StandardButtons buttons, const QString &caption,
+                                    const Labels &labels)
 {
     if (buttons == QMessageBox::NoButton)
         buttons = QMessageBox::Ok;
@@ -89,6 +92,10 @@ MessageBox::Button MessageBox::Show(QWidget *parent, QMessageBox::Icon icon, con
     box.setEscapeButton(EscapeButton(buttons));
     if (buttons.testFlag(QMessageBox::Yes))
         box.setDefaultButton(QMessageBox::Yes);
+    for (const auto &[button, label] : labels) {
+        if (QAbstractButton *shown = box.button(button))
+            shown->setText(label);
+    }
     const int result = box.exec();
     if (box.clickedButton() == nullptr || result == QMessageBox::NoButton)
         return EscapeButton(buttons);

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QMessageBox>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,9 @@ class MessageBox
 {
 public:
     using Button = QMessageBox::StandardButton;
+    // Texts for standard buttons whose own texts would not say what they do ("Restore backup"
+    // on Yes); tests still answer with the standard buttons.
+    using Labels = QList<QPair<Button, QString>>;
 
     static Button Question(QWidget *parent, const QString &text,
                            QMessageBox::StandardButtons buttons = QMessageBox::Yes |
@@ -22,7 +26,7 @@ public:
     static Button Warning(QWidget *parent, const QString &text, const QString &caption = QString());
     static Button Error(QWidget *parent, const QString &text,
                         QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                        const QString &caption = QString());
+                        const QString &caption = QString(), const Labels &labels = {});
 
     // Test hooks. In test mode no box is shown: each box takes the next queued answer. A box that
     // finds the queue empty, or whose queued answer is not one of its buttons, is recorded as
@@ -46,5 +50,6 @@ public:
 
 private:
     static Button Show(QWidget *parent, QMessageBox::Icon icon, const QString &text,
-                       QMessageBox::StandardButtons buttons, const QString &caption);
+                       QMessageBox::StandardButtons buttons, const QString &caption,
+                       const Labels &labels = {});
 };

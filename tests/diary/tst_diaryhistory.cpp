@@ -337,8 +337,9 @@ void TestDiaryHistory::restoreKeepsTheCurrentDiaryFirst()
     QCOMPARE(ReadFile(DataFolder::DatabasePath()), old);
     QCOMPARE(Bytes(), old);
     const QList<DiaryBackups::Entry> kept = backups.List();
-    QCOMPARE(kept.size(), 1); // the same day's older backup is retired
+    QCOMPARE(kept.size(), 2); // the backup restored from stays beside the kept diary
     QCOMPARE(ReadFile(kept.first().path), current);
+    QCOMPARE(ReadFile(kept.last().path), old);
     const CalendarCell cell = window->CellOf(Date(2007, 3, 6));
     QVERIFY(window->DayAt(cell.row, cell.col));
     QCOMPARE(window->DayAt(cell.row, cell.col), m_database->FindDay(Date(2007, 3, 6)));

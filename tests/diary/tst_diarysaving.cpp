@@ -18,7 +18,9 @@
 
 #include <QDialog>
 #include <QPlainTextEdit>
+#include <QProcess>
 
+#include <csignal>
 #include <memory>
 
 using namespace diarytest;
@@ -61,6 +63,8 @@ private slots:
     void openDialogPutsOffTakingIn();
     void failedSaveReportedOnceAndExitOffersRetry_data();
     void failedSaveReportedOnceAndExitOffersRetry();
+    void changeReachesTheFileBeforeTheEnd_data();
+    void changeReachesTheFileBeforeTheEnd();
 
 private:
     std::unique_ptr<CRepbookDlg> OpenMarch();
@@ -287,6 +291,43 @@ void TestDiarySaving::failedSaveReportedOnceAndExitOffersRetry()
     QCOMPARE(saved.Open(DataFolder::DatabasePath()), retryWorks);
     if (retryWorks)
         QCOMPARE(saved.FindDay(Sixth)->GetNotes(), QStringLiteral("unsaved"));
+}
+
+void TestDiarySaving::changeReachesTheFileBeforeTheEnd_data()
+{
+    QTest::addColumn<int>("signal"); // 0: none, the file is watched until it holds the change
+    QTest::addColumn<int>("afterMs"); // from the change to the signal
+    QTest::newRow("no signal") << 0 << 0;
+    QTest::newRow("TERM a second later") << SIGTERM << 1000;
+    QTest::newRow("TERM at once") << SIGTERM << 0;
+    QTest::newRow("HUP at once") << SIGHUP << 0;
+    QTest::newRow("INT at once") << SIGINT << 0;
+}
+
+// The main window in a process of its own removes the fifth; a logout, kill or Ctrl+C, or no
+// signal at all, and the file no longer holds that day.
+void TestDiarySaving::changeReachesTheFileBeforeTheEnd()
+{
+    QFETCH(int, signal);
+    QFETCH(int, afterMs);
+    const auto fileHoldsTheChange = [] {
+        DiaryDatabase saved;
+        return saved.Open(DataFolder::DatabasePath()) && saved.GetDayCount() == 1 &&
+            saved.FindDay(Sixth) != nullptr;
+    };
+    QProcess diary;
+    diary.start(QCoreApplication::applicationDirPath() + QStringLiteral("/session_victim"));
+    QVERIFY(diary.waitForStarted());
+    QByteArray output;
+    QTRY_VERIFY_WITH_TIMEOUT((output += diary.readAllStandardOutput()).contains("changed"), 60000);
+    if (signal == 0)
+        QTRY_VERIFY_WITH_TIMEOUT(fileHoldsTheChange(), 30000);
+    QTest::qWait(afterMs);
+    ::kill(static_cast<pid_t>(diary.processId()), signal == 0 ? SIGTERM : signal);
+    QVERIFY(diary.waitForFinished(60000));
+    QCOMPARE(diary.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(diary.exitCode(), 0);
+    QVERIFY(fileHoldsTheChange());
 }
 
 REPBOOK_TEST_MAIN(TestDiarySaving)

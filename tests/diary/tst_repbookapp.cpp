@@ -4,6 +4,7 @@
 #include "diary/CRepbookDlg.h"
 #include "model/Clock.h"
 #include "model/DataFolder.h"
+#include "model/DiaryBackups.h"
 #include "model/DiaryDatabase.h"
 #include "model/TrainingDay.h"
 #include "editing/CDayTabCtrl.h"
@@ -178,54 +179,81 @@ void TestRepbookApp::missingDatabaseAsks()
 void TestRepbookApp::damagedDatabaseKeptAside_data()
 {
     QTest::addColumn<QByteArray>("damage"); // text put in place of "Bench"
-    QTest::addColumn<bool>("yes");
+    QTest::addColumn<bool>("backup"); // a sound backup, and a newer damaged one, are there
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("outcome"); // "new", "restored" or "quit"
 
-    QTest::newRow("changed letter, Yes") << QByteArray("Bench!") << true;
-    QTest::newRow("changed letter, No") << QByteArray("Bench!") << false;
-    QTest::newRow("cut short, Yes") << QByteArray() << true;
+    const int yes = QMessageBox::Yes;
+    const int no = QMessageBox::No;
+    QTest::newRow("changed letter, Yes") << QByteArray("Bench!") << false << yes << "new";
+    QTest::newRow("changed letter, No") << QByteArray("Bench!") << false << no << "quit";
+    QTest::newRow("cut short, Yes") << QByteArray() << false << yes << "new";
+    QTest::newRow("backup, restore it") << QByteArray("Bench!") << true << yes << "restored";
+    QTest::newRow("backup, new database") << QByteArray() << true << no << "new";
+    QTest::newRow("backup, quit") << QByteArray("Bench!") << true << int(QMessageBox::Cancel)
+                                  << "quit";
 }
 
 void TestRepbookApp::damagedDatabaseKeptAside()
 {
     QFETCH(QByteArray, damage);
-    QFETCH(bool, yes);
+    QFETCH(bool, backup);
+    QFETCH(int, answer);
+    QFETCH(QString, outcome);
 
     const QString path = DataFolder::DatabasePath();
     QVERIFY(WriteDiary(path, {{Date(2007, 3, 1), "Bench day", {"Chest"}}}));
-    QByteArray damaged = ReadFile(path);
+    const QByteArray sound = ReadFile(path);
+    const DiaryBackups backups(path);
+    if (backup) {
+        Clock::SetFixed(Now.addSecs(-3600));
+        QVERIFY(!backups.MakeNow().backup.isEmpty());
+        Clock::SetFixed(Now);
+        QVERIFY(WriteFile(backups.Folder() + QStringLiteral("/Database-20070320-090000.rpd"),
+                          "damaged too"));
+    }
+    QByteArray damaged = sound;
     if (damage.isEmpty())
         damaged.truncate(damaged.indexOf("Chest")); // no end marker, no digest
     else
         damaged.replace("Bench", damage);
     QVERIFY(WriteFile(path, damaged));
 
-    MessageBox::setNextAnswers({yes ? QMessageBox::Yes : QMessageBox::No, QMessageBox::Ok});
+    MessageBox::setNextAnswers({MessageBox::Button(answer), QMessageBox::Ok});
     StartUp startUp;
     startUp.Run();
 
     const QList<MessageBox::Shown> shown = MessageBox::takeShown();
     QCOMPARE(shown.size(), 2);
-    QCOMPARE(shown.at(0).text, CorruptedQuestionKeepingFile);
+    if (backup) {
+        QVERIFY2(shown.at(0).text.contains(QLatin1String(
+                     "The newest sound backup is the backup of 20 March 2007, 08:05 with 1 day.")),
+                 qPrintable(shown.at(0).text));
+        QCOMPARE(shown.at(0).buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    } else {
+        QCOMPARE(shown.at(0).text, CorruptedQuestionKeepingFile);
+    }
     QCOMPARE(shown.at(0).icon, QMessageBox::Critical);
     QCOMPARE(shown.at(1).icon, QMessageBox::Information);
-    QCOMPARE(startUp.windowShown, yes);
+    QCOMPARE(startUp.windowShown, outcome != QLatin1String("quit"));
 
     const QString keptName = QStringLiteral("Database.rpd.damaged-20070320-090507");
     const QString keptPath = QDir(DataFolder::DatabaseFolder()).filePath(keptName);
-    if (yes) {
-        // The damaged diary is kept byte for byte, and the user is told where.
-        QCOMPARE(shown.at(1).text,
-                 QStringLiteral("The damaged database was kept as:\n%1")
-                     .arg(QDir::toNativeSeparators(keptPath)));
-        QCOMPARE(ReadFile(keptPath), damaged);
-        QCOMPARE(DatabaseFolderEntries(), (QStringList {QStringLiteral("Database.rpd"), keptName}));
-        QCOMPARE(QFileInfo(path).size(), 0);
-        QCOMPARE(startUp.daysLoaded, 0);
-    } else {
+    if (outcome == QLatin1String("quit")) {
         QCOMPARE(shown.at(1).text, QStringLiteral("Application is closing."));
         QCOMPARE(DatabaseFolderEntries(), QStringList {QStringLiteral("Database.rpd")});
         QCOMPARE(ReadFile(path), damaged);
+        return;
     }
+    // The damaged diary is kept byte for byte, and the user is told where.
+    QCOMPARE(shown.at(1).text,
+             QStringLiteral("The damaged database was kept as:\n%1")
+                 .arg(QDir::toNativeSeparators(keptPath)));
+    QCOMPARE(ReadFile(keptPath), damaged);
+    QCOMPARE(DatabaseFolderEntries(), (QStringList {QStringLiteral("Database.rpd"), keptName}));
+    const bool restored = outcome == QLatin1String("restored");
+    QCOMPARE(ReadFile(path), restored ? sound : QByteArray());
+    QCOMPARE(startUp.daysLoaded, restored ? 1 : 0);
 }
 
 REPBOOK_TEST_MAIN(TestRepbookApp)

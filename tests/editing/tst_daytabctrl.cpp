@@ -118,33 +118,35 @@ void TestDayTabCtrl::writeBackRules_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown"); // the cell after the edit, read from the model again
+    QTest::addColumn<int>("status"); // of the edited exercise, Failed before the edit
 
+    const int failed = int(ProgressStatus::Failed);
     QTest::newRow("reps abc reads as 0") << int(Col::Reps) << "abc"
-                                         << "0";
+                                         << "0" << failed;
     QTest::newRow("sets abc keeps the old sets") << int(Col::Sets) << "abc"
-                                                 << "3";
+                                                 << "3" << failed;
     QTest::newRow("sets 0 refused") << int(Col::Sets) << "0"
-                                    << "3";
+                                    << "3" << failed;
     QTest::newRow("sets 21 refused") << int(Col::Sets) << "21"
-                                     << "3";
+                                     << "3" << failed;
     QTest::newRow("sets 20 taken") << int(Col::Sets) << "20"
-                                   << "20";
+                                   << "20" << failed;
     QTest::newRow("forced 7") << int(Col::Forced) << "7"
-                              << "7";
+                              << "7" << failed;
     QTest::newRow("negative 201 refused") << int(Col::Negative) << "201"
-                                          << "0";
-    QTest::newRow("weight with decimals") << int(Col::Weight) << "62.5"
-                                          << "62.50";
+                                          << "0" << failed;
+    QTest::newRow("typed weight marks done") << int(Col::Weight) << "62.5"
+                                             << "62.50" << int(ProgressStatus::Done);
     QTest::newRow("weight above 500 refused") << int(Col::Weight) << "500.5"
-                                              << "0.00";
+                                              << "40.00" << failed;
     QTest::newRow("weight abc reads as 0") << int(Col::Weight) << "abc"
-                                           << "0.00";
+                                           << "0.00" << failed;
     QTest::newRow("empty name keeps the name") << int(Col::Exercise) << ""
-                                               << "Row2";
+                                               << "Row2" << failed;
     QTest::newRow("new name") << int(Col::Exercise) << "Deadlift"
-                              << "Deadlift";
+                              << "Deadlift" << failed;
     QTest::newRow("note") << int(Col::Note) << "slow and steady"
-                          << "slow and steady";
+                          << "slow and steady" << failed;
 }
 
 void TestDayTabCtrl::writeBackRules()
@@ -152,16 +154,29 @@ void TestDayTabCtrl::writeBackRules()
     QFETCH(int, column);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
+    QFETCH(int, status);
 
+    // Rows that already carry weights, with statuses the user set: only the edited field counts.
+    QList<ExerciseSpec> rows = Named(QStringLiteral("Row"), 3);
+    const std::array statuses {ProgressStatus::Failed, ProgressStatus::Failed,
+                               ProgressStatus::NotYet};
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        rows[i].status = statuses[static_cast<size_t>(i)];
+        rows[i].weight = 40.0f;
+    }
     auto day = std::make_unique<TrainingDay>();
-    day->AddWorkout(MakeWorkout(QStringLiteral("W"), Named(QStringLiteral("Row"), 3)));
+    day->AddWorkout(MakeWorkout(QStringLiteral("W"), rows));
     Bind(std::move(day));
 
     QVERIFY(TypeIntoCell(Grid(), 2, column, typed));
     QCOMPARE(Grid().GetItemText(2, column), shown);
     // The model holds what the grid shows after the edit.
-    const Col::RowTexts texts = Col::TextsOf(*m_day->GetWorkout(0)->GetExercise(1));
+    const Workout &workout = *m_day->GetWorkout(0);
+    const Col::RowTexts texts = Col::TextsOf(*workout.GetExercise(1));
     QCOMPARE(texts[static_cast<size_t>(column)], shown);
+    QCOMPARE(int(workout.GetExercise(1)->GetStatus()), status);
+    QCOMPARE(workout.GetExercise(0)->GetStatus(), ProgressStatus::Failed);
+    QCOMPARE(workout.GetExercise(2)->GetStatus(), ProgressStatus::NotYet);
     QVERIFY(m_ctrl->IsInSync());
 }
 

@@ -286,6 +286,16 @@ void TestCli::backupAndRestore()
     for (const QString &name : backups.entryList(QDir::Files))
         kept = kept || Bytes(backups.filePath(name)) == imported;
     QVERIFY(kept);
+
+    // A damaged diary: check names the newest backup that passes its check, the kept one.
+    QFile damaged(m_diary);
+    QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate) && damaged.write("x") == 1);
+    damaged.close();
+    const Run check = RunCli({"check", "--diary", m_diary});
+    QCOMPARE(check.exitCode, 1);
+    QVERIFY2(check.err.contains(QLatin1String("newest sound backup is the backup of ")) &&
+                 check.err.contains(QLatin1String(" with 2 days:\n") + backups.path()),
+             qPrintable(check.err));
 }
 
 // Records of a name given in other case and spacing; an equal later lift keeps the first date.

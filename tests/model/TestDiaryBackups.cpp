@@ -4,6 +4,7 @@
 #include "model/DataFolder.h"
 #include "model/DiaryBackups.h"
 #include "model/DiaryDatabase.h"
+#include "model/SharedDiaryFile.h"
 #include "model/TrainingDay.h"
 
 #include <QDir>
@@ -57,6 +58,7 @@ private slots:
     void cleanup() { Clock::Reset(); }
     void retention_data();
     void retention();
+    void everyStateStaysRestorable();
     void dailySavesOverTwoYears();
 
 private:
@@ -76,13 +78,14 @@ void TestDiaryBackups::retention_data()
     QTest::addColumn<QStringList>("kept");
     QTest::newRow("two years of daily saves")
         << Daily(QDate(2025, 1, 1), QDate(2026, 12, 31)) << TwoYearsKept;
-    // Of two backups of one day the later one counts; months long past keep their last.
+    // A day keeps its first and its last backup, not those between; months long past keep
+    // their last day.
     QList<QDateTime> sparse = {QDateTime(QDate(2026, 3, 3), QTime(8, 0)),
+                               QDateTime(QDate(2026, 3, 3), QTime(12, 0)),
                                QDateTime(QDate(2026, 3, 3), QTime(20, 0))};
     sparse += Daily(QDate(2024, 1, 30), QDate(2024, 2, 2));
-    QTest::newRow("sparse") << sparse
-                            << QStringList {"2026-03-03", "2024-02-02", "2024-02-01", "2024-01-31",
-                                            "2024-01-30"};
+    QTest::newRow("sparse") << sparse << QStringList {"2026-03-03", "2026-03-03", "2024-02-02",
+                                                      "2024-02-01", "2024-01-31", "2024-01-30"};
 }
 
 void TestDiaryBackups::retention()
@@ -90,6 +93,51 @@ void TestDiaryBackups::retention()
     QFETCH(QList<QDateTime>, moments);
     QFETCH(QStringList, kept);
     QCOMPARE(Texts(DiaryBackups::Kept(moments, {})), kept);
+}
+
+// First save of a day, a backup by hand, a restore and its undo, then the next day's first save:
+// every version the diary had is still there to restore.
+void TestDiaryBackups::everyStateStaysRestorable()
+{
+    const auto at = [](int day, int hour) {
+        Clock::SetFixed(QDateTime(QDate(2026, 12, day), QTime(hour, 0)));
+    };
+    at(1, 9);
+    QVERIFY(WriteDiary(m_path, QStringLiteral("yesterday")));
+    DiaryDatabase diary;
+    SharedDiaryFile file(diary, DiaryMerge::Winner::Memory);
+    QVERIFY(file.Open(m_path));
+    const auto save = [&](const QString &notes) {
+        diary.GetDay(0)->SetNotes(notes);
+        return file.Save().saved;
+    };
+    const DiaryBackups backups(m_path);
+    QVERIFY(!backups.MakeNow().backup.isEmpty()); // the window's backup before its first save
+    QVERIFY(save(QStringLiteral("first save")));
+    at(1, 10);
+    const QString byHand = backups.MakeNow().backup;
+    at(1, 11);
+    QVERIFY(save(QStringLiteral("edited")));
+    at(1, 12);
+    QVERIFY(backups.Restore(file, byHand).ok);
+    QCOMPARE(diary.GetDay(0)->GetNotes(), QStringLiteral("first save"));
+    at(1, 13);
+    QVERIFY(save(QStringLiteral("edited"))); // the restore undone
+    at(2, 9);
+    QVERIFY(!backups.MakeNow().backup.isEmpty());
+
+    QStringList states;
+    for (const DiaryBackups::Entry &entry : backups.List()) {
+        const DiaryBackups::Summary summary = DiaryBackups::Summarize(entry.path);
+        DiaryDatabase copy;
+        QVERIFY(copy.Open(entry.path));
+        QVERIFY(summary.readable);
+        QCOMPARE(summary.dayCount, 1);
+        QCOMPARE(summary.lastDay, DateValue::FromDate(2026, 1, 1));
+        states.append(entry.moment.toString(QStringLiteral("d H ")) + copy.GetDay(0)->GetNotes());
+    }
+    QCOMPARE(states,
+             QStringList({"2 9 edited", "1 12 edited", "1 10 first save", "1 9 yesterday"}));
 }
 
 void TestDiaryBackups::dailySavesOverTwoYears()

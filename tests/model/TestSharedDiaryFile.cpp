@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <memory>
 #include <sys/resource.h>
@@ -357,17 +358,24 @@ void TestSharedDiaryFile::failedSaves_data()
     QTest::newRow("file replaced by a folder") << "folder";
     QTest::newRow("folder gone") << "no folder";
     QTest::newRow("read-only folder") << "read-only";
+    // The lock beside the file fits the folder's names, the damaged file's kept name does not.
+    QTest::newRow("damaged file that cannot be set aside") << "damaged";
 }
 
 void TestSharedDiaryFile::failedSaves()
 {
     QFETCH(QString, obstacle);
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (obstacle == QLatin1String("damaged"))
+        m_path = folder + u'/' + QString(236, u'd') + QStringLiteral(".rpd");
     Program diary(Winner::Memory);
     QVERIFY(WriteFirst(diary, QStringLiteral("1:a")));
     ApplyEdits(diary.database, QStringLiteral("1=b"));
 
-    const QString folder = QFileInfo(m_path).absolutePath();
-    if (obstacle == QLatin1String("folder")) {
+    const QByteArray damaged("damaged");
+    if (obstacle == QLatin1String("damaged")) {
+        QVERIFY(testsupport::WriteFile(m_path, damaged));
+    } else if (obstacle == QLatin1String("folder")) {
         QVERIFY(QFile::remove(m_path));
         QVERIFY(QDir().mkdir(m_path));
         // Taking in what is on disk fails as well, and says so.
@@ -383,6 +391,8 @@ void TestSharedDiaryFile::failedSaves()
         QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     }
 
+    if (obstacle == QLatin1String("damaged"))
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("name too long")));
     const SharedDiaryFile::Outcome outcome = diary.file.Save();
     QFile::setPermissions(folder,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -392,6 +402,10 @@ void TestSharedDiaryFile::failedSaves()
     // Nothing pretends to be saved: the change is still pending.
     QVERIFY(diary.file.HasUnsavedChanges());
     QCOMPARE(diary.file.UnsavedDates(), QList<DateValue> {December(1)});
+    if (obstacle == QLatin1String("damaged")) {
+        QVERIFY2(outcome.error.contains(QLatin1String("set aside")), qPrintable(outcome.error));
+        QCOMPARE(testsupport::ReadFile(m_path), damaged);
+    }
 }
 
 REPBOOK_TEST_MAIN_CORE(TestSharedDiaryFile)
