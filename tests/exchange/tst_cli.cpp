@@ -128,6 +128,14 @@ void TestCli::exitCodes_data()
                            << "sound, 1 days, 2025-03-28 to 2025-03-28" << false;
     QTest::newRow("records of an empty log")
         << QStringList {"records"} << 1 << "No exercise is marked Done" << false;
+    QTest::newRow("find") << QStringList {"find", "MOBÍL"} << 0 << "2025-03-28\tworkout\tMobility\n"
+                          << false;
+    QTest::newRow("find nothing") << QStringList {"find", "squat"} << 1 << "not found" << false;
+    QTest::newRow("find outside the dates")
+        << QStringList {"find", "mobility", "--to", "2025-03-27"} << 1 << "not found" << false;
+    QTest::newRow("find without text") << QStringList {"find"} << 2 << "exactly one text" << false;
+    QTest::newRow("find bad date")
+        << QStringList {"find", "mobility", "--from", "2025-02-30"} << 2 << "no date" << false;
     QTest::newRow("restore without file") << QStringList {"restore"} << 2 << "exactly one" << false;
     QTest::newRow("restore damaged")
         << QStringList {"restore", Data("hevy.csv")} << 1 << "hevy.csv" << false;
