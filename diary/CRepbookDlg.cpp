@@ -11,6 +11,7 @@
 #include "diary/DiaryExchange.h"
 #include "diary/DiaryHistory.h"
 #include "diary/DiarySaving.h"
+#include "diary/FindWindow.h"
 #include "diary/MainMenu.h"
 #include "diary/RestoreFlow.h"
 #include "diary/WindowHistory.h"
@@ -735,6 +736,9 @@ void CRepbookDlg::ExecuteCommand(int commandId)
         break;
     case CommandId::Progress:
         m_progress->Open();
+        break;
+    case CommandId::Find:
+        FindWindow::Open(*this, m_database);
         break;
     case CommandId::Escape:
         // Stops a program being applied and forgets a move waiting for its target.

@@ -8,7 +8,6 @@
 #include "progress/CExercisePage.h"
 #include "progress/CProgressChart.h"
 #include "progress/CProgressDlg.h"
-#include "settings/SettingsStore.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
@@ -68,10 +67,7 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     ClearSettings();
     ResetDatabaseFolder();
     Clock::SetFixed(QDateTime(QDate(2007, 3, 20), QTime(10, 0)));
-    SettingsStore settings;
-    settings.Write(SettingsKeys::Filled, 1);
-    settings.Write(SettingsKeys::RangeStartDate, QStringLiteral("1.3.2007"));
-    settings.Write(SettingsKeys::RangeDays, 31);
+    StoreRange(QStringLiteral("1.3.2007"), 31);
     DiaryUnderTest diary;
     DiaryDatabase &database = diary.Reset();
     AddLift(database, QDate(2007, 3, 7), QStringLiteral("Bench press"), 3, 90.0f);
