@@ -281,6 +281,7 @@ void CRepbookDlg::Refresh(int scroll)
     if (m_refreshing)
         return;
     m_refreshing = true;
+    BindCellDays();
     UpdateRowHeights();
     UpdateColumnMenuMarks();
     FitColumns();
