@@ -29,6 +29,8 @@ public:
     void DiaryChanged();
     // Puts the focus into the search field with its text selected.
     void FocusField();
+    // Searches the diary for the field's text at once, without waiting for a pause in typing.
+    void SearchNow();
 
     QLineEdit *Field() const { return m_field; }
     QTreeView *Results() const { return m_results; }
@@ -44,7 +46,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void SearchNow();
     void Choose(const QModelIndex &index, bool keepFocus);
     void UpdateSummary();
 
