@@ -17,17 +17,10 @@ bool FindResultsModel::SetMatches(const QList<SearchMatch> &matches)
 
 QString FindResultsModel::WhereText(SearchField field)
 {
-    switch (field) {
-    case SearchField::DayNote:
-        return tr("Day note");
-    case SearchField::Workout:
-        return tr("Workout");
-    case SearchField::Exercise:
-        return tr("Exercise");
-    case SearchField::ExerciseNote:
-        return tr("Exercise note");
-    }
-    return QString();
+    QString text = DiarySearch::FieldName(field);
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
 }
 
 int FindResultsModel::rowCount(const QModelIndex &parent) const
