@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QShortcut>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -104,6 +105,9 @@ CFindDlg::CFindDlg(const DiaryDatabase &database, QWidget *parent)
     connect(m_results, &QTreeView::clicked, this,
             [this](const QModelIndex &index) { Choose(index, true); });
     connect(buttons, &QDialogButtonBox::rejected, this, &CFindDlg::reject);
+    // Ctrl+F, which opened the window, also leads back to its field from the results.
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this,
+            &CFindDlg::FocusField);
     UpdateSummary();
 }
 
