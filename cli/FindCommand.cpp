@@ -21,7 +21,7 @@ int FindCommand::Execute(const QCommandLineParser &parser)
     const QStringList texts = parser.positionalArguments();
     if (texts.size() != 1)
         return Usage(QStringLiteral("find takes exactly one text (quote a text with spaces)."));
-    if (TextFold::Fold(texts.first()).isEmpty())
+    if (!DiarySearch::HasSomethingToFind(texts.first()))
         return Usage(QStringLiteral("find needs a text to look for."));
     DateBounds bounds;
     if (const int read = ReadDateOptions(parser, bounds); read != Done)

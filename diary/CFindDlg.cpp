@@ -155,7 +155,7 @@ void CFindDlg::SearchNow()
 void CFindDlg::UpdateSummary()
 {
     const qsizetype count = m_model->rowCount();
-    if (m_field->text().trimmed().isEmpty())
+    if (!DiarySearch::HasSomethingToFind(m_field->text()))
         m_summary->setText(tr("Type to find workouts, exercises and notes."));
     else if (count == 0)
         m_summary->setText(tr("No match."));

@@ -56,7 +56,7 @@ QList<SearchMatch> DiarySearch::Find(QStringView text) const
 {
     QList<SearchMatch> matches;
     const QString needle = TextFold::Fold(text);
-    if (needle.isEmpty())
+    if (needle.trimmed().isEmpty())
         return matches;
     // Each distinct text is compared once; the fields then only look their text up.
     std::vector<std::pair<int, int>> spans(m_texts.size(), {-1, 0});
@@ -73,6 +73,11 @@ QList<SearchMatch> DiarySearch::Find(QStringView text) const
                             m_texts[size_t(field.text)].original, start, length});
     }
     return matches;
+}
+
+bool DiarySearch::HasSomethingToFind(QStringView text)
+{
+    return !TextFold::Fold(text).trimmed().isEmpty();
 }
 
 QString DiarySearch::FieldName(SearchField field)

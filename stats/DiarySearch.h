@@ -37,9 +37,11 @@ public:
     // Reads the diary's texts; call again whenever the diary changed.
     void Rebuild(const DiaryDatabase &database);
     // Every field that contains text, newest day first; within a day the day's note, then each
-    // workout's name followed by its exercises' names and notes. Nothing for a text that folds
-    // to nothing.
+    // workout's name followed by its exercises' names and notes. Nothing for a text without
+    // anything to find.
     QList<SearchMatch> Find(QStringView text) const;
+    // False for a text that folds to nothing or to spaces only.
+    static bool HasSomethingToFind(QStringView text);
 
     // "day note", "workout", "exercise", "exercise note".
     static QString FieldName(SearchField field);

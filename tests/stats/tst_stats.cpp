@@ -376,6 +376,7 @@ void TestStats::search_data()
         << QStringList {"2024-03-18 workout [Press]ing", "2024-03-18 exercise Bench [press]"};
     QTest::newRow("no match") << "rowing" << QStringList {};
     QTest::newRow("only a mark") << "\u0301" << QStringList {};
+    QTest::newRow("only a space") << " " << QStringList {};
 }
 
 void TestStats::search()
