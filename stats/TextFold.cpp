@@ -24,9 +24,9 @@ char16_t FoldAscii(char16_t c)
 }
 
 // Appends the folded form of one code point (one or two UTF-16 units) to out.
-void AppendFolded(QStringView unit, QString &out)
+void AppendFolded(QStringView character, QString &out)
 {
-    const QString decomposed = unit.toString().normalized(QString::NormalizationForm_KD);
+    const QString decomposed = character.toString().normalized(QString::NormalizationForm_KD);
     for (const char32_t codePoint : decomposed.toUcs4()) {
         if (IsMark(codePoint))
             continue;
