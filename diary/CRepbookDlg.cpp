@@ -281,6 +281,8 @@ void CRepbookDlg::Refresh(int scroll)
     if (m_refreshing)
         return;
     m_refreshing = true;
+    // The diary's days may have been replaced since the cells were bound (the start-up read
+    // hands its days over after the window is built), so every refresh binds them again.
     BindCellDays();
     UpdateRowHeights();
     UpdateColumnMenuMarks();

@@ -8,6 +8,7 @@
 #include "progress/CExercisePage.h"
 #include "progress/CProgressChart.h"
 #include "progress/CProgressDlg.h"
+#include "settings/SettingsStore.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
