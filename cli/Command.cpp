@@ -1,5 +1,7 @@
 #include "cli/Command.h"
 
+#include "exchange/ExchangeFields.h"
+#include "model/DataFolder.h"
 #include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
 #include "settings/DiaryLocation.h"
@@ -16,6 +18,13 @@ const QCommandLineOption DiaryOption({QStringLiteral("diary")},
                                      QStringLiteral("Work on the diary FILE instead of the "
                                                     "one in the data folder."),
                                      QStringLiteral("FILE"));
+
+const QCommandLineOption FromOption({QStringLiteral("from")},
+                                    QStringLiteral("Only days on or after DATE (yyyy-MM-dd)."),
+                                    QStringLiteral("DATE"));
+const QCommandLineOption ToOption({QStringLiteral("to")},
+                                  QStringLiteral("Only days on or before DATE (yyyy-MM-dd)."),
+                                  QStringLiteral("DATE"));
 
 } // namespace
 
@@ -42,6 +51,30 @@ int Command::Usage(const QString &message) const
     return BadUsage;
 }
 
+void Command::AddDateOptions(QCommandLineParser &parser)
+{
+    parser.addOptions({FromOption, ToOption});
+}
+
+int Command::ReadDateOptions(const QCommandLineParser &parser, DateBounds &bounds) const
+{
+    const std::pair<const QCommandLineOption *, std::optional<DateValue> *> given[] = {
+        {&FromOption, &bounds.from}, {&ToOption, &bounds.to}};
+    for (const auto &[option, bound] : given) {
+        if (!parser.isSet(*option))
+            continue;
+        const auto date = ExchangeFields::ParseDate(parser.value(*option));
+        if (!date || !date->IsValid())
+            return Usage(QStringLiteral("\"%1\" is no date of the form yyyy-MM-dd.")
+                             .arg(parser.value(*option)));
+        *bound = *date;
+    }
+    if (bounds.from && bounds.to && *bounds.to < *bounds.from)
+        return Usage(QStringLiteral("--from %1 lies after --to %2.")
+                         .arg(parser.value(FromOption), parser.value(ToOption)));
+    return Done;
+}
+
 QString Command::DiaryPath(const QCommandLineParser &parser)
 {
     if (parser.isSet(DiaryOption))
@@ -66,6 +99,15 @@ bool Command::LoadDiary(const QString &path, DiaryDatabase &diary, QString &erro
     }
     diary.LoadFromData(bytes);
     return true;
+}
+
+int Command::LoadDiary(const QCommandLineParser &parser, DiaryDatabase &diary)
+{
+    QString error;
+    if (LoadDiary(DiaryPath(parser), diary, error))
+        return Done;
+    PrintError(error);
+    return Failed;
 }
 
 int Command::Run(const QStringList &arguments)

@@ -1,10 +1,26 @@
 #pragma once
 
+#include "model/DateValue.h"
+
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class DiaryDatabase;
+
+// The days from and to two dates, both included; a bound left out is open.
+struct DateBounds
+{
+    std::optional<DateValue> from;
+    std::optional<DateValue> to;
+
+    bool Contains(const DateValue &date) const
+    {
+        return (!from || date >= *from) && (!to || date <= *to);
+    }
+};
 
 // One subcommand of repbook-cli: it declares its options and runs on the parsed command line.
 // Results go to standard output, messages to standard error; the exit codes are those below.
@@ -35,8 +51,14 @@ protected:
     // Reads the diary file without changing it. A missing file is an empty diary; a damaged or
     // unreadable one gives false and a message.
     static bool LoadDiary(const QString &path, DiaryDatabase &diary, QString &error);
+    // Loads the diary of DiaryPath the same way: Done, or Failed after the message.
+    static int LoadDiary(const QCommandLineParser &parser, DiaryDatabase &diary);
     // A bad-usage message (with a pointer to --help); gives BadUsage.
     int Usage(const QString &message) const;
+    // --from DATE and --to DATE (yyyy-MM-dd), for commands that work on a range of days.
+    static void AddDateOptions(QCommandLineParser &parser);
+    // The dates given with them; Done, or BadUsage after a message about a date not understood.
+    int ReadDateOptions(const QCommandLineParser &parser, DateBounds &bounds) const;
 
 private:
     QString m_name;

@@ -1,7 +1,6 @@
 #include "cli/ExportCommand.h"
 
 #include "exchange/DiaryExport.h"
-#include "exchange/ExchangeFields.h"
 #include "model/DiaryDatabase.h"
 
 #include <cstdio>
@@ -11,12 +10,6 @@ namespace {
 const QCommandLineOption FormatOption({QStringLiteral("format")},
                                       QStringLiteral("csv (default) or json."),
                                       QStringLiteral("FORMAT"), QStringLiteral("csv"));
-const QCommandLineOption FromOption({QStringLiteral("from")},
-                                    QStringLiteral("Only days on or after DATE (yyyy-MM-dd)."),
-                                    QStringLiteral("DATE"));
-const QCommandLineOption ToOption({QStringLiteral("to")},
-                                  QStringLiteral("Only days on or before DATE (yyyy-MM-dd)."),
-                                  QStringLiteral("DATE"));
 const QCommandLineOption OutputOption({QStringLiteral("o"), QStringLiteral("output")},
                                       QStringLiteral("Write to FILE instead of standard output."),
                                       QStringLiteral("FILE"));
@@ -31,7 +24,9 @@ ExportCommand::ExportCommand()
 
 void ExportCommand::AddOptions(QCommandLineParser &parser)
 {
-    parser.addOptions({FormatOption, FromOption, ToOption, OutputOption});
+    parser.addOption(FormatOption);
+    AddDateOptions(parser);
+    parser.addOption(OutputOption);
 }
 
 int ExportCommand::Execute(const QCommandLineParser &parser)
@@ -41,31 +36,18 @@ int ExportCommand::Execute(const QCommandLineParser &parser)
     const QString format = parser.value(FormatOption).toLower();
     if (format != QLatin1String("csv") && format != QLatin1String("json"))
         return Usage(QStringLiteral("unknown format \"%1\".").arg(parser.value(FormatOption)));
-    std::optional<DateValue> bounds[2];
-    const QCommandLineOption *options[2] = {&FromOption, &ToOption};
-    for (int i = 0; i < 2; ++i) {
-        if (!parser.isSet(*options[i]))
-            continue;
-        const auto date = ExchangeFields::ParseDate(parser.value(*options[i]));
-        if (!date || !date->IsValid())
-            return Usage(QStringLiteral("\"%1\" is no date of the form yyyy-MM-dd.")
-                             .arg(parser.value(*options[i])));
-        bounds[i] = *date;
-    }
-    if (bounds[0] && bounds[1] && *bounds[1] < *bounds[0])
-        return Usage(QStringLiteral("--from %1 lies after --to %2.")
-                         .arg(parser.value(FromOption), parser.value(ToOption)));
+    DateBounds bounds;
+    if (const int read = ReadDateOptions(parser, bounds); read != Done)
+        return read;
 
     DiaryDatabase diary;
-    QString error;
-    if (!LoadDiary(DiaryPath(parser), diary, error)) {
-        PrintError(error);
-        return Failed;
-    }
+    if (const int loaded = LoadDiary(parser, diary); loaded != Done)
+        return loaded;
     const QByteArray bytes = DiaryExport::Write(
-        DiaryExport::DaysOf(diary, bounds[0], bounds[1]),
+        DiaryExport::DaysOf(diary, bounds.from, bounds.to),
         format == QLatin1String("json") ? DiaryExport::Format::Json : DiaryExport::Format::Csv);
     if (parser.isSet(OutputOption)) {
+        QString error;
         if (!DiaryExport::WriteFile(parser.value(OutputOption), bytes, error)) {
             PrintError(error);
             return Failed;

@@ -102,11 +102,8 @@ int RecordsCommand::Execute(const QCommandLineParser &parser)
         return Usage(QStringLiteral("records takes one exercise at most (quote a name with "
                                     "spaces)."));
     DiaryDatabase diary;
-    QString error;
-    if (!LoadDiary(DiaryPath(parser), diary, error)) {
-        PrintError(error);
-        return Failed;
-    }
+    if (const int loaded = LoadDiary(parser, diary); loaded != Done)
+        return loaded;
     const PerformedFilter filter {.countFailed = parser.isSet(FailedOption)};
     QList<ExerciseRecords> all;
     if (names.isEmpty())

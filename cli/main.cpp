@@ -1,8 +1,9 @@
-// repbook-cli: export, import, check, records, back up and restore the diary from scripts.
+// repbook-cli: export, import, check, records, find, back up and restore the diary from scripts.
 
 #include "cli/BackupCommand.h"
 #include "cli/CheckCommand.h"
 #include "cli/ExportCommand.h"
+#include "cli/FindCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/MergeCommand.h"
 #include "cli/RecordsCommand.h"
@@ -76,6 +77,7 @@ int main(int argc, char **argv)
     commands.push_back(std::make_unique<CheckCommand>());
     commands.push_back(std::make_unique<MergeCommand>());
     commands.push_back(std::make_unique<RecordsCommand>());
+    commands.push_back(std::make_unique<FindCommand>());
     commands.push_back(std::make_unique<BackupCommand>());
     commands.push_back(std::make_unique<RestoreCommand>());
 

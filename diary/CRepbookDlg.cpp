@@ -12,6 +12,7 @@
 #include "diary/DiaryFolderFlow.h"
 #include "diary/DiaryHistory.h"
 #include "diary/DiarySaving.h"
+#include "diary/FindWindow.h"
 #include "diary/MainMenu.h"
 #include "diary/ProgressWindow.h"
 #include "diary/RestoreFlow.h"
@@ -769,6 +770,9 @@ void CRepbookDlg::ExecuteCommand(int commandId)
         break;
     case CommandId::Progress:
         m_progress->Open();
+        break;
+    case CommandId::Find:
+        FindWindow::Open(*this, m_database);
         break;
     case CommandId::Escape:
         // Stops a program being applied and forgets a move waiting for its target.

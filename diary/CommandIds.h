@@ -32,6 +32,7 @@ enum : int {
     ImportFile = 33100,
     ExportFile = 33101,
     Progress = 33103,
+    Find = 33104,
     Exit = 57665,
     // The history and the backups.
     Undo = 57643,

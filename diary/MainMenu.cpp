@@ -195,6 +195,9 @@ void MainMenu::BuildMenus()
     AddCommand(edit, CommandId::MoveSelected, QStringLiteral("&Move selected"));
     AddCommand(edit, CommandId::RemoveSelected, QStringLiteral("&Remove selected\tDel"),
                {Key(Qt::Key_Delete)});
+    edit->addSeparator();
+    AddCommand(edit, CommandId::Find, QStringLiteral("&Find...\tCtrl + F"),
+               {Key(Qt::Key_F, Qt::ControlModifier)});
 
     QMenu *view = m_menuBar->addMenu(QStringLiteral("&View"));
     QMenu *goTo = view->addMenu(QStringLiteral("Go to"));

@@ -1,6 +1,7 @@
 #include "stats/ExerciseCatalog.h"
 
 #include "model/DiaryDatabase.h"
+#include "stats/DatedDays.h"
 #include "stats/ExerciseName.h"
 #include "stats/StatsDate.h"
 
@@ -20,22 +21,6 @@ struct Group
     qint64 lastKey = DateValue::NoDayKey;
 };
 
-// The diary's days with a calendar date, in date order (the diary keeps no order of its own).
-std::vector<std::pair<qint64, const TrainingDay *>> DaysInDateOrder(const DiaryDatabase &database)
-{
-    std::vector<std::pair<qint64, const TrainingDay *>> days;
-    days.reserve(size_t(database.GetDayCount()));
-    for (int d = 0; d < database.GetDayCount(); ++d) {
-        const TrainingDay *day = database.GetDay(d);
-        const qint64 key = day->GetDate().DayKey();
-        if (key != DateValue::NoDayKey)
-            days.emplace_back(key, day);
-    }
-    std::stable_sort(days.begin(), days.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
-    return days;
-}
-
 } // namespace
 
 QList<ExerciseSummary> Build(const DiaryDatabase &database, const PerformedFilter &filter)
@@ -44,7 +29,7 @@ QList<ExerciseSummary> Build(const DiaryDatabase &database, const PerformedFilte
     QHash<QString, int> groupOfKey;
     // Entries repeat a few spellings thousands of times: each spelling is folded only once.
     QHash<QString, int> groupOfSpelling;
-    for (const auto &[dayKey, day] : DaysInDateOrder(database)) {
+    for (const auto &[dayKey, day] : DatedDays::InDateOrder(database)) {
         for (int w = 0; w < day->GetWorkoutCount(); ++w) {
             const Workout *workout = day->GetWorkout(w);
             for (int e = 0; e < workout->GetExerciseCount(); ++e) {

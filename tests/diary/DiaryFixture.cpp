@@ -4,8 +4,8 @@
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
+#include "settings/SettingsStore.h"
 #include "widgets/CGridCtrl.h"
-
 
 namespace diarytest {
 
@@ -35,6 +35,14 @@ bool WriteDiary(const QString &path, const QList<DaySpec> &days)
 DateValue Date(int year, int month, int day)
 {
     return DateValue::FromDate(year, month, day);
+}
+
+void StoreRange(const QString &start, int days)
+{
+    SettingsStore settings;
+    settings.Write(SettingsKeys::Filled, 1);
+    settings.Write(SettingsKeys::RangeStartDate, start);
+    settings.Write(SettingsKeys::RangeDays, days);
 }
 
 QString CellsNotFollowingTheDiary(const CRepbookDlg &window, DiaryDatabase &database)

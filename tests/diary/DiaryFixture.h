@@ -35,6 +35,9 @@ using testsupport::ResetDatabaseFolder;
 using testsupport::WriteFile;
 
 DateValue Date(int year, int month, int day);
+// Stores the calendar's range (start as "D.M.YYYY") and that the user data was confirmed, so
+// that a window opens on that range without the first-run dialog.
+void StoreRange(const QString &start, int days);
 
 // The calendar cells that do not follow the diary, empty when all do: every in-range cell must
 // refer to the day of its date, every other cell to none.

@@ -72,10 +72,7 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     ClearSettings();
     ResetDatabaseFolder();
     Clock::SetFixed(QDateTime(QDate(2007, 3, 20), QTime(10, 0)));
-    SettingsStore settings;
-    settings.Write(SettingsKeys::Filled, 1);
-    settings.Write(SettingsKeys::RangeStartDate, QStringLiteral("1.3.2007"));
-    settings.Write(SettingsKeys::RangeDays, 31);
+    StoreRange(QStringLiteral("1.3.2007"), 31);
     DiaryUnderTest diary;
     DiaryDatabase &database = diary.Reset();
     AddLift(database, QDate(2007, 3, 7), QStringLiteral("Bench press"), 3, 89.75f);

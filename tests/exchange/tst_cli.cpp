@@ -149,8 +149,15 @@ void TestCli::exitCodes_data()
                            << false << QString();
     QTest::newRow("records of an empty log")
         << QStringList {"records"} << 1 << "No exercise is marked Done" << false << QString();
-    QTest::newRow("restore without file")
-        << QStringList {"restore"} << 2 << "exactly one" << false << QString();
+    QTest::newRow("find") << QStringList {"find", "MOBÍL"} << 0 << "2025-03-28\tworkout\tMobility\n"
+                          << false << QString();
+    QTest::newRow("find nothing") << QStringList {"find", "squat"} << 1 << "not found" << false << QString();
+    QTest::newRow("find outside the dates")
+        << QStringList {"find", "mobility", "--to", "2025-03-27"} << 1 << "not found" << false << QString();
+    QTest::newRow("find without text") << QStringList {"find"} << 2 << "exactly one text" << false << QString();
+    QTest::newRow("find bad date")
+        << QStringList {"find", "mobility", "--from", "2025-02-30"} << 2 << "no date" << false << QString();
+    QTest::newRow("restore without file") << QStringList {"restore"} << 2 << "exactly one" << false << QString();
     QTest::newRow("restore damaged")
         << QStringList {"restore", Data("hevy.csv")} << 1 << "hevy.csv" << false << QString();
     QTest::newRow("check damaged") << QStringList {"check", Data("hevy.csv")} << 1

@@ -1,6 +1,7 @@
 #include "common/TestMain.h"
 #include "model/DiaryDatabase.h"
 #include "stats/Consistency.h"
+#include "stats/DiarySearch.h"
 #include "stats/ExerciseCatalog.h"
 #include "stats/ExerciseHistory.h"
 #include "stats/PeriodPoints.h"
@@ -60,6 +61,27 @@ void AddWorkouts(DiaryDatabase &database, const QDate &date, const QList<Status>
     database.AddDay(std::move(day));
 }
 
+// A day of the search's diary: its note and workouts, each "Name: Exercise/note, Exercise".
+void AddSearchDay(DiaryDatabase &database, const QDate &date, const QString &notes,
+                  const QStringList &workouts)
+{
+    auto day = std::make_unique<TrainingDay>();
+    day->SetDate(DateValue::FromQDate(date));
+    day->SetNotes(notes);
+    for (const QString &text : workouts) {
+        auto workout = std::make_unique<Workout>();
+        workout->SetName(text.section(u':', 0, 0));
+        for (const QString &exercise : text.section(u':', 1).split(u',', Qt::SkipEmptyParts)) {
+            auto entry = std::make_unique<ExerciseEntry>();
+            entry->SetName(exercise.section(u'/', 0, 0).trimmed());
+            entry->SetNote(exercise.section(u'/', 1));
+            workout->AddExercise(std::move(entry));
+        }
+        day->AddWorkout(std::move(workout));
+    }
+    database.AddDay(std::move(day));
+}
+
 const QDate D1(2024, 3, 4);
 const QDate D2(2024, 3, 11);
 const QDate D3(2024, 3, 18);
@@ -91,6 +113,8 @@ private slots:
     void periodPoints();
     void valueScale_data();
     void valueScale();
+    void search_data();
+    void search();
 };
 
 void TestStats::estimate_data()
@@ -399,6 +423,57 @@ void TestStats::valueScale()
     QCOMPARE(fitted.tickCount, qRound((fitted.max - fitted.min) / fitted.step) + 1);
     // Room beyond the data, so that points there are drawn whole.
     QVERIFY(fitted.max > high && (fitted.min < low || low == 0.0));
+}
+
+void TestStats::search_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("matches"); // date, where, matched part of the field's text
+
+    QTest::newRow("case") << "SQUAT" << QStringList {"2024-03-04 exercise [Squat]"};
+    QTest::newRow("accents in the diary")
+        << "creme brulee" << QStringList {"2024-03-18 exercise [Crème brûlée] curl"};
+    QTest::newRow("accents typed, newest first")
+        << "NÉGATIVES"
+        << QStringList {"2024-03-11 exercise note [NEGATIVES] only",
+                        "2024-03-04 exercise note Slow [negatives]"};
+    QTest::newRow("combining marks in the diary")
+        << "lege" << QStringList {"2024-03-11 workout [Le\u0301ge\u0300]re"};
+    QTest::newRow("ligature and day note")
+        << "fin"
+        << QStringList {"2024-03-18 exercise note [\ufb01n]al set",
+                        "2024-03-04 day note Knee felt odd\nthen [fin]e"};
+    QTest::newRow("across a line break")
+        << "odd then" << QStringList {"2024-03-04 day note Knee felt [odd\nthen] fine"};
+    QTest::newRow("workout before its exercises")
+        << "press"
+        << QStringList {"2024-03-18 workout [Press]ing", "2024-03-18 exercise Bench [press]"};
+    QTest::newRow("no match") << "rowing" << QStringList {};
+    QTest::newRow("only a mark") << "\u0301" << QStringList {};
+    QTest::newRow("only a space") << " " << QStringList {};
+}
+
+void TestStats::search()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, matches);
+    DiaryDatabase database;
+    AddSearchDay(database, D1, QStringLiteral("Knee felt odd\nthen fine"),
+                 {QStringLiteral("Legs: Squat/Slow negatives")});
+    AddSearchDay(database, D3, QString(),
+                 {QStringLiteral("Pressing: Bench press, Crème brûlée curl/\ufb01nal set")});
+    AddSearchDay(database, D2, QString(),
+                 {QStringLiteral("Le\u0301ge\u0300re: Deadlift/NEGATIVES only")});
+    DiarySearch search;
+    search.Rebuild(database);
+    QStringList found;
+    for (const SearchMatch &match : search.Find(text))
+        found.append(QStringLiteral("%1 %2 %3")
+                         .arg(match.date.toString(Qt::ISODate), DiarySearch::FieldName(match.field),
+                              QString(match.text)
+                                  .insert(match.start + match.length, u']')
+                                  .insert(match.start, u'[')));
+    QCOMPARE(found, matches);
 }
 
 REPBOOK_TEST_MAIN_CORE(TestStats)

@@ -1,0 +1,96 @@
+#include "DiaryFixture.h"
+#include "common/TestMain.h"
+#include "diary/CFindDlg.h"
+#include "diary/CRepbookDlg.h"
+#include "diary/CommandIds.h"
+#include "diary/FindResultsModel.h"
+#include "model/DiaryDatabase.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTreeView>
+
+using namespace diarytest;
+
+namespace {
+
+// The results as the window lists them: date, where, text.
+QStringList Rows(const FindResultsModel &model)
+{
+    QStringList rows;
+    for (const SearchMatch &match : model.Matches())
+        rows.append(QStringLiteral("%1 %2 %3")
+                        .arg(match.date.toString(Qt::ISODate),
+                             FindResultsModel::WhereText(match.field), match.text));
+    return rows;
+}
+
+} // namespace
+
+class TestFindWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { testsupport::BeginGuiCase(QDateTime(QDate(2007, 3, 20), QTime(10, 0))); }
+    void cleanup() { REPBOOK_END_GUI_CASE(); }
+    void typesFindsAndShowsTheDay();
+};
+
+void TestFindWindow::typesFindsAndShowsTheDay()
+{
+    StoreRange(QStringLiteral("1.3.2007"), 31);
+    DiaryUnderTest diary;
+    DiaryDatabase &database = diary.Reset();
+    AddDays(database,
+            {{Date(2007, 3, 14), QString(), {QStringLiteral("Legs")}},
+             {Date(2006, 5, 2),
+              QStringLiteral("Upper back sore"),
+              {QStringLiteral("Légs"), QStringLiteral("Arms")}},
+             {Date(2007, 3, 7), QString(), {QStringLiteral("Upper body")}}});
+
+    CRepbookDlg window(diary.File());
+    window.resize(900, 700);
+    window.show();
+    window.ExecuteCommand(CommandId::Find);
+    auto *dialog = window.findChild<CFindDlg *>();
+    QVERIFY(dialog && dialog->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), dialog);
+    const FindResultsModel &model = *dialog->ResultsModel();
+
+    QTest::keyClicks(dialog->Field(), QStringLiteral("LEG"));
+    QTRY_COMPARE(Rows(model), (QStringList {"2007-03-14 Workout Legs", "2006-05-02 Workout Légs"}));
+    QCOMPARE(dialog->Summary()->text(), QStringLiteral("2 matches."));
+
+    // Down goes from the field into the results; Enter there shows the day, outside the range.
+    QTest::keyClick(dialog->Field(), Qt::Key_Down);
+    QCOMPARE(dialog->Results()->currentIndex().row(), 0);
+    QTest::keyClick(dialog->Results(), Qt::Key_Down);
+    QTest::keyClick(dialog->Results(), Qt::Key_Return);
+    QVERIFY(window.WorkoutAreaDay());
+    QCOMPARE(window.WorkoutAreaDay()->GetDate(), Date(2006, 5, 2));
+    QVERIFY(window.CellOf(Date(2006, 5, 2)).IsValid());
+
+    // The results follow the diary (the day of the first result removed); the chosen one stays
+    // chosen.
+    window.ShowDate(QDate(2007, 3, 14));
+    window.RemoveFocusedDay();
+    QTRY_COMPARE(Rows(model), (QStringList {"2006-05-02 Workout Légs"}));
+    QCOMPARE(dialog->Results()->currentIndex().row(), 0);
+
+    dialog->Field()->setText(QStringLiteral("upper"));
+    QTRY_COMPARE(
+        Rows(model),
+        (QStringList {"2007-03-07 Workout Upper body", "2006-05-02 Day note Upper back sore"}));
+    // Back in the Find window (showing a day activated the main window), Enter in the field takes
+    // the first result.
+    dialog->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), dialog);
+    QTest::keyClick(dialog->Field(), Qt::Key_Enter);
+    QCOMPARE(window.WorkoutAreaDay()->GetDate(), Date(2007, 3, 7));
+}
+
+REPBOOK_TEST_MAIN(TestFindWindow)
+#include "tst_findwindow.moc"
