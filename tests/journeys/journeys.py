@@ -268,12 +268,31 @@ def notifier_reminder(s):
         day_dialog, role_name="page tab")] == wanted)
 
 
+def find_a_lift(s):
+    """9. Edit > Find...: typing finds the newest day of a lift; Enter shows it in the calendar."""
+    s.user_data_filled()
+    s.sample_diary()
+    days = s.days()
+    app, window = start_diary(s)
+    s.menu(window, "Edit", "Find")
+    finder = s.window(app, "Find")
+    s.focus(wait_for("the search field", lambda: find(finder, role_name="text", name="Find")))
+    s.type("triceps")
+    newest = max(d for d, day in days.items() for w in day["workouts"]
+                 for e in w["exercises"] if e["name"] == "Triceps pushdown")
+    shown = datetime.date.fromisoformat(newest).strftime("%d/%m/%Y")  # the en_GB short date
+    wait_for(f"the first result on {shown}", lambda: [c.name for c in find_all(
+        finder, role_name="table cell", visible=False)][:1] == [shown])
+    s.keys("Down", "Return")
+    check_area_shows(window, days[newest])
+
+
 def role(node):
     return journey.role(node)
 
 
 JOURNEYS = [start_shows_the_diary, navigation_moves_the_workout_area, edit_a_day, undo_an_edit,
-            import_a_strong_export, progress_records, first_start, notifier_reminder]
+            import_a_strong_export, progress_records, first_start, notifier_reminder, find_a_lift]
 
 
 def main():
