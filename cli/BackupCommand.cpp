@@ -4,6 +4,7 @@
 #include "model/DiaryDatabase.h"
 #include "model/NumberText.h"
 #include "model/SharedDiaryFile.h"
+#include "settings/DiaryLocation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,7 +36,8 @@ int BackupCommand::Execute(const QCommandLineParser &parser)
         PrintError(QStringLiteral("%1: no such file.").arg(Native(path)));
         return Failed;
     }
-    const DiaryBackups::Result result = DiaryBackups(path).MakeNow();
+    const DiaryBackups::Result result =
+        DiaryBackups(path, DiaryLocation::BackupFolder(path)).MakeNow();
     if (!result.ok) {
         PrintError(result.error);
         return Failed;
@@ -75,7 +77,8 @@ int RestoreCommand::Execute(const QCommandLineParser &parser)
         PrintError(QStringLiteral("The diary %1 cannot be read.").arg(Native(path)));
         return Failed;
     }
-    const DiaryBackups::Result result = DiaryBackups(path).Restore(file, files.first());
+    const DiaryBackups::Result result =
+        DiaryBackups(path, DiaryLocation::BackupFolder(path)).Restore(file, files.first());
     if (!result.ok) {
         PrintError(result.error);
         return Failed;

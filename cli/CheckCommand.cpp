@@ -6,6 +6,7 @@
 #include "model/DiaryBackups.h"
 #include "model/DiaryDatabase.h"
 #include "model/NumberText.h"
+#include "settings/DiaryLocation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -39,7 +40,8 @@ int CheckCommand::Execute(const QCommandLineParser &parser)
     DiaryDatabase diary;
     QString error;
     if (!LoadDiary(path, diary, error)) {
-        if (const std::optional<DiaryBackups::Found> backup = DiaryBackups(path).NewestSound()) {
+        if (const std::optional<DiaryBackups::Found> backup =
+                DiaryBackups(path, DiaryLocation::BackupFolder(path)).NewestSound()) {
             const QString backupPath = QDir::toNativeSeparators(backup->entry.path);
             error += QStringLiteral("\nThe newest sound backup is %1:\n%2\nRestore it with: "
                                     "repbook-cli restore \"%2\"")

@@ -120,7 +120,8 @@ bool CRepbookApp::PrepareDatabaseFolder(const QString &path)
 CRepbookApp::Preparation CRepbookApp::AskAboutDamagedFile(const QString &path)
 {
     const bool damagedFileExists = QFileInfo::exists(path);
-    const std::optional<DiaryBackups::Found> backup = DiaryBackups(path).NewestSound();
+    const std::optional<DiaryBackups::Found> backup =
+        DiaryBackups(path, DiaryLocation::BackupFolder(path)).NewestSound();
     bool restore = false;
     bool create = false;
     if (backup) {
@@ -152,7 +153,7 @@ CRepbookApp::Preparation CRepbookApp::AskAboutDamagedFile(const QString &path)
 
 CRepbookApp::Preparation CRepbookApp::RestoreBackup(const QString &path, const QString &backupPath)
 {
-    const DiaryBackups backups(path);
+    const DiaryBackups backups(path, DiaryLocation::BackupFolder(path));
     backups.MarkRestoredFrom(backupPath);
     if (!QFile::copy(backupPath, path) || !m_file->Open(path)) {
         MessageBox::Error(nullptr,

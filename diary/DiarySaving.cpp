@@ -1,9 +1,10 @@
 #include "diary/DiarySaving.h"
 
-#include "editing/DateListText.h"
 #include "editing/CDayDlg.h"
+#include "editing/DateListText.h"
 #include "model/DiaryBackups.h"
 #include "model/DiaryDatabase.h"
+#include "settings/DiaryLocation.h"
 #include "widgets/MessageBox.h"
 
 #include <QDir>
@@ -141,7 +142,7 @@ void DiarySaving::KeepDailyBackup(bool quiet)
 {
     if (m_file.Path().isEmpty())
         return;
-    const DiaryBackups backups(m_file.Path());
+    const DiaryBackups backups(m_file.Path(), DiaryLocation::BackupFolder(m_file.Path()));
     if (!backups.IsDue() || !m_file.HasUnsavedChanges())
         return;
     const DiaryBackups::Result result = backups.MakeNow();

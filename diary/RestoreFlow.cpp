@@ -4,6 +4,7 @@
 #include "diary/DiaryHistory.h"
 #include "model/DiaryBackups.h"
 #include "model/DiaryDatabase.h"
+#include "settings/DiaryLocation.h"
 #include "widgets/MessageBox.h"
 
 #include <QDir>
@@ -22,7 +23,7 @@ QString Native(const QString &path)
 
 bool Run(QWidget *parent, SharedDiaryFile &file, DiaryHistory &history)
 {
-    const DiaryBackups backups(file.Path());
+    const DiaryBackups backups(file.Path(), DiaryLocation::BackupFolder(file.Path()));
     DiaryDatabase preview;
     QString chosen;
     {

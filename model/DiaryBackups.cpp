@@ -61,9 +61,10 @@ void KeepNewestPer(const QList<QDateTime> &newestFirst, int count,
 
 } // namespace
 
-DiaryBackups::DiaryBackups(const QString &databasePath)
+DiaryBackups::DiaryBackups(const QString &databasePath, const QString &folder)
     : DiaryBackups(databasePath, Retention())
 {
+    m_folder = folder;
 }
 
 DiaryBackups::DiaryBackups(const QString &databasePath, Retention retention)
@@ -74,6 +75,8 @@ DiaryBackups::DiaryBackups(const QString &databasePath, Retention retention)
 
 QString DiaryBackups::Folder() const
 {
+    if (!m_folder.isEmpty())
+        return m_folder;
     return QFileInfo(m_databasePath).absolutePath() + QStringLiteral("/Backups");
 }
 

@@ -47,7 +47,8 @@ public:
         SharedDiaryFile::Outcome saved; // the save of a restore
     };
 
-    explicit DiaryBackups(const QString &databasePath);
+    // folder: where the backups are kept; empty for the "Backups" folder beside the diary.
+    explicit DiaryBackups(const QString &databasePath, const QString &folder = QString());
     DiaryBackups(const QString &databasePath, Retention retention);
 
     QString Folder() const;
@@ -103,4 +104,5 @@ private:
 
     QString m_databasePath;
     Retention m_retention;
+    QString m_folder;
 };

@@ -50,4 +50,14 @@ bool EnsureFolder()
     return QDir().mkpath(Folder());
 }
 
+QString BackupFolder(const QString &databasePath)
+{
+    const QString local = DataFolder::DatabaseFolder();
+    const QString chosen = Folder();
+    if (QDir::cleanPath(chosen) == QDir::cleanPath(local) ||
+        QDir::cleanPath(databasePath) != QDir::cleanPath(DatabasePath()))
+        return QString();
+    return local + QStringLiteral("/Backups");
+}
+
 } // namespace DiaryLocation

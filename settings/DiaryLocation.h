@@ -17,6 +17,10 @@ QString Folder(); // read from a fresh settings store
 QString DatabasePath();
 QString ExerciseListPath();
 QString WorkoutListPath();
+// Where the backups of the diary at databasePath are kept: the data folder's Database/Backups
+// when that diary is the one in a chosen (perhaps synced) folder, since backups belong to this
+// computer; empty (beside the diary, as always) for any other diary.
+QString BackupFolder(const QString &databasePath);
 // Creates the folder if missing; true when it exists afterwards.
 bool EnsureFolder();
 
