@@ -14,7 +14,7 @@ namespace {
 
 const QCommandLineOption
     FormatOption({QStringLiteral("format")},
-                 QStringLiteral("auto (default), csv, json, strong, hevy or fitnotes."),
+                 QStringLiteral("auto (default), csv, json, strong, hevy, fitnotes or liftlog."),
                  QStringLiteral("FORMAT"), QStringLiteral("auto"));
 const QCommandLineOption DryRunOption({QStringLiteral("n"), QStringLiteral("dry-run")},
                                       QStringLiteral("Only print what would be added."));
@@ -24,7 +24,8 @@ const QCommandLineOption DryRunOption({QStringLiteral("n"), QStringLiteral("dry-
 ImportCommand::ImportCommand()
     : Command(QStringLiteral("import"),
               QStringLiteral("Adds the workouts of a Repbook CSV or JSON export, or of a CSV "
-                             "export of Strong, Hevy or FitNotes, to the diary. Workouts "
+                             "export of Strong, Hevy, FitNotes or LiftLog, to the diary. "
+                             "Workouts "
                              "already in the diary are left out. Safe while Repbook or "
                              "Repminder runs."))
 {

@@ -55,7 +55,8 @@ bool DiaryExchange::Import(const OneStep &asOneStep)
 {
     const QString path = FileDialog::GetOpenFileName(
         m_window, QStringLiteral("Import"),
-        QStringLiteral("Training log exports (*.csv *.json);;All files (*)"));
+        QStringLiteral("Training log exports: Repbook, Strong, Hevy, FitNotes, LiftLog "
+                       "(*.csv *.json);;All files (*)"));
     if (path.isEmpty())
         return false;
     ImportedData data;

@@ -3,6 +3,7 @@
 #include "exchange/CsvReader.h"
 #include "exchange/DiaryCsv.h"
 #include "exchange/DiaryJson.h"
+#include "exchange/LiftLogExport.h"
 #include "exchange/PeerExports.h"
 #include "model/DatabaseFile.h"
 
@@ -14,8 +15,9 @@ namespace ImportSource {
 namespace {
 
 constexpr std::pair<Format, const char *> Keys[] = {
-    {Format::Auto, "auto"},     {Format::Csv, "csv"},   {Format::Json, "json"},
-    {Format::Strong, "strong"}, {Format::Hevy, "hevy"}, {Format::FitNotes, "fitnotes"}};
+    {Format::Auto, "auto"},      {Format::Csv, "csv"},   {Format::Json, "json"},
+    {Format::Strong, "strong"},  {Format::Hevy, "hevy"}, {Format::FitNotes, "fitnotes"},
+    {Format::LiftLog, "liftlog"}};
 
 // The first record of a CSV text, or nothing when there is none.
 std::optional<QStringList> HeaderRecord(const QByteArray &data, QString &error)
@@ -75,8 +77,10 @@ std::optional<Format> Detect(const QByteArray &data, QString &error)
         if (PeerExports::Recognises(kind, *header))
             return format;
     }
+    if (LiftLogExport::Recognises(*header))
+        return Format::LiftLog;
     error = QStringLiteral("Line 1: the file is no export that Repbook can read (a Repbook CSV or "
-                           "JSON file, or a CSV export of Strong, Hevy or FitNotes).");
+                           "JSON file, or a CSV export of Strong, Hevy, FitNotes or LiftLog).");
     return std::nullopt;
 }
 
@@ -100,6 +104,8 @@ bool ReadData(const QByteArray &data, Format format, ImportedData &result, QStri
         return PeerExports::Read(PeerExports::Kind::Hevy, data, result, error);
     case Format::FitNotes:
         return PeerExports::Read(PeerExports::Kind::FitNotes, data, result, error);
+    case Format::LiftLog:
+        return LiftLogExport::Read(data, result, error);
     case Format::Csv:
     case Format::Auto:
         break;

@@ -115,6 +115,9 @@ void TestCli::exitCodes_data()
                                     << "Strong CSV: 2 workouts with 5 exercises" << false;
     QTest::newRow("import") << QStringList {"import", Data("fitnotes.csv")} << 0
                             << "Added 1 workouts with 2 exercises (1 new days)." << true;
+    QTest::newRow("import liftlog")
+        << QStringList {"import", Data("liftlog.csv"), "--format", "liftlog"} << 0
+        << "Added 2 workouts with 4 exercises (2 new days)." << true;
     QTest::newRow("import broken") << QStringList {"import", Data("broken_quotes.csv")} << 1
                                    << "Line 2 opens a quoted field" << false;
     QTest::newRow("import empty") << QStringList {"import", Data("empty.csv")} << 1
@@ -248,8 +251,7 @@ void TestCli::recordsTable()
     QCOMPARE(line(QStringLiteral("Heaviest, 4\u20136 reps")),
              QStringLiteral("Heaviest, 4\u20136 reps 100 kg x 5 2025-03-01"));
     QCOMPARE(line("Estimated 1RM"), QStringLiteral("Estimated 1RM 120 kg (120 kg x 1) 2025-03-10"));
-    QCOMPARE(line("Highest day volume"),
-             QStringLiteral("Highest day volume 1500 kg 2025-03-01"));
+    QCOMPARE(line("Highest day volume"), QStringLiteral("Highest day volume 1500 kg 2025-03-01"));
     QCOMPARE(RunCli({"records", "Squat", "--diary", m_diary}).exitCode, 1);
 }
 

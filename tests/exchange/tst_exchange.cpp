@@ -183,6 +183,11 @@ void TestExchange::readsOtherLogs_data()
         << "2025-03-27 | Chest, Biceps: Flat Barbell Bench Press 2x5@80.00, Barbell Curl "
            "1x10@30.00 'last one slow'"
         << "5: time or distance only\n6: reps 300 outside 0..200";
+    QTest::newRow("liftlog: a session past midnight, units per row, notes")
+        << Data("liftlog.csv") << "LiftLog CSV"
+        << "2025-06-02 | Workout: Squat 2x5@100.00, Bench Press 2x8@61.23 'paused, 1s'\n"
+           "2025-06-03 | Workout: Deadlift 1x3@140.00 'grip failed', Deadlift 1x3@140.61"
+        << "8: unreadable timestamp \"yesterday\"\n9: unknown unit \"stone\"";
     QTest::newRow("fitnotes: pounds") << Data("fitnotes_lbs.csv") << "FitNotes CSV"
                                       << "2025-03-27 | Legs: Squat 1x8@61.23"
                                       << "";
@@ -255,7 +260,7 @@ void TestExchange::secondImportAddsNothing()
     // A day already holding something else on the first date of the file.
     AddDay(diary, DateValue::FromDate(2025, 3, 28), QString(),
            {{QStringLiteral("Mobility"), ProgressStatus::NotYet}}, 1);
-    for (const char *file : {"strong.csv", "hevy.csv", "fitnotes.csv"}) {
+    for (const char *file : {"strong.csv", "hevy.csv", "fitnotes.csv", "liftlog.csv"}) {
         const ImportedData data = Read(Data(file));
         DiaryImport::Apply(DiaryImport::MakePlan(data, diary), diary);
         const QByteArray before = DatabaseWriter::FileBytes(diary);
@@ -270,7 +275,7 @@ void TestExchange::secondImportAddsNothing()
     QCOMPARE(day->GetWorkoutCount(), 3);
     QCOMPARE(day->GetWorkout(0)->GetName(), QStringLiteral("Mobility"));
     QCOMPARE(day->GetNotes(), QStringLiteral("Good session"));
-    QCOMPARE(diary.GetDayCount(), 3);
+    QCOMPARE(diary.GetDayCount(), 5);
 }
 
 void TestExchange::previewCountsWhatIsNew()
