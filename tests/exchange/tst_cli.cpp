@@ -70,6 +70,7 @@ private slots:
     void exitCodes();
     void importWhileAnotherProgramHasTheDiary();
     void importWaitsForAnotherProgramsSave();
+    void importJoinsNames();
     void backupAndRestore();
     void recordsTable();
 
@@ -118,6 +119,8 @@ void TestCli::exitCodes_data()
     QTest::newRow("import liftlog")
         << QStringList {"import", Data("liftlog.csv"), "--format", "liftlog"} << 0
         << "Added 2 workouts with 4 exercises (2 new days)." << true;
+    QTest::newRow("import bad map") << QStringList {"import", Data("strong.csv"), "--map", "Squat="}
+                                    << 2 << "--map \"Squat=\"" << false;
     QTest::newRow("import broken") << QStringList {"import", Data("broken_quotes.csv")} << 1
                                    << "Line 2 opens a quoted field" << false;
     QTest::newRow("import empty") << QStringList {"import", Data("empty.csv")} << 1
@@ -187,6 +190,35 @@ void TestCli::importWaitsForAnotherProgramsSave()
     QVERIFY2(run.err.contains(QLatin1String("being saved by another program")),
              qPrintable(run.err));
     QCOMPARE(Bytes(m_diary), before);
+}
+
+// Remembered choices and --map rules rename the file's exercises; a close name is pointed out.
+void TestCli::importJoinsNames()
+{
+    const QString map = m_dir.filePath(QStringLiteral("ImportNames.txt"));
+    QFile file(map);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Strong CSV\tDips\tDip\nHevy CSV\tSquat\tBack squat\n");
+    file.close();
+    QFile names(m_dir.filePath(QStringLiteral("UEList.txt")));
+    QVERIFY(names.open(QIODevice::WriteOnly));
+    names.write("Squats\n");
+    names.close();
+    const Run run = RunCli({"import", Data("strong.csv"), "--diary", m_diary, "--map",
+                            "Bench Press (Barbell) = Bench press"});
+    QFile::remove(map);
+    QFile::remove(names.fileName());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.contains(QLatin1String("\"Squat\" is no exercise of the diary; the closest "
+                                            "is \"Squats\" (--map \"Squat=Squats\" joins them)")),
+             qPrintable(run.out));
+    DiaryDatabase result;
+    QVERIFY(result.Open(m_diary));
+    const Workout &workout = *result.FindDay(DateValue::FromDate(2025, 3, 28))->GetWorkout(1);
+    QStringList exercises;
+    for (int e = 0; e < workout.GetExerciseCount(); ++e)
+        exercises.append(workout.GetExercise(e)->GetName());
+    QCOMPARE(exercises, QStringList({"Bench press", "Bench press", "Bench press", "Dip"}));
 }
 
 REPBOOK_TEST_MAIN_CORE(TestCli)

@@ -6,7 +6,9 @@
 #include "exchange/DiaryExport.h"
 #include "exchange/DiaryImport.h"
 #include "exchange/ExchangeFields.h"
+#include "exchange/ImportNameMap.h"
 #include "exchange/ImportSource.h"
+#include "exchange/NameMatcher.h"
 #include "model/DatabaseWriter.h"
 
 #include <QCoreApplication>
@@ -137,6 +139,9 @@ private slots:
     void previewCountsWhatIsNew();
     void badInputIsRefused_data();
     void badInputIsRefused();
+    void proposesClosestName_data();
+    void proposesClosestName();
+    void rememberedNamesJoinTheDiary();
 
 private:
     QString WriteTemp(const QString &name, const QByteArray &bytes)
@@ -345,6 +350,97 @@ void TestExchange::badInputIsRefused()
     QString error;
     QVERIFY(!ImportSource::ReadFile(file, ImportSource::Format(format), data, error));
     QVERIFY2(error.contains(message), qPrintable(error));
+}
+
+void TestExchange::proposesClosestName_data()
+{
+    QTest::addColumn<QString>("imported");
+    QTest::addColumn<QString>("proposed");
+    QTest::newRow("case") << "bench press"
+                          << "Bench press";
+    QTest::newRow("spacing") << " Bench   Press"
+                             << "Bench press";
+    QTest::newRow("equipment suffix") << "Bench Press (Barbell)"
+                                      << "Bench press";
+    QTest::newRow("two suffixes") << "Squat [Smith] (Machine)"
+                                  << "Squat";
+    QTest::newRow("plural") << "Barbell Curls"
+                            << "Barbell curl";
+    QTest::newRow("diary name in the plural") << "Dip"
+                                              << "Dips";
+    QTest::newRow("one edit") << "Pull Up"
+                              << "Pull-up";
+    QTest::newRow("two edits in a long name") << "Bnech Press"
+                                              << "Bench press";
+    QTest::newRow("fewest edits win") << "Barbell Curll"
+                                      << "Barbell curl";
+    QTest::newRow("short names must be equal") << "Rope"
+                                               << "";
+    QTest::newRow("nothing close") << "Deadlift"
+                                   << "";
+    QTest::newRow("only a suffix") << "(Barbell)"
+                                   << "";
+}
+
+void TestExchange::proposesClosestName()
+{
+    QFETCH(QString, imported);
+    QFETCH(QString, proposed);
+    const QStringList known = {QStringLiteral("Row"),          QStringLiteral("Bench press"),
+                               QStringLiteral("Squat"),        QStringLiteral("Back squat"),
+                               QStringLiteral("Barbell curl"), QStringLiteral("Pull-up"),
+                               QStringLiteral("Dips"),         QStringLiteral("Hack squat")};
+    QCOMPARE(NameMatcher::Closest(imported, known), proposed);
+}
+
+void TestExchange::rememberedNamesJoinTheDiary()
+{
+    DiaryDatabase diary;
+    AddDay(diary, DateValue::FromDate(2025, 1, 1), QString(),
+           {{QStringLiteral("Old"), ProgressStatus::Done}}, 0);
+    diary.GetDay(0)->GetWorkout(0)->AddExercise(std::make_unique<ExerciseEntry>());
+    diary.GetDay(0)->GetWorkout(0)->GetExercise(0)->SetName(QStringLiteral("Bench press"));
+    const QStringList known = NameMatcher::KnownNames(diary, {QStringLiteral("Dip")});
+    QCOMPARE(known, QStringList({"Dip", "Bench press"}));
+
+    ImportNameMap map(ImportNameMap::PathBeside(m_dir.filePath(QStringLiteral("UEList.txt"))));
+    QString error;
+    QVERIFY(map.Remember(QStringLiteral("Strong CSV"),
+                         {{QStringLiteral("Bench Press (Barbell)"), QStringLiteral("Bench press")},
+                          {QStringLiteral("Squat"), QStringLiteral("Squat")},
+                          {QStringLiteral("Bad\tname"), QStringLiteral("Row")}},
+                         error));
+    QVERIFY(map.Remember(QStringLiteral("Hevy CSV"),
+                         {{QStringLiteral("Dips"), QStringLiteral("Dip")}}, error));
+    ImportNameMap reread(map);
+    reread.Load();
+    const QHash<QString, QString> remembered = reread.For(QStringLiteral("Strong CSV"));
+    QCOMPARE(remembered.size(), 1); // a name joined to itself or holding a tab is not kept
+
+    const ImportedData data = Read(Data("strong.csv"));
+    QStringList proposals;
+    for (const NameMatcher::Proposal &p : NameMatcher::Propose(*data.days, known, remembered))
+        proposals.append(p.imported + u'>' + p.proposed + (p.remembered ? u'!' : u' '));
+    QCOMPARE(proposals,
+             QStringList({"Bench Press (Barbell)>Bench press!", "Dips>Dip ", "Squat> "}));
+
+    // Joined names make the same workouts: a second import with the choices adds nothing.
+    DiaryImport::Apply(DiaryImport::MakePlan(NameMatcher::WithNames(data, remembered), diary),
+                       diary);
+    QVERIFY(Describe(diary).contains(QStringLiteral("Push Day: Bench press 1x10@40.00")));
+    QVERIFY(DiaryImport::MakePlan(NameMatcher::WithNames(data, remembered), diary).AddsNothing());
+    QVERIFY(!DiaryImport::MakePlan(data, diary).AddsNothing());
+
+    // Leaving a name as new forgets its choice; the other source keeps its own.
+    QVERIFY(reread.Remember(QStringLiteral("Strong CSV"),
+                            {{QStringLiteral("Bench Press (Barbell)"), QString()}}, error));
+    map.Load();
+    QVERIFY(map.For(QStringLiteral("Strong CSV")).isEmpty());
+    QCOMPARE(map.For(QStringLiteral("Hevy CSV")).value(QStringLiteral("Dips")),
+             QStringLiteral("Dip"));
+    QVERIFY(!ImportNameMap(m_dir.filePath(QStringLiteral("no/such/folder/x.txt")))
+                 .Remember(QStringLiteral("Strong CSV"), {}, error));
+    QVERIFY(error.contains(QStringLiteral("could not be saved")));
 }
 
 REPBOOK_TEST_MAIN_CORE(TestExchange)
