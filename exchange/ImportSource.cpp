@@ -22,20 +22,23 @@ constexpr std::pair<Format, const char *> Keys[] = {
 // The first record of a CSV text, or nothing when there is none.
 std::optional<QStringList> HeaderRecord(const QByteArray &data, QString &error)
 {
-    // Only the first lines are needed; a header never spans many of them.
+    // Only the first lines are needed; a header never spans many of them. Blank lines before it
+    // do not count.
     const QByteArray text = CsvReader::WithoutBom(data);
     qsizetype end = 0;
+    while (end < text.size() && QChar::isSpace(uchar(text[end])))
+        ++end;
     for (int lines = 0; lines < 8 && end >= 0 && end < text.size(); ++lines)
         end = text.indexOf('\n', end + 1);
     std::optional<QStringList> header;
     CsvReader reader;
-    const bool read = reader.Read(end < 0 ? text : text.first(end + 1),
+    const bool read = reader.Read(end < 0 || end >= text.size() ? text : text.first(end + 1),
                                   [&header](const QStringList &fields, int) {
                                       header = fields;
                                       return false;
                                   });
-    if (!read && !header)
-        error = reader.ErrorString();
+    if (!header)
+        error = read ? QStringLiteral("Line 1: the file has no header.") : reader.ErrorString();
     return header;
 }
 

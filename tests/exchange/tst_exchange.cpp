@@ -9,9 +9,11 @@
 #include "exchange/ImportNameMap.h"
 #include "exchange/ImportSource.h"
 #include "exchange/NameMatcher.h"
+#include "fuzz/ReaderChecks.h"
 #include "model/DatabaseWriter.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -139,6 +141,8 @@ private slots:
     void previewCountsWhatIsNew();
     void badInputIsRefused_data();
     void badInputIsRefused();
+    void readersKeepTheirProperties_data();
+    void readersKeepTheirProperties();
     void proposesClosestName_data();
     void proposesClosestName();
     void rememberedNamesJoinTheDiary();
@@ -350,6 +354,32 @@ void TestExchange::badInputIsRefused()
     QString error;
     QVERIFY(!ImportSource::ReadFile(file, ImportSource::Format(format), data, error));
     QVERIFY2(error.contains(message), qPrintable(error));
+}
+
+// Every seed of the fuzzing targets and every finding, through each reader.
+void TestExchange::readersKeepTheirProperties_data()
+{
+    QTest::addColumn<QString>("reader");
+    QTest::addColumn<QString>("file");
+    const QDir seeds(testsupport::dataFile(QStringLiteral("fuzz/readers")));
+    for (const QString &reader : ReaderChecks::ReaderNames()) {
+        for (const QString &folder : {reader, QStringLiteral("regressions")}) {
+            for (const QFileInfo &file : QDir(seeds.filePath(folder)).entryInfoList(QDir::Files))
+                QTest::addRow("%s %s", qPrintable(reader), qPrintable(file.fileName()))
+                    << reader << file.filePath();
+        }
+    }
+}
+
+void TestExchange::readersKeepTheirProperties()
+{
+    QFETCH(QString, reader);
+    QFETCH(QString, file);
+    QFile input(file);
+    QVERIFY(input.open(QIODevice::ReadOnly));
+    const QByteArray data = input.readAll();
+    QCOMPARE(ReaderChecks::Check(reader, data), QString());
+    QCOMPARE(ReaderChecks::Check(QStringLiteral("detect"), data), QString());
 }
 
 void TestExchange::proposesClosestName_data()
