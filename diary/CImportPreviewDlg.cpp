@@ -111,3 +111,9 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
                         : buttons->button(QDialogButtonBox::Ok))
         ->setFocus();
 }
+
+void CImportPreviewDlg::AddSection(QWidget *section, int stretch)
+{
+    auto *box = static_cast<QVBoxLayout *>(layout());
+    box->insertWidget(box->count() - 1, section, stretch);
+}

@@ -18,4 +18,7 @@ public:
 
     CImportPreviewDlg(const DiaryImport::Plan &plan, const QString &fileName,
                       QWidget *parent = nullptr);
+
+    // Adds a section of its own below the skipped rows, above the buttons.
+    void AddSection(QWidget *section, int stretch = 1);
 };

@@ -1,11 +1,15 @@
 #include "diary/DiaryExchange.h"
 
 #include "diary/CImportPreviewDlg.h"
+#include "diary/CNameMappingPanel.h"
 #include "exchange/DiaryExport.h"
 #include "exchange/DiaryImport.h"
+#include "exchange/ImportNameMap.h"
 #include "exchange/ImportSource.h"
+#include "exchange/NameMatcher.h"
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
+#include "model/NameList.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
@@ -65,10 +69,29 @@ bool DiaryExchange::Import(const OneStep &asOneStep)
         MessageBox::Error(m_window, error);
         return false;
     }
-    const DiaryImport::Plan plan = DiaryImport::MakePlan(data, m_database);
+    // Names of the file join the diary's as chosen before for that kind of file.
+    NameList exercises(DataFolder::ExerciseListPath());
+    exercises.Load();
+    const QStringList known = NameMatcher::KnownNames(m_database, exercises.Entries());
+    ImportNameMap names(ImportNameMap::PathBeside(DataFolder::ExerciseListPath()));
+    names.Load();
+    const QHash<QString, QString> remembered = names.For(data.formatName);
+    DiaryImport::Plan plan =
+        DiaryImport::MakePlan(NameMatcher::WithNames(data, remembered), m_database);
     CImportPreviewDlg preview(plan, QFileInfo(path).fileName(), m_window);
+    const QList<NameMatcher::Proposal> proposals =
+        NameMatcher::Propose(*data.days, known, remembered);
+    auto *mapping = proposals.isEmpty() ? nullptr : new CNameMappingPanel(proposals, known);
+    if (mapping)
+        preview.AddSection(mapping);
     if (preview.exec() != QDialog::Accepted)
         return false;
+    if (mapping) {
+        const QHash<QString, QString> choices = mapping->Choices();
+        if (!names.Remember(data.formatName, choices, error))
+            MessageBox::Warning(m_window, error);
+        plan = DiaryImport::MakePlan(NameMatcher::WithNames(data, choices), m_database);
+    }
     asOneStep([this, &plan] { ImportIntoDiary(plan); });
     return true;
 }
