@@ -55,6 +55,7 @@ bool ImportNameMap::Remember(const QString &source, const QHash<QString, QString
 {
     // Another program may have stored choices since this map was read.
     Load();
+    const qsizetype before = m_choices.size();
     m_choices.removeIf([&](const Choice &choice) {
         return choice.source == source && choices.contains(choice.imported);
     });
@@ -63,6 +64,8 @@ bool ImportNameMap::Remember(const QString &source, const QHash<QString, QString
             it.key() != it.value().trimmed())
             m_choices.append({source, it.key(), it.value().trimmed()});
     }
+    if (m_choices.size() == before && m_choices.isEmpty())
+        return true; // nothing to keep, nothing forgotten: no file is made
     QByteArray bytes;
     for (const Choice &choice : m_choices)
         bytes +=

@@ -15,7 +15,7 @@ for target in $targets; do
     mkdir -p "$build/corpus/$target" "$build/artifacts/$target"
     # shellcheck disable=SC2086
     nice -n 15 "$build/bin/fuzz_$target" -runs="$runs" -max_total_time="$seconds" \
-        -rss_limit_mb=1024 -timeout=5 -max_len=16384 -print_final_stats=1 \
+        -rss_limit_mb=1024 -timeout=5 -max_len=8192 -print_final_stats=1 \
         -dict="$top/fuzz/exchange.dict" -artifact_prefix="$build/artifacts/$target/" \
         "$build/corpus/$target" $seeds > "$build/fuzz_$target.log" 2>&1 ||
         echo "fuzz_$target: finding, see $build/fuzz_$target.log"

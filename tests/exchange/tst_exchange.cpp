@@ -469,7 +469,8 @@ void TestExchange::rememberedNamesJoinTheDiary()
     QCOMPARE(map.For(QStringLiteral("Hevy CSV")).value(QStringLiteral("Dips")),
              QStringLiteral("Dip"));
     QVERIFY(!ImportNameMap(m_dir.filePath(QStringLiteral("no/such/folder/x.txt")))
-                 .Remember(QStringLiteral("Strong CSV"), {}, error));
+                 .Remember(QStringLiteral("Strong CSV"),
+                           {{QStringLiteral("A"), QStringLiteral("B")}}, error));
     QVERIFY(error.contains(QStringLiteral("could not be saved")));
 }
 
