@@ -64,7 +64,10 @@ QString Key(const QString &name)
     return words.join(u' ');
 }
 
-QString Closest(const QString &name, const QStringList &known)
+namespace {
+
+// The closest of known, whose keys are given in the same order.
+QString ClosestOf(const QString &name, const QStringList &known, const QStringList &keys)
 {
     const QString key = Key(name);
     if (key.isEmpty())
@@ -77,8 +80,9 @@ QString Closest(const QString &name, const QStringList &known)
     const int allowed = key.size() > MaxDistanceKey ? 0 : AllowedEdits(key.size());
     QString best;
     int bestEdits = allowed + 1;
-    for (const QString &candidate : known) {
-        const QString other = Key(candidate);
+    for (qsizetype i = 0; i < known.size(); ++i) {
+        const QString &candidate = known[i];
+        const QString &other = keys[i];
         if (other.isEmpty() || other.size() > MaxDistanceKey + allowed)
             continue;
         const int edits = other == key ? 0 : EditDistance(key, other, bestEdits - 1);
@@ -90,6 +94,16 @@ QString Closest(const QString &name, const QStringList &known)
         }
     }
     return best;
+}
+
+} // namespace
+
+QString Closest(const QString &name, const QStringList &known)
+{
+    QStringList keys;
+    for (const QString &candidate : known)
+        keys.append(Key(candidate));
+    return ClosestOf(name, known, keys);
 }
 
 QStringList KnownNames(const DiaryDatabase &diary, const QStringList &nameList)
@@ -119,6 +133,9 @@ QList<Proposal> Propose(const DiaryDatabase &days, const QStringList &known,
                         const QHash<QString, QString> &remembered)
 {
     const QSet<QString> knownSet(known.cbegin(), known.cend());
+    QStringList keys;
+    for (const QString &candidate : known)
+        keys.append(Key(candidate));
     QSet<QString> listed;
     QList<Proposal> proposals;
     for (int d = 0; d < days.GetDayCount(); ++d) {
@@ -134,7 +151,7 @@ QList<Proposal> Propose(const DiaryDatabase &days, const QStringList &known,
                 proposal.imported = name;
                 proposal.remembered = remembered.contains(name);
                 proposal.proposed =
-                    proposal.remembered ? remembered.value(name) : Closest(name, known);
+                    proposal.remembered ? remembered.value(name) : ClosestOf(name, known, keys);
                 proposals.append(proposal);
             }
         }
