@@ -31,9 +31,10 @@ bool HasRequired(const HeaderColumns &columns)
     return true;
 }
 
-// The local time a timestamp names, as written: "2025-06-02T18:04:11", with or without
-// fractions of a second and a zone ("Z", "+02:00"), or a date alone. The zone is left out so
-// that a session keeps the calendar day it was logged on.
+// The local time a timestamp names, as written: "2025-06-02T18:04:11" (or without the seconds),
+// with or without fractions of a second and a zone ("Z", "+02:00"), or a date alone. The zone is
+// left out so that a session keeps the calendar day it was logged on; the time is held as UTC so
+// that no daylight-saving gap moves it.
 std::optional<QDateTime> ParseTimestamp(const QString &text)
 {
     const QString trimmed = text.trimmed();
@@ -41,12 +42,14 @@ std::optional<QDateTime> ParseTimestamp(const QString &text)
     if (!date.isValid())
         return std::nullopt;
     if (trimmed.size() == 10)
-        return QDateTime(date, QTime(0, 0));
+        return QDateTime(date, QTime(0, 0), Qt::UTC);
     const QChar separator = trimmed.size() > 10 ? trimmed[10] : QChar();
-    const QTime time = QTime::fromString(trimmed.mid(11, 8), QStringLiteral("HH:mm:ss"));
+    QTime time = QTime::fromString(trimmed.mid(11, 8), QStringLiteral("HH:mm:ss"));
+    if (!time.isValid())
+        time = QTime::fromString(trimmed.mid(11, 5), QStringLiteral("HH:mm"));
     if ((separator != u'T' && separator != u' ') || !time.isValid())
         return std::nullopt;
-    return QDateTime(date, time);
+    return QDateTime(date, time, Qt::UTC);
 }
 
 // A set waiting for its session's start to be known.
