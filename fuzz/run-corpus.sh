@@ -3,11 +3,11 @@
 # yet, it is configured for them) and runs each a few seconds from its seed corpus under
 # AddressSanitizer and UndefinedBehaviorSanitizer. Exits 1 when any target finds something; the
 # input is then kept in BUILD_DIR/artifacts/ci/.
-# Usage: fuzz/run-corpus.sh [BUILD_DIR]   (default: build-fuzz; FUZZ_SECONDS per target, default 3)
+# Usage: fuzz/run-corpus.sh [BUILD_DIR]   (default: build-fuzz; FUZZ_SECONDS per target, default 2)
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build-fuzz}
-seconds=${FUZZ_SECONDS:-3}
+seconds=${FUZZ_SECONDS:-2}
 readers="csv diarycsv diaryjson strong hevy fitnotes liftlog detect"
 
 if [ ! -f "$build/build.ninja" ]; then
