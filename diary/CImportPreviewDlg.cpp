@@ -116,4 +116,5 @@ void CImportPreviewDlg::AddSection(QWidget *section, int stretch)
 {
     auto *box = static_cast<QVBoxLayout *>(layout());
     box->insertWidget(box->count() - 1, section, stretch);
+    SetFirstOpenSize(QSize(640, 600));
 }

@@ -52,9 +52,17 @@ CNameMappingPanel::CNameMappingPanel(const QList<NameMatcher::Proposal> &proposa
     scroll->setWidget(rows);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::StyledPanel);
-    // Three lines always show; more scroll.
-    const int line = rows->sizeHint().height() / qMax(1, int(m_rows.size()));
-    scroll->setMinimumHeight(qMin(rows->sizeHint().height(), 3 * line + 8) + 2);
+    // Three lines always show; more scroll. The list takes its share of the dialog's height
+    // like the tables above it, however long it is.
+    int line = 0;
+    for (const Row &row : m_rows) {
+        row.name->ensurePolished();
+        line = qMax(line, row.name->sizeHint().height());
+    }
+    const int spacing = grid->verticalSpacing() >= 0 ? grid->verticalSpacing() : 6;
+    scroll->setMinimumHeight(qMin(int(m_rows.size()), 3) * (line + spacing) + 8 +
+                             2 * scroll->frameWidth());
+    scroll->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -83,7 +83,7 @@ bool DiaryExchange::Import(const OneStep &asOneStep)
         NameMatcher::Propose(*data.days, known, remembered);
     auto *mapping = proposals.isEmpty() ? nullptr : new CNameMappingPanel(proposals, known);
     if (mapping)
-        preview.AddSection(mapping);
+        preview.AddSection(mapping, 2);
     if (preview.exec() != QDialog::Accepted)
         return false;
     if (mapping) {
