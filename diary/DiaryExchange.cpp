@@ -90,7 +90,15 @@ bool DiaryExchange::Import(const OneStep &asOneStep)
         const QHash<QString, QString> choices = mapping->Choices();
         if (!names.Remember(data.formatName, choices, error))
             MessageBox::Warning(m_window, error);
-        plan = DiaryImport::MakePlan(NameMatcher::WithNames(data, choices), m_database);
+        // Remembered choices of names the section did not list still hold.
+        QHash<QString, QString> joined = remembered;
+        for (auto it = choices.cbegin(); it != choices.cend(); ++it) {
+            if (it.value().isEmpty())
+                joined.remove(it.key());
+            else
+                joined.insert(it.key(), it.value());
+        }
+        plan = DiaryImport::MakePlan(NameMatcher::WithNames(data, joined), m_database);
     }
     asOneStep([this, &plan] { ImportIntoDiary(plan); });
     return true;
