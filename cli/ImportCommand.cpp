@@ -1,9 +1,13 @@
 #include "cli/ImportCommand.h"
 
 #include "exchange/DiaryImport.h"
+#include "exchange/ImportNameMap.h"
 #include "exchange/ImportSource.h"
+#include "exchange/NameMatcher.h"
+#include "model/DataFolder.h"
 #include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
+#include "model/NameList.h"
 #include "model/SharedDiaryFile.h"
 #include "settings/DiaryLocation.h"
 
@@ -12,10 +16,44 @@
 
 namespace {
 
+// "Bench Press (Barbell)=Bench press": the first equals sign parts the two names.
+bool ParseRule(const QString &rule, QHash<QString, QString> &mapping)
+{
+    const qsizetype equals = rule.indexOf(u'=');
+    const QString imported = rule.left(equals).trimmed();
+    const QString diaryName = rule.mid(equals + 1).trimmed();
+    if (equals < 0 || imported.isEmpty() || diaryName.isEmpty())
+        return false;
+    mapping.insert(imported, diaryName);
+    return true;
+}
+
+// Hints at the diary names close to those of the file that no choice joins yet.
+void PrintProposals(const ImportedData &data, const DiaryDatabase &diary,
+                    const QString &exerciseList, const QHash<QString, QString> &mapping)
+{
+    NameList names(exerciseList);
+    names.Load();
+    const QStringList known = NameMatcher::KnownNames(diary, names.Entries());
+    for (const NameMatcher::Proposal &proposal : NameMatcher::Propose(*data.days, known, mapping)) {
+        if (proposal.remembered || proposal.proposed.isEmpty())
+            continue;
+        Command::PrintOut(QStringLiteral("\"%1\" is no exercise of the diary; the closest is "
+                                         "\"%2\" (--map \"%1=%2\" joins them).\n")
+                              .arg(proposal.imported, proposal.proposed));
+    }
+}
+
 const QCommandLineOption
     FormatOption({QStringLiteral("format")},
-                 QStringLiteral("auto (default), csv, json, strong, hevy or fitnotes."),
+                 QStringLiteral("auto (default), csv, json, strong, hevy, fitnotes or liftlog."),
                  QStringLiteral("FORMAT"), QStringLiteral("auto"));
+const QCommandLineOption
+    MapOption({QStringLiteral("map")},
+              QStringLiteral("Joins an exercise name of the file to one of the diary, as \"NAME "
+                             "IN THE FILE=DIARY NAME\" (repeatable; overrides a remembered "
+                             "choice for this run)."),
+              QStringLiteral("RULE"));
 const QCommandLineOption DryRunOption({QStringLiteral("n"), QStringLiteral("dry-run")},
                                       QStringLiteral("Only print what would be added."));
 const QCommandLineOption VerboseOption({QStringLiteral("v"), QStringLiteral("verbose")},
@@ -26,7 +64,8 @@ const QCommandLineOption VerboseOption({QStringLiteral("v"), QStringLiteral("ver
 ImportCommand::ImportCommand()
     : Command(QStringLiteral("import"),
               QStringLiteral("Adds the workouts of a Repbook CSV or JSON export, or of a CSV "
-                             "export of Strong, Hevy or FitNotes, to the diary. Workouts "
+                             "export of Strong, Hevy, FitNotes or LiftLog, to the diary. "
+                             "Workouts "
                              "already in the diary are left out. Safe while Repbook or "
                              "Repminder runs."))
 {
@@ -34,7 +73,7 @@ ImportCommand::ImportCommand()
 
 void ImportCommand::AddOptions(QCommandLineParser &parser)
 {
-    parser.addOptions({FormatOption, DryRunOption, VerboseOption});
+    parser.addOptions({FormatOption, MapOption, DryRunOption, VerboseOption});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The file to import."));
 }
 
@@ -46,6 +85,12 @@ int ImportCommand::Execute(const QCommandLineParser &parser)
     const auto format = ImportSource::FormatFromKey(parser.value(FormatOption));
     if (!format)
         return Usage(QStringLiteral("unknown format \"%1\".").arg(parser.value(FormatOption)));
+    QHash<QString, QString> rules;
+    for (const QString &rule : parser.values(MapOption)) {
+        if (!ParseRule(rule, rules))
+            return Usage(
+                QStringLiteral("--map \"%1\" is not \"NAME IN THE FILE=DIARY NAME\".").arg(rule));
+    }
 
     ImportedData data;
     QString error;
@@ -61,6 +106,15 @@ int ImportCommand::Execute(const QCommandLineParser &parser)
         return Failed;
     }
     const bool eachDate = parser.isSet(VerboseOption);
+    const QString folder = QFileInfo(path).absolutePath();
+    const QString exerciseList = folder + QStringLiteral("/UEList.txt");
+    // The names chosen in the diary's import preview, then those of --map.
+    ImportNameMap remembered(ImportNameMap::PathBeside(exerciseList));
+    remembered.Load();
+    QHash<QString, QString> mapping = remembered.For(data.formatName);
+    mapping.insert(rules);
+    PrintProposals(data, check, exerciseList, mapping);
+    data = NameMatcher::WithNames(data, mapping);
     if (parser.isSet(DryRunOption)) {
         PrintOut(
             DiaryImport::SummaryLines(DiaryImport::MakePlan(data, check), eachDate).join(u'\n') +
@@ -90,9 +144,7 @@ int ImportCommand::Execute(const QCommandLineParser &parser)
         PrintError(outcome.error);
         return Failed;
     }
-    const QString folder = QFileInfo(path).absolutePath();
-    DiaryImport::RememberNames(added, folder + QStringLiteral("/UTList.txt"),
-                               folder + QStringLiteral("/UEList.txt"));
+    DiaryImport::RememberNames(added, folder + QStringLiteral("/UTList.txt"), exerciseList);
     if (!outcome.conflicts.isEmpty())
         PrintError(QStringLiteral("Days changed meanwhile by another program were kept in %1.")
                        .arg(QDir::toNativeSeparators(outcome.conflictFile)));

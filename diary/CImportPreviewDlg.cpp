@@ -130,3 +130,10 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
                         : buttons->button(QDialogButtonBox::Ok))
         ->setFocus();
 }
+
+void CImportPreviewDlg::AddSection(QWidget *section, int stretch)
+{
+    auto *box = static_cast<QVBoxLayout *>(layout());
+    box->insertWidget(box->count() - 1, section, stretch);
+    SetFirstOpenSize(QSize(640, 600));
+}

@@ -18,4 +18,8 @@ public:
 
     CImportPreviewDlg(const DiaryImport::Plan &plan, const QString &fileName,
                       QWidget *parent = nullptr);
+
+    // Adds a section of its own below the skipped rows, above the buttons; the dialog then
+    // first opens taller.
+    void AddSection(QWidget *section, int stretch = 1);
 };

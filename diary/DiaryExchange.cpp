@@ -1,12 +1,16 @@
 #include "diary/DiaryExchange.h"
 
 #include "diary/CImportPreviewDlg.h"
+#include "diary/CNameMappingPanel.h"
 #include "exchange/DiaryExport.h"
 #include "exchange/DiaryImport.h"
+#include "exchange/ImportNameMap.h"
 #include "exchange/ImportSource.h"
+#include "exchange/NameMatcher.h"
 #include "model/Clock.h"
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
+#include "model/NameList.h"
 #include "model/NumberText.h"
 #include "settings/DiaryLocation.h"
 #include "widgets/FileDialog.h"
@@ -60,7 +64,8 @@ std::optional<DiaryImport::Added> DiaryExchange::Import(const OneStep &asOneStep
 {
     const QString path = FileDialog::GetOpenFileName(
         m_window, QStringLiteral("Import"),
-        QStringLiteral("Training log exports (*.csv *.json);;All files (*)"));
+        QStringLiteral("Training log exports: Repbook, Strong, Hevy, FitNotes, LiftLog "
+                       "(*.csv *.json);;All files (*)"));
     if (path.isEmpty())
         return std::nullopt;
     ImportedData data;
@@ -69,10 +74,37 @@ std::optional<DiaryImport::Added> DiaryExchange::Import(const OneStep &asOneStep
         MessageBox::Error(m_window, error);
         return std::nullopt;
     }
-    const DiaryImport::Plan plan = DiaryImport::MakePlan(data, m_database);
+    // Names of the file join the diary's as chosen before for that kind of file.
+    NameList exercises(DiaryLocation::ExerciseListPath());
+    exercises.Load();
+    const QStringList known = NameMatcher::KnownNames(m_database, exercises.Entries());
+    ImportNameMap names(ImportNameMap::PathBeside(DiaryLocation::ExerciseListPath()));
+    names.Load();
+    const QHash<QString, QString> remembered = names.For(data.formatName);
+    DiaryImport::Plan plan =
+        DiaryImport::MakePlan(NameMatcher::WithNames(data, remembered), m_database);
     CImportPreviewDlg preview(plan, QFileInfo(path).fileName(), m_window);
+    const QList<NameMatcher::Proposal> proposals =
+        NameMatcher::Propose(*data.days, known, remembered);
+    auto *mapping = proposals.isEmpty() ? nullptr : new CNameMappingPanel(proposals, known);
+    if (mapping)
+        preview.AddSection(mapping, 2);
     if (preview.exec() != QDialog::Accepted)
         return std::nullopt;
+    if (mapping) {
+        const QHash<QString, QString> choices = mapping->Choices();
+        if (!names.Remember(data.formatName, choices, error))
+            MessageBox::Warning(m_window, error);
+        // Remembered choices of names the section did not list still hold.
+        QHash<QString, QString> joined = remembered;
+        for (auto it = choices.cbegin(); it != choices.cend(); ++it) {
+            if (it.value().isEmpty())
+                joined.remove(it.key());
+            else
+                joined.insert(it.key(), it.value());
+        }
+        plan = DiaryImport::MakePlan(NameMatcher::WithNames(data, joined), m_database);
+    }
     DiaryImport::Added added;
     asOneStep([this, &plan, &added] { added = ImportIntoDiary(plan); });
     return added;

@@ -55,6 +55,20 @@ bool LooksBinary(QByteArrayView line)
     return controls > 4;
 }
 
+// Where the line from start ends (after its line break): at a line feed, a carriage return and
+// line feed, or a carriage return alone (which also ends a record), so that lines are counted
+// as an editor shows them.
+qsizetype LineEnd(const QByteArray &data, qsizetype start)
+{
+    for (qsizetype i = start; i < data.size(); ++i) {
+        if (data[i] == '\n')
+            return i + 1;
+        if (data[i] == '\r')
+            return i + 1 < data.size() && data[i + 1] == '\n' ? i + 2 : i + 1;
+    }
+    return data.size();
+}
+
 } // namespace
 
 QByteArray CsvReader::WithoutBom(const QByteArray &data)
@@ -64,8 +78,7 @@ QByteArray CsvReader::WithoutBom(const QByteArray &data)
 
 char CsvReader::GuessSeparator(const QByteArray &data)
 {
-    const qsizetype end = data.indexOf('\n');
-    const QByteArrayView first = QByteArrayView(data).first(end < 0 ? data.size() : end);
+    const QByteArrayView first = QByteArrayView(data).first(LineEnd(data, 0));
     return first.count(';') > first.count(',') ? ';' : ',';
 }
 
@@ -87,8 +100,7 @@ bool CsvReader::Read(const QByteArray &input, const RecordHandler &handler)
     state.handler = &handler;
     qsizetype start = 0;
     while (start < data.size() && !state.stopped) {
-        qsizetype end = data.indexOf('\n', start);
-        end = end < 0 ? data.size() : end + 1;
+        const qsizetype end = LineEnd(data, start);
         const QByteArrayView line(data.constData() + start, end - start);
         if (LooksBinary(line)) {
             m_error = QStringLiteral("Line %1 holds binary data: this is not a text file.")

@@ -3,6 +3,7 @@
 #include "exchange/CsvReader.h"
 #include "exchange/DiaryCsv.h"
 #include "exchange/DiaryJson.h"
+#include "exchange/LiftLogExport.h"
 #include "exchange/PeerExports.h"
 #include "model/DatabaseFile.h"
 
@@ -14,26 +15,30 @@ namespace ImportSource {
 namespace {
 
 constexpr std::pair<Format, const char *> Keys[] = {
-    {Format::Auto, "auto"},     {Format::Csv, "csv"},   {Format::Json, "json"},
-    {Format::Strong, "strong"}, {Format::Hevy, "hevy"}, {Format::FitNotes, "fitnotes"}};
+    {Format::Auto, "auto"},      {Format::Csv, "csv"},   {Format::Json, "json"},
+    {Format::Strong, "strong"},  {Format::Hevy, "hevy"}, {Format::FitNotes, "fitnotes"},
+    {Format::LiftLog, "liftlog"}};
 
 // The first record of a CSV text, or nothing when there is none.
 std::optional<QStringList> HeaderRecord(const QByteArray &data, QString &error)
 {
-    // Only the first lines are needed; a header never spans many of them.
+    // Only the first lines are needed; a header never spans many of them. Blank lines before it
+    // do not count.
     const QByteArray text = CsvReader::WithoutBom(data);
     qsizetype end = 0;
+    while (end < text.size() && QChar::isSpace(uchar(text[end])))
+        ++end;
     for (int lines = 0; lines < 8 && end >= 0 && end < text.size(); ++lines)
         end = text.indexOf('\n', end + 1);
     std::optional<QStringList> header;
     CsvReader reader;
-    const bool read = reader.Read(end < 0 ? text : text.first(end + 1),
+    const bool read = reader.Read(end < 0 || end >= text.size() ? text : text.first(end + 1),
                                   [&header](const QStringList &fields, int) {
                                       header = fields;
                                       return false;
                                   });
-    if (!read && !header)
-        error = reader.ErrorString();
+    if (!header)
+        error = read ? QStringLiteral("Line 1: the file has no header.") : reader.ErrorString();
     return header;
 }
 
@@ -75,8 +80,10 @@ std::optional<Format> Detect(const QByteArray &data, QString &error)
         if (PeerExports::Recognises(kind, *header))
             return format;
     }
+    if (LiftLogExport::Recognises(*header))
+        return Format::LiftLog;
     error = QStringLiteral("Line 1: the file is no export that Repbook can read (a Repbook CSV or "
-                           "JSON file, or a CSV export of Strong, Hevy or FitNotes).");
+                           "JSON file, or a CSV export of Strong, Hevy, FitNotes or LiftLog).");
     return std::nullopt;
 }
 
@@ -100,6 +107,8 @@ bool ReadData(const QByteArray &data, Format format, ImportedData &result, QStri
         return PeerExports::Read(PeerExports::Kind::Hevy, data, result, error);
     case Format::FitNotes:
         return PeerExports::Read(PeerExports::Kind::FitNotes, data, result, error);
+    case Format::LiftLog:
+        return LiftLogExport::Read(data, result, error);
     case Format::Csv:
     case Format::Auto:
         break;

@@ -12,9 +12,9 @@
 // and hands it to the matching reader. Files larger than a diary may be are refused.
 namespace ImportSource {
 
-enum class Format { Auto, Csv, Json, Strong, Hevy, FitNotes };
+enum class Format { Auto, Csv, Json, Strong, Hevy, FitNotes, LiftLog };
 
-// "auto", "csv", "json", "strong", "hevy", "fitnotes".
+// "auto", "csv", "json", "strong", "hevy", "fitnotes", "liftlog".
 QStringList FormatKeys();
 std::optional<Format> FormatFromKey(const QString &key);
 

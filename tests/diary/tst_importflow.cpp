@@ -4,6 +4,7 @@
 #include "DiaryFixture.h"
 #include "common/TestMain.h"
 #include "diary/CImportPreviewDlg.h"
+#include "diary/CNameMappingPanel.h"
 #include "diary/CRepbookDlg.h"
 #include "diary/CommandIds.h"
 #include "diary/MainMenu.h"
@@ -18,7 +19,11 @@
 #include "widgets/MessageBox.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 using namespace diarytest;
@@ -33,6 +38,7 @@ private slots:
     void previewDecides_data();
     void previewDecides();
     void unreadableFileChangesNothing();
+    void namesJoinTheDiarysAndAreRemembered();
     void exportWritesDiaryOrSelection_data();
     void exportWritesDiaryOrSelection();
 
@@ -128,6 +134,54 @@ void TestImportFlow::unreadableFileChangesNothing()
              qPrintable(shown.first().text));
     QCOMPARE(m_diary.File().Database().GetDayCount(), 0);
     QVERIFY(!QFile::exists(DataFolder::DatabasePath()));
+}
+
+void TestImportFlow::namesJoinTheDiarysAndAreRemembered()
+{
+    NameList(DataFolder::ExerciseListPath()).Append(QStringLiteral("Bench press"));
+    auto window = OpenWindow();
+    const auto importStrong = [&](const std::function<void(CNameMappingPanel *)> &choose) {
+        FileDialog::setNextFileNames(
+            {testsupport::dataFile(QStringLiteral("exchange/strong.csv"))});
+        WhenModal<CImportPreviewDlg>([&](CImportPreviewDlg *preview) {
+            auto *panel = preview->findChild<CNameMappingPanel *>();
+            choose(panel);
+            preview->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled()
+                ? preview->accept()
+                : preview->reject();
+        });
+        window->Commands()->Action(CommandId::ImportFile)->trigger();
+    };
+    importStrong([](CNameMappingPanel *panel) {
+        for (QCheckBox *box : panel->findChildren<QCheckBox *>()) {
+            if (box->text() == QLatin1String("Bench Press (Barbell)"))
+                box->setChecked(true); // accepts the proposal
+        }
+        for (QLineEdit *edit : panel->findChildren<QLineEdit *>()) {
+            if (edit->accessibleName().endsWith(QLatin1String("Dips")))
+                QTest::keyClicks(edit, QStringLiteral("Dip")); // a name of one's own
+        }
+    });
+    QStringList names;
+    const Workout &workout = *m_diary.File().Database().GetDay(0)->GetWorkout(0);
+    for (int e = 0; e < workout.GetExerciseCount(); ++e)
+        names.append(workout.GetExercise(e)->GetName());
+    QCOMPARE(names, QStringList({"Bench press", "Bench press", "Bench press", "Dip"}));
+
+    // The next import of that kind of file starts from the choices and finds nothing new.
+    bool importable = true;
+    importStrong([&](CNameMappingPanel *panel) {
+        importable = panel->window()
+                         ->findChild<QDialogButtonBox *>()
+                         ->button(QDialogButtonBox::Ok)
+                         ->isEnabled();
+        QHash<QString, QString> expected = {{"Bench Press (Barbell)", "Bench press"},
+                                            {"Dips", "Dip"}};
+        QCOMPARE(panel->Choices(), expected);
+    });
+    QVERIFY(!importable);
+    QCOMPARE(m_diary.File().Database().GetDayCount(), 2);
+    QCOMPARE(MessageBox::takeUnexpected(), QStringList());
 }
 
 void TestImportFlow::exportWritesDiaryOrSelection_data()

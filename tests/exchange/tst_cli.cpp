@@ -70,6 +70,7 @@ private slots:
     void exitCodes();
     void importWhileAnotherProgramHasTheDiary();
     void importWaitsForAnotherProgramsSave();
+    void importJoinsNames();
     void backupAndRestore();
     void recordsTable();
     void mergeConflictCopies_data();
@@ -136,6 +137,11 @@ void TestCli::exitCodes_data()
     QTest::newRow("import") << QStringList {"import", Data("fitnotes.csv")} << 0
                             << "Added 1 workout with 2 exercises (1 new day), " << true
                             << QString();
+    QTest::newRow("import liftlog")
+        << QStringList {"import", Data("liftlog.csv"), "--format", "liftlog"} << 0
+        << "Added 2 workouts with 4 exercises (2 new days), " << true << QString();
+    QTest::newRow("import bad map") << QStringList {"import", Data("strong.csv"), "--map", "Squat="}
+                                    << 2 << "--map \"Squat=\"" << false << QString();
     QTest::newRow("import broken") << QStringList {"import", Data("broken_quotes.csv")} << 1
                                    << "Line 2 opens a quoted field" << false << QString();
     QTest::newRow("import empty") << QStringList {"import", Data("empty.csv")} << 1
@@ -267,6 +273,35 @@ void TestCli::mergeConflictCopies()
     QVERIFY2((run.out + run.err).contains(output), qPrintable(run.out + run.err));
     QCOMPARE(Bytes(m_diary) != before, changesDiary);
     QCOMPARE(QFile::exists(copyPath), copyLeft);
+}
+
+// Remembered choices and --map rules rename the file's exercises; a close name is pointed out.
+void TestCli::importJoinsNames()
+{
+    const QString map = m_dir.filePath(QStringLiteral("ImportNames.txt"));
+    QFile file(map);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Strong CSV\tDips\tDip\nHevy CSV\tSquat\tBack squat\n");
+    file.close();
+    QFile names(m_dir.filePath(QStringLiteral("UEList.txt")));
+    QVERIFY(names.open(QIODevice::WriteOnly));
+    names.write("Squats\n");
+    names.close();
+    const Run run = RunCli({"import", Data("strong.csv"), "--diary", m_diary, "--map",
+                            "Bench Press (Barbell) = Bench press"});
+    QFile::remove(map);
+    QFile::remove(names.fileName());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.contains(QLatin1String("\"Squat\" is no exercise of the diary; the closest "
+                                            "is \"Squats\" (--map \"Squat=Squats\" joins them)")),
+             qPrintable(run.out));
+    DiaryDatabase result;
+    QVERIFY(result.Open(m_diary));
+    const Workout &workout = *result.FindDay(DateValue::FromDate(2025, 3, 28))->GetWorkout(1);
+    QStringList exercises;
+    for (int e = 0; e < workout.GetExerciseCount(); ++e)
+        exercises.append(workout.GetExercise(e)->GetName());
+    QCOMPARE(exercises, QStringList({"Bench press", "Bench press", "Bench press", "Dip"}));
 }
 
 REPBOOK_TEST_MAIN_CORE(TestCli)

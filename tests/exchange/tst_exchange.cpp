@@ -6,10 +6,14 @@
 #include "exchange/DiaryExport.h"
 #include "exchange/DiaryImport.h"
 #include "exchange/ExchangeFields.h"
+#include "exchange/ImportNameMap.h"
 #include "exchange/ImportSource.h"
+#include "exchange/NameMatcher.h"
+#include "fuzz/ReaderChecks.h"
 #include "model/DatabaseWriter.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -137,6 +141,11 @@ private slots:
     void previewCountsWhatIsNew();
     void badInputIsRefused_data();
     void badInputIsRefused();
+    void readersKeepTheirProperties_data();
+    void readersKeepTheirProperties();
+    void proposesClosestName_data();
+    void proposesClosestName();
+    void rememberedNamesJoinTheDiary();
 
 private:
     QString WriteTemp(const QString &name, const QByteArray &bytes)
@@ -189,6 +198,11 @@ void TestExchange::readsOtherLogs_data()
         << "2025-03-27 | Chest, Biceps: Flat Barbell Bench Press 2x5@80.00, Barbell Curl "
            "1x10@30.00 'last one slow'"
         << "5: time or distance only\n6: reps 300 outside 0..200" << QString();
+    QTest::newRow("liftlog: a session past midnight, units per row, notes")
+        << Data("liftlog.csv") << "LiftLog CSV"
+        << "2025-06-02 | Workout: Squat 2x5@100.00, Bench Press 2x8@61.23 'paused, 1s'\n"
+           "2025-06-03 | Workout: Deadlift 1x3@140.00 'grip failed', Deadlift 1x3@140.61"
+        << "8: unreadable timestamp \"yesterday\"\n9: unknown unit \"stone\"" << QString();
     QTest::newRow("fitnotes: pounds") << Data("fitnotes_lbs.csv") << "FitNotes CSV"
                                       << "2025-03-27 | Legs: Squat 1x8@61.23"
                                       << ""
@@ -271,7 +285,7 @@ void TestExchange::secondImportAddsNothing()
     // A day already holding something else on the first date of the file.
     AddDay(diary, DateValue::FromDate(2025, 3, 28), QString(),
            {{QStringLiteral("Mobility"), ProgressStatus::NotYet}}, 1);
-    for (const char *file : {"strong.csv", "hevy.csv", "fitnotes.csv"}) {
+    for (const char *file : {"strong.csv", "hevy.csv", "fitnotes.csv", "liftlog.csv"}) {
         const ImportedData data = Read(Data(file));
         DiaryImport::Apply(DiaryImport::MakePlan(data, diary), diary);
         const QByteArray before = DatabaseWriter::FileBytes(diary);
@@ -286,7 +300,7 @@ void TestExchange::secondImportAddsNothing()
     QCOMPARE(day->GetWorkoutCount(), 3);
     QCOMPARE(day->GetWorkout(0)->GetName(), QStringLiteral("Mobility"));
     QCOMPARE(day->GetNotes(), QStringLiteral("Good session"));
-    QCOMPARE(diary.GetDayCount(), 3);
+    QCOMPARE(diary.GetDayCount(), 5);
 }
 
 void TestExchange::previewCountsWhatIsNew()
@@ -359,6 +373,124 @@ void TestExchange::badInputIsRefused()
     QString error;
     QVERIFY(!ImportSource::ReadFile(file, ImportSource::Format(format), data, error));
     QVERIFY2(error.contains(message), qPrintable(error));
+}
+
+// Every seed of the fuzzing targets and every finding, through each reader.
+void TestExchange::readersKeepTheirProperties_data()
+{
+    QTest::addColumn<QString>("reader");
+    QTest::addColumn<QString>("file");
+    const QDir seeds(testsupport::dataFile(QStringLiteral("fuzz/readers")));
+    for (const QString &reader : ReaderChecks::ReaderNames()) {
+        for (const QString &folder : {reader, QStringLiteral("regressions")}) {
+            for (const QFileInfo &file : QDir(seeds.filePath(folder)).entryInfoList(QDir::Files))
+                QTest::addRow("%s %s", qPrintable(reader), qPrintable(file.fileName()))
+                    << reader << file.filePath();
+        }
+    }
+}
+
+void TestExchange::readersKeepTheirProperties()
+{
+    QFETCH(QString, reader);
+    QFETCH(QString, file);
+    QFile input(file);
+    QVERIFY(input.open(QIODevice::ReadOnly));
+    const QByteArray data = input.readAll();
+    QCOMPARE(ReaderChecks::Check(reader, data), QString());
+    QCOMPARE(ReaderChecks::Check(QStringLiteral("detect"), data), QString());
+}
+
+void TestExchange::proposesClosestName_data()
+{
+    QTest::addColumn<QString>("imported");
+    QTest::addColumn<QString>("proposed");
+    QTest::newRow("case") << "bench press"
+                          << "Bench press";
+    QTest::newRow("spacing") << " Bench   Press"
+                             << "Bench press";
+    QTest::newRow("equipment suffix") << "Bench Press (Barbell)"
+                                      << "Bench press";
+    QTest::newRow("two suffixes") << "Squat [Smith] (Machine)"
+                                  << "Squat";
+    QTest::newRow("plural") << "Barbell Curls"
+                            << "Barbell curl";
+    QTest::newRow("diary name in the plural") << "Dip"
+                                              << "Dips";
+    QTest::newRow("one edit") << "Pull Up"
+                              << "Pull-up";
+    QTest::newRow("two edits in a long name") << "Bnech Press"
+                                              << "Bench press";
+    QTest::newRow("fewest edits win") << "Barbell Curll"
+                                      << "Barbell curl";
+    QTest::newRow("short names must be equal") << "Rope"
+                                               << "";
+    QTest::newRow("nothing close") << "Deadlift"
+                                   << "";
+    QTest::newRow("only a suffix") << "(Barbell)"
+                                   << "";
+}
+
+void TestExchange::proposesClosestName()
+{
+    QFETCH(QString, imported);
+    QFETCH(QString, proposed);
+    const QStringList known = {QStringLiteral("Row"),          QStringLiteral("Bench press"),
+                               QStringLiteral("Squat"),        QStringLiteral("Back squat"),
+                               QStringLiteral("Barbell curl"), QStringLiteral("Pull-up"),
+                               QStringLiteral("Dips"),         QStringLiteral("Hack squat")};
+    QCOMPARE(NameMatcher::Closest(imported, known), proposed);
+}
+
+void TestExchange::rememberedNamesJoinTheDiary()
+{
+    DiaryDatabase diary;
+    AddDay(diary, DateValue::FromDate(2025, 1, 1), QString(),
+           {{QStringLiteral("Old"), ProgressStatus::Done}}, 0);
+    diary.GetDay(0)->GetWorkout(0)->AddExercise(std::make_unique<ExerciseEntry>());
+    diary.GetDay(0)->GetWorkout(0)->GetExercise(0)->SetName(QStringLiteral("Bench press"));
+    const QStringList known = NameMatcher::KnownNames(diary, {QStringLiteral("Dip")});
+    QCOMPARE(known, QStringList({"Dip", "Bench press"}));
+
+    ImportNameMap map(ImportNameMap::PathBeside(m_dir.filePath(QStringLiteral("UEList.txt"))));
+    QString error;
+    QVERIFY(map.Remember(QStringLiteral("Strong CSV"),
+                         {{QStringLiteral("Bench Press (Barbell)"), QStringLiteral("Bench press")},
+                          {QStringLiteral("Squat"), QStringLiteral("Squat")},
+                          {QStringLiteral("Bad\tname"), QStringLiteral("Row")}},
+                         error));
+    QVERIFY(map.Remember(QStringLiteral("Hevy CSV"),
+                         {{QStringLiteral("Dips"), QStringLiteral("Dip")}}, error));
+    ImportNameMap reread(map);
+    reread.Load();
+    const QHash<QString, QString> remembered = reread.For(QStringLiteral("Strong CSV"));
+    QCOMPARE(remembered.size(), 1); // a name joined to itself or holding a tab is not kept
+
+    const ImportedData data = Read(Data("strong.csv"));
+    QStringList proposals;
+    for (const NameMatcher::Proposal &p : NameMatcher::Propose(*data.days, known, remembered))
+        proposals.append(p.imported + u'>' + p.proposed + (p.remembered ? u'!' : u' '));
+    QCOMPARE(proposals,
+             QStringList({"Bench Press (Barbell)>Bench press!", "Dips>Dip ", "Squat> "}));
+
+    // Joined names make the same workouts: a second import with the choices adds nothing.
+    DiaryImport::Apply(DiaryImport::MakePlan(NameMatcher::WithNames(data, remembered), diary),
+                       diary);
+    QVERIFY(Describe(diary).contains(QStringLiteral("Push Day: Bench press 1x10@40.00")));
+    QVERIFY(DiaryImport::MakePlan(NameMatcher::WithNames(data, remembered), diary).AddsNothing());
+    QVERIFY(!DiaryImport::MakePlan(data, diary).AddsNothing());
+
+    // Leaving a name as new forgets its choice; the other source keeps its own.
+    QVERIFY(reread.Remember(QStringLiteral("Strong CSV"),
+                            {{QStringLiteral("Bench Press (Barbell)"), QString()}}, error));
+    map.Load();
+    QVERIFY(map.For(QStringLiteral("Strong CSV")).isEmpty());
+    QCOMPARE(map.For(QStringLiteral("Hevy CSV")).value(QStringLiteral("Dips")),
+             QStringLiteral("Dip"));
+    QVERIFY(!ImportNameMap(m_dir.filePath(QStringLiteral("no/such/folder/x.txt")))
+                 .Remember(QStringLiteral("Strong CSV"),
+                           {{QStringLiteral("A"), QStringLiteral("B")}}, error));
+    QVERIFY(error.contains(QStringLiteral("could not be saved")));
 }
 
 REPBOOK_TEST_MAIN_CORE(TestExchange)
