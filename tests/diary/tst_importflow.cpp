@@ -143,6 +143,7 @@ void TestImportFlow::namesJoinTheDiarysAndAreRemembered()
     const auto importStrong = [&](const std::function<void(CNameMappingPanel *)> &choose) {
         FileDialog::setNextFileNames(
             {testsupport::dataFile(QStringLiteral("exchange/strong.csv"))});
+        MessageBox::setNextAnswers({QMessageBox::Ok}); // what was added
         WhenModal<CImportPreviewDlg>([&](CImportPreviewDlg *preview) {
             auto *panel = preview->findChild<CNameMappingPanel *>();
             choose(panel);
