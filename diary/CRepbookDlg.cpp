@@ -222,6 +222,10 @@ bool CRepbookDlg::SetRange(const DateValue &start, int days, int scroll)
     if (!range.IsValid())
         return false;
     m_range = range;
+    // The month calendar shows the month the range starts in, also when the range moves to a
+    // date chosen elsewhere (an import, Find, the Progress window).
+    const QDate shown = start.ToQDate();
+    m_miniCalendar->SetMonthShown(shown.month(), shown.year());
     // On Linux a combo box is read by its current entry; the description tells the range.
     const QLocale english(QLocale::English);
     const QString format = QStringLiteral("d MMMM yyyy");

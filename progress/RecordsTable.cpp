@@ -28,6 +28,9 @@ void SetRow(QTableWidget *table, int row, const QString &label, const QString &v
     table->setItem(row, RecordColumn, new QTableWidgetItem(label));
     auto *valueItem = new QTableWidgetItem(shown);
     valueItem->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The dash of a record not yet set is read as a word, not as a punctuation mark.
+    if (!date.isValid())
+        valueItem->setData(Qt::AccessibleTextRole, QObject::tr("none yet"));
     table->setItem(row, ValueColumn, valueItem);
     auto *dateItem = new QTableWidgetItem(DateText(date));
     dateItem->setData(Qt::UserRole, date);

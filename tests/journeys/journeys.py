@@ -208,6 +208,9 @@ def import_a_strong_export(s):
     date = datetime.date.fromisoformat(newest)
     wait_for(f"the cell of {newest} to tell of {names}",
              lambda: all(f"{name}, Done" in cell_of(window, date).name for name in names))
+    month = f"{date:%B %Y}"
+    wait_for(f"the month calendar to show {month}", lambda: find(
+        window, name="Calendar", visible=False).description.startswith(month))
     exit_diary(s, app, window)
     if not {row["Date"][:10] for row in rows} <= set(s.days()):
         raise JourneyFailed("the imported days are not all in the file")
