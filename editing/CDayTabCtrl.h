@@ -2,6 +2,7 @@
 
 #include "images/StatusImageSet.h"
 #include "model/ProgressStatus.h"
+#include "settings/WeightUnitSetting.h"
 
 #include <QFont>
 #include <QPixmap>
@@ -132,6 +133,7 @@ private:
     void PlaceChildren();
     void SelectNextTab(int step);
     void RegisterCellClasses();
+    void FollowWeightUnit();
     void ShowGrid(bool show);
     QList<int> SelectedRows(int column) const;
     void SelectRows(const QList<int> &rows);
@@ -148,6 +150,7 @@ private:
     QFont m_boldFont;
     std::array<int, 8> m_minimumWidths {}; // room for a column's in-place editor
     bool m_shields = true;
+    WeightUnit m_unit = WeightUnitSetting::Read(); // the unit the grid's weights are shown in
     StatusImageSet m_tabImages;
     StatusImageSet m_gridImages;
     int m_shownWorkout = -1;

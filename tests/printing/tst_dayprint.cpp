@@ -119,7 +119,7 @@ QString PdfText(const QString &path)
 #define PDF_TEXT_OR_SKIP(text, path)                                                               \
     const QString text = PdfText(path);                                                            \
     if (text.isNull())                                                                             \
-        QSKIP("pdftotext (poppler-utils) is missing: the printed text cannot be checked")
+    QSKIP("pdftotext (poppler-utils) is missing: the printed text cannot be checked")
 
 std::unique_ptr<QPrinter> PdfPrinter(const QString &path)
 {
@@ -151,7 +151,7 @@ void TestDayPrint::pdfHoldsTheLogAsText()
     const QString path = m_dir.filePath(QStringLiteral("text.pdf"));
     {
         auto printer = PdfPrinter(path);
-        QVERIFY(PrintDays(printer.get(), days.Days()));
+        QVERIFY(PrintDays(printer.get(), days.Days(), WeightUnit()));
     }
     PDF_TEXT_OR_SKIP(text, path);
     const QStringList expected = {QStringLiteral("Thursday, 1 March 2007"),
@@ -181,7 +181,7 @@ void TestDayPrint::longDayRunsOverSeveralPages()
 {
     auto day = MakeLongDay(1, 120, QStringLiteral("Circuit"));
     const QString path = m_dir.filePath(QStringLiteral("long.pdf"));
-    DayPrintDocument document({day.get()});
+    DayPrintDocument document({day.get()}, WeightUnit());
     {
         QPdfWriter writer(path);
         writer.setPageSize(QPageSize(QPageSize::A4));
