@@ -143,6 +143,12 @@ void CDayTabCtrl::RegisterCellClasses()
 
 void CDayTabCtrl::FollowWeightUnit()
 {
+    if (m_shownWorkout >= 0 && WeightUnitSetting::Read() != m_unit)
+        ShowWorkout(m_shownWorkout);
+}
+
+void CDayTabCtrl::TakeWeightUnit()
+{
     // Only between a write-back and a new fill, so the grid's texts never mix two units.
     const WeightUnit unit = WeightUnitSetting::Read();
     if (unit == m_unit)
@@ -205,7 +211,7 @@ void CDayTabCtrl::ShowWorkout(int index)
     else
         m_shownWorkout = index;
     UpdateTabSpeech();
-    FollowWeightUnit();
+    TakeWeightUnit();
 
     ClearGrid();
     m_grid->SetFixedRowCount(1);

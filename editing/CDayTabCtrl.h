@@ -78,6 +78,8 @@ public:
     void LayoutColumns();
     // Reads the column settings again (after another window changed them) and lays out.
     void ReloadColumnSettings();
+    // Shows the workout again when the weight unit chosen in Options changed.
+    void FollowWeightUnit();
     // The column menu's choice for `column`: hides a shown column (while at least two of the
     // columns after the status column are in view) or shows a hidden one, and stores the widths.
     void ToggleColumn(int column);
@@ -133,7 +135,7 @@ private:
     void PlaceChildren();
     void SelectNextTab(int step);
     void RegisterCellClasses();
-    void FollowWeightUnit();
+    void TakeWeightUnit();
     void ShowGrid(bool show);
     QList<int> SelectedRows(int column) const;
     void SelectRows(const QList<int> &rows);
