@@ -139,6 +139,7 @@ class TestDayPrint : public QObject
 
 private slots:
     void pdfHoldsTheLogAsText();
+    void poundsArePrintedInPounds();
     void longDayRunsOverSeveralPages();
 
 private:
@@ -175,6 +176,18 @@ void TestDayPrint::pdfHoldsTheLogAsText()
         QVERIFY2(text.contains(piece), qPrintable(piece + QStringLiteral(" missing in:\n") + text));
     // In reading order: the first day before the second.
     QVERIFY(text.indexOf(QStringLiteral("Bench press")) < text.indexOf(QStringLiteral("Squat")));
+}
+
+void TestDayPrint::poundsArePrintedInPounds()
+{
+    const TwoDays days;
+    const QString path = m_dir.filePath(QStringLiteral("pounds.pdf"));
+    QVERIFY(PrintDays(PdfPrinter(path).get(), days.Days(), WeightUnit::Pounds));
+    PDF_TEXT_OR_SKIP(text, path);
+    // 82.5 kg and 140 kg.
+    for (const char *piece : {"Weight (lb)", "181.9", "308.6"})
+        QVERIFY2(text.contains(QLatin1String(piece)), qPrintable(text));
+    QVERIFY(!text.contains(QStringLiteral("82.5")));
 }
 
 void TestDayPrint::longDayRunsOverSeveralPages()
