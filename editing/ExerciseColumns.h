@@ -44,7 +44,7 @@ struct ColumnInfo
 const ColumnInfo &Info(int column);
 // The same with the weight column's range and decimals in the unit the grid shows.
 ColumnInfo Info(int column, WeightUnit unit);
-// The heading the grid shows; the weight's names its unit: "Weight (lb)".
+// The heading the grid shows; the weight's heading names its unit: "Weight (lb)".
 QString Heading(int column, WeightUnit unit);
 
 using RowTexts = std::array<QString, Count>;

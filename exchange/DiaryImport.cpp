@@ -101,7 +101,8 @@ QString EntryText(const ExerciseEntry &entry, bool pounds, WeightUnit unit)
     text += QStringLiteral(" \u00d7 %1 %2").arg(unit.Compact(entry.GetWeight()), unit.Symbol());
     const WeightUnit filePounds(WeightUnit::Pounds);
     if (pounds && unit != filePounds)
-        text += QStringLiteral(" (%1 lb)").arg(filePounds.Compact(entry.GetWeight()));
+        text += QStringLiteral(" (%1 %2)")
+                    .arg(filePounds.Compact(entry.GetWeight()), filePounds.Symbol());
     return text;
 }
 
