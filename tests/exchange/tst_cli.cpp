@@ -109,11 +109,12 @@ void TestCli::exitCodes_data()
     QTest::newRow("export json range")
         << QStringList {"export", "--format", "json", "--from", "2025-03-29"} << 0
         << "\"days\":[\n]}" << false << QString();
-    QTest::newRow("export in pounds") << QStringList {"export", "--unit", "LB"} << 0
-                                      << ",Negative,Weight (lb),Exercise notes," << false
-                                      << "Weight (kg)";
-    QTest::newRow("export bad unit") << QStringList {"export", "--unit", "stone"} << 2
-                                     << "unknown unit \"stone\"; use kg or lb" << false << QString();
+    QTest::newRow("export in pounds")
+        << QStringList {"export", "--unit", "LB"} << 0 << ",Negative,Weight (lb),Exercise notes,"
+        << false << "Weight (kg)";
+    QTest::newRow("export bad unit")
+        << QStringList {"export", "--unit", "stone"} << 2 << "unknown unit \"stone\"; use kg or lb"
+        << false << QString();
     QTest::newRow("export bad format")
         << QStringList {"export", "--format", "xml"} << 2 << "unknown format" << false << QString();
     QTest::newRow("export bad date")
