@@ -911,6 +911,7 @@ void CRepbookDlg::EditOptions()
     if (!COptionsSheet::Edit(this, m_settings, useShields, m_applyDelay, chooseFolder))
         return;
     m_images = std::make_unique<StatusImageSet>(useShields, StatusImageSize::Large32);
+    m_workoutArea->FollowWeightUnit();
     Refresh(KeepScroll);
     m_grid->viewport()->update();
 }
