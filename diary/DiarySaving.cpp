@@ -106,7 +106,8 @@ void DiarySaving::Report(const SharedDiaryFile::Outcome &outcome, Work work)
             m_owner,
             QStringLiteral("Another program changed days that were also changed here:\n%1\n"
                            "The diary keeps the version shown here. The other version was "
-                           "saved in:\n%2")
+                           "saved in:\n%2\nEdit > Conflicts shows it beside the diary's and "
+                           "lets you take it instead.")
                 .arg(DateListText::Short(outcome.conflicts), Native(outcome.conflictFile)));
     }
     if (!outcome.keptDamagedFile.isEmpty()) {

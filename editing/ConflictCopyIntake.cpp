@@ -24,7 +24,8 @@ bool ConflictCopyIntake::Run()
             m_parent,
             QStringLiteral("Another computer changed days that were also changed here:\n%1\n"
                            "The diary keeps the version shown here. The other computer's "
-                           "version was saved in:\n%2")
+                           "version was saved in:\n%2\nIn the diary, Edit > Conflicts shows "
+                           "it beside the diary's and lets you take it instead.")
                 .arg(DateListText::Short(outcome.conflicts),
                      QDir::toNativeSeparators(outcome.conflictFile)));
     }
