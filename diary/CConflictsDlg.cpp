@@ -18,12 +18,13 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 
-constexpr QSize DesignedWindowSize(680, 420);
+constexpr QSize DesignedWindowSize(760, 420);
 
 QString LongDate(const DateValue &date)
 {
@@ -95,6 +96,12 @@ CConflictsDlg::CConflictsDlg(const SharedDiaryFile &file, TakeFunction take, QWi
 
     m_summary->setWordWrap(true);
     m_list->setAccessibleName(tr("Dates changed on both sides"));
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // As wide as the longest date; the versions take the rest.
+    m_list->setFixedWidth(
+        m_list->fontMetrics().horizontalAdvance(LongDate(DateValue::FromDate(2026, 9, 30))) +
+        m_list->verticalScrollBar()->sizeHint().width() + 4 * m_list->frameWidth() +
+        2 * m_list->fontMetrics().averageCharWidth());
     auto *listLabel = new QLabel(tr("D&ates:"), this);
     listLabel->setBuddy(m_list);
     auto *diaryLabel = new QLabel(tr("In this diary (kept):"), this);
@@ -112,7 +119,7 @@ CConflictsDlg::CConflictsDlg(const SharedDiaryFile &file, TakeFunction take, QWi
     grid->addWidget(m_list, 1, 0);
     grid->addWidget(m_diaryVersion, 1, 1);
     grid->addWidget(m_otherVersion, 1, 2);
-    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(0, 0);
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(2, 3);
 
@@ -186,12 +193,16 @@ void CConflictsDlg::Reload()
         item->setData(Qt::AccessibleDescriptionRole, kept);
     }
     const int count = int(m_found.records.size());
-    QString summary = count == 0
-        ? tr("No conflicts: no day was changed on both sides.")
-        : tr("%n date(s) were changed here and elsewhere (another computer or the notifier). "
-             "The diary kept its version of each; take the other one where it is the one you "
-             "want.",
-             nullptr, count);
+    QString summary = tr("No conflicts: no day was changed on both sides.");
+    if (count == 1)
+        summary = tr("One date was changed here and elsewhere (on another computer or in the "
+                     "notifier). The diary kept its version; take the other one if it is the "
+                     "one you want.");
+    else if (count > 1)
+        summary = tr("%1 dates were changed here and elsewhere (on another computer or in the "
+                     "notifier). The diary kept its version of each; take the other one where "
+                     "it is the one you want.")
+                      .arg(count);
     if (!m_found.unreadable.isEmpty())
         summary += u'\n' +
             tr("These conflict files are damaged and cannot be shown: %1")
