@@ -93,9 +93,11 @@ void DiarySaving::Do(Work work)
     if (work == Work::Save)
         KeepDailyBackup();
     const SharedDiaryFile::Outcome outcome = work == Work::Save ? m_file.Save() : m_file.Refresh();
-    const bool copiesMerged = m_copies.Run();
+    const bool copiesMerged = m_copies.Merge();
     if ((outcome.memoryChanged || copiesMerged) && m_hooks.daysChanged)
         m_hooks.daysChanged();
+    // The window shows the merged days behind the messages.
+    m_copies.Tell();
     Report(outcome, work);
 }
 

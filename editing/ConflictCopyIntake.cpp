@@ -7,6 +7,8 @@
 
 #include <QDir>
 
+#include <utility>
+
 ConflictCopyIntake::ConflictCopyIntake(SharedDiaryFile &file, QWidget *parent)
     : m_file(file)
     , m_parent(parent)
@@ -15,10 +17,25 @@ ConflictCopyIntake::ConflictCopyIntake(SharedDiaryFile &file, QWidget *parent)
 
 bool ConflictCopyIntake::Run()
 {
+    const bool changed = Merge();
+    Tell();
+    return changed;
+}
+
+bool ConflictCopyIntake::Merge()
+{
+    m_outcome = ConflictCopyMerge::Outcome();
     if (m_file.Path().isEmpty() || ConflictCopyMerge::FindAll(m_file.Path()).isEmpty())
         return false;
-    const ConflictCopyMerge::Outcome outcome =
-        ConflictCopyMerge::Run(m_file, ConflictCopyMerge::Mode::Apply);
+    m_outcome = ConflictCopyMerge::Run(m_file, ConflictCopyMerge::Mode::Apply);
+    return m_outcome.memoryChanged;
+}
+
+void ConflictCopyIntake::Tell()
+{
+    const ConflictCopyMerge::Outcome outcome = std::exchange(m_outcome, {});
+    if (!outcome.FoundAny() && outcome.error.isEmpty())
+        return;
     if (!outcome.conflicts.isEmpty() && !outcome.conflictFile.isEmpty()) {
         MessageBox::Information(
             m_parent,
@@ -48,5 +65,4 @@ bool ConflictCopyIntake::Run()
                                 .arg(outcome.error));
     }
     m_lastError = outcome.error;
-    return outcome.memoryChanged;
 }

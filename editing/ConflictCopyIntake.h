@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ConflictCopyMerge.h"
+
 #include <QString>
 
 class QWidget;
@@ -15,9 +17,14 @@ public:
 
     // True when days of the diary were taken from a copy (the window shows them afresh).
     bool Run();
+    // Run in two halves, so that a window shows the merged days before the messages: Merge
+    // takes the copies in (true as Run), Tell shows what the last Merge has to say.
+    bool Merge();
+    void Tell();
 
 private:
     SharedDiaryFile &m_file;
+    ConflictCopyMerge::Outcome m_outcome;
     QWidget *m_parent;
     QString m_lastError;
 };
