@@ -44,6 +44,9 @@ DiarySaving::DiarySaving(SharedDiaryFile &file, QWidget *owner, Hooks hooks)
         Do(work);
     });
     connect(&m_file, &SharedDiaryFile::ChangedOnDisk, this, &DiarySaving::TakeInChanges);
+    // The window never waits while a conflict copy is read; what was read is merged as soon as
+    // the window is idle.
+    m_copies.ReadInBackground([this] { TakeInChanges(); });
 }
 
 DiarySaving::~DiarySaving() = default;

@@ -6,6 +6,8 @@
 #include "widgets/MessageBox.h"
 
 #include <QDir>
+#include <QPromise>
+#include <QThreadPool>
 
 #include <utility>
 
@@ -13,6 +15,42 @@ ConflictCopyIntake::ConflictCopyIntake(SharedDiaryFile &file, QWidget *parent)
     : m_file(file)
     , m_parent(parent)
 {
+}
+
+ConflictCopyIntake::~ConflictCopyIntake() = default;
+
+void ConflictCopyIntake::ReadInBackground(std::function<void()> ready)
+{
+    m_ready = std::move(ready);
+    m_reading = std::make_unique<QFutureWatcher<Reading>>();
+    QObject::connect(m_reading.get(), &QFutureWatcherBase::finished, m_reading.get(), [this] {
+        const QFuture<Reading> future = m_reading->future();
+        m_read = future.resultCount() > 0 ? future.result() : nullptr;
+        if (m_read && m_ready)
+            m_ready();
+    });
+}
+
+bool ConflictCopyIntake::MergeInBackground()
+{
+    if (m_read) {
+        // Merged on this thread, into the days the window shows; the merge lock taken by the
+        // reading goes with it.
+        const Reading read = std::exchange(m_read, nullptr);
+        m_outcome = ConflictCopyMerge::Apply(m_file, *read);
+        return m_outcome.memoryChanged;
+    }
+    const QString path = m_file.Path();
+    if (m_reading->isRunning() || path.isEmpty() || ConflictCopyMerge::FindAll(path).isEmpty())
+        return false;
+    auto promise = std::make_shared<QPromise<Reading>>();
+    m_reading->setFuture(promise->future());
+    promise->start();
+    QThreadPool::globalInstance()->start([promise, path] {
+        promise->addResult(ConflictCopyMerge::Prepare(path));
+        promise->finish();
+    });
+    return false;
 }
 
 bool ConflictCopyIntake::Run()
@@ -25,6 +63,8 @@ bool ConflictCopyIntake::Run()
 bool ConflictCopyIntake::Merge()
 {
     m_outcome = ConflictCopyMerge::Outcome();
+    if (m_reading)
+        return MergeInBackground();
     if (m_file.Path().isEmpty() || ConflictCopyMerge::FindAll(m_file.Path()).isEmpty())
         return false;
     m_outcome = ConflictCopyMerge::Run(m_file, ConflictCopyMerge::Mode::Apply);
