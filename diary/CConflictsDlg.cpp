@@ -124,6 +124,10 @@ CConflictsDlg::CConflictsDlg(const SharedDiaryFile &file, TakeFunction take, QWi
     grid->setColumnStretch(2, 3);
 
     auto *close = new QPushButton(tr("Close"), this);
+    // Enter in the list closes the window; taking and dismissing are chosen on purpose.
+    for (QPushButton *button : {m_takeButton, m_dismiss, m_show})
+        button->setAutoDefault(false);
+    close->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_takeButton);
     buttons->addWidget(m_dismiss);
