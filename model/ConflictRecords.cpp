@@ -2,11 +2,13 @@
 
 #include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
+#include "model/DiaryMerge.h"
 #include "model/TrainingDay.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPair>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -46,6 +48,8 @@ bool IsRecordOf(const QString &fileName, const QString &diaryName)
 Found Read(const QString &diaryPath)
 {
     Found found;
+    // Each record's date and version, to tell the same version kept twice.
+    QList<QPair<qint64, Fingerprint>> prints;
     const QFileInfo diary(diaryPath);
     const QDir folder = diary.absoluteDir();
     const QStringList names =
@@ -78,8 +82,19 @@ Found Read(const QString &diaryPath)
             }
             CopyDayInto(day, *days[at]);
         }
-        for (qsizetype i = 0; i < dates.size(); ++i)
-            found.records.append({path, kept, dates[i], days[i]});
+        for (qsizetype i = 0; i < dates.size(); ++i) {
+            const Fingerprint print =
+                DiaryMerge::GroupByDate(*days[i]).value(dates[i].DayKey()).records;
+            const qsizetype same = prints.indexOf(qMakePair(dates[i].DayKey(), print));
+            if (same < 0) {
+                found.records.append({{path}, kept, dates[i], days[i]});
+                prints.append(qMakePair(dates[i].DayKey(), print));
+                continue;
+            }
+            Record &record = found.records[same];
+            record.files.append(path);
+            record.kept = std::max(record.kept, kept);
+        }
     }
     std::stable_sort(found.records.begin(), found.records.end(),
                      [](const Record &a, const Record &b) {
@@ -112,24 +127,26 @@ void Take(const Record &record, DiaryDatabase &diary)
 
 bool Drop(const Record &record, QString &error)
 {
-    QByteArray bytes;
-    std::unique_ptr<DiaryDatabase> file;
-    if (DatabaseFile::ReadWhole(record.file, bytes))
-        file = DiaryDatabase::ReadChecked(bytes);
-    if (!file)
-        return true; // already gone, or changed into something that is no record
-    for (int i = file->GetDayCount() - 1; i >= 0; --i) {
-        if (file->GetDay(i)->GetDate() == record.date)
-            file->RemoveDay(i);
+    QStringList failed;
+    for (const QString &path : record.files) {
+        QByteArray bytes;
+        std::unique_ptr<DiaryDatabase> file;
+        if (DatabaseFile::ReadWhole(path, bytes))
+            file = DiaryDatabase::ReadChecked(bytes);
+        if (!file)
+            continue; // already gone, or changed into something that is no record
+        for (int i = file->GetDayCount() - 1; i >= 0; --i) {
+            if (file->GetDay(i)->GetDate() == record.date)
+                file->RemoveDay(i);
+        }
+        file->SetPath(path);
+        if (file->GetDayCount() == 0 ? !QFile::remove(path) : !file->Save())
+            failed.append(QDir::toNativeSeparators(path));
     }
-    const bool written = file->GetDayCount() == 0 ? QFile::remove(record.file) : [&] {
-        file->SetPath(record.file);
-        return file->Save();
-    }();
-    if (!written)
+    if (!failed.isEmpty())
         error = QStringLiteral("The other version of the day could not be removed from:\n%1")
-                    .arg(QDir::toNativeSeparators(record.file));
-    return written;
+                    .arg(failed.join(u'\n'));
+    return failed.isEmpty();
 }
 
 } // namespace ConflictRecords

@@ -20,8 +20,10 @@ namespace ConflictRecords {
 
 struct Record
 {
-    QString file; // the conflict file that holds it
-    QDateTime kept; // when the file was written, from its name; invalid when it does not say
+    // The conflict files that hold this version of the date: one, or more when the same copy
+    // was merged on both computers, each keeping a file that the sync carried to the other.
+    QStringList files;
+    QDateTime kept; // when the newest was written, from its name; invalid when it does not say
     DateValue date;
     // The other version: that file's days of the date, in list order.
     std::shared_ptr<const DiaryDatabase> days;
@@ -39,8 +41,8 @@ bool IsRecordOf(const QString &fileName, const QString &diaryName);
 Found Read(const QString &diaryPath);
 // Replaces the diary's days of the record's date by copies of the record's days.
 void Take(const Record &record, DiaryDatabase &diary);
-// Removes the record's date from its file, or the file when it held nothing else; false and an
-// error when the file could not be written.
+// Removes the record's date from its files, and a file that held nothing else; false and an
+// error when a file could not be written.
 bool Drop(const Record &record, QString &error);
 
 } // namespace ConflictRecords
