@@ -201,7 +201,7 @@ REPBOOK_HOME="$WORK/a/home" XDG_CONFIG_HOME="$WORK/a/config" XDG_RUNTIME_DIR="$W
         seen=$?
         kill -0 $diary || { echo "the diary program ended: $(tail -n 5 "$2/diary.log")"; seen=1; }
         kill $diary %1 2>/dev/null
-        exit $seen' _ "$DIARY" "$WORK/a" "$ROOT/tests/sync/window-shows.py" "$WAIT_S" \
+        exit $seen' _ "$DIARY" "$WORK/a" "$ROOT/tests/sync/window-shows.py" $((DEADLINE - SECONDS)) \
     >"$WORK/a/seen.txt" 2>&1 &
 WINDOW=$!
 PIDS+=($WINDOW)
