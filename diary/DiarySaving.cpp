@@ -25,6 +25,7 @@ DiarySaving::DiarySaving(SharedDiaryFile &file, QWidget *owner, Hooks hooks)
     , m_file(file)
     , m_owner(owner)
     , m_copies(file, owner)
+    , m_notice(owner)
     , m_hooks(std::move(hooks))
     , m_saveTimer(new QTimer(this))
     , m_retryTimer(new QTimer(this))
@@ -47,6 +48,7 @@ DiarySaving::DiarySaving(SharedDiaryFile &file, QWidget *owner, Hooks hooks)
     // The window never waits while a conflict copy is read; what was read is merged as soon as
     // the window is idle.
     m_copies.ReadInBackground([this] { TakeInChanges(); });
+    m_notice.Check(m_file.Path(), {}); // the records already there are known
 }
 
 DiarySaving::~DiarySaving() = default;
@@ -100,8 +102,9 @@ void DiarySaving::Do(Work work)
     if ((outcome.memoryChanged || copiesMerged) && m_hooks.daysChanged)
         m_hooks.daysChanged();
     // The window shows the merged days behind the messages.
-    m_copies.Tell();
+    const QString toldCopies = m_copies.Tell();
     Report(outcome, work);
+    m_notice.Check(m_file.Path(), {toldCopies, outcome.conflictFile});
 }
 
 void DiarySaving::Report(const SharedDiaryFile::Outcome &outcome, Work work)

@@ -71,11 +71,11 @@ bool ConflictCopyIntake::Merge()
     return m_outcome.memoryChanged;
 }
 
-void ConflictCopyIntake::Tell()
+QString ConflictCopyIntake::Tell()
 {
     const ConflictCopyMerge::Outcome outcome = std::exchange(m_outcome, {});
     if (!outcome.FoundAny() && outcome.error.isEmpty())
-        return;
+        return QString();
     if (!outcome.conflicts.isEmpty() && !outcome.conflictFile.isEmpty()) {
         MessageBox::Information(
             m_parent,
@@ -105,4 +105,5 @@ void ConflictCopyIntake::Tell()
                                 .arg(outcome.error));
     }
     m_lastError = outcome.error;
+    return outcome.conflicts.isEmpty() ? QString() : outcome.conflictFile;
 }

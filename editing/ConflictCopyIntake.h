@@ -23,9 +23,10 @@ public:
     // True when days of the diary were taken from a copy (the window shows them afresh).
     bool Run();
     // Run in two halves, so that a window shows the merged days before the messages: Merge
-    // takes the copies in (true as Run), Tell shows what the last Merge has to say.
+    // takes the copies in (true as Run), Tell shows what the last Merge has to say and gives
+    // the conflict file it told of (empty when none).
     bool Merge();
-    void Tell();
+    QString Tell();
     // From now on the copies are read and checked on a worker thread, so that the window never
     // waits for that: Merge starts the reading and returns; ready is called on this thread once
     // it is done, and the next Merge merges what was read.

@@ -4,7 +4,9 @@
 #include "diary/CRepbookDlg.h"
 #include "diary/CommandIds.h"
 #include "diary/DiaryHistory.h"
+#include "diary/DiarySaving.h"
 #include "diary/MainMenu.h"
+#include "editing/DateListText.h"
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
@@ -55,6 +57,7 @@ private slots:
     void init() { testsupport::BeginGuiCase(QDateTime(QDate(2026, 12, 10), QTime(9, 0))); }
     void cleanup() { REPBOOK_END_GUI_CASE(); }
     void takesUndoesAndDismisses();
+    void recordKeptElsewhereIsTold();
 };
 
 void TestConflictsWindow::takesUndoesAndDismisses()
@@ -121,6 +124,32 @@ void TestConflictsWindow::takesUndoesAndDismisses()
     QCOMPARE(WorkoutOn(database, ninth), QStringLiteral("Arms"));
     QVERIFY(QFileInfo::exists(damaged));
     MessageBox::takeShown();
+}
+
+void TestConflictsWindow::recordKeptElsewhereIsTold()
+{
+    const DateValue first = Date(2026, 12, 1);
+    const DateValue eighth = Date(2026, 12, 8);
+    QVERIFY(
+        WriteDiary(DataFolder::DatabasePath(), {{eighth, QString(), {QStringLiteral("Legs")}}}));
+    DiaryUnderTest diary;
+    diary.Reset();
+    QVERIFY(diary.File().Open(DataFolder::DatabasePath()));
+    // Left from before: waits in Edit > Conflicts without a message.
+    QVERIFY(!KeepOtherVersion({{first, QString(), {QStringLiteral("Arms")}}}).isEmpty());
+    CRepbookDlg window(diary.File());
+    // Kept by the other computer and carried here: told once.
+    QVERIFY(!KeepOtherVersion({{eighth, QString(), {QStringLiteral("Legs B")}}}).isEmpty());
+    MessageBox::setNextAnswers({QMessageBox::Ok});
+    window.Saving().TakeInChanges();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown.at(0).text.contains(DateListText::Short({eighth}) + u'\n') &&
+                 shown.at(0).text.contains(QStringLiteral("Edit > Conflicts")) &&
+                 !shown.at(0).text.contains(DateListText::Short({first})),
+             qPrintable(shown.at(0).text));
+    window.Saving().TakeInChanges();
+    QCOMPARE(MessageBox::takeShown().size(), 0);
 }
 
 REPBOOK_TEST_MAIN(TestConflictsWindow)
