@@ -7,6 +7,7 @@
 #include "diary/CUserDataDlg.h"
 #include "diary/CalendarNavigation.h"
 #include "diary/CommandIds.h"
+#include "diary/ConflictsWindow.h"
 #include "diary/DayOperations.h"
 #include "diary/DiaryExchange.h"
 #include "diary/DiaryFolderFlow.h"
@@ -777,6 +778,9 @@ void CRepbookDlg::ExecuteCommand(int commandId)
         break;
     case CommandId::Find:
         FindWindow::Open(*this, m_database);
+        break;
+    case CommandId::Conflicts:
+        ConflictsWindow::Open(*this, m_file);
         break;
     case CommandId::Escape:
         // Stops a program being applied and forgets a move waiting for its target.
