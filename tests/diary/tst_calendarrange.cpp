@@ -25,7 +25,8 @@ private slots:
     void cellsAndDatesAgree();
     void validity_data();
     void validity();
-    void presetDays();
+    void presets_data();
+    void presets();
     void steppedNumbersWrap();
 };
 
@@ -103,15 +104,33 @@ void TestCalendarRange::validity()
     }
 }
 
-// Preset -1 (none chosen yet) is the first preset; an index past the list has no days.
-void TestCalendarRange::presetDays()
+// The range box's entries in order, the days each sets, and the entry a stored day count
+// selects; -1 (nothing chosen yet) is the first entry, "Set..." sets none of its own.
+void TestCalendarRange::presets_data()
 {
-    int count = 0;
-    while (count < 100 && CalendarRange::PresetDays(count) > 0)
-        ++count;
-    QVERIFY(count > 1 && count < 100);
-    QCOMPARE(CalendarRange::PresetDays(-1), CalendarRange::PresetDays(0));
-    QCOMPARE(CalendarRange::PresetDays(-2), -1);
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("days");
+    QTest::newRow("nothing chosen") << -1 << QString() << 31;
+    QTest::newRow("1 month") << 0 << "Range - 1 month" << 31;
+    QTest::newRow("2 months") << 1 << "Range - 2 months" << 62;
+    QTest::newRow("3 months") << 2 << "Range - 3 months" << 93;
+    QTest::newRow("6 months") << 3 << "Range - 6 months" << 180;
+    QTest::newRow("year") << 4 << "Range - year" << 365;
+    QTest::newRow("set") << 5 << "Set..." << -1;
+    QTest::newRow("past the list") << 6 << QString() << -1;
+    QTest::newRow("before the list") << -2 << QString() << -1;
+}
+
+void TestCalendarRange::presets()
+{
+    QFETCH(int, index);
+    QFETCH(QString, text);
+    QFETCH(int, days);
+    QCOMPARE(CalendarRange::PresetDays(index), days);
+    QCOMPARE(CalendarRange::PresetTexts().value(index), text);
+    if (!text.isEmpty())
+        QCOMPARE(CalendarRange::PresetIndexForDays(days > 0 ? days : 40), index);
 }
 
 // The user data's number fields wrap at their ends; a stored value outside the range steps to

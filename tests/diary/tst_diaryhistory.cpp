@@ -6,6 +6,7 @@
 #include "diary/DiaryHistory.h"
 #include "diary/DiarySaving.h"
 #include "diary/MainMenu.h"
+#include "diary/RestoreFlow.h"
 #include "editing/CApplyProgramDlg.h"
 #include "editing/CCommentDlg.h"
 #include "editing/CDayDlg.h"
@@ -80,6 +81,8 @@ private slots:
     void undoAcrossTheOtherProgram();
     void dailyBackupAndItsFailure();
     void restoreKeepsTheCurrentDiaryFirst();
+    void restoreThatFailsReportsNothingRestored_data();
+    void restoreThatFailsReportsNothingRestored();
 
 private:
     std::unique_ptr<CRepbookDlg> OpenMarch();
@@ -348,6 +351,57 @@ void TestDiaryHistory::restoreKeepsTheCurrentDiaryFirst()
     QCOMPARE(Bytes(), current);
     QVERIFY(!window->DayAt(cell.row, cell.col));
     ShownTexts();
+}
+
+// Every way a restore can stop leaves the diary as it was and tells the caller that nothing was
+// restored; the failures among them say so to the user.
+void TestDiaryHistory::restoreThatFailsReportsNothingRestored_data()
+{
+    QTest::addColumn<QString>("obstacle");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("list closed") << "cancel" << QString();
+    QTest::newRow("confirmation answered No") << "no" << QString();
+    QTest::newRow("backup damaged after it was listed") << "damaged backup"
+                                                        << "cannot be read";
+    QTest::newRow("diary as it is now cannot be kept") << "diary unwritable"
+                                                       << "Nothing was restored";
+}
+
+void TestDiaryHistory::restoreThatFailsReportsNothingRestored()
+{
+    QFETCH(QString, obstacle);
+    QFETCH(QString, warning);
+    const DiaryBackups backups(DataFolder::DatabasePath());
+    const QByteArray onDisk = ReadFile(DataFolder::DatabasePath());
+    const QString backup = backups.MakeNow().backup;
+    QVERIFY(!backup.isEmpty());
+    m_database->RemoveDay(1); // not saved yet
+    const QByteArray current = Bytes();
+    auto window = OpenMarch();
+
+    WhenModal<CRestoreDlg>([&](CRestoreDlg *dialog) {
+        if (obstacle == QLatin1String("cancel"))
+            return dialog->reject();
+        if (obstacle == QLatin1String("damaged backup"))
+            QVERIFY(WriteFile(backup, "5.3.2007\r\n"));
+        if (obstacle == QLatin1String("diary unwritable")) {
+            QVERIFY(QFile::remove(DataFolder::DatabasePath()));
+            QVERIFY(QDir().mkdir(DataFolder::DatabasePath()));
+        }
+        Click(dialog, QStringLiteral("&Restore"));
+    });
+    MessageBox::setNextAnswers({obstacle == QLatin1String("no") ? No : Yes, Ok});
+    QVERIFY(!RestoreFlow::Run(window.get(), m_diary.File(), window->History()));
+    QCOMPARE(Bytes(), current);
+    const QStringList shown = ShownTexts();
+    QCOMPARE(shown.size(), (obstacle == QLatin1String("cancel") ? 0 : 1) + !warning.isEmpty());
+    if (!warning.isEmpty())
+        QVERIFY2(shown.last().contains(warning), qPrintable(shown.last()));
+    if (obstacle == QLatin1String("diary unwritable"))
+        QVERIFY(QDir(DataFolder::DatabasePath()).removeRecursively());
+    else
+        QCOMPARE(ReadFile(DataFolder::DatabasePath()), onDisk);
+    QVERIFY(!window->History().Undo()); // nothing was recorded
 }
 
 REPBOOK_TEST_MAIN(TestDiaryHistory)

@@ -265,6 +265,16 @@ void TestDatabaseFile::tolerantLoading_data()
     QTest::newRow("negative weight refused")
         << exercise({"Dips", "3", "5", "0", "0", "-5", "", "0"}) << QByteArray("5.3.2007")
         << Lines({"Dips", "3", "5", "0", "0", "0.00", "", "0"});
+    // Hostile numbers: beyond the float range, beyond every count, past the int range.
+    QTest::newRow("weight beyond the float range")
+        << exercise({"Dips", "3", "5", "0", "0", "1" + QByteArray(39, '0'), "", "0"})
+        << QByteArray("5.3.2007") << Lines({"Dips", "3", "5", "0", "0", "0.00", "", "0"});
+    QTest::newRow("negative weight beyond the float range")
+        << exercise({"Dips", "3", "5", "0", "0", "-4" + QByteArray(38, '0') + ".5", "", "0"})
+        << QByteArray("5.3.2007") << Lines({"Dips", "3", "5", "0", "0", "0.00", "", "0"});
+    QTest::newRow("counts past the int range")
+        << exercise({"Dips", "4294967299", "-4294967295", "99999999999", "12", "2", "", "1"})
+        << QByteArray("5.3.2007") << Lines({"Dips", "1", "0", "0", "12", "2.00", "", "1"});
     QTest::newRow("positive weight marks Done before the status line")
         << exercise({"Dips", "3", "5", "0", "0", "7", "", "2"}) << QByteArray("5.3.2007")
         << Lines({"Dips", "3", "5", "0", "0", "7.00", "", "2"});
