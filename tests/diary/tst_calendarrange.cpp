@@ -1,5 +1,6 @@
 #include "common/TestMain.h"
 #include "diary/CWrappingNumberEdit.h"
+#include "diary/CalendarNavigation.h"
 #include "diary/CalendarRange.h"
 
 #include <QTest>
@@ -25,6 +26,8 @@ private slots:
     void cellsAndDatesAgree();
     void validity_data();
     void validity();
+    void selectedEnds_data();
+    void selectedEnds();
     void presets_data();
     void presets();
     void steppedNumbersWrap();
@@ -102,6 +105,33 @@ void TestCalendarRange::validity()
         QVERIFY(!range.DateAt(1, 1).IsValid());
         QCOMPARE(range.CellOf(start), CalendarCell {});
     }
+}
+
+// The first and the last selected cell of the searched rows and columns, corners included.
+void TestCalendarRange::selectedEnds_data()
+{
+    QTest::addColumn<QList<CalendarCell>>("selected");
+    QTest::addColumn<QList<CalendarCell>>("ends"); // first and last, or none
+    QTest::newRow("none") << QList<CalendarCell> {} << QList<CalendarCell> {};
+    QTest::newRow("the last corner")
+        << QList<CalendarCell> {{3, 7}} << QList<CalendarCell> {{3, 7}, {3, 7}};
+    QTest::newRow("across weeks") << QList<CalendarCell> {{1, 6}, {2, 1}, {3, 2}}
+                                  << QList<CalendarCell> {{1, 6}, {3, 2}};
+    QTest::newRow("outside the searched cells")
+        << QList<CalendarCell> {{4, 1}, {2, 3}} << QList<CalendarCell> {{2, 3}, {2, 3}};
+}
+
+void TestCalendarRange::selectedEnds()
+{
+    QFETCH(QList<CalendarCell>, selected);
+    QFETCH(QList<CalendarCell>, ends);
+    const auto found = CalendarNavigation::SelectedEnds(1, 1, 3, 7, [&](int row, int col) {
+        return selected.contains(CalendarCell {row, col});
+    });
+    QList<CalendarCell> foundEnds;
+    if (found)
+        foundEnds = {found->first, found->second};
+    QCOMPARE(foundEnds, ends);
 }
 
 // The range box's entries in order, the days each sets, and the entry a stored day count
