@@ -109,11 +109,8 @@ void TestDiaryHistory::init()
     m_settings.Write(SettingsKeys::RangeDays, 31);
     // Out of date order, a date twice, a day outside the range, a status.
     QVERIFY(WriteDiary(DataFolder::DatabasePath(),
-                       {{Date(2007, 3, 20), QStringLiteral("Only notes"), {}},
-                        {Date(2007, 3, 6), QStringLiteral("Heavy"), {"Chest", "Back"}},
-                        {Date(2007, 3, 7), {}, {"Own"}},
-                        {Date(2006, 5, 1), {}, {"Old"}},
-                        {Date(2007, 3, 7), QStringLiteral("Second"), {"Twice"}}}));
+                       QStringLiteral(R"(20.3.2007 "Only notes"; 6.3.2007 "Heavy" Chest Back; )"
+                                      R"(7.3.2007 Own; 1.5.2006 Old; 7.3.2007 "Second" Twice)")));
     m_database = &m_diary.Reset();
     QVERIFY(m_diary.File().Open(DataFolder::DatabasePath()));
     m_database->GetDay(1)->GetWorkout(0)->SetStatus(ProgressStatus::Failed, false);
@@ -177,7 +174,7 @@ void TestDiaryHistory::commands()
     } else if (command == QStringLiteral("apply")) {
         TrainingProgram program;
         program.SetPath(QDir::temp().filePath(QStringLiteral("history-apply.rpp")));
-        AddDays(program, {{Date(2007, 1, 1), {}, {"A"}}, {Date(2007, 1, 2), {}, {"B"}}});
+        QVERIFY(BuildDiary(program, QStringLiteral("1.1.2007 A; 2.1.2007 B")));
         QVERIFY(program.Save());
         FileDialog::setNextFileNames({program.GetPath()});
         WhenModal<CApplyProgramDlg>([](CApplyProgramDlg *dialog) { dialog->accept(); });
@@ -225,7 +222,9 @@ void TestDiaryHistory::randomSequenceUndoneToTheStart()
         };
         switch (day ? random.bounded(5) : 0) {
         case 0: // perhaps a second day of its date
-            change({other}, [&] { AddDays(*m_database, {{other, QString::number(step), {"W"}}}); });
+            change({other}, [&] {
+                BuildDiary(*m_database, DateText(other) + QStringLiteral(" \"%1\" W").arg(step));
+            });
             break;
         case 1:
             change({date}, [&] { m_database->RemoveDay(m_database->FindDayIndex(date)); });
@@ -244,7 +243,7 @@ void TestDiaryHistory::randomSequenceUndoneToTheStart()
             history.RecordAny(QStringLiteral("any"), [&] {
                 if (day->GetWorkoutCount() > 0)
                     day->GetWorkout(0)->SetStatus(ProgressStatus::Done, true);
-                AddDays(*m_database, {{other, {}, {"X"}}});
+                BuildDiary(*m_database, DateText(other) + QStringLiteral(" X"));
             });
         }
         if (Bytes() != states.last())

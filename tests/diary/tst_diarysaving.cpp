@@ -79,7 +79,7 @@ void TestDiarySaving::init()
 {
     testsupport::BeginGuiCase(Now);
     QVERIFY(WriteDiary(DataFolder::DatabasePath(),
-                       {{Fifth, "fifth", {"Legs"}}, {Sixth, "sixth", {"Back"}}}));
+                       QStringLiteral(R"(5.3.2007 "fifth" Legs; 6.3.2007 "sixth" Back)")));
     m_file.reset();
     m_database = std::make_unique<DiaryDatabase>();
     m_file = std::make_unique<SharedDiaryFile>(*m_database, DiaryMerge::Winner::Memory);

@@ -191,8 +191,8 @@ void TestRepbookDlg::cellsReferenceFirstDayOfDate()
     // Twenty years of days, two of them on one date: a year's cells look every day up once.
     DateValue date = Date(1995, 1, 2);
     for (int i = 0; i < 20 * 365; i += 3, date = date.AddDays(3))
-        AddDays(*m_database, {{date, {}, {"Run"}}});
-    AddDays(*m_database, {{Date(2007, 3, 21), "second of its date", {"Swim"}}});
+        BuildDiary(*m_database, DateText(date) + QStringLiteral(" Run"));
+    BuildDiary(*m_database, QStringLiteral(R"(21.3.2007 "second of its date" Swim)"));
     QCOMPARE(m_database->FindDay(Date(2007, 3, 21))->GetNotes(), QString());
 
     auto window = OpenWindow(QStringLiteral("1.1.2007"), 365);
@@ -202,10 +202,7 @@ void TestRepbookDlg::cellsReferenceFirstDayOfDate()
 // Printing and removing act on every day of a selection over several weeks, the last one too.
 void TestRepbookDlg::selectedDaysSpanEverySelectedWeek()
 {
-    AddDays(*m_database,
-            {{Date(2007, 3, 6), {}, {"Run"}},
-             {Date(2007, 3, 14), {}, {"Swim"}},
-             {Date(2007, 3, 25), {}, {"Row"}}});
+    BuildDiary(*m_database, QStringLiteral("6.3.2007 Run; 14.3.2007 Swim; 25.3.2007 Row"));
     auto window = OpenMarch();
     const CalendarCell first = window->CellOf(Date(2007, 3, 5));
     const CalendarCell last = window->CellOf(Date(2007, 3, 25));
@@ -215,7 +212,7 @@ void TestRepbookDlg::selectedDaysSpanEverySelectedWeek()
 
 void TestRepbookDlg::exitAnsweredYes()
 {
-    AddDays(*m_database, {{Date(2007, 3, 5), "notes", {"Legs"}}});
+    BuildDiary(*m_database, QStringLiteral(R"(5.3.2007 "notes" Legs)"));
     auto window = OpenMarch();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));

@@ -1,3 +1,4 @@
+#include "common/DiaryText.h"
 #include "common/TestMain.h"
 #include "editing/StatusCheck.h"
 #include "model/Workout.h"
@@ -15,7 +16,7 @@ private slots:
 
 void TestStatusCheck::questionAtOk_data()
 {
-    // exercises: one letter per exercise, D Done, F Failed, N Not yet
+    // exercises: in the diary notation (common/DiaryText.h)
     QTest::addColumn<int>("workoutStatus");
     QTest::addColumn<QString>("exercises");
     // The question's words: the exercises' quantifier and status, the workout's status; empty
@@ -26,26 +27,26 @@ void TestStatusCheck::questionAtOk_data()
     const int notYet = 0, done = 1, failed = 2, unknown = 7;
     const QStringList none;
     QTest::newRow("Not yet, some Done")
-        << notYet << "NDN" << QStringList {"Some", "Done", "Not yet"} << done;
+        << notYet << "Squat, Squat done, Squat" << QStringList {"Some", "Done", "Not yet"} << done;
     QTest::newRow("Not yet, Done before Failed")
-        << notYet << "FD" << QStringList {"Some", "Done", "Not yet"} << done;
+        << notYet << "Squat failed, Squat done" << QStringList {"Some", "Done", "Not yet"} << done;
     QTest::newRow("Not yet, some Failed")
-        << notYet << "NF" << QStringList {"Some", "Failed", "Not yet"} << failed;
-    QTest::newRow("Not yet, all Not yet") << notYet << "NN" << none << -1;
+        << notYet << "Squat, Squat failed" << QStringList {"Some", "Failed", "Not yet"} << failed;
+    QTest::newRow("Not yet, all Not yet") << notYet << "Squat, Squat" << none << -1;
     QTest::newRow("Failed, some Done")
-        << failed << "FD" << QStringList {"Some", "Done", "Failed"} << done;
-    QTest::newRow("Failed, none Done") << failed << "FN" << none << -1;
-    QTest::newRow("Done, some Done") << done << "DFN" << none << -1;
+        << failed << "Squat failed, Squat done" << QStringList {"Some", "Done", "Failed"} << done;
+    QTest::newRow("Failed, none Done") << failed << "Squat failed, Squat" << none << -1;
+    QTest::newRow("Done, some Done") << done << "Squat done, Squat failed, Squat" << none << -1;
     QTest::newRow("Done, some Failed")
-        << done << "NF" << QStringList {"Some", "Failed", "Done"} << failed;
+        << done << "Squat, Squat failed" << QStringList {"Some", "Failed", "Done"} << failed;
     QTest::newRow("Done, all Not yet")
-        << done << "NN" << QStringList {"All", "Not yet", "Done"} << notYet;
+        << done << "Squat, Squat" << QStringList {"All", "Not yet", "Done"} << notYet;
     QTest::newRow("Done, no exercises") << done << "" << none << -1;
     QTest::newRow("unknown status is Done, some Failed")
-        << unknown << "F" << QStringList {"Some", "Failed", "Done"} << failed;
+        << unknown << "Squat failed" << QStringList {"Some", "Failed", "Done"} << failed;
     QTest::newRow("unknown status is Done, all Not yet")
-        << unknown << "N" << QStringList {"All", "Not yet", "Done"} << notYet;
-    QTest::newRow("unknown status is Done, some Done") << unknown << "D" << none << -1;
+        << unknown << "Squat" << QStringList {"All", "Not yet", "Done"} << notYet;
+    QTest::newRow("unknown status is Done, some Done") << unknown << "Squat done" << none << -1;
 }
 
 void TestStatusCheck::questionAtOk()
@@ -55,19 +56,9 @@ void TestStatusCheck::questionAtOk()
     QFETCH(QStringList, asked);
     QFETCH(int, answer);
 
-    Workout workout;
-    workout.SetName(QStringLiteral("Legs"));
-    for (const QChar letter : exercises) {
-        auto exercise = std::make_unique<ExerciseEntry>();
-        exercise->SetName(QStringLiteral("Squat"));
-        exercise->SetStatus(letter == u'D'       ? ProgressStatus::Done
-                                : letter == u'F' ? ProgressStatus::Failed
-                                                 : ProgressStatus::NotYet);
-        workout.AddExercise(std::move(exercise));
-    }
-    workout.SetStatus(static_cast<ProgressStatus>(workoutStatus), false);
-
-    const std::optional<StatusCheck::Question> question = StatusCheck::QuestionFor(workout);
+    const auto workout =
+        testsupport::BuildWorkout(QStringLiteral("Legs:s%1[%2]").arg(workoutStatus).arg(exercises));
+    const std::optional<StatusCheck::Question> question = StatusCheck::QuestionFor(*workout);
     QCOMPARE(question.has_value(), !asked.isEmpty());
     if (!question)
         return;
