@@ -5,9 +5,7 @@
 #include "common/TestFiles.h"
 #include "model/DateValue.h"
 
-#include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 

@@ -173,10 +173,7 @@ void TestDiarySaving::otherProgramsSaveIsShown()
     // The notifier fills in the results of the 5th and adds the 9th, while the diary is open.
     OtherProgram notifier;
     notifier.SetNotes(Fifth, QStringLiteral("results"));
-    auto ninth = std::make_unique<TrainingDay>();
-    ninth->SetDate(Ninth);
-    ninth->SetNotes(QStringLiteral("added"));
-    notifier.database.AddDay(std::move(ninth));
+    QVERIFY(BuildDiary(notifier.database, DateText(Ninth) + QStringLiteral(" \"added\"")));
     if (conflict)
         MessageBox::setNextAnswers({QMessageBox::Ok});
     if (viaCopy)
