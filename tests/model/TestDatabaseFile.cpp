@@ -1,3 +1,4 @@
+#include "common/DiaryText.h"
 #include "common/TestFiles.h"
 #include "common/TestMain.h"
 
@@ -33,33 +34,13 @@ QByteArray Lines(const QList<QByteArray> &lines)
     return bytes;
 }
 
-std::unique_ptr<ExerciseEntry> Exercise(const char *name, int sets, int reps, int forced,
-                                        float weight, const char *note)
-{
-    auto exercise = std::make_unique<ExerciseEntry>();
-    exercise->SetName(QString::fromUtf8(name));
-    exercise->SetSets(sets);
-    exercise->SetReps(reps);
-    exercise->SetForced(forced);
-    exercise->SetWeight(weight);
-    exercise->SetNote(QString::fromUtf8(note));
-    exercise->SetStatus(ProgressStatus::Done);
-    return exercise;
-}
-
 // The diary of the worked example: 5 March 2007, one workout "Chest" with two exercises.
 void FillWorkedExample(DiaryDatabase &db)
 {
-    auto workout = std::make_unique<Workout>();
-    workout->SetName(QStringLiteral("Chest"));
-    workout->AddExercise(Exercise("Bench press", 3, 10, 0, 60.0f, ""));
-    workout->AddExercise(Exercise("Dips", 3, 12, 2, 0.0f, "slow"));
-    workout->SetStatus(ProgressStatus::Done, false);
-    auto day = std::make_unique<TrainingDay>();
-    day->SetDate(DateValue::FromDate(2007, 3, 5));
-    day->AddWorkout(std::move(workout));
-    day->SetNotes(QStringLiteral("Felt strong"));
-    db.AddDay(std::move(day));
+    QVERIFY(testsupport::BuildDiary(
+        db,
+        QStringLiteral(R"(5.3.2007 "Felt strong" Chest:done[)"
+                       R"(Bench_press 3x10 60, Dips 3x12+2 done "slow"])")));
 }
 
 QByteArray SavedBytes(DiaryDatabase &db, const QString &path)
