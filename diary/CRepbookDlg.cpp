@@ -7,6 +7,7 @@
 #include "diary/CUserDataDlg.h"
 #include "diary/CalendarNavigation.h"
 #include "diary/CommandIds.h"
+#include "diary/ConflictsWindow.h"
 #include "diary/DayOperations.h"
 #include "diary/DiaryExchange.h"
 #include "diary/DiaryFolderFlow.h"
@@ -778,6 +779,9 @@ void CRepbookDlg::ExecuteCommand(int commandId)
     case CommandId::Find:
         FindWindow::Open(*this, m_database);
         break;
+    case CommandId::Conflicts:
+        ConflictsWindow::Open(*this, m_file);
+        break;
     case CommandId::Escape:
         // Stops a program being applied and forgets a move waiting for its target.
         m_stopApplying = true;
@@ -911,6 +915,7 @@ void CRepbookDlg::EditOptions()
     if (!COptionsSheet::Edit(this, m_settings, useShields, m_applyDelay, chooseFolder))
         return;
     m_images = std::make_unique<StatusImageSet>(useShields, StatusImageSize::Large32);
+    m_workoutArea->FollowWeightUnit();
     Refresh(KeepScroll);
     m_grid->viewport()->update();
 }

@@ -123,7 +123,7 @@ CDayTabCtrl::~CDayTabCtrl()
 void CDayTabCtrl::RegisterCellClasses()
 {
     for (int col = 0; col < Col::Count; ++col) {
-        const Col::ColumnInfo &info = Col::Info(col);
+        const Col::ColumnInfo info = Col::Info(col, m_unit);
         if (info.kind == Col::CellKind::Image) {
             m_grid->RegisterCellClass(CellTypeOf(col), std::make_shared<CGridImageCell>());
         } else if (info.kind == Col::CellKind::Spin) {
@@ -139,6 +139,22 @@ void CDayTabCtrl::RegisterCellClasses()
             m_grid->RegisterCellClass(CellTypeOf(col), std::move(cell));
         }
     }
+}
+
+void CDayTabCtrl::FollowWeightUnit()
+{
+    if (m_shownWorkout >= 0 && WeightUnitSetting::Read() != m_unit)
+        ShowWorkout(m_shownWorkout);
+}
+
+void CDayTabCtrl::TakeWeightUnit()
+{
+    // Only between a write-back and a new fill, so the grid's texts never mix two units.
+    const WeightUnit unit = WeightUnitSetting::Read();
+    if (unit == m_unit)
+        return;
+    m_unit = unit;
+    RegisterCellClasses();
 }
 
 // ---- Binding and showing ---------------------------------------------------------------------
@@ -195,13 +211,12 @@ void CDayTabCtrl::ShowWorkout(int index)
     else
         m_shownWorkout = index;
     UpdateTabSpeech();
+    TakeWeightUnit();
 
     ClearGrid();
     m_grid->SetFixedRowCount(1);
-    for (int col = 0; col < Col::Count; ++col) {
-        const Col::ColumnInfo &info = Col::Info(col);
-        m_grid->InsertColumn(QString::fromLatin1(info.heading), info.alignment);
-    }
+    for (int col = 0; col < Col::Count; ++col)
+        m_grid->InsertColumn(Col::Heading(col, m_unit), Col::Info(col).alignment);
     ReadColumnTicks();
     m_grid->SetListMode(true);
     m_grid->SetGridBkColour(RepbookColours::For(palette()).oddRow);
@@ -274,7 +289,7 @@ void CDayTabCtrl::ClearGrid()
 
 void CDayTabCtrl::FillRow(int row, const ExerciseEntry &exercise)
 {
-    const Col::RowTexts texts = Col::TextsOf(exercise);
+    const Col::RowTexts texts = Col::TextsOf(exercise, m_unit);
     for (int col = 0; col < Col::Count; ++col) {
         m_grid->SetItemText(row, col, texts[static_cast<size_t>(col)]);
         m_grid->SetCellType(row, col, CellTypeOf(col));
@@ -335,7 +350,7 @@ bool CDayTabCtrl::WriteBack()
             Col::RowTexts texts;
             for (int col = 0; col < Col::Count; ++col)
                 texts[static_cast<size_t>(col)] = m_grid->GetItemText(i + 1, col);
-            Col::ApplyTexts(*workout->GetExercise(i), texts);
+            Col::ApplyTexts(*workout->GetExercise(i), texts, m_unit);
         }
     }
     m_gridInSync = true;

@@ -2,6 +2,7 @@
 
 #include "images/StatusImageSet.h"
 #include "model/ProgressStatus.h"
+#include "settings/WeightUnitSetting.h"
 
 #include <QFont>
 #include <QPixmap>
@@ -77,6 +78,8 @@ public:
     void LayoutColumns();
     // Reads the column settings again (after another window changed them) and lays out.
     void ReloadColumnSettings();
+    // Shows the workout again when the weight unit chosen in Options changed.
+    void FollowWeightUnit();
     // The column menu's choice for `column`: hides a shown column (while at least two of the
     // columns after the status column are in view) or shows a hidden one, and stores the widths.
     void ToggleColumn(int column);
@@ -132,6 +135,7 @@ private:
     void PlaceChildren();
     void SelectNextTab(int step);
     void RegisterCellClasses();
+    void TakeWeightUnit();
     void ShowGrid(bool show);
     QList<int> SelectedRows(int column) const;
     void SelectRows(const QList<int> &rows);
@@ -148,6 +152,7 @@ private:
     QFont m_boldFont;
     std::array<int, 8> m_minimumWidths {}; // room for a column's in-place editor
     bool m_shields = true;
+    WeightUnit m_unit = WeightUnitSetting::Read(); // the unit the grid's weights are shown in
     StatusImageSet m_tabImages;
     StatusImageSet m_gridImages;
     int m_shownWorkout = -1;

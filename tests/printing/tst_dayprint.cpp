@@ -92,6 +92,7 @@ class TestDayPrint : public QObject
 
 private slots:
     void pdfHoldsTheLogAsText();
+    void poundsArePrintedInPounds();
     void longDayRunsOverSeveralPages();
 
 private:
@@ -104,7 +105,7 @@ void TestDayPrint::pdfHoldsTheLogAsText()
     const QString path = m_dir.filePath(QStringLiteral("text.pdf"));
     {
         auto printer = PdfPrinter(path);
-        QVERIFY(PrintDays(printer.get(), days.Days()));
+        QVERIFY(PrintDays(printer.get(), days.Days(), WeightUnit()));
     }
     PDF_TEXT_OR_SKIP(text, path);
     const QStringList expected = {QStringLiteral("Thursday, 1 March 2007"),
@@ -130,11 +131,23 @@ void TestDayPrint::pdfHoldsTheLogAsText()
     QVERIFY(text.indexOf(QStringLiteral("Bench press")) < text.indexOf(QStringLiteral("Squat")));
 }
 
+void TestDayPrint::poundsArePrintedInPounds()
+{
+    const TwoDays days;
+    const QString path = m_dir.filePath(QStringLiteral("pounds.pdf"));
+    QVERIFY(PrintDays(PdfPrinter(path).get(), days.Days(), WeightUnit::Pounds));
+    PDF_TEXT_OR_SKIP(text, path);
+    // 82.5 kg and 140 kg.
+    for (const char *piece : {"Weight (lb)", "181.9", "308.6"})
+        QVERIFY2(text.contains(QLatin1String(piece)), qPrintable(text));
+    QVERIFY(!text.contains(QStringLiteral("82.5")));
+}
+
 void TestDayPrint::longDayRunsOverSeveralPages()
 {
     auto day = MakeLongDay(120, QStringLiteral("Circuit"));
     const QString path = m_dir.filePath(QStringLiteral("long.pdf"));
-    DayPrintDocument document({day.get()});
+    DayPrintDocument document({day.get()}, WeightUnit());
     {
         QPdfWriter writer(path);
         writer.setPageSize(QPageSize(QPageSize::A4));

@@ -1,0 +1,54 @@
+#include "diary/ConflictsWindow.h"
+
+#include "diary/CConflictsDlg.h"
+#include "diary/CRepbookDlg.h"
+#include "diary/DiaryHistory.h"
+#include "model/SharedDiaryFile.h"
+#include "widgets/MessageBox.h"
+
+#include <QListWidget>
+
+namespace ConflictsWindow {
+
+namespace {
+
+bool Take(CRepbookDlg &window, SharedDiaryFile &file, const ConflictRecords::Record &record)
+{
+    DiaryHistory &history = window.History();
+    auto *dialog = window.findChild<CConflictsDlg *>(QString(), Qt::FindDirectChildrenOnly);
+    if (history.IsBusy()) {
+        MessageBox::Information(dialog,
+                                QStringLiteral("The diary window is busy. Finish what it is "
+                                               "doing, then take the other version."));
+        return false;
+    }
+    const DaysChangeCommand::Hooks &hooks = history.DayHooks();
+    hooks.releaseDays();
+    history.Record(QStringLiteral("Take other version ") + DiaryHistory::DatesText({record.date}),
+                   {record.date}, [&] { ConflictRecords::Take(record, file.Database()); });
+    hooks.daysChanged();
+    return true;
+}
+
+} // namespace
+
+void Open(CRepbookDlg &window, SharedDiaryFile &file)
+{
+    auto *dialog = window.findChild<CConflictsDlg *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!dialog) {
+        dialog = new CConflictsDlg(
+            file,
+            [&window, &file](const ConflictRecords::Record &record) {
+                return Take(window, file, record);
+            },
+            &window);
+        QObject::connect(&window, &CRepbookDlg::diaryChanged, dialog, &CConflictsDlg::DiaryChanged);
+        QObject::connect(dialog, &CConflictsDlg::dateChosen, &window, &CRepbookDlg::ShowDate);
+    }
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    dialog->List()->setFocus();
+}
+
+} // namespace ConflictsWindow
