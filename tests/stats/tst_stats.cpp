@@ -15,7 +15,6 @@
 
 namespace {
 
-
 // Adds days in the diary notation (common/DiaryText.h): one exercise a day, as a rule, so dates
 // may repeat in the diary as in real files. D1, D2 and D3 are 4, 11 and 18 March 2024.
 void Fill(DiaryDatabase &database, const QString &days)
