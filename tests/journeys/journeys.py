@@ -229,7 +229,7 @@ def progress_records(s):
                                                            name="Bench press")))
     best = max(e["weight"] for d in s.days().values() for w in d["workouts"]
                for e in w["exercises"] if e["name"] == "Bench press" and e["status"] == "Done")
-    wanted = f"{best:.2f}".rstrip("0").rstrip(".") + " \u00d7 8"
+    wanted = f"{best:.2f}".rstrip("0").rstrip(".") + " kg \u00d7 8"
     wait_for(f"the record {wanted}", lambda: find(progress, role_name="table cell",
                                                   name=wanted))
 
