@@ -4,7 +4,7 @@
 #include "diary/CalendarNavigation.h"
 #include "diary/CalendarRange.h"
 #include "editing/IDayCellOwner.h"
-#include "editing/IProgramApplyTarget.h"
+#include "model/IProgramApplyTarget.h"
 
 #include <QList>
 

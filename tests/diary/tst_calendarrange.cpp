@@ -1,6 +1,6 @@
 #include "common/TestMain.h"
-#include "diary/CWrappingNumberEdit.h"
 #include "diary/CalendarRange.h"
+#include "widgets/CWrappingNumberEdit.h"
 
 #include <QTest>
 
