@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editing/ExerciseColumnLayout.h"
+#include "editing/ExerciseStatusMenu.h"
 #include "images/StatusImageSet.h"
 #include "model/ProgressStatus.h"
 
@@ -15,7 +17,6 @@ class CEmptyDlg;
 class CGridCtrl;
 class CWorkoutTabBar;
 class ExerciseEntry;
-class QAction;
 class QMenu;
 class TrainingDay;
 class Workout;
@@ -52,7 +53,7 @@ public:
     CGridCtrl *GetGrid() const { return m_grid; }
     CWorkoutTabBar *GetTabBar() const { return m_tabs; }
     CEmptyDlg *GetPlaceholder() const { return m_placeholder; }
-    QMenu *GetColumnMenu() const { return m_columnMenu; }
+    QMenu *GetColumnMenu() const { return m_columns.Menu(); }
 
     // False: the grid holds edits that are not in the model yet.
     void SetInSync(bool inSync) { m_gridInSync = inSync; }
@@ -112,8 +113,6 @@ private:
     void OnTabChanged(int index);
     void OnCellDoubleClicked(int row, int col);
     void OnCellRightClicked(int row, int col, const QPoint &globalPos);
-    void ShowColumnMenu(const QPoint &globalPos);
-    void ShowExerciseMenu(int row, int col, const QPoint &globalPos);
     void SetTabsSilently(int index);
     void ClearGrid();
     void FillRow(int row, const ExerciseEntry &exercise);
@@ -125,16 +124,10 @@ private:
     const QPixmap *TabImage(int index) const;
     // Each tab's accessible name tells its workout's status too.
     void UpdateTabSpeech();
-    void ReadColumnTicks();
-    void StoreColumnWidths();
-    int LayoutWidth() const;
     QRect PaneRect() const;
     void PlaceChildren();
     void SelectNextTab(int step);
-    void RegisterCellClasses();
     void ShowGrid(bool show);
-    QList<int> SelectedRows(int column) const;
-    void SelectRows(const QList<int> &rows);
     ExerciseEntry *ExerciseAt(int row) const;
     Workout *WorkoutAt(int index) const;
 
@@ -142,11 +135,9 @@ private:
     CWorkoutTabBar *m_tabs;
     CGridCtrl *m_grid;
     CEmptyDlg *m_placeholder;
-    QMenu *m_columnMenu;
-    std::array<QAction *, 8> m_columnActions {};
-    QMenu *m_exerciseMenu;
+    ExerciseColumnLayout m_columns;
+    ExerciseStatusMenu m_statusMenu;
     QFont m_boldFont;
-    std::array<int, 8> m_minimumWidths {}; // room for a column's in-place editor
     bool m_shields = true;
     StatusImageSet m_tabImages;
     StatusImageSet m_gridImages;
