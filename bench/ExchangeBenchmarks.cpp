@@ -81,15 +81,15 @@ void BM_Md5(benchmark::State &state)
 void BM_ExportCsv(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            DiaryExport::Write(DiaryExport::DaysOf(Files().diary), DiaryExport::Format::Csv));
+        benchmark::DoNotOptimize(DiaryExport::Write(DiaryExport::DaysOf(Files().diary),
+                                                    DiaryExport::Format::Csv, WeightUnit()));
 }
 
 void BM_ExportJson(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            DiaryExport::Write(DiaryExport::DaysOf(Files().diary), DiaryExport::Format::Json));
+        benchmark::DoNotOptimize(DiaryExport::Write(DiaryExport::DaysOf(Files().diary),
+                                                    DiaryExport::Format::Json, WeightUnit()));
 }
 
 void BM_ImportStrongWithPreview(benchmark::State &state)

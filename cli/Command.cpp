@@ -5,6 +5,7 @@
 #include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
 #include "settings/DiaryLocation.h"
+#include "settings/WeightUnitSetting.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,6 +26,10 @@ const QCommandLineOption FromOption({QStringLiteral("from")},
 const QCommandLineOption ToOption({QStringLiteral("to")},
                                   QStringLiteral("Only days on or before DATE (yyyy-MM-dd)."),
                                   QStringLiteral("DATE"));
+const QCommandLineOption UnitOption({QStringLiteral("unit")},
+                                    QStringLiteral("Weights in kg or lb (default: the unit "
+                                                   "chosen in the diary's Options)."),
+                                    QStringLiteral("UNIT"));
 
 } // namespace
 
@@ -72,6 +77,25 @@ int Command::ReadDateOptions(const QCommandLineParser &parser, DateBounds &bound
     if (bounds.from && bounds.to && *bounds.to < *bounds.from)
         return Usage(QStringLiteral("--from %1 lies after --to %2.")
                          .arg(parser.value(FromOption), parser.value(ToOption)));
+    return Done;
+}
+
+void Command::AddUnitOption(QCommandLineParser &parser)
+{
+    parser.addOption(UnitOption);
+}
+
+int Command::ReadUnitOption(const QCommandLineParser &parser, WeightUnit &unit) const
+{
+    if (!parser.isSet(UnitOption)) {
+        unit = WeightUnitSetting::Read();
+        return Done;
+    }
+    const std::optional<WeightUnit> given = WeightUnit::FromSymbol(parser.value(UnitOption));
+    if (!given)
+        return Usage(
+            QStringLiteral("unknown unit \"%1\"; use kg or lb.").arg(parser.value(UnitOption)));
+    unit = *given;
     return Done;
 }
 

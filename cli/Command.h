@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/DateValue.h"
+#include "model/WeightUnit.h"
 
 #include <QCommandLineParser>
 #include <QString>
@@ -59,6 +60,11 @@ protected:
     static void AddDateOptions(QCommandLineParser &parser);
     // The dates given with them; Done, or BadUsage after a message about a date not understood.
     int ReadDateOptions(const QCommandLineParser &parser, DateBounds &bounds) const;
+    // --unit kg|lb, for commands that print or write weights; without it the unit chosen in
+    // Options (which follows the locale until chosen).
+    static void AddUnitOption(QCommandLineParser &parser);
+    // The unit given or chosen; Done, or BadUsage after a message about a unit not understood.
+    int ReadUnitOption(const QCommandLineParser &parser, WeightUnit &unit) const;
 
 private:
     QString m_name;

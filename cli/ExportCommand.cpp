@@ -26,6 +26,7 @@ void ExportCommand::AddOptions(QCommandLineParser &parser)
 {
     parser.addOption(FormatOption);
     AddDateOptions(parser);
+    AddUnitOption(parser);
     parser.addOption(OutputOption);
 }
 
@@ -39,13 +40,17 @@ int ExportCommand::Execute(const QCommandLineParser &parser)
     DateBounds bounds;
     if (const int read = ReadDateOptions(parser, bounds); read != Done)
         return read;
+    WeightUnit unit;
+    if (const int read = ReadUnitOption(parser, unit); read != Done)
+        return read;
 
     DiaryDatabase diary;
     if (const int loaded = LoadDiary(parser, diary); loaded != Done)
         return loaded;
     const QByteArray bytes = DiaryExport::Write(
         DiaryExport::DaysOf(diary, bounds.from, bounds.to),
-        format == QLatin1String("json") ? DiaryExport::Format::Json : DiaryExport::Format::Csv);
+        format == QLatin1String("json") ? DiaryExport::Format::Json : DiaryExport::Format::Csv,
+        unit);
     if (parser.isSet(OutputOption)) {
         QString error;
         if (!DiaryExport::WriteFile(parser.value(OutputOption), bytes, error)) {

@@ -2,6 +2,7 @@
 
 #include "model/DiaryDatabase.h"
 #include "stats/ExerciseName.h"
+#include "stats/MeasureUnits.h"
 #include "stats/PersonalRecords.h"
 
 #include <QList>
@@ -25,14 +26,20 @@ QString DateText(const QDate &date)
     return date.toString(Qt::ISODate);
 }
 
-QString Lift(const LiftRecord &lift)
+QString Weight(double weight, WeightUnit unit)
 {
-    return QStringLiteral("%1 kg x %2").arg(Number(lift.weight)).arg(lift.reps);
+    return Number(weight) + u' ' + unit.Symbol();
 }
 
-// The rows (record, best, date) of one exercise's records that are set.
-QList<QStringList> Rows(const ExerciseRecords &records)
+QString Lift(const LiftRecord &lift, WeightUnit unit)
 {
+    return QStringLiteral("%1 x %2").arg(Weight(lift.weight, unit)).arg(lift.reps);
+}
+
+// The rows (record, best, date) of one exercise's records that are set, weights in the unit.
+QList<QStringList> Rows(const ExerciseRecords &heldRecords, WeightUnit unit)
+{
+    const ExerciseRecords records = MeasureUnits::Shown(heldRecords, unit);
     QList<QStringList> rows;
     for (size_t r = 0; r < RepRanges.size(); ++r) {
         const LiftRecord &lift = records.byRange[r];
@@ -41,17 +48,15 @@ QList<QStringList> Rows(const ExerciseRecords &records)
                              .arg(RepRanges[r].Label(),
                                   RepRanges[r].maxReps == 1 ? QStringLiteral("rep")
                                                             : QStringLiteral("reps")),
-                         Lift(lift),
-                         DateText(lift.date)});
+                         Lift(lift, unit), DateText(lift.date)});
     }
     if (records.bestEstimateLift.IsSet())
         rows.append({QStringLiteral("Estimated 1RM"),
-                     QStringLiteral("%1 kg (%2)")
-                         .arg(Number(records.bestEstimate), Lift(records.bestEstimateLift)),
+                     QStringLiteral("%1 (%2)").arg(Weight(records.bestEstimate, unit),
+                                                   Lift(records.bestEstimateLift, unit)),
                      DateText(records.bestEstimateLift.date)});
     if (records.bestVolumeDate.isValid())
-        rows.append({QStringLiteral("Highest day volume"),
-                     Number(records.bestVolume) + QStringLiteral(" kg"),
+        rows.append({QStringLiteral("Highest day volume"), Weight(records.bestVolume, unit),
                      DateText(records.bestVolumeDate)});
     if (records.mostBodyweightRepsDate.isValid())
         rows.append({QStringLiteral("Most reps, weight 0"),
@@ -60,9 +65,9 @@ QList<QStringList> Rows(const ExerciseRecords &records)
     return rows;
 }
 
-QString Table(const ExerciseRecords &records)
+QString Table(const ExerciseRecords &records, WeightUnit unit)
 {
-    const QList<QStringList> rows = Rows(records);
+    const QList<QStringList> rows = Rows(records, unit);
     int widths[2] = {0, 0};
     for (const QStringList &row : rows) {
         widths[0] = std::max(widths[0], int(row[0].size()));
@@ -89,6 +94,7 @@ RecordsCommand::RecordsCommand()
 void RecordsCommand::AddOptions(QCommandLineParser &parser)
 {
     parser.addOption(FailedOption);
+    AddUnitOption(parser);
     parser.addPositionalArgument(QStringLiteral("EXERCISE"),
                                  QStringLiteral("The exercise (case and surrounding spaces do not "
                                                 "matter); all exercises when left out."),
@@ -101,6 +107,9 @@ int RecordsCommand::Execute(const QCommandLineParser &parser)
     if (names.size() > 1)
         return Usage(QStringLiteral("records takes one exercise at most (quote a name with "
                                     "spaces)."));
+    WeightUnit unit;
+    if (const int read = ReadUnitOption(parser, unit); read != Done)
+        return read;
     DiaryDatabase diary;
     if (const int loaded = LoadDiary(parser, diary); loaded != Done)
         return loaded;
@@ -112,14 +121,13 @@ int RecordsCommand::Execute(const QCommandLineParser &parser)
         all.append(PersonalRecords::ForExercise(diary, names.first(), filter));
     all.removeIf([](const ExerciseRecords &records) { return records.IsEmpty(); });
     if (all.isEmpty()) {
-        PrintError(names.isEmpty()
-                       ? QStringLiteral("No exercise is marked Done in the diary yet.")
-                       : QStringLiteral("\"%1\" was never done.").arg(names.first()));
+        PrintError(names.isEmpty() ? QStringLiteral("No exercise is marked Done in the diary yet.")
+                                   : QStringLiteral("\"%1\" was never done.").arg(names.first()));
         return Failed;
     }
     QStringList tables;
     for (const ExerciseRecords &records : all)
-        tables.append(Table(records));
+        tables.append(Table(records, unit));
     PrintOut(tables.join(u'\n'));
     return Done;
 }

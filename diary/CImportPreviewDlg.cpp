@@ -3,6 +3,7 @@
 #include "exchange/DiaryImport.h"
 #include "exchange/ExchangeFields.h"
 #include "model/NumberText.h"
+#include "settings/WeightUnitSetting.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -52,10 +53,15 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
                    CountText(plan.ExercisesAdded(), QStringLiteral("exercise")),
                    CountText(int(plan.days.size()), QStringLiteral("date")),
                    CountText(plan.DaysAdded(), QStringLiteral("day")));
+    const WeightUnit unit = WeightUnitSetting::Read();
     const QString units = plan.pounds
-        ? QStringLiteral("The file gives weights in pounds: they are stored in kilograms, the "
-                         "file's pounds shown beside them.")
-        : QStringLiteral("Weights are in kilograms, as in the file.");
+        ? (unit.IsPounds() ? QStringLiteral("The file gives weights in pounds: they are stored in "
+                                            "kilograms and shown in pounds.")
+                           : QStringLiteral("The file gives weights in pounds: they are stored in "
+                                            "kilograms, the file's pounds shown beside them."))
+        : (unit.IsPounds() ? QStringLiteral("The file gives weights in kilograms: they are stored "
+                                            "as they are and shown in pounds.")
+                           : QStringLiteral("Weights are in kilograms, as in the file."));
     auto *summary =
         new QLabel(QStringLiteral("<b>%1</b> (%2)<br>%3<br>Already in the diary, left out: %4. "
                                   "Rows skipped: %5.<br>%6")
@@ -87,7 +93,7 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
             const Workout &workout = *day.source->GetWorkout(w);
             lines.append(workout.GetName().isEmpty() ? QStringLiteral("(no name)")
                                                      : workout.GetName());
-            for (const QString &entry : DiaryImport::EntryTexts(workout, plan.pounds))
+            for (const QString &entry : DiaryImport::EntryTexts(workout, plan.pounds, unit))
                 lines.append(QStringLiteral("    ") + entry);
         }
         SetCell(dates, row, 4, lines.join(u'\n'), Qt::AlignLeft | Qt::AlignTop);

@@ -28,6 +28,8 @@ COptionsCommonPage::COptionsCommonPage(QWidget *parent)
     , m_flags(MakeSetButton(tr("Flags"), false, this))
     , m_delay(new QCheckBox(tr("Make a delay while program applying"), this))
     , m_appearance(new QButtonGroup(this))
+    , m_kilograms(new QRadioButton(tr("&Kilograms (kg)"), this))
+    , m_pounds(new QRadioButton(tr("&Pounds (lb)"), this))
 {
     setObjectName(QStringLiteral("COptionsCommonPage"));
     m_shields->setObjectName(QStringLiteral("shieldsButton"));
@@ -44,6 +46,15 @@ COptionsCommonPage::COptionsCommonPage(QWidget *parent)
     layout->addSpacing(8);
     layout->addWidget(new CSectionHeading(tr("Program applying"), this));
     layout->addWidget(m_delay);
+    layout->addSpacing(8);
+    layout->addWidget(new CSectionHeading(tr("Weight unit"), this));
+    m_kilograms->setObjectName(QStringLiteral("kilogramsButton"));
+    m_pounds->setObjectName(QStringLiteral("poundsButton"));
+    auto *units = new QButtonGroup(this);
+    units->addButton(m_kilograms);
+    units->addButton(m_pounds);
+    layout->addWidget(m_kilograms);
+    layout->addWidget(m_pounds);
     layout->addSpacing(8);
     layout->addWidget(new CSectionHeading(tr("Appearance"), this));
     const struct
@@ -67,6 +78,7 @@ COptionsCommonPage::COptionsCommonPage(QWidget *parent)
     SetStatusChoice(Shields);
     SetDelay(true); // the caller always sets it
     SetAppearance(0);
+    SetWeightUnit(WeightUnit::Kilograms);
 }
 
 void COptionsCommonPage::SetStatusChoice(int choice)
@@ -97,4 +109,14 @@ void COptionsCommonPage::SetAppearance(int appearance)
 int COptionsCommonPage::GetAppearance() const
 {
     return m_appearance->checkedId();
+}
+
+void COptionsCommonPage::SetWeightUnit(WeightUnit unit)
+{
+    (unit.IsPounds() ? m_pounds : m_kilograms)->setChecked(true);
+}
+
+WeightUnit COptionsCommonPage::GetWeightUnit() const
+{
+    return m_pounds->isChecked() ? WeightUnit::Pounds : WeightUnit::Kilograms;
 }

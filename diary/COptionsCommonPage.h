@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/WeightUnit.h"
+
 #include <QWidget>
 
 class QButtonGroup;
@@ -7,8 +9,8 @@ class QCheckBox;
 class QRadioButton;
 
 // The page "Common" of the options: which status images mark progress (shields or flags) and
-// whether applying a training program pauses at each day, and the appearance (desktop, light or
-// dark).
+// whether applying a training program pauses at each day, the unit weights are shown in
+// (kilograms or pounds) and the appearance (desktop, light or dark).
 class COptionsCommonPage : public QWidget
 {
     Q_OBJECT
@@ -26,10 +28,14 @@ public:
     // The stored appearance value (see Appearance::Mode); anything unknown shows System.
     void SetAppearance(int appearance);
     int GetAppearance() const;
+    void SetWeightUnit(WeightUnit unit);
+    WeightUnit GetWeightUnit() const;
 
 private:
     QRadioButton *m_shields;
     QRadioButton *m_flags;
     QCheckBox *m_delay;
     QButtonGroup *m_appearance;
+    QRadioButton *m_kilograms;
+    QRadioButton *m_pounds;
 };

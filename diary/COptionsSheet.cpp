@@ -5,6 +5,7 @@
 #include "images/ImageIds.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
+#include "settings/WeightUnitSetting.h"
 #include "widgets/Appearance.h"
 #include "widgets/CPictureButton.h"
 #include "widgets/EnterKey.h"
@@ -53,6 +54,7 @@ bool COptionsSheet::Edit(QWidget *parent, SettingsStore &settings, bool &useShie
                                                    : COptionsCommonPage::Flags);
     sheet.CommonPage()->SetDelay(applyDelay);
     sheet.CommonPage()->SetAppearance(settings.Read(SettingsKeys::Appearance));
+    sheet.CommonPage()->SetWeightUnit(WeightUnitSetting::Read(settings));
     if (sheet.exec() != QDialog::Accepted)
         return false;
     const bool flags = sheet.CommonPage()->GetStatusChoice() == COptionsCommonPage::Flags;
@@ -60,6 +62,7 @@ bool COptionsSheet::Edit(QWidget *parent, SettingsStore &settings, bool &useShie
     settings.Write(SettingsKeys::Image, flags ? 1 : 0);
     applyDelay = sheet.CommonPage()->GetDelay();
     settings.Write(SettingsKeys::Delay, applyDelay ? 1 : 0);
+    WeightUnitSetting::Write(settings, sheet.CommonPage()->GetWeightUnit());
     const int appearance = sheet.CommonPage()->GetAppearance();
     settings.Write(SettingsKeys::Appearance, appearance);
     // Every open window repaints in the new palette at once.

@@ -1,8 +1,10 @@
 #include "diary/CRepbookDlg.h"
 
 #include "diary/CAboutDlg.h"
+#include "diary/CConflictsDlg.h"
 #include "diary/CFindDlg.h"
 #include "diary/CommandIds.h"
+#include "diary/ConflictsWindow.h"
 #include "diary/DayOperations.h"
 #include "diary/DiaryExchange.h"
 #include "diary/DiaryHistory.h"
@@ -201,6 +203,7 @@ void CRepbookDlg::MapCommands()
         {CommandId::ApplyProgram, [this] { ApplyProgram(QString()); }},
         {CommandId::Progress, [this] { m_progress->Open(); }},
         {CommandId::Find, [this] { OpenFind(); }},
+        {CommandId::Conflicts, [this] { OpenConflicts(); }},
         // Stops a program being applied and forgets a move waiting for its target.
         {CommandId::Escape,
          [this] {
@@ -382,6 +385,14 @@ void CRepbookDlg::OpenFind()
     FindWindow::Open(*this, m_database, [this](CFindDlg &dialog) {
         connect(this, &CRepbookDlg::diaryChanged, &dialog, &CFindDlg::DiaryChanged);
         connect(&dialog, &CFindDlg::dateChosen, this, &CRepbookDlg::ShowDate);
+    });
+}
+
+void CRepbookDlg::OpenConflicts()
+{
+    ConflictsWindow::Open(*this, *m_history, m_file, [this](CConflictsDlg &dialog) {
+        connect(this, &CRepbookDlg::diaryChanged, &dialog, &CConflictsDlg::DiaryChanged);
+        connect(&dialog, &CConflictsDlg::dateChosen, this, &CRepbookDlg::ShowDate);
     });
 }
 

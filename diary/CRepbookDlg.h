@@ -152,6 +152,7 @@ private:
     void OnWorkoutAreaHint(int hintId);
     void Import();
     void OpenFind();
+    void OpenConflicts();
     void CloseWindow();
     // The session ends or a signal asks the program to end: save and leave.
     void EndSession();

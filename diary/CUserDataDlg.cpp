@@ -3,6 +3,7 @@
 #include "images/ImageIds.h"
 #include "images/ResourceImages.h"
 #include "settings/SettingsStore.h"
+#include "settings/WeightUnitSetting.h"
 #include "widgets/CPictureButton.h"
 #include "widgets/CSectionHeading.h"
 #include "widgets/CWrappingNumberEdit.h"
@@ -118,7 +119,9 @@ QWidget *CUserDataDlg::BuildMeasurementSection()
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setColumnStretch(3, 1);
     m_height = AddNumberField(QStringLiteral("heightField"), tr("Height:"), 50, 250, tr("cm"));
-    m_weight = AddNumberField(QStringLiteral("weightField"), tr("Weight:"), 30, 200, tr("kg"));
+    m_unit = WeightUnitSetting::Read();
+    m_weight = AddNumberField(QStringLiteral("weightField"), tr("Weight:"),
+                              qRound(m_unit.Shown(30)), qRound(m_unit.Shown(200)), m_unit.Symbol());
     m_chest = AddNumberField(QStringLiteral("chestField"), tr("Chest:"), 50, 250, tr("cm"));
     m_biceps = AddNumberField(QStringLiteral("bicepsField"), tr("Biceps:"), 15, 65, tr("cm"));
 
@@ -178,7 +181,8 @@ void CUserDataDlg::SetData(const UserData &data)
     m_password->setText(data.password);
     m_confirmation->setText(data.confirmation);
     m_height->SetValue(data.height);
-    m_weight->SetValue(data.weight);
+    m_shownWeight = qRound(m_unit.Shown(data.weight));
+    m_weight->SetValue(m_shownWeight);
     m_chest->SetValue(data.chest);
     m_biceps->SetValue(data.biceps);
 }
@@ -214,6 +218,7 @@ void CUserDataDlg::accept()
         }
         *value = *number;
     }
+    data.weight = data.weight == m_shownWeight ? m_data.weight : qRound(m_unit.ToKg(data.weight));
     if (data.password != data.confirmation) {
         MessageBox::Warning(this, MismatchMessage());
         m_password->setFocus();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "diary/UserProfile.h"
+#include "model/WeightUnit.h"
 
 #include <QDialog>
 
@@ -46,6 +47,10 @@ private:
 
     UserData m_data;
     bool m_firstRun = false;
+    // The body weight is stored in whole kilograms and shown in the chosen unit; a shown value
+    // left as it is keeps the stored one.
+    WeightUnit m_unit;
+    int m_shownWeight = 0;
     QLineEdit *m_firstName = nullptr;
     QLineEdit *m_lastName = nullptr;
     QLineEdit *m_password = nullptr;

@@ -13,6 +13,7 @@
 #include "model/NameList.h"
 #include "model/NumberText.h"
 #include "settings/DiaryLocation.h"
+#include "settings/WeightUnitSetting.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
@@ -53,7 +54,8 @@ bool DiaryExchange::Export(const QList<const TrainingDay *> &selection)
         ? DiaryExport::Format::Json
         : DiaryExport::Format::Csv;
     QString error;
-    if (!DiaryExport::WriteFile(path, DiaryExport::Write(days, format), error)) {
+    if (!DiaryExport::WriteFile(path, DiaryExport::Write(days, format, WeightUnitSetting::Read()),
+                                error)) {
         MessageBox::Error(m_window, error);
         return false;
     }

@@ -86,7 +86,9 @@ bool Choose(QWidget *parent, SharedDiaryFile &file, SettingsStore &settings)
                        .arg(Native(folder), Native(current));
     if (!result.conflicts.isEmpty())
         text += QStringLiteral("\n\nDays that both diaries hold with other entries kept the "
-                               "folder's version; this computer's were saved in:\n%1")
+                               "folder's version; this computer's were saved in:\n%1\n"
+                               "Edit > Conflicts shows them beside the folder's and lets you "
+                               "take them instead.")
                     .arg(Native(result.conflictFile));
     if (!ignoreWritten)
         text += QStringLiteral("\n\nThe ignore file .stignore could not be written there: keep "

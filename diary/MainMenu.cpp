@@ -198,6 +198,7 @@ void MainMenu::BuildMenus()
     edit->addSeparator();
     AddCommand(edit, CommandId::Find, QStringLiteral("&Find...\tCtrl + F"),
                {Key(Qt::Key_F, Qt::ControlModifier)});
+    AddCommand(edit, CommandId::Conflicts, QStringLiteral("&Conflicts..."));
 
     QMenu *view = m_menuBar->addMenu(QStringLiteral("&View"));
     QMenu *goTo = view->addMenu(QStringLiteral("Go to"));

@@ -7,6 +7,7 @@
 #include "diary/DiaryFolderFlow.h"
 #include "editing/CCommentDlg.h"
 #include "editing/CDayPrinter.h"
+#include "editing/CDayTabCtrl.h"
 #include "editing/CEditorDlg.h"
 #include "model/TrainingDay.h"
 #include "settings/SettingsStore.h"
@@ -67,6 +68,7 @@ void WindowDialogs::EditOptions()
     if (!COptionsSheet::Edit(&m_window, m_settings, useShields, m_applyDelay, chooseFolder))
         return;
     m_calendar.SetImageSet(useShields);
+    m_preview.WorkoutArea()->FollowWeightUnit();
     m_actions.refresh();
     m_calendar.Grid()->viewport()->update();
 }

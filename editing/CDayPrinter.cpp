@@ -1,6 +1,7 @@
 #include "editing/CDayPrinter.h"
 
 #include "printing/PrintDays.h"
+#include "settings/WeightUnitSetting.h"
 #include "widgets/MessageBox.h"
 
 #include <QGuiApplication>
@@ -73,7 +74,7 @@ bool CDayPrinter::Print(const QList<const TrainingDay *> &days)
     if (Run(dialog) != QDialog::Accepted)
         return false;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool printed = PrintDays(m_printer.get(), days);
+    const bool printed = PrintDays(m_printer.get(), days, WeightUnitSetting::Read());
     QGuiApplication::restoreOverrideCursor();
     if (!printed)
         MessageBox::Error(m_parent, PrintFailedMessage());
@@ -89,7 +90,9 @@ bool CDayPrinter::Preview(const QList<const TrainingDay *> &days)
     dialog.setWindowTitle(QStringLiteral("Print preview"));
     dialog.resize(900, 760);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&days](QPrinter *printer) { PrintDays(printer, days); });
+                     [&days, unit = WeightUnitSetting::Read()](QPrinter *printer) {
+                         PrintDays(printer, days, unit);
+                     });
     Run(dialog);
     return true;
 }

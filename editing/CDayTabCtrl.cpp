@@ -52,7 +52,7 @@ CDayTabCtrl::CDayTabCtrl(QWidget *parent)
     m_grid->SetEditable(false);
     m_grid->SetGridBkColour(palette().color(QPalette::Light));
     m_grid->installEventFilter(this);
-    m_columns.RegisterCellClasses(font(), m_boldFont);
+    m_columns.RegisterCellClasses(font(), m_boldFont, m_unit);
     connect(m_grid, &CGridCtrl::cellDoubleClicked, this, &CDayTabCtrl::OnCellDoubleClicked);
     connect(m_grid, &CGridCtrl::cellRightClicked, this, &CDayTabCtrl::OnCellRightClicked);
     // An edit that ended is not in the model yet: nothing written in the grid is lost, whatever
@@ -84,6 +84,22 @@ CDayTabCtrl::~CDayTabCtrl()
             m_gridInSync = false;
     }
     WriteBack();
+}
+
+void CDayTabCtrl::FollowWeightUnit()
+{
+    if (m_shownWorkout >= 0 && WeightUnitSetting::Read() != m_unit)
+        ShowWorkout(m_shownWorkout);
+}
+
+void CDayTabCtrl::TakeWeightUnit()
+{
+    // Only between a write-back and a new fill, so the grid's texts never mix two units.
+    const WeightUnit unit = WeightUnitSetting::Read();
+    if (unit == m_unit)
+        return;
+    m_unit = unit;
+    m_columns.RegisterCellClasses(font(), m_boldFont, m_unit);
 }
 
 // ---- Binding and showing ---------------------------------------------------------------------
@@ -140,13 +156,12 @@ void CDayTabCtrl::ShowWorkout(int index)
     else
         m_shownWorkout = index;
     UpdateTabSpeech();
+    TakeWeightUnit();
 
     ClearGrid();
     m_grid->SetFixedRowCount(1);
-    for (int col = 0; col < Col::Count; ++col) {
-        const Col::ColumnInfo &info = Col::Info(col);
-        m_grid->InsertColumn(QString::fromLatin1(info.heading), info.alignment);
-    }
+    for (int col = 0; col < Col::Count; ++col)
+        m_grid->InsertColumn(Col::Heading(col, m_unit), Col::Info(col).alignment);
     m_columns.ReadTicks();
     m_grid->SetListMode(true);
     m_grid->SetGridBkColour(RepbookColours::For(palette()).oddRow);
@@ -219,7 +234,7 @@ void CDayTabCtrl::ClearGrid()
 
 void CDayTabCtrl::FillRow(int row, const ExerciseEntry &exercise)
 {
-    const Col::RowTexts texts = Col::TextsOf(exercise);
+    const Col::RowTexts texts = Col::TextsOf(exercise, m_unit);
     for (int col = 0; col < Col::Count; ++col) {
         m_grid->SetItemText(row, col, texts[static_cast<size_t>(col)]);
         m_grid->SetCellType(row, col, ExerciseColumnLayout::CellTypeOf(col));
@@ -280,7 +295,7 @@ bool CDayTabCtrl::WriteBack()
             Col::RowTexts texts;
             for (int col = 0; col < Col::Count; ++col)
                 texts[static_cast<size_t>(col)] = m_grid->GetItemText(i + 1, col);
-            Col::ApplyTexts(*workout->GetExercise(i), texts);
+            Col::ApplyTexts(*workout->GetExercise(i), texts, m_unit);
         }
     }
     m_gridInSync = true;

@@ -4,6 +4,7 @@
 #include "editing/ExerciseStatusMenu.h"
 #include "images/StatusImageSet.h"
 #include "model/ProgressStatus.h"
+#include "settings/WeightUnitSetting.h"
 
 #include <QFont>
 #include <QPixmap>
@@ -78,6 +79,8 @@ public:
     void LayoutColumns();
     // Reads the column settings again (after another window changed them) and lays out.
     void ReloadColumnSettings();
+    // Shows the workout again when the weight unit chosen in Options changed.
+    void FollowWeightUnit();
     // The column menu's choice for `column`: hides a shown column (while at least two of the
     // columns after the status column are in view) or shows a hidden one, and stores the widths.
     void ToggleColumn(int column);
@@ -127,6 +130,7 @@ private:
     QRect PaneRect() const;
     void PlaceChildren();
     void SelectNextTab(int step);
+    void TakeWeightUnit();
     void ShowGrid(bool show);
     ExerciseEntry *ExerciseAt(int row) const;
     Workout *WorkoutAt(int index) const;
@@ -139,6 +143,7 @@ private:
     ExerciseStatusMenu m_statusMenu;
     QFont m_boldFont;
     bool m_shields = true;
+    WeightUnit m_unit = WeightUnitSetting::Read(); // the unit the grid's weights are shown in
     StatusImageSet m_tabImages;
     StatusImageSet m_gridImages;
     int m_shownWorkout = -1;

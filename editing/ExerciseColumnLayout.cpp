@@ -45,10 +45,11 @@ int ExerciseColumnLayout::CellTypeOf(int column)
     return Col::Info(column).kind == Col::CellKind::Text ? 0 : CellTypeBase + column;
 }
 
-void ExerciseColumnLayout::RegisterCellClasses(const QFont &font, const QFont &bold)
+void ExerciseColumnLayout::RegisterCellClasses(const QFont &font, const QFont &bold,
+                                               WeightUnit unit)
 {
     for (int col = 0; col < Col::Count; ++col) {
-        const Col::ColumnInfo &info = Col::Info(col);
+        const Col::ColumnInfo info = Col::Info(col, unit);
         if (info.kind == Col::CellKind::Image) {
             m_grid->RegisterCellClass(CellTypeOf(col), std::make_shared<CGridImageCell>());
         } else if (info.kind == Col::CellKind::Spin) {

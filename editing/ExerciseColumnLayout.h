@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/WeightUnit.h"
+
 #include <array>
 
 class CGridCtrl;
@@ -20,9 +22,9 @@ public:
 
     // The cell type of a column's cells (0: plain text).
     static int CellTypeOf(int column);
-    // Registers the cell classes of the columns with the grid; font and bold are the fonts the
-    // columns' cells are drawn in.
-    void RegisterCellClasses(const QFont &font, const QFont &bold);
+    // Registers the cell classes of the columns with the grid for weights in unit; font and bold
+    // are the fonts the columns' cells are drawn in.
+    void RegisterCellClasses(const QFont &font, const QFont &bold, WeightUnit unit);
 
     QMenu *Menu() const { return m_menu; }
     // The ticks and widths as stored.

@@ -4,7 +4,6 @@
 #include "exchange/CsvWriter.h"
 #include "exchange/ExchangeFields.h"
 #include "exchange/HeaderColumns.h"
-#include "model/DatabaseWriter.h"
 #include "model/TrainingDay.h"
 
 #include <limits>
@@ -31,7 +30,8 @@ enum Column {
     ColumnCount
 };
 
-// The positions are numbered within the day and the workout; the weight is in kilograms.
+// The positions are numbered within the day and the workout; the weight's name says its unit
+// ("Weight (kg)" or "Weight (lb)").
 const char *const ColumnNames[ColumnCount] = {
     "Date",         "Day notes",     "Workout no.",    "Workout name",   "Workout status",
     "Exercise no.", "Exercise name", "Sets",           "Reps",           "Forced",
@@ -40,6 +40,9 @@ const char *const ColumnNames[ColumnCount] = {
 const char *const EarlierNames[ColumnCount] = {nullptr,    nullptr,  "Workout", nullptr, nullptr,
                                                "Exercise", nullptr,  nullptr,   nullptr, nullptr,
                                                nullptr,    "Weight", nullptr,   nullptr};
+// The weight column's name in pounds, the third accepted name of the column.
+const char *const PoundsWeightName = "Weight (lb)";
+constexpr int PoundsWeightNameIndex = 2;
 
 void WriteDayPart(CsvWriter &row, const TrainingDay &day, const QByteArray &dateText)
 {
@@ -53,7 +56,7 @@ void WriteWorkoutPart(CsvWriter &row, const Workout &workout, int position)
         .Field(ExchangeFields::StatusText(workout.GetStatus()));
 }
 
-void WriteExercisePart(CsvWriter &row, const ExerciseEntry &entry, int position)
+void WriteExercisePart(CsvWriter &row, const ExerciseEntry &entry, int position, WeightUnit unit)
 {
     row.Field(position)
         .Field(entry.GetName())
@@ -61,7 +64,7 @@ void WriteExercisePart(CsvWriter &row, const ExerciseEntry &entry, int position)
         .Field(entry.GetReps())
         .Field(entry.GetForced())
         .Field(entry.GetNegative())
-        .Field(DatabaseWriter::WeightText(entry.GetWeight()))
+        .Field(unit.ExchangeText(entry.GetWeight()))
         .Field(entry.GetNote())
         .Field(ExchangeFields::StatusText(entry.GetStatus()));
 }
@@ -81,7 +84,10 @@ public:
     RowReader(ImportedData &result, const HeaderColumns &columns)
         : m_result(result)
         , m_columns(columns)
+        , m_unit(columns.NameUsed(Weight) == PoundsWeightNameIndex ? WeightUnit::Pounds
+                                                                   : WeightUnit::Kilograms)
     {
+        m_result.pounds = m_unit.IsPounds();
     }
 
     void Take(const QStringList &fields, int line)
@@ -211,7 +217,7 @@ private:
             values.forced = *counts[2];
             values.negative = *counts[3];
             bool ok = false;
-            values.weight = Text(fields, Weight).trimmed().toDouble(&ok);
+            values.weight = m_unit.ToKg(Text(fields, Weight).trimmed().toDouble(&ok));
             if (!ok) {
                 reason = QStringLiteral("unreadable weight \"%1\"").arg(Text(fields, Weight));
                 return nullptr;
@@ -225,6 +231,7 @@ private:
 
     ImportedData &m_result;
     const HeaderColumns &m_columns;
+    const WeightUnit m_unit; // of the file's weights
     TrainingDay *m_day = nullptr;
     QString m_dateText;
     int m_workoutPosition = 0; // 0: the current day has no workout yet
@@ -239,24 +246,26 @@ HeaderColumns Columns(const QStringList &header)
         if (EarlierNames[column])
             names.last().append(QString::fromLatin1(EarlierNames[column]));
     }
+    names[Weight].append(QString::fromLatin1(PoundsWeightName));
     return HeaderColumns(header, names);
 }
 
 } // namespace
 
-QStringList Header()
+QStringList Header(WeightUnit unit)
 {
     QStringList header;
     for (const char *name : ColumnNames)
         header.append(QString::fromLatin1(name));
+    header[Weight] = unit.IsPounds() ? QString::fromLatin1(PoundsWeightName) : header[Weight];
     return header;
 }
 
-QByteArray Write(const QList<const TrainingDay *> &days)
+QByteArray Write(const QList<const TrainingDay *> &days, WeightUnit unit)
 {
     QByteArray out;
     CsvWriter row(out);
-    for (const QString &name : Header())
+    for (const QString &name : Header(unit))
         row.Field(name);
     row.EndRow();
     for (const TrainingDay *day : days) {
@@ -277,7 +286,7 @@ QByteArray Write(const QList<const TrainingDay *> &days)
             for (int e = 0; e < workout.GetExerciseCount(); ++e) {
                 WriteDayPart(row, *day, date);
                 WriteWorkoutPart(row, workout, w + 1);
-                WriteExercisePart(row, *workout.GetExercise(e), e + 1);
+                WriteExercisePart(row, *workout.GetExercise(e), e + 1, unit);
                 row.EndRow();
             }
         }

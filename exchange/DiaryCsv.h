@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exchange/ImportedData.h"
+#include "model/WeightUnit.h"
 
 #include <QByteArray>
 #include <QList>
@@ -10,11 +11,12 @@ class TrainingDay;
 
 // The diary's own CSV file: one row per exercise entry, a row for each day without workouts and
 // each workout without exercises. The positions of workouts and exercises keep days apart that
-// share a date, so reading a written file gives back the same days.
+// share a date, so reading a written file gives back the same days, whichever unit its weights
+// were written in.
 namespace DiaryCsv {
 
-QStringList Header();
-QByteArray Write(const QList<const TrainingDay *> &days);
+QStringList Header(WeightUnit unit);
+QByteArray Write(const QList<const TrainingDay *> &days, WeightUnit unit);
 
 // True when a header record is this format's.
 bool Recognises(const QStringList &header);

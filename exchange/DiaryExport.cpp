@@ -24,9 +24,9 @@ QList<const TrainingDay *> DaysOf(const DiaryDatabase &diary, std::optional<Date
     return days;
 }
 
-QByteArray Write(const QList<const TrainingDay *> &days, Format format)
+QByteArray Write(const QList<const TrainingDay *> &days, Format format, WeightUnit unit)
 {
-    return format == Format::Json ? DiaryJson::Write(days) : DiaryCsv::Write(days);
+    return format == Format::Json ? DiaryJson::Write(days, unit) : DiaryCsv::Write(days, unit);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/DateValue.h"
+#include "model/WeightUnit.h"
 
 #include <QByteArray>
 #include <QList>
@@ -21,7 +22,8 @@ enum class Format { Csv, Json };
 QList<const TrainingDay *> DaysOf(const DiaryDatabase &diary,
                                   std::optional<DateValue> from = std::nullopt,
                                   std::optional<DateValue> to = std::nullopt);
-QByteArray Write(const QList<const TrainingDay *> &days, Format format);
+// The file's weights are in the unit; reading it gives back the same kilograms either way.
+QByteArray Write(const QList<const TrainingDay *> &days, Format format, WeightUnit unit);
 // Replaces the file at path with bytes in one step; false with error when it cannot.
 bool WriteFile(const QString &path, const QByteArray &bytes, QString &error);
 

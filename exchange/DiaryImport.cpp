@@ -90,7 +90,7 @@ void Widen(DateValue &first, DateValue &last, const DateValue &date)
         last = date;
 }
 
-QString EntryText(const ExerciseEntry &entry, bool pounds)
+QString EntryText(const ExerciseEntry &entry, bool pounds, WeightUnit unit)
 {
     QString text = QStringLiteral("%1 %2 \u00d7 %3")
                        .arg(entry.GetName())
@@ -98,10 +98,11 @@ QString EntryText(const ExerciseEntry &entry, bool pounds)
                        .arg(entry.GetReps());
     if (entry.GetWeight() <= 0.0f)
         return text;
-    text += QStringLiteral(" \u00d7 %1 kg").arg(DecimalText(entry.GetWeight()));
-    if (pounds)
-        text += QStringLiteral(" (%1 lb)")
-                    .arg(DecimalText(entry.GetWeight() / ExchangeFields::PoundInKg, 1));
+    text += QStringLiteral(" \u00d7 %1 %2").arg(unit.Compact(entry.GetWeight()), unit.Symbol());
+    const WeightUnit filePounds(WeightUnit::Pounds);
+    if (pounds && unit != filePounds)
+        text += QStringLiteral(" (%1 %2)")
+                    .arg(filePounds.Compact(entry.GetWeight()), filePounds.Symbol());
     return text;
 }
 
@@ -213,17 +214,17 @@ void RememberNames(const Added &added, const QString &workoutListPath,
         exercises.Append(name);
 }
 
-QStringList EntryTexts(const Workout &workout, bool pounds)
+QStringList EntryTexts(const Workout &workout, bool pounds, WeightUnit unit)
 {
     QStringList entries;
     for (int e = 0; e < workout.GetExerciseCount(); ++e)
-        entries.append(EntryText(*workout.GetExercise(e), pounds));
+        entries.append(EntryText(*workout.GetExercise(e), pounds, unit));
     return entries;
 }
 
-QString WorkoutText(const Workout &workout, bool pounds)
+QString WorkoutText(const Workout &workout, bool pounds, WeightUnit unit)
 {
-    const QString list = EntryTexts(workout, pounds).join(QStringLiteral(", "));
+    const QString list = EntryTexts(workout, pounds, unit).join(QStringLiteral(", "));
     if (workout.GetName().isEmpty())
         return list;
     return list.isEmpty() ? workout.GetName() : workout.GetName() + QStringLiteral(": ") + list;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exchange/ImportedData.h"
+#include "model/WeightUnit.h"
 
 #include <QList>
 #include <QString>
@@ -64,11 +65,11 @@ Added Apply(const Plan &plan, DiaryDatabase &diary);
 void RememberNames(const Added &added, const QString &workoutListPath,
                    const QString &exerciseListPath);
 
-// A workout's entries as a preview lists them: "Push: Bench Press 3 x 5 x 102.06 kg (225 lb),
-// Dips 3 x 10", with the weight in the file's pounds beside the kilograms when pounds is set.
-QString WorkoutText(const Workout &workout, bool pounds);
+// A workout's entries as a preview lists them, weights in the unit: "Push: Bench Press 3 x 5 x
+// 102.06 kg (225 lb), Dips 3 x 10", with the file's pounds beside kilograms when pounds is set.
+QString WorkoutText(const Workout &workout, bool pounds, WeightUnit unit);
 // The same entries one by one: "Bench Press 3 x 5 x 102.06 kg (225 lb)".
-QStringList EntryTexts(const Workout &workout, bool pounds);
+QStringList EntryTexts(const Workout &workout, bool pounds, WeightUnit unit);
 
 // "2025-01-04 to 2025-03-01", or the one date; empty when first is invalid.
 QString DatesText(const DateValue &first, const DateValue &last);

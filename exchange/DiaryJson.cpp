@@ -2,7 +2,6 @@
 
 #include "exchange/CsvReader.h"
 #include "exchange/ExchangeFields.h"
-#include "model/DatabaseWriter.h"
 #include "model/TrainingDay.h"
 
 #include <QJsonArray>
@@ -18,8 +17,9 @@ namespace {
 class TreeWriter
 {
 public:
-    explicit TreeWriter(QByteArray &out)
+    TreeWriter(QByteArray &out, WeightUnit unit)
         : m_out(out)
+        , m_unit(unit)
     {
     }
 
@@ -62,8 +62,9 @@ private:
         m_out += ",\"reps\":" + QByteArray::number(entry.GetReps());
         m_out += ",\"forced\":" + QByteArray::number(entry.GetForced());
         m_out += ",\"negative\":" + QByteArray::number(entry.GetNegative());
-        // The weight as the diary file rounds it, so that reading gives back the same file.
-        m_out += ",\"weight\":" + DatabaseWriter::WeightText(entry.GetWeight());
+        // The weight as the diary file rounds it (or pounds that give it back), so that reading
+        // gives back the same file.
+        m_out += ",\"weight\":" + m_unit.ExchangeText(entry.GetWeight());
         m_out += ",\"note\":";
         String(entry.GetNote());
         m_out += ",\"status\":";
@@ -95,15 +96,18 @@ private:
     }
 
     QByteArray &m_out;
+    const WeightUnit m_unit;
 };
 
 // Reads the tree; every failure names the day (counted from 1) where it was found.
 class TreeReader
 {
 public:
-    explicit TreeReader(ImportedData &result)
+    TreeReader(ImportedData &result, WeightUnit unit)
         : m_result(result)
+        , m_unit(unit)
     {
+        m_result.pounds = unit.IsPounds();
     }
 
     bool Days(const QJsonArray &days, QString &error)
@@ -170,7 +174,7 @@ private:
             fields.reps = exercise.value(QStringLiteral("reps")).toInt();
             fields.forced = exercise.value(QStringLiteral("forced")).toInt();
             fields.negative = exercise.value(QStringLiteral("negative")).toInt();
-            fields.weight = exercise.value(QStringLiteral("weight")).toDouble();
+            fields.weight = m_unit.ToKg(exercise.value(QStringLiteral("weight")).toDouble());
             fields.note = exercise.value(QStringLiteral("note")).toString();
             auto entry = std::make_unique<ExerciseEntry>();
             if (!ExchangeFields::Fill(*entry, fields, reason))
@@ -181,6 +185,7 @@ private:
     }
 
     ImportedData &m_result;
+    const WeightUnit m_unit; // of the file's weights
 };
 
 // The line of a byte offset, counted from 1.
@@ -192,13 +197,17 @@ int LineAt(const QByteArray &data, qsizetype offset)
 
 } // namespace
 
-QByteArray Write(const QList<const TrainingDay *> &days)
+QByteArray Write(const QList<const TrainingDay *> &days, WeightUnit unit)
 {
+    // Pounds need the unit field, which a reader of the first version would not heed.
     QByteArray out = QByteArrayLiteral("{\"format\":\"") + FormatName +
-        QByteArrayLiteral("\",\"version\":") + QByteArray::number(Version) +
-        QByteArrayLiteral(",\"days\":[\n");
+        QByteArrayLiteral("\",\"version\":") +
+        QByteArray::number(unit.IsPounds() ? PoundsVersion : Version);
+    if (unit.IsPounds())
+        out += ",\"weightUnit\":\"" + unit.Symbol().toLatin1() + '"';
+    out += QByteArrayLiteral(",\"days\":[\n");
     out.reserve(out.size() + days.size() * 1200);
-    TreeWriter writer(out);
+    TreeWriter writer(out, unit);
     for (qsizetype i = 0; i < days.size(); ++i) {
         writer.Day(*days[i]);
         out += i + 1 < days.size() ? ",\n" : "\n";
@@ -230,12 +239,18 @@ bool Read(const QByteArray &data, ImportedData &result, QString &error)
         error = QStringLiteral("Line 1: this JSON file is no Repbook diary export.");
         return false;
     }
-    if (root.value(QStringLiteral("version")).toInt() > Version) {
+    if (root.value(QStringLiteral("version")).toInt() > PoundsVersion) {
         error = QStringLiteral("Line 1: the file was written by a newer Repbook (version %1).")
                     .arg(root.value(QStringLiteral("version")).toInt());
         return false;
     }
-    return TreeReader(result).Days(root.value(QStringLiteral("days")).toArray(), error);
+    const QString symbol = root.value(QStringLiteral("weightUnit")).toString(QStringLiteral("kg"));
+    const std::optional<WeightUnit> unit = WeightUnit::FromSymbol(symbol);
+    if (!unit) {
+        error = QStringLiteral("Line 1: unknown weight unit \"%1\".").arg(symbol);
+        return false;
+    }
+    return TreeReader(result, *unit).Days(root.value(QStringLiteral("days")).toArray(), error);
 }
 
 } // namespace DiaryJson

@@ -1,6 +1,7 @@
 #include "exchange/ExchangeFields.h"
 
 #include "model/ExerciseEntry.h"
+#include "model/WeightUnit.h"
 
 #include <cmath>
 
@@ -84,7 +85,7 @@ bool Fill(ExerciseEntry &entry, const ExerciseFields &fields, QString &reason)
 
 double PoundsToKg(double pounds)
 {
-    return std::round(pounds * PoundInKg * 100.0) / 100.0;
+    return WeightUnit(WeightUnit::Pounds).ToKg(pounds);
 }
 
 } // namespace ExchangeFields

@@ -12,8 +12,6 @@ class ExerciseEntry;
 // The field forms shared by the diary's own CSV and JSON files.
 namespace ExchangeFields {
 
-inline constexpr double PoundInKg = 0.45359237;
-
 // yyyy-MM-dd; empty for a date without calendar fields.
 QString DateText(const DateValue &date);
 // The date of a yyyy-MM-dd text (an empty text is a date without calendar fields); nothing when
@@ -42,7 +40,7 @@ struct ExerciseFields
 // does).
 bool Fill(ExerciseEntry &entry, const ExerciseFields &fields, QString &reason);
 
-// Kilograms rounded to two decimals from pounds.
+// Kilograms rounded to two decimals from pounds (WeightUnit::ToKg).
 double PoundsToKg(double pounds);
 
 } // namespace ExchangeFields

@@ -71,8 +71,8 @@ QString CheckImported(const QByteArray &data, const Reader &read,
 
     if (ownFormat) {
         ImportedData again;
-        if (!read(DiaryExport::Write(DiaryExport::DaysOf(*imported.days), *ownFormat), again,
-                  error))
+        if (!read(DiaryExport::Write(DiaryExport::DaysOf(*imported.days), *ownFormat, WeightUnit()),
+                  again, error))
             return QStringLiteral("the own export cannot be read: %1").arg(error);
         if (DatabaseWriter::FileBytes(*again.days) != stored)
             return QStringLiteral("the own export reads back different");

@@ -40,7 +40,23 @@ const ColumnInfo &Info(int column)
     return Columns[static_cast<size_t>(column)];
 }
 
-RowTexts TextsOf(const ExerciseEntry &exercise)
+ColumnInfo Info(int column, WeightUnit unit)
+{
+    ColumnInfo info = Info(column);
+    if (column == Weight) {
+        info.maximum = unit.Limit(MaxWeight);
+        info.decimals = unit.Decimals();
+    }
+    return info;
+}
+
+QString Heading(int column, WeightUnit unit)
+{
+    const QString heading = QString::fromLatin1(Info(column).heading);
+    return column == Weight ? unit.Labelled(heading) : heading;
+}
+
+RowTexts TextsOf(const ExerciseEntry &exercise, WeightUnit unit)
 {
     RowTexts texts;
     texts[Exercise] = exercise.GetName();
@@ -48,16 +64,16 @@ RowTexts TextsOf(const ExerciseEntry &exercise)
     texts[Reps] = QString::number(exercise.GetReps());
     texts[Forced] = QString::number(exercise.GetForced());
     texts[Negative] = QString::number(exercise.GetNegative());
-    texts[Weight] = QString::number(static_cast<double>(exercise.GetWeight()), 'f', 2);
+    texts[Weight] = unit.Text(exercise.GetWeight());
     texts[Note] = exercise.GetNote();
     return texts;
 }
 
-void ApplyTexts(ExerciseEntry &exercise, const RowTexts &texts)
+void ApplyTexts(ExerciseEntry &exercise, const RowTexts &texts, WeightUnit unit)
 {
     // A cell that still shows what the exercise holds was not edited: its setter is not called,
     // so a weight nobody typed never marks the exercise Done.
-    const RowTexts shown = TextsOf(exercise);
+    const RowTexts shown = TextsOf(exercise, unit);
     const auto edited = [&](Column column) {
         const auto index = static_cast<size_t>(column);
         return texts[index] != shown[index];
@@ -73,7 +89,8 @@ void ApplyTexts(ExerciseEntry &exercise, const RowTexts &texts)
     if (edited(Negative))
         exercise.SetNegative(ReadCount(texts[Negative]));
     if (edited(Weight))
-        exercise.SetWeight(static_cast<float>(TolerantNumber::ToDouble(texts[Weight].toUtf8())));
+        exercise.SetWeight(
+            static_cast<float>(unit.ToKg(TolerantNumber::ToDouble(texts[Weight].toUtf8()))));
     if (edited(Note))
         exercise.SetNote(texts[Note]);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/WeightUnit.h"
+
 #include <QString>
 #include <Qt>
 
@@ -40,17 +42,22 @@ struct ColumnInfo
 };
 
 const ColumnInfo &Info(int column);
+// The same with the weight column's range and decimals in the unit the grid shows.
+ColumnInfo Info(int column, WeightUnit unit);
+// The heading the grid shows; the weight's heading names its unit: "Weight (lb)".
+QString Heading(int column, WeightUnit unit);
 
 using RowTexts = std::array<QString, Count>;
 
-// The texts the grid shows for an exercise; the status column has none.
-RowTexts TextsOf(const ExerciseEntry &exercise);
+// The texts the grid shows for an exercise, the weight in the unit; the status column has none.
+RowTexts TextsOf(const ExerciseEntry &exercise, WeightUnit unit);
 
 // Copies the texts of a row that differ from what the exercise shows into it through its setters,
 // name first so that the other values are accepted; texts left as shown change nothing. Counts
-// are read as decimal integers (anything else reads as 0) and the weight as a decimal number; a
-// value the exercise refuses leaves the old one, and a weight above 0 typed into the row marks
-// the exercise Done. The statuses of rows and fields nobody edited stay as they are.
-void ApplyTexts(ExerciseEntry &exercise, const RowTexts &texts);
+// are read as decimal integers (anything else reads as 0) and the weight as a decimal number in
+// the unit; a value the exercise refuses leaves the old one, and a weight above 0 typed into the
+// row marks the exercise Done. The statuses of rows and fields nobody edited stay as they are, and
+// a weight left as shown keeps its kilograms exactly.
+void ApplyTexts(ExerciseEntry &exercise, const RowTexts &texts, WeightUnit unit);
 
 } // namespace ExerciseColumns

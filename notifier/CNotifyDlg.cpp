@@ -250,7 +250,8 @@ bool CNotifyDlg::SaveDatabase()
                     this,
                     QStringLiteral("The diary changed this day while you were editing it. "
                                    "The diary's version was kept; your entries were saved "
-                                   "in:\n%1")
+                                   "in:\n%1\nIn the diary, Edit > Conflicts shows them beside "
+                                   "its version and lets you take them instead.")
                         .arg(QDir::toNativeSeparators(outcome.conflictFile)));
             return true;
         }

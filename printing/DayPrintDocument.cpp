@@ -22,6 +22,12 @@ const std::array<QString, ColumnCount> ColumnHeadings = {
     QStringLiteral("Forced"),   QStringLiteral("Negative"), QStringLiteral("Weight"),
     QStringLiteral("Note"),     QStringLiteral("Status")};
 
+// The weight's heading names the unit the log is printed in.
+QString Heading(int column, WeightUnit unit)
+{
+    return column == Weight ? unit.Labelled(ColumnHeadings[column]) : ColumnHeadings[column];
+}
+
 const QString Continued = QStringLiteral(" (continued)");
 
 // The printout is always light, whatever the windows' appearance.
@@ -58,7 +64,7 @@ QFont MakeFont(qreal points, bool bold = false, bool italic = false)
 // Fonts and distances of the log on one device, in the device's pixels.
 struct DayPrintDocument::Metrics
 {
-    Metrics(QPaintDevice *paintDevice, qreal pageWidth)
+    Metrics(QPaintDevice *paintDevice, qreal pageWidth, WeightUnit unit)
         : device(paintDevice)
         , dpi(paintDevice->logicalDpiY())
         , width(pageWidth)
@@ -71,7 +77,7 @@ struct DayPrintDocument::Metrics
         const QFontMetricsF strongMetrics(cellStrong, device);
         std::array<qreal, ColumnCount> widths {};
         for (int c = Sets; c <= Weight; ++c)
-            widths[c] = qMax(headingMetrics.horizontalAdvance(ColumnHeadings[c]),
+            widths[c] = qMax(headingMetrics.horizontalAdvance(Heading(c, unit)),
                              cellMetrics.horizontalAdvance(QStringLiteral("888.88"))) +
                 2 * cellPadX;
         widths[Status] = qMax(headingMetrics.horizontalAdvance(ColumnHeadings[Status]),
@@ -158,11 +164,12 @@ struct DayPrintDocument::Metrics
     qreal CellTextWidth(int column) const { return columnWidth[column] - 2 * cellPadX; }
 };
 
-DayPrintDocument::DayPrintDocument(const QList<const TrainingDay *> &days)
+DayPrintDocument::DayPrintDocument(const QList<const TrainingDay *> &days, WeightUnit unit)
+    : m_unit(unit)
 {
     for (const TrainingDay *day : days) {
         if (day)
-            m_days.append(PrintedDay::From(*day));
+            m_days.append(PrintedDay::From(*day, unit));
     }
 }
 
@@ -173,7 +180,7 @@ int DayPrintDocument::Layout(QPaintDevice *device, const QSizeF &pageSize)
     m_pageSize = pageSize;
     if (m_days.isEmpty() || !device)
         return 0;
-    const Metrics metrics(device, pageSize.width());
+    const Metrics metrics(device, pageSize.width(), m_unit);
     QList<FlowBlock> flow;
     BuildBlocks(metrics, &flow);
     const PageFlow pageFlow(pageSize.height() - metrics.FooterHeight(), metrics.DayGap());
@@ -261,7 +268,7 @@ void DayPrintDocument::RenderPage(QPainter &painter, int page) const
 {
     if (page < 0 || page >= m_pages.size())
         return;
-    const Metrics metrics(painter.device(), m_pageSize.width());
+    const Metrics metrics(painter.device(), m_pageSize.width(), m_unit);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     for (const PlacedBlock &placed : m_pages.at(page))
@@ -351,7 +358,7 @@ void DayPrintDocument::DrawTableHeading(QPainter &painter, const Metrics &metric
                               metrics.CellTextWidth(c), height);
         const Qt::Alignment align = c == Exercise || c == Note ? Qt::AlignLeft : Qt::AlignHCenter;
         painter.drawText(cellArea, int(align | Qt::AlignVCenter | Qt::TextSingleLine),
-                         ColumnHeadings[c]);
+                         Heading(c, m_unit));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/WeightUnit.h"
 #include "printing/PageFlow.h"
 #include "printing/PrintedDay.h"
 
@@ -19,8 +20,8 @@ class TrainingDay;
 class DayPrintDocument
 {
 public:
-    // Days in the order given; null entries are skipped.
-    explicit DayPrintDocument(const QList<const TrainingDay *> &days);
+    // Days in the order given, weights in the unit; null entries are skipped.
+    DayPrintDocument(const QList<const TrainingDay *> &days, WeightUnit unit);
 
     const QList<PrintedDay> &Days() const { return m_days; }
     bool IsEmpty() const { return m_days.isEmpty(); }
@@ -80,6 +81,7 @@ private:
     void DrawTableHeading(QPainter &painter, const Metrics &metrics, qreal top) const;
     void DrawFooter(QPainter &painter, const Metrics &metrics, int page) const;
 
+    WeightUnit m_unit;
     QList<PrintedDay> m_days;
     QList<Block> m_blocks;
     QList<FlowPage> m_pages;

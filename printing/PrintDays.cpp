@@ -4,11 +4,11 @@
 
 #include <QPrinter>
 
-bool PrintDays(QPrinter *printer, const QList<const TrainingDay *> &days)
+bool PrintDays(QPrinter *printer, const QList<const TrainingDay *> &days, WeightUnit unit)
 {
     if (!printer)
         return false;
-    DayPrintDocument document(days);
+    DayPrintDocument document(days, unit);
     if (printer->printRange() == QPrinter::PageRange)
         return document.Print(printer, printer->fromPage(), printer->toPage());
     return document.Print(printer);

@@ -6,7 +6,7 @@
 
 namespace {
 
-PrintedExercise DescribeExercise(const ExerciseEntry &entry)
+PrintedExercise DescribeExercise(const ExerciseEntry &entry, WeightUnit unit)
 {
     PrintedExercise printed;
     printed.name = entry.GetName();
@@ -14,33 +14,33 @@ PrintedExercise DescribeExercise(const ExerciseEntry &entry)
     printed.reps = QString::number(entry.GetReps());
     printed.forced = QString::number(entry.GetForced());
     printed.negative = QString::number(entry.GetNegative());
-    printed.weight = PrintedText::Weight(entry.GetWeight());
+    printed.weight = PrintedText::Weight(entry.GetWeight(), unit);
     printed.note = entry.GetNote();
     printed.progress = PrintedText::Shown(entry.GetStatus());
     printed.status = PrintedText::Status(printed.progress);
     return printed;
 }
 
-PrintedWorkout DescribeWorkout(const Workout &workout)
+PrintedWorkout DescribeWorkout(const Workout &workout, WeightUnit unit)
 {
     PrintedWorkout printed;
     printed.name = workout.GetName();
     printed.progress = PrintedText::Shown(workout.GetStatus());
     printed.status = PrintedText::Status(printed.progress);
     for (int i = 0; i < workout.GetExerciseCount(); ++i)
-        printed.exercises.append(DescribeExercise(*workout.GetExercise(i)));
+        printed.exercises.append(DescribeExercise(*workout.GetExercise(i), unit));
     return printed;
 }
 
 } // namespace
 
-PrintedDay PrintedDay::From(const TrainingDay &day)
+PrintedDay PrintedDay::From(const TrainingDay &day, WeightUnit unit)
 {
     PrintedDay printed;
     printed.date = PrintedText::Date(day.GetDate().ToQDate());
     printed.notes = day.GetNotes();
     for (int i = 0; i < day.GetWorkoutCount(); ++i)
-        printed.workouts.append(DescribeWorkout(*day.GetWorkout(i)));
+        printed.workouts.append(DescribeWorkout(*day.GetWorkout(i), unit));
     return printed;
 }
 
@@ -58,10 +58,9 @@ QString Status(ProgressStatus status)
     return StatusName(Shown(status));
 }
 
-QString Weight(float weight)
+QString Weight(float weight, WeightUnit unit)
 {
-    // Six significant digits drop the noise of the single-precision value (82.5, not 82.5000001).
-    return QString::number(double(weight), 'g', 6);
+    return unit.Compact(weight);
 }
 
 QString Date(const QDate &date)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ProgressStatus.h"
+#include "model/WeightUnit.h"
 
 #include <QDate>
 #include <QList>
@@ -37,7 +38,7 @@ struct PrintedDay
     QString notes; // line breaks as '\n'
     QList<PrintedWorkout> workouts;
 
-    static PrintedDay From(const TrainingDay &day);
+    static PrintedDay From(const TrainingDay &day, WeightUnit unit);
 };
 
 namespace PrintedText {
@@ -46,8 +47,8 @@ namespace PrintedText {
 QString Status(ProgressStatus status);
 // The shown status: Done and Failed as they are, every other value Not yet.
 ProgressStatus Shown(ProgressStatus status);
-// A weight without trailing zeros: 80, 82.5, 0.25.
-QString Weight(float weight);
+// A weight in the unit without trailing zeros: 80, 82.5, 0.25 kg; 181.9 lb.
+QString Weight(float weight, WeightUnit unit);
 // The date heading of a day; "Undated day" for a date without calendar fields.
 QString Date(const QDate &date);
 

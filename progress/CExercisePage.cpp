@@ -4,6 +4,7 @@
 #include "progress/CProgressChart.h"
 #include "progress/ChartSummary.h"
 #include "progress/RecordsTable.h"
+#include "settings/WeightUnitSetting.h"
 #include "stats/ExerciseName.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
@@ -264,13 +265,15 @@ void CExercisePage::ShowChosen(bool onlyIfChanged)
     ExerciseHistory history = name.isEmpty()
         ? ExerciseHistory()
         : ExerciseHistory::Collect(m_database, name, PerformedFilter {m_countFailed->isChecked()});
-    if (onlyIfChanged && history.Name() == m_history.Name() && history.Days() == m_history.Days() &&
-        history.Records() == m_history.Records())
+    const WeightUnit unit = WeightUnitSetting::Read();
+    if (onlyIfChanged && unit == m_unit && history.Name() == m_history.Name() &&
+        history.Days() == m_history.Days() && history.Records() == m_history.Records())
         return;
+    m_unit = unit;
     m_history = std::move(history);
     m_heading->setText(name.isEmpty() ? QStringLiteral("Choose an exercise on the left")
                                       : m_history.Name());
-    RecordsTable::Show(m_records, m_history.Records());
+    RecordsTable::Show(m_records, m_history.Records(), m_unit);
     m_saveImage->setEnabled(!m_history.IsEmpty());
     // Body-weight work shows its repetitions; a weighted exercise chosen next shows weights again.
     const bool bodyweight = !m_history.IsEmpty() &&
@@ -295,11 +298,11 @@ void CExercisePage::Redraw()
         ? QStringLiteral("Choose an exercise to see its progress")
         : QStringLiteral("No training day of %1 in this range").arg(m_history.Name());
     const DateSpan dates = DatesOf(span, m_today, m_calendarSpan);
-    m_chart->ShowDays(m_history.Days(), measure, dates, empty);
+    m_chart->ShowDays(m_history.Days(), measure, m_unit, dates, empty);
     m_chart->setAccessibleDescription(
-        m_history.IsEmpty()
-            ? empty
-            : ChartSummary::Describe(m_history.Name(), measure, span, m_history.Days(), dates));
+        m_history.IsEmpty() ? empty
+                            : ChartSummary::Describe(m_history.Name(), measure, m_unit, span,
+                                                     m_history.Days(), dates));
     ShowPeriodNote();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/WeightUnit.h"
 #include "progress/ChartRange.h"
 #include "stats/ExerciseCatalog.h"
 #include "stats/ExerciseHistory.h"
@@ -83,6 +84,7 @@ private:
     ExerciseHistory m_history;
     // The measure was switched to repetitions because a body-weight exercise was chosen.
     bool m_measureFollowsWeight = false;
+    WeightUnit m_unit; // the unit the chart and the records show weights in
 
     QStackedWidget *m_stack = nullptr;
     QSplitter *m_content = nullptr;

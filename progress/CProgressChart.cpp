@@ -2,6 +2,7 @@
 
 #include "images/RepbookColours.h"
 #include "progress/RecordsTable.h"
+#include "stats/MeasureUnits.h"
 #include "stats/ValueScale.h"
 
 #include <QChart>
@@ -86,13 +87,15 @@ QDate CProgressChart::DateOfPoint(const QPointF &point)
 }
 
 void CProgressChart::ShowDays(const QList<ExerciseDayStats> &days, ProgressMeasure measure,
-                              const DateSpan &span, const QString &emptyMessage)
+                              WeightUnit unit, const DateSpan &span, const QString &emptyMessage)
 {
     m_measure = measure;
+    m_title = MeasureUnits::Title(measure, unit);
     m_span = span;
     m_emptyMessage = emptyMessage;
     m_days.clear();
-    std::copy_if(days.cbegin(), days.cend(), std::back_inserter(m_days),
+    const QList<ExerciseDayStats> shown = MeasureUnits::Shown(days, unit);
+    std::copy_if(shown.cbegin(), shown.cend(), std::back_inserter(m_days),
                  [&span](const ExerciseDayStats &day) { return span.Contains(day.date); });
     Draw();
 }
@@ -115,7 +118,7 @@ void CProgressChart::Draw()
     m_line->setMarkerSize(points.size() > 120 ? 4.0 : 8.0);
     m_shown = points;
     m_line->replace(points);
-    m_yAxis->setTitleText(MeasureName(m_measure));
+    m_yAxis->setTitleText(m_title);
     chart()->setTitle(points.isEmpty() ? m_emptyMessage : QString());
     m_xAxis->setVisible(!points.isEmpty());
     m_yAxis->setVisible(!points.isEmpty());
@@ -204,7 +207,7 @@ void CProgressChart::OnHovered(const QPointF &position, bool state)
     const double value = point->y();
     QToolTip::showText(QCursor::pos(),
                        QStringLiteral("%1\n%2: %3")
-                           .arg(QLocale().toString(date, QLocale::LongFormat),
-                                MeasureName(m_measure), RecordsTable::FormatNumber(value)),
+                           .arg(QLocale().toString(date, QLocale::LongFormat), m_title,
+                                RecordsTable::FormatNumber(value)),
                        this);
 }

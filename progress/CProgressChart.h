@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/WeightUnit.h"
 #include "progress/ChartRange.h"
 #include "stats/ExerciseHistory.h"
 #include "stats/PeriodPoints.h"
@@ -24,8 +25,9 @@ class CProgressChart : public QChartView
 public:
     explicit CProgressChart(QWidget *parent = nullptr);
 
-    // Shows the days within span; an empty list or no day within span shows the message.
-    void ShowDays(const QList<ExerciseDayStats> &days, ProgressMeasure measure,
+    // Shows the days within span, weights in the unit; an empty list or no day within span shows
+    // the message.
+    void ShowDays(const QList<ExerciseDayStats> &days, ProgressMeasure measure, WeightUnit unit,
                   const DateSpan &span, const QString &emptyMessage);
 
     QLineSeries *Line() const { return m_line; }
@@ -64,6 +66,7 @@ private:
     QDateTimeAxis *m_xAxis;
     QValueAxis *m_yAxis;
     ProgressMeasure m_measure = ProgressMeasure::Heaviest;
+    QString m_title; // the measure's name with its unit
     QList<ExerciseDayStats> m_days; // within m_span
     DateSpan m_span;
     QString m_emptyMessage;

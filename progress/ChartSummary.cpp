@@ -1,6 +1,7 @@
 #include "progress/ChartSummary.h"
 
 #include "progress/RecordsTable.h"
+#include "stats/MeasureUnits.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -18,9 +19,10 @@ QString ValueOn(double value, const QDate &date)
 
 } // namespace
 
-QString Describe(const QString &exercise, ProgressMeasure measure, ChartSpan span,
-                 const QList<ExerciseDayStats> &days, const DateSpan &dates)
+QString Describe(const QString &exercise, ProgressMeasure measure, WeightUnit unit, ChartSpan span,
+                 const QList<ExerciseDayStats> &shownDays, const DateSpan &dates)
 {
+    const QList<ExerciseDayStats> days = MeasureUnits::Shown(shownDays, unit);
     const ExerciseDayStats *first = nullptr;
     const ExerciseDayStats *latest = nullptr;
     const ExerciseDayStats *best = nullptr; // the first day that reached the highest value
@@ -37,7 +39,8 @@ QString Describe(const QString &exercise, ProgressMeasure measure, ChartSpan spa
             best = &day;
     }
     const QString subject =
-        QStringLiteral("%1, %2, %3").arg(exercise, MeasureName(measure), ChartSpanName(span));
+        QStringLiteral("%1, %2, %3")
+            .arg(exercise, MeasureUnits::Title(measure, unit), ChartSpanName(span));
     if (first == nullptr)
         return QCoreApplication::translate("ChartSummary", "%1: no data").arg(subject);
     return QCoreApplication::translate("ChartSummary", "%1: first %2, latest %3, best %4")

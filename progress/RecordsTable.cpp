@@ -1,6 +1,7 @@
 #include "progress/RecordsTable.h"
 
 #include "model/NumberText.h"
+#include "stats/MeasureUnits.h"
 #include "stats/PersonalRecords.h"
 
 #include <QHeaderView>
@@ -11,9 +12,14 @@ namespace RecordsTable {
 
 namespace {
 
-QString Lift(double weight, int reps)
+QString Weight(double weight, WeightUnit unit)
 {
-    return QStringLiteral("%1 \u00d7 %2").arg(FormatNumber(weight)).arg(reps);
+    return FormatNumber(weight) + QLatin1Char(' ') + unit.Symbol();
+}
+
+QString Lift(double weight, int reps, WeightUnit unit)
+{
+    return QStringLiteral("%1 \u00d7 %2").arg(Weight(weight, unit)).arg(reps);
 }
 
 QString DateText(const QDate &date)
@@ -64,8 +70,9 @@ QTableWidget *Create(QWidget *parent)
     return table;
 }
 
-void Show(QTableWidget *table, const ExerciseRecords &records)
+void Show(QTableWidget *table, const ExerciseRecords &heldRecords, WeightUnit unit)
 {
+    const ExerciseRecords records = MeasureUnits::Shown(heldRecords, unit);
     table->setRowCount(int(RepRanges.size()) + 3);
     int row = 0;
     for (size_t i = 0; i < RepRanges.size(); ++i) {
@@ -73,14 +80,14 @@ void Show(QTableWidget *table, const ExerciseRecords &records)
         const QString label = RepRanges[i].maxReps == 1
             ? QStringLiteral("Heaviest, 1 rep")
             : QStringLiteral("Heaviest, %1 reps").arg(RepRanges[i].Label());
-        SetRow(table, row++, label, Lift(lift.weight, lift.reps), lift.date);
+        SetRow(table, row++, label, Lift(lift.weight, lift.reps, unit), lift.date);
     }
     const LiftRecord &best = records.bestEstimateLift;
     SetRow(table, row++, QStringLiteral("Estimated 1RM"),
-           QStringLiteral("%1 (%2)").arg(FormatNumber(records.bestEstimate),
-                                         Lift(best.weight, best.reps)),
+           QStringLiteral("%1 (%2)").arg(Weight(records.bestEstimate, unit),
+                                         Lift(best.weight, best.reps, unit)),
            best.date);
-    SetRow(table, row++, QStringLiteral("Highest day volume"), FormatNumber(records.bestVolume),
+    SetRow(table, row++, QStringLiteral("Highest day volume"), Weight(records.bestVolume, unit),
            records.bestVolumeDate);
     SetRow(table, row++, QStringLiteral("Most reps, weight 0"),
            QString::number(records.mostBodyweightReps), records.mostBodyweightRepsDate);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/WeightUnit.h"
+
 #include <QString>
 
 class QTableWidget;
@@ -13,7 +15,8 @@ namespace RecordsTable {
 enum Column { RecordColumn, ValueColumn, DateColumn, ColumnCount };
 
 QTableWidget *Create(QWidget *parent);
-void Show(QTableWidget *table, const ExerciseRecords &records);
+// The records, held in kilograms, with their weights in the unit: "102.1 lb \u00d7 5".
+void Show(QTableWidget *table, const ExerciseRecords &records, WeightUnit unit);
 // A weight or other measure as the windows print it: at most one decimal, none when whole.
 QString FormatNumber(double value);
 

@@ -49,6 +49,8 @@ inline constexpr IntSetting ShowTrayIcon {"Settings", "ShowTrayIcon", 1};
 inline constexpr IntSetting Appearance {"Settings", "Appearance", 0};
 // The folder of the diary and the name lists chosen in Options; empty: the data folder's.
 inline constexpr TextSetting DiaryFolder {"Settings", "DiaryFolder"};
+// The unit weights are shown in: 0 kilograms, 1 pounds; absent (-1) follows the locale.
+inline constexpr IntSetting WeightUnitChoice {"Settings", "WeightUnit", -1};
 
 // "Columns": widths of the calendar's weekday columns (Monday first) and of the exercise grid's
 // columns (Status first); on reading only zero (hidden) or non-zero (shown) matters.

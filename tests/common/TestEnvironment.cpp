@@ -17,6 +17,9 @@ TestEnvironment::TestEnvironment()
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(base + QStringLiteral("/config")));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(base + QStringLiteral("/runtime")));
     qputenv("XDG_DATA_HOME", QFile::encodeName(base + QStringLiteral("/data")));
+    // The weight unit follows the locale until one is chosen: tests count in kilograms wherever
+    // they run.
+    qputenv("LC_MEASUREMENT", "C.UTF-8");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }

@@ -96,12 +96,13 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     QCOMPARE(Values(chart->Line()), (QList<double> {80.0, 85.0, 89.75}));
     QTableWidget *records = page->Records();
     QCOMPARE(records->item(1, 0)->text(), QStringLiteral("Heaviest, 2\u20133 reps"));
-    QCOMPARE(records->item(1, 1)->text(), QStringLiteral("89.75 \u00d7 3"));
+    QCOMPARE(records->item(1, 1)->text(), QStringLiteral("89.75 kg \u00d7 3"));
     QCOMPARE(records->item(1, 2)->data(Qt::UserRole).toDate(), QDate(2007, 3, 7));
     QCOMPARE(records->item(2, 2)->data(Qt::UserRole).toDate(), QDate(2007, 2, 14));
-    QCOMPARE(chart->accessibleDescription(),
-             QStringLiteral("Bench press, Heaviest weight, All time: first 80 on 10 January 2007, "
-                            "latest 89.75 on 7 March 2007, best 89.75 on 7 March 2007"));
+    QCOMPARE(
+        chart->accessibleDescription(),
+        QStringLiteral("Bench press, Heaviest weight (kg), All time: first 80 on 10 January 2007, "
+                       "latest 89.75 on 7 March 2007, best 89.75 on 7 March 2007"));
 
     // The year grid by keyboard: from today a week back and a day on; Enter selects that day.
     CYearGrid *grid = dialog->Consistency()->Grid();

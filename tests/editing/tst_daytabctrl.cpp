@@ -172,7 +172,7 @@ void TestDayTabCtrl::writeBackRules()
     QCOMPARE(Grid().GetItemText(2, column), shown);
     // The model holds what the grid shows after the edit.
     const Workout &workout = *m_day->GetWorkout(0);
-    const Col::RowTexts texts = Col::TextsOf(*workout.GetExercise(1));
+    const Col::RowTexts texts = Col::TextsOf(*workout.GetExercise(1), WeightUnit());
     QCOMPARE(texts[static_cast<size_t>(column)], shown);
     QCOMPARE(int(workout.GetExercise(1)->GetStatus()), status);
     QCOMPARE(workout.GetExercise(0)->GetStatus(), ProgressStatus::Failed);

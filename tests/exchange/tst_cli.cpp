@@ -109,6 +109,12 @@ void TestCli::exitCodes_data()
     QTest::newRow("export json range")
         << QStringList {"export", "--format", "json", "--from", "2025-03-29"} << 0
         << "\"days\":[\n]}" << false << QString();
+    QTest::newRow("export in pounds")
+        << QStringList {"export", "--unit", "LB"} << 0 << ",Negative,Weight (lb),Exercise notes,"
+        << false << "Weight (kg)";
+    QTest::newRow("export bad unit")
+        << QStringList {"export", "--unit", "stone"} << 2 << "unknown unit \"stone\"; use kg or lb"
+        << false << QString();
     QTest::newRow("export bad format")
         << QStringList {"export", "--format", "xml"} << 2 << "unknown format" << false << QString();
     QTest::newRow("export bad date")
@@ -378,6 +384,9 @@ void TestCli::recordsTable()
     QCOMPARE(line("Estimated 1RM"), QStringLiteral("Estimated 1RM 120 kg (120 kg x 1) 2025-03-10"));
     QCOMPARE(line("Highest day volume"), QStringLiteral("Highest day volume 1500 kg 2025-03-01"));
     QCOMPARE(RunCli({"records", "Squat", "--diary", m_diary}).exitCode, 1);
+    QVERIFY(RunCli({"records", "--unit", "lb", "--diary", m_diary})
+                .out.simplified()
+                .contains(QStringLiteral("Estimated 1RM 264.6 lb (264.6 lb x 1)")));
 }
 
 #include "tst_cli.moc"

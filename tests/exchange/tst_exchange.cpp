@@ -226,7 +226,8 @@ void TestExchange::readsOtherLogs()
     QCOMPARE(Describe(*data.days), days);
     QCOMPARE(Skipped(data.skipped), skipped);
     if (!preview.isEmpty())
-        QCOMPARE(DiaryImport::WorkoutText(*data.days->GetDay(0)->GetWorkout(0), data.pounds),
+        QCOMPARE(DiaryImport::WorkoutText(*data.days->GetDay(0)->GetWorkout(0), data.pounds,
+                                          WeightUnit()),
                  preview);
     for (int d = 0; d < data.days->GetDayCount(); ++d) {
         const Workout &workout = *data.days->GetDay(d)->GetWorkout(0);
@@ -239,16 +240,21 @@ void TestExchange::roundTripIsLossless_data()
 {
     QTest::addColumn<int>("format");
     QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("unit");
     for (const quint32 seed : {1u, 2u}) {
-        QTest::addRow("csv %u", seed) << int(DiaryExport::Format::Csv) << seed;
-        QTest::addRow("json %u", seed) << int(DiaryExport::Format::Json) << seed;
+        QTest::addRow("csv %u", seed) << int(DiaryExport::Format::Csv) << seed << 0;
+        QTest::addRow("json %u", seed) << int(DiaryExport::Format::Json) << seed << 0;
     }
+    // Written in pounds, read back as the same kilograms.
+    QTest::addRow("csv lb") << int(DiaryExport::Format::Csv) << 3u << int(WeightUnit::Pounds);
+    QTest::addRow("json lb") << int(DiaryExport::Format::Json) << 3u << int(WeightUnit::Pounds);
 }
 
 void TestExchange::roundTripIsLossless()
 {
     QFETCH(int, format);
     QFETCH(quint32, seed);
+    QFETCH(int, unit);
     // The original as the diary file holds it: what the user has after a save and a load.
     DiaryDatabase made;
     FillHardDiary(made, seed);
@@ -259,9 +265,11 @@ void TestExchange::roundTripIsLossless()
     QTemporaryDir dir;
     const QString exported = dir.filePath(QStringLiteral("export"));
     QString error;
-    QVERIFY(DiaryExport::WriteFile(
-        exported, DiaryExport::Write(DiaryExport::DaysOf(diary), DiaryExport::Format(format)),
-        error));
+    QVERIFY(DiaryExport::WriteFile(exported,
+                                   DiaryExport::Write(DiaryExport::DaysOf(diary),
+                                                      DiaryExport::Format(format),
+                                                      WeightUnit::Kind(unit)),
+                                   error));
     const ImportedData data = Read(exported);
     QCOMPARE(Skipped(data.skipped), QString());
 
@@ -315,7 +323,9 @@ void TestExchange::previewCountsWhatIsNew()
     const QString exported = dir.filePath(QStringLiteral("x.csv"));
     QString error;
     QVERIFY(DiaryExport::WriteFile(
-        exported, DiaryExport::Write(DiaryExport::DaysOf(diary), DiaryExport::Format::Csv), error));
+        exported,
+        DiaryExport::Write(DiaryExport::DaysOf(diary), DiaryExport::Format::Csv, WeightUnit()),
+        error));
     const DiaryImport::Plan plan = DiaryImport::MakePlan(Read(Data("strong.csv")), diary);
     QCOMPARE(plan.days.size(), 2);
     QCOMPARE(plan.DaysAdded(), 1);

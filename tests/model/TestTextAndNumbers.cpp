@@ -2,6 +2,7 @@
 
 #include "model/TextCodec.h"
 #include "model/TolerantNumber.h"
+#include "model/WeightUnit.h"
 
 #include <limits>
 
@@ -16,6 +17,7 @@ private slots:
     void decimals();
     void toInt_data();
     void toInt();
+    void weightUnitFollowsTheLocale();
 };
 
 void TestTextAndNumbers::decodeLine_data()
@@ -92,6 +94,13 @@ void TestTextAndNumbers::decimals()
     QCOMPARE(TolerantNumber::ToDouble("12.345678"), 12.345678);
     QCOMPARE(TolerantNumber::ToDouble("7."), 7.0);
     QCOMPARE(TolerantNumber::ToDouble("  42.5kg"), 42.5);
+}
+
+void TestTextAndNumbers::weightUnitFollowsTheLocale()
+{
+    QVERIFY(WeightUnit::ForLocale(QLocale(QLocale::English, QLocale::UnitedStates)).IsPounds());
+    QVERIFY(!WeightUnit::ForLocale(QLocale(QLocale::German, QLocale::Germany)).IsPounds());
+    QVERIFY(!WeightUnit::ForLocale(QLocale::c()).IsPounds());
 }
 
 REPBOOK_TEST_MAIN_CORE(TestTextAndNumbers)

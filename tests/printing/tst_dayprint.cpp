@@ -119,7 +119,7 @@ QString PdfText(const QString &path)
 #define PDF_TEXT_OR_SKIP(text, path)                                                               \
     const QString text = PdfText(path);                                                            \
     if (text.isNull())                                                                             \
-        QSKIP("pdftotext (poppler-utils) is missing: the printed text cannot be checked")
+    QSKIP("pdftotext (poppler-utils) is missing: the printed text cannot be checked")
 
 std::unique_ptr<QPrinter> PdfPrinter(const QString &path)
 {
@@ -139,6 +139,7 @@ class TestDayPrint : public QObject
 
 private slots:
     void pdfHoldsTheLogAsText();
+    void poundsArePrintedInPounds();
     void longDayRunsOverSeveralPages();
 
 private:
@@ -151,7 +152,7 @@ void TestDayPrint::pdfHoldsTheLogAsText()
     const QString path = m_dir.filePath(QStringLiteral("text.pdf"));
     {
         auto printer = PdfPrinter(path);
-        QVERIFY(PrintDays(printer.get(), days.Days()));
+        QVERIFY(PrintDays(printer.get(), days.Days(), WeightUnit()));
     }
     PDF_TEXT_OR_SKIP(text, path);
     const QStringList expected = {QStringLiteral("Thursday, 1 March 2007"),
@@ -177,11 +178,23 @@ void TestDayPrint::pdfHoldsTheLogAsText()
     QVERIFY(text.indexOf(QStringLiteral("Bench press")) < text.indexOf(QStringLiteral("Squat")));
 }
 
+void TestDayPrint::poundsArePrintedInPounds()
+{
+    const TwoDays days;
+    const QString path = m_dir.filePath(QStringLiteral("pounds.pdf"));
+    QVERIFY(PrintDays(PdfPrinter(path).get(), days.Days(), WeightUnit::Pounds));
+    PDF_TEXT_OR_SKIP(text, path);
+    // 82.5 kg and 140 kg.
+    for (const char *piece : {"Weight (lb)", "181.9", "308.6"})
+        QVERIFY2(text.contains(QLatin1String(piece)), qPrintable(text));
+    QVERIFY(!text.contains(QStringLiteral("82.5")));
+}
+
 void TestDayPrint::longDayRunsOverSeveralPages()
 {
     auto day = MakeLongDay(1, 120, QStringLiteral("Circuit"));
     const QString path = m_dir.filePath(QStringLiteral("long.pdf"));
-    DayPrintDocument document({day.get()});
+    DayPrintDocument document({day.get()}, WeightUnit());
     {
         QPdfWriter writer(path);
         writer.setPageSize(QPageSize(QPageSize::A4));

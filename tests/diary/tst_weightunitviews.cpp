@@ -1,0 +1,77 @@
+#include "DiaryFixture.h"
+#include "common/DiaryText.h"
+#include "common/TestMain.h"
+#include "diary/COptionsSheet.h"
+#include "diary/CRepbookDlg.h"
+#include "diary/CommandIds.h"
+#include "diary/ProgressWindow.h"
+#include "editing/CDayTabCtrl.h"
+#include "model/ExerciseColumns.h"
+#include "progress/CExercisePage.h"
+#include "progress/CProgressChart.h"
+#include "progress/CProgressDlg.h"
+#include "settings/SettingsStore.h"
+#include "widgets/CGridCtrl.h"
+
+#include <QAbstractAxis>
+#include <QLineSeries>
+#include <QRadioButton>
+#include <QTableWidget>
+
+using namespace diarytest;
+
+// Choosing pounds in Options turns the numbers of every open view, not only their labels.
+class TestWeightUnitViews : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { testsupport::BeginGuiCase(QDateTime(QDate(2007, 3, 20), QTime(10, 0))); }
+    void cleanup() { REPBOOK_END_GUI_CASE(); }
+    void optionsTurnEveryOpenView();
+};
+
+void TestWeightUnitViews::optionsTurnEveryOpenView()
+{
+    SettingsStore().Write(SettingsKeys::WeightUnitChoice, WeightUnit::Kilograms);
+    StoreRange(QStringLiteral("1.3.2007"), 31);
+    DiaryUnderTest diary;
+    QVERIFY(testsupport::BuildDiary(diary.Reset(), QStringLiteral("7.3.2007 Push[Bench 3x5 100]")));
+    CRepbookDlg window(diary.File());
+    window.resize(900, 700);
+    window.show();
+    const CalendarCell cell = window.CellOf(Date(2007, 3, 7));
+    window.SelectDay(cell.row, cell.col);
+    window.ExecuteCommand(CommandId::Progress);
+    CExercisePage *page = window.Progress().Dialog()->Exercises();
+    QVERIFY(page->ChooseExercise(QStringLiteral("Bench")));
+
+    const CGridCtrl &grid = *window.WorkoutArea()->GetGrid();
+    const auto shown = [&] {
+        const QLineSeries *line = page->Chart()->Line();
+        return QStringList {grid.GetItemText(0, ExerciseColumns::Weight),
+                            grid.GetItemText(1, ExerciseColumns::Weight),
+                            QString::number(line->at(0).y()),
+                            page->Chart()->chart()->axes(Qt::Vertical).constFirst()->titleText(),
+                            page->Records()->item(2, 1)->text()};
+    };
+    QCOMPARE(shown(),
+             (QStringList {QStringLiteral("Weight (kg)"), QStringLiteral("100.00"),
+                           QStringLiteral("100"), QStringLiteral("Heaviest weight (kg)"),
+                           QStringLiteral("100 kg \u00d7 5")}));
+
+    testsupport::WhenModal<COptionsSheet>([](COptionsSheet *sheet) {
+        testsupport::Child<QRadioButton>(sheet, "poundsButton")->click();
+        sheet->accept();
+    });
+    window.ExecuteCommand(CommandId::Options);
+    QCOMPARE(SettingsStore().Read(SettingsKeys::WeightUnitChoice), int(WeightUnit::Pounds));
+    QTRY_COMPARE(shown(),
+                 (QStringList {QStringLiteral("Weight (lb)"), QStringLiteral("220.5"),
+                               QStringLiteral("220.5"), QStringLiteral("Heaviest weight (lb)"),
+                               QStringLiteral("220.5 lb \u00d7 5")}));
+}
+
+REPBOOK_TEST_MAIN(TestWeightUnitViews)
+
+#include "tst_weightunitviews.moc"
