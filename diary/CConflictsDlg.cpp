@@ -5,6 +5,7 @@
 #include "model/ProgressStatus.h"
 #include "model/SharedDiaryFile.h"
 #include "model/TrainingDay.h"
+#include "settings/WeightUnitSetting.h"
 #include "widgets/MessageBox.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,7 @@ QString LongDate(const DateValue &date)
 // The days of one date as lines: each workout with its status and entries, then the note.
 QString VersionText(const QList<const TrainingDay *> &days)
 {
+    const WeightUnit unit = WeightUnitSetting::Read();
     QStringList lines;
     QStringList notes;
     for (const TrainingDay *day : days) {
@@ -41,7 +43,7 @@ QString VersionText(const QList<const TrainingDay *> &days)
             const Workout &workout = *day->GetWorkout(w);
             lines.append(
                 QStringLiteral("%1 (%2)").arg(workout.GetName(), StatusName(workout.GetStatus())));
-            for (const QString &entry : DiaryImport::EntryTexts(workout, false))
+            for (const QString &entry : DiaryImport::EntryTexts(workout, false, unit))
                 lines.append(QStringLiteral("    ") + entry);
         }
         if (!day->GetNotes().trimmed().isEmpty())

@@ -39,10 +39,10 @@ QString WorkoutOn(DiaryDatabase &database, const DateValue &date)
 }
 
 // Keeps the other side's version of the days as a merge does, in a conflict file of its own.
-QString KeepOtherVersion(const QList<DaySpec> &days)
+QString KeepOtherVersion(const QString &days)
 {
     DiaryDatabase other;
-    AddDays(other, days);
+    BuildDiary(other, days);
     QString error;
     return SharedDiaryFile::KeepConflictDays(DataFolder::DatabasePath(), other, error);
 }
@@ -66,18 +66,15 @@ void TestConflictsWindow::takesUndoesAndDismisses()
     const DateValue eighth = Date(2026, 12, 8);
     const DateValue ninth = Date(2026, 12, 9);
     const QString path = DataFolder::DatabasePath();
-    QVERIFY(WriteDiary(path,
-                       {{eighth, QString(), {QStringLiteral("Legs")}},
-                        {ninth, QString(), {QStringLiteral("Arms")}}}));
+    QVERIFY(WriteDiary(path, QStringLiteral("8.12.2026 Legs; 9.12.2026 Arms")));
     DiaryUnderTest diary;
     DiaryDatabase &database = diary.Reset();
     QVERIFY(diary.File().Open(path));
-    const QString first = KeepOtherVersion({{eighth, QString(), {QStringLiteral("Legs B")}}});
+    const QString first = KeepOtherVersion(QStringLiteral("8.12.2026 Legs_B"));
     const QString second =
-        KeepOtherVersion({{ninth, QStringLiteral("Sore"), {QStringLiteral("Arms B")}},
-                          {ninth, QString(), {QStringLiteral("Core")}}});
+        KeepOtherVersion(QStringLiteral(R"(9.12.2026 "Sore" Arms_B; 9.12.2026 Core)"));
     // The same version kept again (both computers merged one copy) is one record.
-    const QString again = KeepOtherVersion({{eighth, QString(), {QStringLiteral("Legs B")}}});
+    const QString again = KeepOtherVersion(QStringLiteral("8.12.2026 Legs_B"));
     QVERIFY(!first.isEmpty() && !second.isEmpty() && !again.isEmpty());
     const QString damaged = path + QStringLiteral(".conflict-20261201-101010");
     QVERIFY(WriteFile(damaged, "not a diary"));
@@ -130,16 +127,15 @@ void TestConflictsWindow::recordKeptElsewhereIsTold()
 {
     const DateValue first = Date(2026, 12, 1);
     const DateValue eighth = Date(2026, 12, 8);
-    QVERIFY(
-        WriteDiary(DataFolder::DatabasePath(), {{eighth, QString(), {QStringLiteral("Legs")}}}));
+    QVERIFY(WriteDiary(DataFolder::DatabasePath(), QStringLiteral("8.12.2026 Legs")));
     DiaryUnderTest diary;
     diary.Reset();
     QVERIFY(diary.File().Open(DataFolder::DatabasePath()));
     // Left from before: waits in Edit > Conflicts without a message.
-    QVERIFY(!KeepOtherVersion({{first, QString(), {QStringLiteral("Arms")}}}).isEmpty());
+    QVERIFY(!KeepOtherVersion(QStringLiteral("1.12.2026 Arms")).isEmpty());
     CRepbookDlg window(diary.File());
     // Kept by the other computer and carried here: told once.
-    QVERIFY(!KeepOtherVersion({{eighth, QString(), {QStringLiteral("Legs B")}}}).isEmpty());
+    QVERIFY(!KeepOtherVersion(QStringLiteral("8.12.2026 Legs_B")).isEmpty());
     MessageBox::setNextAnswers({QMessageBox::Ok});
     window.Saving().TakeInChanges();
     const QList<MessageBox::Shown> shown = MessageBox::takeShown();

@@ -107,17 +107,17 @@ void TestDiaryFolderFlow::choosesAFolder()
     QFETCH(QString, told);
 
     const QString local = DataFolder::DatabasePath();
-    QVERIFY(WriteDiary(local, {{Date(2026, 12, 8), QString(), {QStringLiteral("Legs")}}}));
+    QVERIFY(WriteDiary(local, QStringLiteral("8.12.2026 Legs")));
     QVERIFY(WriteFile(DataFolder::ExerciseListPath(), "Squat\n"));
     const QByteArray localBytes = ReadFile(local);
     QTemporaryDir synced;
     QString folder = synced.path();
     if (target == Target::HoldsDiary)
-        QVERIFY(WriteDiary(folder + QStringLiteral("/Database.rpd"),
-                           {{Date(2026, 12, 9), QString(), {QStringLiteral("Arms")}}}));
+        QVERIFY(
+            WriteDiary(folder + QStringLiteral("/Database.rpd"), QStringLiteral("9.12.2026 Arms")));
     if (target == Target::HoldsSameDate)
         QVERIFY(WriteDiary(folder + QStringLiteral("/Database.rpd"),
-                           {{Date(2026, 12, 8), QString(), {QStringLiteral("Legs B")}}}));
+                           QStringLiteral("8.12.2026 Legs_B")));
     if (target == Target::HoldsNameList)
         QVERIFY(WriteFile(folder + QStringLiteral("/UEList.txt"), "Dips\r\n"));
     if (target == Target::UnderAFile) {
