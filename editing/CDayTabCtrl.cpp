@@ -37,6 +37,7 @@ CDayTabCtrl::CDayTabCtrl(QWidget *parent)
                         },
                     .exerciseAt = [this](int row) { return ExerciseAt(row); },
                     .showAgain = [this] { ShowWorkout(m_shownWorkout); }})
+    , m_rows(m_grid)
 {
     m_tabs->setObjectName(QStringLiteral("workoutTabs"));
     m_tabs->setAccessibleName(tr("Workouts"));
@@ -234,26 +235,11 @@ void CDayTabCtrl::ClearGrid()
 
 void CDayTabCtrl::FillRow(int row, const ExerciseEntry &exercise)
 {
-    const Col::RowTexts texts = Col::TextsOf(exercise, m_unit);
-    for (int col = 0; col < Col::Count; ++col) {
-        m_grid->SetItemText(row, col, texts[static_cast<size_t>(col)]);
-        m_grid->SetCellType(row, col, ExerciseColumnLayout::CellTypeOf(col));
-        if (Col::Info(col).bold)
-            m_grid->SetItemFont(row, col, m_boldFont);
-    }
+    m_rows.Fill(row, exercise, m_unit, m_boldFont);
     m_grid->SetItemImage(row, Col::Status, GridImage(exercise.GetStatus()));
     m_grid->SetItemProperty(row, Col::Status, Qt::AccessibleTextRole,
                             StatusName(ShownStatus(exercise.GetStatus())));
-    ColourRow(row);
-}
-
-void CDayTabCtrl::ColourRow(int row)
-{
-    const RepbookColours &colours = RepbookColours::For(palette());
-    const QColor background = row % 2 == 1 ? colours.oddRow : colours.evenRow;
-    for (int col = 0; col < Col::Count; ++col)
-        m_grid->SetItemBkColour(row, col, background);
-    m_grid->SetItemFgColour(row, Col::Exercise, colours.exerciseName);
+    m_rows.Colour(row);
 }
 
 void CDayTabCtrl::changeEvent(QEvent *event)
@@ -264,7 +250,7 @@ void CDayTabCtrl::changeEvent(QEvent *event)
     // The rows keep their colours as cell values: they follow a new appearance here.
     m_grid->SetGridBkColour(RepbookColours::For(palette()).oddRow);
     for (int row = 1; row < m_grid->GetRowCount(); ++row)
-        ColourRow(row);
+        m_rows.Colour(row);
 }
 
 void CDayTabCtrl::RefreshRows()
@@ -289,14 +275,7 @@ bool CDayTabCtrl::WriteBack()
     Workout *workout = WorkoutAt(m_shownWorkout);
     if (WorkoutAt(GetCurSel()) != nullptr && workout != nullptr &&
         m_grid->GetColumnCount() == Col::Count) {
-        // Never more rows than the workout has exercises, nor than the grid shows.
-        const int rows = qMin(workout->GetExerciseCount(), m_grid->GetRowCount() - 1);
-        for (int i = 0; i < rows; ++i) {
-            Col::RowTexts texts;
-            for (int col = 0; col < Col::Count; ++col)
-                texts[static_cast<size_t>(col)] = m_grid->GetItemText(i + 1, col);
-            Col::ApplyTexts(*workout->GetExercise(i), texts, m_unit);
-        }
+        m_rows.CopyBack(*workout, m_unit);
     }
     m_gridInSync = true;
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editing/ExerciseColumnLayout.h"
+#include "editing/ExerciseRows.h"
 #include "editing/ExerciseStatusMenu.h"
 #include "images/StatusImageSet.h"
 #include "model/ProgressStatus.h"
@@ -121,8 +122,6 @@ private:
     void FillRow(int row, const ExerciseEntry &exercise);
     // A program's workouts and exercises show as "Not yet", whatever status they keep.
     ProgressStatus ShownStatus(ProgressStatus status) const;
-    // The row's background and the exercise's colour in the variant of the palette in effect.
-    void ColourRow(int row);
     const QPixmap *GridImage(ProgressStatus status) const;
     const QPixmap *TabImage(int index) const;
     // Each tab's accessible name tells its workout's status too.
@@ -141,6 +140,7 @@ private:
     CEmptyDlg *m_placeholder;
     ExerciseColumnLayout m_columns;
     ExerciseStatusMenu m_statusMenu;
+    ExerciseRows m_rows;
     QFont m_boldFont;
     bool m_shields = true;
     WeightUnit m_unit = WeightUnitSetting::Read(); // the unit the grid's weights are shown in
