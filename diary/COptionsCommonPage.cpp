@@ -1,8 +1,8 @@
 #include "diary/COptionsCommonPage.h"
 
-#include "diary/CSectionHeading.h"
 #include "images/StatusImages.h"
 #include "widgets/Appearance.h"
+#include "widgets/CSectionHeading.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -2,13 +2,13 @@
 
 #include "diary/COptionsCommonPage.h"
 #include "diary/COptionsFolderPage.h"
-#include "diary/EnterKey.h"
 #include "images/ImageIds.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "settings/WeightUnitSetting.h"
 #include "widgets/Appearance.h"
 #include "widgets/CPictureButton.h"
+#include "widgets/EnterKey.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

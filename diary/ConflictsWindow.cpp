@@ -1,7 +1,6 @@
 #include "diary/ConflictsWindow.h"
 
 #include "diary/CConflictsDlg.h"
-#include "diary/CRepbookDlg.h"
 #include "diary/DiaryHistory.h"
 #include "model/SharedDiaryFile.h"
 #include "widgets/MessageBox.h"
@@ -12,9 +11,9 @@ namespace ConflictsWindow {
 
 namespace {
 
-bool Take(CRepbookDlg &window, SharedDiaryFile &file, const ConflictRecords::Record &record)
+bool Take(QWidget &window, DiaryHistory &history, SharedDiaryFile &file,
+          const ConflictRecords::Record &record)
 {
-    DiaryHistory &history = window.History();
     auto *dialog = window.findChild<CConflictsDlg *>(QString(), Qt::FindDirectChildrenOnly);
     if (history.IsBusy()) {
         MessageBox::Information(dialog,
@@ -32,18 +31,18 @@ bool Take(CRepbookDlg &window, SharedDiaryFile &file, const ConflictRecords::Rec
 
 } // namespace
 
-void Open(CRepbookDlg &window, SharedDiaryFile &file)
+void Open(QWidget &window, DiaryHistory &history, SharedDiaryFile &file,
+          const std::function<void(CConflictsDlg &dialog)> &connect)
 {
     auto *dialog = window.findChild<CConflictsDlg *>(QString(), Qt::FindDirectChildrenOnly);
     if (!dialog) {
         dialog = new CConflictsDlg(
             file,
-            [&window, &file](const ConflictRecords::Record &record) {
-                return Take(window, file, record);
+            [&window, &history, &file](const ConflictRecords::Record &record) {
+                return Take(window, history, file, record);
             },
             &window);
-        QObject::connect(&window, &CRepbookDlg::diaryChanged, dialog, &CConflictsDlg::DiaryChanged);
-        QObject::connect(dialog, &CConflictsDlg::dateChosen, &window, &CRepbookDlg::ShowDate);
+        connect(*dialog);
     }
     dialog->show();
     dialog->raise();

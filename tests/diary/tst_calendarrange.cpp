@@ -1,7 +1,7 @@
 #include "common/TestMain.h"
-#include "diary/CWrappingNumberEdit.h"
 #include "diary/CalendarNavigation.h"
 #include "diary/CalendarRange.h"
+#include "widgets/CWrappingNumberEdit.h"
 
 #include <QTest>
 

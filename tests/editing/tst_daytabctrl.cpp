@@ -3,8 +3,8 @@
 #include "editing/CDayTabCtrl.h"
 #include "editing/CEmptyDlg.h"
 #include "editing/CWorkoutTabBar.h"
-#include "editing/ExerciseColumns.h"
 #include "images/StatusImageSet.h"
+#include "model/ExerciseColumns.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 

@@ -5,9 +5,9 @@
 #include "editing/CEditorDlg.h"
 #include "editing/CWorkoutTabBar.h"
 #include "editing/EditorIds.h"
-#include "editing/ExerciseColumns.h"
 #include "editing/IDayCellOwner.h"
 #include "images/StatusImageSet.h"
+#include "model/ExerciseColumns.h"
 #include "widgets/CGridCell.h"
 
 using namespace dayfixtures;

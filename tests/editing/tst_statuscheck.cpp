@@ -1,6 +1,6 @@
 #include "common/DiaryText.h"
 #include "common/TestMain.h"
-#include "editing/StatusCheck.h"
+#include "model/StatusCheck.h"
 #include "model/Workout.h"
 
 // The question the day dialog asks on OK, for each combination of the workout's status and its

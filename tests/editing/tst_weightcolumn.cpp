@@ -1,8 +1,8 @@
 #include "DayFixtures.h"
 #include "common/TestMain.h"
 #include "editing/CDayTabCtrl.h"
-#include "editing/ExerciseColumns.h"
 #include "model/DatabaseWriter.h"
+#include "model/ExerciseColumns.h"
 #include "settings/SettingsStore.h"
 
 #include <cmath>
