@@ -1,7 +1,7 @@
 #include "progress/CYearGrid.h"
 
-#include "progress/YearGridAccessible.h"
 #include "images/RepbookColours.h"
+#include "progress/YearGridAccessible.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
