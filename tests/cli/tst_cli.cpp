@@ -24,9 +24,11 @@ struct Run
     QString err;
 };
 
-Run RunCli(const QStringList &arguments)
+Run RunCli(QStringList arguments)
 {
     QProcess process;
+    if (arguments.removeOne(QStringLiteral("/dev/full"))) // standard output onto a full disk
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
     process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/repbook-cli"),
                   arguments);
     Run run;
@@ -114,6 +116,9 @@ void TestCli::exitCodes_data()
         << QStringList {"export", "-o", "/nonexistent/x.csv"} << 1
         << "could not be written to:\n/nonexistent/x.csv\nThe folder /nonexistent does not exist."
         << false << "No such file";
+    QTest::newRow("export onto a full disk")
+        << QStringList {"export", "/dev/full"} << 1 << "could not be written to standard output"
+        << false << QString();
     QTest::newRow("export onto a folder")
         << QStringList {"export", "-o", "."} << 1 << "It is a folder." << false << QString();
     QTest::newRow("export reversed range")
