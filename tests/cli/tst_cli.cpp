@@ -96,9 +96,10 @@ void TestCli::exitCodes_data()
     QTest::newRow("no command") << QStringList {} << 2 << "Usage:" << false << QString();
     QTest::newRow("unknown command")
         << QStringList {"frobnicate"} << 2 << "unknown command" << false << QString();
-    QTest::newRow("export csv") << QStringList {"export"} << 0
-                                << "2025-03-28,,1,Mobility,Not yet,,,,,,,,,\r\n"
-                                << false << QString();
+    QTest::newRow("export csv, a range that ends on the day")
+        << QStringList {"export", "--from", "2025-03-28", "--to", "2025-03-28"} << 0
+        << "2025-03-28,,1,Mobility,Not yet,,,,,,,,,\r\n"
+        << false << QString();
     QTest::newRow("export json range")
         << QStringList {"export", "--format", "json", "--from", "2025-03-29"} << 0
         << "\"days\":[\n]}" << false << QString();
