@@ -10,6 +10,7 @@
 #include "exchange/ImportSource.h"
 #include "exchange/NameMatcher.h"
 #include "fuzz/ReaderChecks.h"
+#include "model/DatabaseFile.h"
 #include "model/DatabaseWriter.h"
 
 #include <QCoreApplication>
@@ -366,11 +367,15 @@ void TestExchange::badInputIsRefused_data()
                          end + end + rows.join(end))
             << Auto << QStringLiteral("Line %1 opens a quoted").arg(end == "\n\n" ? 9 : 5);
     }
-    // Far larger than any diary: refused before it is read.
-    const QString huge = m_dir.filePath(QStringLiteral("huge.csv"));
-    QFile file(huge);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64(300) << 20));
-    QTest::newRow("hundreds of megabytes") << huge << Auto << "is too large to import (300 MB";
+    // Far larger than any diary: refused before it is read; the largest allowed size is read.
+    for (const qint64 size : {qint64(300) << 20, DatabaseFile::MaxFileSize}) {
+        QFile file(m_dir.filePath(QStringLiteral("%1.csv").arg(size)));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
+        QTest::addRow("%lld bytes", size)
+            << file.fileName() << Auto
+            << (size == DatabaseFile::MaxFileSize ? "Line 1 holds binary data"
+                                                  : "is too large to import (300 MB");
+    }
     QTest::newRow("days that are no objects")
         << WriteTemp(QStringLiteral("numbers.json"),
                      R"({"format":"repbook-diary","version":1,"days":[1,2]})")
