@@ -114,6 +114,9 @@ bool CsvReader::Read(const QByteArray &input, const RecordHandler &handler)
                           .arg(QString::fromLatin1(csv_strerror(csv_error(&parser))));
             return false;
         }
+        // A blank line between records belongs to none: the next record starts after it.
+        if (state.recordLine == state.line && (line.front() == '\n' || line.front() == '\r'))
+            state.recordLine = state.line + 1;
         ++state.line;
         start = end;
     }

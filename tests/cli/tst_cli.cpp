@@ -24,9 +24,11 @@ struct Run
     QString err;
 };
 
-Run RunCli(const QStringList &arguments)
+Run RunCli(QStringList arguments)
 {
     QProcess process;
+    if (arguments.removeOne(QStringLiteral("/dev/full"))) // standard output onto a full disk
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
     process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/repbook-cli"),
                   arguments);
     Run run;
@@ -94,9 +96,10 @@ void TestCli::exitCodes_data()
     QTest::newRow("no command") << QStringList {} << 2 << "Usage:" << false << QString();
     QTest::newRow("unknown command")
         << QStringList {"frobnicate"} << 2 << "unknown command" << false << QString();
-    QTest::newRow("export csv") << QStringList {"export"} << 0
-                                << "2025-03-28,,1,Mobility,Not yet,,,,,,,,,\r\n"
-                                << false << QString();
+    QTest::newRow("export csv, a range that ends on the day")
+        << QStringList {"export", "--from", "2025-03-28", "--to", "2025-03-28"} << 0
+        << "2025-03-28,,1,Mobility,Not yet,,,,,,,,,\r\n"
+        << false << QString();
     QTest::newRow("export json range")
         << QStringList {"export", "--format", "json", "--from", "2025-03-29"} << 0
         << "\"days\":[\n]}" << false << QString();
@@ -114,6 +117,9 @@ void TestCli::exitCodes_data()
         << QStringList {"export", "-o", "/nonexistent/x.csv"} << 1
         << "could not be written to:\n/nonexistent/x.csv\nThe folder /nonexistent does not exist."
         << false << "No such file";
+    QTest::newRow("export onto a full disk")
+        << QStringList {"export", "/dev/full"} << 1 << "could not be written to standard output"
+        << false << QString();
     QTest::newRow("export onto a folder")
         << QStringList {"export", "-o", "."} << 1 << "It is a folder." << false << QString();
     QTest::newRow("export reversed range")

@@ -70,6 +70,8 @@ void TestCalendarRange::cellsAndDatesAgree()
         }
     }
     QCOMPARE(inRange, days + 1);
+    for (const auto &[row, col] : {std::pair {0, 1}, {1, 0}, {range.RowCount() + 1, 7}, {1, 8}})
+        QVERIFY(!range.IsInRange(row, col)); // beside the grid
     // The first week holds the start, the last one the end: no empty week rows.
     QCOMPARE(range.CellOf(start).row, 1);
     QCOMPARE(range.CellOf(range.End()).row, range.RowCount());

@@ -97,6 +97,20 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     QCOMPARE(days->childCount(), 365);
     QCOMPARE(days->child(grid->CurrentIndex())->text(QAccessible::Name),
              QStringLiteral("Wednesday 14 March 2007: All workouts done"));
+    // The keys stop at either end of the year; each square, and nothing beside them, is a day.
+    for (const Qt::Key key : {Qt::Key_Home, Qt::Key_Up, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left})
+        QTest::keyClick(grid, key);
+    QCOMPARE(grid->CurrentIndex(), 0);
+    for (const Qt::Key key : {Qt::Key_End, Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down})
+        QTest::keyClick(grid, key);
+    QCOMPARE(grid->CurrentIndex(), 364);
+    for (QDate date(2007, 1, 1); date.year() == 2007; date = date.addDays(1))
+        QCOMPARE(grid->DateAt(grid->SquareOf(date).topLeft()), date);
+    const QPoint first = grid->SquareOf({2007, 1, 1}).topLeft(),
+                 cell(0, grid->SquareOf({2007, 1, 2}).top() - first.y());
+    for (const QPoint point : {first - QPoint(1, 0), first - cell, first + 7 * cell,
+                               grid->SquareOf({2007, 12, 31}).topLeft() + cell})
+        QVERIFY(!grid->DateAt(point).isValid());
 
     // A click on the February point brings that day into the calendar and selects it.
     const QPointF point = chart->Line()->at(1);

@@ -25,34 +25,28 @@ void TestDayCellSpeech::names_data()
 
     const QDate monday(2026, 12, 7);
     QTest::newRow("today, every status, note")
-        << QStringList {QStringLiteral("Chest=1"), QStringLiteral("Back=0"),
-                        QStringLiteral("Legs=2")}
-        << QStringLiteral("felt strong") << monday << true
+        << QStringList {"Chest=1", "Back=0", "Legs=2"} << "felt strong" << monday << true
         << QStringLiteral("Monday 7 December 2026, today: Chest, Done; Back, Not yet; Legs, "
                           "Failed; has a note");
     QTest::newRow("empty day") << QStringList() << QString() << monday.addDays(1) << true
-                               << QStringLiteral("Tuesday 8 December 2026: no workouts");
-    QTest::newRow("no day") << QStringList {QStringLiteral("-")} << QString() << monday.addDays(1)
-                            << true << QStringLiteral("Tuesday 8 December 2026: no workouts");
-    QTest::newRow("note, no workouts")
-        << QStringList() << QStringLiteral("rest") << monday.addDays(-3) << true
-        << QStringLiteral("Friday 4 December 2026: no workouts; has a note");
-    QTest::newRow("blank note") << QStringList {QStringLiteral("Run=1")} << QStringLiteral("  \n")
+                               << "Tuesday 8 December 2026: no workouts";
+    QTest::newRow("no day") << QStringList {"-"} << QString() << monday.addDays(1) << true
+                            << "Tuesday 8 December 2026: no workouts";
+    QTest::newRow("note, no workouts") << QStringList() << "rest" << monday.addDays(-3) << true
+                                       << "Friday 4 December 2026: no workouts; has a note";
+    QTest::newRow("blank note") << QStringList {"Run=1"} << "  \n"
                                 << monday.addDays(24) << true
-                                << QStringLiteral("Thursday 31 December 2026: Run, Done");
-    QTest::newRow("outside the range")
-        << QStringList {QStringLiteral("-")} << QString() << monday.addDays(-1) << false
-        << QStringLiteral("Sunday 6 December 2026, outside the range");
-    QTest::newRow("today outside the range")
-        << QStringList {QStringLiteral("-")} << QString() << monday << false
-        << QStringLiteral("Monday 7 December 2026, today, outside the range");
+                                << "Thursday 31 December 2026: Run, Done";
+    QTest::newRow("outside the range") << QStringList {"-"} << QString() << monday.addDays(-1)
+                                       << false << "Sunday 6 December 2026, outside the range";
+    QTest::newRow("today outside the range") << QStringList {"-"} << QString() << monday << false
+                                             << "Monday 7 December 2026, today, outside the range";
     // Program days show their workouts as not yet done, whatever they keep.
-    QTest::newRow("program day") << QStringList {QStringLiteral("Push=1"), QStringLiteral("Pull=2")}
-                                 << QStringLiteral("deload") << QDate() << true
+    QTest::newRow("program day") << QStringList {"Push=1", "Pull=2"} << "deload" << QDate() << true
                                  << QStringLiteral(
                                         "Day 2: Push, Not yet; Pull, Not yet; has a note");
     QTest::newRow("empty program day")
-        << QStringList() << QString() << QDate() << true << QStringLiteral("Day 2: no workouts");
+        << QStringList() << QString() << QDate() << true << "Day 2: no workouts";
 }
 
 void TestDayCellSpeech::names()

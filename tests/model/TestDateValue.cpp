@@ -50,7 +50,6 @@ void TestDateValue::setDate()
 
     DateValue date = DateValue::FromDate(2001, 1, 1);
     QCOMPARE(date.SetDate(year, month, day), valid);
-    QCOMPARE(date.IsValid(), valid);
     QCOMPARE(date.GetStatus(), valid ? DateValue::Valid : DateValue::Invalid);
     QCOMPARE(date.GetYear(), valid ? year : -1);
     QCOMPARE(date.GetMonth(), valid ? month : -1);
@@ -100,7 +99,6 @@ void TestDateValue::addDays()
     const DateValue later = start.AddDays(days);
     QCOMPARE(int(later.GetStatus()), status);
     QVERIFY(later == expected);
-    QCOMPARE(later.GetYear(), expected.GetYear());
     QVERIFY((start + days) == expected);
     if (days != std::numeric_limits<qint64>::max())
         QVERIFY((start - (-days)) == expected);

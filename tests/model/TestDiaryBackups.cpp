@@ -51,7 +51,6 @@ class TestDiaryBackups : public QObject
 private slots:
     void init();
     void cleanup() { Clock::Reset(); }
-    void retention_data();
     void retention();
     void everyStateStaysRestorable();
     void dailySavesOverTwoYears();
@@ -67,27 +66,17 @@ void TestDiaryBackups::init()
     m_path = DataFolder::DatabasePath();
 }
 
-void TestDiaryBackups::retention_data()
-{
-    QTest::addColumn<QList<QDateTime>>("moments");
-    QTest::addColumn<QStringList>("kept");
-    QTest::newRow("two years of daily saves")
-        << Daily(QDate(2025, 1, 1), QDate(2026, 12, 31)) << TwoYearsKept;
-    // A day keeps its first and its last backup, not those between; months long past keep
-    // their last day.
-    QList<QDateTime> sparse = {QDateTime(QDate(2026, 3, 3), QTime(8, 0)),
-                               QDateTime(QDate(2026, 3, 3), QTime(12, 0)),
-                               QDateTime(QDate(2026, 3, 3), QTime(20, 0))};
-    sparse += Daily(QDate(2024, 1, 30), QDate(2024, 2, 2));
-    QTest::newRow("sparse") << sparse << QStringList {"2026-03-03", "2026-03-03", "2024-02-02",
-                                                      "2024-02-01", "2024-01-31", "2024-01-30"};
-}
-
+// A day keeps its first and its last backup, not those between; months long past keep their
+// last day.
 void TestDiaryBackups::retention()
 {
-    QFETCH(QList<QDateTime>, moments);
-    QFETCH(QStringList, kept);
-    QCOMPARE(Texts(DiaryBackups::Kept(moments, {})), kept);
+    QList<QDateTime> moments = {QDateTime(QDate(2026, 3, 3), QTime(8, 0)),
+                                QDateTime(QDate(2026, 3, 3), QTime(12, 0)),
+                                QDateTime(QDate(2026, 3, 3), QTime(20, 0))};
+    moments += Daily(QDate(2024, 1, 30), QDate(2024, 2, 2));
+    QCOMPARE(Texts(DiaryBackups::Kept(moments, {})),
+             QStringList({"2026-03-03", "2026-03-03", "2024-02-02", "2024-02-01", "2024-01-31",
+                          "2024-01-30"}));
 }
 
 // First save of a day, a backup by hand, a restore and its undo, then the next day's first save:

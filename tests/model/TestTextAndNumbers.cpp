@@ -14,9 +14,8 @@ private slots:
     void decodeLine_data();
     void decodeLine();
     void utf8Boundaries();
-    void decimals();
-    void toInt_data();
-    void toInt();
+    void numbers_data();
+    void numbers();
     void weightUnitFollowsTheLocale();
 };
 
@@ -25,20 +24,18 @@ void TestTextAndNumbers::decodeLine_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("ASCII") << QByteArray("Kniebeuge mit Gewicht")
-                           << QStringLiteral("Kniebeuge mit Gewicht");
+    QTest::newRow("ASCII") << QByteArray("Kniebeuge mit Gewicht") << "Kniebeuge mit Gewicht";
     QTest::newRow("UTF-8") << QByteArray("D\xC3\xA9velopp\xC3\xA9 couch\xC3\xA9")
-                           << QStringLiteral("Développé couché");
-    QTest::newRow("Windows-1252") << QByteArray("D\xE9velopp\xE9 couch\xE9")
-                                  << QStringLiteral("Développé couché");
+                           << "Développé couché";
+    QTest::newRow("Windows-1252") << QByteArray("D\xE9velopp\xE9 couch\xE9") << "Développé couché";
     QTest::newRow("1252 quotes and euro") << QByteArray("\x93"
                                                         "50 \x80\x94"
                                                         "cheap\x94")
-                                          << QStringLiteral("“50 €”cheap”");
+                                          << "“50 €”cheap”";
     QTest::newRow("UTF-8 line separator") << QByteArray("a\xE2\x80\xA8"
                                                         "b")
-                                          << QStringLiteral("a\nb");
-    QTest::newRow("truncated UTF-8 falls back") << QByteArray("caf\xC3") << QStringLiteral("cafÃ");
+                                          << "a\nb";
+    QTest::newRow("truncated UTF-8 falls back") << QByteArray("caf\xC3") << "cafÃ";
     QTest::newRow("empty") << QByteArray() << QString();
 }
 
@@ -49,51 +46,67 @@ void TestTextAndNumbers::decodeLine()
     QCOMPARE(TextCodec::DecodeLine(bytes), text);
 }
 
-void TestTextAndNumbers::toInt_data()
+// Numbers as the files hold them: blanks, a sign, digits, a point and decimals, then anything.
+// Only the given view is read, never the bytes after it (a field inside a longer line).
+void TestTextAndNumbers::numbers_data()
 {
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<int>("value");
-    QTest::newRow("plain") << QByteArray("42") << 42;
-    QTest::newRow("leading blanks, trailing junk") << QByteArray(" \t12abc") << 12;
-    QTest::newRow("sign only") << QByteArray("-") << 0;
-    QTest::newRow("plus") << QByteArray("+3") << 3;
-    QTest::newRow("minus") << QByteArray("-17x") << -17;
-    QTest::newRow("no digits") << QByteArray("abc") << 0;
-    QTest::newRow("empty") << QByteArray() << 0;
-    QTest::newRow("blank between sign and digits") << QByteArray("- 5") << 0;
-    QTest::newRow("int max") << QByteArray("2147483647") << std::numeric_limits<int>::max();
-    QTest::newRow("int min") << QByteArray("-2147483648") << std::numeric_limits<int>::min();
-    QTest::newRow("saturates high")
-        << QByteArray("99999999999999999999999") << std::numeric_limits<int>::max();
-    QTest::newRow("saturates low")
-        << QByteArray("-99999999999999999999999") << std::numeric_limits<int>::min();
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("length"); // of the view; -1: all of bytes
+    QTest::addColumn<int>("whole");
+    QTest::addColumn<double>("value");
+    constexpr int max = std::numeric_limits<int>::max();
+    constexpr int min = std::numeric_limits<int>::min();
+    const QByteArray many = "99999999999999999999999";
+    QTest::newRow("plain") << QByteArray("42") << -1 << 42 << 42.0;
+    QTest::newRow("blanks, junk") << QByteArray(" \t12abc") << -1 << 12 << 12.0;
+    QTest::newRow("sign only") << QByteArray("-") << -1 << 0 << 0.0;
+    QTest::newRow("plus") << QByteArray("+3") << -1 << 3 << 3.0;
+    QTest::newRow("minus") << QByteArray("-17x") << -1 << -17 << -17.0;
+    QTest::newRow("empty") << QByteArray() << -1 << 0 << 0.0;
+    QTest::newRow("blank after sign") << QByteArray("- 5") << -1 << 0 << 0.0;
+    QTest::newRow("int max") << QByteArray("2147483647") << -1 << max << 2147483647.0;
+    QTest::newRow("int min") << QByteArray("-2147483648") << -1 << min << -2147483648.0;
+    QTest::newRow("saturates high") << many << -1 << max << 1e23;
+    QTest::newRow("saturates low") << "-" + many << -1 << min << -1e23;
+    QTest::newRow("two decimals") << QByteArray("42.50") << -1 << 42 << 42.5;
+    QTest::newRow("one decimal") << QByteArray("0.1") << -1 << 0 << 0.1;
+    QTest::newRow("six decimals") << QByteArray("12.345678") << -1 << 12 << 12.345678;
+    QTest::newRow("point, no decimals") << QByteArray("7.") << -1 << 7 << 7.0;
+    QTest::newRow("unit after") << QByteArray("  42.5kg") << -1 << 42 << 42.5;
+    QTest::newRow("no whole part") << QByteArray("-.25") << -1 << 0 << -0.25;
+    QTest::newRow("a point alone") << QByteArray(".x") << -1 << 0 << 0.0;
+    QTest::newRow("ten digits, decimals")
+        << QByteArray("1234567890.25") << -1 << 1234567890 << 1234567890.25;
+    QTest::newRow("beyond any double") << "1" + QByteArray(400, '0') << -1 << max << qInf();
+    QTest::newRow("below any double") << "0." + QByteArray(400, '0') + "1" << -1 << 0 << 0.0;
+    QTest::newRow("view inside digits") << QByteArray("123456") << 3 << 123 << 123.0;
+    QTest::newRow("view after sign") << QByteArray("-1234") << 3 << -12 << -12.0;
+    QTest::newRow("view at the point") << QByteArray("12.5") << 3 << 12 << 12.0;
+    QTest::newRow("view in decimals") << QByteArray("-1.2345") << 5 << -1 << -1.23;
+    QTest::newRow("view before digits") << QByteArray("  7") << 2 << 0 << 0.0;
 }
 
-void TestTextAndNumbers::toInt()
+void TestTextAndNumbers::numbers()
 {
-    QFETCH(QByteArray, text);
-    QFETCH(int, value);
-    QCOMPARE(TolerantNumber::ToInt(text), value);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, length);
+    QFETCH(int, whole);
+    QFETCH(double, value);
+    const QByteArrayView view =
+        length < 0 ? QByteArrayView(bytes) : QByteArrayView(bytes).first(length);
+    QCOMPARE(TolerantNumber::ToInt(view), whole);
+    QCOMPARE(TolerantNumber::ToDouble(view), value);
 }
 
 // Text that is not UTF-8 is read as Windows-1252: the edges of what UTF-8 allows decide.
 void TestTextAndNumbers::utf8Boundaries()
 {
+    QVERIFY(TextCodec::IsValidUtf8("\xF0\x90\x80\x80")); // U+10000, the first of four bytes
     QVERIFY(TextCodec::IsValidUtf8("\xF4\x8F\xBF\xBF")); // U+10FFFF
     QVERIFY(!TextCodec::IsValidUtf8("\xF4\x90\x80\x80")); // above U+10FFFF
     QVERIFY(TextCodec::IsValidUtf8("\xED\x9F\xBF")); // U+D7FF
     QVERIFY(!TextCodec::IsValidUtf8("\xED\xA0\x80")); // U+D800, a surrogate
     QVERIFY(!TextCodec::IsValidUtf8("\xE0\x80\xAF")); // overlong
-}
-
-// Weights: up to two decimals take the exact fast path, more take the full conversion.
-void TestTextAndNumbers::decimals()
-{
-    QCOMPARE(TolerantNumber::ToDouble("42.50"), 42.5);
-    QCOMPARE(TolerantNumber::ToDouble("0.1"), 0.1);
-    QCOMPARE(TolerantNumber::ToDouble("12.345678"), 12.345678);
-    QCOMPARE(TolerantNumber::ToDouble("7."), 7.0);
-    QCOMPARE(TolerantNumber::ToDouble("  42.5kg"), 42.5);
 }
 
 void TestTextAndNumbers::weightUnitFollowsTheLocale()

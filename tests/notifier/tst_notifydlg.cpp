@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSystemTrayIcon>
+#include <QTimeEdit>
 #include <QTimer>
 
 #include <functional>
@@ -178,6 +179,8 @@ private slots:
             },
             &watch);
         Open(resultsMode);
+        // A time to ask again belongs to a reminder, not to the results.
+        QCOMPARE(m_dlg->findChild<QTimeEdit *>()->isEnabled(), !resultsMode);
         Click("viewButton");
 
         QCOMPARE(exercisesShown, 2);

@@ -70,51 +70,40 @@ void TestPageFlow::flow_data()
 {
     QTest::addColumn<QString>("kinds");
     QTest::addColumn<QList<qreal>>("heights");
-    QTest::addColumn<qreal>("pageHeight");
     QTest::addColumn<QStringList>("pages");
 
     // Page height 100, gap between days 5.
     QTest::newRow("two short days share a page")
-        << QStringLiteral("DnDn") << QList<qreal> {20} << qreal(100)
-        << QStringList {QStringLiteral("0 1 2 3")};
+        << "DnDn" << QList<qreal> {20} << QStringList {"0 1 2 3"};
     QTest::newRow("a day that does not fit below starts the next page")
-        << QStringLiteral("DnnDnn") << QList<qreal> {20, 20, 20, 20, 20, 20} << qreal(100)
-        << QStringList {QStringLiteral("0 1 2"), QStringLiteral("3 4 5")};
+        << "DnnDnn" << QList<qreal> {20, 20, 20, 20, 20, 20} << QStringList {"0 1 2", "3 4 5"};
     QTest::newRow("the gap counts when a day just fits")
-        << QStringLiteral("DnDn") << QList<qreal> {30, 20, 30, 20} << qreal(100)
-        << QStringList {QStringLiteral("0 1"), QStringLiteral("2 3")};
+        << "DnDn" << QList<qreal> {30, 20, 30, 20} << QStringList {"0 1", "2 3"};
     QTest::newRow("a day exactly filling the page")
-        << QStringLiteral("Dnnnn") << QList<qreal> {20} << qreal(100)
-        << QStringList {QStringLiteral("0 1 2 3 4")};
+        << "Dnnnn" << QList<qreal> {20} << QStringList {"0 1 2 3 4"};
     QTest::newRow("a day taller than a page flows on, repeating the table's heading")
-        << QStringLiteral("DTHrrrrrr") << QList<qreal> {20} << qreal(100)
-        << QStringList {QStringLiteral("0 1 2 3 4"), QStringLiteral("1* 2* 5 6 7"),
-                        QStringLiteral("1* 2* 8")};
+        << "DTHrrrrrr" << QList<qreal> {20} << QStringList {"0 1 2 3 4", "1* 2* 5 6 7", "1* 2* 8"};
     QTest::newRow("a long day starts below a short one when its head fits")
-        << QStringLiteral("DnDTHrrrrrr") << QList<qreal> {10, 10, 10, 10, 10, 20} << qreal(100)
-        << QStringList {QStringLiteral("0 1 2 3 4 5 6"), QStringLiteral("3* 4* 7 8 9 10")};
+        << "DnDTHrrrrrr" << QList<qreal> {10, 10, 10, 10, 10, 20}
+        << QStringList {"0 1 2 3 4 5 6", "3* 4* 7 8 9 10"};
     QTest::newRow("a long day whose head does not fit starts the next page")
-        << QStringLiteral("DnDTHrrrrrr") << QList<qreal> {20} << qreal(100)
-        << QStringList {QStringLiteral("0 1"), QStringLiteral("2 3 4 5 6"),
-                        QStringLiteral("3* 4* 7 8 9"), QStringLiteral("3* 4* 10")};
+        << "DnDTHrrrrrr" << QList<qreal> {20}
+        << QStringList {"0 1", "2 3 4 5 6", "3* 4* 7 8 9", "3* 4* 10"};
     QTest::newRow("a title is never left alone at the bottom")
-        << QStringLiteral("DnnnTHr") << QList<qreal> {20, 20, 20, 20, 20, 20, 20} << qreal(100)
-        << QStringList {QStringLiteral("0 1 2 3"), QStringLiteral("4 5 6")};
+        << "DnnnTHr" << QList<qreal> {20, 20, 20, 20, 20, 20, 20}
+        << QStringList {"0 1 2 3", "4 5 6"};
     QTest::newRow("a block taller than a page still gets a page of its own")
-        << QStringLiteral("DnDn") << QList<qreal> {10, 10, 10, 300} << qreal(100)
-        << QStringList {QStringLiteral("0 1"), QStringLiteral("2 3")};
-    QTest::newRow("nothing to place")
-        << QString() << QList<qreal> {} << qreal(100) << QStringList {};
+        << "DnDn" << QList<qreal> {10, 10, 10, 300} << QStringList {"0 1", "2 3"};
+    QTest::newRow("nothing to place") << QString() << QList<qreal> {} << QStringList {};
 }
 
 void TestPageFlow::flow()
 {
     QFETCH(QString, kinds);
     QFETCH(QList<qreal>, heights);
-    QFETCH(qreal, pageHeight);
     QFETCH(QStringList, pages);
 
-    const PageFlow flow(pageHeight, 5);
+    const PageFlow flow(100, 5);
     QCOMPARE(Layout(flow.Flow(Blocks(kinds, heights))), pages);
 }
 

@@ -11,8 +11,7 @@ private slots:
         // Sunday 6 December 2026, 18:00:10.250
         const QDateTime moment(QDate(2026, 12, 6), QTime(18, 0, 10, 250));
         QCOMPARE(NotifyTimeRecord::Encode(moment).toHex(),
-                 QByteArray("ea070c000000060012000000"
-                            "0a00fa00"));
+                 QByteArray("ea070c0000000600120000000a00fa00"));
         // Monday is 1.
         QCOMPARE(NotifyTimeRecord::Encode(QDateTime(QDate(2026, 12, 7), QTime(0, 0))).mid(4, 2),
                  QByteArray::fromHex("0100"));
@@ -20,8 +19,7 @@ private slots:
 
     void decodesAndIgnoresWeekdayAndMilliseconds()
     {
-        QByteArray bytes = QByteArray::fromHex("ea070c000300060012000000"
-                                               "0a00fa00");
+        QByteArray bytes = QByteArray::fromHex("ea070c0003000600120000000a00fa00");
         QCOMPARE(NotifyTimeRecord::Decode(bytes), QDateTime(QDate(2026, 12, 6), QTime(18, 0, 10)));
     }
 
@@ -30,13 +28,10 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("unset") << QByteArray(16, '\0');
         QTest::newRow("too short") << QByteArray::fromHex("ea070c00000006001200");
-        QTest::newRow("too long") << QByteArray::fromHex("ea070c000000060012000000"
-                                                         "0a00fa0000");
+        QTest::newRow("too long") << QByteArray::fromHex("ea070c0000000600120000000a00fa0000");
         QTest::newRow("empty") << QByteArray();
-        QTest::newRow("month 13") << QByteArray::fromHex("ea070d000000060012000000"
-                                                         "0a00fa00");
-        QTest::newRow("hour 24") << QByteArray::fromHex("ea070c000000060018000000"
-                                                        "0a00fa00");
+        QTest::newRow("month 13") << QByteArray::fromHex("ea070d0000000600120000000a00fa00");
+        QTest::newRow("hour 24") << QByteArray::fromHex("ea070c0000000600180000000a00fa00");
     }
     void unusableRecordsAreInvalid()
     {
@@ -52,12 +47,7 @@ private slots:
         const DateValue value = DateValue::FromQDateTime(moment);
         const QByteArray bytes = NotifyTimeRecord::FromDateValue(value);
         QCOMPARE(bytes.size(), NotifyTimeRecord::Size);
-        const DateValue back = NotifyTimeRecord::ToDateValue(bytes);
-        QVERIFY(back.IsValid());
-        QCOMPARE(back.GetYear(), 2026);
-        QCOMPARE(back.GetMonth(), 12);
-        QCOMPARE(back.GetDay(), 6);
-        QCOMPARE(back.ToQDateTime(), moment);
+        QCOMPARE(NotifyTimeRecord::ToDateValue(bytes).ToQDateTime(), moment);
     }
 
     void invalidAndNullDatesAreWrittenUnset()

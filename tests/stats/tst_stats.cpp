@@ -233,6 +233,7 @@ void TestStats::dayClasses()
     QCOMPARE(year.Days().size(), 366);
     QCOMPARE(year.ClassOf(date), expected);
     QCOMPARE(year.ClassOf(date.addDays(1)), DayClass::NoWorkout);
+    QCOMPARE(year.ClassOf(QDate(2025, 1, 1).addDays(date.dayOfYear() - 1)), DayClass::NoWorkout);
 }
 
 void TestStats::monthShareCountsDueWorkouts()
@@ -413,6 +414,8 @@ void TestStats::search()
                                   .insert(match.start + match.length, u']')
                                   .insert(match.start, u'[')));
     QCOMPARE(found, matches);
+    QCOMPARE(DiarySearch::OneLine(QStringLiteral("a\r\nb\tc\u2028d\u2029e")),
+             QStringLiteral("a  b c d e"));
 }
 
 REPBOOK_TEST_MAIN_CORE(TestStats)
