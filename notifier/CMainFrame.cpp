@@ -5,9 +5,9 @@
 #include "notifier/CNotifierWindow.h"
 #include "notifier/CTrayIcon.h"
 #include "notifier/LaunchDiary.h"
+#include "settings/DiaryLocation.h"
 #include "settings/SettingsStore.h"
 #include "widgets/Appearance.h"
-#include "settings/DiaryLocation.h"
 
 #include <QApplication>
 #include <QSystemTrayIcon>
