@@ -94,8 +94,9 @@ int RestoreCommand::Execute(const QCommandLineParser &parser)
         PrintError(result.error);
         return Failed;
     }
-    PrintOut(
-        QCoreApplication::translate("BackupCommand", "Restored %1 from %2.\n")
-            .arg(CountText(diary.GetDayCount(), QStringLiteral("day")), Native(files.first())));
+    PrintOut(QCoreApplication::translate("BackupCommand", "Restored %1 from %2.\n")
+                 .arg(CountText(diary.GetDayCount(), QT_TRANSLATE_N_NOOP("CountText", "%n day(s)"),
+                                QStringLiteral("day")),
+                      Native(files.first())));
     return Done;
 }

@@ -73,7 +73,10 @@ int CheckCommand::Execute(const QCommandLineParser &parser)
         range = ExchangeFields::DateText(*first) + QStringLiteral(" to ") +
             ExchangeFields::DateText(*last);
     PrintOut(QStringLiteral("%1: sound, %2, %3\n")
-                 .arg(shown, CountText(diary.GetDayCount(), QStringLiteral("day")), range));
+                 .arg(shown,
+                      CountText(diary.GetDayCount(), QT_TRANSLATE_N_NOOP("CountText", "%n day(s)"),
+                                QStringLiteral("day")),
+                      range));
     const QStringList copies = ConflictCopyMerge::FindAll(path);
     if (!copies.isEmpty()) {
         QString text =

@@ -147,11 +147,10 @@ bool DiaryHistory::Step(bool undo)
         const QList<DateValue> dates = DaysSnapshot::ChangedDates(expected, now);
         MessageBox::Warning(
             m_owner,
-            QStringLiteral("\"%1 %2\" is not possible: another program (the notifier or the "
-                           "command-line tool) has changed %3 since. Doing it would throw that "
-                           "change away.")
-                .arg(undo ? QStringLiteral("Undo") : QStringLiteral("Redo"), step->text(),
-                     DatesText(dates)));
+            tr("\"%1 %2\" is not possible: another program (the notifier or the "
+               "command-line tool) has changed %3 since. Doing it would throw that "
+               "change away.")
+                .arg(undo ? tr("Undo") : tr("Redo"), step->text(), DatesText(dates)));
         return false;
     }
     if (undo)
@@ -171,8 +170,8 @@ void DiaryHistory::BindActions(QAction *undo, QAction *redo)
         return keys.isEmpty() ? text : text + QLatin1Char('\t') + keys;
     };
     const auto update = [=, this] {
-        undo->setText(label(QStringLiteral("&Undo"), m_stack->undoText(), undoKeys));
-        redo->setText(label(QStringLiteral("&Redo"), m_stack->redoText(), redoKeys));
+        undo->setText(label(tr("&Undo"), m_stack->undoText(), undoKeys));
+        redo->setText(label(tr("&Redo"), m_stack->redoText(), redoKeys));
         undo->setEnabled(m_stack->canUndo());
         redo->setEnabled(m_stack->canRedo());
     };

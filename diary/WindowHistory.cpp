@@ -1,5 +1,7 @@
 #include "diary/WindowHistory.h"
 
+#include <QCoreApplication>
+
 #include "diary/CRepbookDlg.h"
 #include "diary/CommandIds.h"
 #include "diary/DayOperations.h"
@@ -49,7 +51,10 @@ DiaryHistory *Create(CRepbookDlg &window, DiaryDatabase &database,
     };
     history->RecordContextMenus(
         {area->GetGrid(), area->GetGrid()->viewport()},
-        [areaDates] { return QStringLiteral("Mark ") + DiaryHistory::DatesText(areaDates()); },
+        [areaDates] {
+            return QCoreApplication::translate("WindowHistory", "Mark ") +
+                DiaryHistory::DatesText(areaDates());
+        },
         areaDates);
     return history;
 }

@@ -1,10 +1,12 @@
 #include "progress/ChartRange.h"
 
+#include <QCoreApplication>
+
 QString ChartSpanName(ChartSpan span)
 {
     switch (span) {
     case ChartSpan::AllTime:
-        return QStringLiteral("All time");
+        return QCoreApplication::translate("ChartRange", "All time");
     case ChartSpan::FiveYears:
         return QStringLiteral("5 years");
     case ChartSpan::OneYear:
@@ -14,7 +16,7 @@ QString ChartSpanName(ChartSpan span)
     case ChartSpan::ThreeMonths:
         return QStringLiteral("3 months");
     case ChartSpan::Calendar:
-        return QStringLiteral("Calendar range");
+        return QCoreApplication::translate("ChartRange", "Calendar range");
     }
     return {};
 }

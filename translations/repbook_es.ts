@@ -108,6 +108,10 @@
 %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Licensed under the GNU General Public License, version 3 or later.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CApplyProgramDlg</name>
@@ -148,6 +152,37 @@
     </message>
     <message>
         <source>Day note</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CConsistencyPage</name>
+    <message>
+        <source>Previous year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planned workouts done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weeks in a row with a done workout: %1 now, %2 at most.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No workout in %1. Plan workouts in the calendar and fill in the results: each day then shows here how it went.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 planned workouts done</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -467,6 +502,80 @@
     </message>
 </context>
 <context>
+    <name>CExercisePage</name>
+    <message>
+        <source>No exercise is marked Done yet.
+
+Open a day in the diary, fill in what you lifted and mark the exercises Done
+(entering a weight does that): their progress and records appear here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter exercises</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exercises</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count &amp;failed exercises</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;image...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose an exercise on the left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose an exercise to see its progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No training day of %1 in this range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save chart image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CFPSMiniCalendarCtrl</name>
     <message>
         <source>marked dates</source>
@@ -521,6 +630,97 @@
     </message>
 </context>
 <context>
+    <name>CImportPreviewDlg</name>
+    <message>
+        <source>Import Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everything in this file is already in the diary: nothing to add.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds %1 with %2 on %3 (%4 new).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file gives weights in pounds: they are stored in kilograms and shown in pounds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file gives weights in pounds: they are stored in kilograms, the file&apos;s pounds shown beside them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file gives weights in kilograms: they are stored as they are and shown in pounds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weights are in kilograms, as in the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; (%2)&lt;br&gt;%3&lt;br&gt;Already in the diary, left out: %4. Rows skipped: %5.&lt;br&gt;%6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Workouts added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exercises added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Workouts: sets × reps × weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  (new day)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skipped because</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows that cannot be stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows of the file that cannot be stored:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CNameDlg</name>
     <message>
         <source>OK</source>
@@ -532,6 +732,25 @@
     </message>
     <message>
         <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CNameMappingPanel</name>
+    <message>
+        <source>Exercise names not in the diary (tick to record one under the diary&apos;s name beside it; unticked names become new exercises):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record &quot;%1&quot; under the diary&apos;s name beside it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diary name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diary name for %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -826,6 +1045,92 @@ Try again?</source>
         <source>Enter password:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Password incorrect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDlg</name>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Exercises</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Consistency</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CRepbookApp</name>
+    <message>
+        <source>Warning! Program database is corrupted.
+Do you want to create new database? All your information will be lost. To recover it contact developers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning! Program database is corrupted.
+Do you want to create new database? The damaged file will be kept beside the new one. To recover it contact developers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning! Program database is corrupted.
+The newest sound backup is %1.
+
+Restore that backup, create a new, empty database, or quit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The damaged file will be kept beside the diary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application is already running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application is closing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup could not be restored to:
+%1
+Application is closing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The damaged database could not be set aside:
+%1
+It was left unchanged. Application is closing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The damaged database was kept as:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new database could not be created:
+%1
+The diary opens empty and cannot be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRepbookDlg</name>
@@ -1009,6 +1314,60 @@ Try again?</source>
         <source>Skip</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Password and confirmation fields does not match.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a whole number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CYearGrid</name>
+    <message>
+        <source>Year %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All workouts done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some workouts done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planned but missed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planned ahead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No workout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChartRange</name>
+    <message>
+        <source>All time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calendar range</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChartSummary</name>
@@ -1108,9 +1467,302 @@ Restore it with: repbook-cli restore &quot;%2&quot;</source>
     </message>
 </context>
 <context>
+    <name>CountText</name>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n workout(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n exercise(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n date(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n selected day(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new day(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DayOperations</name>
+    <message>
+        <source>Do you really want to remove selected day(s)?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are some trainings dated to this day.
+If you want to swap days press &apos;Yes&apos;.
+If you want to merge training days press &apos;No&apos;.
+Press &apos;Cancel&apos; to do nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have selected an empty day.
+If you want to move trainings here press &apos;Yes&apos;.
+If you want to make a copy of this day press &apos;No&apos;.
+Press &apos;Cancel&apos; to do nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error! Training could not be dated to this day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the target day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the day first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DayPrintDocument</name>
+    <message>
+        <source>Exercise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No exercises.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No workouts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DesktopNotification</name>
     <message>
         <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiaryExchange</name>
+    <message>
+        <source>Export only the %1?
+
+Yes: the selected days.
+No: the whole diary (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;JSON files (*.json);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Training log exports: Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiaryFolderFlow</name>
+    <message>
+        <source>%1 already holds a diary, from another computer perhaps.
+
+Yes: use that diary. The diary of this computer stays where it is, unused.
+No: merge the diary of this computer into it, day by day. Where both hold a day with other entries, that diary&apos;s day is kept and this computer&apos;s is saved beside it.
+Cancel: keep the diary where it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diary folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+The diary stays where it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The diary is now in:
+%1
+
+The files in %2 were left as they were; remove them once you no longer need them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Days that both diaries hold with other entries kept the folder&apos;s version; this computer&apos;s were saved in:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+The ignore file .stignore could not be written there: keep *.lock files and the Backups folder out of the sync by hand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiaryHistory</name>
+    <message>
+        <source>&quot;%1 %2&quot; is not possible: another program (the notifier or the command-line tool) has changed %3 since. Doing it would throw that change away.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiaryImport</name>
+    <message>
+        <source>%1: %2 with %3 to add (%4)%5; %6 already in the diary; %7 skipped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added %1 with %2 (%3)%4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiarySaving</name>
+    <message>
+        <source>Another program changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other version was saved in:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The diary file had been damaged outside the program. It was kept as:
+%1
+The diary was saved again from the days shown here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Your changes are kept while the program runs, and saving is tried again every minute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+The diary itself is saved as usual; the backup is tried again at the next save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not saved: the days of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+%2
+
+Retry, exit without saving (Discard), or go back to the diary (Cancel)?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1245,6 +1897,145 @@ Restore it with: repbook-cli restore &quot;%2&quot;</source>
     </message>
 </context>
 <context>
+    <name>MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;rint preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print	Ctrl + P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore from &amp;backup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl + Z</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl + Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View...	Return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes...	Ctrl + N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add workout...	Ins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove selected	Del</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find...	Ctrl + F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today	Ctrl + Return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First day	Ctrl + Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous day	Ctrl + Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next day	Ctrl + Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last day	Ctrl + End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Refresh	F5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set range...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Selection to range	Ctrl + R</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Editor...	Ctrl + E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply program...	Ctrl + Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Progress...	Ctrl + G</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Repbook...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MergeCommand</name>
     <message>
         <source>Only print what would be merged.</source>
@@ -1298,6 +2089,13 @@ Restore it with: repbook-cli restore &quot;%2&quot;</source>
     <message>
         <source>
 Nothing was merged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintedDay</name>
+    <message>
+        <source>Undated day</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1356,6 +2154,41 @@ Nothing was merged.</source>
     </message>
 </context>
 <context>
+    <name>RecordsTable</name>
+    <message>
+        <source>Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heaviest, 1 rep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heaviest, %1 reps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimated 1RM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest day volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Most reps, weight 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReminderScheduler</name>
     <message>
         <source>You have a workout today</source>
@@ -1371,6 +2204,52 @@ Nothing was merged.</source>
     </message>
     <message>
         <source>Click on this message to fill in your workout results.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RestoreFlow</name>
+    <message>
+        <source>Replace the diary by the backup %1?
+The diary as it is now is kept as a backup first, and Undo brings it back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Nothing was restored: the diary as it is now could not be kept first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+The restored days are shown, and saving is tried again every minute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The diary was restored from:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+The diary as it was is kept as:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Days another program had changed meanwhile are kept in:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WindowHistory</name>
+    <message>
+        <source>Mark </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
