@@ -5,500 +5,504 @@
     <name>AppLanguage</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
 </context>
 <context>
     <name>BackupCommand</name>
     <message>
         <source>Keeps a copy of the diary in its Backups folder now. Older copies are removed as the diary&apos;s retention says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Garde dès maintenant une copie du journal dans son dossier Backups. Les copies plus anciennes sont supprimées selon la durée de conservation du journal.</translation>
     </message>
     <message>
         <source>backup takes no file.</source>
-        <translation type="unfinished"></translation>
+        <translation>backup ne prend aucun fichier.</translation>
     </message>
     <message>
         <source>%1: no such file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : fichier introuvable.</translation>
     </message>
     <message>
         <source>%1 fails its integrity check: no backup was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 échoue à la vérification d&apos;intégrité : aucune sauvegarde n&apos;a été faite.</translation>
     </message>
     <message>
         <source>Replaces the diary by a backup. The diary as it is now is kept as a backup first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplace le journal par une sauvegarde. Le journal actuel est d&apos;abord gardé comme sauvegarde.</translation>
     </message>
     <message>
         <source>The backup to restore (see the diary&apos;s Backups folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde à restaurer (voir le dossier Backups du journal).</translation>
     </message>
     <message>
         <source>restore takes exactly one backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>restore prend exactement un fichier de sauvegarde.</translation>
     </message>
     <message>
         <source>The diary %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal %1 ne peut pas être lu.</translation>
     </message>
     <message>
         <source>Restored %1 from %2.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 restauré depuis %2.
+</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About Repbook</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Repbook</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistance</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A personal workout diary, with Repminder, its workout notifier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un journal d&apos;entraînement personnel, avec Repminder, son rappel d&apos;entraînement.</translation>
     </message>
     <message>
         <source>Running on Qt %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctionne avec Qt %1.</translation>
     </message>
     <message>
         <source>Repbook keeps everything on this computer. To back up your diary or move it to another computer, copy these files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Repbook garde tout sur cet ordinateur. Pour sauvegarder votre journal ou le déplacer vers un autre ordinateur, copiez ces fichiers.</translation>
     </message>
     <message>
         <source>Diary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal :</translation>
     </message>
     <message>
         <source>Name lists:</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes de noms :</translation>
     </message>
     <message>
         <source>Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres :</translation>
     </message>
     <message>
         <source>Open folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier</translation>
     </message>
     <message>
         <source>The folder does not exist yet:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier n&apos;existe pas encore :
+%1</translation>
     </message>
     <message>
         <source>The folder could not be opened:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier n&apos;a pas pu être ouvert :
+%1</translation>
     </message>
     <message>
         <source>Licensed under the GNU General Public License, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribué sous la licence publique générale GNU, version 3 ou ultérieure.</translation>
     </message>
 </context>
 <context>
     <name>CApplyProgramDlg</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Apply program</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer le programme</translation>
     </message>
     <message>
         <source>Choose days</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir les jours</translation>
     </message>
 </context>
 <context>
     <name>CCommentDlg</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Day note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note du jour</translation>
     </message>
 </context>
 <context>
     <name>CConsistencyPage</name>
     <message>
         <source>Previous year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année précédente</translation>
     </message>
     <message>
         <source>Next year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année suivante</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Année :</translation>
     </message>
     <message>
         <source>Planned workouts done</source>
-        <translation type="unfinished"></translation>
+        <translation>Séances prévues réalisées</translation>
     </message>
     <message>
         <source>Weeks in a row with a done workout: %1 now, %2 at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaines d&apos;affilée avec une séance réalisée : %1 actuellement, %2 au maximum.</translation>
     </message>
     <message>
         <source>No workout in %1. Plan workouts in the calendar and fill in the results: each day then shows here how it went.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune séance en %1. Planifiez des séances dans le calendrier et saisissez les résultats : chaque jour montrera ici comment il s&apos;est passé.</translation>
     </message>
     <message>
         <source>%1 of %2 planned workouts done</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 séances prévues sur %2 réalisées</translation>
     </message>
 </context>
 <context>
     <name>CDayDlg</name>
     <message>
         <source>Workout planning</source>
-        <translation type="unfinished"></translation>
+        <translation>Planification de la séance</translation>
     </message>
     <message>
         <source>Exercise...	Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice...	Inser</translation>
     </message>
     <message>
         <source>Workout...</source>
-        <translation type="unfinished"></translation>
+        <translation>Séance...</translation>
     </message>
     <message>
         <source>Up	Ctrl + Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter	Ctrl + Haut</translation>
     </message>
     <message>
         <source>Down	Ctrl + Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre	Ctrl + Bas</translation>
     </message>
     <message>
         <source>Left	Ctrl + Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche	Ctrl + Gauche</translation>
     </message>
     <message>
         <source>Right	Ctrl + Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite	Ctrl + Droite</translation>
     </message>
     <message>
         <source>Rename workout...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer la séance...</translation>
     </message>
     <message>
         <source>Selected exercise(s)	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice(s) sélectionné(s)	Suppr</translation>
     </message>
     <message>
         <source>All exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les exercices</translation>
     </message>
     <message>
         <source>Workout</source>
-        <translation type="unfinished"></translation>
+        <translation>Séance</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>Mark workout as &apos;Done&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer la séance comme « Réussie »</translation>
     </message>
     <message>
         <source>Mark workout as &apos;Failed&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer la séance comme « Échouée »</translation>
     </message>
     <message>
         <source>Mark workout as &apos;Not yet&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer la séance comme « Pas encore »</translation>
     </message>
     <message>
         <source>Add exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un exercice</translation>
     </message>
     <message>
         <source>Remove selected exercise(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les exercices sélectionnés</translation>
     </message>
     <message>
         <source>Move left</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers la gauche</translation>
     </message>
     <message>
         <source>Move right</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers la droite</translation>
     </message>
     <message>
         <source>Workout status</source>
-        <translation type="unfinished"></translation>
+        <translation>État de la séance</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Édition</translation>
     </message>
     <message>
         <source>Move exercise(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer les exercices</translation>
     </message>
     <message>
         <source>Move workout</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer la séance</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Select workout first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez d&apos;abord une séance.</translation>
     </message>
     <message>
         <source>Rename workout</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer la séance</translation>
     </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>
     <message>
         <source>Workouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Séances</translation>
     </message>
     <message>
         <source>Exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercices</translation>
     </message>
     <message>
         <source>Mark exercise(s) as &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer les exercices comme « %1 »</translation>
     </message>
 </context>
 <context>
     <name>CDisplayDlg</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Display range</source>
-        <translation type="unfinished"></translation>
+        <translation>Période affichée</translation>
     </message>
     <message>
         <source>Start date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de début :</translation>
     </message>
     <message>
         <source>End date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de fin :</translation>
     </message>
     <message>
         <source>Total days:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de jours :</translation>
     </message>
 </context>
 <context>
     <name>CEditorDlg</name>
     <message>
         <source>Workout programs editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de programmes d&apos;entraînement</translation>
     </message>
     <message>
         <source>Program days</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours du programme</translation>
     </message>
     <message>
         <source>New...	Ctrl + N</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau...	Ctrl + N</translation>
     </message>
     <message>
         <source>Open...	Ctrl + O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir...	Ctrl + O</translation>
     </message>
     <message>
         <source>Close	Ctrl + W</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer	Ctrl + W</translation>
     </message>
     <message>
         <source>Save	Ctrl + S</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer	Ctrl + S</translation>
     </message>
     <message>
         <source>Save as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous...</translation>
     </message>
     <message>
         <source>Exit	Ctrl + X</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter	Ctrl + X</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas</translation>
     </message>
     <message>
         <source>Selected exercise(s)	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice(s) sélectionné(s)	Suppr</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>Move day</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer le jour</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Workout...</source>
-        <translation type="unfinished"></translation>
+        <translation>Séance...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Remove selected exercise(s) or day(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les exercices ou jours sélectionnés</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Day %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour %1</translation>
     </message>
     <message>
         <source>You need to fill the current day first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplissez d&apos;abord le jour actuel.</translation>
     </message>
     <message>
         <source>Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications ?</translation>
     </message>
     <message>
         <source>Error! File is corrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur ! Le fichier est corrompu.</translation>
     </message>
     <message>
         <source>Error! The program could not be saved to
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur ! Le programme n&apos;a pas pu être enregistré dans
+%1</translation>
     </message>
 </context>
 <context>
     <name>CEmptyDlg</name>
     <message>
         <source>You must not see this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne devriez pas voir ceci.</translation>
     </message>
     <message>
         <source>This is an empty training program. To open existing training program double click on this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci est un programme d&apos;entraînement vide. Pour ouvrir un programme existant, double-cliquez dans cette fenêtre.</translation>
     </message>
     <message>
         <source>There are no workouts dated to this day. To add new workout double click on this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune séance n&apos;est prévue ce jour. Pour ajouter une séance, double-cliquez dans cette fenêtre.</translation>
     </message>
     <message>
         <source>There are no exercises planned on this workout. To add new exercise double click on this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun exercice n&apos;est prévu dans cette séance. Pour ajouter un exercice, double-cliquez dans cette fenêtre.</translation>
     </message>
     <message>
         <source>No workouts can be dated to this day. Change the display range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune séance ne peut être placée ce jour. Modifiez la période affichée.</translation>
     </message>
 </context>
 <context>
     <name>CExerciseDlg</name>
     <message>
         <source>Add exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un exercice</translation>
     </message>
 </context>
 <context>
@@ -508,561 +512,571 @@
 
 Open a day in the diary, fill in what you lifted and mark the exercises Done
 (entering a weight does that): their progress and records appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun exercice n&apos;est encore marqué comme réussi.
+
+Ouvrez un jour du journal, saisissez ce que vous avez soulevé et marquez les exercices comme réussis
+(saisir une charge le fait) : leur progression et leurs records apparaissent ici.</translation>
     </message>
     <message>
         <source>Filter exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer les exercices</translation>
     </message>
     <message>
         <source>Exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercices</translation>
     </message>
     <message>
         <source>Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier</translation>
     </message>
     <message>
         <source>Count &amp;failed exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Compter les exercices &amp;échoués</translation>
     </message>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Records</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher :</translation>
     </message>
     <message>
         <source>Save &amp;image...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;&amp;image...</translation>
     </message>
     <message>
         <source>Choose an exercise on the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un exercice à gauche</translation>
     </message>
     <message>
         <source>Choose an exercise to see its progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un exercice pour voir sa progression</translation>
     </message>
     <message>
         <source>No training day of %1 in this range</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun jour d&apos;entraînement de %1 sur cette période</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>du %1 au %2</translation>
     </message>
     <message>
         <source>Save chart image</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;image du graphique</translation>
     </message>
     <message>
         <source>The chart could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le graphique n&apos;a pas pu être enregistré sous %1.</translation>
     </message>
 </context>
 <context>
     <name>CFPSMiniCalendarCtrl</name>
     <message>
         <source>marked dates</source>
-        <translation type="unfinished"></translation>
+        <translation>dates marquées</translation>
     </message>
     <message>
         <source>Previous month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois précédent</translation>
     </message>
     <message>
         <source>Next month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois suivant</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année</translation>
     </message>
 </context>
 <context>
     <name>CFindDlg</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Fi&amp;nd:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec&amp;hercher :</translation>
     </message>
     <message>
         <source>Workout, exercise or note</source>
-        <translation type="unfinished"></translation>
+        <translation>Séance, exercice ou note</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats</translation>
     </message>
     <message>
         <source>Type to find workouts, exercises and notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez pour trouver séances, exercices et notes.</translation>
     </message>
     <message>
         <source>No match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun résultat.</translation>
     </message>
     <message>
         <source>1 match.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 résultat.</translation>
     </message>
     <message>
         <source>%1 matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 résultats.</translation>
     </message>
 </context>
 <context>
     <name>CImportPreviewDlg</name>
     <message>
         <source>Import Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu de l&apos;import</translation>
     </message>
     <message>
         <source>Everything in this file is already in the diary: nothing to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout le contenu de ce fichier est déjà dans le journal : rien à ajouter.</translation>
     </message>
     <message>
         <source>Adds %1 with %2 on %3 (%4 new).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute %1 avec %2 sur %3 (%4 nouveaux).</translation>
     </message>
     <message>
         <source>The file gives weights in pounds: they are stored in kilograms and shown in pounds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier donne les charges en livres : elles sont enregistrées en kilogrammes et affichées en livres.</translation>
     </message>
     <message>
         <source>The file gives weights in pounds: they are stored in kilograms, the file&apos;s pounds shown beside them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier donne les charges en livres : elles sont enregistrées en kilogrammes, les livres du fichier affichées à côté.</translation>
     </message>
     <message>
         <source>The file gives weights in kilograms: they are stored as they are and shown in pounds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier donne les charges en kilogrammes : elles sont enregistrées telles quelles et affichées en livres.</translation>
     </message>
     <message>
         <source>Weights are in kilograms, as in the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les charges sont en kilogrammes, comme dans le fichier.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; (%2)&lt;br&gt;%3&lt;br&gt;Already in the diary, left out: %4. Rows skipped: %5.&lt;br&gt;%6</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; (%2)&lt;br&gt;%3&lt;br&gt;Déjà dans le journal, ignorées : %4. Lignes ignorées : %5.&lt;br&gt;%6</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Workouts added</source>
-        <translation type="unfinished"></translation>
+        <translation>Séances ajoutées</translation>
     </message>
     <message>
         <source>Exercises added</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercices ajoutés</translation>
     </message>
     <message>
         <source>Already there</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà présents</translation>
     </message>
     <message>
         <source>Workouts: sets × reps × weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Séances : séries × répétitions × charge</translation>
     </message>
     <message>
         <source>  (new day)</source>
-        <translation type="unfinished"></translation>
+        <translation>  (nouveau jour)</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sans nom)</translation>
     </message>
     <message>
         <source>Per date</source>
-        <translation type="unfinished"></translation>
+        <translation>Par date</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne</translation>
     </message>
     <message>
         <source>Skipped because</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorée car</translation>
     </message>
     <message>
         <source>Rows that cannot be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes impossibles à enregistrer</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer</translation>
     </message>
     <message>
         <source>Per date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Par date :</translation>
     </message>
     <message>
         <source>Rows of the file that cannot be stored:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes du fichier impossibles à enregistrer :</translation>
     </message>
 </context>
 <context>
     <name>CNameDlg</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
 </context>
 <context>
     <name>CNameMappingPanel</name>
     <message>
         <source>Exercise names not in the diary (tick to record one under the diary&apos;s name beside it; unticked names become new exercises):</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms d&apos;exercices absents du journal (cochez pour enregistrer l&apos;un d&apos;eux sous le nom du journal à côté ; les noms non cochés deviennent de nouveaux exercices) :</translation>
     </message>
     <message>
         <source>Record &quot;%1&quot; under the diary&apos;s name beside it</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer « %1 » sous le nom du journal à côté</translation>
     </message>
     <message>
         <source>diary name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom dans le journal</translation>
     </message>
     <message>
         <source>Diary name for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom dans le journal pour %1</translation>
     </message>
 </context>
 <context>
     <name>CNotifierWindow</name>
     <message>
         <source>No reminder at the moment</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun rappel pour le moment</translation>
     </message>
     <message>
         <source>This desktop has no notification area, so the workout notifier shows this window. It comes to the front when there is something to remind you of.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce bureau n&apos;a pas de zone de notification, le rappel d&apos;entraînement affiche donc cette fenêtre. Elle passe au premier plan quand il y a quelque chose à rappeler.</translation>
     </message>
     <message>
         <source>Repminder - workout notifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Repminder - rappel d&apos;entraînement</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>O&amp;ptions</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;ptions</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Click &quot;Open&quot; to see the reminder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur « Ouvrir » pour voir le rappel.</translation>
     </message>
 </context>
 <context>
     <name>CNotifyDlg</name>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir</translation>
     </message>
     <message>
         <source>Ask about workout results at</source>
-        <translation type="unfinished"></translation>
+        <translation>Demander les résultats de la séance à</translation>
     </message>
     <message>
         <source>Workout remind</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappel de séance</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer</translation>
     </message>
     <message>
         <source>Open Diary</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le journal</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Cancel workout</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la séance</translation>
     </message>
     <message>
         <source>Remind me later</source>
-        <translation type="unfinished"></translation>
+        <translation>Me le rappeler plus tard</translation>
     </message>
     <message>
         <source>Time to ask about workout results</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de la demande des résultats de la séance</translation>
     </message>
     <message>
         <source>Please fill in information about your workout results</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir les résultats de votre séance</translation>
     </message>
     <message>
         <source>Fill in</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir</translation>
     </message>
     <message>
         <source>You have a workout today</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez une séance aujourd&apos;hui</translation>
     </message>
     <message>
         <source>The diary database could not be read or is damaged:
 %1
 Open the diary to check it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données du journal n&apos;a pas pu être lue ou est endommagée :
+%1
+Ouvrez le journal pour la vérifier.</translation>
     </message>
     <message>
         <source>There is no workout for today in the diary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal ne contient aucune séance pour aujourd&apos;hui.</translation>
     </message>
     <message>
         <source>The diary changed this day while you were editing it. The diary&apos;s version was kept; your entries were saved in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal a modifié ce jour pendant que vous le modifiiez. La version du journal a été gardée ; vos saisies ont été enregistrées dans :
+%1</translation>
     </message>
     <message>
         <source>The workout could not be saved to the diary database.
 %1
 Try again?</source>
-        <translation type="unfinished"></translation>
+        <translation>La séance n&apos;a pas pu être enregistrée dans la base de données du journal.
+%1
+Réessayer ?</translation>
     </message>
     <message>
         <source>There is no workout for today to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune séance à imprimer aujourd&apos;hui.</translation>
     </message>
 </context>
 <context>
     <name>COptionsCommonPage</name>
     <message>
         <source>Shields</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucliers</translation>
     </message>
     <message>
         <source>Flags</source>
-        <translation type="unfinished"></translation>
+        <translation>Drapeaux</translation>
     </message>
     <message>
         <source>Make a delay while program applying</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire une pause pendant l&apos;application d&apos;un programme</translation>
     </message>
     <message>
         <source>&amp;Kilograms (kg)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kilogrammes (kg)</translation>
     </message>
     <message>
         <source>&amp;Pounds (lb)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Livres (lb)</translation>
     </message>
     <message>
         <source>Status images</source>
-        <translation type="unfinished"></translation>
+        <translation>Images d&apos;état</translation>
     </message>
     <message>
         <source>Program applying</source>
-        <translation type="unfinished"></translation>
+        <translation>Application de programme</translation>
     </message>
     <message>
         <source>Weight unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité de charge</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparence</translation>
     </message>
     <message>
         <source>S&amp;ystem (as the desktop)</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ystème (comme le bureau)</translation>
     </message>
     <message>
         <source>&amp;Light</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Claire</translation>
     </message>
     <message>
         <source>&amp;Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sombre</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>La&amp;nguage:</source>
-        <translation type="unfinished"></translation>
+        <translation>La&amp;ngue :</translation>
     </message>
     <message>
         <source>A new language takes effect the next time Repbook starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle langue prend effet au prochain démarrage de Repbook.</translation>
     </message>
 </context>
 <context>
     <name>COptionsDlg</name>
     <message>
         <source>&amp;Launch at logon</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lancer à l&apos;ouverture de session</translation>
     </message>
     <message>
         <source>Show notification &amp;icon in taskbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;&amp;icône dans la zone de notification</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Notify</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappeler</translation>
     </message>
     <message>
         <source>&amp;Never</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jamais</translation>
     </message>
     <message>
         <source>On &amp;startup only</source>
-        <translation type="unfinished"></translation>
+        <translation>Au &amp;démarrage seulement</translation>
     </message>
     <message>
         <source>&amp;Every</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toutes les</translation>
     </message>
     <message>
         <source>Minutes between reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes entre les rappels</translation>
     </message>
     <message>
         <source>Misc</source>
-        <translation type="unfinished"></translation>
+        <translation>Divers</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Please enter the number of minutes between reminders, from 1 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le nombre de minutes entre les rappels, de 1 à %1.</translation>
     </message>
     <message>
         <source>The logon entry could not be written:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entrée de démarrage n&apos;a pas pu être écrite :
+%1</translation>
     </message>
     <message>
         <source>The logon entry could not be removed:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entrée de démarrage n&apos;a pas pu être supprimée :
+%1</translation>
     </message>
 </context>
 <context>
     <name>COptionsFolderPage</name>
     <message>
         <source>&amp;Change...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Changer...</translation>
     </message>
     <message>
         <source>Diary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier du journal</translation>
     </message>
     <message>
         <source>The diary and the lists of exercise and workout names are kept here. To use one diary on several computers, choose a folder that a sync program (Syncthing, Nextcloud, Dropbox) shares between them. Backups stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal et les listes de noms d&apos;exercices et de séances sont gardés ici. Pour utiliser un même journal sur plusieurs ordinateurs, choisissez un dossier qu&apos;un programme de synchronisation (Syncthing, Nextcloud, Dropbox) partage entre eux. Les sauvegardes restent sur cet ordinateur.</translation>
     </message>
     <message>
         <source>The folder is set by REPBOOK_HOME or by the portable installation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier est fixé par REPBOOK_HOME ou par l&apos;installation portable.</translation>
     </message>
 </context>
 <context>
     <name>COptionsSheet</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Common</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Diary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier du journal</translation>
     </message>
 </context>
 <context>
     <name>CPasswordDlg</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès refusé</translation>
     </message>
     <message>
         <source>Enter password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le mot de passe :</translation>
     </message>
     <message>
         <source>Password incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe incorrect.</translation>
     </message>
 </context>
 <context>
     <name>CProgressDlg</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>&amp;Exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exercices</translation>
     </message>
     <message>
         <source>&amp;Consistency</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Régularité</translation>
     </message>
 </context>
 <context>
@@ -1070,451 +1084,467 @@ Try again?</source>
     <message>
         <source>Warning! Program database is corrupted.
 Do you want to create new database? All your information will be lost. To recover it contact developers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention ! La base de données du programme est corrompue.
+Voulez-vous créer une nouvelle base de données ? Toutes vos informations seront perdues. Pour les récupérer, contactez les développeurs.</translation>
     </message>
     <message>
         <source>Warning! Program database is corrupted.
 Do you want to create new database? The damaged file will be kept beside the new one. To recover it contact developers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention ! La base de données du programme est corrompue.
+Voulez-vous créer une nouvelle base de données ? Le fichier endommagé sera gardé à côté de la nouvelle. Pour le récupérer, contactez les développeurs.</translation>
     </message>
     <message>
         <source>Warning! Program database is corrupted.
 The newest sound backup is %1.
 
 Restore that backup, create a new, empty database, or quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention ! La base de données du programme est corrompue.
+La sauvegarde saine la plus récente est %1.
+
+Restaurer cette sauvegarde, créer une nouvelle base vide ou quitter ?</translation>
     </message>
     <message>
         <source> The damaged file will be kept beside the diary.</source>
-        <translation type="unfinished"></translation>
+        <translation> Le fichier endommagé sera gardé à côté du journal.</translation>
     </message>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;application est déjà lancée</translation>
     </message>
     <message>
         <source>&amp;Restore backup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurer la sauvegarde</translation>
     </message>
     <message>
         <source>&amp;New database</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle base de données</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Application is closing.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;application se ferme.</translation>
     </message>
     <message>
         <source>The backup could not be restored to:
 %1
 Application is closing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde n&apos;a pas pu être restaurée vers :
+%1
+L&apos;application se ferme.</translation>
     </message>
     <message>
         <source>The damaged database could not be set aside:
 %1
 It was left unchanged. Application is closing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données endommagée n&apos;a pas pu être mise de côté :
+%1
+Elle est restée inchangée. L&apos;application se ferme.</translation>
     </message>
     <message>
         <source>The damaged database was kept as:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données endommagée a été gardée sous :
+%1</translation>
     </message>
     <message>
         <source>A new database could not be created:
 %1
 The diary opens empty and cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle base de données n&apos;a pas pu être créée :
+%1
+Le journal s&apos;ouvre vide et ne peut pas être enregistré.</translation>
     </message>
 </context>
 <context>
     <name>CRepbookDlg</name>
     <message>
         <source>Day note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note du jour</translation>
     </message>
     <message>
         <source>No note</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune note</translation>
     </message>
     <message>
         <source>Training calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier d&apos;entraînement</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Période</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier</translation>
     </message>
     <message>
         <source>dates in the range</source>
-        <translation type="unfinished"></translation>
+        <translation>dates de la période</translation>
     </message>
     <message>
         <source>Workout area</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone de séance</translation>
     </message>
     <message>
         <source>Range of the calendar: %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Période du calendrier : du %1 au %2</translation>
     </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurer</translation>
     </message>
     <message>
         <source>Restore from backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer depuis une sauvegarde</translation>
     </message>
     <message>
         <source>Made</source>
-        <translation type="unfinished"></translation>
+        <translation>Créée</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier jour</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegardes</translation>
     </message>
     <message>
         <source>Days in this backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours de cette sauvegarde</translation>
     </message>
     <message>
         <source>There are no backups yet. The diary makes one before its first save of each day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas encore de sauvegarde. Le journal en fait une avant son premier enregistrement de chaque jour.</translation>
     </message>
     <message>
         <source>&amp;Backups, newest first. Restoring one keeps the diary as it is now as a backup first.</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sauvegardes, les plus récentes d&apos;abord. En restaurer une garde d&apos;abord le journal actuel comme sauvegarde.</translation>
     </message>
     <message>
         <source>Choose a backup to see its days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une sauvegarde pour voir ses jours.</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>endommagée</translation>
     </message>
     <message>
         <source>This backup cannot be read or is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette sauvegarde ne peut pas être lue ou est endommagée.</translation>
     </message>
     <message>
         <source>&amp;Days in this backup (%1), read-only:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jours de cette sauvegarde (%1), en lecture seule :</translation>
     </message>
 </context>
 <context>
     <name>CTrainingDlg</name>
     <message>
         <source>Add workout</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une séance</translation>
     </message>
 </context>
 <context>
     <name>CTrayIcon</name>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>O&amp;ptions</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;ptions</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 <context>
     <name>CUserDataDlg</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>User data</source>
-        <translation type="unfinished"></translation>
+        <translation>Données utilisateur</translation>
     </message>
     <message>
         <source>Common</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>First name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prénom :</translation>
     </message>
     <message>
         <source>Last name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Sécurité</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe :</translation>
     </message>
     <message>
         <source>Confirmation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation :</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille :</translation>
     </message>
     <message>
         <source>cm</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>Weight:</source>
-        <translation type="unfinished"></translation>
+        <translation>Poids :</translation>
     </message>
     <message>
         <source>Chest:</source>
-        <translation type="unfinished"></translation>
+        <translation>Poitrine :</translation>
     </message>
     <message>
         <source>Biceps:</source>
-        <translation type="unfinished"></translation>
+        <translation>Biceps :</translation>
     </message>
     <message>
         <source>Anthropometrics</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensurations</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer</translation>
     </message>
     <message>
         <source>Password and confirmation fields does not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe et la confirmation ne correspondent pas.</translation>
     </message>
     <message>
         <source>Please enter a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre entier.</translation>
     </message>
 </context>
 <context>
     <name>CYearGrid</name>
     <message>
         <source>Year %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Année %1</translation>
     </message>
     <message>
         <source>All workouts done</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les séances réalisées</translation>
     </message>
     <message>
         <source>Some workouts done</source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines séances réalisées</translation>
     </message>
     <message>
         <source>Failed only</source>
-        <translation type="unfinished"></translation>
+        <translation>Échouées uniquement</translation>
     </message>
     <message>
         <source>Planned but missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Prévue mais manquée</translation>
     </message>
     <message>
         <source>Planned ahead</source>
-        <translation type="unfinished"></translation>
+        <translation>Prévue à l&apos;avance</translation>
     </message>
     <message>
         <source>No workout</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune séance</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mer</translation>
     </message>
 </context>
 <context>
     <name>ChartRange</name>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis le début</translation>
     </message>
     <message>
         <source>Calendar range</source>
-        <translation type="unfinished"></translation>
+        <translation>Période du calendrier</translation>
     </message>
 </context>
 <context>
     <name>ChartSummary</name>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 le %2</translation>
     </message>
     <message>
         <source>%1: no data</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : aucune donnée</translation>
     </message>
     <message>
         <source>%1: first %2, latest %3, best %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : premier %2, dernier %3, meilleur %4</translation>
     </message>
 </context>
 <context>
     <name>CheckCommand</name>
     <message>
         <source>Runs the integrity check of a diary file and prints its day count and date range. Exit code 0: sound, 1: damaged or unreadable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifie l&apos;intégrité d&apos;un fichier de journal et affiche son nombre de jours et sa période. Code de sortie 0 : sain, 1 : endommagé ou illisible.</translation>
     </message>
     <message>
         <source>The diary file (default: --diary or the data folder&apos;s diary).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de journal (par défaut : --diary ou le journal du dossier de données).</translation>
     </message>
     <message>
         <source>check takes one file at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>check prend au plus un fichier.</translation>
     </message>
     <message>
         <source>%1: no such file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : fichier introuvable.</translation>
     </message>
     <message>
         <source>
 The newest sound backup is %1:
 %2
 Restore it with: repbook-cli restore &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>
+La sauvegarde saine la plus récente est %1 :
+%2
+Restaurez-la avec : repbook-cli restore &quot;%2&quot;</translation>
     </message>
     <message>
         <source>no dates</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune date</translation>
     </message>
     <message>
         <source>Conflict copies left by a sync engine (repbook-cli merge merges them):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Copies de conflit laissées par un outil de synchronisation (repbook-cli merge les fusionne) :
+</translation>
     </message>
 </context>
 <context>
     <name>Command</name>
     <message>
         <source>Work on the diary FILE instead of the one in the data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Travailler sur le journal FILE au lieu de celui du dossier de données.</translation>
     </message>
     <message>
         <source>Only days on or after DATE (yyyy-MM-dd).</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement les jours à partir de DATE (yyyy-MM-dd).</translation>
     </message>
     <message>
         <source>Only days on or before DATE (yyyy-MM-dd).</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement les jours jusqu&apos;à DATE (yyyy-MM-dd).</translation>
     </message>
     <message>
         <source>Weights in kg or lb (default: the unit chosen in the diary&apos;s Options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Charges en kg ou lb (par défaut : l&apos;unité choisie dans les options du journal).</translation>
     </message>
     <message>
         <source>%1 (see repbook-cli %2 --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (voir repbook-cli %2 --help)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no date of the form yyyy-MM-dd.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une date de la forme yyyy-MM-dd.</translation>
     </message>
     <message>
         <source>--from %1 lies after --to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--from %1 est après --to %2.</translation>
     </message>
     <message>
         <source>unknown unit &quot;%1&quot;; use kg or lb.</source>
-        <translation type="unfinished"></translation>
+        <translation>unité inconnue « %1 » ; utilisez kg ou lb.</translation>
     </message>
     <message>
         <source>The diary %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal %1 ne peut pas être lu.</translation>
     </message>
     <message>
         <source>The diary %1 is damaged: it fails its integrity check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal %1 est endommagé : il échoue à la vérification d&apos;intégrité.</translation>
     </message>
     <message>
         <source>Usage: repbook-cli </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : repbook-cli </translation>
     </message>
 </context>
 <context>
     <name>CountText</name>
     <message numerus="yes">
         <source>%n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n workout(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n séance</numerusform>
+            <numerusform>%n séances</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n exercise(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n exercice</numerusform>
+            <numerusform>%n exercices</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n date(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n date</numerusform>
+            <numerusform>%n dates</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n selected day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jour sélectionné</numerusform>
+            <numerusform>%n jours sélectionnés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n new day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nouveau jour</numerusform>
+            <numerusform>%n nouveaux jours</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n row(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne</numerusform>
+            <numerusform>%n lignes</numerusform>
         </translation>
     </message>
 </context>
@@ -1522,111 +1552,117 @@ Restore it with: repbook-cli restore &quot;%2&quot;</source>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer les jours sélectionnés ?</translation>
     </message>
     <message>
         <source>There are some trainings dated to this day.
 If you want to swap days press &apos;Yes&apos;.
 If you want to merge training days press &apos;No&apos;.
 Press &apos;Cancel&apos; to do nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des séances sont déjà prévues ce jour.
+Pour échanger les jours, appuyez sur « Oui ».
+Pour fusionner les jours d&apos;entraînement, appuyez sur « Non ».
+Appuyez sur « Annuler » pour ne rien faire.</translation>
     </message>
     <message>
         <source>You have selected an empty day.
 If you want to move trainings here press &apos;Yes&apos;.
 If you want to make a copy of this day press &apos;No&apos;.
 Press &apos;Cancel&apos; to do nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez sélectionné un jour vide.
+Pour déplacer les séances ici, appuyez sur « Oui ».
+Pour faire une copie de ce jour, appuyez sur « Non ».
+Appuyez sur « Annuler » pour ne rien faire.</translation>
     </message>
     <message>
         <source>Error! Training could not be dated to this day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur ! La séance n&apos;a pas pu être placée ce jour.</translation>
     </message>
     <message>
         <source>Choose the target day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le jour cible.</translation>
     </message>
     <message>
         <source>Select the day first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez d&apos;abord le jour.</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Échanger</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
 </context>
 <context>
     <name>DayPrintDocument</name>
     <message>
         <source>Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice</translation>
     </message>
     <message>
         <source>Sets</source>
-        <translation type="unfinished"></translation>
+        <translation>Séries</translation>
     </message>
     <message>
         <source>Reps</source>
-        <translation type="unfinished"></translation>
+        <translation>Rép.</translation>
     </message>
     <message>
         <source>Forced</source>
-        <translation type="unfinished"></translation>
+        <translation>Forcées</translation>
     </message>
     <message>
         <source>Negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Négatives</translation>
     </message>
     <message>
         <source>Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore</translation>
     </message>
     <message>
         <source>No exercises.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun exercice.</translation>
     </message>
     <message>
         <source>No workouts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune séance.</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
 </context>
 <context>
     <name>DesktopNotification</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
 </context>
 <context>
@@ -1636,23 +1672,26 @@ Press &apos;Cancel&apos; to do nothing.</source>
 
 Yes: the selected days.
 No: the whole diary (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter seulement %1 ?
+
+Oui : les jours sélectionnés.
+Non : tout le journal (%2).</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;JSON files (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv);;Fichiers JSON (*.json);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Training log exports: Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exports de carnets d&apos;entraînement : Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -1663,70 +1702,83 @@ No: the whole diary (%2).</source>
 Yes: use that diary. The diary of this computer stays where it is, unused.
 No: merge the diary of this computer into it, day by day. Where both hold a day with other entries, that diary&apos;s day is kept and this computer&apos;s is saved beside it.
 Cancel: keep the diary where it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient déjà un journal, peut-être d&apos;un autre ordinateur.
+
+Oui : utiliser ce journal. Le journal de cet ordinateur reste où il est, inutilisé.
+Non : y fusionner le journal de cet ordinateur, jour par jour. Là où les deux ont un jour avec d&apos;autres saisies, le jour de ce journal-là est gardé et celui de cet ordinateur est enregistré à côté.
+Annuler : garder le journal où il est.</translation>
     </message>
     <message>
         <source>Diary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier du journal</translation>
     </message>
     <message>
         <source>
 The diary stays where it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Le journal reste où il est.</translation>
     </message>
     <message>
         <source>The diary is now in:
 %1
 
 The files in %2 were left as they were; remove them once you no longer need them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal est maintenant dans :
+%1
+
+Les fichiers de %2 sont restés tels quels ; supprimez-les quand vous n&apos;en avez plus besoin.</translation>
     </message>
     <message>
         <source>
 
 Days that both diaries hold with other entries kept the folder&apos;s version; this computer&apos;s were saved in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Les jours que les deux journaux ont avec d&apos;autres saisies ont gardé la version du dossier ; ceux de cet ordinateur ont été enregistrés dans :
+%1</translation>
     </message>
     <message>
         <source>
 
 The ignore file .stignore could not be written there: keep *.lock files and the Backups folder out of the sync by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Le fichier d&apos;exclusion .stignore n&apos;a pas pu y être écrit : excluez à la main les fichiers *.lock et le dossier Backups de la synchronisation.</translation>
     </message>
 </context>
 <context>
     <name>DiaryHistory</name>
     <message>
         <source>&quot;%1 %2&quot; is not possible: another program (the notifier or the command-line tool) has changed %3 since. Doing it would throw that change away.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 %2 » est impossible : un autre programme (le rappel ou l&apos;outil en ligne de commande) a modifié %3 depuis. Le faire effacerait cette modification.</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
 </context>
 <context>
     <name>DiaryImport</name>
     <message>
         <source>%1: %2 with %3 to add (%4)%5; %6 already in the diary; %7 skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 avec %3 à ajouter (%4)%5 ; %6 déjà dans le journal ; %7 ignorées.</translation>
     </message>
     <message>
         <source>Added %1 with %2 (%3)%4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouté %1 avec %2 (%3)%4.</translation>
     </message>
 </context>
 <context>
@@ -1736,99 +1788,109 @@ The ignore file .stignore could not be written there: keep *.lock files and the 
 %1
 The diary keeps the version shown here. The other version was saved in:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme a modifié des jours également modifiés ici :
+%1
+Le journal garde la version affichée ici. L&apos;autre version a été enregistrée dans :
+%2</translation>
     </message>
     <message>
         <source>The diary file had been damaged outside the program. It was kept as:
 %1
 The diary was saved again from the days shown here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier du journal a été endommagé en dehors du programme. Il a été gardé sous :
+%1
+Le journal a été réenregistré à partir des jours affichés ici.</translation>
     </message>
     <message>
         <source>
 Your changes are kept while the program runs, and saving is tried again every minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Vos modifications sont gardées tant que le programme tourne, et l&apos;enregistrement est retenté chaque minute.</translation>
     </message>
     <message>
         <source>
 The diary itself is saved as usual; the backup is tried again at the next save.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Le journal lui-même est enregistré normalement ; la sauvegarde sera retentée au prochain enregistrement.</translation>
     </message>
     <message>
         <source>Not saved: the days of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non enregistrés : les jours de %1.</translation>
     </message>
     <message>
         <source>%1
 %2
 
 Retry, exit without saving (Discard), or go back to the diary (Cancel)?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2
+
+Réessayer, quitter sans enregistrer (Ignorer) ou revenir au journal (Annuler) ?</translation>
     </message>
 </context>
 <context>
     <name>ExportCommand</name>
     <message>
         <source>csv (default) or json.</source>
-        <translation type="unfinished"></translation>
+        <translation>csv (par défaut) ou json.</translation>
     </message>
     <message>
         <source>Write to FILE instead of standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire dans FILE au lieu de la sortie standard.</translation>
     </message>
     <message>
         <source>Writes the diary, or the days of a date range, as CSV or JSON.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit le journal, ou les jours d&apos;une période, en CSV ou JSON.</translation>
     </message>
     <message>
         <source>export takes no file argument; use --output.</source>
-        <translation type="unfinished"></translation>
+        <translation>export ne prend aucun fichier en argument ; utilisez --output.</translation>
     </message>
     <message>
         <source>unknown format &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>format inconnu « %1 ».</translation>
     </message>
     <message>
         <source>The export could not be written to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;export n&apos;a pas pu être écrit sur la sortie standard.</translation>
     </message>
 </context>
 <context>
     <name>FindCommand</name>
     <message>
         <source>Prints the workouts, exercises and notes that contain TEXT, newest first. Case and accents do not matter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les séances, exercices et notes qui contiennent TEXT, les plus récents d&apos;abord. La casse et les accents ne comptent pas.</translation>
     </message>
     <message>
         <source>The text to find.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte à rechercher.</translation>
     </message>
     <message>
         <source>find takes exactly one text (quote a text with spaces).</source>
-        <translation type="unfinished"></translation>
+        <translation>find prend exactement un texte (mettez un texte avec espaces entre guillemets).</translation>
     </message>
     <message>
         <source>find needs a text to look for.</source>
-        <translation type="unfinished"></translation>
+        <translation>find a besoin d&apos;un texte à rechercher.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est introuvable.</translation>
     </message>
 </context>
 <context>
     <name>FindResultsModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Où</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
 </context>
 <context>
@@ -1836,56 +1898,58 @@ Retry, exit without saving (Discard), or go back to the diary (Cancel)?</source>
     <message>
         <source>&quot;%1&quot; is no exercise of the diary; the closest is &quot;%2&quot; (--map &quot;%1=%2&quot; joins them).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un exercice du journal ; le plus proche est « %2 » (--map &quot;%1=%2&quot; les relie).
+</translation>
     </message>
     <message>
         <source>auto (default), csv, json, strong, hevy, fitnotes or liftlog.</source>
-        <translation type="unfinished"></translation>
+        <translation>auto (par défaut), csv, json, strong, hevy, fitnotes ou liftlog.</translation>
     </message>
     <message>
         <source>Joins an exercise name of the file to one of the diary, as &quot;NAME IN THE FILE=DIARY NAME&quot; (repeatable; overrides a remembered choice for this run).</source>
-        <translation type="unfinished"></translation>
+        <translation>Relie un nom d&apos;exercice du fichier à un nom du journal, sous la forme &quot;NAME IN THE FILE=DIARY NAME&quot; (répétable ; remplace un choix mémorisé pour cette exécution).</translation>
     </message>
     <message>
         <source>Only print what would be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher seulement ce qui serait ajouté.</translation>
     </message>
     <message>
         <source>Also print a line for every date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher aussi une ligne par date.</translation>
     </message>
     <message>
         <source>Adds the workouts of a Repbook CSV or JSON export, or of a CSV export of Strong, Hevy, FitNotes or LiftLog, to the diary. Workouts already in the diary are left out. Safe while Repbook or Repminder runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute au journal les séances d&apos;un export CSV ou JSON de Repbook, ou d&apos;un export CSV de Strong, Hevy, FitNotes ou LiftLog. Les séances déjà dans le journal sont ignorées. Sans risque pendant que Repbook ou Repminder tourne.</translation>
     </message>
     <message>
         <source>The file to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier à importer.</translation>
     </message>
     <message>
         <source>import takes exactly one file.</source>
-        <translation type="unfinished"></translation>
+        <translation>import prend exactement un fichier.</translation>
     </message>
     <message>
         <source>unknown format &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>format inconnu « %1 ».</translation>
     </message>
     <message>
         <source>--map &quot;%1&quot; is not &quot;NAME IN THE FILE=DIARY NAME&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--map &quot;%1&quot; n&apos;est pas de la forme &quot;NAME IN THE FILE=DIARY NAME&quot;.</translation>
     </message>
     <message>
         <source>The diary %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal %1 ne peut pas être lu.</translation>
     </message>
     <message>
         <source>Nothing to add.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à ajouter.
+</translation>
     </message>
     <message>
         <source>Days changed meanwhile by another program were kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les jours modifiés entre-temps par un autre programme ont été gardés dans %1.</translation>
     </message>
 </context>
 <context>
@@ -1893,318 +1957,321 @@ Retry, exit without saving (Discard), or go back to the diary (Cancel)?</source>
     <message>
         <source>The diary program could not be started:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme du journal n&apos;a pas pu être lancé :
+%1</translation>
     </message>
 </context>
 <context>
     <name>MainMenu</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer...</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter...</translation>
     </message>
     <message>
         <source>P&amp;rint preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aperçu avant impression</translation>
     </message>
     <message>
         <source>&amp;Print	Ctrl + P</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primer	Ctrl + P</translation>
     </message>
     <message>
         <source>Restore from &amp;backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer depuis une &amp;sauvegarde...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Édition</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl + Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler	Ctrl + Z</translation>
     </message>
     <message>
         <source>&amp;Redo	Ctrl + Y</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir	Ctrl + Y</translation>
     </message>
     <message>
         <source>View...	Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir...	Entrée</translation>
     </message>
     <message>
         <source>Notes...	Ctrl + N</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes...	Ctrl + N</translation>
     </message>
     <message>
         <source>&amp;Add workout...	Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter une séance...	Inser</translation>
     </message>
     <message>
         <source>&amp;Move selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Déplacer la sélection</translation>
     </message>
     <message>
         <source>&amp;Remove selected	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer la sélection	Suppr</translation>
     </message>
     <message>
         <source>&amp;Find...	Ctrl + F</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec&amp;hercher...	Ctrl + F</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>Go to</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à</translation>
     </message>
     <message>
         <source>Today	Ctrl + Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd&apos;hui	Ctrl + Entrée</translation>
     </message>
     <message>
         <source>First day	Ctrl + Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier jour	Ctrl + Début</translation>
     </message>
     <message>
         <source>Previous day	Ctrl + Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour précédent	Ctrl + Gauche</translation>
     </message>
     <message>
         <source>Next day	Ctrl + Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour suivant	Ctrl + Droite</translation>
     </message>
     <message>
         <source>Last day	Ctrl + End</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier jour	Ctrl + Fin</translation>
     </message>
     <message>
         <source>&amp;Refresh	F5</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ctualiser	F5</translation>
     </message>
     <message>
         <source>Set range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir la période...</translation>
     </message>
     <message>
         <source>&amp;Selection to range	Ctrl + R</source>
-        <translation type="unfinished"></translation>
+        <translation>Sé&amp;lection comme période	Ctrl + R</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Outils</translation>
     </message>
     <message>
         <source>&amp;Editor...	Ctrl + E</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;diteur...	Ctrl + E</translation>
     </message>
     <message>
         <source>Apply program...	Ctrl + Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer un programme...	Ctrl + Espace</translation>
     </message>
     <message>
         <source>&amp;Progress...	Ctrl + G</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Progression...	Ctrl + G</translation>
     </message>
     <message>
         <source>User...</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur...</translation>
     </message>
     <message>
         <source>Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>Options...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>&amp;About Repbook...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Repbook...</translation>
     </message>
 </context>
 <context>
     <name>MergeCommand</name>
     <message>
         <source>Only print what would be merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher seulement ce qui serait fusionné.</translation>
     </message>
     <message>
         <source>%1: already merged, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : déjà fusionné, %2</translation>
     </message>
     <message>
         <source>%1: damaged (fails its integrity check), not merged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : endommagé (échoue à la vérification d&apos;intégrité), non fusionné</translation>
     </message>
     <message>
         <source>%1: cannot be read, not merged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : illisible, non fusionné</translation>
     </message>
     <message>
         <source>; changed on both sides, the diary&apos;s days kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation> ; modifiés des deux côtés, jours du journal gardés : %1</translation>
     </message>
     <message>
         <source>Merges the conflict copies that a sync engine (Syncthing, Nextcloud, Dropbox) left beside the diary and its name lists, by date, then removes them. A date changed on both sides keeps the diary&apos;s days; the copy&apos;s are kept in a conflict file beside the diary. Exit code 0: merged or nothing to merge, 1: a copy could not be merged (nothing is written then). Safe while Repbook or Repminder runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionne par date les copies de conflit qu&apos;un outil de synchronisation (Syncthing, Nextcloud, Dropbox) a laissées à côté du journal et de ses listes de noms, puis les supprime. Une date modifiée des deux côtés garde les jours du journal ; ceux de la copie sont gardés dans un fichier de conflit à côté du journal. Code de sortie 0 : fusionné ou rien à fusionner, 1 : une copie n&apos;a pas pu être fusionnée (rien n&apos;est alors écrit). Sans risque pendant que Repbook ou Repminder tourne.</translation>
     </message>
     <message>
         <source>merge takes no file; use --diary.</source>
-        <translation type="unfinished"></translation>
+        <translation>merge ne prend aucun fichier ; utilisez --diary.</translation>
     </message>
     <message>
         <source>Nothing to merge.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à fusionner.
+</translation>
     </message>
     <message>
         <source>%1: names merged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : noms fusionnés</translation>
     </message>
     <message>
         <source>%1 names would be added to the name lists</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 noms seraient ajoutés aux listes de noms</translation>
     </message>
     <message>
         <source>%1 names added to the name lists</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 noms ajoutés aux listes de noms</translation>
     </message>
     <message>
         <source>The copies&apos; days of dates changed on both sides are kept in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les jours des copies aux dates modifiées des deux côtés sont gardés dans %1</translation>
     </message>
     <message>
         <source>
 Nothing was merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Rien n&apos;a été fusionné.</translation>
     </message>
 </context>
 <context>
     <name>PrintedDay</name>
     <message>
         <source>Undated day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour sans date</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun pour l&apos;instant</translation>
     </message>
 </context>
 <context>
     <name>RecordsCommand</name>
     <message>
         <source>Count Failed exercises as well as Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compter les exercices échoués comme les réussis.</translation>
     </message>
     <message>
         <source>%1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2</translation>
     </message>
     <message>
         <source>Heaviest, %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus lourd, %1 %2</translation>
     </message>
     <message>
         <source>Estimated 1RM</source>
-        <translation type="unfinished"></translation>
+        <translation>1RM estimé</translation>
     </message>
     <message>
         <source>Highest day volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus gros volume d&apos;une journée</translation>
     </message>
     <message>
         <source>Most reps, weight 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de répétitions, charge 0</translation>
     </message>
     <message>
         <source>Prints the personal records of an exercise, or of every performed exercise, most recently trained first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les records personnels d&apos;un exercice, ou de chaque exercice réalisé, les plus récemment travaillés d&apos;abord.</translation>
     </message>
     <message>
         <source>The exercise (case and surrounding spaces do not matter); all exercises when left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;exercice (casse et espaces autour sans importance) ; tous les exercices s&apos;il est omis.</translation>
     </message>
     <message>
         <source>records takes one exercise at most (quote a name with spaces).</source>
-        <translation type="unfinished"></translation>
+        <translation>records prend au plus un exercice (mettez un nom avec espaces entre guillemets).</translation>
     </message>
     <message>
         <source>No exercise is marked Done in the diary yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun exercice n&apos;est encore marqué comme réussi dans le journal.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was never done.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;a jamais été réussi.</translation>
     </message>
 </context>
 <context>
     <name>RecordsTable</name>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Record</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Heaviest, 1 rep</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus lourd, 1 rép.</translation>
     </message>
     <message>
         <source>Heaviest, %1 reps</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus lourd, %1 rép.</translation>
     </message>
     <message>
         <source>Estimated 1RM</source>
-        <translation type="unfinished"></translation>
+        <translation>1RM estimé</translation>
     </message>
     <message>
         <source>Highest day volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus gros volume d&apos;une journée</translation>
     </message>
     <message>
         <source>Most reps, weight 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de répétitions, charge 0</translation>
     </message>
 </context>
 <context>
     <name>ReminderScheduler</name>
     <message>
         <source>You have a workout today</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez une séance aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Get workout plan by clicking on this message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur ce message pour voir le plan de la séance.</translation>
     </message>
     <message>
         <source>Fill in workout</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir la séance</translation>
     </message>
     <message>
         <source>Click on this message to fill in your workout results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur ce message pour saisir les résultats de votre séance.</translation>
     </message>
 </context>
 <context>
@@ -2212,45 +2279,53 @@ Nothing was merged.</source>
     <message>
         <source>Replace the diary by the backup %1?
 The diary as it is now is kept as a backup first, and Undo brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer le journal par la sauvegarde %1 ?
+Le journal actuel est d&apos;abord gardé comme sauvegarde, et Annuler le ramène.</translation>
     </message>
     <message>
         <source>
 Nothing was restored: the diary as it is now could not be kept first.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Rien n&apos;a été restauré : le journal actuel n&apos;a pas pu être gardé d&apos;abord.</translation>
     </message>
     <message>
         <source>Restore backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer la sauvegarde</translation>
     </message>
     <message>
         <source>
 The restored days are shown, and saving is tried again every minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Les jours restaurés sont affichés, et l&apos;enregistrement est retenté chaque minute.</translation>
     </message>
     <message>
         <source>The diary was restored from:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal a été restauré depuis :
+%1</translation>
     </message>
     <message>
         <source>
 The diary as it was is kept as:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Le journal tel qu&apos;il était est gardé sous :
+%1</translation>
     </message>
     <message>
         <source>
 Days another program had changed meanwhile are kept in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Les jours modifiés entre-temps par un autre programme sont gardés dans :
+%1</translation>
     </message>
 </context>
 <context>
     <name>WindowHistory</name>
     <message>
         <source>Mark </source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer </translation>
     </message>
 </context>
 <context>
@@ -2262,33 +2337,40 @@ Works on the Repbook diary from scripts.
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : repbook-cli [--diary FILE] COMMAND [options]
+
+Travaille sur le journal Repbook depuis des scripts.
+
+Commandes :
+</translation>
     </message>
     <message>
         <source>
 repbook-cli COMMAND --help describes a command&apos;s options. Exit codes: 0 done, 1 failed, 2 bad usage.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+repbook-cli COMMAND --help décrit les options d&apos;une commande. Codes de sortie : 0 réussi, 1 échec, 2 mauvaise utilisation.
+</translation>
     </message>
     <message>
         <source>--diary needs a FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>--diary attend un FILE</translation>
     </message>
     <message>
         <source>unknown option &quot;%1&quot; before the command</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue « %1 » avant la commande</translation>
     </message>
     <message>
         <source>a command is missing after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>une commande manque après %1</translation>
     </message>
     <message>
         <source> (see repbook-cli --help)</source>
-        <translation type="unfinished"></translation>
+        <translation> (voir repbook-cli --help)</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot; (see repbook-cli --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue « %1 » (voir repbook-cli --help)</translation>
     </message>
 </context>
 </TS>
