@@ -5,500 +5,504 @@
     <name>AppLanguage</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
 </context>
 <context>
     <name>BackupCommand</name>
     <message>
         <source>Keeps a copy of the diary in its Backups folder now. Older copies are removed as the diary&apos;s retention says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda ahora una copia del diario en su carpeta Backups. Las copias más antiguas se eliminan según la retención del diario.</translation>
     </message>
     <message>
         <source>backup takes no file.</source>
-        <translation type="unfinished"></translation>
+        <translation>backup no admite ningún archivo.</translation>
     </message>
     <message>
         <source>%1: no such file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no existe el archivo.</translation>
     </message>
     <message>
         <source>%1 fails its integrity check: no backup was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no supera la comprobación de integridad: no se hizo ninguna copia de seguridad.</translation>
     </message>
     <message>
         <source>Replaces the diary by a backup. The diary as it is now is kept as a backup first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustituye el diario por una copia de seguridad. El diario tal como está ahora se guarda antes como copia de seguridad.</translation>
     </message>
     <message>
         <source>The backup to restore (see the diary&apos;s Backups folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia de seguridad que restaurar (véase la carpeta Backups del diario).</translation>
     </message>
     <message>
         <source>restore takes exactly one backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>restore admite exactamente un archivo de copia de seguridad.</translation>
     </message>
     <message>
         <source>The diary %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el diario %1.</translation>
     </message>
     <message>
         <source>Restored %1 from %2.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 restaurado desde %2.
+</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About Repbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Repbook</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Soporte</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>A personal workout diary, with Repminder, its workout notifier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un diario de entrenamiento personal, con Repminder, su recordatorio de entrenamientos.</translation>
     </message>
     <message>
         <source>Running on Qt %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciona con Qt %1.</translation>
     </message>
     <message>
         <source>Repbook keeps everything on this computer. To back up your diary or move it to another computer, copy these files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Repbook guarda todo en este equipo. Para hacer una copia de su diario o llevarlo a otro equipo, copie estos archivos.</translation>
     </message>
     <message>
         <source>Diary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diario:</translation>
     </message>
     <message>
         <source>Name lists:</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas de nombres:</translation>
     </message>
     <message>
         <source>Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración:</translation>
     </message>
     <message>
         <source>Open folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta</translation>
     </message>
     <message>
         <source>The folder does not exist yet:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta aún no existe:
+%1</translation>
     </message>
     <message>
         <source>The folder could not be opened:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir la carpeta:
+%1</translation>
     </message>
     <message>
         <source>Licensed under the GNU General Public License, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicado bajo la Licencia Pública General de GNU, versión 3 o posterior.</translation>
     </message>
 </context>
 <context>
     <name>CApplyProgramDlg</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Apply program</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar programa</translation>
     </message>
     <message>
         <source>Choose days</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir días</translation>
     </message>
 </context>
 <context>
     <name>CCommentDlg</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Day note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota del día</translation>
     </message>
 </context>
 <context>
     <name>CConsistencyPage</name>
     <message>
         <source>Previous year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año anterior</translation>
     </message>
     <message>
         <source>Next year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año siguiente</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Año:</translation>
     </message>
     <message>
         <source>Planned workouts done</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrenamientos planificados completados</translation>
     </message>
     <message>
         <source>Weeks in a row with a done workout: %1 now, %2 at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Semanas seguidas con un entrenamiento completado: %1 ahora, %2 como máximo.</translation>
     </message>
     <message>
         <source>No workout in %1. Plan workouts in the calendar and fill in the results: each day then shows here how it went.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún entrenamiento en %1. Planifique entrenamientos en el calendario y anote los resultados: entonces cada día mostrará aquí cómo fue.</translation>
     </message>
     <message>
         <source>%1 of %2 planned workouts done</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 entrenamientos planificados completados</translation>
     </message>
 </context>
 <context>
     <name>CDayDlg</name>
     <message>
         <source>Workout planning</source>
-        <translation type="unfinished"></translation>
+        <translation>Planificación del entrenamiento</translation>
     </message>
     <message>
         <source>Exercise...	Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio...	Insert</translation>
     </message>
     <message>
         <source>Workout...</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrenamiento...</translation>
     </message>
     <message>
         <source>Up	Ctrl + Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba	Ctrl + Arriba</translation>
     </message>
     <message>
         <source>Down	Ctrl + Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo	Ctrl + Abajo</translation>
     </message>
     <message>
         <source>Left	Ctrl + Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda	Ctrl + Izquierda</translation>
     </message>
     <message>
         <source>Right	Ctrl + Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha	Ctrl + Derecha</translation>
     </message>
     <message>
         <source>Rename workout...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar entrenamiento...</translation>
     </message>
     <message>
         <source>Selected exercise(s)	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio(s) seleccionado(s)	Supr</translation>
     </message>
     <message>
         <source>All exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los ejercicios</translation>
     </message>
     <message>
         <source>Workout</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrenamiento</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
     <message>
         <source>Mark workout as &apos;Done&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar entrenamiento como «Hecho»</translation>
     </message>
     <message>
         <source>Mark workout as &apos;Failed&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar entrenamiento como «Fallido»</translation>
     </message>
     <message>
         <source>Mark workout as &apos;Not yet&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar entrenamiento como «Todavía no»</translation>
     </message>
     <message>
         <source>Add exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir ejercicio</translation>
     </message>
     <message>
         <source>Remove selected exercise(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar ejercicio(s) seleccionado(s)</translation>
     </message>
     <message>
         <source>Move left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a la izquierda</translation>
     </message>
     <message>
         <source>Move right</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a la derecha</translation>
     </message>
     <message>
         <source>Workout status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado del entrenamiento</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>Move exercise(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover ejercicio(s)</translation>
     </message>
     <message>
         <source>Move workout</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover entrenamiento</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>Select workout first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione primero un entrenamiento.</translation>
     </message>
     <message>
         <source>Rename workout</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar entrenamiento</translation>
     </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>
     <message>
         <source>Workouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrenamientos</translation>
     </message>
     <message>
         <source>Exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios</translation>
     </message>
     <message>
         <source>Mark exercise(s) as &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar ejercicio(s) como «%1»</translation>
     </message>
 </context>
 <context>
     <name>CDisplayDlg</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Display range</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo mostrado</translation>
     </message>
     <message>
         <source>Start date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de inicio:</translation>
     </message>
     <message>
         <source>End date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de fin:</translation>
     </message>
     <message>
         <source>Total days:</source>
-        <translation type="unfinished"></translation>
+        <translation>Días en total:</translation>
     </message>
 </context>
 <context>
     <name>CEditorDlg</name>
     <message>
         <source>Workout programs editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de programas de entrenamiento</translation>
     </message>
     <message>
         <source>Program days</source>
-        <translation type="unfinished"></translation>
+        <translation>Días del programa</translation>
     </message>
     <message>
         <source>New...	Ctrl + N</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo...	Ctrl + N</translation>
     </message>
     <message>
         <source>Open...	Ctrl + O</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir...	Ctrl + O</translation>
     </message>
     <message>
         <source>Close	Ctrl + W</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar	Ctrl + W</translation>
     </message>
     <message>
         <source>Save	Ctrl + S</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar	Ctrl + S</translation>
     </message>
     <message>
         <source>Save as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como...</translation>
     </message>
     <message>
         <source>Exit	Ctrl + X</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir	Ctrl + X</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <source>Selected exercise(s)	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio(s) seleccionado(s)	Supr</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
         <source>Move day</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover día</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>Workout...</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrenamiento...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Remove selected exercise(s) or day(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar ejercicio(s) o día(s) seleccionado(s)</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Day %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Día %1</translation>
     </message>
     <message>
         <source>You need to fill the current day first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero debe completar el día actual.</translation>
     </message>
     <message>
         <source>Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios?</translation>
     </message>
     <message>
         <source>Error! File is corrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error! El archivo está dañado.</translation>
     </message>
     <message>
         <source>Error! The program could not be saved to
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error! No se pudo guardar el programa en
+%1</translation>
     </message>
 </context>
 <context>
     <name>CEmptyDlg</name>
     <message>
         <source>You must not see this.</source>
-        <translation type="unfinished"></translation>
+        <translation>No debería ver esto.</translation>
     </message>
     <message>
         <source>This is an empty training program. To open existing training program double click on this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este es un programa de entrenamiento vacío. Para abrir un programa existente, haga doble clic en esta ventana.</translation>
     </message>
     <message>
         <source>There are no workouts dated to this day. To add new workout double click on this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay entrenamientos para este día. Para añadir un entrenamiento, haga doble clic en esta ventana.</translation>
     </message>
     <message>
         <source>There are no exercises planned on this workout. To add new exercise double click on this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ejercicios planificados en este entrenamiento. Para añadir un ejercicio, haga doble clic en esta ventana.</translation>
     </message>
     <message>
         <source>No workouts can be dated to this day. Change the display range.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden asignar entrenamientos a este día. Cambie el intervalo mostrado.</translation>
     </message>
 </context>
 <context>
     <name>CExerciseDlg</name>
     <message>
         <source>Add exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir ejercicio</translation>
     </message>
 </context>
 <context>
@@ -508,561 +512,571 @@
 
 Open a day in the diary, fill in what you lifted and mark the exercises Done
 (entering a weight does that): their progress and records appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay ningún ejercicio marcado como hecho.
+
+Abra un día en el diario, anote lo que levantó y marque los ejercicios como hechos
+(introducir un peso lo hace): aquí aparecerán su progreso y sus récords.</translation>
     </message>
     <message>
         <source>Filter exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar ejercicios</translation>
     </message>
     <message>
         <source>Exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios</translation>
     </message>
     <message>
         <source>Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Días</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Último</translation>
     </message>
     <message>
         <source>Count &amp;failed exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar ejercicios &amp;fallidos</translation>
     </message>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Récords</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar:</translation>
     </message>
     <message>
         <source>Save &amp;image...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;imagen...</translation>
     </message>
     <message>
         <source>Choose an exercise on the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un ejercicio a la izquierda</translation>
     </message>
     <message>
         <source>Choose an exercise to see its progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un ejercicio para ver su progreso</translation>
     </message>
     <message>
         <source>No training day of %1 in this range</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún día de entrenamiento de %1 en este intervalo</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>Save chart image</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar imagen del gráfico</translation>
     </message>
     <message>
         <source>The chart could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el gráfico como %1.</translation>
     </message>
 </context>
 <context>
     <name>CFPSMiniCalendarCtrl</name>
     <message>
         <source>marked dates</source>
-        <translation type="unfinished"></translation>
+        <translation>fechas marcadas</translation>
     </message>
     <message>
         <source>Previous month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes anterior</translation>
     </message>
     <message>
         <source>Next month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes siguiente</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año</translation>
     </message>
 </context>
 <context>
     <name>CFindDlg</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Fi&amp;nd:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu&amp;scar:</translation>
     </message>
     <message>
         <source>Workout, exercise or note</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrenamiento, ejercicio o nota</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados</translation>
     </message>
     <message>
         <source>Type to find workouts, exercises and notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba para buscar entrenamientos, ejercicios y notas.</translation>
     </message>
     <message>
         <source>No match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin coincidencias.</translation>
     </message>
     <message>
         <source>1 match.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 coincidencia.</translation>
     </message>
     <message>
         <source>%1 matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 coincidencias.</translation>
     </message>
 </context>
 <context>
     <name>CImportPreviewDlg</name>
     <message>
         <source>Import Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de la importación</translation>
     </message>
     <message>
         <source>Everything in this file is already in the diary: nothing to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo lo de este archivo ya está en el diario: nada que añadir.</translation>
     </message>
     <message>
         <source>Adds %1 with %2 on %3 (%4 new).</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade %1 con %2 en %3 (%4 nuevos).</translation>
     </message>
     <message>
         <source>The file gives weights in pounds: they are stored in kilograms and shown in pounds.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo da los pesos en libras: se guardan en kilogramos y se muestran en libras.</translation>
     </message>
     <message>
         <source>The file gives weights in pounds: they are stored in kilograms, the file&apos;s pounds shown beside them.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo da los pesos en libras: se guardan en kilogramos, con las libras del archivo al lado.</translation>
     </message>
     <message>
         <source>The file gives weights in kilograms: they are stored as they are and shown in pounds.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo da los pesos en kilogramos: se guardan tal cual y se muestran en libras.</translation>
     </message>
     <message>
         <source>Weights are in kilograms, as in the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los pesos están en kilogramos, como en el archivo.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; (%2)&lt;br&gt;%3&lt;br&gt;Already in the diary, left out: %4. Rows skipped: %5.&lt;br&gt;%6</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; (%2)&lt;br&gt;%3&lt;br&gt;Ya en el diario, omitidos: %4. Filas omitidas: %5.&lt;br&gt;%6</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Workouts added</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrenamientos añadidos</translation>
     </message>
     <message>
         <source>Exercises added</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios añadidos</translation>
     </message>
     <message>
         <source>Already there</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya presentes</translation>
     </message>
     <message>
         <source>Workouts: sets × reps × weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrenamientos: series × repeticiones × peso</translation>
     </message>
     <message>
         <source>  (new day)</source>
-        <translation type="unfinished"></translation>
+        <translation>  (día nuevo)</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin nombre)</translation>
     </message>
     <message>
         <source>Per date</source>
-        <translation type="unfinished"></translation>
+        <translation>Por fecha</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea</translation>
     </message>
     <message>
         <source>Skipped because</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitida porque</translation>
     </message>
     <message>
         <source>Rows that cannot be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>Filas que no se pueden guardar</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar</translation>
     </message>
     <message>
         <source>Per date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Por fecha:</translation>
     </message>
     <message>
         <source>Rows of the file that cannot be stored:</source>
-        <translation type="unfinished"></translation>
+        <translation>Filas del archivo que no se pueden guardar:</translation>
     </message>
 </context>
 <context>
     <name>CNameDlg</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
 </context>
 <context>
     <name>CNameMappingPanel</name>
     <message>
         <source>Exercise names not in the diary (tick to record one under the diary&apos;s name beside it; unticked names become new exercises):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres de ejercicios que no están en el diario (marque uno para registrarlo con el nombre del diario de al lado; los no marcados serán ejercicios nuevos):</translation>
     </message>
     <message>
         <source>Record &quot;%1&quot; under the diary&apos;s name beside it</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar «%1» con el nombre del diario de al lado</translation>
     </message>
     <message>
         <source>diary name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre en el diario</translation>
     </message>
     <message>
         <source>Diary name for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre en el diario para %1</translation>
     </message>
 </context>
 <context>
     <name>CNotifierWindow</name>
     <message>
         <source>No reminder at the moment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún recordatorio por ahora</translation>
     </message>
     <message>
         <source>This desktop has no notification area, so the workout notifier shows this window. It comes to the front when there is something to remind you of.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este escritorio no tiene área de notificación, así que el recordatorio de entrenamientos muestra esta ventana. Pasa al frente cuando hay algo que recordarle.</translation>
     </message>
     <message>
         <source>Repminder - workout notifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Repminder - recordatorio de entrenamientos</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>O&amp;ptions</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;pciones</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Click &quot;Open&quot; to see the reminder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse «Abrir» para ver el recordatorio.</translation>
     </message>
 </context>
 <context>
     <name>CNotifyDlg</name>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver</translation>
     </message>
     <message>
         <source>Ask about workout results at</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntar por los resultados del entrenamiento a las</translation>
     </message>
     <message>
         <source>Workout remind</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordatorio de entrenamiento</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover</translation>
     </message>
     <message>
         <source>Open Diary</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir diario</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Cancel workout</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar entrenamiento</translation>
     </message>
     <message>
         <source>Remind me later</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordar más tarde</translation>
     </message>
     <message>
         <source>Time to ask about workout results</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de preguntar por los resultados del entrenamiento</translation>
     </message>
     <message>
         <source>Please fill in information about your workout results</source>
-        <translation type="unfinished"></translation>
+        <translation>Por favor, anote los resultados de su entrenamiento</translation>
     </message>
     <message>
         <source>Fill in</source>
-        <translation type="unfinished"></translation>
+        <translation>Anotar</translation>
     </message>
     <message>
         <source>You have a workout today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoy tiene entrenamiento</translation>
     </message>
     <message>
         <source>The diary database could not be read or is damaged:
 %1
 Open the diary to check it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la base de datos del diario o está dañada:
+%1
+Abra el diario para comprobarla.</translation>
     </message>
     <message>
         <source>There is no workout for today in the diary.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diario no tiene ningún entrenamiento para hoy.</translation>
     </message>
     <message>
         <source>The diary changed this day while you were editing it. The diary&apos;s version was kept; your entries were saved in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El diario cambió este día mientras usted lo editaba. Se conservó la versión del diario; sus datos se guardaron en:
+%1</translation>
     </message>
     <message>
         <source>The workout could not be saved to the diary database.
 %1
 Try again?</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el entrenamiento en la base de datos del diario.
+%1
+¿Reintentar?</translation>
     </message>
     <message>
         <source>There is no workout for today to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoy no hay ningún entrenamiento que imprimir.</translation>
     </message>
 </context>
 <context>
     <name>COptionsCommonPage</name>
     <message>
         <source>Shields</source>
-        <translation type="unfinished"></translation>
+        <translation>Escudos</translation>
     </message>
     <message>
         <source>Flags</source>
-        <translation type="unfinished"></translation>
+        <translation>Banderas</translation>
     </message>
     <message>
         <source>Make a delay while program applying</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacer una pausa al aplicar un programa</translation>
     </message>
     <message>
         <source>&amp;Kilograms (kg)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kilogramos (kg)</translation>
     </message>
     <message>
         <source>&amp;Pounds (lb)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Libras (lb)</translation>
     </message>
     <message>
         <source>Status images</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes de estado</translation>
     </message>
     <message>
         <source>Program applying</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicación de programas</translation>
     </message>
     <message>
         <source>Weight unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de peso</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apariencia</translation>
     </message>
     <message>
         <source>S&amp;ystem (as the desktop)</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;istema (como el escritorio)</translation>
     </message>
     <message>
         <source>&amp;Light</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;lara</translation>
     </message>
     <message>
         <source>&amp;Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oscura</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>La&amp;nguage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Id&amp;ioma:</translation>
     </message>
     <message>
         <source>A new language takes effect the next time Repbook starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nuevo idioma se aplica la próxima vez que se inicie Repbook.</translation>
     </message>
 </context>
 <context>
     <name>COptionsDlg</name>
     <message>
         <source>&amp;Launch at logon</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar al entrar en la sesión</translation>
     </message>
     <message>
         <source>Show notification &amp;icon in taskbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el &amp;icono en el área de notificación</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Notify</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordar</translation>
     </message>
     <message>
         <source>&amp;Never</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nunca</translation>
     </message>
     <message>
         <source>On &amp;startup only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo al &amp;iniciar</translation>
     </message>
     <message>
         <source>&amp;Every</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cada</translation>
     </message>
     <message>
         <source>Minutes between reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos entre recordatorios</translation>
     </message>
     <message>
         <source>Misc</source>
-        <translation type="unfinished"></translation>
+        <translation>Varios</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Please enter the number of minutes between reminders, from 1 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca los minutos entre recordatorios, de 1 a %1.</translation>
     </message>
     <message>
         <source>The logon entry could not be written:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la entrada de inicio de sesión:
+%1</translation>
     </message>
     <message>
         <source>The logon entry could not be removed:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo quitar la entrada de inicio de sesión:
+%1</translation>
     </message>
 </context>
 <context>
     <name>COptionsFolderPage</name>
     <message>
         <source>&amp;Change...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambiar...</translation>
     </message>
     <message>
         <source>Diary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta del diario</translation>
     </message>
     <message>
         <source>The diary and the lists of exercise and workout names are kept here. To use one diary on several computers, choose a folder that a sync program (Syncthing, Nextcloud, Dropbox) shares between them. Backups stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí se guardan el diario y las listas de nombres de ejercicios y entrenamientos. Para usar un diario en varios equipos, elija una carpeta que un programa de sincronización (Syncthing, Nextcloud, Dropbox) comparta entre ellos. Las copias de seguridad se quedan en este equipo.</translation>
     </message>
     <message>
         <source>The folder is set by REPBOOK_HOME or by the portable installation.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta la fija REPBOOK_HOME o la instalación portátil.</translation>
     </message>
 </context>
 <context>
     <name>COptionsSheet</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Common</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Diary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta del diario</translation>
     </message>
 </context>
 <context>
     <name>CPasswordDlg</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso denegado</translation>
     </message>
     <message>
         <source>Enter password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la contraseña:</translation>
     </message>
     <message>
         <source>Password incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña incorrecta.</translation>
     </message>
 </context>
 <context>
     <name>CProgressDlg</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>&amp;Exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ejercicios</translation>
     </message>
     <message>
         <source>&amp;Consistency</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Constancia</translation>
     </message>
 </context>
 <context>
@@ -1070,451 +1084,467 @@ Try again?</source>
     <message>
         <source>Warning! Program database is corrupted.
 Do you want to create new database? All your information will be lost. To recover it contact developers.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Atención! La base de datos del programa está dañada.
+¿Desea crear una base de datos nueva? Se perderá toda su información. Para recuperarla, contacte con los desarrolladores.</translation>
     </message>
     <message>
         <source>Warning! Program database is corrupted.
 Do you want to create new database? The damaged file will be kept beside the new one. To recover it contact developers.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Atención! La base de datos del programa está dañada.
+¿Desea crear una base de datos nueva? El archivo dañado se guardará junto al nuevo. Para recuperarlo, contacte con los desarrolladores.</translation>
     </message>
     <message>
         <source>Warning! Program database is corrupted.
 The newest sound backup is %1.
 
 Restore that backup, create a new, empty database, or quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Atención! La base de datos del programa está dañada.
+La copia de seguridad sana más reciente es %1.
+
+¿Restaurar esa copia, crear una base de datos nueva y vacía o salir?</translation>
     </message>
     <message>
         <source> The damaged file will be kept beside the diary.</source>
-        <translation type="unfinished"></translation>
+        <translation> El archivo dañado se guardará junto al diario.</translation>
     </message>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación ya se está ejecutando</translation>
     </message>
     <message>
         <source>&amp;Restore backup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar copia</translation>
     </message>
     <message>
         <source>&amp;New database</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva base de datos</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Application is closing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación se está cerrando.</translation>
     </message>
     <message>
         <source>The backup could not be restored to:
 %1
 Application is closing.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo restaurar la copia de seguridad en:
+%1
+La aplicación se está cerrando.</translation>
     </message>
     <message>
         <source>The damaged database could not be set aside:
 %1
 It was left unchanged. Application is closing.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo apartar la base de datos dañada:
+%1
+Quedó sin cambios. La aplicación se está cerrando.</translation>
     </message>
     <message>
         <source>The damaged database was kept as:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos dañada se guardó como:
+%1</translation>
     </message>
     <message>
         <source>A new database could not be created:
 %1
 The diary opens empty and cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear una base de datos nueva:
+%1
+El diario se abre vacío y no se puede guardar.</translation>
     </message>
 </context>
 <context>
     <name>CRepbookDlg</name>
     <message>
         <source>Day note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota del día</translation>
     </message>
     <message>
         <source>No note</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin nota</translation>
     </message>
     <message>
         <source>Training calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario de entrenamiento</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario</translation>
     </message>
     <message>
         <source>dates in the range</source>
-        <translation type="unfinished"></translation>
+        <translation>fechas del intervalo</translation>
     </message>
     <message>
         <source>Workout area</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona del entrenamiento</translation>
     </message>
     <message>
         <source>Range of the calendar: %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo del calendario: %1 a %2</translation>
     </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar</translation>
     </message>
     <message>
         <source>Restore from backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar desde copia de seguridad</translation>
     </message>
     <message>
         <source>Made</source>
-        <translation type="unfinished"></translation>
+        <translation>Creada</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Días</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Último día</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de seguridad</translation>
     </message>
     <message>
         <source>Days in this backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Días en esta copia</translation>
     </message>
     <message>
         <source>There are no backups yet. The diary makes one before its first save of each day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay copias de seguridad. El diario hace una antes de su primer guardado de cada día.</translation>
     </message>
     <message>
         <source>&amp;Backups, newest first. Restoring one keeps the diary as it is now as a backup first.</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copias de seguridad, la más reciente primero. Al restaurar una, el diario actual se guarda antes como copia.</translation>
     </message>
     <message>
         <source>Choose a backup to see its days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una copia para ver sus días.</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>dañada</translation>
     </message>
     <message>
         <source>This backup cannot be read or is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta copia no se puede leer o está dañada.</translation>
     </message>
     <message>
         <source>&amp;Days in this backup (%1), read-only:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Días en esta copia (%1), solo lectura:</translation>
     </message>
 </context>
 <context>
     <name>CTrainingDlg</name>
     <message>
         <source>Add workout</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir entrenamiento</translation>
     </message>
 </context>
 <context>
     <name>CTrayIcon</name>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>O&amp;ptions</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;pciones</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
 </context>
 <context>
     <name>CUserDataDlg</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>User data</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos del usuario</translation>
     </message>
     <message>
         <source>Common</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>First name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Last name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Apellidos:</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguridad</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña:</translation>
     </message>
     <message>
         <source>Confirmation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmación:</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura:</translation>
     </message>
     <message>
         <source>cm</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>Weight:</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso:</translation>
     </message>
     <message>
         <source>Chest:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pecho:</translation>
     </message>
     <message>
         <source>Biceps:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bíceps:</translation>
     </message>
     <message>
         <source>Anthropometrics</source>
-        <translation type="unfinished"></translation>
+        <translation>Medidas corporales</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir</translation>
     </message>
     <message>
         <source>Password and confirmation fields does not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña y la confirmación no coinciden.</translation>
     </message>
     <message>
         <source>Please enter a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número entero.</translation>
     </message>
 </context>
 <context>
     <name>CYearGrid</name>
     <message>
         <source>Year %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Año %1</translation>
     </message>
     <message>
         <source>All workouts done</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los entrenamientos hechos</translation>
     </message>
     <message>
         <source>Some workouts done</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos entrenamientos hechos</translation>
     </message>
     <message>
         <source>Failed only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo fallidos</translation>
     </message>
     <message>
         <source>Planned but missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Planificado pero no hecho</translation>
     </message>
     <message>
         <source>Planned ahead</source>
-        <translation type="unfinished"></translation>
+        <translation>Planificado con antelación</translation>
     </message>
     <message>
         <source>No workout</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin entrenamiento</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mié</translation>
     </message>
 </context>
 <context>
     <name>ChartRange</name>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo el tiempo</translation>
     </message>
     <message>
         <source>Calendar range</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo del calendario</translation>
     </message>
 </context>
 <context>
     <name>ChartSummary</name>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 el %2</translation>
     </message>
     <message>
         <source>%1: no data</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sin datos</translation>
     </message>
     <message>
         <source>%1: first %2, latest %3, best %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: primero %2, último %3, mejor %4</translation>
     </message>
 </context>
 <context>
     <name>CheckCommand</name>
     <message>
         <source>Runs the integrity check of a diary file and prints its day count and date range. Exit code 0: sound, 1: damaged or unreadable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprueba la integridad de un archivo de diario e indica su número de días y su intervalo de fechas. Código de salida 0: sano, 1: dañado o ilegible.</translation>
     </message>
     <message>
         <source>The diary file (default: --diary or the data folder&apos;s diary).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo del diario (por defecto: --diary o el diario de la carpeta de datos).</translation>
     </message>
     <message>
         <source>check takes one file at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>check admite como mucho un archivo.</translation>
     </message>
     <message>
         <source>%1: no such file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no existe el archivo.</translation>
     </message>
     <message>
         <source>
 The newest sound backup is %1:
 %2
 Restore it with: repbook-cli restore &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>
+La copia de seguridad sana más reciente es %1:
+%2
+Restáurela con: repbook-cli restore &quot;%2&quot;</translation>
     </message>
     <message>
         <source>no dates</source>
-        <translation type="unfinished"></translation>
+        <translation>sin fechas</translation>
     </message>
     <message>
         <source>Conflict copies left by a sync engine (repbook-cli merge merges them):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de conflicto dejadas por un programa de sincronización (repbook-cli merge las fusiona):
+</translation>
     </message>
 </context>
 <context>
     <name>Command</name>
     <message>
         <source>Work on the diary FILE instead of the one in the data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajar con el diario FILE en lugar del de la carpeta de datos.</translation>
     </message>
     <message>
         <source>Only days on or after DATE (yyyy-MM-dd).</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo días desde DATE (yyyy-MM-dd).</translation>
     </message>
     <message>
         <source>Only days on or before DATE (yyyy-MM-dd).</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo días hasta DATE (yyyy-MM-dd).</translation>
     </message>
     <message>
         <source>Weights in kg or lb (default: the unit chosen in the diary&apos;s Options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesos en kg o lb (por defecto: la unidad elegida en las opciones del diario).</translation>
     </message>
     <message>
         <source>%1 (see repbook-cli %2 --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (véase repbook-cli %2 --help)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no date of the form yyyy-MM-dd.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una fecha con la forma yyyy-MM-dd.</translation>
     </message>
     <message>
         <source>--from %1 lies after --to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--from %1 es posterior a --to %2.</translation>
     </message>
     <message>
         <source>unknown unit &quot;%1&quot;; use kg or lb.</source>
-        <translation type="unfinished"></translation>
+        <translation>unidad desconocida «%1»; use kg o lb.</translation>
     </message>
     <message>
         <source>The diary %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el diario %1.</translation>
     </message>
     <message>
         <source>The diary %1 is damaged: it fails its integrity check.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diario %1 está dañado: no supera la comprobación de integridad.</translation>
     </message>
     <message>
         <source>Usage: repbook-cli </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: repbook-cli </translation>
     </message>
 </context>
 <context>
     <name>CountText</name>
     <message numerus="yes">
         <source>%n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n workout(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrenamiento</numerusform>
+            <numerusform>%n entrenamientos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n exercise(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ejercicio</numerusform>
+            <numerusform>%n ejercicios</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n date(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fecha</numerusform>
+            <numerusform>%n fechas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n selected day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n día seleccionado</numerusform>
+            <numerusform>%n días seleccionados</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n new day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n día nuevo</numerusform>
+            <numerusform>%n días nuevos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n row(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fila</numerusform>
+            <numerusform>%n filas</numerusform>
         </translation>
     </message>
 </context>
@@ -1522,111 +1552,117 @@ Restore it with: repbook-cli restore &quot;%2&quot;</source>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea quitar los días seleccionados?</translation>
     </message>
     <message>
         <source>There are some trainings dated to this day.
 If you want to swap days press &apos;Yes&apos;.
 If you want to merge training days press &apos;No&apos;.
 Press &apos;Cancel&apos; to do nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay entrenamientos en este día.
+Si quiere intercambiar los días, pulse «Sí».
+Si quiere fusionar los días de entrenamiento, pulse «No».
+Pulse «Cancelar» para no hacer nada.</translation>
     </message>
     <message>
         <source>You have selected an empty day.
 If you want to move trainings here press &apos;Yes&apos;.
 If you want to make a copy of this day press &apos;No&apos;.
 Press &apos;Cancel&apos; to do nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha seleccionado un día vacío.
+Si quiere mover aquí los entrenamientos, pulse «Sí».
+Si quiere hacer una copia de este día, pulse «No».
+Pulse «Cancelar» para no hacer nada.</translation>
     </message>
     <message>
         <source>Error! Training could not be dated to this day.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error! No se pudo asignar el entrenamiento a este día.</translation>
     </message>
     <message>
         <source>Choose the target day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el día de destino.</translation>
     </message>
     <message>
         <source>Select the day first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione primero el día.</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercambiar</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionar</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
 </context>
 <context>
     <name>DayPrintDocument</name>
     <message>
         <source>Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio</translation>
     </message>
     <message>
         <source>Sets</source>
-        <translation type="unfinished"></translation>
+        <translation>Series</translation>
     </message>
     <message>
         <source>Reps</source>
-        <translation type="unfinished"></translation>
+        <translation>Reps</translation>
     </message>
     <message>
         <source>Forced</source>
-        <translation type="unfinished"></translation>
+        <translation>Forzadas</translation>
     </message>
     <message>
         <source>Negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativas</translation>
     </message>
     <message>
         <source>Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no</translation>
     </message>
     <message>
         <source>No exercises.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin ejercicios.</translation>
     </message>
     <message>
         <source>No workouts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin entrenamientos.</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
     <name>DesktopNotification</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
 </context>
 <context>
@@ -1636,23 +1672,26 @@ Press &apos;Cancel&apos; to do nothing.</source>
 
 Yes: the selected days.
 No: the whole diary (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Exportar solo %1?
+
+Sí: los días seleccionados.
+No: todo el diario (%2).</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;JSON files (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv);;Archivos JSON (*.json);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Training log exports: Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportaciones de diarios de entrenamiento: Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
@@ -1663,70 +1702,83 @@ No: the whole diary (%2).</source>
 Yes: use that diary. The diary of this computer stays where it is, unused.
 No: merge the diary of this computer into it, day by day. Where both hold a day with other entries, that diary&apos;s day is kept and this computer&apos;s is saved beside it.
 Cancel: keep the diary where it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya contiene un diario, quizá de otro equipo.
+
+Sí: usar ese diario. El diario de este equipo se queda donde está, sin usar.
+No: fusionar en él el diario de este equipo, día a día. Donde ambos tengan un día con otros datos, se conserva el día de aquel diario y el de este equipo se guarda al lado.
+Cancelar: dejar el diario donde está.</translation>
     </message>
     <message>
         <source>Diary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta del diario</translation>
     </message>
     <message>
         <source>
 The diary stays where it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+El diario se queda donde está.</translation>
     </message>
     <message>
         <source>The diary is now in:
 %1
 
 The files in %2 were left as they were; remove them once you no longer need them.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diario está ahora en:
+%1
+
+Los archivos de %2 se dejaron como estaban; elimínelos cuando ya no los necesite.</translation>
     </message>
     <message>
         <source>
 
 Days that both diaries hold with other entries kept the folder&apos;s version; this computer&apos;s were saved in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Los días que ambos diarios tienen con otros datos conservaron la versión de la carpeta; los de este equipo se guardaron en:
+%1</translation>
     </message>
     <message>
         <source>
 
 The ignore file .stignore could not be written there: keep *.lock files and the Backups folder out of the sync by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+No se pudo escribir allí el archivo de exclusión .stignore: excluya a mano de la sincronización los archivos *.lock y la carpeta Backups.</translation>
     </message>
 </context>
 <context>
     <name>DiaryHistory</name>
     <message>
         <source>&quot;%1 %2&quot; is not possible: another program (the notifier or the command-line tool) has changed %3 since. Doing it would throw that change away.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1 %2» no es posible: otro programa (el recordatorio o la herramienta de línea de órdenes) ha cambiado %3 desde entonces. Hacerlo descartaría ese cambio.</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
 </context>
 <context>
     <name>DiaryImport</name>
     <message>
         <source>%1: %2 with %3 to add (%4)%5; %6 already in the diary; %7 skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 con %3 por añadir (%4)%5; %6 ya en el diario; %7 omitidas.</translation>
     </message>
     <message>
         <source>Added %1 with %2 (%3)%4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadido %1 con %2 (%3)%4.</translation>
     </message>
 </context>
 <context>
@@ -1736,99 +1788,109 @@ The ignore file .stignore could not be written there: keep *.lock files and the 
 %1
 The diary keeps the version shown here. The other version was saved in:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa cambió días que también se cambiaron aquí:
+%1
+El diario conserva la versión mostrada aquí. La otra versión se guardó en:
+%2</translation>
     </message>
     <message>
         <source>The diary file had been damaged outside the program. It was kept as:
 %1
 The diary was saved again from the days shown here.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo del diario se dañó fuera del programa. Se guardó como:
+%1
+El diario se volvió a guardar a partir de los días mostrados aquí.</translation>
     </message>
     <message>
         <source>
 Your changes are kept while the program runs, and saving is tried again every minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Sus cambios se conservan mientras el programa esté abierto, y el guardado se reintenta cada minuto.</translation>
     </message>
     <message>
         <source>
 The diary itself is saved as usual; the backup is tried again at the next save.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+El diario se guarda como siempre; la copia de seguridad se reintentará en el próximo guardado.</translation>
     </message>
     <message>
         <source>Not saved: the days of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin guardar: los días de %1.</translation>
     </message>
     <message>
         <source>%1
 %2
 
 Retry, exit without saving (Discard), or go back to the diary (Cancel)?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2
+
+¿Reintentar, salir sin guardar (Descartar) o volver al diario (Cancelar)?</translation>
     </message>
 </context>
 <context>
     <name>ExportCommand</name>
     <message>
         <source>csv (default) or json.</source>
-        <translation type="unfinished"></translation>
+        <translation>csv (por defecto) o json.</translation>
     </message>
     <message>
         <source>Write to FILE instead of standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir en FILE en lugar de la salida estándar.</translation>
     </message>
     <message>
         <source>Writes the diary, or the days of a date range, as CSV or JSON.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el diario, o los días de un intervalo de fechas, como CSV o JSON.</translation>
     </message>
     <message>
         <source>export takes no file argument; use --output.</source>
-        <translation type="unfinished"></translation>
+        <translation>export no admite ningún archivo; use --output.</translation>
     </message>
     <message>
         <source>unknown format &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>formato desconocido «%1».</translation>
     </message>
     <message>
         <source>The export could not be written to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la exportación en la salida estándar.</translation>
     </message>
 </context>
 <context>
     <name>FindCommand</name>
     <message>
         <source>Prints the workouts, exercises and notes that contain TEXT, newest first. Case and accents do not matter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra los entrenamientos, ejercicios y notas que contienen TEXT, primero los más recientes. No importan las mayúsculas ni los acentos.</translation>
     </message>
     <message>
         <source>The text to find.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto que buscar.</translation>
     </message>
     <message>
         <source>find takes exactly one text (quote a text with spaces).</source>
-        <translation type="unfinished"></translation>
+        <translation>find admite exactamente un texto (ponga entre comillas un texto con espacios).</translation>
     </message>
     <message>
         <source>find needs a text to look for.</source>
-        <translation type="unfinished"></translation>
+        <translation>find necesita un texto que buscar.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró «%1».</translation>
     </message>
 </context>
 <context>
     <name>FindResultsModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
 </context>
 <context>
@@ -1836,56 +1898,58 @@ Retry, exit without saving (Discard), or go back to the diary (Cancel)?</source>
     <message>
         <source>&quot;%1&quot; is no exercise of the diary; the closest is &quot;%2&quot; (--map &quot;%1=%2&quot; joins them).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un ejercicio del diario; el más parecido es «%2» (--map &quot;%1=%2&quot; los une).
+</translation>
     </message>
     <message>
         <source>auto (default), csv, json, strong, hevy, fitnotes or liftlog.</source>
-        <translation type="unfinished"></translation>
+        <translation>auto (por defecto), csv, json, strong, hevy, fitnotes o liftlog.</translation>
     </message>
     <message>
         <source>Joins an exercise name of the file to one of the diary, as &quot;NAME IN THE FILE=DIARY NAME&quot; (repeatable; overrides a remembered choice for this run).</source>
-        <translation type="unfinished"></translation>
+        <translation>Une un nombre de ejercicio del archivo con uno del diario, como &quot;NAME IN THE FILE=DIARY NAME&quot; (repetible; sustituye una elección recordada en esta ejecución).</translation>
     </message>
     <message>
         <source>Only print what would be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar solo lo que se añadiría.</translation>
     </message>
     <message>
         <source>Also print a line for every date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar también una línea por cada fecha.</translation>
     </message>
     <message>
         <source>Adds the workouts of a Repbook CSV or JSON export, or of a CSV export of Strong, Hevy, FitNotes or LiftLog, to the diary. Workouts already in the diary are left out. Safe while Repbook or Repminder runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade al diario los entrenamientos de una exportación CSV o JSON de Repbook, o de una exportación CSV de Strong, Hevy, FitNotes o LiftLog. Se omiten los entrenamientos que ya están en el diario. Seguro mientras Repbook o Repminder se ejecutan.</translation>
     </message>
     <message>
         <source>The file to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo que importar.</translation>
     </message>
     <message>
         <source>import takes exactly one file.</source>
-        <translation type="unfinished"></translation>
+        <translation>import admite exactamente un archivo.</translation>
     </message>
     <message>
         <source>unknown format &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>formato desconocido «%1».</translation>
     </message>
     <message>
         <source>--map &quot;%1&quot; is not &quot;NAME IN THE FILE=DIARY NAME&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--map &quot;%1&quot; no tiene la forma &quot;NAME IN THE FILE=DIARY NAME&quot;.</translation>
     </message>
     <message>
         <source>The diary %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el diario %1.</translation>
     </message>
     <message>
         <source>Nothing to add.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que añadir.
+</translation>
     </message>
     <message>
         <source>Days changed meanwhile by another program were kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los días cambiados mientras tanto por otro programa se guardaron en %1.</translation>
     </message>
 </context>
 <context>
@@ -1893,318 +1957,321 @@ Retry, exit without saving (Discard), or go back to the diary (Cancel)?</source>
     <message>
         <source>The diary program could not be started:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar el programa del diario:
+%1</translation>
     </message>
 </context>
 <context>
     <name>MainMenu</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar...</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar...</translation>
     </message>
     <message>
         <source>P&amp;rint preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa de impresión</translation>
     </message>
     <message>
         <source>&amp;Print	Ctrl + P</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir	Ctrl + P</translation>
     </message>
     <message>
         <source>Restore from &amp;backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar desde &amp;copia de seguridad...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl + Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer	Ctrl + Z</translation>
     </message>
     <message>
         <source>&amp;Redo	Ctrl + Y</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer	Ctrl + Y</translation>
     </message>
     <message>
         <source>View...	Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver...	Intro</translation>
     </message>
     <message>
         <source>Notes...	Ctrl + N</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas...	Ctrl + N</translation>
     </message>
     <message>
         <source>&amp;Add workout...	Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir entrenamiento...	Insert</translation>
     </message>
     <message>
         <source>&amp;Move selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mover selección</translation>
     </message>
     <message>
         <source>&amp;Remove selected	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar selección	Supr</translation>
     </message>
     <message>
         <source>&amp;Find...	Ctrl + F</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar...	Ctrl + F</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>Go to</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a</translation>
     </message>
     <message>
         <source>Today	Ctrl + Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoy	Ctrl + Intro</translation>
     </message>
     <message>
         <source>First day	Ctrl + Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer día	Ctrl + Inicio</translation>
     </message>
     <message>
         <source>Previous day	Ctrl + Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Día anterior	Ctrl + Izquierda</translation>
     </message>
     <message>
         <source>Next day	Ctrl + Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Día siguiente	Ctrl + Derecha</translation>
     </message>
     <message>
         <source>Last day	Ctrl + End</source>
-        <translation type="unfinished"></translation>
+        <translation>Último día	Ctrl + Fin</translation>
     </message>
     <message>
         <source>&amp;Refresh	F5</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actualizar	F5</translation>
     </message>
     <message>
         <source>Set range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijar intervalo...</translation>
     </message>
     <message>
         <source>&amp;Selection to range	Ctrl + R</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Selección como intervalo	Ctrl + R</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herramientas</translation>
     </message>
     <message>
         <source>&amp;Editor...	Ctrl + E</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editor...	Ctrl + E</translation>
     </message>
     <message>
         <source>Apply program...	Ctrl + Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar programa...	Ctrl + Espacio</translation>
     </message>
     <message>
         <source>&amp;Progress...	Ctrl + G</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Progreso...	Ctrl + G</translation>
     </message>
     <message>
         <source>User...</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario...</translation>
     </message>
     <message>
         <source>Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;About Repbook...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Repbook...</translation>
     </message>
 </context>
 <context>
     <name>MergeCommand</name>
     <message>
         <source>Only print what would be merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar solo lo que se fusionaría.</translation>
     </message>
     <message>
         <source>%1: already merged, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ya fusionado, %2</translation>
     </message>
     <message>
         <source>%1: damaged (fails its integrity check), not merged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: dañado (no supera la comprobación de integridad), no fusionado</translation>
     </message>
     <message>
         <source>%1: cannot be read, not merged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede leer, no fusionado</translation>
     </message>
     <message>
         <source>; changed on both sides, the diary&apos;s days kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; cambiado en ambos lados, se conservan los días del diario: %1</translation>
     </message>
     <message>
         <source>Merges the conflict copies that a sync engine (Syncthing, Nextcloud, Dropbox) left beside the diary and its name lists, by date, then removes them. A date changed on both sides keeps the diary&apos;s days; the copy&apos;s are kept in a conflict file beside the diary. Exit code 0: merged or nothing to merge, 1: a copy could not be merged (nothing is written then). Safe while Repbook or Repminder runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusiona por fecha las copias de conflicto que un programa de sincronización (Syncthing, Nextcloud, Dropbox) dejó junto al diario y sus listas de nombres, y luego las elimina. Una fecha cambiada en ambos lados conserva los días del diario; los de la copia se guardan en un archivo de conflicto junto al diario. Código de salida 0: fusionado o nada que fusionar, 1: una copia no se pudo fusionar (entonces no se escribe nada). Seguro mientras Repbook o Repminder se ejecutan.</translation>
     </message>
     <message>
         <source>merge takes no file; use --diary.</source>
-        <translation type="unfinished"></translation>
+        <translation>merge no admite ningún archivo; use --diary.</translation>
     </message>
     <message>
         <source>Nothing to merge.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que fusionar.
+</translation>
     </message>
     <message>
         <source>%1: names merged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nombres fusionados</translation>
     </message>
     <message>
         <source>%1 names would be added to the name lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Se añadirían %1 nombres a las listas de nombres</translation>
     </message>
     <message>
         <source>%1 names added to the name lists</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nombres añadidos a las listas de nombres</translation>
     </message>
     <message>
         <source>The copies&apos; days of dates changed on both sides are kept in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Los días de las copias en fechas cambiadas en ambos lados se guardan en %1</translation>
     </message>
     <message>
         <source>
 Nothing was merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+No se fusionó nada.</translation>
     </message>
 </context>
 <context>
     <name>PrintedDay</name>
     <message>
         <source>Undated day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día sin fecha</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno aún</translation>
     </message>
 </context>
 <context>
     <name>RecordsCommand</name>
     <message>
         <source>Count Failed exercises as well as Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar los ejercicios fallidos igual que los hechos.</translation>
     </message>
     <message>
         <source>%1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2</translation>
     </message>
     <message>
         <source>Heaviest, %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Más pesado, %1 %2</translation>
     </message>
     <message>
         <source>Estimated 1RM</source>
-        <translation type="unfinished"></translation>
+        <translation>1RM estimado</translation>
     </message>
     <message>
         <source>Highest day volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayor volumen en un día</translation>
     </message>
     <message>
         <source>Most reps, weight 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Más repeticiones, peso 0</translation>
     </message>
     <message>
         <source>Prints the personal records of an exercise, or of every performed exercise, most recently trained first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra los récords personales de un ejercicio, o de cada ejercicio realizado, primero los entrenados más recientemente.</translation>
     </message>
     <message>
         <source>The exercise (case and surrounding spaces do not matter); all exercises when left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ejercicio (no importan las mayúsculas ni los espacios alrededor); todos los ejercicios si se omite.</translation>
     </message>
     <message>
         <source>records takes one exercise at most (quote a name with spaces).</source>
-        <translation type="unfinished"></translation>
+        <translation>records admite como mucho un ejercicio (ponga entre comillas un nombre con espacios).</translation>
     </message>
     <message>
         <source>No exercise is marked Done in the diary yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay ningún ejercicio marcado como hecho en el diario.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was never done.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» nunca se hizo.</translation>
     </message>
 </context>
 <context>
     <name>RecordsTable</name>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Récord</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Heaviest, 1 rep</source>
-        <translation type="unfinished"></translation>
+        <translation>Más pesado, 1 rep.</translation>
     </message>
     <message>
         <source>Heaviest, %1 reps</source>
-        <translation type="unfinished"></translation>
+        <translation>Más pesado, %1 reps.</translation>
     </message>
     <message>
         <source>Estimated 1RM</source>
-        <translation type="unfinished"></translation>
+        <translation>1RM estimado</translation>
     </message>
     <message>
         <source>Highest day volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayor volumen en un día</translation>
     </message>
     <message>
         <source>Most reps, weight 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Más repeticiones, peso 0</translation>
     </message>
 </context>
 <context>
     <name>ReminderScheduler</name>
     <message>
         <source>You have a workout today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoy tiene entrenamiento</translation>
     </message>
     <message>
         <source>Get workout plan by clicking on this message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse este mensaje para ver el plan de entrenamiento.</translation>
     </message>
     <message>
         <source>Fill in workout</source>
-        <translation type="unfinished"></translation>
+        <translation>Anotar entrenamiento</translation>
     </message>
     <message>
         <source>Click on this message to fill in your workout results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse este mensaje para anotar los resultados de su entrenamiento.</translation>
     </message>
 </context>
 <context>
@@ -2212,45 +2279,53 @@ Nothing was merged.</source>
     <message>
         <source>Replace the diary by the backup %1?
 The diary as it is now is kept as a backup first, and Undo brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sustituir el diario por la copia de seguridad %1?
+El diario actual se guarda antes como copia de seguridad, y Deshacer lo recupera.</translation>
     </message>
     <message>
         <source>
 Nothing was restored: the diary as it is now could not be kept first.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+No se restauró nada: no se pudo guardar antes el diario actual.</translation>
     </message>
     <message>
         <source>Restore backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar copia</translation>
     </message>
     <message>
         <source>
 The restored days are shown, and saving is tried again every minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Se muestran los días restaurados, y el guardado se reintenta cada minuto.</translation>
     </message>
     <message>
         <source>The diary was restored from:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El diario se restauró desde:
+%1</translation>
     </message>
     <message>
         <source>
 The diary as it was is kept as:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+El diario tal como estaba se guarda como:
+%1</translation>
     </message>
     <message>
         <source>
 Days another program had changed meanwhile are kept in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Los días cambiados mientras tanto por otro programa se guardan en:
+%1</translation>
     </message>
 </context>
 <context>
     <name>WindowHistory</name>
     <message>
         <source>Mark </source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar </translation>
     </message>
 </context>
 <context>
@@ -2262,33 +2337,40 @@ Works on the Repbook diary from scripts.
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: repbook-cli [--diary FILE] COMMAND [options]
+
+Trabaja con el diario de Repbook desde scripts.
+
+Órdenes:
+</translation>
     </message>
     <message>
         <source>
 repbook-cli COMMAND --help describes a command&apos;s options. Exit codes: 0 done, 1 failed, 2 bad usage.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+repbook-cli COMMAND --help describe las opciones de una orden. Códigos de salida: 0 hecho, 1 fallo, 2 uso incorrecto.
+</translation>
     </message>
     <message>
         <source>--diary needs a FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>--diary necesita un FILE</translation>
     </message>
     <message>
         <source>unknown option &quot;%1&quot; before the command</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida «%1» antes de la orden</translation>
     </message>
     <message>
         <source>a command is missing after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>falta una orden después de %1</translation>
     </message>
     <message>
         <source> (see repbook-cli --help)</source>
-        <translation type="unfinished"></translation>
+        <translation> (véase repbook-cli --help)</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot; (see repbook-cli --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>orden desconocida «%1» (véase repbook-cli --help)</translation>
     </message>
 </context>
 </TS>
