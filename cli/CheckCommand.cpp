@@ -70,9 +70,9 @@ int CheckCommand::Execute(const QCommandLineParser &parser)
     }
     QString range = QCoreApplication::translate("CheckCommand", "no dates");
     if (first)
-        range = ExchangeFields::DateText(*first) + QStringLiteral(" to ") +
-            ExchangeFields::DateText(*last);
-    PrintOut(QStringLiteral("%1: sound, %2, %3\n")
+        range = ExchangeFields::DateText(*first) +
+            QCoreApplication::translate("CheckCommand", " to ") + ExchangeFields::DateText(*last);
+    PrintOut(QCoreApplication::translate("CheckCommand", "%1: sound, %2, %3\n")
                  .arg(shown,
                       CountText(diary.GetDayCount(), QT_TRANSLATE_N_NOOP("CountText", "%n day(s)"),
                                 QStringLiteral("day")),

@@ -41,8 +41,9 @@ QString CopyLine(const ConflictCopyMerge::Copy &copy, bool dryRun)
     case Copy::Merged:
         break;
     }
-    QString line = QStringLiteral("%1: %2 %3 dates")
-                       .arg(name, dryRun ? "would take" : "took")
+    QString line = (dryRun ? QCoreApplication::translate("MergeCommand", "%1: would take %2 dates")
+                           : QCoreApplication::translate("MergeCommand", "%1: took %2 dates"))
+                       .arg(name)
                        .arg(copy.taken.size());
     if (!copy.taken.isEmpty())
         line += QStringLiteral(" (%1)").arg(DateList(copy.taken));

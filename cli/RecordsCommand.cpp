@@ -48,10 +48,10 @@ QList<QStringList> Rows(const ExerciseRecords &heldRecords, WeightUnit unit)
     for (size_t r = 0; r < RepRanges.size(); ++r) {
         const LiftRecord &lift = records.byRange[r];
         if (lift.IsSet())
-            rows.append({QCoreApplication::translate("RecordsCommand", "Heaviest, %1 %2")
-                             .arg(RepRanges[r].Label(),
-                                  RepRanges[r].maxReps == 1 ? QStringLiteral("rep")
-                                                            : QStringLiteral("reps")),
+            rows.append({(RepRanges[r].maxReps == 1
+                              ? QCoreApplication::translate("RecordsCommand", "Heaviest, %1 rep")
+                              : QCoreApplication::translate("RecordsCommand", "Heaviest, %1 reps"))
+                             .arg(RepRanges[r].Label()),
                          Lift(lift, unit), DateText(lift.date)});
     }
     if (records.bestEstimateLift.IsSet())

@@ -1,5 +1,6 @@
 #include "diary/DiaryHistory.h"
 
+#include "model/NumberText.h"
 #include "widgets/MessageBox.h"
 
 #include <QAction>
@@ -66,7 +67,8 @@ QString DiaryHistory::DatesText(const QList<DateValue> &dates)
 {
     if (dates.size() == 1)
         return DateText(dates.first());
-    return QStringLiteral("%1 days").arg(dates.size());
+    return CountText(dates.size(), QT_TRANSLATE_N_NOOP("CountText", "%n day(s)"),
+                     QStringLiteral("day"));
 }
 
 void DiaryHistory::Record(const QString &name, const QList<DateValue> &dates,

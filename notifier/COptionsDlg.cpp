@@ -71,7 +71,7 @@ COptionsDlg::COptionsDlg(SettingsStore &settings, AutostartEntry autostart, QWid
     notifyLayout->addWidget(startup, 1, 0, 1, 3);
     notifyLayout->addWidget(every, 2, 0);
     notifyLayout->addWidget(m_minutesBox, 2, 1);
-    notifyLayout->addWidget(new QLabel(QStringLiteral("minutes"), notifyGroup), 2, 2);
+    notifyLayout->addWidget(new QLabel(tr("minutes"), notifyGroup), 2, 2);
     notifyLayout->setColumnStretch(3, 1);
 
     auto *miscGroup = new QGroupBox(tr("Misc"), this);

@@ -34,7 +34,7 @@ QString Heading(int column, WeightUnit unit)
     return column == Weight ? unit.Labelled(ColumnHeadings[column]) : ColumnHeadings[column];
 }
 
-const QString Continued = QStringLiteral(" (continued)");
+const char Continued[] = QT_TRANSLATE_NOOP("DayPrintDocument", " (continued)");
 
 // The printout is always light, whatever the windows' appearance.
 const RepbookColours &Paper()
@@ -295,7 +295,9 @@ void DayPrintDocument::DrawBlock(QPainter &painter, const Metrics &metrics, cons
         painter.setFont(metrics.heading);
         painter.drawText(QRectF(0, top, metrics.width, line),
                          int(Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine),
-                         repeated ? day.date + Continued : day.date);
+                         repeated
+                             ? day.date + QCoreApplication::translate("DayPrintDocument", Continued)
+                             : day.date);
         painter.setPen(QPen(Paper().printRule, metrics.Pt(1)));
         const qreal ruleY = top + line + metrics.Pt(2.5);
         painter.drawLine(QPointF(0, ruleY), QPointF(metrics.width, ruleY));
@@ -310,7 +312,7 @@ void DayPrintDocument::DrawBlock(QPainter &painter, const Metrics &metrics, cons
             QFontMetricsF(metrics.title, metrics.device).horizontalAdvance(status) + metrics.Pt(6);
         QString name = workout.name;
         if (repeated)
-            name += Continued;
+            name += QCoreApplication::translate("DayPrintDocument", Continued);
         const QFontMetricsF titleMetrics(metrics.title, metrics.device);
         name = titleMetrics.elidedText(name, Qt::ElideRight, area.width() - statusWidth);
         painter.drawText(area, int(Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine), name);
@@ -342,9 +344,9 @@ void DayPrintDocument::DrawBlock(QPainter &painter, const Metrics &metrics, cons
         painter.drawText(QRectF(0, top + metrics.Pt(10), metrics.width,
                                 metrics.LineHeight(metrics.notesHeading)),
                          int(Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine),
-                         repeated
-                             ? QCoreApplication::translate("DayPrintDocument", "Notes") + Continued
-                             : QCoreApplication::translate("DayPrintDocument", "Notes"));
+                         repeated ? QCoreApplication::translate("DayPrintDocument", "Notes") +
+                                 QCoreApplication::translate("DayPrintDocument", Continued)
+                                  : QCoreApplication::translate("DayPrintDocument", "Notes"));
         break;
     case Kind::NotesLine:
         painter.setFont(metrics.body);

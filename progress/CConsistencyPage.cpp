@@ -1,5 +1,6 @@
 #include "progress/CConsistencyPage.h"
 
+#include "model/NumberText.h"
 #include "progress/CYearGrid.h"
 #include "stats/Consistency.h"
 
@@ -24,7 +25,7 @@ constexpr std::array<DayClass, 6> LegendOrder {DayClass::AllDone,      DayClass:
 
 QString WeeksText(int weeks)
 {
-    return weeks == 1 ? QStringLiteral("1 week") : QStringLiteral("%1 weeks").arg(weeks);
+    return CountText(weeks, QT_TRANSLATE_N_NOOP("CountText", "%n week(s)"), QStringLiteral("week"));
 }
 
 } // namespace

@@ -998,6 +998,10 @@ Erneut versuchen?</translation>
         <translation>Der Anmeldeeintrag konnte nicht entfernt werden:
 %1</translation>
     </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
 </context>
 <context>
     <name>COptionsFolderPage</name>
@@ -1385,6 +1389,13 @@ Das Tagebuch öffnet leer und kann nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
+    <name>CalendarRange</name>
+    <message>
+        <source>%1 (today)</source>
+        <translation>%1 (heute)</translation>
+    </message>
+</context>
+<context>
     <name>ChartRange</name>
     <message>
         <source>All time</source>
@@ -1393,6 +1404,22 @@ Das Tagebuch öffnet leer und kann nicht gespeichert werden.</translation>
     <message>
         <source>Calendar range</source>
         <translation>Kalenderzeitraum</translation>
+    </message>
+    <message>
+        <source>5 years</source>
+        <translation>5 Jahre</translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 Jahr</translation>
+    </message>
+    <message>
+        <source>6 months</source>
+        <translation>6 Monate</translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation>3 Monate</translation>
     </message>
 </context>
 <context>
@@ -1446,6 +1473,16 @@ Wiederherstellen mit: repbook-cli restore &quot;%2&quot;</translation>
         <source>Conflict copies left by a sync engine (repbook-cli merge merges them):
 </source>
         <translation>Konfliktkopien eines Sync-Programms (repbook-cli merge führt sie zusammen):
+</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> bis </translation>
+    </message>
+    <message>
+        <source>%1: sound, %2, %3
+</source>
+        <translation>%1: intakt, %2, %3
 </translation>
     </message>
 </context>
@@ -1545,6 +1582,13 @@ Wiederherstellen mit: repbook-cli restore &quot;%2&quot;</translation>
         <translation>
             <numerusform>%n Zeile</numerusform>
             <numerusform>%n Zeilen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n week(s)</source>
+        <translation>
+            <numerusform>%n Woche</numerusform>
+            <numerusform>%n Wochen</numerusform>
         </translation>
     </message>
 </context>
@@ -1656,6 +1700,10 @@ Drücken Sie „Abbrechen“, um nichts zu tun.</translation>
     <message>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source> (continued)</source>
+        <translation> (Fortsetzung)</translation>
     </message>
 </context>
 <context>
@@ -2158,12 +2206,35 @@ Nothing was merged.</source>
         <translation>
 Es wurde nichts zusammengeführt.</translation>
     </message>
+    <message>
+        <source>%1: would take %2 dates</source>
+        <translation>%1: würde %2 Daten übernehmen</translation>
+    </message>
+    <message>
+        <source>%1: took %2 dates</source>
+        <translation>%1: %2 Daten übernommen</translation>
+    </message>
 </context>
 <context>
     <name>PrintedDay</name>
     <message>
         <source>Undated day</source>
         <translation>Tag ohne Datum</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressStatus</name>
+    <message>
+        <source>Not yet</source>
+        <translation>Noch offen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Geschafft</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Nicht geschafft</translation>
     </message>
 </context>
 <context>
@@ -2182,10 +2253,6 @@ Es wurde nichts zusammengeführt.</translation>
     <message>
         <source>%1 x %2</source>
         <translation>%1 x %2</translation>
-    </message>
-    <message>
-        <source>Heaviest, %1 %2</source>
-        <translation>Schwerstes, %1 %2</translation>
     </message>
     <message>
         <source>Estimated 1RM</source>
@@ -2218,6 +2285,14 @@ Es wurde nichts zusammengeführt.</translation>
     <message>
         <source>&quot;%1&quot; was never done.</source>
         <translation>„%1“ wurde nie geschafft.</translation>
+    </message>
+    <message>
+        <source>Heaviest, %1 rep</source>
+        <translation>Schwerstes, %1 Wdh.</translation>
+    </message>
+    <message>
+        <source>Heaviest, %1 reps</source>
+        <translation>Schwerstes, %1 Wdh.</translation>
     </message>
 </context>
 <context>

@@ -998,6 +998,10 @@ Try again?</source>
         <translation>No se pudo quitar la entrada de inicio de sesión:
 %1</translation>
     </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
 </context>
 <context>
     <name>COptionsFolderPage</name>
@@ -1385,6 +1389,13 @@ El diario se abre vacío y no se puede guardar.</translation>
     </message>
 </context>
 <context>
+    <name>CalendarRange</name>
+    <message>
+        <source>%1 (today)</source>
+        <translation>%1 (hoy)</translation>
+    </message>
+</context>
+<context>
     <name>ChartRange</name>
     <message>
         <source>All time</source>
@@ -1393,6 +1404,22 @@ El diario se abre vacío y no se puede guardar.</translation>
     <message>
         <source>Calendar range</source>
         <translation>Intervalo del calendario</translation>
+    </message>
+    <message>
+        <source>5 years</source>
+        <translation>5 años</translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 año</translation>
+    </message>
+    <message>
+        <source>6 months</source>
+        <translation>6 meses</translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation>3 meses</translation>
     </message>
 </context>
 <context>
@@ -1446,6 +1473,16 @@ Restáurela con: repbook-cli restore &quot;%2&quot;</translation>
         <source>Conflict copies left by a sync engine (repbook-cli merge merges them):
 </source>
         <translation>Copias de conflicto dejadas por un programa de sincronización (repbook-cli merge las fusiona):
+</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> a </translation>
+    </message>
+    <message>
+        <source>%1: sound, %2, %3
+</source>
+        <translation>%1: sano, %2, %3
 </translation>
     </message>
 </context>
@@ -1545,6 +1582,13 @@ Restáurela con: repbook-cli restore &quot;%2&quot;</translation>
         <translation>
             <numerusform>%n fila</numerusform>
             <numerusform>%n filas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n week(s)</source>
+        <translation>
+            <numerusform>%n semana</numerusform>
+            <numerusform>%n semanas</numerusform>
         </translation>
     </message>
 </context>
@@ -1656,6 +1700,10 @@ Pulse «Cancelar» para no hacer nada.</translation>
     <message>
         <source>Page %1 of %2</source>
         <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source> (continued)</source>
+        <translation> (continuación)</translation>
     </message>
 </context>
 <context>
@@ -2158,12 +2206,35 @@ Nothing was merged.</source>
         <translation>
 No se fusionó nada.</translation>
     </message>
+    <message>
+        <source>%1: would take %2 dates</source>
+        <translation>%1: tomaría %2 fechas</translation>
+    </message>
+    <message>
+        <source>%1: took %2 dates</source>
+        <translation>%1: tomó %2 fechas</translation>
+    </message>
 </context>
 <context>
     <name>PrintedDay</name>
     <message>
         <source>Undated day</source>
         <translation>Día sin fecha</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressStatus</name>
+    <message>
+        <source>Not yet</source>
+        <translation>Todavía no</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fallido</translation>
     </message>
 </context>
 <context>
@@ -2182,10 +2253,6 @@ No se fusionó nada.</translation>
     <message>
         <source>%1 x %2</source>
         <translation>%1 x %2</translation>
-    </message>
-    <message>
-        <source>Heaviest, %1 %2</source>
-        <translation>Más pesado, %1 %2</translation>
     </message>
     <message>
         <source>Estimated 1RM</source>
@@ -2218,6 +2285,14 @@ No se fusionó nada.</translation>
     <message>
         <source>&quot;%1&quot; was never done.</source>
         <translation>«%1» nunca se hizo.</translation>
+    </message>
+    <message>
+        <source>Heaviest, %1 rep</source>
+        <translation>Más pesado, %1 rep.</translation>
+    </message>
+    <message>
+        <source>Heaviest, %1 reps</source>
+        <translation>Más pesado, %1 reps.</translation>
     </message>
 </context>
 <context>

@@ -998,6 +998,10 @@ Réessayer ?</translation>
         <translation>L&apos;entrée de démarrage n&apos;a pas pu être supprimée :
 %1</translation>
     </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutes</translation>
+    </message>
 </context>
 <context>
     <name>COptionsFolderPage</name>
@@ -1385,6 +1389,13 @@ Le journal s&apos;ouvre vide et ne peut pas être enregistré.</translation>
     </message>
 </context>
 <context>
+    <name>CalendarRange</name>
+    <message>
+        <source>%1 (today)</source>
+        <translation>%1 (aujourd&apos;hui)</translation>
+    </message>
+</context>
+<context>
     <name>ChartRange</name>
     <message>
         <source>All time</source>
@@ -1393,6 +1404,22 @@ Le journal s&apos;ouvre vide et ne peut pas être enregistré.</translation>
     <message>
         <source>Calendar range</source>
         <translation>Période du calendrier</translation>
+    </message>
+    <message>
+        <source>5 years</source>
+        <translation>5 ans</translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 an</translation>
+    </message>
+    <message>
+        <source>6 months</source>
+        <translation>6 mois</translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation>3 mois</translation>
     </message>
 </context>
 <context>
@@ -1446,6 +1473,16 @@ Restaurez-la avec : repbook-cli restore &quot;%2&quot;</translation>
         <source>Conflict copies left by a sync engine (repbook-cli merge merges them):
 </source>
         <translation>Copies de conflit laissées par un outil de synchronisation (repbook-cli merge les fusionne) :
+</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> au </translation>
+    </message>
+    <message>
+        <source>%1: sound, %2, %3
+</source>
+        <translation>%1 : sain, %2, %3
 </translation>
     </message>
 </context>
@@ -1545,6 +1582,13 @@ Restaurez-la avec : repbook-cli restore &quot;%2&quot;</translation>
         <translation>
             <numerusform>%n ligne</numerusform>
             <numerusform>%n lignes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n week(s)</source>
+        <translation>
+            <numerusform>%n semaine</numerusform>
+            <numerusform>%n semaines</numerusform>
         </translation>
     </message>
 </context>
@@ -1656,6 +1700,10 @@ Appuyez sur « Annuler » pour ne rien faire.</translation>
     <message>
         <source>Page %1 of %2</source>
         <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source> (continued)</source>
+        <translation> (suite)</translation>
     </message>
 </context>
 <context>
@@ -2158,12 +2206,35 @@ Nothing was merged.</source>
         <translation>
 Rien n&apos;a été fusionné.</translation>
     </message>
+    <message>
+        <source>%1: would take %2 dates</source>
+        <translation>%1 : reprendrait %2 dates</translation>
+    </message>
+    <message>
+        <source>%1: took %2 dates</source>
+        <translation>%1 : %2 dates reprises</translation>
+    </message>
 </context>
 <context>
     <name>PrintedDay</name>
     <message>
         <source>Undated day</source>
         <translation>Jour sans date</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressStatus</name>
+    <message>
+        <source>Not yet</source>
+        <translation>Pas encore</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Réussi</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échoué</translation>
     </message>
 </context>
 <context>
@@ -2182,10 +2253,6 @@ Rien n&apos;a été fusionné.</translation>
     <message>
         <source>%1 x %2</source>
         <translation>%1 x %2</translation>
-    </message>
-    <message>
-        <source>Heaviest, %1 %2</source>
-        <translation>Plus lourd, %1 %2</translation>
     </message>
     <message>
         <source>Estimated 1RM</source>
@@ -2218,6 +2285,14 @@ Rien n&apos;a été fusionné.</translation>
     <message>
         <source>&quot;%1&quot; was never done.</source>
         <translation>« %1 » n&apos;a jamais été réussi.</translation>
+    </message>
+    <message>
+        <source>Heaviest, %1 rep</source>
+        <translation>Plus lourd, %1 rép.</translation>
+    </message>
+    <message>
+        <source>Heaviest, %1 reps</source>
+        <translation>Plus lourd, %1 rép.</translation>
     </message>
 </context>
 <context>

@@ -998,6 +998,10 @@ Riprovare?</translation>
         <translation>Impossibile rimuovere la voce di avvio:
 %1</translation>
     </message>
+    <message>
+        <source>minutes</source>
+        <translation>minuti</translation>
+    </message>
 </context>
 <context>
     <name>COptionsFolderPage</name>
@@ -1385,6 +1389,13 @@ Il diario si apre vuoto e non può essere salvato.</translation>
     </message>
 </context>
 <context>
+    <name>CalendarRange</name>
+    <message>
+        <source>%1 (today)</source>
+        <translation>%1 (oggi)</translation>
+    </message>
+</context>
+<context>
     <name>ChartRange</name>
     <message>
         <source>All time</source>
@@ -1393,6 +1404,22 @@ Il diario si apre vuoto e non può essere salvato.</translation>
     <message>
         <source>Calendar range</source>
         <translation>Intervallo del calendario</translation>
+    </message>
+    <message>
+        <source>5 years</source>
+        <translation>5 anni</translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 anno</translation>
+    </message>
+    <message>
+        <source>6 months</source>
+        <translation>6 mesi</translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation>3 mesi</translation>
     </message>
 </context>
 <context>
@@ -1446,6 +1473,16 @@ Ripristinalo con: repbook-cli restore &quot;%2&quot;</translation>
         <source>Conflict copies left by a sync engine (repbook-cli merge merges them):
 </source>
         <translation>Copie in conflitto lasciate da un programma di sincronizzazione (repbook-cli merge le unisce):
+</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> al </translation>
+    </message>
+    <message>
+        <source>%1: sound, %2, %3
+</source>
+        <translation>%1: integro, %2, %3
 </translation>
     </message>
 </context>
@@ -1545,6 +1582,13 @@ Ripristinalo con: repbook-cli restore &quot;%2&quot;</translation>
         <translation>
             <numerusform>%n riga</numerusform>
             <numerusform>%n righe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n week(s)</source>
+        <translation>
+            <numerusform>%n settimana</numerusform>
+            <numerusform>%n settimane</numerusform>
         </translation>
     </message>
 </context>
@@ -1656,6 +1700,10 @@ Premi «Annulla» per non fare nulla.</translation>
     <message>
         <source>Page %1 of %2</source>
         <translation>Pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source> (continued)</source>
+        <translation> (continua)</translation>
     </message>
 </context>
 <context>
@@ -2158,12 +2206,35 @@ Nothing was merged.</source>
         <translation>
 Non è stato unito nulla.</translation>
     </message>
+    <message>
+        <source>%1: would take %2 dates</source>
+        <translation>%1: prenderebbe %2 date</translation>
+    </message>
+    <message>
+        <source>%1: took %2 dates</source>
+        <translation>%1: prese %2 date</translation>
+    </message>
 </context>
 <context>
     <name>PrintedDay</name>
     <message>
         <source>Undated day</source>
         <translation>Giorno senza data</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressStatus</name>
+    <message>
+        <source>Not yet</source>
+        <translation>Non ancora</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fallito</translation>
     </message>
 </context>
 <context>
@@ -2182,10 +2253,6 @@ Non è stato unito nulla.</translation>
     <message>
         <source>%1 x %2</source>
         <translation>%1 x %2</translation>
-    </message>
-    <message>
-        <source>Heaviest, %1 %2</source>
-        <translation>Più pesante, %1 %2</translation>
     </message>
     <message>
         <source>Estimated 1RM</source>
@@ -2218,6 +2285,14 @@ Non è stato unito nulla.</translation>
     <message>
         <source>&quot;%1&quot; was never done.</source>
         <translation>«%1» non è mai stato fatto.</translation>
+    </message>
+    <message>
+        <source>Heaviest, %1 rep</source>
+        <translation>Più pesante, %1 rip.</translation>
+    </message>
+    <message>
+        <source>Heaviest, %1 reps</source>
+        <translation>Più pesante, %1 rip.</translation>
     </message>
 </context>
 <context>

@@ -998,6 +998,10 @@ Spróbować ponownie?</translation>
         <translation>Nie udało się usunąć wpisu autostartu:
 %1</translation>
     </message>
+    <message>
+        <source>minutes</source>
+        <translation>minut</translation>
+    </message>
 </context>
 <context>
     <name>COptionsFolderPage</name>
@@ -1385,6 +1389,13 @@ Dziennik otworzy się pusty i nie będzie można go zapisać.</translation>
     </message>
 </context>
 <context>
+    <name>CalendarRange</name>
+    <message>
+        <source>%1 (today)</source>
+        <translation>%1 (dziś)</translation>
+    </message>
+</context>
+<context>
     <name>ChartRange</name>
     <message>
         <source>All time</source>
@@ -1393,6 +1404,22 @@ Dziennik otworzy się pusty i nie będzie można go zapisać.</translation>
     <message>
         <source>Calendar range</source>
         <translation>Zakres kalendarza</translation>
+    </message>
+    <message>
+        <source>5 years</source>
+        <translation>5 lat</translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 rok</translation>
+    </message>
+    <message>
+        <source>6 months</source>
+        <translation>6 miesięcy</translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation>3 miesiące</translation>
     </message>
 </context>
 <context>
@@ -1446,6 +1473,16 @@ Przywróć ją poleceniem: repbook-cli restore &quot;%2&quot;</translation>
         <source>Conflict copies left by a sync engine (repbook-cli merge merges them):
 </source>
         <translation>Kopie konfliktowe pozostawione przez program synchronizujący (scala je repbook-cli merge):
+</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> do </translation>
+    </message>
+    <message>
+        <source>%1: sound, %2, %3
+</source>
+        <translation>%1: sprawny, %2, %3
 </translation>
     </message>
 </context>
@@ -1552,6 +1589,14 @@ Przywróć ją poleceniem: repbook-cli restore &quot;%2&quot;</translation>
             <numerusform>%n wiersz</numerusform>
             <numerusform>%n wiersze</numerusform>
             <numerusform>%n wierszy</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n week(s)</source>
+        <translation>
+            <numerusform>%n tydzień</numerusform>
+            <numerusform>%n tygodnie</numerusform>
+            <numerusform>%n tygodni</numerusform>
         </translation>
     </message>
 </context>
@@ -1663,6 +1708,10 @@ Naciśnij „Anuluj”, aby nic nie robić.</translation>
     <message>
         <source>Page %1 of %2</source>
         <translation>Strona %1 z %2</translation>
+    </message>
+    <message>
+        <source> (continued)</source>
+        <translation> (ciąg dalszy)</translation>
     </message>
 </context>
 <context>
@@ -2165,12 +2214,35 @@ Nothing was merged.</source>
         <translation>
 Nic nie scalono.</translation>
     </message>
+    <message>
+        <source>%1: would take %2 dates</source>
+        <translation>%1: zostałyby przejęte daty: %2</translation>
+    </message>
+    <message>
+        <source>%1: took %2 dates</source>
+        <translation>%1: przejęto daty: %2</translation>
+    </message>
 </context>
 <context>
     <name>PrintedDay</name>
     <message>
         <source>Undated day</source>
         <translation>Dzień bez daty</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressStatus</name>
+    <message>
+        <source>Not yet</source>
+        <translation>Jeszcze nie</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Zaliczone</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Niezaliczone</translation>
     </message>
 </context>
 <context>
@@ -2189,10 +2261,6 @@ Nic nie scalono.</translation>
     <message>
         <source>%1 x %2</source>
         <translation>%1 x %2</translation>
-    </message>
-    <message>
-        <source>Heaviest, %1 %2</source>
-        <translation>Największy ciężar, %1 %2</translation>
     </message>
     <message>
         <source>Estimated 1RM</source>
@@ -2225,6 +2293,14 @@ Nic nie scalono.</translation>
     <message>
         <source>&quot;%1&quot; was never done.</source>
         <translation>„%1” nigdy nie zostało zaliczone.</translation>
+    </message>
+    <message>
+        <source>Heaviest, %1 rep</source>
+        <translation>Największy ciężar, %1 powt.</translation>
+    </message>
+    <message>
+        <source>Heaviest, %1 reps</source>
+        <translation>Największy ciężar, %1 powt.</translation>
     </message>
 </context>
 <context>

@@ -998,6 +998,10 @@ Tentar de novo?</translation>
         <translation>Não foi possível remover a entrada de início de sessão:
 %1</translation>
     </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
 </context>
 <context>
     <name>COptionsFolderPage</name>
@@ -1385,6 +1389,13 @@ O diário abre vazio e não pode ser salvo.</translation>
     </message>
 </context>
 <context>
+    <name>CalendarRange</name>
+    <message>
+        <source>%1 (today)</source>
+        <translation>%1 (hoje)</translation>
+    </message>
+</context>
+<context>
     <name>ChartRange</name>
     <message>
         <source>All time</source>
@@ -1393,6 +1404,22 @@ O diário abre vazio e não pode ser salvo.</translation>
     <message>
         <source>Calendar range</source>
         <translation>Período do calendário</translation>
+    </message>
+    <message>
+        <source>5 years</source>
+        <translation>5 anos</translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 ano</translation>
+    </message>
+    <message>
+        <source>6 months</source>
+        <translation>6 meses</translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation>3 meses</translation>
     </message>
 </context>
 <context>
@@ -1446,6 +1473,16 @@ Restaure-o com: repbook-cli restore &quot;%2&quot;</translation>
         <source>Conflict copies left by a sync engine (repbook-cli merge merges them):
 </source>
         <translation>Cópias de conflito deixadas por um programa de sincronização (repbook-cli merge as mescla):
+</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> a </translation>
+    </message>
+    <message>
+        <source>%1: sound, %2, %3
+</source>
+        <translation>%1: íntegro, %2, %3
 </translation>
     </message>
 </context>
@@ -1545,6 +1582,13 @@ Restaure-o com: repbook-cli restore &quot;%2&quot;</translation>
         <translation>
             <numerusform>%n linha</numerusform>
             <numerusform>%n linhas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n week(s)</source>
+        <translation>
+            <numerusform>%n semana</numerusform>
+            <numerusform>%n semanas</numerusform>
         </translation>
     </message>
 </context>
@@ -1656,6 +1700,10 @@ Pressione &quot;Cancelar&quot; para não fazer nada.</translation>
     <message>
         <source>Page %1 of %2</source>
         <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source> (continued)</source>
+        <translation> (continuação)</translation>
     </message>
 </context>
 <context>
@@ -2158,12 +2206,35 @@ Nothing was merged.</source>
         <translation>
 Nada foi mesclado.</translation>
     </message>
+    <message>
+        <source>%1: would take %2 dates</source>
+        <translation>%1: pegaria %2 datas</translation>
+    </message>
+    <message>
+        <source>%1: took %2 dates</source>
+        <translation>%1: pegou %2 datas</translation>
+    </message>
 </context>
 <context>
     <name>PrintedDay</name>
     <message>
         <source>Undated day</source>
         <translation>Dia sem data</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressStatus</name>
+    <message>
+        <source>Not yet</source>
+        <translation>Ainda não</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Feito</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Falhou</translation>
     </message>
 </context>
 <context>
@@ -2182,10 +2253,6 @@ Nada foi mesclado.</translation>
     <message>
         <source>%1 x %2</source>
         <translation>%1 x %2</translation>
-    </message>
-    <message>
-        <source>Heaviest, %1 %2</source>
-        <translation>Mais pesado, %1 %2</translation>
     </message>
     <message>
         <source>Estimated 1RM</source>
@@ -2218,6 +2285,14 @@ Nada foi mesclado.</translation>
     <message>
         <source>&quot;%1&quot; was never done.</source>
         <translation>&quot;%1&quot; nunca foi feito.</translation>
+    </message>
+    <message>
+        <source>Heaviest, %1 rep</source>
+        <translation>Mais pesado, %1 rep</translation>
+    </message>
+    <message>
+        <source>Heaviest, %1 reps</source>
+        <translation>Mais pesado, %1 reps</translation>
     </message>
 </context>
 <context>

@@ -998,6 +998,10 @@ Try again?</source>
         <translation>Не удалось удалить элемент автозапуска:
 %1</translation>
     </message>
+    <message>
+        <source>minutes</source>
+        <translation>мин.</translation>
+    </message>
 </context>
 <context>
     <name>COptionsFolderPage</name>
@@ -1385,6 +1389,13 @@ The diary opens empty and cannot be saved.</source>
     </message>
 </context>
 <context>
+    <name>CalendarRange</name>
+    <message>
+        <source>%1 (today)</source>
+        <translation>%1 (сегодня)</translation>
+    </message>
+</context>
+<context>
     <name>ChartRange</name>
     <message>
         <source>All time</source>
@@ -1393,6 +1404,22 @@ The diary opens empty and cannot be saved.</source>
     <message>
         <source>Calendar range</source>
         <translation>Диапазон календаря</translation>
+    </message>
+    <message>
+        <source>5 years</source>
+        <translation>5 лет</translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 год</translation>
+    </message>
+    <message>
+        <source>6 months</source>
+        <translation>6 месяцев</translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation>3 месяца</translation>
     </message>
 </context>
 <context>
@@ -1446,6 +1473,16 @@ Restore it with: repbook-cli restore &quot;%2&quot;</source>
         <source>Conflict copies left by a sync engine (repbook-cli merge merges them):
 </source>
         <translation>Конфликтные копии программы синхронизации (их объединяет repbook-cli merge):
+</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> — </translation>
+    </message>
+    <message>
+        <source>%1: sound, %2, %3
+</source>
+        <translation>%1: исправен, %2, %3
 </translation>
     </message>
 </context>
@@ -1552,6 +1589,14 @@ Restore it with: repbook-cli restore &quot;%2&quot;</source>
             <numerusform>%n строка</numerusform>
             <numerusform>%n строки</numerusform>
             <numerusform>%n строк</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n week(s)</source>
+        <translation>
+            <numerusform>%n неделя</numerusform>
+            <numerusform>%n недели</numerusform>
+            <numerusform>%n недель</numerusform>
         </translation>
     </message>
 </context>
@@ -1663,6 +1708,10 @@ Press &apos;Cancel&apos; to do nothing.</source>
     <message>
         <source>Page %1 of %2</source>
         <translation>Страница %1 из %2</translation>
+    </message>
+    <message>
+        <source> (continued)</source>
+        <translation> (продолжение)</translation>
     </message>
 </context>
 <context>
@@ -2165,12 +2214,35 @@ Nothing was merged.</source>
         <translation>
 Ничего не объединено.</translation>
     </message>
+    <message>
+        <source>%1: would take %2 dates</source>
+        <translation>%1: было бы взято дат: %2</translation>
+    </message>
+    <message>
+        <source>%1: took %2 dates</source>
+        <translation>%1: взято дат: %2</translation>
+    </message>
 </context>
 <context>
     <name>PrintedDay</name>
     <message>
         <source>Undated day</source>
         <translation>День без даты</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressStatus</name>
+    <message>
+        <source>Not yet</source>
+        <translation>Ещё нет</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Выполнено</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Не выполнено</translation>
     </message>
 </context>
 <context>
@@ -2189,10 +2261,6 @@ Nothing was merged.</source>
     <message>
         <source>%1 x %2</source>
         <translation>%1 x %2</translation>
-    </message>
-    <message>
-        <source>Heaviest, %1 %2</source>
-        <translation>Максимальный вес, %1 %2</translation>
     </message>
     <message>
         <source>Estimated 1RM</source>
@@ -2225,6 +2293,14 @@ Nothing was merged.</source>
     <message>
         <source>&quot;%1&quot; was never done.</source>
         <translation>«%1» ни разу не выполнялось.</translation>
+    </message>
+    <message>
+        <source>Heaviest, %1 rep</source>
+        <translation>Максимальный вес, %1 повт.</translation>
+    </message>
+    <message>
+        <source>Heaviest, %1 reps</source>
+        <translation>Максимальный вес, %1 повт.</translation>
     </message>
 </context>
 <context>
