@@ -1877,6 +1877,29 @@ Erneut versuchen, ohne Speichern beenden (Verwerfen) oder zurück zum Tagebuch (
     </message>
 </context>
 <context>
+    <name>ExerciseHistory</name>
+    <message>
+        <source>Heaviest weight</source>
+        <translation>Schwerstes Gewicht</translation>
+    </message>
+    <message>
+        <source>Estimated 1RM</source>
+        <translation>Geschätztes 1RM</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Most repetitions</source>
+        <translation>Meiste Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sätze</translation>
+    </message>
+</context>
+<context>
     <name>ExportCommand</name>
     <message>
         <source>csv (default) or json.</source>
@@ -2213,6 +2236,25 @@ Es wurde nichts zusammengeführt.</translation>
     <message>
         <source>%1: took %2 dates</source>
         <translation>%1: %2 Daten übernommen</translation>
+    </message>
+</context>
+<context>
+    <name>PeriodPoints</name>
+    <message>
+        <source>One point per week: the sum of each week.</source>
+        <translation>Ein Punkt pro Woche: die Summe jeder Woche.</translation>
+    </message>
+    <message>
+        <source>One point per week: the best of each week.</source>
+        <translation>Ein Punkt pro Woche: der Bestwert jeder Woche.</translation>
+    </message>
+    <message>
+        <source>One point per month: the sum of each month.</source>
+        <translation>Ein Punkt pro Monat: die Summe jedes Monats.</translation>
+    </message>
+    <message>
+        <source>One point per month: the best of each month.</source>
+        <translation>Ein Punkt pro Monat: der Bestwert jedes Monats.</translation>
     </message>
 </context>
 <context>

@@ -1877,6 +1877,29 @@ Retry, exit without saving (Discard), or go back to the diary (Cancel)?</source>
     </message>
 </context>
 <context>
+    <name>ExerciseHistory</name>
+    <message>
+        <source>Heaviest weight</source>
+        <translation>Peso máximo</translation>
+    </message>
+    <message>
+        <source>Estimated 1RM</source>
+        <translation>1RM estimado</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Most repetitions</source>
+        <translation>Más repeticiones</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Series</translation>
+    </message>
+</context>
+<context>
     <name>ExportCommand</name>
     <message>
         <source>csv (default) or json.</source>
@@ -2213,6 +2236,25 @@ No se fusionó nada.</translation>
     <message>
         <source>%1: took %2 dates</source>
         <translation>%1: tomó %2 fechas</translation>
+    </message>
+</context>
+<context>
+    <name>PeriodPoints</name>
+    <message>
+        <source>One point per week: the sum of each week.</source>
+        <translation>Un punto por semana: la suma de cada semana.</translation>
+    </message>
+    <message>
+        <source>One point per week: the best of each week.</source>
+        <translation>Un punto por semana: el mejor de cada semana.</translation>
+    </message>
+    <message>
+        <source>One point per month: the sum of each month.</source>
+        <translation>Un punto por mes: la suma de cada mes.</translation>
+    </message>
+    <message>
+        <source>One point per month: the best of each month.</source>
+        <translation>Un punto por mes: el mejor de cada mes.</translation>
     </message>
 </context>
 <context>

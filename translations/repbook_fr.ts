@@ -1877,6 +1877,29 @@ Réessayer, quitter sans enregistrer (Ignorer) ou revenir au journal (Annuler) ?
     </message>
 </context>
 <context>
+    <name>ExerciseHistory</name>
+    <message>
+        <source>Heaviest weight</source>
+        <translation>Charge la plus lourde</translation>
+    </message>
+    <message>
+        <source>Estimated 1RM</source>
+        <translation>1RM estimé</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Most repetitions</source>
+        <translation>Plus de répétitions</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Séries</translation>
+    </message>
+</context>
+<context>
     <name>ExportCommand</name>
     <message>
         <source>csv (default) or json.</source>
@@ -2213,6 +2236,25 @@ Rien n&apos;a été fusionné.</translation>
     <message>
         <source>%1: took %2 dates</source>
         <translation>%1 : %2 dates reprises</translation>
+    </message>
+</context>
+<context>
+    <name>PeriodPoints</name>
+    <message>
+        <source>One point per week: the sum of each week.</source>
+        <translation>Un point par semaine : la somme de chaque semaine.</translation>
+    </message>
+    <message>
+        <source>One point per week: the best of each week.</source>
+        <translation>Un point par semaine : le meilleur de chaque semaine.</translation>
+    </message>
+    <message>
+        <source>One point per month: the sum of each month.</source>
+        <translation>Un point par mois : la somme de chaque mois.</translation>
+    </message>
+    <message>
+        <source>One point per month: the best of each month.</source>
+        <translation>Un point par mois : le meilleur de chaque mois.</translation>
     </message>
 </context>
 <context>

@@ -1877,6 +1877,29 @@ Riprovare, uscire senza salvare (Scarta) o tornare al diario (Annulla)?</transla
     </message>
 </context>
 <context>
+    <name>ExerciseHistory</name>
+    <message>
+        <source>Heaviest weight</source>
+        <translation>Carico massimo</translation>
+    </message>
+    <message>
+        <source>Estimated 1RM</source>
+        <translation>1RM stimato</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Most repetitions</source>
+        <translation>Più ripetizioni</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Serie</translation>
+    </message>
+</context>
+<context>
     <name>ExportCommand</name>
     <message>
         <source>csv (default) or json.</source>
@@ -2213,6 +2236,25 @@ Non è stato unito nulla.</translation>
     <message>
         <source>%1: took %2 dates</source>
         <translation>%1: prese %2 date</translation>
+    </message>
+</context>
+<context>
+    <name>PeriodPoints</name>
+    <message>
+        <source>One point per week: the sum of each week.</source>
+        <translation>Un punto per settimana: la somma di ogni settimana.</translation>
+    </message>
+    <message>
+        <source>One point per week: the best of each week.</source>
+        <translation>Un punto per settimana: il migliore di ogni settimana.</translation>
+    </message>
+    <message>
+        <source>One point per month: the sum of each month.</source>
+        <translation>Un punto per mese: la somma di ogni mese.</translation>
+    </message>
+    <message>
+        <source>One point per month: the best of each month.</source>
+        <translation>Un punto per mese: il migliore di ogni mese.</translation>
     </message>
 </context>
 <context>

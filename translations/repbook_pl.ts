@@ -1885,6 +1885,29 @@ Ponowić, zakończyć bez zapisu (Odrzuć) czy wrócić do dziennika (Anuluj)?</
     </message>
 </context>
 <context>
+    <name>ExerciseHistory</name>
+    <message>
+        <source>Heaviest weight</source>
+        <translation>Największy ciężar</translation>
+    </message>
+    <message>
+        <source>Estimated 1RM</source>
+        <translation>Szacowany 1RM</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Objętość</translation>
+    </message>
+    <message>
+        <source>Most repetitions</source>
+        <translation>Najwięcej powtórzeń</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Serie</translation>
+    </message>
+</context>
+<context>
     <name>ExportCommand</name>
     <message>
         <source>csv (default) or json.</source>
@@ -2221,6 +2244,25 @@ Nic nie scalono.</translation>
     <message>
         <source>%1: took %2 dates</source>
         <translation>%1: przejęto daty: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PeriodPoints</name>
+    <message>
+        <source>One point per week: the sum of each week.</source>
+        <translation>Jeden punkt na tydzień: suma każdego tygodnia.</translation>
+    </message>
+    <message>
+        <source>One point per week: the best of each week.</source>
+        <translation>Jeden punkt na tydzień: najlepszy wynik każdego tygodnia.</translation>
+    </message>
+    <message>
+        <source>One point per month: the sum of each month.</source>
+        <translation>Jeden punkt na miesiąc: suma każdego miesiąca.</translation>
+    </message>
+    <message>
+        <source>One point per month: the best of each month.</source>
+        <translation>Jeden punkt na miesiąc: najlepszy wynik każdego miesiąca.</translation>
     </message>
 </context>
 <context>

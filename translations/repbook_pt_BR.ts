@@ -1877,6 +1877,29 @@ Tentar de novo, sair sem salvar (Descartar) ou voltar ao diário (Cancelar)?</tr
     </message>
 </context>
 <context>
+    <name>ExerciseHistory</name>
+    <message>
+        <source>Heaviest weight</source>
+        <translation>Carga máxima</translation>
+    </message>
+    <message>
+        <source>Estimated 1RM</source>
+        <translation>1RM estimado</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Most repetitions</source>
+        <translation>Mais repetições</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Séries</translation>
+    </message>
+</context>
+<context>
     <name>ExportCommand</name>
     <message>
         <source>csv (default) or json.</source>
@@ -2213,6 +2236,25 @@ Nada foi mesclado.</translation>
     <message>
         <source>%1: took %2 dates</source>
         <translation>%1: pegou %2 datas</translation>
+    </message>
+</context>
+<context>
+    <name>PeriodPoints</name>
+    <message>
+        <source>One point per week: the sum of each week.</source>
+        <translation>Um ponto por semana: a soma de cada semana.</translation>
+    </message>
+    <message>
+        <source>One point per week: the best of each week.</source>
+        <translation>Um ponto por semana: o melhor de cada semana.</translation>
+    </message>
+    <message>
+        <source>One point per month: the sum of each month.</source>
+        <translation>Um ponto por mês: a soma de cada mês.</translation>
+    </message>
+    <message>
+        <source>One point per month: the best of each month.</source>
+        <translation>Um ponto por mês: o melhor de cada mês.</translation>
     </message>
 </context>
 <context>

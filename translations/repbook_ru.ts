@@ -1885,6 +1885,29 @@ Retry, exit without saving (Discard), or go back to the diary (Cancel)?</source>
     </message>
 </context>
 <context>
+    <name>ExerciseHistory</name>
+    <message>
+        <source>Heaviest weight</source>
+        <translation>Максимальный вес</translation>
+    </message>
+    <message>
+        <source>Estimated 1RM</source>
+        <translation>Расчётный 1ПМ</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Тоннаж</translation>
+    </message>
+    <message>
+        <source>Most repetitions</source>
+        <translation>Больше всего повторений</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Подходы</translation>
+    </message>
+</context>
+<context>
     <name>ExportCommand</name>
     <message>
         <source>csv (default) or json.</source>
@@ -2221,6 +2244,25 @@ Nothing was merged.</source>
     <message>
         <source>%1: took %2 dates</source>
         <translation>%1: взято дат: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PeriodPoints</name>
+    <message>
+        <source>One point per week: the sum of each week.</source>
+        <translation>Одна точка на неделю: сумма за каждую неделю.</translation>
+    </message>
+    <message>
+        <source>One point per week: the best of each week.</source>
+        <translation>Одна точка на неделю: лучшее за каждую неделю.</translation>
+    </message>
+    <message>
+        <source>One point per month: the sum of each month.</source>
+        <translation>Одна точка на месяц: сумма за каждый месяц.</translation>
+    </message>
+    <message>
+        <source>One point per month: the best of each month.</source>
+        <translation>Одна точка на месяц: лучшее за каждый месяц.</translation>
     </message>
 </context>
 <context>
