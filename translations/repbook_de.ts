@@ -1593,6 +1593,13 @@ Wiederherstellen mit: repbook-cli restore &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
+    <name>DateListText</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -1924,6 +1931,25 @@ Erneut versuchen, ohne Speichern beenden (Verwerfen) oder zurück zum Tagebuch (
     <message>
         <source>The export could not be written to standard output.</source>
         <translation>Der Export konnte nicht in die Standardausgabe geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Training program files (*.rpp);;All files (*)</source>
+        <translation>Trainingsprogramm-Dateien (*.rpp);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;All files (*)</source>
+        <translation>PNG-Bilder (*.png);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
     </message>
 </context>
 <context>

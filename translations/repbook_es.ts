@@ -1593,6 +1593,13 @@ Restáurela con: repbook-cli restore &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
+    <name>DateListText</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -1924,6 +1931,25 @@ Retry, exit without saving (Discard), or go back to the diary (Cancel)?</source>
     <message>
         <source>The export could not be written to standard output.</source>
         <translation>No se pudo escribir la exportación en la salida estándar.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Training program files (*.rpp);;All files (*)</source>
+        <translation>Archivos de programa de entrenamiento (*.rpp);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;All files (*)</source>
+        <translation>Imágenes PNG (*.png);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
     </message>
 </context>
 <context>

@@ -1593,6 +1593,13 @@ Restaurez-la avec : repbook-cli restore &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
+    <name>DateListText</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -1924,6 +1931,25 @@ Réessayer, quitter sans enregistrer (Ignorer) ou revenir au journal (Annuler) ?
     <message>
         <source>The export could not be written to standard output.</source>
         <translation>L&apos;export n&apos;a pas pu être écrit sur la sortie standard.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Training program files (*.rpp);;All files (*)</source>
+        <translation>Fichiers de programme d&apos;entraînement (*.rpp);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;All files (*)</source>
+        <translation>Images PNG (*.png);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
     </message>
 </context>
 <context>

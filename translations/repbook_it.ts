@@ -1593,6 +1593,13 @@ Ripristinalo con: repbook-cli restore &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
+    <name>DateListText</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>e altri %1</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -1924,6 +1931,25 @@ Riprovare, uscire senza salvare (Scarta) o tornare al diario (Annulla)?</transla
     <message>
         <source>The export could not be written to standard output.</source>
         <translation>Impossibile scrivere l&apos;esportazione sull&apos;output standard.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Training program files (*.rpp);;All files (*)</source>
+        <translation>File di programmi di allenamento (*.rpp);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;All files (*)</source>
+        <translation>Immagini PNG (*.png);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
     </message>
 </context>
 <context>

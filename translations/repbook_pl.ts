@@ -1601,6 +1601,13 @@ Przywróć ją poleceniem: repbook-cli restore &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
+    <name>DateListText</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>i %1 więcej</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -1932,6 +1939,25 @@ Ponowić, zakończyć bez zapisu (Odrzuć) czy wrócić do dziennika (Anuluj)?</
     <message>
         <source>The export could not be written to standard output.</source>
         <translation>Nie udało się zapisać eksportu na standardowe wyjście.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Training program files (*.rpp);;All files (*)</source>
+        <translation>Pliki planów treningowych (*.rpp);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;All files (*)</source>
+        <translation>Obrazy PNG (*.png);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
     </message>
 </context>
 <context>

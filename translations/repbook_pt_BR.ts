@@ -1593,6 +1593,13 @@ Restaure-o com: repbook-cli restore &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
+    <name>DateListText</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>e mais %1</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -1924,6 +1931,25 @@ Tentar de novo, sair sem salvar (Descartar) ou voltar ao diário (Cancelar)?</tr
     <message>
         <source>The export could not be written to standard output.</source>
         <translation>Não foi possível gravar a exportação na saída padrão.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Training program files (*.rpp);;All files (*)</source>
+        <translation>Arquivos de programa de treino (*.rpp);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;All files (*)</source>
+        <translation>Imagens PNG (*.png);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
     </message>
 </context>
 <context>

@@ -1601,6 +1601,13 @@ Restore it with: repbook-cli restore &quot;%2&quot;</source>
     </message>
 </context>
 <context>
+    <name>DateListText</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>и ещё %1</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -1932,6 +1939,25 @@ Retry, exit without saving (Discard), or go back to the diary (Cancel)?</source>
     <message>
         <source>The export could not be written to standard output.</source>
         <translation>Не удалось записать экспорт в стандартный вывод.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Training program files (*.rpp);;All files (*)</source>
+        <translation>Файлы программ тренировок (*.rpp);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;All files (*)</source>
+        <translation>Изображения PNG (*.png);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
     </message>
 </context>
 <context>
