@@ -170,37 +170,52 @@ void RegisterAll(BenchFiles &files)
         }
         SetBytes(state, files.SizeOf(int(state.range(0))));
     });
-    add("BM_SharedFileMergeConflictCopy", [&files](benchmark::State &state) {
-        // Taking in a sync engine's conflict copy whose other computer changed one day: the
-        // copy is read, checked and merged by date, the diary saved and the copy removed.
-        const QString folder = files.PathFor(int(state.range(0))) + QStringLiteral(".synced");
-        QDir(folder).removeRecursively();
-        QDir().mkpath(folder);
-        const QString path = folder + QStringLiteral("/Database.rpd");
-        QFile::copy(files.PathFor(int(state.range(0))), path);
-        const QString copyPath =
-            folder + QStringLiteral("/Database.sync-conflict-20261207-120000-BENCHPC.rpd");
-        DiaryDatabase mine;
-        DiaryDatabase theirs;
-        SharedDiaryFile myFile(mine, DiaryMerge::Winner::Memory);
-        myFile.Open(path);
-        theirs.Open(path);
-        int round = 0;
-        for (auto _ : state) {
-            state.PauseTiming();
-            SyncBase base(folder + QStringLiteral("/base.txt"));
-            base.AgreeOn(DiaryMerge::GroupByDate(mine));
-            theirs.GetDay(theirs.GetDayCount() - 1)->SetNotes(QString::number(++round));
-            theirs.SetPath(copyPath);
-            theirs.Save();
-            state.ResumeTiming();
-            const ConflictCopyMerge::Outcome merged =
-                ConflictCopyMerge::Run(myFile, base, ConflictCopyMerge::Mode::Apply);
-            if (!merged.ok || !merged.conflicts.isEmpty() || merged.copies.size() != 1)
-                state.SkipWithError("the copy was not merged cleanly");
-        }
-        SetBytes(state, files.SizeOf(int(state.range(0))));
-    });
+    // A sync engine's conflict copy whose other computer changed one day, taken in as the
+    // diary does: read, checked and grouped on a worker thread (BM_ConflictCopyRead), then
+    // merged by date on the window's thread, the diary saved, the copy removed and the base
+    // written (BM_SharedFileMergeConflictCopy, the part the window waits for).
+    for (const bool windowPart : {false, true}) {
+        const char *name = windowPart ? "BM_SharedFileMergeConflictCopy" : "BM_ConflictCopyRead";
+        add(name, [&files, windowPart](benchmark::State &state) {
+            const QString folder = files.PathFor(int(state.range(0))) + QStringLiteral(".synced");
+            QDir(folder).removeRecursively();
+            QDir().mkpath(folder);
+            const QString path = folder + QStringLiteral("/Database.rpd");
+            QFile::copy(files.PathFor(int(state.range(0))), path);
+            const QString copyPath =
+                folder + QStringLiteral("/Database.sync-conflict-20261207-120000-BENCHPC.rpd");
+            DiaryDatabase mine;
+            DiaryDatabase theirs;
+            SharedDiaryFile myFile(mine, DiaryMerge::Winner::Memory);
+            myFile.Open(path);
+            theirs.Open(path);
+            int round = 0;
+            for (auto _ : state) {
+                state.PauseTiming();
+                SyncBase base(SyncBase::PathFor(path));
+                base.AgreeOn(DiaryMerge::GroupByDate(mine));
+                base.Save();
+                theirs.GetDay(theirs.GetDayCount() - 1)->SetNotes(QString::number(++round));
+                theirs.SetPath(copyPath);
+                theirs.Save();
+                if (windowPart) {
+                    const auto read = ConflictCopyMerge::Prepare(path);
+                    state.ResumeTiming();
+                    const ConflictCopyMerge::Outcome merged =
+                        ConflictCopyMerge::Apply(myFile, *read);
+                    if (!merged.ok || !merged.conflicts.isEmpty() || merged.copies.size() != 1)
+                        state.SkipWithError("the copy was not merged cleanly");
+                } else {
+                    state.ResumeTiming();
+                    const auto read = ConflictCopyMerge::Prepare(path);
+                    state.PauseTiming();
+                    ConflictCopyMerge::Apply(myFile, *read);
+                    state.ResumeTiming();
+                }
+            }
+            SetBytes(state, files.SizeOf(int(state.range(0))));
+        });
+    }
     add("BM_HistoryStepOneDate", [&files](benchmark::State &state) {
         // A step of the main window's history on one date: the snapshots before and after the
         // change, the check before undoing it and the undo.

@@ -18,11 +18,11 @@
 
 #include <cstdio>
 #include <ctime>
-#include <vector>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 extern char **environ;
 
@@ -51,8 +51,8 @@ bool ReadReport(const QByteArray &output, qint64 startNs, ChildRun &run)
     qint64 shown = 0, cpu = 0, hwm = 0, rss = 0, anon = 0;
     if (std::sscanf(output.constData(),
                     "shown_ns=%lld cpu_ns=%lld hwm_kb=%lld rss_kb=%lld anon_kb=%lld", &shown, &cpu,
-                    &hwm, &rss, &anon) != 5
-        || shown < startNs)
+                    &hwm, &rss, &anon) != 5 ||
+        shown < startNs)
         return false;
     run.shownSeconds = double(shown - startNs) / 1e9;
     run.cpuSeconds = double(cpu) / 1e9;
@@ -84,7 +84,8 @@ ChildRun RunChild(const QString &program, const QStringList &arguments)
     posix_spawn_file_actions_addclose(&actions, output[0]);
     const qint64 start = MonotonicNs();
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, path.constData(), &actions, nullptr, argv.data(), environ);
+    const int spawned =
+        posix_spawn(&pid, path.constData(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(output[1]);
     QByteArray report;

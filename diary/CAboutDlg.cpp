@@ -1,11 +1,11 @@
 #include "diary/CAboutDlg.h"
 
-#include "diary/EnterKey.h"
 #include "images/ImageIds.h"
 #include "images/ResourceImages.h"
 #include "settings/DiaryLocation.h"
 #include "settings/SettingsStore.h"
 #include "widgets/CPictureButton.h"
+#include "widgets/EnterKey.h"
 #include "widgets/MessageBox.h"
 
 #include <QDesktopServices>

@@ -1,8 +1,8 @@
 #include "diary/CDisplayDlg.h"
 
-#include "diary/CDayCountSpinBox.h"
 #include "images/ImageIds.h"
 #include "model/Clock.h"
+#include "widgets/CDayCountSpinBox.h"
 #include "widgets/CFPSMiniCalendarCtrl.h"
 #include "widgets/CPictureButton.h"
 

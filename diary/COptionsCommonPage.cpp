@@ -1,9 +1,9 @@
 #include "diary/COptionsCommonPage.h"
 
-#include "diary/CSectionHeading.h"
 #include "images/StatusImages.h"
 #include "translations/AppLanguage.h"
 #include "widgets/Appearance.h"
+#include "widgets/CSectionHeading.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

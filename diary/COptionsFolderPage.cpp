@@ -1,7 +1,7 @@
 #include "diary/COptionsFolderPage.h"
 
-#include "diary/CSectionHeading.h"
 #include "settings/DiaryLocation.h"
+#include "widgets/CSectionHeading.h"
 
 #include <QDir>
 #include <QHBoxLayout>

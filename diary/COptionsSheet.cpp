@@ -2,7 +2,6 @@
 
 #include "diary/COptionsCommonPage.h"
 #include "diary/COptionsFolderPage.h"
-#include "diary/EnterKey.h"
 #include "images/ImageIds.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
@@ -10,6 +9,7 @@
 #include "translations/AppLanguage.h"
 #include "widgets/Appearance.h"
 #include "widgets/CPictureButton.h"
+#include "widgets/EnterKey.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

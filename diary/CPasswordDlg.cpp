@@ -1,12 +1,12 @@
 #include "diary/CPasswordDlg.h"
 
-#include "diary/EnterKey.h"
 #include "images/ImageIds.h"
 #include "images/ResourceImages.h"
 #include "settings/PasswordDigest.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "widgets/CPictureButton.h"
+#include "widgets/EnterKey.h"
 #include "widgets/MessageBox.h"
 
 #include <QGuiApplication>

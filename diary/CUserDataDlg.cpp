@@ -1,13 +1,13 @@
 #include "diary/CUserDataDlg.h"
 
-#include "diary/CSectionHeading.h"
-#include "diary/CWrappingNumberEdit.h"
-#include "diary/EnterKey.h"
 #include "images/ImageIds.h"
 #include "images/ResourceImages.h"
 #include "settings/SettingsStore.h"
 #include "settings/WeightUnitSetting.h"
 #include "widgets/CPictureButton.h"
+#include "widgets/CSectionHeading.h"
+#include "widgets/CWrappingNumberEdit.h"
+#include "widgets/EnterKey.h"
 #include "widgets/MessageBox.h"
 
 #include <QGridLayout>

@@ -33,6 +33,7 @@ enum : int {
     ExportFile = 33101,
     Progress = 33103,
     Find = 33104,
+    Conflicts = 33105,
     Exit = 57665,
     // The history and the backups.
     Undo = 57643,

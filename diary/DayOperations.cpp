@@ -1,17 +1,17 @@
 #include "diary/DayOperations.h"
 
-#include <QCoreApplication>
-
-#include "diary/CRepbookDlg.h"
+#include "diary/CalendarView.h"
+#include "diary/DayPreview.h"
 #include "editing/CDayDlg.h"
 #include "editing/CDayTabCtrl.h"
 #include "editing/CTrainingDlg.h"
-#include "editing/DayCellData.h"
 #include "model/DiaryDatabase.h"
 #include "model/TrainingDay.h"
 #include "model/Workout.h"
 #include "widgets/CGridCtrl.h"
 #include "widgets/MessageBox.h"
+
+#include <QCoreApplication>
 
 #include <memory>
 
@@ -35,44 +35,38 @@ constexpr QMessageBox::StandardButtons YesNoCancel =
 
 } // namespace
 
-DayOperations::DayOperations(CRepbookDlg &window, DiaryDatabase &database)
+DayOperations::DayOperations(QWidget &window, CalendarView &calendar, DayPreview &preview,
+                             DiaryDatabase &database)
     : m_window(window)
+    , m_calendar(calendar)
+    , m_preview(preview)
     , m_database(database)
 {
 }
 
 // ---- Cells -----------------------------------------------------------------------------------
 
-void DayOperations::SetCellDay(int row, int col, TrainingDay *day)
-{
-    if (!m_window.IsInRange(row, col))
-        return;
-    CGridCtrl *grid = m_window.Grid();
-    grid->SetItemData(row, col, CellDataFromDay(day));
-    grid->RedrawCell(row, col);
-}
-
 void DayOperations::SetDateCellDay(const TrainingDay &day, TrainingDay *shown)
 {
     // The day's date may lie outside the range shown now (the range changed during a move).
-    const CalendarCell cell = m_window.CellOf(day.GetDate());
+    const CalendarCell cell = m_calendar.CellOf(day.GetDate());
     if (cell.IsValid())
-        SetCellDay(cell.row, cell.col, shown);
+        m_calendar.SetCellDay(cell.row, cell.col, shown);
 }
 
 void DayOperations::ShowDayOfDate(const DateValue &date)
 {
     // A diary may hold a second record of a date; the cell then shows that one.
-    const CalendarCell cell = m_window.CellOf(date);
+    const CalendarCell cell = m_calendar.CellOf(date);
     if (cell.IsValid())
-        SetCellDay(cell.row, cell.col, m_database.FindDay(date));
+        m_calendar.SetCellDay(cell.row, cell.col, m_database.FindDay(date));
 }
 
 bool DayOperations::RemoveDayOf(const TrainingDay *day)
 {
     // Nothing may keep referring to a day once it is deleted.
-    if (m_window.WorkoutArea()->GetDay() == day)
-        m_window.WorkoutArea()->SetDay(nullptr);
+    if (m_preview.WorkoutArea()->GetDay() == day)
+        m_preview.WorkoutArea()->SetDay(nullptr);
     if (m_pendingMoveSource == day)
         m_pendingMoveSource = nullptr;
     for (int index = 0; index < m_database.GetDayCount(); ++index) {
@@ -88,10 +82,10 @@ bool DayOperations::RemoveDayOf(const TrainingDay *day)
 
 void DayOperations::AddWorkoutToDay()
 {
-    const CCellID focus = m_window.Grid()->GetFocusCell();
-    if (m_window.IsInRange(focus.row, focus.col) && !m_window.DayAt(focus.row, focus.col)) {
+    const CCellID focus = m_calendar.Grid()->GetFocusCell();
+    if (m_calendar.IsInRange(focus.row, focus.col) && !m_calendar.DayAt(focus.row, focus.col)) {
         auto created = std::make_unique<TrainingDay>();
-        created->SetDate(m_window.DateAt(focus.row, focus.col));
+        created->SetDate(m_calendar.DateAt(focus.row, focus.col));
         TrainingDay *day = created.get();
         m_database.AddDay(std::move(created));
 
@@ -100,8 +94,8 @@ void DayOperations::AddWorkoutToDay()
             auto workout = std::make_unique<Workout>();
             workout->SetName(dialog.GetName());
             day->AddWorkout(std::move(workout));
-            SetCellDay(focus.row, focus.col, day);
-            CDayTabCtrl *tabs = m_window.WorkoutArea();
+            m_calendar.SetCellDay(focus.row, focus.col, day);
+            CDayTabCtrl *tabs = m_preview.WorkoutArea();
             tabs->SetDay(day);
             if (tabs->GetTabCount() > 0)
                 tabs->SelectWorkout(tabs->GetTabCount() - 1);
@@ -110,40 +104,40 @@ void DayOperations::AddWorkoutToDay()
             RemoveDayOf(day);
         }
     }
-    m_window.SelectDay(focus.row, focus.col);
+    m_calendar.SelectDay(focus.row, focus.col);
 }
 
 void DayOperations::ViewDay()
 {
-    const CCellID focus = m_window.Grid()->GetFocusCell();
-    if (!m_window.IsInRange(focus.row, focus.col))
+    const CCellID focus = m_calendar.Grid()->GetFocusCell();
+    if (!m_calendar.IsInRange(focus.row, focus.col))
         return;
-    if (!m_window.Grid()->IsValid(focus.row, focus.col)) {
+    if (!m_calendar.Grid()->IsValid(focus.row, focus.col)) {
         MessageBox::Error(&m_window,
                           QCoreApplication::translate(
                               "DayOperations", "Error! Training could not be dated to this day."));
         return;
     }
-    if (!m_window.DayAt(focus.row, focus.col))
+    if (!m_calendar.DayAt(focus.row, focus.col))
         AddWorkoutToDay();
-    TrainingDay *day = m_database.FindDay(m_window.DateAt(focus.row, focus.col));
+    TrainingDay *day = m_database.FindDay(m_calendar.DateAt(focus.row, focus.col));
     if (!day)
         return; // "Add workout" was cancelled
 
     TrainingDay backup;
     backup.CopyExactFrom(*day);
     // The dialog may delete workouts the area below the calendar shows; it lets go of them first.
-    m_window.WorkoutArea()->SetDay(nullptr);
+    m_preview.WorkoutArea()->SetDay(nullptr);
 
     CDayDlg dialog(&m_window);
-    dialog.SetImageSet(m_window.UsesShields());
+    dialog.SetImageSet(m_calendar.UsesShields());
     dialog.SetDay(day);
     if (dialog.exec() == QDialog::Accepted) {
         if (day->IsEmpty()) {
             RemoveFocusedDay();
             day = nullptr;
         } else {
-            SetCellDay(focus.row, focus.col, day);
+            m_calendar.SetCellDay(focus.row, focus.col, day);
         }
     } else {
         // The dialog edited the day in place: put back every field, statuses and notes included.
@@ -156,18 +150,18 @@ void DayOperations::ViewDay()
 void DayOperations::ShowDayAfterDialog(TrainingDay *day)
 {
     // The day dialog may have changed the exercise columns' widths and ticks.
-    CDayTabCtrl *tabs = m_window.WorkoutArea();
+    CDayTabCtrl *tabs = m_preview.WorkoutArea();
     tabs->ReloadColumnSettings();
     tabs->SetDay(day);
-    m_window.Grid()->viewport()->update();
+    m_calendar.Grid()->viewport()->update();
 }
 
 // ---- Remove ----------------------------------------------------------------------------------
 
 void DayOperations::Remove()
 {
-    const CCellID focus = m_window.Grid()->GetFocusCell();
-    if (!m_window.DayAt(focus.row, focus.col))
+    const CCellID focus = m_calendar.Grid()->GetFocusCell();
+    if (!m_calendar.DayAt(focus.row, focus.col))
         return;
     if (MessageBox::Question(&m_window,
                              QCoreApplication::translate("DayOperations", RemoveQuestion)) ==
@@ -177,15 +171,15 @@ void DayOperations::Remove()
 
 void DayOperations::RemoveSelectedDays()
 {
-    CGridCtrl *grid = m_window.Grid();
+    CGridCtrl *grid = m_calendar.Grid();
     const CCellRange selected = grid->GetSelectedCellRange();
     if (!selected.IsValid())
         return;
     for (int row = selected.minRow; row <= selected.maxRow; ++row) {
         for (int col = selected.minCol; col <= selected.maxCol; ++col) {
-            if (!m_window.IsInRange(row, col) || !grid->IsCellSelected(row, col))
+            if (!m_calendar.IsInRange(row, col) || !grid->IsCellSelected(row, col))
                 continue;
-            const DateValue date = m_window.DateAt(row, col);
+            const DateValue date = m_calendar.DateAt(row, col);
             if (TrainingDay *day = m_database.FindDay(date)) {
                 RemoveDayOf(day);
                 ShowDayOfDate(date);
@@ -193,14 +187,14 @@ void DayOperations::RemoveSelectedDays()
         }
     }
     const CCellID focus = grid->GetFocusCell();
-    m_window.SelectDay(focus.row, focus.col);
-    m_window.WorkoutArea()->SetDay(nullptr);
+    m_calendar.SelectDay(focus.row, focus.col);
+    m_preview.WorkoutArea()->SetDay(nullptr);
 }
 
 void DayOperations::RemoveFocusedDay()
 {
-    const CCellID focus = m_window.Grid()->GetFocusCell();
-    m_window.Grid()->SetSelectedRange(focus.row, focus.col, focus.row, focus.col);
+    const CCellID focus = m_calendar.Grid()->GetFocusCell();
+    m_calendar.Grid()->SetSelectedRange(focus.row, focus.col, focus.row, focus.col);
     RemoveSelectedDays();
 }
 
@@ -208,8 +202,8 @@ void DayOperations::RemoveFocusedDay()
 
 void DayOperations::StartMove()
 {
-    const CCellID focus = m_window.Grid()->GetFocusCell();
-    TrainingDay *day = m_window.DayAt(focus.row, focus.col);
+    const CCellID focus = m_calendar.Grid()->GetFocusCell();
+    TrainingDay *day = m_calendar.DayAt(focus.row, focus.col);
     if (day && !day->IsEmpty()) {
         m_pendingMoveSource = day;
         MessageBox::Information(
@@ -223,11 +217,11 @@ void DayOperations::StartMove()
 bool DayOperations::MoveTo(int row, int col)
 {
     TrainingDay *source = std::exchange(m_pendingMoveSource, nullptr);
-    if (!source || !m_window.IsInRange(row, col))
+    if (!source || !m_calendar.IsInRange(row, col))
         return true;
-    TrainingDay *target = m_window.DayAt(row, col);
+    TrainingDay *target = m_calendar.DayAt(row, col);
     // The source's own cell: swapping a day with itself or merging it into itself is no move.
-    if (target == source || m_window.DateAt(row, col) == source->GetDate())
+    if (target == source || m_calendar.DateAt(row, col) == source->GetDate())
         return false;
 
     if (target) {
@@ -285,17 +279,17 @@ void DayOperations::MergeDays(TrainingDay &source, TrainingDay &target)
 void DayOperations::MoveDay(TrainingDay &source, int row, int col)
 {
     const DateValue oldDate = source.GetDate();
-    source.SetDate(m_window.DateAt(row, col));
+    source.SetDate(m_calendar.DateAt(row, col));
     ShowDayOfDate(oldDate);
-    SetCellDay(row, col, &source);
+    m_calendar.SetCellDay(row, col, &source);
 }
 
 void DayOperations::CopyDay(const TrainingDay &source, int row, int col)
 {
     auto copy = std::make_unique<TrainingDay>();
     copy->CopyFrom(source);
-    copy->SetDate(m_window.DateAt(row, col));
+    copy->SetDate(m_calendar.DateAt(row, col));
     TrainingDay *shown = copy.get();
     m_database.AddDay(std::move(copy));
-    SetCellDay(row, col, shown);
+    m_calendar.SetCellDay(row, col, shown);
 }

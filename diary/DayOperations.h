@@ -2,19 +2,23 @@
 
 #include <QString>
 
-class CRepbookDlg;
+class CalendarView;
 class DateValue;
+class DayPreview;
 class DiaryDatabase;
+class QWidget;
 class TrainingDay;
 
 // The main window's commands that change the diary: creating a day with its first workout,
 // opening a day in the day dialog, removing days, and moving, copying, swapping or merging a day
-// onto another date. Cells only refer to days; the database owns them. After every operation a
+// onto another date. They work on the calendar's cells and the day preview; the window only
+// parents their dialogs. Cells only refer to days; the database owns them. After every operation a
 // week cell in the range refers to the day of its date, and a cell outside the range to none.
 class DayOperations
 {
 public:
-    DayOperations(CRepbookDlg &window, DiaryDatabase &database);
+    DayOperations(QWidget &window, CalendarView &calendar, DayPreview &preview,
+                  DiaryDatabase &database);
 
     // Creates the focused day with a first workout chosen in "Add workout"; Cancel there removes
     // the day again. A cell that already holds a day is left as it is.
@@ -40,7 +44,6 @@ public:
     const QString &LastMoveKind() const { return m_lastMoveKind; }
 
 private:
-    void SetCellDay(int row, int col, TrainingDay *day);
     void SetDateCellDay(const TrainingDay &day, TrainingDay *shown);
     void ShowDayOfDate(const DateValue &date);
     bool RemoveDayOf(const TrainingDay *day);
@@ -50,7 +53,9 @@ private:
     void CopyDay(const TrainingDay &source, int row, int col);
     void ShowDayAfterDialog(TrainingDay *day);
 
-    CRepbookDlg &m_window;
+    QWidget &m_window;
+    CalendarView &m_calendar;
+    DayPreview &m_preview;
     DiaryDatabase &m_database;
     TrainingDay *m_pendingMoveSource = nullptr;
     QString m_lastMoveKind;

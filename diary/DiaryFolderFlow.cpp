@@ -99,7 +99,9 @@ bool Choose(QWidget *parent, SharedDiaryFile &file, SettingsStore &settings)
         text += QCoreApplication::translate(
                     "DiaryFolderFlow",
                     "\n\nDays that both diaries hold with other entries kept the "
-                    "folder's version; this computer's were saved in:\n%1")
+                    "folder's version; this computer's were saved in:\n%1\n"
+                    "Edit > Conflicts shows them beside the folder's and lets you "
+                    "take them instead.")
                     .arg(Native(result.conflictFile));
     if (!ignoreWritten)
         text += QCoreApplication::translate(

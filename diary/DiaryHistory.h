@@ -54,6 +54,8 @@ public:
     bool Undo();
     bool Redo();
     QUndoStack *Stack() const { return m_stack; }
+    // True while the window is busy: no change may be recorded from outside it then.
+    bool IsBusy() const { return m_recording || (m_hooks.isBusy && m_hooks.isBusy()); }
     // What undo and redo call around a change of days; for changes made outside a recording.
     const DaysChangeCommand::Hooks &DayHooks() const { return m_hooks.days; }
     // Keeps the actions' texts ("Undo Move 12 March") and states in step with the history.

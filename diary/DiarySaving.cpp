@@ -25,6 +25,7 @@ DiarySaving::DiarySaving(SharedDiaryFile &file, QWidget *owner, Hooks hooks)
     , m_file(file)
     , m_owner(owner)
     , m_copies(file, owner)
+    , m_notice(owner)
     , m_hooks(std::move(hooks))
     , m_saveTimer(new QTimer(this))
     , m_retryTimer(new QTimer(this))
@@ -44,6 +45,10 @@ DiarySaving::DiarySaving(SharedDiaryFile &file, QWidget *owner, Hooks hooks)
         Do(work);
     });
     connect(&m_file, &SharedDiaryFile::ChangedOnDisk, this, &DiarySaving::TakeInChanges);
+    // The window never waits while a conflict copy is read; what was read is merged as soon as
+    // the window is idle.
+    m_copies.ReadInBackground([this] { TakeInChanges(); });
+    m_notice.Check(m_file.Path(), {}); // the records already there are known
 }
 
 DiarySaving::~DiarySaving() = default;
@@ -93,10 +98,13 @@ void DiarySaving::Do(Work work)
     if (work == Work::Save)
         KeepDailyBackup();
     const SharedDiaryFile::Outcome outcome = work == Work::Save ? m_file.Save() : m_file.Refresh();
-    const bool copiesMerged = m_copies.Run();
+    const bool copiesMerged = m_copies.Merge();
     if ((outcome.memoryChanged || copiesMerged) && m_hooks.daysChanged)
         m_hooks.daysChanged();
+    // The window shows the merged days behind the messages.
+    const QString toldCopies = m_copies.Tell();
     Report(outcome, work);
+    m_notice.Check(m_file.Path(), {toldCopies, outcome.conflictFile});
 }
 
 void DiarySaving::Report(const SharedDiaryFile::Outcome &outcome, Work work)
@@ -106,7 +114,8 @@ void DiarySaving::Report(const SharedDiaryFile::Outcome &outcome, Work work)
             m_owner,
             tr("Another program changed days that were also changed here:\n%1\n"
                "The diary keeps the version shown here. The other version was "
-               "saved in:\n%2")
+               "saved in:\n%2\nEdit > Conflicts shows it beside the diary's and "
+               "lets you take it instead.")
                 .arg(DateListText::Short(outcome.conflicts), Native(outcome.conflictFile)));
     }
     if (!outcome.keptDamagedFile.isEmpty()) {

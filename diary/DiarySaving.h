@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diary/ConflictNotice.h"
 #include "editing/ConflictCopyIntake.h"
 #include "model/SharedDiaryFile.h"
 
@@ -70,6 +71,7 @@ private:
     SharedDiaryFile &m_file;
     QWidget *m_owner;
     ConflictCopyIntake m_copies; // conflict copies a sync engine left beside the file
+    ConflictNotice m_notice; // records of such days the other computer kept
     Hooks m_hooks;
     QTimer *m_saveTimer;
     QTimer *m_retryTimer;

@@ -1,17 +1,16 @@
 #include "diary/FindWindow.h"
 
 #include "diary/CFindDlg.h"
-#include "diary/CRepbookDlg.h"
 
 namespace FindWindow {
 
-void Open(CRepbookDlg &window, const DiaryDatabase &database)
+void Open(QWidget &window, const DiaryDatabase &database,
+          const std::function<void(CFindDlg &dialog)> &connect)
 {
     auto *dialog = window.findChild<CFindDlg *>(QString(), Qt::FindDirectChildrenOnly);
     if (!dialog) {
         dialog = new CFindDlg(database, &window);
-        QObject::connect(&window, &CRepbookDlg::diaryChanged, dialog, &CFindDlg::DiaryChanged);
-        QObject::connect(dialog, &CFindDlg::dateChosen, &window, &CRepbookDlg::ShowDate);
+        connect(*dialog);
     }
     dialog->show();
     dialog->raise();

@@ -1,11 +1,13 @@
 #include "diary/ProgressWindow.h"
 
-#include "diary/CRepbookDlg.h"
+#include "diary/CalendarRange.h"
 #include "progress/CProgressDlg.h"
 
-ProgressWindow::ProgressWindow(CRepbookDlg &window, const DiaryDatabase &database)
+ProgressWindow::ProgressWindow(QWidget &window, const CalendarRange &range,
+                               const DiaryDatabase &database)
     : QObject(&window)
     , m_window(window)
+    , m_range(range)
     , m_database(database)
 {
 }
@@ -14,11 +16,7 @@ void ProgressWindow::Open()
 {
     if (!m_dialog) {
         m_dialog = new CProgressDlg(m_database, &m_window);
-        connect(&m_window, &CRepbookDlg::diaryChanged, m_dialog, [this] {
-            PassCalendarRange();
-            m_dialog->DiaryChanged();
-        });
-        connect(m_dialog, &CProgressDlg::dateChosen, &m_window, &CRepbookDlg::ShowDate);
+        connect(m_dialog, &CProgressDlg::dateChosen, this, &ProgressWindow::dateChosen);
         PassCalendarRange();
     }
     m_dialog->show();
@@ -26,9 +24,17 @@ void ProgressWindow::Open()
     m_dialog->activateWindow();
 }
 
+void ProgressWindow::DiaryChanged()
+{
+    if (!m_dialog)
+        return;
+    PassCalendarRange();
+    m_dialog->DiaryChanged();
+}
+
 void ProgressWindow::PassCalendarRange()
 {
-    const CalendarRange &range = m_window.Range();
-    m_dialog->SetCalendarSpan(
-        range.IsValid() ? DateSpan {range.Start().ToQDate(), range.End().ToQDate()} : DateSpan {});
+    m_dialog->SetCalendarSpan(m_range.IsValid()
+                                  ? DateSpan {m_range.Start().ToQDate(), m_range.End().ToQDate()}
+                                  : DateSpan {});
 }

@@ -1,26 +1,27 @@
 #include "diary/WindowHistory.h"
 
-#include <QCoreApplication>
-
-#include "diary/CRepbookDlg.h"
+#include "diary/CalendarView.h"
 #include "diary/CommandIds.h"
 #include "diary/DayOperations.h"
+#include "diary/DayPreview.h"
 #include "diary/DiaryHistory.h"
 #include "diary/MainMenu.h"
 #include "editing/CDayTabCtrl.h"
 #include "model/TrainingDay.h"
 #include "widgets/CGridCtrl.h"
 
+#include <QCoreApplication>
+
 namespace WindowHistory {
 
 namespace {
 
-QList<DateValue> FocusDates(const CRepbookDlg &window)
+QList<DateValue> FocusDates(const CalendarView &calendar)
 {
-    const CCellID focus = window.Grid()->GetFocusCell();
-    if (!window.IsInRange(focus.row, focus.col))
+    const CalendarCell focus = calendar.FocusCell();
+    if (!calendar.IsInRange(focus.row, focus.col))
         return {};
-    return {window.DateAt(focus.row, focus.col)};
+    return {calendar.DateAt(focus.row, focus.col)};
 }
 
 void RecordOn(DiaryHistory &history, const QString &verb, const QList<DateValue> &dates,
@@ -31,19 +32,19 @@ void RecordOn(DiaryHistory &history, const QString &verb, const QList<DateValue>
 
 } // namespace
 
-DiaryHistory *Create(CRepbookDlg &window, DiaryDatabase &database,
+DiaryHistory *Create(QWidget &window, const MainMenu &commands, const DayPreview &preview,
+                     DayOperations &operations, DiaryDatabase &database,
                      const std::function<bool()> &isBusy, const std::function<void()> &showDays)
 {
-    CDayTabCtrl *area = window.WorkoutArea();
-    const auto releaseDays = [&window, area] {
+    CDayTabCtrl *area = preview.WorkoutArea();
+    const auto releaseDays = [&operations, area] {
         area->SetDay(nullptr);
-        window.DayCommands().CancelMove();
+        operations.CancelMove();
     };
     auto *history = new DiaryHistory(
         database, &window,
         {.isBusy = isBusy, .days = {.releaseDays = releaseDays, .daysChanged = showDays}});
-    history->BindActions(window.Commands()->Action(CommandId::Undo),
-                         window.Commands()->Action(CommandId::Redo));
+    history->BindActions(commands.Action(CommandId::Undo), commands.Action(CommandId::Redo));
     // The workout area's exercise menu marks statuses of the day it shows.
     const auto areaDates = [area] {
         const TrainingDay *day = area->GetDay();
@@ -59,17 +60,17 @@ DiaryHistory *Create(CRepbookDlg &window, DiaryDatabase &database,
     return history;
 }
 
-void OnFocus(DiaryHistory &history, const CRepbookDlg &window, const QString &verb,
+void OnFocus(DiaryHistory &history, const CalendarView &calendar, const QString &verb,
              const std::function<void()> &change)
 {
-    RecordOn(history, verb, FocusDates(window), change);
+    RecordOn(history, verb, FocusDates(calendar), change);
 }
 
-void OnSelection(DiaryHistory &history, const CRepbookDlg &window, const QString &verb,
+void OnSelection(DiaryHistory &history, const CalendarView &calendar, const QString &verb,
                  const std::function<void()> &change)
 {
     QList<DateValue> dates;
-    for (const TrainingDay *day : window.SelectedDays())
+    for (const TrainingDay *day : calendar.SelectedDays())
         dates.append(day->GetDate());
     RecordOn(history, verb, dates, change);
 }

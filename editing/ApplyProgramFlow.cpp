@@ -1,7 +1,7 @@
 #include "editing/ApplyProgramFlow.h"
 
 #include "editing/CApplyProgramDlg.h"
-#include "editing/ProgramApplier.h"
+#include "model/ProgramApplier.h"
 #include "model/TrainingProgram.h"
 #include "widgets/FileDialog.h"
 

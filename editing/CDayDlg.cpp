@@ -1,15 +1,12 @@
 #include "editing/CDayDlg.h"
 
 #include "editing/CDayTabCtrl.h"
-#include "editing/CExerciseDlg.h"
-#include "editing/CTrainingDlg.h"
 #include "editing/CWorkoutTabBar.h"
 #include "editing/DayDlgIds.h"
-#include "editing/ExerciseColumns.h"
-#include "editing/StatusCheck.h"
 #include "images/ImageIds.h"
 #include "images/ResourceImages.h"
 #include "images/StatusImageSet.h"
+#include "model/StatusCheck.h"
 #include "model/TrainingDay.h"
 #include "widgets/CGridCtrl.h"
 #include "widgets/CPictureButton.h"
@@ -23,13 +20,9 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include <memory>
-
 namespace {
 
 namespace Id = DayDlgIds;
-
-constexpr int LastColumn = ExerciseColumns::Count - 1;
 
 // Sizes of the buttons, in pixels.
 constexpr int WideButtonWidth = 132;
@@ -48,6 +41,7 @@ CDayDlg::CDayDlg(int dialogId, QWidget *parent)
     : CResizingDialog(dialogId, parent)
     , m_tabCtrl(new CDayTabCtrl(this))
     , m_menuBar(new QMenuBar(this))
+    , m_dayEditing(*this, m_tabCtrl)
 {
     setWindowTitle(tr("Workout planning"));
     setWindowIcon(ResourceImages::AppIcon(ImageId::AppIcon));
@@ -325,6 +319,7 @@ bool CDayDlg::SetDay(TrainingDay *day)
     if (day == nullptr)
         return false;
     m_day = day;
+    m_dayEditing.SetDay(day);
     return true;
 }
 
@@ -480,241 +475,11 @@ void CDayDlg::OnHint(int hintId)
         RunCommand(Id::AddExercise);
 }
 
-int CDayDlg::AddWorkout()
-{
-    if (m_day == nullptr)
-        return -1;
-    CTrainingDlg dialog(this);
-    if (dialog.exec() != QDialog::Accepted)
-        return -1;
-    auto workout = std::make_unique<Workout>();
-    workout->SetName(dialog.GetName());
-    return m_day->AddWorkout(std::move(workout));
-}
-
-void CDayDlg::OnAddWorkout()
-{
-    CommitEdit();
-    const int index = AddWorkout();
-    if (index < 0)
-        return;
-    m_tabCtrl->RebuildTabs();
-    m_tabCtrl->SelectWorkout(index);
-}
-
-int CDayDlg::AddExercise()
-{
-    Workout *workout = m_tabCtrl->SelectedWorkout();
-    if (m_day == nullptr || m_day->IsEmpty() || workout == nullptr)
-        return -1;
-    CExerciseDlg dialog(this);
-    if (dialog.exec() != QDialog::Accepted)
-        return -1;
-    auto exercise = std::make_unique<ExerciseEntry>();
-    exercise->SetName(dialog.GetName());
-    return workout->AddExercise(std::move(exercise));
-}
-
-void CDayDlg::OnAddExercise()
-{
-    CommitEdit();
-    if (m_day == nullptr)
-        return;
-    if (m_day->IsEmpty()) {
-        const int workout = AddWorkout();
-        if (workout >= 0) {
-            m_tabCtrl->RebuildTabs();
-            m_tabCtrl->SelectWorkout(workout);
-        }
-    }
-    if (m_day->IsEmpty())
-        return;
-    const int index = AddExercise();
-    if (index < 0)
-        return;
-    m_tabCtrl->ShowWorkout(m_tabCtrl->GetCurSel());
-    SelectRow(index + 1);
-}
-
-int CDayDlg::RemoveWorkout()
-{
-    const int index = m_tabCtrl->GetCurSel();
-    if (m_day == nullptr)
-        return 0;
-    if (index >= 0 && index < m_day->GetWorkoutCount()) {
-        m_day->RemoveWorkout(index);
-        m_tabCtrl->RebuildTabs();
-        if (m_day->GetWorkoutCount() > 0)
-            m_tabCtrl->SelectWorkout(qMin(index, m_day->GetWorkoutCount() - 1));
-    }
-    return m_day->GetWorkoutCount();
-}
-
-void CDayDlg::OnRemoveWorkout()
-{
-    CommitEdit();
-    const int left = RemoveWorkout();
-    m_tabCtrl->RebuildTabs();
-    if (left > 0)
-        m_tabCtrl->SelectWorkout(left - 1);
-}
-
-void CDayDlg::OnRemoveSelectedExercises()
-{
-    CommitEdit();
-    if (m_day == nullptr || m_day->IsEmpty())
-        return;
-    Workout *workout = m_tabCtrl->SelectedWorkout();
-    if (workout == nullptr)
-        return;
-    if (workout->IsEmpty()) {
-        RemoveWorkout();
-        return;
-    }
-    const CGridCtrl *grid = m_tabCtrl->GetGrid();
-    QList<int> rows;
-    const int lastRow = qMin(grid->GetRowCount() - 1, workout->GetExerciseCount());
-    for (int row = 1; row <= lastRow; ++row) {
-        if (grid->IsCellSelected(row, ExerciseColumns::Status))
-            rows.append(row);
-    }
-    if (rows.isEmpty())
-        return;
-    for (auto it = rows.crbegin(); it != rows.crend(); ++it)
-        workout->RemoveExercise(*it - 1);
-    m_tabCtrl->SetInSync(true);
-    m_tabCtrl->ShowWorkout(m_tabCtrl->GetCurSel());
-    SelectRow(rows.first() - 1);
-}
-
-void CDayDlg::OnRemoveAllExercises()
-{
-    CommitEdit();
-    Workout *workout = m_tabCtrl->SelectedWorkout();
-    if (workout == nullptr)
-        return;
-    workout->RemoveAllExercises();
-    m_tabCtrl->SetInSync(true);
-    m_tabCtrl->ShowWorkout(m_tabCtrl->GetCurSel());
-}
-
-void CDayDlg::OnClear()
-{
-    CommitEdit();
-    if (m_day == nullptr)
-        return;
-    m_day->RemoveAllWorkouts();
-    m_tabCtrl->RebuildTabs();
-    m_tabCtrl->SetHint(Id::HintNoWorkouts);
-}
-
-void CDayDlg::OnSelectAll()
-{
-    const Workout *workout = m_tabCtrl->SelectedWorkout();
-    if (workout == nullptr || workout->IsEmpty() || m_tabCtrl->GetGrid()->IsEditing())
-        return;
-    CGridCtrl *grid = m_tabCtrl->GetGrid();
-    grid->SetSelectedRange(1, 0, grid->GetRowCount() - 1, LastColumn);
-    grid->SetFocusCell(1, ExerciseColumns::Exercise);
-}
-
-void CDayDlg::SelectRow(int row)
-{
-    // Row 0 is the heading row: it takes the selection while the focus goes to the first
-    // exercise.
-    CGridCtrl *grid = m_tabCtrl->GetGrid();
-    if (row >= 0 && row < grid->GetRowCount()) {
-        grid->SetSelectedRange(row, 0, row, LastColumn);
-    } else {
-        grid->ClearSelection();
-    }
-    row = qMax(row, 1);
-    grid->SetFocusCell(row, ExerciseColumns::Exercise);
-    grid->EnsureVisible(row, ExerciseColumns::Exercise);
-}
-
-void CDayDlg::MoveExercise(int step)
-{
-    CommitEdit();
-    Workout *workout = m_tabCtrl->SelectedWorkout();
-    if (workout == nullptr)
-        return;
-    const int index = m_tabCtrl->GetGrid()->GetFocusCell().row - 1;
-    const int target = index + step;
-    if (index < 0 || index >= workout->GetExerciseCount() || target < 0 ||
-        target >= workout->GetExerciseCount())
-        return;
-    workout->InsertExercise(target, workout->TakeExercise(index));
-    m_tabCtrl->SetInSync(true);
-    m_tabCtrl->ShowWorkout(m_tabCtrl->GetCurSel());
-    SelectRow(target + 1);
-}
-
-void CDayDlg::MoveExerciseUp()
-{
-    MoveExercise(-1);
-}
-
-void CDayDlg::MoveExerciseDown()
-{
-    MoveExercise(1);
-}
-
-void CDayDlg::MoveWorkout(int step)
-{
-    CommitEdit();
-    if (m_day == nullptr)
-        return;
-    const int index = m_tabCtrl->GetCurSel();
-    const int target = index + step;
-    if (index < 0 || index >= m_day->GetWorkoutCount() || target < 0 ||
-        target >= m_day->GetWorkoutCount())
-        return;
-    m_day->InsertWorkout(target, m_day->TakeWorkout(index));
-    m_tabCtrl->RebuildTabs();
-    m_tabCtrl->SelectWorkout(target);
-}
-
-void CDayDlg::OnMoveWorkoutLeft()
-{
-    MoveWorkout(-1);
-}
-
-void CDayDlg::OnMoveWorkoutRight()
-{
-    MoveWorkout(1);
-}
-
 void CDayDlg::OnMarkWorkout(ProgressStatus status)
 {
-    CommitEdit();
-    if (m_day == nullptr || m_day->IsEmpty())
+    if (!m_dayEditing.OnMarkWorkout(status))
         return;
-    Workout *workout = m_tabCtrl->SelectedWorkout();
-    if (workout == nullptr)
-        return;
-    workout->SetStatus(status, true);
-    m_tabCtrl->ShowWorkout(m_tabCtrl->GetCurSel());
     UpdateStatusButton(m_tabCtrl->GetCurSel());
-    m_tabCtrl->GetTabBar()->repaint();
-}
-
-void CDayDlg::OnRenameWorkout()
-{
-    CommitEdit();
-    Workout *workout = m_tabCtrl->SelectedWorkout();
-    if (m_day == nullptr || workout == nullptr) {
-        MessageBox::Information(this, tr("Select workout first."));
-        return;
-    }
-    const int index = m_tabCtrl->GetCurSel();
-    CTrainingDlg dialog(this);
-    dialog.SetTitle(tr("Rename workout"));
-    dialog.SetName(workout->GetName());
-    if (dialog.exec() == QDialog::Accepted)
-        workout->SetName(dialog.GetName()); // an empty name is refused: the old one stays
-    m_tabCtrl->RebuildTabs();
-    m_tabCtrl->SelectWorkout(index);
     m_tabCtrl->GetTabBar()->repaint();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/DayEditing.h"
 #include "model/ProgressStatus.h"
 #include "widgets/CResizingDialog.h"
 
@@ -53,24 +54,24 @@ public:
     virtual void RunCommand(int commandId);
     QAction *CommandAction(int commandId) const;
 
-    // The operations a derived dialog may override.
-    virtual int AddWorkout(); // index of the new workout, or -1
-    virtual int AddExercise(); // index of the new exercise, or -1
-    virtual int RemoveWorkout(); // number of workouts left
-    virtual void MoveExerciseUp();
-    virtual void MoveExerciseDown();
-    virtual void OnAddWorkout();
-    virtual void OnAddExercise();
-    virtual void OnClear();
+    // The day-editing operations (DayEditing); a derived dialog may override the virtual ones.
+    virtual int AddWorkout() { return m_dayEditing.AddWorkout(); } // new index, or -1
+    virtual int AddExercise() { return m_dayEditing.AddExercise(); } // new index, or -1
+    virtual int RemoveWorkout() { return m_dayEditing.RemoveWorkout(); } // workouts left
+    virtual void MoveExerciseUp() { m_dayEditing.MoveExercise(-1); }
+    virtual void MoveExerciseDown() { m_dayEditing.MoveExercise(1); }
+    virtual void OnAddWorkout() { m_dayEditing.OnAddWorkout(); }
+    virtual void OnAddExercise() { m_dayEditing.OnAddExercise(); }
+    virtual void OnClear() { m_dayEditing.OnClear(); }
 
-    void OnRemoveSelectedExercises();
-    void OnRemoveAllExercises();
-    void OnRemoveWorkout();
-    void OnSelectAll();
-    void OnMoveWorkoutLeft();
-    void OnMoveWorkoutRight();
+    void OnRemoveSelectedExercises() { m_dayEditing.OnRemoveSelectedExercises(); }
+    void OnRemoveAllExercises() { m_dayEditing.OnRemoveAllExercises(); }
+    void OnRemoveWorkout() { m_dayEditing.OnRemoveWorkout(); }
+    void OnSelectAll() { m_dayEditing.OnSelectAll(); }
+    void OnMoveWorkoutLeft() { m_dayEditing.MoveWorkout(-1); }
+    void OnMoveWorkoutRight() { m_dayEditing.MoveWorkout(1); }
     void OnMarkWorkout(ProgressStatus status);
-    void OnRenameWorkout();
+    void OnRenameWorkout() { m_dayEditing.OnRenameWorkout(); }
 
 public slots:
     void reject() override; // Escape and the close box act as Cancel
@@ -105,7 +106,11 @@ protected:
     // The bottom row of buttons: "Clear", a stretch, OK and Cancel.
     QBoxLayout *BottomRow() const { return m_bottomRow; }
     // Switches the day the commands work on; unlike SetDay it takes none as well.
-    void SetCurrentDay(TrainingDay *day) { m_day = day; }
+    void SetCurrentDay(TrainingDay *day)
+    {
+        m_day = day;
+        m_dayEditing.SetDay(day);
+    }
     // The accelerator table: key sequences that run commands.
     QAction *AddAccelerator(const QKeySequence &keys, int commandId);
     void RemoveAccelerators();
@@ -127,9 +132,6 @@ private:
     void OnEditBegun();
     void OnEditEnded();
     void UpdateAccelerators();
-    void MoveExercise(int step);
-    void MoveWorkout(int step);
-    void SelectRow(int row);
 
     TrainingDay *m_day = nullptr;
     bool m_shields = true;
@@ -145,4 +147,5 @@ private:
     QMenu *m_addMenu = nullptr;
     QMenu *m_removeMenu = nullptr;
     QMenu *m_statusMenu = nullptr;
+    DayEditing m_dayEditing;
 };

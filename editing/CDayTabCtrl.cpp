@@ -1,42 +1,22 @@
 #include "editing/CDayTabCtrl.h"
 
 #include "editing/CEmptyDlg.h"
-#include "editing/CGridImageCell.h"
 #include "editing/CWorkoutTabBar.h"
 #include "editing/DayDlgIds.h"
-#include "editing/ExerciseColumns.h"
 #include "images/RepbookColours.h"
+#include "model/ExerciseColumns.h"
 #include "model/TrainingDay.h"
-#include "settings/SettingsKeys.h"
-#include "settings/SettingsStore.h"
 #include "widgets/CGridCtrl.h"
-#include "widgets/CSpinGridCell.h"
 
-#include <QHeaderView>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QPainter>
-#include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyleOptionTabWidgetFrame>
 
-#include <memory>
-
 namespace {
 
 namespace Col = ExerciseColumns;
-
-// Cell types of the grid: one cell class per column that needs its own.
-constexpr int CellTypeBase = 100;
-
-int CellTypeOf(int column)
-{
-    return Col::Info(column).kind == Col::CellKind::Text ? 0 : CellTypeBase + column;
-}
-
-// The width a column gets while its menu entry is ticked, before it is sized to its contents.
-constexpr int ShownColumnWidth = SettingsKeys::DefaultColumnWidth;
 
 // Space between the pane's frame and the grid or the placeholder.
 constexpr int PaneMargin = 4;
@@ -48,8 +28,16 @@ CDayTabCtrl::CDayTabCtrl(QWidget *parent)
     , m_tabs(new CWorkoutTabBar(this))
     , m_grid(new CGridCtrl(this))
     , m_placeholder(new CEmptyDlg(this))
-    , m_columnMenu(new QMenu(this))
-    , m_exerciseMenu(new QMenu(this))
+    , m_columns(m_grid, this)
+    , m_statusMenu(m_grid, this,
+                   {.commitEdits =
+                        [this] {
+                            EndEditing();
+                            WriteBack();
+                        },
+                    .exerciseAt = [this](int row) { return ExerciseAt(row); },
+                    .showAgain = [this] { ShowWorkout(m_shownWorkout); }})
+    , m_rows(m_grid)
 {
     m_tabs->setObjectName(QStringLiteral("workoutTabs"));
     m_tabs->setAccessibleName(tr("Workouts"));
@@ -65,7 +53,7 @@ CDayTabCtrl::CDayTabCtrl(QWidget *parent)
     m_grid->SetEditable(false);
     m_grid->SetGridBkColour(palette().color(QPalette::Light));
     m_grid->installEventFilter(this);
-    RegisterCellClasses();
+    m_columns.RegisterCellClasses(font(), m_boldFont, m_unit);
     connect(m_grid, &CGridCtrl::cellDoubleClicked, this, &CDayTabCtrl::OnCellDoubleClicked);
     connect(m_grid, &CGridCtrl::cellRightClicked, this, &CDayTabCtrl::OnCellRightClicked);
     // An edit that ended is not in the model yet: nothing written in the grid is lost, whatever
@@ -74,27 +62,6 @@ CDayTabCtrl::CDayTabCtrl(QWidget *parent)
 
     m_placeholder->setObjectName(QStringLiteral("placeholder"));
     connect(m_placeholder, &CEmptyDlg::hintDoubleClicked, this, &CDayTabCtrl::hintDoubleClicked);
-
-    m_columnMenu->setObjectName(QStringLiteral("columnMenu"));
-    for (int col = 0; col < Col::Count; ++col) {
-        QAction *action = m_columnMenu->addAction(QString::fromLatin1(Col::Info(col).menuText));
-        action->setCheckable(true);
-        action->setChecked(true);
-        action->setData(DayDlgIds::FirstColumnCommand + col);
-        m_columnActions[static_cast<size_t>(col)] = action;
-    }
-
-    m_exerciseMenu->setObjectName(QStringLiteral("exerciseStatusMenu"));
-    const std::array<std::pair<ProgressStatus, int>, 3> marks {{
-        {ProgressStatus::Done, DayDlgIds::MarkDone},
-        {ProgressStatus::Failed, DayDlgIds::MarkFailed},
-        {ProgressStatus::NotYet, DayDlgIds::MarkNotYet},
-    }};
-    for (const auto &[status, command] : marks) {
-        QAction *action =
-            m_exerciseMenu->addAction(tr("Mark exercise(s) as '%1'").arg(StatusName(status)));
-        action->setData(command);
-    }
 
     // Keyboard: the next and previous workout from anywhere inside the control.
     const auto addTabShortcut = [this](const QKeySequence &keys, int step) {
@@ -120,27 +87,6 @@ CDayTabCtrl::~CDayTabCtrl()
     WriteBack();
 }
 
-void CDayTabCtrl::RegisterCellClasses()
-{
-    for (int col = 0; col < Col::Count; ++col) {
-        const Col::ColumnInfo info = Col::Info(col, m_unit);
-        if (info.kind == Col::CellKind::Image) {
-            m_grid->RegisterCellClass(CellTypeOf(col), std::make_shared<CGridImageCell>());
-        } else if (info.kind == Col::CellKind::Spin) {
-            auto cell = std::make_shared<CSpinGridCell>(info.minimum, info.maximum, info.decimals,
-                                                        info.step);
-            // The column keeps room for the spin box with its arrows.
-            CGridCellContext context;
-            context.font = info.bold ? m_boldFont : font();
-            context.format = info.alignment;
-            const std::unique_ptr<QWidget> probe(cell->CreateEditor(nullptr, context));
-            if (probe)
-                m_minimumWidths[static_cast<size_t>(col)] = probe->sizeHint().width();
-            m_grid->RegisterCellClass(CellTypeOf(col), std::move(cell));
-        }
-    }
-}
-
 void CDayTabCtrl::FollowWeightUnit()
 {
     if (m_shownWorkout >= 0 && WeightUnitSetting::Read() != m_unit)
@@ -154,7 +100,7 @@ void CDayTabCtrl::TakeWeightUnit()
     if (unit == m_unit)
         return;
     m_unit = unit;
-    RegisterCellClasses();
+    m_columns.RegisterCellClasses(font(), m_boldFont, m_unit);
 }
 
 // ---- Binding and showing ---------------------------------------------------------------------
@@ -217,7 +163,7 @@ void CDayTabCtrl::ShowWorkout(int index)
     m_grid->SetFixedRowCount(1);
     for (int col = 0; col < Col::Count; ++col)
         m_grid->InsertColumn(Col::Heading(col, m_unit), Col::Info(col).alignment);
-    ReadColumnTicks();
+    m_columns.ReadTicks();
     m_grid->SetListMode(true);
     m_grid->SetGridBkColour(RepbookColours::For(palette()).oddRow);
 
@@ -289,26 +235,11 @@ void CDayTabCtrl::ClearGrid()
 
 void CDayTabCtrl::FillRow(int row, const ExerciseEntry &exercise)
 {
-    const Col::RowTexts texts = Col::TextsOf(exercise, m_unit);
-    for (int col = 0; col < Col::Count; ++col) {
-        m_grid->SetItemText(row, col, texts[static_cast<size_t>(col)]);
-        m_grid->SetCellType(row, col, CellTypeOf(col));
-        if (Col::Info(col).bold)
-            m_grid->SetItemFont(row, col, m_boldFont);
-    }
+    m_rows.Fill(row, exercise, m_unit, m_boldFont);
     m_grid->SetItemImage(row, Col::Status, GridImage(exercise.GetStatus()));
     m_grid->SetItemProperty(row, Col::Status, Qt::AccessibleTextRole,
                             StatusName(ShownStatus(exercise.GetStatus())));
-    ColourRow(row);
-}
-
-void CDayTabCtrl::ColourRow(int row)
-{
-    const RepbookColours &colours = RepbookColours::For(palette());
-    const QColor background = row % 2 == 1 ? colours.oddRow : colours.evenRow;
-    for (int col = 0; col < Col::Count; ++col)
-        m_grid->SetItemBkColour(row, col, background);
-    m_grid->SetItemFgColour(row, Col::Exercise, colours.exerciseName);
+    m_rows.Colour(row);
 }
 
 void CDayTabCtrl::changeEvent(QEvent *event)
@@ -319,7 +250,7 @@ void CDayTabCtrl::changeEvent(QEvent *event)
     // The rows keep their colours as cell values: they follow a new appearance here.
     m_grid->SetGridBkColour(RepbookColours::For(palette()).oddRow);
     for (int row = 1; row < m_grid->GetRowCount(); ++row)
-        ColourRow(row);
+        m_rows.Colour(row);
 }
 
 void CDayTabCtrl::RefreshRows()
@@ -338,20 +269,13 @@ void CDayTabCtrl::RefreshRows()
 bool CDayTabCtrl::WriteBack()
 {
     if (m_grid->GetColumnCount() == Col::Count)
-        StoreColumnWidths();
+        m_columns.StoreWidths();
     if (m_gridInSync)
         return false;
     Workout *workout = WorkoutAt(m_shownWorkout);
     if (WorkoutAt(GetCurSel()) != nullptr && workout != nullptr &&
         m_grid->GetColumnCount() == Col::Count) {
-        // Never more rows than the workout has exercises, nor than the grid shows.
-        const int rows = qMin(workout->GetExerciseCount(), m_grid->GetRowCount() - 1);
-        for (int i = 0; i < rows; ++i) {
-            Col::RowTexts texts;
-            for (int col = 0; col < Col::Count; ++col)
-                texts[static_cast<size_t>(col)] = m_grid->GetItemText(i + 1, col);
-            Col::ApplyTexts(*workout->GetExercise(i), texts, m_unit);
-        }
+        m_rows.CopyBack(*workout, m_unit);
     }
     m_gridInSync = true;
     return true;
@@ -359,24 +283,7 @@ bool CDayTabCtrl::WriteBack()
 
 bool CDayTabCtrl::EndEditing()
 {
-    if (!m_grid->IsEditing())
-        return false;
-    // The open editor is the one shown child of the grid's viewport.
-    QWidget *editor = nullptr;
-    const QList<QWidget *> children =
-        m_grid->viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-    for (QWidget *child : children) {
-        if (!child->isHidden() && !child->isWindow()) {
-            editor = child;
-            break;
-        }
-    }
-    if (editor == nullptr)
-        return false;
-    QAbstractItemDelegate *delegate = m_grid->itemDelegate();
-    emit delegate->commitData(editor);
-    emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
-    return true;
+    return m_grid->EndEditing();
 }
 
 // ---- State -----------------------------------------------------------------------------------
@@ -459,111 +366,20 @@ void CDayTabCtrl::UpdateTabSpeech()
 
 // ---- Columns ---------------------------------------------------------------------------------
 
-void CDayTabCtrl::ReadColumnTicks()
-{
-    const SettingsStore store;
-    for (int col = 0; col < Col::Count; ++col) {
-        const int width = store.Read(SettingsKeys::ExerciseColumns[static_cast<size_t>(col)]);
-        if (col < m_grid->GetColumnCount())
-            m_grid->SetColumnWidth(col, width);
-        m_columnActions[static_cast<size_t>(col)]->setChecked(width != 0);
-    }
-}
-
 void CDayTabCtrl::ReloadColumnSettings()
 {
-    ReadColumnTicks();
-    LayoutColumns();
-}
-
-void CDayTabCtrl::StoreColumnWidths()
-{
-    SettingsStore store;
-    for (int col = 0; col < Col::Count; ++col) {
-        const auto &key = SettingsKeys::ExerciseColumns[static_cast<size_t>(col)];
-        const int width = m_grid->GetColumnWidth(col);
-        // Only changed values are written: every write goes to disk at once.
-        if (store.Read(key) != width)
-            store.Write(key, width);
-    }
-}
-
-int CDayTabCtrl::LayoutWidth() const
-{
-    // The width the columns can fill once the rows are in: the grid's inside less the vertical
-    // scroll bar when the rows will need one (the grid places its scroll bars later).
-    const int frame = m_grid->frameWidth();
-    int width = m_grid->width() - 2 * frame;
-    int rowsHeight = 0;
-    for (int row = 1; row < m_grid->GetRowCount(); ++row)
-        rowsHeight += m_grid->GetRowHeight(row);
-    const int available = m_grid->height() - 2 * frame - m_grid->GetRowHeight(0);
-    if (m_grid->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff && rowsHeight > available)
-        width -= m_grid->verticalScrollBar()->sizeHint().width();
-    return qMax(0, width);
+    m_columns.ReadTicks();
+    m_columns.Layout();
 }
 
 void CDayTabCtrl::LayoutColumns()
 {
-    if (m_grid->GetColumnCount() != Col::Count)
-        return;
-    bool anyDataColumn = false;
-    for (int col = Col::Exercise; col < Col::Count; ++col)
-        anyDataColumn = anyDataColumn || m_columnActions[static_cast<size_t>(col)]->isChecked();
-    // Without a column to read the exercises by, the names are shown.
-    if (!anyDataColumn)
-        m_columnActions[Col::Exercise]->setChecked(true);
-
-    int dataColumns = 0;
-    int last = -1;
-    for (int col = 0; col < Col::Count; ++col) {
-        const bool shown = m_columnActions[static_cast<size_t>(col)]->isChecked();
-        m_grid->SetColumnWidth(col, shown ? ShownColumnWidth : 0);
-        if (shown) {
-            dataColumns += col == Col::Status ? 0 : 1;
-            last = col;
-        }
-    }
-
-    m_grid->AutoSizeRows();
-    m_grid->AutoSizeColumns();
-    int total = 0;
-    for (int col = 0; col < Col::Count; ++col) {
-        const int width = m_grid->GetColumnWidth(col);
-        if (width == 0)
-            continue;
-        const int wanted = qMax(width, m_minimumWidths[static_cast<size_t>(col)]);
-        m_grid->SetColumnWidth(col, wanted);
-        total += wanted;
-    }
-    // With the notes shown, or a single column to read, the columns fill the width.
-    const int width = LayoutWidth();
-    const bool fill = m_columnActions[Col::Note]->isChecked() || dataColumns == 1;
-    if (fill && last >= 0 && total < width)
-        m_grid->SetColumnWidth(last, m_grid->GetColumnWidth(last) + width - total);
-    m_grid->viewport()->update();
-    m_grid->horizontalHeader()->viewport()->update();
+    m_columns.Layout();
 }
 
 void CDayTabCtrl::ToggleColumn(int column)
 {
-    if (column < 0 || column >= Col::Count)
-        return;
-    QAction *action = m_columnActions[static_cast<size_t>(column)];
-    if (action->isChecked()) {
-        // A column is hidden only while at least two columns after the status column are in
-        // view, so the grid never loses its last readable column.
-        int inView = 0;
-        for (int col = Col::Exercise; col < Col::Count; ++col)
-            inView += m_grid->IsCellVisible(0, col) ? 1 : 0;
-        if (inView >= 2)
-            action->setChecked(false);
-    } else {
-        action->setChecked(true);
-    }
-    LayoutColumns();
-    if (m_grid->GetColumnCount() == Col::Count)
-        StoreColumnWidths();
+    m_columns.Toggle(column);
 }
 
 // ---- Mouse -----------------------------------------------------------------------------------
@@ -577,105 +393,19 @@ void CDayTabCtrl::OnCellDoubleClicked(int row, int col)
 void CDayTabCtrl::OnCellRightClicked(int row, int col, const QPoint &globalPos)
 {
     if (row == 0)
-        ShowColumnMenu(globalPos);
+        m_columns.ShowMenu(globalPos);
     else if (row >= 1 && row < m_grid->GetRowCount())
-        ShowExerciseMenu(row, col, globalPos);
-}
-
-void CDayTabCtrl::ShowColumnMenu(const QPoint &globalPos)
-{
-    QAction *chosen = m_columnMenu->exec(globalPos);
-    if (chosen == nullptr)
-        return;
-    // The menu ticked or unticked the entry itself; whether that may stand is decided here.
-    chosen->setChecked(!chosen->isChecked());
-    ToggleColumn(chosen->data().toInt() - DayDlgIds::FirstColumnCommand);
-}
-
-void CDayTabCtrl::ShowExerciseMenu(int row, int col, const QPoint &globalPos)
-{
-    const QAction *chosen = m_exerciseMenu->exec(globalPos);
-    if (chosen == nullptr)
-        return;
-    switch (chosen->data().toInt()) {
-    case DayDlgIds::MarkDone:
-        MarkSelectedExercises(ProgressStatus::Done, row, col);
-        break;
-    case DayDlgIds::MarkFailed:
-        MarkSelectedExercises(ProgressStatus::Failed, row, col);
-        break;
-    case DayDlgIds::MarkNotYet:
-        MarkSelectedExercises(ProgressStatus::NotYet, row, col);
-        break;
-    default:
-        break;
-    }
-}
-
-QList<int> CDayTabCtrl::SelectedRows(int column) const
-{
-    QList<int> rows;
-    const CCellRange range = m_grid->GetSelectedCellRange();
-    if (!range.IsValid())
-        return rows;
-    for (int row = qMax(1, range.minRow); row <= range.maxRow; ++row) {
-        if (m_grid->IsCellSelected(row, column))
-            rows.append(row);
-    }
-    return rows;
-}
-
-void CDayTabCtrl::SelectRows(const QList<int> &rows)
-{
-    m_grid->ClearSelection();
-    QItemSelection selection;
-    for (const int row : rows) {
-        if (row < 1 || row >= m_grid->GetRowCount())
-            continue;
-        const QModelIndex index = m_grid->model()->index(row - 1, 0);
-        selection.select(index, index);
-    }
-    m_grid->selectionModel()->select(selection,
-                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        m_statusMenu.ShowMenu(row, col, globalPos);
 }
 
 void CDayTabCtrl::MarkSelectedExercises(ProgressStatus status, int focusRow, int focusCol)
 {
-    EndEditing();
-    WriteBack();
-    const QList<int> rows = SelectedRows(Col::Exercise);
-    for (const int row : rows) {
-        if (ExerciseEntry *exercise = ExerciseAt(row))
-            exercise->SetStatus(status);
-    }
-    ShowWorkout(m_shownWorkout);
-    SelectRows(rows);
-    m_grid->SetFocusCell(focusRow, focusCol);
+    m_statusMenu.MarkSelected(status, focusRow, focusCol);
 }
 
 void CDayTabCtrl::CycleStatus(int row)
 {
-    EndEditing();
-    WriteBack();
-    ExerciseEntry *exercise = ExerciseAt(row);
-    if (exercise == nullptr)
-        return;
-    switch (exercise->GetStatus()) {
-    case ProgressStatus::NotYet:
-        exercise->SetStatus(ProgressStatus::Done);
-        break;
-    case ProgressStatus::Done:
-        exercise->SetStatus(ProgressStatus::Failed);
-        break;
-    default:
-        exercise->SetStatus(ProgressStatus::NotYet);
-        break;
-    }
-    const QList<int> rows = SelectedRows(Col::Status);
-    const CCellID focus = m_grid->GetFocusCell();
-    ShowWorkout(m_shownWorkout);
-    SelectRows(rows);
-    m_grid->SetFocusCell(focus);
+    m_statusMenu.Cycle(row);
 }
 
 // ---- Geometry and keyboard -------------------------------------------------------------------

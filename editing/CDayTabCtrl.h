@@ -1,5 +1,8 @@
 #pragma once
 
+#include "editing/ExerciseColumnLayout.h"
+#include "editing/ExerciseRows.h"
+#include "editing/ExerciseStatusMenu.h"
 #include "images/StatusImageSet.h"
 #include "model/ProgressStatus.h"
 #include "settings/WeightUnitSetting.h"
@@ -16,7 +19,6 @@ class CEmptyDlg;
 class CGridCtrl;
 class CWorkoutTabBar;
 class ExerciseEntry;
-class QAction;
 class QMenu;
 class TrainingDay;
 class Workout;
@@ -53,7 +55,7 @@ public:
     CGridCtrl *GetGrid() const { return m_grid; }
     CWorkoutTabBar *GetTabBar() const { return m_tabs; }
     CEmptyDlg *GetPlaceholder() const { return m_placeholder; }
-    QMenu *GetColumnMenu() const { return m_columnMenu; }
+    QMenu *GetColumnMenu() const { return m_columns.Menu(); }
 
     // False: the grid holds edits that are not in the model yet.
     void SetInSync(bool inSync) { m_gridInSync = inSync; }
@@ -115,30 +117,20 @@ private:
     void OnTabChanged(int index);
     void OnCellDoubleClicked(int row, int col);
     void OnCellRightClicked(int row, int col, const QPoint &globalPos);
-    void ShowColumnMenu(const QPoint &globalPos);
-    void ShowExerciseMenu(int row, int col, const QPoint &globalPos);
     void SetTabsSilently(int index);
     void ClearGrid();
     void FillRow(int row, const ExerciseEntry &exercise);
     // A program's workouts and exercises show as "Not yet", whatever status they keep.
     ProgressStatus ShownStatus(ProgressStatus status) const;
-    // The row's background and the exercise's colour in the variant of the palette in effect.
-    void ColourRow(int row);
     const QPixmap *GridImage(ProgressStatus status) const;
     const QPixmap *TabImage(int index) const;
     // Each tab's accessible name tells its workout's status too.
     void UpdateTabSpeech();
-    void ReadColumnTicks();
-    void StoreColumnWidths();
-    int LayoutWidth() const;
     QRect PaneRect() const;
     void PlaceChildren();
     void SelectNextTab(int step);
-    void RegisterCellClasses();
     void TakeWeightUnit();
     void ShowGrid(bool show);
-    QList<int> SelectedRows(int column) const;
-    void SelectRows(const QList<int> &rows);
     ExerciseEntry *ExerciseAt(int row) const;
     Workout *WorkoutAt(int index) const;
 
@@ -146,11 +138,10 @@ private:
     CWorkoutTabBar *m_tabs;
     CGridCtrl *m_grid;
     CEmptyDlg *m_placeholder;
-    QMenu *m_columnMenu;
-    std::array<QAction *, 8> m_columnActions {};
-    QMenu *m_exerciseMenu;
+    ExerciseColumnLayout m_columns;
+    ExerciseStatusMenu m_statusMenu;
+    ExerciseRows m_rows;
     QFont m_boldFont;
-    std::array<int, 8> m_minimumWidths {}; // room for a column's in-place editor
     bool m_shields = true;
     WeightUnit m_unit = WeightUnitSetting::Read(); // the unit the grid's weights are shown in
     StatusImageSet m_tabImages;

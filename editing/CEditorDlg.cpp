@@ -1,29 +1,21 @@
 #include "editing/CEditorDlg.h"
 
 #include "editing/CDayTabCtrl.h"
-#include "editing/CWorkoutDayCell.h"
-#include "editing/DayCellData.h"
 #include "editing/DayDlgIds.h"
 #include "editing/EditorIds.h"
 #include "editing/IDayCellOwner.h"
 #include "images/ImageIds.h"
 #include "images/ResourceImages.h"
-#include "images/StatusImageSet.h"
-#include "model/DatabaseFile.h"
 #include "model/TrainingDay.h"
 #include "widgets/CGridCtrl.h"
 #include "widgets/CPictureButton.h"
-#include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QDir>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScrollBar>
 
 namespace {
 
@@ -38,40 +30,19 @@ constexpr double DayRowAspect = 0.75;
 
 } // namespace
 
-// The cell owner of an editor opened without the main window's: the default images and the
-// dialog's font. Program days have no dates, so nothing is ever in a range.
-class CEditorDlg::OwnCellOwner : public IDayCellOwner
-{
-public:
-    explicit OwnCellOwner(const QWidget *window)
-        : m_window(window)
-        , m_images(true, StatusImageSize::Large32)
-    {
-    }
-
-    const StatusImageSet &DayCellImages() const override { return m_images; }
-    QFont DayCellFont() const override { return m_window->font(); }
-    DateValue DateAt(int, int) const override { return DateValue::MakeNull(); }
-    bool IsInRange(int, int) const override { return false; }
-
-private:
-    const QWidget *m_window;
-    StatusImageSet m_images;
-};
-
 CEditorDlg::CEditorDlg(QWidget *parent, const IDayCellOwner *cellOwner)
     : CDayDlg(Ed::DialogId, parent)
-    , m_cellOwner(cellOwner)
     , m_dayGrid(new CGridCtrl(this))
+    , m_days(m_dayGrid, *this, cellOwner)
+    , m_files(*this, m_program, [this] {
+        CommitEdit();
+        GetTabCtrl()->WriteBack();
+    })
 {
-    if (m_cellOwner == nullptr) {
-        m_ownCellOwner = std::make_unique<OwnCellOwner>(this);
-        m_cellOwner = m_ownCellOwner.get();
-    }
     setWindowTitle(tr("Workout programs editor"));
     GetTabCtrl()->SetProgramMode(true);
     // The tabs and the exercise grid use the image set of the day list, the one chosen.
-    SetImageSet(m_cellOwner->DayCellImages().shields());
+    SetImageSet(m_days.CellOwner().DayCellImages().shields());
 
     BuildDayGrid();
     BuildEditorCommands();
@@ -93,19 +64,7 @@ CEditorDlg::~CEditorDlg()
 
 void CEditorDlg::BuildDayGrid()
 {
-    m_dayGrid->setObjectName(QStringLiteral("dayGrid"));
-    m_dayGrid->SetFixedRowCount(0);
-    m_dayGrid->SetFixedColumnCount(0);
-    m_dayGrid->SetEditable(false);
-    m_dayGrid->SetListMode(true);
-    m_dayGrid->SetGridBkColour(palette().color(QPalette::Button));
-    m_dayGrid->RegisterCellClass(DayCellType, std::make_shared<CWorkoutDayCell>(m_cellOwner, true));
-    m_dayGrid->setFixedWidth(DayGridWidth);
-    m_dayGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_dayGrid->horizontalHeader()->setStretchLastSection(true);
-    m_dayGrid->setAccessibleName(tr("Program days"));
     LeftPane()->addWidget(m_dayGrid);
-
     connect(m_dayGrid, &CGridCtrl::selectionChangedTo, this, &CEditorDlg::OnDaySelected);
     connect(m_dayGrid, &CGridCtrl::cellDoubleClicked, this, [this] { RunCommand(Id::AddWorkout); });
 }
@@ -249,49 +208,20 @@ void CEditorDlg::ShowDay(TrainingDay *day)
 void CEditorDlg::RefreshDays()
 {
     TrainingDay *current = CurrentDayIndex() >= 0 ? GetDay() : nullptr;
-    m_dayGrid->DeleteAllItems();
+    m_days.Fill(m_program);
     if (m_program.GetDayCount() == 0) {
         ShowDay(nullptr);
         GetTabCtrl()->SetHint(Id::HintEmptyProgram);
-        m_dayGrid->viewport()->update();
+        m_days.Repaint();
         return;
     }
-
-    m_dayGrid->InsertColumn(QString(), Qt::AlignCenter);
-    for (int k = 0; k < m_program.GetDayCount(); ++k) {
-        const int row = m_dayGrid->InsertRow();
-        m_dayGrid->SetItemText(row, 0, tr("Day %1").arg(k + 1));
-        m_dayGrid->SetCellType(row, 0, DayCellType);
-        m_dayGrid->SetItemData(row, 0, CellDataFromDay(m_program.GetDay(k)));
-        m_dayGrid->SetItemFormat(row, 0, Qt::AlignCenter);
-    }
-    FitDayRows();
 
     if (current == nullptr)
         current = m_program.GetDay(0);
     if (current != GetDay() || GetTabCtrl()->GetDay() != current)
         ShowDay(current);
-    SelectDayRow(CurrentDayIndex());
-    m_dayGrid->viewport()->update();
-}
-
-void CEditorDlg::FitDayRows()
-{
-    // The rows keep their height whether or not the scroll bar shows.
-    const int width = m_dayGrid->width() - 2 * m_dayGrid->frameWidth() -
-        m_dayGrid->verticalScrollBar()->sizeHint().width();
-    const int height = qMax(1, static_cast<int>(width * DayRowAspect));
-    for (int row = 0; row < m_dayGrid->GetRowCount(); ++row)
-        m_dayGrid->SetRowHeight(row, height);
-}
-
-void CEditorDlg::SelectDayRow(int row)
-{
-    if (row < 0 || row >= m_dayGrid->GetRowCount())
-        return;
-    m_dayGrid->SetSelectedRange(row, 0, row, 0);
-    m_dayGrid->SetFocusCell(row, 0);
-    m_dayGrid->EnsureVisible(row, 0);
+    m_days.SelectRow(CurrentDayIndex());
+    m_days.Repaint();
 }
 
 void CEditorDlg::OnDaySelected(int row, int col)
@@ -305,15 +235,10 @@ void CEditorDlg::OnDaySelected(int row, int col)
     ShowDay(day);
 }
 
-void CEditorDlg::RepaintDays()
-{
-    m_dayGrid->viewport()->update();
-}
-
 void CEditorDlg::resizeEvent(QResizeEvent *event)
 {
     CDayDlg::resizeEvent(event);
-    FitDayRows();
+    m_days.FitRows();
 }
 
 // ---- Commands --------------------------------------------------------------------------------
@@ -360,7 +285,7 @@ void CEditorDlg::RunCommand(int commandId)
     default:
         // The day dialog's commands on the current day; its cell shows the workouts.
         CDayDlg::RunCommand(commandId);
-        RepaintDays();
+        m_days.Repaint();
         break;
     }
 }
@@ -406,7 +331,7 @@ void CEditorDlg::OnAddWorkout()
         OnAddDay();
     if (GetDay() != nullptr)
         CDayDlg::OnAddWorkout();
-    RepaintDays();
+    m_days.Repaint();
 }
 
 void CEditorDlg::OnAddExercise()
@@ -416,7 +341,7 @@ void CEditorDlg::OnAddExercise()
         OnAddWorkout();
     if (GetDay() != nullptr && !GetDay()->IsEmpty())
         CDayDlg::OnAddExercise();
-    RepaintDays();
+    m_days.Repaint();
 }
 
 void CEditorDlg::MoveExerciseUp()
@@ -494,7 +419,7 @@ void CEditorDlg::OnRemove()
     OnRemoveSelectedExercises();
     RefreshDays();
     // The list takes the focus at its first day, which the tabs then show.
-    SelectDayRow(0);
+    m_days.SelectRow(0);
     OnDaySelected(0, 0);
     m_dayGrid->setFocus(Qt::OtherFocusReason);
 }
@@ -509,26 +434,9 @@ void CEditorDlg::OnClear()
 
 // ---- Files -----------------------------------------------------------------------------------
 
-bool CEditorDlg::MaySetProgramAside()
-{
-    CommitEdit();
-    GetTabCtrl()->WriteBack();
-    if (!m_program.IsModified())
-        return true;
-    switch (MessageBox::Question(this, tr("Save changes?"),
-                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
-    case QMessageBox::Yes:
-        return OnSave();
-    case QMessageBox::No:
-        return true;
-    default:
-        return false;
-    }
-}
-
 void CEditorDlg::OnNew()
 {
-    if (!MaySetProgramAside())
+    if (!m_files.MaySetAside())
         return;
     ShowDay(nullptr);
     m_program.Open(QString()); // no days, no file
@@ -537,67 +445,28 @@ void CEditorDlg::OnNew()
 
 void CEditorDlg::OnOpenFile()
 {
-    if (!MaySetProgramAside())
+    if (!m_files.MaySetAside() || !m_files.OpenChosen([this] { ShowDay(nullptr); }))
         return;
-    const QString path = FileDialog::GetOpenProgramFileName(this);
-    if (path.isEmpty())
-        return;
-    // A damaged file leaves the editor as it was.
-    if (!CheckDatabaseIntegrity(path)) {
-        MessageBox::Error(this, tr("Error! File is corrupted."));
-        return;
-    }
-    const QString previousPath = m_program.GetPath();
-    ShowDay(nullptr);
-    if (!m_program.Open(path)) {
-        // The file changed after the check: the old program stays, bound to its old file.
-        m_program.SetPath(previousPath);
-        MessageBox::Error(this, tr("Error! File is corrupted."));
-    }
     RefreshDays();
     if (m_dayGrid->GetRowCount() > 0) {
-        SelectDayRow(0);
+        m_days.SelectRow(0);
         m_dayGrid->setFocus(Qt::OtherFocusReason);
     }
 }
 
 bool CEditorDlg::OnSave()
 {
-    CommitEdit();
-    GetTabCtrl()->WriteBack();
-    if (m_program.GetPath().isEmpty())
-        return OnSaveAs();
-    return WriteProgram();
+    return m_files.Save();
 }
 
 bool CEditorDlg::OnSaveAs()
 {
-    CommitEdit();
-    GetTabCtrl()->WriteBack();
-    const QString path = FileDialog::GetSaveProgramFileName(this);
-    if (path.isEmpty())
-        return false;
-    const QString previousPath = m_program.GetPath();
-    m_program.SetPath(path);
-    if (WriteProgram())
-        return true;
-    m_program.SetPath(previousPath);
-    return false;
-}
-
-bool CEditorDlg::WriteProgram()
-{
-    if (m_program.Save())
-        return true;
-    MessageBox::Error(this,
-                      tr("Error! The program could not be saved to\n%1")
-                          .arg(QDir::toNativeSeparators(m_program.GetPath())));
-    return false;
+    return m_files.SaveAs();
 }
 
 void CEditorDlg::OnExit()
 {
-    if (MaySetProgramAside())
+    if (m_files.MaySetAside())
         CDayDlg::OnCancel();
 }
 

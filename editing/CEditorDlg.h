@@ -1,6 +1,8 @@
 #pragma once
 
 #include "editing/CDayDlg.h"
+#include "editing/ProgramDayList.h"
+#include "editing/ProgramFile.h"
 #include "model/TrainingProgram.h"
 
 #include <memory>
@@ -21,7 +23,7 @@ class CEditorDlg : public CDayDlg
     Q_OBJECT
 
 public:
-    static constexpr int DayCellType = 1;
+    static constexpr int DayCellType = ProgramDayList::DayCellType;
 
     // The cell owner gives the program days' cells their images and font (the main window's);
     // without one the editor uses its own.
@@ -61,26 +63,18 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    class OwnCellOwner;
-
     void BuildDayGrid();
     void BuildEditorCommands();
     void BuildEditorMenus();
     void BuildEditorAccelerators();
     void BuildEditorButtons();
-    // Asks "Save changes?" when the program has changes; true when the caller may go on.
-    bool MaySetProgramAside();
-    bool WriteProgram();
     void ShowDay(TrainingDay *day);
     void RefreshDays();
-    void FitDayRows();
-    void SelectDayRow(int row);
     void OnDaySelected(int row, int col);
     void MoveDayOrExercise(int step);
-    void RepaintDays();
 
     TrainingProgram m_program;
-    std::unique_ptr<OwnCellOwner> m_ownCellOwner;
-    const IDayCellOwner *m_cellOwner;
     CGridCtrl *m_dayGrid;
+    ProgramDayList m_days;
+    ProgramFile m_files;
 };

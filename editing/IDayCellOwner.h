@@ -6,10 +6,10 @@
 
 class StatusImageSet;
 
-// What a day cell asks of the window that shows it: the main window for calendar days, and the
-// main window again when the program editor shows program days. The cell keeps no state of its
-// own beyond the owner and its mode, so changing the image set or the font in the owner shows at
-// the next repaint.
+// What a day cell asks of the view that shows it: the main window's calendar for calendar days,
+// and that calendar again when the program editor shows program days. The cell keeps no state
+// of its own beyond the owner and its mode, so changing the image set or the font in the owner
+// shows at the next repaint.
 class IDayCellOwner
 {
 public:

@@ -13,6 +13,7 @@
 #include <QLockFile>
 
 #include <algorithm>
+#include <functional>
 #include <future>
 #include <memory>
 
@@ -143,58 +144,29 @@ QStringList FindAll(const QString &diaryPath)
     return copies;
 }
 
-Outcome Run(SharedDiaryFile &file, Mode mode)
-{
-    // Two programs of this computer never merge at once: the one that finds the other at it
-    // leaves the copies to it.
-    QLockFile lock(file.Path() + QStringLiteral(".merge.lock"));
-    if (mode != Mode::DryRun && !lock.tryLock(0)) {
-        Outcome outcome;
-        if (lock.error() != QLockFile::LockFailedError) {
-            outcome.ok = false;
-            outcome.error = QStringLiteral("The diary's folder cannot be written:\n%1")
-                                .arg(Native(QFileInfo(file.Path()).absolutePath()));
-        }
-        return outcome;
-    }
-    SyncBase base(SyncBase::PathFor(file.Path()));
-    if (!base.Load() && mode != Mode::DryRun) {
-        Outcome outcome;
-        outcome.ok = false;
-        outcome.error = QStringLiteral("The record of what this computer last agreed on with "
-                                       "the others cannot be read:\n%1")
-                            .arg(Native(base.Path()));
-        return outcome;
-    }
-    return Run(file, base, mode);
-}
+namespace {
 
-Outcome Run(SharedDiaryFile &file, SyncBase &base, Mode mode)
+// Merges what takeReads gives into the file's container and saves it; anyCopy tells whether it
+// gives a copy of the diary (then the container is first brought up to date and grouped).
+Outcome Merge(SharedDiaryFile &file, SyncBase &base, Mode mode, bool anyCopy,
+              const std::function<std::vector<ReadCopy>()> &takeReads)
 {
     Outcome outcome;
     const QString &path = file.Path();
-    if (path.isEmpty())
-        return outcome;
     const bool write = mode != Mode::DryRun;
-
-    // The copies are read and checked on a second core while this thread takes in what
-    // another program saved and groups the diary's days by date.
-    const QStringList copies = ConflictCopies::Find(path);
-    std::future<std::vector<ReadCopy>> reading = std::async(
-        std::launch::async | std::launch::deferred, [&] { return ReadAll(copies, base); });
     DiaryMerge::Groups memoryGroups;
-    if (!copies.isEmpty()) {
+    if (anyCopy) {
         const SharedDiaryFile::Outcome refreshed =
             write ? file.Refresh() : SharedDiaryFile::Outcome();
         if (!refreshed.ok) {
-            reading.wait();
+            takeReads();
             outcome.ok = false;
             outcome.error = refreshed.error;
             return outcome;
         }
-        memoryGroups = DiaryMerge::GroupByDate(file.Database());
+        memoryGroups = DiaryMerge::GroupByDateOnTwoCores(file.Database());
     }
-    std::vector<ReadCopy> reads = reading.get();
+    std::vector<ReadCopy> reads = takeReads();
     for (const ReadCopy &read : reads)
         outcome.copies.append(read.report);
     if (outcome.HasUnmerged()) {
@@ -240,7 +212,7 @@ Outcome Run(SharedDiaryFile &file, SyncBase &base, Mode mode)
         }
     }
     if (outcome.memoryChanged) {
-        outcome.saved = file.Save();
+        outcome.saved = file.Save(std::move(memoryGroups));
         if (!outcome.saved.ok) {
             outcome.ok = false;
             outcome.error = outcome.saved.error;
@@ -265,6 +237,93 @@ Outcome Run(SharedDiaryFile &file, SyncBase &base, Mode mode)
                             .arg(Native(base.Path()));
     }
     return outcome;
+}
+
+// This computer's merge lock and base for the diary at path; false and the outcome to give when
+// the merge cannot go on.
+bool TakeLockAndBase(const QString &path, Mode mode, QLockFile &lock, SyncBase &base,
+                     Outcome &outcome)
+{
+    // Two programs of this computer never merge at once: the one that finds the other at it
+    // leaves the copies to it.
+    if (mode != Mode::DryRun && !lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError) {
+            outcome.ok = false;
+            outcome.error = QStringLiteral("The diary's folder cannot be written:\n%1")
+                                .arg(Native(QFileInfo(path).absolutePath()));
+        }
+        return false;
+    }
+    if (!base.Load() && mode != Mode::DryRun) {
+        outcome.ok = false;
+        outcome.error = QStringLiteral("The record of what this computer last agreed on with "
+                                       "the others cannot be read:\n%1")
+                            .arg(Native(base.Path()));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+struct Prepared
+{
+    QString path;
+    QLockFile lock;
+    SyncBase base;
+    bool go = false; // false: give outcome
+    Outcome outcome;
+    std::vector<ReadCopy> reads;
+
+    explicit Prepared(const QString &diaryPath)
+        : path(diaryPath)
+        , lock(diaryPath + QStringLiteral(".merge.lock"))
+        , base(SyncBase::PathFor(diaryPath))
+    {
+    }
+};
+
+Outcome Run(SharedDiaryFile &file, Mode mode)
+{
+    Outcome outcome;
+    QLockFile lock(file.Path() + QStringLiteral(".merge.lock"));
+    SyncBase base(SyncBase::PathFor(file.Path()));
+    if (!TakeLockAndBase(file.Path(), mode, lock, base, outcome))
+        return outcome;
+    return Run(file, base, mode);
+}
+
+std::shared_ptr<Prepared> Prepare(const QString &diaryPath)
+{
+    if (diaryPath.isEmpty() || FindAll(diaryPath).isEmpty())
+        return nullptr;
+    auto prepared = std::make_shared<Prepared>(diaryPath);
+    prepared->go =
+        TakeLockAndBase(diaryPath, Mode::Apply, prepared->lock, prepared->base, prepared->outcome);
+    if (prepared->go)
+        prepared->reads = ReadAll(ConflictCopies::Find(diaryPath), prepared->base);
+    return prepared;
+}
+
+Outcome Apply(SharedDiaryFile &file, Prepared &prepared)
+{
+    if (!prepared.go || file.Path() != prepared.path)
+        return prepared.outcome;
+    prepared.go = false;
+    return Merge(file, prepared.base, Mode::Apply, !prepared.reads.empty(),
+                 [&] { return std::move(prepared.reads); });
+}
+
+Outcome Run(SharedDiaryFile &file, SyncBase &base, Mode mode)
+{
+    if (file.Path().isEmpty())
+        return Outcome();
+    // The copies are read and checked on a second core while this thread takes in what
+    // another program saved and groups the diary's days by date.
+    const QStringList copies = ConflictCopies::Find(file.Path());
+    std::future<std::vector<ReadCopy>> reading = std::async(
+        std::launch::async | std::launch::deferred, [&] { return ReadAll(copies, base); });
+    return Merge(file, base, mode, !copies.isEmpty(), [&] { return reading.get(); });
 }
 
 } // namespace ConflictCopyMerge

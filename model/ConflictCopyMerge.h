@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class SyncBase;
 
 // Merges the conflict copies a folder-sync engine left beside the diary file (ConflictCopies)
@@ -62,5 +64,14 @@ QStringList FindAll(const QString &diaryPath);
 // Merges into the file's container and saves it, with the base kept for that file.
 Outcome Run(SharedDiaryFile &file, Mode mode);
 Outcome Run(SharedDiaryFile &file, SyncBase &base, Mode mode);
+
+// The same merge (Mode::Apply) in two halves, for a window that must not wait while the copies
+// are read. Prepare, on any thread, finds the copies beside the diary at diaryPath, takes this
+// computer's merge lock (held until the preparation is destroyed), loads the base and reads and
+// checks each copy; null when there is nothing to merge. Apply, on the container's thread,
+// merges what was read and saves; nothing when the file is bound to another path by then.
+struct Prepared;
+std::shared_ptr<Prepared> Prepare(const QString &diaryPath);
+Outcome Apply(SharedDiaryFile &file, Prepared &prepared);
 
 } // namespace ConflictCopyMerge

@@ -60,11 +60,18 @@ Result CopyInto(const QString &from, const QString &to)
         const QString target = to + u'/' + name;
         if (!QFileInfo::exists(source))
             continue;
-        if (!QFile::copy(source, target) || !SameBytes(source, target)) {
+        // A name list the folder already has (one left there before) is kept and gains the
+        // names it lacks; it is never replaced, nor removed when something else fails.
+        if (name != DiaryName && QFileInfo(target).isFile()) {
+            ConflictCopyMerge::MergeNames(target, source, true);
+            continue;
+        }
+        const bool copied = QFile::copy(source, target);
+        if (!copied || !SameBytes(source, target)) {
             result.ok = false;
             result.error = QStringLiteral("%1 could not be copied to:\n%2")
                                .arg(Native(source), Native(target));
-            if (QFileInfo::exists(target) && !result.written.contains(target))
+            if (copied)
                 result.written.append(target);
             break;
         }

@@ -24,9 +24,9 @@ struct Result
 QStringList FileNames();
 bool HoldsDiary(const QString &folder);
 
-// Copies the diary and the name lists of from (those that exist) into to, which holds none of
-// them, and compares each copy with its original byte for byte. On any failure the copies
-// made are removed again.
+// Copies the diary and the name lists of from (those that exist) into to, which holds no
+// diary, and compares each copy with its original byte for byte; a name list to already holds
+// gains the names it lacks instead. On any failure the copies made are removed again.
 Result CopyInto(const QString &from, const QString &to);
 // Merges the diary of from into the one in to by date, as a union: a date both hold with other
 // days keeps to's days, and from's are kept in a conflict file beside to's diary. The names of

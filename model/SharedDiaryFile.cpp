@@ -212,6 +212,11 @@ bool SharedDiaryFile::KeepConflicts(const DiaryDatabase &losers, Outcome &outcom
 
 SharedDiaryFile::Outcome SharedDiaryFile::Save()
 {
+    return Save(std::nullopt);
+}
+
+SharedDiaryFile::Outcome SharedDiaryFile::Save(std::optional<DiaryMerge::Groups> memoryGroups)
+{
     const QString path = Path();
     if (path.isEmpty()) {
         Outcome outcome;
@@ -235,8 +240,11 @@ SharedDiaryFile::Outcome SharedDiaryFile::Save()
     Outcome outcome = Refresh();
     if (!outcome.ok)
         return outcome;
-    // Grouped once: the same days are checked for changes and become the new baseline.
-    DiaryMerge::Groups groups = DiaryMerge::GroupByDate(m_database);
+    // Grouped once: the same days are checked for changes and become the new baseline. The
+    // caller's grouping holds unless the refresh took days from disk.
+    DiaryMerge::Groups groups = memoryGroups && !outcome.memoryChanged
+        ? std::move(*memoryGroups)
+        : DiaryMerge::GroupByDate(m_database);
     if (!Differs(groups))
         return outcome;
     if (m_diskDamaged) {

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class DiaryDatabase;
 class QFileSystemWatcher;
@@ -75,6 +76,9 @@ public:
     // Refresh, then writes the container when it differs from the file. Holds a lock beside
     // the file meanwhile, so that the two programs never save at the same moment.
     Outcome Save();
+    // The same with the container's days by date as they are now (DiaryMerge::GroupByDate), when
+    // the caller has them at hand.
+    Outcome Save(std::optional<DiaryMerge::Groups> memoryGroups);
 
     // True when the container holds changes the file does not have.
     bool HasUnsavedChanges() const;

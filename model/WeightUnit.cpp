@@ -17,7 +17,8 @@ double RoundTo(double value, int decimals)
 
 WeightUnit WeightUnit::ForLocale(const QLocale &locale)
 {
-    return locale.measurementSystem() == QLocale::MetricSystem ? Kilograms : Pounds;
+    // The United Kingdom counts as imperial to QLocale, but its gyms and plates are metric.
+    return locale.measurementSystem() == QLocale::ImperialUSSystem ? Pounds : Kilograms;
 }
 
 std::optional<WeightUnit> WeightUnit::FromSymbol(const QString &symbol)

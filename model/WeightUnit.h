@@ -20,7 +20,7 @@ public:
         : m_kind(kind)
     {
     }
-    // Pounds where the locale measures in an imperial system (en_US), kilograms elsewhere.
+    // Pounds where the locale measures in the US system (en_US), kilograms elsewhere (en_GB too).
     static WeightUnit ForLocale(const QLocale &locale = QLocale());
     // The unit of a symbol as the command line takes it: "kg" or "lb" (also "lbs"), any case.
     static std::optional<WeightUnit> FromSymbol(const QString &symbol);

@@ -242,11 +242,13 @@ bool CNotifyDlg::SaveDatabase()
         const SharedDiaryFile::Outcome outcome = m_file.Save();
         if (outcome.ok) {
             if (!outcome.conflictFile.isEmpty())
-                MessageBox::Information(this,
-                                        tr("The diary changed this day while you were editing it. "
-                                           "The diary's version was kept; your entries were saved "
-                                           "in:\n%1")
-                                            .arg(QDir::toNativeSeparators(outcome.conflictFile)));
+                MessageBox::Information(
+                    this,
+                    tr("The diary changed this day while you were editing it. "
+                       "The diary's version was kept; your entries were saved "
+                       "in:\n%1\nIn the diary, Edit > Conflicts shows them beside "
+                       "its version and lets you take them instead.")
+                        .arg(QDir::toNativeSeparators(outcome.conflictFile)));
             return true;
         }
         const QString text =

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/SingleInstance.h"
+#include "model/SingleInstance.h"
 
 #include <memory>
 

@@ -168,7 +168,8 @@ xvfb-run -a -s "-screen 0 1280x900x24" \
 echo "== journeys: the installed programs driven through the accessibility tree"
 install_missing dbus at-spi2-core python3-pyatspi trayer xdotool x11-utils
 journeys_start=$(date +%s)
-tests/journeys/run.sh "$prefix" || fail "a journey failed"
+REPBOOK_SAMPLE_DIARY="$build_dir/bin/make_sample_diary" tests/journeys/run.sh "$prefix" ||
+    fail "a journey failed"
 echo "journeys took $(( $(date +%s) - journeys_start )) s"
 
 echo "== make the Debian package"

@@ -30,7 +30,7 @@ QByteArray Encode(const QDateTime &moment)
     const QTime time = moment.time();
     if (date.year() < 1 || date.year() > 0xFFFF)
         return QByteArray(Size, '\0');
-    Fields fields{};
+    Fields fields {};
     fields[Year] = quint16(date.year());
     fields[Month] = quint16(date.month());
     fields[DayOfWeek] = quint16(date.dayOfWeek() % 7); // Qt: Monday 1 .. Sunday 7
@@ -56,7 +56,7 @@ QDateTime Decode(const QByteArray &bytes)
 {
     if (!HasRecordSize(bytes))
         return {};
-    Fields fields{};
+    Fields fields {};
     for (int i = 0; i < FieldCount; ++i)
         fields[i] = qFromLittleEndian<quint16>(bytes.constData() + 2 * i);
     const QDate date(fields[Year], fields[Month], fields[Day]);

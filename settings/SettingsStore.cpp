@@ -70,6 +70,23 @@ void SettingsStore::WriteProfileBinary(const QString &section, const QString &va
     Commit();
 }
 
+SettingsStore::WindowSize SettingsStore::ReadWindowSize(int dialogId) const
+{
+    const QString section = SettingsKeys::DialogSection(dialogId);
+    return {.width = GetProfileInt(section, QLatin1String(SettingsKeys::WindowWidth), 0),
+            .height = GetProfileInt(section, QLatin1String(SettingsKeys::WindowHeight), 0),
+            .maximized =
+                GetProfileInt(section, QLatin1String(SettingsKeys::WindowMaximized), 0) == 1};
+}
+
+void SettingsStore::WriteWindowSize(int dialogId, const WindowSize &size)
+{
+    const QString section = SettingsKeys::DialogSection(dialogId);
+    WriteProfileInt(section, QLatin1String(SettingsKeys::WindowWidth), size.width);
+    WriteProfileInt(section, QLatin1String(SettingsKeys::WindowHeight), size.height);
+    WriteProfileInt(section, QLatin1String(SettingsKeys::WindowMaximized), size.maximized ? 1 : 0);
+}
+
 int SettingsStore::Read(const SettingsKeys::IntSetting &key) const
 {
     return GetProfileInt(QLatin1String(key.section), QLatin1String(key.value), key.defaultValue);

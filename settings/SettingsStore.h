@@ -40,6 +40,17 @@ public:
     std::optional<QByteArray> Read(const SettingsKeys::BinarySetting &key) const;
     void Write(const SettingsKeys::BinarySetting &key, const QByteArray &bytes);
 
+    // A resizable dialog's outer size and whether it was maximized, kept in the section of its
+    // id (SettingsKeys::DialogSection); a size of 0 x 0 when none is stored.
+    struct WindowSize
+    {
+        int width = 0;
+        int height = 0;
+        bool maximized = false;
+    };
+    WindowSize ReadWindowSize(int dialogId) const;
+    void WriteWindowSize(int dialogId, const WindowSize &size);
+
     // Where the store lives on disk.
     QString FileName() const;
 

@@ -30,8 +30,8 @@ struct CCellRange
             return *this;
         if (!IsValid())
             return other;
-        return {qMin(minRow, other.minRow), qMin(minCol, other.minCol),
-                qMax(maxRow, other.maxRow), qMax(maxCol, other.maxCol)};
+        return {qMin(minRow, other.minRow), qMin(minCol, other.minCol), qMax(maxRow, other.maxRow),
+                qMax(maxCol, other.maxCol)};
     }
     friend bool operator==(const CCellRange &, const CCellRange &) = default;
 };

@@ -1,8 +1,8 @@
 #include "widgets/CFPSMiniCalendarCtrl.h"
 
+#include "images/RepbookColours.h"
 #include <QLocale>
 #include <QStringList>
-#include "images/RepbookColours.h"
 
 #include <QEvent>
 #include <QTextCharFormat>

@@ -6,14 +6,14 @@
 #include <QString>
 #include <QVariant>
 
-class CGridCtrl;
+class CGridTable;
 class QPixmap;
 
 // Everything a cell class needs to draw, measure or edit one cell. The grid fills it from the
 // cell's stored values; colours that the cell does not set are invalid QColors.
 struct CGridCellContext
 {
-    const CGridCtrl *grid = nullptr;
+    const CGridTable *grid = nullptr;
     int row = -1;
     int col = -1;
     QRect rect;

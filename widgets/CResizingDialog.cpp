@@ -1,6 +1,5 @@
 #include "widgets/CResizingDialog.h"
 
-#include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 
 #include <QGuiApplication>
@@ -40,12 +39,10 @@ QSize CResizingDialog::FrameExtra() const
 
 void CResizingDialog::RestoreWindowSize()
 {
-    const SettingsStore store;
-    const QString section = SettingsKeys::DialogSection(m_dialogId);
-    const int cx = store.GetProfileInt(section, QLatin1String(SettingsKeys::WindowWidth), 0);
-    const int cy = store.GetProfileInt(section, QLatin1String(SettingsKeys::WindowHeight), 0);
-    const bool maximized =
-        store.GetProfileInt(section, QLatin1String(SettingsKeys::WindowMaximized), 0) == 1;
+    const SettingsStore::WindowSize stored = SettingsStore().ReadWindowSize(m_dialogId);
+    const int cx = stored.width;
+    const int cy = stored.height;
+    const bool maximized = stored.maximized;
 
     m_designedSize = DesignedSize();
     QSize designed = m_designedSize;
@@ -108,13 +105,10 @@ void CResizingDialog::done(int result)
 
 void CResizingDialog::StoreWindowSize()
 {
-    SettingsStore store;
-    const QString section = SettingsKeys::DialogSection(m_dialogId);
     const bool maximized = isMaximized();
     // A maximized dialog keeps the size it will return to, so un-maximizing later finds it.
     const QSize inner = maximized && normalGeometry().isValid() ? normalGeometry().size() : size();
     const QSize outer = inner + FrameExtra();
-    store.WriteProfileInt(section, QLatin1String(SettingsKeys::WindowWidth), outer.width());
-    store.WriteProfileInt(section, QLatin1String(SettingsKeys::WindowHeight), outer.height());
-    store.WriteProfileInt(section, QLatin1String(SettingsKeys::WindowMaximized), maximized ? 1 : 0);
+    SettingsStore().WriteWindowSize(
+        m_dialogId, {.width = outer.width(), .height = outer.height(), .maximized = maximized});
 }

@@ -9,29 +9,6 @@
 
 namespace diarytest {
 
-void AddDays(DiaryDatabase &database, const QList<DaySpec> &days)
-{
-    for (const DaySpec &wanted : days) {
-        auto day = std::make_unique<TrainingDay>();
-        day->SetDate(wanted.date);
-        day->SetNotes(wanted.notes);
-        for (const QString &name : wanted.workouts) {
-            auto workout = std::make_unique<Workout>();
-            workout->SetName(name);
-            day->AddWorkout(std::move(workout));
-        }
-        database.AddDay(std::move(day));
-    }
-}
-
-bool WriteDiary(const QString &path, const QList<DaySpec> &days)
-{
-    DiaryDatabase database;
-    database.SetPath(path);
-    AddDays(database, days);
-    return database.Save();
-}
-
 DateValue Date(int year, int month, int day)
 {
     return DateValue::FromDate(year, month, day);

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "common/DiaryText.h"
 #include "common/GuiTest.h"
 #include "common/TestFiles.h"
 #include "model/DateValue.h"
 
-#include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 
@@ -17,21 +16,14 @@ class SharedDiaryFile;
 // Helpers the diary program's tests share: diaries on disk, the settings store and the clock.
 namespace diarytest {
 
-struct DaySpec
-{
-    DateValue date;
-    QString notes;
-    QStringList workouts;
-};
-
-// Adds the days to a diary in memory.
-void AddDays(DiaryDatabase &database, const QList<DaySpec> &days);
-// Writes a diary of the given days to path through the model; false when it cannot.
-bool WriteDiary(const QString &path, const QList<DaySpec> &days);
+// Diaries in the tests' notation (common/DiaryText.h).
+using testsupport::BuildDiary;
 using testsupport::ClearSettings;
 using testsupport::DatabaseFolderEntries;
+using testsupport::DateText;
 using testsupport::ReadFile;
 using testsupport::ResetDatabaseFolder;
+using testsupport::WriteDiary;
 using testsupport::WriteFile;
 
 DateValue Date(int year, int month, int day);

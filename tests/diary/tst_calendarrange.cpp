@@ -1,6 +1,7 @@
 #include "common/TestMain.h"
-#include "diary/CWrappingNumberEdit.h"
+#include "diary/CalendarNavigation.h"
 #include "diary/CalendarRange.h"
+#include "widgets/CWrappingNumberEdit.h"
 
 #include <QTest>
 
@@ -25,7 +26,10 @@ private slots:
     void cellsAndDatesAgree();
     void validity_data();
     void validity();
-    void presetDays();
+    void selectedEnds_data();
+    void selectedEnds();
+    void presets_data();
+    void presets();
     void steppedNumbersWrap();
 };
 
@@ -103,15 +107,60 @@ void TestCalendarRange::validity()
     }
 }
 
-// Preset -1 (none chosen yet) is the first preset; an index past the list has no days.
-void TestCalendarRange::presetDays()
+// The first and the last selected cell of the searched rows and columns, corners included.
+void TestCalendarRange::selectedEnds_data()
 {
-    int count = 0;
-    while (count < 100 && CalendarRange::PresetDays(count) > 0)
-        ++count;
-    QVERIFY(count > 1 && count < 100);
-    QCOMPARE(CalendarRange::PresetDays(-1), CalendarRange::PresetDays(0));
-    QCOMPARE(CalendarRange::PresetDays(-2), -1);
+    QTest::addColumn<QList<CalendarCell>>("selected");
+    QTest::addColumn<QList<CalendarCell>>("ends"); // first and last, or none
+    QTest::newRow("none") << QList<CalendarCell> {} << QList<CalendarCell> {};
+    QTest::newRow("the last corner")
+        << QList<CalendarCell> {{3, 7}} << QList<CalendarCell> {{3, 7}, {3, 7}};
+    QTest::newRow("across weeks") << QList<CalendarCell> {{1, 6}, {2, 1}, {3, 2}}
+                                  << QList<CalendarCell> {{1, 6}, {3, 2}};
+    QTest::newRow("outside the searched cells")
+        << QList<CalendarCell> {{4, 1}, {2, 3}} << QList<CalendarCell> {{2, 3}, {2, 3}};
+}
+
+void TestCalendarRange::selectedEnds()
+{
+    QFETCH(QList<CalendarCell>, selected);
+    QFETCH(QList<CalendarCell>, ends);
+    const auto found = CalendarNavigation::SelectedEnds(1, 1, 3, 7, [&](int row, int col) {
+        return selected.contains(CalendarCell {row, col});
+    });
+    QList<CalendarCell> foundEnds;
+    if (found)
+        foundEnds = {found->first, found->second};
+    QCOMPARE(foundEnds, ends);
+}
+
+// The range box's entries in order, the days each sets, and the entry a stored day count
+// selects; -1 (nothing chosen yet) is the first entry, "Set..." sets none of its own.
+void TestCalendarRange::presets_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("days");
+    QTest::newRow("nothing chosen") << -1 << QString() << 31;
+    QTest::newRow("1 month") << 0 << "Range - 1 month" << 31;
+    QTest::newRow("2 months") << 1 << "Range - 2 months" << 62;
+    QTest::newRow("3 months") << 2 << "Range - 3 months" << 93;
+    QTest::newRow("6 months") << 3 << "Range - 6 months" << 180;
+    QTest::newRow("year") << 4 << "Range - year" << 365;
+    QTest::newRow("set") << 5 << "Set..." << -1;
+    QTest::newRow("past the list") << 6 << QString() << -1;
+    QTest::newRow("before the list") << -2 << QString() << -1;
+}
+
+void TestCalendarRange::presets()
+{
+    QFETCH(int, index);
+    QFETCH(QString, text);
+    QFETCH(int, days);
+    QCOMPARE(CalendarRange::PresetDays(index), days);
+    QCOMPARE(CalendarRange::PresetTexts().value(index), text);
+    if (!text.isEmpty())
+        QCOMPARE(CalendarRange::PresetIndexForDays(days > 0 ? days : 40), index);
 }
 
 // The user data's number fields wrap at their ends; a stored value outside the range steps to

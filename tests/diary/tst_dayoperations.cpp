@@ -158,15 +158,9 @@ void TestDayOperations::dayDialogClosed()
     QFETCH(bool, dayKept);
     QFETCH(QString, notesAfter);
 
-    AddDays(*m_database, {{Date(2007, 3, 6), QStringLiteral("Heavy day"), {"Chest", "Back"}}});
-    TrainingDay *day = m_database->FindDay(Date(2007, 3, 6));
-    day->GetWorkout(0)->SetStatus(ProgressStatus::Failed, false);
-    auto exercise = std::make_unique<ExerciseEntry>();
-    exercise->SetName(QStringLiteral("Bench press"));
-    exercise->SetSets(3);
-    exercise->SetWeight(80.0f);
-    exercise->SetStatus(ProgressStatus::Failed);
-    day->GetWorkout(0)->AddExercise(std::move(exercise));
+    QVERIFY(BuildDiary(
+        *m_database,
+        QStringLiteral(R"(6.3.2007 "Heavy day" Chest:failed[Bench_press 3x0 80 failed] Back)")));
     const QByteArray before = SavedBytes();
     auto window = OpenMarch();
     const CalendarCell cell = window->CellOf(Date(2007, 3, 6));
@@ -296,7 +290,7 @@ void TestDayOperations::escapeStopsApplying()
     {
         TrainingProgram program;
         program.SetPath(path);
-        AddDays(program, {{Date(2007, 1, 1), {}, {"A"}}});
+        QVERIFY(BuildDiary(program, QStringLiteral("1.1.2007 A")));
         QVERIFY(program.Save());
     }
     m_settings.Write(SettingsKeys::Delay, 1); // a pause, with events processed, after each day

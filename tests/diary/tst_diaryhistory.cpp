@@ -6,6 +6,7 @@
 #include "diary/DiaryHistory.h"
 #include "diary/DiarySaving.h"
 #include "diary/MainMenu.h"
+#include "diary/RestoreFlow.h"
 #include "editing/CApplyProgramDlg.h"
 #include "editing/CCommentDlg.h"
 #include "editing/CDayDlg.h"
@@ -80,6 +81,8 @@ private slots:
     void undoAcrossTheOtherProgram();
     void dailyBackupAndItsFailure();
     void restoreKeepsTheCurrentDiaryFirst();
+    void restoreThatFailsReportsNothingRestored_data();
+    void restoreThatFailsReportsNothingRestored();
 
 private:
     std::unique_ptr<CRepbookDlg> OpenMarch();
@@ -106,11 +109,8 @@ void TestDiaryHistory::init()
     m_settings.Write(SettingsKeys::RangeDays, 31);
     // Out of date order, a date twice, a day outside the range, a status.
     QVERIFY(WriteDiary(DataFolder::DatabasePath(),
-                       {{Date(2007, 3, 20), QStringLiteral("Only notes"), {}},
-                        {Date(2007, 3, 6), QStringLiteral("Heavy"), {"Chest", "Back"}},
-                        {Date(2007, 3, 7), {}, {"Own"}},
-                        {Date(2006, 5, 1), {}, {"Old"}},
-                        {Date(2007, 3, 7), QStringLiteral("Second"), {"Twice"}}}));
+                       QStringLiteral(R"(20.3.2007 "Only notes"; 6.3.2007 "Heavy" Chest Back; )"
+                                      R"(7.3.2007 Own; 1.5.2006 Old; 7.3.2007 "Second" Twice)")));
     m_database = &m_diary.Reset();
     QVERIFY(m_diary.File().Open(DataFolder::DatabasePath()));
     m_database->GetDay(1)->GetWorkout(0)->SetStatus(ProgressStatus::Failed, false);
@@ -174,7 +174,7 @@ void TestDiaryHistory::commands()
     } else if (command == QStringLiteral("apply")) {
         TrainingProgram program;
         program.SetPath(QDir::temp().filePath(QStringLiteral("history-apply.rpp")));
-        AddDays(program, {{Date(2007, 1, 1), {}, {"A"}}, {Date(2007, 1, 2), {}, {"B"}}});
+        QVERIFY(BuildDiary(program, QStringLiteral("1.1.2007 A; 2.1.2007 B")));
         QVERIFY(program.Save());
         FileDialog::setNextFileNames({program.GetPath()});
         WhenModal<CApplyProgramDlg>([](CApplyProgramDlg *dialog) { dialog->accept(); });
@@ -222,7 +222,9 @@ void TestDiaryHistory::randomSequenceUndoneToTheStart()
         };
         switch (day ? random.bounded(5) : 0) {
         case 0: // perhaps a second day of its date
-            change({other}, [&] { AddDays(*m_database, {{other, QString::number(step), {"W"}}}); });
+            change({other}, [&] {
+                BuildDiary(*m_database, DateText(other) + QStringLiteral(" \"%1\" W").arg(step));
+            });
             break;
         case 1:
             change({date}, [&] { m_database->RemoveDay(m_database->FindDayIndex(date)); });
@@ -241,7 +243,7 @@ void TestDiaryHistory::randomSequenceUndoneToTheStart()
             history.RecordAny(QStringLiteral("any"), [&] {
                 if (day->GetWorkoutCount() > 0)
                     day->GetWorkout(0)->SetStatus(ProgressStatus::Done, true);
-                AddDays(*m_database, {{other, {}, {"X"}}});
+                BuildDiary(*m_database, DateText(other) + QStringLiteral(" X"));
             });
         }
         if (Bytes() != states.last())
@@ -348,6 +350,57 @@ void TestDiaryHistory::restoreKeepsTheCurrentDiaryFirst()
     QCOMPARE(Bytes(), current);
     QVERIFY(!window->DayAt(cell.row, cell.col));
     ShownTexts();
+}
+
+// Every way a restore can stop leaves the diary as it was and tells the caller that nothing was
+// restored; the failures among them say so to the user.
+void TestDiaryHistory::restoreThatFailsReportsNothingRestored_data()
+{
+    QTest::addColumn<QString>("obstacle");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("list closed") << "cancel" << QString();
+    QTest::newRow("confirmation answered No") << "no" << QString();
+    QTest::newRow("backup damaged after it was listed") << "damaged backup"
+                                                        << "cannot be read";
+    QTest::newRow("diary as it is now cannot be kept") << "diary unwritable"
+                                                       << "Nothing was restored";
+}
+
+void TestDiaryHistory::restoreThatFailsReportsNothingRestored()
+{
+    QFETCH(QString, obstacle);
+    QFETCH(QString, warning);
+    const DiaryBackups backups(DataFolder::DatabasePath());
+    const QByteArray onDisk = ReadFile(DataFolder::DatabasePath());
+    const QString backup = backups.MakeNow().backup;
+    QVERIFY(!backup.isEmpty());
+    m_database->RemoveDay(1); // not saved yet
+    const QByteArray current = Bytes();
+    auto window = OpenMarch();
+
+    WhenModal<CRestoreDlg>([&](CRestoreDlg *dialog) {
+        if (obstacle == QLatin1String("cancel"))
+            return dialog->reject();
+        if (obstacle == QLatin1String("damaged backup"))
+            QVERIFY(WriteFile(backup, "5.3.2007\r\n"));
+        if (obstacle == QLatin1String("diary unwritable")) {
+            QVERIFY(QFile::remove(DataFolder::DatabasePath()));
+            QVERIFY(QDir().mkdir(DataFolder::DatabasePath()));
+        }
+        Click(dialog, QStringLiteral("&Restore"));
+    });
+    MessageBox::setNextAnswers({obstacle == QLatin1String("no") ? No : Yes, Ok});
+    QVERIFY(!RestoreFlow::Run(window.get(), m_diary.File(), window->History()));
+    QCOMPARE(Bytes(), current);
+    const QStringList shown = ShownTexts();
+    QCOMPARE(shown.size(), (obstacle == QLatin1String("cancel") ? 0 : 1) + !warning.isEmpty());
+    if (!warning.isEmpty())
+        QVERIFY2(shown.last().contains(warning), qPrintable(shown.last()));
+    if (obstacle == QLatin1String("diary unwritable"))
+        QVERIFY(QDir(DataFolder::DatabasePath()).removeRecursively());
+    else
+        QCOMPARE(ReadFile(DataFolder::DatabasePath()), onDisk);
+    QVERIFY(!window->History().Undo()); // nothing was recorded
 }
 
 REPBOOK_TEST_MAIN(TestDiaryHistory)

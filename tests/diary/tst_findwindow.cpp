@@ -44,12 +44,9 @@ void TestFindWindow::typesFindsAndShowsTheDay()
     StoreRange(QStringLiteral("1.3.2007"), 31);
     DiaryUnderTest diary;
     DiaryDatabase &database = diary.Reset();
-    AddDays(database,
-            {{Date(2007, 3, 14), QString(), {QStringLiteral("Legs")}},
-             {Date(2006, 5, 2),
-              QStringLiteral("Upper back sore"),
-              {QStringLiteral("Légs"), QStringLiteral("Arms")}},
-             {Date(2007, 3, 7), QString(), {QStringLiteral("Upper body")}}});
+    QVERIFY(BuildDiary(database,
+                       QStringLiteral(R"(14.3.2007 Legs; 2.5.2006 "Upper back sore" )"
+                                      R"(Légs Arms; 7.3.2007 Upper_body)")));
 
     CRepbookDlg window(diary.File());
     window.resize(900, 700);

@@ -202,9 +202,8 @@ void TestImportFlow::exportWritesDiaryOrSelection()
     QFETCH(int, answer);
     QFETCH(QString, file);
     QFETCH(QStringList, dates);
-    AddDays(
-        m_diary.File().Database(),
-        {{Date(2007, 3, 3), QStringLiteral("easy"), {"Legs"}}, {Date(2007, 3, 10), {}, {"Back"}}});
+    QVERIFY(BuildDiary(m_diary.File().Database(),
+                       QStringLiteral(R"(3.3.2007 "easy" Legs; 10.3.2007 Back)")));
     auto window = OpenWindow();
     window->SetRange(Date(2007, 3, 1), 31, CRepbookDlg::KeepScroll);
     const CalendarCell cell = window->CellOf(Date(2007, 3, 3));

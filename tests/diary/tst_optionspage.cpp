@@ -1,7 +1,11 @@
 #include "common/TestMain.h"
 #include "diary/COptionsCommonPage.h"
+#include "images/StatusImages.h"
 
-// The stored status-image setting may hold any number: every value above 0 means flags.
+#include <QRadioButton>
+
+// The stored status-image setting may hold any number: every value above 0 means flags. Each
+// choice shows the Done picture of its own set.
 class TestOptionsPage : public QObject
 {
     Q_OBJECT
@@ -24,6 +28,12 @@ private slots:
         page.SetStatusChoice(stored == 0 ? 1 : 0); // start from the other choice
         page.SetStatusChoice(stored);
         QCOMPARE(int(page.GetStatusChoice()), shown);
+        const bool shields = shown == COptionsCommonPage::Shields;
+        const QRadioButton *button = page.findChild<QRadioButton *>(
+            shields ? QStringLiteral("shieldsButton") : QStringLiteral("flagsButton"));
+        QVERIFY(button->isChecked());
+        const StatusImageSet set(shields, StatusImageSize::Small16);
+        QCOMPARE(button->icon().pixmap(16).toImage(), QIcon(set.Done()).pixmap(16).toImage());
     }
 };
 

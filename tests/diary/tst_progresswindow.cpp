@@ -29,24 +29,6 @@ using namespace diarytest;
 
 namespace {
 
-void AddLift(DiaryDatabase &database, const QDate &date, const QString &name, int reps,
-             float weight)
-{
-    auto entry = std::make_unique<ExerciseEntry>();
-    entry->SetName(name);
-    entry->SetSets(3);
-    entry->SetReps(reps);
-    entry->SetWeight(weight); // Done
-    auto workout = std::make_unique<Workout>();
-    workout->SetName(QStringLiteral("Strength"));
-    workout->AddExercise(std::move(entry));
-    workout->SetStatus(ProgressStatus::Done, false);
-    auto day = std::make_unique<TrainingDay>();
-    day->SetDate(DateValue::FromQDate(date));
-    day->AddWorkout(std::move(workout));
-    database.AddDay(std::move(day));
-}
-
 QList<double> Values(const QXYSeries *series)
 {
     QList<double> values;
@@ -75,10 +57,11 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     StoreRange(QStringLiteral("1.3.2007"), 31);
     DiaryUnderTest diary;
     DiaryDatabase &database = diary.Reset();
-    AddLift(database, QDate(2007, 3, 7), QStringLiteral("Bench press"), 3, 89.75f);
-    AddLift(database, QDate(2007, 1, 10), QStringLiteral("bench press "), 5, 80.0f);
-    AddLift(database, QDate(2007, 2, 14), QStringLiteral("Bench press"), 5, 85.0f);
-    AddLift(database, QDate(2007, 3, 14), QStringLiteral("Squat"), 5, 100.0f);
+    QVERIFY(BuildDiary(database,
+                       QStringLiteral("7.3.2007 Strength:done[Bench_press 3x3 89.75]; "
+                                      "10.1.2007 Strength:done[bench_press_ 3x5 80]; "
+                                      "14.2.2007 Strength:done[Bench_press 3x5 85]; "
+                                      "14.3.2007 Strength:done[Squat 3x5 100]")));
 
     CRepbookDlg window(diary.File());
     window.resize(900, 700);

@@ -2,12 +2,12 @@
 #include "common/TestMain.h"
 #include "diary/CRepbookApp.h"
 #include "diary/CRepbookDlg.h"
+#include "editing/CDayTabCtrl.h"
 #include "model/Clock.h"
 #include "model/DataFolder.h"
 #include "model/DiaryBackups.h"
 #include "model/DiaryDatabase.h"
 #include "model/TrainingDay.h"
-#include "editing/CDayTabCtrl.h"
 #include "widgets/MessageBox.h"
 
 #include <QDir>
@@ -87,21 +87,21 @@ void TestRepbookApp::cleanup()
 
 void TestRepbookApp::windowShowsTheDiaryAtStart_data()
 {
-    QTest::addColumn<QList<DaySpec>>("days");
+    QTest::addColumn<QStringList>("days");
     QTest::addColumn<bool>("todayHasDay");
-    const DaySpec today {Date(2007, 3, 20), QStringLiteral("Felt strong"), {"Chest", "Back"}};
-    const DaySpec before {Date(2007, 3, 12), {}, {"Legs"}};
-    const DaySpec after {Date(2007, 4, 2), {}, {"Core"}};
-    QTest::newRow("days around today") << QList<DaySpec> {before, today, after} << true;
-    QTest::newRow("today without a day") << QList<DaySpec> {before, after} << false;
-    QTest::newRow("only today") << QList<DaySpec> {today} << true;
+    const QString today = QStringLiteral(R"(20.3.2007 "Felt strong" Chest Back)");
+    const QString before = QStringLiteral("12.3.2007 Legs");
+    const QString after = QStringLiteral("2.4.2007 Core");
+    QTest::newRow("days around today") << QStringList {before, today, after} << true;
+    QTest::newRow("today without a day") << QStringList {before, after} << false;
+    QTest::newRow("only today") << QStringList {today} << true;
 }
 
 void TestRepbookApp::windowShowsTheDiaryAtStart()
 {
-    QFETCH(QList<DaySpec>, days);
+    QFETCH(QStringList, days);
     QFETCH(bool, todayHasDay);
-    QVERIFY(WriteDiary(DataFolder::DatabasePath(), days));
+    QVERIFY(WriteDiary(DataFolder::DatabasePath(), days.join(QStringLiteral("; "))));
 
     StartUp startUp;
     startUp.Run();
@@ -116,7 +116,7 @@ void TestRepbookApp::windowShowsTheDiaryAtStart()
 
 void TestRepbookApp::secondCopyEnds()
 {
-    QVERIFY(WriteDiary(DataFolder::DatabasePath(), {{Date(2007, 3, 1), {}, {"Legs"}}}));
+    QVERIFY(WriteDiary(DataFolder::DatabasePath(), QStringLiteral("1.3.2007 Legs")));
     const QByteArray before = ReadFile(DataFolder::DatabasePath());
 
     SingleInstance firstCopy(QString::fromLatin1(CRepbookApp::LockName));
@@ -202,7 +202,7 @@ void TestRepbookApp::damagedDatabaseKeptAside()
     QFETCH(QString, outcome);
 
     const QString path = DataFolder::DatabasePath();
-    QVERIFY(WriteDiary(path, {{Date(2007, 3, 1), "Bench day", {"Chest"}}}));
+    QVERIFY(WriteDiary(path, QStringLiteral(R"(1.3.2007 "Bench day" Chest)")));
     const QByteArray sound = ReadFile(path);
     const DiaryBackups backups(path);
     if (backup) {

@@ -1,6 +1,7 @@
 #include "DiaryFixture.h"
 #include "common/TestMain.h"
 #include "diary/CRepbookDlg.h"
+#include "diary/CalendarRange.h"
 #include "diary/CommandIds.h"
 #include "diary/MainMenu.h"
 #include "editing/CCommentDlg.h"
@@ -43,6 +44,10 @@ private slots:
 
     void unreadableStoredRange_data();
     void unreadableStoredRange();
+    void rangeChanges_data();
+    void rangeChanges();
+    void weekdayColumnsHiddenAndShown_data();
+    void weekdayColumnsHiddenAndShown();
     void cellsReferenceFirstDayOfDate();
     void selectedDaysSpanEverySelectedWeek();
     void exitAnsweredYes();
@@ -122,13 +127,72 @@ void TestRepbookDlg::unreadableStoredRange()
     QCOMPARE(window->Grid()->GetRowCount(), window->Range().RowCount() + 1);
 }
 
+// A range is taken only when valid; what is taken is stored for the next start.
+void TestRepbookDlg::rangeChanges_data()
+{
+    QTest::addColumn<DateValue>("start");
+    QTest::addColumn<int>("days");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("two months from April") << Date(2007, 4, 2) << 62 << true;
+    QTest::newRow("same start, a year") << Date(2007, 3, 1) << 365 << true;
+    QTest::newRow("no date") << DateValue::MakeInvalid() << 62 << false;
+    QTest::newRow("too many days") << Date(2007, 4, 2) << CalendarRange::MaxDays + 1 << false;
+}
+
+void TestRepbookDlg::rangeChanges()
+{
+    QFETCH(DateValue, start);
+    QFETCH(int, days);
+    QFETCH(bool, taken);
+    auto window = OpenMarch();
+    QCOMPARE(window->SetRange(start, days, 0), taken);
+    const DateValue shownStart = taken ? start : Date(2007, 3, 1);
+    const int shownDays = taken ? days : 31;
+    QCOMPARE(window->Range().Start(), shownStart);
+    QCOMPARE(window->Range().Days(), shownDays);
+    QCOMPARE(m_settings.Read(SettingsKeys::RangeStartDate),
+             CalendarRange::FormatStartDate(shownStart));
+    QCOMPARE(m_settings.Read(SettingsKeys::RangeDays), shownDays);
+}
+
+// The weekday column menu hides and shows columns; the last shown one stays. clicks: the
+// weekdays chosen in turn (0 Monday); shown: one digit per weekday afterwards.
+void TestRepbookDlg::weekdayColumnsHiddenAndShown_data()
+{
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Monday hidden") << "0"
+                                   << "0111111";
+    QTest::newRow("hidden and shown again") << "00"
+                                            << "1111111";
+    QTest::newRow("six hidden") << "012345"
+                                << "0000001";
+    QTest::newRow("the last one stays") << "6543210"
+                                        << "1000000";
+}
+
+void TestRepbookDlg::weekdayColumnsHiddenAndShown()
+{
+    QFETCH(QString, clicks);
+    QFETCH(QString, shown);
+    auto window = OpenMarch();
+    for (const QChar weekday : clicks)
+        window->ChooseColumnMenuItem(weekday.digitValue());
+    for (int weekday = 0; weekday < 7; ++weekday) {
+        const bool on = shown.at(weekday) == u'1';
+        QCOMPARE(window->Grid()->GetColumnWidth(weekday + 1) > 0, on);
+        QCOMPARE(m_settings.Read(SettingsKeys::WeekdayColumns[weekday]) > 0, on);
+        QCOMPARE(window->Commands()->ColumnAction(weekday)->isChecked(), on);
+    }
+}
+
 void TestRepbookDlg::cellsReferenceFirstDayOfDate()
 {
     // Twenty years of days, two of them on one date: a year's cells look every day up once.
     DateValue date = Date(1995, 1, 2);
     for (int i = 0; i < 20 * 365; i += 3, date = date.AddDays(3))
-        AddDays(*m_database, {{date, {}, {"Run"}}});
-    AddDays(*m_database, {{Date(2007, 3, 21), "second of its date", {"Swim"}}});
+        BuildDiary(*m_database, DateText(date) + QStringLiteral(" Run"));
+    BuildDiary(*m_database, QStringLiteral(R"(21.3.2007 "second of its date" Swim)"));
     QCOMPARE(m_database->FindDay(Date(2007, 3, 21))->GetNotes(), QString());
 
     auto window = OpenWindow(QStringLiteral("1.1.2007"), 365);
@@ -138,10 +202,7 @@ void TestRepbookDlg::cellsReferenceFirstDayOfDate()
 // Printing and removing act on every day of a selection over several weeks, the last one too.
 void TestRepbookDlg::selectedDaysSpanEverySelectedWeek()
 {
-    AddDays(*m_database,
-            {{Date(2007, 3, 6), {}, {"Run"}},
-             {Date(2007, 3, 14), {}, {"Swim"}},
-             {Date(2007, 3, 25), {}, {"Row"}}});
+    BuildDiary(*m_database, QStringLiteral("6.3.2007 Run; 14.3.2007 Swim; 25.3.2007 Row"));
     auto window = OpenMarch();
     const CalendarCell first = window->CellOf(Date(2007, 3, 5));
     const CalendarCell last = window->CellOf(Date(2007, 3, 25));
@@ -151,7 +212,7 @@ void TestRepbookDlg::selectedDaysSpanEverySelectedWeek()
 
 void TestRepbookDlg::exitAnsweredYes()
 {
-    AddDays(*m_database, {{Date(2007, 3, 5), "notes", {"Legs"}}});
+    BuildDiary(*m_database, QStringLiteral(R"(5.3.2007 "notes" Legs)"));
     auto window = OpenMarch();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));

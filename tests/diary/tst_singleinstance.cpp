@@ -1,5 +1,5 @@
 #include "common/TestMain.h"
-#include "widgets/SingleInstance.h"
+#include "model/SingleInstance.h"
 
 #include <QFile>
 #include <QProcess>

@@ -6,7 +6,7 @@
 #include "diary/CommandIds.h"
 #include "diary/ProgressWindow.h"
 #include "editing/CDayTabCtrl.h"
-#include "editing/ExerciseColumns.h"
+#include "model/ExerciseColumns.h"
 #include "progress/CExercisePage.h"
 #include "progress/CProgressChart.h"
 #include "progress/CProgressDlg.h"

@@ -81,11 +81,9 @@ private slots:
     {
         QFETCH(QList<int>, commands);
         QFETCH(int, shownDay);
-        AddDays(*m_database,
-                {{Date(2007, 3, 5), {}, {"Pull", "Legs"}},
-                 {Date(2007, 3, 7), {}, {"Shoulders"}},
-                 {Date(2007, 3, 20), {}, {"Chest"}},
-                 {Date(2007, 3, 28), {}, {"Back"}}});
+        BuildDiary(*m_database,
+                   QStringLiteral("5.3.2007 Pull Legs; 7.3.2007 Shoulders; 20.3.2007 Chest; "
+                                  "28.3.2007 Back"));
         CRepbookDlg window(m_diary.File());
         window.show();
         // From Monday 5 March to Sunday 1 April, for Selection to range.
@@ -115,9 +113,9 @@ private slots:
         QFETCH(int, command);
         TrainingProgram program;
         program.SetPath(QDir(QDir::tempPath()).filePath(QStringLiteral("disturbed.rpp")));
-        AddDays(program, {{Date(2007, 1, 1), {}, {"A"}}});
+        QVERIFY(BuildDiary(program, QStringLiteral("1.1.2007 A")));
         QVERIFY(program.Save());
-        AddDays(*m_database, {{Date(2007, 3, 14), {}, {"Own"}}});
+        BuildDiary(*m_database, QStringLiteral("14.3.2007 Own"));
         m_settings.Write(SettingsKeys::Delay, 1); // a pause before each day written
         CRepbookDlg window(m_diary.File());
         window.show();

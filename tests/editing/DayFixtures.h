@@ -1,8 +1,9 @@
 #pragma once
 
-// Helpers of the editing tests: workouts built from short descriptions and typing into grid cells
+// Helpers of the editing tests: workouts built in the diary notation and typing into grid cells
 // as a user does.
 
+#include "common/DiaryText.h"
 #include "model/TrainingDay.h"
 #include "widgets/CGridCtrl.h"
 
@@ -12,41 +13,17 @@
 
 namespace dayfixtures {
 
-struct ExerciseSpec
-{
-    QString name;
-    ProgressStatus status = ProgressStatus::NotYet;
-    int sets = 3;
-    int reps = 10;
-    float weight = 0.0f;
-};
+using testsupport::BuildDay;
+using testsupport::BuildDiary;
+using testsupport::BuildWorkout;
 
-inline std::unique_ptr<Workout> MakeWorkout(const QString &name,
-                                            const QList<ExerciseSpec> &exercises = {},
-                                            ProgressStatus status = ProgressStatus::NotYet)
+// Exercises "<prefix>1", "<prefix>2", ... of 3 sets of 10, in the diary notation.
+inline QString Named(const QString &prefix, int count)
 {
-    auto workout = std::make_unique<Workout>();
-    workout->SetName(name);
-    for (const ExerciseSpec &wanted : exercises) {
-        auto exercise = std::make_unique<ExerciseEntry>();
-        exercise->SetName(wanted.name);
-        exercise->SetSets(wanted.sets);
-        exercise->SetReps(wanted.reps);
-        exercise->SetWeight(wanted.weight);
-        exercise->SetStatus(wanted.status);
-        workout->AddExercise(std::move(exercise));
-    }
-    workout->SetStatus(status, false);
-    return workout;
-}
-
-// Exercises named "<prefix>1", "<prefix>2", ...
-inline QList<ExerciseSpec> Named(const QString &prefix, int count)
-{
-    QList<ExerciseSpec> specs;
+    QStringList exercises;
     for (int i = 1; i <= count; ++i)
-        specs.append({prefix + QString::number(i)});
-    return specs;
+        exercises.append(prefix + QString::number(i) + QStringLiteral(" 3x10"));
+    return exercises.join(QStringLiteral(", "));
 }
 
 // The grid's selected rows (grid rows: 0 = the heading row, 1 = the first exercise).

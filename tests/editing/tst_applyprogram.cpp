@@ -3,9 +3,9 @@
 #include "common/TestMain.h"
 #include "editing/ApplyProgramFlow.h"
 #include "editing/CApplyProgramDlg.h"
-#include "editing/IProgramApplyTarget.h"
-#include "editing/ProgramApplier.h"
 #include "model/DataFolder.h"
+#include "model/IProgramApplyTarget.h"
+#include "model/ProgramApplier.h"
 #include "model/TrainingProgram.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
@@ -67,12 +67,10 @@ private:
 std::unique_ptr<TrainingProgram> MakeProgram(const QStringList &days)
 {
     auto program = std::make_unique<TrainingProgram>();
-    for (const QString &name : days) {
-        auto day = std::make_unique<TrainingDay>();
-        if (name != QLatin1String("-"))
-            day->AddWorkout(MakeWorkout(name, Named(name, 1)));
-        program->AddDay(std::move(day));
-    }
+    for (const QString &name : days)
+        program->AddDay(BuildDay(name == QLatin1String("-")
+                                     ? name
+                                     : QStringLiteral("- %1[%2]").arg(name, Named(name, 1))));
     return program;
 }
 
@@ -107,7 +105,6 @@ private slots:
     void walk_data();
     void walk();
     void stopFlagEndsAfterTheCurrentDay();
-
 };
 
 void TestApplyProgram::init()
@@ -155,10 +152,7 @@ void TestApplyProgram::walk()
 
     DiaryDatabase diary;
     for (const int day : existing) {
-        auto old = std::make_unique<TrainingDay>();
-        old->SetDate(April(day));
-        old->AddWorkout(MakeWorkout(QStringLiteral("Old")));
-        diary.AddDay(std::move(old));
+        QVERIFY(BuildDiary(diary, testsupport::DateText(April(day)) + QStringLiteral(" Old")));
     }
     diary.SetModified(false);
     const auto prog = MakeProgram(program);

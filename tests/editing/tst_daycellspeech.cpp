@@ -67,8 +67,7 @@ void TestDayCellSpeech::names()
     day.SetNotes(note);
     for (const QString &workout : workouts) {
         if (workout != QStringLiteral("-"))
-            day.AddWorkout(MakeWorkout(workout.section(u'=', 0, 0), {},
-                                       ProgressStatus(workout.section(u'=', 1).toInt())));
+            day.AddWorkout(BuildWorkout(QString(workout).replace(u'=', QStringLiteral(":s"))));
     }
     const TrainingDay *shown = workouts.contains(QStringLiteral("-")) ? nullptr : &day;
     if (date.isValid())

@@ -3,8 +3,8 @@
 #include "editing/CDayTabCtrl.h"
 #include "editing/CEmptyDlg.h"
 #include "editing/CWorkoutTabBar.h"
-#include "editing/ExerciseColumns.h"
 #include "images/StatusImageSet.h"
+#include "model/ExerciseColumns.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 
@@ -85,10 +85,7 @@ void TestDayTabCtrl::DoubleClickCell(int row, int col)
 
 void TestDayTabCtrl::switchingTabsWritesBack()
 {
-    auto day = std::make_unique<TrainingDay>();
-    day->AddWorkout(MakeWorkout(QStringLiteral("A"), Named(QStringLiteral("a"), 2)));
-    day->AddWorkout(MakeWorkout(QStringLiteral("B"), Named(QStringLiteral("b"), 1)));
-    Bind(std::move(day));
+    Bind(BuildDay(QStringLiteral("- A[a1 3x10, a2 3x10] B[b1 3x10]")));
 
     // An edit still open when the user picks another tab is not lost.
     QWidget *editor = StartEditing(Grid(), 2, Col::Reps);
@@ -157,16 +154,8 @@ void TestDayTabCtrl::writeBackRules()
     QFETCH(int, status);
 
     // Rows that already carry weights, with statuses the user set: only the edited field counts.
-    QList<ExerciseSpec> rows = Named(QStringLiteral("Row"), 3);
-    const std::array statuses {ProgressStatus::Failed, ProgressStatus::Failed,
-                               ProgressStatus::NotYet};
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        rows[i].status = statuses[static_cast<size_t>(i)];
-        rows[i].weight = 40.0f;
-    }
-    auto day = std::make_unique<TrainingDay>();
-    day->AddWorkout(MakeWorkout(QStringLiteral("W"), rows));
-    Bind(std::move(day));
+    Bind(BuildDay(
+        QStringLiteral("- W[Row1 3x10 40 failed, Row2 3x10 40 failed, Row3 3x10 40 notyet]")));
 
     QVERIFY(TypeIntoCell(Grid(), 2, column, typed));
     QCOMPARE(Grid().GetItemText(2, column), shown);
@@ -182,9 +171,7 @@ void TestDayTabCtrl::writeBackRules()
 
 void TestDayTabCtrl::writeBackOnDestructionTakesOpenEdit()
 {
-    auto day = std::make_unique<TrainingDay>();
-    day->AddWorkout(MakeWorkout(QStringLiteral("W"), Named(QStringLiteral("Row"), 2)));
-    Bind(std::move(day));
+    Bind(BuildDay(QStringLiteral("- W[Row1 3x10, Row2 3x10]")));
 
     QWidget *editor = StartEditing(Grid(), 1, Col::Note);
     QVERIFY(editor);
@@ -213,9 +200,7 @@ void TestDayTabCtrl::statusCyclesWithDoubleClicks()
     QFETCH(QList<int>, sequence);
     QFETCH(bool, editable);
 
-    auto day = std::make_unique<TrainingDay>();
-    day->AddWorkout(
-        MakeWorkout(QStringLiteral("W"), Named(QStringLiteral("e"), 3), ProgressStatus::Failed));
+    auto day = BuildDay(QStringLiteral("- W:failed[e1 3x10, e2 3x10, e3 3x10]"));
     day->GetWorkout(0)->GetExercise(1)->SetStatus(static_cast<ProgressStatus>(start));
     Bind(std::move(day), editable);
     const ExerciseEntry *exercise = m_day->GetWorkout(0)->GetExercise(1);

@@ -7,10 +7,10 @@
 #include "editing/DayCellData.h"
 #include "editing/DayDlgIds.h"
 #include "editing/EditorIds.h"
-#include "editing/ExerciseColumns.h"
 #include "editing/IDayCellOwner.h"
 #include "images/StatusImageSet.h"
 #include "model/DataFolder.h"
+#include "model/ExerciseColumns.h"
 #include "model/TrainingProgram.h"
 #include "settings/SettingsStore.h"
 #include "widgets/CPictureButton.h"
@@ -44,13 +44,12 @@ std::unique_ptr<TrainingProgram> MakeProgram(const DaySpecs &days)
 {
     auto program = std::make_unique<TrainingProgram>();
     for (const QString &wanted : days) {
-        auto day = std::make_unique<TrainingDay>();
-        if (wanted != QLatin1String("-")) {
-            const QString name = wanted.section(QLatin1Char(':'), 0, 0);
-            const int exercises = wanted.section(QLatin1Char(':'), 1, 1).toInt();
-            day->AddWorkout(MakeWorkout(name, Named(name, exercises)));
-        }
-        program->AddDay(std::move(day));
+        const QString name = wanted.section(QLatin1Char(':'), 0, 0);
+        const int exercises = wanted.section(QLatin1Char(':'), 1, 1).toInt();
+        program->AddDay(
+            BuildDay(wanted == QLatin1String("-")
+                         ? wanted
+                         : QStringLiteral("- %1[%2]").arg(name, Named(name, exercises))));
     }
     return program;
 }

@@ -5,9 +5,9 @@
 #include "editing/CEditorDlg.h"
 #include "editing/CWorkoutTabBar.h"
 #include "editing/EditorIds.h"
-#include "editing/ExerciseColumns.h"
 #include "editing/IDayCellOwner.h"
 #include "images/StatusImageSet.h"
+#include "model/ExerciseColumns.h"
 #include "widgets/CGridCell.h"
 
 using namespace dayfixtures;
@@ -38,9 +38,7 @@ private slots:
     {
         m_dlg = std::make_unique<CEditorDlg>(nullptr, &m_owner);
         for (const QString &name : {QStringLiteral("A"), QStringLiteral("B")}) {
-            auto day = std::make_unique<TrainingDay>();
-            day->AddWorkout(MakeWorkout(name, Named(name, 3)));
-            m_dlg->Program().AddDay(std::move(day));
+            m_dlg->Program().AddDay(BuildDay(QStringLiteral("- %1[%2]").arg(name, Named(name, 3))));
         }
         m_dlg->show();
         QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
@@ -76,7 +74,7 @@ private slots:
     void dayDialogRemovesFirstAndFitsTypedNames()
     {
         TrainingDay day;
-        day.AddWorkout(MakeWorkout(QStringLiteral("W"), Named(QStringLiteral("e"), 3)));
+        day.AddWorkout(BuildWorkout(QStringLiteral("W[e1 3x10, e2 3x10, e3 3x10]")));
         CDayDlg dialog;
         QVERIFY(dialog.SetDay(&day));
         dialog.show();

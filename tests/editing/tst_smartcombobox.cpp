@@ -12,6 +12,32 @@ class TestSmartComboBox : public QObject
     Q_OBJECT
 
 private slots:
+    // Alphabetical whatever the letter case; names that differ only in case keep the file's order.
+    void listedInOrder_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("letter case ignored") << QByteArray("row\r\nBench press\r\nabs\r\n")
+                                             << QStringList {"abs", "Bench press", "row"};
+        QTest::newRow("equal but for case, file order")
+            << QByteArray("squat\r\nSQUAT\r\nDips\r\nSquat\r\n")
+            << QStringList {"Dips", "squat", "SQUAT", "Squat"};
+    }
+    void listedInOrder()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, listed);
+        QTemporaryDir folder;
+        const QString list = folder.filePath(QStringLiteral("UEList.txt"));
+        QVERIFY(testsupport::WriteFile(list, file));
+        CSmartComboBox combo;
+        combo.SetListFile(list);
+        QVERIFY(combo.Load());
+        QStringList items;
+        for (int i = 0; i < combo.count(); ++i)
+            items << combo.itemText(i);
+        QCOMPARE(items, listed);
+    }
     void completesWhileTyping_data()
     {
         QTest::addColumn<QString>("typed"); // "<" is Backspace

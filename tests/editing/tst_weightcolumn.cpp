@@ -1,8 +1,8 @@
 #include "DayFixtures.h"
 #include "common/TestMain.h"
 #include "editing/CDayTabCtrl.h"
-#include "editing/ExerciseColumns.h"
 #include "model/DatabaseWriter.h"
+#include "model/ExerciseColumns.h"
 #include "settings/SettingsStore.h"
 
 #include <cmath>
@@ -46,11 +46,12 @@ void TestWeightColumn::cleanup()
 
 void TestWeightColumn::Show(const QList<float> &weights)
 {
-    QList<ExerciseSpec> specs = Named(QStringLiteral("Lift "), int(weights.size()));
+    QStringList exercises;
     for (qsizetype i = 0; i < weights.size(); ++i)
-        specs[i].weight = weights[i];
-    m_day = std::make_unique<TrainingDay>();
-    m_day->AddWorkout(MakeWorkout(QStringLiteral("W"), specs));
+        exercises.append(QStringLiteral("Lift_%1 3x10 %2 notyet")
+                             .arg(i + 1)
+                             .arg(QString::number(double(weights[i]), 'g', 9)));
+    m_day = BuildDay(QStringLiteral("- W[%1]").arg(exercises.join(QStringLiteral(", "))));
     m_ctrl = std::make_unique<CDayTabCtrl>();
     m_ctrl->SetDay(m_day.get());
     QCOMPARE(m_ctrl->GetGrid()->GetItemText(0, Col::Weight), QStringLiteral("Weight (lb)"));

@@ -114,10 +114,9 @@ private slots:
         const QImage image = icon.pixmap(asked, asked).toImage();
         QCOMPARE(image.size(), QSize(given, given));
         const QImage file = ResourceImages::AppIconPixmap(ImageId::AppIcon, drawnFrom).toImage();
-        const QImage expected =
-            given == drawnFrom ? file
-                               : file.scaled(given, given, Qt::KeepAspectRatio,
-                                             Qt::SmoothTransformation);
+        const QImage expected = given == drawnFrom
+            ? file
+            : file.scaled(given, given, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         QCOMPARE(image.convertToFormat(QImage::Format_ARGB32),
                  expected.convertToFormat(QImage::Format_ARGB32));
         QVERIFY(ResourceImages::AppIcon(ImageId::AppIcon + 1000).isNull());

@@ -166,10 +166,10 @@ class Session:
 
     def sample_diary(self):
         """The README's sample diary: a four-day split around today."""
-        folder = os.path.dirname(self.database)
-        os.makedirs(folder, exist_ok=True)
-        subprocess.run(["/usr/bin/python3", os.path.join(ROOT, "scripts/sample-diary.py"),
-                        folder], check=True, stdout=subprocess.DEVNULL)
+        tool = os.environ.get("REPBOOK_SAMPLE_DIARY",
+                              os.path.join(ROOT, "build/bin/make_sample_diary"))
+        subprocess.run([tool, "--screenshots", os.path.dirname(self.database)], check=True,
+                       stdout=subprocess.DEVNULL)
 
     def cli(self, *args, check=True):
         result = subprocess.run([os.path.join(self.prefix, "bin/repbook-cli"), *args],

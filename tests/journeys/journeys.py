@@ -229,7 +229,7 @@ def progress_records(s):
                                                            name="Bench press")))
     best = max(e["weight"] for d in s.days().values() for w in d["workouts"]
                for e in w["exercises"] if e["name"] == "Bench press" and e["status"] == "Done")
-    wanted = f"{best:.2f}".rstrip("0").rstrip(".") + " \u00d7 8"
+    wanted = f"{best:.2f}".rstrip("0").rstrip(".") + " kg \u00d7 8"
     wait_for(f"the record {wanted}", lambda: find(progress, role_name="table cell",
                                                   name=wanted))
 
@@ -290,12 +290,48 @@ def find_a_lift(s):
     check_area_shows(window, days[newest])
 
 
+def take_a_conflict(s):
+    """10. Edit > Conflicts...: today, changed here and on another computer, shows both versions;
+    taking the other one puts it into the calendar and removes the record; Undo brings back the
+    diary's."""
+    s.user_data_filled()
+    s.sample_diary()
+    ensure_day_today(s)
+    date = journey.today()
+    mine = s.days()[date.isoformat()]
+    path = os.path.join(s.dir, "other.json")
+    with open(path, "w") as f:
+        json.dump({"format": "repbook-diary", "version": 1, "days": [
+            {"date": date.isoformat(), "notes": "", "workouts": [
+                {"name": "Mobility", "status": "Done", "exercises": [
+                    {"name": "Hip opener", "sets": 2, "reps": 10, "forced": 0, "negative": 0,
+                     "weight": 0, "note": "", "status": "Done"}]}]}]}, f)
+    record = s.database + ".conflict-20261207-181500"
+    s.cli("import", path, "--diary", record)
+    app, window = start_diary(s)
+    s.menu(window, "Edit", "Conflicts")
+    conflicts = s.window(app, "Conflicts")
+    wait_for("today in the list", lambda: find(conflicts, role_name="list item",
+                                               name=long_date(date)))
+    wait_for("the other version", lambda: "Hip opener" in journey.text_of(
+        find(conflicts, name="Other version", visible=False)))
+    press(wait_for("Take other version", lambda: find(conflicts, role_name="push button",
+                                                      name="Take other version")))
+    wait_for("the other version in the calendar",
+             lambda: cell_of(window, date).name.endswith(": Mobility, Done"))
+    wait_for("the record to go", lambda: not os.path.exists(record))
+    s.menu(window, "Edit", "Undo")
+    wait_for("the diary's version back", lambda: cell_of(window, date).name.endswith(
+        ": " + expected_cell(mine)))
+
+
 def role(node):
     return journey.role(node)
 
 
 JOURNEYS = [start_shows_the_diary, navigation_moves_the_workout_area, edit_a_day, undo_an_edit,
-            import_a_strong_export, progress_records, first_start, notifier_reminder, find_a_lift]
+            import_a_strong_export, progress_records, first_start, notifier_reminder, find_a_lift,
+            take_a_conflict]
 
 
 def main():

@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QDir>
 
-
 namespace {
 
 // Years of generated days: about 1.5 MB of file, a few milliseconds per save.

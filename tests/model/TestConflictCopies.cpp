@@ -39,9 +39,7 @@ QString Days(const QString &words)
 
 bool WriteDiary(const QString &path, const QString &words)
 {
-    DiaryDatabase diary;
-    diary.SetPath(path);
-    return testsupport::BuildDiary(diary, Days(words)) && diary.Save();
+    return testsupport::WriteDiary(path, Days(words));
 }
 
 QString DiaryAt(const QString &path)

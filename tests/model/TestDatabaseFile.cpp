@@ -1,3 +1,4 @@
+#include "common/DiaryText.h"
 #include "common/TestFiles.h"
 #include "common/TestMain.h"
 
@@ -33,33 +34,13 @@ QByteArray Lines(const QList<QByteArray> &lines)
     return bytes;
 }
 
-std::unique_ptr<ExerciseEntry> Exercise(const char *name, int sets, int reps, int forced,
-                                        float weight, const char *note)
-{
-    auto exercise = std::make_unique<ExerciseEntry>();
-    exercise->SetName(QString::fromUtf8(name));
-    exercise->SetSets(sets);
-    exercise->SetReps(reps);
-    exercise->SetForced(forced);
-    exercise->SetWeight(weight);
-    exercise->SetNote(QString::fromUtf8(note));
-    exercise->SetStatus(ProgressStatus::Done);
-    return exercise;
-}
-
 // The diary of the worked example: 5 March 2007, one workout "Chest" with two exercises.
 void FillWorkedExample(DiaryDatabase &db)
 {
-    auto workout = std::make_unique<Workout>();
-    workout->SetName(QStringLiteral("Chest"));
-    workout->AddExercise(Exercise("Bench press", 3, 10, 0, 60.0f, ""));
-    workout->AddExercise(Exercise("Dips", 3, 12, 2, 0.0f, "slow"));
-    workout->SetStatus(ProgressStatus::Done, false);
-    auto day = std::make_unique<TrainingDay>();
-    day->SetDate(DateValue::FromDate(2007, 3, 5));
-    day->AddWorkout(std::move(workout));
-    day->SetNotes(QStringLiteral("Felt strong"));
-    db.AddDay(std::move(day));
+    QVERIFY(testsupport::BuildDiary(
+        db,
+        QStringLiteral(R"(5.3.2007 "Felt strong" Chest:done[)"
+                       R"(Bench_press 3x10 60, Dips 3x12+2 done "slow"])")));
 }
 
 QByteArray SavedBytes(DiaryDatabase &db, const QString &path)
@@ -265,6 +246,16 @@ void TestDatabaseFile::tolerantLoading_data()
     QTest::newRow("negative weight refused")
         << exercise({"Dips", "3", "5", "0", "0", "-5", "", "0"}) << QByteArray("5.3.2007")
         << Lines({"Dips", "3", "5", "0", "0", "0.00", "", "0"});
+    // Hostile numbers: beyond the float range, beyond every count, past the int range.
+    QTest::newRow("weight beyond the float range")
+        << exercise({"Dips", "3", "5", "0", "0", "1" + QByteArray(39, '0'), "", "0"})
+        << QByteArray("5.3.2007") << Lines({"Dips", "3", "5", "0", "0", "0.00", "", "0"});
+    QTest::newRow("negative weight beyond the float range")
+        << exercise({"Dips", "3", "5", "0", "0", "-4" + QByteArray(38, '0') + ".5", "", "0"})
+        << QByteArray("5.3.2007") << Lines({"Dips", "3", "5", "0", "0", "0.00", "", "0"});
+    QTest::newRow("counts past the int range")
+        << exercise({"Dips", "4294967299", "-4294967295", "99999999999", "12", "2", "", "1"})
+        << QByteArray("5.3.2007") << Lines({"Dips", "1", "0", "0", "12", "2.00", "", "1"});
     QTest::newRow("positive weight marks Done before the status line")
         << exercise({"Dips", "3", "5", "0", "0", "7", "", "2"}) << QByteArray("5.3.2007")
         << Lines({"Dips", "3", "5", "0", "0", "7.00", "", "2"});

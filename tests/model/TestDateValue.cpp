@@ -2,7 +2,6 @@
 
 #include "model/DateValue.h"
 
-
 #include <limits>
 
 class TestDateValue : public QObject

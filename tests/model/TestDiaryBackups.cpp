@@ -1,3 +1,4 @@
+#include "common/DiaryText.h"
 #include "common/TestMain.h"
 
 #include "model/Clock.h"
@@ -14,13 +15,7 @@ namespace {
 // A diary file of one day whose notes are the text.
 bool WriteDiary(const QString &path, const QString &notes)
 {
-    DiaryDatabase diary;
-    diary.SetPath(path);
-    auto day = std::make_unique<TrainingDay>();
-    day->SetDate(DateValue::FromDate(2026, 1, 1));
-    day->SetNotes(notes);
-    diary.AddDay(std::move(day));
-    return diary.Save();
+    return testsupport::WriteDiary(path, QStringLiteral("1.1.2026 \"%1\"").arg(notes));
 }
 
 QStringList Texts(const QList<QDateTime> &moments)

@@ -1,3 +1,4 @@
+#include "common/DiaryText.h"
 #include "common/TestMain.h"
 
 #include "model/DiaryDatabase.h"
@@ -10,48 +11,12 @@ namespace {
 
 using Status = ProgressStatus;
 
-std::unique_ptr<ExerciseEntry> MakeExercise(const QString &name, float weight = 0.0f,
-                                            Status status = Status::NotYet)
+// A day of the diary notation whose own flag is cleared, as a loaded one is.
+std::unique_ptr<TrainingDay> CleanDay(const QString &text)
 {
-    auto exercise = std::make_unique<ExerciseEntry>();
-    exercise->SetName(name);
-    exercise->SetWeight(weight);
-    exercise->SetStatus(status);
-    return exercise;
-}
-
-std::unique_ptr<Workout> MakeWorkout(const QString &name, const QList<Status> &statuses)
-{
-    auto workout = std::make_unique<Workout>();
-    workout->SetName(name);
-    for (const Status status : statuses)
-        workout->AddExercise(
-            MakeExercise(name + QString::number(workout->GetExerciseCount()), 0.0f, status));
-    return workout;
-}
-
-std::unique_ptr<TrainingDay> MakeDay(const DateValue &date, const QString &notes = QString())
-{
-    auto day = std::make_unique<TrainingDay>();
-    day->SetDate(date);
-    day->SetNotes(notes);
-    return day;
-}
-
-// A day whose own flag is cleared, as a loaded one is.
-std::unique_ptr<TrainingDay> CleanDay(const DateValue &date)
-{
-    auto day = MakeDay(date);
+    auto day = testsupport::BuildDay(text);
     day->SetModified(false);
     return day;
-}
-
-QList<Status> StatusesOf(const Workout &workout)
-{
-    QList<Status> statuses;
-    for (int i = 0; i < workout.GetExerciseCount(); ++i)
-        statuses.append(workout.GetExercise(i)->GetStatus());
-    return statuses;
 }
 
 using EntrySetter = std::function<bool(ExerciseEntry &)>;
@@ -155,46 +120,53 @@ void TestDiaryModel::weightMarksDone()
     QFETCH(Status, before);
     QFETCH(float, weight);
     QFETCH(Status, after);
-    auto entry = MakeExercise(QStringLiteral("Row"), 0.0f, before);
-    entry->SetWeight(weight);
-    QCOMPARE(entry->GetStatus(), after);
+    ExerciseEntry entry;
+    entry.SetName(QStringLiteral("Row"));
+    entry.SetStatus(before);
+    entry.SetWeight(weight);
+    QCOMPARE(entry.GetStatus(), after);
 }
 
 void TestDiaryModel::workoutStatusPropagation_data()
 {
-    QTest::addColumn<QList<Status>>("before");
+    // The exercises before and after, in the diary notation.
+    QTest::addColumn<QString>("before");
     QTest::addColumn<Status>("status");
     QTest::addColumn<bool>("propagate");
-    QTest::addColumn<QList<Status>>("after");
-
-    const QList<Status> mixed {Status::NotYet, Status::Done, Status::NotYet};
+    QTest::addColumn<QString>("after");
     QTest::newRow("Failed propagates to Not yet only")
-        << mixed << Status::Failed << true
-        << QList<Status> {Status::Failed, Status::Done, Status::Failed};
-    QTest::newRow("Done propagates")
-        << QList<Status> {Status::NotYet, Status::Failed} << Status::Done << true
-        << QList<Status> {Status::Done, Status::Failed};
+        << "a, b done, c" << Status::Failed << true << "a failed, b done, c failed";
+    QTest::newRow("Done propagates") << "a, b failed" << Status::Done << true << "a done, b failed";
     QTest::newRow("Not yet never propagates")
-        << QList<Status> {Status::Done, Status::Failed} << Status::NotYet << true
-        << QList<Status> {Status::Done, Status::Failed};
-    QTest::newRow("without propagation") << mixed << Status::Done << false << mixed;
+        << "a done, b failed" << Status::NotYet << true << "a done, b failed";
+    QTest::newRow("without propagation")
+        << "a, b done, c" << Status::Done << false << "a, b done, c";
 }
 
 void TestDiaryModel::workoutStatusPropagation()
 {
-    QFETCH(QList<Status>, before);
+    QFETCH(QString, before);
     QFETCH(Status, status);
     QFETCH(bool, propagate);
-    QFETCH(QList<Status>, after);
+    QFETCH(QString, after);
 
-    auto workout = MakeWorkout(QStringLiteral("Legs"), before);
+    const auto statuses = [](const QString &exercises) {
+        QList<Status> list;
+        const auto workout = testsupport::BuildWorkout(QStringLiteral("W[%1]").arg(exercises));
+        for (int i = 0; i < workout->GetExerciseCount(); ++i)
+            list.append(workout->GetExercise(i)->GetStatus());
+        return list;
+    };
+    auto workout = testsupport::BuildWorkout(QStringLiteral("Legs[%1]").arg(before));
     workout->SetModified(false);
     workout->SetStatus(status, propagate);
     QCOMPARE(workout->GetStatus(), status);
-    QCOMPARE(StatusesOf(*workout), after);
+    const QList<Status> expected = statuses(after);
     QVERIFY(workout->IsModified());
-    for (int i = 0; i < workout->GetExerciseCount(); ++i)
-        QCOMPARE(workout->GetExercise(i)->IsModified(), before[i] != after[i]);
+    for (int i = 0; i < workout->GetExerciseCount(); ++i) {
+        QCOMPARE(workout->GetExercise(i)->GetStatus(), expected[i]);
+        QCOMPARE(workout->GetExercise(i)->IsModified(), statuses(before)[i] != expected[i]);
+    }
 }
 
 void TestDiaryModel::everyChangeMarksItsOwner_data()
@@ -212,7 +184,7 @@ void TestDiaryModel::everyChangeMarksItsOwner_data()
         return true;
     }) << true;
     QTest::newRow("AddWorkout") << Change([](DiaryDatabase &db) {
-        return db.GetDay(0)->AddWorkout(MakeWorkout(QStringLiteral("Back"), {})) == 1;
+        return db.GetDay(0)->AddWorkout(testsupport::BuildWorkout(QStringLiteral("Back"))) == 1;
     }) << true;
     QTest::newRow("RemoveWorkout")
         << Change([](DiaryDatabase &db) { return db.GetDay(0)->RemoveWorkout(0) == 0; }) << true;
@@ -228,10 +200,10 @@ void TestDiaryModel::everyChangeMarksItsOwner_data()
     }) << true;
     // The days added carry no flag of their own: only the container's flag tells.
     QTest::newRow("AddDay") << Change([](DiaryDatabase &db) {
-        return db.AddDay(CleanDay(DateValue::FromDate(2010, 1, 2))) == 2;
+        return db.AddDay(CleanDay(QStringLiteral("2.1.2010"))) == 2;
     }) << false;
     QTest::newRow("InsertDay") << Change([](DiaryDatabase &db) {
-        return db.InsertDay(0, CleanDay(DateValue::FromDate(2010, 1, 2))) == 0;
+        return db.InsertDay(0, CleanDay(QStringLiteral("2.1.2010"))) == 0;
     }) << false;
     QTest::newRow("RemoveDay") << Change([](DiaryDatabase &db) { return db.RemoveDay(1) == 1; })
                                << false;
@@ -240,7 +212,7 @@ void TestDiaryModel::everyChangeMarksItsOwner_data()
         return db.GetDayCount() == 0;
     }) << false;
     QTest::newRow("ReplaceDay") << Change([](DiaryDatabase &db) {
-        return db.ReplaceDay(1, CleanDay(DateValue()), true);
+        return db.ReplaceDay(1, CleanDay(QStringLiteral("-")), true);
     }) << false;
 }
 
@@ -250,10 +222,8 @@ void TestDiaryModel::everyChangeMarksItsOwner()
     QFETCH(bool, dayFlag);
 
     DiaryDatabase db;
-    db.AddDay(MakeDay(DateValue::FromDate(2007, 3, 5)));
-    db.AddDay(MakeDay(DateValue::FromDate(2007, 3, 6)));
-    db.GetDay(0)->AddWorkout(
-        MakeWorkout(QStringLiteral("Chest"), {Status::NotYet, Status::NotYet}));
+    QVERIFY(
+        testsupport::BuildDiary(db, QStringLiteral("5.3.2007 Chest[Chest0, Chest1]; 6.3.2007")));
     db.SetModified(false);
     QVERIFY(!db.IsModified());
 

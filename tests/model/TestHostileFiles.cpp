@@ -5,7 +5,6 @@
 #include "model/DiaryDatabase.h"
 #include "model/NameList.h"
 
-
 #include <malloc.h>
 #include <sys/stat.h>
 
@@ -14,7 +13,6 @@
 // passes the integrity check, and a file never makes the reader create objects from nothing.
 
 namespace {
-
 
 // A day, a workout and an exercise are each a few dozen bytes and their lists reserve room for
 // a few elements; the densest file (one line end per field) costs about forty times its size.

@@ -1,3 +1,4 @@
+#include "common/DiaryText.h"
 #include "common/TestMain.h"
 
 #include "model/DatabaseWriter.h"
@@ -28,20 +29,15 @@ void TestSharedNames::namesReadBackUnchangedPastTableGrowthAndCap()
                      .repeated(1 + i / 26);
     names << QStringLiteral("Übung ähnlich") << QStringLiteral("Übung ähnlicH");
 
-    DiaryDatabase written;
-    auto day = std::make_unique<TrainingDay>();
-    day->SetDate(DateValue::FromDate(2024, 5, 1));
-    auto workout = std::make_unique<Workout>();
-    workout->SetName(QStringLiteral("Exercise 7"));
+    QStringList exercises;
     for (int round = 0; round < 2; ++round) {
-        for (const QString &name : names) {
-            auto exercise = std::make_unique<ExerciseEntry>();
-            exercise->SetName(name);
-            workout->AddExercise(std::move(exercise));
-        }
+        for (const QString &name : names)
+            exercises << QString(name).replace(u' ', u'_');
     }
-    day->AddWorkout(std::move(workout));
-    written.AddDay(std::move(day));
+    DiaryDatabase written;
+    QVERIFY(testsupport::BuildDiary(
+        written,
+        QStringLiteral("1.5.2024 Exercise_7[%1]").arg(exercises.join(QStringLiteral(", ")))));
 
     DiaryDatabase read;
     read.LoadFromData(DatabaseWriter::FileBytes(written));

@@ -101,6 +101,7 @@ void TestTextAndNumbers::weightUnitFollowsTheLocale()
     QVERIFY(WeightUnit::ForLocale(QLocale(QLocale::English, QLocale::UnitedStates)).IsPounds());
     QVERIFY(!WeightUnit::ForLocale(QLocale(QLocale::German, QLocale::Germany)).IsPounds());
     QVERIFY(!WeightUnit::ForLocale(QLocale::c()).IsPounds());
+    QVERIFY(!WeightUnit::ForLocale(QLocale(QLocale::English, QLocale::UnitedKingdom)).IsPounds());
 }
 
 REPBOOK_TEST_MAIN_CORE(TestTextAndNumbers)

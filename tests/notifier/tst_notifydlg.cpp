@@ -1,3 +1,4 @@
+#include "common/DiaryText.h"
 #include "common/GuiTest.h"
 #include "common/TestFiles.h"
 #include "common/TestMain.h"
@@ -30,21 +31,6 @@ namespace {
 
 const QDate Today(2026, 3, 10);
 
-std::unique_ptr<TrainingDay> MakeDay(const QDate &date, const QStringList &exercises)
-{
-    auto day = std::make_unique<TrainingDay>();
-    day->SetDate(DateValue::FromQDate(date));
-    auto workout = std::make_unique<Workout>();
-    workout->SetName(QStringLiteral("Legs"));
-    for (const QString &name : exercises) {
-        auto exercise = std::make_unique<ExerciseEntry>();
-        exercise->SetName(name);
-        workout->AddExercise(std::move(exercise));
-    }
-    day->AddWorkout(std::move(workout));
-    return day;
-}
-
 } // namespace
 
 class TestNotifyDlg : public QObject
@@ -62,12 +48,11 @@ private:
     // The diary program writing the file meanwhile.
     static void WriteFile(const QStringList &todaysExercises)
     {
-        DiaryDatabase diary;
-        diary.SetPath(DataFolder::DatabasePath());
-        diary.AddDay(MakeDay(Today.addDays(-1), {QStringLiteral("Row")}));
+        // 9 and 10 March 2026: the day before and today.
+        QString days = QStringLiteral("9.3.2026 Legs[Row]");
         if (!todaysExercises.isEmpty())
-            diary.AddDay(MakeDay(Today, todaysExercises));
-        QVERIFY(diary.Save());
+            days += QStringLiteral("; 10.3.2026 Legs[%1]").arg(todaysExercises.join(u','));
+        QVERIFY(testsupport::WriteDiary(DataFolder::DatabasePath(), days));
     }
 
     void Open(bool resultsMode, const QTime &now = QTime(18, 0, 10))

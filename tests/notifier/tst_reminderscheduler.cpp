@@ -1,3 +1,4 @@
+#include "common/DiaryText.h"
 #include "common/TestMain.h"
 #include "model/DiaryDatabase.h"
 #include "notifier/ReminderScheduler.h"
@@ -145,14 +146,9 @@ private:
 
     void AddDay(const QString &token, bool withWorkout)
     {
-        auto day = std::make_unique<TrainingDay>();
-        day->SetDate(DateValue::FromQDate(DayOf(token)));
-        if (withWorkout) {
-            auto workout = std::make_unique<Workout>();
-            workout->SetName(QStringLiteral("Legs"));
-            day->AddWorkout(std::move(workout));
-        }
-        m_database.AddDay(std::move(day));
+        QVERIFY(testsupport::BuildDiary(m_database,
+                                        testsupport::DateText(DateValue::FromQDate(DayOf(token))) +
+                                            (withWorkout ? QStringLiteral(" Legs") : QString())));
     }
 
     void ClearStore()
@@ -343,7 +339,6 @@ private slots:
         m_scheduler->EvaluateReminderState();
         QCOMPARE(int(m_scheduler->GetState()), expectedState);
     }
-
 };
 
 REPBOOK_TEST_MAIN_CORE(TestReminderScheduler)

@@ -1,5 +1,6 @@
+#include "common/DiaryText.h"
 #include "common/TestMain.h"
-#include "model/TrainingDay.h"
+#include "model/DiaryDatabase.h"
 #include "printing/DayPrintDocument.h"
 #include "printing/PrintDays.h"
 
@@ -15,55 +16,14 @@
 
 namespace {
 
-struct ExerciseSpec
-{
-    QString name;
-    int sets;
-    int reps;
-    float weight;
-    QString note;
-    ProgressStatus status;
-};
-
-std::unique_ptr<Workout> MakeWorkout(const QString &name, ProgressStatus status,
-                                     const QList<ExerciseSpec> &exercises)
-{
-    auto workout = std::make_unique<Workout>();
-    workout->SetName(name);
-    for (const ExerciseSpec &wanted : exercises) {
-        auto entry = std::make_unique<ExerciseEntry>();
-        entry->SetName(wanted.name);
-        entry->SetSets(wanted.sets);
-        entry->SetReps(wanted.reps);
-        entry->SetForced(1);
-        entry->SetNegative(2);
-        entry->SetWeight(wanted.weight);
-        entry->SetNote(wanted.note);
-        entry->SetStatus(wanted.status);
-        workout->AddExercise(std::move(entry));
-    }
-    workout->SetStatus(status, false);
-    return workout;
-}
-
-std::unique_ptr<TrainingDay> MakeDay(int year, int month, int day, const QString &notes)
-{
-    auto training = std::make_unique<TrainingDay>();
-    training->SetDate(DateValue::FromDate(year, month, day));
-    training->SetNotes(notes);
-    return training;
-}
-
 // A day with one workout of the given number of exercises, named "<prefix> 1".."<prefix> n".
-std::unique_ptr<TrainingDay> MakeLongDay(int day, int exercises, const QString &prefix)
+std::unique_ptr<TrainingDay> MakeLongDay(int exercises, const QString &prefix)
 {
-    auto training = MakeDay(2007, 3, day, QString());
-    QList<ExerciseSpec> specs;
+    QStringList specs;
     for (int i = 1; i <= exercises; ++i)
-        specs.append({prefix + QLatin1Char(' ') + QString::number(i), 3, 10, 20, QString(),
-                      ProgressStatus::NotYet});
-    training->AddWorkout(MakeWorkout(prefix, ProgressStatus::NotYet, specs));
-    return training;
+        specs.append(QStringLiteral("%1_%2 3x10+1-2 20 notyet").arg(prefix).arg(i));
+    return testsupport::BuildDay(
+        QStringLiteral("1.3.2007 %1[%2]").arg(prefix, specs.join(QStringLiteral(", "))));
 }
 
 // The two days of the selection the tests print.
@@ -71,22 +31,15 @@ struct TwoDays
 {
     TwoDays()
     {
-        first = MakeDay(2007, 3, 1, QStringLiteral("Felt strong.\nSleep 8 h."));
-        first->AddWorkout(
-            MakeWorkout(QStringLiteral("Chest day"), ProgressStatus::Done,
-                        {{QStringLiteral("Bench press"), 5, 8, 82.5f,
-                          QStringLiteral("last set hard"), ProgressStatus::Done},
-                         {QStringLiteral("Dips"), 3, 12, 0, QString(), ProgressStatus::Failed}}));
-        first->AddWorkout(MakeWorkout(QStringLiteral("Abs"), ProgressStatus::NotYet, {}));
-        second = MakeDay(2007, 3, 2, QString());
-        second->AddWorkout(
-            MakeWorkout(QStringLiteral("Leg day"), ProgressStatus::Failed,
-                        {{QStringLiteral("Squat"), 4, 6, 140, QString(), ProgressStatus::Failed}}));
+        testsupport::BuildDiary(
+            diary,
+            QStringLiteral("1.3.2007 \"Felt strong.\nSleep 8 h.\" Chest_day:done[Bench_press "
+                           "5x8+1-2 82.5 \"last set hard\", Dips 3x12+1-2 failed] Abs; "
+                           "2.3.2007 Leg_day:failed[Squat 4x6+1-2 140 failed]"));
     }
-    QList<const TrainingDay *> Days() const { return {first.get(), second.get()}; }
+    QList<const TrainingDay *> Days() const { return {diary.GetDay(0), diary.GetDay(1)}; }
 
-    std::unique_ptr<TrainingDay> first;
-    std::unique_ptr<TrainingDay> second;
+    DiaryDatabase diary;
 };
 
 // Pages of a PDF file, counted from its page objects.
@@ -192,7 +145,7 @@ void TestDayPrint::poundsArePrintedInPounds()
 
 void TestDayPrint::longDayRunsOverSeveralPages()
 {
-    auto day = MakeLongDay(1, 120, QStringLiteral("Circuit"));
+    auto day = MakeLongDay(120, QStringLiteral("Circuit"));
     const QString path = m_dir.filePath(QStringLiteral("long.pdf"));
     DayPrintDocument document({day.get()}, WeightUnit());
     {

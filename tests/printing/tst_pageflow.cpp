@@ -1,7 +1,6 @@
 #include "common/TestMain.h"
 #include "printing/PageFlow.h"
 
-
 namespace {
 
 // A compact description of blocks: one letter per block, its height from the list of heights.

@@ -1,7 +1,6 @@
 #include "common/TestMain.h"
 #include "settings/NotifyTimeRecord.h"
 
-
 class TestNotifyTimeRecord : public QObject
 {
     Q_OBJECT
@@ -12,7 +11,8 @@ private slots:
         // Sunday 6 December 2026, 18:00:10.250
         const QDateTime moment(QDate(2026, 12, 6), QTime(18, 0, 10, 250));
         QCOMPARE(NotifyTimeRecord::Encode(moment).toHex(),
-                 QByteArray("ea070c000000060012000000" "0a00fa00"));
+                 QByteArray("ea070c000000060012000000"
+                            "0a00fa00"));
         // Monday is 1.
         QCOMPARE(NotifyTimeRecord::Encode(QDateTime(QDate(2026, 12, 7), QTime(0, 0))).mid(4, 2),
                  QByteArray::fromHex("0100"));
@@ -20,7 +20,8 @@ private slots:
 
     void decodesAndIgnoresWeekdayAndMilliseconds()
     {
-        QByteArray bytes = QByteArray::fromHex("ea070c000300060012000000" "0a00fa00");
+        QByteArray bytes = QByteArray::fromHex("ea070c000300060012000000"
+                                               "0a00fa00");
         QCOMPARE(NotifyTimeRecord::Decode(bytes), QDateTime(QDate(2026, 12, 6), QTime(18, 0, 10)));
     }
 
@@ -29,10 +30,13 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("unset") << QByteArray(16, '\0');
         QTest::newRow("too short") << QByteArray::fromHex("ea070c00000006001200");
-        QTest::newRow("too long") << QByteArray::fromHex("ea070c000000060012000000" "0a00fa0000");
+        QTest::newRow("too long") << QByteArray::fromHex("ea070c000000060012000000"
+                                                         "0a00fa0000");
         QTest::newRow("empty") << QByteArray();
-        QTest::newRow("month 13") << QByteArray::fromHex("ea070d000000060012000000" "0a00fa00");
-        QTest::newRow("hour 24") << QByteArray::fromHex("ea070c000000060018000000" "0a00fa00");
+        QTest::newRow("month 13") << QByteArray::fromHex("ea070d000000060012000000"
+                                                         "0a00fa00");
+        QTest::newRow("hour 24") << QByteArray::fromHex("ea070c000000060018000000"
+                                                        "0a00fa00");
     }
     void unusableRecordsAreInvalid()
     {

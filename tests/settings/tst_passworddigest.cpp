@@ -1,7 +1,6 @@
 #include "common/TestMain.h"
 #include "settings/PasswordDigest.h"
 
-
 using namespace PasswordDigest;
 
 namespace {
@@ -23,7 +22,8 @@ class TestPasswordDigest : public QObject
 private slots:
     void recordOpensOnlyWithTheExactPassword_data();
     void recordOpensOnlyWithTheExactPassword();
-    void knownRecordFromAnotherImplementation();
+    void storedRecordForms_data();
+    void storedRecordForms();
     void plainValueFromOlderSettings_data();
     void plainValueFromOlderSettings();
 };
@@ -63,11 +63,41 @@ void TestPasswordDigest::recordOpensOnlyWithTheExactPassword()
     QCOMPARE(VerifyPassword(record, typed), opens);
 }
 
-void TestPasswordDigest::knownRecordFromAnotherImplementation()
+// A stored value is a record only in its exact form: scheme, iteration count, salt and key, four
+// parts; anything else is an older plain value, compared as typed.
+void TestPasswordDigest::storedRecordForms_data()
 {
-    QVERIFY(IsPasswordRecord(KnownRecord));
-    QVERIFY(VerifyPassword(KnownRecord, QStringLiteral("Жим лёжа 80")));
-    QVERIFY(!VerifyPassword(KnownRecord, QStringLiteral("Жим лёжа 81")));
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("isRecord");
+
+    const QStringList parts = KnownRecord.split(u'$');
+    const auto with = [&parts](int index, const QString &part) {
+        QStringList changed = parts;
+        changed[index] = part;
+        return changed.join(u'$');
+    };
+    QTest::newRow("record from another implementation") << KnownRecord << true;
+    QTest::newRow("three parts") << QStringList(parts.mid(0, 3)).join(u'$') << false;
+    QTest::newRow("five parts") << KnownRecord + QStringLiteral("$AAAA") << false;
+    QTest::newRow("other scheme") << with(0, QStringLiteral("pbkdf2-sha1")) << false;
+    QTest::newRow("no iterations") << with(1, QStringLiteral("0")) << false;
+    QTest::newRow("iterations not a number") << with(1, QStringLiteral("1e3")) << false;
+    QTest::newRow("two thousand million iterations")
+        << with(1, QStringLiteral("2000000000")) << false;
+    QTest::newRow("salt not Base64") << with(2, QStringLiteral("AAEC*wQF")) << false;
+    QTest::newRow("empty salt") << with(2, QString()) << false;
+    QTest::newRow("key too short") << with(3, QStringLiteral("Fd5WmZb9MHV2ju9W")) << false;
+}
+
+void TestPasswordDigest::storedRecordForms()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, isRecord);
+    QCOMPARE(IsPasswordRecord(stored), isRecord);
+    QCOMPARE(IsLegacyPlain(stored), !isRecord);
+    QCOMPARE(VerifyPassword(stored, QStringLiteral("Жим лёжа 80")), isRecord);
+    QVERIFY(!VerifyPassword(stored, QStringLiteral("Жим лёжа 81")));
+    QCOMPARE(VerifyPassword(stored, stored), !isRecord);
 }
 
 void TestPasswordDigest::plainValueFromOlderSettings_data()

@@ -1,3 +1,4 @@
+#include "common/DiaryText.h"
 #include "common/TestMain.h"
 #include "model/DiaryDatabase.h"
 #include "stats/Consistency.h"
@@ -14,72 +15,17 @@
 
 namespace {
 
-using Status = ProgressStatus;
-
-// One exercise entry of a test diary.
-struct Entry
+// Adds days in the diary notation (common/DiaryText.h): one exercise a day, as a rule, so dates
+// may repeat in the diary as in real files. D1, D2 and D3 are 4, 11 and 18 March 2024.
+void Fill(DiaryDatabase &database, const QString &days)
 {
-    QDate date;
-    QString name;
-    int sets;
-    int reps;
-    double weight;
-    Status status = Status::Done;
-};
-
-// Each entry becomes its own day (so dates may repeat in the diary, as in real files).
-void Fill(DiaryDatabase &database, const QList<Entry> &entries)
-{
-    for (const Entry &e : entries) {
-        auto exercise = std::make_unique<ExerciseEntry>();
-        exercise->SetName(e.name);
-        exercise->SetSets(e.sets);
-        exercise->SetReps(e.reps);
-        exercise->SetWeight(float(e.weight));
-        exercise->SetStatus(e.status);
-        auto workout = std::make_unique<Workout>();
-        workout->SetName(QStringLiteral("W"));
-        workout->AddExercise(std::move(exercise));
-        auto day = std::make_unique<TrainingDay>();
-        day->SetDate(DateValue::FromQDate(e.date));
-        day->AddWorkout(std::move(workout));
-        database.AddDay(std::move(day));
-    }
+    QVERIFY(testsupport::BuildDiary(database, days));
 }
 
-// A day whose workouts have the given statuses.
-void AddWorkouts(DiaryDatabase &database, const QDate &date, const QList<Status> &statuses)
+// A day with workouts in the notation, such as "W:done W:failed".
+void AddWorkouts(DiaryDatabase &database, const QDate &date, const QString &workouts)
 {
-    auto day = std::make_unique<TrainingDay>();
-    day->SetDate(DateValue::FromQDate(date));
-    for (const Status status : statuses) {
-        auto workout = std::make_unique<Workout>();
-        workout->SetName(QStringLiteral("W"));
-        workout->SetStatus(status, false);
-        day->AddWorkout(std::move(workout));
-    }
-    database.AddDay(std::move(day));
-}
-
-// A day of the search's diary: its note and workouts, each "Name: Exercise/note, Exercise".
-void AddSearchDay(DiaryDatabase &database, const QDate &date, const QString &notes,
-                  const QStringList &workouts)
-{
-    auto day = std::make_unique<TrainingDay>();
-    day->SetDate(DateValue::FromQDate(date));
-    day->SetNotes(notes);
-    for (const QString &text : workouts) {
-        auto workout = std::make_unique<Workout>();
-        workout->SetName(text.section(u':', 0, 0));
-        for (const QString &exercise : text.section(u':', 1).split(u',', Qt::SkipEmptyParts)) {
-            auto entry = std::make_unique<ExerciseEntry>();
-            entry->SetName(exercise.section(u'/', 0, 0).trimmed());
-            entry->SetNote(exercise.section(u'/', 1));
-            workout->AddExercise(std::move(entry));
-        }
-        day->AddWorkout(std::move(workout));
-    }
-    database.AddDay(std::move(day));
+    Fill(database, testsupport::DateText(DateValue::FromQDate(date)) + u' ' + workouts);
 }
 
 const QDate D1(2024, 3, 4);
@@ -132,7 +78,7 @@ void TestStats::estimate()
     QFETCH(int, reps);
     QFETCH(double, expected);
     DiaryDatabase database;
-    Fill(database, {{D1, Bench, 3, reps, 100.0}});
+    Fill(database, QStringLiteral("4.3.2024 W[Bench_press 3x%1 100]").arg(reps));
     const ExerciseHistory history = ExerciseHistory::Collect(database, Bench, {});
     QCOMPARE(history.Days().size(), 1);
     QCOMPARE(history.Days()[0].estimatedMax, expected);
@@ -155,7 +101,10 @@ void TestStats::repRanges()
     QFETCH(int, reps);
     QFETCH(int, range);
     DiaryDatabase database;
-    Fill(database, {{D1, Bench, 3, reps, 80.0}, {D2, Bench, 3, reps + 1, 0.0}});
+    Fill(database,
+         QStringLiteral("4.3.2024 W[Bench_press 3x%1 80]; 11.3.2024 W[Bench_press 3x%2 done]")
+             .arg(reps)
+             .arg(reps + 1));
     const ExerciseRecords records = PersonalRecords::ForExercise(database, Bench, {});
     for (int i = 0; i < int(RepRanges.size()); ++i) {
         const LiftRecord &record = records.byRange[size_t(i)];
@@ -184,9 +133,8 @@ void TestStats::performedStatuses()
     QFETCH(int, trainingDays);
     DiaryDatabase database;
     Fill(database,
-         {{D1, Bench, 3, 5, 100.0, Status::Done},
-          {D2, Bench, 3, 5, 120.0, Status::Failed},
-          {D3, Bench, 3, 5, 140.0, Status::NotYet}});
+         QStringLiteral("4.3.2024 W[Bench_press 3x5 100]; 11.3.2024 W[Bench_press 3x5 120 "
+                        "failed]; 18.3.2024 W[Bench_press 3x5 140 notyet]"));
     const PerformedFilter filter {countFailed};
     const ExerciseRecords records = PersonalRecords::ForExercise(database, Bench, filter);
     QCOMPARE(records.byRange[2].weight, heaviest);
@@ -201,10 +149,8 @@ void TestStats::namesMatchWithoutCaseAndSpaces()
     DiaryDatabase database;
     // The latest date comes first in the diary: the shown spelling follows dates, not order.
     Fill(database,
-         {{D3, QStringLiteral(" bench PRESS "), 3, 5, 90.0},
-          {D1, QStringLiteral("Bench press"), 3, 5, 80.0},
-          {D2, QStringLiteral("BENCH PRESS"), 3, 5, 85.0},
-          {D2, QStringLiteral("Bench presses"), 3, 5, 85.0}});
+         QStringLiteral("18.3.2024 W[_bench_PRESS_ 3x5 90]; 4.3.2024 W[Bench_press 3x5 80]; "
+                        "11.3.2024 W[BENCH_PRESS 3x5 85]; 11.3.2024 W[Bench_presses 3x5 85]"));
     const QList<ExerciseSummary> list = ExerciseCatalog::Build(database, {});
     QCOMPARE(list.size(), 2);
     QCOMPARE(list[0].name, QStringLiteral("bench PRESS"));
@@ -224,10 +170,8 @@ void TestStats::dayMeasuresAddUpOverEntries()
     DiaryDatabase database;
     // Two diary days with the same date count as one training day.
     Fill(database,
-         {{D1, Bench, 3, 10, 60.0},
-          {D2, Bench, 1, 1, 50.0},
-          {D1, Bench, 2, 3, 80.0},
-          {D1, Bench, 1, 20, 0.0}});
+         QStringLiteral("4.3.2024 W[Bench_press 3x10 60]; 11.3.2024 W[Bench_press 1x1 50]; "
+                        "4.3.2024 W[Bench_press 2x3 80]; 4.3.2024 W[Bench_press 1x20 done]"));
     const QList<ExerciseDayStats> days = ExerciseHistory::Collect(database, Bench, {}).Days();
     QCOMPARE(days.size(), 2);
     QCOMPARE(days[0].heaviest, 80.0);
@@ -243,11 +187,9 @@ void TestStats::recordsBelongToTheirFirstDate()
     DiaryDatabase database;
     // In diary order the later date comes first; records still go to the earliest date.
     Fill(database,
-         {{D2, Bench, 3, 5, 100.0},
-          {D1, Bench, 3, 5, 100.0},
-          {D3, Bench, 3, 5, 102.5},
-          {D3, Bench, 3, 2, 90.0},
-          {D1, Bench, 3, 2, 90.0}});
+         QStringLiteral("11.3.2024 W[Bench_press 3x5 100]; 4.3.2024 W[Bench_press 3x5 100]; "
+                        "18.3.2024 W[Bench_press 3x5 102.5]; 18.3.2024 W[Bench_press 3x2 90]; "
+                        "4.3.2024 W[Bench_press 3x2 90]"));
     const ExerciseRecords records = PersonalRecords::ForExercise(database, Bench, {});
     QCOMPARE(records.byRange[2].date, D3); // 102.5 beat the 100 of D1
     QCOMPARE(records.byRange[1].date, D1); // 90 x 2 twice: the first
@@ -255,7 +197,8 @@ void TestStats::recordsBelongToTheirFirstDate()
     QCOMPARE(records.bestEstimateLift.weight, 102.5);
 
     DiaryDatabase equalDays;
-    Fill(equalDays, {{D2, Bench, 3, 5, 100.0}, {D1, Bench, 3, 5, 100.0}});
+    Fill(equalDays,
+         QStringLiteral("11.3.2024 W[Bench_press 3x5 100]; 4.3.2024 W[Bench_press 3x5 100]"));
     const ExerciseRecords ties = PersonalRecords::ForExercise(equalDays, Bench, {});
     QCOMPARE(ties.byRange[2].date, D1);
     QCOMPARE(ties.bestEstimateLift.date, D1);
@@ -264,30 +207,28 @@ void TestStats::recordsBelongToTheirFirstDate()
 
 void TestStats::dayClasses_data()
 {
-    QTest::addColumn<QList<Status>>("statuses");
+    QTest::addColumn<QString>("workouts");
     QTest::addColumn<int>("daysFromToday");
     QTest::addColumn<DayClass>("expected");
-    using S = Status;
-    QTest::newRow("all done") << QList {S::Done, S::Done} << -3 << DayClass::AllDone;
-    QTest::newRow("some done") << QList {S::Done, S::Failed} << -3 << DayClass::SomeDone;
-    QTest::newRow("some done, rest not yet")
-        << QList {S::NotYet, S::Done} << 0 << DayClass::SomeDone;
-    QTest::newRow("failed only") << QList {S::Failed, S::NotYet} << -1 << DayClass::FailedOnly;
-    QTest::newRow("missed yesterday") << QList {S::NotYet} << -1 << DayClass::Missed;
-    QTest::newRow("planned today") << QList {S::NotYet} << 0 << DayClass::PlannedAhead;
-    QTest::newRow("planned tomorrow") << QList {S::NotYet} << 1 << DayClass::PlannedAhead;
-    QTest::newRow("day without workouts") << QList<Status> {} << -1 << DayClass::NoWorkout;
+    QTest::newRow("all done") << "W:done W:done" << -3 << DayClass::AllDone;
+    QTest::newRow("some done") << "W:done W:failed" << -3 << DayClass::SomeDone;
+    QTest::newRow("some done, rest not yet") << "W W:done" << 0 << DayClass::SomeDone;
+    QTest::newRow("failed only") << "W:failed W" << -1 << DayClass::FailedOnly;
+    QTest::newRow("missed yesterday") << "W" << -1 << DayClass::Missed;
+    QTest::newRow("planned today") << "W" << 0 << DayClass::PlannedAhead;
+    QTest::newRow("planned tomorrow") << "W" << 1 << DayClass::PlannedAhead;
+    QTest::newRow("day without workouts") << "" << -1 << DayClass::NoWorkout;
 }
 
 void TestStats::dayClasses()
 {
-    QFETCH(QList<Status>, statuses);
+    QFETCH(QString, workouts);
     QFETCH(int, daysFromToday);
     QFETCH(DayClass, expected);
     const QDate today(2024, 6, 12);
     const QDate date = today.addDays(daysFromToday);
     DiaryDatabase database;
-    AddWorkouts(database, date, statuses);
+    AddWorkouts(database, date, workouts);
     const YearConsistency year = YearConsistency::Compute(database, 2024, today);
     QCOMPARE(year.Days().size(), 366);
     QCOMPARE(year.ClassOf(date), expected);
@@ -298,10 +239,10 @@ void TestStats::monthShareCountsDueWorkouts()
 {
     const QDate today(2024, 1, 20);
     DiaryDatabase database;
-    AddWorkouts(database, QDate(2024, 1, 2), {Status::Done, Status::Done, Status::Failed});
-    AddWorkouts(database, QDate(2024, 1, 9), {Status::NotYet, Status::Done}); // one missed
-    AddWorkouts(database, QDate(2024, 1, 25), {Status::NotYet}); // not due yet
-    AddWorkouts(database, QDate(2023, 12, 31), {Status::NotYet});
+    // On the 9th one was missed; the 25th is not due yet.
+    Fill(database,
+         QStringLiteral("2.1.2024 W:done W:done W:failed; 9.1.2024 W W:done; 25.1.2024 W; "
+                        "31.12.2023 W"));
     const YearConsistency year = YearConsistency::Compute(database, 2024, today);
     QCOMPARE(year.Months()[0].planned, 5);
     QCOMPARE(year.Months()[0].done, 3);
@@ -335,9 +276,9 @@ void TestStats::streaks()
     QFETCH(int, longest);
     DiaryDatabase database;
     for (const QDate &date : doneDays)
-        AddWorkouts(database, date, {Status::Failed, Status::Done});
+        AddWorkouts(database, date, QStringLiteral("W:failed W:done"));
     // Weeks without a Done workout break a streak.
-    AddWorkouts(database, QDate(2025, 12, 10), {Status::Failed});
+    Fill(database, QStringLiteral("10.12.2025 W:failed"));
     const WeekStreaks streaks = Consistency::Streaks(database, today);
     QCOMPARE(streaks.current, current);
     QCOMPARE(streaks.longest, longest);
@@ -458,12 +399,10 @@ void TestStats::search()
     QFETCH(QString, text);
     QFETCH(QStringList, matches);
     DiaryDatabase database;
-    AddSearchDay(database, D1, QStringLiteral("Knee felt odd\nthen fine"),
-                 {QStringLiteral("Legs: Squat/Slow negatives")});
-    AddSearchDay(database, D3, QString(),
-                 {QStringLiteral("Pressing: Bench press, Crème brûlée curl/\ufb01nal set")});
-    AddSearchDay(database, D2, QString(),
-                 {QStringLiteral("Le\u0301ge\u0300re: Deadlift/NEGATIVES only")});
+    Fill(database,
+         QStringLiteral("4.3.2024 \"Knee felt odd\nthen fine\" Legs[Squat \"Slow negatives\"]; "
+                        "18.3.2024 Pressing[Bench_press, Crème_brûlée_curl \"\ufb01nal set\"]; "
+                        "11.3.2024 Le\u0301ge\u0300re[Deadlift \"NEGATIVES only\"]"));
     DiarySearch search;
     search.Rebuild(database);
     QStringList found;

@@ -7,8 +7,9 @@
 # (b) both sides change the same date (and one side another date) while the devices are paused:
 #     after resuming, Syncthing leaves a conflict copy, repbook-cli merge merges it, and the
 #     diary plus its conflict record hold every change on both computers;
-# (c) the same with the diary program running on one side (offscreen, when it was built): the
-#     running diary merges the copy itself.
+# (c) the same with the diary program running on one side (when it was built): the running
+#     diary merges the copy itself, and its window, read through the accessibility tree, shows
+#     the other computer's day and tells of the date both changed.
 # Bounded to two minutes. Prints "SKIP: ..." and exits 0 only when syncthing is missing and
 # cannot be installed; every other failure exits 1 with the reason.
 set -euo pipefail
@@ -171,21 +172,47 @@ done
 holds b Press || fail "(b) the one-sided date did not reach b"
 echo "PASS (b): conflict copy merged, nothing lost (${SECONDS}s)"
 
-# (c) the diary runs on a while both change 2026-12-08.
+# (c) the diary runs on a, on a private X display with the accessibility bus, while both change
+# 2026-12-08 and b adds 2026-12-10: the window shows b's day and tells of the date both changed,
+# read through the accessibility tree as a screen reader reads it (window-shows.py).
 if [ ! -x "$DIARY" ]; then
     echo "PASS (a), (b); (c) not run: no diary program at $DIARY"
     exit 0
 fi
-REPBOOK_HOME="$WORK/a/home" XDG_CONFIG_HOME="$WORK/a/config" QT_QPA_PLATFORM=offscreen \
-    "$DIARY" >"$WORK/a/diary.log" 2>&1 &
-PIDS+=($!)
-diary_runs() { kill -0 "${PIDS[-1]}" && [ -e "$WORK/a/home/Database/Database.rpd" ]; }
-wait_for "(c) the diary starts on a" diary_runs
+for tool in xvfb-run dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+    command -v "$tool" >/dev/null ||
+        fail "(c) reads the diary's window with xvfb, dbus and at-spi2-core: $tool is missing"
+done
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
+    fail "(c) reads the diary's window with python3-pyatspi, which is missing"
+printf '[66]\nStart%%20Date=1.12.2026\nDays=41\n' >>"$WORK/a/config/Ironvale/Repbook.conf"
+mkdir -m 700 "$WORK/a/run"
+REPBOOK_HOME="$WORK/a/home" XDG_CONFIG_HOME="$WORK/a/config" XDG_RUNTIME_DIR="$WORK/a/run" \
+    xvfb-run -a -s "-screen 0 1280x900x24" dbus-run-session -- bash -c '
+        /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+        for _ in $(seq 50); do
+            dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+                org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+            sleep 0.1
+        done
+        QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$1" >"$2/diary.log" 2>&1 &
+        diary=$!
+        /usr/bin/python3 "$3" "$2/ready" 2026-12-10 Biceps "$4"
+        seen=$?
+        kill -0 $diary || { echo "the diary program ended: $(tail -n 5 "$2/diary.log")"; seen=1; }
+        kill $diary %1 2>/dev/null
+        exit $seen' _ "$DIARY" "$WORK/a" "$ROOT/tests/sync/window-shows.py" $((DEADLINE - SECONDS)) \
+    >"$WORK/a/seen.txt" 2>&1 &
+WINDOW=$!
+PIDS+=($WINDOW)
+wait_for "(c) the diary starts on a" test -e "$WORK/a/ready"
 for side in a b; do api $side POST "/rest/system/pause?device=${ID[${OTHER[$side]}]}" >/dev/null; done
 workout "$WORK/a4.csv" 2026-12-08 Lunge Legs
 cli a import "$WORK/a4.csv" >/dev/null || fail "(c) import on a"
 workout "$WORK/b4.csv" 2026-12-08 Shrug Traps
 cli b import "$WORK/b4.csv" >/dev/null || fail "(c) import on b"
+workout "$WORK/b5.csv" 2026-12-10 Curl Biceps
+cli b import "$WORK/b5.csv" >/dev/null || fail "(c) second import on b"
 for side in a b; do scan $side >/dev/null; done
 for side in a b; do api $side POST "/rest/system/resume?device=${ID[${OTHER[$side]}]}" >/dev/null; done
 # Only the running diary merges now (it may do so before a poll here sees the copy); its save
@@ -200,5 +227,6 @@ everything=$(cli a export; for record in "$WORK"/a/home/Database/Database.rpd.co
 for name in Squat Curl Deadlift Press Dips Lunge Shrug; do
     grep -q "$name" <<<"$everything" || fail "(c) $name was lost"
 done
-kill -0 "${PIDS[-1]}" || fail "(c) the diary program ended: $(tail -n 5 "$WORK/a/diary.log")"
-echo "PASS (c): the running diary merged the conflict copy, nothing lost (${SECONDS}s)"
+holds a 2026-12-10 || fail "(c) b's new date did not reach a"
+wait "$WINDOW" || fail "(c) the diary's window: $(grep -v '^dbus-daemon' "$WORK/a/seen.txt")"
+echo "PASS (c): the running diary merged the conflict copy, nothing lost; $(tail -n 1 "$WORK/a/seen.txt") (${SECONDS}s)"

@@ -1,6 +1,11 @@
 #include "common/TestMain.h"
 #include "widgets/CGridCell.h"
 #include "widgets/CGridCtrl.h"
+#include "widgets/CSpinGridCell.h"
+
+#include <QDoubleSpinBox>
+#include <QHeaderView>
+#include <QScrollBar>
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -82,6 +87,108 @@ private slots:
             for (int c = 0; c < grid.GetColumnCount(); ++c)
                 QCOMPARE(grid.IsCellSelected(r, c), selected.Contains(r, c));
         }
+    }
+
+    // Row heights as the grid reports them: the heading row's is the header's, never below a
+    // pixel; a hidden row or one past the grid has none. set: -1 leaves the height alone.
+    void rowHeights_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("set");
+        QTest::addColumn<int>("height"); // -1: the header's height as laid out
+        QTest::newRow("heading as laid out") << 0 << -1 << -1;
+        QTest::newRow("heading set") << 0 << 37 << 37;
+        QTest::newRow("heading set to nothing") << 0 << 0 << 1;
+        QTest::newRow("row set") << 2 << 25 << 25;
+        QTest::newRow("row hidden") << 2 << 0 << 0;
+        QTest::newRow("past the grid") << 6 << 25 << 0;
+    }
+    void rowHeights()
+    {
+        QFETCH(int, row);
+        QFETCH(int, set);
+        QFETCH(int, height);
+        Shown shown;
+        if (set >= 0)
+            shown.grid.SetRowHeight(row, set);
+        QCoreApplication::processEvents();
+        const int expected = height >= 0 ? height : shown.grid.horizontalHeader()->height();
+        QCOMPARE(shown.grid.GetRowHeight(row), expected);
+    }
+
+    // A cell is visible when at least one of its pixels lies inside the viewport: a column or
+    // row that starts at the viewport's far edge, or ends at its near edge, is not.
+    void cellVisibility_data()
+    {
+        QTest::addColumn<bool>("scrolled"); // by the first column's width and row's height
+        QTest::addColumn<CCellID>("cell");
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("inside") << false << CCellID {1, 1} << true;
+        QTest::newRow("heading") << false << CCellID {0, 2} << true;
+        QTest::newRow("column at the right edge") << false << CCellID {1, 3} << false;
+        QTest::newRow("row ending at the bottom") << false << CCellID {2, 1} << true;
+        QTest::newRow("row at the bottom edge") << false << CCellID {3, 1} << false;
+        QTest::newRow("column scrolled off") << true << CCellID {2, 0} << false;
+        QTest::newRow("row scrolled off") << true << CCellID {1, 1} << false;
+        QTest::newRow("heading when scrolled") << true << CCellID {0, 1} << true;
+        QTest::newRow("hidden row") << false << CCellID {4, 1} << false;
+        QTest::newRow("past the grid") << false << CCellID {9, 1} << false;
+    }
+    void cellVisibility()
+    {
+        QFETCH(bool, scrolled);
+        QFETCH(CCellID, cell);
+        QFETCH(bool, visible);
+        Shown shown;
+        CGridCtrl &grid = shown.grid;
+        grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        grid.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        QCoreApplication::processEvents();
+        const QSize view = grid.viewport()->size();
+        grid.SetColumnWidth(0, 50);
+        grid.SetColumnWidth(1, 100);
+        grid.SetColumnWidth(2, view.width() - 150);
+        grid.SetRowHeight(1, 40);
+        grid.SetRowHeight(2, view.height() - 40);
+        grid.SetRowHeight(4, 0);
+        QCoreApplication::processEvents();
+        if (scrolled) {
+            grid.horizontalScrollBar()->setValue(50);
+            grid.verticalScrollBar()->setValue(40);
+            QCOMPARE(grid.columnViewportPosition(1), 0);
+        }
+        QCOMPARE(grid.IsCellVisible(cell.row, cell.col), visible);
+    }
+
+    // Whole numbers are edited in a whole-number box and shown rounded; a range with decimal
+    // places (at most six) shows and edits that many.
+    void spinCellDecimals_data()
+    {
+        QTest::addColumn<double>("maximum");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("editorDecimals"); // -1: a whole-number box
+        QTest::newRow("whole") << 200.0 << 0 << 12.6 << "13" << -1;
+        QTest::newRow("weight") << 500.0 << 2 << 62.5 << "62.50" << 2;
+        QTest::newRow("too many places") << 1.0 << 9 << 0.5 << "0.500000" << 6;
+        QTest::newRow("negative places") << 10.0 << -3 << 7.4 << "7" << -1;
+    }
+    void spinCellDecimals()
+    {
+        QFETCH(double, maximum);
+        QFETCH(int, decimals);
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QFETCH(int, editorDecimals);
+        const CSpinGridCell cell(0, maximum, decimals);
+        QCOMPARE(CSpinGridCell::FormatValue(value, cell.DefaultRange()), text);
+        QWidget parent;
+        QWidget *editor = cell.CreateEditor(&parent, CGridCellContext {});
+        const auto *decimal = qobject_cast<QDoubleSpinBox *>(editor);
+        QCOMPARE(decimal ? decimal->decimals() : -1, editorDecimals);
+        const auto *whole = qobject_cast<QSpinBox *>(editor);
+        QCOMPARE(whole ? double(whole->maximum()) : decimal->maximum(), maximum);
     }
 
     void keyboardMovesFocus_data()

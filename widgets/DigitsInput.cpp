@@ -1,4 +1,4 @@
-#include "diary/DigitsInput.h"
+#include "widgets/DigitsInput.h"
 
 QValidator::State ValidateDigits(const QString &input, int maximumDigits)
 {

@@ -1,6 +1,6 @@
-#include "diary/CDayCountSpinBox.h"
+#include "widgets/CDayCountSpinBox.h"
 
-#include "diary/DigitsInput.h"
+#include "widgets/DigitsInput.h"
 
 #include <QLineEdit>
 #include <QStyle>

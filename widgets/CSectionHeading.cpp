@@ -1,4 +1,4 @@
-#include "diary/CSectionHeading.h"
+#include "widgets/CSectionHeading.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

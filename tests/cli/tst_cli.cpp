@@ -1,6 +1,7 @@
 // repbook-cli as a script sees it: exit codes, output, and a diary file that changes only when
 // an import succeeds, also while another program has the diary open.
 
+#include "common/DiaryText.h"
 #include "common/TestMain.h"
 #include "model/DatabaseWriter.h"
 #include "model/DiaryDatabase.h"
@@ -48,16 +49,6 @@ QString Data(const QString &name)
     return testsupport::dataFile(QStringLiteral("exchange/") + name);
 }
 
-void AddWorkout(DiaryDatabase &diary, const DateValue &date, const QString &name)
-{
-    auto day = std::make_unique<TrainingDay>();
-    day->SetDate(date);
-    auto workout = std::make_unique<Workout>();
-    workout->SetName(name);
-    day->AddWorkout(std::move(workout));
-    diary.AddDay(std::move(day));
-}
-
 } // namespace
 
 class TestCli : public QObject
@@ -85,7 +76,7 @@ void TestCli::init()
 {
     m_diary = m_dir.filePath(QStringLiteral("Database.rpd"));
     DiaryDatabase diary;
-    AddWorkout(diary, DateValue::FromDate(2025, 3, 28), QStringLiteral("Mobility"));
+    QVERIFY(testsupport::BuildDiary(diary, QStringLiteral("28.3.2025 Mobility")));
     QFile file(m_diary);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(DatabaseWriter::FileBytes(diary));
@@ -163,13 +154,17 @@ void TestCli::exitCodes_data()
         << QStringList {"records"} << 1 << "No exercise is marked Done" << false << QString();
     QTest::newRow("find") << QStringList {"find", "MOBÍL"} << 0 << "2025-03-28\tworkout\tMobility\n"
                           << false << QString();
-    QTest::newRow("find nothing") << QStringList {"find", "squat"} << 1 << "not found" << false << QString();
+    QTest::newRow("find nothing") << QStringList {"find", "squat"} << 1 << "not found" << false
+                                  << QString();
     QTest::newRow("find outside the dates")
-        << QStringList {"find", "mobility", "--to", "2025-03-27"} << 1 << "not found" << false << QString();
-    QTest::newRow("find without text") << QStringList {"find"} << 2 << "exactly one text" << false << QString();
-    QTest::newRow("find bad date")
-        << QStringList {"find", "mobility", "--from", "2025-02-30"} << 2 << "no date" << false << QString();
-    QTest::newRow("restore without file") << QStringList {"restore"} << 2 << "exactly one" << false << QString();
+        << QStringList {"find", "mobility", "--to", "2025-03-27"} << 1 << "not found" << false
+        << QString();
+    QTest::newRow("find without text")
+        << QStringList {"find"} << 2 << "exactly one text" << false << QString();
+    QTest::newRow("find bad date") << QStringList {"find", "mobility", "--from", "2025-02-30"} << 2
+                                   << "no date" << false << QString();
+    QTest::newRow("restore without file")
+        << QStringList {"restore"} << 2 << "exactly one" << false << QString();
     QTest::newRow("restore damaged")
         << QStringList {"restore", Data("hevy.csv")} << 1 << "hevy.csv" << false << QString();
     QTest::newRow("check damaged") << QStringList {"check", Data("hevy.csv")} << 1
@@ -204,7 +199,7 @@ void TestCli::importWhileAnotherProgramHasTheDiary()
     DiaryDatabase diary;
     SharedDiaryFile file(diary, DiaryMerge::Winner::Memory);
     QVERIFY(file.Open(m_diary));
-    AddWorkout(diary, DateValue::FromDate(2025, 1, 5), QStringLiteral("Unsaved"));
+    QVERIFY(testsupport::BuildDiary(diary, QStringLiteral("5.1.2025 Unsaved")));
 
     const Run run =
         RunCli({QStringLiteral("import"), Data("strong.csv"), QStringLiteral("--diary"), m_diary});
@@ -265,8 +260,8 @@ void TestCli::mergeConflictCopies()
     QFile::remove(copyPath);
     if (!copy.isEmpty()) {
         DiaryDatabase diary;
-        AddWorkout(diary, DateValue::FromDate(2025, 3, 28), QStringLiteral("Mobility"));
-        AddWorkout(diary, DateValue::FromDate(2025, 3, 30), QStringLiteral("Legs"));
+        QVERIFY(
+            testsupport::BuildDiary(diary, QStringLiteral("28.3.2025 Mobility; 30.3.2025 Legs")));
         QByteArray bytes = DatabaseWriter::FileBytes(diary);
         if (copy == QLatin1String("damaged"))
             bytes[3] = 'X';
@@ -350,19 +345,10 @@ void TestCli::backupAndRestore()
 void TestCli::recordsTable()
 {
     DiaryDatabase diary;
-    const auto lift = [&diary](int day, float weight, int reps) {
-        AddWorkout(diary, DateValue::FromDate(2025, 3, day), QStringLiteral("Push"));
-        TrainingDay *added = diary.GetDay(diary.GetDayCount() - 1);
-        auto entry = std::make_unique<ExerciseEntry>();
-        entry->SetName(QStringLiteral("Bench press"));
-        entry->SetSets(3);
-        entry->SetReps(reps);
-        entry->SetWeight(weight);
-        added->GetWorkout(0)->AddExercise(std::move(entry));
-    };
-    lift(1, 100, 5);
-    lift(8, 100, 5);
-    lift(10, 120, 1);
+    QVERIFY(testsupport::BuildDiary(diary,
+                                    QStringLiteral("1.3.2025 Push[Bench_press 3x5 100]; "
+                                                   "8.3.2025 Push[Bench_press 3x5 100]; "
+                                                   "10.3.2025 Push[Bench_press 3x1 120]")));
     QFile file(m_diary);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(DatabaseWriter::FileBytes(diary));

@@ -1,6 +1,6 @@
-#include "diary/CWrappingNumberEdit.h"
+#include "widgets/CWrappingNumberEdit.h"
 
-#include "diary/DigitsInput.h"
+#include "widgets/DigitsInput.h"
 
 #include <QLineEdit>
 #include <QStyle>

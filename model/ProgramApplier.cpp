@@ -1,6 +1,6 @@
-#include "editing/ProgramApplier.h"
+#include "model/ProgramApplier.h"
 
-#include "editing/IProgramApplyTarget.h"
+#include "model/IProgramApplyTarget.h"
 
 #include <QDeadlineTimer>
 #include <QThread>

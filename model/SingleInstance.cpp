@@ -1,4 +1,4 @@
-#include "widgets/SingleInstance.h"
+#include "model/SingleInstance.h"
 
 #include <QDir>
 #include <QLockFile>

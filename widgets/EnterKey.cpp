@@ -1,4 +1,4 @@
-#include "diary/EnterKey.h"
+#include "widgets/EnterKey.h"
 
 #include <QAbstractButton>
 #include <QDialog>

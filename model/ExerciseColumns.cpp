@@ -1,4 +1,4 @@
-#include "editing/ExerciseColumns.h"
+#include "model/ExerciseColumns.h"
 
 #include "model/ExerciseEntry.h"
 #include "model/TolerantNumber.h"

@@ -1,4 +1,4 @@
-#include "editing/StatusCheck.h"
+#include "model/StatusCheck.h"
 
 #include "model/Workout.h"
 

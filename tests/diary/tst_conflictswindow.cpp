@@ -1,0 +1,152 @@
+#include "DiaryFixture.h"
+#include "common/TestMain.h"
+#include "diary/CConflictsDlg.h"
+#include "diary/CRepbookDlg.h"
+#include "diary/CommandIds.h"
+#include "diary/DiaryHistory.h"
+#include "diary/DiarySaving.h"
+#include "diary/MainMenu.h"
+#include "editing/DateListText.h"
+#include "model/DataFolder.h"
+#include "model/DiaryDatabase.h"
+#include "model/SharedDiaryFile.h"
+#include "widgets/MessageBox.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace diarytest;
+
+namespace {
+
+QStringList Rows(const QListWidget &list)
+{
+    QStringList rows;
+    for (int row = 0; row < list.count(); ++row)
+        rows.append(list.item(row)->text());
+    return rows;
+}
+
+QString WorkoutOn(DiaryDatabase &database, const DateValue &date)
+{
+    const TrainingDay *day = database.FindDay(date);
+    return day && day->GetWorkoutCount() > 0 ? day->GetWorkout(0)->GetName() : QString();
+}
+
+// Keeps the other side's version of the days as a merge does, in a conflict file of its own.
+QString KeepOtherVersion(const QString &days)
+{
+    DiaryDatabase other;
+    BuildDiary(other, days);
+    QString error;
+    return SharedDiaryFile::KeepConflictDays(DataFolder::DatabasePath(), other, error);
+}
+
+} // namespace
+
+class TestConflictsWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { testsupport::BeginGuiCase(QDateTime(QDate(2026, 12, 10), QTime(9, 0))); }
+    void cleanup() { REPBOOK_END_GUI_CASE(); }
+    void takesUndoesAndDismisses();
+    void recordKeptElsewhereIsTold();
+};
+
+void TestConflictsWindow::takesUndoesAndDismisses()
+{
+    StoreRange(QStringLiteral("1.12.2026"), 31);
+    const DateValue eighth = Date(2026, 12, 8);
+    const DateValue ninth = Date(2026, 12, 9);
+    const QString path = DataFolder::DatabasePath();
+    QVERIFY(WriteDiary(path, QStringLiteral("8.12.2026 Legs; 9.12.2026 Arms")));
+    DiaryUnderTest diary;
+    DiaryDatabase &database = diary.Reset();
+    QVERIFY(diary.File().Open(path));
+    const QString first = KeepOtherVersion(QStringLiteral("8.12.2026 Legs_B"));
+    const QString second =
+        KeepOtherVersion(QStringLiteral(R"(9.12.2026 "Sore" Arms_B; 9.12.2026 Core)"));
+    // The same version kept again (both computers merged one copy) is one record.
+    const QString again = KeepOtherVersion(QStringLiteral("8.12.2026 Legs_B"));
+    QVERIFY(!first.isEmpty() && !second.isEmpty() && !again.isEmpty());
+    const QString damaged = path + QStringLiteral(".conflict-20261201-101010");
+    QVERIFY(WriteFile(damaged, "not a diary"));
+
+    CRepbookDlg window(diary.File());
+    window.show();
+    window.Commands()->Action(CommandId::Conflicts)->trigger();
+    auto *dialog = window.findChild<CConflictsDlg *>();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(Rows(*dialog->List()),
+             (QStringList {"Tuesday 8 December 2026", "Wednesday 9 December 2026"}));
+    QVERIFY(dialog->Summary()->text().contains(QFileInfo(damaged).fileName()));
+    QVERIFY(dialog->DiaryVersion()->toPlainText().startsWith(QStringLiteral("Legs (")));
+    QVERIFY(dialog->OtherVersion()->toPlainText().startsWith(QStringLiteral("Legs B (")));
+    // Both days of a date on record are one version.
+    dialog->List()->setCurrentRow(1);
+    const QString other = dialog->OtherVersion()->toPlainText();
+    QVERIFY2(other.contains(QStringLiteral("Arms B")) && other.contains(QStringLiteral("Core")) &&
+                 other.contains(QStringLiteral("Note: Sore")),
+             qPrintable(other));
+
+    // Taking the other version is a step of the history; the record goes.
+    dialog->List()->setCurrentRow(0);
+    QTest::mouseClick(dialog->TakeButton(), Qt::LeftButton);
+    QCOMPARE(WorkoutOn(database, eighth), QStringLiteral("Legs B"));
+    QCOMPARE(CellsNotFollowingTheDiary(window, database), QString());
+    QVERIFY(!QFileInfo::exists(first) && !QFileInfo::exists(again));
+    QCOMPARE(Rows(*dialog->List()), (QStringList {"Wednesday 9 December 2026"}));
+    QVERIFY(window.Commands()
+                ->Action(CommandId::Undo)
+                ->text()
+                .startsWith(QStringLiteral("&Undo Take other version 8 December")));
+    QVERIFY(window.History().Undo());
+    QCOMPARE(WorkoutOn(database, eighth), QStringLiteral("Legs"));
+
+    // Dismissing asks first; the diary keeps its version.
+    MessageBox::setNextAnswers({QMessageBox::No, QMessageBox::Yes});
+    QTest::mouseClick(dialog->DismissButton(), Qt::LeftButton);
+    QCOMPARE(dialog->List()->count(), 1);
+    QTest::mouseClick(dialog->DismissButton(), Qt::LeftButton);
+    QCOMPARE(dialog->List()->count(), 0);
+    QVERIFY(!dialog->TakeButton()->isEnabled());
+    QVERIFY(!QFileInfo::exists(second));
+    QCOMPARE(WorkoutOn(database, ninth), QStringLiteral("Arms"));
+    QVERIFY(QFileInfo::exists(damaged));
+    MessageBox::takeShown();
+}
+
+void TestConflictsWindow::recordKeptElsewhereIsTold()
+{
+    const DateValue first = Date(2026, 12, 1);
+    const DateValue eighth = Date(2026, 12, 8);
+    QVERIFY(WriteDiary(DataFolder::DatabasePath(), QStringLiteral("8.12.2026 Legs")));
+    DiaryUnderTest diary;
+    diary.Reset();
+    QVERIFY(diary.File().Open(DataFolder::DatabasePath()));
+    // Left from before: waits in Edit > Conflicts without a message.
+    QVERIFY(!KeepOtherVersion(QStringLiteral("1.12.2026 Arms")).isEmpty());
+    CRepbookDlg window(diary.File());
+    // Kept by the other computer and carried here: told once.
+    QVERIFY(!KeepOtherVersion(QStringLiteral("8.12.2026 Legs_B")).isEmpty());
+    MessageBox::setNextAnswers({QMessageBox::Ok});
+    window.Saving().TakeInChanges();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown.at(0).text.contains(DateListText::Short({eighth}) + u'\n') &&
+                 shown.at(0).text.contains(QStringLiteral("Edit > Conflicts")) &&
+                 !shown.at(0).text.contains(DateListText::Short({first})),
+             qPrintable(shown.at(0).text));
+    window.Saving().TakeInChanges();
+    QCOMPARE(MessageBox::takeShown().size(), 0);
+}
+
+REPBOOK_TEST_MAIN(TestConflictsWindow)
+#include "tst_conflictswindow.moc"

@@ -1,0 +1,74 @@
+#include "common/DiaryText.h"
+#include "common/TestMain.h"
+#include "model/StatusCheck.h"
+#include "model/Workout.h"
+
+// The question the day dialog asks on OK, for each combination of the workout's status and its
+// exercises' statuses: the first matching rule wins.
+class TestStatusCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void questionAtOk_data();
+    void questionAtOk();
+};
+
+void TestStatusCheck::questionAtOk_data()
+{
+    // exercises: in the diary notation (common/DiaryText.h)
+    QTest::addColumn<int>("workoutStatus");
+    QTest::addColumn<QString>("exercises");
+    // The question's words: the exercises' quantifier and status, the workout's status; empty
+    // when nothing is asked. answer: the status Yes gives, -1 when nothing is asked.
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<int>("answer");
+
+    const int notYet = 0, done = 1, failed = 2, unknown = 7;
+    const QStringList none;
+    QTest::newRow("Not yet, some Done")
+        << notYet << "Squat, Squat done, Squat" << QStringList {"Some", "Done", "Not yet"} << done;
+    QTest::newRow("Not yet, Done before Failed")
+        << notYet << "Squat failed, Squat done" << QStringList {"Some", "Done", "Not yet"} << done;
+    QTest::newRow("Not yet, some Failed")
+        << notYet << "Squat, Squat failed" << QStringList {"Some", "Failed", "Not yet"} << failed;
+    QTest::newRow("Not yet, all Not yet") << notYet << "Squat, Squat" << none << -1;
+    QTest::newRow("Failed, some Done")
+        << failed << "Squat failed, Squat done" << QStringList {"Some", "Done", "Failed"} << done;
+    QTest::newRow("Failed, none Done") << failed << "Squat failed, Squat" << none << -1;
+    QTest::newRow("Done, some Done") << done << "Squat done, Squat failed, Squat" << none << -1;
+    QTest::newRow("Done, some Failed")
+        << done << "Squat, Squat failed" << QStringList {"Some", "Failed", "Done"} << failed;
+    QTest::newRow("Done, all Not yet")
+        << done << "Squat, Squat" << QStringList {"All", "Not yet", "Done"} << notYet;
+    QTest::newRow("Done, no exercises") << done << "" << none << -1;
+    QTest::newRow("unknown status is Done, some Failed")
+        << unknown << "Squat failed" << QStringList {"Some", "Failed", "Done"} << failed;
+    QTest::newRow("unknown status is Done, all Not yet")
+        << unknown << "Squat" << QStringList {"All", "Not yet", "Done"} << notYet;
+    QTest::newRow("unknown status is Done, some Done") << unknown << "Squat done" << none << -1;
+}
+
+void TestStatusCheck::questionAtOk()
+{
+    QFETCH(int, workoutStatus);
+    QFETCH(QString, exercises);
+    QFETCH(QStringList, asked);
+    QFETCH(int, answer);
+
+    const auto workout =
+        testsupport::BuildWorkout(QStringLiteral("Legs:s%1[%2]").arg(workoutStatus).arg(exercises));
+    const std::optional<StatusCheck::Question> question = StatusCheck::QuestionFor(*workout);
+    QCOMPARE(question.has_value(), !asked.isEmpty());
+    if (!question)
+        return;
+    const auto answered = static_cast<ProgressStatus>(answer);
+    QCOMPARE(question->answerYes, answered);
+    QCOMPARE(question->text,
+             QStringLiteral("%1 exercises in 'Legs' workout are marked as '%2', but workout "
+                            "itself is marked as '%3'.\nDo you want to mark workout as '%4'?")
+                 .arg(asked.at(0), asked.at(1), asked.at(2), StatusName(answered)));
+}
+
+REPBOOK_TEST_MAIN_CORE(TestStatusCheck)
+#include "tst_statuscheck.moc"

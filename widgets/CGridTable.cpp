@@ -1,0 +1,457 @@
+#include "widgets/CGridTable.h"
+
+#include "widgets/CGridItem.h"
+
+#include <QHeaderView>
+
+namespace {
+
+QColor ColourOf(const QVariant &value)
+{
+    if (!value.isValid())
+        return QColor();
+    if (value.userType() == QMetaType::QBrush)
+        return value.value<QBrush>().color();
+    return value.value<QColor>();
+}
+
+} // namespace
+
+CGridTable::CGridTable(QWidget *parent)
+    : QTableWidget(parent)
+{
+}
+
+// ---- Layout ---------------------------------------------------------------------------------
+
+void CGridTable::SetFixedRowCount(int count)
+{
+    m_fixedRows = qBound(0, count, 1);
+    horizontalHeader()->setVisible(m_fixedRows == 1);
+    ++m_structureVersion;
+}
+
+void CGridTable::SetFixedColumnCount(int count)
+{
+    m_fixedCols = qBound(0, count, 1);
+    ++m_structureVersion;
+    viewport()->update();
+}
+
+int CGridTable::InsertColumn(const QString &heading, Qt::Alignment align, int col)
+{
+    if (col < 0 || col > columnCount())
+        col = columnCount();
+    ++m_structureVersion;
+    insertColumn(col);
+    auto *item = new QTableWidgetItem(heading);
+    item->setTextAlignment(align);
+    setHorizontalHeaderItem(col, item);
+    m_columnFormats.insert(col, align);
+    return col;
+}
+
+int CGridTable::InsertRow(const QString &heading, int row)
+{
+    int tableRow = TableRow(row);
+    if (row < m_fixedRows || tableRow > rowCount())
+        tableRow = rowCount();
+    ++m_structureVersion;
+    insertRow(tableRow);
+    if (!heading.isEmpty())
+        setVerticalHeaderItem(tableRow, new QTableWidgetItem(heading));
+    return tableRow + m_fixedRows;
+}
+
+bool CGridTable::DeleteColumn(int col)
+{
+    if (col < 0 || col >= columnCount())
+        return false;
+    ++m_structureVersion;
+    removeColumn(col);
+    m_columnFormats.removeAt(col);
+    return true;
+}
+
+bool CGridTable::DeleteRow(int row)
+{
+    if (row < m_fixedRows || row >= GetRowCount())
+        return false;
+    ++m_structureVersion;
+    removeRow(TableRow(row));
+    return true;
+}
+
+void CGridTable::SetColumnWidth(int col, int px)
+{
+    if (col < 0 || col >= columnCount())
+        return;
+    if (px <= 0) {
+        setColumnHidden(col, true);
+        return;
+    }
+    setColumnHidden(col, false);
+    setColumnWidth(col, px);
+}
+
+int CGridTable::GetColumnWidth(int col) const
+{
+    if (col < 0 || col >= columnCount() || isColumnHidden(col))
+        return 0;
+    return columnWidth(col);
+}
+
+void CGridTable::SetRowHeight(int row, int px)
+{
+    if (row >= 0 && row < m_fixedRows) {
+        horizontalHeader()->setFixedHeight(qMax(1, px));
+        return;
+    }
+    if (row < m_fixedRows || row >= GetRowCount())
+        return;
+    const int tableRow = TableRow(row);
+    setRowHidden(tableRow, px <= 0);
+    if (px > 0)
+        setRowHeight(tableRow, px);
+}
+
+int CGridTable::GetRowHeight(int row) const
+{
+    if (row >= 0 && row < m_fixedRows) {
+        const QHeaderView *heading = horizontalHeader();
+        if (heading->minimumHeight() > 0 && heading->minimumHeight() == heading->maximumHeight())
+            return heading->minimumHeight();
+        return heading->sizeHint().height();
+    }
+    if (row < m_fixedRows || row >= GetRowCount() || isRowHidden(TableRow(row)))
+        return 0;
+    return rowHeight(TableRow(row));
+}
+
+void CGridTable::SetDefaultRowHeight(int px)
+{
+    verticalHeader()->setDefaultSectionSize(qMax(1, px));
+}
+
+void CGridTable::AutoSizeColumn(int col)
+{
+    if (col >= 0 && col < columnCount() && !isColumnHidden(col))
+        resizeColumnToContents(col);
+}
+
+void CGridTable::AutoSizeColumns()
+{
+    for (int col = 0; col < columnCount(); ++col)
+        AutoSizeColumn(col);
+}
+
+void CGridTable::AutoSizeRows()
+{
+    resizeRowsToContents();
+}
+
+int CGridTable::ClientWidth() const
+{
+    return viewport()->width();
+}
+
+int CGridTable::ClientHeight() const
+{
+    return viewport()->height();
+}
+
+void CGridTable::SetGridBkColour(const QColor &colour)
+{
+    QPalette palette = viewport()->palette();
+    palette.setColor(QPalette::Base,
+                     colour.isValid() ? colour : this->palette().color(QPalette::Base));
+    viewport()->setPalette(palette);
+    viewport()->setAutoFillBackground(true);
+    viewport()->update();
+}
+
+QColor CGridTable::GetGridBkColour() const
+{
+    return viewport()->palette().color(QPalette::Base);
+}
+
+// ---- Cells ----------------------------------------------------------------------------------
+
+bool CGridTable::IsValid(int row, int col) const
+{
+    return row >= 0 && row < GetRowCount() && col >= 0 && col < columnCount();
+}
+
+QModelIndex CGridTable::IndexOf(int row, int col) const
+{
+    if (row < m_fixedRows || !IsValid(row, col))
+        return QModelIndex();
+    return model()->index(TableRow(row), col);
+}
+
+CCellID CGridTable::CellOfIndex(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return {};
+    return {index.row() + m_fixedRows, index.column()};
+}
+
+QTableWidgetItem *CGridTable::ItemOf(int row, int col) const
+{
+    if (!IsValid(row, col))
+        return nullptr;
+    if (row < m_fixedRows)
+        return horizontalHeaderItem(col);
+    return item(TableRow(row), col);
+}
+
+QTableWidgetItem *CGridTable::EnsureItem(int row, int col)
+{
+    if (!IsValid(row, col))
+        return nullptr;
+    if (QTableWidgetItem *existing = ItemOf(row, col))
+        return existing;
+    auto *created = new CGridItem;
+    if (row < m_fixedRows)
+        setHorizontalHeaderItem(col, created);
+    else
+        setItem(TableRow(row), col, created);
+    return created;
+}
+
+void CGridTable::SetItemText(int row, int col, const QString &text)
+{
+    if (!IsValid(row, col))
+        return;
+    if (QTableWidgetItem *existing = ItemOf(row, col)) {
+        existing->setText(text);
+        return;
+    }
+    // A new item carries its text before it joins the table: one change instead of two.
+    auto *created = new CGridItem(text);
+    if (row < m_fixedRows)
+        setHorizontalHeaderItem(col, created);
+    else
+        setItem(TableRow(row), col, created);
+}
+
+QString CGridTable::GetItemText(int row, int col) const
+{
+    const QTableWidgetItem *cell = ItemOf(row, col);
+    return cell ? cell->text() : QString();
+}
+
+void CGridTable::SetItemData(int row, int col, const QVariant &data)
+{
+    if (QTableWidgetItem *cell = EnsureItem(row, col))
+        cell->setData(ItemDataRole, data);
+}
+
+QVariant CGridTable::GetItemData(int row, int col) const
+{
+    const QTableWidgetItem *cell = ItemOf(row, col);
+    return cell ? cell->data(ItemDataRole) : QVariant();
+}
+
+void CGridTable::SetItemBkColour(int row, int col, const QColor &colour)
+{
+    if (QTableWidgetItem *cell = EnsureItem(row, col))
+        cell->setData(Qt::BackgroundRole, colour.isValid() ? QVariant(colour) : QVariant());
+}
+
+QColor CGridTable::GetItemBkColour(int row, int col) const
+{
+    const QTableWidgetItem *cell = ItemOf(row, col);
+    return cell ? ColourOf(cell->data(Qt::BackgroundRole)) : QColor();
+}
+
+void CGridTable::SetItemFgColour(int row, int col, const QColor &colour)
+{
+    if (QTableWidgetItem *cell = EnsureItem(row, col))
+        cell->setData(Qt::ForegroundRole, colour.isValid() ? QVariant(colour) : QVariant());
+}
+
+QColor CGridTable::GetItemFgColour(int row, int col) const
+{
+    const QTableWidgetItem *cell = ItemOf(row, col);
+    return cell ? ColourOf(cell->data(Qt::ForegroundRole)) : QColor();
+}
+
+void CGridTable::SetItemFont(int row, int col, const QFont &font)
+{
+    if (QTableWidgetItem *cell = EnsureItem(row, col))
+        cell->setData(Qt::FontRole, font);
+}
+
+QFont CGridTable::GetItemFont(int row, int col) const
+{
+    const QTableWidgetItem *cell = ItemOf(row, col);
+    const QVariant value = cell ? cell->data(Qt::FontRole) : QVariant();
+    if (value.isValid())
+        return value.value<QFont>();
+    return row < m_fixedRows ? horizontalHeader()->font() : font();
+}
+
+void CGridTable::SetItemFormat(int row, int col, Qt::Alignment format)
+{
+    if (QTableWidgetItem *cell = EnsureItem(row, col))
+        cell->setTextAlignment(format);
+}
+
+Qt::Alignment CGridTable::GetItemFormat(int row, int col) const
+{
+    const QTableWidgetItem *cell = ItemOf(row, col);
+    const QVariant value = cell ? cell->data(Qt::TextAlignmentRole) : QVariant();
+    if (value.isValid())
+        return Qt::Alignment::fromInt(value.toInt());
+    if (col >= 0 && col < m_columnFormats.size())
+        return m_columnFormats.at(col);
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+void CGridTable::SetItemImage(int row, int col, const QPixmap *image)
+{
+    if (image == nullptr && ItemOf(row, col) == nullptr)
+        return;
+    if (QTableWidgetItem *cell = EnsureItem(row, col))
+        cell->setData(ImageRole,
+                      image ? QVariant::fromValue(reinterpret_cast<quintptr>(image)) : QVariant());
+}
+
+const QPixmap *CGridTable::GetItemImage(int row, int col) const
+{
+    const QTableWidgetItem *cell = ItemOf(row, col);
+    const QVariant value = cell ? cell->data(ImageRole) : QVariant();
+    return value.isValid() ? reinterpret_cast<const QPixmap *>(value.value<quintptr>()) : nullptr;
+}
+
+void CGridTable::SetItemProperty(int row, int col, int role, const QVariant &value)
+{
+    if (!value.isValid() && ItemOf(row, col) == nullptr)
+        return;
+    if (QTableWidgetItem *cell = EnsureItem(row, col))
+        cell->setData(role, value);
+}
+
+QVariant CGridTable::GetItemProperty(int row, int col, int role) const
+{
+    const QTableWidgetItem *cell = ItemOf(row, col);
+    return cell ? cell->data(role) : QVariant();
+}
+
+void CGridTable::RedrawCell(int row, int col)
+{
+    if (row < m_fixedRows) {
+        horizontalHeader()->viewport()->update();
+        return;
+    }
+    const QModelIndex index = IndexOf(row, col);
+    if (index.isValid())
+        viewport()->update(visualRect(index));
+}
+
+void CGridTable::SetCellType(int row, int col, int typeId)
+{
+    if (row < m_fixedRows)
+        return; // the heading row is drawn as the grid's header
+    if (typeId == 0 && ItemOf(row, col) == nullptr)
+        return;
+    if (QTableWidgetItem *cell = EnsureItem(row, col))
+        cell->setData(CellTypeRole, typeId == 0 ? QVariant() : QVariant(typeId));
+}
+
+int CGridTable::GetCellType(int row, int col) const
+{
+    const QTableWidgetItem *cell = ItemOf(row, col);
+    return cell ? cell->data(CellTypeRole).toInt() : 0;
+}
+
+CGridCellContext CGridTable::ContextForIndex(const QModelIndex &index, const QRect &rect) const
+{
+    CGridCellContext c;
+    c.grid = this;
+    c.rect = rect;
+    c.font = font();
+    if (!index.isValid())
+        return c;
+    c.row = index.row() + m_fixedRows;
+    c.col = index.column();
+    c.fixed = IsCellFixed(c.row, c.col);
+    c.focused = !c.fixed && index == currentIndex();
+    c.selected = !c.fixed && selectionModel() && selectionModel()->isSelected(index);
+    c.format = index.column() < m_columnFormats.size() ? m_columnFormats.at(index.column())
+                                                       : (Qt::AlignLeft | Qt::AlignVCenter);
+    const QTableWidgetItem *cell = item(index.row(), index.column());
+    if (cell == nullptr)
+        return c;
+    c.text = cell->text();
+    c.data = cell->data(ItemDataRole);
+    const QVariant font = cell->data(Qt::FontRole);
+    if (font.isValid())
+        c.font = font.value<QFont>();
+    c.bk = ColourOf(cell->data(Qt::BackgroundRole));
+    c.fg = ColourOf(cell->data(Qt::ForegroundRole));
+    const QVariant format = cell->data(Qt::TextAlignmentRole);
+    if (format.isValid())
+        c.format = Qt::Alignment::fromInt(format.toInt());
+    const QVariant image = cell->data(ImageRole);
+    if (image.isValid())
+        c.image = reinterpret_cast<const QPixmap *>(image.value<quintptr>());
+    return c;
+}
+
+CGridCellContext CGridTable::CellContext(int row, int col) const
+{
+    const QModelIndex index = IndexOf(row, col);
+    return ContextForIndex(index, index.isValid() ? visualRect(index) : QRect());
+}
+
+QRect CGridTable::CellRect(int row, int col) const
+{
+    if (!IsValid(row, col))
+        return QRect();
+    if (row < m_fixedRows) {
+        const QHeaderView *heading = horizontalHeader();
+        return QRect(heading->sectionViewportPosition(col), -heading->height(),
+                     heading->sectionSize(col), heading->height());
+    }
+    return visualRect(IndexOf(row, col));
+}
+
+CCellID CGridTable::CellAt(const QPoint &viewportPos) const
+{
+    return CellOfIndex(indexAt(viewportPos));
+}
+
+void CGridTable::EnsureVisible(int row, int col)
+{
+    if (!IsValid(row, col) || rowCount() == 0)
+        return;
+    int tableRow = TableRow(row);
+    if (row < m_fixedRows) {
+        // The heading row never scrolls away: only bring the column into view.
+        tableRow = qMax(0, rowAt(0));
+    }
+    scrollTo(model()->index(tableRow, col), QAbstractItemView::EnsureVisible);
+}
+
+bool CGridTable::IsCellFixed(int row, int col) const
+{
+    return row < m_fixedRows || col < m_fixedCols;
+}
+
+bool CGridTable::IsCellVisible(int row, int col) const
+{
+    if (!IsValid(row, col) || isColumnHidden(col))
+        return false;
+    const int x = columnViewportPosition(col);
+    if (x + columnWidth(col) <= 0 || x >= viewport()->width())
+        return false;
+    if (row < m_fixedRows)
+        return !horizontalHeader()->isHidden();
+    const int tableRow = TableRow(row);
+    if (isRowHidden(tableRow))
+        return false;
+    const int y = rowViewportPosition(tableRow);
+    return y + rowHeight(tableRow) > 0 && y < viewport()->height();
+}
