@@ -196,7 +196,7 @@ void MainMenu::BuildMenus()
     edit->addSeparator();
     AddCommand(edit, CommandId::Find, tr("&Find...\tCtrl + F"),
                {Key(Qt::Key_F, Qt::ControlModifier)});
-    AddCommand(edit, CommandId::Conflicts, QStringLiteral("&Conflicts..."));
+    AddCommand(edit, CommandId::Conflicts, tr("&Conflicts..."));
 
     QMenu *view = m_menuBar->addMenu(tr("&View"));
     QMenu *goTo = view->addMenu(tr("Go to"));

@@ -159,6 +159,99 @@
     </message>
 </context>
 <context>
+    <name>CConflictsDlg</name>
+    <message>
+        <source>No workouts.</source>
+        <translation>Keine Trainings.</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Notiz: %1</translation>
+    </message>
+    <message>
+        <source>This diary&apos;s version</source>
+        <translation>Fassung dieses Tagebuchs</translation>
+    </message>
+    <message>
+        <source>Other version</source>
+        <translation>Andere Fassung</translation>
+    </message>
+    <message>
+        <source>&amp;Take other version</source>
+        <translation>Andere Fassung &amp;übernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Dismiss other version...</source>
+        <translation>Andere Fassung &amp;verwerfen...</translation>
+    </message>
+    <message>
+        <source>&amp;Show in calendar</source>
+        <translation>Im &amp;Kalender zeigen</translation>
+    </message>
+    <message>
+        <source>Conflicts</source>
+        <translation>Konflikte</translation>
+    </message>
+    <message>
+        <source>Dates changed on both sides</source>
+        <translation>Auf beiden Seiten geänderte Daten</translation>
+    </message>
+    <message>
+        <source>D&amp;ates:</source>
+        <translation>D&amp;aten:</translation>
+    </message>
+    <message>
+        <source>In this diary (kept):</source>
+        <translation>In diesem Tagebuch (behalten):</translation>
+    </message>
+    <message>
+        <source>Other version:</source>
+        <translation>Andere Fassung:</translation>
+    </message>
+    <message>
+        <source>Puts the other version into the diary; Undo brings this diary&apos;s back</source>
+        <translation>Übernimmt die andere Fassung ins Tagebuch; Rückgängig holt die dieses Tagebuchs zurück</translation>
+    </message>
+    <message>
+        <source>Keeps this diary&apos;s version and removes the other one</source>
+        <translation>Behält die Fassung dieses Tagebuchs und entfernt die andere</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>the other version was kept on %1</source>
+        <translation>die andere Fassung wurde am %1 aufbewahrt</translation>
+    </message>
+    <message>
+        <source>the other version was kept</source>
+        <translation>die andere Fassung wurde aufbewahrt</translation>
+    </message>
+    <message>
+        <source>No conflicts: no day was changed on both sides.</source>
+        <translation>Keine Konflikte: Kein Tag wurde auf beiden Seiten geändert.</translation>
+    </message>
+    <message>
+        <source>One date was changed here and elsewhere (on another computer or in the notifier). The diary kept its version; take the other one if it is the one you want.</source>
+        <translation>Ein Datum wurde hier und anderswo geändert (auf einem anderen Computer oder in der Erinnerung). Das Tagebuch hat seine Fassung behalten; übernehmen Sie die andere, wenn Sie diese wollen.</translation>
+    </message>
+    <message>
+        <source>%1 dates were changed here and elsewhere (on another computer or in the notifier). The diary kept its version of each; take the other one where it is the one you want.</source>
+        <translation>%1 Daten wurden hier und anderswo geändert (auf einem anderen Computer oder in der Erinnerung). Das Tagebuch hat jeweils seine Fassung behalten; übernehmen Sie die andere, wo Sie diese wollen.</translation>
+    </message>
+    <message>
+        <source>These conflict files are damaged and cannot be shown: %1</source>
+        <translation>Diese Konfliktdateien sind beschädigt und können nicht gezeigt werden: %1</translation>
+    </message>
+    <message>
+        <source>Dismiss the other version of %1?
+The diary keeps its version; the other one is removed for good.</source>
+        <translation>Die andere Fassung von %1 verwerfen?
+Das Tagebuch behält seine Fassung; die andere wird endgültig entfernt.</translation>
+    </message>
+</context>
+<context>
     <name>CConsistencyPage</name>
     <message>
         <source>Previous year</source>
@@ -311,14 +404,6 @@
         <source>&amp;Remove</source>
         <translation>&amp;Entfernen</translation>
     </message>
-    <message>
-        <source>Select workout first.</source>
-        <translation>Wählen Sie zuerst ein Training.</translation>
-    </message>
-    <message>
-        <source>Rename workout</source>
-        <translation>Training umbenennen</translation>
-    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>
@@ -367,10 +452,6 @@
     <message>
         <source>Workout programs editor</source>
         <translation>Trainingsprogramm-Editor</translation>
-    </message>
-    <message>
-        <source>Program days</source>
-        <translation>Programmtage</translation>
     </message>
     <message>
         <source>New...	Ctrl + N</source>
@@ -453,26 +534,8 @@
         <translation>Öffnen</translation>
     </message>
     <message>
-        <source>Day %1</source>
-        <translation>Tag %1</translation>
-    </message>
-    <message>
         <source>You need to fill the current day first.</source>
         <translation>Füllen Sie zuerst den aktuellen Tag aus.</translation>
-    </message>
-    <message>
-        <source>Save changes?</source>
-        <translation>Änderungen speichern?</translation>
-    </message>
-    <message>
-        <source>Error! File is corrupted.</source>
-        <translation>Fehler! Die Datei ist beschädigt.</translation>
-    </message>
-    <message>
-        <source>Error! The program could not be saved to
-%1</source>
-        <translation>Fehler! Das Programm konnte nicht gespeichert werden unter
-%1</translation>
     </message>
 </context>
 <context>
@@ -855,12 +918,6 @@ Open the diary to check it.</source>
         <translation>Im Tagebuch steht für heute kein Training.</translation>
     </message>
     <message>
-        <source>The diary changed this day while you were editing it. The diary&apos;s version was kept; your entries were saved in:
-%1</source>
-        <translation>Das Tagebuch hat diesen Tag geändert, während Sie ihn bearbeitet haben. Die Fassung des Tagebuchs wurde behalten; Ihre Einträge wurden gespeichert in:
-%1</translation>
-    </message>
-    <message>
         <source>The workout could not be saved to the diary database.
 %1
 Try again?</source>
@@ -871,6 +928,14 @@ Erneut versuchen?</translation>
     <message>
         <source>There is no workout for today to print.</source>
         <translation>Für heute gibt es kein Training zu drucken.</translation>
+    </message>
+    <message>
+        <source>The diary changed this day while you were editing it. The diary&apos;s version was kept; your entries were saved in:
+%1
+In the diary, Edit &gt; Conflicts shows them beside its version and lets you take them instead.</source>
+        <translation>Das Tagebuch hat diesen Tag geändert, während Sie ihn bearbeitet haben. Die Fassung des Tagebuchs wurde behalten; Ihre Einträge wurden gespeichert in:
+%1
+Im Tagebuch zeigt Bearbeiten &gt; Konflikte sie neben seiner Fassung und lässt Sie sie stattdessen übernehmen.</translation>
     </message>
 </context>
 <context>
@@ -1165,36 +1230,8 @@ Das Tagebuch öffnet leer und kann nicht gespeichert werden.</translation>
 <context>
     <name>CRepbookDlg</name>
     <message>
-        <source>Day note</source>
-        <translation>Tagesnotiz</translation>
-    </message>
-    <message>
-        <source>No note</source>
-        <translation>Keine Notiz</translation>
-    </message>
-    <message>
         <source>Training calendar</source>
         <translation>Trainingskalender</translation>
-    </message>
-    <message>
-        <source>Range</source>
-        <translation>Zeitraum</translation>
-    </message>
-    <message>
-        <source>Calendar</source>
-        <translation>Kalender</translation>
-    </message>
-    <message>
-        <source>dates in the range</source>
-        <translation>Tage im Zeitraum</translation>
-    </message>
-    <message>
-        <source>Workout area</source>
-        <translation>Trainingsbereich</translation>
-    </message>
-    <message>
-        <source>Range of the calendar: %1 to %2</source>
-        <translation>Zeitraum des Kalenders: %1 bis %2</translation>
     </message>
 </context>
 <context>
@@ -1600,6 +1637,17 @@ Wiederherstellen mit: repbook-cli restore &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
+    <name>DayEditing</name>
+    <message>
+        <source>Select workout first.</source>
+        <translation>Wählen Sie zuerst ein Training.</translation>
+    </message>
+    <message>
+        <source>Rename workout</source>
+        <translation>Training umbenennen</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -1652,6 +1700,21 @@ Drücken Sie „Abbrechen“, um nichts zu tun.</translation>
     <message>
         <source>Copy</source>
         <translation>Kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>DayPreview</name>
+    <message>
+        <source>Day note</source>
+        <translation>Tagesnotiz</translation>
+    </message>
+    <message>
+        <source>No note</source>
+        <translation>Keine Notiz</translation>
+    </message>
+    <message>
+        <source>Workout area</source>
+        <translation>Trainingsbereich</translation>
     </message>
 </context>
 <context>
@@ -1786,20 +1849,22 @@ Die Dateien in %2 blieben, wie sie waren; entfernen Sie sie, sobald Sie sie nich
     <message>
         <source>
 
-Days that both diaries hold with other entries kept the folder&apos;s version; this computer&apos;s were saved in:
-%1</source>
-        <translation>
-
-Tage, die beide Tagebücher mit anderen Einträgen haben, behielten die Fassung des Ordners; die dieses Computers wurden gespeichert in:
-%1</translation>
-    </message>
-    <message>
-        <source>
-
 The ignore file .stignore could not be written there: keep *.lock files and the Backups folder out of the sync by hand.</source>
         <translation>
 
 Die Ignorier-Datei .stignore konnte dort nicht geschrieben werden: Halten Sie *.lock-Dateien und den Ordner Backups von Hand aus der Synchronisation heraus.</translation>
+    </message>
+    <message>
+        <source>
+
+Days that both diaries hold with other entries kept the folder&apos;s version; this computer&apos;s were saved in:
+%1
+Edit &gt; Conflicts shows them beside the folder&apos;s and lets you take them instead.</source>
+        <translation>
+
+Tage, die beide Tagebücher mit anderen Einträgen haben, behielten die Fassung des Ordners; die dieses Computers wurden gespeichert in:
+%1
+Bearbeiten &gt; Konflikte zeigt sie neben denen des Ordners und lässt Sie sie stattdessen übernehmen.</translation>
     </message>
 </context>
 <context>
@@ -1839,16 +1904,6 @@ Die Ignorier-Datei .stignore konnte dort nicht geschrieben werden: Halten Sie *.
 <context>
     <name>DiarySaving</name>
     <message>
-        <source>Another program changed days that were also changed here:
-%1
-The diary keeps the version shown here. The other version was saved in:
-%2</source>
-        <translation>Ein anderes Programm hat Tage geändert, die auch hier geändert wurden:
-%1
-Das Tagebuch behält die hier gezeigte Fassung. Die andere Fassung wurde gespeichert in:
-%2</translation>
-    </message>
-    <message>
         <source>The diary file had been damaged outside the program. It was kept as:
 %1
 The diary was saved again from the days shown here.</source>
@@ -1881,6 +1936,18 @@ Retry, exit without saving (Discard), or go back to the diary (Cancel)?</source>
 %2
 
 Erneut versuchen, ohne Speichern beenden (Verwerfen) oder zurück zum Tagebuch (Abbrechen)?</translation>
+    </message>
+    <message>
+        <source>Another program changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other version was saved in:
+%2
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Ein anderes Programm hat Tage geändert, die auch hier geändert wurden:
+%1
+Das Tagebuch behält die hier gezeigte Fassung. Die andere Fassung wurde gespeichert in:
+%2
+Bearbeiten &gt; Konflikte zeigt sie neben der des Tagebuchs und lässt Sie sie stattdessen übernehmen.</translation>
     </message>
 </context>
 <context>
@@ -2196,6 +2263,10 @@ Erneut versuchen, ohne Speichern beenden (Verwerfen) oder zurück zum Tagebuch (
         <source>&amp;About Repbook...</source>
         <translation>Über &amp;Repbook...</translation>
     </message>
+    <message>
+        <source>&amp;Conflicts...</source>
+        <translation>&amp;Konflikte...</translation>
+    </message>
 </context>
 <context>
     <name>MergeCommand</name>
@@ -2291,6 +2362,34 @@ Es wurde nichts zusammengeführt.</translation>
     </message>
 </context>
 <context>
+    <name>ProgramDayList</name>
+    <message>
+        <source>Program days</source>
+        <translation>Programmtage</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>Tag %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFile</name>
+    <message>
+        <source>Save changes?</source>
+        <translation>Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Error! File is corrupted.</source>
+        <translation>Fehler! Die Datei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>Error! The program could not be saved to
+%1</source>
+        <translation>Fehler! Das Programm konnte nicht gespeichert werden unter
+%1</translation>
+    </message>
+</context>
+<context>
     <name>ProgressStatus</name>
     <message>
         <source>Not yet</source>
@@ -2310,6 +2409,25 @@ Es wurde nichts zusammengeführt.</translation>
     <message>
         <source>none yet</source>
         <translation>noch keine</translation>
+    </message>
+</context>
+<context>
+    <name>RangeControls</name>
+    <message>
+        <source>Range</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>dates in the range</source>
+        <translation>Tage im Zeitraum</translation>
+    </message>
+    <message>
+        <source>Range of the calendar: %1 to %2</source>
+        <translation>Zeitraum des Kalenders: %1 bis %2</translation>
     </message>
 </context>
 <context>

@@ -159,6 +159,99 @@
     </message>
 </context>
 <context>
+    <name>CConflictsDlg</name>
+    <message>
+        <source>No workouts.</source>
+        <translation>Sin entrenamientos.</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Nota: %1</translation>
+    </message>
+    <message>
+        <source>This diary&apos;s version</source>
+        <translation>Versión de este diario</translation>
+    </message>
+    <message>
+        <source>Other version</source>
+        <translation>Otra versión</translation>
+    </message>
+    <message>
+        <source>&amp;Take other version</source>
+        <translation>&amp;Tomar la otra versión</translation>
+    </message>
+    <message>
+        <source>&amp;Dismiss other version...</source>
+        <translation>&amp;Descartar la otra versión...</translation>
+    </message>
+    <message>
+        <source>&amp;Show in calendar</source>
+        <translation>&amp;Mostrar en el calendario</translation>
+    </message>
+    <message>
+        <source>Conflicts</source>
+        <translation>Conflictos</translation>
+    </message>
+    <message>
+        <source>Dates changed on both sides</source>
+        <translation>Fechas cambiadas en ambos lados</translation>
+    </message>
+    <message>
+        <source>D&amp;ates:</source>
+        <translation>F&amp;echas:</translation>
+    </message>
+    <message>
+        <source>In this diary (kept):</source>
+        <translation>En este diario (conservada):</translation>
+    </message>
+    <message>
+        <source>Other version:</source>
+        <translation>Otra versión:</translation>
+    </message>
+    <message>
+        <source>Puts the other version into the diary; Undo brings this diary&apos;s back</source>
+        <translation>Pone la otra versión en el diario; Deshacer recupera la de este diario</translation>
+    </message>
+    <message>
+        <source>Keeps this diary&apos;s version and removes the other one</source>
+        <translation>Conserva la versión de este diario y elimina la otra</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>the other version was kept on %1</source>
+        <translation>la otra versión se guardó el %1</translation>
+    </message>
+    <message>
+        <source>the other version was kept</source>
+        <translation>la otra versión se guardó</translation>
+    </message>
+    <message>
+        <source>No conflicts: no day was changed on both sides.</source>
+        <translation>Sin conflictos: ningún día se cambió en ambos lados.</translation>
+    </message>
+    <message>
+        <source>One date was changed here and elsewhere (on another computer or in the notifier). The diary kept its version; take the other one if it is the one you want.</source>
+        <translation>Una fecha se cambió aquí y en otro lugar (en otro equipo o en el recordatorio). El diario conservó su versión; tome la otra si es la que quiere.</translation>
+    </message>
+    <message>
+        <source>%1 dates were changed here and elsewhere (on another computer or in the notifier). The diary kept its version of each; take the other one where it is the one you want.</source>
+        <translation>%1 fechas se cambiaron aquí y en otro lugar (en otro equipo o en el recordatorio). El diario conservó su versión de cada una; tome la otra donde sea la que quiere.</translation>
+    </message>
+    <message>
+        <source>These conflict files are damaged and cannot be shown: %1</source>
+        <translation>Estos archivos de conflicto están dañados y no se pueden mostrar: %1</translation>
+    </message>
+    <message>
+        <source>Dismiss the other version of %1?
+The diary keeps its version; the other one is removed for good.</source>
+        <translation>¿Descartar la otra versión de %1?
+El diario conserva su versión; la otra se elimina definitivamente.</translation>
+    </message>
+</context>
+<context>
     <name>CConsistencyPage</name>
     <message>
         <source>Previous year</source>
@@ -311,14 +404,6 @@
         <source>&amp;Remove</source>
         <translation>&amp;Quitar</translation>
     </message>
-    <message>
-        <source>Select workout first.</source>
-        <translation>Seleccione primero un entrenamiento.</translation>
-    </message>
-    <message>
-        <source>Rename workout</source>
-        <translation>Renombrar entrenamiento</translation>
-    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>
@@ -367,10 +452,6 @@
     <message>
         <source>Workout programs editor</source>
         <translation>Editor de programas de entrenamiento</translation>
-    </message>
-    <message>
-        <source>Program days</source>
-        <translation>Días del programa</translation>
     </message>
     <message>
         <source>New...	Ctrl + N</source>
@@ -453,26 +534,8 @@
         <translation>Abrir</translation>
     </message>
     <message>
-        <source>Day %1</source>
-        <translation>Día %1</translation>
-    </message>
-    <message>
         <source>You need to fill the current day first.</source>
         <translation>Primero debe completar el día actual.</translation>
-    </message>
-    <message>
-        <source>Save changes?</source>
-        <translation>¿Guardar los cambios?</translation>
-    </message>
-    <message>
-        <source>Error! File is corrupted.</source>
-        <translation>¡Error! El archivo está dañado.</translation>
-    </message>
-    <message>
-        <source>Error! The program could not be saved to
-%1</source>
-        <translation>¡Error! No se pudo guardar el programa en
-%1</translation>
     </message>
 </context>
 <context>
@@ -855,12 +918,6 @@ Abra el diario para comprobarla.</translation>
         <translation>El diario no tiene ningún entrenamiento para hoy.</translation>
     </message>
     <message>
-        <source>The diary changed this day while you were editing it. The diary&apos;s version was kept; your entries were saved in:
-%1</source>
-        <translation>El diario cambió este día mientras usted lo editaba. Se conservó la versión del diario; sus datos se guardaron en:
-%1</translation>
-    </message>
-    <message>
         <source>The workout could not be saved to the diary database.
 %1
 Try again?</source>
@@ -871,6 +928,14 @@ Try again?</source>
     <message>
         <source>There is no workout for today to print.</source>
         <translation>Hoy no hay ningún entrenamiento que imprimir.</translation>
+    </message>
+    <message>
+        <source>The diary changed this day while you were editing it. The diary&apos;s version was kept; your entries were saved in:
+%1
+In the diary, Edit &gt; Conflicts shows them beside its version and lets you take them instead.</source>
+        <translation>El diario cambió este día mientras usted lo editaba. Se conservó la versión del diario; sus datos se guardaron en:
+%1
+En el diario, Editar &gt; Conflictos los muestra junto a su versión y permite tomarlos en su lugar.</translation>
     </message>
 </context>
 <context>
@@ -1165,36 +1230,8 @@ El diario se abre vacío y no se puede guardar.</translation>
 <context>
     <name>CRepbookDlg</name>
     <message>
-        <source>Day note</source>
-        <translation>Nota del día</translation>
-    </message>
-    <message>
-        <source>No note</source>
-        <translation>Sin nota</translation>
-    </message>
-    <message>
         <source>Training calendar</source>
         <translation>Calendario de entrenamiento</translation>
-    </message>
-    <message>
-        <source>Range</source>
-        <translation>Intervalo</translation>
-    </message>
-    <message>
-        <source>Calendar</source>
-        <translation>Calendario</translation>
-    </message>
-    <message>
-        <source>dates in the range</source>
-        <translation>fechas del intervalo</translation>
-    </message>
-    <message>
-        <source>Workout area</source>
-        <translation>Zona del entrenamiento</translation>
-    </message>
-    <message>
-        <source>Range of the calendar: %1 to %2</source>
-        <translation>Intervalo del calendario: %1 a %2</translation>
     </message>
 </context>
 <context>
@@ -1600,6 +1637,17 @@ Restáurela con: repbook-cli restore &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
+    <name>DayEditing</name>
+    <message>
+        <source>Select workout first.</source>
+        <translation>Seleccione primero un entrenamiento.</translation>
+    </message>
+    <message>
+        <source>Rename workout</source>
+        <translation>Renombrar entrenamiento</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -1652,6 +1700,21 @@ Pulse «Cancelar» para no hacer nada.</translation>
     <message>
         <source>Copy</source>
         <translation>Copiar</translation>
+    </message>
+</context>
+<context>
+    <name>DayPreview</name>
+    <message>
+        <source>Day note</source>
+        <translation>Nota del día</translation>
+    </message>
+    <message>
+        <source>No note</source>
+        <translation>Sin nota</translation>
+    </message>
+    <message>
+        <source>Workout area</source>
+        <translation>Zona del entrenamiento</translation>
     </message>
 </context>
 <context>
@@ -1786,20 +1849,22 @@ Los archivos de %2 se dejaron como estaban; elimínelos cuando ya no los necesit
     <message>
         <source>
 
-Days that both diaries hold with other entries kept the folder&apos;s version; this computer&apos;s were saved in:
-%1</source>
-        <translation>
-
-Los días que ambos diarios tienen con otros datos conservaron la versión de la carpeta; los de este equipo se guardaron en:
-%1</translation>
-    </message>
-    <message>
-        <source>
-
 The ignore file .stignore could not be written there: keep *.lock files and the Backups folder out of the sync by hand.</source>
         <translation>
 
 No se pudo escribir allí el archivo de exclusión .stignore: excluya a mano de la sincronización los archivos *.lock y la carpeta Backups.</translation>
+    </message>
+    <message>
+        <source>
+
+Days that both diaries hold with other entries kept the folder&apos;s version; this computer&apos;s were saved in:
+%1
+Edit &gt; Conflicts shows them beside the folder&apos;s and lets you take them instead.</source>
+        <translation>
+
+Los días que ambos diarios tienen con otros datos conservaron la versión de la carpeta; los de este equipo se guardaron en:
+%1
+Editar &gt; Conflictos los muestra junto a los de la carpeta y permite tomarlos en su lugar.</translation>
     </message>
 </context>
 <context>
@@ -1839,16 +1904,6 @@ No se pudo escribir allí el archivo de exclusión .stignore: excluya a mano de 
 <context>
     <name>DiarySaving</name>
     <message>
-        <source>Another program changed days that were also changed here:
-%1
-The diary keeps the version shown here. The other version was saved in:
-%2</source>
-        <translation>Otro programa cambió días que también se cambiaron aquí:
-%1
-El diario conserva la versión mostrada aquí. La otra versión se guardó en:
-%2</translation>
-    </message>
-    <message>
         <source>The diary file had been damaged outside the program. It was kept as:
 %1
 The diary was saved again from the days shown here.</source>
@@ -1881,6 +1936,18 @@ Retry, exit without saving (Discard), or go back to the diary (Cancel)?</source>
 %2
 
 ¿Reintentar, salir sin guardar (Descartar) o volver al diario (Cancelar)?</translation>
+    </message>
+    <message>
+        <source>Another program changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other version was saved in:
+%2
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Otro programa cambió días que también se cambiaron aquí:
+%1
+El diario conserva la versión mostrada aquí. La otra versión se guardó en:
+%2
+Editar &gt; Conflictos la muestra junto a la del diario y permite tomarla en su lugar.</translation>
     </message>
 </context>
 <context>
@@ -2196,6 +2263,10 @@ Retry, exit without saving (Discard), or go back to the diary (Cancel)?</source>
         <source>&amp;About Repbook...</source>
         <translation>&amp;Acerca de Repbook...</translation>
     </message>
+    <message>
+        <source>&amp;Conflicts...</source>
+        <translation>&amp;Conflictos...</translation>
+    </message>
 </context>
 <context>
     <name>MergeCommand</name>
@@ -2291,6 +2362,34 @@ No se fusionó nada.</translation>
     </message>
 </context>
 <context>
+    <name>ProgramDayList</name>
+    <message>
+        <source>Program days</source>
+        <translation>Días del programa</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>Día %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFile</name>
+    <message>
+        <source>Save changes?</source>
+        <translation>¿Guardar los cambios?</translation>
+    </message>
+    <message>
+        <source>Error! File is corrupted.</source>
+        <translation>¡Error! El archivo está dañado.</translation>
+    </message>
+    <message>
+        <source>Error! The program could not be saved to
+%1</source>
+        <translation>¡Error! No se pudo guardar el programa en
+%1</translation>
+    </message>
+</context>
+<context>
     <name>ProgressStatus</name>
     <message>
         <source>Not yet</source>
@@ -2310,6 +2409,25 @@ No se fusionó nada.</translation>
     <message>
         <source>none yet</source>
         <translation>ninguno aún</translation>
+    </message>
+</context>
+<context>
+    <name>RangeControls</name>
+    <message>
+        <source>Range</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>dates in the range</source>
+        <translation>fechas del intervalo</translation>
+    </message>
+    <message>
+        <source>Range of the calendar: %1 to %2</source>
+        <translation>Intervalo del calendario: %1 a %2</translation>
     </message>
 </context>
 <context>

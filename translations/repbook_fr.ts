@@ -159,6 +159,99 @@
     </message>
 </context>
 <context>
+    <name>CConflictsDlg</name>
+    <message>
+        <source>No workouts.</source>
+        <translation>Aucune séance.</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Note : %1</translation>
+    </message>
+    <message>
+        <source>This diary&apos;s version</source>
+        <translation>Version de ce journal</translation>
+    </message>
+    <message>
+        <source>Other version</source>
+        <translation>Autre version</translation>
+    </message>
+    <message>
+        <source>&amp;Take other version</source>
+        <translation>&amp;Reprendre l&apos;autre version</translation>
+    </message>
+    <message>
+        <source>&amp;Dismiss other version...</source>
+        <translation>&amp;Écarter l&apos;autre version...</translation>
+    </message>
+    <message>
+        <source>&amp;Show in calendar</source>
+        <translation>&amp;Afficher dans le calendrier</translation>
+    </message>
+    <message>
+        <source>Conflicts</source>
+        <translation>Conflits</translation>
+    </message>
+    <message>
+        <source>Dates changed on both sides</source>
+        <translation>Dates modifiées des deux côtés</translation>
+    </message>
+    <message>
+        <source>D&amp;ates:</source>
+        <translation>D&amp;ates :</translation>
+    </message>
+    <message>
+        <source>In this diary (kept):</source>
+        <translation>Dans ce journal (gardée) :</translation>
+    </message>
+    <message>
+        <source>Other version:</source>
+        <translation>Autre version :</translation>
+    </message>
+    <message>
+        <source>Puts the other version into the diary; Undo brings this diary&apos;s back</source>
+        <translation>Met l&apos;autre version dans le journal ; Annuler ramène celle de ce journal</translation>
+    </message>
+    <message>
+        <source>Keeps this diary&apos;s version and removes the other one</source>
+        <translation>Garde la version de ce journal et supprime l&apos;autre</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>the other version was kept on %1</source>
+        <translation>l&apos;autre version a été gardée le %1</translation>
+    </message>
+    <message>
+        <source>the other version was kept</source>
+        <translation>l&apos;autre version a été gardée</translation>
+    </message>
+    <message>
+        <source>No conflicts: no day was changed on both sides.</source>
+        <translation>Aucun conflit : aucun jour n&apos;a été modifié des deux côtés.</translation>
+    </message>
+    <message>
+        <source>One date was changed here and elsewhere (on another computer or in the notifier). The diary kept its version; take the other one if it is the one you want.</source>
+        <translation>Une date a été modifiée ici et ailleurs (sur un autre ordinateur ou dans le rappel). Le journal a gardé sa version ; reprenez l&apos;autre si c&apos;est celle que vous voulez.</translation>
+    </message>
+    <message>
+        <source>%1 dates were changed here and elsewhere (on another computer or in the notifier). The diary kept its version of each; take the other one where it is the one you want.</source>
+        <translation>%1 dates ont été modifiées ici et ailleurs (sur un autre ordinateur ou dans le rappel). Le journal a gardé sa version de chacune ; reprenez l&apos;autre là où c&apos;est celle que vous voulez.</translation>
+    </message>
+    <message>
+        <source>These conflict files are damaged and cannot be shown: %1</source>
+        <translation>Ces fichiers de conflit sont endommagés et ne peuvent pas être affichés : %1</translation>
+    </message>
+    <message>
+        <source>Dismiss the other version of %1?
+The diary keeps its version; the other one is removed for good.</source>
+        <translation>Écarter l&apos;autre version du %1 ?
+Le journal garde sa version ; l&apos;autre est supprimée définitivement.</translation>
+    </message>
+</context>
+<context>
     <name>CConsistencyPage</name>
     <message>
         <source>Previous year</source>
@@ -311,14 +404,6 @@
         <source>&amp;Remove</source>
         <translation>&amp;Supprimer</translation>
     </message>
-    <message>
-        <source>Select workout first.</source>
-        <translation>Sélectionnez d&apos;abord une séance.</translation>
-    </message>
-    <message>
-        <source>Rename workout</source>
-        <translation>Renommer la séance</translation>
-    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>
@@ -367,10 +452,6 @@
     <message>
         <source>Workout programs editor</source>
         <translation>Éditeur de programmes d&apos;entraînement</translation>
-    </message>
-    <message>
-        <source>Program days</source>
-        <translation>Jours du programme</translation>
     </message>
     <message>
         <source>New...	Ctrl + N</source>
@@ -453,26 +534,8 @@
         <translation>Ouvrir</translation>
     </message>
     <message>
-        <source>Day %1</source>
-        <translation>Jour %1</translation>
-    </message>
-    <message>
         <source>You need to fill the current day first.</source>
         <translation>Remplissez d&apos;abord le jour actuel.</translation>
-    </message>
-    <message>
-        <source>Save changes?</source>
-        <translation>Enregistrer les modifications ?</translation>
-    </message>
-    <message>
-        <source>Error! File is corrupted.</source>
-        <translation>Erreur ! Le fichier est corrompu.</translation>
-    </message>
-    <message>
-        <source>Error! The program could not be saved to
-%1</source>
-        <translation>Erreur ! Le programme n&apos;a pas pu être enregistré dans
-%1</translation>
     </message>
 </context>
 <context>
@@ -855,12 +918,6 @@ Ouvrez le journal pour la vérifier.</translation>
         <translation>Le journal ne contient aucune séance pour aujourd&apos;hui.</translation>
     </message>
     <message>
-        <source>The diary changed this day while you were editing it. The diary&apos;s version was kept; your entries were saved in:
-%1</source>
-        <translation>Le journal a modifié ce jour pendant que vous le modifiiez. La version du journal a été gardée ; vos saisies ont été enregistrées dans :
-%1</translation>
-    </message>
-    <message>
         <source>The workout could not be saved to the diary database.
 %1
 Try again?</source>
@@ -871,6 +928,14 @@ Réessayer ?</translation>
     <message>
         <source>There is no workout for today to print.</source>
         <translation>Aucune séance à imprimer aujourd&apos;hui.</translation>
+    </message>
+    <message>
+        <source>The diary changed this day while you were editing it. The diary&apos;s version was kept; your entries were saved in:
+%1
+In the diary, Edit &gt; Conflicts shows them beside its version and lets you take them instead.</source>
+        <translation>Le journal a modifié ce jour pendant que vous le modifiiez. La version du journal a été gardée ; vos saisies ont été enregistrées dans :
+%1
+Dans le journal, Édition &gt; Conflits les affiche à côté de sa version et permet de les reprendre à la place.</translation>
     </message>
 </context>
 <context>
@@ -1165,36 +1230,8 @@ Le journal s&apos;ouvre vide et ne peut pas être enregistré.</translation>
 <context>
     <name>CRepbookDlg</name>
     <message>
-        <source>Day note</source>
-        <translation>Note du jour</translation>
-    </message>
-    <message>
-        <source>No note</source>
-        <translation>Aucune note</translation>
-    </message>
-    <message>
         <source>Training calendar</source>
         <translation>Calendrier d&apos;entraînement</translation>
-    </message>
-    <message>
-        <source>Range</source>
-        <translation>Période</translation>
-    </message>
-    <message>
-        <source>Calendar</source>
-        <translation>Calendrier</translation>
-    </message>
-    <message>
-        <source>dates in the range</source>
-        <translation>dates de la période</translation>
-    </message>
-    <message>
-        <source>Workout area</source>
-        <translation>Zone de séance</translation>
-    </message>
-    <message>
-        <source>Range of the calendar: %1 to %2</source>
-        <translation>Période du calendrier : du %1 au %2</translation>
     </message>
 </context>
 <context>
@@ -1600,6 +1637,17 @@ Restaurez-la avec : repbook-cli restore &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
+    <name>DayEditing</name>
+    <message>
+        <source>Select workout first.</source>
+        <translation>Sélectionnez d&apos;abord une séance.</translation>
+    </message>
+    <message>
+        <source>Rename workout</source>
+        <translation>Renommer la séance</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -1652,6 +1700,21 @@ Appuyez sur « Annuler » pour ne rien faire.</translation>
     <message>
         <source>Copy</source>
         <translation>Copier</translation>
+    </message>
+</context>
+<context>
+    <name>DayPreview</name>
+    <message>
+        <source>Day note</source>
+        <translation>Note du jour</translation>
+    </message>
+    <message>
+        <source>No note</source>
+        <translation>Aucune note</translation>
+    </message>
+    <message>
+        <source>Workout area</source>
+        <translation>Zone de séance</translation>
     </message>
 </context>
 <context>
@@ -1786,20 +1849,22 @@ Les fichiers de %2 sont restés tels quels ; supprimez-les quand vous n&apos;en 
     <message>
         <source>
 
-Days that both diaries hold with other entries kept the folder&apos;s version; this computer&apos;s were saved in:
-%1</source>
-        <translation>
-
-Les jours que les deux journaux ont avec d&apos;autres saisies ont gardé la version du dossier ; ceux de cet ordinateur ont été enregistrés dans :
-%1</translation>
-    </message>
-    <message>
-        <source>
-
 The ignore file .stignore could not be written there: keep *.lock files and the Backups folder out of the sync by hand.</source>
         <translation>
 
 Le fichier d&apos;exclusion .stignore n&apos;a pas pu y être écrit : excluez à la main les fichiers *.lock et le dossier Backups de la synchronisation.</translation>
+    </message>
+    <message>
+        <source>
+
+Days that both diaries hold with other entries kept the folder&apos;s version; this computer&apos;s were saved in:
+%1
+Edit &gt; Conflicts shows them beside the folder&apos;s and lets you take them instead.</source>
+        <translation>
+
+Les jours que les deux journaux ont avec d&apos;autres saisies ont gardé la version du dossier ; ceux de cet ordinateur ont été enregistrés dans :
+%1
+Édition &gt; Conflits les affiche à côté de ceux du dossier et permet de les reprendre à la place.</translation>
     </message>
 </context>
 <context>
@@ -1839,16 +1904,6 @@ Le fichier d&apos;exclusion .stignore n&apos;a pas pu y être écrit : excluez �
 <context>
     <name>DiarySaving</name>
     <message>
-        <source>Another program changed days that were also changed here:
-%1
-The diary keeps the version shown here. The other version was saved in:
-%2</source>
-        <translation>Un autre programme a modifié des jours également modifiés ici :
-%1
-Le journal garde la version affichée ici. L&apos;autre version a été enregistrée dans :
-%2</translation>
-    </message>
-    <message>
         <source>The diary file had been damaged outside the program. It was kept as:
 %1
 The diary was saved again from the days shown here.</source>
@@ -1881,6 +1936,18 @@ Retry, exit without saving (Discard), or go back to the diary (Cancel)?</source>
 %2
 
 Réessayer, quitter sans enregistrer (Ignorer) ou revenir au journal (Annuler) ?</translation>
+    </message>
+    <message>
+        <source>Another program changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other version was saved in:
+%2
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Un autre programme a modifié des jours également modifiés ici :
+%1
+Le journal garde la version affichée ici. L&apos;autre version a été enregistrée dans :
+%2
+Édition &gt; Conflits l&apos;affiche à côté de celle du journal et permet de la reprendre à la place.</translation>
     </message>
 </context>
 <context>
@@ -2196,6 +2263,10 @@ Réessayer, quitter sans enregistrer (Ignorer) ou revenir au journal (Annuler) ?
         <source>&amp;About Repbook...</source>
         <translation>À &amp;propos de Repbook...</translation>
     </message>
+    <message>
+        <source>&amp;Conflicts...</source>
+        <translation>&amp;Conflits...</translation>
+    </message>
 </context>
 <context>
     <name>MergeCommand</name>
@@ -2291,6 +2362,34 @@ Rien n&apos;a été fusionné.</translation>
     </message>
 </context>
 <context>
+    <name>ProgramDayList</name>
+    <message>
+        <source>Program days</source>
+        <translation>Jours du programme</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>Jour %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFile</name>
+    <message>
+        <source>Save changes?</source>
+        <translation>Enregistrer les modifications ?</translation>
+    </message>
+    <message>
+        <source>Error! File is corrupted.</source>
+        <translation>Erreur ! Le fichier est corrompu.</translation>
+    </message>
+    <message>
+        <source>Error! The program could not be saved to
+%1</source>
+        <translation>Erreur ! Le programme n&apos;a pas pu être enregistré dans
+%1</translation>
+    </message>
+</context>
+<context>
     <name>ProgressStatus</name>
     <message>
         <source>Not yet</source>
@@ -2310,6 +2409,25 @@ Rien n&apos;a été fusionné.</translation>
     <message>
         <source>none yet</source>
         <translation>aucun pour l&apos;instant</translation>
+    </message>
+</context>
+<context>
+    <name>RangeControls</name>
+    <message>
+        <source>Range</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>dates in the range</source>
+        <translation>dates de la période</translation>
+    </message>
+    <message>
+        <source>Range of the calendar: %1 to %2</source>
+        <translation>Période du calendrier : du %1 au %2</translation>
     </message>
 </context>
 <context>

@@ -159,6 +159,99 @@
     </message>
 </context>
 <context>
+    <name>CConflictsDlg</name>
+    <message>
+        <source>No workouts.</source>
+        <translation>Nessun allenamento.</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Nota: %1</translation>
+    </message>
+    <message>
+        <source>This diary&apos;s version</source>
+        <translation>Versione di questo diario</translation>
+    </message>
+    <message>
+        <source>Other version</source>
+        <translation>Altra versione</translation>
+    </message>
+    <message>
+        <source>&amp;Take other version</source>
+        <translation>&amp;Prendi l&apos;altra versione</translation>
+    </message>
+    <message>
+        <source>&amp;Dismiss other version...</source>
+        <translation>&amp;Scarta l&apos;altra versione...</translation>
+    </message>
+    <message>
+        <source>&amp;Show in calendar</source>
+        <translation>&amp;Mostra nel calendario</translation>
+    </message>
+    <message>
+        <source>Conflicts</source>
+        <translation>Conflitti</translation>
+    </message>
+    <message>
+        <source>Dates changed on both sides</source>
+        <translation>Date modificate da entrambe le parti</translation>
+    </message>
+    <message>
+        <source>D&amp;ates:</source>
+        <translation>D&amp;ate:</translation>
+    </message>
+    <message>
+        <source>In this diary (kept):</source>
+        <translation>In questo diario (mantenuta):</translation>
+    </message>
+    <message>
+        <source>Other version:</source>
+        <translation>Altra versione:</translation>
+    </message>
+    <message>
+        <source>Puts the other version into the diary; Undo brings this diary&apos;s back</source>
+        <translation>Mette l&apos;altra versione nel diario; Annulla riporta quella di questo diario</translation>
+    </message>
+    <message>
+        <source>Keeps this diary&apos;s version and removes the other one</source>
+        <translation>Mantiene la versione di questo diario e rimuove l&apos;altra</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>the other version was kept on %1</source>
+        <translation>l&apos;altra versione è stata conservata il %1</translation>
+    </message>
+    <message>
+        <source>the other version was kept</source>
+        <translation>l&apos;altra versione è stata conservata</translation>
+    </message>
+    <message>
+        <source>No conflicts: no day was changed on both sides.</source>
+        <translation>Nessun conflitto: nessun giorno è stato modificato da entrambe le parti.</translation>
+    </message>
+    <message>
+        <source>One date was changed here and elsewhere (on another computer or in the notifier). The diary kept its version; take the other one if it is the one you want.</source>
+        <translation>Una data è stata modificata qui e altrove (su un altro computer o nel promemoria). Il diario ha mantenuto la sua versione; prendi l&apos;altra se è quella che vuoi.</translation>
+    </message>
+    <message>
+        <source>%1 dates were changed here and elsewhere (on another computer or in the notifier). The diary kept its version of each; take the other one where it is the one you want.</source>
+        <translation>%1 date sono state modificate qui e altrove (su un altro computer o nel promemoria). Il diario ha mantenuto la sua versione di ciascuna; prendi l&apos;altra dove è quella che vuoi.</translation>
+    </message>
+    <message>
+        <source>These conflict files are damaged and cannot be shown: %1</source>
+        <translation>Questi file di conflitto sono danneggiati e non possono essere mostrati: %1</translation>
+    </message>
+    <message>
+        <source>Dismiss the other version of %1?
+The diary keeps its version; the other one is removed for good.</source>
+        <translation>Scartare l&apos;altra versione del %1?
+Il diario mantiene la sua versione; l&apos;altra viene rimossa definitivamente.</translation>
+    </message>
+</context>
+<context>
     <name>CConsistencyPage</name>
     <message>
         <source>Previous year</source>
@@ -311,14 +404,6 @@
         <source>&amp;Remove</source>
         <translation>&amp;Rimuovi</translation>
     </message>
-    <message>
-        <source>Select workout first.</source>
-        <translation>Seleziona prima un allenamento.</translation>
-    </message>
-    <message>
-        <source>Rename workout</source>
-        <translation>Rinomina allenamento</translation>
-    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>
@@ -367,10 +452,6 @@
     <message>
         <source>Workout programs editor</source>
         <translation>Editor dei programmi di allenamento</translation>
-    </message>
-    <message>
-        <source>Program days</source>
-        <translation>Giorni del programma</translation>
     </message>
     <message>
         <source>New...	Ctrl + N</source>
@@ -453,26 +534,8 @@
         <translation>Apri</translation>
     </message>
     <message>
-        <source>Day %1</source>
-        <translation>Giorno %1</translation>
-    </message>
-    <message>
         <source>You need to fill the current day first.</source>
         <translation>Compila prima il giorno corrente.</translation>
-    </message>
-    <message>
-        <source>Save changes?</source>
-        <translation>Salvare le modifiche?</translation>
-    </message>
-    <message>
-        <source>Error! File is corrupted.</source>
-        <translation>Errore! Il file è danneggiato.</translation>
-    </message>
-    <message>
-        <source>Error! The program could not be saved to
-%1</source>
-        <translation>Errore! Impossibile salvare il programma in
-%1</translation>
     </message>
 </context>
 <context>
@@ -855,12 +918,6 @@ Apri il diario per controllarlo.</translation>
         <translation>Nel diario non c&apos;è nessun allenamento per oggi.</translation>
     </message>
     <message>
-        <source>The diary changed this day while you were editing it. The diary&apos;s version was kept; your entries were saved in:
-%1</source>
-        <translation>Il diario ha modificato questo giorno mentre lo stavi modificando. È stata mantenuta la versione del diario; i tuoi dati sono stati salvati in:
-%1</translation>
-    </message>
-    <message>
         <source>The workout could not be saved to the diary database.
 %1
 Try again?</source>
@@ -871,6 +928,14 @@ Riprovare?</translation>
     <message>
         <source>There is no workout for today to print.</source>
         <translation>Oggi non c&apos;è nessun allenamento da stampare.</translation>
+    </message>
+    <message>
+        <source>The diary changed this day while you were editing it. The diary&apos;s version was kept; your entries were saved in:
+%1
+In the diary, Edit &gt; Conflicts shows them beside its version and lets you take them instead.</source>
+        <translation>Il diario ha modificato questo giorno mentre lo stavi modificando. È stata mantenuta la versione del diario; i tuoi dati sono stati salvati in:
+%1
+Nel diario, Modifica &gt; Conflitti li mostra accanto alla sua versione e permette di prenderli al suo posto.</translation>
     </message>
 </context>
 <context>
@@ -1165,36 +1230,8 @@ Il diario si apre vuoto e non può essere salvato.</translation>
 <context>
     <name>CRepbookDlg</name>
     <message>
-        <source>Day note</source>
-        <translation>Nota del giorno</translation>
-    </message>
-    <message>
-        <source>No note</source>
-        <translation>Nessuna nota</translation>
-    </message>
-    <message>
         <source>Training calendar</source>
         <translation>Calendario degli allenamenti</translation>
-    </message>
-    <message>
-        <source>Range</source>
-        <translation>Intervallo</translation>
-    </message>
-    <message>
-        <source>Calendar</source>
-        <translation>Calendario</translation>
-    </message>
-    <message>
-        <source>dates in the range</source>
-        <translation>date nell&apos;intervallo</translation>
-    </message>
-    <message>
-        <source>Workout area</source>
-        <translation>Area dell&apos;allenamento</translation>
-    </message>
-    <message>
-        <source>Range of the calendar: %1 to %2</source>
-        <translation>Intervallo del calendario: dal %1 al %2</translation>
     </message>
 </context>
 <context>
@@ -1600,6 +1637,17 @@ Ripristinalo con: repbook-cli restore &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
+    <name>DayEditing</name>
+    <message>
+        <source>Select workout first.</source>
+        <translation>Seleziona prima un allenamento.</translation>
+    </message>
+    <message>
+        <source>Rename workout</source>
+        <translation>Rinomina allenamento</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -1652,6 +1700,21 @@ Premi «Annulla» per non fare nulla.</translation>
     <message>
         <source>Copy</source>
         <translation>Copia</translation>
+    </message>
+</context>
+<context>
+    <name>DayPreview</name>
+    <message>
+        <source>Day note</source>
+        <translation>Nota del giorno</translation>
+    </message>
+    <message>
+        <source>No note</source>
+        <translation>Nessuna nota</translation>
+    </message>
+    <message>
+        <source>Workout area</source>
+        <translation>Area dell&apos;allenamento</translation>
     </message>
 </context>
 <context>
@@ -1786,20 +1849,22 @@ I file in %2 sono rimasti com&apos;erano; rimuovili quando non ti servono più.<
     <message>
         <source>
 
-Days that both diaries hold with other entries kept the folder&apos;s version; this computer&apos;s were saved in:
-%1</source>
-        <translation>
-
-I giorni che entrambi i diari hanno con altri dati hanno mantenuto la versione della cartella; quelli di questo computer sono stati salvati in:
-%1</translation>
-    </message>
-    <message>
-        <source>
-
 The ignore file .stignore could not be written there: keep *.lock files and the Backups folder out of the sync by hand.</source>
         <translation>
 
 Impossibile scrivere lì il file di esclusione .stignore: escludi a mano dalla sincronizzazione i file *.lock e la cartella Backups.</translation>
+    </message>
+    <message>
+        <source>
+
+Days that both diaries hold with other entries kept the folder&apos;s version; this computer&apos;s were saved in:
+%1
+Edit &gt; Conflicts shows them beside the folder&apos;s and lets you take them instead.</source>
+        <translation>
+
+I giorni che entrambi i diari hanno con altri dati hanno mantenuto la versione della cartella; quelli di questo computer sono stati salvati in:
+%1
+Modifica &gt; Conflitti li mostra accanto a quelli della cartella e permette di prenderli al loro posto.</translation>
     </message>
 </context>
 <context>
@@ -1839,16 +1904,6 @@ Impossibile scrivere lì il file di esclusione .stignore: escludi a mano dalla s
 <context>
     <name>DiarySaving</name>
     <message>
-        <source>Another program changed days that were also changed here:
-%1
-The diary keeps the version shown here. The other version was saved in:
-%2</source>
-        <translation>Un altro programma ha modificato giorni modificati anche qui:
-%1
-Il diario mantiene la versione mostrata qui. L&apos;altra versione è stata salvata in:
-%2</translation>
-    </message>
-    <message>
         <source>The diary file had been damaged outside the program. It was kept as:
 %1
 The diary was saved again from the days shown here.</source>
@@ -1881,6 +1936,18 @@ Retry, exit without saving (Discard), or go back to the diary (Cancel)?</source>
 %2
 
 Riprovare, uscire senza salvare (Scarta) o tornare al diario (Annulla)?</translation>
+    </message>
+    <message>
+        <source>Another program changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other version was saved in:
+%2
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Un altro programma ha modificato giorni modificati anche qui:
+%1
+Il diario mantiene la versione mostrata qui. L&apos;altra versione è stata salvata in:
+%2
+Modifica &gt; Conflitti la mostra accanto a quella del diario e permette di prenderla al suo posto.</translation>
     </message>
 </context>
 <context>
@@ -2196,6 +2263,10 @@ Riprovare, uscire senza salvare (Scarta) o tornare al diario (Annulla)?</transla
         <source>&amp;About Repbook...</source>
         <translation>&amp;Informazioni su Repbook...</translation>
     </message>
+    <message>
+        <source>&amp;Conflicts...</source>
+        <translation>&amp;Conflitti...</translation>
+    </message>
 </context>
 <context>
     <name>MergeCommand</name>
@@ -2291,6 +2362,34 @@ Non è stato unito nulla.</translation>
     </message>
 </context>
 <context>
+    <name>ProgramDayList</name>
+    <message>
+        <source>Program days</source>
+        <translation>Giorni del programma</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>Giorno %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFile</name>
+    <message>
+        <source>Save changes?</source>
+        <translation>Salvare le modifiche?</translation>
+    </message>
+    <message>
+        <source>Error! File is corrupted.</source>
+        <translation>Errore! Il file è danneggiato.</translation>
+    </message>
+    <message>
+        <source>Error! The program could not be saved to
+%1</source>
+        <translation>Errore! Impossibile salvare il programma in
+%1</translation>
+    </message>
+</context>
+<context>
     <name>ProgressStatus</name>
     <message>
         <source>Not yet</source>
@@ -2310,6 +2409,25 @@ Non è stato unito nulla.</translation>
     <message>
         <source>none yet</source>
         <translation>nessuno ancora</translation>
+    </message>
+</context>
+<context>
+    <name>RangeControls</name>
+    <message>
+        <source>Range</source>
+        <translation>Intervallo</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>dates in the range</source>
+        <translation>date nell&apos;intervallo</translation>
+    </message>
+    <message>
+        <source>Range of the calendar: %1 to %2</source>
+        <translation>Intervallo del calendario: dal %1 al %2</translation>
     </message>
 </context>
 <context>

@@ -159,6 +159,99 @@
     </message>
 </context>
 <context>
+    <name>CConflictsDlg</name>
+    <message>
+        <source>No workouts.</source>
+        <translation>Brak treningów.</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Notatka: %1</translation>
+    </message>
+    <message>
+        <source>This diary&apos;s version</source>
+        <translation>Wersja tego dziennika</translation>
+    </message>
+    <message>
+        <source>Other version</source>
+        <translation>Inna wersja</translation>
+    </message>
+    <message>
+        <source>&amp;Take other version</source>
+        <translation>&amp;Przyjmij inną wersję</translation>
+    </message>
+    <message>
+        <source>&amp;Dismiss other version...</source>
+        <translation>&amp;Odrzuć inną wersję...</translation>
+    </message>
+    <message>
+        <source>&amp;Show in calendar</source>
+        <translation>Pokaż w &amp;kalendarzu</translation>
+    </message>
+    <message>
+        <source>Conflicts</source>
+        <translation>Konflikty</translation>
+    </message>
+    <message>
+        <source>Dates changed on both sides</source>
+        <translation>Daty zmienione po obu stronach</translation>
+    </message>
+    <message>
+        <source>D&amp;ates:</source>
+        <translation>D&amp;aty:</translation>
+    </message>
+    <message>
+        <source>In this diary (kept):</source>
+        <translation>W tym dzienniku (zachowana):</translation>
+    </message>
+    <message>
+        <source>Other version:</source>
+        <translation>Inna wersja:</translation>
+    </message>
+    <message>
+        <source>Puts the other version into the diary; Undo brings this diary&apos;s back</source>
+        <translation>Wstawia inną wersję do dziennika; Cofnij przywraca wersję tego dziennika</translation>
+    </message>
+    <message>
+        <source>Keeps this diary&apos;s version and removes the other one</source>
+        <translation>Zachowuje wersję tego dziennika i usuwa inną</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>the other version was kept on %1</source>
+        <translation>inną wersję zachowano %1</translation>
+    </message>
+    <message>
+        <source>the other version was kept</source>
+        <translation>inną wersję zachowano</translation>
+    </message>
+    <message>
+        <source>No conflicts: no day was changed on both sides.</source>
+        <translation>Brak konfliktów: żaden dzień nie został zmieniony po obu stronach.</translation>
+    </message>
+    <message>
+        <source>One date was changed here and elsewhere (on another computer or in the notifier). The diary kept its version; take the other one if it is the one you want.</source>
+        <translation>Jedną datę zmieniono tutaj i gdzie indziej (na innym komputerze lub w przypominaczu). Dziennik zachował swoją wersję; przyjmij inną, jeśli to ją chcesz.</translation>
+    </message>
+    <message>
+        <source>%1 dates were changed here and elsewhere (on another computer or in the notifier). The diary kept its version of each; take the other one where it is the one you want.</source>
+        <translation>Daty zmienione tutaj i gdzie indziej (na innym komputerze lub w przypominaczu): %1. Dziennik zachował swoją wersję każdej; przyjmij inną tam, gdzie to ją chcesz.</translation>
+    </message>
+    <message>
+        <source>These conflict files are damaged and cannot be shown: %1</source>
+        <translation>Te pliki konfliktów są uszkodzone i nie można ich pokazać: %1</translation>
+    </message>
+    <message>
+        <source>Dismiss the other version of %1?
+The diary keeps its version; the other one is removed for good.</source>
+        <translation>Odrzucić inną wersję z %1?
+Dziennik zachowuje swoją wersję; inna zostanie usunięta na zawsze.</translation>
+    </message>
+</context>
+<context>
     <name>CConsistencyPage</name>
     <message>
         <source>Previous year</source>
@@ -311,14 +404,6 @@
         <source>&amp;Remove</source>
         <translation>&amp;Usuń</translation>
     </message>
-    <message>
-        <source>Select workout first.</source>
-        <translation>Najpierw wybierz trening.</translation>
-    </message>
-    <message>
-        <source>Rename workout</source>
-        <translation>Zmień nazwę treningu</translation>
-    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>
@@ -367,10 +452,6 @@
     <message>
         <source>Workout programs editor</source>
         <translation>Edytor planów treningowych</translation>
-    </message>
-    <message>
-        <source>Program days</source>
-        <translation>Dni planu</translation>
     </message>
     <message>
         <source>New...	Ctrl + N</source>
@@ -453,26 +534,8 @@
         <translation>Otwórz</translation>
     </message>
     <message>
-        <source>Day %1</source>
-        <translation>Dzień %1</translation>
-    </message>
-    <message>
         <source>You need to fill the current day first.</source>
         <translation>Najpierw wypełnij bieżący dzień.</translation>
-    </message>
-    <message>
-        <source>Save changes?</source>
-        <translation>Zapisać zmiany?</translation>
-    </message>
-    <message>
-        <source>Error! File is corrupted.</source>
-        <translation>Błąd! Plik jest uszkodzony.</translation>
-    </message>
-    <message>
-        <source>Error! The program could not be saved to
-%1</source>
-        <translation>Błąd! Nie udało się zapisać planu w
-%1</translation>
     </message>
 </context>
 <context>
@@ -855,12 +918,6 @@ Otwórz dziennik, aby ją sprawdzić.</translation>
         <translation>W dzienniku nie ma treningu na dziś.</translation>
     </message>
     <message>
-        <source>The diary changed this day while you were editing it. The diary&apos;s version was kept; your entries were saved in:
-%1</source>
-        <translation>Dziennik zmienił ten dzień, gdy go edytowałeś. Zachowano wersję dziennika; twoje wpisy zapisano w:
-%1</translation>
-    </message>
-    <message>
         <source>The workout could not be saved to the diary database.
 %1
 Try again?</source>
@@ -871,6 +928,14 @@ Spróbować ponownie?</translation>
     <message>
         <source>There is no workout for today to print.</source>
         <translation>Na dziś nie ma treningu do wydrukowania.</translation>
+    </message>
+    <message>
+        <source>The diary changed this day while you were editing it. The diary&apos;s version was kept; your entries were saved in:
+%1
+In the diary, Edit &gt; Conflicts shows them beside its version and lets you take them instead.</source>
+        <translation>Dziennik zmienił ten dzień, gdy go edytowałeś. Zachowano wersję dziennika; twoje wpisy zapisano w:
+%1
+W dzienniku Edycja &gt; Konflikty pokazuje je obok jego wersji i pozwala je przyjąć zamiast niej.</translation>
     </message>
 </context>
 <context>
@@ -1165,36 +1230,8 @@ Dziennik otworzy się pusty i nie będzie można go zapisać.</translation>
 <context>
     <name>CRepbookDlg</name>
     <message>
-        <source>Day note</source>
-        <translation>Notatka dnia</translation>
-    </message>
-    <message>
-        <source>No note</source>
-        <translation>Brak notatki</translation>
-    </message>
-    <message>
         <source>Training calendar</source>
         <translation>Kalendarz treningów</translation>
-    </message>
-    <message>
-        <source>Range</source>
-        <translation>Zakres</translation>
-    </message>
-    <message>
-        <source>Calendar</source>
-        <translation>Kalendarz</translation>
-    </message>
-    <message>
-        <source>dates in the range</source>
-        <translation>daty w zakresie</translation>
-    </message>
-    <message>
-        <source>Workout area</source>
-        <translation>Obszar treningu</translation>
-    </message>
-    <message>
-        <source>Range of the calendar: %1 to %2</source>
-        <translation>Zakres kalendarza: od %1 do %2</translation>
     </message>
 </context>
 <context>
@@ -1608,6 +1645,17 @@ Przywróć ją poleceniem: repbook-cli restore &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
+    <name>DayEditing</name>
+    <message>
+        <source>Select workout first.</source>
+        <translation>Najpierw wybierz trening.</translation>
+    </message>
+    <message>
+        <source>Rename workout</source>
+        <translation>Zmień nazwę treningu</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -1660,6 +1708,21 @@ Naciśnij „Anuluj”, aby nic nie robić.</translation>
     <message>
         <source>Copy</source>
         <translation>Kopia</translation>
+    </message>
+</context>
+<context>
+    <name>DayPreview</name>
+    <message>
+        <source>Day note</source>
+        <translation>Notatka dnia</translation>
+    </message>
+    <message>
+        <source>No note</source>
+        <translation>Brak notatki</translation>
+    </message>
+    <message>
+        <source>Workout area</source>
+        <translation>Obszar treningu</translation>
     </message>
 </context>
 <context>
@@ -1794,20 +1857,22 @@ Pliki w %2 pozostały bez zmian; usuń je, gdy nie będą już potrzebne.</trans
     <message>
         <source>
 
-Days that both diaries hold with other entries kept the folder&apos;s version; this computer&apos;s were saved in:
-%1</source>
-        <translation>
-
-Dni, które oba dzienniki mają z innymi wpisami, zachowały wersję z folderu; wersje z tego komputera zapisano w:
-%1</translation>
-    </message>
-    <message>
-        <source>
-
 The ignore file .stignore could not be written there: keep *.lock files and the Backups folder out of the sync by hand.</source>
         <translation>
 
 Nie udało się tam zapisać pliku wykluczeń .stignore: wyklucz ręcznie z synchronizacji pliki *.lock i folder Backups.</translation>
+    </message>
+    <message>
+        <source>
+
+Days that both diaries hold with other entries kept the folder&apos;s version; this computer&apos;s were saved in:
+%1
+Edit &gt; Conflicts shows them beside the folder&apos;s and lets you take them instead.</source>
+        <translation>
+
+Dni, które oba dzienniki mają z innymi wpisami, zachowały wersję z folderu; wersje z tego komputera zapisano w:
+%1
+Edycja &gt; Konflikty pokazuje je obok wersji z folderu i pozwala je przyjąć zamiast nich.</translation>
     </message>
 </context>
 <context>
@@ -1847,16 +1912,6 @@ Nie udało się tam zapisać pliku wykluczeń .stignore: wyklucz ręcznie z sync
 <context>
     <name>DiarySaving</name>
     <message>
-        <source>Another program changed days that were also changed here:
-%1
-The diary keeps the version shown here. The other version was saved in:
-%2</source>
-        <translation>Inny program zmienił dni, które zmieniono też tutaj:
-%1
-Dziennik zachowuje wersję pokazaną tutaj. Drugą wersję zapisano w:
-%2</translation>
-    </message>
-    <message>
         <source>The diary file had been damaged outside the program. It was kept as:
 %1
 The diary was saved again from the days shown here.</source>
@@ -1889,6 +1944,18 @@ Retry, exit without saving (Discard), or go back to the diary (Cancel)?</source>
 %2
 
 Ponowić, zakończyć bez zapisu (Odrzuć) czy wrócić do dziennika (Anuluj)?</translation>
+    </message>
+    <message>
+        <source>Another program changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other version was saved in:
+%2
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Inny program zmienił dni, które zmieniono też tutaj:
+%1
+Dziennik zachowuje wersję pokazaną tutaj. Drugą wersję zapisano w:
+%2
+Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala ją przyjąć zamiast niej.</translation>
     </message>
 </context>
 <context>
@@ -2204,6 +2271,10 @@ Ponowić, zakończyć bez zapisu (Odrzuć) czy wrócić do dziennika (Anuluj)?</
         <source>&amp;About Repbook...</source>
         <translation>&amp;O programie Repbook...</translation>
     </message>
+    <message>
+        <source>&amp;Conflicts...</source>
+        <translation>&amp;Konflikty...</translation>
+    </message>
 </context>
 <context>
     <name>MergeCommand</name>
@@ -2299,6 +2370,34 @@ Nic nie scalono.</translation>
     </message>
 </context>
 <context>
+    <name>ProgramDayList</name>
+    <message>
+        <source>Program days</source>
+        <translation>Dni planu</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>Dzień %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFile</name>
+    <message>
+        <source>Save changes?</source>
+        <translation>Zapisać zmiany?</translation>
+    </message>
+    <message>
+        <source>Error! File is corrupted.</source>
+        <translation>Błąd! Plik jest uszkodzony.</translation>
+    </message>
+    <message>
+        <source>Error! The program could not be saved to
+%1</source>
+        <translation>Błąd! Nie udało się zapisać planu w
+%1</translation>
+    </message>
+</context>
+<context>
     <name>ProgressStatus</name>
     <message>
         <source>Not yet</source>
@@ -2318,6 +2417,25 @@ Nic nie scalono.</translation>
     <message>
         <source>none yet</source>
         <translation>jeszcze brak</translation>
+    </message>
+</context>
+<context>
+    <name>RangeControls</name>
+    <message>
+        <source>Range</source>
+        <translation>Zakres</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalendarz</translation>
+    </message>
+    <message>
+        <source>dates in the range</source>
+        <translation>daty w zakresie</translation>
+    </message>
+    <message>
+        <source>Range of the calendar: %1 to %2</source>
+        <translation>Zakres kalendarza: od %1 do %2</translation>
     </message>
 </context>
 <context>

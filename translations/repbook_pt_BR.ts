@@ -159,6 +159,99 @@
     </message>
 </context>
 <context>
+    <name>CConflictsDlg</name>
+    <message>
+        <source>No workouts.</source>
+        <translation>Nenhum treino.</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Nota: %1</translation>
+    </message>
+    <message>
+        <source>This diary&apos;s version</source>
+        <translation>Versão deste diário</translation>
+    </message>
+    <message>
+        <source>Other version</source>
+        <translation>Outra versão</translation>
+    </message>
+    <message>
+        <source>&amp;Take other version</source>
+        <translation>&amp;Ficar com a outra versão</translation>
+    </message>
+    <message>
+        <source>&amp;Dismiss other version...</source>
+        <translation>&amp;Descartar a outra versão...</translation>
+    </message>
+    <message>
+        <source>&amp;Show in calendar</source>
+        <translation>&amp;Mostrar no calendário</translation>
+    </message>
+    <message>
+        <source>Conflicts</source>
+        <translation>Conflitos</translation>
+    </message>
+    <message>
+        <source>Dates changed on both sides</source>
+        <translation>Datas alteradas dos dois lados</translation>
+    </message>
+    <message>
+        <source>D&amp;ates:</source>
+        <translation>D&amp;atas:</translation>
+    </message>
+    <message>
+        <source>In this diary (kept):</source>
+        <translation>Neste diário (mantida):</translation>
+    </message>
+    <message>
+        <source>Other version:</source>
+        <translation>Outra versão:</translation>
+    </message>
+    <message>
+        <source>Puts the other version into the diary; Undo brings this diary&apos;s back</source>
+        <translation>Põe a outra versão no diário; Desfazer traz de volta a deste diário</translation>
+    </message>
+    <message>
+        <source>Keeps this diary&apos;s version and removes the other one</source>
+        <translation>Mantém a versão deste diário e remove a outra</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>the other version was kept on %1</source>
+        <translation>a outra versão foi guardada em %1</translation>
+    </message>
+    <message>
+        <source>the other version was kept</source>
+        <translation>a outra versão foi guardada</translation>
+    </message>
+    <message>
+        <source>No conflicts: no day was changed on both sides.</source>
+        <translation>Sem conflitos: nenhum dia foi alterado dos dois lados.</translation>
+    </message>
+    <message>
+        <source>One date was changed here and elsewhere (on another computer or in the notifier). The diary kept its version; take the other one if it is the one you want.</source>
+        <translation>Uma data foi alterada aqui e em outro lugar (em outro computador ou no lembrete). O diário manteve a versão dele; fique com a outra se for a que você quer.</translation>
+    </message>
+    <message>
+        <source>%1 dates were changed here and elsewhere (on another computer or in the notifier). The diary kept its version of each; take the other one where it is the one you want.</source>
+        <translation>%1 datas foram alteradas aqui e em outro lugar (em outro computador ou no lembrete). O diário manteve a versão dele de cada uma; fique com a outra onde for a que você quer.</translation>
+    </message>
+    <message>
+        <source>These conflict files are damaged and cannot be shown: %1</source>
+        <translation>Estes arquivos de conflito estão danificados e não podem ser mostrados: %1</translation>
+    </message>
+    <message>
+        <source>Dismiss the other version of %1?
+The diary keeps its version; the other one is removed for good.</source>
+        <translation>Descartar a outra versão de %1?
+O diário mantém a versão dele; a outra é removida de vez.</translation>
+    </message>
+</context>
+<context>
     <name>CConsistencyPage</name>
     <message>
         <source>Previous year</source>
@@ -311,14 +404,6 @@
         <source>&amp;Remove</source>
         <translation>&amp;Remover</translation>
     </message>
-    <message>
-        <source>Select workout first.</source>
-        <translation>Selecione um treino primeiro.</translation>
-    </message>
-    <message>
-        <source>Rename workout</source>
-        <translation>Renomear treino</translation>
-    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>
@@ -367,10 +452,6 @@
     <message>
         <source>Workout programs editor</source>
         <translation>Editor de programas de treino</translation>
-    </message>
-    <message>
-        <source>Program days</source>
-        <translation>Dias do programa</translation>
     </message>
     <message>
         <source>New...	Ctrl + N</source>
@@ -453,26 +534,8 @@
         <translation>Abrir</translation>
     </message>
     <message>
-        <source>Day %1</source>
-        <translation>Dia %1</translation>
-    </message>
-    <message>
         <source>You need to fill the current day first.</source>
         <translation>Preencha o dia atual primeiro.</translation>
-    </message>
-    <message>
-        <source>Save changes?</source>
-        <translation>Salvar alterações?</translation>
-    </message>
-    <message>
-        <source>Error! File is corrupted.</source>
-        <translation>Erro! O arquivo está corrompido.</translation>
-    </message>
-    <message>
-        <source>Error! The program could not be saved to
-%1</source>
-        <translation>Erro! Não foi possível salvar o programa em
-%1</translation>
     </message>
 </context>
 <context>
@@ -855,12 +918,6 @@ Abra o diário para verificá-lo.</translation>
         <translation>Não há treino para hoje no diário.</translation>
     </message>
     <message>
-        <source>The diary changed this day while you were editing it. The diary&apos;s version was kept; your entries were saved in:
-%1</source>
-        <translation>O diário mudou este dia enquanto você o editava. A versão do diário foi mantida; seus registros foram salvos em:
-%1</translation>
-    </message>
-    <message>
         <source>The workout could not be saved to the diary database.
 %1
 Try again?</source>
@@ -871,6 +928,14 @@ Tentar de novo?</translation>
     <message>
         <source>There is no workout for today to print.</source>
         <translation>Não há treino de hoje para imprimir.</translation>
+    </message>
+    <message>
+        <source>The diary changed this day while you were editing it. The diary&apos;s version was kept; your entries were saved in:
+%1
+In the diary, Edit &gt; Conflicts shows them beside its version and lets you take them instead.</source>
+        <translation>O diário mudou este dia enquanto você o editava. A versão do diário foi mantida; seus registros foram salvos em:
+%1
+No diário, Editar &gt; Conflitos mostra-os ao lado da versão dele e permite ficar com eles.</translation>
     </message>
 </context>
 <context>
@@ -1165,36 +1230,8 @@ O diário abre vazio e não pode ser salvo.</translation>
 <context>
     <name>CRepbookDlg</name>
     <message>
-        <source>Day note</source>
-        <translation>Nota do dia</translation>
-    </message>
-    <message>
-        <source>No note</source>
-        <translation>Sem nota</translation>
-    </message>
-    <message>
         <source>Training calendar</source>
         <translation>Calendário de treinos</translation>
-    </message>
-    <message>
-        <source>Range</source>
-        <translation>Período</translation>
-    </message>
-    <message>
-        <source>Calendar</source>
-        <translation>Calendário</translation>
-    </message>
-    <message>
-        <source>dates in the range</source>
-        <translation>datas no período</translation>
-    </message>
-    <message>
-        <source>Workout area</source>
-        <translation>Área do treino</translation>
-    </message>
-    <message>
-        <source>Range of the calendar: %1 to %2</source>
-        <translation>Período do calendário: %1 a %2</translation>
     </message>
 </context>
 <context>
@@ -1600,6 +1637,17 @@ Restaure-o com: repbook-cli restore &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
+    <name>DayEditing</name>
+    <message>
+        <source>Select workout first.</source>
+        <translation>Selecione um treino primeiro.</translation>
+    </message>
+    <message>
+        <source>Rename workout</source>
+        <translation>Renomear treino</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -1652,6 +1700,21 @@ Pressione &quot;Cancelar&quot; para não fazer nada.</translation>
     <message>
         <source>Copy</source>
         <translation>Copiar</translation>
+    </message>
+</context>
+<context>
+    <name>DayPreview</name>
+    <message>
+        <source>Day note</source>
+        <translation>Nota do dia</translation>
+    </message>
+    <message>
+        <source>No note</source>
+        <translation>Sem nota</translation>
+    </message>
+    <message>
+        <source>Workout area</source>
+        <translation>Área do treino</translation>
     </message>
 </context>
 <context>
@@ -1786,20 +1849,22 @@ Os arquivos em %2 ficaram como estavam; remova-os quando não precisar mais dele
     <message>
         <source>
 
-Days that both diaries hold with other entries kept the folder&apos;s version; this computer&apos;s were saved in:
-%1</source>
-        <translation>
-
-Os dias que os dois diários têm com outros registros mantiveram a versão da pasta; os deste computador foram salvos em:
-%1</translation>
-    </message>
-    <message>
-        <source>
-
 The ignore file .stignore could not be written there: keep *.lock files and the Backups folder out of the sync by hand.</source>
         <translation>
 
 Não foi possível gravar ali o arquivo de exclusão .stignore: deixe os arquivos *.lock e a pasta Backups fora da sincronização manualmente.</translation>
+    </message>
+    <message>
+        <source>
+
+Days that both diaries hold with other entries kept the folder&apos;s version; this computer&apos;s were saved in:
+%1
+Edit &gt; Conflicts shows them beside the folder&apos;s and lets you take them instead.</source>
+        <translation>
+
+Os dias que os dois diários têm com outros registros mantiveram a versão da pasta; os deste computador foram salvos em:
+%1
+Editar &gt; Conflitos mostra-os ao lado dos da pasta e permite ficar com eles.</translation>
     </message>
 </context>
 <context>
@@ -1839,16 +1904,6 @@ Não foi possível gravar ali o arquivo de exclusão .stignore: deixe os arquivo
 <context>
     <name>DiarySaving</name>
     <message>
-        <source>Another program changed days that were also changed here:
-%1
-The diary keeps the version shown here. The other version was saved in:
-%2</source>
-        <translation>Outro programa alterou dias que também foram alterados aqui:
-%1
-O diário mantém a versão mostrada aqui. A outra versão foi salva em:
-%2</translation>
-    </message>
-    <message>
         <source>The diary file had been damaged outside the program. It was kept as:
 %1
 The diary was saved again from the days shown here.</source>
@@ -1881,6 +1936,18 @@ Retry, exit without saving (Discard), or go back to the diary (Cancel)?</source>
 %2
 
 Tentar de novo, sair sem salvar (Descartar) ou voltar ao diário (Cancelar)?</translation>
+    </message>
+    <message>
+        <source>Another program changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other version was saved in:
+%2
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Outro programa alterou dias que também foram alterados aqui:
+%1
+O diário mantém a versão mostrada aqui. A outra versão foi salva em:
+%2
+Editar &gt; Conflitos mostra-a ao lado da do diário e permite ficar com ela.</translation>
     </message>
 </context>
 <context>
@@ -2196,6 +2263,10 @@ Tentar de novo, sair sem salvar (Descartar) ou voltar ao diário (Cancelar)?</tr
         <source>&amp;About Repbook...</source>
         <translation>&amp;Sobre o Repbook...</translation>
     </message>
+    <message>
+        <source>&amp;Conflicts...</source>
+        <translation>&amp;Conflitos...</translation>
+    </message>
 </context>
 <context>
     <name>MergeCommand</name>
@@ -2291,6 +2362,34 @@ Nada foi mesclado.</translation>
     </message>
 </context>
 <context>
+    <name>ProgramDayList</name>
+    <message>
+        <source>Program days</source>
+        <translation>Dias do programa</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>Dia %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFile</name>
+    <message>
+        <source>Save changes?</source>
+        <translation>Salvar alterações?</translation>
+    </message>
+    <message>
+        <source>Error! File is corrupted.</source>
+        <translation>Erro! O arquivo está corrompido.</translation>
+    </message>
+    <message>
+        <source>Error! The program could not be saved to
+%1</source>
+        <translation>Erro! Não foi possível salvar o programa em
+%1</translation>
+    </message>
+</context>
+<context>
     <name>ProgressStatus</name>
     <message>
         <source>Not yet</source>
@@ -2310,6 +2409,25 @@ Nada foi mesclado.</translation>
     <message>
         <source>none yet</source>
         <translation>nenhum ainda</translation>
+    </message>
+</context>
+<context>
+    <name>RangeControls</name>
+    <message>
+        <source>Range</source>
+        <translation>Período</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendário</translation>
+    </message>
+    <message>
+        <source>dates in the range</source>
+        <translation>datas no período</translation>
+    </message>
+    <message>
+        <source>Range of the calendar: %1 to %2</source>
+        <translation>Período do calendário: %1 a %2</translation>
     </message>
 </context>
 <context>

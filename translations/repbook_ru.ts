@@ -159,6 +159,99 @@
     </message>
 </context>
 <context>
+    <name>CConflictsDlg</name>
+    <message>
+        <source>No workouts.</source>
+        <translation>Нет тренировок.</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Заметка: %1</translation>
+    </message>
+    <message>
+        <source>This diary&apos;s version</source>
+        <translation>Версия этого дневника</translation>
+    </message>
+    <message>
+        <source>Other version</source>
+        <translation>Другая версия</translation>
+    </message>
+    <message>
+        <source>&amp;Take other version</source>
+        <translation>&amp;Взять другую версию</translation>
+    </message>
+    <message>
+        <source>&amp;Dismiss other version...</source>
+        <translation>&amp;Отклонить другую версию...</translation>
+    </message>
+    <message>
+        <source>&amp;Show in calendar</source>
+        <translation>Показать в &amp;календаре</translation>
+    </message>
+    <message>
+        <source>Conflicts</source>
+        <translation>Конфликты</translation>
+    </message>
+    <message>
+        <source>Dates changed on both sides</source>
+        <translation>Даты, изменённые с обеих сторон</translation>
+    </message>
+    <message>
+        <source>D&amp;ates:</source>
+        <translation>&amp;Даты:</translation>
+    </message>
+    <message>
+        <source>In this diary (kept):</source>
+        <translation>В этом дневнике (сохранено):</translation>
+    </message>
+    <message>
+        <source>Other version:</source>
+        <translation>Другая версия:</translation>
+    </message>
+    <message>
+        <source>Puts the other version into the diary; Undo brings this diary&apos;s back</source>
+        <translation>Помещает другую версию в дневник; «Отменить» вернёт версию этого дневника</translation>
+    </message>
+    <message>
+        <source>Keeps this diary&apos;s version and removes the other one</source>
+        <translation>Оставляет версию этого дневника и удаляет другую</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>the other version was kept on %1</source>
+        <translation>другая версия сохранена %1</translation>
+    </message>
+    <message>
+        <source>the other version was kept</source>
+        <translation>другая версия сохранена</translation>
+    </message>
+    <message>
+        <source>No conflicts: no day was changed on both sides.</source>
+        <translation>Конфликтов нет: ни один день не изменён с обеих сторон.</translation>
+    </message>
+    <message>
+        <source>One date was changed here and elsewhere (on another computer or in the notifier). The diary kept its version; take the other one if it is the one you want.</source>
+        <translation>Одна дата изменена здесь и в другом месте (на другом компьютере или в напоминании). Дневник сохранил свою версию; возьмите другую, если нужна она.</translation>
+    </message>
+    <message>
+        <source>%1 dates were changed here and elsewhere (on another computer or in the notifier). The diary kept its version of each; take the other one where it is the one you want.</source>
+        <translation>Дат, изменённых здесь и в другом месте (на другом компьютере или в напоминании): %1. Дневник сохранил свою версию каждой; возьмите другую там, где нужна она.</translation>
+    </message>
+    <message>
+        <source>These conflict files are damaged and cannot be shown: %1</source>
+        <translation>Эти конфликтные файлы повреждены и не могут быть показаны: %1</translation>
+    </message>
+    <message>
+        <source>Dismiss the other version of %1?
+The diary keeps its version; the other one is removed for good.</source>
+        <translation>Отклонить другую версию %1?
+Дневник сохраняет свою версию; другая удаляется навсегда.</translation>
+    </message>
+</context>
+<context>
     <name>CConsistencyPage</name>
     <message>
         <source>Previous year</source>
@@ -311,14 +404,6 @@
         <source>&amp;Remove</source>
         <translation>&amp;Удалить</translation>
     </message>
-    <message>
-        <source>Select workout first.</source>
-        <translation>Сначала выберите тренировку.</translation>
-    </message>
-    <message>
-        <source>Rename workout</source>
-        <translation>Переименовать тренировку</translation>
-    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>
@@ -367,10 +452,6 @@
     <message>
         <source>Workout programs editor</source>
         <translation>Редактор программ тренировок</translation>
-    </message>
-    <message>
-        <source>Program days</source>
-        <translation>Дни программы</translation>
     </message>
     <message>
         <source>New...	Ctrl + N</source>
@@ -453,26 +534,8 @@
         <translation>Открыть</translation>
     </message>
     <message>
-        <source>Day %1</source>
-        <translation>День %1</translation>
-    </message>
-    <message>
         <source>You need to fill the current day first.</source>
         <translation>Сначала заполните текущий день.</translation>
-    </message>
-    <message>
-        <source>Save changes?</source>
-        <translation>Сохранить изменения?</translation>
-    </message>
-    <message>
-        <source>Error! File is corrupted.</source>
-        <translation>Ошибка! Файл повреждён.</translation>
-    </message>
-    <message>
-        <source>Error! The program could not be saved to
-%1</source>
-        <translation>Ошибка! Не удалось сохранить программу в
-%1</translation>
     </message>
 </context>
 <context>
@@ -855,12 +918,6 @@ Open the diary to check it.</source>
         <translation>В дневнике нет тренировки на сегодня.</translation>
     </message>
     <message>
-        <source>The diary changed this day while you were editing it. The diary&apos;s version was kept; your entries were saved in:
-%1</source>
-        <translation>Дневник изменил этот день, пока вы его редактировали. Сохранена версия дневника; ваши записи сохранены в:
-%1</translation>
-    </message>
-    <message>
         <source>The workout could not be saved to the diary database.
 %1
 Try again?</source>
@@ -871,6 +928,14 @@ Try again?</source>
     <message>
         <source>There is no workout for today to print.</source>
         <translation>На сегодня нет тренировки для печати.</translation>
+    </message>
+    <message>
+        <source>The diary changed this day while you were editing it. The diary&apos;s version was kept; your entries were saved in:
+%1
+In the diary, Edit &gt; Conflicts shows them beside its version and lets you take them instead.</source>
+        <translation>Дневник изменил этот день, пока вы его редактировали. Сохранена версия дневника; ваши записи сохранены в:
+%1
+В дневнике меню Правка &gt; Конфликты показывает их рядом с его версией и позволяет выбрать их.</translation>
     </message>
 </context>
 <context>
@@ -1165,36 +1230,8 @@ The diary opens empty and cannot be saved.</source>
 <context>
     <name>CRepbookDlg</name>
     <message>
-        <source>Day note</source>
-        <translation>Заметка дня</translation>
-    </message>
-    <message>
-        <source>No note</source>
-        <translation>Нет заметки</translation>
-    </message>
-    <message>
         <source>Training calendar</source>
         <translation>Календарь тренировок</translation>
-    </message>
-    <message>
-        <source>Range</source>
-        <translation>Диапазон</translation>
-    </message>
-    <message>
-        <source>Calendar</source>
-        <translation>Календарь</translation>
-    </message>
-    <message>
-        <source>dates in the range</source>
-        <translation>даты в диапазоне</translation>
-    </message>
-    <message>
-        <source>Workout area</source>
-        <translation>Область тренировки</translation>
-    </message>
-    <message>
-        <source>Range of the calendar: %1 to %2</source>
-        <translation>Диапазон календаря: с %1 по %2</translation>
     </message>
 </context>
 <context>
@@ -1608,6 +1645,17 @@ Restore it with: repbook-cli restore &quot;%2&quot;</source>
     </message>
 </context>
 <context>
+    <name>DayEditing</name>
+    <message>
+        <source>Select workout first.</source>
+        <translation>Сначала выберите тренировку.</translation>
+    </message>
+    <message>
+        <source>Rename workout</source>
+        <translation>Переименовать тренировку</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -1660,6 +1708,21 @@ Press &apos;Cancel&apos; to do nothing.</source>
     <message>
         <source>Copy</source>
         <translation>Копирование</translation>
+    </message>
+</context>
+<context>
+    <name>DayPreview</name>
+    <message>
+        <source>Day note</source>
+        <translation>Заметка дня</translation>
+    </message>
+    <message>
+        <source>No note</source>
+        <translation>Нет заметки</translation>
+    </message>
+    <message>
+        <source>Workout area</source>
+        <translation>Область тренировки</translation>
     </message>
 </context>
 <context>
@@ -1794,20 +1857,22 @@ The files in %2 were left as they were; remove them once you no longer need them
     <message>
         <source>
 
-Days that both diaries hold with other entries kept the folder&apos;s version; this computer&apos;s were saved in:
-%1</source>
-        <translation>
-
-Для дней с разными записями в обоих дневниках сохранена версия папки; версии этого компьютера записаны в:
-%1</translation>
-    </message>
-    <message>
-        <source>
-
 The ignore file .stignore could not be written there: keep *.lock files and the Backups folder out of the sync by hand.</source>
         <translation>
 
 Не удалось записать туда файл исключений .stignore: исключите файлы *.lock и папку Backups из синхронизации вручную.</translation>
+    </message>
+    <message>
+        <source>
+
+Days that both diaries hold with other entries kept the folder&apos;s version; this computer&apos;s were saved in:
+%1
+Edit &gt; Conflicts shows them beside the folder&apos;s and lets you take them instead.</source>
+        <translation>
+
+Для дней с разными записями в обоих дневниках сохранена версия папки; версии этого компьютера записаны в:
+%1
+Правка &gt; Конфликты показывает их рядом с версиями папки и позволяет выбрать их.</translation>
     </message>
 </context>
 <context>
@@ -1847,16 +1912,6 @@ The ignore file .stignore could not be written there: keep *.lock files and the 
 <context>
     <name>DiarySaving</name>
     <message>
-        <source>Another program changed days that were also changed here:
-%1
-The diary keeps the version shown here. The other version was saved in:
-%2</source>
-        <translation>Другая программа изменила дни, которые были изменены и здесь:
-%1
-Дневник сохраняет показанную здесь версию. Другая версия сохранена в:
-%2</translation>
-    </message>
-    <message>
         <source>The diary file had been damaged outside the program. It was kept as:
 %1
 The diary was saved again from the days shown here.</source>
@@ -1889,6 +1944,18 @@ Retry, exit without saving (Discard), or go back to the diary (Cancel)?</source>
 %2
 
 Повторить, выйти без сохранения («Отказаться») или вернуться в дневник («Отмена»)?</translation>
+    </message>
+    <message>
+        <source>Another program changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other version was saved in:
+%2
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Другая программа изменила дни, которые были изменены и здесь:
+%1
+Дневник сохраняет показанную здесь версию. Другая версия сохранена в:
+%2
+Правка &gt; Конфликты показывает её рядом с версией дневника и позволяет выбрать её.</translation>
     </message>
 </context>
 <context>
@@ -2204,6 +2271,10 @@ Retry, exit without saving (Discard), or go back to the diary (Cancel)?</source>
         <source>&amp;About Repbook...</source>
         <translation>&amp;О программе Repbook...</translation>
     </message>
+    <message>
+        <source>&amp;Conflicts...</source>
+        <translation>&amp;Конфликты...</translation>
+    </message>
 </context>
 <context>
     <name>MergeCommand</name>
@@ -2299,6 +2370,34 @@ Nothing was merged.</source>
     </message>
 </context>
 <context>
+    <name>ProgramDayList</name>
+    <message>
+        <source>Program days</source>
+        <translation>Дни программы</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>День %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFile</name>
+    <message>
+        <source>Save changes?</source>
+        <translation>Сохранить изменения?</translation>
+    </message>
+    <message>
+        <source>Error! File is corrupted.</source>
+        <translation>Ошибка! Файл повреждён.</translation>
+    </message>
+    <message>
+        <source>Error! The program could not be saved to
+%1</source>
+        <translation>Ошибка! Не удалось сохранить программу в
+%1</translation>
+    </message>
+</context>
+<context>
     <name>ProgressStatus</name>
     <message>
         <source>Not yet</source>
@@ -2318,6 +2417,25 @@ Nothing was merged.</source>
     <message>
         <source>none yet</source>
         <translation>пока нет</translation>
+    </message>
+</context>
+<context>
+    <name>RangeControls</name>
+    <message>
+        <source>Range</source>
+        <translation>Диапазон</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Календарь</translation>
+    </message>
+    <message>
+        <source>dates in the range</source>
+        <translation>даты в диапазоне</translation>
+    </message>
+    <message>
+        <source>Range of the calendar: %1 to %2</source>
+        <translation>Диапазон календаря: с %1 по %2</translation>
     </message>
 </context>
 <context>
