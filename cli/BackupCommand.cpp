@@ -6,6 +6,7 @@
 #include "model/SharedDiaryFile.h"
 #include "settings/DiaryLocation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -19,9 +20,11 @@ QString Native(const QString &path)
 } // namespace
 
 BackupCommand::BackupCommand()
-    : Command(QStringLiteral("backup"),
-              QStringLiteral("Keeps a copy of the diary in its Backups folder now. Older "
-                             "copies are removed as the diary's retention says."))
+    : Command(
+          QStringLiteral("backup"),
+          QCoreApplication::translate("BackupCommand",
+                                      "Keeps a copy of the diary in its Backups folder now. Older "
+                                      "copies are removed as the diary's retention says."))
 {
 }
 
@@ -30,10 +33,11 @@ void BackupCommand::AddOptions(QCommandLineParser &) { }
 int BackupCommand::Execute(const QCommandLineParser &parser)
 {
     if (!parser.positionalArguments().isEmpty())
-        return Usage(QStringLiteral("backup takes no file."));
+        return Usage(QCoreApplication::translate("BackupCommand", "backup takes no file."));
     const QString path = DiaryPath(parser);
     if (!QFileInfo(path).isFile()) {
-        PrintError(QStringLiteral("%1: no such file.").arg(Native(path)));
+        PrintError(
+            QCoreApplication::translate("BackupCommand", "%1: no such file.").arg(Native(path)));
         return Failed;
     }
     const DiaryBackups::Result result =
@@ -43,8 +47,9 @@ int BackupCommand::Execute(const QCommandLineParser &parser)
         return Failed;
     }
     if (result.backup.isEmpty()) {
-        PrintError(
-            QStringLiteral("%1 fails its integrity check: no backup was made.").arg(Native(path)));
+        PrintError(QCoreApplication::translate("BackupCommand",
+                                               "%1 fails its integrity check: no backup was made.")
+                       .arg(Native(path)));
         return Failed;
     }
     PrintOut(Native(result.backup) + u'\n');
@@ -53,28 +58,34 @@ int BackupCommand::Execute(const QCommandLineParser &parser)
 
 RestoreCommand::RestoreCommand()
     : Command(QStringLiteral("restore"),
-              QStringLiteral("Replaces the diary by a backup. The diary as it is now is kept "
-                             "as a backup first."))
+              QCoreApplication::translate(
+                  "BackupCommand",
+                  "Replaces the diary by a backup. The diary as it is now is kept "
+                  "as a backup first."))
 {
 }
 
 void RestoreCommand::AddOptions(QCommandLineParser &parser)
 {
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("The backup to restore (see the diary's "
-                                                "Backups folder)."));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QCoreApplication::translate("BackupCommand",
+                                    "The backup to restore (see the diary's "
+                                    "Backups folder)."));
 }
 
 int RestoreCommand::Execute(const QCommandLineParser &parser)
 {
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
-        return Usage(QStringLiteral("restore takes exactly one backup file."));
+        return Usage(
+            QCoreApplication::translate("BackupCommand", "restore takes exactly one backup file."));
     const QString path = DiaryPath(parser);
     DiaryDatabase diary;
     SharedDiaryFile file(diary, DiaryMerge::Winner::Memory);
     if (!file.Open(path) && QFileInfo::exists(path)) {
-        PrintError(QStringLiteral("The diary %1 cannot be read.").arg(Native(path)));
+        PrintError(QCoreApplication::translate("BackupCommand", "The diary %1 cannot be read.")
+                       .arg(Native(path)));
         return Failed;
     }
     const DiaryBackups::Result result =
@@ -83,8 +94,9 @@ int RestoreCommand::Execute(const QCommandLineParser &parser)
         PrintError(result.error);
         return Failed;
     }
-    PrintOut(
-        QStringLiteral("Restored %1 from %2.\n")
-            .arg(CountText(diary.GetDayCount(), QStringLiteral("day")), Native(files.first())));
+    PrintOut(QCoreApplication::translate("BackupCommand", "Restored %1 from %2.\n")
+                 .arg(CountText(diary.GetDayCount(), QT_TRANSLATE_N_NOOP("CountText", "%n day(s)"),
+                                QStringLiteral("day")),
+                      Native(files.first())));
     return Done;
 }

@@ -8,33 +8,38 @@
 #include "model/NumberText.h"
 #include "settings/DiaryLocation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 CheckCommand::CheckCommand()
     : Command(QStringLiteral("check"),
-              QStringLiteral("Runs the integrity check of a diary file and prints its day count "
-                             "and date range. Exit code 0: sound, 1: damaged or unreadable."))
+              QCoreApplication::translate(
+                  "CheckCommand",
+                  "Runs the integrity check of a diary file and prints its day count "
+                  "and date range. Exit code 0: sound, 1: damaged or unreadable."))
 {
 }
 
 void CheckCommand::AddOptions(QCommandLineParser &parser)
 {
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("The diary file (default: --diary or the data "
-                                                "folder's diary)."),
-                                 QStringLiteral("[FILE]"));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QCoreApplication::translate("CheckCommand",
+                                    "The diary file (default: --diary or the data "
+                                    "folder's diary)."),
+        QStringLiteral("[FILE]"));
 }
 
 int CheckCommand::Execute(const QCommandLineParser &parser)
 {
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        return Usage(QStringLiteral("check takes one file at most."));
+        return Usage(QCoreApplication::translate("CheckCommand", "check takes one file at most."));
     const QString path = files.isEmpty() ? DiaryPath(parser) : files.first();
     const QString shown = QDir::toNativeSeparators(path);
     if (!QFileInfo(path).isFile()) {
-        PrintError(QStringLiteral("%1: no such file.").arg(shown));
+        PrintError(QCoreApplication::translate("CheckCommand", "%1: no such file.").arg(shown));
         return Failed;
     }
     DiaryDatabase diary;
@@ -43,8 +48,10 @@ int CheckCommand::Execute(const QCommandLineParser &parser)
         if (const std::optional<DiaryBackups::Found> backup =
                 DiaryBackups(path, DiaryLocation::BackupFolder(path)).NewestSound()) {
             const QString backupPath = QDir::toNativeSeparators(backup->entry.path);
-            error += QStringLiteral("\nThe newest sound backup is %1:\n%2\nRestore it with: "
-                                    "repbook-cli restore \"%2\"")
+            error += QCoreApplication::translate(
+                         "CheckCommand",
+                         "\nThe newest sound backup is %1:\n%2\nRestore it with: "
+                         "repbook-cli restore \"%2\"")
                          .arg(DiaryBackups::Describe(*backup), backupPath);
         }
         PrintError(error);
@@ -61,16 +68,21 @@ int CheckCommand::Execute(const QCommandLineParser &parser)
         if (!last || date > *last)
             last = date;
     }
-    QString range = QStringLiteral("no dates");
+    QString range = QCoreApplication::translate("CheckCommand", "no dates");
     if (first)
-        range = ExchangeFields::DateText(*first) + QStringLiteral(" to ") +
-            ExchangeFields::DateText(*last);
-    PrintOut(QStringLiteral("%1: sound, %2, %3\n")
-                 .arg(shown, CountText(diary.GetDayCount(), QStringLiteral("day")), range));
+        range = ExchangeFields::DateText(*first) +
+            QCoreApplication::translate("CheckCommand", " to ") + ExchangeFields::DateText(*last);
+    PrintOut(QCoreApplication::translate("CheckCommand", "%1: sound, %2, %3\n")
+                 .arg(shown,
+                      CountText(diary.GetDayCount(), QT_TRANSLATE_N_NOOP("CountText", "%n day(s)"),
+                                QStringLiteral("day")),
+                      range));
     const QStringList copies = ConflictCopyMerge::FindAll(path);
     if (!copies.isEmpty()) {
-        QString text = QStringLiteral("Conflict copies left by a sync engine (repbook-cli merge "
-                                      "merges them):\n");
+        QString text =
+            QCoreApplication::translate("CheckCommand",
+                                        "Conflict copies left by a sync engine (repbook-cli merge "
+                                        "merges them):\n");
         for (const QString &copy : copies)
             text += QStringLiteral("  %1\n").arg(QDir::toNativeSeparators(copy));
         PrintOut(text);

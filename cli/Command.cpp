@@ -15,21 +15,27 @@
 
 namespace {
 
-const QCommandLineOption DiaryOption({QStringLiteral("diary")},
-                                     QStringLiteral("Work on the diary FILE instead of the "
-                                                    "one in the data folder."),
-                                     QStringLiteral("FILE"));
+const QCommandLineOption
+    DiaryOption({QStringLiteral("diary")},
+                QCoreApplication::translate("Command",
+                                            "Work on the diary FILE instead of the "
+                                            "one in the data folder."),
+                QStringLiteral("FILE"));
 
-const QCommandLineOption FromOption({QStringLiteral("from")},
-                                    QStringLiteral("Only days on or after DATE (yyyy-MM-dd)."),
-                                    QStringLiteral("DATE"));
-const QCommandLineOption ToOption({QStringLiteral("to")},
-                                  QStringLiteral("Only days on or before DATE (yyyy-MM-dd)."),
-                                  QStringLiteral("DATE"));
-const QCommandLineOption UnitOption({QStringLiteral("unit")},
-                                    QStringLiteral("Weights in kg or lb (default: the unit "
-                                                   "chosen in the diary's Options)."),
-                                    QStringLiteral("UNIT"));
+const QCommandLineOption
+    FromOption({QStringLiteral("from")},
+               QCoreApplication::translate("Command", "Only days on or after DATE (yyyy-MM-dd)."),
+               QStringLiteral("DATE"));
+const QCommandLineOption
+    ToOption({QStringLiteral("to")},
+             QCoreApplication::translate("Command", "Only days on or before DATE (yyyy-MM-dd)."),
+             QStringLiteral("DATE"));
+const QCommandLineOption
+    UnitOption({QStringLiteral("unit")},
+               QCoreApplication::translate("Command",
+                                           "Weights in kg or lb (default: the unit "
+                                           "chosen in the diary's Options)."),
+               QStringLiteral("UNIT"));
 
 } // namespace
 
@@ -52,7 +58,8 @@ void Command::PrintOut(const QString &text)
 
 int Command::Usage(const QString &message) const
 {
-    PrintError(QStringLiteral("%1 (see repbook-cli %2 --help)").arg(message, m_name));
+    PrintError(QCoreApplication::translate("Command", "%1 (see repbook-cli %2 --help)")
+                   .arg(message, m_name));
     return BadUsage;
 }
 
@@ -70,12 +77,13 @@ int Command::ReadDateOptions(const QCommandLineParser &parser, DateBounds &bound
             continue;
         const auto date = ExchangeFields::ParseDate(parser.value(*option));
         if (!date || !date->IsValid())
-            return Usage(QStringLiteral("\"%1\" is no date of the form yyyy-MM-dd.")
-                             .arg(parser.value(*option)));
+            return Usage(
+                QCoreApplication::translate("Command", "\"%1\" is no date of the form yyyy-MM-dd.")
+                    .arg(parser.value(*option)));
         *bound = *date;
     }
     if (bounds.from && bounds.to && *bounds.to < *bounds.from)
-        return Usage(QStringLiteral("--from %1 lies after --to %2.")
+        return Usage(QCoreApplication::translate("Command", "--from %1 lies after --to %2.")
                          .arg(parser.value(FromOption), parser.value(ToOption)));
     return Done;
 }
@@ -93,8 +101,8 @@ int Command::ReadUnitOption(const QCommandLineParser &parser, WeightUnit &unit) 
     }
     const std::optional<WeightUnit> given = WeightUnit::FromSymbol(parser.value(UnitOption));
     if (!given)
-        return Usage(
-            QStringLiteral("unknown unit \"%1\"; use kg or lb.").arg(parser.value(UnitOption)));
+        return Usage(QCoreApplication::translate("Command", "unknown unit \"%1\"; use kg or lb.")
+                         .arg(parser.value(UnitOption)));
     unit = *given;
     return Done;
 }
@@ -113,11 +121,13 @@ bool Command::LoadDiary(const QString &path, DiaryDatabase &diary, QString &erro
         return true;
     QByteArray bytes;
     if (!DatabaseFile::ReadWhole(path, bytes)) {
-        error = QStringLiteral("The diary %1 cannot be read.").arg(QDir::toNativeSeparators(path));
+        error = QCoreApplication::translate("Command", "The diary %1 cannot be read.")
+                    .arg(QDir::toNativeSeparators(path));
         return false;
     }
     if (!CheckDatabaseIntegrityData(bytes)) {
-        error = QStringLiteral("The diary %1 is damaged: it fails its integrity check.")
+        error = QCoreApplication::translate(
+                    "Command", "The diary %1 is damaged: it fails its integrity check.")
                     .arg(QDir::toNativeSeparators(path));
         return false;
     }
@@ -149,7 +159,7 @@ int Command::Run(const QStringList &arguments)
         const qsizetype lineEnd = text.indexOf(u'\n');
         const QString usage = text.first(lineEnd);
         text.replace(0, lineEnd,
-                     QStringLiteral("Usage: repbook-cli ") + m_name +
+                     QCoreApplication::translate("Command", "Usage: repbook-cli ") + m_name +
                          usage.mid(usage.indexOf(QLatin1String(" ["))));
         PrintOut(text);
         return Done;

@@ -1,5 +1,7 @@
 #include "cli/ExportCommand.h"
 
+#include <QCoreApplication>
+
 #include "exchange/DiaryExport.h"
 #include "model/DiaryDatabase.h"
 
@@ -8,17 +10,21 @@
 namespace {
 
 const QCommandLineOption FormatOption({QStringLiteral("format")},
-                                      QStringLiteral("csv (default) or json."),
+                                      QCoreApplication::translate("ExportCommand",
+                                                                  "csv (default) or json."),
                                       QStringLiteral("FORMAT"), QStringLiteral("csv"));
-const QCommandLineOption OutputOption({QStringLiteral("o"), QStringLiteral("output")},
-                                      QStringLiteral("Write to FILE instead of standard output."),
-                                      QStringLiteral("FILE"));
+const QCommandLineOption OutputOption(
+    {QStringLiteral("o"), QStringLiteral("output")},
+    QCoreApplication::translate("ExportCommand", "Write to FILE instead of standard output."),
+    QStringLiteral("FILE"));
 
 } // namespace
 
 ExportCommand::ExportCommand()
-    : Command(QStringLiteral("export"),
-              QStringLiteral("Writes the diary, or the days of a date range, as CSV or JSON."))
+    : Command(
+          QStringLiteral("export"),
+          QCoreApplication::translate(
+              "ExportCommand", "Writes the diary, or the days of a date range, as CSV or JSON."))
 {
 }
 
@@ -33,10 +39,12 @@ void ExportCommand::AddOptions(QCommandLineParser &parser)
 int ExportCommand::Execute(const QCommandLineParser &parser)
 {
     if (!parser.positionalArguments().isEmpty())
-        return Usage(QStringLiteral("export takes no file argument; use --output."));
+        return Usage(QCoreApplication::translate("ExportCommand",
+                                                 "export takes no file argument; use --output."));
     const QString format = parser.value(FormatOption).toLower();
     if (format != QLatin1String("csv") && format != QLatin1String("json"))
-        return Usage(QStringLiteral("unknown format \"%1\".").arg(parser.value(FormatOption)));
+        return Usage(QCoreApplication::translate("ExportCommand", "unknown format \"%1\".")
+                         .arg(parser.value(FormatOption)));
     DateBounds bounds;
     if (const int read = ReadDateOptions(parser, bounds); read != Done)
         return read;
@@ -61,7 +69,8 @@ int ExportCommand::Execute(const QCommandLineParser &parser)
     }
     if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
         std::fflush(stdout) != 0) {
-        PrintError(QStringLiteral("The export could not be written to standard output."));
+        PrintError(QCoreApplication::translate(
+            "ExportCommand", "The export could not be written to standard output."));
         return Failed;
     }
     return Done;

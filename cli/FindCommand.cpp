@@ -1,28 +1,34 @@
 #include "cli/FindCommand.h"
 
+#include <QCoreApplication>
+
 #include "model/DiaryDatabase.h"
 #include "stats/DiarySearch.h"
 
 FindCommand::FindCommand()
     : Command(QStringLiteral("find"),
-              QStringLiteral("Prints the workouts, exercises and notes that contain TEXT, newest "
-                             "first. Case and accents do not matter."))
+              QCoreApplication::translate(
+                  "FindCommand",
+                  "Prints the workouts, exercises and notes that contain TEXT, newest "
+                  "first. Case and accents do not matter."))
 {
 }
 
 void FindCommand::AddOptions(QCommandLineParser &parser)
 {
     AddDateOptions(parser);
-    parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("The text to find."));
+    parser.addPositionalArgument(QStringLiteral("TEXT"),
+                                 QCoreApplication::translate("FindCommand", "The text to find."));
 }
 
 int FindCommand::Execute(const QCommandLineParser &parser)
 {
     const QStringList texts = parser.positionalArguments();
     if (texts.size() != 1)
-        return Usage(QStringLiteral("find takes exactly one text (quote a text with spaces)."));
+        return Usage(QCoreApplication::translate(
+            "FindCommand", "find takes exactly one text (quote a text with spaces)."));
     if (!DiarySearch::HasSomethingToFind(texts.first()))
-        return Usage(QStringLiteral("find needs a text to look for."));
+        return Usage(QCoreApplication::translate("FindCommand", "find needs a text to look for."));
     DateBounds bounds;
     if (const int read = ReadDateOptions(parser, bounds); read != Done)
         return read;
@@ -39,7 +45,8 @@ int FindCommand::Execute(const QCommandLineParser &parser)
                             DiarySearch::OneLine(match.text));
     }
     if (out.isEmpty()) {
-        PrintError(QStringLiteral("\"%1\" was not found.").arg(texts.first()));
+        PrintError(
+            QCoreApplication::translate("FindCommand", "\"%1\" was not found.").arg(texts.first()));
         return Failed;
     }
     PrintOut(out);

@@ -11,6 +11,7 @@
 #include "model/SharedDiaryFile.h"
 #include "settings/DiaryLocation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -38,58 +39,72 @@ void PrintProposals(const ImportedData &data, const DiaryDatabase &diary,
     for (const NameMatcher::Proposal &proposal : NameMatcher::Propose(*data.days, known, mapping)) {
         if (proposal.remembered || proposal.proposed.isEmpty())
             continue;
-        Command::PrintOut(QStringLiteral("\"%1\" is no exercise of the diary; the closest is "
-                                         "\"%2\" (--map \"%1=%2\" joins them).\n")
-                              .arg(proposal.imported, proposal.proposed));
+        Command::PrintOut(
+            QCoreApplication::translate("ImportCommand",
+                                        "\"%1\" is no exercise of the diary; the closest is "
+                                        "\"%2\" (--map \"%1=%2\" joins them).\n")
+                .arg(proposal.imported, proposal.proposed));
     }
 }
 
+const QCommandLineOption FormatOption(
+    {QStringLiteral("format")},
+    QCoreApplication::translate("ImportCommand",
+                                "auto (default), csv, json, strong, hevy, fitnotes or liftlog."),
+    QStringLiteral("FORMAT"), QStringLiteral("auto"));
+const QCommandLineOption MapOption(
+    {QStringLiteral("map")},
+    QCoreApplication::translate("ImportCommand",
+                                "Joins an exercise name of the file to one of the diary, as \"NAME "
+                                "IN THE FILE=DIARY NAME\" (repeatable; overrides a remembered "
+                                "choice for this run)."),
+    QStringLiteral("RULE"));
 const QCommandLineOption
-    FormatOption({QStringLiteral("format")},
-                 QStringLiteral("auto (default), csv, json, strong, hevy, fitnotes or liftlog."),
-                 QStringLiteral("FORMAT"), QStringLiteral("auto"));
-const QCommandLineOption
-    MapOption({QStringLiteral("map")},
-              QStringLiteral("Joins an exercise name of the file to one of the diary, as \"NAME "
-                             "IN THE FILE=DIARY NAME\" (repeatable; overrides a remembered "
-                             "choice for this run)."),
-              QStringLiteral("RULE"));
-const QCommandLineOption DryRunOption({QStringLiteral("n"), QStringLiteral("dry-run")},
-                                      QStringLiteral("Only print what would be added."));
-const QCommandLineOption VerboseOption({QStringLiteral("v"), QStringLiteral("verbose")},
-                                       QStringLiteral("Also print a line for every date."));
+    DryRunOption({QStringLiteral("n"), QStringLiteral("dry-run")},
+                 QCoreApplication::translate("ImportCommand", "Only print what would be added."));
+const QCommandLineOption VerboseOption(
+    {QStringLiteral("v"), QStringLiteral("verbose")},
+    QCoreApplication::translate("ImportCommand", "Also print a line for every date."));
 
 } // namespace
 
 ImportCommand::ImportCommand()
     : Command(QStringLiteral("import"),
-              QStringLiteral("Adds the workouts of a Repbook CSV or JSON export, or of a CSV "
-                             "export of Strong, Hevy, FitNotes or LiftLog, to the diary. "
-                             "Workouts "
-                             "already in the diary are left out. Safe while Repbook or "
-                             "Repminder runs."))
+              QCoreApplication::translate(
+                  "ImportCommand",
+                  "Adds the workouts of a Repbook CSV or JSON export, or of a CSV "
+                  "export of Strong, Hevy, FitNotes or LiftLog, to the diary. "
+                  "Workouts "
+                  "already in the diary are left out. Safe while Repbook or "
+                  "Repminder runs."))
 {
 }
 
 void ImportCommand::AddOptions(QCommandLineParser &parser)
 {
     parser.addOptions({FormatOption, MapOption, DryRunOption, VerboseOption});
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The file to import."));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QCoreApplication::translate("ImportCommand", "The file to import."));
 }
 
 int ImportCommand::Execute(const QCommandLineParser &parser)
 {
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
-        return Usage(QStringLiteral("import takes exactly one file."));
+        return Usage(
+            QCoreApplication::translate("ImportCommand", "import takes exactly one file."));
     const auto format = ImportSource::FormatFromKey(parser.value(FormatOption));
     if (!format)
-        return Usage(QStringLiteral("unknown format \"%1\".").arg(parser.value(FormatOption)));
+        return Usage(QCoreApplication::translate("ImportCommand", "unknown format \"%1\".")
+                         .arg(parser.value(FormatOption)));
     QHash<QString, QString> rules;
     for (const QString &rule : parser.values(MapOption)) {
         if (!ParseRule(rule, rules))
             return Usage(
-                QStringLiteral("--map \"%1\" is not \"NAME IN THE FILE=DIARY NAME\".").arg(rule));
+                QCoreApplication::translate("ImportCommand",
+                                            "--map \"%1\" is not \"NAME IN THE FILE=DIARY NAME\".")
+                    .arg(rule));
     }
 
     ImportedData data;
@@ -128,14 +143,14 @@ int ImportCommand::Execute(const QCommandLineParser &parser)
     DiaryDatabase diary;
     SharedDiaryFile file(diary, DiaryMerge::Winner::Memory);
     if (!file.Open(path) && QFileInfo::exists(path)) {
-        PrintError(
-            QStringLiteral("The diary %1 cannot be read.").arg(QDir::toNativeSeparators(path)));
+        PrintError(QCoreApplication::translate("ImportCommand", "The diary %1 cannot be read.")
+                       .arg(QDir::toNativeSeparators(path)));
         return Failed;
     }
     const DiaryImport::Plan plan = DiaryImport::MakePlan(data, diary);
     PrintOut(DiaryImport::SummaryLines(plan, eachDate).join(u'\n') + u'\n');
     if (plan.AddsNothing()) {
-        PrintOut(QStringLiteral("Nothing to add.\n"));
+        PrintOut(QCoreApplication::translate("ImportCommand", "Nothing to add.\n"));
         return Done;
     }
     const DiaryImport::Added added = DiaryImport::Apply(plan, diary);
@@ -146,8 +161,10 @@ int ImportCommand::Execute(const QCommandLineParser &parser)
     }
     DiaryImport::RememberNames(added, folder + QStringLiteral("/UTList.txt"), exerciseList);
     if (!outcome.conflicts.isEmpty())
-        PrintError(QStringLiteral("Days changed meanwhile by another program were kept in %1.")
-                       .arg(QDir::toNativeSeparators(outcome.conflictFile)));
+        PrintError(
+            QCoreApplication::translate(
+                "ImportCommand", "Days changed meanwhile by another program were kept in %1.")
+                .arg(QDir::toNativeSeparators(outcome.conflictFile)));
     PrintOut(DiaryImport::AddedText(added) + u'\n');
     return Done;
 }

@@ -5,13 +5,15 @@
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
 
-const QCommandLineOption DryRunOption({QStringLiteral("n"), QStringLiteral("dry-run")},
-                                      QStringLiteral("Only print what would be merged."));
+const QCommandLineOption
+    DryRunOption({QStringLiteral("n"), QStringLiteral("dry-run")},
+                 QCoreApplication::translate("MergeCommand", "Only print what would be merged."));
 
 QString DateList(const QList<DateValue> &dates)
 {
@@ -27,22 +29,27 @@ QString CopyLine(const ConflictCopyMerge::Copy &copy, bool dryRun)
     const QString name = QFileInfo(copy.path).fileName();
     switch (copy.kind) {
     case Copy::AlreadyMerged:
-        return QStringLiteral("%1: already merged, %2")
+        return QCoreApplication::translate("MergeCommand", "%1: already merged, %2")
             .arg(name, dryRun ? "would be removed" : "removed");
     case Copy::Damaged:
-        return QStringLiteral("%1: damaged (fails its integrity check), not merged").arg(name);
+        return QCoreApplication::translate("MergeCommand",
+                                           "%1: damaged (fails its integrity check), not merged")
+            .arg(name);
     case Copy::Unreadable:
-        return QStringLiteral("%1: cannot be read, not merged").arg(name);
+        return QCoreApplication::translate("MergeCommand", "%1: cannot be read, not merged")
+            .arg(name);
     case Copy::Merged:
         break;
     }
-    QString line = QStringLiteral("%1: %2 %3 dates")
-                       .arg(name, dryRun ? "would take" : "took")
+    QString line = (dryRun ? QCoreApplication::translate("MergeCommand", "%1: would take %2 dates")
+                           : QCoreApplication::translate("MergeCommand", "%1: took %2 dates"))
+                       .arg(name)
                        .arg(copy.taken.size());
     if (!copy.taken.isEmpty())
         line += QStringLiteral(" (%1)").arg(DateList(copy.taken));
     if (!copy.conflicts.isEmpty())
-        line += QStringLiteral("; changed on both sides, the diary's days kept: %1")
+        line += QCoreApplication::translate("MergeCommand",
+                                            "; changed on both sides, the diary's days kept: %1")
                     .arg(DateList(copy.conflicts));
     return line;
 }
@@ -51,13 +58,15 @@ QString CopyLine(const ConflictCopyMerge::Copy &copy, bool dryRun)
 
 MergeCommand::MergeCommand()
     : Command(QStringLiteral("merge"),
-              QStringLiteral("Merges the conflict copies that a sync engine (Syncthing, "
-                             "Nextcloud, Dropbox) left beside the diary and its name lists, by "
-                             "date, then removes them. A date changed on both sides keeps the "
-                             "diary's days; the copy's are kept in a conflict file beside the "
-                             "diary. Exit code 0: merged or nothing to merge, 1: a copy could "
-                             "not be merged (nothing is written then). Safe while Repbook or "
-                             "Repminder runs."))
+              QCoreApplication::translate(
+                  "MergeCommand",
+                  "Merges the conflict copies that a sync engine (Syncthing, "
+                  "Nextcloud, Dropbox) left beside the diary and its name lists, by "
+                  "date, then removes them. A date changed on both sides keeps the "
+                  "diary's days; the copy's are kept in a conflict file beside the "
+                  "diary. Exit code 0: merged or nothing to merge, 1: a copy could "
+                  "not be merged (nothing is written then). Safe while Repbook or "
+                  "Repminder runs."))
 {
 }
 
@@ -69,7 +78,8 @@ void MergeCommand::AddOptions(QCommandLineParser &parser)
 int MergeCommand::Execute(const QCommandLineParser &parser)
 {
     if (!parser.positionalArguments().isEmpty())
-        return Usage(QStringLiteral("merge takes no file; use --diary."));
+        return Usage(
+            QCoreApplication::translate("MergeCommand", "merge takes no file; use --diary."));
     const bool dryRun = parser.isSet(DryRunOption);
     const QString path = DiaryPath(parser);
     DiaryDatabase check;
@@ -84,25 +94,30 @@ int MergeCommand::Execute(const QCommandLineParser &parser)
     const ConflictCopyMerge::Outcome outcome = ConflictCopyMerge::Run(
         file, dryRun ? ConflictCopyMerge::Mode::DryRun : ConflictCopyMerge::Mode::AllOrNothing);
     if (!outcome.FoundAny()) {
-        PrintOut(QStringLiteral("Nothing to merge.\n"));
+        PrintOut(QCoreApplication::translate("MergeCommand", "Nothing to merge.\n"));
         return Done;
     }
     QStringList lines;
     for (const ConflictCopyMerge::Copy &copy : outcome.copies)
         lines.append(CopyLine(copy, dryRun));
     for (const QString &list : outcome.listCopies)
-        lines.append(QStringLiteral("%1: names merged").arg(QFileInfo(list).fileName()));
+        lines.append(QCoreApplication::translate("MergeCommand", "%1: names merged")
+                         .arg(QFileInfo(list).fileName()));
     if (!outcome.listCopies.isEmpty())
-        lines.append(QStringLiteral("%1 names %2 to the name lists")
-                         .arg(outcome.namesAdded)
-                         .arg(dryRun ? QStringLiteral("would be added") : QStringLiteral("added")));
+        lines.append((dryRun ? QCoreApplication::translate(
+                                   "MergeCommand", "%1 names would be added to the name lists")
+                             : QCoreApplication::translate("MergeCommand",
+                                                           "%1 names added to the name lists"))
+                         .arg(outcome.namesAdded));
     if (!outcome.conflictFile.isEmpty())
         lines.append(
-            QStringLiteral("The copies' days of dates changed on both sides are kept in %1")
+            QCoreApplication::translate(
+                "MergeCommand", "The copies' days of dates changed on both sides are kept in %1")
                 .arg(QDir::toNativeSeparators(outcome.conflictFile)));
     PrintOut(lines.join(u'\n') + u'\n');
     if (!outcome.ok) {
-        PrintError(outcome.error + QStringLiteral("\nNothing was merged."));
+        PrintError(outcome.error +
+                   QCoreApplication::translate("MergeCommand", "\nNothing was merged."));
         return Failed;
     }
     return Done;

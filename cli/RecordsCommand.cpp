@@ -5,6 +5,7 @@
 #include "stats/MeasureUnits.h"
 #include "stats/PersonalRecords.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QRegularExpression>
 #include <QStringList>
@@ -13,8 +14,9 @@
 
 namespace {
 
-const QCommandLineOption FailedOption({QStringLiteral("failed")},
-                                      QStringLiteral("Count Failed exercises as well as Done."));
+const QCommandLineOption FailedOption(
+    {QStringLiteral("failed")},
+    QCoreApplication::translate("RecordsCommand", "Count Failed exercises as well as Done."));
 
 QString Number(double value)
 {
@@ -33,7 +35,9 @@ QString Weight(double weight, WeightUnit unit)
 
 QString Lift(const LiftRecord &lift, WeightUnit unit)
 {
-    return QStringLiteral("%1 x %2").arg(Weight(lift.weight, unit)).arg(lift.reps);
+    return QCoreApplication::translate("RecordsCommand", "%1 x %2")
+        .arg(Weight(lift.weight, unit))
+        .arg(lift.reps);
 }
 
 // The rows (record, best, date) of one exercise's records that are set, weights in the unit.
@@ -44,22 +48,22 @@ QList<QStringList> Rows(const ExerciseRecords &heldRecords, WeightUnit unit)
     for (size_t r = 0; r < RepRanges.size(); ++r) {
         const LiftRecord &lift = records.byRange[r];
         if (lift.IsSet())
-            rows.append({QStringLiteral("Heaviest, %1 %2")
-                             .arg(RepRanges[r].Label(),
-                                  RepRanges[r].maxReps == 1 ? QStringLiteral("rep")
-                                                            : QStringLiteral("reps")),
+            rows.append({(RepRanges[r].maxReps == 1
+                              ? QCoreApplication::translate("RecordsCommand", "Heaviest, %1 rep")
+                              : QCoreApplication::translate("RecordsCommand", "Heaviest, %1 reps"))
+                             .arg(RepRanges[r].Label()),
                          Lift(lift, unit), DateText(lift.date)});
     }
     if (records.bestEstimateLift.IsSet())
-        rows.append({QStringLiteral("Estimated 1RM"),
+        rows.append({QCoreApplication::translate("RecordsCommand", "Estimated 1RM"),
                      QStringLiteral("%1 (%2)").arg(Weight(records.bestEstimate, unit),
                                                    Lift(records.bestEstimateLift, unit)),
                      DateText(records.bestEstimateLift.date)});
     if (records.bestVolumeDate.isValid())
-        rows.append({QStringLiteral("Highest day volume"), Weight(records.bestVolume, unit),
-                     DateText(records.bestVolumeDate)});
+        rows.append({QCoreApplication::translate("RecordsCommand", "Highest day volume"),
+                     Weight(records.bestVolume, unit), DateText(records.bestVolumeDate)});
     if (records.mostBodyweightRepsDate.isValid())
-        rows.append({QStringLiteral("Most reps, weight 0"),
+        rows.append({QCoreApplication::translate("RecordsCommand", "Most reps, weight 0"),
                      QString::number(records.mostBodyweightReps),
                      DateText(records.mostBodyweightRepsDate)});
     return rows;
@@ -86,8 +90,10 @@ QString Table(const ExerciseRecords &records, WeightUnit unit)
 
 RecordsCommand::RecordsCommand()
     : Command(QStringLiteral("records"),
-              QStringLiteral("Prints the personal records of an exercise, or of every performed "
-                             "exercise, most recently trained first."))
+              QCoreApplication::translate(
+                  "RecordsCommand",
+                  "Prints the personal records of an exercise, or of every performed "
+                  "exercise, most recently trained first."))
 {
 }
 
@@ -95,18 +101,22 @@ void RecordsCommand::AddOptions(QCommandLineParser &parser)
 {
     parser.addOption(FailedOption);
     AddUnitOption(parser);
-    parser.addPositionalArgument(QStringLiteral("EXERCISE"),
-                                 QStringLiteral("The exercise (case and surrounding spaces do not "
-                                                "matter); all exercises when left out."),
-                                 QStringLiteral("[EXERCISE]"));
+    parser.addPositionalArgument(
+        QStringLiteral("EXERCISE"),
+        QCoreApplication::translate("RecordsCommand",
+                                    "The exercise (case and surrounding spaces do not "
+                                    "matter); all exercises when left out."),
+        QStringLiteral("[EXERCISE]"));
 }
 
 int RecordsCommand::Execute(const QCommandLineParser &parser)
 {
     const QStringList names = parser.positionalArguments();
     if (names.size() > 1)
-        return Usage(QStringLiteral("records takes one exercise at most (quote a name with "
-                                    "spaces)."));
+        return Usage(
+            QCoreApplication::translate("RecordsCommand",
+                                        "records takes one exercise at most (quote a name with "
+                                        "spaces)."));
     WeightUnit unit;
     if (const int read = ReadUnitOption(parser, unit); read != Done)
         return read;
@@ -121,8 +131,11 @@ int RecordsCommand::Execute(const QCommandLineParser &parser)
         all.append(PersonalRecords::ForExercise(diary, names.first(), filter));
     all.removeIf([](const ExerciseRecords &records) { return records.IsEmpty(); });
     if (all.isEmpty()) {
-        PrintError(names.isEmpty() ? QStringLiteral("No exercise is marked Done in the diary yet.")
-                                   : QStringLiteral("\"%1\" was never done.").arg(names.first()));
+        PrintError(names.isEmpty()
+                       ? QCoreApplication::translate("RecordsCommand",
+                                                     "No exercise is marked Done in the diary yet.")
+                       : QCoreApplication::translate("RecordsCommand", "\"%1\" was never done.")
+                             .arg(names.first()));
         return Failed;
     }
     QStringList tables;

@@ -7,6 +7,8 @@
 #include "cli/ImportCommand.h"
 #include "cli/MergeCommand.h"
 #include "cli/RecordsCommand.h"
+#include "settings/SettingsStore.h"
+#include "translations/AppLanguage.h"
 
 #include <QCoreApplication>
 
@@ -18,14 +20,18 @@ namespace {
 
 void PrintUsage(const std::vector<std::unique_ptr<Command>> &commands, bool asked)
 {
-    QString text = QStringLiteral("Usage: repbook-cli [--diary FILE] COMMAND [options]\n\n"
-                                  "Works on the Repbook diary from scripts.\n\nCommands:\n");
+    QString text =
+        QCoreApplication::translate("main",
+                                    "Usage: repbook-cli [--diary FILE] COMMAND [options]\n\n"
+                                    "Works on the Repbook diary from scripts.\n\nCommands:\n");
     for (const auto &command : commands)
         text += QStringLiteral("  %1  %2\n")
                     .arg(command->Name(), -8)
                     .arg(command->Description().section(QStringLiteral(". "), 0, 0));
-    text += QStringLiteral("\nrepbook-cli COMMAND --help describes a command's options. Exit "
-                           "codes: 0 done, 1 failed, 2 bad usage.\n");
+    text += QCoreApplication::translate(
+        "main",
+        "\nrepbook-cli COMMAND --help describes a command's options. Exit "
+        "codes: 0 done, 1 failed, 2 bad usage.\n");
     if (asked)
         Command::PrintOut(text);
     else
@@ -46,17 +52,19 @@ bool MoveGlobalOptions(QStringList &arguments, QString &error)
             global << option;
         } else if (option == QLatin1String("--diary")) {
             if (arguments.size() < 2) {
-                error = QStringLiteral("--diary needs a FILE");
+                error = QCoreApplication::translate("main", "--diary needs a FILE");
                 return false;
             }
             global << option << arguments.takeAt(1);
         } else {
-            error = QStringLiteral("unknown option \"%1\" before the command").arg(option);
+            error = QCoreApplication::translate("main", "unknown option \"%1\" before the command")
+                        .arg(option);
             return false;
         }
     }
     if (arguments.size() < 2 && !global.isEmpty()) {
-        error = QStringLiteral("a command is missing after %1").arg(global.join(u' '));
+        error = QCoreApplication::translate("main", "a command is missing after %1")
+                    .arg(global.join(u' '));
         return false;
     }
     arguments = arguments.mid(0, 2) + global + arguments.mid(2);
@@ -70,6 +78,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("repbook-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(REPBOOK_VERSION));
+    AppLanguage::Install(app, SettingsStore());
 
     std::vector<std::unique_ptr<Command>> commands;
     commands.push_back(std::make_unique<ExportCommand>());
@@ -84,7 +93,8 @@ int main(int argc, char **argv)
     QStringList arguments = QCoreApplication::arguments();
     QString error;
     if (!MoveGlobalOptions(arguments, error)) {
-        Command::PrintError(error + QStringLiteral(" (see repbook-cli --help)"));
+        Command::PrintError(error +
+                            QCoreApplication::translate("main", " (see repbook-cli --help)"));
         return Command::BadUsage;
     }
     if (arguments.size() < 2) {
@@ -107,6 +117,7 @@ int main(int argc, char **argv)
             return command->Run(arguments);
     }
     Command::PrintError(
-        QStringLiteral("unknown command \"%1\" (see repbook-cli --help)").arg(name));
+        QCoreApplication::translate("main", "unknown command \"%1\" (see repbook-cli --help)")
+            .arg(name));
     return Command::BadUsage;
 }

@@ -63,6 +63,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Depends is computed from what the installed programs really link (dpkg-dev's dpkg-shlibdeps).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+# Qt's own dialog texts (buttons, file and print dialogs) in the translated languages.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 # CPack puts the summary above this text and turns the empty lines into paragraph breaks.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "Repbook keeps a calendar of your training days. Each day holds your workouts

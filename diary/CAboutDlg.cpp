@@ -61,7 +61,7 @@ CAboutDlg::CAboutDlg(QWidget *parent)
 
 QString CAboutDlg::LicenceText()
 {
-    return QStringLiteral("Licensed under the GNU General Public License, version 3 or later.");
+    return tr("Licensed under the GNU General Public License, version 3 or later.");
 }
 
 QStringList CAboutDlg::DataFolders()

@@ -44,36 +44,42 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
                                      QWidget *parent)
     : CResizingDialog(DialogId, parent)
 {
-    setWindowTitle(QStringLiteral("Import Preview"));
+    setWindowTitle(tr("Import Preview"));
 
     const QString totals = plan.AddsNothing()
-        ? QStringLiteral("Everything in this file is already in the diary: nothing to add.")
-        : QStringLiteral("Adds %1 with %2 on %3 (%4 new).")
-              .arg(CountText(plan.WorkoutsAdded(), QStringLiteral("workout")),
-                   CountText(plan.ExercisesAdded(), QStringLiteral("exercise")),
-                   CountText(int(plan.days.size()), QStringLiteral("date")),
-                   CountText(plan.DaysAdded(), QStringLiteral("day")));
+        ? tr("Everything in this file is already in the diary: nothing to add.")
+        : tr("Adds %1 with %2 on %3 (%4 new).")
+              .arg(CountText(plan.WorkoutsAdded(),
+                             QT_TRANSLATE_N_NOOP("CountText", "%n workout(s)"),
+                             QStringLiteral("workout")),
+                   CountText(plan.ExercisesAdded(),
+                             QT_TRANSLATE_N_NOOP("CountText", "%n exercise(s)"),
+                             QStringLiteral("exercise")),
+                   CountText(int(plan.days.size()), QT_TRANSLATE_N_NOOP("CountText", "%n date(s)"),
+                             QStringLiteral("date")),
+                   CountText(plan.DaysAdded(), QT_TRANSLATE_N_NOOP("CountText", "%n day(s)"),
+                             QStringLiteral("day")));
     const WeightUnit unit = WeightUnitSetting::Read();
     const QString units = plan.pounds
-        ? (unit.IsPounds() ? QStringLiteral("The file gives weights in pounds: they are stored in "
-                                            "kilograms and shown in pounds.")
-                           : QStringLiteral("The file gives weights in pounds: they are stored in "
-                                            "kilograms, the file's pounds shown beside them."))
-        : (unit.IsPounds() ? QStringLiteral("The file gives weights in kilograms: they are stored "
-                                            "as they are and shown in pounds.")
-                           : QStringLiteral("Weights are in kilograms, as in the file."));
-    auto *summary =
-        new QLabel(QStringLiteral("<b>%1</b> (%2)<br>%3<br>Already in the diary, left out: %4. "
-                                  "Rows skipped: %5.<br>%6")
-                       .arg(fileName.toHtmlEscaped(), plan.formatName.toHtmlEscaped(), totals,
-                            CountText(plan.WorkoutsKnown(), QStringLiteral("workout")),
-                            QString::number(plan.skipped.size()), units),
-                   this);
+        ? (unit.IsPounds() ? tr("The file gives weights in pounds: they are stored in "
+                                "kilograms and shown in pounds.")
+                           : tr("The file gives weights in pounds: they are stored in "
+                                "kilograms, the file's pounds shown beside them."))
+        : (unit.IsPounds() ? tr("The file gives weights in kilograms: they are stored "
+                                "as they are and shown in pounds.")
+                           : tr("Weights are in kilograms, as in the file."));
+    auto *summary = new QLabel(
+        tr("<b>%1</b> (%2)<br>%3<br>Already in the diary, left out: %4. "
+           "Rows skipped: %5.<br>%6")
+            .arg(fileName.toHtmlEscaped(), plan.formatName.toHtmlEscaped(), totals,
+                 CountText(plan.WorkoutsKnown(), QT_TRANSLATE_N_NOOP("CountText", "%n workout(s)"),
+                           QStringLiteral("workout")),
+                 QString::number(plan.skipped.size()), units),
+        this);
     summary->setWordWrap(true);
 
-    auto *dates = MakeTable({QStringLiteral("Date"), QStringLiteral("Workouts added"),
-                             QStringLiteral("Exercises added"), QStringLiteral("Already there"),
-                             QStringLiteral("Workouts: sets \u00d7 reps \u00d7 weight")},
+    auto *dates = MakeTable({tr("Date"), tr("Workouts added"), tr("Exercises added"),
+                             tr("Already there"), tr("Workouts: sets \u00d7 reps \u00d7 weight")},
                             int(plan.days.size()), this);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     // A date's row is as high as its entries, so its numbers stand at the top.
@@ -82,7 +88,7 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
         const DiaryImport::DayPlan &day = plan.days[row];
         QString date = ExchangeFields::DateText(day.date);
         if (day.newDay)
-            date += QStringLiteral("  (new day)");
+            date += tr("  (new day)");
         SetCell(dates, row, 0, date, Qt::AlignLeft | Qt::AlignTop);
         SetCell(dates, row, 1, QString::number(day.workoutsAdded), topRight);
         SetCell(dates, row, 2, QString::number(day.exercisesAdded), topRight);
@@ -91,8 +97,7 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
         QStringList lines;
         for (const int w : day.addedWorkouts) {
             const Workout &workout = *day.source->GetWorkout(w);
-            lines.append(workout.GetName().isEmpty() ? QStringLiteral("(no name)")
-                                                     : workout.GetName());
+            lines.append(workout.GetName().isEmpty() ? tr("(no name)") : workout.GetName());
             for (const QString &entry : DiaryImport::EntryTexts(workout, plan.pounds, unit))
                 lines.append(QStringLiteral("    ") + entry);
         }
@@ -102,30 +107,28 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
             int(std::max<qsizetype>(1, lines.size())) * dates->fontMetrics().lineSpacing() + 8);
     }
     dates->resizeColumnsToContents();
-    dates->setAccessibleName(QStringLiteral("Per date"));
+    dates->setAccessibleName(tr("Per date"));
 
-    auto *skipped = MakeTable({QStringLiteral("Line"), QStringLiteral("Skipped because")},
-                              int(plan.skipped.size()), this);
+    auto *skipped = MakeTable({tr("Line"), tr("Skipped because")}, int(plan.skipped.size()), this);
     for (int row = 0; row < plan.skipped.size(); ++row) {
         SetCell(skipped, row, 0, QString::number(plan.skipped[row].line), right);
         SetCell(skipped, row, 1, plan.skipped[row].reason);
     }
     skipped->resizeColumnToContents(0);
-    skipped->setAccessibleName(QStringLiteral("Rows that cannot be stored"));
+    skipped->setAccessibleName(tr("Rows that cannot be stored"));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Import"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&Import"));
     buttons->button(QDialogButtonBox::Ok)->setEnabled(!plan.AddsNothing());
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(summary);
-    layout->addWidget(new QLabel(QStringLiteral("Per date:"), this));
+    layout->addWidget(new QLabel(tr("Per date:"), this));
     layout->addWidget(dates, 2);
     if (!plan.skipped.isEmpty()) {
-        layout->addWidget(
-            new QLabel(QStringLiteral("Rows of the file that cannot be stored:"), this));
+        layout->addWidget(new QLabel(tr("Rows of the file that cannot be stored:"), this));
         layout->addWidget(skipped, 1);
     } else {
         skipped->hide();

@@ -12,10 +12,10 @@ CNameMappingPanel::CNameMappingPanel(const QList<NameMatcher::Proposal> &proposa
                                      const QStringList &knownNames, QWidget *parent)
     : QWidget(parent)
 {
-    auto *heading = new QLabel(
-        QStringLiteral("Exercise names not in the diary (tick to record one under the diary's "
-                       "name beside it; unticked names become new exercises):"),
-        this);
+    auto *heading =
+        new QLabel(tr("Exercise names not in the diary (tick to record one under the diary's "
+                      "name beside it; unticked names become new exercises):"),
+                   this);
     heading->setWordWrap(true);
 
     auto *rows = new QWidget;
@@ -31,13 +31,13 @@ CNameMappingPanel::CNameMappingPanel(const QList<NameMatcher::Proposal> &proposa
         row.imported = proposal.imported;
         // The name is shown as it is: no mnemonic is made of an ampersand in it.
         row.join = new QCheckBox(QString(proposal.imported).replace(u'&', QStringLiteral("&&")));
-        row.join->setToolTip(QStringLiteral("Record \"%1\" under the diary's name beside it")
-                                 .arg(proposal.imported));
+        row.join->setToolTip(
+            tr("Record \"%1\" under the diary's name beside it").arg(proposal.imported));
         row.join->setChecked(proposal.remembered && !proposal.proposed.isEmpty());
         row.name = new QLineEdit(proposal.proposed);
-        row.name->setPlaceholderText(QStringLiteral("diary name"));
+        row.name->setPlaceholderText(tr("diary name"));
         row.name->setCompleter(completer);
-        row.name->setAccessibleName(QStringLiteral("Diary name for %1").arg(proposal.imported));
+        row.name->setAccessibleName(tr("Diary name for %1").arg(proposal.imported));
         QCheckBox *join = row.join;
         connect(row.name, &QLineEdit::textEdited, join,
                 [join](const QString &text) { join->setChecked(!text.trimmed().isEmpty()); });

@@ -1,13 +1,18 @@
 #include "diary/COptionsCommonPage.h"
 
 #include "images/StatusImages.h"
+#include "translations/AppLanguage.h"
 #include "widgets/Appearance.h"
 #include "widgets/CSectionHeading.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -30,6 +35,7 @@ COptionsCommonPage::COptionsCommonPage(QWidget *parent)
     , m_appearance(new QButtonGroup(this))
     , m_kilograms(new QRadioButton(tr("&Kilograms (kg)"), this))
     , m_pounds(new QRadioButton(tr("&Pounds (lb)"), this))
+    , m_language(new QComboBox(this))
 {
     setObjectName(QStringLiteral("COptionsCommonPage"));
     m_shields->setObjectName(QStringLiteral("shieldsButton"));
@@ -73,6 +79,21 @@ COptionsCommonPage::COptionsCommonPage(QWidget *parent)
         m_appearance->addButton(button, static_cast<int>(mode.mode));
         layout->addWidget(button);
     }
+    layout->addSpacing(8);
+    layout->addWidget(new CSectionHeading(tr("Language"), this));
+    m_language->setObjectName(QStringLiteral("languageBox"));
+    for (const AppLanguage::Choice &choice : AppLanguage::Choices())
+        m_language->addItem(choice.name, choice.code);
+    auto *languageLabel = new QLabel(tr("La&nguage:"), this);
+    languageLabel->setBuddy(m_language);
+    auto *languageRow = new QHBoxLayout;
+    languageRow->addWidget(languageLabel);
+    languageRow->addWidget(m_language, 1);
+    layout->addLayout(languageRow);
+    auto *languageNote =
+        new QLabel(tr("A new language takes effect the next time Repbook starts."), this);
+    languageNote->setWordWrap(true);
+    layout->addWidget(languageNote);
     layout->addStretch();
 
     SetStatusChoice(Shields);
@@ -114,6 +135,16 @@ int COptionsCommonPage::GetAppearance() const
 void COptionsCommonPage::SetWeightUnit(WeightUnit unit)
 {
     (unit.IsPounds() ? m_pounds : m_kilograms)->setChecked(true);
+}
+
+void COptionsCommonPage::SetLanguage(const QString &code)
+{
+    m_language->setCurrentIndex(std::max(0, m_language->findData(code)));
+}
+
+QString COptionsCommonPage::GetLanguage() const
+{
+    return m_language->currentData().toString();
 }
 
 WeightUnit COptionsCommonPage::GetWeightUnit() const

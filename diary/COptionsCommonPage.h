@@ -6,11 +6,13 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QRadioButton;
 
 // The page "Common" of the options: which status images mark progress (shields or flags) and
 // whether applying a training program pauses at each day, the unit weights are shown in
-// (kilograms or pounds) and the appearance (desktop, light or dark).
+// (kilograms or pounds), the appearance (desktop, light or dark) and the language, which takes
+// effect at the next start.
 class COptionsCommonPage : public QWidget
 {
     Q_OBJECT
@@ -30,6 +32,9 @@ public:
     int GetAppearance() const;
     void SetWeightUnit(WeightUnit unit);
     WeightUnit GetWeightUnit() const;
+    // The stored language code (see AppLanguage); anything unknown shows System.
+    void SetLanguage(const QString &code);
+    QString GetLanguage() const;
 
 private:
     QRadioButton *m_shields;
@@ -38,4 +43,5 @@ private:
     QButtonGroup *m_appearance;
     QRadioButton *m_kilograms;
     QRadioButton *m_pounds;
+    QComboBox *m_language;
 };

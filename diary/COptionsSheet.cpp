@@ -6,6 +6,7 @@
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "settings/WeightUnitSetting.h"
+#include "translations/AppLanguage.h"
 #include "widgets/Appearance.h"
 #include "widgets/CPictureButton.h"
 #include "widgets/EnterKey.h"
@@ -55,6 +56,7 @@ bool COptionsSheet::Edit(QWidget *parent, SettingsStore &settings, bool &useShie
     sheet.CommonPage()->SetDelay(applyDelay);
     sheet.CommonPage()->SetAppearance(settings.Read(SettingsKeys::Appearance));
     sheet.CommonPage()->SetWeightUnit(WeightUnitSetting::Read(settings));
+    sheet.CommonPage()->SetLanguage(AppLanguage::Stored(settings));
     if (sheet.exec() != QDialog::Accepted)
         return false;
     const bool flags = sheet.CommonPage()->GetStatusChoice() == COptionsCommonPage::Flags;
@@ -63,6 +65,7 @@ bool COptionsSheet::Edit(QWidget *parent, SettingsStore &settings, bool &useShie
     applyDelay = sheet.CommonPage()->GetDelay();
     settings.Write(SettingsKeys::Delay, applyDelay ? 1 : 0);
     WeightUnitSetting::Write(settings, sheet.CommonPage()->GetWeightUnit());
+    AppLanguage::Store(settings, sheet.CommonPage()->GetLanguage());
     const int appearance = sheet.CommonPage()->GetAppearance();
     settings.Write(SettingsKeys::Appearance, appearance);
     // Every open window repaints in the new palette at once.

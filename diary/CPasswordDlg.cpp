@@ -65,7 +65,7 @@ bool CPasswordDlg::Pass(QWidget *parent)
 
 QString CPasswordDlg::IncorrectMessage()
 {
-    return QStringLiteral("Password incorrect.");
+    return tr("Password incorrect.");
 }
 
 int CPasswordDlg::exec()

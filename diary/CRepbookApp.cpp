@@ -10,6 +10,7 @@
 #include "settings/DiaryLocation.h"
 #include "widgets/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,11 +21,13 @@
 
 namespace {
 
-const QString CorruptedQuestion = QStringLiteral(
+const char CorruptedQuestion[] = QT_TRANSLATE_NOOP(
+    "CRepbookApp",
     "Warning! Program database is corrupted.\nDo you want to create new database? All your "
     "information will be lost. To recover it contact developers.");
 // The same question when the damaged file exists: it is kept, so nothing is lost.
-const QString CorruptedQuestionKeepingFile = QStringLiteral(
+const char CorruptedQuestionKeepingFile[] = QT_TRANSLATE_NOOP(
+    "CRepbookApp",
     "Warning! Program database is corrupted.\nDo you want to create new database? The damaged "
     "file will be kept beside the new one. To recover it contact developers.");
 
@@ -36,12 +39,15 @@ QString NativePath(const QString &path)
 // The question when a backup that passes its check is there to take the damaged diary's place.
 QString RestoreQuestion(const DiaryBackups::Found &backup, bool damagedFileExists)
 {
-    QString text = QStringLiteral("Warning! Program database is corrupted.\nThe newest sound "
-                                  "backup is %1.\n\nRestore that backup, create a new, empty "
-                                  "database, or quit?")
-                       .arg(DiaryBackups::Describe(backup));
+    QString text =
+        QCoreApplication::translate("CRepbookApp",
+                                    "Warning! Program database is corrupted.\nThe newest sound "
+                                    "backup is %1.\n\nRestore that backup, create a new, empty "
+                                    "database, or quit?")
+            .arg(DiaryBackups::Describe(backup));
     if (damagedFileExists)
-        text += QStringLiteral(" The damaged file will be kept beside the diary.");
+        text += QCoreApplication::translate("CRepbookApp",
+                                            " The damaged file will be kept beside the diary.");
     return text;
 }
 
@@ -66,7 +72,8 @@ CRepbookApp::~CRepbookApp()
 int CRepbookApp::Run()
 {
     if (!m_instance.TryAcquire()) {
-        MessageBox::Warning(nullptr, QStringLiteral("Application is already running"));
+        MessageBox::Warning(
+            nullptr, QCoreApplication::translate("CRepbookApp", "Application is already running"));
         return 1;
     }
 
@@ -125,21 +132,25 @@ CRepbookApp::Preparation CRepbookApp::AskAboutDamagedFile(const QString &path)
     bool restore = false;
     bool create = false;
     if (backup) {
-        const MessageBox::Button answer =
-            MessageBox::Error(nullptr, RestoreQuestion(*backup, damagedFileExists),
-                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QString(),
-                              {{QMessageBox::Yes, QStringLiteral("&Restore backup")},
-                               {QMessageBox::No, QStringLiteral("&New database")},
-                               {QMessageBox::Cancel, QStringLiteral("&Quit")}});
+        const MessageBox::Button answer = MessageBox::Error(
+            nullptr, RestoreQuestion(*backup, damagedFileExists),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QString(),
+            {{QMessageBox::Yes, QCoreApplication::translate("CRepbookApp", "&Restore backup")},
+             {QMessageBox::No, QCoreApplication::translate("CRepbookApp", "&New database")},
+             {QMessageBox::Cancel, QCoreApplication::translate("CRepbookApp", "&Quit")}});
         restore = answer == QMessageBox::Yes;
         create = answer == QMessageBox::No;
     } else {
-        create = MessageBox::Error(
-                     nullptr, damagedFileExists ? CorruptedQuestionKeepingFile : CorruptedQuestion,
-                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+        create = MessageBox::Error(nullptr,
+                                   QCoreApplication::translate("CRepbookApp",
+                                                               damagedFileExists
+                                                                   ? CorruptedQuestionKeepingFile
+                                                                   : CorruptedQuestion),
+                                   QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     }
     if (!restore && !create) {
-        MessageBox::Information(nullptr, QStringLiteral("Application is closing."));
+        MessageBox::Information(
+            nullptr, QCoreApplication::translate("CRepbookApp", "Application is closing."));
         return Preparation::Quit;
     }
     if (damagedFileExists && !KeepDamagedFile(path))
@@ -157,8 +168,9 @@ CRepbookApp::Preparation CRepbookApp::RestoreBackup(const QString &path, const Q
     backups.MarkRestoredFrom(backupPath);
     if (!QFile::copy(backupPath, path) || !m_file->Open(path)) {
         MessageBox::Error(nullptr,
-                          QStringLiteral("The backup could not be restored to:\n%1\n"
-                                         "Application is closing.")
+                          QCoreApplication::translate("CRepbookApp",
+                                                      "The backup could not be restored to:\n%1\n"
+                                                      "Application is closing.")
                               .arg(NativePath(path)));
         return Preparation::Quit;
     }
@@ -170,15 +182,19 @@ bool CRepbookApp::KeepDamagedFile(const QString &path)
 {
     const QString keptName = SideFile::FreeName(path, QStringLiteral("damaged"));
     if (!QFile::rename(path, keptName)) {
-        MessageBox::Error(nullptr,
-                          QStringLiteral("The damaged database could not be set aside:\n"
-                                         "%1\nIt was left unchanged. Application is "
-                                         "closing.")
-                              .arg(NativePath(path)));
+        MessageBox::Error(
+            nullptr,
+            QCoreApplication::translate("CRepbookApp",
+                                        "The damaged database could not be set aside:\n"
+                                        "%1\nIt was left unchanged. Application is "
+                                        "closing.")
+                .arg(NativePath(path)));
         return false;
     }
     MessageBox::Information(
-        nullptr, QStringLiteral("The damaged database was kept as:\n%1").arg(NativePath(keptName)));
+        nullptr,
+        QCoreApplication::translate("CRepbookApp", "The damaged database was kept as:\n%1")
+            .arg(NativePath(keptName)));
     return true;
 }
 
@@ -187,10 +203,12 @@ void CRepbookApp::CreateEmptyDatabase(const QString &path)
     // NewOnly: an existing file, whatever it holds, is never truncated here.
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        MessageBox::Warning(nullptr,
-                            QStringLiteral("A new database could not be created:\n%1\n"
-                                           "The diary opens empty and cannot be saved.")
-                                .arg(NativePath(path)));
+        MessageBox::Warning(
+            nullptr,
+            QCoreApplication::translate("CRepbookApp",
+                                        "A new database could not be created:\n%1\n"
+                                        "The diary opens empty and cannot be saved.")
+                .arg(NativePath(path)));
         return;
     }
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);

@@ -189,12 +189,12 @@ void CUserDataDlg::SetData(const UserData &data)
 
 QString CUserDataDlg::MismatchMessage()
 {
-    return QStringLiteral("Password and confirmation fields does not match.");
+    return tr("Password and confirmation fields does not match.");
 }
 
 QString CUserDataDlg::NumberMessage()
 {
-    return QStringLiteral("Please enter a whole number.");
+    return tr("Please enter a whole number.");
 }
 
 void CUserDataDlg::accept()

@@ -2,6 +2,8 @@
 
 #include "model/TolerantNumber.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -134,7 +136,7 @@ QString CalendarRange::DayLabel(const DateValue &date, const DateValue &today)
 {
     const int day = date.GetDay();
     if (date == today && date.IsValid())
-        return QStringLiteral("%1 (today)").arg(day);
+        return QCoreApplication::translate("CalendarRange", "%1 (today)").arg(day);
     if (day == 1)
         return FirstOfMonthLabel(date.GetMonth());
     return QString::number(day);

@@ -11,19 +11,24 @@
 #include "widgets/CGridCtrl.h"
 #include "widgets/MessageBox.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 namespace {
 
-const QString RemoveQuestion = QStringLiteral("Do you really want to remove selected day(s)?");
-const QString SwapOrMergeQuestion =
-    QStringLiteral("There are some trainings dated to this day.\nIf you want to swap days press "
-                   "'Yes'.\nIf you want to merge training days press 'No'.\nPress 'Cancel' to do "
-                   "nothing.");
-const QString MoveOrCopyQuestion =
-    QStringLiteral("You have selected an empty day.\nIf you want to move trainings here press "
-                   "'Yes'.\nIf you want to make a copy of this day press 'No'.\nPress 'Cancel' to "
-                   "do nothing.");
+const char RemoveQuestion[] =
+    QT_TRANSLATE_NOOP("DayOperations", "Do you really want to remove selected day(s)?");
+const QString SwapOrMergeQuestion = QCoreApplication::translate(
+    "DayOperations",
+    "There are some trainings dated to this day.\nIf you want to swap days press "
+    "'Yes'.\nIf you want to merge training days press 'No'.\nPress 'Cancel' to do "
+    "nothing.");
+const QString MoveOrCopyQuestion = QCoreApplication::translate(
+    "DayOperations",
+    "You have selected an empty day.\nIf you want to move trainings here press "
+    "'Yes'.\nIf you want to make a copy of this day press 'No'.\nPress 'Cancel' to "
+    "do nothing.");
 
 constexpr QMessageBox::StandardButtons YesNoCancel =
     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -109,7 +114,8 @@ void DayOperations::ViewDay()
         return;
     if (!m_calendar.Grid()->IsValid(focus.row, focus.col)) {
         MessageBox::Error(&m_window,
-                          QStringLiteral("Error! Training could not be dated to this day."));
+                          QCoreApplication::translate(
+                              "DayOperations", "Error! Training could not be dated to this day."));
         return;
     }
     if (!m_calendar.DayAt(focus.row, focus.col))
@@ -157,7 +163,9 @@ void DayOperations::Remove()
     const CCellID focus = m_calendar.Grid()->GetFocusCell();
     if (!m_calendar.DayAt(focus.row, focus.col))
         return;
-    if (MessageBox::Question(&m_window, RemoveQuestion) == QMessageBox::Yes)
+    if (MessageBox::Question(&m_window,
+                             QCoreApplication::translate("DayOperations", RemoveQuestion)) ==
+        QMessageBox::Yes)
         RemoveSelectedDays();
 }
 
@@ -198,9 +206,11 @@ void DayOperations::StartMove()
     TrainingDay *day = m_calendar.DayAt(focus.row, focus.col);
     if (day && !day->IsEmpty()) {
         m_pendingMoveSource = day;
-        MessageBox::Information(&m_window, QStringLiteral("Choose the target day."));
+        MessageBox::Information(
+            &m_window, QCoreApplication::translate("DayOperations", "Choose the target day."));
     } else {
-        MessageBox::Information(&m_window, QStringLiteral("Select the day first."));
+        MessageBox::Information(
+            &m_window, QCoreApplication::translate("DayOperations", "Select the day first."));
     }
 }
 
@@ -218,11 +228,11 @@ bool DayOperations::MoveTo(int row, int col)
         switch (MessageBox::Question(&m_window, SwapOrMergeQuestion, YesNoCancel)) {
         case QMessageBox::Yes:
             SwapDays(*source, *target);
-            m_lastMoveKind = QStringLiteral("Swap");
+            m_lastMoveKind = QCoreApplication::translate("DayOperations", "Swap");
             break;
         case QMessageBox::No:
             MergeDays(*source, *target);
-            m_lastMoveKind = QStringLiteral("Merge");
+            m_lastMoveKind = QCoreApplication::translate("DayOperations", "Merge");
             break;
         default:
             break;
@@ -231,11 +241,11 @@ bool DayOperations::MoveTo(int row, int col)
         switch (MessageBox::Question(&m_window, MoveOrCopyQuestion, YesNoCancel)) {
         case QMessageBox::Yes:
             MoveDay(*source, row, col);
-            m_lastMoveKind = QStringLiteral("Move");
+            m_lastMoveKind = QCoreApplication::translate("DayOperations", "Move");
             break;
         case QMessageBox::No:
             CopyDay(*source, row, col);
-            m_lastMoveKind = QStringLiteral("Copy");
+            m_lastMoveKind = QCoreApplication::translate("DayOperations", "Copy");
             break;
         default:
             break;

@@ -17,6 +17,7 @@
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 DiaryExchange::DiaryExchange(QWidget *window, DiaryDatabase &database)
@@ -31,10 +32,14 @@ bool DiaryExchange::Export(const QList<const TrainingDay *> &selection)
     if (!selection.isEmpty() && selection.size() < days.size()) {
         const MessageBox::Button answer = MessageBox::Question(
             m_window,
-            QStringLiteral("Export only the %1?\n\nYes: the selected days.\nNo: "
-                           "the whole diary (%2).")
-                .arg(CountText(selection.size(), QStringLiteral("selected day")),
-                     CountText(days.size(), QStringLiteral("day"))),
+            QCoreApplication::translate("DiaryExchange",
+                                        "Export only the %1?\n\nYes: the selected days.\nNo: "
+                                        "the whole diary (%2).")
+                .arg(CountText(selection.size(),
+                               QT_TRANSLATE_N_NOOP("CountText", "%n selected day(s)"),
+                               QStringLiteral("selected day")),
+                     CountText(days.size(), QT_TRANSLATE_N_NOOP("CountText", "%n day(s)"),
+                               QStringLiteral("day"))),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         if (answer == QMessageBox::Cancel)
             return false;
@@ -42,8 +47,9 @@ bool DiaryExchange::Export(const QList<const TrainingDay *> &selection)
             days = selection;
     }
     const QString path = FileDialog::GetSaveFileName(
-        m_window, QStringLiteral("Export"),
-        QStringLiteral("CSV files (*.csv);;JSON files (*.json);;All files (*)"),
+        m_window, QCoreApplication::translate("DiaryExchange", "Export"),
+        QCoreApplication::translate("DiaryExchange",
+                                    "CSV files (*.csv);;JSON files (*.json);;All files (*)"),
         QStringLiteral("csv"),
         FileDialog::InDocuments(
             QStringLiteral("Repbook %1.csv").arg(Clock::Today().toString(Qt::ISODate))));
@@ -65,9 +71,11 @@ bool DiaryExchange::Export(const QList<const TrainingDay *> &selection)
 std::optional<DiaryImport::Added> DiaryExchange::Import(const OneStep &asOneStep)
 {
     const QString path = FileDialog::GetOpenFileName(
-        m_window, QStringLiteral("Import"),
-        QStringLiteral("Training log exports: Repbook, Strong, Hevy, FitNotes, LiftLog "
-                       "(*.csv *.json);;All files (*)"));
+        m_window, QCoreApplication::translate("DiaryExchange", "Import"),
+        QCoreApplication::translate(
+            "DiaryExchange",
+            "Training log exports: Repbook, Strong, Hevy, FitNotes, LiftLog "
+            "(*.csv *.json);;All files (*)"));
     if (path.isEmpty())
         return std::nullopt;
     ImportedData data;

@@ -8,6 +8,7 @@
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -28,13 +29,15 @@ Way AskWay(QWidget *parent, const QString &folder)
         return Way::Copy;
     const MessageBox::Button answer = MessageBox::Question(
         parent,
-        QStringLiteral("%1 already holds a diary, from another computer perhaps.\n\n"
-                       "Yes: use that diary. The diary of this computer stays where it is, "
-                       "unused.\n"
-                       "No: merge the diary of this computer into it, day by day. Where both "
-                       "hold a day with other entries, that diary's day is kept and this "
-                       "computer's is saved beside it.\n"
-                       "Cancel: keep the diary where it is.")
+        QCoreApplication::translate(
+            "DiaryFolderFlow",
+            "%1 already holds a diary, from another computer perhaps.\n\n"
+            "Yes: use that diary. The diary of this computer stays where it is, "
+            "unused.\n"
+            "No: merge the diary of this computer into it, day by day. Where both "
+            "hold a day with other entries, that diary's day is kept and this "
+            "computer's is saved beside it.\n"
+            "Cancel: keep the diary where it is.")
             .arg(Native(folder)),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::Yes)
@@ -49,7 +52,8 @@ bool Choose(QWidget *parent, SharedDiaryFile &file, SettingsStore &settings)
     if (!DiaryLocation::CanChoose())
         return false;
     const QString current = QFileInfo(file.Path()).absolutePath();
-    QString folder = FileDialog::GetExistingFolder(parent, QStringLiteral("Diary folder"), current);
+    QString folder = FileDialog::GetExistingFolder(
+        parent, QCoreApplication::translate("DiaryFolderFlow", "Diary folder"), current);
     if (folder.isEmpty())
         return false;
     folder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
@@ -62,7 +66,10 @@ bool Choose(QWidget *parent, SharedDiaryFile &file, SettingsStore &settings)
     // Everything shown here goes with the diary.
     const SharedDiaryFile::Outcome saved = file.Save();
     if (!saved.ok) {
-        MessageBox::Warning(parent, saved.error + QStringLiteral("\nThe diary stays where it is."));
+        MessageBox::Warning(
+            parent,
+            saved.error +
+                QCoreApplication::translate("DiaryFolderFlow", "\nThe diary stays where it is."));
         return false;
     }
     DiaryFolderSwitch::Result result;
@@ -71,8 +78,10 @@ bool Choose(QWidget *parent, SharedDiaryFile &file, SettingsStore &settings)
     else if (way == Way::Merge)
         result = DiaryFolderSwitch::MergeInto(current, folder);
     if (!result.ok) {
-        MessageBox::Warning(parent,
-                            result.error + QStringLiteral("\nThe diary stays where it is."));
+        MessageBox::Warning(
+            parent,
+            result.error +
+                QCoreApplication::translate("DiaryFolderFlow", "\nThe diary stays where it is."));
         return false;
     }
     if (way != Way::Merge)
@@ -81,18 +90,24 @@ bool Choose(QWidget *parent, SharedDiaryFile &file, SettingsStore &settings)
     settings.Write(SettingsKeys::DiaryFolder, folder);
     file.Open(DiaryLocation::DatabasePath());
 
-    QString text = QStringLiteral("The diary is now in:\n%1\n\nThe files in %2 were left as they "
-                                  "were; remove them once you no longer need them.")
-                       .arg(Native(folder), Native(current));
+    QString text =
+        QCoreApplication::translate("DiaryFolderFlow",
+                                    "The diary is now in:\n%1\n\nThe files in %2 were left as they "
+                                    "were; remove them once you no longer need them.")
+            .arg(Native(folder), Native(current));
     if (!result.conflicts.isEmpty())
-        text += QStringLiteral("\n\nDays that both diaries hold with other entries kept the "
-                               "folder's version; this computer's were saved in:\n%1\n"
-                               "Edit > Conflicts shows them beside the folder's and lets you "
-                               "take them instead.")
+        text += QCoreApplication::translate(
+                    "DiaryFolderFlow",
+                    "\n\nDays that both diaries hold with other entries kept the "
+                    "folder's version; this computer's were saved in:\n%1\n"
+                    "Edit > Conflicts shows them beside the folder's and lets you "
+                    "take them instead.")
                     .arg(Native(result.conflictFile));
     if (!ignoreWritten)
-        text += QStringLiteral("\n\nThe ignore file .stignore could not be written there: keep "
-                               "*.lock files and the Backups folder out of the sync by hand.");
+        text += QCoreApplication::translate(
+            "DiaryFolderFlow",
+            "\n\nThe ignore file .stignore could not be written there: keep "
+            "*.lock files and the Backups folder out of the sync by hand.");
     MessageBox::Information(parent, text);
     return true;
 }

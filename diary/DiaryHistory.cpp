@@ -1,5 +1,6 @@
 #include "diary/DiaryHistory.h"
 
+#include "model/NumberText.h"
 #include "widgets/MessageBox.h"
 
 #include <QAction>
@@ -66,7 +67,8 @@ QString DiaryHistory::DatesText(const QList<DateValue> &dates)
 {
     if (dates.size() == 1)
         return DateText(dates.first());
-    return QStringLiteral("%1 days").arg(dates.size());
+    return CountText(dates.size(), QT_TRANSLATE_N_NOOP("CountText", "%n day(s)"),
+                     QStringLiteral("day"));
 }
 
 void DiaryHistory::Record(const QString &name, const QList<DateValue> &dates,
@@ -147,11 +149,10 @@ bool DiaryHistory::Step(bool undo)
         const QList<DateValue> dates = DaysSnapshot::ChangedDates(expected, now);
         MessageBox::Warning(
             m_owner,
-            QStringLiteral("\"%1 %2\" is not possible: another program (the notifier or the "
-                           "command-line tool) has changed %3 since. Doing it would throw that "
-                           "change away.")
-                .arg(undo ? QStringLiteral("Undo") : QStringLiteral("Redo"), step->text(),
-                     DatesText(dates)));
+            tr("\"%1 %2\" is not possible: another program (the notifier or the "
+               "command-line tool) has changed %3 since. Doing it would throw that "
+               "change away.")
+                .arg(undo ? tr("Undo") : tr("Redo"), step->text(), DatesText(dates)));
         return false;
     }
     if (undo)
@@ -171,8 +172,8 @@ void DiaryHistory::BindActions(QAction *undo, QAction *redo)
         return keys.isEmpty() ? text : text + QLatin1Char('\t') + keys;
     };
     const auto update = [=, this] {
-        undo->setText(label(QStringLiteral("&Undo"), m_stack->undoText(), undoKeys));
-        redo->setText(label(QStringLiteral("&Redo"), m_stack->redoText(), redoKeys));
+        undo->setText(label(tr("&Undo"), m_stack->undoText(), undoKeys));
+        redo->setText(label(tr("&Redo"), m_stack->redoText(), redoKeys));
         undo->setEnabled(m_stack->canUndo());
         redo->setEnabled(m_stack->canRedo());
     };

@@ -112,17 +112,17 @@ void DiarySaving::Report(const SharedDiaryFile::Outcome &outcome, Work work)
     if (!outcome.conflicts.isEmpty() && !outcome.conflictFile.isEmpty()) {
         MessageBox::Information(
             m_owner,
-            QStringLiteral("Another program changed days that were also changed here:\n%1\n"
-                           "The diary keeps the version shown here. The other version was "
-                           "saved in:\n%2\nEdit > Conflicts shows it beside the diary's and "
-                           "lets you take it instead.")
+            tr("Another program changed days that were also changed here:\n%1\n"
+               "The diary keeps the version shown here. The other version was "
+               "saved in:\n%2\nEdit > Conflicts shows it beside the diary's and "
+               "lets you take it instead.")
                 .arg(DateListText::Short(outcome.conflicts), Native(outcome.conflictFile)));
     }
     if (!outcome.keptDamagedFile.isEmpty()) {
         MessageBox::Warning(m_owner,
-                            QStringLiteral("The diary file had been damaged outside the program. "
-                                           "It was kept as:\n%1\nThe diary was saved again "
-                                           "from the days shown here.")
+                            tr("The diary file had been damaged outside the program. "
+                               "It was kept as:\n%1\nThe diary was saved again "
+                               "from the days shown here.")
                                 .arg(Native(outcome.keptDamagedFile)));
     }
     // Only saves speak of failures; a file that cannot be read now is read again later.
@@ -130,9 +130,9 @@ void DiarySaving::Report(const SharedDiaryFile::Outcome &outcome, Work work)
         return;
     WarnOnce(outcome.ok, m_failureReported,
              outcome.error +
-                 QStringLiteral("\nYour changes are kept while the program "
-                                "runs, and saving is tried again every "
-                                "minute."));
+                 tr("\nYour changes are kept while the program "
+                    "runs, and saving is tried again every "
+                    "minute."));
 }
 
 void DiarySaving::WarnOnce(bool ok, bool &reported, const QString &text)
@@ -159,8 +159,8 @@ void DiarySaving::KeepDailyBackup(bool quiet)
         return;
     WarnOnce(result.ok, m_backupFailureReported,
              result.error +
-                 QStringLiteral("\nThe diary itself is saved as usual; the backup is tried "
-                                "again at the next save."));
+                 tr("\nThe diary itself is saved as usual; the backup is tried "
+                    "again at the next save."));
 }
 
 QString DiarySaving::UnsavedDaysText() const
@@ -168,7 +168,7 @@ QString DiarySaving::UnsavedDaysText() const
     const QList<DateValue> dates = m_file.UnsavedDates();
     if (dates.isEmpty())
         return QString();
-    return QStringLiteral("Not saved: the days of %1.").arg(DateListText::Short(dates));
+    return tr("Not saved: the days of %1.").arg(DateListText::Short(dates));
 }
 
 bool DiarySaving::SaveBeforeExit()
@@ -186,8 +186,8 @@ bool DiarySaving::SaveBeforeExit()
         }
         const MessageBox::Button answer = MessageBox::Error(
             m_owner,
-            QStringLiteral("%1\n%2\n\nRetry, exit without saving (Discard), or go back to the "
-                           "diary (Cancel)?")
+            tr("%1\n%2\n\nRetry, exit without saving (Discard), or go back to the "
+               "diary (Cancel)?")
                 .arg(outcome.error, UnsavedDaysText()),
             QMessageBox::Retry | QMessageBox::Discard | QMessageBox::Cancel);
         if (answer == QMessageBox::Discard)

@@ -169,68 +169,65 @@ void MainMenu::BuildMenus()
 {
     m_menuBar = new QMenuBar(m_window);
 
-    QMenu *file = m_menuBar->addMenu(QStringLiteral("&File"));
-    AddCommand(file, CommandId::ImportFile, QStringLiteral("&Import..."));
-    AddCommand(file, CommandId::ExportFile, QStringLiteral("&Export..."));
+    QMenu *file = m_menuBar->addMenu(tr("&File"));
+    AddCommand(file, CommandId::ImportFile, tr("&Import..."));
+    AddCommand(file, CommandId::ExportFile, tr("&Export..."));
     file->addSeparator();
-    AddCommand(file, CommandId::PrintPreview, QStringLiteral("P&rint preview"));
-    AddCommand(file, CommandId::Print, QStringLiteral("&Print\tCtrl + P"),
+    AddCommand(file, CommandId::PrintPreview, tr("P&rint preview"));
+    AddCommand(file, CommandId::Print, tr("&Print\tCtrl + P"),
                {Key(Qt::Key_P, Qt::ControlModifier)});
     file->addSeparator();
-    AddCommand(file, CommandId::RestoreBackup, QStringLiteral("Restore from &backup..."));
+    AddCommand(file, CommandId::RestoreBackup, tr("Restore from &backup..."));
     file->addSeparator();
-    AddCommand(file, CommandId::Exit, QStringLiteral("E&xit"));
+    AddCommand(file, CommandId::Exit, tr("E&xit"));
 
-    QMenu *edit = m_menuBar->addMenu(QStringLiteral("&Edit"));
-    AddCommand(edit, CommandId::Undo, QStringLiteral("&Undo\tCtrl + Z"), {QKeySequence::Undo});
-    AddCommand(edit, CommandId::Redo, QStringLiteral("&Redo\tCtrl + Y"),
+    QMenu *edit = m_menuBar->addMenu(tr("&Edit"));
+    AddCommand(edit, CommandId::Undo, tr("&Undo\tCtrl + Z"), {QKeySequence::Undo});
+    AddCommand(edit, CommandId::Redo, tr("&Redo\tCtrl + Y"),
                {Key(Qt::Key_Y, Qt::ControlModifier),
                 Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier)});
     edit->addSeparator();
-    AddCommand(edit, CommandId::View, QStringLiteral("View...\tReturn"), ReturnKeys());
-    AddCommand(edit, CommandId::Notes, QStringLiteral("Notes...\tCtrl + N"),
+    AddCommand(edit, CommandId::View, tr("View...\tReturn"), ReturnKeys());
+    AddCommand(edit, CommandId::Notes, tr("Notes...\tCtrl + N"),
                {Key(Qt::Key_N, Qt::ControlModifier)});
-    AddCommand(edit, CommandId::AddWorkout, QStringLiteral("&Add workout...\tIns"),
-               {Key(Qt::Key_Insert)});
-    AddCommand(edit, CommandId::MoveSelected, QStringLiteral("&Move selected"));
-    AddCommand(edit, CommandId::RemoveSelected, QStringLiteral("&Remove selected\tDel"),
-               {Key(Qt::Key_Delete)});
+    AddCommand(edit, CommandId::AddWorkout, tr("&Add workout...\tIns"), {Key(Qt::Key_Insert)});
+    AddCommand(edit, CommandId::MoveSelected, tr("&Move selected"));
+    AddCommand(edit, CommandId::RemoveSelected, tr("&Remove selected\tDel"), {Key(Qt::Key_Delete)});
     edit->addSeparator();
-    AddCommand(edit, CommandId::Find, QStringLiteral("&Find...\tCtrl + F"),
+    AddCommand(edit, CommandId::Find, tr("&Find...\tCtrl + F"),
                {Key(Qt::Key_F, Qt::ControlModifier)});
-    AddCommand(edit, CommandId::Conflicts, QStringLiteral("&Conflicts..."));
+    AddCommand(edit, CommandId::Conflicts, tr("&Conflicts..."));
 
-    QMenu *view = m_menuBar->addMenu(QStringLiteral("&View"));
-    QMenu *goTo = view->addMenu(QStringLiteral("Go to"));
-    AddCommand(goTo, CommandId::Today, QStringLiteral("Today\tCtrl + Return"),
-               ReturnKeys(Qt::ControlModifier));
-    AddCommand(goTo, CommandId::FirstDay, QStringLiteral("First day\tCtrl + Home"),
+    QMenu *view = m_menuBar->addMenu(tr("&View"));
+    QMenu *goTo = view->addMenu(tr("Go to"));
+    AddCommand(goTo, CommandId::Today, tr("Today\tCtrl + Return"), ReturnKeys(Qt::ControlModifier));
+    AddCommand(goTo, CommandId::FirstDay, tr("First day\tCtrl + Home"),
                {Key(Qt::Key_Home, Qt::ControlModifier)});
-    AddCommand(goTo, CommandId::PreviousDay, QStringLiteral("Previous day\tCtrl + Left"),
+    AddCommand(goTo, CommandId::PreviousDay, tr("Previous day\tCtrl + Left"),
                {Key(Qt::Key_Left, Qt::ControlModifier)});
-    AddCommand(goTo, CommandId::NextDay, QStringLiteral("Next day\tCtrl + Right"),
+    AddCommand(goTo, CommandId::NextDay, tr("Next day\tCtrl + Right"),
                {Key(Qt::Key_Right, Qt::ControlModifier)});
-    AddCommand(goTo, CommandId::LastDay, QStringLiteral("Last day\tCtrl + End"),
+    AddCommand(goTo, CommandId::LastDay, tr("Last day\tCtrl + End"),
                {Key(Qt::Key_End, Qt::ControlModifier)});
-    AddCommand(view, CommandId::Refresh, QStringLiteral("&Refresh\tF5"), {Key(Qt::Key_F5)});
+    AddCommand(view, CommandId::Refresh, tr("&Refresh\tF5"), {Key(Qt::Key_F5)});
     view->addSeparator();
-    AddCommand(view, CommandId::SetRange, QStringLiteral("Set range..."));
-    AddCommand(view, CommandId::SelectionToRange, QStringLiteral("&Selection to range\tCtrl + R"),
+    AddCommand(view, CommandId::SetRange, tr("Set range..."));
+    AddCommand(view, CommandId::SelectionToRange, tr("&Selection to range\tCtrl + R"),
                {Key(Qt::Key_R, Qt::ControlModifier)});
 
-    QMenu *tools = m_menuBar->addMenu(QStringLiteral("&Tools"));
-    AddCommand(tools, CommandId::Editor, QStringLiteral("&Editor...\tCtrl + E"),
+    QMenu *tools = m_menuBar->addMenu(tr("&Tools"));
+    AddCommand(tools, CommandId::Editor, tr("&Editor...\tCtrl + E"),
                {Key(Qt::Key_E, Qt::ControlModifier)});
-    AddCommand(tools, CommandId::ApplyProgram, QStringLiteral("Apply program...\tCtrl + Space"),
+    AddCommand(tools, CommandId::ApplyProgram, tr("Apply program...\tCtrl + Space"),
                {Key(Qt::Key_Space, Qt::ControlModifier)});
-    AddCommand(tools, CommandId::Progress, QStringLiteral("&Progress...\tCtrl + G"),
+    AddCommand(tools, CommandId::Progress, tr("&Progress...\tCtrl + G"),
                {Key(Qt::Key_G, Qt::ControlModifier)});
     tools->addSeparator();
-    AddCommand(tools, CommandId::User, QStringLiteral("User..."));
-    AddCommand(tools, CommandId::Options, QStringLiteral("Options..."));
+    AddCommand(tools, CommandId::User, tr("User..."));
+    AddCommand(tools, CommandId::Options, tr("Options..."));
 
-    QMenu *help = m_menuBar->addMenu(QStringLiteral("&Help"));
-    AddCommand(help, CommandId::About, QStringLiteral("&About Repbook..."));
+    QMenu *help = m_menuBar->addMenu(tr("&Help"));
+    AddCommand(help, CommandId::About, tr("&About Repbook..."));
 
     AddCommand(nullptr, CommandId::SelectAll, QString(), {Key(Qt::Key_A, Qt::ControlModifier)});
     AddCommand(nullptr, CommandId::Escape, QString(), {Key(Qt::Key_Escape)});

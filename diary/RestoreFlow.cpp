@@ -7,6 +7,7 @@
 #include "settings/DiaryLocation.h"
 #include "widgets/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -43,11 +44,13 @@ bool Run(QWidget *parent, SharedDiaryFile &file, DiaryHistory &history)
     }
     if (chosen.isEmpty())
         return false;
-    if (MessageBox::Question(parent,
-                             QStringLiteral("Replace the diary by the backup %1?\nThe diary as it "
-                                            "is now is kept as a backup first, and Undo brings "
-                                            "it back.")
-                                 .arg(QFileInfo(chosen).fileName())) != QMessageBox::Yes)
+    if (MessageBox::Question(
+            parent,
+            QCoreApplication::translate("RestoreFlow",
+                                        "Replace the diary by the backup %1?\nThe diary as it "
+                                        "is now is kept as a backup first, and Undo brings "
+                                        "it back.")
+                .arg(QFileInfo(chosen).fileName())) != QMessageBox::Yes)
         return false;
 
     // Read first: keeping the current diary may retire the chosen backup.
@@ -64,29 +67,36 @@ bool Run(QWidget *parent, SharedDiaryFile &file, DiaryHistory &history)
         hooks.daysChanged();
         MessageBox::Warning(parent,
                             kept.error +
-                                QStringLiteral("\nNothing was restored: the "
-                                               "diary as it is now could not be "
-                                               "kept first."));
+                                QCoreApplication::translate("RestoreFlow",
+                                                            "\nNothing was restored: the "
+                                                            "diary as it is now could not be "
+                                                            "kept first."));
         return false;
     }
     DiaryBackups::Result restored;
-    history.RecordAny(QStringLiteral("Restore backup"),
+    history.RecordAny(QCoreApplication::translate("RestoreFlow", "Restore backup"),
                       [&] { restored = DiaryBackups::Replace(file, bytes); });
     hooks.daysChanged();
     if (!restored.ok) {
-        MessageBox::Warning(parent,
-                            restored.error +
-                                QStringLiteral("\nThe restored days are shown, and saving is "
-                                               "tried again every minute."));
+        MessageBox::Warning(
+            parent,
+            restored.error +
+                QCoreApplication::translate("RestoreFlow",
+                                            "\nThe restored days are shown, and saving is "
+                                            "tried again every minute."));
         return false;
     }
-    QString text = QStringLiteral("The diary was restored from:\n%1").arg(Native(chosen));
+    QString text = QCoreApplication::translate("RestoreFlow", "The diary was restored from:\n%1")
+                       .arg(Native(chosen));
     if (!kept.backup.isEmpty())
-        text += QStringLiteral("\nThe diary as it was is kept as:\n%1").arg(Native(kept.backup));
+        text += QCoreApplication::translate("RestoreFlow", "\nThe diary as it was is kept as:\n%1")
+                    .arg(Native(kept.backup));
     for (const QString &conflictFile : {kept.saved.conflictFile, restored.saved.conflictFile}) {
         if (!conflictFile.isEmpty())
-            text += QStringLiteral("\nDays another program had changed meanwhile are kept in:\n%1")
-                        .arg(Native(conflictFile));
+            text +=
+                QCoreApplication::translate(
+                    "RestoreFlow", "\nDays another program had changed meanwhile are kept in:\n%1")
+                    .arg(Native(conflictFile));
     }
     MessageBox::Information(parent, text);
     return true;

@@ -10,6 +10,8 @@
 #include "model/TrainingDay.h"
 #include "widgets/CGridCtrl.h"
 
+#include <QCoreApplication>
+
 namespace WindowHistory {
 
 namespace {
@@ -50,7 +52,10 @@ DiaryHistory *Create(QWidget &window, const MainMenu &commands, const DayPreview
     };
     history->RecordContextMenus(
         {area->GetGrid(), area->GetGrid()->viewport()},
-        [areaDates] { return QStringLiteral("Mark ") + DiaryHistory::DatesText(areaDates()); },
+        [areaDates] {
+            return QCoreApplication::translate("WindowHistory", "Mark ") +
+                DiaryHistory::DatesText(areaDates());
+        },
         areaDates);
     return history;
 }

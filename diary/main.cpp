@@ -2,6 +2,7 @@
 #include "images/ImageIds.h"
 #include "images/ResourceImages.h"
 #include "settings/SettingsStore.h"
+#include "translations/AppLanguage.h"
 #include "widgets/Appearance.h"
 
 #include <QApplication>
@@ -15,8 +16,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(REPBOOK_VERSION));
     // Links the windows to the installed menu entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("com.ironvale.Repbook"));
-    // The Fusion style, light or dark as the options say.
-    Appearance::Apply(Appearance::Stored(SettingsStore()));
+    const SettingsStore settings;
+    // The texts in the chosen language, the Fusion style light or dark as the options say.
+    AppLanguage::Install(application, settings);
+    Appearance::Apply(Appearance::Stored(settings));
     QApplication::setWindowIcon(ResourceImages::AppIcon(ImageId::AppIcon));
 
     CRepbookApp app;

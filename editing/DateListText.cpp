@@ -1,5 +1,6 @@
 #include "editing/DateListText.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 
@@ -17,7 +18,8 @@ QString Short(const QList<DateValue> &dates)
     for (const DateValue &date : dates.mid(0, ListedDates))
         texts.append(QLocale().toString(date.ToQDate(), QLocale::ShortFormat));
     if (dates.size() > ListedDates)
-        texts.append(QStringLiteral("and %1 more").arg(dates.size() - ListedDates));
+        texts.append(QCoreApplication::translate("DateListText", "and %1 more")
+                         .arg(dates.size() - ListedDates));
     return texts.join(QStringLiteral(", "));
 }
 

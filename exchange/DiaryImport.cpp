@@ -5,6 +5,7 @@
 #include "model/NameList.h"
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -249,22 +250,32 @@ QString PlanTotals(const Plan &plan)
             Widen(first, last, day.date);
     }
     const QString dates = DatesText(first, last);
-    return QStringLiteral("%1: %2 with %3 to add (%4)%5; %6 already in the diary; %7 skipped.")
-        .arg(plan.formatName, CountText(plan.WorkoutsAdded(), QStringLiteral("workout")),
-             CountText(plan.ExercisesAdded(), QStringLiteral("exercise")),
-             CountText(plan.DaysAdded(), QStringLiteral("new day")),
+    return QCoreApplication::translate(
+               "DiaryImport", "%1: %2 with %3 to add (%4)%5; %6 already in the diary; %7 skipped.")
+        .arg(plan.formatName,
+             CountText(plan.WorkoutsAdded(), QT_TRANSLATE_N_NOOP("CountText", "%n workout(s)"),
+                       QStringLiteral("workout")),
+             CountText(plan.ExercisesAdded(), QT_TRANSLATE_N_NOOP("CountText", "%n exercise(s)"),
+                       QStringLiteral("exercise")),
+             CountText(plan.DaysAdded(), QT_TRANSLATE_N_NOOP("CountText", "%n new day(s)"),
+                       QStringLiteral("new day")),
              dates.isEmpty() ? QString() : QStringLiteral(", ") + dates,
-             CountText(plan.WorkoutsKnown(), QStringLiteral("workout")),
-             CountText(plan.skipped.size(), QStringLiteral("row")));
+             CountText(plan.WorkoutsKnown(), QT_TRANSLATE_N_NOOP("CountText", "%n workout(s)"),
+                       QStringLiteral("workout")),
+             CountText(plan.skipped.size(), QT_TRANSLATE_N_NOOP("CountText", "%n row(s)"),
+                       QStringLiteral("row")));
 }
 
 QString AddedText(const Added &added)
 {
     const QString dates = DatesText(added.first, added.last);
-    return QStringLiteral("Added %1 with %2 (%3)%4.")
-        .arg(CountText(added.workouts, QStringLiteral("workout")),
-             CountText(added.exercises, QStringLiteral("exercise")),
-             CountText(added.days, QStringLiteral("new day")),
+    return QCoreApplication::translate("DiaryImport", "Added %1 with %2 (%3)%4.")
+        .arg(CountText(added.workouts, QT_TRANSLATE_N_NOOP("CountText", "%n workout(s)"),
+                       QStringLiteral("workout")),
+             CountText(added.exercises, QT_TRANSLATE_N_NOOP("CountText", "%n exercise(s)"),
+                       QStringLiteral("exercise")),
+             CountText(added.days, QT_TRANSLATE_N_NOOP("CountText", "%n new day(s)"),
+                       QStringLiteral("new day")),
              dates.isEmpty() ? QString() : QStringLiteral(", ") + dates);
 }
 
@@ -277,12 +288,15 @@ QStringList SummaryLines(const Plan &plan, bool eachDate)
         QString date = ExchangeFields::DateText(day.date);
         if (date.isEmpty())
             date = QStringLiteral("(no date)");
-        lines.append(QStringLiteral("%1  %2 %3, %4; %5 already there")
-                         .arg(date,
-                              day.newDay ? QStringLiteral("new day,") : QStringLiteral("adds"),
-                              CountText(day.workoutsAdded, QStringLiteral("workout")),
-                              CountText(day.exercisesAdded, QStringLiteral("exercise")))
-                         .arg(day.workoutsKnown));
+        lines.append(
+            QStringLiteral("%1  %2 %3, %4; %5 already there")
+                .arg(date, day.newDay ? QStringLiteral("new day,") : QStringLiteral("adds"),
+                     CountText(day.workoutsAdded, QT_TRANSLATE_N_NOOP("CountText", "%n workout(s)"),
+                               QStringLiteral("workout")),
+                     CountText(day.exercisesAdded,
+                               QT_TRANSLATE_N_NOOP("CountText", "%n exercise(s)"),
+                               QStringLiteral("exercise")))
+                .arg(day.workoutsKnown));
     }
     for (const SkippedRow &row : plan.skipped)
         lines.append(QStringLiteral("line %1 skipped: %2").arg(row.line).arg(row.reason));

@@ -1,5 +1,7 @@
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 QString CountText(qsizetype count, const QString &singular, const QString &plural)
@@ -7,6 +9,16 @@ QString CountText(qsizetype count, const QString &singular, const QString &plura
     const QString noun =
         count == 1 ? singular : (plural.isEmpty() ? singular + QLatin1Char('s') : plural);
     return QString::number(count) + QLatin1Char(' ') + noun;
+}
+
+QString CountText(qsizetype count, const char *source, const QString &singular,
+                  const QString &plural)
+{
+    const int n = int(count);
+    const QString translated = QCoreApplication::translate("CountText", source, nullptr, n);
+    QString untranslated = QString::fromUtf8(source);
+    untranslated.replace(QLatin1String("%n"), QString::number(n));
+    return translated == untranslated ? CountText(count, singular, plural) : translated;
 }
 
 QString DecimalText(double value, int maxDecimals, const QLocale &locale)

@@ -1,14 +1,16 @@
 #include "model/ProgressStatus.h"
 
+#include <QCoreApplication>
+
 QString StatusName(ProgressStatus status)
 {
     switch (status) {
     case ProgressStatus::NotYet:
-        return QStringLiteral("Not yet");
+        return QCoreApplication::translate("ProgressStatus", "Not yet");
     case ProgressStatus::Done:
-        return QStringLiteral("Done");
+        return QCoreApplication::translate("ProgressStatus", "Done");
     case ProgressStatus::Failed:
-        return QStringLiteral("Failed");
+        return QCoreApplication::translate("ProgressStatus", "Failed");
     }
     return QString();
 }

@@ -14,8 +14,9 @@ namespace {
 
 constexpr int IconSize = 48;
 
-const QString IdleTitle = QStringLiteral("No reminder at the moment");
-const QString IdleText = QStringLiteral(
+const char IdleTitle[] = QT_TRANSLATE_NOOP("CNotifierWindow", "No reminder at the moment");
+const char IdleText[] = QT_TRANSLATE_NOOP(
+    "CNotifierWindow",
     "This desktop has no notification area, so the workout notifier shows this window. It "
     "comes to the front when there is something to remind you of.");
 
@@ -24,10 +25,10 @@ const QString IdleText = QStringLiteral(
 CNotifierWindow::CNotifierWindow(Commands commands, QWidget *parent)
     : QWidget(parent)
     , m_commands(std::move(commands))
-    , m_title(new QLabel(IdleTitle, this))
-    , m_text(new QLabel(IdleText, this))
+    , m_title(new QLabel(tr(IdleTitle), this))
+    , m_text(new QLabel(tr(IdleText), this))
 {
-    setWindowTitle(QStringLiteral("Repminder - workout notifier"));
+    setWindowTitle(tr("Repminder - workout notifier"));
     setWindowIcon(ResourceImages::AppIcon(ImageId::NotifierIcon));
 
     auto *icon = new QLabel(this);
@@ -49,9 +50,9 @@ CNotifierWindow::CNotifierWindow(Commands commands, QWidget *parent)
     top->addSpacing(8);
     top->addLayout(texts, 1);
 
-    auto *open = new QPushButton(QStringLiteral("&Open"), this);
-    auto *options = new QPushButton(QStringLiteral("O&ptions"), this);
-    auto *exit = new QPushButton(QStringLiteral("E&xit"), this);
+    auto *open = new QPushButton(tr("&Open"), this);
+    auto *options = new QPushButton(tr("O&ptions"), this);
+    auto *exit = new QPushButton(tr("E&xit"), this);
     open->setDefault(true);
     connect(open, &QPushButton::clicked, this, [this] { m_commands.open(); });
     connect(options, &QPushButton::clicked, this, [this] { m_commands.options(); });
@@ -85,7 +86,7 @@ void CNotifierWindow::ShowBalloon(const QString &title, const QString &text)
     Q_UNUSED(text);
     const bool repeated = m_title->text() == title;
     m_title->setText(title);
-    m_text->setText(QStringLiteral("Click \"Open\" to see the reminder."));
+    m_text->setText(tr("Click \"Open\" to see the reminder."));
     // A new reminder comes to the front; a repeated one only asks for attention, so that the
     // window does not cover the user's work again every few minutes.
     if (!repeated) {
@@ -97,8 +98,8 @@ void CNotifierWindow::ShowBalloon(const QString &title, const QString &text)
 
 void CNotifierWindow::HideBalloon()
 {
-    m_title->setText(IdleTitle);
-    m_text->setText(IdleText);
+    m_title->setText(tr(IdleTitle));
+    m_text->setText(tr(IdleText));
 }
 
 void CNotifierWindow::closeEvent(QCloseEvent *event)

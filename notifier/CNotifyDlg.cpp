@@ -57,12 +57,11 @@ CNotifyDlg::CNotifyDlg(SharedDiaryFile &file, SettingsStore &settings, QWidget *
     , m_launchDiary(&LaunchDiary)
     , m_printer(std::make_unique<CDayPrinter>(this))
     , m_message(new QLabel(this))
-    , m_viewButton(
-          MakeButton(ImageId::ButtonNotifierView, QStringLiteral("View"), "viewButton", this))
-    , m_askBox(new QCheckBox(QStringLiteral("Ask about workout results at"), this))
+    , m_viewButton(MakeButton(ImageId::ButtonNotifierView, tr("View"), "viewButton", this))
+    , m_askBox(new QCheckBox(tr("Ask about workout results at"), this))
     , m_timePicker(new QTimeEdit(this))
 {
-    setWindowTitle(QStringLiteral("Workout remind"));
+    setWindowTitle(tr("Workout remind"));
     setWindowIcon(ResourceImages::AppIcon(ImageId::NotifierIcon));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -77,22 +76,20 @@ CNotifyDlg::CNotifyDlg(SharedDiaryFile &file, SettingsStore &settings, QWidget *
     messageFont.setBold(true);
     m_message->setFont(messageFont);
 
-    auto *moveButton =
-        MakeButton(ImageId::ButtonNotifierMove, QStringLiteral("Move"), "moveButton", this);
+    auto *moveButton = MakeButton(ImageId::ButtonNotifierMove, tr("Move"), "moveButton", this);
     auto *diaryButton =
-        MakeButton(ImageId::ButtonOpenDiary, QStringLiteral("Open Diary"), "openDiaryButton", this);
-    auto *printButton =
-        MakeButton(ImageId::ButtonPrint, QStringLiteral("Print"), "printButton", this);
-    auto *cancelWorkoutButton = MakeButton(ImageId::ButtonCancel, QStringLiteral("Cancel workout"),
-                                           "cancelWorkoutButton", this);
-    auto *laterButton = MakeButton(ImageId::ButtonCancel, QStringLiteral("Remind me later"),
-                                   "remindLaterButton", this);
+        MakeButton(ImageId::ButtonOpenDiary, tr("Open Diary"), "openDiaryButton", this);
+    auto *printButton = MakeButton(ImageId::ButtonPrint, tr("Print"), "printButton", this);
+    auto *cancelWorkoutButton =
+        MakeButton(ImageId::ButtonCancel, tr("Cancel workout"), "cancelWorkoutButton", this);
+    auto *laterButton =
+        MakeButton(ImageId::ButtonCancel, tr("Remind me later"), "remindLaterButton", this);
     moveButton->hide();
     cancelWorkoutButton->hide();
 
     m_askBox->setObjectName(QStringLiteral("askBox"));
     m_timePicker->setObjectName(QStringLiteral("timePicker"));
-    m_timePicker->setAccessibleName(QStringLiteral("Time to ask about workout results"));
+    m_timePicker->setAccessibleName(tr("Time to ask about workout results"));
     m_timePicker->setDisplayFormat(TimeFormat());
     m_timePicker->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_timePicker->setWrapping(true);
@@ -165,15 +162,15 @@ void CNotifyDlg::showEvent(QShowEvent *event)
 void CNotifyDlg::InitControls()
 {
     if (m_resultsMode) {
-        m_message->setText(QStringLiteral("Please fill in information about your workout results"));
-        m_viewButton->setText(QStringLiteral("Fill in"));
+        m_message->setText(tr("Please fill in information about your workout results"));
+        m_viewButton->setText(tr("Fill in"));
         m_askBox->setChecked(false);
         m_askBox->setEnabled(false);
         m_timePicker->setEnabled(false);
         m_timePicker->setTime(Clock::Now().time());
     } else {
-        m_message->setText(QStringLiteral("You have a workout today"));
-        m_viewButton->setText(QStringLiteral("View"));
+        m_message->setText(tr("You have a workout today"));
+        m_viewButton->setText(tr("View"));
         m_askBox->setEnabled(true);
         m_askBox->setChecked(true);
         m_timePicker->setEnabled(true);
@@ -198,8 +195,8 @@ bool CNotifyDlg::ReloadDatabase()
     if (outcome.ok && !outcome.diskDamaged)
         return true;
     MessageBox::Warning(this,
-                        QStringLiteral("The diary database could not be read or is damaged:"
-                                       "\n%1\nOpen the diary to check it.")
+                        tr("The diary database could not be read or is damaged:"
+                           "\n%1\nOpen the diary to check it.")
                             .arg(QDir::toNativeSeparators(m_file.Path())));
     return false;
 }
@@ -216,8 +213,7 @@ void CNotifyDlg::OnView()
     if (TrainingDay *day = m_database.FindDay(m_day))
         EditDay(*day);
     else
-        MessageBox::Information(this,
-                                QStringLiteral("There is no workout for today in the diary."));
+        MessageBox::Information(this, tr("There is no workout for today in the diary."));
     CloseWithOK();
 }
 
@@ -248,15 +244,15 @@ bool CNotifyDlg::SaveDatabase()
             if (!outcome.conflictFile.isEmpty())
                 MessageBox::Information(
                     this,
-                    QStringLiteral("The diary changed this day while you were editing it. "
-                                   "The diary's version was kept; your entries were saved "
-                                   "in:\n%1\nIn the diary, Edit > Conflicts shows them beside "
-                                   "its version and lets you take them instead.")
+                    tr("The diary changed this day while you were editing it. "
+                       "The diary's version was kept; your entries were saved "
+                       "in:\n%1\nIn the diary, Edit > Conflicts shows them beside "
+                       "its version and lets you take them instead.")
                         .arg(QDir::toNativeSeparators(outcome.conflictFile)));
             return true;
         }
         const QString text =
-            QStringLiteral("The workout could not be saved to the diary database.\n%1\nTry again?")
+            tr("The workout could not be saved to the diary database.\n%1\nTry again?")
                 .arg(outcome.error);
         if (MessageBox::Error(this, text, QMessageBox::Retry | QMessageBox::Cancel) !=
             QMessageBox::Retry)
@@ -283,7 +279,7 @@ void CNotifyDlg::OnPrint()
         return;
     const TrainingDay *day = m_database.FindDay(m_day);
     if (day == nullptr) {
-        MessageBox::Information(this, QStringLiteral("There is no workout for today to print."));
+        MessageBox::Information(this, tr("There is no workout for today to print."));
         return;
     }
     m_printer->Print({day});

@@ -38,23 +38,23 @@ COptionsDlg::COptionsDlg(SettingsStore &settings, AutostartEntry autostart, QWid
     , m_autostart(std::move(autostart))
     , m_modeGroup(new QButtonGroup(this))
     , m_minutesBox(new QComboBox(this))
-    , m_autorunBox(new QCheckBox(QStringLiteral("&Launch at logon"), this))
-    , m_showIconBox(new QCheckBox(QStringLiteral("Show notification &icon in taskbar"), this))
+    , m_autorunBox(new QCheckBox(tr("&Launch at logon"), this))
+    , m_showIconBox(new QCheckBox(tr("Show notification &icon in taskbar"), this))
 {
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setWindowIcon(ResourceImages::AppIcon(ImageId::NotifierIcon));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    auto *notifyGroup = new QGroupBox(QStringLiteral("Notify"), this);
-    auto *never = MakeRadio(QStringLiteral("&Never"), "neverRadio", notifyGroup);
-    auto *startup = MakeRadio(QStringLiteral("On &startup only"), "startupRadio", notifyGroup);
-    auto *every = MakeRadio(QStringLiteral("&Every"), "everyRadio", notifyGroup);
+    auto *notifyGroup = new QGroupBox(tr("Notify"), this);
+    auto *never = MakeRadio(tr("&Never"), "neverRadio", notifyGroup);
+    auto *startup = MakeRadio(tr("On &startup only"), "startupRadio", notifyGroup);
+    auto *every = MakeRadio(tr("&Every"), "everyRadio", notifyGroup);
     m_modeGroup->addButton(never, Never);
     m_modeGroup->addButton(startup, StartupOnly);
     m_modeGroup->addButton(every, Every);
 
     m_minutesBox->setObjectName(QStringLiteral("minutesBox"));
-    m_minutesBox->setAccessibleName(QStringLiteral("Minutes between reminders"));
+    m_minutesBox->setAccessibleName(tr("Minutes between reminders"));
     m_minutesBox->setEditable(true);
     m_minutesBox->setInsertPolicy(QComboBox::NoInsert);
     m_minutesBox->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("5"),
@@ -71,10 +71,10 @@ COptionsDlg::COptionsDlg(SettingsStore &settings, AutostartEntry autostart, QWid
     notifyLayout->addWidget(startup, 1, 0, 1, 3);
     notifyLayout->addWidget(every, 2, 0);
     notifyLayout->addWidget(m_minutesBox, 2, 1);
-    notifyLayout->addWidget(new QLabel(QStringLiteral("minutes"), notifyGroup), 2, 2);
+    notifyLayout->addWidget(new QLabel(tr("minutes"), notifyGroup), 2, 2);
     notifyLayout->setColumnStretch(3, 1);
 
-    auto *miscGroup = new QGroupBox(QStringLiteral("Misc"), this);
+    auto *miscGroup = new QGroupBox(tr("Misc"), this);
     m_autorunBox->setObjectName(QStringLiteral("autorunBox"));
     m_showIconBox->setObjectName(QStringLiteral("showIconBox"));
     auto *miscLayout = new QVBoxLayout(miscGroup);
@@ -82,8 +82,8 @@ COptionsDlg::COptionsDlg(SettingsStore &settings, AutostartEntry autostart, QWid
     miscLayout->addWidget(m_showIconBox);
 
     auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &COptionsDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &COptionsDlg::reject);
 
@@ -150,8 +150,8 @@ bool COptionsDlg::ReadInterval(int &interval)
             return true;
         }
         MessageBox::Warning(this,
-                            QStringLiteral("Please enter the number of minutes between "
-                                           "reminders, from 1 to %1.")
+                            tr("Please enter the number of minutes between "
+                               "reminders, from 1 to %1.")
                                 .arg(MaximumMinutes));
         m_minutesBox->setFocus(Qt::OtherFocusReason);
         m_minutesBox->lineEdit()->selectAll();
@@ -175,10 +175,9 @@ void COptionsDlg::accept()
     const bool written = m_autorun ? m_autostart.Enable(QCoreApplication::applicationFilePath())
                                    : m_autostart.Disable();
     if (!written)
-        MessageBox::Warning(
-            this,
-            QStringLiteral("The logon entry could not be %1:\n%2")
-                .arg(m_autorun ? QStringLiteral("written") : QStringLiteral("removed"),
-                     QDir::toNativeSeparators(m_autostart.FilePath())));
+        MessageBox::Warning(this,
+                            (m_autorun ? tr("The logon entry could not be written:\n%1")
+                                       : tr("The logon entry could not be removed:\n%1"))
+                                .arg(QDir::toNativeSeparators(m_autostart.FilePath())));
     QDialog::accept();
 }

@@ -13,14 +13,14 @@ CTrayIcon::CTrayIcon(Commands commands, QObject *parent)
     , m_icon(this)
     , m_notification(this)
 {
-    QAction *open = m_menu.addAction(QStringLiteral("&Open"), this, [this] { m_commands.open(); });
+    QAction *open = m_menu.addAction(tr("&Open"), this, [this] { m_commands.open(); });
     QFont bold = open->font();
     bold.setBold(true);
     open->setFont(bold);
     m_menu.setDefaultAction(open);
-    m_menu.addAction(QStringLiteral("O&ptions"), this, [this] { m_commands.options(); });
+    m_menu.addAction(tr("O&ptions"), this, [this] { m_commands.options(); });
     m_menu.addSeparator();
-    m_menu.addAction(QStringLiteral("E&xit"), this, [this] { m_commands.exit(); });
+    m_menu.addAction(tr("E&xit"), this, [this] { m_commands.exit(); });
 
     m_icon.setIcon(ResourceImages::AppIcon(ImageId::NotifierIcon));
     m_icon.setToolTip(QString::fromLatin1(ToolTip));

@@ -48,8 +48,7 @@ bool DesktopNotification::Show(const QString &title, const QString &text, int ti
         QDBusMessage::createMethodCall(Service, Path, Interface, QStringLiteral("Notify"));
     const QVariantMap hints {{QStringLiteral("desktop-entry"), QGuiApplication::desktopFileName()}};
     call << QGuiApplication::applicationName() << m_id << QStringLiteral("dialog-information")
-         << title << text << QStringList {DefaultAction, QStringLiteral("Open")} << hints
-         << qint32(timeoutMs);
+         << title << text << QStringList {DefaultAction, tr("Open")} << hints << qint32(timeoutMs);
     auto *watcher =
         new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,

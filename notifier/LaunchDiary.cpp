@@ -16,8 +16,9 @@ bool LaunchDiary(QWidget *owner)
     const QString program = DiaryProgramPath();
     if (QProcess::startDetached(program, {}))
         return true;
-    MessageBox::Warning(owner,
-                        QStringLiteral("The diary program could not be started:\n%1")
-                            .arg(QDir::toNativeSeparators(program)));
+    MessageBox::Warning(
+        owner,
+        QCoreApplication::translate("LaunchDiary", "The diary program could not be started:\n%1")
+            .arg(QDir::toNativeSeparators(program)));
     return false;
 }

@@ -5,6 +5,7 @@
 #include "settings/NotifyTimeRecord.h"
 #include "settings/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QTime>
 
 namespace {
@@ -97,11 +98,13 @@ ReminderScheduler::Balloon ReminderScheduler::BalloonFor(int state)
 {
     switch (state) {
     case Workout:
-        return {QStringLiteral("You have a workout today"),
-                QStringLiteral("Get workout plan by clicking on this message.")};
+        return {QCoreApplication::translate("ReminderScheduler", "You have a workout today"),
+                QCoreApplication::translate("ReminderScheduler",
+                                            "Get workout plan by clicking on this message.")};
     case Results:
-        return {QStringLiteral("Fill in workout"),
-                QStringLiteral("Click on this message to fill in your workout results.")};
+        return {QCoreApplication::translate("ReminderScheduler", "Fill in workout"),
+                QCoreApplication::translate(
+                    "ReminderScheduler", "Click on this message to fill in your workout results.")};
     default:
         return {};
     }

@@ -2,6 +2,7 @@
 #include "images/ResourceImages.h"
 #include "notifier/CRepminderApp.h"
 #include "settings/SettingsStore.h"
+#include "translations/AppLanguage.h"
 #include "widgets/Appearance.h"
 
 #include <QApplication>
@@ -14,8 +15,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Repminder"));
     QApplication::setApplicationVersion(QStringLiteral(REPBOOK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("com.ironvale.Repminder"));
-    // The Fusion style, light or dark as the options say.
-    Appearance::Apply(Appearance::Stored(SettingsStore()));
+    const SettingsStore settings;
+    // The texts in the chosen language, the Fusion style light or dark as the options say.
+    AppLanguage::Install(application, settings);
+    Appearance::Apply(Appearance::Stored(settings));
     QApplication::setWindowIcon(ResourceImages::AppIcon(ImageId::NotifierIcon));
     // The notifier lives in the notification area; closing a dialog must not end it.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -3,6 +3,7 @@
 #include "images/RepbookColours.h"
 #include "model/TrainingDay.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -18,9 +19,14 @@ constexpr int ColumnCount = 8;
 enum Column { Exercise, Sets, Reps, Forced, Negative, Weight, Note, Status };
 
 const std::array<QString, ColumnCount> ColumnHeadings = {
-    QStringLiteral("Exercise"), QStringLiteral("Sets"),     QStringLiteral("Reps"),
-    QStringLiteral("Forced"),   QStringLiteral("Negative"), QStringLiteral("Weight"),
-    QStringLiteral("Note"),     QStringLiteral("Status")};
+    QCoreApplication::translate("DayPrintDocument", "Exercise"),
+    QCoreApplication::translate("DayPrintDocument", "Sets"),
+    QCoreApplication::translate("DayPrintDocument", "Reps"),
+    QCoreApplication::translate("DayPrintDocument", "Forced"),
+    QCoreApplication::translate("DayPrintDocument", "Negative"),
+    QCoreApplication::translate("DayPrintDocument", "Weight"),
+    QCoreApplication::translate("DayPrintDocument", "Note"),
+    QCoreApplication::translate("DayPrintDocument", "Status")};
 
 // The weight's heading names the unit the log is printed in.
 QString Heading(int column, WeightUnit unit)
@@ -28,7 +34,7 @@ QString Heading(int column, WeightUnit unit)
     return column == Weight ? unit.Labelled(ColumnHeadings[column]) : ColumnHeadings[column];
 }
 
-const QString Continued = QStringLiteral(" (continued)");
+const char Continued[] = QT_TRANSLATE_NOOP("DayPrintDocument", " (continued)");
 
 // The printout is always light, whatever the windows' appearance.
 const RepbookColours &Paper()
@@ -81,7 +87,8 @@ struct DayPrintDocument::Metrics
                              cellMetrics.horizontalAdvance(QStringLiteral("888.88"))) +
                 2 * cellPadX;
         widths[Status] = qMax(headingMetrics.horizontalAdvance(ColumnHeadings[Status]),
-                              strongMetrics.horizontalAdvance(QStringLiteral("Not yet"))) +
+                              strongMetrics.horizontalAdvance(
+                                  QCoreApplication::translate("DayPrintDocument", "Not yet"))) +
             2 * cellPadX;
         qreal fixed = 0;
         for (int c = Sets; c <= Status; ++c)
@@ -288,7 +295,9 @@ void DayPrintDocument::DrawBlock(QPainter &painter, const Metrics &metrics, cons
         painter.setFont(metrics.heading);
         painter.drawText(QRectF(0, top, metrics.width, line),
                          int(Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine),
-                         repeated ? day.date + Continued : day.date);
+                         repeated
+                             ? day.date + QCoreApplication::translate("DayPrintDocument", Continued)
+                             : day.date);
         painter.setPen(QPen(Paper().printRule, metrics.Pt(1)));
         const qreal ruleY = top + line + metrics.Pt(2.5);
         painter.drawLine(QPointF(0, ruleY), QPointF(metrics.width, ruleY));
@@ -303,7 +312,7 @@ void DayPrintDocument::DrawBlock(QPainter &painter, const Metrics &metrics, cons
             QFontMetricsF(metrics.title, metrics.device).horizontalAdvance(status) + metrics.Pt(6);
         QString name = workout.name;
         if (repeated)
-            name += Continued;
+            name += QCoreApplication::translate("DayPrintDocument", Continued);
         const QFontMetricsF titleMetrics(metrics.title, metrics.device);
         name = titleMetrics.elidedText(name, Qt::ElideRight, area.width() - statusWidth);
         painter.drawText(area, int(Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine), name);
@@ -326,15 +335,18 @@ void DayPrintDocument::DrawBlock(QPainter &painter, const Metrics &metrics, cons
         painter.drawText(
             QRectF(0, top + metrics.Pt(2), metrics.width, metrics.LineHeight(metrics.muted)),
             int(Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine),
-            block.kind == Kind::NoExercises ? QStringLiteral("No exercises.")
-                                            : QStringLiteral("No workouts."));
+            block.kind == Kind::NoExercises
+                ? QCoreApplication::translate("DayPrintDocument", "No exercises.")
+                : QCoreApplication::translate("DayPrintDocument", "No workouts."));
         break;
     case Kind::NotesHeading:
         painter.setFont(metrics.notesHeading);
         painter.drawText(QRectF(0, top + metrics.Pt(10), metrics.width,
                                 metrics.LineHeight(metrics.notesHeading)),
                          int(Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine),
-                         repeated ? QStringLiteral("Notes") + Continued : QStringLiteral("Notes"));
+                         repeated ? QCoreApplication::translate("DayPrintDocument", "Notes") +
+                                 QCoreApplication::translate("DayPrintDocument", Continued)
+                                  : QCoreApplication::translate("DayPrintDocument", "Notes"));
         break;
     case Kind::NotesLine:
         painter.setFont(metrics.body);
@@ -398,7 +410,9 @@ void DayPrintDocument::DrawFooter(QPainter &painter, const Metrics &metrics, int
     painter.setPen(Paper().printMuted);
     painter.setFont(metrics.footer);
     painter.drawText(area, int(Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine),
-                     QStringLiteral("Page %1 of %2").arg(page + 1).arg(PageCount()));
+                     QCoreApplication::translate("DayPrintDocument", "Page %1 of %2")
+                         .arg(page + 1)
+                         .arg(PageCount()));
 }
 
 bool DayPrintDocument::Print(QPagedPaintDevice *device, int fromPage, int toPage)

@@ -2,6 +2,7 @@
 
 #include "model/TrainingDay.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace {
@@ -66,7 +67,7 @@ QString Weight(float weight, WeightUnit unit)
 QString Date(const QDate &date)
 {
     if (!date.isValid())
-        return QStringLiteral("Undated day");
+        return QCoreApplication::translate("PrintedDay", "Undated day");
     return QLocale(QLocale::English, QLocale::UnitedKingdom)
         .toString(date, QStringLiteral("dddd, d MMMM yyyy"));
 }

@@ -1,5 +1,6 @@
 #include "progress/CConsistencyPage.h"
 
+#include "model/NumberText.h"
 #include "progress/CYearGrid.h"
 #include "stats/Consistency.h"
 
@@ -24,7 +25,7 @@ constexpr std::array<DayClass, 6> LegendOrder {DayClass::AllDone,      DayClass:
 
 QString WeeksText(int weeks)
 {
-    return weeks == 1 ? QStringLiteral("1 week") : QStringLiteral("%1 weeks").arg(weeks);
+    return CountText(weeks, QT_TRANSLATE_N_NOOP("CountText", "%n week(s)"), QStringLiteral("week"));
 }
 
 } // namespace
@@ -35,16 +36,16 @@ CConsistencyPage::CConsistencyPage(const DiaryDatabase &database, QWidget *paren
 {
     auto *previous = new QToolButton(this);
     previous->setArrowType(Qt::LeftArrow);
-    previous->setToolTip(QStringLiteral("Previous year"));
+    previous->setToolTip(tr("Previous year"));
     previous->setAccessibleName(previous->toolTip());
     auto *next = new QToolButton(this);
     next->setArrowType(Qt::RightArrow);
-    next->setToolTip(QStringLiteral("Next year"));
+    next->setToolTip(tr("Next year"));
     next->setAccessibleName(next->toolTip());
     m_year = new QSpinBox(this);
     m_year->setRange(1900, 9999);
     m_year->setAccelerated(true);
-    auto *yearLabel = new QLabel(QStringLiteral("&Year:"), this);
+    auto *yearLabel = new QLabel(tr("&Year:"), this);
     yearLabel->setBuddy(m_year);
     auto *switcher = new QHBoxLayout;
     switcher->addWidget(yearLabel);
@@ -111,7 +112,7 @@ void CConsistencyPage::changeEvent(QEvent *event)
 
 QWidget *CConsistencyPage::BuildMonths()
 {
-    auto *box = new QGroupBox(QStringLiteral("Planned workouts done"), this);
+    auto *box = new QGroupBox(tr("Planned workouts done"), this);
     auto *grid = new QGridLayout(box);
     const QLocale locale;
     for (int month = 1; month <= 12; ++month) {
@@ -135,7 +136,7 @@ void CConsistencyPage::Reload(const QDate &today)
         m_year->setValue(today.year());
     }
     const WeekStreaks streaks = Consistency::Streaks(m_database, today);
-    m_streaks->setText(QStringLiteral("Weeks in a row with a done workout: %1 now, %2 at most.")
+    m_streaks->setText(tr("Weeks in a row with a done workout: %1 now, %2 at most.")
                            .arg(WeeksText(streaks.current), WeeksText(streaks.longest)));
     ShowChosenYear();
 }
@@ -158,8 +159,8 @@ void CConsistencyPage::ShowChosenYear()
                                    [](DayClass day) { return day == DayClass::NoWorkout; });
     m_emptyHint->setVisible(empty);
     m_emptyHint->setText(
-        QStringLiteral("No workout in %1. Plan workouts in the calendar and fill in the results: "
-                       "each day then shows here how it went.")
+        tr("No workout in %1. Plan workouts in the calendar and fill in the results: "
+           "each day then shows here how it went.")
             .arg(year.Year()));
     const QLocale locale;
     for (int month = 1; month <= 12; ++month) {
@@ -168,6 +169,6 @@ void CConsistencyPage::ShowChosenYear()
             share.Share() < 0 ? QStringLiteral("\u2014")
                               : locale.toString(qRound(share.Share() * 100)) + QLatin1Char('%'));
         m_shares[month - 1]->setToolTip(
-            QStringLiteral("%1 of %2 planned workouts done").arg(share.done).arg(share.planned));
+            tr("%1 of %2 planned workouts done").arg(share.done).arg(share.planned));
     }
 }

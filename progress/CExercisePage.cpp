@@ -50,29 +50,28 @@ CExercisePage::CExercisePage(const DiaryDatabase &database, QWidget *parent)
 
 void CExercisePage::BuildLayout()
 {
-    m_emptyState = new QLabel(
-        QStringLiteral("No exercise is marked Done yet.\n\nOpen a day in the diary, fill in what "
-                       "you lifted and mark the exercises Done\n(entering a weight does that): "
-                       "their progress and records appear here."),
-        this);
+    m_emptyState =
+        new QLabel(tr("No exercise is marked Done yet.\n\nOpen a day in the diary, fill in what "
+                      "you lifted and mark the exercises Done\n(entering a weight does that): "
+                      "their progress and records appear here."),
+                   this);
     m_emptyState->setAlignment(Qt::AlignCenter);
     m_emptyState->setWordWrap(true);
 
     m_filter = new QLineEdit(this);
-    m_filter->setPlaceholderText(QStringLiteral("Filter exercises"));
+    m_filter->setPlaceholderText(tr("Filter exercises"));
     m_filter->setClearButtonEnabled(true);
     m_filter->setAccessibleName(m_filter->placeholderText());
     m_list = new QTreeWidget(this);
     m_list->setRootIsDecorated(false);
-    m_list->setAccessibleName(QStringLiteral("Exercises"));
+    m_list->setAccessibleName(tr("Exercises"));
     m_list->setUniformRowHeights(true);
-    m_list->setHeaderLabels(
-        {QStringLiteral("Exercise"), QStringLiteral("Days"), QStringLiteral("Last")});
+    m_list->setHeaderLabels({tr("Exercise"), tr("Days"), tr("Last")});
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
     m_list->header()->setSectionResizeMode(DaysColumn, QHeaderView::ResizeToContents);
     m_list->header()->setSectionResizeMode(LastColumn, QHeaderView::ResizeToContents);
-    m_countFailed = new QCheckBox(QStringLiteral("Count &failed exercises"), this);
+    m_countFailed = new QCheckBox(tr("Count &failed exercises"), this);
 
     auto *listPane = new QWidget(this);
     auto *listLayout = new QVBoxLayout(listPane);
@@ -87,9 +86,9 @@ void CExercisePage::BuildLayout()
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
     m_heading->setFont(headingFont);
     m_chart = new CProgressChart(this);
-    m_chart->setAccessibleName(QStringLiteral("Chart"));
+    m_chart->setAccessibleName(tr("Chart"));
     m_records = RecordsTable::Create(this);
-    m_records->setAccessibleName(QStringLiteral("Records"));
+    m_records->setAccessibleName(tr("Records"));
     m_records->setTabKeyNavigation(false); // the arrow keys walk the records; Tab moves on
 
     auto *chartPane = new QWidget(this);
@@ -142,7 +141,7 @@ QWidget *CExercisePage::BuildControls()
     m_measure = new QComboBox(controls);
     for (const ProgressMeasure measure : Measures)
         m_measure->addItem(MeasureName(measure), int(measure));
-    auto *measureLabel = new QLabel(QStringLiteral("&Show:"), controls);
+    auto *measureLabel = new QLabel(tr("&Show:"), controls);
     measureLabel->setBuddy(m_measure);
     layout->addWidget(measureLabel);
     layout->addWidget(m_measure);
@@ -158,7 +157,7 @@ QWidget *CExercisePage::BuildControls()
     }
     m_spans->button(int(ChartSpan::AllTime))->setChecked(true);
     layout->addStretch(1);
-    m_saveImage = new QPushButton(QStringLiteral("Save &image..."), controls);
+    m_saveImage = new QPushButton(tr("Save &image..."), controls);
     layout->addWidget(m_saveImage);
     return controls;
 }
@@ -271,8 +270,7 @@ void CExercisePage::ShowChosen(bool onlyIfChanged)
         return;
     m_unit = unit;
     m_history = std::move(history);
-    m_heading->setText(name.isEmpty() ? QStringLiteral("Choose an exercise on the left")
-                                      : m_history.Name());
+    m_heading->setText(name.isEmpty() ? tr("Choose an exercise on the left") : m_history.Name());
     RecordsTable::Show(m_records, m_history.Records(), m_unit);
     m_saveImage->setEnabled(!m_history.IsEmpty());
     // Body-weight work shows its repetitions; a weighted exercise chosen next shows weights again.
@@ -295,8 +293,8 @@ void CExercisePage::Redraw()
     const auto span = ChartSpan(m_spans->checkedId());
     const auto measure = ProgressMeasure(m_measure->currentData().toInt());
     const QString empty = m_history.IsEmpty()
-        ? QStringLiteral("Choose an exercise to see its progress")
-        : QStringLiteral("No training day of %1 in this range").arg(m_history.Name());
+        ? tr("Choose an exercise to see its progress")
+        : tr("No training day of %1 in this range").arg(m_history.Name());
     const DateSpan dates = DatesOf(span, m_today, m_calendarSpan);
     m_chart->ShowDays(m_history.Days(), measure, m_unit, dates, empty);
     m_chart->setAccessibleDescription(
@@ -368,7 +366,7 @@ QString CExercisePage::ImageTitle() const
     QString spanText = ChartSpanName(span);
     const DateSpan dates = DatesOf(span, m_today, m_calendarSpan);
     if (span == ChartSpan::Calendar && dates.first.isValid() && dates.last.isValid())
-        spanText = QStringLiteral("%1 to %2")
+        spanText = tr("%1 to %2")
                        .arg(QLocale().toString(dates.first, QLocale::ShortFormat),
                             QLocale().toString(dates.last, QLocale::ShortFormat));
     return QStringLiteral("%1 \u2014 %2 \u2014 %3")
@@ -386,12 +384,10 @@ void CExercisePage::SaveImageAsked()
     QString name = QStringLiteral("%1 - %2.png").arg(m_history.Name(), m_measure->currentText());
     static const QRegularExpression refused(QStringLiteral("[/\\\\:*?\"<>|]"));
     name.replace(refused, QStringLiteral("_"));
-    const QString path =
-        FileDialog::GetSaveImageFileName(this, QStringLiteral("Save chart image"), name);
+    const QString path = FileDialog::GetSaveImageFileName(this, tr("Save chart image"), name);
     if (path.isEmpty())
         return;
     if (!SaveImage(path))
-        MessageBox::Error(this,
-                          QStringLiteral("The chart could not be saved as %1.")
-                              .arg(QDir::toNativeSeparators(path)));
+        MessageBox::Error(
+            this, tr("The chart could not be saved as %1.").arg(QDir::toNativeSeparators(path)));
 }

@@ -17,11 +17,11 @@ CProgressDlg::CProgressDlg(const DiaryDatabase &database, QWidget *parent)
     , m_pages(new QTabWidget(this))
     , m_updateTimer(new QTimer(this))
 {
-    setWindowTitle(QStringLiteral("Progress"));
+    setWindowTitle(tr("Progress"));
     setModal(false);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
-    m_pages->addTab(m_exercises, QStringLiteral("&Exercises"));
-    m_pages->addTab(m_consistency, QStringLiteral("&Consistency"));
+    m_pages->addTab(m_exercises, tr("&Exercises"));
+    m_pages->addTab(m_consistency, tr("&Consistency"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pages, 1);

@@ -34,7 +34,7 @@ void CYearGrid::SetYear(const YearConsistency &year, const QDate &today)
 {
     m_year = year;
     m_today = today;
-    setAccessibleName(QStringLiteral("Year %1").arg(year.Year()));
+    setAccessibleName(tr("Year %1").arg(year.Year()));
     if (m_current.year() != year.Year())
         m_current = today.year() == year.Year() ? today : QDate(year.Year(), 1, 1);
     update();
@@ -145,19 +145,19 @@ QString CYearGrid::NameOf(DayClass dayClass)
 {
     switch (dayClass) {
     case DayClass::AllDone:
-        return QStringLiteral("All workouts done");
+        return tr("All workouts done");
     case DayClass::SomeDone:
-        return QStringLiteral("Some workouts done");
+        return tr("Some workouts done");
     case DayClass::FailedOnly:
-        return QStringLiteral("Failed only");
+        return tr("Failed only");
     case DayClass::Missed:
-        return QStringLiteral("Planned but missed");
+        return tr("Planned but missed");
     case DayClass::PlannedAhead:
-        return QStringLiteral("Planned ahead");
+        return tr("Planned ahead");
     case DayClass::NoWorkout:
         break;
     }
-    return QStringLiteral("No workout");
+    return tr("No workout");
 }
 
 int CYearGrid::CellForWidth(int width) const
@@ -179,8 +179,7 @@ int CYearGrid::heightForWidth(int width) const
 QPoint CYearGrid::Origin() const
 {
     const QFontMetrics metrics(font());
-    return QPoint(metrics.horizontalAdvance(QStringLiteral("Wed")) + 2 * Gap,
-                  metrics.height() + Gap);
+    return QPoint(metrics.horizontalAdvance(tr("Wed")) + 2 * Gap, metrics.height() + Gap);
 }
 
 int CYearGrid::ColumnOf(const QDate &date) const

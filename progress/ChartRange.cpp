@@ -1,20 +1,22 @@
 #include "progress/ChartRange.h"
 
+#include <QCoreApplication>
+
 QString ChartSpanName(ChartSpan span)
 {
     switch (span) {
     case ChartSpan::AllTime:
-        return QStringLiteral("All time");
+        return QCoreApplication::translate("ChartRange", "All time");
     case ChartSpan::FiveYears:
-        return QStringLiteral("5 years");
+        return QCoreApplication::translate("ChartRange", "5 years");
     case ChartSpan::OneYear:
-        return QStringLiteral("1 year");
+        return QCoreApplication::translate("ChartRange", "1 year");
     case ChartSpan::SixMonths:
-        return QStringLiteral("6 months");
+        return QCoreApplication::translate("ChartRange", "6 months");
     case ChartSpan::ThreeMonths:
-        return QStringLiteral("3 months");
+        return QCoreApplication::translate("ChartRange", "3 months");
     case ChartSpan::Calendar:
-        return QStringLiteral("Calendar range");
+        return QCoreApplication::translate("ChartRange", "Calendar range");
     }
     return {};
 }

@@ -4,6 +4,7 @@
 #include "stats/MeasureUnits.h"
 #include "stats/PersonalRecords.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLocale>
 #include <QTableWidget>
@@ -54,8 +55,9 @@ QString FormatNumber(double value)
 QTableWidget *Create(QWidget *parent)
 {
     auto *table = new QTableWidget(0, ColumnCount, parent);
-    table->setHorizontalHeaderLabels(
-        {QStringLiteral("Record"), QStringLiteral("Best"), QStringLiteral("Date")});
+    table->setHorizontalHeaderLabels({QCoreApplication::translate("RecordsTable", "Record"),
+                                      QCoreApplication::translate("RecordsTable", "Best"),
+                                      QCoreApplication::translate("RecordsTable", "Date")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -78,18 +80,19 @@ void Show(QTableWidget *table, const ExerciseRecords &heldRecords, WeightUnit un
     for (size_t i = 0; i < RepRanges.size(); ++i) {
         const LiftRecord &lift = records.byRange[i];
         const QString label = RepRanges[i].maxReps == 1
-            ? QStringLiteral("Heaviest, 1 rep")
-            : QStringLiteral("Heaviest, %1 reps").arg(RepRanges[i].Label());
+            ? QCoreApplication::translate("RecordsTable", "Heaviest, 1 rep")
+            : QCoreApplication::translate("RecordsTable", "Heaviest, %1 reps")
+                  .arg(RepRanges[i].Label());
         SetRow(table, row++, label, Lift(lift.weight, lift.reps, unit), lift.date);
     }
     const LiftRecord &best = records.bestEstimateLift;
-    SetRow(table, row++, QStringLiteral("Estimated 1RM"),
+    SetRow(table, row++, QCoreApplication::translate("RecordsTable", "Estimated 1RM"),
            QStringLiteral("%1 (%2)").arg(Weight(records.bestEstimate, unit),
                                          Lift(best.weight, best.reps, unit)),
            best.date);
-    SetRow(table, row++, QStringLiteral("Highest day volume"), Weight(records.bestVolume, unit),
-           records.bestVolumeDate);
-    SetRow(table, row++, QStringLiteral("Most reps, weight 0"),
+    SetRow(table, row++, QCoreApplication::translate("RecordsTable", "Highest day volume"),
+           Weight(records.bestVolume, unit), records.bestVolumeDate);
+    SetRow(table, row++, QCoreApplication::translate("RecordsTable", "Most reps, weight 0"),
            QString::number(records.mostBodyweightReps), records.mostBodyweightRepsDate);
     // The table is as wide as its columns, so the chart beside it gets the rest.
     table->resizeColumnsToContents();

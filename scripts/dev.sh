@@ -21,6 +21,7 @@ fi
 
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-base-dev-tools libgl-dev qt6-charts-dev libqt6opengl6-dev libcsv-dev
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
           libbenchmark-dev
           fonts-dejavu-core poppler-utils
           xvfb xauth)

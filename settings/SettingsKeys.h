@@ -51,6 +51,9 @@ inline constexpr IntSetting Appearance {"Settings", "Appearance", 0};
 inline constexpr TextSetting DiaryFolder {"Settings", "DiaryFolder"};
 // The unit weights are shown in: 0 kilograms, 1 pounds; absent (-1) follows the locale.
 inline constexpr IntSetting WeightUnitChoice {"Settings", "WeightUnit", -1};
+// The language of both programs and repbook-cli: empty follows the system, "en" or a
+// translation's code ("de", "pt_BR"); read at start.
+inline constexpr TextSetting Language {"Settings", "Language"};
 
 // "Columns": widths of the calendar's weekday columns (Monday first) and of the exercise grid's
 // columns (Status first); on reading only zero (hidden) or non-zero (shown) matters.

@@ -3,6 +3,8 @@
 #include "model/DiaryDatabase.h"
 #include "stats/StatsDate.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 double MeasureValue(const ExerciseDayStats &day, ProgressMeasure measure)
@@ -26,15 +28,15 @@ QString MeasureName(ProgressMeasure measure)
 {
     switch (measure) {
     case ProgressMeasure::Heaviest:
-        return QStringLiteral("Heaviest weight");
+        return QCoreApplication::translate("ExerciseHistory", "Heaviest weight");
     case ProgressMeasure::EstimatedMax:
-        return QStringLiteral("Estimated 1RM");
+        return QCoreApplication::translate("ExerciseHistory", "Estimated 1RM");
     case ProgressMeasure::Volume:
-        return QStringLiteral("Volume");
+        return QCoreApplication::translate("ExerciseHistory", "Volume");
     case ProgressMeasure::MostReps:
-        return QStringLiteral("Most repetitions");
+        return QCoreApplication::translate("ExerciseHistory", "Most repetitions");
     case ProgressMeasure::Sets:
-        return QStringLiteral("Sets");
+        return QCoreApplication::translate("ExerciseHistory", "Sets");
     }
     return {};
 }

@@ -2,6 +2,8 @@
 
 #include "stats/StatsDate.h"
 
+#include <QCoreApplication>
+
 namespace PeriodPoints {
 
 namespace {
@@ -73,10 +75,16 @@ QString Description(PointPeriod period, ProgressMeasure measure)
 {
     if (period == PointPeriod::Day)
         return QString();
-    const QString unit =
-        period == PointPeriod::Week ? QStringLiteral("week") : QStringLiteral("month");
-    return QStringLiteral("One point per %1: the %2 of each %1.")
-        .arg(unit, IsSum(measure) ? QStringLiteral("sum") : QStringLiteral("best"));
+    if (period == PointPeriod::Week)
+        return IsSum(measure)
+            ? QCoreApplication::translate("PeriodPoints",
+                                          "One point per week: the sum of each week.")
+            : QCoreApplication::translate("PeriodPoints",
+                                          "One point per week: the best of each week.");
+    return IsSum(measure)
+        ? QCoreApplication::translate("PeriodPoints", "One point per month: the sum of each month.")
+        : QCoreApplication::translate("PeriodPoints",
+                                      "One point per month: the best of each month.");
 }
 
 } // namespace PeriodPoints

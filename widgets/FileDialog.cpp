@@ -1,5 +1,6 @@
 #include "widgets/FileDialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -30,7 +31,8 @@ DialogState &state()
 
 QString FileDialog::ProgramFileFilter()
 {
-    return QStringLiteral("Training program files (*.rpp);;All files (*)");
+    return QCoreApplication::translate("FileDialog",
+                                       "Training program files (*.rpp);;All files (*)");
 }
 
 QString FileDialog::ProgramFileSuffix()
@@ -90,8 +92,10 @@ QString FileDialog::GetSaveImageFileName(QWidget *parent, const QString &caption
     const QString folder =
         FirstExistingFolder({QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
                              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)});
-    return GetSaveFileName(parent, caption, QStringLiteral("PNG images (*.png);;All files (*)"),
-                           QStringLiteral("png"), QDir(folder).filePath(proposedName));
+    return GetSaveFileName(
+        parent, caption,
+        QCoreApplication::translate("FileDialog", "PNG images (*.png);;All files (*)"),
+        QStringLiteral("png"), QDir(folder).filePath(proposedName));
 }
 
 QString FileDialog::GetExistingFolder(QWidget *parent, const QString &caption, const QString &start)
@@ -111,7 +115,8 @@ QString FileDialog::Run(QWidget *parent, bool save, const QString &caption, cons
         if (s.answers.isEmpty()) {
             s.unexpected.append(!caption.isEmpty()
                                     ? caption
-                                    : (save ? QStringLiteral("Save") : QStringLiteral("Open")));
+                                    : (save ? QCoreApplication::translate("FileDialog", "Save")
+                                            : QCoreApplication::translate("FileDialog", "Open")));
             return QString();
         }
         const QString answer = s.answers.takeFirst();

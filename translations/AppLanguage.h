@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QCoreApplication;
+class SettingsStore;
+
+// The language of the programs' texts: the system's (LANGUAGE, LANG) unless Options names one.
+// English is the source text; each other language is a translation built into the programs,
+// together with Qt's own texts (buttons, file and print dialogs) from Qt's translations folder.
+// The stored value is a code ("", "en", "de", "pt_BR"...) and never depends on the language.
+namespace AppLanguage {
+
+struct Choice
+{
+    QString code; // empty: follow the system
+    QString name; // the language's own name, as Options lists it
+};
+
+// The codes of the built-in translations.
+QStringList Translations();
+// System, English and every translation, in the order Options shows them.
+QList<Choice> Choices();
+
+QString Stored(const SettingsStore &settings);
+void Store(SettingsStore &settings, const QString &code);
+
+// The translation that the first of the given languages (in the form of QLocale::uiLanguages)
+// that is English or translated asks for; empty for English or none of them.
+QString TranslationFor(const QStringList &languages);
+// The translation the stored choice asks for, the system's languages deciding for "System".
+QString Resolve(const QString &stored);
+
+// Loads the translation of the stored choice and Qt's own into the application; call once at
+// start, before any window exists. Returns the translation's code, empty for English.
+QString Install(QCoreApplication &application, const SettingsStore &settings);
+
+} // namespace AppLanguage
