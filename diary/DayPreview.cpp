@@ -7,15 +7,6 @@
 #include <QCoreApplication>
 #include <QPlainTextEdit>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CRepbookDlg", text);
-}
-
-} // namespace
-
 DayPreview::DayPreview(QPlainTextEdit *notesPane, CDayTabCtrl *workoutArea)
     : m_notesPane(notesPane)
     , m_workoutArea(workoutArea)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class CDayTabCtrl;
@@ -11,6 +12,8 @@ class TrainingDay;
 // is handed; the calendar decides which day that is.
 class DayPreview
 {
+    Q_DECLARE_TR_FUNCTIONS(DayPreview)
+
 public:
     // Hints of the workout area: a day without workouts, a date outside the range.
     static constexpr int HintNoWorkouts = 103;

@@ -19,11 +19,6 @@ namespace {
 constexpr int KeepScroll = CalendarView::KeepScroll;
 constexpr int ScrollToTop = CalendarView::ScrollToTop;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CRepbookDlg", text);
-}
-
 } // namespace
 
 RangeControls::RangeControls(QComboBox *rangeBox, CFPSMiniCalendarCtrl *miniCalendar,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 
 #include <functional>
@@ -16,6 +17,8 @@ class SettingsStore;
 // to range". The range itself is set by the window (setRange), which rebuilds the calendar.
 class RangeControls
 {
+    Q_DECLARE_TR_FUNCTIONS(RangeControls)
+
 public:
     struct Actions
     {

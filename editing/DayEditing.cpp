@@ -20,11 +20,6 @@ namespace Id = DayDlgIds;
 
 constexpr int LastColumn = ExerciseColumns::Count - 1;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CDayDlg", text);
-}
-
 } // namespace
 
 DayEditing::DayEditing(QWidget &parent, CDayTabCtrl *tabs)

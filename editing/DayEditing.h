@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "model/ProgressStatus.h"
 
 class CDayTabCtrl;
@@ -12,6 +14,8 @@ class TrainingDay;
 // of the parent given.
 class DayEditing
 {
+    Q_DECLARE_TR_FUNCTIONS(DayEditing)
+
 public:
     DayEditing(QWidget &parent, CDayTabCtrl *tabs);
 

@@ -16,11 +16,6 @@ constexpr int DayGridWidth = 150;
 // A program day's row is three quarters as high as the list is wide.
 constexpr double DayRowAspect = 0.75;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CEditorDlg", text);
-}
-
 } // namespace
 
 // The cell owner of an editor opened without the main window's: the default images and the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "model/TrainingProgram.h"
 
 #include <memory>
@@ -14,6 +16,8 @@ class QWidget;
 // window's font.
 class ProgramDayList
 {
+    Q_DECLARE_TR_FUNCTIONS(ProgramDayList)
+
 public:
     static constexpr int DayCellType = 1;
 

@@ -10,15 +10,6 @@
 
 #include <utility>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CEditorDlg", text);
-}
-
-} // namespace
-
 ProgramFile::ProgramFile(QWidget &parent, TrainingProgram &program, std::function<void()> takeEdits)
     : m_parent(parent)
     , m_program(program)

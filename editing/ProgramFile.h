@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "model/TrainingProgram.h"
 
 #include <functional>
@@ -11,6 +13,8 @@ class QWidget;
 // the user chooses. Every failure is said in a message over the parent.
 class ProgramFile
 {
+    Q_DECLARE_TR_FUNCTIONS(ProgramFile)
+
 public:
     // takeEdits puts what the editor still shows into the program before it is saved or judged.
     ProgramFile(QWidget &parent, TrainingProgram &program, std::function<void()> takeEdits);
