@@ -3,7 +3,8 @@
 
 Picks a sample of single-token changes ("mutants") in the logic files of the libraries, builds each
 one in an existing build folder (ninja rebuilds only what changed) and runs the tests whose
-executables were relinked, that is the tests that link the changed library. The first failing test
+executables were relinked, that is the tests that link the changed library (and the tests that start a
+rebuilt program, such as repbook-cli, as a process). The first failing test
 kills the mutant; a test that runs past the timeout counts as a kill too (a hang is found). A mutant
 that does not compile is skipped and the next one of the shuffled list takes its place, so the
 same seed gives the same sample as long as the product code is the same.
@@ -77,8 +78,18 @@ def run(cmd, timeout=None, **kw):
                           timeout=timeout, **kw)
 
 
+# Tests that start a program of the build as a process of its own: they test that program when
+# it was rebuilt, though their own executable was not relinked.
+PROGRAM_TESTS = {"repbook-cli": ["test_cli"]}
+
+
 def test_executables(build):
     return {p: p.stat().st_mtime for p in (build / "bin").glob("test_*") if p.is_file()}
+
+
+def programs(build):
+    return {name: (build / "bin" / name).stat().st_mtime for name in PROGRAM_TESTS
+            if (build / "bin" / name).is_file()}
 
 
 def main():
@@ -133,13 +144,18 @@ def main():
         try:
             path.write_bytes("\n".join(lines).encode("utf-8"))
             before = test_executables(build)
+            programs_before = programs(build)
             built = run(["cmake", "--build", str(build)])
             if built.returncode != 0:
                 skipped += 1
                 print(f"SKIP     {label} (does not compile)", flush=True)
                 continue
             after = test_executables(build)
-            relinked = sorted(p for p, t in after.items() if before.get(p) != t and p not in broken)
+            relinked = {p for p, t in after.items() if before.get(p) != t}
+            for name, t in programs(build).items():
+                if programs_before.get(name) != t:
+                    relinked.update(build / "bin" / test for test in PROGRAM_TESTS[name])
+            relinked = sorted(p for p in relinked if p.is_file() and p not in broken)
             verdict = None
             for exe in relinked:
                 try:
