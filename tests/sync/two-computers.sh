@@ -131,6 +131,11 @@ same_diaries() {
 }
 conflict_copies() { find "$WORK/$1/home/Database" -maxdepth 1 -name '*.sync-conflict-*' ! -name '.syncthing.*' -printf '%f\n'; }
 holds() { cli "$1" export | grep -q "$2"; }
+same_lists() {
+    cmp -s "$WORK/a/home/Database/UEList.txt" "$WORK/b/home/Database/UEList.txt" &&
+        cmp -s "$WORK/a/home/Database/UTList.txt" "$WORK/b/home/Database/UTList.txt"
+}
+reached_b() { holds b "$1" && same_lists; }
 
 for side in a b; do wait_for "syncthing $side answers" api $side GET /rest/system/ping; done
 for side in a b; do wait_for "$side connects to the other" connected $side; done
@@ -140,7 +145,9 @@ echo "two Syncthing instances connected on 127.0.0.1 after ${SECONDS}s"
 workout "$WORK/a1.csv" 2026-12-01 Squat Legs
 cli a import "$WORK/a1.csv" >/dev/null || fail "(a) import on a"
 scan a >/dev/null
-wait_for "(a) the first date reaches b" holds b 2026-12-01
+# The name lists change with the import too: b imports only once they have arrived, or the engine
+# sees them changed on both sides (a list's conflict copy, merged only by the next merge).
+wait_for "(a) the first date and the name lists reach b" reached_b 2026-12-01
 workout "$WORK/b1.csv" 2026-12-02 Curl Arms
 cli b import "$WORK/b1.csv" >/dev/null || fail "(a) import on b"
 scan b >/dev/null
