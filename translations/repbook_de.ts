@@ -663,6 +663,10 @@ Open a day in the diary, fill in what you lifted and mark the exercises Done
         <source>Year</source>
         <translation>Jahr</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
 </context>
 <context>
     <name>CFindDlg</name>
@@ -1233,6 +1237,30 @@ Das Tagebuch öffnet leer und kann nicht gespeichert werden.</translation>
         <source>Training calendar</source>
         <translation>Trainingskalender</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Add workout</source>
+        <translation>Training hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Do you want to exit application?</source>
+        <translation>Möchten Sie das Programm beenden?</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -1430,6 +1458,35 @@ Das Tagebuch öffnet leer und kann nicht gespeichert werden.</translation>
     <message>
         <source>%1 (today)</source>
         <translation>%1 (heute)</translation>
+    </message>
+    <message>
+        <source>Range - 1 month</source>
+        <translation>Zeitraum - 1 Monat</translation>
+    </message>
+    <message>
+        <source>Range - 2 months</source>
+        <translation>Zeitraum - 2 Monate</translation>
+    </message>
+    <message>
+        <source>Range - 3 months</source>
+        <translation>Zeitraum - 3 Monate</translation>
+    </message>
+    <message>
+        <source>Range - 6 months</source>
+        <translation>Zeitraum - 6 Monate</translation>
+    </message>
+    <message>
+        <source>Range - year</source>
+        <translation>Zeitraum - Jahr</translation>
+    </message>
+    <message>
+        <source>Set...</source>
+        <translation>Festlegen...</translation>
+    </message>
+    <message>
+        <source>1-st of %1</source>
+        <extracomment>The first day of a month in a calendar cell; %1 is the month&apos;s name as in a date.</extracomment>
+        <translation>1. %1</translation>
     </message>
 </context>
 <context>
@@ -1951,6 +2008,41 @@ Bearbeiten &gt; Konflikte zeigt sie neben der des Tagebuchs und lässt Sie sie s
     </message>
 </context>
 <context>
+    <name>ExerciseColumns</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sätze</translation>
+    </message>
+    <message>
+        <source>Reps</source>
+        <translation>Wdh.</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Erzwungen</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negativ</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+</context>
+<context>
     <name>ExerciseHistory</name>
     <message>
         <source>Heaviest weight</source>
@@ -2266,6 +2358,46 @@ Bearbeiten &gt; Konflikte zeigt sie neben der des Tagebuchs und lässt Sie sie s
     <message>
         <source>&amp;Conflicts...</source>
         <translation>&amp;Konflikte...</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansehen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Erster</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Voriger</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächster</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Letzter</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
     </message>
 </context>
 <context>

@@ -663,6 +663,10 @@ Abra un día en el diario, anote lo que levantó y marque los ejercicios como he
         <source>Year</source>
         <translation>Año</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
 </context>
 <context>
     <name>CFindDlg</name>
@@ -1233,6 +1237,30 @@ El diario se abre vacío y no se puede guardar.</translation>
         <source>Training calendar</source>
         <translation>Calendario de entrenamiento</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importación</translation>
+    </message>
+    <message>
+        <source>Add workout</source>
+        <translation>Añadir entrenamiento</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edición</translation>
+    </message>
+    <message>
+        <source>Do you want to exit application?</source>
+        <translation>¿Desea salir de la aplicación?</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -1430,6 +1458,35 @@ El diario se abre vacío y no se puede guardar.</translation>
     <message>
         <source>%1 (today)</source>
         <translation>%1 (hoy)</translation>
+    </message>
+    <message>
+        <source>Range - 1 month</source>
+        <translation>Intervalo - 1 mes</translation>
+    </message>
+    <message>
+        <source>Range - 2 months</source>
+        <translation>Intervalo - 2 meses</translation>
+    </message>
+    <message>
+        <source>Range - 3 months</source>
+        <translation>Intervalo - 3 meses</translation>
+    </message>
+    <message>
+        <source>Range - 6 months</source>
+        <translation>Intervalo - 6 meses</translation>
+    </message>
+    <message>
+        <source>Range - year</source>
+        <translation>Intervalo - año</translation>
+    </message>
+    <message>
+        <source>Set...</source>
+        <translation>Definir...</translation>
+    </message>
+    <message>
+        <source>1-st of %1</source>
+        <extracomment>The first day of a month in a calendar cell; %1 is the month&apos;s name as in a date.</extracomment>
+        <translation>1 de %1</translation>
     </message>
 </context>
 <context>
@@ -1951,6 +2008,41 @@ Editar &gt; Conflictos la muestra junto a la del diario y permite tomarla en su 
     </message>
 </context>
 <context>
+    <name>ExerciseColumns</name>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Ejercicio</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Reps</source>
+        <translation>Reps</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Forzadas</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negativas</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+</context>
+<context>
     <name>ExerciseHistory</name>
     <message>
         <source>Heaviest weight</source>
@@ -2266,6 +2358,46 @@ Editar &gt; Conflictos la muestra junto a la del diario y permite tomarla en su 
     <message>
         <source>&amp;Conflicts...</source>
         <translation>&amp;Conflictos...</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Primero</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Último</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
     </message>
 </context>
 <context>

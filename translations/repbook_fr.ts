@@ -663,6 +663,10 @@ Ouvrez un jour du journal, saisissez ce que vous avez soulevé et marquez les ex
         <source>Year</source>
         <translation>Année</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
 </context>
 <context>
     <name>CFindDlg</name>
@@ -1233,6 +1237,30 @@ Le journal s&apos;ouvre vide et ne peut pas être enregistré.</translation>
         <source>Training calendar</source>
         <translation>Calendrier d&apos;entraînement</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Suppression</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Add workout</source>
+        <translation>Ajout d&apos;une séance</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <source>Do you want to exit application?</source>
+        <translation>Voulez-vous quitter l&apos;application ?</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -1430,6 +1458,35 @@ Le journal s&apos;ouvre vide et ne peut pas être enregistré.</translation>
     <message>
         <source>%1 (today)</source>
         <translation>%1 (aujourd&apos;hui)</translation>
+    </message>
+    <message>
+        <source>Range - 1 month</source>
+        <translation>Période - 1 mois</translation>
+    </message>
+    <message>
+        <source>Range - 2 months</source>
+        <translation>Période - 2 mois</translation>
+    </message>
+    <message>
+        <source>Range - 3 months</source>
+        <translation>Période - 3 mois</translation>
+    </message>
+    <message>
+        <source>Range - 6 months</source>
+        <translation>Période - 6 mois</translation>
+    </message>
+    <message>
+        <source>Range - year</source>
+        <translation>Période - année</translation>
+    </message>
+    <message>
+        <source>Set...</source>
+        <translation>Définir...</translation>
+    </message>
+    <message>
+        <source>1-st of %1</source>
+        <extracomment>The first day of a month in a calendar cell; %1 is the month&apos;s name as in a date.</extracomment>
+        <translation>1er %1</translation>
     </message>
 </context>
 <context>
@@ -1951,6 +2008,41 @@ Le journal garde la version affichée ici. L&apos;autre version a été enregist
     </message>
 </context>
 <context>
+    <name>ExerciseColumns</name>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Séries</translation>
+    </message>
+    <message>
+        <source>Reps</source>
+        <translation>Rép.</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Forcées</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Négatives</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Charge</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+</context>
+<context>
     <name>ExerciseHistory</name>
     <message>
         <source>Heaviest weight</source>
@@ -2266,6 +2358,46 @@ Le journal garde la version affichée ici. L&apos;autre version a été enregist
     <message>
         <source>&amp;Conflicts...</source>
         <translation>&amp;Conflits...</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Voir</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Premier</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Dernier</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Éditeur</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
     </message>
 </context>
 <context>

@@ -663,6 +663,10 @@ Apri un giorno nel diario, inserisci ciò che hai sollevato e segna gli esercizi
         <source>Year</source>
         <translation>Anno</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>da %1 a %2</translation>
+    </message>
 </context>
 <context>
     <name>CFindDlg</name>
@@ -1233,6 +1237,30 @@ Il diario si apre vuoto e non può essere salvato.</translation>
         <source>Training calendar</source>
         <translation>Calendario degli allenamenti</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importazione</translation>
+    </message>
+    <message>
+        <source>Add workout</source>
+        <translation>Aggiungi allenamento</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Do you want to exit application?</source>
+        <translation>Vuoi uscire dall&apos;applicazione?</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -1430,6 +1458,35 @@ Il diario si apre vuoto e non può essere salvato.</translation>
     <message>
         <source>%1 (today)</source>
         <translation>%1 (oggi)</translation>
+    </message>
+    <message>
+        <source>Range - 1 month</source>
+        <translation>Intervallo - 1 mese</translation>
+    </message>
+    <message>
+        <source>Range - 2 months</source>
+        <translation>Intervallo - 2 mesi</translation>
+    </message>
+    <message>
+        <source>Range - 3 months</source>
+        <translation>Intervallo - 3 mesi</translation>
+    </message>
+    <message>
+        <source>Range - 6 months</source>
+        <translation>Intervallo - 6 mesi</translation>
+    </message>
+    <message>
+        <source>Range - year</source>
+        <translation>Intervallo - anno</translation>
+    </message>
+    <message>
+        <source>Set...</source>
+        <translation>Imposta...</translation>
+    </message>
+    <message>
+        <source>1-st of %1</source>
+        <extracomment>The first day of a month in a calendar cell; %1 is the month&apos;s name as in a date.</extracomment>
+        <translation>1º %1</translation>
     </message>
 </context>
 <context>
@@ -1951,6 +2008,41 @@ Modifica &gt; Conflitti la mostra accanto a quella del diario e permette di pren
     </message>
 </context>
 <context>
+    <name>ExerciseColumns</name>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Esercizio</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Reps</source>
+        <translation>Rip.</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Forzate</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negative</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Carico</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+</context>
+<context>
     <name>ExerciseHistory</name>
     <message>
         <source>Heaviest weight</source>
@@ -2266,6 +2358,46 @@ Modifica &gt; Conflitti la mostra accanto a quella del diario e permette di pren
     <message>
         <source>&amp;Conflicts...</source>
         <translation>&amp;Conflitti...</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vedi</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Primo</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Precedente</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Successivo</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Ultimo</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
     </message>
 </context>
 <context>

@@ -663,6 +663,10 @@ Otwórz dzień w dzienniku, wpisz, co podniosłeś, i oznacz ćwiczenia jako zal
         <source>Year</source>
         <translation>Rok</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>od %1 do %2</translation>
+    </message>
 </context>
 <context>
     <name>CFindDlg</name>
@@ -1233,6 +1237,30 @@ Dziennik otworzy się pusty i nie będzie można go zapisać.</translation>
         <source>Training calendar</source>
         <translation>Kalendarz treningów</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notatki</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usunięcie</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Add workout</source>
+        <translation>Dodanie treningu</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edycja</translation>
+    </message>
+    <message>
+        <source>Do you want to exit application?</source>
+        <translation>Czy chcesz zamknąć aplikację?</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -1430,6 +1458,35 @@ Dziennik otworzy się pusty i nie będzie można go zapisać.</translation>
     <message>
         <source>%1 (today)</source>
         <translation>%1 (dziś)</translation>
+    </message>
+    <message>
+        <source>Range - 1 month</source>
+        <translation>Zakres - 1 miesiąc</translation>
+    </message>
+    <message>
+        <source>Range - 2 months</source>
+        <translation>Zakres - 2 miesiące</translation>
+    </message>
+    <message>
+        <source>Range - 3 months</source>
+        <translation>Zakres - 3 miesiące</translation>
+    </message>
+    <message>
+        <source>Range - 6 months</source>
+        <translation>Zakres - 6 miesięcy</translation>
+    </message>
+    <message>
+        <source>Range - year</source>
+        <translation>Zakres - rok</translation>
+    </message>
+    <message>
+        <source>Set...</source>
+        <translation>Ustaw...</translation>
+    </message>
+    <message>
+        <source>1-st of %1</source>
+        <extracomment>The first day of a month in a calendar cell; %1 is the month&apos;s name as in a date.</extracomment>
+        <translation>1 %1</translation>
     </message>
 </context>
 <context>
@@ -1959,6 +2016,41 @@ Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala ją przyjąć
     </message>
 </context>
 <context>
+    <name>ExerciseColumns</name>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Ćwiczenie</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Reps</source>
+        <translation>Powt.</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Wymuszone</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negatywne</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Ciężar</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notatka</translation>
+    </message>
+</context>
+<context>
     <name>ExerciseHistory</name>
     <message>
         <source>Heaviest weight</source>
@@ -2274,6 +2366,46 @@ Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala ją przyjąć
     <message>
         <source>&amp;Conflicts...</source>
         <translation>&amp;Konflikty...</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Pokaż</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Przesuń</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Pierwszy</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Poprzedni</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Następny</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Ostatni</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Edytor</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notatki</translation>
     </message>
 </context>
 <context>

@@ -663,6 +663,10 @@ Abra um dia no diário, registre o que você levantou e marque os exercícios co
         <source>Year</source>
         <translation>Ano</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
 </context>
 <context>
     <name>CFindDlg</name>
@@ -1233,6 +1237,30 @@ O diário abre vazio e não pode ser salvo.</translation>
         <source>Training calendar</source>
         <translation>Calendário de treinos</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remoção</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importação</translation>
+    </message>
+    <message>
+        <source>Add workout</source>
+        <translation>Adição de treino</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edição</translation>
+    </message>
+    <message>
+        <source>Do you want to exit application?</source>
+        <translation>Deseja sair do aplicativo?</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -1430,6 +1458,35 @@ O diário abre vazio e não pode ser salvo.</translation>
     <message>
         <source>%1 (today)</source>
         <translation>%1 (hoje)</translation>
+    </message>
+    <message>
+        <source>Range - 1 month</source>
+        <translation>Período - 1 mês</translation>
+    </message>
+    <message>
+        <source>Range - 2 months</source>
+        <translation>Período - 2 meses</translation>
+    </message>
+    <message>
+        <source>Range - 3 months</source>
+        <translation>Período - 3 meses</translation>
+    </message>
+    <message>
+        <source>Range - 6 months</source>
+        <translation>Período - 6 meses</translation>
+    </message>
+    <message>
+        <source>Range - year</source>
+        <translation>Período - ano</translation>
+    </message>
+    <message>
+        <source>Set...</source>
+        <translation>Definir...</translation>
+    </message>
+    <message>
+        <source>1-st of %1</source>
+        <extracomment>The first day of a month in a calendar cell; %1 is the month&apos;s name as in a date.</extracomment>
+        <translation>1º de %1</translation>
     </message>
 </context>
 <context>
@@ -1951,6 +2008,41 @@ Editar &gt; Conflitos mostra-a ao lado da do diário e permite ficar com ela.</t
     </message>
 </context>
 <context>
+    <name>ExerciseColumns</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Exercício</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Séries</translation>
+    </message>
+    <message>
+        <source>Reps</source>
+        <translation>Reps</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Forçadas</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negativas</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Carga</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+</context>
+<context>
     <name>ExerciseHistory</name>
     <message>
         <source>Heaviest weight</source>
@@ -2266,6 +2358,46 @@ Editar &gt; Conflitos mostra-a ao lado da do diário e permite ficar com ela.</t
     <message>
         <source>&amp;Conflicts...</source>
         <translation>&amp;Conflitos...</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Primeiro</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Próximo</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Último</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
     </message>
 </context>
 <context>

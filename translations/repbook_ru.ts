@@ -663,6 +663,10 @@ Open a day in the diary, fill in what you lifted and mark the exercises Done
         <source>Year</source>
         <translation>Год</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>с %1 по %2</translation>
+    </message>
 </context>
 <context>
     <name>CFindDlg</name>
@@ -1233,6 +1237,30 @@ The diary opens empty and cannot be saved.</source>
         <source>Training calendar</source>
         <translation>Календарь тренировок</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Заметки</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удаление</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>Add workout</source>
+        <translation>Добавление тренировки</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Правка</translation>
+    </message>
+    <message>
+        <source>Do you want to exit application?</source>
+        <translation>Выйти из приложения?</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -1430,6 +1458,35 @@ The diary opens empty and cannot be saved.</source>
     <message>
         <source>%1 (today)</source>
         <translation>%1 (сегодня)</translation>
+    </message>
+    <message>
+        <source>Range - 1 month</source>
+        <translation>Диапазон - 1 месяц</translation>
+    </message>
+    <message>
+        <source>Range - 2 months</source>
+        <translation>Диапазон - 2 месяца</translation>
+    </message>
+    <message>
+        <source>Range - 3 months</source>
+        <translation>Диапазон - 3 месяца</translation>
+    </message>
+    <message>
+        <source>Range - 6 months</source>
+        <translation>Диапазон - 6 месяцев</translation>
+    </message>
+    <message>
+        <source>Range - year</source>
+        <translation>Диапазон - год</translation>
+    </message>
+    <message>
+        <source>Set...</source>
+        <translation>Задать...</translation>
+    </message>
+    <message>
+        <source>1-st of %1</source>
+        <extracomment>The first day of a month in a calendar cell; %1 is the month&apos;s name as in a date.</extracomment>
+        <translation>1 %1</translation>
     </message>
 </context>
 <context>
@@ -1959,6 +2016,41 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
     </message>
 </context>
 <context>
+    <name>ExerciseColumns</name>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Упражнение</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Подходы</translation>
+    </message>
+    <message>
+        <source>Reps</source>
+        <translation>Повт.</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Форсир.</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Негатив.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Вес</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Заметка</translation>
+    </message>
+</context>
+<context>
     <name>ExerciseHistory</name>
     <message>
         <source>Heaviest weight</source>
@@ -2274,6 +2366,46 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
     <message>
         <source>&amp;Conflicts...</source>
         <translation>&amp;Конфликты...</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Перенести</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Первый</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Вперёд</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Последний</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Редактор</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Заметки</translation>
     </message>
 </context>
 <context>
