@@ -406,6 +406,21 @@ Das Tagebuch behält seine Fassung; die andere wird endgültig entfernt.</transl
     </message>
 </context>
 <context>
+    <name>CDayPrinter</name>
+    <message>
+        <source>There is nothing to print: no training day is selected.</source>
+        <translation>Es gibt nichts zu drucken: Kein Trainingstag ist ausgewählt.</translation>
+    </message>
+    <message>
+        <source>The training log could not be printed. Check the printer or the file name and try again.</source>
+        <translation>Das Trainingstagebuch konnte nicht gedruckt werden. Prüfen Sie den Drucker oder den Dateinamen und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+</context>
+<context>
     <name>CDayTabCtrl</name>
     <message>
         <source>Workouts</source>
@@ -1628,6 +1643,55 @@ Wiederherstellen mit: repbook-cli restore &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
+    <name>ConflictCopyIntake</name>
+    <message>
+        <source>Another computer changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other computer&apos;s version was saved in:
+%2
+In the diary, Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Ein anderer Computer hat Tage geändert, die auch hier geändert wurden:
+%1
+Das Tagebuch behält die hier gezeigte Fassung. Die Fassung des anderen Computers wurde gespeichert in:
+%2
+Im Tagebuch zeigt Bearbeiten &gt; Konflikte sie neben der des Tagebuchs und lässt Sie stattdessen sie übernehmen.</translation>
+    </message>
+    <message>
+        <source>A copy of the diary that the sync program left beside it is damaged and was not merged. It was kept as:
+%1</source>
+        <translation>Eine Kopie des Tagebuchs, die das Synchronisierungsprogramm daneben abgelegt hat, ist beschädigt und wurde nicht zusammengeführt. Sie wurde aufbewahrt als:
+%1</translation>
+    </message>
+    <message>
+        <source>Copies of the diary left by the sync program could not all be merged:
+%1</source>
+        <translation>Kopien des Tagebuchs, die das Synchronisierungsprogramm abgelegt hat, konnten nicht alle zusammengeführt werden:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictNotice</name>
+    <message>
+        <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
+%1
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Für Tage, die an zwei Stellen geändert wurden (auf einem anderen Computer oder hier in der Erinnerung), ist die andere Fassung vermerkt:
+%1
+Bearbeiten &gt; Konflikte zeigt sie neben der des Tagebuchs und lässt Sie stattdessen sie übernehmen.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictsWindow</name>
+    <message>
+        <source>The diary window is busy. Finish what it is doing, then take the other version.</source>
+        <translation>Das Tagebuchfenster ist beschäftigt. Beenden Sie, was es gerade tut, und übernehmen Sie dann die andere Fassung.</translation>
+    </message>
+    <message>
+        <source>Take other version %1</source>
+        <translation>Andere Fassung übernehmen %1</translation>
+    </message>
+</context>
+<context>
     <name>CountText</name>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -1772,6 +1836,10 @@ Drücken Sie „Abbrechen“, um nichts zu tun.</translation>
     <message>
         <source>Workout area</source>
         <translation>Trainingsbereich</translation>
+    </message>
+    <message>
+        <source>To add notes to selected day press &quot;Notes&quot; button.</source>
+        <translation>Um dem ausgewählten Tag Notizen hinzuzufügen, klicken Sie auf „Notizen“.</translation>
     </message>
 </context>
 <context>
@@ -2494,6 +2562,13 @@ Es wurde nichts zusammengeführt.</translation>
     </message>
 </context>
 <context>
+    <name>ProgramApplication</name>
+    <message>
+        <source>Apply program</source>
+        <translation>Programm anwenden</translation>
+    </message>
+</context>
+<context>
     <name>ProgramDayList</name>
     <message>
         <source>Program days</source>
@@ -2712,6 +2787,17 @@ Days another program had changed meanwhile are kept in:
         <translation>
 Tage, die ein anderes Programm zwischenzeitlich geändert hat, werden aufbewahrt in:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDialogs</name>
+    <message>
+        <source>To add notes select day first.</source>
+        <translation>Um Notizen hinzuzufügen, wählen Sie zuerst einen Tag aus.</translation>
+    </message>
+    <message>
+        <source>Do you want to apply the last edited program to selected range?</source>
+        <translation>Möchten Sie das zuletzt bearbeitete Programm auf den ausgewählten Zeitraum anwenden?</translation>
     </message>
 </context>
 <context>

@@ -406,6 +406,21 @@ El diario conserva su versión; la otra se elimina definitivamente.</translation
     </message>
 </context>
 <context>
+    <name>CDayPrinter</name>
+    <message>
+        <source>There is nothing to print: no training day is selected.</source>
+        <translation>No hay nada que imprimir: no hay ningún día de entrenamiento seleccionado.</translation>
+    </message>
+    <message>
+        <source>The training log could not be printed. Check the printer or the file name and try again.</source>
+        <translation>No se pudo imprimir el diario de entrenamiento. Compruebe la impresora o el nombre del archivo e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+</context>
+<context>
     <name>CDayTabCtrl</name>
     <message>
         <source>Workouts</source>
@@ -1628,6 +1643,55 @@ Restáurela con: repbook-cli restore &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
+    <name>ConflictCopyIntake</name>
+    <message>
+        <source>Another computer changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other computer&apos;s version was saved in:
+%2
+In the diary, Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Otro equipo cambió días que también se cambiaron aquí:
+%1
+El diario conserva la versión que se muestra aquí. La versión del otro equipo se guardó en:
+%2
+En el diario, Editar &gt; Conflictos la muestra junto a la del diario y le permite tomarla en su lugar.</translation>
+    </message>
+    <message>
+        <source>A copy of the diary that the sync program left beside it is damaged and was not merged. It was kept as:
+%1</source>
+        <translation>Una copia del diario que el programa de sincronización dejó a su lado está dañada y no se fusionó. Se conservó como:
+%1</translation>
+    </message>
+    <message>
+        <source>Copies of the diary left by the sync program could not all be merged:
+%1</source>
+        <translation>No se pudieron fusionar todas las copias del diario dejadas por el programa de sincronización:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictNotice</name>
+    <message>
+        <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
+%1
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Los días que se cambiaron en dos lugares (en otro equipo, o aquí en el recordatorio) tienen registrada su otra versión:
+%1
+Editar &gt; Conflictos la muestra junto a la del diario y le permite tomarla en su lugar.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictsWindow</name>
+    <message>
+        <source>The diary window is busy. Finish what it is doing, then take the other version.</source>
+        <translation>La ventana del diario está ocupada. Termine lo que está haciendo y luego tome la otra versión.</translation>
+    </message>
+    <message>
+        <source>Take other version %1</source>
+        <translation>Tomar la otra versión %1</translation>
+    </message>
+</context>
+<context>
     <name>CountText</name>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -1772,6 +1836,10 @@ Pulse «Cancelar» para no hacer nada.</translation>
     <message>
         <source>Workout area</source>
         <translation>Zona del entrenamiento</translation>
+    </message>
+    <message>
+        <source>To add notes to selected day press &quot;Notes&quot; button.</source>
+        <translation>Para añadir notas al día seleccionado, pulse el botón «Notas».</translation>
     </message>
 </context>
 <context>
@@ -2494,6 +2562,13 @@ No se fusionó nada.</translation>
     </message>
 </context>
 <context>
+    <name>ProgramApplication</name>
+    <message>
+        <source>Apply program</source>
+        <translation>Aplicar programa</translation>
+    </message>
+</context>
+<context>
     <name>ProgramDayList</name>
     <message>
         <source>Program days</source>
@@ -2712,6 +2787,17 @@ Days another program had changed meanwhile are kept in:
         <translation>
 Los días cambiados mientras tanto por otro programa se guardan en:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDialogs</name>
+    <message>
+        <source>To add notes select day first.</source>
+        <translation>Para añadir notas, seleccione primero un día.</translation>
+    </message>
+    <message>
+        <source>Do you want to apply the last edited program to selected range?</source>
+        <translation>¿Desea aplicar el último programa editado al intervalo seleccionado?</translation>
     </message>
 </context>
 <context>

@@ -406,6 +406,21 @@ Le journal garde sa version ; l&apos;autre est supprimée définitivement.</tran
     </message>
 </context>
 <context>
+    <name>CDayPrinter</name>
+    <message>
+        <source>There is nothing to print: no training day is selected.</source>
+        <translation>Il n&apos;y a rien à imprimer : aucun jour d&apos;entraînement n&apos;est sélectionné.</translation>
+    </message>
+    <message>
+        <source>The training log could not be printed. Check the printer or the file name and try again.</source>
+        <translation>Le journal d&apos;entraînement n&apos;a pas pu être imprimé. Vérifiez l&apos;imprimante ou le nom du fichier et réessayez.</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+</context>
+<context>
     <name>CDayTabCtrl</name>
     <message>
         <source>Workouts</source>
@@ -1628,6 +1643,55 @@ Restaurez-la avec : repbook-cli restore &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
+    <name>ConflictCopyIntake</name>
+    <message>
+        <source>Another computer changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other computer&apos;s version was saved in:
+%2
+In the diary, Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Un autre ordinateur a modifié des jours également modifiés ici :
+%1
+Le journal garde la version affichée ici. La version de l&apos;autre ordinateur a été enregistrée dans :
+%2
+Dans le journal, Édition &gt; Conflits l&apos;affiche à côté de celle du journal et vous permet de la prendre à la place.</translation>
+    </message>
+    <message>
+        <source>A copy of the diary that the sync program left beside it is damaged and was not merged. It was kept as:
+%1</source>
+        <translation>Une copie du journal laissée à côté par le programme de synchronisation est endommagée et n&apos;a pas été fusionnée. Elle a été conservée sous :
+%1</translation>
+    </message>
+    <message>
+        <source>Copies of the diary left by the sync program could not all be merged:
+%1</source>
+        <translation>Les copies du journal laissées par le programme de synchronisation n&apos;ont pas toutes pu être fusionnées :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictNotice</name>
+    <message>
+        <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
+%1
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Les jours modifiés à deux endroits (sur un autre ordinateur, ou ici dans le rappel) ont leur autre version enregistrée :
+%1
+Édition &gt; Conflits l&apos;affiche à côté de celle du journal et vous permet de la prendre à la place.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictsWindow</name>
+    <message>
+        <source>The diary window is busy. Finish what it is doing, then take the other version.</source>
+        <translation>La fenêtre du journal est occupée. Terminez ce qu&apos;elle fait, puis prenez l&apos;autre version.</translation>
+    </message>
+    <message>
+        <source>Take other version %1</source>
+        <translation>Prendre l&apos;autre version %1</translation>
+    </message>
+</context>
+<context>
     <name>CountText</name>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -1772,6 +1836,10 @@ Appuyez sur « Annuler » pour ne rien faire.</translation>
     <message>
         <source>Workout area</source>
         <translation>Zone de séance</translation>
+    </message>
+    <message>
+        <source>To add notes to selected day press &quot;Notes&quot; button.</source>
+        <translation>Pour ajouter des notes au jour sélectionné, cliquez sur « Notes ».</translation>
     </message>
 </context>
 <context>
@@ -2494,6 +2562,13 @@ Rien n&apos;a été fusionné.</translation>
     </message>
 </context>
 <context>
+    <name>ProgramApplication</name>
+    <message>
+        <source>Apply program</source>
+        <translation>Appliquer le programme</translation>
+    </message>
+</context>
+<context>
     <name>ProgramDayList</name>
     <message>
         <source>Program days</source>
@@ -2712,6 +2787,17 @@ Days another program had changed meanwhile are kept in:
         <translation>
 Les jours modifiés entre-temps par un autre programme sont gardés dans :
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDialogs</name>
+    <message>
+        <source>To add notes select day first.</source>
+        <translation>Pour ajouter des notes, sélectionnez d&apos;abord un jour.</translation>
+    </message>
+    <message>
+        <source>Do you want to apply the last edited program to selected range?</source>
+        <translation>Voulez-vous appliquer le dernier programme modifié à la période sélectionnée ?</translation>
     </message>
 </context>
 <context>

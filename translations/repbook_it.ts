@@ -406,6 +406,21 @@ Il diario mantiene la sua versione; l&apos;altra viene rimossa definitivamente.<
     </message>
 </context>
 <context>
+    <name>CDayPrinter</name>
+    <message>
+        <source>There is nothing to print: no training day is selected.</source>
+        <translation>Non c&apos;è nulla da stampare: nessun giorno di allenamento è selezionato.</translation>
+    </message>
+    <message>
+        <source>The training log could not be printed. Check the printer or the file name and try again.</source>
+        <translation>Il diario di allenamento non è stato stampato. Controlla la stampante o il nome del file e riprova.</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Anteprima di stampa</translation>
+    </message>
+</context>
+<context>
     <name>CDayTabCtrl</name>
     <message>
         <source>Workouts</source>
@@ -1628,6 +1643,55 @@ Ripristinalo con: repbook-cli restore &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
+    <name>ConflictCopyIntake</name>
+    <message>
+        <source>Another computer changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other computer&apos;s version was saved in:
+%2
+In the diary, Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Un altro computer ha modificato giorni modificati anche qui:
+%1
+Il diario mantiene la versione mostrata qui. La versione dell&apos;altro computer è stata salvata in:
+%2
+Nel diario, Modifica &gt; Conflitti la mostra accanto a quella del diario e ti permette di prenderla al suo posto.</translation>
+    </message>
+    <message>
+        <source>A copy of the diary that the sync program left beside it is damaged and was not merged. It was kept as:
+%1</source>
+        <translation>Una copia del diario lasciata accanto dal programma di sincronizzazione è danneggiata e non è stata unita. È stata conservata come:
+%1</translation>
+    </message>
+    <message>
+        <source>Copies of the diary left by the sync program could not all be merged:
+%1</source>
+        <translation>Non è stato possibile unire tutte le copie del diario lasciate dal programma di sincronizzazione:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictNotice</name>
+    <message>
+        <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
+%1
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>I giorni modificati in due posti (su un altro computer, o qui nel promemoria) hanno l&apos;altra versione registrata:
+%1
+Modifica &gt; Conflitti la mostra accanto a quella del diario e ti permette di prenderla al suo posto.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictsWindow</name>
+    <message>
+        <source>The diary window is busy. Finish what it is doing, then take the other version.</source>
+        <translation>La finestra del diario è occupata. Termina ciò che sta facendo, poi prendi l&apos;altra versione.</translation>
+    </message>
+    <message>
+        <source>Take other version %1</source>
+        <translation>Prendi l&apos;altra versione %1</translation>
+    </message>
+</context>
+<context>
     <name>CountText</name>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -1772,6 +1836,10 @@ Premi «Annulla» per non fare nulla.</translation>
     <message>
         <source>Workout area</source>
         <translation>Area dell&apos;allenamento</translation>
+    </message>
+    <message>
+        <source>To add notes to selected day press &quot;Notes&quot; button.</source>
+        <translation>Per aggiungere note al giorno selezionato premi il pulsante «Note».</translation>
     </message>
 </context>
 <context>
@@ -2494,6 +2562,13 @@ Non è stato unito nulla.</translation>
     </message>
 </context>
 <context>
+    <name>ProgramApplication</name>
+    <message>
+        <source>Apply program</source>
+        <translation>Applica programma</translation>
+    </message>
+</context>
+<context>
     <name>ProgramDayList</name>
     <message>
         <source>Program days</source>
@@ -2712,6 +2787,17 @@ Days another program had changed meanwhile are kept in:
         <translation>
 I giorni modificati nel frattempo da un altro programma sono conservati in:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDialogs</name>
+    <message>
+        <source>To add notes select day first.</source>
+        <translation>Per aggiungere note seleziona prima un giorno.</translation>
+    </message>
+    <message>
+        <source>Do you want to apply the last edited program to selected range?</source>
+        <translation>Vuoi applicare l&apos;ultimo programma modificato all&apos;intervallo selezionato?</translation>
     </message>
 </context>
 <context>

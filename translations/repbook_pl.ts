@@ -406,6 +406,21 @@ Dziennik zachowuje swoją wersję; inna zostanie usunięta na zawsze.</translati
     </message>
 </context>
 <context>
+    <name>CDayPrinter</name>
+    <message>
+        <source>There is nothing to print: no training day is selected.</source>
+        <translation>Nie ma nic do wydrukowania: nie zaznaczono żadnego dnia treningowego.</translation>
+    </message>
+    <message>
+        <source>The training log could not be printed. Check the printer or the file name and try again.</source>
+        <translation>Nie udało się wydrukować dziennika treningowego. Sprawdź drukarkę lub nazwę pliku i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Podgląd wydruku</translation>
+    </message>
+</context>
+<context>
     <name>CDayTabCtrl</name>
     <message>
         <source>Workouts</source>
@@ -1628,6 +1643,55 @@ Przywróć ją poleceniem: repbook-cli restore &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
+    <name>ConflictCopyIntake</name>
+    <message>
+        <source>Another computer changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other computer&apos;s version was saved in:
+%2
+In the diary, Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Inny komputer zmienił dni, które zmieniono także tutaj:
+%1
+Dziennik zachowuje wersję pokazaną tutaj. Wersja z innego komputera została zapisana w:
+%2
+W dzienniku Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala wybrać ją zamiast niej.</translation>
+    </message>
+    <message>
+        <source>A copy of the diary that the sync program left beside it is damaged and was not merged. It was kept as:
+%1</source>
+        <translation>Kopia dziennika pozostawiona obok przez program synchronizujący jest uszkodzona i nie została scalona. Zachowano ją jako:
+%1</translation>
+    </message>
+    <message>
+        <source>Copies of the diary left by the sync program could not all be merged:
+%1</source>
+        <translation>Nie udało się scalić wszystkich kopii dziennika pozostawionych przez program synchronizujący:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictNotice</name>
+    <message>
+        <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
+%1
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Dni zmienione w dwóch miejscach (na innym komputerze lub tutaj w przypominaczu) mają zapisaną drugą wersję:
+%1
+Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala wybrać ją zamiast niej.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictsWindow</name>
+    <message>
+        <source>The diary window is busy. Finish what it is doing, then take the other version.</source>
+        <translation>Okno dziennika jest zajęte. Dokończ to, co robi, a potem weź drugą wersję.</translation>
+    </message>
+    <message>
+        <source>Take other version %1</source>
+        <translation>Weź drugą wersję %1</translation>
+    </message>
+</context>
+<context>
     <name>CountText</name>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -1780,6 +1844,10 @@ Naciśnij „Anuluj”, aby nic nie robić.</translation>
     <message>
         <source>Workout area</source>
         <translation>Obszar treningu</translation>
+    </message>
+    <message>
+        <source>To add notes to selected day press &quot;Notes&quot; button.</source>
+        <translation>Aby dodać notatki do zaznaczonego dnia, naciśnij przycisk „Notatki”.</translation>
     </message>
 </context>
 <context>
@@ -2502,6 +2570,13 @@ Nic nie scalono.</translation>
     </message>
 </context>
 <context>
+    <name>ProgramApplication</name>
+    <message>
+        <source>Apply program</source>
+        <translation>Zastosowanie programu</translation>
+    </message>
+</context>
+<context>
     <name>ProgramDayList</name>
     <message>
         <source>Program days</source>
@@ -2720,6 +2795,17 @@ Days another program had changed meanwhile are kept in:
         <translation>
 Dni zmienione w międzyczasie przez inny program zachowano w:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDialogs</name>
+    <message>
+        <source>To add notes select day first.</source>
+        <translation>Aby dodać notatki, najpierw zaznacz dzień.</translation>
+    </message>
+    <message>
+        <source>Do you want to apply the last edited program to selected range?</source>
+        <translation>Czy zastosować ostatnio edytowany program do zaznaczonego zakresu?</translation>
     </message>
 </context>
 <context>

@@ -406,6 +406,21 @@ O diário mantém a versão dele; a outra é removida de vez.</translation>
     </message>
 </context>
 <context>
+    <name>CDayPrinter</name>
+    <message>
+        <source>There is nothing to print: no training day is selected.</source>
+        <translation>Não há nada para imprimir: nenhum dia de treino está selecionado.</translation>
+    </message>
+    <message>
+        <source>The training log could not be printed. Check the printer or the file name and try again.</source>
+        <translation>Não foi possível imprimir o diário de treino. Verifique a impressora ou o nome do arquivo e tente de novo.</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Visualizar impressão</translation>
+    </message>
+</context>
+<context>
     <name>CDayTabCtrl</name>
     <message>
         <source>Workouts</source>
@@ -1628,6 +1643,55 @@ Restaure-o com: repbook-cli restore &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
+    <name>ConflictCopyIntake</name>
+    <message>
+        <source>Another computer changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other computer&apos;s version was saved in:
+%2
+In the diary, Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Outro computador alterou dias que também foram alterados aqui:
+%1
+O diário mantém a versão mostrada aqui. A versão do outro computador foi salva em:
+%2
+No diário, Editar &gt; Conflitos a mostra ao lado da do diário e permite usá-la no lugar.</translation>
+    </message>
+    <message>
+        <source>A copy of the diary that the sync program left beside it is damaged and was not merged. It was kept as:
+%1</source>
+        <translation>Uma cópia do diário que o programa de sincronização deixou ao lado está danificada e não foi mesclada. Ela foi guardada como:
+%1</translation>
+    </message>
+    <message>
+        <source>Copies of the diary left by the sync program could not all be merged:
+%1</source>
+        <translation>Não foi possível mesclar todas as cópias do diário deixadas pelo programa de sincronização:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictNotice</name>
+    <message>
+        <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
+%1
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Os dias alterados em dois lugares (em outro computador, ou aqui no lembrete) têm a outra versão registrada:
+%1
+Editar &gt; Conflitos a mostra ao lado da do diário e permite usá-la no lugar.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictsWindow</name>
+    <message>
+        <source>The diary window is busy. Finish what it is doing, then take the other version.</source>
+        <translation>A janela do diário está ocupada. Termine o que ela está fazendo e depois use a outra versão.</translation>
+    </message>
+    <message>
+        <source>Take other version %1</source>
+        <translation>Usar a outra versão %1</translation>
+    </message>
+</context>
+<context>
     <name>CountText</name>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -1772,6 +1836,10 @@ Pressione &quot;Cancelar&quot; para não fazer nada.</translation>
     <message>
         <source>Workout area</source>
         <translation>Área do treino</translation>
+    </message>
+    <message>
+        <source>To add notes to selected day press &quot;Notes&quot; button.</source>
+        <translation>Para adicionar notas ao dia selecionado, clique no botão &quot;Notas&quot;.</translation>
     </message>
 </context>
 <context>
@@ -2494,6 +2562,13 @@ Nada foi mesclado.</translation>
     </message>
 </context>
 <context>
+    <name>ProgramApplication</name>
+    <message>
+        <source>Apply program</source>
+        <translation>Aplicar programa</translation>
+    </message>
+</context>
+<context>
     <name>ProgramDayList</name>
     <message>
         <source>Program days</source>
@@ -2712,6 +2787,17 @@ Days another program had changed meanwhile are kept in:
         <translation>
 Os dias alterados nesse meio-tempo por outro programa ficam em:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDialogs</name>
+    <message>
+        <source>To add notes select day first.</source>
+        <translation>Para adicionar notas, selecione um dia primeiro.</translation>
+    </message>
+    <message>
+        <source>Do you want to apply the last edited program to selected range?</source>
+        <translation>Deseja aplicar o último programa editado ao período selecionado?</translation>
     </message>
 </context>
 <context>

@@ -406,6 +406,21 @@ The diary keeps its version; the other one is removed for good.</source>
     </message>
 </context>
 <context>
+    <name>CDayPrinter</name>
+    <message>
+        <source>There is nothing to print: no training day is selected.</source>
+        <translation>Нечего печатать: не выбран ни один тренировочный день.</translation>
+    </message>
+    <message>
+        <source>The training log could not be printed. Check the printer or the file name and try again.</source>
+        <translation>Не удалось напечатать дневник тренировок. Проверьте принтер или имя файла и попробуйте снова.</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Предварительный просмотр</translation>
+    </message>
+</context>
+<context>
     <name>CDayTabCtrl</name>
     <message>
         <source>Workouts</source>
@@ -1628,6 +1643,55 @@ Restore it with: repbook-cli restore &quot;%2&quot;</source>
     </message>
 </context>
 <context>
+    <name>ConflictCopyIntake</name>
+    <message>
+        <source>Another computer changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other computer&apos;s version was saved in:
+%2
+In the diary, Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Другой компьютер изменил дни, которые были изменены и здесь:
+%1
+Дневник сохраняет версию, показанную здесь. Версия другого компьютера сохранена в:
+%2
+В дневнике Правка &gt; Конфликты показывает её рядом с версией дневника и позволяет взять её вместо неё.</translation>
+    </message>
+    <message>
+        <source>A copy of the diary that the sync program left beside it is damaged and was not merged. It was kept as:
+%1</source>
+        <translation>Копия дневника, оставленная рядом программой синхронизации, повреждена и не объединена. Она сохранена как:
+%1</translation>
+    </message>
+    <message>
+        <source>Copies of the diary left by the sync program could not all be merged:
+%1</source>
+        <translation>Не все копии дневника, оставленные программой синхронизации, удалось объединить:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictNotice</name>
+    <message>
+        <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
+%1
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Для дней, изменённых в двух местах (на другом компьютере или здесь, в напоминании), сохранена другая версия:
+%1
+Правка &gt; Конфликты показывает её рядом с версией дневника и позволяет взять её вместо неё.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictsWindow</name>
+    <message>
+        <source>The diary window is busy. Finish what it is doing, then take the other version.</source>
+        <translation>Окно дневника занято. Дождитесь окончания текущего действия, затем возьмите другую версию.</translation>
+    </message>
+    <message>
+        <source>Take other version %1</source>
+        <translation>Взять другую версию %1</translation>
+    </message>
+</context>
+<context>
     <name>CountText</name>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -1780,6 +1844,10 @@ Press &apos;Cancel&apos; to do nothing.</source>
     <message>
         <source>Workout area</source>
         <translation>Область тренировки</translation>
+    </message>
+    <message>
+        <source>To add notes to selected day press &quot;Notes&quot; button.</source>
+        <translation>Чтобы добавить заметки к выбранному дню, нажмите кнопку «Заметки».</translation>
     </message>
 </context>
 <context>
@@ -2502,6 +2570,13 @@ Nothing was merged.</source>
     </message>
 </context>
 <context>
+    <name>ProgramApplication</name>
+    <message>
+        <source>Apply program</source>
+        <translation>Применение программы</translation>
+    </message>
+</context>
+<context>
     <name>ProgramDayList</name>
     <message>
         <source>Program days</source>
@@ -2720,6 +2795,17 @@ Days another program had changed meanwhile are kept in:
         <translation>
 Дни, изменённые тем временем другой программой, сохранены в:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDialogs</name>
+    <message>
+        <source>To add notes select day first.</source>
+        <translation>Чтобы добавить заметки, сначала выберите день.</translation>
+    </message>
+    <message>
+        <source>Do you want to apply the last edited program to selected range?</source>
+        <translation>Применить последнюю редактированную программу к выбранному диапазону?</translation>
     </message>
 </context>
 <context>
