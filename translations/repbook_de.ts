@@ -1839,7 +1839,7 @@ Drücken Sie „Abbrechen“, um nichts zu tun.</translation>
     </message>
     <message>
         <source>To add notes to selected day press &quot;Notes&quot; button.</source>
-        <translation>Um dem ausgewählten Tag Notizen hinzuzufügen, klicken Sie auf „Notizen“.</translation>
+        <translation>Für Notizen zum ausgewählten Tag auf „Notizen“ klicken.</translation>
     </message>
 </context>
 <context>
