@@ -45,14 +45,6 @@ int ReadNumber(const QString &token)
     return TolerantNumber::ToInt(token.toLatin1());
 }
 
-// Weekday names start with a capital in headings, also where the language writes them small.
-QString Capitalized(QString name)
-{
-    if (!name.isEmpty())
-        name[0] = name.at(0).toUpper();
-    return name;
-}
-
 } // namespace
 
 CalendarRange::CalendarRange(const DateValue &start, int days)
@@ -125,15 +117,14 @@ QString CalendarRange::WeekdayName(int weekdayIndex)
 {
     if (weekdayIndex < 0 || weekdayIndex >= WeekdayCount)
         return {};
-    return Capitalized(AppLanguage::Locale().standaloneDayName(weekdayIndex + 1));
+    return AppLanguage::WeekdayName(weekdayIndex + 1);
 }
 
 QString CalendarRange::WeekdayShortName(int weekdayIndex)
 {
     if (weekdayIndex < 0 || weekdayIndex >= WeekdayCount)
         return {};
-    return Capitalized(
-        AppLanguage::Locale().standaloneDayName(weekdayIndex + 1, QLocale::ShortFormat));
+    return AppLanguage::WeekdayName(weekdayIndex + 1, QLocale::ShortFormat);
 }
 
 QString CalendarRange::DayLabel(const DateValue &date, const DateValue &today)

@@ -97,4 +97,12 @@ QLocale Locale()
     return code.isEmpty() ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(code);
 }
 
+QString WeekdayName(int dayOfWeek, QLocale::FormatType format)
+{
+    QString name = Locale().standaloneDayName(dayOfWeek, format);
+    if (!name.isEmpty())
+        name[0] = name.at(0).toUpper();
+    return name;
+}
+
 } // namespace AppLanguage
