@@ -72,7 +72,7 @@ bool CDayPrinter::Print(const QList<const TrainingDay *> &days)
     if (!HasDays(days))
         return false;
     QPrintDialog dialog(m_printer.get(), m_parent);
-    dialog.setWindowTitle(QStringLiteral("Print"));
+    dialog.setWindowTitle(QCoreApplication::translate("CDayPrinter", "Print"));
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     if (Run(dialog) != QDialog::Accepted)

@@ -419,6 +419,10 @@ Das Tagebuch behält seine Fassung; die andere wird endgültig entfernt.</transl
         <source>Print preview</source>
         <translation>Druckvorschau</translation>
     </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>

@@ -419,6 +419,10 @@ El diario conserva su versión; la otra se elimina definitivamente.</translation
         <source>Print preview</source>
         <translation>Vista previa de impresión</translation>
     </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>

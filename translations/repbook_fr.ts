@@ -419,6 +419,10 @@ Le journal garde sa version ; l&apos;autre est supprimée définitivement.</tran
         <source>Print preview</source>
         <translation>Aperçu avant impression</translation>
     </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>

@@ -419,6 +419,10 @@ Il diario mantiene la sua versione; l&apos;altra viene rimossa definitivamente.<
         <source>Print preview</source>
         <translation>Anteprima di stampa</translation>
     </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>

@@ -419,6 +419,10 @@ Dziennik zachowuje swoją wersję; inna zostanie usunięta na zawsze.</translati
         <source>Print preview</source>
         <translation>Podgląd wydruku</translation>
     </message>
+    <message>
+        <source>Print</source>
+        <translation>Drukuj</translation>
+    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>

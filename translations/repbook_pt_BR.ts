@@ -419,6 +419,10 @@ O diário mantém a versão dele; a outra é removida de vez.</translation>
         <source>Print preview</source>
         <translation>Visualizar impressão</translation>
     </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>

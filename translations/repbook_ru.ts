@@ -419,6 +419,10 @@ The diary keeps its version; the other one is removed for good.</source>
         <source>Print preview</source>
         <translation>Предварительный просмотр</translation>
     </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>
