@@ -6,6 +6,7 @@
 #include "model/SharedDiaryFile.h"
 #include "model/TrainingDay.h"
 #include "settings/WeightUnitSetting.h"
+#include "translations/AppLanguage.h"
 #include "widgets/MessageBox.h"
 
 #include <QCoreApplication>
@@ -29,7 +30,7 @@ constexpr QSize DesignedWindowSize(760, 420);
 
 QString LongDate(const DateValue &date)
 {
-    return QLocale(QLocale::English).toString(date.ToQDate(), QStringLiteral("dddd d MMMM yyyy"));
+    return AppLanguage::Locale().toString(date.ToQDate(), QStringLiteral("dddd d MMMM yyyy"));
 }
 
 // The days of one date as lines: each workout with its status and entries, then the note.
@@ -188,12 +189,12 @@ void CConflictsDlg::Reload()
         m_file.Path().isEmpty() ? ConflictRecords::Found() : ConflictRecords::Read(m_file.Path());
     const QSignalBlocker blocker(m_list);
     m_list->clear();
-    const QLocale english(QLocale::English);
+    const QLocale shownLocale = AppLanguage::Locale();
     for (const ConflictRecords::Record &record : m_found.records) {
         auto *item = new QListWidgetItem(LongDate(record.date), m_list);
         const QString kept = record.kept.isValid()
             ? tr("the other version was kept on %1")
-                  .arg(english.toString(record.kept, QStringLiteral("d MMMM yyyy, HH:mm")))
+                  .arg(shownLocale.toString(record.kept, QStringLiteral("d MMMM yyyy, HH:mm")))
             : tr("the other version was kept");
         item->setToolTip(kept);
         item->setData(Qt::AccessibleDescriptionRole, kept);

@@ -173,7 +173,7 @@ void CRepbookDlg::MapCommands()
         {CommandId::ImportFile, [this] { Import(); }},
         {CommandId::ExportFile, [this] { m_exchange->Export(SelectedDays()); }},
         {CommandId::Notes,
-         [this, onFocus] { onFocus(QStringLiteral("Notes"), [this] { m_dialogs->EditNotes(); }); }},
+         [this, onFocus] { onFocus(tr("Notes"), [this] { m_dialogs->EditNotes(); }); }},
         {CommandId::Undo, [this] { m_history->Undo(); }},
         {CommandId::Redo, [this] { m_history->Redo(); }},
         {CommandId::RestoreBackup, [this] { RestoreFlow::Run(this, m_file, *m_history); }},
@@ -195,7 +195,7 @@ void CRepbookDlg::MapCommands()
         {CommandId::AddWorkout, [this] { AddWorkoutToDay(); }},
         {CommandId::RemoveSelected,
          [this] {
-             WindowHistory::OnSelection(*m_history, *m_calendar, QStringLiteral("Remove"),
+             WindowHistory::OnSelection(*m_history, *m_calendar, tr("Remove"),
                                         [this] { m_dayOperations->Remove(); });
          }},
         {CommandId::MoveSelected, [this] { m_dayOperations->StartMove(); }},
@@ -329,7 +329,7 @@ void CRepbookDlg::ExecuteCommand(int commandId)
 void CRepbookDlg::Import()
 {
     const auto added = m_exchange->Import([this](const std::function<void()> &change) {
-        m_history->RecordAny(QStringLiteral("Import"), change);
+        m_history->RecordAny(tr("Import"), change);
     });
     if (!added)
         return;
@@ -343,28 +343,28 @@ void CRepbookDlg::Import()
 
 void CRepbookDlg::AddWorkoutToDay()
 {
-    WindowHistory::OnFocus(*m_history, *m_calendar, QStringLiteral("Add workout"),
+    WindowHistory::OnFocus(*m_history, *m_calendar, tr("Add workout"),
                            [this] { m_dayOperations->AddWorkoutToDay(); });
     Refresh(KeepScroll);
 }
 
 void CRepbookDlg::ViewDay()
 {
-    WindowHistory::OnFocus(*m_history, *m_calendar, QStringLiteral("Edit"),
+    WindowHistory::OnFocus(*m_history, *m_calendar, tr("Edit"),
                            [this] { m_dayOperations->ViewDay(); });
     Refresh(KeepScroll);
 }
 
 void CRepbookDlg::RemoveSelectedDays()
 {
-    WindowHistory::OnSelection(*m_history, *m_calendar, QStringLiteral("Remove"),
+    WindowHistory::OnSelection(*m_history, *m_calendar, tr("Remove"),
                                [this] { m_dayOperations->RemoveSelectedDays(); });
     Refresh(KeepScroll);
 }
 
 void CRepbookDlg::RemoveFocusedDay()
 {
-    WindowHistory::OnFocus(*m_history, *m_calendar, QStringLiteral("Remove"),
+    WindowHistory::OnFocus(*m_history, *m_calendar, tr("Remove"),
                            [this] { m_dayOperations->RemoveFocusedDay(); });
     Refresh(KeepScroll);
 }
@@ -422,8 +422,7 @@ void CRepbookDlg::CloseWindow()
     // (ApplyProgram).
     if (m_application->DeferClose())
         return;
-    if (MessageBox::Question(this, QStringLiteral("Do you want to exit application?")) !=
-        QMessageBox::Yes)
+    if (MessageBox::Question(this, tr("Do you want to exit application?")) != QMessageBox::Yes)
         return;
     if (!m_saving->SaveBeforeExit())
         return;

@@ -1,20 +1,13 @@
 #include "diary/CalendarRange.h"
 
 #include "model/TolerantNumber.h"
+#include "translations/AppLanguage.h"
 
 #include <QCoreApplication>
 
 #include <array>
 
 namespace {
-
-constexpr std::array<const char *, CalendarRange::WeekdayCount> WeekdayNames {
-    "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
-
-constexpr std::array<const char *, 12> FirstOfMonthLabels {
-    "1-st of January",   "1-st of February", "1-st of March",    "1-st of April",
-    "1-st of May",       "1-st of June",     "1-st of July",     "1-st of August",
-    "1-st of September", "1-st of October",  "1-st of November", "1-st of December"};
 
 struct Preset
 {
@@ -23,12 +16,12 @@ struct Preset
 };
 
 constexpr std::array<Preset, 6> Presets {{
-    {"Range - 1 month", 31},
-    {"Range - 2 months", 62},
-    {"Range - 3 months", 93},
-    {"Range - 6 months", 180},
-    {"Range - year", 365},
-    {"Set...", -1},
+    {QT_TRANSLATE_NOOP("CalendarRange", "Range - 1 month"), 31},
+    {QT_TRANSLATE_NOOP("CalendarRange", "Range - 2 months"), 62},
+    {QT_TRANSLATE_NOOP("CalendarRange", "Range - 3 months"), 93},
+    {QT_TRANSLATE_NOOP("CalendarRange", "Range - 6 months"), 180},
+    {QT_TRANSLATE_NOOP("CalendarRange", "Range - year"), 365},
+    {QT_TRANSLATE_NOOP("CalendarRange", "Set..."), -1},
 }};
 static_assert(Presets.size() == CalendarRange::CustomPresetIndex + 1);
 
@@ -124,12 +117,14 @@ QString CalendarRange::WeekdayName(int weekdayIndex)
 {
     if (weekdayIndex < 0 || weekdayIndex >= WeekdayCount)
         return {};
-    return QString::fromLatin1(WeekdayNames[static_cast<size_t>(weekdayIndex)]);
+    return AppLanguage::WeekdayName(weekdayIndex + 1);
 }
 
 QString CalendarRange::WeekdayShortName(int weekdayIndex)
 {
-    return WeekdayName(weekdayIndex).left(3);
+    if (weekdayIndex < 0 || weekdayIndex >= WeekdayCount)
+        return {};
+    return AppLanguage::WeekdayName(weekdayIndex + 1, QLocale::ShortFormat);
 }
 
 QString CalendarRange::DayLabel(const DateValue &date, const DateValue &today)
@@ -146,7 +141,9 @@ QString CalendarRange::FirstOfMonthLabel(int month)
 {
     if (month < 1 || month > 12)
         return {};
-    return QString::fromLatin1(FirstOfMonthLabels[static_cast<size_t>(month - 1)]);
+    //: The first day of a month in a calendar cell; %1 is the month's name as in a date.
+    return QCoreApplication::translate("CalendarRange", "1-st of %1")
+        .arg(AppLanguage::Locale().monthName(month));
 }
 
 int CalendarRange::WeekRowHeight(int clientWidth)
@@ -160,7 +157,7 @@ QStringList CalendarRange::PresetTexts()
 {
     QStringList texts;
     for (const Preset &preset : Presets)
-        texts << QString::fromLatin1(preset.text);
+        texts << QCoreApplication::translate("CalendarRange", preset.text);
     return texts;
 }
 

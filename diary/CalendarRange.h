@@ -56,9 +56,10 @@ public:
 
     // Monday 0 .. Sunday 6.
     static int WeekdayIndex(const DateValue &date);
-    // English weekday name, Monday 0 .. Sunday 6 (column headings and column menu).
+    // Weekday name in the language of the texts, Monday 0 .. Sunday 6 (column headings, column
+    // menu).
     static QString WeekdayName(int weekdayIndex);
-    // "Mon" .. "Sun", for headings too narrow for the whole name.
+    // "Mon" .. "Sun" (in the language of the texts), for headings too narrow for the whole name.
     static QString WeekdayShortName(int weekdayIndex);
 
     // The text of a day cell: "17 (today)", "1-st of March" or "17".

@@ -4,6 +4,8 @@
 #include "model/ConflictRecords.h"
 #include "widgets/MessageBox.h"
 
+#include <QCoreApplication>
+
 ConflictNotice::ConflictNotice(QWidget *parent)
     : m_parent(parent)
 {
@@ -30,10 +32,12 @@ void ConflictNotice::Check(const QString &diaryPath, const QStringList &told)
     m_known = present;
     if (firstLook || dates.isEmpty())
         return;
-    MessageBox::Information(m_parent,
-                            QStringLiteral("Days that were changed in two places (on another "
-                                           "computer, or here in the notifier) have their other "
-                                           "version on record:\n%1\nEdit > Conflicts shows it "
-                                           "beside the diary's and lets you take it instead.")
-                                .arg(DateListText::Short(dates)));
+    MessageBox::Information(
+        m_parent,
+        QCoreApplication::translate("ConflictNotice",
+                                    "Days that were changed in two places (on another "
+                                    "computer, or here in the notifier) have their other "
+                                    "version on record:\n%1\nEdit > Conflicts shows it "
+                                    "beside the diary's and lets you take it instead.")
+            .arg(DateListText::Short(dates)));
 }

@@ -5,6 +5,7 @@
 #include "model/SharedDiaryFile.h"
 #include "widgets/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 
 namespace ConflictsWindow {
@@ -16,14 +17,17 @@ bool Take(QWidget &window, DiaryHistory &history, SharedDiaryFile &file,
 {
     auto *dialog = window.findChild<CConflictsDlg *>(QString(), Qt::FindDirectChildrenOnly);
     if (history.IsBusy()) {
-        MessageBox::Information(dialog,
-                                QStringLiteral("The diary window is busy. Finish what it is "
-                                               "doing, then take the other version."));
+        MessageBox::Information(
+            dialog,
+            QCoreApplication::translate("ConflictsWindow",
+                                        "The diary window is busy. Finish what it is "
+                                        "doing, then take the other version."));
         return false;
     }
     const DaysChangeCommand::Hooks &hooks = history.DayHooks();
     hooks.releaseDays();
-    history.Record(QStringLiteral("Take other version ") + DiaryHistory::DatesText({record.date}),
+    history.Record(QCoreApplication::translate("ConflictsWindow", "Take other version %1")
+                       .arg(DiaryHistory::DatesText({record.date})),
                    {record.date}, [&] { ConflictRecords::Take(record, file.Database()); });
     hooks.daysChanged();
     return true;

@@ -73,5 +73,6 @@ void DayPreview::CommitEdits()
 
 QString DayPreview::NotesHint()
 {
-    return QStringLiteral("To add notes to selected day press \"Notes\" button.");
+    return QCoreApplication::translate("DayPreview",
+                                       "To add notes to selected day press \"Notes\" button.");
 }

@@ -1,6 +1,7 @@
 #include "diary/DiaryHistory.h"
 
 #include "model/NumberText.h"
+#include "translations/AppLanguage.h"
 #include "widgets/MessageBox.h"
 
 #include <QAction>
@@ -15,7 +16,7 @@ namespace {
 
 QString DateText(const DateValue &date)
 {
-    return QLocale(QLocale::English).toString(date.ToQDate(), QStringLiteral("d MMMM"));
+    return AppLanguage::Locale().toString(date.ToQDate(), QStringLiteral("d MMMM"));
 }
 
 // Delivers a context menu event inside a recording, so that what the menu does is one step.

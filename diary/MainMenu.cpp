@@ -30,16 +30,16 @@ struct ButtonDefinition
 };
 
 constexpr std::array<ButtonDefinition, 10> Buttons {{
-    {CommandId::View, ImageId::ButtonView, "View"},
-    {CommandId::AddWorkout, ImageId::ButtonAdd, "Add"},
-    {CommandId::RemoveSelected, ImageId::ButtonRemove, "Remove"},
-    {CommandId::MoveSelected, ImageId::ButtonMove, "Move"},
-    {CommandId::FirstDay, ImageId::ButtonFirst, "First"},
-    {CommandId::PreviousDay, ImageId::ButtonPrevious, "Previous"},
-    {CommandId::NextDay, ImageId::ButtonNext, "Next"},
-    {CommandId::LastDay, ImageId::ButtonLast, "Last"},
-    {CommandId::Editor, ImageId::ButtonEditor, "Editor"},
-    {CommandId::Notes, ImageId::ButtonNotes, "Notes"},
+    {CommandId::View, ImageId::ButtonView, QT_TRANSLATE_NOOP("MainMenu", "View")},
+    {CommandId::AddWorkout, ImageId::ButtonAdd, QT_TRANSLATE_NOOP("MainMenu", "Add")},
+    {CommandId::RemoveSelected, ImageId::ButtonRemove, QT_TRANSLATE_NOOP("MainMenu", "Remove")},
+    {CommandId::MoveSelected, ImageId::ButtonMove, QT_TRANSLATE_NOOP("MainMenu", "Move")},
+    {CommandId::FirstDay, ImageId::ButtonFirst, QT_TRANSLATE_NOOP("MainMenu", "First")},
+    {CommandId::PreviousDay, ImageId::ButtonPrevious, QT_TRANSLATE_NOOP("MainMenu", "Previous")},
+    {CommandId::NextDay, ImageId::ButtonNext, QT_TRANSLATE_NOOP("MainMenu", "Next")},
+    {CommandId::LastDay, ImageId::ButtonLast, QT_TRANSLATE_NOOP("MainMenu", "Last")},
+    {CommandId::Editor, ImageId::ButtonEditor, QT_TRANSLATE_NOOP("MainMenu", "Editor")},
+    {CommandId::Notes, ImageId::ButtonNotes, QT_TRANSLATE_NOOP("MainMenu", "Notes")},
 }};
 
 QKeySequence Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -249,8 +249,7 @@ QList<CPictureButton *> MainMenu::CreateButtons(QWidget *parent)
     QList<CPictureButton *> buttons;
     for (const ButtonDefinition &definition : Buttons) {
         QAction *action = Action(definition.commandId);
-        auto *button =
-            new CPictureButton(definition.imageId, QString::fromLatin1(definition.text), parent);
+        auto *button = new CPictureButton(definition.imageId, tr(definition.text), parent);
         button->SetImagePlacement(CPictureButton::Placement::Above);
         // The tooltip, also read as the button's description, names the command and its keys.
         const QString keys = action->text().section(QLatin1Char('\t'), 1);

@@ -36,10 +36,11 @@ void ProgramApplication::Run(const QString &fileName, const CalendarRange &range
         const QScopedValueRollback<bool> applying(m_applying, true);
         const ApplyingLock lock(m_commands, m_rangeControls);
         const QList<DateValue> dates = WindowHistory::RangeDates(request.start, request.days);
-        history.Record(QStringLiteral("Apply program"), dates, [&] {
-            ApplyProgramFlow::Run(m_window, request, m_database, m_calendar, m_stop,
-                                  [] { QCoreApplication::processEvents(); });
-        });
+        history.Record(QCoreApplication::translate("ProgramApplication", "Apply program"), dates,
+                       [&] {
+                           ApplyProgramFlow::Run(m_window, request, m_database, m_calendar, m_stop,
+                                                 [] { QCoreApplication::processEvents(); });
+                       });
     }
     m_stop = true;
 }

@@ -5,6 +5,7 @@
 #include "diary/CalendarView.h"
 #include "model/Clock.h"
 #include "settings/SettingsStore.h"
+#include "translations/AppLanguage.h"
 #include "widgets/CFPSMiniCalendarCtrl.h"
 #include "widgets/CGridCtrl.h"
 
@@ -67,11 +68,12 @@ void RangeControls::ShowRange(const CalendarRange &range)
     const QDate shown = range.Start().ToQDate();
     m_miniCalendar->SetMonthShown(shown.month(), shown.year());
     // On Linux a combo box is read by its current entry; the description tells the range.
-    const QLocale english(QLocale::English);
+    const QLocale shownLocale = AppLanguage::Locale();
     const QString format = QStringLiteral("d MMMM yyyy");
-    m_rangeBox->setAccessibleDescription(tr("Range of the calendar: %1 to %2")
-                                             .arg(english.toString(range.Start().ToQDate(), format),
-                                                  english.toString(range.End().ToQDate(), format)));
+    m_rangeBox->setAccessibleDescription(
+        tr("Range of the calendar: %1 to %2")
+            .arg(shownLocale.toString(range.Start().ToQDate(), format),
+                 shownLocale.toString(range.End().ToQDate(), format)));
     // Each write goes to disk at once, so only what changed is written.
     const QString startText = CalendarRange::FormatStartDate(range.Start());
     if (m_settings.Read(SettingsKeys::RangeStartDate) != startText)

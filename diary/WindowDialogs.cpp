@@ -14,6 +14,8 @@
 #include "widgets/CGridCtrl.h"
 #include "widgets/MessageBox.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 WindowDialogs::WindowDialogs(QWidget &window, SharedDiaryFile &file, SettingsStore &settings,
@@ -35,7 +37,9 @@ void WindowDialogs::EditNotes()
     const CalendarCell focus = m_calendar.FocusCell();
     TrainingDay *day = m_calendar.DayAt(focus.row, focus.col);
     if (!day) {
-        MessageBox::Information(&m_window, QStringLiteral("To add notes select day first."));
+        MessageBox::Information(
+            &m_window,
+            QCoreApplication::translate("WindowDialogs", "To add notes select day first."));
         return;
     }
     CCommentDlg dialog(&m_window);
@@ -82,7 +86,9 @@ void WindowDialogs::OpenEditor()
         return;
     if (MessageBox::Question(
             &m_window,
-            QStringLiteral("Do you want to apply the last edited program to selected range?")) ==
+            QCoreApplication::translate(
+                "WindowDialogs",
+                "Do you want to apply the last edited program to selected range?")) ==
         QMessageBox::Yes)
         m_actions.applyProgram(fileName);
 }

@@ -2,6 +2,7 @@
 
 #include "images/ImageIds.h"
 #include "images/ResourceImages.h"
+#include "translations/AppLanguage.h"
 #include "widgets/CPictureButton.h"
 
 #include <QCheckBox>
@@ -10,6 +11,10 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The boxes' object names, the same in every language.
+constexpr std::array<const char *, CApplyProgramDlg::WeekdayCount> EnglishWeekdays {
+    "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
 
 // Ticked when the dialog opens: Monday, Wednesday and Friday.
 constexpr std::array<bool, CApplyProgramDlg::WeekdayCount> InitiallyChosen = {
@@ -29,7 +34,7 @@ CApplyProgramDlg::CApplyProgramDlg(QWidget *parent)
     auto *boxes = new QVBoxLayout(group);
     for (int i = 0; i < WeekdayCount; ++i) {
         auto *box = new QCheckBox(WeekdayName(i), group);
-        box->setObjectName(WeekdayName(i).toLower());
+        box->setObjectName(QString::fromLatin1(EnglishWeekdays[static_cast<size_t>(i)]).toLower());
         box->setChecked(InitiallyChosen[static_cast<size_t>(i)]);
         boxes->addWidget(box);
         m_boxes[static_cast<size_t>(i)] = box;
@@ -55,11 +60,9 @@ CApplyProgramDlg::CApplyProgramDlg(QWidget *parent)
 
 QString CApplyProgramDlg::WeekdayName(int weekdayIndex)
 {
-    static const char *const names[WeekdayCount] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
-                                                    "Friday", "Saturday", "Sunday"};
     if (weekdayIndex < 0 || weekdayIndex >= WeekdayCount)
         return QString();
-    return tr(names[weekdayIndex]);
+    return AppLanguage::WeekdayName(weekdayIndex + 1);
 }
 
 QCheckBox *CApplyProgramDlg::WeekdayBox(int weekdayIndex) const

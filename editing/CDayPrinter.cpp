@@ -4,6 +4,7 @@
 #include "settings/WeightUnitSetting.h"
 #include "widgets/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -32,13 +33,16 @@ CDayPrinter::~CDayPrinter() = default;
 
 QString CDayPrinter::NothingToPrintMessage()
 {
-    return QStringLiteral("There is nothing to print: no training day is selected.");
+    return QCoreApplication::translate("CDayPrinter",
+                                       "There is nothing to print: no training day is selected.");
 }
 
 QString CDayPrinter::PrintFailedMessage()
 {
-    return QStringLiteral("The training log could not be printed. Check the printer or the "
-                          "file name and try again.");
+    return QCoreApplication::translate(
+        "CDayPrinter",
+        "The training log could not be printed. Check the printer or the "
+        "file name and try again.");
 }
 
 void CDayPrinter::SetDialogRunner(DialogRunner runner)
@@ -68,7 +72,7 @@ bool CDayPrinter::Print(const QList<const TrainingDay *> &days)
     if (!HasDays(days))
         return false;
     QPrintDialog dialog(m_printer.get(), m_parent);
-    dialog.setWindowTitle(QStringLiteral("Print"));
+    dialog.setWindowTitle(QCoreApplication::translate("CDayPrinter", "Print"));
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     if (Run(dialog) != QDialog::Accepted)
@@ -87,7 +91,7 @@ bool CDayPrinter::Preview(const QList<const TrainingDay *> &days)
         return false;
     m_printer->setPrintRange(QPrinter::AllPages);
     QPrintPreviewDialog dialog(m_printer.get(), m_parent);
-    dialog.setWindowTitle(QStringLiteral("Print preview"));
+    dialog.setWindowTitle(QCoreApplication::translate("CDayPrinter", "Print preview"));
     dialog.resize(900, 760);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&days, unit = WeightUnitSetting::Read()](QPrinter *printer) {

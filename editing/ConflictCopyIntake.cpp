@@ -5,6 +5,7 @@
 #include "model/SharedDiaryFile.h"
 #include "widgets/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPromise>
 #include <QThreadPool>
@@ -79,10 +80,12 @@ QString ConflictCopyIntake::Tell()
     if (!outcome.conflicts.isEmpty() && !outcome.conflictFile.isEmpty()) {
         MessageBox::Information(
             m_parent,
-            QStringLiteral("Another computer changed days that were also changed here:\n%1\n"
-                           "The diary keeps the version shown here. The other computer's "
-                           "version was saved in:\n%2\nIn the diary, Edit > Conflicts shows "
-                           "it beside the diary's and lets you take it instead.")
+            QCoreApplication::translate(
+                "ConflictCopyIntake",
+                "Another computer changed days that were also changed here:\n%1\n"
+                "The diary keeps the version shown here. The other computer's "
+                "version was saved in:\n%2\nIn the diary, Edit > Conflicts shows "
+                "it beside the diary's and lets you take it instead.")
                 .arg(DateListText::Short(outcome.conflicts),
                      QDir::toNativeSeparators(outcome.conflictFile)));
     }
@@ -92,17 +95,21 @@ QString ConflictCopyIntake::Tell()
             damaged.append(QDir::toNativeSeparators(copy.keptAs));
     }
     if (!damaged.isEmpty()) {
-        MessageBox::Warning(m_parent,
-                            QStringLiteral("A copy of the diary that the sync program left "
-                                           "beside it is damaged and was not merged. It was "
-                                           "kept as:\n%1")
-                                .arg(damaged.join(u'\n')));
+        MessageBox::Warning(
+            m_parent,
+            QCoreApplication::translate("ConflictCopyIntake",
+                                        "A copy of the diary that the sync program left "
+                                        "beside it is damaged and was not merged. It was "
+                                        "kept as:\n%1")
+                .arg(damaged.join(u'\n')));
     }
     if (!outcome.error.isEmpty() && outcome.error != m_lastError) {
-        MessageBox::Warning(m_parent,
-                            QStringLiteral("Copies of the diary left by the sync program could "
-                                           "not all be merged:\n%1")
-                                .arg(outcome.error));
+        MessageBox::Warning(
+            m_parent,
+            QCoreApplication::translate("ConflictCopyIntake",
+                                        "Copies of the diary left by the sync program could "
+                                        "not all be merged:\n%1")
+                .arg(outcome.error));
     }
     m_lastError = outcome.error;
     return outcome.conflicts.isEmpty() ? QString() : outcome.conflictFile;

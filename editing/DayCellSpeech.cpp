@@ -2,6 +2,7 @@
 
 #include "model/ProgressStatus.h"
 #include "model/TrainingDay.h"
+#include "translations/AppLanguage.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -36,7 +37,7 @@ namespace DayCellSpeech {
 
 QString CalendarName(const QDate &date, const QDate &today, bool inRange, const TrainingDay *day)
 {
-    QString name = QLocale(QLocale::English).toString(date, QStringLiteral("dddd d MMMM yyyy"));
+    QString name = AppLanguage::Locale().toString(date, QStringLiteral("dddd d MMMM yyyy"));
     if (date == today)
         name += Tr(", today");
     if (!inRange)

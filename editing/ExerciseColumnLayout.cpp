@@ -8,6 +8,7 @@
 #include "widgets/CGridCtrl.h"
 #include "widgets/CSpinGridCell.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <QScrollBar>
@@ -32,7 +33,8 @@ ExerciseColumnLayout::ExerciseColumnLayout(CGridCtrl *grid, QWidget *menuParent)
 {
     m_menu->setObjectName(QStringLiteral("columnMenu"));
     for (int col = 0; col < Col::Count; ++col) {
-        QAction *action = m_menu->addAction(QString::fromLatin1(Col::Info(col).menuText));
+        QAction *action = m_menu->addAction(
+            QCoreApplication::translate("ExerciseColumns", Col::Info(col).menuText));
         action->setCheckable(true);
         action->setChecked(true);
         action->setData(DayDlgIds::FirstColumnCommand + col);

@@ -3,6 +3,8 @@
 #include "model/ExerciseEntry.h"
 #include "model/TolerantNumber.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 
 namespace ExerciseColumns {
@@ -16,14 +18,19 @@ constexpr double MaxWeight = ExerciseEntry::MaxWeight;
 
 // The weight's arrows step by whole units; typed values keep their two decimals.
 const std::array<ColumnInfo, Count> Columns {{
-    {" ", "Status", CellKind::Image, Centred},
-    {"Exercise", "Exercise", CellKind::Text, Left},
-    {"Sets", "Sets", CellKind::Spin, Centred, ExerciseEntry::MinSets, ExerciseEntry::MaxSets},
-    {"Reps", "Reps", CellKind::Spin, Centred, 0, MaxCount, 0, 1, true},
-    {"Forced", "Forced", CellKind::Spin, Centred, 0, MaxCount},
-    {"Negative", "Negative", CellKind::Spin, Centred, 0, MaxCount},
-    {"Weight", "Weight", CellKind::Spin, Centred, 0, MaxWeight, 2, 1, true},
-    {"Note", "Note", CellKind::Text, Left},
+    {" ", QT_TRANSLATE_NOOP("ExerciseColumns", "Status"), CellKind::Image, Centred},
+    {QT_TRANSLATE_NOOP("ExerciseColumns", "Exercise"), "Exercise", CellKind::Text, Left},
+    {QT_TRANSLATE_NOOP("ExerciseColumns", "Sets"), "Sets", CellKind::Spin, Centred,
+     ExerciseEntry::MinSets, ExerciseEntry::MaxSets},
+    {QT_TRANSLATE_NOOP("ExerciseColumns", "Reps"), "Reps", CellKind::Spin, Centred, 0, MaxCount, 0,
+     1, true},
+    {QT_TRANSLATE_NOOP("ExerciseColumns", "Forced"), "Forced", CellKind::Spin, Centred, 0,
+     MaxCount},
+    {QT_TRANSLATE_NOOP("ExerciseColumns", "Negative"), "Negative", CellKind::Spin, Centred, 0,
+     MaxCount},
+    {QT_TRANSLATE_NOOP("ExerciseColumns", "Weight"), "Weight", CellKind::Spin, Centred, 0,
+     MaxWeight, 2, 1, true},
+    {QT_TRANSLATE_NOOP("ExerciseColumns", "Note"), "Note", CellKind::Text, Left},
 }};
 
 int ReadCount(const QString &text)
@@ -52,7 +59,7 @@ ColumnInfo Info(int column, WeightUnit unit)
 
 QString Heading(int column, WeightUnit unit)
 {
-    const QString heading = QString::fromLatin1(Info(column).heading);
+    const QString heading = QCoreApplication::translate("ExerciseColumns", Info(column).heading);
     return column == Weight ? unit.Labelled(heading) : heading;
 }
 

@@ -7,6 +7,13 @@
 #include <QLocale>
 #include <QTranslator>
 
+namespace {
+
+// The application object remembers which translation Install loaded.
+constexpr const char *LanguageProperty = "repbookLanguage";
+
+} // namespace
+
 namespace AppLanguage {
 
 QStringList Translations()
@@ -69,6 +76,7 @@ QString Resolve(const QString &stored)
 QString Install(QCoreApplication &application, const SettingsStore &settings)
 {
     const QString code = Resolve(Stored(settings));
+    application.setProperty(LanguageProperty, code);
     if (code.isEmpty())
         return {};
     auto *own = new QTranslator(&application);
@@ -79,6 +87,22 @@ QString Install(QCoreApplication &application, const SettingsStore &settings)
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
     return code;
+}
+
+QLocale Locale()
+{
+    const QCoreApplication *application = QCoreApplication::instance();
+    const QString code =
+        application ? application->property(LanguageProperty).toString() : QString();
+    return code.isEmpty() ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(code);
+}
+
+QString WeekdayName(int dayOfWeek, QLocale::FormatType format)
+{
+    QString name = Locale().standaloneDayName(dayOfWeek, format);
+    if (!name.isEmpty())
+        name[0] = name.at(0).toUpper();
+    return name;
 }
 
 } // namespace AppLanguage

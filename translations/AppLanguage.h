@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -36,5 +37,12 @@ QString Resolve(const QString &stored);
 // Loads the translation of the stored choice and Qt's own into the application; call once at
 // start, before any window exists. Returns the translation's code, empty for English.
 QString Install(QCoreApplication &application, const SettingsStore &settings);
+
+// The locale of the installed translation, English when none is installed: for names of weekdays
+// and months shown in the windows. Numbers and stored dates keep the default locale's formats.
+QLocale Locale();
+// The name of a weekday (1 Monday .. 7 Sunday) in that locale, starting with a capital as in a
+// heading or a list, also where the language writes it small.
+QString WeekdayName(int dayOfWeek, QLocale::FormatType format = QLocale::LongFormat);
 
 } // namespace AppLanguage

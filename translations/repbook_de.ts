@@ -406,6 +406,25 @@ Das Tagebuch behält seine Fassung; die andere wird endgültig entfernt.</transl
     </message>
 </context>
 <context>
+    <name>CDayPrinter</name>
+    <message>
+        <source>There is nothing to print: no training day is selected.</source>
+        <translation>Es gibt nichts zu drucken: Kein Trainingstag ist ausgewählt.</translation>
+    </message>
+    <message>
+        <source>The training log could not be printed. Check the printer or the file name and try again.</source>
+        <translation>Das Trainingstagebuch konnte nicht gedruckt werden. Prüfen Sie den Drucker oder den Dateinamen und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+</context>
+<context>
     <name>CDayTabCtrl</name>
     <message>
         <source>Workouts</source>
@@ -662,6 +681,10 @@ Open a day in the diary, fill in what you lifted and mark the exercises Done
     <message>
         <source>Year</source>
         <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1256,30 @@ Das Tagebuch öffnet leer und kann nicht gespeichert werden.</translation>
         <source>Training calendar</source>
         <translation>Trainingskalender</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Add workout</source>
+        <translation>Training hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Do you want to exit application?</source>
+        <translation>Möchten Sie das Programm beenden?</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -1431,6 +1478,35 @@ Das Tagebuch öffnet leer und kann nicht gespeichert werden.</translation>
         <source>%1 (today)</source>
         <translation>%1 (heute)</translation>
     </message>
+    <message>
+        <source>Range - 1 month</source>
+        <translation>Zeitraum - 1 Monat</translation>
+    </message>
+    <message>
+        <source>Range - 2 months</source>
+        <translation>Zeitraum - 2 Monate</translation>
+    </message>
+    <message>
+        <source>Range - 3 months</source>
+        <translation>Zeitraum - 3 Monate</translation>
+    </message>
+    <message>
+        <source>Range - 6 months</source>
+        <translation>Zeitraum - 6 Monate</translation>
+    </message>
+    <message>
+        <source>Range - year</source>
+        <translation>Zeitraum - Jahr</translation>
+    </message>
+    <message>
+        <source>Set...</source>
+        <translation>Festlegen...</translation>
+    </message>
+    <message>
+        <source>1-st of %1</source>
+        <extracomment>The first day of a month in a calendar cell; %1 is the month&apos;s name as in a date.</extracomment>
+        <translation>1. %1</translation>
+    </message>
 </context>
 <context>
     <name>ChartRange</name>
@@ -1568,6 +1644,55 @@ Wiederherstellen mit: repbook-cli restore &quot;%2&quot;</translation>
     <message>
         <source>Usage: repbook-cli </source>
         <translation>Aufruf: repbook-cli </translation>
+    </message>
+</context>
+<context>
+    <name>ConflictCopyIntake</name>
+    <message>
+        <source>Another computer changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other computer&apos;s version was saved in:
+%2
+In the diary, Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Ein anderer Computer hat Tage geändert, die auch hier geändert wurden:
+%1
+Das Tagebuch behält die hier gezeigte Fassung. Die Fassung des anderen Computers wurde gespeichert in:
+%2
+Im Tagebuch zeigt Bearbeiten &gt; Konflikte sie neben der des Tagebuchs und lässt Sie stattdessen sie übernehmen.</translation>
+    </message>
+    <message>
+        <source>A copy of the diary that the sync program left beside it is damaged and was not merged. It was kept as:
+%1</source>
+        <translation>Eine Kopie des Tagebuchs, die das Synchronisierungsprogramm daneben abgelegt hat, ist beschädigt und wurde nicht zusammengeführt. Sie wurde aufbewahrt als:
+%1</translation>
+    </message>
+    <message>
+        <source>Copies of the diary left by the sync program could not all be merged:
+%1</source>
+        <translation>Kopien des Tagebuchs, die das Synchronisierungsprogramm abgelegt hat, konnten nicht alle zusammengeführt werden:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictNotice</name>
+    <message>
+        <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
+%1
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Für Tage, die an zwei Stellen geändert wurden (auf einem anderen Computer oder hier in der Erinnerung), ist die andere Fassung vermerkt:
+%1
+Bearbeiten &gt; Konflikte zeigt sie neben der des Tagebuchs und lässt Sie stattdessen sie übernehmen.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictsWindow</name>
+    <message>
+        <source>The diary window is busy. Finish what it is doing, then take the other version.</source>
+        <translation>Das Tagebuchfenster ist beschäftigt. Beenden Sie, was es gerade tut, und übernehmen Sie dann die andere Fassung.</translation>
+    </message>
+    <message>
+        <source>Take other version %1</source>
+        <translation>Andere Fassung übernehmen %1</translation>
     </message>
 </context>
 <context>
@@ -1715,6 +1840,10 @@ Drücken Sie „Abbrechen“, um nichts zu tun.</translation>
     <message>
         <source>Workout area</source>
         <translation>Trainingsbereich</translation>
+    </message>
+    <message>
+        <source>To add notes to selected day press &quot;Notes&quot; button.</source>
+        <translation>Für Notizen zum ausgewählten Tag auf „Notizen“ klicken.</translation>
     </message>
 </context>
 <context>
@@ -1948,6 +2077,41 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 Das Tagebuch behält die hier gezeigte Fassung. Die andere Fassung wurde gespeichert in:
 %2
 Bearbeiten &gt; Konflikte zeigt sie neben der des Tagebuchs und lässt Sie sie stattdessen übernehmen.</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseColumns</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sätze</translation>
+    </message>
+    <message>
+        <source>Reps</source>
+        <translation>Wdh.</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Erzwungen</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negativ</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
     </message>
 </context>
 <context>
@@ -2267,6 +2431,46 @@ Bearbeiten &gt; Konflikte zeigt sie neben der des Tagebuchs und lässt Sie sie s
         <source>&amp;Conflicts...</source>
         <translation>&amp;Konflikte...</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Ansehen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Erster</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Voriger</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächster</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Letzter</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
 </context>
 <context>
     <name>MergeCommand</name>
@@ -2359,6 +2563,13 @@ Es wurde nichts zusammengeführt.</translation>
     <message>
         <source>Undated day</source>
         <translation>Tag ohne Datum</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramApplication</name>
+    <message>
+        <source>Apply program</source>
+        <translation>Programm anwenden</translation>
     </message>
 </context>
 <context>
@@ -2580,6 +2791,17 @@ Days another program had changed meanwhile are kept in:
         <translation>
 Tage, die ein anderes Programm zwischenzeitlich geändert hat, werden aufbewahrt in:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDialogs</name>
+    <message>
+        <source>To add notes select day first.</source>
+        <translation>Um Notizen hinzuzufügen, wählen Sie zuerst einen Tag aus.</translation>
+    </message>
+    <message>
+        <source>Do you want to apply the last edited program to selected range?</source>
+        <translation>Möchten Sie das zuletzt bearbeitete Programm auf den ausgewählten Zeitraum anwenden?</translation>
     </message>
 </context>
 <context>

@@ -406,6 +406,25 @@ El diario conserva su versión; la otra se elimina definitivamente.</translation
     </message>
 </context>
 <context>
+    <name>CDayPrinter</name>
+    <message>
+        <source>There is nothing to print: no training day is selected.</source>
+        <translation>No hay nada que imprimir: no hay ningún día de entrenamiento seleccionado.</translation>
+    </message>
+    <message>
+        <source>The training log could not be printed. Check the printer or the file name and try again.</source>
+        <translation>No se pudo imprimir el diario de entrenamiento. Compruebe la impresora o el nombre del archivo e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+</context>
+<context>
     <name>CDayTabCtrl</name>
     <message>
         <source>Workouts</source>
@@ -662,6 +681,10 @@ Abra un día en el diario, anote lo que levantó y marque los ejercicios como he
     <message>
         <source>Year</source>
         <translation>Año</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1256,30 @@ El diario se abre vacío y no se puede guardar.</translation>
         <source>Training calendar</source>
         <translation>Calendario de entrenamiento</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importación</translation>
+    </message>
+    <message>
+        <source>Add workout</source>
+        <translation>Añadir entrenamiento</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edición</translation>
+    </message>
+    <message>
+        <source>Do you want to exit application?</source>
+        <translation>¿Desea salir de la aplicación?</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -1431,6 +1478,35 @@ El diario se abre vacío y no se puede guardar.</translation>
         <source>%1 (today)</source>
         <translation>%1 (hoy)</translation>
     </message>
+    <message>
+        <source>Range - 1 month</source>
+        <translation>Intervalo - 1 mes</translation>
+    </message>
+    <message>
+        <source>Range - 2 months</source>
+        <translation>Intervalo - 2 meses</translation>
+    </message>
+    <message>
+        <source>Range - 3 months</source>
+        <translation>Intervalo - 3 meses</translation>
+    </message>
+    <message>
+        <source>Range - 6 months</source>
+        <translation>Intervalo - 6 meses</translation>
+    </message>
+    <message>
+        <source>Range - year</source>
+        <translation>Intervalo - año</translation>
+    </message>
+    <message>
+        <source>Set...</source>
+        <translation>Definir...</translation>
+    </message>
+    <message>
+        <source>1-st of %1</source>
+        <extracomment>The first day of a month in a calendar cell; %1 is the month&apos;s name as in a date.</extracomment>
+        <translation>1 de %1</translation>
+    </message>
 </context>
 <context>
     <name>ChartRange</name>
@@ -1568,6 +1644,55 @@ Restáurela con: repbook-cli restore &quot;%2&quot;</translation>
     <message>
         <source>Usage: repbook-cli </source>
         <translation>Uso: repbook-cli </translation>
+    </message>
+</context>
+<context>
+    <name>ConflictCopyIntake</name>
+    <message>
+        <source>Another computer changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other computer&apos;s version was saved in:
+%2
+In the diary, Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Otro equipo cambió días que también se cambiaron aquí:
+%1
+El diario conserva la versión que se muestra aquí. La versión del otro equipo se guardó en:
+%2
+En el diario, Editar &gt; Conflictos la muestra junto a la del diario y le permite tomarla en su lugar.</translation>
+    </message>
+    <message>
+        <source>A copy of the diary that the sync program left beside it is damaged and was not merged. It was kept as:
+%1</source>
+        <translation>Una copia del diario que el programa de sincronización dejó a su lado está dañada y no se fusionó. Se conservó como:
+%1</translation>
+    </message>
+    <message>
+        <source>Copies of the diary left by the sync program could not all be merged:
+%1</source>
+        <translation>No se pudieron fusionar todas las copias del diario dejadas por el programa de sincronización:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictNotice</name>
+    <message>
+        <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
+%1
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Los días que se cambiaron en dos lugares (en otro equipo, o aquí en el recordatorio) tienen registrada su otra versión:
+%1
+Editar &gt; Conflictos la muestra junto a la del diario y le permite tomarla en su lugar.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictsWindow</name>
+    <message>
+        <source>The diary window is busy. Finish what it is doing, then take the other version.</source>
+        <translation>La ventana del diario está ocupada. Termine lo que está haciendo y luego tome la otra versión.</translation>
+    </message>
+    <message>
+        <source>Take other version %1</source>
+        <translation>Tomar la otra versión %1</translation>
     </message>
 </context>
 <context>
@@ -1715,6 +1840,10 @@ Pulse «Cancelar» para no hacer nada.</translation>
     <message>
         <source>Workout area</source>
         <translation>Zona del entrenamiento</translation>
+    </message>
+    <message>
+        <source>To add notes to selected day press &quot;Notes&quot; button.</source>
+        <translation>Para añadir notas al día seleccionado, pulse el botón «Notas».</translation>
     </message>
 </context>
 <context>
@@ -1948,6 +2077,41 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 El diario conserva la versión mostrada aquí. La otra versión se guardó en:
 %2
 Editar &gt; Conflictos la muestra junto a la del diario y permite tomarla en su lugar.</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseColumns</name>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Ejercicio</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Reps</source>
+        <translation>Reps</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Forzadas</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negativas</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
     </message>
 </context>
 <context>
@@ -2267,6 +2431,46 @@ Editar &gt; Conflictos la muestra junto a la del diario y permite tomarla en su 
         <source>&amp;Conflicts...</source>
         <translation>&amp;Conflictos...</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Primero</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Último</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
 </context>
 <context>
     <name>MergeCommand</name>
@@ -2359,6 +2563,13 @@ No se fusionó nada.</translation>
     <message>
         <source>Undated day</source>
         <translation>Día sin fecha</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramApplication</name>
+    <message>
+        <source>Apply program</source>
+        <translation>Aplicar programa</translation>
     </message>
 </context>
 <context>
@@ -2580,6 +2791,17 @@ Days another program had changed meanwhile are kept in:
         <translation>
 Los días cambiados mientras tanto por otro programa se guardan en:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDialogs</name>
+    <message>
+        <source>To add notes select day first.</source>
+        <translation>Para añadir notas, seleccione primero un día.</translation>
+    </message>
+    <message>
+        <source>Do you want to apply the last edited program to selected range?</source>
+        <translation>¿Desea aplicar el último programa editado al intervalo seleccionado?</translation>
     </message>
 </context>
 <context>

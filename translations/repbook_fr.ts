@@ -406,6 +406,25 @@ Le journal garde sa version ; l&apos;autre est supprimée définitivement.</tran
     </message>
 </context>
 <context>
+    <name>CDayPrinter</name>
+    <message>
+        <source>There is nothing to print: no training day is selected.</source>
+        <translation>Il n&apos;y a rien à imprimer : aucun jour d&apos;entraînement n&apos;est sélectionné.</translation>
+    </message>
+    <message>
+        <source>The training log could not be printed. Check the printer or the file name and try again.</source>
+        <translation>Le journal d&apos;entraînement n&apos;a pas pu être imprimé. Vérifiez l&apos;imprimante ou le nom du fichier et réessayez.</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+</context>
+<context>
     <name>CDayTabCtrl</name>
     <message>
         <source>Workouts</source>
@@ -662,6 +681,10 @@ Ouvrez un jour du journal, saisissez ce que vous avez soulevé et marquez les ex
     <message>
         <source>Year</source>
         <translation>Année</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1256,30 @@ Le journal s&apos;ouvre vide et ne peut pas être enregistré.</translation>
         <source>Training calendar</source>
         <translation>Calendrier d&apos;entraînement</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Suppression</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Add workout</source>
+        <translation>Ajout d&apos;une séance</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <source>Do you want to exit application?</source>
+        <translation>Voulez-vous quitter l&apos;application ?</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -1431,6 +1478,35 @@ Le journal s&apos;ouvre vide et ne peut pas être enregistré.</translation>
         <source>%1 (today)</source>
         <translation>%1 (aujourd&apos;hui)</translation>
     </message>
+    <message>
+        <source>Range - 1 month</source>
+        <translation>Période - 1 mois</translation>
+    </message>
+    <message>
+        <source>Range - 2 months</source>
+        <translation>Période - 2 mois</translation>
+    </message>
+    <message>
+        <source>Range - 3 months</source>
+        <translation>Période - 3 mois</translation>
+    </message>
+    <message>
+        <source>Range - 6 months</source>
+        <translation>Période - 6 mois</translation>
+    </message>
+    <message>
+        <source>Range - year</source>
+        <translation>Période - année</translation>
+    </message>
+    <message>
+        <source>Set...</source>
+        <translation>Définir...</translation>
+    </message>
+    <message>
+        <source>1-st of %1</source>
+        <extracomment>The first day of a month in a calendar cell; %1 is the month&apos;s name as in a date.</extracomment>
+        <translation>1er %1</translation>
+    </message>
 </context>
 <context>
     <name>ChartRange</name>
@@ -1568,6 +1644,55 @@ Restaurez-la avec : repbook-cli restore &quot;%2&quot;</translation>
     <message>
         <source>Usage: repbook-cli </source>
         <translation>Utilisation : repbook-cli </translation>
+    </message>
+</context>
+<context>
+    <name>ConflictCopyIntake</name>
+    <message>
+        <source>Another computer changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other computer&apos;s version was saved in:
+%2
+In the diary, Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Un autre ordinateur a modifié des jours également modifiés ici :
+%1
+Le journal garde la version affichée ici. La version de l&apos;autre ordinateur a été enregistrée dans :
+%2
+Dans le journal, Édition &gt; Conflits l&apos;affiche à côté de celle du journal et vous permet de la prendre à la place.</translation>
+    </message>
+    <message>
+        <source>A copy of the diary that the sync program left beside it is damaged and was not merged. It was kept as:
+%1</source>
+        <translation>Une copie du journal laissée à côté par le programme de synchronisation est endommagée et n&apos;a pas été fusionnée. Elle a été conservée sous :
+%1</translation>
+    </message>
+    <message>
+        <source>Copies of the diary left by the sync program could not all be merged:
+%1</source>
+        <translation>Les copies du journal laissées par le programme de synchronisation n&apos;ont pas toutes pu être fusionnées :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictNotice</name>
+    <message>
+        <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
+%1
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Les jours modifiés à deux endroits (sur un autre ordinateur, ou ici dans le rappel) ont leur autre version enregistrée :
+%1
+Édition &gt; Conflits l&apos;affiche à côté de celle du journal et vous permet de la prendre à la place.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictsWindow</name>
+    <message>
+        <source>The diary window is busy. Finish what it is doing, then take the other version.</source>
+        <translation>La fenêtre du journal est occupée. Terminez ce qu&apos;elle fait, puis prenez l&apos;autre version.</translation>
+    </message>
+    <message>
+        <source>Take other version %1</source>
+        <translation>Prendre l&apos;autre version %1</translation>
     </message>
 </context>
 <context>
@@ -1715,6 +1840,10 @@ Appuyez sur « Annuler » pour ne rien faire.</translation>
     <message>
         <source>Workout area</source>
         <translation>Zone de séance</translation>
+    </message>
+    <message>
+        <source>To add notes to selected day press &quot;Notes&quot; button.</source>
+        <translation>Pour ajouter des notes au jour sélectionné, cliquez sur « Notes ».</translation>
     </message>
 </context>
 <context>
@@ -1948,6 +2077,41 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 Le journal garde la version affichée ici. L&apos;autre version a été enregistrée dans :
 %2
 Édition &gt; Conflits l&apos;affiche à côté de celle du journal et permet de la reprendre à la place.</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseColumns</name>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Séries</translation>
+    </message>
+    <message>
+        <source>Reps</source>
+        <translation>Rép.</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Forcées</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Négatives</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Charge</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
@@ -2267,6 +2431,46 @@ Le journal garde la version affichée ici. L&apos;autre version a été enregist
         <source>&amp;Conflicts...</source>
         <translation>&amp;Conflits...</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Voir</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Premier</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Dernier</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Éditeur</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
 </context>
 <context>
     <name>MergeCommand</name>
@@ -2359,6 +2563,13 @@ Rien n&apos;a été fusionné.</translation>
     <message>
         <source>Undated day</source>
         <translation>Jour sans date</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramApplication</name>
+    <message>
+        <source>Apply program</source>
+        <translation>Appliquer le programme</translation>
     </message>
 </context>
 <context>
@@ -2580,6 +2791,17 @@ Days another program had changed meanwhile are kept in:
         <translation>
 Les jours modifiés entre-temps par un autre programme sont gardés dans :
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDialogs</name>
+    <message>
+        <source>To add notes select day first.</source>
+        <translation>Pour ajouter des notes, sélectionnez d&apos;abord un jour.</translation>
+    </message>
+    <message>
+        <source>Do you want to apply the last edited program to selected range?</source>
+        <translation>Voulez-vous appliquer le dernier programme modifié à la période sélectionnée ?</translation>
     </message>
 </context>
 <context>

@@ -406,6 +406,25 @@ Il diario mantiene la sua versione; l&apos;altra viene rimossa definitivamente.<
     </message>
 </context>
 <context>
+    <name>CDayPrinter</name>
+    <message>
+        <source>There is nothing to print: no training day is selected.</source>
+        <translation>Non c&apos;è nulla da stampare: nessun giorno di allenamento è selezionato.</translation>
+    </message>
+    <message>
+        <source>The training log could not be printed. Check the printer or the file name and try again.</source>
+        <translation>Il diario di allenamento non è stato stampato. Controlla la stampante o il nome del file e riprova.</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Anteprima di stampa</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+</context>
+<context>
     <name>CDayTabCtrl</name>
     <message>
         <source>Workouts</source>
@@ -662,6 +681,10 @@ Apri un giorno nel diario, inserisci ciò che hai sollevato e segna gli esercizi
     <message>
         <source>Year</source>
         <translation>Anno</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>da %1 a %2</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1256,30 @@ Il diario si apre vuoto e non può essere salvato.</translation>
         <source>Training calendar</source>
         <translation>Calendario degli allenamenti</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importazione</translation>
+    </message>
+    <message>
+        <source>Add workout</source>
+        <translation>Aggiungi allenamento</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Do you want to exit application?</source>
+        <translation>Vuoi uscire dall&apos;applicazione?</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -1431,6 +1478,35 @@ Il diario si apre vuoto e non può essere salvato.</translation>
         <source>%1 (today)</source>
         <translation>%1 (oggi)</translation>
     </message>
+    <message>
+        <source>Range - 1 month</source>
+        <translation>Intervallo - 1 mese</translation>
+    </message>
+    <message>
+        <source>Range - 2 months</source>
+        <translation>Intervallo - 2 mesi</translation>
+    </message>
+    <message>
+        <source>Range - 3 months</source>
+        <translation>Intervallo - 3 mesi</translation>
+    </message>
+    <message>
+        <source>Range - 6 months</source>
+        <translation>Intervallo - 6 mesi</translation>
+    </message>
+    <message>
+        <source>Range - year</source>
+        <translation>Intervallo - anno</translation>
+    </message>
+    <message>
+        <source>Set...</source>
+        <translation>Imposta...</translation>
+    </message>
+    <message>
+        <source>1-st of %1</source>
+        <extracomment>The first day of a month in a calendar cell; %1 is the month&apos;s name as in a date.</extracomment>
+        <translation>1º %1</translation>
+    </message>
 </context>
 <context>
     <name>ChartRange</name>
@@ -1568,6 +1644,55 @@ Ripristinalo con: repbook-cli restore &quot;%2&quot;</translation>
     <message>
         <source>Usage: repbook-cli </source>
         <translation>Uso: repbook-cli </translation>
+    </message>
+</context>
+<context>
+    <name>ConflictCopyIntake</name>
+    <message>
+        <source>Another computer changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other computer&apos;s version was saved in:
+%2
+In the diary, Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Un altro computer ha modificato giorni modificati anche qui:
+%1
+Il diario mantiene la versione mostrata qui. La versione dell&apos;altro computer è stata salvata in:
+%2
+Nel diario, Modifica &gt; Conflitti la mostra accanto a quella del diario e ti permette di prenderla al suo posto.</translation>
+    </message>
+    <message>
+        <source>A copy of the diary that the sync program left beside it is damaged and was not merged. It was kept as:
+%1</source>
+        <translation>Una copia del diario lasciata accanto dal programma di sincronizzazione è danneggiata e non è stata unita. È stata conservata come:
+%1</translation>
+    </message>
+    <message>
+        <source>Copies of the diary left by the sync program could not all be merged:
+%1</source>
+        <translation>Non è stato possibile unire tutte le copie del diario lasciate dal programma di sincronizzazione:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictNotice</name>
+    <message>
+        <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
+%1
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>I giorni modificati in due posti (su un altro computer, o qui nel promemoria) hanno l&apos;altra versione registrata:
+%1
+Modifica &gt; Conflitti la mostra accanto a quella del diario e ti permette di prenderla al suo posto.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictsWindow</name>
+    <message>
+        <source>The diary window is busy. Finish what it is doing, then take the other version.</source>
+        <translation>La finestra del diario è occupata. Termina ciò che sta facendo, poi prendi l&apos;altra versione.</translation>
+    </message>
+    <message>
+        <source>Take other version %1</source>
+        <translation>Prendi l&apos;altra versione %1</translation>
     </message>
 </context>
 <context>
@@ -1715,6 +1840,10 @@ Premi «Annulla» per non fare nulla.</translation>
     <message>
         <source>Workout area</source>
         <translation>Area dell&apos;allenamento</translation>
+    </message>
+    <message>
+        <source>To add notes to selected day press &quot;Notes&quot; button.</source>
+        <translation>Per aggiungere note al giorno selezionato premi il pulsante «Note».</translation>
     </message>
 </context>
 <context>
@@ -1948,6 +2077,41 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 Il diario mantiene la versione mostrata qui. L&apos;altra versione è stata salvata in:
 %2
 Modifica &gt; Conflitti la mostra accanto a quella del diario e permette di prenderla al suo posto.</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseColumns</name>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Esercizio</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Reps</source>
+        <translation>Rip.</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Forzate</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negative</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Carico</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
     </message>
 </context>
 <context>
@@ -2267,6 +2431,46 @@ Modifica &gt; Conflitti la mostra accanto a quella del diario e permette di pren
         <source>&amp;Conflicts...</source>
         <translation>&amp;Conflitti...</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Vedi</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Primo</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Precedente</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Successivo</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Ultimo</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
 </context>
 <context>
     <name>MergeCommand</name>
@@ -2359,6 +2563,13 @@ Non è stato unito nulla.</translation>
     <message>
         <source>Undated day</source>
         <translation>Giorno senza data</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramApplication</name>
+    <message>
+        <source>Apply program</source>
+        <translation>Applica programma</translation>
     </message>
 </context>
 <context>
@@ -2580,6 +2791,17 @@ Days another program had changed meanwhile are kept in:
         <translation>
 I giorni modificati nel frattempo da un altro programma sono conservati in:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDialogs</name>
+    <message>
+        <source>To add notes select day first.</source>
+        <translation>Per aggiungere note seleziona prima un giorno.</translation>
+    </message>
+    <message>
+        <source>Do you want to apply the last edited program to selected range?</source>
+        <translation>Vuoi applicare l&apos;ultimo programma modificato all&apos;intervallo selezionato?</translation>
     </message>
 </context>
 <context>

@@ -406,6 +406,25 @@ Dziennik zachowuje swoją wersję; inna zostanie usunięta na zawsze.</translati
     </message>
 </context>
 <context>
+    <name>CDayPrinter</name>
+    <message>
+        <source>There is nothing to print: no training day is selected.</source>
+        <translation>Nie ma nic do wydrukowania: nie zaznaczono żadnego dnia treningowego.</translation>
+    </message>
+    <message>
+        <source>The training log could not be printed. Check the printer or the file name and try again.</source>
+        <translation>Nie udało się wydrukować dziennika treningowego. Sprawdź drukarkę lub nazwę pliku i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Podgląd wydruku</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drukuj</translation>
+    </message>
+</context>
+<context>
     <name>CDayTabCtrl</name>
     <message>
         <source>Workouts</source>
@@ -662,6 +681,10 @@ Otwórz dzień w dzienniku, wpisz, co podniosłeś, i oznacz ćwiczenia jako zal
     <message>
         <source>Year</source>
         <translation>Rok</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>od %1 do %2</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1256,30 @@ Dziennik otworzy się pusty i nie będzie można go zapisać.</translation>
         <source>Training calendar</source>
         <translation>Kalendarz treningów</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notatki</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usunięcie</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Add workout</source>
+        <translation>Dodanie treningu</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edycja</translation>
+    </message>
+    <message>
+        <source>Do you want to exit application?</source>
+        <translation>Czy chcesz zamknąć aplikację?</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -1431,6 +1478,35 @@ Dziennik otworzy się pusty i nie będzie można go zapisać.</translation>
         <source>%1 (today)</source>
         <translation>%1 (dziś)</translation>
     </message>
+    <message>
+        <source>Range - 1 month</source>
+        <translation>Zakres - 1 miesiąc</translation>
+    </message>
+    <message>
+        <source>Range - 2 months</source>
+        <translation>Zakres - 2 miesiące</translation>
+    </message>
+    <message>
+        <source>Range - 3 months</source>
+        <translation>Zakres - 3 miesiące</translation>
+    </message>
+    <message>
+        <source>Range - 6 months</source>
+        <translation>Zakres - 6 miesięcy</translation>
+    </message>
+    <message>
+        <source>Range - year</source>
+        <translation>Zakres - rok</translation>
+    </message>
+    <message>
+        <source>Set...</source>
+        <translation>Ustaw...</translation>
+    </message>
+    <message>
+        <source>1-st of %1</source>
+        <extracomment>The first day of a month in a calendar cell; %1 is the month&apos;s name as in a date.</extracomment>
+        <translation>1 %1</translation>
+    </message>
 </context>
 <context>
     <name>ChartRange</name>
@@ -1568,6 +1644,55 @@ Przywróć ją poleceniem: repbook-cli restore &quot;%2&quot;</translation>
     <message>
         <source>Usage: repbook-cli </source>
         <translation>Użycie: repbook-cli </translation>
+    </message>
+</context>
+<context>
+    <name>ConflictCopyIntake</name>
+    <message>
+        <source>Another computer changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other computer&apos;s version was saved in:
+%2
+In the diary, Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Inny komputer zmienił dni, które zmieniono także tutaj:
+%1
+Dziennik zachowuje wersję pokazaną tutaj. Wersja z innego komputera została zapisana w:
+%2
+W dzienniku Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala wybrać ją zamiast niej.</translation>
+    </message>
+    <message>
+        <source>A copy of the diary that the sync program left beside it is damaged and was not merged. It was kept as:
+%1</source>
+        <translation>Kopia dziennika pozostawiona obok przez program synchronizujący jest uszkodzona i nie została scalona. Zachowano ją jako:
+%1</translation>
+    </message>
+    <message>
+        <source>Copies of the diary left by the sync program could not all be merged:
+%1</source>
+        <translation>Nie udało się scalić wszystkich kopii dziennika pozostawionych przez program synchronizujący:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictNotice</name>
+    <message>
+        <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
+%1
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Dni zmienione w dwóch miejscach (na innym komputerze lub tutaj w przypominaczu) mają zapisaną drugą wersję:
+%1
+Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala wybrać ją zamiast niej.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictsWindow</name>
+    <message>
+        <source>The diary window is busy. Finish what it is doing, then take the other version.</source>
+        <translation>Okno dziennika jest zajęte. Dokończ to, co robi, a potem weź drugą wersję.</translation>
+    </message>
+    <message>
+        <source>Take other version %1</source>
+        <translation>Weź drugą wersję %1</translation>
     </message>
 </context>
 <context>
@@ -1723,6 +1848,10 @@ Naciśnij „Anuluj”, aby nic nie robić.</translation>
     <message>
         <source>Workout area</source>
         <translation>Obszar treningu</translation>
+    </message>
+    <message>
+        <source>To add notes to selected day press &quot;Notes&quot; button.</source>
+        <translation>Aby dodać notatki do zaznaczonego dnia, naciśnij przycisk „Notatki”.</translation>
     </message>
 </context>
 <context>
@@ -1956,6 +2085,41 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 Dziennik zachowuje wersję pokazaną tutaj. Drugą wersję zapisano w:
 %2
 Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala ją przyjąć zamiast niej.</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseColumns</name>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Ćwiczenie</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Reps</source>
+        <translation>Powt.</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Wymuszone</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negatywne</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Ciężar</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notatka</translation>
     </message>
 </context>
 <context>
@@ -2275,6 +2439,46 @@ Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala ją przyjąć
         <source>&amp;Conflicts...</source>
         <translation>&amp;Konflikty...</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Pokaż</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Przesuń</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Pierwszy</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Poprzedni</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Następny</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Ostatni</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Edytor</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notatki</translation>
+    </message>
 </context>
 <context>
     <name>MergeCommand</name>
@@ -2367,6 +2571,13 @@ Nic nie scalono.</translation>
     <message>
         <source>Undated day</source>
         <translation>Dzień bez daty</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramApplication</name>
+    <message>
+        <source>Apply program</source>
+        <translation>Zastosowanie programu</translation>
     </message>
 </context>
 <context>
@@ -2588,6 +2799,17 @@ Days another program had changed meanwhile are kept in:
         <translation>
 Dni zmienione w międzyczasie przez inny program zachowano w:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDialogs</name>
+    <message>
+        <source>To add notes select day first.</source>
+        <translation>Aby dodać notatki, najpierw zaznacz dzień.</translation>
+    </message>
+    <message>
+        <source>Do you want to apply the last edited program to selected range?</source>
+        <translation>Czy zastosować ostatnio edytowany program do zaznaczonego zakresu?</translation>
     </message>
 </context>
 <context>

@@ -406,6 +406,25 @@ O diário mantém a versão dele; a outra é removida de vez.</translation>
     </message>
 </context>
 <context>
+    <name>CDayPrinter</name>
+    <message>
+        <source>There is nothing to print: no training day is selected.</source>
+        <translation>Não há nada para imprimir: nenhum dia de treino está selecionado.</translation>
+    </message>
+    <message>
+        <source>The training log could not be printed. Check the printer or the file name and try again.</source>
+        <translation>Não foi possível imprimir o diário de treino. Verifique a impressora ou o nome do arquivo e tente de novo.</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Visualizar impressão</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+</context>
+<context>
     <name>CDayTabCtrl</name>
     <message>
         <source>Workouts</source>
@@ -662,6 +681,10 @@ Abra um dia no diário, registre o que você levantou e marque os exercícios co
     <message>
         <source>Year</source>
         <translation>Ano</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1256,30 @@ O diário abre vazio e não pode ser salvo.</translation>
         <source>Training calendar</source>
         <translation>Calendário de treinos</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remoção</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importação</translation>
+    </message>
+    <message>
+        <source>Add workout</source>
+        <translation>Adição de treino</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edição</translation>
+    </message>
+    <message>
+        <source>Do you want to exit application?</source>
+        <translation>Deseja sair do aplicativo?</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -1431,6 +1478,35 @@ O diário abre vazio e não pode ser salvo.</translation>
         <source>%1 (today)</source>
         <translation>%1 (hoje)</translation>
     </message>
+    <message>
+        <source>Range - 1 month</source>
+        <translation>Período - 1 mês</translation>
+    </message>
+    <message>
+        <source>Range - 2 months</source>
+        <translation>Período - 2 meses</translation>
+    </message>
+    <message>
+        <source>Range - 3 months</source>
+        <translation>Período - 3 meses</translation>
+    </message>
+    <message>
+        <source>Range - 6 months</source>
+        <translation>Período - 6 meses</translation>
+    </message>
+    <message>
+        <source>Range - year</source>
+        <translation>Período - ano</translation>
+    </message>
+    <message>
+        <source>Set...</source>
+        <translation>Definir...</translation>
+    </message>
+    <message>
+        <source>1-st of %1</source>
+        <extracomment>The first day of a month in a calendar cell; %1 is the month&apos;s name as in a date.</extracomment>
+        <translation>1º de %1</translation>
+    </message>
 </context>
 <context>
     <name>ChartRange</name>
@@ -1568,6 +1644,55 @@ Restaure-o com: repbook-cli restore &quot;%2&quot;</translation>
     <message>
         <source>Usage: repbook-cli </source>
         <translation>Uso: repbook-cli </translation>
+    </message>
+</context>
+<context>
+    <name>ConflictCopyIntake</name>
+    <message>
+        <source>Another computer changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other computer&apos;s version was saved in:
+%2
+In the diary, Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Outro computador alterou dias que também foram alterados aqui:
+%1
+O diário mantém a versão mostrada aqui. A versão do outro computador foi salva em:
+%2
+No diário, Editar &gt; Conflitos a mostra ao lado da do diário e permite usá-la no lugar.</translation>
+    </message>
+    <message>
+        <source>A copy of the diary that the sync program left beside it is damaged and was not merged. It was kept as:
+%1</source>
+        <translation>Uma cópia do diário que o programa de sincronização deixou ao lado está danificada e não foi mesclada. Ela foi guardada como:
+%1</translation>
+    </message>
+    <message>
+        <source>Copies of the diary left by the sync program could not all be merged:
+%1</source>
+        <translation>Não foi possível mesclar todas as cópias do diário deixadas pelo programa de sincronização:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictNotice</name>
+    <message>
+        <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
+%1
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Os dias alterados em dois lugares (em outro computador, ou aqui no lembrete) têm a outra versão registrada:
+%1
+Editar &gt; Conflitos a mostra ao lado da do diário e permite usá-la no lugar.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictsWindow</name>
+    <message>
+        <source>The diary window is busy. Finish what it is doing, then take the other version.</source>
+        <translation>A janela do diário está ocupada. Termine o que ela está fazendo e depois use a outra versão.</translation>
+    </message>
+    <message>
+        <source>Take other version %1</source>
+        <translation>Usar a outra versão %1</translation>
     </message>
 </context>
 <context>
@@ -1715,6 +1840,10 @@ Pressione &quot;Cancelar&quot; para não fazer nada.</translation>
     <message>
         <source>Workout area</source>
         <translation>Área do treino</translation>
+    </message>
+    <message>
+        <source>To add notes to selected day press &quot;Notes&quot; button.</source>
+        <translation>Para adicionar notas ao dia selecionado, clique no botão &quot;Notas&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1948,6 +2077,41 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 O diário mantém a versão mostrada aqui. A outra versão foi salva em:
 %2
 Editar &gt; Conflitos mostra-a ao lado da do diário e permite ficar com ela.</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseColumns</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Exercício</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Séries</translation>
+    </message>
+    <message>
+        <source>Reps</source>
+        <translation>Reps</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Forçadas</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negativas</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Carga</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
     </message>
 </context>
 <context>
@@ -2267,6 +2431,46 @@ Editar &gt; Conflitos mostra-a ao lado da do diário e permite ficar com ela.</t
         <source>&amp;Conflicts...</source>
         <translation>&amp;Conflitos...</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Primeiro</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Próximo</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Último</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
 </context>
 <context>
     <name>MergeCommand</name>
@@ -2359,6 +2563,13 @@ Nada foi mesclado.</translation>
     <message>
         <source>Undated day</source>
         <translation>Dia sem data</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramApplication</name>
+    <message>
+        <source>Apply program</source>
+        <translation>Aplicar programa</translation>
     </message>
 </context>
 <context>
@@ -2580,6 +2791,17 @@ Days another program had changed meanwhile are kept in:
         <translation>
 Os dias alterados nesse meio-tempo por outro programa ficam em:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDialogs</name>
+    <message>
+        <source>To add notes select day first.</source>
+        <translation>Para adicionar notas, selecione um dia primeiro.</translation>
+    </message>
+    <message>
+        <source>Do you want to apply the last edited program to selected range?</source>
+        <translation>Deseja aplicar o último programa editado ao período selecionado?</translation>
     </message>
 </context>
 <context>

@@ -406,6 +406,25 @@ The diary keeps its version; the other one is removed for good.</source>
     </message>
 </context>
 <context>
+    <name>CDayPrinter</name>
+    <message>
+        <source>There is nothing to print: no training day is selected.</source>
+        <translation>Нечего печатать: не выбран ни один тренировочный день.</translation>
+    </message>
+    <message>
+        <source>The training log could not be printed. Check the printer or the file name and try again.</source>
+        <translation>Не удалось напечатать дневник тренировок. Проверьте принтер или имя файла и попробуйте снова.</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Предварительный просмотр</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+</context>
+<context>
     <name>CDayTabCtrl</name>
     <message>
         <source>Workouts</source>
@@ -662,6 +681,10 @@ Open a day in the diary, fill in what you lifted and mark the exercises Done
     <message>
         <source>Year</source>
         <translation>Год</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>с %1 по %2</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1256,30 @@ The diary opens empty and cannot be saved.</source>
         <source>Training calendar</source>
         <translation>Календарь тренировок</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Заметки</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удаление</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>Add workout</source>
+        <translation>Добавление тренировки</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Правка</translation>
+    </message>
+    <message>
+        <source>Do you want to exit application?</source>
+        <translation>Выйти из приложения?</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -1431,6 +1478,35 @@ The diary opens empty and cannot be saved.</source>
         <source>%1 (today)</source>
         <translation>%1 (сегодня)</translation>
     </message>
+    <message>
+        <source>Range - 1 month</source>
+        <translation>Диапазон - 1 месяц</translation>
+    </message>
+    <message>
+        <source>Range - 2 months</source>
+        <translation>Диапазон - 2 месяца</translation>
+    </message>
+    <message>
+        <source>Range - 3 months</source>
+        <translation>Диапазон - 3 месяца</translation>
+    </message>
+    <message>
+        <source>Range - 6 months</source>
+        <translation>Диапазон - 6 месяцев</translation>
+    </message>
+    <message>
+        <source>Range - year</source>
+        <translation>Диапазон - год</translation>
+    </message>
+    <message>
+        <source>Set...</source>
+        <translation>Задать...</translation>
+    </message>
+    <message>
+        <source>1-st of %1</source>
+        <extracomment>The first day of a month in a calendar cell; %1 is the month&apos;s name as in a date.</extracomment>
+        <translation>1 %1</translation>
+    </message>
 </context>
 <context>
     <name>ChartRange</name>
@@ -1568,6 +1644,55 @@ Restore it with: repbook-cli restore &quot;%2&quot;</source>
     <message>
         <source>Usage: repbook-cli </source>
         <translation>Использование: repbook-cli </translation>
+    </message>
+</context>
+<context>
+    <name>ConflictCopyIntake</name>
+    <message>
+        <source>Another computer changed days that were also changed here:
+%1
+The diary keeps the version shown here. The other computer&apos;s version was saved in:
+%2
+In the diary, Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Другой компьютер изменил дни, которые были изменены и здесь:
+%1
+Дневник сохраняет версию, показанную здесь. Версия другого компьютера сохранена в:
+%2
+В дневнике Правка &gt; Конфликты показывает её рядом с версией дневника и позволяет взять её вместо неё.</translation>
+    </message>
+    <message>
+        <source>A copy of the diary that the sync program left beside it is damaged and was not merged. It was kept as:
+%1</source>
+        <translation>Копия дневника, оставленная рядом программой синхронизации, повреждена и не объединена. Она сохранена как:
+%1</translation>
+    </message>
+    <message>
+        <source>Copies of the diary left by the sync program could not all be merged:
+%1</source>
+        <translation>Не все копии дневника, оставленные программой синхронизации, удалось объединить:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictNotice</name>
+    <message>
+        <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
+%1
+Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instead.</source>
+        <translation>Для дней, изменённых в двух местах (на другом компьютере или здесь, в напоминании), сохранена другая версия:
+%1
+Правка &gt; Конфликты показывает её рядом с версией дневника и позволяет взять её вместо неё.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictsWindow</name>
+    <message>
+        <source>The diary window is busy. Finish what it is doing, then take the other version.</source>
+        <translation>Окно дневника занято. Дождитесь окончания текущего действия, затем возьмите другую версию.</translation>
+    </message>
+    <message>
+        <source>Take other version %1</source>
+        <translation>Взять другую версию %1</translation>
     </message>
 </context>
 <context>
@@ -1723,6 +1848,10 @@ Press &apos;Cancel&apos; to do nothing.</source>
     <message>
         <source>Workout area</source>
         <translation>Область тренировки</translation>
+    </message>
+    <message>
+        <source>To add notes to selected day press &quot;Notes&quot; button.</source>
+        <translation>Чтобы добавить заметки к выбранному дню, нажмите кнопку «Заметки».</translation>
     </message>
 </context>
 <context>
@@ -1956,6 +2085,41 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 Дневник сохраняет показанную здесь версию. Другая версия сохранена в:
 %2
 Правка &gt; Конфликты показывает её рядом с версией дневника и позволяет выбрать её.</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseColumns</name>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Упражнение</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Подходы</translation>
+    </message>
+    <message>
+        <source>Reps</source>
+        <translation>Повт.</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Форсир.</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Негатив.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Вес</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Заметка</translation>
     </message>
 </context>
 <context>
@@ -2275,6 +2439,46 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
         <source>&amp;Conflicts...</source>
         <translation>&amp;Конфликты...</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Перенести</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Первый</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Вперёд</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Последний</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Редактор</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Заметки</translation>
+    </message>
 </context>
 <context>
     <name>MergeCommand</name>
@@ -2367,6 +2571,13 @@ Nothing was merged.</source>
     <message>
         <source>Undated day</source>
         <translation>День без даты</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramApplication</name>
+    <message>
+        <source>Apply program</source>
+        <translation>Применение программы</translation>
     </message>
 </context>
 <context>
@@ -2588,6 +2799,17 @@ Days another program had changed meanwhile are kept in:
         <translation>
 Дни, изменённые тем временем другой программой, сохранены в:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDialogs</name>
+    <message>
+        <source>To add notes select day first.</source>
+        <translation>Чтобы добавить заметки, сначала выберите день.</translation>
+    </message>
+    <message>
+        <source>Do you want to apply the last edited program to selected range?</source>
+        <translation>Применить последнюю редактированную программу к выбранному диапазону?</translation>
     </message>
 </context>
 <context>

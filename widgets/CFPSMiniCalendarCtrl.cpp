@@ -1,6 +1,9 @@
 #include "widgets/CFPSMiniCalendarCtrl.h"
 
 #include "images/RepbookColours.h"
+#include "translations/AppLanguage.h"
+
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 
@@ -19,7 +22,9 @@ QString DayRuns(const QList<int> &days)
         qsizetype last = i;
         while (last + 1 < days.size() && days.at(last + 1) == days.at(last) + 1)
             ++last;
-        runs << (last > i + 1 ? QStringLiteral("%1 to %2").arg(days.at(i)).arg(days.at(last))
+        runs << (last > i + 1 ? QCoreApplication::translate("CFPSMiniCalendarCtrl", "%1 to %2")
+                                    .arg(days.at(i))
+                                    .arg(days.at(last))
                               : QString::number(days.at(i)));
         if (last == i + 1)
             runs << QString::number(days.at(last));
@@ -33,6 +38,8 @@ QString DayRuns(const QList<int> &days)
 CFPSMiniCalendarCtrl::CFPSMiniCalendarCtrl(QWidget *parent)
     : QCalendarWidget(parent)
 {
+    // Month and weekday names in the language of the texts; Monday stays the first day.
+    setLocale(AppLanguage::Locale());
     setFirstDayOfWeek(Qt::Monday);
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
@@ -144,7 +151,7 @@ void CFPSMiniCalendarCtrl::MarkSpecialDates()
         if (date.month() == first.month())
             boldDays << date.day();
     }
-    QString description = QLocale(QLocale::English).toString(first, QStringLiteral("MMMM yyyy"));
+    QString description = AppLanguage::Locale().toString(first, QStringLiteral("MMMM yyyy"));
     if (!boldDays.isEmpty())
         description += QStringLiteral("; %1: %2").arg(m_specialMeaning, DayRuns(boldDays));
     setAccessibleDescription(description);
