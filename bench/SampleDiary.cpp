@@ -14,7 +14,8 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const bool screenshots = argc > 2 && std::strcmp(argv[1], "--screenshots") == 0;
-    if (argc < 2 || (std::strcmp(argv[1], "--screenshots") == 0 && !screenshots)) {
+    // Any other option (--help included) is a question, never a file name to write.
+    if (argc < 2 || (argv[1][0] == '-' && !screenshots)) {
         std::fprintf(stderr,
                      "usage: make_sample_diary <path> [years]\n"
                      "       make_sample_diary --screenshots <database folder>\n");
