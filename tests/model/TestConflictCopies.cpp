@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QRandomGenerator>
 
 #include <map>
@@ -324,6 +325,8 @@ void TestConflictCopies::unmergeableCopies_data()
     QTest::newRow("all or nothing, damaged")
         << int(Mode::AllOrNothing) << true << false << "1:a" << 2 << 0;
     QTest::newRow("apply, damaged") << int(Mode::Apply) << true << true << "1:a 2:b" << 0 << 1;
+    // Another program of this computer holds the merge lock: it merges, this one leaves it.
+    QTest::newRow("apply, other program merging") << -1 << false << true << "1:a" << 1 << 0;
 }
 
 void TestConflictCopies::unmergeableCopies()
@@ -348,13 +351,16 @@ void TestConflictCopies::unmergeableCopies()
     const QStringList before = DatabaseFolderEntries();
 
     Computer computer(m_path, m_basePath);
-    const ConflictCopyMerge::Outcome outcome = computer.Merge(Mode(mode));
+    QLockFile otherProgram(m_path + QStringLiteral(".merge.lock"));
+    QVERIFY(mode >= 0 || otherProgram.tryLock(0));
+    const ConflictCopyMerge::Outcome outcome =
+        mode >= 0 ? computer.Merge(Mode(mode)) : ConflictCopyMerge::Run(computer.file, Mode::Apply);
     QCOMPARE(outcome.ok, ok);
     QCOMPARE(outcome.HasUnmerged(), damaged);
     QCOMPARE(DiaryAt(m_path), Days(diary));
     QCOMPARE(ConflictCopyMerge::FindAll(m_path).size(), copiesLeft);
     QCOMPARE(DatabaseFolderEntries().filter(QStringLiteral(".damaged-")).size(), damagedKept);
-    if (Mode(mode) != Mode::Apply) {
+    if (mode >= 0 && Mode(mode) != Mode::Apply) {
         QCOMPARE(DatabaseFolderEntries(), before);
         QVERIFY(!QFile::exists(m_basePath));
     }
