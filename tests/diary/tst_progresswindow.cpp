@@ -14,6 +14,7 @@
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
+#include <QApplication>
 #include <QAccessible>
 #include <QFileInfo>
 #include <QImage>
@@ -69,6 +70,7 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     window.ExecuteCommand(CommandId::Progress);
     CProgressDlg *dialog = window.Progress().Dialog();
     QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr); // the diary stays usable beside it
     CExercisePage *page = dialog->Exercises();
     QCOMPARE(page->ExerciseList()->topLevelItemCount(), 2);
     QCOMPARE(page->ExerciseList()->topLevelItem(0)->text(CExercisePage::NameColumn),
