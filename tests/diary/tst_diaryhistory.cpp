@@ -109,9 +109,10 @@ void TestDiaryHistory::init()
     m_settings.Write(SettingsKeys::RangeStartDate, QStringLiteral("1.3.2007"));
     m_settings.Write(SettingsKeys::RangeDays, 31);
     // Out of date order, a date twice, a day outside the range, a status.
-    QVERIFY(WriteDiary(DataFolder::DatabasePath(),
-                       QStringLiteral(R"(20.3.2007 "Only notes"; 6.3.2007 "Heavy" Chest Back; )"
-                                      R"(7.3.2007 Own; 1.5.2006 Old[Row 3x8 50]; 7.3.2007 "Second" Twice)")));
+    QVERIFY(WriteDiary(
+        DataFolder::DatabasePath(),
+        QStringLiteral(R"(20.3.2007 "Only notes"; 6.3.2007 "Heavy" Chest Back; )"
+                       R"(7.3.2007 Own; 1.5.2006 Old[Row 3x8 50]; 7.3.2007 "Second" Twice)")));
     m_database = &m_diary.Reset();
     QVERIFY(m_diary.File().Open(DataFolder::DatabasePath()));
     m_database->GetDay(1)->GetWorkout(0)->SetStatus(ProgressStatus::Failed, false);

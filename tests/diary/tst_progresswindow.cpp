@@ -14,8 +14,8 @@
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
-#include <QApplication>
 #include <QAccessible>
+#include <QApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
