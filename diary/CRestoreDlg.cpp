@@ -4,6 +4,7 @@
 #include "model/DiaryDatabase.h"
 #include "model/TrainingDay.h"
 #include "model/Workout.h"
+#include "translations/AppLanguage.h"
 #include "widgets/CGridCtrl.h"
 
 #include <QDialogButtonBox>
@@ -23,7 +24,7 @@ namespace {
 
 QString DateText(const DateValue &date)
 {
-    return date.IsValid() ? QLocale().toString(date.ToQDate(), QLocale::ShortFormat)
+    return date.IsValid() ? AppLanguage::Locale().toString(date.ToQDate(), QLocale::ShortFormat)
                           : QStringLiteral("-");
 }
 
@@ -57,10 +58,10 @@ CRestoreDlg::CRestoreDlg(const QList<DiaryBackups::Entry> &backups, Preview prev
     m_backupList->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     for (int row = 0; row < m_backups.size(); ++row) {
         const DiaryBackups::Entry &entry = m_backups.at(row);
-        m_backupList->setItem(row, Made,
-                              Cell(QLocale().toString(entry.moment, QLocale::ShortFormat)));
-        m_backupList->setItem(row, Size,
-                              Cell(QLocale().formattedDataSize(entry.size), Qt::AlignRight));
+        m_backupList->setItem(
+            row, Made, Cell(AppLanguage::Locale().toString(entry.moment, QLocale::ShortFormat)));
+        m_backupList->setItem(
+            row, Size, Cell(AppLanguage::Locale().formattedDataSize(entry.size), Qt::AlignRight));
         m_backupList->setItem(row, Days, Cell(QStringLiteral("..."), Qt::AlignRight));
         m_backupList->setItem(row, LastDay, Cell(QStringLiteral("...")));
     }

@@ -15,7 +15,7 @@ namespace {
 
 QString Weight(double weight, WeightUnit unit)
 {
-    return FormatNumber(weight) + QLatin1Char(' ') + unit.Symbol();
+    return FormatNumber(weight) + QLatin1Char(' ') + unit.ShownSymbol();
 }
 
 QString Lift(double weight, int reps, WeightUnit unit)

@@ -423,6 +423,10 @@ The diary keeps its version; the other one is removed for good.</source>
         <source>Print</source>
         <translation>Печать</translation>
     </message>
+    <message>
+        <source>Training log</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>
@@ -1674,6 +1678,32 @@ In the diary, Edit &gt; Conflicts shows it beside the diary&apos;s and lets you 
     </message>
 </context>
 <context>
+    <name>ConflictCopyMerge</name>
+    <message>
+        <source>%1 is damaged: it fails its integrity check.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record of what this computer agreed on with the others could not be written:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The diary&apos;s folder cannot be written:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record of what this computer last agreed on with the others cannot be read:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ConflictNotice</name>
     <message>
         <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
@@ -1682,6 +1712,14 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
         <translation>Для дней, изменённых в двух местах (на другом компьютере или здесь, в напоминании), сохранена другая версия:
 %1
 Правка &gt; Конфликты показывает её рядом с версией дневника и позволяет взять её вместо неё.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictRecords</name>
+    <message>
+        <source>The other version of the day could not be removed from:
+%1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1760,6 +1798,25 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
             <numerusform>%n недели</numerusform>
             <numerusform>%n недель</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CsvReader</name>
+    <message>
+        <source>Out of memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 holds binary data: this is not a text file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 is not valid CSV: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quoted field that is never closed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1921,6 +1978,63 @@ Press &apos;Cancel&apos; to do nothing.</source>
     </message>
 </context>
 <context>
+    <name>DiaryBackups</name>
+    <message>
+        <source>The diary file could not be read for a backup:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A backup of the diary could not be written in:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the backup of %1 with 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the backup of %1 with %2 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup cannot be read or is damaged:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiaryCsv</name>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable date &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>positions of workout and exercise must count from 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown workout status &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown exercise status &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable weight &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: the header lacks the column &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DiaryExchange</name>
     <message>
         <source>Export only the %1?
@@ -1947,6 +2061,39 @@ No: the whole diary (%2).</source>
     <message>
         <source>Training log exports: Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;All files (*)</source>
         <translation>Экспорт дневников тренировок: Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;Все файлы (*)</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryExport</name>
+    <message>
+        <source>It is a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You may not create files in the folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is no ordinary file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 takes no new files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The export could not be written to:
+%1
+%2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2005,6 +2152,18 @@ Edit &gt; Conflicts shows them beside the folder&apos;s and lets you take them i
     </message>
 </context>
 <context>
+    <name>DiaryFolderSwitch</name>
+    <message>
+        <source>%1 could not be copied to:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The diary %1 cannot be read or is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DiaryHistory</name>
     <message>
         <source>&quot;%1 %2&quot; is not possible: another program (the notifier or the command-line tool) has changed %3 since. Doing it would throw that change away.</source>
@@ -2036,6 +2195,61 @@ Edit &gt; Conflicts shows them beside the folder&apos;s and lets you take them i
     <message>
         <source>Added %1 with %2 (%3)%4.</source>
         <translation>Добавлено: %1 с %2 (%3)%4.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished">с %1 по %2</translation>
+    </message>
+    <message>
+        <source>(no date)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  new day, %2, %3; %4 already there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  adds %2, %3; %4 already there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 skipped: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiaryJson</name>
+    <message>
+        <source>a day must be an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1 of the file: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown status &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 is not valid JSON: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line 1: this JSON file is no Repbook diary export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line 1: the file was written by a newer Repbook (version %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line 1: unknown weight unit &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2085,6 +2299,33 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 Дневник сохраняет показанную здесь версию. Другая версия сохранена в:
 %2
 Правка &gt; Конфликты показывает её рядом с версией дневника и позволяет выбрать её.</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeFields</name>
+    <message>
+        <source>%1 outside %2..%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>forced reps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>negative reps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weight outside 0..%1 kg</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2289,12 +2530,66 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
     </message>
 </context>
 <context>
+    <name>ImportNameMap</name>
+    <message>
+        <source>The choices of exercise names could not be saved in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportSource</name>
+    <message>
+        <source>Line 1: the file has no header.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line 1: the file is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line 1: the file is no export that Repbook can read (a Repbook CSV or JSON file, or a CSV export of Strong, Hevy, FitNotes or LiftLog).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too large to import (%2 MB; at most %3 MB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LaunchDiary</name>
     <message>
         <source>The diary program could not be started:
 %1</source>
         <translation>Не удалось запустить программу дневника:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>LiftLogExport</name>
+    <message>
+        <source>Line %1: the header is not that of a %2 file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable timestamp &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown unit &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2548,6 +2843,21 @@ Nothing was merged.</source>
     </message>
 </context>
 <context>
+    <name>PeerExports</name>
+    <message>
+        <source>unreadable date &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: the header is not that of a %2 file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PeriodPoints</name>
     <message>
         <source>One point per week: the sum of each week.</source>
@@ -2571,6 +2881,10 @@ Nothing was merged.</source>
     <message>
         <source>Undated day</source>
         <translation>День без даты</translation>
+    </message>
+    <message>
+        <source>dddd, d MMMM yyyy</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2799,6 +3113,85 @@ Days another program had changed meanwhile are kept in:
         <translation>
 Дни, изменённые тем временем другой программой, сохранены в:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SetCollector</name>
+    <message>
+        <source>unreadable date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no exercise name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time or distance only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no weight and no reps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weight %1 kg outside 0..%2 kg</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SharedDiaryFile</name>
+    <message>
+        <source>The diary file cannot be read:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days changed on both sides could not be kept in:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The diary is not bound to a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The diary file is being saved by another program:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The diary could not be saved to:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The damaged diary file could not be set aside:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusCheck</name>
+    <message>
+        <source>Some exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
+Do you want to mark workout as &apos;%4&apos;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
+Do you want to mark workout as &apos;%4&apos;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WeightUnit</name>
+    <message>
+        <source>lb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
