@@ -186,8 +186,9 @@ std::optional<DiaryBackups::Found> DiaryBackups::NewestSound() const
 
 QString DiaryBackups::Describe(const Found &found, const QLocale &locale)
 {
-    const QString moment =
-        locale.toString(found.entry.moment, QStringLiteral("d MMMM yyyy, HH:mm"));
+    // The format is the translation's: "d. MMMM yyyy, HH:mm" in German.
+    const QString moment = locale.toString(
+        found.entry.moment, QCoreApplication::translate("DiaryBackups", "d MMMM yyyy, HH:mm"));
     return found.summary.dayCount == 1
         ? QCoreApplication::translate("DiaryBackups", "the backup of %1 with 1 day").arg(moment)
         : QCoreApplication::translate("DiaryBackups", "the backup of %1 with %2 days")

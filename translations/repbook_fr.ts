@@ -425,7 +425,7 @@ Le journal garde sa version ; l&apos;autre est supprimée définitivement.</tran
     </message>
     <message>
         <source>Training log</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal d&apos;entraînement</translation>
     </message>
 </context>
 <context>
@@ -1681,26 +1681,29 @@ Dans le journal, Édition &gt; Conflits l&apos;affiche à côté de celle du jou
     <name>ConflictCopyMerge</name>
     <message>
         <source>%1 is damaged: it fails its integrity check.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est endommagé : la vérification d&apos;intégrité échoue.</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être lu.</translation>
     </message>
     <message>
         <source>The record of what this computer agreed on with the others could not be written:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement de ce sur quoi cet ordinateur s&apos;est accordé avec les autres n&apos;a pas pu être écrit :
+%1</translation>
     </message>
     <message>
         <source>The diary&apos;s folder cannot be written:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier du journal n&apos;est pas accessible en écriture :
+%1</translation>
     </message>
     <message>
         <source>The record of what this computer last agreed on with the others cannot be read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement de ce sur quoi cet ordinateur s&apos;est accordé en dernier avec les autres ne peut pas être lu :
+%1</translation>
     </message>
 </context>
 <context>
@@ -1719,7 +1722,8 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
     <message>
         <source>The other version of the day could not be removed from:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;autre version du jour n&apos;a pas pu être retirée de :
+%1</translation>
     </message>
 </context>
 <context>
@@ -1796,19 +1800,19 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
     <name>CsvReader</name>
     <message>
         <source>Out of memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante.</translation>
     </message>
     <message>
         <source>Line %1 holds binary data: this is not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 contient des données binaires : ce n&apos;est pas un fichier texte.</translation>
     </message>
     <message>
         <source>Line %1 is not valid CSV: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 n&apos;est pas du CSV valide : %2.</translation>
     </message>
     <message>
         <source>Line %1 opens a quoted field that is never closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 ouvre un champ entre guillemets qui n&apos;est jamais fermé.</translation>
     </message>
 </context>
 <context>
@@ -1974,56 +1978,63 @@ Appuyez sur « Annuler » pour ne rien faire.</translation>
     <message>
         <source>The diary file could not be read for a backup:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier du journal n&apos;a pas pu être lu pour une sauvegarde :
+%1</translation>
     </message>
     <message>
         <source>A backup of the diary could not be written in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Une sauvegarde du journal n&apos;a pas pu être écrite dans :
+%1</translation>
     </message>
     <message>
         <source>the backup of %1 with 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>la sauvegarde du %1 avec 1 jour</translation>
     </message>
     <message>
         <source>the backup of %1 with %2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>la sauvegarde du %1 avec %2 jours</translation>
     </message>
     <message>
         <source>The backup cannot be read or is damaged:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde ne peut pas être lue ou est endommagée :
+%1</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <translation>d MMMM yyyy &apos;à&apos; HH:mm</translation>
     </message>
 </context>
 <context>
     <name>DiaryCsv</name>
     <message>
         <source>%1 is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un nombre entier</translation>
     </message>
     <message>
         <source>unreadable date &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>date illisible « %1 »</translation>
     </message>
     <message>
         <source>positions of workout and exercise must count from 1</source>
-        <translation type="unfinished"></translation>
+        <translation>les positions de séance et d&apos;exercice doivent compter à partir de 1</translation>
     </message>
     <message>
         <source>unknown workout status &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>état de séance inconnu « %1 »</translation>
     </message>
     <message>
         <source>unknown exercise status &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>état d&apos;exercice inconnu « %1 »</translation>
     </message>
     <message>
         <source>unreadable weight &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>poids illisible « %1 »</translation>
     </message>
     <message>
         <source>Line %1: the header lacks the column &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : il manque la colonne « %2 » dans l&apos;en-tête.</translation>
     </message>
 </context>
 <context>
@@ -2059,33 +2070,35 @@ Non : tout le journal (%2).</translation>
     <name>DiaryExport</name>
     <message>
         <source>It is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est un dossier.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The file is write-protected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est protégé en écriture.</translation>
     </message>
     <message>
         <source>You may not create files in the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;avez pas le droit de créer des fichiers dans le dossier %1.</translation>
     </message>
     <message>
         <source>It is no ordinary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>The folder %1 takes no new files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n&apos;accepte pas de nouveaux fichiers.</translation>
     </message>
     <message>
         <source>The export could not be written to:
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;export n&apos;a pas pu être écrit dans :
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -2148,11 +2161,12 @@ Les jours que les deux journaux ont avec d&apos;autres saisies ont gardé la ver
     <message>
         <source>%1 could not be copied to:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être copié dans :
+%2</translation>
     </message>
     <message>
         <source>The diary %1 cannot be read or is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal %1 ne peut pas être lu ou est endommagé.</translation>
     </message>
 </context>
 <context>
@@ -2190,58 +2204,58 @@ Les jours que les deux journaux ont avec d&apos;autres saisies ont gardé la ver
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>du %1 au %2</translation>
     </message>
     <message>
         <source>(no date)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sans date)</translation>
     </message>
     <message>
         <source>%1  new day, %2, %3; %4 already there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  nouveau jour, %2, %3 ; %4 déjà présent(s)</translation>
     </message>
     <message>
         <source>%1  adds %2, %3; %4 already there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  ajoute %2, %3 ; %4 déjà présent(s)</translation>
     </message>
     <message>
         <source>line %1 skipped: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 ignorée : %2</translation>
     </message>
 </context>
 <context>
     <name>DiaryJson</name>
     <message>
         <source>a day must be an object</source>
-        <translation type="unfinished"></translation>
+        <translation>un jour doit être un objet</translation>
     </message>
     <message>
         <source>Day %1 of the file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour %1 du fichier : %2.</translation>
     </message>
     <message>
         <source>unreadable date</source>
-        <translation type="unfinished"></translation>
+        <translation>date illisible</translation>
     </message>
     <message>
         <source>unknown status &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>état inconnu « %1 »</translation>
     </message>
     <message>
         <source>Line %1 is not valid JSON: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 n&apos;est pas du JSON valide : %2.</translation>
     </message>
     <message>
         <source>Line 1: this JSON file is no Repbook diary export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne 1 : ce fichier JSON n&apos;est pas un export de journal Repbook.</translation>
     </message>
     <message>
         <source>Line 1: the file was written by a newer Repbook (version %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne 1 : le fichier a été écrit par un Repbook plus récent (version %1).</translation>
     </message>
     <message>
         <source>Line 1: unknown weight unit &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne 1 : unité de poids inconnue « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -2297,27 +2311,27 @@ Le journal garde la version affichée ici. L&apos;autre version a été enregist
     <name>ExchangeFields</name>
     <message>
         <source>%1 outside %2..%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hors de %2..%3</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>séries</translation>
     </message>
     <message>
         <source>reps</source>
-        <translation type="unfinished"></translation>
+        <translation>répétitions</translation>
     </message>
     <message>
         <source>forced reps</source>
-        <translation type="unfinished"></translation>
+        <translation>répétitions forcées</translation>
     </message>
     <message>
         <source>negative reps</source>
-        <translation type="unfinished"></translation>
+        <translation>répétitions négatives</translation>
     </message>
     <message>
         <source>weight outside 0..%1 kg</source>
-        <translation type="unfinished"></translation>
+        <translation>poids hors de 0..%1 kg</translation>
     </message>
 </context>
 <context>
@@ -2525,35 +2539,36 @@ Le journal garde la version affichée ici. L&apos;autre version a été enregist
     <name>ImportNameMap</name>
     <message>
         <source>The choices of exercise names could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les choix de noms d&apos;exercices n&apos;ont pas pu être enregistrés dans %1.</translation>
     </message>
 </context>
 <context>
     <name>ImportSource</name>
     <message>
         <source>Line 1: the file has no header.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne 1 : le fichier n&apos;a pas d&apos;en-tête.</translation>
     </message>
     <message>
         <source>Line 1: the file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne 1 : le fichier est vide.</translation>
     </message>
     <message>
         <source>Line 1: the file is no export that Repbook can read (a Repbook CSV or JSON file, or a CSV export of Strong, Hevy, FitNotes or LiftLog).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne 1 : le fichier n&apos;est pas un export que Repbook sait lire (un fichier CSV ou JSON de Repbook, ou un export CSV de Strong, Hevy, FitNotes ou LiftLog).</translation>
     </message>
     <message>
         <source>%1 is too large to import (%2 MB; at most %3 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop volumineux pour être importé (%2 Mo ; au plus %3 Mo).</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être lu.</translation>
     </message>
     <message>
         <source>%1 cannot be imported.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être importé.
+%2</translation>
     </message>
 </context>
 <context>
@@ -2569,19 +2584,19 @@ Le journal garde la version affichée ici. L&apos;autre version a été enregist
     <name>LiftLogExport</name>
     <message>
         <source>Line %1: the header is not that of a %2 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : l&apos;en-tête n&apos;est pas celui d&apos;un fichier %2.</translation>
     </message>
     <message>
         <source>unreadable timestamp &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>horodatage illisible « %1 »</translation>
     </message>
     <message>
         <source>unreadable number</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre illisible</translation>
     </message>
     <message>
         <source>unknown unit &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unité inconnue « %1 »</translation>
     </message>
 </context>
 <context>
@@ -2838,15 +2853,15 @@ Rien n&apos;a été fusionné.</translation>
     <name>PeerExports</name>
     <message>
         <source>unreadable date &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>date illisible « %1 »</translation>
     </message>
     <message>
         <source>unreadable number</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre illisible</translation>
     </message>
     <message>
         <source>Line %1: the header is not that of a %2 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : l&apos;en-tête n&apos;est pas celui d&apos;un fichier %2.</translation>
     </message>
 </context>
 <context>
@@ -2876,7 +2891,7 @@ Rien n&apos;a été fusionné.</translation>
     </message>
     <message>
         <source>dddd, d MMMM yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>dddd d MMMM yyyy</translation>
     </message>
 </context>
 <context>
@@ -3111,23 +3126,23 @@ Les jours modifiés entre-temps par un autre programme sont gardés dans :
     <name>SetCollector</name>
     <message>
         <source>unreadable date</source>
-        <translation type="unfinished"></translation>
+        <translation>date illisible</translation>
     </message>
     <message>
         <source>no exercise name</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de nom d&apos;exercice</translation>
     </message>
     <message>
         <source>time or distance only</source>
-        <translation type="unfinished"></translation>
+        <translation>seulement durée ou distance</translation>
     </message>
     <message>
         <source>no weight and no reps</source>
-        <translation type="unfinished"></translation>
+        <translation>ni poids ni répétitions</translation>
     </message>
     <message>
         <source>weight %1 kg outside 0..%2 kg</source>
-        <translation type="unfinished"></translation>
+        <translation>poids %1 kg hors de 0..%2 kg</translation>
     </message>
 </context>
 <context>
@@ -3135,31 +3150,36 @@ Les jours modifiés entre-temps par un autre programme sont gardés dans :
     <message>
         <source>The diary file cannot be read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier du journal ne peut pas être lu :
+%1</translation>
     </message>
     <message>
         <source>Days changed on both sides could not be kept in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les jours modifiés des deux côtés n&apos;ont pas pu être conservés dans :
+%1</translation>
     </message>
     <message>
         <source>The diary is not bound to a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal n&apos;est lié à aucun fichier.</translation>
     </message>
     <message>
         <source>The diary file is being saved by another program:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier du journal est en cours d&apos;enregistrement par un autre programme :
+%1</translation>
     </message>
     <message>
         <source>The diary could not be saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal n&apos;a pas pu être enregistré dans :
+%1</translation>
     </message>
     <message>
         <source>The damaged diary file could not be set aside:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier du journal endommagé n&apos;a pas pu être mis de côté :
+%1</translation>
     </message>
 </context>
 <context>
@@ -3167,23 +3187,25 @@ Les jours modifiés entre-temps par un autre programme sont gardés dans :
     <message>
         <source>Some exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
 Do you want to mark workout as &apos;%4&apos;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains exercices de la séance « %1 » sont marqués « %2 », mais la séance elle-même est marquée « %3 ».
+Voulez-vous marquer la séance « %4 » ?</translation>
     </message>
     <message>
         <source>All exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
 Do you want to mark workout as &apos;%4&apos;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les exercices de la séance « %1 » sont marqués « %2 », mais la séance elle-même est marquée « %3 ».
+Voulez-vous marquer la séance « %4 » ?</translation>
     </message>
 </context>
 <context>
     <name>WeightUnit</name>
     <message>
         <source>lb</source>
-        <translation type="unfinished"></translation>
+        <translation>lb</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
 </context>
 <context>

@@ -425,7 +425,7 @@ Il diario mantiene la sua versione; l&apos;altra viene rimossa definitivamente.<
     </message>
     <message>
         <source>Training log</source>
-        <translation type="unfinished"></translation>
+        <translation>Diario di allenamento</translation>
     </message>
 </context>
 <context>
@@ -1681,26 +1681,29 @@ Nel diario, Modifica &gt; Conflitti la mostra accanto a quella del diario e ti p
     <name>ConflictCopyMerge</name>
     <message>
         <source>%1 is damaged: it fails its integrity check.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è danneggiato: non supera il controllo di integrità.</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1.</translation>
     </message>
     <message>
         <source>The record of what this computer agreed on with the others could not be written:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il registro di ciò che questo computer ha concordato con gli altri:
+%1</translation>
     </message>
     <message>
         <source>The diary&apos;s folder cannot be written:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere nella cartella del diario:
+%1</translation>
     </message>
     <message>
         <source>The record of what this computer last agreed on with the others cannot be read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il registro dell&apos;ultimo accordo di questo computer con gli altri:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1719,7 +1722,8 @@ Modifica &gt; Conflitti la mostra accanto a quella del diario e ti permette di p
     <message>
         <source>The other version of the day could not be removed from:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile rimuovere l&apos;altra versione del giorno da:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1796,19 +1800,19 @@ Modifica &gt; Conflitti la mostra accanto a quella del diario e ti permette di p
     <name>CsvReader</name>
     <message>
         <source>Out of memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insufficiente.</translation>
     </message>
     <message>
         <source>Line %1 holds binary data: this is not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La riga %1 contiene dati binari: non è un file di testo.</translation>
     </message>
     <message>
         <source>Line %1 is not valid CSV: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La riga %1 non è CSV valido: %2.</translation>
     </message>
     <message>
         <source>Line %1 opens a quoted field that is never closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La riga %1 apre un campo tra virgolette che non viene mai chiuso.</translation>
     </message>
 </context>
 <context>
@@ -1974,56 +1978,63 @@ Premi «Annulla» per non fare nulla.</translation>
     <message>
         <source>The diary file could not be read for a backup:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file del diario per un backup:
+%1</translation>
     </message>
     <message>
         <source>A backup of the diary could not be written in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere un backup del diario in:
+%1</translation>
     </message>
     <message>
         <source>the backup of %1 with 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>il backup del %1 con 1 giorno</translation>
     </message>
     <message>
         <source>the backup of %1 with %2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>il backup del %1 con %2 giorni</translation>
     </message>
     <message>
         <source>The backup cannot be read or is damaged:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il backup, oppure è danneggiato:
+%1</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <translation>d MMMM yyyy, HH:mm</translation>
     </message>
 </context>
 <context>
     <name>DiaryCsv</name>
     <message>
         <source>%1 is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un numero intero</translation>
     </message>
     <message>
         <source>unreadable date &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>data illeggibile «%1»</translation>
     </message>
     <message>
         <source>positions of workout and exercise must count from 1</source>
-        <translation type="unfinished"></translation>
+        <translation>le posizioni di allenamento ed esercizio devono contare da 1</translation>
     </message>
     <message>
         <source>unknown workout status &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>stato dell&apos;allenamento sconosciuto «%1»</translation>
     </message>
     <message>
         <source>unknown exercise status &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>stato dell&apos;esercizio sconosciuto «%1»</translation>
     </message>
     <message>
         <source>unreadable weight &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>peso illeggibile «%1»</translation>
     </message>
     <message>
         <source>Line %1: the header lacks the column &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1: nell&apos;intestazione manca la colonna «%2».</translation>
     </message>
 </context>
 <context>
@@ -2059,33 +2070,35 @@ No: l&apos;intero diario (%2).</translation>
     <name>DiaryExport</name>
     <message>
         <source>It is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>È una cartella.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella %1 non esiste.</translation>
     </message>
     <message>
         <source>The file is write-protected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file è protetto da scrittura.</translation>
     </message>
     <message>
         <source>You may not create files in the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non hai il permesso di creare file nella cartella %1.</translation>
     </message>
     <message>
         <source>It is no ordinary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un file normale.</translation>
     </message>
     <message>
         <source>The folder %1 takes no new files.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella %1 non accetta nuovi file.</translation>
     </message>
     <message>
         <source>The export could not be written to:
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere l&apos;esportazione in:
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -2148,11 +2161,12 @@ Modifica &gt; Conflitti li mostra accanto a quelli della cartella e permette di 
     <message>
         <source>%1 could not be copied to:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile copiare %1 in:
+%2</translation>
     </message>
     <message>
         <source>The diary %1 cannot be read or is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il diario %1, oppure è danneggiato.</translation>
     </message>
 </context>
 <context>
@@ -2190,58 +2204,58 @@ Modifica &gt; Conflitti li mostra accanto a quelli della cartella e permette di 
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>dal %1 al %2</translation>
     </message>
     <message>
         <source>(no date)</source>
-        <translation type="unfinished"></translation>
+        <translation>(senza data)</translation>
     </message>
     <message>
         <source>%1  new day, %2, %3; %4 already there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  nuovo giorno, %2, %3; %4 già presente/i</translation>
     </message>
     <message>
         <source>%1  adds %2, %3; %4 already there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  aggiunge %2, %3; %4 già presente/i</translation>
     </message>
     <message>
         <source>line %1 skipped: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1 saltata: %2</translation>
     </message>
 </context>
 <context>
     <name>DiaryJson</name>
     <message>
         <source>a day must be an object</source>
-        <translation type="unfinished"></translation>
+        <translation>un giorno deve essere un oggetto</translation>
     </message>
     <message>
         <source>Day %1 of the file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno %1 del file: %2.</translation>
     </message>
     <message>
         <source>unreadable date</source>
-        <translation type="unfinished"></translation>
+        <translation>data illeggibile</translation>
     </message>
     <message>
         <source>unknown status &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>stato sconosciuto «%1»</translation>
     </message>
     <message>
         <source>Line %1 is not valid JSON: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La riga %1 non è JSON valido: %2.</translation>
     </message>
     <message>
         <source>Line 1: this JSON file is no Repbook diary export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga 1: questo file JSON non è un&apos;esportazione di un diario Repbook.</translation>
     </message>
     <message>
         <source>Line 1: the file was written by a newer Repbook (version %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga 1: il file è stato scritto da un Repbook più recente (versione %1).</translation>
     </message>
     <message>
         <source>Line 1: unknown weight unit &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga 1: unità di peso sconosciuta «%1».</translation>
     </message>
 </context>
 <context>
@@ -2297,27 +2311,27 @@ Modifica &gt; Conflitti la mostra accanto a quella del diario e permette di pren
     <name>ExchangeFields</name>
     <message>
         <source>%1 outside %2..%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fuori da %2..%3</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>serie</translation>
     </message>
     <message>
         <source>reps</source>
-        <translation type="unfinished"></translation>
+        <translation>ripetizioni</translation>
     </message>
     <message>
         <source>forced reps</source>
-        <translation type="unfinished"></translation>
+        <translation>ripetizioni forzate</translation>
     </message>
     <message>
         <source>negative reps</source>
-        <translation type="unfinished"></translation>
+        <translation>ripetizioni negative</translation>
     </message>
     <message>
         <source>weight outside 0..%1 kg</source>
-        <translation type="unfinished"></translation>
+        <translation>peso fuori da 0..%1 kg</translation>
     </message>
 </context>
 <context>
@@ -2525,35 +2539,36 @@ Modifica &gt; Conflitti la mostra accanto a quella del diario e permette di pren
     <name>ImportNameMap</name>
     <message>
         <source>The choices of exercise names could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le scelte dei nomi degli esercizi in %1.</translation>
     </message>
 </context>
 <context>
     <name>ImportSource</name>
     <message>
         <source>Line 1: the file has no header.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga 1: il file non ha intestazione.</translation>
     </message>
     <message>
         <source>Line 1: the file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga 1: il file è vuoto.</translation>
     </message>
     <message>
         <source>Line 1: the file is no export that Repbook can read (a Repbook CSV or JSON file, or a CSV export of Strong, Hevy, FitNotes or LiftLog).</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga 1: il file non è un&apos;esportazione che Repbook sa leggere (un file CSV o JSON di Repbook, oppure un&apos;esportazione CSV di Strong, Hevy, FitNotes o LiftLog).</translation>
     </message>
     <message>
         <source>%1 is too large to import (%2 MB; at most %3 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è troppo grande per essere importato (%2 MB; al massimo %3 MB).</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1.</translation>
     </message>
     <message>
         <source>%1 cannot be imported.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile importare %1.
+%2</translation>
     </message>
 </context>
 <context>
@@ -2569,19 +2584,19 @@ Modifica &gt; Conflitti la mostra accanto a quella del diario e permette di pren
     <name>LiftLogExport</name>
     <message>
         <source>Line %1: the header is not that of a %2 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1: l&apos;intestazione non è quella di un file %2.</translation>
     </message>
     <message>
         <source>unreadable timestamp &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>data e ora illeggibili «%1»</translation>
     </message>
     <message>
         <source>unreadable number</source>
-        <translation type="unfinished"></translation>
+        <translation>numero illeggibile</translation>
     </message>
     <message>
         <source>unknown unit &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unità sconosciuta «%1»</translation>
     </message>
 </context>
 <context>
@@ -2838,15 +2853,15 @@ Non è stato unito nulla.</translation>
     <name>PeerExports</name>
     <message>
         <source>unreadable date &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>data illeggibile «%1»</translation>
     </message>
     <message>
         <source>unreadable number</source>
-        <translation type="unfinished"></translation>
+        <translation>numero illeggibile</translation>
     </message>
     <message>
         <source>Line %1: the header is not that of a %2 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1: l&apos;intestazione non è quella di un file %2.</translation>
     </message>
 </context>
 <context>
@@ -2876,7 +2891,7 @@ Non è stato unito nulla.</translation>
     </message>
     <message>
         <source>dddd, d MMMM yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>dddd d MMMM yyyy</translation>
     </message>
 </context>
 <context>
@@ -3111,23 +3126,23 @@ I giorni modificati nel frattempo da un altro programma sono conservati in:
     <name>SetCollector</name>
     <message>
         <source>unreadable date</source>
-        <translation type="unfinished"></translation>
+        <translation>data illeggibile</translation>
     </message>
     <message>
         <source>no exercise name</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun nome di esercizio</translation>
     </message>
     <message>
         <source>time or distance only</source>
-        <translation type="unfinished"></translation>
+        <translation>solo tempo o distanza</translation>
     </message>
     <message>
         <source>no weight and no reps</source>
-        <translation type="unfinished"></translation>
+        <translation>né peso né ripetizioni</translation>
     </message>
     <message>
         <source>weight %1 kg outside 0..%2 kg</source>
-        <translation type="unfinished"></translation>
+        <translation>peso %1 kg fuori da 0..%2 kg</translation>
     </message>
 </context>
 <context>
@@ -3135,31 +3150,36 @@ I giorni modificati nel frattempo da un altro programma sono conservati in:
     <message>
         <source>The diary file cannot be read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file del diario:
+%1</translation>
     </message>
     <message>
         <source>Days changed on both sides could not be kept in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile conservare i giorni modificati da entrambe le parti in:
+%1</translation>
     </message>
     <message>
         <source>The diary is not bound to a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il diario non è collegato a un file.</translation>
     </message>
     <message>
         <source>The diary file is being saved by another program:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Un altro programma sta salvando il file del diario:
+%1</translation>
     </message>
     <message>
         <source>The diary could not be saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il diario in:
+%1</translation>
     </message>
     <message>
         <source>The damaged diary file could not be set aside:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile mettere da parte il file del diario danneggiato:
+%1</translation>
     </message>
 </context>
 <context>
@@ -3167,23 +3187,25 @@ I giorni modificati nel frattempo da un altro programma sono conservati in:
     <message>
         <source>Some exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
 Do you want to mark workout as &apos;%4&apos;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcuni esercizi dell&apos;allenamento «%1» sono segnati come «%2», ma l&apos;allenamento stesso è segnato come «%3».
+Vuoi segnare l&apos;allenamento come «%4»?</translation>
     </message>
     <message>
         <source>All exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
 Do you want to mark workout as &apos;%4&apos;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti gli esercizi dell&apos;allenamento «%1» sono segnati come «%2», ma l&apos;allenamento stesso è segnato come «%3».
+Vuoi segnare l&apos;allenamento come «%4»?</translation>
     </message>
 </context>
 <context>
     <name>WeightUnit</name>
     <message>
         <source>lb</source>
-        <translation type="unfinished"></translation>
+        <translation>lb</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
 </context>
 <context>

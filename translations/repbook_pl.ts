@@ -425,7 +425,7 @@ Dziennik zachowuje swoją wersję; inna zostanie usunięta na zawsze.</translati
     </message>
     <message>
         <source>Training log</source>
-        <translation type="unfinished"></translation>
+        <translation>Dziennik treningowy</translation>
     </message>
 </context>
 <context>
@@ -1681,26 +1681,29 @@ W dzienniku Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala w
     <name>ConflictCopyMerge</name>
     <message>
         <source>%1 is damaged: it fails its integrity check.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jest uszkodzony: nie przechodzi kontroli integralności.</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać %1.</translation>
     </message>
     <message>
         <source>The record of what this computer agreed on with the others could not be written:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać zapisu tego, co ten komputer uzgodnił z pozostałymi:
+%1</translation>
     </message>
     <message>
         <source>The diary&apos;s folder cannot be written:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisywać w folderze dziennika:
+%1</translation>
     </message>
     <message>
         <source>The record of what this computer last agreed on with the others cannot be read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać zapisu ostatnich uzgodnień tego komputera z pozostałymi:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1719,7 +1722,8 @@ Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala wybrać ją z
     <message>
         <source>The other version of the day could not be removed from:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się usunąć drugiej wersji dnia z:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1804,19 +1808,19 @@ Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala wybrać ją z
     <name>CsvReader</name>
     <message>
         <source>Out of memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak pamięci.</translation>
     </message>
     <message>
         <source>Line %1 holds binary data: this is not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz %1 zawiera dane binarne: to nie jest plik tekstowy.</translation>
     </message>
     <message>
         <source>Line %1 is not valid CSV: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz %1 nie jest poprawnym CSV: %2.</translation>
     </message>
     <message>
         <source>Line %1 opens a quoted field that is never closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz %1 otwiera pole w cudzysłowie, które nigdy nie zostaje zamknięte.</translation>
     </message>
 </context>
 <context>
@@ -1982,56 +1986,63 @@ Naciśnij „Anuluj”, aby nic nie robić.</translation>
     <message>
         <source>The diary file could not be read for a backup:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się odczytać pliku dziennika do kopii zapasowej:
+%1</translation>
     </message>
     <message>
         <source>A backup of the diary could not be written in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać kopii zapasowej dziennika w:
+%1</translation>
     </message>
     <message>
         <source>the backup of %1 with 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>kopia zapasowa z %1 z 1 dniem</translation>
     </message>
     <message>
         <source>the backup of %1 with %2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>kopia zapasowa z %1 z %2 dniami</translation>
     </message>
     <message>
         <source>The backup cannot be read or is damaged:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać kopii zapasowej lub jest uszkodzona:
+%1</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <translation>d MMMM yyyy, HH:mm</translation>
     </message>
 </context>
 <context>
     <name>DiaryCsv</name>
     <message>
         <source>%1 is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest liczbą całkowitą</translation>
     </message>
     <message>
         <source>unreadable date &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nieczytelna data „%1”</translation>
     </message>
     <message>
         <source>positions of workout and exercise must count from 1</source>
-        <translation type="unfinished"></translation>
+        <translation>pozycje treningu i ćwiczenia muszą liczyć się od 1</translation>
     </message>
     <message>
         <source>unknown workout status &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznany stan treningu „%1”</translation>
     </message>
     <message>
         <source>unknown exercise status &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznany stan ćwiczenia „%1”</translation>
     </message>
     <message>
         <source>unreadable weight &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nieczytelny ciężar „%1”</translation>
     </message>
     <message>
         <source>Line %1: the header lacks the column &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz %1: w nagłówku brakuje kolumny „%2”.</translation>
     </message>
 </context>
 <context>
@@ -2067,33 +2078,35 @@ Nie: cały dziennik (%2).</translation>
     <name>DiaryExport</name>
     <message>
         <source>It is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>To jest folder.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder %1 nie istnieje.</translation>
     </message>
     <message>
         <source>The file is write-protected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik jest chroniony przed zapisem.</translation>
     </message>
     <message>
         <source>You may not create files in the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie masz uprawnień do tworzenia plików w folderze %1.</translation>
     </message>
     <message>
         <source>It is no ordinary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest zwykły plik.</translation>
     </message>
     <message>
         <source>The folder %1 takes no new files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder %1 nie przyjmuje nowych plików.</translation>
     </message>
     <message>
         <source>The export could not be written to:
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać eksportu do:
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -2156,11 +2169,12 @@ Edycja &gt; Konflikty pokazuje je obok wersji z folderu i pozwala je przyjąć z
     <message>
         <source>%1 could not be copied to:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się skopiować %1 do:
+%2</translation>
     </message>
     <message>
         <source>The diary %1 cannot be read or is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać dziennika %1 lub jest uszkodzony.</translation>
     </message>
 </context>
 <context>
@@ -2198,58 +2212,58 @@ Edycja &gt; Konflikty pokazuje je obok wersji z folderu i pozwala je przyjąć z
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">od %1 do %2</translation>
+        <translation>od %1 do %2</translation>
     </message>
     <message>
         <source>(no date)</source>
-        <translation type="unfinished"></translation>
+        <translation>(bez daty)</translation>
     </message>
     <message>
         <source>%1  new day, %2, %3; %4 already there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  nowy dzień, %2, %3; już jest: %4</translation>
     </message>
     <message>
         <source>%1  adds %2, %3; %4 already there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  dodaje %2, %3; już jest: %4</translation>
     </message>
     <message>
         <source>line %1 skipped: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1 pominięty: %2</translation>
     </message>
 </context>
 <context>
     <name>DiaryJson</name>
     <message>
         <source>a day must be an object</source>
-        <translation type="unfinished"></translation>
+        <translation>dzień musi być obiektem</translation>
     </message>
     <message>
         <source>Day %1 of the file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dzień %1 pliku: %2.</translation>
     </message>
     <message>
         <source>unreadable date</source>
-        <translation type="unfinished"></translation>
+        <translation>nieczytelna data</translation>
     </message>
     <message>
         <source>unknown status &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznany stan „%1”</translation>
     </message>
     <message>
         <source>Line %1 is not valid JSON: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz %1 nie jest poprawnym JSON: %2.</translation>
     </message>
     <message>
         <source>Line 1: this JSON file is no Repbook diary export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz 1: ten plik JSON nie jest eksportem dziennika Repbook.</translation>
     </message>
     <message>
         <source>Line 1: the file was written by a newer Repbook (version %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz 1: plik zapisała nowsza wersja Repbook (wersja %1).</translation>
     </message>
     <message>
         <source>Line 1: unknown weight unit &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz 1: nieznana jednostka ciężaru „%1”.</translation>
     </message>
 </context>
 <context>
@@ -2305,27 +2319,27 @@ Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala ją przyjąć
     <name>ExchangeFields</name>
     <message>
         <source>%1 outside %2..%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 poza zakresem %2..%3</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>serie</translation>
     </message>
     <message>
         <source>reps</source>
-        <translation type="unfinished"></translation>
+        <translation>powtórzenia</translation>
     </message>
     <message>
         <source>forced reps</source>
-        <translation type="unfinished"></translation>
+        <translation>powtórzenia wymuszone</translation>
     </message>
     <message>
         <source>negative reps</source>
-        <translation type="unfinished"></translation>
+        <translation>powtórzenia negatywne</translation>
     </message>
     <message>
         <source>weight outside 0..%1 kg</source>
-        <translation type="unfinished"></translation>
+        <translation>ciężar poza zakresem 0..%1 kg</translation>
     </message>
 </context>
 <context>
@@ -2533,35 +2547,36 @@ Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala ją przyjąć
     <name>ImportNameMap</name>
     <message>
         <source>The choices of exercise names could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać wyboru nazw ćwiczeń w %1.</translation>
     </message>
 </context>
 <context>
     <name>ImportSource</name>
     <message>
         <source>Line 1: the file has no header.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz 1: plik nie ma nagłówka.</translation>
     </message>
     <message>
         <source>Line 1: the file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz 1: plik jest pusty.</translation>
     </message>
     <message>
         <source>Line 1: the file is no export that Repbook can read (a Repbook CSV or JSON file, or a CSV export of Strong, Hevy, FitNotes or LiftLog).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz 1: plik nie jest eksportem, który Repbook potrafi odczytać (plik CSV lub JSON z Repbook albo eksport CSV ze Strong, Hevy, FitNotes lub LiftLog).</translation>
     </message>
     <message>
         <source>%1 is too large to import (%2 MB; at most %3 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jest za duży, aby go zaimportować (%2 MB; najwyżej %3 MB).</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać %1.</translation>
     </message>
     <message>
         <source>%1 cannot be imported.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zaimportować %1.
+%2</translation>
     </message>
 </context>
 <context>
@@ -2577,19 +2592,19 @@ Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala ją przyjąć
     <name>LiftLogExport</name>
     <message>
         <source>Line %1: the header is not that of a %2 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz %1: nagłówek nie pasuje do pliku %2.</translation>
     </message>
     <message>
         <source>unreadable timestamp &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nieczytelny znacznik czasu „%1”</translation>
     </message>
     <message>
         <source>unreadable number</source>
-        <translation type="unfinished"></translation>
+        <translation>nieczytelna liczba</translation>
     </message>
     <message>
         <source>unknown unit &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznana jednostka „%1”</translation>
     </message>
 </context>
 <context>
@@ -2846,15 +2861,15 @@ Nic nie scalono.</translation>
     <name>PeerExports</name>
     <message>
         <source>unreadable date &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nieczytelna data „%1”</translation>
     </message>
     <message>
         <source>unreadable number</source>
-        <translation type="unfinished"></translation>
+        <translation>nieczytelna liczba</translation>
     </message>
     <message>
         <source>Line %1: the header is not that of a %2 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz %1: nagłówek nie pasuje do pliku %2.</translation>
     </message>
 </context>
 <context>
@@ -2884,7 +2899,7 @@ Nic nie scalono.</translation>
     </message>
     <message>
         <source>dddd, d MMMM yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>dddd, d MMMM yyyy</translation>
     </message>
 </context>
 <context>
@@ -3119,23 +3134,23 @@ Dni zmienione w międzyczasie przez inny program zachowano w:
     <name>SetCollector</name>
     <message>
         <source>unreadable date</source>
-        <translation type="unfinished"></translation>
+        <translation>nieczytelna data</translation>
     </message>
     <message>
         <source>no exercise name</source>
-        <translation type="unfinished"></translation>
+        <translation>brak nazwy ćwiczenia</translation>
     </message>
     <message>
         <source>time or distance only</source>
-        <translation type="unfinished"></translation>
+        <translation>tylko czas lub dystans</translation>
     </message>
     <message>
         <source>no weight and no reps</source>
-        <translation type="unfinished"></translation>
+        <translation>brak ciężaru i powtórzeń</translation>
     </message>
     <message>
         <source>weight %1 kg outside 0..%2 kg</source>
-        <translation type="unfinished"></translation>
+        <translation>ciężar %1 kg poza zakresem 0..%2 kg</translation>
     </message>
 </context>
 <context>
@@ -3143,31 +3158,36 @@ Dni zmienione w międzyczasie przez inny program zachowano w:
     <message>
         <source>The diary file cannot be read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać pliku dziennika:
+%1</translation>
     </message>
     <message>
         <source>Days changed on both sides could not be kept in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zachować dni zmienionych po obu stronach w:
+%1</translation>
     </message>
     <message>
         <source>The diary is not bound to a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dziennik nie jest powiązany z plikiem.</translation>
     </message>
     <message>
         <source>The diary file is being saved by another program:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik dziennika jest właśnie zapisywany przez inny program:
+%1</translation>
     </message>
     <message>
         <source>The diary could not be saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać dziennika w:
+%1</translation>
     </message>
     <message>
         <source>The damaged diary file could not be set aside:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się odłożyć uszkodzonego pliku dziennika:
+%1</translation>
     </message>
 </context>
 <context>
@@ -3175,23 +3195,25 @@ Dni zmienione w międzyczasie przez inny program zachowano w:
     <message>
         <source>Some exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
 Do you want to mark workout as &apos;%4&apos;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Niektóre ćwiczenia w treningu „%1” są oznaczone jako „%2”, ale sam trening jest oznaczony jako „%3”.
+Czy oznaczyć trening jako „%4”?</translation>
     </message>
     <message>
         <source>All exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
 Do you want to mark workout as &apos;%4&apos;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie ćwiczenia w treningu „%1” są oznaczone jako „%2”, ale sam trening jest oznaczony jako „%3”.
+Czy oznaczyć trening jako „%4”?</translation>
     </message>
 </context>
 <context>
     <name>WeightUnit</name>
     <message>
         <source>lb</source>
-        <translation type="unfinished"></translation>
+        <translation>lb</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
 </context>
 <context>

@@ -425,7 +425,7 @@ O diário mantém a versão dele; a outra é removida de vez.</translation>
     </message>
     <message>
         <source>Training log</source>
-        <translation type="unfinished"></translation>
+        <translation>Diário de treino</translation>
     </message>
 </context>
 <context>
@@ -1681,26 +1681,29 @@ No diário, Editar &gt; Conflitos a mostra ao lado da do diário e permite usá-
     <name>ConflictCopyMerge</name>
     <message>
         <source>%1 is damaged: it fails its integrity check.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está danificado: não passa na verificação de integridade.</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler %1.</translation>
     </message>
     <message>
         <source>The record of what this computer agreed on with the others could not be written:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o registro do que este computador combinou com os outros:
+%1</translation>
     </message>
     <message>
         <source>The diary&apos;s folder cannot be written:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar na pasta do diário:
+%1</translation>
     </message>
     <message>
         <source>The record of what this computer last agreed on with the others cannot be read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler o registro do último acordo deste computador com os outros:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1719,7 +1722,8 @@ Editar &gt; Conflitos a mostra ao lado da do diário e permite usá-la no lugar.
     <message>
         <source>The other version of the day could not be removed from:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível remover a outra versão do dia de:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1796,19 +1800,19 @@ Editar &gt; Conflitos a mostra ao lado da do diário e permite usá-la no lugar.
     <name>CsvReader</name>
     <message>
         <source>Out of memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória insuficiente.</translation>
     </message>
     <message>
         <source>Line %1 holds binary data: this is not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>A linha %1 contém dados binários: este não é um arquivo de texto.</translation>
     </message>
     <message>
         <source>Line %1 is not valid CSV: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A linha %1 não é CSV válido: %2.</translation>
     </message>
     <message>
         <source>Line %1 opens a quoted field that is never closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>A linha %1 abre um campo entre aspas que nunca é fechado.</translation>
     </message>
 </context>
 <context>
@@ -1974,56 +1978,63 @@ Pressione &quot;Cancelar&quot; para não fazer nada.</translation>
     <message>
         <source>The diary file could not be read for a backup:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler o arquivo do diário para um backup:
+%1</translation>
     </message>
     <message>
         <source>A backup of the diary could not be written in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar um backup do diário em:
+%1</translation>
     </message>
     <message>
         <source>the backup of %1 with 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>o backup de %1 com 1 dia</translation>
     </message>
     <message>
         <source>the backup of %1 with %2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>o backup de %1 com %2 dias</translation>
     </message>
     <message>
         <source>The backup cannot be read or is damaged:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler o backup, ou ele está danificado:
+%1</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy, HH:mm</translation>
     </message>
 </context>
 <context>
     <name>DiaryCsv</name>
     <message>
         <source>%1 is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um número inteiro</translation>
     </message>
     <message>
         <source>unreadable date &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>data ilegível &quot;%1&quot;</translation>
     </message>
     <message>
         <source>positions of workout and exercise must count from 1</source>
-        <translation type="unfinished"></translation>
+        <translation>as posições de treino e exercício devem contar a partir de 1</translation>
     </message>
     <message>
         <source>unknown workout status &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>status de treino desconhecido &quot;%1&quot;</translation>
     </message>
     <message>
         <source>unknown exercise status &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>status de exercício desconhecido &quot;%1&quot;</translation>
     </message>
     <message>
         <source>unreadable weight &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>peso ilegível &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Line %1: the header lacks the column &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha %1: falta a coluna &quot;%2&quot; no cabeçalho.</translation>
     </message>
 </context>
 <context>
@@ -2059,33 +2070,35 @@ Não: o diário inteiro (%2).</translation>
     <name>DiaryExport</name>
     <message>
         <source>It is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>É uma pasta.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta %1 não existe.</translation>
     </message>
     <message>
         <source>The file is write-protected.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo está protegido contra gravação.</translation>
     </message>
     <message>
         <source>You may not create files in the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você não tem permissão para criar arquivos na pasta %1.</translation>
     </message>
     <message>
         <source>It is no ordinary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um arquivo comum.</translation>
     </message>
     <message>
         <source>The folder %1 takes no new files.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta %1 não aceita arquivos novos.</translation>
     </message>
     <message>
         <source>The export could not be written to:
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar a exportação em:
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -2148,11 +2161,12 @@ Editar &gt; Conflitos mostra-os ao lado dos da pasta e permite ficar com eles.</
     <message>
         <source>%1 could not be copied to:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível copiar %1 para:
+%2</translation>
     </message>
     <message>
         <source>The diary %1 cannot be read or is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler o diário %1, ou ele está danificado.</translation>
     </message>
 </context>
 <context>
@@ -2190,58 +2204,58 @@ Editar &gt; Conflitos mostra-os ao lado dos da pasta e permite ficar com eles.</
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 a %2</translation>
+        <translation>de %1 a %2</translation>
     </message>
     <message>
         <source>(no date)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sem data)</translation>
     </message>
     <message>
         <source>%1  new day, %2, %3; %4 already there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  dia novo, %2, %3; %4 já existente(s)</translation>
     </message>
     <message>
         <source>%1  adds %2, %3; %4 already there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  adiciona %2, %3; %4 já existente(s)</translation>
     </message>
     <message>
         <source>line %1 skipped: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>linha %1 ignorada: %2</translation>
     </message>
 </context>
 <context>
     <name>DiaryJson</name>
     <message>
         <source>a day must be an object</source>
-        <translation type="unfinished"></translation>
+        <translation>um dia deve ser um objeto</translation>
     </message>
     <message>
         <source>Day %1 of the file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia %1 do arquivo: %2.</translation>
     </message>
     <message>
         <source>unreadable date</source>
-        <translation type="unfinished"></translation>
+        <translation>data ilegível</translation>
     </message>
     <message>
         <source>unknown status &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>status desconhecido &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Line %1 is not valid JSON: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A linha %1 não é JSON válido: %2.</translation>
     </message>
     <message>
         <source>Line 1: this JSON file is no Repbook diary export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha 1: este arquivo JSON não é uma exportação de diário do Repbook.</translation>
     </message>
     <message>
         <source>Line 1: the file was written by a newer Repbook (version %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha 1: o arquivo foi gravado por um Repbook mais novo (versão %1).</translation>
     </message>
     <message>
         <source>Line 1: unknown weight unit &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha 1: unidade de peso desconhecida &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -2297,27 +2311,27 @@ Editar &gt; Conflitos mostra-a ao lado da do diário e permite ficar com ela.</t
     <name>ExchangeFields</name>
     <message>
         <source>%1 outside %2..%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fora de %2..%3</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>séries</translation>
     </message>
     <message>
         <source>reps</source>
-        <translation type="unfinished"></translation>
+        <translation>repetições</translation>
     </message>
     <message>
         <source>forced reps</source>
-        <translation type="unfinished"></translation>
+        <translation>repetições forçadas</translation>
     </message>
     <message>
         <source>negative reps</source>
-        <translation type="unfinished"></translation>
+        <translation>repetições negativas</translation>
     </message>
     <message>
         <source>weight outside 0..%1 kg</source>
-        <translation type="unfinished"></translation>
+        <translation>peso fora de 0..%1 kg</translation>
     </message>
 </context>
 <context>
@@ -2525,35 +2539,36 @@ Editar &gt; Conflitos mostra-a ao lado da do diário e permite ficar com ela.</t
     <name>ImportNameMap</name>
     <message>
         <source>The choices of exercise names could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar as escolhas de nomes de exercícios em %1.</translation>
     </message>
 </context>
 <context>
     <name>ImportSource</name>
     <message>
         <source>Line 1: the file has no header.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha 1: o arquivo não tem cabeçalho.</translation>
     </message>
     <message>
         <source>Line 1: the file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha 1: o arquivo está vazio.</translation>
     </message>
     <message>
         <source>Line 1: the file is no export that Repbook can read (a Repbook CSV or JSON file, or a CSV export of Strong, Hevy, FitNotes or LiftLog).</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha 1: o arquivo não é uma exportação que o Repbook consiga ler (um arquivo CSV ou JSON do Repbook, ou uma exportação CSV do Strong, Hevy, FitNotes ou LiftLog).</translation>
     </message>
     <message>
         <source>%1 is too large to import (%2 MB; at most %3 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é grande demais para importar (%2 MB; no máximo %3 MB).</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler %1.</translation>
     </message>
     <message>
         <source>%1 cannot be imported.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível importar %1.
+%2</translation>
     </message>
 </context>
 <context>
@@ -2569,19 +2584,19 @@ Editar &gt; Conflitos mostra-a ao lado da do diário e permite ficar com ela.</t
     <name>LiftLogExport</name>
     <message>
         <source>Line %1: the header is not that of a %2 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha %1: o cabeçalho não é o de um arquivo %2.</translation>
     </message>
     <message>
         <source>unreadable timestamp &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>data e hora ilegíveis &quot;%1&quot;</translation>
     </message>
     <message>
         <source>unreadable number</source>
-        <translation type="unfinished"></translation>
+        <translation>número ilegível</translation>
     </message>
     <message>
         <source>unknown unit &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unidade desconhecida &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -2838,15 +2853,15 @@ Nada foi mesclado.</translation>
     <name>PeerExports</name>
     <message>
         <source>unreadable date &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>data ilegível &quot;%1&quot;</translation>
     </message>
     <message>
         <source>unreadable number</source>
-        <translation type="unfinished"></translation>
+        <translation>número ilegível</translation>
     </message>
     <message>
         <source>Line %1: the header is not that of a %2 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha %1: o cabeçalho não é o de um arquivo %2.</translation>
     </message>
 </context>
 <context>
@@ -2876,7 +2891,7 @@ Nada foi mesclado.</translation>
     </message>
     <message>
         <source>dddd, d MMMM yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>dddd, d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
     </message>
 </context>
 <context>
@@ -3111,23 +3126,23 @@ Os dias alterados nesse meio-tempo por outro programa ficam em:
     <name>SetCollector</name>
     <message>
         <source>unreadable date</source>
-        <translation type="unfinished"></translation>
+        <translation>data ilegível</translation>
     </message>
     <message>
         <source>no exercise name</source>
-        <translation type="unfinished"></translation>
+        <translation>sem nome de exercício</translation>
     </message>
     <message>
         <source>time or distance only</source>
-        <translation type="unfinished"></translation>
+        <translation>só tempo ou distância</translation>
     </message>
     <message>
         <source>no weight and no reps</source>
-        <translation type="unfinished"></translation>
+        <translation>sem peso e sem repetições</translation>
     </message>
     <message>
         <source>weight %1 kg outside 0..%2 kg</source>
-        <translation type="unfinished"></translation>
+        <translation>peso %1 kg fora de 0..%2 kg</translation>
     </message>
 </context>
 <context>
@@ -3135,31 +3150,36 @@ Os dias alterados nesse meio-tempo por outro programa ficam em:
     <message>
         <source>The diary file cannot be read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler o arquivo do diário:
+%1</translation>
     </message>
     <message>
         <source>Days changed on both sides could not be kept in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível guardar os dias alterados dos dois lados em:
+%1</translation>
     </message>
     <message>
         <source>The diary is not bound to a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>O diário não está vinculado a um arquivo.</translation>
     </message>
     <message>
         <source>The diary file is being saved by another program:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo do diário está sendo salvo por outro programa:
+%1</translation>
     </message>
     <message>
         <source>The diary could not be saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar o diário em:
+%1</translation>
     </message>
     <message>
         <source>The damaged diary file could not be set aside:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível pôr de lado o arquivo do diário danificado:
+%1</translation>
     </message>
 </context>
 <context>
@@ -3167,23 +3187,25 @@ Os dias alterados nesse meio-tempo por outro programa ficam em:
     <message>
         <source>Some exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
 Do you want to mark workout as &apos;%4&apos;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alguns exercícios do treino &quot;%1&quot; estão marcados como &quot;%2&quot;, mas o próprio treino está marcado como &quot;%3&quot;.
+Deseja marcar o treino como &quot;%4&quot;?</translation>
     </message>
     <message>
         <source>All exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
 Do you want to mark workout as &apos;%4&apos;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os exercícios do treino &quot;%1&quot; estão marcados como &quot;%2&quot;, mas o próprio treino está marcado como &quot;%3&quot;.
+Deseja marcar o treino como &quot;%4&quot;?</translation>
     </message>
 </context>
 <context>
     <name>WeightUnit</name>
     <message>
         <source>lb</source>
-        <translation type="unfinished"></translation>
+        <translation>lb</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
 </context>
 <context>

@@ -425,7 +425,7 @@ The diary keeps its version; the other one is removed for good.</source>
     </message>
     <message>
         <source>Training log</source>
-        <translation type="unfinished"></translation>
+        <translation>Дневник тренировок</translation>
     </message>
 </context>
 <context>
@@ -1681,26 +1681,29 @@ In the diary, Edit &gt; Conflicts shows it beside the diary&apos;s and lets you 
     <name>ConflictCopyMerge</name>
     <message>
         <source>%1 is damaged: it fails its integrity check.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 повреждён: не проходит проверку целостности.</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать %1.</translation>
     </message>
     <message>
         <source>The record of what this computer agreed on with the others could not be written:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать сведения о том, что этот компьютер согласовал с остальными:
+%1</translation>
     </message>
     <message>
         <source>The diary&apos;s folder cannot be written:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет доступа на запись в папку дневника:
+%1</translation>
     </message>
     <message>
         <source>The record of what this computer last agreed on with the others cannot be read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать сведения о последнем согласовании этого компьютера с остальными:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1719,7 +1722,8 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
     <message>
         <source>The other version of the day could not be removed from:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось удалить другую версию дня из:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1804,19 +1808,19 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
     <name>CsvReader</name>
     <message>
         <source>Out of memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Недостаточно памяти.</translation>
     </message>
     <message>
         <source>Line %1 holds binary data: this is not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка %1 содержит двоичные данные: это не текстовый файл.</translation>
     </message>
     <message>
         <source>Line %1 is not valid CSV: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка %1 — некорректный CSV: %2.</translation>
     </message>
     <message>
         <source>Line %1 opens a quoted field that is never closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>В строке %1 открыто поле в кавычках, которое нигде не закрыто.</translation>
     </message>
 </context>
 <context>
@@ -1982,56 +1986,63 @@ Press &apos;Cancel&apos; to do nothing.</source>
     <message>
         <source>The diary file could not be read for a backup:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать файл дневника для резервной копии:
+%1</translation>
     </message>
     <message>
         <source>A backup of the diary could not be written in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать резервную копию дневника в:
+%1</translation>
     </message>
     <message>
         <source>the backup of %1 with 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>резервная копия от %1 с 1 днём</translation>
     </message>
     <message>
         <source>the backup of %1 with %2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>резервная копия от %1 с %2 дн.</translation>
     </message>
     <message>
         <source>The backup cannot be read or is damaged:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Резервную копию не удаётся прочитать, или она повреждена:
+%1</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <translation>d MMMM yyyy, HH:mm</translation>
     </message>
 </context>
 <context>
     <name>DiaryCsv</name>
     <message>
         <source>%1 is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — не целое число</translation>
     </message>
     <message>
         <source>unreadable date &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>нечитаемая дата «%1»</translation>
     </message>
     <message>
         <source>positions of workout and exercise must count from 1</source>
-        <translation type="unfinished"></translation>
+        <translation>номера тренировки и упражнения должны начинаться с 1</translation>
     </message>
     <message>
         <source>unknown workout status &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестный статус тренировки «%1»</translation>
     </message>
     <message>
         <source>unknown exercise status &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестный статус упражнения «%1»</translation>
     </message>
     <message>
         <source>unreadable weight &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>нечитаемый вес «%1»</translation>
     </message>
     <message>
         <source>Line %1: the header lacks the column &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка %1: в заголовке нет столбца «%2».</translation>
     </message>
 </context>
 <context>
@@ -2067,33 +2078,35 @@ No: the whole diary (%2).</source>
     <name>DiaryExport</name>
     <message>
         <source>It is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это папка.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка %1 не существует.</translation>
     </message>
     <message>
         <source>The file is write-protected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл защищён от записи.</translation>
     </message>
     <message>
         <source>You may not create files in the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>У вас нет прав создавать файлы в папке %1.</translation>
     </message>
     <message>
         <source>It is no ordinary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не обычный файл.</translation>
     </message>
     <message>
         <source>The folder %1 takes no new files.</source>
-        <translation type="unfinished"></translation>
+        <translation>В папку %1 нельзя добавить новые файлы.</translation>
     </message>
     <message>
         <source>The export could not be written to:
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать экспорт в:
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -2156,11 +2169,12 @@ Edit &gt; Conflicts shows them beside the folder&apos;s and lets you take them i
     <message>
         <source>%1 could not be copied to:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось скопировать %1 в:
+%2</translation>
     </message>
     <message>
         <source>The diary %1 cannot be read or is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дневник %1 не удаётся прочитать, или он повреждён.</translation>
     </message>
 </context>
 <context>
@@ -2198,58 +2212,58 @@ Edit &gt; Conflicts shows them beside the folder&apos;s and lets you take them i
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">с %1 по %2</translation>
+        <translation>с %1 по %2</translation>
     </message>
     <message>
         <source>(no date)</source>
-        <translation type="unfinished"></translation>
+        <translation>(без даты)</translation>
     </message>
     <message>
         <source>%1  new day, %2, %3; %4 already there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  новый день, %2, %3; уже есть: %4</translation>
     </message>
     <message>
         <source>%1  adds %2, %3; %4 already there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  добавляет %2, %3; уже есть: %4</translation>
     </message>
     <message>
         <source>line %1 skipped: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>строка %1 пропущена: %2</translation>
     </message>
 </context>
 <context>
     <name>DiaryJson</name>
     <message>
         <source>a day must be an object</source>
-        <translation type="unfinished"></translation>
+        <translation>день должен быть объектом</translation>
     </message>
     <message>
         <source>Day %1 of the file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>День %1 файла: %2.</translation>
     </message>
     <message>
         <source>unreadable date</source>
-        <translation type="unfinished"></translation>
+        <translation>нечитаемая дата</translation>
     </message>
     <message>
         <source>unknown status &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестный статус «%1»</translation>
     </message>
     <message>
         <source>Line %1 is not valid JSON: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка %1 — некорректный JSON: %2.</translation>
     </message>
     <message>
         <source>Line 1: this JSON file is no Repbook diary export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка 1: этот файл JSON не является экспортом дневника Repbook.</translation>
     </message>
     <message>
         <source>Line 1: the file was written by a newer Repbook (version %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка 1: файл записан более новой версией Repbook (версия %1).</translation>
     </message>
     <message>
         <source>Line 1: unknown weight unit &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка 1: неизвестная единица веса «%1».</translation>
     </message>
 </context>
 <context>
@@ -2305,27 +2319,27 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
     <name>ExchangeFields</name>
     <message>
         <source>%1 outside %2..%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 вне диапазона %2..%3</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>подходы</translation>
     </message>
     <message>
         <source>reps</source>
-        <translation type="unfinished"></translation>
+        <translation>повторения</translation>
     </message>
     <message>
         <source>forced reps</source>
-        <translation type="unfinished"></translation>
+        <translation>форсированные повторения</translation>
     </message>
     <message>
         <source>negative reps</source>
-        <translation type="unfinished"></translation>
+        <translation>негативные повторения</translation>
     </message>
     <message>
         <source>weight outside 0..%1 kg</source>
-        <translation type="unfinished"></translation>
+        <translation>вес вне диапазона 0..%1 кг</translation>
     </message>
 </context>
 <context>
@@ -2533,35 +2547,36 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
     <name>ImportNameMap</name>
     <message>
         <source>The choices of exercise names could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить выбор названий упражнений в %1.</translation>
     </message>
 </context>
 <context>
     <name>ImportSource</name>
     <message>
         <source>Line 1: the file has no header.</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка 1: в файле нет заголовка.</translation>
     </message>
     <message>
         <source>Line 1: the file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка 1: файл пуст.</translation>
     </message>
     <message>
         <source>Line 1: the file is no export that Repbook can read (a Repbook CSV or JSON file, or a CSV export of Strong, Hevy, FitNotes or LiftLog).</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка 1: файл не является экспортом, который может прочитать Repbook (файл CSV или JSON из Repbook либо экспорт CSV из Strong, Hevy, FitNotes или LiftLog).</translation>
     </message>
     <message>
         <source>%1 is too large to import (%2 MB; at most %3 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 слишком велик для импорта (%2 МБ; не более %3 МБ).</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать %1.</translation>
     </message>
     <message>
         <source>%1 cannot be imported.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся импортировать %1.
+%2</translation>
     </message>
 </context>
 <context>
@@ -2577,19 +2592,19 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
     <name>LiftLogExport</name>
     <message>
         <source>Line %1: the header is not that of a %2 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка %1: заголовок не соответствует файлу %2.</translation>
     </message>
     <message>
         <source>unreadable timestamp &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>нечитаемая отметка времени «%1»</translation>
     </message>
     <message>
         <source>unreadable number</source>
-        <translation type="unfinished"></translation>
+        <translation>нечитаемое число</translation>
     </message>
     <message>
         <source>unknown unit &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестная единица «%1»</translation>
     </message>
 </context>
 <context>
@@ -2846,15 +2861,15 @@ Nothing was merged.</source>
     <name>PeerExports</name>
     <message>
         <source>unreadable date &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>нечитаемая дата «%1»</translation>
     </message>
     <message>
         <source>unreadable number</source>
-        <translation type="unfinished"></translation>
+        <translation>нечитаемое число</translation>
     </message>
     <message>
         <source>Line %1: the header is not that of a %2 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка %1: заголовок не соответствует файлу %2.</translation>
     </message>
 </context>
 <context>
@@ -2884,7 +2899,7 @@ Nothing was merged.</source>
     </message>
     <message>
         <source>dddd, d MMMM yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>dddd, d MMMM yyyy</translation>
     </message>
 </context>
 <context>
@@ -3119,23 +3134,23 @@ Days another program had changed meanwhile are kept in:
     <name>SetCollector</name>
     <message>
         <source>unreadable date</source>
-        <translation type="unfinished"></translation>
+        <translation>нечитаемая дата</translation>
     </message>
     <message>
         <source>no exercise name</source>
-        <translation type="unfinished"></translation>
+        <translation>нет названия упражнения</translation>
     </message>
     <message>
         <source>time or distance only</source>
-        <translation type="unfinished"></translation>
+        <translation>только время или дистанция</translation>
     </message>
     <message>
         <source>no weight and no reps</source>
-        <translation type="unfinished"></translation>
+        <translation>нет ни веса, ни повторений</translation>
     </message>
     <message>
         <source>weight %1 kg outside 0..%2 kg</source>
-        <translation type="unfinished"></translation>
+        <translation>вес %1 кг вне диапазона 0..%2 кг</translation>
     </message>
 </context>
 <context>
@@ -3143,31 +3158,36 @@ Days another program had changed meanwhile are kept in:
     <message>
         <source>The diary file cannot be read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать файл дневника:
+%1</translation>
     </message>
     <message>
         <source>Days changed on both sides could not be kept in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить дни, изменённые с обеих сторон, в:
+%1</translation>
     </message>
     <message>
         <source>The diary is not bound to a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дневник не привязан к файлу.</translation>
     </message>
     <message>
         <source>The diary file is being saved by another program:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл дневника сейчас сохраняет другая программа:
+%1</translation>
     </message>
     <message>
         <source>The diary could not be saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить дневник в:
+%1</translation>
     </message>
     <message>
         <source>The damaged diary file could not be set aside:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось отложить повреждённый файл дневника:
+%1</translation>
     </message>
 </context>
 <context>
@@ -3175,23 +3195,25 @@ Days another program had changed meanwhile are kept in:
     <message>
         <source>Some exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
 Do you want to mark workout as &apos;%4&apos;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Некоторые упражнения тренировки «%1» отмечены как «%2», а сама тренировка — как «%3».
+Отметить тренировку как «%4»?</translation>
     </message>
     <message>
         <source>All exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
 Do you want to mark workout as &apos;%4&apos;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Все упражнения тренировки «%1» отмечены как «%2», а сама тренировка — как «%3».
+Отметить тренировку как «%4»?</translation>
     </message>
 </context>
 <context>
     <name>WeightUnit</name>
     <message>
         <source>lb</source>
-        <translation type="unfinished"></translation>
+        <translation>фнт</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>кг</translation>
     </message>
 </context>
 <context>
