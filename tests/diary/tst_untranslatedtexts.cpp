@@ -8,6 +8,7 @@
 #include "model/DiaryBackups.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
+#include "settings/SettingsStore.h"
 #include "translations/AppLanguage.h"
 #include "widgets/FileDialog.h"
 
@@ -30,6 +31,10 @@ private slots:
     void init()
     {
         testsupport::BeginGuiCase(QDateTime(QDate(2007, 3, 20), QTime(9, 5)));
+        // English dates and names of weekdays, whatever language a test before chose.
+        SettingsStore settings;
+        AppLanguage::Store(settings, QStringLiteral("en"));
+        AppLanguage::Install(*qApp, settings);
         QVERIFY(testsupport::LoadPseudoTranslation(qApp));
     }
     void cleanup()
