@@ -1365,6 +1365,10 @@ Das Tagebuch öffnet leer und kann nicht gespeichert werden.</translation>
         <source>E&amp;xit</source>
         <translation>B&amp;eenden</translation>
     </message>
+    <message>
+        <source>Repminder - workout notifier</source>
+        <translation>Repminder - Trainingserinnerung</translation>
+    </message>
 </context>
 <context>
     <name>CUserDataDlg</name>

@@ -1365,6 +1365,10 @@ El diario se abre vacío y no se puede guardar.</translation>
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
+    <message>
+        <source>Repminder - workout notifier</source>
+        <translation>Repminder - recordatorio de entrenamientos</translation>
+    </message>
 </context>
 <context>
     <name>CUserDataDlg</name>

@@ -1365,6 +1365,10 @@ Le journal s&apos;ouvre vide et ne peut pas être enregistré.</translation>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
+    <message>
+        <source>Repminder - workout notifier</source>
+        <translation>Repminder - rappel d&apos;entraînement</translation>
+    </message>
 </context>
 <context>
     <name>CUserDataDlg</name>

@@ -1365,6 +1365,10 @@ Il diario si apre vuoto e non può essere salvato.</translation>
         <source>E&amp;xit</source>
         <translation>&amp;Esci</translation>
     </message>
+    <message>
+        <source>Repminder - workout notifier</source>
+        <translation>Repminder - promemoria degli allenamenti</translation>
+    </message>
 </context>
 <context>
     <name>CUserDataDlg</name>

@@ -1365,6 +1365,10 @@ Dziennik otworzy się pusty i nie będzie można go zapisać.</translation>
         <source>E&amp;xit</source>
         <translation>&amp;Zakończ</translation>
     </message>
+    <message>
+        <source>Repminder - workout notifier</source>
+        <translation>Repminder - przypominacz o treningach</translation>
+    </message>
 </context>
 <context>
     <name>CUserDataDlg</name>

@@ -1365,6 +1365,10 @@ O diário abre vazio e não pode ser salvo.</translation>
         <source>E&amp;xit</source>
         <translation>&amp;Sair</translation>
     </message>
+    <message>
+        <source>Repminder - workout notifier</source>
+        <translation>Repminder - lembrete de treinos</translation>
+    </message>
 </context>
 <context>
     <name>CUserDataDlg</name>

@@ -1365,6 +1365,10 @@ The diary opens empty and cannot be saved.</source>
         <source>E&amp;xit</source>
         <translation>В&amp;ыход</translation>
     </message>
+    <message>
+        <source>Repminder - workout notifier</source>
+        <translation>Repminder — напоминание о тренировках</translation>
+    </message>
 </context>
 <context>
     <name>CUserDataDlg</name>
