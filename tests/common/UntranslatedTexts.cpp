@@ -6,8 +6,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
@@ -15,28 +13,27 @@
 #include <QTabBar>
 #include <QTextDocument>
 #include <QTranslator>
-#include <QWidget>
 
 namespace testsupport {
 
 namespace {
 
-QStringList DateWords()
+bool IsData(const QString &word, const QStringList &dataWords)
 {
-    QStringList words {QStringLiteral("Repbook"), QStringLiteral("Repminder"),
-                       QStringLiteral("repbook"), QStringLiteral("repminder")};
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
-    for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
-        for (int month = 1; month <= 12; ++month)
-            words << english.monthName(month, format);
-        for (int day = 1; day <= 7; ++day)
-            words << english.dayName(day, format);
-    }
-    return words;
+    static const QStringList known = [] {
+        QStringList words {QStringLiteral("Repbook"), QStringLiteral("Repminder")};
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        for (int i = 1; i <= 12; ++i) {
+            for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat})
+                words << english.monthName(i, format) << english.dayName((i - 1) % 7 + 1, format);
+        }
+        return words;
+    }();
+    return dataWords.contains(word) || known.contains(word, Qt::CaseInsensitive);
 }
 
-// The words of text outside the marks, paths and rich-text markup.
-QStringList UnmarkedWords(QString text)
+// Whether text has a word outside the marks, paths and rich-text markup that is not data.
+bool HasUnmarkedWords(QString text, const QStringList &dataWords)
 {
     if (Qt::mightBeRichText(text)) {
         QTextDocument document;
@@ -45,39 +42,32 @@ QStringList UnmarkedWords(QString text)
     }
     // Marked texts nest where a translated text is put into another one.
     static const QRegularExpression marked(QStringLiteral("\u27e6[^\u27e6\u27e7]*\u27e7"));
-    static const QRegularExpression path(QStringLiteral("\\S*[/\\\\]\\S*"));
-    static const QRegularExpression word(QStringLiteral("\\p{L}{2,}"));
     for (qsizetype length = -1; length != text.size();) {
         length = text.size();
         text.remove(marked);
     }
-    text.remove(path).remove(u'&');
-    QStringList words;
-    for (auto match = word.globalMatch(text); match.hasNext();)
-        words << match.next().captured();
-    return words;
+    text.remove(QRegularExpression(QStringLiteral("\\S*[/\\\\]\\S*")));
+    for (auto words = QRegularExpression(QStringLiteral("\\p{L}{2,}")).globalMatch(text);
+         words.hasNext();) {
+        if (!IsData(words.next().captured(), dataWords))
+            return true;
+    }
+    return false;
 }
 
-// Every text a user sees on widget: its own, its actions' and its items' headings.
+// Every text a user sees on widget: its own, its actions' and its items' headings. A field's
+// text is data; a dialog's standard buttons speak Qt's own translation.
 QStringList ShownTexts(const QWidget *widget)
 {
-    QStringList texts {widget->toolTip()};
-    if (widget->isWindow())
-        texts << widget->windowTitle();
-    if (const auto *label = qobject_cast<const QLabel *>(widget))
-        texts << label->text();
-    // A dialog's standard buttons speak Qt's own translation.
+    QStringList texts {widget->isWindow() ? widget->windowTitle() : QString()};
     const auto *buttons = qobject_cast<const QDialogButtonBox *>(widget->parentWidget());
     const auto *button = qobject_cast<const QAbstractButton *>(widget);
-    if (button &&
-        !(buttons &&
-          buttons->standardButton(const_cast<QAbstractButton *>(button)) !=
-              QDialogButtonBox::NoButton))
-        texts << button->text();
-    if (const auto *box = qobject_cast<const QGroupBox *>(widget))
-        texts << box->title();
-    if (const auto *edit = qobject_cast<const QLineEdit *>(widget))
-        texts << edit->placeholderText();
+    const bool standard =
+        buttons && button && buttons->standardButton(const_cast<QAbstractButton *>(button));
+    for (const char *name : {"text", "title", "placeholderText", "toolTip"}) {
+        if (!(qobject_cast<const QLineEdit *>(widget) && name[0] == 't') && !standard)
+            texts << widget->property(name).toString();
+    }
     if (const auto *bar = qobject_cast<const QTabBar *>(widget)) {
         for (int i = 0; i < bar->count(); ++i)
             texts << bar->tabText(i) << bar->tabToolTip(i);
@@ -87,9 +77,8 @@ QStringList ShownTexts(const QWidget *widget)
             texts << box->itemText(i);
     }
     if (const auto *view = qobject_cast<const QAbstractItemView *>(widget); view && view->model()) {
-        const QAbstractItemModel &model = *view->model();
-        for (int c = 0; c < model.columnCount(); ++c)
-            texts << model.headerData(c, Qt::Horizontal).toString();
+        for (int c = 0; c < view->model()->columnCount(); ++c)
+            texts << view->model()->headerData(c, Qt::Horizontal).toString();
     }
     for (const QAction *action : widget->actions()) {
         texts << action->text() << action->toolTip();
@@ -101,30 +90,28 @@ QStringList ShownTexts(const QWidget *widget)
 
 } // namespace
 
-bool LoadPseudoTranslation(QObject *owner)
+QTranslator *LoadPseudoTranslation(QObject *owner)
 {
     auto *translator = new QTranslator(owner);
     return translator->load(QStringLiteral(REPBOOK_PSEUDO_QM)) &&
-        QCoreApplication::installTranslator(translator);
+            QCoreApplication::installTranslator(translator)
+        ? translator
+        : nullptr;
 }
 
 QStringList UnmarkedTexts(const QWidget *window, const QStringList &dataWords)
 {
-    const QStringList data = dataWords + DateWords();
+    QStringList found;
     QList<const QWidget *> widgets {window};
     for (const QWidget *child : window->findChildren<QWidget *>()) {
         if (child->isVisibleTo(window) || qobject_cast<const QMenu *>(child))
             widgets << child;
     }
-    QStringList found;
     for (const QWidget *widget : widgets) {
         for (const QString &text : ShownTexts(widget)) {
-            const QStringList words = UnmarkedWords(text);
-            if (std::any_of(words.cbegin(), words.cend(),
-                            [&data](const QString &w) { return !data.contains(w); }))
-                found << QStringLiteral("%1 %2: '%3'")
-                             .arg(QLatin1String(widget->metaObject()->className()),
-                                  widget->objectName(), text);
+            if (HasUnmarkedWords(text, dataWords))
+                found << QStringLiteral("%1: '%2'")
+                             .arg(QLatin1String(widget->metaObject()->className()), text);
         }
     }
     found.removeDuplicates();

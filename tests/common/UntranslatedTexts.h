@@ -3,6 +3,7 @@
 #include <QStringList>
 
 class QObject;
+class QTranslator;
 class QWidget;
 
 // Finds texts a window shows without asking for their translation. With the pseudo-translation
@@ -10,12 +11,12 @@ class QWidget;
 // translated text carries the marks; what is left outside them must be data.
 namespace testsupport {
 
-// Loads the pseudo-translation into the application; the translator belongs to owner.
-bool LoadPseudoTranslation(QObject *owner);
+// Installs the pseudo-translation, owned by owner; nullptr when it cannot be loaded.
+QTranslator *LoadPseudoTranslation(QObject *owner);
 
-// "where: 'text'" for every visible text of window and its children with words outside the
-// marks that are not data: the given data words, names of months and weekdays, the programs'
-// names, paths.
+// "class name: 'text'" for every visible text of window and its children with words outside
+// the marks that are not data: the given data words, English names of months and weekdays, the
+// programs' names, paths. Qt's own standard buttons are left to Qt's translation.
 QStringList UnmarkedTexts(const QWidget *window, const QStringList &dataWords);
 
 } // namespace testsupport

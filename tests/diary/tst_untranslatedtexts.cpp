@@ -35,7 +35,7 @@ private slots:
         SettingsStore settings;
         AppLanguage::Store(settings, QStringLiteral("en"));
         AppLanguage::Install(*qApp, settings);
-        QVERIFY(testsupport::LoadPseudoTranslation(qApp));
+        QVERIFY(testsupport::LoadPseudoTranslation(qApp) != nullptr);
     }
     void cleanup()
     {
@@ -45,31 +45,25 @@ private slots:
 
     void windowShowsOnlyTranslatedTexts_data()
     {
-        QTest::addColumn<int>("command");
-        QTest::addColumn<QString>("file");
-        QTest::newRow("main window") << 0 << QString();
-        const QList<QPair<const char *, int>> windows {{"day", CommandId::View},
-                                                       {"program editor", CommandId::Editor},
-                                                       {"notes", CommandId::Notes},
-                                                       {"options", CommandId::Options},
-                                                       {"find", CommandId::Find},
-                                                       {"progress", CommandId::Progress},
-                                                       {"conflicts", CommandId::Conflicts},
-                                                       {"restore", CommandId::RestoreBackup},
-                                                       {"user data", CommandId::User},
-                                                       {"about", CommandId::About},
-                                                       {"range", CommandId::SetRange}};
-        for (const auto &[name, command] : windows)
-            QTest::newRow(name) << command << QString();
-        QTest::newRow("import preview")
-            << int(CommandId::ImportFile)
-            << testsupport::dataFile(QStringLiteral("exchange/strong.csv"));
+        QTest::addColumn<int>("command"); // 0: the main window itself
+        QTest::newRow("main window") << 0;
+        QTest::newRow("day") << int(CommandId::View);
+        QTest::newRow("program editor") << int(CommandId::Editor);
+        QTest::newRow("notes") << int(CommandId::Notes);
+        QTest::newRow("options") << int(CommandId::Options);
+        QTest::newRow("find") << int(CommandId::Find);
+        QTest::newRow("progress") << int(CommandId::Progress);
+        QTest::newRow("conflicts") << int(CommandId::Conflicts);
+        QTest::newRow("restore") << int(CommandId::RestoreBackup);
+        QTest::newRow("user data") << int(CommandId::User);
+        QTest::newRow("about") << int(CommandId::About);
+        QTest::newRow("range") << int(CommandId::SetRange);
+        QTest::newRow("import preview") << int(CommandId::ImportFile);
     }
 
     void windowShowsOnlyTranslatedTexts()
     {
         QFETCH(int, command);
-        QFETCH(QString, file);
         StoreRange(QStringLiteral("1.3.2007"), 28);
         const QString path = DataFolder::DatabasePath();
         QVERIFY(WriteDiary(path, QStringLiteral(R"(20.3.2007 "Sore" Legs[Squat 5x5 80 "Deep"])")));
@@ -83,8 +77,9 @@ private slots:
         QVERIFY(diary.File().Open(path));
         CRepbookDlg window(diary.File());
         window.show();
-        if (!file.isEmpty())
-            FileDialog::setNextFileNames({file});
+        if (command == CommandId::ImportFile)
+            FileDialog::setNextFileNames(
+                {testsupport::dataFile(QStringLiteral("exchange/strong.csv"))});
 
         // Diary contents: the days above and the import file's names and notes.
         QString words = QStringLiteral("Sore Legs Squat Deep Chest Push Day Bench Press Barbell "
@@ -93,12 +88,12 @@ private slots:
             words += u' ' + choice.name;
         const QStringList data = words.split(QRegularExpression(QStringLiteral("\\P{L}+")));
         QStringList found;
-        QStringList windows; // the titles of the windows looked at
+        int windows = 0; // looked at
         const QList<QWidget *> before = QApplication::topLevelWidgets();
         QTimer modal;
         connect(&modal, &QTimer::timeout, [&found, &windows, &data] {
             if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-                windows << dialog->windowTitle();
+                ++windows;
                 found << testsupport::UnmarkedTexts(dialog, data);
                 dialog->reject();
             }
@@ -109,12 +104,11 @@ private slots:
         modal.stop();
         for (QWidget *shown : QApplication::topLevelWidgets()) {
             if (shown->isVisible() && (!before.contains(shown) || !command)) {
-                windows << shown->windowTitle();
+                ++windows;
                 found << testsupport::UnmarkedTexts(shown, data);
             }
         }
-        QVERIFY(!windows.isEmpty());
-        found.removeDuplicates();
+        QVERIFY(windows > 0);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
     }
 };
