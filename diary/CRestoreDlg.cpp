@@ -75,7 +75,7 @@ CRestoreDlg::CRestoreDlg(const QList<DiaryBackups::Entry> &backups, Preview prev
     splitter->addWidget(m_dayList);
     splitter->addWidget(m_dayView);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({240, 480});
+    splitter->setSizes({180, 620}); // a date and its workouts; the rest for the day itself
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(m_restoreButton, QDialogButtonBox::AcceptRole);
@@ -100,7 +100,7 @@ CRestoreDlg::CRestoreDlg(const QList<DiaryBackups::Entry> &backups, Preview prev
     layout->addWidget(m_daysLabel);
     layout->addWidget(splitter, 3);
     layout->addWidget(buttons);
-    SetDesignedSize(QSize(760, 560));
+    SetDesignedSize(QSize(800, 560));
 
     connect(m_backupList, &QTableWidget::currentCellChanged, this,
             [this](int row) { ChooseBackup(row); });

@@ -159,9 +159,10 @@ void CProgressChart::SetAxes(const QList<QPointF> &points)
     const int days = int(first.daysTo(last));
     // Room beyond both ends, so that points on the span's first and last day are drawn whole.
     const int margin = std::max(1, days / 60);
-    m_xAxis->setFormat(days > 3 * 365
-                           ? QStringLiteral("yyyy")
-                           : (days > 90 ? QStringLiteral("MMM yyyy") : QStringLiteral("d MMM")));
+    // A day's format is the translation's: "d. MMM" in German.
+    m_xAxis->setFormat(days > 3 * 365 ? QStringLiteral("yyyy")
+                                      : (days > 90 ? QStringLiteral("MMM yyyy")
+                                                   : tr("d MMM", "date format of the time axis")));
     m_xAxis->setRange(QDateTime(first.addDays(-margin), QTime(0, 0)),
                       QDateTime(last.addDays(margin), QTime(23, 59)));
 }

@@ -3,6 +3,7 @@
 #include "model/NumberText.h"
 #include "stats/MeasureUnits.h"
 #include "stats/PersonalRecords.h"
+#include "translations/AppLanguage.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -25,7 +26,7 @@ QString Lift(double weight, int reps, WeightUnit unit)
 
 QString DateText(const QDate &date)
 {
-    return date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : QString();
+    return date.isValid() ? AppLanguage::Locale().toString(date, QLocale::ShortFormat) : QString();
 }
 
 void SetRow(QTableWidget *table, int row, const QString &label, const QString &value,

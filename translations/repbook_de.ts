@@ -1161,6 +1161,14 @@ Im Tagebuch zeigt Bearbeiten &gt; Konflikte sie neben seiner Fassung und lässt 
     </message>
 </context>
 <context>
+    <name>CProgressChart</name>
+    <message>
+        <source>d MMM</source>
+        <comment>date format of the time axis</comment>
+        <translation>d. MMM</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>Progress</source>
@@ -1944,10 +1952,6 @@ Drücken Sie „Abbrechen“, um nichts zu tun.</translation>
     <message>
         <source>Status</source>
         <translation>Status</translation>
-    </message>
-    <message>
-        <source>Not yet</source>
-        <translation>Noch offen</translation>
     </message>
     <message>
         <source>No exercises.</source>

@@ -766,11 +766,13 @@ Abra un día en el diario, anote lo que levantó y marque los ejercicios como he
     </message>
     <message>
         <source>Workouts added</source>
-        <translation>Entrenamientos añadidos</translation>
+        <translation>Entrenamientos
+añadidos</translation>
     </message>
     <message>
         <source>Exercises added</source>
-        <translation>Ejercicios añadidos</translation>
+        <translation>Ejercicios
+añadidos</translation>
     </message>
     <message>
         <source>Already there</source>
@@ -1158,6 +1160,14 @@ En el diario, Editar &gt; Conflictos los muestra junto a su versión y permite t
     <message>
         <source>Password incorrect.</source>
         <translation>Contraseña incorrecta.</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressChart</name>
+    <message>
+        <source>d MMM</source>
+        <comment>date format of the time axis</comment>
+        <translation>d MMM</translation>
     </message>
 </context>
 <context>
@@ -1944,10 +1954,6 @@ Pulse «Cancelar» para no hacer nada.</translation>
     <message>
         <source>Status</source>
         <translation>Estado</translation>
-    </message>
-    <message>
-        <source>Not yet</source>
-        <translation>Todavía no</translation>
     </message>
     <message>
         <source>No exercises.</source>

@@ -766,11 +766,13 @@ Ouvrez un jour du journal, saisissez ce que vous avez soulevé et marquez les ex
     </message>
     <message>
         <source>Workouts added</source>
-        <translation>Séances ajoutées</translation>
+        <translation>Séances
+ajoutées</translation>
     </message>
     <message>
         <source>Exercises added</source>
-        <translation>Exercices ajoutés</translation>
+        <translation>Exercices
+ajoutés</translation>
     </message>
     <message>
         <source>Already there</source>
@@ -1158,6 +1160,14 @@ Dans le journal, Édition &gt; Conflits les affiche à côté de sa version et p
     <message>
         <source>Password incorrect.</source>
         <translation>Mot de passe incorrect.</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressChart</name>
+    <message>
+        <source>d MMM</source>
+        <comment>date format of the time axis</comment>
+        <translation>d MMM</translation>
     </message>
 </context>
 <context>
@@ -1944,10 +1954,6 @@ Appuyez sur « Annuler » pour ne rien faire.</translation>
     <message>
         <source>Status</source>
         <translation>État</translation>
-    </message>
-    <message>
-        <source>Not yet</source>
-        <translation>Pas encore</translation>
     </message>
     <message>
         <source>No exercises.</source>

@@ -766,11 +766,13 @@ Apri un giorno nel diario, inserisci ciò che hai sollevato e segna gli esercizi
     </message>
     <message>
         <source>Workouts added</source>
-        <translation>Allenamenti aggiunti</translation>
+        <translation>Allenamenti
+aggiunti</translation>
     </message>
     <message>
         <source>Exercises added</source>
-        <translation>Esercizi aggiunti</translation>
+        <translation>Esercizi
+aggiunti</translation>
     </message>
     <message>
         <source>Already there</source>
@@ -1158,6 +1160,14 @@ Nel diario, Modifica &gt; Conflitti li mostra accanto alla sua versione e permet
     <message>
         <source>Password incorrect.</source>
         <translation>Password errata.</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressChart</name>
+    <message>
+        <source>d MMM</source>
+        <comment>date format of the time axis</comment>
+        <translation>d MMM</translation>
     </message>
 </context>
 <context>
@@ -1944,10 +1954,6 @@ Premi «Annulla» per non fare nulla.</translation>
     <message>
         <source>Status</source>
         <translation>Stato</translation>
-    </message>
-    <message>
-        <source>Not yet</source>
-        <translation>Non ancora</translation>
     </message>
     <message>
         <source>No exercises.</source>

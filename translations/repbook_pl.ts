@@ -1161,6 +1161,14 @@ W dzienniku Edycja &gt; Konflikty pokazuje je obok jego wersji i pozwala je przy
     </message>
 </context>
 <context>
+    <name>CProgressChart</name>
+    <message>
+        <source>d MMM</source>
+        <comment>date format of the time axis</comment>
+        <translation>d MMM</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>Progress</source>
@@ -1952,10 +1960,6 @@ Naciśnij „Anuluj”, aby nic nie robić.</translation>
     <message>
         <source>Status</source>
         <translation>Stan</translation>
-    </message>
-    <message>
-        <source>Not yet</source>
-        <translation>Jeszcze nie</translation>
     </message>
     <message>
         <source>No exercises.</source>

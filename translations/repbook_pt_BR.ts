@@ -766,11 +766,13 @@ Abra um dia no diário, registre o que você levantou e marque os exercícios co
     </message>
     <message>
         <source>Workouts added</source>
-        <translation>Treinos adicionados</translation>
+        <translation>Treinos
+adicionados</translation>
     </message>
     <message>
         <source>Exercises added</source>
-        <translation>Exercícios adicionados</translation>
+        <translation>Exercícios
+adicionados</translation>
     </message>
     <message>
         <source>Already there</source>
@@ -1158,6 +1160,14 @@ No diário, Editar &gt; Conflitos mostra-os ao lado da versão dele e permite fi
     <message>
         <source>Password incorrect.</source>
         <translation>Senha incorreta.</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressChart</name>
+    <message>
+        <source>d MMM</source>
+        <comment>date format of the time axis</comment>
+        <translation>d MMM</translation>
     </message>
 </context>
 <context>
@@ -1944,10 +1954,6 @@ Pressione &quot;Cancelar&quot; para não fazer nada.</translation>
     <message>
         <source>Status</source>
         <translation>Status</translation>
-    </message>
-    <message>
-        <source>Not yet</source>
-        <translation>Ainda não</translation>
     </message>
     <message>
         <source>No exercises.</source>

@@ -766,11 +766,13 @@ Open a day in the diary, fill in what you lifted and mark the exercises Done
     </message>
     <message>
         <source>Workouts added</source>
-        <translation>Добавлено тренировок</translation>
+        <translation>Добавлено
+тренировок</translation>
     </message>
     <message>
         <source>Exercises added</source>
-        <translation>Добавлено упражнений</translation>
+        <translation>Добавлено
+упражнений</translation>
     </message>
     <message>
         <source>Already there</source>
@@ -1158,6 +1160,14 @@ In the diary, Edit &gt; Conflicts shows them beside its version and lets you tak
     <message>
         <source>Password incorrect.</source>
         <translation>Неверный пароль.</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressChart</name>
+    <message>
+        <source>d MMM</source>
+        <comment>date format of the time axis</comment>
+        <translation>d MMM</translation>
     </message>
 </context>
 <context>
@@ -1952,10 +1962,6 @@ Press &apos;Cancel&apos; to do nothing.</source>
     <message>
         <source>Status</source>
         <translation>Статус</translation>
-    </message>
-    <message>
-        <source>Not yet</source>
-        <translation>Ещё нет</translation>
     </message>
     <message>
         <source>No exercises.</source>
