@@ -1,18 +1,6 @@
 #include "common/UntranslatedTexts.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QAction>
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QDialogButtonBox>
-#include <QLineEdit>
-#include <QLocale>
-#include <QMenu>
-#include <QRegularExpression>
-#include <QTabBar>
-#include <QTextDocument>
-#include <QTranslator>
+#include <QtWidgets> // the widgets whose texts are read
 
 namespace testsupport {
 

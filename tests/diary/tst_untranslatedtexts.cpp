@@ -8,6 +8,10 @@
 #include "model/DiaryBackups.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
+#include "notifier/CNotifierWindow.h"
+#include "notifier/CNotifyDlg.h"
+#include "notifier/COptionsDlg.h"
+#include "notifier/CTrayIcon.h"
 #include "settings/SettingsStore.h"
 #include "translations/AppLanguage.h"
 #include "widgets/FileDialog.h"
@@ -21,8 +25,8 @@
 
 using namespace diarytest;
 
-// Every window of the diary, opened with the pseudo-translation loaded, shows only texts that
-// asked for their translation, besides the diary's own contents.
+// Every window of the diary and the notifier, opened with the pseudo-translation loaded, shows
+// only texts that asked for their translation, besides the diary's own contents.
 class TestUntranslatedTexts : public QObject
 {
     Q_OBJECT
@@ -89,12 +93,15 @@ private slots:
         const QStringList data = words.split(QRegularExpression(QStringLiteral("\\P{L}+")));
         QStringList found;
         int windows = 0; // looked at
+        const auto look = [&found, &windows, &data](QWidget *shown) {
+            ++windows;
+            found << testsupport::UnmarkedTexts(shown, data);
+        };
         const QList<QWidget *> before = QApplication::topLevelWidgets();
         QTimer modal;
-        connect(&modal, &QTimer::timeout, [&found, &windows, &data] {
+        connect(&modal, &QTimer::timeout, [&look] {
             if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-                ++windows;
-                found << testsupport::UnmarkedTexts(dialog, data);
+                look(dialog);
                 dialog->reject();
             }
         });
@@ -103,12 +110,33 @@ private slots:
             window.Commands()->Action(command)->trigger();
         modal.stop();
         for (QWidget *shown : QApplication::topLevelWidgets()) {
-            if (shown->isVisible() && (!before.contains(shown) || !command)) {
-                ++windows;
-                found << testsupport::UnmarkedTexts(shown, data);
-            }
+            if (shown->isVisible() && (!before.contains(shown) || !command))
+                look(shown);
         }
         QVERIFY(windows > 0);
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+    }
+
+    // The notifier's tray menu, its window where there is no tray, its options and reminder.
+    void notifierShowsOnlyTranslatedTexts()
+    {
+        QVERIFY(
+            WriteDiary(DataFolder::DatabasePath(), QStringLiteral("20.3.2007 Legs[Squat 5x5]")));
+        DiaryUnderTest diary;
+        diary.Reset();
+        QVERIFY(diary.File().Open(DataFolder::DatabasePath()));
+        SettingsStore settings;
+        CTrayIcon icon({});
+        CNotifierWindow window({});
+        COptionsDlg options(settings);
+        CNotifyDlg reminder(diary.File(), settings);
+        QStringList found;
+        for (QWidget *shown :
+             std::initializer_list<QWidget *> {icon.Menu(), &window, &options, &reminder}) {
+            shown->show();
+            found << testsupport::UnmarkedTexts(shown,
+                                                {QStringLiteral("Legs"), QStringLiteral("Squat")});
+        }
         QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
     }
 };
