@@ -7,6 +7,7 @@
 #include "model/DiaryDatabase.h"
 #include "model/NumberText.h"
 #include "settings/DiaryLocation.h"
+#include "translations/AppLanguage.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -52,7 +53,7 @@ int CheckCommand::Execute(const QCommandLineParser &parser)
                          "CheckCommand",
                          "\nThe newest sound backup is %1:\n%2\nRestore it with: "
                          "repbook-cli restore \"%2\"")
-                         .arg(DiaryBackups::Describe(*backup), backupPath);
+                         .arg(DiaryBackups::Describe(*backup, AppLanguage::Locale()), backupPath);
         }
         PrintError(error);
         return Failed;

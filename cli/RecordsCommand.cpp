@@ -30,7 +30,7 @@ QString DateText(const QDate &date)
 
 QString Weight(double weight, WeightUnit unit)
 {
-    return Number(weight) + u' ' + unit.Symbol();
+    return Number(weight) + u' ' + unit.ShownSymbol();
 }
 
 QString Lift(const LiftRecord &lift, WeightUnit unit)

@@ -1,6 +1,7 @@
 #include "diary/CFindDlg.h"
 
 #include "diary/FindResultsModel.h"
+#include "translations/AppLanguage.h"
 #include "widgets/CHighlightDelegate.h"
 
 #include <QDialogButtonBox>
@@ -70,10 +71,10 @@ CFindDlg::CFindDlg(const DiaryDatabase &database, QWidget *parent)
     QHeaderView *header = m_results->header();
     header->setStretchLastSection(true);
     header->setSectionsMovable(false);
-    header->resizeSection(
-        FindResultsModel::DateColumn,
-        metrics.horizontalAdvance(QLocale().toString(QDate(2000, 12, 28), QLocale::ShortFormat)) +
-            padding);
+    header->resizeSection(FindResultsModel::DateColumn,
+                          metrics.horizontalAdvance(AppLanguage::Locale().toString(
+                              QDate(2000, 12, 28), QLocale::ShortFormat)) +
+                              padding);
     int whereWidth = metrics.horizontalAdvance(
         m_model->headerData(FindResultsModel::WhereColumn, Qt::Horizontal).toString());
     for (const SearchField field : {SearchField::DayNote, SearchField::Workout,

@@ -107,6 +107,9 @@ CImportPreviewDlg::CImportPreviewDlg(const DiaryImport::Plan &plan, const QStrin
             int(std::max<qsizetype>(1, lines.size())) * dates->fontMetrics().lineSpacing() + 8);
     }
     dates->resizeColumnsToContents();
+    // An entry stays on its line (cut short at the edge when the column is narrow), so that a
+    // row's height, counted in entries, holds them all.
+    dates->setWordWrap(false);
     dates->setAccessibleName(tr("Per date"));
 
     auto *skipped = MakeTable({tr("Line"), tr("Skipped because")}, int(plan.skipped.size()), this);

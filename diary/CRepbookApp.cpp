@@ -8,6 +8,7 @@
 #include "model/SharedDiaryFile.h"
 #include "model/SideFile.h"
 #include "settings/DiaryLocation.h"
+#include "translations/AppLanguage.h"
 #include "widgets/MessageBox.h"
 
 #include <QCoreApplication>
@@ -44,7 +45,7 @@ QString RestoreQuestion(const DiaryBackups::Found &backup, bool damagedFileExist
                                     "Warning! Program database is corrupted.\nThe newest sound "
                                     "backup is %1.\n\nRestore that backup, create a new, empty "
                                     "database, or quit?")
-            .arg(DiaryBackups::Describe(backup));
+            .arg(DiaryBackups::Describe(backup, AppLanguage::Locale()));
     if (damagedFileExists)
         text += QCoreApplication::translate("CRepbookApp",
                                             " The damaged file will be kept beside the diary.");

@@ -4,6 +4,7 @@
 #include "model/DiaryDatabase.h"
 #include "model/TrainingDay.h"
 #include "model/Workout.h"
+#include "translations/AppLanguage.h"
 #include "widgets/CGridCtrl.h"
 
 #include <QDialogButtonBox>
@@ -23,7 +24,7 @@ namespace {
 
 QString DateText(const DateValue &date)
 {
-    return date.IsValid() ? QLocale().toString(date.ToQDate(), QLocale::ShortFormat)
+    return date.IsValid() ? AppLanguage::Locale().toString(date.ToQDate(), QLocale::ShortFormat)
                           : QStringLiteral("-");
 }
 
@@ -57,10 +58,10 @@ CRestoreDlg::CRestoreDlg(const QList<DiaryBackups::Entry> &backups, Preview prev
     m_backupList->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     for (int row = 0; row < m_backups.size(); ++row) {
         const DiaryBackups::Entry &entry = m_backups.at(row);
-        m_backupList->setItem(row, Made,
-                              Cell(QLocale().toString(entry.moment, QLocale::ShortFormat)));
-        m_backupList->setItem(row, Size,
-                              Cell(QLocale().formattedDataSize(entry.size), Qt::AlignRight));
+        m_backupList->setItem(
+            row, Made, Cell(AppLanguage::Locale().toString(entry.moment, QLocale::ShortFormat)));
+        m_backupList->setItem(
+            row, Size, Cell(AppLanguage::Locale().formattedDataSize(entry.size), Qt::AlignRight));
         m_backupList->setItem(row, Days, Cell(QStringLiteral("..."), Qt::AlignRight));
         m_backupList->setItem(row, LastDay, Cell(QStringLiteral("...")));
     }
@@ -74,7 +75,7 @@ CRestoreDlg::CRestoreDlg(const QList<DiaryBackups::Entry> &backups, Preview prev
     splitter->addWidget(m_dayList);
     splitter->addWidget(m_dayView);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({240, 480});
+    splitter->setSizes({180, 620}); // a date and its workouts; the rest for the day itself
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(m_restoreButton, QDialogButtonBox::AcceptRole);
@@ -99,7 +100,7 @@ CRestoreDlg::CRestoreDlg(const QList<DiaryBackups::Entry> &backups, Preview prev
     layout->addWidget(m_daysLabel);
     layout->addWidget(splitter, 3);
     layout->addWidget(buttons);
-    SetDesignedSize(QSize(760, 560));
+    SetDesignedSize(QSize(800, 560));
 
     connect(m_backupList, &QTableWidget::currentCellChanged, this,
             [this](int row) { ChooseBackup(row); });

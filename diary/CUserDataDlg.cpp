@@ -120,8 +120,9 @@ QWidget *CUserDataDlg::BuildMeasurementSection()
     grid->setColumnStretch(3, 1);
     m_height = AddNumberField(QStringLiteral("heightField"), tr("Height:"), 50, 250, tr("cm"));
     m_unit = WeightUnitSetting::Read();
-    m_weight = AddNumberField(QStringLiteral("weightField"), tr("Weight:"),
-                              qRound(m_unit.Shown(30)), qRound(m_unit.Shown(200)), m_unit.Symbol());
+    m_weight =
+        AddNumberField(QStringLiteral("weightField"), tr("Weight:"), qRound(m_unit.Shown(30)),
+                       qRound(m_unit.Shown(200)), m_unit.ShownSymbol());
     m_chest = AddNumberField(QStringLiteral("chestField"), tr("Chest:"), 50, 250, tr("cm"));
     m_biceps = AddNumberField(QStringLiteral("bicepsField"), tr("Biceps:"), 15, 65, tr("cm"));
 

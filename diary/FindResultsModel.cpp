@@ -1,5 +1,6 @@
 #include "diary/FindResultsModel.h"
 
+#include "translations/AppLanguage.h"
 #include "widgets/CHighlightDelegate.h"
 
 #include <QLocale>
@@ -42,7 +43,7 @@ QVariant FindResultsModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         switch (index.column()) {
         case DateColumn:
-            return QLocale().toString(match.date, QLocale::ShortFormat);
+            return AppLanguage::Locale().toString(match.date, QLocale::ShortFormat);
         case WhereColumn:
             return WhereText(match.field);
         default:
@@ -50,7 +51,7 @@ QVariant FindResultsModel::data(const QModelIndex &index, int role) const
         }
     case Qt::ToolTipRole:
         if (index.column() == DateColumn)
-            return QLocale().toString(match.date, QLocale::LongFormat);
+            return AppLanguage::Locale().toString(match.date, QLocale::LongFormat);
         if (index.column() == TextColumn)
             return Qt::convertFromPlainText(match.text, Qt::WhiteSpaceNormal);
         return {};

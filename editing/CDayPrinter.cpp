@@ -25,7 +25,7 @@ CDayPrinter::CDayPrinter(QWidget *parent)
     : m_parent(parent)
     , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
-    m_printer->setDocName(QStringLiteral("Training log"));
+    m_printer->setDocName(QCoreApplication::translate("CDayPrinter", "Training log"));
     m_printer->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
 }
 

@@ -2,6 +2,8 @@
 
 #include "model/TextCodec.h"
 
+#include <QCoreApplication>
+
 #include <csv.h>
 
 #include <memory>
@@ -90,7 +92,7 @@ bool CsvReader::Read(const QByteArray &input, const RecordHandler &handler)
 
     csv_parser parser;
     if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_EMPTY_IS_NULL) != 0) {
-        m_error = QStringLiteral("Out of memory.");
+        m_error = QCoreApplication::translate("CsvReader", "Out of memory.");
         return false;
     }
     const std::unique_ptr<csv_parser, void (*)(csv_parser *)> guard(&parser, csv_free);
@@ -103,13 +105,14 @@ bool CsvReader::Read(const QByteArray &input, const RecordHandler &handler)
         const qsizetype end = LineEnd(data, start);
         const QByteArrayView line(data.constData() + start, end - start);
         if (LooksBinary(line)) {
-            m_error = QStringLiteral("Line %1 holds binary data: this is not a text file.")
+            m_error = QCoreApplication::translate(
+                          "CsvReader", "Line %1 holds binary data: this is not a text file.")
                           .arg(state.line);
             return false;
         }
         if (csv_parse(&parser, line.data(), size_t(line.size()), OnField, OnRecordEnd, &state) !=
             size_t(line.size())) {
-            m_error = QStringLiteral("Line %1 is not valid CSV: %2.")
+            m_error = QCoreApplication::translate("CsvReader", "Line %1 is not valid CSV: %2.")
                           .arg(state.line)
                           .arg(QString::fromLatin1(csv_strerror(csv_error(&parser))));
             return false;
@@ -123,7 +126,8 @@ bool CsvReader::Read(const QByteArray &input, const RecordHandler &handler)
     if (state.stopped)
         return true;
     if (csv_fini(&parser, OnField, OnRecordEnd, &state) != 0) {
-        m_error = QStringLiteral("Line %1 opens a quoted field that is never closed.")
+        m_error = QCoreApplication::translate("CsvReader",
+                                              "Line %1 opens a quoted field that is never closed.")
                       .arg(state.recordLine);
         return false;
     }

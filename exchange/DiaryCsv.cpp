@@ -1,5 +1,7 @@
 #include "exchange/DiaryCsv.h"
 
+#include <QCoreApplication>
+
 #include "exchange/CsvReader.h"
 #include "exchange/CsvWriter.h"
 #include "exchange/ExchangeFields.h"
@@ -109,8 +111,8 @@ private:
         bool ok = false;
         const int value = text.toInt(&ok);
         if (!ok)
-            reason =
-                QStringLiteral("%1 is not a whole number").arg(QLatin1String(ColumnNames[column]));
+            reason = QCoreApplication::translate("DiaryCsv", "%1 is not a whole number")
+                         .arg(QLatin1String(ColumnNames[column]));
         return ok ? std::optional<int>(value) : std::nullopt;
     }
 
@@ -118,7 +120,8 @@ private:
     {
         const std::optional<DateValue> date = ExchangeFields::ParseDate(Text(fields, Date));
         if (!date) {
-            reason = QStringLiteral("unreadable date \"%1\"").arg(Text(fields, Date));
+            reason = QCoreApplication::translate("DiaryCsv", "unreadable date \"%1\"")
+                         .arg(Text(fields, Date));
             return false;
         }
         const QString notes = Text(fields, DayNotes);
@@ -140,7 +143,8 @@ private:
         }
         if ((hasWorkout && workoutPosition < 1) || (hasExercise && exercisePosition < 1) ||
             (hasExercise && !hasWorkout)) {
-            reason = QStringLiteral("positions of workout and exercise must count from 1");
+            reason = QCoreApplication::translate(
+                "DiaryCsv", "positions of workout and exercise must count from 1");
             return false;
         }
         std::unique_ptr<ExerciseEntry> entry;
@@ -183,8 +187,8 @@ private:
     {
         const auto status = ExchangeFields::ParseStatus(Text(fields, WorkoutStatus));
         if (!status) {
-            reason =
-                QStringLiteral("unknown workout status \"%1\"").arg(Text(fields, WorkoutStatus));
+            reason = QCoreApplication::translate("DiaryCsv", "unknown workout status \"%1\"")
+                         .arg(Text(fields, WorkoutStatus));
             return nullptr;
         }
         auto workout = std::make_unique<Workout>();
@@ -200,8 +204,8 @@ private:
         values.note = Text(fields, ExerciseNotes);
         const auto status = ExchangeFields::ParseStatus(Text(fields, ExerciseStatus));
         if (!status) {
-            reason =
-                QStringLiteral("unknown exercise status \"%1\"").arg(Text(fields, ExerciseStatus));
+            reason = QCoreApplication::translate("DiaryCsv", "unknown exercise status \"%1\"")
+                         .arg(Text(fields, ExerciseStatus));
             return nullptr;
         }
         values.status = *status;
@@ -219,7 +223,8 @@ private:
             bool ok = false;
             values.weight = m_unit.ToKg(Text(fields, Weight).trimmed().toDouble(&ok));
             if (!ok) {
-                reason = QStringLiteral("unreadable weight \"%1\"").arg(Text(fields, Weight));
+                reason = QCoreApplication::translate("DiaryCsv", "unreadable weight \"%1\"")
+                             .arg(Text(fields, Weight));
                 return nullptr;
             }
         }
@@ -309,7 +314,8 @@ bool Read(const QByteArray &data, ImportedData &result, QString &error)
         if (!columns) {
             columns = Columns(fields);
             if (!columns->HasAll()) {
-                error = QStringLiteral("Line %1: the header lacks the column \"%2\".")
+                error = QCoreApplication::translate("DiaryCsv",
+                                                    "Line %1: the header lacks the column \"%2\".")
                             .arg(line)
                             .arg(columns->FirstMissing());
                 return false;

@@ -4,6 +4,7 @@
 #include "exchange/DiaryJson.h"
 #include "model/DiaryDatabase.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -38,17 +39,21 @@ QString OpenFailureCause(const QString &path)
     const QFileInfo info(path);
     const QString folder = QDir::toNativeSeparators(info.absolutePath());
     if (info.isDir())
-        return QStringLiteral("It is a folder.");
+        return QCoreApplication::translate("DiaryExport", "It is a folder.");
     if (!info.absoluteDir().exists())
-        return QStringLiteral("The folder %1 does not exist.").arg(folder);
+        return QCoreApplication::translate("DiaryExport", "The folder %1 does not exist.")
+            .arg(folder);
     if (info.exists() && !info.isWritable())
-        return QStringLiteral("The file is write-protected.");
+        return QCoreApplication::translate("DiaryExport", "The file is write-protected.");
     if (!QFileInfo(info.absolutePath()).isWritable())
-        return QStringLiteral("You may not create files in the folder %1.").arg(folder);
+        return QCoreApplication::translate("DiaryExport",
+                                           "You may not create files in the folder %1.")
+            .arg(folder);
     if (info.exists() && !info.isFile())
-        return QStringLiteral("It is no ordinary file.");
+        return QCoreApplication::translate("DiaryExport", "It is no ordinary file.");
     // Such as a system folder that holds only its own files (/proc).
-    return QStringLiteral("The folder %1 takes no new files.").arg(folder);
+    return QCoreApplication::translate("DiaryExport", "The folder %1 takes no new files.")
+        .arg(folder);
 }
 
 } // namespace
@@ -62,7 +67,8 @@ bool WriteFile(const QString &path, const QByteArray &bytes, QString &error)
     else if (file.write(bytes) != bytes.size() || !file.commit())
         cause = file.errorString();
     if (!cause.isEmpty()) {
-        error = QStringLiteral("The export could not be written to:\n%1\n%2")
+        error = QCoreApplication::translate("DiaryExport",
+                                            "The export could not be written to:\n%1\n%2")
                     .arg(QDir::toNativeSeparators(path), cause);
         return false;
     }

@@ -99,11 +99,12 @@ QString EntryText(const ExerciseEntry &entry, bool pounds, WeightUnit unit)
                        .arg(entry.GetReps());
     if (entry.GetWeight() <= 0.0f)
         return text;
-    text += QStringLiteral(" \u00d7 %1 %2").arg(unit.Compact(entry.GetWeight()), unit.Symbol());
+    text +=
+        QStringLiteral(" \u00d7 %1 %2").arg(unit.Compact(entry.GetWeight()), unit.ShownSymbol());
     const WeightUnit filePounds(WeightUnit::Pounds);
     if (pounds && unit != filePounds)
         text += QStringLiteral(" (%1 %2)")
-                    .arg(filePounds.Compact(entry.GetWeight()), filePounds.Symbol());
+                    .arg(filePounds.Compact(entry.GetWeight()), filePounds.ShownSymbol());
     return text;
 }
 
@@ -237,8 +238,8 @@ QString DatesText(const DateValue &first, const DateValue &last)
         return QString();
     if (!last.IsValid() || last == first)
         return ExchangeFields::DateText(first);
-    return ExchangeFields::DateText(first) + QStringLiteral(" to ") +
-        ExchangeFields::DateText(last);
+    return QCoreApplication::translate("DiaryImport", "%1 to %2")
+        .arg(ExchangeFields::DateText(first), ExchangeFields::DateText(last));
 }
 
 QString PlanTotals(const Plan &plan)
@@ -287,10 +288,13 @@ QStringList SummaryLines(const Plan &plan, bool eachDate)
             break;
         QString date = ExchangeFields::DateText(day.date);
         if (date.isEmpty())
-            date = QStringLiteral("(no date)");
+            date = QCoreApplication::translate("DiaryImport", "(no date)");
         lines.append(
-            QStringLiteral("%1  %2 %3, %4; %5 already there")
-                .arg(date, day.newDay ? QStringLiteral("new day,") : QStringLiteral("adds"),
+            (day.newDay
+                 ? QCoreApplication::translate("DiaryImport",
+                                               "%1  new day, %2, %3; %4 already there")
+                 : QCoreApplication::translate("DiaryImport", "%1  adds %2, %3; %4 already there"))
+                .arg(date,
                      CountText(day.workoutsAdded, QT_TRANSLATE_N_NOOP("CountText", "%n workout(s)"),
                                QStringLiteral("workout")),
                      CountText(day.exercisesAdded,
@@ -299,7 +303,9 @@ QStringList SummaryLines(const Plan &plan, bool eachDate)
                 .arg(day.workoutsKnown));
     }
     for (const SkippedRow &row : plan.skipped)
-        lines.append(QStringLiteral("line %1 skipped: %2").arg(row.line).arg(row.reason));
+        lines.append(QCoreApplication::translate("DiaryImport", "line %1 skipped: %2")
+                         .arg(row.line)
+                         .arg(row.reason));
     return lines;
 }
 

@@ -4,6 +4,7 @@
 #include "exchange/ExchangeFields.h"
 #include "model/TrainingDay.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -113,9 +114,11 @@ public:
     bool Days(const QJsonArray &days, QString &error)
     {
         for (qsizetype d = 0; d < days.size(); ++d) {
-            QString reason = QStringLiteral("a day must be an object");
+            QString reason = QCoreApplication::translate("DiaryJson", "a day must be an object");
             if (!days[d].isObject() || !Day(days[d].toObject(), reason)) {
-                error = QStringLiteral("Day %1 of the file: %2.").arg(d + 1).arg(reason);
+                error = QCoreApplication::translate("DiaryJson", "Day %1 of the file: %2.")
+                            .arg(d + 1)
+                            .arg(reason);
                 return false;
             }
         }
@@ -128,7 +131,7 @@ private:
         const auto date =
             ExchangeFields::ParseDate(object.value(QStringLiteral("date")).toString());
         if (!date) {
-            reason = QStringLiteral("unreadable date");
+            reason = QCoreApplication::translate("DiaryJson", "unreadable date");
             return false;
         }
         auto day = std::make_unique<TrainingDay>();
@@ -150,7 +153,8 @@ private:
         const auto status = ExchangeFields::ParseStatus(
             value.isDouble() ? QString::number(value.toInt()) : value.toString());
         if (!status)
-            reason = QStringLiteral("unknown status \"%1\"").arg(value.toString());
+            reason = QCoreApplication::translate("DiaryJson", "unknown status \"%1\"")
+                         .arg(value.toString());
         return status;
     }
 
@@ -228,7 +232,7 @@ bool Read(const QByteArray &data, ImportedData &result, QString &error)
     const QByteArray text = CsvReader::WithoutBom(data);
     const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        error = QStringLiteral("Line %1 is not valid JSON: %2.")
+        error = QCoreApplication::translate("DiaryJson", "Line %1 is not valid JSON: %2.")
                     .arg(LineAt(text, parseError.offset))
                     .arg(parseError.errorString());
         return false;
@@ -236,18 +240,21 @@ bool Read(const QByteArray &data, ImportedData &result, QString &error)
     const QJsonObject root = document.object();
     if (root.value(QStringLiteral("format")).toString() != QLatin1String(FormatName) ||
         !root.value(QStringLiteral("days")).isArray()) {
-        error = QStringLiteral("Line 1: this JSON file is no Repbook diary export.");
+        error = QCoreApplication::translate("DiaryJson",
+                                            "Line 1: this JSON file is no Repbook diary export.");
         return false;
     }
     if (root.value(QStringLiteral("version")).toInt() > PoundsVersion) {
-        error = QStringLiteral("Line 1: the file was written by a newer Repbook (version %1).")
+        error = QCoreApplication::translate(
+                    "DiaryJson", "Line 1: the file was written by a newer Repbook (version %1).")
                     .arg(root.value(QStringLiteral("version")).toInt());
         return false;
     }
     const QString symbol = root.value(QStringLiteral("weightUnit")).toString(QStringLiteral("kg"));
     const std::optional<WeightUnit> unit = WeightUnit::FromSymbol(symbol);
     if (!unit) {
-        error = QStringLiteral("Line 1: unknown weight unit \"%1\".").arg(symbol);
+        error = QCoreApplication::translate("DiaryJson", "Line 1: unknown weight unit \"%1\".")
+                    .arg(symbol);
         return false;
     }
     return TreeReader(result, *unit).Days(root.value(QStringLiteral("days")).toArray(), error);

@@ -1,5 +1,7 @@
 #include "exchange/ExchangeFields.h"
 
+#include <QCoreApplication>
+
 #include "model/ExerciseEntry.h"
 #include "model/WeightUnit.h"
 
@@ -62,20 +64,24 @@ bool Fill(ExerciseEntry &entry, const ExerciseFields &fields, QString &reason)
     entry.SetName(fields.name);
     const auto count = [&reason](bool accepted, const char *what, int maximum, int minimum = 0) {
         if (!accepted)
-            reason = QStringLiteral("%1 outside %2..%3")
-                         .arg(QLatin1String(what))
+            reason = QCoreApplication::translate("ExchangeFields", "%1 outside %2..%3")
+                         .arg(QCoreApplication::translate("ExchangeFields", what))
                          .arg(minimum)
                          .arg(maximum);
         return accepted;
     };
-    if (!count(entry.SetSets(fields.sets), "sets", ExerciseEntry::MaxSets,
-               ExerciseEntry::MinSets) ||
-        !count(entry.SetReps(fields.reps), "reps", ExerciseEntry::MaxReps) ||
-        !count(entry.SetForced(fields.forced), "forced reps", ExerciseEntry::MaxReps) ||
-        !count(entry.SetNegative(fields.negative), "negative reps", ExerciseEntry::MaxReps))
+    if (!count(entry.SetSets(fields.sets), QT_TRANSLATE_NOOP("ExchangeFields", "sets"),
+               ExerciseEntry::MaxSets, ExerciseEntry::MinSets) ||
+        !count(entry.SetReps(fields.reps), QT_TRANSLATE_NOOP("ExchangeFields", "reps"),
+               ExerciseEntry::MaxReps) ||
+        !count(entry.SetForced(fields.forced), QT_TRANSLATE_NOOP("ExchangeFields", "forced reps"),
+               ExerciseEntry::MaxReps) ||
+        !count(entry.SetNegative(fields.negative),
+               QT_TRANSLATE_NOOP("ExchangeFields", "negative reps"), ExerciseEntry::MaxReps))
         return false;
     if (!std::isfinite(fields.weight) || !entry.SetWeight(float(fields.weight))) {
-        reason = QStringLiteral("weight outside 0..%1 kg").arg(double(ExerciseEntry::MaxWeight));
+        reason = QCoreApplication::translate("ExchangeFields", "weight outside 0..%1 kg")
+                     .arg(double(ExerciseEntry::MaxWeight));
         return false;
     }
     entry.SetNote(fields.note);

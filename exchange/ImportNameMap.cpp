@@ -2,6 +2,7 @@
 
 #include "model/DatabaseFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -74,7 +75,8 @@ bool ImportNameMap::Remember(const QString &source, const QHash<QString, QString
     if (!file.open(QIODevice::WriteOnly) ||
         !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
         file.write(bytes) != bytes.size() || !file.commit()) {
-        error = QStringLiteral("The choices of exercise names could not be saved in %1.")
+        error = QCoreApplication::translate(
+                    "ImportNameMap", "The choices of exercise names could not be saved in %1.")
                     .arg(QDir::toNativeSeparators(m_path));
         return false;
     }

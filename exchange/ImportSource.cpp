@@ -7,6 +7,7 @@
 #include "exchange/PeerExports.h"
 #include "model/DatabaseFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -38,7 +39,9 @@ std::optional<QStringList> HeaderRecord(const QByteArray &data, QString &error)
                                       return false;
                                   });
     if (!header)
-        error = read ? QStringLiteral("Line 1: the file has no header.") : reader.ErrorString();
+        error = read
+            ? QCoreApplication::translate("ImportSource", "Line 1: the file has no header.")
+            : reader.ErrorString();
     return header;
 }
 
@@ -64,7 +67,7 @@ std::optional<Format> FormatFromKey(const QString &key)
 std::optional<Format> Detect(const QByteArray &data, QString &error)
 {
     if (CsvReader::WithoutBom(data).trimmed().isEmpty()) {
-        error = QStringLiteral("Line 1: the file is empty.");
+        error = QCoreApplication::translate("ImportSource", "Line 1: the file is empty.");
         return std::nullopt;
     }
     if (DiaryJson::LooksLikeJson(data))
@@ -82,8 +85,10 @@ std::optional<Format> Detect(const QByteArray &data, QString &error)
     }
     if (LiftLogExport::Recognises(*header))
         return Format::LiftLog;
-    error = QStringLiteral("Line 1: the file is no export that Repbook can read (a Repbook CSV or "
-                           "JSON file, or a CSV export of Strong, Hevy, FitNotes or LiftLog).");
+    error = QCoreApplication::translate(
+        "ImportSource",
+        "Line 1: the file is no export that Repbook can read (a Repbook CSV or "
+        "JSON file, or a CSV export of Strong, Hevy, FitNotes or LiftLog).");
     return std::nullopt;
 }
 
@@ -95,7 +100,7 @@ bool ReadData(const QByteArray &data, Format format, ImportedData &result, QStri
             return false;
         format = *detected;
     } else if (CsvReader::WithoutBom(data).trimmed().isEmpty()) {
-        error = QStringLiteral("Line 1: the file is empty.");
+        error = QCoreApplication::translate("ImportSource", "Line 1: the file is empty.");
         return false;
     }
     switch (format) {
@@ -121,7 +126,8 @@ bool ReadFile(const QString &path, Format format, ImportedData &result, QString 
     const QFileInfo info(path);
     const QString shown = QDir::toNativeSeparators(path);
     if (info.exists() && info.isFile() && info.size() > DatabaseFile::MaxFileSize) {
-        error = QStringLiteral("%1 is too large to import (%2 MB; at most %3 MB).")
+        error = QCoreApplication::translate("ImportSource",
+                                            "%1 is too large to import (%2 MB; at most %3 MB).")
                     .arg(shown)
                     .arg(info.size() >> 20)
                     .arg(DatabaseFile::MaxFileSize >> 20);
@@ -129,11 +135,12 @@ bool ReadFile(const QString &path, Format format, ImportedData &result, QString 
     }
     QByteArray data;
     if (!DatabaseFile::ReadWhole(path, data)) {
-        error = QStringLiteral("%1 cannot be read.").arg(shown);
+        error = QCoreApplication::translate("ImportSource", "%1 cannot be read.").arg(shown);
         return false;
     }
     if (!ReadData(data, format, result, error)) {
-        error = QStringLiteral("%1 cannot be imported.\n%2").arg(shown, error);
+        error = QCoreApplication::translate("ImportSource", "%1 cannot be imported.\n%2")
+                    .arg(shown, error);
         return false;
     }
     return true;

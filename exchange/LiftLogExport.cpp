@@ -5,6 +5,7 @@
 #include "exchange/HeaderColumns.h"
 #include "exchange/SetCollector.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHash>
 
@@ -85,7 +86,8 @@ bool Read(const QByteArray &data, ImportedData &result, QString &error)
             columns.emplace(fields, Wanted);
             if (HasRequired(*columns))
                 return true;
-            error = QStringLiteral("Line %1: the header is not that of a %2 file.")
+            error = QCoreApplication::translate("LiftLogExport",
+                                                "Line %1: the header is not that of a %2 file.")
                         .arg(line)
                         .arg(Name());
             return false;
@@ -94,7 +96,9 @@ bool Read(const QByteArray &data, ImportedData &result, QString &error)
         const std::optional<QDateTime> time = ParseTimestamp(text(Timestamp));
         if (!time) {
             result.skipped.append(
-                {line, QStringLiteral("unreadable timestamp \"%1\"").arg(text(Timestamp))});
+                {line,
+                 QCoreApplication::translate("LiftLogExport", "unreadable timestamp \"%1\"")
+                     .arg(text(Timestamp))});
             return true;
         }
         Row row;
@@ -105,14 +109,17 @@ bool Read(const QByteArray &data, ImportedData &result, QString &error)
         row.set.exerciseNote = text(Notes);
         if (!SetCollector::ParseNumber(text(Weight), row.set.weightKg) ||
             !SetCollector::ParseNumber(text(Reps), row.set.reps)) {
-            result.skipped.append({line, QStringLiteral("unreadable number")});
+            result.skipped.append(
+                {line, QCoreApplication::translate("LiftLogExport", "unreadable number")});
             return true;
         }
         const QString unit = text(WeightUnit).trimmed().toLower();
         if (unit == QLatin1String("lb") || unit == QLatin1String("lbs"))
             row.set.weightKg = ExchangeFields::PoundsToKg(row.set.weightKg);
         else if (!unit.isEmpty() && unit != QLatin1String("kg") && unit != QLatin1String("kgs")) {
-            result.skipped.append({line, QStringLiteral("unknown unit \"%1\"").arg(unit)});
+            result.skipped.append(
+                {line,
+                 QCoreApplication::translate("LiftLogExport", "unknown unit \"%1\"").arg(unit)});
             return true;
         }
         auto start = starts.find(row.session);

@@ -5,6 +5,7 @@
 #include "exchange/HeaderColumns.h"
 #include "exchange/SetCollector.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 
@@ -183,7 +184,9 @@ private:
         }
         const std::optional<DateValue> date = m_lastDate;
         if (!date)
-            return m_sets.Skip(line, QStringLiteral("unreadable date \"%1\"").arg(text(Start)));
+            return m_sets.Skip(line,
+                               QCoreApplication::translate("PeerExports", "unreadable date \"%1\"")
+                                   .arg(text(Start)));
         set.date = *date;
         set.workoutName = text(Title);
         set.workoutKey = text(Start).trimmed() + u'\n' + text(Title);
@@ -199,7 +202,8 @@ private:
             !SetCollector::ParseNumber(text(Reps), set.reps) ||
             !SetCollector::ParseNumber(text(Distance), distance) ||
             (m_kind != Kind::FitNotes && !SetCollector::ParseNumber(text(Seconds), seconds)))
-            return m_sets.Skip(line, QStringLiteral("unreadable number"));
+            return m_sets.Skip(line,
+                               QCoreApplication::translate("PeerExports", "unreadable number"));
         const QString unit = text(WeightUnit).trimmed().toLower();
         if (m_pounds || unit == QLatin1String("lbs") || unit == QLatin1String("lb")) {
             set.weightKg = ExchangeFields::PoundsToKg(set.weightKg);
@@ -254,7 +258,8 @@ bool Read(Kind kind, const QByteArray &data, ImportedData &result, QString &erro
         }
         columns.emplace(fields, Wanted(kind));
         if (!HasRequired(kind, *columns)) {
-            error = QStringLiteral("Line %1: the header is not that of a %2 file.")
+            error = QCoreApplication::translate("PeerExports",
+                                                "Line %1: the header is not that of a %2 file.")
                         .arg(line)
                         .arg(Name(kind));
             return false;

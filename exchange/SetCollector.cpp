@@ -1,5 +1,7 @@
 #include "exchange/SetCollector.h"
 
+#include <QCoreApplication>
+
 #include "model/TrainingDay.h"
 
 #include <cmath>
@@ -67,13 +69,14 @@ Workout *SetCollector::WorkoutFor(const LoggedSet &set)
 bool SetCollector::Add(const LoggedSet &set)
 {
     if (!set.date.IsValid() || set.date.GetYear() < 0)
-        return Skip(set.line, QStringLiteral("unreadable date"));
+        return Skip(set.line, QCoreApplication::translate("SetCollector", "unreadable date"));
     if (set.exercise.trimmed().isEmpty())
-        return Skip(set.line, QStringLiteral("no exercise name"));
+        return Skip(set.line, QCoreApplication::translate("SetCollector", "no exercise name"));
     if (set.weightKg == 0.0 && set.reps == 0.0)
         return Skip(set.line,
-                    set.timeOrDistance ? QStringLiteral("time or distance only")
-                                       : QStringLiteral("no weight and no reps"));
+                    set.timeOrDistance
+                        ? QCoreApplication::translate("SetCollector", "time or distance only")
+                        : QCoreApplication::translate("SetCollector", "no weight and no reps"));
     if (set.reps < 0.0 || set.reps > ExerciseEntry::MaxReps || set.reps != std::floor(set.reps))
         return Skip(
             set.line,
@@ -81,7 +84,7 @@ bool SetCollector::Add(const LoggedSet &set)
     const float weight = float(std::round(set.weightKg * 100.0) / 100.0);
     if (weight < 0.0f || weight > ExerciseEntry::MaxWeight)
         return Skip(set.line,
-                    QStringLiteral("weight %1 kg outside 0..%2 kg")
+                    QCoreApplication::translate("SetCollector", "weight %1 kg outside 0..%2 kg")
                         .arg(set.weightKg)
                         .arg(double(ExerciseEntry::MaxWeight)));
 

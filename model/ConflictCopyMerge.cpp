@@ -7,6 +7,7 @@
 #include "model/SideFile.h"
 #include "model/SyncBase.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -59,10 +60,12 @@ QString UnmergedText(const QList<Copy> &copies)
     QStringList lines;
     for (const Copy &copy : copies) {
         if (copy.kind == Copy::Damaged)
-            lines.append(QStringLiteral("%1 is damaged: it fails its integrity check.")
+            lines.append(QCoreApplication::translate("ConflictCopyMerge",
+                                                     "%1 is damaged: it fails its integrity check.")
                              .arg(Native(copy.path)));
         else if (copy.kind == Copy::Unreadable)
-            lines.append(QStringLiteral("%1 cannot be read.").arg(Native(copy.path)));
+            lines.append(QCoreApplication::translate("ConflictCopyMerge", "%1 cannot be read.")
+                             .arg(Native(copy.path)));
     }
     return lines.join(u'\n');
 }
@@ -232,9 +235,11 @@ Outcome Merge(SharedDiaryFile &file, SyncBase &base, Mode mode, bool anyCopy,
     }
     if (!base.Save()) {
         outcome.ok = false;
-        outcome.error = QStringLiteral("The record of what this computer agreed on with the "
-                                       "others could not be written:\n%1")
-                            .arg(Native(base.Path()));
+        outcome.error =
+            QCoreApplication::translate("ConflictCopyMerge",
+                                        "The record of what this computer agreed on with the "
+                                        "others could not be written:\n%1")
+                .arg(Native(base.Path()));
     }
     return outcome;
 }
@@ -249,16 +254,19 @@ bool TakeLockAndBase(const QString &path, Mode mode, QLockFile &lock, SyncBase &
     if (mode != Mode::DryRun && !lock.tryLock(0)) {
         if (lock.error() != QLockFile::LockFailedError) {
             outcome.ok = false;
-            outcome.error = QStringLiteral("The diary's folder cannot be written:\n%1")
+            outcome.error = QCoreApplication::translate("ConflictCopyMerge",
+                                                        "The diary's folder cannot be written:\n%1")
                                 .arg(Native(QFileInfo(path).absolutePath()));
         }
         return false;
     }
     if (!base.Load() && mode != Mode::DryRun) {
         outcome.ok = false;
-        outcome.error = QStringLiteral("The record of what this computer last agreed on with "
-                                       "the others cannot be read:\n%1")
-                            .arg(Native(base.Path()));
+        outcome.error =
+            QCoreApplication::translate("ConflictCopyMerge",
+                                        "The record of what this computer last agreed on with "
+                                        "the others cannot be read:\n%1")
+                .arg(Native(base.Path()));
         return false;
     }
     return true;

@@ -5,6 +5,7 @@
 #include "model/DiaryMerge.h"
 #include "model/TrainingDay.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -144,8 +145,10 @@ bool Drop(const Record &record, QString &error)
             failed.append(QDir::toNativeSeparators(path));
     }
     if (!failed.isEmpty())
-        error = QStringLiteral("The other version of the day could not be removed from:\n%1")
-                    .arg(failed.join(u'\n'));
+        error =
+            QCoreApplication::translate(
+                "ConflictRecords", "The other version of the day could not be removed from:\n%1")
+                .arg(failed.join(u'\n'));
     return failed.isEmpty();
 }
 

@@ -4,6 +4,7 @@
 #include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -94,14 +95,17 @@ DiaryBackups::Result DiaryBackups::MakeNow() const
     if (!QFileInfo::exists(m_databasePath))
         return {};
     if (!DatabaseFile::ReadWhole(m_databasePath, bytes))
-        return Failure(QStringLiteral("The diary file could not be read for a backup:\n%1")
+        return Failure(QCoreApplication::translate(
+                           "DiaryBackups", "The diary file could not be read for a backup:\n%1")
                            .arg(Native(m_databasePath)));
     if (!CheckDatabaseIntegrityData(bytes))
         return {};
 
     const QString folder = Folder();
     const QString cannotWrite =
-        QStringLiteral("A backup of the diary could not be written in:\n%1").arg(Native(folder));
+        QCoreApplication::translate("DiaryBackups",
+                                    "A backup of the diary could not be written in:\n%1")
+            .arg(Native(folder));
     if (!QDir().mkpath(folder))
         return Failure(cannotWrite);
     QFile::setPermissions(folder,
@@ -180,13 +184,16 @@ std::optional<DiaryBackups::Found> DiaryBackups::NewestSound() const
     return std::nullopt;
 }
 
-QString DiaryBackups::Describe(const Found &found)
+QString DiaryBackups::Describe(const Found &found, const QLocale &locale)
 {
-    const QString moment = QLocale(QLocale::English)
-                               .toString(found.entry.moment, QStringLiteral("d MMMM yyyy, HH:mm"));
+    // The format is the translation's: "d. MMMM yyyy, HH:mm" in German.
+    const QString moment = locale.toString(
+        found.entry.moment, QCoreApplication::translate("DiaryBackups", "d MMMM yyyy, HH:mm"));
     return found.summary.dayCount == 1
-        ? QStringLiteral("the backup of %1 with 1 day").arg(moment)
-        : QStringLiteral("the backup of %1 with %2 days").arg(moment).arg(found.summary.dayCount);
+        ? QCoreApplication::translate("DiaryBackups", "the backup of %1 with 1 day").arg(moment)
+        : QCoreApplication::translate("DiaryBackups", "the backup of %1 with %2 days")
+              .arg(moment)
+              .arg(found.summary.dayCount);
 }
 
 QList<QDateTime> DiaryBackups::Kept(const QList<QDateTime> &moments, const Retention &retention,
@@ -303,7 +310,9 @@ bool DiaryBackups::ReadSound(const QString &backupPath, QByteArray &bytes)
 
 QString DiaryBackups::UnreadableText(const QString &backupPath)
 {
-    return QStringLiteral("The backup cannot be read or is damaged:\n%1").arg(Native(backupPath));
+    return QCoreApplication::translate("DiaryBackups",
+                                       "The backup cannot be read or is damaged:\n%1")
+        .arg(Native(backupPath));
 }
 
 DiaryBackups::Result DiaryBackups::Replace(SharedDiaryFile &file, const QByteArray &backupBytes)

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -69,8 +70,9 @@ public:
     };
     // The newest backup that passes its integrity check, if any.
     std::optional<Found> NewestSound() const;
-    // "the backup of 7 December 2026, 09:00 with 120 days", for messages.
-    static QString Describe(const Found &found);
+    // "the backup of 7 December 2026, 09:00 with 120 days", for messages: the date in the
+    // given locale, the words in the installed translation.
+    static QString Describe(const Found &found, const QLocale &locale = QLocale(QLocale::English));
     // The moments retention keeps out of the given ones (any order), newest first. Each of the
     // newest days, weeks and months keeps its newest day; such a day keeps its newest copy, its
     // oldest (taken before the day's first save) and those a restore came from (restoredFrom);

@@ -7,6 +7,7 @@
 #include "model/SharedDiaryFile.h"
 #include "model/SyncBase.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -69,8 +70,9 @@ Result CopyInto(const QString &from, const QString &to)
         const bool copied = QFile::copy(source, target);
         if (!copied || !SameBytes(source, target)) {
             result.ok = false;
-            result.error = QStringLiteral("%1 could not be copied to:\n%2")
-                               .arg(Native(source), Native(target));
+            result.error =
+                QCoreApplication::translate("DiaryFolderSwitch", "%1 could not be copied to:\n%2")
+                    .arg(Native(source), Native(target));
             if (copied)
                 result.written.append(target);
             break;
@@ -94,7 +96,8 @@ Result MergeInto(const QString &from, const QString &to)
     if (QFileInfo::exists(sourcePath)) {
         if (!DatabaseFile::ReadWhole(sourcePath, bytes) || !CheckDatabaseIntegrityData(bytes)) {
             result.ok = false;
-            result.error = QStringLiteral("The diary %1 cannot be read or is damaged.")
+            result.error = QCoreApplication::translate("DiaryFolderSwitch",
+                                                       "The diary %1 cannot be read or is damaged.")
                                .arg(Native(sourcePath));
             return result;
         }
@@ -105,8 +108,9 @@ Result MergeInto(const QString &from, const QString &to)
     const QString targetPath = to + u'/' + DiaryName;
     if (!file.Open(targetPath) && QFileInfo::exists(targetPath)) {
         result.ok = false;
-        result.error =
-            QStringLiteral("The diary %1 cannot be read or is damaged.").arg(Native(targetPath));
+        result.error = QCoreApplication::translate("DiaryFolderSwitch",
+                                                   "The diary %1 cannot be read or is damaged.")
+                           .arg(Native(targetPath));
         return result;
     }
     const DiaryMerge::Result merge = DiaryMerge::Merge(

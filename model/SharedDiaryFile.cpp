@@ -5,6 +5,7 @@
 #include "model/DiaryDatabase.h"
 #include "model/SideFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -132,7 +133,9 @@ SharedDiaryFile::Outcome SharedDiaryFile::Refresh()
     QByteArray bytes;
     if (!QFileInfo(path).isFile() || !DatabaseFile::ReadWhole(path, bytes)) {
         outcome.ok = false;
-        outcome.error = QStringLiteral("The diary file cannot be read:\n%1").arg(Native(path));
+        outcome.error =
+            QCoreApplication::translate("SharedDiaryFile", "The diary file cannot be read:\n%1")
+                .arg(Native(path));
         return outcome;
     }
     // Size, time or file changed; the content decides.
@@ -197,7 +200,8 @@ QString SharedDiaryFile::KeepConflictDays(const QString &diaryPath, const DiaryD
     }
     kept.SetPath(SideFile::FreeName(diaryPath, QStringLiteral("conflict")));
     if (!kept.Save()) {
-        error = QStringLiteral("Days changed on both sides could not be kept in:\n%1")
+        error = QCoreApplication::translate("SharedDiaryFile",
+                                            "Days changed on both sides could not be kept in:\n%1")
                     .arg(Native(kept.GetPath()));
         return {};
     }
@@ -221,7 +225,8 @@ SharedDiaryFile::Outcome SharedDiaryFile::Save(std::optional<DiaryMerge::Groups>
     if (path.isEmpty()) {
         Outcome outcome;
         outcome.ok = false;
-        outcome.error = QStringLiteral("The diary is not bound to a file.");
+        outcome.error =
+            QCoreApplication::translate("SharedDiaryFile", "The diary is not bound to a file.");
         return outcome;
     }
     QLockFile lock(path + QStringLiteral(".lock"));
@@ -231,9 +236,11 @@ SharedDiaryFile::Outcome SharedDiaryFile::Save(std::optional<DiaryMerge::Groups>
         // Without a lock file beside it (no folder, no write access) the diary cannot be
         // written either.
         outcome.error = lock.error() == QLockFile::LockFailedError
-            ? QStringLiteral("The diary file is being saved by another program:\n%1")
+            ? QCoreApplication::translate("SharedDiaryFile",
+                                          "The diary file is being saved by another program:\n%1")
                   .arg(Native(path))
-            : QStringLiteral("The diary could not be saved to:\n%1").arg(Native(path));
+            : QCoreApplication::translate("SharedDiaryFile", "The diary could not be saved to:\n%1")
+                  .arg(Native(path));
         return outcome;
     }
 
@@ -251,8 +258,10 @@ SharedDiaryFile::Outcome SharedDiaryFile::Save(std::optional<DiaryMerge::Groups>
         const QString kept = SideFile::FreeName(path, QStringLiteral("damaged"));
         if (!QFile::rename(path, kept)) {
             outcome.ok = false;
-            outcome.error = QStringLiteral("The damaged diary file could not be set aside:\n%1")
-                                .arg(Native(path));
+            outcome.error =
+                QCoreApplication::translate("SharedDiaryFile",
+                                            "The damaged diary file could not be set aside:\n%1")
+                    .arg(Native(path));
             return outcome;
         }
         outcome.keptDamagedFile = kept;
@@ -260,7 +269,9 @@ SharedDiaryFile::Outcome SharedDiaryFile::Save(std::optional<DiaryMerge::Groups>
     const QByteArray bytes = DatabaseWriter::FileBytes(m_database);
     if (!m_database.Save(bytes)) {
         outcome.ok = false;
-        outcome.error = QStringLiteral("The diary could not be saved to:\n%1").arg(Native(path));
+        outcome.error =
+            QCoreApplication::translate("SharedDiaryFile", "The diary could not be saved to:\n%1")
+                .arg(Native(path));
         return outcome;
     }
     TakeBaseline(std::move(groups), Fingerprint::Of(bytes), FileStamp::Of(path));

@@ -2,18 +2,29 @@
 
 #include "model/Workout.h"
 
+#include <QCoreApplication>
+
 namespace StatusCheck {
 
 namespace {
 
-Question Ask(const char *quantifier, const char *exerciseStatus, const char *workoutStatus,
+// Whether some or all exercises carry the status that differs from the workout's.
+enum class Share { Some, All };
+
+Question Ask(Share share, ProgressStatus exerciseStatus, ProgressStatus workoutStatus,
              ProgressStatus answer, const QString &name)
 {
-    QString text = QStringLiteral("%1 exercises in '%2' workout are marked as '%3', but workout "
-                                  "itself is marked as '%4'.\nDo you want to mark workout as "
-                                  "'%5'?")
-                       .arg(QLatin1String(quantifier), name, QLatin1String(exerciseStatus),
-                            QLatin1String(workoutStatus), StatusName(answer));
+    const QString text =
+        (share == Share::Some
+             ? QCoreApplication::translate("StatusCheck",
+                                           "Some exercises in '%1' workout are marked as '%2', "
+                                           "but workout itself is marked as '%3'.\nDo you want "
+                                           "to mark workout as '%4'?")
+             : QCoreApplication::translate("StatusCheck",
+                                           "All exercises in '%1' workout are marked as '%2', "
+                                           "but workout itself is marked as '%3'.\nDo you want "
+                                           "to mark workout as '%4'?"))
+            .arg(name, StatusName(exerciseStatus), StatusName(workoutStatus), StatusName(answer));
     return {text, answer};
 }
 
@@ -25,21 +36,26 @@ std::optional<Question> QuestionFor(const QString &workoutName, ProgressStatus s
     switch (status) {
     case ProgressStatus::NotYet:
         if (done > 0)
-            return Ask("Some", "Done", "Not yet", ProgressStatus::Done, workoutName);
+            return Ask(Share::Some, ProgressStatus::Done, ProgressStatus::NotYet,
+                       ProgressStatus::Done, workoutName);
         if (failed > 0)
-            return Ask("Some", "Failed", "Not yet", ProgressStatus::Failed, workoutName);
+            return Ask(Share::Some, ProgressStatus::Failed, ProgressStatus::NotYet,
+                       ProgressStatus::Failed, workoutName);
         return std::nullopt;
     case ProgressStatus::Failed:
         if (done > 0)
-            return Ask("Some", "Done", "Failed", ProgressStatus::Done, workoutName);
+            return Ask(Share::Some, ProgressStatus::Done, ProgressStatus::Failed,
+                       ProgressStatus::Done, workoutName);
         return std::nullopt;
     case ProgressStatus::Done:
     default:
         if (done > 0)
             return std::nullopt;
         if (failed > 0)
-            return Ask("Some", "Failed", "Done", ProgressStatus::Failed, workoutName);
-        return Ask("All", "Not yet", "Done", ProgressStatus::NotYet, workoutName);
+            return Ask(Share::Some, ProgressStatus::Failed, ProgressStatus::Done,
+                       ProgressStatus::Failed, workoutName);
+        return Ask(Share::All, ProgressStatus::NotYet, ProgressStatus::Done, ProgressStatus::NotYet,
+                   workoutName);
     }
 }
 

@@ -3,6 +3,8 @@
 #include "model/DatabaseWriter.h"
 #include "model/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -36,9 +38,15 @@ QString WeightUnit::Symbol() const
     return IsPounds() ? QStringLiteral("lb") : QStringLiteral("kg");
 }
 
+QString WeightUnit::ShownSymbol() const
+{
+    return IsPounds() ? QCoreApplication::translate("WeightUnit", "lb")
+                      : QCoreApplication::translate("WeightUnit", "kg");
+}
+
 QString WeightUnit::Labelled(const QString &name) const
 {
-    return QStringLiteral("%1 (%2)").arg(name, Symbol());
+    return QStringLiteral("%1 (%2)").arg(name, ShownSymbol());
 }
 
 double WeightUnit::Shown(double kg) const

@@ -27,8 +27,10 @@ public:
 
     Kind GetKind() const { return m_kind; }
     bool IsPounds() const { return m_kind == Pounds; }
-    QString Symbol() const; // "kg", "lb"
-    // A name with the unit: "Weight (lb)".
+    QString Symbol() const; // "kg", "lb", as files and the command line write them
+    // The symbol as the window shows it: the installed translation's ("кг", "фнт" in Russian).
+    QString ShownSymbol() const;
+    // A name with the shown unit: "Weight (lb)".
     QString Labelled(const QString &name) const;
     // Decimals of a shown weight: two for kilograms, one for pounds.
     int Decimals() const { return IsPounds() ? 1 : 2; }

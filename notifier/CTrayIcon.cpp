@@ -23,7 +23,7 @@ CTrayIcon::CTrayIcon(Commands commands, QObject *parent)
     m_menu.addAction(tr("E&xit"), this, [this] { m_commands.exit(); });
 
     m_icon.setIcon(ResourceImages::AppIcon(ImageId::NotifierIcon));
-    m_icon.setToolTip(QString::fromLatin1(ToolTip));
+    m_icon.setToolTip(tr(ToolTip));
     // The menu is placed by ShowMenu rather than by the icon: popped up under the pointer, a
     // quick right click would let go of the button over "Open" and choose it.
     connect(&m_icon, &QSystemTrayIcon::activated, this, &CTrayIcon::OnActivated);

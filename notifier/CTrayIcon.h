@@ -17,7 +17,7 @@ class CTrayIcon : public QObject, public NotifierPresence
     Q_OBJECT
 
 public:
-    static constexpr char ToolTip[] = "Repminder - workout notifier";
+    static constexpr char ToolTip[] = QT_TR_NOOP("Repminder - workout notifier");
     static constexpr int PlacePollPeriod = 200; // milliseconds
     static constexpr int PlaceLooks = 25;
 

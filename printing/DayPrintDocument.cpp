@@ -18,20 +18,22 @@ namespace {
 constexpr int ColumnCount = 8;
 enum Column { Exercise, Sets, Reps, Forced, Negative, Weight, Note, Status };
 
-const std::array<QString, ColumnCount> ColumnHeadings = {
-    QCoreApplication::translate("DayPrintDocument", "Exercise"),
-    QCoreApplication::translate("DayPrintDocument", "Sets"),
-    QCoreApplication::translate("DayPrintDocument", "Reps"),
-    QCoreApplication::translate("DayPrintDocument", "Forced"),
-    QCoreApplication::translate("DayPrintDocument", "Negative"),
-    QCoreApplication::translate("DayPrintDocument", "Weight"),
-    QCoreApplication::translate("DayPrintDocument", "Note"),
-    QCoreApplication::translate("DayPrintDocument", "Status")};
+// Translated when printed: the translation is installed after static initialisation.
+constexpr std::array<const char *, ColumnCount> ColumnHeadings = {
+    QT_TRANSLATE_NOOP("DayPrintDocument", "Exercise"),
+    QT_TRANSLATE_NOOP("DayPrintDocument", "Sets"),
+    QT_TRANSLATE_NOOP("DayPrintDocument", "Reps"),
+    QT_TRANSLATE_NOOP("DayPrintDocument", "Forced"),
+    QT_TRANSLATE_NOOP("DayPrintDocument", "Negative"),
+    QT_TRANSLATE_NOOP("DayPrintDocument", "Weight"),
+    QT_TRANSLATE_NOOP("DayPrintDocument", "Note"),
+    QT_TRANSLATE_NOOP("DayPrintDocument", "Status")};
 
 // The weight's heading names the unit the log is printed in.
 QString Heading(int column, WeightUnit unit)
 {
-    return column == Weight ? unit.Labelled(ColumnHeadings[column]) : ColumnHeadings[column];
+    const QString heading = QCoreApplication::translate("DayPrintDocument", ColumnHeadings[column]);
+    return column == Weight ? unit.Labelled(heading) : heading;
 }
 
 const char Continued[] = QT_TRANSLATE_NOOP("DayPrintDocument", " (continued)");
@@ -86,10 +88,13 @@ struct DayPrintDocument::Metrics
             widths[c] = qMax(headingMetrics.horizontalAdvance(Heading(c, unit)),
                              cellMetrics.horizontalAdvance(QStringLiteral("888.88"))) +
                 2 * cellPadX;
-        widths[Status] = qMax(headingMetrics.horizontalAdvance(ColumnHeadings[Status]),
-                              strongMetrics.horizontalAdvance(
-                                  QCoreApplication::translate("DayPrintDocument", "Not yet"))) +
-            2 * cellPadX;
+        // The status column as wide as its heading or the longest status name.
+        widths[Status] = headingMetrics.horizontalAdvance(Heading(Status, unit));
+        for (const ProgressStatus status :
+             {ProgressStatus::NotYet, ProgressStatus::Done, ProgressStatus::Failed})
+            widths[Status] =
+                qMax(widths[Status], strongMetrics.horizontalAdvance(PrintedText::Status(status)));
+        widths[Status] += 2 * cellPadX;
         qreal fixed = 0;
         for (int c = Sets; c <= Status; ++c)
             fixed += c == Note ? 0 : widths[c];

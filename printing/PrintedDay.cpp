@@ -1,6 +1,7 @@
 #include "printing/PrintedDay.h"
 
 #include "model/TrainingDay.h"
+#include "translations/AppLanguage.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -68,8 +69,13 @@ QString Date(const QDate &date)
 {
     if (!date.isValid())
         return QCoreApplication::translate("PrintedDay", "Undated day");
-    return QLocale(QLocale::English, QLocale::UnitedKingdom)
-        .toString(date, QStringLiteral("dddd, d MMMM yyyy"));
+    // The format is the translation's: "dddd, d. MMMM yyyy" in German. A heading starts with a
+    // capital also where the language writes weekdays small.
+    QString text = AppLanguage::Locale().toString(
+        date, QCoreApplication::translate("PrintedDay", "dddd, d MMMM yyyy"));
+    if (!text.isEmpty())
+        text[0] = text.at(0).toUpper();
+    return text;
 }
 
 } // namespace PrintedText

@@ -3,6 +3,7 @@
 #include "model/NumberText.h"
 #include "progress/CYearGrid.h"
 #include "stats/Consistency.h"
+#include "translations/AppLanguage.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -114,7 +115,7 @@ QWidget *CConsistencyPage::BuildMonths()
 {
     auto *box = new QGroupBox(tr("Planned workouts done"), this);
     auto *grid = new QGridLayout(box);
-    const QLocale locale;
+    const QLocale locale = AppLanguage::Locale();
     for (int month = 1; month <= 12; ++month) {
         auto *name = new QLabel(locale.monthName(month, QLocale::ShortFormat), box);
         name->setAlignment(Qt::AlignCenter);

@@ -6,6 +6,7 @@
 #include "progress/RecordsTable.h"
 #include "settings/WeightUnitSetting.h"
 #include "stats/ExerciseName.h"
+#include "translations/AppLanguage.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
@@ -186,7 +187,7 @@ void CExercisePage::FillList()
     const QSignalBlocker blocker(m_list);
     m_list->clear();
     QTreeWidgetItem *chosen = nullptr;
-    const QLocale locale;
+    const QLocale locale = AppLanguage::Locale();
     for (const ExerciseSummary &exercise : m_exercises) {
         auto *item = new QTreeWidgetItem(m_list);
         item->setText(NameColumn, exercise.name);
@@ -367,8 +368,8 @@ QString CExercisePage::ImageTitle() const
     const DateSpan dates = DatesOf(span, m_today, m_calendarSpan);
     if (span == ChartSpan::Calendar && dates.first.isValid() && dates.last.isValid())
         spanText = tr("%1 to %2")
-                       .arg(QLocale().toString(dates.first, QLocale::ShortFormat),
-                            QLocale().toString(dates.last, QLocale::ShortFormat));
+                       .arg(AppLanguage::Locale().toString(dates.first, QLocale::ShortFormat),
+                            AppLanguage::Locale().toString(dates.last, QLocale::ShortFormat));
     return QStringLiteral("%1 \u2014 %2 \u2014 %3")
         .arg(m_history.Name(), m_measure->currentText(), spanText);
 }

@@ -4,6 +4,7 @@
 #include "progress/RecordsTable.h"
 #include "stats/MeasureUnits.h"
 #include "stats/ValueScale.h"
+#include "translations/AppLanguage.h"
 
 #include <QChart>
 #include <QCursor>
@@ -43,6 +44,8 @@ CProgressChart::CProgressChart(QWidget *parent)
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->addSeries(m_line);
     m_line->setPointsVisible(true);
+    // The axis writes its dates with the chart's locale: month names in the chosen language.
+    chart->setLocale(AppLanguage::Locale());
     m_xAxis->setFormat(QStringLiteral("MMM yyyy"));
     m_xAxis->setTickCount(6);
     m_yAxis->setLabelFormat(QStringLiteral("%g"));
@@ -156,9 +159,10 @@ void CProgressChart::SetAxes(const QList<QPointF> &points)
     const int days = int(first.daysTo(last));
     // Room beyond both ends, so that points on the span's first and last day are drawn whole.
     const int margin = std::max(1, days / 60);
-    m_xAxis->setFormat(days > 3 * 365
-                           ? QStringLiteral("yyyy")
-                           : (days > 90 ? QStringLiteral("MMM yyyy") : QStringLiteral("d MMM")));
+    // A day's format is the translation's: "d. MMM" in German.
+    m_xAxis->setFormat(days > 3 * 365 ? QStringLiteral("yyyy")
+                                      : (days > 90 ? QStringLiteral("MMM yyyy")
+                                                   : tr("d MMM", "date format of the time axis")));
     m_xAxis->setRange(QDateTime(first.addDays(-margin), QTime(0, 0)),
                       QDateTime(last.addDays(margin), QTime(23, 59)));
 }
@@ -207,7 +211,7 @@ void CProgressChart::OnHovered(const QPointF &position, bool state)
     const double value = point->y();
     QToolTip::showText(QCursor::pos(),
                        QStringLiteral("%1\n%2: %3")
-                           .arg(QLocale().toString(date, QLocale::LongFormat), m_title,
+                           .arg(AppLanguage::Locale().toString(date, QLocale::LongFormat), m_title,
                                 RecordsTable::FormatNumber(value)),
                        this);
 }

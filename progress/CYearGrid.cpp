@@ -2,6 +2,7 @@
 
 #include "images/RepbookColours.h"
 #include "progress/YearGridAccessible.h"
+#include "translations/AppLanguage.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -117,7 +118,7 @@ QString CYearGrid::DayText(int index) const
         return {};
     const QDate date = DateOfIndex(index);
     return QStringLiteral("%1: %2").arg(
-        QLocale(QLocale::English).toString(date, QStringLiteral("dddd d MMMM yyyy")),
+        AppLanguage::Locale().toString(date, QStringLiteral("dddd d MMMM yyyy")),
         NameOf(m_year.Days().at(index)));
 }
 
@@ -230,7 +231,7 @@ void CYearGrid::paintEvent(QPaintEvent *)
         return;
     const int cell = Cell();
     const QPoint origin = Origin();
-    const QLocale locale;
+    const QLocale locale = AppLanguage::Locale();
     painter.setPen(palette().color(QPalette::WindowText));
     for (int weekday : {1, 3, 5}) {
         painter.drawText(QRect(0, origin.y() + (weekday - 1) * cell, origin.x() - Gap, cell),
@@ -277,11 +278,11 @@ bool CYearGrid::event(QEvent *event)
         auto *help = static_cast<QHelpEvent *>(event);
         const QDate date = DateAt(help->pos());
         if (date.isValid())
-            QToolTip::showText(
-                help->globalPos(),
-                QStringLiteral("%1\n%2").arg(QLocale().toString(date, QLocale::LongFormat),
-                                             NameOf(m_year.ClassOf(date))),
-                this);
+            QToolTip::showText(help->globalPos(),
+                               QStringLiteral("%1\n%2").arg(
+                                   AppLanguage::Locale().toString(date, QLocale::LongFormat),
+                                   NameOf(m_year.ClassOf(date))),
+                               this);
         else
             QToolTip::hideText();
         return true;

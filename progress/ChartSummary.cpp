@@ -2,6 +2,7 @@
 
 #include "progress/RecordsTable.h"
 #include "stats/MeasureUnits.h"
+#include "translations/AppLanguage.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -14,7 +15,7 @@ QString ValueOn(double value, const QDate &date)
 {
     return QCoreApplication::translate("ChartSummary", "%1 on %2")
         .arg(RecordsTable::FormatNumber(value),
-             QLocale(QLocale::English).toString(date, QStringLiteral("d MMMM yyyy")));
+             AppLanguage::Locale().toString(date, QStringLiteral("d MMMM yyyy")));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "model/NumberText.h"
 #include "stats/MeasureUnits.h"
 #include "stats/PersonalRecords.h"
+#include "translations/AppLanguage.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -15,7 +16,7 @@ namespace {
 
 QString Weight(double weight, WeightUnit unit)
 {
-    return FormatNumber(weight) + QLatin1Char(' ') + unit.Symbol();
+    return FormatNumber(weight) + QLatin1Char(' ') + unit.ShownSymbol();
 }
 
 QString Lift(double weight, int reps, WeightUnit unit)
@@ -25,7 +26,7 @@ QString Lift(double weight, int reps, WeightUnit unit)
 
 QString DateText(const QDate &date)
 {
-    return date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : QString();
+    return date.isValid() ? AppLanguage::Locale().toString(date, QLocale::ShortFormat) : QString();
 }
 
 void SetRow(QTableWidget *table, int row, const QString &label, const QString &value,

@@ -423,6 +423,10 @@ Das Tagebuch behält seine Fassung; die andere wird endgültig entfernt.</transl
         <source>Print</source>
         <translation>Drucken</translation>
     </message>
+    <message>
+        <source>Training log</source>
+        <translation>Trainingstagebuch</translation>
+    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>
@@ -1157,6 +1161,14 @@ Im Tagebuch zeigt Bearbeiten &gt; Konflikte sie neben seiner Fassung und lässt 
     </message>
 </context>
 <context>
+    <name>CProgressChart</name>
+    <message>
+        <source>d MMM</source>
+        <comment>date format of the time axis</comment>
+        <translation>d. MMM</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>Progress</source>
@@ -1360,6 +1372,10 @@ Das Tagebuch öffnet leer und kann nicht gespeichert werden.</translation>
     <message>
         <source>E&amp;xit</source>
         <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>Repminder - workout notifier</source>
+        <translation>Repminder - Trainingserinnerung</translation>
     </message>
 </context>
 <context>
@@ -1674,6 +1690,35 @@ Im Tagebuch zeigt Bearbeiten &gt; Konflikte sie neben der des Tagebuchs und läs
     </message>
 </context>
 <context>
+    <name>ConflictCopyMerge</name>
+    <message>
+        <source>%1 is damaged: it fails its integrity check.</source>
+        <translation>%1 ist beschädigt: Die Integritätsprüfung schlägt fehl.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The record of what this computer agreed on with the others could not be written:
+%1</source>
+        <translation>Die Aufzeichnung dessen, worauf sich dieser Computer mit den anderen geeinigt hat, konnte nicht geschrieben werden:
+%1</translation>
+    </message>
+    <message>
+        <source>The diary&apos;s folder cannot be written:
+%1</source>
+        <translation>In den Ordner des Tagebuchs kann nicht geschrieben werden:
+%1</translation>
+    </message>
+    <message>
+        <source>The record of what this computer last agreed on with the others cannot be read:
+%1</source>
+        <translation>Die Aufzeichnung dessen, worauf sich dieser Computer zuletzt mit den anderen geeinigt hat, kann nicht gelesen werden:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>ConflictNotice</name>
     <message>
         <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
@@ -1682,6 +1727,15 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
         <translation>Für Tage, die an zwei Stellen geändert wurden (auf einem anderen Computer oder hier in der Erinnerung), ist die andere Fassung vermerkt:
 %1
 Bearbeiten &gt; Konflikte zeigt sie neben der des Tagebuchs und lässt Sie stattdessen sie übernehmen.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictRecords</name>
+    <message>
+        <source>The other version of the day could not be removed from:
+%1</source>
+        <translation>Die andere Fassung des Tages konnte nicht entfernt werden aus:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1752,6 +1806,25 @@ Bearbeiten &gt; Konflikte zeigt sie neben der des Tagebuchs und lässt Sie statt
             <numerusform>%n Woche</numerusform>
             <numerusform>%n Wochen</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CsvReader</name>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Nicht genügend Arbeitsspeicher.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds binary data: this is not a text file.</source>
+        <translation>Zeile %1 enthält Binärdaten: Dies ist keine Textdatei.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not valid CSV: %2.</source>
+        <translation>Zeile %1 ist kein gültiges CSV: %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quoted field that is never closed.</source>
+        <translation>Zeile %1 öffnet ein Feld in Anführungszeichen, das nie geschlossen wird.</translation>
     </message>
 </context>
 <context>
@@ -1881,10 +1954,6 @@ Drücken Sie „Abbrechen“, um nichts zu tun.</translation>
         <translation>Status</translation>
     </message>
     <message>
-        <source>Not yet</source>
-        <translation>Noch offen</translation>
-    </message>
-    <message>
         <source>No exercises.</source>
         <translation>Keine Übungen.</translation>
     </message>
@@ -1910,6 +1979,70 @@ Drücken Sie „Abbrechen“, um nichts zu tun.</translation>
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryBackups</name>
+    <message>
+        <source>The diary file could not be read for a backup:
+%1</source>
+        <translation>Die Tagebuchdatei konnte für eine Sicherung nicht gelesen werden:
+%1</translation>
+    </message>
+    <message>
+        <source>A backup of the diary could not be written in:
+%1</source>
+        <translation>Eine Sicherung des Tagebuchs konnte nicht geschrieben werden in:
+%1</translation>
+    </message>
+    <message>
+        <source>the backup of %1 with 1 day</source>
+        <translation>die Sicherung vom %1 mit 1 Tag</translation>
+    </message>
+    <message>
+        <source>the backup of %1 with %2 days</source>
+        <translation>die Sicherung vom %1 mit %2 Tagen</translation>
+    </message>
+    <message>
+        <source>The backup cannot be read or is damaged:
+%1</source>
+        <translation>Die Sicherung kann nicht gelesen werden oder ist beschädigt:
+%1</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <translation>d. MMMM yyyy, HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryCsv</name>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>unreadable date &quot;%1&quot;</source>
+        <translation>unlesbares Datum „%1“</translation>
+    </message>
+    <message>
+        <source>positions of workout and exercise must count from 1</source>
+        <translation>Positionen von Training und Übung müssen ab 1 zählen</translation>
+    </message>
+    <message>
+        <source>unknown workout status &quot;%1&quot;</source>
+        <translation>unbekannter Trainingsstatus „%1“</translation>
+    </message>
+    <message>
+        <source>unknown exercise status &quot;%1&quot;</source>
+        <translation>unbekannter Übungsstatus „%1“</translation>
+    </message>
+    <message>
+        <source>unreadable weight &quot;%1&quot;</source>
+        <translation>unlesbares Gewicht „%1“</translation>
+    </message>
+    <message>
+        <source>Line %1: the header lacks the column &quot;%2&quot;.</source>
+        <translation>Zeile %1: In der Kopfzeile fehlt die Spalte „%2“.</translation>
     </message>
 </context>
 <context>
@@ -1939,6 +2072,41 @@ Nein: das ganze Tagebuch (%2).</translation>
     <message>
         <source>Training log exports: Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;All files (*)</source>
         <translation>Exporte von Trainingstagebüchern: Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryExport</name>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>Die Datei ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>You may not create files in the folder %1.</source>
+        <translation>Sie dürfen im Ordner %1 keine Dateien anlegen.</translation>
+    </message>
+    <message>
+        <source>It is no ordinary file.</source>
+        <translation>Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>The folder %1 takes no new files.</source>
+        <translation>Der Ordner %1 nimmt keine neuen Dateien auf.</translation>
+    </message>
+    <message>
+        <source>The export could not be written to:
+%1
+%2</source>
+        <translation>Der Export konnte nicht geschrieben werden nach:
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -1997,6 +2165,19 @@ Bearbeiten &gt; Konflikte zeigt sie neben denen des Ordners und lässt Sie sie s
     </message>
 </context>
 <context>
+    <name>DiaryFolderSwitch</name>
+    <message>
+        <source>%1 could not be copied to:
+%2</source>
+        <translation>%1 konnte nicht kopiert werden nach:
+%2</translation>
+    </message>
+    <message>
+        <source>The diary %1 cannot be read or is damaged.</source>
+        <translation>Das Tagebuch %1 kann nicht gelesen werden oder ist beschädigt.</translation>
+    </message>
+</context>
+<context>
     <name>DiaryHistory</name>
     <message>
         <source>&quot;%1 %2&quot; is not possible: another program (the notifier or the command-line tool) has changed %3 since. Doing it would throw that change away.</source>
@@ -2028,6 +2209,61 @@ Bearbeiten &gt; Konflikte zeigt sie neben denen des Ordners und lässt Sie sie s
     <message>
         <source>Added %1 with %2 (%3)%4.</source>
         <translation>%1 mit %2 hinzugefügt (%3)%4.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>(no date)</source>
+        <translation>(ohne Datum)</translation>
+    </message>
+    <message>
+        <source>%1  new day, %2, %3; %4 already there</source>
+        <translation>%1  neuer Tag, %2, %3; %4 schon vorhanden</translation>
+    </message>
+    <message>
+        <source>%1  adds %2, %3; %4 already there</source>
+        <translation>%1  fügt %2, %3 hinzu; %4 schon vorhanden</translation>
+    </message>
+    <message>
+        <source>line %1 skipped: %2</source>
+        <translation>Zeile %1 übersprungen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryJson</name>
+    <message>
+        <source>a day must be an object</source>
+        <translation>ein Tag muss ein Objekt sein</translation>
+    </message>
+    <message>
+        <source>Day %1 of the file: %2.</source>
+        <translation>Tag %1 der Datei: %2.</translation>
+    </message>
+    <message>
+        <source>unreadable date</source>
+        <translation>unlesbares Datum</translation>
+    </message>
+    <message>
+        <source>unknown status &quot;%1&quot;</source>
+        <translation>unbekannter Status „%1“</translation>
+    </message>
+    <message>
+        <source>Line %1 is not valid JSON: %2.</source>
+        <translation>Zeile %1 ist kein gültiges JSON: %2.</translation>
+    </message>
+    <message>
+        <source>Line 1: this JSON file is no Repbook diary export.</source>
+        <translation>Zeile 1: Diese JSON-Datei ist kein Export eines Repbook-Tagebuchs.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file was written by a newer Repbook (version %1).</source>
+        <translation>Zeile 1: Die Datei wurde von einem neueren Repbook geschrieben (Version %1).</translation>
+    </message>
+    <message>
+        <source>Line 1: unknown weight unit &quot;%1&quot;.</source>
+        <translation>Zeile 1: unbekannte Gewichtseinheit „%1“.</translation>
     </message>
 </context>
 <context>
@@ -2077,6 +2313,33 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 Das Tagebuch behält die hier gezeigte Fassung. Die andere Fassung wurde gespeichert in:
 %2
 Bearbeiten &gt; Konflikte zeigt sie neben der des Tagebuchs und lässt Sie sie stattdessen übernehmen.</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeFields</name>
+    <message>
+        <source>%1 outside %2..%3</source>
+        <translation>%1 außerhalb von %2..%3</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>Sätze</translation>
+    </message>
+    <message>
+        <source>reps</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>forced reps</source>
+        <translation>erzwungene Wiederholungen</translation>
+    </message>
+    <message>
+        <source>negative reps</source>
+        <translation>negative Wiederholungen</translation>
+    </message>
+    <message>
+        <source>weight outside 0..%1 kg</source>
+        <translation>Gewicht außerhalb von 0..%1 kg</translation>
     </message>
 </context>
 <context>
@@ -2281,12 +2544,67 @@ Bearbeiten &gt; Konflikte zeigt sie neben der des Tagebuchs und lässt Sie sie s
     </message>
 </context>
 <context>
+    <name>ImportNameMap</name>
+    <message>
+        <source>The choices of exercise names could not be saved in %1.</source>
+        <translation>Die Zuordnung der Übungsnamen konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSource</name>
+    <message>
+        <source>Line 1: the file has no header.</source>
+        <translation>Zeile 1: Die Datei hat keine Kopfzeile.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file is empty.</source>
+        <translation>Zeile 1: Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file is no export that Repbook can read (a Repbook CSV or JSON file, or a CSV export of Strong, Hevy, FitNotes or LiftLog).</source>
+        <translation>Zeile 1: Die Datei ist kein Export, den Repbook lesen kann (eine CSV- oder JSON-Datei von Repbook oder ein CSV-Export von Strong, Hevy, FitNotes oder LiftLog).</translation>
+    </message>
+    <message>
+        <source>%1 is too large to import (%2 MB; at most %3 MB).</source>
+        <translation>%1 ist zu groß für den Import (%2 MB; höchstens %3 MB).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported.
+%2</source>
+        <translation>%1 kann nicht importiert werden.
+%2</translation>
+    </message>
+</context>
+<context>
     <name>LaunchDiary</name>
     <message>
         <source>The diary program could not be started:
 %1</source>
         <translation>Das Tagebuchprogramm konnte nicht gestartet werden:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>LiftLogExport</name>
+    <message>
+        <source>Line %1: the header is not that of a %2 file.</source>
+        <translation>Zeile %1: Die Kopfzeile ist nicht die einer %2-Datei.</translation>
+    </message>
+    <message>
+        <source>unreadable timestamp &quot;%1&quot;</source>
+        <translation>unlesbarer Zeitstempel „%1“</translation>
+    </message>
+    <message>
+        <source>unreadable number</source>
+        <translation>unlesbare Zahl</translation>
+    </message>
+    <message>
+        <source>unknown unit &quot;%1&quot;</source>
+        <translation>unbekannte Einheit „%1“</translation>
     </message>
 </context>
 <context>
@@ -2540,6 +2858,21 @@ Es wurde nichts zusammengeführt.</translation>
     </message>
 </context>
 <context>
+    <name>PeerExports</name>
+    <message>
+        <source>unreadable date &quot;%1&quot;</source>
+        <translation>unlesbares Datum „%1“</translation>
+    </message>
+    <message>
+        <source>unreadable number</source>
+        <translation>unlesbare Zahl</translation>
+    </message>
+    <message>
+        <source>Line %1: the header is not that of a %2 file.</source>
+        <translation>Zeile %1: Die Kopfzeile ist nicht die einer %2-Datei.</translation>
+    </message>
+</context>
+<context>
     <name>PeriodPoints</name>
     <message>
         <source>One point per week: the sum of each week.</source>
@@ -2563,6 +2896,10 @@ Es wurde nichts zusammengeführt.</translation>
     <message>
         <source>Undated day</source>
         <translation>Tag ohne Datum</translation>
+    </message>
+    <message>
+        <source>dddd, d MMMM yyyy</source>
+        <translation>dddd, d. MMMM yyyy</translation>
     </message>
 </context>
 <context>
@@ -2791,6 +3128,92 @@ Days another program had changed meanwhile are kept in:
         <translation>
 Tage, die ein anderes Programm zwischenzeitlich geändert hat, werden aufbewahrt in:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SetCollector</name>
+    <message>
+        <source>unreadable date</source>
+        <translation>unlesbares Datum</translation>
+    </message>
+    <message>
+        <source>no exercise name</source>
+        <translation>kein Übungsname</translation>
+    </message>
+    <message>
+        <source>time or distance only</source>
+        <translation>nur Zeit oder Strecke</translation>
+    </message>
+    <message>
+        <source>no weight and no reps</source>
+        <translation>weder Gewicht noch Wiederholungen</translation>
+    </message>
+    <message>
+        <source>weight %1 kg outside 0..%2 kg</source>
+        <translation>Gewicht %1 kg außerhalb von 0..%2 kg</translation>
+    </message>
+</context>
+<context>
+    <name>SharedDiaryFile</name>
+    <message>
+        <source>The diary file cannot be read:
+%1</source>
+        <translation>Die Tagebuchdatei kann nicht gelesen werden:
+%1</translation>
+    </message>
+    <message>
+        <source>Days changed on both sides could not be kept in:
+%1</source>
+        <translation>Auf beiden Seiten geänderte Tage konnten nicht aufbewahrt werden in:
+%1</translation>
+    </message>
+    <message>
+        <source>The diary is not bound to a file.</source>
+        <translation>Das Tagebuch ist an keine Datei gebunden.</translation>
+    </message>
+    <message>
+        <source>The diary file is being saved by another program:
+%1</source>
+        <translation>Die Tagebuchdatei wird gerade von einem anderen Programm gespeichert:
+%1</translation>
+    </message>
+    <message>
+        <source>The diary could not be saved to:
+%1</source>
+        <translation>Das Tagebuch konnte nicht gespeichert werden in:
+%1</translation>
+    </message>
+    <message>
+        <source>The damaged diary file could not be set aside:
+%1</source>
+        <translation>Die beschädigte Tagebuchdatei konnte nicht beiseitegelegt werden:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>StatusCheck</name>
+    <message>
+        <source>Some exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
+Do you want to mark workout as &apos;%4&apos;?</source>
+        <translation>Einige Übungen im Training „%1“ sind als „%2“ markiert, das Training selbst aber als „%3“.
+Möchten Sie das Training als „%4“ markieren?</translation>
+    </message>
+    <message>
+        <source>All exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
+Do you want to mark workout as &apos;%4&apos;?</source>
+        <translation>Alle Übungen im Training „%1“ sind als „%2“ markiert, das Training selbst aber als „%3“.
+Möchten Sie das Training als „%4“ markieren?</translation>
+    </message>
+</context>
+<context>
+    <name>WeightUnit</name>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
     </message>
 </context>
 <context>

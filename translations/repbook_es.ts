@@ -423,6 +423,10 @@ El diario conserva su versión; la otra se elimina definitivamente.</translation
         <source>Print</source>
         <translation>Imprimir</translation>
     </message>
+    <message>
+        <source>Training log</source>
+        <translation>Diario de entrenamiento</translation>
+    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>
@@ -762,11 +766,13 @@ Abra un día en el diario, anote lo que levantó y marque los ejercicios como he
     </message>
     <message>
         <source>Workouts added</source>
-        <translation>Entrenamientos añadidos</translation>
+        <translation>Entrenamientos
+añadidos</translation>
     </message>
     <message>
         <source>Exercises added</source>
-        <translation>Ejercicios añadidos</translation>
+        <translation>Ejercicios
+añadidos</translation>
     </message>
     <message>
         <source>Already there</source>
@@ -1157,6 +1163,14 @@ En el diario, Editar &gt; Conflictos los muestra junto a su versión y permite t
     </message>
 </context>
 <context>
+    <name>CProgressChart</name>
+    <message>
+        <source>d MMM</source>
+        <comment>date format of the time axis</comment>
+        <translation>d MMM</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>Progress</source>
@@ -1360,6 +1374,10 @@ El diario se abre vacío y no se puede guardar.</translation>
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Repminder - workout notifier</source>
+        <translation>Repminder - recordatorio de entrenamientos</translation>
     </message>
 </context>
 <context>
@@ -1674,6 +1692,35 @@ En el diario, Editar &gt; Conflictos la muestra junto a la del diario y le permi
     </message>
 </context>
 <context>
+    <name>ConflictCopyMerge</name>
+    <message>
+        <source>%1 is damaged: it fails its integrity check.</source>
+        <translation>%1 está dañado: no supera la comprobación de integridad.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>No se puede leer %1.</translation>
+    </message>
+    <message>
+        <source>The record of what this computer agreed on with the others could not be written:
+%1</source>
+        <translation>No se pudo escribir el registro de lo que este ordenador acordó con los demás:
+%1</translation>
+    </message>
+    <message>
+        <source>The diary&apos;s folder cannot be written:
+%1</source>
+        <translation>No se puede escribir en la carpeta del diario:
+%1</translation>
+    </message>
+    <message>
+        <source>The record of what this computer last agreed on with the others cannot be read:
+%1</source>
+        <translation>No se puede leer el registro de lo último que este ordenador acordó con los demás:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>ConflictNotice</name>
     <message>
         <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
@@ -1682,6 +1729,15 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
         <translation>Los días que se cambiaron en dos lugares (en otro equipo, o aquí en el recordatorio) tienen registrada su otra versión:
 %1
 Editar &gt; Conflictos la muestra junto a la del diario y le permite tomarla en su lugar.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictRecords</name>
+    <message>
+        <source>The other version of the day could not be removed from:
+%1</source>
+        <translation>No se pudo quitar la otra versión del día de:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1752,6 +1808,25 @@ Editar &gt; Conflictos la muestra junto a la del diario y le permite tomarla en 
             <numerusform>%n semana</numerusform>
             <numerusform>%n semanas</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CsvReader</name>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Memoria insuficiente.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds binary data: this is not a text file.</source>
+        <translation>La línea %1 contiene datos binarios: no es un archivo de texto.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not valid CSV: %2.</source>
+        <translation>La línea %1 no es CSV válido: %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quoted field that is never closed.</source>
+        <translation>La línea %1 abre un campo entre comillas que nunca se cierra.</translation>
     </message>
 </context>
 <context>
@@ -1881,10 +1956,6 @@ Pulse «Cancelar» para no hacer nada.</translation>
         <translation>Estado</translation>
     </message>
     <message>
-        <source>Not yet</source>
-        <translation>Todavía no</translation>
-    </message>
-    <message>
         <source>No exercises.</source>
         <translation>Sin ejercicios.</translation>
     </message>
@@ -1910,6 +1981,70 @@ Pulse «Cancelar» para no hacer nada.</translation>
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryBackups</name>
+    <message>
+        <source>The diary file could not be read for a backup:
+%1</source>
+        <translation>No se pudo leer el archivo del diario para una copia de seguridad:
+%1</translation>
+    </message>
+    <message>
+        <source>A backup of the diary could not be written in:
+%1</source>
+        <translation>No se pudo escribir una copia de seguridad del diario en:
+%1</translation>
+    </message>
+    <message>
+        <source>the backup of %1 with 1 day</source>
+        <translation>la copia de seguridad del %1 con 1 día</translation>
+    </message>
+    <message>
+        <source>the backup of %1 with %2 days</source>
+        <translation>la copia de seguridad del %1 con %2 días</translation>
+    </message>
+    <message>
+        <source>The backup cannot be read or is damaged:
+%1</source>
+        <translation>No se puede leer la copia de seguridad o está dañada:
+%1</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy, HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryCsv</name>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 no es un número entero</translation>
+    </message>
+    <message>
+        <source>unreadable date &quot;%1&quot;</source>
+        <translation>fecha ilegible «%1»</translation>
+    </message>
+    <message>
+        <source>positions of workout and exercise must count from 1</source>
+        <translation>las posiciones de entrenamiento y ejercicio deben contar desde 1</translation>
+    </message>
+    <message>
+        <source>unknown workout status &quot;%1&quot;</source>
+        <translation>estado de entrenamiento desconocido «%1»</translation>
+    </message>
+    <message>
+        <source>unknown exercise status &quot;%1&quot;</source>
+        <translation>estado de ejercicio desconocido «%1»</translation>
+    </message>
+    <message>
+        <source>unreadable weight &quot;%1&quot;</source>
+        <translation>peso ilegible «%1»</translation>
+    </message>
+    <message>
+        <source>Line %1: the header lacks the column &quot;%2&quot;.</source>
+        <translation>Línea %1: falta la columna «%2» en el encabezado.</translation>
     </message>
 </context>
 <context>
@@ -1939,6 +2074,41 @@ No: todo el diario (%2).</translation>
     <message>
         <source>Training log exports: Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;All files (*)</source>
         <translation>Exportaciones de diarios de entrenamiento: Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryExport</name>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Es una carpeta.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>El archivo está protegido contra escritura.</translation>
+    </message>
+    <message>
+        <source>You may not create files in the folder %1.</source>
+        <translation>No tiene permiso para crear archivos en la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>It is no ordinary file.</source>
+        <translation>No es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>The folder %1 takes no new files.</source>
+        <translation>La carpeta %1 no admite archivos nuevos.</translation>
+    </message>
+    <message>
+        <source>The export could not be written to:
+%1
+%2</source>
+        <translation>No se pudo escribir la exportación en:
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -1997,6 +2167,19 @@ Editar &gt; Conflictos los muestra junto a los de la carpeta y permite tomarlos 
     </message>
 </context>
 <context>
+    <name>DiaryFolderSwitch</name>
+    <message>
+        <source>%1 could not be copied to:
+%2</source>
+        <translation>No se pudo copiar %1 en:
+%2</translation>
+    </message>
+    <message>
+        <source>The diary %1 cannot be read or is damaged.</source>
+        <translation>No se puede leer el diario %1 o está dañado.</translation>
+    </message>
+</context>
+<context>
     <name>DiaryHistory</name>
     <message>
         <source>&quot;%1 %2&quot; is not possible: another program (the notifier or the command-line tool) has changed %3 since. Doing it would throw that change away.</source>
@@ -2028,6 +2211,61 @@ Editar &gt; Conflictos los muestra junto a los de la carpeta y permite tomarlos 
     <message>
         <source>Added %1 with %2 (%3)%4.</source>
         <translation>Añadido %1 con %2 (%3)%4.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>del %1 al %2</translation>
+    </message>
+    <message>
+        <source>(no date)</source>
+        <translation>(sin fecha)</translation>
+    </message>
+    <message>
+        <source>%1  new day, %2, %3; %4 already there</source>
+        <translation>%1  día nuevo, %2, %3; %4 ya presente(s)</translation>
+    </message>
+    <message>
+        <source>%1  adds %2, %3; %4 already there</source>
+        <translation>%1  añade %2, %3; %4 ya presente(s)</translation>
+    </message>
+    <message>
+        <source>line %1 skipped: %2</source>
+        <translation>línea %1 omitida: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryJson</name>
+    <message>
+        <source>a day must be an object</source>
+        <translation>un día debe ser un objeto</translation>
+    </message>
+    <message>
+        <source>Day %1 of the file: %2.</source>
+        <translation>Día %1 del archivo: %2.</translation>
+    </message>
+    <message>
+        <source>unreadable date</source>
+        <translation>fecha ilegible</translation>
+    </message>
+    <message>
+        <source>unknown status &quot;%1&quot;</source>
+        <translation>estado desconocido «%1»</translation>
+    </message>
+    <message>
+        <source>Line %1 is not valid JSON: %2.</source>
+        <translation>La línea %1 no es JSON válido: %2.</translation>
+    </message>
+    <message>
+        <source>Line 1: this JSON file is no Repbook diary export.</source>
+        <translation>Línea 1: este archivo JSON no es una exportación de un diario de Repbook.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file was written by a newer Repbook (version %1).</source>
+        <translation>Línea 1: el archivo lo escribió un Repbook más reciente (versión %1).</translation>
+    </message>
+    <message>
+        <source>Line 1: unknown weight unit &quot;%1&quot;.</source>
+        <translation>Línea 1: unidad de peso desconocida «%1».</translation>
     </message>
 </context>
 <context>
@@ -2077,6 +2315,33 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 El diario conserva la versión mostrada aquí. La otra versión se guardó en:
 %2
 Editar &gt; Conflictos la muestra junto a la del diario y permite tomarla en su lugar.</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeFields</name>
+    <message>
+        <source>%1 outside %2..%3</source>
+        <translation>%1 fuera de %2..%3</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>series</translation>
+    </message>
+    <message>
+        <source>reps</source>
+        <translation>repeticiones</translation>
+    </message>
+    <message>
+        <source>forced reps</source>
+        <translation>repeticiones forzadas</translation>
+    </message>
+    <message>
+        <source>negative reps</source>
+        <translation>repeticiones negativas</translation>
+    </message>
+    <message>
+        <source>weight outside 0..%1 kg</source>
+        <translation>peso fuera de 0..%1 kg</translation>
     </message>
 </context>
 <context>
@@ -2281,12 +2546,67 @@ Editar &gt; Conflictos la muestra junto a la del diario y permite tomarla en su 
     </message>
 </context>
 <context>
+    <name>ImportNameMap</name>
+    <message>
+        <source>The choices of exercise names could not be saved in %1.</source>
+        <translation>No se pudieron guardar las elecciones de nombres de ejercicios en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSource</name>
+    <message>
+        <source>Line 1: the file has no header.</source>
+        <translation>Línea 1: el archivo no tiene encabezado.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file is empty.</source>
+        <translation>Línea 1: el archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file is no export that Repbook can read (a Repbook CSV or JSON file, or a CSV export of Strong, Hevy, FitNotes or LiftLog).</source>
+        <translation>Línea 1: el archivo no es una exportación que Repbook pueda leer (un archivo CSV o JSON de Repbook, o una exportación CSV de Strong, Hevy, FitNotes o LiftLog).</translation>
+    </message>
+    <message>
+        <source>%1 is too large to import (%2 MB; at most %3 MB).</source>
+        <translation>%1 es demasiado grande para importarlo (%2 MB; como máximo %3 MB).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>No se puede leer %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported.
+%2</source>
+        <translation>No se puede importar %1.
+%2</translation>
+    </message>
+</context>
+<context>
     <name>LaunchDiary</name>
     <message>
         <source>The diary program could not be started:
 %1</source>
         <translation>No se pudo iniciar el programa del diario:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>LiftLogExport</name>
+    <message>
+        <source>Line %1: the header is not that of a %2 file.</source>
+        <translation>Línea %1: el encabezado no es el de un archivo %2.</translation>
+    </message>
+    <message>
+        <source>unreadable timestamp &quot;%1&quot;</source>
+        <translation>marca de tiempo ilegible «%1»</translation>
+    </message>
+    <message>
+        <source>unreadable number</source>
+        <translation>número ilegible</translation>
+    </message>
+    <message>
+        <source>unknown unit &quot;%1&quot;</source>
+        <translation>unidad desconocida «%1»</translation>
     </message>
 </context>
 <context>
@@ -2540,6 +2860,21 @@ No se fusionó nada.</translation>
     </message>
 </context>
 <context>
+    <name>PeerExports</name>
+    <message>
+        <source>unreadable date &quot;%1&quot;</source>
+        <translation>fecha ilegible «%1»</translation>
+    </message>
+    <message>
+        <source>unreadable number</source>
+        <translation>número ilegible</translation>
+    </message>
+    <message>
+        <source>Line %1: the header is not that of a %2 file.</source>
+        <translation>Línea %1: el encabezado no es el de un archivo %2.</translation>
+    </message>
+</context>
+<context>
     <name>PeriodPoints</name>
     <message>
         <source>One point per week: the sum of each week.</source>
@@ -2563,6 +2898,10 @@ No se fusionó nada.</translation>
     <message>
         <source>Undated day</source>
         <translation>Día sin fecha</translation>
+    </message>
+    <message>
+        <source>dddd, d MMMM yyyy</source>
+        <translation>dddd, d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
     </message>
 </context>
 <context>
@@ -2791,6 +3130,92 @@ Days another program had changed meanwhile are kept in:
         <translation>
 Los días cambiados mientras tanto por otro programa se guardan en:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SetCollector</name>
+    <message>
+        <source>unreadable date</source>
+        <translation>fecha ilegible</translation>
+    </message>
+    <message>
+        <source>no exercise name</source>
+        <translation>sin nombre de ejercicio</translation>
+    </message>
+    <message>
+        <source>time or distance only</source>
+        <translation>solo tiempo o distancia</translation>
+    </message>
+    <message>
+        <source>no weight and no reps</source>
+        <translation>sin peso ni repeticiones</translation>
+    </message>
+    <message>
+        <source>weight %1 kg outside 0..%2 kg</source>
+        <translation>peso %1 kg fuera de 0..%2 kg</translation>
+    </message>
+</context>
+<context>
+    <name>SharedDiaryFile</name>
+    <message>
+        <source>The diary file cannot be read:
+%1</source>
+        <translation>No se puede leer el archivo del diario:
+%1</translation>
+    </message>
+    <message>
+        <source>Days changed on both sides could not be kept in:
+%1</source>
+        <translation>No se pudieron conservar los días cambiados en ambos lados en:
+%1</translation>
+    </message>
+    <message>
+        <source>The diary is not bound to a file.</source>
+        <translation>El diario no está vinculado a ningún archivo.</translation>
+    </message>
+    <message>
+        <source>The diary file is being saved by another program:
+%1</source>
+        <translation>Otro programa está guardando el archivo del diario:
+%1</translation>
+    </message>
+    <message>
+        <source>The diary could not be saved to:
+%1</source>
+        <translation>No se pudo guardar el diario en:
+%1</translation>
+    </message>
+    <message>
+        <source>The damaged diary file could not be set aside:
+%1</source>
+        <translation>No se pudo apartar el archivo del diario dañado:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>StatusCheck</name>
+    <message>
+        <source>Some exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
+Do you want to mark workout as &apos;%4&apos;?</source>
+        <translation>Algunos ejercicios del entrenamiento «%1» están marcados como «%2», pero el propio entrenamiento está marcado como «%3».
+¿Desea marcar el entrenamiento como «%4»?</translation>
+    </message>
+    <message>
+        <source>All exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
+Do you want to mark workout as &apos;%4&apos;?</source>
+        <translation>Todos los ejercicios del entrenamiento «%1» están marcados como «%2», pero el propio entrenamiento está marcado como «%3».
+¿Desea marcar el entrenamiento como «%4»?</translation>
+    </message>
+</context>
+<context>
+    <name>WeightUnit</name>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
     </message>
 </context>
 <context>

@@ -423,6 +423,10 @@ Le journal garde sa version ; l&apos;autre est supprimée définitivement.</tran
         <source>Print</source>
         <translation>Imprimer</translation>
     </message>
+    <message>
+        <source>Training log</source>
+        <translation>Journal d&apos;entraînement</translation>
+    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>
@@ -762,11 +766,13 @@ Ouvrez un jour du journal, saisissez ce que vous avez soulevé et marquez les ex
     </message>
     <message>
         <source>Workouts added</source>
-        <translation>Séances ajoutées</translation>
+        <translation>Séances
+ajoutées</translation>
     </message>
     <message>
         <source>Exercises added</source>
-        <translation>Exercices ajoutés</translation>
+        <translation>Exercices
+ajoutés</translation>
     </message>
     <message>
         <source>Already there</source>
@@ -1157,6 +1163,14 @@ Dans le journal, Édition &gt; Conflits les affiche à côté de sa version et p
     </message>
 </context>
 <context>
+    <name>CProgressChart</name>
+    <message>
+        <source>d MMM</source>
+        <comment>date format of the time axis</comment>
+        <translation>d MMM</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>Progress</source>
@@ -1360,6 +1374,10 @@ Le journal s&apos;ouvre vide et ne peut pas être enregistré.</translation>
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Repminder - workout notifier</source>
+        <translation>Repminder - rappel d&apos;entraînement</translation>
     </message>
 </context>
 <context>
@@ -1674,6 +1692,35 @@ Dans le journal, Édition &gt; Conflits l&apos;affiche à côté de celle du jou
     </message>
 </context>
 <context>
+    <name>ConflictCopyMerge</name>
+    <message>
+        <source>%1 is damaged: it fails its integrity check.</source>
+        <translation>%1 est endommagé : la vérification d&apos;intégrité échoue.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The record of what this computer agreed on with the others could not be written:
+%1</source>
+        <translation>L&apos;enregistrement de ce sur quoi cet ordinateur s&apos;est accordé avec les autres n&apos;a pas pu être écrit :
+%1</translation>
+    </message>
+    <message>
+        <source>The diary&apos;s folder cannot be written:
+%1</source>
+        <translation>Le dossier du journal n&apos;est pas accessible en écriture :
+%1</translation>
+    </message>
+    <message>
+        <source>The record of what this computer last agreed on with the others cannot be read:
+%1</source>
+        <translation>L&apos;enregistrement de ce sur quoi cet ordinateur s&apos;est accordé en dernier avec les autres ne peut pas être lu :
+%1</translation>
+    </message>
+</context>
+<context>
     <name>ConflictNotice</name>
     <message>
         <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
@@ -1682,6 +1729,15 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
         <translation>Les jours modifiés à deux endroits (sur un autre ordinateur, ou ici dans le rappel) ont leur autre version enregistrée :
 %1
 Édition &gt; Conflits l&apos;affiche à côté de celle du journal et vous permet de la prendre à la place.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictRecords</name>
+    <message>
+        <source>The other version of the day could not be removed from:
+%1</source>
+        <translation>L&apos;autre version du jour n&apos;a pas pu être retirée de :
+%1</translation>
     </message>
 </context>
 <context>
@@ -1752,6 +1808,25 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
             <numerusform>%n semaine</numerusform>
             <numerusform>%n semaines</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CsvReader</name>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Mémoire insuffisante.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds binary data: this is not a text file.</source>
+        <translation>La ligne %1 contient des données binaires : ce n&apos;est pas un fichier texte.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not valid CSV: %2.</source>
+        <translation>La ligne %1 n&apos;est pas du CSV valide : %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quoted field that is never closed.</source>
+        <translation>La ligne %1 ouvre un champ entre guillemets qui n&apos;est jamais fermé.</translation>
     </message>
 </context>
 <context>
@@ -1881,10 +1956,6 @@ Appuyez sur « Annuler » pour ne rien faire.</translation>
         <translation>État</translation>
     </message>
     <message>
-        <source>Not yet</source>
-        <translation>Pas encore</translation>
-    </message>
-    <message>
         <source>No exercises.</source>
         <translation>Aucun exercice.</translation>
     </message>
@@ -1910,6 +1981,70 @@ Appuyez sur « Annuler » pour ne rien faire.</translation>
     <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryBackups</name>
+    <message>
+        <source>The diary file could not be read for a backup:
+%1</source>
+        <translation>Le fichier du journal n&apos;a pas pu être lu pour une sauvegarde :
+%1</translation>
+    </message>
+    <message>
+        <source>A backup of the diary could not be written in:
+%1</source>
+        <translation>Une sauvegarde du journal n&apos;a pas pu être écrite dans :
+%1</translation>
+    </message>
+    <message>
+        <source>the backup of %1 with 1 day</source>
+        <translation>la sauvegarde du %1 avec 1 jour</translation>
+    </message>
+    <message>
+        <source>the backup of %1 with %2 days</source>
+        <translation>la sauvegarde du %1 avec %2 jours</translation>
+    </message>
+    <message>
+        <source>The backup cannot be read or is damaged:
+%1</source>
+        <translation>La sauvegarde ne peut pas être lue ou est endommagée :
+%1</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <translation>d MMMM yyyy &apos;à&apos; HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryCsv</name>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 n&apos;est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>unreadable date &quot;%1&quot;</source>
+        <translation>date illisible « %1 »</translation>
+    </message>
+    <message>
+        <source>positions of workout and exercise must count from 1</source>
+        <translation>les positions de séance et d&apos;exercice doivent compter à partir de 1</translation>
+    </message>
+    <message>
+        <source>unknown workout status &quot;%1&quot;</source>
+        <translation>état de séance inconnu « %1 »</translation>
+    </message>
+    <message>
+        <source>unknown exercise status &quot;%1&quot;</source>
+        <translation>état d&apos;exercice inconnu « %1 »</translation>
+    </message>
+    <message>
+        <source>unreadable weight &quot;%1&quot;</source>
+        <translation>poids illisible « %1 »</translation>
+    </message>
+    <message>
+        <source>Line %1: the header lacks the column &quot;%2&quot;.</source>
+        <translation>Ligne %1 : il manque la colonne « %2 » dans l&apos;en-tête.</translation>
     </message>
 </context>
 <context>
@@ -1939,6 +2074,41 @@ Non : tout le journal (%2).</translation>
     <message>
         <source>Training log exports: Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;All files (*)</source>
         <translation>Exports de carnets d&apos;entraînement : Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryExport</name>
+    <message>
+        <source>It is a folder.</source>
+        <translation>C&apos;est un dossier.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Le dossier %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>Le fichier est protégé en écriture.</translation>
+    </message>
+    <message>
+        <source>You may not create files in the folder %1.</source>
+        <translation>Vous n&apos;avez pas le droit de créer des fichiers dans le dossier %1.</translation>
+    </message>
+    <message>
+        <source>It is no ordinary file.</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The folder %1 takes no new files.</source>
+        <translation>Le dossier %1 n&apos;accepte pas de nouveaux fichiers.</translation>
+    </message>
+    <message>
+        <source>The export could not be written to:
+%1
+%2</source>
+        <translation>L&apos;export n&apos;a pas pu être écrit dans :
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -1997,6 +2167,19 @@ Les jours que les deux journaux ont avec d&apos;autres saisies ont gardé la ver
     </message>
 </context>
 <context>
+    <name>DiaryFolderSwitch</name>
+    <message>
+        <source>%1 could not be copied to:
+%2</source>
+        <translation>%1 n&apos;a pas pu être copié dans :
+%2</translation>
+    </message>
+    <message>
+        <source>The diary %1 cannot be read or is damaged.</source>
+        <translation>Le journal %1 ne peut pas être lu ou est endommagé.</translation>
+    </message>
+</context>
+<context>
     <name>DiaryHistory</name>
     <message>
         <source>&quot;%1 %2&quot; is not possible: another program (the notifier or the command-line tool) has changed %3 since. Doing it would throw that change away.</source>
@@ -2028,6 +2211,61 @@ Les jours que les deux journaux ont avec d&apos;autres saisies ont gardé la ver
     <message>
         <source>Added %1 with %2 (%3)%4.</source>
         <translation>Ajouté %1 avec %2 (%3)%4.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>(no date)</source>
+        <translation>(sans date)</translation>
+    </message>
+    <message>
+        <source>%1  new day, %2, %3; %4 already there</source>
+        <translation>%1  nouveau jour, %2, %3 ; %4 déjà présent(s)</translation>
+    </message>
+    <message>
+        <source>%1  adds %2, %3; %4 already there</source>
+        <translation>%1  ajoute %2, %3 ; %4 déjà présent(s)</translation>
+    </message>
+    <message>
+        <source>line %1 skipped: %2</source>
+        <translation>ligne %1 ignorée : %2</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryJson</name>
+    <message>
+        <source>a day must be an object</source>
+        <translation>un jour doit être un objet</translation>
+    </message>
+    <message>
+        <source>Day %1 of the file: %2.</source>
+        <translation>Jour %1 du fichier : %2.</translation>
+    </message>
+    <message>
+        <source>unreadable date</source>
+        <translation>date illisible</translation>
+    </message>
+    <message>
+        <source>unknown status &quot;%1&quot;</source>
+        <translation>état inconnu « %1 »</translation>
+    </message>
+    <message>
+        <source>Line %1 is not valid JSON: %2.</source>
+        <translation>La ligne %1 n&apos;est pas du JSON valide : %2.</translation>
+    </message>
+    <message>
+        <source>Line 1: this JSON file is no Repbook diary export.</source>
+        <translation>Ligne 1 : ce fichier JSON n&apos;est pas un export de journal Repbook.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file was written by a newer Repbook (version %1).</source>
+        <translation>Ligne 1 : le fichier a été écrit par un Repbook plus récent (version %1).</translation>
+    </message>
+    <message>
+        <source>Line 1: unknown weight unit &quot;%1&quot;.</source>
+        <translation>Ligne 1 : unité de poids inconnue « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -2077,6 +2315,33 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 Le journal garde la version affichée ici. L&apos;autre version a été enregistrée dans :
 %2
 Édition &gt; Conflits l&apos;affiche à côté de celle du journal et permet de la reprendre à la place.</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeFields</name>
+    <message>
+        <source>%1 outside %2..%3</source>
+        <translation>%1 hors de %2..%3</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>séries</translation>
+    </message>
+    <message>
+        <source>reps</source>
+        <translation>répétitions</translation>
+    </message>
+    <message>
+        <source>forced reps</source>
+        <translation>répétitions forcées</translation>
+    </message>
+    <message>
+        <source>negative reps</source>
+        <translation>répétitions négatives</translation>
+    </message>
+    <message>
+        <source>weight outside 0..%1 kg</source>
+        <translation>poids hors de 0..%1 kg</translation>
     </message>
 </context>
 <context>
@@ -2281,12 +2546,67 @@ Le journal garde la version affichée ici. L&apos;autre version a été enregist
     </message>
 </context>
 <context>
+    <name>ImportNameMap</name>
+    <message>
+        <source>The choices of exercise names could not be saved in %1.</source>
+        <translation>Les choix de noms d&apos;exercices n&apos;ont pas pu être enregistrés dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSource</name>
+    <message>
+        <source>Line 1: the file has no header.</source>
+        <translation>Ligne 1 : le fichier n&apos;a pas d&apos;en-tête.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file is empty.</source>
+        <translation>Ligne 1 : le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file is no export that Repbook can read (a Repbook CSV or JSON file, or a CSV export of Strong, Hevy, FitNotes or LiftLog).</source>
+        <translation>Ligne 1 : le fichier n&apos;est pas un export que Repbook sait lire (un fichier CSV ou JSON de Repbook, ou un export CSV de Strong, Hevy, FitNotes ou LiftLog).</translation>
+    </message>
+    <message>
+        <source>%1 is too large to import (%2 MB; at most %3 MB).</source>
+        <translation>%1 est trop volumineux pour être importé (%2 Mo ; au plus %3 Mo).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported.
+%2</source>
+        <translation>%1 ne peut pas être importé.
+%2</translation>
+    </message>
+</context>
+<context>
     <name>LaunchDiary</name>
     <message>
         <source>The diary program could not be started:
 %1</source>
         <translation>Le programme du journal n&apos;a pas pu être lancé :
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>LiftLogExport</name>
+    <message>
+        <source>Line %1: the header is not that of a %2 file.</source>
+        <translation>Ligne %1 : l&apos;en-tête n&apos;est pas celui d&apos;un fichier %2.</translation>
+    </message>
+    <message>
+        <source>unreadable timestamp &quot;%1&quot;</source>
+        <translation>horodatage illisible « %1 »</translation>
+    </message>
+    <message>
+        <source>unreadable number</source>
+        <translation>nombre illisible</translation>
+    </message>
+    <message>
+        <source>unknown unit &quot;%1&quot;</source>
+        <translation>unité inconnue « %1 »</translation>
     </message>
 </context>
 <context>
@@ -2540,6 +2860,21 @@ Rien n&apos;a été fusionné.</translation>
     </message>
 </context>
 <context>
+    <name>PeerExports</name>
+    <message>
+        <source>unreadable date &quot;%1&quot;</source>
+        <translation>date illisible « %1 »</translation>
+    </message>
+    <message>
+        <source>unreadable number</source>
+        <translation>nombre illisible</translation>
+    </message>
+    <message>
+        <source>Line %1: the header is not that of a %2 file.</source>
+        <translation>Ligne %1 : l&apos;en-tête n&apos;est pas celui d&apos;un fichier %2.</translation>
+    </message>
+</context>
+<context>
     <name>PeriodPoints</name>
     <message>
         <source>One point per week: the sum of each week.</source>
@@ -2563,6 +2898,10 @@ Rien n&apos;a été fusionné.</translation>
     <message>
         <source>Undated day</source>
         <translation>Jour sans date</translation>
+    </message>
+    <message>
+        <source>dddd, d MMMM yyyy</source>
+        <translation>dddd d MMMM yyyy</translation>
     </message>
 </context>
 <context>
@@ -2791,6 +3130,92 @@ Days another program had changed meanwhile are kept in:
         <translation>
 Les jours modifiés entre-temps par un autre programme sont gardés dans :
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SetCollector</name>
+    <message>
+        <source>unreadable date</source>
+        <translation>date illisible</translation>
+    </message>
+    <message>
+        <source>no exercise name</source>
+        <translation>pas de nom d&apos;exercice</translation>
+    </message>
+    <message>
+        <source>time or distance only</source>
+        <translation>seulement durée ou distance</translation>
+    </message>
+    <message>
+        <source>no weight and no reps</source>
+        <translation>ni poids ni répétitions</translation>
+    </message>
+    <message>
+        <source>weight %1 kg outside 0..%2 kg</source>
+        <translation>poids %1 kg hors de 0..%2 kg</translation>
+    </message>
+</context>
+<context>
+    <name>SharedDiaryFile</name>
+    <message>
+        <source>The diary file cannot be read:
+%1</source>
+        <translation>Le fichier du journal ne peut pas être lu :
+%1</translation>
+    </message>
+    <message>
+        <source>Days changed on both sides could not be kept in:
+%1</source>
+        <translation>Les jours modifiés des deux côtés n&apos;ont pas pu être conservés dans :
+%1</translation>
+    </message>
+    <message>
+        <source>The diary is not bound to a file.</source>
+        <translation>Le journal n&apos;est lié à aucun fichier.</translation>
+    </message>
+    <message>
+        <source>The diary file is being saved by another program:
+%1</source>
+        <translation>Le fichier du journal est en cours d&apos;enregistrement par un autre programme :
+%1</translation>
+    </message>
+    <message>
+        <source>The diary could not be saved to:
+%1</source>
+        <translation>Le journal n&apos;a pas pu être enregistré dans :
+%1</translation>
+    </message>
+    <message>
+        <source>The damaged diary file could not be set aside:
+%1</source>
+        <translation>Le fichier du journal endommagé n&apos;a pas pu être mis de côté :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>StatusCheck</name>
+    <message>
+        <source>Some exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
+Do you want to mark workout as &apos;%4&apos;?</source>
+        <translation>Certains exercices de la séance « %1 » sont marqués « %2 », mais la séance elle-même est marquée « %3 ».
+Voulez-vous marquer la séance « %4 » ?</translation>
+    </message>
+    <message>
+        <source>All exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
+Do you want to mark workout as &apos;%4&apos;?</source>
+        <translation>Tous les exercices de la séance « %1 » sont marqués « %2 », mais la séance elle-même est marquée « %3 ».
+Voulez-vous marquer la séance « %4 » ?</translation>
+    </message>
+</context>
+<context>
+    <name>WeightUnit</name>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
     </message>
 </context>
 <context>

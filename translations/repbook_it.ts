@@ -423,6 +423,10 @@ Il diario mantiene la sua versione; l&apos;altra viene rimossa definitivamente.<
         <source>Print</source>
         <translation>Stampa</translation>
     </message>
+    <message>
+        <source>Training log</source>
+        <translation>Diario di allenamento</translation>
+    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>
@@ -762,11 +766,13 @@ Apri un giorno nel diario, inserisci ciò che hai sollevato e segna gli esercizi
     </message>
     <message>
         <source>Workouts added</source>
-        <translation>Allenamenti aggiunti</translation>
+        <translation>Allenamenti
+aggiunti</translation>
     </message>
     <message>
         <source>Exercises added</source>
-        <translation>Esercizi aggiunti</translation>
+        <translation>Esercizi
+aggiunti</translation>
     </message>
     <message>
         <source>Already there</source>
@@ -1157,6 +1163,14 @@ Nel diario, Modifica &gt; Conflitti li mostra accanto alla sua versione e permet
     </message>
 </context>
 <context>
+    <name>CProgressChart</name>
+    <message>
+        <source>d MMM</source>
+        <comment>date format of the time axis</comment>
+        <translation>d MMM</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>Progress</source>
@@ -1360,6 +1374,10 @@ Il diario si apre vuoto e non può essere salvato.</translation>
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>Repminder - workout notifier</source>
+        <translation>Repminder - promemoria degli allenamenti</translation>
     </message>
 </context>
 <context>
@@ -1674,6 +1692,35 @@ Nel diario, Modifica &gt; Conflitti la mostra accanto a quella del diario e ti p
     </message>
 </context>
 <context>
+    <name>ConflictCopyMerge</name>
+    <message>
+        <source>%1 is damaged: it fails its integrity check.</source>
+        <translation>%1 è danneggiato: non supera il controllo di integrità.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>Impossibile leggere %1.</translation>
+    </message>
+    <message>
+        <source>The record of what this computer agreed on with the others could not be written:
+%1</source>
+        <translation>Impossibile scrivere il registro di ciò che questo computer ha concordato con gli altri:
+%1</translation>
+    </message>
+    <message>
+        <source>The diary&apos;s folder cannot be written:
+%1</source>
+        <translation>Impossibile scrivere nella cartella del diario:
+%1</translation>
+    </message>
+    <message>
+        <source>The record of what this computer last agreed on with the others cannot be read:
+%1</source>
+        <translation>Impossibile leggere il registro dell&apos;ultimo accordo di questo computer con gli altri:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>ConflictNotice</name>
     <message>
         <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
@@ -1682,6 +1729,15 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
         <translation>I giorni modificati in due posti (su un altro computer, o qui nel promemoria) hanno l&apos;altra versione registrata:
 %1
 Modifica &gt; Conflitti la mostra accanto a quella del diario e ti permette di prenderla al suo posto.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictRecords</name>
+    <message>
+        <source>The other version of the day could not be removed from:
+%1</source>
+        <translation>Impossibile rimuovere l&apos;altra versione del giorno da:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1752,6 +1808,25 @@ Modifica &gt; Conflitti la mostra accanto a quella del diario e ti permette di p
             <numerusform>%n settimana</numerusform>
             <numerusform>%n settimane</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CsvReader</name>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Memoria insufficiente.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds binary data: this is not a text file.</source>
+        <translation>La riga %1 contiene dati binari: non è un file di testo.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not valid CSV: %2.</source>
+        <translation>La riga %1 non è CSV valido: %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quoted field that is never closed.</source>
+        <translation>La riga %1 apre un campo tra virgolette che non viene mai chiuso.</translation>
     </message>
 </context>
 <context>
@@ -1881,10 +1956,6 @@ Premi «Annulla» per non fare nulla.</translation>
         <translation>Stato</translation>
     </message>
     <message>
-        <source>Not yet</source>
-        <translation>Non ancora</translation>
-    </message>
-    <message>
         <source>No exercises.</source>
         <translation>Nessun esercizio.</translation>
     </message>
@@ -1910,6 +1981,70 @@ Premi «Annulla» per non fare nulla.</translation>
     <message>
         <source>Open</source>
         <translation>Apri</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryBackups</name>
+    <message>
+        <source>The diary file could not be read for a backup:
+%1</source>
+        <translation>Impossibile leggere il file del diario per un backup:
+%1</translation>
+    </message>
+    <message>
+        <source>A backup of the diary could not be written in:
+%1</source>
+        <translation>Impossibile scrivere un backup del diario in:
+%1</translation>
+    </message>
+    <message>
+        <source>the backup of %1 with 1 day</source>
+        <translation>il backup del %1 con 1 giorno</translation>
+    </message>
+    <message>
+        <source>the backup of %1 with %2 days</source>
+        <translation>il backup del %1 con %2 giorni</translation>
+    </message>
+    <message>
+        <source>The backup cannot be read or is damaged:
+%1</source>
+        <translation>Impossibile leggere il backup, oppure è danneggiato:
+%1</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <translation>d MMMM yyyy, HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryCsv</name>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 non è un numero intero</translation>
+    </message>
+    <message>
+        <source>unreadable date &quot;%1&quot;</source>
+        <translation>data illeggibile «%1»</translation>
+    </message>
+    <message>
+        <source>positions of workout and exercise must count from 1</source>
+        <translation>le posizioni di allenamento ed esercizio devono contare da 1</translation>
+    </message>
+    <message>
+        <source>unknown workout status &quot;%1&quot;</source>
+        <translation>stato dell&apos;allenamento sconosciuto «%1»</translation>
+    </message>
+    <message>
+        <source>unknown exercise status &quot;%1&quot;</source>
+        <translation>stato dell&apos;esercizio sconosciuto «%1»</translation>
+    </message>
+    <message>
+        <source>unreadable weight &quot;%1&quot;</source>
+        <translation>peso illeggibile «%1»</translation>
+    </message>
+    <message>
+        <source>Line %1: the header lacks the column &quot;%2&quot;.</source>
+        <translation>Riga %1: nell&apos;intestazione manca la colonna «%2».</translation>
     </message>
 </context>
 <context>
@@ -1939,6 +2074,41 @@ No: l&apos;intero diario (%2).</translation>
     <message>
         <source>Training log exports: Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;All files (*)</source>
         <translation>Esportazioni di diari di allenamento: Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryExport</name>
+    <message>
+        <source>It is a folder.</source>
+        <translation>È una cartella.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La cartella %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>Il file è protetto da scrittura.</translation>
+    </message>
+    <message>
+        <source>You may not create files in the folder %1.</source>
+        <translation>Non hai il permesso di creare file nella cartella %1.</translation>
+    </message>
+    <message>
+        <source>It is no ordinary file.</source>
+        <translation>Non è un file normale.</translation>
+    </message>
+    <message>
+        <source>The folder %1 takes no new files.</source>
+        <translation>La cartella %1 non accetta nuovi file.</translation>
+    </message>
+    <message>
+        <source>The export could not be written to:
+%1
+%2</source>
+        <translation>Impossibile scrivere l&apos;esportazione in:
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -1997,6 +2167,19 @@ Modifica &gt; Conflitti li mostra accanto a quelli della cartella e permette di 
     </message>
 </context>
 <context>
+    <name>DiaryFolderSwitch</name>
+    <message>
+        <source>%1 could not be copied to:
+%2</source>
+        <translation>Impossibile copiare %1 in:
+%2</translation>
+    </message>
+    <message>
+        <source>The diary %1 cannot be read or is damaged.</source>
+        <translation>Impossibile leggere il diario %1, oppure è danneggiato.</translation>
+    </message>
+</context>
+<context>
     <name>DiaryHistory</name>
     <message>
         <source>&quot;%1 %2&quot; is not possible: another program (the notifier or the command-line tool) has changed %3 since. Doing it would throw that change away.</source>
@@ -2028,6 +2211,61 @@ Modifica &gt; Conflitti li mostra accanto a quelli della cartella e permette di 
     <message>
         <source>Added %1 with %2 (%3)%4.</source>
         <translation>Aggiunti %1 con %2 (%3)%4.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>dal %1 al %2</translation>
+    </message>
+    <message>
+        <source>(no date)</source>
+        <translation>(senza data)</translation>
+    </message>
+    <message>
+        <source>%1  new day, %2, %3; %4 already there</source>
+        <translation>%1  nuovo giorno, %2, %3; %4 già presente/i</translation>
+    </message>
+    <message>
+        <source>%1  adds %2, %3; %4 already there</source>
+        <translation>%1  aggiunge %2, %3; %4 già presente/i</translation>
+    </message>
+    <message>
+        <source>line %1 skipped: %2</source>
+        <translation>riga %1 saltata: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryJson</name>
+    <message>
+        <source>a day must be an object</source>
+        <translation>un giorno deve essere un oggetto</translation>
+    </message>
+    <message>
+        <source>Day %1 of the file: %2.</source>
+        <translation>Giorno %1 del file: %2.</translation>
+    </message>
+    <message>
+        <source>unreadable date</source>
+        <translation>data illeggibile</translation>
+    </message>
+    <message>
+        <source>unknown status &quot;%1&quot;</source>
+        <translation>stato sconosciuto «%1»</translation>
+    </message>
+    <message>
+        <source>Line %1 is not valid JSON: %2.</source>
+        <translation>La riga %1 non è JSON valido: %2.</translation>
+    </message>
+    <message>
+        <source>Line 1: this JSON file is no Repbook diary export.</source>
+        <translation>Riga 1: questo file JSON non è un&apos;esportazione di un diario Repbook.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file was written by a newer Repbook (version %1).</source>
+        <translation>Riga 1: il file è stato scritto da un Repbook più recente (versione %1).</translation>
+    </message>
+    <message>
+        <source>Line 1: unknown weight unit &quot;%1&quot;.</source>
+        <translation>Riga 1: unità di peso sconosciuta «%1».</translation>
     </message>
 </context>
 <context>
@@ -2077,6 +2315,33 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 Il diario mantiene la versione mostrata qui. L&apos;altra versione è stata salvata in:
 %2
 Modifica &gt; Conflitti la mostra accanto a quella del diario e permette di prenderla al suo posto.</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeFields</name>
+    <message>
+        <source>%1 outside %2..%3</source>
+        <translation>%1 fuori da %2..%3</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>serie</translation>
+    </message>
+    <message>
+        <source>reps</source>
+        <translation>ripetizioni</translation>
+    </message>
+    <message>
+        <source>forced reps</source>
+        <translation>ripetizioni forzate</translation>
+    </message>
+    <message>
+        <source>negative reps</source>
+        <translation>ripetizioni negative</translation>
+    </message>
+    <message>
+        <source>weight outside 0..%1 kg</source>
+        <translation>peso fuori da 0..%1 kg</translation>
     </message>
 </context>
 <context>
@@ -2281,12 +2546,67 @@ Modifica &gt; Conflitti la mostra accanto a quella del diario e permette di pren
     </message>
 </context>
 <context>
+    <name>ImportNameMap</name>
+    <message>
+        <source>The choices of exercise names could not be saved in %1.</source>
+        <translation>Impossibile salvare le scelte dei nomi degli esercizi in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSource</name>
+    <message>
+        <source>Line 1: the file has no header.</source>
+        <translation>Riga 1: il file non ha intestazione.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file is empty.</source>
+        <translation>Riga 1: il file è vuoto.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file is no export that Repbook can read (a Repbook CSV or JSON file, or a CSV export of Strong, Hevy, FitNotes or LiftLog).</source>
+        <translation>Riga 1: il file non è un&apos;esportazione che Repbook sa leggere (un file CSV o JSON di Repbook, oppure un&apos;esportazione CSV di Strong, Hevy, FitNotes o LiftLog).</translation>
+    </message>
+    <message>
+        <source>%1 is too large to import (%2 MB; at most %3 MB).</source>
+        <translation>%1 è troppo grande per essere importato (%2 MB; al massimo %3 MB).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>Impossibile leggere %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported.
+%2</source>
+        <translation>Impossibile importare %1.
+%2</translation>
+    </message>
+</context>
+<context>
     <name>LaunchDiary</name>
     <message>
         <source>The diary program could not be started:
 %1</source>
         <translation>Impossibile avviare il programma del diario:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>LiftLogExport</name>
+    <message>
+        <source>Line %1: the header is not that of a %2 file.</source>
+        <translation>Riga %1: l&apos;intestazione non è quella di un file %2.</translation>
+    </message>
+    <message>
+        <source>unreadable timestamp &quot;%1&quot;</source>
+        <translation>data e ora illeggibili «%1»</translation>
+    </message>
+    <message>
+        <source>unreadable number</source>
+        <translation>numero illeggibile</translation>
+    </message>
+    <message>
+        <source>unknown unit &quot;%1&quot;</source>
+        <translation>unità sconosciuta «%1»</translation>
     </message>
 </context>
 <context>
@@ -2540,6 +2860,21 @@ Non è stato unito nulla.</translation>
     </message>
 </context>
 <context>
+    <name>PeerExports</name>
+    <message>
+        <source>unreadable date &quot;%1&quot;</source>
+        <translation>data illeggibile «%1»</translation>
+    </message>
+    <message>
+        <source>unreadable number</source>
+        <translation>numero illeggibile</translation>
+    </message>
+    <message>
+        <source>Line %1: the header is not that of a %2 file.</source>
+        <translation>Riga %1: l&apos;intestazione non è quella di un file %2.</translation>
+    </message>
+</context>
+<context>
     <name>PeriodPoints</name>
     <message>
         <source>One point per week: the sum of each week.</source>
@@ -2563,6 +2898,10 @@ Non è stato unito nulla.</translation>
     <message>
         <source>Undated day</source>
         <translation>Giorno senza data</translation>
+    </message>
+    <message>
+        <source>dddd, d MMMM yyyy</source>
+        <translation>dddd d MMMM yyyy</translation>
     </message>
 </context>
 <context>
@@ -2791,6 +3130,92 @@ Days another program had changed meanwhile are kept in:
         <translation>
 I giorni modificati nel frattempo da un altro programma sono conservati in:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SetCollector</name>
+    <message>
+        <source>unreadable date</source>
+        <translation>data illeggibile</translation>
+    </message>
+    <message>
+        <source>no exercise name</source>
+        <translation>nessun nome di esercizio</translation>
+    </message>
+    <message>
+        <source>time or distance only</source>
+        <translation>solo tempo o distanza</translation>
+    </message>
+    <message>
+        <source>no weight and no reps</source>
+        <translation>né peso né ripetizioni</translation>
+    </message>
+    <message>
+        <source>weight %1 kg outside 0..%2 kg</source>
+        <translation>peso %1 kg fuori da 0..%2 kg</translation>
+    </message>
+</context>
+<context>
+    <name>SharedDiaryFile</name>
+    <message>
+        <source>The diary file cannot be read:
+%1</source>
+        <translation>Impossibile leggere il file del diario:
+%1</translation>
+    </message>
+    <message>
+        <source>Days changed on both sides could not be kept in:
+%1</source>
+        <translation>Impossibile conservare i giorni modificati da entrambe le parti in:
+%1</translation>
+    </message>
+    <message>
+        <source>The diary is not bound to a file.</source>
+        <translation>Il diario non è collegato a un file.</translation>
+    </message>
+    <message>
+        <source>The diary file is being saved by another program:
+%1</source>
+        <translation>Un altro programma sta salvando il file del diario:
+%1</translation>
+    </message>
+    <message>
+        <source>The diary could not be saved to:
+%1</source>
+        <translation>Impossibile salvare il diario in:
+%1</translation>
+    </message>
+    <message>
+        <source>The damaged diary file could not be set aside:
+%1</source>
+        <translation>Impossibile mettere da parte il file del diario danneggiato:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>StatusCheck</name>
+    <message>
+        <source>Some exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
+Do you want to mark workout as &apos;%4&apos;?</source>
+        <translation>Alcuni esercizi dell&apos;allenamento «%1» sono segnati come «%2», ma l&apos;allenamento stesso è segnato come «%3».
+Vuoi segnare l&apos;allenamento come «%4»?</translation>
+    </message>
+    <message>
+        <source>All exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
+Do you want to mark workout as &apos;%4&apos;?</source>
+        <translation>Tutti gli esercizi dell&apos;allenamento «%1» sono segnati come «%2», ma l&apos;allenamento stesso è segnato come «%3».
+Vuoi segnare l&apos;allenamento come «%4»?</translation>
+    </message>
+</context>
+<context>
+    <name>WeightUnit</name>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
     </message>
 </context>
 <context>

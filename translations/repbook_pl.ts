@@ -423,6 +423,10 @@ Dziennik zachowuje swoją wersję; inna zostanie usunięta na zawsze.</translati
         <source>Print</source>
         <translation>Drukuj</translation>
     </message>
+    <message>
+        <source>Training log</source>
+        <translation>Dziennik treningowy</translation>
+    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>
@@ -1157,6 +1161,14 @@ W dzienniku Edycja &gt; Konflikty pokazuje je obok jego wersji i pozwala je przy
     </message>
 </context>
 <context>
+    <name>CProgressChart</name>
+    <message>
+        <source>d MMM</source>
+        <comment>date format of the time axis</comment>
+        <translation>d MMM</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>Progress</source>
@@ -1360,6 +1372,10 @@ Dziennik otworzy się pusty i nie będzie można go zapisać.</translation>
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>Repminder - workout notifier</source>
+        <translation>Repminder - przypominacz o treningach</translation>
     </message>
 </context>
 <context>
@@ -1674,6 +1690,35 @@ W dzienniku Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala w
     </message>
 </context>
 <context>
+    <name>ConflictCopyMerge</name>
+    <message>
+        <source>%1 is damaged: it fails its integrity check.</source>
+        <translation>%1 jest uszkodzony: nie przechodzi kontroli integralności.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>Nie można odczytać %1.</translation>
+    </message>
+    <message>
+        <source>The record of what this computer agreed on with the others could not be written:
+%1</source>
+        <translation>Nie udało się zapisać zapisu tego, co ten komputer uzgodnił z pozostałymi:
+%1</translation>
+    </message>
+    <message>
+        <source>The diary&apos;s folder cannot be written:
+%1</source>
+        <translation>Nie można zapisywać w folderze dziennika:
+%1</translation>
+    </message>
+    <message>
+        <source>The record of what this computer last agreed on with the others cannot be read:
+%1</source>
+        <translation>Nie można odczytać zapisu ostatnich uzgodnień tego komputera z pozostałymi:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>ConflictNotice</name>
     <message>
         <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
@@ -1682,6 +1727,15 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
         <translation>Dni zmienione w dwóch miejscach (na innym komputerze lub tutaj w przypominaczu) mają zapisaną drugą wersję:
 %1
 Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala wybrać ją zamiast niej.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictRecords</name>
+    <message>
+        <source>The other version of the day could not be removed from:
+%1</source>
+        <translation>Nie udało się usunąć drugiej wersji dnia z:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1760,6 +1814,25 @@ Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala wybrać ją z
             <numerusform>%n tygodnie</numerusform>
             <numerusform>%n tygodni</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CsvReader</name>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Brak pamięci.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds binary data: this is not a text file.</source>
+        <translation>Wiersz %1 zawiera dane binarne: to nie jest plik tekstowy.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not valid CSV: %2.</source>
+        <translation>Wiersz %1 nie jest poprawnym CSV: %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quoted field that is never closed.</source>
+        <translation>Wiersz %1 otwiera pole w cudzysłowie, które nigdy nie zostaje zamknięte.</translation>
     </message>
 </context>
 <context>
@@ -1889,10 +1962,6 @@ Naciśnij „Anuluj”, aby nic nie robić.</translation>
         <translation>Stan</translation>
     </message>
     <message>
-        <source>Not yet</source>
-        <translation>Jeszcze nie</translation>
-    </message>
-    <message>
         <source>No exercises.</source>
         <translation>Brak ćwiczeń.</translation>
     </message>
@@ -1918,6 +1987,70 @@ Naciśnij „Anuluj”, aby nic nie robić.</translation>
     <message>
         <source>Open</source>
         <translation>Otwórz</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryBackups</name>
+    <message>
+        <source>The diary file could not be read for a backup:
+%1</source>
+        <translation>Nie udało się odczytać pliku dziennika do kopii zapasowej:
+%1</translation>
+    </message>
+    <message>
+        <source>A backup of the diary could not be written in:
+%1</source>
+        <translation>Nie udało się zapisać kopii zapasowej dziennika w:
+%1</translation>
+    </message>
+    <message>
+        <source>the backup of %1 with 1 day</source>
+        <translation>kopia zapasowa z %1 z 1 dniem</translation>
+    </message>
+    <message>
+        <source>the backup of %1 with %2 days</source>
+        <translation>kopia zapasowa z %1 z %2 dniami</translation>
+    </message>
+    <message>
+        <source>The backup cannot be read or is damaged:
+%1</source>
+        <translation>Nie można odczytać kopii zapasowej lub jest uszkodzona:
+%1</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <translation>d MMMM yyyy, HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryCsv</name>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 nie jest liczbą całkowitą</translation>
+    </message>
+    <message>
+        <source>unreadable date &quot;%1&quot;</source>
+        <translation>nieczytelna data „%1”</translation>
+    </message>
+    <message>
+        <source>positions of workout and exercise must count from 1</source>
+        <translation>pozycje treningu i ćwiczenia muszą liczyć się od 1</translation>
+    </message>
+    <message>
+        <source>unknown workout status &quot;%1&quot;</source>
+        <translation>nieznany stan treningu „%1”</translation>
+    </message>
+    <message>
+        <source>unknown exercise status &quot;%1&quot;</source>
+        <translation>nieznany stan ćwiczenia „%1”</translation>
+    </message>
+    <message>
+        <source>unreadable weight &quot;%1&quot;</source>
+        <translation>nieczytelny ciężar „%1”</translation>
+    </message>
+    <message>
+        <source>Line %1: the header lacks the column &quot;%2&quot;.</source>
+        <translation>Wiersz %1: w nagłówku brakuje kolumny „%2”.</translation>
     </message>
 </context>
 <context>
@@ -1947,6 +2080,41 @@ Nie: cały dziennik (%2).</translation>
     <message>
         <source>Training log exports: Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;All files (*)</source>
         <translation>Eksporty dzienników treningowych: Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;Wszystkie pliki (*)</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryExport</name>
+    <message>
+        <source>It is a folder.</source>
+        <translation>To jest folder.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Folder %1 nie istnieje.</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>Plik jest chroniony przed zapisem.</translation>
+    </message>
+    <message>
+        <source>You may not create files in the folder %1.</source>
+        <translation>Nie masz uprawnień do tworzenia plików w folderze %1.</translation>
+    </message>
+    <message>
+        <source>It is no ordinary file.</source>
+        <translation>To nie jest zwykły plik.</translation>
+    </message>
+    <message>
+        <source>The folder %1 takes no new files.</source>
+        <translation>Folder %1 nie przyjmuje nowych plików.</translation>
+    </message>
+    <message>
+        <source>The export could not be written to:
+%1
+%2</source>
+        <translation>Nie udało się zapisać eksportu do:
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -2005,6 +2173,19 @@ Edycja &gt; Konflikty pokazuje je obok wersji z folderu i pozwala je przyjąć z
     </message>
 </context>
 <context>
+    <name>DiaryFolderSwitch</name>
+    <message>
+        <source>%1 could not be copied to:
+%2</source>
+        <translation>Nie udało się skopiować %1 do:
+%2</translation>
+    </message>
+    <message>
+        <source>The diary %1 cannot be read or is damaged.</source>
+        <translation>Nie można odczytać dziennika %1 lub jest uszkodzony.</translation>
+    </message>
+</context>
+<context>
     <name>DiaryHistory</name>
     <message>
         <source>&quot;%1 %2&quot; is not possible: another program (the notifier or the command-line tool) has changed %3 since. Doing it would throw that change away.</source>
@@ -2036,6 +2217,61 @@ Edycja &gt; Konflikty pokazuje je obok wersji z folderu i pozwala je przyjąć z
     <message>
         <source>Added %1 with %2 (%3)%4.</source>
         <translation>Dodano %1 z %2 (%3)%4.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>od %1 do %2</translation>
+    </message>
+    <message>
+        <source>(no date)</source>
+        <translation>(bez daty)</translation>
+    </message>
+    <message>
+        <source>%1  new day, %2, %3; %4 already there</source>
+        <translation>%1  nowy dzień, %2, %3; już jest: %4</translation>
+    </message>
+    <message>
+        <source>%1  adds %2, %3; %4 already there</source>
+        <translation>%1  dodaje %2, %3; już jest: %4</translation>
+    </message>
+    <message>
+        <source>line %1 skipped: %2</source>
+        <translation>wiersz %1 pominięty: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryJson</name>
+    <message>
+        <source>a day must be an object</source>
+        <translation>dzień musi być obiektem</translation>
+    </message>
+    <message>
+        <source>Day %1 of the file: %2.</source>
+        <translation>Dzień %1 pliku: %2.</translation>
+    </message>
+    <message>
+        <source>unreadable date</source>
+        <translation>nieczytelna data</translation>
+    </message>
+    <message>
+        <source>unknown status &quot;%1&quot;</source>
+        <translation>nieznany stan „%1”</translation>
+    </message>
+    <message>
+        <source>Line %1 is not valid JSON: %2.</source>
+        <translation>Wiersz %1 nie jest poprawnym JSON: %2.</translation>
+    </message>
+    <message>
+        <source>Line 1: this JSON file is no Repbook diary export.</source>
+        <translation>Wiersz 1: ten plik JSON nie jest eksportem dziennika Repbook.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file was written by a newer Repbook (version %1).</source>
+        <translation>Wiersz 1: plik zapisała nowsza wersja Repbook (wersja %1).</translation>
+    </message>
+    <message>
+        <source>Line 1: unknown weight unit &quot;%1&quot;.</source>
+        <translation>Wiersz 1: nieznana jednostka ciężaru „%1”.</translation>
     </message>
 </context>
 <context>
@@ -2085,6 +2321,33 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 Dziennik zachowuje wersję pokazaną tutaj. Drugą wersję zapisano w:
 %2
 Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala ją przyjąć zamiast niej.</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeFields</name>
+    <message>
+        <source>%1 outside %2..%3</source>
+        <translation>%1 poza zakresem %2..%3</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>serie</translation>
+    </message>
+    <message>
+        <source>reps</source>
+        <translation>powtórzenia</translation>
+    </message>
+    <message>
+        <source>forced reps</source>
+        <translation>powtórzenia wymuszone</translation>
+    </message>
+    <message>
+        <source>negative reps</source>
+        <translation>powtórzenia negatywne</translation>
+    </message>
+    <message>
+        <source>weight outside 0..%1 kg</source>
+        <translation>ciężar poza zakresem 0..%1 kg</translation>
     </message>
 </context>
 <context>
@@ -2289,12 +2552,67 @@ Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala ją przyjąć
     </message>
 </context>
 <context>
+    <name>ImportNameMap</name>
+    <message>
+        <source>The choices of exercise names could not be saved in %1.</source>
+        <translation>Nie udało się zapisać wyboru nazw ćwiczeń w %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSource</name>
+    <message>
+        <source>Line 1: the file has no header.</source>
+        <translation>Wiersz 1: plik nie ma nagłówka.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file is empty.</source>
+        <translation>Wiersz 1: plik jest pusty.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file is no export that Repbook can read (a Repbook CSV or JSON file, or a CSV export of Strong, Hevy, FitNotes or LiftLog).</source>
+        <translation>Wiersz 1: plik nie jest eksportem, który Repbook potrafi odczytać (plik CSV lub JSON z Repbook albo eksport CSV ze Strong, Hevy, FitNotes lub LiftLog).</translation>
+    </message>
+    <message>
+        <source>%1 is too large to import (%2 MB; at most %3 MB).</source>
+        <translation>%1 jest za duży, aby go zaimportować (%2 MB; najwyżej %3 MB).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>Nie można odczytać %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported.
+%2</source>
+        <translation>Nie można zaimportować %1.
+%2</translation>
+    </message>
+</context>
+<context>
     <name>LaunchDiary</name>
     <message>
         <source>The diary program could not be started:
 %1</source>
         <translation>Nie udało się uruchomić programu dziennika:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>LiftLogExport</name>
+    <message>
+        <source>Line %1: the header is not that of a %2 file.</source>
+        <translation>Wiersz %1: nagłówek nie pasuje do pliku %2.</translation>
+    </message>
+    <message>
+        <source>unreadable timestamp &quot;%1&quot;</source>
+        <translation>nieczytelny znacznik czasu „%1”</translation>
+    </message>
+    <message>
+        <source>unreadable number</source>
+        <translation>nieczytelna liczba</translation>
+    </message>
+    <message>
+        <source>unknown unit &quot;%1&quot;</source>
+        <translation>nieznana jednostka „%1”</translation>
     </message>
 </context>
 <context>
@@ -2548,6 +2866,21 @@ Nic nie scalono.</translation>
     </message>
 </context>
 <context>
+    <name>PeerExports</name>
+    <message>
+        <source>unreadable date &quot;%1&quot;</source>
+        <translation>nieczytelna data „%1”</translation>
+    </message>
+    <message>
+        <source>unreadable number</source>
+        <translation>nieczytelna liczba</translation>
+    </message>
+    <message>
+        <source>Line %1: the header is not that of a %2 file.</source>
+        <translation>Wiersz %1: nagłówek nie pasuje do pliku %2.</translation>
+    </message>
+</context>
+<context>
     <name>PeriodPoints</name>
     <message>
         <source>One point per week: the sum of each week.</source>
@@ -2571,6 +2904,10 @@ Nic nie scalono.</translation>
     <message>
         <source>Undated day</source>
         <translation>Dzień bez daty</translation>
+    </message>
+    <message>
+        <source>dddd, d MMMM yyyy</source>
+        <translation>dddd, d MMMM yyyy</translation>
     </message>
 </context>
 <context>
@@ -2799,6 +3136,92 @@ Days another program had changed meanwhile are kept in:
         <translation>
 Dni zmienione w międzyczasie przez inny program zachowano w:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SetCollector</name>
+    <message>
+        <source>unreadable date</source>
+        <translation>nieczytelna data</translation>
+    </message>
+    <message>
+        <source>no exercise name</source>
+        <translation>brak nazwy ćwiczenia</translation>
+    </message>
+    <message>
+        <source>time or distance only</source>
+        <translation>tylko czas lub dystans</translation>
+    </message>
+    <message>
+        <source>no weight and no reps</source>
+        <translation>brak ciężaru i powtórzeń</translation>
+    </message>
+    <message>
+        <source>weight %1 kg outside 0..%2 kg</source>
+        <translation>ciężar %1 kg poza zakresem 0..%2 kg</translation>
+    </message>
+</context>
+<context>
+    <name>SharedDiaryFile</name>
+    <message>
+        <source>The diary file cannot be read:
+%1</source>
+        <translation>Nie można odczytać pliku dziennika:
+%1</translation>
+    </message>
+    <message>
+        <source>Days changed on both sides could not be kept in:
+%1</source>
+        <translation>Nie udało się zachować dni zmienionych po obu stronach w:
+%1</translation>
+    </message>
+    <message>
+        <source>The diary is not bound to a file.</source>
+        <translation>Dziennik nie jest powiązany z plikiem.</translation>
+    </message>
+    <message>
+        <source>The diary file is being saved by another program:
+%1</source>
+        <translation>Plik dziennika jest właśnie zapisywany przez inny program:
+%1</translation>
+    </message>
+    <message>
+        <source>The diary could not be saved to:
+%1</source>
+        <translation>Nie udało się zapisać dziennika w:
+%1</translation>
+    </message>
+    <message>
+        <source>The damaged diary file could not be set aside:
+%1</source>
+        <translation>Nie udało się odłożyć uszkodzonego pliku dziennika:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>StatusCheck</name>
+    <message>
+        <source>Some exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
+Do you want to mark workout as &apos;%4&apos;?</source>
+        <translation>Niektóre ćwiczenia w treningu „%1” są oznaczone jako „%2”, ale sam trening jest oznaczony jako „%3”.
+Czy oznaczyć trening jako „%4”?</translation>
+    </message>
+    <message>
+        <source>All exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
+Do you want to mark workout as &apos;%4&apos;?</source>
+        <translation>Wszystkie ćwiczenia w treningu „%1” są oznaczone jako „%2”, ale sam trening jest oznaczony jako „%3”.
+Czy oznaczyć trening jako „%4”?</translation>
+    </message>
+</context>
+<context>
+    <name>WeightUnit</name>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
     </message>
 </context>
 <context>

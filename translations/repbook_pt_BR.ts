@@ -423,6 +423,10 @@ O diário mantém a versão dele; a outra é removida de vez.</translation>
         <source>Print</source>
         <translation>Imprimir</translation>
     </message>
+    <message>
+        <source>Training log</source>
+        <translation>Diário de treino</translation>
+    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>
@@ -762,11 +766,13 @@ Abra um dia no diário, registre o que você levantou e marque os exercícios co
     </message>
     <message>
         <source>Workouts added</source>
-        <translation>Treinos adicionados</translation>
+        <translation>Treinos
+adicionados</translation>
     </message>
     <message>
         <source>Exercises added</source>
-        <translation>Exercícios adicionados</translation>
+        <translation>Exercícios
+adicionados</translation>
     </message>
     <message>
         <source>Already there</source>
@@ -1157,6 +1163,14 @@ No diário, Editar &gt; Conflitos mostra-os ao lado da versão dele e permite fi
     </message>
 </context>
 <context>
+    <name>CProgressChart</name>
+    <message>
+        <source>d MMM</source>
+        <comment>date format of the time axis</comment>
+        <translation>d MMM</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>Progress</source>
@@ -1360,6 +1374,10 @@ O diário abre vazio e não pode ser salvo.</translation>
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>Repminder - workout notifier</source>
+        <translation>Repminder - lembrete de treinos</translation>
     </message>
 </context>
 <context>
@@ -1674,6 +1692,35 @@ No diário, Editar &gt; Conflitos a mostra ao lado da do diário e permite usá-
     </message>
 </context>
 <context>
+    <name>ConflictCopyMerge</name>
+    <message>
+        <source>%1 is damaged: it fails its integrity check.</source>
+        <translation>%1 está danificado: não passa na verificação de integridade.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>Não é possível ler %1.</translation>
+    </message>
+    <message>
+        <source>The record of what this computer agreed on with the others could not be written:
+%1</source>
+        <translation>Não foi possível gravar o registro do que este computador combinou com os outros:
+%1</translation>
+    </message>
+    <message>
+        <source>The diary&apos;s folder cannot be written:
+%1</source>
+        <translation>Não é possível gravar na pasta do diário:
+%1</translation>
+    </message>
+    <message>
+        <source>The record of what this computer last agreed on with the others cannot be read:
+%1</source>
+        <translation>Não é possível ler o registro do último acordo deste computador com os outros:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>ConflictNotice</name>
     <message>
         <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
@@ -1682,6 +1729,15 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
         <translation>Os dias alterados em dois lugares (em outro computador, ou aqui no lembrete) têm a outra versão registrada:
 %1
 Editar &gt; Conflitos a mostra ao lado da do diário e permite usá-la no lugar.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictRecords</name>
+    <message>
+        <source>The other version of the day could not be removed from:
+%1</source>
+        <translation>Não foi possível remover a outra versão do dia de:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1752,6 +1808,25 @@ Editar &gt; Conflitos a mostra ao lado da do diário e permite usá-la no lugar.
             <numerusform>%n semana</numerusform>
             <numerusform>%n semanas</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CsvReader</name>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Memória insuficiente.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds binary data: this is not a text file.</source>
+        <translation>A linha %1 contém dados binários: este não é um arquivo de texto.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not valid CSV: %2.</source>
+        <translation>A linha %1 não é CSV válido: %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quoted field that is never closed.</source>
+        <translation>A linha %1 abre um campo entre aspas que nunca é fechado.</translation>
     </message>
 </context>
 <context>
@@ -1881,10 +1956,6 @@ Pressione &quot;Cancelar&quot; para não fazer nada.</translation>
         <translation>Status</translation>
     </message>
     <message>
-        <source>Not yet</source>
-        <translation>Ainda não</translation>
-    </message>
-    <message>
         <source>No exercises.</source>
         <translation>Nenhum exercício.</translation>
     </message>
@@ -1910,6 +1981,70 @@ Pressione &quot;Cancelar&quot; para não fazer nada.</translation>
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryBackups</name>
+    <message>
+        <source>The diary file could not be read for a backup:
+%1</source>
+        <translation>Não foi possível ler o arquivo do diário para um backup:
+%1</translation>
+    </message>
+    <message>
+        <source>A backup of the diary could not be written in:
+%1</source>
+        <translation>Não foi possível gravar um backup do diário em:
+%1</translation>
+    </message>
+    <message>
+        <source>the backup of %1 with 1 day</source>
+        <translation>o backup de %1 com 1 dia</translation>
+    </message>
+    <message>
+        <source>the backup of %1 with %2 days</source>
+        <translation>o backup de %1 com %2 dias</translation>
+    </message>
+    <message>
+        <source>The backup cannot be read or is damaged:
+%1</source>
+        <translation>Não é possível ler o backup, ou ele está danificado:
+%1</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy, HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryCsv</name>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 não é um número inteiro</translation>
+    </message>
+    <message>
+        <source>unreadable date &quot;%1&quot;</source>
+        <translation>data ilegível &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>positions of workout and exercise must count from 1</source>
+        <translation>as posições de treino e exercício devem contar a partir de 1</translation>
+    </message>
+    <message>
+        <source>unknown workout status &quot;%1&quot;</source>
+        <translation>status de treino desconhecido &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unknown exercise status &quot;%1&quot;</source>
+        <translation>status de exercício desconhecido &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unreadable weight &quot;%1&quot;</source>
+        <translation>peso ilegível &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Line %1: the header lacks the column &quot;%2&quot;.</source>
+        <translation>Linha %1: falta a coluna &quot;%2&quot; no cabeçalho.</translation>
     </message>
 </context>
 <context>
@@ -1939,6 +2074,41 @@ Não: o diário inteiro (%2).</translation>
     <message>
         <source>Training log exports: Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;All files (*)</source>
         <translation>Exportações de diários de treino: Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;Todos os arquivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryExport</name>
+    <message>
+        <source>It is a folder.</source>
+        <translation>É uma pasta.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>A pasta %1 não existe.</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>O arquivo está protegido contra gravação.</translation>
+    </message>
+    <message>
+        <source>You may not create files in the folder %1.</source>
+        <translation>Você não tem permissão para criar arquivos na pasta %1.</translation>
+    </message>
+    <message>
+        <source>It is no ordinary file.</source>
+        <translation>Não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>The folder %1 takes no new files.</source>
+        <translation>A pasta %1 não aceita arquivos novos.</translation>
+    </message>
+    <message>
+        <source>The export could not be written to:
+%1
+%2</source>
+        <translation>Não foi possível gravar a exportação em:
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -1997,6 +2167,19 @@ Editar &gt; Conflitos mostra-os ao lado dos da pasta e permite ficar com eles.</
     </message>
 </context>
 <context>
+    <name>DiaryFolderSwitch</name>
+    <message>
+        <source>%1 could not be copied to:
+%2</source>
+        <translation>Não foi possível copiar %1 para:
+%2</translation>
+    </message>
+    <message>
+        <source>The diary %1 cannot be read or is damaged.</source>
+        <translation>Não é possível ler o diário %1, ou ele está danificado.</translation>
+    </message>
+</context>
+<context>
     <name>DiaryHistory</name>
     <message>
         <source>&quot;%1 %2&quot; is not possible: another program (the notifier or the command-line tool) has changed %3 since. Doing it would throw that change away.</source>
@@ -2028,6 +2211,61 @@ Editar &gt; Conflitos mostra-os ao lado dos da pasta e permite ficar com eles.</
     <message>
         <source>Added %1 with %2 (%3)%4.</source>
         <translation>Adicionados %1 com %2 (%3)%4.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>(no date)</source>
+        <translation>(sem data)</translation>
+    </message>
+    <message>
+        <source>%1  new day, %2, %3; %4 already there</source>
+        <translation>%1  dia novo, %2, %3; %4 já existente(s)</translation>
+    </message>
+    <message>
+        <source>%1  adds %2, %3; %4 already there</source>
+        <translation>%1  adiciona %2, %3; %4 já existente(s)</translation>
+    </message>
+    <message>
+        <source>line %1 skipped: %2</source>
+        <translation>linha %1 ignorada: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryJson</name>
+    <message>
+        <source>a day must be an object</source>
+        <translation>um dia deve ser um objeto</translation>
+    </message>
+    <message>
+        <source>Day %1 of the file: %2.</source>
+        <translation>Dia %1 do arquivo: %2.</translation>
+    </message>
+    <message>
+        <source>unreadable date</source>
+        <translation>data ilegível</translation>
+    </message>
+    <message>
+        <source>unknown status &quot;%1&quot;</source>
+        <translation>status desconhecido &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Line %1 is not valid JSON: %2.</source>
+        <translation>A linha %1 não é JSON válido: %2.</translation>
+    </message>
+    <message>
+        <source>Line 1: this JSON file is no Repbook diary export.</source>
+        <translation>Linha 1: este arquivo JSON não é uma exportação de diário do Repbook.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file was written by a newer Repbook (version %1).</source>
+        <translation>Linha 1: o arquivo foi gravado por um Repbook mais novo (versão %1).</translation>
+    </message>
+    <message>
+        <source>Line 1: unknown weight unit &quot;%1&quot;.</source>
+        <translation>Linha 1: unidade de peso desconhecida &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -2077,6 +2315,33 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 O diário mantém a versão mostrada aqui. A outra versão foi salva em:
 %2
 Editar &gt; Conflitos mostra-a ao lado da do diário e permite ficar com ela.</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeFields</name>
+    <message>
+        <source>%1 outside %2..%3</source>
+        <translation>%1 fora de %2..%3</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>séries</translation>
+    </message>
+    <message>
+        <source>reps</source>
+        <translation>repetições</translation>
+    </message>
+    <message>
+        <source>forced reps</source>
+        <translation>repetições forçadas</translation>
+    </message>
+    <message>
+        <source>negative reps</source>
+        <translation>repetições negativas</translation>
+    </message>
+    <message>
+        <source>weight outside 0..%1 kg</source>
+        <translation>peso fora de 0..%1 kg</translation>
     </message>
 </context>
 <context>
@@ -2281,12 +2546,67 @@ Editar &gt; Conflitos mostra-a ao lado da do diário e permite ficar com ela.</t
     </message>
 </context>
 <context>
+    <name>ImportNameMap</name>
+    <message>
+        <source>The choices of exercise names could not be saved in %1.</source>
+        <translation>Não foi possível salvar as escolhas de nomes de exercícios em %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSource</name>
+    <message>
+        <source>Line 1: the file has no header.</source>
+        <translation>Linha 1: o arquivo não tem cabeçalho.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file is empty.</source>
+        <translation>Linha 1: o arquivo está vazio.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file is no export that Repbook can read (a Repbook CSV or JSON file, or a CSV export of Strong, Hevy, FitNotes or LiftLog).</source>
+        <translation>Linha 1: o arquivo não é uma exportação que o Repbook consiga ler (um arquivo CSV ou JSON do Repbook, ou uma exportação CSV do Strong, Hevy, FitNotes ou LiftLog).</translation>
+    </message>
+    <message>
+        <source>%1 is too large to import (%2 MB; at most %3 MB).</source>
+        <translation>%1 é grande demais para importar (%2 MB; no máximo %3 MB).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>Não é possível ler %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported.
+%2</source>
+        <translation>Não é possível importar %1.
+%2</translation>
+    </message>
+</context>
+<context>
     <name>LaunchDiary</name>
     <message>
         <source>The diary program could not be started:
 %1</source>
         <translation>Não foi possível iniciar o programa do diário:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>LiftLogExport</name>
+    <message>
+        <source>Line %1: the header is not that of a %2 file.</source>
+        <translation>Linha %1: o cabeçalho não é o de um arquivo %2.</translation>
+    </message>
+    <message>
+        <source>unreadable timestamp &quot;%1&quot;</source>
+        <translation>data e hora ilegíveis &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unreadable number</source>
+        <translation>número ilegível</translation>
+    </message>
+    <message>
+        <source>unknown unit &quot;%1&quot;</source>
+        <translation>unidade desconhecida &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -2540,6 +2860,21 @@ Nada foi mesclado.</translation>
     </message>
 </context>
 <context>
+    <name>PeerExports</name>
+    <message>
+        <source>unreadable date &quot;%1&quot;</source>
+        <translation>data ilegível &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unreadable number</source>
+        <translation>número ilegível</translation>
+    </message>
+    <message>
+        <source>Line %1: the header is not that of a %2 file.</source>
+        <translation>Linha %1: o cabeçalho não é o de um arquivo %2.</translation>
+    </message>
+</context>
+<context>
     <name>PeriodPoints</name>
     <message>
         <source>One point per week: the sum of each week.</source>
@@ -2563,6 +2898,10 @@ Nada foi mesclado.</translation>
     <message>
         <source>Undated day</source>
         <translation>Dia sem data</translation>
+    </message>
+    <message>
+        <source>dddd, d MMMM yyyy</source>
+        <translation>dddd, d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
     </message>
 </context>
 <context>
@@ -2791,6 +3130,92 @@ Days another program had changed meanwhile are kept in:
         <translation>
 Os dias alterados nesse meio-tempo por outro programa ficam em:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SetCollector</name>
+    <message>
+        <source>unreadable date</source>
+        <translation>data ilegível</translation>
+    </message>
+    <message>
+        <source>no exercise name</source>
+        <translation>sem nome de exercício</translation>
+    </message>
+    <message>
+        <source>time or distance only</source>
+        <translation>só tempo ou distância</translation>
+    </message>
+    <message>
+        <source>no weight and no reps</source>
+        <translation>sem peso e sem repetições</translation>
+    </message>
+    <message>
+        <source>weight %1 kg outside 0..%2 kg</source>
+        <translation>peso %1 kg fora de 0..%2 kg</translation>
+    </message>
+</context>
+<context>
+    <name>SharedDiaryFile</name>
+    <message>
+        <source>The diary file cannot be read:
+%1</source>
+        <translation>Não é possível ler o arquivo do diário:
+%1</translation>
+    </message>
+    <message>
+        <source>Days changed on both sides could not be kept in:
+%1</source>
+        <translation>Não foi possível guardar os dias alterados dos dois lados em:
+%1</translation>
+    </message>
+    <message>
+        <source>The diary is not bound to a file.</source>
+        <translation>O diário não está vinculado a um arquivo.</translation>
+    </message>
+    <message>
+        <source>The diary file is being saved by another program:
+%1</source>
+        <translation>O arquivo do diário está sendo salvo por outro programa:
+%1</translation>
+    </message>
+    <message>
+        <source>The diary could not be saved to:
+%1</source>
+        <translation>Não foi possível salvar o diário em:
+%1</translation>
+    </message>
+    <message>
+        <source>The damaged diary file could not be set aside:
+%1</source>
+        <translation>Não foi possível pôr de lado o arquivo do diário danificado:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>StatusCheck</name>
+    <message>
+        <source>Some exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
+Do you want to mark workout as &apos;%4&apos;?</source>
+        <translation>Alguns exercícios do treino &quot;%1&quot; estão marcados como &quot;%2&quot;, mas o próprio treino está marcado como &quot;%3&quot;.
+Deseja marcar o treino como &quot;%4&quot;?</translation>
+    </message>
+    <message>
+        <source>All exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
+Do you want to mark workout as &apos;%4&apos;?</source>
+        <translation>Todos os exercícios do treino &quot;%1&quot; estão marcados como &quot;%2&quot;, mas o próprio treino está marcado como &quot;%3&quot;.
+Deseja marcar o treino como &quot;%4&quot;?</translation>
+    </message>
+</context>
+<context>
+    <name>WeightUnit</name>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
     </message>
 </context>
 <context>

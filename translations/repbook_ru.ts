@@ -423,6 +423,10 @@ The diary keeps its version; the other one is removed for good.</source>
         <source>Print</source>
         <translation>Печать</translation>
     </message>
+    <message>
+        <source>Training log</source>
+        <translation>Дневник тренировок</translation>
+    </message>
 </context>
 <context>
     <name>CDayTabCtrl</name>
@@ -762,11 +766,13 @@ Open a day in the diary, fill in what you lifted and mark the exercises Done
     </message>
     <message>
         <source>Workouts added</source>
-        <translation>Добавлено тренировок</translation>
+        <translation>Добавлено
+тренировок</translation>
     </message>
     <message>
         <source>Exercises added</source>
-        <translation>Добавлено упражнений</translation>
+        <translation>Добавлено
+упражнений</translation>
     </message>
     <message>
         <source>Already there</source>
@@ -1157,6 +1163,14 @@ In the diary, Edit &gt; Conflicts shows them beside its version and lets you tak
     </message>
 </context>
 <context>
+    <name>CProgressChart</name>
+    <message>
+        <source>d MMM</source>
+        <comment>date format of the time axis</comment>
+        <translation>d MMM</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>Progress</source>
@@ -1360,6 +1374,10 @@ The diary opens empty and cannot be saved.</source>
     <message>
         <source>E&amp;xit</source>
         <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <source>Repminder - workout notifier</source>
+        <translation>Repminder — напоминание о тренировках</translation>
     </message>
 </context>
 <context>
@@ -1674,6 +1692,35 @@ In the diary, Edit &gt; Conflicts shows it beside the diary&apos;s and lets you 
     </message>
 </context>
 <context>
+    <name>ConflictCopyMerge</name>
+    <message>
+        <source>%1 is damaged: it fails its integrity check.</source>
+        <translation>%1 повреждён: не проходит проверку целостности.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>Не удаётся прочитать %1.</translation>
+    </message>
+    <message>
+        <source>The record of what this computer agreed on with the others could not be written:
+%1</source>
+        <translation>Не удалось записать сведения о том, что этот компьютер согласовал с остальными:
+%1</translation>
+    </message>
+    <message>
+        <source>The diary&apos;s folder cannot be written:
+%1</source>
+        <translation>Нет доступа на запись в папку дневника:
+%1</translation>
+    </message>
+    <message>
+        <source>The record of what this computer last agreed on with the others cannot be read:
+%1</source>
+        <translation>Не удаётся прочитать сведения о последнем согласовании этого компьютера с остальными:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>ConflictNotice</name>
     <message>
         <source>Days that were changed in two places (on another computer, or here in the notifier) have their other version on record:
@@ -1682,6 +1729,15 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
         <translation>Для дней, изменённых в двух местах (на другом компьютере или здесь, в напоминании), сохранена другая версия:
 %1
 Правка &gt; Конфликты показывает её рядом с версией дневника и позволяет взять её вместо неё.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictRecords</name>
+    <message>
+        <source>The other version of the day could not be removed from:
+%1</source>
+        <translation>Не удалось удалить другую версию дня из:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1760,6 +1816,25 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
             <numerusform>%n недели</numerusform>
             <numerusform>%n недель</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CsvReader</name>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Недостаточно памяти.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds binary data: this is not a text file.</source>
+        <translation>Строка %1 содержит двоичные данные: это не текстовый файл.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not valid CSV: %2.</source>
+        <translation>Строка %1 — некорректный CSV: %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quoted field that is never closed.</source>
+        <translation>В строке %1 открыто поле в кавычках, которое нигде не закрыто.</translation>
     </message>
 </context>
 <context>
@@ -1889,10 +1964,6 @@ Press &apos;Cancel&apos; to do nothing.</source>
         <translation>Статус</translation>
     </message>
     <message>
-        <source>Not yet</source>
-        <translation>Ещё нет</translation>
-    </message>
-    <message>
         <source>No exercises.</source>
         <translation>Нет упражнений.</translation>
     </message>
@@ -1918,6 +1989,70 @@ Press &apos;Cancel&apos; to do nothing.</source>
     <message>
         <source>Open</source>
         <translation>Открыть</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryBackups</name>
+    <message>
+        <source>The diary file could not be read for a backup:
+%1</source>
+        <translation>Не удалось прочитать файл дневника для резервной копии:
+%1</translation>
+    </message>
+    <message>
+        <source>A backup of the diary could not be written in:
+%1</source>
+        <translation>Не удалось записать резервную копию дневника в:
+%1</translation>
+    </message>
+    <message>
+        <source>the backup of %1 with 1 day</source>
+        <translation>резервная копия от %1 с 1 днём</translation>
+    </message>
+    <message>
+        <source>the backup of %1 with %2 days</source>
+        <translation>резервная копия от %1 с %2 дн.</translation>
+    </message>
+    <message>
+        <source>The backup cannot be read or is damaged:
+%1</source>
+        <translation>Резервную копию не удаётся прочитать, или она повреждена:
+%1</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <translation>d MMMM yyyy, HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryCsv</name>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 — не целое число</translation>
+    </message>
+    <message>
+        <source>unreadable date &quot;%1&quot;</source>
+        <translation>нечитаемая дата «%1»</translation>
+    </message>
+    <message>
+        <source>positions of workout and exercise must count from 1</source>
+        <translation>номера тренировки и упражнения должны начинаться с 1</translation>
+    </message>
+    <message>
+        <source>unknown workout status &quot;%1&quot;</source>
+        <translation>неизвестный статус тренировки «%1»</translation>
+    </message>
+    <message>
+        <source>unknown exercise status &quot;%1&quot;</source>
+        <translation>неизвестный статус упражнения «%1»</translation>
+    </message>
+    <message>
+        <source>unreadable weight &quot;%1&quot;</source>
+        <translation>нечитаемый вес «%1»</translation>
+    </message>
+    <message>
+        <source>Line %1: the header lacks the column &quot;%2&quot;.</source>
+        <translation>Строка %1: в заголовке нет столбца «%2».</translation>
     </message>
 </context>
 <context>
@@ -1947,6 +2082,41 @@ No: the whole diary (%2).</source>
     <message>
         <source>Training log exports: Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;All files (*)</source>
         <translation>Экспорт дневников тренировок: Repbook, Strong, Hevy, FitNotes, LiftLog (*.csv *.json);;Все файлы (*)</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryExport</name>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Это папка.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Папка %1 не существует.</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>Файл защищён от записи.</translation>
+    </message>
+    <message>
+        <source>You may not create files in the folder %1.</source>
+        <translation>У вас нет прав создавать файлы в папке %1.</translation>
+    </message>
+    <message>
+        <source>It is no ordinary file.</source>
+        <translation>Это не обычный файл.</translation>
+    </message>
+    <message>
+        <source>The folder %1 takes no new files.</source>
+        <translation>В папку %1 нельзя добавить новые файлы.</translation>
+    </message>
+    <message>
+        <source>The export could not be written to:
+%1
+%2</source>
+        <translation>Не удалось записать экспорт в:
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -2005,6 +2175,19 @@ Edit &gt; Conflicts shows them beside the folder&apos;s and lets you take them i
     </message>
 </context>
 <context>
+    <name>DiaryFolderSwitch</name>
+    <message>
+        <source>%1 could not be copied to:
+%2</source>
+        <translation>Не удалось скопировать %1 в:
+%2</translation>
+    </message>
+    <message>
+        <source>The diary %1 cannot be read or is damaged.</source>
+        <translation>Дневник %1 не удаётся прочитать, или он повреждён.</translation>
+    </message>
+</context>
+<context>
     <name>DiaryHistory</name>
     <message>
         <source>&quot;%1 %2&quot; is not possible: another program (the notifier or the command-line tool) has changed %3 since. Doing it would throw that change away.</source>
@@ -2036,6 +2219,61 @@ Edit &gt; Conflicts shows them beside the folder&apos;s and lets you take them i
     <message>
         <source>Added %1 with %2 (%3)%4.</source>
         <translation>Добавлено: %1 с %2 (%3)%4.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>с %1 по %2</translation>
+    </message>
+    <message>
+        <source>(no date)</source>
+        <translation>(без даты)</translation>
+    </message>
+    <message>
+        <source>%1  new day, %2, %3; %4 already there</source>
+        <translation>%1  новый день, %2, %3; уже есть: %4</translation>
+    </message>
+    <message>
+        <source>%1  adds %2, %3; %4 already there</source>
+        <translation>%1  добавляет %2, %3; уже есть: %4</translation>
+    </message>
+    <message>
+        <source>line %1 skipped: %2</source>
+        <translation>строка %1 пропущена: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryJson</name>
+    <message>
+        <source>a day must be an object</source>
+        <translation>день должен быть объектом</translation>
+    </message>
+    <message>
+        <source>Day %1 of the file: %2.</source>
+        <translation>День %1 файла: %2.</translation>
+    </message>
+    <message>
+        <source>unreadable date</source>
+        <translation>нечитаемая дата</translation>
+    </message>
+    <message>
+        <source>unknown status &quot;%1&quot;</source>
+        <translation>неизвестный статус «%1»</translation>
+    </message>
+    <message>
+        <source>Line %1 is not valid JSON: %2.</source>
+        <translation>Строка %1 — некорректный JSON: %2.</translation>
+    </message>
+    <message>
+        <source>Line 1: this JSON file is no Repbook diary export.</source>
+        <translation>Строка 1: этот файл JSON не является экспортом дневника Repbook.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file was written by a newer Repbook (version %1).</source>
+        <translation>Строка 1: файл записан более новой версией Repbook (версия %1).</translation>
+    </message>
+    <message>
+        <source>Line 1: unknown weight unit &quot;%1&quot;.</source>
+        <translation>Строка 1: неизвестная единица веса «%1».</translation>
     </message>
 </context>
 <context>
@@ -2085,6 +2323,33 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 Дневник сохраняет показанную здесь версию. Другая версия сохранена в:
 %2
 Правка &gt; Конфликты показывает её рядом с версией дневника и позволяет выбрать её.</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeFields</name>
+    <message>
+        <source>%1 outside %2..%3</source>
+        <translation>%1 вне диапазона %2..%3</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>подходы</translation>
+    </message>
+    <message>
+        <source>reps</source>
+        <translation>повторения</translation>
+    </message>
+    <message>
+        <source>forced reps</source>
+        <translation>форсированные повторения</translation>
+    </message>
+    <message>
+        <source>negative reps</source>
+        <translation>негативные повторения</translation>
+    </message>
+    <message>
+        <source>weight outside 0..%1 kg</source>
+        <translation>вес вне диапазона 0..%1 кг</translation>
     </message>
 </context>
 <context>
@@ -2289,12 +2554,67 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
     </message>
 </context>
 <context>
+    <name>ImportNameMap</name>
+    <message>
+        <source>The choices of exercise names could not be saved in %1.</source>
+        <translation>Не удалось сохранить выбор названий упражнений в %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSource</name>
+    <message>
+        <source>Line 1: the file has no header.</source>
+        <translation>Строка 1: в файле нет заголовка.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file is empty.</source>
+        <translation>Строка 1: файл пуст.</translation>
+    </message>
+    <message>
+        <source>Line 1: the file is no export that Repbook can read (a Repbook CSV or JSON file, or a CSV export of Strong, Hevy, FitNotes or LiftLog).</source>
+        <translation>Строка 1: файл не является экспортом, который может прочитать Repbook (файл CSV или JSON из Repbook либо экспорт CSV из Strong, Hevy, FitNotes или LiftLog).</translation>
+    </message>
+    <message>
+        <source>%1 is too large to import (%2 MB; at most %3 MB).</source>
+        <translation>%1 слишком велик для импорта (%2 МБ; не более %3 МБ).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>Не удаётся прочитать %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported.
+%2</source>
+        <translation>Не удаётся импортировать %1.
+%2</translation>
+    </message>
+</context>
+<context>
     <name>LaunchDiary</name>
     <message>
         <source>The diary program could not be started:
 %1</source>
         <translation>Не удалось запустить программу дневника:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>LiftLogExport</name>
+    <message>
+        <source>Line %1: the header is not that of a %2 file.</source>
+        <translation>Строка %1: заголовок не соответствует файлу %2.</translation>
+    </message>
+    <message>
+        <source>unreadable timestamp &quot;%1&quot;</source>
+        <translation>нечитаемая отметка времени «%1»</translation>
+    </message>
+    <message>
+        <source>unreadable number</source>
+        <translation>нечитаемое число</translation>
+    </message>
+    <message>
+        <source>unknown unit &quot;%1&quot;</source>
+        <translation>неизвестная единица «%1»</translation>
     </message>
 </context>
 <context>
@@ -2548,6 +2868,21 @@ Nothing was merged.</source>
     </message>
 </context>
 <context>
+    <name>PeerExports</name>
+    <message>
+        <source>unreadable date &quot;%1&quot;</source>
+        <translation>нечитаемая дата «%1»</translation>
+    </message>
+    <message>
+        <source>unreadable number</source>
+        <translation>нечитаемое число</translation>
+    </message>
+    <message>
+        <source>Line %1: the header is not that of a %2 file.</source>
+        <translation>Строка %1: заголовок не соответствует файлу %2.</translation>
+    </message>
+</context>
+<context>
     <name>PeriodPoints</name>
     <message>
         <source>One point per week: the sum of each week.</source>
@@ -2571,6 +2906,10 @@ Nothing was merged.</source>
     <message>
         <source>Undated day</source>
         <translation>День без даты</translation>
+    </message>
+    <message>
+        <source>dddd, d MMMM yyyy</source>
+        <translation>dddd, d MMMM yyyy</translation>
     </message>
 </context>
 <context>
@@ -2799,6 +3138,92 @@ Days another program had changed meanwhile are kept in:
         <translation>
 Дни, изменённые тем временем другой программой, сохранены в:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SetCollector</name>
+    <message>
+        <source>unreadable date</source>
+        <translation>нечитаемая дата</translation>
+    </message>
+    <message>
+        <source>no exercise name</source>
+        <translation>нет названия упражнения</translation>
+    </message>
+    <message>
+        <source>time or distance only</source>
+        <translation>только время или дистанция</translation>
+    </message>
+    <message>
+        <source>no weight and no reps</source>
+        <translation>нет ни веса, ни повторений</translation>
+    </message>
+    <message>
+        <source>weight %1 kg outside 0..%2 kg</source>
+        <translation>вес %1 кг вне диапазона 0..%2 кг</translation>
+    </message>
+</context>
+<context>
+    <name>SharedDiaryFile</name>
+    <message>
+        <source>The diary file cannot be read:
+%1</source>
+        <translation>Не удаётся прочитать файл дневника:
+%1</translation>
+    </message>
+    <message>
+        <source>Days changed on both sides could not be kept in:
+%1</source>
+        <translation>Не удалось сохранить дни, изменённые с обеих сторон, в:
+%1</translation>
+    </message>
+    <message>
+        <source>The diary is not bound to a file.</source>
+        <translation>Дневник не привязан к файлу.</translation>
+    </message>
+    <message>
+        <source>The diary file is being saved by another program:
+%1</source>
+        <translation>Файл дневника сейчас сохраняет другая программа:
+%1</translation>
+    </message>
+    <message>
+        <source>The diary could not be saved to:
+%1</source>
+        <translation>Не удалось сохранить дневник в:
+%1</translation>
+    </message>
+    <message>
+        <source>The damaged diary file could not be set aside:
+%1</source>
+        <translation>Не удалось отложить повреждённый файл дневника:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>StatusCheck</name>
+    <message>
+        <source>Some exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
+Do you want to mark workout as &apos;%4&apos;?</source>
+        <translation>Некоторые упражнения тренировки «%1» отмечены как «%2», а сама тренировка — как «%3».
+Отметить тренировку как «%4»?</translation>
+    </message>
+    <message>
+        <source>All exercises in &apos;%1&apos; workout are marked as &apos;%2&apos;, but workout itself is marked as &apos;%3&apos;.
+Do you want to mark workout as &apos;%4&apos;?</source>
+        <translation>Все упражнения тренировки «%1» отмечены как «%2», а сама тренировка — как «%3».
+Отметить тренировку как «%4»?</translation>
+    </message>
+</context>
+<context>
+    <name>WeightUnit</name>
+    <message>
+        <source>lb</source>
+        <translation>фнт</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>кг</translation>
     </message>
 </context>
 <context>
