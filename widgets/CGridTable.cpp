@@ -1,19 +1,13 @@
 #include "widgets/CGridTable.h"
 
 #include "widgets/CGridItem.h"
+#include "widgets/GridCellValues.h"
 
 #include <QHeaderView>
 
 namespace {
 
-QColor ColourOf(const QVariant &value)
-{
-    if (!value.isValid())
-        return QColor();
-    if (value.userType() == QMetaType::QBrush)
-        return value.value<QBrush>().color();
-    return value.value<QColor>();
-}
+using Values = GridCellValues;
 
 } // namespace
 
@@ -262,7 +256,7 @@ void CGridTable::SetItemBkColour(int row, int col, const QColor &colour)
 QColor CGridTable::GetItemBkColour(int row, int col) const
 {
     const QTableWidgetItem *cell = ItemOf(row, col);
-    return cell ? ColourOf(cell->data(Qt::BackgroundRole)) : QColor();
+    return cell ? Values::ColourOf(cell->data(Qt::BackgroundRole)) : QColor();
 }
 
 void CGridTable::SetItemFgColour(int row, int col, const QColor &colour)
@@ -274,7 +268,7 @@ void CGridTable::SetItemFgColour(int row, int col, const QColor &colour)
 QColor CGridTable::GetItemFgColour(int row, int col) const
 {
     const QTableWidgetItem *cell = ItemOf(row, col);
-    return cell ? ColourOf(cell->data(Qt::ForegroundRole)) : QColor();
+    return cell ? Values::ColourOf(cell->data(Qt::ForegroundRole)) : QColor();
 }
 
 void CGridTable::SetItemFont(int row, int col, const QFont &font)
@@ -314,15 +308,13 @@ void CGridTable::SetItemImage(int row, int col, const QPixmap *image)
     if (image == nullptr && ItemOf(row, col) == nullptr)
         return;
     if (QTableWidgetItem *cell = EnsureItem(row, col))
-        cell->setData(ImageRole,
-                      image ? QVariant::fromValue(reinterpret_cast<quintptr>(image)) : QVariant());
+        cell->setData(ImageRole, Values::ImageValue(image));
 }
 
 const QPixmap *CGridTable::GetItemImage(int row, int col) const
 {
     const QTableWidgetItem *cell = ItemOf(row, col);
-    const QVariant value = cell ? cell->data(ImageRole) : QVariant();
-    return value.isValid() ? reinterpret_cast<const QPixmap *>(value.value<quintptr>()) : nullptr;
+    return cell ? Values::ImageOf(cell->data(ImageRole)) : nullptr;
 }
 
 void CGridTable::SetItemProperty(int row, int col, int role, const QVariant &value)
@@ -381,22 +373,8 @@ CGridCellContext CGridTable::ContextForIndex(const QModelIndex &index, const QRe
     c.selected = !c.fixed && selectionModel() && selectionModel()->isSelected(index);
     c.format = index.column() < m_columnFormats.size() ? m_columnFormats.at(index.column())
                                                        : (Qt::AlignLeft | Qt::AlignVCenter);
-    const QTableWidgetItem *cell = item(index.row(), index.column());
-    if (cell == nullptr)
-        return c;
-    c.text = cell->text();
-    c.data = cell->data(ItemDataRole);
-    const QVariant font = cell->data(Qt::FontRole);
-    if (font.isValid())
-        c.font = font.value<QFont>();
-    c.bk = ColourOf(cell->data(Qt::BackgroundRole));
-    c.fg = ColourOf(cell->data(Qt::ForegroundRole));
-    const QVariant format = cell->data(Qt::TextAlignmentRole);
-    if (format.isValid())
-        c.format = Qt::Alignment::fromInt(format.toInt());
-    const QVariant image = cell->data(ImageRole);
-    if (image.isValid())
-        c.image = reinterpret_cast<const QPixmap *>(image.value<quintptr>());
+    if (const QTableWidgetItem *cell = item(index.row(), index.column()))
+        Values::Read(*cell, c);
     return c;
 }
 
