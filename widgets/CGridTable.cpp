@@ -13,6 +13,7 @@ using Values = GridCellValues;
 
 CGridTable::CGridTable(QWidget *parent)
     : QTableWidget(parent)
+    , m_geometry(*this)
 {
 }
 
@@ -384,52 +385,7 @@ CGridCellContext CGridTable::CellContext(int row, int col) const
     return ContextForIndex(index, index.isValid() ? visualRect(index) : QRect());
 }
 
-QRect CGridTable::CellRect(int row, int col) const
-{
-    if (!IsValid(row, col))
-        return QRect();
-    if (row < m_fixedRows) {
-        const QHeaderView *heading = horizontalHeader();
-        return QRect(heading->sectionViewportPosition(col), -heading->height(),
-                     heading->sectionSize(col), heading->height());
-    }
-    return visualRect(IndexOf(row, col));
-}
-
-CCellID CGridTable::CellAt(const QPoint &viewportPos) const
-{
-    return CellOfIndex(indexAt(viewportPos));
-}
-
-void CGridTable::EnsureVisible(int row, int col)
-{
-    if (!IsValid(row, col) || rowCount() == 0)
-        return;
-    int tableRow = TableRow(row);
-    if (row < m_fixedRows) {
-        // The heading row never scrolls away: only bring the column into view.
-        tableRow = qMax(0, rowAt(0));
-    }
-    scrollTo(model()->index(tableRow, col), QAbstractItemView::EnsureVisible);
-}
-
 bool CGridTable::IsCellFixed(int row, int col) const
 {
     return row < m_fixedRows || col < m_fixedCols;
-}
-
-bool CGridTable::IsCellVisible(int row, int col) const
-{
-    if (!IsValid(row, col) || isColumnHidden(col))
-        return false;
-    const int x = columnViewportPosition(col);
-    if (x + columnWidth(col) <= 0 || x >= viewport()->width())
-        return false;
-    if (row < m_fixedRows)
-        return !horizontalHeader()->isHidden();
-    const int tableRow = TableRow(row);
-    if (isRowHidden(tableRow))
-        return false;
-    const int y = rowViewportPosition(tableRow);
-    return y + rowHeight(tableRow) > 0 && y < viewport()->height();
 }
