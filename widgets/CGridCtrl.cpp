@@ -228,6 +228,10 @@ void CGridCtrl::mouseDoubleClickEvent(QMouseEvent *event)
 
 void CGridCtrl::keyPressEvent(QKeyEvent *event)
 {
+    if (m_editing.TakeEnter(*event)) {
+        event->accept();
+        return;
+    }
     const GridSelection::State before = m_selection.Current();
     QTableWidget::keyPressEvent(event);
     m_selection.EmitIfChanged(before);

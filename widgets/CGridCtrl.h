@@ -66,6 +66,8 @@ public:
     // edit was open.
     bool EndEditing(bool commit = true) { return m_editing.End(commit); }
     CCellID GetEditingCell() const { return m_editing.Cell(); }
+    // Enter on an editable cell opens its editor, as F2 does (off by default).
+    void SetEnterEdits(bool on = true) { m_editing.SetEnterEdits(on); }
 
 signals:
     // The focus cell after the user changed the focus or the selection by mouse or keyboard.

@@ -2,6 +2,8 @@
 
 #include "widgets/CGridCtrl.h"
 
+#include <QKeyEvent>
+
 #include <utility>
 
 GridEditing::GridEditing(CGridCtrl &grid)
@@ -28,6 +30,19 @@ bool GridEditing::EditCell(int row, int col)
     m_grid.selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
     m_grid.scrollTo(index);
     return m_grid.edit(index, QAbstractItemView::AllEditTriggers, nullptr);
+}
+
+bool GridEditing::TakeEnter(const QKeyEvent &key)
+{
+    const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    const auto modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if (!m_enterEdits || !enter || modifiers != Qt::NoModifier || IsEditing())
+        return false;
+    const CCellID focus = m_grid.GetFocusCell();
+    if (!focus.IsValid() || !IsCellEditable(focus.row, focus.col))
+        return false;
+    EditCell(focus.row, focus.col);
+    return true;
 }
 
 bool GridEditing::End(bool commit)

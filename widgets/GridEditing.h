@@ -8,6 +8,7 @@
 
 class CGridCtrl;
 class QEvent;
+class QKeyEvent;
 class QModelIndex;
 class QWidget;
 
@@ -31,6 +32,10 @@ public:
     // Ends an open edit: the editor's text goes into the cell unless cancelled. False when no
     // edit was open.
     bool End(bool commit);
+    // Enter on a cell opens its editor, as F2 does (off by default).
+    void SetEnterEdits(bool on) { m_enterEdits = on; }
+    // Opens the focus cell's editor for Enter when asked to; true when the key was taken.
+    bool TakeEnter(const QKeyEvent &key);
     // The grid lets go of its cells: an open edit is forgotten.
     void Forget() { m_cell = {}; }
 
@@ -44,5 +49,6 @@ private:
     CGridCtrl &m_grid;
     QPointer<QWidget> m_editor;
     bool m_editable = true;
+    bool m_enterEdits = false;
     CCellID m_cell;
 };
