@@ -13,9 +13,12 @@
 #include "widgets/MessageBox.h"
 
 #include <QBoxLayout>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QShowEvent>
+
+#include <functional>
 
 namespace {
 

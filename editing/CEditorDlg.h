@@ -5,10 +5,6 @@
 #include "model/TrainingProgram.h"
 #include "widgets/CResizingDialog.h"
 
-#include <QHash>
-
-#include <functional>
-
 class CDayTabCtrl;
 class CGridCtrl;
 class DayEditingPanel;

@@ -27,10 +27,10 @@ constexpr int SideButtonHeight = 78;
 
 } // namespace
 
-DayEditingPanel::DayEditingPanel(QWidget *parent)
-    : QWidget(parent)
+DayEditingPanel::DayEditingPanel(QWidget *window)
+    : QWidget(window)
     , m_tabCtrl(new CDayTabCtrl(this))
-    , m_dayEditing(*parent, m_tabCtrl)
+    , m_dayEditing(*window, m_tabCtrl)
 {
     m_tabCtrl->setObjectName(QStringLiteral("tabCtrl"));
 

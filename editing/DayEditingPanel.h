@@ -36,7 +36,9 @@ public:
     // In a command list of AddCommands: a separator.
     static constexpr int MenuSeparator = 0;
 
-    explicit DayEditingPanel(QWidget *parent);
+    // window: the dialog the panel lies in, which the dialogs of the day-editing operations
+    // open over.
+    explicit DayEditingPanel(QWidget *window);
     ~DayEditingPanel() override;
 
     // The day the commands work on; none as well.
