@@ -8,18 +8,13 @@
 #include "model/TrainingDay.h"
 #include "widgets/CGridCtrl.h"
 
-#include <QKeyEvent>
+#include <QEvent>
 #include <QPainter>
-#include <QShortcut>
 #include <QSignalBlocker>
-#include <QStyleOptionTabWidgetFrame>
 
 namespace {
 
 namespace Col = ExerciseColumns;
-
-// Space between the pane's frame and the grid or the placeholder.
-constexpr int PaneMargin = 4;
 
 } // namespace
 
@@ -38,6 +33,7 @@ CDayTabCtrl::CDayTabCtrl(QWidget *parent)
                     .exerciseAt = [this](int row) { return ExerciseAt(row); },
                     .showAgain = [this] { ShowWorkout(m_shownWorkout); }})
     , m_rows(m_grid)
+    , m_pane(*this, *m_tabs, *m_grid, *m_placeholder)
 {
     m_tabs->setObjectName(QStringLiteral("workoutTabs"));
     m_tabs->setAccessibleName(tr("Workouts"));
@@ -52,7 +48,7 @@ CDayTabCtrl::CDayTabCtrl(QWidget *parent)
     m_grid->setAccessibleName(tr("Exercises"));
     m_grid->SetEditable(false);
     m_grid->SetGridBkColour(palette().color(QPalette::Light));
-    m_grid->installEventFilter(this);
+    m_grid->SetEnterEdits(true);
     m_columns.RegisterCellClasses(font(), m_boldFont, m_unit);
     connect(m_grid, &CGridCtrl::cellDoubleClicked, this, &CDayTabCtrl::OnCellDoubleClicked);
     connect(m_grid, &CGridCtrl::cellRightClicked, this, &CDayTabCtrl::OnCellRightClicked);
@@ -64,13 +60,7 @@ CDayTabCtrl::CDayTabCtrl(QWidget *parent)
     connect(m_placeholder, &CEmptyDlg::hintDoubleClicked, this, &CDayTabCtrl::hintDoubleClicked);
 
     // Keyboard: the next and previous workout from anywhere inside the control.
-    const auto addTabShortcut = [this](const QKeySequence &keys, int step) {
-        auto *shortcut = new QShortcut(keys, this);
-        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, step] { SelectNextTab(step); });
-    };
-    addTabShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
-    addTabShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
+    m_tabs->AddSwitchKeys(this);
 
     ShowGrid(false);
     SetHint(DayDlgIds::HintNoWorkouts);
@@ -120,8 +110,7 @@ void CDayTabCtrl::RebuildTabs()
 {
     EndEditing();
     if (m_day != nullptr) {
-        m_tabImages = StatusImageSet(m_shields, StatusImageSize::Small16);
-        m_gridImages = StatusImageSet(m_shields, StatusImageSize::Small16);
+        m_statuses.Load();
     }
     // The grid's rows belong to the old list of workouts: nothing of them is written back.
     m_shownWorkout = -1;
@@ -129,11 +118,11 @@ void CDayTabCtrl::RebuildTabs()
 
     SetTabsSilently(-1);
     if (m_day == nullptr || m_day->IsEmpty()) {
-        ClearGrid();
+        m_grid->DeleteAllItems();
         ShowGrid(false);
         m_tabs->hide();
         SetHint(DayDlgIds::HintNoWorkouts);
-        PlaceChildren();
+        m_pane.Place();
         emit shownWorkoutStatusChanged(-1);
         return;
     }
@@ -145,7 +134,7 @@ void CDayTabCtrl::RebuildTabs()
         m_tabs->setCurrentIndex(0);
     }
     m_tabs->show();
-    PlaceChildren();
+    m_pane.Place();
     ShowWorkout(0);
 }
 
@@ -159,7 +148,7 @@ void CDayTabCtrl::ShowWorkout(int index)
     UpdateTabSpeech();
     TakeWeightUnit();
 
-    ClearGrid();
+    m_grid->DeleteAllItems();
     m_grid->SetFixedRowCount(1);
     for (int col = 0; col < Col::Count; ++col)
         m_grid->InsertColumn(Col::Heading(col, m_unit), Col::Info(col).alignment);
@@ -208,14 +197,6 @@ void CDayTabCtrl::OnTabChanged(int index)
     ShowWorkout(index);
 }
 
-void CDayTabCtrl::SelectNextTab(int step)
-{
-    const int count = m_tabs->count();
-    if (count < 2)
-        return;
-    m_tabs->setCurrentIndex((qMax(0, GetCurSel()) + step + count) % count);
-}
-
 void CDayTabCtrl::SetTabsSilently(int index)
 {
     m_changingTabs = true;
@@ -228,17 +209,12 @@ void CDayTabCtrl::SetTabsSilently(int index)
     m_changingTabs = false;
 }
 
-void CDayTabCtrl::ClearGrid()
-{
-    m_grid->DeleteAllItems();
-}
-
 void CDayTabCtrl::FillRow(int row, const ExerciseEntry &exercise)
 {
     m_rows.Fill(row, exercise, m_unit, m_boldFont);
-    m_grid->SetItemImage(row, Col::Status, GridImage(exercise.GetStatus()));
+    m_grid->SetItemImage(row, Col::Status, m_statuses.Image(exercise.GetStatus()));
     m_grid->SetItemProperty(row, Col::Status, Qt::AccessibleTextRole,
-                            StatusName(ShownStatus(exercise.GetStatus())));
+                            m_statuses.Name(exercise.GetStatus()));
     m_rows.Colour(row);
 }
 
@@ -290,7 +266,7 @@ bool CDayTabCtrl::EndEditing()
 
 void CDayTabCtrl::SetProgramMode(bool programMode)
 {
-    m_programMode = programMode;
+    m_statuses.SetProgramMode(programMode);
     UpdateTabSpeech();
     m_tabs->update();
 }
@@ -300,22 +276,12 @@ void CDayTabCtrl::SetHint(int hintId)
     m_placeholder->SetHint(hintId);
     if (hintId != 0)
         m_placeholder->raise();
-    PlaceChildren();
+    m_pane.Place();
 }
 
 int CDayTabCtrl::GetHint() const
 {
     return m_placeholder->GetHint();
-}
-
-int CDayTabCtrl::GetTabCount() const
-{
-    return m_tabs->count();
-}
-
-int CDayTabCtrl::GetCurSel() const
-{
-    return m_tabs->currentIndex();
 }
 
 Workout *CDayTabCtrl::WorkoutAt(int index) const
@@ -338,29 +304,19 @@ ExerciseEntry *CDayTabCtrl::ExerciseAt(int row) const
     return workout->GetExercise(row - 1);
 }
 
-ProgressStatus CDayTabCtrl::ShownStatus(ProgressStatus status) const
-{
-    return m_programMode ? ProgressStatus::NotYet : status;
-}
-
-const QPixmap *CDayTabCtrl::GridImage(ProgressStatus status) const
-{
-    return &m_gridImages.ForStatus(static_cast<int>(ShownStatus(status)));
-}
-
 const QPixmap *CDayTabCtrl::TabImage(int index) const
 {
     const Workout *workout = WorkoutAt(index);
     if (workout == nullptr)
         return nullptr;
-    return &m_tabImages.ForStatus(static_cast<int>(ShownStatus(workout->GetStatus())));
+    return m_statuses.Image(workout->GetStatus());
 }
 
 void CDayTabCtrl::UpdateTabSpeech()
 {
     for (int i = 0; i < m_tabs->count(); ++i) {
         if (const Workout *workout = WorkoutAt(i))
-            m_tabs->SetTabStatus(i, StatusName(ShownStatus(workout->GetStatus())));
+            m_tabs->SetTabStatus(i, m_statuses.Name(workout->GetStatus()));
     }
 }
 
@@ -408,27 +364,7 @@ void CDayTabCtrl::CycleStatus(int row)
     m_statusMenu.Cycle(row);
 }
 
-// ---- Geometry and keyboard -------------------------------------------------------------------
-
-QRect CDayTabCtrl::PaneRect() const
-{
-    if (m_tabs->isHidden())
-        return rect();
-    QStyleOptionTab option;
-    const int overlap = style()->pixelMetric(QStyle::PM_TabBarBaseOverlap, &option, m_tabs);
-    return rect().adjusted(0, qMax(0, m_tabs->height() - overlap), 0, 0);
-}
-
-void CDayTabCtrl::PlaceChildren()
-{
-    if (!m_tabs->isHidden())
-        m_tabs->setGeometry(0, 0, width(), m_tabs->sizeHint().height());
-    const QRect inner = PaneRect().adjusted(PaneMargin, PaneMargin, -PaneMargin, -PaneMargin);
-    m_grid->setGeometry(inner);
-    m_placeholder->setGeometry(inner);
-    m_tabs->raise();
-    update();
-}
+// ---- Geometry --------------------------------------------------------------------------------
 
 void CDayTabCtrl::ShowGrid(bool show)
 {
@@ -449,7 +385,7 @@ QSize CDayTabCtrl::minimumSizeHint() const
 void CDayTabCtrl::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    PlaceChildren();
+    m_pane.Place();
     if (!m_grid->isHidden())
         LayoutColumns();
 }
@@ -457,33 +393,5 @@ void CDayTabCtrl::resizeEvent(QResizeEvent *event)
 void CDayTabCtrl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    QStyleOptionTabWidgetFrame frame;
-    frame.initFrom(this);
-    frame.rect = PaneRect();
-    frame.shape = QTabBar::RoundedNorth;
-    frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-    if (!m_tabs->isHidden()) {
-        frame.tabBarSize = m_tabs->size();
-        frame.tabBarRect = m_tabs->geometry();
-        frame.selectedTabRect = m_tabs->tabRect(m_tabs->currentIndex());
-    }
-    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
-}
-
-bool CDayTabCtrl::eventFilter(QObject *watched, QEvent *event)
-{
-    // Enter on a cell of an editable grid opens its editor, as F2 does.
-    if (watched == m_grid && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
-        if (enter && modifiers == Qt::NoModifier && !m_grid->IsEditing()) {
-            const CCellID focus = m_grid->GetFocusCell();
-            if (focus.IsValid() && m_grid->IsCellEditable(focus.row, focus.col)) {
-                m_grid->EditCell(focus.row, focus.col);
-                return true;
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    m_pane.Paint(painter);
 }

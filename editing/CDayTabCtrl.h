@@ -1,9 +1,11 @@
 #pragma once
 
+#include "editing/CWorkoutTabBar.h"
+#include "editing/DayTabPane.h"
 #include "editing/ExerciseColumnLayout.h"
 #include "editing/ExerciseRows.h"
 #include "editing/ExerciseStatusMenu.h"
-#include "images/StatusImageSet.h"
+#include "editing/WorkoutStatusImages.h"
 #include "model/ProgressStatus.h"
 #include "settings/WeightUnitSetting.h"
 
@@ -17,7 +19,6 @@
 
 class CEmptyDlg;
 class CGridCtrl;
-class CWorkoutTabBar;
 class ExerciseEntry;
 class QMenu;
 class TrainingDay;
@@ -62,15 +63,15 @@ public:
     bool IsInSync() const { return m_gridInSync; }
     // In program mode every status image shows Not yet.
     void SetProgramMode(bool programMode);
-    bool IsProgramMode() const { return m_programMode; }
+    bool IsProgramMode() const { return m_statuses.IsProgramMode(); }
     // Shows a hint in the placeholder; 0 hides it.
     void SetHint(int hintId);
     int GetHint() const;
     // The status images: shields or flags; taken at the next RebuildTabs.
-    void SetImageSet(bool shields) { m_shields = shields; }
+    void SetImageSet(bool shields) { m_statuses.SetShields(shields); }
 
-    int GetTabCount() const;
-    int GetCurSel() const; // -1 without tabs
+    int GetTabCount() const { return m_tabs->count(); }
+    int GetCurSel() const { return m_tabs->currentIndex(); } // -1 without tabs
     int GetShownWorkout() const { return m_shownWorkout; }
     // The workout of the selected tab, or nullptr when the tab is not a workout of the day.
     Workout *SelectedWorkout() const;
@@ -110,7 +111,6 @@ signals:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -118,17 +118,10 @@ private:
     void OnCellDoubleClicked(int row, int col);
     void OnCellRightClicked(int row, int col, const QPoint &globalPos);
     void SetTabsSilently(int index);
-    void ClearGrid();
     void FillRow(int row, const ExerciseEntry &exercise);
-    // A program's workouts and exercises show as "Not yet", whatever status they keep.
-    ProgressStatus ShownStatus(ProgressStatus status) const;
-    const QPixmap *GridImage(ProgressStatus status) const;
     const QPixmap *TabImage(int index) const;
     // Each tab's accessible name tells its workout's status too.
     void UpdateTabSpeech();
-    QRect PaneRect() const;
-    void PlaceChildren();
-    void SelectNextTab(int step);
     void TakeWeightUnit();
     void ShowGrid(bool show);
     ExerciseEntry *ExerciseAt(int row) const;
@@ -142,12 +135,10 @@ private:
     ExerciseStatusMenu m_statusMenu;
     ExerciseRows m_rows;
     QFont m_boldFont;
-    bool m_shields = true;
     WeightUnit m_unit = WeightUnitSetting::Read(); // the unit the grid's weights are shown in
-    StatusImageSet m_tabImages;
-    StatusImageSet m_gridImages;
+    WorkoutStatusImages m_statuses;
+    DayTabPane m_pane;
     int m_shownWorkout = -1;
     bool m_gridInSync = true;
-    bool m_programMode = false;
     bool m_changingTabs = false;
 };

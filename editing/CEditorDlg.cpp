@@ -2,20 +2,23 @@
 
 #include "editing/CDayTabCtrl.h"
 #include "editing/DayDlgIds.h"
+#include "editing/DayEditingPanel.h"
+#include "editing/EditorControls.h"
 #include "editing/EditorIds.h"
 #include "editing/IDayCellOwner.h"
 #include "images/ImageIds.h"
 #include "images/ResourceImages.h"
 #include "model/TrainingDay.h"
 #include "widgets/CGridCtrl.h"
-#include "widgets/CPictureButton.h"
 #include "widgets/MessageBox.h"
 
-#include <QAction>
 #include <QBoxLayout>
+#include <QHash>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMenuBar>
+#include <QShowEvent>
+
+#include <functional>
 
 namespace {
 
@@ -23,169 +26,105 @@ namespace Id = DayDlgIds;
 namespace Ed = EditorIds;
 
 constexpr QSize DesignedDialogSize(920, 500);
-constexpr int DayGridWidth = 150;
-constexpr int OpenButtonWidth = 132;
-// A program day's row is three quarters as high as the list is wide.
-constexpr double DayRowAspect = 0.75;
 
 } // namespace
 
 CEditorDlg::CEditorDlg(QWidget *parent, const IDayCellOwner *cellOwner)
-    : CDayDlg(Ed::DialogId, parent)
+    : CResizingDialog(Ed::DialogId, parent)
+    , m_panel(new DayEditingPanel(this))
+    , m_menuBar(new QMenuBar(this))
     , m_dayGrid(new CGridCtrl(this))
     , m_days(m_dayGrid, *this, cellOwner)
-    , m_files(*this, m_program, [this] {
-        CommitEdit();
-        GetTabCtrl()->WriteBack();
-    })
+    , m_files(*this, m_program, [this] { m_panel->TakeEdits(); })
 {
     setWindowTitle(tr("Workout programs editor"));
+    setWindowIcon(ResourceImages::AppIcon(ImageId::AppIcon));
+    m_menuBar->setObjectName(QStringLiteral("menuBar"));
     GetTabCtrl()->SetProgramMode(true);
     // The tabs and the exercise grid use the image set of the day list, the one chosen.
-    SetImageSet(m_days.CellOwner().DayCellImages().shields());
+    m_panel->SetImageSet(m_days.CellOwner().DayCellImages().shields());
 
-    BuildDayGrid();
-    BuildEditorCommands();
-    BuildEditorMenus();
-    BuildEditorButtons();
-    BuildEditorAccelerators();
+    MapCommands();
+    BuildLayout();
+    EditorControls::Build(*m_panel, *m_menuBar, *this);
     SetDesignedSize(DesignedDialogSize);
+
+    connect(m_dayGrid, &CGridCtrl::selectionChangedTo, this, &CEditorDlg::OnDaySelected);
+    connect(m_dayGrid, &CGridCtrl::cellDoubleClicked, this, [this] { RunCommand(Id::AddWorkout); });
+    connect(GetTabCtrl(), &CDayTabCtrl::hintDoubleClicked, this, &CEditorDlg::OnHint);
 }
 
 CEditorDlg::~CEditorDlg()
 {
     disconnect(m_dayGrid, nullptr, this, nullptr);
+    disconnect(GetTabCtrl(), nullptr, this, nullptr);
     // The tab control goes after the program: it must not write back into a deleted day.
     GetTabCtrl()->SetDay(nullptr);
-    SetCurrentDay(nullptr);
+    m_panel->SetDay(nullptr);
 }
 
 // ---- Building --------------------------------------------------------------------------------
 
-void CEditorDlg::BuildDayGrid()
+void CEditorDlg::MapCommands()
 {
-    LeftPane()->addWidget(m_dayGrid);
-    connect(m_dayGrid, &CGridCtrl::selectionChangedTo, this, &CEditorDlg::OnDaySelected);
-    connect(m_dayGrid, &CGridCtrl::cellDoubleClicked, this, [this] { RunCommand(Id::AddWorkout); });
-}
-
-void CEditorDlg::BuildEditorCommands()
-{
-    DefineCommand(Ed::New, tr("New...\tCtrl + N"));
-    DefineCommand(Ed::Open, tr("Open...\tCtrl + O"));
-    DefineCommand(Ed::Close, tr("Close\tCtrl + W"));
-    DefineCommand(Ed::Save, tr("Save\tCtrl + S"));
-    DefineCommand(Ed::SaveAs, tr("Save as..."));
-    DefineCommand(Ed::Exit, tr("Exit\tCtrl + X"));
-    DefineCommand(Ed::AddDay, tr("Day"));
-    DefineCommand(Ed::MoveDayUp, tr("Up"));
-    DefineCommand(Ed::MoveDayDown, tr("Down"));
-    DefineCommand(Ed::RemoveSelectedExercises, tr("Selected exercise(s)\tDel"));
-    DefineCommand(Ed::RemoveDay, tr("Day"));
-    DefineCommand(Ed::ClearProgram, tr("Clear"));
-}
-
-void CEditorDlg::BuildEditorMenus()
-{
-    QMenuBar *bar = MenuBar();
-    const QList<QMenu *> dayMenus = bar->findChildren<QMenu *>(Qt::FindDirectChildrenOnly);
-    bar->clear();
-    qDeleteAll(dayMenus);
-
-    AddCommands(bar->addMenu(tr("&File")),
-                {Ed::New, Ed::Open, Ed::Close, MenuSeparator, Ed::Save, Ed::SaveAs, MenuSeparator,
-                 Ed::Exit});
-
-    const std::initializer_list<int> adding {Id::AddExercise, Id::AddWorkout, Ed::AddDay};
-    AddCommands(bar->addMenu(tr("&Add")), adding);
-    AddEditMenu(bar, tr("Move day"), {Ed::MoveDayUp, Ed::MoveDayDown});
-
-    const std::initializer_list<int> removing {Ed::RemoveSelectedExercises,
-                                               Id::RemoveAllExercises,
-                                               MenuSeparator,
-                                               Id::RemoveWorkout,
-                                               MenuSeparator,
-                                               Ed::RemoveDay,
-                                               MenuSeparator,
-                                               Ed::ClearProgram};
-    AddCommands(bar->addMenu(tr("&Remove")), removing);
-
-    auto *addMenu = new QMenu(this);
-    addMenu->setObjectName(QStringLiteral("editorAddMenu"));
-    AddCommands(addMenu, adding);
-    Button(Id::AddButton)->SetDropDownMenu(addMenu);
-
-    auto *removeMenu = new QMenu(this);
-    removeMenu->setObjectName(QStringLiteral("editorRemoveMenu"));
-    AddCommands(removeMenu, removing);
-    // The button's menu names its workout entry "Workout...", unlike the menu bar.
-    QAction *removeWorkout = CommandAction(Id::RemoveWorkout);
-    auto *removeWorkoutEntry = new QAction(tr("Workout..."), removeMenu);
-    connect(removeWorkoutEntry, &QAction::triggered, this,
-            [this] { RunCommand(Id::RemoveWorkout); });
-    removeMenu->insertAction(removeWorkout, removeWorkoutEntry);
-    removeMenu->removeAction(removeWorkout);
-    Button(Id::RemoveButton)->SetDropDownMenu(removeMenu);
-}
-
-void CEditorDlg::BuildEditorButtons()
-{
-    // Program days have no status worth marking.
-    Button(Id::StatusButton)->hide();
-
-    CPictureButton *save = Button(Id::OkButton);
-    save->setText(tr("Save"));
-    save->SetImage(ResourceImages::Pixmap(ImageId::ButtonSave));
-    Button(Id::CancelButton)->setText(tr("Exit"));
-    Button(Id::RemoveButton)->setToolTip(tr("Remove selected exercise(s) or day(s)"));
-
-    // "Open" stands with the other file buttons, "Save" and "Exit", and moves with them.
-    auto *open = new CPictureButton(ImageId::ButtonOpen, tr("Open"), this);
-    open->setObjectName(QStringLiteral("openButton"));
-    open->SetImagePlacement(CPictureButton::Placement::Left);
-    open->setMinimumWidth(OpenButtonWidth);
-    connect(open, &QToolButton::clicked, this, [this] { RunCommand(Ed::Open); });
-    QBoxLayout *row = BottomRow();
-    row->insertWidget(row->indexOf(save), open);
-    setTabOrder(GetTabCtrl()->GetGrid(), open);
-    setTabOrder(open, save);
-}
-
-void CEditorDlg::BuildEditorAccelerators()
-{
-    // The editing keys rest while a cell editor is open, so that Del and Ins act inside it.
-    RemoveAccelerators();
-    AddAccelerator(QKeySequence(Qt::Key_Insert), Id::AddExercise);
-    AddAccelerator(QKeySequence(Qt::Key_Delete), Ed::Remove);
-    AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_A), Id::SelectAll);
-    AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_Up), Id::MoveExerciseUp);
-    AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_Down), Id::MoveExerciseDown);
-    AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_Left), Id::MoveWorkoutLeft);
-    AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_Right), Id::MoveWorkoutRight);
-
-    // The file keys act always; an open cell edit is committed first.
-    const QList<std::pair<QKeySequence, int>> fileKeys = {
-        {QKeySequence(Qt::CTRL | Qt::Key_N), Ed::New},
-        {QKeySequence(Qt::CTRL | Qt::Key_O), Ed::Open},
-        {QKeySequence(Qt::CTRL | Qt::Key_W), Ed::Close},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), Ed::Save},
-        {QKeySequence(Qt::CTRL | Qt::Key_X), Ed::Exit},
+    const QHash<int, std::function<void()>> handlers = {
+        {Ed::New, [this] { OnNew(); }},
+        {Ed::Close, [this] { OnNew(); }},
+        {Ed::Open, [this] { OnOpenFile(); }},
+        {Ed::Save, [this] { OnSave(); }},
+        {Ed::SaveAs, [this] { OnSaveAs(); }},
+        {Ed::Exit, [this] { OnExit(); }},
+        {Ed::AddDay, [this] { OnAddDay(); }},
+        {Ed::MoveDayUp, [this] { OnMoveDay(-1); }},
+        {Ed::MoveDayDown, [this] { OnMoveDay(1); }},
+        {Ed::RemoveDay, [this] { OnRemoveDays(); }},
+        {Ed::Remove, [this] { OnRemove(); }},
+        {Ed::RemoveSelectedExercises, [this] { OnRemove(); }},
+        {Id::RemoveSelectedExercises, [this] { OnRemove(); }}, // Del and the "Remove" button
+        {Ed::ClearProgram, [this] { OnClear(); }},
+        // The day commands done the editor's way.
+        {Id::AddWorkout, [this] { OnAddWorkout(); }},
+        {Id::AddExercise, [this] { OnAddExercise(); }},
+        {Id::MoveExerciseUp, [this] { MoveExerciseUp(); }},
+        {Id::MoveExerciseDown, [this] { MoveExerciseDown(); }},
+        {Id::Clear, [this] { OnClear(); }},
     };
-    for (const auto &[keys, commandId] : fileKeys) {
-        auto *action = new QAction(this);
-        action->setShortcut(keys);
-        action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, [this, id = commandId] { RunCommand(id); });
-        addAction(action);
-    }
+    for (auto it = handlers.cbegin(); it != handlers.cend(); ++it)
+        m_panel->SetCommand(it.key(), it.value());
+    // The other day commands change the current day, whose cell shows its workouts.
+    m_panel->SetAfterDayCommand([this] { m_days.Repaint(); });
+}
+
+void CEditorDlg::BuildLayout()
+{
+    auto *outer = new QHBoxLayout(this);
+    outer->setMenuBar(m_menuBar);
+    auto *leftPane = new QVBoxLayout;
+    leftPane->setContentsMargins(0, 0, 0, 0);
+    leftPane->addWidget(m_dayGrid);
+    outer->addLayout(leftPane);
+    outer->addWidget(m_panel, 1);
 }
 
 // ---- Opening and the list of days ------------------------------------------------------------
 
-void CEditorDlg::OnOpen()
+void CEditorDlg::showEvent(QShowEvent *event)
 {
-    CDayDlg::OnOpen();
-    RefreshDays();
+    if (!event->spontaneous()) {
+        m_panel->Open();
+        RefreshDays();
+    }
+    CResizingDialog::showEvent(event);
+}
+
+CDayTabCtrl *CEditorDlg::GetTabCtrl() const
+{
+    return m_panel->GetTabCtrl();
+}
+
+TrainingDay *CEditorDlg::GetDay() const
+{
+    return m_panel->GetDay();
 }
 
 int CEditorDlg::CurrentDayIndex() const
@@ -200,9 +139,9 @@ int CEditorDlg::CurrentDayIndex() const
 
 void CEditorDlg::ShowDay(TrainingDay *day)
 {
-    SetCurrentDay(day);
+    m_panel->SetDay(day);
     GetTabCtrl()->SetDay(day);
-    UpdateStatusButton(-1);
+    m_panel->UpdateStatusButton(-1);
 }
 
 void CEditorDlg::RefreshDays()
@@ -231,13 +170,13 @@ void CEditorDlg::OnDaySelected(int row, int col)
     TrainingDay *day = m_program.GetDay(row);
     if (day == GetDay())
         return;
-    CommitEdit();
+    m_panel->CommitEdit();
     ShowDay(day);
 }
 
 void CEditorDlg::resizeEvent(QResizeEvent *event)
 {
-    CDayDlg::resizeEvent(event);
+    CResizingDialog::resizeEvent(event);
     m_days.FitRows();
 }
 
@@ -245,57 +184,14 @@ void CEditorDlg::resizeEvent(QResizeEvent *event)
 
 void CEditorDlg::RunCommand(int commandId)
 {
-    switch (commandId) {
-    case Ed::New:
-    case Ed::Close:
-        OnNew();
-        break;
-    case Ed::Open:
-        OnOpenFile();
-        break;
-    case Ed::Save:
-        OnSave();
-        break;
-    case Ed::SaveAs:
-        OnSaveAs();
-        break;
-    case Ed::Exit:
-        OnExit();
-        break;
-    case Ed::AddDay:
-        OnAddDay();
-        break;
-    case Ed::MoveDayUp:
-        OnMoveDay(-1);
-        break;
-    case Ed::MoveDayDown:
-        OnMoveDay(1);
-        break;
-    case Ed::RemoveDay:
-        OnRemoveDays();
-        break;
-    case Ed::Remove:
-    case Ed::RemoveSelectedExercises:
-    case Id::RemoveSelectedExercises: // the "Remove" button
-        OnRemove();
-        break;
-    case Ed::ClearProgram:
-        OnClear();
-        break;
-    default:
-        // The day dialog's commands on the current day; its cell shows the workouts.
-        CDayDlg::RunCommand(commandId);
-        m_days.Repaint();
-        break;
-    }
+    m_panel->RunCommand(commandId);
 }
 
 void CEditorDlg::OnHint(int hintId)
 {
+    // The panel answers the hints of a day; the one of an empty program is the editor's.
     if (hintId == Id::HintEmptyProgram)
         RunCommand(Ed::Open);
-    else
-        CDayDlg::OnHint(hintId);
 }
 
 void CEditorDlg::keyPressEvent(QKeyEvent *event)
@@ -307,12 +203,12 @@ void CEditorDlg::keyPressEvent(QKeyEvent *event)
         RunCommand(Ed::Save);
         return;
     }
-    CDayDlg::keyPressEvent(event);
+    CResizingDialog::keyPressEvent(event);
 }
 
 void CEditorDlg::OnAddDay()
 {
-    CommitEdit();
+    m_panel->CommitEdit();
     const int count = m_program.GetDayCount();
     if (count > 0 && m_program.GetDay(count - 1)->IsEmpty()) {
         MessageBox::Information(this, tr("You need to fill the current day first."));
@@ -326,21 +222,21 @@ void CEditorDlg::OnAddDay()
 
 void CEditorDlg::OnAddWorkout()
 {
-    CommitEdit();
+    m_panel->CommitEdit();
     if (m_program.GetDayCount() == 0)
         OnAddDay();
     if (GetDay() != nullptr)
-        CDayDlg::OnAddWorkout();
+        m_panel->Editing().OnAddWorkout();
     m_days.Repaint();
 }
 
 void CEditorDlg::OnAddExercise()
 {
-    CommitEdit();
+    m_panel->CommitEdit();
     if (GetDay() == nullptr || GetDay()->IsEmpty())
         OnAddWorkout();
     if (GetDay() != nullptr && !GetDay()->IsEmpty())
-        CDayDlg::OnAddExercise();
+        m_panel->Editing().OnAddExercise();
     m_days.Repaint();
 }
 
@@ -357,21 +253,19 @@ void CEditorDlg::MoveExerciseDown()
 void CEditorDlg::MoveDayOrExercise(int step)
 {
     // With nothing to reorder in the shown workout, the keys move the whole day.
-    CommitEdit();
+    m_panel->CommitEdit();
     const Workout *workout = GetTabCtrl()->SelectedWorkout();
     if (workout != nullptr && workout->GetExerciseCount() < 2) {
         OnMoveDay(step);
         return;
     }
-    if (step < 0)
-        CDayDlg::MoveExerciseUp();
-    else
-        CDayDlg::MoveExerciseDown();
+    m_panel->Editing().MoveExercise(step);
+    m_days.Repaint();
 }
 
 void CEditorDlg::OnMoveDay(int step)
 {
-    CommitEdit();
+    m_panel->CommitEdit();
     const int count = m_program.GetDayCount();
     const int index = CurrentDayIndex();
     const int target = index + step;
@@ -390,7 +284,7 @@ void CEditorDlg::OnMoveDay(int step)
 
 void CEditorDlg::OnRemoveDays()
 {
-    CommitEdit();
+    m_panel->CommitEdit();
     QList<int> rows;
     for (int row = 0; row < m_dayGrid->GetRowCount() && row < m_program.GetDayCount(); ++row) {
         if (m_dayGrid->IsCellSelected(row, 0))
@@ -410,13 +304,13 @@ void CEditorDlg::OnRemoveDays()
 
 void CEditorDlg::OnRemove()
 {
-    CommitEdit();
+    m_panel->CommitEdit();
     const TrainingDay *day = GetDay();
     if (day != nullptr && day->IsEmpty()) {
         OnRemoveDays();
         return;
     }
-    OnRemoveSelectedExercises();
+    m_panel->Editing().OnRemoveSelectedExercises();
     RefreshDays();
     // The list takes the focus at its first day, which the tabs then show.
     m_days.SelectRow(0);
@@ -426,7 +320,7 @@ void CEditorDlg::OnRemove()
 
 void CEditorDlg::OnClear()
 {
-    CommitEdit();
+    m_panel->CommitEdit();
     ShowDay(nullptr);
     m_program.RemoveAllDays();
     RefreshDays();
@@ -467,15 +361,17 @@ bool CEditorDlg::OnSaveAs()
 void CEditorDlg::OnExit()
 {
     if (m_files.MaySetAside())
-        CDayDlg::OnCancel();
+        CResizingDialog::reject();
 }
 
-void CEditorDlg::OnOK()
-{
-    OnSave();
-}
-
-void CEditorDlg::OnCancel()
+void CEditorDlg::reject()
 {
     OnExit();
+}
+
+void CEditorDlg::done(int result)
+{
+    // Pending grid edits go into the program day, whichever way the dialog closes.
+    m_panel->TakeEdits();
+    CResizingDialog::done(result);
 }

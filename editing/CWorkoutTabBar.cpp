@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPixmap>
+#include <QShortcut>
 #include <QStyleOptionTab>
 #include <QStylePainter>
 #include <QtMath>
@@ -151,4 +152,23 @@ void CWorkoutTabBar::paintEvent(QPaintEvent *)
             painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
         }
     }
+}
+
+void CWorkoutTabBar::AddSwitchKeys(QWidget *area)
+{
+    const auto addKeys = [this, area](const QKeySequence &keys, int step) {
+        auto *shortcut = new QShortcut(keys, area);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, step] { SelectNext(step); });
+    };
+    addKeys(QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
+    addKeys(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
+}
+
+void CWorkoutTabBar::SelectNext(int step)
+{
+    const int tabs = count();
+    if (tabs < 2)
+        return;
+    setCurrentIndex((qMax(0, currentIndex()) + step + tabs) % tabs);
 }

@@ -35,6 +35,12 @@ public:
     // The text a tab shows within `width` pixels (elided), as painted.
     QString ShownText(int index, int width) const;
 
+    // Ctrl+Page Down and Ctrl+Page Up select the next and the previous tab, round the row, from
+    // anywhere inside area.
+    void AddSwitchKeys(QWidget *area);
+    // Selects the tab step places on, round the row; nothing with fewer than two tabs.
+    void SelectNext(int step);
+
 protected:
     QSize tabSizeHint(int index) const override;
     QSize minimumTabSizeHint(int index) const override;

@@ -289,114 +289,6 @@ Das Tagebuch behält seine Fassung; die andere wird endgültig entfernt.</transl
         <translation>Trainingsplanung</translation>
     </message>
     <message>
-        <source>Exercise...	Ins</source>
-        <translation>Übung...	Einfg</translation>
-    </message>
-    <message>
-        <source>Workout...</source>
-        <translation>Training...</translation>
-    </message>
-    <message>
-        <source>Up	Ctrl + Up</source>
-        <translation>Nach oben	Strg + Auf</translation>
-    </message>
-    <message>
-        <source>Down	Ctrl + Down</source>
-        <translation>Nach unten	Strg + Ab</translation>
-    </message>
-    <message>
-        <source>Left	Ctrl + Left</source>
-        <translation>Nach links	Strg + Links</translation>
-    </message>
-    <message>
-        <source>Right	Ctrl + Right</source>
-        <translation>Nach rechts	Strg + Rechts</translation>
-    </message>
-    <message>
-        <source>Rename workout...</source>
-        <translation>Training umbenennen...</translation>
-    </message>
-    <message>
-        <source>Selected exercise(s)	Del</source>
-        <translation>Ausgewählte Übung(en)	Entf</translation>
-    </message>
-    <message>
-        <source>All exercises</source>
-        <translation>Alle Übungen</translation>
-    </message>
-    <message>
-        <source>Workout</source>
-        <translation>Training</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Leeren</translation>
-    </message>
-    <message>
-        <source>Select all</source>
-        <translation>Alles auswählen</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Done&apos;</source>
-        <translation>Training als „Geschafft“ markieren</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Failed&apos;</source>
-        <translation>Training als „Nicht geschafft“ markieren</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Not yet&apos;</source>
-        <translation>Training als „Noch offen“ markieren</translation>
-    </message>
-    <message>
-        <source>Add exercise</source>
-        <translation>Übung hinzufügen</translation>
-    </message>
-    <message>
-        <source>Remove selected exercise(s)</source>
-        <translation>Ausgewählte Übung(en) entfernen</translation>
-    </message>
-    <message>
-        <source>Move left</source>
-        <translation>Nach links</translation>
-    </message>
-    <message>
-        <source>Move right</source>
-        <translation>Nach rechts</translation>
-    </message>
-    <message>
-        <source>Workout status</source>
-        <translation>Trainingsstatus</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Nach oben</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Nach unten</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>Move exercise(s)</source>
-        <translation>Übung(en) verschieben</translation>
-    </message>
-    <message>
-        <source>Move workout</source>
-        <translation>Training verschieben</translation>
-    </message>
-    <message>
         <source>&amp;Add</source>
         <translation>&amp;Hinzufügen</translation>
     </message>
@@ -475,86 +367,6 @@ Das Tagebuch behält seine Fassung; die andere wird endgültig entfernt.</transl
     <message>
         <source>Workout programs editor</source>
         <translation>Trainingsprogramm-Editor</translation>
-    </message>
-    <message>
-        <source>New...	Ctrl + N</source>
-        <translation>Neu...	Strg + N</translation>
-    </message>
-    <message>
-        <source>Open...	Ctrl + O</source>
-        <translation>Öffnen...	Strg + O</translation>
-    </message>
-    <message>
-        <source>Close	Ctrl + W</source>
-        <translation>Schließen	Strg + W</translation>
-    </message>
-    <message>
-        <source>Save	Ctrl + S</source>
-        <translation>Speichern	Strg + S</translation>
-    </message>
-    <message>
-        <source>Save as...</source>
-        <translation>Speichern unter...</translation>
-    </message>
-    <message>
-        <source>Exit	Ctrl + X</source>
-        <translation>Beenden	Strg + X</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <translation>Tag</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Auf</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Ab</translation>
-    </message>
-    <message>
-        <source>Selected exercise(s)	Del</source>
-        <translation>Ausgewählte Übung(en)	Entf</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Leeren</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>&amp;Add</source>
-        <translation>&amp;Hinzufügen</translation>
-    </message>
-    <message>
-        <source>Move day</source>
-        <translation>Tag verschieben</translation>
-    </message>
-    <message>
-        <source>&amp;Remove</source>
-        <translation>&amp;Entfernen</translation>
-    </message>
-    <message>
-        <source>Workout...</source>
-        <translation>Training...</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>Remove selected exercise(s) or day(s)</source>
-        <translation>Ausgewählte Übung(en) oder Tag(e) entfernen</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Öffnen</translation>
     </message>
     <message>
         <source>You need to fill the current day first.</source>
@@ -1846,6 +1658,117 @@ Bearbeiten &gt; Konflikte zeigt sie neben der des Tagebuchs und lässt Sie statt
     </message>
 </context>
 <context>
+    <name>DayEditingPanel</name>
+    <message>
+        <source>Exercise...	Ins</source>
+        <translation>Übung...	Einfg</translation>
+    </message>
+    <message>
+        <source>Workout...</source>
+        <translation>Training...</translation>
+    </message>
+    <message>
+        <source>Up	Ctrl + Up</source>
+        <translation>Nach oben	Strg + Auf</translation>
+    </message>
+    <message>
+        <source>Down	Ctrl + Down</source>
+        <translation>Nach unten	Strg + Ab</translation>
+    </message>
+    <message>
+        <source>Left	Ctrl + Left</source>
+        <translation>Nach links	Strg + Links</translation>
+    </message>
+    <message>
+        <source>Right	Ctrl + Right</source>
+        <translation>Nach rechts	Strg + Rechts</translation>
+    </message>
+    <message>
+        <source>Rename workout...</source>
+        <translation>Training umbenennen...</translation>
+    </message>
+    <message>
+        <source>Selected exercise(s)	Del</source>
+        <translation>Ausgewählte Übung(en)	Entf</translation>
+    </message>
+    <message>
+        <source>All exercises</source>
+        <translation>Alle Übungen</translation>
+    </message>
+    <message>
+        <source>Workout</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Done&apos;</source>
+        <translation>Training als „Geschafft“ markieren</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Failed&apos;</source>
+        <translation>Training als „Nicht geschafft“ markieren</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Not yet&apos;</source>
+        <translation>Training als „Noch offen“ markieren</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Move exercise(s)</source>
+        <translation>Übung(en) verschieben</translation>
+    </message>
+    <message>
+        <source>Move workout</source>
+        <translation>Training verschieben</translation>
+    </message>
+    <message>
+        <source>Add exercise</source>
+        <translation>Übung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove selected exercise(s)</source>
+        <translation>Ausgewählte Übung(en) entfernen</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Nach links</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Nach rechts</translation>
+    </message>
+    <message>
+        <source>Workout status</source>
+        <translation>Trainingsstatus</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -2313,6 +2236,89 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 Das Tagebuch behält die hier gezeigte Fassung. Die andere Fassung wurde gespeichert in:
 %2
 Bearbeiten &gt; Konflikte zeigt sie neben der des Tagebuchs und lässt Sie sie stattdessen übernehmen.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorControls</name>
+    <message>
+        <source>New...	Ctrl + N</source>
+        <translation>Neu...	Strg + N</translation>
+    </message>
+    <message>
+        <source>Open...	Ctrl + O</source>
+        <translation>Öffnen...	Strg + O</translation>
+    </message>
+    <message>
+        <source>Close	Ctrl + W</source>
+        <translation>Schließen	Strg + W</translation>
+    </message>
+    <message>
+        <source>Save	Ctrl + S</source>
+        <translation>Speichern	Strg + S</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Exit	Ctrl + X</source>
+        <translation>Beenden	Strg + X</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Auf</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Ab</translation>
+    </message>
+    <message>
+        <source>Selected exercise(s)	Del</source>
+        <translation>Ausgewählte Übung(en)	Entf</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Move day</source>
+        <translation>Tag verschieben</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Workout...</source>
+        <translation>Training...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Remove selected exercise(s) or day(s)</source>
+        <translation>Ausgewählte Übung(en) oder Tag(e) entfernen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
     </message>
 </context>
 <context>

@@ -289,114 +289,6 @@ El diario conserva su versión; la otra se elimina definitivamente.</translation
         <translation>Planificación del entrenamiento</translation>
     </message>
     <message>
-        <source>Exercise...	Ins</source>
-        <translation>Ejercicio...	Insert</translation>
-    </message>
-    <message>
-        <source>Workout...</source>
-        <translation>Entrenamiento...</translation>
-    </message>
-    <message>
-        <source>Up	Ctrl + Up</source>
-        <translation>Arriba	Ctrl + Arriba</translation>
-    </message>
-    <message>
-        <source>Down	Ctrl + Down</source>
-        <translation>Abajo	Ctrl + Abajo</translation>
-    </message>
-    <message>
-        <source>Left	Ctrl + Left</source>
-        <translation>Izquierda	Ctrl + Izquierda</translation>
-    </message>
-    <message>
-        <source>Right	Ctrl + Right</source>
-        <translation>Derecha	Ctrl + Derecha</translation>
-    </message>
-    <message>
-        <source>Rename workout...</source>
-        <translation>Renombrar entrenamiento...</translation>
-    </message>
-    <message>
-        <source>Selected exercise(s)	Del</source>
-        <translation>Ejercicio(s) seleccionado(s)	Supr</translation>
-    </message>
-    <message>
-        <source>All exercises</source>
-        <translation>Todos los ejercicios</translation>
-    </message>
-    <message>
-        <source>Workout</source>
-        <translation>Entrenamiento</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Borrar</translation>
-    </message>
-    <message>
-        <source>Select all</source>
-        <translation>Seleccionar todo</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Done&apos;</source>
-        <translation>Marcar entrenamiento como «Hecho»</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Failed&apos;</source>
-        <translation>Marcar entrenamiento como «Fallido»</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Not yet&apos;</source>
-        <translation>Marcar entrenamiento como «Todavía no»</translation>
-    </message>
-    <message>
-        <source>Add exercise</source>
-        <translation>Añadir ejercicio</translation>
-    </message>
-    <message>
-        <source>Remove selected exercise(s)</source>
-        <translation>Quitar ejercicio(s) seleccionado(s)</translation>
-    </message>
-    <message>
-        <source>Move left</source>
-        <translation>Mover a la izquierda</translation>
-    </message>
-    <message>
-        <source>Move right</source>
-        <translation>Mover a la derecha</translation>
-    </message>
-    <message>
-        <source>Workout status</source>
-        <translation>Estado del entrenamiento</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Subir</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Bajar</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Editar</translation>
-    </message>
-    <message>
-        <source>Move exercise(s)</source>
-        <translation>Mover ejercicio(s)</translation>
-    </message>
-    <message>
-        <source>Move workout</source>
-        <translation>Mover entrenamiento</translation>
-    </message>
-    <message>
         <source>&amp;Add</source>
         <translation>&amp;Añadir</translation>
     </message>
@@ -475,86 +367,6 @@ El diario conserva su versión; la otra se elimina definitivamente.</translation
     <message>
         <source>Workout programs editor</source>
         <translation>Editor de programas de entrenamiento</translation>
-    </message>
-    <message>
-        <source>New...	Ctrl + N</source>
-        <translation>Nuevo...	Ctrl + N</translation>
-    </message>
-    <message>
-        <source>Open...	Ctrl + O</source>
-        <translation>Abrir...	Ctrl + O</translation>
-    </message>
-    <message>
-        <source>Close	Ctrl + W</source>
-        <translation>Cerrar	Ctrl + W</translation>
-    </message>
-    <message>
-        <source>Save	Ctrl + S</source>
-        <translation>Guardar	Ctrl + S</translation>
-    </message>
-    <message>
-        <source>Save as...</source>
-        <translation>Guardar como...</translation>
-    </message>
-    <message>
-        <source>Exit	Ctrl + X</source>
-        <translation>Salir	Ctrl + X</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <translation>Día</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Arriba</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Abajo</translation>
-    </message>
-    <message>
-        <source>Selected exercise(s)	Del</source>
-        <translation>Ejercicio(s) seleccionado(s)	Supr</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Borrar</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>&amp;Add</source>
-        <translation>&amp;Añadir</translation>
-    </message>
-    <message>
-        <source>Move day</source>
-        <translation>Mover día</translation>
-    </message>
-    <message>
-        <source>&amp;Remove</source>
-        <translation>&amp;Quitar</translation>
-    </message>
-    <message>
-        <source>Workout...</source>
-        <translation>Entrenamiento...</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
-        <source>Remove selected exercise(s) or day(s)</source>
-        <translation>Quitar ejercicio(s) o día(s) seleccionado(s)</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Abrir</translation>
     </message>
     <message>
         <source>You need to fill the current day first.</source>
@@ -1848,6 +1660,117 @@ Editar &gt; Conflictos la muestra junto a la del diario y le permite tomarla en 
     </message>
 </context>
 <context>
+    <name>DayEditingPanel</name>
+    <message>
+        <source>Exercise...	Ins</source>
+        <translation>Ejercicio...	Insert</translation>
+    </message>
+    <message>
+        <source>Workout...</source>
+        <translation>Entrenamiento...</translation>
+    </message>
+    <message>
+        <source>Up	Ctrl + Up</source>
+        <translation>Arriba	Ctrl + Arriba</translation>
+    </message>
+    <message>
+        <source>Down	Ctrl + Down</source>
+        <translation>Abajo	Ctrl + Abajo</translation>
+    </message>
+    <message>
+        <source>Left	Ctrl + Left</source>
+        <translation>Izquierda	Ctrl + Izquierda</translation>
+    </message>
+    <message>
+        <source>Right	Ctrl + Right</source>
+        <translation>Derecha	Ctrl + Derecha</translation>
+    </message>
+    <message>
+        <source>Rename workout...</source>
+        <translation>Renombrar entrenamiento...</translation>
+    </message>
+    <message>
+        <source>Selected exercise(s)	Del</source>
+        <translation>Ejercicio(s) seleccionado(s)	Supr</translation>
+    </message>
+    <message>
+        <source>All exercises</source>
+        <translation>Todos los ejercicios</translation>
+    </message>
+    <message>
+        <source>Workout</source>
+        <translation>Entrenamiento</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Done&apos;</source>
+        <translation>Marcar entrenamiento como «Hecho»</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Failed&apos;</source>
+        <translation>Marcar entrenamiento como «Fallido»</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Not yet&apos;</source>
+        <translation>Marcar entrenamiento como «Todavía no»</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Move exercise(s)</source>
+        <translation>Mover ejercicio(s)</translation>
+    </message>
+    <message>
+        <source>Move workout</source>
+        <translation>Mover entrenamiento</translation>
+    </message>
+    <message>
+        <source>Add exercise</source>
+        <translation>Añadir ejercicio</translation>
+    </message>
+    <message>
+        <source>Remove selected exercise(s)</source>
+        <translation>Quitar ejercicio(s) seleccionado(s)</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Mover a la izquierda</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Mover a la derecha</translation>
+    </message>
+    <message>
+        <source>Workout status</source>
+        <translation>Estado del entrenamiento</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -2315,6 +2238,89 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 El diario conserva la versión mostrada aquí. La otra versión se guardó en:
 %2
 Editar &gt; Conflictos la muestra junto a la del diario y permite tomarla en su lugar.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorControls</name>
+    <message>
+        <source>New...	Ctrl + N</source>
+        <translation>Nuevo...	Ctrl + N</translation>
+    </message>
+    <message>
+        <source>Open...	Ctrl + O</source>
+        <translation>Abrir...	Ctrl + O</translation>
+    </message>
+    <message>
+        <source>Close	Ctrl + W</source>
+        <translation>Cerrar	Ctrl + W</translation>
+    </message>
+    <message>
+        <source>Save	Ctrl + S</source>
+        <translation>Guardar	Ctrl + S</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>Exit	Ctrl + X</source>
+        <translation>Salir	Ctrl + X</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Selected exercise(s)	Del</source>
+        <translation>Ejercicio(s) seleccionado(s)	Supr</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>Move day</source>
+        <translation>Mover día</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Workout...</source>
+        <translation>Entrenamiento...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Remove selected exercise(s) or day(s)</source>
+        <translation>Quitar ejercicio(s) o día(s) seleccionado(s)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
     </message>
 </context>
 <context>

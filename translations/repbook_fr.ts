@@ -289,114 +289,6 @@ Le journal garde sa version ; l&apos;autre est supprimée définitivement.</tran
         <translation>Planification de la séance</translation>
     </message>
     <message>
-        <source>Exercise...	Ins</source>
-        <translation>Exercice...	Inser</translation>
-    </message>
-    <message>
-        <source>Workout...</source>
-        <translation>Séance...</translation>
-    </message>
-    <message>
-        <source>Up	Ctrl + Up</source>
-        <translation>Monter	Ctrl + Haut</translation>
-    </message>
-    <message>
-        <source>Down	Ctrl + Down</source>
-        <translation>Descendre	Ctrl + Bas</translation>
-    </message>
-    <message>
-        <source>Left	Ctrl + Left</source>
-        <translation>Gauche	Ctrl + Gauche</translation>
-    </message>
-    <message>
-        <source>Right	Ctrl + Right</source>
-        <translation>Droite	Ctrl + Droite</translation>
-    </message>
-    <message>
-        <source>Rename workout...</source>
-        <translation>Renommer la séance...</translation>
-    </message>
-    <message>
-        <source>Selected exercise(s)	Del</source>
-        <translation>Exercice(s) sélectionné(s)	Suppr</translation>
-    </message>
-    <message>
-        <source>All exercises</source>
-        <translation>Tous les exercices</translation>
-    </message>
-    <message>
-        <source>Workout</source>
-        <translation>Séance</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Effacer</translation>
-    </message>
-    <message>
-        <source>Select all</source>
-        <translation>Tout sélectionner</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Done&apos;</source>
-        <translation>Marquer la séance comme « Réussie »</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Failed&apos;</source>
-        <translation>Marquer la séance comme « Échouée »</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Not yet&apos;</source>
-        <translation>Marquer la séance comme « Pas encore »</translation>
-    </message>
-    <message>
-        <source>Add exercise</source>
-        <translation>Ajouter un exercice</translation>
-    </message>
-    <message>
-        <source>Remove selected exercise(s)</source>
-        <translation>Supprimer les exercices sélectionnés</translation>
-    </message>
-    <message>
-        <source>Move left</source>
-        <translation>Vers la gauche</translation>
-    </message>
-    <message>
-        <source>Move right</source>
-        <translation>Vers la droite</translation>
-    </message>
-    <message>
-        <source>Workout status</source>
-        <translation>État de la séance</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Monter</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Descendre</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Édition</translation>
-    </message>
-    <message>
-        <source>Move exercise(s)</source>
-        <translation>Déplacer les exercices</translation>
-    </message>
-    <message>
-        <source>Move workout</source>
-        <translation>Déplacer la séance</translation>
-    </message>
-    <message>
         <source>&amp;Add</source>
         <translation>&amp;Ajouter</translation>
     </message>
@@ -475,86 +367,6 @@ Le journal garde sa version ; l&apos;autre est supprimée définitivement.</tran
     <message>
         <source>Workout programs editor</source>
         <translation>Éditeur de programmes d&apos;entraînement</translation>
-    </message>
-    <message>
-        <source>New...	Ctrl + N</source>
-        <translation>Nouveau...	Ctrl + N</translation>
-    </message>
-    <message>
-        <source>Open...	Ctrl + O</source>
-        <translation>Ouvrir...	Ctrl + O</translation>
-    </message>
-    <message>
-        <source>Close	Ctrl + W</source>
-        <translation>Fermer	Ctrl + W</translation>
-    </message>
-    <message>
-        <source>Save	Ctrl + S</source>
-        <translation>Enregistrer	Ctrl + S</translation>
-    </message>
-    <message>
-        <source>Save as...</source>
-        <translation>Enregistrer sous...</translation>
-    </message>
-    <message>
-        <source>Exit	Ctrl + X</source>
-        <translation>Quitter	Ctrl + X</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <translation>Jour</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Haut</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Bas</translation>
-    </message>
-    <message>
-        <source>Selected exercise(s)	Del</source>
-        <translation>Exercice(s) sélectionné(s)	Suppr</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Effacer</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>&amp;Add</source>
-        <translation>&amp;Ajouter</translation>
-    </message>
-    <message>
-        <source>Move day</source>
-        <translation>Déplacer le jour</translation>
-    </message>
-    <message>
-        <source>&amp;Remove</source>
-        <translation>&amp;Supprimer</translation>
-    </message>
-    <message>
-        <source>Workout...</source>
-        <translation>Séance...</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>Remove selected exercise(s) or day(s)</source>
-        <translation>Supprimer les exercices ou jours sélectionnés</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>You need to fill the current day first.</source>
@@ -1848,6 +1660,117 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
     </message>
 </context>
 <context>
+    <name>DayEditingPanel</name>
+    <message>
+        <source>Exercise...	Ins</source>
+        <translation>Exercice...	Inser</translation>
+    </message>
+    <message>
+        <source>Workout...</source>
+        <translation>Séance...</translation>
+    </message>
+    <message>
+        <source>Up	Ctrl + Up</source>
+        <translation>Monter	Ctrl + Haut</translation>
+    </message>
+    <message>
+        <source>Down	Ctrl + Down</source>
+        <translation>Descendre	Ctrl + Bas</translation>
+    </message>
+    <message>
+        <source>Left	Ctrl + Left</source>
+        <translation>Gauche	Ctrl + Gauche</translation>
+    </message>
+    <message>
+        <source>Right	Ctrl + Right</source>
+        <translation>Droite	Ctrl + Droite</translation>
+    </message>
+    <message>
+        <source>Rename workout...</source>
+        <translation>Renommer la séance...</translation>
+    </message>
+    <message>
+        <source>Selected exercise(s)	Del</source>
+        <translation>Exercice(s) sélectionné(s)	Suppr</translation>
+    </message>
+    <message>
+        <source>All exercises</source>
+        <translation>Tous les exercices</translation>
+    </message>
+    <message>
+        <source>Workout</source>
+        <translation>Séance</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Done&apos;</source>
+        <translation>Marquer la séance comme « Réussie »</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Failed&apos;</source>
+        <translation>Marquer la séance comme « Échouée »</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Not yet&apos;</source>
+        <translation>Marquer la séance comme « Pas encore »</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>Move exercise(s)</source>
+        <translation>Déplacer les exercices</translation>
+    </message>
+    <message>
+        <source>Move workout</source>
+        <translation>Déplacer la séance</translation>
+    </message>
+    <message>
+        <source>Add exercise</source>
+        <translation>Ajouter un exercice</translation>
+    </message>
+    <message>
+        <source>Remove selected exercise(s)</source>
+        <translation>Supprimer les exercices sélectionnés</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Vers la gauche</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Vers la droite</translation>
+    </message>
+    <message>
+        <source>Workout status</source>
+        <translation>État de la séance</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -2315,6 +2238,89 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 Le journal garde la version affichée ici. L&apos;autre version a été enregistrée dans :
 %2
 Édition &gt; Conflits l&apos;affiche à côté de celle du journal et permet de la reprendre à la place.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorControls</name>
+    <message>
+        <source>New...	Ctrl + N</source>
+        <translation>Nouveau...	Ctrl + N</translation>
+    </message>
+    <message>
+        <source>Open...	Ctrl + O</source>
+        <translation>Ouvrir...	Ctrl + O</translation>
+    </message>
+    <message>
+        <source>Close	Ctrl + W</source>
+        <translation>Fermer	Ctrl + W</translation>
+    </message>
+    <message>
+        <source>Save	Ctrl + S</source>
+        <translation>Enregistrer	Ctrl + S</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>Exit	Ctrl + X</source>
+        <translation>Quitter	Ctrl + X</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Selected exercise(s)	Del</source>
+        <translation>Exercice(s) sélectionné(s)	Suppr</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>Move day</source>
+        <translation>Déplacer le jour</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Workout...</source>
+        <translation>Séance...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Remove selected exercise(s) or day(s)</source>
+        <translation>Supprimer les exercices ou jours sélectionnés</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
     </message>
 </context>
 <context>

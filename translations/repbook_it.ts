@@ -289,114 +289,6 @@ Il diario mantiene la sua versione; l&apos;altra viene rimossa definitivamente.<
         <translation>Pianificazione dell&apos;allenamento</translation>
     </message>
     <message>
-        <source>Exercise...	Ins</source>
-        <translation>Esercizio...	Ins</translation>
-    </message>
-    <message>
-        <source>Workout...</source>
-        <translation>Allenamento...</translation>
-    </message>
-    <message>
-        <source>Up	Ctrl + Up</source>
-        <translation>Su	Ctrl + Su</translation>
-    </message>
-    <message>
-        <source>Down	Ctrl + Down</source>
-        <translation>Giù	Ctrl + Giù</translation>
-    </message>
-    <message>
-        <source>Left	Ctrl + Left</source>
-        <translation>Sinistra	Ctrl + Sinistra</translation>
-    </message>
-    <message>
-        <source>Right	Ctrl + Right</source>
-        <translation>Destra	Ctrl + Destra</translation>
-    </message>
-    <message>
-        <source>Rename workout...</source>
-        <translation>Rinomina allenamento...</translation>
-    </message>
-    <message>
-        <source>Selected exercise(s)	Del</source>
-        <translation>Esercizi selezionati	Canc</translation>
-    </message>
-    <message>
-        <source>All exercises</source>
-        <translation>Tutti gli esercizi</translation>
-    </message>
-    <message>
-        <source>Workout</source>
-        <translation>Allenamento</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Cancella</translation>
-    </message>
-    <message>
-        <source>Select all</source>
-        <translation>Seleziona tutto</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Done&apos;</source>
-        <translation>Segna l&apos;allenamento come «Fatto»</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Failed&apos;</source>
-        <translation>Segna l&apos;allenamento come «Fallito»</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Not yet&apos;</source>
-        <translation>Segna l&apos;allenamento come «Non ancora»</translation>
-    </message>
-    <message>
-        <source>Add exercise</source>
-        <translation>Aggiungi esercizio</translation>
-    </message>
-    <message>
-        <source>Remove selected exercise(s)</source>
-        <translation>Rimuovi esercizi selezionati</translation>
-    </message>
-    <message>
-        <source>Move left</source>
-        <translation>Sposta a sinistra</translation>
-    </message>
-    <message>
-        <source>Move right</source>
-        <translation>Sposta a destra</translation>
-    </message>
-    <message>
-        <source>Workout status</source>
-        <translation>Stato dell&apos;allenamento</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Sposta su</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Sposta giù</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Modifica</translation>
-    </message>
-    <message>
-        <source>Move exercise(s)</source>
-        <translation>Sposta esercizi</translation>
-    </message>
-    <message>
-        <source>Move workout</source>
-        <translation>Sposta allenamento</translation>
-    </message>
-    <message>
         <source>&amp;Add</source>
         <translation>&amp;Aggiungi</translation>
     </message>
@@ -475,86 +367,6 @@ Il diario mantiene la sua versione; l&apos;altra viene rimossa definitivamente.<
     <message>
         <source>Workout programs editor</source>
         <translation>Editor dei programmi di allenamento</translation>
-    </message>
-    <message>
-        <source>New...	Ctrl + N</source>
-        <translation>Nuovo...	Ctrl + N</translation>
-    </message>
-    <message>
-        <source>Open...	Ctrl + O</source>
-        <translation>Apri...	Ctrl + O</translation>
-    </message>
-    <message>
-        <source>Close	Ctrl + W</source>
-        <translation>Chiudi	Ctrl + W</translation>
-    </message>
-    <message>
-        <source>Save	Ctrl + S</source>
-        <translation>Salva	Ctrl + S</translation>
-    </message>
-    <message>
-        <source>Save as...</source>
-        <translation>Salva con nome...</translation>
-    </message>
-    <message>
-        <source>Exit	Ctrl + X</source>
-        <translation>Esci	Ctrl + X</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <translation>Giorno</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Su</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Giù</translation>
-    </message>
-    <message>
-        <source>Selected exercise(s)	Del</source>
-        <translation>Esercizi selezionati	Canc</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Cancella</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>&amp;Add</source>
-        <translation>&amp;Aggiungi</translation>
-    </message>
-    <message>
-        <source>Move day</source>
-        <translation>Sposta giorno</translation>
-    </message>
-    <message>
-        <source>&amp;Remove</source>
-        <translation>&amp;Rimuovi</translation>
-    </message>
-    <message>
-        <source>Workout...</source>
-        <translation>Allenamento...</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salva</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Esci</translation>
-    </message>
-    <message>
-        <source>Remove selected exercise(s) or day(s)</source>
-        <translation>Rimuovi esercizi o giorni selezionati</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Apri</translation>
     </message>
     <message>
         <source>You need to fill the current day first.</source>
@@ -1848,6 +1660,117 @@ Modifica &gt; Conflitti la mostra accanto a quella del diario e ti permette di p
     </message>
 </context>
 <context>
+    <name>DayEditingPanel</name>
+    <message>
+        <source>Exercise...	Ins</source>
+        <translation>Esercizio...	Ins</translation>
+    </message>
+    <message>
+        <source>Workout...</source>
+        <translation>Allenamento...</translation>
+    </message>
+    <message>
+        <source>Up	Ctrl + Up</source>
+        <translation>Su	Ctrl + Su</translation>
+    </message>
+    <message>
+        <source>Down	Ctrl + Down</source>
+        <translation>Giù	Ctrl + Giù</translation>
+    </message>
+    <message>
+        <source>Left	Ctrl + Left</source>
+        <translation>Sinistra	Ctrl + Sinistra</translation>
+    </message>
+    <message>
+        <source>Right	Ctrl + Right</source>
+        <translation>Destra	Ctrl + Destra</translation>
+    </message>
+    <message>
+        <source>Rename workout...</source>
+        <translation>Rinomina allenamento...</translation>
+    </message>
+    <message>
+        <source>Selected exercise(s)	Del</source>
+        <translation>Esercizi selezionati	Canc</translation>
+    </message>
+    <message>
+        <source>All exercises</source>
+        <translation>Tutti gli esercizi</translation>
+    </message>
+    <message>
+        <source>Workout</source>
+        <translation>Allenamento</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Done&apos;</source>
+        <translation>Segna l&apos;allenamento come «Fatto»</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Failed&apos;</source>
+        <translation>Segna l&apos;allenamento come «Fallito»</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Not yet&apos;</source>
+        <translation>Segna l&apos;allenamento come «Non ancora»</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>Move exercise(s)</source>
+        <translation>Sposta esercizi</translation>
+    </message>
+    <message>
+        <source>Move workout</source>
+        <translation>Sposta allenamento</translation>
+    </message>
+    <message>
+        <source>Add exercise</source>
+        <translation>Aggiungi esercizio</translation>
+    </message>
+    <message>
+        <source>Remove selected exercise(s)</source>
+        <translation>Rimuovi esercizi selezionati</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Sposta a sinistra</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Sposta a destra</translation>
+    </message>
+    <message>
+        <source>Workout status</source>
+        <translation>Stato dell&apos;allenamento</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Sposta su</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Sposta giù</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -2315,6 +2238,89 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 Il diario mantiene la versione mostrata qui. L&apos;altra versione è stata salvata in:
 %2
 Modifica &gt; Conflitti la mostra accanto a quella del diario e permette di prenderla al suo posto.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorControls</name>
+    <message>
+        <source>New...	Ctrl + N</source>
+        <translation>Nuovo...	Ctrl + N</translation>
+    </message>
+    <message>
+        <source>Open...	Ctrl + O</source>
+        <translation>Apri...	Ctrl + O</translation>
+    </message>
+    <message>
+        <source>Close	Ctrl + W</source>
+        <translation>Chiudi	Ctrl + W</translation>
+    </message>
+    <message>
+        <source>Save	Ctrl + S</source>
+        <translation>Salva	Ctrl + S</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Salva con nome...</translation>
+    </message>
+    <message>
+        <source>Exit	Ctrl + X</source>
+        <translation>Esci	Ctrl + X</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Giorno</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>Selected exercise(s)	Del</source>
+        <translation>Esercizi selezionati	Canc</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Aggiungi</translation>
+    </message>
+    <message>
+        <source>Move day</source>
+        <translation>Sposta giorno</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>Workout...</source>
+        <translation>Allenamento...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Remove selected exercise(s) or day(s)</source>
+        <translation>Rimuovi esercizi o giorni selezionati</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
     </message>
 </context>
 <context>

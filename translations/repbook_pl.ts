@@ -289,114 +289,6 @@ Dziennik zachowuje swoją wersję; inna zostanie usunięta na zawsze.</translati
         <translation>Planowanie treningu</translation>
     </message>
     <message>
-        <source>Exercise...	Ins</source>
-        <translation>Ćwiczenie...	Ins</translation>
-    </message>
-    <message>
-        <source>Workout...</source>
-        <translation>Trening...</translation>
-    </message>
-    <message>
-        <source>Up	Ctrl + Up</source>
-        <translation>W górę	Ctrl + Up</translation>
-    </message>
-    <message>
-        <source>Down	Ctrl + Down</source>
-        <translation>W dół	Ctrl + Down</translation>
-    </message>
-    <message>
-        <source>Left	Ctrl + Left</source>
-        <translation>W lewo	Ctrl + Left</translation>
-    </message>
-    <message>
-        <source>Right	Ctrl + Right</source>
-        <translation>W prawo	Ctrl + Right</translation>
-    </message>
-    <message>
-        <source>Rename workout...</source>
-        <translation>Zmień nazwę treningu...</translation>
-    </message>
-    <message>
-        <source>Selected exercise(s)	Del</source>
-        <translation>Zaznaczone ćwiczenia	Del</translation>
-    </message>
-    <message>
-        <source>All exercises</source>
-        <translation>Wszystkie ćwiczenia</translation>
-    </message>
-    <message>
-        <source>Workout</source>
-        <translation>Trening</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Wyczyść</translation>
-    </message>
-    <message>
-        <source>Select all</source>
-        <translation>Zaznacz wszystko</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Done&apos;</source>
-        <translation>Oznacz trening jako „Zaliczony”</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Failed&apos;</source>
-        <translation>Oznacz trening jako „Niezaliczony”</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Not yet&apos;</source>
-        <translation>Oznacz trening jako „Jeszcze nie”</translation>
-    </message>
-    <message>
-        <source>Add exercise</source>
-        <translation>Dodaj ćwiczenie</translation>
-    </message>
-    <message>
-        <source>Remove selected exercise(s)</source>
-        <translation>Usuń zaznaczone ćwiczenia</translation>
-    </message>
-    <message>
-        <source>Move left</source>
-        <translation>Przesuń w lewo</translation>
-    </message>
-    <message>
-        <source>Move right</source>
-        <translation>Przesuń w prawo</translation>
-    </message>
-    <message>
-        <source>Workout status</source>
-        <translation>Stan treningu</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Przesuń w górę</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Przesuń w dół</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Anuluj</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Edycja</translation>
-    </message>
-    <message>
-        <source>Move exercise(s)</source>
-        <translation>Przenieś ćwiczenia</translation>
-    </message>
-    <message>
-        <source>Move workout</source>
-        <translation>Przenieś trening</translation>
-    </message>
-    <message>
         <source>&amp;Add</source>
         <translation>&amp;Dodaj</translation>
     </message>
@@ -475,86 +367,6 @@ Dziennik zachowuje swoją wersję; inna zostanie usunięta na zawsze.</translati
     <message>
         <source>Workout programs editor</source>
         <translation>Edytor planów treningowych</translation>
-    </message>
-    <message>
-        <source>New...	Ctrl + N</source>
-        <translation>Nowy...	Ctrl + N</translation>
-    </message>
-    <message>
-        <source>Open...	Ctrl + O</source>
-        <translation>Otwórz...	Ctrl + O</translation>
-    </message>
-    <message>
-        <source>Close	Ctrl + W</source>
-        <translation>Zamknij	Ctrl + W</translation>
-    </message>
-    <message>
-        <source>Save	Ctrl + S</source>
-        <translation>Zapisz	Ctrl + S</translation>
-    </message>
-    <message>
-        <source>Save as...</source>
-        <translation>Zapisz jako...</translation>
-    </message>
-    <message>
-        <source>Exit	Ctrl + X</source>
-        <translation>Zakończ	Ctrl + X</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <translation>Dzień</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>W górę</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>W dół</translation>
-    </message>
-    <message>
-        <source>Selected exercise(s)	Del</source>
-        <translation>Zaznaczone ćwiczenia	Del</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Wyczyść</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Plik</translation>
-    </message>
-    <message>
-        <source>&amp;Add</source>
-        <translation>&amp;Dodaj</translation>
-    </message>
-    <message>
-        <source>Move day</source>
-        <translation>Przenieś dzień</translation>
-    </message>
-    <message>
-        <source>&amp;Remove</source>
-        <translation>&amp;Usuń</translation>
-    </message>
-    <message>
-        <source>Workout...</source>
-        <translation>Trening...</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Zapisz</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Zakończ</translation>
-    </message>
-    <message>
-        <source>Remove selected exercise(s) or day(s)</source>
-        <translation>Usuń zaznaczone ćwiczenia lub dni</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Otwórz</translation>
     </message>
     <message>
         <source>You need to fill the current day first.</source>
@@ -1854,6 +1666,117 @@ Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala wybrać ją z
     </message>
 </context>
 <context>
+    <name>DayEditingPanel</name>
+    <message>
+        <source>Exercise...	Ins</source>
+        <translation>Ćwiczenie...	Ins</translation>
+    </message>
+    <message>
+        <source>Workout...</source>
+        <translation>Trening...</translation>
+    </message>
+    <message>
+        <source>Up	Ctrl + Up</source>
+        <translation>W górę	Ctrl + Up</translation>
+    </message>
+    <message>
+        <source>Down	Ctrl + Down</source>
+        <translation>W dół	Ctrl + Down</translation>
+    </message>
+    <message>
+        <source>Left	Ctrl + Left</source>
+        <translation>W lewo	Ctrl + Left</translation>
+    </message>
+    <message>
+        <source>Right	Ctrl + Right</source>
+        <translation>W prawo	Ctrl + Right</translation>
+    </message>
+    <message>
+        <source>Rename workout...</source>
+        <translation>Zmień nazwę treningu...</translation>
+    </message>
+    <message>
+        <source>Selected exercise(s)	Del</source>
+        <translation>Zaznaczone ćwiczenia	Del</translation>
+    </message>
+    <message>
+        <source>All exercises</source>
+        <translation>Wszystkie ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Workout</source>
+        <translation>Trening</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Zaznacz wszystko</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Done&apos;</source>
+        <translation>Oznacz trening jako „Zaliczony”</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Failed&apos;</source>
+        <translation>Oznacz trening jako „Niezaliczony”</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Not yet&apos;</source>
+        <translation>Oznacz trening jako „Jeszcze nie”</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edycja</translation>
+    </message>
+    <message>
+        <source>Move exercise(s)</source>
+        <translation>Przenieś ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Move workout</source>
+        <translation>Przenieś trening</translation>
+    </message>
+    <message>
+        <source>Add exercise</source>
+        <translation>Dodaj ćwiczenie</translation>
+    </message>
+    <message>
+        <source>Remove selected exercise(s)</source>
+        <translation>Usuń zaznaczone ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Przesuń w lewo</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Przesuń w prawo</translation>
+    </message>
+    <message>
+        <source>Workout status</source>
+        <translation>Stan treningu</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Przesuń w górę</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Przesuń w dół</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -2321,6 +2244,89 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 Dziennik zachowuje wersję pokazaną tutaj. Drugą wersję zapisano w:
 %2
 Edycja &gt; Konflikty pokazuje ją obok wersji dziennika i pozwala ją przyjąć zamiast niej.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorControls</name>
+    <message>
+        <source>New...	Ctrl + N</source>
+        <translation>Nowy...	Ctrl + N</translation>
+    </message>
+    <message>
+        <source>Open...	Ctrl + O</source>
+        <translation>Otwórz...	Ctrl + O</translation>
+    </message>
+    <message>
+        <source>Close	Ctrl + W</source>
+        <translation>Zamknij	Ctrl + W</translation>
+    </message>
+    <message>
+        <source>Save	Ctrl + S</source>
+        <translation>Zapisz	Ctrl + S</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Zapisz jako...</translation>
+    </message>
+    <message>
+        <source>Exit	Ctrl + X</source>
+        <translation>Zakończ	Ctrl + X</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dzień</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>W górę</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>W dół</translation>
+    </message>
+    <message>
+        <source>Selected exercise(s)	Del</source>
+        <translation>Zaznaczone ćwiczenia	Del</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Dodaj</translation>
+    </message>
+    <message>
+        <source>Move day</source>
+        <translation>Przenieś dzień</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>Workout...</source>
+        <translation>Trening...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Remove selected exercise(s) or day(s)</source>
+        <translation>Usuń zaznaczone ćwiczenia lub dni</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
     </message>
 </context>
 <context>

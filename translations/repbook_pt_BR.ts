@@ -289,114 +289,6 @@ O diário mantém a versão dele; a outra é removida de vez.</translation>
         <translation>Planejamento do treino</translation>
     </message>
     <message>
-        <source>Exercise...	Ins</source>
-        <translation>Exercício...	Insert</translation>
-    </message>
-    <message>
-        <source>Workout...</source>
-        <translation>Treino...</translation>
-    </message>
-    <message>
-        <source>Up	Ctrl + Up</source>
-        <translation>Para cima	Ctrl + Up</translation>
-    </message>
-    <message>
-        <source>Down	Ctrl + Down</source>
-        <translation>Para baixo	Ctrl + Down</translation>
-    </message>
-    <message>
-        <source>Left	Ctrl + Left</source>
-        <translation>Esquerda	Ctrl + Left</translation>
-    </message>
-    <message>
-        <source>Right	Ctrl + Right</source>
-        <translation>Direita	Ctrl + Right</translation>
-    </message>
-    <message>
-        <source>Rename workout...</source>
-        <translation>Renomear treino...</translation>
-    </message>
-    <message>
-        <source>Selected exercise(s)	Del</source>
-        <translation>Exercício(s) selecionado(s)	Del</translation>
-    </message>
-    <message>
-        <source>All exercises</source>
-        <translation>Todos os exercícios</translation>
-    </message>
-    <message>
-        <source>Workout</source>
-        <translation>Treino</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Limpar</translation>
-    </message>
-    <message>
-        <source>Select all</source>
-        <translation>Selecionar tudo</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Done&apos;</source>
-        <translation>Marcar treino como &quot;Feito&quot;</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Failed&apos;</source>
-        <translation>Marcar treino como &quot;Falhou&quot;</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Not yet&apos;</source>
-        <translation>Marcar treino como &quot;Ainda não&quot;</translation>
-    </message>
-    <message>
-        <source>Add exercise</source>
-        <translation>Adicionar exercício</translation>
-    </message>
-    <message>
-        <source>Remove selected exercise(s)</source>
-        <translation>Remover exercício(s) selecionado(s)</translation>
-    </message>
-    <message>
-        <source>Move left</source>
-        <translation>Mover para a esquerda</translation>
-    </message>
-    <message>
-        <source>Move right</source>
-        <translation>Mover para a direita</translation>
-    </message>
-    <message>
-        <source>Workout status</source>
-        <translation>Status do treino</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Mover para cima</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Mover para baixo</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Editar</translation>
-    </message>
-    <message>
-        <source>Move exercise(s)</source>
-        <translation>Mover exercício(s)</translation>
-    </message>
-    <message>
-        <source>Move workout</source>
-        <translation>Mover treino</translation>
-    </message>
-    <message>
         <source>&amp;Add</source>
         <translation>&amp;Adicionar</translation>
     </message>
@@ -475,86 +367,6 @@ O diário mantém a versão dele; a outra é removida de vez.</translation>
     <message>
         <source>Workout programs editor</source>
         <translation>Editor de programas de treino</translation>
-    </message>
-    <message>
-        <source>New...	Ctrl + N</source>
-        <translation>Novo...	Ctrl + N</translation>
-    </message>
-    <message>
-        <source>Open...	Ctrl + O</source>
-        <translation>Abrir...	Ctrl + O</translation>
-    </message>
-    <message>
-        <source>Close	Ctrl + W</source>
-        <translation>Fechar	Ctrl + W</translation>
-    </message>
-    <message>
-        <source>Save	Ctrl + S</source>
-        <translation>Salvar	Ctrl + S</translation>
-    </message>
-    <message>
-        <source>Save as...</source>
-        <translation>Salvar como...</translation>
-    </message>
-    <message>
-        <source>Exit	Ctrl + X</source>
-        <translation>Sair	Ctrl + X</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <translation>Dia</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Acima</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Abaixo</translation>
-    </message>
-    <message>
-        <source>Selected exercise(s)	Del</source>
-        <translation>Exercício(s) selecionado(s)	Del</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Limpar</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Arquivo</translation>
-    </message>
-    <message>
-        <source>&amp;Add</source>
-        <translation>&amp;Adicionar</translation>
-    </message>
-    <message>
-        <source>Move day</source>
-        <translation>Mover dia</translation>
-    </message>
-    <message>
-        <source>&amp;Remove</source>
-        <translation>&amp;Remover</translation>
-    </message>
-    <message>
-        <source>Workout...</source>
-        <translation>Treino...</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salvar</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Sair</translation>
-    </message>
-    <message>
-        <source>Remove selected exercise(s) or day(s)</source>
-        <translation>Remover exercício(s) ou dia(s) selecionado(s)</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Abrir</translation>
     </message>
     <message>
         <source>You need to fill the current day first.</source>
@@ -1848,6 +1660,117 @@ Editar &gt; Conflitos a mostra ao lado da do diário e permite usá-la no lugar.
     </message>
 </context>
 <context>
+    <name>DayEditingPanel</name>
+    <message>
+        <source>Exercise...	Ins</source>
+        <translation>Exercício...	Insert</translation>
+    </message>
+    <message>
+        <source>Workout...</source>
+        <translation>Treino...</translation>
+    </message>
+    <message>
+        <source>Up	Ctrl + Up</source>
+        <translation>Para cima	Ctrl + Up</translation>
+    </message>
+    <message>
+        <source>Down	Ctrl + Down</source>
+        <translation>Para baixo	Ctrl + Down</translation>
+    </message>
+    <message>
+        <source>Left	Ctrl + Left</source>
+        <translation>Esquerda	Ctrl + Left</translation>
+    </message>
+    <message>
+        <source>Right	Ctrl + Right</source>
+        <translation>Direita	Ctrl + Right</translation>
+    </message>
+    <message>
+        <source>Rename workout...</source>
+        <translation>Renomear treino...</translation>
+    </message>
+    <message>
+        <source>Selected exercise(s)	Del</source>
+        <translation>Exercício(s) selecionado(s)	Del</translation>
+    </message>
+    <message>
+        <source>All exercises</source>
+        <translation>Todos os exercícios</translation>
+    </message>
+    <message>
+        <source>Workout</source>
+        <translation>Treino</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Done&apos;</source>
+        <translation>Marcar treino como &quot;Feito&quot;</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Failed&apos;</source>
+        <translation>Marcar treino como &quot;Falhou&quot;</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Not yet&apos;</source>
+        <translation>Marcar treino como &quot;Ainda não&quot;</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Move exercise(s)</source>
+        <translation>Mover exercício(s)</translation>
+    </message>
+    <message>
+        <source>Move workout</source>
+        <translation>Mover treino</translation>
+    </message>
+    <message>
+        <source>Add exercise</source>
+        <translation>Adicionar exercício</translation>
+    </message>
+    <message>
+        <source>Remove selected exercise(s)</source>
+        <translation>Remover exercício(s) selecionado(s)</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Mover para a esquerda</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Mover para a direita</translation>
+    </message>
+    <message>
+        <source>Workout status</source>
+        <translation>Status do treino</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Mover para cima</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Mover para baixo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -2315,6 +2238,89 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 O diário mantém a versão mostrada aqui. A outra versão foi salva em:
 %2
 Editar &gt; Conflitos mostra-a ao lado da do diário e permite ficar com ela.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorControls</name>
+    <message>
+        <source>New...	Ctrl + N</source>
+        <translation>Novo...	Ctrl + N</translation>
+    </message>
+    <message>
+        <source>Open...	Ctrl + O</source>
+        <translation>Abrir...	Ctrl + O</translation>
+    </message>
+    <message>
+        <source>Close	Ctrl + W</source>
+        <translation>Fechar	Ctrl + W</translation>
+    </message>
+    <message>
+        <source>Save	Ctrl + S</source>
+        <translation>Salvar	Ctrl + S</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Salvar como...</translation>
+    </message>
+    <message>
+        <source>Exit	Ctrl + X</source>
+        <translation>Sair	Ctrl + X</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dia</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Acima</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abaixo</translation>
+    </message>
+    <message>
+        <source>Selected exercise(s)	Del</source>
+        <translation>Exercício(s) selecionado(s)	Del</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Adicionar</translation>
+    </message>
+    <message>
+        <source>Move day</source>
+        <translation>Mover dia</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remover</translation>
+    </message>
+    <message>
+        <source>Workout...</source>
+        <translation>Treino...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Remove selected exercise(s) or day(s)</source>
+        <translation>Remover exercício(s) ou dia(s) selecionado(s)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
     </message>
 </context>
 <context>

@@ -289,114 +289,6 @@ The diary keeps its version; the other one is removed for good.</source>
         <translation>Планирование тренировки</translation>
     </message>
     <message>
-        <source>Exercise...	Ins</source>
-        <translation>Упражнение...	Ins</translation>
-    </message>
-    <message>
-        <source>Workout...</source>
-        <translation>Тренировка...</translation>
-    </message>
-    <message>
-        <source>Up	Ctrl + Up</source>
-        <translation>Вверх	Ctrl + Up</translation>
-    </message>
-    <message>
-        <source>Down	Ctrl + Down</source>
-        <translation>Вниз	Ctrl + Down</translation>
-    </message>
-    <message>
-        <source>Left	Ctrl + Left</source>
-        <translation>Влево	Ctrl + Left</translation>
-    </message>
-    <message>
-        <source>Right	Ctrl + Right</source>
-        <translation>Вправо	Ctrl + Right</translation>
-    </message>
-    <message>
-        <source>Rename workout...</source>
-        <translation>Переименовать тренировку...</translation>
-    </message>
-    <message>
-        <source>Selected exercise(s)	Del</source>
-        <translation>Выбранные упражнения	Del</translation>
-    </message>
-    <message>
-        <source>All exercises</source>
-        <translation>Все упражнения</translation>
-    </message>
-    <message>
-        <source>Workout</source>
-        <translation>Тренировка</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Очистить</translation>
-    </message>
-    <message>
-        <source>Select all</source>
-        <translation>Выбрать все</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Done&apos;</source>
-        <translation>Отметить тренировку как «Выполнено»</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Failed&apos;</source>
-        <translation>Отметить тренировку как «Не выполнено»</translation>
-    </message>
-    <message>
-        <source>Mark workout as &apos;Not yet&apos;</source>
-        <translation>Отметить тренировку как «Ещё нет»</translation>
-    </message>
-    <message>
-        <source>Add exercise</source>
-        <translation>Добавить упражнение</translation>
-    </message>
-    <message>
-        <source>Remove selected exercise(s)</source>
-        <translation>Удалить выбранные упражнения</translation>
-    </message>
-    <message>
-        <source>Move left</source>
-        <translation>Влево</translation>
-    </message>
-    <message>
-        <source>Move right</source>
-        <translation>Вправо</translation>
-    </message>
-    <message>
-        <source>Workout status</source>
-        <translation>Статус тренировки</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Вверх</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Вниз</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Правка</translation>
-    </message>
-    <message>
-        <source>Move exercise(s)</source>
-        <translation>Переместить упражнения</translation>
-    </message>
-    <message>
-        <source>Move workout</source>
-        <translation>Переместить тренировку</translation>
-    </message>
-    <message>
         <source>&amp;Add</source>
         <translation>&amp;Добавить</translation>
     </message>
@@ -475,86 +367,6 @@ The diary keeps its version; the other one is removed for good.</source>
     <message>
         <source>Workout programs editor</source>
         <translation>Редактор программ тренировок</translation>
-    </message>
-    <message>
-        <source>New...	Ctrl + N</source>
-        <translation>Создать...	Ctrl + N</translation>
-    </message>
-    <message>
-        <source>Open...	Ctrl + O</source>
-        <translation>Открыть...	Ctrl + O</translation>
-    </message>
-    <message>
-        <source>Close	Ctrl + W</source>
-        <translation>Закрыть	Ctrl + W</translation>
-    </message>
-    <message>
-        <source>Save	Ctrl + S</source>
-        <translation>Сохранить	Ctrl + S</translation>
-    </message>
-    <message>
-        <source>Save as...</source>
-        <translation>Сохранить как...</translation>
-    </message>
-    <message>
-        <source>Exit	Ctrl + X</source>
-        <translation>Выход	Ctrl + X</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <translation>День</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Вверх</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Вниз</translation>
-    </message>
-    <message>
-        <source>Selected exercise(s)	Del</source>
-        <translation>Выбранные упражнения	Del</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Очистить</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Файл</translation>
-    </message>
-    <message>
-        <source>&amp;Add</source>
-        <translation>&amp;Добавить</translation>
-    </message>
-    <message>
-        <source>Move day</source>
-        <translation>Переместить день</translation>
-    </message>
-    <message>
-        <source>&amp;Remove</source>
-        <translation>&amp;Удалить</translation>
-    </message>
-    <message>
-        <source>Workout...</source>
-        <translation>Тренировка...</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Выход</translation>
-    </message>
-    <message>
-        <source>Remove selected exercise(s) or day(s)</source>
-        <translation>Удалить выбранные упражнения или дни</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Открыть</translation>
     </message>
     <message>
         <source>You need to fill the current day first.</source>
@@ -1856,6 +1668,117 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
     </message>
 </context>
 <context>
+    <name>DayEditingPanel</name>
+    <message>
+        <source>Exercise...	Ins</source>
+        <translation>Упражнение...	Ins</translation>
+    </message>
+    <message>
+        <source>Workout...</source>
+        <translation>Тренировка...</translation>
+    </message>
+    <message>
+        <source>Up	Ctrl + Up</source>
+        <translation>Вверх	Ctrl + Up</translation>
+    </message>
+    <message>
+        <source>Down	Ctrl + Down</source>
+        <translation>Вниз	Ctrl + Down</translation>
+    </message>
+    <message>
+        <source>Left	Ctrl + Left</source>
+        <translation>Влево	Ctrl + Left</translation>
+    </message>
+    <message>
+        <source>Right	Ctrl + Right</source>
+        <translation>Вправо	Ctrl + Right</translation>
+    </message>
+    <message>
+        <source>Rename workout...</source>
+        <translation>Переименовать тренировку...</translation>
+    </message>
+    <message>
+        <source>Selected exercise(s)	Del</source>
+        <translation>Выбранные упражнения	Del</translation>
+    </message>
+    <message>
+        <source>All exercises</source>
+        <translation>Все упражнения</translation>
+    </message>
+    <message>
+        <source>Workout</source>
+        <translation>Тренировка</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Выбрать все</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Done&apos;</source>
+        <translation>Отметить тренировку как «Выполнено»</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Failed&apos;</source>
+        <translation>Отметить тренировку как «Не выполнено»</translation>
+    </message>
+    <message>
+        <source>Mark workout as &apos;Not yet&apos;</source>
+        <translation>Отметить тренировку как «Ещё нет»</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Правка</translation>
+    </message>
+    <message>
+        <source>Move exercise(s)</source>
+        <translation>Переместить упражнения</translation>
+    </message>
+    <message>
+        <source>Move workout</source>
+        <translation>Переместить тренировку</translation>
+    </message>
+    <message>
+        <source>Add exercise</source>
+        <translation>Добавить упражнение</translation>
+    </message>
+    <message>
+        <source>Remove selected exercise(s)</source>
+        <translation>Удалить выбранные упражнения</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Влево</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Вправо</translation>
+    </message>
+    <message>
+        <source>Workout status</source>
+        <translation>Статус тренировки</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>DayOperations</name>
     <message>
         <source>Do you really want to remove selected day(s)?</source>
@@ -2323,6 +2246,89 @@ Edit &gt; Conflicts shows it beside the diary&apos;s and lets you take it instea
 Дневник сохраняет показанную здесь версию. Другая версия сохранена в:
 %2
 Правка &gt; Конфликты показывает её рядом с версией дневника и позволяет выбрать её.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorControls</name>
+    <message>
+        <source>New...	Ctrl + N</source>
+        <translation>Создать...	Ctrl + N</translation>
+    </message>
+    <message>
+        <source>Open...	Ctrl + O</source>
+        <translation>Открыть...	Ctrl + O</translation>
+    </message>
+    <message>
+        <source>Close	Ctrl + W</source>
+        <translation>Закрыть	Ctrl + W</translation>
+    </message>
+    <message>
+        <source>Save	Ctrl + S</source>
+        <translation>Сохранить	Ctrl + S</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Сохранить как...</translation>
+    </message>
+    <message>
+        <source>Exit	Ctrl + X</source>
+        <translation>Выход	Ctrl + X</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>День</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Selected exercise(s)	Del</source>
+        <translation>Выбранные упражнения	Del</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Добавить</translation>
+    </message>
+    <message>
+        <source>Move day</source>
+        <translation>Переместить день</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>Workout...</source>
+        <translation>Тренировка...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Remove selected exercise(s) or day(s)</source>
+        <translation>Удалить выбранные упражнения или дни</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
     </message>
 </context>
 <context>

@@ -5,11 +5,9 @@
 #include "widgets/CGridCell.h"
 #include "widgets/CGridCellContext.h"
 #include "widgets/CGridTable.h"
-
-#include <QHash>
-#include <QItemSelection>
-#include <QList>
-#include <QPointer>
+#include "widgets/GridCellClasses.h"
+#include "widgets/GridEditing.h"
+#include "widgets/GridSelection.h"
 
 #include <memory>
 
@@ -58,15 +56,18 @@ public:
     bool GetSingleSelection() const;
 
     // In-place editing.
-    void SetEditable(bool on = true);
-    bool IsEditable() const { return m_editable; }
-    bool IsCellEditable(int row, int col) const;
-    bool EditCell(int row, int col); // opens the cell's editor when editing is allowed
-    bool IsEditing() const { return m_editCell.IsValid(); }
+    void SetEditable(bool on = true) { m_editing.SetEditable(on); }
+    bool IsEditable() const { return m_editing.IsEditable(); }
+    bool IsCellEditable(int row, int col) const { return m_editing.IsCellEditable(row, col); }
+    // Opens the cell's editor when editing is allowed.
+    bool EditCell(int row, int col) { return m_editing.EditCell(row, col); }
+    bool IsEditing() const { return m_editing.IsEditing(); }
     // Ends an open edit: the editor's text goes into the cell unless cancelled. False when no
     // edit was open.
-    bool EndEditing(bool commit = true);
-    CCellID GetEditingCell() const { return m_editCell; }
+    bool EndEditing(bool commit = true) { return m_editing.End(commit); }
+    CCellID GetEditingCell() const { return m_editing.Cell(); }
+    // Enter on an editable cell opens its editor, as F2 does (off by default).
+    void SetEnterEdits(bool on = true) { m_editing.SetEnterEdits(on); }
 
 signals:
     // The focus cell after the user changed the focus or the selection by mouse or keyboard.
@@ -90,26 +91,15 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    struct SelectionState
-    {
-        CCellID focus;
-        QItemSelection selection;
-    };
-
-    int FirstFreeColumn() const;
-    SelectionState CurrentSelectionState() const;
-    void SelectRange(const CCellRange &range, QItemSelectionModel::SelectionFlags flags);
-    void EmitIfSelectionChanged(const SelectionState &before);
-    void SetHeadingSelection(const CCellRange &columns); // an invalid range: none
     void OnHeaderContextMenu(const QPoint &pos);
 
-    friend class CGridDelegate; // tells the grid which editor it opened
+    // The collaborators reach the view's protected parts through the grid.
+    friend class CGridDelegate;
+    friend class GridEditing;
+    friend class GridSelection;
 
     CGridDelegate *m_delegate;
-    QPointer<QWidget> m_editor;
-    QHash<int, std::shared_ptr<CGridCell>> m_cellClasses;
-    std::shared_ptr<CGridCell> m_plainCell;
-    bool m_editable = true;
-    CCellRange m_heading; // the selected cells of the heading row
-    CCellID m_editCell;
+    GridCellClasses m_cellClasses;
+    GridSelection m_selection;
+    GridEditing m_editing;
 };

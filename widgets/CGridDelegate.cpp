@@ -38,7 +38,7 @@ QWidget *CGridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem
     QWidget *editor = cell.CreateEditor(parent, context);
     if (editor != nullptr)
         editor->setAutoFillBackground(true); // it may reach over the next cell
-    m_grid->m_editor = editor;
+    m_grid->m_editing.SetEditor(editor);
     return editor;
 }
 

@@ -1,24 +1,19 @@
 #include "widgets/CGridTable.h"
 
 #include "widgets/CGridItem.h"
+#include "widgets/GridCellValues.h"
 
 #include <QHeaderView>
 
 namespace {
 
-QColor ColourOf(const QVariant &value)
-{
-    if (!value.isValid())
-        return QColor();
-    if (value.userType() == QMetaType::QBrush)
-        return value.value<QBrush>().color();
-    return value.value<QColor>();
-}
+using Values = GridCellValues;
 
 } // namespace
 
 CGridTable::CGridTable(QWidget *parent)
     : QTableWidget(parent)
+    , m_geometry(*this)
 {
 }
 
@@ -262,7 +257,7 @@ void CGridTable::SetItemBkColour(int row, int col, const QColor &colour)
 QColor CGridTable::GetItemBkColour(int row, int col) const
 {
     const QTableWidgetItem *cell = ItemOf(row, col);
-    return cell ? ColourOf(cell->data(Qt::BackgroundRole)) : QColor();
+    return cell ? Values::ColourOf(cell->data(Qt::BackgroundRole)) : QColor();
 }
 
 void CGridTable::SetItemFgColour(int row, int col, const QColor &colour)
@@ -274,7 +269,7 @@ void CGridTable::SetItemFgColour(int row, int col, const QColor &colour)
 QColor CGridTable::GetItemFgColour(int row, int col) const
 {
     const QTableWidgetItem *cell = ItemOf(row, col);
-    return cell ? ColourOf(cell->data(Qt::ForegroundRole)) : QColor();
+    return cell ? Values::ColourOf(cell->data(Qt::ForegroundRole)) : QColor();
 }
 
 void CGridTable::SetItemFont(int row, int col, const QFont &font)
@@ -314,15 +309,13 @@ void CGridTable::SetItemImage(int row, int col, const QPixmap *image)
     if (image == nullptr && ItemOf(row, col) == nullptr)
         return;
     if (QTableWidgetItem *cell = EnsureItem(row, col))
-        cell->setData(ImageRole,
-                      image ? QVariant::fromValue(reinterpret_cast<quintptr>(image)) : QVariant());
+        cell->setData(ImageRole, Values::ImageValue(image));
 }
 
 const QPixmap *CGridTable::GetItemImage(int row, int col) const
 {
     const QTableWidgetItem *cell = ItemOf(row, col);
-    const QVariant value = cell ? cell->data(ImageRole) : QVariant();
-    return value.isValid() ? reinterpret_cast<const QPixmap *>(value.value<quintptr>()) : nullptr;
+    return cell ? Values::ImageOf(cell->data(ImageRole)) : nullptr;
 }
 
 void CGridTable::SetItemProperty(int row, int col, int role, const QVariant &value)
@@ -381,22 +374,8 @@ CGridCellContext CGridTable::ContextForIndex(const QModelIndex &index, const QRe
     c.selected = !c.fixed && selectionModel() && selectionModel()->isSelected(index);
     c.format = index.column() < m_columnFormats.size() ? m_columnFormats.at(index.column())
                                                        : (Qt::AlignLeft | Qt::AlignVCenter);
-    const QTableWidgetItem *cell = item(index.row(), index.column());
-    if (cell == nullptr)
-        return c;
-    c.text = cell->text();
-    c.data = cell->data(ItemDataRole);
-    const QVariant font = cell->data(Qt::FontRole);
-    if (font.isValid())
-        c.font = font.value<QFont>();
-    c.bk = ColourOf(cell->data(Qt::BackgroundRole));
-    c.fg = ColourOf(cell->data(Qt::ForegroundRole));
-    const QVariant format = cell->data(Qt::TextAlignmentRole);
-    if (format.isValid())
-        c.format = Qt::Alignment::fromInt(format.toInt());
-    const QVariant image = cell->data(ImageRole);
-    if (image.isValid())
-        c.image = reinterpret_cast<const QPixmap *>(image.value<quintptr>());
+    if (const QTableWidgetItem *cell = item(index.row(), index.column()))
+        Values::Read(*cell, c);
     return c;
 }
 
@@ -406,52 +385,7 @@ CGridCellContext CGridTable::CellContext(int row, int col) const
     return ContextForIndex(index, index.isValid() ? visualRect(index) : QRect());
 }
 
-QRect CGridTable::CellRect(int row, int col) const
-{
-    if (!IsValid(row, col))
-        return QRect();
-    if (row < m_fixedRows) {
-        const QHeaderView *heading = horizontalHeader();
-        return QRect(heading->sectionViewportPosition(col), -heading->height(),
-                     heading->sectionSize(col), heading->height());
-    }
-    return visualRect(IndexOf(row, col));
-}
-
-CCellID CGridTable::CellAt(const QPoint &viewportPos) const
-{
-    return CellOfIndex(indexAt(viewportPos));
-}
-
-void CGridTable::EnsureVisible(int row, int col)
-{
-    if (!IsValid(row, col) || rowCount() == 0)
-        return;
-    int tableRow = TableRow(row);
-    if (row < m_fixedRows) {
-        // The heading row never scrolls away: only bring the column into view.
-        tableRow = qMax(0, rowAt(0));
-    }
-    scrollTo(model()->index(tableRow, col), QAbstractItemView::EnsureVisible);
-}
-
 bool CGridTable::IsCellFixed(int row, int col) const
 {
     return row < m_fixedRows || col < m_fixedCols;
-}
-
-bool CGridTable::IsCellVisible(int row, int col) const
-{
-    if (!IsValid(row, col) || isColumnHidden(col))
-        return false;
-    const int x = columnViewportPosition(col);
-    if (x + columnWidth(col) <= 0 || x >= viewport()->width())
-        return false;
-    if (row < m_fixedRows)
-        return !horizontalHeader()->isHidden();
-    const int tableRow = TableRow(row);
-    if (isRowHidden(tableRow))
-        return false;
-    const int y = rowViewportPosition(tableRow);
-    return y + rowHeight(tableRow) > 0 && y < viewport()->height();
 }

@@ -2,6 +2,7 @@
 
 #include "widgets/CCellID.h"
 #include "widgets/CGridCellContext.h"
+#include "widgets/GridCellGeometry.h"
 
 #include <QList>
 #include <QTableWidget>
@@ -10,7 +11,8 @@
 // fixed row, row 0 is the heading row (shown as the horizontal header) and rows 1..N hold the
 // data; with one fixed column, column 0 is a fixed column drawn like a heading. It maps grid
 // coordinates onto the table's items, lays out rows and columns, and keeps each cell's values
-// and type; what a cell class needs to draw a cell comes from here (ContextForIndex).
+// (as GridCellValues stores them) and type; what a cell class needs to draw a cell comes from
+// here (ContextForIndex). Where the cells are in the viewport is GridCellGeometry's.
 class CGridTable : public QTableWidget
 {
     Q_OBJECT
@@ -77,11 +79,12 @@ public:
     int GetCellType(int row, int col) const;
     CGridCellContext CellContext(int row, int col) const; // with the cell's current rectangle
     CGridCellContext ContextForIndex(const QModelIndex &index, const QRect &rect) const;
-    QRect CellRect(int row, int col) const; // in viewport coordinates; empty when unknown
-    CCellID CellAt(const QPoint &viewportPos) const;
+    // In viewport coordinates; empty when unknown.
+    QRect CellRect(int row, int col) const { return m_geometry.CellRect(row, col); }
+    CCellID CellAt(const QPoint &viewportPos) const { return m_geometry.CellAt(viewportPos); }
     bool IsCellFixed(int row, int col) const;
-    bool IsCellVisible(int row, int col) const;
-    void EnsureVisible(int row, int col);
+    bool IsCellVisible(int row, int col) const { return m_geometry.IsCellVisible(row, col); }
+    void EnsureVisible(int row, int col) { m_geometry.EnsureVisible(row, col); }
 
 protected:
     int TableRow(int row) const { return row - m_fixedRows; }
@@ -96,4 +99,9 @@ protected:
     // Counts every change of rows and columns, so an edit that ends can tell whether the grid
     // was rebuilt meanwhile.
     quint64 m_structureVersion = 0;
+
+private:
+    friend class GridCellGeometry; // maps grid coordinates as the table does
+
+    GridCellGeometry m_geometry;
 };
