@@ -60,8 +60,6 @@ private slots:
     void importJoinsNames();
     void backupAndRestore();
     void recordsTable();
-    void mergeConflictCopies_data();
-    void mergeConflictCopies();
 
 private:
     QTemporaryDir m_dir;
@@ -136,6 +134,13 @@ void TestCli::exitCodes_data()
     row("restore without file", {"restore"}, 2, "exactly one");
     row("restore damaged", {"restore", Data("hevy.csv")}, 1, "hevy.csv");
     row("check damaged", {"check", Data("hevy.csv")}, 1, "fails its integrity check");
+    // "+copy" and "+damaged" put a conflict copy that adds a date, or a damaged one, beside the
+    // diary; a copy stays until it is merged.
+    row("merge nothing", {"merge"}, 0, "Nothing to merge.");
+    row("merge dry run", {"merge", "-n", "+copy"}, 0, "would take 1 dates (2025-03-30)");
+    row("merge", {"merge", "+copy"}, 0, "took 1 dates (2025-03-30)", true);
+    row("merge damaged", {"merge", "+damaged"}, 1, "fails its integrity check");
+    row("check lists copies", {"check", "+copy"}, 0, "Database.sync-conflict-");
 }
 
 void TestCli::exitCodes()
@@ -145,6 +150,15 @@ void TestCli::exitCodes()
     QFETCH(int, exitCode);
     QFETCH(bool, changesDiary);
     QFETCH(QString, notShown);
+    const QString copyPath =
+        m_dir.filePath(QStringLiteral("Database.sync-conflict-20251201-101010-ABCDEFG.rpd"));
+    const bool damaged = arguments.removeOne(QStringLiteral("+damaged"));
+    const bool copy = arguments.removeOne(QStringLiteral("+copy")) || damaged;
+    if (copy)
+        QVERIFY(testsupport::WriteDiary(copyPath, "28.3.2025 Mobility; 30.3.2025 Legs"));
+    if (damaged)
+        QVERIFY(
+            testsupport::WriteFile(copyPath, testsupport::ReadFile(copyPath).replace(3, 1, "X")));
     if (arguments.contains(QLatin1String("DIARY")))
         arguments.replace(arguments.indexOf(QLatin1String("DIARY")), m_diary);
     else if (!arguments.isEmpty() && arguments.first() != QLatin1String("--help"))
@@ -156,6 +170,7 @@ void TestCli::exitCodes()
     QVERIFY2(notShown.isEmpty() || !(run.out + run.err).contains(notShown),
              qPrintable(run.out + run.err));
     QCOMPARE(testsupport::ReadFile(m_diary) != before, changesDiary);
+    QCOMPARE(QFile::remove(copyPath), copy && !changesDiary);
     if (run.exitCode != 0)
         QVERIFY(!run.err.isEmpty());
 }
@@ -192,51 +207,6 @@ void TestCli::importWaitsForAnotherProgramsSave()
     QVERIFY2(run.err.contains(QLatin1String("being saved by another program")),
              qPrintable(run.err));
     QCOMPARE(testsupport::ReadFile(m_diary), before);
-}
-
-void TestCli::mergeConflictCopies_data()
-{
-    QTest::addColumn<QString>("copy"); // "", "sound" (adds a date) or "damaged"
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("output");
-    QTest::addColumn<bool>("changesDiary");
-    QTest::addColumn<bool>("copyLeft");
-    QTest::newRow("nothing") << "" << QStringList {"merge"} << 0 << "Nothing to merge." << false
-                             << false;
-    QTest::newRow("dry run") << "sound" << QStringList {"merge", "-n"} << 0
-                             << "would take 1 dates (2025-03-30)" << false << true;
-    QTest::newRow("merge") << "sound" << QStringList {"merge"} << 0 << "took 1 dates (2025-03-30)"
-                           << true << false;
-    QTest::newRow("damaged") << "damaged" << QStringList {"merge"} << 1
-                             << "fails its integrity check" << false << true;
-    QTest::newRow("check lists copies")
-        << "sound" << QStringList {"check"} << 0 << "Database.sync-conflict-" << false << true;
-}
-
-void TestCli::mergeConflictCopies()
-{
-    QFETCH(QString, copy);
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, output);
-    QFETCH(bool, changesDiary);
-    QFETCH(bool, copyLeft);
-    const QString copyPath =
-        m_dir.filePath(QStringLiteral("Database.sync-conflict-20251201-101010-ABCDEFG.rpd"));
-    QFile::remove(copyPath);
-    if (!copy.isEmpty())
-        QVERIFY(testsupport::WriteDiary(copyPath,
-                                        QStringLiteral("28.3.2025 Mobility; 30.3.2025 Legs")));
-    if (copy == QLatin1String("damaged"))
-        QVERIFY(
-            testsupport::WriteFile(copyPath, testsupport::ReadFile(copyPath).replace(3, 1, "X")));
-    const QByteArray before = testsupport::ReadFile(m_diary);
-    const Run run = RunCli(arguments << QStringLiteral("--diary") << m_diary);
-    QCOMPARE(run.exitCode, exitCode);
-    QVERIFY2((run.out + run.err).contains(output), qPrintable(run.out + run.err));
-    QCOMPARE(testsupport::ReadFile(m_diary) != before, changesDiary);
-    QCOMPARE(QFile::exists(copyPath), copyLeft);
 }
 
 // Remembered choices and --map rules rename the file's exercises; a close name is pointed out.
