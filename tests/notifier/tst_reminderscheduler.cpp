@@ -57,33 +57,26 @@ private:
         m_scheduler->LoadReminderFlags();
     }
 
-    static QString BalloonName(ReminderScheduler::BalloonAction action, int state)
+    QString BalloonName(ReminderScheduler::BalloonAction action) const
     {
-        switch (action) {
-        case ReminderScheduler::BalloonAction::Show:
-            return QStringLiteral("show %1").arg(state);
-        case ReminderScheduler::BalloonAction::Hide:
-            return QStringLiteral("hide");
-        case ReminderScheduler::BalloonAction::Keep:
-            break;
-        }
-        return QStringLiteral("keep");
+        using Action = ReminderScheduler::BalloonAction;
+        return action == Action::Show ? QStringLiteral("show %1").arg(m_scheduler->GetState())
+            : action == Action::Hide  ? QStringLiteral("hide")
+                                      : QStringLiteral("keep");
     }
 
     QString Tick()
     {
         const auto action = m_scheduler->Tick();
         m_now = m_now.addSecs(1);
-        return BalloonName(action, m_scheduler->GetState());
+        return BalloonName(action);
     }
 
-    const SettingsKeys::BinarySetting &RecordKey(const QString &name)
+    static const SettingsKeys::BinarySetting &RecordKey(const QString &name)
     {
-        if (name == u"ask")
-            return SettingsKeys::NotifyDone;
-        if (name == u"train")
-            return SettingsKeys::TrainNotified;
-        return SettingsKeys::DoneNotified;
+        return name == u"ask"  ? SettingsKeys::NotifyDone
+            : name == u"train" ? SettingsKeys::TrainNotified
+                               : SettingsKeys::DoneNotified;
     }
 
     // Runs one step; an empty result means it went as expected.
@@ -94,13 +87,8 @@ private:
         const QString expected = step.section(QStringLiteral("-> "), 1);
         if (command == u"at") {
             m_now = MomentOf(words.value(1), words.value(2));
-        } else if (command == u"start") {
-            const auto action = m_scheduler->Start();
-            const QString got = BalloonName(action, m_scheduler->GetState());
-            if (got != expected)
-                return got;
-        } else if (command == u"tick") {
-            const QString got = Tick();
+        } else if (command == u"start" || command == u"tick") {
+            const QString got = command == u"start" ? BalloonName(m_scheduler->Start()) : Tick();
             if (got != expected)
                 return got;
         } else if (command == u"ticks") {
