@@ -183,8 +183,7 @@ void TestCli::importWhileAnotherProgramHasTheDiary()
     QVERIFY(file.Open(m_diary));
     QVERIFY(testsupport::BuildDiary(diary, QStringLiteral("5.1.2025 Unsaved")));
 
-    const Run run =
-        RunCli({QStringLiteral("import"), Data("strong.csv"), QStringLiteral("--diary"), m_diary});
+    const Run run = RunCli({"import", Data("strong.csv"), "--diary", m_diary});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(file.Save().ok);
     // Both the import and the program's own change are in the file.
@@ -201,8 +200,7 @@ void TestCli::importWaitsForAnotherProgramsSave()
     QLockFile saving(m_diary + QStringLiteral(".lock"));
     QVERIFY(saving.lock());
     const QByteArray before = testsupport::ReadFile(m_diary);
-    const Run run =
-        RunCli({QStringLiteral("import"), Data("hevy.csv"), QStringLiteral("--diary"), m_diary});
+    const Run run = RunCli({"import", Data("hevy.csv"), "--diary", m_diary});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(QLatin1String("being saved by another program")),
              qPrintable(run.err));
