@@ -1,10 +1,10 @@
 #include "common/DiaryText.h"
+#include "common/TestFiles.h"
 #include "common/TestMain.h"
 #include "model/DiaryDatabase.h"
 #include "printing/DayPrintDocument.h"
 #include "printing/PrintDays.h"
 
-#include <QFile>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
@@ -45,10 +45,7 @@ struct TwoDays
 // Pages of a PDF file, counted from its page objects.
 int PdfPageCount(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray data = file.readAll();
+    const QByteArray data = testsupport::ReadFile(path);
     if (!data.startsWith("%PDF-"))
         return -1;
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
