@@ -221,17 +221,13 @@ void TestConflictCopies::mergesByDate()
 void TestConflictCopies::everyShapeAndNameListsMerge()
 {
     const QString folder = DataFolder::DatabaseFolder() + u'/';
-    QVERIFY(WriteDiary(m_path, QStringLiteral("1:a")));
-    QVERIFY(WriteDiary(folder + SyncthingCopy, QStringLiteral("1:a 2:s")));
-    QVERIFY(WriteDiary(folder + QStringLiteral("Database (conflicted copy 2026-12-07 181500).rpd"),
-                       QStringLiteral("1:a 3:n")));
-    QVERIFY(WriteDiary(folder + QStringLiteral("Database (Anna's conflicted copy 2026-12-07).rpd"),
-                       QStringLiteral("1:a 4:d")));
-    QVERIFY(WriteFile(folder + QStringLiteral("UEList.txt"), "Squat\r\nBench\r\n"));
-    QVERIFY(WriteFile(folder + QStringLiteral("UEList.sync-conflict-20261207-181500-QWERTYU.txt"),
-                      "Bench\r\nRow\r\n"));
-    QVERIFY(WriteFile(folder + QStringLiteral("UTList (conflicted copy 2026-12-07 181500).txt"),
-                      "Legs\r\n"));
+    QVERIFY(WriteDiary(m_path, "1:a") && WriteDiary(folder + SyncthingCopy, "1:a 2:s"));
+    QVERIFY(WriteDiary(folder + "Database (conflicted copy 2026-12-07 181500).rpd", "1:a 3:n"));
+    QVERIFY(WriteDiary(folder + "Database (Anna's conflicted copy 2026-12-07).rpd", "1:a 4:d"));
+    QVERIFY(WriteFile(folder + "UEList.txt", "Squat\r\nBench\r\n"));
+    QVERIFY(
+        WriteFile(folder + "UEList.sync-conflict-20261207-181500-QWERTYU.txt", "Bench\r\nRow\r\n"));
+    QVERIFY(WriteFile(folder + "UTList (conflicted copy 2026-12-07 181500).txt", "Legs\r\n"));
 
     Computer computer(m_path, m_basePath);
     const ConflictCopyMerge::Outcome outcome = computer.Merge();
@@ -275,14 +271,9 @@ void TestConflictCopies::unmergeableCopies()
     const QString folder = DataFolder::DatabaseFolder() + u'/';
     QVERIFY(WriteDiary(m_path, QStringLiteral("1:a")));
     QVERIFY(WriteDiary(folder + SyncthingCopy, QStringLiteral("1:a 2:b")));
-    if (damaged) {
-        const QString bad =
-            folder + QStringLiteral("Database (conflicted copy 2026-12-07 181501).rpd");
-        QVERIFY(WriteDiary(bad, QStringLiteral("3:c")));
-        QByteArray bytes = ReadFile(bad);
-        bytes[2] = 'X';
-        QVERIFY(WriteFile(bad, bytes));
-    }
+    const QString bad = folder + "Database (conflicted copy 2026-12-07 181501).rpd";
+    if (damaged)
+        QVERIFY(WriteDiary(bad, "3:c") && WriteFile(bad, ReadFile(bad).replace(2, 1, "X")));
     const QStringList before = DatabaseFolderEntries();
 
     Computer computer(m_path, m_basePath);
