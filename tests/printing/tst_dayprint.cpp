@@ -16,16 +16,6 @@
 
 namespace {
 
-// A day with one workout of the given number of exercises, named "<prefix> 1".."<prefix> n".
-std::unique_ptr<TrainingDay> MakeLongDay(int exercises, const QString &prefix)
-{
-    QStringList specs;
-    for (int i = 1; i <= exercises; ++i)
-        specs.append(QStringLiteral("%1_%2 3x10+1-2 20 notyet").arg(prefix).arg(i));
-    return testsupport::BuildDay(
-        QStringLiteral("1.3.2007 %1[%2]").arg(prefix, specs.join(QStringLiteral(", "))));
-}
-
 // The two days of the selection the tests print.
 struct TwoDays
 {
@@ -129,7 +119,12 @@ void TestDayPrint::poundsArePrintedInPounds()
 
 void TestDayPrint::longDayRunsOverSeveralPages()
 {
-    auto day = MakeLongDay(120, QStringLiteral("Circuit"));
+    // One workout of 120 exercises, "Circuit 1" to "Circuit 120".
+    QStringList exercises;
+    for (int i = 1; i <= 120; ++i)
+        exercises.append(QStringLiteral("Circuit_%1 3x10+1-2 20 notyet").arg(i));
+    const auto day =
+        testsupport::BuildDay(QStringLiteral("1.3.2007 Circuit[%1]").arg(exercises.join(u", ")));
     const QString path = m_dir.filePath(QStringLiteral("long.pdf"));
     DayPrintDocument document({day.get()}, WeightUnit());
     {
