@@ -82,6 +82,7 @@ void TestPageFlow::flow_data()
     row("a day that does not fit below starts the next page", "DnnDnn", {20}, "0 1 2|3 4 5");
     row("the gap counts when a day just fits", "DnDn", {30, 20, 30, 20}, "0 1|2 3");
     row("a day exactly filling the page", "Dnnnn", {20}, "0 1 2 3 4");
+    row("a day exactly filling the rest of the page", "DnDn", {20, 20, 25, 30}, "0 1 2 3");
     row("a day taller than a page flows on, repeating the table's heading", "DTHrrrrrr", {20},
         "0 1 2 3 4|1* 2* 5 6 7|1* 2* 8");
     row("a long day starts below a short one when its head fits", "DnDTHrrrrrr",
