@@ -450,6 +450,10 @@ void TestConflictCopies::syncIgnoreKeepsWhatIsThere()
     QCOMPARE(ReadFile(folder + QStringLiteral("/.stignore")), once);
     QVERIFY(once.startsWith("Photos\n"));
     QVERIFY(once.contains("(?d)*.lock\n"));
+    // An ignore file that cannot be read is not written over.
+    QVERIFY(QFile::remove(folder + QStringLiteral("/.stignore")));
+    QVERIFY(QDir(folder).mkdir(QStringLiteral(".stignore")));
+    QVERIFY(!DiaryFolderSwitch::WriteSyncIgnore(folder));
 }
 
 REPBOOK_TEST_MAIN_CORE(TestConflictCopies)
