@@ -353,6 +353,10 @@ void TestExchange::badInputIsRefused_data()
     row("broken quotes", Data("broken_quotes.csv"),
         "Line 2 opens a quoted field that is never closed.");
     row("binary data", Data("binary.csv"), "Line 3 holds binary data: this is not a text file.");
+    row("four control characters are still text",
+        WriteTemp(QStringLiteral("controls.csv"),
+                  "Date,Exercise,Category,Weight (kgs),Reps\n\x01\x02\x03\x04,\"5\n"),
+        "Line 2 opens a quoted field that is never closed.");
     row("empty", Data("empty.csv"), "Line 1: the file is empty.");
     row("another kind of file", Data("other_kind.csv"), "Line 1: the file is no export");
     row("forced format of another log", Data("hevy.csv"),

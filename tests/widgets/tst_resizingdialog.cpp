@@ -52,6 +52,7 @@ void TestResizingDialog::opensAt()
     dialog.show();
     QCOMPARE(outer ? dialog.frameGeometry().size() : dialog.size(), expected);
     QCOMPARE(dialog.minimumSize(), Designed);
+    QVERIFY(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
     dialog.reject();
     // Opening and closing is no choice of the user's: nothing new is stored.
     QCOMPARE(SettingsStore().ReadWindowSize(Id).width, stored.isValid() ? stored.width() : 0);
