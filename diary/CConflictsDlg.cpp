@@ -95,7 +95,6 @@ CConflictsDlg::CConflictsDlg(const SharedDiaryFile &file, TakeFunction take, QWi
 {
     setWindowTitle(tr("Conflicts"));
     setModal(false);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
 
     m_summary->setWordWrap(true);
     m_list->setAccessibleName(tr("Dates changed on both sides"));

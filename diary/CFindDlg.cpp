@@ -43,7 +43,6 @@ CFindDlg::CFindDlg(const DiaryDatabase &database, QWidget *parent)
 {
     setWindowTitle(tr("Find"));
     setModal(false);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
 
     auto *label = new QLabel(tr("Fi&nd:"), this);
     label->setBuddy(m_field);

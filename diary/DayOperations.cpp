@@ -62,7 +62,7 @@ void DayOperations::ShowDayOfDate(const DateValue &date)
         m_calendar.SetCellDay(cell.row, cell.col, m_database.FindDay(date));
 }
 
-bool DayOperations::RemoveDayOf(const TrainingDay *day)
+void DayOperations::RemoveDayOf(const TrainingDay *day)
 {
     // Nothing may keep referring to a day once it is deleted.
     if (m_preview.WorkoutArea()->GetDay() == day)
@@ -72,10 +72,9 @@ bool DayOperations::RemoveDayOf(const TrainingDay *day)
     for (int index = 0; index < m_database.GetDayCount(); ++index) {
         if (m_database.GetDay(index) == day) {
             m_database.RemoveDay(index);
-            return true;
+            return;
         }
     }
-    return false;
 }
 
 // ---- Add workout and the day dialog ----------------------------------------------------------

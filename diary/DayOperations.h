@@ -46,7 +46,7 @@ public:
 private:
     void SetDateCellDay(const TrainingDay &day, TrainingDay *shown);
     void ShowDayOfDate(const DateValue &date);
-    bool RemoveDayOf(const TrainingDay *day);
+    void RemoveDayOf(const TrainingDay *day);
     void SwapDays(TrainingDay &source, TrainingDay &target);
     void MergeDays(TrainingDay &source, TrainingDay &target);
     void MoveDay(TrainingDay &source, int row, int col);

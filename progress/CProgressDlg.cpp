@@ -19,7 +19,6 @@ CProgressDlg::CProgressDlg(const DiaryDatabase &database, QWidget *parent)
 {
     setWindowTitle(tr("Progress"));
     setModal(false);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     m_pages->addTab(m_exercises, tr("&Exercises"));
     m_pages->addTab(m_consistency, tr("&Consistency"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

@@ -2,8 +2,8 @@
 // an import succeeds, also while another program has the diary open.
 
 #include "common/DiaryText.h"
+#include "common/TestFiles.h"
 #include "common/TestMain.h"
-#include "model/DatabaseWriter.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
 
@@ -40,12 +40,6 @@ Run RunCli(QStringList arguments)
     return run;
 }
 
-QByteArray Bytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QString Data(const QString &name)
 {
     return testsupport::dataFile(QStringLiteral("exchange/") + name);
@@ -66,8 +60,6 @@ private slots:
     void importJoinsNames();
     void backupAndRestore();
     void recordsTable();
-    void mergeConflictCopies_data();
-    void mergeConflictCopies();
 
 private:
     QTemporaryDir m_dir;
@@ -77,11 +69,7 @@ private:
 void TestCli::init()
 {
     m_diary = m_dir.filePath(QStringLiteral("Database.rpd"));
-    DiaryDatabase diary;
-    QVERIFY(testsupport::BuildDiary(diary, QStringLiteral("28.3.2025 Mobility")));
-    QFile file(m_diary);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(DatabaseWriter::FileBytes(diary));
+    QVERIFY(testsupport::WriteDiary(m_diary, QStringLiteral("28.3.2025 Mobility")));
 }
 
 void TestCli::exitCodes_data()
@@ -92,89 +80,67 @@ void TestCli::exitCodes_data()
     QTest::addColumn<bool>("changesDiary");
     QTest::addColumn<QString>("notShown");
 
-    QTest::newRow("help") << QStringList {"--help"} << 0 << "Commands:" << false << QString();
-    QTest::newRow("no command") << QStringList {} << 2 << "Usage:" << false << QString();
-    QTest::newRow("unknown command")
-        << QStringList {"frobnicate"} << 2 << "unknown command" << false << QString();
-    QTest::newRow("export csv, a range that ends on the day")
-        << QStringList {"export", "--from", "2025-03-28", "--to", "2025-03-28"} << 0
-        << "2025-03-28,,1,Mobility,Not yet,,,,,,,,,\r\n"
-        << false << QString();
-    QTest::newRow("export json range")
-        << QStringList {"export", "--format", "json", "--from", "2025-03-29"} << 0
-        << "\"days\":[\n]}" << false << QString();
-    QTest::newRow("export in pounds")
-        << QStringList {"export", "--unit", "LB"} << 0 << ",Negative,Weight (lb),Exercise notes,"
-        << false << "Weight (kg)";
-    QTest::newRow("export bad unit")
-        << QStringList {"export", "--unit", "stone"} << 2 << "unknown unit \"stone\"; use kg or lb"
-        << false << QString();
-    QTest::newRow("export bad format")
-        << QStringList {"export", "--format", "xml"} << 2 << "unknown format" << false << QString();
-    QTest::newRow("export bad date")
-        << QStringList {"export", "--to", "2025-13-01"} << 2 << "no date" << false << QString();
-    QTest::newRow("export into a missing folder")
-        << QStringList {"export", "-o", "/nonexistent/x.csv"} << 1
-        << "could not be written to:\n/nonexistent/x.csv\nThe folder /nonexistent does not exist."
-        << false << "No such file";
-    QTest::newRow("export onto a full disk")
-        << QStringList {"export", "/dev/full"} << 1 << "could not be written to standard output"
-        << false << QString();
-    QTest::newRow("export onto a folder")
-        << QStringList {"export", "-o", "."} << 1 << "It is a folder." << false << QString();
-    QTest::newRow("export reversed range")
-        << QStringList {"export", "--from", "2025-05-01", "--to", "2025-04-01"} << 2
-        << "--from 2025-05-01 lies after --to 2025-04-01" << false << "Mobility";
-    QTest::newRow("diary before the command") << QStringList {"--diary", "DIARY", "check"} << 0
-                                              << "sound, 1 day, 2025-03-28" << false << QString();
-    QTest::newRow("unknown option before the command")
-        << QStringList {"--frob", "check"} << 2 << "unknown option \"--frob\"" << false
-        << QString();
-    QTest::newRow("import dry run")
-        << QStringList {"import", Data("strong.csv"), "--dry-run"} << 0
-        << "Strong CSV: 2 workouts with 5 exercises to add (1 new day), 2025-03-28 to 2025-03-30"
-        << false << "2025-03-30  new day";
-    QTest::newRow("import dry run, each date")
-        << QStringList {"import", Data("strong.csv"), "-n", "--verbose"} << 0
-        << "2025-03-30  new day, 1 workout, 1 exercise; 0 already there" << false << QString();
-    QTest::newRow("import") << QStringList {"import", Data("fitnotes.csv")} << 0
-                            << "Added 1 workout with 2 exercises (1 new day), " << true
-                            << QString();
-    QTest::newRow("import liftlog")
-        << QStringList {"import", Data("liftlog.csv"), "--format", "liftlog"} << 0
-        << "Added 2 workouts with 4 exercises (2 new days), " << true << QString();
-    QTest::newRow("import bad map") << QStringList {"import", Data("strong.csv"), "--map", "Squat="}
-                                    << 2 << "--map \"Squat=\"" << false << QString();
-    QTest::newRow("import broken") << QStringList {"import", Data("broken_quotes.csv")} << 1
-                                   << "Line 2 opens a quoted field" << false << QString();
-    QTest::newRow("import empty") << QStringList {"import", Data("empty.csv")} << 1
-                                  << "the file is empty" << false << QString();
-    QTest::newRow("import without file")
-        << QStringList {"import"} << 2 << "exactly one file" << false << QString();
-    QTest::newRow("import bad format")
-        << QStringList {"import", Data("hevy.csv"), "--format", "excel"} << 2 << "unknown format"
-        << false << QString();
-    QTest::newRow("check") << QStringList {"check"} << 0 << "sound, 1 day, 2025-03-28 to 2025-03-28"
-                           << false << QString();
-    QTest::newRow("records of an empty log")
-        << QStringList {"records"} << 1 << "No exercise is marked Done" << false << QString();
-    QTest::newRow("find") << QStringList {"find", "MOBÍL"} << 0 << "2025-03-28\tworkout\tMobility\n"
-                          << false << QString();
-    QTest::newRow("find nothing") << QStringList {"find", "squat"} << 1 << "not found" << false
-                                  << QString();
-    QTest::newRow("find outside the dates")
-        << QStringList {"find", "mobility", "--to", "2025-03-27"} << 1 << "not found" << false
-        << QString();
-    QTest::newRow("find without text")
-        << QStringList {"find"} << 2 << "exactly one text" << false << QString();
-    QTest::newRow("find bad date") << QStringList {"find", "mobility", "--from", "2025-02-30"} << 2
-                                   << "no date" << false << QString();
-    QTest::newRow("restore without file")
-        << QStringList {"restore"} << 2 << "exactly one" << false << QString();
-    QTest::newRow("restore damaged")
-        << QStringList {"restore", Data("hevy.csv")} << 1 << "hevy.csv" << false << QString();
-    QTest::newRow("check damaged") << QStringList {"check", Data("hevy.csv")} << 1
-                                   << "fails its integrity check" << false << QString();
+    const auto row = [](const char *name, const QStringList &arguments, int exitCode,
+                        const QString &output, bool changesDiary = false,
+                        const QString &notShown = QString()) {
+        QTest::newRow(name) << arguments << exitCode << output << changesDiary << notShown;
+    };
+    row("help", {"--help"}, 0, "Commands:");
+    row("no command", {}, 2, "Usage:");
+    row("unknown command", {"frobnicate"}, 2, "unknown command");
+    row("export csv, a range that ends on the day",
+        {"export", "--from", "2025-03-28", "--to", "2025-03-28"}, 0,
+        "2025-03-28,,1,Mobility,Not yet,,,,,,,,,\r\n");
+    row("export json range", {"export", "--format", "json", "--from", "2025-03-29"}, 0,
+        "\"days\":[\n]}");
+    row("export in pounds", {"export", "--unit", "LB"}, 0, ",Negative,Weight (lb),Exercise notes,",
+        false, "Weight (kg)");
+    row("export bad unit", {"export", "--unit", "stone"}, 2,
+        "unknown unit \"stone\"; use kg or lb");
+    row("export bad format", {"export", "--format", "xml"}, 2, "unknown format");
+    row("export bad date", {"export", "--to", "2025-13-01"}, 2, "no date");
+    row("export into a missing folder", {"export", "-o", "/nonexistent/x.csv"}, 1,
+        "could not be written to:\n/nonexistent/x.csv\nThe folder /nonexistent does not exist.",
+        false, "No such file");
+    row("export onto a full disk", {"export", "/dev/full"}, 1,
+        "could not be written to standard output");
+    row("export onto a folder", {"export", "-o", "."}, 1, "It is a folder.");
+    row("export reversed range", {"export", "--from", "2025-05-01", "--to", "2025-04-01"}, 2,
+        "--from 2025-05-01 lies after --to 2025-04-01", false, "Mobility");
+    row("diary before the command", {"--diary", "DIARY", "check"}, 0, "sound, 1 day, 2025-03-28");
+    row("unknown option before the command", {"--frob", "check"}, 2, "unknown option \"--frob\"");
+    row("import dry run", {"import", Data("strong.csv"), "--dry-run"}, 0,
+        "Strong CSV: 2 workouts with 5 exercises to add (1 new day), 2025-03-28 to 2025-03-30",
+        false, "2025-03-30  new day");
+    row("import dry run, each date", {"import", Data("strong.csv"), "-n", "--verbose"}, 0,
+        "2025-03-30  new day, 1 workout, 1 exercise; 0 already there");
+    row("import", {"import", Data("fitnotes.csv")}, 0,
+        "Added 1 workout with 2 exercises (1 new day), ", true);
+    row("import liftlog", {"import", Data("liftlog.csv"), "--format", "liftlog"}, 0,
+        "Added 2 workouts with 4 exercises (2 new days), ", true);
+    row("import bad map", {"import", Data("strong.csv"), "--map", "Squat="}, 2, "--map \"Squat=\"");
+    row("import broken", {"import", Data("broken_quotes.csv")}, 1, "Line 2 opens a quoted field");
+    row("import empty", {"import", Data("empty.csv")}, 1, "the file is empty");
+    row("import without file", {"import"}, 2, "exactly one file");
+    row("import bad format", {"import", Data("hevy.csv"), "--format", "excel"}, 2,
+        "unknown format");
+    row("check", {"check"}, 0, "sound, 1 day, 2025-03-28 to 2025-03-28");
+    row("records of an empty log", {"records"}, 1, "No exercise is marked Done");
+    row("find", {"find", "MOBÍL"}, 0, "2025-03-28\tworkout\tMobility\n");
+    row("find nothing", {"find", "squat"}, 1, "not found");
+    row("find outside the dates", {"find", "mobility", "--to", "2025-03-27"}, 1, "not found");
+    row("find without text", {"find"}, 2, "exactly one text");
+    row("find bad date", {"find", "mobility", "--from", "2025-02-30"}, 2, "no date");
+    row("restore without file", {"restore"}, 2, "exactly one");
+    row("restore damaged", {"restore", Data("hevy.csv")}, 1, "hevy.csv");
+    row("check damaged", {"check", Data("hevy.csv")}, 1, "fails its integrity check");
+    // "+copy" and "+damaged" put a conflict copy that adds a date, or a damaged one, beside the
+    // diary; a copy stays until it is merged.
+    row("merge nothing", {"merge"}, 0, "Nothing to merge.");
+    row("merge dry run", {"merge", "-n", "+copy"}, 0, "would take 1 dates (2025-03-30)");
+    row("merge", {"merge", "+copy"}, 0, "took 1 dates (2025-03-30)", true);
+    row("merge damaged", {"merge", "+damaged"}, 1, "fails its integrity check");
+    row("check lists copies", {"check", "+copy"}, 0, "Database.sync-conflict-");
 }
 
 void TestCli::exitCodes()
@@ -184,17 +150,27 @@ void TestCli::exitCodes()
     QFETCH(int, exitCode);
     QFETCH(bool, changesDiary);
     QFETCH(QString, notShown);
+    const QString copyPath =
+        m_dir.filePath(QStringLiteral("Database.sync-conflict-20251201-101010-ABCDEFG.rpd"));
+    const bool damaged = arguments.removeOne(QStringLiteral("+damaged"));
+    const bool copy = arguments.removeOne(QStringLiteral("+copy")) || damaged;
+    if (copy)
+        QVERIFY(testsupport::WriteDiary(copyPath, "28.3.2025 Mobility; 30.3.2025 Legs"));
+    if (damaged)
+        QVERIFY(
+            testsupport::WriteFile(copyPath, testsupport::ReadFile(copyPath).replace(3, 1, "X")));
     if (arguments.contains(QLatin1String("DIARY")))
         arguments.replace(arguments.indexOf(QLatin1String("DIARY")), m_diary);
     else if (!arguments.isEmpty() && arguments.first() != QLatin1String("--help"))
         arguments << QStringLiteral("--diary") << m_diary;
-    const QByteArray before = Bytes(m_diary);
+    const QByteArray before = testsupport::ReadFile(m_diary);
     const Run run = RunCli(arguments);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2((run.out + run.err).contains(output), qPrintable(run.out + run.err));
     QVERIFY2(notShown.isEmpty() || !(run.out + run.err).contains(notShown),
              qPrintable(run.out + run.err));
-    QCOMPARE(Bytes(m_diary) != before, changesDiary);
+    QCOMPARE(testsupport::ReadFile(m_diary) != before, changesDiary);
+    QCOMPARE(QFile::remove(copyPath), copy && !changesDiary);
     if (run.exitCode != 0)
         QVERIFY(!run.err.isEmpty());
 }
@@ -207,8 +183,7 @@ void TestCli::importWhileAnotherProgramHasTheDiary()
     QVERIFY(file.Open(m_diary));
     QVERIFY(testsupport::BuildDiary(diary, QStringLiteral("5.1.2025 Unsaved")));
 
-    const Run run =
-        RunCli({QStringLiteral("import"), Data("strong.csv"), QStringLiteral("--diary"), m_diary});
+    const Run run = RunCli({"import", Data("strong.csv"), "--diary", m_diary});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(file.Save().ok);
     // Both the import and the program's own change are in the file.
@@ -224,80 +199,25 @@ void TestCli::importWaitsForAnotherProgramsSave()
 {
     QLockFile saving(m_diary + QStringLiteral(".lock"));
     QVERIFY(saving.lock());
-    const QByteArray before = Bytes(m_diary);
-    const Run run =
-        RunCli({QStringLiteral("import"), Data("hevy.csv"), QStringLiteral("--diary"), m_diary});
+    const QByteArray before = testsupport::ReadFile(m_diary);
+    const Run run = RunCli({"import", Data("hevy.csv"), "--diary", m_diary});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(QLatin1String("being saved by another program")),
              qPrintable(run.err));
-    QCOMPARE(Bytes(m_diary), before);
-}
-
-void TestCli::mergeConflictCopies_data()
-{
-    QTest::addColumn<QString>("copy"); // "", "sound" (adds a date) or "damaged"
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("output");
-    QTest::addColumn<bool>("changesDiary");
-    QTest::addColumn<bool>("copyLeft");
-    QTest::newRow("nothing") << "" << QStringList {"merge"} << 0 << "Nothing to merge." << false
-                             << false;
-    QTest::newRow("dry run") << "sound" << QStringList {"merge", "-n"} << 0
-                             << "would take 1 dates (2025-03-30)" << false << true;
-    QTest::newRow("merge") << "sound" << QStringList {"merge"} << 0 << "took 1 dates (2025-03-30)"
-                           << true << false;
-    QTest::newRow("damaged") << "damaged" << QStringList {"merge"} << 1
-                             << "fails its integrity check" << false << true;
-    QTest::newRow("check lists copies")
-        << "sound" << QStringList {"check"} << 0 << "Database.sync-conflict-" << false << true;
-}
-
-void TestCli::mergeConflictCopies()
-{
-    QFETCH(QString, copy);
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, output);
-    QFETCH(bool, changesDiary);
-    QFETCH(bool, copyLeft);
-    const QString copyPath =
-        m_dir.filePath(QStringLiteral("Database.sync-conflict-20251201-101010-ABCDEFG.rpd"));
-    QFile::remove(copyPath);
-    if (!copy.isEmpty()) {
-        DiaryDatabase diary;
-        QVERIFY(
-            testsupport::BuildDiary(diary, QStringLiteral("28.3.2025 Mobility; 30.3.2025 Legs")));
-        QByteArray bytes = DatabaseWriter::FileBytes(diary);
-        if (copy == QLatin1String("damaged"))
-            bytes[3] = 'X';
-        QFile file(copyPath);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
-    const QByteArray before = Bytes(m_diary);
-    const Run run = RunCli(arguments << QStringLiteral("--diary") << m_diary);
-    QCOMPARE(run.exitCode, exitCode);
-    QVERIFY2((run.out + run.err).contains(output), qPrintable(run.out + run.err));
-    QCOMPARE(Bytes(m_diary) != before, changesDiary);
-    QCOMPARE(QFile::exists(copyPath), copyLeft);
+    QCOMPARE(testsupport::ReadFile(m_diary), before);
 }
 
 // Remembered choices and --map rules rename the file's exercises; a close name is pointed out.
 void TestCli::importJoinsNames()
 {
     const QString map = m_dir.filePath(QStringLiteral("ImportNames.txt"));
-    QFile file(map);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("Strong CSV\tDips\tDip\nHevy CSV\tSquat\tBack squat\n");
-    file.close();
-    QFile names(m_dir.filePath(QStringLiteral("UEList.txt")));
-    QVERIFY(names.open(QIODevice::WriteOnly));
-    names.write("Squats\n");
-    names.close();
+    const QString names = m_dir.filePath(QStringLiteral("UEList.txt"));
+    QVERIFY(testsupport::WriteFile(map, "Strong CSV\tDips\tDip\nHevy CSV\tSquat\tBack squat\n"));
+    QVERIFY(testsupport::WriteFile(names, "Squats\n"));
     const Run run = RunCli({"import", Data("strong.csv"), "--diary", m_diary, "--map",
                             "Bench Press (Barbell) = Bench press"});
     QFile::remove(map);
-    QFile::remove(names.fileName());
+    QFile::remove(names);
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.out.contains(QLatin1String("\"Squat\" is no exercise of the diary; the closest "
                                             "is \"Squats\" (--map \"Squat=Squats\" joins them)")),
@@ -315,31 +235,29 @@ REPBOOK_TEST_MAIN_CORE(TestCli)
 // A backup made now brings the diary back after an import changed it.
 void TestCli::backupAndRestore()
 {
-    const QByteArray original = Bytes(m_diary);
+    const QByteArray original = testsupport::ReadFile(m_diary);
     const Run backup = RunCli({"backup", "--diary", m_diary});
     QCOMPARE(backup.exitCode, 0);
     const QString copy = backup.out.trimmed();
     QCOMPARE(QFileInfo(copy).absolutePath(), m_dir.filePath(QStringLiteral("Backups")));
-    QCOMPARE(Bytes(copy), original);
+    QCOMPARE(testsupport::ReadFile(copy), original);
 
     QCOMPARE(RunCli({"import", Data("fitnotes.csv"), "--diary", m_diary}).exitCode, 0);
-    QVERIFY(Bytes(m_diary) != original);
-    const QByteArray imported = Bytes(m_diary);
+    QVERIFY(testsupport::ReadFile(m_diary) != original);
+    const QByteArray imported = testsupport::ReadFile(m_diary);
     const Run restore = RunCli({"restore", copy, "--diary", m_diary});
     QCOMPARE(restore.exitCode, 0);
     QVERIFY2(restore.out.contains(QLatin1String("Restored 1 day from")), qPrintable(restore.out));
-    QCOMPARE(Bytes(m_diary), original);
+    QCOMPARE(testsupport::ReadFile(m_diary), original);
     // The diary as it was before the restore was kept as a backup first.
     bool kept = false;
     const QDir backups(m_dir.filePath(QStringLiteral("Backups")));
     for (const QString &name : backups.entryList(QDir::Files))
-        kept = kept || Bytes(backups.filePath(name)) == imported;
+        kept = kept || testsupport::ReadFile(backups.filePath(name)) == imported;
     QVERIFY(kept);
 
     // A damaged diary: check names the newest backup that passes its check, the kept one.
-    QFile damaged(m_diary);
-    QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate) && damaged.write("x") == 1);
-    damaged.close();
+    QVERIFY(testsupport::WriteFile(m_diary, "x"));
     const Run check = RunCli({"check", "--diary", m_diary});
     QCOMPARE(check.exitCode, 1);
     QVERIFY2(check.err.contains(QLatin1String("newest sound backup is the backup of ")) &&
@@ -350,15 +268,10 @@ void TestCli::backupAndRestore()
 // Records of a name given in other case and spacing; an equal later lift keeps the first date.
 void TestCli::recordsTable()
 {
-    DiaryDatabase diary;
-    QVERIFY(testsupport::BuildDiary(diary,
+    QVERIFY(testsupport::WriteDiary(m_diary,
                                     QStringLiteral("1.3.2025 Push[Bench_press 3x5 100]; "
                                                    "8.3.2025 Push[Bench_press 3x5 100]; "
                                                    "10.3.2025 Push[Bench_press 3x1 120]")));
-    QFile file(m_diary);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(DatabaseWriter::FileBytes(diary));
-    file.close();
 
     const Run run = RunCli({"records", " BENCH press ", "--diary", m_diary});
     QCOMPARE(run.exitCode, 0);

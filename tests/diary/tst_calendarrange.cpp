@@ -30,6 +30,8 @@ private slots:
     void selectedEnds();
     void presets_data();
     void presets();
+    void dayLabels_data();
+    void dayLabels();
     void steppedNumbersWrap();
 };
 
@@ -163,6 +165,27 @@ void TestCalendarRange::presets()
     QCOMPARE(CalendarRange::PresetTexts().value(index), text);
     if (!text.isEmpty())
         QCOMPARE(CalendarRange::PresetIndexForDays(days > 0 ? days : 40), index);
+}
+
+void TestCalendarRange::dayLabels_data()
+{
+    QTest::addColumn<DateValue>("date");
+    QTest::addColumn<DateValue>("today");
+    QTest::addColumn<QString>("label");
+    const DateValue seventh = Date(2007, 3, 7);
+    QTest::newRow("today") << seventh << seventh << "7 (today)";
+    QTest::newRow("another day") << Date(2007, 3, 8) << seventh << "8";
+    QTest::newRow("the first of a month") << Date(2007, 4, 1) << seventh << "1-st of April";
+    QTest::newRow("the first of a month today")
+        << Date(2007, 4, 1) << Date(2007, 4, 1) << "1 (today)";
+}
+
+void TestCalendarRange::dayLabels()
+{
+    QFETCH(DateValue, date);
+    QFETCH(DateValue, today);
+    QFETCH(QString, label);
+    QCOMPARE(CalendarRange::DayLabel(date, today), label);
 }
 
 // The user data's number fields wrap at their ends; a stored value outside the range steps to

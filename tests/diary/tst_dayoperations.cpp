@@ -279,6 +279,8 @@ void TestDayOperations::addWorkout()
     QCOMPARE(SpokenName(*window, eighth), QStringLiteral("Thursday 8 March 2007: Legs, Not yet"));
     QCOMPARE(SpokenName(*window, sixth),
              QStringLiteral("Tuesday 6 March 2007: Chest, Not yet; has a note"));
+    QCOMPARE(SpokenName(*window, window->CellOf(Date(2007, 3, 1))),
+             QStringLiteral("Thursday 1 March 2007: no workouts"));
 }
 
 // Escape stops applying a program after the day under way. The command comes from the applier's

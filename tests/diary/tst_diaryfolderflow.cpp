@@ -4,6 +4,7 @@
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
+#include "settings/DiaryLocation.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "widgets/FileDialog.h"
@@ -149,6 +150,9 @@ void TestDiaryFolderFlow::choosesAFolder()
         QVERIFY(written.Open(now));
         QCOMPARE(Days(written), days);
         QVERIFY(QFileInfo::exists(folder + QStringLiteral("/.stignore")));
+        // Backups stay on this computer; a diary elsewhere keeps its own beside it.
+        QCOMPARE(DiaryLocation::BackupFolder(now), DataFolder::DatabaseFolder() + "/Backups");
+        QCOMPARE(DiaryLocation::BackupFolder(local), QString());
     }
     if (target == Target::HoldsSameDate)
         QCOMPARE(QDir(folder).entryList({QStringLiteral("Database.rpd.conflict-*")}).size(), 1);

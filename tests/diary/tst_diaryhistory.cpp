@@ -10,6 +10,7 @@
 #include "editing/CApplyProgramDlg.h"
 #include "editing/CCommentDlg.h"
 #include "editing/CDayDlg.h"
+#include "editing/CDayTabCtrl.h"
 #include "model/Clock.h"
 #include "model/DataFolder.h"
 #include "model/DatabaseWriter.h"
@@ -108,9 +109,10 @@ void TestDiaryHistory::init()
     m_settings.Write(SettingsKeys::RangeStartDate, QStringLiteral("1.3.2007"));
     m_settings.Write(SettingsKeys::RangeDays, 31);
     // Out of date order, a date twice, a day outside the range, a status.
-    QVERIFY(WriteDiary(DataFolder::DatabasePath(),
-                       QStringLiteral(R"(20.3.2007 "Only notes"; 6.3.2007 "Heavy" Chest Back; )"
-                                      R"(7.3.2007 Own; 1.5.2006 Old; 7.3.2007 "Second" Twice)")));
+    QVERIFY(WriteDiary(
+        DataFolder::DatabasePath(),
+        QStringLiteral(R"(20.3.2007 "Only notes"; 6.3.2007 "Heavy" Chest Back; )"
+                       R"(7.3.2007 Own; 1.5.2006 Old[Row 3x8 50]; 7.3.2007 "Second" Twice)")));
     m_database = &m_diary.Reset();
     QVERIFY(m_diary.File().Open(DataFolder::DatabasePath()));
     m_database->GetDay(1)->GetWorkout(0)->SetStatus(ProgressStatus::Failed, false);
@@ -332,6 +334,15 @@ void TestDiaryHistory::restoreKeepsTheCurrentDiaryFirst()
     WhenModal<CRestoreDlg>([](CRestoreDlg *dialog) {
         QCOMPARE(dialog->BackupList()->rowCount(), 1);
         QCOMPARE(dialog->DayList()->count(), 5);
+        // Arrows choose a backup; Tab leaves the list.
+        dialog->BackupList()->setFocus();
+        QTest::keyClick(dialog->BackupList(), Qt::Key_Tab);
+        QCOMPARE_NE(dialog->focusWidget(), dialog->BackupList());
+        // The backup's days are shown, not edited.
+        dialog->ChooseDay(0);
+        const CGridCtrl *grid = dialog->DayView()->GetGrid();
+        QVERIFY(grid->GetRowCount() > 1);
+        QVERIFY(!dialog->DayView()->GetGrid()->EditCell(1, 1));
         Click(dialog, QStringLiteral("&Restore"));
     });
     MessageBox::setNextAnswers({Yes, Ok});

@@ -251,7 +251,7 @@ void TestDiarySaving::failedSaveReportedOnceAndExitOffersRetry()
     auto window = OpenMarch();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     ResetDatabaseFolder(false);
-    m_database->FindDay(Sixth)->SetNotes(QStringLiteral("unsaved"));
+    m_database->FindDay(Sixth)->SetNotes(QStringLiteral("first"));
 
     MessageBox::setNextAnswers({QMessageBox::Ok});
     window->Saving().SaveNow();
@@ -260,6 +260,14 @@ void TestDiarySaving::failedSaveReportedOnceAndExitOffersRetry()
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown.at(0).icon, QMessageBox::Warning);
     QVERIFY(shown.at(0).text.startsWith(QStringLiteral("The diary could not be saved to:\n")));
+    // Once a save works again, the next failure is told again.
+    ResetDatabaseFolder(true);
+    window->Saving().SaveNow();
+    ResetDatabaseFolder(false);
+    m_database->FindDay(Sixth)->SetNotes(QStringLiteral("unsaved"));
+    MessageBox::setNextAnswers({QMessageBox::Ok});
+    window->Saving().SaveNow();
+    QCOMPARE(MessageBox::takeShown().size(), 1);
 
     // Leaving is asked about: staying keeps the window.
     MessageBox::setNextAnswers({QMessageBox::Yes, QMessageBox::Cancel});

@@ -15,6 +15,7 @@
 #include "widgets/MessageBox.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
@@ -69,6 +70,7 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     window.ExecuteCommand(CommandId::Progress);
     CProgressDlg *dialog = window.Progress().Dialog();
     QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr); // the diary stays usable beside it
     CExercisePage *page = dialog->Exercises();
     QCOMPARE(page->ExerciseList()->topLevelItemCount(), 2);
     QCOMPARE(page->ExerciseList()->topLevelItem(0)->text(CExercisePage::NameColumn),
@@ -97,6 +99,11 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     QCOMPARE(days->childCount(), 365);
     QCOMPARE(days->child(grid->CurrentIndex())->text(QAccessible::Name),
              QStringLiteral("Wednesday 14 March 2007: All workouts done"));
+    // A left click selects a day; a right click does not.
+    QTest::mouseClick(grid, Qt::RightButton, {}, grid->SquareOf({2007, 3, 7}).center());
+    QCOMPARE(window.WorkoutAreaDay()->GetDate().ToQDate(), QDate(2007, 3, 14));
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->SquareOf({2007, 3, 7}).center());
+    QCOMPARE(window.WorkoutAreaDay()->GetDate().ToQDate(), QDate(2007, 3, 7));
     // The keys stop at either end of the year; each square, and nothing beside them, is a day.
     for (const Qt::Key key : {Qt::Key_Home, Qt::Key_Up, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left})
         QTest::keyClick(grid, key);
@@ -135,6 +142,7 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     QVERIFY(QImage(folder.filePath(QStringLiteral("chart.png"))).height() > chart->height());
 
     // Days removed in the diary: the window reads it again.
+    QVERIFY(!page->ShowsEmptyState());
     window.RemoveFocusedDay();
     QTRY_COMPARE(Values(chart->Line()), (QList<double> {80.0, 89.75}));
     QCOMPARE(records->item(2, 2)->data(Qt::UserRole).toDate(), QDate(2007, 1, 10));

@@ -159,7 +159,7 @@ void TestApplyProgram::walk()
     FakeCalendar calendar(diary, RangeStart);
 
     int cellsVisited = 0;
-    bool stop = true;
+    bool stop = false; // set again by the applier when it is done
     ProgramApplier applier(*prog, diary, calendar);
     applier.SetRange(RangeStart, RangeDays);
     applier.SetDayFilter(
@@ -199,6 +199,15 @@ void TestApplyProgram::stopFlagEndsAfterTheCurrentDay()
 
     QCOMPARE(applier.Apply(), 2);
     QCOMPARE(AprilDays(diary), (QStringList {"1:A", "2:B"}));
+    QVERIFY(stop);
+
+    // A program without days ends at once, as done.
+    const auto none = MakeProgram({});
+    ProgramApplier empty(*none, diary, calendar);
+    empty.SetRange(RangeStart, RangeDays);
+    stop = false;
+    empty.SetStopFlag(&stop);
+    QCOMPARE(empty.Apply(), 0);
     QVERIFY(stop);
 }
 

@@ -92,6 +92,11 @@ private slots:
         QVERIFY(TypeIntoCell(grid, 1, ExerciseColumns::Exercise, name));
         QVERIFY(grid.GetColumnWidth(ExerciseColumns::Exercise) >=
                 grid.fontMetrics().horizontalAdvance(name) + 2 * CGridCell::Margin);
+        // While a cell is edited, its keys belong to the editor, not to the dialog.
+        QTest::keyClick(&grid, Qt::Key_Return); // opens the cell's editor
+        QVERIFY(grid.IsEditing());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Insert);
+        QCOMPARE(day.GetWorkout(0)->GetExerciseCount(), 2);
     }
 
 private:

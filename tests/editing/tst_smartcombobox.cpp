@@ -11,6 +11,15 @@ class TestSmartComboBox : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_folder;
+
+    bool Load(CSmartComboBox &combo, const QByteArray &file)
+    {
+        const QString list = m_folder.filePath(QStringLiteral("UEList.txt"));
+        combo.SetListFile(list);
+        return testsupport::WriteFile(list, file) && combo.Load();
+    }
+
 private slots:
     // Alphabetical whatever the letter case; names that differ only in case keep the file's order.
     void listedInOrder_data()
@@ -27,12 +36,8 @@ private slots:
     {
         QFETCH(QByteArray, file);
         QFETCH(QStringList, listed);
-        QTemporaryDir folder;
-        const QString list = folder.filePath(QStringLiteral("UEList.txt"));
-        QVERIFY(testsupport::WriteFile(list, file));
         CSmartComboBox combo;
-        combo.SetListFile(list);
-        QVERIFY(combo.Load());
+        QVERIFY(Load(combo, file));
         QStringList items;
         for (int i = 0; i < combo.count(); ++i)
             items << combo.itemText(i);
@@ -61,12 +66,8 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, text);
         QFETCH(QString, selected);
-        QTemporaryDir folder;
-        const QString list = folder.filePath(QStringLiteral("UEList.txt"));
-        QVERIFY(testsupport::WriteFile(list, "Squat\r\nBench press\r\nRow\r\n"));
         CSmartComboBox combo;
-        combo.SetListFile(list);
-        QVERIFY(combo.Load());
+        QVERIFY(Load(combo, "Squat\r\nBench press\r\nRow\r\n"));
         combo.lineEdit()->clear();
         for (const QChar c : typed) {
             if (c == u'<')
@@ -76,6 +77,29 @@ private slots:
         }
         QCOMPARE(combo.currentText(), text);
         QCOMPARE(combo.lineEdit()->selectedText(), selected);
+    }
+    // A name given beforehand shows its entry, or the first one it begins, or itself.
+    void presetShown_data()
+    {
+        QTest::addColumn<QString>("preset");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("equal") << "Row"
+                               << "Row";
+        QTest::newRow("equal but for case") << "ROW"
+                                            << "Row";
+        QTest::newRow("beginning") << "Sq"
+                                   << "Squat";
+        QTest::newRow("not listed") << "Zz"
+                                    << "Zz";
+    }
+    void presetShown()
+    {
+        QFETCH(QString, preset);
+        QFETCH(QString, text);
+        CSmartComboBox combo;
+        QVERIFY(Load(combo, "Squat\r\nBench press\r\nRow\r\n"));
+        combo.SelectPreset(preset);
+        QCOMPARE(combo.currentText(), text);
     }
 };
 

@@ -2,6 +2,7 @@
 // CSV and JSON files, the import plan and bad input.
 
 #include "bench/DiaryGenerator.h"
+#include "common/DiaryText.h"
 #include "common/TestMain.h"
 #include "exchange/DiaryExport.h"
 #include "exchange/DiaryImport.h"
@@ -122,8 +123,9 @@ ImportedData Read(const QString &path, ImportSource::Format format = ImportSourc
 {
     ImportedData data;
     QString error;
+    // A file that should read but does not fails the calling test, whatever it read before.
     if (!ImportSource::ReadFile(path, format, data, error))
-        qWarning("%s", qPrintable(error));
+        QTest::qFail(qPrintable(error), __FILE__, __LINE__);
     return data;
 }
 
@@ -149,6 +151,17 @@ private slots:
     void rememberedNamesJoinTheDiary();
 
 private:
+    // The diary's days exported into the test folder.
+    QString Export(const DiaryDatabase &diary, DiaryExport::Format format, WeightUnit unit)
+    {
+        const QString path = m_dir.filePath(QStringLiteral("export"));
+        QString error;
+        if (!DiaryExport::WriteFile(
+                path, DiaryExport::Write(DiaryExport::DaysOf(diary), format, unit), error))
+            qWarning("cannot export: %s", qPrintable(error));
+        return path;
+    }
+
     QString WriteTemp(const QString &name, const QByteArray &bytes)
     {
         QFile file(m_dir.filePath(name));
@@ -204,10 +217,11 @@ void TestExchange::readsOtherLogs_data()
         << "2025-06-02 | Workout: Squat 2x5@100.00, Bench Press 2x8@61.23 'paused, 1s'\n"
            "2025-06-03 | Workout: Deadlift 1x3@140.00 'grip failed', Deadlift 1x3@140.61"
         << "8: unreadable timestamp \"yesterday\"\n9: unknown unit \"stone\"" << QString();
-    QTest::newRow("fitnotes: pounds") << Data("fitnotes_lbs.csv") << "FitNotes CSV"
-                                      << "2025-03-27 | Legs: Squat 1x8@61.23"
-                                      << ""
-                                      << "Legs: Squat 1 \u00d7 8 \u00d7 61.23 kg (135 lb)";
+    QTest::newRow("fitnotes: pounds, a date without categories")
+        << Data("fitnotes_lbs.csv") << "FitNotes CSV"
+        << "2025-03-27 | Legs: Squat 1x8@61.23\n2025-03-28 | Workout: Plank 1x1@0.00"
+        << ""
+        << "Legs: Squat 1 \u00d7 8 \u00d7 61.23 kg (135 lb)";
     QTest::newRow("repbook: the header of earlier versions")
         << Data("repbook_earlier_header.csv") << "Repbook CSV"
         << "2025-05-02 | Pull: Row 3x8@62.50"
@@ -263,15 +277,8 @@ void TestExchange::roundTripIsLossless()
     DiaryDatabase diary;
     QVERIFY(diary.LoadFromData(original));
 
-    QTemporaryDir dir;
-    const QString exported = dir.filePath(QStringLiteral("export"));
-    QString error;
-    QVERIFY(DiaryExport::WriteFile(exported,
-                                   DiaryExport::Write(DiaryExport::DaysOf(diary),
-                                                      DiaryExport::Format(format),
-                                                      WeightUnit::Kind(unit)),
-                                   error));
-    const ImportedData data = Read(exported);
+    const ImportedData data =
+        Read(Export(diary, DiaryExport::Format(format), WeightUnit::Kind(unit)));
     QCOMPARE(Skipped(data.skipped), QString());
 
     DiaryDatabase empty;
@@ -313,13 +320,7 @@ void TestExchange::previewCountsWhatIsNew()
     // A changed workout is new: the file's set of that date is told apart from the diary's.
     diary.GetDay(0)->GetWorkout(0)->GetExercise(1)->SetReps(9);
 
-    QTemporaryDir dir;
-    const QString exported = dir.filePath(QStringLiteral("x.csv"));
-    QString error;
-    QVERIFY(DiaryExport::WriteFile(
-        exported,
-        DiaryExport::Write(DiaryExport::DaysOf(diary), DiaryExport::Format::Csv, WeightUnit()),
-        error));
+    const QString exported = Export(diary, DiaryExport::Format::Csv, WeightUnit());
     const DiaryImport::Plan plan = DiaryImport::MakePlan(Read(Data("strong.csv")), diary);
     QCOMPARE(plan.days.size(), 2);
     QCOMPARE(plan.DaysAdded(), 1);
@@ -345,18 +346,23 @@ void TestExchange::badInputIsRefused_data()
     QTest::addColumn<int>("format");
     QTest::addColumn<QString>("message");
     const int Auto = int(ImportSource::Format::Auto);
-    QTest::newRow("broken quotes")
-        << Data("broken_quotes.csv") << Auto << "Line 2 opens a quoted field that is never closed.";
-    QTest::newRow("binary data") << Data("binary.csv") << Auto
-                                 << "Line 3 holds binary data: this is not a text file.";
-    QTest::newRow("empty") << Data("empty.csv") << Auto << "Line 1: the file is empty.";
-    QTest::newRow("another kind of file")
-        << Data("other_kind.csv") << Auto << "Line 1: the file is no export";
-    QTest::newRow("forced format of another log")
-        << Data("hevy.csv") << int(ImportSource::Format::Strong)
-        << "Line 1: the header is not that of a Strong CSV file.";
-    QTest::newRow("broken JSON") << Data("broken.json") << Auto << "Line 3 is not valid JSON";
-    QTest::newRow("missing") << Data("no-such-file.csv") << Auto << "cannot be read.";
+    const auto row = [](const char *name, const QString &file, const char *message,
+                        int format = int(ImportSource::Format::Auto)) {
+        QTest::newRow(name) << file << format << QString::fromUtf8(message);
+    };
+    row("broken quotes", Data("broken_quotes.csv"),
+        "Line 2 opens a quoted field that is never closed.");
+    row("binary data", Data("binary.csv"), "Line 3 holds binary data: this is not a text file.");
+    row("four control characters are still text",
+        WriteTemp(QStringLiteral("controls.csv"),
+                  "Date,Exercise,Category,Weight (kgs),Reps\n\x01\x02\x03\x04,\"5\n"),
+        "Line 2 opens a quoted field that is never closed.");
+    row("empty", Data("empty.csv"), "Line 1: the file is empty.");
+    row("another kind of file", Data("other_kind.csv"), "Line 1: the file is no export");
+    row("forced format of another log", Data("hevy.csv"),
+        "Line 1: the header is not that of a Strong CSV file.", int(ImportSource::Format::Strong));
+    row("broken JSON", Data("broken.json"), "Line 3 is not valid JSON");
+    row("missing", Data("no-such-file.csv"), "cannot be read.");
     // Lines are counted as an editor shows them, blank lines before the header included.
     const QByteArrayList rows = {"Date,Exercise,Category,Weight (kgs),Reps",
                                  "2025-03-27,Squat,Legs,1,5", "2025-03-27,\"Squat,Legs,1,5",
@@ -376,10 +382,10 @@ void TestExchange::badInputIsRefused_data()
             << (size == DatabaseFile::MaxFileSize ? "Line 1 holds binary data"
                                                   : "is too large to import (300 MB");
     }
-    QTest::newRow("days that are no objects")
-        << WriteTemp(QStringLiteral("numbers.json"),
-                     R"({"format":"repbook-diary","version":1,"days":[1,2]})")
-        << Auto << "Day 1 of the file: a day must be an object.";
+    row("days that are no objects",
+        WriteTemp(QStringLiteral("numbers.json"),
+                  R"({"format":"repbook-diary","version":1,"days":[1,2]})"),
+        "Day 1 of the file: a day must be an object.");
 }
 
 void TestExchange::badInputIsRefused()
@@ -449,10 +455,7 @@ void TestExchange::proposesClosestName()
 void TestExchange::rememberedNamesJoinTheDiary()
 {
     DiaryDatabase diary;
-    AddDay(diary, DateValue::FromDate(2025, 1, 1), QString(),
-           {{QStringLiteral("Old"), ProgressStatus::Done}}, 0);
-    diary.GetDay(0)->GetWorkout(0)->AddExercise(std::make_unique<ExerciseEntry>());
-    diary.GetDay(0)->GetWorkout(0)->GetExercise(0)->SetName(QStringLiteral("Bench press"));
+    QVERIFY(testsupport::BuildDiary(diary, QStringLiteral("1.1.2025 Old:done[Bench_press]")));
     const QStringList known = NameMatcher::KnownNames(diary, {QStringLiteral("Dip")});
     QCOMPARE(known, QStringList({"Dip", "Bench press"}));
 

@@ -237,28 +237,25 @@ void TestDiaryModel::everyChangeMarksItsOwner()
 // order of changes, the entry and its copies read back the last values set.
 void TestDiaryModel::notesAndUnnamedStatuses_data()
 {
-    // In turn: "n" + note, "m" + note given as a Note shared with another entry, "s" + status
+    // In turn (separated by blanks): "n" + note, "m" + note given as a Note shared with another
+    // entry, "s" + status
     QTest::addColumn<QStringList>("changes");
     QTest::addColumn<QString>("note");
     QTest::addColumn<int>("status");
 
-    QTest::newRow("nothing set") << QStringList() << QString() << 0;
-    QTest::newRow("note set, cleared, set again")
-        << QStringList {"na", "n", "nb"} << QStringLiteral("b") << 0;
-    QTest::newRow("cleared note keeps an unnamed status")
-        << QStringList {"na", "s7", "n"} << QString() << 7;
-    QTest::newRow("named status after an unnamed one keeps the note")
-        << QStringList {"s-5", "nx", "s2"} << QStringLiteral("x") << 2;
-    QTest::newRow("unnamed status replaced, then a note")
-        << QStringList {"s7", "s300000", "nc"} << QStringLiteral("c") << 300000;
-    QTest::newRow("named status, then the note cleared")
-        << QStringList {"s7", "nd", "s1", "n"} << QString() << 1;
-    QTest::newRow("shared note, then an unnamed status")
-        << QStringList {"ma", "s7"} << QStringLiteral("a") << 7;
-    QTest::newRow("shared note given with an unnamed status")
-        << QStringList {"s7", "mb"} << QStringLiteral("b") << 7;
-    QTest::newRow("shared note, named status, shared empty note")
-        << QStringList {"mc", "s1", "m"} << QString() << 1;
+    const auto row = [](const char *name, const char *changes, const char *note, int status) {
+        QTest::newRow(name) << QString::fromLatin1(changes).split(u' ', Qt::SkipEmptyParts)
+                            << QString::fromLatin1(note) << status;
+    };
+    row("nothing set", "", "", 0);
+    row("note set, cleared, set again", "na n nb", "b", 0);
+    row("cleared note keeps an unnamed status", "na s7 n", "", 7);
+    row("named status after an unnamed one keeps the note", "s-5 nx s2", "x", 2);
+    row("unnamed status replaced, then a note", "s7 s300000 nc", "c", 300000);
+    row("named status, then the note cleared", "s7 nd s1 n", "", 1);
+    row("shared note, then an unnamed status", "ma s7", "a", 7);
+    row("shared note given with an unnamed status", "s7 mb", "b", 7);
+    row("shared note, named status, shared empty note", "mc s1 m", "", 1);
 }
 
 void TestDiaryModel::notesAndUnnamedStatuses()

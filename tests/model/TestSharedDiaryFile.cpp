@@ -1,3 +1,4 @@
+#include "common/DiaryText.h"
 #include "common/TestFiles.h"
 #include "common/TestMain.h"
 
@@ -21,26 +22,24 @@ using Winner = DiaryMerge::Winner;
 
 namespace {
 
-// Days of December 2026 written as "day:notes" words, e.g. "1:a 2:b".
 DateValue December(int day)
 {
     return DateValue::FromDate(2026, 12, day);
 }
 
-void AddDay(DiaryDatabase &database, int day, const QString &notes)
+// Days of December 2026 written as "day:notes" words, e.g. "1:a 2:b", in the shared notation.
+QString Notation(const QString &days)
 {
-    auto added = std::make_unique<TrainingDay>();
-    added->SetDate(December(day));
-    added->SetNotes(notes);
-    database.AddDay(std::move(added));
+    QStringList notation;
+    for (const QString &word : days.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        notation.append(QStringLiteral("%1.12.2026 \"%2\"")
+                            .arg(word.section(u':', 0, 0), word.section(u':', 1)));
+    return notation.join(QStringLiteral("; "));
 }
 
 void FillDays(DiaryDatabase &database, const QString &days)
 {
-    for (const QString &word : days.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QStringList parts = word.split(QLatin1Char(':'));
-        AddDay(database, parts.at(0).toInt(), parts.value(1));
-    }
+    QVERIFY(testsupport::BuildDiary(database, Notation(days)));
 }
 
 // Edits as words: "2=B" sets the notes of the 2nd, "+4=x" adds a day, "-2" removes the 2nd.
@@ -54,7 +53,7 @@ void ApplyEdits(DiaryDatabase &database, const QString &edits)
         const bool add = word.startsWith(QLatin1Char('+'));
         const QStringList parts = word.mid(add ? 1 : 0).split(QLatin1Char('='));
         if (add)
-            AddDay(database, parts.at(0).toInt(), parts.at(1));
+            FillDays(database, parts.join(u':'));
         else
             database.FindDay(December(parts.at(0).toInt()))->SetNotes(parts.at(1));
     }
@@ -79,9 +78,7 @@ QString Render(const DiaryDatabase &database)
 QString RenderFile(const QString &path)
 {
     DiaryDatabase database;
-    if (!database.Open(path))
-        return QStringLiteral("<unreadable>");
-    return Render(database);
+    return database.Open(path) ? Render(database) : QStringLiteral("<unreadable>");
 }
 
 QString RenderDates(const QList<DateValue> &dates)
@@ -187,12 +184,7 @@ void TestSharedDiaryFile::interleavings()
     QFETCH(QString, conflicts);
     QFETCH(QString, keptAside);
 
-    {
-        DiaryDatabase start;
-        FillDays(start, base);
-        start.SetPath(m_path);
-        QVERIFY(start.Save());
-    }
+    QVERIFY(testsupport::WriteDiary(m_path, Notation(base)));
     const Winner thisWinner = Winner(winner);
     Program other(thisWinner == Winner::Memory ? Winner::Disk : Winner::Memory);
     Program self(thisWinner);
@@ -234,12 +226,7 @@ void TestSharedDiaryFile::randomInterleavingsLoseNoEdit()
     QRandomGenerator random(seed);
     for (int round = 0; round < 40; ++round) {
         init();
-        {
-            DiaryDatabase start;
-            FillDays(start, QStringLiteral("1:a 2:b 3:c 4:d 5:e"));
-            start.SetPath(m_path);
-            QVERIFY(start.Save());
-        }
+        QVERIFY(testsupport::WriteDiary(m_path, Notation(QStringLiteral("1:a 2:b 3:c 4:d 5:e"))));
         const Winner winner = random.bounded(2) ? Winner::Memory : Winner::Disk;
         Program other(winner == Winner::Memory ? Winner::Disk : Winner::Memory);
         Program self(winner);
@@ -254,7 +241,7 @@ void TestSharedDiaryFile::randomInterleavingsLoseNoEdit()
                 if (TrainingDay *existing = program.database.FindDay(December(day)))
                     existing->SetNotes(notes);
                 else
-                    AddDay(program.database, day, notes);
+                    FillDays(program.database, QStringLiteral("%1:%2").arg(day).arg(notes));
                 edits[side][day] = notes;
             }
         };
@@ -278,13 +265,9 @@ void TestSharedDiaryFile::randomInterleavingsLoseNoEdit()
                          qPrintable(day + QStringLiteral(" lost; ") + context));
             }
         }
-        for (int day = 1; day <= 5; ++day) {
-            QVERIFY2(std::any_of(file.begin(), file.end(),
-                                 [day](const QString &word) {
-                                     return word.startsWith(QString::number(day) + u':');
-                                 }),
+        for (int day = 1; day <= 5; ++day) // no day of the start is lost
+            QVERIFY2(!file.filter(QRegularExpression(QStringLiteral("^%1:").arg(day))).isEmpty(),
                      qPrintable(context));
-        }
     }
 }
 

@@ -4,6 +4,7 @@
 #include "model/TolerantNumber.h"
 #include "model/WeightUnit.h"
 
+#include <cmath>
 #include <limits>
 
 class TestTextAndNumbers : public QObject
@@ -75,6 +76,7 @@ void TestTextAndNumbers::numbers_data()
     QTest::newRow("unit after") << QByteArray("  42.5kg") << -1 << 42 << 42.5;
     QTest::newRow("no whole part") << QByteArray("-.25") << -1 << 0 << -0.25;
     QTest::newRow("a point alone") << QByteArray(".x") << -1 << 0 << 0.0;
+    QTest::newRow("a sign and a point") << QByteArray("-.") << -1 << 0 << 0.0;
     QTest::newRow("ten digits, decimals")
         << QByteArray("1234567890.25") << -1 << 1234567890 << 1234567890.25;
     QTest::newRow("beyond any double") << "1" + QByteArray(400, '0') << -1 << max << qInf();
@@ -96,6 +98,7 @@ void TestTextAndNumbers::numbers()
         length < 0 ? QByteArrayView(bytes) : QByteArrayView(bytes).first(length);
     QCOMPARE(TolerantNumber::ToInt(view), whole);
     QCOMPARE(TolerantNumber::ToDouble(view), value);
+    QCOMPARE(std::signbit(TolerantNumber::ToDouble(view)), std::signbit(value)); // no "-0"
 }
 
 // Text that is not UTF-8 is read as Windows-1252: the edges of what UTF-8 allows decide.

@@ -18,6 +18,7 @@
 #include "widgets/MessageBox.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -181,6 +182,8 @@ private slots:
         Open(resultsMode);
         // A time to ask again belongs to a reminder, not to the results.
         QCOMPARE(m_dlg->findChild<QTimeEdit *>()->isEnabled(), !resultsMode);
+        QCOMPARE(m_dlg->findChild<QCheckBox *>(QStringLiteral("askBox"))->isEnabled(),
+                 !resultsMode);
         Click("viewButton");
 
         QCOMPARE(exercisesShown, 2);

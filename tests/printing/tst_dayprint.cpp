@@ -1,10 +1,10 @@
 #include "common/DiaryText.h"
+#include "common/TestFiles.h"
 #include "common/TestMain.h"
 #include "model/DiaryDatabase.h"
 #include "printing/DayPrintDocument.h"
 #include "printing/PrintDays.h"
 
-#include <QFile>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
@@ -15,16 +15,6 @@
 #include <memory>
 
 namespace {
-
-// A day with one workout of the given number of exercises, named "<prefix> 1".."<prefix> n".
-std::unique_ptr<TrainingDay> MakeLongDay(int exercises, const QString &prefix)
-{
-    QStringList specs;
-    for (int i = 1; i <= exercises; ++i)
-        specs.append(QStringLiteral("%1_%2 3x10+1-2 20 notyet").arg(prefix).arg(i));
-    return testsupport::BuildDay(
-        QStringLiteral("1.3.2007 %1[%2]").arg(prefix, specs.join(QStringLiteral(", "))));
-}
 
 // The two days of the selection the tests print.
 struct TwoDays
@@ -45,10 +35,7 @@ struct TwoDays
 // Pages of a PDF file, counted from its page objects.
 int PdfPageCount(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray data = file.readAll();
+    const QByteArray data = testsupport::ReadFile(path);
     if (!data.startsWith("%PDF-"))
         return -1;
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
@@ -108,25 +95,12 @@ void TestDayPrint::pdfHoldsTheLogAsText()
         QVERIFY(PrintDays(printer.get(), days.Days(), WeightUnit()));
     }
     PDF_TEXT_OR_SKIP(text, path);
-    const QStringList expected = {QStringLiteral("Thursday, 1 March 2007"),
-                                  QStringLiteral("Friday, 2 March 2007"),
-                                  QStringLiteral("Chest day"),
-                                  QStringLiteral("Bench press"),
-                                  QStringLiteral("82.5"),
-                                  QStringLiteral("last set hard"),
-                                  QStringLiteral("Dips"),
-                                  QStringLiteral("Failed"),
-                                  QStringLiteral("Abs"),
-                                  QStringLiteral("No exercises."),
-                                  QStringLiteral("Leg day"),
-                                  QStringLiteral("Squat"),
-                                  QStringLiteral("140"),
-                                  QStringLiteral("Felt strong."),
-                                  QStringLiteral("Sleep 8 h."),
-                                  QStringLiteral("Negative"),
-                                  QStringLiteral("Page 1 of 1")};
-    for (const QString &piece : expected)
-        QVERIFY2(text.contains(piece), qPrintable(piece + QStringLiteral(" missing in:\n") + text));
+    for (const char *piece :
+         {"Thursday, 1 March 2007", "Friday, 2 March 2007", "Chest day", "Bench press", "82.5",
+          "last set hard", "Dips", "Failed", "Abs", "No exercises.", "Leg day", "Squat", "140",
+          "Felt strong.", "Sleep 8 h.", "Negative", "Page 1 of 1"})
+        QVERIFY2(text.contains(QLatin1String(piece)),
+                 qPrintable(piece + QStringLiteral(" missing in:\n") + text));
     // In reading order: the first day before the second.
     QVERIFY(text.indexOf(QStringLiteral("Bench press")) < text.indexOf(QStringLiteral("Squat")));
 }
@@ -145,7 +119,12 @@ void TestDayPrint::poundsArePrintedInPounds()
 
 void TestDayPrint::longDayRunsOverSeveralPages()
 {
-    auto day = MakeLongDay(120, QStringLiteral("Circuit"));
+    // One workout of 120 exercises, "Circuit 1" to "Circuit 120".
+    QStringList exercises;
+    for (int i = 1; i <= 120; ++i)
+        exercises.append(QStringLiteral("Circuit_%1 3x10+1-2 20 notyet").arg(i));
+    const auto day =
+        testsupport::BuildDay(QStringLiteral("1.3.2007 Circuit[%1]").arg(exercises.join(u", ")));
     const QString path = m_dir.filePath(QStringLiteral("long.pdf"));
     DayPrintDocument document({day.get()}, WeightUnit());
     {
@@ -157,9 +136,9 @@ void TestDayPrint::longDayRunsOverSeveralPages()
     QCOMPARE(PdfPageCount(path), document.PageCount());
     PDF_TEXT_OR_SKIP(text, path);
     const QStringList pages = text.split(QLatin1Char('\f'));
-    QVERIFY(pages.at(1).contains(QStringLiteral("Thursday, 1 March 2007 (continued)")));
-    QVERIFY(pages.at(1).contains(QStringLiteral("Circuit (continued)")));
-    QVERIFY(pages.at(1).contains(QStringLiteral("Negative")));
+    for (const char *piece :
+         {"Thursday, 1 March 2007 (continued)", "Circuit (continued)", "Negative"})
+        QVERIFY2(pages.at(1).contains(QLatin1String(piece)), piece);
     for (int i = 1; i <= 120; ++i) {
         const QRegularExpression name(QStringLiteral("\\bCircuit %1\\b").arg(i));
         QVERIFY2(text.contains(name), qPrintable(QString::number(i)));

@@ -73,28 +73,26 @@ void TestPageFlow::flow_data()
     QTest::addColumn<QStringList>("pages");
 
     // Page height 100, gap between days 5.
-    QTest::newRow("two short days share a page")
-        << "DnDn" << QList<qreal> {20} << QStringList {"0 1 2 3"};
-    QTest::newRow("a day that does not fit below starts the next page")
-        << "DnnDnn" << QList<qreal> {20, 20, 20, 20, 20, 20} << QStringList {"0 1 2", "3 4 5"};
-    QTest::newRow("the gap counts when a day just fits")
-        << "DnDn" << QList<qreal> {30, 20, 30, 20} << QStringList {"0 1", "2 3"};
-    QTest::newRow("a day exactly filling the page")
-        << "Dnnnn" << QList<qreal> {20} << QStringList {"0 1 2 3 4"};
-    QTest::newRow("a day taller than a page flows on, repeating the table's heading")
-        << "DTHrrrrrr" << QList<qreal> {20} << QStringList {"0 1 2 3 4", "1* 2* 5 6 7", "1* 2* 8"};
-    QTest::newRow("a long day starts below a short one when its head fits")
-        << "DnDTHrrrrrr" << QList<qreal> {10, 10, 10, 10, 10, 20}
-        << QStringList {"0 1 2 3 4 5 6", "3* 4* 7 8 9 10"};
-    QTest::newRow("a long day whose head does not fit starts the next page")
-        << "DnDTHrrrrrr" << QList<qreal> {20}
-        << QStringList {"0 1", "2 3 4 5 6", "3* 4* 7 8 9", "3* 4* 10"};
-    QTest::newRow("a title is never left alone at the bottom")
-        << "DnnnTHr" << QList<qreal> {20, 20, 20, 20, 20, 20, 20}
-        << QStringList {"0 1 2 3", "4 5 6"};
-    QTest::newRow("a block taller than a page still gets a page of its own")
-        << "DnDn" << QList<qreal> {10, 10, 10, 300} << QStringList {"0 1", "2 3"};
-    QTest::newRow("nothing to place") << QString() << QList<qreal> {} << QStringList {};
+    const auto row = [](const char *name, const char *kinds, const QList<qreal> &heights,
+                        const char *pages) { // pages separated by '|'
+        QTest::newRow(name) << QString::fromLatin1(kinds) << heights
+                            << QString::fromLatin1(pages).split(u'|', Qt::SkipEmptyParts);
+    };
+    row("two short days share a page", "DnDn", {20}, "0 1 2 3");
+    row("a day that does not fit below starts the next page", "DnnDnn", {20}, "0 1 2|3 4 5");
+    row("the gap counts when a day just fits", "DnDn", {30, 20, 30, 20}, "0 1|2 3");
+    row("a day exactly filling the page", "Dnnnn", {20}, "0 1 2 3 4");
+    row("a day exactly filling the rest of the page", "DnDn", {20, 20, 25, 30}, "0 1 2 3");
+    row("a day taller than a page flows on, repeating the table's heading", "DTHrrrrrr", {20},
+        "0 1 2 3 4|1* 2* 5 6 7|1* 2* 8");
+    row("a long day starts below a short one when its head fits", "DnDTHrrrrrr",
+        {10, 10, 10, 10, 10, 20}, "0 1 2 3 4 5 6|3* 4* 7 8 9 10");
+    row("a long day whose head does not fit starts the next page", "DnDTHrrrrrr", {20},
+        "0 1|2 3 4 5 6|3* 4* 7 8 9|3* 4* 10");
+    row("a title is never left alone at the bottom", "DnnnTHr", {20}, "0 1 2 3|4 5 6");
+    row("a block taller than a page still gets a page of its own", "DnDn", {10, 10, 10, 300},
+        "0 1|2 3");
+    row("nothing to place", "", {}, "");
 }
 
 void TestPageFlow::flow()

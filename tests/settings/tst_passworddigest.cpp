@@ -34,21 +34,17 @@ void TestPasswordDigest::recordOpensOnlyWithTheExactPassword_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("opens");
 
-    QTest::newRow("same text") << QStringLiteral("Squat140") << QStringLiteral("Squat140") << true;
-    QTest::newRow("other letter case")
-        << QStringLiteral("Squat140") << QStringLiteral("squat140") << false;
-    QTest::newRow("empty entry") << QStringLiteral("Squat140") << QString() << false;
-    QTest::newRow("trailing blank")
-        << QStringLiteral("Squat140") << QStringLiteral("Squat140 ") << false;
-    QTest::newRow("prefix only") << QStringLiteral("Squat140") << QStringLiteral("Squat") << false;
-    QTest::newRow("non-Latin letters")
-        << QStringLiteral("Жим лёжа") << QStringLiteral("Жим лёжа") << true;
-    QTest::newRow("non-Latin other case")
-        << QStringLiteral("Жим лёжа") << QStringLiteral("жим лёжа") << false;
-    QTest::newRow("separator inside")
-        << QStringLiteral("a$b$c$d") << QStringLiteral("a$b$c$d") << true;
-    QTest::newRow("long") << QString(300, QLatin1Char('x')) << QString(300, QLatin1Char('x'))
-                          << true;
+    const auto row = [](const char *name, const QString &password, const QString &typed,
+                        bool opens) { QTest::newRow(name) << password << typed << opens; };
+    row("same text", "Squat140", "Squat140", true);
+    row("other letter case", "Squat140", "squat140", false);
+    row("empty entry", "Squat140", "", false);
+    row("trailing blank", "Squat140", "Squat140 ", false);
+    row("prefix only", "Squat140", "Squat", false);
+    row("non-Latin letters", "Жим лёжа", "Жим лёжа", true);
+    row("non-Latin other case", "Жим лёжа", "жим лёжа", false);
+    row("separator inside", "a$b$c$d", "a$b$c$d", true);
+    row("long", QString(300, u'x'), QString(300, u'x'), true);
 }
 
 void TestPasswordDigest::recordOpensOnlyWithTheExactPassword()

@@ -372,27 +372,23 @@ void TestStats::search_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("matches"); // date, where, matched part of the field's text
 
-    QTest::newRow("case") << "SQUAT" << QStringList {"2024-03-04 exercise [Squat]"};
-    QTest::newRow("accents in the diary")
-        << "creme brulee" << QStringList {"2024-03-18 exercise [Crème brûlée] curl"};
-    QTest::newRow("accents typed, newest first")
-        << "NÉGATIVES"
-        << QStringList {"2024-03-11 exercise note [NEGATIVES] only",
-                        "2024-03-04 exercise note Slow [negatives]"};
-    QTest::newRow("combining marks in the diary")
-        << "lege" << QStringList {"2024-03-11 workout [Le\u0301ge\u0300]re"};
-    QTest::newRow("ligature and day note")
-        << "fin"
-        << QStringList {"2024-03-18 exercise note [\ufb01n]al set",
-                        "2024-03-04 day note Knee felt odd\nthen [fin]e"};
-    QTest::newRow("across a line break")
-        << "odd then" << QStringList {"2024-03-04 day note Knee felt [odd\nthen] fine"};
-    QTest::newRow("workout before its exercises")
-        << "press"
-        << QStringList {"2024-03-18 workout [Press]ing", "2024-03-18 exercise Bench [press]"};
-    QTest::newRow("no match") << "rowing" << QStringList {};
-    QTest::newRow("only a mark") << "\u0301" << QStringList {};
-    QTest::newRow("only a space") << " " << QStringList {};
+    const auto row = [](const char *name, const char *text, const char *matches) { // '|' between
+        QTest::newRow(name) << QString::fromUtf8(text)
+                            << QString::fromUtf8(matches).split(u'|', Qt::SkipEmptyParts);
+    };
+    row("case", "SQUAT", "2024-03-04 exercise [Squat]");
+    row("accents in the diary", "creme brulee", "2024-03-18 exercise [Crème brûlée] curl");
+    row("accents typed, newest first", "NÉGATIVES",
+        "2024-03-11 exercise note [NEGATIVES] only|2024-03-04 exercise note Slow [negatives]");
+    row("combining marks in the diary", "lege", "2024-03-11 workout [Le\u0301ge\u0300]re");
+    row("ligature and day note", "fin",
+        "2024-03-18 exercise note [\ufb01n]al set|2024-03-04 day note Knee felt odd\nthen [fin]e");
+    row("across a line break", "odd then", "2024-03-04 day note Knee felt [odd\nthen] fine");
+    row("workout before its exercises", "press",
+        "2024-03-18 workout [Press]ing|2024-03-18 exercise Bench [press]");
+    row("no match", "rowing", "");
+    row("only a mark", "\u0301", "");
+    row("only a space", " ", "");
 }
 
 void TestStats::search()

@@ -144,10 +144,9 @@ private slots:
 
     void systemFollowsDarkDesktop()
     {
-        QVERIFY(
-            Appearance::WantsDark(Appearance::Mode::System, RepbookColours::DarkWindowPalette()));
-        QVERIFY(
-            !Appearance::WantsDark(Appearance::Mode::Light, RepbookColours::DarkWindowPalette()));
+        const QPalette desktop = RepbookColours::DarkWindowPalette();
+        QVERIFY(Appearance::WantsDark(Appearance::Mode::System, desktop));
+        QVERIFY(!Appearance::WantsDark(Appearance::Mode::Light, desktop));
     }
 };
 
