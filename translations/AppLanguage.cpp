@@ -94,7 +94,13 @@ QLocale Locale()
     const QCoreApplication *application = QCoreApplication::instance();
     const QString code =
         application ? application->property(LanguageProperty).toString() : QString();
-    return code.isEmpty() ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(code);
+    // The language's names and formats in the system's country where there is such a variant:
+    // English in Britain writes 21/12/2026, not the American 12/21/26.
+    const QLocale::Language language = code.isEmpty() ? QLocale::English : QLocale(code).language();
+    const QLocale system;
+    if (system.language() == language)
+        return system;
+    return code.isEmpty() ? QLocale(QLocale::English, system.territory()) : QLocale(code);
 }
 
 QString WeekdayName(int dayOfWeek, QLocale::FormatType format)

@@ -38,8 +38,9 @@ QString Resolve(const QString &stored);
 // start, before any window exists. Returns the translation's code, empty for English.
 QString Install(QCoreApplication &application, const SettingsStore &settings);
 
-// The locale of the installed translation, English when none is installed: for names of weekdays
-// and months shown in the windows. Numbers and stored dates keep the default locale's formats.
+// The locale of the installed translation, English when none is installed, in the system's
+// country where the language has such a variant: for names of weekdays and months and the dates
+// shown in the windows. Numbers and stored dates keep the default locale's formats.
 QLocale Locale();
 // The name of a weekday (1 Monday .. 7 Sunday) in that locale, starting with a capital as in a
 // heading or a list, also where the language writes it small.

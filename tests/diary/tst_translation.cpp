@@ -36,6 +36,20 @@ private slots:
         REPBOOK_END_GUI_CASE();
     }
 
+    // Shown dates keep the system's country: British English writes the day first.
+    void datesFollowTheSystemsCountry()
+    {
+        SettingsStore settings;
+        AppLanguage::Store(settings, QStringLiteral("en"));
+        AppLanguage::Install(*qApp, settings);
+        const QLocale system;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        const QString shown =
+            AppLanguage::Locale().toString(QDate(2026, 12, 21), QLocale::ShortFormat);
+        QLocale::setDefault(system);
+        QCOMPARE(shown, QStringLiteral("21/12/2026"));
+    }
+
     void germanWindowStoresWhatEnglishStores()
     {
         // A done exercise with its weight, a failed one, a note: what the language might touch.
