@@ -46,6 +46,7 @@ private slots:
     void cleanup();
     void choosesAFolder_data();
     void choosesAFolder();
+    void fixedFolderIsNotChosen();
 
 private:
     QByteArray m_home;
@@ -158,6 +159,16 @@ void TestDiaryFolderFlow::choosesAFolder()
         QCOMPARE(QDir(folder).entryList({QStringLiteral("Database.rpd.conflict-*")}).size(), 1);
     if (target == Target::HoldsNameList)
         QCOMPARE(ReadFile(folder + QStringLiteral("/UEList.txt")), QByteArray("Dips\r\nSquat\r\n"));
+}
+
+// REPBOOK_HOME or a portable installation fixes the folder: no folder is asked for.
+void TestDiaryFolderFlow::fixedFolderIsNotChosen()
+{
+    qputenv("REPBOOK_HOME", m_home);
+    DiaryDatabase database;
+    SharedDiaryFile file(database, DiaryMerge::Winner::Memory);
+    SettingsStore settings;
+    QVERIFY(!DiaryFolderFlow::Choose(nullptr, file, settings));
 }
 
 REPBOOK_TEST_MAIN(TestDiaryFolderFlow)

@@ -1,6 +1,7 @@
 #include "DiaryFixture.h"
 #include "common/TestMain.h"
 #include "diary/CRepbookDlg.h"
+#include "diary/DayOperations.h"
 #include "diary/DiarySaving.h"
 #include "editing/CDayTabCtrl.h"
 #include "editing/CWorkoutTabBar.h"
@@ -61,6 +62,7 @@ private slots:
     void otherProgramsSaveIsShown_data();
     void otherProgramsSaveIsShown();
     void openDialogPutsOffTakingIn();
+    void moveOfADayRemovedElsewhereEnds();
     void failedSaveReportedOnceAndExitOffersRetry_data();
     void failedSaveReportedOnceAndExitOffersRetry();
     void changeReachesTheFileBeforeTheEnd_data();
@@ -236,6 +238,23 @@ void TestDiarySaving::openDialogPutsOffTakingIn()
     dialog.close();
     QTRY_COMPARE_WITH_TIMEOUT(NotesInCell(*window, Fifth), QStringLiteral("results"),
                               DiarySaving::RetryWhenBusyMs * 3);
+}
+
+// A day being moved that another program removes meanwhile is no longer moved.
+void TestDiarySaving::moveOfADayRemovedElsewhereEnds()
+{
+    auto window = OpenMarch();
+    const CalendarCell fifth = window->CellOf(Fifth);
+    window->SelectDay(fifth.row, fifth.col);
+    MessageBox::setNextAnswers({QMessageBox::Ok}); // "Choose the target day."
+    window->DayCommands().StartMove();
+    QVERIFY(window->DayCommands().PendingMoveSource());
+    OtherProgram notifier;
+    notifier.database.RemoveDay(0);
+    QVERIFY(notifier.file.Save().saved);
+    window->Saving().TakeInChanges();
+    QVERIFY(!m_database->FindDay(Fifth));
+    QCOMPARE(window->DayCommands().PendingMoveSource(), nullptr);
 }
 
 void TestDiarySaving::failedSaveReportedOnceAndExitOffersRetry_data()

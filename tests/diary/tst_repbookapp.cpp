@@ -2,6 +2,8 @@
 #include "common/TestMain.h"
 #include "diary/CRepbookApp.h"
 #include "diary/CRepbookDlg.h"
+#include "diary/CUserDataDlg.h"
+#include "diary/UserProfile.h"
 #include "editing/CDayTabCtrl.h"
 #include "model/Clock.h"
 #include "model/DataFolder.h"
@@ -73,6 +75,7 @@ private slots:
     void missingDatabaseAsks();
     void damagedDatabaseKeptAside_data();
     void damagedDatabaseKeptAside();
+    void userDataStoredOnlyAfterOk();
 };
 
 void TestRepbookApp::init()
@@ -254,6 +257,21 @@ void TestRepbookApp::damagedDatabaseKeptAside()
     const bool restored = outcome == QLatin1String("restored");
     QCOMPARE(ReadFile(path), restored ? sound : QByteArray());
     QCOMPARE(startUp.daysLoaded, restored ? 1 : 0);
+}
+
+void TestRepbookApp::userDataStoredOnlyAfterOk()
+{
+    SettingsStore settings;
+    for (const bool ok : {false, true}) {
+        WhenModal<CUserDataDlg>([ok](CUserDataDlg *dialog) {
+            UserData data;
+            data.firstName = QStringLiteral("Anna");
+            dialog->SetData(data);
+            ok ? dialog->accept() : dialog->reject();
+        });
+        QCOMPARE(CUserDataDlg::Edit(nullptr, settings, false), ok);
+        QCOMPARE(UserProfile::Load(settings).firstName, ok ? "Anna" : "");
+    }
 }
 
 REPBOOK_TEST_MAIN(TestRepbookApp)
