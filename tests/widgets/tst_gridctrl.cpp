@@ -91,6 +91,24 @@ private slots:
 
     // Row heights as the grid reports them: the heading row's is the header's, never below a
     // pixel; a hidden row or one past the grid has none. set: -1 leaves the height alone.
+    // An image set on a cell without text shows; clearing it takes it away. Rows outside the
+    // grid are not deleted.
+    void imagesAndRowsOutside()
+    {
+        Shown shown;
+        QPixmap image(4, 4);
+        image.fill(Qt::red);
+        const int row = shown.grid.InsertRow();
+        shown.grid.SetItemImage(row, 2, &image);
+        QVERIFY(shown.grid.GetItemImage(row, 2));
+        QCOMPARE(shown.grid.GetItemImage(row, 2)->toImage(), image.toImage());
+        shown.grid.SetItemImage(row, 2, nullptr);
+        QCOMPARE(shown.grid.GetItemImage(row, 2), nullptr);
+        for (const int outside : {0, 7})
+            QVERIFY(!shown.grid.DeleteRow(outside));
+        QCOMPARE(shown.grid.GetRowCount(), 7);
+    }
+
     void rowHeights_data()
     {
         QTest::addColumn<int>("row");
