@@ -69,6 +69,8 @@ private slots:
     void newAndCloseAsk_data();
     void newAndCloseAsk();
     void clickedDayIsShown();
+    void daysMove_data();
+    void daysMove();
     void enterSavesOtherKeysDoNot();
 
 private:
@@ -261,6 +263,37 @@ void TestEditorDlg::clickedDayIsShown()
         QTest::mouseClick(Days().viewport(), Qt::LeftButton, {}, Days().CellRect(row, 0).center());
         QCOMPARE(m_dlg->GetDay(), m_dlg->Program().GetDay(row));
     }
+}
+
+// Moving the shown day swaps it with its neighbour and keeps it shown; at the ends it stays.
+void TestEditorDlg::daysMove_data()
+{
+    QTest::addColumn<DaySpecs>("days");
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("order");
+    const DaySpecs three {"A:1", "B:1", "C:1"};
+    QTest::newRow("two days, down") << DaySpecs {"A:1", "B:1"} << 0 << int(Ed::MoveDayDown) << "BA";
+    QTest::newRow("up") << three << 1 << int(Ed::MoveDayUp) << "BAC";
+    QTest::newRow("first up") << three << 0 << int(Ed::MoveDayUp) << "ABC";
+    QTest::newRow("last down") << three << 2 << int(Ed::MoveDayDown) << "ABC";
+}
+
+void TestEditorDlg::daysMove()
+{
+    QFETCH(DaySpecs, days);
+    QFETCH(int, shown);
+    QFETCH(int, command);
+    QFETCH(QString, order);
+    LoadProgram(days);
+    QTest::mouseClick(Days().viewport(), Qt::LeftButton, {}, Days().CellRect(shown, 0).center());
+    const TrainingDay *moved = m_dlg->GetDay();
+    m_dlg->RunCommand(command);
+    QString names;
+    for (int i = 0; i < m_dlg->Program().GetDayCount(); ++i)
+        names += m_dlg->Program().GetDay(i)->GetWorkout(0)->GetName();
+    QCOMPARE(names, order);
+    QCOMPARE(m_dlg->GetDay(), moved);
 }
 
 // Enter saves the program (Save is the default button); other keys do not.
