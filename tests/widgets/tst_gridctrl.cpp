@@ -110,6 +110,29 @@ private slots:
         QCOMPARE(shown.grid.GetRowCount(), 6);
     }
 
+    // What a cell is drawn from: its text and column alignment, whether it is the focus cell or
+    // selected; fixed cells are never drawn as selected or focused.
+    void cellContexts()
+    {
+        Shown shown;
+        shown.grid.SetSelectedRange(1, 0, 2, 3);
+        shown.grid.SetFocusCell(2, 2);
+        const auto drawn = [&](int row, int col) {
+            const CGridCellContext c = shown.grid.CellContext(row, col);
+            return QStringLiteral("%1 %2%3%4 %5")
+                .arg(c.text)
+                .arg(int(c.fixed))
+                .arg(int(c.selected))
+                .arg(int(c.focused))
+                .arg(int(c.format));
+        };
+        const int centre = int(Qt::AlignCenter), left = int(Qt::AlignLeft | Qt::AlignVCenter);
+        QCOMPARE(drawn(1, 0), QStringLiteral("r1c0 100 %1").arg(left));
+        QCOMPARE(drawn(1, 1), QStringLiteral("r1c1 010 %1").arg(left));
+        QCOMPARE(drawn(2, 2), QStringLiteral("r2c2 011 %1").arg(centre));
+        QCOMPARE(drawn(3, 2), QStringLiteral("r3c2 000 %1").arg(centre));
+    }
+
     void rowHeights_data()
     {
         QTest::addColumn<int>("row");
