@@ -300,6 +300,8 @@ void TestExchange::secondImportAddsNothing()
         const QByteArray before = DatabaseWriter::FileBytes(diary);
         const DiaryImport::Plan again = DiaryImport::MakePlan(Read(Data(file)), diary);
         QVERIFY2(again.AddsNothing(), file);
+        // Nothing to add: the totals name no dates.
+        QVERIFY2(!DiaryImport::PlanTotals(again).contains(u'-'), file);
         QCOMPARE(again.WorkoutsKnown(), data.days->GetDayCount());
         DiaryImport::Apply(again, diary);
         QCOMPARE(DatabaseWriter::FileBytes(diary), before);
