@@ -3,10 +3,8 @@
 #include "common/TestFiles.h"
 #include "common/TestMain.h"
 #include "editing/CDayDlg.h"
-#include "editing/CDayPrinter.h"
 #include "model/Clock.h"
 #include "model/DataFolder.h"
-#include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
 #include "notifier/CMainFrame.h"
@@ -95,11 +93,9 @@ private:
     }
 
 private slots:
-    void initTestCase() { MessageBox::setTestMode(true); }
-
     void init()
     {
-        QFile::remove(DataFolder::DatabasePath());
+        testsupport::BeginGuiCase();
         WriteFile({QStringLiteral("Squat")});
         QVERIFY(m_file.Open(DataFolder::DatabasePath()));
         m_dlg = std::make_unique<CNotifyDlg>(m_file, m_settings);
@@ -143,10 +139,7 @@ private slots:
     void cleanup()
     {
         m_dlg.reset();
-        Clock::Reset();
-        MessageBox::takeShown();
-        const QStringList unexpected = MessageBox::takeUnexpected();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(u'\n')));
+        REPBOOK_END_GUI_CASE();
     }
 
     void viewReadsTheFileAndSavesOnlyAfterOK_data()
@@ -190,9 +183,9 @@ private slots:
         QCOMPARE(m_dlg->result(), int(QDialog::Accepted)); // acknowledged either way
         DiaryDatabase onDisk;
         QVERIFY(onDisk.Open(DataFolder::DatabasePath()));
-        QVERIFY(onDisk.FindDay(DateValue::FromQDate(Today)));
-        QCOMPARE(onDisk.FindDay(DateValue::FromQDate(Today))->GetNotes(),
-                 confirm ? QStringLiteral("Felt strong") : QString());
+        QCOMPARE(testsupport::DescribeDiary(onDisk),
+                 QStringLiteral("9.3.2026 Legs[Row 1x0]; 10.3.2026 %1Legs[Squat 1x0, Lunge 1x0]")
+                     .arg(confirm ? QStringLiteral("\"Felt strong\" ") : QString()));
         if (!confirm) {
             QCOMPARE(testsupport::ReadFile(DataFolder::DatabasePath()), before);
             // The cancelled edit is gone from memory too.
@@ -249,8 +242,8 @@ private slots:
             QVERIFY(shown.first().text.contains(kept.first()));
             DiaryDatabase aside;
             QVERIFY(aside.Open(folder.filePath(kept.first())));
-            QCOMPARE(aside.GetDayCount(), 1);
-            QCOMPARE(aside.GetDay(0)->GetNotes(), QStringLiteral("Felt strong"));
+            QCOMPARE(testsupport::DescribeDiary(aside),
+                     QStringLiteral(R"(10.3.2026 "Felt strong" Legs[Squat 1x0])"));
             QVERIFY(QFile::remove(folder.filePath(kept.first())));
         }
     }
