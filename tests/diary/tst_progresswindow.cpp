@@ -3,7 +3,6 @@
 #include "diary/CRepbookDlg.h"
 #include "diary/CommandIds.h"
 #include "diary/ProgressWindow.h"
-#include "model/Clock.h"
 #include "model/DiaryDatabase.h"
 #include "progress/CConsistencyPage.h"
 #include "progress/CExercisePage.h"
@@ -12,7 +11,6 @@
 #include "progress/CYearGrid.h"
 #include "settings/SettingsStore.h"
 #include "widgets/FileDialog.h"
-#include "widgets/MessageBox.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -50,11 +48,7 @@ private slots:
 
 void TestProgressWindow::followsDiaryAndSelectsClickedDay()
 {
-    MessageBox::setTestMode(true);
-    FileDialog::setTestMode(true);
-    ClearSettings();
-    ResetDatabaseFolder();
-    Clock::SetFixed(QDateTime(QDate(2007, 3, 20), QTime(10, 0)));
+    testsupport::BeginGuiCase(QDateTime(QDate(2007, 3, 20), QTime(10, 0)));
     StoreRange(QStringLiteral("1.3.2007"), 31);
     DiaryUnderTest diary;
     DiaryDatabase &database = diary.Reset();
@@ -152,8 +146,7 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     }
     QCOMPARE(database.GetDayCount(), 0);
     QTRY_VERIFY(page->ShowsEmptyState());
-    QCOMPARE(MessageBox::takeUnexpected(), QStringList());
-    Clock::Reset();
+    REPBOOK_END_GUI_CASE();
 }
 
 REPBOOK_TEST_MAIN(TestProgressWindow)
