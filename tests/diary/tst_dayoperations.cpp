@@ -20,7 +20,6 @@
 #include "model/TrainingProgram.h"
 #include "settings/SettingsStore.h"
 #include "widgets/CGridCtrl.h"
-#include "widgets/CPictureButton.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
@@ -41,18 +40,6 @@ namespace {
 const QDateTime Now(QDate(2007, 3, 20), QTime(10, 0));
 const QString MoveDiary =
     QStringLiteral(R"(6.3.2007 "Source notes" A B; 8.3.2007 "Target notes" C)");
-
-void ClickButton(QWidget *dialog, const QString &text)
-{
-    const QList<CPictureButton *> buttons = dialog->findChildren<CPictureButton *>();
-    for (CPictureButton *button : buttons) {
-        if (button->text() == text) {
-            button->click();
-            return;
-        }
-    }
-    QFAIL(qPrintable(QStringLiteral("no button ") + text));
-}
 
 // The name assistive technology reads for a calendar cell.
 QString SpokenName(const CRepbookDlg &window, const CalendarCell &cell)

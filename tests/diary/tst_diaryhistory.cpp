@@ -22,7 +22,6 @@
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QDir>
 #include <QListWidget>
@@ -40,20 +39,11 @@ constexpr auto Yes = QMessageBox::Yes;
 constexpr auto No = QMessageBox::No;
 constexpr auto Ok = QMessageBox::Ok;
 
-void Click(QWidget *dialog, const QString &text)
-{
-    for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>()) {
-        if (button->text() == text)
-            return button->click();
-    }
-    QFAIL(qPrintable(QStringLiteral("no button ") + text));
-}
-
 void AnswerNotes(const QString &text)
 {
     WhenModal<CCommentDlg>([text](CCommentDlg *dialog) {
         dialog->findChild<QPlainTextEdit *>()->setPlainText(text);
-        Click(dialog, QStringLiteral("OK"));
+        ClickButton(dialog, QStringLiteral("OK"));
     });
 }
 
@@ -145,7 +135,7 @@ void TestDiaryHistory::commands()
         WhenModal<CDayDlg>([](CDayDlg *dialog) {
             dialog->GetDay()->SetNotes(QStringLiteral("Changed"));
             dialog->GetDay()->GetWorkout(1)->SetStatus(ProgressStatus::Done, true);
-            Click(dialog, QStringLiteral("OK"));
+            ClickButton(dialog, QStringLiteral("OK"));
         });
         window->ExecuteCommand(CommandId::View);
     } else if (command == QStringLiteral("remove")) {
@@ -322,7 +312,7 @@ void TestDiaryHistory::restoreKeepsTheCurrentDiaryFirst()
         const CGridCtrl *grid = dialog->DayView()->GetGrid();
         QVERIFY(grid->GetRowCount() > 1);
         QVERIFY(!dialog->DayView()->GetGrid()->EditCell(1, 1));
-        Click(dialog, QStringLiteral("&Restore"));
+        ClickButton(dialog, QStringLiteral("&Restore"));
     });
     MessageBox::setNextAnswers({Yes, Ok});
     window->ExecuteCommand(CommandId::RestoreBackup);
@@ -377,7 +367,7 @@ void TestDiaryHistory::restoreThatFailsReportsNothingRestored()
             QVERIFY(QFile::remove(DataFolder::DatabasePath()));
             QVERIFY(QDir().mkdir(DataFolder::DatabasePath()));
         }
-        Click(dialog, QStringLiteral("&Restore"));
+        ClickButton(dialog, QStringLiteral("&Restore"));
     });
     if (obstacle != QLatin1String("cancel"))
         MessageBox::setNextAnswers(obstacle == QLatin1String("no") ? QList {No} : QList {Yes, Ok});

@@ -18,7 +18,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineSeries>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -124,10 +123,7 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     // The chart saves as a PNG.
     QTemporaryDir folder;
     FileDialog::setNextFileNames({folder.filePath(QStringLiteral("chart"))});
-    for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
-        if (button->text() == QStringLiteral("Save &image..."))
-            QTest::mouseClick(button, Qt::LeftButton);
-    }
+    ClickButton(dialog, QStringLiteral("Save &image..."));
     // Named after exercise and measure, and titled with them and the span.
     QCOMPARE(QFileInfo(FileDialog::lastProposedPath()).fileName(),
              QStringLiteral("Bench press - Heaviest weight.png"));
