@@ -59,7 +59,7 @@ class TestDayOperations : public QObject
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { REPBOOK_END_GUI_CASE(); }
 
     void dayDialogClosed_data();
     void dayDialogClosed();
@@ -83,11 +83,6 @@ void TestDayOperations::init()
 {
     testsupport::BeginGuiCase(Now);
     m_database = &m_diary.Reset();
-}
-
-void TestDayOperations::cleanup()
-{
-    REPBOOK_END_GUI_CASE();
 }
 
 std::unique_ptr<CRepbookDlg> TestDayOperations::OpenMarch()
