@@ -63,7 +63,7 @@ class TestDiaryHistory : public QObject
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { REPBOOK_END_GUI_CASE(); }
     void commands_data();
     void commands();
     void randomSequenceUndoneToTheStart();
@@ -95,11 +95,6 @@ void TestDiaryHistory::init()
     QVERIFY(m_diary.File().Open(DataFolder::DatabasePath()));
     m_database->GetDay(1)->GetWorkout(0)->SetStatus(ProgressStatus::Failed, false);
     MessageBox::takeShown();
-}
-
-void TestDiaryHistory::cleanup()
-{
-    REPBOOK_END_GUI_CASE();
 }
 
 std::unique_ptr<CRepbookDlg> TestDiaryHistory::OpenMarch()
