@@ -55,7 +55,7 @@ class TestDiarySaving : public QObject
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { REPBOOK_END_GUI_CASE(); }
     void unchangedDiaryIsNotWritten();
     void otherProgramsSaveIsShown_data();
     void otherProgramsSaveIsShown();
@@ -81,11 +81,6 @@ void TestDiarySaving::init()
                        QStringLiteral(R"(5.3.2007 "fifth" Legs; 6.3.2007 "sixth" Back)")));
     m_database = &m_diary.Reset();
     QVERIFY(m_diary.File().Open(DataFolder::DatabasePath()));
-}
-
-void TestDiarySaving::cleanup()
-{
-    REPBOOK_END_GUI_CASE();
 }
 
 std::unique_ptr<CRepbookDlg> TestDiarySaving::OpenMarch()
