@@ -62,8 +62,8 @@ class TestRepbookApp : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { testsupport::BeginGuiCase(Now); }
+    void cleanup() { REPBOOK_END_GUI_CASE(); }
 
     void windowShowsTheDiaryAtStart_data();
     void windowShowsTheDiaryAtStart();
@@ -74,16 +74,6 @@ private slots:
     void damagedDatabaseKeptAside();
     void userDataStoredOnlyAfterOk();
 };
-
-void TestRepbookApp::init()
-{
-    testsupport::BeginGuiCase(Now);
-}
-
-void TestRepbookApp::cleanup()
-{
-    REPBOOK_END_GUI_CASE();
-}
 
 void TestRepbookApp::windowShowsTheDiaryAtStart_data()
 {
