@@ -40,7 +40,7 @@ class TestRepbookDlg : public QObject
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { REPBOOK_END_GUI_CASE(); }
 
     void unreadableStoredRange_data();
     void unreadableStoredRange();
@@ -71,11 +71,6 @@ void TestRepbookDlg::init()
 {
     testsupport::BeginGuiCase(Now);
     m_database = &m_diary.Reset();
-}
-
-void TestRepbookDlg::cleanup()
-{
-    REPBOOK_END_GUI_CASE();
 }
 
 std::unique_ptr<CRepbookDlg> TestRepbookDlg::OpenWindow(const QString &start, int days)
