@@ -95,23 +95,13 @@ class TestApplyProgram : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { testsupport::BeginGuiCase(); }
+    void cleanup() { REPBOOK_END_GUI_CASE(); }
 
     void walk_data();
     void walk();
     void stopFlagEndsAfterTheCurrentDay();
 };
-
-void TestApplyProgram::init()
-{
-    testsupport::BeginGuiCase();
-}
-
-void TestApplyProgram::cleanup()
-{
-    REPBOOK_END_GUI_CASE();
-}
 
 void TestApplyProgram::walk_data()
 {
