@@ -143,20 +143,18 @@ void TestEditorDlg::exitAsks_data()
     const int no = QMessageBox::No;
     const int cancel = QMessageBox::Cancel;
     const int none = QMessageBox::NoButton;
-    QTest::newRow("unchanged: closes at once")
-        << true << false << false << none << QStringList {} << true << false;
-    QTest::newRow("yes saves and closes")
-        << true << true << false << yes << QStringList {} << true << true;
-    QTest::newRow("no closes without saving")
-        << true << true << false << no << QStringList {} << true << false;
-    QTest::newRow("cancel stays") << true << true << false << cancel << QStringList {} << false
-                                  << false;
-    QTest::newRow("yes without a file, save dialog cancelled: stays")
-        << false << true << false << yes << QStringList {QString()} << false << false;
-    QTest::newRow("yes without a file, saved as")
-        << false << true << false << yes << QStringList {"new.rpp"} << true << true;
-    QTest::newRow("close box asks too")
-        << true << true << true << cancel << QStringList {} << false << false;
+    const auto row = [](const char *name, bool bound, bool modified, bool closeBox, int answer,
+                        const QStringList &saveAs, bool closes, bool saved) {
+        QTest::newRow(name) << bound << modified << closeBox << answer << saveAs << closes << saved;
+    };
+    row("unchanged: closes at once", true, false, false, none, {}, true, false);
+    row("yes saves and closes", true, true, false, yes, {}, true, true);
+    row("no closes without saving", true, true, false, no, {}, true, false);
+    row("cancel stays", true, true, false, cancel, {}, false, false);
+    row("yes without a file, save dialog cancelled: stays", false, true, false, yes, {QString()},
+        false, false);
+    row("yes without a file, saved as", false, true, false, yes, {"new.rpp"}, true, true);
+    row("close box asks too", true, true, true, cancel, {}, false, false);
 }
 
 void TestEditorDlg::exitAsks()
@@ -194,7 +192,6 @@ void TestEditorDlg::exitAsks()
     const auto shown = MessageBox::takeShown();
     QCOMPARE(shown.size(), answer == QMessageBox::NoButton ? 0 : 1);
     if (!shown.isEmpty()) {
-        QCOMPARE(shown.first().text, QStringLiteral("Save changes?"));
         QCOMPARE(shown.first().icon, QMessageBox::Question);
         QCOMPARE(shown.first().buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     }
@@ -239,7 +236,6 @@ void TestEditorDlg::newAndCloseAsk()
 
     const auto shown = MessageBox::takeShown();
     QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown.first().text, QStringLiteral("Save changes?"));
     QCOMPARE(m_dlg->Program().GetDayCount(), cleared ? 0 : 2);
     QCOMPARE(m_dlg->GetFileName(), cleared ? QString() : path);
     QCOMPARE(Days().GetRowCount(), m_dlg->Program().GetDayCount());
