@@ -87,10 +87,13 @@ private slots:
             for (int c = 0; c < grid.GetColumnCount(); ++c)
                 QCOMPARE(grid.IsCellSelected(r, c), selected.Contains(r, c));
         }
+        // Selected headings take the selection's colour.
+        const bool heading = selected.IsValid() && selected.minRow == 0;
+        QCOMPARE(grid.horizontalHeader()->palette().color(QPalette::Button) ==
+                     grid.palette().color(QPalette::Highlight),
+                 heading);
     }
 
-    // Row heights as the grid reports them: the heading row's is the header's, never below a
-    // pixel; a hidden row or one past the grid has none. set: -1 leaves the height alone.
     // An image set on a cell without text shows; clearing it takes it away. Rows outside the
     // grid are not deleted.
     void imagesAndRowsOutside()
@@ -133,6 +136,8 @@ private slots:
         QCOMPARE(drawn(3, 2), QStringLiteral("r3c2 000 %1").arg(centre));
     }
 
+    // Row heights as the grid reports them: the heading row's is the header's, never below a
+    // pixel; a hidden row or one past the grid has none. set: -1 leaves the height alone.
     void rowHeights_data()
     {
         QTest::addColumn<int>("row");
