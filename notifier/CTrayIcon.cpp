@@ -84,18 +84,21 @@ void CTrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason)
         ShowMenu();
 }
 
+QPoint CTrayIcon::MenuPlace(const QPoint &pointer, const QSize &menu, const QRect &icon,
+                            const QRect &screen)
+{
+    QPoint place(pointer.x() - menu.width(), pointer.y() - menu.height());
+    if (!icon.isEmpty() && !screen.isEmpty()) {
+        const bool iconAtTop = icon.center().y() < screen.center().y();
+        place.setY(iconAtTop ? icon.bottom() + 1 : icon.top() - menu.height());
+    }
+    return place;
+}
+
 void CTrayIcon::ShowMenu()
 {
-    // Right edge at the pointer; beside the icon (below it on a top panel, above it otherwise),
-    // so that the pointer is not over an item when the button is let go.
-    const QPoint pointer = QCursor::pos();
-    const QSize size = m_menu.sizeHint();
-    QPoint place(pointer.x() - size.width(), pointer.y() - size.height());
     const QRect icon = m_icon.geometry();
-    if (!icon.isEmpty()) {
-        const QScreen *screen = QGuiApplication::screenAt(icon.center());
-        const bool iconAtTop = screen && icon.center().y() < screen->geometry().center().y();
-        place.setY(iconAtTop ? icon.bottom() + 1 : icon.top() - size.height());
-    }
-    m_menu.popup(place);
+    const QScreen *screen = icon.isEmpty() ? nullptr : QGuiApplication::screenAt(icon.center());
+    m_menu.popup(
+        MenuPlace(QCursor::pos(), m_menu.sizeHint(), icon, screen ? screen->geometry() : QRect()));
 }

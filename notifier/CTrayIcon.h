@@ -30,6 +30,12 @@ public:
 
     QMenu *Menu() { return &m_menu; }
 
+    // Where the tray menu of the given size opens: its right edge at the pointer, beside the
+    // icon (below it on a top panel, above it otherwise) when the icon's place on its screen is
+    // known, so that the pointer is not over an item when the button is let go.
+    static QPoint MenuPlace(const QPoint &pointer, const QSize &menu, const QRect &icon,
+                            const QRect &screen);
+
 private:
     void OnActivated(QSystemTrayIcon::ActivationReason reason);
     void ShowPendingBalloon();

@@ -25,7 +25,6 @@ constexpr int MaximumCell = 28;
 CYearGrid::CYearGrid(QWidget *parent)
     : QWidget(parent)
 {
-    setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     QAccessible::installFactory(&YearGridAccessible::Create); // once; later calls add nothing

@@ -7,6 +7,9 @@
 #include "settings/SettingsStore.h"
 #include "widgets/CGridCtrl.h"
 
+#include <QAbstractButton>
+#include <QTest>
+
 namespace diarytest {
 
 DateValue Date(int year, int month, int day)
@@ -36,6 +39,15 @@ QString CellsNotFollowingTheDiary(const CRepbookDlg &window, DiaryDatabase &data
         }
     }
     return wrong.join(QStringLiteral(", "));
+}
+
+void ClickButton(QWidget *window, const QString &text)
+{
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (button->text() == text)
+            return button->click();
+    }
+    QFAIL(qPrintable(QStringLiteral("no button ") + text));
 }
 
 DiaryUnderTest::DiaryUnderTest() = default;

@@ -12,6 +12,7 @@
 class CRepbookDlg;
 class DiaryDatabase;
 class SharedDiaryFile;
+class QWidget;
 
 // Helpers the diary program's tests share: diaries on disk, the settings store and the clock.
 namespace diarytest {
@@ -34,6 +35,9 @@ void StoreRange(const QString &start, int days);
 // The calendar cells that do not follow the diary, empty when all do: every in-range cell must
 // refer to the day of its date, every other cell to none.
 QString CellsNotFollowingTheDiary(const CRepbookDlg &window, DiaryDatabase &database);
+
+// Clicks the button of window with text; fails the case when there is none.
+void ClickButton(QWidget *window, const QString &text);
 
 // The diary a window under test works on: an empty container bound to the data folder's
 // database file, and its shared file (the diary's side).

@@ -1,3 +1,4 @@
+#include "DiaryFixture.h"
 #include "common/TestMain.h"
 #include "diary/CalendarNavigation.h"
 #include "diary/CalendarRange.h"
@@ -5,14 +6,7 @@
 
 #include <QTest>
 
-namespace {
-
-DateValue Date(int year, int month, int day)
-{
-    return DateValue::FromDate(year, month, day);
-}
-
-} // namespace
+using diarytest::Date;
 
 Q_DECLARE_METATYPE(DateValue)
 Q_DECLARE_METATYPE(CalendarCell)

@@ -32,12 +32,6 @@ QStringList Rows(const QListWidget &list)
     return rows;
 }
 
-QString WorkoutOn(DiaryDatabase &database, const DateValue &date)
-{
-    const TrainingDay *day = database.FindDay(date);
-    return day && day->GetWorkoutCount() > 0 ? day->GetWorkout(0)->GetName() : QString();
-}
-
 // Keeps the other side's version of the days as a merge does, in a conflict file of its own.
 QString KeepOtherVersion(const QString &days)
 {
@@ -63,10 +57,9 @@ private slots:
 void TestConflictsWindow::takesUndoesAndDismisses()
 {
     StoreRange(QStringLiteral("1.12.2026"), 31);
-    const DateValue eighth = Date(2026, 12, 8);
-    const DateValue ninth = Date(2026, 12, 9);
     const QString path = DataFolder::DatabasePath();
-    QVERIFY(WriteDiary(path, QStringLiteral("8.12.2026 Legs; 9.12.2026 Arms")));
+    const QString original = QStringLiteral("8.12.2026 Legs; 9.12.2026 Arms");
+    QVERIFY(WriteDiary(path, original));
     DiaryUnderTest diary;
     DiaryDatabase &database = diary.Reset();
     QVERIFY(diary.File().Open(path));
@@ -99,7 +92,8 @@ void TestConflictsWindow::takesUndoesAndDismisses()
     // Taking the other version is a step of the history; the record goes.
     dialog->List()->setCurrentRow(0);
     QTest::mouseClick(dialog->TakeButton(), Qt::LeftButton);
-    QCOMPARE(WorkoutOn(database, eighth), QStringLiteral("Legs B"));
+    QCOMPARE(testsupport::DescribeDiary(database),
+             QStringLiteral("8.12.2026 Legs_B; 9.12.2026 Arms"));
     QCOMPARE(CellsNotFollowingTheDiary(window, database), QString());
     QVERIFY(!QFileInfo::exists(first) && !QFileInfo::exists(again));
     QCOMPARE(Rows(*dialog->List()), (QStringList {"Wednesday 9 December 2026"}));
@@ -108,7 +102,7 @@ void TestConflictsWindow::takesUndoesAndDismisses()
                 ->text()
                 .startsWith(QStringLiteral("&Undo Take other version 8 December")));
     QVERIFY(window.History().Undo());
-    QCOMPARE(WorkoutOn(database, eighth), QStringLiteral("Legs"));
+    QCOMPARE(testsupport::DescribeDiary(database), original);
 
     // Dismissing asks first; the diary keeps its version.
     MessageBox::setNextAnswers({QMessageBox::No, QMessageBox::Yes});
@@ -118,7 +112,7 @@ void TestConflictsWindow::takesUndoesAndDismisses()
     QCOMPARE(dialog->List()->count(), 0);
     QVERIFY(!dialog->TakeButton()->isEnabled());
     QVERIFY(!QFileInfo::exists(second));
-    QCOMPARE(WorkoutOn(database, ninth), QStringLiteral("Arms"));
+    QCOMPARE(testsupport::DescribeDiary(database), original);
     QVERIFY(QFileInfo::exists(damaged));
     MessageBox::takeShown();
 }

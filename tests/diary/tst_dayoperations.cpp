@@ -20,7 +20,6 @@
 #include "model/TrainingProgram.h"
 #include "settings/SettingsStore.h"
 #include "widgets/CGridCtrl.h"
-#include "widgets/CPictureButton.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
@@ -33,23 +32,14 @@
 #include <memory>
 
 using namespace diarytest;
+using testsupport::DescribeDiary;
 
 namespace {
 
 // Tuesday 20 March 2007, 10:00.
 const QDateTime Now(QDate(2007, 3, 20), QTime(10, 0));
-
-void ClickButton(QWidget *dialog, const QString &text)
-{
-    const QList<CPictureButton *> buttons = dialog->findChildren<CPictureButton *>();
-    for (CPictureButton *button : buttons) {
-        if (button->text() == text) {
-            button->click();
-            return;
-        }
-    }
-    QFAIL(qPrintable(QStringLiteral("no button ") + text));
-}
+const QString MoveDiary =
+    QStringLiteral(R"(6.3.2007 "Source notes" A B; 8.3.2007 "Target notes" C)");
 
 // The name assistive technology reads for a calendar cell.
 QString SpokenName(const CRepbookDlg &window, const CalendarCell &cell)
@@ -69,7 +59,7 @@ class TestDayOperations : public QObject
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { REPBOOK_END_GUI_CASE(); }
 
     void dayDialogClosed_data();
     void dayDialogClosed();
@@ -92,19 +82,12 @@ private:
 void TestDayOperations::init()
 {
     testsupport::BeginGuiCase(Now);
-    m_settings.Write(SettingsKeys::Filled, 1);
     m_database = &m_diary.Reset();
-}
-
-void TestDayOperations::cleanup()
-{
-    REPBOOK_END_GUI_CASE();
 }
 
 std::unique_ptr<CRepbookDlg> TestDayOperations::OpenMarch()
 {
-    m_settings.Write(SettingsKeys::RangeStartDate, QStringLiteral("1.3.2007"));
-    m_settings.Write(SettingsKeys::RangeDays, 31);
+    StoreRange(QStringLiteral("1.3.2007"), 31);
     auto window = std::make_unique<CRepbookDlg>(m_diary.File());
     window->resize(900, 700);
     window->show();
@@ -174,12 +157,11 @@ void TestDayOperations::dayDialogClosed()
         if (removeWorkouts)
             edited->RemoveAllWorkouts();
         dialog->GetTabCtrl()->RebuildTabs();
-        if (ok)
-            MessageBox::setNextAnswers({QMessageBox::No, QMessageBox::No});
+        if (ok && !removeWorkouts) // the Done workout of Not yet exercises is asked about
+            MessageBox::setNextAnswers({QMessageBox::No});
         ClickButton(dialog, ok ? QStringLiteral("OK") : QStringLiteral("Cancel"));
     });
     window->ExecuteCommand(CommandId::View);
-    MessageBox::setNextAnswers({});
 
     TrainingDay *after = m_database->FindDay(Date(2007, 3, 6));
     QCOMPARE(after != nullptr, dayKept);
@@ -199,8 +181,7 @@ void TestDayOperations::moveStep_data()
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<QString>("after");
 
-    const QString before =
-        QStringLiteral(R"(6.3.2007 "Source notes" A B; 8.3.2007 "Target notes" C)");
+    const QString before = MoveDiary;
     QTest::newRow("swap") << QDate(2007, 3, 8) << QMessageBox::Yes
                           << R"(6.3.2007 "Target notes" C; 8.3.2007 "Source notes" A B)";
     QTest::newRow("merge") << QDate(2007, 3, 8) << QMessageBox::No
@@ -221,8 +202,7 @@ void TestDayOperations::moveStep()
     QFETCH(QMessageBox::StandardButton, answer);
     QFETCH(QString, after);
 
-    QVERIFY(testsupport::BuildDiary(
-        *m_database, QStringLiteral(R"(6.3.2007 "Source notes" A B; 8.3.2007 "Target notes" C)")));
+    QVERIFY(BuildDiary(*m_database, MoveDiary));
     auto window = OpenMarch();
     ClickDate(*window, Date(2007, 3, 6));
 
@@ -232,7 +212,7 @@ void TestDayOperations::moveStep()
     ClickDate(*window, DateValue::FromQDate(target));
 
     QCOMPARE(MessageBox::takeShown().size(), 2);
-    QCOMPARE(testsupport::DescribeDiary(*m_database), after);
+    QCOMPARE(DescribeDiary(*m_database), after);
     QVERIFY(!window->DayCommands().IsMovePending());
     QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
 }
@@ -243,7 +223,7 @@ void TestDayOperations::moveStep()
 // holds a day, or outside the range, it asks nothing and changes nothing.
 void TestDayOperations::addWorkout()
 {
-    QVERIFY(testsupport::BuildDiary(*m_database, QStringLiteral(R"(6.3.2007 "Tired" Chest)")));
+    QVERIFY(BuildDiary(*m_database, QStringLiteral(R"(6.3.2007 "Tired" Chest)")));
     auto window = OpenMarch();
     bool asked = false;
     QTimer guard;
@@ -271,7 +251,7 @@ void TestDayOperations::addWorkout()
         ClickButton(dialog, QStringLiteral("OK"));
     });
     window->ExecuteCommand(CommandId::AddWorkout);
-    QCOMPARE(testsupport::DescribeDiary(*m_database),
+    QCOMPARE(DescribeDiary(*m_database),
              QStringLiteral(R"(6.3.2007 "Tired" Chest; 8.3.2007 Legs)"));
     QCOMPARE(window->WorkoutArea()->GetDay(), m_database->FindDay(Date(2007, 3, 8)));
     QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
@@ -314,8 +294,7 @@ void TestDayOperations::escapeStopsApplying()
     // and so on; all of the range would be thirteen days.
     const int written = m_database->GetDayCount();
     QVERIFY2(written >= 2 && written < 13, qPrintable(QString::number(written)));
-    QVERIFY(testsupport::DescribeDiary(*m_database)
-                .startsWith(QStringLiteral("2.3.2007 A; 5.3.2007 A")));
+    QVERIFY(DescribeDiary(*m_database).startsWith(QStringLiteral("2.3.2007 A; 5.3.2007 A")));
     QVERIFY(!window->IsApplying());
     QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
 }

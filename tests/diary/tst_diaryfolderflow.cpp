@@ -21,18 +21,6 @@ namespace {
 
 enum class Target { Empty, HoldsDiary, HoldsSameDate, HoldsNameList, UnderAFile };
 
-QStringList Days(const DiaryDatabase &database)
-{
-    QStringList days;
-    for (int i = 0; i < database.GetDayCount(); ++i) {
-        const TrainingDay &day = *database.GetDay(i);
-        days.append(day.GetDate().ToQDate().toString(Qt::ISODate) + u' ' +
-                    day.GetWorkout(0)->GetName());
-    }
-    days.sort();
-    return days;
-}
-
 } // namespace
 
 // Options > Diary folder > Change..., with the folder dialog and the boxes answered here. The
@@ -46,6 +34,7 @@ private slots:
     void cleanup();
     void choosesAFolder_data();
     void choosesAFolder();
+    void fixedFolderIsNotChosen();
 
 private:
     QByteArray m_home;
@@ -72,30 +61,29 @@ void TestDiaryFolderFlow::choosesAFolder_data()
     QTest::addColumn<Target>("target");
     QTest::addColumn<QList<MessageBox::Button>>("answers");
     QTest::addColumn<bool>("moved");
-    QTest::addColumn<QStringList>("days");
+    QTest::addColumn<QString>("days");
     QTest::addColumn<QString>("told");
 
-    const QString here = QStringLiteral("2026-12-08 Legs");
-    const QString there = QStringLiteral("2026-12-09 Arms");
-    QTest::newRow("an empty folder: copied") << Target::Empty << QList {QMessageBox::Ok} << true
-                                             << QStringList {here} << "The diary is now in:";
+    const QString here = QStringLiteral("8.12.2026 Legs");
+    const QString there = QStringLiteral("9.12.2026 Arms");
+    QTest::newRow("an empty folder: copied")
+        << Target::Empty << QList {QMessageBox::Ok} << true << here << "The diary is now in:";
     QTest::newRow("a folder with a diary: used")
-        << Target::HoldsDiary << QList {QMessageBox::Yes, QMessageBox::Ok} << true
-        << QStringList {there} << "The diary is now in:";
+        << Target::HoldsDiary << QList {QMessageBox::Yes, QMessageBox::Ok} << true << there
+        << "The diary is now in:";
     QTest::newRow("a folder with a diary: merged")
         << Target::HoldsDiary << QList {QMessageBox::No, QMessageBox::Ok} << true
-        << QStringList {here, there} << "The diary is now in:";
+        << here + "; " + there << "The diary is now in:";
     QTest::newRow("a date both hold: the folder's kept, this one's on record")
         << Target::HoldsSameDate << QList {QMessageBox::No, QMessageBox::Ok} << true
-        << QStringList {"2026-12-08 Legs B"} << "this computer's were saved in:";
+        << QStringLiteral("8.12.2026 Legs_B") << "this computer's were saved in:";
     QTest::newRow("a folder with a diary: cancelled")
-        << Target::HoldsDiary << QList {QMessageBox::Cancel} << false << QStringList {here}
+        << Target::HoldsDiary << QList {QMessageBox::Cancel} << false << here
         << "already holds a diary";
     QTest::newRow("a name list already there is kept")
-        << Target::HoldsNameList << QList {QMessageBox::Ok} << true << QStringList {here}
-        << "is now in:";
+        << Target::HoldsNameList << QList {QMessageBox::Ok} << true << here << "is now in:";
     QTest::newRow("a folder that cannot be made: the diary stays")
-        << Target::UnderAFile << QList {QMessageBox::Ok} << false << QStringList {here}
+        << Target::UnderAFile << QList {QMessageBox::Ok} << false << here
         << "The diary stays where it is.";
 }
 
@@ -104,7 +92,7 @@ void TestDiaryFolderFlow::choosesAFolder()
     QFETCH(Target, target);
     QFETCH(QList<MessageBox::Button>, answers);
     QFETCH(bool, moved);
-    QFETCH(QStringList, days);
+    QFETCH(QString, days);
     QFETCH(QString, told);
 
     const QString local = DataFolder::DatabasePath();
@@ -113,12 +101,10 @@ void TestDiaryFolderFlow::choosesAFolder()
     const QByteArray localBytes = ReadFile(local);
     QTemporaryDir synced;
     QString folder = synced.path();
-    if (target == Target::HoldsDiary)
-        QVERIFY(
-            WriteDiary(folder + QStringLiteral("/Database.rpd"), QStringLiteral("9.12.2026 Arms")));
-    if (target == Target::HoldsSameDate)
+    if (target == Target::HoldsDiary || target == Target::HoldsSameDate)
         QVERIFY(WriteDiary(folder + QStringLiteral("/Database.rpd"),
-                           QStringLiteral("8.12.2026 Legs_B")));
+                           target == Target::HoldsDiary ? QStringLiteral("9.12.2026 Arms")
+                                                        : QStringLiteral("8.12.2026 Legs_B")));
     if (target == Target::HoldsNameList)
         QVERIFY(WriteFile(folder + QStringLiteral("/UEList.txt"), "Dips\r\n"));
     if (target == Target::UnderAFile) {
@@ -137,7 +123,7 @@ void TestDiaryFolderFlow::choosesAFolder()
     const QList<MessageBox::Shown> shown = MessageBox::takeShown();
     QVERIFY(!shown.isEmpty());
     QVERIFY2(shown.last().text.contains(told), qPrintable(shown.last().text));
-    QCOMPARE(Days(database), days);
+    QCOMPARE(testsupport::DescribeDiary(database), days);
     const QString now = folder + QStringLiteral("/Database.rpd");
     QCOMPARE(file.Path(), moved ? now : local);
     QCOMPARE(settings.Read(SettingsKeys::DiaryFolder), moved ? folder : QString());
@@ -148,7 +134,7 @@ void TestDiaryFolderFlow::choosesAFolder()
     if (moved) {
         DiaryDatabase written;
         QVERIFY(written.Open(now));
-        QCOMPARE(Days(written), days);
+        QCOMPARE(testsupport::DescribeDiary(written), days);
         QVERIFY(QFileInfo::exists(folder + QStringLiteral("/.stignore")));
         // Backups stay on this computer; a diary elsewhere keeps its own beside it.
         QCOMPARE(DiaryLocation::BackupFolder(now), DataFolder::DatabaseFolder() + "/Backups");
@@ -158,6 +144,16 @@ void TestDiaryFolderFlow::choosesAFolder()
         QCOMPARE(QDir(folder).entryList({QStringLiteral("Database.rpd.conflict-*")}).size(), 1);
     if (target == Target::HoldsNameList)
         QCOMPARE(ReadFile(folder + QStringLiteral("/UEList.txt")), QByteArray("Dips\r\nSquat\r\n"));
+}
+
+// REPBOOK_HOME or a portable installation fixes the folder: no folder is asked for.
+void TestDiaryFolderFlow::fixedFolderIsNotChosen()
+{
+    qputenv("REPBOOK_HOME", m_home);
+    DiaryDatabase database;
+    SharedDiaryFile file(database, DiaryMerge::Winner::Memory);
+    SettingsStore settings;
+    QVERIFY(!DiaryFolderFlow::Choose(nullptr, file, settings));
 }
 
 REPBOOK_TEST_MAIN(TestDiaryFolderFlow)

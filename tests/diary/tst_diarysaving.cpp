@@ -1,6 +1,7 @@
 #include "DiaryFixture.h"
 #include "common/TestMain.h"
 #include "diary/CRepbookDlg.h"
+#include "diary/DayOperations.h"
 #include "diary/DiarySaving.h"
 #include "editing/CDayTabCtrl.h"
 #include "editing/CWorkoutTabBar.h"
@@ -12,8 +13,6 @@
 #include "model/SharedDiaryFile.h"
 #include "model/SyncBase.h"
 #include "model/TrainingDay.h"
-#include "settings/SettingsKeys.h"
-#include "settings/SettingsStore.h"
 #include "widgets/MessageBox.h"
 
 #include <QDialog>
@@ -56,11 +55,12 @@ class TestDiarySaving : public QObject
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { REPBOOK_END_GUI_CASE(); }
     void unchangedDiaryIsNotWritten();
     void otherProgramsSaveIsShown_data();
     void otherProgramsSaveIsShown();
     void openDialogPutsOffTakingIn();
+    void moveOfADayRemovedElsewhereEnds();
     void failedSaveReportedOnceAndExitOffersRetry_data();
     void failedSaveReportedOnceAndExitOffersRetry();
     void changeReachesTheFileBeforeTheEnd_data();
@@ -70,9 +70,8 @@ private:
     std::unique_ptr<CRepbookDlg> OpenMarch();
     QString NotesInCell(const CRepbookDlg &window, const DateValue &date) const;
 
-    std::unique_ptr<DiaryDatabase> m_database;
-    std::unique_ptr<SharedDiaryFile> m_file;
-    SettingsStore m_settings;
+    DiaryUnderTest m_diary;
+    DiaryDatabase *m_database = nullptr;
 };
 
 void TestDiarySaving::init()
@@ -80,22 +79,14 @@ void TestDiarySaving::init()
     testsupport::BeginGuiCase(Now);
     QVERIFY(WriteDiary(DataFolder::DatabasePath(),
                        QStringLiteral(R"(5.3.2007 "fifth" Legs; 6.3.2007 "sixth" Back)")));
-    m_file.reset();
-    m_database = std::make_unique<DiaryDatabase>();
-    m_file = std::make_unique<SharedDiaryFile>(*m_database, DiaryMerge::Winner::Memory);
-    QVERIFY(m_file->Open(DataFolder::DatabasePath()));
-}
-
-void TestDiarySaving::cleanup()
-{
-    REPBOOK_END_GUI_CASE();
+    m_database = &m_diary.Reset();
+    QVERIFY(m_diary.File().Open(DataFolder::DatabasePath()));
 }
 
 std::unique_ptr<CRepbookDlg> TestDiarySaving::OpenMarch()
 {
-    m_settings.Write(SettingsKeys::RangeStartDate, QStringLiteral("1.3.2007"));
-    m_settings.Write(SettingsKeys::RangeDays, 31);
-    auto window = std::make_unique<CRepbookDlg>(*m_file);
+    StoreRange(QStringLiteral("1.3.2007"), 31);
+    auto window = std::make_unique<CRepbookDlg>(m_diary.File());
     window->show();
     return window;
 }
@@ -105,6 +96,14 @@ QString TestDiarySaving::NotesInCell(const CRepbookDlg &window, const DateValue 
     const CalendarCell cell = window.CellOf(date);
     const TrainingDay *day = window.DayAt(cell.row, cell.col);
     return day ? day->GetNotes() : QStringLiteral("<no day>");
+}
+
+// The notes of date in the diary file; "<none>" without a readable file or that day.
+QString SavedNotes(const DateValue &date)
+{
+    DiaryDatabase saved;
+    const TrainingDay *day = saved.Open(DataFolder::DatabasePath()) ? saved.FindDay(date) : nullptr;
+    return day ? day->GetNotes() : QStringLiteral("<none>");
 }
 
 void TestDiarySaving::unchangedDiaryIsNotWritten()
@@ -121,9 +120,7 @@ void TestDiarySaving::unchangedDiaryIsNotWritten()
     m_database->FindDay(Fifth)->SetNotes(QStringLiteral("changed"));
     window->Saving().SaveNow();
     QVERIFY(testsupport::FileIdentity(path) != written);
-    DiaryDatabase saved;
-    QVERIFY(saved.Open(path));
-    QCOMPARE(saved.FindDay(Fifth)->GetNotes(), QStringLiteral("changed"));
+    QCOMPARE(SavedNotes(Fifth), QStringLiteral("changed"));
     QCOMPARE(MessageBox::takeShown().size(), 0);
 }
 
@@ -137,15 +134,15 @@ void TestDiarySaving::otherProgramsSaveIsShown_data()
 
     for (const bool viaCopy : {false, true}) {
         const QString how = viaCopy ? QStringLiteral(" (sync copy)") : QString();
-        QTest::newRow(qPrintable("nothing changed here" + how)) << ""
-                                                                << "results"
-                                                                << "sixth" << false << viaCopy;
-        QTest::newRow(qPrintable("another day changed here" + how)) << "6"
-                                                                    << "results"
-                                                                    << "here" << false << viaCopy;
-        QTest::newRow(qPrintable("the same day changed here" + how)) << "5"
-                                                                     << "here"
-                                                                     << "sixth" << true << viaCopy;
+        const auto row = [&](const char *name, const char *here, const char *fifth,
+                             const char *sixth, bool conflict) {
+            QTest::newRow(qPrintable(name + how))
+                << QString::fromLatin1(here) << QString::fromLatin1(fifth)
+                << QString::fromLatin1(sixth) << conflict << viaCopy;
+        };
+        row("nothing changed here", "", "results", "sixth", false);
+        row("another day changed here", "6", "results", "here", false);
+        row("the same day changed here", "5", "here", "sixth", true);
     }
 }
 
@@ -210,11 +207,9 @@ void TestDiarySaving::otherProgramsSaveIsShown()
 
     // What both programs did ends up in the file.
     window->Saving().SaveNow();
-    DiaryDatabase saved;
-    QVERIFY(saved.Open(DataFolder::DatabasePath()));
-    QCOMPARE(saved.FindDay(Fifth)->GetNotes(), expectedFifth);
-    QCOMPARE(saved.FindDay(Sixth)->GetNotes(), expectedSixth);
-    QCOMPARE(saved.FindDay(Ninth)->GetNotes(), QStringLiteral("added"));
+    QCOMPARE(SavedNotes(Fifth), expectedFifth);
+    QCOMPARE(SavedNotes(Sixth), expectedSixth);
+    QCOMPARE(SavedNotes(Ninth), QStringLiteral("added"));
 }
 
 void TestDiarySaving::openDialogPutsOffTakingIn()
@@ -236,6 +231,23 @@ void TestDiarySaving::openDialogPutsOffTakingIn()
     dialog.close();
     QTRY_COMPARE_WITH_TIMEOUT(NotesInCell(*window, Fifth), QStringLiteral("results"),
                               DiarySaving::RetryWhenBusyMs * 3);
+}
+
+// A day being moved that another program removes meanwhile is no longer moved.
+void TestDiarySaving::moveOfADayRemovedElsewhereEnds()
+{
+    auto window = OpenMarch();
+    const CalendarCell fifth = window->CellOf(Fifth);
+    window->SelectDay(fifth.row, fifth.col);
+    MessageBox::setNextAnswers({QMessageBox::Ok}); // "Choose the target day."
+    window->DayCommands().StartMove();
+    QVERIFY(window->DayCommands().PendingMoveSource());
+    OtherProgram notifier;
+    notifier.database.RemoveDay(0);
+    QVERIFY(notifier.file.Save().saved);
+    window->Saving().TakeInChanges();
+    QVERIFY(!m_database->FindDay(Fifth));
+    QCOMPARE(window->DayCommands().PendingMoveSource(), nullptr);
 }
 
 void TestDiarySaving::failedSaveReportedOnceAndExitOffersRetry_data()
@@ -293,10 +305,7 @@ void TestDiarySaving::failedSaveReportedOnceAndExitOffersRetry()
         QCOMPARE(MessageBox::takeShown().size(), 3);
     }
     QVERIFY(!window->isVisible());
-    DiaryDatabase saved;
-    QCOMPARE(saved.Open(DataFolder::DatabasePath()), retryWorks);
-    if (retryWorks)
-        QCOMPARE(saved.FindDay(Sixth)->GetNotes(), QStringLiteral("unsaved"));
+    QCOMPARE(SavedNotes(Sixth), retryWorks ? QStringLiteral("unsaved") : QStringLiteral("<none>"));
 }
 
 void TestDiarySaving::changeReachesTheFileBeforeTheEnd_data()

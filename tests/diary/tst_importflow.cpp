@@ -33,8 +33,8 @@ class TestImportFlow : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
+    void cleanup() { REPBOOK_END_GUI_CASE(); }
     void previewDecides_data();
     void previewDecides();
     void unreadableFileChangesNothing();
@@ -47,16 +47,9 @@ private:
     DiaryUnderTest m_diary;
 };
 
-void TestImportFlow::initTestCase()
-{
-    MessageBox::setTestMode(true);
-    FileDialog::setTestMode(true);
-}
-
 void TestImportFlow::init()
 {
-    ClearSettings();
-    ResetDatabaseFolder();
+    testsupport::BeginGuiCase();
     SettingsStore().Write(SettingsKeys::Filled, 1);
     m_diary.Reset();
 }
@@ -84,7 +77,6 @@ void TestImportFlow::previewDecides()
         [accept](CImportPreviewDlg *preview) { accept ? preview->accept() : preview->reject(); });
     if (accept)
         MessageBox::setNextAnswers({QMessageBox::Ok});
-    MessageBox::takeShown();
     window->Commands()->Action(CommandId::ImportFile)->trigger();
 
     DiaryDatabase &diary = m_diary.File().Database();
@@ -117,7 +109,6 @@ void TestImportFlow::previewDecides()
         window->Commands()->Action(CommandId::Redo)->trigger();
         QCOMPARE(diary.GetDayCount(), 2);
     }
-    QCOMPARE(MessageBox::takeUnexpected(), QStringList());
 }
 
 void TestImportFlow::unreadableFileChangesNothing()
@@ -126,7 +117,6 @@ void TestImportFlow::unreadableFileChangesNothing()
     FileDialog::setNextFileNames(
         {testsupport::dataFile(QStringLiteral("exchange/broken_quotes.csv"))});
     MessageBox::setNextAnswers({QMessageBox::Ok});
-    MessageBox::takeShown();
     window->Commands()->Action(CommandId::ImportFile)->trigger();
     const QList<MessageBox::Shown> shown = MessageBox::takeShown();
     QCOMPARE(shown.size(), 1);
@@ -143,7 +133,6 @@ void TestImportFlow::namesJoinTheDiarysAndAreRemembered()
     const auto importStrong = [&](const std::function<void(CNameMappingPanel *)> &choose) {
         FileDialog::setNextFileNames(
             {testsupport::dataFile(QStringLiteral("exchange/strong.csv"))});
-        MessageBox::setNextAnswers({QMessageBox::Ok}); // what was added
         WhenModal<CImportPreviewDlg>([&](CImportPreviewDlg *preview) {
             auto *panel = preview->findChild<CNameMappingPanel *>();
             choose(panel);
@@ -153,6 +142,7 @@ void TestImportFlow::namesJoinTheDiarysAndAreRemembered()
         });
         window->Commands()->Action(CommandId::ImportFile)->trigger();
     };
+    MessageBox::setNextAnswers({QMessageBox::Ok}); // what was added; the second adds nothing
     importStrong([](CNameMappingPanel *panel) {
         for (QCheckBox *box : panel->findChildren<QCheckBox *>()) {
             if (box->text() == QLatin1String("Bench Press (Barbell)"))
@@ -182,7 +172,6 @@ void TestImportFlow::namesJoinTheDiarysAndAreRemembered()
     });
     QVERIFY(!importable);
     QCOMPARE(m_diary.File().Database().GetDayCount(), 2);
-    QCOMPARE(MessageBox::takeUnexpected(), QStringList());
 }
 
 void TestImportFlow::exportWritesDiaryOrSelection_data()
@@ -226,8 +215,6 @@ void TestImportFlow::exportWritesDiaryOrSelection()
             found.append(date);
     }
     QCOMPARE(found, dates);
-    QCOMPARE(MessageBox::takeUnexpected(), QStringList());
-    QCOMPARE(FileDialog::takeUnexpected(), QStringList());
 }
 
 REPBOOK_TEST_MAIN(TestImportFlow)

@@ -3,7 +3,6 @@
 #include "diary/CRepbookDlg.h"
 #include "diary/CommandIds.h"
 #include "diary/ProgressWindow.h"
-#include "model/Clock.h"
 #include "model/DiaryDatabase.h"
 #include "progress/CConsistencyPage.h"
 #include "progress/CExercisePage.h"
@@ -12,7 +11,6 @@
 #include "progress/CYearGrid.h"
 #include "settings/SettingsStore.h"
 #include "widgets/FileDialog.h"
-#include "widgets/MessageBox.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -20,7 +18,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineSeries>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,11 +47,7 @@ private slots:
 
 void TestProgressWindow::followsDiaryAndSelectsClickedDay()
 {
-    MessageBox::setTestMode(true);
-    FileDialog::setTestMode(true);
-    ClearSettings();
-    ResetDatabaseFolder();
-    Clock::SetFixed(QDateTime(QDate(2007, 3, 20), QTime(10, 0)));
+    testsupport::BeginGuiCase(QDateTime(QDate(2007, 3, 20), QTime(10, 0)));
     StoreRange(QStringLiteral("1.3.2007"), 31);
     DiaryUnderTest diary;
     DiaryDatabase &database = diary.Reset();
@@ -130,10 +123,7 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     // The chart saves as a PNG.
     QTemporaryDir folder;
     FileDialog::setNextFileNames({folder.filePath(QStringLiteral("chart"))});
-    for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
-        if (button->text() == QStringLiteral("Save &image..."))
-            QTest::mouseClick(button, Qt::LeftButton);
-    }
+    ClickButton(dialog, QStringLiteral("Save &image..."));
     // Named after exercise and measure, and titled with them and the span.
     QCOMPARE(QFileInfo(FileDialog::lastProposedPath()).fileName(),
              QStringLiteral("Bench press - Heaviest weight.png"));
@@ -152,8 +142,7 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     }
     QCOMPARE(database.GetDayCount(), 0);
     QTRY_VERIFY(page->ShowsEmptyState());
-    QCOMPARE(MessageBox::takeUnexpected(), QStringList());
-    Clock::Reset();
+    REPBOOK_END_GUI_CASE();
 }
 
 REPBOOK_TEST_MAIN(TestProgressWindow)

@@ -4,13 +4,11 @@
 #include "diary/CommandIds.h"
 #include "editing/CApplyProgramDlg.h"
 #include "editing/CDayTabCtrl.h"
-#include "model/Clock.h"
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
 #include "model/TrainingProgram.h"
 #include "settings/SettingsStore.h"
 #include "widgets/CGridCtrl.h"
-#include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
 #include <QDir>
@@ -38,30 +36,14 @@ class TestWindowDuringCommands : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        MessageBox::setTestMode(true);
-        FileDialog::setTestMode(true);
-    }
-
     void init()
     {
-        ClearSettings();
-        ResetDatabaseFolder();
-        Clock::SetFixed(QDateTime(QDate(2007, 3, 20), QTime(10, 0))); // a Tuesday
-        m_settings.Write(SettingsKeys::Filled, 1);
-        m_settings.Write(SettingsKeys::RangeStartDate, QStringLiteral("1.3.2007"));
-        m_settings.Write(SettingsKeys::RangeDays, 31);
+        testsupport::BeginGuiCase(QDateTime(QDate(2007, 3, 20), QTime(10, 0))); // a Tuesday
+        StoreRange(QStringLiteral("1.3.2007"), 31);
         m_database = &m_diary.Reset();
-        MessageBox::takeShown();
     }
 
-    void cleanup()
-    {
-        Clock::Reset();
-        QCOMPARE(MessageBox::takeUnexpected(), QStringList());
-        QCOMPARE(FileDialog::takeUnexpected(), QStringList());
-    }
+    void cleanup() { REPBOOK_END_GUI_CASE(); }
 
     void workoutAreaFollowsNavigation_data()
     {
@@ -140,13 +122,7 @@ private slots:
         const QStringList dates = SortedDates(*m_database);
         QVERIFY(dates.size() > 1); // days were laid out
         QCOMPARE(QSet<QString>(dates.begin(), dates.end()).size(), dates.size());
-        for (int row = 1; row < window.Grid()->GetRowCount(); ++row) {
-            for (int col = 1; col <= 7; ++col) {
-                QCOMPARE(window.DayAt(row, col),
-                         window.IsInRange(row, col) ? m_database->FindDay(window.DateAt(row, col))
-                                                    : nullptr);
-            }
-        }
+        QCOMPARE(CellsNotFollowingTheDiary(window, *m_database), QString());
         QVERIFY(!window.IsApplying());
         if (command != CommandId::Exit) {
             QCOMPARE(window.Range().Start(), Date(2007, 3, 1));

@@ -74,22 +74,18 @@ std::unique_ptr<TrainingProgram> MakeProgram(const QStringList &days)
     return program;
 }
 
-// "day:workout" for every diary day of April, ordered by date.
+// "day of the month:workout" for every diary day, ordered by date.
 QStringList AprilDays(DiaryDatabase &diary)
 {
-    QMap<int, QString> byDay;
+    QMap<qint64, QString> byDate;
     for (int i = 0; i < diary.GetDayCount(); ++i) {
         const TrainingDay *day = diary.GetDay(i);
-        const QString workout = day->IsEmpty() ? QString() : day->GetWorkout(0)->GetName();
-        if (day->GetDate().GetMonth() == 4)
-            byDay.insert(day->GetDate().GetDay(), workout);
-        else
-            byDay.insert(-day->GetDate().GetDay(), workout); // March would show as negative
+        byDate.insert(day->GetDate().DayKey(),
+                      QStringLiteral("%1:%2")
+                          .arg(day->GetDate().GetDay())
+                          .arg(day->IsEmpty() ? QString() : day->GetWorkout(0)->GetName()));
     }
-    QStringList result;
-    for (auto it = byDay.cbegin(); it != byDay.cend(); ++it)
-        result.append(QStringLiteral("%1:%2").arg(it.key()).arg(it.value()));
-    return result;
+    return byDate.values();
 }
 
 } // namespace
@@ -99,23 +95,13 @@ class TestApplyProgram : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { testsupport::BeginGuiCase(); }
+    void cleanup() { REPBOOK_END_GUI_CASE(); }
 
     void walk_data();
     void walk();
     void stopFlagEndsAfterTheCurrentDay();
 };
-
-void TestApplyProgram::init()
-{
-    testsupport::BeginGuiCase();
-}
-
-void TestApplyProgram::cleanup()
-{
-    REPBOOK_END_GUI_CASE();
-}
 
 void TestApplyProgram::walk_data()
 {
@@ -124,17 +110,16 @@ void TestApplyProgram::walk_data()
     QTest::addColumn<QList<int>>("existing"); // April days that hold "Old" before
     QTest::addColumn<QStringList>("expected");
 
-    const QList<int> mwf = {0, 2, 4};
-    QTest::newRow("A, B on Mon/Wed/Fri") << QStringList {"A", "B"} << mwf << QList<int> {}
-                                         << QStringList {"1:A", "3:B", "6:A", "8:B", "10:A"};
-    QTest::newRow("Wednesday 8 holds a day") << QStringList {"A", "B"} << mwf << QList<int> {8}
-                                             << QStringList {"1:A", "3:B", "6:A", "8:Old", "10:B"};
+    const QStringList ab = {"A", "B"};
+    const QList<int> mwf = {0, 2, 4}, none;
+    QTest::newRow("A, B on Mon/Wed/Fri")
+        << ab << mwf << none << QStringList {"1:A", "3:B", "6:A", "8:B", "10:A"};
+    QTest::newRow("Wednesday 8 holds a day")
+        << ab << mwf << QList<int> {8} << QStringList {"1:A", "3:B", "6:A", "8:Old", "10:B"};
     QTest::newRow("a rest day uses up a date")
-        << QStringList {"A", "-", "B"} << mwf << QList<int> {} << QStringList {"1:A", "6:B", "8:A"};
-    QTest::newRow("only rest days")
-        << QStringList {"-", "-"} << mwf << QList<int> {} << QStringList {};
-    QTest::newRow("no weekday ticked")
-        << QStringList {"A", "B"} << QList<int> {} << QList<int> {} << QStringList {};
+        << QStringList {"A", "-", "B"} << mwf << none << QStringList {"1:A", "6:B", "8:A"};
+    QTest::newRow("only rest days") << QStringList {"-", "-"} << mwf << none << QStringList {};
+    QTest::newRow("no weekday ticked") << ab << none << none << QStringList {};
     QTest::newRow("every day, the program cycles")
         << QStringList {"A", "B", "C"} << QList<int> {0, 1, 2, 3, 4, 5, 6} << QList<int> {2, 3}
         << QStringList {"1:A", "2:Old", "3:Old", "4:B",  "5:C",  "6:A",
@@ -151,9 +136,8 @@ void TestApplyProgram::walk()
     QFETCH(QStringList, expected);
 
     DiaryDatabase diary;
-    for (const int day : existing) {
+    for (const int day : existing)
         QVERIFY(BuildDiary(diary, testsupport::DateText(April(day)) + QStringLiteral(" Old")));
-    }
     diary.SetModified(false);
     const auto prog = MakeProgram(program);
     FakeCalendar calendar(diary, RangeStart);

@@ -117,33 +117,24 @@ void TestDayTabCtrl::writeBackRules_data()
     QTest::addColumn<QString>("shown"); // the cell after the edit, read from the model again
     QTest::addColumn<int>("status"); // of the edited exercise, Failed before the edit
 
-    const int failed = int(ProgressStatus::Failed);
-    QTest::newRow("reps abc reads as 0") << int(Col::Reps) << "abc"
-                                         << "0" << failed;
-    QTest::newRow("sets abc keeps the old sets") << int(Col::Sets) << "abc"
-                                                 << "3" << failed;
-    QTest::newRow("sets 0 refused") << int(Col::Sets) << "0"
-                                    << "3" << failed;
-    QTest::newRow("sets 21 refused") << int(Col::Sets) << "21"
-                                     << "3" << failed;
-    QTest::newRow("sets 20 taken") << int(Col::Sets) << "20"
-                                   << "20" << failed;
-    QTest::newRow("forced 7") << int(Col::Forced) << "7"
-                              << "7" << failed;
-    QTest::newRow("negative 201 refused") << int(Col::Negative) << "201"
-                                          << "0" << failed;
-    QTest::newRow("typed weight marks done") << int(Col::Weight) << "62.5"
-                                             << "62.50" << int(ProgressStatus::Done);
-    QTest::newRow("weight above 500 refused") << int(Col::Weight) << "500.5"
-                                              << "40.00" << failed;
-    QTest::newRow("weight abc reads as 0") << int(Col::Weight) << "abc"
-                                           << "0.00" << failed;
-    QTest::newRow("empty name keeps the name") << int(Col::Exercise) << ""
-                                               << "Row2" << failed;
-    QTest::newRow("new name") << int(Col::Exercise) << "Deadlift"
-                              << "Deadlift" << failed;
-    QTest::newRow("note") << int(Col::Note) << "slow and steady"
-                          << "slow and steady" << failed;
+    const auto row = [](const char *name, int column, const char *typed, const char *shown,
+                        int status = int(ProgressStatus::Failed)) {
+        QTest::newRow(name) << column << QString::fromUtf8(typed) << QString::fromUtf8(shown)
+                            << status;
+    };
+    row("reps abc reads as 0", int(Col::Reps), "abc", "0");
+    row("sets abc keeps the old sets", int(Col::Sets), "abc", "3");
+    row("sets 0 refused", int(Col::Sets), "0", "3");
+    row("sets 21 refused", int(Col::Sets), "21", "3");
+    row("sets 20 taken", int(Col::Sets), "20", "20");
+    row("forced 7", int(Col::Forced), "7", "7");
+    row("negative 201 refused", int(Col::Negative), "201", "0");
+    row("typed weight marks done", int(Col::Weight), "62.5", "62.50", int(ProgressStatus::Done));
+    row("weight above 500 refused", int(Col::Weight), "500.5", "40.00");
+    row("weight abc reads as 0", int(Col::Weight), "abc", "0.00");
+    row("empty name keeps the name", int(Col::Exercise), "", "Row2");
+    row("new name", int(Col::Exercise), "Deadlift", "Deadlift");
+    row("note", int(Col::Note), "slow and steady", "slow and steady");
 }
 
 void TestDayTabCtrl::writeBackRules()

@@ -48,18 +48,10 @@ private slots:
         QTest::addColumn<QString>("typed"); // "<" is Backspace
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("completed, the tail selected") << "Sq"
-                                                      << "Squat"
-                                                      << "uat";
-        QTest::newRow("typing on follows the name") << "Squ"
-                                                    << "Squat"
-                                                    << "at";
-        QTest::newRow("Backspace does not complete again") << "Sq<"
-                                                           << "Sq"
-                                                           << "";
-        QTest::newRow("no such name") << "Zz"
-                                      << "Zz"
-                                      << "";
+        QTest::newRow("completed, the tail selected") << "Sq" << QStringLiteral("Squat") << "uat";
+        QTest::newRow("typing on follows the name") << "Squ" << QStringLiteral("Squat") << "at";
+        QTest::newRow("Backspace does not complete again") << "Sq<" << QStringLiteral("Sq") << "";
+        QTest::newRow("no such name") << "Zz" << QStringLiteral("Zz") << "";
     }
     void completesWhileTyping()
     {
@@ -83,14 +75,10 @@ private slots:
     {
         QTest::addColumn<QString>("preset");
         QTest::addColumn<QString>("text");
-        QTest::newRow("equal") << "Row"
-                               << "Row";
-        QTest::newRow("equal but for case") << "ROW"
-                                            << "Row";
-        QTest::newRow("beginning") << "Sq"
-                                   << "Squat";
-        QTest::newRow("not listed") << "Zz"
-                                    << "Zz";
+        QTest::newRow("equal") << "Row" << QStringLiteral("Row");
+        QTest::newRow("equal but for case") << "ROW" << QStringLiteral("Row");
+        QTest::newRow("beginning") << "Sq" << QStringLiteral("Squat");
+        QTest::newRow("not listed") << "Zz" << QStringLiteral("Zz");
     }
     void presetShown()
     {

@@ -17,7 +17,7 @@ class TestWeightColumn : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
+    void init() { SettingsStore().Write(SettingsKeys::WeightUnitChoice, WeightUnit::Pounds); }
     void cleanup();
     void confirmedPoundsKeepTheFileByteIdentical();
     void typedPoundsShowBackAsTyped();
@@ -31,11 +31,6 @@ private:
     std::unique_ptr<TrainingDay> m_day;
     std::unique_ptr<CDayTabCtrl> m_ctrl;
 };
-
-void TestWeightColumn::init()
-{
-    SettingsStore().Write(SettingsKeys::WeightUnitChoice, WeightUnit::Pounds);
-}
 
 void TestWeightColumn::cleanup()
 {

@@ -300,6 +300,8 @@ void TestExchange::secondImportAddsNothing()
         const QByteArray before = DatabaseWriter::FileBytes(diary);
         const DiaryImport::Plan again = DiaryImport::MakePlan(Read(Data(file)), diary);
         QVERIFY2(again.AddsNothing(), file);
+        // Nothing to add: the totals name no dates.
+        QVERIFY2(!DiaryImport::PlanTotals(again).contains(u'-'), file);
         QCOMPARE(again.WorkoutsKnown(), data.days->GetDayCount());
         DiaryImport::Apply(again, diary);
         QCOMPARE(DatabaseWriter::FileBytes(diary), before);
@@ -361,6 +363,8 @@ void TestExchange::badInputIsRefused_data()
     row("another kind of file", Data("other_kind.csv"), "Line 1: the file is no export");
     row("forced format of another log", Data("hevy.csv"),
         "Line 1: the header is not that of a Strong CSV file.", int(ImportSource::Format::Strong));
+    row("forced Repbook CSV on another log", Data("hevy.csv"), "Line 1: the header lacks",
+        int(ImportSource::Format::Csv));
     row("broken JSON", Data("broken.json"), "Line 3 is not valid JSON");
     row("missing", Data("no-such-file.csv"), "cannot be read.");
     // Lines are counted as an editor shows them, blank lines before the header included.

@@ -3,10 +3,8 @@
 #include "common/TestFiles.h"
 #include "common/TestMain.h"
 #include "editing/CDayDlg.h"
-#include "editing/CDayPrinter.h"
 #include "model/Clock.h"
 #include "model/DataFolder.h"
-#include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
 #include "notifier/CMainFrame.h"
@@ -44,8 +42,6 @@ private:
     DiaryDatabase m_database; // the notifier's
     SharedDiaryFile m_file {m_database, DiaryMerge::Winner::Disk};
     std::unique_ptr<CNotifyDlg> m_dlg;
-    int m_launches = 0;
-    bool m_launchSucceeds = true;
 
     // The diary program writing the file meanwhile.
     static void WriteFile(const QStringList &todaysExercises)
@@ -79,36 +75,14 @@ private:
         });
     }
 
-    // A day dialog that should not open is closed again and noted, instead of waiting forever.
-    // The watch ends with the returned object.
-    [[nodiscard]] static std::unique_ptr<QObject> NoteDayDialog(bool &opened)
-    {
-        opened = false;
-        auto watch = std::make_unique<QObject>();
-        WhenDayDialogOpens(
-            [&opened](CDayDlg &dialog) {
-                opened = true;
-                dialog.reject();
-            },
-            watch.get());
-        return watch;
-    }
-
 private slots:
-    void initTestCase() { MessageBox::setTestMode(true); }
-
     void init()
     {
-        QFile::remove(DataFolder::DatabasePath());
+        testsupport::BeginGuiCase();
         WriteFile({QStringLiteral("Squat")});
         QVERIFY(m_file.Open(DataFolder::DatabasePath()));
         m_dlg = std::make_unique<CNotifyDlg>(m_file, m_settings);
-        m_launches = 0;
-        m_launchSucceeds = true;
-        m_dlg->SetDiaryLauncher([this](QWidget *) {
-            ++m_launches;
-            return m_launchSucceeds;
-        });
+        m_dlg->SetDiaryLauncher([](QWidget *) { return true; }); // never the real diary
     }
 
     // A click on the balloon "You have a workout today", shown by Qt or by the desktop's
@@ -143,10 +117,7 @@ private slots:
     void cleanup()
     {
         m_dlg.reset();
-        Clock::Reset();
-        MessageBox::takeShown();
-        const QStringList unexpected = MessageBox::takeUnexpected();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(u'\n')));
+        REPBOOK_END_GUI_CASE();
     }
 
     void viewReadsTheFileAndSavesOnlyAfterOK_data()
@@ -190,9 +161,9 @@ private slots:
         QCOMPARE(m_dlg->result(), int(QDialog::Accepted)); // acknowledged either way
         DiaryDatabase onDisk;
         QVERIFY(onDisk.Open(DataFolder::DatabasePath()));
-        QVERIFY(onDisk.FindDay(DateValue::FromQDate(Today)));
-        QCOMPARE(onDisk.FindDay(DateValue::FromQDate(Today))->GetNotes(),
-                 confirm ? QStringLiteral("Felt strong") : QString());
+        QCOMPARE(testsupport::DescribeDiary(onDisk),
+                 QStringLiteral("9.3.2026 Legs[Row 1x0]; 10.3.2026 %1Legs[Squat 1x0, Lunge 1x0]")
+                     .arg(confirm ? QStringLiteral("\"Felt strong\" ") : QString()));
         if (!confirm) {
             QCOMPARE(testsupport::ReadFile(DataFolder::DatabasePath()), before);
             // The cancelled edit is gone from memory too.
@@ -249,8 +220,8 @@ private slots:
             QVERIFY(shown.first().text.contains(kept.first()));
             DiaryDatabase aside;
             QVERIFY(aside.Open(folder.filePath(kept.first())));
-            QCOMPARE(aside.GetDayCount(), 1);
-            QCOMPARE(aside.GetDay(0)->GetNotes(), QStringLiteral("Felt strong"));
+            QCOMPARE(testsupport::DescribeDiary(aside),
+                     QStringLiteral(R"(10.3.2026 "Felt strong" Legs[Squat 1x0])"));
             QVERIFY(QFile::remove(folder.filePath(kept.first())));
         }
     }

@@ -131,6 +131,9 @@ void TestDayPrint::longDayRunsOverSeveralPages()
         QPdfWriter writer(path);
         writer.setPageSize(QPageSize(QPageSize::A4));
         QVERIFY(document.Print(&writer));
+        // Nothing to print, or nowhere to print it: no success reported.
+        QVERIFY(!DayPrintDocument({}, WeightUnit()).Print(&writer));
+        QVERIFY(!document.Print(nullptr));
     }
     QVERIFY2(document.PageCount() >= 3, qPrintable(QString::number(document.PageCount())));
     QCOMPARE(PdfPageCount(path), document.PageCount());

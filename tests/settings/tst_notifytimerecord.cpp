@@ -15,6 +15,9 @@ private slots:
         // Monday is 1.
         QCOMPARE(NotifyTimeRecord::Encode(QDateTime(QDate(2026, 12, 7), QTime(0, 0))).mid(4, 2),
                  QByteArray::fromHex("0100"));
+        // The last year the record holds.
+        QCOMPARE(NotifyTimeRecord::Encode(QDateTime(QDate(65535, 1, 1), QTime(0, 0))).left(2),
+                 QByteArray::fromHex("ffff"));
     }
 
     void decodesAndIgnoresWeekdayAndMilliseconds()

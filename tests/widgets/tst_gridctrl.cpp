@@ -87,6 +87,53 @@ private slots:
             for (int c = 0; c < grid.GetColumnCount(); ++c)
                 QCOMPARE(grid.IsCellSelected(r, c), selected.Contains(r, c));
         }
+        // Selected headings take the selection's colour.
+        const bool heading = selected.IsValid() && selected.minRow == 0;
+        QCOMPARE(grid.horizontalHeader()->palette().color(QPalette::Button) ==
+                     grid.palette().color(QPalette::Highlight),
+                 heading);
+    }
+
+    // An image set on a cell without text shows; clearing it takes it away. Rows outside the
+    // grid are not deleted.
+    void imagesAndRowsOutside()
+    {
+        Shown shown;
+        QPixmap image(4, 4);
+        image.fill(Qt::red);
+        const int row = shown.grid.InsertRow();
+        shown.grid.SetItemImage(row, 2, &image);
+        QVERIFY(shown.grid.GetItemImage(row, 2));
+        QCOMPARE(shown.grid.GetItemImage(row, 2)->toImage(), image.toImage());
+        shown.grid.SetItemImage(row, 2, nullptr);
+        QCOMPARE(shown.grid.GetItemImage(row, 2), nullptr);
+        for (const int outside : {0, 7})
+            QVERIFY(!shown.grid.DeleteRow(outside));
+        QVERIFY(shown.grid.DeleteRow(row));
+        QCOMPARE(shown.grid.GetRowCount(), 6);
+    }
+
+    // What a cell is drawn from: its text and column alignment, whether it is the focus cell or
+    // selected; fixed cells are never drawn as selected or focused.
+    void cellContexts()
+    {
+        Shown shown;
+        shown.grid.SetSelectedRange(1, 0, 2, 3);
+        shown.grid.SetFocusCell(2, 2);
+        const auto drawn = [&](int row, int col) {
+            const CGridCellContext c = shown.grid.CellContext(row, col);
+            return QStringLiteral("%1 %2%3%4 %5")
+                .arg(c.text)
+                .arg(int(c.fixed))
+                .arg(int(c.selected))
+                .arg(int(c.focused))
+                .arg(int(c.format));
+        };
+        const int centre = int(Qt::AlignCenter), left = int(Qt::AlignLeft | Qt::AlignVCenter);
+        QCOMPARE(drawn(1, 0), QStringLiteral("r1c0 100 %1").arg(left));
+        QCOMPARE(drawn(1, 1), QStringLiteral("r1c1 010 %1").arg(left));
+        QCOMPARE(drawn(2, 2), QStringLiteral("r2c2 011 %1").arg(centre));
+        QCOMPARE(drawn(3, 2), QStringLiteral("r3c2 000 %1").arg(centre));
     }
 
     // Row heights as the grid reports them: the heading row's is the header's, never below a
