@@ -211,7 +211,8 @@ void TestExchange::readsOtherLogs_data()
         << Data("fitnotes.csv") << "FitNotes CSV"
         << "2025-03-27 | Chest, Biceps: Flat Barbell Bench Press 2x5@80.00, Barbell Curl "
            "1x10@30.00 'last one slow'"
-        << "5: time or distance only\n6: reps 300 outside 0..200" << QString();
+        << "5: time or distance only\n6: reps 300 outside 0..200\n7: time or distance only"
+        << QString();
     QTest::newRow("liftlog: a session past midnight, units per row, notes")
         << Data("liftlog.csv") << "LiftLog CSV"
         << "2025-06-02 | Workout: Squat 2x5@100.00, Bench Press 2x8@61.23 'paused, 1s'\n"
@@ -302,6 +303,7 @@ void TestExchange::secondImportAddsNothing()
         QVERIFY2(again.AddsNothing(), file);
         // Nothing to add: the totals name no dates.
         QVERIFY2(!DiaryImport::PlanTotals(again).contains(u'-'), file);
+
         QCOMPARE(again.WorkoutsKnown(), data.days->GetDayCount());
         DiaryImport::Apply(again, diary);
         QCOMPARE(DatabaseWriter::FileBytes(diary), before);
@@ -312,6 +314,11 @@ void TestExchange::secondImportAddsNothing()
     QCOMPARE(day->GetWorkout(0)->GetName(), QStringLiteral("Mobility"));
     QCOMPARE(day->GetNotes(), QStringLiteral("Good session"));
     QCOMPARE(diary.GetDayCount(), 5);
+    // One date to add: named once.
+    DiaryDatabase empty;
+    const QString totals =
+        DiaryImport::PlanTotals(DiaryImport::MakePlan(Read(Data("strong_unit_column.csv")), empty));
+    QVERIFY2(totals.contains(QLatin1String("(1 new day), 2025-04-02;")), qPrintable(totals));
 }
 
 void TestExchange::previewCountsWhatIsNew()
