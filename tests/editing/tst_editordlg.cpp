@@ -4,6 +4,8 @@
 #include "editing/CDayTabCtrl.h"
 #include "editing/CEditorDlg.h"
 #include "editing/CEmptyDlg.h"
+#include "editing/CNameDlg.h"
+#include "editing/CSmartComboBox.h"
 #include "editing/DayCellData.h"
 #include "editing/DayDlgIds.h"
 #include "editing/EditorIds.h"
@@ -21,6 +23,7 @@
 
 using namespace dayfixtures;
 namespace Ed = EditorIds;
+namespace Id = DayDlgIds;
 namespace Col = ExerciseColumns;
 
 namespace {
@@ -69,8 +72,8 @@ private slots:
     void newAndCloseAsk_data();
     void newAndCloseAsk();
     void clickedDayIsShown();
-    void daysMove_data();
-    void daysMove();
+    void commands_data();
+    void commands();
     void enterSavesOtherKeysDoNot();
 
 private:
@@ -261,35 +264,108 @@ void TestEditorDlg::clickedDayIsShown()
     }
 }
 
-// Moving the shown day swaps it with its neighbour and keeps it shown; at the ends it stays.
-void TestEditorDlg::daysMove_data()
+namespace {
+
+// The program days in one line: each day its workouts as Name(exercise,...), an empty day "-".
+QString Describe(const TrainingProgram &program)
 {
-    QTest::addColumn<DaySpecs>("days");
-    QTest::addColumn<int>("shown");
-    QTest::addColumn<int>("command");
-    QTest::addColumn<QString>("order");
-    const DaySpecs three {"A:1", "B:1", "C:1"};
-    QTest::newRow("two days, down") << DaySpecs {"A:1", "B:1"} << 0 << int(Ed::MoveDayDown) << "BA";
-    QTest::newRow("up") << three << 1 << int(Ed::MoveDayUp) << "BAC";
-    QTest::newRow("first up") << three << 0 << int(Ed::MoveDayUp) << "ABC";
-    QTest::newRow("last down") << three << 2 << int(Ed::MoveDayDown) << "ABC";
+    QStringList days;
+    for (int d = 0; d < program.GetDayCount(); ++d) {
+        const TrainingDay &day = *program.GetDay(d);
+        QStringList workouts;
+        for (int w = 0; w < day.GetWorkoutCount(); ++w) {
+            const Workout &workout = *day.GetWorkout(w);
+            QStringList exercises;
+            for (int e = 0; e < workout.GetExerciseCount(); ++e)
+                exercises += workout.GetExercise(e)->GetName();
+            workouts += workout.GetName() +
+                (exercises.isEmpty() ? QString() : u'(' + exercises.join(u',') + u')');
+        }
+        days += workouts.isEmpty() ? QStringLiteral("-") : workouts.join(u'+');
+    }
+    return days.join(u' ');
 }
 
-void TestEditorDlg::daysMove()
+} // namespace
+
+// The editor's commands on the program: days moved (the shown day stays shown), removed, added;
+// the day commands done the editor's way (a day made for a workout, a day moved in place of its
+// only exercise).
+void TestEditorDlg::commands_data()
+{
+    QTest::addColumn<DaySpecs>("days");
+    QTest::addColumn<QList<int>>("selected"); // day rows clicked, Ctrl held after the first
+    QTest::addColumn<int>("exercise"); // the focused exercise row of the shown day
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("answer"); // the name given to every name dialog
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("shown"); // the program day shown afterwards, -1 none
+    const DaySpecs three {"A:1", "B:1", "C:1"};
+    const DaySpecs none;
+    QTest::newRow("two days, down") << DaySpecs {"A:1", "B:1"} << QList<int> {0} << 1
+                                    << int(Ed::MoveDayDown) << "" << "B(B1) A(A1)" << 1;
+    QTest::newRow("up") << three << QList<int> {1} << 1 << int(Ed::MoveDayUp) << ""
+                        << "B(B1) A(A1) C(C1)" << 0;
+    QTest::newRow("first up") << three << QList<int> {0} << 1 << int(Ed::MoveDayUp) << ""
+                              << "A(A1) B(B1) C(C1)" << 0;
+    QTest::newRow("last down") << three << QList<int> {2} << 1 << int(Ed::MoveDayDown) << ""
+                               << "A(A1) B(B1) C(C1)" << 2;
+    QTest::newRow("exercise down") << DaySpecs {"A:2", "B:1"} << QList<int> {0} << 1
+                                   << int(Id::MoveExerciseDown) << "" << "A(A2,A1) B(B1)" << 0;
+    QTest::newRow("an only exercise moves its day") << DaySpecs {"A:1", "B:1"} << QList<int> {1}
+                                                    << 1 << int(Id::MoveExerciseUp) << ""
+                                                    << "B(B1) A(A1)" << 0;
+    QTest::newRow("remove the selected days") << three << QList<int> {0, 2} << 1
+                                              << int(Ed::RemoveDay) << "" << "B(B1)" << 0;
+    QTest::newRow("Del on an empty day removes it") << DaySpecs {"A:1", "-"} << QList<int> {1}
+                                                    << 1 << int(Id::RemoveSelectedExercises)
+                                                    << "" << "A(A1)" << 0;
+    QTest::newRow("clear") << three << QList<int> {1} << 1 << int(Id::Clear) << "" << "" << -1;
+    QTest::newRow("a workout in an empty program") << none << QList<int> {} << -1
+                                                   << int(Id::AddWorkout) << "P" << "P" << 0;
+    QTest::newRow("an exercise in an empty program") << none << QList<int> {} << -1
+                                                     << int(Id::AddExercise) << "P" << "P(P)"
+                                                     << 0;
+    QTest::newRow("a day") << DaySpecs {"A:1"} << QList<int> {0} << 1 << int(Ed::AddDay) << ""
+                           << "A(A1) -" << 1;
+    QTest::newRow("no day after an empty one") << DaySpecs {"A:1", "-"} << QList<int> {1} << -1
+                                               << int(Ed::AddDay) << "" << "A(A1) -" << 1;
+}
+
+void TestEditorDlg::commands()
 {
     QFETCH(DaySpecs, days);
-    QFETCH(int, shown);
+    QFETCH(QList<int>, selected);
+    QFETCH(int, exercise);
     QFETCH(int, command);
-    QFETCH(QString, order);
-    LoadProgram(days);
-    QTest::mouseClick(Days().viewport(), Qt::LeftButton, {}, Days().CellRect(shown, 0).center());
-    const TrainingDay *moved = m_dlg->GetDay();
+    QFETCH(QString, answer);
+    QFETCH(QString, after);
+    QFETCH(int, shown);
+    if (!days.isEmpty())
+        LoadProgram(days);
+    for (int row : selected) {
+        QTest::mouseClick(Days().viewport(), Qt::LeftButton,
+                          row == selected.first() ? Qt::NoModifier : Qt::ControlModifier,
+                          Days().CellRect(row, 0).center());
+    }
+    m_dlg->GetTabCtrl()->GetGrid()->SetFocusCell(exercise, 1);
+    QTimer answers;
+    connect(&answers, &QTimer::timeout, this, [answer] {
+        if (auto *name = qobject_cast<CNameDlg *>(QApplication::activeModalWidget())) {
+            name->NameField()->setCurrentText(answer);
+            QTest::mouseClick(testsupport::Child<QAbstractButton>(name, "okButton"),
+                              Qt::LeftButton);
+        }
+    });
+    answers.start(10);
+    const bool refused = days.size() > 1 && days.last() == QLatin1String("-") &&
+        command == Ed::AddDay;
+    if (refused)
+        MessageBox::setNextAnswers({QMessageBox::Ok});
     m_dlg->RunCommand(command);
-    QString names;
-    for (int i = 0; i < m_dlg->Program().GetDayCount(); ++i)
-        names += m_dlg->Program().GetDay(i)->GetWorkout(0)->GetName();
-    QCOMPARE(names, order);
-    QCOMPARE(m_dlg->GetDay(), moved);
+    QCOMPARE(Describe(m_dlg->Program()), after);
+    QCOMPARE(m_dlg->GetDay(), shown < 0 ? nullptr : m_dlg->Program().GetDay(shown));
+    QCOMPARE(Days().GetRowCount(), m_dlg->Program().GetDayCount());
 }
 
 // Enter saves the program (Save is the default button); other keys do not.
