@@ -47,9 +47,8 @@ void TestDayCommands::commands_data()
     QTest::newRow("remove the only workout")
         << "1.3.2027 A[a 3x10]" << 0 << 1 << QList<int> {Id::RemoveWorkout} << QString()
         << "1.3.2027" << -1 << -1;
-    QTest::newRow("remove all exercises")
-        << abc << 0 << 2 << QList<int> {Id::RemoveAllExercises} << QString() << "1.3.2027 W V"
-        << 0 << -1;
+    QTest::newRow("remove all exercises") << abc << 0 << 2 << QList<int> {Id::RemoveAllExercises}
+                                          << QString() << "1.3.2027 W V" << 0 << -1;
     QTest::newRow("select all, delete twice: the emptied workout goes")
         << abc << 0 << 3
         << QList<int> {Id::SelectAll, Id::RemoveSelectedExercises, Id::SelectAll,
@@ -64,8 +63,8 @@ void TestDayCommands::commands_data()
         << "1.3.2027 W[b 3x10, c 3x10, a 3x10] V" << 0 << 3;
     QTest::newRow("first exercise up, last down: nothing moves")
         << abc << 0 << 1 << QList<int> {Id::MoveExerciseUp} << QString() << abc << 0 << 1;
-    QTest::newRow("last exercise down") << abc << 0 << 3 << QList<int> {Id::MoveExerciseDown}
-                                        << QString() << abc << 0 << 3;
+    QTest::newRow("last exercise down")
+        << abc << 0 << 3 << QList<int> {Id::MoveExerciseDown} << QString() << abc << 0 << 3;
     QTest::newRow("workout left") << three << 2 << 1 << QList<int> {Id::MoveWorkoutLeft}
                                   << QString() << "1.3.2027 A[a 3x10] C[c 3x10] B[b 3x10]" << 1
                                   << 1;
@@ -74,12 +73,11 @@ void TestDayCommands::commands_data()
         << "1.3.2027 B[b 3x10] C[c 3x10] A[a 3x10]" << 2 << 1;
     QTest::newRow("first workout left, last right: nothing moves")
         << three << 0 << 1 << QList<int> {Id::MoveWorkoutLeft} << QString() << three << 0 << 1;
-    QTest::newRow("last workout right") << three << 2 << 1 << QList<int> {Id::MoveWorkoutRight}
-                                        << QString() << three << 2 << 1;
+    QTest::newRow("last workout right")
+        << three << 2 << 1 << QList<int> {Id::MoveWorkoutRight} << QString() << three << 2 << 1;
     QTest::newRow("mark done: exercises not yet follow")
-        << "1.3.2027 W[a 3x10 failed, b 3x10] V[c 3x10]" << 0 << 1
-        << QList<int> {Id::MarkDone} << QString()
-        << "1.3.2027 W:done[a 3x10 failed, b 3x10 done] V[c 3x10]" << 0 << 1;
+        << "1.3.2027 W[a 3x10 failed, b 3x10] V[c 3x10]" << 0 << 1 << QList<int> {Id::MarkDone}
+        << QString() << "1.3.2027 W:done[a 3x10 failed, b 3x10 done] V[c 3x10]" << 0 << 1;
     QTest::newRow("mark failed") << "1.3.2027 W:done[a 3x10 60, c 3x10]" << 0 << 1
                                  << QList<int> {Id::MarkFailed} << QString()
                                  << "1.3.2027 W:failed[a 3x10 60, c 3x10 failed]" << 0 << 1;
@@ -90,19 +88,20 @@ void TestDayCommands::commands_data()
                                        << QString() << "1.3.2027" << -1 << -1;
     QTest::newRow("rename") << three << 1 << 1 << QList<int> {Id::RenameWorkout} << "Pull"
                             << "1.3.2027 A[a 3x10] Pull[b 3x10] C[c 3x10]" << 1 << 1;
-    QTest::newRow("rename cancelled") << three << 1 << 1 << QList<int> {Id::RenameWorkout}
-                                      << "!Pull" << three << 1 << 1;
-    QTest::newRow("add a workout") << "1.3.2027 A" << 0 << 1 << QList<int> {Id::AddWorkout}
-                                   << "Pull" << "1.3.2027 A Pull" << 1 << -1;
-    QTest::newRow("add a workout cancelled") << "1.3.2027 A" << 0 << 1
-                                             << QList<int> {Id::AddWorkout} << "!Pull"
-                                             << "1.3.2027 A" << 0 << -1;
-    QTest::newRow("add an exercise") << "1.3.2027 A[a 3x10] B" << 0 << 1
-                                     << QList<int> {Id::AddExercise} << "Dips"
-                                     << "1.3.2027 A[a 3x10, Dips 1x0] B" << 0 << 2;
-    QTest::newRow("add an exercise cancelled") << "1.3.2027 A[a 3x10] B" << 0 << 1
-                                               << QList<int> {Id::AddExercise} << "!Dips"
-                                               << "1.3.2027 A[a 3x10] B" << 0 << 1;
+    QTest::newRow("rename cancelled")
+        << three << 1 << 1 << QList<int> {Id::RenameWorkout} << "!Pull" << three << 1 << 1;
+    QTest::newRow("add a workout")
+        << "1.3.2027 A" << 0 << 1 << QList<int> {Id::AddWorkout} << "Pull"
+        << "1.3.2027 A Pull" << 1 << -1;
+    QTest::newRow("add a workout cancelled")
+        << "1.3.2027 A" << 0 << 1 << QList<int> {Id::AddWorkout} << "!Pull"
+        << "1.3.2027 A" << 0 << -1;
+    QTest::newRow("add an exercise")
+        << "1.3.2027 A[a 3x10] B" << 0 << 1 << QList<int> {Id::AddExercise} << "Dips"
+        << "1.3.2027 A[a 3x10, Dips 1x0] B" << 0 << 2;
+    QTest::newRow("add an exercise cancelled")
+        << "1.3.2027 A[a 3x10] B" << 0 << 1 << QList<int> {Id::AddExercise} << "!Dips"
+        << "1.3.2027 A[a 3x10] B" << 0 << 1;
 }
 
 void TestDayCommands::commands()

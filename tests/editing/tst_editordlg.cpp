@@ -302,34 +302,40 @@ void TestEditorDlg::commands_data()
     QTest::addColumn<int>("shown"); // the program day shown afterwards, -1 none
     const DaySpecs three {"A:1", "B:1", "C:1"};
     const DaySpecs none;
-    QTest::newRow("two days, down") << DaySpecs {"A:1", "B:1"} << QList<int> {0} << 1
-                                    << int(Ed::MoveDayDown) << "" << "B(B1) A(A1)" << 1;
+    QTest::newRow("two days, down")
+        << DaySpecs {"A:1", "B:1"} << QList<int> {0} << 1 << int(Ed::MoveDayDown) << ""
+        << "B(B1) A(A1)" << 1;
     QTest::newRow("up") << three << QList<int> {1} << 1 << int(Ed::MoveDayUp) << ""
                         << "B(B1) A(A1) C(C1)" << 0;
     QTest::newRow("first up") << three << QList<int> {0} << 1 << int(Ed::MoveDayUp) << ""
                               << "A(A1) B(B1) C(C1)" << 0;
     QTest::newRow("last down") << three << QList<int> {2} << 1 << int(Ed::MoveDayDown) << ""
                                << "A(A1) B(B1) C(C1)" << 2;
-    QTest::newRow("exercise down") << DaySpecs {"A:2", "B:1"} << QList<int> {0} << 1
-                                   << int(Id::MoveExerciseDown) << "" << "A(A2,A1) B(B1)" << 0;
-    QTest::newRow("an only exercise moves its day") << DaySpecs {"A:1", "B:1"} << QList<int> {1}
-                                                    << 1 << int(Id::MoveExerciseUp) << ""
-                                                    << "B(B1) A(A1)" << 0;
-    QTest::newRow("remove the selected days") << three << QList<int> {0, 2} << 1
-                                              << int(Ed::RemoveDay) << "" << "B(B1)" << 0;
-    QTest::newRow("Del on an empty day removes it") << DaySpecs {"A:1", "-"} << QList<int> {1}
-                                                    << 1 << int(Id::RemoveSelectedExercises)
-                                                    << "" << "A(A1)" << 0;
-    QTest::newRow("clear") << three << QList<int> {1} << 1 << int(Id::Clear) << "" << "" << -1;
-    QTest::newRow("a workout in an empty program") << none << QList<int> {} << -1
-                                                   << int(Id::AddWorkout) << "P" << "P" << 0;
-    QTest::newRow("an exercise in an empty program") << none << QList<int> {} << -1
-                                                     << int(Id::AddExercise) << "P" << "P(P)"
-                                                     << 0;
+    QTest::newRow("exercise down")
+        << DaySpecs {"A:2", "B:1"} << QList<int> {0} << 1 << int(Id::MoveExerciseDown) << ""
+        << "A(A2,A1) B(B1)" << 0;
+    QTest::newRow("an only exercise moves its day")
+        << DaySpecs {"A:1", "B:1"} << QList<int> {1} << 1 << int(Id::MoveExerciseUp) << ""
+        << "B(B1) A(A1)" << 0;
+    QTest::newRow("remove the selected days")
+        << three << QList<int> {0, 2} << 1 << int(Ed::RemoveDay) << ""
+        << "B(B1)" << 0;
+    QTest::newRow("Del on an empty day removes it")
+        << DaySpecs {"A:1", "-"} << QList<int> {1} << 1 << int(Id::RemoveSelectedExercises) << ""
+        << "A(A1)" << 0;
+    QTest::newRow("clear") << three << QList<int> {1} << 1 << int(Id::Clear) << ""
+                           << "" << -1;
+    QTest::newRow("a workout in an empty program")
+        << none << QList<int> {} << -1 << int(Id::AddWorkout) << "P"
+        << "P" << 0;
+    QTest::newRow("an exercise in an empty program")
+        << none << QList<int> {} << -1 << int(Id::AddExercise) << "P"
+        << "P(P)" << 0;
     QTest::newRow("a day") << DaySpecs {"A:1"} << QList<int> {0} << 1 << int(Ed::AddDay) << ""
                            << "A(A1) -" << 1;
-    QTest::newRow("no day after an empty one") << DaySpecs {"A:1", "-"} << QList<int> {1} << -1
-                                               << int(Ed::AddDay) << "" << "A(A1) -" << 1;
+    QTest::newRow("no day after an empty one")
+        << DaySpecs {"A:1", "-"} << QList<int> {1} << -1 << int(Ed::AddDay) << ""
+        << "A(A1) -" << 1;
 }
 
 void TestEditorDlg::commands()
@@ -358,8 +364,8 @@ void TestEditorDlg::commands()
         }
     });
     answers.start(10);
-    const bool refused = days.size() > 1 && days.last() == QLatin1String("-") &&
-        command == Ed::AddDay;
+    const bool refused =
+        days.size() > 1 && days.last() == QLatin1String("-") && command == Ed::AddDay;
     if (refused)
         MessageBox::setNextAnswers({QMessageBox::Ok});
     m_dlg->RunCommand(command);

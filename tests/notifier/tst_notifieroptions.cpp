@@ -39,27 +39,42 @@ void TestNotifierOptions::intervalAndSwitches_data()
     QTest::addColumn<int>("expected"); // the interval stored afterwards
     QTest::addColumn<bool>("warned"); // the minutes were refused: the dialog stays open
 
-    QTest::newRow("never stays never") << -5 << "neverRadio" << "" << "" << false << true << -1
-                                       << false;
-    QTest::newRow("startup only") << 0 << "startupRadio" << "" << "" << true << true << 0 << false;
-    QTest::newRow("every 20 kept") << 20 << "everyRadio" << "" << "" << false << true << 20 << false;
-    QTest::newRow("typing minutes means every") << 0 << "startupRadio" << "" << "45" << true << true
-                                                << 45 << false;
-    QTest::newRow("the longest interval") << -1 << "neverRadio" << "" << "1440" << false << true
-                                          << 1440 << false;
-    QTest::newRow("one minute") << -1 << "neverRadio" << "everyRadio" << "1" << false << true << 1
-                                << false;
-    QTest::newRow("more than a day refused")
-        << 20 << "everyRadio" << "" << "1441" << false << true << 20 << true;
-    QTest::newRow("zero refused") << 20 << "everyRadio" << "" << "0" << false << true << 20 << true;
-    QTest::newRow("words refused") << 20 << "everyRadio" << "" << "soon" << false << true << 20
-                                   << true;
-    QTest::newRow("startup chosen over every") << 20 << "everyRadio" << "startupRadio" << ""
-                                               << false << true << 0 << false;
-    QTest::newRow("never chosen") << 0 << "startupRadio" << "neverRadio" << "" << true << true << -1
-                                  << false;
-    QTest::newRow("cancel stores nothing") << 0 << "startupRadio" << "neverRadio" << "" << true
-                                           << false << 0 << false;
+    QTest::newRow("never stays never") << -5 << "neverRadio"
+                                       << ""
+                                       << "" << false << true << -1 << false;
+    QTest::newRow("startup only") << 0 << "startupRadio"
+                                  << ""
+                                  << "" << true << true << 0 << false;
+    QTest::newRow("every 20 kept") << 20 << "everyRadio"
+                                   << ""
+                                   << "" << false << true << 20 << false;
+    QTest::newRow("typing minutes means every") << 0 << "startupRadio"
+                                                << ""
+                                                << "45" << true << true << 45 << false;
+    QTest::newRow("the longest interval") << -1 << "neverRadio"
+                                          << ""
+                                          << "1440" << false << true << 1440 << false;
+    QTest::newRow("one minute") << -1 << "neverRadio"
+                                << "everyRadio"
+                                << "1" << false << true << 1 << false;
+    QTest::newRow("more than a day refused") << 20 << "everyRadio"
+                                             << ""
+                                             << "1441" << false << true << 20 << true;
+    QTest::newRow("zero refused") << 20 << "everyRadio"
+                                  << ""
+                                  << "0" << false << true << 20 << true;
+    QTest::newRow("words refused") << 20 << "everyRadio"
+                                   << ""
+                                   << "soon" << false << true << 20 << true;
+    QTest::newRow("startup chosen over every") << 20 << "everyRadio"
+                                               << "startupRadio"
+                                               << "" << false << true << 0 << false;
+    QTest::newRow("never chosen") << 0 << "startupRadio"
+                                  << "neverRadio"
+                                  << "" << true << true << -1 << false;
+    QTest::newRow("cancel stores nothing") << 0 << "startupRadio"
+                                           << "neverRadio"
+                                           << "" << true << false << 0 << false;
 }
 
 void TestNotifierOptions::intervalAndSwitches()
