@@ -8,12 +8,12 @@
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QMenu>
+
 using namespace dayfixtures;
 namespace Col = ExerciseColumns;
-
-namespace {
-
-} // namespace
 
 class TestDayTabCtrl : public QObject
 {
@@ -31,10 +31,17 @@ private slots:
 
     void statusCyclesWithDoubleClicks_data();
     void statusCyclesWithDoubleClicks();
+    void rowMenuMarksSelectedExercises_data();
+    void rowMenuMarksSelectedExercises();
+    void headingMenuShowsAndHidesColumns_data();
+    void headingMenuShowsAndHidesColumns();
 
 private:
     void Bind(std::unique_ptr<TrainingDay> day, bool editable = true);
     void DoubleClickCell(int row, int col);
+    // Right-clicks target (the grid's inside or its heading) at pos and chooses the entry at
+    // `entry` of the menu that opens.
+    static void ChooseFromContextMenu(QWidget *target, const QPoint &pos, int entry);
     CGridCtrl &Grid() { return *m_ctrl->GetGrid(); }
 
     std::unique_ptr<TrainingDay> m_day;
@@ -79,6 +86,18 @@ void TestDayTabCtrl::DoubleClickCell(int row, int col)
 {
     const QPoint centre = Grid().CellRect(row, col).center();
     QTest::mouseDClick(Grid().viewport(), Qt::LeftButton, {}, centre);
+}
+
+void TestDayTabCtrl::ChooseFromContextMenu(QWidget *target, const QPoint &pos, int entry)
+{
+    QTimer::singleShot(0, [entry] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        menu->setActiveAction(menu->actions().at(entry));
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, target->mapToGlobal(pos));
+    QApplication::sendEvent(target, &event);
 }
 
 // ---- Tabs, rows and hints --------------------------------------------------------------------
@@ -214,7 +233,63 @@ void TestDayTabCtrl::statusCyclesWithDoubleClicks()
     QCOMPARE(SelectedRows(Grid()), QList<int> {2});
 }
 
-// ---- Columns ---------------------------------------------------------------------------------
+// The rows' menu marks the selected exercises, whichever row was clicked, and keeps them
+// selected.
+void TestDayTabCtrl::rowMenuMarksSelectedExercises_data()
+{
+    QTest::addColumn<int>("entry"); // Done, Failed, Not yet
+    QTest::addColumn<QString>("after");
+    QTest::newRow("done") << 0 << "1.3.2027 W[e1 3x10 done, e2 3x10 done, e3 3x10 failed]";
+    QTest::newRow("failed") << 1 << "1.3.2027 W[e1 3x10 failed, e2 3x10 failed, e3 3x10 failed]";
+    QTest::newRow("not yet") << 2 << "1.3.2027 W[e1 3x10, e2 3x10, e3 3x10 failed]";
+}
+
+void TestDayTabCtrl::rowMenuMarksSelectedExercises()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, after);
+    Bind(BuildDay(QStringLiteral("1.3.2027 W[e1 3x10 done, e2 3x10, e3 3x10 failed]")));
+    Grid().SetSelectedRange(1, 0, 2, Col::Note);
+    ChooseFromContextMenu(Grid().viewport(), Grid().CellRect(2, Col::Sets).center(), entry);
+    QCOMPARE(testsupport::DescribeDay(*m_day), after);
+    QCOMPARE(SelectedRows(Grid()), (QList<int> {1, 2}));
+    QCOMPARE(Grid().GetFocusCell().row, 2);
+    QCOMPARE(Grid().GetFocusCell().col, int(Col::Sets));
+}
+
+// Each choice in the heading's menu hides a shown column or shows a hidden one, but the last
+// column to read the exercises by stays; the widths are stored (0 for a hidden column).
+void TestDayTabCtrl::headingMenuShowsAndHidesColumns_data()
+{
+    QTest::addColumn<QList<int>>("chosen");
+    QTest::addColumn<QList<int>>("hidden");
+    QTest::newRow("sets hidden") << QList<int> {Col::Sets} << QList<int> {Col::Sets};
+    QTest::newRow("and shown again")
+        << QList<int> {Col::Sets, Col::Note, Col::Sets} << QList<int> {Col::Note};
+    QTest::newRow("the last one stays")
+        << QList<int> {Col::Exercise, Col::Sets, Col::Reps,  Col::Forced,
+                       Col::Negative, Col::Note, Col::Weight}
+        << QList<int> {Col::Exercise, Col::Sets, Col::Reps, Col::Forced, Col::Negative, Col::Note};
+}
+
+void TestDayTabCtrl::headingMenuShowsAndHidesColumns()
+{
+    QFETCH(QList<int>, chosen);
+    QFETCH(QList<int>, hidden);
+    Bind(BuildDay(QStringLiteral("- W[e1 3x10 60 \"note\"]")));
+    QHeaderView *heading = Grid().horizontalHeader();
+    for (int column : chosen) {
+        const int shown = heading->logicalIndexAt(heading->width() / 2);
+        ChooseFromContextMenu(heading->viewport(),
+                              QPoint(heading->sectionViewportPosition(shown) + 2, 2), column);
+    }
+    SettingsStore store;
+    for (int col = 0; col < Col::Count; ++col) {
+        const bool hide = hidden.contains(col);
+        QCOMPARE(Grid().GetColumnWidth(col) == 0, hide);
+        QCOMPARE(store.Read(SettingsKeys::ExerciseColumns[static_cast<size_t>(col)]) == 0, hide);
+    }
+}
 
 REPBOOK_TEST_MAIN(TestDayTabCtrl)
 #include "tst_daytabctrl.moc"
