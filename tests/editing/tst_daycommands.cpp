@@ -6,6 +6,7 @@
 #include "editing/CEmptyDlg.h"
 #include "editing/CNameDlg.h"
 #include "editing/CSmartComboBox.h"
+#include "editing/CTrainingDlg.h"
 #include "editing/DayDlgIds.h"
 
 #include <QAbstractButton>
@@ -26,6 +27,8 @@ private slots:
     void commands_data();
     void commands();
     void hintsAddWorkoutThenExercise();
+    void nameDialogKeys_data();
+    void nameDialogKeys();
 };
 
 void TestDayCommands::commands_data()
@@ -173,6 +176,43 @@ void TestDayCommands::hintsAddWorkoutThenExercise()
     QCOMPARE(asked, (QStringList {QStringLiteral("CTrainingDlg"), QStringLiteral("CExerciseDlg")}));
     QCOMPARE(day.GetWorkoutCount(), 1);
     QCOMPARE(day.GetWorkout(0)->GetExerciseCount(), 1);
+}
+
+// Enter in a name dialog confirms the typed name, presses Cancel when it has the focus and keeps
+// the dialog open without a name; Escape cancels.
+void TestDayCommands::nameDialogKeys_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("onCancel");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("result"); // -1: still open
+    QTest::newRow("Enter") << "Dips" << false << int(Qt::Key_Return) << int(QDialog::Accepted);
+    QTest::newRow("keypad Enter") << "Dips" << false << int(Qt::Key_Enter)
+                                  << int(QDialog::Accepted);
+    QTest::newRow("Enter on Cancel")
+        << "Dips" << true << int(Qt::Key_Return) << int(QDialog::Rejected);
+    QTest::newRow("Enter without a name") << "" << false << int(Qt::Key_Return) << -1;
+    QTest::newRow("Escape") << "Dips" << false << int(Qt::Key_Escape) << int(QDialog::Rejected);
+}
+
+void TestDayCommands::nameDialogKeys()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, onCancel);
+    QFETCH(int, key);
+    QFETCH(int, result);
+    CTrainingDlg dialog(nullptr);
+    int closedWith = -1;
+    connect(&dialog, &QDialog::finished, this, [&closedWith](int how) { closedWith = how; });
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.NameField()->setCurrentText(typed);
+    if (onCancel)
+        testsupport::Child<QAbstractButton>(&dialog, "cancelButton")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(closedWith, result);
+    QCOMPARE(dialog.GetName(), result == QDialog::Accepted ? typed : QString());
+    QCOMPARE(dialog.isVisible(), result < 0);
 }
 
 REPBOOK_TEST_MAIN(TestDayCommands)

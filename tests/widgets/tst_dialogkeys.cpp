@@ -1,0 +1,113 @@
+#include "common/TestMain.h"
+#include "widgets/EnterKey.h"
+#include "widgets/MessageBox.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+// Keys that end dialogs: Enter in a dialog without a default button, and the button a message box
+// answers when it is dismissed.
+class TestDialogKeys : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void enterKey_data();
+    void enterKey();
+    void escapeButton_data();
+    void escapeButton();
+};
+
+namespace {
+
+// A dialog whose Enter key is handled as the dialogs of the diary handle it.
+class EnterDialog : public QDialog
+{
+public:
+    EnterDialog()
+    {
+        auto *layout = new QVBoxLayout(this);
+        for (QWidget *child : {static_cast<QWidget *>(field), static_cast<QWidget *>(box),
+                               static_cast<QWidget *>(button)})
+            layout->addWidget(child);
+        box->setCheckable(true);
+        connect(button, &QPushButton::clicked, this, [this] { ++clicks; });
+    }
+    QLineEdit *field = new QLineEdit(this);
+    QPushButton *box = new QPushButton(QStringLiteral("toggle"), this);
+    QPushButton *button = new QPushButton(QStringLiteral("press"), this);
+    int clicks = 0;
+    bool handled = false;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        handled = HandleEnterKey(*this, event);
+        if (!handled)
+            QDialog::keyPressEvent(event);
+    }
+};
+
+} // namespace
+
+void TestDialogKeys::enterKey_data()
+{
+    QTest::addColumn<int>("focus"); // 0 the field, 1 a checkable button, 2 a push button
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("handled");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("Return in a field confirms") << 0 << int(Qt::Key_Return) << true << true << 0;
+    QTest::newRow("keypad Enter too") << 0 << int(Qt::Key_Enter) << true << true << 0;
+    QTest::newRow("on a push button presses it") << 2 << int(Qt::Key_Return) << true << false << 1;
+    QTest::newRow("on a checkable button confirms") << 1 << int(Qt::Key_Enter) << true << true
+                                                    << 0;
+    QTest::newRow("another key is not handled") << 2 << int(Qt::Key_Space) << false << false << 0;
+}
+
+void TestDialogKeys::enterKey()
+{
+    QFETCH(int, focus);
+    QFETCH(int, key);
+    QFETCH(bool, handled);
+    QFETCH(bool, accepted);
+    QFETCH(int, clicks);
+    EnterDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    const QList<QWidget *> targets {dialog.field, dialog.box, dialog.button};
+    targets.at(focus)->setFocus();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(&dialog, &press);
+    QCOMPARE(dialog.handled, handled);
+    QCOMPARE(dialog.result() == QDialog::Accepted, accepted);
+    QCOMPARE(dialog.clicks, clicks);
+}
+
+void TestDialogKeys::escapeButton_data()
+{
+    using B = QMessageBox;
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<int>("escape");
+    QTest::newRow("cancel first") << int(B::Yes | B::No | B::Cancel) << int(B::Cancel);
+    QTest::newRow("then no") << int(B::Yes | B::No) << int(B::No);
+    QTest::newRow("then ok") << int(B::Ok | B::Retry) << int(B::Ok);
+    QTest::newRow("else the first") << int(B::Retry | B::Ignore) << int(B::Retry);
+    QTest::newRow("none") << int(B::NoButton) << int(B::Ok);
+}
+
+void TestDialogKeys::escapeButton()
+{
+    QFETCH(int, buttons);
+    QFETCH(int, escape);
+    QCOMPARE(int(MessageBox::EscapeButton(QMessageBox::StandardButtons::fromInt(buttons))), escape);
+}
+
+REPBOOK_TEST_MAIN(TestDialogKeys)
+
+#include "tst_dialogkeys.moc"
