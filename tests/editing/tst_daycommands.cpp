@@ -145,6 +145,11 @@ void TestDayCommands::commands()
     QCOMPARE(testsupport::DescribeDay(*edited), after);
     QCOMPARE(tabs->GetCurSel(), shown);
     QCOMPARE(tabs->GetGrid()->GetFocusCell().row, focus);
+    // An empty day or workout shows the hint that says what to add.
+    const int hint = shown < 0                 ? Id::HintNoWorkouts
+        : edited->GetWorkout(shown)->IsEmpty() ? Id::HintNoExercises
+                                               : Id::NoHint;
+    QCOMPARE(tabs->GetPlaceholder()->GetHint(), hint);
 }
 
 // Double-clicking the hint of an empty day adds a workout, that of an empty workout an exercise:

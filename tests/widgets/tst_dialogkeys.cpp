@@ -65,8 +65,7 @@ void TestDialogKeys::enterKey_data()
     QTest::newRow("Return in a field confirms") << 0 << int(Qt::Key_Return) << true << true << 0;
     QTest::newRow("keypad Enter too") << 0 << int(Qt::Key_Enter) << true << true << 0;
     QTest::newRow("on a push button presses it") << 2 << int(Qt::Key_Return) << true << false << 1;
-    QTest::newRow("on a checkable button confirms") << 1 << int(Qt::Key_Enter) << true << true
-                                                    << 0;
+    QTest::newRow("on a checkable button confirms") << 1 << int(Qt::Key_Enter) << true << true << 0;
     QTest::newRow("another key is not handled") << 2 << int(Qt::Key_Space) << false << false << 0;
 }
 

@@ -259,6 +259,9 @@ private slots:
         QTest::newRow("backtab skips fixed column")
             << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << CCellID {3, 1} << CCellID {2, 3}
             << CCellRange {2, 3, 2, 3};
+        QTest::newRow("ctrl+down moves the focus only")
+            << int(Qt::Key_Down) << int(Qt::ControlModifier) << CCellID {2, 1} << CCellID {3, 1}
+            << CCellRange {2, 1, 2, 1};
         QTest::newRow("up from first row")
             << int(Qt::Key_Up) << 0 << CCellID {1, 2} << CCellID {1, 2} << CCellRange {1, 2, 1, 2};
     }
