@@ -13,6 +13,8 @@ private slots:
     void setDate();
     void addDays_data();
     void addDays();
+    void conversions_data();
+    void conversions();
 };
 
 void TestDateValue::setDate_data()
@@ -95,6 +97,49 @@ void TestDateValue::addDays()
     QVERIFY((start + days) == expected);
     if (days != std::numeric_limits<qint64>::max())
         QVERIFY((start - (-days)) == expected);
+}
+
+// A stored value as a date and time, a weekday (Monday 0) and a distance in days; values outside
+// the years 100 to 9999, and invalid or null ones, have none of them.
+void TestDateValue::conversions_data()
+{
+    QTest::addColumn<DateValue>("value");
+    QTest::addColumn<QDateTime>("moment");
+    QTest::addColumn<int>("weekday");
+    const auto at = [](int y, int m, int d, int h = 0, int min = 0) {
+        return QDateTime(QDate(y, m, d), QTime(h, min));
+    };
+    QTest::newRow("origin") << DateValue(0.0) << at(1899, 12, 30) << 5;
+    QTest::newRow("evening") << DateValue(39146.75) << at(2007, 3, 5, 18) << 0;
+    QTest::newRow("before the origin, time counts forward")
+        << DateValue(-1.25) << at(1899, 12, 29, 6) << 4;
+    QTest::newRow("first day") << DateValue(-657434.0) << at(100, 1, 1) << 4;
+    QTest::newRow("last minute") << DateValue(2958465.999)
+                                 << QDateTime(QDate(9999, 12, 31), QTime(23, 58, 34)) << 4;
+    QTest::newRow("after 9999") << DateValue(2958466.0) << QDateTime() << -1;
+    QTest::newRow("before 100") << DateValue(-657435.0) << QDateTime() << -1;
+    QTest::newRow("not a number") << DateValue(std::nan("")) << QDateTime() << -1;
+    QTest::newRow("invalid") << DateValue(39146.0, DateValue::Invalid) << QDateTime() << -1;
+    QTest::newRow("null") << DateValue::MakeNull() << QDateTime() << -1;
+}
+
+void TestDateValue::conversions()
+{
+    QFETCH(DateValue, value);
+    QFETCH(QDateTime, moment);
+    QFETCH(int, weekday);
+    QCOMPARE(value.ToQDateTime(), moment);
+    QCOMPARE(value.ToQDate(), moment.date());
+    QCOMPARE(value.GetDayOfWeekIndex(), weekday);
+    const DateValue reference = DateValue::FromDate(2007, 3, 5);
+    const qint64 days = moment.isValid() ? QDate(2007, 3, 5).daysTo(moment.date()) : 0;
+    QCOMPARE(reference.DaysTo(value), days);
+    QCOMPARE(value.DaysTo(reference), -days);
+    // Back from the date and time: the same value, to the second.
+    const DateValue back = DateValue::FromQDateTime(moment);
+    QCOMPARE(back.IsValid(), moment.isValid());
+    QCOMPARE(back.ToQDateTime(), moment);
+    QCOMPARE(DateValue::FromQDate(moment.date()).ToQDate(), moment.date());
 }
 
 REPBOOK_TEST_MAIN_CORE(TestDateValue)
