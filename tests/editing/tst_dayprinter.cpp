@@ -47,8 +47,8 @@ void TestDayPrinter::printAndPreview_data()
         << int(QMessageBox::Critical);
     QTest::newRow("preview") << true << true << int(QDialog::Accepted) << "" << true
                              << int(QMessageBox::NoIcon);
-    QTest::newRow("nothing to preview") << true << false << int(QDialog::Accepted) << "" << false
-                                        << int(QMessageBox::Information);
+    QTest::newRow("nothing to preview")
+        << true << false << int(QDialog::Accepted) << "" << false << int(QMessageBox::Information);
 }
 
 void TestDayPrinter::printAndPreview()

@@ -7,8 +7,10 @@
 #include <QHeaderView>
 #include <QScrollBar>
 
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QToolTip>
 
 Q_DECLARE_METATYPE(CCellID)
 Q_DECLARE_METATYPE(CCellRange)
@@ -350,6 +352,34 @@ private slots:
             QVERIFY(editor->isHidden());
         QCOMPARE(grid.GetRowCount(), 4);
         QCOMPARE(grid.GetItemText(2, 1), QStringLiteral("r2c1"));
+    }
+
+    // A cell too narrow for its text shows the whole text as its tooltip; one that fits, none.
+    void cutTextShowsTooltip_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("tip");
+        const QString long_ = QStringLiteral("Incline dumbbell bench press with a pause");
+        QTest::newRow("fits") << "Row"
+                              << "";
+        QTest::newRow("cut") << long_ << long_;
+        QTest::newRow("cut, looks like markup") << "<b>" + long_ << "<b>" + long_;
+    }
+    void cutTextShowsTooltip()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, tip);
+        Shown shown;
+        CGridCtrl &grid = shown.grid;
+        grid.SetColumnWidth(1, 60);
+        grid.SetItemText(2, 1, text);
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        QHelpEvent help(QEvent::ToolTip, CentreOf(grid, 2, 1),
+                        grid.viewport()->mapToGlobal(CentreOf(grid, 2, 1)));
+        QApplication::sendEvent(grid.viewport(), &help);
+        QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(),
+                 tip.startsWith(u'<') ? "<qt>" + tip.toHtmlEscaped() + "</qt>" : tip);
+        QToolTip::hideText();
     }
 };
 
