@@ -75,6 +75,8 @@ private slots:
     void commands_data();
     void commands();
     void enterSavesOtherKeysDoNot();
+    void fileFailures_data();
+    void fileFailures();
 
 private:
     void OpenEditor();
@@ -389,6 +391,51 @@ void TestEditorDlg::enterSavesOtherKeysDoNot()
     QCOMPARE(savedName(), QStringLiteral("B"));
     QTest::keyClick(m_dlg.get(), Qt::Key_Return);
     QCOMPARE(savedName(), QStringLiteral("C"));
+}
+
+// Opening or saving a program that fails keeps the program and its file as they were, tells the
+// user and does not count as saved.
+void TestEditorDlg::fileFailures_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("chosen"); // in the temporary folder; "" cancels
+    QTest::addColumn<bool>("failed");
+    QTest::addColumn<bool>("moved"); // the program is bound to the chosen file afterwards
+    QTest::newRow("open a damaged file") << int(Ed::Open) << "damaged.rpp" << true << false;
+    QTest::newRow("save as into a missing folder")
+        << int(Ed::SaveAs) << "missing/p.rpp" << true << false;
+    QTest::newRow("save as cancelled") << int(Ed::SaveAs) << "" << false << false;
+    QTest::newRow("save as") << int(Ed::SaveAs) << "p.rpp" << false << true;
+}
+
+void TestEditorDlg::fileFailures()
+{
+    QFETCH(int, command);
+    QFETCH(QString, chosen);
+    QFETCH(bool, failed);
+    QFETCH(bool, moved);
+    LoadProgram({QStringLiteral("A:1")});
+    const QString loaded = m_dlg->GetFileName();
+    m_dlg->Program().GetDay(0)->SetNotes(QStringLiteral("changed"));
+    QFile damaged(m_folder->filePath(QStringLiteral("damaged.rpp")));
+    QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("not a program") > 0);
+    damaged.close();
+    const QString path = chosen.isEmpty() ? QString() : m_folder->filePath(chosen);
+    FileDialog::setNextFileNames({path});
+    // Opening another program first asks whether the changed one is saved: No.
+    QList<MessageBox::Button> answers;
+    if (command == Ed::Open)
+        answers.append(QMessageBox::No);
+    if (failed)
+        answers.append(QMessageBox::Ok);
+    MessageBox::setNextAnswers(answers);
+    m_dlg->RunCommand(command);
+    QCOMPARE(MessageBox::takeShown().size(), answers.size());
+    QCOMPARE(m_dlg->GetFileName(), moved ? path : loaded);
+    QCOMPARE(m_dlg->Program().IsModified(), !moved);
+    QCOMPARE(Describe(m_dlg->Program()), QStringLiteral("A(A1)"));
+    TrainingProgram reread;
+    QCOMPARE(reread.Open(path), moved);
 }
 
 REPBOOK_TEST_MAIN(TestEditorDlg)
