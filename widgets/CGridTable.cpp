@@ -33,28 +33,23 @@ void CGridTable::SetFixedColumnCount(int count)
     viewport()->update();
 }
 
-int CGridTable::InsertColumn(const QString &heading, Qt::Alignment align, int col)
+int CGridTable::InsertColumn(const QString &heading, Qt::Alignment align)
 {
-    if (col < 0 || col > columnCount())
-        col = columnCount();
+    const int col = columnCount();
     ++m_structureVersion;
     insertColumn(col);
     auto *item = new QTableWidgetItem(heading);
     item->setTextAlignment(align);
     setHorizontalHeaderItem(col, item);
-    m_columnFormats.insert(col, align);
+    m_columnFormats.append(align);
     return col;
 }
 
-int CGridTable::InsertRow(const QString &heading, int row)
+int CGridTable::InsertRow()
 {
-    int tableRow = TableRow(row);
-    if (row < m_fixedRows || tableRow > rowCount())
-        tableRow = rowCount();
+    const int tableRow = rowCount();
     ++m_structureVersion;
     insertRow(tableRow);
-    if (!heading.isEmpty())
-        setVerticalHeaderItem(tableRow, new QTableWidgetItem(heading));
     return tableRow + m_fixedRows;
 }
 

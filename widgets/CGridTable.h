@@ -34,9 +34,11 @@ public:
     void SetFixedColumnCount(int count); // 0 or 1
     int GetFixedRowCount() const { return m_fixedRows; }
     int GetFixedColumnCount() const { return m_fixedCols; }
-    int InsertColumn(const QString &heading, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter,
-                     int col = -1);
-    int InsertRow(const QString &heading = QString(), int row = -1);
+    // Append a column (with its heading and the alignment of its cells) or a row; the index of
+    // the new column or grid row.
+    int InsertColumn(const QString &heading,
+                     Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+    int InsertRow();
     bool DeleteRow(int row);
     int GetRowCount() const { return rowCount() + m_fixedRows; }
     int GetColumnCount() const { return columnCount(); }
