@@ -112,7 +112,9 @@ private slots:
         for (const int outside : {0, 7})
             QVERIFY(!shown.grid.DeleteRow(outside));
         QVERIFY(shown.grid.DeleteRow(row));
-        QCOMPARE(shown.grid.GetRowCount(), 6);
+        QVERIFY(shown.grid.DeleteRow(1));
+        QCOMPARE(shown.grid.GetRowCount(), 5);
+        QCOMPARE(shown.grid.GetItemText(1, 1), QStringLiteral("r2c1"));
     }
 
     // What a cell is drawn from: its text and column alignment, whether it is the focus cell or
@@ -148,7 +150,7 @@ private slots:
         QTest::newRow("heading as laid out") << 0 << -1 << -1;
         QTest::newRow("heading set") << 0 << 37 << 37;
         QTest::newRow("heading set to nothing") << 0 << 0 << 1;
-        QTest::newRow("row set") << 2 << 25 << 25;
+        QTest::newRow("first row set") << 1 << 25 << 25;
         QTest::newRow("row hidden") << 2 << 0 << 0;
         QTest::newRow("past the grid") << 6 << 25 << 0;
     }
