@@ -1,10 +1,15 @@
-// What the diary's own CSV and JSON readers take, skip with a reason, or refuse as a whole.
+// What the diary's own CSV and JSON readers take, skip with a reason, or refuse as a whole; why
+// an export could not be written.
 
 #include "common/DiaryText.h"
 #include "common/TestMain.h"
+#include "exchange/DiaryExport.h"
 #include "exchange/ImportSource.h"
 #include "model/DiaryDatabase.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestExchangeRows : public QObject
@@ -16,6 +21,8 @@ private slots:
     void csvRows();
     void jsonFiles_data();
     void jsonFiles();
+    void exportFailures_data();
+    void exportFailures();
 };
 
 void TestExchangeRows::csvRows_data()
@@ -102,8 +109,7 @@ void TestExchangeRows::jsonFiles_data()
         "Line 1: this JSON file is no Repbook diary export.");
     row("a newer version", file(R"("version":3,)", ""), "",
         "Line 1: the file was written by a newer Repbook (version 3).");
-    row("the last known version", file(R"("version":2,)", R"({"date":"2025-03-05"})"),
-        "5.3.2025");
+    row("the last known version", file(R"("version":2,)", R"({"date":"2025-03-05"})"), "5.3.2025");
     row("an unknown unit", file(R"("version":2,"weightUnit":"stone",)", ""), "",
         "Line 1: unknown weight unit \"stone\".");
     row("an unreadable date", file("", R"({"date":"2025-03-05"},{"date":"yesterday"})"), "",
@@ -112,12 +118,14 @@ void TestExchangeRows::jsonFiles_data()
         file("", R"({"date":"2025-03-05","workouts":[{"name":"W","status":"maybe"}]})"), "",
         "Day 1 of the file: unknown status \"maybe\"");
     row("an exercise's unknown status",
-        file("", R"({"date":"2025-03-05","workouts":[{"name":"W","exercises":[{"name":"Row",)"
-                 R"("status":"soon"}]}]})"),
+        file("",
+             R"({"date":"2025-03-05","workouts":[{"name":"W","exercises":[{"name":"Row",)"
+             R"("status":"soon"}]}]})"),
         "", "Day 1 of the file: unknown status \"soon\"");
     row("reps out of range",
-        file("", R"({"date":"2025-03-05","workouts":[{"name":"W","exercises":[{"name":"Row",)"
-                 R"("reps":300}]}]})"),
+        file("",
+             R"({"date":"2025-03-05","workouts":[{"name":"W","exercises":[{"name":"Row",)"
+             R"("reps":300}]}]})"),
         "", "Day 1 of the file: reps outside 0..200");
 }
 
@@ -133,6 +141,36 @@ void TestExchangeRows::jsonFiles()
     QVERIFY2(message.contains(error), qPrintable(message));
     if (error.isEmpty())
         QCOMPARE(testsupport::DescribeDiary(*data.days), days);
+}
+
+// An export that cannot be written says why, and names the file.
+void TestExchangeRows::exportFailures_data()
+{
+    QTest::addColumn<QString>("path"); // in a temporary folder unless absolute
+    QTest::addColumn<QString>("cause"); // empty: written
+    QTest::newRow("written") << "diary.csv"
+                             << "";
+    QTest::newRow("a folder") << "."
+                              << "It is a folder.";
+    QTest::newRow("a missing folder") << "missing/diary.csv"
+                                      << "does not exist.";
+    QTest::newRow("a folder of the system") << "/proc/diary.csv"
+                                            << "takes no new files.";
+}
+
+void TestExchangeRows::exportFailures()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, cause);
+    QTemporaryDir folder;
+    const QString target = QDir::isAbsolutePath(path) ? path : folder.filePath(path);
+    QString error;
+    QCOMPARE(DiaryExport::WriteFile(target, "Date\n", error), cause.isEmpty());
+    if (cause.isEmpty())
+        QCOMPARE(QFileInfo(target).size(), 5);
+    else
+        QVERIFY2(error.contains(cause) && error.contains(QDir::toNativeSeparators(target)),
+                 qPrintable(error));
 }
 
 REPBOOK_TEST_MAIN_CORE(TestExchangeRows)
