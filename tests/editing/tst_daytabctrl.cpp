@@ -27,6 +27,7 @@ private slots:
 
     void writeBackRules_data();
     void writeBackRules();
+    void writeBackOnDestructionTakesOpenEdit_data();
     void writeBackOnDestructionTakesOpenEdit();
 
     void statusCyclesWithDoubleClicks_data();
@@ -37,7 +38,7 @@ private slots:
     void headingMenuShowsAndHidesColumns();
 
 private:
-    void Bind(std::unique_ptr<TrainingDay> day, bool editable = true);
+    void Bind(std::unique_ptr<TrainingDay> day, bool editable = true, bool writesBack = true);
     void DoubleClickCell(int row, int col);
     // Right-clicks target (the grid's inside or its heading) at pos and chooses the entry at
     // `entry` of the menu that opens.
@@ -69,15 +70,17 @@ void TestDayTabCtrl::cleanup()
     m_ctrl = nullptr;
 }
 
-void TestDayTabCtrl::Bind(std::unique_ptr<TrainingDay> day, bool editable)
+void TestDayTabCtrl::Bind(std::unique_ptr<TrainingDay> day, bool editable, bool writesBack)
 {
     m_day = std::move(day);
     // The host keeps the model in step with the grid, as the day dialog does.
-    connect(m_ctrl->GetGrid(), &CGridCtrl::editEnded, m_ctrl, [this] {
-        m_ctrl->SetInSync(false);
-        m_ctrl->WriteBack();
-        m_ctrl->RefreshRows();
-    });
+    if (writesBack) {
+        connect(m_ctrl->GetGrid(), &CGridCtrl::editEnded, m_ctrl, [this] {
+            m_ctrl->SetInSync(false);
+            m_ctrl->WriteBack();
+            m_ctrl->RefreshRows();
+        });
+    }
     m_ctrl->SetDay(m_day.get());
     Grid().SetEditable(editable);
 }
@@ -179,13 +182,26 @@ void TestDayTabCtrl::writeBackRules()
     QVERIFY(m_ctrl->IsInSync());
 }
 
+// When the control goes, an edit left open, or one ended that its host did not write back, is
+// written into the day.
+void TestDayTabCtrl::writeBackOnDestructionTakesOpenEdit_data()
+{
+    QTest::addColumn<bool>("ended");
+    QTest::newRow("left open") << false;
+    QTest::newRow("ended, not written back") << true;
+}
+
 void TestDayTabCtrl::writeBackOnDestructionTakesOpenEdit()
 {
-    Bind(BuildDay(QStringLiteral("- W[Row1 3x10, Row2 3x10]")));
+    QFETCH(bool, ended);
+    Bind(BuildDay(QStringLiteral("- W[Row1 3x10, Row2 3x10]")), true, false);
 
     QWidget *editor = StartEditing(Grid(), 1, Col::Note);
     QVERIFY(editor);
     QTest::keyClicks(editor, QStringLiteral("left open"));
+    if (ended)
+        QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(m_day->GetWorkout(0)->GetExercise(0)->GetNote(), QString());
     m_host.reset();
     QCOMPARE(m_day->GetWorkout(0)->GetExercise(0)->GetNote(), QStringLiteral("left open"));
 }
