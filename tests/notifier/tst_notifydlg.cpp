@@ -120,36 +120,65 @@ private slots:
         REPBOOK_END_GUI_CASE();
     }
 
-    void viewReadsTheFileAndSavesOnlyAfterOK_data()
+    // The day view reads the file as the diary last saved it, and saves only after OK, keeping
+    // what the diary saved while the view was open; a day both changed keeps the notifier's entries
+    // beside the diary, and the user is told where.
+    void viewSavesOnlyAfterOK_data()
     {
         QTest::addColumn<bool>("resultsMode");
         QTest::addColumn<bool>("confirm");
-        QTest::newRow("view, OK") << false << true;
-        QTest::newRow("view, Cancel") << false << false;
-        QTest::newRow("fill in, OK") << true << true;
-        QTest::newRow("fill in, Cancel") << true << false;
+        QTest::addColumn<int>("diaryNotesDay"); // of March, noted by the diary; 0: none
+        QTest::addColumn<QString>("notesOn9th"); // what the file then holds
+        QTest::addColumn<QString>("notesOn10th");
+        QTest::addColumn<bool>("keptAside");
+        const auto row = [](const char *name, bool resultsMode, bool confirm, int diaryDay,
+                            const char *on9th, const char *on10th, bool aside) {
+            QTest::newRow(name) << resultsMode << confirm << diaryDay << QString::fromUtf8(on9th)
+                                << QString::fromUtf8(on10th) << aside;
+        };
+        row("view, OK", false, true, 0, "", "Felt strong", false);
+        row("view, Cancel", false, false, 0, "", "", false);
+        row("fill in, OK", true, true, 0, "", "Felt strong", false);
+        row("fill in, Cancel", true, false, 0, "", "", false);
+        row("the diary changed another day", false, true, 9, "Diary", "Felt strong", false);
+        row("the diary changed this day", false, true, 10, "", "Diary", true);
     }
 
-    void viewReadsTheFileAndSavesOnlyAfterOK()
+    void viewSavesOnlyAfterOK()
     {
         QFETCH(bool, resultsMode);
         QFETCH(bool, confirm);
+        QFETCH(int, diaryNotesDay);
+        QFETCH(QString, notesOn9th);
+        QFETCH(QString, notesOn10th);
+        QFETCH(bool, keptAside);
+        const QString path = DataFolder::DatabasePath();
         // The diary adds an exercise after the notifier read the file.
         WriteFile({QStringLiteral("Squat"), QStringLiteral("Lunge")});
-        const QByteArray before = testsupport::ReadFile(DataFolder::DatabasePath());
+        const QByteArray before = testsupport::ReadFile(path);
 
         int exercisesShown = -1;
+        bool diarySaved = diaryNotesDay == 0;
         QObject watch;
         WhenDayDialogOpens(
             [&](CDayDlg &dialog) {
                 exercisesShown = dialog.GetDay()->GetWorkout(0)->GetExerciseCount();
                 dialog.GetDay()->SetNotes(QStringLiteral("Felt strong"));
+                if (diaryNotesDay != 0) { // the diary saves while the day dialog is open
+                    DiaryDatabase diary;
+                    diarySaved = diary.Open(path);
+                    diary.FindDay(DateValue::FromDate(2026, 3, diaryNotesDay))
+                        ->SetNotes(QStringLiteral("Diary"));
+                    diarySaved = diarySaved && diary.Save();
+                }
                 if (confirm)
                     dialog.accept();
                 else
                     dialog.reject();
             },
             &watch);
+        if (keptAside)
+            MessageBox::setNextAnswers({QMessageBox::Ok});
         Open(resultsMode);
         // A time to ask again belongs to a reminder, not to the results.
         QCOMPARE(m_dlg->findChild<QTimeEdit *>()->isEnabled(), !resultsMode);
@@ -157,62 +186,26 @@ private slots:
                  !resultsMode);
         Click("viewButton");
 
+        QVERIFY(diarySaved);
         QCOMPARE(exercisesShown, 2);
         QCOMPARE(m_dlg->result(), int(QDialog::Accepted)); // acknowledged either way
+        const auto noted = [](const QString &notes) {
+            return notes.isEmpty() ? notes : QStringLiteral("\"%1\" ").arg(notes);
+        };
+        const QString today = QStringLiteral("10.3.2026 %1Legs[Squat 1x0, Lunge 1x0]");
         DiaryDatabase onDisk;
-        QVERIFY(onDisk.Open(DataFolder::DatabasePath()));
+        QVERIFY(onDisk.Open(path));
         QCOMPARE(testsupport::DescribeDiary(onDisk),
-                 QStringLiteral("9.3.2026 Legs[Row 1x0]; 10.3.2026 %1Legs[Squat 1x0, Lunge 1x0]")
-                     .arg(confirm ? QStringLiteral("\"Felt strong\" ") : QString()));
+                 QStringLiteral("9.3.2026 %1Legs[Row 1x0]; ").arg(noted(notesOn9th)) +
+                     today.arg(noted(notesOn10th)));
         if (!confirm) {
-            QCOMPARE(testsupport::ReadFile(DataFolder::DatabasePath()), before);
+            QCOMPARE(testsupport::ReadFile(path), before);
             // The cancelled edit is gone from memory too.
             QCOMPARE(m_database.FindDay(DateValue::FromQDate(Today))->GetNotes(), QString());
         }
-    }
-
-    void savingKeepsWhatTheDiarySavedMeanwhile_data()
-    {
-        QTest::addColumn<bool>("sameDay");
-        QTest::newRow("the diary changed another day") << false;
-        QTest::newRow("the diary changed this day") << true;
-    }
-
-    void savingKeepsWhatTheDiarySavedMeanwhile()
-    {
-        QFETCH(bool, sameDay);
-        const DateValue today = DateValue::FromQDate(Today);
-        const DateValue yesterday = DateValue::FromQDate(Today.addDays(-1));
-        const QString path = DataFolder::DatabasePath();
-        bool diarySaved = false;
-        QObject watch;
-        WhenDayDialogOpens(
-            [&](CDayDlg &dialog) {
-                dialog.GetDay()->SetNotes(QStringLiteral("Felt strong"));
-                // The diary saves while the day dialog is open.
-                DiaryDatabase diary;
-                diarySaved = diary.Open(path);
-                diary.FindDay(sameDay ? today : yesterday)->SetNotes(QStringLiteral("Diary"));
-                diarySaved = diarySaved && diary.Save();
-                dialog.accept();
-            },
-            &watch);
-        if (sameDay)
-            MessageBox::setNextAnswers({QMessageBox::Ok});
-        Open(false);
-        Click("viewButton");
-        QVERIFY(diarySaved);
-
-        DiaryDatabase onDisk;
-        QVERIFY(onDisk.Open(path));
-        QCOMPARE(onDisk.FindDay(yesterday)->GetNotes(),
-                 sameDay ? QString() : QStringLiteral("Diary"));
-        QCOMPARE(onDisk.FindDay(today)->GetNotes(),
-                 sameDay ? QStringLiteral("Diary") : QStringLiteral("Felt strong"));
         const auto shown = MessageBox::takeShown();
-        QCOMPARE(shown.size(), sameDay ? 1 : 0);
-        if (sameDay) {
-            // The notifier's entries are kept beside the diary, and the user is told where.
+        QCOMPARE(shown.size(), int(keptAside));
+        if (keptAside) {
             const QDir folder(DataFolder::DatabaseFolder());
             const QStringList kept =
                 folder.entryList({QFileInfo(path).fileName() + QStringLiteral(".conflict-*")});
@@ -220,8 +213,7 @@ private slots:
             QVERIFY(shown.first().text.contains(kept.first()));
             DiaryDatabase aside;
             QVERIFY(aside.Open(folder.filePath(kept.first())));
-            QCOMPARE(testsupport::DescribeDiary(aside),
-                     QStringLiteral(R"(10.3.2026 "Felt strong" Legs[Squat 1x0])"));
+            QCOMPARE(testsupport::DescribeDiary(aside), today.arg(noted("Felt strong")));
             QVERIFY(QFile::remove(folder.filePath(kept.first())));
         }
     }
