@@ -34,8 +34,6 @@ class TestDiaryModel : public QObject
 private slots:
     void entryRanges_data();
     void entryRanges();
-    void weightMarksDone_data();
-    void weightMarksDone();
     void workoutStatusPropagation_data();
     void workoutStatusPropagation();
     void everyChangeMarksItsOwner_data();
@@ -100,31 +98,6 @@ void TestDiaryModel::entryRanges()
     QCOMPARE(set(entry), accepted);
     QCOMPARE(get(entry), accepted ? value : before);
     QCOMPARE(entry.IsModified(), accepted);
-}
-
-void TestDiaryModel::weightMarksDone_data()
-{
-    QTest::addColumn<Status>("before");
-    QTest::addColumn<float>("weight");
-    QTest::addColumn<Status>("after");
-    QTest::newRow("0 keeps Not yet") << Status::NotYet << 0.0f << Status::NotYet;
-    QTest::newRow("0 keeps Failed") << Status::Failed << 0.0f << Status::Failed;
-    QTest::newRow("2.5 on Not yet") << Status::NotYet << 2.5f << Status::Done;
-    QTest::newRow("2.5 on Failed") << Status::Failed << 2.5f << Status::Done;
-    QTest::newRow("2.5 on Done") << Status::Done << 2.5f << Status::Done;
-    QTest::newRow("refused 600 keeps Not yet") << Status::NotYet << 600.0f << Status::NotYet;
-}
-
-void TestDiaryModel::weightMarksDone()
-{
-    QFETCH(Status, before);
-    QFETCH(float, weight);
-    QFETCH(Status, after);
-    ExerciseEntry entry;
-    entry.SetName(QStringLiteral("Row"));
-    entry.SetStatus(before);
-    entry.SetWeight(weight);
-    QCOMPARE(entry.GetStatus(), after);
 }
 
 void TestDiaryModel::workoutStatusPropagation_data()
@@ -234,11 +207,12 @@ void TestDiaryModel::everyChangeMarksItsOwner()
 }
 
 // Notes and statuses other than the three named ones are kept apart from the entry; whatever the
-// order of changes, the entry and its copies read back the last values set.
+// order of changes, the entry and its copies read back the last values set. A weight above 0
+// marks the exercise Done.
 void TestDiaryModel::notesAndUnnamedStatuses_data()
 {
     // In turn (separated by blanks): "n" + note, "m" + note given as a Note shared with another
-    // entry, "s" + status
+    // entry, "s" + status, "w" + weight
     QTest::addColumn<QStringList>("changes");
     QTest::addColumn<QString>("note");
     QTest::addColumn<int>("status");
@@ -256,6 +230,12 @@ void TestDiaryModel::notesAndUnnamedStatuses_data()
     row("shared note, then an unnamed status", "ma s7", "a", 7);
     row("shared note given with an unnamed status", "s7 mb", "b", 7);
     row("shared note, named status, shared empty note", "mc s1 m", "", 1);
+    row("weight 0 keeps Not yet", "w0", "", 0);
+    row("weight 0 keeps Failed", "s2 w0", "", 2);
+    row("weight 2.5 on Not yet", "w2.5", "", 1);
+    row("weight 2.5 on Failed", "s2 w2.5", "", 1);
+    row("weight 2.5 on Done", "s1 w2.5", "", 1);
+    row("refused weight 600 keeps Not yet", "w600", "", 0);
 }
 
 void TestDiaryModel::notesAndUnnamedStatuses()
@@ -271,6 +251,8 @@ void TestDiaryModel::notesAndUnnamedStatuses()
     for (const QString &change : changes) {
         if (change.startsWith(u's')) {
             entry.SetStatus(static_cast<Status>(change.mid(1).toInt()));
+        } else if (change.startsWith(u'w')) {
+            entry.SetWeight(change.mid(1).toFloat());
         } else if (change.startsWith(u'n')) {
             QVERIFY(entry.SetNote(change.mid(1)));
         } else {
@@ -285,9 +267,11 @@ void TestDiaryModel::notesAndUnnamedStatuses()
     // Changing one entry leaves the others as they were, whatever storage they share.
     other.SetStatus(static_cast<Status>(9));
     other.SetNote(QStringLiteral("changed"));
+    // A copy takes no status: it is Not yet unless its weight marks it Done.
+    const int copied = entry.GetWeight() > 0 ? int(Status::Done) : int(Status::NotYet);
     for (const ExerciseEntry *read : {&entry, &exact, &copy}) {
         QCOMPARE(read->GetNote(), note);
-        QCOMPARE(int(read->GetStatus()), read == &copy ? 0 : status);
+        QCOMPARE(int(read->GetStatus()), read == &copy ? copied : status);
     }
 }
 
