@@ -1,14 +1,9 @@
 #include "DayFixtures.h"
 #include "common/GuiTest.h"
 #include "common/TestMain.h"
-#include "editing/ApplyProgramFlow.h"
-#include "editing/CApplyProgramDlg.h"
-#include "model/DataFolder.h"
 #include "model/IProgramApplyTarget.h"
 #include "model/ProgramApplier.h"
 #include "model/TrainingProgram.h"
-#include "widgets/FileDialog.h"
-#include "widgets/MessageBox.h"
 
 #include <QMap>
 

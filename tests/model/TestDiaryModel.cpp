@@ -2,7 +2,6 @@
 #include "common/TestMain.h"
 
 #include "model/DiaryDatabase.h"
-#include "model/TrainingProgram.h"
 
 #include <functional>
 #include <limits>

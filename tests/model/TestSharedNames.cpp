@@ -4,7 +4,6 @@
 #include "model/DatabaseWriter.h"
 #include "model/DiaryDatabase.h"
 
-#include <QCoreApplication>
 
 // Reading shares equal exercise and workout names through a table of its own; sharing must
 // never change which name an entry reads back.
