@@ -22,9 +22,7 @@
 #include <QFileInfo>
 #include <QSystemTrayIcon>
 #include <QTimeEdit>
-#include <QTimer>
 
-#include <functional>
 #include <memory>
 
 namespace {
@@ -51,28 +49,6 @@ private:
         if (!todaysExercises.isEmpty())
             days += QStringLiteral("; 10.3.2026 Legs[%1]").arg(todaysExercises.join(u','));
         QVERIFY(testsupport::WriteDiary(DataFolder::DatabasePath(), days));
-    }
-
-    void Open(bool resultsMode, const QTime &now = QTime(18, 0, 10))
-    {
-        Clock::SetFixed(QDateTime(Today, now));
-        m_dlg->SetReminderDay(DateValue::FromQDateTime(QDateTime(Today, now)));
-        m_dlg->SetResultsMode(resultsMode);
-        m_dlg->show();
-    }
-
-    void Click(const char *button)
-    {
-        QTest::mouseClick(testsupport::Child<CPictureButton>(m_dlg.get(), button), Qt::LeftButton);
-    }
-
-    // Answers the day dialog that the next command opens.
-    static void WhenDayDialogOpens(std::function<void(CDayDlg &)> act, QObject *context)
-    {
-        QTimer::singleShot(0, context, [act] {
-            if (auto *dialog = qobject_cast<CDayDlg *>(QApplication::activeModalWidget()))
-                act(*dialog);
-        });
     }
 
 private slots:
@@ -159,32 +135,34 @@ private slots:
 
         int exercisesShown = -1;
         bool diarySaved = diaryNotesDay == 0;
-        QObject watch;
-        WhenDayDialogOpens(
-            [&](CDayDlg &dialog) {
-                exercisesShown = dialog.GetDay()->GetWorkout(0)->GetExerciseCount();
-                dialog.GetDay()->SetNotes(QStringLiteral("Felt strong"));
-                if (diaryNotesDay != 0) { // the diary saves while the day dialog is open
-                    DiaryDatabase diary;
-                    diarySaved = diary.Open(path);
-                    diary.FindDay(DateValue::FromDate(2026, 3, diaryNotesDay))
-                        ->SetNotes(QStringLiteral("Diary"));
-                    diarySaved = diarySaved && diary.Save();
-                }
-                if (confirm)
-                    dialog.accept();
-                else
-                    dialog.reject();
-            },
-            &watch);
+        testsupport::WhenModal<CDayDlg>([&](CDayDlg *dialog) {
+            exercisesShown = dialog->GetDay()->GetWorkout(0)->GetExerciseCount();
+            dialog->GetDay()->SetNotes(QStringLiteral("Felt strong"));
+            if (diaryNotesDay != 0) { // the diary saves while the day dialog is open
+                DiaryDatabase diary;
+                diarySaved = diary.Open(path);
+                diary.FindDay(DateValue::FromDate(2026, 3, diaryNotesDay))
+                    ->SetNotes(QStringLiteral("Diary"));
+                diarySaved = diarySaved && diary.Save();
+            }
+            if (confirm)
+                dialog->accept();
+            else
+                dialog->reject();
+        });
         if (keptAside)
             MessageBox::setNextAnswers({QMessageBox::Ok});
-        Open(resultsMode);
+        const QDateTime now(Today, QTime(18, 0, 10));
+        Clock::SetFixed(now);
+        m_dlg->SetReminderDay(DateValue::FromQDateTime(now));
+        m_dlg->SetResultsMode(resultsMode);
+        m_dlg->show();
         // A time to ask again belongs to a reminder, not to the results.
         QCOMPARE(m_dlg->findChild<QTimeEdit *>()->isEnabled(), !resultsMode);
         QCOMPARE(m_dlg->findChild<QCheckBox *>(QStringLiteral("askBox"))->isEnabled(),
                  !resultsMode);
-        Click("viewButton");
+        QTest::mouseClick(testsupport::Child<CPictureButton>(m_dlg.get(), "viewButton"),
+                          Qt::LeftButton);
 
         QVERIFY(diarySaved);
         QCOMPARE(exercisesShown, 2);
