@@ -31,20 +31,20 @@ public:
         : m_firstShown(start - start.GetDayOfWeekIndex())
     {
         for (int i = 0; i < diary.GetDayCount(); ++i)
-            m_cells.insert(KeyOf(diary.GetDay(i)->GetDate()), diary.GetDay(i));
+            m_cells.insert(diary.GetDay(i)->GetDate().DayKey(), diary.GetDay(i));
     }
 
     DateValue DateAt(int row, int col) const { return m_firstShown + ((row - 1) * 7 + col - 1); }
 
     bool CellHoldsDay(int row, int col) const override
     {
-        return m_cells.contains(KeyOf(DateAt(row, col)));
+        return m_cells.contains(DateAt(row, col).DayKey());
     }
     void AttachDay(int row, int col, TrainingDay *day) override
     {
         if (day->GetDate() != DateAt(row, col))
             misplaced.append(QStringLiteral("%1,%2").arg(row).arg(col));
-        m_cells.insert(KeyOf(DateAt(row, col)), day);
+        m_cells.insert(DateAt(row, col).DayKey(), day);
         attached.append(day->GetDate().GetDay());
     }
 
@@ -52,8 +52,6 @@ public:
     QStringList misplaced;
 
 private:
-    static qint64 KeyOf(const DateValue &date) { return date.DayKey(); }
-
     DateValue m_firstShown;
     QMap<qint64, TrainingDay *> m_cells;
 };
