@@ -49,11 +49,9 @@ void TestDiaryModel::entryRanges_data()
     QTest::addColumn<EntryGetter>("get");
     QTest::addColumn<double>("value");
     QTest::addColumn<bool>("accepted");
+    // low, high: the lowest and highest accepted values
     const auto ints = [](const char *field, bool (ExerciseEntry::*setter)(int),
-                         int (ExerciseEntry::*getter)() const, std::initializer_list<int> bounds) {
-        // bounds: the lowest and highest accepted values
-        const int low = *bounds.begin();
-        const int high = *(bounds.begin() + 1);
+                         int (ExerciseEntry::*getter)() const, int low, int high) {
         for (const auto &[value, accepted] :
              {std::pair {low - 1, false}, {low, true}, {high, true}, {high + 1, false}}) {
             QTest::addRow("%s %d", field, value)
@@ -62,10 +60,10 @@ void TestDiaryModel::entryRanges_data()
                 << double(value) << accepted;
         }
     };
-    ints("sets", &ExerciseEntry::SetSets, &ExerciseEntry::GetSets, {1, 20});
-    ints("reps", &ExerciseEntry::SetReps, &ExerciseEntry::GetReps, {0, 200});
-    ints("forced", &ExerciseEntry::SetForced, &ExerciseEntry::GetForced, {0, 200});
-    ints("negative", &ExerciseEntry::SetNegative, &ExerciseEntry::GetNegative, {0, 200});
+    ints("sets", &ExerciseEntry::SetSets, &ExerciseEntry::GetSets, 1, 20);
+    ints("reps", &ExerciseEntry::SetReps, &ExerciseEntry::GetReps, 0, 200);
+    ints("forced", &ExerciseEntry::SetForced, &ExerciseEntry::GetForced, 0, 200);
+    ints("negative", &ExerciseEntry::SetNegative, &ExerciseEntry::GetNegative, 0, 200);
     for (const auto &[value, accepted] : {std::pair {-0.01f, false},
                                           {0.0f, true},
                                           {500.0f, true},
