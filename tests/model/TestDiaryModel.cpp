@@ -140,46 +140,38 @@ void TestDiaryModel::everyChangeMarksItsOwner_data()
     using Change = std::function<bool(DiaryDatabase &)>;
     QTest::addColumn<Change>("change");
     QTest::addColumn<bool>("dayFlag");
-
-    QTest::newRow("SetDate") << Change([](DiaryDatabase &db) {
-        db.GetDay(0)->SetDate(DateValue::FromDate(2010, 1, 1));
-        return true;
-    }) << true;
-    QTest::newRow("SetNotes") << Change([](DiaryDatabase &db) {
-        db.GetDay(0)->SetNotes(QStringLiteral("tired"));
-        return true;
-    }) << true;
-    QTest::newRow("AddWorkout") << Change([](DiaryDatabase &db) {
+    // A change of the first day, or of what it holds, marks the day too; the days added carry no
+    // flag of their own, so only the container's flag tells.
+    const auto row = [](const char *name, bool dayFlag, Change change) {
+        QTest::newRow(name) << change << dayFlag;
+    };
+    row("SetDate", true, [](DiaryDatabase &db) {
+        return db.GetDay(0)->SetDate(DateValue::FromDate(2010, 1, 1)), true;
+    });
+    row("SetNotes", true,
+        [](DiaryDatabase &db) { return db.GetDay(0)->SetNotes(QStringLiteral("tired")), true; });
+    row("AddWorkout", true, [](DiaryDatabase &db) {
         return db.GetDay(0)->AddWorkout(testsupport::BuildWorkout(QStringLiteral("Back"))) == 1;
-    }) << true;
-    QTest::newRow("RemoveWorkout")
-        << Change([](DiaryDatabase &db) { return db.GetDay(0)->RemoveWorkout(0) == 0; }) << true;
-    QTest::newRow("RemoveAllWorkouts") << Change([](DiaryDatabase &db) {
-        db.GetDay(0)->RemoveAllWorkouts();
-        return db.GetDay(0)->IsEmpty();
-    }) << true;
-    QTest::newRow("exercise reps") << Change([](DiaryDatabase &db) {
-        return db.GetDay(0)->GetWorkout(0)->GetExercise(1)->SetReps(12);
-    }) << true;
-    QTest::newRow("RemoveExercise") << Change([](DiaryDatabase &db) {
-        return db.GetDay(0)->GetWorkout(0)->RemoveExercise(0) == 1;
-    }) << true;
-    // The days added carry no flag of their own: only the container's flag tells.
-    QTest::newRow("AddDay") << Change([](DiaryDatabase &db) {
-        return db.AddDay(CleanDay(QStringLiteral("2.1.2010"))) == 2;
-    }) << false;
-    QTest::newRow("InsertDay") << Change([](DiaryDatabase &db) {
+    });
+    row("RemoveWorkout", true,
+        [](DiaryDatabase &db) { return db.GetDay(0)->RemoveWorkout(0) == 0; });
+    row("RemoveAllWorkouts", true, [](DiaryDatabase &db) {
+        return db.GetDay(0)->RemoveAllWorkouts(), db.GetDay(0)->IsEmpty();
+    });
+    row("exercise reps", true,
+        [](DiaryDatabase &db) { return db.GetDay(0)->GetWorkout(0)->GetExercise(1)->SetReps(12); });
+    row("RemoveExercise", true,
+        [](DiaryDatabase &db) { return db.GetDay(0)->GetWorkout(0)->RemoveExercise(0) == 1; });
+    row("AddDay", false,
+        [](DiaryDatabase &db) { return db.AddDay(CleanDay(QStringLiteral("2.1.2010"))) == 2; });
+    row("InsertDay", false, [](DiaryDatabase &db) {
         return db.InsertDay(0, CleanDay(QStringLiteral("2.1.2010"))) == 0;
-    }) << false;
-    QTest::newRow("RemoveDay") << Change([](DiaryDatabase &db) { return db.RemoveDay(1) == 1; })
-                               << false;
-    QTest::newRow("RemoveAllDays") << Change([](DiaryDatabase &db) {
-        db.RemoveAllDays();
-        return db.GetDayCount() == 0;
-    }) << false;
-    QTest::newRow("ReplaceDay") << Change([](DiaryDatabase &db) {
-        return db.ReplaceDay(1, CleanDay(QStringLiteral("-")), true);
-    }) << false;
+    });
+    row("RemoveDay", false, [](DiaryDatabase &db) { return db.RemoveDay(1) == 1; });
+    row("RemoveAllDays", false,
+        [](DiaryDatabase &db) { return db.RemoveAllDays(), db.GetDayCount() == 0; });
+    row("ReplaceDay", false,
+        [](DiaryDatabase &db) { return db.ReplaceDay(1, CleanDay(QStringLiteral("-")), true); });
 }
 
 void TestDiaryModel::everyChangeMarksItsOwner()
