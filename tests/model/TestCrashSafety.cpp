@@ -1,3 +1,4 @@
+#include "common/TestFiles.h"
 #include "common/TestMain.h"
 
 #include "model/DatabaseFile.h"
@@ -42,12 +43,6 @@ QString VictimPath()
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("save_victim"));
 }
 
-QByteArray ReadAll(const QString &path)
-{
-    QByteArray data;
-    return DatabaseFile::ReadWhole(path, data) ? data : QByteArray();
-}
-
 // Removes every file of folder except keep and gives how many there were.
 int RemoveOthers(const QDir &folder, const QString &keep)
 {
@@ -80,8 +75,8 @@ void TestCrashSafety::killedSavesLeaveOldOrNew()
     QCOMPARE(prepare.exitCode(), 0);
     const QString pathA = dir.filePath(QStringLiteral("A.rpd"));
     const QString pathB = dir.filePath(QStringLiteral("B.rpd"));
-    const QByteArray contentA = ReadAll(pathA);
-    const QByteArray contentB = ReadAll(pathB);
+    const QByteArray contentA = testsupport::ReadFile(pathA);
+    const QByteArray contentB = testsupport::ReadFile(pathB);
     // Both are diaries the process opens (it says "ready" only then), and differ all through.
     QVERIFY(contentA.size() > 1'000'000);
     QVERIFY(contentB.size() > contentA.size());
@@ -128,7 +123,7 @@ void TestCrashSafety::killedSavesLeaveOldOrNew()
         QVERIFY(victim.waitForFinished());
         QCOMPARE(victim.exitStatus(), QProcess::CrashExit);
 
-        const QByteArray data = ReadAll(path);
+        const QByteArray data = testsupport::ReadFile(path);
         if (data == contentA) {
             ++foundA;
         } else if (data == contentB) {
