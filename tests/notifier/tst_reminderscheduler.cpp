@@ -1,12 +1,11 @@
 #include "common/DiaryText.h"
+#include "common/TestFiles.h"
 #include "common/TestMain.h"
 #include "model/DiaryDatabase.h"
 #include "notifier/ReminderScheduler.h"
 #include "settings/NotifyTimeRecord.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
-
-#include <QSettings>
 
 #include <memory>
 
@@ -139,20 +138,10 @@ private:
                                             (withWorkout ? QStringLiteral(" Legs") : QString())));
     }
 
-    void ClearStore()
-    {
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope,
-                        QLatin1String(SettingsKeys::Organization),
-                        QLatin1String(SettingsKeys::Application));
-        store.remove(QStringLiteral("Notify"));
-        store.remove(QStringLiteral("TipNotify"));
-        store.sync();
-    }
-
 private slots:
     void init()
     {
-        ClearStore();
+        testsupport::ClearSettings();
         m_database.RemoveAllDays();
     }
 
