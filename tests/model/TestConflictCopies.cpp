@@ -20,6 +20,9 @@
 #include <map>
 
 using testsupport::DatabaseFolderEntries;
+using testsupport::DayNumbers;
+using testsupport::DecemberDays;
+using testsupport::DescribeDiaryFile;
 using testsupport::ReadFile;
 using testsupport::WriteFile;
 using Mode = ConflictCopyMerge::Mode;
@@ -28,25 +31,9 @@ namespace {
 
 const QString SyncthingCopy = QStringLiteral("Database.sync-conflict-20261207-181500-ABCDEFG.rpd");
 
-// Days of December 2026 as "day:notes" words ("1:a 3:b") in the shared test notation.
-QString Days(const QString &words)
-{
-    QStringList days;
-    for (const QString &word : words.split(u' ', Qt::SkipEmptyParts))
-        days.append(QStringLiteral("%1.12.2026 \"%2\"")
-                        .arg(word.section(u':', 0, 0), word.section(u':', 1)));
-    return days.join(QStringLiteral("; "));
-}
-
 bool WriteDiary(const QString &path, const QString &words)
 {
-    return testsupport::WriteDiary(path, Days(words));
-}
-
-QString DiaryAt(const QString &path)
-{
-    DiaryDatabase diary;
-    return diary.Open(path) ? testsupport::DescribeDiary(diary) : QStringLiteral("<unreadable>");
+    return testsupport::WriteDiary(path, DecemberDays(words));
 }
 
 // The days of every conflict record beside the diary.
@@ -55,16 +42,8 @@ QString Records(const QString &diaryPath)
     const QDir folder = QFileInfo(diaryPath).absoluteDir();
     QStringList texts;
     for (const QString &name : folder.entryList({QStringLiteral("*.conflict-*")}, QDir::Files))
-        texts.append(DiaryAt(folder.filePath(name)));
+        texts.append(DescribeDiaryFile(folder.filePath(name)));
     return texts.join(QStringLiteral("; "));
-}
-
-QString DayList(const QList<DateValue> &dates)
-{
-    QStringList days;
-    for (const DateValue &date : dates)
-        days.append(QString::number(date.GetDay()));
-    return days.join(u' ');
 }
 
 // One computer's side: its diary file, opened afresh as repbook-cli does, and its base.
@@ -190,7 +169,7 @@ void TestConflictCopies::mergesByDate()
     QFETCH(QString, recorded);
     if (base != QLatin1String("-")) {
         DiaryDatabase agreed;
-        QVERIFY(testsupport::BuildDiary(agreed, Days(base)));
+        QVERIFY(testsupport::BuildDiary(agreed, DecemberDays(base)));
         SyncBase saved(m_basePath);
         saved.AgreeOn(DiaryMerge::GroupByDate(agreed));
         QVERIFY(saved.Save());
@@ -203,9 +182,9 @@ void TestConflictCopies::mergesByDate()
     Computer computer(m_path, m_basePath);
     const ConflictCopyMerge::Outcome outcome = computer.Merge();
     QVERIFY2(outcome.ok, qPrintable(outcome.error));
-    QCOMPARE(DiaryAt(m_path), Days(merged));
-    QCOMPARE(DayList(outcome.conflicts), conflicts);
-    QCOMPARE(Records(m_path), Days(recorded));
+    QCOMPARE(DescribeDiaryFile(m_path), DecemberDays(merged));
+    QCOMPARE(DayNumbers(outcome.conflicts), conflicts);
+    QCOMPARE(Records(m_path), DecemberDays(recorded));
     QVERIFY(!QFile::exists(copyPath));
 
     // The other computer merges the same copy too and it travels back: nothing changes twice.
@@ -234,7 +213,7 @@ void TestConflictCopies::everyShapeAndNameListsMerge()
     QVERIFY2(outcome.ok, qPrintable(outcome.error));
     QCOMPARE(outcome.copies.size(), 3);
     QCOMPARE(outcome.namesAdded, 2);
-    QCOMPARE(DiaryAt(m_path), Days(QStringLiteral("1:a 2:s 3:n 4:d")));
+    QCOMPARE(DescribeDiaryFile(m_path), DecemberDays(QStringLiteral("1:a 2:s 3:n 4:d")));
     NameList exercises(folder + QStringLiteral("UEList.txt"));
     NameList workouts(folder + QStringLiteral("UTList.txt"));
     QVERIFY(exercises.Load() && workouts.Load());
@@ -283,7 +262,7 @@ void TestConflictCopies::unmergeableCopies()
         mode >= 0 ? computer.Merge(Mode(mode)) : ConflictCopyMerge::Run(computer.file, Mode::Apply);
     QCOMPARE(outcome.ok, ok);
     QCOMPARE(outcome.HasUnmerged(), damaged);
-    QCOMPARE(DiaryAt(m_path), Days(diary));
+    QCOMPARE(DescribeDiaryFile(m_path), DecemberDays(diary));
     QCOMPARE(ConflictCopyMerge::FindAll(m_path).size(), copiesLeft);
     QCOMPARE(DatabaseFolderEntries().filter(QStringLiteral(".damaged-")).size(), damagedKept);
     if (mode >= 0 && Mode(mode) != Mode::Apply) {
@@ -347,7 +326,7 @@ void TestConflictCopies::randomRoundsOfTwoComputersLoseNoEdit()
                 TrainingDay *found = computer.diary.FindDay(DateValue::FromDate(2026, 12, day));
                 if (!found)
                     QVERIFY(testsupport::BuildDiary(computer.diary,
-                                                    Days(QStringLiteral("%1:x").arg(day))));
+                                                    DecemberDays(QStringLiteral("%1:x").arg(day))));
                 computer.diary.FindDay(DateValue::FromDate(2026, 12, day))->SetNotes(notes);
                 lastEdits[{side, day}] = notes;
                 if (firstSeen)
@@ -430,8 +409,8 @@ void TestConflictCopies::switchingDiaryFolder()
     QCOMPARE(switched.ok, ok);
     QCOMPARE(switched.error.isEmpty(), ok);
     const QString diary = to + QStringLiteral("/Database.rpd");
-    QCOMPARE(DiaryAt(diary), result.startsWith(u'<') ? result : Days(result));
-    QCOMPARE(Records(diary), Days(recorded));
+    QCOMPARE(DescribeDiaryFile(diary), result.startsWith(u'<') ? result : DecemberDays(result));
+    QCOMPARE(Records(diary), DecemberDays(recorded));
     NameList list(to + QStringLiteral("/UEList.txt"));
     list.Load();
     QCOMPARE(list.SortedEntries(), exercises);
