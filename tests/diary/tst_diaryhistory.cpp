@@ -16,8 +16,6 @@
 #include "model/DatabaseWriter.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
-#include "model/TrainingProgram.h"
-#include "settings/SettingsStore.h"
 #include "widgets/CGridCtrl.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
@@ -85,7 +83,6 @@ private:
 void TestDiaryHistory::init()
 {
     testsupport::BeginGuiCase(Now);
-    StoreRange(QStringLiteral("1.3.2007"), 31);
     // Out of date order, a date twice, a day outside the range, a status.
     QVERIFY(WriteDiary(
         DataFolder::DatabasePath(),
@@ -99,9 +96,7 @@ void TestDiaryHistory::init()
 
 std::unique_ptr<CRepbookDlg> TestDiaryHistory::OpenMarch()
 {
-    auto window = std::make_unique<CRepbookDlg>(m_diary.File());
-    window->resize(900, 700);
-    window->show();
+    auto window = OpenWindow(m_diary.File());
     const CalendarCell cell = window->CellOf(Date(2007, 3, 6));
     window->SelectDay(cell.row, cell.col);
     return window;
@@ -140,11 +135,9 @@ void TestDiaryHistory::commands()
         AnswerNotes(QStringLiteral("Two\nlines"));
         window->ExecuteCommand(CommandId::Notes);
     } else if (command == QStringLiteral("apply")) {
-        TrainingProgram program;
-        program.SetPath(QDir::temp().filePath(QStringLiteral("history-apply.rpp")));
-        QVERIFY(BuildDiary(program, QStringLiteral("1.1.2007 A; 2.1.2007 B")));
-        QVERIFY(program.Save());
-        FileDialog::setNextFileNames({program.GetPath()});
+        const QString program = QDir::temp().filePath(QStringLiteral("history-apply.rpp"));
+        QVERIFY(WriteProgram(program, QStringLiteral("1.1.2007 A; 2.1.2007 B")));
+        FileDialog::setNextFileNames({program});
         WhenModal<CApplyProgramDlg>([](CApplyProgramDlg *dialog) { dialog->accept(); });
         window->ExecuteCommand(CommandId::ApplyProgram);
     } else {

@@ -67,7 +67,6 @@ private slots:
     void changeReachesTheFileBeforeTheEnd();
 
 private:
-    std::unique_ptr<CRepbookDlg> OpenMarch();
     QString NotesInCell(const CRepbookDlg &window, const DateValue &date) const;
 
     DiaryUnderTest m_diary;
@@ -81,14 +80,6 @@ void TestDiarySaving::init()
                        QStringLiteral(R"(5.3.2007 "fifth" Legs; 6.3.2007 "sixth" Back)")));
     m_database = &m_diary.Reset();
     QVERIFY(m_diary.File().Open(DataFolder::DatabasePath()));
-}
-
-std::unique_ptr<CRepbookDlg> TestDiarySaving::OpenMarch()
-{
-    StoreRange(QStringLiteral("1.3.2007"), 31);
-    auto window = std::make_unique<CRepbookDlg>(m_diary.File());
-    window->show();
-    return window;
 }
 
 QString TestDiarySaving::NotesInCell(const CRepbookDlg &window, const DateValue &date) const
@@ -108,7 +99,7 @@ QString SavedNotes(const DateValue &date)
 
 void TestDiarySaving::unchangedDiaryIsNotWritten()
 {
-    auto window = OpenMarch();
+    auto window = OpenWindow(m_diary.File());
     QCOMPARE(window->Saving().SaveTimer()->interval(), 60000);
     QVERIFY(window->Saving().SaveTimer()->isActive());
     const QString path = DataFolder::DatabasePath();
@@ -161,7 +152,7 @@ void TestDiarySaving::otherProgramsSaveIsShown()
         base.AgreeOn(DiaryMerge::GroupByDate(*m_database));
         QVERIFY(base.Save());
     }
-    auto window = OpenMarch();
+    auto window = OpenWindow(m_diary.File());
     window->SelectDay(window->CellOf(Fifth).row, window->CellOf(Fifth).col);
     if (!changedHere.isEmpty())
         m_database->FindDay(changedHere == QLatin1String("5") ? Fifth : Sixth)
@@ -214,7 +205,7 @@ void TestDiarySaving::otherProgramsSaveIsShown()
 
 void TestDiarySaving::openDialogPutsOffTakingIn()
 {
-    auto window = OpenMarch();
+    auto window = OpenWindow(m_diary.File());
     QDialog dialog(window.get());
     dialog.setModal(true);
     dialog.show();
@@ -236,7 +227,7 @@ void TestDiarySaving::openDialogPutsOffTakingIn()
 // A day being moved that another program removes meanwhile is no longer moved.
 void TestDiarySaving::moveOfADayRemovedElsewhereEnds()
 {
-    auto window = OpenMarch();
+    auto window = OpenWindow(m_diary.File());
     const CalendarCell fifth = window->CellOf(Fifth);
     window->SelectDay(fifth.row, fifth.col);
     MessageBox::setNextAnswers({QMessageBox::Ok}); // "Choose the target day."
@@ -260,7 +251,7 @@ void TestDiarySaving::failedSaveReportedOnceAndExitOffersRetry_data()
 void TestDiarySaving::failedSaveReportedOnceAndExitOffersRetry()
 {
     QFETCH(bool, retryWorks);
-    auto window = OpenMarch();
+    auto window = OpenWindow(m_diary.File());
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     ResetDatabaseFolder(false);
     m_database->FindDay(Sixth)->SetNotes(QStringLiteral("first"));

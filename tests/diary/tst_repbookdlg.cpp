@@ -58,10 +58,6 @@ private slots:
     void columnsFillTheGridBesideItsScrollBar();
 
 private:
-    std::unique_ptr<CRepbookDlg> OpenWindow(const QString &start, int days);
-    std::unique_ptr<CRepbookDlg> OpenMarch(); // 1.3.2007 + 31 days
-    void ShowAndActivate(CRepbookDlg &window);
-
     DiaryUnderTest m_diary;
     DiaryDatabase *m_database = nullptr; // m_diary's
     SettingsStore m_settings;
@@ -71,25 +67,6 @@ void TestRepbookDlg::init()
 {
     testsupport::BeginGuiCase(Now);
     m_database = &m_diary.Reset();
-}
-
-std::unique_ptr<CRepbookDlg> TestRepbookDlg::OpenWindow(const QString &start, int days)
-{
-    m_settings.Write(SettingsKeys::RangeStartDate, start);
-    m_settings.Write(SettingsKeys::RangeDays, days);
-    return std::make_unique<CRepbookDlg>(m_diary.File());
-}
-
-std::unique_ptr<CRepbookDlg> TestRepbookDlg::OpenMarch()
-{
-    return OpenWindow(QStringLiteral("1.3.2007"), 31);
-}
-
-void TestRepbookDlg::ShowAndActivate(CRepbookDlg &window)
-{
-    window.show();
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
 void TestRepbookDlg::unreadableStoredRange_data()
@@ -113,7 +90,7 @@ void TestRepbookDlg::unreadableStoredRange()
     QFETCH(DateValue, expectedStart);
     QFETCH(int, expectedDays);
 
-    auto window = OpenWindow(start, days);
+    auto window = OpenWindow(m_diary.File(), false, start, days);
     QVERIFY(window->Range().IsValid());
     QCOMPARE(window->Range().Start(), expectedStart);
     QCOMPARE(window->Range().Days(), expectedDays);
@@ -137,7 +114,7 @@ void TestRepbookDlg::rangeChanges()
     QFETCH(DateValue, start);
     QFETCH(int, days);
     QFETCH(bool, taken);
-    auto window = OpenMarch();
+    auto window = OpenWindow(m_diary.File());
     QCOMPARE(window->SetRange(start, days, 0), taken);
     const DateValue shownStart = taken ? start : Date(2007, 3, 1);
     const int shownDays = taken ? days : 31;
@@ -164,7 +141,7 @@ void TestRepbookDlg::weekdayColumnsHiddenAndShown()
 {
     QFETCH(QString, clicks);
     QFETCH(QString, shown);
-    auto window = OpenMarch();
+    auto window = OpenWindow(m_diary.File());
     for (const QChar weekday : clicks)
         window->ChooseColumnMenuItem(weekday.digitValue());
     for (int weekday = 0; weekday < 7; ++weekday) {
@@ -184,7 +161,7 @@ void TestRepbookDlg::cellsReferenceFirstDayOfDate()
     BuildDiary(*m_database, QStringLiteral(R"(21.3.2007 "second of its date" Swim)"));
     QCOMPARE(m_database->FindDay(Date(2007, 3, 21))->GetNotes(), QString());
 
-    auto window = OpenWindow(QStringLiteral("1.1.2007"), 365);
+    auto window = OpenWindow(m_diary.File(), false, QStringLiteral("1.1.2007"), 365);
     QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
 }
 
@@ -192,7 +169,7 @@ void TestRepbookDlg::cellsReferenceFirstDayOfDate()
 void TestRepbookDlg::selectedDaysSpanEverySelectedWeek()
 {
     BuildDiary(*m_database, QStringLiteral("6.3.2007 Run; 14.3.2007 Swim; 25.3.2007 Row"));
-    auto window = OpenMarch();
+    auto window = OpenWindow(m_diary.File());
     const CalendarCell first = window->CellOf(Date(2007, 3, 5));
     const CalendarCell last = window->CellOf(Date(2007, 3, 25));
     window->Grid()->SetSelectedRange(first.row, first.col, last.row, last.col);
@@ -202,9 +179,7 @@ void TestRepbookDlg::selectedDaysSpanEverySelectedWeek()
 void TestRepbookDlg::exitAnsweredYes()
 {
     BuildDiary(*m_database, QStringLiteral(R"(5.3.2007 "notes" Legs)"));
-    auto window = OpenMarch();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    auto window = OpenWindow(m_diary.File(), true);
     m_database->FindDay(Date(2007, 3, 5))->SetNotes(QStringLiteral("changed before exit"));
     MessageBox::setNextAnswers({QMessageBox::Yes});
     window->ExecuteCommand(CommandId::Exit);
@@ -224,8 +199,7 @@ void TestRepbookDlg::exitAnsweredYes()
 
 void TestRepbookDlg::returnAndEscapeNeverClose()
 {
-    auto window = OpenMarch();
-    ShowAndActivate(*window);
+    auto window = OpenWindow(m_diary.File(), true);
     // Before the range: Return opens no day there, so no dialog waits for an answer.
     window->SelectDay(1, 1);
     for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
@@ -268,8 +242,7 @@ void TestRepbookDlg::keysTypedIntoFieldsRunNoCommand()
                  QStringLiteral("Felt strongx"));
         return;
     }
-    auto window = OpenMarch();
-    ShowAndActivate(*window);
+    auto window = OpenWindow(m_diary.File(), true);
     // Before the range: a command that does run opens no day there, so nothing waits.
     window->SelectDay(1, 1);
     QWidget *widget = window->RangeBox();
@@ -306,9 +279,7 @@ void TestRepbookDlg::columnsFillTheGridBesideItsScrollBar()
 {
     QFETCH(int, days);
     QFETCH(bool, scrollBar);
-    auto window = OpenWindow(QStringLiteral("1.3.2007"), days);
-    window->resize(1000, 700);
-    ShowAndActivate(*window);
+    auto window = OpenWindow(m_diary.File(), true, QStringLiteral("1.3.2007"), days);
     CGridCtrl *grid = window->Grid();
     QCOMPARE(grid->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn, scrollBar);
     int width = 0;

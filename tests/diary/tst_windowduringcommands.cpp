@@ -6,7 +6,6 @@
 #include "editing/CDayTabCtrl.h"
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
-#include "model/TrainingProgram.h"
 #include "settings/SettingsStore.h"
 #include "widgets/CGridCtrl.h"
 #include "widgets/MessageBox.h"
@@ -93,10 +92,8 @@ private slots:
     void applyingCannotBeDisturbed()
     {
         QFETCH(int, command);
-        TrainingProgram program;
-        program.SetPath(QDir(QDir::tempPath()).filePath(QStringLiteral("disturbed.rpp")));
-        QVERIFY(BuildDiary(program, QStringLiteral("1.1.2007 A")));
-        QVERIFY(program.Save());
+        const QString program = QDir::temp().filePath(QStringLiteral("disturbed.rpp"));
+        QVERIFY(WriteProgram(program, QStringLiteral("1.1.2007 A")));
         BuildDiary(*m_database, QStringLiteral("14.3.2007 Own"));
         m_settings.Write(SettingsKeys::Delay, 1); // a pause before each day written
         CRepbookDlg window(m_diary.File());
@@ -116,7 +113,7 @@ private slots:
                     window.ExecuteCommand(command);
             });
         });
-        window.ApplyProgram(program.GetPath());
+        window.ApplyProgram(program);
 
         // Every date has at most one day, and every cell shows the day of its own date.
         const QStringList dates = SortedDates(*m_database);
