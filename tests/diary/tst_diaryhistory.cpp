@@ -68,9 +68,8 @@ private slots:
     void undoAcrossTheOtherProgram_data();
     void undoAcrossTheOtherProgram();
     void dailyBackupAndItsFailure();
-    void restoreKeepsTheCurrentDiaryFirst();
-    void restoreThatFailsReportsNothingRestored_data();
-    void restoreThatFailsReportsNothingRestored();
+    void restore_data();
+    void restore();
 
 private:
     std::unique_ptr<CRepbookDlg> OpenMarch();
@@ -278,52 +277,15 @@ void TestDiaryHistory::dailyBackupAndItsFailure()
     QCOMPARE(ReadFile(backups.List().first().path), yesterday);
 }
 
-void TestDiaryHistory::restoreKeepsTheCurrentDiaryFirst()
-{
-    const DiaryBackups backups(DataFolder::DatabasePath());
-    const QByteArray old = ReadFile(DataFolder::DatabasePath());
-    QVERIFY(!backups.MakeNow().backup.isEmpty());
-    m_database->RemoveDay(1); // not saved yet
-    const QByteArray current = Bytes();
-    auto window = OpenMarch();
-    Clock::SetFixed(Now.addSecs(60));
-
-    WhenModal<CRestoreDlg>([](CRestoreDlg *dialog) {
-        QCOMPARE(dialog->BackupList()->rowCount(), 1);
-        QCOMPARE(dialog->DayList()->count(), 5);
-        // Arrows choose a backup; Tab leaves the list.
-        dialog->BackupList()->setFocus();
-        QTest::keyClick(dialog->BackupList(), Qt::Key_Tab);
-        QCOMPARE_NE(dialog->focusWidget(), dialog->BackupList());
-        // The backup's days are shown, not edited.
-        dialog->ChooseDay(0);
-        const CGridCtrl *grid = dialog->DayView()->GetGrid();
-        QVERIFY(grid->GetRowCount() > 1);
-        QVERIFY(!dialog->DayView()->GetGrid()->EditCell(1, 1));
-        ClickButton(dialog, QStringLiteral("&Restore"));
-    });
-    MessageBox::setNextAnswers({Yes, Ok});
-    window->ExecuteCommand(CommandId::RestoreBackup);
-    QCOMPARE(ReadFile(DataFolder::DatabasePath()), old);
-    QCOMPARE(Bytes(), old);
-    const QList<DiaryBackups::Entry> kept = backups.List();
-    QCOMPARE(kept.size(), 2); // the backup restored from stays beside the kept diary
-    QCOMPARE(ReadFile(kept.first().path), current);
-    QCOMPARE(ReadFile(kept.last().path), old);
-    QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
-
-    QVERIFY(window->History().Undo());
-    QCOMPARE(Bytes(), current);
-    QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
-    ShownTexts();
-}
-
-// Every way a restore can stop leaves the diary as it was and tells the caller that nothing was
-// restored; the failures among them say so to the user.
-void TestDiaryHistory::restoreThatFailsReportsNothingRestored_data()
+// A restore keeps the diary as it is now as a backup first. Every way a restore can stop leaves
+// the diary as it was and tells the caller that nothing was restored; the failures among them
+// say so to the user.
+void TestDiaryHistory::restore_data()
 {
     QTest::addColumn<QString>("obstacle");
-    QTest::addColumn<QString>("warning");
+    QTest::addColumn<QString>("warning"); // the last message shown
+    QTest::newRow("restored") << "none"
+                              << "The diary was restored from:";
     QTest::newRow("list closed") << "cancel" << QString();
     QTest::newRow("confirmation answered No") << "no" << QString();
     QTest::newRow("backup damaged after it was listed") << "damaged backup"
@@ -332,10 +294,11 @@ void TestDiaryHistory::restoreThatFailsReportsNothingRestored_data()
                                                        << "Nothing was restored";
 }
 
-void TestDiaryHistory::restoreThatFailsReportsNothingRestored()
+void TestDiaryHistory::restore()
 {
     QFETCH(QString, obstacle);
     QFETCH(QString, warning);
+    const bool restored = obstacle == QLatin1String("none");
     const DiaryBackups backups(DataFolder::DatabasePath());
     const QByteArray onDisk = ReadFile(DataFolder::DatabasePath());
     const QString backup = backups.MakeNow().backup;
@@ -343,6 +306,7 @@ void TestDiaryHistory::restoreThatFailsReportsNothingRestored()
     m_database->RemoveDay(1); // not saved yet
     const QByteArray current = Bytes();
     auto window = OpenMarch();
+    Clock::SetFixed(Now.addSecs(60));
 
     WhenModal<CRestoreDlg>([&](CRestoreDlg *dialog) {
         if (obstacle == QLatin1String("cancel"))
@@ -353,12 +317,22 @@ void TestDiaryHistory::restoreThatFailsReportsNothingRestored()
             QVERIFY(QFile::remove(DataFolder::DatabasePath()));
             QVERIFY(QDir().mkdir(DataFolder::DatabasePath()));
         }
+        QCOMPARE(dialog->BackupList()->rowCount(), 1);
+        QCOMPARE(dialog->DayList()->count(), 5);
+        // Arrows choose a backup; Tab leaves the list.
+        dialog->BackupList()->setFocus();
+        QTest::keyClick(dialog->BackupList(), Qt::Key_Tab);
+        QCOMPARE_NE(dialog->focusWidget(), dialog->BackupList());
+        // The backup's days are shown, not edited.
+        dialog->ChooseDay(0);
+        QVERIFY(dialog->DayView()->GetGrid()->GetRowCount() > 1);
+        QVERIFY(!dialog->DayView()->GetGrid()->EditCell(1, 1));
         ClickButton(dialog, QStringLiteral("&Restore"));
     });
     if (obstacle != QLatin1String("cancel"))
         MessageBox::setNextAnswers(obstacle == QLatin1String("no") ? QList {No} : QList {Yes, Ok});
-    QVERIFY(!RestoreFlow::Run(window.get(), m_diary.File(), window->History()));
-    QCOMPARE(Bytes(), current);
+    QCOMPARE(RestoreFlow::Run(window.get(), m_diary.File(), window->History()), restored);
+    QCOMPARE(Bytes(), restored ? onDisk : current);
     const QStringList shown = ShownTexts();
     QCOMPARE(shown.size(), (obstacle == QLatin1String("cancel") ? 0 : 1) + !warning.isEmpty());
     if (!warning.isEmpty())
@@ -367,7 +341,16 @@ void TestDiaryHistory::restoreThatFailsReportsNothingRestored()
         QVERIFY(QDir(DataFolder::DatabasePath()).removeRecursively());
     else
         QCOMPARE(ReadFile(DataFolder::DatabasePath()), onDisk);
-    QVERIFY(!window->History().Undo()); // nothing was recorded
+    QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
+    QCOMPARE(window->History().Undo(), restored); // only a restore is recorded
+    if (restored) {
+        QCOMPARE(Bytes(), current);
+        QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
+        const QList<DiaryBackups::Entry> kept = backups.List();
+        QCOMPARE(kept.size(), 2); // the backup restored from stays beside the kept diary
+        QCOMPARE(ReadFile(kept.first().path), current);
+        QCOMPARE(ReadFile(kept.last().path), onDisk);
+    }
 }
 
 REPBOOK_TEST_MAIN(TestDiaryHistory)
