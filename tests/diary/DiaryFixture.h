@@ -22,6 +22,8 @@ using testsupport::BuildDiary;
 using testsupport::ClearSettings;
 using testsupport::DatabaseFolderEntries;
 using testsupport::DateText;
+using testsupport::DescribeDiary;
+using testsupport::DescribeDiaryFile;
 using testsupport::ReadFile;
 using testsupport::ResetDatabaseFolder;
 using testsupport::WriteDiary;

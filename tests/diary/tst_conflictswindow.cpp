@@ -92,8 +92,7 @@ void TestConflictsWindow::takesUndoesAndDismisses()
     // Taking the other version is a step of the history; the record goes.
     dialog->List()->setCurrentRow(0);
     QTest::mouseClick(dialog->TakeButton(), Qt::LeftButton);
-    QCOMPARE(testsupport::DescribeDiary(database),
-             QStringLiteral("8.12.2026 Legs_B; 9.12.2026 Arms"));
+    QCOMPARE(DescribeDiary(database), QStringLiteral("8.12.2026 Legs_B; 9.12.2026 Arms"));
     QCOMPARE(CellsNotFollowingTheDiary(window, database), QString());
     QVERIFY(!QFileInfo::exists(first) && !QFileInfo::exists(again));
     QCOMPARE(Rows(*dialog->List()), (QStringList {"Wednesday 9 December 2026"}));
@@ -102,7 +101,7 @@ void TestConflictsWindow::takesUndoesAndDismisses()
                 ->text()
                 .startsWith(QStringLiteral("&Undo Take other version 8 December")));
     QVERIFY(window.History().Undo());
-    QCOMPARE(testsupport::DescribeDiary(database), original);
+    QCOMPARE(DescribeDiary(database), original);
 
     // Dismissing asks first; the diary keeps its version.
     MessageBox::setNextAnswers({QMessageBox::No, QMessageBox::Yes});
@@ -112,7 +111,7 @@ void TestConflictsWindow::takesUndoesAndDismisses()
     QCOMPARE(dialog->List()->count(), 0);
     QVERIFY(!dialog->TakeButton()->isEnabled());
     QVERIFY(!QFileInfo::exists(second));
-    QCOMPARE(testsupport::DescribeDiary(database), original);
+    QCOMPARE(DescribeDiary(database), original);
     QVERIFY(QFileInfo::exists(damaged));
     MessageBox::takeShown();
 }

@@ -31,7 +31,6 @@
 #include <memory>
 
 using namespace diarytest;
-using testsupport::DescribeDiary;
 
 namespace {
 

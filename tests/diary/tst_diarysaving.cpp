@@ -89,14 +89,6 @@ QString TestDiarySaving::NotesInCell(const CRepbookDlg &window, const DateValue 
     return day ? day->GetNotes() : QStringLiteral("<no day>");
 }
 
-// The notes of date in the diary file; "<none>" without a readable file or that day.
-QString SavedNotes(const DateValue &date)
-{
-    DiaryDatabase saved;
-    const TrainingDay *day = saved.Open(DataFolder::DatabasePath()) ? saved.FindDay(date) : nullptr;
-    return day ? day->GetNotes() : QStringLiteral("<none>");
-}
-
 void TestDiarySaving::unchangedDiaryIsNotWritten()
 {
     auto window = OpenWindow(m_diary.File());
@@ -111,7 +103,8 @@ void TestDiarySaving::unchangedDiaryIsNotWritten()
     m_database->FindDay(Fifth)->SetNotes(QStringLiteral("changed"));
     window->Saving().SaveNow();
     QVERIFY(testsupport::FileIdentity(path) != written);
-    QCOMPARE(SavedNotes(Fifth), QStringLiteral("changed"));
+    QCOMPARE(DescribeDiaryFile(path),
+             QStringLiteral(R"(5.3.2007 "changed" Legs; 6.3.2007 "sixth" Back)"));
     QCOMPARE(MessageBox::takeShown().size(), 0);
 }
 
@@ -198,9 +191,9 @@ void TestDiarySaving::otherProgramsSaveIsShown()
 
     // What both programs did ends up in the file.
     window->Saving().SaveNow();
-    QCOMPARE(SavedNotes(Fifth), expectedFifth);
-    QCOMPARE(SavedNotes(Sixth), expectedSixth);
-    QCOMPARE(SavedNotes(Ninth), QStringLiteral("added"));
+    QCOMPARE(DescribeDiaryFile(path),
+             QStringLiteral(R"(5.3.2007 "%1" Legs; 6.3.2007 "%2" Back; 9.3.2007 "added")")
+                 .arg(expectedFifth, expectedSixth));
 }
 
 void TestDiarySaving::openDialogPutsOffTakingIn()
@@ -296,7 +289,9 @@ void TestDiarySaving::failedSaveReportedOnceAndExitOffersRetry()
         QCOMPARE(MessageBox::takeShown().size(), 3);
     }
     QVERIFY(!window->isVisible());
-    QCOMPARE(SavedNotes(Sixth), retryWorks ? QStringLiteral("unsaved") : QStringLiteral("<none>"));
+    QCOMPARE(DescribeDiaryFile(DataFolder::DatabasePath()),
+             retryWorks ? QStringLiteral(R"(5.3.2007 "fifth" Legs; 6.3.2007 "unsaved" Back)")
+                        : QStringLiteral("<unreadable>"));
 }
 
 void TestDiarySaving::changeReachesTheFileBeforeTheEnd_data()

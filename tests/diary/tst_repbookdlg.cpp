@@ -186,9 +186,7 @@ void TestRepbookDlg::exitAnsweredYes()
 
     QVERIFY(!window->isVisible());
     QCOMPARE(MessageBox::takeShown().size(), 1);
-    DiaryDatabase saved;
-    QVERIFY(saved.Open(DataFolder::DatabasePath()));
-    QCOMPARE(testsupport::DescribeDiary(saved),
+    QCOMPARE(DescribeDiaryFile(DataFolder::DatabasePath()),
              QStringLiteral(R"(5.3.2007 "changed before exit" Legs)"));
     for (int weekday = 0; weekday < 7; ++weekday) {
         QCOMPARE(m_settings.Read(SettingsKeys::WeekdayColumns[weekday]),
