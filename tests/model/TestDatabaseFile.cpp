@@ -181,23 +181,16 @@ void TestDatabaseFile::weightsMatchPrintfRounding()
 {
     // Every hundredth and thousandth of the range, ties included, against the C library's own
     // "%.2f" (this process formats numbers with a point).
-    DiaryDatabase db;
-    auto workout = std::make_unique<Workout>();
-    workout->SetName(QStringLiteral("W"));
     QList<float> weights;
     for (int thousandths = 0; thousandths <= 500000; thousandths += 7)
         weights.append(float(thousandths) / 1000.0f);
     for (const float w : {0.0f, 0.005f, 0.125f, 0.375f, 2.675f, 12.345f, 42.5f, 499.995f, 500.0f})
         weights.append(w);
-    for (const float w : std::as_const(weights)) {
-        auto exercise = std::make_unique<ExerciseEntry>();
-        exercise->SetName(QStringLiteral("E"));
-        QVERIFY(exercise->SetWeight(w));
-        workout->AddExercise(std::move(exercise));
-    }
-    auto day = std::make_unique<TrainingDay>();
-    day->AddWorkout(std::move(workout));
-    db.AddDay(std::move(day));
+    QStringList exercises; // nine digits name each float exactly
+    for (const float w : std::as_const(weights))
+        exercises.append(QStringLiteral("E %1").arg(double(w), 0, 'g', 9));
+    DiaryDatabase db;
+    QVERIFY(testsupport::BuildDiary(db, "1.1.2000 W[" + exercises.join(u',') + u']'));
 
     const QList<QByteArray> lines =
         ContentOf(SavedBytes(db, PathOf(QStringLiteral("w.rpd")))).split('\n');
