@@ -42,10 +42,8 @@ private slots:
     void init();
     void cleanup() { REPBOOK_END_GUI_CASE(); }
 
-    void unreadableStoredRange_data();
-    void unreadableStoredRange();
-    void rangeChanges_data();
-    void rangeChanges();
+    void range_data();
+    void range();
     void weekdayColumnsHiddenAndShown_data();
     void weekdayColumnsHiddenAndShown();
     void cellsReferenceFirstDayOfDate();
@@ -69,60 +67,52 @@ void TestRepbookDlg::init()
     m_database = &m_diary.Reset();
 }
 
-void TestRepbookDlg::unreadableStoredRange_data()
+// The range the window opens on, from the stored one (an unreadable start is today, unreadable
+// days 56), and a range set afterwards: it is taken only when valid, and what is taken is stored
+// for the next start.
+void TestRepbookDlg::range_data()
 {
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<int>("days");
-    QTest::addColumn<DateValue>("expectedStart");
-    QTest::addColumn<int>("expectedDays");
-
-    QTest::newRow("start unreadable") << QStringLiteral("garbage") << 31 << Date(2007, 3, 20) << 31;
-    QTest::newRow("no such date") << QStringLiteral("31.2.2007") << 62 << Date(2007, 3, 20) << 62;
-    QTest::newRow("negative days") << QStringLiteral("1.3.2007") << -5 << Date(2007, 3, 1) << 56;
-    QTest::newRow("days beyond reason")
-        << QStringLiteral("1.3.2007") << 2000000000 << Date(2007, 3, 1) << 56;
-}
-
-void TestRepbookDlg::unreadableStoredRange()
-{
-    QFETCH(QString, start);
-    QFETCH(int, days);
-    QFETCH(DateValue, expectedStart);
-    QFETCH(int, expectedDays);
-
-    auto window = OpenWindow(m_diary.File(), false, start, days);
-    QVERIFY(window->Range().IsValid());
-    QCOMPARE(window->Range().Start(), expectedStart);
-    QCOMPARE(window->Range().Days(), expectedDays);
-    QCOMPARE(window->Grid()->GetRowCount(), window->Range().RowCount() + 1);
-}
-
-// A range is taken only when valid; what is taken is stored for the next start.
-void TestRepbookDlg::rangeChanges_data()
-{
+    QTest::addColumn<QString>("stored"); // start as the settings hold it
+    QTest::addColumn<int>("storedDays");
+    QTest::addColumn<DateValue>("set"); // and the days set with it; 0: nothing set
+    QTest::addColumn<int>("setDays");
     QTest::addColumn<DateValue>("start");
     QTest::addColumn<int>("days");
-    QTest::addColumn<bool>("taken");
-    QTest::newRow("two months from April") << Date(2007, 4, 2) << 62 << true;
-    QTest::newRow("same start, a year") << Date(2007, 3, 1) << 365 << true;
-    QTest::newRow("no date") << DateValue::MakeInvalid() << 62 << false;
-    QTest::newRow("too many days") << Date(2007, 4, 2) << CalendarRange::MaxDays + 1 << false;
+    const DateValue none = DateValue::MakeInvalid();
+    const DateValue march1 = Date(2007, 3, 1);
+    const DateValue april2 = Date(2007, 4, 2);
+    const DateValue today = Date(2007, 3, 20);
+    QTest::newRow("stored start unreadable") << "garbage" << 31 << none << 0 << today << 31;
+    QTest::newRow("stored date impossible") << "31.2.2007" << 62 << none << 0 << today << 62;
+    QTest::newRow("stored days negative") << "1.3.2007" << -5 << none << 0 << march1 << 56;
+    QTest::newRow("stored days beyond reason")
+        << "1.3.2007" << 2000000000 << none << 0 << march1 << 56;
+    QTest::newRow("set: two months from April") << "1.3.2007" << 31 << april2 << 62 << april2 << 62;
+    QTest::newRow("set: same start, a year") << "1.3.2007" << 31 << march1 << 365 << march1 << 365;
+    QTest::newRow("set: no date") << "1.3.2007" << 31 << none << 62 << march1 << 31;
+    QTest::newRow("set: too many days")
+        << "1.3.2007" << 31 << april2 << CalendarRange::MaxDays + 1 << march1 << 31;
 }
 
-void TestRepbookDlg::rangeChanges()
+void TestRepbookDlg::range()
 {
+    QFETCH(QString, stored);
+    QFETCH(int, storedDays);
+    QFETCH(DateValue, set);
+    QFETCH(int, setDays);
     QFETCH(DateValue, start);
     QFETCH(int, days);
-    QFETCH(bool, taken);
-    auto window = OpenWindow(m_diary.File());
-    QCOMPARE(window->SetRange(start, days, 0), taken);
-    const DateValue shownStart = taken ? start : Date(2007, 3, 1);
-    const int shownDays = taken ? days : 31;
-    QCOMPARE(window->Range().Start(), shownStart);
-    QCOMPARE(window->Range().Days(), shownDays);
-    QCOMPARE(m_settings.Read(SettingsKeys::RangeStartDate),
-             CalendarRange::FormatStartDate(shownStart));
-    QCOMPARE(m_settings.Read(SettingsKeys::RangeDays), shownDays);
+    auto window = OpenWindow(m_diary.File(), false, stored, storedDays);
+    if (setDays != 0) {
+        QCOMPARE(window->SetRange(set, setDays, 0), set == start && setDays == days);
+        QCOMPARE(m_settings.Read(SettingsKeys::RangeStartDate),
+                 CalendarRange::FormatStartDate(start));
+        QCOMPARE(m_settings.Read(SettingsKeys::RangeDays), days);
+    }
+    QVERIFY(window->Range().IsValid());
+    QCOMPARE(window->Range().Start(), start);
+    QCOMPARE(window->Range().Days(), days);
+    QCOMPARE(window->Grid()->GetRowCount(), window->Range().RowCount() + 1);
 }
 
 // The weekday column menu hides and shows columns; the last shown one stays. clicks: the
