@@ -56,7 +56,6 @@ private slots:
 
 void TestConflictsWindow::takesUndoesAndDismisses()
 {
-    StoreRange(QStringLiteral("1.12.2026"), 31);
     const QString path = DataFolder::DatabasePath();
     const QString original = QStringLiteral("8.12.2026 Legs; 9.12.2026 Arms");
     QVERIFY(WriteDiary(path, original));
@@ -72,10 +71,9 @@ void TestConflictsWindow::takesUndoesAndDismisses()
     const QString damaged = path + QStringLiteral(".conflict-20261201-101010");
     QVERIFY(WriteFile(damaged, "not a diary"));
 
-    CRepbookDlg window(diary.File());
-    window.show();
-    window.Commands()->Action(CommandId::Conflicts)->trigger();
-    auto *dialog = window.findChild<CConflictsDlg *>();
+    auto window = OpenWindow(diary.File(), false, QStringLiteral("1.12.2026"));
+    window->Commands()->Action(CommandId::Conflicts)->trigger();
+    auto *dialog = window->findChild<CConflictsDlg *>();
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(Rows(*dialog->List()),
              (QStringList {"Tuesday 8 December 2026", "Wednesday 9 December 2026"}));
@@ -93,14 +91,14 @@ void TestConflictsWindow::takesUndoesAndDismisses()
     dialog->List()->setCurrentRow(0);
     QTest::mouseClick(dialog->TakeButton(), Qt::LeftButton);
     QCOMPARE(DescribeDiary(database), QStringLiteral("8.12.2026 Legs_B; 9.12.2026 Arms"));
-    QCOMPARE(CellsNotFollowingTheDiary(window, database), QString());
+    QCOMPARE(CellsNotFollowingTheDiary(*window, database), QString());
     QVERIFY(!QFileInfo::exists(first) && !QFileInfo::exists(again));
     QCOMPARE(Rows(*dialog->List()), (QStringList {"Wednesday 9 December 2026"}));
-    QVERIFY(window.Commands()
+    QVERIFY(window->Commands()
                 ->Action(CommandId::Undo)
                 ->text()
                 .startsWith(QStringLiteral("&Undo Take other version 8 December")));
-    QVERIFY(window.History().Undo());
+    QVERIFY(window->History().Undo());
     QCOMPARE(DescribeDiary(database), original);
 
     // Dismissing asks first; the diary keeps its version.
