@@ -49,9 +49,8 @@ private slots:
     void cellsReferenceFirstDayOfDate();
     void selectedDaysSpanEverySelectedWeek();
     void exitAnsweredYes();
-    void returnAndEscapeNeverClose();
-    void keysTypedIntoFieldsRunNoCommand_data();
-    void keysTypedIntoFieldsRunNoCommand();
+    void keysTypedIntoFields_data();
+    void keysTypedIntoFields();
     void columnsFillTheGridBesideItsScrollBar_data();
     void columnsFillTheGridBesideItsScrollBar();
 
@@ -185,28 +184,21 @@ void TestRepbookDlg::exitAnsweredYes()
     }
 }
 
-void TestRepbookDlg::returnAndEscapeNeverClose()
-{
-    auto window = OpenWindow(m_diary.File(), true);
-    // Before the range: Return opens no day there, so no dialog waits for an answer.
-    window->SelectDay(1, 1);
-    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
-        QTest::keyClick(window->Grid(), key);
-        QTest::keyClick(window->RangeBox(), key);
-        QTest::keyClick(window.get(), key);
-    }
-    window->accept();
-    QVERIFY(window->isVisible());
-    QCOMPARE(window->result(), 0);
-    QCOMPARE(MessageBox::takeShown().size(), 0);
-}
-
-void TestRepbookDlg::keysTypedIntoFieldsRunNoCommand_data()
+void TestRepbookDlg::keysTypedIntoFields_data()
 {
     QTest::addColumn<QString>("target");
     QTest::addColumn<QKeyCombination>("key");
     QTest::addColumn<int>("commands");
     const QKeyCombination ret(Qt::Key_Return);
+    // The calendar's own keys run commands, and Return, Enter and Escape never close the window.
+    QTest::newRow("calendar, Return") << "grid" << ret << 1;
+    QTest::newRow("calendar, Enter") << "grid" << QKeyCombination(Qt::Key_Enter) << 1;
+    QTest::newRow("calendar, Escape") << "grid" << QKeyCombination(Qt::Key_Escape) << 1;
+    QTest::newRow("window, Return") << "window" << ret << 0;
+    QTest::newRow("window, Escape") << "window" << QKeyCombination(Qt::Key_Escape) << 1;
+    QTest::newRow("range box, Return") << "range" << ret << 0;
+    QTest::newRow("range box, Escape is the window's")
+        << "range" << QKeyCombination(Qt::Key_Escape) << 1;
     QTest::newRow("year field, Return") << "year" << ret << 0;
     QTest::newRow("mini calendar, Return") << "days" << ret << 0;
     QTest::newRow("mini calendar, Insert") << "days" << QKeyCombination(Qt::Key_Insert) << 0;
@@ -216,7 +208,7 @@ void TestRepbookDlg::keysTypedIntoFieldsRunNoCommand_data()
     QTest::newRow("notes dialog, typing adds") << "notes" << QKeyCombination(Qt::Key_X) << 0;
 }
 
-void TestRepbookDlg::keysTypedIntoFieldsRunNoCommand()
+void TestRepbookDlg::keysTypedIntoFields()
 {
     QFETCH(QString, target);
     QFETCH(QKeyCombination, key);
@@ -244,13 +236,18 @@ void TestRepbookDlg::keysTypedIntoFieldsRunNoCommand()
         QVERIFY(widget && widget->isVisible());
     } else if (target == QLatin1String("days")) {
         widget = window->MiniCalendar()->findChild<QAbstractItemView *>();
+    } else if (target == QLatin1String("grid")) {
+        widget = window->Grid();
     }
     widget->setFocus();
     QTRY_VERIFY(widget->hasFocus());
     QSignalSpy spy(window->Commands(), &MainMenu::commandTriggered);
-    QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+    QTest::keyClick(target == QLatin1String("window") ? window.get() : QApplication::focusWidget(),
+                    key.key(), key.keyboardModifiers());
     QCOMPARE(spy.size(), commands);
+    window->accept();
     QVERIFY(window->isVisible());
+    QCOMPARE(window->result(), 0);
 }
 
 void TestRepbookDlg::columnsFillTheGridBesideItsScrollBar_data()
