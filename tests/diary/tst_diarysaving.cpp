@@ -277,17 +277,15 @@ void TestDiarySaving::failedSaveReportedOnceAndExitOffersRetry()
     QVERIFY2(shown.at(1).text.contains(QStringLiteral("Not saved: the days of ") + date),
              qPrintable(shown.at(1).text));
 
-    if (retryWorks) {
+    // With the folder back the save works; else Retry fails and asks again, and Discard leaves
+    // without the change.
+    if (retryWorks)
         ResetDatabaseFolder(true);
-        MessageBox::setNextAnswers({QMessageBox::Yes});
-        window->close();
-        QCOMPARE(MessageBox::takeShown().size(), 1);
-    } else {
-        // Retry fails again and asks again; Discard leaves without the change.
-        MessageBox::setNextAnswers({QMessageBox::Yes, QMessageBox::Retry, QMessageBox::Discard});
-        window->close();
-        QCOMPARE(MessageBox::takeShown().size(), 3);
-    }
+    MessageBox::setNextAnswers(
+        retryWorks ? QList {QMessageBox::Yes}
+                   : QList {QMessageBox::Yes, QMessageBox::Retry, QMessageBox::Discard});
+    window->close();
+    QCOMPARE(MessageBox::takeShown().size(), retryWorks ? 1 : 3);
     QVERIFY(!window->isVisible());
     QCOMPARE(DescribeDiaryFile(DataFolder::DatabasePath()),
              retryWorks ? QStringLiteral(R"(5.3.2007 "fifth" Legs; 6.3.2007 "unsaved" Back)")

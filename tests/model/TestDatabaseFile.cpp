@@ -311,10 +311,8 @@ void TestDatabaseFile::lineBreaksInTextRoundTrip()
     // The file keeps its shape: 22 content lines, each field on its own.
     const QList<QByteArray> lines = ContentOf(file).split('\n');
     QCOMPARE(lines.size(), 23);
-    QCOMPARE(lines.at(2), written + '\r'); // workout name
-    QCOMPARE(lines.at(5), written + '\r'); // exercise name
-    QCOMPARE(lines.at(11), written + '\r'); // exercise note
-    QCOMPARE(lines.at(21), written + '\r'); // day notes
+    for (const int line : {2, 5, 11, 21}) // workout name, exercise name and note, day notes
+        QCOMPARE(lines.at(line), written + '\r');
 
     QVERIFY(CheckDatabaseIntegrity(path));
     QVERIFY(db.Open(path));
