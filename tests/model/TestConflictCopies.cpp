@@ -214,11 +214,8 @@ void TestConflictCopies::everyShapeAndNameListsMerge()
     QCOMPARE(outcome.copies.size(), 3);
     QCOMPARE(outcome.namesAdded, 2);
     QCOMPARE(DescribeDiaryFile(m_path), DecemberDays(QStringLiteral("1:a 2:s 3:n 4:d")));
-    NameList exercises(folder + QStringLiteral("UEList.txt"));
-    NameList workouts(folder + QStringLiteral("UTList.txt"));
-    QVERIFY(exercises.Load() && workouts.Load());
-    QCOMPARE(exercises.Entries(), QStringList({"Squat", "Bench", "Row"}));
-    QCOMPARE(workouts.Entries(), QStringList({"Legs"}));
+    QCOMPARE(ReadFile(folder + "UEList.txt"), "Squat\r\nBench\r\nRow\r\n");
+    QCOMPARE(ReadFile(folder + "UTList.txt"), "Legs\r\n");
     QCOMPARE(ConflictCopyMerge::FindAll(m_path), QStringList());
 }
 
