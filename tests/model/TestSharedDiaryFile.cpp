@@ -277,11 +277,7 @@ void TestSharedDiaryFile::damagedFileIsSetAsideBeforeSaving()
     Program diary(Winner::Memory);
     QVERIFY(WriteFirst(diary, QStringLiteral("1:a")));
     const QByteArray damaged("1.12.2026\r\n0\r\nchanged by hand\r\n\xA9\r\n0123");
-    {
-        QFile file(m_path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(damaged);
-    }
+    QVERIFY(testsupport::WriteFile(m_path, damaged));
 
     const SharedDiaryFile::Outcome refreshed = diary.file.Refresh();
     QVERIFY(refreshed.diskDamaged);
@@ -291,9 +287,7 @@ void TestSharedDiaryFile::damagedFileIsSetAsideBeforeSaving()
     const SharedDiaryFile::Outcome saved = diary.file.Save();
     QVERIFY(saved.saved);
     QVERIFY(saved.keptDamagedFile.startsWith(m_path + QStringLiteral(".damaged-")));
-    QFile kept(saved.keptDamagedFile);
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), damaged);
+    QCOMPARE(testsupport::ReadFile(saved.keptDamagedFile), damaged);
     QCOMPARE(DescribeDiaryFile(m_path), DecemberDays(QStringLiteral("1:a")));
 }
 
