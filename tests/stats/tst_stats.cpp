@@ -163,11 +163,9 @@ void TestStats::dayMeasuresAddUpOverEntries()
                         "4.3.2024 W[Bench_press 2x3 80]; 4.3.2024 W[Bench_press 1x20 done]"));
     const QList<ExerciseDayStats> days = ExerciseHistory::Collect(database, Bench, {}).Days();
     QCOMPARE(days.size(), 2);
-    QCOMPARE(days[0].heaviest, 80.0);
-    QCOMPARE(days[0].estimatedMax, 80.0 * (1.0 + 3.0 / 30.0));
-    QCOMPARE(days[0].volume, 3 * 10 * 60.0 + 2 * 3 * 80.0);
-    QCOMPARE(days[0].mostReps, 20);
-    QCOMPARE(days[0].sets, 6);
+    QCOMPARE(days[0],
+             (ExerciseDayStats {D1, 80.0, 80.0 * (1.0 + 3 / 30.0), 3 * 10 * 60.0 + 2 * 3 * 80.0, 20,
+                                6}));
     QCOMPARE(MeasureValue(days[1], ProgressMeasure::Volume), 50.0);
 }
 
@@ -311,18 +309,11 @@ void TestStats::periodPoints()
     QFETCH(int, room);
     QFETCH(QString, points);
     // Monday and Wednesday of one week, the next Monday, a day of the next month.
-    QList<ExerciseDayStats> days;
-    using Day = std::tuple<QDate, double, double, int>;
-    for (const auto &[date, weight, volume, sets] :
-         {Day {QDate(2025, 1, 6), 100.0, 1000.0, 3}, Day {QDate(2025, 1, 8), 110.0, 800.0, 2},
-          Day {QDate(2025, 1, 13), 105.0, 500.0, 1}, Day {QDate(2025, 2, 3), 90.0, 300.0, 4}}) {
-        ExerciseDayStats day;
-        day.date = date;
-        day.heaviest = weight;
-        day.volume = volume;
-        day.sets = sets;
-        days.append(day);
-    }
+    const QList<ExerciseDayStats> days = {
+        {.date = QDate(2025, 1, 6), .heaviest = 100, .volume = 1000, .sets = 3},
+        {.date = QDate(2025, 1, 8), .heaviest = 110, .volume = 800, .sets = 2},
+        {.date = QDate(2025, 1, 13), .heaviest = 105, .volume = 500, .sets = 1},
+        {.date = QDate(2025, 2, 3), .heaviest = 90, .volume = 300, .sets = 4}};
     QStringList shown;
     const PointPeriod period = PeriodPoints::FinestPeriod(days, room);
     for (const MeasurePoint &point : PeriodPoints::Points(days, ProgressMeasure(measure), period))
