@@ -157,10 +157,10 @@ void TestStats::namesMatchWithoutCaseAndSpaces()
 void TestStats::dayMeasuresAddUpOverEntries()
 {
     DiaryDatabase database;
-    // Two diary days with the same date count as one training day.
+    // Diary days with the same date count as one training day; each best is not the last entry.
     Fill(database,
-         QStringLiteral("4.3.2024 W[Bench_press 3x10 60]; 11.3.2024 W[Bench_press 1x1 50]; "
-                        "4.3.2024 W[Bench_press 2x3 80]; 4.3.2024 W[Bench_press 1x20 done]"));
+         QStringLiteral("4.3.2024 W[Bench_press 2x3 80]; 11.3.2024 W[Bench_press 1x1 50]; "
+                        "4.3.2024 W[Bench_press 1x20 done]; 4.3.2024 W[Bench_press 3x10 60]"));
     const QList<ExerciseDayStats> days = ExerciseHistory::Collect(database, Bench, {}).Days();
     QCOMPARE(days.size(), 2);
     QCOMPARE(days[0],
