@@ -127,10 +127,8 @@ void TestStats::performedStatuses()
     const PerformedFilter filter {countFailed};
     const ExerciseRecords records = PersonalRecords::ForExercise(database, Bench, filter);
     QCOMPARE(records.byRange[2].weight, heaviest);
-    const QList<ExerciseSummary> list = ExerciseCatalog::Build(database, filter);
-    QCOMPARE(list.size(), 1);
-    QCOMPARE(list[0].trainingDays, trainingDays);
-    QCOMPARE(list[0].lastDate, countFailed ? D2 : D1);
+    QCOMPARE(ExerciseCatalog::Build(database, filter),
+             (QList<ExerciseSummary> {{Bench, trainingDays, countFailed ? D2 : D1}}));
 }
 
 void TestStats::namesMatchWithoutCaseAndSpaces()
@@ -140,12 +138,8 @@ void TestStats::namesMatchWithoutCaseAndSpaces()
     Fill(database,
          QStringLiteral("18.3.2024 W[_bench_PRESS_ 3x5 90]; 4.3.2024 W[Bench_press 3x5 80]; "
                         "11.3.2024 W[BENCH_PRESS 3x5 85]; 11.3.2024 W[Bench_presses 3x5 85]"));
-    const QList<ExerciseSummary> list = ExerciseCatalog::Build(database, {});
-    QCOMPARE(list.size(), 2);
-    QCOMPARE(list[0].name, QStringLiteral("bench PRESS"));
-    QCOMPARE(list[0].trainingDays, 3);
-    QCOMPARE(list[0].lastDate, D3);
-    QCOMPARE(list[1].name, QStringLiteral("Bench presses"));
+    QCOMPARE(ExerciseCatalog::Build(database, {}),
+             (QList<ExerciseSummary> {{"bench PRESS", 3, D3}, {"Bench presses", 1, D2}}));
     const ExerciseHistory history =
         ExerciseHistory::Collect(database, QStringLiteral("bench press"), {});
     QCOMPARE(history.Name(), QStringLiteral("bench PRESS"));
