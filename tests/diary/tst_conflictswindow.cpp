@@ -12,7 +12,6 @@
 #include "model/SharedDiaryFile.h"
 #include "widgets/MessageBox.h"
 
-#include <QAction>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>

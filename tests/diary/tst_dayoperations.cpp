@@ -1,25 +1,17 @@
 #include "DiaryFixture.h"
-#include "common/DiaryText.h"
 #include "common/TestMain.h"
 #include "diary/CRepbookDlg.h"
 #include "diary/CommandIds.h"
 #include "diary/DayOperations.h"
-#include "diary/MainMenu.h"
 #include "editing/CApplyProgramDlg.h"
 #include "editing/CDayDlg.h"
 #include "editing/CDayTabCtrl.h"
-#include "editing/CEditorDlg.h"
-#include "editing/CEmptyDlg.h"
 #include "editing/CSmartComboBox.h"
 #include "editing/CTrainingDlg.h"
-#include "model/Clock.h"
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
-#include "model/ExerciseEntry.h"
-#include "model/SharedDiaryFile.h"
 #include "settings/SettingsStore.h"
 #include "widgets/CGridCtrl.h"
-#include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
 #include <QAccessible>
@@ -27,8 +19,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-#include <memory>
 
 using namespace diarytest;
 

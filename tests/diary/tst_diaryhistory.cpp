@@ -15,7 +15,6 @@
 #include "model/DataFolder.h"
 #include "model/DatabaseWriter.h"
 #include "model/DiaryDatabase.h"
-#include "model/SharedDiaryFile.h"
 #include "widgets/CGridCtrl.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
@@ -25,7 +24,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
-#include <QTableWidget>
 #include <QTest>
 
 using namespace diarytest;

@@ -4,8 +4,6 @@
 #include "diary/DayOperations.h"
 #include "diary/DiarySaving.h"
 #include "editing/CDayTabCtrl.h"
-#include "editing/CWorkoutTabBar.h"
-#include "model/Clock.h"
 #include "model/ConflictCopyMerge.h"
 #include "model/DataFolder.h"
 #include "model/DatabaseWriter.h"
@@ -20,7 +18,6 @@
 #include <QProcess>
 
 #include <csignal>
-#include <memory>
 
 using namespace diarytest;
 

@@ -9,14 +9,12 @@
 #include "progress/CProgressChart.h"
 #include "progress/CProgressDlg.h"
 #include "progress/CYearGrid.h"
-#include "settings/SettingsStore.h"
 #include "widgets/FileDialog.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QFileInfo>
 #include <QImage>
-#include <QLabel>
 #include <QLineSeries>
 #include <QTableWidget>
 #include <QTemporaryDir>

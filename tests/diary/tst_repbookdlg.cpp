@@ -13,15 +13,12 @@
 #include "widgets/MessageBox.h"
 
 #include <QApplication>
-#include <QCalendarWidget>
 #include <QComboBox> // the range box
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
-
-#include <memory>
 
 using namespace diarytest;
 

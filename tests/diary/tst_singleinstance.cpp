@@ -3,7 +3,6 @@
 #include "model/SingleInstance.h"
 
 #include <QProcess>
-#include <QTest>
 
 namespace {
 

@@ -1,5 +1,4 @@
 #include "DiaryFixture.h"
-#include "common/DiaryText.h"
 #include "common/TestMain.h"
 #include "diary/COptionsSheet.h"
 #include "diary/CRepbookDlg.h"
@@ -13,10 +12,8 @@
 #include "settings/SettingsStore.h"
 #include "widgets/CGridCtrl.h"
 
-#include <QAbstractAxis>
 #include <QLineSeries>
 #include <QRadioButton>
-#include <QTableWidget>
 
 using namespace diarytest;
 

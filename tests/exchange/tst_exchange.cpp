@@ -6,7 +6,6 @@
 #include "common/TestMain.h"
 #include "exchange/DiaryExport.h"
 #include "exchange/DiaryImport.h"
-#include "exchange/ExchangeFields.h"
 #include "exchange/ImportNameMap.h"
 #include "exchange/ImportSource.h"
 #include "exchange/NameMatcher.h"
@@ -14,7 +13,6 @@
 #include "model/DatabaseFile.h"
 #include "model/DatabaseWriter.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>

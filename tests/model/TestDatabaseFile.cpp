@@ -4,16 +4,13 @@
 
 #include "model/CMD5Checksum.h"
 #include "model/DatabaseFile.h"
-#include "model/DatabaseWriter.h"
 #include "model/DiaryDatabase.h"
-#include "model/TrainingProgram.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 

@@ -3,7 +3,6 @@
 #include "common/TestMain.h"
 
 #include "model/DataFolder.h"
-#include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
 #include "model/TrainingDay.h"
@@ -15,7 +14,6 @@
 #include <QRegularExpression>
 
 #include <memory>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using testsupport::DayNumbers;
