@@ -102,18 +102,27 @@ private slots:
 
         if (command == CommandId::Exit)
             MessageBox::setNextAnswers({QMessageBox::Yes});
-        WhenModal<CApplyProgramDlg>([&window, command](CApplyProgramDlg *dialog) {
+        // Once two days have been laid out beside the own one; the applier's pauses process
+        // events, so no wall-clock timer races the applying.
+        bool disturbed = false;
+        QTimer disturb;
+        disturb.setInterval(0);
+        connect(&disturb, &QTimer::timeout, this, [&] {
+            if (!window.IsApplying() || m_database->GetDayCount() < 3)
+                return;
+            disturb.stop();
+            disturbed = true;
+            if (command == 0)
+                window.ChooseStartDate(QDate(2007, 3, 12));
+            else
+                window.ExecuteCommand(command);
+        });
+        WhenModal<CApplyProgramDlg>([&disturb](CApplyProgramDlg *dialog) {
             dialog->accept();
-            // Once a day or two have been laid out.
-            QTimer::singleShot(350, &window, [&window, command] {
-                QVERIFY(window.IsApplying());
-                if (command == 0)
-                    window.ChooseStartDate(QDate(2007, 3, 12));
-                else
-                    window.ExecuteCommand(command);
-            });
+            disturb.start();
         });
         window.ApplyProgram(program);
+        QVERIFY(disturbed);
 
         // Every date has at most one day, and every cell shows the day of its own date.
         const QStringList dates = SortedDates(*m_database);
