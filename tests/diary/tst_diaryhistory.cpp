@@ -103,13 +103,11 @@ void TestDiaryHistory::commands_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("step");
-    for (const char *move : {"Swap", "Merge", "Move", "Copy"})
-        QTest::newRow(move) << QString::fromLatin1(move) << move + QStringLiteral(" 6 March");
-    for (const char *command : {"view:Edit", "remove:Remove", "notes:Notes"}) {
-        const QStringList parts = QString::fromLatin1(command).split(QLatin1Char(':'));
-        QTest::newRow(command) << parts.at(0) << parts.at(1) + QStringLiteral(" 6 March");
-    }
-    QTest::newRow("apply program") << "apply" << QStringLiteral("Apply program");
+    for (const char *row : {"Swap:Swap 6 March", "Merge:Merge 6 March", "Move:Move 6 March",
+                            "Copy:Copy 6 March", "view:Edit 6 March", "remove:Remove 6 March",
+                            "notes:Notes 6 March", "apply:Apply program"})
+        QTest::newRow(row) << QString::fromLatin1(row).section(u':', 0, 0)
+                           << QString::fromLatin1(row).section(u':', 1);
 }
 
 void TestDiaryHistory::commands()
