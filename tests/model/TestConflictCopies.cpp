@@ -7,7 +7,6 @@
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
 #include "model/DiaryFolderSwitch.h"
-#include "model/NameList.h"
 #include "model/SharedDiaryFile.h"
 #include "model/SyncBase.h"
 #include "model/TrainingDay.h"
@@ -20,6 +19,9 @@
 #include <map>
 
 using testsupport::DatabaseFolderEntries;
+using testsupport::DayNumbers;
+using testsupport::DecemberDays;
+using testsupport::DescribeDiaryFile;
 using testsupport::ReadFile;
 using testsupport::WriteFile;
 using Mode = ConflictCopyMerge::Mode;
@@ -28,25 +30,9 @@ namespace {
 
 const QString SyncthingCopy = QStringLiteral("Database.sync-conflict-20261207-181500-ABCDEFG.rpd");
 
-// Days of December 2026 as "day:notes" words ("1:a 3:b") in the shared test notation.
-QString Days(const QString &words)
-{
-    QStringList days;
-    for (const QString &word : words.split(u' ', Qt::SkipEmptyParts))
-        days.append(QStringLiteral("%1.12.2026 \"%2\"")
-                        .arg(word.section(u':', 0, 0), word.section(u':', 1)));
-    return days.join(QStringLiteral("; "));
-}
-
 bool WriteDiary(const QString &path, const QString &words)
 {
-    return testsupport::WriteDiary(path, Days(words));
-}
-
-QString DiaryAt(const QString &path)
-{
-    DiaryDatabase diary;
-    return diary.Open(path) ? testsupport::DescribeDiary(diary) : QStringLiteral("<unreadable>");
+    return testsupport::WriteDiary(path, DecemberDays(words));
 }
 
 // The days of every conflict record beside the diary.
@@ -55,16 +41,8 @@ QString Records(const QString &diaryPath)
     const QDir folder = QFileInfo(diaryPath).absoluteDir();
     QStringList texts;
     for (const QString &name : folder.entryList({QStringLiteral("*.conflict-*")}, QDir::Files))
-        texts.append(DiaryAt(folder.filePath(name)));
+        texts.append(DescribeDiaryFile(folder.filePath(name)));
     return texts.join(QStringLiteral("; "));
-}
-
-QString DayList(const QList<DateValue> &dates)
-{
-    QStringList days;
-    for (const DateValue &date : dates)
-        days.append(QString::number(date.GetDay()));
-    return days.join(u' ');
 }
 
 // One computer's side: its diary file, opened afresh as repbook-cli does, and its base.
@@ -190,7 +168,7 @@ void TestConflictCopies::mergesByDate()
     QFETCH(QString, recorded);
     if (base != QLatin1String("-")) {
         DiaryDatabase agreed;
-        QVERIFY(testsupport::BuildDiary(agreed, Days(base)));
+        QVERIFY(testsupport::BuildDiary(agreed, DecemberDays(base)));
         SyncBase saved(m_basePath);
         saved.AgreeOn(DiaryMerge::GroupByDate(agreed));
         QVERIFY(saved.Save());
@@ -203,9 +181,9 @@ void TestConflictCopies::mergesByDate()
     Computer computer(m_path, m_basePath);
     const ConflictCopyMerge::Outcome outcome = computer.Merge();
     QVERIFY2(outcome.ok, qPrintable(outcome.error));
-    QCOMPARE(DiaryAt(m_path), Days(merged));
-    QCOMPARE(DayList(outcome.conflicts), conflicts);
-    QCOMPARE(Records(m_path), Days(recorded));
+    QCOMPARE(DescribeDiaryFile(m_path), DecemberDays(merged));
+    QCOMPARE(DayNumbers(outcome.conflicts), conflicts);
+    QCOMPARE(Records(m_path), DecemberDays(recorded));
     QVERIFY(!QFile::exists(copyPath));
 
     // The other computer merges the same copy too and it travels back: nothing changes twice.
@@ -234,12 +212,9 @@ void TestConflictCopies::everyShapeAndNameListsMerge()
     QVERIFY2(outcome.ok, qPrintable(outcome.error));
     QCOMPARE(outcome.copies.size(), 3);
     QCOMPARE(outcome.namesAdded, 2);
-    QCOMPARE(DiaryAt(m_path), Days(QStringLiteral("1:a 2:s 3:n 4:d")));
-    NameList exercises(folder + QStringLiteral("UEList.txt"));
-    NameList workouts(folder + QStringLiteral("UTList.txt"));
-    QVERIFY(exercises.Load() && workouts.Load());
-    QCOMPARE(exercises.Entries(), QStringList({"Squat", "Bench", "Row"}));
-    QCOMPARE(workouts.Entries(), QStringList({"Legs"}));
+    QCOMPARE(DescribeDiaryFile(m_path), DecemberDays(QStringLiteral("1:a 2:s 3:n 4:d")));
+    QCOMPARE(ReadFile(folder + "UEList.txt"), "Squat\r\nBench\r\nRow\r\n");
+    QCOMPARE(ReadFile(folder + "UTList.txt"), "Legs\r\n");
     QCOMPARE(ConflictCopyMerge::FindAll(m_path), QStringList());
 }
 
@@ -283,7 +258,7 @@ void TestConflictCopies::unmergeableCopies()
         mode >= 0 ? computer.Merge(Mode(mode)) : ConflictCopyMerge::Run(computer.file, Mode::Apply);
     QCOMPARE(outcome.ok, ok);
     QCOMPARE(outcome.HasUnmerged(), damaged);
-    QCOMPARE(DiaryAt(m_path), Days(diary));
+    QCOMPARE(DescribeDiaryFile(m_path), DecemberDays(diary));
     QCOMPARE(ConflictCopyMerge::FindAll(m_path).size(), copiesLeft);
     QCOMPARE(DatabaseFolderEntries().filter(QStringLiteral(".damaged-")).size(), damagedKept);
     if (mode >= 0 && Mode(mode) != Mode::Apply) {
@@ -347,7 +322,7 @@ void TestConflictCopies::randomRoundsOfTwoComputersLoseNoEdit()
                 TrainingDay *found = computer.diary.FindDay(DateValue::FromDate(2026, 12, day));
                 if (!found)
                     QVERIFY(testsupport::BuildDiary(computer.diary,
-                                                    Days(QStringLiteral("%1:x").arg(day))));
+                                                    DecemberDays(QStringLiteral("%1:x").arg(day))));
                 computer.diary.FindDay(DateValue::FromDate(2026, 12, day))->SetNotes(notes);
                 lastEdits[{side, day}] = notes;
                 if (firstSeen)
@@ -396,13 +371,13 @@ void TestConflictCopies::switchingDiaryFolder_data()
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QString>("result"); // the new folder's diary afterwards
     QTest::addColumn<QString>("recorded");
-    QTest::addColumn<QStringList>("exercises");
+    QTest::addColumn<QByteArray>("exercises"); // the new folder's exercise list
     QTest::newRow("copy") << false << "" << true << "1:a 2:b"
-                          << "" << QStringList {"Squat"};
+                          << "" << QByteArray("Squat\r\n");
     QTest::newRow("copy fails") << false << "-" << false << "<unreadable>"
-                                << "" << QStringList();
+                                << "" << QByteArray();
     QTest::newRow("merge") << true << "2:B 3:c" << true << "1:a 2:B 3:c"
-                           << "2:b" << QStringList {"Row", "Squat"};
+                           << "2:b" << QByteArray("Row\r\nSquat\r\n");
 }
 
 void TestConflictCopies::switchingDiaryFolder()
@@ -412,7 +387,7 @@ void TestConflictCopies::switchingDiaryFolder()
     QFETCH(bool, ok);
     QFETCH(QString, result);
     QFETCH(QString, recorded);
-    QFETCH(QStringList, exercises);
+    QFETCH(QByteArray, exercises);
     const QString from = DataFolder::DatabaseFolder();
     const QString to = from + QStringLiteral("/synced");
     QVERIFY(WriteDiary(m_path, QStringLiteral("1:a 2:b")));
@@ -430,11 +405,9 @@ void TestConflictCopies::switchingDiaryFolder()
     QCOMPARE(switched.ok, ok);
     QCOMPARE(switched.error.isEmpty(), ok);
     const QString diary = to + QStringLiteral("/Database.rpd");
-    QCOMPARE(DiaryAt(diary), result.startsWith(u'<') ? result : Days(result));
-    QCOMPARE(Records(diary), Days(recorded));
-    NameList list(to + QStringLiteral("/UEList.txt"));
-    list.Load();
-    QCOMPARE(list.SortedEntries(), exercises);
+    QCOMPARE(DescribeDiaryFile(diary), result.startsWith(u'<') ? result : DecemberDays(result));
+    QCOMPARE(Records(diary), DecemberDays(recorded));
+    QCOMPARE(ReadFile(to + QStringLiteral("/UEList.txt")), exercises);
     if (!merge && ok)
         QCOMPARE(ReadFile(diary), original);
     QCOMPARE(ReadFile(m_path), original); // the old diary stays

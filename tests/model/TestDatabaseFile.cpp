@@ -4,16 +4,13 @@
 
 #include "model/CMD5Checksum.h"
 #include "model/DatabaseFile.h"
-#include "model/DatabaseWriter.h"
 #include "model/DiaryDatabase.h"
-#include "model/TrainingProgram.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -181,23 +178,16 @@ void TestDatabaseFile::weightsMatchPrintfRounding()
 {
     // Every hundredth and thousandth of the range, ties included, against the C library's own
     // "%.2f" (this process formats numbers with a point).
-    DiaryDatabase db;
-    auto workout = std::make_unique<Workout>();
-    workout->SetName(QStringLiteral("W"));
     QList<float> weights;
     for (int thousandths = 0; thousandths <= 500000; thousandths += 7)
         weights.append(float(thousandths) / 1000.0f);
     for (const float w : {0.0f, 0.005f, 0.125f, 0.375f, 2.675f, 12.345f, 42.5f, 499.995f, 500.0f})
         weights.append(w);
-    for (const float w : std::as_const(weights)) {
-        auto exercise = std::make_unique<ExerciseEntry>();
-        exercise->SetName(QStringLiteral("E"));
-        QVERIFY(exercise->SetWeight(w));
-        workout->AddExercise(std::move(exercise));
-    }
-    auto day = std::make_unique<TrainingDay>();
-    day->AddWorkout(std::move(workout));
-    db.AddDay(std::move(day));
+    QStringList exercises; // nine digits name each float exactly
+    for (const float w : std::as_const(weights))
+        exercises.append(QStringLiteral("E %1").arg(double(w), 0, 'g', 9));
+    DiaryDatabase db;
+    QVERIFY(testsupport::BuildDiary(db, "1.1.2000 W[" + exercises.join(u',') + u']'));
 
     const QList<QByteArray> lines =
         ContentOf(SavedBytes(db, PathOf(QStringLiteral("w.rpd")))).split('\n');
@@ -318,10 +308,8 @@ void TestDatabaseFile::lineBreaksInTextRoundTrip()
     // The file keeps its shape: 22 content lines, each field on its own.
     const QList<QByteArray> lines = ContentOf(file).split('\n');
     QCOMPARE(lines.size(), 23);
-    QCOMPARE(lines.at(2), written + '\r'); // workout name
-    QCOMPARE(lines.at(5), written + '\r'); // exercise name
-    QCOMPARE(lines.at(11), written + '\r'); // exercise note
-    QCOMPARE(lines.at(21), written + '\r'); // day notes
+    for (const int line : {2, 5, 11, 21}) // workout name, exercise name and note, day notes
+        QCOMPARE(lines.at(line), written + '\r');
 
     QVERIFY(CheckDatabaseIntegrity(path));
     QVERIFY(db.Open(path));
