@@ -5,28 +5,11 @@
 #include "editing/CEditorDlg.h"
 #include "editing/CWorkoutTabBar.h"
 #include "editing/EditorIds.h"
-#include "editing/IDayCellOwner.h"
 #include "images/StatusImageSet.h"
 #include "model/ExerciseColumns.h"
 #include "widgets/CGridCell.h"
 
 using namespace dayfixtures;
-
-namespace {
-
-// The main window's part, with the flags chosen in the options.
-class FlagsOwner : public IDayCellOwner
-{
-public:
-    const StatusImageSet &DayCellImages() const override { return images; }
-    QFont DayCellFont() const override { return QFont(); }
-    DateValue DateAt(int, int) const override { return DateValue::MakeNull(); }
-    bool IsInRange(int, int) const override { return false; }
-
-    StatusImageSet images {false, StatusImageSize::Large32};
-};
-
-} // namespace
 
 // The program editor with the flags image set, and what Del leaves selected.
 class TestEditorImagesAndRemove : public QObject
@@ -100,7 +83,7 @@ private slots:
     }
 
 private:
-    FlagsOwner m_owner;
+    FakeOwner m_owner {false}; // flags
     std::unique_ptr<CEditorDlg> m_dlg;
 };
 
