@@ -8,6 +8,8 @@
 #include "editing/CSmartComboBox.h"
 #include "editing/CTrainingDlg.h"
 #include "editing/DayDlgIds.h"
+#include "model/ExerciseColumns.h"
+#include "widgets/CGridCell.h"
 
 #include <QAbstractButton>
 
@@ -156,6 +158,36 @@ private slots:
                  (QStringList {QStringLiteral("CTrainingDlg"), QStringLiteral("CExerciseDlg")}));
         QCOMPARE(day.GetWorkoutCount(), 1);
         QCOMPARE(day.GetWorkout(0)->GetExerciseCount(), 1);
+    }
+
+    // Removing the first exercise leaves the heading row selected with the focus on the first
+    // exercise; a longer name typed over a short one takes the room the notes do not need.
+    void removesFirstAndFitsTypedNames()
+    {
+        namespace Col = ExerciseColumns;
+        auto day = BuildDay(QStringLiteral("- W[e1 3x10, e2 3x10, e3 3x10]"));
+        CDayDlg dialog;
+        QVERIFY(dialog.SetDay(day.get()));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        CGridCtrl &grid = *dialog.GetTabCtrl()->GetGrid();
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                          grid.CellRect(1, Col::Exercise).center());
+        QCOMPARE(SelectedRows(grid), QList<int> {1});
+        QTest::keyClick(&grid, Qt::Key_Delete);
+        QCOMPARE(day->GetWorkout(0)->GetExerciseCount(), 2);
+        QCOMPARE(SelectedRows(grid), QList<int> {0});
+        QCOMPARE(grid.GetFocusCell(), (CCellID {1, Col::Exercise}));
+
+        const QString name = QStringLiteral("Leg press, narrow stance");
+        QVERIFY(TypeIntoCell(grid, 1, Col::Exercise, name));
+        QVERIFY(grid.GetColumnWidth(Col::Exercise) >=
+                grid.fontMetrics().horizontalAdvance(name) + 2 * CGridCell::Margin);
+        // While a cell is edited, its keys belong to the editor, not to the dialog.
+        QTest::keyClick(&grid, Qt::Key_Return); // opens the cell's editor
+        QVERIFY(grid.IsEditing());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Insert);
+        QCOMPARE(day->GetWorkout(0)->GetExerciseCount(), 2);
     }
 
     // Enter in a name dialog confirms the typed name, presses Cancel when it has the focus and

@@ -3,26 +3,22 @@
 #include "common/TestMain.h"
 #include "editing/CDayTabCtrl.h"
 #include "editing/CEditorDlg.h"
-#include "editing/CEmptyDlg.h"
 #include "editing/CNameDlg.h"
 #include "editing/CSmartComboBox.h"
-#include "editing/DayCellData.h"
+#include "editing/CWorkoutTabBar.h"
 #include "editing/DayDlgIds.h"
 #include "editing/EditorIds.h"
-#include "model/DataFolder.h"
 #include "model/ExerciseColumns.h"
 #include "model/TrainingProgram.h"
-#include "settings/SettingsStore.h"
-#include "widgets/CPictureButton.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
+#include <QAbstractButton>
 #include <QTemporaryDir>
 
 using namespace dayfixtures;
 namespace Ed = EditorIds;
 namespace Id = DayDlgIds;
-namespace Col = ExerciseColumns;
 
 namespace {
 
@@ -210,6 +206,33 @@ private slots:
         QCOMPARE(m_dlg->Program().GetDayCount(), 0);
     }
 
+    // The tabs and the day's grid show the image set the owner chose.
+    void tabsAndGridUseTheChosenImages()
+    {
+        LoadProgram({"A:3"});
+        const QImage flag = StatusImageSet(false, StatusImageSize::Small16).NotYet().toImage();
+        CDayTabCtrl *tabs = m_dlg->GetTabCtrl();
+        QCOMPARE(tabs->GetTabBar()->TabImage(0)->toImage(), flag);
+        QCOMPARE(tabs->GetGrid()->GetItemImage(1, ExerciseColumns::Status)->toImage(), flag);
+    }
+
+    // Del on an exercise of a workout day removes it and leaves the first day selected.
+    void delOnAWorkoutDaySelectsTheFirstDay()
+    {
+        LoadProgram({"A:3", "B:3"});
+        QTest::mouseClick(Days().viewport(), Qt::LeftButton, {}, Days().CellRect(1, 0).center());
+        CGridCtrl *exercises = m_dlg->GetTabCtrl()->GetGrid();
+        exercises->SetSelectedRange(2, 0, 2, exercises->GetColumnCount() - 1);
+
+        m_dlg->RunCommand(Ed::Remove);
+
+        QCOMPARE(Describe(m_dlg->Program()), QStringLiteral("A(A1,A2,A3) B(B1,B3)"));
+        QVERIFY(Days().IsCellSelected(0, 0));
+        QCOMPARE(Days().GetFocusCell(), (CCellID {0, 0}));
+        QCOMPARE(QApplication::focusWidget(), &Days());
+        QCOMPARE(m_dlg->GetTabCtrl()->GetDay(), m_dlg->Program().GetDay(0));
+    }
+
     // The tabs follow the day clicked in the day list, and an edit in them stays with its day.
     void clickedDayIsShown()
     {
@@ -370,7 +393,7 @@ private:
     }
 
     CGridCtrl &Days() { return *m_dlg->DayGrid(); }
-    FakeOwner m_owner;
+    FakeOwner m_owner {false}; // flags
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<CEditorDlg> m_dlg;
 };
