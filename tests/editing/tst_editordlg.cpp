@@ -39,24 +39,17 @@ std::unique_ptr<TrainingProgram> MakeProgram(const DaySpecs &days)
     return program;
 }
 
-// The program days in one line: each day its workouts as Name(exercise,...), an empty day "-".
+// The program's days in the diary notation without the date all program days share and the sets
+// of the made exercises ("A[A1, A2]", an empty day "-"), separated by "; ".
 QString Describe(const TrainingProgram &program)
 {
+    static const QRegularExpression noise(QStringLiteral("^30\\.12\\.1899 ?| 3x10"));
     QStringList days;
     for (int d = 0; d < program.GetDayCount(); ++d) {
-        const TrainingDay &day = *program.GetDay(d);
-        QStringList workouts;
-        for (int w = 0; w < day.GetWorkoutCount(); ++w) {
-            const Workout &workout = *day.GetWorkout(w);
-            QStringList exercises;
-            for (int e = 0; e < workout.GetExerciseCount(); ++e)
-                exercises += workout.GetExercise(e)->GetName();
-            workouts += workout.GetName() +
-                (exercises.isEmpty() ? QString() : u'(' + exercises.join(u',') + u')');
-        }
-        days += workouts.isEmpty() ? QStringLiteral("-") : workouts.join(u'+');
+        const QString day = testsupport::DescribeDay(*program.GetDay(d)).remove(noise);
+        days += day.isEmpty() ? QStringLiteral("-") : day;
     }
-    return days.join(u' ');
+    return days.join(QStringLiteral("; "));
 }
 
 } // namespace
@@ -226,7 +219,7 @@ private slots:
 
         m_dlg->RunCommand(Ed::Remove);
 
-        QCOMPARE(Describe(m_dlg->Program()), QStringLiteral("A(A1,A2,A3) B(B1,B3)"));
+        QCOMPARE(Describe(m_dlg->Program()), QStringLiteral("A[A1, A2, A3]; B[B1, B3]"));
         QVERIFY(Days().IsCellSelected(0, 0));
         QCOMPARE(Days().GetFocusCell(), (CCellID {0, 0}));
         QCOMPARE(QApplication::focusWidget(), &Days());
@@ -264,20 +257,20 @@ private slots:
         };
         const DaySpecs ab {"A:1", "B:1"}, abc {"A:1", "B:1", "C:1"}, aEmpty {"A:1", "-"}, none;
         const int up = Ed::MoveDayUp, down = Ed::MoveDayDown;
-        r("two days, down", ab, {0}, 1, down, "", "B(B1) A(A1)", 1);
-        r("up", abc, {1}, 1, up, "", "B(B1) A(A1) C(C1)", 0);
-        r("first up", abc, {0}, 1, up, "", "A(A1) B(B1) C(C1)", 0);
-        r("last down", abc, {2}, 1, down, "", "A(A1) B(B1) C(C1)", 2);
-        r("exercise down", {"A:2", "B:1"}, {0}, 1, Id::MoveExerciseDown, "", "A(A2,A1) B(B1)", 0);
-        r("an only exercise moves its day", ab, {1}, 1, Id::MoveExerciseUp, "", "B(B1) A(A1)", 0);
-        r("remove the selected days", abc, {0, 2}, 1, Ed::RemoveDay, "", "B(B1)", 0);
+        r("two days, down", ab, {0}, 1, down, "", "B[B1]; A[A1]", 1);
+        r("up", abc, {1}, 1, up, "", "B[B1]; A[A1]; C[C1]", 0);
+        r("first up", abc, {0}, 1, up, "", "A[A1]; B[B1]; C[C1]", 0);
+        r("last down", abc, {2}, 1, down, "", "A[A1]; B[B1]; C[C1]", 2);
+        r("exercise down", {"A:2", "B:1"}, {0}, 1, Id::MoveExerciseDown, "", "A[A2, A1]; B[B1]", 0);
+        r("an only exercise moves its day", ab, {1}, 1, Id::MoveExerciseUp, "", "B[B1]; A[A1]", 0);
+        r("remove the selected days", abc, {0, 2}, 1, Ed::RemoveDay, "", "B[B1]", 0);
         r("Del on an empty day removes it", aEmpty, {1}, 1, Id::RemoveSelectedExercises, "",
-          "A(A1)", 0);
+          "A[A1]", 0);
         r("clear", abc, {1}, 1, Id::Clear, "", "", -1);
         r("a workout in an empty program", none, {}, -1, Id::AddWorkout, "P", "P", 0);
-        r("an exercise in an empty program", none, {}, -1, Id::AddExercise, "P", "P(P)", 0);
-        r("a day", {"A:1"}, {0}, 1, Ed::AddDay, "", "A(A1) -", 1);
-        r("no day after an empty one", aEmpty, {1}, -1, Ed::AddDay, "", "A(A1) -", 1);
+        r("an exercise in an empty program", none, {}, -1, Id::AddExercise, "P", "P[P 1x0]", 0);
+        r("a day", {"A:1"}, {0}, 1, Ed::AddDay, "", "A[A1]; -", 1);
+        r("no day after an empty one", aEmpty, {1}, -1, Ed::AddDay, "", "A[A1]; -", 1);
     }
 
     void commands()
@@ -373,7 +366,7 @@ private slots:
         QCOMPARE(MessageBox::takeShown().size(), answers.size());
         QCOMPARE(m_dlg->GetFileName(), moved ? path : loaded);
         QCOMPARE(m_dlg->Program().IsModified(), !moved);
-        QCOMPARE(Describe(m_dlg->Program()), QStringLiteral("A(A1)"));
+        QCOMPARE(Describe(m_dlg->Program()), QStringLiteral("\"changed\" A[A1]"));
         TrainingProgram reread;
         QCOMPARE(reread.Open(path), moved);
     }
