@@ -151,11 +151,10 @@ private slots:
         answer.start();
         CEmptyDlg *placeholder = dialog.GetTabCtrl()->GetPlaceholder();
         QTest::mouseDClick(placeholder, Qt::LeftButton);
-        QCOMPARE(asked, QStringList {QStringLiteral("CTrainingDlg")});
+        QCOMPARE(asked, QStringList {"CTrainingDlg"});
         QTest::mouseDClick(placeholder, Qt::LeftButton);
         answer.stop();
-        QCOMPARE(asked,
-                 (QStringList {QStringLiteral("CTrainingDlg"), QStringLiteral("CExerciseDlg")}));
+        QCOMPARE(asked, (QStringList {"CTrainingDlg", "CExerciseDlg"}));
         QCOMPARE(day.GetWorkoutCount(), 1);
         QCOMPARE(day.GetWorkout(0)->GetExerciseCount(), 1);
     }

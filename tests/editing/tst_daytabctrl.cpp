@@ -1,7 +1,6 @@
 #include "DayFixtures.h"
 #include "common/TestMain.h"
 #include "editing/CDayTabCtrl.h"
-#include "editing/CEmptyDlg.h"
 #include "editing/CWorkoutTabBar.h"
 #include "images/StatusImageSet.h"
 #include "model/ExerciseColumns.h"
@@ -79,20 +78,19 @@ private slots:
             QTest::newRow(name) << column << QString::fromUtf8(typed) << QString::fromUtf8(shown)
                                 << status;
         };
-        row("reps abc reads as 0", int(Col::Reps), "abc", "0");
-        row("sets abc keeps the old sets", int(Col::Sets), "abc", "3");
-        row("sets 0 refused", int(Col::Sets), "0", "3");
-        row("sets 21 refused", int(Col::Sets), "21", "3");
-        row("sets 20 taken", int(Col::Sets), "20", "20");
-        row("forced 7", int(Col::Forced), "7", "7");
-        row("negative 201 refused", int(Col::Negative), "201", "0");
-        row("typed weight marks done", int(Col::Weight), "62.5", "62.50",
-            int(ProgressStatus::Done));
-        row("weight above 500 refused", int(Col::Weight), "500.5", "40.00");
-        row("weight abc reads as 0", int(Col::Weight), "abc", "0.00");
-        row("empty name keeps the name", int(Col::Exercise), "", "Row2");
-        row("new name", int(Col::Exercise), "Deadlift", "Deadlift");
-        row("note", int(Col::Note), "slow and steady", "slow and steady");
+        row("reps abc reads as 0", Col::Reps, "abc", "0");
+        row("sets abc keeps the old sets", Col::Sets, "abc", "3");
+        row("sets 0 refused", Col::Sets, "0", "3");
+        row("sets 21 refused", Col::Sets, "21", "3");
+        row("sets 20 taken", Col::Sets, "20", "20");
+        row("forced 7", Col::Forced, "7", "7");
+        row("negative 201 refused", Col::Negative, "201", "0");
+        row("typed weight marks done", Col::Weight, "62.5", "62.50", int(ProgressStatus::Done));
+        row("weight above 500 refused", Col::Weight, "500.5", "40.00");
+        row("weight abc reads as 0", Col::Weight, "abc", "0.00");
+        row("empty name keeps the name", Col::Exercise, "", "Row2");
+        row("new name", Col::Exercise, "Deadlift", "Deadlift");
+        row("note", Col::Note, "slow and steady", "slow and steady");
     }
 
     void writeBackRules()
@@ -168,8 +166,7 @@ private slots:
         const ExerciseEntry *exercise = m_day->GetWorkout(0)->GetExercise(1);
         const StatusImageSet images(true, StatusImageSize::Small16);
         QCOMPARE(m_ctrl->GetTabBar()->accessibleTabName(0), QStringLiteral("W, Failed"));
-        const QStringList spoken {QStringLiteral("Not yet"), QStringLiteral("Done"),
-                                  QStringLiteral("Failed")};
+        const QStringList spoken {"Not yet", "Done", "Failed"};
 
         for (const int expected : sequence) {
             QTest::mouseDClick(Grid().viewport(), Qt::LeftButton, {},

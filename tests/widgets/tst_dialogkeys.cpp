@@ -2,7 +2,6 @@
 #include "widgets/EnterKey.h"
 #include "widgets/MessageBox.h"
 
-#include <QCheckBox>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>

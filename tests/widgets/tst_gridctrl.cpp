@@ -311,7 +311,7 @@ private slots:
     void tabEndsOneEditAndBeginsTheNext()
     {
         ShownGrid grid;
-        QList<QString> order;
+        QStringList order;
         connect(&grid, &CGridCtrl::editBegun, this,
                 [&](int r, int c) { order.append(QStringLiteral("begun %1,%2").arg(r).arg(c)); });
         connect(&grid, &CGridCtrl::editEnded, this, [&](int r, int c) {
@@ -322,9 +322,7 @@ private slots:
         auto *editor = grid.viewport()->findChild<QLineEdit *>();
         QTest::keyClicks(editor, QStringLiteral("Squat"));
         QTest::keyClick(editor, Qt::Key_Tab);
-        QCOMPARE(order,
-                 (QList<QString> {QStringLiteral("begun 2,1"), QStringLiteral("ended 2,1 Squat"),
-                                  QStringLiteral("begun 2,2")}));
+        QCOMPARE(order, (QStringList {"begun 2,1", "ended 2,1 Squat", "begun 2,2"}));
         QCOMPARE(grid.GetEditingCell(), (CCellID {2, 2}));
     }
 
