@@ -96,8 +96,7 @@ private slots:
         row("yes saves and closes", true, true, false, yes, {}, true, true);
         row("no closes without saving", true, true, false, no, {}, true, false);
         row("cancel stays", true, true, false, cancel, {}, false, false);
-        row("yes without a file, save dialog cancelled: stays", false, true, false, yes,
-            {QString()}, false, false);
+        row("no file, save dialog cancelled: stays", false, true, false, yes, {""}, false, false);
         row("yes without a file, saved as", false, true, false, yes, {"new.rpp"}, true, true);
         row("close box asks too", true, true, true, cancel, {}, false, false);
     }

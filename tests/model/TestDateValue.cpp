@@ -45,9 +45,8 @@ private slots:
         DateValue date = DateValue::FromDate(2001, 1, 1);
         QCOMPARE(date.SetDate(year, month, day), valid);
         QCOMPARE(date.GetStatus(), valid ? DateValue::Valid : DateValue::Invalid);
-        QCOMPARE(date.GetYear(), valid ? year : -1);
-        QCOMPARE(date.GetMonth(), valid ? month : -1);
-        QCOMPARE(date.GetDay(), valid ? day : -1);
+        const QList<int> fields {date.GetYear(), date.GetMonth(), date.GetDay()};
+        QCOMPARE(fields, (valid ? QList<int> {year, month, day} : QList<int> {-1, -1, -1}));
         QCOMPARE(DateValue::FromDate(year, month, day).IsValid(), valid);
         if (valid) {
             // The day count agrees with the calendar's own reckoning from 30.12.1899.
