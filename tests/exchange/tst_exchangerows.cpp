@@ -17,161 +17,156 @@ class TestExchangeRows : public QObject
     Q_OBJECT
 
 private slots:
-    void csvRows_data();
-    void csvRows();
-    void jsonFiles_data();
-    void jsonFiles();
-    void exportFailures_data();
-    void exportFailures();
-};
+    void csvRows_data()
+    {
+        QTest::addColumn<QString>("rows"); // below the header, one per line
+        QTest::addColumn<QString>("days");
+        QTest::addColumn<QString>("skipped"); // "line: reason" per skipped row
+        const auto row = [](const char *name, const char *rows, const char *days,
+                            const char *skipped = "") {
+            QTest::newRow(name) << QString::fromUtf8(rows) << QString::fromUtf8(days)
+                                << QString::fromUtf8(skipped);
+        };
+        row("a day, a workout, two exercises",
+            "2025-03-05,felt strong,1,Push,Done,1,Bench,3,10,1,2,60,slow,Done\n"
+            "2025-03-05,felt strong,1,Push,Done,2,Fly,2,12,0,0,0,,Failed",
+            "5.3.2025 \"felt strong\" Push:done[Bench 3x10+1-2 60 \"slow\", Fly 2x12 failed]");
+        row("a workout without exercises, a day without workouts",
+            "2025-03-05,,1,Rest,,,,,,,,,,\n2025-03-06,sick,,,,,,,,,,,,",
+            "5.3.2025 Rest; 6.3.2025 \"sick\"");
+        row("positions count from 1",
+            "2025-03-05,,0,Push,,1,Bench,3,10,0,0,60,,\n2025-03-05,,,Push,,1,Bench,3,10,0,0,60,,\n"
+            "2025-03-06,,1,Pull,,0,Row,3,10,0,0,60,,",
+            "",
+            "2: positions of workout and exercise must count from 1\n"
+            "3: positions of workout and exercise must count from 1\n"
+            "4: positions of workout and exercise must count from 1");
+        row("statuses and weights that cannot be read",
+            "2025-03-05,,1,Push,maybe,1,Bench,3,10,0,0,60,,\n"
+            "2025-03-06,,1,Pull,,1,Row,3,10,0,0,60,,soon\n"
+            "2025-03-07,,1,Legs,,1,Squat,3,10,0,0,heavy,,\n"
+            "2025-03-08,,1,Arms,,1,Curl,3,10,0,0,5000,,",
+            "",
+            "2: unknown workout status \"maybe\"\n3: unknown exercise status \"soon\"\n"
+            "4: unreadable weight \"heavy\"\n5: weight outside 0..500 kg");
+        row("counts outside their ranges",
+            "2025-03-05,,1,Push,,1,Bench,0,10,0,0,60,,\n2025-03-05,,1,Push,,1,Bench,3,201,0,0,60,,"
+            "\n"
+            "2025-03-05,,1,Push,,1,Bench,3,10,-1,0,60,,\n2025-03-05,,1,Push,,1,Bench,3,10,0,999,60,"
+            ",",
+            "",
+            "2: sets outside 1..20\n3: reps outside 0..200\n4: forced reps outside 0..200\n"
+            "5: negative reps outside 0..200");
+    }
 
-void TestExchangeRows::csvRows_data()
-{
-    QTest::addColumn<QString>("rows"); // below the header, one per line
-    QTest::addColumn<QString>("days");
-    QTest::addColumn<QString>("skipped"); // "line: reason" per skipped row
-    const auto row = [](const char *name, const char *rows, const char *days,
-                        const char *skipped = "") {
-        QTest::newRow(name) << QString::fromUtf8(rows) << QString::fromUtf8(days)
-                            << QString::fromUtf8(skipped);
-    };
-    row("a day, a workout, two exercises",
-        "2025-03-05,felt strong,1,Push,Done,1,Bench,3,10,1,2,60,slow,Done\n"
-        "2025-03-05,felt strong,1,Push,Done,2,Fly,2,12,0,0,0,,Failed",
-        "5.3.2025 \"felt strong\" Push:done[Bench 3x10+1-2 60 \"slow\", Fly 2x12 failed]");
-    row("a workout without exercises, a day without workouts",
-        "2025-03-05,,1,Rest,,,,,,,,,,\n2025-03-06,sick,,,,,,,,,,,,",
-        "5.3.2025 Rest; 6.3.2025 \"sick\"");
-    row("positions count from 1",
-        "2025-03-05,,0,Push,,1,Bench,3,10,0,0,60,,\n2025-03-05,,,Push,,1,Bench,3,10,0,0,60,,\n"
-        "2025-03-06,,1,Pull,,0,Row,3,10,0,0,60,,",
-        "",
-        "2: positions of workout and exercise must count from 1\n"
-        "3: positions of workout and exercise must count from 1\n"
-        "4: positions of workout and exercise must count from 1");
-    row("statuses and weights that cannot be read",
-        "2025-03-05,,1,Push,maybe,1,Bench,3,10,0,0,60,,\n"
-        "2025-03-06,,1,Pull,,1,Row,3,10,0,0,60,,soon\n"
-        "2025-03-07,,1,Legs,,1,Squat,3,10,0,0,heavy,,\n"
-        "2025-03-08,,1,Arms,,1,Curl,3,10,0,0,5000,,",
-        "",
-        "2: unknown workout status \"maybe\"\n3: unknown exercise status \"soon\"\n"
-        "4: unreadable weight \"heavy\"\n5: weight outside 0..500 kg");
-    row("counts outside their ranges",
-        "2025-03-05,,1,Push,,1,Bench,0,10,0,0,60,,\n2025-03-05,,1,Push,,1,Bench,3,201,0,0,60,,\n"
-        "2025-03-05,,1,Push,,1,Bench,3,10,-1,0,60,,\n2025-03-05,,1,Push,,1,Bench,3,10,0,999,60,,",
-        "",
-        "2: sets outside 1..20\n3: reps outside 0..200\n4: forced reps outside 0..200\n"
-        "5: negative reps outside 0..200");
-}
-
-void TestExchangeRows::csvRows()
-{
-    QFETCH(QString, rows);
-    QFETCH(QString, days);
-    QFETCH(QString, skipped);
-    const QByteArray file = "Date,Day notes,Workout no.,Workout name,Workout status,Exercise no.,"
-                            "Exercise name,Sets,Reps,Forced,Negative,Weight (kg),Exercise notes,"
-                            "Exercise status\n" +
-        rows.toUtf8() + '\n';
-    ImportedData data;
-    QString error;
-    QVERIFY2(ImportSource::ReadData(file, ImportSource::Format::Auto, data, error),
-             qPrintable(error));
-    QCOMPARE(testsupport::DescribeDiary(*data.days), days);
-    QStringList reasons;
-    for (const SkippedRow &row : data.skipped)
-        reasons.append(QStringLiteral("%1: %2").arg(row.line).arg(row.reason));
-    QCOMPARE(reasons.join(u'\n'), skipped);
-}
-
-void TestExchangeRows::jsonFiles_data()
-{
-    QTest::addColumn<QString>("json");
-    QTest::addColumn<QString>("days");
-    QTest::addColumn<QString>("error"); // empty: read
-    const auto file = [](const char *head, const char *days) {
-        return QStringLiteral(R"({"format":"repbook-diary",%1"days":[%2]})")
-            .arg(QString::fromUtf8(head), QString::fromUtf8(days));
-    };
-    const auto row = [](const char *name, const QString &json, const char *days,
-                        const char *error = "") {
-        QTest::newRow(name) << json << QString::fromUtf8(days) << QString::fromUtf8(error);
-    };
-    row("pounds",
-        file(R"("version":2,"weightUnit":"lb",)",
-             R"({"date":"2025-03-05","notes":"n","workouts":[{"name":"W","status":"Done",)"
-             R"("exercises":[{"name":"Row","sets":3,"reps":8,"weight":100,"status":2}]}]})"),
-        "5.3.2025 \"n\" W:done[Row 3x8 45.36 failed]");
-    row("no diary export", R"({"format":"other","days":[]})", "",
-        "Line 1: this JSON file is no Repbook diary export.");
-    row("days not a list", R"({"format":"repbook-diary","days":{}})", "",
-        "Line 1: this JSON file is no Repbook diary export.");
-    row("a newer version", file(R"("version":3,)", ""), "",
-        "Line 1: the file was written by a newer Repbook (version 3).");
-    row("the last known version", file(R"("version":2,)", R"({"date":"2025-03-05"})"), "5.3.2025");
-    row("an unknown unit", file(R"("version":2,"weightUnit":"stone",)", ""), "",
-        "Line 1: unknown weight unit \"stone\".");
-    row("an unreadable date", file("", R"({"date":"2025-03-05"},{"date":"yesterday"})"), "",
-        "Day 2 of the file: unreadable date");
-    row("a workout's unknown status",
-        file("", R"({"date":"2025-03-05","workouts":[{"name":"W","status":"maybe"}]})"), "",
-        "Day 1 of the file: unknown status \"maybe\"");
-    row("an exercise's unknown status",
-        file("",
-             R"({"date":"2025-03-05","workouts":[{"name":"W","exercises":[{"name":"Row",)"
-             R"("status":"soon"}]}]})"),
-        "", "Day 1 of the file: unknown status \"soon\"");
-    row("reps out of range",
-        file("",
-             R"({"date":"2025-03-05","workouts":[{"name":"W","exercises":[{"name":"Row",)"
-             R"("reps":300}]}]})"),
-        "", "Day 1 of the file: reps outside 0..200");
-}
-
-void TestExchangeRows::jsonFiles()
-{
-    QFETCH(QString, json);
-    QFETCH(QString, days);
-    QFETCH(QString, error);
-    ImportedData data;
-    QString message;
-    QCOMPARE(ImportSource::ReadData(json.toUtf8(), ImportSource::Format::Auto, data, message),
-             error.isEmpty());
-    QVERIFY2(message.contains(error), qPrintable(message));
-    if (error.isEmpty())
-        QCOMPARE(testsupport::DescribeDiary(*data.days), days);
-}
-
-// An export that cannot be written says why, and names the file.
-void TestExchangeRows::exportFailures_data()
-{
-    QTest::addColumn<QString>("path"); // in a temporary folder unless absolute
-    QTest::addColumn<QString>("cause"); // empty: written
-    QTest::newRow("written") << "diary.csv"
-                             << "";
-    QTest::newRow("a folder") << "."
-                              << "It is a folder.";
-    QTest::newRow("a missing folder") << "missing/diary.csv"
-                                      << "does not exist.";
-    QTest::newRow("a folder of the system") << "/proc/diary.csv"
-                                            << "takes no new files.";
-}
-
-void TestExchangeRows::exportFailures()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, cause);
-    QTemporaryDir folder;
-    const QString target = QDir::isAbsolutePath(path) ? path : folder.filePath(path);
-    QString error;
-    QCOMPARE(DiaryExport::WriteFile(target, "Date\n", error), cause.isEmpty());
-    if (cause.isEmpty())
-        QCOMPARE(QFileInfo(target).size(), 5);
-    else
-        QVERIFY2(error.contains(cause) && error.contains(QDir::toNativeSeparators(target)),
+    void csvRows()
+    {
+        QFETCH(QString, rows);
+        QFETCH(QString, days);
+        QFETCH(QString, skipped);
+        const QByteArray file =
+            "Date,Day notes,Workout no.,Workout name,Workout status,Exercise no.,"
+            "Exercise name,Sets,Reps,Forced,Negative,Weight (kg),Exercise notes,"
+            "Exercise status\n" +
+            rows.toUtf8() + '\n';
+        ImportedData data;
+        QString error;
+        QVERIFY2(ImportSource::ReadData(file, ImportSource::Format::Auto, data, error),
                  qPrintable(error));
-}
+        QCOMPARE(testsupport::DescribeDiary(*data.days), days);
+        QStringList reasons;
+        for (const SkippedRow &row : data.skipped)
+            reasons.append(QStringLiteral("%1: %2").arg(row.line).arg(row.reason));
+        QCOMPARE(reasons.join(u'\n'), skipped);
+    }
+
+    void jsonFiles_data()
+    {
+        QTest::addColumn<QString>("json");
+        QTest::addColumn<QString>("days");
+        QTest::addColumn<QString>("error"); // empty: read
+        const auto file = [](const char *head, const char *days) {
+            return QStringLiteral(R"({"format":"repbook-diary",%1"days":[%2]})")
+                .arg(QString::fromUtf8(head), QString::fromUtf8(days));
+        };
+        const auto row = [](const char *name, const QString &json, const char *days,
+                            const char *error = "") {
+            QTest::newRow(name) << json << QString::fromUtf8(days) << QString::fromUtf8(error);
+        };
+        row("pounds",
+            file(R"("version":2,"weightUnit":"lb",)",
+                 R"({"date":"2025-03-05","notes":"n","workouts":[{"name":"W","status":"Done",)"
+                 R"("exercises":[{"name":"Row","sets":3,"reps":8,"weight":100,"status":2}]}]})"),
+            "5.3.2025 \"n\" W:done[Row 3x8 45.36 failed]");
+        row("no diary export", R"({"format":"other","days":[]})", "",
+            "Line 1: this JSON file is no Repbook diary export.");
+        row("days not a list", R"({"format":"repbook-diary","days":{}})", "",
+            "Line 1: this JSON file is no Repbook diary export.");
+        row("a newer version", file(R"("version":3,)", ""), "",
+            "Line 1: the file was written by a newer Repbook (version 3).");
+        row("the last known version", file(R"("version":2,)", R"({"date":"2025-03-05"})"),
+            "5.3.2025");
+        row("an unknown unit", file(R"("version":2,"weightUnit":"stone",)", ""), "",
+            "Line 1: unknown weight unit \"stone\".");
+        row("an unreadable date", file("", R"({"date":"2025-03-05"},{"date":"yesterday"})"), "",
+            "Day 2 of the file: unreadable date");
+        row("a workout's unknown status",
+            file("", R"({"date":"2025-03-05","workouts":[{"name":"W","status":"maybe"}]})"), "",
+            "Day 1 of the file: unknown status \"maybe\"");
+        row("an exercise's unknown status",
+            file("",
+                 R"({"date":"2025-03-05","workouts":[{"name":"W","exercises":[{"name":"Row",)"
+                 R"("status":"soon"}]}]})"),
+            "", "Day 1 of the file: unknown status \"soon\"");
+        row("reps out of range",
+            file("",
+                 R"({"date":"2025-03-05","workouts":[{"name":"W","exercises":[{"name":"Row",)"
+                 R"("reps":300}]}]})"),
+            "", "Day 1 of the file: reps outside 0..200");
+    }
+
+    void jsonFiles()
+    {
+        QFETCH(QString, json);
+        QFETCH(QString, days);
+        QFETCH(QString, error);
+        ImportedData data;
+        QString message;
+        QCOMPARE(ImportSource::ReadData(json.toUtf8(), ImportSource::Format::Auto, data, message),
+                 error.isEmpty());
+        QVERIFY2(message.contains(error), qPrintable(message));
+        if (error.isEmpty())
+            QCOMPARE(testsupport::DescribeDiary(*data.days), days);
+    }
+
+    // An export that cannot be written says why, and names the file.
+    void exportFailures_data()
+    {
+        QTest::addColumn<QString>("path"); // in a temporary folder unless absolute
+        QTest::addColumn<QString>("cause"); // empty: written
+        QTest::newRow("written") << QStringLiteral("diary.csv") << QString();
+        QTest::newRow("a folder") << QStringLiteral(".") << QStringLiteral("It is a folder.");
+        QTest::newRow("a missing folder")
+            << QStringLiteral("missing/diary.csv") << QStringLiteral("does not exist.");
+        QTest::newRow("a folder of the system")
+            << QStringLiteral("/proc/diary.csv") << QStringLiteral("takes no new files.");
+    }
+
+    void exportFailures()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, cause);
+        QTemporaryDir folder;
+        const QString target = QDir::isAbsolutePath(path) ? path : folder.filePath(path);
+        QString error;
+        QCOMPARE(DiaryExport::WriteFile(target, "Date\n", error), cause.isEmpty());
+        if (cause.isEmpty())
+            QCOMPARE(QFileInfo(target).size(), 5);
+        else
+            QVERIFY2(error.contains(cause) && error.contains(QDir::toNativeSeparators(target)),
+                     qPrintable(error));
+    }
+};
 
 REPBOOK_TEST_MAIN_CORE(TestExchangeRows)
 

@@ -24,106 +24,89 @@ private slots:
     void init() { testsupport::BeginGuiCase(); }
     void cleanup() { REPBOOK_END_GUI_CASE(); }
 
-    void intervalAndSwitches_data();
-    void intervalAndSwitches();
+    void intervalAndSwitches_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("opensAs"); // the mode radio checked when the dialog opens
+        QTest::addColumn<QString>("click"); // a mode radio the user clicks, if any
+        QTest::addColumn<QString>("typed"); // minutes typed, if any
+        QTest::addColumn<bool>("switches"); // the user flips both check boxes
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("expected"); // the interval stored afterwards
+        QTest::addColumn<bool>("warned"); // the minutes were refused: the dialog stays open
+
+        // Radios by their first word: "never", "startup", "every".
+        const auto r = [](const char *name, int stored, const char *opensAs, const char *click,
+                          const char *typed, bool switches, bool ok, int expected, bool warned) {
+            const auto radio = [](const char *word) {
+                return *word ? QLatin1String(word) + QStringLiteral("Radio") : QString();
+            };
+            QTest::newRow(name) << stored << radio(opensAs) << radio(click) << QString(typed)
+                                << switches << ok << expected << warned;
+        };
+        r("never stays never", -5, "never", "", "", false, true, -1, false);
+        r("startup only", 0, "startup", "", "", true, true, 0, false);
+        r("every 20 kept", 20, "every", "", "", false, true, 20, false);
+        r("typing minutes means every", 0, "startup", "", "45", true, true, 45, false);
+        r("the longest interval", -1, "never", "", "1440", false, true, 1440, false);
+        r("one minute", -1, "never", "every", "1", false, true, 1, false);
+        r("more than a day refused", 20, "every", "", "1441", false, true, 20, true);
+        r("zero refused", 20, "every", "", "0", false, true, 20, true);
+        r("words refused", 20, "every", "", "soon", false, true, 20, true);
+        r("startup chosen over every", 20, "every", "startup", "", false, true, 0, false);
+        r("never chosen", 0, "startup", "never", "", true, true, -1, false);
+        r("cancel stores nothing", 0, "startup", "never", "", true, false, 0, false);
+    }
+
+    void intervalAndSwitches()
+    {
+        QFETCH(int, stored);
+        QFETCH(QString, opensAs);
+        QFETCH(QString, click);
+        QFETCH(QString, typed);
+        QFETCH(bool, switches);
+        QFETCH(bool, ok);
+        QFETCH(int, expected);
+        QFETCH(bool, warned);
+
+        QTemporaryDir autostartFolder;
+        const AutostartEntry autostart(autostartFolder.path());
+        SettingsStore settings;
+        settings.Write(SettingsKeys::TipNotifyTime, stored);
+        settings.Write(SettingsKeys::ShowTrayIcon, 1);
+        COptionsDlg dialog(settings, autostart);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *opened = testsupport::Child<QRadioButton>(&dialog, qPrintable(opensAs));
+        QVERIFY(opened != nullptr && opened->isChecked());
+        auto *minutes = testsupport::Child<QComboBox>(&dialog, "minutesBox");
+        QCOMPARE(minutes->currentText(),
+                 stored > 0 ? QString::number(stored) : QStringLiteral("1"));
+
+        if (!click.isEmpty())
+            testsupport::Child<QRadioButton>(&dialog, qPrintable(click))->click();
+        if (!typed.isEmpty()) {
+            minutes->lineEdit()->selectAll();
+            QTest::keyClicks(minutes->lineEdit(), typed);
+        }
+        if (switches) {
+            testsupport::Child<QCheckBox>(&dialog, "autorunBox")->click();
+            testsupport::Child<QCheckBox>(&dialog, "showIconBox")->click();
+        }
+        if (warned)
+            MessageBox::setNextAnswers({QMessageBox::Ok});
+        auto *buttons = dialog.findChild<QDialogButtonBox *>();
+        buttons->buttons().at(ok ? 0 : 1)->click();
+
+        QCOMPARE(settings.Read(SettingsKeys::TipNotifyTime), expected);
+        const bool stores = ok && !warned;
+        QCOMPARE(settings.Read(SettingsKeys::ShowTrayIcon), stores && switches ? 0 : 1);
+        QCOMPARE(autostart.IsEnabled(), stores && switches);
+        QCOMPARE(dialog.isVisible(), warned);
+        if (warned)
+            QCOMPARE(minutes->lineEdit()->selectedText(), typed);
+    }
 };
-
-void TestNotifierOptions::intervalAndSwitches_data()
-{
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<QString>("opensAs"); // the mode radio checked when the dialog opens
-    QTest::addColumn<QString>("click"); // a mode radio the user clicks, if any
-    QTest::addColumn<QString>("typed"); // minutes typed, if any
-    QTest::addColumn<bool>("switches"); // the user flips both check boxes
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<int>("expected"); // the interval stored afterwards
-    QTest::addColumn<bool>("warned"); // the minutes were refused: the dialog stays open
-
-    QTest::newRow("never stays never") << -5 << "neverRadio"
-                                       << ""
-                                       << "" << false << true << -1 << false;
-    QTest::newRow("startup only") << 0 << "startupRadio"
-                                  << ""
-                                  << "" << true << true << 0 << false;
-    QTest::newRow("every 20 kept") << 20 << "everyRadio"
-                                   << ""
-                                   << "" << false << true << 20 << false;
-    QTest::newRow("typing minutes means every") << 0 << "startupRadio"
-                                                << ""
-                                                << "45" << true << true << 45 << false;
-    QTest::newRow("the longest interval") << -1 << "neverRadio"
-                                          << ""
-                                          << "1440" << false << true << 1440 << false;
-    QTest::newRow("one minute") << -1 << "neverRadio"
-                                << "everyRadio"
-                                << "1" << false << true << 1 << false;
-    QTest::newRow("more than a day refused") << 20 << "everyRadio"
-                                             << ""
-                                             << "1441" << false << true << 20 << true;
-    QTest::newRow("zero refused") << 20 << "everyRadio"
-                                  << ""
-                                  << "0" << false << true << 20 << true;
-    QTest::newRow("words refused") << 20 << "everyRadio"
-                                   << ""
-                                   << "soon" << false << true << 20 << true;
-    QTest::newRow("startup chosen over every") << 20 << "everyRadio"
-                                               << "startupRadio"
-                                               << "" << false << true << 0 << false;
-    QTest::newRow("never chosen") << 0 << "startupRadio"
-                                  << "neverRadio"
-                                  << "" << true << true << -1 << false;
-    QTest::newRow("cancel stores nothing") << 0 << "startupRadio"
-                                           << "neverRadio"
-                                           << "" << true << false << 0 << false;
-}
-
-void TestNotifierOptions::intervalAndSwitches()
-{
-    QFETCH(int, stored);
-    QFETCH(QString, opensAs);
-    QFETCH(QString, click);
-    QFETCH(QString, typed);
-    QFETCH(bool, switches);
-    QFETCH(bool, ok);
-    QFETCH(int, expected);
-    QFETCH(bool, warned);
-
-    QTemporaryDir autostartFolder;
-    const AutostartEntry autostart(autostartFolder.path());
-    SettingsStore settings;
-    settings.Write(SettingsKeys::TipNotifyTime, stored);
-    settings.Write(SettingsKeys::ShowTrayIcon, 1);
-    COptionsDlg dialog(settings, autostart);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    auto *opened = testsupport::Child<QRadioButton>(&dialog, qPrintable(opensAs));
-    QVERIFY(opened != nullptr && opened->isChecked());
-    auto *minutes = testsupport::Child<QComboBox>(&dialog, "minutesBox");
-    QCOMPARE(minutes->currentText(), stored > 0 ? QString::number(stored) : QStringLiteral("1"));
-
-    if (!click.isEmpty())
-        testsupport::Child<QRadioButton>(&dialog, qPrintable(click))->click();
-    if (!typed.isEmpty()) {
-        minutes->lineEdit()->selectAll();
-        QTest::keyClicks(minutes->lineEdit(), typed);
-    }
-    if (switches) {
-        testsupport::Child<QCheckBox>(&dialog, "autorunBox")->click();
-        testsupport::Child<QCheckBox>(&dialog, "showIconBox")->click();
-    }
-    if (warned)
-        MessageBox::setNextAnswers({QMessageBox::Ok});
-    auto *buttons = dialog.findChild<QDialogButtonBox *>();
-    buttons->buttons().at(ok ? 0 : 1)->click();
-
-    QCOMPARE(settings.Read(SettingsKeys::TipNotifyTime), expected);
-    const bool stores = ok && !warned;
-    QCOMPARE(settings.Read(SettingsKeys::ShowTrayIcon), stores && switches ? 0 : 1);
-    QCOMPARE(autostart.IsEnabled(), stores && switches);
-    QCOMPARE(dialog.isVisible(), warned);
-    if (warned)
-        QCOMPARE(minutes->lineEdit()->selectedText(), typed);
-}
 
 REPBOOK_TEST_MAIN(TestNotifierOptions)
 
