@@ -77,6 +77,9 @@ private slots:
         r("add a workout cancelled", "A", 0, 1, {Id::AddWorkout}, "!Pull", "A", 0, -1);
         r("add an exercise", ab, 0, 1, {Id::AddExercise}, "Dips", "A[a 3x10, Dips 1x0] B", 0, 2);
         r("add an exercise cancelled", ab, 0, 1, {Id::AddExercise}, "!Dips", ab, 0, 1);
+        // 0: a double click on the hint, which asks for what the day or workout lacks.
+        r("the hint of an empty day", "", -1, 1, {0}, "Push", "Push", 0, -1);
+        r("the hint of an empty workout", "A", 0, 1, {0}, "Dips", "A[Dips 1x0]", 0, 1);
     }
 
     void commands()
@@ -111,8 +114,12 @@ private slots:
                     Qt::LeftButton);
             });
         }
-        for (int command : commands)
-            dialog.RunCommand(command);
+        for (int command : commands) {
+            if (command == 0)
+                QTest::mouseDClick(tabs->GetPlaceholder(), Qt::LeftButton);
+            else
+                dialog.RunCommand(command);
+        }
         QVERIFY(asked);
         QCOMPARE(testsupport::DescribeDay(*edited), after);
         QCOMPARE(tabs->GetCurSel(), shown);
@@ -122,38 +129,6 @@ private slots:
             : edited->GetWorkout(shown)->IsEmpty() ? Id::HintNoExercises
                                                    : Id::NoHint;
         QCOMPARE(tabs->GetPlaceholder()->GetHint(), hint);
-    }
-
-    // Double-clicking the hint of an empty day adds a workout, that of an empty workout an
-    // exercise: each time one name is asked, by the dialog of its kind.
-    void hintsAddWorkoutThenExercise()
-    {
-        TrainingDay day;
-        CDayDlg dialog;
-        QVERIFY(dialog.SetDay(&day));
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QStringList asked;
-        QTimer answer;
-        answer.setInterval(10);
-        connect(&answer, &QTimer::timeout, this, [&asked] {
-            auto *name = qobject_cast<CNameDlg *>(QApplication::activeModalWidget());
-            if (name == nullptr)
-                return;
-            asked.append(QLatin1String(name->metaObject()->className()));
-            name->NameField()->setCurrentText(QStringLiteral("Push"));
-            QTest::mouseClick(testsupport::Child<QAbstractButton>(name, "okButton"),
-                              Qt::LeftButton);
-        });
-        answer.start();
-        CEmptyDlg *placeholder = dialog.GetTabCtrl()->GetPlaceholder();
-        QTest::mouseDClick(placeholder, Qt::LeftButton);
-        QCOMPARE(asked, QStringList {"CTrainingDlg"});
-        QTest::mouseDClick(placeholder, Qt::LeftButton);
-        answer.stop();
-        QCOMPARE(asked, (QStringList {"CTrainingDlg", "CExerciseDlg"}));
-        QCOMPARE(day.GetWorkoutCount(), 1);
-        QCOMPARE(day.GetWorkout(0)->GetExerciseCount(), 1);
     }
 
     // Removing the first exercise leaves the heading row selected with the focus on the first
@@ -194,13 +169,15 @@ private slots:
         QTest::addColumn<bool>("onCancel");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("result"); // -1: still open
-        QTest::newRow("Enter") << "Dips" << false << int(Qt::Key_Return) << int(QDialog::Accepted);
-        QTest::newRow("keypad Enter")
-            << "Dips" << false << int(Qt::Key_Enter) << int(QDialog::Accepted);
-        QTest::newRow("Enter on Cancel")
-            << "Dips" << true << int(Qt::Key_Return) << int(QDialog::Rejected);
-        QTest::newRow("Enter without a name") << "" << false << int(Qt::Key_Return) << -1;
-        QTest::newRow("Escape") << "Dips" << false << int(Qt::Key_Escape) << int(QDialog::Rejected);
+        const auto r = [](const char *name, const char *typed, bool onCancel, int key, int result) {
+            QTest::newRow(name) << QString(typed) << onCancel << key << result;
+        };
+        const int yes = QDialog::Accepted, no = QDialog::Rejected;
+        r("Enter", "Dips", false, Qt::Key_Return, yes);
+        r("keypad Enter", "Dips", false, Qt::Key_Enter, yes);
+        r("Enter on Cancel", "Dips", true, Qt::Key_Return, no);
+        r("Enter without a name", "", false, Qt::Key_Return, -1);
+        r("Escape", "Dips", false, Qt::Key_Escape, no);
     }
 
     void nameDialogKeys()
