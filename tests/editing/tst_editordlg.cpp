@@ -208,34 +208,6 @@ private slots:
         QCOMPARE(tabs->GetGrid()->GetItemImage(1, ExerciseColumns::Status)->toImage(), flag);
     }
 
-    // Del on an exercise of a workout day removes it and leaves the first day selected.
-    void delOnAWorkoutDaySelectsTheFirstDay()
-    {
-        LoadProgram({"A:3", "B:3"});
-        QTest::mouseClick(Days().viewport(), Qt::LeftButton, {}, Days().CellRect(1, 0).center());
-        CGridCtrl *exercises = m_dlg->GetTabCtrl()->GetGrid();
-        exercises->SetSelectedRange(2, 0, 2, exercises->GetColumnCount() - 1);
-
-        m_dlg->RunCommand(Ed::Remove);
-
-        QCOMPARE(Describe(m_dlg->Program()), QStringLiteral("A[A1, A2, A3]; B[B1, B3]"));
-        QVERIFY(Days().IsCellSelected(0, 0));
-        QCOMPARE(Days().GetFocusCell(), (CCellID {0, 0}));
-        QCOMPARE(QApplication::focusWidget(), &Days());
-        QCOMPARE(m_dlg->GetTabCtrl()->GetDay(), m_dlg->Program().GetDay(0));
-    }
-
-    // The tabs follow the day clicked in the day list, and an edit in them stays with its day.
-    void clickedDayIsShown()
-    {
-        LoadProgram({QStringLiteral("A:1"), QStringLiteral("B:2")});
-        for (int row : {1, 0, 1}) {
-            QTest::mouseClick(Days().viewport(), Qt::LeftButton, {},
-                              Days().CellRect(row, 0).center());
-            QCOMPARE(m_dlg->GetDay(), m_dlg->Program().GetDay(row));
-        }
-    }
-
     // The editor's commands on the program: days moved (the shown day stays shown), removed, added;
     // the day commands done the editor's way (a day made for a workout, a day moved in place of its
     // only exercise).
@@ -265,6 +237,8 @@ private slots:
         r("remove the selected days", abc, {0, 2}, 1, Ed::RemoveDay, "", "B[B1]", 0);
         r("Del on an empty day removes it", aEmpty, {1}, 1, Id::RemoveSelectedExercises, "",
           "A[A1]", 0);
+        r("Del on an exercise: the first day shown", {"A:3", "B:3"}, {1}, 2,
+          Id::RemoveSelectedExercises, "", "A[A1, A2, A3]; B[B1, B3]", 0);
         r("clear", abc, {1}, 1, Id::Clear, "", "", -1);
         r("a workout in an empty program", none, {}, -1, Id::AddWorkout, "P", "P", 0);
         r("an exercise in an empty program", none, {}, -1, Id::AddExercise, "P", "P[P 1x0]", 0);
@@ -288,7 +262,9 @@ private slots:
                               row == selected.first() ? Qt::NoModifier : Qt::ControlModifier,
                               Days().CellRect(row, 0).center());
         }
-        m_dlg->GetTabCtrl()->GetGrid()->SetFocusCell(exercise, 1);
+        CGridCtrl *grid = m_dlg->GetTabCtrl()->GetGrid();
+        grid->SetSelectedRange(exercise, 0, exercise, grid->GetColumnCount() - 1);
+        grid->SetFocusCell(exercise, 1);
         QTimer answers;
         connect(&answers, &QTimer::timeout, this, [answer] {
             if (auto *name = qobject_cast<CNameDlg *>(QApplication::activeModalWidget())) {
@@ -306,6 +282,9 @@ private slots:
         QCOMPARE(Describe(m_dlg->Program()), after);
         QCOMPARE(m_dlg->GetDay(), shown < 0 ? nullptr : m_dlg->Program().GetDay(shown));
         QCOMPARE(Days().GetRowCount(), m_dlg->Program().GetDayCount());
+        // The shown day's row is the selected one.
+        for (int row = 0; row < Days().GetRowCount(); ++row)
+            QCOMPARE(Days().IsCellSelected(row, 0), row == shown);
     }
 
     // Enter saves the program (Save is the default button); other keys do not.
