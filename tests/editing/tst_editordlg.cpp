@@ -75,40 +75,46 @@ private slots:
         REPBOOK_END_GUI_CASE();
     }
 
-    void exitAsks_data()
+    // Leaving a changed program, by Exit (the Cancel button or the close box), New or Close, asks
+    // whether to save it first; Cancel, or a save dialog cancelled, keeps it.
+    void setAsideAsks_data()
     {
         QTest::addColumn<bool>("bound"); // the program has a file
         QTest::addColumn<bool>("modified");
-        QTest::addColumn<bool>("viaCloseBox");
+        QTest::addColumn<int>("how"); // 0 the Cancel button, 1 the close box, or a command
         QTest::addColumn<int>("answer"); // QMessageBox::NoButton: no question expected
         QTest::addColumn<QStringList>("saveAs"); // queued save dialog answers
-        QTest::addColumn<bool>("closes");
+        QTest::addColumn<bool>("left"); // the window closed or the program was set aside
         QTest::addColumn<bool>("saved");
 
         const int yes = QMessageBox::Yes, no = QMessageBox::No, cancel = QMessageBox::Cancel;
-        const int none = QMessageBox::NoButton;
-        const auto row = [](const char *name, bool bound, bool modified, bool closeBox, int answer,
-                            const QStringList &saveAs, bool closes, bool saved) {
-            QTest::newRow(name) << bound << modified << closeBox << answer << saveAs << closes
-                                << saved;
+        const int none = QMessageBox::NoButton, New = Ed::New, close = Ed::Close;
+        const auto row = [](const char *name, bool bound, bool modified, int how, int answer,
+                            const QStringList &saveAs, bool left, bool saved) {
+            QTest::newRow(name) << bound << modified << how << answer << saveAs << left << saved;
         };
-        row("unchanged: closes at once", true, false, false, none, {}, true, false);
-        row("yes saves and closes", true, true, false, yes, {}, true, true);
-        row("no closes without saving", true, true, false, no, {}, true, false);
-        row("cancel stays", true, true, false, cancel, {}, false, false);
-        row("no file, save dialog cancelled: stays", false, true, false, yes, {""}, false, false);
-        row("yes without a file, saved as", false, true, false, yes, {"new.rpp"}, true, true);
-        row("close box asks too", true, true, true, cancel, {}, false, false);
+        row("unchanged: closes at once", true, false, 0, none, {}, true, false);
+        row("yes saves and closes", true, true, 0, yes, {}, true, true);
+        row("no closes without saving", true, true, 0, no, {}, true, false);
+        row("cancel stays", true, true, 0, cancel, {}, false, false);
+        row("no file, save dialog cancelled: stays", false, true, 0, yes, {""}, false, false);
+        row("yes without a file, saved as", false, true, 0, yes, {"new.rpp"}, true, true);
+        row("close box asks too", true, true, 1, cancel, {}, false, false);
+        row("New, yes", true, true, New, yes, {}, true, true);
+        row("New, no", true, true, New, no, {}, true, false);
+        row("New, unchanged", true, false, New, none, {}, true, false);
+        row("Close, cancel", true, true, close, cancel, {}, false, false);
+        row("Close, no", true, true, close, no, {}, true, false);
     }
 
-    void exitAsks()
+    void setAsideAsks()
     {
         QFETCH(bool, bound);
         QFETCH(bool, modified);
-        QFETCH(bool, viaCloseBox);
+        QFETCH(int, how);
         QFETCH(int, answer);
         QFETCH(QStringList, saveAs);
-        QFETCH(bool, closes);
+        QFETCH(bool, left);
         QFETCH(bool, saved);
 
         QString path;
@@ -128,11 +134,14 @@ private slots:
         if (answer != QMessageBox::NoButton)
             MessageBox::setNextAnswers({static_cast<MessageBox::Button>(answer)});
 
-        if (viaCloseBox)
+        const bool exits = how < 2;
+        if (how == 1)
             m_dlg->close();
-        else
+        else if (how == 0)
             QTest::mouseClick(testsupport::Child<QAbstractButton>(m_dlg.get(), "cancelButton"),
                               Qt::LeftButton);
+        else
+            m_dlg->RunCommand(how);
 
         const auto shown = MessageBox::takeShown();
         QCOMPARE(shown.size(), answer == QMessageBox::NoButton ? 0 : 1);
@@ -141,61 +150,22 @@ private slots:
             QCOMPARE(shown.first().buttons,
                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         }
-        QCOMPARE(m_dlg->isVisible(), !closes);
-        if (closes)
-            QCOMPARE(m_dlg->result(), int(QDialog::Rejected));
-        QCOMPARE(m_dlg->Program().IsModified(), modified && !saved);
+        if (exits) {
+            QCOMPARE(m_dlg->isVisible(), !left);
+            if (left)
+                QCOMPARE(m_dlg->result(), int(QDialog::Rejected));
+        } else {
+            // Set aside: no days and no file in the editor.
+            QCOMPARE(m_dlg->Program().GetDayCount(), left ? 0 : 1);
+            QCOMPARE(m_dlg->GetFileName(), left ? QString() : path);
+            QCOMPARE(Days().GetRowCount(), m_dlg->Program().GetDayCount());
+        }
+        QCOMPARE(m_dlg->Program().IsModified(), modified && !saved && (exits || !left));
         if (!path.isEmpty()) {
             TrainingProgram onDisk;
             QCOMPARE(onDisk.Open(path), true);
             QCOMPARE(onDisk.GetDay(0)->GetNotes(), saved ? QStringLiteral("changed") : QString());
         }
-    }
-
-    void newAndCloseAsk_data()
-    {
-        QTest::addColumn<int>("command");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("cleared");
-        QTest::addColumn<bool>("saved");
-
-        for (const int command : {int(Ed::New), int(Ed::Close)}) {
-            const char *name = command == Ed::New ? "New" : "Close";
-            QTest::addRow("%s, yes", name) << command << int(QMessageBox::Yes) << true << true;
-            QTest::addRow("%s, no", name) << command << int(QMessageBox::No) << true << false;
-            QTest::addRow("%s, cancel", name)
-                << command << int(QMessageBox::Cancel) << false << false;
-        }
-    }
-
-    void newAndCloseAsk()
-    {
-        QFETCH(int, command);
-        QFETCH(int, answer);
-        QFETCH(bool, cleared);
-        QFETCH(bool, saved);
-
-        LoadProgram({"A:1", "B:1"});
-        const QString path = m_dlg->GetFileName();
-        m_dlg->Program().GetDay(1)->SetNotes(QStringLiteral("changed"));
-        MessageBox::setNextAnswers({static_cast<MessageBox::Button>(answer)});
-        m_dlg->RunCommand(command);
-
-        const auto shown = MessageBox::takeShown();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(m_dlg->Program().GetDayCount(), cleared ? 0 : 2);
-        QCOMPARE(m_dlg->GetFileName(), cleared ? QString() : path);
-        QCOMPARE(Days().GetRowCount(), m_dlg->Program().GetDayCount());
-        TrainingProgram onDisk;
-        QVERIFY(onDisk.Open(path));
-        QCOMPARE(onDisk.GetDay(1)->GetNotes(), saved ? QStringLiteral("changed") : QString());
-
-        // A program without changes is set aside without a question.
-        if (!cleared)
-            return;
-        m_dlg->RunCommand(command);
-        QCOMPARE(MessageBox::takeShown().size(), 0);
-        QCOMPARE(m_dlg->Program().GetDayCount(), 0);
     }
 
     // The tabs and the day's grid show the image set the owner chose.
