@@ -16,68 +16,81 @@ class TestExchangeRows : public QObject
 {
     Q_OBJECT
 
+    // The rows below the header of the diary's CSV, read.
+    static ImportedData ReadCsv(const QString &rows)
+    {
+        const QByteArray file = "Date,Day notes,Workout no.,Workout name,Workout status,"
+                                "Exercise no.,Exercise name,Sets,Reps,Forced,Negative,Weight (kg),"
+                                "Exercise notes,Exercise status\n" +
+            rows.toUtf8() + '\n';
+        ImportedData data;
+        QString error;
+        if (!ImportSource::ReadData(file, ImportSource::Format::Auto, data, error))
+            qWarning() << error;
+        return data;
+    }
+
 private slots:
+    // Rows the reader takes: days, workouts and exercises with every field.
     void csvRows_data()
     {
         QTest::addColumn<QString>("rows"); // below the header, one per line
         QTest::addColumn<QString>("days");
-        QTest::addColumn<QString>("skipped"); // "line: reason" per skipped row
-        const auto row = [](const char *name, const char *rows, const char *days,
-                            const char *skipped = "") {
-            QTest::newRow(name) << QString::fromUtf8(rows) << QString::fromUtf8(days)
-                                << QString::fromUtf8(skipped);
-        };
-        row("a day, a workout, two exercises",
-            "2025-03-05,felt strong,1,Push,Done,1,Bench,3,10,1,2,60,slow,Done\n"
-            "2025-03-05,felt strong,1,Push,Done,2,Fly,2,12,0,0,0,,Failed",
-            "5.3.2025 \"felt strong\" Push:done[Bench 3x10+1-2 60 \"slow\", Fly 2x12 failed]");
-        row("a workout without exercises, a day without workouts",
-            "2025-03-05,,1,Rest,,,,,,,,,,\n2025-03-06,sick,,,,,,,,,,,,",
-            "5.3.2025 Rest; 6.3.2025 \"sick\"");
-        row("positions count from 1",
-            "2025-03-05,,0,Push,,1,Bench,3,10,0,0,60,,\n2025-03-05,,,Push,,1,Bench,3,10,0,0,60,,\n"
-            "2025-03-06,,1,Pull,,0,Row,3,10,0,0,60,,",
-            "",
-            "2: positions of workout and exercise must count from 1\n"
-            "3: positions of workout and exercise must count from 1\n"
-            "4: positions of workout and exercise must count from 1");
-        row("statuses and weights that cannot be read",
-            "2025-03-05,,1,Push,maybe,1,Bench,3,10,0,0,60,,\n"
-            "2025-03-06,,1,Pull,,1,Row,3,10,0,0,60,,soon\n"
-            "2025-03-07,,1,Legs,,1,Squat,3,10,0,0,heavy,,\n"
-            "2025-03-08,,1,Arms,,1,Curl,3,10,0,0,5000,,",
-            "",
-            "2: unknown workout status \"maybe\"\n3: unknown exercise status \"soon\"\n"
-            "4: unreadable weight \"heavy\"\n5: weight outside 0..500 kg");
-        row("counts outside their ranges",
-            "2025-03-05,,1,Push,,1,Bench,0,10,0,0,60,,\n2025-03-05,,1,Push,,1,Bench,3,201,0,0,60,,"
-            "\n"
-            "2025-03-05,,1,Push,,1,Bench,3,10,-1,0,60,,\n2025-03-05,,1,Push,,1,Bench,3,10,0,999,60,"
-            ",",
-            "",
-            "2: sets outside 1..20\n3: reps outside 0..200\n4: forced reps outside 0..200\n"
-            "5: negative reps outside 0..200");
+        QTest::newRow("a day, a workout, two exercises")
+            << "2025-03-05,felt strong,1,Push,Done,1,Bench,3,10,1,2,60,slow,Done\n"
+               "2025-03-05,felt strong,1,Push,Done,2,Fly,2,12,0,0,0,,Failed"
+            << "5.3.2025 \"felt strong\" Push:done[Bench 3x10+1-2 60 \"slow\", Fly 2x12 failed]";
+        QTest::newRow("a workout without exercises, a day without workouts")
+            << "2025-03-05,,1,Rest,,,,,,,,,,\n2025-03-06,sick,,,,,,,,,,,,"
+            << "5.3.2025 Rest; 6.3.2025 \"sick\"";
     }
 
     void csvRows()
     {
         QFETCH(QString, rows);
         QFETCH(QString, days);
-        QFETCH(QString, skipped);
-        const QByteArray file =
-            "Date,Day notes,Workout no.,Workout name,Workout status,Exercise no.,"
-            "Exercise name,Sets,Reps,Forced,Negative,Weight (kg),Exercise notes,"
-            "Exercise status\n" +
-            rows.toUtf8() + '\n';
-        ImportedData data;
-        QString error;
-        QVERIFY2(ImportSource::ReadData(file, ImportSource::Format::Auto, data, error),
-                 qPrintable(error));
+        const ImportedData data = ReadCsv(rows);
         QCOMPARE(testsupport::DescribeDiary(*data.days), days);
-        QStringList reasons;
-        for (const SkippedRow &row : data.skipped)
-            reasons.append(QStringLiteral("%1: %2").arg(row.line).arg(row.reason));
-        QCOMPARE(reasons.join(u'\n'), skipped);
+        QVERIFY(data.skipped.isEmpty());
+    }
+
+    // A row with one field the reader cannot take is skipped, with the reason.
+    void csvRowsSkipped_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("reason");
+        const auto r = [](const char *name, int field, const char *value, const char *reason) {
+            QTest::newRow(name) << field << QString(value) << QString(reason);
+        };
+        const char *positions = "positions of workout and exercise must count from 1";
+        r("date", 0, "yesterday", "unreadable date \"yesterday\"");
+        r("workout 0", 2, "0", positions);
+        r("an exercise without a workout", 2, "", positions);
+        r("exercise 0", 5, "0", positions);
+        r("workout status", 4, "maybe", "unknown workout status \"maybe\"");
+        r("exercise status", 13, "soon", "unknown exercise status \"soon\"");
+        r("weight", 11, "heavy", "unreadable weight \"heavy\"");
+        r("too heavy", 11, "5000", "weight outside 0..500 kg");
+        r("sets", 7, "0", "sets outside 1..20");
+        r("reps", 8, "201", "reps outside 0..200");
+        r("forced", 9, "-1", "forced reps outside 0..200");
+        r("negative", 10, "999", "negative reps outside 0..200");
+    }
+
+    void csvRowsSkipped()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, value);
+        QFETCH(QString, reason);
+        QStringList fields =
+            QStringLiteral("2025-03-05,,1,Push,,1,Bench,3,10,0,0,60,,").split(u',');
+        fields[field] = value;
+        const ImportedData data = ReadCsv(fields.join(u','));
+        QCOMPARE(testsupport::DescribeDiary(*data.days), QString());
+        QCOMPARE(data.skipped.size(), 1);
+        QCOMPARE(data.skipped.first().line, 2);
+        QCOMPARE(data.skipped.first().reason, reason);
     }
 
     void jsonFiles_data()
