@@ -18,7 +18,11 @@ class TestDayPrinter : public QObject
 
 private slots:
     void init() { testsupport::BeginGuiCase(); }
-    void cleanup() { }
+    void cleanup()
+    {
+        CDayPrinter::SetDialogRunner(nullptr);
+        REPBOOK_END_GUI_CASE();
+    }
 
     void printAndPreview_data()
     {

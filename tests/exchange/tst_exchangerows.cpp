@@ -123,19 +123,22 @@ private slots:
             "Line 1: unknown weight unit \"stone\".");
         row("an unreadable date", file("", R"({"date":"2025-03-05"},{"date":"yesterday"})"), "",
             "Day 2 of the file: unreadable date");
+        const auto exercise = [&file](const char *fields) {
+            return file("", "").replace(
+                QStringLiteral("[]"),
+                QStringLiteral(R"([{"date":"2025-03-05","workouts":[{"name":"W",)"
+                               R"("exercises":[{"name":"Row",%1}]}]}])")
+                    .arg(QString::fromUtf8(fields)));
+        };
         row("a workout's unknown status",
             file("", R"({"date":"2025-03-05","workouts":[{"name":"W","status":"maybe"}]})"), "",
             "Day 1 of the file: unknown status \"maybe\"");
-        row("an exercise's unknown status",
-            file("",
-                 R"({"date":"2025-03-05","workouts":[{"name":"W","exercises":[{"name":"Row",)"
-                 R"("status":"soon"}]}]})"),
-            "", "Day 1 of the file: unknown status \"soon\"");
-        row("reps out of range",
-            file("",
-                 R"({"date":"2025-03-05","workouts":[{"name":"W","exercises":[{"name":"Row",)"
-                 R"("reps":300}]}]})"),
-            "", "Day 1 of the file: reps outside 0..200");
+        row("an exercise's unknown status", exercise(R"("status":"soon")"), "",
+            "Day 1 of the file: unknown status \"soon\"");
+        row("reps out of range", exercise(R"("reps":300)"), "",
+            "Day 1 of the file: reps outside 0..200");
+        row("negative weight", exercise(R"("weight":-1)"), "",
+            "Day 1 of the file: weight outside 0..500 kg");
     }
 
     void jsonFiles()
