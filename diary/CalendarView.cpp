@@ -44,7 +44,7 @@ void CalendarView::RebuildGrid()
     m_columns.AddColumns();
     const DateValue today = Clock::TodayValue();
     for (int rowIndex = 1; rowIndex <= m_range.RowCount(); ++rowIndex) {
-        const int row = m_grid->InsertRow(QString());
+        const int row = m_grid->InsertRow();
         for (int col = 1; col <= Weekdays; ++col) {
             m_grid->SetCellType(row, col, DayCellType);
             m_grid->SetItemText(row, col, CalendarRange::DayLabel(m_range.DateAt(row, col), today));

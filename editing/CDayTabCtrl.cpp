@@ -279,11 +279,6 @@ void CDayTabCtrl::SetHint(int hintId)
     m_pane.Place();
 }
 
-int CDayTabCtrl::GetHint() const
-{
-    return m_placeholder->GetHint();
-}
-
 Workout *CDayTabCtrl::WorkoutAt(int index) const
 {
     if (m_day == nullptr || index < 0 || index >= m_day->GetWorkoutCount())
@@ -333,11 +328,6 @@ void CDayTabCtrl::LayoutColumns()
     m_columns.Layout();
 }
 
-void CDayTabCtrl::ToggleColumn(int column)
-{
-    m_columns.Toggle(column);
-}
-
 // ---- Mouse -----------------------------------------------------------------------------------
 
 void CDayTabCtrl::OnCellDoubleClicked(int row, int col)
@@ -352,11 +342,6 @@ void CDayTabCtrl::OnCellRightClicked(int row, int col, const QPoint &globalPos)
         m_columns.ShowMenu(globalPos);
     else if (row >= 1 && row < m_grid->GetRowCount())
         m_statusMenu.ShowMenu(row, col, globalPos);
-}
-
-void CDayTabCtrl::MarkSelectedExercises(ProgressStatus status, int focusRow, int focusCol)
-{
-    m_statusMenu.MarkSelected(status, focusRow, focusCol);
 }
 
 void CDayTabCtrl::CycleStatus(int row)

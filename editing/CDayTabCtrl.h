@@ -66,7 +66,6 @@ public:
     bool IsProgramMode() const { return m_statuses.IsProgramMode(); }
     // Shows a hint in the placeholder; 0 hides it.
     void SetHint(int hintId);
-    int GetHint() const;
     // The status images: shields or flags; taken at the next RebuildTabs.
     void SetImageSet(bool shields) { m_statuses.SetShields(shields); }
 
@@ -83,12 +82,6 @@ public:
     void ReloadColumnSettings();
     // Shows the workout again when the weight unit chosen in Options changed.
     void FollowWeightUnit();
-    // The column menu's choice for `column`: hides a shown column (while at least two of the
-    // columns after the status column are in view) or shows a hidden one, and stores the widths.
-    void ToggleColumn(int column);
-
-    // Sets the status of the exercises whose rows are selected, then shows the workout again.
-    void MarkSelectedExercises(ProgressStatus status, int focusRow, int focusCol);
     // The status cell's double click: Not yet -> Done -> Failed -> Not yet.
     void CycleStatus(int row);
     // Shows the model's values and statuses again in every row without rebuilding the grid (so

@@ -96,11 +96,6 @@ void CGridCtrl::SetSelectedRange(int minRow, int minCol, int maxRow, int maxCol)
     m_selection.Select({minRow, minCol, maxRow, maxCol}, QItemSelectionModel::ClearAndSelect);
 }
 
-void CGridCtrl::AddSelectedRange(const CCellRange &range)
-{
-    m_selection.Select(range, QItemSelectionModel::Select);
-}
-
 void CGridCtrl::ClearSelection()
 {
     m_selection.Clear();
@@ -124,16 +119,6 @@ void CGridCtrl::SetListMode(bool on)
 bool CGridCtrl::GetListMode() const
 {
     return selectionBehavior() == SelectRows;
-}
-
-void CGridCtrl::SetSingleSelection(bool on)
-{
-    setSelectionMode(on ? SingleSelection : ExtendedSelection);
-}
-
-bool CGridCtrl::GetSingleSelection() const
-{
-    return selectionMode() == SingleSelection;
 }
 
 // ---- Editing --------------------------------------------------------------------------------

@@ -45,15 +45,12 @@ public:
     bool IsCellSelected(int row, int col) const;
     void SetSelectedRange(const CCellRange &range);
     void SetSelectedRange(int minRow, int minCol, int maxRow, int maxCol);
-    void AddSelectedRange(const CCellRange &range); // keeps what is already selected
     void ClearSelection();
     void SetFocusCell(int row, int col);
     void SetFocusCell(const CCellID &cell) { SetFocusCell(cell.row, cell.col); }
     CCellID GetFocusCell() const;
     void SetListMode(bool on = true); // whole rows are selected
     bool GetListMode() const;
-    void SetSingleSelection(bool on = true);
-    bool GetSingleSelection() const;
 
     // In-place editing.
     void SetEditable(bool on = true) { m_editing.SetEditable(on); }

@@ -33,39 +33,24 @@ void CGridTable::SetFixedColumnCount(int count)
     viewport()->update();
 }
 
-int CGridTable::InsertColumn(const QString &heading, Qt::Alignment align, int col)
+int CGridTable::InsertColumn(const QString &heading, Qt::Alignment align)
 {
-    if (col < 0 || col > columnCount())
-        col = columnCount();
+    const int col = columnCount();
     ++m_structureVersion;
     insertColumn(col);
     auto *item = new QTableWidgetItem(heading);
     item->setTextAlignment(align);
     setHorizontalHeaderItem(col, item);
-    m_columnFormats.insert(col, align);
+    m_columnFormats.append(align);
     return col;
 }
 
-int CGridTable::InsertRow(const QString &heading, int row)
+int CGridTable::InsertRow()
 {
-    int tableRow = TableRow(row);
-    if (row < m_fixedRows || tableRow > rowCount())
-        tableRow = rowCount();
+    const int tableRow = rowCount();
     ++m_structureVersion;
     insertRow(tableRow);
-    if (!heading.isEmpty())
-        setVerticalHeaderItem(tableRow, new QTableWidgetItem(heading));
     return tableRow + m_fixedRows;
-}
-
-bool CGridTable::DeleteColumn(int col)
-{
-    if (col < 0 || col >= columnCount())
-        return false;
-    ++m_structureVersion;
-    removeColumn(col);
-    m_columnFormats.removeAt(col);
-    return true;
 }
 
 bool CGridTable::DeleteRow(int row)
@@ -123,11 +108,6 @@ int CGridTable::GetRowHeight(int row) const
     return rowHeight(TableRow(row));
 }
 
-void CGridTable::SetDefaultRowHeight(int px)
-{
-    verticalHeader()->setDefaultSectionSize(qMax(1, px));
-}
-
 void CGridTable::AutoSizeColumn(int col)
 {
     if (col >= 0 && col < columnCount() && !isColumnHidden(col))
@@ -145,16 +125,6 @@ void CGridTable::AutoSizeRows()
     resizeRowsToContents();
 }
 
-int CGridTable::ClientWidth() const
-{
-    return viewport()->width();
-}
-
-int CGridTable::ClientHeight() const
-{
-    return viewport()->height();
-}
-
 void CGridTable::SetGridBkColour(const QColor &colour)
 {
     QPalette palette = viewport()->palette();
@@ -163,11 +133,6 @@ void CGridTable::SetGridBkColour(const QColor &colour)
     viewport()->setPalette(palette);
     viewport()->setAutoFillBackground(true);
     viewport()->update();
-}
-
-QColor CGridTable::GetGridBkColour() const
-{
-    return viewport()->palette().color(QPalette::Base);
 }
 
 // ---- Cells ----------------------------------------------------------------------------------
@@ -254,22 +219,10 @@ void CGridTable::SetItemBkColour(int row, int col, const QColor &colour)
         cell->setData(Qt::BackgroundRole, colour.isValid() ? QVariant(colour) : QVariant());
 }
 
-QColor CGridTable::GetItemBkColour(int row, int col) const
-{
-    const QTableWidgetItem *cell = ItemOf(row, col);
-    return cell ? Values::ColourOf(cell->data(Qt::BackgroundRole)) : QColor();
-}
-
 void CGridTable::SetItemFgColour(int row, int col, const QColor &colour)
 {
     if (QTableWidgetItem *cell = EnsureItem(row, col))
         cell->setData(Qt::ForegroundRole, colour.isValid() ? QVariant(colour) : QVariant());
-}
-
-QColor CGridTable::GetItemFgColour(int row, int col) const
-{
-    const QTableWidgetItem *cell = ItemOf(row, col);
-    return cell ? Values::ColourOf(cell->data(Qt::ForegroundRole)) : QColor();
 }
 
 void CGridTable::SetItemFont(int row, int col, const QFont &font)
@@ -278,30 +231,10 @@ void CGridTable::SetItemFont(int row, int col, const QFont &font)
         cell->setData(Qt::FontRole, font);
 }
 
-QFont CGridTable::GetItemFont(int row, int col) const
-{
-    const QTableWidgetItem *cell = ItemOf(row, col);
-    const QVariant value = cell ? cell->data(Qt::FontRole) : QVariant();
-    if (value.isValid())
-        return value.value<QFont>();
-    return row < m_fixedRows ? horizontalHeader()->font() : font();
-}
-
 void CGridTable::SetItemFormat(int row, int col, Qt::Alignment format)
 {
     if (QTableWidgetItem *cell = EnsureItem(row, col))
         cell->setTextAlignment(format);
-}
-
-Qt::Alignment CGridTable::GetItemFormat(int row, int col) const
-{
-    const QTableWidgetItem *cell = ItemOf(row, col);
-    const QVariant value = cell ? cell->data(Qt::TextAlignmentRole) : QVariant();
-    if (value.isValid())
-        return Qt::Alignment::fromInt(value.toInt());
-    if (col >= 0 && col < m_columnFormats.size())
-        return m_columnFormats.at(col);
-    return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
 void CGridTable::SetItemImage(int row, int col, const QPixmap *image)

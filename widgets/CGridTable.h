@@ -34,10 +34,11 @@ public:
     void SetFixedColumnCount(int count); // 0 or 1
     int GetFixedRowCount() const { return m_fixedRows; }
     int GetFixedColumnCount() const { return m_fixedCols; }
-    int InsertColumn(const QString &heading, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter,
-                     int col = -1);
-    int InsertRow(const QString &heading = QString(), int row = -1);
-    bool DeleteColumn(int col);
+    // Append a column (with its heading and the alignment of its cells) or a row; the index of
+    // the new column or grid row.
+    int InsertColumn(const QString &heading,
+                     Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+    int InsertRow();
     bool DeleteRow(int row);
     int GetRowCount() const { return rowCount() + m_fixedRows; }
     int GetColumnCount() const { return columnCount(); }
@@ -45,14 +46,10 @@ public:
     int GetColumnWidth(int col) const; // 0 = hidden
     void SetRowHeight(int row, int px);
     int GetRowHeight(int row) const;
-    void SetDefaultRowHeight(int px);
     void AutoSizeColumn(int col);
     void AutoSizeColumns(); // every visible column to its contents
     void AutoSizeRows(); // every data row to its contents
-    int ClientWidth() const; // the width the cells can use
-    int ClientHeight() const;
     void SetGridBkColour(const QColor &colour); // the area outside the cells
-    QColor GetGridBkColour() const;
 
     // Cells.
     bool IsValid(int row, int col) const;
@@ -61,13 +58,9 @@ public:
     void SetItemData(int row, int col, const QVariant &data);
     QVariant GetItemData(int row, int col) const;
     void SetItemBkColour(int row, int col, const QColor &colour = QColor());
-    QColor GetItemBkColour(int row, int col) const;
     void SetItemFgColour(int row, int col, const QColor &colour = QColor());
-    QColor GetItemFgColour(int row, int col) const;
     void SetItemFont(int row, int col, const QFont &font);
-    QFont GetItemFont(int row, int col) const;
     void SetItemFormat(int row, int col, Qt::Alignment format);
-    Qt::Alignment GetItemFormat(int row, int col) const;
     void SetItemImage(int row, int col, const QPixmap *image); // not owned; nullptr clears
     const QPixmap *GetItemImage(int row, int col) const;
     void RedrawCell(int row, int col);

@@ -196,4 +196,27 @@ QString DescribeDiary(const DiaryDatabase &database)
     return texts.join(QStringLiteral("; "));
 }
 
+QString DescribeDiaryFile(const QString &path)
+{
+    DiaryDatabase database;
+    return database.Open(path) ? DescribeDiary(database) : QStringLiteral("<unreadable>");
+}
+
+QString DecemberDays(const QString &words)
+{
+    QStringList days;
+    for (const QString &word : words.split(u' ', Qt::SkipEmptyParts))
+        days.append(QStringLiteral("%1.12.2026 \"%2\"")
+                        .arg(word.section(u':', 0, 0), word.section(u':', 1)));
+    return days.join(QStringLiteral("; "));
+}
+
+QString DayNumbers(const QList<DateValue> &dates)
+{
+    QStringList days;
+    for (const DateValue &date : dates)
+        days.append(QString::number(date.GetDay()));
+    return days.join(u' ');
+}
+
 } // namespace testsupport

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -32,5 +33,12 @@ bool WriteDiary(const QString &path, const QString &text);
 // The diary in the same notation, days in date order.
 QString DescribeDiary(const DiaryDatabase &database);
 QString DescribeDay(const TrainingDay &day);
+// The diary of the file at path in the notation; "<unreadable>" when it does not open.
+QString DescribeDiaryFile(const QString &path);
+
+// Days of December 2026 given as "day:notes" words ("1:a 3:b"), in the notation.
+QString DecemberDays(const QString &words);
+// The days of the month of dates, as "1 3".
+QString DayNumbers(const QList<DateValue> &dates);
 
 } // namespace testsupport

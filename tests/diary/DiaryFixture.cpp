@@ -4,10 +4,12 @@
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
 #include "model/SharedDiaryFile.h"
+#include "model/TrainingProgram.h"
 #include "settings/SettingsStore.h"
 #include "widgets/CGridCtrl.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QTest>
 
 namespace diarytest {
@@ -39,6 +41,28 @@ QString CellsNotFollowingTheDiary(const CRepbookDlg &window, DiaryDatabase &data
         }
     }
     return wrong.join(QStringLiteral(", "));
+}
+
+std::unique_ptr<CRepbookDlg> OpenWindow(SharedDiaryFile &file, bool activate, const QString &start,
+                                        int days)
+{
+    StoreRange(start, days);
+    auto window = std::make_unique<CRepbookDlg>(file);
+    window->resize(900, 700);
+    window->show();
+    if (activate) {
+        QApplication::setActiveWindow(window.get());
+        if (!QTest::qWaitForWindowActive(window.get()))
+            QTest::qFail("the main window did not become active", __FILE__, __LINE__);
+    }
+    return window;
+}
+
+bool WriteProgram(const QString &path, const QString &days)
+{
+    TrainingProgram program;
+    program.SetPath(path);
+    return BuildDiary(program, days) && program.Save();
 }
 
 void ClickButton(QWidget *window, const QString &text)

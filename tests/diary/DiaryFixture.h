@@ -22,6 +22,8 @@ using testsupport::BuildDiary;
 using testsupport::ClearSettings;
 using testsupport::DatabaseFolderEntries;
 using testsupport::DateText;
+using testsupport::DescribeDiary;
+using testsupport::DescribeDiaryFile;
 using testsupport::ReadFile;
 using testsupport::ResetDatabaseFolder;
 using testsupport::WriteDiary;
@@ -35,6 +37,15 @@ void StoreRange(const QString &start, int days);
 // The calendar cells that do not follow the diary, empty when all do: every in-range cell must
 // refer to the day of its date, every other cell to none.
 QString CellsNotFollowingTheDiary(const CRepbookDlg &window, DiaryDatabase &database);
+
+// The main window on file: its calendar stored as start ("D.M.YYYY") and days, as the last run
+// left it, 900 x 700, shown; also active when activate is set (a case fails when it cannot be).
+std::unique_ptr<CRepbookDlg> OpenWindow(SharedDiaryFile &file, bool activate = false,
+                                        const QString &start = QStringLiteral("1.3.2007"),
+                                        int days = 31);
+
+// Writes a training program of days (the notation) to path; false when it cannot.
+bool WriteProgram(const QString &path, const QString &days);
 
 // Clicks the button of window with text; fails the case when there is none.
 void ClickButton(QWidget *window, const QString &text);

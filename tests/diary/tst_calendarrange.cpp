@@ -16,171 +16,152 @@ class TestCalendarRange : public QObject
     Q_OBJECT
 
 private slots:
-    void cellsAndDatesAgree_data();
-    void cellsAndDatesAgree();
-    void validity_data();
-    void validity();
-    void selectedEnds_data();
-    void selectedEnds();
-    void presets_data();
-    void presets();
-    void dayLabels_data();
-    void dayLabels();
+    void cellsAndDatesAgree_data()
+    {
+        QTest::addColumn<DateValue>("start");
+        QTest::addColumn<int>("days");
+
+        for (int weekday = 0; weekday < 7; ++weekday) {
+            for (int days : {0, 5, 6, 7, 13, 31, 62, 365}) {
+                const DateValue start = Date(2011, 5, 2 + weekday); // 2 May 2011 is a Monday
+                QTest::addRow("%s+%d", qPrintable(CalendarRange::WeekdayName(weekday)), days)
+                    << start << days;
+            }
+        }
+    }
+    void cellsAndDatesAgree()
+    {
+        QFETCH(DateValue, start);
+        QFETCH(int, days);
+
+        const CalendarRange range(start, days);
+        QVERIFY(range.IsValid());
+        int inRange = 0;
+        DateValue expected = range.FirstShown();
+        for (int row = 1; row <= range.RowCount(); ++row) {
+            for (int col = 1; col <= 7; ++col) {
+                const DateValue date = range.DateAt(row, col);
+                QCOMPARE(date, expected);
+                QCOMPARE(CalendarRange::WeekdayIndex(date), col - 1);
+                const bool contained = date >= start && date <= start.AddDays(days);
+                QCOMPARE(range.IsInRange(row, col), contained);
+                QCOMPARE(range.Contains(date), contained);
+                QCOMPARE(range.CellOf(date),
+                         (contained ? CalendarCell {row, col} : CalendarCell {}));
+                inRange += contained ? 1 : 0;
+                expected = expected.AddDays(1);
+            }
+        }
+        QCOMPARE(inRange, days + 1);
+        for (const auto &[row, col] : {std::pair {0, 1}, {1, 0}, {range.RowCount() + 1, 7}, {1, 8}})
+            QVERIFY(!range.IsInRange(row, col)); // beside the grid
+        // The first week holds the start, the last one the end: no empty week rows.
+        QCOMPARE(range.CellOf(start).row, 1);
+        QCOMPARE(range.CellOf(range.End()).row, range.RowCount());
+    }
+    void validity_data()
+    {
+        QTest::addColumn<DateValue>("start");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<bool>("valid");
+
+        QTest::newRow("invalid start") << DateValue::MakeInvalid() << 31 << false;
+        QTest::newRow("null start") << DateValue::MakeNull() << 31 << false;
+        QTest::newRow("negative days") << Date(2007, 3, 1) << -1 << false;
+        QTest::newRow("longest") << Date(2007, 3, 1) << CalendarRange::MaxDays << true;
+        QTest::newRow("too long") << Date(2007, 3, 1) << CalendarRange::MaxDays + 1 << false;
+        QTest::newRow("last Sunday past year 9999") << Date(9999, 12, 31) << 0 << false;
+        QTest::newRow("last full week") << Date(9999, 12, 26) << 0 << true;
+        QTest::newRow("Monday before year 100") << Date(100, 1, 1) << 0 << false;
+    }
+    void validity()
+    {
+        QFETCH(DateValue, start);
+        QFETCH(int, days);
+        QFETCH(bool, valid);
+
+        const CalendarRange range(start, days);
+        QCOMPARE(range.IsValid(), valid);
+        if (!valid) {
+            QCOMPARE(range.RowCount(), 0);
+            QVERIFY(!range.IsInRange(1, 1));
+            QVERIFY(!range.DateAt(1, 1).IsValid());
+            QCOMPARE(range.CellOf(start), CalendarCell {});
+        }
+    }
+    // The first and the last selected cell of the searched rows and columns, corners included.
+    void selectedEnds_data()
+    {
+        QTest::addColumn<QList<CalendarCell>>("selected");
+        QTest::addColumn<QList<CalendarCell>>("ends"); // first and last, or none
+        QTest::newRow("none") << QList<CalendarCell> {} << QList<CalendarCell> {};
+        QTest::newRow("the last corner")
+            << QList<CalendarCell> {{3, 7}} << QList<CalendarCell> {{3, 7}, {3, 7}};
+        QTest::newRow("across weeks")
+            << QList<CalendarCell> {{1, 6}, {2, 1}, {3, 2}} << QList<CalendarCell> {{1, 6}, {3, 2}};
+        QTest::newRow("outside the searched cells")
+            << QList<CalendarCell> {{4, 1}, {2, 3}} << QList<CalendarCell> {{2, 3}, {2, 3}};
+    }
+    void selectedEnds()
+    {
+        QFETCH(QList<CalendarCell>, selected);
+        QFETCH(QList<CalendarCell>, ends);
+        const auto found = CalendarNavigation::SelectedEnds(1, 1, 3, 7, [&](int row, int col) {
+            return selected.contains(CalendarCell {row, col});
+        });
+        QList<CalendarCell> foundEnds;
+        if (found)
+            foundEnds = {found->first, found->second};
+        QCOMPARE(foundEnds, ends);
+    }
+    // The range box's entries in order, the days each sets, and the entry a stored day count
+    // selects; -1 (nothing chosen yet) is the first entry, "Set..." sets none of its own.
+    void presets_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("days");
+        QTest::newRow("nothing chosen") << -1 << QString() << 31;
+        QTest::newRow("1 month") << 0 << "Range - 1 month" << 31;
+        QTest::newRow("2 months") << 1 << "Range - 2 months" << 62;
+        QTest::newRow("3 months") << 2 << "Range - 3 months" << 93;
+        QTest::newRow("6 months") << 3 << "Range - 6 months" << 180;
+        QTest::newRow("year") << 4 << "Range - year" << 365;
+        QTest::newRow("set") << 5 << "Set..." << -1;
+        QTest::newRow("past the list") << 6 << QString() << -1;
+        QTest::newRow("before the list") << -2 << QString() << -1;
+    }
+    void presets()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, text);
+        QFETCH(int, days);
+        QCOMPARE(CalendarRange::PresetDays(index), days);
+        QCOMPARE(CalendarRange::PresetTexts().value(index), text);
+        if (!text.isEmpty())
+            QCOMPARE(CalendarRange::PresetIndexForDays(days > 0 ? days : 40), index);
+    }
+    void dayLabels_data()
+    {
+        QTest::addColumn<DateValue>("date");
+        QTest::addColumn<DateValue>("today");
+        QTest::addColumn<QString>("label");
+        const DateValue seventh = Date(2007, 3, 7);
+        QTest::newRow("today") << seventh << seventh << "7 (today)";
+        QTest::newRow("another day") << Date(2007, 3, 8) << seventh << "8";
+        QTest::newRow("the first of a month") << Date(2007, 4, 1) << seventh << "1-st of April";
+        QTest::newRow("the first of a month today")
+            << Date(2007, 4, 1) << Date(2007, 4, 1) << "1 (today)";
+    }
+    void dayLabels()
+    {
+        QFETCH(DateValue, date);
+        QFETCH(DateValue, today);
+        QFETCH(QString, label);
+        QCOMPARE(CalendarRange::DayLabel(date, today), label);
+    }
     void steppedNumbersWrap();
 };
-
-void TestCalendarRange::cellsAndDatesAgree_data()
-{
-    QTest::addColumn<DateValue>("start");
-    QTest::addColumn<int>("days");
-
-    for (int weekday = 0; weekday < 7; ++weekday) {
-        for (int days : {0, 5, 6, 7, 13, 31, 62, 365}) {
-            const DateValue start = Date(2011, 5, 2 + weekday); // 2 May 2011 is a Monday
-            QTest::addRow("%s+%d", qPrintable(CalendarRange::WeekdayName(weekday)), days)
-                << start << days;
-        }
-    }
-}
-
-void TestCalendarRange::cellsAndDatesAgree()
-{
-    QFETCH(DateValue, start);
-    QFETCH(int, days);
-
-    const CalendarRange range(start, days);
-    QVERIFY(range.IsValid());
-    int inRange = 0;
-    DateValue expected = range.FirstShown();
-    for (int row = 1; row <= range.RowCount(); ++row) {
-        for (int col = 1; col <= 7; ++col) {
-            const DateValue date = range.DateAt(row, col);
-            QCOMPARE(date, expected);
-            QCOMPARE(CalendarRange::WeekdayIndex(date), col - 1);
-            const bool contained = date >= start && date <= start.AddDays(days);
-            QCOMPARE(range.IsInRange(row, col), contained);
-            QCOMPARE(range.Contains(date), contained);
-            QCOMPARE(range.CellOf(date), (contained ? CalendarCell {row, col} : CalendarCell {}));
-            inRange += contained ? 1 : 0;
-            expected = expected.AddDays(1);
-        }
-    }
-    QCOMPARE(inRange, days + 1);
-    for (const auto &[row, col] : {std::pair {0, 1}, {1, 0}, {range.RowCount() + 1, 7}, {1, 8}})
-        QVERIFY(!range.IsInRange(row, col)); // beside the grid
-    // The first week holds the start, the last one the end: no empty week rows.
-    QCOMPARE(range.CellOf(start).row, 1);
-    QCOMPARE(range.CellOf(range.End()).row, range.RowCount());
-}
-
-void TestCalendarRange::validity_data()
-{
-    QTest::addColumn<DateValue>("start");
-    QTest::addColumn<int>("days");
-    QTest::addColumn<bool>("valid");
-
-    QTest::newRow("invalid start") << DateValue::MakeInvalid() << 31 << false;
-    QTest::newRow("null start") << DateValue::MakeNull() << 31 << false;
-    QTest::newRow("negative days") << Date(2007, 3, 1) << -1 << false;
-    QTest::newRow("longest") << Date(2007, 3, 1) << CalendarRange::MaxDays << true;
-    QTest::newRow("too long") << Date(2007, 3, 1) << CalendarRange::MaxDays + 1 << false;
-    QTest::newRow("last Sunday past year 9999") << Date(9999, 12, 31) << 0 << false;
-    QTest::newRow("last full week") << Date(9999, 12, 26) << 0 << true;
-    QTest::newRow("Monday before year 100") << Date(100, 1, 1) << 0 << false;
-}
-
-void TestCalendarRange::validity()
-{
-    QFETCH(DateValue, start);
-    QFETCH(int, days);
-    QFETCH(bool, valid);
-
-    const CalendarRange range(start, days);
-    QCOMPARE(range.IsValid(), valid);
-    if (!valid) {
-        QCOMPARE(range.RowCount(), 0);
-        QVERIFY(!range.IsInRange(1, 1));
-        QVERIFY(!range.DateAt(1, 1).IsValid());
-        QCOMPARE(range.CellOf(start), CalendarCell {});
-    }
-}
-
-// The first and the last selected cell of the searched rows and columns, corners included.
-void TestCalendarRange::selectedEnds_data()
-{
-    QTest::addColumn<QList<CalendarCell>>("selected");
-    QTest::addColumn<QList<CalendarCell>>("ends"); // first and last, or none
-    QTest::newRow("none") << QList<CalendarCell> {} << QList<CalendarCell> {};
-    QTest::newRow("the last corner")
-        << QList<CalendarCell> {{3, 7}} << QList<CalendarCell> {{3, 7}, {3, 7}};
-    QTest::newRow("across weeks") << QList<CalendarCell> {{1, 6}, {2, 1}, {3, 2}}
-                                  << QList<CalendarCell> {{1, 6}, {3, 2}};
-    QTest::newRow("outside the searched cells")
-        << QList<CalendarCell> {{4, 1}, {2, 3}} << QList<CalendarCell> {{2, 3}, {2, 3}};
-}
-
-void TestCalendarRange::selectedEnds()
-{
-    QFETCH(QList<CalendarCell>, selected);
-    QFETCH(QList<CalendarCell>, ends);
-    const auto found = CalendarNavigation::SelectedEnds(1, 1, 3, 7, [&](int row, int col) {
-        return selected.contains(CalendarCell {row, col});
-    });
-    QList<CalendarCell> foundEnds;
-    if (found)
-        foundEnds = {found->first, found->second};
-    QCOMPARE(foundEnds, ends);
-}
-
-// The range box's entries in order, the days each sets, and the entry a stored day count
-// selects; -1 (nothing chosen yet) is the first entry, "Set..." sets none of its own.
-void TestCalendarRange::presets_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("days");
-    QTest::newRow("nothing chosen") << -1 << QString() << 31;
-    QTest::newRow("1 month") << 0 << "Range - 1 month" << 31;
-    QTest::newRow("2 months") << 1 << "Range - 2 months" << 62;
-    QTest::newRow("3 months") << 2 << "Range - 3 months" << 93;
-    QTest::newRow("6 months") << 3 << "Range - 6 months" << 180;
-    QTest::newRow("year") << 4 << "Range - year" << 365;
-    QTest::newRow("set") << 5 << "Set..." << -1;
-    QTest::newRow("past the list") << 6 << QString() << -1;
-    QTest::newRow("before the list") << -2 << QString() << -1;
-}
-
-void TestCalendarRange::presets()
-{
-    QFETCH(int, index);
-    QFETCH(QString, text);
-    QFETCH(int, days);
-    QCOMPARE(CalendarRange::PresetDays(index), days);
-    QCOMPARE(CalendarRange::PresetTexts().value(index), text);
-    if (!text.isEmpty())
-        QCOMPARE(CalendarRange::PresetIndexForDays(days > 0 ? days : 40), index);
-}
-
-void TestCalendarRange::dayLabels_data()
-{
-    QTest::addColumn<DateValue>("date");
-    QTest::addColumn<DateValue>("today");
-    QTest::addColumn<QString>("label");
-    const DateValue seventh = Date(2007, 3, 7);
-    QTest::newRow("today") << seventh << seventh << "7 (today)";
-    QTest::newRow("another day") << Date(2007, 3, 8) << seventh << "8";
-    QTest::newRow("the first of a month") << Date(2007, 4, 1) << seventh << "1-st of April";
-    QTest::newRow("the first of a month today")
-        << Date(2007, 4, 1) << Date(2007, 4, 1) << "1 (today)";
-}
-
-void TestCalendarRange::dayLabels()
-{
-    QFETCH(DateValue, date);
-    QFETCH(DateValue, today);
-    QFETCH(QString, label);
-    QCOMPARE(CalendarRange::DayLabel(date, today), label);
-}
 
 // The user data's number fields wrap at their ends; a stored value outside the range steps to
 // the end it moves towards.

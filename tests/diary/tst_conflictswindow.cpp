@@ -12,7 +12,6 @@
 #include "model/SharedDiaryFile.h"
 #include "widgets/MessageBox.h"
 
-#include <QAction>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -56,7 +55,6 @@ private slots:
 
 void TestConflictsWindow::takesUndoesAndDismisses()
 {
-    StoreRange(QStringLiteral("1.12.2026"), 31);
     const QString path = DataFolder::DatabasePath();
     const QString original = QStringLiteral("8.12.2026 Legs; 9.12.2026 Arms");
     QVERIFY(WriteDiary(path, original));
@@ -72,10 +70,9 @@ void TestConflictsWindow::takesUndoesAndDismisses()
     const QString damaged = path + QStringLiteral(".conflict-20261201-101010");
     QVERIFY(WriteFile(damaged, "not a diary"));
 
-    CRepbookDlg window(diary.File());
-    window.show();
-    window.Commands()->Action(CommandId::Conflicts)->trigger();
-    auto *dialog = window.findChild<CConflictsDlg *>();
+    auto window = OpenWindow(diary.File(), false, QStringLiteral("1.12.2026"));
+    window->Commands()->Action(CommandId::Conflicts)->trigger();
+    auto *dialog = window->findChild<CConflictsDlg *>();
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(Rows(*dialog->List()),
              (QStringList {"Tuesday 8 December 2026", "Wednesday 9 December 2026"}));
@@ -92,17 +89,16 @@ void TestConflictsWindow::takesUndoesAndDismisses()
     // Taking the other version is a step of the history; the record goes.
     dialog->List()->setCurrentRow(0);
     QTest::mouseClick(dialog->TakeButton(), Qt::LeftButton);
-    QCOMPARE(testsupport::DescribeDiary(database),
-             QStringLiteral("8.12.2026 Legs_B; 9.12.2026 Arms"));
-    QCOMPARE(CellsNotFollowingTheDiary(window, database), QString());
+    QCOMPARE(DescribeDiary(database), QStringLiteral("8.12.2026 Legs_B; 9.12.2026 Arms"));
+    QCOMPARE(CellsNotFollowingTheDiary(*window, database), QString());
     QVERIFY(!QFileInfo::exists(first) && !QFileInfo::exists(again));
     QCOMPARE(Rows(*dialog->List()), (QStringList {"Wednesday 9 December 2026"}));
-    QVERIFY(window.Commands()
+    QVERIFY(window->Commands()
                 ->Action(CommandId::Undo)
                 ->text()
                 .startsWith(QStringLiteral("&Undo Take other version 8 December")));
-    QVERIFY(window.History().Undo());
-    QCOMPARE(testsupport::DescribeDiary(database), original);
+    QVERIFY(window->History().Undo());
+    QCOMPARE(DescribeDiary(database), original);
 
     // Dismissing asks first; the diary keeps its version.
     MessageBox::setNextAnswers({QMessageBox::No, QMessageBox::Yes});
@@ -112,7 +108,7 @@ void TestConflictsWindow::takesUndoesAndDismisses()
     QCOMPARE(dialog->List()->count(), 0);
     QVERIFY(!dialog->TakeButton()->isEnabled());
     QVERIFY(!QFileInfo::exists(second));
-    QCOMPARE(testsupport::DescribeDiary(database), original);
+    QCOMPARE(DescribeDiary(database), original);
     QVERIFY(QFileInfo::exists(damaged));
     MessageBox::takeShown();
 }

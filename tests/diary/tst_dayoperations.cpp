@@ -1,26 +1,17 @@
 #include "DiaryFixture.h"
-#include "common/DiaryText.h"
 #include "common/TestMain.h"
 #include "diary/CRepbookDlg.h"
 #include "diary/CommandIds.h"
 #include "diary/DayOperations.h"
-#include "diary/MainMenu.h"
 #include "editing/CApplyProgramDlg.h"
 #include "editing/CDayDlg.h"
 #include "editing/CDayTabCtrl.h"
-#include "editing/CEditorDlg.h"
-#include "editing/CEmptyDlg.h"
 #include "editing/CSmartComboBox.h"
 #include "editing/CTrainingDlg.h"
-#include "model/Clock.h"
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
-#include "model/ExerciseEntry.h"
-#include "model/SharedDiaryFile.h"
-#include "model/TrainingProgram.h"
 #include "settings/SettingsStore.h"
 #include "widgets/CGridCtrl.h"
-#include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
 #include <QAccessible>
@@ -29,10 +20,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
-
 using namespace diarytest;
-using testsupport::DescribeDiary;
 
 namespace {
 
@@ -69,7 +57,6 @@ private slots:
     void escapeStopsApplying();
 
 private:
-    std::unique_ptr<CRepbookDlg> OpenMarch(); // 1.3.2007 + 31 days, shown
     void ClickDate(CRepbookDlg &window, const DateValue &date);
     void ClickCell(CRepbookDlg &window, int row, int col);
     QByteArray SavedBytes();
@@ -83,18 +70,6 @@ void TestDayOperations::init()
 {
     testsupport::BeginGuiCase(Now);
     m_database = &m_diary.Reset();
-}
-
-std::unique_ptr<CRepbookDlg> TestDayOperations::OpenMarch()
-{
-    StoreRange(QStringLiteral("1.3.2007"), 31);
-    auto window = std::make_unique<CRepbookDlg>(m_diary.File());
-    window->resize(900, 700);
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    if (!QTest::qWaitForWindowActive(window.get()))
-        qWarning("the main window did not become active");
-    return window;
 }
 
 void TestDayOperations::ClickCell(CRepbookDlg &window, int row, int col)
@@ -145,7 +120,7 @@ void TestDayOperations::dayDialogClosed()
         *m_database,
         QStringLiteral(R"(6.3.2007 "Heavy day" Chest:failed[Bench_press 3x0 80 failed] Back)")));
     const QByteArray before = SavedBytes();
-    auto window = OpenMarch();
+    auto window = OpenWindow(m_diary.File(), true);
     const CalendarCell cell = window->CellOf(Date(2007, 3, 6));
     window->SelectDay(cell.row, cell.col);
 
@@ -203,7 +178,7 @@ void TestDayOperations::moveStep()
     QFETCH(QString, after);
 
     QVERIFY(BuildDiary(*m_database, MoveDiary));
-    auto window = OpenMarch();
+    auto window = OpenWindow(m_diary.File(), true);
     ClickDate(*window, Date(2007, 3, 6));
 
     MessageBox::setNextAnswers({QMessageBox::Ok, answer});
@@ -224,7 +199,7 @@ void TestDayOperations::moveStep()
 void TestDayOperations::addWorkout()
 {
     QVERIFY(BuildDiary(*m_database, QStringLiteral(R"(6.3.2007 "Tired" Chest)")));
-    auto window = OpenMarch();
+    auto window = OpenWindow(m_diary.File(), true);
     bool asked = false;
     QTimer guard;
     guard.setInterval(10);
@@ -269,14 +244,9 @@ void TestDayOperations::escapeStopsApplying()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("escape.rpp"));
-    {
-        TrainingProgram program;
-        program.SetPath(path);
-        QVERIFY(BuildDiary(program, QStringLiteral("1.1.2007 A")));
-        QVERIFY(program.Save());
-    }
+    QVERIFY(WriteProgram(path, QStringLiteral("1.1.2007 A")));
     m_settings.Write(SettingsKeys::Delay, 1); // a pause, with events processed, after each day
-    auto window = OpenMarch();
+    auto window = OpenWindow(m_diary.File(), true);
     QTimer press;
     press.setInterval(0);
     connect(&press, &QTimer::timeout, this, [&] {

@@ -15,9 +15,6 @@
 #include "model/DataFolder.h"
 #include "model/DatabaseWriter.h"
 #include "model/DiaryDatabase.h"
-#include "model/SharedDiaryFile.h"
-#include "model/TrainingProgram.h"
-#include "settings/SettingsStore.h"
 #include "widgets/CGridCtrl.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
@@ -27,7 +24,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
-#include <QTableWidget>
 #include <QTest>
 
 using namespace diarytest;
@@ -70,9 +66,8 @@ private slots:
     void undoAcrossTheOtherProgram_data();
     void undoAcrossTheOtherProgram();
     void dailyBackupAndItsFailure();
-    void restoreKeepsTheCurrentDiaryFirst();
-    void restoreThatFailsReportsNothingRestored_data();
-    void restoreThatFailsReportsNothingRestored();
+    void restore_data();
+    void restore();
 
 private:
     std::unique_ptr<CRepbookDlg> OpenMarch();
@@ -85,7 +80,6 @@ private:
 void TestDiaryHistory::init()
 {
     testsupport::BeginGuiCase(Now);
-    StoreRange(QStringLiteral("1.3.2007"), 31);
     // Out of date order, a date twice, a day outside the range, a status.
     QVERIFY(WriteDiary(
         DataFolder::DatabasePath(),
@@ -99,9 +93,7 @@ void TestDiaryHistory::init()
 
 std::unique_ptr<CRepbookDlg> TestDiaryHistory::OpenMarch()
 {
-    auto window = std::make_unique<CRepbookDlg>(m_diary.File());
-    window->resize(900, 700);
-    window->show();
+    auto window = OpenWindow(m_diary.File());
     const CalendarCell cell = window->CellOf(Date(2007, 3, 6));
     window->SelectDay(cell.row, cell.col);
     return window;
@@ -111,13 +103,11 @@ void TestDiaryHistory::commands_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("step");
-    for (const char *move : {"Swap", "Merge", "Move", "Copy"})
-        QTest::newRow(move) << QString::fromLatin1(move) << move + QStringLiteral(" 6 March");
-    for (const char *command : {"view:Edit", "remove:Remove", "notes:Notes"}) {
-        const QStringList parts = QString::fromLatin1(command).split(QLatin1Char(':'));
-        QTest::newRow(command) << parts.at(0) << parts.at(1) + QStringLiteral(" 6 March");
-    }
-    QTest::newRow("apply program") << "apply" << QStringLiteral("Apply program");
+    for (const char *row : {"Swap:Swap 6 March", "Merge:Merge 6 March", "Move:Move 6 March",
+                            "Copy:Copy 6 March", "view:Edit 6 March", "remove:Remove 6 March",
+                            "notes:Notes 6 March", "apply:Apply program"})
+        QTest::newRow(row) << QString::fromLatin1(row).section(u':', 0, 0)
+                           << QString::fromLatin1(row).section(u':', 1);
 }
 
 void TestDiaryHistory::commands()
@@ -140,11 +130,9 @@ void TestDiaryHistory::commands()
         AnswerNotes(QStringLiteral("Two\nlines"));
         window->ExecuteCommand(CommandId::Notes);
     } else if (command == QStringLiteral("apply")) {
-        TrainingProgram program;
-        program.SetPath(QDir::temp().filePath(QStringLiteral("history-apply.rpp")));
-        QVERIFY(BuildDiary(program, QStringLiteral("1.1.2007 A; 2.1.2007 B")));
-        QVERIFY(program.Save());
-        FileDialog::setNextFileNames({program.GetPath()});
+        const QString program = QDir::temp().filePath(QStringLiteral("history-apply.rpp"));
+        QVERIFY(WriteProgram(program, QStringLiteral("1.1.2007 A; 2.1.2007 B")));
+        FileDialog::setNextFileNames({program});
         WhenModal<CApplyProgramDlg>([](CApplyProgramDlg *dialog) { dialog->accept(); });
         window->ExecuteCommand(CommandId::ApplyProgram);
     } else {
@@ -285,52 +273,15 @@ void TestDiaryHistory::dailyBackupAndItsFailure()
     QCOMPARE(ReadFile(backups.List().first().path), yesterday);
 }
 
-void TestDiaryHistory::restoreKeepsTheCurrentDiaryFirst()
-{
-    const DiaryBackups backups(DataFolder::DatabasePath());
-    const QByteArray old = ReadFile(DataFolder::DatabasePath());
-    QVERIFY(!backups.MakeNow().backup.isEmpty());
-    m_database->RemoveDay(1); // not saved yet
-    const QByteArray current = Bytes();
-    auto window = OpenMarch();
-    Clock::SetFixed(Now.addSecs(60));
-
-    WhenModal<CRestoreDlg>([](CRestoreDlg *dialog) {
-        QCOMPARE(dialog->BackupList()->rowCount(), 1);
-        QCOMPARE(dialog->DayList()->count(), 5);
-        // Arrows choose a backup; Tab leaves the list.
-        dialog->BackupList()->setFocus();
-        QTest::keyClick(dialog->BackupList(), Qt::Key_Tab);
-        QCOMPARE_NE(dialog->focusWidget(), dialog->BackupList());
-        // The backup's days are shown, not edited.
-        dialog->ChooseDay(0);
-        const CGridCtrl *grid = dialog->DayView()->GetGrid();
-        QVERIFY(grid->GetRowCount() > 1);
-        QVERIFY(!dialog->DayView()->GetGrid()->EditCell(1, 1));
-        ClickButton(dialog, QStringLiteral("&Restore"));
-    });
-    MessageBox::setNextAnswers({Yes, Ok});
-    window->ExecuteCommand(CommandId::RestoreBackup);
-    QCOMPARE(ReadFile(DataFolder::DatabasePath()), old);
-    QCOMPARE(Bytes(), old);
-    const QList<DiaryBackups::Entry> kept = backups.List();
-    QCOMPARE(kept.size(), 2); // the backup restored from stays beside the kept diary
-    QCOMPARE(ReadFile(kept.first().path), current);
-    QCOMPARE(ReadFile(kept.last().path), old);
-    QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
-
-    QVERIFY(window->History().Undo());
-    QCOMPARE(Bytes(), current);
-    QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
-    ShownTexts();
-}
-
-// Every way a restore can stop leaves the diary as it was and tells the caller that nothing was
-// restored; the failures among them say so to the user.
-void TestDiaryHistory::restoreThatFailsReportsNothingRestored_data()
+// A restore keeps the diary as it is now as a backup first. Every way a restore can stop leaves
+// the diary as it was and tells the caller that nothing was restored; the failures among them
+// say so to the user.
+void TestDiaryHistory::restore_data()
 {
     QTest::addColumn<QString>("obstacle");
-    QTest::addColumn<QString>("warning");
+    QTest::addColumn<QString>("warning"); // the last message shown
+    QTest::newRow("restored") << "none"
+                              << "The diary was restored from:";
     QTest::newRow("list closed") << "cancel" << QString();
     QTest::newRow("confirmation answered No") << "no" << QString();
     QTest::newRow("backup damaged after it was listed") << "damaged backup"
@@ -339,10 +290,11 @@ void TestDiaryHistory::restoreThatFailsReportsNothingRestored_data()
                                                        << "Nothing was restored";
 }
 
-void TestDiaryHistory::restoreThatFailsReportsNothingRestored()
+void TestDiaryHistory::restore()
 {
     QFETCH(QString, obstacle);
     QFETCH(QString, warning);
+    const bool restored = obstacle == QLatin1String("none");
     const DiaryBackups backups(DataFolder::DatabasePath());
     const QByteArray onDisk = ReadFile(DataFolder::DatabasePath());
     const QString backup = backups.MakeNow().backup;
@@ -350,6 +302,7 @@ void TestDiaryHistory::restoreThatFailsReportsNothingRestored()
     m_database->RemoveDay(1); // not saved yet
     const QByteArray current = Bytes();
     auto window = OpenMarch();
+    Clock::SetFixed(Now.addSecs(60));
 
     WhenModal<CRestoreDlg>([&](CRestoreDlg *dialog) {
         if (obstacle == QLatin1String("cancel"))
@@ -360,12 +313,22 @@ void TestDiaryHistory::restoreThatFailsReportsNothingRestored()
             QVERIFY(QFile::remove(DataFolder::DatabasePath()));
             QVERIFY(QDir().mkdir(DataFolder::DatabasePath()));
         }
+        QCOMPARE(dialog->BackupList()->rowCount(), 1);
+        QCOMPARE(dialog->DayList()->count(), 5);
+        // Arrows choose a backup; Tab leaves the list.
+        dialog->BackupList()->setFocus();
+        QTest::keyClick(dialog->BackupList(), Qt::Key_Tab);
+        QCOMPARE_NE(dialog->focusWidget(), dialog->BackupList());
+        // The backup's days are shown, not edited.
+        dialog->ChooseDay(0);
+        QVERIFY(dialog->DayView()->GetGrid()->GetRowCount() > 1);
+        QVERIFY(!dialog->DayView()->GetGrid()->EditCell(1, 1));
         ClickButton(dialog, QStringLiteral("&Restore"));
     });
     if (obstacle != QLatin1String("cancel"))
         MessageBox::setNextAnswers(obstacle == QLatin1String("no") ? QList {No} : QList {Yes, Ok});
-    QVERIFY(!RestoreFlow::Run(window.get(), m_diary.File(), window->History()));
-    QCOMPARE(Bytes(), current);
+    QCOMPARE(RestoreFlow::Run(window.get(), m_diary.File(), window->History()), restored);
+    QCOMPARE(Bytes(), restored ? onDisk : current);
     const QStringList shown = ShownTexts();
     QCOMPARE(shown.size(), (obstacle == QLatin1String("cancel") ? 0 : 1) + !warning.isEmpty());
     if (!warning.isEmpty())
@@ -374,7 +337,16 @@ void TestDiaryHistory::restoreThatFailsReportsNothingRestored()
         QVERIFY(QDir(DataFolder::DatabasePath()).removeRecursively());
     else
         QCOMPARE(ReadFile(DataFolder::DatabasePath()), onDisk);
-    QVERIFY(!window->History().Undo()); // nothing was recorded
+    QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
+    QCOMPARE(window->History().Undo(), restored); // only a restore is recorded
+    if (restored) {
+        QCOMPARE(Bytes(), current);
+        QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
+        const QList<DiaryBackups::Entry> kept = backups.List();
+        QCOMPARE(kept.size(), 2); // the backup restored from stays beside the kept diary
+        QCOMPARE(ReadFile(kept.first().path), current);
+        QCOMPARE(ReadFile(kept.last().path), onDisk);
+    }
 }
 
 REPBOOK_TEST_MAIN(TestDiaryHistory)

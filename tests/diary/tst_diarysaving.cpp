@@ -4,8 +4,6 @@
 #include "diary/DayOperations.h"
 #include "diary/DiarySaving.h"
 #include "editing/CDayTabCtrl.h"
-#include "editing/CWorkoutTabBar.h"
-#include "model/Clock.h"
 #include "model/ConflictCopyMerge.h"
 #include "model/DataFolder.h"
 #include "model/DatabaseWriter.h"
@@ -20,7 +18,6 @@
 #include <QProcess>
 
 #include <csignal>
-#include <memory>
 
 using namespace diarytest;
 
@@ -67,7 +64,6 @@ private slots:
     void changeReachesTheFileBeforeTheEnd();
 
 private:
-    std::unique_ptr<CRepbookDlg> OpenMarch();
     QString NotesInCell(const CRepbookDlg &window, const DateValue &date) const;
 
     DiaryUnderTest m_diary;
@@ -83,14 +79,6 @@ void TestDiarySaving::init()
     QVERIFY(m_diary.File().Open(DataFolder::DatabasePath()));
 }
 
-std::unique_ptr<CRepbookDlg> TestDiarySaving::OpenMarch()
-{
-    StoreRange(QStringLiteral("1.3.2007"), 31);
-    auto window = std::make_unique<CRepbookDlg>(m_diary.File());
-    window->show();
-    return window;
-}
-
 QString TestDiarySaving::NotesInCell(const CRepbookDlg &window, const DateValue &date) const
 {
     const CalendarCell cell = window.CellOf(date);
@@ -98,17 +86,9 @@ QString TestDiarySaving::NotesInCell(const CRepbookDlg &window, const DateValue 
     return day ? day->GetNotes() : QStringLiteral("<no day>");
 }
 
-// The notes of date in the diary file; "<none>" without a readable file or that day.
-QString SavedNotes(const DateValue &date)
-{
-    DiaryDatabase saved;
-    const TrainingDay *day = saved.Open(DataFolder::DatabasePath()) ? saved.FindDay(date) : nullptr;
-    return day ? day->GetNotes() : QStringLiteral("<none>");
-}
-
 void TestDiarySaving::unchangedDiaryIsNotWritten()
 {
-    auto window = OpenMarch();
+    auto window = OpenWindow(m_diary.File());
     QCOMPARE(window->Saving().SaveTimer()->interval(), 60000);
     QVERIFY(window->Saving().SaveTimer()->isActive());
     const QString path = DataFolder::DatabasePath();
@@ -120,7 +100,8 @@ void TestDiarySaving::unchangedDiaryIsNotWritten()
     m_database->FindDay(Fifth)->SetNotes(QStringLiteral("changed"));
     window->Saving().SaveNow();
     QVERIFY(testsupport::FileIdentity(path) != written);
-    QCOMPARE(SavedNotes(Fifth), QStringLiteral("changed"));
+    QCOMPARE(DescribeDiaryFile(path),
+             QStringLiteral(R"(5.3.2007 "changed" Legs; 6.3.2007 "sixth" Back)"));
     QCOMPARE(MessageBox::takeShown().size(), 0);
 }
 
@@ -161,7 +142,7 @@ void TestDiarySaving::otherProgramsSaveIsShown()
         base.AgreeOn(DiaryMerge::GroupByDate(*m_database));
         QVERIFY(base.Save());
     }
-    auto window = OpenMarch();
+    auto window = OpenWindow(m_diary.File());
     window->SelectDay(window->CellOf(Fifth).row, window->CellOf(Fifth).col);
     if (!changedHere.isEmpty())
         m_database->FindDay(changedHere == QLatin1String("5") ? Fifth : Sixth)
@@ -207,14 +188,14 @@ void TestDiarySaving::otherProgramsSaveIsShown()
 
     // What both programs did ends up in the file.
     window->Saving().SaveNow();
-    QCOMPARE(SavedNotes(Fifth), expectedFifth);
-    QCOMPARE(SavedNotes(Sixth), expectedSixth);
-    QCOMPARE(SavedNotes(Ninth), QStringLiteral("added"));
+    QCOMPARE(DescribeDiaryFile(path),
+             QStringLiteral(R"(5.3.2007 "%1" Legs; 6.3.2007 "%2" Back; 9.3.2007 "added")")
+                 .arg(expectedFifth, expectedSixth));
 }
 
 void TestDiarySaving::openDialogPutsOffTakingIn()
 {
-    auto window = OpenMarch();
+    auto window = OpenWindow(m_diary.File());
     QDialog dialog(window.get());
     dialog.setModal(true);
     dialog.show();
@@ -236,7 +217,7 @@ void TestDiarySaving::openDialogPutsOffTakingIn()
 // A day being moved that another program removes meanwhile is no longer moved.
 void TestDiarySaving::moveOfADayRemovedElsewhereEnds()
 {
-    auto window = OpenMarch();
+    auto window = OpenWindow(m_diary.File());
     const CalendarCell fifth = window->CellOf(Fifth);
     window->SelectDay(fifth.row, fifth.col);
     MessageBox::setNextAnswers({QMessageBox::Ok}); // "Choose the target day."
@@ -260,7 +241,7 @@ void TestDiarySaving::failedSaveReportedOnceAndExitOffersRetry_data()
 void TestDiarySaving::failedSaveReportedOnceAndExitOffersRetry()
 {
     QFETCH(bool, retryWorks);
-    auto window = OpenMarch();
+    auto window = OpenWindow(m_diary.File());
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     ResetDatabaseFolder(false);
     m_database->FindDay(Sixth)->SetNotes(QStringLiteral("first"));
@@ -293,19 +274,19 @@ void TestDiarySaving::failedSaveReportedOnceAndExitOffersRetry()
     QVERIFY2(shown.at(1).text.contains(QStringLiteral("Not saved: the days of ") + date),
              qPrintable(shown.at(1).text));
 
-    if (retryWorks) {
+    // With the folder back the save works; else Retry fails and asks again, and Discard leaves
+    // without the change.
+    if (retryWorks)
         ResetDatabaseFolder(true);
-        MessageBox::setNextAnswers({QMessageBox::Yes});
-        window->close();
-        QCOMPARE(MessageBox::takeShown().size(), 1);
-    } else {
-        // Retry fails again and asks again; Discard leaves without the change.
-        MessageBox::setNextAnswers({QMessageBox::Yes, QMessageBox::Retry, QMessageBox::Discard});
-        window->close();
-        QCOMPARE(MessageBox::takeShown().size(), 3);
-    }
+    MessageBox::setNextAnswers(
+        retryWorks ? QList {QMessageBox::Yes}
+                   : QList {QMessageBox::Yes, QMessageBox::Retry, QMessageBox::Discard});
+    window->close();
+    QCOMPARE(MessageBox::takeShown().size(), retryWorks ? 1 : 3);
     QVERIFY(!window->isVisible());
-    QCOMPARE(SavedNotes(Sixth), retryWorks ? QStringLiteral("unsaved") : QStringLiteral("<none>"));
+    QCOMPARE(DescribeDiaryFile(DataFolder::DatabasePath()),
+             retryWorks ? QStringLiteral(R"(5.3.2007 "fifth" Legs; 6.3.2007 "unsaved" Back)")
+                        : QStringLiteral("<unreadable>"));
 }
 
 void TestDiarySaving::changeReachesTheFileBeforeTheEnd_data()

@@ -41,18 +41,15 @@ private slots:
 
 void TestFindWindow::typesFindsAndShowsTheDay()
 {
-    StoreRange(QStringLiteral("1.3.2007"), 31);
     DiaryUnderTest diary;
     DiaryDatabase &database = diary.Reset();
     QVERIFY(BuildDiary(database,
                        QStringLiteral(R"(14.3.2007 Legs; 2.5.2006 "Upper back sore" )"
                                       R"(Légs Arms; 7.3.2007 Upper_body)")));
 
-    CRepbookDlg window(diary.File());
-    window.resize(900, 700);
-    window.show();
-    window.ExecuteCommand(CommandId::Find);
-    auto *dialog = window.findChild<CFindDlg *>();
+    auto window = OpenWindow(diary.File());
+    window->ExecuteCommand(CommandId::Find);
+    auto *dialog = window->findChild<CFindDlg *>();
     QVERIFY(dialog && dialog->isVisible());
     QTRY_COMPARE(QApplication::activeWindow(), dialog);
     const FindResultsModel &model = *dialog->ResultsModel();
@@ -66,14 +63,14 @@ void TestFindWindow::typesFindsAndShowsTheDay()
     QCOMPARE(dialog->Results()->currentIndex().row(), 0);
     QTest::keyClick(dialog->Results(), Qt::Key_Down);
     QTest::keyClick(dialog->Results(), Qt::Key_Return);
-    QVERIFY(window.WorkoutAreaDay());
-    QCOMPARE(window.WorkoutAreaDay()->GetDate(), Date(2006, 5, 2));
-    QVERIFY(window.CellOf(Date(2006, 5, 2)).IsValid());
+    QVERIFY(window->WorkoutAreaDay());
+    QCOMPARE(window->WorkoutAreaDay()->GetDate(), Date(2006, 5, 2));
+    QVERIFY(window->CellOf(Date(2006, 5, 2)).IsValid());
 
     // The results follow the diary (the day of the first result removed); the chosen one stays
     // chosen.
-    window.ShowDate(QDate(2007, 3, 14));
-    window.RemoveFocusedDay();
+    window->ShowDate(QDate(2007, 3, 14));
+    window->RemoveFocusedDay();
     QTRY_COMPARE(Rows(model), (QStringList {"2006-05-02 Workout Légs"}));
     QCOMPARE(dialog->Results()->currentIndex().row(), 0);
 
@@ -86,7 +83,7 @@ void TestFindWindow::typesFindsAndShowsTheDay()
     dialog->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), dialog);
     QTest::keyClick(dialog->Field(), Qt::Key_Enter);
-    QCOMPARE(window.WorkoutAreaDay()->GetDate(), Date(2007, 3, 7));
+    QCOMPARE(window->WorkoutAreaDay()->GetDate(), Date(2007, 3, 7));
 }
 
 REPBOOK_TEST_MAIN(TestFindWindow)

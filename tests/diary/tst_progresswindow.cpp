@@ -9,14 +9,12 @@
 #include "progress/CProgressChart.h"
 #include "progress/CProgressDlg.h"
 #include "progress/CYearGrid.h"
-#include "settings/SettingsStore.h"
 #include "widgets/FileDialog.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QFileInfo>
 #include <QImage>
-#include <QLabel>
 #include <QLineSeries>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -48,7 +46,6 @@ private slots:
 void TestProgressWindow::followsDiaryAndSelectsClickedDay()
 {
     testsupport::BeginGuiCase(QDateTime(QDate(2007, 3, 20), QTime(10, 0)));
-    StoreRange(QStringLiteral("1.3.2007"), 31);
     DiaryUnderTest diary;
     DiaryDatabase &database = diary.Reset();
     QVERIFY(BuildDiary(database,
@@ -57,11 +54,9 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
                                       "14.2.2007 Strength:done[Bench_press 3x5 85]; "
                                       "14.3.2007 Strength:done[Squat 3x5 100]")));
 
-    CRepbookDlg window(diary.File());
-    window.resize(900, 700);
-    window.show();
-    window.ExecuteCommand(CommandId::Progress);
-    CProgressDlg *dialog = window.Progress().Dialog();
+    auto window = OpenWindow(diary.File());
+    window->ExecuteCommand(CommandId::Progress);
+    CProgressDlg *dialog = window->Progress().Dialog();
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(QApplication::activeModalWidget(), nullptr); // the diary stays usable beside it
     CExercisePage *page = dialog->Exercises();
@@ -87,16 +82,16 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     dialog->Consistency()->ShowYear(2007);
     for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_Return})
         QTest::keyClick(grid, key);
-    QCOMPARE(window.WorkoutAreaDay()->GetDate().ToQDate(), QDate(2007, 3, 14));
+    QCOMPARE(window->WorkoutAreaDay()->GetDate().ToQDate(), QDate(2007, 3, 14));
     QAccessibleInterface *days = QAccessible::queryAccessibleInterface(grid);
     QCOMPARE(days->childCount(), 365);
     QCOMPARE(days->child(grid->CurrentIndex())->text(QAccessible::Name),
              QStringLiteral("Wednesday 14 March 2007: All workouts done"));
     // A left click selects a day; a right click does not.
     QTest::mouseClick(grid, Qt::RightButton, {}, grid->SquareOf({2007, 3, 7}).center());
-    QCOMPARE(window.WorkoutAreaDay()->GetDate().ToQDate(), QDate(2007, 3, 14));
+    QCOMPARE(window->WorkoutAreaDay()->GetDate().ToQDate(), QDate(2007, 3, 14));
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->SquareOf({2007, 3, 7}).center());
-    QCOMPARE(window.WorkoutAreaDay()->GetDate().ToQDate(), QDate(2007, 3, 7));
+    QCOMPARE(window->WorkoutAreaDay()->GetDate().ToQDate(), QDate(2007, 3, 7));
     // The keys stop at either end of the year; each square, and nothing beside them, is a day.
     for (const Qt::Key key : {Qt::Key_Home, Qt::Key_Up, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left})
         QTest::keyClick(grid, key);
@@ -117,8 +112,8 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     const QPoint onScreen =
         chart->mapFromScene(chart->chart()->mapToPosition(point, chart->Line()));
     QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, onScreen);
-    QVERIFY(window.WorkoutAreaDay());
-    QCOMPARE(window.WorkoutAreaDay()->GetDate().ToQDate(), QDate(2007, 2, 14));
+    QVERIFY(window->WorkoutAreaDay());
+    QCOMPARE(window->WorkoutAreaDay()->GetDate().ToQDate(), QDate(2007, 2, 14));
 
     // The chart saves as a PNG.
     QTemporaryDir folder;
@@ -133,12 +128,12 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
 
     // Days removed in the diary: the window reads it again.
     QVERIFY(!page->ShowsEmptyState());
-    window.RemoveFocusedDay();
+    window->RemoveFocusedDay();
     QTRY_COMPARE(Values(chart->Line()), (QList<double> {80.0, 89.75}));
     QCOMPARE(records->item(2, 2)->data(Qt::UserRole).toDate(), QDate(2007, 1, 10));
     for (const QDate date : {QDate(2007, 1, 10), QDate(2007, 3, 7), QDate(2007, 3, 14)}) {
-        window.ShowDate(date);
-        window.RemoveFocusedDay();
+        window->ShowDate(date);
+        window->RemoveFocusedDay();
     }
     QCOMPARE(database.GetDayCount(), 0);
     QTRY_VERIFY(page->ShowsEmptyState());

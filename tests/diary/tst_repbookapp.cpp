@@ -68,10 +68,8 @@ private slots:
     void windowShowsTheDiaryAtStart_data();
     void windowShowsTheDiaryAtStart();
     void secondCopyEnds();
-    void missingDatabaseAsks_data();
-    void missingDatabaseAsks();
-    void damagedDatabaseKeptAside_data();
-    void damagedDatabaseKeptAside();
+    void missingOrDamagedDiaryAsks_data();
+    void missingOrDamagedDiaryAsks();
     void userDataStoredOnlyAfterOk();
 };
 
@@ -126,51 +124,20 @@ void TestRepbookApp::secondCopyEnds()
     QCOMPARE(ReadFile(DataFolder::DatabasePath()), before);
 }
 
-void TestRepbookApp::missingDatabaseAsks_data()
+void TestRepbookApp::missingOrDamagedDiaryAsks_data()
 {
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("Yes: new empty diary") << true;
-    QTest::newRow("No: closing") << false;
-}
-
-void TestRepbookApp::missingDatabaseAsks()
-{
-    QFETCH(bool, yes);
-
-    // The Database folder exists but holds no diary: that is not a first start.
-    MessageBox::setNextAnswers(yes ? QList {QMessageBox::Yes}
-                                   : QList {QMessageBox::No, QMessageBox::Ok});
-    StartUp startUp;
-    startUp.Run();
-
-    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
-    QVERIFY(!shown.isEmpty());
-    QVERIFY(shown.at(0).text.contains(CorruptedQuestion) && !shown.at(0).text.contains(FileKept));
-    QCOMPARE(shown.at(0).icon, QMessageBox::Critical);
-    QCOMPARE(shown.at(0).buttons, QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(startUp.windowShown, yes);
-    if (yes) {
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(DatabaseFolderEntries(), QStringList {QStringLiteral("Database.rpd")});
-        QCOMPARE(QFileInfo(DataFolder::DatabasePath()).size(), 0);
-        QCOMPARE(startUp.daysLoaded, 0);
-    } else {
-        QCOMPARE(shown.size(), 2);
-        QCOMPARE(shown.at(1).icon, QMessageBox::Information);
-        QCOMPARE(DatabaseFolderEntries(), QStringList());
-        QVERIFY(startUp.result != 0);
-    }
-}
-
-void TestRepbookApp::damagedDatabaseKeptAside_data()
-{
-    QTest::addColumn<QByteArray>("damage"); // text put in place of "Bench"
+    // Text put in place of "Bench"; "<missing>": the Database folder holds no diary, which is
+    // not a first start.
+    QTest::addColumn<QByteArray>("damage");
     QTest::addColumn<bool>("backup"); // a sound backup, and a newer damaged one, are there
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("outcome"); // "new", "restored" or "quit"
 
     const int yes = QMessageBox::Yes;
     const int no = QMessageBox::No;
+    QTest::newRow("missing, Yes: new empty diary")
+        << QByteArray("<missing>") << false << yes << "new";
+    QTest::newRow("missing, No: closing") << QByteArray("<missing>") << false << no << "quit";
     QTest::newRow("changed letter, Yes") << QByteArray("Bench!") << false << yes << "new";
     QTest::newRow("changed letter, No") << QByteArray("Bench!") << false << no << "quit";
     QTest::newRow("cut short, Yes") << QByteArray() << false << yes << "new";
@@ -179,13 +146,14 @@ void TestRepbookApp::damagedDatabaseKeptAside_data()
     QTest::newRow("backup, quit") << QByteArray("!") << true << int(QMessageBox::Cancel) << "quit";
 }
 
-void TestRepbookApp::damagedDatabaseKeptAside()
+void TestRepbookApp::missingOrDamagedDiaryAsks()
 {
     QFETCH(QByteArray, damage);
     QFETCH(bool, backup);
     QFETCH(int, answer);
     QFETCH(QString, outcome);
 
+    const bool missing = damage == "<missing>";
     const QString path = DataFolder::DatabasePath();
     QVERIFY(WriteDiary(path, QStringLiteral(R"(1.3.2007 "Bench day" Chest)")));
     const QByteArray sound = ReadFile(path);
@@ -202,26 +170,38 @@ void TestRepbookApp::damagedDatabaseKeptAside()
         damaged.truncate(damaged.indexOf("Chest")); // no end marker, no digest
     else
         damaged.replace("Bench", damage);
-    QVERIFY(WriteFile(path, damaged));
+    QVERIFY(missing ? QFile::remove(path) : WriteFile(path, damaged));
 
-    MessageBox::setNextAnswers({MessageBox::Button(answer), QMessageBox::Ok});
+    const bool newDiary = outcome == QLatin1String("new");
+    MessageBox::setNextAnswers(missing && newDiary // nothing kept aside to tell of
+                                   ? QList {MessageBox::Button(answer)}
+                                   : QList {MessageBox::Button(answer), QMessageBox::Ok});
     StartUp startUp;
     startUp.Run();
 
     const QList<MessageBox::Shown> shown = MessageBox::takeShown();
-    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown.size(), missing && newDiary ? 1 : 2);
     if (backup) {
         QVERIFY2(shown.at(0).text.contains(QLatin1String(
                      "The newest sound backup is the backup of 20 March 2007, 08:05 with 1 day.")),
                  qPrintable(shown.at(0).text));
         QCOMPARE(shown.at(0).buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     } else {
-        QVERIFY(shown.at(0).text.contains(CorruptedQuestion) &&
-                shown.at(0).text.contains(FileKept));
+        QVERIFY(shown.at(0).text.contains(CorruptedQuestion));
+        QCOMPARE(shown.at(0).text.contains(FileKept), !missing);
+        QCOMPARE(shown.at(0).buttons, QMessageBox::Yes | QMessageBox::No);
     }
     QCOMPARE(shown.at(0).icon, QMessageBox::Critical);
-    QCOMPARE(shown.at(1).icon, QMessageBox::Information);
+    if (shown.size() > 1)
+        QCOMPARE(shown.at(1).icon, QMessageBox::Information);
     QCOMPARE(startUp.windowShown, outcome != QLatin1String("quit"));
+    if (missing) {
+        QCOMPARE(DatabaseFolderEntries(), newDiary ? QStringList {"Database.rpd"} : QStringList());
+        QCOMPARE(QFileInfo(path).size(), 0);
+        QCOMPARE(startUp.daysLoaded, newDiary ? 0 : -1);
+        QCOMPARE(startUp.result != 0, !newDiary);
+        return;
+    }
 
     const QString keptName = QStringLiteral("Database.rpd.damaged-20070320-090507");
     const QString keptPath = QDir(DataFolder::DatabaseFolder()).filePath(keptName);

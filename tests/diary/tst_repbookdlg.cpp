@@ -13,15 +13,12 @@
 #include "widgets/MessageBox.h"
 
 #include <QApplication>
-#include <QCalendarWidget>
 #include <QComboBox> // the range box
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
-
-#include <memory>
 
 using namespace diarytest;
 
@@ -39,283 +36,220 @@ class TestRepbookDlg : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
+    void init()
+    {
+        testsupport::BeginGuiCase(Now);
+        m_database = &m_diary.Reset();
+    }
     void cleanup() { REPBOOK_END_GUI_CASE(); }
 
-    void unreadableStoredRange_data();
-    void unreadableStoredRange();
-    void rangeChanges_data();
-    void rangeChanges();
-    void weekdayColumnsHiddenAndShown_data();
-    void weekdayColumnsHiddenAndShown();
-    void cellsReferenceFirstDayOfDate();
-    void selectedDaysSpanEverySelectedWeek();
-    void exitAnsweredYes();
-    void returnAndEscapeNeverClose();
-    void keysTypedIntoFieldsRunNoCommand_data();
-    void keysTypedIntoFieldsRunNoCommand();
-    void columnsFillTheGridBesideItsScrollBar_data();
-    void columnsFillTheGridBesideItsScrollBar();
+    // The range the window opens on, from the stored one (an unreadable start is today, unreadable
+    // days 56), and a range set afterwards: it is taken only when valid, and what is taken is
+    // stored for the next start.
+    void range_data()
+    {
+        QTest::addColumn<QString>("stored"); // start as the settings hold it
+        QTest::addColumn<int>("storedDays");
+        QTest::addColumn<DateValue>("set"); // and the days set with it; 0: nothing set
+        QTest::addColumn<int>("setDays");
+        QTest::addColumn<DateValue>("start");
+        QTest::addColumn<int>("days");
+        const DateValue none = DateValue::MakeInvalid();
+        const DateValue march1 = Date(2007, 3, 1);
+        const DateValue april2 = Date(2007, 4, 2);
+        const DateValue today = Date(2007, 3, 20);
+        QTest::newRow("stored start unreadable") << "garbage" << 31 << none << 0 << today << 31;
+        QTest::newRow("stored date impossible") << "31.2.2007" << 62 << none << 0 << today << 62;
+        QTest::newRow("stored days negative") << "1.3.2007" << -5 << none << 0 << march1 << 56;
+        QTest::newRow("stored days beyond reason")
+            << "1.3.2007" << 2000000000 << none << 0 << march1 << 56;
+        QTest::newRow("set: two months from April")
+            << "1.3.2007" << 31 << april2 << 62 << april2 << 62;
+        QTest::newRow("set: same start, a year")
+            << "1.3.2007" << 31 << march1 << 365 << march1 << 365;
+        QTest::newRow("set: no date") << "1.3.2007" << 31 << none << 62 << march1 << 31;
+        QTest::newRow("set: too many days")
+            << "1.3.2007" << 31 << april2 << CalendarRange::MaxDays + 1 << march1 << 31;
+    }
+    void range()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, storedDays);
+        QFETCH(DateValue, set);
+        QFETCH(int, setDays);
+        QFETCH(DateValue, start);
+        QFETCH(int, days);
+        auto window = OpenWindow(m_diary.File(), false, stored, storedDays);
+        if (setDays != 0) {
+            QCOMPARE(window->SetRange(set, setDays, 0), set == start && setDays == days);
+            QCOMPARE(m_settings.Read(SettingsKeys::RangeStartDate),
+                     CalendarRange::FormatStartDate(start));
+            QCOMPARE(m_settings.Read(SettingsKeys::RangeDays), days);
+        }
+        QVERIFY(window->Range().IsValid());
+        QCOMPARE(window->Range().Start(), start);
+        QCOMPARE(window->Range().Days(), days);
+        QCOMPARE(window->Grid()->GetRowCount(), window->Range().RowCount() + 1);
+    }
+    // The weekday column menu hides and shows columns; the last shown one stays. clicks: the
+    // weekdays chosen in turn (0 Monday); shown: one digit per weekday afterwards.
+    void weekdayColumnsHiddenAndShown_data()
+    {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Monday hidden") << "0" << QStringLiteral("0111111");
+        QTest::newRow("hidden and shown again") << "00" << QStringLiteral("1111111");
+        QTest::newRow("six hidden") << "012345" << QStringLiteral("0000001");
+        QTest::newRow("the last one stays") << "6543210" << QStringLiteral("1000000");
+    }
+    void weekdayColumnsHiddenAndShown()
+    {
+        QFETCH(QString, clicks);
+        QFETCH(QString, shown);
+        auto window = OpenWindow(m_diary.File());
+        for (const QChar weekday : clicks)
+            window->ChooseColumnMenuItem(weekday.digitValue());
+        for (int weekday = 0; weekday < 7; ++weekday) {
+            const bool on = shown.at(weekday) == u'1';
+            QCOMPARE(window->Grid()->GetColumnWidth(weekday + 1) > 0, on);
+            QCOMPARE(m_settings.Read(SettingsKeys::WeekdayColumns[weekday]) > 0, on);
+            QCOMPARE(window->Commands()->ColumnAction(weekday)->isChecked(), on);
+        }
+    }
+    void cellsReferenceFirstDayOfDate()
+    {
+        // Twenty years of days, two of them on one date: a year's cells look every day up once.
+        DateValue date = Date(1995, 1, 2);
+        for (int i = 0; i < 20 * 365; i += 3, date = date.AddDays(3))
+            BuildDiary(*m_database, DateText(date) + QStringLiteral(" Run"));
+        BuildDiary(*m_database, QStringLiteral(R"(21.3.2007 "second of its date" Swim)"));
+        QCOMPARE(m_database->FindDay(Date(2007, 3, 21))->GetNotes(), QString());
+
+        auto window = OpenWindow(m_diary.File(), false, QStringLiteral("1.1.2007"), 365);
+        QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
+    }
+    // Printing and removing act on every day of a selection over several weeks, the last one too.
+    void selectedDaysSpanEverySelectedWeek()
+    {
+        BuildDiary(*m_database, QStringLiteral("6.3.2007 Run; 14.3.2007 Swim; 25.3.2007 Row"));
+        auto window = OpenWindow(m_diary.File());
+        const CalendarCell first = window->CellOf(Date(2007, 3, 5));
+        const CalendarCell last = window->CellOf(Date(2007, 3, 25));
+        window->Grid()->SetSelectedRange(first.row, first.col, last.row, last.col);
+        QCOMPARE(window->SelectedDays().size(), 3);
+    }
+    void exitAnsweredYes()
+    {
+        BuildDiary(*m_database, QStringLiteral(R"(5.3.2007 "notes" Legs)"));
+        auto window = OpenWindow(m_diary.File(), true);
+        m_database->FindDay(Date(2007, 3, 5))->SetNotes(QStringLiteral("changed before exit"));
+        MessageBox::setNextAnswers({QMessageBox::Yes});
+        window->ExecuteCommand(CommandId::Exit);
+
+        QVERIFY(!window->isVisible());
+        QCOMPARE(MessageBox::takeShown().size(), 1);
+        QCOMPARE(DescribeDiaryFile(DataFolder::DatabasePath()),
+                 QStringLiteral(R"(5.3.2007 "changed before exit" Legs)"));
+        for (int weekday = 0; weekday < 7; ++weekday) {
+            QCOMPARE(m_settings.Read(SettingsKeys::WeekdayColumns[weekday]),
+                     window->Grid()->GetColumnWidth(weekday + 1));
+            QVERIFY(window->Grid()->GetColumnWidth(weekday + 1) > 10);
+        }
+    }
+    void keysTypedIntoFields_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<int>("commands");
+        const QKeyCombination ret(Qt::Key_Return);
+        // The calendar's own keys run commands, and Return, Enter and Escape never close the
+        // window.
+        QTest::newRow("calendar, Return") << "grid" << ret << 1;
+        QTest::newRow("calendar, Enter") << "grid" << QKeyCombination(Qt::Key_Enter) << 1;
+        QTest::newRow("calendar, Escape") << "grid" << QKeyCombination(Qt::Key_Escape) << 1;
+        QTest::newRow("window, Return") << "window" << ret << 0;
+        QTest::newRow("window, Escape") << "window" << QKeyCombination(Qt::Key_Escape) << 1;
+        QTest::newRow("range box, Return") << "range" << ret << 0;
+        QTest::newRow("range box, Escape is the window's")
+            << "range" << QKeyCombination(Qt::Key_Escape) << 1;
+        QTest::newRow("year field, Return") << "year" << ret << 0;
+        QTest::newRow("mini calendar, Return") << "days" << ret << 0;
+        QTest::newRow("mini calendar, Insert") << "days" << QKeyCombination(Qt::Key_Insert) << 0;
+        QTest::newRow("range box, Enter") << "range" << QKeyCombination(Qt::Key_Enter) << 0;
+        QTest::newRow("range box, Delete") << "range" << QKeyCombination(Qt::Key_Delete) << 0;
+        QTest::newRow("range box, F5 is the window's")
+            << "range" << QKeyCombination(Qt::Key_F5) << 1;
+        QTest::newRow("notes dialog, typing adds") << "notes" << QKeyCombination(Qt::Key_X) << 0;
+    }
+    void keysTypedIntoFields()
+    {
+        QFETCH(QString, target);
+        QFETCH(QKeyCombination, key);
+        QFETCH(int, commands);
+        if (target == QLatin1String("notes")) {
+            // The notes dialog puts the cursor after the note, so typing adds to it.
+            CCommentDlg dialog;
+            dialog.SetText(QStringLiteral("Felt strong"));
+            QTest::keyClick(dialog.findChild<QPlainTextEdit *>(), key.key());
+            QCOMPARE(dialog.findChild<QPlainTextEdit *>()->toPlainText(),
+                     QStringLiteral("Felt strongx"));
+            return;
+        }
+        auto window = OpenWindow(m_diary.File(), true);
+        // Before the range: a command that does run opens no day there, so nothing waits.
+        window->SelectDay(1, 1);
+        QWidget *widget = window->RangeBox();
+        if (target == QLatin1String("year")) {
+            // The year field appears when the year on the calendar's title is clicked.
+            QTest::mouseClick(window->MiniCalendar()->findChild<QToolButton *>(
+                                  QStringLiteral("qt_calendar_yearbutton")),
+                              Qt::LeftButton);
+            widget = window->MiniCalendar()->findChild<QSpinBox *>(
+                QStringLiteral("qt_calendar_yearedit"));
+            QVERIFY(widget && widget->isVisible());
+        } else if (target == QLatin1String("days")) {
+            widget = window->MiniCalendar()->findChild<QAbstractItemView *>();
+        } else if (target == QLatin1String("grid")) {
+            widget = window->Grid();
+        }
+        widget->setFocus();
+        QTRY_VERIFY(widget->hasFocus());
+        QSignalSpy spy(window->Commands(), &MainMenu::commandTriggered);
+        QTest::keyClick(target == QLatin1String("window") ? window.get()
+                                                          : QApplication::focusWidget(),
+                        key.key(), key.keyboardModifiers());
+        QCOMPARE(spy.size(), commands);
+        window->accept();
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->result(), 0);
+    }
+    void columnsFillTheGridBesideItsScrollBar_data()
+    {
+        QTest::addColumn<int>("days");
+        QTest::addColumn<bool>("scrollBar");
+        QTest::newRow("a month fits") << 31 << false;
+        QTest::newRow("a year scrolls") << 364 << true;
+    }
+    // The weekday columns take the grid's whole width, less the vertical scroll bar when the weeks
+    // need one: no gap at the right, and nothing to scroll sideways.
+    void columnsFillTheGridBesideItsScrollBar()
+    {
+        QFETCH(int, days);
+        QFETCH(bool, scrollBar);
+        auto window = OpenWindow(m_diary.File(), true, QStringLiteral("1.3.2007"), days);
+        CGridCtrl *grid = window->Grid();
+        QCOMPARE(grid->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn, scrollBar);
+        int width = 0;
+        for (int col = 0; col < grid->GetColumnCount(); ++col)
+            width += grid->GetColumnWidth(col);
+        QCOMPARE(width, grid->viewport()->width());
+    }
 
 private:
-    std::unique_ptr<CRepbookDlg> OpenWindow(const QString &start, int days);
-    std::unique_ptr<CRepbookDlg> OpenMarch(); // 1.3.2007 + 31 days
-    void ShowAndActivate(CRepbookDlg &window);
-
     DiaryUnderTest m_diary;
     DiaryDatabase *m_database = nullptr; // m_diary's
     SettingsStore m_settings;
 };
-
-void TestRepbookDlg::init()
-{
-    testsupport::BeginGuiCase(Now);
-    m_database = &m_diary.Reset();
-}
-
-std::unique_ptr<CRepbookDlg> TestRepbookDlg::OpenWindow(const QString &start, int days)
-{
-    m_settings.Write(SettingsKeys::RangeStartDate, start);
-    m_settings.Write(SettingsKeys::RangeDays, days);
-    return std::make_unique<CRepbookDlg>(m_diary.File());
-}
-
-std::unique_ptr<CRepbookDlg> TestRepbookDlg::OpenMarch()
-{
-    return OpenWindow(QStringLiteral("1.3.2007"), 31);
-}
-
-void TestRepbookDlg::ShowAndActivate(CRepbookDlg &window)
-{
-    window.show();
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-}
-
-void TestRepbookDlg::unreadableStoredRange_data()
-{
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<int>("days");
-    QTest::addColumn<DateValue>("expectedStart");
-    QTest::addColumn<int>("expectedDays");
-
-    QTest::newRow("start unreadable") << QStringLiteral("garbage") << 31 << Date(2007, 3, 20) << 31;
-    QTest::newRow("no such date") << QStringLiteral("31.2.2007") << 62 << Date(2007, 3, 20) << 62;
-    QTest::newRow("negative days") << QStringLiteral("1.3.2007") << -5 << Date(2007, 3, 1) << 56;
-    QTest::newRow("days beyond reason")
-        << QStringLiteral("1.3.2007") << 2000000000 << Date(2007, 3, 1) << 56;
-}
-
-void TestRepbookDlg::unreadableStoredRange()
-{
-    QFETCH(QString, start);
-    QFETCH(int, days);
-    QFETCH(DateValue, expectedStart);
-    QFETCH(int, expectedDays);
-
-    auto window = OpenWindow(start, days);
-    QVERIFY(window->Range().IsValid());
-    QCOMPARE(window->Range().Start(), expectedStart);
-    QCOMPARE(window->Range().Days(), expectedDays);
-    QCOMPARE(window->Grid()->GetRowCount(), window->Range().RowCount() + 1);
-}
-
-// A range is taken only when valid; what is taken is stored for the next start.
-void TestRepbookDlg::rangeChanges_data()
-{
-    QTest::addColumn<DateValue>("start");
-    QTest::addColumn<int>("days");
-    QTest::addColumn<bool>("taken");
-    QTest::newRow("two months from April") << Date(2007, 4, 2) << 62 << true;
-    QTest::newRow("same start, a year") << Date(2007, 3, 1) << 365 << true;
-    QTest::newRow("no date") << DateValue::MakeInvalid() << 62 << false;
-    QTest::newRow("too many days") << Date(2007, 4, 2) << CalendarRange::MaxDays + 1 << false;
-}
-
-void TestRepbookDlg::rangeChanges()
-{
-    QFETCH(DateValue, start);
-    QFETCH(int, days);
-    QFETCH(bool, taken);
-    auto window = OpenMarch();
-    QCOMPARE(window->SetRange(start, days, 0), taken);
-    const DateValue shownStart = taken ? start : Date(2007, 3, 1);
-    const int shownDays = taken ? days : 31;
-    QCOMPARE(window->Range().Start(), shownStart);
-    QCOMPARE(window->Range().Days(), shownDays);
-    QCOMPARE(m_settings.Read(SettingsKeys::RangeStartDate),
-             CalendarRange::FormatStartDate(shownStart));
-    QCOMPARE(m_settings.Read(SettingsKeys::RangeDays), shownDays);
-}
-
-// The weekday column menu hides and shows columns; the last shown one stays. clicks: the
-// weekdays chosen in turn (0 Monday); shown: one digit per weekday afterwards.
-void TestRepbookDlg::weekdayColumnsHiddenAndShown_data()
-{
-    QTest::addColumn<QString>("clicks");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("Monday hidden") << "0" << QStringLiteral("0111111");
-    QTest::newRow("hidden and shown again") << "00" << QStringLiteral("1111111");
-    QTest::newRow("six hidden") << "012345" << QStringLiteral("0000001");
-    QTest::newRow("the last one stays") << "6543210" << QStringLiteral("1000000");
-}
-
-void TestRepbookDlg::weekdayColumnsHiddenAndShown()
-{
-    QFETCH(QString, clicks);
-    QFETCH(QString, shown);
-    auto window = OpenMarch();
-    for (const QChar weekday : clicks)
-        window->ChooseColumnMenuItem(weekday.digitValue());
-    for (int weekday = 0; weekday < 7; ++weekday) {
-        const bool on = shown.at(weekday) == u'1';
-        QCOMPARE(window->Grid()->GetColumnWidth(weekday + 1) > 0, on);
-        QCOMPARE(m_settings.Read(SettingsKeys::WeekdayColumns[weekday]) > 0, on);
-        QCOMPARE(window->Commands()->ColumnAction(weekday)->isChecked(), on);
-    }
-}
-
-void TestRepbookDlg::cellsReferenceFirstDayOfDate()
-{
-    // Twenty years of days, two of them on one date: a year's cells look every day up once.
-    DateValue date = Date(1995, 1, 2);
-    for (int i = 0; i < 20 * 365; i += 3, date = date.AddDays(3))
-        BuildDiary(*m_database, DateText(date) + QStringLiteral(" Run"));
-    BuildDiary(*m_database, QStringLiteral(R"(21.3.2007 "second of its date" Swim)"));
-    QCOMPARE(m_database->FindDay(Date(2007, 3, 21))->GetNotes(), QString());
-
-    auto window = OpenWindow(QStringLiteral("1.1.2007"), 365);
-    QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
-}
-
-// Printing and removing act on every day of a selection over several weeks, the last one too.
-void TestRepbookDlg::selectedDaysSpanEverySelectedWeek()
-{
-    BuildDiary(*m_database, QStringLiteral("6.3.2007 Run; 14.3.2007 Swim; 25.3.2007 Row"));
-    auto window = OpenMarch();
-    const CalendarCell first = window->CellOf(Date(2007, 3, 5));
-    const CalendarCell last = window->CellOf(Date(2007, 3, 25));
-    window->Grid()->SetSelectedRange(first.row, first.col, last.row, last.col);
-    QCOMPARE(window->SelectedDays().size(), 3);
-}
-
-void TestRepbookDlg::exitAnsweredYes()
-{
-    BuildDiary(*m_database, QStringLiteral(R"(5.3.2007 "notes" Legs)"));
-    auto window = OpenMarch();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    m_database->FindDay(Date(2007, 3, 5))->SetNotes(QStringLiteral("changed before exit"));
-    MessageBox::setNextAnswers({QMessageBox::Yes});
-    window->ExecuteCommand(CommandId::Exit);
-
-    QVERIFY(!window->isVisible());
-    QCOMPARE(MessageBox::takeShown().size(), 1);
-    DiaryDatabase saved;
-    QVERIFY(saved.Open(DataFolder::DatabasePath()));
-    QCOMPARE(testsupport::DescribeDiary(saved),
-             QStringLiteral(R"(5.3.2007 "changed before exit" Legs)"));
-    for (int weekday = 0; weekday < 7; ++weekday) {
-        QCOMPARE(m_settings.Read(SettingsKeys::WeekdayColumns[weekday]),
-                 window->Grid()->GetColumnWidth(weekday + 1));
-        QVERIFY(window->Grid()->GetColumnWidth(weekday + 1) > 10);
-    }
-}
-
-void TestRepbookDlg::returnAndEscapeNeverClose()
-{
-    auto window = OpenMarch();
-    ShowAndActivate(*window);
-    // Before the range: Return opens no day there, so no dialog waits for an answer.
-    window->SelectDay(1, 1);
-    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
-        QTest::keyClick(window->Grid(), key);
-        QTest::keyClick(window->RangeBox(), key);
-        QTest::keyClick(window.get(), key);
-    }
-    window->accept();
-    QVERIFY(window->isVisible());
-    QCOMPARE(window->result(), 0);
-    QCOMPARE(MessageBox::takeShown().size(), 0);
-}
-
-void TestRepbookDlg::keysTypedIntoFieldsRunNoCommand_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QKeyCombination>("key");
-    QTest::addColumn<int>("commands");
-    const QKeyCombination ret(Qt::Key_Return);
-    QTest::newRow("year field, Return") << "year" << ret << 0;
-    QTest::newRow("mini calendar, Return") << "days" << ret << 0;
-    QTest::newRow("mini calendar, Insert") << "days" << QKeyCombination(Qt::Key_Insert) << 0;
-    QTest::newRow("range box, Enter") << "range" << QKeyCombination(Qt::Key_Enter) << 0;
-    QTest::newRow("range box, Delete") << "range" << QKeyCombination(Qt::Key_Delete) << 0;
-    QTest::newRow("range box, F5 is the window's") << "range" << QKeyCombination(Qt::Key_F5) << 1;
-    QTest::newRow("notes dialog, typing adds") << "notes" << QKeyCombination(Qt::Key_X) << 0;
-}
-
-void TestRepbookDlg::keysTypedIntoFieldsRunNoCommand()
-{
-    QFETCH(QString, target);
-    QFETCH(QKeyCombination, key);
-    QFETCH(int, commands);
-    if (target == QLatin1String("notes")) {
-        // The notes dialog puts the cursor after the note, so typing adds to it.
-        CCommentDlg dialog;
-        dialog.SetText(QStringLiteral("Felt strong"));
-        QTest::keyClick(dialog.findChild<QPlainTextEdit *>(), key.key());
-        QCOMPARE(dialog.findChild<QPlainTextEdit *>()->toPlainText(),
-                 QStringLiteral("Felt strongx"));
-        return;
-    }
-    auto window = OpenMarch();
-    ShowAndActivate(*window);
-    // Before the range: a command that does run opens no day there, so nothing waits.
-    window->SelectDay(1, 1);
-    QWidget *widget = window->RangeBox();
-    if (target == QLatin1String("year")) {
-        // The year field appears when the year on the calendar's title is clicked.
-        QTest::mouseClick(window->MiniCalendar()->findChild<QToolButton *>(
-                              QStringLiteral("qt_calendar_yearbutton")),
-                          Qt::LeftButton);
-        widget =
-            window->MiniCalendar()->findChild<QSpinBox *>(QStringLiteral("qt_calendar_yearedit"));
-        QVERIFY(widget && widget->isVisible());
-    } else if (target == QLatin1String("days")) {
-        widget = window->MiniCalendar()->findChild<QAbstractItemView *>();
-    }
-    widget->setFocus();
-    QTRY_VERIFY(widget->hasFocus());
-    QSignalSpy spy(window->Commands(), &MainMenu::commandTriggered);
-    QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
-    QCOMPARE(spy.size(), commands);
-    QVERIFY(window->isVisible());
-}
-
-void TestRepbookDlg::columnsFillTheGridBesideItsScrollBar_data()
-{
-    QTest::addColumn<int>("days");
-    QTest::addColumn<bool>("scrollBar");
-    QTest::newRow("a month fits") << 31 << false;
-    QTest::newRow("a year scrolls") << 364 << true;
-}
-
-// The weekday columns take the grid's whole width, less the vertical scroll bar when the weeks
-// need one: no gap at the right, and nothing to scroll sideways.
-void TestRepbookDlg::columnsFillTheGridBesideItsScrollBar()
-{
-    QFETCH(int, days);
-    QFETCH(bool, scrollBar);
-    auto window = OpenWindow(QStringLiteral("1.3.2007"), days);
-    window->resize(1000, 700);
-    ShowAndActivate(*window);
-    CGridCtrl *grid = window->Grid();
-    QCOMPARE(grid->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn, scrollBar);
-    int width = 0;
-    for (int col = 0; col < grid->GetColumnCount(); ++col)
-        width += grid->GetColumnWidth(col);
-    QCOMPARE(width, grid->viewport()->width());
-}
 
 REPBOOK_TEST_MAIN(TestRepbookDlg)
 

@@ -1,9 +1,8 @@
+#include "common/TestFiles.h"
 #include "common/TestMain.h"
 #include "model/SingleInstance.h"
 
-#include <QFile>
 #include <QProcess>
-#include <QTest>
 
 namespace {
 
@@ -51,12 +50,8 @@ void TestSingleInstance::crashedHolderDoesNotBlock()
     const qint64 pid = DeadProcessId();
     QVERIFY(pid > 0);
     SingleInstance instance(LockName);
-    {
-        // What a copy that crashed leaves behind: a lock file naming a process that is gone.
-        QFile lock(instance.LockPath());
-        QVERIFY(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        lock.write(QByteArray::number(pid) + "\nsleep\n\n");
-    }
+    // What a copy that crashed leaves behind: a lock file naming a process that is gone.
+    QVERIFY(testsupport::WriteFile(instance.LockPath(), QByteArray::number(pid) + "\nsleep\n\n"));
     QVERIFY(instance.TryAcquire());
     SingleInstance other(LockName);
     QVERIFY(!other.TryAcquire());

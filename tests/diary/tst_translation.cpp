@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
-#include <QTest>
 #include <QTranslator>
 
 using namespace diarytest;

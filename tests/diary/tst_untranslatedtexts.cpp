@@ -16,7 +16,6 @@
 #include "translations/AppLanguage.h"
 #include "widgets/FileDialog.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QRegularExpression>

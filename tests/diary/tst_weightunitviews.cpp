@@ -1,5 +1,4 @@
 #include "DiaryFixture.h"
-#include "common/DiaryText.h"
 #include "common/TestMain.h"
 #include "diary/COptionsSheet.h"
 #include "diary/CRepbookDlg.h"
@@ -13,10 +12,8 @@
 #include "settings/SettingsStore.h"
 #include "widgets/CGridCtrl.h"
 
-#include <QAbstractAxis>
 #include <QLineSeries>
 #include <QRadioButton>
-#include <QTableWidget>
 
 using namespace diarytest;
 
@@ -34,19 +31,16 @@ private slots:
 void TestWeightUnitViews::optionsTurnEveryOpenView()
 {
     SettingsStore().Write(SettingsKeys::WeightUnitChoice, WeightUnit::Kilograms);
-    StoreRange(QStringLiteral("1.3.2007"), 31);
     DiaryUnderTest diary;
     QVERIFY(testsupport::BuildDiary(diary.Reset(), QStringLiteral("7.3.2007 Push[Bench 3x5 100]")));
-    CRepbookDlg window(diary.File());
-    window.resize(900, 700);
-    window.show();
-    const CalendarCell cell = window.CellOf(Date(2007, 3, 7));
-    window.SelectDay(cell.row, cell.col);
-    window.ExecuteCommand(CommandId::Progress);
-    CExercisePage *page = window.Progress().Dialog()->Exercises();
+    auto window = OpenWindow(diary.File());
+    const CalendarCell cell = window->CellOf(Date(2007, 3, 7));
+    window->SelectDay(cell.row, cell.col);
+    window->ExecuteCommand(CommandId::Progress);
+    CExercisePage *page = window->Progress().Dialog()->Exercises();
     QVERIFY(page->ChooseExercise(QStringLiteral("Bench")));
 
-    const CGridCtrl &grid = *window.WorkoutArea()->GetGrid();
+    const CGridCtrl &grid = *window->WorkoutArea()->GetGrid();
     const auto shown = [&] {
         const QLineSeries *line = page->Chart()->Line();
         return QStringList {grid.GetItemText(0, ExerciseColumns::Weight),
@@ -64,7 +58,7 @@ void TestWeightUnitViews::optionsTurnEveryOpenView()
         testsupport::Child<QRadioButton>(sheet, "poundsButton")->click();
         sheet->accept();
     });
-    window.ExecuteCommand(CommandId::Options);
+    window->ExecuteCommand(CommandId::Options);
     QCOMPARE(SettingsStore().Read(SettingsKeys::WeightUnitChoice), int(WeightUnit::Pounds));
     QTRY_COMPARE(shown(),
                  (QStringList {QStringLiteral("Weight (lb)"), QStringLiteral("220.5"),

@@ -6,7 +6,6 @@
 #include "editing/CDayTabCtrl.h"
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
-#include "model/TrainingProgram.h"
 #include "settings/SettingsStore.h"
 #include "widgets/CGridCtrl.h"
 #include "widgets/MessageBox.h"
@@ -93,10 +92,8 @@ private slots:
     void applyingCannotBeDisturbed()
     {
         QFETCH(int, command);
-        TrainingProgram program;
-        program.SetPath(QDir(QDir::tempPath()).filePath(QStringLiteral("disturbed.rpp")));
-        QVERIFY(BuildDiary(program, QStringLiteral("1.1.2007 A")));
-        QVERIFY(program.Save());
+        const QString program = QDir::temp().filePath(QStringLiteral("disturbed.rpp"));
+        QVERIFY(WriteProgram(program, QStringLiteral("1.1.2007 A")));
         BuildDiary(*m_database, QStringLiteral("14.3.2007 Own"));
         m_settings.Write(SettingsKeys::Delay, 1); // a pause before each day written
         CRepbookDlg window(m_diary.File());
@@ -105,18 +102,27 @@ private slots:
 
         if (command == CommandId::Exit)
             MessageBox::setNextAnswers({QMessageBox::Yes});
-        WhenModal<CApplyProgramDlg>([&window, command](CApplyProgramDlg *dialog) {
-            dialog->accept();
-            // Once a day or two have been laid out.
-            QTimer::singleShot(350, &window, [&window, command] {
-                QVERIFY(window.IsApplying());
-                if (command == 0)
-                    window.ChooseStartDate(QDate(2007, 3, 12));
-                else
-                    window.ExecuteCommand(command);
-            });
+        // Once two days have been laid out beside the own one; the applier's pauses process
+        // events, so no wall-clock timer races the applying.
+        bool disturbed = false;
+        QTimer disturb;
+        disturb.setInterval(0);
+        connect(&disturb, &QTimer::timeout, this, [&] {
+            if (!window.IsApplying() || m_database->GetDayCount() < 3)
+                return;
+            disturb.stop();
+            disturbed = true;
+            if (command == 0)
+                window.ChooseStartDate(QDate(2007, 3, 12));
+            else
+                window.ExecuteCommand(command);
         });
-        window.ApplyProgram(program.GetPath());
+        WhenModal<CApplyProgramDlg>([&disturb](CApplyProgramDlg *dialog) {
+            dialog->accept();
+            disturb.start();
+        });
+        window.ApplyProgram(program);
+        QVERIFY(disturbed);
 
         // Every date has at most one day, and every cell shows the day of its own date.
         const QStringList dates = SortedDates(*m_database);
@@ -131,9 +137,7 @@ private slots:
         // The walk stopped, then the usual question; the diary saved holds every day laid out.
         QCOMPARE(MessageBox::takeShown().size(), 1);
         QCOMPARE(window.result(), int(QDialog::Accepted));
-        DiaryDatabase saved;
-        QVERIFY(saved.Open(DataFolder::DatabasePath()));
-        QCOMPARE(SortedDates(saved), dates);
+        QCOMPARE(DescribeDiaryFile(DataFolder::DatabasePath()), DescribeDiary(*m_database));
         QVERIFY(dates.size() < 13);
     }
 

@@ -4,6 +4,8 @@
 // as a user does.
 
 #include "common/DiaryText.h"
+#include "editing/IDayCellOwner.h"
+#include "images/StatusImageSet.h"
 #include "model/TrainingDay.h"
 #include "widgets/CGridCtrl.h"
 
@@ -16,6 +18,23 @@ namespace dayfixtures {
 using testsupport::BuildDay;
 using testsupport::BuildDiary;
 using testsupport::BuildWorkout;
+
+// The main window's part for the program editor: the day cells' images (colours or flags) and
+// font; program days have no dates.
+class FakeOwner : public IDayCellOwner
+{
+public:
+    explicit FakeOwner(bool colours = true)
+        : images(colours, StatusImageSize::Large32)
+    {
+    }
+    const StatusImageSet &DayCellImages() const override { return images; }
+    QFont DayCellFont() const override { return QFont(); }
+    DateValue DateAt(int, int) const override { return DateValue::MakeNull(); }
+    bool IsInRange(int, int) const override { return false; }
+
+    StatusImageSet images;
+};
 
 // Exercises "<prefix>1", "<prefix>2", ... of 3 sets of 10, in the diary notation.
 inline QString Named(const QString &prefix, int count)

@@ -3,39 +3,24 @@
 #include "common/TestMain.h"
 #include "editing/CDayTabCtrl.h"
 #include "editing/CEditorDlg.h"
-#include "editing/CEmptyDlg.h"
-#include "editing/DayCellData.h"
+#include "editing/CNameDlg.h"
+#include "editing/CSmartComboBox.h"
+#include "editing/CWorkoutTabBar.h"
 #include "editing/DayDlgIds.h"
 #include "editing/EditorIds.h"
-#include "editing/IDayCellOwner.h"
-#include "images/StatusImageSet.h"
-#include "model/DataFolder.h"
 #include "model/ExerciseColumns.h"
 #include "model/TrainingProgram.h"
-#include "settings/SettingsStore.h"
-#include "widgets/CPictureButton.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
+#include <QAbstractButton>
 #include <QTemporaryDir>
 
 using namespace dayfixtures;
 namespace Ed = EditorIds;
-namespace Col = ExerciseColumns;
+namespace Id = DayDlgIds;
 
 namespace {
-
-// The main window's part: images and font for the program days' cells.
-class FakeOwner : public IDayCellOwner
-{
-public:
-    const StatusImageSet &DayCellImages() const override { return images; }
-    QFont DayCellFont() const override { return QFont(); }
-    DateValue DateAt(int, int) const override { return DateValue::FromDate(2026, 4, 1); }
-    bool IsInRange(int, int) const override { return true; }
-
-    StatusImageSet images {true, StatusImageSize::Large32};
-};
 
 // A day per entry: "-" is a day without workouts; otherwise "Workout:exercise count".
 using DaySpecs = QStringList;
@@ -54,6 +39,19 @@ std::unique_ptr<TrainingProgram> MakeProgram(const DaySpecs &days)
     return program;
 }
 
+// The program's days in the diary notation without the date all program days share and the sets
+// of the made exercises ("A[A1, A2]", an empty day "-"), separated by "; ".
+QString Describe(const TrainingProgram &program)
+{
+    static const QRegularExpression noise(QStringLiteral("^30\\.12\\.1899 ?| 3x10"));
+    QStringList days;
+    for (int d = 0; d < program.GetDayCount(); ++d) {
+        const QString day = testsupport::DescribeDay(*program.GetDay(d)).remove(noise);
+        days += day.isEmpty() ? QStringLiteral("-") : day;
+    }
+    return days.join(QStringLiteral("; "));
+}
+
 } // namespace
 
 class TestEditorDlg : public QObject
@@ -61,253 +59,285 @@ class TestEditorDlg : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
-    void exitAsks_data();
-    void exitAsks();
-    void newAndCloseAsk_data();
-    void newAndCloseAsk();
-    void clickedDayIsShown();
-    void daysMove_data();
-    void daysMove();
-    void enterSavesOtherKeysDoNot();
-
-private:
-    void OpenEditor();
-    QString WriteProgram(const QString &name, const DaySpecs &days);
-    void LoadProgram(const DaySpecs &days);
-    CGridCtrl &Days() { return *m_dlg->DayGrid(); }
-    QAbstractButton *Button(const char *name)
+    void init()
     {
-        return m_dlg->findChild<QAbstractButton *>(QLatin1String(name));
+        testsupport::BeginGuiCase();
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_dlg = std::make_unique<CEditorDlg>(nullptr, &m_owner);
+        m_dlg->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
     }
 
-    FakeOwner m_owner;
+    void cleanup()
+    {
+        m_dlg.reset();
+        m_folder.reset();
+        REPBOOK_END_GUI_CASE();
+    }
+
+    // Leaving a changed program, by Exit (the Cancel button or the close box), New or Close, asks
+    // whether to save it first; Cancel, or a save dialog cancelled, keeps it.
+    void setAsideAsks_data()
+    {
+        QTest::addColumn<bool>("bound"); // the program has a file
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<int>("how"); // 0 the Cancel button, 1 the close box, or a command
+        QTest::addColumn<int>("answer"); // QMessageBox::NoButton: no question expected
+        QTest::addColumn<QStringList>("saveAs"); // queued save dialog answers
+        QTest::addColumn<bool>("left"); // the window closed or the program was set aside
+        QTest::addColumn<bool>("saved");
+
+        const int yes = QMessageBox::Yes, no = QMessageBox::No, cancel = QMessageBox::Cancel;
+        const int none = QMessageBox::NoButton, New = Ed::New, close = Ed::Close;
+        const auto row = [](const char *name, bool bound, bool modified, int how, int answer,
+                            const QStringList &saveAs, bool left, bool saved) {
+            QTest::newRow(name) << bound << modified << how << answer << saveAs << left << saved;
+        };
+        row("unchanged: closes at once", true, false, 0, none, {}, true, false);
+        row("yes saves and closes", true, true, 0, yes, {}, true, true);
+        row("no closes without saving", true, true, 0, no, {}, true, false);
+        row("cancel stays", true, true, 0, cancel, {}, false, false);
+        row("no file, save dialog cancelled: stays", false, true, 0, yes, {""}, false, false);
+        row("yes without a file, saved as", false, true, 0, yes, {"new.rpp"}, true, true);
+        row("close box asks too", true, true, 1, cancel, {}, false, false);
+        row("New, yes", true, true, New, yes, {}, true, true);
+        row("New, no", true, true, New, no, {}, true, false);
+        row("New, unchanged", true, false, New, none, {}, true, false);
+        row("Close, cancel", true, true, close, cancel, {}, false, false);
+        row("Close, no", true, true, close, no, {}, true, false);
+    }
+
+    void setAsideAsks()
+    {
+        QFETCH(bool, bound);
+        QFETCH(bool, modified);
+        QFETCH(int, how);
+        QFETCH(int, answer);
+        QFETCH(QStringList, saveAs);
+        QFETCH(bool, left);
+        QFETCH(bool, saved);
+
+        QString path;
+        if (bound) {
+            LoadProgram({"A:1"});
+            path = m_dlg->GetFileName();
+        } else {
+            m_dlg->RunCommand(Ed::AddDay);
+        }
+        if (modified)
+            m_dlg->Program().GetDay(0)->SetNotes(QStringLiteral("changed"));
+        for (QString &name : saveAs) {
+            if (!name.isEmpty())
+                name = path = m_folder->filePath(name);
+        }
+        FileDialog::setNextFileNames(saveAs);
+        if (answer != QMessageBox::NoButton)
+            MessageBox::setNextAnswers({static_cast<MessageBox::Button>(answer)});
+
+        const bool exits = how < 2;
+        if (how == 1)
+            m_dlg->close();
+        else if (how == 0)
+            QTest::mouseClick(testsupport::Child<QAbstractButton>(m_dlg.get(), "cancelButton"),
+                              Qt::LeftButton);
+        else
+            m_dlg->RunCommand(how);
+
+        const auto shown = MessageBox::takeShown();
+        QCOMPARE(shown.size(), answer == QMessageBox::NoButton ? 0 : 1);
+        if (!shown.isEmpty()) {
+            QCOMPARE(shown.first().icon, QMessageBox::Question);
+            QCOMPARE(shown.first().buttons,
+                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        }
+        if (exits) {
+            QCOMPARE(m_dlg->isVisible(), !left);
+            if (left)
+                QCOMPARE(m_dlg->result(), int(QDialog::Rejected));
+        } else {
+            // Set aside: no days and no file in the editor.
+            QCOMPARE(m_dlg->Program().GetDayCount(), left ? 0 : 1);
+            QCOMPARE(m_dlg->GetFileName(), left ? QString() : path);
+            QCOMPARE(Days().GetRowCount(), m_dlg->Program().GetDayCount());
+        }
+        QCOMPARE(m_dlg->Program().IsModified(), modified && !saved && (exits || !left));
+        if (!path.isEmpty()) {
+            TrainingProgram onDisk;
+            QCOMPARE(onDisk.Open(path), true);
+            QCOMPARE(onDisk.GetDay(0)->GetNotes(), saved ? QStringLiteral("changed") : QString());
+        }
+    }
+
+    // The tabs and the day's grid show the image set the owner chose.
+    void tabsAndGridUseTheChosenImages()
+    {
+        LoadProgram({"A:3"});
+        const QImage flag = StatusImageSet(false, StatusImageSize::Small16).NotYet().toImage();
+        CDayTabCtrl *tabs = m_dlg->GetTabCtrl();
+        QCOMPARE(tabs->GetTabBar()->TabImage(0)->toImage(), flag);
+        QCOMPARE(tabs->GetGrid()->GetItemImage(1, ExerciseColumns::Status)->toImage(), flag);
+    }
+
+    // The editor's commands on the program: days moved (the shown day stays shown), removed, added;
+    // the day commands done the editor's way (a day made for a workout, a day moved in place of its
+    // only exercise).
+    void commands_data()
+    {
+        QTest::addColumn<DaySpecs>("days");
+        QTest::addColumn<QList<int>>("selected"); // day rows clicked, Ctrl held after the first
+        QTest::addColumn<int>("exercise"); // the focused exercise row of the shown day
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("answer"); // the name given to every name dialog
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("shown"); // the program day shown afterwards, -1 none
+        const auto r = [](const char *name, const DaySpecs &days, const QList<int> &selected,
+                          int exercise, int command, const char *answer, const char *after,
+                          int shown) {
+            QTest::newRow(name) << days << selected << exercise << command << QString(answer)
+                                << QString(after) << shown;
+        };
+        const DaySpecs ab {"A:1", "B:1"}, abc {"A:1", "B:1", "C:1"}, aEmpty {"A:1", "-"}, none;
+        const int up = Ed::MoveDayUp, down = Ed::MoveDayDown;
+        r("two days, down", ab, {0}, 1, down, "", "B[B1]; A[A1]", 1);
+        r("up", abc, {1}, 1, up, "", "B[B1]; A[A1]; C[C1]", 0);
+        r("first up", abc, {0}, 1, up, "", "A[A1]; B[B1]; C[C1]", 0);
+        r("last down", abc, {2}, 1, down, "", "A[A1]; B[B1]; C[C1]", 2);
+        r("exercise down", {"A:2", "B:1"}, {0}, 1, Id::MoveExerciseDown, "", "A[A2, A1]; B[B1]", 0);
+        r("an only exercise moves its day", ab, {1}, 1, Id::MoveExerciseUp, "", "B[B1]; A[A1]", 0);
+        r("remove the selected days", abc, {0, 2}, 1, Ed::RemoveDay, "", "B[B1]", 0);
+        r("Del on an empty day removes it", aEmpty, {1}, 1, Id::RemoveSelectedExercises, "",
+          "A[A1]", 0);
+        r("Del on an exercise: the first day shown", {"A:3", "B:3"}, {1}, 2,
+          Id::RemoveSelectedExercises, "", "A[A1, A2, A3]; B[B1, B3]", 0);
+        r("clear", abc, {1}, 1, Id::Clear, "", "", -1);
+        r("a workout in an empty program", none, {}, -1, Id::AddWorkout, "P", "P", 0);
+        r("an exercise in an empty program", none, {}, -1, Id::AddExercise, "P", "P[P 1x0]", 0);
+        r("a day", {"A:1"}, {0}, 1, Ed::AddDay, "", "A[A1]; -", 1);
+        r("no day after an empty one", aEmpty, {1}, -1, Ed::AddDay, "", "A[A1]; -", 1);
+    }
+
+    void commands()
+    {
+        QFETCH(DaySpecs, days);
+        QFETCH(QList<int>, selected);
+        QFETCH(int, exercise);
+        QFETCH(int, command);
+        QFETCH(QString, answer);
+        QFETCH(QString, after);
+        QFETCH(int, shown);
+        if (!days.isEmpty())
+            LoadProgram(days);
+        for (int row : selected) {
+            QTest::mouseClick(Days().viewport(), Qt::LeftButton,
+                              row == selected.first() ? Qt::NoModifier : Qt::ControlModifier,
+                              Days().CellRect(row, 0).center());
+        }
+        CGridCtrl *grid = m_dlg->GetTabCtrl()->GetGrid();
+        grid->SetSelectedRange(exercise, 0, exercise, grid->GetColumnCount() - 1);
+        grid->SetFocusCell(exercise, 1);
+        QTimer answers;
+        connect(&answers, &QTimer::timeout, this, [answer] {
+            if (auto *name = qobject_cast<CNameDlg *>(QApplication::activeModalWidget())) {
+                name->NameField()->setCurrentText(answer);
+                QTest::mouseClick(testsupport::Child<QAbstractButton>(name, "okButton"),
+                                  Qt::LeftButton);
+            }
+        });
+        answers.start(10);
+        const bool refused =
+            days.size() > 1 && days.last() == QLatin1String("-") && command == Ed::AddDay;
+        if (refused)
+            MessageBox::setNextAnswers({QMessageBox::Ok});
+        m_dlg->RunCommand(command);
+        QCOMPARE(Describe(m_dlg->Program()), after);
+        QCOMPARE(m_dlg->GetDay(), shown < 0 ? nullptr : m_dlg->Program().GetDay(shown));
+        QCOMPARE(Days().GetRowCount(), m_dlg->Program().GetDayCount());
+        // The shown day's row is the selected one.
+        for (int row = 0; row < Days().GetRowCount(); ++row)
+            QCOMPARE(Days().IsCellSelected(row, 0), row == shown);
+    }
+
+    // Enter saves the program (Save is the default button); other keys do not.
+    void enterSavesOtherKeysDoNot()
+    {
+        LoadProgram({QStringLiteral("A:1"), QStringLiteral("B:1")});
+        m_dlg->Program().GetDay(1)->GetWorkout(0)->SetName(QStringLiteral("C"));
+        const auto savedName = [this] {
+            TrainingProgram saved;
+            return saved.Open(m_dlg->GetFileName()) ? saved.GetDay(1)->GetWorkout(0)->GetName()
+                                                    : QString();
+        };
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Delete, Qt::Key_A})
+            QTest::keyClick(m_dlg.get(), key);
+        QCOMPARE(savedName(), QStringLiteral("B"));
+        QTest::keyClick(m_dlg.get(), Qt::Key_Return);
+        QCOMPARE(savedName(), QStringLiteral("C"));
+    }
+
+    // Opening or saving a program that fails keeps the program and its file as they were, tells the
+    // user and does not count as saved.
+    void fileFailures_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("chosen"); // in the temporary folder; "" cancels
+        QTest::addColumn<bool>("failed");
+        QTest::addColumn<bool>("moved"); // the program is bound to the chosen file afterwards
+        QTest::newRow("open a damaged file") << int(Ed::Open) << "damaged.rpp" << true << false;
+        QTest::newRow("save as into a missing folder")
+            << int(Ed::SaveAs) << "missing/p.rpp" << true << false;
+        QTest::newRow("save as cancelled") << int(Ed::SaveAs) << "" << false << false;
+        QTest::newRow("save as") << int(Ed::SaveAs) << "p.rpp" << false << true;
+    }
+
+    void fileFailures()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, chosen);
+        QFETCH(bool, failed);
+        QFETCH(bool, moved);
+        LoadProgram({QStringLiteral("A:1")});
+        const QString loaded = m_dlg->GetFileName();
+        m_dlg->Program().GetDay(0)->SetNotes(QStringLiteral("changed"));
+        QFile damaged(m_folder->filePath(QStringLiteral("damaged.rpp")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("not a program") > 0);
+        damaged.close();
+        const QString path = chosen.isEmpty() ? QString() : m_folder->filePath(chosen);
+        FileDialog::setNextFileNames({path});
+        // Opening another program first asks whether the changed one is saved: No.
+        QList<MessageBox::Button> answers;
+        if (command == Ed::Open)
+            answers.append(QMessageBox::No);
+        if (failed)
+            answers.append(QMessageBox::Ok);
+        MessageBox::setNextAnswers(answers);
+        m_dlg->RunCommand(command);
+        QCOMPARE(MessageBox::takeShown().size(), answers.size());
+        QCOMPARE(m_dlg->GetFileName(), moved ? path : loaded);
+        QCOMPARE(m_dlg->Program().IsModified(), !moved);
+        QCOMPARE(Describe(m_dlg->Program()), QStringLiteral("\"changed\" A[A1]"));
+        TrainingProgram reread;
+        QCOMPARE(reread.Open(path), moved);
+    }
+
+private:
+    // Opens a program of the days from a file, as the user does.
+    void LoadProgram(const DaySpecs &days)
+    {
+        const QString path = m_folder->filePath(QStringLiteral("loaded.rpp"));
+        const auto program = MakeProgram(days);
+        program->SetPath(path);
+        QVERIFY(program->Save());
+        FileDialog::setNextFileNames({path});
+        m_dlg->RunCommand(Ed::Open);
+        QCOMPARE(m_dlg->Program().GetDayCount(), days.size());
+        QCOMPARE(m_dlg->GetFileName(), path);
+    }
+
+    CGridCtrl &Days() { return *m_dlg->DayGrid(); }
+    FakeOwner m_owner {false}; // flags
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<CEditorDlg> m_dlg;
 };
-
-void TestEditorDlg::init()
-{
-    testsupport::BeginGuiCase();
-    m_folder = std::make_unique<QTemporaryDir>();
-    OpenEditor();
-}
-
-void TestEditorDlg::cleanup()
-{
-    m_dlg.reset();
-    m_folder.reset();
-    REPBOOK_END_GUI_CASE();
-}
-
-void TestEditorDlg::OpenEditor()
-{
-    m_dlg = std::make_unique<CEditorDlg>(nullptr, &m_owner);
-    m_dlg->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
-}
-
-QString TestEditorDlg::WriteProgram(const QString &name, const DaySpecs &days)
-{
-    const QString path = m_folder->filePath(name);
-    const auto program = MakeProgram(days);
-    program->SetPath(path);
-    if (!program->Save())
-        return QString();
-    return path;
-}
-
-void TestEditorDlg::LoadProgram(const DaySpecs &days)
-{
-    const QString path = WriteProgram(QStringLiteral("loaded.rpp"), days);
-    QVERIFY(!path.isEmpty());
-    FileDialog::setNextFileNames({path});
-    m_dlg->RunCommand(Ed::Open);
-    QCOMPARE(m_dlg->Program().GetDayCount(), days.size());
-    QCOMPARE(m_dlg->GetFileName(), path);
-}
-
-void TestEditorDlg::exitAsks_data()
-{
-    QTest::addColumn<bool>("bound"); // the program has a file
-    QTest::addColumn<bool>("modified");
-    QTest::addColumn<bool>("viaCloseBox");
-    QTest::addColumn<int>("answer"); // QMessageBox::NoButton: no question expected
-    QTest::addColumn<QStringList>("saveAs"); // queued save dialog answers
-    QTest::addColumn<bool>("closes");
-    QTest::addColumn<bool>("saved");
-
-    const int yes = QMessageBox::Yes;
-    const int no = QMessageBox::No;
-    const int cancel = QMessageBox::Cancel;
-    const int none = QMessageBox::NoButton;
-    const auto row = [](const char *name, bool bound, bool modified, bool closeBox, int answer,
-                        const QStringList &saveAs, bool closes, bool saved) {
-        QTest::newRow(name) << bound << modified << closeBox << answer << saveAs << closes << saved;
-    };
-    row("unchanged: closes at once", true, false, false, none, {}, true, false);
-    row("yes saves and closes", true, true, false, yes, {}, true, true);
-    row("no closes without saving", true, true, false, no, {}, true, false);
-    row("cancel stays", true, true, false, cancel, {}, false, false);
-    row("yes without a file, save dialog cancelled: stays", false, true, false, yes, {QString()},
-        false, false);
-    row("yes without a file, saved as", false, true, false, yes, {"new.rpp"}, true, true);
-    row("close box asks too", true, true, true, cancel, {}, false, false);
-}
-
-void TestEditorDlg::exitAsks()
-{
-    QFETCH(bool, bound);
-    QFETCH(bool, modified);
-    QFETCH(bool, viaCloseBox);
-    QFETCH(int, answer);
-    QFETCH(QStringList, saveAs);
-    QFETCH(bool, closes);
-    QFETCH(bool, saved);
-
-    QString path;
-    if (bound) {
-        LoadProgram({"A:1"});
-        path = m_dlg->GetFileName();
-    } else {
-        m_dlg->RunCommand(Ed::AddDay);
-    }
-    if (modified)
-        m_dlg->Program().GetDay(0)->SetNotes(QStringLiteral("changed"));
-    for (QString &name : saveAs) {
-        if (!name.isEmpty())
-            name = path = m_folder->filePath(name);
-    }
-    FileDialog::setNextFileNames(saveAs);
-    if (answer != QMessageBox::NoButton)
-        MessageBox::setNextAnswers({static_cast<MessageBox::Button>(answer)});
-
-    if (viaCloseBox)
-        m_dlg->close();
-    else
-        QTest::mouseClick(Button("cancelButton"), Qt::LeftButton);
-
-    const auto shown = MessageBox::takeShown();
-    QCOMPARE(shown.size(), answer == QMessageBox::NoButton ? 0 : 1);
-    if (!shown.isEmpty()) {
-        QCOMPARE(shown.first().icon, QMessageBox::Question);
-        QCOMPARE(shown.first().buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    }
-    QCOMPARE(m_dlg->isVisible(), !closes);
-    if (closes)
-        QCOMPARE(m_dlg->result(), int(QDialog::Rejected));
-    QCOMPARE(m_dlg->Program().IsModified(), modified && !saved);
-    if (!path.isEmpty()) {
-        TrainingProgram onDisk;
-        QCOMPARE(onDisk.Open(path), true);
-        QCOMPARE(onDisk.GetDay(0)->GetNotes(), saved ? QStringLiteral("changed") : QString());
-    }
-}
-
-void TestEditorDlg::newAndCloseAsk_data()
-{
-    QTest::addColumn<int>("command");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("cleared");
-    QTest::addColumn<bool>("saved");
-
-    for (const int command : {int(Ed::New), int(Ed::Close)}) {
-        const char *name = command == Ed::New ? "New" : "Close";
-        QTest::addRow("%s, yes", name) << command << int(QMessageBox::Yes) << true << true;
-        QTest::addRow("%s, no", name) << command << int(QMessageBox::No) << true << false;
-        QTest::addRow("%s, cancel", name) << command << int(QMessageBox::Cancel) << false << false;
-    }
-}
-
-void TestEditorDlg::newAndCloseAsk()
-{
-    QFETCH(int, command);
-    QFETCH(int, answer);
-    QFETCH(bool, cleared);
-    QFETCH(bool, saved);
-
-    LoadProgram({"A:1", "B:1"});
-    const QString path = m_dlg->GetFileName();
-    m_dlg->Program().GetDay(1)->SetNotes(QStringLiteral("changed"));
-    MessageBox::setNextAnswers({static_cast<MessageBox::Button>(answer)});
-    m_dlg->RunCommand(command);
-
-    const auto shown = MessageBox::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(m_dlg->Program().GetDayCount(), cleared ? 0 : 2);
-    QCOMPARE(m_dlg->GetFileName(), cleared ? QString() : path);
-    QCOMPARE(Days().GetRowCount(), m_dlg->Program().GetDayCount());
-    TrainingProgram onDisk;
-    QVERIFY(onDisk.Open(path));
-    QCOMPARE(onDisk.GetDay(1)->GetNotes(), saved ? QStringLiteral("changed") : QString());
-
-    // A program without changes is set aside without a question.
-    if (!cleared)
-        return;
-    m_dlg->RunCommand(command);
-    QCOMPARE(MessageBox::takeShown().size(), 0);
-    QCOMPARE(m_dlg->Program().GetDayCount(), 0);
-}
-
-// The tabs follow the day clicked in the day list, and an edit in them stays with its day.
-void TestEditorDlg::clickedDayIsShown()
-{
-    LoadProgram({QStringLiteral("A:1"), QStringLiteral("B:2")});
-    for (int row : {1, 0, 1}) {
-        QTest::mouseClick(Days().viewport(), Qt::LeftButton, {}, Days().CellRect(row, 0).center());
-        QCOMPARE(m_dlg->GetDay(), m_dlg->Program().GetDay(row));
-    }
-}
-
-// Moving the shown day swaps it with its neighbour and keeps it shown; at the ends it stays.
-void TestEditorDlg::daysMove_data()
-{
-    QTest::addColumn<DaySpecs>("days");
-    QTest::addColumn<int>("shown");
-    QTest::addColumn<int>("command");
-    QTest::addColumn<QString>("order");
-    const DaySpecs three {"A:1", "B:1", "C:1"};
-    QTest::newRow("two days, down") << DaySpecs {"A:1", "B:1"} << 0 << int(Ed::MoveDayDown) << "BA";
-    QTest::newRow("up") << three << 1 << int(Ed::MoveDayUp) << "BAC";
-    QTest::newRow("first up") << three << 0 << int(Ed::MoveDayUp) << "ABC";
-    QTest::newRow("last down") << three << 2 << int(Ed::MoveDayDown) << "ABC";
-}
-
-void TestEditorDlg::daysMove()
-{
-    QFETCH(DaySpecs, days);
-    QFETCH(int, shown);
-    QFETCH(int, command);
-    QFETCH(QString, order);
-    LoadProgram(days);
-    QTest::mouseClick(Days().viewport(), Qt::LeftButton, {}, Days().CellRect(shown, 0).center());
-    const TrainingDay *moved = m_dlg->GetDay();
-    m_dlg->RunCommand(command);
-    QString names;
-    for (int i = 0; i < m_dlg->Program().GetDayCount(); ++i)
-        names += m_dlg->Program().GetDay(i)->GetWorkout(0)->GetName();
-    QCOMPARE(names, order);
-    QCOMPARE(m_dlg->GetDay(), moved);
-}
-
-// Enter saves the program (Save is the default button); other keys do not.
-void TestEditorDlg::enterSavesOtherKeysDoNot()
-{
-    LoadProgram({QStringLiteral("A:1"), QStringLiteral("B:1")});
-    m_dlg->Program().GetDay(1)->GetWorkout(0)->SetName(QStringLiteral("C"));
-    const auto savedName = [this] {
-        TrainingProgram saved;
-        return saved.Open(m_dlg->GetFileName()) ? saved.GetDay(1)->GetWorkout(0)->GetName()
-                                                : QString();
-    };
-    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Delete, Qt::Key_A})
-        QTest::keyClick(m_dlg.get(), key);
-    QCOMPARE(savedName(), QStringLiteral("B"));
-    QTest::keyClick(m_dlg.get(), Qt::Key_Return);
-    QCOMPARE(savedName(), QStringLiteral("C"));
-}
 
 REPBOOK_TEST_MAIN(TestEditorDlg)
 #include "tst_editordlg.moc"

@@ -43,25 +43,42 @@ private slots:
             items << combo.itemText(i);
         QCOMPARE(items, listed);
     }
-    void completesWhileTyping_data()
+    // Typed text is completed with the tail selected, except after Backspace; a name given
+    // beforehand shows its entry, or the first one it begins, or itself, all selected so that
+    // typing replaces it.
+    void completes_data()
     {
-        QTest::addColumn<QString>("typed"); // "<" is Backspace
+        QTest::addColumn<bool>("preset"); // given beforehand, not typed
+        QTest::addColumn<QString>("input"); // "<" is Backspace
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("completed, the tail selected") << "Sq" << QStringLiteral("Squat") << "uat";
-        QTest::newRow("typing on follows the name") << "Squ" << QStringLiteral("Squat") << "at";
-        QTest::newRow("Backspace does not complete again") << "Sq<" << QStringLiteral("Sq") << "";
-        QTest::newRow("no such name") << "Zz" << QStringLiteral("Zz") << "";
+        const auto row = [](const char *name, bool preset, const char *input, const char *text,
+                            const char *selected) {
+            QTest::newRow(name) << preset << QString::fromUtf8(input) << QString::fromUtf8(text)
+                                << QString::fromUtf8(selected);
+        };
+        row("typed: completed, the tail selected", false, "Sq", "Squat", "uat");
+        row("typed on: follows the name", false, "Squ", "Squat", "at");
+        row("typed: Backspace does not complete again", false, "Sq<", "Sq", "");
+        row("typed: no such name", false, "Zz", "Zz", "");
+        row("given: equal", true, "Row", "Row", "Row");
+        row("given: equal but for case", true, "ROW", "Row", "Row");
+        row("given: beginning", true, "Sq", "Squat", "Squat");
+        row("given: not listed", true, "Zz", "Zz", "Zz");
     }
-    void completesWhileTyping()
+    void completes()
     {
-        QFETCH(QString, typed);
+        QFETCH(bool, preset);
+        QFETCH(QString, input);
         QFETCH(QString, text);
         QFETCH(QString, selected);
         CSmartComboBox combo;
         QVERIFY(Load(combo, "Squat\r\nBench press\r\nRow\r\n"));
-        combo.lineEdit()->clear();
-        for (const QChar c : typed) {
+        if (preset)
+            combo.SelectPreset(input);
+        else
+            combo.lineEdit()->clear();
+        for (const QChar c : preset ? QString() : input) {
             if (c == u'<')
                 QTest::keyClick(combo.lineEdit(), Qt::Key_Backspace);
             else
@@ -69,25 +86,6 @@ private slots:
         }
         QCOMPARE(combo.currentText(), text);
         QCOMPARE(combo.lineEdit()->selectedText(), selected);
-    }
-    // A name given beforehand shows its entry, or the first one it begins, or itself.
-    void presetShown_data()
-    {
-        QTest::addColumn<QString>("preset");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("equal") << "Row" << QStringLiteral("Row");
-        QTest::newRow("equal but for case") << "ROW" << QStringLiteral("Row");
-        QTest::newRow("beginning") << "Sq" << QStringLiteral("Squat");
-        QTest::newRow("not listed") << "Zz" << QStringLiteral("Zz");
-    }
-    void presetShown()
-    {
-        QFETCH(QString, preset);
-        QFETCH(QString, text);
-        CSmartComboBox combo;
-        QVERIFY(Load(combo, "Squat\r\nBench press\r\nRow\r\n"));
-        combo.SelectPreset(preset);
-        QCOMPARE(combo.currentText(), text);
     }
 };
 

@@ -19,34 +19,32 @@ void TestStatusCheck::questionAtOk_data()
     // exercises: in the diary notation (common/DiaryText.h)
     QTest::addColumn<int>("workoutStatus");
     QTest::addColumn<QString>("exercises");
-    // The question's words: the exercises' quantifier and status, the workout's status; empty
-    // when nothing is asked. answer: the status Yes gives, -1 when nothing is asked.
+    // The question's words: the exercises' quantifier and status, the workout's status (written
+    // "Some/Done/Not yet"); empty when nothing is asked. answer: the status Yes gives, -1 when
+    // nothing is asked.
     QTest::addColumn<QStringList>("asked");
     QTest::addColumn<int>("answer");
 
     const int notYet = 0, done = 1, failed = 2, unknown = 7;
-    const QStringList none;
-    QTest::newRow("Not yet, some Done")
-        << notYet << "Squat, Squat done, Squat" << QStringList {"Some", "Done", "Not yet"} << done;
-    QTest::newRow("Not yet, Done before Failed")
-        << notYet << "Squat failed, Squat done" << QStringList {"Some", "Done", "Not yet"} << done;
-    QTest::newRow("Not yet, some Failed")
-        << notYet << "Squat, Squat failed" << QStringList {"Some", "Failed", "Not yet"} << failed;
-    QTest::newRow("Not yet, all Not yet") << notYet << "Squat, Squat" << none << -1;
-    QTest::newRow("Failed, some Done")
-        << failed << "Squat failed, Squat done" << QStringList {"Some", "Done", "Failed"} << done;
-    QTest::newRow("Failed, none Done") << failed << "Squat failed, Squat" << none << -1;
-    QTest::newRow("Done, some Done") << done << "Squat done, Squat failed, Squat" << none << -1;
-    QTest::newRow("Done, some Failed")
-        << done << "Squat, Squat failed" << QStringList {"Some", "Failed", "Done"} << failed;
-    QTest::newRow("Done, all Not yet")
-        << done << "Squat, Squat" << QStringList {"All", "Not yet", "Done"} << notYet;
-    QTest::newRow("Done, no exercises") << done << "" << none << -1;
-    QTest::newRow("unknown status is Done, some Failed")
-        << unknown << "Squat failed" << QStringList {"Some", "Failed", "Done"} << failed;
-    QTest::newRow("unknown status is Done, all Not yet")
-        << unknown << "Squat" << QStringList {"All", "Not yet", "Done"} << notYet;
-    QTest::newRow("unknown status is Done, some Done") << unknown << "Squat done" << none << -1;
+    const auto row = [](const char *name, int workout, const char *exercises, const char *asked,
+                        int answer) {
+        QTest::newRow(name) << workout << QString::fromUtf8(exercises)
+                            << QString::fromUtf8(asked).split(u'/', Qt::SkipEmptyParts) << answer;
+    };
+    row("Not yet, some Done", notYet, "Squat, Squat done, Squat", "Some/Done/Not yet", done);
+    row("Not yet, Done before Failed", notYet, "Squat failed, Squat done", "Some/Done/Not yet",
+        done);
+    row("Not yet, some Failed", notYet, "Squat, Squat failed", "Some/Failed/Not yet", failed);
+    row("Not yet, all Not yet", notYet, "Squat, Squat", "", -1);
+    row("Failed, some Done", failed, "Squat failed, Squat done", "Some/Done/Failed", done);
+    row("Failed, none Done", failed, "Squat failed, Squat", "", -1);
+    row("Done, some Done", done, "Squat done, Squat failed, Squat", "", -1);
+    row("Done, some Failed", done, "Squat, Squat failed", "Some/Failed/Done", failed);
+    row("Done, all Not yet", done, "Squat, Squat", "All/Not yet/Done", notYet);
+    row("Done, no exercises", done, "", "", -1);
+    row("unknown status is Done, some Failed", unknown, "Squat failed", "Some/Failed/Done", failed);
+    row("unknown status is Done, all Not yet", unknown, "Squat", "All/Not yet/Done", notYet);
+    row("unknown status is Done, some Done", unknown, "Squat done", "", -1);
 }
 
 void TestStatusCheck::questionAtOk()

@@ -6,7 +6,6 @@
 #include "common/TestMain.h"
 #include "exchange/DiaryExport.h"
 #include "exchange/DiaryImport.h"
-#include "exchange/ExchangeFields.h"
 #include "exchange/ImportNameMap.h"
 #include "exchange/ImportSource.h"
 #include "exchange/NameMatcher.h"
@@ -14,44 +13,12 @@
 #include "model/DatabaseFile.h"
 #include "model/DatabaseWriter.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
 namespace {
-
-// One line per day: "date [notes] | Workout (status): name SxR@W 'note' status, ...".
-QString Describe(const DiaryDatabase &diary)
-{
-    QStringList lines;
-    for (int d = 0; d < diary.GetDayCount(); ++d) {
-        const TrainingDay &day = *diary.GetDay(d);
-        QString line = ExchangeFields::DateText(day.GetDate());
-        if (!day.GetNotes().isEmpty())
-            line += QStringLiteral(" [%1]").arg(day.GetNotes());
-        for (int w = 0; w < day.GetWorkoutCount(); ++w) {
-            const Workout &workout = *day.GetWorkout(w);
-            QStringList entries;
-            for (int e = 0; e < workout.GetExerciseCount(); ++e) {
-                const ExerciseEntry &x = *workout.GetExercise(e);
-                QString entry =
-                    QStringLiteral("%1 %2x%3@%4")
-                        .arg(x.GetName())
-                        .arg(x.GetSets())
-                        .arg(x.GetReps())
-                        .arg(QString::fromLatin1(DatabaseWriter::WeightText(x.GetWeight())));
-                if (!x.GetNote().isEmpty())
-                    entry += QStringLiteral(" '%1'").arg(x.GetNote());
-                entries.append(entry);
-            }
-            line += QStringLiteral(" | %1: %2").arg(workout.GetName(), entries.join(u", "));
-        }
-        lines.append(line);
-    }
-    return lines.join(u'\n');
-}
 
 QString Skipped(const QList<SkippedRow> &rows)
 {
@@ -136,19 +103,332 @@ class TestExchange : public QObject
     Q_OBJECT
 
 private slots:
-    void readsOtherLogs_data();
-    void readsOtherLogs();
-    void roundTripIsLossless_data();
-    void roundTripIsLossless();
-    void secondImportAddsNothing();
-    void previewCountsWhatIsNew();
-    void badInputIsRefused_data();
-    void badInputIsRefused();
-    void readersKeepTheirProperties_data();
-    void readersKeepTheirProperties();
-    void proposesClosestName_data();
-    void proposesClosestName();
-    void rememberedNamesJoinTheDiary();
+    void readsOtherLogs_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("days"); // as the diary holds them, every workout Done
+        QTest::addColumn<QString>("skipped");
+        QTest::addColumn<QString>("preview"); // of the first workout; empty: not checked
+
+        QTest::newRow("strong: warm-up, rest timer, drop and failure sets")
+            << Data("strong.csv") << "Strong CSV"
+            << "28.3.2025 \"Good session\" Push_Day:done[Bench_Press_(Barbell) 1x10 40 "
+               "\"warm-up\", "
+               "Bench_Press_(Barbell) 2x8 60, Bench_Press_(Barbell) 1x12 45 \"drop set\", Dips "
+               "1x15 "
+               "done \"to failure; slow, controlled\"]; 30.3.2025 Legs:done[Squat 1x5 100]"
+            << "8: time or distance only\n10: weight 600 kg outside 0..500 kg\n"
+               "11: unreadable date \"not a date\""
+            << "Push Day: Bench Press (Barbell) 1 \u00d7 10 \u00d7 40 kg, Bench Press (Barbell) 2 "
+               "\u00d7 8 \u00d7 60 kg, Bench Press (Barbell) 1 \u00d7 12 \u00d7 45 kg, Dips 1 "
+               "\u00d7 15";
+        QTest::newRow("strong: BOM, semicolons, quoted header, pounds, decimal comma")
+            << Data("strong_semicolon_lbs.csv") << "Strong CSV"
+            << "1.4.2025 Morning:done[Deadlift 2x5 102.06, Curl 1x12 10.21]"
+            << ""
+            << "Morning: Deadlift 2 \u00d7 5 \u00d7 102.06 kg (225 lb), Curl 1 \u00d7 12 \u00d7 "
+               "10.21 kg (22.5 lb)";
+        QTest::newRow("strong: weight unit column")
+            << Data("strong_unit_column.csv") << "Strong CSV"
+            << "2.4.2025 Upper:done[Row 1x10 45.36, Row 1x10 40]"
+            << "" << QString();
+        QTest::newRow("hevy: line breaks in a quoted description")
+            << Data("hevy.csv") << "Hevy CSV"
+            << "28.3.2025 \"Felt good\nafter the break\" Full_Body:done[Squat_(Barbell) 1x5 60 "
+               "\"warm-up\", Squat_(Barbell) 2x5 100, Pull_Up 1x12 done \"to failure; wide grip\"]"
+            << "8: time or distance only" << QString();
+        QTest::newRow("fitnotes: a date is a workout named after its categories")
+            << Data("fitnotes.csv") << "FitNotes CSV"
+            << "27.3.2025 Chest,_Biceps:done[Flat_Barbell_Bench_Press 2x5 80, Barbell_Curl 1x10 30 "
+               "\"last one slow\"]"
+            << "5: time or distance only\n6: reps 300 outside 0..200\n7: time or distance only"
+            << QString();
+        QTest::newRow("liftlog: a session past midnight, units per row, notes")
+            << Data("liftlog.csv") << "LiftLog CSV"
+            << "2.6.2025 Workout:done[Squat 2x5 100, Bench_Press 2x8 61.23 \"paused, 1s\"]; "
+               "3.6.2025 Workout:done[Deadlift 1x3 140 \"grip failed\", Deadlift 1x3 140.61]"
+            << "8: unreadable timestamp \"yesterday\"\n9: unknown unit \"stone\"" << QString();
+        QTest::newRow("fitnotes: pounds, a date without categories")
+            << Data("fitnotes_lbs.csv") << "FitNotes CSV"
+            << "27.3.2025 Legs:done[Squat 1x8 61.23]; 28.3.2025 Workout:done[Plank 1x1 done]"
+            << ""
+            << "Legs: Squat 1 \u00d7 8 \u00d7 61.23 kg (135 lb)";
+        QTest::newRow("repbook: the header of earlier versions")
+            << Data("repbook_earlier_header.csv") << "Repbook CSV"
+            << "2.5.2025 Pull:done[Row 3x8 62.5]"
+            << ""
+            << "Pull: Row 3 \u00d7 8 \u00d7 62.5 kg";
+    }
+    void readsOtherLogs()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, format);
+        QFETCH(QString, days);
+        QFETCH(QString, skipped);
+        QFETCH(QString, preview);
+        const ImportedData data = Read(file);
+        QCOMPARE(data.formatName, format);
+        QCOMPARE(testsupport::DescribeDiary(*data.days), days);
+        QCOMPARE(Skipped(data.skipped), skipped);
+        if (!preview.isEmpty())
+            QCOMPARE(DiaryImport::WorkoutText(*data.days->GetDay(0)->GetWorkout(0), data.pounds,
+                                              WeightUnit()),
+                     preview);
+    }
+    void roundTripIsLossless_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<quint32>("seed");
+        QTest::addColumn<int>("unit");
+        for (const quint32 seed : {1u, 2u}) {
+            QTest::addRow("csv %u", seed) << int(DiaryExport::Format::Csv) << seed << 0;
+            QTest::addRow("json %u", seed) << int(DiaryExport::Format::Json) << seed << 0;
+        }
+        // Written in pounds, read back as the same kilograms.
+        QTest::addRow("csv lb") << int(DiaryExport::Format::Csv) << 3u << int(WeightUnit::Pounds);
+        QTest::addRow("json lb") << int(DiaryExport::Format::Json) << 3u << int(WeightUnit::Pounds);
+    }
+    void roundTripIsLossless()
+    {
+        QFETCH(int, format);
+        QFETCH(quint32, seed);
+        QFETCH(int, unit);
+        // The original as the diary file holds it: what the user has after a save and a load.
+        DiaryDatabase made;
+        FillHardDiary(made, seed);
+        const QByteArray original = DatabaseWriter::FileBytes(made);
+        DiaryDatabase diary;
+        QVERIFY(diary.LoadFromData(original));
+
+        const ImportedData data =
+            Read(Export(diary, DiaryExport::Format(format), WeightUnit::Kind(unit)));
+        QCOMPARE(Skipped(data.skipped), QString());
+
+        DiaryDatabase empty;
+        const DiaryImport::Plan plan = DiaryImport::MakePlan(data, empty);
+        QCOMPARE(plan.DaysAdded(), diary.GetDayCount());
+        DiaryImport::Apply(plan, empty);
+        QCOMPARE(DatabaseWriter::FileBytes(empty).split('\n'), original.split('\n'));
+    }
+    void secondImportAddsNothing()
+    {
+        DiaryDatabase diary;
+        // A day already holding something else on the first date of the file.
+        AddDay(diary, DateValue::FromDate(2025, 3, 28), QString(),
+               {{QStringLiteral("Mobility"), ProgressStatus::NotYet}}, 1);
+        for (const char *file : {"strong.csv", "hevy.csv", "fitnotes.csv", "liftlog.csv"}) {
+            const ImportedData data = Read(Data(file));
+            DiaryImport::Apply(DiaryImport::MakePlan(data, diary), diary);
+            const QByteArray before = DatabaseWriter::FileBytes(diary);
+            const DiaryImport::Plan again = DiaryImport::MakePlan(Read(Data(file)), diary);
+            QVERIFY2(again.AddsNothing(), file);
+            // Nothing to add: the totals name no dates.
+            QVERIFY2(!DiaryImport::PlanTotals(again).contains(u'-'), file);
+
+            QCOMPARE(again.WorkoutsKnown(), data.days->GetDayCount());
+            DiaryImport::Apply(again, diary);
+            QCOMPARE(DatabaseWriter::FileBytes(diary), before);
+        }
+        // The imported workouts joined the existing day; nothing there was replaced.
+        const TrainingDay *day = diary.FindDay(DateValue::FromDate(2025, 3, 28));
+        QCOMPARE(day->GetWorkoutCount(), 3);
+        QCOMPARE(day->GetWorkout(0)->GetName(), QStringLiteral("Mobility"));
+        QCOMPARE(day->GetNotes(), QStringLiteral("Good session"));
+        QCOMPARE(diary.GetDayCount(), 5);
+        // One date to add: named once.
+        DiaryDatabase empty;
+        const QString totals = DiaryImport::PlanTotals(
+            DiaryImport::MakePlan(Read(Data("strong_unit_column.csv")), empty));
+        QVERIFY2(totals.contains(QLatin1String("(1 new day), 2025-04-02;")), qPrintable(totals));
+    }
+    void previewCountsWhatIsNew()
+    {
+        DiaryDatabase diary;
+        DiaryImport::Apply(DiaryImport::MakePlan(Read(Data("strong.csv")), diary), diary);
+        diary.RemoveDay(diary.FindDayIndex(DateValue::FromDate(2025, 3, 30)));
+        // A changed workout is new: the file's set of that date is told apart from the diary's.
+        diary.GetDay(0)->GetWorkout(0)->GetExercise(1)->SetReps(9);
+
+        const QString exported = Export(diary, DiaryExport::Format::Csv, WeightUnit());
+        const DiaryImport::Plan plan = DiaryImport::MakePlan(Read(Data("strong.csv")), diary);
+        // The totals, each date, then the rows skipped; without the dates only the totals and rows.
+        const QStringList summary = DiaryImport::SummaryLines(plan, true);
+        QCOMPARE(
+            summary,
+            QStringList({"Strong CSV: 2 workouts with 5 exercises to add (1 new day), 2025-03-28 "
+                         "to 2025-03-30; 0 workouts already in the diary; 3 rows skipped.",
+                         "2025-03-28  adds 1 workout, 4 exercises; 0 already there",
+                         "2025-03-30  new day, 1 workout, 1 exercise; 0 already there",
+                         "line 8 skipped: time or distance only",
+                         "line 10 skipped: weight 600 kg outside 0..500 kg",
+                         "line 11 skipped: unreadable date \"not a date\""}));
+        QCOMPARE(DiaryImport::SummaryLines(plan, false), summary.mid(0, 1) + summary.mid(3));
+        // The own export of the same diary is wholly known.
+        QVERIFY(DiaryImport::MakePlan(Read(exported), diary).AddsNothing());
+    }
+    void badInputIsRefused_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("message");
+        const int Auto = int(ImportSource::Format::Auto);
+        const auto row = [](const char *name, const QString &file, const char *message,
+                            int format = int(ImportSource::Format::Auto)) {
+            QTest::newRow(name) << file << format << QString::fromUtf8(message);
+        };
+        row("broken quotes", Data("broken_quotes.csv"),
+            "Line 2 opens a quoted field that is never closed.");
+        row("binary data", Data("binary.csv"),
+            "Line 3 holds binary data: this is not a text file.");
+        row("four control characters are still text",
+            WriteTemp(QStringLiteral("controls.csv"),
+                      "Date,Exercise,Category,Weight (kgs),Reps\n\x01\x02\x03\x04,\"5\n"),
+            "Line 2 opens a quoted field that is never closed.");
+        row("empty", Data("empty.csv"), "Line 1: the file is empty.");
+        row("another kind of file", Data("other_kind.csv"), "Line 1: the file is no export");
+        row("forced format of another log", Data("hevy.csv"),
+            "Line 1: the header is not that of a Strong CSV file.",
+            int(ImportSource::Format::Strong));
+        row("forced Repbook CSV on another log", Data("hevy.csv"), "Line 1: the header lacks",
+            int(ImportSource::Format::Csv));
+        row("broken JSON", Data("broken.json"), "Line 3 is not valid JSON");
+        row("missing", Data("no-such-file.csv"), "cannot be read.");
+        // Lines are counted as an editor shows them, blank lines before the header included.
+        const QByteArrayList rows = {"Date,Exercise,Category,Weight (kgs),Reps",
+                                     "2025-03-27,Squat,Legs,1,5", "2025-03-27,\"Squat,Legs,1,5",
+                                     "2025-03-28,Squat,Legs,1,5"};
+        for (const QByteArray end : {"\n", "\r\n", "\r", "\n\n"}) {
+            QTest::addRow("line ends %s", end.toHex().constData())
+                << WriteTemp(QStringLiteral("ends%1.csv").arg(QString::fromLatin1(end.toHex())),
+                             end + end + rows.join(end))
+                << Auto << QStringLiteral("Line %1 opens a quoted").arg(end == "\n\n" ? 9 : 5);
+        }
+        // Far larger than any diary: refused before it is read; the largest allowed size is read.
+        for (const qint64 size : {qint64(300) << 20, DatabaseFile::MaxFileSize}) {
+            QFile file(m_dir.filePath(QStringLiteral("%1.csv").arg(size)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
+            QTest::addRow("%lld bytes", size)
+                << file.fileName() << Auto
+                << (size == DatabaseFile::MaxFileSize ? "Line 1 holds binary data"
+                                                      : "is too large to import (300 MB");
+        }
+        row("days that are no objects",
+            WriteTemp(QStringLiteral("numbers.json"),
+                      R"({"format":"repbook-diary","version":1,"days":[1,2]})"),
+            "Day 1 of the file: a day must be an object.");
+    }
+    void badInputIsRefused()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, format);
+        QFETCH(QString, message);
+        ImportedData data;
+        QString error;
+        QVERIFY(!ImportSource::ReadFile(file, ImportSource::Format(format), data, error));
+        QVERIFY2(error.contains(message), qPrintable(error));
+    }
+    // Every seed of the fuzzing targets and every finding, through each reader.
+    void readersKeepTheirProperties_data()
+    {
+        QTest::addColumn<QString>("reader");
+        QTest::addColumn<QString>("file");
+        const QDir seeds(testsupport::dataFile(QStringLiteral("fuzz/readers")));
+        for (const QString &reader : ReaderChecks::ReaderNames()) {
+            for (const QString &folder : {reader, QStringLiteral("regressions")}) {
+                for (const QFileInfo &file :
+                     QDir(seeds.filePath(folder)).entryInfoList(QDir::Files))
+                    QTest::addRow("%s %s", qPrintable(reader), qPrintable(file.fileName()))
+                        << reader << file.filePath();
+            }
+        }
+    }
+    void readersKeepTheirProperties()
+    {
+        QFETCH(QString, reader);
+        QFETCH(QString, file);
+        QFile input(file);
+        QVERIFY(input.open(QIODevice::ReadOnly));
+        const QByteArray data = input.readAll();
+        QCOMPARE(ReaderChecks::Check(reader, data), QString());
+        QCOMPARE(ReaderChecks::Check(QStringLiteral("detect"), data), QString());
+    }
+    void proposesClosestName_data()
+    {
+        QTest::addColumn<QString>("names"); // imported|proposed
+        QTest::newRow("case") << "bench press|Bench press";
+        QTest::newRow("spacing") << " Bench   Press|Bench press";
+        QTest::newRow("equipment suffix") << "Bench Press (Barbell)|Bench press";
+        QTest::newRow("two suffixes") << "Squat [Smith] (Machine)|Squat";
+        QTest::newRow("plural") << "Barbell Curls|Barbell curl";
+        QTest::newRow("diary name in the plural") << "Dip|Dips";
+        QTest::newRow("one edit") << "Pull Up|Pull-up";
+        QTest::newRow("one letter more") << "Squatt|Squat";
+        QTest::newRow("two edits in a long name") << "Bnech Press|Bench press";
+        QTest::newRow("two edits in ten letters") << "Bakc squat|Back squat";
+        QTest::newRow("fewest edits win") << "Barbell Curll|Barbell curl";
+        QTest::newRow("short names must be equal") << "Rope|";
+        QTest::newRow("nothing close") << "Deadlift|";
+        QTest::newRow("only a suffix") << "(Barbell)|";
+    }
+    void proposesClosestName()
+    {
+        QFETCH(QString, names);
+        const QStringList known = {"Row",          "Bench press", "Squat", "Back squat",
+                                   "Barbell curl", "Pull-up",     "Dips",  "Hack squat"};
+        QCOMPARE(NameMatcher::Closest(names.section(u'|', 0, 0), known), names.section(u'|', 1));
+    }
+    void rememberedNamesJoinTheDiary()
+    {
+        DiaryDatabase diary;
+        QVERIFY(testsupport::BuildDiary(diary, QStringLiteral("1.1.2025 Old:done[Bench_press]")));
+        const QStringList known = NameMatcher::KnownNames(diary, {QStringLiteral("Dip")});
+        QCOMPARE(known, QStringList({"Dip", "Bench press"}));
+
+        const QString names =
+            ImportNameMap::PathBeside(m_dir.filePath(QStringLiteral("UEList.txt")));
+        ImportNameMap map(names);
+        QString error;
+        // Nothing worth keeping makes no file.
+        QVERIFY(map.Remember("Strong CSV", {{"Squat", "Squat"}}, error) && !QFile::exists(names));
+        QVERIFY(map.Remember(
+            "Strong CSV",
+            {{"Bench Press (Barbell)", "Bench press"}, {"Squat", "Squat"}, {"Bad\tname", "Row"}},
+            error));
+        QVERIFY(map.Remember("Hevy CSV", {{"Dips", "Dip"}}, error));
+        ImportNameMap reread(map);
+        reread.Load();
+        const QHash<QString, QString> remembered = reread.For(QStringLiteral("Strong CSV"));
+        QCOMPARE(remembered.size(), 1); // a name joined to itself or holding a tab is not kept
+
+        const ImportedData data = Read(Data("strong.csv"));
+        QStringList proposals;
+        for (const NameMatcher::Proposal &p : NameMatcher::Propose(*data.days, known, remembered))
+            proposals.append(p.imported + u'>' + p.proposed + (p.remembered ? u'!' : u' '));
+        QCOMPARE(proposals,
+                 QStringList({"Bench Press (Barbell)>Bench press!", "Dips>Dip ", "Squat> "}));
+
+        // Joined names make the same workouts: a second import with the choices adds nothing.
+        DiaryImport::Apply(DiaryImport::MakePlan(NameMatcher::WithNames(data, remembered), diary),
+                           diary);
+        QVERIFY(testsupport::DescribeDiary(diary).contains(
+            QStringLiteral("Push_Day:done[Bench_press 1x10 40 ")));
+        QVERIFY(
+            DiaryImport::MakePlan(NameMatcher::WithNames(data, remembered), diary).AddsNothing());
+        QVERIFY(!DiaryImport::MakePlan(data, diary).AddsNothing());
+
+        // Leaving a name as new forgets its choice; the other source keeps its own.
+        QVERIFY(reread.Remember(QStringLiteral("Strong CSV"),
+                                {{QStringLiteral("Bench Press (Barbell)"), QString()}}, error));
+        map.Load();
+        QVERIFY(map.For(QStringLiteral("Strong CSV")).isEmpty());
+        QCOMPARE(map.For(QStringLiteral("Hevy CSV")).value(QStringLiteral("Dips")),
+                 QStringLiteral("Dip"));
+        QVERIFY(!ImportNameMap(m_dir.filePath(QStringLiteral("no/such/folder/x.txt")))
+                     .Remember(QStringLiteral("Strong CSV"),
+                               {{QStringLiteral("A"), QStringLiteral("B")}}, error));
+        QVERIFY(error.contains(QStringLiteral("could not be saved")));
+    }
 
 private:
     // The diary's days exported into the test folder.
@@ -172,345 +452,6 @@ private:
 
     QTemporaryDir m_dir;
 };
-
-void TestExchange::readsOtherLogs_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("format");
-    QTest::addColumn<QString>("days");
-    QTest::addColumn<QString>("skipped");
-    QTest::addColumn<QString>("preview"); // of the first workout; empty: not checked
-
-    QTest::newRow("strong: warm-up, rest timer, drop and failure sets")
-        << Data("strong.csv") << "Strong CSV"
-        << "2025-03-28 [Good session] | Push Day: Bench Press (Barbell) 1x10@40.00 'warm-up', "
-           "Bench Press (Barbell) 2x8@60.00, Bench Press (Barbell) 1x12@45.00 'drop set', "
-           "Dips 1x15@0.00 'to failure; slow, controlled'\n"
-           "2025-03-30 | Legs: Squat 1x5@100.00"
-        << "8: time or distance only\n10: weight 600 kg outside 0..500 kg\n"
-           "11: unreadable date \"not a date\""
-        << "Push Day: Bench Press (Barbell) 1 \u00d7 10 \u00d7 40 kg, Bench Press (Barbell) 2 "
-           "\u00d7 8 \u00d7 60 kg, Bench Press (Barbell) 1 \u00d7 12 \u00d7 45 kg, Dips 1 "
-           "\u00d7 15";
-    QTest::newRow("strong: BOM, semicolons, quoted header, pounds, decimal comma")
-        << Data("strong_semicolon_lbs.csv") << "Strong CSV"
-        << "2025-04-01 | Morning: Deadlift 2x5@102.06, Curl 1x12@10.21"
-        << ""
-        << "Morning: Deadlift 2 \u00d7 5 \u00d7 102.06 kg (225 lb), Curl 1 \u00d7 12 \u00d7 "
-           "10.21 kg (22.5 lb)";
-    QTest::newRow("strong: weight unit column")
-        << Data("strong_unit_column.csv") << "Strong CSV"
-        << "2025-04-02 | Upper: Row 1x10@45.36, Row 1x10@40.00"
-        << "" << QString();
-    QTest::newRow("hevy: line breaks in a quoted description")
-        << Data("hevy.csv") << "Hevy CSV"
-        << "2025-03-28 [Felt good\nafter the break] | Full Body: Squat (Barbell) 1x5@60.00 "
-           "'warm-up', Squat (Barbell) 2x5@100.00, Pull Up 1x12@0.00 'to failure; wide grip'"
-        << "8: time or distance only" << QString();
-    QTest::newRow("fitnotes: a date is a workout named after its categories")
-        << Data("fitnotes.csv") << "FitNotes CSV"
-        << "2025-03-27 | Chest, Biceps: Flat Barbell Bench Press 2x5@80.00, Barbell Curl "
-           "1x10@30.00 'last one slow'"
-        << "5: time or distance only\n6: reps 300 outside 0..200\n7: time or distance only"
-        << QString();
-    QTest::newRow("liftlog: a session past midnight, units per row, notes")
-        << Data("liftlog.csv") << "LiftLog CSV"
-        << "2025-06-02 | Workout: Squat 2x5@100.00, Bench Press 2x8@61.23 'paused, 1s'\n"
-           "2025-06-03 | Workout: Deadlift 1x3@140.00 'grip failed', Deadlift 1x3@140.61"
-        << "8: unreadable timestamp \"yesterday\"\n9: unknown unit \"stone\"" << QString();
-    QTest::newRow("fitnotes: pounds, a date without categories")
-        << Data("fitnotes_lbs.csv") << "FitNotes CSV"
-        << "2025-03-27 | Legs: Squat 1x8@61.23\n2025-03-28 | Workout: Plank 1x1@0.00"
-        << ""
-        << "Legs: Squat 1 \u00d7 8 \u00d7 61.23 kg (135 lb)";
-    QTest::newRow("repbook: the header of earlier versions")
-        << Data("repbook_earlier_header.csv") << "Repbook CSV"
-        << "2025-05-02 | Pull: Row 3x8@62.50"
-        << ""
-        << "Pull: Row 3 \u00d7 8 \u00d7 62.5 kg";
-}
-
-void TestExchange::readsOtherLogs()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, format);
-    QFETCH(QString, days);
-    QFETCH(QString, skipped);
-    QFETCH(QString, preview);
-    const ImportedData data = Read(file);
-    QCOMPARE(data.formatName, format);
-    QCOMPARE(Describe(*data.days), days);
-    QCOMPARE(Skipped(data.skipped), skipped);
-    if (!preview.isEmpty())
-        QCOMPARE(DiaryImport::WorkoutText(*data.days->GetDay(0)->GetWorkout(0), data.pounds,
-                                          WeightUnit()),
-                 preview);
-    for (int d = 0; d < data.days->GetDayCount(); ++d) {
-        const Workout &workout = *data.days->GetDay(d)->GetWorkout(0);
-        QCOMPARE(workout.GetStatus(), ProgressStatus::Done);
-        QCOMPARE(workout.GetExercise(0)->GetStatus(), ProgressStatus::Done);
-    }
-}
-
-void TestExchange::roundTripIsLossless_data()
-{
-    QTest::addColumn<int>("format");
-    QTest::addColumn<quint32>("seed");
-    QTest::addColumn<int>("unit");
-    for (const quint32 seed : {1u, 2u}) {
-        QTest::addRow("csv %u", seed) << int(DiaryExport::Format::Csv) << seed << 0;
-        QTest::addRow("json %u", seed) << int(DiaryExport::Format::Json) << seed << 0;
-    }
-    // Written in pounds, read back as the same kilograms.
-    QTest::addRow("csv lb") << int(DiaryExport::Format::Csv) << 3u << int(WeightUnit::Pounds);
-    QTest::addRow("json lb") << int(DiaryExport::Format::Json) << 3u << int(WeightUnit::Pounds);
-}
-
-void TestExchange::roundTripIsLossless()
-{
-    QFETCH(int, format);
-    QFETCH(quint32, seed);
-    QFETCH(int, unit);
-    // The original as the diary file holds it: what the user has after a save and a load.
-    DiaryDatabase made;
-    FillHardDiary(made, seed);
-    const QByteArray original = DatabaseWriter::FileBytes(made);
-    DiaryDatabase diary;
-    QVERIFY(diary.LoadFromData(original));
-
-    const ImportedData data =
-        Read(Export(diary, DiaryExport::Format(format), WeightUnit::Kind(unit)));
-    QCOMPARE(Skipped(data.skipped), QString());
-
-    DiaryDatabase empty;
-    const DiaryImport::Plan plan = DiaryImport::MakePlan(data, empty);
-    QCOMPARE(plan.DaysAdded(), diary.GetDayCount());
-    DiaryImport::Apply(plan, empty);
-    QCOMPARE(DatabaseWriter::FileBytes(empty).split('\n'), original.split('\n'));
-}
-
-void TestExchange::secondImportAddsNothing()
-{
-    DiaryDatabase diary;
-    // A day already holding something else on the first date of the file.
-    AddDay(diary, DateValue::FromDate(2025, 3, 28), QString(),
-           {{QStringLiteral("Mobility"), ProgressStatus::NotYet}}, 1);
-    for (const char *file : {"strong.csv", "hevy.csv", "fitnotes.csv", "liftlog.csv"}) {
-        const ImportedData data = Read(Data(file));
-        DiaryImport::Apply(DiaryImport::MakePlan(data, diary), diary);
-        const QByteArray before = DatabaseWriter::FileBytes(diary);
-        const DiaryImport::Plan again = DiaryImport::MakePlan(Read(Data(file)), diary);
-        QVERIFY2(again.AddsNothing(), file);
-        // Nothing to add: the totals name no dates.
-        QVERIFY2(!DiaryImport::PlanTotals(again).contains(u'-'), file);
-
-        QCOMPARE(again.WorkoutsKnown(), data.days->GetDayCount());
-        DiaryImport::Apply(again, diary);
-        QCOMPARE(DatabaseWriter::FileBytes(diary), before);
-    }
-    // The imported workouts joined the existing day; nothing there was replaced.
-    const TrainingDay *day = diary.FindDay(DateValue::FromDate(2025, 3, 28));
-    QCOMPARE(day->GetWorkoutCount(), 3);
-    QCOMPARE(day->GetWorkout(0)->GetName(), QStringLiteral("Mobility"));
-    QCOMPARE(day->GetNotes(), QStringLiteral("Good session"));
-    QCOMPARE(diary.GetDayCount(), 5);
-    // One date to add: named once.
-    DiaryDatabase empty;
-    const QString totals =
-        DiaryImport::PlanTotals(DiaryImport::MakePlan(Read(Data("strong_unit_column.csv")), empty));
-    QVERIFY2(totals.contains(QLatin1String("(1 new day), 2025-04-02;")), qPrintable(totals));
-}
-
-void TestExchange::previewCountsWhatIsNew()
-{
-    DiaryDatabase diary;
-    DiaryImport::Apply(DiaryImport::MakePlan(Read(Data("strong.csv")), diary), diary);
-    diary.RemoveDay(diary.FindDayIndex(DateValue::FromDate(2025, 3, 30)));
-    // A changed workout is new: the file's set of that date is told apart from the diary's.
-    diary.GetDay(0)->GetWorkout(0)->GetExercise(1)->SetReps(9);
-
-    const QString exported = Export(diary, DiaryExport::Format::Csv, WeightUnit());
-    const DiaryImport::Plan plan = DiaryImport::MakePlan(Read(Data("strong.csv")), diary);
-    QCOMPARE(plan.days.size(), 2);
-    QCOMPARE(plan.DaysAdded(), 1);
-    QCOMPARE(plan.WorkoutsAdded(), 2);
-    QCOMPARE(plan.ExercisesAdded(), 5);
-    QCOMPARE(plan.WorkoutsKnown(), 0);
-    QCOMPARE(plan.skipped.size(), 3);
-    const QStringList summary = DiaryImport::SummaryLines(plan, true);
-    QVERIFY2(summary.value(0).contains(QLatin1String("(1 new day), 2025-03-28 to 2025-03-30")),
-             qPrintable(summary.value(0)));
-    QCOMPARE(summary.value(1),
-             QStringLiteral("2025-03-28  adds 1 workout, 4 exercises; 0 already there"));
-    QCOMPARE(summary.value(2),
-             QStringLiteral("2025-03-30  new day, 1 workout, 1 exercise; 0 already there"));
-    QCOMPARE(DiaryImport::SummaryLines(plan, false).size(), 1 + plan.skipped.size());
-    // The own export of the same diary is wholly known.
-    QVERIFY(DiaryImport::MakePlan(Read(exported), diary).AddsNothing());
-}
-
-void TestExchange::badInputIsRefused_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<int>("format");
-    QTest::addColumn<QString>("message");
-    const int Auto = int(ImportSource::Format::Auto);
-    const auto row = [](const char *name, const QString &file, const char *message,
-                        int format = int(ImportSource::Format::Auto)) {
-        QTest::newRow(name) << file << format << QString::fromUtf8(message);
-    };
-    row("broken quotes", Data("broken_quotes.csv"),
-        "Line 2 opens a quoted field that is never closed.");
-    row("binary data", Data("binary.csv"), "Line 3 holds binary data: this is not a text file.");
-    row("four control characters are still text",
-        WriteTemp(QStringLiteral("controls.csv"),
-                  "Date,Exercise,Category,Weight (kgs),Reps\n\x01\x02\x03\x04,\"5\n"),
-        "Line 2 opens a quoted field that is never closed.");
-    row("empty", Data("empty.csv"), "Line 1: the file is empty.");
-    row("another kind of file", Data("other_kind.csv"), "Line 1: the file is no export");
-    row("forced format of another log", Data("hevy.csv"),
-        "Line 1: the header is not that of a Strong CSV file.", int(ImportSource::Format::Strong));
-    row("forced Repbook CSV on another log", Data("hevy.csv"), "Line 1: the header lacks",
-        int(ImportSource::Format::Csv));
-    row("broken JSON", Data("broken.json"), "Line 3 is not valid JSON");
-    row("missing", Data("no-such-file.csv"), "cannot be read.");
-    // Lines are counted as an editor shows them, blank lines before the header included.
-    const QByteArrayList rows = {"Date,Exercise,Category,Weight (kgs),Reps",
-                                 "2025-03-27,Squat,Legs,1,5", "2025-03-27,\"Squat,Legs,1,5",
-                                 "2025-03-28,Squat,Legs,1,5"};
-    for (const QByteArray end : {"\n", "\r\n", "\r", "\n\n"}) {
-        QTest::addRow("line ends %s", end.toHex().constData())
-            << WriteTemp(QStringLiteral("ends%1.csv").arg(QString::fromLatin1(end.toHex())),
-                         end + end + rows.join(end))
-            << Auto << QStringLiteral("Line %1 opens a quoted").arg(end == "\n\n" ? 9 : 5);
-    }
-    // Far larger than any diary: refused before it is read; the largest allowed size is read.
-    for (const qint64 size : {qint64(300) << 20, DatabaseFile::MaxFileSize}) {
-        QFile file(m_dir.filePath(QStringLiteral("%1.csv").arg(size)));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
-        QTest::addRow("%lld bytes", size)
-            << file.fileName() << Auto
-            << (size == DatabaseFile::MaxFileSize ? "Line 1 holds binary data"
-                                                  : "is too large to import (300 MB");
-    }
-    row("days that are no objects",
-        WriteTemp(QStringLiteral("numbers.json"),
-                  R"({"format":"repbook-diary","version":1,"days":[1,2]})"),
-        "Day 1 of the file: a day must be an object.");
-}
-
-void TestExchange::badInputIsRefused()
-{
-    QFETCH(QString, file);
-    QFETCH(int, format);
-    QFETCH(QString, message);
-    ImportedData data;
-    QString error;
-    QVERIFY(!ImportSource::ReadFile(file, ImportSource::Format(format), data, error));
-    QVERIFY2(error.contains(message), qPrintable(error));
-}
-
-// Every seed of the fuzzing targets and every finding, through each reader.
-void TestExchange::readersKeepTheirProperties_data()
-{
-    QTest::addColumn<QString>("reader");
-    QTest::addColumn<QString>("file");
-    const QDir seeds(testsupport::dataFile(QStringLiteral("fuzz/readers")));
-    for (const QString &reader : ReaderChecks::ReaderNames()) {
-        for (const QString &folder : {reader, QStringLiteral("regressions")}) {
-            for (const QFileInfo &file : QDir(seeds.filePath(folder)).entryInfoList(QDir::Files))
-                QTest::addRow("%s %s", qPrintable(reader), qPrintable(file.fileName()))
-                    << reader << file.filePath();
-        }
-    }
-}
-
-void TestExchange::readersKeepTheirProperties()
-{
-    QFETCH(QString, reader);
-    QFETCH(QString, file);
-    QFile input(file);
-    QVERIFY(input.open(QIODevice::ReadOnly));
-    const QByteArray data = input.readAll();
-    QCOMPARE(ReaderChecks::Check(reader, data), QString());
-    QCOMPARE(ReaderChecks::Check(QStringLiteral("detect"), data), QString());
-}
-
-void TestExchange::proposesClosestName_data()
-{
-    QTest::addColumn<QString>("names"); // imported|proposed
-    QTest::newRow("case") << "bench press|Bench press";
-    QTest::newRow("spacing") << " Bench   Press|Bench press";
-    QTest::newRow("equipment suffix") << "Bench Press (Barbell)|Bench press";
-    QTest::newRow("two suffixes") << "Squat [Smith] (Machine)|Squat";
-    QTest::newRow("plural") << "Barbell Curls|Barbell curl";
-    QTest::newRow("diary name in the plural") << "Dip|Dips";
-    QTest::newRow("one edit") << "Pull Up|Pull-up";
-    QTest::newRow("one letter more") << "Squatt|Squat";
-    QTest::newRow("two edits in a long name") << "Bnech Press|Bench press";
-    QTest::newRow("two edits in ten letters") << "Bakc squat|Back squat";
-    QTest::newRow("fewest edits win") << "Barbell Curll|Barbell curl";
-    QTest::newRow("short names must be equal") << "Rope|";
-    QTest::newRow("nothing close") << "Deadlift|";
-    QTest::newRow("only a suffix") << "(Barbell)|";
-}
-
-void TestExchange::proposesClosestName()
-{
-    QFETCH(QString, names);
-    const QStringList known = {"Row",          "Bench press", "Squat", "Back squat",
-                               "Barbell curl", "Pull-up",     "Dips",  "Hack squat"};
-    QCOMPARE(NameMatcher::Closest(names.section(u'|', 0, 0), known), names.section(u'|', 1));
-}
-
-void TestExchange::rememberedNamesJoinTheDiary()
-{
-    DiaryDatabase diary;
-    QVERIFY(testsupport::BuildDiary(diary, QStringLiteral("1.1.2025 Old:done[Bench_press]")));
-    const QStringList known = NameMatcher::KnownNames(diary, {QStringLiteral("Dip")});
-    QCOMPARE(known, QStringList({"Dip", "Bench press"}));
-
-    const QString names = ImportNameMap::PathBeside(m_dir.filePath(QStringLiteral("UEList.txt")));
-    ImportNameMap map(names);
-    QString error;
-    // Nothing worth keeping makes no file.
-    QVERIFY(map.Remember("Strong CSV", {{"Squat", "Squat"}}, error) && !QFile::exists(names));
-    QVERIFY(map.Remember(
-        "Strong CSV",
-        {{"Bench Press (Barbell)", "Bench press"}, {"Squat", "Squat"}, {"Bad\tname", "Row"}},
-        error));
-    QVERIFY(map.Remember("Hevy CSV", {{"Dips", "Dip"}}, error));
-    ImportNameMap reread(map);
-    reread.Load();
-    const QHash<QString, QString> remembered = reread.For(QStringLiteral("Strong CSV"));
-    QCOMPARE(remembered.size(), 1); // a name joined to itself or holding a tab is not kept
-
-    const ImportedData data = Read(Data("strong.csv"));
-    QStringList proposals;
-    for (const NameMatcher::Proposal &p : NameMatcher::Propose(*data.days, known, remembered))
-        proposals.append(p.imported + u'>' + p.proposed + (p.remembered ? u'!' : u' '));
-    QCOMPARE(proposals,
-             QStringList({"Bench Press (Barbell)>Bench press!", "Dips>Dip ", "Squat> "}));
-
-    // Joined names make the same workouts: a second import with the choices adds nothing.
-    DiaryImport::Apply(DiaryImport::MakePlan(NameMatcher::WithNames(data, remembered), diary),
-                       diary);
-    QVERIFY(Describe(diary).contains(QStringLiteral("Push Day: Bench press 1x10@40.00")));
-    QVERIFY(DiaryImport::MakePlan(NameMatcher::WithNames(data, remembered), diary).AddsNothing());
-    QVERIFY(!DiaryImport::MakePlan(data, diary).AddsNothing());
-
-    // Leaving a name as new forgets its choice; the other source keeps its own.
-    QVERIFY(reread.Remember(QStringLiteral("Strong CSV"),
-                            {{QStringLiteral("Bench Press (Barbell)"), QString()}}, error));
-    map.Load();
-    QVERIFY(map.For(QStringLiteral("Strong CSV")).isEmpty());
-    QCOMPARE(map.For(QStringLiteral("Hevy CSV")).value(QStringLiteral("Dips")),
-             QStringLiteral("Dip"));
-    QVERIFY(!ImportNameMap(m_dir.filePath(QStringLiteral("no/such/folder/x.txt")))
-                 .Remember(QStringLiteral("Strong CSV"),
-                           {{QStringLiteral("A"), QStringLiteral("B")}}, error));
-    QVERIFY(error.contains(QStringLiteral("could not be saved")));
-}
 
 REPBOOK_TEST_MAIN_CORE(TestExchange)
 #include "tst_exchange.moc"

@@ -7,7 +7,6 @@
 #include "model/DataFolder.h"
 #include "model/DiaryDatabase.h"
 #include "model/DiaryFolderSwitch.h"
-#include "model/NameList.h"
 #include "model/SharedDiaryFile.h"
 #include "model/SyncBase.h"
 #include "model/TrainingDay.h"
@@ -20,6 +19,9 @@
 #include <map>
 
 using testsupport::DatabaseFolderEntries;
+using testsupport::DayNumbers;
+using testsupport::DecemberDays;
+using testsupport::DescribeDiaryFile;
 using testsupport::ReadFile;
 using testsupport::WriteFile;
 using Mode = ConflictCopyMerge::Mode;
@@ -28,25 +30,9 @@ namespace {
 
 const QString SyncthingCopy = QStringLiteral("Database.sync-conflict-20261207-181500-ABCDEFG.rpd");
 
-// Days of December 2026 as "day:notes" words ("1:a 3:b") in the shared test notation.
-QString Days(const QString &words)
-{
-    QStringList days;
-    for (const QString &word : words.split(u' ', Qt::SkipEmptyParts))
-        days.append(QStringLiteral("%1.12.2026 \"%2\"")
-                        .arg(word.section(u':', 0, 0), word.section(u':', 1)));
-    return days.join(QStringLiteral("; "));
-}
-
 bool WriteDiary(const QString &path, const QString &words)
 {
-    return testsupport::WriteDiary(path, Days(words));
-}
-
-QString DiaryAt(const QString &path)
-{
-    DiaryDatabase diary;
-    return diary.Open(path) ? testsupport::DescribeDiary(diary) : QStringLiteral("<unreadable>");
+    return testsupport::WriteDiary(path, DecemberDays(words));
 }
 
 // The days of every conflict record beside the diary.
@@ -55,16 +41,8 @@ QString Records(const QString &diaryPath)
     const QDir folder = QFileInfo(diaryPath).absoluteDir();
     QStringList texts;
     for (const QString &name : folder.entryList({QStringLiteral("*.conflict-*")}, QDir::Files))
-        texts.append(DiaryAt(folder.filePath(name)));
+        texts.append(DescribeDiaryFile(folder.filePath(name)));
     return texts.join(QStringLiteral("; "));
-}
-
-QString DayList(const QList<DateValue> &dates)
-{
-    QStringList days;
-    for (const DateValue &date : dates)
-        days.append(QString::number(date.GetDay()));
-    return days.join(u' ');
 }
 
 // One computer's side: its diary file, opened afresh as repbook-cli does, and its base.
@@ -93,368 +71,347 @@ class TestConflictCopies : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void recognisesCopies_data();
-    void recognisesCopies();
-    void mergesByDate_data();
-    void mergesByDate();
-    void everyShapeAndNameListsMerge();
-    void unmergeableCopies_data();
-    void unmergeableCopies();
-    void randomRoundsOfTwoComputersLoseNoEdit();
-    void switchingDiaryFolder_data();
-    void switchingDiaryFolder();
-    void syncIgnoreKeepsWhatIsThere();
+    void init()
+    {
+        testsupport::ResetDatabaseFolder();
+        m_path = DataFolder::DatabasePath();
+        m_basePath = SyncBase::PathFor(m_path);
+        QFile::remove(m_basePath);
+    }
+    void recognisesCopies_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("original");
+        QTest::addColumn<bool>("copy");
+        const QString rpd = QStringLiteral("Database.rpd");
+        QTest::newRow("syncthing") << SyncthingCopy << rpd << true;
+        QTest::newRow("nextcloud")
+            << "Database (conflicted copy 2026-12-07 181500).rpd" << rpd << true;
+        QTest::newRow("dropbox") << "Database (Anna's conflicted copy 2026-12-07).rpd" << rpd
+                                 << true;
+        QTest::newRow("dropbox second")
+            << "Database (Anna's conflicted copy 2026-12-07) (1).rpd" << rpd << true;
+        QTest::newRow("list") << "UEList.sync-conflict-20261207-181500-Q2W3E4R.txt"
+                              << "UEList.txt" << true;
+        QTest::newRow("other list") << "UTList.sync-conflict-20261207-181500-Q2W3E4R.txt"
+                                    << "UEList.txt" << false;
+        QTest::newRow("own conflict file")
+            << "Database.rpd.conflict-20261207-181500" << rpd << false;
+        QTest::newRow("lock") << "Database.rpd.lock" << rpd << false;
+        QTest::newRow("save temporary") << "Database.rpd.Ab12Cd" << rpd << false;
+        QTest::newRow("other suffix")
+            << "Database.sync-conflict-20261207-181500-ABCDEFG.txt" << rpd << false;
+        QTest::newRow("short time")
+            << "Database.sync-conflict-20261207-1815-ABCDEFG.rpd" << rpd << false;
+        QTest::newRow("other file")
+            << "Backup.sync-conflict-20261207-181500-ABCDEFG.rpd" << rpd << false;
+    }
+    void recognisesCopies()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, original);
+        QFETCH(bool, copy);
+        QCOMPARE(ConflictCopies::IsCopyOf(name, original), copy);
+    }
+    void mergesByDate_data()
+    {
+        QTest::addColumn<QString>("base"); // "-": this computer has no base yet
+        QTest::addColumn<QString>("diary");
+        QTest::addColumn<QString>("copy");
+        QTest::addColumn<QString>("merged");
+        QTest::addColumn<QString>("conflicts");
+        QTest::addColumn<QString>("recorded"); // the copy's days kept in a conflict record
+        const auto row = [](const char *name, const char *columns) { // the columns split at '|'
+            const QStringList c = QString::fromLatin1(columns).split(u'|');
+            QTest::newRow(name) << c[0] << c[1] << c[2] << c[3] << c[4] << c[5];
+        };
+        row("added in copy", "1:a|1:a|1:a 2:b|1:a 2:b||");
+        row("changed in copy", "1:a 2:b|1:a 2:b|1:A 2:b|1:A 2:b||");
+        row("changed in diary", "1:a 2:b|1:a 2:B|1:a 2:b|1:a 2:B||");
+        row("each side one", "1:a 2:b|1:a 2:B|1:A 2:b|1:A 2:B||");
+        row("both alike", "1:a|1:X|1:X|1:X||");
+        row("both differently", "1:a 2:b|1:X 2:b|1:Y 2:b|1:X 2:b|1|1:Y");
+        row("removed in copy", "1:a 2:b|1:a 2:b|1:a|1:a||");
+        row("removed in diary", "1:a 2:b|1:a|1:a 2:b|1:a||");
+        row("removed in copy, changed in diary", "1:a 2:b|1:a 2:B|1:a|1:a 2:B|2|");
+        row("changed in copy, removed in diary", "1:a 2:b|1:a|1:a 2:B|1:a|2|2:B");
+        row("no base: removed in copy", "-|1:a 2:b|1:a|1:a 2:b||");
+        row("no base: removed in diary", "-|1:a|1:a 2:b|1:a 2:b||");
+        row("no base: both changed", "-|1:X|1:Y|1:X|1|1:Y");
+    }
+    void mergesByDate()
+    {
+        QFETCH(QString, base);
+        QFETCH(QString, diary);
+        QFETCH(QString, copy);
+        QFETCH(QString, merged);
+        QFETCH(QString, conflicts);
+        QFETCH(QString, recorded);
+        if (base != QLatin1String("-")) {
+            DiaryDatabase agreed;
+            QVERIFY(testsupport::BuildDiary(agreed, DecemberDays(base)));
+            SyncBase saved(m_basePath);
+            saved.AgreeOn(DiaryMerge::GroupByDate(agreed));
+            QVERIFY(saved.Save());
+        }
+        QVERIFY(WriteDiary(m_path, diary));
+        const QString copyPath = DataFolder::DatabaseFolder() + u'/' + SyncthingCopy;
+        QVERIFY(WriteDiary(copyPath, copy));
+        const QByteArray copyBytes = ReadFile(copyPath);
+
+        Computer computer(m_path, m_basePath);
+        const ConflictCopyMerge::Outcome outcome = computer.Merge();
+        QVERIFY2(outcome.ok, qPrintable(outcome.error));
+        QCOMPARE(DescribeDiaryFile(m_path), DecemberDays(merged));
+        QCOMPARE(DayNumbers(outcome.conflicts), conflicts);
+        QCOMPARE(Records(m_path), DecemberDays(recorded));
+        QVERIFY(!QFile::exists(copyPath));
+
+        // The other computer merges the same copy too and it travels back: nothing changes twice.
+        const QStringList entries = DatabaseFolderEntries();
+        const QByteArray mergedBytes = ReadFile(m_path);
+        QVERIFY(WriteFile(copyPath, copyBytes));
+        Computer again(m_path, m_basePath);
+        QCOMPARE(again.Merge().copies.value(0).kind, ConflictCopyMerge::Copy::AlreadyMerged);
+        QCOMPARE(ReadFile(m_path), mergedBytes);
+        QCOMPARE(DatabaseFolderEntries(), entries);
+    }
+    void everyShapeAndNameListsMerge()
+    {
+        const QString folder = DataFolder::DatabaseFolder() + u'/';
+        QVERIFY(WriteDiary(m_path, "1:a") && WriteDiary(folder + SyncthingCopy, "1:a 2:s"));
+        QVERIFY(WriteDiary(folder + "Database (conflicted copy 2026-12-07 181500).rpd", "1:a 3:n"));
+        QVERIFY(WriteDiary(folder + "Database (Anna's conflicted copy 2026-12-07).rpd", "1:a 4:d"));
+        QVERIFY(WriteFile(folder + "UEList.txt", "Squat\r\nBench\r\n"));
+        QVERIFY(WriteFile(folder + "UEList.sync-conflict-20261207-181500-QWERTYU.txt",
+                          "Bench\r\nRow\r\n"));
+        QVERIFY(WriteFile(folder + "UTList (conflicted copy 2026-12-07 181500).txt", "Legs\r\n"));
+
+        Computer computer(m_path, m_basePath);
+        const ConflictCopyMerge::Outcome outcome = computer.Merge();
+        QVERIFY2(outcome.ok, qPrintable(outcome.error));
+        QCOMPARE(outcome.copies.size(), 3);
+        QCOMPARE(outcome.namesAdded, 2);
+        QCOMPARE(DescribeDiaryFile(m_path), DecemberDays(QStringLiteral("1:a 2:s 3:n 4:d")));
+        QCOMPARE(ReadFile(folder + "UEList.txt"), "Squat\r\nBench\r\nRow\r\n");
+        QCOMPARE(ReadFile(folder + "UTList.txt"), "Legs\r\n");
+        QCOMPARE(ConflictCopyMerge::FindAll(m_path), QStringList());
+    }
+    void unmergeableCopies_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("damaged"); // a second copy fails its check
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("diary");
+        QTest::addColumn<int>("copiesLeft");
+        QTest::addColumn<int>("damagedKept");
+        QTest::newRow("dry run") << int(Mode::DryRun) << false << true << "1:a" << 1 << 0;
+        QTest::newRow("dry run, damaged") << int(Mode::DryRun) << true << false << "1:a" << 2 << 0;
+        QTest::newRow("all or nothing, damaged")
+            << int(Mode::AllOrNothing) << true << false << "1:a" << 2 << 0;
+        QTest::newRow("apply, damaged") << int(Mode::Apply) << true << true << "1:a 2:b" << 0 << 1;
+        // Another program of this computer holds the merge lock: it merges, this one leaves it.
+        QTest::newRow("apply, other program merging") << -1 << false << true << "1:a" << 1 << 0;
+    }
+    void unmergeableCopies()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, damaged);
+        QFETCH(bool, ok);
+        QFETCH(QString, diary);
+        QFETCH(int, copiesLeft);
+        QFETCH(int, damagedKept);
+        const QString folder = DataFolder::DatabaseFolder() + u'/';
+        QVERIFY(WriteDiary(m_path, QStringLiteral("1:a")));
+        QVERIFY(WriteDiary(folder + SyncthingCopy, QStringLiteral("1:a 2:b")));
+        const QString bad = folder + "Database (conflicted copy 2026-12-07 181501).rpd";
+        if (damaged)
+            QVERIFY(WriteDiary(bad, "3:c") && WriteFile(bad, ReadFile(bad).replace(2, 1, "X")));
+        const QStringList before = DatabaseFolderEntries();
+
+        Computer computer(m_path, m_basePath);
+        QLockFile otherProgram(m_path + QStringLiteral(".merge.lock"));
+        QVERIFY(mode >= 0 || otherProgram.tryLock(0));
+        const ConflictCopyMerge::Outcome outcome = mode >= 0
+            ? computer.Merge(Mode(mode))
+            : ConflictCopyMerge::Run(computer.file, Mode::Apply);
+        QCOMPARE(outcome.ok, ok);
+        QCOMPARE(outcome.HasUnmerged(), damaged);
+        QCOMPARE(DescribeDiaryFile(m_path), DecemberDays(diary));
+        QCOMPARE(ConflictCopyMerge::FindAll(m_path).size(), copiesLeft);
+        QCOMPARE(DatabaseFolderEntries().filter(QStringLiteral(".damaged-")).size(), damagedKept);
+        if (mode >= 0 && Mode(mode) != Mode::Apply) {
+            QCOMPARE(DatabaseFolderEntries(), before);
+            QVERIFY(!QFile::exists(m_basePath));
+        }
+    }
+    // Rounds of two computers that edit random dates, with a sync engine between them that, like
+    // Syncthing, keeps the newer file of two changed at once and leaves the other as a conflict
+    // copy on both. After each round both merge (one, the other or both) until the engine is quiet;
+    // the last edit of each date by each computer is then in the diary or in a conflict record, and
+    // no date has two days.
+    void randomRoundsOfTwoComputersLoseNoEdit()
+    {
+        const quint32 seed = QRandomGenerator::global()->generate();
+        QRandomGenerator random(seed);
+        const QString root = DataFolder::DatabaseFolder();
+        const QString folders[2] = {root + QStringLiteral("/a"), root + QStringLiteral("/b")};
+        const QString bases[2] = {root + QStringLiteral("/base-a"),
+                                  root + QStringLiteral("/base-b")};
+        for (const QString &folder : folders)
+            QVERIFY(QDir().mkpath(folder));
+        QByteArray synced; // the diary's bytes the engine last carried
+        int copyNumber = 0;
+        const auto diaryOf = [&](int side) {
+            return folders[side] + QStringLiteral("/Database.rpd");
+        };
+
+        // Carries the diary and the copies' removals between the two folders.
+        const auto sync = [&] {
+            const QByteArray mine[2] = {ReadFile(diaryOf(0)), ReadFile(diaryOf(1))};
+            const bool changed[2] = {mine[0] != synced, mine[1] != synced};
+            if (changed[0] && changed[1] && mine[0] != mine[1]) {
+                const int newer = int(random.bounded(2));
+                const QString copy = QStringLiteral("/Database.sync-conflict-20261207-%1-DEV%2.rpd")
+                                         .arg(100000 + ++copyNumber)
+                                         .arg(1 - newer);
+                for (const QString &folder : folders)
+                    WriteFile(folder + copy, mine[1 - newer]);
+                synced = mine[newer];
+            } else if (changed[0] || changed[1]) {
+                synced = changed[0] ? mine[0] : mine[1];
+            }
+            for (int side = 0; side < 2; ++side)
+                WriteFile(diaryOf(side), synced);
+            for (int side = 0; side < 2; ++side) {
+                for (const QString &copy : ConflictCopies::Find(diaryOf(side))) {
+                    const QString there = folders[1 - side] + u'/' + QFileInfo(copy).fileName();
+                    if (!QFile::exists(there))
+                        QFile::remove(copy);
+                }
+            }
+        };
+
+        for (int round = 0; round < 25; ++round) {
+            std::map<std::pair<int, int>, QString> lastEdits; // (side, day) to its notes
+            bool firstSeen = false; // the second computer edits what the first saved
+            for (int side = 0; side < 2; ++side) {
+                Computer computer(diaryOf(side), bases[side]);
+                for (int edit = int(random.bounded(1, 4)); edit > 0; --edit) {
+                    const int day = int(random.bounded(1, 9));
+                    const QString notes =
+                        QStringLiteral("r%1s%2e%3").arg(round).arg(side).arg(edit);
+                    TrainingDay *found = computer.diary.FindDay(DateValue::FromDate(2026, 12, day));
+                    if (!found)
+                        QVERIFY(testsupport::BuildDiary(
+                            computer.diary, DecemberDays(QStringLiteral("%1:x").arg(day))));
+                    computer.diary.FindDay(DateValue::FromDate(2026, 12, day))->SetNotes(notes);
+                    lastEdits[{side, day}] = notes;
+                    if (firstSeen)
+                        lastEdits.erase({0, day});
+                }
+                QVERIFY(computer.file.Save().ok);
+                if (random.bounded(3) == 0) {
+                    sync();
+                    firstSeen = true;
+                }
+            }
+            for (int pass = 0; pass < 6 &&
+                 !(ConflictCopies::Find(diaryOf(0)).isEmpty() &&
+                   ReadFile(diaryOf(0)) == ReadFile(diaryOf(1)));
+                 ++pass) {
+                sync();
+                const int who = int(random.bounded(3)); // 0, 1 or both
+                for (int side = 0; side < 2; ++side) {
+                    if (who == 2 || who == side)
+                        QVERIFY(Computer(diaryOf(side), bases[side]).Merge().ok);
+                }
+            }
+            sync();
+            QVERIFY2(ConflictCopies::Find(diaryOf(0)).isEmpty(), qPrintable(QString::number(seed)));
+
+            DiaryDatabase diary;
+            QVERIFY(diary.Open(diaryOf(0)));
+            QSet<qint64> dates;
+            for (int i = 0; i < diary.GetDayCount(); ++i) {
+                const qint64 key = diary.GetDay(i)->GetDate().DayKey();
+                QVERIFY2(!dates.contains(key), qPrintable(QString::number(seed)));
+                dates.insert(key);
+            }
+            const QString everything =
+                testsupport::DescribeDiary(diary) + Records(diaryOf(0)) + Records(diaryOf(1));
+            for (const auto &edit : lastEdits)
+                QVERIFY2(everything.contains(u'"' + edit.second + u'"'),
+                         qPrintable(QStringLiteral("seed %1: %2 lost").arg(seed).arg(edit.second)));
+        }
+    }
+    void switchingDiaryFolder_data()
+    {
+        QTest::addColumn<bool>("merge");
+        QTest::addColumn<QString>("there"); // the new folder's diary; "-": no folder at all
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("result"); // the new folder's diary afterwards
+        QTest::addColumn<QString>("recorded");
+        QTest::addColumn<QByteArray>("exercises"); // the new folder's exercise list
+        QTest::newRow("copy") << false << "" << true << "1:a 2:b"
+                              << "" << QByteArray("Squat\r\n");
+        QTest::newRow("copy fails") << false << "-" << false << "<unreadable>"
+                                    << "" << QByteArray();
+        QTest::newRow("merge") << true << "2:B 3:c" << true << "1:a 2:B 3:c"
+                               << "2:b" << QByteArray("Row\r\nSquat\r\n");
+    }
+    void switchingDiaryFolder()
+    {
+        QFETCH(bool, merge);
+        QFETCH(QString, there);
+        QFETCH(bool, ok);
+        QFETCH(QString, result);
+        QFETCH(QString, recorded);
+        QFETCH(QByteArray, exercises);
+        const QString from = DataFolder::DatabaseFolder();
+        const QString to = from + QStringLiteral("/synced");
+        QVERIFY(WriteDiary(m_path, QStringLiteral("1:a 2:b")));
+        QVERIFY(WriteFile(from + QStringLiteral("/UEList.txt"), "Squat\r\n"));
+        const QByteArray original = ReadFile(m_path);
+        if (there != QLatin1String("-"))
+            QVERIFY(QDir().mkpath(to));
+        if (merge) {
+            QVERIFY(WriteDiary(to + QStringLiteral("/Database.rpd"), there));
+            QVERIFY(WriteFile(to + QStringLiteral("/UEList.txt"), "Row\r\n"));
+        }
+
+        const DiaryFolderSwitch::Result switched =
+            merge ? DiaryFolderSwitch::MergeInto(from, to) : DiaryFolderSwitch::CopyInto(from, to);
+        QCOMPARE(switched.ok, ok);
+        QCOMPARE(switched.error.isEmpty(), ok);
+        const QString diary = to + QStringLiteral("/Database.rpd");
+        QCOMPARE(DescribeDiaryFile(diary), result.startsWith(u'<') ? result : DecemberDays(result));
+        QCOMPARE(Records(diary), DecemberDays(recorded));
+        QCOMPARE(ReadFile(to + QStringLiteral("/UEList.txt")), exercises);
+        if (!merge && ok)
+            QCOMPARE(ReadFile(diary), original);
+        QCOMPARE(ReadFile(m_path), original); // the old diary stays
+    }
+    void syncIgnoreKeepsWhatIsThere()
+    {
+        const QString folder = DataFolder::DatabaseFolder();
+        QVERIFY(WriteFile(folder + QStringLiteral("/.stignore"), "Photos"));
+        QVERIFY(DiaryFolderSwitch::WriteSyncIgnore(folder));
+        const QByteArray once = ReadFile(folder + QStringLiteral("/.stignore"));
+        QVERIFY(DiaryFolderSwitch::WriteSyncIgnore(folder));
+        QCOMPARE(ReadFile(folder + QStringLiteral("/.stignore")), once);
+        QVERIFY(once.startsWith("Photos\n"));
+        QVERIFY(once.contains("(?d)*.lock\n"));
+        // An ignore file that cannot be read is not written over.
+        QVERIFY(QFile::remove(folder + QStringLiteral("/.stignore")));
+        QVERIFY(QDir(folder).mkdir(QStringLiteral(".stignore")));
+        QVERIFY(!DiaryFolderSwitch::WriteSyncIgnore(folder));
+    }
 
 private:
     QString m_path;
     QString m_basePath;
 };
-
-void TestConflictCopies::init()
-{
-    testsupport::ResetDatabaseFolder();
-    m_path = DataFolder::DatabasePath();
-    m_basePath = SyncBase::PathFor(m_path);
-    QFile::remove(m_basePath);
-}
-
-void TestConflictCopies::recognisesCopies_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("original");
-    QTest::addColumn<bool>("copy");
-    const QString rpd = QStringLiteral("Database.rpd");
-    QTest::newRow("syncthing") << SyncthingCopy << rpd << true;
-    QTest::newRow("nextcloud") << "Database (conflicted copy 2026-12-07 181500).rpd" << rpd << true;
-    QTest::newRow("dropbox") << "Database (Anna's conflicted copy 2026-12-07).rpd" << rpd << true;
-    QTest::newRow("dropbox second")
-        << "Database (Anna's conflicted copy 2026-12-07) (1).rpd" << rpd << true;
-    QTest::newRow("list") << "UEList.sync-conflict-20261207-181500-Q2W3E4R.txt"
-                          << "UEList.txt" << true;
-    QTest::newRow("other list") << "UTList.sync-conflict-20261207-181500-Q2W3E4R.txt"
-                                << "UEList.txt" << false;
-    QTest::newRow("own conflict file") << "Database.rpd.conflict-20261207-181500" << rpd << false;
-    QTest::newRow("lock") << "Database.rpd.lock" << rpd << false;
-    QTest::newRow("save temporary") << "Database.rpd.Ab12Cd" << rpd << false;
-    QTest::newRow("other suffix") << "Database.sync-conflict-20261207-181500-ABCDEFG.txt" << rpd
-                                  << false;
-    QTest::newRow("short time") << "Database.sync-conflict-20261207-1815-ABCDEFG.rpd" << rpd
-                                << false;
-    QTest::newRow("other file") << "Backup.sync-conflict-20261207-181500-ABCDEFG.rpd" << rpd
-                                << false;
-}
-
-void TestConflictCopies::recognisesCopies()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, original);
-    QFETCH(bool, copy);
-    QCOMPARE(ConflictCopies::IsCopyOf(name, original), copy);
-}
-
-void TestConflictCopies::mergesByDate_data()
-{
-    QTest::addColumn<QString>("base"); // "-": this computer has no base yet
-    QTest::addColumn<QString>("diary");
-    QTest::addColumn<QString>("copy");
-    QTest::addColumn<QString>("merged");
-    QTest::addColumn<QString>("conflicts");
-    QTest::addColumn<QString>("recorded"); // the copy's days kept in a conflict record
-    const auto row = [](const char *name, const char *columns) { // the columns split at '|'
-        const QStringList c = QString::fromLatin1(columns).split(u'|');
-        QTest::newRow(name) << c[0] << c[1] << c[2] << c[3] << c[4] << c[5];
-    };
-    row("added in copy", "1:a|1:a|1:a 2:b|1:a 2:b||");
-    row("changed in copy", "1:a 2:b|1:a 2:b|1:A 2:b|1:A 2:b||");
-    row("changed in diary", "1:a 2:b|1:a 2:B|1:a 2:b|1:a 2:B||");
-    row("each side one", "1:a 2:b|1:a 2:B|1:A 2:b|1:A 2:B||");
-    row("both alike", "1:a|1:X|1:X|1:X||");
-    row("both differently", "1:a 2:b|1:X 2:b|1:Y 2:b|1:X 2:b|1|1:Y");
-    row("removed in copy", "1:a 2:b|1:a 2:b|1:a|1:a||");
-    row("removed in diary", "1:a 2:b|1:a|1:a 2:b|1:a||");
-    row("removed in copy, changed in diary", "1:a 2:b|1:a 2:B|1:a|1:a 2:B|2|");
-    row("changed in copy, removed in diary", "1:a 2:b|1:a|1:a 2:B|1:a|2|2:B");
-    row("no base: removed in copy", "-|1:a 2:b|1:a|1:a 2:b||");
-    row("no base: removed in diary", "-|1:a|1:a 2:b|1:a 2:b||");
-    row("no base: both changed", "-|1:X|1:Y|1:X|1|1:Y");
-}
-
-void TestConflictCopies::mergesByDate()
-{
-    QFETCH(QString, base);
-    QFETCH(QString, diary);
-    QFETCH(QString, copy);
-    QFETCH(QString, merged);
-    QFETCH(QString, conflicts);
-    QFETCH(QString, recorded);
-    if (base != QLatin1String("-")) {
-        DiaryDatabase agreed;
-        QVERIFY(testsupport::BuildDiary(agreed, Days(base)));
-        SyncBase saved(m_basePath);
-        saved.AgreeOn(DiaryMerge::GroupByDate(agreed));
-        QVERIFY(saved.Save());
-    }
-    QVERIFY(WriteDiary(m_path, diary));
-    const QString copyPath = DataFolder::DatabaseFolder() + u'/' + SyncthingCopy;
-    QVERIFY(WriteDiary(copyPath, copy));
-    const QByteArray copyBytes = ReadFile(copyPath);
-
-    Computer computer(m_path, m_basePath);
-    const ConflictCopyMerge::Outcome outcome = computer.Merge();
-    QVERIFY2(outcome.ok, qPrintable(outcome.error));
-    QCOMPARE(DiaryAt(m_path), Days(merged));
-    QCOMPARE(DayList(outcome.conflicts), conflicts);
-    QCOMPARE(Records(m_path), Days(recorded));
-    QVERIFY(!QFile::exists(copyPath));
-
-    // The other computer merges the same copy too and it travels back: nothing changes twice.
-    const QStringList entries = DatabaseFolderEntries();
-    const QByteArray mergedBytes = ReadFile(m_path);
-    QVERIFY(WriteFile(copyPath, copyBytes));
-    Computer again(m_path, m_basePath);
-    QCOMPARE(again.Merge().copies.value(0).kind, ConflictCopyMerge::Copy::AlreadyMerged);
-    QCOMPARE(ReadFile(m_path), mergedBytes);
-    QCOMPARE(DatabaseFolderEntries(), entries);
-}
-
-void TestConflictCopies::everyShapeAndNameListsMerge()
-{
-    const QString folder = DataFolder::DatabaseFolder() + u'/';
-    QVERIFY(WriteDiary(m_path, "1:a") && WriteDiary(folder + SyncthingCopy, "1:a 2:s"));
-    QVERIFY(WriteDiary(folder + "Database (conflicted copy 2026-12-07 181500).rpd", "1:a 3:n"));
-    QVERIFY(WriteDiary(folder + "Database (Anna's conflicted copy 2026-12-07).rpd", "1:a 4:d"));
-    QVERIFY(WriteFile(folder + "UEList.txt", "Squat\r\nBench\r\n"));
-    QVERIFY(
-        WriteFile(folder + "UEList.sync-conflict-20261207-181500-QWERTYU.txt", "Bench\r\nRow\r\n"));
-    QVERIFY(WriteFile(folder + "UTList (conflicted copy 2026-12-07 181500).txt", "Legs\r\n"));
-
-    Computer computer(m_path, m_basePath);
-    const ConflictCopyMerge::Outcome outcome = computer.Merge();
-    QVERIFY2(outcome.ok, qPrintable(outcome.error));
-    QCOMPARE(outcome.copies.size(), 3);
-    QCOMPARE(outcome.namesAdded, 2);
-    QCOMPARE(DiaryAt(m_path), Days(QStringLiteral("1:a 2:s 3:n 4:d")));
-    NameList exercises(folder + QStringLiteral("UEList.txt"));
-    NameList workouts(folder + QStringLiteral("UTList.txt"));
-    QVERIFY(exercises.Load() && workouts.Load());
-    QCOMPARE(exercises.Entries(), QStringList({"Squat", "Bench", "Row"}));
-    QCOMPARE(workouts.Entries(), QStringList({"Legs"}));
-    QCOMPARE(ConflictCopyMerge::FindAll(m_path), QStringList());
-}
-
-void TestConflictCopies::unmergeableCopies_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("damaged"); // a second copy fails its check
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<QString>("diary");
-    QTest::addColumn<int>("copiesLeft");
-    QTest::addColumn<int>("damagedKept");
-    QTest::newRow("dry run") << int(Mode::DryRun) << false << true << "1:a" << 1 << 0;
-    QTest::newRow("dry run, damaged") << int(Mode::DryRun) << true << false << "1:a" << 2 << 0;
-    QTest::newRow("all or nothing, damaged")
-        << int(Mode::AllOrNothing) << true << false << "1:a" << 2 << 0;
-    QTest::newRow("apply, damaged") << int(Mode::Apply) << true << true << "1:a 2:b" << 0 << 1;
-    // Another program of this computer holds the merge lock: it merges, this one leaves it.
-    QTest::newRow("apply, other program merging") << -1 << false << true << "1:a" << 1 << 0;
-}
-
-void TestConflictCopies::unmergeableCopies()
-{
-    QFETCH(int, mode);
-    QFETCH(bool, damaged);
-    QFETCH(bool, ok);
-    QFETCH(QString, diary);
-    QFETCH(int, copiesLeft);
-    QFETCH(int, damagedKept);
-    const QString folder = DataFolder::DatabaseFolder() + u'/';
-    QVERIFY(WriteDiary(m_path, QStringLiteral("1:a")));
-    QVERIFY(WriteDiary(folder + SyncthingCopy, QStringLiteral("1:a 2:b")));
-    const QString bad = folder + "Database (conflicted copy 2026-12-07 181501).rpd";
-    if (damaged)
-        QVERIFY(WriteDiary(bad, "3:c") && WriteFile(bad, ReadFile(bad).replace(2, 1, "X")));
-    const QStringList before = DatabaseFolderEntries();
-
-    Computer computer(m_path, m_basePath);
-    QLockFile otherProgram(m_path + QStringLiteral(".merge.lock"));
-    QVERIFY(mode >= 0 || otherProgram.tryLock(0));
-    const ConflictCopyMerge::Outcome outcome =
-        mode >= 0 ? computer.Merge(Mode(mode)) : ConflictCopyMerge::Run(computer.file, Mode::Apply);
-    QCOMPARE(outcome.ok, ok);
-    QCOMPARE(outcome.HasUnmerged(), damaged);
-    QCOMPARE(DiaryAt(m_path), Days(diary));
-    QCOMPARE(ConflictCopyMerge::FindAll(m_path).size(), copiesLeft);
-    QCOMPARE(DatabaseFolderEntries().filter(QStringLiteral(".damaged-")).size(), damagedKept);
-    if (mode >= 0 && Mode(mode) != Mode::Apply) {
-        QCOMPARE(DatabaseFolderEntries(), before);
-        QVERIFY(!QFile::exists(m_basePath));
-    }
-}
-
-// Rounds of two computers that edit random dates, with a sync engine between them that, like
-// Syncthing, keeps the newer file of two changed at once and leaves the other as a conflict copy
-// on both. After each round both merge (one, the other or both) until the engine is quiet; the
-// last edit of each date by each computer is then in the diary or in a conflict record, and no
-// date has two days.
-void TestConflictCopies::randomRoundsOfTwoComputersLoseNoEdit()
-{
-    const quint32 seed = QRandomGenerator::global()->generate();
-    QRandomGenerator random(seed);
-    const QString root = DataFolder::DatabaseFolder();
-    const QString folders[2] = {root + QStringLiteral("/a"), root + QStringLiteral("/b")};
-    const QString bases[2] = {root + QStringLiteral("/base-a"), root + QStringLiteral("/base-b")};
-    for (const QString &folder : folders)
-        QVERIFY(QDir().mkpath(folder));
-    QByteArray synced; // the diary's bytes the engine last carried
-    int copyNumber = 0;
-    const auto diaryOf = [&](int side) { return folders[side] + QStringLiteral("/Database.rpd"); };
-
-    // Carries the diary and the copies' removals between the two folders.
-    const auto sync = [&] {
-        const QByteArray mine[2] = {ReadFile(diaryOf(0)), ReadFile(diaryOf(1))};
-        const bool changed[2] = {mine[0] != synced, mine[1] != synced};
-        if (changed[0] && changed[1] && mine[0] != mine[1]) {
-            const int newer = int(random.bounded(2));
-            const QString copy = QStringLiteral("/Database.sync-conflict-20261207-%1-DEV%2.rpd")
-                                     .arg(100000 + ++copyNumber)
-                                     .arg(1 - newer);
-            for (const QString &folder : folders)
-                WriteFile(folder + copy, mine[1 - newer]);
-            synced = mine[newer];
-        } else if (changed[0] || changed[1]) {
-            synced = changed[0] ? mine[0] : mine[1];
-        }
-        for (int side = 0; side < 2; ++side)
-            WriteFile(diaryOf(side), synced);
-        for (int side = 0; side < 2; ++side) {
-            for (const QString &copy : ConflictCopies::Find(diaryOf(side))) {
-                const QString there = folders[1 - side] + u'/' + QFileInfo(copy).fileName();
-                if (!QFile::exists(there))
-                    QFile::remove(copy);
-            }
-        }
-    };
-
-    for (int round = 0; round < 25; ++round) {
-        std::map<std::pair<int, int>, QString> lastEdits; // (side, day) to its notes
-        bool firstSeen = false; // the second computer edits what the first saved
-        for (int side = 0; side < 2; ++side) {
-            Computer computer(diaryOf(side), bases[side]);
-            for (int edit = int(random.bounded(1, 4)); edit > 0; --edit) {
-                const int day = int(random.bounded(1, 9));
-                const QString notes = QStringLiteral("r%1s%2e%3").arg(round).arg(side).arg(edit);
-                TrainingDay *found = computer.diary.FindDay(DateValue::FromDate(2026, 12, day));
-                if (!found)
-                    QVERIFY(testsupport::BuildDiary(computer.diary,
-                                                    Days(QStringLiteral("%1:x").arg(day))));
-                computer.diary.FindDay(DateValue::FromDate(2026, 12, day))->SetNotes(notes);
-                lastEdits[{side, day}] = notes;
-                if (firstSeen)
-                    lastEdits.erase({0, day});
-            }
-            QVERIFY(computer.file.Save().ok);
-            if (random.bounded(3) == 0) {
-                sync();
-                firstSeen = true;
-            }
-        }
-        for (int pass = 0; pass < 6 &&
-             !(ConflictCopies::Find(diaryOf(0)).isEmpty() &&
-               ReadFile(diaryOf(0)) == ReadFile(diaryOf(1)));
-             ++pass) {
-            sync();
-            const int who = int(random.bounded(3)); // 0, 1 or both
-            for (int side = 0; side < 2; ++side) {
-                if (who == 2 || who == side)
-                    QVERIFY(Computer(diaryOf(side), bases[side]).Merge().ok);
-            }
-        }
-        sync();
-        QVERIFY2(ConflictCopies::Find(diaryOf(0)).isEmpty(), qPrintable(QString::number(seed)));
-
-        DiaryDatabase diary;
-        QVERIFY(diary.Open(diaryOf(0)));
-        QSet<qint64> dates;
-        for (int i = 0; i < diary.GetDayCount(); ++i) {
-            const qint64 key = diary.GetDay(i)->GetDate().DayKey();
-            QVERIFY2(!dates.contains(key), qPrintable(QString::number(seed)));
-            dates.insert(key);
-        }
-        const QString everything =
-            testsupport::DescribeDiary(diary) + Records(diaryOf(0)) + Records(diaryOf(1));
-        for (const auto &edit : lastEdits)
-            QVERIFY2(everything.contains(u'"' + edit.second + u'"'),
-                     qPrintable(QStringLiteral("seed %1: %2 lost").arg(seed).arg(edit.second)));
-    }
-}
-
-void TestConflictCopies::switchingDiaryFolder_data()
-{
-    QTest::addColumn<bool>("merge");
-    QTest::addColumn<QString>("there"); // the new folder's diary; "-": no folder at all
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<QString>("result"); // the new folder's diary afterwards
-    QTest::addColumn<QString>("recorded");
-    QTest::addColumn<QStringList>("exercises");
-    QTest::newRow("copy") << false << "" << true << "1:a 2:b"
-                          << "" << QStringList {"Squat"};
-    QTest::newRow("copy fails") << false << "-" << false << "<unreadable>"
-                                << "" << QStringList();
-    QTest::newRow("merge") << true << "2:B 3:c" << true << "1:a 2:B 3:c"
-                           << "2:b" << QStringList {"Row", "Squat"};
-}
-
-void TestConflictCopies::switchingDiaryFolder()
-{
-    QFETCH(bool, merge);
-    QFETCH(QString, there);
-    QFETCH(bool, ok);
-    QFETCH(QString, result);
-    QFETCH(QString, recorded);
-    QFETCH(QStringList, exercises);
-    const QString from = DataFolder::DatabaseFolder();
-    const QString to = from + QStringLiteral("/synced");
-    QVERIFY(WriteDiary(m_path, QStringLiteral("1:a 2:b")));
-    QVERIFY(WriteFile(from + QStringLiteral("/UEList.txt"), "Squat\r\n"));
-    const QByteArray original = ReadFile(m_path);
-    if (there != QLatin1String("-"))
-        QVERIFY(QDir().mkpath(to));
-    if (merge) {
-        QVERIFY(WriteDiary(to + QStringLiteral("/Database.rpd"), there));
-        QVERIFY(WriteFile(to + QStringLiteral("/UEList.txt"), "Row\r\n"));
-    }
-
-    const DiaryFolderSwitch::Result switched =
-        merge ? DiaryFolderSwitch::MergeInto(from, to) : DiaryFolderSwitch::CopyInto(from, to);
-    QCOMPARE(switched.ok, ok);
-    QCOMPARE(switched.error.isEmpty(), ok);
-    const QString diary = to + QStringLiteral("/Database.rpd");
-    QCOMPARE(DiaryAt(diary), result.startsWith(u'<') ? result : Days(result));
-    QCOMPARE(Records(diary), Days(recorded));
-    NameList list(to + QStringLiteral("/UEList.txt"));
-    list.Load();
-    QCOMPARE(list.SortedEntries(), exercises);
-    if (!merge && ok)
-        QCOMPARE(ReadFile(diary), original);
-    QCOMPARE(ReadFile(m_path), original); // the old diary stays
-}
-
-void TestConflictCopies::syncIgnoreKeepsWhatIsThere()
-{
-    const QString folder = DataFolder::DatabaseFolder();
-    QVERIFY(WriteFile(folder + QStringLiteral("/.stignore"), "Photos"));
-    QVERIFY(DiaryFolderSwitch::WriteSyncIgnore(folder));
-    const QByteArray once = ReadFile(folder + QStringLiteral("/.stignore"));
-    QVERIFY(DiaryFolderSwitch::WriteSyncIgnore(folder));
-    QCOMPARE(ReadFile(folder + QStringLiteral("/.stignore")), once);
-    QVERIFY(once.startsWith("Photos\n"));
-    QVERIFY(once.contains("(?d)*.lock\n"));
-    // An ignore file that cannot be read is not written over.
-    QVERIFY(QFile::remove(folder + QStringLiteral("/.stignore")));
-    QVERIFY(QDir(folder).mkdir(QStringLiteral(".stignore")));
-    QVERIFY(!DiaryFolderSwitch::WriteSyncIgnore(folder));
-}
 
 REPBOOK_TEST_MAIN_CORE(TestConflictCopies)
 #include "TestConflictCopies.moc"

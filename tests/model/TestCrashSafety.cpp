@@ -1,3 +1,4 @@
+#include "common/TestFiles.h"
 #include "common/TestMain.h"
 
 #include "model/DatabaseFile.h"
@@ -42,12 +43,6 @@ QString VictimPath()
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("save_victim"));
 }
 
-QByteArray ReadAll(const QString &path)
-{
-    QByteArray data;
-    return DatabaseFile::ReadWhole(path, data) ? data : QByteArray();
-}
-
 // Removes every file of folder except keep and gives how many there were.
 int RemoveOthers(const QDir &folder, const QString &keep)
 {
@@ -66,38 +61,31 @@ class TestCrashSafety : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void killedSavesLeaveOldOrNew();
-
-private:
-    QTemporaryDir m_dir;
-    QByteArray m_contentA;
-    QByteArray m_contentB;
 };
-
-void TestCrashSafety::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    QVERIFY2(QFileInfo::exists(VictimPath()), qPrintable(VictimPath()));
-    QProcess prepare;
-    prepare.start(VictimPath(), {QStringLiteral("prepare"), m_dir.path()});
-    QVERIFY(prepare.waitForFinished(120'000));
-    QCOMPARE(prepare.exitCode(), 0);
-    m_contentA = ReadAll(m_dir.filePath(QStringLiteral("A.rpd")));
-    m_contentB = ReadAll(m_dir.filePath(QStringLiteral("B.rpd")));
-    QVERIFY(m_contentA.size() > 1'000'000);
-    QVERIFY(m_contentB.size() > m_contentA.size());
-    QVERIFY(CheckDatabaseIntegrityData(m_contentA));
-    QVERIFY(CheckDatabaseIntegrityData(m_contentB));
-}
 
 void TestCrashSafety::killedSavesLeaveOldOrNew()
 {
-    const QDir folder(m_dir.filePath(QStringLiteral("Database")));
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY2(QFileInfo::exists(VictimPath()), qPrintable(VictimPath()));
+    QProcess prepare;
+    prepare.start(VictimPath(), {QStringLiteral("prepare"), dir.path()});
+    QVERIFY(prepare.waitForFinished(120'000));
+    QCOMPARE(prepare.exitCode(), 0);
+    const QString pathA = dir.filePath(QStringLiteral("A.rpd"));
+    const QString pathB = dir.filePath(QStringLiteral("B.rpd"));
+    const QByteArray contentA = testsupport::ReadFile(pathA);
+    const QByteArray contentB = testsupport::ReadFile(pathB);
+    // Both are diaries the process opens (it says "ready" only then), and differ all through.
+    QVERIFY(contentA.size() > 1'000'000);
+    QVERIFY(contentB.size() > contentA.size());
+
+    const QDir folder(dir.filePath(QStringLiteral("Database")));
     QVERIFY(folder.mkpath(QStringLiteral(".")));
     const QString fileName = QStringLiteral("Database.rpd");
     const QString path = folder.filePath(fileName);
-    QVERIFY(QFile::copy(m_dir.filePath(QStringLiteral("A.rpd")), path));
+    QVERIFY(QFile::copy(pathA, path));
 
     const int kills = KillCount();
     const quint32 seed = qEnvironmentVariableIsSet("REPBOOK_TEST_SEED")
@@ -112,9 +100,7 @@ void TestCrashSafety::killedSavesLeaveOldOrNew()
     qint64 timeOfSaves = 0;
     for (int kill = 0; kill < kills; ++kill) {
         QProcess victim;
-        victim.start(VictimPath(),
-                     {QStringLiteral("run"), path, m_dir.filePath(QStringLiteral("A.rpd")),
-                      m_dir.filePath(QStringLiteral("B.rpd"))});
+        victim.start(VictimPath(), {QStringLiteral("run"), path, pathA, pathB});
         QVERIFY(victim.waitForStarted());
         QVERIFY2(victim.waitForReadyRead(60'000) && victim.readLine().startsWith("ready"),
                  qPrintable(QStringLiteral("kill %1: the process did not open the diary (exit %2)")
@@ -137,10 +123,10 @@ void TestCrashSafety::killedSavesLeaveOldOrNew()
         QVERIFY(victim.waitForFinished());
         QCOMPARE(victim.exitStatus(), QProcess::CrashExit);
 
-        const QByteArray data = ReadAll(path);
-        if (data == m_contentA) {
+        const QByteArray data = testsupport::ReadFile(path);
+        if (data == contentA) {
             ++foundA;
-        } else if (data == m_contentB) {
+        } else if (data == contentB) {
             ++foundB;
         } else {
             ++damaged;
@@ -148,7 +134,7 @@ void TestCrashSafety::killedSavesLeaveOldOrNew()
                      qint64(data.size()), CheckDatabaseIntegrity(path) ? "passed" : "failed");
             // The next process needs a diary that opens.
             QFile::remove(path);
-            QVERIFY(QFile::copy(m_dir.filePath(QStringLiteral("A.rpd")), path));
+            QVERIFY(QFile::copy(pathA, path));
         }
         leftovers += RemoveOthers(folder, fileName);
     }

@@ -2,7 +2,6 @@
 #include "common/TestMain.h"
 
 #include "model/DiaryDatabase.h"
-#include "model/TrainingProgram.h"
 
 #include <functional>
 #include <limits>
@@ -34,8 +33,6 @@ class TestDiaryModel : public QObject
 private slots:
     void entryRanges_data();
     void entryRanges();
-    void weightMarksDone_data();
-    void weightMarksDone();
     void workoutStatusPropagation_data();
     void workoutStatusPropagation();
     void everyChangeMarksItsOwner_data();
@@ -52,11 +49,9 @@ void TestDiaryModel::entryRanges_data()
     QTest::addColumn<EntryGetter>("get");
     QTest::addColumn<double>("value");
     QTest::addColumn<bool>("accepted");
+    // low, high: the lowest and highest accepted values
     const auto ints = [](const char *field, bool (ExerciseEntry::*setter)(int),
-                         int (ExerciseEntry::*getter)() const, std::initializer_list<int> bounds) {
-        // bounds: the lowest and highest accepted values
-        const int low = *bounds.begin();
-        const int high = *(bounds.begin() + 1);
+                         int (ExerciseEntry::*getter)() const, int low, int high) {
         for (const auto &[value, accepted] :
              {std::pair {low - 1, false}, {low, true}, {high, true}, {high + 1, false}}) {
             QTest::addRow("%s %d", field, value)
@@ -65,10 +60,10 @@ void TestDiaryModel::entryRanges_data()
                 << double(value) << accepted;
         }
     };
-    ints("sets", &ExerciseEntry::SetSets, &ExerciseEntry::GetSets, {1, 20});
-    ints("reps", &ExerciseEntry::SetReps, &ExerciseEntry::GetReps, {0, 200});
-    ints("forced", &ExerciseEntry::SetForced, &ExerciseEntry::GetForced, {0, 200});
-    ints("negative", &ExerciseEntry::SetNegative, &ExerciseEntry::GetNegative, {0, 200});
+    ints("sets", &ExerciseEntry::SetSets, &ExerciseEntry::GetSets, 1, 20);
+    ints("reps", &ExerciseEntry::SetReps, &ExerciseEntry::GetReps, 0, 200);
+    ints("forced", &ExerciseEntry::SetForced, &ExerciseEntry::GetForced, 0, 200);
+    ints("negative", &ExerciseEntry::SetNegative, &ExerciseEntry::GetNegative, 0, 200);
     for (const auto &[value, accepted] : {std::pair {-0.01f, false},
                                           {0.0f, true},
                                           {500.0f, true},
@@ -102,31 +97,6 @@ void TestDiaryModel::entryRanges()
     QCOMPARE(entry.IsModified(), accepted);
 }
 
-void TestDiaryModel::weightMarksDone_data()
-{
-    QTest::addColumn<Status>("before");
-    QTest::addColumn<float>("weight");
-    QTest::addColumn<Status>("after");
-    QTest::newRow("0 keeps Not yet") << Status::NotYet << 0.0f << Status::NotYet;
-    QTest::newRow("0 keeps Failed") << Status::Failed << 0.0f << Status::Failed;
-    QTest::newRow("2.5 on Not yet") << Status::NotYet << 2.5f << Status::Done;
-    QTest::newRow("2.5 on Failed") << Status::Failed << 2.5f << Status::Done;
-    QTest::newRow("2.5 on Done") << Status::Done << 2.5f << Status::Done;
-    QTest::newRow("refused 600 keeps Not yet") << Status::NotYet << 600.0f << Status::NotYet;
-}
-
-void TestDiaryModel::weightMarksDone()
-{
-    QFETCH(Status, before);
-    QFETCH(float, weight);
-    QFETCH(Status, after);
-    ExerciseEntry entry;
-    entry.SetName(QStringLiteral("Row"));
-    entry.SetStatus(before);
-    entry.SetWeight(weight);
-    QCOMPARE(entry.GetStatus(), after);
-}
-
 void TestDiaryModel::workoutStatusPropagation_data()
 {
     // The exercises before and after, in the diary notation.
@@ -150,22 +120,18 @@ void TestDiaryModel::workoutStatusPropagation()
     QFETCH(bool, propagate);
     QFETCH(QString, after);
 
-    const auto statuses = [](const QString &exercises) {
-        QList<Status> list;
-        const auto workout = testsupport::BuildWorkout(QStringLiteral("W[%1]").arg(exercises));
-        for (int i = 0; i < workout->GetExerciseCount(); ++i)
-            list.append(workout->GetExercise(i)->GetStatus());
-        return list;
-    };
     auto workout = testsupport::BuildWorkout(QStringLiteral("Legs[%1]").arg(before));
+    const auto original = testsupport::BuildWorkout(QStringLiteral("Legs[%1]").arg(before));
+    const auto expected = testsupport::BuildWorkout(QStringLiteral("Legs[%1]").arg(after));
     workout->SetModified(false);
     workout->SetStatus(status, propagate);
     QCOMPARE(workout->GetStatus(), status);
-    const QList<Status> expected = statuses(after);
     QVERIFY(workout->IsModified());
     for (int i = 0; i < workout->GetExerciseCount(); ++i) {
-        QCOMPARE(workout->GetExercise(i)->GetStatus(), expected[i]);
-        QCOMPARE(workout->GetExercise(i)->IsModified(), statuses(before)[i] != expected[i]);
+        const Status wanted = expected->GetExercise(i)->GetStatus();
+        QCOMPARE(workout->GetExercise(i)->GetStatus(), wanted);
+        QCOMPARE(workout->GetExercise(i)->IsModified(),
+                 original->GetExercise(i)->GetStatus() != wanted);
     }
 }
 
@@ -174,46 +140,38 @@ void TestDiaryModel::everyChangeMarksItsOwner_data()
     using Change = std::function<bool(DiaryDatabase &)>;
     QTest::addColumn<Change>("change");
     QTest::addColumn<bool>("dayFlag");
-
-    QTest::newRow("SetDate") << Change([](DiaryDatabase &db) {
-        db.GetDay(0)->SetDate(DateValue::FromDate(2010, 1, 1));
-        return true;
-    }) << true;
-    QTest::newRow("SetNotes") << Change([](DiaryDatabase &db) {
-        db.GetDay(0)->SetNotes(QStringLiteral("tired"));
-        return true;
-    }) << true;
-    QTest::newRow("AddWorkout") << Change([](DiaryDatabase &db) {
+    // A change of the first day, or of what it holds, marks the day too; the days added carry no
+    // flag of their own, so only the container's flag tells.
+    const auto row = [](const char *name, bool dayFlag, Change change) {
+        QTest::newRow(name) << change << dayFlag;
+    };
+    row("SetDate", true, [](DiaryDatabase &db) {
+        return db.GetDay(0)->SetDate(DateValue::FromDate(2010, 1, 1)), true;
+    });
+    row("SetNotes", true,
+        [](DiaryDatabase &db) { return db.GetDay(0)->SetNotes(QStringLiteral("tired")), true; });
+    row("AddWorkout", true, [](DiaryDatabase &db) {
         return db.GetDay(0)->AddWorkout(testsupport::BuildWorkout(QStringLiteral("Back"))) == 1;
-    }) << true;
-    QTest::newRow("RemoveWorkout")
-        << Change([](DiaryDatabase &db) { return db.GetDay(0)->RemoveWorkout(0) == 0; }) << true;
-    QTest::newRow("RemoveAllWorkouts") << Change([](DiaryDatabase &db) {
-        db.GetDay(0)->RemoveAllWorkouts();
-        return db.GetDay(0)->IsEmpty();
-    }) << true;
-    QTest::newRow("exercise reps") << Change([](DiaryDatabase &db) {
-        return db.GetDay(0)->GetWorkout(0)->GetExercise(1)->SetReps(12);
-    }) << true;
-    QTest::newRow("RemoveExercise") << Change([](DiaryDatabase &db) {
-        return db.GetDay(0)->GetWorkout(0)->RemoveExercise(0) == 1;
-    }) << true;
-    // The days added carry no flag of their own: only the container's flag tells.
-    QTest::newRow("AddDay") << Change([](DiaryDatabase &db) {
-        return db.AddDay(CleanDay(QStringLiteral("2.1.2010"))) == 2;
-    }) << false;
-    QTest::newRow("InsertDay") << Change([](DiaryDatabase &db) {
+    });
+    row("RemoveWorkout", true,
+        [](DiaryDatabase &db) { return db.GetDay(0)->RemoveWorkout(0) == 0; });
+    row("RemoveAllWorkouts", true, [](DiaryDatabase &db) {
+        return db.GetDay(0)->RemoveAllWorkouts(), db.GetDay(0)->IsEmpty();
+    });
+    row("exercise reps", true,
+        [](DiaryDatabase &db) { return db.GetDay(0)->GetWorkout(0)->GetExercise(1)->SetReps(12); });
+    row("RemoveExercise", true,
+        [](DiaryDatabase &db) { return db.GetDay(0)->GetWorkout(0)->RemoveExercise(0) == 1; });
+    row("AddDay", false,
+        [](DiaryDatabase &db) { return db.AddDay(CleanDay(QStringLiteral("2.1.2010"))) == 2; });
+    row("InsertDay", false, [](DiaryDatabase &db) {
         return db.InsertDay(0, CleanDay(QStringLiteral("2.1.2010"))) == 0;
-    }) << false;
-    QTest::newRow("RemoveDay") << Change([](DiaryDatabase &db) { return db.RemoveDay(1) == 1; })
-                               << false;
-    QTest::newRow("RemoveAllDays") << Change([](DiaryDatabase &db) {
-        db.RemoveAllDays();
-        return db.GetDayCount() == 0;
-    }) << false;
-    QTest::newRow("ReplaceDay") << Change([](DiaryDatabase &db) {
-        return db.ReplaceDay(1, CleanDay(QStringLiteral("-")), true);
-    }) << false;
+    });
+    row("RemoveDay", false, [](DiaryDatabase &db) { return db.RemoveDay(1) == 1; });
+    row("RemoveAllDays", false,
+        [](DiaryDatabase &db) { return db.RemoveAllDays(), db.GetDayCount() == 0; });
+    row("ReplaceDay", false,
+        [](DiaryDatabase &db) { return db.ReplaceDay(1, CleanDay(QStringLiteral("-")), true); });
 }
 
 void TestDiaryModel::everyChangeMarksItsOwner()
@@ -234,11 +192,12 @@ void TestDiaryModel::everyChangeMarksItsOwner()
 }
 
 // Notes and statuses other than the three named ones are kept apart from the entry; whatever the
-// order of changes, the entry and its copies read back the last values set.
+// order of changes, the entry and its copies read back the last values set. A weight above 0
+// marks the exercise Done.
 void TestDiaryModel::notesAndUnnamedStatuses_data()
 {
     // In turn (separated by blanks): "n" + note, "m" + note given as a Note shared with another
-    // entry, "s" + status
+    // entry, "s" + status, "w" + weight
     QTest::addColumn<QStringList>("changes");
     QTest::addColumn<QString>("note");
     QTest::addColumn<int>("status");
@@ -256,6 +215,12 @@ void TestDiaryModel::notesAndUnnamedStatuses_data()
     row("shared note, then an unnamed status", "ma s7", "a", 7);
     row("shared note given with an unnamed status", "s7 mb", "b", 7);
     row("shared note, named status, shared empty note", "mc s1 m", "", 1);
+    row("weight 0 keeps Not yet", "w0", "", 0);
+    row("weight 0 keeps Failed", "s2 w0", "", 2);
+    row("weight 2.5 on Not yet", "w2.5", "", 1);
+    row("weight 2.5 on Failed", "s2 w2.5", "", 1);
+    row("weight 2.5 on Done", "s1 w2.5", "", 1);
+    row("refused weight 600 keeps Not yet", "w600", "", 0);
 }
 
 void TestDiaryModel::notesAndUnnamedStatuses()
@@ -271,6 +236,8 @@ void TestDiaryModel::notesAndUnnamedStatuses()
     for (const QString &change : changes) {
         if (change.startsWith(u's')) {
             entry.SetStatus(static_cast<Status>(change.mid(1).toInt()));
+        } else if (change.startsWith(u'w')) {
+            entry.SetWeight(change.mid(1).toFloat());
         } else if (change.startsWith(u'n')) {
             QVERIFY(entry.SetNote(change.mid(1)));
         } else {
@@ -285,9 +252,11 @@ void TestDiaryModel::notesAndUnnamedStatuses()
     // Changing one entry leaves the others as they were, whatever storage they share.
     other.SetStatus(static_cast<Status>(9));
     other.SetNote(QStringLiteral("changed"));
+    // A copy takes no status: it is Not yet unless its weight marks it Done.
+    const int copied = entry.GetWeight() > 0 ? int(Status::Done) : int(Status::NotYet);
     for (const ExerciseEntry *read : {&entry, &exact, &copy}) {
         QCOMPARE(read->GetNote(), note);
-        QCOMPARE(int(read->GetStatus()), read == &copy ? 0 : status);
+        QCOMPARE(int(read->GetStatus()), read == &copy ? copied : status);
     }
 }
 

@@ -3,10 +3,8 @@
 #include "fuzz/HostileFileChecks.h"
 #include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
-#include "model/NameList.h"
 
 #include <malloc.h>
-#include <sys/stat.h>
 
 // Files the diary may meet on disk, from its own seeds to shapes built to exhaust it, read
 // through the same checks as the fuzzing target: reading ends, the written form is stable and

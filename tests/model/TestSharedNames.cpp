@@ -4,8 +4,6 @@
 #include "model/DatabaseWriter.h"
 #include "model/DiaryDatabase.h"
 
-#include <QCoreApplication>
-
 // Reading shares equal exercise and workout names through a table of its own; sharing must
 // never change which name an entry reads back.
 class TestSharedNames : public QObject
@@ -41,12 +39,8 @@ void TestSharedNames::namesReadBackUnchangedPastTableGrowthAndCap()
 
     DiaryDatabase read;
     read.LoadFromData(DatabaseWriter::FileBytes(written));
-    QCOMPARE(read.GetDayCount(), 1);
+    QCOMPARE(testsupport::DescribeDiary(read), testsupport::DescribeDiary(written));
     const Workout &readWorkout = *read.GetDay(0)->GetWorkout(0);
-    QCOMPARE(readWorkout.GetName(), QStringLiteral("Exercise 7"));
-    QCOMPARE(readWorkout.GetExerciseCount(), int(names.size() * 2));
-    for (int i = 0; i < readWorkout.GetExerciseCount(); ++i)
-        QCOMPARE(readWorkout.GetExercise(i)->GetName(), names.at(i % names.size()));
     // A repeated name shares the first one's string.
     QCOMPARE(readWorkout.GetExercise(int(names.size()) + 3)->GetName().constData(),
              readWorkout.GetExercise(3)->GetName().constData());

@@ -14,7 +14,6 @@ class TestTextAndNumbers : public QObject
 private slots:
     void decodeLine_data();
     void decodeLine();
-    void utf8Boundaries();
     void numbers_data();
     void numbers();
     void weightUnitFollowsTheLocale();
@@ -38,6 +37,14 @@ void TestTextAndNumbers::decodeLine_data()
                                           << "a\nb";
     QTest::newRow("truncated UTF-8 falls back") << QByteArray("caf\xC3") << "cafÃ";
     QTest::newRow("empty") << QByteArray() << QString();
+    // The edges of what UTF-8 allows decide which text is read as Windows-1252.
+    QTest::newRow("U+10000, the first of four bytes")
+        << QByteArray("\xF0\x90\x80\x80") << "\U00010000";
+    QTest::newRow("U+10FFFF") << QByteArray("\xF4\x8F\xBF\xBF") << "\U0010FFFF";
+    QTest::newRow("above U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << "\u00F4\u0090\u20AC\u20AC";
+    QTest::newRow("U+D7FF") << QByteArray("\xED\x9F\xBF") << "\uD7FF";
+    QTest::newRow("U+D800, a surrogate") << QByteArray("\xED\xA0\x80") << "\u00ED\u00A0\u20AC";
+    QTest::newRow("overlong") << QByteArray("\xE0\x80\xAF") << "\u00E0\u20AC\u00AF";
 }
 
 void TestTextAndNumbers::decodeLine()
@@ -99,17 +106,6 @@ void TestTextAndNumbers::numbers()
     QCOMPARE(TolerantNumber::ToInt(view), whole);
     QCOMPARE(TolerantNumber::ToDouble(view), value);
     QCOMPARE(std::signbit(TolerantNumber::ToDouble(view)), std::signbit(value)); // no "-0"
-}
-
-// Text that is not UTF-8 is read as Windows-1252: the edges of what UTF-8 allows decide.
-void TestTextAndNumbers::utf8Boundaries()
-{
-    QVERIFY(TextCodec::IsValidUtf8("\xF0\x90\x80\x80")); // U+10000, the first of four bytes
-    QVERIFY(TextCodec::IsValidUtf8("\xF4\x8F\xBF\xBF")); // U+10FFFF
-    QVERIFY(!TextCodec::IsValidUtf8("\xF4\x90\x80\x80")); // above U+10FFFF
-    QVERIFY(TextCodec::IsValidUtf8("\xED\x9F\xBF")); // U+D7FF
-    QVERIFY(!TextCodec::IsValidUtf8("\xED\xA0\x80")); // U+D800, a surrogate
-    QVERIFY(!TextCodec::IsValidUtf8("\xE0\x80\xAF")); // overlong
 }
 
 void TestTextAndNumbers::weightUnitFollowsTheLocale()

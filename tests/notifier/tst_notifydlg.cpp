@@ -22,9 +22,7 @@
 #include <QFileInfo>
 #include <QSystemTrayIcon>
 #include <QTimeEdit>
-#include <QTimer>
 
-#include <functional>
 #include <memory>
 
 namespace {
@@ -43,43 +41,19 @@ private:
     SharedDiaryFile m_file {m_database, DiaryMerge::Winner::Disk};
     std::unique_ptr<CNotifyDlg> m_dlg;
 
-    // The diary program writing the file meanwhile.
-    static void WriteFile(const QStringList &todaysExercises)
+    // The diary program writing the file meanwhile: 9 and 10 March 2026, the day before and today.
+    static void WriteFile(const QString &todaysExercises)
     {
-        // 9 and 10 March 2026: the day before and today.
-        QString days = QStringLiteral("9.3.2026 Legs[Row]");
-        if (!todaysExercises.isEmpty())
-            days += QStringLiteral("; 10.3.2026 Legs[%1]").arg(todaysExercises.join(u','));
-        QVERIFY(testsupport::WriteDiary(DataFolder::DatabasePath(), days));
-    }
-
-    void Open(bool resultsMode, const QTime &now = QTime(18, 0, 10))
-    {
-        Clock::SetFixed(QDateTime(Today, now));
-        m_dlg->SetReminderDay(DateValue::FromQDateTime(QDateTime(Today, now)));
-        m_dlg->SetResultsMode(resultsMode);
-        m_dlg->show();
-    }
-
-    void Click(const char *button)
-    {
-        QTest::mouseClick(testsupport::Child<CPictureButton>(m_dlg.get(), button), Qt::LeftButton);
-    }
-
-    // Answers the day dialog that the next command opens.
-    static void WhenDayDialogOpens(std::function<void(CDayDlg &)> act, QObject *context)
-    {
-        QTimer::singleShot(0, context, [act] {
-            if (auto *dialog = qobject_cast<CDayDlg *>(QApplication::activeModalWidget()))
-                act(*dialog);
-        });
+        QVERIFY(testsupport::WriteDiary(
+            DataFolder::DatabasePath(),
+            QStringLiteral("9.3.2026 Legs[Row]; 10.3.2026 Legs[%1]").arg(todaysExercises)));
     }
 
 private slots:
     void init()
     {
         testsupport::BeginGuiCase();
-        WriteFile({QStringLiteral("Squat")});
+        WriteFile(QStringLiteral("Squat"));
         QVERIFY(m_file.Open(DataFolder::DatabasePath()));
         m_dlg = std::make_unique<CNotifyDlg>(m_file, m_settings);
         m_dlg->SetDiaryLauncher([](QWidget *) { return true; }); // never the real diary
@@ -120,99 +94,93 @@ private slots:
         REPBOOK_END_GUI_CASE();
     }
 
-    void viewReadsTheFileAndSavesOnlyAfterOK_data()
+    // The day view reads the file as the diary last saved it, and saves only after OK, keeping
+    // what the diary saved while the view was open; a day both changed keeps the notifier's entries
+    // beside the diary, and the user is told where.
+    void viewSavesOnlyAfterOK_data()
     {
         QTest::addColumn<bool>("resultsMode");
         QTest::addColumn<bool>("confirm");
-        QTest::newRow("view, OK") << false << true;
-        QTest::newRow("view, Cancel") << false << false;
-        QTest::newRow("fill in, OK") << true << true;
-        QTest::newRow("fill in, Cancel") << true << false;
+        QTest::addColumn<int>("diaryNotesDay"); // of March, noted by the diary; 0: none
+        QTest::addColumn<QString>("notesOn9th"); // what the file then holds
+        QTest::addColumn<QString>("notesOn10th");
+        const auto row = [](const char *name, bool resultsMode, bool confirm, int diaryDay,
+                            const char *on9th, const char *on10th) {
+            QTest::newRow(name) << resultsMode << confirm << diaryDay << QString::fromUtf8(on9th)
+                                << QString::fromUtf8(on10th);
+        };
+        row("view, OK", false, true, 0, "", "Felt strong");
+        row("view, Cancel", false, false, 0, "", "");
+        row("fill in, OK", true, true, 0, "", "Felt strong");
+        row("fill in, Cancel", true, false, 0, "", "");
+        row("the diary changed another day", false, true, 9, "Diary", "Felt strong");
+        row("the diary changed this day", false, true, 10, "", "Diary");
     }
 
-    void viewReadsTheFileAndSavesOnlyAfterOK()
+    void viewSavesOnlyAfterOK()
     {
         QFETCH(bool, resultsMode);
         QFETCH(bool, confirm);
+        QFETCH(int, diaryNotesDay);
+        QFETCH(QString, notesOn9th);
+        QFETCH(QString, notesOn10th);
+        const bool keptAside = diaryNotesDay == Today.day(); // both changed today
+        const QString path = DataFolder::DatabasePath();
         // The diary adds an exercise after the notifier read the file.
-        WriteFile({QStringLiteral("Squat"), QStringLiteral("Lunge")});
-        const QByteArray before = testsupport::ReadFile(DataFolder::DatabasePath());
+        WriteFile(QStringLiteral("Squat, Lunge"));
+        const QByteArray before = testsupport::ReadFile(path);
 
         int exercisesShown = -1;
-        QObject watch;
-        WhenDayDialogOpens(
-            [&](CDayDlg &dialog) {
-                exercisesShown = dialog.GetDay()->GetWorkout(0)->GetExerciseCount();
-                dialog.GetDay()->SetNotes(QStringLiteral("Felt strong"));
-                if (confirm)
-                    dialog.accept();
-                else
-                    dialog.reject();
-            },
-            &watch);
-        Open(resultsMode);
+        bool diarySaved = diaryNotesDay == 0;
+        testsupport::WhenModal<CDayDlg>([&](CDayDlg *dialog) {
+            exercisesShown = dialog->GetDay()->GetWorkout(0)->GetExerciseCount();
+            dialog->GetDay()->SetNotes(QStringLiteral("Felt strong"));
+            if (diaryNotesDay != 0) { // the diary saves while the day dialog is open
+                DiaryDatabase diary;
+                diarySaved = diary.Open(path);
+                diary.FindDay(DateValue::FromDate(2026, 3, diaryNotesDay))
+                    ->SetNotes(QStringLiteral("Diary"));
+                diarySaved = diarySaved && diary.Save();
+            }
+            if (confirm)
+                dialog->accept();
+            else
+                dialog->reject();
+        });
+        if (keptAside)
+            MessageBox::setNextAnswers({QMessageBox::Ok});
+        const QDateTime now(Today, QTime(18, 0, 10));
+        Clock::SetFixed(now);
+        m_dlg->SetReminderDay(DateValue::FromQDateTime(now));
+        m_dlg->SetResultsMode(resultsMode);
+        m_dlg->show();
         // A time to ask again belongs to a reminder, not to the results.
         QCOMPARE(m_dlg->findChild<QTimeEdit *>()->isEnabled(), !resultsMode);
         QCOMPARE(m_dlg->findChild<QCheckBox *>(QStringLiteral("askBox"))->isEnabled(),
                  !resultsMode);
-        Click("viewButton");
+        QTest::mouseClick(testsupport::Child<CPictureButton>(m_dlg.get(), "viewButton"),
+                          Qt::LeftButton);
 
+        QVERIFY(diarySaved);
         QCOMPARE(exercisesShown, 2);
         QCOMPARE(m_dlg->result(), int(QDialog::Accepted)); // acknowledged either way
+        const auto noted = [](const QString &notes) {
+            return notes.isEmpty() ? notes : QStringLiteral("\"%1\" ").arg(notes);
+        };
+        const QString today = QStringLiteral("10.3.2026 %1Legs[Squat 1x0, Lunge 1x0]");
         DiaryDatabase onDisk;
-        QVERIFY(onDisk.Open(DataFolder::DatabasePath()));
+        QVERIFY(onDisk.Open(path));
         QCOMPARE(testsupport::DescribeDiary(onDisk),
-                 QStringLiteral("9.3.2026 Legs[Row 1x0]; 10.3.2026 %1Legs[Squat 1x0, Lunge 1x0]")
-                     .arg(confirm ? QStringLiteral("\"Felt strong\" ") : QString()));
+                 QStringLiteral("9.3.2026 %1Legs[Row 1x0]; ").arg(noted(notesOn9th)) +
+                     today.arg(noted(notesOn10th)));
         if (!confirm) {
-            QCOMPARE(testsupport::ReadFile(DataFolder::DatabasePath()), before);
+            QCOMPARE(testsupport::ReadFile(path), before);
             // The cancelled edit is gone from memory too.
             QCOMPARE(m_database.FindDay(DateValue::FromQDate(Today))->GetNotes(), QString());
         }
-    }
-
-    void savingKeepsWhatTheDiarySavedMeanwhile_data()
-    {
-        QTest::addColumn<bool>("sameDay");
-        QTest::newRow("the diary changed another day") << false;
-        QTest::newRow("the diary changed this day") << true;
-    }
-
-    void savingKeepsWhatTheDiarySavedMeanwhile()
-    {
-        QFETCH(bool, sameDay);
-        const DateValue today = DateValue::FromQDate(Today);
-        const DateValue yesterday = DateValue::FromQDate(Today.addDays(-1));
-        const QString path = DataFolder::DatabasePath();
-        bool diarySaved = false;
-        QObject watch;
-        WhenDayDialogOpens(
-            [&](CDayDlg &dialog) {
-                dialog.GetDay()->SetNotes(QStringLiteral("Felt strong"));
-                // The diary saves while the day dialog is open.
-                DiaryDatabase diary;
-                diarySaved = diary.Open(path);
-                diary.FindDay(sameDay ? today : yesterday)->SetNotes(QStringLiteral("Diary"));
-                diarySaved = diarySaved && diary.Save();
-                dialog.accept();
-            },
-            &watch);
-        if (sameDay)
-            MessageBox::setNextAnswers({QMessageBox::Ok});
-        Open(false);
-        Click("viewButton");
-        QVERIFY(diarySaved);
-
-        DiaryDatabase onDisk;
-        QVERIFY(onDisk.Open(path));
-        QCOMPARE(onDisk.FindDay(yesterday)->GetNotes(),
-                 sameDay ? QString() : QStringLiteral("Diary"));
-        QCOMPARE(onDisk.FindDay(today)->GetNotes(),
-                 sameDay ? QStringLiteral("Diary") : QStringLiteral("Felt strong"));
         const auto shown = MessageBox::takeShown();
-        QCOMPARE(shown.size(), sameDay ? 1 : 0);
-        if (sameDay) {
-            // The notifier's entries are kept beside the diary, and the user is told where.
+        QCOMPARE(shown.size(), int(keptAside));
+        if (keptAside) {
             const QDir folder(DataFolder::DatabaseFolder());
             const QStringList kept =
                 folder.entryList({QFileInfo(path).fileName() + QStringLiteral(".conflict-*")});
@@ -220,8 +188,7 @@ private slots:
             QVERIFY(shown.first().text.contains(kept.first()));
             DiaryDatabase aside;
             QVERIFY(aside.Open(folder.filePath(kept.first())));
-            QCOMPARE(testsupport::DescribeDiary(aside),
-                     QStringLiteral(R"(10.3.2026 "Felt strong" Legs[Squat 1x0])"));
+            QCOMPARE(testsupport::DescribeDiary(aside), today.arg(noted("Felt strong")));
             QVERIFY(QFile::remove(folder.filePath(kept.first())));
         }
     }

@@ -78,43 +78,44 @@ class TestDayPrint : public QObject
     Q_OBJECT
 
 private slots:
+    void pdfHoldsTheLogAsText_data();
     void pdfHoldsTheLogAsText();
-    void poundsArePrintedInPounds();
     void longDayRunsOverSeveralPages();
 
 private:
     QTemporaryDir m_dir;
 };
 
-void TestDayPrint::pdfHoldsTheLogAsText()
+void TestDayPrint::pdfHoldsTheLogAsText_data()
 {
-    const TwoDays days;
-    const QString path = m_dir.filePath(QStringLiteral("text.pdf"));
-    {
-        auto printer = PdfPrinter(path);
-        QVERIFY(PrintDays(printer.get(), days.Days(), WeightUnit()));
-    }
-    PDF_TEXT_OR_SKIP(text, path);
-    for (const char *piece :
-         {"Thursday, 1 March 2007", "Friday, 2 March 2007", "Chest day", "Bench press", "82.5",
-          "last set hard", "Dips", "Failed", "Abs", "No exercises.", "Leg day", "Squat", "140",
-          "Felt strong.", "Sleep 8 h.", "Negative", "Page 1 of 1"})
-        QVERIFY2(text.contains(QLatin1String(piece)),
-                 qPrintable(piece + QStringLiteral(" missing in:\n") + text));
-    // In reading order: the first day before the second.
-    QVERIFY(text.indexOf(QStringLiteral("Bench press")) < text.indexOf(QStringLiteral("Squat")));
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("pieces"); // separated by '|'
+    QTest::addColumn<QString>("absent");
+    QTest::newRow("kilograms") << int(WeightUnit::Kilograms)
+                               << "Thursday, 1 March 2007|Friday, 2 March 2007|Chest day|"
+                                  "Bench press|82.5|last set hard|Dips|Failed|Abs|"
+                                  "No exercises.|Leg day|Squat|140|Felt strong.|Sleep 8 h.|"
+                                  "Negative|Page 1 of 1"
+                               << "Weight (lb)";
+    // 82.5 kg and 140 kg.
+    QTest::newRow("pounds") << int(WeightUnit::Pounds) << "Weight (lb)|181.9|308.6"
+                            << "82.5";
 }
 
-void TestDayPrint::poundsArePrintedInPounds()
+void TestDayPrint::pdfHoldsTheLogAsText()
 {
+    QFETCH(int, unit);
+    QFETCH(QString, pieces);
+    QFETCH(QString, absent);
     const TwoDays days;
-    const QString path = m_dir.filePath(QStringLiteral("pounds.pdf"));
-    QVERIFY(PrintDays(PdfPrinter(path).get(), days.Days(), WeightUnit::Pounds));
+    const QString path = m_dir.filePath(QStringLiteral("text.pdf"));
+    QVERIFY(PrintDays(PdfPrinter(path).get(), days.Days(), WeightUnit::Kind(unit)));
     PDF_TEXT_OR_SKIP(text, path);
-    // 82.5 kg and 140 kg.
-    for (const char *piece : {"Weight (lb)", "181.9", "308.6"})
-        QVERIFY2(text.contains(QLatin1String(piece)), qPrintable(text));
-    QVERIFY(!text.contains(QStringLiteral("82.5")));
+    for (const QString &piece : pieces.split(u'|'))
+        QVERIFY2(text.contains(piece), qPrintable(piece + QStringLiteral(" missing in:\n") + text));
+    QVERIFY2(!text.contains(absent), qPrintable(text));
+    // In reading order: the first day before the second.
+    QVERIFY(text.indexOf(QStringLiteral("Bench press")) < text.indexOf(QStringLiteral("Squat")));
 }
 
 void TestDayPrint::longDayRunsOverSeveralPages()

@@ -20,43 +20,49 @@ class TestPasswordDigest : public QObject
     Q_OBJECT
 
 private slots:
-    void recordOpensOnlyWithTheExactPassword_data();
-    void recordOpensOnlyWithTheExactPassword();
+    void opensOnlyWithTheExactPassword_data();
+    void opensOnlyWithTheExactPassword();
     void storedRecordForms_data();
     void storedRecordForms();
-    void plainValueFromOlderSettings_data();
-    void plainValueFromOlderSettings();
 };
 
-void TestPasswordDigest::recordOpensOnlyWithTheExactPassword_data()
+// A password opens only when typed exactly, whether stored as a record or, by older settings, as
+// the plain value.
+void TestPasswordDigest::opensOnlyWithTheExactPassword_data()
 {
+    QTest::addColumn<bool>("plain");
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("opens");
 
-    const auto row = [](const char *name, const QString &password, const QString &typed,
-                        bool opens) { QTest::newRow(name) << password << typed << opens; };
-    row("same text", "Squat140", "Squat140", true);
-    row("other letter case", "Squat140", "squat140", false);
-    row("empty entry", "Squat140", "", false);
-    row("trailing blank", "Squat140", "Squat140 ", false);
-    row("prefix only", "Squat140", "Squat", false);
-    row("non-Latin letters", "Жим лёжа", "Жим лёжа", true);
-    row("non-Latin other case", "Жим лёжа", "жим лёжа", false);
-    row("separator inside", "a$b$c$d", "a$b$c$d", true);
-    row("long", QString(300, u'x'), QString(300, u'x'), true);
+    const auto row = [](const char *name, bool plain, const QString &password, const QString &typed,
+                        bool opens) { QTest::newRow(name) << plain << password << typed << opens; };
+    row("same text", false, "Squat140", "Squat140", true);
+    row("other letter case", false, "Squat140", "squat140", false);
+    row("empty entry", false, "Squat140", "", false);
+    row("trailing blank", false, "Squat140", "Squat140 ", false);
+    row("prefix only", false, "Squat140", "Squat", false);
+    row("non-Latin letters", false, "Жим лёжа", "Жим лёжа", true);
+    row("non-Latin other case", false, "Жим лёжа", "жим лёжа", false);
+    row("separator inside", false, "a$b$c$d", "a$b$c$d", true);
+    row("long", false, QString(300, u'x'), QString(300, u'x'), true);
+    row("plain, same text", true, "Biceps45", "Biceps45", true);
+    row("plain, other letter case", true, "Biceps45", "BICEPS45", false);
+    row("plain, empty entry", true, "Biceps45", "", false);
+    row("plain, longer", true, "Biceps45", "Biceps450", false);
 }
 
-void TestPasswordDigest::recordOpensOnlyWithTheExactPassword()
+void TestPasswordDigest::opensOnlyWithTheExactPassword()
 {
+    QFETCH(bool, plain);
     QFETCH(QString, password);
     QFETCH(QString, typed);
     QFETCH(bool, opens);
 
-    const QString record = MakePasswordRecord(password, QuickIterations);
-    QVERIFY(IsPasswordRecord(record));
-    QVERIFY(!IsLegacyPlain(record));
-    QCOMPARE(VerifyPassword(record, typed), opens);
+    const QString stored = plain ? password : MakePasswordRecord(password, QuickIterations);
+    QCOMPARE(IsPasswordRecord(stored), !plain);
+    QCOMPARE(IsLegacyPlain(stored), plain);
+    QCOMPARE(VerifyPassword(stored, typed), opens);
 }
 
 // A stored value is a record only in its exact form: scheme, iteration count, salt and key, four
@@ -94,26 +100,6 @@ void TestPasswordDigest::storedRecordForms()
     QCOMPARE(VerifyPassword(stored, QStringLiteral("Жим лёжа 80")), isRecord);
     QVERIFY(!VerifyPassword(stored, QStringLiteral("Жим лёжа 81")));
     QCOMPARE(VerifyPassword(stored, stored), !isRecord);
-}
-
-void TestPasswordDigest::plainValueFromOlderSettings_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("opens");
-
-    QTest::newRow("same text") << QStringLiteral("Biceps45") << true;
-    QTest::newRow("other letter case") << QStringLiteral("BICEPS45") << false;
-    QTest::newRow("empty entry") << QString() << false;
-    QTest::newRow("longer") << QStringLiteral("Biceps450") << false;
-}
-
-void TestPasswordDigest::plainValueFromOlderSettings()
-{
-    QFETCH(QString, typed);
-    QFETCH(bool, opens);
-    const QString stored = QStringLiteral("Biceps45");
-    QVERIFY(IsLegacyPlain(stored));
-    QCOMPARE(VerifyPassword(stored, typed), opens);
 }
 
 REPBOOK_TEST_MAIN_CORE(TestPasswordDigest)

@@ -40,356 +40,301 @@ class TestStats : public QObject
     Q_OBJECT
 
 private slots:
-    void estimate_data();
-    void estimate();
-    void repRanges_data();
-    void repRanges();
-    void performedStatuses_data();
-    void performedStatuses();
-    void namesMatchWithoutCaseAndSpaces();
-    void dayMeasuresAddUpOverEntries();
-    void recordsBelongToTheirFirstDate();
-    void dayClasses_data();
-    void dayClasses();
-    void monthShareCountsDueWorkouts();
-    void streaks_data();
-    void streaks();
-    void emptyDiary();
-    void periodPoints_data();
-    void periodPoints();
-    void valueScale_data();
-    void valueScale();
-    void search_data();
+    void repRangesAndEstimate_data()
+    {
+        QTest::addColumn<int>("reps"); // at 60 kg
+        QTest::addColumn<int>("range"); // of the weight record; -1: none
+        QTest::addColumn<double>("estimate"); // of the one-repetition maximum: 60 * (1 + reps / 30)
+        using Row = std::tuple<int, int, double>;
+        for (const auto &[reps, range, estimate] : {Row {0, -1, 0.0},
+                                                    {1, 0, 60.0},
+                                                    {2, 1, 64.0},
+                                                    {3, 1, 66.0},
+                                                    {4, 2, 68.0},
+                                                    {6, 2, 72.0},
+                                                    {7, 3, 74.0},
+                                                    {10, 3, 80.0},
+                                                    {11, 4, 82.0},
+                                                    {15, 4, 90.0},
+                                                    {16, 5, 92.0}})
+            QTest::addRow("%d reps", reps) << reps << range << estimate;
+    }
+    void repRangesAndEstimate()
+    {
+        QFETCH(int, reps);
+        QFETCH(int, range);
+        QFETCH(double, estimate);
+        DiaryDatabase database;
+        Fill(database,
+             QStringLiteral("4.3.2024 W[Bench_press 3x%1 60]; 11.3.2024 W[Bench_press 3x%2 done]")
+                 .arg(reps)
+                 .arg(reps + 1));
+        const ExerciseRecords records = PersonalRecords::ForExercise(database, Bench, {});
+        for (int i = 0; i < int(RepRanges.size()); ++i) {
+            const LiftRecord &record = records.byRange[size_t(i)];
+            QCOMPARE(record.IsSet(), i == range);
+            if (i == range)
+                QCOMPARE(record.weight, 60.0);
+        }
+        QCOMPARE(ExerciseHistory::Collect(database, Bench, {}).Days()[0].estimatedMax, estimate);
+        QCOMPARE(records.bestEstimate, estimate);
+        QCOMPARE(records.bestEstimateLift.IsSet(), reps > 0);
+        // Body-weight work sets no weight record, only its own.
+        QCOMPARE(records.mostBodyweightReps, reps + 1);
+        QCOMPARE(records.mostBodyweightRepsDate, D2);
+    }
+    void performedStatuses_data()
+    {
+        QTest::addColumn<bool>("countFailed");
+        QTest::addColumn<double>("heaviest");
+        QTest::addColumn<int>("trainingDays");
+        QTest::newRow("Done only") << false << 100.0 << 1;
+        QTest::newRow("with Failed") << true << 120.0 << 2;
+    }
+    void performedStatuses()
+    {
+        QFETCH(bool, countFailed);
+        QFETCH(double, heaviest);
+        QFETCH(int, trainingDays);
+        DiaryDatabase database;
+        Fill(database,
+             QStringLiteral("4.3.2024 W[Bench_press 3x5 100]; 11.3.2024 W[Bench_press 3x5 120 "
+                            "failed]; 18.3.2024 W[Bench_press 3x5 140 notyet]"));
+        const PerformedFilter filter {countFailed};
+        const ExerciseRecords records = PersonalRecords::ForExercise(database, Bench, filter);
+        QCOMPARE(records.byRange[2].weight, heaviest);
+        QCOMPARE(ExerciseCatalog::Build(database, filter),
+                 (QList<ExerciseSummary> {{Bench, trainingDays, countFailed ? D2 : D1}}));
+    }
+    void namesMatchWithoutCaseAndSpaces()
+    {
+        DiaryDatabase database;
+        // The latest date comes first in the diary: the shown spelling follows dates, not order.
+        Fill(database,
+             QStringLiteral("18.3.2024 W[_bench_PRESS_ 3x5 90]; 4.3.2024 W[Bench_press 3x5 80]; "
+                            "11.3.2024 W[BENCH_PRESS 3x5 85]; 11.3.2024 W[Bench_presses 3x5 85]"));
+        QCOMPARE(ExerciseCatalog::Build(database, {}),
+                 (QList<ExerciseSummary> {{"bench PRESS", 3, D3}, {"Bench presses", 1, D2}}));
+        const ExerciseHistory history =
+            ExerciseHistory::Collect(database, QStringLiteral("bench press"), {});
+        QCOMPARE(history.Name(), QStringLiteral("bench PRESS"));
+        QCOMPARE(history.Days().size(), 3);
+        QCOMPARE(history.Days()[0].date, D1); // in date order
+        QCOMPARE(PersonalRecords::ForAll(database, {}).size(), 2);
+    }
+    void dayMeasuresAddUpOverEntries()
+    {
+        DiaryDatabase database;
+        // Diary days with the same date count as one training day; each best is not the last entry.
+        Fill(database,
+             QStringLiteral("4.3.2024 W[Bench_press 2x3 80]; 11.3.2024 W[Bench_press 1x1 50]; "
+                            "4.3.2024 W[Bench_press 1x20 done]; 4.3.2024 W[Bench_press 3x10 60]"));
+        const QList<ExerciseDayStats> days = ExerciseHistory::Collect(database, Bench, {}).Days();
+        QCOMPARE(days.size(), 2);
+        QCOMPARE(days[0],
+                 (ExerciseDayStats {D1, 80.0, 80.0 * (1.0 + 3 / 30.0), 3 * 10 * 60.0 + 2 * 3 * 80.0,
+                                    20, 6}));
+        QCOMPARE(MeasureValue(days[1], ProgressMeasure::Volume), 50.0);
+    }
+    void recordsBelongToTheirFirstDate()
+    {
+        DiaryDatabase database;
+        // In diary order the later date comes first; records still go to the earliest date.
+        Fill(database,
+             QStringLiteral("11.3.2024 W[Bench_press 3x5 100]; 4.3.2024 W[Bench_press 3x5 100]; "
+                            "18.3.2024 W[Bench_press 3x5 102.5]; 18.3.2024 W[Bench_press 3x2 90]; "
+                            "4.3.2024 W[Bench_press 3x2 90]"));
+        const ExerciseRecords records = PersonalRecords::ForExercise(database, Bench, {});
+        QCOMPARE(records.byRange[2].date, D3); // 102.5 beat the 100 of D1
+        QCOMPARE(records.byRange[1].date, D1); // 90 x 2 twice: the first
+        QCOMPARE(records.bestVolumeDate, D3);
+        QCOMPARE(records.bestEstimateLift.weight, 102.5);
+
+        DiaryDatabase equalDays;
+        Fill(equalDays,
+             QStringLiteral("11.3.2024 W[Bench_press 3x5 100]; 4.3.2024 W[Bench_press 3x5 100]"));
+        const ExerciseRecords ties = PersonalRecords::ForExercise(equalDays, Bench, {});
+        QCOMPARE(ties.byRange[2].date, D1);
+        QCOMPARE(ties.bestEstimateLift.date, D1);
+        QCOMPARE(ties.bestVolumeDate, D1);
+    }
+    void dayClasses_data()
+    {
+        QTest::addColumn<QString>("workouts");
+        QTest::addColumn<int>("daysFromToday");
+        QTest::addColumn<DayClass>("expected");
+        QTest::newRow("all done") << "W:done W:done" << -3 << DayClass::AllDone;
+        QTest::newRow("some done") << "W:done W:failed" << -3 << DayClass::SomeDone;
+        QTest::newRow("some done, rest not yet") << "W W:done" << 0 << DayClass::SomeDone;
+        QTest::newRow("failed only") << "W:failed W" << -1 << DayClass::FailedOnly;
+        QTest::newRow("missed yesterday") << "W" << -1 << DayClass::Missed;
+        QTest::newRow("planned today") << "W" << 0 << DayClass::PlannedAhead;
+        QTest::newRow("planned tomorrow") << "W" << 1 << DayClass::PlannedAhead;
+        QTest::newRow("day without workouts") << "" << -1 << DayClass::NoWorkout;
+    }
+    void dayClasses()
+    {
+        QFETCH(QString, workouts);
+        QFETCH(int, daysFromToday);
+        QFETCH(DayClass, expected);
+        const QDate today(2024, 6, 12);
+        const QDate date = today.addDays(daysFromToday);
+        DiaryDatabase database;
+        AddWorkouts(database, date, workouts);
+        const YearConsistency year = YearConsistency::Compute(database, 2024, today);
+        QCOMPARE(year.Days().size(), 366);
+        QCOMPARE(year.ClassOf(date), expected);
+        QCOMPARE(year.ClassOf(date.addDays(1)), DayClass::NoWorkout);
+        QCOMPARE(year.ClassOf(QDate(2025, 1, 1).addDays(date.dayOfYear() - 1)),
+                 DayClass::NoWorkout);
+    }
+    void monthShareCountsDueWorkouts()
+    {
+        const QDate today(2024, 1, 20);
+        DiaryDatabase database;
+        // On the 9th one was missed; the 25th is not due yet.
+        Fill(database,
+             QStringLiteral("2.1.2024 W:done W:done W:failed; 9.1.2024 W W:done; 25.1.2024 W; "
+                            "31.12.2023 W"));
+        const YearConsistency year = YearConsistency::Compute(database, 2024, today);
+        QCOMPARE(year.Months()[0].planned, 5);
+        QCOMPARE(year.Months()[0].done, 3);
+        QCOMPARE(year.Months()[1].Share(), -1.0);
+    }
+    void streaks_data()
+    {
+        QTest::addColumn<QList<QDate>>("doneDays");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("longest");
+        // 2025-12-29 is a Monday; its week ends on 2026-01-04.
+        const QList<QDate> acrossNewYear {QDate(2025, 12, 17), QDate(2025, 12, 22),
+                                          QDate(2026, 1, 3), QDate(2026, 1, 5)};
+        QTest::newRow("across the year's end") << acrossNewYear << QDate(2026, 1, 7) << 4 << 4;
+        QTest::newRow("this week not yet trained") << acrossNewYear << QDate(2026, 1, 14) << 4 << 4;
+        QTest::newRow("broken off") << acrossNewYear << QDate(2026, 1, 21) << 0 << 4;
+        QTest::newRow("gap of a week")
+            << QList {QDate(2025, 12, 1), QDate(2025, 12, 8), QDate(2025, 12, 22)}
+            << QDate(2025, 12, 24) << 1 << 2;
+        QTest::newRow("days ahead do not count")
+            << QList {QDate(2026, 1, 5), QDate(2026, 1, 12)} << QDate(2026, 1, 6) << 1 << 1;
+    }
+    void streaks()
+    {
+        QFETCH(QList<QDate>, doneDays);
+        QFETCH(QDate, today);
+        QFETCH(int, current);
+        QFETCH(int, longest);
+        DiaryDatabase database;
+        for (const QDate &date : doneDays)
+            AddWorkouts(database, date, QStringLiteral("W:failed W:done"));
+        // Weeks without a Done workout break a streak.
+        Fill(database, QStringLiteral("10.12.2025 W:failed"));
+        const WeekStreaks streaks = Consistency::Streaks(database, today);
+        QCOMPARE(streaks.current, current);
+        QCOMPARE(streaks.longest, longest);
+    }
+    void emptyDiary()
+    {
+        const DiaryDatabase database;
+        QVERIFY(ExerciseCatalog::Build(database, {}).isEmpty());
+        const ExerciseHistory history = ExerciseHistory::Collect(database, Bench, {});
+        QVERIFY(history.IsEmpty());
+        QCOMPARE(history.Name(), Bench);
+        QVERIFY(history.Records().IsEmpty());
+        QVERIFY(PersonalRecords::ForAll(database, {}).isEmpty());
+        const YearConsistency year = YearConsistency::Compute(database, 2024, QDate(2024, 5, 1));
+        QVERIFY(std::all_of(year.Days().cbegin(), year.Days().cend(),
+                            [](DayClass c) { return c == DayClass::NoWorkout; }));
+        QCOMPARE(year.Months()[3].Share(), -1.0);
+        QCOMPARE(Consistency::Streaks(database, QDate(2024, 5, 1)).longest, 0);
+    }
+    void periodPoints_data()
+    {
+        QTest::addColumn<int>("measure");
+        QTest::addColumn<int>("room"); // points the chart has room for
+        QTest::addColumn<QString>("points");
+        const int heaviest = int(ProgressMeasure::Heaviest);
+        QTest::newRow("room for every day")
+            << heaviest << 4 << "01-06 100, 01-08 110, 01-13 105, 02-03 90";
+        QTest::newRow("weeks take their best day")
+            << heaviest << 3 << "01-08 110, 01-13 105, 02-03 90";
+        QTest::newRow("weeks sum the volume")
+            << int(ProgressMeasure::Volume) << 3 << "01-08 1800, 01-13 500, 02-03 300";
+        QTest::newRow("months take their best day") << heaviest << 2 << "01-08 110, 02-03 90";
+        QTest::newRow("months sum the sets")
+            << int(ProgressMeasure::Sets) << 1 << "01-13 6, 02-03 4";
+    }
+    void periodPoints()
+    {
+        QFETCH(int, measure);
+        QFETCH(int, room);
+        QFETCH(QString, points);
+        // Monday and Wednesday of one week, the next Monday, a day of the next month.
+        const QList<ExerciseDayStats> days = {
+            {.date = QDate(2025, 1, 6), .heaviest = 100, .volume = 1000, .sets = 3},
+            {.date = QDate(2025, 1, 8), .heaviest = 110, .volume = 800, .sets = 2},
+            {.date = QDate(2025, 1, 13), .heaviest = 105, .volume = 500, .sets = 1},
+            {.date = QDate(2025, 2, 3), .heaviest = 90, .volume = 300, .sets = 4}};
+        QStringList shown;
+        const PointPeriod period = PeriodPoints::FinestPeriod(days, room);
+        for (const MeasurePoint &point :
+             PeriodPoints::Points(days, ProgressMeasure(measure), period))
+            shown.append(point.date.toString(QStringLiteral("MM-dd ")) +
+                         QString::number(point.value));
+        QCOMPARE(shown.join(QStringLiteral(", ")), points);
+    }
+    void valueScale_data()
+    {
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::addColumn<QList<double>>("scale"); // min, max, step
+        QTest::newRow("a 200 kg best") << 150.0 << 200.0 << QList<double> {140, 220, 20};
+        QTest::newRow("21 sets") << 9.0 << 21.0 << QList<double> {5, 25, 5};
+        QTest::newRow("from zero") << 0.0 << 200.0 << QList<double> {0, 250, 50};
+        QTest::newRow("one value") << 100.0 << 100.0 << QList<double> {90, 110, 5};
+        QTest::newRow("only zeros") << 0.0 << 0.0 << QList<double> {0, 1, 0.2};
+        QTest::newRow("decimals") << 1.2 << 1.9 << QList<double> {1, 2, 0.2};
+    }
+    void valueScale()
+    {
+        QFETCH(double, low);
+        QFETCH(double, high);
+        QFETCH(QList<double>, scale);
+        const ValueScale fitted = ValueScale::Fit(low, high);
+        QCOMPARE((QList<double> {fitted.min, fitted.max, fitted.step}), scale);
+        QVERIFY(fitted.tickCount <= 6);
+        QCOMPARE(fitted.tickCount, qRound((fitted.max - fitted.min) / fitted.step) + 1);
+        // Room beyond the data, so that points there are drawn whole.
+        QVERIFY(fitted.max > high && (fitted.min < low || low == 0.0));
+    }
+    void search_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("matches"); // date, where, matched part of the field's text
+
+        const auto row = [](const char *name, const char *text,
+                            const char *matches) { // '|' between
+            QTest::newRow(name) << QString::fromUtf8(text)
+                                << QString::fromUtf8(matches).split(u'|', Qt::SkipEmptyParts);
+        };
+        row("case", "SQUAT", "2024-03-04 exercise [Squat]");
+        row("accents in the diary", "creme brulee", "2024-03-18 exercise [Crème brûlée] curl");
+        row("accents typed, newest first", "NÉGATIVES",
+            "2024-03-11 exercise note [NEGATIVES] only|2024-03-04 exercise note Slow [negatives]");
+        row("combining marks in the diary", "lege", "2024-03-11 workout [Le\u0301ge\u0300]re");
+        row("ligature and day note", "fin",
+            "2024-03-18 exercise note [\ufb01n]al set|2024-03-04 day note Knee felt odd\nthen "
+            "[fin]e");
+        row("across a line break", "odd then", "2024-03-04 day note Knee felt [odd\nthen] fine");
+        row("workout before its exercises", "press",
+            "2024-03-18 workout [Press]ing|2024-03-18 exercise Bench [press]");
+        row("no match", "rowing", "");
+        row("only a mark", "\u0301", "");
+        row("only a space", " ", "");
+    }
     void search();
 };
-
-void TestStats::estimate_data()
-{
-    QTest::addColumn<int>("reps");
-    QTest::addColumn<double>("expected");
-    QTest::newRow("1 rep is the weight") << 1 << 100.0;
-    QTest::newRow("2 reps") << 2 << 100.0 * (1.0 + 2.0 / 30.0);
-    QTest::newRow("10 reps") << 10 << 100.0 * (1.0 + 10.0 / 30.0);
-    QTest::newRow("0 reps do not count") << 0 << 0.0;
-}
-
-void TestStats::estimate()
-{
-    QFETCH(int, reps);
-    QFETCH(double, expected);
-    DiaryDatabase database;
-    Fill(database, QStringLiteral("4.3.2024 W[Bench_press 3x%1 100]").arg(reps));
-    const ExerciseHistory history = ExerciseHistory::Collect(database, Bench, {});
-    QCOMPARE(history.Days().size(), 1);
-    QCOMPARE(history.Days()[0].estimatedMax, expected);
-    const ExerciseRecords records = history.Records();
-    QCOMPARE(records.bestEstimate, expected);
-    QCOMPARE(records.bestEstimateLift.IsSet(), reps > 0);
-}
-
-void TestStats::repRanges_data()
-{
-    QTest::addColumn<int>("reps");
-    QTest::addColumn<int>("range");
-    for (const auto &[reps, range] :
-         {std::pair {1, 0}, {3, 1}, {4, 2}, {6, 2}, {7, 3}, {10, 3}, {11, 4}, {15, 4}, {16, 5}})
-        QTest::addRow("%d reps", reps) << reps << range;
-}
-
-void TestStats::repRanges()
-{
-    QFETCH(int, reps);
-    QFETCH(int, range);
-    DiaryDatabase database;
-    Fill(database,
-         QStringLiteral("4.3.2024 W[Bench_press 3x%1 80]; 11.3.2024 W[Bench_press 3x%2 done]")
-             .arg(reps)
-             .arg(reps + 1));
-    const ExerciseRecords records = PersonalRecords::ForExercise(database, Bench, {});
-    for (int i = 0; i < int(RepRanges.size()); ++i) {
-        const LiftRecord &record = records.byRange[size_t(i)];
-        QCOMPARE(record.IsSet(), i == range);
-        if (i == range)
-            QCOMPARE(record.weight, 80.0);
-    }
-    // Body-weight work sets no weight record, only its own.
-    QCOMPARE(records.mostBodyweightReps, reps + 1);
-    QCOMPARE(records.mostBodyweightRepsDate, D2);
-}
-
-void TestStats::performedStatuses_data()
-{
-    QTest::addColumn<bool>("countFailed");
-    QTest::addColumn<double>("heaviest");
-    QTest::addColumn<int>("trainingDays");
-    QTest::newRow("Done only") << false << 100.0 << 1;
-    QTest::newRow("with Failed") << true << 120.0 << 2;
-}
-
-void TestStats::performedStatuses()
-{
-    QFETCH(bool, countFailed);
-    QFETCH(double, heaviest);
-    QFETCH(int, trainingDays);
-    DiaryDatabase database;
-    Fill(database,
-         QStringLiteral("4.3.2024 W[Bench_press 3x5 100]; 11.3.2024 W[Bench_press 3x5 120 "
-                        "failed]; 18.3.2024 W[Bench_press 3x5 140 notyet]"));
-    const PerformedFilter filter {countFailed};
-    const ExerciseRecords records = PersonalRecords::ForExercise(database, Bench, filter);
-    QCOMPARE(records.byRange[2].weight, heaviest);
-    const QList<ExerciseSummary> list = ExerciseCatalog::Build(database, filter);
-    QCOMPARE(list.size(), 1);
-    QCOMPARE(list[0].trainingDays, trainingDays);
-    QCOMPARE(list[0].lastDate, countFailed ? D2 : D1);
-}
-
-void TestStats::namesMatchWithoutCaseAndSpaces()
-{
-    DiaryDatabase database;
-    // The latest date comes first in the diary: the shown spelling follows dates, not order.
-    Fill(database,
-         QStringLiteral("18.3.2024 W[_bench_PRESS_ 3x5 90]; 4.3.2024 W[Bench_press 3x5 80]; "
-                        "11.3.2024 W[BENCH_PRESS 3x5 85]; 11.3.2024 W[Bench_presses 3x5 85]"));
-    const QList<ExerciseSummary> list = ExerciseCatalog::Build(database, {});
-    QCOMPARE(list.size(), 2);
-    QCOMPARE(list[0].name, QStringLiteral("bench PRESS"));
-    QCOMPARE(list[0].trainingDays, 3);
-    QCOMPARE(list[0].lastDate, D3);
-    QCOMPARE(list[1].name, QStringLiteral("Bench presses"));
-    const ExerciseHistory history =
-        ExerciseHistory::Collect(database, QStringLiteral("bench press"), {});
-    QCOMPARE(history.Name(), QStringLiteral("bench PRESS"));
-    QCOMPARE(history.Days().size(), 3);
-    QCOMPARE(history.Days()[0].date, D1); // in date order
-    QCOMPARE(PersonalRecords::ForAll(database, {}).size(), 2);
-}
-
-void TestStats::dayMeasuresAddUpOverEntries()
-{
-    DiaryDatabase database;
-    // Two diary days with the same date count as one training day.
-    Fill(database,
-         QStringLiteral("4.3.2024 W[Bench_press 3x10 60]; 11.3.2024 W[Bench_press 1x1 50]; "
-                        "4.3.2024 W[Bench_press 2x3 80]; 4.3.2024 W[Bench_press 1x20 done]"));
-    const QList<ExerciseDayStats> days = ExerciseHistory::Collect(database, Bench, {}).Days();
-    QCOMPARE(days.size(), 2);
-    QCOMPARE(days[0].heaviest, 80.0);
-    QCOMPARE(days[0].estimatedMax, 80.0 * (1.0 + 3.0 / 30.0));
-    QCOMPARE(days[0].volume, 3 * 10 * 60.0 + 2 * 3 * 80.0);
-    QCOMPARE(days[0].mostReps, 20);
-    QCOMPARE(days[0].sets, 6);
-    QCOMPARE(MeasureValue(days[1], ProgressMeasure::Volume), 50.0);
-}
-
-void TestStats::recordsBelongToTheirFirstDate()
-{
-    DiaryDatabase database;
-    // In diary order the later date comes first; records still go to the earliest date.
-    Fill(database,
-         QStringLiteral("11.3.2024 W[Bench_press 3x5 100]; 4.3.2024 W[Bench_press 3x5 100]; "
-                        "18.3.2024 W[Bench_press 3x5 102.5]; 18.3.2024 W[Bench_press 3x2 90]; "
-                        "4.3.2024 W[Bench_press 3x2 90]"));
-    const ExerciseRecords records = PersonalRecords::ForExercise(database, Bench, {});
-    QCOMPARE(records.byRange[2].date, D3); // 102.5 beat the 100 of D1
-    QCOMPARE(records.byRange[1].date, D1); // 90 x 2 twice: the first
-    QCOMPARE(records.bestVolumeDate, D3);
-    QCOMPARE(records.bestEstimateLift.weight, 102.5);
-
-    DiaryDatabase equalDays;
-    Fill(equalDays,
-         QStringLiteral("11.3.2024 W[Bench_press 3x5 100]; 4.3.2024 W[Bench_press 3x5 100]"));
-    const ExerciseRecords ties = PersonalRecords::ForExercise(equalDays, Bench, {});
-    QCOMPARE(ties.byRange[2].date, D1);
-    QCOMPARE(ties.bestEstimateLift.date, D1);
-    QCOMPARE(ties.bestVolumeDate, D1);
-}
-
-void TestStats::dayClasses_data()
-{
-    QTest::addColumn<QString>("workouts");
-    QTest::addColumn<int>("daysFromToday");
-    QTest::addColumn<DayClass>("expected");
-    QTest::newRow("all done") << "W:done W:done" << -3 << DayClass::AllDone;
-    QTest::newRow("some done") << "W:done W:failed" << -3 << DayClass::SomeDone;
-    QTest::newRow("some done, rest not yet") << "W W:done" << 0 << DayClass::SomeDone;
-    QTest::newRow("failed only") << "W:failed W" << -1 << DayClass::FailedOnly;
-    QTest::newRow("missed yesterday") << "W" << -1 << DayClass::Missed;
-    QTest::newRow("planned today") << "W" << 0 << DayClass::PlannedAhead;
-    QTest::newRow("planned tomorrow") << "W" << 1 << DayClass::PlannedAhead;
-    QTest::newRow("day without workouts") << "" << -1 << DayClass::NoWorkout;
-}
-
-void TestStats::dayClasses()
-{
-    QFETCH(QString, workouts);
-    QFETCH(int, daysFromToday);
-    QFETCH(DayClass, expected);
-    const QDate today(2024, 6, 12);
-    const QDate date = today.addDays(daysFromToday);
-    DiaryDatabase database;
-    AddWorkouts(database, date, workouts);
-    const YearConsistency year = YearConsistency::Compute(database, 2024, today);
-    QCOMPARE(year.Days().size(), 366);
-    QCOMPARE(year.ClassOf(date), expected);
-    QCOMPARE(year.ClassOf(date.addDays(1)), DayClass::NoWorkout);
-    QCOMPARE(year.ClassOf(QDate(2025, 1, 1).addDays(date.dayOfYear() - 1)), DayClass::NoWorkout);
-}
-
-void TestStats::monthShareCountsDueWorkouts()
-{
-    const QDate today(2024, 1, 20);
-    DiaryDatabase database;
-    // On the 9th one was missed; the 25th is not due yet.
-    Fill(database,
-         QStringLiteral("2.1.2024 W:done W:done W:failed; 9.1.2024 W W:done; 25.1.2024 W; "
-                        "31.12.2023 W"));
-    const YearConsistency year = YearConsistency::Compute(database, 2024, today);
-    QCOMPARE(year.Months()[0].planned, 5);
-    QCOMPARE(year.Months()[0].done, 3);
-    QCOMPARE(year.Months()[1].Share(), -1.0);
-}
-
-void TestStats::streaks_data()
-{
-    QTest::addColumn<QList<QDate>>("doneDays");
-    QTest::addColumn<QDate>("today");
-    QTest::addColumn<int>("current");
-    QTest::addColumn<int>("longest");
-    // 2025-12-29 is a Monday; its week ends on 2026-01-04.
-    const QList<QDate> acrossNewYear {QDate(2025, 12, 17), QDate(2025, 12, 22), QDate(2026, 1, 3),
-                                      QDate(2026, 1, 5)};
-    QTest::newRow("across the year's end") << acrossNewYear << QDate(2026, 1, 7) << 4 << 4;
-    QTest::newRow("this week not yet trained") << acrossNewYear << QDate(2026, 1, 14) << 4 << 4;
-    QTest::newRow("broken off") << acrossNewYear << QDate(2026, 1, 21) << 0 << 4;
-    QTest::newRow("gap of a week")
-        << QList {QDate(2025, 12, 1), QDate(2025, 12, 8), QDate(2025, 12, 22)}
-        << QDate(2025, 12, 24) << 1 << 2;
-    QTest::newRow("days ahead do not count")
-        << QList {QDate(2026, 1, 5), QDate(2026, 1, 12)} << QDate(2026, 1, 6) << 1 << 1;
-}
-
-void TestStats::streaks()
-{
-    QFETCH(QList<QDate>, doneDays);
-    QFETCH(QDate, today);
-    QFETCH(int, current);
-    QFETCH(int, longest);
-    DiaryDatabase database;
-    for (const QDate &date : doneDays)
-        AddWorkouts(database, date, QStringLiteral("W:failed W:done"));
-    // Weeks without a Done workout break a streak.
-    Fill(database, QStringLiteral("10.12.2025 W:failed"));
-    const WeekStreaks streaks = Consistency::Streaks(database, today);
-    QCOMPARE(streaks.current, current);
-    QCOMPARE(streaks.longest, longest);
-}
-
-void TestStats::emptyDiary()
-{
-    const DiaryDatabase database;
-    QVERIFY(ExerciseCatalog::Build(database, {}).isEmpty());
-    const ExerciseHistory history = ExerciseHistory::Collect(database, Bench, {});
-    QVERIFY(history.IsEmpty());
-    QCOMPARE(history.Name(), Bench);
-    QVERIFY(history.Records().IsEmpty());
-    QVERIFY(PersonalRecords::ForAll(database, {}).isEmpty());
-    const YearConsistency year = YearConsistency::Compute(database, 2024, QDate(2024, 5, 1));
-    QVERIFY(std::all_of(year.Days().cbegin(), year.Days().cend(),
-                        [](DayClass c) { return c == DayClass::NoWorkout; }));
-    QCOMPARE(year.Months()[3].Share(), -1.0);
-    QCOMPARE(Consistency::Streaks(database, QDate(2024, 5, 1)).longest, 0);
-}
-
-void TestStats::periodPoints_data()
-{
-    QTest::addColumn<int>("measure");
-    QTest::addColumn<int>("room"); // points the chart has room for
-    QTest::addColumn<QString>("points");
-    const int heaviest = int(ProgressMeasure::Heaviest);
-    QTest::newRow("room for every day")
-        << heaviest << 4 << "01-06 100, 01-08 110, 01-13 105, 02-03 90";
-    QTest::newRow("weeks take their best day") << heaviest << 3 << "01-08 110, 01-13 105, 02-03 90";
-    QTest::newRow("weeks sum the volume")
-        << int(ProgressMeasure::Volume) << 3 << "01-08 1800, 01-13 500, 02-03 300";
-    QTest::newRow("months take their best day") << heaviest << 2 << "01-08 110, 02-03 90";
-    QTest::newRow("months sum the sets") << int(ProgressMeasure::Sets) << 1 << "01-13 6, 02-03 4";
-}
-
-void TestStats::periodPoints()
-{
-    QFETCH(int, measure);
-    QFETCH(int, room);
-    QFETCH(QString, points);
-    // Monday and Wednesday of one week, the next Monday, a day of the next month.
-    QList<ExerciseDayStats> days;
-    using Day = std::tuple<QDate, double, double, int>;
-    for (const auto &[date, weight, volume, sets] :
-         {Day {QDate(2025, 1, 6), 100.0, 1000.0, 3}, Day {QDate(2025, 1, 8), 110.0, 800.0, 2},
-          Day {QDate(2025, 1, 13), 105.0, 500.0, 1}, Day {QDate(2025, 2, 3), 90.0, 300.0, 4}}) {
-        ExerciseDayStats day;
-        day.date = date;
-        day.heaviest = weight;
-        day.volume = volume;
-        day.sets = sets;
-        days.append(day);
-    }
-    QStringList shown;
-    const PointPeriod period = PeriodPoints::FinestPeriod(days, room);
-    for (const MeasurePoint &point : PeriodPoints::Points(days, ProgressMeasure(measure), period))
-        shown.append(point.date.toString(QStringLiteral("MM-dd ")) + QString::number(point.value));
-    QCOMPARE(shown.join(QStringLiteral(", ")), points);
-}
-
-void TestStats::valueScale_data()
-{
-    QTest::addColumn<double>("low");
-    QTest::addColumn<double>("high");
-    QTest::addColumn<QList<double>>("scale"); // min, max, step
-    QTest::newRow("a 200 kg best") << 150.0 << 200.0 << QList<double> {140, 220, 20};
-    QTest::newRow("21 sets") << 9.0 << 21.0 << QList<double> {5, 25, 5};
-    QTest::newRow("from zero") << 0.0 << 200.0 << QList<double> {0, 250, 50};
-    QTest::newRow("one value") << 100.0 << 100.0 << QList<double> {90, 110, 5};
-    QTest::newRow("only zeros") << 0.0 << 0.0 << QList<double> {0, 1, 0.2};
-    QTest::newRow("decimals") << 1.2 << 1.9 << QList<double> {1, 2, 0.2};
-}
-
-void TestStats::valueScale()
-{
-    QFETCH(double, low);
-    QFETCH(double, high);
-    QFETCH(QList<double>, scale);
-    const ValueScale fitted = ValueScale::Fit(low, high);
-    QCOMPARE((QList<double> {fitted.min, fitted.max, fitted.step}), scale);
-    QVERIFY(fitted.tickCount <= 6);
-    QCOMPARE(fitted.tickCount, qRound((fitted.max - fitted.min) / fitted.step) + 1);
-    // Room beyond the data, so that points there are drawn whole.
-    QVERIFY(fitted.max > high && (fitted.min < low || low == 0.0));
-}
-
-void TestStats::search_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("matches"); // date, where, matched part of the field's text
-
-    const auto row = [](const char *name, const char *text, const char *matches) { // '|' between
-        QTest::newRow(name) << QString::fromUtf8(text)
-                            << QString::fromUtf8(matches).split(u'|', Qt::SkipEmptyParts);
-    };
-    row("case", "SQUAT", "2024-03-04 exercise [Squat]");
-    row("accents in the diary", "creme brulee", "2024-03-18 exercise [Crème brûlée] curl");
-    row("accents typed, newest first", "NÉGATIVES",
-        "2024-03-11 exercise note [NEGATIVES] only|2024-03-04 exercise note Slow [negatives]");
-    row("combining marks in the diary", "lege", "2024-03-11 workout [Le\u0301ge\u0300]re");
-    row("ligature and day note", "fin",
-        "2024-03-18 exercise note [\ufb01n]al set|2024-03-04 day note Knee felt odd\nthen [fin]e");
-    row("across a line break", "odd then", "2024-03-04 day note Knee felt [odd\nthen] fine");
-    row("workout before its exercises", "press",
-        "2024-03-18 workout [Press]ing|2024-03-18 exercise Bench [press]");
-    row("no match", "rowing", "");
-    row("only a mark", "\u0301", "");
-    row("only a space", " ", "");
-}
 
 void TestStats::search()
 {

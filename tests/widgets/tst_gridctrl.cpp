@@ -7,8 +7,10 @@
 #include <QHeaderView>
 #include <QScrollBar>
 
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QToolTip>
 
 Q_DECLARE_METATYPE(CCellID)
 Q_DECLARE_METATYPE(CCellRange)
@@ -37,14 +39,14 @@ QPoint CentreOf(const CGridCtrl &grid, int row, int col)
     return grid.CellRect(row, col).center();
 }
 
-struct Shown
+// The filled grid, shown.
+struct ShownGrid : CGridCtrl
 {
-    CGridCtrl grid;
-    Shown(int rows = 5)
+    ShownGrid()
     {
-        Fill(grid, rows);
-        grid.resize(500, 300);
-        grid.show();
+        Fill(*this);
+        resize(500, 300);
+        show();
     }
 };
 
@@ -61,16 +63,15 @@ private slots:
         QTest::addColumn<bool>("listMode");
         QTest::addColumn<CCellRange>("asked");
         QTest::addColumn<CCellRange>("selected");
-        QTest::newRow("block") << false << CCellRange {2, 1, 3, 2} << CCellRange {2, 1, 3, 2};
-        QTest::newRow("over fixed cells")
-            << false << CCellRange {0, 0, 2, 1} << CCellRange {0, 1, 2, 1};
-        QTest::newRow("heading row only")
-            << false << CCellRange {0, 2, 0, 3} << CCellRange {0, 2, 0, 3};
-        QTest::newRow("beyond the grid")
-            << false << CCellRange {4, 2, 9, 9} << CCellRange {4, 2, 5, 3};
-        QTest::newRow("list mode widens rows")
-            << true << CCellRange {2, 2, 3, 2} << CCellRange {2, 1, 3, 3};
-        QTest::newRow("invalid clears") << false << CCellRange {} << CCellRange {};
+        const auto r = [](const char *name, bool listMode, CCellRange asked, CCellRange selected) {
+            QTest::newRow(name) << listMode << asked << selected;
+        };
+        r("block", false, {2, 1, 3, 2}, {2, 1, 3, 2});
+        r("over fixed cells", false, {0, 0, 2, 1}, {0, 1, 2, 1});
+        r("heading row only", false, {0, 2, 0, 3}, {0, 2, 0, 3});
+        r("beyond the grid", false, {4, 2, 9, 9}, {4, 2, 5, 3});
+        r("list mode widens rows", true, {2, 2, 3, 2}, {2, 1, 3, 3});
+        r("invalid clears", false, {}, {});
     }
     void selectedRange()
     {
@@ -98,30 +99,32 @@ private slots:
     // grid are not deleted.
     void imagesAndRowsOutside()
     {
-        Shown shown;
+        ShownGrid grid;
         QPixmap image(4, 4);
         image.fill(Qt::red);
-        const int row = shown.grid.InsertRow();
-        shown.grid.SetItemImage(row, 2, &image);
-        QVERIFY(shown.grid.GetItemImage(row, 2));
-        QCOMPARE(shown.grid.GetItemImage(row, 2)->toImage(), image.toImage());
-        shown.grid.SetItemImage(row, 2, nullptr);
-        QCOMPARE(shown.grid.GetItemImage(row, 2), nullptr);
+        const int row = grid.InsertRow();
+        grid.SetItemImage(row, 2, &image);
+        QVERIFY(grid.GetItemImage(row, 2));
+        QCOMPARE(grid.GetItemImage(row, 2)->toImage(), image.toImage());
+        grid.SetItemImage(row, 2, nullptr);
+        QCOMPARE(grid.GetItemImage(row, 2), nullptr);
         for (const int outside : {0, 7})
-            QVERIFY(!shown.grid.DeleteRow(outside));
-        QVERIFY(shown.grid.DeleteRow(row));
-        QCOMPARE(shown.grid.GetRowCount(), 6);
+            QVERIFY(!grid.DeleteRow(outside));
+        QVERIFY(grid.DeleteRow(row));
+        QVERIFY(grid.DeleteRow(1));
+        QCOMPARE(grid.GetRowCount(), 5);
+        QCOMPARE(grid.GetItemText(1, 1), QStringLiteral("r2c1"));
     }
 
     // What a cell is drawn from: its text and column alignment, whether it is the focus cell or
     // selected; fixed cells are never drawn as selected or focused.
     void cellContexts()
     {
-        Shown shown;
-        shown.grid.SetSelectedRange(1, 0, 2, 3);
-        shown.grid.SetFocusCell(2, 2);
+        ShownGrid grid;
+        grid.SetSelectedRange(1, 0, 2, 3);
+        grid.SetFocusCell(2, 2);
         const auto drawn = [&](int row, int col) {
-            const CGridCellContext c = shown.grid.CellContext(row, col);
+            const CGridCellContext c = grid.CellContext(row, col);
             return QStringLiteral("%1 %2%3%4 %5")
                 .arg(c.text)
                 .arg(int(c.fixed))
@@ -146,7 +149,7 @@ private slots:
         QTest::newRow("heading as laid out") << 0 << -1 << -1;
         QTest::newRow("heading set") << 0 << 37 << 37;
         QTest::newRow("heading set to nothing") << 0 << 0 << 1;
-        QTest::newRow("row set") << 2 << 25 << 25;
+        QTest::newRow("first row set") << 1 << 25 << 25;
         QTest::newRow("row hidden") << 2 << 0 << 0;
         QTest::newRow("past the grid") << 6 << 25 << 0;
     }
@@ -155,12 +158,12 @@ private slots:
         QFETCH(int, row);
         QFETCH(int, set);
         QFETCH(int, height);
-        Shown shown;
+        ShownGrid grid;
         if (set >= 0)
-            shown.grid.SetRowHeight(row, set);
+            grid.SetRowHeight(row, set);
         QCoreApplication::processEvents();
-        const int expected = height >= 0 ? height : shown.grid.horizontalHeader()->height();
-        QCOMPARE(shown.grid.GetRowHeight(row), expected);
+        const int expected = height >= 0 ? height : grid.horizontalHeader()->height();
+        QCOMPARE(grid.GetRowHeight(row), expected);
     }
 
     // A cell is visible when at least one of its pixels lies inside the viewport: a column or
@@ -186,8 +189,7 @@ private slots:
         QFETCH(bool, scrolled);
         QFETCH(CCellID, cell);
         QFETCH(bool, visible);
-        Shown shown;
-        CGridCtrl &grid = shown.grid;
+        ShownGrid grid;
         grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         grid.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         QCoreApplication::processEvents();
@@ -245,22 +247,20 @@ private slots:
         QTest::addColumn<CCellID>("start");
         QTest::addColumn<CCellID>("focus");
         QTest::addColumn<CCellRange>("selected");
-        QTest::newRow("down") << int(Qt::Key_Down) << 0 << CCellID {2, 2} << CCellID {3, 2}
-                              << CCellRange {3, 2, 3, 2};
-        QTest::newRow("shift down extends")
-            << int(Qt::Key_Down) << int(Qt::ShiftModifier) << CCellID {2, 2} << CCellID {3, 2}
-            << CCellRange {2, 2, 3, 2};
-        QTest::newRow("left stops at fixed column") << int(Qt::Key_Left) << 0 << CCellID {2, 1}
-                                                    << CCellID {2, 1} << CCellRange {2, 1, 2, 1};
-        QTest::newRow("right") << int(Qt::Key_Right) << 0 << CCellID {2, 1} << CCellID {2, 2}
-                               << CCellRange {2, 2, 2, 2};
-        QTest::newRow("tab") << int(Qt::Key_Tab) << 0 << CCellID {2, 3} << CCellID {3, 1}
-                             << CCellRange {3, 1, 3, 1};
-        QTest::newRow("backtab skips fixed column")
-            << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << CCellID {3, 1} << CCellID {2, 3}
-            << CCellRange {2, 3, 2, 3};
-        QTest::newRow("up from first row")
-            << int(Qt::Key_Up) << 0 << CCellID {1, 2} << CCellID {1, 2} << CCellRange {1, 2, 1, 2};
+        const auto r = [](const char *name, Qt::Key key, int modifiers, CCellID start,
+                          CCellID focus, CCellRange selected) {
+            QTest::newRow(name) << int(key) << modifiers << start << focus << selected;
+        };
+        const int shift = Qt::ShiftModifier;
+        r("down", Qt::Key_Down, 0, {2, 2}, {3, 2}, {3, 2, 3, 2});
+        r("shift down extends", Qt::Key_Down, shift, {2, 2}, {3, 2}, {2, 2, 3, 2});
+        r("left stops at fixed column", Qt::Key_Left, 0, {2, 1}, {2, 1}, {2, 1, 2, 1});
+        r("right", Qt::Key_Right, 0, {2, 1}, {2, 2}, {2, 2, 2, 2});
+        r("tab", Qt::Key_Tab, 0, {2, 3}, {3, 1}, {3, 1, 3, 1});
+        r("backtab skips fixed column", Qt::Key_Backtab, shift, {3, 1}, {2, 3}, {2, 3, 2, 3});
+        r("ctrl+down moves the focus only", Qt::Key_Down, Qt::ControlModifier, {2, 1}, {3, 1},
+          {2, 1, 2, 1});
+        r("up from first row", Qt::Key_Up, 0, {1, 2}, {1, 2}, {1, 2, 1, 2});
     }
     void keyboardMovesFocus()
     {
@@ -269,8 +269,7 @@ private slots:
         QFETCH(CCellID, start);
         QFETCH(CCellID, focus);
         QFETCH(CCellRange, selected);
-        Shown shown;
-        CGridCtrl &grid = shown.grid;
+        ShownGrid grid;
         grid.setFocus();
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
                           CentreOf(grid, start.row, start.col));
@@ -281,41 +280,25 @@ private slots:
         QCOMPARE(changed.size(), focus == start ? 0 : 1);
     }
 
-    void enterCommitsEscapeCancels_data()
+    // Enter commits an edit, Escape cancels it, Tab commits it and edits the next cell; each edit
+    // tells its beginning and its end.
+    void keysEndingAnEdit_data()
     {
         QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("Enter") << int(Qt::Key_Return) << "Bench press";
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << "Bench press";
-        QTest::newRow("Escape") << int(Qt::Key_Escape) << "r2c1";
+        QTest::addColumn<QStringList>("told");
+        const QStringList committed {"begun 2,1", "ended 2,1 Squat"};
+        QTest::newRow("Enter") << int(Qt::Key_Return) << committed;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << committed;
+        QTest::newRow("Escape") << int(Qt::Key_Escape)
+                                << QStringList {"begun 2,1", "ended 2,1 r2c1"};
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << committed + QStringList {"begun 2,2"};
     }
-    void enterCommitsEscapeCancels()
+    void keysEndingAnEdit()
     {
         QFETCH(int, key);
-        QFETCH(QString, text);
-        Shown shown;
-        CGridCtrl &grid = shown.grid;
-        QSignalSpy begun(&grid, &CGridCtrl::editBegun);
-        QSignalSpy ended(&grid, &CGridCtrl::editEnded);
-        QVERIFY(grid.EditCell(2, 1));
-        auto *editor = grid.viewport()->findChild<QLineEdit *>();
-        QVERIFY(editor);
-        QCOMPARE(editor->text(), QStringLiteral("r2c1"));
-        QTest::keyClicks(editor, QStringLiteral("Bench press"));
-        QTest::keyClick(editor, Qt::Key(key));
-        QTRY_VERIFY(!grid.IsEditing());
-        QCOMPARE(grid.GetItemText(2, 1), text);
-        QCOMPARE(begun.size(), 1);
-        QCOMPARE(ended.size(), 1);
-        QCOMPARE(ended[0][0].toInt(), 2);
-        QCOMPARE(ended[0][1].toInt(), 1);
-    }
-
-    void tabEndsOneEditAndBeginsTheNext()
-    {
-        Shown shown;
-        CGridCtrl &grid = shown.grid;
-        QList<QString> order;
+        QFETCH(QStringList, told);
+        ShownGrid grid;
+        QStringList order;
         connect(&grid, &CGridCtrl::editBegun, this,
                 [&](int r, int c) { order.append(QStringLiteral("begun %1,%2").arg(r).arg(c)); });
         connect(&grid, &CGridCtrl::editEnded, this, [&](int r, int c) {
@@ -324,18 +307,16 @@ private slots:
         });
         QVERIFY(grid.EditCell(2, 1));
         auto *editor = grid.viewport()->findChild<QLineEdit *>();
+        QCOMPARE(editor->text(), QStringLiteral("r2c1"));
         QTest::keyClicks(editor, QStringLiteral("Squat"));
-        QTest::keyClick(editor, Qt::Key_Tab);
-        QCOMPARE(order,
-                 (QList<QString> {QStringLiteral("begun 2,1"), QStringLiteral("ended 2,1 Squat"),
-                                  QStringLiteral("begun 2,2")}));
-        QCOMPARE(grid.GetEditingCell(), (CCellID {2, 2}));
+        QTest::keyClick(editor, Qt::Key(key));
+        QTRY_COMPARE(order, told);
+        QCOMPARE(grid.GetEditingCell(), (key == Qt::Key_Tab ? CCellID {2, 2} : CCellID {}));
     }
 
     void rebuildingWhenAnEditEndsIsSafe()
     {
-        Shown shown;
-        CGridCtrl &grid = shown.grid;
+        ShownGrid grid;
         connect(&grid, &CGridCtrl::editEnded, this, [&](int, int) {
             grid.DeleteAllItems();
             Fill(grid, 3);
@@ -347,6 +328,32 @@ private slots:
             QVERIFY(editor->isHidden());
         QCOMPARE(grid.GetRowCount(), 4);
         QCOMPARE(grid.GetItemText(2, 1), QStringLiteral("r2c1"));
+    }
+
+    // A cell too narrow for its text shows the whole text as its tooltip; one that fits, none.
+    void cutTextShowsTooltip_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("tip");
+        const QString long_ = QStringLiteral("Incline dumbbell bench press with a pause");
+        QTest::newRow("fits") << QStringLiteral("Row") << QString();
+        QTest::newRow("cut") << long_ << long_;
+        QTest::newRow("cut, looks like markup") << "<b>" + long_ << "<b>" + long_;
+    }
+    void cutTextShowsTooltip()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, tip);
+        ShownGrid grid;
+        grid.SetColumnWidth(1, 60);
+        grid.SetItemText(2, 1, text);
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        QHelpEvent help(QEvent::ToolTip, CentreOf(grid, 2, 1),
+                        grid.viewport()->mapToGlobal(CentreOf(grid, 2, 1)));
+        QApplication::sendEvent(grid.viewport(), &help);
+        QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(),
+                 tip.startsWith(u'<') ? "<qt>" + tip.toHtmlEscaped() + "</qt>" : tip);
+        QToolTip::hideText();
     }
 };
 

@@ -1,0 +1,189 @@
+// What the diary's own CSV and JSON readers take, skip with a reason, or refuse as a whole; why
+// an export could not be written.
+
+#include "common/DiaryText.h"
+#include "common/TestMain.h"
+#include "exchange/DiaryExport.h"
+#include "exchange/ImportSource.h"
+#include "model/DiaryDatabase.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestExchangeRows : public QObject
+{
+    Q_OBJECT
+
+    // The rows below the header of the diary's CSV, read.
+    static ImportedData ReadCsv(const QString &rows)
+    {
+        const QByteArray file = "Date,Day notes,Workout no.,Workout name,Workout status,"
+                                "Exercise no.,Exercise name,Sets,Reps,Forced,Negative,Weight (kg),"
+                                "Exercise notes,Exercise status\n" +
+            rows.toUtf8() + '\n';
+        ImportedData data;
+        QString error;
+        if (!ImportSource::ReadData(file, ImportSource::Format::Auto, data, error))
+            qWarning() << error;
+        return data;
+    }
+
+private slots:
+    // Rows the reader takes: days, workouts and exercises with every field.
+    void csvRows_data()
+    {
+        QTest::addColumn<QString>("rows"); // below the header, one per line
+        QTest::addColumn<QString>("days");
+        QTest::newRow("a day, a workout, two exercises")
+            << "2025-03-05,felt strong,1,Push,Done,1,Bench,3,10,1,2,60,slow,Done\n"
+               "2025-03-05,felt strong,1,Push,Done,2,Fly,2,12,0,0,0,,Failed"
+            << "5.3.2025 \"felt strong\" Push:done[Bench 3x10+1-2 60 \"slow\", Fly 2x12 failed]";
+        QTest::newRow("a workout without exercises, a day without workouts")
+            << "2025-03-05,,1,Rest,,,,,,,,,,\n2025-03-06,sick,,,,,,,,,,,,"
+            << "5.3.2025 Rest; 6.3.2025 \"sick\"";
+    }
+
+    void csvRows()
+    {
+        QFETCH(QString, rows);
+        QFETCH(QString, days);
+        const ImportedData data = ReadCsv(rows);
+        QCOMPARE(testsupport::DescribeDiary(*data.days), days);
+        QVERIFY(data.skipped.isEmpty());
+    }
+
+    // A row with one field the reader cannot take is skipped, with the reason.
+    void csvRowsSkipped_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("reason");
+        const auto r = [](const char *name, int field, const char *value, const char *reason) {
+            QTest::newRow(name) << field << QString(value) << QString(reason);
+        };
+        const char *positions = "positions of workout and exercise must count from 1";
+        r("date", 0, "yesterday", "unreadable date \"yesterday\"");
+        r("workout 0", 2, "0", positions);
+        r("an exercise without a workout", 2, "", positions);
+        r("exercise 0", 5, "0", positions);
+        r("workout status", 4, "maybe", "unknown workout status \"maybe\"");
+        r("exercise status", 13, "soon", "unknown exercise status \"soon\"");
+        r("weight", 11, "heavy", "unreadable weight \"heavy\"");
+        r("too heavy", 11, "5000", "weight outside 0..500 kg");
+        r("sets", 7, "0", "sets outside 1..20");
+        r("reps", 8, "201", "reps outside 0..200");
+        r("forced", 9, "-1", "forced reps outside 0..200");
+        r("negative", 10, "999", "negative reps outside 0..200");
+    }
+
+    void csvRowsSkipped()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, value);
+        QFETCH(QString, reason);
+        QStringList fields =
+            QStringLiteral("2025-03-05,,1,Push,,1,Bench,3,10,0,0,60,,").split(u',');
+        fields[field] = value;
+        const ImportedData data = ReadCsv(fields.join(u','));
+        QCOMPARE(testsupport::DescribeDiary(*data.days), QString());
+        QCOMPARE(data.skipped.size(), 1);
+        QCOMPARE(data.skipped.first().line, 2);
+        QCOMPARE(data.skipped.first().reason, reason);
+    }
+
+    void jsonFiles_data()
+    {
+        QTest::addColumn<QString>("json");
+        QTest::addColumn<QString>("days");
+        QTest::addColumn<QString>("error"); // empty: read
+        const auto file = [](const char *head, const char *days) {
+            return QStringLiteral(R"({"format":"repbook-diary",%1"days":[%2]})")
+                .arg(QString::fromUtf8(head), QString::fromUtf8(days));
+        };
+        const auto row = [](const char *name, const QString &json, const char *days,
+                            const char *error = "") {
+            QTest::newRow(name) << json << QString::fromUtf8(days) << QString::fromUtf8(error);
+        };
+        row("pounds",
+            file(R"("version":2,"weightUnit":"lb",)",
+                 R"({"date":"2025-03-05","notes":"n","workouts":[{"name":"W","status":"Done",)"
+                 R"("exercises":[{"name":"Row","sets":3,"reps":8,"weight":100,"status":2}]}]})"),
+            "5.3.2025 \"n\" W:done[Row 3x8 45.36 failed]");
+        row("no diary export", R"({"format":"other","days":[]})", "",
+            "Line 1: this JSON file is no Repbook diary export.");
+        row("days not a list", R"({"format":"repbook-diary","days":{}})", "",
+            "Line 1: this JSON file is no Repbook diary export.");
+        row("a newer version", file(R"("version":3,)", ""), "",
+            "Line 1: the file was written by a newer Repbook (version 3).");
+        row("the last known version", file(R"("version":2,)", R"({"date":"2025-03-05"})"),
+            "5.3.2025");
+        row("an unknown unit", file(R"("version":2,"weightUnit":"stone",)", ""), "",
+            "Line 1: unknown weight unit \"stone\".");
+        row("an unreadable date", file("", R"({"date":"2025-03-05"},{"date":"yesterday"})"), "",
+            "Day 2 of the file: unreadable date");
+        const auto exercise = [&file](const char *fields) {
+            return file("", "").replace(
+                QStringLiteral("[]"),
+                QStringLiteral(R"([{"date":"2025-03-05","workouts":[{"name":"W",)"
+                               R"("exercises":[{"name":"Row",%1}]}]}])")
+                    .arg(QString::fromUtf8(fields)));
+        };
+        row("a workout's unknown status",
+            file("", R"({"date":"2025-03-05","workouts":[{"name":"W","status":"maybe"}]})"), "",
+            "Day 1 of the file: unknown status \"maybe\"");
+        row("an exercise's unknown status", exercise(R"("status":"soon")"), "",
+            "Day 1 of the file: unknown status \"soon\"");
+        row("reps out of range", exercise(R"("reps":300)"), "",
+            "Day 1 of the file: reps outside 0..200");
+        row("negative weight", exercise(R"("weight":-1)"), "",
+            "Day 1 of the file: weight outside 0..500 kg");
+    }
+
+    void jsonFiles()
+    {
+        QFETCH(QString, json);
+        QFETCH(QString, days);
+        QFETCH(QString, error);
+        ImportedData data;
+        QString message;
+        QCOMPARE(ImportSource::ReadData(json.toUtf8(), ImportSource::Format::Auto, data, message),
+                 error.isEmpty());
+        QVERIFY2(message.contains(error), qPrintable(message));
+        if (error.isEmpty())
+            QCOMPARE(testsupport::DescribeDiary(*data.days), days);
+    }
+
+    // An export that cannot be written says why, and names the file.
+    void exportFailures_data()
+    {
+        QTest::addColumn<QString>("path"); // in a temporary folder unless absolute
+        QTest::addColumn<QString>("cause"); // empty: written
+        QTest::newRow("written") << QStringLiteral("diary.csv") << QString();
+        QTest::newRow("a folder") << QStringLiteral(".") << QStringLiteral("It is a folder.");
+        QTest::newRow("a missing folder")
+            << QStringLiteral("missing/diary.csv") << QStringLiteral("does not exist.");
+        QTest::newRow("a folder of the system")
+            << QStringLiteral("/proc/diary.csv") << QStringLiteral("takes no new files.");
+    }
+
+    void exportFailures()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, cause);
+        QTemporaryDir folder;
+        const QString target = QDir::isAbsolutePath(path) ? path : folder.filePath(path);
+        QString error;
+        QCOMPARE(DiaryExport::WriteFile(target, "Date\n", error), cause.isEmpty());
+        if (cause.isEmpty())
+            QCOMPARE(QFileInfo(target).size(), 5);
+        else
+            QVERIFY2(error.contains(cause) && error.contains(QDir::toNativeSeparators(target)),
+                     qPrintable(error));
+    }
+};
+
+REPBOOK_TEST_MAIN_CORE(TestExchangeRows)
+
+#include "tst_exchangerows.moc"

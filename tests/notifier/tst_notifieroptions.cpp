@@ -1,0 +1,113 @@
+#include "common/GuiTest.h"
+#include "common/TestMain.h"
+#include "notifier/AutostartEntry.h"
+#include "notifier/COptionsDlg.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
+#include "widgets/MessageBox.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+// The notifier's Options: what the stored reminder interval opens as, and what OK stores after
+// the user's changes (Cancel and refused minutes store nothing).
+class TestNotifierOptions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { testsupport::BeginGuiCase(); }
+    void cleanup() { REPBOOK_END_GUI_CASE(); }
+
+    void intervalAndSwitches_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("opensAs"); // the mode radio checked when the dialog opens
+        QTest::addColumn<QString>("click"); // a mode radio the user clicks, if any
+        QTest::addColumn<QString>("typed"); // minutes typed, if any
+        QTest::addColumn<bool>("switches"); // the user flips both check boxes
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("expected"); // the interval stored afterwards
+        QTest::addColumn<bool>("warned"); // the minutes were refused: the dialog stays open
+
+        // Radios by their first word: "never", "startup", "every".
+        const auto r = [](const char *name, int stored, const char *opensAs, const char *click,
+                          const char *typed, bool switches, bool ok, int expected, bool warned) {
+            const auto radio = [](const char *word) {
+                return *word ? QLatin1String(word) + QStringLiteral("Radio") : QString();
+            };
+            QTest::newRow(name) << stored << radio(opensAs) << radio(click) << QString(typed)
+                                << switches << ok << expected << warned;
+        };
+        r("never stays never", -5, "never", "", "", false, true, -1, false);
+        r("startup only", 0, "startup", "", "", true, true, 0, false);
+        r("every 20 kept", 20, "every", "", "", false, true, 20, false);
+        r("typing minutes means every", 0, "startup", "", "45", true, true, 45, false);
+        r("the longest interval", -1, "never", "", "1440", false, true, 1440, false);
+        r("one minute", -1, "never", "every", "1", false, true, 1, false);
+        r("more than a day refused", 20, "every", "", "1441", false, true, 20, true);
+        r("zero refused", 20, "every", "", "0", false, true, 20, true);
+        r("words refused", 20, "every", "", "soon", false, true, 20, true);
+        r("startup chosen over every", 20, "every", "startup", "", false, true, 0, false);
+        r("never chosen", 0, "startup", "never", "", true, true, -1, false);
+        r("cancel stores nothing", 0, "startup", "never", "", true, false, 0, false);
+    }
+
+    void intervalAndSwitches()
+    {
+        QFETCH(int, stored);
+        QFETCH(QString, opensAs);
+        QFETCH(QString, click);
+        QFETCH(QString, typed);
+        QFETCH(bool, switches);
+        QFETCH(bool, ok);
+        QFETCH(int, expected);
+        QFETCH(bool, warned);
+
+        QTemporaryDir autostartFolder;
+        const AutostartEntry autostart(autostartFolder.path());
+        SettingsStore settings;
+        settings.Write(SettingsKeys::TipNotifyTime, stored);
+        settings.Write(SettingsKeys::ShowTrayIcon, 1);
+        COptionsDlg dialog(settings, autostart);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *opened = testsupport::Child<QRadioButton>(&dialog, qPrintable(opensAs));
+        QVERIFY(opened != nullptr && opened->isChecked());
+        auto *minutes = testsupport::Child<QComboBox>(&dialog, "minutesBox");
+        QCOMPARE(minutes->currentText(),
+                 stored > 0 ? QString::number(stored) : QStringLiteral("1"));
+
+        if (!click.isEmpty())
+            testsupport::Child<QRadioButton>(&dialog, qPrintable(click))->click();
+        if (!typed.isEmpty()) {
+            minutes->lineEdit()->selectAll();
+            QTest::keyClicks(minutes->lineEdit(), typed);
+        }
+        if (switches) {
+            testsupport::Child<QCheckBox>(&dialog, "autorunBox")->click();
+            testsupport::Child<QCheckBox>(&dialog, "showIconBox")->click();
+        }
+        if (warned)
+            MessageBox::setNextAnswers({QMessageBox::Ok});
+        auto *buttons = dialog.findChild<QDialogButtonBox *>();
+        buttons->buttons().at(ok ? 0 : 1)->click();
+
+        QCOMPARE(settings.Read(SettingsKeys::TipNotifyTime), expected);
+        const bool stores = ok && !warned;
+        QCOMPARE(settings.Read(SettingsKeys::ShowTrayIcon), stores && switches ? 0 : 1);
+        QCOMPARE(autostart.IsEnabled(), stores && switches);
+        QCOMPARE(dialog.isVisible(), warned);
+        if (warned)
+            QCOMPARE(minutes->lineEdit()->selectedText(), typed);
+    }
+};
+
+REPBOOK_TEST_MAIN(TestNotifierOptions)
+
+#include "tst_notifieroptions.moc"
