@@ -159,6 +159,11 @@ private slots:
         QVERIFY(grid.IsEditing());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Insert);
         QCOMPARE(day->GetWorkout(0)->GetExerciseCount(), 2);
+        // Once the edit has ended, the dialog's keys work again.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!grid.IsEditing());
+        QTest::keyClick(&grid, Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(day->GetWorkout(0)->GetExercise(1)->GetName(), name);
     }
 
     // Enter in a name dialog confirms the typed name, presses Cancel when it has the focus and

@@ -232,6 +232,8 @@ private slots:
                               row == selected.first() ? Qt::NoModifier : Qt::ControlModifier,
                               Days().CellRect(row, 0).center());
         }
+        QTest::keyClick(&Days(), Qt::Key_F2); // the day list is no place to type
+        QVERIFY(!Days().IsEditing());
         CGridCtrl *grid = m_dlg->GetTabCtrl()->GetGrid();
         grid->SetSelectedRange(exercise, 0, exercise, grid->GetColumnCount() - 1);
         grid->SetFocusCell(exercise, 1);
