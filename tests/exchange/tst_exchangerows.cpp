@@ -98,9 +98,9 @@ private slots:
         QTest::addColumn<QString>("json");
         QTest::addColumn<QString>("days");
         QTest::addColumn<QString>("error"); // empty: read
-        const auto file = [](const char *head, const char *days) {
+        const auto file = [](const char *head, const QString &days) {
             return QStringLiteral(R"({"format":"repbook-diary",%1"days":[%2]})")
-                .arg(QString::fromUtf8(head), QString::fromUtf8(days));
+                .arg(QString::fromUtf8(head), days);
         };
         const auto row = [](const char *name, const QString &json, const char *days,
                             const char *error = "") {
@@ -123,12 +123,12 @@ private slots:
             "Line 1: unknown weight unit \"stone\".");
         row("an unreadable date", file("", R"({"date":"2025-03-05"},{"date":"yesterday"})"), "",
             "Day 2 of the file: unreadable date");
+        // A day whose one exercise has the given fields besides its name.
         const auto exercise = [&file](const char *fields) {
-            return file("", "").replace(
-                QStringLiteral("[]"),
-                QStringLiteral(R"([{"date":"2025-03-05","workouts":[{"name":"W",)"
-                               R"("exercises":[{"name":"Row",%1}]}]}])")
-                    .arg(QString::fromUtf8(fields)));
+            return file("",
+                        QStringLiteral(R"({"date":"2025-03-05","workouts":[{"name":"W",)"
+                                       R"("exercises":[{"name":"Row",%1}]}]})")
+                            .arg(QString::fromUtf8(fields)));
         };
         row("a workout's unknown status",
             file("", R"({"date":"2025-03-05","workouts":[{"name":"W","status":"maybe"}]})"), "",
