@@ -29,7 +29,7 @@ private slots:
         QTest::addColumn<int>("stored");
         QTest::addColumn<QString>("opensAs"); // the mode radio checked when the dialog opens
         QTest::addColumn<QString>("click"); // a mode radio the user clicks, if any
-        QTest::addColumn<QString>("typed"); // minutes typed, if any
+        QTest::addColumn<QString>("typed"); // minutes typed, if any; "v": the next one chosen
         QTest::addColumn<bool>("switches"); // the user flips both check boxes
         QTest::addColumn<bool>("ok");
         QTest::addColumn<int>("expected"); // the interval stored afterwards
@@ -48,6 +48,7 @@ private slots:
         r("startup only", 0, "startup", "", "", true, true, 0, false);
         r("every 20 kept", 20, "every", "", "", false, true, 20, false);
         r("typing minutes means every", 0, "startup", "", "45", true, true, 45, false);
+        r("choosing minutes means every", 0, "startup", "", "v", false, true, 2, false);
         r("the longest interval", -1, "never", "", "1440", false, true, 1440, false);
         r("one minute", -1, "never", "every", "1", false, true, 1, false);
         r("more than a day refused", 20, "every", "", "1441", false, true, 20, true);
@@ -85,7 +86,9 @@ private slots:
 
         if (!click.isEmpty())
             testsupport::Child<QRadioButton>(&dialog, qPrintable(click))->click();
-        if (!typed.isEmpty()) {
+        if (typed == u'v') {
+            QTest::keyClick(minutes, Qt::Key_Down);
+        } else if (!typed.isEmpty()) {
             minutes->lineEdit()->selectAll();
             QTest::keyClicks(minutes->lineEdit(), typed);
         }

@@ -156,8 +156,9 @@ private slots:
         m_dlg->show();
         // A time to ask again belongs to a reminder, not to the results.
         QCOMPARE(m_dlg->findChild<QTimeEdit *>()->isEnabled(), !resultsMode);
-        QCOMPARE(m_dlg->findChild<QCheckBox *>(QStringLiteral("askBox"))->isEnabled(),
-                 !resultsMode);
+        const auto *askBox = m_dlg->findChild<QCheckBox *>(QStringLiteral("askBox"));
+        QCOMPARE(askBox->isEnabled(), !resultsMode);
+        QCOMPARE(askBox->isChecked(), !resultsMode);
         QTest::mouseClick(testsupport::Child<CPictureButton>(m_dlg.get(), "viewButton"),
                           Qt::LeftButton);
 
