@@ -18,6 +18,15 @@ std::unique_ptr<TrainingDay> CleanDay(const QString &text)
     return day;
 }
 
+// An exercise whose own flag is cleared: only its new workout's flag can tell it was added.
+std::unique_ptr<ExerciseEntry> CleanExercise()
+{
+    auto exercise = std::make_unique<ExerciseEntry>();
+    exercise->SetName(QStringLiteral("Dips"));
+    exercise->SetModified(false);
+    return exercise;
+}
+
 using EntrySetter = std::function<bool(ExerciseEntry &)>;
 using EntryGetter = std::function<double(const ExerciseEntry &)>;
 
@@ -160,6 +169,12 @@ void TestDiaryModel::everyChangeMarksItsOwner_data()
     });
     row("exercise reps", true,
         [](DiaryDatabase &db) { return db.GetDay(0)->GetWorkout(0)->GetExercise(1)->SetReps(12); });
+    row("AddExercise", true, [](DiaryDatabase &db) {
+        return db.GetDay(0)->GetWorkout(0)->AddExercise(CleanExercise()) == 2;
+    });
+    row("InsertExercise", true, [](DiaryDatabase &db) {
+        return db.GetDay(0)->GetWorkout(0)->InsertExercise(0, CleanExercise()) == 3;
+    });
     row("RemoveExercise", true,
         [](DiaryDatabase &db) { return db.GetDay(0)->GetWorkout(0)->RemoveExercise(0) == 1; });
     row("AddDay", false,
