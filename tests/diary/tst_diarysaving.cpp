@@ -12,10 +12,12 @@
 #include "model/SyncBase.h"
 #include "model/TrainingDay.h"
 #include "widgets/MessageBox.h"
+#include "widgets/SessionEnd.h"
 
 #include <QDialog>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QSignalSpy>
 
 #include <csignal>
 
@@ -62,6 +64,7 @@ private slots:
     void failedSaveReportedOnceAndExitOffersRetry();
     void changeReachesTheFileBeforeTheEnd_data();
     void changeReachesTheFileBeforeTheEnd();
+    void endComesOnce();
 
 private:
     QString NotesInCell(const CRepbookDlg &window, const DateValue &date) const;
@@ -324,6 +327,20 @@ void TestDiarySaving::changeReachesTheFileBeforeTheEnd()
     QCOMPARE(diary.exitStatus(), QProcess::NormalExit);
     QCOMPARE(diary.exitCode(), 0);
     QVERIFY(fileHoldsTheChange());
+}
+
+// However many signals come, the program is told once that it ends.
+void TestDiarySaving::endComesOnce()
+{
+    SessionEnd end;
+    QVERIFY(end.WatchesSignals());
+    QSignalSpy ending(&end, &SessionEnd::Ending);
+    ::raise(SIGHUP);
+    QTRY_COMPARE(ending.count(), 1);
+    ::raise(SIGINT);
+    // The signal's byte waits in the socket already: one round of events reads it.
+    QCoreApplication::processEvents();
+    QCOMPARE(ending.count(), 1);
 }
 
 REPBOOK_TEST_MAIN(TestDiarySaving)
