@@ -314,6 +314,22 @@ private slots:
         QCOMPARE(grid.GetEditingCell(), (key == Qt::Key_Tab ? CCellID {2, 2} : CCellID {}));
     }
 
+    // An editor wider than its narrow column grows to the left at the view's right edge, so that
+    // it stays wholly in view.
+    void narrowEditorStaysInView()
+    {
+        ShownGrid grid;
+        const int view = grid.viewport()->width();
+        grid.SetColumnWidth(0, 30);
+        grid.SetColumnWidth(1, 100);
+        grid.SetColumnWidth(2, view - 150);
+        grid.SetColumnWidth(3, 20);
+        QVERIFY(grid.EditCell(2, 3));
+        const auto *editor = grid.viewport()->findChild<QLineEdit *>();
+        QCOMPARE(editor->width(), editor->sizeHint().width());
+        QCOMPARE(editor->geometry().right(), view - 1);
+    }
+
     void rebuildingWhenAnEditEndsIsSafe()
     {
         ShownGrid grid;
