@@ -61,60 +61,54 @@ class TestPageFlow : public QObject
     Q_OBJECT
 
 private slots:
-    void flow_data();
-    void flow();
-    void blocksFollowEachOtherWithGapsBetweenDays();
+    void flow_data()
+    {
+        QTest::addColumn<QString>("kinds");
+        QTest::addColumn<QList<qreal>>("heights");
+        QTest::addColumn<QStringList>("pages");
+
+        // Page height 100, gap between days 5.
+        const auto row = [](const char *name, const char *kinds, const QList<qreal> &heights,
+                            const char *pages) { // pages separated by '|'
+            QTest::newRow(name) << QString::fromLatin1(kinds) << heights
+                                << QString::fromLatin1(pages).split(u'|', Qt::SkipEmptyParts);
+        };
+        row("two short days share a page", "DnDn", {20}, "0 1 2 3");
+        row("a day that does not fit below starts the next page", "DnnDnn", {20}, "0 1 2|3 4 5");
+        row("the gap counts when a day just fits", "DnDn", {30, 20, 30, 20}, "0 1|2 3");
+        row("a day exactly filling the page", "Dnnnn", {20}, "0 1 2 3 4");
+        row("a day exactly filling the rest of the page", "DnDn", {20, 20, 25, 30}, "0 1 2 3");
+        row("a day taller than a page flows on, repeating the table's heading", "DTHrrrrrr", {20},
+            "0 1 2 3 4|1* 2* 5 6 7|1* 2* 8");
+        row("a long day starts below a short one when its head fits", "DnDTHrrrrrr",
+            {10, 10, 10, 10, 10, 20}, "0 1 2 3 4 5 6|3* 4* 7 8 9 10");
+        row("a long day whose head does not fit starts the next page", "DnDTHrrrrrr", {20},
+            "0 1|2 3 4 5 6|3* 4* 7 8 9|3* 4* 10");
+        row("a title is never left alone at the bottom", "DnnnTHr", {20}, "0 1 2 3|4 5 6");
+        row("a block taller than a page still gets a page of its own", "DnDn", {10, 10, 10, 300},
+            "0 1|2 3");
+        row("nothing to place", "", {}, "");
+    }
+    void flow()
+    {
+        QFETCH(QString, kinds);
+        QFETCH(QList<qreal>, heights);
+        QFETCH(QStringList, pages);
+
+        const PageFlow flow(100, 5);
+        QCOMPARE(Layout(flow.Flow(Blocks(kinds, heights))), pages);
+    }
+    void blocksFollowEachOtherWithGapsBetweenDays()
+    {
+        const PageFlow flow(100, 5);
+        const QList<FlowPage> pages = flow.Flow(Blocks(QStringLiteral("DnDn"), {10, 20, 15, 25}));
+        QCOMPARE(pages.size(), 1);
+        QList<qreal> tops;
+        for (const PlacedBlock &placed : pages.first())
+            tops.append(placed.top);
+        QCOMPARE(tops, (QList<qreal> {0, 10, 35, 50}));
+    }
 };
-
-void TestPageFlow::flow_data()
-{
-    QTest::addColumn<QString>("kinds");
-    QTest::addColumn<QList<qreal>>("heights");
-    QTest::addColumn<QStringList>("pages");
-
-    // Page height 100, gap between days 5.
-    const auto row = [](const char *name, const char *kinds, const QList<qreal> &heights,
-                        const char *pages) { // pages separated by '|'
-        QTest::newRow(name) << QString::fromLatin1(kinds) << heights
-                            << QString::fromLatin1(pages).split(u'|', Qt::SkipEmptyParts);
-    };
-    row("two short days share a page", "DnDn", {20}, "0 1 2 3");
-    row("a day that does not fit below starts the next page", "DnnDnn", {20}, "0 1 2|3 4 5");
-    row("the gap counts when a day just fits", "DnDn", {30, 20, 30, 20}, "0 1|2 3");
-    row("a day exactly filling the page", "Dnnnn", {20}, "0 1 2 3 4");
-    row("a day exactly filling the rest of the page", "DnDn", {20, 20, 25, 30}, "0 1 2 3");
-    row("a day taller than a page flows on, repeating the table's heading", "DTHrrrrrr", {20},
-        "0 1 2 3 4|1* 2* 5 6 7|1* 2* 8");
-    row("a long day starts below a short one when its head fits", "DnDTHrrrrrr",
-        {10, 10, 10, 10, 10, 20}, "0 1 2 3 4 5 6|3* 4* 7 8 9 10");
-    row("a long day whose head does not fit starts the next page", "DnDTHrrrrrr", {20},
-        "0 1|2 3 4 5 6|3* 4* 7 8 9|3* 4* 10");
-    row("a title is never left alone at the bottom", "DnnnTHr", {20}, "0 1 2 3|4 5 6");
-    row("a block taller than a page still gets a page of its own", "DnDn", {10, 10, 10, 300},
-        "0 1|2 3");
-    row("nothing to place", "", {}, "");
-}
-
-void TestPageFlow::flow()
-{
-    QFETCH(QString, kinds);
-    QFETCH(QList<qreal>, heights);
-    QFETCH(QStringList, pages);
-
-    const PageFlow flow(100, 5);
-    QCOMPARE(Layout(flow.Flow(Blocks(kinds, heights))), pages);
-}
-
-void TestPageFlow::blocksFollowEachOtherWithGapsBetweenDays()
-{
-    const PageFlow flow(100, 5);
-    const QList<FlowPage> pages = flow.Flow(Blocks(QStringLiteral("DnDn"), {10, 20, 15, 25}));
-    QCOMPARE(pages.size(), 1);
-    QList<qreal> tops;
-    for (const PlacedBlock &placed : pages.first())
-        tops.append(placed.top);
-    QCOMPARE(tops, (QList<qreal> {0, 10, 35, 50}));
-}
 
 REPBOOK_TEST_MAIN_CORE(TestPageFlow)
 #include "tst_pageflow.moc"
