@@ -52,27 +52,25 @@ private slots:
         QTest::addColumn<QString>("days");
         QTest::addColumn<QString>("told");
 
+        const auto row = [](const char *name, Target target, QList<MessageBox::Button> answers,
+                            bool moved, const QString &days, const char *told) {
+            QTest::newRow(name) << target << answers << moved << days << QString(told);
+        };
+        const MessageBox::Button ok = QMessageBox::Ok, yes = QMessageBox::Yes, no = QMessageBox::No;
         const QString here = QStringLiteral("8.12.2026 Legs");
-        const QString there = QStringLiteral("9.12.2026 Arms");
-        QTest::newRow("an empty folder: copied")
-            << Target::Empty << QList {QMessageBox::Ok} << true << here << "The diary is now in:";
-        QTest::newRow("a folder with a diary: used")
-            << Target::HoldsDiary << QList {QMessageBox::Yes, QMessageBox::Ok} << true << there
-            << "The diary is now in:";
-        QTest::newRow("a folder with a diary: merged")
-            << Target::HoldsDiary << QList {QMessageBox::No, QMessageBox::Ok} << true
-            << here + "; " + there << "The diary is now in:";
-        QTest::newRow("a date both hold: the folder's kept, this one's on record")
-            << Target::HoldsSameDate << QList {QMessageBox::No, QMessageBox::Ok} << true
-            << QStringLiteral("8.12.2026 Legs_B") << "this computer's were saved in:";
-        QTest::newRow("a folder with a diary: cancelled")
-            << Target::HoldsDiary << QList {QMessageBox::Cancel} << false << here
-            << "already holds a diary";
-        QTest::newRow("a name list already there is kept")
-            << Target::HoldsNameList << QList {QMessageBox::Ok} << true << here << "is now in:";
-        QTest::newRow("a folder that cannot be made: the diary stays")
-            << Target::UnderAFile << QList {QMessageBox::Ok} << false << here
-            << "The diary stays where it is.";
+        row("an empty folder: copied", Target::Empty, {ok}, true, here, "The diary is now in:");
+        row("a folder with a diary: used", Target::HoldsDiary, {yes, ok}, true,
+            QStringLiteral("9.12.2026 Arms"), "The diary is now in:");
+        row("a folder with a diary: merged", Target::HoldsDiary, {no, ok}, true,
+            here + QStringLiteral("; 9.12.2026 Arms"), "The diary is now in:");
+        row("a date both hold: the folder's kept, this one's on record", Target::HoldsSameDate,
+            {no, ok}, true, QStringLiteral("8.12.2026 Legs_B"), "this computer's were saved in:");
+        row("a folder with a diary: cancelled", Target::HoldsDiary, {QMessageBox::Cancel}, false,
+            here, "already holds a diary");
+        row("a name list already there is kept", Target::HoldsNameList, {ok}, true, here,
+            "is now in:");
+        row("a folder that cannot be made: the diary stays", Target::UnderAFile, {ok}, false, here,
+            "The diary stays where it is.");
     }
     void choosesAFolder()
     {
@@ -92,7 +90,7 @@ private slots:
             QVERIFY(WriteDiary(folder + QStringLiteral("/Database.rpd"),
                                target == Target::HoldsDiary ? QStringLiteral("9.12.2026 Arms")
                                                             : QStringLiteral("8.12.2026 Legs_B")));
-        if (target == Target::HoldsNameList)
+        if (target == Target::HoldsNameList || target == Target::HoldsSameDate)
             QVERIFY(WriteFile(folder + QStringLiteral("/UEList.txt"), "Dips\r\n"));
         if (target == Target::UnderAFile) {
             QVERIFY(WriteFile(folder + QStringLiteral("/file"), "x"));
@@ -125,11 +123,16 @@ private slots:
             QCOMPARE(DiaryLocation::BackupFolder(now), DataFolder::DatabaseFolder() + "/Backups");
             QCOMPARE(DiaryLocation::BackupFolder(local), QString());
         }
-        if (target == Target::HoldsSameDate)
-            QCOMPARE(QDir(folder).entryList({QStringLiteral("Database.rpd.conflict-*")}).size(), 1);
-        if (target == Target::HoldsNameList)
+        // A name list the folder has gains this one's names, copied or merged.
+        if (moved && target != Target::HoldsDiary)
             QCOMPARE(ReadFile(folder + QStringLiteral("/UEList.txt")),
-                     QByteArray("Dips\r\nSquat\r\n"));
+                     target == Target::Empty ? QByteArray("Squat\n") : "Dips\r\nSquat\r\n");
+        const QStringList records =
+            QDir(folder).entryList({QStringLiteral("Database.rpd.conflict-*")});
+        QCOMPARE(records.size(), int(target == Target::HoldsSameDate));
+        if (!records.isEmpty())
+            QCOMPARE(DescribeDiaryFile(folder + u'/' + records.first()),
+                     QStringLiteral("8.12.2026 Legs"));
     }
     // REPBOOK_HOME or a portable installation fixes the folder: no folder is asked for.
     void fixedFolderIsNotChosen()
