@@ -110,18 +110,18 @@ private slots:
         QTest::addColumn<QMessageBox::StandardButton>("answer");
         QTest::addColumn<QString>("after");
 
-        const QString before = MoveDiary;
-        QTest::newRow("swap") << QDate(2007, 3, 8) << QMessageBox::Yes
-                              << R"(6.3.2007 "Target notes" C; 8.3.2007 "Source notes" A B)";
-        QTest::newRow("merge") << QDate(2007, 3, 8) << QMessageBox::No
-                               << R"(8.3.2007 "Target notes" C A B)";
-        QTest::newRow("cancel onto a day") << QDate(2007, 3, 8) << QMessageBox::Cancel << before;
-        QTest::newRow("move") << QDate(2007, 3, 9) << QMessageBox::Yes
-                              << R"(8.3.2007 "Target notes" C; 9.3.2007 "Source notes" A B)";
-        QTest::newRow("copy") << QDate(2007, 3, 9) << QMessageBox::No
-                              << before + R"(; 9.3.2007 "Source notes" A B)";
-        QTest::newRow("cancel onto an empty date")
-            << QDate(2007, 3, 9) << QMessageBox::Cancel << before;
+        const auto row = [](const char *name, int day, QMessageBox::StandardButton answer,
+                            const QString &after) {
+            QTest::newRow(name) << QDate(2007, 3, day) << answer << after;
+        };
+        row("swap", 8, QMessageBox::Yes,
+            R"(6.3.2007 "Target notes" C; 8.3.2007 "Source notes" A B)");
+        row("merge", 8, QMessageBox::No, R"(8.3.2007 "Target notes" C A B)");
+        row("cancel onto a day", 8, QMessageBox::Cancel, MoveDiary);
+        row("move", 9, QMessageBox::Yes,
+            R"(8.3.2007 "Target notes" C; 9.3.2007 "Source notes" A B)");
+        row("copy", 9, QMessageBox::No, MoveDiary + R"(; 9.3.2007 "Source notes" A B)");
+        row("cancel onto an empty date", 9, QMessageBox::Cancel, MoveDiary);
     }
     // Choosing the target asks whether to swap or merge (a day is there) or to move or copy.
     void moveStep()

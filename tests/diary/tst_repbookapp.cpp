@@ -122,18 +122,19 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("outcome"); // "new", "restored" or "quit"
 
-        const int yes = QMessageBox::Yes;
-        const int no = QMessageBox::No;
-        QTest::newRow("missing, Yes: new empty diary")
-            << QByteArray("<missing>") << false << yes << "new";
-        QTest::newRow("missing, No: closing") << QByteArray("<missing>") << false << no << "quit";
-        QTest::newRow("changed letter, Yes") << QByteArray("Bench!") << false << yes << "new";
-        QTest::newRow("changed letter, No") << QByteArray("Bench!") << false << no << "quit";
-        QTest::newRow("cut short, Yes") << QByteArray() << false << yes << "new";
-        QTest::newRow("backup, restore it") << QByteArray("Bench!") << true << yes << "restored";
-        QTest::newRow("backup, new database") << QByteArray() << true << no << "new";
-        QTest::newRow("backup, quit")
-            << QByteArray("!") << true << int(QMessageBox::Cancel) << "quit";
+        const auto row = [](const char *name, const char *damage, bool backup, int answer,
+                            const char *outcome) {
+            QTest::newRow(name) << QByteArray(damage) << backup << answer << QString(outcome);
+        };
+        const int yes = QMessageBox::Yes, no = QMessageBox::No;
+        row("missing, Yes: new empty diary", "<missing>", false, yes, "new");
+        row("missing, No: closing", "<missing>", false, no, "quit");
+        row("changed letter, Yes", "Bench!", false, yes, "new");
+        row("changed letter, No", "Bench!", false, no, "quit");
+        row("cut short, Yes", "", false, yes, "new");
+        row("backup, restore it", "Bench!", true, yes, "restored");
+        row("backup, new database", "", true, no, "new");
+        row("backup, quit", "!", true, QMessageBox::Cancel, "quit");
     }
     void missingOrDamagedDiaryAsks()
     {
