@@ -28,34 +28,31 @@ class TestSingleInstance : public QObject
     Q_OBJECT
 
 private slots:
-    void secondHolderRefused();
-    void crashedHolderDoesNotBlock();
+    void secondHolderRefused()
+    {
+        SingleInstance first(LockName);
+        SingleInstance second(LockName);
+        QVERIFY(first.TryAcquire());
+        QVERIFY(!second.TryAcquire());
+        QVERIFY(first.IsHeld());
+        QVERIFY(!second.IsHeld());
+        // Asking again changes nothing for either.
+        QVERIFY(first.TryAcquire());
+        QVERIFY(!second.TryAcquire());
+    }
+    void crashedHolderDoesNotBlock()
+    {
+        const qint64 pid = DeadProcessId();
+        QVERIFY(pid > 0);
+        SingleInstance instance(LockName);
+        // What a copy that crashed leaves behind: a lock file naming a process that is gone.
+        QVERIFY(
+            testsupport::WriteFile(instance.LockPath(), QByteArray::number(pid) + "\nsleep\n\n"));
+        QVERIFY(instance.TryAcquire());
+        SingleInstance other(LockName);
+        QVERIFY(!other.TryAcquire());
+    }
 };
-
-void TestSingleInstance::secondHolderRefused()
-{
-    SingleInstance first(LockName);
-    SingleInstance second(LockName);
-    QVERIFY(first.TryAcquire());
-    QVERIFY(!second.TryAcquire());
-    QVERIFY(first.IsHeld());
-    QVERIFY(!second.IsHeld());
-    // Asking again changes nothing for either.
-    QVERIFY(first.TryAcquire());
-    QVERIFY(!second.TryAcquire());
-}
-
-void TestSingleInstance::crashedHolderDoesNotBlock()
-{
-    const qint64 pid = DeadProcessId();
-    QVERIFY(pid > 0);
-    SingleInstance instance(LockName);
-    // What a copy that crashed leaves behind: a lock file naming a process that is gone.
-    QVERIFY(testsupport::WriteFile(instance.LockPath(), QByteArray::number(pid) + "\nsleep\n\n"));
-    QVERIFY(instance.TryAcquire());
-    SingleInstance other(LockName);
-    QVERIFY(!other.TryAcquire());
-}
 
 REPBOOK_TEST_MAIN_CORE(TestSingleInstance)
 

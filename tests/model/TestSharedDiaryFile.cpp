@@ -338,17 +338,15 @@ private slots:
 
 private:
     // The program writes the file's first version: the given days.
-    bool WriteFirst(Program &program, const QString &days);
+    bool WriteFirst(Program &program, const QString &days)
+    {
+        FillDays(program.database, days);
+        program.database.SetPath(m_path);
+        return program.file.Save().saved;
+    }
 
     QString m_path;
 };
-
-bool TestSharedDiaryFile::WriteFirst(Program &program, const QString &days)
-{
-    FillDays(program.database, days);
-    program.database.SetPath(m_path);
-    return program.file.Save().saved;
-}
 
 REPBOOK_TEST_MAIN_CORE(TestSharedDiaryFile)
 #include "TestSharedDiaryFile.moc"

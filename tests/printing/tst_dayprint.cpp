@@ -78,76 +78,72 @@ class TestDayPrint : public QObject
     Q_OBJECT
 
 private slots:
-    void pdfHoldsTheLogAsText_data();
-    void pdfHoldsTheLogAsText();
-    void longDayRunsOverSeveralPages();
+    void pdfHoldsTheLogAsText_data()
+    {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("pieces"); // separated by '|'
+        QTest::addColumn<QString>("absent");
+        QTest::newRow("kilograms") << int(WeightUnit::Kilograms)
+                                   << "Thursday, 1 March 2007|Friday, 2 March 2007|Chest day|"
+                                      "Bench press|82.5|last set hard|Dips|Failed|Abs|"
+                                      "No exercises.|Leg day|Squat|140|Felt strong.|Sleep 8 h.|"
+                                      "Negative|Page 1 of 1"
+                                   << "Weight (lb)";
+        // 82.5 kg and 140 kg.
+        QTest::newRow("pounds") << int(WeightUnit::Pounds) << "Weight (lb)|181.9|308.6"
+                                << "82.5";
+    }
+    void pdfHoldsTheLogAsText()
+    {
+        QFETCH(int, unit);
+        QFETCH(QString, pieces);
+        QFETCH(QString, absent);
+        const TwoDays days;
+        const QString path = m_dir.filePath(QStringLiteral("text.pdf"));
+        QVERIFY(PrintDays(PdfPrinter(path).get(), days.Days(), WeightUnit::Kind(unit)));
+        PDF_TEXT_OR_SKIP(text, path);
+        for (const QString &piece : pieces.split(u'|'))
+            QVERIFY2(text.contains(piece),
+                     qPrintable(piece + QStringLiteral(" missing in:\n") + text));
+        QVERIFY2(!text.contains(absent), qPrintable(text));
+        // In reading order: the first day before the second.
+        QVERIFY(text.indexOf(QStringLiteral("Bench press")) <
+                text.indexOf(QStringLiteral("Squat")));
+    }
+    void longDayRunsOverSeveralPages()
+    {
+        // One workout of 120 exercises, "Circuit 1" to "Circuit 120".
+        QStringList exercises;
+        for (int i = 1; i <= 120; ++i)
+            exercises.append(QStringLiteral("Circuit_%1 3x10+1-2 20 notyet").arg(i));
+        const auto day = testsupport::BuildDay(
+            QStringLiteral("1.3.2007 Circuit[%1]").arg(exercises.join(u", ")));
+        const QString path = m_dir.filePath(QStringLiteral("long.pdf"));
+        DayPrintDocument document({day.get()}, WeightUnit());
+        {
+            QPdfWriter writer(path);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            QVERIFY(document.Print(&writer));
+            // Nothing to print, or nowhere to print it: no success reported.
+            QVERIFY(!DayPrintDocument({}, WeightUnit()).Print(&writer));
+            QVERIFY(!document.Print(nullptr));
+        }
+        QVERIFY2(document.PageCount() >= 3, qPrintable(QString::number(document.PageCount())));
+        QCOMPARE(PdfPageCount(path), document.PageCount());
+        PDF_TEXT_OR_SKIP(text, path);
+        const QStringList pages = text.split(QLatin1Char('\f'));
+        for (const char *piece :
+             {"Thursday, 1 March 2007 (continued)", "Circuit (continued)", "Negative"})
+            QVERIFY2(pages.at(1).contains(QLatin1String(piece)), piece);
+        for (int i = 1; i <= 120; ++i) {
+            const QRegularExpression name(QStringLiteral("\\bCircuit %1\\b").arg(i));
+            QVERIFY2(text.contains(name), qPrintable(QString::number(i)));
+        }
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void TestDayPrint::pdfHoldsTheLogAsText_data()
-{
-    QTest::addColumn<int>("unit");
-    QTest::addColumn<QString>("pieces"); // separated by '|'
-    QTest::addColumn<QString>("absent");
-    QTest::newRow("kilograms") << int(WeightUnit::Kilograms)
-                               << "Thursday, 1 March 2007|Friday, 2 March 2007|Chest day|"
-                                  "Bench press|82.5|last set hard|Dips|Failed|Abs|"
-                                  "No exercises.|Leg day|Squat|140|Felt strong.|Sleep 8 h.|"
-                                  "Negative|Page 1 of 1"
-                               << "Weight (lb)";
-    // 82.5 kg and 140 kg.
-    QTest::newRow("pounds") << int(WeightUnit::Pounds) << "Weight (lb)|181.9|308.6"
-                            << "82.5";
-}
-
-void TestDayPrint::pdfHoldsTheLogAsText()
-{
-    QFETCH(int, unit);
-    QFETCH(QString, pieces);
-    QFETCH(QString, absent);
-    const TwoDays days;
-    const QString path = m_dir.filePath(QStringLiteral("text.pdf"));
-    QVERIFY(PrintDays(PdfPrinter(path).get(), days.Days(), WeightUnit::Kind(unit)));
-    PDF_TEXT_OR_SKIP(text, path);
-    for (const QString &piece : pieces.split(u'|'))
-        QVERIFY2(text.contains(piece), qPrintable(piece + QStringLiteral(" missing in:\n") + text));
-    QVERIFY2(!text.contains(absent), qPrintable(text));
-    // In reading order: the first day before the second.
-    QVERIFY(text.indexOf(QStringLiteral("Bench press")) < text.indexOf(QStringLiteral("Squat")));
-}
-
-void TestDayPrint::longDayRunsOverSeveralPages()
-{
-    // One workout of 120 exercises, "Circuit 1" to "Circuit 120".
-    QStringList exercises;
-    for (int i = 1; i <= 120; ++i)
-        exercises.append(QStringLiteral("Circuit_%1 3x10+1-2 20 notyet").arg(i));
-    const auto day =
-        testsupport::BuildDay(QStringLiteral("1.3.2007 Circuit[%1]").arg(exercises.join(u", ")));
-    const QString path = m_dir.filePath(QStringLiteral("long.pdf"));
-    DayPrintDocument document({day.get()}, WeightUnit());
-    {
-        QPdfWriter writer(path);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        QVERIFY(document.Print(&writer));
-        // Nothing to print, or nowhere to print it: no success reported.
-        QVERIFY(!DayPrintDocument({}, WeightUnit()).Print(&writer));
-        QVERIFY(!document.Print(nullptr));
-    }
-    QVERIFY2(document.PageCount() >= 3, qPrintable(QString::number(document.PageCount())));
-    QCOMPARE(PdfPageCount(path), document.PageCount());
-    PDF_TEXT_OR_SKIP(text, path);
-    const QStringList pages = text.split(QLatin1Char('\f'));
-    for (const char *piece :
-         {"Thursday, 1 March 2007 (continued)", "Circuit (continued)", "Negative"})
-        QVERIFY2(pages.at(1).contains(QLatin1String(piece)), piece);
-    for (int i = 1; i <= 120; ++i) {
-        const QRegularExpression name(QStringLiteral("\\bCircuit %1\\b").arg(i));
-        QVERIFY2(text.contains(name), qPrintable(QString::number(i)));
-    }
-}
 
 REPBOOK_TEST_MAIN_GUI(TestDayPrint)
 #include "tst_dayprint.moc"

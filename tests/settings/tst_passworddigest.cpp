@@ -20,87 +20,81 @@ class TestPasswordDigest : public QObject
     Q_OBJECT
 
 private slots:
-    void opensOnlyWithTheExactPassword_data();
-    void opensOnlyWithTheExactPassword();
-    void storedRecordForms_data();
-    void storedRecordForms();
+    // A password opens only when typed exactly, whether stored as a record or, by older settings,
+    // as the plain value.
+    void opensOnlyWithTheExactPassword_data()
+    {
+        QTest::addColumn<bool>("plain");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("opens");
+
+        const auto row = [](const char *name, bool plain, const QString &password,
+                            const QString &typed, bool opens) {
+            QTest::newRow(name) << plain << password << typed << opens;
+        };
+        row("same text", false, "Squat140", "Squat140", true);
+        row("other letter case", false, "Squat140", "squat140", false);
+        row("empty entry", false, "Squat140", "", false);
+        row("trailing blank", false, "Squat140", "Squat140 ", false);
+        row("prefix only", false, "Squat140", "Squat", false);
+        row("non-Latin letters", false, "Жим лёжа", "Жим лёжа", true);
+        row("non-Latin other case", false, "Жим лёжа", "жим лёжа", false);
+        row("separator inside", false, "a$b$c$d", "a$b$c$d", true);
+        row("long", false, QString(300, u'x'), QString(300, u'x'), true);
+        row("plain, same text", true, "Biceps45", "Biceps45", true);
+        row("plain, other letter case", true, "Biceps45", "BICEPS45", false);
+        row("plain, empty entry", true, "Biceps45", "", false);
+        row("plain, longer", true, "Biceps45", "Biceps450", false);
+    }
+    void opensOnlyWithTheExactPassword()
+    {
+        QFETCH(bool, plain);
+        QFETCH(QString, password);
+        QFETCH(QString, typed);
+        QFETCH(bool, opens);
+
+        const QString stored = plain ? password : MakePasswordRecord(password, QuickIterations);
+        QCOMPARE(IsPasswordRecord(stored), !plain);
+        QCOMPARE(IsLegacyPlain(stored), plain);
+        QCOMPARE(VerifyPassword(stored, typed), opens);
+    }
+    // A stored value is a record only in its exact form: scheme, iteration count, salt and key,
+    // four parts; anything else is an older plain value, compared as typed.
+    void storedRecordForms_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("isRecord");
+
+        const QStringList parts = KnownRecord.split(u'$');
+        const auto with = [&parts](int index, const QString &part) {
+            QStringList changed = parts;
+            changed[index] = part;
+            return changed.join(u'$');
+        };
+        QTest::newRow("record from another implementation") << KnownRecord << true;
+        QTest::newRow("three parts") << QStringList(parts.mid(0, 3)).join(u'$') << false;
+        QTest::newRow("five parts") << KnownRecord + QStringLiteral("$AAAA") << false;
+        QTest::newRow("other scheme") << with(0, QStringLiteral("pbkdf2-sha1")) << false;
+        QTest::newRow("no iterations") << with(1, QStringLiteral("0")) << false;
+        QTest::newRow("iterations not a number") << with(1, QStringLiteral("1e3")) << false;
+        QTest::newRow("two thousand million iterations")
+            << with(1, QStringLiteral("2000000000")) << false;
+        QTest::newRow("salt not Base64") << with(2, QStringLiteral("AAEC*wQF")) << false;
+        QTest::newRow("empty salt") << with(2, QString()) << false;
+        QTest::newRow("key too short") << with(3, QStringLiteral("Fd5WmZb9MHV2ju9W")) << false;
+    }
+    void storedRecordForms()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, isRecord);
+        QCOMPARE(IsPasswordRecord(stored), isRecord);
+        QCOMPARE(IsLegacyPlain(stored), !isRecord);
+        QCOMPARE(VerifyPassword(stored, QStringLiteral("Жим лёжа 80")), isRecord);
+        QVERIFY(!VerifyPassword(stored, QStringLiteral("Жим лёжа 81")));
+        QCOMPARE(VerifyPassword(stored, stored), !isRecord);
+    }
 };
-
-// A password opens only when typed exactly, whether stored as a record or, by older settings, as
-// the plain value.
-void TestPasswordDigest::opensOnlyWithTheExactPassword_data()
-{
-    QTest::addColumn<bool>("plain");
-    QTest::addColumn<QString>("password");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("opens");
-
-    const auto row = [](const char *name, bool plain, const QString &password, const QString &typed,
-                        bool opens) { QTest::newRow(name) << plain << password << typed << opens; };
-    row("same text", false, "Squat140", "Squat140", true);
-    row("other letter case", false, "Squat140", "squat140", false);
-    row("empty entry", false, "Squat140", "", false);
-    row("trailing blank", false, "Squat140", "Squat140 ", false);
-    row("prefix only", false, "Squat140", "Squat", false);
-    row("non-Latin letters", false, "Жим лёжа", "Жим лёжа", true);
-    row("non-Latin other case", false, "Жим лёжа", "жим лёжа", false);
-    row("separator inside", false, "a$b$c$d", "a$b$c$d", true);
-    row("long", false, QString(300, u'x'), QString(300, u'x'), true);
-    row("plain, same text", true, "Biceps45", "Biceps45", true);
-    row("plain, other letter case", true, "Biceps45", "BICEPS45", false);
-    row("plain, empty entry", true, "Biceps45", "", false);
-    row("plain, longer", true, "Biceps45", "Biceps450", false);
-}
-
-void TestPasswordDigest::opensOnlyWithTheExactPassword()
-{
-    QFETCH(bool, plain);
-    QFETCH(QString, password);
-    QFETCH(QString, typed);
-    QFETCH(bool, opens);
-
-    const QString stored = plain ? password : MakePasswordRecord(password, QuickIterations);
-    QCOMPARE(IsPasswordRecord(stored), !plain);
-    QCOMPARE(IsLegacyPlain(stored), plain);
-    QCOMPARE(VerifyPassword(stored, typed), opens);
-}
-
-// A stored value is a record only in its exact form: scheme, iteration count, salt and key, four
-// parts; anything else is an older plain value, compared as typed.
-void TestPasswordDigest::storedRecordForms_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<bool>("isRecord");
-
-    const QStringList parts = KnownRecord.split(u'$');
-    const auto with = [&parts](int index, const QString &part) {
-        QStringList changed = parts;
-        changed[index] = part;
-        return changed.join(u'$');
-    };
-    QTest::newRow("record from another implementation") << KnownRecord << true;
-    QTest::newRow("three parts") << QStringList(parts.mid(0, 3)).join(u'$') << false;
-    QTest::newRow("five parts") << KnownRecord + QStringLiteral("$AAAA") << false;
-    QTest::newRow("other scheme") << with(0, QStringLiteral("pbkdf2-sha1")) << false;
-    QTest::newRow("no iterations") << with(1, QStringLiteral("0")) << false;
-    QTest::newRow("iterations not a number") << with(1, QStringLiteral("1e3")) << false;
-    QTest::newRow("two thousand million iterations")
-        << with(1, QStringLiteral("2000000000")) << false;
-    QTest::newRow("salt not Base64") << with(2, QStringLiteral("AAEC*wQF")) << false;
-    QTest::newRow("empty salt") << with(2, QString()) << false;
-    QTest::newRow("key too short") << with(3, QStringLiteral("Fd5WmZb9MHV2ju9W")) << false;
-}
-
-void TestPasswordDigest::storedRecordForms()
-{
-    QFETCH(QString, stored);
-    QFETCH(bool, isRecord);
-    QCOMPARE(IsPasswordRecord(stored), isRecord);
-    QCOMPARE(IsLegacyPlain(stored), !isRecord);
-    QCOMPARE(VerifyPassword(stored, QStringLiteral("Жим лёжа 80")), isRecord);
-    QVERIFY(!VerifyPassword(stored, QStringLiteral("Жим лёжа 81")));
-    QCOMPARE(VerifyPassword(stored, stored), !isRecord);
-}
 
 REPBOOK_TEST_MAIN_CORE(TestPasswordDigest)
 #include "tst_passworddigest.moc"
