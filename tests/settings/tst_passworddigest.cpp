@@ -21,17 +21,20 @@ class TestPasswordDigest : public QObject
 
 private slots:
     // A password opens only when typed exactly, whether stored as a record or, by older settings,
-    // as the plain value.
+    // as the plain value. A stored value is a record only in its exact form: scheme, iteration
+    // count, salt and key, four parts; anything else is an older plain value, compared as typed.
     void opensOnlyWithTheExactPassword_data()
     {
-        QTest::addColumn<bool>("plain");
-        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("opens");
+        QTest::addColumn<bool>("record");
 
         const auto row = [](const char *name, bool plain, const QString &password,
                             const QString &typed, bool opens) {
-            QTest::newRow(name) << plain << password << typed << opens;
+            QTest::newRow(name) << (plain ? password
+                                          : MakePasswordRecord(password, QuickIterations))
+                                << typed << opens << !plain;
         };
         row("same text", false, "Squat140", "Squat140", true);
         row("other letter case", false, "Squat140", "squat140", false);
@@ -46,53 +49,43 @@ private slots:
         row("plain, other letter case", true, "Biceps45", "BICEPS45", false);
         row("plain, empty entry", true, "Biceps45", "", false);
         row("plain, longer", true, "Biceps45", "Biceps450", false);
-    }
-    void opensOnlyWithTheExactPassword()
-    {
-        QFETCH(bool, plain);
-        QFETCH(QString, password);
-        QFETCH(QString, typed);
-        QFETCH(bool, opens);
 
-        const QString stored = plain ? password : MakePasswordRecord(password, QuickIterations);
-        QCOMPARE(IsPasswordRecord(stored), !plain);
-        QCOMPARE(IsLegacyPlain(stored), plain);
-        QCOMPARE(VerifyPassword(stored, typed), opens);
-    }
-    // A stored value is a record only in its exact form: scheme, iteration count, salt and key,
-    // four parts; anything else is an older plain value, compared as typed.
-    void storedRecordForms_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("isRecord");
-
+        // The known record's password typed against the record, whole or changed.
+        const QString password = QStringLiteral("Жим лёжа 80");
         const QStringList parts = KnownRecord.split(u'$');
         const auto with = [&parts](int index, const QString &part) {
             QStringList changed = parts;
             changed[index] = part;
             return changed.join(u'$');
         };
-        QTest::newRow("record from another implementation") << KnownRecord << true;
-        QTest::newRow("three parts") << QStringList(parts.mid(0, 3)).join(u'$') << false;
-        QTest::newRow("five parts") << KnownRecord + QStringLiteral("$AAAA") << false;
-        QTest::newRow("other scheme") << with(0, QStringLiteral("pbkdf2-sha1")) << false;
-        QTest::newRow("no iterations") << with(1, QStringLiteral("0")) << false;
-        QTest::newRow("iterations not a number") << with(1, QStringLiteral("1e3")) << false;
-        QTest::newRow("two thousand million iterations")
-            << with(1, QStringLiteral("2000000000")) << false;
-        QTest::newRow("salt not Base64") << with(2, QStringLiteral("AAEC*wQF")) << false;
-        QTest::newRow("empty salt") << with(2, QString()) << false;
-        QTest::newRow("key too short") << with(3, QStringLiteral("Fd5WmZb9MHV2ju9W")) << false;
+        QTest::newRow("record from another implementation")
+            << KnownRecord << password << true << true;
+        const auto form = [&password](const char *name, const QString &stored) {
+            QTest::newRow(name) << stored << password << false << false;
+        };
+        form("three parts", QStringList(parts.mid(0, 3)).join(u'$'));
+        form("five parts", KnownRecord + QStringLiteral("$AAAA"));
+        form("other scheme", with(0, QStringLiteral("pbkdf2-sha1")));
+        form("no iterations", with(1, QStringLiteral("0")));
+        form("iterations not a number", with(1, QStringLiteral("1e3")));
+        form("two thousand million iterations", with(1, QStringLiteral("2000000000")));
+        form("salt not Base64", with(2, QStringLiteral("AAEC*wQF")));
+        form("empty salt", with(2, QString()));
+        form("key too short", with(3, QStringLiteral("Fd5WmZb9MHV2ju9W")));
     }
-    void storedRecordForms()
+
+    void opensOnlyWithTheExactPassword()
     {
         QFETCH(QString, stored);
-        QFETCH(bool, isRecord);
-        QCOMPARE(IsPasswordRecord(stored), isRecord);
-        QCOMPARE(IsLegacyPlain(stored), !isRecord);
-        QCOMPARE(VerifyPassword(stored, QStringLiteral("Жим лёжа 80")), isRecord);
-        QVERIFY(!VerifyPassword(stored, QStringLiteral("Жим лёжа 81")));
-        QCOMPARE(VerifyPassword(stored, stored), !isRecord);
+        QFETCH(QString, typed);
+        QFETCH(bool, opens);
+        QFETCH(bool, record);
+        QCOMPARE(IsPasswordRecord(stored), record);
+        QCOMPARE(IsLegacyPlain(stored), !record);
+        QCOMPARE(VerifyPassword(stored, typed), opens);
+        QVERIFY(!VerifyPassword(stored, typed + u'1'));
+        // A plain value is compared as typed, a record never.
+        QCOMPARE(VerifyPassword(stored, stored), !record);
     }
 };
 
