@@ -76,7 +76,6 @@ private slots:
         QVERIFY(testsupport::FileIdentity(path) != written);
         QCOMPARE(DescribeDiaryFile(path),
                  QStringLiteral(R"(5.3.2007 "changed" Legs; 6.3.2007 "sixth" Back)"));
-        QCOMPARE(MessageBox::takeShown().size(), 0);
     }
     void otherProgramsSaveIsShown_data()
     {
@@ -251,8 +250,7 @@ private slots:
         MessageBox::setNextAnswers(
             retryWorks ? QList {QMessageBox::Yes}
                        : QList {QMessageBox::Yes, QMessageBox::Retry, QMessageBox::Discard});
-        window->close();
-        QCOMPARE(MessageBox::takeShown().size(), retryWorks ? 1 : 3);
+        window->close(); // every answer taken, no box more: see cleanup()
         QVERIFY(!window->isVisible());
         QCOMPARE(DescribeDiaryFile(DataFolder::DatabasePath()),
                  retryWorks ? QStringLiteral(R"(5.3.2007 "fifth" Legs; 6.3.2007 "unsaved" Back)")

@@ -64,9 +64,9 @@ private slots:
         QCOMPARE(shown.size(), told.size());
         for (int i = 0; i < told.size(); ++i)
             QVERIFY2(shown.at(i).text.startsWith(told.at(i)), qPrintable(shown.at(i).text));
-        // Taken in again: a failure already told is not told again.
+        // Taken in again: a failure already told is not told again (a box would find no answer
+        // queued, which cleanup() fails).
         intake.Run();
-        QCOMPARE(MessageBox::takeShown().size(), 0);
     }
 };
 
