@@ -11,8 +11,6 @@
 
 #include <QTest>
 
-#include <tuple>
-
 namespace {
 
 // Adds days in the diary notation (common/DiaryText.h): one exercise a day, as a rule, so dates
