@@ -53,6 +53,7 @@ private slots:
     }
     void cleanup() { REPBOOK_END_GUI_CASE(); }
 
+    // ---- Add workout and the day dialog ------------------------------------------------------
     void dayDialogClosed_data()
     {
         QTest::addColumn<bool>("removeWorkouts");
@@ -104,6 +105,7 @@ private slots:
         QCOMPARE(window->WorkoutArea()->GetDay(), after);
         QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
     }
+    // ---- Move --------------------------------------------------------------------------------
     void moveStep_data()
     {
         QTest::addColumn<QDate>("target");
@@ -143,6 +145,7 @@ private slots:
         QVERIFY(!window->DayCommands().IsMovePending());
         QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
     }
+    // ---- Editor and applying a program -------------------------------------------------------
     // Add workout on a free date asks for the workout's name and creates the day; on a cell that
     // holds a day, or outside the range, it asks nothing and changes nothing.
     void addWorkout()
@@ -243,12 +246,6 @@ private:
     DiaryDatabase *m_database = nullptr; // m_diary's
     SettingsStore m_settings;
 };
-
-// ---- Add workout and the day dialog ----------------------------------------------------------
-
-// ---- Move ------------------------------------------------------------------------------------
-
-// ---- Editor and applying a program -----------------------------------------------------------
 
 REPBOOK_TEST_MAIN(TestDayOperations)
 
