@@ -1,15 +1,18 @@
 #include "DayFixtures.h"
 #include "common/TestMain.h"
+#include "editing/DayCellLayout.h"
 #include "editing/DayCellSpeech.h"
 
 using namespace dayfixtures;
 
-// What a calendar or program day cell says: the date, each workout with its status, the note.
-class TestDayCellSpeech : public QObject
+// A calendar or program day cell: what it says (the date, each workout with its status, the
+// note) and which of its workouts it draws as image rows.
+class TestDayCell : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // What the cell says.
     void names_data()
     {
         // Workouts as "name=status" with 0 Not yet, 1 Done, 2 Failed; "-" for a cell without a day.
@@ -66,7 +69,38 @@ private slots:
             QCOMPARE(DayCellSpeech::ProgramName(QStringLiteral("Day 2"), shown), name);
         QCOMPARE(DayCellSpeech::Description(shown), note.trimmed().isEmpty() ? QString() : note);
     }
+
+    // Which workouts of a day cell are drawn as image rows: the image list is used only when every
+    // row fits the area below the label (an exact fit included), and a row is drawn only while it
+    // ends inside the area.
+    void imageRowsFit_data()
+    {
+        QTest::addColumn<int>("areaHeight");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("imageHeight");
+        QTest::addColumn<bool>("listFits");
+        QTest::newRow("one 32-pixel row in 40 pixels") << 40 << 1 << 32 << true;
+        QTest::newRow("two 32-pixel rows in 40 pixels") << 40 << 2 << 32 << false;
+        QTest::newRow("exact fit") << 48 << 3 << 16 << true;
+        QTest::newRow("one pixel short") << 47 << 3 << 16 << false;
+        QTest::newRow("no image height") << 48 << 1 << 0 << false;
+        QTest::newRow("an image taller than the area") << 48 << 1 << (1 << 30) << false;
+    }
+    void imageRowsFit()
+    {
+        QFETCH(int, areaHeight);
+        QFETCH(int, count);
+        QFETCH(int, imageHeight);
+        QFETCH(bool, listFits);
+        const QRect area(10, 20, 90, areaHeight);
+        QCOMPARE(DayCellLayout::ImageListFits(area, count, imageHeight), listFits);
+        if (imageHeight <= 0)
+            return;
+        // Rows up to the last that ends inside the area are drawn.
+        const QRect last = DayCellLayout::ImageRowRect(area, count - 1, QSize(16, imageHeight));
+        QCOMPARE(DayCellLayout::RowFitsInArea(area, last), listFits);
+    }
 };
 
-REPBOOK_TEST_MAIN(TestDayCellSpeech)
-#include "tst_daycellspeech.moc"
+REPBOOK_TEST_MAIN(TestDayCell)
+#include "tst_daycell.moc"
