@@ -1,11 +1,40 @@
 #include "common/TestMain.h"
 #include "settings/NotifyTimeRecord.h"
+#include "settings/SettingsStore.h"
 
-class TestNotifyTimeRecord : public QObject
+#include <QFile>
+#include <QSaveFile>
+
+// What the settings store holds: values one program wrote, read by the other at once, and the
+// records of the reminder's times.
+class TestStoredSettings : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void init() { QFile::remove(SettingsStore().FileName()); }
+
+    // The diary and the notifier each keep a store open for their whole run. What one program
+    // writes, the other must read at its next read, not a copy taken earlier.
+    void readsWhatTheOtherProgramWroteSince()
+    {
+        SettingsStore notifier;
+        notifier.Write(SettingsKeys::TipNotifyTime, 30);
+        QCOMPARE(notifier.Read(SettingsKeys::Image), 0);
+        QCOMPARE(notifier.Read(SettingsKeys::FirstName), QString());
+
+        // The diary, in its own process, replaces the file with its options and user data.
+        QSaveFile other(notifier.FileName());
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("[Settings]\nImage=1\nDelay=1\n\n[User]\nFirst%20Name=Anna\n\n"
+                    "[TipNotify]\nTime=30\n");
+        QVERIFY(other.commit());
+
+        QCOMPARE(notifier.Read(SettingsKeys::Image), 1);
+        QCOMPARE(notifier.Read(SettingsKeys::Delay), 1);
+        QCOMPARE(notifier.Read(SettingsKeys::FirstName), QStringLiteral("Anna"));
+    }
+
     void encodesLittleEndianFieldsInOrder()
     {
         // Sunday 6 December 2026, 18:00:10.250
@@ -54,5 +83,6 @@ private slots:
     }
 };
 
-REPBOOK_TEST_MAIN_CORE(TestNotifyTimeRecord)
-#include "tst_notifytimerecord.moc"
+REPBOOK_TEST_MAIN_CORE(TestStoredSettings)
+
+#include "tst_storedsettings.moc"

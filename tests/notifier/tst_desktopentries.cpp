@@ -1,16 +1,39 @@
 #include "common/TestFiles.h"
 #include "common/TestMain.h"
 #include "notifier/AutostartEntry.h"
+#include "notifier/CTrayIcon.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
-// The logon start entry: what the notifier writes, and how it reads an entry someone else edited.
-class TestAutostartEntry : public QObject
+// Where the notifier meets the desktop: the place its tray menu opens at, and the entry that
+// starts it at logon.
+class TestDesktopEntries : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // The tray menu opens with its right edge at the pointer, beside the icon and away from the
+    // panel's edge.
+    void opensBesideTheIcon_data()
+    {
+        QTest::addColumn<QRect>("icon");
+        QTest::addColumn<QPoint>("place");
+        // A 100 x 80 menu, the pointer at (500, 10), a 1000 x 800 screen.
+        QTest::newRow("top panel: below the icon") << QRect(490, 0, 20, 20) << QPoint(400, 20);
+        QTest::newRow("bottom panel: above it") << QRect(490, 780, 20, 20) << QPoint(400, 700);
+        QTest::newRow("icon's place unknown: above the pointer") << QRect() << QPoint(400, -70);
+    }
+    void opensBesideTheIcon()
+    {
+        QFETCH(QRect, icon);
+        QFETCH(QPoint, place);
+        QCOMPARE(CTrayIcon::MenuPlace({500, 10}, {100, 80}, icon, {0, 0, 1000, 800}), place);
+    }
+
+    // The logon start entry: what the notifier writes, and how it reads an entry someone else
+    // edited.
     void writtenEntryStartsTheProgram()
     {
         QTemporaryDir folder;
@@ -51,6 +74,6 @@ private slots:
     }
 };
 
-REPBOOK_TEST_MAIN(TestAutostartEntry)
+REPBOOK_TEST_MAIN(TestDesktopEntries)
 
-#include "tst_autostartentry.moc"
+#include "tst_desktopentries.moc"
