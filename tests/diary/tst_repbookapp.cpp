@@ -9,11 +9,13 @@
 #include "model/DataFolder.h"
 #include "model/DiaryBackups.h"
 #include "model/DiaryDatabase.h"
+#include "model/SingleInstance.h"
 #include "model/TrainingDay.h"
 #include "widgets/MessageBox.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTest>
 
 #include <optional>
@@ -55,8 +57,24 @@ struct StartUp
     }
 };
 
+const QString LockName = QStringLiteral("Singletone.lock");
+
+// The id of a process that has ended: a lock it left behind belongs to nobody.
+qint64 DeadProcessId()
+{
+    QProcess process;
+    process.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+    if (!process.waitForStarted())
+        return -1;
+    const qint64 pid = process.processId();
+    process.kill();
+    process.waitForFinished();
+    return pid;
+}
+
 } // namespace
 
+// The diary starting: one copy at a time, a diary that is missing or damaged, the user data.
 class TestRepbookApp : public QObject
 {
     Q_OBJECT
@@ -225,6 +243,31 @@ private slots:
             QCOMPARE(CUserDataDlg::Edit(nullptr, settings, false), ok);
             QCOMPARE(UserProfile::Load(settings).firstName, ok ? "Anna" : "");
         }
+    }
+
+    // The lock that keeps a second copy from starting, also after a copy crashed.
+    void secondHolderRefused()
+    {
+        SingleInstance first(LockName);
+        SingleInstance second(LockName);
+        QVERIFY(first.TryAcquire());
+        QVERIFY(!second.TryAcquire());
+        QVERIFY(first.IsHeld());
+        QVERIFY(!second.IsHeld());
+        // Asking again changes nothing for either.
+        QVERIFY(first.TryAcquire());
+        QVERIFY(!second.TryAcquire());
+    }
+    void crashedHolderDoesNotBlock()
+    {
+        const qint64 pid = DeadProcessId();
+        QVERIFY(pid > 0);
+        SingleInstance instance(LockName);
+        // What a copy that crashed leaves behind: a lock file naming a process that is gone.
+        QVERIFY(WriteFile(instance.LockPath(), QByteArray::number(pid) + "\nsleep\n\n"));
+        QVERIFY(instance.TryAcquire());
+        SingleInstance other(LockName);
+        QVERIFY(!other.TryAcquire());
     }
 };
 
