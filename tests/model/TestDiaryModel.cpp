@@ -1,6 +1,6 @@
 #include "common/DiaryText.h"
 #include "common/TestMain.h"
-
+#include "model/DatabaseWriter.h"
 #include "model/DiaryDatabase.h"
 
 #include <functional>
@@ -26,6 +26,7 @@ using EntryGetter = std::function<double(const ExerciseEntry &)>;
 Q_DECLARE_METATYPE(EntrySetter)
 Q_DECLARE_METATYPE(EntryGetter)
 
+// The diary's entries: the values they take, the flags their changes set, and what they share.
 class TestDiaryModel : public QObject
 {
     Q_OBJECT
@@ -246,7 +247,42 @@ private slots:
             QCOMPARE(int(read->GetStatus()), read == &copy ? copied : status);
         }
     }
+
+    // Reading shares equal exercise and workout names through a table of its own; sharing must
+    // never change which name an entry reads back.
+    void namesReadBackUnchangedPastTableGrowthAndCap()
+    {
+        // More distinct names than the table keeps, names that differ only in their middle (equal
+        // length and ends), non-ASCII names, each written twice.
+        QStringList names;
+        for (int i = 0; i < 5000; ++i)
+            names << QStringLiteral("Exercise %1").arg(i);
+        for (int i = 0; i < 40; ++i)
+            names << QStringLiteral("Pull-ups wi%1th a band")
+                         .arg(QChar(u'a' + i % 26))
+                         .repeated(1 + i / 26);
+        names << QStringLiteral("Übung ähnlich") << QStringLiteral("Übung ähnlicH");
+
+        QStringList exercises;
+        for (int round = 0; round < 2; ++round) {
+            for (const QString &name : names)
+                exercises << QString(name).replace(u' ', u'_');
+        }
+        DiaryDatabase written;
+        QVERIFY(testsupport::BuildDiary(
+            written,
+            QStringLiteral("1.5.2024 Exercise_7[%1]").arg(exercises.join(QStringLiteral(", ")))));
+
+        DiaryDatabase read;
+        read.LoadFromData(DatabaseWriter::FileBytes(written));
+        QCOMPARE(testsupport::DescribeDiary(read), testsupport::DescribeDiary(written));
+        const Workout &readWorkout = *read.GetDay(0)->GetWorkout(0);
+        // A repeated name shares the first one's string.
+        QCOMPARE(readWorkout.GetExercise(int(names.size()) + 3)->GetName().constData(),
+                 readWorkout.GetExercise(3)->GetName().constData());
+    }
 };
 
 REPBOOK_TEST_MAIN_CORE(TestDiaryModel)
+
 #include "TestDiaryModel.moc"
