@@ -142,10 +142,7 @@ private slots:
                     ->SetNotes(QStringLiteral("Diary"));
                 diarySaved = diarySaved && diary.Save();
             }
-            if (confirm)
-                dialog->accept();
-            else
-                dialog->reject();
+            confirm ? dialog->accept() : dialog->reject();
         });
         if (keptAside)
             MessageBox::setNextAnswers({QMessageBox::Ok});
