@@ -295,16 +295,6 @@ private slots:
         QVERIFY(fileHoldsTheChange());
     }
 
-private:
-    QString NotesInCell(const CRepbookDlg &window, const DateValue &date) const
-    {
-        const CalendarCell cell = window.CellOf(date);
-        const TrainingDay *day = window.DayAt(cell.row, cell.col);
-        return day ? day->GetNotes() : QStringLiteral("<no day>");
-    }
-
-    DiaryUnderTest m_diary;
-    DiaryDatabase *m_database = nullptr;
     // However many signals come, the program is told once that it ends.
     void endComesOnce()
     {
@@ -318,6 +308,17 @@ private:
         QCoreApplication::processEvents();
         QCOMPARE(ending.count(), 1);
     }
+
+private:
+    QString NotesInCell(const CRepbookDlg &window, const DateValue &date) const
+    {
+        const CalendarCell cell = window.CellOf(date);
+        const TrainingDay *day = window.DayAt(cell.row, cell.col);
+        return day ? day->GetNotes() : QStringLiteral("<no day>");
+    }
+
+    DiaryUnderTest m_diary;
+    DiaryDatabase *m_database = nullptr;
 };
 
 REPBOOK_TEST_MAIN(TestDiarySaving)
