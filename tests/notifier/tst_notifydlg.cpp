@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QSystemTrayIcon>
 #include <QTimeEdit>
+#include <QTimer>
 
 #include <memory>
 
@@ -86,6 +87,34 @@ private slots:
         else
             emit tray.findChild<QSystemTrayIcon *>()->messageClicked();
         QVERIFY(opened);
+    }
+
+    // A diary damaged since it was read: View warns and opens no day, the reminder stays open
+    // (the diary can be opened from it) and the file stays as it is.
+    void damagedDiaryOpensNoDay()
+    {
+        const QString path = DataFolder::DatabasePath();
+        QVERIFY(testsupport::WriteFile(path, "10.3.2026\r\n1\r\nLegs\r\n"));
+        Clock::SetFixed(QDateTime(Today, QTime(18, 0)));
+        m_dlg->SetReminderDay(DateValue::FromQDate(Today));
+        bool dayOpened = false;
+        QTimer::singleShot(0, this, [&dayOpened] {
+            if (auto *day = qobject_cast<CDayDlg *>(QApplication::activeModalWidget())) {
+                dayOpened = true;
+                day->reject();
+            }
+        });
+        m_dlg->show();
+        MessageBox::setNextAnswers({QMessageBox::Ok});
+        QTest::mouseClick(testsupport::Child<CPictureButton>(m_dlg.get(), "viewButton"),
+                          Qt::LeftButton);
+        QCoreApplication::processEvents(); // the check above runs here when no day opened
+        QVERIFY(!dayOpened);
+        QVERIFY(m_dlg->isVisible());
+        const auto shown = MessageBox::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(shown.first().text.contains(QStringLiteral("damaged")));
+        QCOMPARE(testsupport::ReadFile(path), QByteArray("10.3.2026\r\n1\r\nLegs\r\n"));
     }
 
     void cleanup()
