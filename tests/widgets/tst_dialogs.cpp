@@ -4,12 +4,14 @@
 #include "widgets/EnterKey.h"
 #include "widgets/MessageBox.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 // What every dialog does: the size it opens at and remembers, and the keys that end it.
 class TestDialogs : public QObject
@@ -142,8 +144,31 @@ private slots:
     {
         QFETCH(int, buttons);
         QFETCH(int, escape);
-        QCOMPARE(int(MessageBox::EscapeButton(QMessageBox::StandardButtons::fromInt(buttons))),
-                 escape);
+        const auto shownButtons = QMessageBox::StandardButtons::fromInt(buttons);
+        QCOMPARE(int(MessageBox::EscapeButton(shownButtons)), escape);
+        // A box shown for real answers Escape with that button, under the label given to it, and
+        // Enter with Yes where it offers Yes.
+        const bool offersYes = shownButtons.testFlag(QMessageBox::Yes);
+        for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Enter}) {
+            QString label;
+            QTimer press;
+            connect(&press, &QTimer::timeout, this, [&] {
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    press.stop();
+                    label = box->button(MessageBox::Button(escape))->text();
+                    QTest::keyClick(box, key);
+                }
+            });
+            press.start(10);
+            const MessageBox::Button answer =
+                MessageBox::Error(nullptr, QStringLiteral("Sure?"), shownButtons, QString(),
+                                  {{MessageBox::Button(escape), QStringLiteral("Leave")}});
+            QCOMPARE(label, QStringLiteral("Leave"));
+            QCOMPARE(int(answer),
+                     key == Qt::Key_Enter && offersYes ? int(QMessageBox::Yes) : escape);
+            if (!offersYes)
+                break; // Enter goes to whichever button has the focus
+        }
     }
 };
 
