@@ -131,26 +131,18 @@ private slots:
         QFETCH(QString, look);
         const bool selected = cell.contains(u's'), program = cell.contains(u'p');
         const bool inRange = cell.contains(u'r');
-        DayCellLayout::Colours colours;
-        colours.evenMonth = Qt::white;
-        colours.oddMonth = Qt::yellow;
-        colours.highlight = Qt::blue;
-        colours.windowText = Qt::black;
-        colours.buttonShadow = Qt::gray;
-        colours.selectedText = Qt::cyan;
-        const QHash<QRgb, QString> names = {
-            {QColor(Qt::white).rgb(), "even"},     {QColor(Qt::yellow).rgb(), "odd"},
-            {QColor(Qt::blue).rgb(), "highlight"}, {QColor(Qt::black).rgb(), "text"},
-            {QColor(Qt::gray).rgb(), "grey"},      {QColor(Qt::cyan).rgb(), "selected"}};
-        const QString seen =
-            names.value(DayCellLayout::Background(colours, selected, program, date.month()).rgb()) +
-            u' ' + names.value(DayCellLayout::LabelColour(colours, selected, inRange).rgb()) +
-            u' ' +
-            (DayCellLayout::IsLabelBold(program, inRange, DateValue::FromQDate(date),
-                                        QDate(2027, 3, 17))
-                 ? "bold"
-                 : "-");
-        QCOMPARE(seen, look);
+        namespace L = DayCellLayout;
+        L::Colours c; // the red part of each colour names it
+        const QStringList names = {"", "even", "odd", "highlight", "text", "grey", "selected"};
+        c.evenMonth = QColor(1, 0, 0), c.oddMonth = QColor(2, 0, 0), c.highlight = QColor(3, 0, 0);
+        c.windowText = QColor(4, 0, 0), c.buttonShadow = QColor(5, 0, 0);
+        c.selectedText = QColor(6, 0, 0);
+        const bool bold =
+            L::IsLabelBold(program, inRange, DateValue::FromQDate(date), {2027, 3, 17});
+        QCOMPARE(names.value(L::Background(c, selected, program, date.month()).red()) + u' ' +
+                     names.value(L::LabelColour(c, selected, inRange).red()) +
+                     (bold ? " bold" : " -"),
+                 look);
         QCOMPARE(DayCellLayout::ImageStatus(program, ProgressStatus::Failed),
                  int(program ? ProgressStatus::NotYet : ProgressStatus::Failed));
     }
