@@ -1,8 +1,10 @@
 #include "DiaryFixture.h"
 #include "common/TestMain.h"
+#include "diary/ApplyingLock.h"
 #include "diary/CRepbookDlg.h"
 #include "diary/CommandIds.h"
 #include "diary/DayOperations.h"
+#include "diary/MainMenu.h"
 #include "editing/CApplyProgramDlg.h"
 #include "editing/CDayDlg.h"
 #include "editing/CDayTabCtrl.h"
@@ -199,11 +201,21 @@ private slots:
         QVERIFY(WriteProgram(path, QStringLiteral("1.1.2007 A")));
         m_settings.Write(SettingsKeys::Delay, 1); // a pause, with events processed, after each day
         auto window = OpenWindow(m_diary.File(), true);
+        // The commands that would change the diary under the walk are off while it runs.
+        const auto enabled = [&window] {
+            QList<bool> states;
+            for (const int id : ApplyingLock::LockedCommands())
+                states.append(window->Commands()->Action(id)->isEnabled());
+            return states;
+        };
+        const QList<bool> before = enabled();
+        bool lockedMeanwhile = false;
         QTimer press;
         press.setInterval(0);
         connect(&press, &QTimer::timeout, this, [&] {
             if (window->IsApplying() && m_database->GetDayCount() >= 2) {
                 press.stop();
+                lockedMeanwhile = !enabled().contains(true);
                 window->ExecuteCommand(CommandId::Escape);
             }
         });
@@ -219,6 +231,8 @@ private slots:
         QVERIFY(DescribeDiary(*m_database).startsWith(QStringLiteral("2.3.2007 A; 5.3.2007 A")));
         QVERIFY(!window->IsApplying());
         QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
+        QVERIFY(lockedMeanwhile && before.contains(true));
+        QCOMPARE(enabled(), before);
     }
 
 private:
