@@ -320,10 +320,8 @@ private slots:
     {
         ShownGrid grid;
         const int view = grid.viewport()->width();
-        grid.SetColumnWidth(0, 30);
-        grid.SetColumnWidth(1, 100);
-        grid.SetColumnWidth(2, view - 150);
-        grid.SetColumnWidth(3, 20);
+        for (const auto &[col, width] : {std::pair {0, 30}, {1, 100}, {2, view - 150}, {3, 20}})
+            grid.SetColumnWidth(col, width);
         QVERIFY(grid.EditCell(2, 3));
         const auto *editor = grid.viewport()->findChild<QLineEdit *>();
         QCOMPARE(editor->width(), editor->sizeHint().width());
