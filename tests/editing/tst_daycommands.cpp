@@ -137,13 +137,12 @@ private slots:
     {
         CEmptyDlg hint;
         QSignalSpy asked(&hint, &CEmptyDlg::hintDoubleClicked);
-        hint.SetHint(Id::HintNoExercises);
-        QTest::mouseDClick(&hint, Qt::RightButton);
-        hint.SetHint(Id::NoHint);
-        QTest::mouseDClick(&hint, Qt::LeftButton);
-        QCOMPARE(asked.count(), 0);
-        hint.SetHint(Id::HintNoWorkouts);
-        QTest::mouseDClick(&hint, Qt::LeftButton);
+        for (const auto &[shown, button] : {std::pair {int(Id::HintNoExercises), Qt::RightButton},
+                                            {Id::NoHint, Qt::LeftButton},
+                                            {Id::HintNoWorkouts, Qt::LeftButton}}) {
+            hint.SetHint(shown);
+            QTest::mouseDClick(&hint, button);
+        }
         QCOMPARE(asked.count(), 1);
         QCOMPARE(asked.at(0).at(0).toInt(), Id::HintNoWorkouts);
     }
