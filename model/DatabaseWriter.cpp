@@ -43,26 +43,19 @@ public:
     }
 
     // Two decimals of the exact binary value, rounded half to even as printf's "%.2f" does.
-    // For a float of the weight range, the product with 100 in double precision is close
-    // enough to the exact value that rounding it to an integer gives the same hundredths.
+    // Weights lie between 0 and ExerciseEntry::MaxWeight (SetWeight refuses anything else); for
+    // a float of that range, the product with 100 in double precision is close enough to the
+    // exact value that rounding it to an integer gives the same hundredths.
     void Weight(float weight)
     {
-        if (weight >= 0.0f && weight <= 1.0e6f) {
-            const long long hundredths = std::llrint(double(weight) * 100.0);
-            Number(hundredths / 100);
-            const int fraction = int(hundredths % 100);
-            char *dest = Room(3);
-            dest[0] = '.';
-            dest[1] = char('0' + fraction / 10);
-            dest[2] = char('0' + fraction % 10);
-            m_length += 3;
-        } else {
-            constexpr size_t room = 64;
-            char *dest = Room(room);
-            const auto result =
-                std::to_chars(dest, dest + room, double(weight), std::chars_format::fixed, 2);
-            m_length += size_t(result.ptr - dest);
-        }
+        const long long hundredths = std::llrint(double(weight) * 100.0);
+        Number(hundredths / 100);
+        const int fraction = int(hundredths % 100);
+        char *dest = Room(3);
+        dest[0] = '.';
+        dest[1] = char('0' + fraction / 10);
+        dest[2] = char('0' + fraction % 10);
+        m_length += 3;
     }
 
     void Finish() { m_out.resize(m_length); }

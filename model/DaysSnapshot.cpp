@@ -54,16 +54,6 @@ DaysSnapshot DaysSnapshot::Only(const QList<DateValue> &dates) const
     return part;
 }
 
-QByteArray DaysSnapshot::RecordsOf(const QList<Entry> &entries, qint64 key)
-{
-    QByteArray records;
-    for (const Entry &entry : entries) {
-        if (entry.key == key)
-            records += entry.record;
-    }
-    return records;
-}
-
 QList<DateValue> DaysSnapshot::ChangedDates(const DaysSnapshot &a, const DaysSnapshot &b)
 {
     const auto group = [](const DaysSnapshot &snapshot) {

@@ -43,7 +43,6 @@ private:
     };
 
     void SetDates(const QList<DateValue> &dates);
-    static QByteArray RecordsOf(const QList<Entry> &entries, qint64 key);
 
     QList<DateValue> m_dates; // in date order, each once
     QSet<qint64> m_keys;

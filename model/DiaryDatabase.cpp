@@ -51,14 +51,6 @@ std::unique_ptr<DiaryDatabase> DiaryDatabase::ReadChecked(const QByteArray &data
     return days;
 }
 
-bool DiaryDatabase::Load()
-{
-    QByteArray data;
-    if (m_path.isEmpty() || !DatabaseFile::ReadWhole(m_path, data))
-        return false;
-    return LoadFromData(data);
-}
-
 bool DiaryDatabase::LoadFromData(const QByteArray &data)
 {
     m_days.Clear();

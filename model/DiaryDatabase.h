@@ -35,9 +35,6 @@ public:
     // Binds the container to path. An empty path deletes all days and gives false; a file that
     // passes the integrity check is loaded (true); otherwise the days are kept (false).
     bool Open(const QString &path);
-    // Replaces the days by those of the bound file, without checking its digest; false (and
-    // nothing changed) when it cannot be read.
-    bool Load();
     // Writes the whole container with end marker and digest to the bound file, atomically: on
     // failure the old file stays as it was, false is returned and the modified flags stay set.
     // A new file is readable and writable by its owner only.

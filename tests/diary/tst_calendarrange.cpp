@@ -160,6 +160,13 @@ private slots:
         QFETCH(QString, label);
         QCOMPARE(CalendarRange::DayLabel(date, today), label);
     }
+    // A week's row is four fifths of an eighth of the grid's width, less a pixel, never none.
+    void weekRowHeights()
+    {
+        QCOMPARE(CalendarRange::WeekRowHeight(800), 79);
+        QCOMPARE(CalendarRange::WeekRowHeight(1007), 99);
+        QCOMPARE(CalendarRange::WeekRowHeight(0), 1);
+    }
     void steppedNumbersWrap();
 };
 

@@ -49,94 +49,90 @@ class TestConflictsWindow : public QObject
 private slots:
     void init() { testsupport::BeginGuiCase(QDateTime(QDate(2026, 12, 10), QTime(9, 0))); }
     void cleanup() { REPBOOK_END_GUI_CASE(); }
-    void takesUndoesAndDismisses();
-    void recordKeptElsewhereIsTold();
+    void takesUndoesAndDismisses()
+    {
+        const QString path = DataFolder::DatabasePath();
+        const QString original = QStringLiteral("8.12.2026 Legs; 9.12.2026 Arms");
+        QVERIFY(WriteDiary(path, original));
+        DiaryUnderTest diary;
+        DiaryDatabase &database = diary.Reset();
+        QVERIFY(diary.File().Open(path));
+        const QString first = KeepOtherVersion(QStringLiteral("8.12.2026 Legs_B"));
+        const QString second =
+            KeepOtherVersion(QStringLiteral(R"(9.12.2026 "Sore" Arms_B; 9.12.2026 Core)"));
+        // The same version kept again (both computers merged one copy) is one record.
+        const QString again = KeepOtherVersion(QStringLiteral("8.12.2026 Legs_B"));
+        QVERIFY(!first.isEmpty() && !second.isEmpty() && !again.isEmpty());
+        const QString damaged = path + QStringLiteral(".conflict-20261201-101010");
+        QVERIFY(WriteFile(damaged, "not a diary"));
+
+        auto window = OpenWindow(diary.File(), false, QStringLiteral("1.12.2026"));
+        window->Commands()->Action(CommandId::Conflicts)->trigger();
+        auto *dialog = window->findChild<CConflictsDlg *>();
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(Rows(*dialog->List()),
+                 (QStringList {"Tuesday 8 December 2026", "Wednesday 9 December 2026"}));
+        QVERIFY(dialog->Summary()->text().contains(QFileInfo(damaged).fileName()));
+        QVERIFY(dialog->DiaryVersion()->toPlainText().startsWith(QStringLiteral("Legs (")));
+        QVERIFY(dialog->OtherVersion()->toPlainText().startsWith(QStringLiteral("Legs B (")));
+        // Both days of a date on record are one version.
+        dialog->List()->setCurrentRow(1);
+        const QString other = dialog->OtherVersion()->toPlainText();
+        QVERIFY2(other.contains(QStringLiteral("Arms B")) &&
+                     other.contains(QStringLiteral("Core")) &&
+                     other.contains(QStringLiteral("Note: Sore")),
+                 qPrintable(other));
+
+        // Taking the other version is a step of the history; the record goes.
+        dialog->List()->setCurrentRow(0);
+        QTest::mouseClick(dialog->TakeButton(), Qt::LeftButton);
+        QCOMPARE(DescribeDiary(database), QStringLiteral("8.12.2026 Legs_B; 9.12.2026 Arms"));
+        QCOMPARE(CellsNotFollowingTheDiary(*window, database), QString());
+        QVERIFY(!QFileInfo::exists(first) && !QFileInfo::exists(again));
+        QCOMPARE(Rows(*dialog->List()), (QStringList {"Wednesday 9 December 2026"}));
+        QVERIFY(window->Commands()
+                    ->Action(CommandId::Undo)
+                    ->text()
+                    .startsWith(QStringLiteral("&Undo Take other version 8 December")));
+        QVERIFY(window->History().Undo());
+        QCOMPARE(DescribeDiary(database), original);
+
+        // Dismissing asks first; the diary keeps its version.
+        MessageBox::setNextAnswers({QMessageBox::No, QMessageBox::Yes});
+        QTest::mouseClick(dialog->DismissButton(), Qt::LeftButton);
+        QCOMPARE(dialog->List()->count(), 1);
+        QTest::mouseClick(dialog->DismissButton(), Qt::LeftButton);
+        QCOMPARE(dialog->List()->count(), 0);
+        QVERIFY(!dialog->TakeButton()->isEnabled());
+        QVERIFY(!QFileInfo::exists(second));
+        QCOMPARE(DescribeDiary(database), original);
+        QVERIFY(QFileInfo::exists(damaged));
+        MessageBox::takeShown();
+    }
+    void recordKeptElsewhereIsTold()
+    {
+        const DateValue first = Date(2026, 12, 1);
+        const DateValue eighth = Date(2026, 12, 8);
+        QVERIFY(WriteDiary(DataFolder::DatabasePath(), QStringLiteral("8.12.2026 Legs")));
+        DiaryUnderTest diary;
+        diary.Reset();
+        QVERIFY(diary.File().Open(DataFolder::DatabasePath()));
+        // Left from before: waits in Edit > Conflicts without a message.
+        QVERIFY(!KeepOtherVersion(QStringLiteral("1.12.2026 Arms")).isEmpty());
+        CRepbookDlg window(diary.File());
+        // Kept by the other computer and carried here: told once.
+        QVERIFY(!KeepOtherVersion(QStringLiteral("8.12.2026 Legs_B")).isEmpty());
+        MessageBox::setNextAnswers({QMessageBox::Ok});
+        window.Saving().TakeInChanges();
+        const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.at(0).text.contains(DateListText::Short({eighth}) + u'\n') &&
+                     shown.at(0).text.contains(QStringLiteral("Edit > Conflicts")) &&
+                     !shown.at(0).text.contains(DateListText::Short({first})),
+                 qPrintable(shown.at(0).text));
+        window.Saving().TakeInChanges(); // told again, it would be a box without an answer
+    }
 };
-
-void TestConflictsWindow::takesUndoesAndDismisses()
-{
-    const QString path = DataFolder::DatabasePath();
-    const QString original = QStringLiteral("8.12.2026 Legs; 9.12.2026 Arms");
-    QVERIFY(WriteDiary(path, original));
-    DiaryUnderTest diary;
-    DiaryDatabase &database = diary.Reset();
-    QVERIFY(diary.File().Open(path));
-    const QString first = KeepOtherVersion(QStringLiteral("8.12.2026 Legs_B"));
-    const QString second =
-        KeepOtherVersion(QStringLiteral(R"(9.12.2026 "Sore" Arms_B; 9.12.2026 Core)"));
-    // The same version kept again (both computers merged one copy) is one record.
-    const QString again = KeepOtherVersion(QStringLiteral("8.12.2026 Legs_B"));
-    QVERIFY(!first.isEmpty() && !second.isEmpty() && !again.isEmpty());
-    const QString damaged = path + QStringLiteral(".conflict-20261201-101010");
-    QVERIFY(WriteFile(damaged, "not a diary"));
-
-    auto window = OpenWindow(diary.File(), false, QStringLiteral("1.12.2026"));
-    window->Commands()->Action(CommandId::Conflicts)->trigger();
-    auto *dialog = window->findChild<CConflictsDlg *>();
-    QVERIFY(dialog && dialog->isVisible());
-    QCOMPARE(Rows(*dialog->List()),
-             (QStringList {"Tuesday 8 December 2026", "Wednesday 9 December 2026"}));
-    QVERIFY(dialog->Summary()->text().contains(QFileInfo(damaged).fileName()));
-    QVERIFY(dialog->DiaryVersion()->toPlainText().startsWith(QStringLiteral("Legs (")));
-    QVERIFY(dialog->OtherVersion()->toPlainText().startsWith(QStringLiteral("Legs B (")));
-    // Both days of a date on record are one version.
-    dialog->List()->setCurrentRow(1);
-    const QString other = dialog->OtherVersion()->toPlainText();
-    QVERIFY2(other.contains(QStringLiteral("Arms B")) && other.contains(QStringLiteral("Core")) &&
-                 other.contains(QStringLiteral("Note: Sore")),
-             qPrintable(other));
-
-    // Taking the other version is a step of the history; the record goes.
-    dialog->List()->setCurrentRow(0);
-    QTest::mouseClick(dialog->TakeButton(), Qt::LeftButton);
-    QCOMPARE(DescribeDiary(database), QStringLiteral("8.12.2026 Legs_B; 9.12.2026 Arms"));
-    QCOMPARE(CellsNotFollowingTheDiary(*window, database), QString());
-    QVERIFY(!QFileInfo::exists(first) && !QFileInfo::exists(again));
-    QCOMPARE(Rows(*dialog->List()), (QStringList {"Wednesday 9 December 2026"}));
-    QVERIFY(window->Commands()
-                ->Action(CommandId::Undo)
-                ->text()
-                .startsWith(QStringLiteral("&Undo Take other version 8 December")));
-    QVERIFY(window->History().Undo());
-    QCOMPARE(DescribeDiary(database), original);
-
-    // Dismissing asks first; the diary keeps its version.
-    MessageBox::setNextAnswers({QMessageBox::No, QMessageBox::Yes});
-    QTest::mouseClick(dialog->DismissButton(), Qt::LeftButton);
-    QCOMPARE(dialog->List()->count(), 1);
-    QTest::mouseClick(dialog->DismissButton(), Qt::LeftButton);
-    QCOMPARE(dialog->List()->count(), 0);
-    QVERIFY(!dialog->TakeButton()->isEnabled());
-    QVERIFY(!QFileInfo::exists(second));
-    QCOMPARE(DescribeDiary(database), original);
-    QVERIFY(QFileInfo::exists(damaged));
-    MessageBox::takeShown();
-}
-
-void TestConflictsWindow::recordKeptElsewhereIsTold()
-{
-    const DateValue first = Date(2026, 12, 1);
-    const DateValue eighth = Date(2026, 12, 8);
-    QVERIFY(WriteDiary(DataFolder::DatabasePath(), QStringLiteral("8.12.2026 Legs")));
-    DiaryUnderTest diary;
-    diary.Reset();
-    QVERIFY(diary.File().Open(DataFolder::DatabasePath()));
-    // Left from before: waits in Edit > Conflicts without a message.
-    QVERIFY(!KeepOtherVersion(QStringLiteral("1.12.2026 Arms")).isEmpty());
-    CRepbookDlg window(diary.File());
-    // Kept by the other computer and carried here: told once.
-    QVERIFY(!KeepOtherVersion(QStringLiteral("8.12.2026 Legs_B")).isEmpty());
-    MessageBox::setNextAnswers({QMessageBox::Ok});
-    window.Saving().TakeInChanges();
-    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QVERIFY2(shown.at(0).text.contains(DateListText::Short({eighth}) + u'\n') &&
-                 shown.at(0).text.contains(QStringLiteral("Edit > Conflicts")) &&
-                 !shown.at(0).text.contains(DateListText::Short({first})),
-             qPrintable(shown.at(0).text));
-    window.Saving().TakeInChanges();
-    QCOMPARE(MessageBox::takeShown().size(), 0);
-}
 
 REPBOOK_TEST_MAIN(TestConflictsWindow)
 #include "tst_conflictswindow.moc"

@@ -1,8 +1,10 @@
 #include "DiaryFixture.h"
 #include "common/TestMain.h"
+#include "diary/ApplyingLock.h"
 #include "diary/CRepbookDlg.h"
 #include "diary/CommandIds.h"
 #include "diary/DayOperations.h"
+#include "diary/MainMenu.h"
 #include "editing/CApplyProgramDlg.h"
 #include "editing/CDayDlg.h"
 #include "editing/CDayTabCtrl.h"
@@ -46,228 +48,218 @@ class TestDayOperations : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
+    void init()
+    {
+        testsupport::BeginGuiCase(Now);
+        m_database = &m_diary.Reset();
+    }
     void cleanup() { REPBOOK_END_GUI_CASE(); }
 
-    void dayDialogClosed_data();
-    void dayDialogClosed();
-    void moveStep_data();
-    void moveStep();
-    void addWorkout();
-    void escapeStopsApplying();
+    // ---- Add workout and the day dialog ------------------------------------------------------
+    void dayDialogClosed_data()
+    {
+        QTest::addColumn<bool>("removeWorkouts");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<bool>("dayKept");
+        QTest::addColumn<QString>("notesAfter");
+
+        QTest::newRow("emptied, OK") << true << true << false << QString();
+        QTest::newRow("emptied, Cancel") << true << false << true << QStringLiteral("Heavy day");
+        QTest::newRow("edited, OK") << false << true << true << QStringLiteral("Changed");
+        QTest::newRow("edited, Cancel") << false << false << true << QStringLiteral("Heavy day");
+    }
+    void dayDialogClosed()
+    {
+        QFETCH(bool, removeWorkouts);
+        QFETCH(bool, ok);
+        QFETCH(bool, dayKept);
+        QFETCH(QString, notesAfter);
+
+        QVERIFY(BuildDiary(
+            *m_database,
+            QStringLiteral(
+                R"(6.3.2007 "Heavy day" Chest:failed[Bench_press 3x0 80 failed] Back)")));
+        const QByteArray before = SavedBytes();
+        auto window = OpenWindow(m_diary.File(), true);
+        const CalendarCell cell = window->CellOf(Date(2007, 3, 6));
+        window->SelectDay(cell.row, cell.col);
+
+        WhenModal<CDayDlg>([removeWorkouts, ok](CDayDlg *dialog) {
+            TrainingDay *edited = dialog->GetDay();
+            edited->SetNotes(QStringLiteral("Changed"));
+            edited->GetWorkout(0)->SetStatus(ProgressStatus::Done, true);
+            edited->GetWorkout(0)->GetExercise(0)->SetStatus(ProgressStatus::NotYet);
+            if (removeWorkouts)
+                edited->RemoveAllWorkouts();
+            dialog->GetTabCtrl()->RebuildTabs();
+            if (ok && !removeWorkouts) // the Done workout of Not yet exercises is asked about
+                MessageBox::setNextAnswers({QMessageBox::No});
+            ClickButton(dialog, ok ? QStringLiteral("OK") : QStringLiteral("Cancel"));
+        });
+        window->ExecuteCommand(CommandId::View);
+
+        TrainingDay *after = m_database->FindDay(Date(2007, 3, 6));
+        QCOMPARE(after != nullptr, dayKept);
+        if (after)
+            QCOMPARE(after->GetNotes(), notesAfter);
+        if (!ok)
+            QCOMPARE(SavedBytes(), before); // statuses, exercises and notes exactly as they were
+        QCOMPARE(window->WorkoutArea()->GetDay(), after);
+        QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
+    }
+    // ---- Move --------------------------------------------------------------------------------
+    void moveStep_data()
+    {
+        QTest::addColumn<QDate>("target");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<QString>("after");
+
+        const auto row = [](const char *name, int day, QMessageBox::StandardButton answer,
+                            const QString &after) {
+            QTest::newRow(name) << QDate(2007, 3, day) << answer << after;
+        };
+        row("swap", 8, QMessageBox::Yes,
+            R"(6.3.2007 "Target notes" C; 8.3.2007 "Source notes" A B)");
+        row("merge", 8, QMessageBox::No, R"(8.3.2007 "Target notes" C A B)");
+        row("cancel onto a day", 8, QMessageBox::Cancel, MoveDiary);
+        row("move", 9, QMessageBox::Yes,
+            R"(8.3.2007 "Target notes" C; 9.3.2007 "Source notes" A B)");
+        row("copy", 9, QMessageBox::No, MoveDiary + R"(; 9.3.2007 "Source notes" A B)");
+        row("cancel onto an empty date", 9, QMessageBox::Cancel, MoveDiary);
+    }
+    // Choosing the target asks whether to swap or merge (a day is there) or to move or copy.
+    void moveStep()
+    {
+        QFETCH(QDate, target);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(QString, after);
+
+        QVERIFY(BuildDiary(*m_database, MoveDiary));
+        auto window = OpenWindow(m_diary.File(), true);
+        ClickDate(*window, Date(2007, 3, 6));
+
+        MessageBox::setNextAnswers({QMessageBox::Ok, answer});
+        window->ExecuteCommand(CommandId::MoveSelected);
+        QVERIFY(window->DayCommands().IsMovePending());
+        ClickDate(*window, DateValue::FromQDate(target)); // both answers taken: see cleanup()
+
+        QCOMPARE(DescribeDiary(*m_database), after);
+        QVERIFY(!window->DayCommands().IsMovePending());
+        QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
+    }
+    // ---- Editor and applying a program -------------------------------------------------------
+    // Add workout on a free date asks for the workout's name and creates the day; on a cell that
+    // holds a day, or outside the range, it asks nothing and changes nothing.
+    void addWorkout()
+    {
+        QVERIFY(BuildDiary(*m_database, QStringLiteral(R"(6.3.2007 "Tired" Chest)")));
+        auto window = OpenWindow(m_diary.File(), true);
+        bool asked = false;
+        QTimer guard;
+        guard.setInterval(10);
+        connect(&guard, &QTimer::timeout, this, [&asked] {
+            if (auto *dialog = qobject_cast<CTrainingDlg *>(QApplication::activeModalWidget())) {
+                asked = true;
+                dialog->reject();
+            }
+        });
+        guard.start();
+        const CalendarCell sixth = window->CellOf(Date(2007, 3, 6));
+        for (const auto &[row, col] : {std::pair {sixth.row, sixth.col}, {1, 1}}) {
+            window->SelectDay(row, col);
+            window->ExecuteCommand(CommandId::AddWorkout);
+        }
+        guard.stop();
+        QVERIFY(!asked);
+
+        const CalendarCell eighth = window->CellOf(Date(2007, 3, 8));
+        QCOMPARE(SpokenName(*window, eighth), QStringLiteral("Thursday 8 March 2007: no workouts"));
+        window->SelectDay(eighth.row, eighth.col);
+        WhenModal<CTrainingDlg>([](CTrainingDlg *dialog) {
+            dialog->NameField()->setCurrentText(QStringLiteral("Legs"));
+            ClickButton(dialog, QStringLiteral("OK"));
+        });
+        window->ExecuteCommand(CommandId::AddWorkout);
+        QCOMPARE(DescribeDiary(*m_database),
+                 QStringLiteral(R"(6.3.2007 "Tired" Chest; 8.3.2007 Legs)"));
+        QCOMPARE(window->WorkoutArea()->GetDay(), m_database->FindDay(Date(2007, 3, 8)));
+        QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
+        // What a screen reader reads follows the diary.
+        QCOMPARE(SpokenName(*window, eighth),
+                 QStringLiteral("Thursday 8 March 2007: Legs, Not yet"));
+        QCOMPARE(SpokenName(*window, sixth),
+                 QStringLiteral("Tuesday 6 March 2007: Chest, Not yet; has a note"));
+        QCOMPARE(SpokenName(*window, window->CellOf(Date(2007, 3, 1))),
+                 QStringLiteral("Thursday 1 March 2007: no workouts"));
+    }
+    // Escape stops applying a program after the day under way. The command comes from the applier's
+    // own event processing as soon as two days are written, so no timer races the applying.
+    void escapeStopsApplying()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("escape.rpp"));
+        QVERIFY(WriteProgram(path, QStringLiteral("1.1.2007 A")));
+        m_settings.Write(SettingsKeys::Delay, 1); // a pause, with events processed, after each day
+        auto window = OpenWindow(m_diary.File(), true);
+        // The commands that would change the diary under the walk are off while it runs.
+        const auto enabled = [&window] {
+            QList<bool> states;
+            for (const int id : ApplyingLock::LockedCommands())
+                states.append(window->Commands()->Action(id)->isEnabled());
+            return states;
+        };
+        const QList<bool> before = enabled();
+        bool lockedMeanwhile = false;
+        QTimer press;
+        press.setInterval(0);
+        connect(&press, &QTimer::timeout, this, [&] {
+            if (window->IsApplying() && m_database->GetDayCount() >= 2) {
+                press.stop();
+                lockedMeanwhile = !enabled().contains(true);
+                window->ExecuteCommand(CommandId::Escape);
+            }
+        });
+        press.start();
+        WhenModal<CApplyProgramDlg>(
+            [](CApplyProgramDlg *dialog) { ClickButton(dialog, QStringLiteral("OK")); });
+        window->ApplyProgram(path);
+
+        // The dialog starts with Monday, Wednesday and Friday ticked: Friday 2 March, Monday 5
+        // March, and so on; all of the range would be thirteen days.
+        const int written = m_database->GetDayCount();
+        QVERIFY2(written >= 2 && written < 13, qPrintable(QString::number(written)));
+        QVERIFY(DescribeDiary(*m_database).startsWith(QStringLiteral("2.3.2007 A; 5.3.2007 A")));
+        QVERIFY(!window->IsApplying());
+        QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
+        QVERIFY(lockedMeanwhile && before.contains(true));
+        QCOMPARE(enabled(), before);
+    }
 
 private:
-    void ClickDate(CRepbookDlg &window, const DateValue &date);
-    void ClickCell(CRepbookDlg &window, int row, int col);
-    QByteArray SavedBytes();
+    void ClickDate(CRepbookDlg &window, const DateValue &date)
+    {
+        const CalendarCell cell = window.CellOf(date);
+        QVERIFY(cell.IsValid());
+        ClickCell(window, cell.row, cell.col);
+    }
+    void ClickCell(CRepbookDlg &window, int row, int col)
+    {
+        CGridCtrl *grid = window.Grid();
+        grid->EnsureVisible(row, col);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(row, col).center());
+        QCOMPARE(grid->GetFocusCell(), (CCellID {row, col}));
+    }
+    QByteArray SavedBytes()
+    {
+        if (!m_database->Save())
+            return {};
+        return ReadFile(DataFolder::DatabasePath());
+    }
 
     DiaryUnderTest m_diary;
     DiaryDatabase *m_database = nullptr; // m_diary's
     SettingsStore m_settings;
 };
-
-void TestDayOperations::init()
-{
-    testsupport::BeginGuiCase(Now);
-    m_database = &m_diary.Reset();
-}
-
-void TestDayOperations::ClickCell(CRepbookDlg &window, int row, int col)
-{
-    CGridCtrl *grid = window.Grid();
-    grid->EnsureVisible(row, col);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(row, col).center());
-    QCOMPARE(grid->GetFocusCell(), (CCellID {row, col}));
-}
-
-void TestDayOperations::ClickDate(CRepbookDlg &window, const DateValue &date)
-{
-    const CalendarCell cell = window.CellOf(date);
-    QVERIFY(cell.IsValid());
-    ClickCell(window, cell.row, cell.col);
-}
-
-QByteArray TestDayOperations::SavedBytes()
-{
-    if (!m_database->Save())
-        return {};
-    return ReadFile(DataFolder::DatabasePath());
-}
-
-// ---- Add workout and the day dialog ----------------------------------------------------------
-
-void TestDayOperations::dayDialogClosed_data()
-{
-    QTest::addColumn<bool>("removeWorkouts");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<bool>("dayKept");
-    QTest::addColumn<QString>("notesAfter");
-
-    QTest::newRow("emptied, OK") << true << true << false << QString();
-    QTest::newRow("emptied, Cancel") << true << false << true << QStringLiteral("Heavy day");
-    QTest::newRow("edited, OK") << false << true << true << QStringLiteral("Changed");
-    QTest::newRow("edited, Cancel") << false << false << true << QStringLiteral("Heavy day");
-}
-
-void TestDayOperations::dayDialogClosed()
-{
-    QFETCH(bool, removeWorkouts);
-    QFETCH(bool, ok);
-    QFETCH(bool, dayKept);
-    QFETCH(QString, notesAfter);
-
-    QVERIFY(BuildDiary(
-        *m_database,
-        QStringLiteral(R"(6.3.2007 "Heavy day" Chest:failed[Bench_press 3x0 80 failed] Back)")));
-    const QByteArray before = SavedBytes();
-    auto window = OpenWindow(m_diary.File(), true);
-    const CalendarCell cell = window->CellOf(Date(2007, 3, 6));
-    window->SelectDay(cell.row, cell.col);
-
-    WhenModal<CDayDlg>([removeWorkouts, ok](CDayDlg *dialog) {
-        TrainingDay *edited = dialog->GetDay();
-        edited->SetNotes(QStringLiteral("Changed"));
-        edited->GetWorkout(0)->SetStatus(ProgressStatus::Done, true);
-        edited->GetWorkout(0)->GetExercise(0)->SetStatus(ProgressStatus::NotYet);
-        if (removeWorkouts)
-            edited->RemoveAllWorkouts();
-        dialog->GetTabCtrl()->RebuildTabs();
-        if (ok && !removeWorkouts) // the Done workout of Not yet exercises is asked about
-            MessageBox::setNextAnswers({QMessageBox::No});
-        ClickButton(dialog, ok ? QStringLiteral("OK") : QStringLiteral("Cancel"));
-    });
-    window->ExecuteCommand(CommandId::View);
-
-    TrainingDay *after = m_database->FindDay(Date(2007, 3, 6));
-    QCOMPARE(after != nullptr, dayKept);
-    if (after)
-        QCOMPARE(after->GetNotes(), notesAfter);
-    if (!ok)
-        QCOMPARE(SavedBytes(), before); // statuses, exercises and notes exactly as they were
-    QCOMPARE(window->WorkoutArea()->GetDay(), after);
-    QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
-}
-
-// ---- Move ------------------------------------------------------------------------------------
-
-void TestDayOperations::moveStep_data()
-{
-    QTest::addColumn<QDate>("target");
-    QTest::addColumn<QMessageBox::StandardButton>("answer");
-    QTest::addColumn<QString>("after");
-
-    const QString before = MoveDiary;
-    QTest::newRow("swap") << QDate(2007, 3, 8) << QMessageBox::Yes
-                          << R"(6.3.2007 "Target notes" C; 8.3.2007 "Source notes" A B)";
-    QTest::newRow("merge") << QDate(2007, 3, 8) << QMessageBox::No
-                           << R"(8.3.2007 "Target notes" C A B)";
-    QTest::newRow("cancel onto a day") << QDate(2007, 3, 8) << QMessageBox::Cancel << before;
-    QTest::newRow("move") << QDate(2007, 3, 9) << QMessageBox::Yes
-                          << R"(8.3.2007 "Target notes" C; 9.3.2007 "Source notes" A B)";
-    QTest::newRow("copy") << QDate(2007, 3, 9) << QMessageBox::No
-                          << before + R"(; 9.3.2007 "Source notes" A B)";
-    QTest::newRow("cancel onto an empty date")
-        << QDate(2007, 3, 9) << QMessageBox::Cancel << before;
-}
-
-// Choosing the target asks whether to swap or merge (a day is there) or to move or copy.
-void TestDayOperations::moveStep()
-{
-    QFETCH(QDate, target);
-    QFETCH(QMessageBox::StandardButton, answer);
-    QFETCH(QString, after);
-
-    QVERIFY(BuildDiary(*m_database, MoveDiary));
-    auto window = OpenWindow(m_diary.File(), true);
-    ClickDate(*window, Date(2007, 3, 6));
-
-    MessageBox::setNextAnswers({QMessageBox::Ok, answer});
-    window->ExecuteCommand(CommandId::MoveSelected);
-    QVERIFY(window->DayCommands().IsMovePending());
-    ClickDate(*window, DateValue::FromQDate(target));
-
-    QCOMPARE(MessageBox::takeShown().size(), 2);
-    QCOMPARE(DescribeDiary(*m_database), after);
-    QVERIFY(!window->DayCommands().IsMovePending());
-    QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
-}
-
-// ---- Editor and applying a program -----------------------------------------------------------
-
-// Add workout on a free date asks for the workout's name and creates the day; on a cell that
-// holds a day, or outside the range, it asks nothing and changes nothing.
-void TestDayOperations::addWorkout()
-{
-    QVERIFY(BuildDiary(*m_database, QStringLiteral(R"(6.3.2007 "Tired" Chest)")));
-    auto window = OpenWindow(m_diary.File(), true);
-    bool asked = false;
-    QTimer guard;
-    guard.setInterval(10);
-    connect(&guard, &QTimer::timeout, this, [&asked] {
-        if (auto *dialog = qobject_cast<CTrainingDlg *>(QApplication::activeModalWidget())) {
-            asked = true;
-            dialog->reject();
-        }
-    });
-    guard.start();
-    const CalendarCell sixth = window->CellOf(Date(2007, 3, 6));
-    for (const auto &[row, col] : {std::pair {sixth.row, sixth.col}, {1, 1}}) {
-        window->SelectDay(row, col);
-        window->ExecuteCommand(CommandId::AddWorkout);
-    }
-    guard.stop();
-    QVERIFY(!asked);
-
-    const CalendarCell eighth = window->CellOf(Date(2007, 3, 8));
-    QCOMPARE(SpokenName(*window, eighth), QStringLiteral("Thursday 8 March 2007: no workouts"));
-    window->SelectDay(eighth.row, eighth.col);
-    WhenModal<CTrainingDlg>([](CTrainingDlg *dialog) {
-        dialog->NameField()->setCurrentText(QStringLiteral("Legs"));
-        ClickButton(dialog, QStringLiteral("OK"));
-    });
-    window->ExecuteCommand(CommandId::AddWorkout);
-    QCOMPARE(DescribeDiary(*m_database),
-             QStringLiteral(R"(6.3.2007 "Tired" Chest; 8.3.2007 Legs)"));
-    QCOMPARE(window->WorkoutArea()->GetDay(), m_database->FindDay(Date(2007, 3, 8)));
-    QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
-    // What a screen reader reads follows the diary.
-    QCOMPARE(SpokenName(*window, eighth), QStringLiteral("Thursday 8 March 2007: Legs, Not yet"));
-    QCOMPARE(SpokenName(*window, sixth),
-             QStringLiteral("Tuesday 6 March 2007: Chest, Not yet; has a note"));
-    QCOMPARE(SpokenName(*window, window->CellOf(Date(2007, 3, 1))),
-             QStringLiteral("Thursday 1 March 2007: no workouts"));
-}
-
-// Escape stops applying a program after the day under way. The command comes from the applier's
-// own event processing as soon as two days are written, so no timer races the applying.
-void TestDayOperations::escapeStopsApplying()
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("escape.rpp"));
-    QVERIFY(WriteProgram(path, QStringLiteral("1.1.2007 A")));
-    m_settings.Write(SettingsKeys::Delay, 1); // a pause, with events processed, after each day
-    auto window = OpenWindow(m_diary.File(), true);
-    QTimer press;
-    press.setInterval(0);
-    connect(&press, &QTimer::timeout, this, [&] {
-        if (window->IsApplying() && m_database->GetDayCount() >= 2) {
-            press.stop();
-            window->ExecuteCommand(CommandId::Escape);
-        }
-    });
-    press.start();
-    WhenModal<CApplyProgramDlg>(
-        [](CApplyProgramDlg *dialog) { ClickButton(dialog, QStringLiteral("OK")); });
-    window->ApplyProgram(path);
-
-    // The dialog starts with Monday, Wednesday and Friday ticked: Friday 2 March, Monday 5 March,
-    // and so on; all of the range would be thirteen days.
-    const int written = m_database->GetDayCount();
-    QVERIFY2(written >= 2 && written < 13, qPrintable(QString::number(written)));
-    QVERIFY(DescribeDiary(*m_database).startsWith(QStringLiteral("2.3.2007 A; 5.3.2007 A")));
-    QVERIFY(!window->IsApplying());
-    QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
-}
 
 REPBOOK_TEST_MAIN(TestDayOperations)
 

@@ -3,7 +3,6 @@
 #include "diary/CFindDlg.h"
 #include "diary/CRepbookDlg.h"
 #include "diary/CommandIds.h"
-#include "diary/FindResultsModel.h"
 #include "model/DiaryDatabase.h"
 
 #include <QApplication>
@@ -16,14 +15,18 @@ using namespace diarytest;
 
 namespace {
 
-// The results as the window lists them: date, where, text.
-QStringList Rows(const FindResultsModel &model)
+// The results as the window lists them, under its column headings: date, where, text.
+QStringList Rows(const QTreeView &view)
 {
+    const QAbstractItemModel &model = *view.model();
     QStringList rows;
-    for (const SearchMatch &match : model.Matches())
-        rows.append(QStringLiteral("%1 %2 %3")
-                        .arg(match.date.toString(Qt::ISODate),
-                             FindResultsModel::WhereText(match.field), match.text));
+    for (int row = -1; row < model.rowCount(); ++row) {
+        QStringList texts;
+        for (int column = 0; column < model.columnCount(); ++column)
+            texts.append(row < 0 ? model.headerData(column, Qt::Horizontal).toString()
+                                 : model.index(row, column).data().toString());
+        rows.append(texts.join(u'|'));
+    }
     return rows;
 }
 
@@ -52,10 +55,11 @@ void TestFindWindow::typesFindsAndShowsTheDay()
     auto *dialog = window->findChild<CFindDlg *>();
     QVERIFY(dialog && dialog->isVisible());
     QTRY_COMPARE(QApplication::activeWindow(), dialog);
-    const FindResultsModel &model = *dialog->ResultsModel();
+    const QTreeView &results = *dialog->Results();
 
     QTest::keyClicks(dialog->Field(), QStringLiteral("LEG"));
-    QTRY_COMPARE(Rows(model), (QStringList {"2007-03-14 Workout Legs", "2006-05-02 Workout Légs"}));
+    QTRY_COMPARE(Rows(results),
+                 (QStringList {"Date|Where|Text", "3/14/07|Workout|Legs", "5/2/06|Workout|Légs"}));
     QCOMPARE(dialog->Summary()->text(), QStringLiteral("2 matches."));
 
     // Down goes from the field into the results; Enter there shows the day, outside the range.
@@ -71,13 +75,13 @@ void TestFindWindow::typesFindsAndShowsTheDay()
     // chosen.
     window->ShowDate(QDate(2007, 3, 14));
     window->RemoveFocusedDay();
-    QTRY_COMPARE(Rows(model), (QStringList {"2006-05-02 Workout Légs"}));
+    QTRY_COMPARE(Rows(results), (QStringList {"Date|Where|Text", "5/2/06|Workout|Légs"}));
     QCOMPARE(dialog->Results()->currentIndex().row(), 0);
 
     dialog->Field()->setText(QStringLiteral("upper"));
-    QTRY_COMPARE(
-        Rows(model),
-        (QStringList {"2007-03-07 Workout Upper body", "2006-05-02 Day note Upper back sore"}));
+    QTRY_COMPARE(Rows(results),
+                 (QStringList {"Date|Where|Text", "3/7/07|Workout|Upper body",
+                               "5/2/06|Day note|Upper back sore"}));
     // Back in the Find window (showing a day activated the main window), Enter in the field takes
     // the first result.
     dialog->activateWindow();

@@ -141,6 +141,8 @@ void TestImportFlow::namesJoinTheDiarysAndAreRemembered()
     };
     MessageBox::setNextAnswers({QMessageBox::Ok}); // what was added; the second adds nothing
     importStrong([](CNameMappingPanel *panel) {
+        // A proposal joins nothing until it is accepted.
+        QCOMPARE(panel->Choices().value(QStringLiteral("Bench Press (Barbell)"), "?"), QString());
         for (QCheckBox *box : panel->findChildren<QCheckBox *>()) {
             if (box->text() == QLatin1String("Bench Press (Barbell)"))
                 box->setChecked(true); // accepts the proposal

@@ -109,11 +109,15 @@ private slots:
         auto window = OpenWindow(m_diary.File());
         for (const QChar weekday : clicks)
             window->ChooseColumnMenuItem(weekday.digitValue());
-        for (int weekday = 0; weekday < 7; ++weekday) {
-            const bool on = shown.at(weekday) == u'1';
-            QCOMPARE(window->Grid()->GetColumnWidth(weekday + 1) > 0, on);
-            QCOMPARE(m_settings.Read(SettingsKeys::WeekdayColumns[weekday]) > 0, on);
-            QCOMPARE(window->Commands()->ColumnAction(weekday)->isChecked(), on);
+        // And a window opened afterwards shows the stored columns.
+        for (int round = 0; round < 2;
+             ++round, window.reset(), window = OpenWindow(m_diary.File())) {
+            for (int weekday = 0; weekday < 7; ++weekday) {
+                const bool on = shown.at(weekday) == u'1';
+                QCOMPARE(window->Grid()->GetColumnWidth(weekday + 1) > 0, on);
+                QCOMPARE(m_settings.Read(SettingsKeys::WeekdayColumns[weekday]) > 0, on);
+                QCOMPARE(window->Commands()->ColumnAction(weekday)->isChecked(), on);
+            }
         }
     }
     void cellsReferenceFirstDayOfDate()

@@ -134,8 +134,8 @@ private slots:
             QCOMPARE(window.Range().Start(), Date(2007, 3, 1));
             return;
         }
-        // The walk stopped, then the usual question; the diary saved holds every day laid out.
-        QCOMPARE(MessageBox::takeShown().size(), 1);
+        // The walk stopped, then the usual question (its answer taken: see cleanup()); the diary
+        // saved holds every day laid out.
         QCOMPARE(window.result(), int(QDialog::Accepted));
         QCOMPARE(DescribeDiaryFile(DataFolder::DatabasePath()), DescribeDiary(*m_database));
         QVERIFY(dates.size() < 13);

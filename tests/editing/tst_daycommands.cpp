@@ -12,6 +12,7 @@
 #include "widgets/CGridCell.h"
 
 #include <QAbstractButton>
+#include <QSignalSpy>
 
 using namespace dayfixtures;
 namespace Id = DayDlgIds;
@@ -129,6 +130,21 @@ private slots:
             : edited->GetWorkout(shown)->IsEmpty() ? Id::HintNoExercises
                                                    : Id::NoHint;
         QCOMPARE(tabs->GetPlaceholder()->GetHint(), hint);
+    }
+
+    // Only a left double click on a shown hint asks for what the hint names.
+    void onlyLeftDoubleClicksOnAHintAsk()
+    {
+        CEmptyDlg hint;
+        QSignalSpy asked(&hint, &CEmptyDlg::hintDoubleClicked);
+        for (const auto &[shown, button] : {std::pair {int(Id::HintNoExercises), Qt::RightButton},
+                                            {Id::NoHint, Qt::LeftButton},
+                                            {Id::HintNoWorkouts, Qt::LeftButton}}) {
+            hint.SetHint(shown);
+            QTest::mouseDClick(&hint, button);
+        }
+        QCOMPARE(asked.count(), 1);
+        QCOMPARE(asked.at(0).at(0).toInt(), Id::HintNoWorkouts);
     }
 
     // Removing the first exercise leaves the heading row selected with the focus on the first

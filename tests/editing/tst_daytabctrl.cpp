@@ -2,6 +2,7 @@
 #include "common/TestMain.h"
 #include "editing/CDayTabCtrl.h"
 #include "editing/CWorkoutTabBar.h"
+#include "images/RepbookColours.h"
 #include "images/StatusImageSet.h"
 #include "model/ExerciseColumns.h"
 #include "settings/SettingsKeys.h"
@@ -239,6 +240,19 @@ private slots:
             QCOMPARE(Grid().GetColumnWidth(col) == 0, hide);
             QCOMPARE(store.Read(SettingsKeys::ExerciseColumns[static_cast<size_t>(col)]) == 0,
                      hide);
+        }
+    }
+
+    // The rows' colours are kept as cell values: a new appearance repaints them, odd and even.
+    void rowsFollowANewAppearance()
+    {
+        Bind(BuildDay(QStringLiteral("- A[a1 3x10, a2 3x10, a3 3x10]")));
+        m_host->setPalette(RepbookColours::DarkWindowPalette());
+        const QImage shown = Grid().viewport()->grab().toImage();
+        for (const int row : {2, 3}) {
+            const QPoint inside = Grid().CellRect(row, Col::Sets).topLeft() + QPoint(3, 3);
+            QCOMPARE(shown.pixelColor(inside),
+                     row % 2 == 1 ? RepbookColours::Dark().oddRow : RepbookColours::Dark().evenRow);
         }
     }
 

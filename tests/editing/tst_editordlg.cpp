@@ -143,8 +143,8 @@ private slots:
         else
             m_dlg->RunCommand(how);
 
+        // The question asked exactly when an answer was queued: see cleanup().
         const auto shown = MessageBox::takeShown();
-        QCOMPARE(shown.size(), answer == QMessageBox::NoButton ? 0 : 1);
         if (!shown.isEmpty()) {
             QCOMPARE(shown.first().icon, QMessageBox::Question);
             QCOMPARE(shown.first().buttons,
@@ -312,8 +312,7 @@ private slots:
         if (failed)
             answers.append(QMessageBox::Ok);
         MessageBox::setNextAnswers(answers);
-        m_dlg->RunCommand(command);
-        QCOMPARE(MessageBox::takeShown().size(), answers.size());
+        m_dlg->RunCommand(command); // every box answered, none more: see cleanup()
         QCOMPARE(m_dlg->GetFileName(), moved ? path : loaded);
         QCOMPARE(m_dlg->Program().IsModified(), !moved);
         QCOMPARE(Describe(m_dlg->Program()), QStringLiteral("\"changed\" A[A1]"));

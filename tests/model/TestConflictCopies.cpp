@@ -83,28 +83,22 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("original");
         QTest::addColumn<bool>("copy");
-        const QString rpd = QStringLiteral("Database.rpd");
-        QTest::newRow("syncthing") << SyncthingCopy << rpd << true;
-        QTest::newRow("nextcloud")
-            << "Database (conflicted copy 2026-12-07 181500).rpd" << rpd << true;
-        QTest::newRow("dropbox") << "Database (Anna's conflicted copy 2026-12-07).rpd" << rpd
-                                 << true;
-        QTest::newRow("dropbox second")
-            << "Database (Anna's conflicted copy 2026-12-07) (1).rpd" << rpd << true;
-        QTest::newRow("list") << "UEList.sync-conflict-20261207-181500-Q2W3E4R.txt"
-                              << "UEList.txt" << true;
-        QTest::newRow("other list") << "UTList.sync-conflict-20261207-181500-Q2W3E4R.txt"
-                                    << "UEList.txt" << false;
-        QTest::newRow("own conflict file")
-            << "Database.rpd.conflict-20261207-181500" << rpd << false;
-        QTest::newRow("lock") << "Database.rpd.lock" << rpd << false;
-        QTest::newRow("save temporary") << "Database.rpd.Ab12Cd" << rpd << false;
-        QTest::newRow("other suffix")
-            << "Database.sync-conflict-20261207-181500-ABCDEFG.txt" << rpd << false;
-        QTest::newRow("short time")
-            << "Database.sync-conflict-20261207-1815-ABCDEFG.rpd" << rpd << false;
-        QTest::newRow("other file")
-            << "Backup.sync-conflict-20261207-181500-ABCDEFG.rpd" << rpd << false;
+        const auto row = [](const char *name, const char *file, bool copy,
+                            const char *original = "Database.rpd") {
+            QTest::newRow(name) << QString::fromUtf8(file) << QString(original) << copy;
+        };
+        row("syncthing", "Database.sync-conflict-20261207-181500-ABCDEFG.rpd", true);
+        row("nextcloud", "Database (conflicted copy 2026-12-07 181500).rpd", true);
+        row("dropbox", "Database (Anna's conflicted copy 2026-12-07).rpd", true);
+        row("dropbox second", "Database (Anna's conflicted copy 2026-12-07) (1).rpd", true);
+        row("list", "UEList.sync-conflict-20261207-181500-Q2W3E4R.txt", true, "UEList.txt");
+        row("other list", "UTList.sync-conflict-20261207-181500-Q2W3E4R.txt", false, "UEList.txt");
+        row("own conflict file", "Database.rpd.conflict-20261207-181500", false);
+        row("lock", "Database.rpd.lock", false);
+        row("save temporary", "Database.rpd.Ab12Cd", false);
+        row("other suffix", "Database.sync-conflict-20261207-181500-ABCDEFG.txt", false);
+        row("short time", "Database.sync-conflict-20261207-1815-ABCDEFG.rpd", false);
+        row("other file", "Backup.sync-conflict-20261207-181500-ABCDEFG.rpd", false);
     }
     void recognisesCopies()
     {
@@ -344,53 +338,6 @@ private slots:
                 QVERIFY2(everything.contains(u'"' + edit.second + u'"'),
                          qPrintable(QStringLiteral("seed %1: %2 lost").arg(seed).arg(edit.second)));
         }
-    }
-    void switchingDiaryFolder_data()
-    {
-        QTest::addColumn<bool>("merge");
-        QTest::addColumn<QString>("there"); // the new folder's diary; "-": no folder at all
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<QString>("result"); // the new folder's diary afterwards
-        QTest::addColumn<QString>("recorded");
-        QTest::addColumn<QByteArray>("exercises"); // the new folder's exercise list
-        QTest::newRow("copy") << false << "" << true << "1:a 2:b"
-                              << "" << QByteArray("Squat\r\n");
-        QTest::newRow("copy fails") << false << "-" << false << "<unreadable>"
-                                    << "" << QByteArray();
-        QTest::newRow("merge") << true << "2:B 3:c" << true << "1:a 2:B 3:c"
-                               << "2:b" << QByteArray("Row\r\nSquat\r\n");
-    }
-    void switchingDiaryFolder()
-    {
-        QFETCH(bool, merge);
-        QFETCH(QString, there);
-        QFETCH(bool, ok);
-        QFETCH(QString, result);
-        QFETCH(QString, recorded);
-        QFETCH(QByteArray, exercises);
-        const QString from = DataFolder::DatabaseFolder();
-        const QString to = from + QStringLiteral("/synced");
-        QVERIFY(WriteDiary(m_path, QStringLiteral("1:a 2:b")));
-        QVERIFY(WriteFile(from + QStringLiteral("/UEList.txt"), "Squat\r\n"));
-        const QByteArray original = ReadFile(m_path);
-        if (there != QLatin1String("-"))
-            QVERIFY(QDir().mkpath(to));
-        if (merge) {
-            QVERIFY(WriteDiary(to + QStringLiteral("/Database.rpd"), there));
-            QVERIFY(WriteFile(to + QStringLiteral("/UEList.txt"), "Row\r\n"));
-        }
-
-        const DiaryFolderSwitch::Result switched =
-            merge ? DiaryFolderSwitch::MergeInto(from, to) : DiaryFolderSwitch::CopyInto(from, to);
-        QCOMPARE(switched.ok, ok);
-        QCOMPARE(switched.error.isEmpty(), ok);
-        const QString diary = to + QStringLiteral("/Database.rpd");
-        QCOMPARE(DescribeDiaryFile(diary), result.startsWith(u'<') ? result : DecemberDays(result));
-        QCOMPARE(Records(diary), DecemberDays(recorded));
-        QCOMPARE(ReadFile(to + QStringLiteral("/UEList.txt")), exercises);
-        if (!merge && ok)
-            QCOMPARE(ReadFile(diary), original);
-        QCOMPARE(ReadFile(m_path), original); // the old diary stays
     }
     void syncIgnoreKeepsWhatIsThere()
     {

@@ -5,8 +5,10 @@
 #include "model/CMD5Checksum.h"
 #include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
+#include "model/NameList.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -333,6 +335,50 @@ private slots:
             QCOMPARE(data, QByteArray("ab").left(size) + QByteArray(qMax(size - 2, qint64(0)), 0));
         else
             QVERIFY2(data.startsWith("Name:") && data.contains("\nPid:"), data.constData());
+    }
+
+    // A name list grows by appending only, each name once (letter case counts); what the file
+    // held stays, its last line ended first. A folder is neither read nor written.
+    void nameListAppend_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // "<none>": no file, "<folder>": a folder
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<QByteArray>("after");
+        const auto row = [](const char *tag, const char *before, const char *name, bool written,
+                            const char *after) {
+            QTest::newRow(tag) << QByteArray(before) << QString::fromUtf8(name) << written
+                               << QByteArray(after);
+        };
+        row("new list", "<none>", "Squat", true, "Squat\r\n");
+        row("listed", "Row\r\nSquat\r\n", "Squat", false, "Row\r\nSquat\r\n");
+        row("listed in another case", "squat\n", "Squat", true, "squat\nSquat\r\n");
+        row("last line without its end", "Row", "Squat", true, "Row\r\nSquat\r\n");
+        row("non-ASCII", "Row\r\n", "Développé", true, "Row\r\nD\xC3\xA9velopp\xC3\xA9\r\n");
+        row("empty name", "Row\r\n", "", false, "Row\r\n");
+        row("a folder", "<folder>", "Squat", false, "<folder>");
+    }
+    void nameListAppend()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, name);
+        QFETCH(bool, written);
+        QFETCH(QByteArray, after);
+        const QString path = PathOf(QStringLiteral("names.txt"));
+        const bool folder = before == "<folder>";
+        if (folder)
+            QVERIFY(QDir().mkdir(path));
+        else if (before != "<none>")
+            QVERIFY(testsupport::WriteFile(path, before));
+
+        NameList list(path);
+        QCOMPARE(list.Load(), !folder && before != "<none>");
+        QCOMPARE(list.Append(name), written);
+        QCOMPARE(list.Entries(), folder ? QStringList() : NameList::ParseLines(after));
+        if (!folder)
+            QCOMPARE(testsupport::ReadFile(path), after);
+        if (before == "<none>") // a new list is its owner's only: no group or other rights
+            QCOMPARE(QFile::permissions(path) & 0x0066, QFileDevice::Permissions());
     }
 
 private:

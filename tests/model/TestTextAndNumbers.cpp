@@ -45,6 +45,12 @@ void TestTextAndNumbers::decodeLine_data()
     QTest::newRow("U+D7FF") << QByteArray("\xED\x9F\xBF") << "\uD7FF";
     QTest::newRow("U+D800, a surrogate") << QByteArray("\xED\xA0\x80") << "\u00ED\u00A0\u20AC";
     QTest::newRow("overlong") << QByteArray("\xE0\x80\xAF") << "\u00E0\u20AC\u00AF";
+    QTest::newRow("U+0080, U+07FF") << QByteArray("\xC2\x80\xDF\xBF") << "\u0080\u07FF";
+    QTest::newRow("U+0800, U+FFFD") << QByteArray("\xE0\xA0\x80\xEF\xBF\xBD") << "\u0800\uFFFD";
+    QTest::newRow("U+DFFF") << QByteArray("\xED\xBF\xBF") << "\u00ED\u00BF\u00BF";
+    QTest::newRow("lead F5") << QByteArray("\xF5\x80\x80\x80") << "\u00F5\u20AC\u20AC\u20AC";
+    QTest::newRow("a lone 0x80") << QByteArray("\x80") << "\u20AC";
+    QTest::newRow("0x80 after UTF-8") << QByteArray("caf\xC3\xA9 \x80") << "caf\u00C3\u00A9 \u20AC";
 }
 
 void TestTextAndNumbers::decodeLine()

@@ -1,7 +1,9 @@
 #include "common/GuiTest.h"
+#include "common/TestFiles.h"
 #include "common/TestMain.h"
 #include "notifier/AutostartEntry.h"
 #include "notifier/COptionsDlg.h"
+#include "notifier/CTrayIcon.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "widgets/MessageBox.h"
@@ -10,12 +12,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 
-// The notifier's Options: what the stored reminder interval opens as, and what OK stores after
-// the user's changes (Cancel and refused minutes store nothing).
+// The notifier's Options, and where the notifier meets the desktop: the place its tray menu opens
+// at, and the entry that starts it at logon.
 class TestNotifierOptions : public QObject
 {
     Q_OBJECT
@@ -24,12 +28,14 @@ private slots:
     void init() { testsupport::BeginGuiCase(); }
     void cleanup() { REPBOOK_END_GUI_CASE(); }
 
+    // The notifier's Options: what the stored reminder interval opens as, and what OK stores after
+    // the user's changes (Cancel and refused minutes store nothing).
     void intervalAndSwitches_data()
     {
         QTest::addColumn<int>("stored");
         QTest::addColumn<QString>("opensAs"); // the mode radio checked when the dialog opens
         QTest::addColumn<QString>("click"); // a mode radio the user clicks, if any
-        QTest::addColumn<QString>("typed"); // minutes typed, if any
+        QTest::addColumn<QString>("typed"); // minutes typed, if any; "v": the next one chosen
         QTest::addColumn<bool>("switches"); // the user flips both check boxes
         QTest::addColumn<bool>("ok");
         QTest::addColumn<int>("expected"); // the interval stored afterwards
@@ -48,6 +54,7 @@ private slots:
         r("startup only", 0, "startup", "", "", true, true, 0, false);
         r("every 20 kept", 20, "every", "", "", false, true, 20, false);
         r("typing minutes means every", 0, "startup", "", "45", true, true, 45, false);
+        r("choosing minutes means every", 0, "startup", "", "v", false, true, 2, false);
         r("the longest interval", -1, "never", "", "1440", false, true, 1440, false);
         r("one minute", -1, "never", "every", "1", false, true, 1, false);
         r("more than a day refused", 20, "every", "", "1441", false, true, 20, true);
@@ -85,7 +92,9 @@ private slots:
 
         if (!click.isEmpty())
             testsupport::Child<QRadioButton>(&dialog, qPrintable(click))->click();
-        if (!typed.isEmpty()) {
+        if (typed == u'v') {
+            QTest::keyClick(minutes, Qt::Key_Down);
+        } else if (!typed.isEmpty()) {
             minutes->lineEdit()->selectAll();
             QTest::keyClicks(minutes->lineEdit(), typed);
         }
@@ -105,6 +114,65 @@ private slots:
         QCOMPARE(dialog.isVisible(), warned);
         if (warned)
             QCOMPARE(minutes->lineEdit()->selectedText(), typed);
+    }
+
+    // The tray menu opens with its right edge at the pointer, beside the icon and away from the
+    // panel's edge.
+    void opensBesideTheIcon_data()
+    {
+        QTest::addColumn<QRect>("icon");
+        QTest::addColumn<QPoint>("place");
+        // A 100 x 80 menu, the pointer at (500, 10), a 1000 x 800 screen.
+        QTest::newRow("top panel: below the icon") << QRect(490, 0, 20, 20) << QPoint(400, 20);
+        QTest::newRow("bottom panel: above it") << QRect(490, 780, 20, 20) << QPoint(400, 700);
+        QTest::newRow("icon's place unknown: above the pointer") << QRect() << QPoint(400, -70);
+    }
+    void opensBesideTheIcon()
+    {
+        QFETCH(QRect, icon);
+        QFETCH(QPoint, place);
+        QCOMPARE(CTrayIcon::MenuPlace({500, 10}, {100, 80}, icon, {0, 0, 1000, 800}), place);
+    }
+
+    // The logon start entry: what the notifier writes, and how it reads an entry someone else
+    // edited.
+    void writtenEntryStartsTheProgram()
+    {
+        QTemporaryDir folder;
+        const AutostartEntry entry(folder.filePath(QStringLiteral("autostart")));
+        QVERIFY(!entry.IsEnabled());
+        QVERIFY(entry.Enable(QStringLiteral("/opt/my apps/repminder")));
+        QVERIFY(entry.IsEnabled());
+        // Readable by its owner only (the user bits; group and others none).
+        QCOMPARE(QFile::permissions(entry.FilePath()) & 0x0FFF, QFile::ReadUser | QFile::WriteUser);
+        QVERIFY(
+            testsupport::ReadFile(entry.FilePath()).contains("Exec=\"/opt/my apps/repminder\""));
+        QVERIFY(entry.Disable());
+        QVERIFY(!QFile::exists(entry.FilePath()));
+        QVERIFY(!entry.IsEnabled());
+    }
+
+    void editedEntry_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("enabled");
+        const QByteArray head = "[Desktop Entry]\nType=Application\nExec=repminder\n";
+        QTest::newRow("plain") << head << true;
+        QTest::newRow("hidden") << head + "Hidden=true\n" << false;
+        QTest::newRow("hidden false") << head + "Hidden=false\n" << true;
+        QTest::newRow("GNOME switched off") << head + "X-GNOME-Autostart-enabled=false\n" << false;
+        QTest::newRow("GNOME switched on") << head + "X-GNOME-Autostart-enabled=true\n" << true;
+        QTest::newRow("hidden in another group") << head + "[Desktop Action Stop]\nHidden=true\n"
+                                                 << true;
+    }
+    void editedEntry()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, enabled);
+        QTemporaryDir folder;
+        const AutostartEntry entry(folder.path());
+        QVERIFY(testsupport::WriteFile(entry.FilePath(), text));
+        QCOMPARE(entry.IsEnabled(), enabled);
     }
 };
 

@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QSystemTrayIcon>
 #include <QTimeEdit>
+#include <QTimer>
 
 #include <memory>
 
@@ -88,6 +89,32 @@ private slots:
         QVERIFY(opened);
     }
 
+    // A diary damaged since it was read: View warns and opens no day, the reminder stays open
+    // (the diary can be opened from it) and the file stays as it is.
+    void damagedDiaryOpensNoDay()
+    {
+        const QString path = DataFolder::DatabasePath();
+        QVERIFY(testsupport::WriteFile(path, "10.3.2026\r\n1\r\nLegs\r\n"));
+        Clock::SetFixed(QDateTime(Today, QTime(18, 0)));
+        m_dlg->SetReminderDay(DateValue::FromQDate(Today));
+        bool dayOpened = false;
+        QTimer::singleShot(0, this, [&dayOpened] {
+            if (auto *day = qobject_cast<CDayDlg *>(QApplication::activeModalWidget())) {
+                dayOpened = true;
+                day->reject();
+            }
+        });
+        m_dlg->show();
+        MessageBox::setNextAnswers({QMessageBox::Ok});
+        QTest::mouseClick(testsupport::Child<CPictureButton>(m_dlg.get(), "viewButton"),
+                          Qt::LeftButton);
+        QCoreApplication::processEvents(); // the check above runs here when no day opened
+        QVERIFY(!dayOpened);
+        QVERIFY(m_dlg->isVisible());
+        QVERIFY(MessageBox::takeShown().value(0).text.contains(QStringLiteral("damaged")));
+        QCOMPARE(testsupport::ReadFile(path), QByteArray("10.3.2026\r\n1\r\nLegs\r\n"));
+    }
+
     void cleanup()
     {
         m_dlg.reset();
@@ -142,10 +169,7 @@ private slots:
                     ->SetNotes(QStringLiteral("Diary"));
                 diarySaved = diarySaved && diary.Save();
             }
-            if (confirm)
-                dialog->accept();
-            else
-                dialog->reject();
+            confirm ? dialog->accept() : dialog->reject();
         });
         if (keptAside)
             MessageBox::setNextAnswers({QMessageBox::Ok});
@@ -156,8 +180,9 @@ private slots:
         m_dlg->show();
         // A time to ask again belongs to a reminder, not to the results.
         QCOMPARE(m_dlg->findChild<QTimeEdit *>()->isEnabled(), !resultsMode);
-        QCOMPARE(m_dlg->findChild<QCheckBox *>(QStringLiteral("askBox"))->isEnabled(),
-                 !resultsMode);
+        const auto *askBox = m_dlg->findChild<QCheckBox *>(QStringLiteral("askBox"));
+        QCOMPARE(askBox->isEnabled(), !resultsMode);
+        QCOMPARE(askBox->isChecked(), !resultsMode);
         QTest::mouseClick(testsupport::Child<CPictureButton>(m_dlg.get(), "viewButton"),
                           Qt::LeftButton);
 

@@ -11,8 +11,6 @@
 
 #include <QTest>
 
-#include <tuple>
-
 namespace {
 
 // Adds days in the diary notation (common/DiaryText.h): one exercise a day, as a rule, so dates
@@ -45,19 +43,11 @@ private slots:
         QTest::addColumn<int>("reps"); // at 60 kg
         QTest::addColumn<int>("range"); // of the weight record; -1: none
         QTest::addColumn<double>("estimate"); // of the one-repetition maximum: 60 * (1 + reps / 30)
-        using Row = std::tuple<int, int, double>;
-        for (const auto &[reps, range, estimate] : {Row {0, -1, 0.0},
-                                                    {1, 0, 60.0},
-                                                    {2, 1, 64.0},
-                                                    {3, 1, 66.0},
-                                                    {4, 2, 68.0},
-                                                    {6, 2, 72.0},
-                                                    {7, 3, 74.0},
-                                                    {10, 3, 80.0},
-                                                    {11, 4, 82.0},
-                                                    {15, 4, 90.0},
-                                                    {16, 5, 92.0}})
-            QTest::addRow("%d reps", reps) << reps << range << estimate;
+        const int reps[] = {0, 1, 2, 3, 4, 6, 7, 10, 11, 15, 16};
+        const int ranges[] = {-1, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5};
+        const double estimates[] = {0, 60, 64, 66, 68, 72, 74, 80, 82, 90, 92};
+        for (size_t i = 0; i < std::size(reps); ++i)
+            QTest::addRow("%d reps", reps[i]) << reps[i] << ranges[i] << estimates[i];
     }
     void repRangesAndEstimate()
     {

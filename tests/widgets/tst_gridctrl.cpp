@@ -314,6 +314,20 @@ private slots:
         QCOMPARE(grid.GetEditingCell(), (key == Qt::Key_Tab ? CCellID {2, 2} : CCellID {}));
     }
 
+    // An editor wider than its narrow column grows to the left at the view's right edge, so that
+    // it stays wholly in view.
+    void narrowEditorStaysInView()
+    {
+        ShownGrid grid;
+        const int view = grid.viewport()->width();
+        for (const auto &[col, width] : {std::pair {0, 30}, {1, 100}, {2, view - 150}, {3, 20}})
+            grid.SetColumnWidth(col, width);
+        QVERIFY(grid.EditCell(2, 3));
+        const auto *editor = grid.viewport()->findChild<QLineEdit *>();
+        QCOMPARE(editor->width(), editor->sizeHint().width());
+        QCOMPARE(editor->geometry().right(), view - 1);
+    }
+
     void rebuildingWhenAnEditEndsIsSafe()
     {
         ShownGrid grid;

@@ -1,0 +1,167 @@
+#include "DayFixtures.h"
+#include "common/TestMain.h"
+#include "editing/DayCellLayout.h"
+#include "editing/DayCellSpeech.h"
+
+using namespace dayfixtures;
+
+// A calendar or program day cell: what it says (the date, each workout with its status, the
+// note) and which of its workouts it draws as image rows.
+class TestDayCell : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // What the cell says.
+    void names_data()
+    {
+        // Workouts as "name=status" with 0 Not yet, 1 Done, 2 Failed; "-" for a cell without a day.
+        QTest::addColumn<QStringList>("workouts");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<bool>("inRange");
+        QTest::addColumn<QString>("name");
+
+        const QDate monday(2026, 12, 7);
+        QTest::newRow("today, every status, note")
+            << QStringList {"Chest=1", "Back=0", "Legs=2"} << "felt strong" << monday << true
+            << QStringLiteral("Monday 7 December 2026, today: Chest, Done; Back, Not yet; Legs, "
+                              "Failed; has a note");
+        QTest::newRow("empty day") << QStringList() << QString() << monday.addDays(1) << true
+                                   << "Tuesday 8 December 2026: no workouts";
+        QTest::newRow("no day") << QStringList {"-"} << QString() << monday.addDays(1) << true
+                                << "Tuesday 8 December 2026: no workouts";
+        QTest::newRow("note, no workouts") << QStringList() << "rest" << monday.addDays(-3) << true
+                                           << "Friday 4 December 2026: no workouts; has a note";
+        QTest::newRow("blank note")
+            << QStringList {"Run=1"} << "  \n"
+            << monday.addDays(24) << true << "Thursday 31 December 2026: Run, Done";
+        QTest::newRow("outside the range") << QStringList {"-"} << QString() << monday.addDays(-1)
+                                           << false << "Sunday 6 December 2026, outside the range";
+        QTest::newRow("today outside the range")
+            << QStringList {"-"} << QString() << monday << false
+            << "Monday 7 December 2026, today, outside the range";
+        // Program days show their workouts as not yet done, whatever they keep.
+        QTest::newRow("program day")
+            << QStringList {"Push=1", "Pull=2"} << "deload" << QDate() << true
+            << QStringLiteral("Day 2: Push, Not yet; Pull, Not yet; has a note");
+        QTest::newRow("empty program day")
+            << QStringList() << QString() << QDate() << true << "Day 2: no workouts";
+    }
+    void names()
+    {
+        QFETCH(QStringList, workouts);
+        QFETCH(QString, note);
+        QFETCH(QDate, date);
+        QFETCH(bool, inRange);
+        QFETCH(QString, name);
+
+        TrainingDay day;
+        day.SetNotes(note);
+        for (const QString &workout : workouts) {
+            if (workout != QStringLiteral("-"))
+                day.AddWorkout(BuildWorkout(QString(workout).replace(u'=', QStringLiteral(":s"))));
+        }
+        const TrainingDay *shown = workouts.contains(QStringLiteral("-")) ? nullptr : &day;
+        if (date.isValid())
+            QCOMPARE(DayCellSpeech::CalendarName(date, QDate(2026, 12, 7), inRange, shown), name);
+        else
+            QCOMPARE(DayCellSpeech::ProgramName(QStringLiteral("Day 2"), shown), name);
+        QCOMPARE(DayCellSpeech::Description(shown), note.trimmed().isEmpty() ? QString() : note);
+    }
+
+    // Which workouts of a day cell are drawn as image rows: the image list is used only when every
+    // row fits the area below the label (an exact fit included), and a row is drawn only while it
+    // ends inside the area.
+    void imageRowsFit_data()
+    {
+        QTest::addColumn<int>("areaHeight");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("imageHeight");
+        QTest::addColumn<bool>("listFits");
+        QTest::newRow("one 32-pixel row in 40 pixels") << 40 << 1 << 32 << true;
+        QTest::newRow("two 32-pixel rows in 40 pixels") << 40 << 2 << 32 << false;
+        QTest::newRow("exact fit") << 48 << 3 << 16 << true;
+        QTest::newRow("one pixel short") << 47 << 3 << 16 << false;
+        QTest::newRow("no image height") << 48 << 1 << 0 << false;
+        QTest::newRow("an image taller than the area") << 48 << 1 << (1 << 30) << false;
+    }
+    void imageRowsFit()
+    {
+        QFETCH(int, areaHeight);
+        QFETCH(int, count);
+        QFETCH(int, imageHeight);
+        QFETCH(bool, listFits);
+        const QRect area(10, 20, 90, areaHeight);
+        QCOMPARE(DayCellLayout::ImageListFits(area, count, imageHeight), listFits);
+        if (imageHeight <= 0)
+            return;
+        // Rows up to the last that ends inside the area are drawn.
+        const QRect last = DayCellLayout::ImageRowRect(area, count - 1, QSize(16, imageHeight));
+        QCOMPARE(DayCellLayout::RowFitsInArea(area, last), listFits);
+    }
+
+    // The cell's look: its month's colour (program days take the even months'), the selection's
+    // colours, a grey label outside the range, a bold label on the first of a month and on
+    // today within the range; program days are never bold and show their workouts as Not yet.
+    void look_data()
+    {
+        QTest::addColumn<QString>("cell"); // s: selected, p: program day, r: in the range
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("look"); // background, label colour, "bold" or "-"
+        const auto row = [](const char *tag, const char *cell, QDate date, const char *look) {
+            QTest::newRow(tag) << QString::fromLatin1(cell) << date << QString::fromLatin1(look);
+        };
+        row("February", "r", {2027, 2, 10}, "even text -");
+        row("March", "r", {2027, 3, 10}, "odd text -");
+        row("December", "r", {2027, 12, 10}, "even text -");
+        row("outside the range", "", {2027, 3, 10}, "odd grey -");
+        row("selected", "sr", {2027, 3, 10}, "highlight selected -");
+        row("selected outside", "s", {2027, 3, 10}, "highlight selected -");
+        row("first of the month", "r", {2027, 3, 1}, "odd text bold");
+        row("first of the month outside", "", {2027, 4, 1}, "even grey bold");
+        row("today", "r", {2027, 3, 17}, "odd text bold");
+        row("today outside", "", {2027, 3, 17}, "odd grey -");
+        row("program day", "p", {2027, 3, 1}, "even grey -");
+    }
+    void look()
+    {
+        QFETCH(QString, cell);
+        QFETCH(QDate, date);
+        QFETCH(QString, look);
+        const bool selected = cell.contains(u's'), program = cell.contains(u'p');
+        const bool inRange = cell.contains(u'r');
+        namespace L = DayCellLayout;
+        L::Colours c; // the red part of each colour names it
+        const QStringList names = {"", "even", "odd", "highlight", "text", "grey", "selected"};
+        c.evenMonth = QColor(1, 0, 0), c.oddMonth = QColor(2, 0, 0), c.highlight = QColor(3, 0, 0);
+        c.windowText = QColor(4, 0, 0), c.buttonShadow = QColor(5, 0, 0);
+        c.selectedText = QColor(6, 0, 0);
+        const bool bold =
+            L::IsLabelBold(program, inRange, DateValue::FromQDate(date), {2027, 3, 17});
+        QCOMPARE(names.value(L::Background(c, selected, program, date.month()).red()) + u' ' +
+                     names.value(L::LabelColour(c, selected, inRange).red()) +
+                     (bold ? " bold" : " -"),
+                 look);
+        QCOMPARE(DayCellLayout::ImageStatus(program, ProgressStatus::Failed),
+                 int(program ? ProgressStatus::NotYet : ProgressStatus::Failed));
+    }
+    // The label sits at the top right, four border widths in, two when it ends in the digit 1
+    // (whose glyph leaves room of its own); a label too long for the cell keeps its beginning.
+    void labelBox()
+    {
+        const QRect cell(10, 20, 100, 80);
+        QCOMPARE(DayCellLayout::LabelRect(cell, {12, 10}, "17"), QRect(94, 22, 12, 10));
+        QCOMPARE(DayCellLayout::LabelRect(cell, {12, 10}, "21"), QRect(96, 22, 12, 10));
+        const QFontMetrics metrics(QFont(QStringLiteral("DejaVu Sans"), 9));
+        const QString label = QStringLiteral("1-st of September");
+        QCOMPARE(DayCellLayout::FitLabel(label, metrics, 400), label);
+        const QString cut = DayCellLayout::FitLabel(label, metrics, 60);
+        QVERIFY2(cut.startsWith(QStringLiteral("1-")) && cut.endsWith(QChar(0x2026)),
+                 qPrintable(cut));
+        QVERIFY(metrics.horizontalAdvance(cut) <= 60 - 8 * DayCellLayout::BorderWidth);
+    }
+};
+
+REPBOOK_TEST_MAIN(TestDayCell)
+#include "tst_daycell.moc"

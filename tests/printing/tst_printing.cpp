@@ -1,0 +1,254 @@
+#include "common/DiaryText.h"
+#include "common/TestFiles.h"
+#include "common/TestMain.h"
+#include "model/DiaryDatabase.h"
+#include "printing/DayPrintDocument.h"
+#include "printing/PageFlow.h"
+#include "printing/PrintDays.h"
+
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace {
+
+// A compact description of blocks: one letter per block, its height from the list of heights.
+//   D a block that starts a day (keeps with the next one)
+//   T a table title, H a table heading (both keep with the next one)
+//   r a table row (repeats the nearest T and H above it when it opens a page)
+//   n any other block
+QList<FlowBlock> Blocks(const QString &kinds, const QList<qreal> &heights)
+{
+    QList<FlowBlock> blocks;
+    int title = -1;
+    int heading = -1;
+    for (int i = 0; i < kinds.size(); ++i) {
+        FlowBlock block;
+        block.height = heights.value(i, heights.isEmpty() ? 10 : heights.last());
+        switch (kinds.at(i).toLatin1()) {
+        case 'D':
+            block.startsDay = true;
+            block.keepWithNext = true;
+            break;
+        case 'T':
+            block.keepWithNext = true;
+            title = i;
+            break;
+        case 'H':
+            block.keepWithNext = true;
+            heading = i;
+            break;
+        case 'r':
+            block.repeatOnNewPage = {title, heading};
+            break;
+        default:
+            break;
+        }
+        blocks.append(block);
+    }
+    return blocks;
+}
+
+// Each page as the blocks placed on it: the index, with a '*' for a repeated block.
+QStringList Layout(const QList<FlowPage> &pages)
+{
+    QStringList result;
+    for (const FlowPage &page : pages) {
+        QStringList placed;
+        for (const PlacedBlock &block : page)
+            placed.append(QString::number(block.block) +
+                          (block.repeated ? QStringLiteral("*") : QString()));
+        result.append(placed.join(QLatin1Char(' ')));
+    }
+    return result;
+}
+
+} // namespace
+
+namespace {
+
+// The two days of the selection the tests print.
+struct TwoDays
+{
+    TwoDays()
+    {
+        testsupport::BuildDiary(
+            diary,
+            QStringLiteral("1.3.2007 \"Felt strong.\nSleep 8 h.\" Chest_day:done[Bench_press "
+                           "5x8+1-2 82.5 \"last set hard\", Dips 3x12+1-2 failed] Abs; "
+                           "2.3.2007 Leg_day:failed[Squat 4x6+1-2 140 failed]"));
+    }
+    QList<const TrainingDay *> Days() const { return {diary.GetDay(0), diary.GetDay(1)}; }
+
+    DiaryDatabase diary;
+};
+
+// Pages of a PDF file, counted from its page objects.
+int PdfPageCount(const QString &path)
+{
+    const QByteArray data = testsupport::ReadFile(path);
+    if (!data.startsWith("%PDF-"))
+        return -1;
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+    return int(QString::fromLatin1(data).count(page));
+}
+
+// The text of a PDF file through pdftotext, or a null string when the tool is not installed.
+QString PdfText(const QString &path)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty())
+        return QString();
+    QProcess process;
+    process.start(tool, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000))
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The printed text must be checked: without pdftotext the case is reported as skipped, not passed.
+#define PDF_TEXT_OR_SKIP(text, path)                                                               \
+    const QString text = PdfText(path);                                                            \
+    if (text.isNull())                                                                             \
+    QSKIP("pdftotext (poppler-utils) is missing: the printed text cannot be checked")
+
+std::unique_ptr<QPrinter> PdfPrinter(const QString &path)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    return printer;
+}
+
+} // namespace
+
+// Printing days: how their blocks flow onto pages, and the PDF made of them.
+class TestPrinting : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void flow_data()
+    {
+        QTest::addColumn<QString>("kinds");
+        QTest::addColumn<QList<qreal>>("heights");
+        QTest::addColumn<QStringList>("pages");
+
+        // Page height 100, gap between days 5.
+        const auto row = [](const char *name, const char *kinds, const QList<qreal> &heights,
+                            const char *pages) { // pages separated by '|'
+            QTest::newRow(name) << QString::fromLatin1(kinds) << heights
+                                << QString::fromLatin1(pages).split(u'|', Qt::SkipEmptyParts);
+        };
+        row("two short days share a page", "DnDn", {20}, "0 1 2 3");
+        row("a day that does not fit below starts the next page", "DnnDnn", {20}, "0 1 2|3 4 5");
+        row("the gap counts when a day just fits", "DnDn", {30, 20, 30, 20}, "0 1|2 3");
+        row("a day exactly filling the page", "Dnnnn", {20}, "0 1 2 3 4");
+        row("a day exactly filling the rest of the page", "DnDn", {20, 20, 25, 30}, "0 1 2 3");
+        row("a day taller than a page flows on, repeating the table's heading", "DTHrrrrrr", {20},
+            "0 1 2 3 4|1* 2* 5 6 7|1* 2* 8");
+        row("a long day starts below a short one when its head fits", "DnDTHrrrrrr",
+            {10, 10, 10, 10, 10, 20}, "0 1 2 3 4 5 6|3* 4* 7 8 9 10");
+        row("a long day whose head does not fit starts the next page", "DnDTHrrrrrr", {20},
+            "0 1|2 3 4 5 6|3* 4* 7 8 9|3* 4* 10");
+        row("a title is never left alone at the bottom", "DnnnTHr", {20}, "0 1 2 3|4 5 6");
+        row("a block taller than a page still gets a page of its own", "DnDn", {10, 10, 10, 300},
+            "0 1|2 3");
+        row("nothing to place", "", {}, "");
+    }
+    void flow()
+    {
+        QFETCH(QString, kinds);
+        QFETCH(QList<qreal>, heights);
+        QFETCH(QStringList, pages);
+
+        const PageFlow flow(100, 5);
+        QCOMPARE(Layout(flow.Flow(Blocks(kinds, heights))), pages);
+    }
+    void blocksFollowEachOtherWithGapsBetweenDays()
+    {
+        const PageFlow flow(100, 5);
+        const QList<FlowPage> pages = flow.Flow(Blocks(QStringLiteral("DnDn"), {10, 20, 15, 25}));
+        QCOMPARE(pages.size(), 1);
+        QList<qreal> tops;
+        for (const PlacedBlock &placed : pages.first())
+            tops.append(placed.top);
+        QCOMPARE(tops, (QList<qreal> {0, 10, 35, 50}));
+    }
+
+    void pdfHoldsTheLogAsText_data()
+    {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("pieces"); // separated by '|'
+        QTest::addColumn<QString>("absent");
+        QTest::newRow("kilograms") << int(WeightUnit::Kilograms)
+                                   << "Thursday, 1 March 2007|Friday, 2 March 2007|Chest day|"
+                                      "Bench press|82.5|last set hard|Dips|Failed|Abs|"
+                                      "No exercises.|Leg day|Squat|140|Felt strong.|Sleep 8 h.|"
+                                      "Negative|Page 1 of 1"
+                                   << "Weight (lb)";
+        // 82.5 kg and 140 kg.
+        QTest::newRow("pounds") << int(WeightUnit::Pounds) << "Weight (lb)|181.9|308.6"
+                                << "82.5";
+    }
+    void pdfHoldsTheLogAsText()
+    {
+        QFETCH(int, unit);
+        QFETCH(QString, pieces);
+        QFETCH(QString, absent);
+        const TwoDays days;
+        const QString path = m_dir.filePath(QStringLiteral("text.pdf"));
+        QVERIFY(PrintDays(PdfPrinter(path).get(), days.Days(), WeightUnit::Kind(unit)));
+        PDF_TEXT_OR_SKIP(text, path);
+        for (const QString &piece : pieces.split(u'|'))
+            QVERIFY2(text.contains(piece),
+                     qPrintable(piece + QStringLiteral(" missing in:\n") + text));
+        QVERIFY2(!text.contains(absent), qPrintable(text));
+        // In reading order: the first day before the second.
+        QVERIFY(text.indexOf(QStringLiteral("Bench press")) <
+                text.indexOf(QStringLiteral("Squat")));
+    }
+    void longDayRunsOverSeveralPages()
+    {
+        // One workout of 120 exercises, "Circuit 1" to "Circuit 120".
+        QStringList exercises;
+        for (int i = 1; i <= 120; ++i)
+            exercises.append(QStringLiteral("Circuit_%1 3x10+1-2 20 notyet").arg(i));
+        const auto day = testsupport::BuildDay(
+            QStringLiteral("1.3.2007 Circuit[%1]").arg(exercises.join(u", ")));
+        const QString path = m_dir.filePath(QStringLiteral("long.pdf"));
+        DayPrintDocument document({day.get()}, WeightUnit());
+        {
+            QPdfWriter writer(path);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            QVERIFY(document.Print(&writer));
+            // Nothing to print, or nowhere to print it: no success reported.
+            QVERIFY(!DayPrintDocument({}, WeightUnit()).Print(&writer));
+            QVERIFY(!document.Print(nullptr));
+        }
+        QVERIFY2(document.PageCount() >= 3, qPrintable(QString::number(document.PageCount())));
+        QCOMPARE(PdfPageCount(path), document.PageCount());
+        PDF_TEXT_OR_SKIP(text, path);
+        const QStringList pages = text.split(QLatin1Char('\f'));
+        for (const char *piece :
+             {"Thursday, 1 March 2007 (continued)", "Circuit (continued)", "Negative"})
+            QVERIFY2(pages.at(1).contains(QLatin1String(piece)), piece);
+        for (int i = 1; i <= 120; ++i) {
+            const QRegularExpression name(QStringLiteral("\\bCircuit %1\\b").arg(i));
+            QVERIFY2(text.contains(name), qPrintable(QString::number(i)));
+        }
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+REPBOOK_TEST_MAIN_GUI(TestPrinting)
+
+#include "tst_printing.moc"
