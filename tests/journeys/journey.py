@@ -21,7 +21,7 @@ class JourneyFailed(AssertionError):
     pass
 
 
-def wait_for(what, condition, timeout=20.0):
+def wait_for(what, condition, timeout=60.0):
     """Polls condition until it returns something true; fails with what when it never does."""
     deadline = time.monotonic() + timeout
     last_error = None
@@ -203,7 +203,7 @@ class Session:
                 return app
         return None
 
-    def window(self, app, title, timeout=20.0):
+    def window(self, app, title, timeout=60.0):
         """The shown top-level window or dialog of app whose title is or begins with title."""
         def look():
             for i in range(app.childCount):
@@ -213,7 +213,7 @@ class Session:
             return None
         return wait_for(f'the window "{title}"', look, timeout)
 
-    def gone(self, app, title, timeout=20.0):
+    def gone(self, app, title, timeout=60.0):
         def look():
             for i in range(app.childCount):
                 node = app.getChildAtIndex(i)
@@ -222,7 +222,7 @@ class Session:
             return True
         wait_for(f'the window "{title}" to close', look, timeout)
 
-    def ended(self, program, timeout=20.0):
+    def ended(self, program, timeout=60.0):
         process = self.processes[program]
         wait_for(f"{program} to end", lambda: process.poll() is not None, timeout)
         return process.returncode

@@ -20,10 +20,11 @@ bus=$!
 trayer --edge bottom --align right --widthtype request --height 24 >/dev/null 2>&1 &
 tray=$!
 trap 'kill $bus $tray 2>/dev/null || true' EXIT
-# The bus is up once its address is published.
-for _ in $(seq 1 50); do
+# The bus is up once its address is published, the notification area once its window exists: a
+# notifier started before it would look for it in vain for a while (the machine may be busy).
+for _ in $(seq 1 300); do
     dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-        >/dev/null 2>&1 && break
+        >/dev/null 2>&1 && xdotool search --class trayer >/dev/null 2>&1 && break
     sleep 0.1
 done
 /usr/bin/python3 "$here/journeys.py" "$prefix" "$@"
