@@ -242,7 +242,7 @@ void CRepbookDlg::Refresh(int scroll)
     setWindowTitle(
         Caption(m_settings.Read(SettingsKeys::FirstName), m_settings.Read(SettingsKeys::LastName)));
     m_grid->setFocus();
-    m_refreshing = true;
+    m_refreshing = false;
     emit diaryChanged();
 }
 
