@@ -1,17 +1,16 @@
+#include "common/GuiTest.h"
 #include "common/TestMain.h"
 #include "settings/SettingsStore.h"
 #include "widgets/CResizingDialog.h"
 #include "widgets/EnterKey.h"
 #include "widgets/MessageBox.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 
 // What every dialog does: the size it opens at and remembers, and the keys that end it.
 class TestDialogs : public QObject
@@ -151,15 +150,10 @@ private slots:
         const bool offersYes = shownButtons.testFlag(QMessageBox::Yes);
         for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Enter}) {
             QString label;
-            QTimer press;
-            connect(&press, &QTimer::timeout, this, [&] {
-                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                    press.stop();
-                    label = box->button(MessageBox::Button(escape))->text();
-                    QTest::keyClick(box, key);
-                }
+            testsupport::WhenModal<QMessageBox>([&](QMessageBox *box) {
+                label = box->button(MessageBox::Button(escape))->text();
+                QTest::keyClick(box, key);
             });
-            press.start(10);
             const MessageBox::Button answer =
                 MessageBox::Error(nullptr, QStringLiteral("Sure?"), shownButtons, QString(),
                                   {{MessageBox::Button(escape), QStringLiteral("Leave")}});
