@@ -19,7 +19,16 @@ using namespace diarytest;
 
 namespace {
 
-enum class Target { Empty, HoldsDiary, HoldsSameDate, HoldsNameList, UnderAFile };
+enum class Target {
+    Empty,
+    HoldsDiary,
+    HoldsSameDate,
+    HoldsNameList,
+    HoldsDamaged,
+    UnderAFile,
+    Same,
+    None
+};
 
 } // namespace
 
@@ -71,6 +80,11 @@ private slots:
             "is now in:");
         row("a folder that cannot be made: the diary stays", Target::UnderAFile, {ok}, false, here,
             "The diary stays where it is.");
+        row("a damaged diary there is not merged into", Target::HoldsDamaged, {no, ok}, false, here,
+            "cannot be read or is damaged.\nThe diary stays where it is.");
+        // Nothing to do: no question, no message.
+        row("the folder it is in already", Target::Same, {}, false, here, "");
+        row("no folder chosen", Target::None, {}, false, here, "");
     }
     void choosesAFolder()
     {
@@ -92,22 +106,27 @@ private slots:
                                                             : QStringLiteral("8.12.2026 Legs_B")));
         if (target == Target::HoldsNameList || target == Target::HoldsSameDate)
             QVERIFY(WriteFile(folder + QStringLiteral("/UEList.txt"), "Dips\r\n"));
+        if (target == Target::HoldsDamaged)
+            QVERIFY(WriteFile(folder + QStringLiteral("/Database.rpd"), "damaged"));
         if (target == Target::UnderAFile) {
             QVERIFY(WriteFile(folder + QStringLiteral("/file"), "x"));
             folder += QStringLiteral("/file/Diary");
         }
+        if (target == Target::Same)
+            folder = QFileInfo(local).absolutePath() + QStringLiteral("/.");
 
         DiaryDatabase database;
         SharedDiaryFile file(database, DiaryMerge::Winner::Memory);
         QVERIFY(file.Open(local));
         SettingsStore settings;
-        FileDialog::setNextFileNames({folder});
+        FileDialog::setNextFileNames({target == Target::None ? QString() : folder});
         MessageBox::setNextAnswers(answers);
         QCOMPARE(DiaryFolderFlow::Choose(nullptr, file, settings), moved);
 
         const QList<MessageBox::Shown> shown = MessageBox::takeShown();
-        QVERIFY(!shown.isEmpty());
-        QVERIFY2(shown.last().text.contains(told), qPrintable(shown.last().text));
+        QCOMPARE(shown.isEmpty(), told.isEmpty());
+        if (!told.isEmpty())
+            QVERIFY2(shown.last().text.contains(told), qPrintable(shown.last().text));
         QCOMPARE(DescribeDiary(database), days);
         const QString now = folder + QStringLiteral("/Database.rpd");
         QCOMPARE(file.Path(), moved ? now : local);

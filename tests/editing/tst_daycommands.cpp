@@ -180,6 +180,8 @@ private slots:
         QVERIFY(!grid.IsEditing());
         QTest::keyClick(&grid, Qt::Key_Down, Qt::ControlModifier);
         QCOMPARE(day->GetWorkout(0)->GetExercise(1)->GetName(), name);
+        QTest::keyClick(&grid, Qt::Key_Up); // moves the focus only: no other key opens an editor
+        QVERIFY(!grid.IsEditing());
     }
 
     // Enter in a name dialog confirms the typed name, presses Cancel when it has the focus and

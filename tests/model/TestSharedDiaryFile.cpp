@@ -265,6 +265,7 @@ private slots:
         QTest::newRow("read-only folder") << "read-only";
         // The lock beside the file fits the folder's names, the damaged file's kept name does not.
         QTest::newRow("damaged file that cannot be set aside") << "damaged";
+        QTest::newRow("never opened: no file to save to") << "no file";
     }
     void failedSaves()
     {
@@ -273,8 +274,13 @@ private slots:
         if (obstacle == QLatin1String("damaged"))
             m_path = folder + u'/' + QString(236, u'd') + QStringLiteral(".rpd");
         Program diary(Winner::Memory);
-        QVERIFY(WriteFirst(diary, QStringLiteral("1:a")));
-        ApplyEdits(diary.database, QStringLiteral("1=b"));
+        if (obstacle == QLatin1String("no file")) {
+            FillDays(diary.database, QStringLiteral("1:b"));
+            QVERIFY(!diary.database.Save());
+        } else {
+            QVERIFY(WriteFirst(diary, QStringLiteral("1:a")));
+            ApplyEdits(diary.database, QStringLiteral("1=b"));
+        }
 
         const QByteArray damaged("damaged");
         if (obstacle == QLatin1String("damaged")) {
@@ -289,7 +295,7 @@ private slots:
                      qPrintable(refreshed.error));
         } else if (obstacle == QLatin1String("no folder")) {
             QVERIFY(QDir(folder).removeRecursively());
-        } else {
+        } else if (obstacle == QLatin1String("read-only")) {
             if (::geteuid() == 0)
                 QSKIP("The superuser writes into read-only folders.");
             QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
