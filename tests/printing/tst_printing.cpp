@@ -244,6 +244,42 @@ private slots:
             QVERIFY2(text.contains(name), qPrintable(QString::number(i)));
         }
     }
+    // Days of every size, so that page ends fall everywhere: a day's date, a workout's title, a
+    // table's heading and the notes' heading each stay with what follows them.
+    void headingsNeverEndAPage()
+    {
+        DiaryDatabase diary;
+        QList<const TrainingDay *> days;
+        for (int d = 1; d <= 31; ++d) {
+            QStringList rows;
+            for (int e = 0; e < 30 + d; ++e)
+                rows.append(QStringLiteral("Row%1 3x10 20").arg(e));
+            QVERIFY(testsupport::BuildDiary(
+                diary,
+                QStringLiteral("%1.3.2007 \"%4\" Push%1[%2] Pull%1[%3]")
+                    .arg(d)
+                    .arg(rows.join(u", "), rows.mid(0, 1 + d % 7).join(u", "),
+                         QStringLiteral("Slept well.\n").repeated(1 + d % 3))));
+            days.append(diary.GetDay(d - 1));
+        }
+        const QString path = m_dir.filePath(QStringLiteral("flow.pdf"));
+        QVERIFY(PrintDays(PdfPrinter(path).get(), days, WeightUnit()));
+        PDF_TEXT_OR_SKIP(text, path);
+        const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
+        QVERIFY(pages.size() > 10);
+        static const QRegularExpression heading(QStringLiteral(
+            "^(\\w+day, \\d+ March 2007|(Push|Pull)\\d+ Not yet|Exercise .*|Notes)$"));
+        for (int page = 0; page + 1 < pages.size(); ++page) {
+            QStringList lines;
+            for (const QString &line : pages.at(page).split(u'\n'))
+                if (!line.trimmed().isEmpty() && !line.contains(QLatin1String(" of ")))
+                    lines.append(line.simplified());
+            QVERIFY(!lines.isEmpty());
+            QVERIFY2(
+                !heading.match(lines.last()).hasMatch(),
+                qPrintable(QStringLiteral("page %1 ends with %2").arg(page + 1).arg(lines.last())));
+        }
+    }
 
 private:
     QTemporaryDir m_dir;
