@@ -58,6 +58,10 @@ private slots:
         r("remove the only workout", "A[a 3x10]", 0, 1, {rmW}, "", "", -1, -1);
         r("remove all exercises", w, 0, 2, {Id::RemoveAllExercises}, "", "W V", 0, -1);
         r("select all, delete twice: W goes", w, 0, 3, {sel, del, sel, del}, "", "V", 0, -1);
+        r("delete in an empty workout removes it, the next shown", "A[a 3x10] B C[c 3x10]", 1, 1,
+          {del}, "", "A[a 3x10] C[c 3x10]", 1, 1);
+        r("delete in the only, empty workout", "B", 0, 1, {del}, "", "", -1, -1);
+        r("delete in the last, empty workout", "A[a 3x10] B", 1, 1, {del}, "", "A[a 3x10]", 0, 1);
         r("clear", w, 1, 1, {Id::Clear}, "", "", -1, -1);
         r("exercise up", w, 0, 2, {up}, "", "W[b 3x10, a 3x10, c 3x10] V", 0, 1);
         r("exercise down twice", w, 0, 1, {down, down}, "", "W[b 3x10, c 3x10, a 3x10] V", 0, 3);
@@ -80,6 +84,8 @@ private slots:
         r("add a workout cancelled", "A", 0, 1, {Id::AddWorkout}, "!Pull", "A", 0, -1);
         r("add an exercise", ab, 0, 1, {Id::AddExercise}, "Dips", "A[a 3x10, Dips 1x0] B", 0, 2);
         r("add an exercise cancelled", ab, 0, 1, {Id::AddExercise}, "!Dips", ab, 0, 1);
+        r("add an exercise to the second", ab, 1, 1, {Id::AddExercise}, "Dips",
+          "A[a 3x10] B[Dips 1x0]", 1, 1);
         // 0: a double click on the hint, which asks for what the day or workout lacks.
         r("the hint of an empty day", "", -1, 1, {0}, "Push", "Push", 0, -1);
         r("the hint of an empty workout", "A", 0, 1, {0}, "Dips", "A[Dips 1x0]", 0, 1);
