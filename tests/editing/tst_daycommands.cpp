@@ -61,7 +61,8 @@ private slots:
         r("delete in an empty workout removes it, the next shown", "A[a 3x10] B C[c 3x10]", 1, 1,
           {del}, "", "A[a 3x10] C[c 3x10]", 1, 1);
         r("delete in the only, empty workout", "B", 0, 1, {del}, "", "", -1, -1);
-        r("delete in the last, empty workout", "A[a 3x10] B", 1, 1, {del}, "", "A[a 3x10]", 0, 1);
+        r("delete in the last, empty workout", "A[a 3x10] B[b 3x10] C", 2, 1, {del}, "",
+          "A[a 3x10] B[b 3x10]", 1, 1);
         r("clear", w, 1, 1, {Id::Clear}, "", "", -1, -1);
         r("exercise up", w, 0, 2, {up}, "", "W[b 3x10, a 3x10, c 3x10] V", 0, 1);
         r("exercise down twice", w, 0, 1, {down, down}, "", "W[b 3x10, c 3x10, a 3x10] V", 0, 3);
