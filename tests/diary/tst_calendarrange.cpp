@@ -164,6 +164,30 @@ private slots:
         QFETCH(QString, label);
         QCOMPARE(CalendarRange::DayLabel(date, today), label);
     }
+    // The calendar's headings: weeks begin on Monday; an index outside the week or the year
+    // names nothing.
+    void headingNames_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("names"); // weekday|short weekday|first of the month
+        QTest::newRow("before the first") << -1 << "||";
+        QTest::newRow("zero") << 0 << "Monday|Mon|";
+        QTest::newRow("first month") << 1 << "Tuesday|Tue|1-st of January";
+        QTest::newRow("last weekday") << 6 << "Sunday|Sun|1-st of June";
+        QTest::newRow("after the week") << 7 << "||1-st of July";
+        QTest::newRow("last month") << 12 << "||1-st of December";
+        QTest::newRow("after the year") << 13 << "||";
+    }
+    void headingNames()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, names);
+        QCOMPARE(
+            QStringList({CalendarRange::WeekdayName(index), CalendarRange::WeekdayShortName(index),
+                         CalendarRange::FirstOfMonthLabel(index)})
+                .join(u'|'),
+            names);
+    }
     // A week's row is four fifths of an eighth of the grid's width, less a pixel, never none.
     void weekRowHeights()
     {
