@@ -5,6 +5,8 @@
 #include "common/TestFiles.h"
 #include "model/DateValue.h"
 
+#include <QDateTime>
+#include <QObject>
 #include <QString>
 
 #include <memory>
@@ -67,5 +69,27 @@ private:
 };
 
 using testsupport::WhenModal;
+
+// Tuesday 20 March 2007, 10:00: the clock of the window's tests.
+inline const QDateTime CaseStart(QDate(2007, 3, 20), QTime(10, 0));
+
+// A test class of the main window: each case starts at CaseStart with an
+// empty diary, and fails when it leaves a window or a box open.
+class WindowCase : public QObject
+{
+    Q_OBJECT
+
+protected slots:
+    void init()
+    {
+        testsupport::BeginGuiCase(CaseStart);
+        m_database = &m_diary.Reset();
+    }
+    void cleanup() { REPBOOK_END_GUI_CASE(); }
+
+protected:
+    DiaryUnderTest m_diary;
+    DiaryDatabase *m_database = nullptr; // m_diary's
+};
 
 } // namespace diarytest

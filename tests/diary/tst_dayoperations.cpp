@@ -26,8 +26,6 @@ using namespace diarytest;
 
 namespace {
 
-// Tuesday 20 March 2007, 10:00.
-const QDateTime Now(QDate(2007, 3, 20), QTime(10, 0));
 const QString MoveDiary =
     QStringLiteral(R"(6.3.2007 "Source notes" A B; 8.3.2007 "Target notes" C)");
 
@@ -43,17 +41,11 @@ QString SpokenName(const CRepbookDlg &window, const CalendarCell &cell)
 
 } // namespace
 
-class TestDayOperations : public QObject
+class TestDayOperations : public WindowCase
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        testsupport::BeginGuiCase(Now);
-        m_database = &m_diary.Reset();
-    }
-    void cleanup() { REPBOOK_END_GUI_CASE(); }
 
     // ---- Add workout and the day dialog ------------------------------------------------------
     void dayDialogClosed_data()
@@ -256,8 +248,6 @@ private:
         return ReadFile(DataFolder::DatabasePath());
     }
 
-    DiaryUnderTest m_diary;
-    DiaryDatabase *m_database = nullptr; // m_diary's
     SettingsStore m_settings;
 };
 

@@ -30,7 +30,6 @@ using namespace diarytest;
 
 namespace {
 
-const QDateTime Now(QDate(2007, 3, 20), QTime(10, 0));
 constexpr auto Yes = QMessageBox::Yes;
 constexpr auto No = QMessageBox::No;
 constexpr auto Ok = QMessageBox::Ok;
@@ -53,13 +52,12 @@ QStringList ShownTexts()
 
 } // namespace
 
-class TestDiaryHistory : public QObject
+class TestDiaryHistory : public WindowCase
 {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup() { REPBOOK_END_GUI_CASE(); }
     void commands_data();
     void commands();
     void randomSequenceUndoneToTheStart();
@@ -72,20 +70,16 @@ private slots:
 private:
     std::unique_ptr<CRepbookDlg> OpenMarch();
     QByteArray Bytes() const { return DatabaseWriter::FileBytes(*m_database); }
-
-    DiaryUnderTest m_diary;
-    DiaryDatabase *m_database = nullptr;
 };
 
 void TestDiaryHistory::init()
 {
-    testsupport::BeginGuiCase(Now);
+    WindowCase::init();
     // Out of date order, a date twice, a day outside the range, a status.
     QVERIFY(WriteDiary(
         DataFolder::DatabasePath(),
         QStringLiteral(R"(20.3.2007 "Only notes"; 6.3.2007 "Heavy" Chest Back; )"
                        R"(7.3.2007 Own; 1.5.2006 Old[Row 3x8 50]; 7.3.2007 "Second" Twice)")));
-    m_database = &m_diary.Reset();
     QVERIFY(m_diary.File().Open(DataFolder::DatabasePath()));
     m_database->GetDay(1)->GetWorkout(0)->SetStatus(ProgressStatus::Failed, false);
     MessageBox::takeShown();
@@ -263,7 +257,7 @@ void TestDiaryHistory::dailyBackupAndItsFailure()
 
     // The next day's first save keeps the file it replaces; later saves keep nothing more.
     QVERIFY(QFile::remove(backups.Folder()));
-    Clock::SetFixed(Now.addDays(1));
+    Clock::SetFixed(CaseStart.addDays(1));
     const QByteArray yesterday = Bytes();
     for (const char *notes : {"third", "fourth"}) {
         m_database->GetDay(0)->SetNotes(QString::fromLatin1(notes));
@@ -302,7 +296,7 @@ void TestDiaryHistory::restore()
     m_database->RemoveDay(1); // not saved yet
     const QByteArray current = Bytes();
     auto window = OpenMarch();
-    Clock::SetFixed(Now.addSecs(60));
+    Clock::SetFixed(CaseStart.addSecs(60));
 
     WhenModal<CRestoreDlg>([&](CRestoreDlg *dialog) {
         if (obstacle == QLatin1String("cancel"))

@@ -25,7 +25,6 @@ using namespace diarytest;
 
 namespace {
 
-const QDateTime Now(QDate(2007, 3, 20), QTime(10, 0));
 const DateValue Fifth = Date(2007, 3, 5);
 const DateValue Sixth = Date(2007, 3, 6);
 const DateValue Ninth = Date(2007, 3, 9);
@@ -48,20 +47,18 @@ struct OtherProgram
 
 } // namespace
 
-class TestDiarySaving : public QObject
+class TestDiarySaving : public WindowCase
 {
     Q_OBJECT
 
 private slots:
     void init()
     {
-        testsupport::BeginGuiCase(Now);
+        WindowCase::init();
         QVERIFY(WriteDiary(DataFolder::DatabasePath(),
                            QStringLiteral(R"(5.3.2007 "fifth" Legs; 6.3.2007 "sixth" Back)")));
-        m_database = &m_diary.Reset();
         QVERIFY(m_diary.File().Open(DataFolder::DatabasePath()));
     }
-    void cleanup() { REPBOOK_END_GUI_CASE(); }
     void unchangedDiaryIsNotWritten()
     {
         auto window = OpenWindow(m_diary.File());
@@ -316,9 +313,6 @@ private:
         const TrainingDay *day = window.DayAt(cell.row, cell.col);
         return day ? day->GetNotes() : QStringLiteral("<no day>");
     }
-
-    DiaryUnderTest m_diary;
-    DiaryDatabase *m_database = nullptr;
 };
 
 REPBOOK_TEST_MAIN(TestDiarySaving)

@@ -21,13 +21,11 @@ using namespace diarytest;
 
 // The diary's Options: the status pictures a stored choice shows, and a weight unit chosen
 // turning every open view.
-class TestOptions : public QObject
+class TestOptions : public WindowCase
 {
     Q_OBJECT
 
 private slots:
-    void init() { testsupport::BeginGuiCase(QDateTime(QDate(2007, 3, 20), QTime(10, 0))); }
-    void cleanup() { REPBOOK_END_GUI_CASE(); }
     // The stored status-image setting may hold any number: every value above 0 means flags. Each
     // choice shows the Done picture of its own set.
     void storedChoiceShown_data()

@@ -30,9 +30,6 @@ Q_DECLARE_METATYPE(DateValue)
 
 namespace {
 
-// Tuesday 20 March 2007, 10:00.
-const QDateTime Now(QDate(2007, 3, 20), QTime(10, 0));
-
 // The results as the window lists them, under its column headings: date, where, text.
 QStringList Rows(const QTreeView &view)
 {
@@ -50,17 +47,11 @@ QStringList Rows(const QTreeView &view)
 
 } // namespace
 
-class TestRepbookDlg : public QObject
+class TestRepbookDlg : public WindowCase
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        testsupport::BeginGuiCase(Now);
-        m_database = &m_diary.Reset();
-    }
-    void cleanup() { REPBOOK_END_GUI_CASE(); }
 
     // The range the window opens on, from the stored one (an unreadable start is today, unreadable
     // days 56), and a range set afterwards: it is taken only when valid, and what is taken is
@@ -317,8 +308,6 @@ private slots:
     }
 
 private:
-    DiaryUnderTest m_diary;
-    DiaryDatabase *m_database = nullptr; // m_diary's
     SettingsStore m_settings;
 };
 

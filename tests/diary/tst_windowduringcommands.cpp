@@ -30,19 +30,16 @@ QStringList SortedDates(const DiaryDatabase &database)
 
 // The main window as the user drives it: the workout area follows every command that moves the
 // selection, and a program being applied cannot be disturbed.
-class TestWindowDuringCommands : public QObject
+class TestWindowDuringCommands : public WindowCase
 {
     Q_OBJECT
 
 private slots:
     void init()
     {
-        testsupport::BeginGuiCase(QDateTime(QDate(2007, 3, 20), QTime(10, 0))); // a Tuesday
+        WindowCase::init();
         StoreRange(QStringLiteral("1.3.2007"), 31);
-        m_database = &m_diary.Reset();
     }
-
-    void cleanup() { REPBOOK_END_GUI_CASE(); }
 
     void workoutAreaFollowsNavigation_data()
     {
@@ -142,8 +139,6 @@ private slots:
     }
 
 private:
-    DiaryUnderTest m_diary;
-    DiaryDatabase *m_database = nullptr;
     SettingsStore m_settings;
 };
 
