@@ -359,7 +359,6 @@ private:
             return {};
         return ReadFile(DataFolder::DatabasePath());
     }
-
 };
 
 REPBOOK_TEST_MAIN(TestDayOperations)
