@@ -62,20 +62,17 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     window->ExecuteCommand(CommandId::Progress);
     CProgressDlg *dialog = window->Progress().Dialog();
     QVERIFY(dialog && dialog->isVisible());
-    QCOMPARE(QApplication::activeModalWidget(),
-             nullptr); // the diary stays usable beside it
+    QCOMPARE(QApplication::activeModalWidget(), nullptr); // the diary stays usable beside it
     CExercisePage *page = dialog->Exercises();
     QCOMPARE(page->ExerciseList()->topLevelItemCount(), 3);
-    // The first listed, body-weight work, shows repetitions; a lone point gets
-    // room either side.
+    // The first listed, body-weight work, shows repetitions; a lone point gets room either side.
     CProgressChart *chart = page->Chart();
     QCOMPARE(chart->chart()->axes(Qt::Vertical)[0]->titleText(), "Most repetitions");
     const auto *axis = qobject_cast<QDateTimeAxis *>(chart->chart()->axes(Qt::Horizontal)[0]);
     QCOMPARE(axis->min().date(), QDate(2007, 2, 26));
 
     page->FilterBox()->setText(QStringLiteral(" SQU "));
-    QCOMPARE(page->ChosenExercise(),
-             QStringLiteral("Squat")); // the chart follows the filter
+    QCOMPARE(page->ChosenExercise(), "Squat"); // the chart follows the filter
     page->FilterBox()->clear();
     QVERIFY(!page->ChooseExercise(QStringLiteral("Deadlift")));
     QVERIFY(page->ChooseExercise(QStringLiteral("BENCH PRESS")));
@@ -90,23 +87,19 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     QCOMPARE(records->item(1, 2)->data(Qt::UserRole).toDate(), QDate(2007, 3, 7));
     QCOMPARE(records->item(2, 2)->data(Qt::UserRole).toDate(), QDate(2007, 2, 14));
     QCOMPARE(chart->accessibleDescription(),
-             QStringLiteral("Bench press, Heaviest weight (kg), All time: first 80 on 10 "
-                            "January 2007, "
-                            "latest 89.75 on 7 March 2007, best 89.75 on 7 March 2007"));
+             "Bench press, Heaviest weight (kg), All time: first 80 on 10 January 2007, latest "
+             "89.75 on 7 March 2007, best 89.75 on 7 March 2007");
 
-    // The year grid by keyboard: from today a week back and a day on; Enter
-    // selects that day.
+    // The year grid by keyboard: from today a week back and a day on; Enter selects that day.
     CConsistencyPage *consistency = dialog->Consistency();
     CYearGrid *grid = consistency->Grid();
     consistency->ShowYear(2007);
-    const auto *months =
-        static_cast<QGridLayout *>(consistency->MonthShare(1)->parentWidget()->layout());
+    auto *months = static_cast<QGridLayout *>(consistency->MonthShare(1)->parentWidget()->layout());
     QCOMPARE((QStringList {static_cast<QLabel *>(months->itemAtPosition(0, 11)->widget())->text(),
                            consistency->MonthShare(3)->text(), consistency->MonthShare(12)->text(),
                            consistency->Streaks()->text()}),
              (QStringList {"Dec", "100%", "\u2014",
-                           "Weeks in a row with a done workout: 2 weeks now, 2 weeks "
-                           "at most."}));
+                           "Weeks in a row with a done workout: 2 weeks now, 2 weeks at most."}));
     for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_Return})
         QTest::keyClick(grid, key);
     QCOMPARE(window->WorkoutAreaDay()->GetDate().ToQDate(), QDate(2007, 3, 14));
@@ -122,8 +115,7 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     QCOMPARE(window->WorkoutAreaDay()->GetDate().ToQDate(), QDate(2007, 3, 14));
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->SquareOf({2007, 3, 7}).center());
     QCOMPARE(window->WorkoutAreaDay()->GetDate().ToQDate(), QDate(2007, 3, 7));
-    // The keys stop at either end of the year; each square, and nothing beside
-    // them, is a day.
+    // The keys stop at either end of the year; each square, and nothing beside them, is a day.
     for (const Qt::Key key : {Qt::Key_Home, Qt::Key_Up, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left})
         QTest::keyClick(grid, key);
     QCOMPARE(grid->CurrentIndex(), 0);
@@ -138,8 +130,7 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
                                grid->SquareOf({2007, 12, 31}).topLeft() + cell})
         QVERIFY(!grid->DateAt(point).isValid());
 
-    // A click on the February point brings that day into the calendar and selects
-    // it.
+    // A click on the February point brings that day into the calendar and selects it.
     const QPointF point = chart->Line()->at(1);
     const QPoint onScreen =
         chart->mapFromScene(chart->chart()->mapToPosition(point, chart->Line()));
@@ -153,9 +144,8 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     ClickButton(dialog, QStringLiteral("Save &image..."));
     // Named after exercise and measure, and titled with them and the span.
     QCOMPARE(QFileInfo(FileDialog::lastProposedPath()).fileName(),
-             QStringLiteral("Bench press - Heaviest weight.png"));
-    QCOMPARE(page->ImageTitle(),
-             QStringLiteral("Bench press \u2014 Heaviest weight \u2014 All time"));
+             "Bench press - Heaviest weight.png");
+    QCOMPARE(page->ImageTitle(), "Bench press \u2014 Heaviest weight \u2014 All time");
     QVERIFY(QImage(folder.filePath(QStringLiteral("chart.png"))).height() > chart->height());
 
     // Days removed in the diary: the window reads it again.
