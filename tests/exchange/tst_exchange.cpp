@@ -403,8 +403,7 @@ private slots:
         const QStringList known = NameMatcher::KnownNames(diary, {QStringLiteral("Dip")});
         QCOMPARE(known, QStringList({"Dip", "Bench press"}));
 
-        const QString names =
-            ImportNameMap::PathBeside(m_dir.filePath(QStringLiteral("UEList.txt")));
+        const QString names = ImportNameMap::PathBeside(m_dir.filePath("UEList.txt"));
         ImportNameMap map(names);
         QString error;
         // Nothing worth keeping makes no file.
@@ -431,8 +430,7 @@ private slots:
         // Joined names make the same workouts: a second import with the choices adds nothing.
         DiaryImport::Apply(DiaryImport::MakePlan(NameMatcher::WithNames(data, remembered), diary),
                            diary);
-        QVERIFY(testsupport::DescribeDiary(diary).contains(
-            QStringLiteral("Push_Day:done[Bench_press 1x10 40 ")));
+        QVERIFY(testsupport::DescribeDiary(diary).contains("Push_Day:done[Bench_press 1x10 40 "));
         QVERIFY(
             DiaryImport::MakePlan(NameMatcher::WithNames(data, remembered), diary).AddsNothing());
         QVERIFY(!DiaryImport::MakePlan(data, diary).AddsNothing());
