@@ -83,7 +83,7 @@ QString ClosestOf(const QString &name, const QStringList &known, const QStringLi
     for (qsizetype i = 0; i < known.size(); ++i) {
         const QString &candidate = known[i];
         const QString &other = keys[i];
-        if (other.isEmpty() || other.size() > MaxDistanceKey + allowed)
+        if (other.isEmpty() || (other != key && other.size() > MaxDistanceKey + allowed))
             continue;
         const int edits = other == key ? 0 : EditDistance(key, other, bestEdits - 1);
         if (edits < bestEdits) {

@@ -13,8 +13,12 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDateTimeAxis>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -52,7 +56,7 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
                        QStringLiteral("7.3.2007 Strength:done[Bench_press 3x3 89.75]; "
                                       "10.1.2007 Strength:done[bench_press_ 3x5 80]; "
                                       "14.2.2007 Strength:done[Bench_press 3x5 85]; "
-                                      "14.3.2007 Strength:done[Squat 3x5 100]")));
+                                      "14.3.2007 Strength:done[Squat 3x5 100, Pull-up 3x8 done]")));
 
     auto window = OpenWindow(diary.File());
     window->ExecuteCommand(CommandId::Progress);
@@ -60,26 +64,42 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(QApplication::activeModalWidget(), nullptr); // the diary stays usable beside it
     CExercisePage *page = dialog->Exercises();
-    QCOMPARE(page->ExerciseList()->topLevelItemCount(), 2);
-    QCOMPARE(page->ExerciseList()->topLevelItem(0)->text(CExercisePage::NameColumn),
-             QStringLiteral("Squat"));
-
-    QVERIFY(page->ChooseExercise(QStringLiteral("BENCH PRESS")));
+    QCOMPARE(page->ExerciseList()->topLevelItemCount(), 3);
+    // The first listed, body-weight work, shows repetitions; a lone point gets room either side.
     CProgressChart *chart = page->Chart();
+    QCOMPARE(chart->chart()->axes(Qt::Vertical)[0]->titleText(), "Most repetitions");
+    const auto *axis = qobject_cast<QDateTimeAxis *>(chart->chart()->axes(Qt::Horizontal)[0]);
+    QCOMPARE(axis->min().date(), QDate(2007, 2, 26));
+
+    page->FilterBox()->setText(QStringLiteral(" SQU "));
+    QCOMPARE(page->ChosenExercise(), "Squat"); // the chart follows the filter
+    page->FilterBox()->clear();
+    QVERIFY(!page->ChooseExercise(QStringLiteral("Deadlift")));
+    QVERIFY(page->ChooseExercise(QStringLiteral("BENCH PRESS")));
     QCOMPARE(Values(chart->Line()), (QList<double> {80.0, 85.0, 89.75}));
+    for (const auto &[x, nearest] : {std::pair {QDate(2007, 1, 1), QDate(2007, 1, 10)},
+                                     {QDate(2007, 2, 16), QDate(2007, 2, 14)},
+                                     {QDate(2007, 4, 1), QDate(2007, 3, 7)}})
+        QCOMPARE(chart->NearestDay({CProgressChart::XOfDate(x), 0}), nearest);
     QTableWidget *records = page->Records();
-    QCOMPARE(records->item(1, 0)->text(), QStringLiteral("Heaviest, 2\u20133 reps"));
-    QCOMPARE(records->item(1, 1)->text(), QStringLiteral("89.75 kg \u00d7 3"));
+    QCOMPARE(records->item(1, 0)->text() + u' ' + records->item(1, 1)->text(),
+             "Heaviest, 2\u20133 reps 89.75 kg \u00d7 3");
     QCOMPARE(records->item(1, 2)->data(Qt::UserRole).toDate(), QDate(2007, 3, 7));
     QCOMPARE(records->item(2, 2)->data(Qt::UserRole).toDate(), QDate(2007, 2, 14));
-    QCOMPARE(
-        chart->accessibleDescription(),
-        QStringLiteral("Bench press, Heaviest weight (kg), All time: first 80 on 10 January 2007, "
-                       "latest 89.75 on 7 March 2007, best 89.75 on 7 March 2007"));
+    QCOMPARE(chart->accessibleDescription(),
+             "Bench press, Heaviest weight (kg), All time: first 80 on 10 January 2007, latest "
+             "89.75 on 7 March 2007, best 89.75 on 7 March 2007");
 
     // The year grid by keyboard: from today a week back and a day on; Enter selects that day.
-    CYearGrid *grid = dialog->Consistency()->Grid();
-    dialog->Consistency()->ShowYear(2007);
+    CConsistencyPage *consistency = dialog->Consistency();
+    CYearGrid *grid = consistency->Grid();
+    consistency->ShowYear(2007);
+    auto *months = static_cast<QGridLayout *>(consistency->MonthShare(1)->parentWidget()->layout());
+    QCOMPARE((QStringList {static_cast<QLabel *>(months->itemAtPosition(0, 11)->widget())->text(),
+                           consistency->MonthShare(3)->text(), consistency->MonthShare(12)->text(),
+                           consistency->Streaks()->text()}),
+             (QStringList {"Dec", "100%", "\u2014",
+                           "Weeks in a row with a done workout: 2 weeks now, 2 weeks at most."}));
     for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_Return})
         QTest::keyClick(grid, key);
     QCOMPARE(window->WorkoutAreaDay()->GetDate().ToQDate(), QDate(2007, 3, 14));
@@ -87,6 +107,9 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     QCOMPARE(days->childCount(), 365);
     QCOMPARE(days->child(grid->CurrentIndex())->text(QAccessible::Name),
              QStringLiteral("Wednesday 14 March 2007: All workouts done"));
+    QCOMPARE(days->child(0)->text(QAccessible::Name), "Monday 1 January 2007: No workout");
+    QVERIFY(!days->child(365) && days->child(0)->text(QAccessible::Description).isEmpty() &&
+            days->child(0)->state().focusable);
     // A left click selects a day; a right click does not.
     QTest::mouseClick(grid, Qt::RightButton, {}, grid->SquareOf({2007, 3, 7}).center());
     QCOMPARE(window->WorkoutAreaDay()->GetDate().ToQDate(), QDate(2007, 3, 14));
@@ -121,9 +144,8 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     ClickButton(dialog, QStringLiteral("Save &image..."));
     // Named after exercise and measure, and titled with them and the span.
     QCOMPARE(QFileInfo(FileDialog::lastProposedPath()).fileName(),
-             QStringLiteral("Bench press - Heaviest weight.png"));
-    QCOMPARE(page->ImageTitle(),
-             QStringLiteral("Bench press \u2014 Heaviest weight \u2014 All time"));
+             "Bench press - Heaviest weight.png");
+    QCOMPARE(page->ImageTitle(), "Bench press \u2014 Heaviest weight \u2014 All time");
     QVERIFY(QImage(folder.filePath(QStringLiteral("chart.png"))).height() > chart->height());
 
     // Days removed in the diary: the window reads it again.

@@ -114,10 +114,9 @@ private slots:
         QTest::newRow("strong: warm-up, rest timer, drop and failure sets")
             << Data("strong.csv") << "Strong CSV"
             << "28.3.2025 \"Good session\" Push_Day:done[Bench_Press_(Barbell) 1x10 40 "
-               "\"warm-up\", "
-               "Bench_Press_(Barbell) 2x8 60, Bench_Press_(Barbell) 1x12 45 \"drop set\", Dips "
-               "1x15 "
-               "done \"to failure; slow, controlled\"]; 30.3.2025 Legs:done[Squat 1x5 100]"
+               "\"warm-up\", Bench_Press_(Barbell) 2x8 60, Bench_Press_(Barbell) 1x12 45 \"drop "
+               "set\", Dips 1x15 done \"to failure; slow, controlled\"]; 30.3.2025 Legs:done[Squat "
+               "1x5 100]"
             << "8: time or distance only\n10: weight 600 kg outside 0..500 kg\n"
                "11: unreadable date \"not a date\""
             << "Push Day: Bench Press (Barbell) 1 \u00d7 10 \u00d7 40 kg, Bench Press (Barbell) 2 "
@@ -140,8 +139,8 @@ private slots:
             << "8: time or distance only" << QString();
         QTest::newRow("fitnotes: a date is a workout named after its categories")
             << Data("fitnotes.csv") << "FitNotes CSV"
-            << "27.3.2025 Chest,_Biceps:done[Flat_Barbell_Bench_Press 2x5 80, Barbell_Curl 1x10 30 "
-               "\"last one slow\"]"
+            << "27.3.2025 Chest,_Triceps,_Biceps:done[Flat_Barbell_Bench_Press 2x5 80, "
+               "Barbell_Curl 1x10 30 \"last one slow\"]"
             << "5: time or distance only\n6: reps 300 outside 0..200\n7: time or distance only"
             << QString();
         QTest::newRow("liftlog: a session past midnight, units per row, notes")
@@ -281,15 +280,18 @@ private slots:
             "Line 2 opens a quoted field that is never closed.");
         row("binary data", Data("binary.csv"),
             "Line 3 holds binary data: this is not a text file.");
-        row("four control characters are still text",
+        row("four control characters and tabs are still text",
             WriteTemp(QStringLiteral("controls.csv"),
-                      "Date,Exercise,Category,Weight (kgs),Reps\n\x01\x02\x03\x04,\"5\n"),
+                      "Date,Exercise,Category,Weight (kgs),Reps\n\x01\x02\x03\x04\t\t\t\t\t,\"5\n"),
             "Line 2 opens a quoted field that is never closed.");
         row("empty", Data("empty.csv"), "Line 1: the file is empty.");
         row("another kind of file", Data("other_kind.csv"), "Line 1: the file is no export");
         row("forced format of another log", Data("hevy.csv"),
             "Line 1: the header is not that of a Strong CSV file.",
             int(ImportSource::Format::Strong));
+        row("forced LiftLog CSV on another log", Data("hevy.csv"),
+            "Line 1: the header is not that of a LiftLog CSV file.",
+            int(ImportSource::Format::LiftLog));
         row("forced Repbook CSV on another log", Data("hevy.csv"), "Line 1: the header lacks",
             int(ImportSource::Format::Csv));
         row("broken JSON", Data("broken.json"), "Line 3 is not valid JSON");
@@ -366,7 +368,7 @@ private slots:
         QTest::newRow("one letter more") << "Squatt|Squat";
         QTest::newRow("two edits in a long name") << "Bnech Press|Bench press";
         QTest::newRow("two edits in ten letters") << "Bakc squat|Back squat";
-        QTest::newRow("fewest edits win") << "Barbell Curll|Barbell curl";
+        QTest::newRow("fewest edits win") << "Hack squatt|Hack squat";
         QTest::newRow("short names must be equal") << "Rope|";
         QTest::newRow("nothing close") << "Deadlift|";
         QTest::newRow("only a suffix") << "(Barbell)|";
@@ -374,6 +376,10 @@ private slots:
         QTest::newRow("two edits in 80 letters")
             << "Incline dumbbell bench press with pause at the bottom and a slow lowering phase.|"
                "Incline dumbbell bench press with a pause at the bottom and a slow lowering phase.";
+        QTest::newRow("a longer name but for its suffix")
+            << "Incline dumbbell bench press with a pause at the bottom and a slow lowering phase. "
+               "(Barbell)|Incline dumbbell bench press with a pause at the bottom and a slow "
+               "lowering phase.";
     }
     void proposesClosestName()
     {
@@ -397,8 +403,7 @@ private slots:
         const QStringList known = NameMatcher::KnownNames(diary, {QStringLiteral("Dip")});
         QCOMPARE(known, QStringList({"Dip", "Bench press"}));
 
-        const QString names =
-            ImportNameMap::PathBeside(m_dir.filePath(QStringLiteral("UEList.txt")));
+        const QString names = ImportNameMap::PathBeside(m_dir.filePath("UEList.txt"));
         ImportNameMap map(names);
         QString error;
         // Nothing worth keeping makes no file.
@@ -425,22 +430,19 @@ private slots:
         // Joined names make the same workouts: a second import with the choices adds nothing.
         DiaryImport::Apply(DiaryImport::MakePlan(NameMatcher::WithNames(data, remembered), diary),
                            diary);
-        QVERIFY(testsupport::DescribeDiary(diary).contains(
-            QStringLiteral("Push_Day:done[Bench_press 1x10 40 ")));
+        QVERIFY(testsupport::DescribeDiary(diary).contains("Push_Day:done[Bench_press 1x10 40 "));
         QVERIFY(
             DiaryImport::MakePlan(NameMatcher::WithNames(data, remembered), diary).AddsNothing());
         QVERIFY(!DiaryImport::MakePlan(data, diary).AddsNothing());
 
         // Leaving a name as new forgets its choice; the other source keeps its own, the same
         // name included.
-        QVERIFY(reread.Remember(QStringLiteral("Strong CSV"),
-                                {{QStringLiteral("Bench Press (Barbell)"), QString()}}, error));
+        QVERIFY(reread.Remember("Strong CSV", {{"Bench Press (Barbell)", QString()}}, error));
         map.Load();
         QVERIFY(map.For(QStringLiteral("Strong CSV")).isEmpty());
         QCOMPARE(map.For(QStringLiteral("Hevy CSV")), hevy);
-        QVERIFY(!ImportNameMap(m_dir.filePath(QStringLiteral("no/such/folder/x.txt")))
-                     .Remember(QStringLiteral("Strong CSV"),
-                               {{QStringLiteral("A"), QStringLiteral("B")}}, error));
+        QVERIFY(!ImportNameMap(m_dir.filePath("no/such/folder/x.txt"))
+                     .Remember("Strong CSV", {{"A", "B"}}, error));
         QVERIFY(error.contains(QStringLiteral("could not be saved")));
     }
 

@@ -18,20 +18,6 @@ class TestExchangeRows : public QObject
 {
     Q_OBJECT
 
-    // The rows below the header of the diary's CSV, read.
-    static ImportedData ReadCsv(const QString &rows)
-    {
-        const QByteArray file = "Date,Day notes,Workout no.,Workout name,Workout status,"
-                                "Exercise no.,Exercise name,Sets,Reps,Forced,Negative,Weight (kg),"
-                                "Exercise notes,Exercise status\n" +
-            rows.toUtf8() + '\n';
-        ImportedData data;
-        QString error;
-        if (!ImportSource::ReadData(file, ImportSource::Format::Auto, data, error))
-            qWarning() << error;
-        return data;
-    }
-
 private slots:
     // Rows the reader takes: days, workouts and exercises with every field; a row with one field
     // the reader cannot take is skipped, with the reason.
@@ -58,6 +44,8 @@ private slots:
         const char *positions = "positions of workout and exercise must count from 1";
         skipped("date", 0, "yesterday", "unreadable date \"yesterday\"");
         skipped("workout 0", 2, "0", positions);
+        skipped("workout x", 2, "x", "Workout no. is not a whole number");
+        skipped("exercise x", 5, "x", "Exercise no. is not a whole number");
         skipped("an exercise without a workout", 2, "", positions);
         skipped("exercise 0", 5, "0", positions);
         skipped("workout status", 4, "maybe", "unknown workout status \"maybe\"");
@@ -75,7 +63,14 @@ private slots:
         QFETCH(QString, rows);
         QFETCH(QString, days);
         QFETCH(QString, skipped);
-        const ImportedData data = ReadCsv(rows);
+        const QByteArray file = "Date,Day notes,Workout no.,Workout name,Workout status,"
+                                "Exercise no.,Exercise name,Sets,Reps,Forced,Negative,Weight (kg),"
+                                "Exercise notes,Exercise status\n" +
+            rows.toUtf8() + '\n';
+        ImportedData data;
+        QString error;
+        QVERIFY2(ImportSource::ReadData(file, ImportSource::Format::Auto, data, error),
+                 qPrintable(error));
         QCOMPARE(testsupport::DescribeDiary(*data.days), days);
         QStringList reasons;
         for (const auto &row : data.skipped)
