@@ -97,14 +97,15 @@ int PdfPageCount(const QString &path)
     return int(QString::fromLatin1(data).count(page));
 }
 
-// The text of a PDF file through pdftotext, or a null string when the tool is not installed.
-QString PdfText(const QString &path)
+// The text of a PDF file through pdftotext (as laid out, or as words with their boxes: "-bbox"),
+// or a null string when the tool is not installed.
+QString PdfText(const QString &path, const QString &mode = QStringLiteral("-layout"))
 {
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (tool.isEmpty())
         return QString();
     QProcess process;
-    process.start(tool, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    process.start(tool, {mode, path, QStringLiteral("-")});
     if (!process.waitForFinished(30000))
         return QString();
     return QString::fromUtf8(process.readAllStandardOutput());
@@ -213,6 +214,10 @@ private slots:
         // In reading order: the first day before the second.
         QVERIFY(text.indexOf(QStringLiteral("Bench press")) <
                 text.indexOf(QStringLiteral("Squat")));
+        // Nothing past the right margin: 15 mm (42.5 pt) of the A4 page's 595.3 pt.
+        static const QRegularExpression word(QStringLiteral("xMax=\"([\\d.]+)\"[^>]*>([^<]*)<"));
+        for (const auto &box : word.globalMatch(PdfText(path, QStringLiteral("-bbox"))))
+            QVERIFY2(box.captured(1).toDouble() <= 553.3, qPrintable(box.captured(2)));
     }
     void longDayRunsOverSeveralPages()
     {
