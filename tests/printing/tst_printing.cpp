@@ -261,7 +261,7 @@ private slots:
                 rows.append(QStringLiteral("Row%1 3x10 20").arg(e));
             QVERIFY(testsupport::BuildDiary(
                 diary,
-                QStringLiteral("%1.3.2007 \"%4\" Push%1[%2] Pull%1[%3]")
+                QStringLiteral("%1.3.2007 \"%4\" Push%1[%2] Pull%1[%3] Rest%1")
                     .arg(d)
                     .arg(rows.join(u", "), rows.mid(0, 1 + d % 7).join(u", "),
                          QStringLiteral("Slept well.\n").repeated(1 + d % 3))));
@@ -273,7 +273,7 @@ private slots:
         const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
         QVERIFY(pages.size() > 10);
         static const QRegularExpression heading(QStringLiteral(
-            "^(\\w+day, \\d+ March 2007|(Push|Pull)\\d+ Not yet|Exercise .*|Notes)$"));
+            "^(\\w+day, \\d+ March 2007|(Push|Rest|Pull)\\d+ Not yet|Exercise .*|Notes)$"));
         for (int page = 0; page + 1 < pages.size(); ++page) {
             QStringList lines;
             for (const QString &line : pages.at(page).split(u'\n'))
