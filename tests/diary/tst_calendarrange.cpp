@@ -245,6 +245,7 @@ void TestCalendarRange::rangeDialog_data()
     // Typed counts are taken as they are, also outside the spin buttons' steps.
     QTest::newRow("typed 100") << "days" << QDate() << "100" << march1 << 100;
     QTest::newRow("typed 5") << "days" << QDate() << "5" << march1 << 5;
+    QTest::newRow("typed 99") << "days" << QDate() << "99" << march1 << 99;
     QTest::newRow("typed 1000") << "days" << QDate() << "1000" << march1 << 1000;
     QTest::newRow("typed digits only") << "days" << QDate() << "4x2-" << march1 << 42;
 }
