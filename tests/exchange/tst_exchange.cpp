@@ -143,6 +143,14 @@ private slots:
                "Barbell_Curl 1x10 30 \"last one slow\"]"
             << "5: time or distance only\n6: reps 300 outside 0..200\n7: time or distance only"
             << QString();
+        QTest::newRow("fitnotes: the most repetitions a set may have, and one more")
+            << WriteTemp(QStringLiteral("reps.csv"),
+                         "Date,Exercise,Category,Weight (kgs),Reps\n"
+                         "2025-03-29,Squat,Legs,60,200\n"
+                         "2025-03-29,Squat,Legs,60,201\n")
+            << "FitNotes CSV"
+            << "29.3.2025 Legs:done[Squat 1x200 60]"
+            << "3: reps 201 outside 0..200" << QString();
         QTest::newRow("liftlog: a session past midnight, units per row, notes")
             << Data("liftlog.csv") << "LiftLog CSV"
             << "2.6.2025 Workout:done[Squat 2x5 100, Bench_Press 2x8 61.23 \"paused, 1s\"]; "
