@@ -197,8 +197,7 @@ private slots:
         QVERIFY(testsupport::WriteFile(names, "Squats\n"));
         const Run run = RunCli({"import", Data("strong.csv"), "--diary", m_diary, "--map",
                                 "Bench Press (Barbell) = Bench press"});
-        QFile::remove(map);
-        QFile::remove(names);
+        QVERIFY(QFile::remove(map) && QFile::remove(names));
         // Only the name no choice joins is pointed out.
         QVERIFY2(run.exitCode == 0 && run.out.count("is no exercise") == 1 &&
                      run.out.contains("\"Squat\" is no exercise of the diary; the closest is "
