@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QDateTimeAxis>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -52,11 +53,12 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     testsupport::BeginGuiCase(QDateTime(QDate(2007, 3, 20), QTime(10, 0)));
     DiaryUnderTest diary;
     DiaryDatabase &database = diary.Reset();
-    QVERIFY(BuildDiary(database,
-                       QStringLiteral("7.3.2007 Strength:done[Bench_press 3x3 89.75]; "
-                                      "10.1.2007 Strength:done[bench_press_ 3x5 80]; "
-                                      "14.2.2007 Strength:done[Bench_press 3x5 85]; "
-                                      "14.3.2007 Strength:done[Squat 3x5 100, Pull-up 3x8 done]")));
+    QVERIFY(
+        BuildDiary(database,
+                   QStringLiteral("7.3.2007 Strength:done[Bench_press 3x3 89.75, Squat 3x5 100]; "
+                                  "10.1.2007 Strength:done[bench_press_ 3x5 80]; "
+                                  "14.2.2007 Strength:done[Bench_press 3x5 85]; "
+                                  "14.3.2007 Strength:done[Squat 3x5 100, Pull-up 3x8 done]")));
 
     auto window = OpenWindow(diary.File());
     window->ExecuteCommand(CommandId::Progress);
@@ -71,11 +73,21 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     const auto *axis = qobject_cast<QDateTimeAxis *>(chart->chart()->axes(Qt::Horizontal)[0]);
     QCOMPARE(axis->min().date(), QDate(2007, 2, 26));
 
+    // A measure the user chose stays when a weighted exercise is shown next.
+    auto *measure = page->findChild<QComboBox *>();
+    QTest::keyClick(measure, Qt::Key_Down); // from Most repetitions to Sets
     page->FilterBox()->setText(QStringLiteral(" SQU "));
     QCOMPARE(page->ChosenExercise(), "Squat"); // the chart follows the filter
-    page->FilterBox()->clear();
+    QCOMPARE(measure->currentData(), int(ProgressMeasure::Sets));
+    QTest::keyClick(measure, Qt::Key_Home);
+    // Of equal best values the first is named.
+    QCOMPARE(chart->accessibleDescription(),
+             "Squat, Heaviest weight (kg), All time: first 100 on 7 March 2007, latest 100 on 14 "
+             "March 2007, best 100 on 7 March 2007");
     QVERIFY(!page->ChooseExercise(QStringLiteral("Deadlift")));
-    QVERIFY(page->ChooseExercise(QStringLiteral("BENCH PRESS")));
+    QVERIFY(page->ChooseExercise(QStringLiteral("BENCH PRESS"))); // listed although filtered out
+    QVERIFY(!page->ExerciseList()->currentItem()->isHidden());
+    page->FilterBox()->clear();
     QCOMPARE(Values(chart->Line()), (QList<double> {80.0, 85.0, 89.75}));
     for (const auto &[x, nearest] : {std::pair {QDate(2007, 1, 1), QDate(2007, 1, 10)},
                                      {QDate(2007, 2, 16), QDate(2007, 2, 14)},
@@ -93,6 +105,10 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     // The year grid by keyboard: from today a week back and a day on; Enter selects that day.
     CConsistencyPage *consistency = dialog->Consistency();
     CYearGrid *grid = consistency->Grid();
+    QAccessibleInterface *days = QAccessible::queryAccessibleInterface(grid);
+    consistency->ShowYear(2008);
+    QAccessibleInterface *leapDay = days->child(365); // gone when a year of 365 days is shown
+    QVERIFY(leapDay && leapDay->isValid());
     consistency->ShowYear(2007);
     auto *months = static_cast<QGridLayout *>(consistency->MonthShare(1)->parentWidget()->layout());
     QCOMPARE((QStringList {static_cast<QLabel *>(months->itemAtPosition(0, 11)->widget())->text(),
@@ -103,12 +119,12 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_Return})
         QTest::keyClick(grid, key);
     QCOMPARE(window->WorkoutAreaDay()->GetDate().ToQDate(), QDate(2007, 3, 14));
-    QAccessibleInterface *days = QAccessible::queryAccessibleInterface(grid);
     QCOMPARE(days->childCount(), 365);
     QCOMPARE(days->child(grid->CurrentIndex())->text(QAccessible::Name),
              QStringLiteral("Wednesday 14 March 2007: All workouts done"));
     QCOMPARE(days->child(0)->text(QAccessible::Name), "Monday 1 January 2007: No workout");
-    QVERIFY(!days->child(365) && days->child(0)->text(QAccessible::Description).isEmpty() &&
+    QVERIFY(!days->child(365) && !leapDay->isValid() &&
+            days->child(0)->text(QAccessible::Description).isEmpty() &&
             days->child(0)->state().focusable);
     // A left click selects a day; a right click does not.
     QTest::mouseClick(grid, Qt::RightButton, {}, grid->SquareOf({2007, 3, 7}).center());
@@ -137,6 +153,12 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, onScreen);
     QVERIFY(window->WorkoutAreaDay());
     QCOMPARE(window->WorkoutAreaDay()->GetDate().ToQDate(), QDate(2007, 2, 14));
+
+    // The chart follows a change of appearance.
+    QPalette palette = chart->palette();
+    palette.setColor(QPalette::Base, QColor(30, 30, 30));
+    chart->setPalette(palette);
+    QCOMPARE(chart->chart()->backgroundBrush().color(), QColor(30, 30, 30));
 
     // The chart saves as a PNG.
     QTemporaryDir folder;
