@@ -182,11 +182,10 @@ private slots:
     {
         QFETCH(int, index);
         QFETCH(QString, names);
-        QCOMPARE(
-            QStringList({CalendarRange::WeekdayName(index), CalendarRange::WeekdayShortName(index),
-                         CalendarRange::FirstOfMonthLabel(index)})
-                .join(u'|'),
-            names);
+        const QStringList shown {CalendarRange::WeekdayName(index),
+                                 CalendarRange::WeekdayShortName(index),
+                                 CalendarRange::FirstOfMonthLabel(index)};
+        QCOMPARE(shown.join(u'|'), names);
     }
     // A week's row is four fifths of an eighth of the grid's width, less a pixel, never none.
     void weekRowHeights()
