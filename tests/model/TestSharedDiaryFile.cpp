@@ -239,18 +239,28 @@ private slots:
         QVERIFY(diary.file.Save().saved);
         QVERIFY(testsupport::FileIdentity(m_path) != before);
     }
+    // A damaged file found when opening or when taking in is kept aside before the save.
+    void damagedFileIsSetAsideBeforeSaving_data()
+    {
+        QTest::addColumn<bool>("atOpen");
+        QTest::newRow("found on taking in") << false;
+        QTest::newRow("found on opening") << true;
+    }
     void damagedFileIsSetAsideBeforeSaving()
     {
+        QFETCH(bool, atOpen);
         Program diary(Winner::Memory);
-        QVERIFY(WriteFirst(diary, QStringLiteral("1:a")));
         const QByteArray damaged("1.12.2026\r\n0\r\nchanged by hand\r\n\xA9\r\n0123");
-        QVERIFY(testsupport::WriteFile(m_path, damaged));
-
-        const SharedDiaryFile::Outcome refreshed = diary.file.Refresh();
-        QVERIFY(refreshed.diskDamaged);
-        QVERIFY(!refreshed.memoryChanged);
-        QCOMPARE(DescribeDiary(diary.database), DecemberDays(QStringLiteral("1:a")));
-
+        if (atOpen) {
+            QVERIFY(testsupport::WriteFile(m_path, damaged) && !diary.file.Open(m_path));
+            FillDays(diary.database, QStringLiteral("1:a"));
+        } else {
+            QVERIFY(WriteFirst(diary, QStringLiteral("1:a")));
+            QVERIFY(testsupport::WriteFile(m_path, damaged));
+            const SharedDiaryFile::Outcome refreshed = diary.file.Refresh();
+            QVERIFY(refreshed.diskDamaged && !refreshed.memoryChanged);
+            QCOMPARE(DescribeDiary(diary.database), DecemberDays(QStringLiteral("1:a")));
+        }
         const SharedDiaryFile::Outcome saved = diary.file.Save();
         QVERIFY(saved.saved);
         QVERIFY(saved.keptDamagedFile.startsWith(m_path + QStringLiteral(".damaged-")));
