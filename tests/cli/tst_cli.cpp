@@ -107,7 +107,7 @@ private slots:
             "Added 2 workouts with 5 exercises (1 new day), 2025-03-28 to 2025-03-30.", true);
         row("import liftlog, no name close to Deadlift", // so no proposal for it
             {"import", Data("liftlog.csv"), "--format", "liftlog"}, 0,
-            "Added 2 workouts with 4 exercises (2 new days), 2025-06-02 to 2025-06-03.", true,
+            "Added 2 workouts with 5 exercises (2 new days), 2025-06-02 to 2025-06-03.", true,
             "\"Deadlift\" is no exercise");
         row("import while another program saves", {"import", Data("hevy.csv"), "+saving"}, 1,
             "being saved by another program");

@@ -154,7 +154,8 @@ private slots:
         QTest::newRow("liftlog: a session past midnight, units per row, notes")
             << Data("liftlog.csv") << "LiftLog CSV"
             << "2.6.2025 Workout:done[Squat 2x5 100, Bench_Press 2x8 61.23 \"paused, 1s\"]; "
-               "3.6.2025 Workout:done[Deadlift 1x3 140 \"grip failed\", Deadlift 1x3 140.61]"
+               "3.6.2025 Workout:done[Deadlift 1x3 140 \"grip failed\", Deadlift 1x3 140.61, Row "
+               "1x10 60]"
             << "8: unreadable timestamp \"yesterday\"\n9: unknown unit \"stone\"" << QString();
         QTest::newRow("fitnotes: pounds, a date without categories")
             << Data("fitnotes_lbs.csv") << "FitNotes CSV"
@@ -372,6 +373,7 @@ private slots:
         QTest::newRow("diary name in the plural") << "Dip|Dips";
         QTest::newRow("one edit") << "Pull Up|Pull-up";
         QTest::newRow("one letter more") << "Squatt|Squat";
+        QTest::newRow("one edit in five letters") << "Squad|Squat";
         QTest::newRow("two edits in a long name") << "Bnech Press|Bench press";
         QTest::newRow("two edits in ten letters") << "Bakc squat|Back squat";
         QTest::newRow("fewest edits win") << "Hack squatt|Hack squat";

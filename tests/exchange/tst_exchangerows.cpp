@@ -34,6 +34,9 @@ private slots:
         QTest::newRow("a workout without exercises, a day without workouts")
             << "2025-03-05,,1,Rest,,,,,,,,,,\n2025-03-06,sick,,,,,,,,,,,,"
             << "5.3.2025 Rest; 6.3.2025 \"sick\"" << QString();
+        QTest::newRow("an exercise's position again: another day")
+            << "2025-03-05,,1,Push,,1,Bench,3,10,0,0,60,,\n2025-03-05,,1,Push,,1,Dips,1,8,0,0,0,,"
+            << "5.3.2025 Push[Bench 3x10 60 notyet]; 5.3.2025 Push[Dips 1x8]" << QString();
         const auto skipped = [](const char *name, int field, const char *value,
                                 const char *reason) {
             QStringList fields =
