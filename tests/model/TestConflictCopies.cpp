@@ -359,16 +359,15 @@ private slots:
     void syncIgnoreKeepsWhatIsThere()
     {
         const QString folder = DataFolder::DatabaseFolder();
-        QVERIFY(WriteFile(folder + QStringLiteral("/.stignore"), "Photos"));
-        QVERIFY(DiaryFolderSwitch::WriteSyncIgnore(folder));
-        const QByteArray once = ReadFile(folder + QStringLiteral("/.stignore"));
-        QVERIFY(DiaryFolderSwitch::WriteSyncIgnore(folder));
-        QCOMPARE(ReadFile(folder + QStringLiteral("/.stignore")), once);
-        QVERIFY(once.startsWith("Photos\n"));
-        QVERIFY(once.contains("(?d)*.lock\n"));
+        const QString path = folder + QStringLiteral("/.stignore");
+        QVERIFY(WriteFile(path, "") && DiaryFolderSwitch::WriteSyncIgnore(folder));
+        const QByteArray patterns = ReadFile(path);
+        QVERIFY(patterns.startsWith("// Repbook") && patterns.contains("(?d)*.lock\n"));
+        QVERIFY(WriteFile(path, "Photos") && DiaryFolderSwitch::WriteSyncIgnore(folder));
+        QVERIFY(DiaryFolderSwitch::WriteSyncIgnore(folder)); // written once only
+        QCOMPARE(ReadFile(path), "Photos\n" + patterns);
         // An ignore file that cannot be read is not written over.
-        QVERIFY(QFile::remove(folder + QStringLiteral("/.stignore")));
-        QVERIFY(QDir(folder).mkdir(QStringLiteral(".stignore")));
+        QVERIFY(QFile::remove(path) && QDir(folder).mkdir(QStringLiteral(".stignore")));
         QVERIFY(!DiaryFolderSwitch::WriteSyncIgnore(folder));
     }
 
