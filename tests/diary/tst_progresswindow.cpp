@@ -9,6 +9,7 @@
 #include "progress/CProgressChart.h"
 #include "progress/CProgressDlg.h"
 #include "progress/CYearGrid.h"
+#include "progress/ChartRange.h"
 #include "widgets/FileDialog.h"
 
 #include <QAccessible>
@@ -24,6 +25,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <QTreeWidget>
 
 using namespace diarytest;
@@ -89,6 +91,14 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     QVERIFY(!page->ExerciseList()->currentItem()->isHidden());
     page->FilterBox()->clear();
     QCOMPARE(Values(chart->Line()), (QList<double> {80.0, 85.0, 89.75}));
+    // The calendar's span: a change of one end redraws; hovering a point names it.
+    page->ChooseSpan(ChartSpan::Calendar);
+    for (const QDate last : {QDate(2007, 3, 31), QDate(2007, 2, 28)})
+        page->SetCalendarSpan({QDate(2007, 1, 1), last});
+    QCOMPARE(Values(chart->Line()), (QList<double> {80.0, 85.0}));
+    emit chart->Line()->hovered(chart->Line()->at(1), true);
+    QCOMPARE(QToolTip::text(), "Wednesday, February 14, 2007\nHeaviest weight (kg): 85");
+    page->ChooseSpan(ChartSpan::AllTime);
     for (const auto &[x, nearest] : {std::pair {QDate(2007, 1, 1), QDate(2007, 1, 10)},
                                      {QDate(2007, 2, 16), QDate(2007, 2, 14)},
                                      {QDate(2007, 4, 1), QDate(2007, 3, 7)}})
