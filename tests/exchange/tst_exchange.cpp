@@ -62,8 +62,9 @@ void AddDay(DiaryDatabase &diary, const DateValue &date, const QString &notes,
 }
 
 // A generated year with what is hard to keep: days sharing a date (also next to each other),
-// notes with line breaks, quotes and separators, days without workouts and workouts without
-// exercises, an impossible date, unnamed entries, odd statuses and unrounded weights.
+// notes with line breaks, quotes, separators and blanks at either end, days without workouts and
+// workouts without exercises, an impossible date, unnamed entries, odd statuses and unrounded
+// weights.
 void FillHardDiary(DiaryDatabase &diary, quint32 seed)
 {
     DiaryGenerator::Fill(diary, 1);
@@ -71,8 +72,8 @@ void FillHardDiary(DiaryDatabase &diary, quint32 seed)
     const DateValue first = DiaryGenerator::FirstDate();
     for (int i = 0; i < 40; ++i) {
         const DateValue date = first + random.bounded(400);
-        const QString notes =
-            i % 3 ? QStringLiteral("note %1\nsecond, \"line\"").arg(i) : QString();
+        const QString notes = i % 3 ? QStringLiteral("note %1\nsecond, \"line\"").arg(i)
+                                    : (i % 2 ? QStringLiteral(" easy\t") : QString());
         AddDay(diary, date, notes,
                {{QStringLiteral("Extra %1").arg(i % 3), ProgressStatus::Done},
                 {QStringLiteral("Extra %1").arg(i % 3), ProgressStatus::Failed}},
