@@ -7,6 +7,7 @@
 #include "editing/IDayCellOwner.h"
 #include "images/StatusImageSet.h"
 #include "model/TrainingDay.h"
+#include "model/TrainingProgram.h"
 #include "widgets/CGridCtrl.h"
 
 #include <QtTest>
@@ -43,6 +44,21 @@ inline QString Named(const QString &prefix, int count)
     for (int i = 1; i <= count; ++i)
         exercises.append(prefix + QString::number(i) + QStringLiteral(" 3x10"));
     return exercises.join(QStringLiteral(", "));
+}
+
+// A program of a day per entry: "-" is a day without workouts; otherwise "Workout:exercise count",
+// or the workout's name alone for one exercise.
+inline std::unique_ptr<TrainingProgram> MakeProgram(const QStringList &days)
+{
+    auto program = std::make_unique<TrainingProgram>();
+    for (const QString &wanted : days) {
+        const QString name = wanted.section(u':', 0, 0);
+        const int exercises = wanted.contains(u':') ? wanted.section(u':', 1).toInt() : 1;
+        program->AddDay(BuildDay(
+            wanted == u"-" ? wanted
+                           : QStringLiteral("- %1[%2]").arg(name, Named(name, exercises))));
+    }
+    return program;
 }
 
 // The grid's selected rows (grid rows: 0 = the heading row, 1 = the first exercise).
