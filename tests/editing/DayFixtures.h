@@ -72,25 +72,18 @@ inline QList<int> SelectedRows(const CGridCtrl &grid)
     return rows;
 }
 
-// The open in-place editor of the grid, or nullptr.
-inline QWidget *OpenEditor(const CGridCtrl &grid)
-{
-    const QList<QWidget *> children =
-        grid.viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-    for (QWidget *child : children) {
-        if (!child->isHidden())
-            return child;
-    }
-    return nullptr;
-}
-
-// Moves the focus to a cell with the keyboard's help and opens its editor with F2.
+// Moves the focus to a cell with the keyboard's help and opens its editor with F2: the editor, or
+// nullptr when none opened.
 inline QWidget *StartEditing(CGridCtrl &grid, int row, int col)
 {
     grid.setFocus(Qt::OtherFocusReason);
     grid.SetFocusCell(row, col);
     QTest::keyClick(&grid, Qt::Key_F2);
-    return OpenEditor(grid);
+    for (QWidget *child : grid.viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isHidden())
+            return child;
+    }
+    return nullptr;
 }
 
 // Types `text` over the cell's value and commits it with Enter.
