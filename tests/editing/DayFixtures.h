@@ -7,6 +7,7 @@
 #include "editing/IDayCellOwner.h"
 #include "images/StatusImageSet.h"
 #include "model/TrainingDay.h"
+#include "model/TrainingProgram.h"
 #include "widgets/CGridCtrl.h"
 
 #include <QtTest>
@@ -45,6 +46,21 @@ inline QString Named(const QString &prefix, int count)
     return exercises.join(QStringLiteral(", "));
 }
 
+// A program of a day per entry: "-" is a day without workouts; otherwise "Workout:exercise count",
+// or the workout's name alone for one exercise.
+inline std::unique_ptr<TrainingProgram> MakeProgram(const QStringList &days)
+{
+    auto program = std::make_unique<TrainingProgram>();
+    for (const QString &wanted : days) {
+        const QString name = wanted.section(u':', 0, 0);
+        const int exercises = wanted.contains(u':') ? wanted.section(u':', 1).toInt() : 1;
+        program->AddDay(BuildDay(
+            wanted == u"-" ? wanted
+                           : QStringLiteral("- %1[%2]").arg(name, Named(name, exercises))));
+    }
+    return program;
+}
+
 // The grid's selected rows (grid rows: 0 = the heading row, 1 = the first exercise).
 inline QList<int> SelectedRows(const CGridCtrl &grid)
 {
@@ -56,25 +72,18 @@ inline QList<int> SelectedRows(const CGridCtrl &grid)
     return rows;
 }
 
-// The open in-place editor of the grid, or nullptr.
-inline QWidget *OpenEditor(const CGridCtrl &grid)
-{
-    const QList<QWidget *> children =
-        grid.viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-    for (QWidget *child : children) {
-        if (!child->isHidden())
-            return child;
-    }
-    return nullptr;
-}
-
-// Moves the focus to a cell with the keyboard's help and opens its editor with F2.
+// Moves the focus to a cell with the keyboard's help and opens its editor with F2: the editor, or
+// nullptr when none opened.
 inline QWidget *StartEditing(CGridCtrl &grid, int row, int col)
 {
     grid.setFocus(Qt::OtherFocusReason);
     grid.SetFocusCell(row, col);
     QTest::keyClick(&grid, Qt::Key_F2);
-    return OpenEditor(grid);
+    for (QWidget *child : grid.viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isHidden())
+            return child;
+    }
+    return nullptr;
 }
 
 // Types `text` over the cell's value and commits it with Enter.

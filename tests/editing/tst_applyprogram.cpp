@@ -3,7 +3,6 @@
 #include "common/TestMain.h"
 #include "model/IProgramApplyTarget.h"
 #include "model/ProgramApplier.h"
-#include "model/TrainingProgram.h"
 
 #include <QMap>
 
@@ -16,11 +15,6 @@ namespace {
 const DateValue RangeStart = DateValue::FromDate(2026, 4, 1);
 constexpr int RangeDays = 11; // Wednesday 1 .. Sunday 12
 constexpr int RangeCells = 14; // two week rows
-
-DateValue April(int day)
-{
-    return DateValue::FromDate(2026, 4, day);
-}
 
 // The calendar of the main window as the walk sees it: week rows from the Monday on or before
 // the start, cells referring to the diary's days of their dates.
@@ -55,17 +49,6 @@ private:
     DateValue m_firstShown;
     QMap<qint64, TrainingDay *> m_cells;
 };
-
-// A program from a list of workout names, one per program day; "-" is a rest day.
-std::unique_ptr<TrainingProgram> MakeProgram(const QStringList &days)
-{
-    auto program = std::make_unique<TrainingProgram>();
-    for (const QString &name : days)
-        program->AddDay(BuildDay(name == QLatin1String("-")
-                                     ? name
-                                     : QStringLiteral("- %1[%2]").arg(name, Named(name, 1))));
-    return program;
-}
 
 // "day of the month:workout" for every diary day, ordered by date.
 QStringList AprilDays(DiaryDatabase &diary)
@@ -136,7 +119,7 @@ void TestApplyProgram::walk()
 
     DiaryDatabase diary;
     for (const int day : existing)
-        QVERIFY(BuildDiary(diary, testsupport::DateText(April(day)) + QStringLiteral(" Old")));
+        QVERIFY(BuildDiary(diary, QStringLiteral("%1.4.2026 Old").arg(day)));
     diary.SetModified(false);
     const auto prog = MakeProgram(program);
     FakeCalendar calendar(diary, RangeStart);

@@ -1,5 +1,6 @@
 #include "DayFixtures.h"
 #include "common/GuiTest.h"
+#include "common/TestFiles.h"
 #include "common/TestMain.h"
 #include "editing/CDayTabCtrl.h"
 #include "editing/CEditorDlg.h"
@@ -24,20 +25,6 @@ namespace {
 
 // A day per entry: "-" is a day without workouts; otherwise "Workout:exercise count".
 using DaySpecs = QStringList;
-
-std::unique_ptr<TrainingProgram> MakeProgram(const DaySpecs &days)
-{
-    auto program = std::make_unique<TrainingProgram>();
-    for (const QString &wanted : days) {
-        const QString name = wanted.section(QLatin1Char(':'), 0, 0);
-        const int exercises = wanted.section(QLatin1Char(':'), 1, 1).toInt();
-        program->AddDay(
-            BuildDay(wanted == QLatin1String("-")
-                         ? wanted
-                         : QStringLiteral("- %1[%2]").arg(name, Named(name, exercises))));
-    }
-    return program;
-}
 
 // The program's days in the diary notation without the date all program days share and the sets
 // of the made exercises ("A[A1, A2]", an empty day "-"), separated by "; ".
@@ -143,13 +130,8 @@ private slots:
         else
             m_dlg->RunCommand(how);
 
-        // The question asked exactly when an answer was queued: see cleanup().
-        const auto shown = MessageBox::takeShown();
-        if (!shown.isEmpty()) {
-            QCOMPARE(shown.first().icon, QMessageBox::Question);
-            QCOMPARE(shown.first().buttons,
-                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        }
+        // The question asked exactly when an answer was queued, with that answer among its
+        // buttons: see cleanup().
         if (exits) {
             QCOMPARE(m_dlg->isVisible(), !left);
             if (left)
@@ -166,16 +148,6 @@ private slots:
             QCOMPARE(onDisk.Open(path), true);
             QCOMPARE(onDisk.GetDay(0)->GetNotes(), saved ? QStringLiteral("changed") : QString());
         }
-    }
-
-    // The tabs and the day's grid show the image set the owner chose.
-    void tabsAndGridUseTheChosenImages()
-    {
-        LoadProgram({"A:3"});
-        const QImage flag = StatusImageSet(false, StatusImageSize::Small16).NotYet().toImage();
-        CDayTabCtrl *tabs = m_dlg->GetTabCtrl();
-        QCOMPARE(tabs->GetTabBar()->TabImage(0)->toImage(), flag);
-        QCOMPARE(tabs->GetGrid()->GetItemImage(1, ExerciseColumns::Status)->toImage(), flag);
     }
 
     // The editor's commands on the program: days moved (the shown day stays shown), removed, added;
@@ -259,10 +231,15 @@ private slots:
             QCOMPARE(Days().IsCellSelected(row, 0), row == shown);
     }
 
+    // An opened program shows the image set the owner chose, on its tabs and in the day's grid.
     // Enter saves the program (Save is the default button); other keys do not.
-    void enterSavesOtherKeysDoNot()
+    void openedShowsTheChosenImagesAndEnterSaves()
     {
         LoadProgram({QStringLiteral("A:1"), QStringLiteral("B:1")});
+        const QImage flag = StatusImageSet(false, StatusImageSize::Small16).NotYet().toImage();
+        CDayTabCtrl *tabs = m_dlg->GetTabCtrl();
+        QCOMPARE(tabs->GetTabBar()->TabImage(0)->toImage(), flag);
+        QCOMPARE(tabs->GetGrid()->GetItemImage(1, ExerciseColumns::Status)->toImage(), flag);
         m_dlg->Program().GetDay(1)->GetWorkout(0)->SetName(QStringLiteral("C"));
         const auto savedName = [this] {
             TrainingProgram saved;
@@ -300,9 +277,7 @@ private slots:
         LoadProgram({QStringLiteral("A:1")});
         const QString loaded = m_dlg->GetFileName();
         m_dlg->Program().GetDay(0)->SetNotes(QStringLiteral("changed"));
-        QFile damaged(m_folder->filePath(QStringLiteral("damaged.rpp")));
-        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("not a program") > 0);
-        damaged.close();
+        QVERIFY(testsupport::WriteFile(m_folder->filePath("damaged.rpp"), "not a program"));
         const QString path = chosen.isEmpty() ? QString() : m_folder->filePath(chosen);
         FileDialog::setNextFileNames({path});
         // Opening another program first asks whether the changed one is saved: No.

@@ -104,8 +104,7 @@ private slots:
         }
         if (warned)
             MessageBox::setNextAnswers({QMessageBox::Ok});
-        auto *buttons = dialog.findChild<QDialogButtonBox *>();
-        buttons->buttons().at(ok ? 0 : 1)->click();
+        dialog.findChild<QDialogButtonBox *>()->buttons().at(ok ? 0 : 1)->click();
 
         QCOMPARE(settings.Read(SettingsKeys::TipNotifyTime), expected);
         const bool stores = ok && !warned;

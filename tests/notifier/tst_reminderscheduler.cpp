@@ -228,31 +228,6 @@ private slots:
                     QStringLiteral("step %1 \"%2\": got %3").arg(i + 1).arg(steps.at(i), problem)));
         }
     }
-
-    void recordsOfWrongLengthAreIgnored_data()
-    {
-        QTest::addColumn<QByteArray>("trainRecord");
-        QTest::addColumn<int>("expectedState");
-        const QByteArray today = NotifyTimeRecord::Encode(QDateTime(m_base, QTime(7, 0)));
-        QTest::newRow("16 bytes: acknowledged today") << today << 0;
-        QTest::newRow("15 bytes") << today.left(15) << 1;
-        QTest::newRow("17 bytes") << today + '\0' << 1;
-        QTest::newRow("empty") << QByteArray() << 1;
-        QTest::newRow("all zero: unset") << QByteArray(16, '\0') << 1;
-        QTest::newRow("no date in it") << QByteArray(16, '\x7f') << 1;
-    }
-
-    void recordsOfWrongLengthAreIgnored()
-    {
-        QFETCH(QByteArray, trainRecord);
-        QFETCH(int, expectedState);
-        AddDay(QStringLiteral("d0"), true);
-        m_settings.Write(SettingsKeys::TrainNotified, trainRecord);
-        m_now = QDateTime(m_base, QTime(9, 0));
-        NewScheduler();
-        m_scheduler->EvaluateReminderState();
-        QCOMPARE(int(m_scheduler->GetState()), expectedState);
-    }
 };
 
 REPBOOK_TEST_MAIN_CORE(TestReminderScheduler)

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+using namespace NotifyTimeRecord;
 using namespace PasswordDigest;
 
 namespace {
@@ -50,26 +51,26 @@ private slots:
         QCOMPARE(notifier.Read(SettingsKeys::FirstName), QStringLiteral("Anna"));
     }
 
-    void encodesLittleEndianFieldsInOrder()
+    // The reminder's 16-byte record: little-endian fields in order, the weekday and milliseconds
+    // written but not read; an invalid or null date is written as an unset record.
+    void notifyTimeRecordFields()
     {
         // Sunday 6 December 2026, 18:00:10.250
         const QDateTime moment(QDate(2026, 12, 6), QTime(18, 0, 10, 250));
-        QCOMPARE(NotifyTimeRecord::Encode(moment).toHex(),
-                 QByteArray("ea070c0000000600120000000a00fa00"));
+        QCOMPARE(Encode(moment).toHex(), QByteArray("ea070c0000000600120000000a00fa00"));
         // Monday is 1.
-        QCOMPARE(NotifyTimeRecord::Encode(QDateTime(QDate(2026, 12, 7), QTime(0, 0))).mid(4, 2),
+        QCOMPARE(Encode(QDateTime(QDate(2026, 12, 7), QTime(0, 0))).mid(4, 2),
                  QByteArray::fromHex("0100"));
         // The last year the record holds.
-        QCOMPARE(NotifyTimeRecord::Encode(QDateTime(QDate(65535, 1, 1), QTime(0, 0))).left(2),
+        QCOMPARE(Encode(QDateTime(QDate(65535, 1, 1), QTime(0, 0))).left(2),
                  QByteArray::fromHex("ffff"));
-    }
-
-    void decodesAndIgnoresWeekdayAndMilliseconds()
-    {
+        // Read with another weekday: the weekday is not read, nor are the milliseconds.
         const QByteArray bytes = QByteArray::fromHex("ea070c0003000600120000000a00fa00");
-        const QDateTime moment(QDate(2026, 12, 6), QTime(18, 0, 10));
-        QCOMPARE(NotifyTimeRecord::Decode(bytes), moment);
-        QCOMPARE(NotifyTimeRecord::ToDateValue(bytes).ToQDateTime(), moment); // with its time
+        QCOMPARE(Decode(bytes), moment.addMSecs(-250));
+        QCOMPARE(ToDateValue(bytes).ToQDateTime(), moment.addMSecs(-250)); // with its time
+        for (const DateValue &unset : {DateValue::MakeInvalid(), DateValue::MakeNull()})
+            QCOMPARE(FromDateValue(unset), QByteArray(16, '\0'));
+        QCOMPARE(Encode(QDateTime()), QByteArray(16, '\0'));
     }
 
     void unusableRecordsAreInvalid_data()
@@ -85,16 +86,8 @@ private slots:
     void unusableRecordsAreInvalid()
     {
         QFETCH(QByteArray, bytes);
-        QVERIFY(!NotifyTimeRecord::Decode(bytes).isValid());
-        QVERIFY(!NotifyTimeRecord::ToDateValue(bytes).IsValid());
-        QCOMPARE(NotifyTimeRecord::ToDateValue(bytes).GetYear(), -1);
-    }
-
-    void invalidAndNullDatesAreWrittenUnset()
-    {
-        QCOMPARE(NotifyTimeRecord::FromDateValue(DateValue::MakeInvalid()), QByteArray(16, '\0'));
-        QCOMPARE(NotifyTimeRecord::FromDateValue(DateValue::MakeNull()), QByteArray(16, '\0'));
-        QCOMPARE(NotifyTimeRecord::Encode(QDateTime()), QByteArray(16, '\0'));
+        QVERIFY(!Decode(bytes).isValid());
+        QVERIFY(!ToDateValue(bytes).IsValid());
     }
 
     // A password opens only when typed exactly, whether stored as a record or, by older settings,

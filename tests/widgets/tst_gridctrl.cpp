@@ -34,11 +34,6 @@ void Fill(CGridCtrl &grid, int rows = 5)
     }
 }
 
-QPoint CentreOf(const CGridCtrl &grid, int row, int col)
-{
-    return grid.CellRect(row, col).center();
-}
-
 // The filled grid, shown.
 struct ShownGrid : CGridCtrl
 {
@@ -104,8 +99,7 @@ private slots:
         image.fill(Qt::red);
         const int row = grid.InsertRow();
         grid.SetItemImage(row, 2, &image);
-        QVERIFY(grid.GetItemImage(row, 2));
-        QCOMPARE(grid.GetItemImage(row, 2)->toImage(), image.toImage());
+        QCOMPARE(grid.GetItemImage(row, 2), &image); // the grid keeps the caller's picture
         grid.SetItemImage(row, 2, nullptr);
         QCOMPARE(grid.GetItemImage(row, 2), nullptr);
         for (const int outside : {0, 7})
@@ -272,7 +266,7 @@ private slots:
         ShownGrid grid;
         grid.setFocus();
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
-                          CentreOf(grid, start.row, start.col));
+                          grid.CellRect(start.row, start.col).center());
         QSignalSpy changed(&grid, &CGridCtrl::selectionChangedTo);
         QTest::keyClick(&grid, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(grid.GetFocusCell(), focus);
@@ -362,8 +356,8 @@ private slots:
         grid.SetColumnWidth(1, 60);
         grid.SetItemText(2, 1, text);
         QVERIFY(QTest::qWaitForWindowExposed(&grid));
-        QHelpEvent help(QEvent::ToolTip, CentreOf(grid, 2, 1),
-                        grid.viewport()->mapToGlobal(CentreOf(grid, 2, 1)));
+        const QPoint centre = grid.CellRect(2, 1).center();
+        QHelpEvent help(QEvent::ToolTip, centre, grid.viewport()->mapToGlobal(centre));
         QApplication::sendEvent(grid.viewport(), &help);
         QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(),
                  tip.startsWith(u'<') ? "<qt>" + tip.toHtmlEscaped() + "</qt>" : tip);
