@@ -29,7 +29,7 @@ ReminderScheduler::ReminderScheduler(const DiaryDatabase &database, SettingsStor
 void ReminderScheduler::LoadDate(const SettingsKeys::BinarySetting &key, DateValue &date) const
 {
     const std::optional<QByteArray> record = m_settings.Read(key);
-    if (record && NotifyTimeRecord::HasRecordSize(*record))
+    if (record) // a record of the wrong length reads as unset
         date = NotifyTimeRecord::ToDateValue(*record);
 }
 

@@ -47,14 +47,9 @@ QByteArray FromDateValue(const DateValue &value)
     return Encode(value.ToQDateTime());
 }
 
-bool HasRecordSize(const QByteArray &bytes)
-{
-    return bytes.size() == Size;
-}
-
 QDateTime Decode(const QByteArray &bytes)
 {
-    if (!HasRecordSize(bytes))
+    if (bytes.size() != Size)
         return {};
     Fields fields {};
     for (int i = 0; i < FieldCount; ++i)

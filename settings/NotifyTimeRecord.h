@@ -16,9 +16,6 @@ inline constexpr int Size = 16;
 QByteArray Encode(const QDateTime &moment);
 QByteArray FromDateValue(const DateValue &value);
 
-// True when the bytes have the record's length; only then is the record used at all.
-bool HasRecordSize(const QByteArray &bytes);
-
 // An unset record, a record of the wrong length and one whose fields form no date give an
 // invalid QDateTime / an invalid DateValue.
 QDateTime Decode(const QByteArray &bytes);
