@@ -180,10 +180,13 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
     QCOMPARE(page->ImageTitle(), "Bench press \u2014 Heaviest weight \u2014 All time");
     QVERIFY(QImage(folder.filePath(QStringLiteral("chart.png"))).height() > chart->height());
 
-    // Days removed in the diary: the window reads it again.
+    // A weight changed in the diary, no best with it; then days removed.
+    database.FindDay(Date(2007, 1, 10))->GetWorkout(0)->GetExercise(0)->SetWeight(81);
+    window->Progress().DiaryChanged();
+    QTRY_COMPARE(Values(chart->Line()), (QList<double> {81.0, 85.0, 89.75}));
     QVERIFY(!page->ShowsEmptyState());
     window->RemoveFocusedDay();
-    QTRY_COMPARE(Values(chart->Line()), (QList<double> {80.0, 89.75}));
+    QTRY_COMPARE(Values(chart->Line()), (QList<double> {81.0, 89.75}));
     QCOMPARE(records->item(2, 2)->data(Qt::UserRole).toDate(), QDate(2007, 1, 10));
     for (const QDate date : {QDate(2007, 1, 10), QDate(2007, 3, 7), QDate(2007, 3, 14)}) {
         window->ShowDate(date);
