@@ -138,7 +138,7 @@ bool DiaryHistory::Redo()
 
 bool DiaryHistory::Step(bool undo)
 {
-    if (m_recording || (m_hooks.isBusy && m_hooks.isBusy()))
+    if (IsBusy())
         return false;
     const int index = undo ? m_stack->index() - 1 : m_stack->index();
     const auto *step = dynamic_cast<const DaysChangeCommand *>(m_stack->command(index));

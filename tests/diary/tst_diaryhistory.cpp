@@ -20,6 +20,7 @@
 #include "widgets/MessageBox.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -149,6 +150,12 @@ void TestDiaryHistory::commands()
         QVERIFY(!undo->isEnabled());
         QVERIFY(window->History().Redo());
         QCOMPARE(Bytes(), after);
+    }
+    {
+        QDialog open(window.get()); // undo waits while a dialog is open
+        open.setWindowModality(Qt::ApplicationModal);
+        open.show();
+        QVERIFY(!window->History().Undo() && Bytes() == after);
     }
     QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
     ShownTexts();

@@ -281,6 +281,8 @@ private slots:
         });
         row("RemoveWorkout", true,
             [](DiaryDatabase &db) { return db.GetDay(0)->RemoveWorkout(0) == 0; });
+        row("TakeWorkout", true,
+            [](DiaryDatabase &db) { return db.GetDay(0)->TakeWorkout(0) != nullptr; });
         row("RemoveAllWorkouts", true, [](DiaryDatabase &db) {
             return db.GetDay(0)->RemoveAllWorkouts(), db.GetDay(0)->IsEmpty();
         });
