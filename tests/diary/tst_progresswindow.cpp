@@ -48,7 +48,24 @@ class TestProgressWindow : public QObject
 
 private slots:
     void followsDiaryAndSelectsClickedDay();
+    void narrowedChartShowsWeeks();
 };
+
+void TestProgressWindow::narrowedChartShowsWeeks()
+{
+    // 200 days in a row, from a Monday: a point for each when wide, for each week when narrowed.
+    QList<ExerciseDayStats> days;
+    for (int i = 0; i < 200; ++i)
+        days.append({.date = QDate(2007, 1, 1).addDays(i), .heaviest = 50.0 + i % 7});
+    CProgressChart chart;
+    chart.resize(1600, 400);
+    chart.show();
+    chart.ShowDays(days, ProgressMeasure::Heaviest, WeightUnit(), {}, QString());
+    QTRY_COMPARE(chart.Line()->count(), 200);
+    chart.resize(400, 400);
+    QTRY_COMPARE(chart.Line()->count(), 29);
+    QCOMPARE(Values(chart.Line()).constFirst(), 56.0);
+}
 
 void TestProgressWindow::followsDiaryAndSelectsClickedDay()
 {
