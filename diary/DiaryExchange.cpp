@@ -26,7 +26,7 @@ DiaryExchange::DiaryExchange(QWidget *window, DiaryDatabase &database)
 {
 }
 
-bool DiaryExchange::Export(const QList<const TrainingDay *> &selection)
+void DiaryExchange::Export(const QList<const TrainingDay *> &selection)
 {
     QList<const TrainingDay *> days = DiaryExport::DaysOf(m_database);
     if (!selection.isEmpty() && selection.size() < days.size()) {
@@ -42,7 +42,7 @@ bool DiaryExchange::Export(const QList<const TrainingDay *> &selection)
                                QStringLiteral("day"))),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         if (answer == QMessageBox::Cancel)
-            return false;
+            return;
         if (answer == QMessageBox::Yes)
             days = selection;
     }
@@ -54,18 +54,15 @@ bool DiaryExchange::Export(const QList<const TrainingDay *> &selection)
         FileDialog::InDocuments(
             QStringLiteral("Repbook %1.csv").arg(Clock::Today().toString(Qt::ISODate))));
     if (path.isEmpty())
-        return false;
+        return;
     const auto format =
         QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) == 0
         ? DiaryExport::Format::Json
         : DiaryExport::Format::Csv;
     QString error;
     if (!DiaryExport::WriteFile(path, DiaryExport::Write(days, format, WeightUnitSetting::Read()),
-                                error)) {
+                                error))
         MessageBox::Error(m_window, error);
-        return false;
-    }
-    return true;
 }
 
 std::optional<DiaryImport::Added> DiaryExchange::Import(const OneStep &asOneStep)

@@ -19,9 +19,9 @@ class DiaryExchange
 public:
     DiaryExchange(QWidget *window, DiaryDatabase &database);
 
-    // Writes the whole diary or, when the user chooses so, the selected days. True when a file
-    // was written.
-    bool Export(const QList<const TrainingDay *> &selection);
+    // Writes the whole diary or, when the user chooses so, the selected days; a file that cannot
+    // be written is reported.
+    void Export(const QList<const TrainingDay *> &selection);
     // Runs a change of the diary as one step of the window's history.
     using OneStep = std::function<void(const std::function<void()> &change)>;
 

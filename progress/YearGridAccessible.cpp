@@ -27,7 +27,9 @@ public:
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name && isValid() ? m_grid->Grid()->DayText(m_index) : QString();
+        // A day past the shown year's end has no text (DayText checks the index).
+        return t == QAccessible::Name && m_grid->isValid() ? m_grid->Grid()->DayText(m_index)
+                                                           : QString();
     }
     void setText(QAccessible::Text, const QString &) override { }
     QRect rect() const override

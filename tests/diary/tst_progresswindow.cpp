@@ -151,6 +151,7 @@ void TestProgressWindow::followsDiaryAndSelectsClickedDay()
              QStringLiteral("Wednesday 14 March 2007: All workouts done"));
     QCOMPARE(days->child(0)->text(QAccessible::Name), "Monday 1 January 2007: No workout");
     QVERIFY(!days->child(365) && !leapDay->isValid() &&
+            leapDay->text(QAccessible::Name).isEmpty() &&
             days->child(0)->text(QAccessible::Description).isEmpty() &&
             days->child(0)->state().focusable);
     // A left click selects a day; a right click does not.
