@@ -5,6 +5,9 @@
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
+
 namespace testsupport {
 
 QDateTime DefaultTestMoment()
@@ -36,6 +39,18 @@ QString EndGuiCase()
     MessageBox::takeShown();
     Clock::Reset();
     return problems.join(QLatin1Char('\n'));
+}
+
+void ChooseFromContextMenu(QWidget *target, const QPoint &pos, int entry)
+{
+    QTimer::singleShot(0, [entry] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        menu->setActiveAction(menu->actions().at(entry));
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, target->mapToGlobal(pos));
+    QApplication::sendEvent(target, &event);
 }
 
 } // namespace testsupport

@@ -37,6 +37,9 @@ void WhenModal(std::function<void(Dialog *)> act)
     timer->start();
 }
 
+// Right-clicks target at pos and chooses the entry at index entry of the menu that opens.
+void ChooseFromContextMenu(QWidget *target, const QPoint &pos, int entry);
+
 // The child of type T named name; nullptr when there is none.
 template<typename T>
 T *Child(const QObject *parent, const char *name)

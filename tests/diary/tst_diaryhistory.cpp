@@ -79,7 +79,7 @@ void TestDiaryHistory::init()
     // Out of date order, a date twice, a day outside the range, a status.
     QVERIFY(WriteDiary(
         DataFolder::DatabasePath(),
-        QStringLiteral(R"(20.3.2007 "Only notes"; 6.3.2007 "Heavy" Chest Back; )"
+        QStringLiteral(R"(20.3.2007 "Only notes"; 6.3.2007 "Heavy" Chest[Press] Back; )"
                        R"(7.3.2007 Own; 1.5.2006 Old[Row 3x8 50]; 7.3.2007 "Second" Twice)")));
     QVERIFY(m_diary.File().Open(DataFolder::DatabasePath()));
     m_database->GetDay(1)->GetWorkout(0)->SetStatus(ProgressStatus::Failed, false);
@@ -100,7 +100,7 @@ void TestDiaryHistory::commands_data()
     QTest::addColumn<QString>("step");
     for (const char *row : {"Swap:Swap 6 March", "Merge:Merge 6 March", "Move:Move 6 March",
                             "Copy:Copy 6 March", "view:Edit 6 March", "remove:Remove 6 March",
-                            "notes:Notes 6 March", "apply:Apply program"})
+                            "notes:Notes 6 March", "apply:Apply program", "mark:Mark 6 March"})
         QTest::newRow(row) << QString::fromLatin1(row).section(u':', 0, 0)
                            << QString::fromLatin1(row).section(u':', 1);
 }
@@ -124,6 +124,10 @@ void TestDiaryHistory::commands()
     } else if (command == QStringLiteral("notes")) {
         AnswerNotes(QStringLiteral("Two\nlines"));
         window->ExecuteCommand(CommandId::Notes);
+    } else if (command == QStringLiteral("mark")) { // the exercise menu's Done
+        CGridCtrl *grid = window->WorkoutArea()->GetGrid();
+        grid->SetSelectedRange(1, 0, 1, 1);
+        testsupport::ChooseFromContextMenu(grid->viewport(), grid->CellRect(1, 1).center(), 0);
     } else if (command == QStringLiteral("apply")) {
         const QString program = QDir::temp().filePath(QStringLiteral("history-apply.rpp"));
         QVERIFY(WriteProgram(program, QStringLiteral("1.1.2007 A; 2.1.2007 B")));

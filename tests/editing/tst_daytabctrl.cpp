@@ -1,4 +1,5 @@
 #include "DayFixtures.h"
+#include "common/GuiTest.h"
 #include "common/TestMain.h"
 #include "editing/CDayTabCtrl.h"
 #include "editing/CWorkoutTabBar.h"
@@ -8,9 +9,7 @@
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 
-#include <QContextMenuEvent>
 #include <QHeaderView>
-#include <QMenu>
 
 using namespace dayfixtures;
 namespace Col = ExerciseColumns;
@@ -202,7 +201,8 @@ private slots:
         QFETCH(QString, after);
         Bind(BuildDay(QStringLiteral("1.3.2027 W[e1 3x10 done, e2 3x10, e3 3x10 failed]")));
         Grid().SetSelectedRange(1, 0, 2, Col::Note);
-        ChooseFromContextMenu(Grid().viewport(), Grid().CellRect(2, Col::Sets).center(), entry);
+        testsupport::ChooseFromContextMenu(Grid().viewport(),
+                                           Grid().CellRect(2, Col::Sets).center(), entry);
         QCOMPARE(testsupport::DescribeDay(*m_day), after);
         QCOMPARE(SelectedRows(Grid()), (QList<int> {1, 2}));
         QCOMPARE(Grid().GetFocusCell(), (CCellID {2, Col::Sets}));
@@ -231,8 +231,9 @@ private slots:
         QHeaderView *heading = Grid().horizontalHeader();
         for (int column : chosen) {
             const int shown = heading->logicalIndexAt(heading->width() / 2);
-            ChooseFromContextMenu(heading->viewport(),
-                                  QPoint(heading->sectionViewportPosition(shown) + 2, 2), column);
+            testsupport::ChooseFromContextMenu(
+                heading->viewport(), QPoint(heading->sectionViewportPosition(shown) + 2, 2),
+                column);
         }
         SettingsStore store;
         for (int col = 0; col < Col::Count; ++col) {
@@ -270,20 +271,6 @@ private:
         }
         m_ctrl->SetDay(m_day.get());
         Grid().SetEditable(editable);
-    }
-
-    // Right-clicks target (the grid's inside or its heading) at pos and chooses the entry at
-    // `entry` of the menu that opens.
-    static void ChooseFromContextMenu(QWidget *target, const QPoint &pos, int entry)
-    {
-        QTimer::singleShot(0, [entry] {
-            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            QVERIFY(menu != nullptr);
-            menu->setActiveAction(menu->actions().at(entry));
-            QTest::keyClick(menu, Qt::Key_Return);
-        });
-        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, target->mapToGlobal(pos));
-        QApplication::sendEvent(target, &event);
     }
 
     CGridCtrl &Grid() { return *m_ctrl->GetGrid(); }
