@@ -4,6 +4,7 @@
 #include "diary/COptionsCommonPage.h"
 #include "diary/COptionsSheet.h"
 #include "diary/CRepbookDlg.h"
+#include "diary/CUserDataDlg.h"
 #include "diary/CalendarRange.h"
 #include "diary/CommandIds.h"
 #include "diary/MainMenu.h"
@@ -22,6 +23,7 @@
 #include "widgets/CGridCtrl.h"
 #include "widgets/MessageBox.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox> // the range box
 #include <QLabel>
@@ -162,6 +164,20 @@ private slots:
         const CalendarCell last = window->CellOf(Date(2007, 3, 25));
         window->Grid()->SetSelectedRange(first.row, first.col, last.row, last.col);
         QCOMPARE(window->SelectedDays().size(), 3);
+    }
+    // User data from the menu offers Cancel, not the first start's Skip.
+    void userDataFromTheMenu()
+    {
+        auto window = OpenWindow(m_diary.File());
+        QStringList buttons;
+        WhenModal<CUserDataDlg>([&buttons](CUserDataDlg *dialog) {
+            for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
+                buttons << button->text();
+            dialog->reject();
+        });
+        window->ExecuteCommand(CommandId::User);
+        QVERIFY2(buttons.contains("Cancel") && !buttons.contains("Skip"),
+                 qPrintable(buttons.join(u',')));
     }
     void exitAnsweredYes()
     {
