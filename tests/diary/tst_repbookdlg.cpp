@@ -332,6 +332,12 @@ private slots:
         QTRY_COMPARE(QApplication::activeWindow(), dialog);
         QTest::keyClick(dialog->Field(), Qt::Key_Enter);
         QCOMPARE(window->WorkoutAreaDay()->GetDate(), Date(2007, 3, 7));
+        // A click shows the day and keeps the Find window active, to go on with the results.
+        const QRect second = results.visualRect(results.model()->index(1, 0));
+        QTest::mouseClick(results.viewport(), Qt::LeftButton, {}, second.center());
+        QCoreApplication::processEvents(); // the windows' activations, in their order
+        QCOMPARE(window->WorkoutAreaDay()->GetDate(), Date(2006, 5, 2));
+        QCOMPARE(QApplication::activeWindow(), dialog);
     }
 
     // ---- Options: the status pictures a stored choice shows, and a weight unit chosen turning
