@@ -141,6 +141,8 @@ private slots:
                 QCOMPARE(m_settings.Read(SettingsKeys::WeekdayColumns[weekday]) > 0, on);
                 QCOMPARE(window->Commands()->ColumnAction(weekday)->isChecked(), on);
             }
+            // One column left has room for whole weekday names; six or seven share short ones.
+            QCOMPARE(window->Grid()->GetItemText(0, 7) == "Sunday", shown.count(u'1') == 1);
         }
     }
     void cellsReferenceFirstDayOfDate()
