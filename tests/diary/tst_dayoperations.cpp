@@ -8,6 +8,7 @@
 #include "editing/CApplyProgramDlg.h"
 #include "editing/CDayDlg.h"
 #include "editing/CDayTabCtrl.h"
+#include "editing/CEmptyDlg.h"
 #include "editing/CSmartComboBox.h"
 #include "editing/CTrainingDlg.h"
 #include "model/DataFolder.h"
@@ -108,6 +109,23 @@ private slots:
             QCOMPARE(SavedBytes(), before); // statuses, exercises and notes exactly as they were
         QCOMPARE(window->WorkoutArea()->GetDay(), after);
         QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
+    }
+    // A double click on the hint of a workout without exercises opens the day.
+    void emptyWorkoutHintOpensTheDay()
+    {
+        BuildDiary(*m_database, QStringLiteral("6.3.2007 Legs[Squat] Arms"));
+        auto window = OpenWindow(m_diary.File());
+        const CalendarCell cell = window->CellOf(Date(2007, 3, 6));
+        window->SelectDay(cell.row, cell.col);
+        window->WorkoutArea()->SelectWorkout(1);
+        bool opened = false;
+        QTimer::singleShot(0, this, [&opened] { // inside the day's dialog, when it opens
+            if (auto *dialog = qobject_cast<CDayDlg *>(QApplication::activeModalWidget()))
+                opened = true, dialog->reject();
+        });
+        QTest::mouseDClick(window->WorkoutArea()->GetPlaceholder(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QVERIFY(opened);
     }
     // ---- Move --------------------------------------------------------------------------------
     void moveStep_data()
