@@ -288,6 +288,9 @@ void TestCalendarRange::rangeDialog()
         QVERIFY(!calendar->IsDrawnSpecial(first ? shown.addDays(-1) : shown.addDays(1)));
         QVERIFY(calendar->IsDrawnSpecial(first ? shown.addDays(1) : shown.addDays(-1)));
     }
+    // Either Enter key in the count is OK; no button is the default.
+    QTest::keyClick(daysField, typed.isEmpty() ? Qt::Key_Enter : Qt::Key_Return);
+    QCOMPARE(dialog.result(), QDialog::Accepted);
 }
 
 REPBOOK_TEST_MAIN_CORE(TestCalendarRange)

@@ -360,6 +360,7 @@ private slots:
         row("non-ASCII", "Row\r\n", "Développé", true, "Row\r\nD\xC3\xA9velopp\xC3\xA9\r\n");
         row("empty name", "Row\r\n", "", false, "Row\r\n");
         row("a folder", "<folder>", "Squat", false, "<folder>");
+        row("inside a file", "<in a file>", "Squat", false, "<folder>");
     }
     void nameListAppend()
     {
@@ -367,9 +368,11 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, written);
         QFETCH(QByteArray, after);
-        const QString path = PathOf(QStringLiteral("names.txt"));
-        const bool folder = before == "<folder>";
-        if (folder)
+        QString path = PathOf(QStringLiteral("names.txt"));
+        const bool folder = after == "<folder>";
+        if (before == "<in a file>") // cannot be created: a file stands where its folder would
+            QVERIFY(testsupport::WriteFile(std::exchange(path, path + "/names.txt"), "Row\r\n"));
+        else if (folder)
             QVERIFY(QDir().mkdir(path));
         else if (before != "<none>")
             QVERIFY(testsupport::WriteFile(path, before));

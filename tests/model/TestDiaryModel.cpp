@@ -305,8 +305,13 @@ private slots:
         row("RemoveDay", false, [](DiaryDatabase &db) { return db.RemoveDay(1) == 1; });
         row("RemoveAllDays", false,
             [](DiaryDatabase &db) { return db.RemoveAllDays(), db.GetDayCount() == 0; });
-        row("ReplaceDay", false, [](DiaryDatabase &db) {
-            return db.ReplaceDay(1, CleanDay(QStringLiteral("-")), true);
+        row("ReplaceDay, after a refused empty one", false, [](DiaryDatabase &db) {
+            return !db.ReplaceDay(1, nullptr, true) && !db.IsModified() &&
+                db.ReplaceDay(1, CleanDay(QStringLiteral("-")), true);
+        });
+        row("exercise copied onto itself", true, [](DiaryDatabase &db) {
+            ExerciseEntry *exercise = db.GetDay(0)->GetWorkout(0)->GetExercise(0);
+            return exercise->CopyFrom(*exercise), exercise->IsModified();
         });
     }
     void everyChangeMarksItsOwner()
