@@ -10,6 +10,7 @@
 #include "diary/MainMenu.h"
 #include "diary/ProgressWindow.h"
 #include "editing/CCommentDlg.h"
+#include "editing/CDayPrinter.h"
 #include "editing/CDayTabCtrl.h"
 #include "images/StatusImages.h"
 #include "model/DataFolder.h"
@@ -31,6 +32,7 @@
 #include <QLineSeries>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
@@ -167,10 +169,22 @@ private slots:
         window->Grid()->SetSelectedRange(first.row, first.col, last.row, last.col);
         QCOMPARE(window->SelectedDays().size(), 3);
     }
-    // User data from the menu offers Cancel, not the first start's Skip.
-    void userDataFromTheMenu()
+    // User data from the menu offers Cancel, not the first start's Skip; Print asks for a printer,
+    // Print preview shows the pages.
+    void dialogsFromTheMenu()
     {
-        auto window = OpenWindow(m_diary.File());
+        BuildDiary(*m_database, QStringLiteral("1.3.2007 Legs"));
+        auto window = OpenWindow(m_diary.File(), false, QStringLiteral("1.3.2007"));
+        QStringList opened;
+        CDayPrinter::SetDialogRunner([&opened](QDialog &dialog) {
+            opened << dialog.metaObject()->className();
+            return int(QDialog::Rejected);
+        });
+        window->ExecuteCommand(CommandId::SelectAll);
+        window->ExecuteCommand(CommandId::Print);
+        window->ExecuteCommand(CommandId::PrintPreview);
+        CDayPrinter::SetDialogRunner(nullptr);
+        QCOMPARE(opened, (QStringList {"QPrintDialog", "QPrintPreviewDialog"}));
         QStringList buttons;
         WhenModal<CUserDataDlg>([&buttons](CUserDataDlg *dialog) {
             for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
@@ -286,6 +300,12 @@ private slots:
         for (int col = 0; col < grid->GetColumnCount(); ++col)
             width += grid->GetColumnWidth(col);
         QCOMPARE(width, grid->viewport()->width());
+        // A refresh brings the focused day back into view, moving the weeks no more than needed.
+        grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
+        window->ExecuteCommand(CommandId::Refresh);
+        const CCellID focus = grid->GetFocusCell();
+        QVERIFY(focus.row > 1 && grid->IsCellVisible(focus.row, focus.col));
+        QCOMPARE(grid->IsCellVisible(focus.row - 1, focus.col), !scrollBar);
     }
 
     // Edit > Find: typed text finds workouts and notes; a result shows its day.
