@@ -70,8 +70,7 @@ QList<const TrainingDay *> DaysOf(const DiaryDatabase &database, const DateValue
 QPlainTextEdit *VersionPane(const QString &name, QWidget *parent)
 {
     auto *pane = new QPlainTextEdit(parent);
-    pane->setReadOnly(true);
-    pane->setTabChangesFocus(true);
+    pane->setReadOnly(true); // which passes Tab on
     pane->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     pane->setAccessibleName(name);
     return pane;

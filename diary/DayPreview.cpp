@@ -13,8 +13,7 @@ DayPreview::DayPreview(QPlainTextEdit *notesPane, CDayTabCtrl *workoutArea)
 {
     m_notesPane->setReadOnly(true);
     m_notesPane->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    // Tab reaches the note too; it passes Tab on, being read-only.
-    m_notesPane->setTabChangesFocus(true);
+    // Tab reaches the note too; being read-only, it passes Tab on by itself.
     m_notesPane->setAccessibleName(tr("Day note"));
     m_notesPane->setAccessibleDescription(tr("No note"));
     // The note is written in the bold variant of the window's font.

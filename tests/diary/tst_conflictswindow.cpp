@@ -61,11 +61,11 @@ private slots:
         DiaryUnderTest diary;
         DiaryDatabase &database = diary.Reset();
         QVERIFY(diary.File().Open(path));
-        const QString first = KeepOtherVersion(QStringLiteral("8.12.2026 Legs_B"));
+        const QString first = KeepOtherVersion(QStringLiteral("8.12.2026 Legs_B[Squat 3x5 60]"));
         const QString second =
             KeepOtherVersion(QStringLiteral(R"(9.12.2026 "Sore" Arms_B; 9.12.2026 Core)"));
         // The same version kept again (both computers merged one copy) is one record.
-        const QString again = KeepOtherVersion(QStringLiteral("8.12.2026 Legs_B"));
+        const QString again = KeepOtherVersion(QStringLiteral("8.12.2026 Legs_B[Squat 3x5 60]"));
         QVERIFY(!first.isEmpty() && !second.isEmpty() && !again.isEmpty());
         const QString damaged = path + QStringLiteral(".conflict-20261201-101010");
         QVERIFY(WriteFile(damaged, "not a diary"));
@@ -78,7 +78,12 @@ private slots:
                  (QStringList {"Tuesday 8 December 2026", "Wednesday 9 December 2026"}));
         QVERIFY(dialog->Summary()->text().contains(QFileInfo(damaged).fileName()));
         QVERIFY(dialog->DiaryVersion()->toPlainText().startsWith(QStringLiteral("Legs (")));
-        QVERIFY(dialog->OtherVersion()->toPlainText().startsWith(QStringLiteral("Legs B (")));
+        // The other version is read, not edited; its weights in the unit chosen.
+        QTest::keyClicks(dialog->OtherVersion(), QStringLiteral("x"));
+        const QString legs = dialog->OtherVersion()->toPlainText();
+        QVERIFY2(legs.startsWith(QStringLiteral("Legs B (")) &&
+                     legs.endsWith(QStringLiteral("Squat 3 \u00d7 5 \u00d7 60 kg")),
+                 qPrintable(legs));
         // Both days of a date on record are one version.
         dialog->List()->setCurrentRow(1);
         const QString other = dialog->OtherVersion()->toPlainText();
@@ -90,7 +95,8 @@ private slots:
         // Taking the other version is a step of the history; the record goes.
         dialog->List()->setCurrentRow(0);
         QTest::mouseClick(dialog->TakeButton(), Qt::LeftButton);
-        QCOMPARE(DescribeDiary(database), QStringLiteral("8.12.2026 Legs_B; 9.12.2026 Arms"));
+        QCOMPARE(DescribeDiary(database),
+                 QStringLiteral("8.12.2026 Legs_B[Squat 3x5 60]; 9.12.2026 Arms"));
         QCOMPARE(CellsNotFollowingTheDiary(*window, database), QString());
         QVERIFY(!QFileInfo::exists(first) && !QFileInfo::exists(again));
         QCOMPARE(Rows(*dialog->List()), (QStringList {"Wednesday 9 December 2026"}));
@@ -100,6 +106,13 @@ private slots:
                     .startsWith(QStringLiteral("&Undo Take other version 8 December")));
         QVERIFY(window->History().Undo());
         QCOMPARE(DescribeDiary(database), original);
+
+        // Enter closes the window, on the Take button too: taking is chosen on purpose.
+        dialog->TakeButton()->setFocus();
+        QTest::keyClick(dialog->TakeButton(), Qt::Key_Return);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(DescribeDiary(database), original);
+        dialog->show();
 
         // Dismissing asks first; the diary keeps its version.
         MessageBox::setNextAnswers({QMessageBox::No, QMessageBox::Yes});
