@@ -77,6 +77,8 @@ private slots:
         QCOMPARE(Rows(*dialog->List()),
                  (QStringList {"Tuesday 8 December 2026", "Wednesday 9 December 2026"}));
         QVERIFY(dialog->Summary()->text().contains(QFileInfo(damaged).fileName()));
+        // The long summary wraps rather than widening the window.
+        QVERIFY(dialog->minimumSizeHint().width() < dialog->width());
         QVERIFY(dialog->DiaryVersion()->toPlainText().startsWith(QStringLiteral("Legs (")));
         // The other version is read, not edited; its weights in the unit chosen.
         QTest::keyClicks(dialog->OtherVersion(), QStringLiteral("x"));

@@ -159,15 +159,22 @@ private slots:
         auto window = OpenWindow(m_diary.File(), false, QStringLiteral("1.1.2007"), 365);
         QCOMPARE(CellsNotFollowingTheDiary(*window, *m_database), QString());
     }
-    // Printing and removing act on every day of a selection over several weeks, the last one too.
+    // Printing and removing act on every day of a selection over several weeks, the last one too;
+    // the note shown is that of the day clicked last.
     void selectedDaysSpanEverySelectedWeek()
     {
-        BuildDiary(*m_database, QStringLiteral("6.3.2007 Run; 14.3.2007 Swim; 25.3.2007 Row"));
+        BuildDiary(*m_database,
+                   QStringLiteral(R"(6.3.2007 Run; 14.3.2007 Swim; 25.3.2007 "hard" Row)"));
         auto window = OpenWindow(m_diary.File());
+        CGridCtrl *grid = window->Grid();
         const CalendarCell first = window->CellOf(Date(2007, 3, 5));
         const CalendarCell last = window->CellOf(Date(2007, 3, 25));
-        window->Grid()->SetSelectedRange(first.row, first.col, last.row, last.col);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->CellRect(first.row, first.col).center());
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          grid->CellRect(last.row, last.col).center());
         QCOMPARE(window->SelectedDays().size(), 3);
+        QCOMPARE(window->NotesPane()->toPlainText(), QStringLiteral("hard"));
     }
     // User data from the menu offers Cancel, not the first start's Skip; Print asks for a printer,
     // Print preview shows the pages.
