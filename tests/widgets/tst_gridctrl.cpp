@@ -119,12 +119,8 @@ private slots:
         grid.SetFocusCell(2, 2);
         const auto drawn = [&](int row, int col) {
             const CGridCellContext c = grid.CellContext(row, col);
-            return QStringLiteral("%1 %2%3%4 %5")
-                .arg(c.text)
-                .arg(int(c.fixed))
-                .arg(int(c.selected))
-                .arg(int(c.focused))
-                .arg(int(c.format));
+            return QString::asprintf("%s %d%d%d %d", qPrintable(c.text), int(c.fixed),
+                                     int(c.selected), int(c.focused), int(c.format));
         };
         const int centre = int(Qt::AlignCenter), left = int(Qt::AlignLeft | Qt::AlignVCenter);
         QCOMPARE(drawn(1, 0), QStringLiteral("r1c0 100 %1").arg(left));
@@ -188,12 +184,10 @@ private slots:
         grid.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         QCoreApplication::processEvents();
         const QSize view = grid.viewport()->size();
-        grid.SetColumnWidth(0, 50);
-        grid.SetColumnWidth(1, 100);
-        grid.SetColumnWidth(2, view.width() - 150);
-        grid.SetRowHeight(1, 40);
-        grid.SetRowHeight(2, view.height() - 40);
-        grid.SetRowHeight(4, 0);
+        for (const auto &[col, width] : {std::pair {0, 50}, {1, 100}, {2, view.width() - 150}})
+            grid.SetColumnWidth(col, width);
+        for (const auto &[row, height] : {std::pair {1, 40}, {2, view.height() - 40}, {4, 0}})
+            grid.SetRowHeight(row, height);
         QCoreApplication::processEvents();
         if (scrolled) {
             grid.horizontalScrollBar()->setValue(50);
