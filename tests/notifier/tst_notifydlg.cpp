@@ -273,10 +273,9 @@ private slots:
 
         QTemporaryDir autostartFolder;
         const AutostartEntry autostart(autostartFolder.path());
-        SettingsStore settings;
-        settings.Write(SettingsKeys::TipNotifyTime, stored);
-        settings.Write(SettingsKeys::ShowTrayIcon, 1);
-        COptionsDlg dialog(settings, autostart);
+        m_settings.Write(SettingsKeys::TipNotifyTime, stored);
+        m_settings.Write(SettingsKeys::ShowTrayIcon, 1);
+        COptionsDlg dialog(m_settings, autostart);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         // Below zero never, zero at startup only, above it every so many minutes.
@@ -303,9 +302,9 @@ private slots:
             MessageBox::setNextAnswers({QMessageBox::Ok});
         dialog.findChild<QDialogButtonBox *>()->buttons().at(ok ? 0 : 1)->click();
 
-        QCOMPARE(settings.Read(SettingsKeys::TipNotifyTime), expected);
+        QCOMPARE(m_settings.Read(SettingsKeys::TipNotifyTime), expected);
         const bool stores = ok && !warned;
-        QCOMPARE(settings.Read(SettingsKeys::ShowTrayIcon), stores && switches ? 0 : 1);
+        QCOMPARE(m_settings.Read(SettingsKeys::ShowTrayIcon), stores && switches ? 0 : 1);
         QCOMPARE(autostart.IsEnabled(), stores && switches);
         QCOMPARE(dialog.isVisible(), warned);
         if (warned)
