@@ -37,26 +37,21 @@ public:
     StatusImageSet images;
 };
 
-// Exercises "<prefix>1", "<prefix>2", ... of 3 sets of 10, in the diary notation.
-inline QString Named(const QString &prefix, int count)
-{
-    QStringList exercises;
-    for (int i = 1; i <= count; ++i)
-        exercises.append(prefix + QString::number(i) + QStringLiteral(" 3x10"));
-    return exercises.join(QStringLiteral(", "));
-}
-
 // A program of a day per entry: "-" is a day without workouts; otherwise "Workout:exercise count",
-// or the workout's name alone for one exercise.
+// or the workout's name alone for one exercise. The exercises are named after their workout and
+// numbered from 1 ("A1", "A2"), each of 3 sets of 10.
 inline std::unique_ptr<TrainingProgram> MakeProgram(const QStringList &days)
 {
     auto program = std::make_unique<TrainingProgram>();
     for (const QString &wanted : days) {
         const QString name = wanted.section(u':', 0, 0);
-        const int exercises = wanted.contains(u':') ? wanted.section(u':', 1).toInt() : 1;
+        QStringList exercises;
+        for (int i = 1; i <= (wanted.contains(u':') ? wanted.section(u':', 1).toInt() : 1); ++i)
+            exercises.append(name + QString::number(i) + QStringLiteral(" 3x10"));
         program->AddDay(BuildDay(
-            wanted == u"-" ? wanted
-                           : QStringLiteral("- %1[%2]").arg(name, Named(name, exercises))));
+            wanted == u"-"
+                ? wanted
+                : QStringLiteral("- %1[%2]").arg(name, exercises.join(QStringLiteral(", ")))));
     }
     return program;
 }

@@ -223,8 +223,7 @@ private slots:
     {
         DiaryDatabase diary;
         // A day already holding something else on the first date of the file.
-        AddDay(diary, DateValue::FromDate(2025, 3, 28), QString(),
-               {{QStringLiteral("Mobility"), ProgressStatus::NotYet}}, 1);
+        QVERIFY(testsupport::BuildDiary(diary, QStringLiteral("28.3.2025 Mobility[Press 1x0]")));
         for (const char *file : {"strong.csv", "hevy.csv", "fitnotes.csv", "liftlog.csv"}) {
             const ImportedData data = Read(Data(file));
             DiaryImport::Apply(DiaryImport::MakePlan(data, diary), diary);

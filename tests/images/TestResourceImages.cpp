@@ -34,16 +34,6 @@ double DominantHue(const QImage &image)
     return degrees < 0 ? degrees + 360 : degrees;
 }
 
-int OpaquePixels(const QImage &image)
-{
-    int count = 0;
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    for (int row = 0; row < argb.height(); ++row)
-        for (int column = 0; column < argb.width(); ++column)
-            count += qAlpha(argb.pixel(column, row)) >= 128 ? 1 : 0;
-    return count;
-}
-
 } // namespace
 
 class TestResourceImages : public QObject
@@ -56,9 +46,12 @@ private slots:
     {
         QVERIFY(ImageId::AllImageIds().size() > 30);
         for (int id : ImageId::AllImageIds()) {
-            const QImage image = ResourceImages::Load(id);
+            const QImage image = ResourceImages::Load(id).convertToFormat(QImage::Format_ARGB32);
             QVERIFY2(!image.isNull(), qPrintable(QString::number(id)));
-            const int opaque = OpaquePixels(image);
+            int opaque = 0; // pixels at least half opaque
+            for (int row = 0; row < image.height(); ++row)
+                for (int column = 0; column < image.width(); ++column)
+                    opaque += qAlpha(image.pixel(column, row)) >= 128 ? 1 : 0;
             const int area = image.width() * image.height();
             QVERIFY2(opaque >= area / 8 && opaque < area, qPrintable(QString::number(id)));
         }

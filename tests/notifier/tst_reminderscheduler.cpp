@@ -71,13 +71,6 @@ private:
         return BalloonName(action);
     }
 
-    static const SettingsKeys::BinarySetting &RecordKey(const QString &name)
-    {
-        return name == u"ask"  ? SettingsKeys::NotifyDone
-            : name == u"train" ? SettingsKeys::TrainNotified
-                               : SettingsKeys::DoneNotified;
-    }
-
     // Runs one step; an empty result means it went as expected.
     QString RunStep(const QString &step)
     {
@@ -119,7 +112,10 @@ private:
             if (m_scheduler->GetState() != words.value(1).toInt())
                 return QStringLiteral("state %1").arg(m_scheduler->GetState());
         } else if (command == u"stored") {
-            const std::optional<QByteArray> record = m_settings.Read(RecordKey(words.value(1)));
+            const std::optional<QByteArray> record =
+                m_settings.Read(words.value(1) == u"ask"         ? SettingsKeys::NotifyDone
+                                    : words.value(1) == u"train" ? SettingsKeys::TrainNotified
+                                                                 : SettingsKeys::DoneNotified);
             const QDateTime stored = record ? NotifyTimeRecord::Decode(*record) : QDateTime();
             const QDateTime wanted =
                 words.value(2) == u"none" ? QDateTime() : MomentOf(words.value(2), words.value(3));
@@ -129,13 +125,6 @@ private:
             return QStringLiteral("unknown step");
         }
         return {};
-    }
-
-    void AddDay(const QString &token, bool withWorkout)
-    {
-        QVERIFY(testsupport::BuildDiary(m_database,
-                                        testsupport::DateText(DateValue::FromQDate(DayOf(token))) +
-                                            (withWorkout ? QStringLiteral(" Legs") : QString())));
     }
 
 private slots:
@@ -216,7 +205,11 @@ private slots:
         QFETCH(QString, script);
         m_settings.Write(SettingsKeys::TipNotifyTime, interval);
         for (const QString &day : days.split(QStringLiteral(", ")))
-            AddDay(day.section(u' ', 0, 0), day.endsWith(QLatin1String("workout")));
+            QVERIFY(testsupport::BuildDiary(
+                m_database,
+                testsupport::DateText(DateValue::FromQDate(DayOf(day.section(u' ', 0, 0)))) +
+                    (day.endsWith(QLatin1String("workout")) ? QStringLiteral(" Legs")
+                                                            : QString())));
         NewScheduler();
         QCOMPARE(m_scheduler->GetInterval(), interval);
 

@@ -54,22 +54,6 @@ QStringList Layout(const QList<FlowPage> &pages)
     return result;
 }
 
-// The two days of the selection the tests print.
-struct TwoDays
-{
-    TwoDays()
-    {
-        testsupport::BuildDiary(
-            diary,
-            QStringLiteral("1.3.2007 \"Felt strong.\nSleep 8 h.\" Chest_day:done[Bench_press "
-                           "5x8+1-2 82.5 \"last set hard\", Dips 3x12+1-2 failed] Abs; "
-                           "2.3.2007 Leg_day:failed[Squat 4x6+1-2 140 failed]"));
-    }
-    QList<const TrainingDay *> Days() const { return {diary.GetDay(0), diary.GetDay(1)}; }
-
-    DiaryDatabase diary;
-};
-
 // The text of a PDF file through pdftotext (as laid out, or as words with their boxes: "-bbox"),
 // or a null string when the tool is not installed.
 QString PdfText(const QString &path, const QString &mode = QStringLiteral("-layout"))
@@ -176,9 +160,15 @@ private slots:
         QFETCH(int, unit);
         QFETCH(QString, pieces);
         QFETCH(QString, absent);
-        const TwoDays days;
+        DiaryDatabase diary;
+        QVERIFY(testsupport::BuildDiary(
+            diary,
+            QStringLiteral("1.3.2007 \"Felt strong.\nSleep 8 h.\" Chest_day:done[Bench_press "
+                           "5x8+1-2 82.5 \"last set hard\", Dips 3x12+1-2 failed] Abs; "
+                           "2.3.2007 Leg_day:failed[Squat 4x6+1-2 140 failed]")));
         const QString path = m_dir.filePath(QStringLiteral("text.pdf"));
-        QVERIFY(PrintDays(PdfPrinter(path).get(), days.Days(), WeightUnit::Kind(unit)));
+        QVERIFY(PrintDays(PdfPrinter(path).get(), {diary.GetDay(0), diary.GetDay(1)},
+                          WeightUnit::Kind(unit)));
         PDF_TEXT_OR_SKIP(text, path);
         for (const QString &piece : pieces.split(u'|'))
             QVERIFY2(text.contains(piece),

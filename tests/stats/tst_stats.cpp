@@ -287,10 +287,10 @@ private slots:
     void search_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("matches"); // date, where, matched part of the field's text
-
-        const auto row = [](const char *name, const char *text,
-                            const char *matches) { // '|' between
+        // Each match as its date, where it was found and the field's text, the matched part in
+        // brackets; '|' between matches.
+        QTest::addColumn<QStringList>("matches");
+        const auto row = [](const char *name, const char *text, const char *matches) {
             QTest::newRow(name) << QString::fromUtf8(text)
                                 << QString::fromUtf8(matches).split(u'|', Qt::SkipEmptyParts);
         };
