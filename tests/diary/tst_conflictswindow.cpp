@@ -94,18 +94,20 @@ private slots:
                      other.contains(QStringLiteral("Note: Sore")),
                  qPrintable(other));
 
-        // Taking the other version is a step of the history; the record goes.
-        dialog->List()->setCurrentRow(0);
+        // Taking the other version is a step of the history; the record goes, the one left is
+        // chosen.
         QTest::mouseClick(dialog->TakeButton(), Qt::LeftButton);
         QCOMPARE(DescribeDiary(database),
-                 QStringLiteral("8.12.2026 Legs_B[Squat 3x5 60]; 9.12.2026 Arms"));
+                 QStringLiteral(R"(8.12.2026 Legs; 9.12.2026 "Sore" Arms_B; 9.12.2026 Core)"));
         QCOMPARE(CellsNotFollowingTheDiary(*window, database), QString());
-        QVERIFY(!QFileInfo::exists(first) && !QFileInfo::exists(again));
-        QCOMPARE(Rows(*dialog->List()), (QStringList {"Wednesday 9 December 2026"}));
+        QVERIFY(!QFileInfo::exists(second));
+        QCOMPARE(Rows(*dialog->List()), (QStringList {"Tuesday 8 December 2026"}));
+        QVERIFY(dialog->OtherVersion()->toPlainText().startsWith(QStringLiteral("Legs B (")));
+        QVERIFY(dialog->Summary()->text().startsWith(QStringLiteral("One date was changed")));
         QVERIFY(window->Commands()
                     ->Action(CommandId::Undo)
                     ->text()
-                    .startsWith(QStringLiteral("&Undo Take other version 8 December")));
+                    .startsWith(QStringLiteral("&Undo Take other version 9 December")));
         QVERIFY(window->History().Undo());
         QCOMPARE(DescribeDiary(database), original);
 
@@ -123,7 +125,7 @@ private slots:
         QTest::mouseClick(dialog->DismissButton(), Qt::LeftButton);
         QCOMPARE(dialog->List()->count(), 0);
         QVERIFY(!dialog->TakeButton()->isEnabled());
-        QVERIFY(!QFileInfo::exists(second));
+        QVERIFY(!QFileInfo::exists(first) && !QFileInfo::exists(again));
         QCOMPARE(DescribeDiary(database), original);
         QVERIFY(QFileInfo::exists(damaged));
         MessageBox::takeShown();
