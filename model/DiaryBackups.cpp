@@ -252,24 +252,24 @@ QStringList DiaryBackups::RestoredFrom() const
     return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
 }
 
-bool DiaryBackups::WriteRestoredFrom(const QStringList &names) const
+void DiaryBackups::WriteRestoredFrom(const QStringList &names) const
 {
     QSaveFile file(RestoredListPath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    file.write(names.join(u'\n').toUtf8() + '\n');
-    return file.commit();
+    if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        file.write(names.join(u'\n').toUtf8() + '\n');
+        file.commit();
+    }
 }
 
-bool DiaryBackups::MarkRestoredFrom(const QString &backupPath) const
+void DiaryBackups::MarkRestoredFrom(const QString &backupPath) const
 {
     QStringList names = RestoredFrom();
     const QString name = QFileInfo(backupPath).fileName();
     if (QFileInfo(backupPath).absolutePath() != QFileInfo(Folder()).absoluteFilePath() ||
         names.contains(name))
-        return true; // not one of this diary's backups, or marked already
+        return; // not one of this diary's backups, or marked already
     names.append(name);
-    return WriteRestoredFrom(names);
+    WriteRestoredFrom(names);
 }
 
 void DiaryBackups::Prune() const

@@ -83,8 +83,8 @@ public:
     // Removes the backups that retention does not keep.
     void Prune() const;
     // Remembers that a restore came from the backup, which then stays as long as its day does.
-    // False when that could not be written down.
-    bool MarkRestoredFrom(const QString &backupPath) const;
+    // Where that cannot be written down, the backup is left to the usual retention.
+    void MarkRestoredFrom(const QString &backupPath) const;
 
     // Saves the diary (merging what other programs wrote) and backs the saved file up.
     Result KeepCurrent(SharedDiaryFile &file) const;
@@ -102,7 +102,7 @@ private:
     // The file names of the backups restores came from, kept in the Backups folder.
     QString RestoredListPath() const;
     QStringList RestoredFrom() const;
-    bool WriteRestoredFrom(const QStringList &names) const;
+    void WriteRestoredFrom(const QStringList &names) const;
 
     QString m_databasePath;
     Retention m_retention;
