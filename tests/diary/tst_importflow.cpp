@@ -24,6 +24,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 using namespace diarytest;
@@ -73,12 +74,19 @@ void TestImportFlow::previewDecides()
     QFETCH(bool, accept);
     auto window = OpenWindow();
     FileDialog::setNextFileNames({testsupport::dataFile(QStringLiteral("exchange/strong.csv"))});
-    WhenModal<CImportPreviewDlg>(
-        [accept](CImportPreviewDlg *preview) { accept ? preview->accept() : preview->reject(); });
+    bool tabMovesOn = false; // from the table of days, whose rows the arrow keys walk
+    WhenModal<CImportPreviewDlg>([accept, &tabMovesOn](CImportPreviewDlg *preview) {
+        auto *table = preview->findChild<QTableWidget *>();
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Tab);
+        tabMovesOn = !table->hasFocus();
+        accept ? preview->accept() : preview->reject();
+    });
     if (accept)
         MessageBox::setNextAnswers({QMessageBox::Ok});
     window->Commands()->Action(CommandId::ImportFile)->trigger();
 
+    QVERIFY(tabMovesOn);
     DiaryDatabase &diary = m_diary.File().Database();
     QCOMPARE(diary.GetDayCount(), accept ? 2 : 0);
     // The import is saved at once, and the name lists know the new names.

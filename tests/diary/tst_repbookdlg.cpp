@@ -231,6 +231,7 @@ private slots:
         QTest::newRow("calendar, Return") << "grid" << ret << 1;
         QTest::newRow("calendar, Enter") << "grid" << QKeyCombination(Qt::Key_Enter) << 1;
         QTest::newRow("calendar, Escape") << "grid" << QKeyCombination(Qt::Key_Escape) << 1;
+        QTest::newRow("calendar, Tab moves on") << "grid" << QKeyCombination(Qt::Key_Tab) << 0;
         QTest::newRow("window, Return") << "window" << ret << 0;
         QTest::newRow("window, Escape") << "window" << QKeyCombination(Qt::Key_Escape) << 1;
         QTest::newRow("range box, Return") << "range" << ret << 0;
@@ -283,6 +284,8 @@ private slots:
                                                           : QApplication::focusWidget(),
                         key.key(), key.keyboardModifiers());
         QCOMPARE(spy.size(), commands);
+        if (key.key() == Qt::Key_Tab)
+            QVERIFY(!widget->hasFocus());
         window->accept();
         QVERIFY(window->isVisible());
         QCOMPARE(window->result(), 0);
