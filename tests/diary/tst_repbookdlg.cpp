@@ -27,6 +27,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox> // the range box
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -337,6 +338,8 @@ private slots:
             Rows(results),
             (QStringList {"Date|Where|Text", "3/14/07|Workout|Legs", "5/2/06|Workout|Légs"}));
         QCOMPARE(dialog->Summary()->text(), QStringLiteral("2 matches."));
+        QCOMPARE(results.header()->length(),
+                 results.viewport()->width()); // the text takes the rest
 
         // Down goes from the field into the results; Enter there shows the day, outside the range.
         QTest::keyClick(dialog->Field(), Qt::Key_Down);
