@@ -177,8 +177,8 @@ private slots:
         QCOMPARE(window->SelectedDays().size(), 3);
         QCOMPARE(window->NotesPane()->toPlainText(), QStringLiteral("hard"));
     }
-    // User data from the menu offers Cancel, not the first start's Skip; Print asks for a printer,
-    // Print preview shows the pages.
+    // User data from the menu offers Cancel, a first start offers them with Skip; Print asks for a
+    // printer, Print preview shows the pages.
     void dialogsFromTheMenu()
     {
         BuildDiary(*m_database, QStringLiteral("1.3.2007 Legs"));
@@ -194,14 +194,19 @@ private slots:
         CDayPrinter::SetDialogRunner(nullptr);
         QCOMPARE(opened, (QStringList {"QPrintDialog", "QPrintPreviewDialog"}));
         QStringList buttons;
-        WhenModal<CUserDataDlg>([&buttons](CUserDataDlg *dialog) {
+        const auto answer = [&buttons](CUserDataDlg *dialog) {
             for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
                 buttons << button->text();
             dialog->reject();
-        });
+        };
+        WhenModal<CUserDataDlg>(answer);
         window->ExecuteCommand(CommandId::User);
         QVERIFY2(buttons.contains("Cancel") && !buttons.contains("Skip"),
                  qPrintable(buttons.join(u',')));
+        m_settings.Write(SettingsKeys::Filled, 0);
+        WhenModal<CUserDataDlg>(answer);
+        window->OfferUserData();
+        QVERIFY2(buttons.contains("Skip"), qPrintable(buttons.join(u',')));
     }
     void exitAnsweredYes()
     {
