@@ -347,10 +347,16 @@ private slots:
                  results.viewport()->width()); // the text takes the rest
 
         // Down goes from the field into the results; Enter there shows the day, outside the range.
+        // Up from the first result goes back.
+        QTest::keyClick(dialog->Field(), Qt::Key_Down);
+        QTest::keyClick(dialog->Results(), Qt::Key_Up);
+        QVERIFY(dialog->Field()->hasFocus());
         QTest::keyClick(dialog->Field(), Qt::Key_Down);
         QCOMPARE(dialog->Results()->currentIndex().row(), 0);
         QTest::keyClick(dialog->Results(), Qt::Key_Down);
         QTest::keyClick(dialog->Results(), Qt::Key_Return);
+        QCoreApplication::processEvents(); // the windows' activations
+        QCOMPARE(QApplication::activeWindow(), window.get());
         QVERIFY(window->WorkoutAreaDay());
         QCOMPARE(window->WorkoutAreaDay()->GetDate(), Date(2006, 5, 2));
         QVERIFY(window->CellOf(Date(2006, 5, 2)).IsValid());
