@@ -73,8 +73,13 @@ private slots:
         m_database->FindDay(Fifth)->SetNotes(QStringLiteral("changed"));
         window->Saving().SaveNow();
         QVERIFY(testsupport::FileIdentity(path) != written);
-        QCOMPARE(DescribeDiaryFile(path),
-                 QStringLiteral(R"(5.3.2007 "changed" Legs; 6.3.2007 "sixth" Back)"));
+        const QString saved = QStringLiteral(R"(5.3.2007 "changed" Legs; 6.3.2007 "sixth" Back)");
+        QCOMPARE(DescribeDiaryFile(path), saved);
+        // Once stopped (the window closing after its last save), nothing is written any more.
+        window->Saving().Stop();
+        m_database->FindDay(Fifth)->SetNotes(QStringLiteral("after the end"));
+        window->Saving().SaveNow();
+        QCOMPARE(DescribeDiaryFile(path), saved);
     }
     void otherProgramsSaveIsShown_data()
     {
