@@ -413,6 +413,15 @@ private slots:
         QVERIFY(button->isChecked());
         const StatusImageSet set(shields, StatusImageSize::Small16);
         QCOMPARE(button->icon().pixmap(16).toImage(), QIcon(set.Done()).pixmap(16).toImage());
+        // The weight unit and the appearance too show what is stored, whatever was shown before.
+        for (const WeightUnit unit : {WeightUnit::Pounds, WeightUnit::Kilograms}) {
+            page.SetWeightUnit(unit);
+            QCOMPARE(page.GetWeightUnit(), unit);
+        }
+        for (const int appearance : {2, 1, 0}) {
+            page.SetAppearance(appearance);
+            QCOMPARE(page.GetAppearance(), appearance);
+        }
     }
 
     // Choosing pounds in Options turns the numbers of every open view, not only their labels.
