@@ -24,6 +24,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -287,7 +288,7 @@ void TestDiaryHistory::restore_data()
     QTest::addColumn<QString>("warning"); // the last message shown
     QTest::newRow("restored") << "none"
                               << "The diary was restored from:";
-    QTest::newRow("list closed") << "cancel" << QString();
+    QTest::newRow("no backup to restore, list closed") << "cancel" << QString();
     QTest::newRow("confirmation answered No") << "no" << QString();
     QTest::newRow("backup damaged after it was listed") << "damaged backup"
                                                         << "cannot be read";
@@ -309,9 +310,16 @@ void TestDiaryHistory::restore()
     auto window = OpenMarch();
     Clock::SetFixed(CaseStart.addSecs(60));
 
+    bool offered = false; // a backup listed, or Restore enabled without one
+    if (obstacle == QLatin1String("cancel"))
+        QVERIFY(QFile::remove(backup));
     WhenModal<CRestoreDlg>([&](CRestoreDlg *dialog) {
-        if (obstacle == QLatin1String("cancel"))
+        if (obstacle == QLatin1String("cancel")) {
+            offered = dialog->BackupList()->rowCount() > 0;
+            for (const QPushButton *button : dialog->findChildren<QPushButton *>())
+                offered |= button->text() == QLatin1String("&Restore") && button->isEnabled();
             return dialog->reject();
+        }
         if (obstacle == QLatin1String("damaged backup"))
             QVERIFY(WriteFile(backup, "5.3.2007\r\n"));
         if (obstacle == QLatin1String("diary unwritable")) {
@@ -333,6 +341,7 @@ void TestDiaryHistory::restore()
     if (obstacle != QLatin1String("cancel"))
         MessageBox::setNextAnswers(obstacle == QLatin1String("no") ? QList {No} : QList {Yes, Ok});
     QCOMPARE(RestoreFlow::Run(window.get(), m_diary.File(), window->History()), restored);
+    QVERIFY(!offered);
     QCOMPARE(Bytes(), restored ? onDisk : current);
     const QStringList shown = ShownTexts();
     QCOMPARE(shown.size(), (obstacle == QLatin1String("cancel") ? 0 : 1) + !warning.isEmpty());
