@@ -3,6 +3,7 @@
 #include "model/DatabaseWriter.h"
 #include "model/DateValue.h"
 #include "model/DiaryDatabase.h"
+#include "model/WeightUnit.h"
 
 #include <functional>
 #include <limits>
@@ -389,6 +390,14 @@ private slots:
         }
     }
 
+    void weightUnitFollowsTheLocale()
+    {
+        QVERIFY(WeightUnit::ForLocale(QLocale(QLocale::English, QLocale::UnitedStates)).IsPounds());
+        QVERIFY(!WeightUnit::ForLocale(QLocale(QLocale::German, QLocale::Germany)).IsPounds());
+        QVERIFY(!WeightUnit::ForLocale(QLocale::c()).IsPounds());
+        QVERIFY(
+            !WeightUnit::ForLocale(QLocale(QLocale::English, QLocale::UnitedKingdom)).IsPounds());
+    }
     // Reading shares equal exercise and workout names through a table of its own; sharing must
     // never change which name an entry reads back.
     void namesReadBackUnchangedPastTableGrowthAndCap()
