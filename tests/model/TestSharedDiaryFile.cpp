@@ -72,9 +72,8 @@ class TestSharedDiaryFile : public QObject
 private slots:
     void init()
     {
-        QDir folder(DataFolder::DatabaseFolder());
-        folder.removeRecursively();
-        QVERIFY(folder.mkpath(QStringLiteral(".")));
+        testsupport::ResetDatabaseFolder();
+        QVERIFY(QFileInfo(DataFolder::DatabaseFolder()).isDir());
         m_path = DataFolder::DatabasePath();
     }
     void interleavings_data()
