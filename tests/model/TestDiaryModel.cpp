@@ -413,11 +413,8 @@ private slots:
                          .repeated(1 + i / 26);
         names << QStringLiteral("Übung ähnlich") << QStringLiteral("Übung ähnlicH");
 
-        QStringList exercises;
-        for (int round = 0; round < 2; ++round) {
-            for (const QString &name : names)
-                exercises << QString(name).replace(u' ', u'_');
-        }
+        QStringList exercises = names + names;
+        exercises.replaceInStrings(QStringLiteral(" "), QStringLiteral("_"));
         DiaryDatabase written;
         QVERIFY(testsupport::BuildDiary(
             written,
