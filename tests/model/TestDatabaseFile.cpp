@@ -163,12 +163,10 @@ private slots:
     {
         // Every hundredth and thousandth of the range, ties included, against the C library's own
         // "%.2f" (this process formats numbers with a point).
-        QList<float> weights;
+        // Ties and the top of the range; the steps below start at 0.
+        QList<float> weights = {0.005f, 0.125f, 0.375f, 2.675f, 12.345f, 42.5f, 499.995f, 500.0f};
         for (int thousandths = 0; thousandths <= 500000; thousandths += 7)
             weights.append(float(thousandths) / 1000.0f);
-        for (const float w :
-             {0.0f, 0.005f, 0.125f, 0.375f, 2.675f, 12.345f, 42.5f, 499.995f, 500.0f})
-            weights.append(w);
         QStringList exercises; // nine digits name each float exactly
         for (const float w : std::as_const(weights))
             exercises.append(QStringLiteral("E %1").arg(double(w), 0, 'g', 9));
