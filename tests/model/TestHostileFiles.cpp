@@ -146,12 +146,9 @@ void TestHostileFiles::decodeLine_data()
     QTest::newRow("UTF-8") << QByteArray("D\xC3\xA9velopp\xC3\xA9 couch\xC3\xA9")
                            << "Développé couché";
     QTest::newRow("Windows-1252") << QByteArray("D\xE9velopp\xE9 couch\xE9") << "Développé couché";
-    QTest::newRow("1252 quotes and euro") << QByteArray("\x93"
-                                                        "50 \x80\x94"
-                                                        "cheap\x94")
+    QTest::newRow("1252 quotes and euro") << QByteArray("\x93") + "50 \x80\x94" + "cheap\x94"
                                           << "“50 €”cheap”";
-    QTest::newRow("UTF-8 line separator") << QByteArray("a\xE2\x80\xA8"
-                                                        "b")
+    QTest::newRow("UTF-8 line separator") << QByteArray("a\xE2\x80\xA8") + "b"
                                           << "a\nb";
     QTest::newRow("truncated UTF-8 falls back") << QByteArray("caf\xC3") << "cafÃ";
     QTest::newRow("empty") << QByteArray() << QString();
