@@ -146,8 +146,7 @@ private slots:
         QVERIFY(WriteDiary(copyPath, copy));
         const QByteArray copyBytes = ReadFile(copyPath);
 
-        Computer computer(m_path, m_basePath);
-        const ConflictCopyMerge::Outcome outcome = computer.Merge();
+        const ConflictCopyMerge::Outcome outcome = Computer(m_path, m_basePath).Merge();
         QVERIFY2(outcome.ok, qPrintable(outcome.error));
         QCOMPARE(DescribeDiaryFile(m_path), DecemberDays(merged));
         QCOMPARE(DayNumbers(outcome.conflicts), conflicts);
@@ -158,8 +157,8 @@ private slots:
         const QStringList entries = DatabaseFolderEntries();
         const QByteArray mergedBytes = ReadFile(m_path);
         QVERIFY(WriteFile(copyPath, copyBytes));
-        Computer again(m_path, m_basePath);
-        QCOMPARE(again.Merge().copies.value(0).kind, ConflictCopyMerge::Copy::AlreadyMerged);
+        QCOMPARE(Computer(m_path, m_basePath).Merge().copies.value(0).kind,
+                 ConflictCopyMerge::Copy::AlreadyMerged);
         QCOMPARE(ReadFile(m_path), mergedBytes);
         QCOMPARE(DatabaseFolderEntries(), entries);
     }
@@ -174,8 +173,7 @@ private slots:
                           "Bench\r\nRow\r\n"));
         QVERIFY(WriteFile(folder + "UTList (conflicted copy 2026-12-07 181500).txt", "Legs\r\n"));
 
-        Computer computer(m_path, m_basePath);
-        const ConflictCopyMerge::Outcome outcome = computer.Merge();
+        const ConflictCopyMerge::Outcome outcome = Computer(m_path, m_basePath).Merge();
         QVERIFY2(outcome.ok, qPrintable(outcome.error));
         QCOMPARE(outcome.copies.size(), 3);
         QCOMPARE(outcome.namesAdded, 2);
@@ -285,9 +283,8 @@ private slots:
             } else if (changed[0] || changed[1]) {
                 synced = changed[0] ? mine[0] : mine[1];
             }
-            for (int side = 0; side < 2; ++side)
-                WriteFile(diaryOf(side), synced);
             for (int side = 0; side < 2; ++side) {
+                WriteFile(diaryOf(side), synced);
                 for (const QString &copy : ConflictCopies::Find(diaryOf(side))) {
                     const QString there = folders[1 - side] + u'/' + QFileInfo(copy).fileName();
                     if (!QFile::exists(there))
