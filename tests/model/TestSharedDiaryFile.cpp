@@ -14,7 +14,6 @@
 #include <QRegularExpression>
 
 #include <array>
-#include <memory>
 #include <unistd.h>
 
 using testsupport::DayNumbers;
@@ -288,6 +287,8 @@ private slots:
         const QByteArray damaged("damaged");
         if (obstacle == QLatin1String("damaged")) {
             QVERIFY(testsupport::WriteFile(m_path, damaged));
+            QTest::ignoreMessage(QtCriticalMsg,
+                                 QRegularExpression(QStringLiteral("name too long")));
         } else if (obstacle == QLatin1String("folder")) {
             QVERIFY(QFile::remove(m_path));
             QVERIFY(QDir().mkdir(m_path));
@@ -304,9 +305,6 @@ private slots:
             QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         }
 
-        if (obstacle == QLatin1String("damaged"))
-            QTest::ignoreMessage(QtCriticalMsg,
-                                 QRegularExpression(QStringLiteral("name too long")));
         const SharedDiaryFile::Outcome outcome = diary.file.Save();
         QFile::setPermissions(
             folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
