@@ -109,9 +109,8 @@ private slots:
             << QByteArray("\xA9\r\nnot a digest\r\n5.3.2007\r\n") << true;
         QTest::newRow("marker with LF only first") << QByteArray("\xA9\nanything") << true;
 
-        QByteArray changedDigit = example;
-        changedDigit.replace("\r\n10\r\n", "\r\n11\r\n");
-        QTest::newRow("one rep count changed") << changedDigit << false;
+        QTest::newRow("one rep count changed")
+            << QByteArray(example).replace("\r\n10\r\n", "\r\n11\r\n") << false;
         QTest::newRow("uppercase digest") << content + Marker + digest.toUpper() << false;
         QTest::newRow("digest with line end") << example + "\r\n" << true;
         QTest::newRow("lines appended after digest") << example + "\r\n1.1.2000\r\n0\r\n\r\n"
@@ -123,14 +122,12 @@ private slots:
         QTest::newRow("LF-only file, CR LF digest")
             << testsupport::ReadFile(testsupport::dataFile(QStringLiteral("worked_example_lf.rpd")))
             << true;
-        QByteArray lfContent = content;
-        lfContent.replace("\r\n", "\n");
+        const QByteArray lfContent = QByteArray(content).replace("\r\n", "\n");
         QTest::newRow("LF-only file, LF digest") << lfContent + "\xA9\n" +
                 QCryptographicHash::hash(lfContent, QCryptographicHash::Md5).toHex()
                                                  << false;
-        QByteArray mixed = content;
-        mixed.replace("Chest\r\n", "Chest\n");
-        QTest::newRow("mixed line ends, CR LF digest") << mixed + Marker + digest << true;
+        QTest::newRow("mixed line ends, CR LF digest")
+            << QByteArray(content).replace("Chest\r\n", "Chest\n") + Marker + digest << true;
         QByteArray lastLf = content; // the bare LF among the last bytes
         lastLf.replace(lastLf.size() - 2, 2, "\n");
         QTest::newRow("last line end LF only, CR LF digest") << lastLf + Marker + digest << true;
