@@ -52,14 +52,13 @@ int Run(const QString &path, const QString &pathA, const QString &pathB)
         return 3;
     contentA.SetPath(path);
     contentB.SetPath(path);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // each line reaches the test at once
     std::puts("ready");
-    std::fflush(stdout);
     for (;;) {
         for (DiaryDatabase *content : {&contentB, &contentA}) {
             if (!content->Save())
                 return 4;
             std::puts("saved");
-            std::fflush(stdout);
         }
     }
 }

@@ -16,6 +16,7 @@
 #include <QLockFile>
 #include <QRandomGenerator>
 
+#include <array>
 #include <map>
 
 using testsupport::DatabaseFolderEntries;
@@ -107,40 +108,32 @@ private slots:
         QFETCH(bool, copy);
         QCOMPARE(ConflictCopies::IsCopyOf(name, original), copy);
     }
+    // Each row's columns, split at '|': the base ("-": this computer has none yet), the diary, the
+    // copy, the merged diary, the conflicting dates and the copy's days kept in a conflict record.
     void mergesByDate_data()
     {
-        QTest::addColumn<QString>("base"); // "-": this computer has no base yet
-        QTest::addColumn<QString>("diary");
-        QTest::addColumn<QString>("copy");
-        QTest::addColumn<QString>("merged");
-        QTest::addColumn<QString>("conflicts");
-        QTest::addColumn<QString>("recorded"); // the copy's days kept in a conflict record
-        const auto row = [](const char *name, const char *columns) { // the columns split at '|'
-            const QStringList c = QString::fromLatin1(columns).split(u'|');
-            QTest::newRow(name) << c[0] << c[1] << c[2] << c[3] << c[4] << c[5];
-        };
-        row("added in copy", "1:a|1:a|1:a 2:b|1:a 2:b||");
-        row("changed in copy", "1:a 2:b|1:a 2:b|1:A 2:b|1:A 2:b||");
-        row("changed in diary", "1:a 2:b|1:a 2:B|1:a 2:b|1:a 2:B||");
-        row("each side one", "1:a 2:b|1:a 2:B|1:A 2:b|1:A 2:B||");
-        row("both alike", "1:a|1:X|1:X|1:X||");
-        row("both differently", "1:a 2:b|1:X 2:b|1:Y 2:b|1:X 2:b|1|1:Y");
-        row("removed in copy", "1:a 2:b|1:a 2:b|1:a|1:a||");
-        row("removed in diary", "1:a 2:b|1:a|1:a 2:b|1:a||");
-        row("removed in copy, changed in diary", "1:a 2:b|1:a 2:B|1:a|1:a 2:B|2|");
-        row("changed in copy, removed in diary", "1:a 2:b|1:a|1:a 2:B|1:a|2|2:B");
-        row("no base: removed in copy", "-|1:a 2:b|1:a|1:a 2:b||");
-        row("no base: removed in diary", "-|1:a|1:a 2:b|1:a 2:b||");
-        row("no base: both changed", "-|1:X|1:Y|1:X|1|1:Y");
+        QTest::addColumn<QString>("columns");
+        QTest::newRow("added in copy") << "1:a|1:a|1:a 2:b|1:a 2:b||";
+        QTest::newRow("changed in copy") << "1:a 2:b|1:a 2:b|1:A 2:b|1:A 2:b||";
+        QTest::newRow("changed in diary") << "1:a 2:b|1:a 2:B|1:a 2:b|1:a 2:B||";
+        QTest::newRow("each side one") << "1:a 2:b|1:a 2:B|1:A 2:b|1:A 2:B||";
+        QTest::newRow("both alike") << "1:a|1:X|1:X|1:X||";
+        QTest::newRow("both differently") << "1:a 2:b|1:X 2:b|1:Y 2:b|1:X 2:b|1|1:Y";
+        QTest::newRow("removed in copy") << "1:a 2:b|1:a 2:b|1:a|1:a||";
+        QTest::newRow("removed in diary") << "1:a 2:b|1:a|1:a 2:b|1:a||";
+        QTest::newRow("removed in copy, changed in diary") << "1:a 2:b|1:a 2:B|1:a|1:a 2:B|2|";
+        QTest::newRow("changed in copy, removed in diary") << "1:a 2:b|1:a|1:a 2:B|1:a|2|2:B";
+        QTest::newRow("no base: removed in copy") << "-|1:a 2:b|1:a|1:a 2:b||";
+        QTest::newRow("no base: removed in diary") << "-|1:a|1:a 2:b|1:a 2:b||";
+        QTest::newRow("no base: both changed") << "-|1:X|1:Y|1:X|1|1:Y";
     }
     void mergesByDate()
     {
-        QFETCH(QString, base);
-        QFETCH(QString, diary);
-        QFETCH(QString, copy);
-        QFETCH(QString, merged);
-        QFETCH(QString, conflicts);
-        QFETCH(QString, recorded);
+        QFETCH(QString, columns);
+        const QStringList c = columns.split(u'|');
+        QCOMPARE(c.size(), 6);
+        const auto [base, diary, copy, merged, conflicts, recorded] =
+            std::array {c[0], c[1], c[2], c[3], c[4], c[5]};
         if (base != QLatin1String("-")) {
             DiaryDatabase agreed;
             QVERIFY(testsupport::BuildDiary(agreed, DecemberDays(base)));
@@ -153,8 +146,7 @@ private slots:
         QVERIFY(WriteDiary(copyPath, copy));
         const QByteArray copyBytes = ReadFile(copyPath);
 
-        Computer computer(m_path, m_basePath);
-        const ConflictCopyMerge::Outcome outcome = computer.Merge();
+        const ConflictCopyMerge::Outcome outcome = Computer(m_path, m_basePath).Merge();
         QVERIFY2(outcome.ok, qPrintable(outcome.error));
         QCOMPARE(DescribeDiaryFile(m_path), DecemberDays(merged));
         QCOMPARE(DayNumbers(outcome.conflicts), conflicts);
@@ -165,8 +157,8 @@ private slots:
         const QStringList entries = DatabaseFolderEntries();
         const QByteArray mergedBytes = ReadFile(m_path);
         QVERIFY(WriteFile(copyPath, copyBytes));
-        Computer again(m_path, m_basePath);
-        QCOMPARE(again.Merge().copies.value(0).kind, ConflictCopyMerge::Copy::AlreadyMerged);
+        QCOMPARE(Computer(m_path, m_basePath).Merge().copies.value(0).kind,
+                 ConflictCopyMerge::Copy::AlreadyMerged);
         QCOMPARE(ReadFile(m_path), mergedBytes);
         QCOMPARE(DatabaseFolderEntries(), entries);
     }
@@ -181,8 +173,7 @@ private slots:
                           "Bench\r\nRow\r\n"));
         QVERIFY(WriteFile(folder + "UTList (conflicted copy 2026-12-07 181500).txt", "Legs\r\n"));
 
-        Computer computer(m_path, m_basePath);
-        const ConflictCopyMerge::Outcome outcome = computer.Merge();
+        const ConflictCopyMerge::Outcome outcome = Computer(m_path, m_basePath).Merge();
         QVERIFY2(outcome.ok, qPrintable(outcome.error));
         QCOMPARE(outcome.copies.size(), 3);
         QCOMPARE(outcome.namesAdded, 2);
@@ -292,9 +283,8 @@ private slots:
             } else if (changed[0] || changed[1]) {
                 synced = changed[0] ? mine[0] : mine[1];
             }
-            for (int side = 0; side < 2; ++side)
-                WriteFile(diaryOf(side), synced);
             for (int side = 0; side < 2; ++side) {
+                WriteFile(diaryOf(side), synced);
                 for (const QString &copy : ConflictCopies::Find(diaryOf(side))) {
                     const QString there = folders[1 - side] + u'/' + QFileInfo(copy).fileName();
                     if (!QFile::exists(there))

@@ -109,9 +109,8 @@ private slots:
             << QByteArray("\xA9\r\nnot a digest\r\n5.3.2007\r\n") << true;
         QTest::newRow("marker with LF only first") << QByteArray("\xA9\nanything") << true;
 
-        QByteArray changedDigit = example;
-        changedDigit.replace("\r\n10\r\n", "\r\n11\r\n");
-        QTest::newRow("one rep count changed") << changedDigit << false;
+        QTest::newRow("one rep count changed")
+            << QByteArray(example).replace("\r\n10\r\n", "\r\n11\r\n") << false;
         QTest::newRow("uppercase digest") << content + Marker + digest.toUpper() << false;
         QTest::newRow("digest with line end") << example + "\r\n" << true;
         QTest::newRow("lines appended after digest") << example + "\r\n1.1.2000\r\n0\r\n\r\n"
@@ -123,17 +122,14 @@ private slots:
         QTest::newRow("LF-only file, CR LF digest")
             << testsupport::ReadFile(testsupport::dataFile(QStringLiteral("worked_example_lf.rpd")))
             << true;
-        QByteArray lfContent = content;
-        lfContent.replace("\r\n", "\n");
+        const QByteArray lfContent = QByteArray(content).replace("\r\n", "\n");
         QTest::newRow("LF-only file, LF digest") << lfContent + "\xA9\n" +
                 QCryptographicHash::hash(lfContent, QCryptographicHash::Md5).toHex()
                                                  << false;
-        QByteArray mixed = content;
-        mixed.replace("Chest\r\n", "Chest\n");
-        QTest::newRow("mixed line ends, CR LF digest") << mixed + Marker + digest << true;
-        QByteArray lastLf = content; // the bare LF among the last bytes
-        lastLf.replace(lastLf.size() - 2, 2, "\n");
-        QTest::newRow("last line end LF only, CR LF digest") << lastLf + Marker + digest << true;
+        QTest::newRow("mixed line ends, CR LF digest")
+            << QByteArray(content).replace("Chest\r\n", "Chest\n") + Marker + digest << true;
+        QTest::newRow("last line end LF only, CR LF digest") // the bare LF among the last bytes
+            << QByteArray(content).replace(content.size() - 2, 2, "\n") + Marker + digest << true;
         QTest::newRow("marker byte inside a line is text")
             << Sealed(Lines({"1.1.2000", "0", "\xA9 notes"})) << true;
         QTest::newRow("marker byte inside a line, no real marker")
@@ -163,12 +159,10 @@ private slots:
     {
         // Every hundredth and thousandth of the range, ties included, against the C library's own
         // "%.2f" (this process formats numbers with a point).
-        QList<float> weights;
+        // Ties and the top of the range; the steps below start at 0.
+        QList<float> weights = {0.005f, 0.125f, 0.375f, 2.675f, 12.345f, 42.5f, 499.995f, 500.0f};
         for (int thousandths = 0; thousandths <= 500000; thousandths += 7)
             weights.append(float(thousandths) / 1000.0f);
-        for (const float w :
-             {0.0f, 0.005f, 0.125f, 0.375f, 2.675f, 12.345f, 42.5f, 499.995f, 500.0f})
-            weights.append(w);
         QStringList exercises; // nine digits name each float exactly
         for (const float w : std::as_const(weights))
             exercises.append(QStringLiteral("E %1").arg(double(w), 0, 'g', 9));

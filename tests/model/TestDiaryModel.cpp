@@ -3,6 +3,7 @@
 #include "model/DatabaseWriter.h"
 #include "model/DateValue.h"
 #include "model/DiaryDatabase.h"
+#include "model/WeightUnit.h"
 
 #include <functional>
 #include <limits>
@@ -270,48 +271,39 @@ private slots:
         const auto row = [](const char *name, bool dayFlag, Change change) {
             QTest::newRow(name) << change << dayFlag;
         };
-        row("SetDate", true, [](DiaryDatabase &db) {
-            return db.GetDay(0)->SetDate(DateValue::FromDate(2010, 1, 1)), true;
+        const auto day = [&row](const char *name, std::function<bool(TrainingDay &)> change) {
+            row(name, true, [=](DiaryDatabase &db) { return change(*db.GetDay(0)); });
+        };
+        const auto workout = [&day](const char *name, std::function<bool(Workout &)> change) {
+            day(name, [=](TrainingDay &d) { return change(*d.GetWorkout(0)); });
+        };
+        day("SetDate", [](auto &d) { return d.SetDate(DateValue::FromDate(2010, 1, 1)), true; });
+        day("SetNotes", [](auto &d) { return d.SetNotes(QStringLiteral("tired")), true; });
+        day("AddWorkout", [](auto &d) {
+            return d.AddWorkout(testsupport::BuildWorkout(QStringLiteral("Back"))) == 1;
         });
-        row("SetNotes", true, [](DiaryDatabase &db) {
-            return db.GetDay(0)->SetNotes(QStringLiteral("tired")), true;
+        day("RemoveWorkout", [](auto &d) { return d.RemoveWorkout(0) == 0; });
+        day("TakeWorkout", [](auto &d) { return d.TakeWorkout(0) != nullptr; });
+        day("RemoveAllWorkouts", [](auto &d) { return d.RemoveAllWorkouts(), d.IsEmpty(); });
+        workout("exercise reps", [](auto &w) { return w.GetExercise(1)->SetReps(12); });
+        workout("AddExercise", [](auto &w) { return w.AddExercise(CleanExercise()) == 2; });
+        workout("InsertExercise",
+                [](auto &w) { return w.InsertExercise(0, CleanExercise()) == 3; });
+        workout("RemoveExercise", [](auto &w) { return w.RemoveExercise(0) == 1; });
+        workout("exercise copied onto itself", [](auto &w) {
+            ExerciseEntry *exercise = w.GetExercise(0);
+            return exercise->CopyFrom(*exercise), exercise->IsModified();
         });
-        row("AddWorkout", true, [](DiaryDatabase &db) {
-            return db.GetDay(0)->AddWorkout(testsupport::BuildWorkout(QStringLiteral("Back"))) == 1;
-        });
-        row("RemoveWorkout", true,
-            [](DiaryDatabase &db) { return db.GetDay(0)->RemoveWorkout(0) == 0; });
-        row("TakeWorkout", true,
-            [](DiaryDatabase &db) { return db.GetDay(0)->TakeWorkout(0) != nullptr; });
-        row("RemoveAllWorkouts", true, [](DiaryDatabase &db) {
-            return db.GetDay(0)->RemoveAllWorkouts(), db.GetDay(0)->IsEmpty();
-        });
-        row("exercise reps", true, [](DiaryDatabase &db) {
-            return db.GetDay(0)->GetWorkout(0)->GetExercise(1)->SetReps(12);
-        });
-        row("AddExercise", true, [](DiaryDatabase &db) {
-            return db.GetDay(0)->GetWorkout(0)->AddExercise(CleanExercise()) == 2;
-        });
-        row("InsertExercise", true, [](DiaryDatabase &db) {
-            return db.GetDay(0)->GetWorkout(0)->InsertExercise(0, CleanExercise()) == 3;
-        });
-        row("RemoveExercise", true,
-            [](DiaryDatabase &db) { return db.GetDay(0)->GetWorkout(0)->RemoveExercise(0) == 1; });
         row("AddDay", false,
-            [](DiaryDatabase &db) { return db.AddDay(CleanDay(QStringLiteral("2.1.2010"))) == 2; });
-        row("InsertDay", false, [](DiaryDatabase &db) {
-            return db.InsertDay(0, CleanDay(QStringLiteral("2.1.2010"))) == 0;
-        });
-        row("RemoveDay", false, [](DiaryDatabase &db) { return db.RemoveDay(1) == 1; });
+            [](auto &db) { return db.AddDay(CleanDay(QStringLiteral("2.1.2010"))) == 2; });
+        row("InsertDay", false,
+            [](auto &db) { return db.InsertDay(0, CleanDay(QStringLiteral("2.1.2010"))) == 0; });
+        row("RemoveDay", false, [](auto &db) { return db.RemoveDay(1) == 1; });
         row("RemoveAllDays", false,
-            [](DiaryDatabase &db) { return db.RemoveAllDays(), db.GetDayCount() == 0; });
-        row("ReplaceDay, after a refused empty one", false, [](DiaryDatabase &db) {
+            [](auto &db) { return db.RemoveAllDays(), db.GetDayCount() == 0; });
+        row("ReplaceDay, after a refused empty one", false, [](auto &db) {
             return !db.ReplaceDay(1, nullptr, true) && !db.IsModified() &&
                 db.ReplaceDay(1, CleanDay(QStringLiteral("-")), true);
-        });
-        row("exercise copied onto itself", true, [](DiaryDatabase &db) {
-            ExerciseEntry *exercise = db.GetDay(0)->GetWorkout(0)->GetExercise(0);
-            return exercise->CopyFrom(*exercise), exercise->IsModified();
         });
     }
     void everyChangeMarksItsOwner()
@@ -398,6 +390,14 @@ private slots:
         }
     }
 
+    void weightUnitFollowsTheLocale()
+    {
+        QVERIFY(WeightUnit::ForLocale(QLocale(QLocale::English, QLocale::UnitedStates)).IsPounds());
+        QVERIFY(!WeightUnit::ForLocale(QLocale(QLocale::German, QLocale::Germany)).IsPounds());
+        QVERIFY(!WeightUnit::ForLocale(QLocale::c()).IsPounds());
+        QVERIFY(
+            !WeightUnit::ForLocale(QLocale(QLocale::English, QLocale::UnitedKingdom)).IsPounds());
+    }
     // Reading shares equal exercise and workout names through a table of its own; sharing must
     // never change which name an entry reads back.
     void namesReadBackUnchangedPastTableGrowthAndCap()
@@ -413,11 +413,8 @@ private slots:
                          .repeated(1 + i / 26);
         names << QStringLiteral("Übung ähnlich") << QStringLiteral("Übung ähnlicH");
 
-        QStringList exercises;
-        for (int round = 0; round < 2; ++round) {
-            for (const QString &name : names)
-                exercises << QString(name).replace(u' ', u'_');
-        }
+        QStringList exercises = names + names;
+        exercises.replaceInStrings(QStringLiteral(" "), QStringLiteral("_"));
         DiaryDatabase written;
         QVERIFY(testsupport::BuildDiary(
             written,

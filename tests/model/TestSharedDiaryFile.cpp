@@ -13,7 +13,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
-#include <memory>
+#include <array>
 #include <unistd.h>
 
 using testsupport::DayNumbers;
@@ -71,25 +71,18 @@ class TestSharedDiaryFile : public QObject
 private slots:
     void init()
     {
-        QDir folder(DataFolder::DatabaseFolder());
-        folder.removeRecursively();
-        QVERIFY(folder.mkpath(QStringLiteral(".")));
+        testsupport::ResetDatabaseFolder();
+        QVERIFY(QFileInfo(DataFolder::DatabaseFolder()).isDir());
         m_path = DataFolder::DatabasePath();
     }
     void interleavings_data()
     {
-        QTest::addColumn<QString>("base");
-        QTest::addColumn<QString>("firstEdits"); // saved first by the other program
-        QTest::addColumn<QString>("secondEdits"); // unsaved in this program meanwhile
         QTest::addColumn<int>("winner"); // of this program
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<QString>("conflicts");
-        QTest::addColumn<QString>("keptAside"); // the conflict file's days
-
-        // base | saved first by the other program | unsaved here | result | conflicts | aside
+        QTest::addColumn<QString>("columns");
+        // The columns, split at '|': the base, the edits the other program saved first, the edits
+        // unsaved here meanwhile, the result, the conflicting dates and the conflict file's days.
         const auto row = [](const char *name, Winner winner, const char *columns) {
-            const QStringList c = QString::fromLatin1(columns).split(QLatin1Char('|'));
-            QTest::newRow(name) << c[0] << c[1] << c[2] << int(winner) << c[3] << c[4] << c[5];
+            QTest::newRow(name) << int(winner) << QString::fromLatin1(columns);
         };
         // The diary (memory wins) after the notifier saved.
         row("other saved, nothing here: reload", Winner::Memory, "1:a 2:b 3:c|2=B||1:a 2:B 3:c||");
@@ -110,13 +103,12 @@ private slots:
     }
     void interleavings()
     {
-        QFETCH(QString, base);
-        QFETCH(QString, firstEdits);
-        QFETCH(QString, secondEdits);
         QFETCH(int, winner);
-        QFETCH(QString, result);
-        QFETCH(QString, conflicts);
-        QFETCH(QString, keptAside);
+        QFETCH(QString, columns);
+        const QStringList c = columns.split(u'|');
+        QCOMPARE(c.size(), 6);
+        const auto [base, firstEdits, secondEdits, result, conflicts, keptAside] =
+            std::array {c[0], c[1], c[2], c[3], c[4], c[5]};
 
         QVERIFY(testsupport::WriteDiary(m_path, DecemberDays(base)));
         const Winner thisWinner = Winner(winner);
@@ -295,6 +287,8 @@ private slots:
         const QByteArray damaged("damaged");
         if (obstacle == QLatin1String("damaged")) {
             QVERIFY(testsupport::WriteFile(m_path, damaged));
+            QTest::ignoreMessage(QtCriticalMsg,
+                                 QRegularExpression(QStringLiteral("name too long")));
         } else if (obstacle == QLatin1String("folder")) {
             QVERIFY(QFile::remove(m_path));
             QVERIFY(QDir().mkdir(m_path));
@@ -311,9 +305,6 @@ private slots:
             QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         }
 
-        if (obstacle == QLatin1String("damaged"))
-            QTest::ignoreMessage(QtCriticalMsg,
-                                 QRegularExpression(QStringLiteral("name too long")));
         const SharedDiaryFile::Outcome outcome = diary.file.Save();
         QFile::setPermissions(
             folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
