@@ -10,6 +10,7 @@
 #include "model/TrainingDay.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -46,6 +47,18 @@ int RemoveOthers(const QDir &folder, const QString &keep)
             ++removed;
     }
     return removed;
+}
+
+// Whether the process has a file of the folder open (a save's file, named or not): it is writing.
+bool Writing(qint64 pid, const QDir &folder)
+{
+    const QDir open(QStringLiteral("/proc/%1/fd").arg(pid));
+    for (const QString &fd :
+         open.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        if (QFile::symLinkTarget(open.filePath(fd)).startsWith(folder.absolutePath() + u'/'))
+            return true;
+    }
+    return false;
 }
 
 // A diary file of one day whose notes are the text.
@@ -119,6 +132,7 @@ private slots:
         QRandomGenerator random(seed);
         int damaged = 0;
         int leftovers = 0;
+        int killsInWrites = 0;
         int foundA = 0;
         int foundB = 0;
         qint64 savesTimed = 0;
@@ -144,7 +158,13 @@ private slots:
             }
             const qint64 saveTime =
                 savesTimed > 0 ? timeOfSaves / savesTimed : FirstSaveEstimateMicroseconds;
-            QThread::usleep(random.bounded(quint64(saveTime) + 1));
+            if (kill % 2 == 0) {
+                QThread::usleep(random.bounded(quint64(saveTime) + 1));
+            } else { // as soon as a save has its file open: inside the writing itself
+                const QDeadlineTimer deadline(2000);
+                while (!Writing(victim.processId(), folder) && !deadline.hasExpired()) { }
+            }
+            killsInWrites += Writing(victim.processId(), folder);
             QCOMPARE(::kill(pid_t(victim.processId()), SIGKILL), 0);
             QVERIFY(victim.waitForFinished());
             QCOMPARE(victim.exitStatus(), QProcess::CrashExit);
@@ -165,15 +185,16 @@ private slots:
             }
             leftovers += RemoveOthers(folder, fileName);
         }
-        qInfo("%d kills (seed %u, %lld ms a save): %d damaged files, %d times content A, %d times "
-              "content B, %d temporary files left by interrupted saves (kills inside a save)",
-              kills, seed, savesTimed > 0 ? timeOfSaves / savesTimed / 1000 : 0, damaged, foundA,
-              foundB, leftovers);
+        qInfo("%d kills (seed %u, %lld ms a save), %d of them while the file was being written: "
+              "%d damaged files, %d times content A, %d times content B, %d temporary files left",
+              kills, seed, savesTimed > 0 ? timeOfSaves / savesTimed / 1000 : 0, killsInWrites,
+              damaged, foundA, foundB, leftovers);
         QCOMPARE(damaged, 0);
-        // Kills after zero, one and two finished saves found both contents. How many kills landed
-        // inside a save depends on the machine's speed: the leftovers above show it.
+        // Kills after zero, one and two finished saves found both contents, and some landed while
+        // a save was writing.
         QVERIFY(foundA > 0);
         QVERIFY(foundB > 0);
+        QVERIFY(killsInWrites > 0);
     }
 
     void init()
