@@ -378,6 +378,8 @@ private slots:
         QTRY_COMPARE(QApplication::activeWindow(), dialog);
         QTest::keyClick(dialog->Field(), Qt::Key_Enter);
         QCOMPARE(window->WorkoutAreaDay()->GetDate(), Date(2007, 3, 7));
+        QCoreApplication::processEvents();
+        QCOMPARE(QApplication::activeWindow(), window.get());
         // A click shows the day and keeps the Find window active, to go on with the results.
         const QRect second = results.visualRect(results.model()->index(1, 0));
         QTest::mouseClick(results.viewport(), Qt::LeftButton, {}, second.center());
