@@ -26,6 +26,7 @@ enum class Target {
     HoldsNameList,
     HoldsDamaged,
     UnderAFile,
+    UnsavedHere, // a change the diary's own file cannot take first
     Same,
     None
 };
@@ -82,6 +83,8 @@ private slots:
             "The diary stays where it is.");
         row("a damaged diary there is not merged into", Target::HoldsDamaged, {no, ok}, false, here,
             "cannot be read or is damaged.\nThe diary stays where it is.");
+        row("a change not saved here first: the diary stays", Target::UnsavedHere, {ok}, false,
+            QStringLiteral(R"(8.12.2026 "unsaved" Legs)"), "The diary stays where it is.");
         // Nothing to do: no question, no message.
         row("the folder it is in already", Target::Same, {}, false, here, "");
         row("no folder chosen", Target::None, {}, false, here, "");
@@ -118,6 +121,10 @@ private slots:
         DiaryDatabase database;
         SharedDiaryFile file(database, DiaryMerge::Winner::Memory);
         QVERIFY(file.Open(local));
+        if (target == Target::UnsavedHere) {
+            database.GetDay(0)->SetNotes(QStringLiteral("unsaved"));
+            QVERIFY(QFile::remove(local) && QDir().mkdir(local));
+        }
         SettingsStore settings;
         FileDialog::setNextFileNames({target == Target::None ? QString() : folder});
         MessageBox::setNextAnswers(answers);
@@ -132,7 +139,8 @@ private slots:
         QCOMPARE(file.Path(), moved ? now : local);
         QCOMPARE(settings.Read(SettingsKeys::DiaryFolder), moved ? folder : QString());
         // The old files stay; the diary moved is the one the window shows.
-        QCOMPARE(ReadFile(local), localBytes);
+        if (target != Target::UnsavedHere)
+            QCOMPARE(ReadFile(local), localBytes);
         if (target == Target::Empty)
             QCOMPARE(ReadFile(now), localBytes);
         if (moved) {
