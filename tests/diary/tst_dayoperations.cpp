@@ -156,6 +156,10 @@ private slots:
 
         QVERIFY(BuildDiary(*m_database, MoveDiary));
         auto window = OpenWindow(m_diary.File(), true);
+        ClickDate(*window, Date(2007, 3, 9)); // no day there: nothing to move
+        MessageBox::setNextAnswers({QMessageBox::Ok});
+        window->ExecuteCommand(CommandId::MoveSelected);
+        QCOMPARE(MessageBox::takeShown().constLast().text, QStringLiteral("Select the day first."));
         ClickDate(*window, Date(2007, 3, 6));
 
         MessageBox::setNextAnswers({QMessageBox::Ok, answer});
