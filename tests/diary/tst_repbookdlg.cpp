@@ -116,6 +116,12 @@ private slots:
         QCOMPARE(window->Range().Start(), start);
         QCOMPARE(window->Range().Days(), days);
         QCOMPARE(window->Grid()->GetRowCount(), window->Range().RowCount() + 1);
+        // The mini calendar marks the stored range from its first day on.
+        const QDate first =
+            CalendarRange::ParseStartDate(m_settings.Read(SettingsKeys::RangeStartDate)).ToQDate();
+        QCOMPARE(window->MiniCalendar()->IsDrawnSpecial(QDate(2007, 3, 1)),
+                 first == QDate(2007, 3, 1));
+        QVERIFY(!window->MiniCalendar()->IsDrawnSpecial(QDate(2007, 2, 28)));
     }
     // The weekday column menu hides and shows columns; the last shown one stays. clicks: the
     // weekdays chosen in turn (0 Monday); shown: one digit per weekday afterwards.
