@@ -282,6 +282,11 @@ private slots:
         day("AddWorkout", [](auto &d) {
             return d.AddWorkout(testsupport::BuildWorkout(QStringLiteral("Back"))) == 1;
         });
+        day("InsertWorkout", [](auto &d) {
+            auto workout = testsupport::BuildWorkout(QStringLiteral("Back"));
+            workout->SetModified(false); // only the day's own flag can tell
+            return d.InsertWorkout(0, std::move(workout)) == 2;
+        });
         day("RemoveWorkout", [](auto &d) { return d.RemoveWorkout(0) == 0; });
         day("TakeWorkout", [](auto &d) { return d.TakeWorkout(0) != nullptr; });
         day("RemoveAllWorkouts", [](auto &d) { return d.RemoveAllWorkouts(), d.IsEmpty(); });
