@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QSettings>
 
+#include <csignal>
 #include <sys/stat.h>
 
 namespace testsupport {
@@ -30,6 +31,21 @@ quint64 FileIdentity(const QString &path)
     {
     };
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? quint64(status.st_ino) : 0;
+}
+
+FileSizeLimit::FileSizeLimit(qint64 bytes)
+{
+    m_handler = std::signal(SIGXFSZ, SIG_IGN);
+    ::getrlimit(RLIMIT_FSIZE, &m_before);
+    rlimit limit = m_before;
+    limit.rlim_cur = rlim_t(bytes);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    ::setrlimit(RLIMIT_FSIZE, &m_before);
+    std::signal(SIGXFSZ, m_handler);
 }
 
 void ClearSettings()

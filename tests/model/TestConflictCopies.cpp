@@ -5,6 +5,7 @@
 #include "model/ConflictCopies.h"
 #include "model/ConflictCopyMerge.h"
 #include "model/DataFolder.h"
+#include "model/DatabaseFile.h"
 #include "model/DiaryDatabase.h"
 #include "model/DiaryFolderSwitch.h"
 #include "model/SharedDiaryFile.h"
@@ -18,6 +19,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 
 using testsupport::DatabaseFolderEntries;
 using testsupport::DayNumbers;
@@ -185,33 +187,41 @@ private slots:
     void unmergeableCopies_data()
     {
         QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("damaged"); // a second copy fails its check
+        QTest::addColumn<QString>("second"); // a second copy: damaged, or too large to read
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("diary");
         QTest::addColumn<int>("copiesLeft");
         QTest::addColumn<int>("damagedKept");
         QTest::addColumn<QString>("obstacle"); // what stands in the merge's way, and its message
         const int apply = int(Mode::Apply);
-        QTest::newRow("dry run") << int(Mode::DryRun) << false << true << "1:a" << 1 << 0 << "";
+        const QString none;
+        const QString damaged = QStringLiteral("damaged");
+        QTest::newRow("dry run") << int(Mode::DryRun) << none << true << "1:a" << 1 << 0 << "";
         QTest::newRow("dry run, damaged")
-            << int(Mode::DryRun) << true << false << "1:a" << 2 << 0 << "";
+            << int(Mode::DryRun) << damaged << false << "1:a" << 2 << 0 << "";
         QTest::newRow("all or nothing, damaged")
-            << int(Mode::AllOrNothing) << true << false << "1:a" << 2 << 0 << "";
-        QTest::newRow("apply, damaged") << apply << true << true << "1:a 2:b" << 0 << 1 << "";
+            << int(Mode::AllOrNothing) << damaged << false << "1:a" << 2 << 0 << "";
+        QTest::newRow("apply, damaged") << apply << damaged << true << "1:a 2:b" << 0 << 1 << "";
+        QTest::newRow("apply, too large") << apply << "large" << true << "1:a 2:b" << 1 << 0 << "";
         // Another program of this computer holds the merge lock: it merges, this one leaves it.
         QTest::newRow("apply, other program merging")
-            << -1 << false << true << "1:a" << 1 << 0 << "";
+            << -1 << none << true << "1:a" << 1 << 0 << "";
         // A failure is told and never reported as a merge; the copy stays while the diary
         // cannot take it.
         QTest::newRow("apply, diary unreadable")
-            << apply << false << false << "" << 1 << 0 << "cannot be read";
+            << apply << none << false << "" << 1 << 0 << "cannot be read";
         QTest::newRow("apply, record unwritable")
-            << apply << false << false << "1:a 2:b" << 0 << 0 << "could not be written";
+            << apply << none << false << "1:a 2:b" << 0 << 0 << "could not be written";
+        QTest::newRow("apply, disk full")
+            << apply << none << false << "1:a" << 1 << 0 << "could not be saved";
+        // The copy's version of a day changed on both sides cannot be kept aside.
+        QTest::newRow("apply, disk full, day changed on both sides")
+            << apply << none << false << "1:a" << 1 << 0 << "could not be kept";
     }
     void unmergeableCopies()
     {
         QFETCH(int, mode);
-        QFETCH(bool, damaged);
+        QFETCH(QString, second);
         QFETCH(bool, ok);
         QFETCH(QString, diary);
         QFETCH(int, copiesLeft);
@@ -219,10 +229,19 @@ private slots:
         QFETCH(QString, obstacle);
         const QString folder = DataFolder::DatabaseFolder() + u'/';
         QVERIFY(WriteDiary(m_path, QStringLiteral("1:a")));
-        QVERIFY(WriteDiary(folder + SyncthingCopy, QStringLiteral("1:a 2:b")));
+        // On a full disk the copy brings a note longer than the room left (the locks still fit).
+        const qint64 room = 256;
+        const bool diskFull =
+            obstacle.endsWith(QLatin1String("saved")) || obstacle.endsWith(QLatin1String("kept"));
+        const QString note = diskFull ? QString(room, u'n') : QStringLiteral("b");
+        const QString day = obstacle.endsWith(QLatin1String("kept")) ? "1:" : "1:a 2:";
+        QVERIFY(WriteDiary(folder + SyncthingCopy, day + note));
         const QString bad = folder + "Database (conflicted copy 2026-12-07 181501).rpd";
-        if (damaged)
+        if (second == QLatin1String("damaged"))
             QVERIFY(WriteDiary(bad, "3:c") && WriteFile(bad, ReadFile(bad).replace(2, 1, "X")));
+        QFile large(bad);
+        if (second == QLatin1String("large"))
+            QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(DatabaseFile::MaxFileSize + 1));
         const QStringList before = DatabaseFolderEntries();
 
         Computer computer(m_path, m_basePath);
@@ -232,11 +251,15 @@ private slots:
             QVERIFY(QDir().mkdir(m_basePath));
         QLockFile otherProgram(m_path + QStringLiteral(".merge.lock"));
         QVERIFY(mode >= 0 || otherProgram.tryLock(0));
+        std::optional<testsupport::FileSizeLimit> full;
+        if (diskFull)
+            full.emplace(room);
         const ConflictCopyMerge::Outcome outcome = mode >= 0
             ? computer.Merge(Mode(mode))
             : ConflictCopyMerge::Run(computer.file, Mode::Apply);
+        full.reset();
         QCOMPARE(outcome.ok, ok);
-        QCOMPARE(outcome.HasUnmerged(), damaged);
+        QCOMPARE(outcome.HasUnmerged(), !second.isEmpty());
         QVERIFY2(outcome.error.contains(obstacle), qPrintable(outcome.error));
         if (!diary.isEmpty())
             QCOMPARE(DescribeDiaryFile(m_path), DecemberDays(diary));

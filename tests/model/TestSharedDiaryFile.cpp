@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 
 #include <array>
+#include <optional>
 #include <unistd.h>
 
 using testsupport::DayNumbers;
@@ -268,6 +269,9 @@ private slots:
         // The lock beside the file fits the folder's names, the damaged file's kept name does not.
         QTest::newRow("damaged file that cannot be set aside") << "damaged";
         QTest::newRow("never opened: no file to save to") << "no file";
+        QTest::newRow("disk full") << "full";
+        // The other program's version of the day cannot be kept aside, so nothing is merged.
+        QTest::newRow("disk full, day changed on both sides") << "full, conflict";
     }
     void failedSaves()
     {
@@ -283,6 +287,18 @@ private slots:
             QVERIFY(WriteFirst(diary, QStringLiteral("1:a")));
             ApplyEdits(diary.database, QStringLiteral("1=b"));
         }
+        // Notes longer than the size a full disk leaves (the lock file still fits).
+        const qint64 room = 256;
+        const QString longNote = QString(room, u'n');
+        if (obstacle.startsWith(QLatin1String("full")))
+            ApplyEdits(diary.database, QStringLiteral("1=b") + longNote);
+        if (obstacle.endsWith(QLatin1String("conflict"))) {
+            Program other(Winner::Disk);
+            other.file.Open(m_path);
+            ApplyEdits(other.database, QStringLiteral("1=c") + longNote);
+            QVERIFY(other.file.Save().saved);
+        }
+        const QByteArray before = testsupport::ReadFile(m_path);
 
         const QByteArray damaged("damaged");
         if (obstacle == QLatin1String("damaged")) {
@@ -305,7 +321,11 @@ private slots:
             QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         }
 
+        std::optional<testsupport::FileSizeLimit> full;
+        if (obstacle.startsWith(QLatin1String("full")))
+            full.emplace(room);
         const SharedDiaryFile::Outcome outcome = diary.file.Save();
+        full.reset();
         QFile::setPermissions(
             folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(!outcome.ok);
@@ -314,9 +334,17 @@ private slots:
         // Nothing pretends to be saved: the change is still pending.
         QVERIFY(diary.file.HasUnsavedChanges());
         QCOMPARE(diary.file.UnsavedDates(), QList<DateValue> {December(1)});
+        QVERIFY(outcome.conflictFile.isEmpty());
+        if (obstacle.startsWith(QLatin1String("full")))
+            QCOMPARE(testsupport::ReadFile(m_path), before);
         if (obstacle == QLatin1String("damaged")) {
             QVERIFY2(outcome.error.contains(QLatin1String("set aside")), qPrintable(outcome.error));
             QCOMPARE(testsupport::ReadFile(m_path), damaged);
+        }
+        if (obstacle.endsWith(QLatin1String("conflict"))) {
+            QVERIFY2(outcome.error.contains(QLatin1String("could not be kept")),
+                     qPrintable(outcome.error));
+            QCOMPARE(DescribeDiary(diary.database), DecemberDays(QStringLiteral("1:b") + longNote));
         }
     }
     void groupingOnTwoCoresMatchesOneCore_data()
