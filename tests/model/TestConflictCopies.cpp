@@ -241,7 +241,8 @@ private slots:
             QVERIFY(WriteDiary(bad, "3:c") && WriteFile(bad, ReadFile(bad).replace(2, 1, "X")));
         QFile large(bad);
         if (second == QLatin1String("large"))
-            QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(DatabaseFile::MaxFileSize + 1));
+            QVERIFY(large.open(QIODevice::WriteOnly) &&
+                    large.resize(DatabaseFile::MaxFileSize + 1));
         const QStringList before = DatabaseFolderEntries();
 
         Computer computer(m_path, m_basePath);
