@@ -15,9 +15,8 @@ namespace {
 DateValue ParseDateLine(QByteArrayView line)
 {
     int fields[3] = {0, 0, 0};
-    int count = 0;
     qsizetype position = 0;
-    while (count < 3) {
+    for (int &field : fields) {
         while (position < line.size() && line[position] == '.')
             ++position;
         if (position == line.size())
@@ -25,19 +24,17 @@ DateValue ParseDateLine(QByteArrayView line)
         const qsizetype start = position;
         while (position < line.size() && line[position] != '.')
             ++position;
-        fields[count++] = TolerantNumber::ToInt(line.sliced(start, position - start));
+        field = TolerantNumber::ToInt(line.sliced(start, position - start));
     }
     return DateValue::FromDate(fields[2], fields[1], fields[0]);
 }
 
 float ToWeight(QByteArrayView line)
 {
-    const double value = TolerantNumber::ToDouble(line);
-    // Narrowing a double beyond the float range is undefined; such weights are refused anyway.
-    if (value > std::numeric_limits<float>::max() || value < -std::numeric_limits<float>::max())
-        return value > 0 ? std::numeric_limits<float>::infinity()
-                         : -std::numeric_limits<float>::infinity();
-    return static_cast<float>(value);
+    // Narrowing a double beyond the float range is undefined; such weights are refused anyway,
+    // so they are held to the range first. NaN passes through and is refused as well.
+    constexpr double max = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(TolerantNumber::ToDouble(line), -max, max));
 }
 
 // Room is made ahead for at most this many workouts of a day or exercises of a workout; a larger

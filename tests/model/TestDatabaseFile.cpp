@@ -120,6 +120,8 @@ private slots:
         QTest::newRow("no marker") << content << false;
         QTest::newRow("marker without digest") << content + Marker << false;
         QTest::newRow("marker at end of file") << content + "\xA9" << false;
+        QTest::newRow("marker and a character on its line")
+            << content + "\xA9x\n" + digest << false;
         QTest::newRow("LF-only file, CR LF digest")
             << testsupport::ReadFile(testsupport::dataFile(QStringLiteral("worked_example_lf.rpd")))
             << true;
