@@ -298,6 +298,10 @@ private slots:
         workout("InsertExercise",
                 [](auto &w) { return w.InsertExercise(0, CleanExercise()) == 3; });
         workout("RemoveExercise", [](auto &w) { return w.RemoveExercise(0) == 1; });
+        workout("TakeExercise", [](auto &w) { return w.TakeExercise(0) != nullptr; });
+        workout("RemoveAllExercises", [](auto &w) { return w.RemoveAllExercises(), true; });
+        workout("status, not passed on",
+                [](auto &w) { return w.SetStatus(Status::Done, false), true; });
         workout("exercise copied onto itself", [](auto &w) {
             ExerciseEntry *exercise = w.GetExercise(0);
             return exercise->CopyFrom(*exercise), exercise->IsModified();
