@@ -40,9 +40,7 @@ void RangeControls::Restore()
 {
     // An unreadable stored range falls back to today and the default length instead of leaving
     // the calendar empty.
-    const QString storedStart = m_settings.Read(SettingsKeys::RangeStartDate);
-    DateValue start =
-        storedStart.isEmpty() ? Clock::TodayValue() : CalendarRange::ParseStartDate(storedStart);
+    DateValue start = CalendarRange::ParseStartDate(m_settings.Read(SettingsKeys::RangeStartDate));
     if (!start.IsValid())
         start = Clock::TodayValue();
     int days = m_settings.Read(SettingsKeys::RangeDays);
@@ -89,10 +87,9 @@ void RangeControls::ShowPresetOfRange()
 
 bool RangeControls::IsSpecialDate(const QDate &date) const
 {
-    const QString storedStart = m_settings.Read(SettingsKeys::RangeStartDate);
-    if (storedStart.isEmpty())
-        return false;
-    const DateValue start = CalendarRange::ParseStartDate(storedStart);
+    // Nothing stored reads as an invalid start: no date is marked.
+    const DateValue start =
+        CalendarRange::ParseStartDate(m_settings.Read(SettingsKeys::RangeStartDate));
     const int days = m_settings.Read(SettingsKeys::RangeDaysHighlight);
     const DateValue value = DateValue::FromQDate(date);
     return start.IsValid() && value >= start && value <= start.AddDays(days);

@@ -84,7 +84,6 @@ private slots:
         const DateValue march1 = Date(2007, 3, 1);
         const DateValue april2 = Date(2007, 4, 2);
         const DateValue today = Date(2007, 3, 20);
-        QTest::newRow("nothing stored") << "" << 31 << none << 0 << today << 31;
         QTest::newRow("stored start unreadable") << "garbage" << 31 << none << 0 << today << 31;
         QTest::newRow("stored date impossible") << "31.2.2007" << 62 << none << 0 << today << 62;
         QTest::newRow("stored days negative") << "1.3.2007" << -5 << none << 0 << march1 << 56;
