@@ -58,12 +58,9 @@ private slots:
                  .arg(reps)
                  .arg(reps + 1));
         const ExerciseRecords records = PersonalRecords::ForExercise(m_diary, Bench, {});
-        for (int i = 0; i < int(RepRanges.size()); ++i) {
-            const LiftRecord &record = records.byRange[size_t(i)];
-            QCOMPARE(record.IsSet(), i == range);
-            if (i == range)
-                QCOMPARE(record.weight, 60.0);
-        }
+        for (int i = 0; i < int(RepRanges.size()); ++i)
+            QCOMPARE(records.byRange[size_t(i)],
+                     (i == range ? LiftRecord {60, reps, D1} : LiftRecord()));
         QCOMPARE(ExerciseHistory::Collect(m_diary, Bench, {}).Days()[0].estimatedMax, estimate);
         QCOMPARE(records.bestEstimate, estimate);
         QCOMPARE(records.bestEstimateLift.IsSet(), reps > 0);
