@@ -40,35 +40,31 @@ private slots:
         // Workouts as "name=status" with 0 Not yet, 1 Done, 2 Failed; "-" for a cell without a day.
         QTest::addColumn<QStringList>("workouts");
         QTest::addColumn<QString>("note");
-        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QDate>("date"); // none: a program day
         QTest::addColumn<bool>("inRange");
         QTest::addColumn<QString>("name");
-
-        const QDate monday(2026, 12, 7);
-        QTest::newRow("today, every status, note")
-            << QStringList {"Chest=1", "Back=0", "Legs=2"} << "felt strong" << monday << true
-            << QStringLiteral("Monday 7 December 2026, today: Chest, Done; Back, Not yet; Legs, "
-                              "Failed; has a note");
-        QTest::newRow("empty day") << QStringList() << QString() << monday.addDays(1) << true
-                                   << "Tuesday 8 December 2026: no workouts";
-        QTest::newRow("no day") << QStringList {"-"} << QString() << monday.addDays(1) << true
-                                << "Tuesday 8 December 2026: no workouts";
-        QTest::newRow("note, no workouts") << QStringList() << "rest" << monday.addDays(-3) << true
-                                           << "Friday 4 December 2026: no workouts; has a note";
-        QTest::newRow("blank note")
-            << QStringList {"Run=1"} << "  \n"
-            << monday.addDays(24) << true << "Thursday 31 December 2026: Run, Done";
-        QTest::newRow("outside the range") << QStringList {"-"} << QString() << monday.addDays(-1)
-                                           << false << "Sunday 6 December 2026, outside the range";
-        QTest::newRow("today outside the range")
-            << QStringList {"-"} << QString() << monday << false
-            << "Monday 7 December 2026, today, outside the range";
+        const auto row = [](const char *tag, const char *workouts, const char *note, QDate date,
+                            bool inRange, const char *name) {
+            QTest::newRow(tag) << QString(workouts).split(u' ', Qt::SkipEmptyParts) << QString(note)
+                               << date << inRange << QString::fromUtf8(name);
+        };
+        row("today, every status, note", "Chest=1 Back=0 Legs=2", "felt strong", {2026, 12, 7},
+            true,
+            "Monday 7 December 2026, today: Chest, Done; Back, Not yet; Legs, Failed; has a note");
+        row("empty day", "", "", {2026, 12, 8}, true, "Tuesday 8 December 2026: no workouts");
+        row("no day", "-", "", {2026, 12, 8}, true, "Tuesday 8 December 2026: no workouts");
+        row("note, no workouts", "", "rest", {2026, 12, 4}, true,
+            "Friday 4 December 2026: no workouts; has a note");
+        row("blank note", "Run=1", "  \n", {2026, 12, 31}, true,
+            "Thursday 31 December 2026: Run, Done");
+        row("outside the range", "-", "", {2026, 12, 6}, false,
+            "Sunday 6 December 2026, outside the range");
+        row("today outside the range", "-", "", {2026, 12, 7}, false,
+            "Monday 7 December 2026, today, outside the range");
         // Program days show their workouts as not yet done, whatever they keep.
-        QTest::newRow("program day")
-            << QStringList {"Push=1", "Pull=2"} << "deload" << QDate() << true
-            << QStringLiteral("Day 2: Push, Not yet; Pull, Not yet; has a note");
-        QTest::newRow("empty program day")
-            << QStringList() << QString() << QDate() << true << "Day 2: no workouts";
+        row("program day", "Push=1 Pull=2", "deload", {}, true,
+            "Day 2: Push, Not yet; Pull, Not yet; has a note");
+        row("empty program day", "", "", {}, true, "Day 2: no workouts");
     }
     void names()
     {
@@ -80,11 +76,9 @@ private slots:
 
         TrainingDay day;
         day.SetNotes(note);
-        for (const QString &workout : workouts) {
-            if (workout != QStringLiteral("-"))
-                day.AddWorkout(BuildWorkout(QString(workout).replace(u'=', QStringLiteral(":s"))));
-        }
-        const TrainingDay *shown = workouts.contains(QStringLiteral("-")) ? nullptr : &day;
+        const TrainingDay *shown = workouts.removeAll(QStringLiteral("-")) ? nullptr : &day;
+        for (const QString &workout : workouts)
+            day.AddWorkout(BuildWorkout(QString(workout).replace(u'=', QStringLiteral(":s"))));
         if (date.isValid())
             QCOMPARE(DayCellSpeech::CalendarName(date, QDate(2026, 12, 7), inRange, shown), name);
         else
