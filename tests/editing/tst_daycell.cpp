@@ -178,42 +178,31 @@ private slots:
         QVERIFY(metrics.horizontalAdvance(cut) <= 60 - 8 * DayCellLayout::BorderWidth);
     }
 
-    // The name field completes typed text with the first name of the list that begins with it, and
-    // leaves the text alone when the user deletes.
-    // Alphabetical whatever the letter case; names that differ only in case keep the file's order.
-    void listedInOrder_data()
+    // The name field lists the file's names alphabetically whatever the letter case (names that
+    // differ only in case keep the file's order). Typed text is completed with the first name that
+    // begins with it, the tail selected, except after Backspace; a name given beforehand shows its
+    // entry, or the first one it begins, or itself, all selected so that typing replaces it.
+    void nameField_data()
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("listed");
-        QTest::newRow("letter case ignored") << QByteArray("row\r\nBench press\r\nabs\r\n")
-                                             << QStringList {"abs", "Bench press", "row"};
-        QTest::newRow("equal but for case, file order")
-            << QByteArray("squat\r\nSQUAT\r\nDips\r\nSquat\r\n")
-            << QStringList {"Dips", "squat", "SQUAT", "Squat"};
-    }
-    void listedInOrder()
-    {
-        QFETCH(QByteArray, file);
-        QFETCH(QStringList, listed);
-        CSmartComboBox combo;
-        QVERIFY(Load(combo, file));
-        QStringList items;
-        for (int i = 0; i < combo.count(); ++i)
-            items << combo.itemText(i);
-        QCOMPARE(items, listed);
-    }
-    // Typed text is completed with the tail selected, except after Backspace; a name given
-    // beforehand shows its entry, or the first one it begins, or itself, all selected so that
-    // typing replaces it.
-    void completes_data()
-    {
         QTest::addColumn<bool>("preset"); // given beforehand, not typed
         QTest::addColumn<QString>("input"); // "<" is Backspace
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("selected");
+        const auto listed = [](const char *name, const char *file, const QStringList &names) {
+            QTest::newRow(name) << QByteArray(file) << names << false << QString() << QString()
+                                << QString();
+        };
+        listed("listed: letter case ignored", "row\r\nBench press\r\nabs\r\n",
+               {"abs", "Bench press", "row"});
+        listed("listed: equal but for case, file order", "squat\r\nSQUAT\r\nDips\r\nSquat\r\n",
+               {"Dips", "squat", "SQUAT", "Squat"});
         const auto row = [](const char *name, bool preset, const char *input, const char *text,
                             const char *selected) {
-            QTest::newRow(name) << preset << QString::fromUtf8(input) << QString::fromUtf8(text)
+            QTest::newRow(name) << QByteArray("Squat\r\nBench press\r\nRow\r\n")
+                                << QStringList {"Bench press", "Row", "Squat"} << preset
+                                << QString::fromUtf8(input) << QString::fromUtf8(text)
                                 << QString::fromUtf8(selected);
         };
         row("typed: completed, the tail selected", false, "Sq", "Squat", "uat");
@@ -225,14 +214,20 @@ private slots:
         row("given: beginning", true, "Sq", "Squat", "Squat");
         row("given: not listed", true, "Zz", "Zz", "Zz");
     }
-    void completes()
+    void nameField()
     {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, listed);
         QFETCH(bool, preset);
         QFETCH(QString, input);
         QFETCH(QString, text);
         QFETCH(QString, selected);
         CSmartComboBox combo;
-        QVERIFY(Load(combo, "Squat\r\nBench press\r\nRow\r\n"));
+        QVERIFY(Load(combo, file));
+        QStringList items;
+        for (int i = 0; i < combo.count(); ++i)
+            items << combo.itemText(i);
+        QCOMPARE(items, listed);
         if (preset)
             combo.SelectPreset(input);
         else
