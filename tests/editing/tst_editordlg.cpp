@@ -104,13 +104,8 @@ private slots:
         QFETCH(bool, left);
         QFETCH(bool, saved);
 
-        QString path;
-        if (bound) {
-            LoadProgram({"A:1"});
-            path = m_dlg->GetFileName();
-        } else {
-            m_dlg->RunCommand(Ed::AddDay);
-        }
+        bound ? LoadProgram({"A:1"}) : m_dlg->RunCommand(Ed::AddDay);
+        QString path = m_dlg->GetFileName();
         if (modified)
             m_dlg->Program().GetDay(0)->SetNotes(QStringLiteral("changed"));
         for (QString &name : saveAs) {
