@@ -36,11 +36,7 @@
 
 #include <memory>
 
-namespace {
-
 const QDate Today(2026, 3, 10);
-
-} // namespace
 
 // The reminder window and its day view, and the notifier's Options; where the notifier meets the
 // desktop: its balloon, the place its tray menu opens at, and the entry that starts it at logon.

@@ -9,8 +9,6 @@
 using namespace NotifyTimeRecord;
 using namespace PasswordDigest;
 
-namespace {
-
 // Few iterations keep the table below quick; the default count has its own test.
 constexpr int QuickIterations = 1000;
 
@@ -18,8 +16,6 @@ constexpr int QuickIterations = 1000;
 // salt bytes 0..15 and 1000 iterations.
 const QString KnownRecord = QStringLiteral(
     "pbkdf2-sha256$1000$AAECAwQFBgcICQoLDA0ODw==$Fd5WmZb9MHV2ju9WliyjSbHuRJZqFhjDa1LqZOAMRTw=");
-
-} // namespace
 
 // What the settings store holds: values one program wrote, read by the other at once, the
 // records of the reminder's times and the password's record.
