@@ -189,19 +189,17 @@ private slots:
     {
         QTest::addColumn<int>("format");
         QTest::addColumn<quint32>("seed");
-        QTest::addColumn<int>("unit");
-        // The third seed is written in pounds, read back as the same kilograms.
         for (const quint32 seed : {1u, 2u, 3u}) {
-            const int unit = seed == 3 ? int(WeightUnit::Pounds) : 0;
-            QTest::addRow("csv %u", seed) << int(DiaryExport::Format::Csv) << seed << unit;
-            QTest::addRow("json %u", seed) << int(DiaryExport::Format::Json) << seed << unit;
+            QTest::addRow("csv %u", seed) << int(DiaryExport::Format::Csv) << seed;
+            QTest::addRow("json %u", seed) << int(DiaryExport::Format::Json) << seed;
         }
     }
     void roundTripIsLossless()
     {
         QFETCH(int, format);
         QFETCH(quint32, seed);
-        QFETCH(int, unit);
+        // The third seed is written in pounds, read back as the same kilograms.
+        const auto unit = seed == 3 ? WeightUnit::Pounds : WeightUnit::Kilograms;
         // The original as the diary file holds it: what the user has after a save and a load.
         DiaryDatabase made;
         FillHardDiary(made, seed);
@@ -209,8 +207,7 @@ private slots:
         DiaryDatabase diary;
         QVERIFY(diary.LoadFromData(original));
 
-        const ImportedData data =
-            Read(Export(diary, DiaryExport::Format(format), WeightUnit::Kind(unit)));
+        const ImportedData data = Read(Export(diary, DiaryExport::Format(format), unit));
         QCOMPARE(Skipped(data.skipped), QString());
 
         DiaryDatabase empty;
@@ -278,10 +275,9 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("message");
-        const int Auto = int(ImportSource::Format::Auto);
-        const auto row = [](const char *name, const QString &file, const char *message,
+        const auto row = [](const QByteArray &name, const QString &file, const QString &message,
                             int format = int(ImportSource::Format::Auto)) {
-            QTest::newRow(name) << file << format << QString::fromUtf8(message);
+            QTest::newRow(name.constData()) << file << format << message;
         };
         row("broken quotes", Data("broken_quotes.csv"),
             "Line 2 opens a quoted field that is never closed.");
@@ -307,20 +303,17 @@ private slots:
         const QByteArrayList rows = {"Date,Exercise,Category,Weight (kgs),Reps",
                                      "2025-03-27,Squat,Legs,1,5", "2025-03-27,\"Squat,Legs,1,5",
                                      "2025-03-28,Squat,Legs,1,5"};
-        for (const QByteArray end : {"\n", "\r\n", "\r", "\n\n"}) {
-            QTest::addRow("line ends %s", end.toHex().constData())
-                << WriteTemp(QStringLiteral("ends%1.csv").arg(QString::fromLatin1(end.toHex())),
-                             end + end + rows.join(end))
-                << Auto << QStringLiteral("Line %1 opens a quoted").arg(end == "\n\n" ? 9 : 5);
-        }
+        for (const QByteArray end : {"\n", "\r\n", "\r", "\n\n"})
+            row("line ends " + end.toHex(),
+                WriteTemp("ends" + end.toHex() + ".csv", end + end + rows.join(end)),
+                QStringLiteral("Line %1 opens a quoted").arg(end == "\n\n" ? 9 : 5));
         // Far larger than any diary: refused before it is read; the largest allowed size is read.
         for (const qint64 size : {qint64(300) << 20, DatabaseFile::MaxFileSize}) {
             QFile file(m_dir.filePath(QStringLiteral("%1.csv").arg(size)));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
-            QTest::addRow("%lld bytes", size)
-                << file.fileName() << Auto
-                << (size == DatabaseFile::MaxFileSize ? "Line 1 holds binary data"
-                                                      : "is too large to import (300 MB");
+            row(QByteArray::number(size) + " bytes", file.fileName(),
+                size == DatabaseFile::MaxFileSize ? "Line 1 holds binary data"
+                                                  : "is too large to import (300 MB");
         }
         row("days that are no objects",
             WriteTemp(QStringLiteral("numbers.json"),
