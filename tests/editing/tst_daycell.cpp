@@ -148,11 +148,10 @@ private slots:
         const bool selected = cell.contains(u's'), program = cell.contains(u'p');
         const bool inRange = cell.contains(u'r');
         namespace L = DayCellLayout;
-        L::Colours c; // the red part of each colour names it
+        // The red part of each colour names it.
         const QStringList names = {"", "even", "odd", "highlight", "text", "grey", "selected"};
-        c.evenMonth = QColor(1, 0, 0), c.oddMonth = QColor(2, 0, 0), c.highlight = QColor(3, 0, 0);
-        c.windowText = QColor(4, 0, 0), c.buttonShadow = QColor(5, 0, 0);
-        c.selectedText = QColor(6, 0, 0);
+        const L::Colours c {QColor(1, 0, 0), QColor(2, 0, 0), QColor(3, 0, 0), QColor(4, 0, 0),
+                            QColor(5, 0, 0), QColor(6, 0, 0), QColor()};
         const bool bold =
             L::IsLabelBold(program, inRange, DateValue::FromQDate(date), {2027, 3, 17});
         QCOMPARE(names.value(L::Background(c, selected, program, date.month()).red()) + u' ' +

@@ -160,9 +160,8 @@ private slots:
         QFETCH(QList<int>, sequence);
         QFETCH(bool, editable);
 
-        auto day = BuildDay(QStringLiteral("- W:failed[e1 3x10, e2 3x10, e3 3x10]"));
-        day->GetWorkout(0)->GetExercise(1)->SetStatus(static_cast<ProgressStatus>(start));
-        Bind(std::move(day), editable);
+        Bind(BuildDay(QStringLiteral("- W:failed[e1 3x10, e2 3x10 s%1, e3 3x10]").arg(start)),
+             editable);
         const ExerciseEntry *exercise = m_day->GetWorkout(0)->GetExercise(1);
         const StatusImageSet images(true, StatusImageSize::Small16);
         QCOMPARE(m_ctrl->GetTabBar()->accessibleTabName(0), QStringLiteral("W, Failed"));
