@@ -28,18 +28,14 @@ QString Skipped(const QList<SkippedRow> &rows)
     return lines.join(u'\n');
 }
 
-QString Data(const char *name)
-{
-    return testsupport::dataFile(QStringLiteral("exchange/") + QLatin1String(name));
-}
-
-void AddDay(DiaryDatabase &diary, const DateValue &date, const QString &notes,
-            const QList<std::pair<QString, ProgressStatus>> &workouts, int exercises)
+// A day of workouts of one name, one a status, each of the given number of exercises.
+void AddDay(DiaryDatabase &diary, const DateValue &date, const QString &notes, const QString &name,
+            const QList<ProgressStatus> &workouts, int exercises)
 {
     auto day = std::make_unique<TrainingDay>();
     day->SetDate(date);
     day->SetNotes(notes);
-    for (const auto &[name, status] : workouts) {
+    for (const ProgressStatus status : workouts) {
         auto workout = std::make_unique<Workout>();
         workout->SetName(name);
         for (int e = 0; e < exercises; ++e) {
@@ -74,17 +70,15 @@ void FillHardDiary(DiaryDatabase &diary, quint32 seed)
         const DateValue date = first + random.bounded(400);
         const QString notes = i % 3 ? QStringLiteral("note %1\nsecond, \"line\"").arg(i)
                                     : (i % 2 ? QStringLiteral(" easy\t") : QString());
-        AddDay(diary, date, notes,
-               {{QStringLiteral("Extra %1").arg(i % 3), ProgressStatus::Done},
-                {QStringLiteral("Extra %1").arg(i % 3), ProgressStatus::Failed}},
-               i % 5);
+        AddDay(diary, date, notes, QStringLiteral("Extra %1").arg(i % 3),
+               {ProgressStatus::Done, ProgressStatus::Failed}, i % 5);
         if (i % 4 == 0) // the same date again, right after
-            AddDay(diary, date, notes, {{QStringLiteral("Extra 0"), ProgressStatus::NotYet}}, 2);
+            AddDay(diary, date, notes, QStringLiteral("Extra 0"), {ProgressStatus::NotYet}, 2);
         if (i % 7 == 0)
-            AddDay(diary, date, QStringLiteral("rest;day"), {}, 0);
+            AddDay(diary, date, QStringLiteral("rest;day"), QString(), {}, 0);
     }
-    AddDay(diary, DateValue::MakeInvalid(), QStringLiteral("lost date"),
-           {{QStringLiteral("W"), ProgressStatus::Done}}, 3);
+    AddDay(diary, DateValue::MakeInvalid(), QStringLiteral("lost date"), QStringLiteral("W"),
+           {ProgressStatus::Done}, 3);
 }
 
 ImportedData Read(const QString &path, ImportSource::Format format = ImportSource::Format::Auto)
@@ -443,6 +437,7 @@ private slots:
     }
 
 private:
+    static QString Data(const QString &name) { return testsupport::dataFile("exchange/" + name); }
     // The diary's days exported into the test folder.
     QString Export(const DiaryDatabase &diary, DiaryExport::Format format, WeightUnit unit)
     {
