@@ -4,7 +4,6 @@
 #include "editing/CDayTabCtrl.h"
 #include "editing/CWorkoutTabBar.h"
 #include "images/RepbookColours.h"
-#include "images/StatusImageSet.h"
 #include "model/ExerciseColumns.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"

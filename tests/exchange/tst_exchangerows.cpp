@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <tuple>
 

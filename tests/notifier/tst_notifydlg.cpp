@@ -19,7 +19,6 @@
 #include "widgets/MessageBox.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -30,9 +29,7 @@
 #include <QRadioButton>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimeEdit>
-#include <QTimer>
 
 #include <memory>
 

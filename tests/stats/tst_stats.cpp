@@ -9,8 +9,6 @@
 #include "stats/PersonalRecords.h"
 #include "stats/ValueScale.h"
 
-#include <QTest>
-
 namespace {
 
 // Adds days in the diary notation (common/DiaryText.h): one exercise a day, as a rule, so dates

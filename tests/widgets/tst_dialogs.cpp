@@ -9,7 +9,6 @@
 #include "widgets/EnterKey.h"
 #include "widgets/MessageBox.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QImage>
 #include <QKeyEvent>
@@ -17,7 +16,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
-#include <QTest>
 #include <QWidget>
 
 #include <algorithm>
