@@ -29,8 +29,7 @@ Run RunCli(QStringList arguments)
     QProcess process;
     if (arguments.removeOne(QStringLiteral("/dev/full"))) // standard output onto a full disk
         process.setStandardOutputFile(QStringLiteral("/dev/full"));
-    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/repbook-cli"),
-                  arguments);
+    process.start(QCoreApplication::applicationDirPath() + "/repbook-cli", arguments);
     const bool ended =
         process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
     return {ended ? process.exitCode() : -1, QString::fromUtf8(process.readAllStandardOutput()),

@@ -172,8 +172,7 @@ private slots:
         const QString label = QStringLiteral("1-st of September");
         QCOMPARE(DayCellLayout::FitLabel(label, metrics, 400), label);
         const QString cut = DayCellLayout::FitLabel(label, metrics, 60);
-        QVERIFY2(cut.startsWith(QStringLiteral("1-")) && cut.endsWith(QChar(0x2026)),
-                 qPrintable(cut));
+        QVERIFY2(cut.startsWith("1-") && cut.endsWith(QChar(0x2026)), qPrintable(cut));
         QVERIFY(metrics.horizontalAdvance(cut) <= 60 - 8 * DayCellLayout::BorderWidth);
     }
 

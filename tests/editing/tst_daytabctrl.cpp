@@ -101,8 +101,7 @@ private slots:
 
         // Rows that already carry weights, with statuses the user set: only the edited field
         // counts.
-        Bind(BuildDay(
-            QStringLiteral("- W[Row1 3x10 40 failed, Row2 3x10 40 failed, Row3 3x10 40 notyet]")));
+        Bind(BuildDay("- W[Row1 3x10 40 failed, Row2 3x10 40 failed, Row3 3x10 40 notyet]"));
 
         QVERIFY(TypeIntoCell(Grid(), 2, column, typed));
         QCOMPARE(Grid().GetItemText(2, column), shown);

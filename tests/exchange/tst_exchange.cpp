@@ -77,8 +77,7 @@ void FillHardDiary(DiaryDatabase &diary, quint32 seed)
         if (i % 7 == 0)
             AddDay(diary, date, QStringLiteral("rest;day"), QString(), {}, 0);
     }
-    AddDay(diary, DateValue::MakeInvalid(), QStringLiteral("lost date"), QStringLiteral("W"),
-           {ProgressStatus::Done}, 3);
+    AddDay(diary, DateValue::MakeInvalid(), "lost date", "W", {ProgressStatus::Done}, 3);
 }
 
 ImportedData Read(const QString &path, ImportSource::Format format = ImportSource::Format::Auto)

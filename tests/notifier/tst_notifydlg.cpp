@@ -201,8 +201,7 @@ private slots:
         QCOMPARE(shown.size(), int(keptAside));
         if (keptAside) {
             const QDir folder(DataFolder::DatabaseFolder());
-            const QStringList kept =
-                folder.entryList({QFileInfo(path).fileName() + QStringLiteral(".conflict-*")});
+            const QStringList kept = folder.entryList({QFileInfo(path).fileName() + ".conflict-*"});
             QCOMPARE(kept.size(), 1);
             QVERIFY(shown.first().text.contains(kept.first()));
             QCOMPARE(testsupport::DescribeDiaryFile(folder.filePath(kept.first())),
@@ -266,8 +265,7 @@ private slots:
             &dialog, stored < 0 ? "neverRadio" : (stored == 0 ? "startupRadio" : "everyRadio"));
         QVERIFY(opened != nullptr && opened->isChecked());
         auto *minutes = testsupport::Child<QComboBox>(&dialog, "minutesBox");
-        QCOMPARE(minutes->currentText(),
-                 stored > 0 ? QString::number(stored) : QStringLiteral("1"));
+        QCOMPARE(minutes->currentText(), stored > 0 ? QString::number(stored) : "1");
 
         if (!click.isEmpty())
             testsupport::Child<QRadioButton>(&dialog, qPrintable(click))->click();

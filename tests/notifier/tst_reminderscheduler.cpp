@@ -88,8 +88,7 @@ private:
                     return QStringLiteral("%1 at tick %2").arg(got).arg(i);
             }
         } else if (command == u"open") {
-            static const QStringList names {QStringLiteral("diary"), QStringLiteral("already"),
-                                            QStringLiteral("dialog")};
+            static const QStringList names {"diary", "already", "dialog"};
             const auto action = m_scheduler->OpenReminder();
             got = names.value(int(action));
             if (action == ReminderScheduler::OpenAction::ShowDialog &&

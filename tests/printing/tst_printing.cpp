@@ -175,8 +175,7 @@ private slots:
                      qPrintable(piece + QStringLiteral(" missing in:\n") + text));
         QVERIFY2(!text.contains(absent), qPrintable(text));
         // In reading order: the first day before the second.
-        QVERIFY(text.indexOf(QStringLiteral("Bench press")) <
-                text.indexOf(QStringLiteral("Squat")));
+        QVERIFY(text.indexOf("Bench press") < text.indexOf("Squat"));
         // Nothing past the right margin: 15 mm (42.5 pt) of the A4 page's 595.3 pt.
         static const QRegularExpression word(QStringLiteral("xMax=\"([\\d.]+)\"[^>]*>([^<]*)<"));
         for (const auto &box : word.globalMatch(PdfText(path, QStringLiteral("-bbox"))))
