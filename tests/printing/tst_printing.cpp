@@ -47,8 +47,7 @@ QStringList Layout(const QList<FlowPage> &pages)
     for (const FlowPage &page : pages) {
         QStringList placed;
         for (const PlacedBlock &block : page)
-            placed.append(QString::number(block.block) +
-                          (block.repeated ? QStringLiteral("*") : QString()));
+            placed.append(QString::number(block.block) + (block.repeated ? "*" : QString()));
         result.append(placed.join(QLatin1Char(' ')));
     }
     return result;

@@ -42,8 +42,7 @@ std::pair<double, double> DarkAndLightParts(const QImage &picture)
     QList<double> levels;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            const QColor pixel = image.pixelColor(x, y);
-            if (pixel.alpha() >= 128)
+            if (const QColor pixel = image.pixelColor(x, y); pixel.alpha() >= 128)
                 levels.append(Luminance(pixel));
         }
     }
@@ -171,8 +170,7 @@ private slots:
         QFETCH(QSize, expected);
         QFETCH(bool, outer);
         if (stored.isValid())
-            SettingsStore().WriteWindowSize(Id,
-                                            {.width = stored.width(), .height = stored.height()});
+            SettingsStore().WriteWindowSize(Id, {stored.width(), stored.height(), false});
         CResizingDialog dialog(Id);
         dialog.SetDesignedSize(Designed);
         dialog.SetFirstOpenSize(firstOpen);
