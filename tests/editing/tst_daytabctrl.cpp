@@ -74,8 +74,7 @@ private slots:
 
         const auto row = [](const char *name, int column, const char *typed, const char *shown,
                             int status = int(ProgressStatus::Failed)) {
-            QTest::newRow(name) << column << QString::fromUtf8(typed) << QString::fromUtf8(shown)
-                                << status;
+            QTest::newRow(name) << column << QString(typed) << QString(shown) << status;
         };
         row("reps abc reads as 0", Col::Reps, "abc", "0");
         row("sets abc keeps the old sets", Col::Sets, "abc", "3");

@@ -48,8 +48,7 @@ private slots:
             "5.3.2025 Push[Bench 3x10 60 notyet]; 5.3.2025 Push[Dips 1x8]");
         const auto skipped = [&csv](const char *name, int field, const char *value,
                                     const char *reason) {
-            QStringList fields =
-                QStringLiteral("2025-03-05,,1,Push,,1,Bench,3,10,0,0,60,,").split(u',');
+            QStringList fields = QString("2025-03-05,,1,Push,,1,Bench,3,10,0,0,60,,").split(u',');
             fields[field] = QString::fromUtf8(value);
             csv(name, fields.join(u','), "", "2: " + QString(reason));
         };
@@ -74,8 +73,7 @@ private slots:
         };
         const auto json = [](const char *name, const QString &text, const char *days,
                              const char *error = "") {
-            QTest::newRow(name) << text << QString::fromUtf8(days) << QString()
-                                << QString::fromUtf8(error);
+            QTest::newRow(name) << text << QString(days) << QString() << QString(error);
         };
         json("pounds",
              file(R"("version":2,"weightUnit":"lb",)",

@@ -60,8 +60,7 @@ private:
     {
         using Action = ReminderScheduler::BalloonAction;
         return action == Action::Show ? QStringLiteral("show %1").arg(m_scheduler->GetState())
-            : action == Action::Hide  ? QStringLiteral("hide")
-                                      : QStringLiteral("keep");
+                                      : (action == Action::Hide ? "hide" : "keep");
     }
 
     QString Tick()

@@ -250,8 +250,7 @@ private slots:
         QStringList shown {PeriodPoints::Description(period, ProgressMeasure(measure))};
         for (const MeasurePoint &point :
              PeriodPoints::Points(days, ProgressMeasure(measure), period))
-            shown.append(point.date.toString(QStringLiteral("MM-dd ")) +
-                         QString::number(point.value));
+            shown.append(point.date.toString("MM-dd ") + QString::number(point.value));
         shown.removeAll(QString());
         QCOMPARE(shown.join(QStringLiteral(", ")), points);
     }

@@ -287,8 +287,7 @@ private slots:
         connect(&grid, &CGridCtrl::editBegun, this,
                 [&](int r, int c) { order.append(QStringLiteral("begun %1,%2").arg(r).arg(c)); });
         connect(&grid, &CGridCtrl::editEnded, this, [&](int r, int c) {
-            order.append(
-                QStringLiteral("ended %1,%2 %3").arg(r).arg(c).arg(grid.GetItemText(r, c)));
+            order.append(QString("ended %1,%2 %3").arg(r).arg(c).arg(grid.GetItemText(r, c)));
             if (rebuilt) {
                 grid.DeleteAllItems();
                 Fill(grid, 3);
