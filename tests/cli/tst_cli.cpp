@@ -29,20 +29,11 @@ Run RunCli(QStringList arguments)
     QProcess process;
     if (arguments.removeOne(QStringLiteral("/dev/full"))) // standard output onto a full disk
         process.setStandardOutputFile(QStringLiteral("/dev/full"));
-    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/repbook-cli"),
-                  arguments);
-    Run run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-QString Data(const QString &name)
-{
-    return testsupport::dataFile(QStringLiteral("exchange/") + name);
+    process.start(QCoreApplication::applicationDirPath() + "/repbook-cli", arguments);
+    const bool ended =
+        process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
+    return {ended ? process.exitCode() : -1, QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 } // namespace
@@ -262,6 +253,7 @@ private slots:
     }
 
 private:
+    static QString Data(const QString &name) { return testsupport::dataFile("exchange/" + name); }
     QTemporaryDir m_dir;
     QString m_diary;
 };

@@ -61,10 +61,9 @@ QStringList AprilDays(DiaryDatabase &diary)
     QMap<qint64, QString> byDate;
     for (int i = 0; i < diary.GetDayCount(); ++i) {
         const TrainingDay *day = diary.GetDay(i);
+        const QString workout = day->IsEmpty() ? QString() : day->GetWorkout(0)->GetName();
         byDate.insert(day->GetDate().DayKey(),
-                      QStringLiteral("%1:%2")
-                          .arg(day->GetDate().GetDay())
-                          .arg(day->IsEmpty() ? QString() : day->GetWorkout(0)->GetName()));
+                      QString::number(day->GetDate().GetDay()) + u':' + workout);
     }
     return byDate.values();
 }

@@ -40,35 +40,31 @@ private slots:
         // Workouts as "name=status" with 0 Not yet, 1 Done, 2 Failed; "-" for a cell without a day.
         QTest::addColumn<QStringList>("workouts");
         QTest::addColumn<QString>("note");
-        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QDate>("date"); // none: a program day
         QTest::addColumn<bool>("inRange");
         QTest::addColumn<QString>("name");
-
-        const QDate monday(2026, 12, 7);
-        QTest::newRow("today, every status, note")
-            << QStringList {"Chest=1", "Back=0", "Legs=2"} << "felt strong" << monday << true
-            << QStringLiteral("Monday 7 December 2026, today: Chest, Done; Back, Not yet; Legs, "
-                              "Failed; has a note");
-        QTest::newRow("empty day") << QStringList() << QString() << monday.addDays(1) << true
-                                   << "Tuesday 8 December 2026: no workouts";
-        QTest::newRow("no day") << QStringList {"-"} << QString() << monday.addDays(1) << true
-                                << "Tuesday 8 December 2026: no workouts";
-        QTest::newRow("note, no workouts") << QStringList() << "rest" << monday.addDays(-3) << true
-                                           << "Friday 4 December 2026: no workouts; has a note";
-        QTest::newRow("blank note")
-            << QStringList {"Run=1"} << "  \n"
-            << monday.addDays(24) << true << "Thursday 31 December 2026: Run, Done";
-        QTest::newRow("outside the range") << QStringList {"-"} << QString() << monday.addDays(-1)
-                                           << false << "Sunday 6 December 2026, outside the range";
-        QTest::newRow("today outside the range")
-            << QStringList {"-"} << QString() << monday << false
-            << "Monday 7 December 2026, today, outside the range";
+        const auto row = [](const char *tag, const char *workouts, const char *note, QDate date,
+                            bool inRange, const char *name) {
+            QTest::newRow(tag) << QString(workouts).split(u' ', Qt::SkipEmptyParts) << QString(note)
+                               << date << inRange << QString::fromUtf8(name);
+        };
+        row("today, every status, note", "Chest=1 Back=0 Legs=2", "felt strong", {2026, 12, 7},
+            true,
+            "Monday 7 December 2026, today: Chest, Done; Back, Not yet; Legs, Failed; has a note");
+        row("empty day", "", "", {2026, 12, 8}, true, "Tuesday 8 December 2026: no workouts");
+        row("no day", "-", "", {2026, 12, 8}, true, "Tuesday 8 December 2026: no workouts");
+        row("note, no workouts", "", "rest", {2026, 12, 4}, true,
+            "Friday 4 December 2026: no workouts; has a note");
+        row("blank note", "Run=1", "  \n", {2026, 12, 31}, true,
+            "Thursday 31 December 2026: Run, Done");
+        row("outside the range", "-", "", {2026, 12, 6}, false,
+            "Sunday 6 December 2026, outside the range");
+        row("today outside the range", "-", "", {2026, 12, 7}, false,
+            "Monday 7 December 2026, today, outside the range");
         // Program days show their workouts as not yet done, whatever they keep.
-        QTest::newRow("program day")
-            << QStringList {"Push=1", "Pull=2"} << "deload" << QDate() << true
-            << QStringLiteral("Day 2: Push, Not yet; Pull, Not yet; has a note");
-        QTest::newRow("empty program day")
-            << QStringList() << QString() << QDate() << true << "Day 2: no workouts";
+        row("program day", "Push=1 Pull=2", "deload", {}, true,
+            "Day 2: Push, Not yet; Pull, Not yet; has a note");
+        row("empty program day", "", "", {}, true, "Day 2: no workouts");
     }
     void names()
     {
@@ -80,11 +76,9 @@ private slots:
 
         TrainingDay day;
         day.SetNotes(note);
-        for (const QString &workout : workouts) {
-            if (workout != QStringLiteral("-"))
-                day.AddWorkout(BuildWorkout(QString(workout).replace(u'=', QStringLiteral(":s"))));
-        }
-        const TrainingDay *shown = workouts.contains(QStringLiteral("-")) ? nullptr : &day;
+        const TrainingDay *shown = workouts.removeAll(QStringLiteral("-")) ? nullptr : &day;
+        for (const QString &workout : workouts)
+            day.AddWorkout(BuildWorkout(QString(workout).replace(u'=', QStringLiteral(":s"))));
         if (date.isValid())
             QCOMPARE(DayCellSpeech::CalendarName(date, QDate(2026, 12, 7), inRange, shown), name);
         else
@@ -154,11 +148,10 @@ private slots:
         const bool selected = cell.contains(u's'), program = cell.contains(u'p');
         const bool inRange = cell.contains(u'r');
         namespace L = DayCellLayout;
-        L::Colours c; // the red part of each colour names it
+        // The red part of each colour names it.
         const QStringList names = {"", "even", "odd", "highlight", "text", "grey", "selected"};
-        c.evenMonth = QColor(1, 0, 0), c.oddMonth = QColor(2, 0, 0), c.highlight = QColor(3, 0, 0);
-        c.windowText = QColor(4, 0, 0), c.buttonShadow = QColor(5, 0, 0);
-        c.selectedText = QColor(6, 0, 0);
+        const L::Colours c {QColor(1, 0, 0), QColor(2, 0, 0), QColor(3, 0, 0), QColor(4, 0, 0),
+                            QColor(5, 0, 0), QColor(6, 0, 0), QColor()};
         const bool bold =
             L::IsLabelBold(program, inRange, DateValue::FromQDate(date), {2027, 3, 17});
         QCOMPARE(names.value(L::Background(c, selected, program, date.month()).red()) + u' ' +
@@ -179,47 +172,35 @@ private slots:
         const QString label = QStringLiteral("1-st of September");
         QCOMPARE(DayCellLayout::FitLabel(label, metrics, 400), label);
         const QString cut = DayCellLayout::FitLabel(label, metrics, 60);
-        QVERIFY2(cut.startsWith(QStringLiteral("1-")) && cut.endsWith(QChar(0x2026)),
-                 qPrintable(cut));
+        QVERIFY2(cut.startsWith("1-") && cut.endsWith(QChar(0x2026)), qPrintable(cut));
         QVERIFY(metrics.horizontalAdvance(cut) <= 60 - 8 * DayCellLayout::BorderWidth);
     }
 
-    // The name field completes typed text with the first name of the list that begins with it, and
-    // leaves the text alone when the user deletes.
-    // Alphabetical whatever the letter case; names that differ only in case keep the file's order.
-    void listedInOrder_data()
+    // The name field lists the file's names alphabetically whatever the letter case (names that
+    // differ only in case keep the file's order). Typed text is completed with the first name that
+    // begins with it, the tail selected, except after Backspace; a name given beforehand shows its
+    // entry, or the first one it begins, or itself, all selected so that typing replaces it.
+    void nameField_data()
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("listed");
-        QTest::newRow("letter case ignored") << QByteArray("row\r\nBench press\r\nabs\r\n")
-                                             << QStringList {"abs", "Bench press", "row"};
-        QTest::newRow("equal but for case, file order")
-            << QByteArray("squat\r\nSQUAT\r\nDips\r\nSquat\r\n")
-            << QStringList {"Dips", "squat", "SQUAT", "Squat"};
-    }
-    void listedInOrder()
-    {
-        QFETCH(QByteArray, file);
-        QFETCH(QStringList, listed);
-        CSmartComboBox combo;
-        QVERIFY(Load(combo, file));
-        QStringList items;
-        for (int i = 0; i < combo.count(); ++i)
-            items << combo.itemText(i);
-        QCOMPARE(items, listed);
-    }
-    // Typed text is completed with the tail selected, except after Backspace; a name given
-    // beforehand shows its entry, or the first one it begins, or itself, all selected so that
-    // typing replaces it.
-    void completes_data()
-    {
         QTest::addColumn<bool>("preset"); // given beforehand, not typed
         QTest::addColumn<QString>("input"); // "<" is Backspace
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("selected");
+        const auto listed = [](const char *name, const char *file, const QStringList &names) {
+            QTest::newRow(name) << QByteArray(file) << names << false << QString() << QString()
+                                << QString();
+        };
+        listed("listed: letter case ignored", "row\r\nBench press\r\nabs\r\n",
+               {"abs", "Bench press", "row"});
+        listed("listed: equal but for case, file order", "squat\r\nSQUAT\r\nDips\r\nSquat\r\n",
+               {"Dips", "squat", "SQUAT", "Squat"});
         const auto row = [](const char *name, bool preset, const char *input, const char *text,
                             const char *selected) {
-            QTest::newRow(name) << preset << QString::fromUtf8(input) << QString::fromUtf8(text)
+            QTest::newRow(name) << QByteArray("Squat\r\nBench press\r\nRow\r\n")
+                                << QStringList {"Bench press", "Row", "Squat"} << preset
+                                << QString::fromUtf8(input) << QString::fromUtf8(text)
                                 << QString::fromUtf8(selected);
         };
         row("typed: completed, the tail selected", false, "Sq", "Squat", "uat");
@@ -231,14 +212,20 @@ private slots:
         row("given: beginning", true, "Sq", "Squat", "Squat");
         row("given: not listed", true, "Zz", "Zz", "Zz");
     }
-    void completes()
+    void nameField()
     {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, listed);
         QFETCH(bool, preset);
         QFETCH(QString, input);
         QFETCH(QString, text);
         QFETCH(QString, selected);
         CSmartComboBox combo;
-        QVERIFY(Load(combo, "Squat\r\nBench press\r\nRow\r\n"));
+        QVERIFY(Load(combo, file));
+        QStringList items;
+        for (int i = 0; i < combo.count(); ++i)
+            items << combo.itemText(i);
+        QCOMPARE(items, listed);
         if (preset)
             combo.SelectPreset(input);
         else

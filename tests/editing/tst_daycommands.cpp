@@ -14,7 +14,6 @@
 #include "widgets/CGridCell.h"
 
 #include <QAbstractButton>
-#include <QSignalSpy>
 
 using namespace dayfixtures;
 namespace Id = DayDlgIds;
@@ -114,7 +113,7 @@ private slots:
             tabs->SelectWorkout(workout);
         tabs->GetGrid()->SetFocusCell(row, 1);
         bool asked = answer.isEmpty();
-        if (!answer.isEmpty()) {
+        if (!answer.isEmpty())
             testsupport::WhenModal<CNameDlg>([&asked, answer](CNameDlg *name) {
                 asked = true;
                 const bool cancel = answer.startsWith(u'!');
@@ -123,13 +122,9 @@ private slots:
                     testsupport::Child<QAbstractButton>(name, cancel ? "cancelButton" : "okButton"),
                     Qt::LeftButton);
             });
-        }
-        for (int command : commands) {
-            if (command == 0)
-                QTest::mouseDClick(tabs->GetPlaceholder(), Qt::LeftButton);
-            else
-                dialog.RunCommand(command);
-        }
+        for (int command : commands)
+            command == 0 ? QTest::mouseDClick(tabs->GetPlaceholder(), Qt::LeftButton)
+                         : dialog.RunCommand(command);
         QVERIFY(asked);
         QCOMPARE(testsupport::DescribeDay(*edited), after);
         QCOMPARE(tabs->GetCurSel(), shown);

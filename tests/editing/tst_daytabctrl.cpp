@@ -4,7 +4,6 @@
 #include "editing/CDayTabCtrl.h"
 #include "editing/CWorkoutTabBar.h"
 #include "images/RepbookColours.h"
-#include "images/StatusImageSet.h"
 #include "model/ExerciseColumns.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
@@ -75,8 +74,7 @@ private slots:
 
         const auto row = [](const char *name, int column, const char *typed, const char *shown,
                             int status = int(ProgressStatus::Failed)) {
-            QTest::newRow(name) << column << QString::fromUtf8(typed) << QString::fromUtf8(shown)
-                                << status;
+            QTest::newRow(name) << column << QString(typed) << QString(shown) << status;
         };
         row("reps abc reads as 0", Col::Reps, "abc", "0");
         row("sets abc keeps the old sets", Col::Sets, "abc", "3");
@@ -102,8 +100,7 @@ private slots:
 
         // Rows that already carry weights, with statuses the user set: only the edited field
         // counts.
-        Bind(BuildDay(
-            QStringLiteral("- W[Row1 3x10 40 failed, Row2 3x10 40 failed, Row3 3x10 40 notyet]")));
+        Bind(BuildDay("- W[Row1 3x10 40 failed, Row2 3x10 40 failed, Row3 3x10 40 notyet]"));
 
         QVERIFY(TypeIntoCell(Grid(), 2, column, typed));
         QCOMPARE(Grid().GetItemText(2, column), shown);
@@ -160,9 +157,8 @@ private slots:
         QFETCH(QList<int>, sequence);
         QFETCH(bool, editable);
 
-        auto day = BuildDay(QStringLiteral("- W:failed[e1 3x10, e2 3x10, e3 3x10]"));
-        day->GetWorkout(0)->GetExercise(1)->SetStatus(static_cast<ProgressStatus>(start));
-        Bind(std::move(day), editable);
+        Bind(BuildDay(QStringLiteral("- W:failed[e1 3x10, e2 3x10 s%1, e3 3x10]").arg(start)),
+             editable);
         const ExerciseEntry *exercise = m_day->GetWorkout(0)->GetExercise(1);
         const StatusImageSet images(true, StatusImageSize::Small16);
         QCOMPARE(m_ctrl->GetTabBar()->accessibleTabName(0), QStringLiteral("W, Failed"));

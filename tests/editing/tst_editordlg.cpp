@@ -10,7 +10,6 @@
 #include "editing/DayDlgIds.h"
 #include "editing/EditorIds.h"
 #include "model/ExerciseColumns.h"
-#include "model/TrainingProgram.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
 
@@ -104,13 +103,8 @@ private slots:
         QFETCH(bool, left);
         QFETCH(bool, saved);
 
-        QString path;
-        if (bound) {
-            LoadProgram({"A:1"});
-            path = m_dlg->GetFileName();
-        } else {
-            m_dlg->RunCommand(Ed::AddDay);
-        }
+        bound ? LoadProgram({"A:1"}) : m_dlg->RunCommand(Ed::AddDay);
+        QString path = m_dlg->GetFileName();
         if (modified)
             m_dlg->Program().GetDay(0)->SetNotes(QStringLiteral("changed"));
         for (QString &name : saveAs) {
@@ -199,11 +193,10 @@ private slots:
         QFETCH(int, shown);
         if (!days.isEmpty())
             LoadProgram(days);
-        for (int row : selected) {
+        for (int row : selected)
             QTest::mouseClick(Days().viewport(), Qt::LeftButton,
                               row == selected.first() ? Qt::NoModifier : Qt::ControlModifier,
                               Days().CellRect(row, 0).center());
-        }
         QTest::keyClick(&Days(), Qt::Key_F2); // the day list is no place to type
         QVERIFY(!Days().IsEditing());
         CGridCtrl *grid = m_dlg->GetTabCtrl()->GetGrid();
@@ -218,9 +211,8 @@ private slots:
             }
         });
         answers.start(10);
-        const bool refused =
-            days.size() > 1 && days.last() == QLatin1String("-") && command == Ed::AddDay;
-        if (refused)
+        // No day is added after an empty one: the user is told.
+        if (days.size() > 1 && days.last() == QLatin1String("-") && command == Ed::AddDay)
             MessageBox::setNextAnswers({QMessageBox::Ok});
         m_dlg->RunCommand(command);
         QCOMPARE(Describe(m_dlg->Program()), after);

@@ -3,6 +3,7 @@
 
 #include "bench/DiaryGenerator.h"
 #include "common/DiaryText.h"
+#include "common/TestFiles.h"
 #include "common/TestMain.h"
 #include "exchange/DiaryExport.h"
 #include "exchange/DiaryImport.h"
@@ -28,18 +29,14 @@ QString Skipped(const QList<SkippedRow> &rows)
     return lines.join(u'\n');
 }
 
-QString Data(const char *name)
-{
-    return testsupport::dataFile(QStringLiteral("exchange/") + QLatin1String(name));
-}
-
-void AddDay(DiaryDatabase &diary, const DateValue &date, const QString &notes,
-            const QList<std::pair<QString, ProgressStatus>> &workouts, int exercises)
+// A day of workouts of one name, one a status, each of the given number of exercises.
+void AddDay(DiaryDatabase &diary, const DateValue &date, const QString &notes, const QString &name,
+            const QList<ProgressStatus> &workouts, int exercises)
 {
     auto day = std::make_unique<TrainingDay>();
     day->SetDate(date);
     day->SetNotes(notes);
-    for (const auto &[name, status] : workouts) {
+    for (const ProgressStatus status : workouts) {
         auto workout = std::make_unique<Workout>();
         workout->SetName(name);
         for (int e = 0; e < exercises; ++e) {
@@ -74,17 +71,14 @@ void FillHardDiary(DiaryDatabase &diary, quint32 seed)
         const DateValue date = first + random.bounded(400);
         const QString notes = i % 3 ? QStringLiteral("note %1\nsecond, \"line\"").arg(i)
                                     : (i % 2 ? QStringLiteral(" easy\t") : QString());
-        AddDay(diary, date, notes,
-               {{QStringLiteral("Extra %1").arg(i % 3), ProgressStatus::Done},
-                {QStringLiteral("Extra %1").arg(i % 3), ProgressStatus::Failed}},
-               i % 5);
+        AddDay(diary, date, notes, QStringLiteral("Extra %1").arg(i % 3),
+               {ProgressStatus::Done, ProgressStatus::Failed}, i % 5);
         if (i % 4 == 0) // the same date again, right after
-            AddDay(diary, date, notes, {{QStringLiteral("Extra 0"), ProgressStatus::NotYet}}, 2);
+            AddDay(diary, date, notes, QStringLiteral("Extra 0"), {ProgressStatus::NotYet}, 2);
         if (i % 7 == 0)
-            AddDay(diary, date, QStringLiteral("rest;day"), {}, 0);
+            AddDay(diary, date, QStringLiteral("rest;day"), QString(), {}, 0);
     }
-    AddDay(diary, DateValue::MakeInvalid(), QStringLiteral("lost date"),
-           {{QStringLiteral("W"), ProgressStatus::Done}}, 3);
+    AddDay(diary, DateValue::MakeInvalid(), "lost date", "W", {ProgressStatus::Done}, 3);
 }
 
 ImportedData Read(const QString &path, ImportSource::Format format = ImportSource::Format::Auto)
@@ -189,19 +183,17 @@ private slots:
     {
         QTest::addColumn<int>("format");
         QTest::addColumn<quint32>("seed");
-        QTest::addColumn<int>("unit");
-        // The third seed is written in pounds, read back as the same kilograms.
         for (const quint32 seed : {1u, 2u, 3u}) {
-            const int unit = seed == 3 ? int(WeightUnit::Pounds) : 0;
-            QTest::addRow("csv %u", seed) << int(DiaryExport::Format::Csv) << seed << unit;
-            QTest::addRow("json %u", seed) << int(DiaryExport::Format::Json) << seed << unit;
+            QTest::addRow("csv %u", seed) << int(DiaryExport::Format::Csv) << seed;
+            QTest::addRow("json %u", seed) << int(DiaryExport::Format::Json) << seed;
         }
     }
     void roundTripIsLossless()
     {
         QFETCH(int, format);
         QFETCH(quint32, seed);
-        QFETCH(int, unit);
+        // The third seed is written in pounds, read back as the same kilograms.
+        const auto unit = seed == 3 ? WeightUnit::Pounds : WeightUnit::Kilograms;
         // The original as the diary file holds it: what the user has after a save and a load.
         DiaryDatabase made;
         FillHardDiary(made, seed);
@@ -209,8 +201,7 @@ private slots:
         DiaryDatabase diary;
         QVERIFY(diary.LoadFromData(original));
 
-        const ImportedData data =
-            Read(Export(diary, DiaryExport::Format(format), WeightUnit::Kind(unit)));
+        const ImportedData data = Read(Export(diary, DiaryExport::Format(format), unit));
         QCOMPARE(Skipped(data.skipped), QString());
 
         DiaryDatabase empty;
@@ -278,10 +269,9 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("message");
-        const int Auto = int(ImportSource::Format::Auto);
-        const auto row = [](const char *name, const QString &file, const char *message,
+        const auto row = [](const QByteArray &name, const QString &file, const QString &message,
                             int format = int(ImportSource::Format::Auto)) {
-            QTest::newRow(name) << file << format << QString::fromUtf8(message);
+            QTest::newRow(name.constData()) << file << format << message;
         };
         row("broken quotes", Data("broken_quotes.csv"),
             "Line 2 opens a quoted field that is never closed.");
@@ -307,20 +297,17 @@ private slots:
         const QByteArrayList rows = {"Date,Exercise,Category,Weight (kgs),Reps",
                                      "2025-03-27,Squat,Legs,1,5", "2025-03-27,\"Squat,Legs,1,5",
                                      "2025-03-28,Squat,Legs,1,5"};
-        for (const QByteArray end : {"\n", "\r\n", "\r", "\n\n"}) {
-            QTest::addRow("line ends %s", end.toHex().constData())
-                << WriteTemp(QStringLiteral("ends%1.csv").arg(QString::fromLatin1(end.toHex())),
-                             end + end + rows.join(end))
-                << Auto << QStringLiteral("Line %1 opens a quoted").arg(end == "\n\n" ? 9 : 5);
-        }
+        for (const QByteArray end : {"\n", "\r\n", "\r", "\n\n"})
+            row("line ends " + end.toHex(),
+                WriteTemp("ends" + end.toHex() + ".csv", end + end + rows.join(end)),
+                QStringLiteral("Line %1 opens a quoted").arg(end == "\n\n" ? 9 : 5));
         // Far larger than any diary: refused before it is read; the largest allowed size is read.
         for (const qint64 size : {qint64(300) << 20, DatabaseFile::MaxFileSize}) {
             QFile file(m_dir.filePath(QStringLiteral("%1.csv").arg(size)));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
-            QTest::addRow("%lld bytes", size)
-                << file.fileName() << Auto
-                << (size == DatabaseFile::MaxFileSize ? "Line 1 holds binary data"
-                                                      : "is too large to import (300 MB");
+            row(QByteArray::number(size) + " bytes", file.fileName(),
+                size == DatabaseFile::MaxFileSize ? "Line 1 holds binary data"
+                                                  : "is too large to import (300 MB");
         }
         row("days that are no objects",
             WriteTemp(QStringLiteral("numbers.json"),
@@ -411,10 +398,9 @@ private slots:
         QString error;
         // Nothing worth keeping makes no file.
         QVERIFY(map.Remember("Strong CSV", {{"Squat", "Squat"}}, error) && !QFile::exists(names));
-        QVERIFY(map.Remember(
-            "Strong CSV",
-            {{"Bench Press (Barbell)", "Bench press"}, {"Squat", "Squat"}, {"Bad\tname", "Row"}},
-            error));
+        const QHash<QString, QString> strong = {
+            {"Bench Press (Barbell)", "Bench press"}, {"Squat", "Squat"}, {"Bad\tname", "Row"}};
+        QVERIFY(map.Remember("Strong CSV", strong, error));
         const QHash<QString, QString> hevy = {{"Dips", "Dip"},
                                               {"Bench Press (Barbell)", "Bench press"}};
         QVERIFY(map.Remember("Hevy CSV", hevy, error));
@@ -450,6 +436,7 @@ private slots:
     }
 
 private:
+    static QString Data(const QString &name) { return testsupport::dataFile("exchange/" + name); }
     // The diary's days exported into the test folder.
     QString Export(const DiaryDatabase &diary, DiaryExport::Format format, WeightUnit unit)
     {
@@ -463,10 +450,8 @@ private:
 
     QString WriteTemp(const QString &name, const QByteArray &bytes)
     {
-        QFile file(m_dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qWarning("cannot write %s", qPrintable(file.fileName()));
-        return file.fileName();
+        const QString path = m_dir.filePath(name);
+        return testsupport::WriteFile(path, bytes) ? path : QString(); // "": the row fails
     }
 
     QTemporaryDir m_dir;

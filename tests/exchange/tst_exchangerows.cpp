@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <tuple>
 
@@ -19,30 +18,39 @@ class TestExchangeRows : public QObject
     Q_OBJECT
 
 private slots:
-    // Rows the reader takes: days, workouts and exercises with every field; a row with one field
-    // the reader cannot take is skipped, with the reason.
-    void csvRows_data()
+    // The diary's own files. CSV rows the reader takes: days, workouts and exercises with every
+    // field; a row with one field the reader cannot take is skipped, with the reason. JSON files
+    // read, or refused as a whole.
+    void ownFiles_data()
     {
-        QTest::addColumn<QString>("rows"); // below the header, one per line
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("days");
         QTest::addColumn<QString>("skipped"); // line: reason
-        QTest::newRow("a day, a workout, two exercises")
-            << "2025-03-05,felt strong,1,Push,Done,1,Bench,3,10,1,2,60,slow,Done\n"
-               "2025-03-05,felt strong,1,Push,Done,2,Fly,2,12,0,0,0,,Failed"
-            << "5.3.2025 \"felt strong\" Push:done[Bench 3x10+1-2 60 \"slow\", Fly 2x12 failed]"
-            << QString();
-        QTest::newRow("a workout without exercises, a day without workouts")
-            << "2025-03-05,,1,Rest,,,,,,,,,,\n2025-03-06,sick,,,,,,,,,,,,"
-            << "5.3.2025 Rest; 6.3.2025 \"sick\"" << QString();
-        QTest::newRow("an exercise's position again: another day")
-            << "2025-03-05,,1,Push,,1,Bench,3,10,0,0,60,,\n2025-03-05,,1,Push,,1,Dips,1,8,0,0,0,,"
-            << "5.3.2025 Push[Bench 3x10 60 notyet]; 5.3.2025 Push[Dips 1x8]" << QString();
-        const auto skipped = [](const char *name, int field, const char *value,
-                                const char *reason) {
-            QStringList fields =
-                QStringLiteral("2025-03-05,,1,Push,,1,Bench,3,10,0,0,60,,").split(u',');
+        QTest::addColumn<QString>("error"); // empty: read
+        // Rows below the header, one per line.
+        const auto csv = [](const char *name, const QString &rows, const char *days,
+                            const QString &skipped = QString()) {
+            const QString header = "Date,Day notes,Workout no.,Workout name,Workout status,"
+                                   "Exercise no.,Exercise name,Sets,Reps,Forced,Negative,"
+                                   "Weight (kg),Exercise notes,Exercise status\n";
+            QTest::newRow(name) << header + rows + u'\n' << QString::fromUtf8(days) << skipped
+                                << QString();
+        };
+        csv("a day, a workout, two exercises",
+            "2025-03-05,felt strong,1,Push,Done,1,Bench,3,10,1,2,60,slow,Done\n"
+            "2025-03-05,felt strong,1,Push,Done,2,Fly,2,12,0,0,0,,Failed",
+            "5.3.2025 \"felt strong\" Push:done[Bench 3x10+1-2 60 \"slow\", Fly 2x12 failed]");
+        csv("a workout without exercises, a day without workouts",
+            "2025-03-05,,1,Rest,,,,,,,,,,\n2025-03-06,sick,,,,,,,,,,,,",
+            "5.3.2025 Rest; 6.3.2025 \"sick\"");
+        csv("an exercise's position again: another day",
+            "2025-03-05,,1,Push,,1,Bench,3,10,0,0,60,,\n2025-03-05,,1,Push,,1,Dips,1,8,0,0,0,,",
+            "5.3.2025 Push[Bench 3x10 60 notyet]; 5.3.2025 Push[Dips 1x8]");
+        const auto skipped = [&csv](const char *name, int field, const char *value,
+                                    const char *reason) {
+            QStringList fields = QString("2025-03-05,,1,Push,,1,Bench,3,10,0,0,60,,").split(u',');
             fields[field] = QString::fromUtf8(value);
-            QTest::newRow(name) << fields.join(u',') << QString() << "2: " + QString(reason);
+            csv(name, fields.join(u','), "", "2: " + QString(reason));
         };
         const char *positions = "positions of workout and exercise must count from 1";
         skipped("date", 0, "yesterday", "unreadable date \"yesterday\"");
@@ -59,58 +67,31 @@ private slots:
         skipped("reps", 8, "201", "reps outside 0..200");
         skipped("forced", 9, "-1", "forced reps outside 0..200");
         skipped("negative", 10, "999", "negative reps outside 0..200");
-    }
-
-    void csvRows()
-    {
-        QFETCH(QString, rows);
-        QFETCH(QString, days);
-        QFETCH(QString, skipped);
-        const QByteArray file = "Date,Day notes,Workout no.,Workout name,Workout status,"
-                                "Exercise no.,Exercise name,Sets,Reps,Forced,Negative,Weight (kg),"
-                                "Exercise notes,Exercise status\n" +
-            rows.toUtf8() + '\n';
-        ImportedData data;
-        QString error;
-        QVERIFY2(ImportSource::ReadData(file, ImportSource::Format::Auto, data, error),
-                 qPrintable(error));
-        QCOMPARE(testsupport::DescribeDiary(*data.days), days);
-        QStringList reasons;
-        for (const auto &row : data.skipped)
-            reasons.append(QStringLiteral("%1: %2").arg(row.line).arg(row.reason));
-        QCOMPARE(reasons.join(u'\n'), skipped);
-    }
-
-    void jsonFiles_data()
-    {
-        QTest::addColumn<QString>("json");
-        QTest::addColumn<QString>("days");
-        QTest::addColumn<QString>("error"); // empty: read
         const auto file = [](const char *head, const QString &days) {
             return QStringLiteral(R"({"format":"repbook-diary",%1"days":[%2]})")
                 .arg(QString::fromUtf8(head), days);
         };
-        const auto row = [](const char *name, const QString &json, const char *days,
-                            const char *error = "") {
-            QTest::newRow(name) << json << QString::fromUtf8(days) << QString::fromUtf8(error);
+        const auto json = [](const char *name, const QString &text, const char *days,
+                             const char *error = "") {
+            QTest::newRow(name) << text << QString(days) << QString() << QString(error);
         };
-        row("pounds",
-            file(R"("version":2,"weightUnit":"lb",)",
-                 R"({"date":"2025-03-05","notes":"n","workouts":[{"name":"W","status":"Done",)"
-                 R"("exercises":[{"name":"Row","sets":3,"reps":8,"weight":100,"status":2}]}]})"),
-            "5.3.2025 \"n\" W:done[Row 3x8 45.36 failed]");
-        row("no diary export", R"({"format":"other","days":[]})", "",
-            "Line 1: this JSON file is no Repbook diary export.");
-        row("days not a list", R"({"format":"repbook-diary","days":{}})", "",
-            "Line 1: this JSON file is no Repbook diary export.");
-        row("a newer version", file(R"("version":3,)", ""), "",
-            "Line 1: the file was written by a newer Repbook (version 3).");
-        row("the last known version", file(R"("version":2,)", R"({"date":"2025-03-05"})"),
-            "5.3.2025");
-        row("an unknown unit", file(R"("version":2,"weightUnit":"stone",)", ""), "",
-            "Line 1: unknown weight unit \"stone\".");
-        row("an unreadable date", file("", R"({"date":"2025-03-05"},{"date":"yesterday"})"), "",
-            "Day 2 of the file: unreadable date");
+        json("pounds",
+             file(R"("version":2,"weightUnit":"lb",)",
+                  R"({"date":"2025-03-05","notes":"n","workouts":[{"name":"W","status":"Done",)"
+                  R"("exercises":[{"name":"Row","sets":3,"reps":8,"weight":100,"status":2}]}]})"),
+             "5.3.2025 \"n\" W:done[Row 3x8 45.36 failed]");
+        json("no diary export", R"({"format":"other","days":[]})", "",
+             "Line 1: this JSON file is no Repbook diary export.");
+        json("days not a list", R"({"format":"repbook-diary","days":{}})", "",
+             "Line 1: this JSON file is no Repbook diary export.");
+        json("a newer version", file(R"("version":3,)", ""), "",
+             "Line 1: the file was written by a newer Repbook (version 3).");
+        json("the last known version", file(R"("version":2,)", R"({"date":"2025-03-05"})"),
+             "5.3.2025");
+        json("an unknown unit", file(R"("version":2,"weightUnit":"stone",)", ""), "",
+             "Line 1: unknown weight unit \"stone\".");
+        json("an unreadable date", file("", R"({"date":"2025-03-05"},{"date":"yesterday"})"), "",
+             "Day 2 of the file: unreadable date");
         // A day whose one exercise has the given fields besides its name.
         const auto exercise = [&file](const char *fields) {
             return file("",
@@ -118,29 +99,35 @@ private slots:
                                        R"("exercises":[{"name":"Row",%1}]}]})")
                             .arg(QString::fromUtf8(fields)));
         };
-        row("a workout's unknown status",
-            file("", R"({"date":"2025-03-05","workouts":[{"name":"W","status":"maybe"}]})"), "",
-            "Day 1 of the file: unknown status \"maybe\"");
-        row("an exercise's unknown status", exercise(R"("status":"soon")"), "",
-            "Day 1 of the file: unknown status \"soon\"");
-        row("reps out of range", exercise(R"("reps":300)"), "",
-            "Day 1 of the file: reps outside 0..200");
-        row("negative weight", exercise(R"("weight":-1)"), "",
-            "Day 1 of the file: weight outside 0..500 kg");
+        json("a workout's unknown status",
+             file("", R"({"date":"2025-03-05","workouts":[{"name":"W","status":"maybe"}]})"), "",
+             "Day 1 of the file: unknown status \"maybe\"");
+        json("an exercise's unknown status", exercise(R"("status":"soon")"), "",
+             "Day 1 of the file: unknown status \"soon\"");
+        json("reps out of range", exercise(R"("reps":300)"), "",
+             "Day 1 of the file: reps outside 0..200");
+        json("negative weight", exercise(R"("weight":-1)"), "",
+             "Day 1 of the file: weight outside 0..500 kg");
     }
 
-    void jsonFiles()
+    void ownFiles()
     {
-        QFETCH(QString, json);
+        QFETCH(QString, file);
         QFETCH(QString, days);
+        QFETCH(QString, skipped);
         QFETCH(QString, error);
         ImportedData data;
         QString message;
-        QCOMPARE(ImportSource::ReadData(json.toUtf8(), ImportSource::Format::Auto, data, message),
+        QCOMPARE(ImportSource::ReadData(file.toUtf8(), ImportSource::Format::Auto, data, message),
                  error.isEmpty());
         QVERIFY2(message.contains(error), qPrintable(message));
-        if (error.isEmpty())
-            QCOMPARE(testsupport::DescribeDiary(*data.days), days);
+        if (!error.isEmpty())
+            return;
+        QCOMPARE(testsupport::DescribeDiary(*data.days), days);
+        QStringList reasons;
+        for (const auto &row : data.skipped)
+            reasons.append(QStringLiteral("%1: %2").arg(row.line).arg(row.reason));
+        QCOMPARE(reasons.join(u'\n'), skipped);
     }
 
     // An export that cannot be written says why, and names the file.

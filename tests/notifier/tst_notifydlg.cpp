@@ -19,7 +19,6 @@
 #include "widgets/MessageBox.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -30,17 +29,11 @@
 #include <QRadioButton>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimeEdit>
-#include <QTimer>
 
 #include <memory>
 
-namespace {
-
 const QDate Today(2026, 3, 10);
-
-} // namespace
 
 // The reminder window and its day view, and the notifier's Options; where the notifier meets the
 // desktop: its balloon, the place its tray menu opens at, and the entry that starts it at logon.
@@ -54,19 +47,21 @@ private:
     SharedDiaryFile m_file {m_database, DiaryMerge::Winner::Disk};
     std::unique_ptr<CNotifyDlg> m_dlg;
 
-    // The diary program writing the file meanwhile: 9 and 10 March 2026, the day before and today.
-    static void WriteFile(const QString &todaysExercises)
+    // The diary program writing the file meanwhile: 9 and 10 March 2026, the day before and today,
+    // the day of March notedDay noted "Diary".
+    static bool WriteFile(const QString &todaysExercises, int notedDay = 0)
     {
-        QVERIFY(testsupport::WriteDiary(
-            DataFolder::DatabasePath(),
-            QStringLiteral("9.3.2026 Legs[Row]; 10.3.2026 Legs[%1]").arg(todaysExercises)));
+        const auto notes = [notedDay](int day) { return day == notedDay ? "\"Diary\" " : ""; };
+        return testsupport::WriteDiary(DataFolder::DatabasePath(),
+                                       QStringLiteral("9.3.2026 %1Legs[Row]; 10.3.2026 %2Legs[%3]")
+                                           .arg(notes(9), notes(10), todaysExercises));
     }
 
 private slots:
     void init()
     {
         testsupport::BeginGuiCase();
-        WriteFile(QStringLiteral("Squat"));
+        QVERIFY(WriteFile(QStringLiteral("Squat")));
         QVERIFY(m_file.Open(DataFolder::DatabasePath()));
         m_dlg = std::make_unique<CNotifyDlg>(m_file, m_settings);
         m_dlg->SetDiaryLauncher([](QWidget *) { return true; }); // never the real diary
@@ -74,31 +69,25 @@ private slots:
 
     // A click on the balloon "You have a workout today", shown by Qt or by the desktop's
     // notification service, opens the reminder.
-    void balloonClickOpensTheReminder_data()
-    {
-        QTest::addColumn<bool>("desktopService");
-        QTest::newRow("Qt's balloon") << false;
-        QTest::newRow("the desktop's notification") << true;
-    }
-
     void balloonClickOpensTheReminder()
     {
-        QFETCH(bool, desktopService);
         Clock::SetFixed(QDateTime(Today, QTime(9, 0)));
         CMainFrame frame(m_file, m_settings);
         frame.Scheduler().EvaluateReminderState();
         QCOMPARE(frame.Scheduler().GetState(), ReminderScheduler::Workout);
         CTrayIcon tray({[&frame] { frame.OpenReminder(); }, [] {}, [] {}});
-        bool opened = false;
-        testsupport::WhenModal<CNotifyDlg>([&opened](CNotifyDlg *dialog) {
-            opened = true;
-            dialog->reject();
-        });
-        if (desktopService)
-            emit tray.findChild<DesktopNotification *>()->clicked();
-        else
-            emit tray.findChild<QSystemTrayIcon *>()->messageClicked();
-        QVERIFY(opened);
+        for (const bool desktopService : {false, true}) {
+            bool opened = false;
+            testsupport::WhenModal<CNotifyDlg>([&opened](CNotifyDlg *dialog) {
+                opened = true;
+                dialog->reject();
+            });
+            if (desktopService)
+                emit tray.findChild<DesktopNotification *>()->clicked();
+            else
+                emit tray.findChild<QSystemTrayIcon *>()->messageClicked();
+            QVERIFY2(opened, desktopService ? "the desktop's notification" : "Qt's balloon");
+        }
     }
 
     // A diary damaged since it was read: View warns and opens no day, the reminder stays open
@@ -166,7 +155,7 @@ private slots:
         const bool keptAside = diaryNotesDay == Today.day(); // both changed today
         const QString path = DataFolder::DatabasePath();
         // The diary adds an exercise after the notifier read the file.
-        WriteFile(QStringLiteral("Squat, Lunge"));
+        QVERIFY(WriteFile(QStringLiteral("Squat, Lunge")));
         const QByteArray before = testsupport::ReadFile(path);
 
         int exercisesShown = -1;
@@ -174,13 +163,8 @@ private slots:
         testsupport::WhenModal<CDayDlg>([&](CDayDlg *dialog) {
             exercisesShown = dialog->GetDay()->GetWorkout(0)->GetExerciseCount();
             dialog->GetDay()->SetNotes(QStringLiteral("Felt strong"));
-            if (diaryNotesDay != 0) { // the diary saves while the day dialog is open
-                DiaryDatabase diary;
-                diarySaved = diary.Open(path);
-                diary.FindDay(DateValue::FromDate(2026, 3, diaryNotesDay))
-                    ->SetNotes(QStringLiteral("Diary"));
-                diarySaved = diarySaved && diary.Save();
-            }
+            if (diaryNotesDay != 0) // the diary saves while the day dialog is open
+                diarySaved = WriteFile(QStringLiteral("Squat, Lunge"), diaryNotesDay);
             confirm ? dialog->accept() : dialog->reject();
         });
         if (keptAside)
@@ -217,13 +201,11 @@ private slots:
         QCOMPARE(shown.size(), int(keptAside));
         if (keptAside) {
             const QDir folder(DataFolder::DatabaseFolder());
-            const QStringList kept =
-                folder.entryList({QFileInfo(path).fileName() + QStringLiteral(".conflict-*")});
+            const QStringList kept = folder.entryList({QFileInfo(path).fileName() + ".conflict-*"});
             QCOMPARE(kept.size(), 1);
             QVERIFY(shown.first().text.contains(kept.first()));
             QCOMPARE(testsupport::DescribeDiaryFile(folder.filePath(kept.first())),
                      today.arg(noted("Felt strong")));
-            QVERIFY(QFile::remove(folder.filePath(kept.first())));
         }
     }
 
@@ -283,8 +265,7 @@ private slots:
             &dialog, stored < 0 ? "neverRadio" : (stored == 0 ? "startupRadio" : "everyRadio"));
         QVERIFY(opened != nullptr && opened->isChecked());
         auto *minutes = testsupport::Child<QComboBox>(&dialog, "minutesBox");
-        QCOMPARE(minutes->currentText(),
-                 stored > 0 ? QString::number(stored) : QStringLiteral("1"));
+        QCOMPARE(minutes->currentText(), stored > 0 ? QString::number(stored) : "1");
 
         if (!click.isEmpty())
             testsupport::Child<QRadioButton>(&dialog, qPrintable(click))->click();

@@ -60,8 +60,7 @@ private:
     {
         using Action = ReminderScheduler::BalloonAction;
         return action == Action::Show ? QStringLiteral("show %1").arg(m_scheduler->GetState())
-            : action == Action::Hide  ? QStringLiteral("hide")
-                                      : QStringLiteral("keep");
+                                      : (action == Action::Hide ? "hide" : "keep");
     }
 
     QString Tick()
@@ -71,46 +70,39 @@ private:
         return BalloonName(action);
     }
 
-    // Runs one step; an empty result means it went as expected.
+    // Runs one step; an empty result means it went as expected, otherwise what it got.
     QString RunStep(const QString &step)
     {
         const QStringList words = step.split(u' ', Qt::SkipEmptyParts);
         const QString command = words.value(0);
-        const QString expected = step.section(QStringLiteral("-> "), 1);
+        QString expected = step.section(QStringLiteral("-> "), 1);
+        QString got;
         if (command == u"at") {
             m_now = MomentOf(words.value(1), words.value(2));
         } else if (command == u"start" || command == u"tick") {
-            const QString got = command == u"start" ? BalloonName(m_scheduler->Start()) : Tick();
-            if (got != expected)
-                return got;
+            got = command == u"start" ? BalloonName(m_scheduler->Start()) : Tick();
         } else if (command == u"ticks") {
             for (int i = 1; i <= words.value(1).toInt(); ++i) {
-                const QString got = Tick();
-                if (got != expected)
+                if ((got = Tick()) != expected)
                     return QStringLiteral("%1 at tick %2").arg(got).arg(i);
             }
         } else if (command == u"open") {
-            static const QStringList names {QStringLiteral("diary"), QStringLiteral("already"),
-                                            QStringLiteral("dialog")};
+            static const QStringList names {"diary", "already", "dialog"};
             const auto action = m_scheduler->OpenReminder();
-            const QString got = names.value(int(action));
-            if (got != expected)
-                return got;
+            got = names.value(int(action));
             if (action == ReminderScheduler::OpenAction::ShowDialog &&
                 m_scheduler->ReminderMoment() != m_now)
                 return QStringLiteral("moment %1").arg(m_scheduler->ReminderMoment().toString());
-        } else if (command == u"ok") {
+        } else if (command == u"ok" || command == u"later") {
             std::optional<DateValue> ask;
             if (words.value(1) == u"ask")
                 ask = DateValue::FromQDateTime(MomentOf(words.value(2), words.value(3)));
-            m_scheduler->CloseReminder(true, ask);
-        } else if (command == u"later") {
-            m_scheduler->CloseReminder(false, std::nullopt);
+            m_scheduler->CloseReminder(command == u"ok", ask);
         } else if (command == u"restart") {
             NewScheduler();
         } else if (command == u"state") {
-            if (m_scheduler->GetState() != words.value(1).toInt())
-                return QStringLiteral("state %1").arg(m_scheduler->GetState());
+            got = QStringLiteral("state %1").arg(m_scheduler->GetState());
+            expected = step;
         } else if (command == u"stored") {
             const std::optional<QByteArray> record =
                 m_settings.Read(words.value(1) == u"ask"         ? SettingsKeys::NotifyDone
@@ -124,7 +116,7 @@ private:
         } else {
             return QStringLiteral("unknown step");
         }
-        return {};
+        return got == expected ? QString() : got;
     }
 
 private slots:

@@ -47,8 +47,7 @@ QStringList Layout(const QList<FlowPage> &pages)
     for (const FlowPage &page : pages) {
         QStringList placed;
         for (const PlacedBlock &block : page)
-            placed.append(QString::number(block.block) +
-                          (block.repeated ? QStringLiteral("*") : QString()));
+            placed.append(QString::number(block.block) + (block.repeated ? "*" : QString()));
         result.append(placed.join(QLatin1Char(' ')));
     }
     return result;
@@ -126,18 +125,18 @@ private slots:
         QFETCH(QList<qreal>, heights);
         QFETCH(QStringList, pages);
 
-        const PageFlow flow(100, 5);
-        QCOMPARE(Layout(flow.Flow(Blocks(kinds, heights))), pages);
-    }
-    void blocksFollowEachOtherWithGapsBetweenDays()
-    {
-        const PageFlow flow(100, 5);
-        const QList<FlowPage> pages = flow.Flow(Blocks(QStringLiteral("DnDn"), {10, 20, 15, 25}));
-        QCOMPARE(pages.size(), 1);
-        QList<qreal> tops;
-        for (const PlacedBlock &placed : pages.first())
-            tops.append(placed.top);
-        QCOMPARE(tops, (QList<qreal> {0, 10, 35, 50}));
+        const QList<FlowBlock> blocks = Blocks(kinds, heights);
+        const QList<FlowPage> flowed = PageFlow(100, 5).Flow(blocks);
+        QCOMPARE(Layout(flowed), pages);
+        // Each block follows the one above it, with the gap between days where a day starts.
+        for (const FlowPage &page : flowed) {
+            for (qreal top = 0; const PlacedBlock &placed : page) {
+                const FlowBlock &block = blocks.at(placed.block);
+                top += block.startsDay && top > 0 ? 5 : 0;
+                QCOMPARE(placed.top, top);
+                top += block.height;
+            }
+        }
     }
 
     void pdfHoldsTheLogAsText_data()
@@ -175,8 +174,7 @@ private slots:
                      qPrintable(piece + QStringLiteral(" missing in:\n") + text));
         QVERIFY2(!text.contains(absent), qPrintable(text));
         // In reading order: the first day before the second.
-        QVERIFY(text.indexOf(QStringLiteral("Bench press")) <
-                text.indexOf(QStringLiteral("Squat")));
+        QVERIFY(text.indexOf("Bench press") < text.indexOf("Squat"));
         // Nothing past the right margin: 15 mm (42.5 pt) of the A4 page's 595.3 pt.
         static const QRegularExpression word(QStringLiteral("xMax=\"([\\d.]+)\"[^>]*>([^<]*)<"));
         for (const auto &box : word.globalMatch(PdfText(path, QStringLiteral("-bbox"))))

@@ -9,8 +9,6 @@
 using namespace NotifyTimeRecord;
 using namespace PasswordDigest;
 
-namespace {
-
 // Few iterations keep the table below quick; the default count has its own test.
 constexpr int QuickIterations = 1000;
 
@@ -18,8 +16,6 @@ constexpr int QuickIterations = 1000;
 // salt bytes 0..15 and 1000 iterations.
 const QString KnownRecord = QStringLiteral(
     "pbkdf2-sha256$1000$AAECAwQFBgcICQoLDA0ODw==$Fd5WmZb9MHV2ju9WliyjSbHuRJZqFhjDa1LqZOAMRTw=");
-
-} // namespace
 
 // What the settings store holds: values one program wrote, read by the other at once, the
 // records of the reminder's times and the password's record.
@@ -59,11 +55,9 @@ private slots:
         const QDateTime moment(QDate(2026, 12, 6), QTime(18, 0, 10, 250));
         QCOMPARE(Encode(moment).toHex(), QByteArray("ea070c0000000600120000000a00fa00"));
         // Monday is 1.
-        QCOMPARE(Encode(QDateTime(QDate(2026, 12, 7), QTime(0, 0))).mid(4, 2),
-                 QByteArray::fromHex("0100"));
+        QCOMPARE(Encode(QDateTime(QDate(2026, 12, 7), QTime(0, 0))).mid(4, 2).toHex(), "0100");
         // The last year the record holds.
-        QCOMPARE(Encode(QDateTime(QDate(65535, 1, 1), QTime(0, 0))).left(2),
-                 QByteArray::fromHex("ffff"));
+        QCOMPARE(Encode(QDateTime(QDate(65535, 1, 1), QTime(0, 0))).left(2).toHex(), "ffff");
         // Read with another weekday: the weekday is not read, nor are the milliseconds.
         const QByteArray bytes = QByteArray::fromHex("ea070c0003000600120000000a00fa00");
         QCOMPARE(Decode(bytes), moment.addMSecs(-250));
@@ -128,8 +122,7 @@ private slots:
             changed[index] = part;
             return changed.join(u'$');
         };
-        QTest::newRow("record from another implementation")
-            << KnownRecord << password << true << true;
+        QTest::newRow("record made by Python's hashlib") << KnownRecord << password << true << true;
         const auto form = [&password](const char *name, const QString &stored) {
             QTest::newRow(name) << stored << password << false << false;
         };
