@@ -219,8 +219,8 @@ bool DayOperations::MoveTo(int row, int col)
     if (!source || !m_calendar.IsInRange(row, col))
         return true;
     TrainingDay *target = m_calendar.DayAt(row, col);
-    // The source's own cell: swapping a day with itself or merging it into itself is no move.
-    if (target == source || m_calendar.DateAt(row, col) == source->GetDate())
+    // The source's own date: swapping a day with itself or merging it into itself is no move.
+    if (m_calendar.DateAt(row, col) == source->GetDate())
         return false;
 
     if (target) {

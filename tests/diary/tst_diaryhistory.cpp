@@ -195,14 +195,16 @@ void TestDiaryHistory::randomSequenceUndoneToTheStart()
                 day->SetDate(other);
             });
             break;
-        case 3:
-            change({date}, [&] { day->SetNotes(day->GetNotes() + QStringLiteral("+")); });
+        case 3: // a change recorded inside another is part of the outer step
+            change({date}, [&] {
+                history.RecordAny("inner", [&] { day->SetNotes(day->GetNotes() + "+"); });
+            });
             break;
         default: // dates found by comparison
             history.RecordAny(QStringLiteral("any"), [&] {
                 if (day->GetWorkoutCount() > 0)
                     day->GetWorkout(0)->SetStatus(ProgressStatus::Done, true);
-                BuildDiary(*m_database, DateText(other) + QStringLiteral(" X"));
+                change({other}, [&] { BuildDiary(*m_database, DateText(other) + " X"); });
             });
         }
         if (Bytes() != states.last())
