@@ -22,8 +22,6 @@ class FileSizeLimit
 public:
     explicit FileSizeLimit(qint64 bytes);
     ~FileSizeLimit();
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
 
 private:
     rlimit m_before {};

@@ -1,5 +1,6 @@
 #include "DiaryFixture.h"
 #include "common/TestMain.h"
+#include "diary/CDisplayDlg.h"
 #include "diary/CFindDlg.h"
 #include "diary/COptionsCommonPage.h"
 #include "diary/COptionsSheet.h"
@@ -122,6 +123,15 @@ private slots:
         QCOMPARE(window->MiniCalendar()->IsDrawnSpecial(QDate(2007, 3, 1)),
                  first == QDate(2007, 3, 1));
         QVERIFY(!window->MiniCalendar()->IsDrawnSpecial(QDate(2007, 2, 28)));
+        // The range box: "Set..." asks in the range dialog (cancelled: nothing changes), a preset
+        // sets the length from the same start.
+        bool asked = false;
+        WhenModal<CDisplayDlg>([&asked](CDisplayDlg *dialog) { asked = true, dialog->reject(); });
+        window->ChooseRangePreset(CalendarRange::CustomPresetIndex);
+        window->ChooseRangePreset(4);
+        QVERIFY(asked);
+        QCOMPARE(window->Range().Start(), start);
+        QCOMPARE(window->Range().Days(), 365);
     }
     // The weekday column menu hides and shows columns; the last shown one stays. clicks: the
     // weekdays chosen in turn (0 Monday); shown: one digit per weekday afterwards.
@@ -356,6 +366,9 @@ private slots:
         QCOMPARE(dialog->Summary()->text(), QStringLiteral("2 matches."));
         QCOMPARE(results.header()->length(),
                  results.viewport()->width()); // the text takes the rest
+        // Only the date and the text have a tooltip, the text's holding it whole.
+        QVERIFY(results.model()->index(1, 2).data(Qt::ToolTipRole).toString().contains("Légs"));
+        QVERIFY(results.model()->index(1, 1).data(Qt::ToolTipRole).isNull());
 
         // Down goes from the field into the results; Enter there shows the day, outside the range.
         // Up from the first result goes back.

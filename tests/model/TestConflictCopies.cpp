@@ -195,29 +195,26 @@ private slots:
         QTest::addColumn<int>("damagedKept");
         QTest::addColumn<QString>("obstacle"); // what stands in the merge's way, and its message
         const int apply = int(Mode::Apply);
-        const QString none;
-        const QString damaged = QStringLiteral("damaged");
-        QTest::newRow("dry run") << int(Mode::DryRun) << none << true << "1:a" << 1 << 0 << "";
+        QTest::newRow("dry run") << int(Mode::DryRun) << "" << true << "1:a" << 1 << 0 << "";
         QTest::newRow("dry run, damaged")
-            << int(Mode::DryRun) << damaged << false << "1:a" << 2 << 0 << "";
+            << int(Mode::DryRun) << "damaged" << false << "1:a" << 2 << 0 << "";
         QTest::newRow("all or nothing, damaged")
-            << int(Mode::AllOrNothing) << damaged << false << "1:a" << 2 << 0 << "";
-        QTest::newRow("apply, damaged") << apply << damaged << true << "1:a 2:b" << 0 << 1 << "";
+            << int(Mode::AllOrNothing) << "damaged" << false << "1:a" << 2 << 0 << "";
+        QTest::newRow("apply, damaged") << apply << "damaged" << true << "1:a 2:b" << 0 << 1 << "";
         QTest::newRow("apply, too large") << apply << "large" << true << "1:a 2:b" << 1 << 0 << "";
         // Another program of this computer holds the merge lock: it merges, this one leaves it.
-        QTest::newRow("apply, other program merging")
-            << -1 << none << true << "1:a" << 1 << 0 << "";
+        QTest::newRow("apply, other program merging") << -1 << "" << true << "1:a" << 1 << 0 << "";
         // A failure is told and never reported as a merge; the copy stays while the diary
         // cannot take it.
         QTest::newRow("apply, diary unreadable")
-            << apply << none << false << "" << 1 << 0 << "cannot be read";
+            << apply << "" << false << "" << 1 << 0 << "cannot be read";
         QTest::newRow("apply, record unwritable")
-            << apply << none << false << "1:a 2:b" << 0 << 0 << "could not be written";
+            << apply << "" << false << "1:a 2:b" << 0 << 0 << "could not be written";
         QTest::newRow("apply, disk full")
-            << apply << none << false << "1:a" << 1 << 0 << "could not be saved";
+            << apply << "" << false << "1:a" << 1 << 0 << "could not be saved";
         // The copy's version of a day changed on both sides cannot be kept aside.
         QTest::newRow("apply, disk full, day changed on both sides")
-            << apply << none << false << "1:a" << 1 << 0 << "could not be kept";
+            << apply << "" << false << "1:a" << 1 << 0 << "could not be kept";
     }
     void unmergeableCopies()
     {
