@@ -37,8 +37,7 @@ FileSizeLimit::FileSizeLimit(qint64 bytes)
 {
     m_handler = std::signal(SIGXFSZ, SIG_IGN);
     ::getrlimit(RLIMIT_FSIZE, &m_before);
-    rlimit limit = m_before;
-    limit.rlim_cur = rlim_t(bytes);
+    const rlimit limit {rlim_t(bytes), m_before.rlim_max};
     ::setrlimit(RLIMIT_FSIZE, &limit);
 }
 

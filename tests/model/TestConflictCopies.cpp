@@ -228,10 +228,9 @@ private slots:
         const QString folder = DataFolder::DatabaseFolder() + u'/';
         QVERIFY(WriteDiary(m_path, QStringLiteral("1:a")));
         // On a full disk the copy brings a note longer than the room left (the locks still fit).
-        const qint64 room = 256;
         const bool diskFull =
             obstacle.endsWith(QLatin1String("saved")) || obstacle.endsWith(QLatin1String("kept"));
-        const QString note = diskFull ? QString(room, u'n') : QStringLiteral("b");
+        const QString note = diskFull ? QString(256, u'n') : QStringLiteral("b");
         const QString day = obstacle.endsWith(QLatin1String("kept")) ? "1:" : "1:a 2:";
         QVERIFY(WriteDiary(folder + SyncthingCopy, day + note));
         const QString bad = folder + "Database (conflicted copy 2026-12-07 181501).rpd";
@@ -252,7 +251,7 @@ private slots:
         QVERIFY(mode >= 0 || otherProgram.tryLock(0));
         std::optional<testsupport::FileSizeLimit> full;
         if (diskFull)
-            full.emplace(room);
+            full.emplace(note.size());
         const ConflictCopyMerge::Outcome outcome = mode >= 0
             ? computer.Merge(Mode(mode))
             : ConflictCopyMerge::Run(computer.file, Mode::Apply);
@@ -368,6 +367,15 @@ private slots:
                          qPrintable(QStringLiteral("seed %1: %2 lost").arg(seed).arg(edit.second)));
         }
     }
+    // A damaged diary is not merged into the one of the folder it moves to.
+    void damagedDiaryNotMergedIntoAnother()
+    {
+        const QString to = DataFolder::DatabaseFolder() + "/to", target = to + "/Database.rpd";
+        QVERIFY(QDir().mkpath(to) && WriteDiary(target, "1:a") && WriteDiary(m_path, "2:b"));
+        QVERIFY(WriteFile(m_path, ReadFile(m_path).replace(2, 1, "X")));
+        QVERIFY(!DiaryFolderSwitch::MergeInto(DataFolder::DatabaseFolder(), to).ok);
+        QCOMPARE(DescribeDiaryFile(target), DecemberDays("1:a"));
+    }
     // The base is read line by line; a line with a field that does not read is left out whole.
     void baseFileLines_data()
     {
@@ -391,8 +399,8 @@ private slots:
         QFETCH(int, dates);
         QFETCH(bool, merged);
         const QByteArray key = QByteArray::number(DateValue::FromDate(2026, 12, 1).DayKey());
-        QVERIFY(QDir().mkpath(QFileInfo(m_basePath).absolutePath()));
-        QVERIFY(WriteFile(m_basePath, line.replace("KEY", key) + '\n'));
+        QVERIFY(QDir().mkpath(QFileInfo(m_basePath).absolutePath()) &&
+                WriteFile(m_basePath, line.replace("KEY", key) + '\n'));
         SyncBase base(m_basePath);
         QVERIFY(base.Load());
         QCOMPARE(base.Groups().size(), dates);

@@ -313,10 +313,8 @@ private slots:
         QTest::newRow("at the bound") << QString() << DatabaseFile::MaxFileSize << true;
         QTest::newRow("past the bound") << QString() << DatabaseFile::MaxFileSize + 1 << false;
         QTest::newRow("size reads 0") << QStringLiteral("/proc/self/status") << qint64(-1) << true;
-        QTest::newRow("size reads 0, endless")
-            << QStringLiteral("/proc/self/pagemap") << -1ll << false;
-        QTest::newRow("size reads 0, read fails")
-            << QStringLiteral("/proc/self/mem") << -1ll << false;
+        QTest::newRow("size reads 0, endless") << QString("/proc/self/pagemap") << -1ll << false;
+        QTest::newRow("size reads 0, read fails") << QString("/proc/self/mem") << -1ll << false;
     }
     void readWhole()
     {

@@ -288,8 +288,7 @@ private slots:
             ApplyEdits(diary.database, QStringLiteral("1=b"));
         }
         // Notes longer than the size a full disk leaves (the lock file still fits).
-        const qint64 room = 256;
-        const QString longNote = QString(room, u'n');
+        const QString longNote(256, u'n');
         if (obstacle.startsWith(QLatin1String("full")))
             ApplyEdits(diary.database, QStringLiteral("1=b") + longNote);
         if (obstacle.endsWith(QLatin1String("conflict"))) {
@@ -323,7 +322,7 @@ private slots:
 
         std::optional<testsupport::FileSizeLimit> full;
         if (obstacle.startsWith(QLatin1String("full")))
-            full.emplace(room);
+            full.emplace(longNote.size());
         const SharedDiaryFile::Outcome outcome = diary.file.Save();
         full.reset();
         QFile::setPermissions(
