@@ -295,7 +295,8 @@ private slots:
         workout("exercise reps", [](auto &w) { return w.GetExercise(1)->SetReps(12); });
         workout("exercise note",
                 [](auto &w) { return w.GetExercise(1)->SetNote(QStringLiteral("slow")); });
-        workout("renamed", [](auto &w) { return w.SetName(QStringLiteral("Push")); });
+        workout("renamed, not to nothing",
+                [](auto &w) { return !w.SetName(QString()) && w.SetName(QStringLiteral("Push")); });
         workout("AddExercise", [](auto &w) { return w.AddExercise(CleanExercise()) == 2; });
         workout("InsertExercise",
                 [](auto &w) { return w.InsertExercise(0, CleanExercise()) == 3; });
