@@ -236,10 +236,8 @@ private slots:
         const QString bad = folder + "Database (conflicted copy 2026-12-07 181501).rpd";
         if (second == QLatin1String("damaged"))
             QVERIFY(WriteDiary(bad, "3:c") && WriteFile(bad, ReadFile(bad).replace(2, 1, "X")));
-        QFile large(bad);
-        if (second == QLatin1String("large"))
-            QVERIFY(large.open(QIODevice::WriteOnly) &&
-                    large.resize(DatabaseFile::MaxFileSize + 1));
+        if (second == QLatin1String("large")) // a hole past the size bound
+            QVERIFY(WriteFile(bad, {}) && QFile::resize(bad, DatabaseFile::MaxFileSize + 1));
         const QStringList before = DatabaseFolderEntries();
 
         Computer computer(m_path, m_basePath);
